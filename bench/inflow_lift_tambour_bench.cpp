@@ -1,0 +1,61 @@
+// The largest lift shaft and tambour channel the window accepts (300 floors above ground, 300
+// below), from the inputs to the finished RTF document.
+#include <benchmark/benchmark.h>
+
+#include "core/notifier.h"
+#include "core/number_text.h"
+#include "inflow/inflow_calc.h"
+
+namespace {
+
+using namespace orvane;
+using namespace orvane::inflow;
+
+InflowInputs Largest(std::string_view variantRadio, std::string_view og, std::string_view ug) {
+    InflowInputs in = InflowInputs::Defaults();
+    in.check(variantRadio);
+    in.setText(og, "300");
+    in.setText(ug, "300");
+    return in;
+}
+
+void Calculate(benchmark::State &state, InflowInputs in) {
+    SetDecimalSeparator(',');
+    RecordingNotifier notes;
+    for (auto _ : state) {
+        InflowCalc calc(&notes);
+        const RunOutcome outcome = calc.Run(in);
+        if (outcome != RunOutcome::ok) {
+            state.SkipWithError("the run did not reach a duty point");
+            break;
+        }
+        benchmark::DoNotOptimize(calc.Report.RTFull.data());
+        state.counters["rtf_bytes"] = static_cast<double>(calc.Report.RTFull.size());
+    }
+}
+
+void BM_Lift600Floors(benchmark::State &state) {
+    Calculate(state, Largest("rbLift", "EditLiftOGFloorQty", "EditLiftUGFloorQty"));
+}
+BENCHMARK(BM_Lift600Floors)->Unit(benchmark::kMillisecond);
+
+void BM_TambourChannel600Floors(benchmark::State &state) {
+    Calculate(state, Largest("rbTambour", "EditTmbrOGFloorQty", "EditTmbrUGFloorQty"));
+}
+BENCHMARK(BM_TambourChannel600Floors)->Unit(benchmark::kMillisecond);
+
+void BM_Lift300AboveGround(benchmark::State &state) {
+    InflowInputs in = Largest("rbLift", "EditLiftOGFloorQty", "EditLiftUGFloorQty");
+    in.setText("EditLiftUGFloorQty", "0");
+    Calculate(state, in);
+}
+BENCHMARK(BM_Lift300AboveGround)->Unit(benchmark::kMillisecond);
+
+void BM_TambourChannel300AboveGround(benchmark::State &state) {
+    InflowInputs in = Largest("rbTambour", "EditTmbrOGFloorQty", "EditTmbrUGFloorQty");
+    in.setText("EditTmbrUGFloorQty", "0");
+    Calculate(state, in);
+}
+BENCHMARK(BM_TambourChannel300AboveGround)->Unit(benchmark::kMillisecond);
+
+} // namespace

@@ -1,0 +1,56 @@
+// Orvane: starts the shell windows and the main window, then runs the event loop.
+
+#include "app/command_line.h"
+#include "app/main_window.h"
+#include "app/module_windows.h"
+#include "core/jpeg_image.h"
+#include "core/number_text.h"
+#include "shell/about_box.h"
+#include "shell/popup_tip.h"
+#include "shell/select_path_save.h"
+#include "shell/settings.h"
+
+#include <QApplication>
+#include <QFile>
+#include <QIcon>
+#include <QLocale>
+#include <QStandardPaths>
+
+#include <memory>
+
+int main(int argc, char *argv[]) {
+    QApplication app(argc, argv);
+    // The user data folder's name stays Latin; the windows carry the Russian title.
+    QCoreApplication::setApplicationName(QStringLiteral("Orvane"));
+    QApplication::setWindowIcon(QIcon(QStringLiteral(":/shell/logo.png")));
+
+    const QString point = QLocale::system().decimalPoint();
+    orvane::SetDecimalSeparator(point == QStringLiteral(",") ? ',' : '.');
+
+    // The resource table keeps a view of the bytes: they live as long as the program.
+    static QByteArray bannerBytes;
+    QFile bannerFile(QStringLiteral(":/BANNER"));
+    if (bannerFile.open(QIODevice::ReadOnly))
+        bannerBytes = bannerFile.readAll();
+    orvane::RegisterResource("BANNER", std::string_view(bannerBytes.constData(),
+                                                        static_cast<size_t>(bannerBytes.size())));
+
+    const bool bannerMode = orvane::BannerModeFromArguments(app.arguments().mid(1));
+    orvane::ShellSettings settings(orvane::SelectDataFolder(
+        QCoreApplication::applicationDirPath(),
+        QStandardPaths::writableLocation(QStandardPaths::AppDataLocation)));
+
+    orvane::TFormMain formMain(settings, bannerMode, orvane::TFormMain::LoadBanner());
+    orvane::TFormAbout formAbout;
+    orvane::TFormTamsoPopupTip popupTip;
+    orvane::TFormSelectPathSave formSelectPathSave(settings);
+    const orvane::ShellWindows shell{&settings, &formAbout, &formSelectPathSave, &popupTip,
+                                     bannerMode};
+    formMain.SetShellWindows(shell);
+    const std::unique_ptr<QWidget> smkOutVent(orvane::CreateSmkOutVentWindow(shell));
+    const std::unique_ptr<QWidget> smkInVent(orvane::CreateSmkInVentWindow(shell));
+    formMain.SetModuleWindows(smkOutVent.get(), smkInVent.get());
+
+    formMain.show();
+    return app.exec();
+}

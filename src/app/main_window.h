@@ -1,0 +1,106 @@
+#pragma once
+// The main window: a header with the logo strip, the banner, and a footer with the two module
+// buttons; or, in compact mode, only the footer.
+
+#include "shell/shell_windows.h"
+
+#include <QImage>
+#include <QMainWindow>
+
+class QAction;
+class QLabel;
+class QScrollArea;
+class QStackedWidget;
+class QToolButton;
+
+namespace orvane {
+
+class ShellSettings;
+
+class TFormMain : public QMainWindow {
+    Q_OBJECT
+public:
+    // banner: the decoded banner picture (may be null: the banner area then stays empty).
+    TFormMain(ShellSettings &settings, bool bannerMode, const QImage &banner,
+              QWidget *parent = nullptr);
+
+    // The decoded "BANNER" resource, or a null picture when it is missing or not a JPEG.
+    static QImage LoadBanner();
+
+    const QString &PathData() const;
+    const QString &PathSave() const;
+
+    void SetShellWindows(const ShellWindows &shell) { fShell = shell; }
+    // The windows the module commands open; null opens nothing.
+    void SetModuleWindows(QWidget *smkOutVent, QWidget *smkInVent);
+
+    void ApplyAspect();
+    void FormResize();
+    void BannerPanelResize();
+    void LogoStripResize();
+    void ButtonPageResize();
+    // The wheel over any part of the window scrolls the banner (negative delta: down).
+    void ScrollBanner(int wheelDelta);
+
+    bool BannerMode() const { return fBannerMode; }
+    int BannerWidth() const { return fBannerWidth; }
+    int BannerHeight() const { return fBannerHeight; }
+    int MinHeaderHeight() const { return fMinHeaderHeight; }
+    int MinFooterWidth() const { return fMinFooterWidth; }
+    int MinFooterHeight() const { return fMinFooterHeight; }
+    int BanTopBordWth() const { return fBanTopBordWth; }
+    int BanBotSBWth() const { return fBanBotSBWth; }
+
+protected:
+    void showEvent(QShowEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
+    void wheelEvent(QWheelEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    void BuildMenu();
+    void BuildPanels(const QImage &banner);
+    void MeasureBannerFrame();
+    void LayoutPanels(int headerHeight, int footerHeight);
+    void OpenModule(QWidget *moduleWindow);
+    void ShowAbout();
+
+    ShellSettings &fSettings;
+    ShellWindows fShell;
+    bool fBannerMode;
+    bool fFirstActivation = true;
+    bool fOmitResize = false;
+
+    int fBannerWidth = 0;
+    int fBannerHeight = 0;
+    int fMinHeaderHeight = 0;
+    int fMinFooterWidth = 0;
+    int fMinFooterHeight = 0;
+    int fBanLftBordWth = 0;
+    int fBanTopBordWth = 0;
+    int fBanRhtSBWth = 0;
+    int fBanBotSBWth = 0;
+    int fHeaderHeight = 0;
+    int fFooterHeight = 0;
+
+    QWidget *fSmkOutVent = nullptr;
+    QWidget *fSmkInVent = nullptr;
+
+    QWidget *PanelMain = nullptr;
+    QWidget *PanelHeader = nullptr;
+    QWidget *PanelLogo = nullptr;
+    QLabel *ImgLogo = nullptr;
+    QLabel *LabCaption = nullptr;
+    QWidget *PanelBanner = nullptr;
+    QScrollArea *sbBanner = nullptr;
+    QLabel *ImgBanner = nullptr;
+    QWidget *PanelFooter = nullptr;
+    QStackedWidget *pcFooter = nullptr;
+    QWidget *tsButtons = nullptr;
+    QToolButton *sbSmkOutVent = nullptr;
+    QToolButton *sbSmkInVent = nullptr;
+    QAction *ActionSmkOutVent = nullptr;
+    QAction *ActionSmkInVent = nullptr;
+};
+
+} // namespace orvane

@@ -1,0 +1,38 @@
+#include "app/module_windows.h"
+
+#include <QDialogButtonBox>
+#include <QLabel>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace orvane {
+
+QWidget *CreateSmkOutVentWindow(const ShellWindows &) {
+    return new TModulePlaceholder(
+        QStringLiteral("Расчет системы вытяжной противодымной вентиляции"));
+}
+
+QWidget *CreateSmkInVentWindow(const ShellWindows &) {
+    return new TModulePlaceholder(
+        QStringLiteral("Расчет системы приточной противодымной вентиляции"));
+}
+
+TModulePlaceholder::TModulePlaceholder(const QString &moduleTitle, QWidget *parent)
+    : QDialog(parent) {
+    setObjectName(QStringLiteral("FormModulePlaceholder"));
+    setWindowTitle(moduleTitle);
+    auto *text = new QLabel(
+        QStringLiteral("Модуль «%1» в этой сборке программы ещё не готов.").arg(moduleTitle), this);
+    text->setObjectName(QStringLiteral("LabMessage"));
+    text->setWordWrap(true);
+    auto *buttons = new QDialogButtonBox(this);
+    QPushButton *ok = buttons->addButton(QStringLiteral("OK"), QDialogButtonBox::AcceptRole);
+    ok->setObjectName(QStringLiteral("ButtonOK"));
+    connect(ok, &QPushButton::clicked, this, &QDialog::accept);
+    auto *root = new QVBoxLayout(this);
+    root->addWidget(text);
+    root->addWidget(buttons);
+    setMinimumWidth(420);
+}
+
+} // namespace orvane

@@ -1,0 +1,91 @@
+#include "catalogs/ui/form_edit_fire_load.h"
+
+#include "catalogs/fire_load_mixture.h"
+#include "catalogs/ui/components_grid.h"
+#include "catalogs/ui/qt_text.h"
+#include "core/number_text.h"
+
+#include <QLineEdit>
+
+namespace orvane {
+
+namespace {
+enum Column { ColMass = 1, ColShare = 2, ColBurnEnergy = 3, ColFireSpeed = 4, ColSBurnSpeed = 5 };
+}
+
+TFormEditFireLoad::TFormEditFireLoad(const TFireLoad &initial, QWidget *parent)
+    : CatalogEditDialog(parent), FireLoad(initial) {
+    setObjectName(QStringLiteral("FormEditFireLoad"));
+    setWindowTitle(QStringLiteral("Пожарная нагрузка"));
+    EditBurnEnergy =
+        addNumberField(QStringLiteral("Низшая рабочая теплота сгорания, Qн:"),
+                       QStringLiteral("EditBurnEnergy"), QStringLiteral("МДж/кг"));
+    EditFireSpeed =
+        addNumberField(QStringLiteral("Линейная скорость распространения пламени, Uл:"),
+                       QStringLiteral("EditFireSpeed"), QStringLiteral("м/с"));
+    EditSBurnSpeed = addNumberField(QStringLiteral("Удельная скорость выгорания, Ψ:"),
+                                    QStringLiteral("EditSBurnSpeed"), QStringLiteral("кг/м²/с"));
+    sgComponents = addComponentsGrid({QStringLiteral("№"), QStringLiteral("m, кг"),
+                                      QStringLiteral("%"), QStringLiteral("Qн, МДж/кг"),
+                                      QStringLiteral("Uл, м/с"), QStringLiteral("Ψ, кг/м²/с")});
+    addButtons();
+
+    EditName->setText(ToQ(FireLoad.Name));
+    EditBurnEnergy->setText(ToQ(FormatGeneral(FireLoad.BurnEnergy)));
+    EditFireSpeed->setText(ToQ(FormatGeneral(FireLoad.FireSpeed)));
+    EditSBurnSpeed->setText(ToQ(FormatGeneral(FireLoad.SBurnSpeed)));
+    // the record itself is the one whole component the user starts from
+    sgComponents->setCellText(0, ColMass, QStringLiteral("100"));
+    sgComponents->setCellText(0, ColShare, ToQ(ShareText(1.0)));
+    sgComponents->setCellText(0, ColBurnEnergy, EditBurnEnergy->text());
+    sgComponents->setCellText(0, ColFireSpeed, EditFireSpeed->text());
+    sgComponents->setCellText(0, ColSBurnSpeed, EditSBurnSpeed->text());
+
+    connect(sgComponents, &ComponentsGrid::cellEdited, this, &TFormEditFireLoad::RecalcComplex);
+    EditName->setFocus();
+}
+
+std::optional<TFireLoad> TFormEditFireLoad::edit(QWidget *parent, const TFireLoad &initial) {
+    TFormEditFireLoad dialog(initial, parent);
+    if (dialog.exec() != QDialog::Accepted)
+        return std::nullopt;
+    return dialog.FireLoad;
+}
+
+void TFormEditFireLoad::RecalcComplex() {
+    MixtureRows rows;
+    for (int row = 0; row < MixtureRowCount; ++row) {
+        rows[row].Mass = FromQ(sgComponents->cellText(row, ColMass));
+        rows[row].BurnEnergy = FromQ(sgComponents->cellText(row, ColBurnEnergy));
+        rows[row].FireSpeed = FromQ(sgComponents->cellText(row, ColFireSpeed));
+        rows[row].SBurnSpeed = FromQ(sgComponents->cellText(row, ColSBurnSpeed));
+    }
+    const MixtureResult result = RecalcComplexFireLoad(rows);
+    for (int row = 0; row < MixtureRowCount; ++row) {
+        if (result.ClearMass[row])
+            sgComponents->setCellText(row, ColMass, QString());
+        sgComponents->setCellText(row, ColShare, ToQ(result.Share[row]));
+    }
+    EditBurnEnergy->setText(ToQ(FormatGeneral(result.BurnEnergy)));
+    EditFireSpeed->setText(ToQ(FormatGeneral(result.FireSpeed)));
+    EditSBurnSpeed->setText(ToQ(FormatGeneral(result.SBurnSpeed)));
+}
+
+bool TFormEditFireLoad::acceptRecord() {
+    const std::optional<std::string> name = checkedName();
+    if (!name)
+        return false;
+    const std::optional<double> burnEnergy = checkedNumber(EditBurnEnergy);
+    if (!burnEnergy)
+        return false;
+    const std::optional<double> fireSpeed = checkedNumber(EditFireSpeed);
+    if (!fireSpeed)
+        return false;
+    const std::optional<double> sBurnSpeed = checkedNumber(EditSBurnSpeed);
+    if (!sBurnSpeed)
+        return false;
+    FireLoad = {*name, *burnEnergy, *fireSpeed, *sBurnSpeed};
+    return true;
+}
+
+} // namespace orvane

@@ -1,0 +1,85 @@
+#include "catalogs/ui/form_select_fire_load.h"
+
+#include "catalogs/ui/form_edit_fire_load.h"
+#include "catalogs/ui/qt_text.h"
+#include "core/number_text.h"
+
+#include <QLabel>
+#include <QTableWidget>
+#include <QVBoxLayout>
+
+namespace orvane {
+
+TFormSelectFireLoad::TFormSelectFireLoad(FireLoadCatalog &catalog, const QString &dataFolder,
+                                         QWidget *parent)
+    : CatalogSelectDialog(dataFolder,
+                          {QStringLiteral("Пожарные нагрузки"),
+                           QStringLiteral("Сохранить пожарные нагрузки"),
+                           QStringLiteral("Добавить пожарную нагрузку"),
+                           QStringLiteral("Удалить пожарную нагрузку"),
+                           QStringLiteral("Изменить пожарную нагрузку")},
+                          {{QStringLiteral("Наименование"), 500},
+                           {QStringLiteral("Qн, МДж/кг"), 72},
+                           {QStringLiteral("Uл, м/с"), 72},
+                           {QStringLiteral("Ψ, кг/м²/с"), 72}},
+                          QStringLiteral("sgFireLoads"), parent),
+      catalog_(catalog) {
+    setObjectName(QStringLiteral("FormSelectFireLoad"));
+    const char *legend[][2] = {
+        {"LabLegendBurnEnergy", "Qн - Низшая рабочая теплота сгорания, МДж/кг"},
+        {"LabLegendFireSpeed", "Uл - Линейная скорость распространения пламени, м/с"},
+        {"LabLegendSBurnSpeed", "Ψ - Удельная скорость выгорания, кг/м²/с"},
+    };
+    int at = layout_->indexOf(grid_) + 1;
+    for (const auto &line : legend) {
+        auto *label = new QLabel(QString::fromUtf8(line[1]), this);
+        label->setObjectName(QString::fromLatin1(line[0]));
+        layout_->insertWidget(at++, label);
+    }
+    ShowList();
+}
+
+std::optional<TFireLoad> TFormSelectFireLoad::select(QWidget *parent, FireLoadCatalog &catalog,
+                                                     const QString &dataFolder) {
+    TFormSelectFireLoad dialog(catalog, dataFolder, parent);
+    if (dialog.exec() != QDialog::Accepted)
+        return std::nullopt;
+    return dialog.FireLoad;
+}
+
+int TFormSelectFireLoad::itemCount() const { return static_cast<int>(catalog_.Items.size()); }
+
+QStringList TFormSelectFireLoad::rowTexts(int index) const {
+    const TFireLoad &item = catalog_.Items[index];
+    return {ToQ(item.Name), ToQ(FormatGeneral(item.BurnEnergy)),
+            ToQ(FormatGeneral(item.FireSpeed)), ToQ(FormatGeneral(item.SBurnSpeed))};
+}
+
+FileResult TFormSelectFireLoad::saveList(const std::string &folder) {
+    return catalog_.save(FireLoadCatalog::FilePath(folder));
+}
+
+bool TFormSelectFireLoad::addEntry() {
+    const std::optional<TFireLoad> entry =
+        TFormEditFireLoad::edit(this, {"Новая", 14, 0.015, 0.0137});
+    if (!entry)
+        return false;
+    catalog_.Items.push_back(*entry);
+    return true;
+}
+
+bool TFormSelectFireLoad::editEntry(int index) {
+    const std::optional<TFireLoad> entry = TFormEditFireLoad::edit(this, catalog_.Items[index]);
+    if (!entry)
+        return false;
+    catalog_.Items[index] = *entry;
+    return true;
+}
+
+void TFormSelectFireLoad::deleteEntry(int index) {
+    catalog_.Items.erase(catalog_.Items.begin() + index);
+}
+
+void TFormSelectFireLoad::chooseEntry(int index) { FireLoad = catalog_.Items[index]; }
+
+} // namespace orvane

@@ -1,0 +1,208 @@
+#include "cli/cli_args.h"
+
+#include "core/number_text.h"
+
+#include <clocale>
+#include <exception>
+#include <ostream>
+
+namespace orvane::cli {
+
+namespace {
+
+const char *const kNotSupported = "Расчёт проектов этого типа пока не поддерживается.";
+const char *const kNonFinite =
+    "Расчёт прерван: получено недопустимое значение. Проверьте исходные данные.";
+
+std::string LowerAscii(std::string s) {
+    for (char &c : s) {
+        if (c >= 'A' && c <= 'Z')
+            c = static_cast<char>(c - 'A' + 'a');
+    }
+    return s;
+}
+
+bool EndsWith(const std::string &s, const std::string &suffix) {
+    return s.size() >= suffix.size() &&
+           s.compare(s.size() - suffix.size(), suffix.size(), suffix) == 0;
+}
+
+} // namespace
+
+std::string UsageText() {
+    return "Использование: orvane-calc [--brief] [-o ОТЧЁТ.rtf] [--json РЕЗУЛЬТАТ.json]\n"
+           "                   [--decimal-separator C] ПРОЕКТ\n"
+           "\n"
+           "Рассчитывает проект дымоудаления (.smkprj) или подпора воздуха (.isrprj) так же,\n"
+           "как кнопка «Расчет» в окне программы, и печатает рабочую точку вентилятора.\n"
+           "\n"
+           "  --brief                  краткий отчёт о сети (снимает флажок «Подробно»: по "
+           "каждому\n"
+           "                           участку только заголовок и потери; только для\n"
+           "                           дымоудаления)\n"
+           "  -o ОТЧЁТ.rtf             записать отчёт в формате RTF\n"
+           "  --json РЕЗУЛЬТАТ.json    записать исходные данные и результаты в формате JSON\n"
+           "  --decimal-separator C    десятичный разделитель в отчёте: «,» или «.»\n"
+           "                           (по умолчанию — из языковых настроек системы)\n"
+           "  -h, --help               показать эту справку\n"
+           "\n"
+           "Коды завершения: 0 — расчёт выполнен; 1 — расчёт остановлен при проверке исходных\n"
+           "данных; 2 — ошибка командной строки, файла проекта или записи результатов;\n"
+           "3 — рабочая точка вентилятора не получена.\n";
+}
+
+ParseOutcome ParseArguments(const std::vector<std::string> &args, CliOptions &options,
+                            bool &decimalSeparatorGiven, std::string &error) {
+    decimalSeparatorGiven = false;
+    bool optionsEnded = false;
+    bool projectGiven = false;
+    for (size_t i = 0; i < args.size(); ++i) {
+        const std::string &arg = args[i];
+        if (!optionsEnded && arg.size() > 1 && arg[0] == '-') {
+            if (arg == "--") {
+                optionsEnded = true;
+                continue;
+            }
+            if (arg == "-h" || arg == "--help")
+                return ParseOutcome::Help;
+            if (arg == "--brief") {
+                options.brief = true;
+                continue;
+            }
+            std::string name = arg;
+            std::string value;
+            bool hasValue = false;
+            if (size_t eq = arg.find('='); arg.rfind("--", 0) == 0 && eq != std::string::npos) {
+                name = arg.substr(0, eq);
+                value = arg.substr(eq + 1);
+                hasValue = true;
+            }
+            if (name != "-o" && name != "--json" && name != "--decimal-separator") {
+                error = "неизвестный параметр «" + arg + "».";
+                return ParseOutcome::Error;
+            }
+            if (!hasValue) {
+                if (i + 1 >= args.size()) {
+                    error = "после параметра " + name + " нужно указать значение.";
+                    return ParseOutcome::Error;
+                }
+                value = args[++i];
+            }
+            if (name == "-o" || name == "--json") {
+                if (value.empty()) {
+                    error = "после параметра " + name + " нужно указать имя файла.";
+                    return ParseOutcome::Error;
+                }
+                (name == "-o" ? options.reportPath : options.jsonPath) = value;
+            } else {
+                if (value != "," && value != ".") {
+                    error = "десятичный разделитель должен быть «,» или «.», а не «" + value + "».";
+                    return ParseOutcome::Error;
+                }
+                options.decimalSeparator = value[0];
+                decimalSeparatorGiven = true;
+            }
+            continue;
+        }
+        if (projectGiven) {
+            error = "указано больше одного файла проекта («" + options.projectPath + "», «" + arg +
+                    "»).";
+            return ParseOutcome::Error;
+        }
+        options.projectPath = arg;
+        projectGiven = true;
+    }
+    if (!projectGiven || options.projectPath.empty()) {
+        error = "не указан файл проекта.";
+        return ParseOutcome::Error;
+    }
+    if (!options.reportPath.empty() && options.reportPath == options.jsonPath) {
+        error = "отчёт и результаты JSON нельзя записать в один и тот же файл.";
+        return ParseOutcome::Error;
+    }
+    return ParseOutcome::Run;
+}
+
+char SeparatorFromLocale() {
+    // The user's numeric locale is read once; the program itself keeps the "C" locale so that
+    // the number routines never depend on it.
+    char separator = '.';
+    if (std::setlocale(LC_NUMERIC, "") != nullptr) {
+        const std::lconv *conv = std::localeconv();
+        if (conv != nullptr && conv->decimal_point != nullptr && conv->decimal_point[0] == ',')
+            separator = ',';
+    }
+    std::setlocale(LC_NUMERIC, "C");
+    return separator;
+}
+
+bool ExhaustSupported() {
+#ifdef ORVANE_HAVE_EXHAUST
+    return true;
+#else
+    return false;
+#endif
+}
+
+bool InflowSupported() {
+#ifdef ORVANE_HAVE_INFLOW
+    return true;
+#else
+    return false;
+#endif
+}
+
+int RunProject(const CliOptions &options, std::ostream &out, std::ostream &err) {
+    (void)out; // unused while a runner is missing
+    const std::string ext = LowerAscii(options.projectPath);
+    if (EndsWith(ext, ".smkprj")) {
+#ifdef ORVANE_HAVE_EXHAUST
+        return RunExhaustProject(options, out, err);
+#else
+        err << kNotSupported << '\n';
+        return kExitUsage;
+#endif
+    }
+    if (EndsWith(ext, ".isrprj")) {
+#ifdef ORVANE_HAVE_INFLOW
+        return RunInflowProject(options, out, err);
+#else
+        err << kNotSupported << '\n';
+        return kExitUsage;
+#endif
+    }
+    err << "Неизвестный тип проекта «" << options.projectPath
+        << "»: ожидается файл .smkprj (дымоудаление) или .isrprj (подпор воздуха).\n";
+    return kExitUsage;
+}
+
+int RunCli(const std::vector<std::string> &args, std::ostream &out, std::ostream &err) {
+    CliOptions options;
+    bool separatorGiven = false;
+    std::string error;
+    switch (ParseArguments(args, options, separatorGiven, error)) {
+    case ParseOutcome::Help:
+        out << UsageText();
+        return kExitOk;
+    case ParseOutcome::Error:
+        err << "orvane-calc: " << error << "\n\n" << UsageText();
+        return kExitUsage;
+    case ParseOutcome::Run:
+        break;
+    }
+    if (!separatorGiven)
+        options.decimalSeparator = SeparatorFromLocale();
+    SetDecimalSeparator(options.decimalSeparator);
+    // Runners handle their own failures; this is the last line against a crash.
+    try {
+        return RunProject(options, out, err);
+    } catch (const NonFiniteValue &) {
+        err << kNonFinite << '\n';
+        return kExitNoDutyPoint;
+    } catch (const std::exception &e) {
+        err << "Внутренняя ошибка: " << e.what() << '\n';
+        return kExitUsage;
+    }
+}
+
+} // namespace orvane::cli

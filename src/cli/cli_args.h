@@ -1,0 +1,34 @@
+#pragma once
+// The batch calculator's command line: parsing, usage text and the whole run as a function.
+
+#include "cli/cli_options.h"
+
+#include <iosfwd>
+#include <string>
+#include <vector>
+
+namespace orvane::cli {
+
+enum class ParseOutcome { Run, Help, Error };
+
+// Parses the arguments after the program name. On Error `error` holds the Russian reason.
+// `decimalSeparatorGiven` tells whether --decimal-separator set options.decimalSeparator.
+ParseOutcome ParseArguments(const std::vector<std::string> &args, CliOptions &options,
+                            bool &decimalSeparatorGiven, std::string &error);
+
+std::string UsageText();
+
+// The decimal separator of the user's LC_NUMERIC ("," or "."; "." when the locale has another).
+char SeparatorFromLocale();
+
+// Picks the runner by the project's extension (case-insensitive).
+int RunProject(const CliOptions &options, std::ostream &out, std::ostream &err);
+
+// Whether this build has the runner of each project kind.
+bool ExhaustSupported();
+bool InflowSupported();
+
+// The whole batch calculator: arguments (without the program name) to exit code.
+int RunCli(const std::vector<std::string> &args, std::ostream &out, std::ostream &err);
+
+} // namespace orvane::cli

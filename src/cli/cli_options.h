@@ -1,0 +1,25 @@
+#pragma once
+// What the batch calculator was asked to do; each module's runner receives it.
+
+#include <iosfwd>
+#include <string>
+
+namespace orvane::cli {
+
+struct CliOptions {
+    bool brief = false;          // clears "Подробно" (exhaust only)
+    std::string reportPath;      // -o, empty when not asked
+    std::string jsonPath;        // --json, empty when not asked
+    char decimalSeparator = ','; // resolved from --decimal-separator or LC_NUMERIC
+    std::string projectPath;
+};
+
+// Exit codes of the batch calculator.
+enum ExitCode { kExitOk = 0, kExitInputStopped = 1, kExitUsage = 2, kExitNoDutyPoint = 3 };
+
+// Each module implements its runner: open the project, run what "Расчет" runs, print the duty
+// point to `out`, messages to `err`, write the outputs. Returns the exit code.
+int RunExhaustProject(const CliOptions &options, std::ostream &out, std::ostream &err);
+int RunInflowProject(const CliOptions &options, std::ostream &out, std::ostream &err);
+
+} // namespace orvane::cli

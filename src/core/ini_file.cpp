@@ -1,0 +1,204 @@
+#include "core/ini_file.h"
+
+#include "core/codepage.h"
+#include "core/number_text.h"
+
+namespace orvane {
+
+namespace {
+
+std::string_view Trim(std::string_view s) {
+    while (!s.empty() && (s.front() == ' ' || s.front() == '\t'))
+        s.remove_prefix(1);
+    while (!s.empty() && (s.back() == ' ' || s.back() == '\t'))
+        s.remove_suffix(1);
+    return s;
+}
+
+char LowerAscii(char c) {
+    return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
+}
+
+// Lower case for ASCII and the Cyrillic letters (UTF-8), the letters names are made of.
+std::u16string Folded(std::string_view s) {
+    std::u16string u = Utf8ToUtf16(s);
+    for (char16_t &c : u) {
+        if (c >= u'A' && c <= u'Z')
+            c = static_cast<char16_t>(c - u'A' + u'a');
+        else if (c >= 0x0410 && c <= 0x042F)
+            c = static_cast<char16_t>(c + 0x20);
+        else if (c == 0x0401)
+            c = 0x0451;
+    }
+    return u;
+}
+
+bool SameName(std::string_view a, std::string_view b) {
+    if (a.size() == b.size()) {
+        bool ascii = true;
+        size_t i = 0;
+        for (; i < a.size(); ++i) {
+            if ((static_cast<unsigned char>(a[i]) | static_cast<unsigned char>(b[i])) & 0x80) {
+                ascii = false;
+                break;
+            }
+            if (LowerAscii(a[i]) != LowerAscii(b[i]))
+                return false;
+        }
+        if (ascii)
+            return true;
+    }
+    return Folded(a) == Folded(b);
+}
+
+} // namespace
+
+IniFile IniFile::FromBytes(std::string_view bytes) {
+    IniFile ini;
+    std::string text;
+    if (bytes.substr(0, 3) == "\xEF\xBB\xBF")
+        text = std::string(bytes.substr(3));
+    else
+        text = Cp1251ToUtf8(bytes);
+    std::string preamble;
+    Section *current = nullptr;
+    size_t pos = 0;
+    while (pos < text.size()) {
+        size_t end = text.find('\n', pos);
+        std::string_view line(text);
+        line = line.substr(pos, end == std::string::npos ? std::string::npos : end - pos);
+        pos = end == std::string::npos ? text.size() : end + 1;
+        if (!line.empty() && line.back() == '\r')
+            line.remove_suffix(1);
+        std::string_view trimmed = Trim(line);
+        if (!trimmed.empty() && trimmed.front() == '[' && trimmed.find(']') != std::string::npos) {
+            std::string_view name = Trim(trimmed.substr(1, trimmed.find(']') - 1));
+            ini.sections_.push_back(Section{std::string(name), {}});
+            current = &ini.sections_.back();
+            continue;
+        }
+        if (current == nullptr) {
+            // Lines before the first section are the file's header: kept, never looked up.
+            preamble += line;
+            preamble += "\r\n";
+            continue;
+        }
+        if (trimmed.empty())
+            continue;
+        size_t eq = trimmed.find('=');
+        if (eq == std::string_view::npos) {
+            current->entries.push_back(Entry{std::string(trimmed), {}, true});
+            continue;
+        }
+        current->entries.push_back(Entry{std::string(Trim(trimmed.substr(0, eq))),
+                                         std::string(Trim(trimmed.substr(eq + 1))), false});
+    }
+    if (!preamble.empty()) {
+        std::optional<std::string> bytesForm = Utf8ToCp1251(preamble);
+        ini.preamble_ = bytesForm ? *bytesForm : preamble;
+    }
+    return ini;
+}
+
+const IniFile::Section *IniFile::findSection(std::string_view name) const {
+    for (const Section &s : sections_) {
+        if (SameName(s.name, name))
+            return &s;
+    }
+    return nullptr;
+}
+
+IniFile::Section *IniFile::findSection(std::string_view name) {
+    for (Section &s : sections_) {
+        if (SameName(s.name, name))
+            return &s;
+    }
+    return nullptr;
+}
+
+bool IniFile::hasSection(std::string_view section) const {
+    return findSection(section) != nullptr;
+}
+
+std::optional<std::string> IniFile::value(std::string_view section, std::string_view key) const {
+    const Section *s = findSection(section);
+    if (s == nullptr)
+        return std::nullopt;
+    for (const Entry &e : s->entries) {
+        if (!e.raw && SameName(e.key, key))
+            return e.value;
+    }
+    return std::nullopt;
+}
+
+std::string IniFile::readString(std::string_view section, std::string_view key,
+                                std::string_view fallback) const {
+    std::optional<std::string> v = value(section, key);
+    return v ? *v : std::string(fallback);
+}
+
+void IniFile::setValue(std::string_view section, std::string_view key, std::string_view value) {
+    Section *s = findSection(section);
+    if (s == nullptr) {
+        sections_.push_back(Section{std::string(section), {}});
+        s = &sections_.back();
+    }
+    for (Entry &e : s->entries) {
+        if (!e.raw && SameName(e.key, key)) {
+            e.value = std::string(value);
+            return;
+        }
+    }
+    s->entries.push_back(Entry{std::string(key), std::string(value), false});
+}
+
+std::vector<std::string> IniFile::sectionNames() const {
+    std::vector<std::string> names;
+    names.reserve(sections_.size());
+    for (const Section &s : sections_)
+        names.push_back(s.name);
+    return names;
+}
+
+std::optional<std::string> IniFile::toBytes(std::string *error) const {
+    std::string out = preamble_;
+    std::string bad;
+    auto append = [&](const std::string &utf8, const std::string &where) {
+        std::optional<std::string> b = Utf8ToCp1251(utf8, &bad);
+        if (!b) {
+            if (error) {
+                *error = "Символ «" + (IsValidUtf8(bad) ? bad : std::string("?")) + "» " + where +
+                         " нельзя сохранить в кодировке Windows-1251.";
+            }
+            return false;
+        }
+        out += *b;
+        return true;
+    };
+    for (const Section &s : sections_) {
+        if (!append("[" + s.name + "]\r\n", "в имени раздела [" + s.name + "]"))
+            return std::nullopt;
+        for (const Entry &e : s.entries) {
+            const std::string line = e.raw ? e.key : e.key + "=" + e.value;
+            if (!append(line + "\r\n", "в значении " + e.key + " раздела [" + s.name + "]"))
+                return std::nullopt;
+        }
+    }
+    return out;
+}
+
+double ReadIniReal(const IniFile &ini, std::string_view section, std::string_view key,
+                   double fallback) {
+    std::string text = ini.readString(section, key);
+    if (text.empty())
+        return fallback;
+    const char separator = DecimalSeparator();
+    for (char &c : text) {
+        if (c == '.' || c == ',')
+            c = separator;
+    }
+    double v = 0;
+    return TryTextToReal(text, v) ? v : fallback;
+}
+
+} // namespace orvane

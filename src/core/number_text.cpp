@@ -1,0 +1,420 @@
+#include "core/number_text.h"
+
+#include <algorithm>
+#include <charconv>
+#include <cmath>
+#include <cstdio>
+#include <limits>
+#include <string>
+#include <system_error>
+#include <vector>
+
+namespace orvane {
+
+namespace {
+
+char g_separator = ',';
+
+bool IsDigit(char c) {
+    return c >= '0' && c <= '9';
+}
+
+// A value as decimal digits: |x| = 0.d1d2d3... x 10^exp. Empty digits mean zero.
+struct Decimal {
+    bool negative = false;
+    std::string digits;
+    int exp = 0;
+};
+
+// Splits printf's "d.ddddde+XX" into digits and the exponent of the 0.d form.
+void ParseScientific(const char *text, std::string &digits, int &exp) {
+    digits.clear();
+    const char *p = text;
+    for (; *p != 'e' && *p != '\0'; ++p) {
+        if (IsDigit(*p))
+            digits.push_back(*p);
+    }
+    int e = 0;
+    if (*p == 'e')
+        e = std::atoi(p + 1);
+    exp = e + 1;
+}
+
+std::string PrintScientific(long double v, int precision) {
+    std::vector<char> buf(static_cast<size_t>(precision) + 64);
+    int n = std::snprintf(buf.data(), buf.size(), "%.*Le", precision, v);
+    if (n >= static_cast<int>(buf.size())) {
+        buf.resize(static_cast<size_t>(n) + 1);
+        std::snprintf(buf.data(), buf.size(), "%.*Le", precision, v);
+    }
+    return std::string(buf.data());
+}
+
+// |v| rounded half away from zero to the significant digits `keep(exp)` asks for, where exp is
+// the exponent of the unrounded value. The rounding works on the exact decimal expansion: a short
+// printout decides unless it shows a possible tie, which the exact expansion then settles.
+template <class Keep> Decimal RoundDecimal(long double v, Keep keep) {
+    Decimal d;
+    d.negative = std::signbit(v);
+    v = std::fabs(v);
+    if (v == 0)
+        return d;
+    constexpr int kShort = 40;
+    std::string digits;
+    int exp = 0;
+    ParseScientific(PrintScientific(v, kShort).c_str(), digits, exp);
+    int n = keep(exp);
+    if (n < 0)
+        return d;
+    if (n < static_cast<int>(digits.size())) {
+        bool maybeTie =
+            digits[static_cast<size_t>(n)] == '5' &&
+            digits.find_first_not_of('0', static_cast<size_t>(n) + 1) == std::string::npos;
+        if (maybeTie) {
+            // v = M * 2^(E-64) with a 64-bit M: its exact expansion has at most 64 - E
+            // fractional digits after at most E * log10(2) + 1 integer digits.
+            int E = 0;
+            std::frexp(v, &E);
+            const int exact = std::max(0, 64 - E) + std::max(0, E) * 30103 / 100000 + 3;
+            ParseScientific(PrintScientific(v, exact).c_str(), digits, exp);
+            n = keep(exp);
+        }
+    }
+    if (n < static_cast<int>(digits.size())) {
+        bool up = digits[static_cast<size_t>(n)] >= '5';
+        digits.resize(static_cast<size_t>(n));
+        if (up) {
+            int i = n - 1;
+            while (i >= 0 && digits[static_cast<size_t>(i)] == '9') {
+                digits[static_cast<size_t>(i)] = '0';
+                --i;
+            }
+            if (i >= 0) {
+                ++digits[static_cast<size_t>(i)];
+            } else {
+                digits.insert(digits.begin(), '1');
+                ++exp;
+            }
+        }
+    }
+    while (!digits.empty() && digits.back() == '0')
+        digits.pop_back();
+    d.digits = digits;
+    d.exp = digits.empty() ? 0 : exp;
+    return d;
+}
+
+void CheckFinite(long double x) {
+    if (!std::isfinite(x))
+        throw NonFiniteValue();
+}
+
+std::string WriteFixedDigits(const Decimal &d, int minDecimals) {
+    std::string out;
+    if (d.negative && !d.digits.empty())
+        out.push_back('-');
+    const int count = static_cast<int>(d.digits.size());
+    std::string fraction;
+    if (d.exp <= 0) {
+        out.push_back('0');
+        fraction.assign(static_cast<size_t>(-d.exp), '0');
+        fraction += d.digits;
+    } else {
+        for (int i = 0; i < d.exp; ++i)
+            out.push_back(i < count ? d.digits[static_cast<size_t>(i)] : '0');
+        if (count > d.exp)
+            fraction = d.digits.substr(static_cast<size_t>(d.exp));
+    }
+    if (static_cast<int>(fraction.size()) < minDecimals)
+        fraction.append(static_cast<size_t>(minDecimals) - fraction.size(), '0');
+    if (!fraction.empty()) {
+        out.push_back(g_separator);
+        out += fraction;
+    }
+    return out;
+}
+
+std::string WriteGeneral(const Decimal &d, int significant, int minExponentDigits) {
+    if (d.digits.empty())
+        return "0";
+    if (d.exp >= -3 && d.exp <= significant)
+        return WriteFixedDigits(d, 0);
+    std::string out;
+    if (d.negative)
+        out.push_back('-');
+    out.push_back(d.digits[0]);
+    if (d.digits.size() > 1) {
+        out.push_back(g_separator);
+        out.append(d.digits, 1);
+    }
+    out.push_back('E');
+    int e = d.exp - 1;
+    if (e < 0)
+        out.push_back('-');
+    std::string ed = std::to_string(e < 0 ? -e : e);
+    if (static_cast<int>(ed.size()) < minExponentDigits)
+        ed.insert(0, static_cast<size_t>(minExponentDigits) - ed.size(), '0');
+    out += ed;
+    return out;
+}
+
+std::string GeneralOf(long double x, int significant, int minExponentDigits = 1) {
+    CheckFinite(x);
+    // The short printout holds 41 digits: enough to round to at most 40.
+    significant = std::clamp(significant, 1, 40);
+    Decimal d = RoundDecimal(x, [significant](int) { return significant; });
+    return WriteGeneral(d, significant, minExponentDigits);
+}
+
+// Fixed form with 6 significant digits and `decimals` places; the exponent form beyond 6 integer
+// digits.
+std::string FixedOf(double x, int decimals) {
+    CheckFinite(x);
+    constexpr int kPrecision = 6;
+    Decimal d = RoundDecimal(x, [decimals](int exp) {
+        return exp + decimals < kPrecision ? exp + decimals : kPrecision;
+    });
+    if (d.exp > kPrecision)
+        return WriteGeneral(d, kPrecision, 2);
+    return WriteFixedDigits(d, decimals);
+}
+
+// Nearest integer, halves to the even one, exact for every long double.
+long double RoundHalfEvenLD(long double v) {
+    if (!std::isfinite(v))
+        return v;
+    long double f = std::floor(v);
+    long double diff = v - f; // exact: f and v share the exponent range
+    if (diff > 0.5L)
+        return f + 1;
+    if (diff < 0.5L)
+        return f;
+    return std::fmod(f, 2.0L) == 0 ? f : f + 1;
+}
+
+long double RoundDecimalsLD(double x, int decimals) {
+    long double scale = 1;
+    for (int i = 0; i < decimals; ++i)
+        scale *= 10;
+    long double reciprocal = 1.0L / scale;
+    return RoundHalfEvenLD(static_cast<long double>(x) * scale) * reciprocal;
+}
+
+std::string FormatBanker(double x, int decimals) {
+    CheckFinite(x);
+    return GeneralOf(RoundDecimalsLD(x, decimals), 15);
+}
+
+} // namespace
+
+void SetDecimalSeparator(char separator) {
+    g_separator = separator == '.' ? '.' : ',';
+}
+
+char DecimalSeparator() {
+    return g_separator;
+}
+
+std::string SanitizeNumberText(std::string_view text) {
+    std::string out;
+    bool separatorSeen = false;
+    for (size_t i = 0; i < text.size(); ++i) {
+        char c = text[i];
+        if (IsDigit(c)) {
+            out.push_back(c);
+        } else if (c == '.' || c == ',') {
+            if (!separatorSeen)
+                out.push_back(g_separator);
+            separatorSeen = true;
+        } else if (c == '-' && i == 0) {
+            out.push_back('-');
+        }
+    }
+    if (out.empty())
+        return "0";
+    if (out == "-")
+        return "-0";
+    return out;
+}
+
+std::string SanitizeIntegerText(std::string_view text) {
+    std::string out;
+    for (size_t i = 0; i < text.size(); ++i) {
+        char c = text[i];
+        if (IsDigit(c) || (c == '-' && i == 0))
+            out.push_back(c);
+    }
+    return out.empty() ? "0" : out;
+}
+
+std::string DigitsOnly(std::string_view text) {
+    std::string out;
+    for (char c : text) {
+        if (IsDigit(c))
+            out.push_back(c);
+    }
+    return out.empty() ? "0" : out;
+}
+
+bool TryTextToReal(std::string_view text, double &value) {
+    while (!text.empty() && (text.front() == ' ' || text.front() == '\t'))
+        text.remove_prefix(1);
+    while (!text.empty() && (text.back() == ' ' || text.back() == '\t'))
+        text.remove_suffix(1);
+    std::string s;
+    s.reserve(text.size());
+    size_t start = 0;
+    if (!text.empty() && text.front() == '+')
+        start = 1;
+    bool digitSeen = false;
+    for (size_t i = start; i < text.size(); ++i) {
+        char c = text[i];
+        if (IsDigit(c)) {
+            digitSeen = true;
+            s.push_back(c);
+        } else if (c == g_separator) {
+            s.push_back('.');
+        } else if (c == '-' || c == '+' || c == 'e' || c == 'E') {
+            s.push_back(c);
+        } else {
+            return false; // the other separator, letters, "inf", "nan"...
+        }
+    }
+    if (!digitSeen)
+        return false;
+    double v = 0;
+    const char *first = s.data();
+    const char *last = s.data() + s.size();
+    auto [ptr, ec] = std::from_chars(first, last, v);
+    if (ec != std::errc() || ptr != last || !std::isfinite(v))
+        return false;
+    value = v;
+    return true;
+}
+
+double TextToReal(std::string_view sanitizedText) {
+    double v = 0;
+    return TryTextToReal(sanitizedText, v) ? v : 0.0;
+}
+
+double ReadRealInput(std::string_view text) {
+    return TextToReal(SanitizeNumberText(text));
+}
+
+bool TryTextToInt(std::string_view text, int &value) {
+    if (!text.empty() && text.front() == '+')
+        text.remove_prefix(1);
+    if (text.empty())
+        return false;
+    int v = 0;
+    auto [ptr, ec] = std::from_chars(text.data(), text.data() + text.size(), v);
+    if (ec != std::errc() || ptr != text.data() + text.size())
+        return false;
+    value = v;
+    return true;
+}
+
+std::string FormatGeneral(double x, int significant) {
+    return GeneralOf(x, significant);
+}
+
+std::string FormatFixed2(double x) {
+    return FixedOf(x, 2);
+}
+std::string FormatFixed4(double x) {
+    return FixedOf(x, 4);
+}
+
+std::string F62(double x) {
+    return FormatBanker(x, 2);
+}
+std::string F63(double x) {
+    return FormatBanker(x, 3);
+}
+std::string F64(double x) {
+    return FormatBanker(x, 4);
+}
+std::string F66(double x) {
+    return FormatBanker(x, 6);
+}
+
+double RoundHalfEven(double x, int decimals) {
+    return static_cast<double>(RoundDecimalsLD(x, decimals));
+}
+
+std::string FormatRoundedInt(double x) {
+    CheckFinite(x);
+    long double r = RoundHalfEvenLD(x);
+    if (r == 0)
+        return "0";
+    char buf[400];
+    std::snprintf(buf, sizeof buf, "%.0Lf", r);
+    return buf;
+}
+
+std::string FloatToDotStr(double x) {
+    std::string s = FormatGeneral(x);
+    for (char &c : s) {
+        if (c == ',')
+            c = '.';
+    }
+    return s;
+}
+
+bool IsZeroReal(double x) {
+    return std::fabs(x) <= 1e-12;
+}
+
+std::string CsvField(std::string_view line, int n) {
+    size_t pos = 0;
+    for (int i = 0; i < n; ++i) {
+        size_t next = line.find(';', pos);
+        if (next == std::string_view::npos)
+            return {};
+        pos = next + 1;
+    }
+    size_t end = line.find(';', pos);
+    return std::string(line.substr(pos, end == std::string_view::npos ? end : end - pos));
+}
+
+std::string SafeFileName(std::string_view text) {
+    std::string out(text);
+    for (char &c : out) {
+        switch (c) {
+        case '"':
+        case '*':
+        case '/':
+        case ':':
+        case '<':
+        case '>':
+        case '?':
+        case '\\':
+        case '|':
+            c = ' ';
+            break;
+        default:
+            break;
+        }
+    }
+    return out;
+}
+
+std::string ParentFolder(std::string_view path) {
+    const char delimiter = PathDelimiter();
+    if (!path.empty() && path.back() == delimiter)
+        path.remove_suffix(1);
+    size_t last = path.rfind(delimiter);
+    if (last == std::string_view::npos)
+        return {};
+    return std::string(path.substr(0, last + 1));
+}
+
+char PathDelimiter() {
+#ifdef _WIN32
+    return '\\';
+#else
+    return '/';
+#endif
+}
+
+} // namespace orvane

@@ -1,0 +1,56 @@
+#pragma once
+// Number text: cleaning of typed numbers and the report/data-file number formats.
+// Engine strings are UTF-8. The decimal separator is set once at start-up.
+
+#include <stdexcept>
+#include <string>
+#include <string_view>
+
+namespace orvane {
+
+// Raised by every report number format when asked to write NaN or infinity. The module's run
+// catches it in one place, writes the "calculation interrupted" line and zeroes the duty point.
+class NonFiniteValue : public std::runtime_error {
+public:
+    NonFiniteValue() : std::runtime_error("non-finite value") {}
+};
+
+void SetDecimalSeparator(char separator); // ',' or '.'
+char DecimalSeparator();
+
+std::string SanitizeNumberText(std::string_view text);
+std::string SanitizeIntegerText(std::string_view text);
+std::string DigitsOnly(std::string_view text);
+
+// Locale-aware text-to-real conversion (the current separator; the whole text must be a number).
+bool TryTextToReal(std::string_view text, double &value);
+// Text of SanitizeNumberText to real; 0 when the conversion fails.
+double TextToReal(std::string_view sanitizedText);
+// Sanitises then converts: what every numeric input step does with an edit's text.
+double ReadRealInput(std::string_view text);
+// Integer conversion of SanitizeIntegerText/DigitsOnly text; false when outside 32 bits.
+bool TryTextToInt(std::string_view text, int &value);
+
+// The general format: up to `significant` digits (half away from zero), shortest form,
+// fixed for exponents -3..15, else d,dddE-n. Throws NonFiniteValue for NaN/infinity.
+std::string FormatGeneral(double x, int significant = 15);
+std::string FormatFixed2(double x);
+std::string FormatFixed4(double x);
+std::string F62(double x);
+std::string F63(double x);
+std::string F64(double x);
+std::string F66(double x);
+// Banker's rounding of x to `decimals` places in extended precision (the number behind F62..F66).
+double RoundHalfEven(double x, int decimals);
+// Whole-number text with halves to even ("17565"), for duty points.
+std::string FormatRoundedInt(double x);
+std::string FloatToDotStr(double x);
+bool IsZeroReal(double x);
+
+std::string CsvField(std::string_view line, int n);
+std::string SafeFileName(std::string_view text);
+// The folder above `path` (ignoring one trailing delimiter), with its trailing delimiter.
+std::string ParentFolder(std::string_view path);
+char PathDelimiter();
+
+} // namespace orvane

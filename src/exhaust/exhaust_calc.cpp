@@ -1,0 +1,151 @@
+#include "exhaust/exhaust_calc.h"
+
+#include <cmath>
+
+#include "core/number_text.h"
+
+namespace orvane::exhaust {
+
+std::string CalcVariantName(TCalcVariant v) {
+    switch (v) {
+    case TCalcVariant::cvrntReserve:
+        return "cvrntReserve";
+    case TCalcVariant::cvrntRoom:
+        return "cvrntRoom";
+    case TCalcVariant::cvrntUnderGallery:
+        return "cvrntUnderGallery";
+    case TCalcVariant::cvrntAtrium:
+        return "cvrntAtrium";
+    case TCalcVariant::cvrntParking:
+        return "cvrntParking";
+    default:
+        return "cvrntCorridor";
+    }
+}
+
+std::string AUPTTypeName(TAUPTType t) {
+    switch (t) {
+    case TAUPTType::auptSprinkler3x3:
+        return "auptSprinkler3x3";
+    case TAUPTType::auptSprinkler4x4:
+        return "auptSprinkler4x4";
+    default:
+        return "auptNo";
+    }
+}
+
+std::string RoomSizeVariantName(TRoomSizeVariant v) {
+    switch (v) {
+    case TRoomSizeVariant::rmszSBH:
+        return "rmszSBH";
+    case TRoomSizeVariant::rmszSV:
+        return "rmszSV";
+    default:
+        return "rmszABH";
+    }
+}
+
+std::string CalcVariantWord(TCalcVariant v) {
+    switch (v) {
+    case TCalcVariant::cvrntRoom:
+    case TCalcVariant::cvrntAtrium:
+        return "room";
+    case TCalcVariant::cvrntUnderGallery:
+        return "gallery";
+    case TCalcVariant::cvrntParking:
+        return "parking";
+    default:
+        return "corridor";
+    }
+}
+
+ExhaustCalc::ExhaustCalc(Notifier *notifier) : notifier_(notifier) {
+    Ychastki = DefaultNetwork();
+}
+
+void ExhaustCalc::Warn(const std::string &text, const std::string &control) {
+    Messages.push_back({"warning", text});
+    if (notifier_)
+        notifier_->warning(text, control);
+}
+
+void ExhaustCalc::Fail(const std::string &text, const std::string &control) {
+    Messages.push_back({"error", text});
+    if (notifier_)
+        notifier_->error(text, control);
+}
+
+RunOutcome ExhaustCalc::Run(const ExhaustInputs &in) {
+    Messages.clear();
+    NonFiniteStop = false;
+    rangeWarned_ = false;
+    Detailed = in.isChecked("cbDetailed");
+    RunOutcome outcome = RunOutcome::ok;
+    try {
+        Report.BeginReport(kExhaustReportTitle);
+        CalcVariant = ReadCalcVariant(in);
+        // the hidden reserve choice has no calculation of its own
+        if (CalcVariant == TCalcVariant::cvrntReserve || CalcVariant == TCalcVariant::cvrntAtrium)
+            CalcVariant = TCalcVariant::cvrntCorridor;
+
+        bool ok = InputRoomTerms(in);
+        if (ok)
+            ok = InputFireLoad(in);
+        if (ok) {
+            switch (CalcVariant) {
+            case TCalcVariant::cvrntCorridor:
+                ok = InputCorridor(in);
+                break;
+            case TCalcVariant::cvrntRoom:
+            case TCalcVariant::cvrntUnderGallery:
+                ok = InputRoomFire(in);
+                break;
+            default:
+                ok = InputParkingFire(in);
+                break;
+            }
+        }
+        if (ok)
+            ok = InputOutsideAndNetwork(in);
+
+        if (!ok) {
+            outcome = RunOutcome::inputStopped;
+        } else {
+            bool solved = true;
+            switch (CalcVariant) {
+            case TCalcVariant::cvrntCorridor:
+                RunCalcCorridor();
+                break;
+            case TCalcVariant::cvrntRoom:
+            case TCalcVariant::cvrntUnderGallery:
+                solved = RunCalcRoom();
+                break;
+            default:
+                solved = RunCalcParking();
+                break;
+            }
+            // the network up to the fan duty point (network_calc.cpp)
+            if (solved)
+                solved = RunCalcShaft();
+            if (solved && !(std::isfinite(FanGasVolumeExps) && std::isfinite(FanPressure)))
+                throw NonFiniteValue();
+            if (!solved) {
+                FanGasVolumeExps = 0;
+                FanPressure = 0;
+                outcome = RunOutcome::noDutyPoint;
+            }
+        }
+    } catch (const NonFiniteValue &) {
+        // the one guard: no value that is not finite reaches the report or the duty point
+        RtfText(Report.RTBody, "\\par\\par\\b " + std::string(kNonFiniteMessage) + "\\b0\\par ");
+        FanGasVolumeExps = 0;
+        FanPressure = 0;
+        NonFiniteStop = true;
+        Fail(std::string(kNonFiniteMessage), "");
+        outcome = RunOutcome::noDutyPoint;
+    }
+    Report.BuildFullReport();
+    return outcome;
+}
+
+} // namespace orvane::exhaust

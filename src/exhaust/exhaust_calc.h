@@ -1,0 +1,190 @@
+#pragma once
+// The smoke exhaust calculation: the model fields, the input steps that fill them from the
+// window's controls, the variant calculations and the report they write.
+
+#include <array>
+#include <functional>
+#include <string>
+
+#include "catalogs/fire_load_records.h"
+#include "core/notifier.h"
+#include "exhaust/exhaust_inputs.h"
+#include "exhaust/segment.h"
+#include "report/report_document.h"
+
+namespace orvane::exhaust {
+
+enum class TCalcVariant {
+    cvrntCorridor,
+    cvrntReserve,
+    cvrntRoom,
+    cvrntUnderGallery,
+    cvrntAtrium,
+    cvrntParking
+};
+enum class TAUPTType { auptNo, auptSprinkler3x3, auptSprinkler4x4 };
+enum class TRoomSizeVariant { rmszABH, rmszSBH, rmszSV };
+
+std::string CalcVariantName(TCalcVariant v);         // "cvrntCorridor"
+std::string AUPTTypeName(TAUPTType t);               // "auptNo"
+std::string RoomSizeVariantName(TRoomSizeVariant v); // "rmszABH"
+// The batch calculator's variant word: corridor, room, gallery, parking.
+std::string CalcVariantWord(TCalcVariant v);
+
+// How a run ended.
+enum class RunOutcome {
+    ok,           // calculated, valid duty point
+    inputStopped, // an input step refused a value (its message was given)
+    noDutyPoint   // went through but reached no valid duty point (the report says why)
+};
+
+// The sentence of the one non-finite guard.
+inline constexpr std::string_view kNonFiniteMessage =
+    "Расчёт прерван: получено недопустимое значение. Проверьте исходные данные.";
+inline constexpr std::string_view kTempRangeWarning =
+    "Температура дыма вне диапазона расчёта (от -100 до 1500 K):\rрезультат недостоверен. "
+    "Проверьте исходные данные.";
+
+class ExhaustCalc {
+public:
+    explicit ExhaustCalc(Notifier *notifier = nullptr);
+
+    // --- model inputs (defaults as the window sets them at creation) ---
+    TCalcVariant CalcVariant = TCalcVariant::cvrntCorridor;
+    bool IsLivingBuilding = false;
+    bool IsInTownBuilding = true;
+    TAUPTType AUPTType = TAUPTType::auptNo;
+    TRoomSizeVariant RoomSizeVariant = TRoomSizeVariant::rmszABH;
+    double RoomLength = 5;
+    double RoomWidth = 4;
+    double RoomHeight = 3.9;
+    double FloorArea = 20;
+    double RoomVolume = 78;
+    std::array<std::array<double, 2>, 10> DoorSizes{{{1.0, 2.1}}};
+    double NoSmokeHeight = 2.5;
+    double SmokeThickness = 0;
+    double FireArea = 0;
+    double Qr = 10;
+    TFireLoadDensity FireLoadDensity{"Многоквартирные жилые дома: квартира до 100 кв.м", 600};
+    TFireLoad FireLoad{"Мебель: дерево + облицовка", 14.4, 0.0154, 0.0135};
+    double FireHeatPower = 5000;
+    double RoomAirTemp = 20 + 273;
+    double FireEvolutionTime = 0;
+    double SmokeCoef = 0;
+    double CorridorLength = 30;
+    double CorridorArea = 90;
+    double CorridorDoorArea = 2;
+    double CorridorDoorHeight = 2;
+    double CorridorHeight = 5;
+    double FirstFloorLevel = 0;
+    double MaxSmokePerimeter = 0;
+    double SmokeEquiArea = 20;
+    double BurningFullness = 0.8;
+    double HeatRadiationCoef = 0.75;
+    double InitSmokeStreamWidth = 2;
+    double GalleryTopToSmokeBot = 9;
+    double GalleryTopHeight = 3;
+    double OutsideAirTemp = 26 + 273;
+    double OutAirTempComp = -26 + 273;
+    double WindSpeed = 2;
+    bool CalcWithShaft = true;
+    TYchastki Ychastki;
+    bool Term1 = true;
+    double ShaftConDuctResist = 100;
+    double ShaftExhaustGasSpeed = 20;
+    bool Term2 = true;
+    bool Detailed = true; // cbDetailed "Подробно"
+
+    // --- intermediate values and results of the variant calculations ---
+    double BarrierArea = 0;
+    double TotalDoorsArea = 0;
+    double DoorRate = 0;
+    double NecSpecAirAmount = 0;
+    double FireLoadSpecFloor = 0;
+    double FireLoadSpecBarrier = 0;
+    double FireLoadCritical = 0;
+    double MaxMeanGasTemp = 0;
+    double OutletGasTemp = 0;
+    double ConvectTemp = 0;
+    double MeanSmokeTemp = 0;
+    double FireRadius = 0;
+    double FlameTongueHeight = 0;
+    double SpecConvectHeat = 0;
+    double SpecSmokeHeat = 0;
+    double HeatEmissionCoef = 0;
+    double GasMassExps = 0;
+    double MeanGasDensity = 0;
+    double GasVolumeExps = 0;
+    double ResultX = 0;
+    double ResultFDelta = 0;
+
+    // --- network results (written by RunCalcShaft) ---
+    double OutsideAirDensity = 0;
+    double InsideAirDensity = 0;
+    double IncomingAirTemp = 0;
+    double IncomingAirDensity = 0;
+    double ShaftOutGasSpeed = 0;
+    double ShaftOutGasDensity = 0;
+    double ShaftOutGasMassExps = 0;
+    double ShaftOutGasVolumeExps = 0;
+    double FanGasVolumeExps = 0; // duty point, m3/h
+    double FanPressure = 0;      // duty point, Pa
+
+    ReportDocument Report; // RTBody / RTFull
+
+    // --- input steps: true to go on, false when a value was refused (message given) ---
+    TCalcVariant ReadCalcVariant(const ExhaustInputs &in) const;
+    bool InputRoomTerms(const ExhaustInputs &in);
+    bool InputFireLoad(const ExhaustInputs &in);
+    bool InputCorridor(const ExhaustInputs &in);
+    bool InputRoomFire(const ExhaustInputs &in);
+    bool InputParkingFire(const ExhaustInputs &in);
+    bool InputOutsideAndNetwork(const ExhaustInputs &in);
+    void MSResAddRoomSize();
+
+    // --- calculations ---
+    void RunCalcCorridor();
+    // Room and under-gallery variants. False when the inputs leave the smoke layer undefined
+    // (message given, report stops).
+    bool RunCalcRoom();
+    bool RunCalcParking();
+    // The network up to the fan duty point; false when no valid duty point was reached.
+    bool RunCalcShaft();
+
+    // What "Расчет" does: report header, input steps, variant, network. Catches the non-finite
+    // guard in one place. Leaves the full document in Report.RTFull.
+    RunOutcome Run(const ExhaustInputs &in);
+
+    // Property functions of the plume balances (temperatures in K).
+    static double SmokeHeatCapacity(double T);
+    static double WallHeatTransferCoef(double T);
+    double ConvectColumnTemp(double x) const;
+    double SmokeLayerTemp(double x) const;
+    // Bisection as the temperature balances use it; leaves ResultX and ResultFDelta.
+    double BisectRoot(const std::function<double(double)> &F, double lo, double hi, double tolX,
+                      double relTol, double tolF);
+
+    // Messages the last run gave, in order (kind "warning"/"error", text), for the JSON.
+    struct Message {
+        std::string kind;
+        std::string text;
+    };
+    std::vector<Message> Messages;
+    // True when a run stopped on the non-finite guard.
+    bool NonFiniteStop = false;
+
+private:
+    void Warn(const std::string &text, const std::string &control);
+    void Fail(const std::string &text, const std::string &control);
+    // Marks a temperature balance whose root lies outside -100..1500 K.
+    void CheckBisectBracket(const std::function<double(double)> &F);
+    bool RoomSmokeLayerDefined(const char *control);
+    void ReportPlumeTemperatures(bool parking);
+    void WritePlumeMassFlowFormula(bool tallFlame);
+    void SolvePlume();
+
+    Notifier *notifier_;
+    bool rangeWarned_ = false;
+};
+
+} // namespace orvane::exhaust

@@ -1,0 +1,496 @@
+// The input steps of "Расчет": each reads its fields into the model, echoes them into the report
+// and refuses values the calculations cannot use.
+#include <cmath>
+#include <string>
+
+#include "core/number_text.h"
+#include "exhaust/exhaust_calc.h"
+#include "exhaust/valve_lookup.h"
+
+namespace orvane::exhaust {
+
+namespace {
+
+// label · value · unit, then the bold run is closed and the line ended.
+void Line(RtfStream &s, std::string_view label, const std::string &value, std::string_view unit) {
+    RtfText(s, std::string(label) + value + std::string(unit) + "\\b0\\par ");
+}
+
+double Read(const ExhaustInputs &in, std::string_view control) {
+    return ReadRealInput(in.text(control));
+}
+
+bool IsRoomVariant(TCalcVariant v) {
+    return v == TCalcVariant::cvrntRoom || v == TCalcVariant::cvrntUnderGallery;
+}
+
+const char *const kSquareMetres = " м\\super 2\\nosupersub ";
+
+} // namespace
+
+TCalcVariant ExhaustCalc::ReadCalcVariant(const ExhaustInputs &in) const {
+    if (in.isChecked("rbCalcCorridor"))
+        return TCalcVariant::cvrntCorridor;
+    if (in.isChecked("rbCalcReserve"))
+        return TCalcVariant::cvrntReserve;
+    if (in.isChecked("rbCalcRoom"))
+        return TCalcVariant::cvrntRoom;
+    if (in.isChecked("rbCalcGallery"))
+        return TCalcVariant::cvrntUnderGallery;
+    if (in.isChecked("rbCalcParking"))
+        return TCalcVariant::cvrntParking;
+    return TCalcVariant::cvrntCorridor;
+}
+
+bool ExhaustCalc::InputRoomTerms(const ExhaustInputs &in) {
+    RtfStream &s = Report.RTBody;
+    RtfText(s, "\\par\\b Наименование проекта:  ");
+    RtfUserText(s, in.text("EditProjectName"));
+    RtfText(s, "\\b0\\par ");
+    RtfText(s, "\\par\\b Наименование вентиляционной системы:  ");
+    RtfUserText(s, in.text("EditSystemName"));
+    RtfText(s, "\\b0\\par ");
+
+    std::string variantText;
+    switch (CalcVariant) {
+    case TCalcVariant::cvrntRoom:
+        variantText = "Удаление дыма из зальных помещений различного назначения и"
+                      "\\par\\tab\\tab атриумов";
+        break;
+    case TCalcVariant::cvrntUnderGallery:
+        variantText = "Удаление дыма из залов атриумов, при пожаре непосредственно"
+                      "\\par\\tab\\tab под галереей на уровне основания атриума";
+        break;
+    case TCalcVariant::cvrntParking:
+        variantText = "Удаление дыма из закрытых надземных и подземных автостоянок";
+        break;
+    default:
+        variantText = "Удаление дыма из вестибюлей, холлов, коридоров, торговых моллов,"
+                      "\\par\\tab\\tab атриумов и т.п., смежных с горящим помещением";
+        break;
+    }
+    RtfText(s, "\\par\\b Вариант:    " + variantText + "\\b0\\par ");
+
+    const bool corridor = CalcVariant == TCalcVariant::cvrntCorridor;
+    const bool room = IsRoomVariant(CalcVariant);
+
+    IsLivingBuilding = in.isChecked("rbLivingBuilding");
+    if (corridor)
+        RtfText(s, std::string("\\par\\b Тип здания:    ") +
+                       (IsLivingBuilding ? "Жилое" : "Общественное") + "\\b0\\par ");
+
+    IsInTownBuilding = in.isChecked("rbInTownBuilding");
+    FireEvolutionTime = 0;
+    if (room) {
+        RtfText(s, std::string("\\par\\b Местонахождение:    ") +
+                       (IsInTownBuilding ? "в городе" : "за городом") + "\\b0\\par ");
+        FireEvolutionTime = IsInTownBuilding ? 10 : 20;
+    }
+
+    AUPTType = in.isChecked("rbAUPTSprinkler3x3")   ? TAUPTType::auptSprinkler3x3
+               : in.isChecked("rbAUPTSprinkler4x4") ? TAUPTType::auptSprinkler4x4
+                                                    : TAUPTType::auptNo;
+    if (room && AUPTType != TAUPTType::auptNo)
+        RtfText(s, std::string("\\par\\b Система АУПТ:    ") +
+                       (AUPTType == TAUPTType::auptSprinkler3x3 ? "спринклеры 3 x 3 м"
+                                                                : "спринклеры 4 x 4 м") +
+                       "\\b0\\par ");
+
+    FireArea = Read(in, "EditFireArea");
+    if (FireArea < 0)
+        FireArea = 0;
+
+    Qr = Read(in, "EditQr");
+    if (room)
+        Line(s, "\\par\\b Критическая плотность теплового потока, qr\":    ", F62(Qr),
+             " кВт/м\\super 2\\nosupersub ");
+
+    // Room size in the chosen form; the first negative field is remembered for the check below.
+    std::string negativeField;
+    const auto readSize = [&](std::string_view control) {
+        const double v = Read(in, control);
+        if (v < 0 && negativeField.empty())
+            negativeField = std::string(control);
+        return v;
+    };
+    if (in.RoomSizeVariantIndex == 1) {
+        RoomSizeVariant = TRoomSizeVariant::rmszSBH;
+        FloorArea = readSize("EditFloorAreaSH");
+        RoomWidth = readSize("EditRoomWidthSH");
+        RoomHeight = readSize("EditRoomHeightSH");
+        RoomLength = RoomWidth != 0 ? FloorArea / RoomWidth : 0;
+        RoomVolume = FloorArea * RoomHeight;
+        Line(s, "\\par\\b Площадь пола, F\\sub f\\nosupersub :    ", F62(FloorArea), kSquareMetres);
+        Line(s, "\\par\\b Минимальная ширина, b:    ", F62(RoomWidth), " м");
+        Line(s, "\\par\\b Высота помещения, h:    ", F62(RoomHeight), " м");
+    } else {
+        RoomSizeVariant = TRoomSizeVariant::rmszABH;
+        RoomLength = readSize("EditRoomLength");
+        RoomWidth = readSize("EditRoomWidth");
+        RoomHeight = readSize("EditRoomHeight");
+        FloorArea = RoomLength * RoomWidth;
+        RoomVolume = RoomLength * RoomWidth * RoomHeight;
+        Line(s, "\\par\\b Размеры помещения, a x b x h:    ",
+             F62(RoomLength) + " x " + F62(RoomWidth) + " x " + F62(RoomHeight), " м");
+    }
+
+    if (corridor) {
+        RtfText(s, "\\par\\b Размеры проемов, B\\sub i\\nosupersub  x H\\sub i\\nosupersub "
+                   ":\\b0\\par ");
+        for (size_t i = 0; i < DoorSizes.size(); ++i) {
+            const double width = ReadRealInput(in.DoorGrid[i][0]);
+            const double height = ReadRealInput(in.DoorGrid[i][1]);
+            if (width > 0 && height > 0) {
+                DoorSizes[i] = {width, height};
+                RtfText(s, "\\tab\\tab " + F62(width) + " x " + F62(height) + " м" + "\\par ");
+            } else {
+                DoorSizes[i] = {0, 0};
+            }
+        }
+    } else {
+        NoSmokeHeight = Read(in, "EditNoSmokeHeight");
+        Line(s,
+             "\\par\\b Высота незадымляемой зоны, H\\sub НЗ\\nosupersub :    ", F62(NoSmokeHeight),
+             " м");
+        SmokeThickness = RoomHeight - NoSmokeHeight;
+        Line(s,
+             "\\par\\b Предельная толщина дымового слоя, H\\sub sm\\nosupersub  = "
+             "(h - H\\sub НЗ\\nosupersub ):    ",
+             F62(SmokeThickness), " м");
+        if (NoSmokeHeight < 0 || NoSmokeHeight > RoomHeight) {
+            Warn("Высота незадымляемой зоны должна быть\rне менее 0 и не более высоты помещения.",
+                 "EditNoSmokeHeight");
+            return false;
+        }
+    }
+
+    if (!negativeField.empty()) {
+        Fail("Размеры помещения не могут быть отрицательными.", negativeField);
+        return false;
+    }
+    if (corridor) {
+        // g_k divides by F_w - A_0: openings filling the enclosure leave no fire load per wall
+        double openings = 0;
+        for (const auto &door : DoorSizes)
+            openings += door[0] * door[1];
+        if (6 * std::pow(RoomVolume, 2.0 / 3.0) - openings <= 0) {
+            Fail("Суммарная площадь проемов должна быть меньше\rплощади ограждающих конструкций "
+                 "помещения.",
+                 "sgDoorSizes");
+            return false;
+        }
+    }
+    return true;
+}
+
+bool ExhaustCalc::InputFireLoad(const ExhaustInputs &in) {
+    RtfStream &s = Report.RTBody;
+    if (CalcVariant == TCalcVariant::cvrntParking) {
+        FireHeatPower = Read(in, "EditFireHeatPower");
+        Line(s, "\\par\\b Мощность тепловыделения, Q\\sub f\\nosupersub :    ", F62(FireHeatPower),
+             " кВт");
+    } else {
+        FireLoadDensity = in.FireLoadDensity;
+        FireLoad = in.FireLoad;
+        RtfText(s, "\\par\\b Горючие вещества:\\b0\\par ");
+        if (CalcVariant == TCalcVariant::cvrntCorridor) {
+            if (!FireLoadDensity.Name.empty()) {
+                RtfText(s, "    ");
+                RtfUserText(s, FireLoadDensity.Name);
+                RtfText(s, "\\par ");
+            }
+            RtfText(s, "\\tab Удельная пожарная нагрузка, q\\sub п\\nosupersub :    " +
+                           FormatRoundedInt(FireLoadDensity.FLDensity) +
+                           " МДж/м\\super 2\\nosupersub " + "\\par ");
+        }
+        RtfText(s, "    ");
+        RtfUserText(s, FireLoad.Name);
+        RtfText(s, "\\par ");
+        RtfText(s, "\\tab Средняя теплота сгорания пожарной нагрузки, Q\\sub нср\\nosupersub  = "
+                   "\\u0931?(m\\sub i\\nosupersub  \\u8729? Q\\sub нi\\nosupersub ):    " +
+                       FormatGeneral(FireLoad.BurnEnergy) + " МДж/кг" + "\\par ");
+        if (CalcVariant == TCalcVariant::cvrntRoom) {
+            RtfText(s,
+                    "\\tab Линейная скорость распространения пламени, U\\sub л\\nosupersub :    " +
+                        FormatGeneral(FireLoad.FireSpeed) + " м/с" + "\\par ");
+            RtfText(s,
+                    "\\tab Удельная скорость выгорания, \\u0936?\\sub ср\\nosupersub  = "
+                    "\\u0931?(m\\sub i\\nosupersub  \\u8729? \\u0936?\\sub i\\nosupersub ):    " +
+                        FormatGeneral(FireLoad.SBurnSpeed) + " кг/м\\super 2\\nosupersub /с" +
+                        "\\par ");
+        }
+    }
+
+    const double roomAirC = Read(in, "EditRoomAirTemp");
+    Line(s, "\\par\\b Температура воздуха в помещении, t\\sub r\\nosupersub :    ", F62(roomAirC),
+         " °C");
+    RoomAirTemp = roomAirC + 273;
+
+    if (CalcVariant == TCalcVariant::cvrntCorridor)
+        Line(s, "\\par\\b Теплота сгорания дерева, Q\\sub нд\\nosupersub :    ", F62(13.8),
+             " МДж/кг \\b0 (константа)");
+
+    if (CalcVariant == TCalcVariant::cvrntParking && FireHeatPower <= 0) {
+        Fail("Мощность тепловыделения должна быть больше 0.", "EditFireHeatPower");
+        return false;
+    }
+    return true;
+}
+
+bool ExhaustCalc::InputCorridor(const ExhaustInputs &in) {
+    RtfStream &s = Report.RTBody;
+    SmokeCoef = IsLivingBuilding ? 1.0 : 1.2;
+    RtfText(s, "\\par\\b Коэффициент, k\\sub sm\\nosupersub :    " + F62(SmokeCoef) + "\\b0\\par ");
+
+    CorridorLength = Read(in, "EditCorridorLength");
+    Line(s, "\\par\\b Длина коридора, l\\sub c\\nosupersub :    ", F62(CorridorLength), " м");
+    CorridorArea = Read(in, "EditCorridorArea");
+    Line(s, "\\par\\b Площадь коридора, A\\sub c\\nosupersub:    ", F62(CorridorArea),
+         kSquareMetres);
+    CorridorDoorArea = Read(in, "EditCrdrDoorArea");
+    Line(s, "\\par\\b Площадь двери при выходе из коридора, A\\sub d\\nosupersub:    ",
+         F62(CorridorDoorArea), kSquareMetres);
+    CorridorDoorHeight = Read(in, "EditCrdrDoorHeight");
+    Line(s, "\\par\\b Высота двери, H\\sub d\\nosupersub :    ", F62(CorridorDoorHeight), " м");
+    CorridorHeight = Read(in, "EditCorridorHeight");
+    Line(s, "\\par\\b Высота потолка коридора, h\\sub к\\nosupersub :    ", F62(CorridorHeight),
+         " м");
+    NoSmokeHeight = Read(in, "EditCrdrNoSmokeHeight");
+    Line(s, "\\par\\b Высота незадымляемой зоны, H\\sub НЗ\\nosupersub :    ", F62(NoSmokeHeight),
+         " м");
+
+    if (NoSmokeHeight <= 0 || NoSmokeHeight > CorridorHeight) {
+        Fail(
+            "Высота незадымляемой зоны Hнз должна быть > 0 и\rне более высоты потолка коридора hк.",
+            "EditCrdrNoSmokeHeight");
+        return false;
+    }
+    if (NoSmokeHeight < 0.4 * CorridorHeight || NoSmokeHeight > 0.5 * CorridorHeight)
+        Warn("Высота незадымляемой зоны Hнз задана вне рекомендованного диапазона\r0.4-0.5 от "
+             "высоты коридора.",
+             "EditCrdrNoSmokeHeight");
+
+    const char *negative = CorridorLength < 0       ? "EditCorridorLength"
+                           : CorridorArea < 0       ? "EditCorridorArea"
+                           : CorridorDoorHeight < 0 ? "EditCrdrDoorHeight"
+                                                    : nullptr;
+    if (negative) {
+        Fail("Длина и площадь коридора, высота двери\rне могут быть отрицательными.", negative);
+        return false;
+    }
+
+    SmokeThickness = CorridorHeight - NoSmokeHeight;
+    Line(s,
+         "\\par\\b Предельная толщина дымового слоя, H\\sub sm\\nosupersub  = "
+         "(h\\sub к\\nosupersub  - H\\sub НЗ\\nosupersub ):    ",
+         F62(SmokeThickness), " м");
+    FirstFloorLevel = Read(in, "EditFirstFloorLevel");
+    Line(s, "\\par\\b Отметка клапана первого обслуживаемого этажа, h\\sub 1\\nosupersub :    ",
+         F62(FirstFloorLevel), " м");
+    return true;
+}
+
+bool ExhaustCalc::InputRoomFire(const ExhaustInputs &in) {
+    RtfStream &s = Report.RTBody;
+    MaxSmokePerimeter = Read(in, "EditRoomMaxSmkPerim");
+    if (MaxSmokePerimeter < 0)
+        MaxSmokePerimeter = 0;
+
+    BurningFullness = Read(in, "EditBurningFullness");
+    RtfText(s, "\\par\\b Полнота сгорания, \\u0951?:    " + F62(BurningFullness) + "\\b0\\par ");
+    if (BurningFullness < 0 || BurningFullness > 1) {
+        Fail("Полнота сгорания должна быть в диапазоне от 0 до 1.", "EditBurningFullness");
+        return false;
+    }
+    HeatRadiationCoef = Read(in, "EditHeatRadiation");
+    RtfText(s, "\\par\\b Коэффициент теплопотерь на излучение, r:    " + F62(HeatRadiationCoef) +
+                   "\\b0\\par ");
+    if (HeatRadiationCoef < 0 || HeatRadiationCoef > 1) {
+        Fail("Коэффициент теплопотерь на излучение\rдолжен быть в диапазоне от 0 до 1.",
+             "EditHeatRadiation");
+        return false;
+    }
+
+    if (CalcVariant == TCalcVariant::cvrntUnderGallery) {
+        InitSmokeStreamWidth = Read(in, "EditInitSmkWidth");
+        Line(s, "\\par\\b Начальная ширина струи дыма, W:    ", F62(InitSmokeStreamWidth), " м");
+        GalleryTopToSmokeBot = Read(in, "EditGlrTopSmkBot");
+        Line(s,
+             "\\par\\b Высота от потолка галереи до нижней границы дымового слоя, "
+             "Z\\sub b\\nosupersub :    ",
+             F62(GalleryTopToSmokeBot), " м");
+        GalleryTopHeight = Read(in, "EditGalleryTopHeight");
+        Line(s, "\\par\\b Высота до потолка галереи, H\\sub g\\nosupersub :    ",
+             F62(GalleryTopHeight), " м");
+        if (InitSmokeStreamWidth <= 0) {
+            Fail("Начальная ширина струи дыма W должна быть больше 0.", "EditInitSmkWidth");
+            return false;
+        }
+        if (GalleryTopToSmokeBot < 0 || GalleryTopHeight < 0) {
+            Fail("Высоты Zb и Hg не могут быть отрицательными.",
+                 GalleryTopToSmokeBot < 0 ? "EditGlrTopSmkBot" : "EditGalleryTopHeight");
+            return false;
+        }
+    }
+    return true;
+}
+
+bool ExhaustCalc::InputParkingFire(const ExhaustInputs &in) {
+    RtfStream &s = Report.RTBody;
+    MaxSmokePerimeter = Read(in, "EditParkMaxSmkPerim");
+    Line(s,
+         "\\par\\b Макс. периметр горизонтального сечения дымового слоя, "
+         "l\\sub sm\\nosupersub :    ",
+         F62(MaxSmokePerimeter), " м");
+    SmokeEquiArea = Read(in, "EditSmokeEquArea");
+    Line(s,
+         "\\par\\b Эквивалентная площадь горизонтального сечения дымового слоя, "
+         "A\\sub sm\\nosupersub :    ",
+         F62(SmokeEquiArea), kSquareMetres);
+    HeatRadiationCoef = Read(in, "EditParkHRadiation");
+    RtfText(s, "\\par\\b Коэффициент теплопотерь на излучение, r:    " + F62(HeatRadiationCoef) +
+                   "\\b0\\par ");
+    if (HeatRadiationCoef < 0 || HeatRadiationCoef > 1) {
+        Fail("Коэффициент теплопотерь на излучение\rдолжен быть в диапазоне от 0 до 1.",
+             "EditParkHRadiation");
+        return false;
+    }
+    return true;
+}
+
+namespace {
+
+void ValveLine(RtfStream &s, const Ychastok_record &seg) {
+    RtfText(s, "    Клапан " + std::to_string(seg.ValveWidth) + " x " +
+                   std::to_string(seg.ValveHeight) + " мм,     Сечение " + F63(seg.ValveArea) +
+                   " м\\super 2\\nosupersub " + "\\par ");
+}
+
+void HorizontalLines(RtfStream &s, const Ychastok_record &seg, bool withZeta) {
+    if (!(seg.Aww > 0 && seg.Bww > 0 && seg.Lww > 0))
+        return;
+    RtfText(s, "    Горизонтальный участок\\par ");
+    std::string line = "\\tab F\\sub ВВ\\nosupersub  = " + F62(seg.Aww * seg.Bww) +
+                       " м\\super 2\\nosupersub ," +
+                       "     L\\sub ВВ\\nosupersub  = " + F62(seg.Lww) + " м,";
+    if (withZeta)
+        line += "     Z\\sub ВВ\\nosupersub  = " + F62(seg.ZETAww) + ",";
+    RtfText(s, line + "     ");
+    RtfUserText(s, seg.HorMaterial);
+    RtfText(s, "\\par ");
+}
+
+void VerticalLines(RtfStream &s, const Ychastok_record &seg) {
+    if (!(seg.Ash > 0 && seg.Bsh > 0 && seg.Lsh > 0))
+        return;
+    RtfText(s, "    Вертикальный участок\\par ");
+    RtfText(s, "\\tab F\\sub Ш\\nosupersub  = " + F62(seg.Ash * seg.Bsh) +
+                   " м\\super 2\\nosupersub ," + "     L\\sub Ш\\nosupersub  = " + F62(seg.Lsh) +
+                   " м," + "     Z\\sub Ш\\nosupersub  = " + F62(seg.ZETAsh) + "," + "     ");
+    RtfUserText(s, seg.Material);
+    RtfText(s, "\\par ");
+}
+
+} // namespace
+
+bool ExhaustCalc::InputOutsideAndNetwork(const ExhaustInputs &in) {
+    RtfStream &s = Report.RTBody;
+    const double outsideC = Read(in, "EditOutsideAirTemp");
+    Line(s, "\\par\\b Температура наружного воздуха, t\\sub Н\\nosupersub :    ", F62(outsideC),
+         " °C");
+    OutsideAirTemp = outsideC + 273;
+    OutAirTempComp = Read(in, "EditOutAirTempComp") + 273;
+    WindSpeed = Read(in, "EditWindSpeed");
+    Line(s, "\\par\\b Скорость ветра, V\\sub В\\nosupersub :    ", F62(WindSpeed), " м/с");
+
+    CalcWithShaft = in.isChecked("cbShaft");
+    Ychastki = in.Ychastki;
+    const size_t n = Ychastki.size();
+    if (CalcWithShaft) {
+        if (n < 2) {
+            Warn("Необходимо задать хотя бы 2 участка сети.", "ListBoxYchastki");
+            return false;
+        }
+        RtfText(s, "\\par\\b Участки сети вытяжной противодымной вентиляции (всего " +
+                       std::to_string(n) + ")" + "\\b0\\par ");
+        for (size_t i = 0; i < n; ++i) {
+            const Ychastok_record &seg = Ychastki[i];
+            RtfText(s, "Участок " + std::to_string(i + 1));
+            if (!seg.StoreyName.empty()) {
+                RtfText(s, " - ");
+                RtfUserText(s, seg.StoreyName);
+            }
+            RtfText(s, ":\\par ");
+            if (i + 1 < n)
+                ValveLine(s, seg);
+            HorizontalLines(s, seg, i == 0 || i + 1 == n);
+            VerticalLines(s, seg);
+        }
+    } else {
+        if (n < 1) {
+            Warn("Необходимо задать хотя бы 1 участок сети.", "ListBoxYchastki");
+            return false;
+        }
+        RtfText(s, "\\par\\b Сеть вытяжной противодымной вентиляции\\b0\\par ");
+        ValveLine(s, Ychastki[0]);
+        HorizontalLines(s, Ychastki[0], true);
+    }
+
+    // A valve size the catalogue does not know would give a zero valve area: the open valve
+    // and the closed ones below the top all carry smoke or leakage.
+    const size_t valvesUsed = CalcWithShaft ? n - 1 : 1;
+    for (size_t i = 0; i < valvesUsed; ++i) {
+        const Ychastok_record &seg = Ychastki[i];
+        if (!IsCatalogValve(seg.ValveWidth, seg.ValveHeight)) {
+            Fail("Клапан " + std::to_string(seg.ValveWidth) + " x " +
+                     std::to_string(seg.ValveHeight) + " мм участка " + std::to_string(i + 1) +
+                     " отсутствует в каталоге.",
+                 "ListBoxYchastki");
+            return false;
+        }
+    }
+
+    Term1 = in.isChecked("rbEndExhaust");
+    ShaftConDuctResist = Read(in, "EditShaftConDuctResist");
+    if (Term1)
+        Line(s,
+             "\\par\\b Суммарное сопротивление присоединительных воздуховодов, "
+             "P\\sub d\\nosupersub :    ",
+             F62(ShaftConDuctResist), " Па");
+    ShaftExhaustGasSpeed = Read(in, "EditExhaustGasSpeed");
+    Term2 = ShaftExhaustGasSpeed > 0;
+    if (Term1 && Term2)
+        Line(s,
+             "\\par\\b Скорость истечения продуктов горения из выбросного устройства, "
+             "v\\sub f\\nosupersub :    ",
+             F62(ShaftExhaustGasSpeed), " м/с");
+    return true;
+}
+
+void ExhaustCalc::MSResAddRoomSize() {
+    RtfStream &s = Report.RTBody;
+    if (RoomSizeVariant == TRoomSizeVariant::rmszABH) {
+        RtfRaw(s, "\\par\\b ");
+        RtfText(s, "Площадь пола");
+        RtfRaw(s, "\\par F\\sub f\\nosupersub\\b0  = a \\u8729? b = ");
+        RtfRaw(s, F62(RoomLength) + " \\u8729? " + F62(RoomWidth) + " = \\b " + F62(FloorArea));
+        RtfText(s, " м");
+        RtfRaw(s, "\\super 2\\nosupersub ");
+        RtfRaw(s, "\\par\\par\\b ");
+        RtfText(s, "Объем помещения");
+        RtfRaw(s, "\\par V\\b0  = a \\u8729? b \\u8729? h = ");
+        RtfRaw(s, F62(RoomLength) + " \\u8729? " + F62(RoomWidth) + " \\u8729? " + F62(RoomHeight));
+        RtfRaw(s, " = \\b " + F62(RoomVolume));
+        RtfText(s, " м");
+        RtfRaw(s, "\\super 3\\nosupersub ");
+    } else if (RoomSizeVariant == TRoomSizeVariant::rmszSBH) {
+        RtfRaw(s, "\\par\\par\\b ");
+        RtfText(s, "Объем помещения");
+        RtfRaw(s, "\\par V\\b0  = F\\sub f\\nosupersub  \\u8729? h = ");
+        RtfRaw(s, F62(FloorArea) + " \\u8729? " + F62(RoomHeight) + " = \\b " + F62(RoomVolume));
+        RtfText(s, " м");
+        RtfRaw(s, "\\super 3\\nosupersub ");
+    }
+}
+
+} // namespace orvane::exhaust

@@ -1,0 +1,40 @@
+// Smoke exhaust from a closed car park: the fire's heat release and the smoke layer are given.
+#include <cmath>
+
+#include "core/number_text.h"
+#include "exhaust/exhaust_calc.h"
+
+namespace orvane::exhaust {
+
+bool ExhaustCalc::RunCalcParking() {
+    RtfStream &s = Report.RTBody;
+    const double rq = HeatRadiationCoef * FireHeatPower;
+    FlameTongueHeight = 0.166 * std::pow(rq, 2.0 / 5.0);
+    const bool tallFlame = FlameTongueHeight >= NoSmokeHeight;
+    const double hLow = RoomHeight - SmokeThickness;
+    if (tallFlame)
+        GasMassExps = 0.032 * std::pow(rq, 3.0 / 5.0) * hLow;
+    else
+        GasMassExps = 0.071 * std::cbrt(rq) * std::pow(hLow, 5.0 / 3.0) + 0.0018 * rq;
+
+    RtfHeading(s, "РАСЧЁТНЫЕ ВЕЛИЧИНЫ");
+    MSResAddRoomSize();
+    if (!RoomSmokeLayerDefined("EditSmokeEquArea"))
+        return false;
+    SolvePlume();
+
+    RtfText(s, "\\par\\par\\b Высота факела пламени");
+    RtfText(s, "\\par z\\sub l\\nosupersub\\b0  = 0,166 \\u8729? ");
+    RtfText(s, "(r \\u8729? Q\\sub f\\nosupersub )");
+    RtfText(s, "\\super 2/5\\nosupersub  = \\b ");
+    RtfText(s, F62(FlameTongueHeight) + " м");
+
+    RtfText(s, "\\par\\par\\b Конвективный массовый расход дыма");
+    WritePlumeMassFlowFormula(tallFlame);
+    RtfText(s, F62(GasMassExps) + " кг/с");
+
+    ReportPlumeTemperatures(true);
+    return true;
+}
+
+} // namespace orvane::exhaust

@@ -1,0 +1,156 @@
+#include "inflow/inflow_calc.h"
+
+#include <cctype>
+#include <cmath>
+
+#include "core/number_text.h"
+
+namespace orvane::inflow {
+
+const std::array<TVarWinPenetration, 4> VarWinPenetration = {{
+    {"ΔG10, (кг/ч)/м²", "(кг/ч)/м²", 10, true, false, "Удельная массовая воздухопроницаемость",
+     "проёмов при ΔP = 10 Па", "ΔG10"},
+    {"ΔQ100, (м³/ч)/м²", "(м³/ч)/м²", 100, true, true, "Удельная объёмная воздухопроницаемость",
+     "проёмов при ΔP = 100 Па", "ΔQ100"},
+    {"R10, м²/(кг/ч)", "м²/(кг/ч)", 10, false, false,
+     "Удельное массовое сопротивление воздухопроницанию", "проёмов при ΔP = 10 Па", "R10"},
+    {"R100, м²/(м³/ч)", "м²/(м³/ч)", 100, false, true,
+     "Удельное объёмное сопротивление воздухопроницанию", "проёмов при ΔP = 100 Па", "R100"},
+}};
+
+std::string CalcVariantName(TCalcVariant v) {
+    switch (v) {
+    case TCalcVariant::cvrntOverGndStair:
+        return "cvrntOverGndStair";
+    case TCalcVariant::cvrntUnderGndStair:
+        return "cvrntUnderGndStair";
+    case TCalcVariant::cvrntLift:
+        return "cvrntLift";
+    case TCalcVariant::cvrntTambour:
+        return "cvrntTambour";
+    }
+    return "cvrntOverGndStair";
+}
+
+std::string VariantToCode(TCalcVariant v) {
+    switch (v) {
+    case TCalcVariant::cvrntOverGndStair:
+        return "SW-OG";
+    case TCalcVariant::cvrntUnderGndStair:
+        return "SW-UG";
+    case TCalcVariant::cvrntLift:
+        return "LIFT";
+    case TCalcVariant::cvrntTambour:
+        return "TAMBOUR";
+    }
+    return "SW-OG";
+}
+
+TCalcVariant CodeToVariant(std::string_view code) {
+    std::string upper(code);
+    for (char &c : upper)
+        c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+    if (upper == "SW-UG")
+        return TCalcVariant::cvrntUnderGndStair;
+    if (upper == "LIFT")
+        return TCalcVariant::cvrntLift;
+    if (upper == "TAMBOUR")
+        return TCalcVariant::cvrntTambour;
+    return TCalcVariant::cvrntOverGndStair;
+}
+
+TCalcVariant ReadCalcVariant(const InflowInputs &in) {
+    if (in.isChecked("rbUnderGndStair"))
+        return TCalcVariant::cvrntUnderGndStair;
+    if (in.isChecked("rbLift"))
+        return TCalcVariant::cvrntLift;
+    if (in.isChecked("rbTambour"))
+        return TCalcVariant::cvrntTambour;
+    return TCalcVariant::cvrntOverGndStair;
+}
+
+InflowCalc::InflowCalc(Notifier *notifier) : notifier_(notifier) {}
+
+void InflowCalc::Warn(const std::string &text, const std::string &control) {
+    Messages.push_back({"warning", text});
+    if (notifier_)
+        notifier_->warning(text, control);
+}
+
+void InflowCalc::Fail(const std::string &text, const std::string &control) {
+    Messages.push_back({"error", text});
+    if (notifier_)
+        notifier_->error(text, control);
+}
+
+void InflowCalc::Line(std::string_view text) { RtfText(Report.RTBody, text); }
+
+int InflowCalc::SchemeNumber(bool t1, bool t2, bool t3, bool t4) {
+    return 1 + 8 * int(t1) + 4 * int(t2) + 2 * int(t3) + int(t4);
+}
+
+RunOutcome InflowCalc::Run(InflowInputs &in) {
+    Messages.clear();
+    NonFiniteStop = false;
+    OverGndStairResult.clear();
+    UnderGndStairResult.clear();
+    LiftShaftResult.clear();
+    TmbrFloors.clear();
+    Report.BeginReport(kSupplyReportTitle);
+
+    RunOutcome outcome = RunOutcome::ok;
+    try {
+        CalcVariant = ReadCalcVariant(in);
+        bool ok = InputProjectVariant(in);
+        switch (CalcVariant) {
+        case TCalcVariant::cvrntOverGndStair:
+            ok = ok && InputOGStairTerms(in) && InputStairAir(in) && InputStairDoorsSupply(in);
+            break;
+        case TCalcVariant::cvrntUnderGndStair:
+            ok = ok && InputUGStairTerms(in) && InputStairAir(in) && InputStairDoorsSupply(in);
+            break;
+        case TCalcVariant::cvrntLift:
+            ok = ok && InputLiftTerms(in) && InputLiftShaft(in) && InputLiftSupply(in);
+            break;
+        case TCalcVariant::cvrntTambour:
+            ok = ok && InputTmbrTerms(in) && InputTmbrAir(in) && InputTmbrRoomSupply(in);
+            break;
+        }
+        if (!ok) {
+            outcome = RunOutcome::inputStopped;
+        } else {
+            RtfRaw(Report.RTBody, "\\par ");
+            RtfHeading(Report.RTBody, "РАСЧЁТ");
+            switch (CalcVariant) {
+            case TCalcVariant::cvrntOverGndStair:
+                RunCalcOverGndStair();
+                break;
+            case TCalcVariant::cvrntUnderGndStair:
+                RunCalcUnderGndStair();
+                break;
+            case TCalcVariant::cvrntLift:
+                RunCalcLift();
+                break;
+            case TCalcVariant::cvrntTambour:
+                RunCalcTambour();
+                break;
+            }
+            // guard: a duty point that is not a number never leaves the run, printed or not
+            if (!std::isfinite(VolumeAirExps) || !std::isfinite(FanPress))
+                throw NonFiniteValue();
+        }
+    } catch (const NonFiniteValue &) {
+        NonFiniteStop = true;
+        RtfRaw(Report.RTBody, "\\par\\b ");
+        RtfText(Report.RTBody, kNonFiniteMessage);
+        RtfRaw(Report.RTBody, "\\b0\\par ");
+        VolumeAirExps = 0;
+        FanPress = 0;
+        Fail(std::string(kNonFiniteMessage), "");
+        outcome = RunOutcome::noDutyPoint;
+    }
+    Report.BuildFullReport();
+    return outcome;
+}
+
+} // namespace orvane::inflow

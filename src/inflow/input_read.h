@@ -1,0 +1,23 @@
+#pragma once
+// Reading the supply window's controls the way every input step reads them.
+
+#include <string>
+#include <string_view>
+
+#include "inflow/inflow_inputs.h"
+
+namespace orvane::inflow {
+
+class InflowCalc;
+
+// A count (floors, stairwells): digits only. A value above `limit` or beyond 32 bits stops the
+// run with `message` as a warning focused on the control (false); otherwise sets `value`.
+bool ReadCountInput(InflowCalc &calc, const InflowInputs &in, std::string_view control, int limit,
+                    std::string_view message, int &value);
+// Digits only; a digit string beyond 32 bits reads as the largest integer.
+int ReadIntInput(const InflowInputs &in, std::string_view control);
+// SanitizeNumberText and the locale conversion.
+double ReadRealControl(const InflowInputs &in, std::string_view control);
+std::string IntText(int v);
+
+} // namespace orvane::inflow

@@ -1,0 +1,174 @@
+#include "report/rtf_writer.h"
+
+#include <algorithm>
+#include <cstdint>
+
+namespace orvane {
+
+const std::string_view kRtfPrologue =
+    "{\\rtf1\\ansi\\ansicpg1251\\deff0\\deflang1049{\\fonttbl"
+    "{\\f0\\fswiss\\fprq2\\fcharset204{\\*\\fname Arial;}Arial CYR;}"
+    "{\\f1\\froman\\fprq2\\fcharset204{\\*\\fname Times New Roman;}Times New Roman CYR;}"
+    "{\\f2\\froman\\fprq2\\fcharset161{\\*\\fname Times New Roman;}Times New Roman Greek;}"
+    "{\\f3\\fswiss\\fcharset204{\\*\\fname Arial;}Arial CYR;}}\\viewkind4";
+
+namespace {
+
+constexpr char32_t kReplacement = 0xFFFD;
+
+// Decodes one UTF-8 character at `i` and advances past it. A malformed sequence yields U+FFFD
+// and advances one byte, so a broken name still gives a well-formed report.
+char32_t NextCodePoint(std::string_view s, size_t &i) {
+    const auto lead = static_cast<unsigned char>(s[i]);
+    if (lead < 0x80) {
+        ++i;
+        return lead;
+    }
+    size_t len = 0;
+    char32_t cp = 0;
+    char32_t min = 0;
+    if ((lead & 0xE0) == 0xC0) {
+        len = 2, cp = lead & 0x1F, min = 0x80;
+    } else if ((lead & 0xF0) == 0xE0) {
+        len = 3, cp = lead & 0x0F, min = 0x800;
+    } else if ((lead & 0xF8) == 0xF0) {
+        len = 4, cp = lead & 0x07, min = 0x10000;
+    } else {
+        ++i;
+        return kReplacement;
+    }
+    if (i + len > s.size()) {
+        ++i;
+        return kReplacement;
+    }
+    for (size_t k = 1; k < len; ++k) {
+        const auto c = static_cast<unsigned char>(s[i + k]);
+        if ((c & 0xC0) != 0x80) {
+            ++i;
+            return kReplacement;
+        }
+        cp = (cp << 6) | (c & 0x3F);
+    }
+    if (cp < min || cp > 0x10FFFF || (cp >= 0xD800 && cp <= 0xDFFF)) {
+        ++i;
+        return kReplacement;
+    }
+    i += len;
+    return cp;
+}
+
+void AppendUnitEscape(RtfStream &stream, char16_t unit) {
+    // RTF reads \u as a signed 16-bit number
+    const int value = static_cast<int16_t>(unit);
+    stream += "\\u";
+    stream += std::to_string(value);
+    stream += '?';
+}
+
+} // namespace
+
+void RtfStart(RtfStream &stream) {
+    stream.clear();
+    stream.append(kRtfPrologue);
+}
+
+void RtfRaw(RtfStream &stream, std::string_view text) {
+    stream.append(text);
+}
+
+void RtfText(RtfStream &stream, std::string_view utf8) {
+    size_t i = 0;
+    while (i < utf8.size()) {
+        const char32_t cp = NextCodePoint(utf8, i);
+        if (cp < 0x80) {
+            stream += static_cast<char>(cp);
+        } else if (cp < 0x10000) {
+            AppendUnitEscape(stream, static_cast<char16_t>(cp));
+        } else {
+            const char32_t v = cp - 0x10000;
+            AppendUnitEscape(stream, static_cast<char16_t>(0xD800 + (v >> 10)));
+            AppendUnitEscape(stream, static_cast<char16_t>(0xDC00 + (v & 0x3FF)));
+        }
+    }
+}
+
+std::string RtfEscapeUserText(std::string_view utf8) {
+    std::string out;
+    out.reserve(utf8.size());
+    for (char c : utf8) {
+        if (c == '\\' || c == '{' || c == '}')
+            out += '\\';
+        out += c;
+    }
+    return out;
+}
+
+void RtfUserText(RtfStream &stream, std::string_view utf8) {
+    RtfText(stream, RtfEscapeUserText(utf8));
+}
+
+void RtfTitle(RtfStream &stream, std::string_view utf8) {
+    RtfRaw(stream, "\\pard\\b\\f0\\fs20\\par\\qc ");
+    RtfText(stream, utf8);
+    RtfRaw(stream, "\\par\\pard\\fi118\\b0");
+}
+
+void RtfHeading(RtfStream &stream, std::string_view utf8) {
+    RtfRaw(stream, "\\pard\\fi708\\b\\f0\\fs20\\par ");
+    RtfText(stream, utf8);
+    RtfRaw(stream, "\\par\\pard\\fi118\\b0");
+}
+
+void RtfProgramNote(RtfStream &stream) {
+    RtfRaw(stream, "\\pard\\f0\\fs16\\par\\qc ");
+    RtfText(stream, "Программа ");
+    RtfText(stream, "\"Орвейн\"");
+    RtfText(stream, " разработана на основании\\par ");
+    RtfText(stream, "Методических рекомендаций к СП 7.13130.2013 (Расчётное определение\\par ");
+    RtfText(stream, "основных параметров противодымной вентиляции зданий, ВНИИПО, 2013).\\par ");
+    RtfText(
+        stream,
+        "Программа предназначена для расчёта основных параметров противодымной вентиляции\\par ");
+    RtfText(stream, "зданий различного назначения - жилых и общественных, производственных и "
+                    "складских, а также\\par ");
+    RtfText(stream, "многофункциональных зданий и комплексов, закрытых подземных и надземных "
+                    "автостоянок.\\par ");
+}
+
+void RtfTable(RtfStream &stream, const TRTFTable &table) {
+    if (table.empty())
+        return;
+    size_t columns = table.front().size();
+    for (const TRTFTableRow &row : table)
+        columns = std::min(columns, row.size());
+    if (columns == 0)
+        return;
+    std::string text;
+    for (const TRTFTableRow &row : table) {
+        text += "\\trowd\\trgaph108\\trleft500";
+        // int64: a caller's absurd widths must not overflow into a negative edge
+        int64_t x = 500;
+        for (size_t c = 0; c < columns; ++c) {
+            x += row[c].Width;
+            text += "\\clbrdrt\\brdrs\\brdrw10 \\clbrdrl\\brdrs\\brdrw10 "
+                    "\\clbrdrb\\brdrs\\brdrw10 \\clbrdrr\\brdrs\\brdrw10 ";
+            text += "\\cellx";
+            text += std::to_string(x);
+            text += ' ';
+        }
+        text += "\\pard\\intbl ";
+        for (size_t c = 0; c < columns; ++c) {
+            if (row[c].Bold)
+                text += "\\b ";
+            text += row[c].Text;
+            if (row[c].Bold)
+                text += "\\b0 ";
+            text += "\\cell ";
+        }
+        text += "\\row ";
+    }
+    text += "\\pard ";
+    RtfText(stream, text);
+}
+
+} // namespace orvane

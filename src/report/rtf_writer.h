@@ -1,0 +1,37 @@
+#pragma once
+// The RTF writer every report uses. A report stream holds 7-bit RTF only: characters outside
+// ASCII are written as \uN? escapes, so the bytes never depend on a code page.
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace orvane {
+
+using RtfStream = std::string;
+
+enum class TRTFHorJustify { horjCenter, horjLeft, horjRight };
+
+struct TRTFTableCell {
+    int Width = 0;    // twips
+    std::string Text; // may hold RTF control words and \u escapes
+    TRTFHorJustify HJfy = TRTFHorJustify::horjCenter;
+    bool Bold = false;
+};
+using TRTFTableRow = std::vector<TRTFTableCell>;
+using TRTFTable = std::vector<TRTFTableRow>;
+
+extern const std::string_view kRtfPrologue; // the 325-byte document prologue
+
+void RtfStart(RtfStream &stream);
+void RtfRaw(RtfStream &stream, std::string_view text);
+void RtfText(RtfStream &stream, std::string_view utf8);
+// User-typed text: "\", "{" and "}" are escaped, then written as RtfText.
+void RtfUserText(RtfStream &stream, std::string_view utf8);
+std::string RtfEscapeUserText(std::string_view utf8);
+void RtfTitle(RtfStream &stream, std::string_view utf8);
+void RtfHeading(RtfStream &stream, std::string_view utf8);
+void RtfProgramNote(RtfStream &stream);
+void RtfTable(RtfStream &stream, const TRTFTable &table);
+
+} // namespace orvane

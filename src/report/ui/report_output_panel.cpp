@@ -1,0 +1,165 @@
+#include "report/ui/report_output_panel.h"
+
+#include "core/file_io.h"
+#include "report/report_output.h"
+#include "report/ui/rtf_text_document.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QHBoxLayout>
+#include <QMessageBox>
+#include <QProcess>
+#include <QPushButton>
+#include <QTextEdit>
+#include <QVBoxLayout>
+
+namespace orvane {
+
+ReportOutputPanel::ReportOutputPanel(QWidget *parent, const QString &programFolder)
+    : QWidget(parent) {
+    richEditOut_ = new QTextEdit(this);
+    richEditOut_->setObjectName(QStringLiteral("RichEditOut"));
+    richEditOut_->setReadOnly(true);
+    richEditOut_->setLineWrapMode(QTextEdit::NoWrap);
+    richEditOut_->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    richEditOut_->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    QPalette palette = richEditOut_->palette();
+    palette.setColor(QPalette::Base, QColor(255, 251, 240));
+    palette.setColor(QPalette::Text, Qt::black);
+    richEditOut_->setPalette(palette);
+
+    bbSaveToFile_ = new QPushButton(QStringLiteral("Сохранить"), this);
+    bbSaveToFile_->setObjectName(QStringLiteral("bbSaveToFile"));
+    bbSaveToFile_->setToolTip(QStringLiteral("Сохранить отчет в файл"));
+    bbFan_ = new QPushButton(QStringLiteral("Вентилятор"), this);
+    bbFan_->setObjectName(QStringLiteral("bbFan"));
+    bbFan_->setToolTip(QStringLiteral("Подбор вентилятора"));
+
+    auto *buttons = new QHBoxLayout;
+    buttons->addWidget(bbSaveToFile_);
+    buttons->addWidget(bbFan_);
+    buttons->addStretch(1);
+    auto *layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(richEditOut_, 1);
+    layout->addLayout(buttons);
+
+    connect(bbSaveToFile_, &QPushButton::clicked, this, &ReportOutputPanel::bbSaveToFileClick);
+    connect(bbFan_, &QPushButton::clicked, this, &ReportOutputPanel::bbFanClick);
+
+    // The fan program is looked up once: one installed later is seen by a new window.
+    QString folder =
+        programFolder.isEmpty() ? QCoreApplication::applicationDirPath() : programFolder;
+    folder = QDir::toNativeSeparators(folder);
+    if (!folder.endsWith(QDir::separator()))
+        folder += QDir::separator();
+    const QString candidate =
+        QString::fromStdString(FanProgramPath(QFile::encodeName(folder).toStdString()));
+    if (!candidate.isEmpty() && QFileInfo(candidate).isFile())
+        appForFan_ = candidate;
+    bbFan_->setEnabled(!appForFan_.isEmpty());
+}
+
+void ReportOutputPanel::setReport(const std::string &rtfFull) {
+    rtfFull_ = rtfFull;
+    LoadRtfIntoDocument(*richEditOut_->document(), rtfFull_);
+}
+
+void ReportOutputPanel::setDutyPoint(double volumeFlow, double pressure) {
+    volumeFlow_ = volumeFlow;
+    pressure_ = pressure;
+}
+
+void ReportOutputPanel::setFanKind(const QString &kind) {
+    fanKind_ = kind;
+}
+
+void ReportOutputPanel::setFileNameInputs(const QString &projectName, const QString &systemName) {
+    projectName_ = projectName;
+    systemName_ = systemName;
+}
+
+void ReportOutputPanel::setFileNameSource(std::function<std::pair<QString, QString>()> source) {
+    nameSource_ = std::move(source);
+}
+
+void ReportOutputPanel::setSaveFolder(const QString &folder) {
+    saveFolder_ = folder;
+}
+
+QString ReportOutputPanel::DefaultFileName() const {
+    auto [project, system] = nameSource_ ? nameSource_() : std::pair(projectName_, systemName_);
+    return QString::fromStdString(
+        orvane::DefaultFileName(project.toStdString(), system.toStdString()));
+}
+
+QString ReportOutputPanel::MessageTitle() const {
+    const QString title = QApplication::applicationDisplayName();
+    return title.isEmpty() ? QStringLiteral("Орвейн") : title;
+}
+
+bool ReportOutputPanel::SaveReportToFile() {
+    QString name = DefaultFileName();
+    if (!name.isEmpty())
+        name += QStringLiteral(".rtf");
+    QFileDialog dialog(this);
+    dialog.setObjectName(QStringLiteral("SaveDialogReport"));
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setFileMode(QFileDialog::AnyFile);
+    dialog.setNameFilter(QStringLiteral("Текст в формате RTF (*.rtf)"));
+    // the dialog appends the suffix itself, so its overwrite prompt sees the final name
+    dialog.setDefaultSuffix(QStringLiteral("rtf"));
+    if (!saveFolder_.isEmpty() && QFileInfo(saveFolder_).isDir())
+        dialog.setDirectory(saveFolder_);
+    dialog.selectFile(name);
+    if (dialog.exec() != QDialog::Accepted)
+        return false;
+    const QStringList files = dialog.selectedFiles();
+    if (files.isEmpty() || files.front().isEmpty())
+        return false;
+    return SaveReportAs(files.front());
+}
+
+bool ReportOutputPanel::SaveReportAs(const QString &fileName) {
+    const QString path =
+        QFile::decodeName(EnsureRtfExtension(QFile::encodeName(fileName).toStdString()).c_str());
+    const FileResult result = WriteFileAtomic(QFile::encodeName(path).toStdString(), rtfFull_);
+    if (!result.ok) {
+        QMessageBox::critical(this, MessageTitle(), QString::fromStdString(result.error));
+        return false;
+    }
+    emit reportSaved(path);
+    return true;
+}
+
+void ReportOutputPanel::bbSaveToFileClick() {
+    SaveReportToFile();
+}
+
+void ReportOutputPanel::bbFanClick() {
+    if (appForFan_.isEmpty()) {
+        QMessageBox::warning(this, MessageTitle(),
+                             QStringLiteral("Не удается найти модуль подбора вентиляторов."));
+        return;
+    }
+    const auto arguments = FanArguments(fanKind_.toStdString(), volumeFlow_, pressure_);
+    if (!arguments) {
+        QMessageBox::critical(this, MessageTitle(),
+                              QStringLiteral("Расчёт прерван: получено недопустимое значение. "
+                                             "Проверьте исходные данные."));
+        return;
+    }
+    QStringList args;
+    for (const std::string &argument : *arguments)
+        args << QString::fromStdString(argument);
+    // an argument list, never a shell: the path and the numbers reach the program as they are
+    if (!QProcess::startDetached(appForFan_, args)) {
+        QMessageBox::warning(this, MessageTitle(),
+                             QStringLiteral("Не удается запустить модуль подбора вентиляторов."));
+    }
+}
+
+} // namespace orvane

@@ -1,0 +1,70 @@
+#pragma once
+// The output panel both calculation windows end in: the report viewer, "Сохранить" (the report
+// as an RTF file) and "Вентилятор" (the fan selection program with the last duty point).
+
+#include <QString>
+#include <QWidget>
+
+#include <functional>
+#include <string>
+#include <utility>
+
+class QPushButton;
+class QTextEdit;
+
+namespace orvane {
+
+class ReportOutputPanel : public QWidget {
+    Q_OBJECT
+public:
+    // `programFolder`: where the running program lives (default: the executable's folder); the
+    // fan program is looked up once, here, beside that folder.
+    explicit ReportOutputPanel(QWidget *parent = nullptr, const QString &programFolder = {});
+
+    // The complete RTF document: shown in the viewer and saved as it stands.
+    void setReport(const std::string &rtfFull);
+    const std::string &report() const { return rtfFull_; }
+
+    void setDutyPoint(double volumeFlow, double pressure);
+    void setFanKind(const QString &kind); // "Smk" (exhaust) or "Sup" (supply)
+
+    // The texts of EditProjectName and EditSystemName, or a function that reads them when the
+    // name is needed (it wins over the fixed texts).
+    void setFileNameInputs(const QString &projectName, const QString &systemName);
+    void setFileNameSource(std::function<std::pair<QString, QString>()> source);
+    void setSaveFolder(const QString &folder);
+
+    QString DefaultFileName() const;
+    QString AppForFan() const { return appForFan_; }
+    QTextEdit *viewer() const { return richEditOut_; }
+
+    // Asks for a file name and saves; false when cancelled or not written.
+    bool SaveReportToFile();
+    // Saves to `fileName` (".rtf" appended when it has no extension); shows the reason on failure.
+    bool SaveReportAs(const QString &fileName);
+
+public slots:
+    void bbSaveToFileClick();
+    void bbFanClick();
+
+signals:
+    void reportSaved(const QString &fileName);
+
+private:
+    QString MessageTitle() const;
+
+    QTextEdit *richEditOut_ = nullptr;
+    QPushButton *bbSaveToFile_ = nullptr;
+    QPushButton *bbFan_ = nullptr;
+    std::string rtfFull_;
+    QString appForFan_;
+    QString fanKind_ = QStringLiteral("Smk");
+    double volumeFlow_ = 0;
+    double pressure_ = 0;
+    QString projectName_;
+    QString systemName_;
+    std::function<std::pair<QString, QString>()> nameSource_;
+    QString saveFolder_;
+};
+
+} // namespace orvane

@@ -1,0 +1,40 @@
+#pragma once
+// The About box: maker's strip with a link, program name and version.
+
+#include <QDialog>
+#include <QLabel>
+
+namespace orvane {
+
+inline constexpr char kMakerName[] = "Орвейн Софт";
+inline constexpr char kMakerAddress[] = "https://orvane.example.org";
+
+// A web address that opens in the default browser; yellow and underlined under the mouse.
+class TLinkLabel : public QLabel {
+    Q_OBJECT
+public:
+    TLinkLabel(const QString &text, const QString &address, QWidget *parent = nullptr);
+    const QString &Address() const { return fAddress; }
+    bool Hovered() const { return fHovered; }
+
+protected:
+    void enterEvent(QEnterEvent *event) override;
+    void leaveEvent(QEvent *event) override;
+    void mouseReleaseEvent(QMouseEvent *event) override;
+
+private:
+    void SetHovered(bool hovered);
+    QString fAddress;
+    bool fHovered = false;
+};
+
+class TFormAbout : public QDialog {
+    Q_OBJECT
+public:
+    explicit TFormAbout(QWidget *parent = nullptr);
+
+protected:
+    void showEvent(QShowEvent *event) override;
+};
+
+} // namespace orvane

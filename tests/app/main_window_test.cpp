@@ -1,0 +1,302 @@
+// The main window: command line, compact and banner layouts, module opening.
+
+#include "app/background_strip.h"
+#include "app/command_line.h"
+#include "app/main_window.h"
+#include "app/module_windows.h"
+#include "core/jpeg_image.h"
+#include "shell/about_box.h"
+#include "shell/popup_tip.h"
+#include "shell/settings.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QFile>
+#include <QMainWindow>
+#include <QMenuBar>
+#include <QScreen>
+#include <QScrollArea>
+#include <QScrollBar>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+#include <QToolButton>
+
+#include <memory>
+
+using namespace orvane;
+
+class MainWindowTest : public QObject {
+    Q_OBJECT
+private slots:
+    void init() {
+        fTemp = std::make_unique<QTemporaryDir>();
+        QVERIFY(fTemp->isValid());
+        fSettings = std::make_unique<ShellSettings>(fTemp->path());
+    }
+
+    void CompactSwitch_data() {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<bool>("bannerMode");
+        QTest::newRow("none") << QStringList() << true;
+        QTest::newRow("-B") << QStringList{QStringLiteral("-B")} << false;
+        QTest::newRow("-b") << QStringList{QStringLiteral("-b")} << false;
+        QTest::newRow("-bx") << QStringList{QStringLiteral("-bx")} << false;
+        QTest::newRow("b") << QStringList{QStringLiteral("b")} << true;
+        QTest::newRow("-") << QStringList{QStringLiteral("-")} << true;
+        QTest::newRow("-c") << QStringList{QStringLiteral("-c")} << true;
+        QTest::newRow("after another argument")
+            << QStringList{QStringLiteral("project.smkprj"), QStringLiteral("-b")} << false;
+    }
+    void CompactSwitch() {
+        QFETCH(QStringList, arguments);
+        QFETCH(bool, bannerMode);
+        QCOMPARE(BannerModeFromArguments(arguments), bannerMode);
+    }
+
+    void CompactWindowIsFooterSizedCentredAndFixed() {
+        TFormMain w(*fSettings, false, QImage(400, 200, QImage::Format_RGB32));
+        w.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&w));
+        QCOMPARE(w.centralWidget()->size(), QSize(w.MinFooterWidth(), w.MinFooterHeight()));
+        QCOMPARE(w.minimumSize(), w.maximumSize());
+        QVERIFY(!w.findChild<QWidget *>(QStringLiteral("PanelHeader"))->isVisible());
+        QVERIFY(!w.findChild<QWidget *>(QStringLiteral("PanelBanner"))->isVisible());
+        QCOMPARE(w.findChild<QWidget *>(QStringLiteral("PanelFooter"))->geometry(),
+                 w.centralWidget()->rect());
+        QVERIFY(!(w.windowFlags() & Qt::WindowMaximizeButtonHint));
+        QVERIFY(!(w.windowFlags() & Qt::WindowMinimizeButtonHint));
+        const QRect screen = w.screen()->geometry();
+        const QRect frame = w.frameGeometry();
+        QCOMPARE(frame.x(), (screen.width() - frame.width()) / 2);
+        QCOMPARE(frame.y(), (screen.height() - frame.height()) / 2);
+
+        auto *out = w.findChild<QToolButton *>(QStringLiteral("sbSmkOutVent"));
+        QCOMPARE(w.MinFooterWidth(), 2 * out->width() + 80);
+        QCOMPARE(w.MinFooterHeight(), 2 * out->y() + out->height() + 10);
+    }
+
+    // Once the banner fits, every further pair of pixels goes one to the header, one to the
+    // footer; an odd pixel is dropped.
+    void SpareHeightIsSplitBetweenHeaderAndFooter_data() {
+        QTest::addColumn<int>("extra");
+        QTest::addColumn<int>("grow");
+        QTest::newRow("just tall enough") << 0 << 0;
+        QTest::newRow("one pixel more") << 1 << 0;
+        QTest::newRow("two pixels more") << 2 << 1;
+        QTest::newRow("eleven pixels more") << 11 << 5;
+        QTest::newRow("too short") << -40 << 0;
+    }
+    void SpareHeightIsSplitBetweenHeaderAndFooter() {
+        QFETCH(int, extra);
+        QFETCH(int, grow);
+        TFormMain w(*fSettings, true, QImage(400, 200, QImage::Format_RGB32));
+        ShowNormal(w);
+        const int needed = w.BannerHeight() + w.BanTopBordWth() + w.BanBotSBWth() +
+                           w.MinHeaderHeight() + w.MinFooterHeight();
+        SetClientSize(w, 900, needed + extra);
+        QCOMPARE(Panel(w, "PanelHeader")->height(), w.MinHeaderHeight() + grow);
+        QCOMPARE(Panel(w, "PanelFooter")->height(), w.MinFooterHeight() + grow);
+        QCOMPARE(Panel(w, "PanelBanner")->y(), Panel(w, "PanelHeader")->height());
+    }
+
+    void BannerBoxIsCentredWhenItFitsElseFillsPanel() {
+        TFormMain w(*fSettings, true, QImage(400, 200, QImage::Format_RGB32));
+        ShowNormal(w);
+        SetClientSize(w, 900, 700);
+        auto *box = w.findChild<QScrollArea *>(QStringLiteral("sbBanner"));
+        QWidget *panel = Panel(w, "PanelBanner");
+        const int frame = box->frameWidth();
+        QCOMPARE(box->size(), QSize(400 + 2 * frame, 200 + 2 * frame));
+        QCOMPARE(box->x(), (panel->width() - box->width()) / 2);
+        QCOMPARE(box->y(), (panel->height() - box->height()) / 2);
+
+        TFormMain wide(*fSettings, true, QImage(2000, 200, QImage::Format_RGB32));
+        ShowNormal(wide);
+        SetClientSize(wide, 900, 700);
+        auto *wideBox = wide.findChild<QScrollArea *>(QStringLiteral("sbBanner"));
+        QCOMPARE(wideBox->x(), 0);
+        QCOMPARE(wideBox->width(), Panel(wide, "PanelBanner")->width());
+        // the horizontal scroll bar is added below the banner
+        QCOMPARE(wideBox->height(), 200 + wide.BanTopBordWth() + wide.BanBotSBWth());
+    }
+
+    void ModuleButtonsSpreadOrPack_data() {
+        QTest::addColumn<int>("page");
+        QTest::addColumn<bool>("packed");
+        QTest::newRow("wide page") << 1200 << false;
+        QTest::newRow("medium page") << 800 << false;
+        QTest::newRow("narrow page") << 300 << true;
+    }
+    void ModuleButtonsSpreadOrPack() {
+        QFETCH(int, page);
+        QFETCH(bool, packed);
+        TFormMain w(*fSettings, true, QImage(400, 200, QImage::Format_RGB32));
+        ShowNormal(w);
+        auto *out = w.findChild<QToolButton *>(QStringLiteral("sbSmkOutVent"));
+        auto *in = w.findChild<QToolButton *>(QStringLiteral("sbSmkInVent"));
+        Panel(w, "tsButtons")->resize(page, 150);
+        const int span = std::max(std::min(page, 900) - 200, out->width() + in->width() + 8);
+        const int left0 = (page - span) / 2;
+        QCOMPARE(left0 < 0, packed);
+        QCOMPARE(out->x(), packed ? 0 : left0);
+        QCOMPARE(in->x(), packed ? out->width() + 8 : left0 + span - in->width());
+    }
+
+    void WheelScrollsBannerByThirteenPixels() {
+        TFormMain w(*fSettings, true, QImage(400, 3000, QImage::Format_RGB32));
+        ShowNormal(w);
+        SetClientSize(w, 900, 700);
+        QScrollBar *bar =
+            w.findChild<QScrollArea *>(QStringLiteral("sbBanner"))->verticalScrollBar();
+        QCOMPARE(bar->value(), 0);
+        WheelOn(Panel(w, "PanelFooter"), -120);
+        QCOMPARE(bar->value(), 13);
+        WheelOn(w.findChild<QScrollArea *>(QStringLiteral("sbBanner"))->viewport(), -120);
+        QCOMPARE(bar->value(), 26);
+        WheelOn(Panel(w, "PanelHeader"), 120);
+        QCOMPARE(bar->value(), 13);
+    }
+
+    void EscapeClosesMainWindow() {
+        TFormMain w(*fSettings, false, QImage());
+        w.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&w));
+        QTest::keyClick(&w, Qt::Key_Escape);
+        QVERIFY(!w.isVisible());
+    }
+
+    // One run serves one module: the main window is out of sight while the module runs and
+    // closes when it returns, whether the module is a dialog or a plain window.
+    void ModuleRunEndsWithMainWindow_data() {
+        QTest::addColumn<bool>("dialog");
+        QTest::newRow("dialog") << true;
+        QTest::newRow("window") << false;
+    }
+    void ModuleRunEndsWithMainWindow() {
+        QFETCH(bool, dialog);
+        TFormMain w(*fSettings, false, QImage());
+        std::unique_ptr<QWidget> module;
+        if (dialog)
+            module = std::make_unique<TModulePlaceholder>(QStringLiteral("Модуль"));
+        else
+            module = std::make_unique<QMainWindow>();
+        w.SetModuleWindows(module.get(), nullptr);
+        w.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&w));
+        bool mainHiddenMeanwhile = false;
+        bool moduleShown = false;
+        QTimer::singleShot(0, module.get(), [&] {
+            mainHiddenMeanwhile = !w.isVisible();
+            moduleShown = module->isVisible() && module->isModal();
+            module->close();
+        });
+        w.findChild<QToolButton *>(QStringLiteral("sbSmkOutVent"))->click();
+        QVERIFY(mainHiddenMeanwhile);
+        QVERIFY(moduleShown);
+        QVERIFY(!module->isVisible());
+        QVERIFY(!w.isVisible());
+    }
+
+    void MenuCarriesModuleCommands() {
+        TFormMain w(*fSettings, true, QImage());
+        QCOMPARE(w.windowTitle(),
+                 QStringLiteral("Орвейн - Системы противодымной вентиляции  (5.1 / 2024.02)"));
+        auto *out = w.findChild<QAction *>(QStringLiteral("ActionSmkOutVent"));
+        QCOMPARE(out->text(), QStringLiteral("Расчет системы &вытяжной противодымной вентиляции"));
+        QCOMPARE(out->toolTip(),
+                 QStringLiteral("Расчет системы вытяжной противодымной вентиляции"));
+        QCOMPARE(w.findChild<QAction *>(QStringLiteral("ActionHelp"))->text(),
+                 QStringLiteral("&Инструкция"));
+        QCOMPARE(w.PathData(), fSettings->PathData());
+    }
+
+    void BackgroundStripRunsFromDarkRedToPale_data() {
+        QTest::addColumn<int>("row");
+        QTest::addColumn<int>("height");
+        QTest::addColumn<QColor>("colour");
+        QTest::newRow("top") << 0 << 768 << QColor(112, 16, 16);
+        // 112.5 and 113.5 are ties: halves go to the even neighbour
+        QTest::newRow("row 1 of 256") << 1 << 256 << QColor(112, 17, 17);
+        QTest::newRow("row 3 of 256") << 3 << 256 << QColor(114, 18, 18);
+        QTest::newRow("middle") << 384 << 768 << QColor(176, 120, 120);
+        QTest::newRow("last row") << 767 << 768 << QColor(240, 224, 224);
+    }
+    void BackgroundStripRunsFromDarkRedToPale() {
+        QFETCH(int, row);
+        QFETCH(int, height);
+        QFETCH(QColor, colour);
+        QCOMPARE(BackgroundStripColor(row, height), colour);
+        const QImage strip = MakeBackgroundStrip(height);
+        QCOMPARE(strip.size(), QSize(10, height));
+        QCOMPARE(strip.pixelColor(9, row), colour);
+    }
+
+    void BackgroundStripOfNoScreenIsEmpty() {
+        QVERIFY(MakeBackgroundStrip(0).isNull());
+        QVERIFY(MakeBackgroundStrip(-5).isNull());
+    }
+
+    void BannerResourceDecodesOrStaysEmpty() {
+        QFile file(QStringLiteral(BANNER_JPEG));
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        static QByteArray bytes; // the resource table keeps a view of them
+        bytes = file.readAll();
+        RegisterResource("BANNER", std::string_view(bytes.constData(), bytes.size()));
+        const QImage banner = TFormMain::LoadBanner();
+        QCOMPARE(banner.size(), QSize(900, 320));
+
+        static const QByteArray broken = bytes.left(bytes.size() / 3);
+        RegisterResource("BANNER", std::string_view(broken.constData(), broken.size()));
+        const QImage none = TFormMain::LoadBanner();
+        TFormMain w(*fSettings, true, none);
+        QCOMPARE(w.BannerWidth(), none.isNull() ? 0 : none.width());
+    }
+
+    // Not a test: with ORVANE_SHOTS_DIR set (and a real display) saves pictures to look at.
+    void SaveScreenshotsWhenAsked() {
+        const QString dir = qEnvironmentVariable("ORVANE_SHOTS_DIR");
+        if (dir.isEmpty())
+            QSKIP("ORVANE_SHOTS_DIR not set");
+        TFormAbout about;
+        about.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&about));
+        QVERIFY(about.grab().save(dir + QStringLiteral("/about.png")));
+        TFormTamsoPopupTip tip;
+        tip.InitAndShow(QPoint(100, 100), QStringLiteral("Площадь помещения"),
+                        QStringLiteral("Площадь пола помещения очага пожара, м².\r \r"
+                                       "Для атриума — площадь его нижнего уровня."));
+        QVERIFY(QTest::qWaitForWindowExposed(&tip));
+        QVERIFY(tip.grab().save(dir + QStringLiteral("/popup_tip.png")));
+    }
+
+private:
+    static QWidget *Panel(QWidget &w, const char *name) {
+        return w.findChild<QWidget *>(QString::fromLatin1(name));
+    }
+    static void ShowNormal(TFormMain &w) {
+        w.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&w));
+        w.setWindowState(Qt::WindowNoState);
+        w.setMinimumSize(0, 0);
+    }
+    static void SetClientSize(TFormMain &w, int width, int height) {
+        w.resize(width, height + w.menuBar()->height());
+        QTRY_COMPARE(w.centralWidget()->size(), QSize(width, height));
+    }
+    // Delivered through the window as the platform delivers it, so it finds the widget under
+    // the pointer and travels up from there.
+    static void WheelOn(QWidget *target, int delta) {
+        QWidget *window = target->window();
+        const QPointF local = target->mapTo(window, QPointF(5, 5));
+        QWheelEvent wheel(local, window->mapToGlobal(local), QPoint(), QPoint(0, delta),
+                          Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
+        QApplication::sendEvent(window->windowHandle(), &wheel);
+    }
+
+    std::unique_ptr<QTemporaryDir> fTemp;
+    std::unique_ptr<ShellSettings> fSettings;
+};
+
+QTEST_MAIN(MainWindowTest)
+#include "main_window_test.moc"

@@ -1,0 +1,263 @@
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <filesystem>
+
+#include "catalogs/valves.h"
+#include "core/codepage.h"
+#include "core/file_io.h"
+#include "exhaust/exhaust_project.h"
+#include "exhaust_test_support.h"
+
+namespace orvane::exhaust::test {
+namespace {
+
+std::string Bytes(const ExhaustInputs &in, const char *date = "10.12.2026 9:00:00") {
+    std::string bytes;
+    const ProjectResult r = ExhaustProjectBytes(in, date, bytes);
+    EXPECT_TRUE(r.ok) << r.error;
+    return bytes;
+}
+
+ExhaustInputs Read(const std::string &bytes) {
+    ExhaustInputs in = ExhaustInputs::Defaults();
+    const ProjectResult r = ReadExhaustProjectBytes(bytes, in, "x.smkprj");
+    EXPECT_TRUE(r.ok) << r.error;
+    return in;
+}
+
+// A project touching every kind of field: area form, names, materials, several segments.
+ExhaustInputs Busy(const char *variant) {
+    ExhaustInputs in = DefaultsFor(variant);
+    in.setText("EditProjectName", "Торговый центр \"Север\"");
+    in.setText("EditSystemName", "ДУ-2");
+    in.RoomSizeVariantIndex = 1;
+    in.setText("EditFloorAreaSH", "412,5");
+    in.setText("EditRoomWidthSH", "15");
+    in.setText("EditRoomHeightSH", "6");
+    in.DoorGrid[3] = {"1,5", "2,4"};
+    in.setText("EditFireArea", "12");
+    in.setText("EditQr", "15");
+    in.setText("EditParkMaxSmkPerim", "70");
+    in.check("rbOutTownBuilding");
+    in.check("rbEndRoofFan");
+    Ychastok_record middle = in.Ychastki[0];
+    middle.StoreyName = "Этаж 2";
+    middle.Lsh = 3.6;
+    middle.MaterialIndx = TMaterialIndx::matBrick;
+    middle.Material = "Кирпич";
+    in.Ychastki.insert(in.Ychastki.begin() + 1, middle);
+    in.Ychastki.back().Lww = 12;
+    in.Ychastki.back().HorMaterialIndx = TMaterialIndx::matPlaster;
+    in.Ychastki.back().HorMaterial = "Штукатурка";
+    return in;
+}
+
+class ExhaustProjectTest : public ::testing::Test {
+protected:
+    void SetUp() override { SetDecimalSeparator(','); }
+};
+
+class ProjectRoundTripTest : public ExhaustProjectTest,
+                             public ::testing::WithParamInterface<const char *> {};
+
+TEST_P(ProjectRoundTripTest, SaveLoadSaveIsByteIdenticalButTheDate) {
+    for (const ExhaustInputs &in : {DefaultsFor(GetParam()), Busy(GetParam())}) {
+        const std::string first = Bytes(in, "01.01.2025 0:00:00");
+        const std::string second = Bytes(Read(first), "10.12.2026 9:00:00");
+        const size_t dateLine = first.find(" on ");
+        ASSERT_NE(dateLine, std::string::npos);
+        const size_t afterDate = first.find("\r\n", dateLine);
+        EXPECT_EQ(first.substr(0, dateLine), second.substr(0, dateLine));
+        EXPECT_EQ(first.substr(afterDate), second.substr(second.find("\r\n", dateLine)));
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Variants, ProjectRoundTripTest,
+                         ::testing::Values("rbCalcCorridor", "rbCalcRoom", "rbCalcGallery",
+                                           "rbCalcParking"));
+
+TEST_F(ExhaustProjectTest, WrittenLayoutHeaderSectionsAndLineEnds) {
+    const std::string bytes = Bytes(DefaultsFor("rbCalcParking"));
+    const std::string head = "\r\n# Revirid Smoke Removal Project\r\n# Created by Orvane, v.5.1 "
+                             "/ 2024.02 (Tamso, Nolt) on 10.12.2026 9:00:00\r\n\r\n[Project]\r\n"
+                             "Name=\r\nSystem=\r\n[Room]";
+    EXPECT_EQ(bytes.substr(0, head.size()), head);
+    EXPECT_NE(bytes.find("[Room]\r\nVariant=5\r\nLiving=0\r\nInTown=1\r\nAUPT=0\r\nFireA=0\r\n"
+                         "RSVrnt=0\r\nRoomL=5\r\nRoomW=4\r\nRoomH=3,9\r\nFloorA=20\r\nDoor0W=1\r\n"
+                         "Door0H=2,1\r\nDoor1W=0\r\n"),
+              std::string::npos);
+    EXPECT_NE(bytes.find("NoSmkH=2,5\r\nAirTmp=20\r\nQr=10\r\n[FLoad]\r\n"), std::string::npos);
+    EXPECT_NE(bytes.find("GTopH=3\r\nParkSmkPerimeter=18\r\nParkSmkEquA=20\r\nParkHeatK=0,75\r\n"
+                         "[Outside]\r\nAirTmp=26\r\nAirTmpComp=-26\r\nWindSpeed=2\r\n[Shaft]\r\n"
+                         "WithShaft=1\r\n[Shaft0]\r\nStorey=\r\nValveW=800\r\nValveH=600\r\n"
+                         "ValveDO=1\r\nNodeZ=1,8\r\nHMtrl=\xCC\r\nHA=0,8\r\n"),
+              std::string::npos);
+    const std::string tail =
+        "\r\nVZ=0\r\n[ShaftEnd]\r\nEndExhaust=1\r\nConDuctResist=100\r\nExhaustGasSpeed=20\r\n";
+    EXPECT_EQ(bytes.substr(bytes.size() - tail.size()), tail);
+    EXPECT_EQ(bytes.find("\n\r\n", head.size()), std::string::npos)
+        << "no blank line after the header";
+}
+
+TEST_F(ExhaustProjectTest, CorridorWritesItsOwnSmokeFreeHeight) {
+    ExhaustInputs in = DefaultsFor("rbCalcCorridor");
+    in.setText("EditCrdrNoSmokeHeight", "2,2");
+    in.setText("EditNoSmokeHeight", "1");
+    EXPECT_NE(Bytes(in).find("NoSmkH=2,2\r\n"), std::string::npos);
+    in.check("rbCalcRoom");
+    EXPECT_NE(Bytes(in).find("NoSmkH=1\r\n"), std::string::npos);
+}
+
+TEST_F(ExhaustProjectTest, CommaFileLoadsWithPointAndBack) {
+    const std::string comma = Bytes(Busy("rbCalcRoom"));
+    SetDecimalSeparator('.');
+    const ExhaustInputs fromComma = Read(comma);
+    EXPECT_EQ(fromComma.text("EditFloorAreaSH"), "412.5");
+    EXPECT_EQ(fromComma.text("EditBurningFullness"), "0.8");
+    EXPECT_EQ(fromComma.DoorGrid[3][1], "2.4");
+    EXPECT_DOUBLE_EQ(fromComma.Ychastki[1].Lsh, 3.6);
+    const std::string point = Bytes(fromComma);
+    EXPECT_NE(point.find("FloorA=412.5\r\n"), std::string::npos);
+    SetDecimalSeparator(',');
+    const ExhaustInputs fromPoint = Read(point);
+    EXPECT_EQ(fromPoint.text("EditFloorAreaSH"), "412,5");
+    EXPECT_EQ(Bytes(fromPoint), comma);
+}
+
+TEST_F(ExhaustProjectTest, HandMadeWindowsFileLoadsWithNamesIntact) {
+    ExhaustInputs in = ExhaustInputs::Defaults();
+    const ProjectResult r =
+        LoadExhaustProject(TEST_DATA_DIR "/exhaust/data/hand_made_1251.smkprj", in);
+    ASSERT_TRUE(r.ok) << r.error;
+    EXPECT_EQ(in.text("EditProjectName"), "Жилой дом №3, корпус «Б»");
+    EXPECT_EQ(in.text("EditSystemName"), "ДУ-1");
+    EXPECT_TRUE(in.isChecked("rbCalcParking"));
+    EXPECT_TRUE(in.isChecked("rbLivingBuilding"));
+    EXPECT_TRUE(in.isChecked("rbOutTownBuilding"));
+    EXPECT_EQ(in.RoomSizeVariantIndex, 1);
+    EXPECT_EQ(in.text("EditFloorAreaSH"), "48");
+    EXPECT_EQ(in.text("EditRoomHeightSH"), "3,3");
+    EXPECT_EQ(in.text("EditFireHeatPower"), "4500,5");
+    EXPECT_EQ(in.FireLoad.Name, "Легковой автомобиль");
+    EXPECT_DOUBLE_EQ(in.FireLoad.BurnEnergy, 31.7);
+    EXPECT_EQ(in.FireLoadDensity.Name, "Автостоянка");
+    EXPECT_EQ(in.text("EditFirstFloorLevel"), "-3,3");
+    EXPECT_TRUE(in.isChecked("rbEndRoofFan"));
+    EXPECT_EQ(in.text("EditExhaustGasSpeed"), "0");
+    // keys this file predates: q_r and the car park's own smoke layer fields
+    EXPECT_EQ(in.text("EditQr"), "10");
+    EXPECT_EQ(in.text("EditParkMaxSmkPerim"), "28"); // 4 x 3 rectangle of 48 m2
+    EXPECT_EQ(in.text("EditSmokeEquArea"), "48");
+    EXPECT_EQ(in.text("EditParkHRadiation"), "0,6");
+    EXPECT_EQ(in.text("EditRoomMaxSmkPerim"), "");
+    ASSERT_EQ(in.Ychastki.size(), 3u);
+    const TValves catalog;
+    const TSmokeValve valve = catalog.Valves(catalog.GetValveNum(1000, 800));
+    EXPECT_EQ(in.Ychastki[0].StoreyName, "Подвал -1");
+    EXPECT_DOUBLE_EQ(in.Ychastki[0].ValveArea, valve.F1);
+    EXPECT_DOUBLE_EQ(in.Ychastki[0].ValveResistCoef, valve.Z);
+    EXPECT_EQ(in.Ychastki[0].HorMaterialIndx, TMaterialIndx::matConcrete);
+    EXPECT_EQ(in.Ychastki[0].HorMaterial, "Бетон");
+    EXPECT_EQ(in.Ychastki[0].Material, "Кирпич");
+    // the middle segment takes segment 0's valve and branch whatever the file says
+    EXPECT_EQ(in.Ychastki[1].StoreyName, "Этаж 1");
+    EXPECT_EQ(in.Ychastki[1].ValveWidth, 1000);
+    EXPECT_DOUBLE_EQ(in.Ychastki[1].Lww, 6);
+    EXPECT_DOUBLE_EQ(in.Ychastki[1].NodeResistCoef, 3.5);
+    // the top keeps its own valve: 600 x 800 is no catalogue size
+    EXPECT_EQ(in.Ychastki[2].ValveWidth, 600);
+    EXPECT_EQ(in.Ychastki[2].ValveArea, 0);
+    EXPECT_EQ(in.Ychastki[2].ValveResistCoef, 0);
+    EXPECT_EQ(in.Ychastki[2].HorMaterialIndx, TMaterialIndx::matPlaster);
+    EXPECT_EQ(in.Ychastki[2].MaterialIndx, TMaterialIndx::matMetal);
+}
+
+TEST_F(ExhaustProjectTest, OldFileWithUserPerimeterGivesItToTheCarPark) {
+    const std::string file =
+        "[Room]\r\nVariant=5\r\n[FPlace]\r\nMaxSmkPerimeter=33\r\nHeatK=0,5\r\n";
+    const ExhaustInputs in = Read(file);
+    EXPECT_EQ(in.text("EditParkMaxSmkPerim"), "33");
+    EXPECT_EQ(in.text("EditRoomMaxSmkPerim"), "33");
+    EXPECT_EQ(in.text("EditSmokeEquArea"), "20");
+    EXPECT_EQ(in.text("EditParkHRadiation"), "0,5");
+    EXPECT_EQ(in.text("EditWindSpeed"), "4,9");
+    EXPECT_TRUE(in.Ychastki.empty());
+}
+
+TEST_F(ExhaustProjectTest, SegmentsStopAtTheFirstMissingSection) {
+    const std::string file = "[Shaft0]\r\nValveW=800\r\n[Shaft2]\r\nValveW=800\r\n";
+    const ExhaustInputs in = Read(file);
+    ASSERT_EQ(in.Ychastki.size(), 1u);
+    EXPECT_DOUBLE_EQ(in.Ychastki[0].Aww, 0.8);
+    EXPECT_DOUBLE_EQ(in.Ychastki[0].Lsh, 3);
+    EXPECT_EQ(in.Ychastki[0].NodeResistCoef, 0);
+    EXPECT_EQ(in.Ychastki[0].HorMaterial, "Металл");
+}
+
+TEST_F(ExhaustProjectTest, UnreadableOrForeignFilesKeepTheInputs) {
+    ExhaustInputs in = Busy("rbCalcRoom");
+    const ExhaustInputs before = in;
+    const std::string missing = "/nonexistent/проект.smkprj";
+    ProjectResult r = LoadExhaustProject(missing, in);
+    EXPECT_FALSE(r.ok);
+    EXPECT_EQ(r.error, "Файл не является проектом расчета дымоудаления или не может быть "
+                       "прочитан:\r" +
+                           missing);
+    r = ReadExhaustProjectBytes("[Path]\r\nPathSave=C:\\\r\n", in, "Orvane.ini");
+    EXPECT_FALSE(r.ok);
+    EXPECT_EQ(r.error.substr(r.error.size() - 10), "Orvane.ini");
+    r = ReadExhaustProjectBytes(std::string("\x89PNG\r\n\x1a\n\0\0", 10), in, "a.smkprj");
+    EXPECT_FALSE(r.ok);
+    EXPECT_EQ(in.edits, before.edits);
+    EXPECT_EQ(in.Ychastki, before.Ychastki);
+}
+
+TEST_F(ExhaustProjectTest, MoreSegmentsThanABuildingHasAreRefused) {
+    std::string file = "[Shaft]\r\nWithShaft=1\r\n";
+    for (int k = 0; k <= kMaxSegments; ++k)
+        file += "[Shaft" + std::to_string(k) + "]\r\n";
+    ExhaustInputs in = ExhaustInputs::Defaults();
+    const ProjectResult r = ReadExhaustProjectBytes(file, in);
+    EXPECT_FALSE(r.ok);
+    EXPECT_EQ(r.error, "Число участков сети не может превышать 500.");
+    EXPECT_EQ(in.Ychastki.size(), 2u);
+    file.erase(file.rfind("[Shaft"));
+    EXPECT_EQ(Read(file).Ychastki.size(), 500u);
+}
+
+TEST_F(ExhaustProjectTest, NamesWindows1251CannotHoldStopTheSave) {
+    ExhaustInputs in = DefaultsFor("rbCalcCorridor");
+    in.Ychastki[1].StoreyName = "Этаж 中";
+    std::string bytes;
+    ProjectResult r = ExhaustProjectBytes(in, "d", bytes);
+    EXPECT_FALSE(r.ok);
+    EXPECT_NE(r.error.find("Название участка 2"), std::string::npos);
+    EXPECT_NE(r.error.find("中"), std::string::npos);
+    EXPECT_TRUE(bytes.empty());
+
+    const std::string path = ::testing::TempDir() + "exhaust_name.smkprj";
+    ASSERT_TRUE(WriteFileAtomic(path, "old").ok);
+    in.Ychastki[1].StoreyName.clear();
+    in.setText("EditSystemName", "系统");
+    r = SaveExhaustProject(path, in);
+    EXPECT_FALSE(r.ok);
+    EXPECT_NE(r.error.find("«Наименование вентиляционной системы»"), std::string::npos);
+    std::string kept;
+    ASSERT_TRUE(ReadFileBytes(path, kept).ok);
+    EXPECT_EQ(kept, "old");
+    std::remove(path.c_str());
+}
+
+TEST_F(ExhaustProjectTest, ProposedFileName) {
+    ExhaustInputs in;
+    EXPECT_EQ(DefaultProjectName(in), "");
+    in.setText("EditProjectName", "Проект:1");
+    in.setText("EditSystemName", "Б/2");
+    EXPECT_EQ(DefaultProjectName(in), "Проект 1_Б 2");
+    in.setText("EditProjectName", "");
+    EXPECT_EQ(DefaultProjectName(in), "Б 2");
+}
+
+} // namespace
+} // namespace orvane::exhaust::test

@@ -1,0 +1,77 @@
+#pragma once
+// Shared set-up of the exhaust engine tests.
+
+#include <string>
+
+#include "core/notifier.h"
+#include "core/number_text.h"
+#include "exhaust/exhaust_calc.h"
+#include "exhaust/exhaust_inputs.h"
+
+namespace orvane::exhaust::test {
+
+// The steps of "Расчет" up to the variant calculation, without the network: the report then
+// ends where the network section would start.
+inline RunOutcome RunWithoutNetwork(ExhaustCalc &calc, const ExhaustInputs &in) {
+    calc.Report.BeginReport(kExhaustReportTitle);
+    calc.CalcVariant = calc.ReadCalcVariant(in);
+    bool ok = calc.InputRoomTerms(in) && calc.InputFireLoad(in);
+    if (ok) {
+        switch (calc.CalcVariant) {
+        case TCalcVariant::cvrntCorridor:
+            ok = calc.InputCorridor(in);
+            break;
+        case TCalcVariant::cvrntParking:
+            ok = calc.InputParkingFire(in);
+            break;
+        default:
+            ok = calc.InputRoomFire(in);
+            break;
+        }
+    }
+    ok = ok && calc.InputOutsideAndNetwork(in);
+    if (!ok)
+        return RunOutcome::inputStopped;
+    switch (calc.CalcVariant) {
+    case TCalcVariant::cvrntCorridor:
+        calc.RunCalcCorridor();
+        return RunOutcome::ok;
+    case TCalcVariant::cvrntParking:
+        return calc.RunCalcParking() ? RunOutcome::ok : RunOutcome::noDutyPoint;
+    default:
+        return calc.RunCalcRoom() ? RunOutcome::ok : RunOutcome::noDutyPoint;
+    }
+}
+
+inline ExhaustInputs DefaultsFor(const char *variantRadio) {
+    ExhaustInputs in = ExhaustInputs::Defaults();
+    in.check(variantRadio);
+    return in;
+}
+
+// Cyrillic letters and the degree sign written by RtfText as \uN? escapes, back to UTF-8, so
+// expectations read as Russian. Escapes written literally (with a leading zero, or symbols such
+// as \u8729?) stay as they are, so RtfText of the result gives the same bytes again.
+inline std::string DecodeRtf(const std::string &rtf) {
+    std::string out;
+    for (size_t i = 0; i < rtf.size(); ++i) {
+        if (rtf.compare(i, 2, "\\u") == 0 && i + 2 < rtf.size() && rtf[i + 2] >= '1' &&
+            rtf[i + 2] <= '9') {
+            size_t j = i + 2;
+            unsigned code = 0;
+            while (j < rtf.size() && isdigit(static_cast<unsigned char>(rtf[j])))
+                code = code * 10 + (rtf[j++] - '0');
+            const bool decodable = (code >= 0x400 && code <= 0x4FF) || code == 176;
+            if (j < rtf.size() && rtf[j] == '?' && decodable) {
+                out += char(0xC0 | (code >> 6));
+                out += char(0x80 | (code & 0x3F));
+                i = j;
+                continue;
+            }
+        }
+        out += rtf[i];
+    }
+    return out;
+}
+
+} // namespace orvane::exhaust::test

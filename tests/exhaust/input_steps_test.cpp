@@ -1,0 +1,260 @@
+#include <gtest/gtest.h>
+
+#include <functional>
+
+#include "exhaust_test_support.h"
+
+namespace orvane::exhaust::test {
+namespace {
+
+// Every refused input: the message, its box, the field to focus and the report's last line.
+struct StopCase {
+    const char *name;
+    const char *variant;
+    std::function<void(ExhaustInputs &)> edit;
+    const char *kind;
+    const char *text;
+    const char *control;
+    const char *reportEnd; // decoded tail of the report at the stop
+};
+
+class InputStopTest : public ::testing::TestWithParam<StopCase> {
+protected:
+    void SetUp() override { SetDecimalSeparator(','); }
+};
+
+TEST_P(InputStopTest, StopsWithItsMessageAfterItsLines) {
+    const StopCase &c = GetParam();
+    ExhaustInputs in = DefaultsFor(c.variant);
+    c.edit(in);
+    RecordingNotifier notifier;
+    ExhaustCalc calc(&notifier);
+    ASSERT_EQ(RunWithoutNetwork(calc, in), RunOutcome::inputStopped);
+    ASSERT_FALSE(notifier.messages.empty());
+    const auto &m = notifier.messages.back();
+    EXPECT_EQ(m.kind, c.kind);
+    EXPECT_EQ(m.text, c.text);
+    EXPECT_EQ(m.control, c.control);
+    const std::string body = DecodeRtf(calc.Report.RTBody);
+    const std::string end = c.reportEnd;
+    ASSERT_GE(body.size(), end.size());
+    EXPECT_EQ(body.substr(body.size() - end.size()), end);
+    EXPECT_EQ(body.find("РАСЧЁТНЫЕ ВЕЛИЧИНЫ"), std::string::npos);
+}
+
+const auto set = [](const char *control, const char *text) {
+    return [=](ExhaustInputs &in) { in.setText(control, text); };
+};
+
+INSTANTIATE_TEST_SUITE_P(
+    FailureTable, InputStopTest,
+    ::testing::Values(
+        StopCase{"RoomSmokeFreeHeightNegative", "rbCalcRoom", set("EditNoSmokeHeight", "-0,1"),
+                 "warning",
+                 "Высота незадымляемой зоны должна быть\rне менее 0 и не более высоты помещения.",
+                 "EditNoSmokeHeight", "(h - H\\sub НЗ\\nosupersub ):    4 м\\b0\\par "},
+        StopCase{"ParkingSmokeFreeHeightAboveRoom", "rbCalcParking", set("EditNoSmokeHeight", "4"),
+                 "warning",
+                 "Высота незадымляемой зоны должна быть\rне менее 0 и не более высоты помещения.",
+                 "EditNoSmokeHeight", "(h - H\\sub НЗ\\nosupersub ):    -0,1 м\\b0\\par "},
+        StopCase{"CorridorSmokeFreeHeightZero", "rbCalcCorridor", set("EditCrdrNoSmokeHeight", "0"),
+                 "error",
+                 "Высота незадымляемой зоны Hнз должна быть > 0 и\rне более высоты потолка "
+                 "коридора hк.",
+                 "EditCrdrNoSmokeHeight", "H\\sub НЗ\\nosupersub :    0 м\\b0\\par "},
+        StopCase{"CorridorSmokeFreeHeightAboveCeiling", "rbCalcCorridor",
+                 set("EditCrdrNoSmokeHeight", "5,1"), "error",
+                 "Высота незадымляемой зоны Hнз должна быть > 0 и\rне более высоты потолка "
+                 "коридора hк.",
+                 "EditCrdrNoSmokeHeight", "H\\sub НЗ\\nosupersub :    5,1 м\\b0\\par "},
+        StopCase{"CombustionAboveOne", "rbCalcRoom", set("EditBurningFullness", "1,01"), "error",
+                 "Полнота сгорания должна быть в диапазоне от 0 до 1.", "EditBurningFullness",
+                 "Полнота сгорания, \\u0951?:    1,01\\b0\\par "},
+        StopCase{"RadiationNegative", "rbCalcGallery", set("EditHeatRadiation", "-0,5"), "error",
+                 "Коэффициент теплопотерь на излучение\rдолжен быть в диапазоне от 0 до 1.",
+                 "EditHeatRadiation", "на излучение, r:    -0,5\\b0\\par "},
+        StopCase{"ShaftWithOneSegment", "rbCalcCorridor",
+                 [](ExhaustInputs &in) { in.Ychastki.resize(1); }, "warning",
+                 "Необходимо задать хотя бы 2 участка сети.", "ListBoxYchastki",
+                 "V\\sub В\\nosupersub :    2 м/с\\b0\\par "},
+        StopCase{"NoShaftNoSegment", "rbCalcParking",
+                 [](ExhaustInputs &in) {
+                     in.check("cbShaft", false);
+                     in.Ychastki.clear();
+                 },
+                 "warning", "Необходимо задать хотя бы 1 участок сети.", "ListBoxYchastki",
+                 "V\\sub В\\nosupersub :    2 м/с\\b0\\par "},
+        // checks the model needs beyond the classic ones
+        StopCase{"NegativeRoomSize", "rbCalcRoom", set("EditRoomWidth", "-4"), "error",
+                 "Размеры помещения не могут быть отрицательными.", "EditRoomWidth",
+                 "(h - H\\sub НЗ\\nosupersub ):    1,4 м\\b0\\par "},
+        StopCase{"NegativeAreaFormSize", "rbCalcCorridor",
+                 [](ExhaustInputs &in) {
+                     in.RoomSizeVariantIndex = 1;
+                     in.setText("EditFloorAreaSH", "-20");
+                 },
+                 "error", "Размеры помещения не могут быть отрицательными.", "EditFloorAreaSH",
+                 "\\tab\\tab 1 x 2,1 м\\par "},
+        StopCase{"OpeningsFillTheEnclosure", "rbCalcCorridor",
+                 [](ExhaustInputs &in) {
+                     in.DoorGrid[1] = {"50", "2,2"};
+                 },
+                 "error",
+                 "Суммарная площадь проемов должна быть меньше\rплощади ограждающих "
+                 "конструкций помещения.",
+                 "sgDoorSizes", "\\tab\\tab 50 x 2,2 м\\par "},
+        StopCase{"NegativeCorridorArea", "rbCalcCorridor", set("EditCorridorArea", "-90"), "error",
+                 "Длина и площадь коридора, высота двери\rне могут быть отрицательными.",
+                 "EditCorridorArea", "H\\sub НЗ\\nosupersub :    2,5 м\\b0\\par "},
+        StopCase{"ParkingRadiationAboveOne", "rbCalcParking", set("EditParkHRadiation", "1,5"),
+                 "error",
+                 "Коэффициент теплопотерь на излучение\rдолжен быть в диапазоне от 0 до 1.",
+                 "EditParkHRadiation", "на излучение, r:    1,5\\b0\\par "},
+        StopCase{"ParkingNoHeat", "rbCalcParking", set("EditFireHeatPower", "0"), "error",
+                 "Мощность тепловыделения должна быть больше 0.", "EditFireHeatPower",
+                 "t\\sub r\\nosupersub :    20 °C\\b0\\par "},
+        StopCase{"GalleryStreamWidthZero", "rbCalcGallery", set("EditInitSmkWidth", "0"), "error",
+                 "Начальная ширина струи дыма W должна быть больше 0.", "EditInitSmkWidth",
+                 "H\\sub g\\nosupersub :    3 м\\b0\\par "},
+        StopCase{"GalleryHeightNegative", "rbCalcGallery", set("EditGalleryTopHeight", "-3"),
+                 "error", "Высоты Zb и Hg не могут быть отрицательными.", "EditGalleryTopHeight",
+                 "H\\sub g\\nosupersub :    -3 м\\b0\\par "},
+        StopCase{"ValveNotInCatalogue", "rbCalcCorridor",
+                 [](ExhaustInputs &in) {
+                     in.Ychastki[0].ValveWidth = 600;
+                     in.Ychastki[0].ValveHeight = 800;
+                 },
+                 "error", "Клапан 600 x 800 мм участка 1 отсутствует в каталоге.",
+                 "ListBoxYchastki", "Z\\sub Ш\\nosupersub  = 0,     Металл\\par "}),
+    [](const auto &info) { return std::string(info.param.name); });
+
+class InputStepsTest : public ::testing::Test {
+protected:
+    void SetUp() override { SetDecimalSeparator(','); }
+    std::string Body() const { return DecodeRtf(calc.Report.RTBody); }
+    RecordingNotifier notifier;
+    ExhaustCalc calc{&notifier};
+};
+
+TEST_F(InputStepsTest, CommaSizesEchoAndMultiply) {
+    ExhaustInputs in = DefaultsFor("rbCalcRoom");
+    in.setText("EditRoomLength", "12,5");
+    in.setText("EditRoomWidth", "4");
+    in.setText("EditRoomHeight", "3");
+    ASSERT_TRUE(calc.InputRoomTerms(in));
+    EXPECT_NE(Body().find("Размеры помещения, a x b x h:    12,5 x 4 x 3 м\\b0\\par "),
+              std::string::npos);
+    EXPECT_DOUBLE_EQ(calc.FloorArea, 50);
+    EXPECT_DOUBLE_EQ(calc.RoomVolume, 150);
+}
+
+TEST_F(InputStepsTest, PointSeparatorReadsTheSameNumbers) {
+    SetDecimalSeparator('.');
+    ExhaustInputs in = DefaultsFor("rbCalcRoom");
+    in.setText("EditRoomLength", "12.5");
+    ASSERT_TRUE(calc.InputRoomTerms(in));
+    EXPECT_DOUBLE_EQ(calc.RoomLength, 12.5);
+    EXPECT_NE(Body().find("12.5 x 4 x 3.9 м"), std::string::npos);
+}
+
+TEST_F(InputStepsTest, AreaFormWithZeroWidthHasNoLength) {
+    ExhaustInputs in = DefaultsFor("rbCalcRoom");
+    in.RoomSizeVariantIndex = 1;
+    in.setText("EditFloorAreaSH", "30");
+    in.setText("EditRoomWidthSH", "0");
+    in.setText("EditRoomHeightSH", "3");
+    ASSERT_TRUE(calc.InputRoomTerms(in));
+    EXPECT_EQ(calc.RoomLength, 0);
+    EXPECT_DOUBLE_EQ(calc.RoomVolume, 90);
+    calc.MSResAddRoomSize();
+    EXPECT_NE(Body().find("V\\b0  = F\\sub f\\nosupersub  \\u8729? h = 30 \\u8729? 3 = \\b 90 м"),
+              std::string::npos);
+}
+
+TEST_F(InputStepsTest, OpeningWithoutHeightIsNeitherEchoedNorKept) {
+    ExhaustInputs in = DefaultsFor("rbCalcCorridor");
+    in.DoorGrid[1] = {"1,2", ""};
+    ASSERT_TRUE(calc.InputRoomTerms(in));
+    EXPECT_EQ(calc.DoorSizes[1], (std::array<double, 2>{0, 0}));
+    EXPECT_EQ(Body().find("1,2 x"), std::string::npos);
+}
+
+TEST_F(InputStepsTest, SmokeFreeHeightEqualToRoomPasses) {
+    ExhaustInputs in = DefaultsFor("rbCalcRoom");
+    in.setText("EditNoSmokeHeight", "3,9");
+    ASSERT_TRUE(calc.InputRoomTerms(in));
+    EXPECT_EQ(calc.SmokeThickness, 0);
+    EXPECT_TRUE(notifier.messages.empty());
+}
+
+TEST_F(InputStepsTest, CorridorHeightOutsideRecommendationWarnsAndGoesOn) {
+    ExhaustInputs in = DefaultsFor("rbCalcCorridor");
+    in.setText("EditCrdrNoSmokeHeight", "2,6");
+    ASSERT_EQ(RunWithoutNetwork(calc, in), RunOutcome::ok);
+    ASSERT_EQ(notifier.messages.size(), 1u);
+    EXPECT_EQ(notifier.messages[0].kind, "warning");
+    EXPECT_EQ(notifier.messages[0].text, "Высота незадымляемой зоны Hнз задана вне "
+                                         "рекомендованного диапазона\r0.4-0.5 от высоты коридора.");
+}
+
+TEST_F(InputStepsTest, CombustionOfOneAndNoRadiationPass) {
+    ExhaustInputs in = DefaultsFor("rbCalcRoom");
+    in.setText("EditBurningFullness", "1");
+    in.setText("EditHeatRadiation", "0");
+    ASSERT_TRUE(calc.InputRoomTerms(in) && calc.InputFireLoad(in));
+    EXPECT_TRUE(calc.InputRoomFire(in));
+}
+
+TEST_F(InputStepsTest, NoShaftEchoesOnlyTheFireStoreyBranch) {
+    ExhaustInputs in = DefaultsFor("rbCalcCorridor");
+    in.check("cbShaft", false);
+    in.Ychastki.resize(1);
+    in.Ychastki[0].Lww = 4;
+    in.Ychastki[0].ZETAww = 1.5;
+    ASSERT_TRUE(calc.InputOutsideAndNetwork(in));
+    EXPECT_NE(Body().find("\\par\\b Сеть вытяжной противодымной вентиляции\\b0\\par     Клапан "
+                          "800 x 600 мм,     Сечение 0,412 м\\super 2\\nosupersub \\par     "
+                          "Горизонтальный участок\\par \\tab F\\sub ВВ\\nosupersub  = 0,48 м"
+                          "\\super 2\\nosupersub ,     L\\sub ВВ\\nosupersub  = 4 м,     "
+                          "Z\\sub ВВ\\nosupersub  = 1,5,     Металл\\par "),
+              std::string::npos);
+    EXPECT_EQ(Body().find("Участок 1"), std::string::npos);
+}
+
+TEST_F(InputStepsTest, MiddleBranchesEchoWithoutTheirCoefficient) {
+    ExhaustInputs in = DefaultsFor("rbCalcCorridor");
+    in.Ychastki.insert(in.Ychastki.begin() + 1, in.Ychastki[0]);
+    for (auto &s : in.Ychastki)
+        s.Lww = 2;
+    in.Ychastki[1].StoreyName = "Этаж {2}";
+    ASSERT_TRUE(calc.InputOutsideAndNetwork(in));
+    const std::string body = Body();
+    EXPECT_NE(body.find("Участок 2 - Этаж \\{2\\}:\\par     Клапан"), std::string::npos);
+    EXPECT_NE(body.find("L\\sub ВВ\\nosupersub  = 2 м,     Металл"), std::string::npos);
+    EXPECT_NE(body.find("L\\sub ВВ\\nosupersub  = 2 м,     Z\\sub ВВ"), std::string::npos);
+}
+
+TEST_F(InputStepsTest, UserNamesCannotBreakTheReport) {
+    ExhaustInputs in = DefaultsFor("rbCalcCorridor");
+    in.setText("EditProjectName", "Дом \\par {1}");
+    in.FireLoad.Name = "Смесь }{";
+    ASSERT_TRUE(calc.InputRoomTerms(in) && calc.InputFireLoad(in));
+    const std::string body = Body();
+    EXPECT_NE(body.find("Наименование проекта:  Дом \\\\par \\{1\\}\\b0\\par "), std::string::npos);
+    EXPECT_NE(body.find("    Смесь \\}\\{\\par "), std::string::npos);
+}
+
+TEST_F(InputStepsTest, VariantButtonsAreTestedInOrder) {
+    ExhaustInputs in;
+    EXPECT_EQ(calc.ReadCalcVariant(in), TCalcVariant::cvrntCorridor);
+    in.checks["rbCalcParking"] = true;
+    EXPECT_EQ(calc.ReadCalcVariant(in), TCalcVariant::cvrntParking);
+    in.checks["rbCalcGallery"] = true;
+    EXPECT_EQ(calc.ReadCalcVariant(in), TCalcVariant::cvrntUnderGallery);
+    in.check("rbCalcRoom");
+    EXPECT_EQ(calc.ReadCalcVariant(in), TCalcVariant::cvrntRoom);
+    EXPECT_FALSE(in.isChecked("rbCalcGallery"));
+}
+
+} // namespace
+} // namespace orvane::exhaust::test

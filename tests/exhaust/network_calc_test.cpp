@@ -1,0 +1,349 @@
+// The exhaust network up to the fan duty point: the root finders, the fire storey's branch, the
+// shaft segments, the duty point and its report, failures.
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <fstream>
+#include <sstream>
+
+#include "core/number_text.h"
+#include "exhaust/exhaust_calc.h"
+#include "exhaust/network_calc.h"
+#include "exhaust_test_support.h"
+
+namespace orvane::exhaust {
+namespace {
+
+std::string Rtf(const std::string &utf8) {
+    RtfStream s;
+    RtfText(s, utf8);
+    return s;
+}
+
+int Count(const std::string &text, const std::string &what) {
+    int n = 0;
+    for (size_t p = text.find(what); p != std::string::npos; p = text.find(what, p + 1))
+        ++n;
+    return n;
+}
+
+class NetworkCalcTest : public ::testing::Test {
+protected:
+    void SetUp() override { SetDecimalSeparator(','); }
+
+    // The default corridor's smoke and climate, a network of n default segments.
+    static ExhaustCalc Model(int n, bool shaft = true) {
+        ExhaustCalc c;
+        c.CalcVariant = TCalcVariant::cvrntCorridor;
+        c.GasMassExps = 3.39;
+        c.MeanSmokeTemp = 507;
+        c.MeanGasDensity = 353.0 / 507;
+        c.RoomAirTemp = 293;
+        c.OutsideAirTemp = 299;
+        c.OutAirTempComp = 247;
+        c.WindSpeed = 2;
+        c.CalcWithShaft = shaft;
+        c.Ychastki.assign(static_cast<size_t>(n), DefaultSegment());
+        return c;
+    }
+
+    static double FanPressureOf(const ExhaustCalc &c, double shaftTop, double netDuct) {
+        const double rho = c.ShaftOutGasDensity;
+        const double sum = std::fabs(shaftTop) + netDuct + c.ShaftConDuctResist +
+                           0.5 * rho * c.ShaftExhaustGasSpeed * c.ShaftExhaustGasSpeed;
+        return 1.2 * sum / rho;
+    }
+};
+
+TEST_F(NetworkCalcTest, ColebrookResidualIsDefinedOnlyForAPositiveLogArgument) {
+    struct Case {
+        double x, eps, D, Re;
+        bool valid;
+    };
+    const Case cases[] = {
+        {8, 0.1, 0.69, 1.8e5, true}, {-100, 0.1, 0.69, 1.8e5, false}, {8, 0.1, 0, 1.8e5, false},
+        {8, 0.1, 0.69, 0, false},    {0, 0.1, 0.69, 1.8e5, true},
+    };
+    for (const Case &c : cases)
+        EXPECT_EQ(ColebrookResidual(c.x, c.eps, c.D, c.Re).valid, c.valid) << c.x << " " << c.D;
+}
+
+TEST_F(NetworkCalcTest, SolveBracketedFindsTheColebrookRootAfterNarrowing) {
+    // lo = -100 is undefined: the bracket is first narrowed to where the logarithm exists.
+    const double eps = 0.1, D = 0.69, Re = 1.8e5;
+    const BracketResult r =
+        SolveBracketed([&](double x) { return ColebrookResidual(x, eps, D, Re); }, -100, 100);
+    ASSERT_TRUE(r.ok);
+    const double lambda = 1 / (r.x * r.x);
+    EXPECT_NEAR(lambda, 0.0169, 0.0002);
+    EXPECT_NEAR(r.f, 0, 0.005);
+}
+
+TEST_F(NetworkCalcTest, NarrowToValidStopsWithinAHundredthOfTheBoundary) {
+    const ResidualFn f = [](double x) { return Residual{x - 5, x > 3.3 && x < 8.6}; };
+    double lo = 0, hi = 10;
+    NarrowToValid(f, lo, hi);
+    EXPECT_GE(lo, 3.3);
+    EXPECT_LE(lo, 3.31);
+    EXPECT_LE(hi, 8.6);
+    EXPECT_GE(hi, 8.59);
+}
+
+TEST_F(NetworkCalcTest, SolveBracketedFailsWithoutASignChangeOrAFiniteBracket) {
+    const ResidualFn positive = [](double x) { return Residual{x * x + 1, true}; };
+    EXPECT_FALSE(SolveBracketed(positive, -1, 1).ok);
+    const ResidualFn nowhere = [](double) { return Residual{0, false}; };
+    EXPECT_FALSE(SolveBracketed(nowhere, -1, 1).ok);
+    const ResidualFn line = [](double x) { return Residual{x, true}; };
+    EXPECT_FALSE(SolveBracketed(line, -INFINITY, 1).ok);
+    // Values so large that halving cannot reach the width still end.
+    EXPECT_TRUE(SolveBracketed(line, -1e300, 1e300).ok);
+}
+
+TEST_F(NetworkCalcTest, WithoutShaftNoWindOrStackAndThePressureIsMinusTheBranchLosses) {
+    ExhaustCalc c = Model(3, false); // segments kept for the shaft take no part
+    c.Ychastki[0].Lww = 12;
+    c.Ychastki[0].ZETAww = 1.5;
+    ASSERT_TRUE(c.RunCalcShaft());
+    const Ychastok_record &s = c.Ychastki[0];
+    EXPECT_EQ(s.Pnn, 0);
+    EXPECT_EQ(s.Pnz, 0);
+    EXPECT_EQ(s.Pw, 0);
+    EXPECT_EQ(s.Gfkl, 0);
+    EXPECT_EQ(s.Gfsh, 0);
+    EXPECT_GT(s.DeltaPww, 0);
+    EXPECT_DOUBLE_EQ(s.Psh, -s.ValvePressureLoss - s.DeltaPww);
+    // The implied friction factor satisfies Colebrook.
+    const double x = 1 / std::sqrt(s.LAMDAww);
+    EXPECT_NEAR(ColebrookResidual(x, s.EPSILONww, s.Deww, s.Reww).value, 0, 0.01);
+    EXPECT_EQ(c.Ychastki[1].Gsh, 0);
+    EXPECT_EQ(c.Ychastki[2].ToK, 0);
+    EXPECT_DOUBLE_EQ(c.ShaftOutGasMassExps, s.Gsh);
+    EXPECT_DOUBLE_EQ(c.FanPressure, FanPressureOf(c, s.Psh, 0));
+    const std::string &b = c.Report.RTBody;
+    EXPECT_EQ(Count(b, Rtf("Участок ")), 0);
+    EXPECT_EQ(Count(b, Rtf("Давление в сети")), 1);
+    EXPECT_EQ(Count(b, Rtf("Потери давления в горизонтальном воздуховоде\\par")), 1);
+}
+
+TEST_F(NetworkCalcTest, FireStoreyBranchOfLengthZeroCountsOnlyTheValve) {
+    ExhaustCalc c = Model(2);
+    c.Ychastki[0].ZETAww = 3; // no length: no branch at all
+    ASSERT_TRUE(c.RunCalcShaft());
+    const Ychastok_record &s = c.Ychastki[0];
+    EXPECT_EQ(s.DeltaPww, 0);
+    EXPECT_EQ(s.LAMDAww, 0);
+    EXPECT_EQ(s.Psh, s.Pnn - s.ValvePressureLoss);
+}
+
+TEST_F(NetworkCalcTest, TopDuctAddsToTheFanPressureOnlyWithALength) {
+    struct Case {
+        double lww;
+        bool counted;
+    };
+    for (const Case &tc : {Case{0, false}, Case{10, true}}) {
+        SCOPED_TRACE(tc.lww);
+        ExhaustCalc c = Model(3);
+        Ychastok_record &top = c.Ychastki[2];
+        top.Lww = tc.lww;
+        top.ZETAww = 2;
+        ASSERT_TRUE(c.RunCalcShaft());
+        EXPECT_GT(top.Fww, 0);
+        EXPECT_GT(top.DeltaPww, 0);
+        if (!tc.counted) {
+            EXPECT_DOUBLE_EQ(top.DeltaPww, 0.5 * top.RHOpg * top.Vww * top.Vww * 2);
+        }
+        const double shaftTop = top.Psh - top.DeltaPsh;
+        EXPECT_DOUBLE_EQ(c.FanPressure, FanPressureOf(c, shaftTop, tc.counted ? top.DeltaPww : 0));
+        EXPECT_EQ(Count(c.Report.RTBody, Rtf("от шахты до вентилятора")), tc.counted ? 1 : 0);
+    }
+}
+
+TEST_F(NetworkCalcTest, MiddleSegmentsLeakThroughBranchAndValveButCarryNoBranchFlow) {
+    ExhaustCalc c = Model(4);
+    for (auto &s : c.Ychastki)
+        s.Lww = 3; // the fire storey's branch, carried by every middle segment
+    const std::string name = "Тех. этаж {A}\\";
+    c.Ychastki[2].StoreyName = name;
+    ASSERT_TRUE(c.RunCalcShaft());
+    RtfStream typed;
+    RtfUserText(typed, name);
+    EXPECT_EQ(Count(c.Report.RTBody, Rtf("\\par\\b Участок 3 - ") + typed + ":"), 1);
+    for (int i = 1; i <= 2; ++i) {
+        const Ychastok_record &s = c.Ychastki[i];
+        EXPECT_EQ(s.Vww, 0);
+        EXPECT_EQ(s.DeltaPww, 0);
+        EXPECT_GT(s.Gfww, 0);
+        EXPECT_GT(s.Gfkl, 0);
+        EXPECT_DOUBLE_EQ(s.Ga, c.Ychastki[i - 1].Ga + s.Gf);
+    }
+    EXPECT_EQ(c.Ychastki[0].Gfkl, 0); // the open valve
+    EXPECT_EQ(c.Ychastki[3].Gfkl, 0);
+    EXPECT_GT(c.Ychastki[3].ToK, c.RoomAirTemp);
+    EXPECT_LT(c.Ychastki[3].ToK, c.MeanSmokeTemp);
+}
+
+TEST_F(NetworkCalcTest, FirstFloorLevelRaisesTheStoreysOnlyForTheCorridor) {
+    struct Case {
+        TCalcVariant variant;
+        double h0;
+    };
+    for (const Case &tc : {Case{TCalcVariant::cvrntCorridor, 10}, Case{TCalcVariant::cvrntRoom, 0},
+                           Case{TCalcVariant::cvrntParking, 0}}) {
+        ExhaustCalc c = Model(3);
+        c.CalcVariant = tc.variant;
+        c.FirstFloorLevel = 10;
+        ASSERT_TRUE(c.RunCalcShaft());
+        EXPECT_EQ(c.Ychastki[0].h, tc.h0);
+        EXPECT_EQ(c.Ychastki[1].h, tc.h0 + 3);
+        EXPECT_EQ(c.Ychastki[2].h, tc.h0 + 9); // the emission level: above the top part
+    }
+}
+
+// No wall leaks (no lengths): the mixture is the smoke itself, so the figures are exact.
+TEST_F(NetworkCalcTest, DutyPointRoundingOfTheFanTemperatureAndTheFlows) {
+    struct Case {
+        double smokeTemp, compTemp;
+        const char *fanTemp, *fanFlow, *compFlows;
+    };
+    const Case cases[] = {
+        // 1/64 kg/s at 0.5 kg/m3: 112.5 m3/h, halves to even.
+        {706, 706, "433", "112", "(87 \\u0247? 112)"},
+        {309.2, 706, "37", nullptr, nullptr},
+        {272.5, 706, "0", nullptr, nullptr},
+        {706, 0, "433", "112", "(0 \\u0247? 0)"},
+    };
+    for (const Case &tc : cases) {
+        SCOPED_TRACE(tc.smokeTemp);
+        ExhaustCalc c = Model(2);
+        c.GasMassExps = 1.0 / 64;
+        c.MeanSmokeTemp = tc.smokeTemp;
+        c.OutAirTempComp = tc.compTemp;
+        for (auto &s : c.Ychastki)
+            s.Lsh = 0;
+        ASSERT_TRUE(c.RunCalcShaft());
+        EXPECT_EQ(c.Ychastki[1].Ga, 0);
+        const std::string &b = c.Report.RTBody;
+        EXPECT_EQ(Count(b, Rtf("T°K - 273 = \\b " + std::string(tc.fanTemp) + " °C")), 1);
+        if (tc.fanFlow) {
+            EXPECT_EQ(c.FanGasVolumeExps, 112.5);
+            EXPECT_EQ(Count(b, Rtf("3600 = \\b " + std::string(tc.fanFlow) +
+                                   " м\\super 3\\nosupersub /час")),
+                      1);
+            EXPECT_EQ(Count(b, Rtf("= \\b " + std::string(tc.compFlows) +
+                                   " м\\super 3\\nosupersub /час")),
+                      1);
+        }
+    }
+}
+
+TEST_F(NetworkCalcTest, UnsolvableSegmentStopsTheNetworkWithAZeroDutyPoint) {
+    ExhaustCalc c = Model(4);
+    c.Ychastki[1].Ash = 0; // no shaft section: no speed, no Reynolds number, no friction root
+    EXPECT_FALSE(c.RunCalcShaft());
+    const std::string &b = c.Report.RTBody;
+    EXPECT_EQ(Count(b, Rtf("Не удалось расчитать!")), 3);
+    EXPECT_EQ(Count(b, Rtf("\\par\\b Участок ")), 4);
+    EXPECT_EQ(Count(b, Rtf("Потери давления трения вертикального участка")), 1); // segment 1
+    EXPECT_EQ(c.FanGasVolumeExps, 0);
+    EXPECT_EQ(c.FanPressure, 0);
+    EXPECT_EQ(c.ShaftOutGasMassExps, 0);
+    EXPECT_EQ(c.ShaftOutGasDensity, 0);
+    EXPECT_EQ(c.Ychastki[3].Gsh, 0); // never solved
+    EXPECT_EQ(Count(b, Rtf("= \\b (0 \\u0247? 0) кг/с")), 1);
+    ASSERT_EQ(c.Messages.size(), 1u);
+    EXPECT_EQ(c.Messages[0].kind, "error");
+    EXPECT_EQ(c.Messages[0].text, kNetworkFailedMessage);
+}
+
+TEST_F(NetworkCalcTest, ZeroValveAreaGivesTheHugeValveSpeedInsteadOfADivisionByZero) {
+    ExhaustCalc c = Model(2);
+    c.Ychastki[0].ValveArea = 0;
+    c.RunCalcShaft();
+    EXPECT_DOUBLE_EQ(c.Ychastki[0].ValveGasSpeed, 3.39 / 0.0001);
+    EXPECT_TRUE(std::isfinite(c.Ychastki[0].ValvePressureLoss));
+}
+
+// --- whole runs from the window's inputs ---
+
+// Readable report fixtures: Russian text, a line break before each paragraph.
+std::string ReadReadable(const std::string &name) {
+    std::ifstream f(std::string(TEST_DATA_DIR) + "/exhaust/data/" + name, std::ios::binary);
+    std::stringstream ss;
+    ss << f.rdbuf();
+    std::string text = ss.str();
+    std::erase(text, '\n');
+    return text;
+}
+
+void WriteReadable(const std::string &name, const std::string &rtf) {
+    std::string text = test::DecodeRtf(rtf);
+    std::string out;
+    for (size_t i = 0; i < text.size(); ++i) {
+        if (text.compare(i, 4, "\\par") == 0 && text.compare(i, 5, "\\pard") != 0)
+            out += '\n';
+        out += text[i];
+    }
+    std::ofstream(std::string(TEST_DATA_DIR) + "/exhaust/data/" + name, std::ios::binary)
+        << out << '\n';
+}
+
+// The complete report: the input and corridor sections of the corridor fixture, then the
+// network section of the default two segments.
+TEST_F(NetworkCalcTest, DefaultCorridorReportAndDutyPoint) {
+    struct Case {
+        bool detailed;
+        const char *fixture;
+    };
+    for (const Case &tc :
+         {Case{true, "network_corridor_detailed.txt"}, Case{false, "network_corridor_short.txt"}}) {
+        SCOPED_TRACE(tc.fixture);
+        ExhaustInputs in = ExhaustInputs::Defaults();
+        in.check("cbDetailed", tc.detailed);
+        RecordingNotifier n;
+        ExhaustCalc c(&n);
+        ASSERT_EQ(c.Run(in), RunOutcome::ok);
+        EXPECT_TRUE(n.messages.empty());
+        EXPECT_EQ(FormatRoundedInt(c.FanGasVolumeExps), "17565");
+        EXPECT_EQ(FormatRoundedInt(c.FanPressure), "593");
+
+        const std::string &body = c.Report.RTBody;
+        const size_t network = body.find(Rtf("\\par\\par\\b Температура наружного воздуха\\par "));
+        ASSERT_NE(network, std::string::npos);
+        if (std::getenv("ORVANE_WRITE_FIXTURES"))
+            WriteReadable(tc.fixture, body.substr(network));
+        ReportDocument expected;
+        RtfText(expected.RTBody, ReadReadable("default_corridor_body.txt"));
+        RtfText(expected.RTBody, ReadReadable(tc.fixture));
+        expected.BuildFullReport();
+        EXPECT_EQ(c.Report.RTFull, expected.RTFull);
+    }
+}
+
+TEST_F(NetworkCalcTest, RunWithAnUnsolvableNetworkEndsWithoutDutyPoint) {
+    ExhaustInputs in = ExhaustInputs::Defaults();
+    in.Ychastki[1].Bsh = 0;
+    RecordingNotifier n;
+    ExhaustCalc c(&n);
+    EXPECT_EQ(c.Run(in), RunOutcome::noDutyPoint);
+    ASSERT_EQ(n.messages.size(), 1u);
+    EXPECT_EQ(n.messages[0].kind, "error");
+    EXPECT_EQ(c.FanGasVolumeExps, 0);
+    EXPECT_EQ(c.FanPressure, 0);
+    ASSERT_FALSE(c.Messages.empty());
+    EXPECT_EQ(c.Messages.back().text, kNetworkFailedMessage);
+    EXPECT_FALSE(c.NonFiniteStop);
+}
+
+TEST_F(NetworkCalcTest, OutsideTemperatureOfAbsoluteZeroStopsOnTheNonFiniteGuard) {
+    ExhaustInputs in = ExhaustInputs::Defaults();
+    in.setText("EditOutsideAirTemp", "-273");
+    ExhaustCalc c;
+    EXPECT_EQ(c.Run(in), RunOutcome::noDutyPoint);
+    EXPECT_TRUE(c.NonFiniteStop);
+    EXPECT_EQ(c.FanPressure, 0);
+    EXPECT_EQ(Count(c.Report.RTFull, Rtf(std::string(kNonFiniteMessage))), 1);
+}
+
+} // namespace
+} // namespace orvane::exhaust

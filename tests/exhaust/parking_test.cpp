@@ -1,0 +1,72 @@
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+#include "exhaust_test_support.h"
+
+namespace orvane::exhaust::test {
+namespace {
+
+class ParkingTest : public ::testing::Test {
+protected:
+    void SetUp() override { SetDecimalSeparator(','); }
+    ExhaustInputs in = DefaultsFor("rbCalcParking");
+    RecordingNotifier notifier;
+    ExhaustCalc calc{&notifier};
+};
+
+TEST_F(ParkingTest, DefaultCarPark) {
+    ASSERT_EQ(RunWithoutNetwork(calc, in), RunOutcome::ok);
+    EXPECT_NEAR(calc.FlameTongueHeight, 4.46, 0.005);
+    EXPECT_NEAR(calc.GasMassExps, 0.032 * std::pow(3750.0, 0.6) * 2.5, 1e-12);
+    EXPECT_NEAR(calc.GasMassExps, 11.16, 0.005);
+    EXPECT_EQ(calc.ConvectTemp, 590.72265625);
+    EXPECT_NEAR(calc.SpecConvectHeat, 1.1287, 0.00005);
+    EXPECT_EQ(calc.MeanSmokeTemp, 578.61328125);
+    EXPECT_NEAR(calc.MeanGasDensity, 0.61, 0.005);
+    EXPECT_NEAR(calc.GasVolumeExps, 65830, 0.5);
+    const std::string body = DecodeRtf(calc.Report.RTBody);
+    EXPECT_NE(body.find("\\par\\par\\b Высота факела пламени\\par z\\sub l\\nosupersub\\b0  = "
+                        "0,166 \\u8729? (r \\u8729? Q\\sub f\\nosupersub )\\super 2/5\\nosupersub  "
+                        "= \\b 4,46 м"),
+              std::string::npos);
+    EXPECT_NE(body.find("\\par L\\sub ПГ\\nosupersub\\b0  = G\\sub k\\nosupersub  / \\u0961?"),
+              std::string::npos);
+    EXPECT_NE(body.find(" = \\b 591 K"), std::string::npos);
+    EXPECT_NE(body.find(" = \\b 579 K"), std::string::npos);
+    EXPECT_NE(body.find(" = \\b 65830 м\\super 3\\nosupersub /час"), std::string::npos);
+}
+
+TEST_F(ParkingTest, AreaFormProposesAFourByThreeRectangle) {
+    in.RoomSizeVariantIndex = 1;
+    in.setText("EditFloorAreaSH", "48");
+    const ParkingSmokeProposal p = ProposeParkingSmoke(in);
+    EXPECT_DOUBLE_EQ(p.MaxSmokePerimeter, 28);
+    EXPECT_DOUBLE_EQ(p.SmokeEquiArea, 48);
+    ApplyParkingSmokeProposal(in);
+    EXPECT_EQ(in.text("EditParkMaxSmkPerim"), "28");
+    EXPECT_EQ(in.text("EditSmokeEquArea"), "48");
+}
+
+TEST_F(ParkingTest, NoRadiatedShareMeansNoPlumeAndRoomTemperature) {
+    in.setText("EditParkHRadiation", "0");
+    ASSERT_EQ(RunWithoutNetwork(calc, in), RunOutcome::ok);
+    EXPECT_EQ(calc.FlameTongueHeight, 0);
+    EXPECT_EQ(calc.GasMassExps, 0);
+    EXPECT_NEAR(calc.ConvectTemp, 293, 0.1);
+    EXPECT_NEAR(calc.MeanSmokeTemp, 293, 0.1);
+}
+
+TEST_F(ParkingTest, ZeroSmokeLayerWithoutPlumeStopsNamingTheLayerFields) {
+    in.setText("EditParkMaxSmkPerim", "0");
+    in.setText("EditSmokeEquArea", "0");
+    in.setText("EditNoSmokeHeight", "0");
+    EXPECT_EQ(RunWithoutNetwork(calc, in), RunOutcome::noDutyPoint);
+    ASSERT_FALSE(notifier.messages.empty());
+    EXPECT_EQ(notifier.messages.back().control, "EditSmokeEquArea");
+    EXPECT_NE(notifier.messages.back().text.find("периметр и площадь дымового слоя"),
+              std::string::npos);
+}
+
+} // namespace
+} // namespace orvane::exhaust::test

@@ -1,0 +1,102 @@
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <string>
+
+#include <nlohmann/json.hpp>
+
+#include "cli/cli_options.h"
+#include "core/number_text.h"
+#include "inflow/inflow_calc.h"
+#include "inflow/inflow_project.h"
+
+using namespace orvane;
+using namespace orvane::cli;
+
+namespace {
+
+struct RunnerTest : ::testing::Test {
+    void SetUp() override {
+        SetDecimalSeparator(',');
+        dir = std::filesystem::temp_directory_path() /
+              ("orvane_inflow_runner_" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()));
+        std::filesystem::create_directories(dir);
+    }
+    void TearDown() override { std::filesystem::remove_all(dir); }
+
+    int run(const std::string &project) {
+        CliOptions options;
+        options.projectPath = project;
+        options.reportPath = (dir / "r.rtf").string();
+        options.jsonPath = (dir / "r.json").string();
+        out.str({});
+        err.str({});
+        return RunInflowProject(options, out, err);
+    }
+    nlohmann::json json() const {
+        std::ifstream f(dir / "r.json");
+        return nlohmann::json::parse(f);
+    }
+    std::string saved(inflow::InflowInputs in) const {
+        const std::string path = (dir / "p.isrprj").string();
+        EXPECT_TRUE(inflow::SaveInflowProject(path, in, nullptr, "01.01.2026 0:00:00").ok);
+        return path;
+    }
+    std::filesystem::path dir;
+    std::ostringstream out, err;
+};
+
+} // namespace
+
+TEST_F(RunnerTest, BundledAboveGroundExamplePrintsTheDutyPointAndWritesBothFiles) {
+    ASSERT_EQ(run(EXAMPLES_DIR "/sw_og.isrprj"), kExitOk) << err.str();
+    EXPECT_EQ(out.str(), "L = 8723 м³/ч, P = 127 Па\n");
+    const auto j = json();
+    EXPECT_EQ(j["module"], "inflow");
+    EXPECT_EQ(j["variant"], "SW-OG");
+    EXPECT_EQ(j["ok"], true);
+    EXPECT_TRUE(j["messages"].empty());
+    EXPECT_EQ(j["results"]["CalcVariant"], "cvrntOverGndStair");
+    EXPECT_EQ(j["results"]["OGFloorQty"], 12);
+    EXPECT_EQ(j["results"]["SWTerm1"], true);
+    EXPECT_NEAR(j["results"]["VolumeAirExps"].get<double>(), 8723, 0.5);
+    ASSERT_EQ(j["floors"].size(), 12u);
+    EXPECT_EQ(j["floors"][0]["FloorNum"], 12);
+    EXPECT_TRUE(std::filesystem::file_size(dir / "r.rtf") > 1000);
+}
+
+TEST_F(RunnerTest, BundledUndergroundExampleRuns) {
+    ASSERT_EQ(run(EXAMPLES_DIR "/sw_ug.isrprj"), kExitOk) << err.str();
+    const auto j = json();
+    EXPECT_EQ(j["variant"], "SW-UG");
+    ASSERT_EQ(j["floors"].size(), 4u);
+    EXPECT_EQ(j["floors"][3]["FloorNum"], -4);
+    EXPECT_EQ(j["results"]["UGHBottom"], -12.0);
+}
+
+TEST_F(RunnerTest, ExitCodesFollowTheOutcome) {
+    auto in = inflow::InflowInputs::Defaults();
+    in.setText("EditOGFloorQty", "500");
+    EXPECT_EQ(run(saved(in)), kExitInputStopped);
+    auto j = json();
+    EXPECT_EQ(j["ok"], false);
+    EXPECT_EQ(j["messages"].back()["kind"], "warning");
+    EXPECT_EQ(j["messages"].back()["text"], "Число этажей должно быть не более 300.");
+    EXPECT_EQ(out.str(), "");
+
+    in = inflow::InflowInputs::Defaults();
+    in.setText("EditWindSpeed", "1" + std::string(200, '0'));
+    EXPECT_EQ(run(saved(in)), kExitNoDutyPoint);
+    j = json();
+    EXPECT_EQ(j["ok"], false);
+    EXPECT_EQ(j["results"]["VolumeAirExps"], 0.0);
+    EXPECT_EQ(j["results"]["FanPress"], 0.0);
+    EXPECT_EQ(j["messages"].back()["text"], inflow::kNonFiniteMessage);
+
+    std::filesystem::remove(dir / "r.json");
+    EXPECT_EQ(run((dir / "missing.isrprj").string()), kExitUsage);
+    EXPECT_NE(err.str().find("Файл не является проектом приточного ДУ"), std::string::npos);
+    EXPECT_FALSE(std::filesystem::exists(dir / "r.json"));
+}

@@ -1,0 +1,189 @@
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "core/number_text.h"
+#include "inflow/inflow_calc.h"
+
+using namespace orvane;
+using namespace orvane::inflow;
+
+namespace {
+
+struct InputStepsTest : ::testing::Test {
+    void SetUp() override { SetDecimalSeparator(','); }
+    InflowInputs in = InflowInputs::Defaults();
+    RecordingNotifier notifier;
+    InflowCalc calc{&notifier};
+    const std::string &body() const { return calc.Report.RTBody; }
+    bool contains(const std::string &rtf) const { return body().find(rtf) != std::string::npos; }
+};
+
+std::string Rtf(std::string_view utf8) {
+    std::string s;
+    RtfText(s, utf8);
+    return s;
+}
+
+} // namespace
+
+TEST_F(InputStepsTest, ZoneFloorsAreClampedIntoTheBuilding) {
+    struct Case {
+        const char *floors, *n1, *n2;
+        int N1, N2;
+        const char *shown;
+    } cases[] = {
+        {"12", "", "", 1, 12, "1 - 12"}, {"12", "5", "", 5, 12, "5 - 12"},
+        {"12", "7", "7", 7, 7, "7\\b0"}, {"12", "20", "", 12, 12, "12\\b0"},
+        {"12", "9", "4", 9, 9, "9\\b0"}, {"0", "", "", 0, 0, "0\\b0"},
+        {"12", "99999999999", "", 12, 12, "12\\b0"},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(std::string(c.n1) + "/" + c.n2);
+        calc.Report.RTBody.clear();
+        in.setText("EditOGFloorQty", c.floors);
+        in.setText("EditSWN1z", c.n1);
+        in.setText("EditSWN2z", c.n2);
+        ASSERT_TRUE(calc.InputOGStairTerms(in));
+        EXPECT_EQ(calc.SWN1zone, c.N1);
+        EXPECT_EQ(calc.SWN2zone, c.N2);
+        EXPECT_TRUE(contains(Rtf("Этажи выделенной зоны:    \\b ") + c.shown));
+    }
+}
+
+TEST_F(InputStepsTest, CountsBeyondTheLimitsStopWithAWarningOnTheField) {
+    struct Case {
+        TCalcVariant variant;
+        const char *control, *text, *message;
+    } cases[] = {
+        {TCalcVariant::cvrntOverGndStair, "EditOGFloorQty", "301", "Число этажей должно быть не более 300."},
+        {TCalcVariant::cvrntOverGndStair, "EditOGFloorQty", "4294967308", "Число этажей должно быть не более 300."},
+        {TCalcVariant::cvrntOverGndStair, "EditOGStairWellQty", "101",
+         "Количество лестничных клеток должно быть не более 100."},
+        {TCalcVariant::cvrntUnderGndStair, "EditUGFloorQty", "12345678901234567890",
+         "Число этажей должно быть не более 300."},
+        {TCalcVariant::cvrntUnderGndStair, "EditUGStairWellQty", "1000",
+         "Количество лестничных клеток должно быть не более 100."},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.control + std::string("=") + c.text);
+        InflowInputs input = InflowInputs::Defaults();
+        input.check(c.variant == TCalcVariant::cvrntOverGndStair ? "rbOverGndStair"
+                                                                   : "rbUnderGndStair");
+        input.setText(c.control, c.text);
+        RecordingNotifier n;
+        InflowCalc run(&n);
+        EXPECT_EQ(run.Run(input), RunOutcome::inputStopped);
+        ASSERT_EQ(n.messages.size(), 1u);
+        EXPECT_EQ(n.messages[0].kind, "warning");
+        EXPECT_EQ(n.messages[0].text, c.message);
+        EXPECT_EQ(n.messages[0].control, c.control);
+    }
+    // the limits themselves are accepted
+    in.setText("EditOGFloorQty", "300");
+    in.setText("EditOGStairWellQty", "100");
+    EXPECT_EQ(calc.Run(in), RunOutcome::ok);
+    EXPECT_EQ(calc.OverGndStairResult.size(), 300u);
+}
+
+TEST_F(InputStepsTest, ExcessPressureBelow20IsRaisedOnceWithAWarning) {
+    for (const char *typed : {"15", "", "19,99"}) {
+        SCOPED_TRACE(typed);
+        InflowInputs input = InflowInputs::Defaults();
+        input.setText("EditOGPplus", typed);
+        RecordingNotifier n;
+        InflowCalc run(&n);
+        EXPECT_EQ(run.Run(input), RunOutcome::ok);
+        ASSERT_EQ(n.messages.size(), 1u);
+        EXPECT_EQ(n.messages[0].text,
+                  "Избыточное давление, принятое к расчёту изменено на 20 Па.\r    P⁺ ≥ 20");
+        EXPECT_EQ(n.messages[0].control, "EditOGPplus");
+        EXPECT_EQ(input.text("EditOGPplus"), "20");
+        EXPECT_NE(run.Report.RTBody.find(Rtf("P\\super +\\nosupersub  = 20,00 Па")),
+                  std::string::npos);
+    }
+    EXPECT_EQ(calc.Run(in), RunOutcome::ok);
+    EXPECT_TRUE(notifier.messages.empty());
+}
+
+TEST_F(InputStepsTest, ClosedDoorResistanceFollowsTheDoorType) {
+    calc.CalcVariant = TCalcVariant::cvrntOverGndStair;
+    ASSERT_TRUE(calc.InputOGStairTerms(in) && calc.InputStairAir(in));
+    ASSERT_TRUE(calc.InputStairDoorsSupply(in));
+    EXPECT_NEAR(calc.ClosedDoorSpecResist, 4041.06, 0.005);
+    EXPECT_TRUE(contains(Rtf("принято как для обычной двери:    \\b S\\sub d\\nosupersub \\b0  = "
+                             "5300 / \\u0961?\\sub s\\nosupersub  = \\b 4041,06 м")));
+    EXPECT_EQ(in.text("EditClosedDoorSpecResist"), ""); // the edit stays as entered
+
+    in.check("rbDoorIsGasProof");
+    ASSERT_TRUE(calc.InputStairDoorsSupply(in));
+    EXPECT_NEAR(calc.ClosedDoorSpecResist, 45747.88, 0.005);
+
+    in.setText("EditClosedDoorSpecResist", "3000");
+    calc.Report.RTBody.clear();
+    ASSERT_TRUE(calc.InputStairDoorsSupply(in));
+    EXPECT_EQ(calc.ClosedDoorSpecResist, 3000);
+    EXPECT_TRUE(contains(Rtf("согласно техническим данным изготовителя:    \\b S\\sub d\\nosupersub "
+                             " = 3000,00 м")));
+}
+
+TEST_F(InputStepsTest, ExitTambourKindFollowsItsCoefficient) {
+    in.check("rbSWWithExit");
+    calc.SWTerm2 = true;
+    for (auto [xi, kind] : {std::pair{"0", "прямой"}, std::pair{"0,99", "прямоугольный"},
+                            std::pair{"3.5", "Z-образный"}}) {
+        calc.Report.RTBody.clear();
+        in.setText("EditOutsideTambourKoefXir", xi);
+        ASSERT_TRUE(calc.InputStairDoorsSupply(in));
+        EXPECT_TRUE(contains(Rtf(std::string("КМС тамбура наружного выхода (") + kind + "):")))
+            << xi;
+    }
+}
+
+TEST_F(InputStepsTest, StairwellCountLineIsMissingWithTambourExitsButCountStillUsed) {
+    in.check("rbExitsToSWViaTambour");
+    in.setText("EditOGStairWellQty", "5");
+    EXPECT_EQ(calc.Run(in), RunOutcome::ok);
+    EXPECT_FALSE(contains(Rtf("Количество лестничных клеток:")));
+    EXPECT_EQ(calc.CalculatedSWQty, 4);
+}
+
+TEST_F(InputStepsTest, UndergroundAlwaysWritesExitAndWindLines) {
+    in.check("rbUnderGndStair");
+    in.check("rbSWNotJoinWall");
+    in.check("rbSWWOExit");
+    EXPECT_EQ(calc.Run(in), RunOutcome::ok);
+    for (const char *line : {"Скорость ветра:", "Наветренная сторона:", "Заветренная сторона:",
+                             "Площадь двери наружного выхода:", "Потери давления в сети"})
+        EXPECT_TRUE(contains(Rtf(line))) << line;
+    EXPECT_FALSE(contains(Rtf("Оконные проёмы")));
+    EXPECT_EQ(calc.WinPenetration, 0);
+}
+
+TEST_F(InputStepsTest, UserTypedNamesCannotInjectRtf) {
+    in.setText("EditProjectName", "Дом {1}\\par");
+    EXPECT_EQ(calc.Run(in), RunOutcome::ok);
+    EXPECT_TRUE(contains(Rtf("Наименование проекта:  Дом \\{1\\}\\\\par\\b0\\par ")));
+}
+
+TEST_F(InputStepsTest, ZeroWindowResistanceStopsOnlyWhenWindowsAreInPlay) {
+    for (int row : {2, 3}) {
+        SCOPED_TRACE(row);
+        InflowInputs input = InflowInputs::Defaults();
+        input.setComboIndex("cbWinPenetrationVar", row);
+        input.setText("EditWinPenetration", row == 2 ? "0" : "-1");
+        RecordingNotifier n;
+        InflowCalc run(&n);
+        EXPECT_EQ(run.Run(input), RunOutcome::inputStopped);
+        ASSERT_EQ(n.messages.size(), 1u);
+        EXPECT_EQ(n.messages[0].text,
+                  "Сопротивление воздухопроницанию оконных проёмов должно быть больше 0.");
+        EXPECT_EQ(n.messages[0].control, "EditWinPenetration");
+
+        input.check("rbSWNotJoinWall");
+        n.messages.clear();
+        EXPECT_EQ(run.Run(input), RunOutcome::ok);
+        EXPECT_TRUE(n.messages.empty());
+        EXPECT_EQ(run.WindowKoef, 0);
+    }
+}

@@ -1,0 +1,443 @@
+// Lift shaft pressurisation: input checks, shaft types, exit floors, the floor pass and the report.
+#include <cmath>
+#include <fstream>
+#include <memory>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include <gtest/gtest.h>
+
+#include "core/notifier.h"
+#include "core/number_text.h"
+#include "core/physics.h"
+#include "inflow/inflow_calc.h"
+#include "report/rtf_writer.h"
+
+namespace orvane::inflow {
+namespace {
+
+std::string Rtf(std::string_view utf8) {
+    std::string s;
+    RtfText(s, utf8);
+    return s;
+}
+
+std::string ReadFile(const std::string &path) {
+    std::ifstream f(path, std::ios::binary);
+    std::stringstream ss;
+    ss << f.rdbuf();
+    return ss.str();
+}
+
+// One press of "Расчет" on the lift page, starting from the window's start values.
+struct LiftRun {
+    InflowInputs in = [] {
+        InflowInputs i = InflowInputs::Defaults();
+        i.check("rbLift");
+        return i;
+    }();
+    RecordingNotifier notes;
+    InflowCalc calc{&notes};
+    RunOutcome outcome = RunOutcome::ok;
+
+    LiftRun &set(std::string_view control, std::string text) {
+        in.setText(control, std::move(text));
+        return *this;
+    }
+    LiftRun &run() {
+        outcome = calc.Run(in);
+        return *this;
+    }
+    const std::string &body() const { return calc.Report.RTBody; }
+    bool has(std::string_view utf8) const { return body().find(Rtf(utf8)) != std::string::npos; }
+    // The input section ends where the calculation heading begins.
+    std::string inputSection() const { return body().substr(0, body().find(Rtf("РАСЧЁТ\\par"))); }
+    std::string calcSection() const { return body().substr(body().find(Rtf("РАСЧЁТ\\par"))); }
+    std::vector<int> floorNums() const {
+        std::vector<int> v;
+        for (const auto &f : calc.LiftShaftResult)
+            v.push_back(f.FloorNum);
+        return v;
+    }
+    const TLiftShaftFloor &floor(int num) const {
+        for (const auto &f : calc.LiftShaftResult)
+            if (f.FloorNum == num)
+                return f;
+        throw std::runtime_error("no such floor");
+    }
+};
+
+class LiftTest : public ::testing::Test {
+protected:
+    void SetUp() override { SetDecimalSeparator(','); }
+};
+
+TEST_F(LiftTest, ShaftTypeFollowsFloorCounts) {
+    struct Case {
+        const char *og, *ug;
+        int shaft;
+        const char *supplyLine;
+        std::vector<int> floors;
+    } cases[] = {
+        {"3", "0", 1, "    Подача в верхнюю часть шахты.\\par ", {3, 2, 1}},
+        {"3", "2", 2, "    Подача в верхнюю часть шахты.\\par ", {3, 2, 1, -1, -2}},
+        {"1", "2", 3, "    Подача в нижнюю часть шахты.\\par ", {1, -1, -2}},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(std::string(c.og) + "/" + c.ug);
+        LiftRun r;
+        r.set("EditLiftOGFloorQty", c.og).set("EditLiftUGFloorQty", c.ug).run();
+        ASSERT_EQ(r.outcome, RunOutcome::ok);
+        EXPECT_EQ(r.calc.LiftTerm1Shaft, c.shaft);
+        EXPECT_TRUE(r.has(c.supplyLine));
+        EXPECT_EQ(r.floorNums(), c.floors);
+    }
+}
+
+TEST_F(LiftTest, BottomSupplyShaftSkipsUpperFloorInputsAndPrintsUndergroundPressure) {
+    LiftRun r;
+    r.set("EditLiftOGFloorQty", "1").set("EditLiftUGFloorQty", "2").run();
+    ASSERT_EQ(r.outcome, RunOutcome::ok);
+    EXPECT_FALSE(r.has("Отметка уровня второго этажа"));
+    EXPECT_FALSE(r.has("Высота вышележащих этажей"));
+    EXPECT_TRUE(r.has("Высота подземных этажей (от пола до пола):"));
+    EXPECT_FALSE(r.has("Выходы на")); // the exit floors belong to top-supplied shafts
+    EXPECT_TRUE(r.has("\\par Расчётное давление в подземной части ЛШ"));
+    EXPECT_FALSE(r.has("\\par Расчётное давление в надземной части ЛШ"));
+    EXPECT_FALSE(r.has("закрытых дверей надземной части"));
+    EXPECT_TRUE(r.has("закрытых дверей подземной части"));
+    // The air of the floors below passes the cage once, raising the pressure from floor 1 on.
+    EXPECT_GT(r.floor(1).Pg, r.floor(-1).Pg);
+    EXPECT_EQ(r.floor(-1).Pg, r.floor(-2).Pg);
+}
+
+TEST_F(LiftTest, ExitFloorsAreClampedIntoTheBuilding) {
+    const std::string all = "    Выходы на \\b всех\\b0  этажах\\b0\\par ";
+    struct Case {
+        const char *start, *finish, *ug;
+        int expStart, expFinish;
+        std::string line;
+    } cases[] = {
+        {"", "", "4", -4, 12, all},
+        {"", "", "0", 1, 12, all},
+        {"-9", "99", "4", -4, 12, all},
+        {"5", "3", "4", 5, 5, "    Выходы на этажах:    \\b 5\\b0\\par "},
+        {"-2", "7", "4", -2, 7, "    Выходы на этажах:    \\b с -2 по 7\\b0\\par "},
+        {"99999999999", "", "4", 12, 12, "    Выходы на этажах:    \\b 12\\b0\\par "},
+        {"-99999999999", "3", "4", -4, 3, "    Выходы на этажах:    \\b с -4 по 3\\b0\\par "},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(std::string(c.start) + ".." + c.finish);
+        LiftRun r;
+        r.set("EditLiftLevelStart", c.start)
+            .set("EditLiftLevelFinish", c.finish)
+            .set("EditLiftUGFloorQty", c.ug)
+            .run();
+        ASSERT_EQ(r.outcome, RunOutcome::ok);
+        EXPECT_EQ(r.calc.LiftLevelStart, c.expStart);
+        EXPECT_EQ(r.calc.LiftLevelFinish, c.expFinish);
+        EXPECT_TRUE(r.has(c.line));
+    }
+}
+
+TEST_F(LiftTest, FloorsOutsideTheExitRangeShowOnlyLevelPressureAndRunningFlow) {
+    LiftRun r;
+    r.set("EditLiftLevelStart", "-2").set("EditLiftLevelFinish", "7").run();
+    ASSERT_EQ(r.outcome, RunOutcome::ok);
+    for (int num : {-4, -3, 8, 12}) {
+        const TLiftShaftFloor &f = r.floor(num);
+        EXPECT_EQ(f.PL, 0) << num;
+        EXPECT_EQ(f.DG, 0) << num;
+    }
+    const TLiftShaftFloor &f9 = r.floor(9);
+    const std::string row = "\\pard\\intbl 9\\cell " + FormatFixed2(f9.h) + "\\cell " +
+                            FormatFixed2(f9.Pg) + "\\cell \\cell \\cell " +
+                            FormatGeneral(RoundHalfEven(f9.G, 3)) + "\\cell \\row ";
+    EXPECT_NE(r.body().find(row), std::string::npos) << row;
+    EXPECT_GT(f9.G, 0);
+    EXPECT_EQ(f9.G, r.floor(7).G); // nothing leaves above the last exit floor
+    EXPECT_GT(r.floor(-2).DG, 0);
+}
+
+TEST_F(LiftTest, EmptyResistancesAreComputedAndPrintedInTheCalculation) {
+    LiftRun r;
+    r.run();
+    ASSERT_EQ(r.outcome, RunOutcome::ok);
+    const double rhoL = AirDensity(-4);
+    EXPECT_NEAR(r.calc.LiftShaftDoorSpecResist, 2600 / rhoL, 1e-9);
+    EXPECT_NEAR(r.calc.LiftHallDoorSpecResist, 5300 / rhoL, 1e-9);
+    EXPECT_NEAR(r.calc.LiftCageKoefXil, 4.3 + 3 / 4.6, 1e-12);
+    EXPECT_EQ(r.inputSection().find(Rtf("Сопротивление воздухопроницанию дверей")),
+              std::string::npos);
+    EXPECT_NE(r.calcSection().find(Rtf("dl\\nosupersub\\b0  = 2600 / \\u0961?\\sub l\\nosupersub "
+                                       " = \\b 1982,41 м\\super 3\\nosupersub /кг\\b0\\par ")),
+              std::string::npos);
+    EXPECT_NE(r.calcSection().find(Rtf("dr\\nosupersub\\b0  = 5300 / \\u0961?\\sub l\\nosupersub "
+                                       " = \\b 4041,06 м\\super 3\\nosupersub /кг\\b0\\par ")),
+              std::string::npos);
+    EXPECT_NE(r.calcSection().find(Rtf("= 4,3 + F\\sub lc\\nosupersub  / F\\sub ls\\nosupersub  "
+                                       "= \\b 4,95\\b0\\par ")),
+              std::string::npos);
+
+    LiftRun e;
+    e.set("EditLiftShaftDoorSpecResist", "2000")
+        .set("EditLiftHallDoorSpecResist", "4000")
+        .set("EditLiftCageKoefXil", "5")
+        .run();
+    ASSERT_EQ(e.outcome, RunOutcome::ok);
+    EXPECT_EQ(e.calc.LiftShaftDoorSpecResist, 2000);
+    EXPECT_EQ(e.calc.LiftHallDoorSpecResist, 4000);
+    EXPECT_EQ(e.calc.LiftCageKoefXil, 5);
+    EXPECT_NE(e.inputSection().find(Rtf("шахты:    \\b S\\sub dl\\nosupersub  = 2000,00")),
+              std::string::npos);
+    EXPECT_NE(e.inputSection().find(Rtf("холла:    \\b S\\sub dr\\nosupersub  = 4000,00")),
+              std::string::npos);
+    EXPECT_NE(e.inputSection().find(Rtf("\\b \\u0958?\\sub l\\nosupersub  = 5,00\\b0")),
+              std::string::npos);
+    EXPECT_EQ(e.calcSection().find(Rtf("= 2600 /")), std::string::npos);
+    EXPECT_EQ(e.calcSection().find(Rtf("= 5300 /")), std::string::npos);
+    EXPECT_EQ(e.calcSection().find(Rtf("= 4,3 +")), std::string::npos);
+}
+
+TEST_F(LiftTest, FirstFloorFlowByMethod) {
+    // Method 1 and 2 hold the 1st floor's doorway open whatever the exit range says; with
+    // method 3 the 1st floor is a closed floor like the others, inside the range or not.
+    struct Case {
+        const char *radio;
+        const char *start;
+        bool closedFloorFormula; // DG from the closed doors
+        bool firstFloorLines;    // Pl(1) printed
+    } cases[] = {
+        {"rbLiftMethodOpening", "2", false, true},
+        {"rbLiftMethodClosed", "", true, false},
+        {"rbLiftMethodClosed", "2", true, false},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(std::string(c.radio) + " start " + c.start);
+        LiftRun r;
+        r.in.check(c.radio);
+        r.set("EditLiftLevelStart", c.start).run();
+        ASSERT_EQ(r.outcome, RunOutcome::ok);
+        const TLiftShaftFloor &f1 = r.floor(1);
+        EXPECT_EQ(r.has("\\par Расчётное давление на уровне 1-го этажа"), c.firstFloorLines);
+        EXPECT_EQ(r.has("\\par Расчётный расход воздуха из ЛШ на 1-м этаже"), c.firstFloorLines);
+        EXPECT_FALSE(r.has("\\par Расчётное давление в подземной части ЛШ"));
+        if (!c.closedFloorFormula) {
+            EXPECT_NEAR(f1.DG, 4.1347, 5e-4); // G1 of the open doorway
+            continue;
+        }
+        if (std::string(c.start) == "2") {
+            EXPECT_EQ(f1.PL, 0);
+            EXPECT_EQ(f1.DG, 0);
+        } else {
+            const double slr = r.calc.LiftShaftDoorSpecResist / (1.89 * 1.89) +
+                               r.calc.LiftHallDoorSpecResist / (1.89 * 1.89);
+            EXPECT_NEAR(f1.DG, std::sqrt(f1.PL / slr), 1e-12);
+        }
+    }
+}
+
+TEST_F(LiftTest, GapRowsGiveTheDischargeOfTheSlot) {
+    LiftRun r;
+    r.in.check("rbLiftMethodSlot");
+    r.set("EditLiftFmu1", "0,2").set("EditLiftUnit1Value", "0,5");
+    r.in.setComboIndex("cbLiftUnit2", 1); // ξ+1 = 4 is μ = 0.5
+    r.set("EditLiftFmu2", "1").set("EditLiftUnit2Value", "4");
+    r.set("EditLiftFmu3", "0").set("EditLiftCageQty", "2").run();
+    ASSERT_EQ(r.outcome, RunOutcome::ok);
+    EXPECT_TRUE(r.notes.messages.empty());
+    // n·Σ(μ·F) = 2·(0.2·0.5 + 1·0.5)
+    EXPECT_TRUE(r.has("\\nosupersub )\\b0  = \\b 1,20\\b0\\par "));
+    const double pl1 = 20 - kG * (1 + 5) * (AirDensity(-4) - AirDensity(18)) +
+                       0.5 * kG * 2 * (AirDensity(-26) - AirDensity(-4));
+    EXPECT_NEAR(r.floor(1).DG, 1.2 * std::sqrt(2 * AirDensity(-4) * pl1), 1e-12);
+}
+
+TEST_F(LiftTest, SlotMethodWithoutGapAreaWarnsAndGoesOn) {
+    LiftRun r;
+    r.in.check("rbLiftMethodSlot");
+    r.set("EditLiftFmu1", "0").set("EditLiftFmu2", "0,3").run();
+    EXPECT_EQ(r.outcome, RunOutcome::ok);
+    ASSERT_EQ(r.notes.messages.size(), 1u);
+    EXPECT_EQ(r.notes.messages[0].kind, "warning");
+    EXPECT_EQ(r.notes.messages[0].text, "Не задана площадь щели в открытом проёме ЛШ.");
+    EXPECT_EQ(r.notes.messages[0].control, "EditLiftFmu1");
+    EXPECT_TRUE(r.has("Таблица 1."));
+}
+
+TEST_F(LiftTest, RefusedInputsStopTheRunAtTheirField) {
+    const std::string floorLimit(kFloorQtyLimitMessage);
+    struct Case {
+        std::vector<std::pair<std::string, std::string>> edits;
+        const char *radio;
+        int unit3;
+        std::string message, control;
+        const char *lastLine; // the report ends with it
+    } cases[] = {
+        {{{"EditLiftOGFloorQty", "0"}},
+         nullptr,
+         0,
+         "Число надземных этажей должно быть не менее одного:\r    Nнэ ≥ 1",
+         "EditLiftOGFloorQty",
+         "Подача воздуха в лифтовую шахту\\b0\\par "},
+        {{{"EditLiftOGFloorQty", ""}},
+         nullptr,
+         0,
+         "Число надземных этажей должно быть не менее одного:\r    Nнэ ≥ 1",
+         "EditLiftOGFloorQty",
+         "Подача воздуха в лифтовую шахту\\b0\\par "},
+        {{{"EditLiftOGFloorQty", "301"}},
+         nullptr,
+         0,
+         floorLimit,
+         "EditLiftOGFloorQty",
+         "Подача воздуха в лифтовую шахту\\b0\\par "},
+        {{{"EditLiftOGFloorQty", "99999999999"}},
+         nullptr,
+         0,
+         floorLimit,
+         "EditLiftOGFloorQty",
+         "Подача воздуха в лифтовую шахту\\b0\\par "},
+        {{{"EditLiftUGFloorQty", "4294967297"}},
+         nullptr,
+         0,
+         floorLimit,
+         "EditLiftUGFloorQty",
+         "Подача воздуха в лифтовую шахту\\b0\\par "},
+        {{{"EditLiftPplus", "19,99"}},
+         nullptr,
+         0,
+         "Избыточное давление должно быть не менее 20 Па:\r    P⁺ ≥ 20",
+         "EditLiftPplus",
+         "\\par\\b Система приточной противодымной вентиляции\\b0\\par "},
+        {{{"EditLiftUnit1Value", "-0,1"}},
+         "rbLiftMethodSlot",
+         0,
+         "Необходимо выполнить условие\r0 ≤ μ ≤ 1",
+         "EditLiftUnit1Value",
+         "\\b \\u0956?\\sub gap\\nosupersub  = 0,65\\b0\\par "},
+        {{{"EditLiftUnit2Value", "1,5"}},
+         "rbLiftMethodSlot",
+         0,
+         "Необходимо выполнить условие\r0 ≤ μ ≤ 1",
+         "EditLiftUnit2Value",
+         "\\b \\u0956?\\sub gap\\nosupersub  = 0,65\\b0\\par "},
+        {{{"EditLiftUnit3Value", "0,5"}},
+         "rbLiftMethodSlot",
+         1,
+         "Необходимо выполнить условие\r(ξ+1) ≥ 1",
+         "EditLiftUnit3Value",
+         "\\b \\u0956?\\sub gap\\nosupersub  = 0,65\\b0\\par "},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.control + " " + c.edits[0].second);
+        LiftRun r;
+        for (const auto &[k, v] : c.edits)
+            r.set(k, v);
+        if (c.radio)
+            r.in.check(c.radio);
+        r.in.setComboIndex("cbLiftUnit3", c.unit3);
+        r.run();
+        EXPECT_EQ(r.outcome, RunOutcome::inputStopped);
+        ASSERT_EQ(r.notes.messages.size(), 1u);
+        EXPECT_EQ(r.notes.messages[0].kind, "warning");
+        EXPECT_EQ(r.notes.messages[0].text, c.message);
+        EXPECT_EQ(r.notes.messages[0].control, c.control);
+        const std::string last = Rtf(c.lastLine);
+        ASSERT_GE(r.body().size(), last.size());
+        EXPECT_EQ(r.body().substr(r.body().size() - last.size()), last);
+        EXPECT_EQ(r.calc.LiftShaftResult.size(), 0u);
+    }
+}
+
+TEST_F(LiftTest, ExcessPressureOfExactly20IsAccepted) {
+    LiftRun r;
+    r.set("EditLiftPplus", "20").run();
+    EXPECT_EQ(r.outcome, RunOutcome::ok);
+    EXPECT_TRUE(r.notes.messages.empty());
+    EXPECT_TRUE(r.has("\\b P\\super +\\nosupersub  = 20,00 Па\\b0\\par "));
+}
+
+TEST_F(LiftTest, NegativeFirstFloorPressureGivesNegativeFlows) {
+    // Wind on the wrong side pulls the 1st floor below the outside pressure.
+    LiftRun r;
+    r.set("EditLiftKoefWW", "-0,8").set("EditLiftKoefW0", "0,6").set("EditLiftWindSpeed", "20");
+    r.run();
+    ASSERT_EQ(r.outcome, RunOutcome::ok);
+    EXPECT_TRUE(r.notes.messages.empty());
+    EXPECT_LT(r.calc.WindPress, -100);
+    EXPECT_LT(r.floor(1).DG, 0);
+    EXPECT_LT(r.floor(12).DG, 0);
+    EXPECT_TRUE(r.has("\\par Расчётный расход воздуха из ЛШ на 1-м этаже"));
+    EXPECT_TRUE(std::isfinite(r.calc.FanPress));
+}
+
+TEST_F(LiftTest, DegenerateInputsGiveAFiniteReport) {
+    const std::vector<std::vector<std::pair<std::string, std::string>>> cases = {
+        {{"EditLiftOutsideAirTemp", "-273,15"}, {"EditLiftInsideAirTemp", "-273,15"}},
+        {{"EditLiftOutsideAirTemp", "-400"}},
+        {{"EditLiftCageArea", "4,6"}},
+        {{"EditLiftShaftArea", "0"}, {"EditLiftCageArea", "0"}},
+        {{"EditLiftShaftDoorArea", "0"}, {"EditLiftHallDoorArea", "0"}},
+        {{"EditLiftCageQty", "0"}, {"EditLiftHallDoorQty", "0"}, {"EditLiftMuGap", "0"}},
+        {{"EditLiftHallDoorKoefXid", "-50"}},
+        {{"EditLiftSizeA", "0"}, {"EditLiftSizeB", "0"}},
+        {{"EditLiftShaftDoorHeight", "0"}, {"EditLiftSecondFloorLevel", "0"}},
+    };
+    for (const auto &edits : cases) {
+        SCOPED_TRACE(edits[0].first + "=" + edits[0].second);
+        LiftRun r;
+        for (const auto &[k, v] : edits)
+            r.set(k, v);
+        r.run();
+        EXPECT_EQ(r.outcome, RunOutcome::ok);
+        EXPECT_TRUE(std::isfinite(r.calc.VolumeAirExps));
+        EXPECT_TRUE(std::isfinite(r.calc.FanPress));
+        for (const auto &f : r.calc.LiftShaftResult)
+            EXPECT_TRUE(std::isfinite(f.G) && std::isfinite(f.Pg)) << f.FloorNum;
+    }
+}
+
+TEST_F(LiftTest, ValueThatWouldNotBeFiniteStopsTheRun) {
+    LiftRun r;
+    r.set("EditLiftWindSpeed", "1" + std::string(200, '0')).run();
+    EXPECT_EQ(r.outcome, RunOutcome::noDutyPoint);
+    EXPECT_EQ(r.calc.VolumeAirExps, 0);
+    EXPECT_EQ(r.calc.FanPress, 0);
+    EXPECT_TRUE(r.has(kNonFiniteMessage));
+    EXPECT_EQ(r.body().find("inf"), std::string::npos);
+    EXPECT_EQ(r.body().find("nan"), std::string::npos);
+}
+
+TEST_F(LiftTest, ThreeHundredFloorsEachWayIsTheLargestShaft) {
+    LiftRun r;
+    r.set("EditLiftOGFloorQty", "300").set("EditLiftUGFloorQty", "300").run();
+    ASSERT_EQ(r.outcome, RunOutcome::ok);
+    ASSERT_EQ(r.calc.LiftShaftResult.size(), 600u);
+    EXPECT_EQ(r.calc.LiftShaftResult.front().FloorNum, 300);
+    EXPECT_EQ(r.calc.LiftShaftResult.back().FloorNum, -300);
+}
+
+TEST_F(LiftTest, DefaultReportMatchesTheReviewedFixture) {
+    LiftRun r;
+    r.run();
+    ASSERT_EQ(r.outcome, RunOutcome::ok);
+    EXPECT_EQ(FormatRoundedInt(r.calc.VolumeAirExps), "17095");
+    EXPECT_EQ(FormatRoundedInt(r.calc.FanPress), "222");
+    const std::string expected = ReadFile(TEST_DATA_DIR "/inflow/data/lift_default.rtf");
+    ASSERT_FALSE(expected.empty());
+    EXPECT_EQ(r.calc.Report.RTFull, expected);
+}
+
+TEST_F(LiftTest, DecimalPointLocaleWritesPoints) {
+    SetDecimalSeparator('.');
+    LiftRun r;
+    r.set("EditLiftShaftDoorArea", "1,89").run();
+    SetDecimalSeparator(',');
+    ASSERT_EQ(r.outcome, RunOutcome::ok);
+    EXPECT_TRUE(r.has("\\b F\\sub dl\\nosupersub  = 1.89 м\\super 2\\nosupersub \\b0\\par "));
+}
+
+} // namespace
+} // namespace orvane::inflow

@@ -1,0 +1,79 @@
+// Lift and tambour projects: a save reads back to the same file, and the bundled examples
+// calculate as the window's start values do.
+#include <string>
+
+#include <gtest/gtest.h>
+
+#include "core/notifier.h"
+#include "core/number_text.h"
+#include "inflow/inflow_calc.h"
+#include "inflow/inflow_project.h"
+
+namespace orvane::inflow {
+namespace {
+
+constexpr std::string_view kDate = "10.12.2026 4:27:05";
+
+InflowInputs DefaultsOf(std::string_view variantRadio) {
+    InflowInputs in = InflowInputs::Defaults();
+    in.check(variantRadio);
+    return in;
+}
+
+class LiftTambourProjectTest : public ::testing::Test {
+protected:
+    void SetUp() override { SetDecimalSeparator(','); }
+};
+
+TEST_F(LiftTambourProjectTest, DefaultSaveRoundTripsByteForByte) {
+    for (const char *radio : {"rbLift", "rbTambour"}) {
+        SCOPED_TRACE(radio);
+        const auto first = InflowProjectBytes(DefaultsOf(radio), nullptr, kDate);
+        ASSERT_TRUE(first.has_value());
+        InflowInputs reopened = InflowInputs::Defaults();
+        ASSERT_TRUE(OpenInflowProjectBytes(*first, "p.isrprj", reopened).ok);
+        EXPECT_TRUE(reopened.isChecked(radio));
+        const auto second = InflowProjectBytes(reopened, nullptr, kDate);
+        ASSERT_TRUE(second.has_value());
+        EXPECT_EQ(*second, *first);
+    }
+}
+
+TEST_F(LiftTambourProjectTest, LiftExitFloorsKeepTheirSign) {
+    InflowInputs in = DefaultsOf("rbLift");
+    in.setText("EditLiftLevelStart", "-2");
+    in.setText("EditLiftLevelFinish", "7");
+    const auto bytes = InflowProjectBytes(in, nullptr, kDate);
+    ASSERT_TRUE(bytes.has_value());
+    EXPECT_NE(bytes->find("LLvlStart=-2\r\n"), std::string::npos);
+    InflowInputs reopened = InflowInputs::Defaults();
+    ASSERT_TRUE(OpenInflowProjectBytes(*bytes, "p.isrprj", reopened).ok);
+    EXPECT_EQ(reopened.text("EditLiftLevelStart"), "-2");
+    RecordingNotifier notes;
+    InflowCalc calc(&notes);
+    ASSERT_EQ(calc.Run(reopened), RunOutcome::ok);
+    EXPECT_EQ(calc.LiftLevelStart, -2);
+    EXPECT_EQ(calc.LiftLevelFinish, 7);
+}
+
+TEST_F(LiftTambourProjectTest, BundledExamplesCalculateLikeTheStartValues) {
+    struct Case {
+        const char *file, *radio;
+    } cases[] = {{EXAMPLES_DIR "/lift.isrprj", "rbLift"},
+                 {EXAMPLES_DIR "/tambour.isrprj", "rbTambour"}};
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.file);
+        InflowInputs opened = InflowInputs::Defaults();
+        ASSERT_TRUE(OpenInflowProject(c.file, opened).ok);
+        EXPECT_TRUE(opened.isChecked(c.radio));
+        RecordingNotifier notesA, notesB;
+        InflowCalc fromFile(&notesA), fromStart(&notesB);
+        InflowInputs start = DefaultsOf(c.radio);
+        ASSERT_EQ(fromFile.Run(opened), RunOutcome::ok);
+        ASSERT_EQ(fromStart.Run(start), RunOutcome::ok);
+        EXPECT_EQ(fromFile.Report.RTBody, fromStart.Report.RTBody);
+    }
+}
+
+} // namespace
+} // namespace orvane::inflow

@@ -1,0 +1,217 @@
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <fstream>
+#include <sstream>
+#include <string>
+
+#include "core/number_text.h"
+#include "core/physics.h"
+#include "inflow/inflow_calc.h"
+
+using namespace orvane;
+using namespace orvane::inflow;
+
+namespace {
+
+struct OverGroundTest : ::testing::Test {
+    void SetUp() override { SetDecimalSeparator(','); }
+    InflowInputs in = InflowInputs::Defaults();
+    RecordingNotifier notifier;
+    InflowCalc calc{&notifier};
+    RunOutcome run() { return calc.Run(in); }
+    const TOverGndStairFloor &floor(int k) const {
+        for (const auto &f : calc.OverGndStairResult)
+            if (f.FloorNum == k)
+                return f;
+        throw std::runtime_error("no floor");
+    }
+    bool contains(std::string_view utf8) const {
+        std::string rtf;
+        RtfText(rtf, utf8);
+        return calc.Report.RTBody.find(rtf) != std::string::npos;
+    }
+};
+
+std::string ReadFile(const std::string &path) {
+    std::ifstream f(path, std::ios::binary);
+    std::stringstream s;
+    s << f.rdbuf();
+    return s.str();
+}
+
+} // namespace
+
+TEST_F(OverGroundTest, DefaultsGiveTheWorkedExample) {
+    ASSERT_EQ(run(), RunOutcome::ok);
+    EXPECT_NEAR(calc.OutsideAirDensity, 1.4283, 1e-4);
+    EXPECT_NEAR(calc.InsideAirDensity, 1.2124, 1e-4);
+    EXPECT_NEAR(calc.SWAirDensity, 1.3115, 1e-4);
+    EXPECT_EQ(calc.WindPress, 0);
+    EXPECT_DOUBLE_EQ(calc.BuildingHeight, 49);
+    EXPECT_NEAR(calc.NormDELTAAirPress, 57.07, 0.005);
+    EXPECT_NEAR(calc.WindowNormAirResist, 1.0645, 1e-4);
+    EXPECT_NEAR(calc.DesignPressure, 14.07, 0.005);
+    EXPECT_EQ(calc.CalculatedSWQty, 2);
+    EXPECT_DOUBLE_EQ(calc.SWAirExps, 1.5);
+
+    const auto &floors = calc.OverGndStairResult;
+    ASSERT_EQ(floors.size(), 12u);
+    EXPECT_EQ(floors.back().FloorNum, 1);
+    EXPECT_EQ(floors.back().FloorH, 0);
+    EXPECT_EQ(floors.front().FloorNum, 12);
+    EXPECT_NEAR(floor(2).dPd, 20.00, 0.005);
+    EXPECT_NEAR(floor(2).Ps, calc.DesignPressure, 1e-12);
+    EXPECT_NEAR(floor(3).dGsd, 0.1407, 1e-4);
+    EXPECT_NEAR(floors.front().Gs, 3.461, 1e-3);
+
+    EXPECT_NEAR(calc.HeadPressure, 18.84, 0.005);
+    EXPECT_DOUBLE_EQ(calc.ServedHeight, 49);
+    EXPECT_EQ(FormatRoundedInt(calc.APipeDiamEq), "686");
+    EXPECT_NEAR(calc.APipeLambda, 0.0159, 5e-5);
+    EXPECT_NEAR(calc.APipeLoss, 44.83, 0.005);
+    EXPECT_EQ(FormatRoundedInt(calc.VolumeAirExps), "8723");
+    EXPECT_EQ(FormatRoundedInt(calc.FanPress), "127");
+}
+
+// The whole report of a default run, reviewed line by line.
+TEST_F(OverGroundTest, DefaultReportMatchesTheReviewedFixture) {
+    ASSERT_EQ(run(), RunOutcome::ok);
+    EXPECT_EQ(calc.Report.RTFull, ReadFile(TEST_DATA_DIR "/inflow/data/sw_og_default.rtf"));
+}
+
+TEST_F(OverGroundTest, ZoneAboveTheFirstFloorStartsAtItsLowestFloor) {
+    in.setText("EditSWN1z", "5");
+    ASSERT_EQ(run(), RunOutcome::ok);
+    EXPECT_NEAR(calc.DesignPressure, 2.40, 0.005);
+    ASSERT_EQ(calc.OverGndStairResult.size(), 8u);
+    EXPECT_DOUBLE_EQ(floor(5).FloorH, 17);
+    EXPECT_NEAR(floor(5).dPd, 20, 1e-9);
+    EXPECT_DOUBLE_EQ(calc.ServedHeight, 32);
+    EXPECT_TRUE(contains("P\\sub s(1s)\\nosupersub"));
+}
+
+// Every scheme D = 1..16 picks its design pressure and exit flow from the right candidate.
+TEST_F(OverGroundTest, SchemeTableChoosesTheDesignPressure) {
+    in.setText("EditWindSpeed", "5"); // a wind term that tells P1 from P1W
+    const char *expected[17] = {"",    "P1",  "P1",  "P2",  "P2",  "P1",  "P1",  "P2", "P2",
+                                "P1",  "P1",  "P2W", "P2",  "P1W", "P1W", "P2W", "P2W"};
+    for (int D = 1; D <= 16; ++D) {
+        const bool t1 = (D - 1) & 8, t2 = (D - 1) & 4, t3 = (D - 1) & 2, t4 = (D - 1) & 1;
+        SCOPED_TRACE(D);
+        in.checkPair("rbSWJoinWall", "rbSWNotJoinWall", t1);
+        in.checkPair("rbSWWithExit", "rbSWWOExit", t2);
+        in.checkPair("rbFirstFloorNotJoinSW", "rbFirstFloorJoinSW", t3);
+        in.checkPair("rbExitsToSWViaTambour", "rbExitsToSWViaDoor", t4);
+        ASSERT_EQ(run(), RunOutcome::ok);
+        EXPECT_EQ(InflowCalc::SchemeNumber(t1, t2, t3, t4), D);
+
+        const double g = 9.81, hd = 2.2, h2 = 5, P = 20;
+        const double dRho = calc.SWAirDensity - calc.InsideAirDensity;
+        const double Pw = calc.WindPress;
+        ASSERT_GT(Pw, 1);
+        const std::string name = expected[D];
+        double want = name[1] == '2' ? P - g * (0.5 * hd + h2) * dRho : P - 4.905 * hd * dRho;
+        if (name.size() == 3)
+            want += Pw;
+        EXPECT_NEAR(calc.DesignPressure, want, 1e-9) << name;
+
+        // the exit flow: none without an exit, else the candidate of the design door's floor
+        if (!t2) {
+            EXPECT_EQ(calc.ExitAirExps, 0);
+        } else {
+            const double rhoS = calc.SWAirDensity, rhoA = calc.OutsideAirDensity;
+            double S = (1 * 2.44 + 4 + 1) / 4.0;
+            double X = Pw + P + 4.905 * 2.2 * (rhoA - rhoS);
+            if (t3) {
+                S += 60.0 / (18 * 18);
+                X -= g * (0.5 * hd + h2) * dRho;
+            }
+            EXPECT_NEAR(calc.ExitAirExps, std::sqrt(2 * rhoS / S * X), 1e-9);
+        }
+        const double GsF = (t3 && t4) ? 0 : 1.5;
+        EXPECT_DOUBLE_EQ(calc.SWAirExps, std::max(GsF, calc.ExitAirExps));
+    }
+}
+
+TEST_F(OverGroundTest, TambourExitsAndClosedFirstFloorLeaveOnlyLeakages) {
+    in.check("rbExitsToSWViaTambour"); // T3 true by default, T2 false
+    ASSERT_EQ(run(), RunOutcome::ok);
+    EXPECT_EQ(calc.SWAirExps, 0);
+    EXPECT_EQ(calc.ExitAirExps, 0);
+    EXPECT_FALSE(contains("Количество лестничных клеток, принятое к расчёту"));
+    EXPECT_GT(calc.OverGndStairResult.front().Gs, 0);
+
+    in.setText("EditSWN1z", "3");
+    ASSERT_EQ(run(), RunOutcome::ok);
+    EXPECT_TRUE(contains("G\\sub sm\\nosupersub  / q = \\b 0,00 кг/с"));
+}
+
+TEST_F(OverGroundTest, CentralCoreHasNoWindowsAndNoWindTerm) {
+    in.check("rbSWNotJoinWall");
+    in.setText("EditWindSpeed", "5");
+    ASSERT_EQ(run(), RunOutcome::ok);
+    EXPECT_EQ(calc.WindowKoef, 0);
+    for (const auto &f : calc.OverGndStairResult) {
+        EXPECT_EQ(f.dGsw, 0);
+        EXPECT_EQ(f.Gw, 0);
+    }
+    EXPECT_FALSE(contains("Ветровое давление внутри здания"));
+    EXPECT_FALSE(contains("Нормированная разность давлений"));
+    EXPECT_FALSE(contains(" - P\\sub w\\nosupersub ]\\super 1/2"));
+    EXPECT_TRUE(contains("\\u0961?\\sub r\\nosupersub )]\\super 1/2\\nosupersub \\par "));
+}
+
+TEST_F(OverGroundTest, OneFloorAndNoFloors) {
+    in.setText("EditOGFloorQty", "1");
+    ASSERT_EQ(run(), RunOutcome::ok);
+    ASSERT_EQ(calc.OverGndStairResult.size(), 1u);
+    EXPECT_DOUBLE_EQ(calc.ServedHeight, 5);
+
+    in.setText("EditOGFloorQty", "0");
+    ASSERT_EQ(run(), RunOutcome::ok);
+    EXPECT_TRUE(calc.OverGndStairResult.empty());
+    EXPECT_EQ(calc.HeadAirExps, 0);
+    EXPECT_EQ(calc.HeadPressure, 0);
+    EXPECT_EQ(calc.ServedHeight, 0);
+    EXPECT_EQ(calc.VolumeAirExps, 0);
+    EXPECT_TRUE(contains("Таблица 1. Давление и расходы воздуха по этажам\\b0\\par\\par "));
+}
+
+// The four ways of stating window permeation size the same window when they say the same thing:
+// a resistance is the reciprocal of a permeability, and a volumetric value is a mass one over ρa.
+TEST_F(OverGroundTest, WindowRowsAgreeByTheirUnits) {
+    ASSERT_EQ(run(), RunOutcome::ok);
+    const double rhoA = calc.OutsideAirDensity;
+    const double kwQ100 = calc.WindowKoef; // ΔQ100 = 3 (m3/h)/m2
+    const double massAt100 = 3 * rhoA;     // kg/(h·m2) at 100 Pa
+    const double massAt10 = massAt100 * std::pow(10.0 / 100.0, 2.0 / 3.0);
+    struct Case {
+        int row;
+        double value;
+    } cases[] = {{3, 1.0 / 3}, {0, massAt10}, {2, 1 / massAt10}};
+    const double topGs = calc.OverGndStairResult.front().Gs;
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.row);
+        in.setComboIndex("cbWinPenetrationVar", c.row);
+        in.setText("EditWinPenetration", FormatGeneral(c.value));
+        ASSERT_EQ(run(), RunOutcome::ok);
+        EXPECT_NEAR(calc.WindowKoef, kwQ100, 1e-9 * kwQ100);
+        EXPECT_NEAR(calc.OverGndStairResult.front().Gs, topGs, 1e-9);
+    }
+}
+
+TEST_F(OverGroundTest, ValueThatWouldNotBeFiniteStopsWithTheGuardLine) {
+    in.setText("EditWindSpeed", "1" + std::string(200, '0'));
+    EXPECT_EQ(run(), RunOutcome::noDutyPoint);
+    EXPECT_TRUE(calc.NonFiniteStop);
+    EXPECT_EQ(calc.VolumeAirExps, 0);
+    EXPECT_EQ(calc.FanPress, 0);
+    ASSERT_FALSE(notifier.messages.empty());
+    EXPECT_EQ(notifier.messages.back().kind, "error");
+    EXPECT_EQ(notifier.messages.back().text, kNonFiniteMessage);
+    EXPECT_TRUE(contains("\\par\\b Расчёт прерван: получено недопустимое значение. Проверьте "
+                         "исходные данные.\\b0\\par "));
+    for (const char *bad : {"nan", "inf", "NaN", "INF"})
+        EXPECT_EQ(calc.Report.RTFull.find(bad), std::string::npos) << bad;
+}

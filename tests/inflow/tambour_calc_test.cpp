@@ -1,0 +1,270 @@
+// Tambour-airlock pressurisation: the three variants, the channel pass and the report.
+#include <cmath>
+#include <fstream>
+#include <numbers>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include <gtest/gtest.h>
+
+#include "core/notifier.h"
+#include "core/number_text.h"
+#include "core/physics.h"
+#include "inflow/inflow_calc.h"
+#include "inflow/tambour_air.h"
+#include "report/rtf_writer.h"
+
+namespace orvane::inflow {
+namespace {
+
+std::string Rtf(std::string_view utf8) {
+    std::string s;
+    RtfText(s, utf8);
+    return s;
+}
+
+std::string ReadFile(const std::string &path) {
+    std::ifstream f(path, std::ios::binary);
+    std::stringstream ss;
+    ss << f.rdbuf();
+    return ss.str();
+}
+
+// One press of "Расчет" on the tambour page, starting from the window's start values.
+struct TmbrRun {
+    InflowInputs in = [] {
+        InflowInputs i = InflowInputs::Defaults();
+        i.check("rbTambour");
+        return i;
+    }();
+    RecordingNotifier notes;
+    InflowCalc calc{&notes};
+    RunOutcome outcome = RunOutcome::ok;
+
+    TmbrRun &set(std::string_view control, std::string text) {
+        in.setText(control, std::move(text));
+        return *this;
+    }
+    TmbrRun &run() {
+        outcome = calc.Run(in);
+        return *this;
+    }
+    const std::string &body() const { return calc.Report.RTBody; }
+    bool has(std::string_view utf8) const { return body().find(Rtf(utf8)) != std::string::npos; }
+    std::string calcSection() const { return body().substr(body().find(Rtf("РАСЧЁТ\\par"))); }
+};
+
+class TambourTest : public ::testing::Test {
+protected:
+    void SetUp() override { SetDecimalSeparator(','); }
+};
+
+TEST_F(TambourTest, OpenDoorStartValues) {
+    TmbrRun r;
+    r.run();
+    ASSERT_EQ(r.outcome, RunOutcome::ok);
+    EXPECT_TRUE(r.notes.messages.empty());
+    EXPECT_NEAR(r.calc.MassAirExps, 1.5 * AirDensity(-26) * 2, 1e-12); // ≈ 4.285 kg/s
+    EXPECT_NEAR(r.calc.MassAirExps, 4.285, 1e-3);
+    EXPECT_TRUE(
+        r.has("= 3600 \\u8729? 4,28 / 1,43 = \\b 10800 м\\super 3\\nosupersub /ч\\b0\\par "));
+    EXPECT_FALSE(r.has("Мощность электронагревателя"));
+    ASSERT_EQ(r.calc.TmbrFloors.size(), 16u);
+    EXPECT_EQ(r.calc.TmbrFloors.front().FloorNum, 12);
+    EXPECT_EQ(r.calc.TmbrFloors.back().FloorNum, -4);
+}
+
+TEST_F(TambourTest, ViscosityOfAir) {
+    EXPECT_NEAR(TmbrAirViscosity(20), 15.29, 0.005);
+    EXPECT_NEAR(TmbrAirViscosity(0), 0.0502089504749603 * 273.15, 1e-12);
+    EXPECT_EQ(TmbrAirViscosity(-273.15), 0);
+    EXPECT_EQ(TmbrAirViscosity(-400), 0); // no real power below absolute zero
+}
+
+TEST_F(TambourTest, HeatedSupplyUsesWarmAirAndPrintsTheHeater) {
+    TmbrRun r;
+    r.in.check("rbTmbrVar3");
+    r.run();
+    ASSERT_EQ(r.outcome, RunOutcome::ok);
+    const double rhoSf = AirDensity(20); // ≈ 1.2041
+    EXPECT_NEAR(rhoSf, 1.2041, 1e-4);
+    EXPECT_NEAR(r.calc.TmbrDoorSpecResist, 5300 / rhoSf, 1e-9);
+    EXPECT_NEAR(r.calc.TmbrShaftDoorSpecResist, 2600 / rhoSf, 1e-9);
+    EXPECT_FALSE(r.has("Плотность воздуха во внутренних помещениях"));
+    const double Q = AirDensity(-26) * r.calc.VolumeAirExps / 3600 * 46;
+    EXPECT_TRUE(r.has("\\nosupersub ) = \\b " + FormatFixed2(Q) + " кВт\\b0\\par "));
+
+    TmbrRun cold;
+    cold.in.check("rbTmbrVar3");
+    cold.set("EditTmbrHeatAirTemp", "-30").run();
+    ASSERT_EQ(cold.outcome, RunOutcome::ok);
+    EXPECT_TRUE(cold.has("\\nosupersub ) = \\b 0,00 кВт\\b0\\par "));
+}
+
+TEST_F(TambourTest, ClosedDoorFlowWithAndWithoutAnAdjacentLiftShaft) {
+    const double rhoA = AirDensity(-26), rhoR = AirDensity(18), rhoSl = AirDensity(-4);
+    const double sdr = 5300 / rhoA, sdsl = 2600 / rhoA;
+    struct Case {
+        const char *shaftArea;
+        double mFdsl;
+    } cases[] = {{"3", 3}, {"0", 0}, {"-3", 0}};
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.shaftArea);
+        TmbrRun r;
+        r.in.check("rbTmbrVar2");
+        r.set("EditTmbrShaftDoorArea", c.shaftArea).run();
+        ASSERT_EQ(r.outcome, RunOutcome::ok);
+        EXPECT_EQ(r.calc.TmbrShaftDoorArea, c.mFdsl);
+        EXPECT_NEAR(r.calc.MassAirExps, 2 * std::sqrt(20 / sdr) + c.mFdsl * std::sqrt(20 / sdsl),
+                    1e-12);
+        const bool shaft = c.mFdsl > 0;
+        EXPECT_EQ(r.has("\\par\\b Смежная ЛШ\\b0\\par "), shaft);
+        EXPECT_EQ(r.has("Температура воздуха в лифтовой шахте"), shaft);
+        EXPECT_EQ(r.has("Плотность воздуха в лифтовой шахте"), shaft);
+        EXPECT_EQ(r.has("+ m\\u8729?F\\sub dsl\\nosupersub \\u8729?"), shaft);
+        const double dRho = shaft ? rhoA - rhoR : rhoSl - rhoA;
+        EXPECT_TRUE(r.has("\\b P\\sub sf\\nosupersub\\b0  = \\b " +
+                          FormatFixed2(20 - 0.5 * 2.2 * kG * dRho) + " Па"));
+    }
+}
+
+TEST_F(TambourTest, LowestFloorOfTheChannel) {
+    struct Case {
+        const char *og, *ug;
+        size_t count;
+        int lowest;
+        double hfloor, hvlv;
+    } cases[] = {
+        {"12", "0", 12, 1, 0, 4.5},
+        {"0", "0", 1, 1, 0, 4.5}, // no upper floors: floor 1 alone
+        {"12", "4", 16, -4, -12, -12 + 3 + 4.5 - 5},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(std::string(c.og) + "/" + c.ug);
+        TmbrRun r;
+        r.set("EditTmbrOGFloorQty", c.og).set("EditTmbrUGFloorQty", c.ug).run();
+        ASSERT_EQ(r.outcome, RunOutcome::ok);
+        ASSERT_EQ(r.calc.TmbrFloors.size(), c.count);
+        const TTmbrPressForFloor &low = r.calc.TmbrFloors.back();
+        EXPECT_EQ(low.FloorNum, c.lowest);
+        EXPECT_DOUBLE_EQ(low.hfloor, c.hfloor);
+        EXPECT_DOUBLE_EQ(low.hvlv, c.hvlv);
+        EXPECT_EQ(low.dGvlv, 0); // the design floor's valve is open
+        EXPECT_EQ(r.calc.TmbrFloors.front().FloorNum, std::max(std::atoi(c.og), 1));
+    }
+}
+
+TEST_F(TambourTest, ChannelLeaksGrowUpwardAndFollowTheValvePressure) {
+    TmbrRun r;
+    r.run();
+    ASSERT_EQ(r.outcome, RunOutcome::ok);
+    const auto &f = r.calc.TmbrFloors;
+    for (size_t i = 0; i + 1 < f.size(); ++i) {
+        const TTmbrPressForFloor &up = f[i], &down = f[i + 1];
+        EXPECT_NEAR(up.Gsh, down.Gsh + up.dGsh + up.dGvlv, 1e-12);
+        EXPECT_NEAR(up.dGvlv, 0.48 * std::sqrt(down.dPvlv / 30300), 1e-12);
+        EXPECT_DOUBLE_EQ(up.hvlv, down.hvlv + down.dhvlv);
+        EXPECT_GE(up.Psh, down.Psh); // friction only adds on the way up
+    }
+}
+
+TEST_F(TambourTest, RoundChannelIgnoresSizeB) {
+    TmbrRun a, b;
+    a.in.check("rbTmbrRoundVPipe");
+    b.in.check("rbTmbrRoundVPipe");
+    b.set("EditTmbrSizeB", "123");
+    a.run();
+    b.run();
+    ASSERT_EQ(a.outcome, RunOutcome::ok);
+    EXPECT_TRUE(a.has("    Круглого сечения:    \\b диаметр = 800 мм\\b0\\par "));
+    EXPECT_TRUE(a.has("\\b F\\sub ш\\nosupersub\\b0  = \\b 0,50 м\\super 2"));
+    EXPECT_EQ(a.calcSection(), b.calcSection());
+    // wall leakage of the design floor's section: ΔPкл^0.65·Δhкл·π·A·a·ρ/3600
+    const TTmbrPressForFloor &low = a.calc.TmbrFloors.back();
+    EXPECT_NEAR(low.dGsh,
+                std::pow(low.dPvlv, 0.65) * low.dhvlv * std::numbers::pi * 0.8 * 0.097 *
+                    AirDensity(-26) / 3600,
+                1e-15);
+}
+
+TEST_F(TambourTest, DoorDischargeCoefficientIsReportedOnly) {
+    TmbrRun a, b;
+    b.set("EditTmbrDoorMu", "0,1");
+    a.run();
+    b.run();
+    EXPECT_TRUE(a.has("\\b \\u0956? = 0,64\\b0\\par "));
+    EXPECT_TRUE(b.has("\\b \\u0956? = 0,10\\b0\\par "));
+    EXPECT_EQ(a.calcSection(), b.calcSection());
+}
+
+TEST_F(TambourTest, LowExcessPressureIsRaisedTo20WithOneWarning) {
+    for (const char *typed : {"15", ""}) {
+        SCOPED_TRACE(typed);
+        TmbrRun r;
+        r.set("EditTmbrPplus", typed).run();
+        EXPECT_EQ(r.outcome, RunOutcome::ok);
+        ASSERT_EQ(r.notes.messages.size(), 1u);
+        EXPECT_EQ(r.notes.messages[0].kind, "warning");
+        EXPECT_EQ(r.notes.messages[0].text, "Избыточное давление изменено на 20 Па.\r    P⁺ ≥ 20");
+        EXPECT_EQ(r.notes.messages[0].control, "EditTmbrPplus");
+        EXPECT_EQ(r.in.text("EditTmbrPplus"), "20");
+        EXPECT_TRUE(r.has("\\b P\\super +\\nosupersub  = 20,00 Па\\b0\\par "));
+    }
+}
+
+TEST_F(TambourTest, FloorCountAboveTheLimitStopsTheRun) {
+    for (const char *control : {"EditTmbrOGFloorQty", "EditTmbrUGFloorQty"}) {
+        for (const char *typed : {"301", "99999999999"}) {
+            SCOPED_TRACE(std::string(control) + "=" + typed);
+            TmbrRun r;
+            r.set(control, typed).run();
+            EXPECT_EQ(r.outcome, RunOutcome::inputStopped);
+            ASSERT_EQ(r.notes.messages.size(), 1u);
+            EXPECT_EQ(r.notes.messages[0].text, kFloorQtyLimitMessage);
+            EXPECT_EQ(r.notes.messages[0].control, control);
+            EXPECT_TRUE(r.calc.TmbrFloors.empty());
+        }
+    }
+}
+
+TEST_F(TambourTest, DegenerateInputsGiveAFiniteReport) {
+    const std::vector<std::vector<std::pair<std::string, std::string>>> cases = {
+        {{"EditTmbrOutsideAirTemp", "-273,15"},
+         {"EditTmbrInsideAirTemp", "-273,15"},
+         {"EditTmbrHeatAirTemp", "-273,15"}},
+        {{"EditTmbrOutsideAirTemp", "-400"}, {"EditTmbrHeatAirTemp", "-500"}},
+        {{"EditTmbrSizeA", "0"}, {"EditTmbrSizeB", "0"}},
+        {{"EditTmbrValveArea", "0"}, {"EditTmbrValveSpecResist", "0"}},
+        {{"EditTmbrAPipeDiam", "0"}, {"EditTmbrAPipeLen", "0"}},
+        {{"EditTmbrValveXi", "-5"}, {"EditTmbrVPipeProof", "-1"}},
+        {{"EditTmbrDoorArea", "0"}, {"EditTmbrDoorAirSpeed", "0"}},
+    };
+    for (const char *variant : {"rbTmbrVar1", "rbTmbrVar2", "rbTmbrVar3"}) {
+        for (const auto &edits : cases) {
+            SCOPED_TRACE(std::string(variant) + " " + edits[0].first + "=" + edits[0].second);
+            TmbrRun r;
+            r.in.check(variant);
+            for (const auto &[k, v] : edits)
+                r.set(k, v);
+            r.run();
+            EXPECT_EQ(r.outcome, RunOutcome::ok);
+            EXPECT_TRUE(std::isfinite(r.calc.VolumeAirExps));
+            EXPECT_TRUE(std::isfinite(r.calc.FanPress));
+        }
+    }
+}
+
+TEST_F(TambourTest, DefaultReportMatchesTheReviewedFixture) {
+    TmbrRun r;
+    r.run();
+    ASSERT_EQ(r.outcome, RunOutcome::ok);
+    EXPECT_EQ(FormatRoundedInt(r.calc.VolumeAirExps), "12509");
+    EXPECT_EQ(FormatRoundedInt(r.calc.FanPress), "335");
+    const std::string expected = ReadFile(TEST_DATA_DIR "/inflow/data/tambour_default.rtf");
+    ASSERT_FALSE(expected.empty());
+    EXPECT_EQ(r.calc.Report.RTFull, expected);
+}
+
+} // namespace
+} // namespace orvane::inflow

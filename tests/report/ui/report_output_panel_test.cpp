@@ -1,0 +1,217 @@
+#include "../sample_report.h"
+#include "report/ui/report_output_panel.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QFile>
+#include <QFileDialog>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTextEdit>
+#include <QTimer>
+
+#include <functional>
+
+using namespace orvane;
+
+namespace {
+
+// Runs `action` on the next modal widget other than `previous` once it shows (for about 5 s).
+void OnNextModal(std::function<void(QWidget *)> action, QWidget *previous = nullptr,
+                 int triesLeft = 500) {
+    QTimer::singleShot(10, qApp, [=] {
+        QWidget *modal = QApplication::activeModalWidget();
+        if (modal && modal != previous) {
+            action(modal);
+        } else if (triesLeft > 0) {
+            OnNextModal(action, previous, triesLeft - 1);
+        }
+    });
+}
+
+// Closes the next message box, keeping its text and icon.
+void CloseNextMessageBox(QString *text, QMessageBox::Icon *icon) {
+    OnNextModal([=](QWidget *w) {
+        auto *box = qobject_cast<QMessageBox *>(w);
+        if (!box)
+            return;
+        *text = box->text();
+        *icon = box->icon();
+        box->accept();
+    });
+}
+
+QByteArray ReadAll(const QString &path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+QByteArray Bytes(const std::string &s) {
+    return QByteArray(s.data(), qsizetype(s.size()));
+}
+
+} // namespace
+
+class ReportOutputPanelTest : public QObject {
+    Q_OBJECT
+private slots:
+    void initTestCase() { QStandardPaths::setTestModeEnabled(true); }
+
+    void viewerIsReadOnlyCreamAndShowsTheReport() {
+        ReportOutputPanel panel;
+        QTextEdit *viewer = panel.findChild<QTextEdit *>(QStringLiteral("RichEditOut"));
+        QVERIFY(viewer);
+        QVERIFY(viewer->isReadOnly());
+        QCOMPARE(viewer->palette().color(QPalette::Base), QColor(255, 251, 240));
+        panel.setReport(test::SampleReport());
+        QVERIFY(viewer->toPlainText().contains(QStringLiteral("ИСХОДНЫЕ ДАННЫЕ")));
+        QCOMPARE(panel.report(), test::SampleReport());
+
+        auto *save = panel.findChild<QPushButton *>(QStringLiteral("bbSaveToFile"));
+        auto *fan = panel.findChild<QPushButton *>(QStringLiteral("bbFan"));
+        QVERIFY(save && fan);
+        QCOMPARE(save->text(), QStringLiteral("Сохранить"));
+        QCOMPARE(save->toolTip(), QStringLiteral("Сохранить отчет в файл"));
+        QCOMPARE(fan->text(), QStringLiteral("Вентилятор"));
+        QCOMPARE(fan->toolTip(), QStringLiteral("Подбор вентилятора"));
+    }
+
+    void fanButtonIsDisabledWithoutTheFanProgram() {
+        QTemporaryDir dir;
+        QVERIFY(QDir(dir.path()).mkpath(QStringLiteral("bin")));
+        ReportOutputPanel panel(nullptr, dir.filePath(QStringLiteral("bin")));
+        QVERIFY(panel.AppForFan().isEmpty());
+        QVERIFY(!panel.findChild<QPushButton *>(QStringLiteral("bbFan"))->isEnabled());
+
+        QString text;
+        QMessageBox::Icon icon = QMessageBox::NoIcon;
+        CloseNextMessageBox(&text, &icon);
+        panel.bbFanClick();
+        QCOMPARE(text, QStringLiteral("Не удается найти модуль подбора вентиляторов."));
+        QCOMPARE(icon, QMessageBox::Warning);
+    }
+
+    void fanButtonStartsTheProgramWithTheDutyPoint() {
+        QTemporaryDir dir;
+        // blanks and a quote in the path: the arguments must not pass through a shell
+        const QString root = dir.filePath(QStringLiteral("Орвейн 'x' $(y)"));
+        QVERIFY(QDir().mkpath(root + QStringLiteral("/bin")));
+        QVERIFY(QDir().mkpath(root + QStringLiteral("/Brisko")));
+        const QString fan = root + QStringLiteral("/Brisko/Brisko");
+        const QString out = dir.filePath(QStringLiteral("args.txt"));
+        {
+            QFile script(fan);
+            QVERIFY(script.open(QIODevice::WriteOnly));
+            script.write("#!/bin/sh\nprintf '%s\\n' \"$@\" > \"$0.tmp\" && mv \"$0.tmp\" \"" +
+                         QFile::encodeName(out) + "\"\n");
+            script.close();
+            script.setPermissions(script.permissions() | QFile::ExeOwner | QFile::ExeUser);
+        }
+        ReportOutputPanel panel(nullptr, root + QStringLiteral("/bin"));
+        QCOMPARE(panel.AppForFan(), fan);
+        auto *button = panel.findChild<QPushButton *>(QStringLiteral("bbFan"));
+        QVERIFY(button->isEnabled());
+        panel.setFanKind(QStringLiteral("Sup"));
+        panel.setDutyPoint(12499.5, 214.5);
+        QTest::mouseClick(button, Qt::LeftButton);
+        QTRY_COMPARE(ReadAll(out), QByteArray("-F=Sup\n-L=12500\n-P=214\n"));
+    }
+
+    void saveProposesTheNameAndWritesTheReportBytes() {
+        QTemporaryDir dir;
+        ReportOutputPanel panel;
+        panel.setReport(test::SampleReport());
+        panel.setFileNameInputs(QStringLiteral("Офис 1"), QStringLiteral("П1"));
+        panel.setSaveFolder(dir.path());
+        QCOMPARE(panel.DefaultFileName(), QStringLiteral("Офис 1_П1"));
+
+        QString proposed;
+        QStringList filters;
+        QString dialogName;
+        OnNextModal([&](QWidget *w) {
+            auto *dialog = qobject_cast<QFileDialog *>(w);
+            if (!dialog)
+                return;
+            dialogName = dialog->objectName();
+            filters = dialog->nameFilters();
+            auto *edit = dialog->findChild<QLineEdit *>(QStringLiteral("fileNameEdit"));
+            proposed = edit ? edit->text() : QString();
+            if (edit)
+                edit->setText(QStringLiteral("отчёт")); // no extension typed
+            static_cast<QDialog *>(dialog)->accept();   // as the Save button does
+        });
+        QVERIFY(panel.SaveReportToFile());
+        QCOMPARE(dialogName, QStringLiteral("SaveDialogReport"));
+        QCOMPARE(filters, QStringList{QStringLiteral("Текст в формате RTF (*.rtf)")});
+        QCOMPARE(proposed, QStringLiteral("Офис 1_П1.rtf"));
+        QCOMPARE(ReadAll(dir.filePath(QStringLiteral("отчёт.rtf"))), Bytes(test::SampleReport()));
+    }
+
+    void savingOverAnExistingFileAsksAndReplacesIt() {
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("old.rtf"));
+        QFile old(path);
+        QVERIFY(old.open(QIODevice::WriteOnly));
+        old.write("previous content that is longer than nothing");
+        old.close();
+
+        ReportOutputPanel panel;
+        panel.setReport("{\\rtf1 new}");
+        panel.setSaveFolder(dir.path());
+        bool asked = false;
+        OnNextModal([&](QWidget *w) {
+            auto *dialog = qobject_cast<QFileDialog *>(w);
+            if (!dialog)
+                return;
+            OnNextModal(
+                [&](QWidget *prompt) {
+                    auto *box = qobject_cast<QMessageBox *>(prompt);
+                    if (!box)
+                        return;
+                    asked = true;
+                    box->button(QMessageBox::Yes)->click();
+                },
+                dialog);
+            dialog->findChild<QLineEdit *>(QStringLiteral("fileNameEdit"))->setText(path);
+            static_cast<QDialog *>(dialog)->accept(); // as the Save button does
+        });
+        QVERIFY(panel.SaveReportToFile());
+        QVERIFY(asked);
+        QCOMPARE(ReadAll(path), QByteArray("{\\rtf1 new}"));
+    }
+
+    void cancellingTheDialogWritesNothing() {
+        QTemporaryDir dir;
+        ReportOutputPanel panel;
+        panel.setReport("{\\rtf1 x}");
+        panel.setFileNameInputs(QStringLiteral("a"), QString());
+        panel.setSaveFolder(dir.path());
+        OnNextModal([](QWidget *w) {
+            if (auto *dialog = qobject_cast<QFileDialog *>(w))
+                dialog->reject();
+        });
+        QVERIFY(!panel.SaveReportToFile());
+        QVERIFY(QDir(dir.path()).isEmpty());
+    }
+
+    void aFileThatCannotBeWrittenIsNamedInTheErrorAndNothingIsLeft() {
+        QTemporaryDir dir;
+        ReportOutputPanel panel;
+        panel.setReport("{\\rtf1 x}");
+        const QString path = dir.filePath(QStringLiteral("нет/отчёт"));
+        QString text;
+        QMessageBox::Icon icon = QMessageBox::NoIcon;
+        CloseNextMessageBox(&text, &icon);
+        QVERIFY(!panel.SaveReportAs(path));
+        QVERIFY2(text.contains(path + QStringLiteral(".rtf")), qPrintable(text));
+        QCOMPARE(icon, QMessageBox::Critical);
+        QVERIFY(QDir(dir.path()).isEmpty());
+    }
+};
+
+QTEST_MAIN(ReportOutputPanelTest)
+#include "report_output_panel_test.moc"

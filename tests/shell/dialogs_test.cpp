@@ -1,0 +1,215 @@
+// Project folder dialog, About box, help command, new-instance switch and colour replacement.
+
+#include "shell/about_box.h"
+#include "shell/desktop_actions.h"
+#include "shell/replace_bitmap_color.h"
+#include "shell/select_path_save.h"
+#include "shell/settings.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QEnterEvent>
+#include <QFile>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+
+#include <memory>
+
+using namespace orvane;
+
+namespace {
+
+// Answers the next modal message box: records its text and presses its button.
+// The catcher is the timers' context, so no poll outlives it.
+struct MessageBoxCatcher : QObject {
+    QString text;
+    QMessageBox::Icon icon = QMessageBox::NoIcon;
+    void Arm() {
+        QTimer::singleShot(0, this, [this] { Poll(); });
+    }
+    void Poll() {
+        auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
+        if (!box) {
+            QTimer::singleShot(10, this, [this] { Poll(); });
+            return;
+        }
+        text = box->text();
+        icon = box->icon();
+        box->accept();
+    }
+};
+
+} // namespace
+
+class DialogsTest : public QObject {
+    Q_OBJECT
+private slots:
+    void init() {
+        fTemp = std::make_unique<QTemporaryDir>();
+        QVERIFY(fTemp->isValid());
+        fSettings = std::make_unique<ShellSettings>(fTemp->path());
+    }
+    void cleanup() {
+        fDialog.reset();
+        fSettings.reset();
+    }
+
+    void FolderDialogShowsEmptyFieldForVanishedFolder() {
+        const QString gone = fTemp->filePath(QStringLiteral("gone"));
+        QVERIFY(QDir().mkpath(gone));
+        QVERIFY(fSettings->SetPathSave(gone));
+        QVERIFY(QDir(gone).removeRecursively());
+
+        ShellSettings restarted(fTemp->path());
+        TFormSelectPathSave dialog(restarted);
+        dialog.show();
+        QCOMPARE(Edit(dialog)->text(), QString());
+    }
+
+    void FolderDialogShowsCurrentFolderOnEachActivation() {
+        ShowDialog();
+        QCOMPARE(Edit(*fDialog)->text(), QString());
+        fDialog->hide();
+        QVERIFY(fSettings->SetPathSave(fTemp->path()));
+        fDialog->show();
+        QCOMPARE(Edit(*fDialog)->text(), fTemp->path() + QDir::separator());
+    }
+
+    void FolderDialogRejectsWhatIsNoFolder_data() {
+        QTest::addColumn<QString>("text");
+        QTest::newRow("empty") << QString();
+        QTest::newRow("missing folder") << QStringLiteral("/nonexistent-orvane-folder");
+        QTest::newRow("a file") << QStringLiteral("FILE");
+    }
+    void FolderDialogRejectsWhatIsNoFolder() {
+        QFETCH(QString, text);
+        if (text == QStringLiteral("FILE")) {
+            text = fTemp->filePath(QStringLiteral("note.txt"));
+            QFile f(text);
+            QVERIFY(f.open(QIODevice::WriteOnly));
+        }
+        ShowDialog();
+        Edit(*fDialog)->setText(text);
+        MessageBoxCatcher catcher;
+        catcher.Arm();
+        Button(*fDialog, "ButtonOK")->click();
+        QCOMPARE(catcher.text, QStringLiteral("Необходимо указать существующую папку."));
+        QCOMPARE(catcher.icon, QMessageBox::Critical);
+        QVERIFY(fDialog->isVisible());
+        QCOMPARE(fSettings->PathSave(), QString());
+        QVERIFY(!QFile::exists(fSettings->SettingsFileName()));
+    }
+
+    void FolderDialogStoresTypedFolderWithDelimiter() {
+        ShowDialog();
+        Edit(*fDialog)->setText(fTemp->path());
+        Button(*fDialog, "ButtonOK")->click();
+        QCOMPARE(fDialog->result(), int(QDialog::Accepted));
+        QVERIFY(!fDialog->isVisible());
+        const QString expected = fTemp->path() + QDir::separator();
+        QCOMPARE(fSettings->PathSave(), expected);
+        QCOMPARE(ShellSettings(fTemp->path()).PathSave(), expected);
+    }
+
+    void FolderDialogCancelChangesNothing() {
+        ShowDialog();
+        Edit(*fDialog)->setText(fTemp->path());
+        Button(*fDialog, "ButtonCancel")->click();
+        QCOMPARE(fDialog->result(), int(QDialog::Rejected));
+        QCOMPARE(fSettings->PathSave(), QString());
+        QVERIFY(!QFile::exists(fSettings->SettingsFileName()));
+    }
+
+    void AboutBoxShowsVersionAndLinkHover() {
+        TFormAbout about;
+        QCOMPARE(about.windowTitle(), QStringLiteral("О программе"));
+        QCOMPARE(about.findChild<QLabel *>(QStringLiteral("LabVersion"))->text(),
+                 QStringLiteral("Версия 5.1, февраль 2024"));
+        QCOMPARE(about.findChild<QLabel *>(QStringLiteral("LabProgName"))->text(),
+                 QStringLiteral("Орвейн"));
+        auto *link = about.findChild<TLinkLabel *>(QStringLiteral("LabLink"));
+        QVERIFY(link);
+        about.show();
+        QEnterEvent enter(QPointF(1, 1), QPointF(1, 1), QPointF(1, 1));
+        QApplication::sendEvent(link, &enter);
+        QVERIFY(link->font().underline());
+        QCOMPARE(link->palette().color(QPalette::WindowText), QColor(Qt::yellow));
+        QEvent leave(QEvent::Leave);
+        QApplication::sendEvent(link, &leave);
+        QVERIFY(!link->font().underline());
+        QCOMPARE(link->palette().color(QPalette::WindowText), QColor(Qt::white));
+        QTest::keyClick(&about, Qt::Key_Escape);
+        QVERIFY(!about.isVisible());
+    }
+
+    void HelpWithoutFileSaysSo() {
+        MessageBoxCatcher catcher;
+        catcher.Arm();
+        QVERIFY(!ShowHelpContents(nullptr, fTemp->path()));
+        QCOMPARE(catcher.text, QStringLiteral("Файл справки Orvane.chm не найден."));
+        QCOMPARE(catcher.icon, QMessageBox::Information);
+    }
+
+    void NewInstanceCarriesCompactSwitch() {
+        QCOMPARE(NewInstanceArguments(true), QStringList());
+        QCOMPARE(NewInstanceArguments(false), QStringList{QStringLiteral("-B")});
+    }
+
+    void ReplaceBitmapColorChangesOnlyThatColour_data() {
+        QTest::addColumn<int>("format");
+        QTest::newRow("RGB32") << int(QImage::Format_RGB32);
+        QTest::newRow("ARGB32 keeps alpha") << int(QImage::Format_ARGB32);
+        QTest::newRow("indexed") << int(QImage::Format_Indexed8);
+    }
+    void ReplaceBitmapColorChangesOnlyThatColour() {
+        QFETCH(int, format);
+        QImage image(3, 1, QImage::Format_ARGB32);
+        image.setPixel(0, 0, qRgba(0, 0, 0, 255));
+        image.setPixel(1, 0, qRgba(255, 255, 255, 255));
+        image.setPixel(2, 0, qRgba(0, 0, 0, 128));
+        image = image.convertToFormat(QImage::Format(format));
+        const int alphaBefore = qAlpha(image.pixel(2, 0));
+        ReplaceBitmapColor(image, Qt::black, QColor(10, 20, 30));
+        QCOMPARE(image.pixelColor(0, 0).rgb(), qRgb(10, 20, 30));
+        QCOMPARE(image.pixelColor(1, 0).rgb(), qRgb(255, 255, 255));
+        QCOMPARE(image.pixelColor(2, 0).rgb() & RGB_MASK, qRgb(10, 20, 30) & RGB_MASK);
+        QCOMPARE(qAlpha(image.pixel(2, 0)), alphaBefore);
+    }
+
+    void ReplaceBitmapColorWithSameColourLeavesPicture() {
+        QImage image(2, 2, QImage::Format_Indexed8);
+        image.setColorCount(1);
+        image.setColor(0, qRgb(0, 0, 0));
+        image.fill(0);
+        ReplaceBitmapColor(image, Qt::black, Qt::black);
+        QCOMPARE(image.format(), QImage::Format_Indexed8);
+        QImage empty;
+        ReplaceBitmapColor(empty, Qt::black, Qt::white);
+        QVERIFY(empty.isNull());
+    }
+
+private:
+    void ShowDialog() {
+        fDialog = std::make_unique<TFormSelectPathSave>(*fSettings);
+        fDialog->show();
+        QVERIFY(QTest::qWaitForWindowExposed(fDialog.get()));
+    }
+    static QLineEdit *Edit(QWidget &dialog) {
+        return dialog.findChild<QLineEdit *>(QStringLiteral("EditPathSave"));
+    }
+    static QPushButton *Button(QWidget &dialog, const char *name) {
+        return dialog.findChild<QPushButton *>(QString::fromLatin1(name));
+    }
+
+    std::unique_ptr<QTemporaryDir> fTemp;
+    std::unique_ptr<ShellSettings> fSettings;
+    std::unique_ptr<TFormSelectPathSave> fDialog;
+};
+
+QTEST_MAIN(DialogsTest)
+#include "dialogs_test.moc"
