@@ -65,7 +65,9 @@ const std::vector<TFireLoadDensity> &BuiltInFireLoadDensities() {
     return list;
 }
 
-const TFireLoad &DefaultFireLoad() { return BuiltInFireLoads()[DefaultFireLoadNumber - 1]; }
+const TFireLoad &DefaultFireLoad() {
+    return BuiltInFireLoads()[DefaultFireLoadNumber - 1];
+}
 
 const TFireLoadDensity &DefaultFireLoadDensity() {
     return BuiltInFireLoadDensities()[DefaultFireLoadDensityNumber - 1];
@@ -139,7 +141,9 @@ std::string CleanName(const std::string &name) {
     return clean;
 }
 
-std::string FileNumber(double value) { return FloatToDotStr(std::isfinite(value) ? value : 0.0); }
+std::string FileNumber(double value) {
+    return FloatToDotStr(std::isfinite(value) ? value : 0.0);
+}
 
 std::vector<TFireLoad> ParseAll(const std::vector<std::string> &lines, const TFireLoad *) {
     std::vector<TFireLoad> items;
@@ -156,18 +160,26 @@ std::vector<TFireLoadDensity> ParseAll(const std::vector<std::string> &lines,
     return items;
 }
 
-const std::vector<TFireLoad> &BuiltIn(const TFireLoad *) { return BuiltInFireLoads(); }
+const std::vector<TFireLoad> &BuiltIn(const TFireLoad *) {
+    return BuiltInFireLoads();
+}
 const std::vector<TFireLoadDensity> &BuiltIn(const TFireLoadDensity *) {
     return BuiltInFireLoadDensities();
 }
 
-std::string Encode(const std::vector<TFireLoad> &items) { return EncodeFireLoads(items); }
+std::string Encode(const std::vector<TFireLoad> &items) {
+    return EncodeFireLoads(items);
+}
 std::string Encode(const std::vector<TFireLoadDensity> &items) {
     return EncodeFireLoadDensities(items);
 }
 
-const char *CatalogFileName(const TFireLoad *) { return FireLoadsFileName; }
-const char *CatalogFileName(const TFireLoadDensity *) { return FLDensitiesFileName; }
+const char *CatalogFileName(const TFireLoad *) {
+    return FireLoadsFileName;
+}
+const char *CatalogFileName(const TFireLoadDensity *) {
+    return FLDensitiesFileName;
+}
 
 } // namespace
 
@@ -217,8 +229,8 @@ std::string EncodeFireLoads(const std::vector<TFireLoad> &items) {
     ByteStream stream;
     StreamStartUnicode(stream);
     for (const TFireLoad &item : items)
-        StreamAppendUnicode(stream, CleanName(item.Name) + ";" + FileNumber(item.BurnEnergy) +
-                                        ";" + FileNumber(item.FireSpeed) + ";" +
+        StreamAppendUnicode(stream, CleanName(item.Name) + ";" + FileNumber(item.BurnEnergy) + ";" +
+                                        FileNumber(item.FireSpeed) + ";" +
                                         FileNumber(item.SBurnSpeed) + "\r\n");
     return stream;
 }

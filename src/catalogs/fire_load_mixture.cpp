@@ -15,7 +15,9 @@ double ComponentValue(const std::string &text) {
     return std::isfinite(value) && value > 0 ? value : 0.0;
 }
 
-double Finite(double value) { return std::isfinite(value) ? value : 0.0; }
+double Finite(double value) {
+    return std::isfinite(value) ? value : 0.0;
+}
 
 struct Masses {
     std::array<double, MixtureRowCount> m{};
@@ -40,7 +42,9 @@ double Share(const Masses &masses, int i) {
 
 } // namespace
 
-std::string ShareText(double share) { return FormatRoundedInt(Finite(100.0 * share)) + " %"; }
+std::string ShareText(double share) {
+    return FormatRoundedInt(Finite(100.0 * share)) + " %";
+}
 
 MixtureResult RecalcComplexFireLoad(const MixtureRows &rows) {
     MixtureResult result;

@@ -22,10 +22,10 @@ using MixtureRows = std::array<MixtureRowText, MixtureRowCount>;
 struct MixtureResult {
     std::array<bool, MixtureRowCount> ClearMass{};  // a mass <= 0 empties its cell
     std::array<std::string, MixtureRowCount> Share; // "60 %", or empty for a row without mass
-    double BurnEnergy = 0; // share-weighted, rounded to 0.1
-    double FireSpeed = 0;  // the largest component's, rounded to 0.0001
-    double SBurnSpeed = 0; // share-weighted, rounded to 0.0001
-    double FLDensity = 0;  // sum of m*Q over the area, rounded to 0.1
+    double BurnEnergy = 0;                          // share-weighted, rounded to 0.1
+    double FireSpeed = 0;                           // the largest component's, rounded to 0.0001
+    double SBurnSpeed = 0;                          // share-weighted, rounded to 0.0001
+    double FLDensity = 0;                           // sum of m*Q over the area, rounded to 0.1
 };
 
 MixtureResult RecalcComplexFireLoad(const MixtureRows &rows);

@@ -36,7 +36,9 @@ const std::array<ResistCoefTable, 3> &ResistCoefTables() {
     return tables;
 }
 
-double ResistCoefCellValue(std::string_view cellText) { return ReadRealInput(cellText); }
+double ResistCoefCellValue(std::string_view cellText) {
+    return ReadRealInput(cellText);
+}
 
 std::string AddResistCoef(std::string_view fieldText, double coef) {
     double sum = ReadRealInput(fieldText) + coef;

@@ -1,6 +1,8 @@
 #include "inflow/inflow_project.h"
 
 #include <charconv>
+#include <cstdio>
+#include <cstdlib>
 #include <cmath>
 #include <ctime>
 #include <variant>
@@ -338,6 +340,30 @@ std::optional<int> ParseIniInt(const std::optional<std::string> &text) {
 
 std::string RealText(double v) { return FormatGeneral(v); }
 
+// A real as an edit shows it after opening. The general form writes magnitudes below 0.0001 or
+// from 10^15 as "5E-5"; a run cleans an edit's text to digits, which would read that back as 55.
+// Such values are shown in fixed notation with the same 15 significant digits instead.
+std::string EditRealText(double v) {
+    const std::string general = FormatGeneral(v);
+    if (general.find('E') == std::string::npos)
+        return general;
+    char buf[64];
+    std::snprintf(buf, sizeof buf, "%.14e", std::fabs(v)); // d.dddddddddddddde±x
+    const std::string_view e(buf);
+    const auto ePos = e.find('e');
+    std::string digits = std::string(e.substr(0, 1)) + std::string(e.substr(2, ePos - 2));
+    while (digits.size() > 1 && digits.back() == '0')
+        digits.pop_back();
+    const int exponent = std::atoi(buf + ePos + 1);
+    std::string text = v < 0 ? "-" : "";
+    if (exponent < 0)
+        text += "0" + std::string(1, DecimalSeparator()) +
+                std::string(static_cast<size_t>(-exponent - 1), '0') + digits;
+    else
+        text += digits + std::string(static_cast<size_t>(exponent + 1) - digits.size(), '0');
+    return text;
+}
+
 } // namespace
 
 std::string ProjectDateTimeText() {
@@ -514,7 +540,7 @@ ProjectFileResult OpenInflowProjectBytes(std::string_view bytes, const std::stri
             if (!std::isfinite(v))
                 v = k.fallback;
             StoreReal(calc, k.field, v);
-            in.setText(k.control, k.kind == Kind::DoorResist && v == 0 ? "" : RealText(v));
+            in.setText(k.control, k.kind == Kind::DoorResist && v == 0 ? "" : EditRealText(v));
             break;
         }
         case Kind::Bool: {

@@ -103,8 +103,11 @@ TEST_P(CatalogFileTest, LinesBecomeRecordsWhateverTheDecimalSeparator) {
     Write(kBom + Utf16Ascii("a;1.5;0.01;0.02\r\n\r\nb;1,5;0,01\r\nc;x;;12abc\nd\r\n"));
     FireLoadCatalog loads;
     EXPECT_TRUE(loads.load(Path()));
-    const std::vector<TFireLoad> expected = {
-        {"a", 1.5, 0.01, 0.02}, {"", 0, 0, 0}, {"b", 1.5, 0.01, 0}, {"c", 0, 0, 12}, {"d", 0, 0, 0}};
+    const std::vector<TFireLoad> expected = {{"a", 1.5, 0.01, 0.02},
+                                             {"", 0, 0, 0},
+                                             {"b", 1.5, 0.01, 0},
+                                             {"c", 0, 0, 12},
+                                             {"d", 0, 0, 0}};
     EXPECT_EQ(loads.Items, expected);
     EXPECT_FALSE(loads.LoadFailed());
 }
@@ -118,7 +121,8 @@ TEST_P(CatalogFileTest, EmptyListSavedStaysEmptyOnReload) {
 }
 
 TEST_P(CatalogFileTest, HandEditedEncodingsStillReadTheirNames) {
-    const std::string nameUtf8 = "\xD0\x9F\xD0\xB0\xD1\x80\xD0\xBA\xD0\xB8\xD0\xBD\xD0\xB3"; // Паркинг
+    const std::string nameUtf8 =
+        "\xD0\x9F\xD0\xB0\xD1\x80\xD0\xBA\xD0\xB8\xD0\xBD\xD0\xB3"; // Паркинг
     const std::string nameCp1251 = "\xCF\xE0\xF0\xEA\xE8\xED\xE3";
     std::string utf16;
     for (char16_t u : std::u16string(u"Паркинг;400\r\n")) {

@@ -48,7 +48,7 @@ TEST_P(MixtureTest, NegativeOrUnreadableMassIsClearedAndDoesNotCount) {
 TEST_P(MixtureTest, SharesRoundHalvesToEven) {
     MixtureRows rows;
     rows[0] = {"1", "", "", ""};
-    rows[1] = {"7", "", "", ""};  // 87.5 % -> 88
+    rows[1] = {"7", "", "", ""}; // 87.5 % -> 88
     MixtureRows eighths = rows;
     eighths[0].Mass = "3";
     eighths[1].Mass = "5"; // 37.5 % -> 38, 62.5 % -> 62

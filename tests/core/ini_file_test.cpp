@@ -6,6 +6,7 @@
 
 #include <gtest/gtest.h>
 
+#include <random>
 #include <string>
 #include <vector>
 
@@ -114,6 +115,25 @@ TEST(IniFile, TextWindows1251CannotHoldStopsTheWriteWithItsKey) {
 TEST(IniFile, Utf8FileWithByteOrderMarkReads) {
     const IniFile ini = IniFile::FromBytes("\xEF\xBB\xBF[Project]\r\nName=Север\r\n");
     EXPECT_EQ(ini.readString("Project", "Name"), "Север");
+}
+
+TEST(IniFile, WrittenFileReadsBackToTheSameBytes) {
+    // Random INI-like Windows-1251 texts: what is written once is a fixed point of read-write.
+    const std::string alphabet = "[]=; \r\n\r\naAbB1,\xC0\xE0\xA8\xB8#";
+    std::mt19937 rng(7);
+    for (int i = 0; i < 2000; ++i) {
+        std::string bytes;
+        const int length = static_cast<int>(rng() % 60);
+        for (int k = 0; k < length; ++k)
+            bytes.push_back(alphabet[rng() % alphabet.size()]);
+        const std::optional<std::string> once = IniFile::FromBytes(bytes).toBytes();
+        ASSERT_TRUE(once) << bytes;
+        const IniFile again = IniFile::FromBytes(*once);
+        EXPECT_EQ(again.toBytes(), once) << bytes;
+        const IniFile first = IniFile::FromBytes(bytes);
+        for (const std::string &section : first.sectionNames())
+            EXPECT_EQ(again.value(section, "a"), first.value(section, "a")) << bytes;
+    }
 }
 
 TEST(IniFile, GarbageNeverFails) {

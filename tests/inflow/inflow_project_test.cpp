@@ -150,6 +150,11 @@ TEST_F(ProjectTest, ReadingAppliesTheKeysRules) {
         {"Variant=SW-OG\r\n[Building]\r\nSWN1z=-4\r\nSWN2z=7\r\n", "EditSWN1z", ""},
         {"Variant=SW-OG\r\n[Building]\r\nSWN2z=7\r\n", "EditSWN2z", "7"},
         {"Variant=nonsense\r\n[Building]\r\nFloorQty=x\r\n", "EditOGFloorQty", "9"},
+        // values the general form writes with an exponent are shown so a run reads them back
+        {"Variant=TAMBOUR\r\n[Pipe]\r\nPipeProof=5E-5\r\n", "EditTmbrVPipeProof", "0,00005"},
+        {"Variant=SW-OG\r\n[Air]\r\nKWW=-1.25E-7\r\n", "EditKoefWW", "-0,000000125"},
+        {"Variant=SW-OG\r\n[Air]\r\nGasMExps=2E16\r\n", "EditGasMassExps",
+         "20000000000000000"},
     };
     for (const auto &c : cases) {
         SCOPED_TRACE(c.body);

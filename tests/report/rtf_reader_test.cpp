@@ -174,6 +174,17 @@ TEST(RtfReaderTest, SnippetsReadAsTheirVisibleText) {
         EXPECT_EQ(Flatten(ParseRtf(c.rtf)), c.text) << c.rtf;
 }
 
+TEST(RtfReaderTest, UserTextReadsBackExactlyAsTyped) {
+    const char *names[] = {"Офис {1}", "C:\\par\\b0 }{", "ЖК «Север» № 2 — корпус ½",
+                           "\\u1055? literal", "😀 ∑ζ Δ"};
+    for (const char *name : names) {
+        RtfStream s = "{\\rtf1 ";
+        RtfUserText(s, name);
+        s += "}";
+        EXPECT_EQ(Flatten(ParseRtf(s)), name) << s;
+    }
+}
+
 TEST(RtfReaderTest, ParagraphAndCharacterControlsSetTheModel) {
     const RtfDocument doc =
         ParseRtf("{\\rtf1\\pard\\qr\\fi-300\\li200\\ri100\\ul u\\ul0\\i i\\i0\\plain p\\par"

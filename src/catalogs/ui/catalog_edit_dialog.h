@@ -22,8 +22,7 @@ public:
 
 protected:
     // A row "label [edit] unit" of the fields block.
-    QLineEdit *addNumberField(const QString &label, const QString &objectName,
-                              const QString &unit);
+    QLineEdit *addNumberField(const QString &label, const QString &objectName, const QString &unit);
     // The components grid with its label, placed below the fields.
     ComponentsGrid *addComponentsGrid(const QStringList &headers);
     // Closes the dialog's layout with OK and Cancel; OK calls acceptRecord().

@@ -47,6 +47,7 @@ CatalogSelectDialog::CatalogSelectDialog(const QString &dataFolder, const Captio
         headers << column.header;
     grid_->setHorizontalHeaderLabels(headers);
     grid_->verticalHeader()->hide();
+    grid_->verticalHeader()->setDefaultSectionSize(grid_->fontMetrics().height() + 8);
     grid_->horizontalHeader()->setDefaultAlignment(Qt::AlignCenter);
     grid_->horizontalHeader()->setSectionResizeMode(QHeaderView::Interactive);
     grid_->horizontalHeader()->setStretchLastSection(false);
@@ -59,8 +60,8 @@ CatalogSelectDialog::CatalogSelectDialog(const QString &dataFolder, const Captio
         const int column = static_cast<int>(i) + 1;
         // never narrower than its header text, so no caption is cut
         const int headerWidth = grid_->horizontalHeader()->sectionSizeHint(column);
-        grid_->setColumnWidth(column, qMax(columns[i].width > 0 ? columns[i].width : 72,
-                                           headerWidth));
+        grid_->setColumnWidth(column,
+                              qMax(columns[i].width > 0 ? columns[i].width : 72, headerWidth));
     }
     layout_->addWidget(grid_, 1);
 
@@ -89,7 +90,9 @@ CatalogSelectDialog::CatalogSelectDialog(const QString &dataFolder, const Captio
     connect(ActionEdit, &QAction::triggered, this, &CatalogSelectDialog::editClicked);
 }
 
-bool CatalogSelectDialog::Modified() { return modifiedFlag(); }
+bool CatalogSelectDialog::Modified() {
+    return modifiedFlag();
+}
 
 void CatalogSelectDialog::setModified(bool modified) {
     modifiedFlag() = modified;
@@ -132,9 +135,7 @@ void CatalogSelectDialog::ShowList() {
 
 int CatalogSelectDialog::selectedIndex() const {
     const int row = grid_->currentRow();
-    return row >= 0 && row < itemCount() && grid_->selectionModel()->isRowSelected(row)
-               ? row
-               : -1;
+    return row >= 0 && row < itemCount() && grid_->selectionModel()->isRowSelected(row) ? row : -1;
 }
 
 void CatalogSelectDialog::selectIndex(int index) {

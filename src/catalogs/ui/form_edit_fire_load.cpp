@@ -17,12 +17,10 @@ TFormEditFireLoad::TFormEditFireLoad(const TFireLoad &initial, QWidget *parent)
     : CatalogEditDialog(parent), FireLoad(initial) {
     setObjectName(QStringLiteral("FormEditFireLoad"));
     setWindowTitle(QStringLiteral("Пожарная нагрузка"));
-    EditBurnEnergy =
-        addNumberField(QStringLiteral("Низшая рабочая теплота сгорания, Qн:"),
-                       QStringLiteral("EditBurnEnergy"), QStringLiteral("МДж/кг"));
-    EditFireSpeed =
-        addNumberField(QStringLiteral("Линейная скорость распространения пламени, Uл:"),
-                       QStringLiteral("EditFireSpeed"), QStringLiteral("м/с"));
+    EditBurnEnergy = addNumberField(QStringLiteral("Низшая рабочая теплота сгорания, Qн:"),
+                                    QStringLiteral("EditBurnEnergy"), QStringLiteral("МДж/кг"));
+    EditFireSpeed = addNumberField(QStringLiteral("Линейная скорость распространения пламени, Uл:"),
+                                   QStringLiteral("EditFireSpeed"), QStringLiteral("м/с"));
     EditSBurnSpeed = addNumberField(QStringLiteral("Удельная скорость выгорания, Ψ:"),
                                     QStringLiteral("EditSBurnSpeed"), QStringLiteral("кг/м²/с"));
     sgComponents = addComponentsGrid({QStringLiteral("№"), QStringLiteral("m, кг"),

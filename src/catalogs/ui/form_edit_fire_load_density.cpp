@@ -13,16 +13,14 @@ namespace {
 enum Column { ColMass = 1, ColShare = 2, ColBurnEnergy = 3 };
 }
 
-TFormEditFireLoadDensity::TFormEditFireLoadDensity(const TFireLoadDensity &initial,
-                                                   QWidget *parent)
+TFormEditFireLoadDensity::TFormEditFireLoadDensity(const TFireLoadDensity &initial, QWidget *parent)
     : CatalogEditDialog(parent), FLDensity(initial) {
     setObjectName(QStringLiteral("FormEditFireLoadDensity"));
     setWindowTitle(QStringLiteral("Удельная пожарная нагрузка"));
-    EditFLDensity =
-        addNumberField(QStringLiteral("Плотность пожарной нагрузки, qп:"),
-                       QStringLiteral("EditFLDensity"), QStringLiteral("МДж/м²"));
-    EditArea = addNumberField(QStringLiteral("Площадь помещения, Ff:"),
-                              QStringLiteral("EditArea"), QStringLiteral("м²"));
+    EditFLDensity = addNumberField(QStringLiteral("Плотность пожарной нагрузки, qп:"),
+                                   QStringLiteral("EditFLDensity"), QStringLiteral("МДж/м²"));
+    EditArea = addNumberField(QStringLiteral("Площадь помещения, Ff:"), QStringLiteral("EditArea"),
+                              QStringLiteral("м²"));
     sgComponents = addComponentsGrid({QStringLiteral("№"), QStringLiteral("m, кг"),
                                       QStringLiteral("%"), QStringLiteral("Qн, МДж/кг")});
     addButtons();

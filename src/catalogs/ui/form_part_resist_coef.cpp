@@ -16,7 +16,9 @@ namespace orvane {
 
 namespace {
 
-bool IsDataCell(int row, int column) { return row > 0 && column > 0; }
+bool IsDataCell(int row, int column) {
+    return row > 0 && column > 0;
+}
 
 } // namespace
 

@@ -47,12 +47,14 @@ std::optional<TFireLoad> TFormSelectFireLoad::select(QWidget *parent, FireLoadCa
     return dialog.FireLoad;
 }
 
-int TFormSelectFireLoad::itemCount() const { return static_cast<int>(catalog_.Items.size()); }
+int TFormSelectFireLoad::itemCount() const {
+    return static_cast<int>(catalog_.Items.size());
+}
 
 QStringList TFormSelectFireLoad::rowTexts(int index) const {
     const TFireLoad &item = catalog_.Items[index];
-    return {ToQ(item.Name), ToQ(FormatGeneral(item.BurnEnergy)),
-            ToQ(FormatGeneral(item.FireSpeed)), ToQ(FormatGeneral(item.SBurnSpeed))};
+    return {ToQ(item.Name), ToQ(FormatGeneral(item.BurnEnergy)), ToQ(FormatGeneral(item.FireSpeed)),
+            ToQ(FormatGeneral(item.SBurnSpeed))};
 }
 
 FileResult TFormSelectFireLoad::saveList(const std::string &folder) {
@@ -80,6 +82,8 @@ void TFormSelectFireLoad::deleteEntry(int index) {
     catalog_.Items.erase(catalog_.Items.begin() + index);
 }
 
-void TFormSelectFireLoad::chooseEntry(int index) { FireLoad = catalog_.Items[index]; }
+void TFormSelectFireLoad::chooseEntry(int index) {
+    FireLoad = catalog_.Items[index];
+}
 
 } // namespace orvane

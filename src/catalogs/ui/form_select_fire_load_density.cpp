@@ -7,17 +7,16 @@
 namespace orvane {
 
 TFormSelectFireLoadDensity::TFormSelectFireLoadDensity(FireLoadDensityCatalog &catalog,
-                                                       const QString &dataFolder,
-                                                       QWidget *parent)
-    : CatalogSelectDialog(dataFolder,
-                          {QStringLiteral("Удельные пожарные нагрузки"),
-                           QStringLiteral("Сохранить удельные пожарные нагрузки"),
-                           QStringLiteral("Добавить удельную пожарную нагрузку"),
-                           QStringLiteral("Удалить удельную пожарную нагрузку"),
-                           QStringLiteral("Изменить удельную пожарную нагрузку")},
-                          {{QStringLiteral("Наименование"), 350},
-                           {QStringLiteral("qп, МДж/м²"), 72}},
-                          QStringLiteral("sgFLDensities"), parent),
+                                                       const QString &dataFolder, QWidget *parent)
+    : CatalogSelectDialog(
+          dataFolder,
+          {QStringLiteral("Удельные пожарные нагрузки"),
+           QStringLiteral("Сохранить удельные пожарные нагрузки"),
+           QStringLiteral("Добавить удельную пожарную нагрузку"),
+           QStringLiteral("Удалить удельную пожарную нагрузку"),
+           QStringLiteral("Изменить удельную пожарную нагрузку")},
+          {{QStringLiteral("Наименование"), 350}, {QStringLiteral("qп, МДж/м²"), 72}},
+          QStringLiteral("sgFLDensities"), parent),
       catalog_(catalog) {
     setObjectName(QStringLiteral("FormSelectFireLoadDensity"));
     ShowList();

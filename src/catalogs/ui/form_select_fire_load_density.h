@@ -14,8 +14,7 @@ public:
                                QWidget *parent = nullptr);
 
     // The chosen entry after OK, nullopt after Cancel.
-    static std::optional<TFireLoadDensity> select(QWidget *parent,
-                                                  FireLoadDensityCatalog &catalog,
+    static std::optional<TFireLoadDensity> select(QWidget *parent, FireLoadDensityCatalog &catalog,
                                                   const QString &dataFolder);
 
     TFireLoadDensity FireLoadDensity; // the entry chosen by OK

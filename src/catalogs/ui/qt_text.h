@@ -7,7 +7,11 @@
 
 namespace orvane {
 
-inline QString ToQ(const std::string &text) { return QString::fromStdString(text); }
-inline std::string FromQ(const QString &text) { return text.toStdString(); }
+inline QString ToQ(const std::string &text) {
+    return QString::fromStdString(text);
+}
+inline std::string FromQ(const QString &text) {
+    return text.toStdString();
+}
 
 } // namespace orvane

@@ -23,6 +23,7 @@ ReportOutputPanel::ReportOutputPanel(QWidget *parent, const QString &programFold
     richEditOut_ = new QTextEdit(this);
     richEditOut_->setObjectName(QStringLiteral("RichEditOut"));
     richEditOut_->setReadOnly(true);
+    richEditOut_->setUndoRedoEnabled(false);
     richEditOut_->setLineWrapMode(QTextEdit::NoWrap);
     richEditOut_->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     richEditOut_->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);

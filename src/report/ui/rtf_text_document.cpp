@@ -151,7 +151,6 @@ private:
         format.setBorderBrush(QBrush(Qt::black));
         format.setCellPadding(std::clamp(TwipsToPixels(first.gap), 0.0, 40.0));
         format.setLeftMargin(std::clamp(TwipsToPixels(first.left), 0.0, 2000.0));
-        format.setAlignment(Qt::AlignLeft);
         QList<QTextLength> widths;
         for (int c = 0; c < columns; ++c) {
             const int w = c < static_cast<int>(first.cells.size()) ? first.cells[c].width : 0;
@@ -189,7 +188,11 @@ private:
 } // namespace
 
 void FillTextDocument(QTextDocument &doc, const RtfDocument &model) {
+    // a loaded report is never edited: keeping undo steps would only hold copies of old reports
+    const bool undo = doc.isUndoRedoEnabled();
+    doc.setUndoRedoEnabled(false);
     Builder(doc, model).Run();
+    doc.setUndoRedoEnabled(undo);
 }
 
 void LoadRtfIntoDocument(QTextDocument &doc, std::string_view rtf) {

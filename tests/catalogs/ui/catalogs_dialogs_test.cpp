@@ -344,9 +344,7 @@ private slots:
         });
         QCOMPARE(field, QStringLiteral("1,21"));
 
-        pickInto([](TFormPartResistCoef *form) {
-            QTest::keyClick(form, Qt::Key_Escape);
-        });
+        pickInto([](TFormPartResistCoef *form) { QTest::keyClick(form, Qt::Key_Escape); });
         pickInto([](TFormPartResistCoef *form) { Click(form, "bbCancel"); });
         QCOMPARE(field, QStringLiteral("1,21"));
     }

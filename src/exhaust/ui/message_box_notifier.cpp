@@ -1,0 +1,54 @@
+#include "exhaust/ui/message_box_notifier.h"
+
+#include <QAbstractScrollArea>
+#include <QApplication>
+#include <QMessageBox>
+#include <QScrollArea>
+
+namespace orvane::exhaust {
+
+QString MessageText(const std::string &text) {
+    QString s = QString::fromStdString(text);
+    s.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    s.replace(QLatin1Char('\r'), QLatin1Char('\n'));
+    return s;
+}
+
+QString MessageTitle() {
+    const QString title = QApplication::applicationDisplayName();
+    return title.isEmpty() || title == QStringLiteral("Orvane") ? QStringLiteral("Орвейн") : title;
+}
+
+void MessageBoxNotifier::warning(const std::string &text, const std::string &control) {
+    QMessageBox::warning(window_, MessageTitle(), MessageText(text));
+    focusControl(control);
+}
+
+void MessageBoxNotifier::error(const std::string &text, const std::string &control) {
+    QMessageBox::critical(window_, MessageTitle(), MessageText(text));
+    focusControl(control);
+}
+
+bool MessageBoxNotifier::confirm(const std::string &text) {
+    return QMessageBox::question(window_, MessageTitle(), MessageText(text),
+                                 QMessageBox::Yes | QMessageBox::No,
+                                 QMessageBox::No) == QMessageBox::Yes;
+}
+
+void MessageBoxNotifier::focusControl(const std::string &control) {
+    if (!window_ || control.empty())
+        return;
+    auto *widget = window_->findChild<QWidget *>(QString::fromStdString(control));
+    if (!widget || !widget->isEnabled())
+        return;
+    // bring a field of the scrolled input page into view before focusing it
+    for (QWidget *w = widget->parentWidget(); w; w = w->parentWidget()) {
+        if (auto *area = qobject_cast<QScrollArea *>(w)) {
+            area->ensureWidgetVisible(widget);
+            break;
+        }
+    }
+    widget->setFocus(Qt::OtherFocusReason);
+}
+
+} // namespace orvane::exhaust
