@@ -1,5 +1,7 @@
 #include "app/module_windows.h"
 
+#include "exhaust/ui/form_smk_out_vent_calc.h"
+
 #include <QDialogButtonBox>
 #include <QLabel>
 #include <QPushButton>
@@ -7,9 +9,8 @@
 
 namespace orvane {
 
-QWidget *CreateSmkOutVentWindow(const ShellWindows &) {
-    return new TModulePlaceholder(
-        QStringLiteral("Расчет системы вытяжной противодымной вентиляции"));
+QWidget *CreateSmkOutVentWindow(const ShellWindows &shell) {
+    return new exhaust::TFormSmkOutVentCalc(shell);
 }
 
 QWidget *CreateSmkInVentWindow(const ShellWindows &) {

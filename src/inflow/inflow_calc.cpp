@@ -83,7 +83,9 @@ void InflowCalc::Fail(const std::string &text, const std::string &control) {
         notifier_->error(text, control);
 }
 
-void InflowCalc::Line(std::string_view text) { RtfText(Report.RTBody, text); }
+void InflowCalc::Line(std::string_view text) {
+    RtfText(Report.RTBody, text);
+}
 
 int InflowCalc::SchemeNumber(bool t1, bool t2, bool t3, bool t4) {
     return 1 + 8 * int(t1) + 4 * int(t2) + 2 * int(t3) + int(t4);

@@ -75,7 +75,9 @@ void InflowInputs::setComboIndex(std::string_view combo, int index) {
 
 InflowInputs InflowInputs::Defaults() {
     InflowInputs in;
-    auto real = [&in](std::string_view control, double v) { in.setText(control, FormatGeneral(v)); };
+    auto real = [&in](std::string_view control, double v) {
+        in.setText(control, FormatGeneral(v));
+    };
     auto empty = [&in](std::string_view control) { in.setText(control, ""); };
 
     empty("EditProjectName");

@@ -35,12 +35,11 @@ struct InflowInputs {
 // The radio groups of the window. A group's buttons exclude one another.
 std::span<const std::string_view> RadioGroupOf(std::string_view control);
 
-inline constexpr std::string_view kVariantRadios[] = {"rbOverGndStair", "rbUnderGndStair",
-                                                      "rbLift", "rbTambour"};
-inline constexpr std::string_view kLiftMethodRadios[] = {
-    "rbLiftMethodOpening", "rbLiftMethodSlot", "rbLiftMethodClosed"};
-inline constexpr std::string_view kTmbrVariantRadios[] = {"rbTmbrVar1", "rbTmbrVar2",
-                                                          "rbTmbrVar3"};
+inline constexpr std::string_view kVariantRadios[] = {"rbOverGndStair", "rbUnderGndStair", "rbLift",
+                                                      "rbTambour"};
+inline constexpr std::string_view kLiftMethodRadios[] = {"rbLiftMethodOpening", "rbLiftMethodSlot",
+                                                         "rbLiftMethodClosed"};
+inline constexpr std::string_view kTmbrVariantRadios[] = {"rbTmbrVar1", "rbTmbrVar2", "rbTmbrVar3"};
 
 // The lift page's three gap rows: area edit, unit combo ("μ" / "ξ+1"), value edit.
 struct LiftGapControls {

@@ -6,7 +6,9 @@ namespace orvane::inflow {
 
 namespace {
 
-nlohmann::json Num(double v) { return std::isfinite(v) ? nlohmann::json(v) : nlohmann::json(); }
+nlohmann::json Num(double v) {
+    return std::isfinite(v) ? nlohmann::json(v) : nlohmann::json();
+}
 
 #define PUT(name) j[#name] = Num(c.name)
 #define PUTI(name) j[#name] = c.name
@@ -214,27 +216,48 @@ nlohmann::json InflowFloorsJson(const InflowCalc &c) {
     switch (c.CalcVariant) {
     case TCalcVariant::cvrntOverGndStair:
         for (const auto &f : c.OverGndStairResult)
-            a.push_back({{"FloorNum", f.FloorNum}, {"dFloorH", Num(f.dFloorH)},
-                         {"FloorH", Num(f.FloorH)}, {"v", Num(f.v)}, {"dPs", Num(f.dPs)},
-                         {"Ps", Num(f.Ps)}, {"dPd", Num(f.dPd)}, {"dGsd", Num(f.dGsd)},
-                         {"Gs", Num(f.Gs)}, {"dGsw", Num(f.dGsw)}, {"Gw", Num(f.Gw)}});
+            a.push_back({{"FloorNum", f.FloorNum},
+                         {"dFloorH", Num(f.dFloorH)},
+                         {"FloorH", Num(f.FloorH)},
+                         {"v", Num(f.v)},
+                         {"dPs", Num(f.dPs)},
+                         {"Ps", Num(f.Ps)},
+                         {"dPd", Num(f.dPd)},
+                         {"dGsd", Num(f.dGsd)},
+                         {"Gs", Num(f.Gs)},
+                         {"dGsw", Num(f.dGsw)},
+                         {"Gw", Num(f.Gw)}});
         break;
     case TCalcVariant::cvrntUnderGndStair:
         for (const auto &f : c.UnderGndStairResult)
-            a.push_back({{"FloorNum", f.FloorNum}, {"Ps", Num(f.Ps)}, {"dGs", Num(f.dGs)},
-                         {"Gs", Num(f.Gs)}, {"Lv", Num(f.Lv)}, {"Psv", Num(f.Psv)}});
+            a.push_back({{"FloorNum", f.FloorNum},
+                         {"Ps", Num(f.Ps)},
+                         {"dGs", Num(f.dGs)},
+                         {"Gs", Num(f.Gs)},
+                         {"Lv", Num(f.Lv)},
+                         {"Psv", Num(f.Psv)}});
         break;
     case TCalcVariant::cvrntLift:
         for (const auto &f : c.LiftShaftResult)
-            a.push_back({{"FloorNum", f.FloorNum}, {"h", Num(f.h)}, {"Pg", Num(f.Pg)},
-                         {"PL", Num(f.PL)}, {"DG", Num(f.DG)}, {"G", Num(f.G)}});
+            a.push_back({{"FloorNum", f.FloorNum},
+                         {"h", Num(f.h)},
+                         {"Pg", Num(f.Pg)},
+                         {"PL", Num(f.PL)},
+                         {"DG", Num(f.DG)},
+                         {"G", Num(f.G)}});
         break;
     case TCalcVariant::cvrntTambour:
         for (const auto &f : c.TmbrFloors)
-            a.push_back({{"FloorNum", f.FloorNum}, {"dhfloor", Num(f.dhfloor)},
-                         {"dhvlv", Num(f.dhvlv)}, {"hfloor", Num(f.hfloor)},
-                         {"hvlv", Num(f.hvlv)}, {"Psh", Num(f.Psh)}, {"Gsh", Num(f.Gsh)},
-                         {"vsh", Num(f.vsh)}, {"dPvlv", Num(f.dPvlv)}, {"dGsh", Num(f.dGsh)},
+            a.push_back({{"FloorNum", f.FloorNum},
+                         {"dhfloor", Num(f.dhfloor)},
+                         {"dhvlv", Num(f.dhvlv)},
+                         {"hfloor", Num(f.hfloor)},
+                         {"hvlv", Num(f.hvlv)},
+                         {"Psh", Num(f.Psh)},
+                         {"Gsh", Num(f.Gsh)},
+                         {"vsh", Num(f.vsh)},
+                         {"dPvlv", Num(f.dPvlv)},
+                         {"dGsh", Num(f.dGsh)},
                          {"dGvlv", Num(f.dGvlv)}});
         break;
     }

@@ -1,9 +1,9 @@
 #include "inflow/inflow_project.h"
 
 #include <charconv>
+#include <cmath>
 #include <cstdio>
 #include <cstdlib>
-#include <cmath>
 #include <ctime>
 #include <variant>
 #include <vector>
@@ -32,8 +32,8 @@ enum class Kind {
     VPipeA,      // the tambour channel's size A, kept apart under VPipeSizeA
 };
 
-using Field = std::variant<std::monostate, int InflowCalc::*, double InflowCalc::*,
-                           bool InflowCalc::*>;
+using Field =
+    std::variant<std::monostate, int InflowCalc::*, double InflowCalc::*, bool InflowCalc::*>;
 
 struct KeyDef {
     const char *section;
@@ -77,8 +77,8 @@ const std::vector<KeyDef> &StairAirAndWell() {
         {"Air", "GasMExps", Kind::Real, "EditGasMassExps", nullptr, &IC::GasMassExps, 6},
         {"StairWell", "ProjArea", Kind::Real, "EditSWProjArea", nullptr, &IC::SWProjArea, 16.84},
         {"StairWell", "XIs", Kind::Real, "EditSWKoefXis", nullptr, &IC::SWKoefXis, 60},
-        {"StairWell", "ODoorArea", Kind::Real, "EditOutsideDoorArea", nullptr,
-         &IC::OutsideDoorArea, 1.89},
+        {"StairWell", "ODoorArea", Kind::Real, "EditOutsideDoorArea", nullptr, &IC::OutsideDoorArea,
+         1.89},
         {"StairWell", "ODoorH", Kind::Real, "EditOutsideDoorHeight", nullptr,
          &IC::OutsideDoorHeight, 2.1},
         {"StairWell", "ODoorSQty", Kind::Int, "EditOutDoorSeriesQty", nullptr,
@@ -107,8 +107,8 @@ std::vector<KeyDef> BuildSWOG() {
         {"StairWell", "WindowArea", Kind::Real, "EditWindowArea", nullptr, &IC::WindowArea, 4},
         {"StairWell", "WinPenetVar", Kind::WinVar, "cbWinPenetrationVar", nullptr,
          &IC::WinPenetVariant, 1},
-        {"StairWell", "WinAirPenet", Kind::Real, "EditWinPenetration", nullptr,
-         &IC::WinPenetration, 3},
+        {"StairWell", "WinAirPenet", Kind::Real, "EditWinPenetration", nullptr, &IC::WinPenetration,
+         3},
         {"FanData", "Pplus", Kind::Real, "EditOGPplus", nullptr, &IC::OGPplus, 20},
         {"FanData", "H0s", Kind::Real, "EditOGH0s", nullptr, &IC::OGH0s, 5},
         {"FanData", "PipeSizeA", Kind::Real, "EditOGSizeA", nullptr, &IC::APipeSizeA, 800},
@@ -132,7 +132,8 @@ std::vector<KeyDef> BuildSWUG() {
     };
     const auto &shared = StairAirAndWell();
     keys.insert(keys.end(), shared.begin(), shared.end());
-    keys.push_back({"FanData", "H0Below", Kind::Real, "EditUGH0Below", nullptr, &IC::UGH0Below, 10});
+    keys.push_back(
+        {"FanData", "H0Below", Kind::Real, "EditUGH0Below", nullptr, &IC::UGH0Below, 10});
     keys.push_back(
         {"FanData", "PdsBelow", Kind::Real, "EditUGPdsBelow", nullptr, &IC::UGPdsBelow, 100});
     return keys;
@@ -338,7 +339,9 @@ std::optional<int> ParseIniInt(const std::optional<std::string> &text) {
     return v;
 }
 
-std::string RealText(double v) { return FormatGeneral(v); }
+std::string RealText(double v) {
+    return FormatGeneral(v);
+}
 
 // A real as an edit shows it after opening. The general form writes magnitudes below 0.0001 or
 // from 10^15 as "5E-5"; a run cleans an edit's text to digits, which would read that back as 55.
@@ -592,7 +595,8 @@ ProjectFileResult OpenInflowProject(const std::string &path, InflowInputs &in, I
 std::string WithProjectExtension(const std::string &chosen) {
     const auto slash = chosen.find_last_of("/\\");
     const auto dot = chosen.find_last_of('.');
-    const bool hasExtension = dot != std::string::npos && (slash == std::string::npos || dot > slash);
+    const bool hasExtension =
+        dot != std::string::npos && (slash == std::string::npos || dot > slash);
     return hasExtension ? chosen : chosen + ".isrprj";
 }
 

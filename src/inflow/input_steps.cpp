@@ -51,7 +51,9 @@ double ReadRealControl(const InflowInputs &in, std::string_view control) {
     return ReadRealInput(in.text(control));
 }
 
-std::string IntText(int v) { return std::to_string(v); }
+std::string IntText(int v) {
+    return std::to_string(v);
+}
 
 void InflowCalc::ValueLine(std::string_view text, const std::string &value, std::string_view unit) {
     Line(text);
@@ -184,11 +186,13 @@ bool InflowCalc::InputStairAir(InflowInputs &in) {
                   "");
     Line("\\par\\b Лестничная клетка\\b0\\par ");
     SWProjArea = ReadRealControl(in, "EditSWProjArea");
-    ValueLine("    Площадь горизонтальной проекции маршей и площадок:    \\b F\\sub S\\nosupersub  = ",
-              FormatFixed2(SWProjArea), " м\\super 2\\nosupersub ");
+    ValueLine(
+        "    Площадь горизонтальной проекции маршей и площадок:    \\b F\\sub S\\nosupersub  = ",
+        FormatFixed2(SWProjArea), " м\\super 2\\nosupersub ");
     SWKoefXis = ReadRealControl(in, "EditSWKoefXis");
-    ValueLine("    Коэффициент местного сопротивления маршей:    \\b \\u0958?\\sub s\\nosupersub  = ",
-              FormatFixed2(SWKoefXis), "");
+    ValueLine(
+        "    Коэффициент местного сопротивления маршей:    \\b \\u0958?\\sub s\\nosupersub  = ",
+        FormatFixed2(SWKoefXis), "");
     return true;
 }
 
@@ -208,23 +212,24 @@ bool InflowCalc::InputStairDoorsSupply(InflowInputs &in) {
         ValueLine("    Высота двери наружного выхода:    \\b h\\sub da\\nosupersub  = ",
                   FormatFixed2(OutsideDoorHeight), " м");
         OutDoorSeriesQty = ReadIntInput(in, "EditOutDoorSeriesQty");
-        ValueLine("    Количество последовательно расположенных дверей наружного выхода:    \\b n = ",
-                  IntText(OutDoorSeriesQty), "");
+        ValueLine(
+            "    Количество последовательно расположенных дверей наружного выхода:    \\b n = ",
+            IntText(OutDoorSeriesQty), "");
         OutsideDoorKoefXid = ReadRealControl(in, "EditOutsideDoorKoefXid");
         ValueLine("    КМС проема дверей наружного выхода:    \\b \\u0958?\\sub d\\nosupersub  = ",
                   FormatFixed2(OutsideDoorKoefXid), "");
         OutsideTambourKoefXir = ReadRealControl(in, "EditOutsideTambourKoefXir");
-        const char *kind = IsZeroReal(OutsideTambourKoefXir)                ? "прямой"
+        const char *kind = IsZeroReal(OutsideTambourKoefXir)          ? "прямой"
                            : IsZeroReal(OutsideTambourKoefXir - 0.99) ? "прямоугольный"
-                                                                         : "Z-образный";
+                                                                      : "Z-образный";
         ValueLine(std::string("    КМС тамбура наружного выхода (") + kind +
                       "):    \\b \\u0958?\\sub r\\nosupersub  = ",
                   FormatFixed2(OutsideTambourKoefXir), "");
     }
     Line("\\par\\b Поэтажные выходы на лестничную клетку\\b0\\par ");
     DoorwayArea = ReadRealControl(in, "EditDoorwayArea");
-    ValueLine("    Площадь каждой двери:    \\b F\\sub d\\nosupersub  = ", FormatFixed2(DoorwayArea),
-              " м\\super 2\\nosupersub ");
+    ValueLine("    Площадь каждой двери:    \\b F\\sub d\\nosupersub  = ",
+              FormatFixed2(DoorwayArea), " м\\super 2\\nosupersub ");
     DoorwayHeight = ReadRealControl(in, "EditDoorwayHeight");
     ValueLine("    Высота каждой двери:    \\b h\\sub d\\nosupersub  = ",
               FormatFixed2(DoorwayHeight), " м");
@@ -241,14 +246,16 @@ bool InflowCalc::InputStairDoorsSupply(InflowInputs &in) {
             rhoS = 1;
         if (DoorIsGasProof) {
             ClosedDoorSpecResist = 60000 / rhoS;
-            ValueLine("    принято как для дымогазонепроницаемой двери:    \\b S\\sub d\\nosupersub "
-                      "\\b0  = 60000 / \\u0961?\\sub s\\nosupersub  = \\b ",
-                      FormatFixed2(ClosedDoorSpecResist), " м\\super 3\\nosupersub /кг");
+            ValueLine(
+                "    принято как для дымогазонепроницаемой двери:    \\b S\\sub d\\nosupersub "
+                "\\b0  = 60000 / \\u0961?\\sub s\\nosupersub  = \\b ",
+                FormatFixed2(ClosedDoorSpecResist), " м\\super 3\\nosupersub /кг");
         } else {
             ClosedDoorSpecResist = 5300 / rhoS;
-            ValueLine("    принято как для обычной двери:    \\b S\\sub d\\nosupersub \\b0  = 5300 / "
-                      "\\u0961?\\sub s\\nosupersub  = \\b ",
-                      FormatFixed2(ClosedDoorSpecResist), " м\\super 3\\nosupersub /кг");
+            ValueLine(
+                "    принято как для обычной двери:    \\b S\\sub d\\nosupersub \\b0  = 5300 / "
+                "\\u0961?\\sub s\\nosupersub  = \\b ",
+                FormatFixed2(ClosedDoorSpecResist), " м\\super 3\\nosupersub /кг");
         }
     }
 
@@ -329,8 +336,9 @@ bool InflowCalc::InputStairDoorsSupply(InflowInputs &in) {
     ValueLine("    Абсолютная эквивалентная шероховатость воздуховодов:    \\b \\u0949? = ",
               FormatFixed2(APipeEpsilon), " мм");
     APipeXi = ReadRealControl(in, "EditOGAPipeXi");
-    ValueLine("    Сумма коэффициентов местных сопротивлений:    \\b \\u0958?\\sub вв\\nosupersub  = ",
-              FormatFixed2(APipeXi), "");
+    ValueLine(
+        "    Сумма коэффициентов местных сопротивлений:    \\b \\u0958?\\sub вв\\nosupersub  = ",
+        FormatFixed2(APipeXi), "");
     return true;
 }
 

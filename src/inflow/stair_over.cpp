@@ -10,7 +10,9 @@ namespace orvane::inflow {
 
 namespace {
 
-double Root(double x) { return x >= 0 ? std::sqrt(x) : 0; }
+double Root(double x) {
+    return x >= 0 ? std::sqrt(x) : 0;
+}
 
 } // namespace
 
@@ -158,11 +160,10 @@ void InflowCalc::RunCalcOverGndStair() {
     WindowKoef = Kw;
 
     // 10. Floor pass
-    OverGndStairResult = CalcOverGndStairFloors({DesignPressure, SWAirExps, OGFloorQty, SWN1zone,
-                                                 SWN2zone, WindowArea, Kw, PwPrime,
-                                                 firstFloorClosed, hd, h2, dh, ClosedDoorSpecResist,
-                                                 DoorwayArea, SWKoefXis, rhoA, rhoR, rhoS,
-                                                 SWProjArea});
+    OverGndStairResult = CalcOverGndStairFloors(
+        {DesignPressure, SWAirExps, OGFloorQty, SWN1zone, SWN2zone, WindowArea, Kw, PwPrime,
+         firstFloorClosed, hd, h2, dh, ClosedDoorSpecResist, DoorwayArea, SWKoefXis, rhoA, rhoR,
+         rhoS, SWProjArea});
     const TOverGndStairResult &floors = OverGndStairResult;
 
     // 11. Head of the stairwell
@@ -174,8 +175,8 @@ void InflowCalc::RunCalcOverGndStair() {
 
     // 12. Supply duct and fan
     const DuctSectionResult duct = DuctSection(APipeIsRect, APipeSizeA, APipeSizeB);
-    const DuctLossResult loss = DuctNetworkLoss(HeadAirExps, rhoA, duct.F, duct.De, APipeEpsilon,
-                                                APipeLen, APipeXi);
+    const DuctLossResult loss =
+        DuctNetworkLoss(HeadAirExps, rhoA, duct.F, duct.De, APipeEpsilon, APipeLen, APipeXi);
     APipeArea = duct.F;
     APipeDiamEq = duct.De;
     APipeSpeed = loss.v;
@@ -202,22 +203,26 @@ void InflowCalc::RunCalcOverGndStair() {
     ValueLine("\\par Плотность наружного воздуха\\par\\b \\u0961?\\sub a\\nosupersub\\b0  = 353 / "
               "T\\sub a\\nosupersub  = \\b ",
               F2(rhoA), kgm3);
-    ValueLine("\\par Плотность воздуха в помещении\\par\\b \\u0961?\\sub r\\nosupersub\\b0  = 353 / "
-              "T\\sub r\\nosupersub  = \\b ",
-              F2(rhoR), kgm3);
-    ValueLine("\\par Средняя температура воздуха в лестничной клетке\\par\\b t\\sub s\\nosupersub\\b0 "
-              " = (t\\sub a\\nosupersub  + t\\sub r\\nosupersub ) / 2 = \\b ",
-              F2(SWAirTemp), " °C");
+    ValueLine(
+        "\\par Плотность воздуха в помещении\\par\\b \\u0961?\\sub r\\nosupersub\\b0  = 353 / "
+        "T\\sub r\\nosupersub  = \\b ",
+        F2(rhoR), kgm3);
+    ValueLine(
+        "\\par Средняя температура воздуха в лестничной клетке\\par\\b t\\sub s\\nosupersub\\b0 "
+        " = (t\\sub a\\nosupersub  + t\\sub r\\nosupersub ) / 2 = \\b ",
+        F2(SWAirTemp), " °C");
     ValueLine("\\par\\b T\\sub s\\nosupersub\\b0  = t\\sub s\\nosupersub  + 273,15 = \\b ",
               F2(SWAirTemp + kCelsiusZero), " K");
-    ValueLine("\\par Плотность воздуха в лестничной клетке\\par\\b \\u0961?\\sub s\\nosupersub\\b0  = "
-              "353 / T\\sub s\\nosupersub  = \\b ",
-              F2(rhoS), kgm3);
+    ValueLine(
+        "\\par Плотность воздуха в лестничной клетке\\par\\b \\u0961?\\sub s\\nosupersub\\b0  = "
+        "353 / T\\sub s\\nosupersub  = \\b ",
+        F2(rhoS), kgm3);
     if (T1) {
-        ValueLine("\\par Ветровое давление внутри здания\\par\\b P\\sub w\\nosupersub\\b0  = 0,25 "
-                  "\\u8729? (K\\sub WW\\nosupersub  - K\\sub W0\\nosupersub ) \\u8729? \\u0961?\\sub "
-                  "a\\nosupersub  \\u8729? v\\sub a\\nosupersub\\super 2\\nosupersub  = \\b ",
-                  F2(Pw), " Па");
+        ValueLine(
+            "\\par Ветровое давление внутри здания\\par\\b P\\sub w\\nosupersub\\b0  = 0,25 "
+            "\\u8729? (K\\sub WW\\nosupersub  - K\\sub W0\\nosupersub ) \\u8729? \\u0961?\\sub "
+            "a\\nosupersub  \\u8729? v\\sub a\\nosupersub\\super 2\\nosupersub  = \\b ",
+            F2(Pw), " Па");
         Line("\\par\\b Нормированное  сопротивление воздухопроницанию оконных проемов согласно "
              "СНиП II 3-79\\b0\\par ");
         ValueLine("\\par Расчетная высота здания до уровня перекрытия верхнего этажа\\par\\b "
@@ -227,9 +232,10 @@ void InflowCalc::RunCalcOverGndStair() {
         ValueLine("\\par Удельный вес наружного воздуха\\par\\b \\u0947?\\sub a\\nosupersub\\b0  = "
                   "3463 / T\\sub a\\nosupersub  = \\b ",
                   F2(OutsideAirSpecWeight), " Н/м\\super 3\\nosupersub ");
-        ValueLine("\\par Удельный вес внутреннего воздуха\\par\\b \\u0947?\\sub r\\nosupersub\\b0  = "
-                  "3463 / T\\sub r\\nosupersub  = \\b ",
-                  F2(InsideAirSpecWeight), " Н/м\\super 3\\nosupersub ");
+        ValueLine(
+            "\\par Удельный вес внутреннего воздуха\\par\\b \\u0947?\\sub r\\nosupersub\\b0  = "
+            "3463 / T\\sub r\\nosupersub  = \\b ",
+            F2(InsideAirSpecWeight), " Н/м\\super 3\\nosupersub ");
         ValueLine("\\par Нормированная разность давлений воздуха\\par\\b \\u0916?p\\b0  = 0,55 "
                   "\\u8729? H\\sub зд\\nosupersub  \\u8729? (\\u0947?\\sub a\\nosupersub  - "
                   "\\u0947?\\sub r\\nosupersub ) + 0,03 \\u8729? \\u0947?\\sub r\\nosupersub  "
@@ -247,16 +253,20 @@ void InflowCalc::RunCalcOverGndStair() {
                                    "s(2)\\nosupersub\\b0  = ";
     const std::string floor1Head = "\\par Давление на уровне двери ЛК 1-го этажа\\par\\b P\\sub "
                                    "s(1)\\nosupersub\\b0  = ";
-    const std::string dRhoText = "(\\u0961?\\sub s\\nosupersub  - \\u0961?\\sub r\\nosupersub ) = \\b ";
+    const std::string dRhoText =
+        "(\\u0961?\\sub s\\nosupersub  - \\u0961?\\sub r\\nosupersub ) = \\b ";
     if (zoneFrom1 && T3)
-        ValueLine(floor2Head + (T2 ? "P\\super +\\nosupersub  + P\\sub w\\nosupersub  - "
-                                   : "P\\super +\\nosupersub  - ") +
-                      "g\\u8729?(h\\sub (2)\\nosupersub  + 0,5\\u8729?h\\sub d\\nosupersub )\\u8729?" +
-                      dRhoText,
-                  F2(T2 ? P2W : P2), " Па");
+        ValueLine(
+            floor2Head +
+                (T2 ? "P\\super +\\nosupersub  + P\\sub w\\nosupersub  - "
+                    : "P\\super +\\nosupersub  - ") +
+                "g\\u8729?(h\\sub (2)\\nosupersub  + 0,5\\u8729?h\\sub d\\nosupersub )\\u8729?" +
+                dRhoText,
+            F2(T2 ? P2W : P2), " Па");
     if (zoneFrom1 && !T3)
-        ValueLine(floor1Head + (T2 ? "P\\super +\\nosupersub  + P\\sub w\\nosupersub  - "
-                                   : "P\\super +\\nosupersub  - ") +
+        ValueLine(floor1Head +
+                      (T2 ? "P\\super +\\nosupersub  + P\\sub w\\nosupersub  - "
+                          : "P\\super +\\nosupersub  - ") +
                       "0,5\\u8729?g\\u8729?h\\sub d\\nosupersub \\u8729?" + dRhoText,
                   F2(T2 ? P1W : P1), " Па");
     if (zoneAbove)
@@ -276,13 +286,14 @@ void InflowCalc::RunCalcOverGndStair() {
                                      "d\\nosupersub  + \\u0958?\\sub r\\nosupersub  + 1) / F\\sub "
                                      "da\\nosupersub\\super 2\\nosupersub ";
         if (T3)
-            ValueLine(head +
-                          "- g\\u8729?(h\\sub (2)\\nosupersub  + 0,5\\u8729?h\\sub d\\nosupersub "
-                          ")\\u8729?(\\u0961?\\sub s\\nosupersub  - \\u0961?\\sub r\\nosupersub ) " +
-                          exitPart +
-                          " + \\u0958?\\sub s\\nosupersub  / F\\sub s\\nosupersub\\super "
-                          "2\\nosupersub ]\\}\\super 1/2\\nosupersub  = \\b ",
-                      F2(ExitAirExps), " кг/с");
+            ValueLine(
+                head +
+                    "- g\\u8729?(h\\sub (2)\\nosupersub  + 0,5\\u8729?h\\sub d\\nosupersub "
+                    ")\\u8729?(\\u0961?\\sub s\\nosupersub  - \\u0961?\\sub r\\nosupersub ) " +
+                    exitPart +
+                    " + \\u0958?\\sub s\\nosupersub  / F\\sub s\\nosupersub\\super "
+                    "2\\nosupersub ]\\}\\super 1/2\\nosupersub  = \\b ",
+                F2(ExitAirExps), " кг/с");
         else
             ValueLine(head + exitPart + "]\\}\\super 1/2\\nosupersub  = \\b ", F2(ExitAirExps),
                       " кг/с");
@@ -300,23 +311,26 @@ void InflowCalc::RunCalcOverGndStair() {
                   "max(G\\sub s(F)\\nosupersub ; G\\sub sa\\nosupersub ) = \\b ",
                   F2(SWAirExps), " кг/с");
 
-    Line("\\par\\b Расчётные зависимости давления и расхода воздуха на вышележащих этажах\\b0\\par ");
+    Line("\\par\\b Расчётные зависимости давления и расхода воздуха на вышележащих "
+         "этажах\\b0\\par ");
     Line("\\par\\tab Давление воздуха в лестничной клетке, Па\\par\\tab\\b P\\sub "
          "s(i+1)\\nosupersub\\b0  = P\\sub s(i)\\nosupersub  + "
          "0,5\\u8729?\\u0958?\\sub s\\nosupersub \\u8729?\\u0961?\\sub s\\nosupersub "
          "\\u8729?v\\sub s(i)\\nosupersub\\super 2\\nosupersub \\par ");
-    Line("\\par\\tab Утечки через неплотности дверных проёмов\\par\\tab\\b \\u0916?G\\sub "
-         "sd(i)\\nosupersub\\b0  = F\\sub d(i)\\nosupersub  / S\\sub d\\nosupersub\\super "
-         "1/2\\nosupersub  \\u8729? [P\\sub s(i)\\nosupersub  + g\\u8729?(h\\sub (i)\\nosupersub  + "
-         "0,5\\u8729?h\\sub d(i)\\nosupersub )\\u8729?(\\u0961?\\sub s\\nosupersub  - \\u0961?\\sub "
-         "r\\nosupersub )");
+    Line(
+        "\\par\\tab Утечки через неплотности дверных проёмов\\par\\tab\\b \\u0916?G\\sub "
+        "sd(i)\\nosupersub\\b0  = F\\sub d(i)\\nosupersub  / S\\sub d\\nosupersub\\super "
+        "1/2\\nosupersub  \\u8729? [P\\sub s(i)\\nosupersub  + g\\u8729?(h\\sub (i)\\nosupersub  + "
+        "0,5\\u8729?h\\sub d(i)\\nosupersub )\\u8729?(\\u0961?\\sub s\\nosupersub  - \\u0961?\\sub "
+        "r\\nosupersub )");
     Line(T1 ? " - P\\sub w\\nosupersub ]\\super 1/2\\nosupersub \\par "
             : "]\\super 1/2\\nosupersub \\par ");
-    Line("\\par\\tab Утечки через неплотности оконных проёмов\\par\\tab\\b \\u0916?G\\sub "
-         "sw(i)\\nosupersub\\b0  = (F\\sub w\\nosupersub  / R\\sub п\\nosupersub  / "
-         "3600)\\u8729?\\{[P\\sub s(i)\\nosupersub  + g\\u8729?(h\\sub (i)\\nosupersub  + "
-         "0,5\\u8729?h\\sub d(i)\\nosupersub )\\u8729?(\\u0961?\\sub s\\nosupersub  - \\u0961?\\sub "
-         "r\\nosupersub )] / 10\\}\\super 2/3\\nosupersub \\par ");
+    Line(
+        "\\par\\tab Утечки через неплотности оконных проёмов\\par\\tab\\b \\u0916?G\\sub "
+        "sw(i)\\nosupersub\\b0  = (F\\sub w\\nosupersub  / R\\sub п\\nosupersub  / "
+        "3600)\\u8729?\\{[P\\sub s(i)\\nosupersub  + g\\u8729?(h\\sub (i)\\nosupersub  + "
+        "0,5\\u8729?h\\sub d(i)\\nosupersub )\\u8729?(\\u0961?\\sub s\\nosupersub  - \\u0961?\\sub "
+        "r\\nosupersub )] / 10\\}\\super 2/3\\nosupersub \\par ");
     Line("\\par\\tab Расход воздуха в лестничной клетке, кг/с\\par\\tab\\b G\\sub "
          "s(i+1)\\nosupersub\\b0  = G\\sub s(i)\\nosupersub  + \\u0916?G\\sub "
          "s(i+1)\\nosupersub \\par ");
@@ -355,20 +369,22 @@ void InflowCalc::RunCalcOverGndStair() {
     ValueLine("\\par Удельное сопротивление трению\\par\\b \\u0916?P\\sub f\\nosupersub\\b0  = "
               "P\\sub d\\nosupersub \\u8729?f / D\\sub Э\\nosupersub  = \\b ",
               F2(APipeSpecFriction), " Па/м");
-    ValueLine("\\par Потери давления в сети от ВПУ до оголовка ЛК\\par\\b P\\sub вв\\nosupersub\\b0 "
-              " = \\u0916?P\\sub f\\nosupersub \\u8729?I\\sub вв\\nosupersub  + \\u0958?\\sub "
-              "вв\\nosupersub \\u8729?P\\sub d\\nosupersub  = \\b ",
-              F2(APipeLoss), " Па");
+    ValueLine(
+        "\\par Потери давления в сети от ВПУ до оголовка ЛК\\par\\b P\\sub вв\\nosupersub\\b0 "
+        " = \\u0916?P\\sub f\\nosupersub \\u8729?I\\sub вв\\nosupersub  + \\u0958?\\sub "
+        "вв\\nosupersub \\u8729?P\\sub d\\nosupersub  = \\b ",
+        F2(APipeLoss), " Па");
     ValueLine("\\par\\b\\ul Объёмный расход вентилятора\\ul0\\par L\\sub V\\nosupersub\\b0  = "
               "3600\\u8729?G\\sub s\\nosupersub  / \\u0961?\\sub a\\nosupersub  = \\b ",
               FormatRoundedInt(VolumeAirExps), " м\\super 3\\nosupersub /ч");
-    ValueLine("\\par\\b\\ul Статическое давление вентилятора, приведённое к нормальным "
-              "условиям\\ul0\\par P\\sub sv\\nosupersub\\b0  = 1,2\\u8729?\\{P\\sub L\\nosupersub  + "
-              "g\\u8729?h\\sub lN\\nosupersub \\u8729?(\\u0961?\\sub a\\nosupersub  - \\u0961?\\sub "
-              "l\\nosupersub ) + g\\u8729?h\\sub 0s\\nosupersub \\u8729?(\\u0961?\\sub a\\nosupersub "
-              " - \\u0961?\\sub r\\nosupersub ) + P\\sub вв\\nosupersub \\} / \\u0961?\\sub "
-              "a\\nosupersub  = \\b ",
-              FormatRoundedInt(FanPress), " Па");
+    ValueLine(
+        "\\par\\b\\ul Статическое давление вентилятора, приведённое к нормальным "
+        "условиям\\ul0\\par P\\sub sv\\nosupersub\\b0  = 1,2\\u8729?\\{P\\sub L\\nosupersub  + "
+        "g\\u8729?h\\sub lN\\nosupersub \\u8729?(\\u0961?\\sub a\\nosupersub  - \\u0961?\\sub "
+        "l\\nosupersub ) + g\\u8729?h\\sub 0s\\nosupersub \\u8729?(\\u0961?\\sub a\\nosupersub "
+        " - \\u0961?\\sub r\\nosupersub ) + P\\sub вв\\nosupersub \\} / \\u0961?\\sub "
+        "a\\nosupersub  = \\b ",
+        FormatRoundedInt(FanPress), " Па");
     Line("\\par\\b Таблица 1. Давление и расходы воздуха по этажам\\b0\\par\\par ");
 
     TRTFTable table;

@@ -30,7 +30,9 @@ struct ProjectTest : ::testing::Test {
     }
 };
 
-std::string Cp1251(std::string_view utf8) { return Utf8ToCp1251(utf8).value(); }
+std::string Cp1251(std::string_view utf8) {
+    return Utf8ToCp1251(utf8).value();
+}
 
 } // namespace
 
@@ -59,21 +61,51 @@ TEST_F(ProjectTest, DefaultLiftProjectHoldsItsKeys) {
         ASSERT_TRUE(ini.hasSection(section)) << section;
     }
     const char *keys[][2] = {
-        {"Terms", "Term2"},        {"Terms", "Term3"},         {"Terms", "Term4"},
-        {"Terms", "Term5"},        {"Terms", "LMethod"},       {"Building", "OGFloorQty"},
-        {"Building", "Floor2L"},   {"Building", "OGFloorH"},   {"Building", "UGFloorQty"},
-        {"Building", "UGFloorH"},  {"Shaft", "LLvlStart"},     {"Shaft", "LLvlFinish"},
-        {"Shaft", "LShaftDoorA"},  {"Shaft", "LHallDoorA"},    {"Shaft", "LShaftDoorH"},
-        {"Shaft", "LCageQty"},     {"Shaft", "LHallDoorQty"},  {"Shaft", "LCageXil"},
-        {"Shaft", "LHallDoorXid"}, {"Shaft", "LCageA"},        {"Shaft", "LShaftA"},
-        {"Shaft", "LShaftDoorSR"}, {"Shaft", "LHallDoorSR"},   {"Shaft", "LMuGap"},
-        {"Shaft", "LFmu1"},        {"Shaft", "LUnit1"},        {"Shaft", "LUnit1Value"},
-        {"Shaft", "LFmu2"},        {"Shaft", "LUnit2"},        {"Shaft", "LUnit2Value"},
-        {"Shaft", "LFmu3"},        {"Shaft", "LUnit3"},        {"Shaft", "LUnit3Value"},
-        {"Air", "AirTempO"},       {"Air", "AirTempI"},        {"Air", "WindSpeed"},
-        {"Air", "KWW"},            {"Air", "KW0"},             {"FanData", "LPplus"},
-        {"FanData", "H0Above"},    {"FanData", "PipeSizeA"},   {"FanData", "PipeSizeB"},
-        {"FanData", "PipeLen"},    {"FanData", "PipeIsRect"},  {"FanData", "PipeEpsilon"},
+        {"Terms", "Term2"},
+        {"Terms", "Term3"},
+        {"Terms", "Term4"},
+        {"Terms", "Term5"},
+        {"Terms", "LMethod"},
+        {"Building", "OGFloorQty"},
+        {"Building", "Floor2L"},
+        {"Building", "OGFloorH"},
+        {"Building", "UGFloorQty"},
+        {"Building", "UGFloorH"},
+        {"Shaft", "LLvlStart"},
+        {"Shaft", "LLvlFinish"},
+        {"Shaft", "LShaftDoorA"},
+        {"Shaft", "LHallDoorA"},
+        {"Shaft", "LShaftDoorH"},
+        {"Shaft", "LCageQty"},
+        {"Shaft", "LHallDoorQty"},
+        {"Shaft", "LCageXil"},
+        {"Shaft", "LHallDoorXid"},
+        {"Shaft", "LCageA"},
+        {"Shaft", "LShaftA"},
+        {"Shaft", "LShaftDoorSR"},
+        {"Shaft", "LHallDoorSR"},
+        {"Shaft", "LMuGap"},
+        {"Shaft", "LFmu1"},
+        {"Shaft", "LUnit1"},
+        {"Shaft", "LUnit1Value"},
+        {"Shaft", "LFmu2"},
+        {"Shaft", "LUnit2"},
+        {"Shaft", "LUnit2Value"},
+        {"Shaft", "LFmu3"},
+        {"Shaft", "LUnit3"},
+        {"Shaft", "LUnit3Value"},
+        {"Air", "AirTempO"},
+        {"Air", "AirTempI"},
+        {"Air", "WindSpeed"},
+        {"Air", "KWW"},
+        {"Air", "KW0"},
+        {"FanData", "LPplus"},
+        {"FanData", "H0Above"},
+        {"FanData", "PipeSizeA"},
+        {"FanData", "PipeSizeB"},
+        {"FanData", "PipeLen"},
+        {"FanData", "PipeIsRect"},
+        {"FanData", "PipeEpsilon"},
         {"FanData", "PipeXi"},
     };
     for (const auto &k : keys)
@@ -123,14 +155,13 @@ TEST_F(ProjectTest, UnreadableFilesLeaveTheInputsAsTheyWere) {
     in.setText("EditProjectName", "Мой проект");
     const InflowInputs before = in;
     const std::string missing = (std::filesystem::temp_directory_path() / "нет такого.isrprj");
-    for (const auto &[bytes, path] :
-         {std::pair<std::string, std::string>{"", missing},
-          {"[Building]\r\nFloorQty=3\r\n", "no-project.isrprj"}}) {
-        const ProjectFileResult r = bytes.empty() ? OpenInflowProject(path, in)
-                                                  : OpenInflowProjectBytes(bytes, path, in);
+    for (const auto &[bytes, path] : {std::pair<std::string, std::string>{"", missing},
+                                      {"[Building]\r\nFloorQty=3\r\n", "no-project.isrprj"}}) {
+        const ProjectFileResult r =
+            bytes.empty() ? OpenInflowProject(path, in) : OpenInflowProjectBytes(bytes, path, in);
         EXPECT_FALSE(r.ok);
-        EXPECT_EQ(r.error, "Файл не является проектом приточного ДУ или не может быть прочитан:\r" +
-                               path);
+        EXPECT_EQ(r.error,
+                  "Файл не является проектом приточного ДУ или не может быть прочитан:\r" + path);
         EXPECT_EQ(in.edits, before.edits);
         EXPECT_EQ(in.checks, before.checks);
     }
@@ -153,14 +184,12 @@ TEST_F(ProjectTest, ReadingAppliesTheKeysRules) {
         // values the general form writes with an exponent are shown so a run reads them back
         {"Variant=TAMBOUR\r\n[Pipe]\r\nPipeProof=5E-5\r\n", "EditTmbrVPipeProof", "0,00005"},
         {"Variant=SW-OG\r\n[Air]\r\nKWW=-1.25E-7\r\n", "EditKoefWW", "-0,000000125"},
-        {"Variant=SW-OG\r\n[Air]\r\nGasMExps=2E16\r\n", "EditGasMassExps",
-         "20000000000000000"},
+        {"Variant=SW-OG\r\n[Air]\r\nGasMExps=2E16\r\n", "EditGasMassExps", "20000000000000000"},
     };
     for (const auto &c : cases) {
         SCOPED_TRACE(c.body);
         InflowInputs in = InflowInputs::Defaults();
-        ASSERT_TRUE(
-            OpenInflowProjectBytes(std::string("[Project]\r\n") + c.body, "p", in).ok);
+        ASSERT_TRUE(OpenInflowProjectBytes(std::string("[Project]\r\n") + c.body, "p", in).ok);
         EXPECT_EQ(in.text(c.control), c.shown);
     }
 
@@ -199,8 +228,8 @@ TEST_F(ProjectTest, TambourKeepsTheChannelSizeApartFromTheDuctDiameter) {
 
     // a file from a writer that knows only PipeSizeA gives both the one value it holds
     InflowInputs old = InflowInputs::Defaults();
-    ASSERT_TRUE(OpenInflowProjectBytes("[Project]\r\nVariant=TAMBOUR\r\n[Pipe]\r\nPipeSizeA=550\r\n",
-                                       "t", old)
+    ASSERT_TRUE(OpenInflowProjectBytes(
+                    "[Project]\r\nVariant=TAMBOUR\r\n[Pipe]\r\nPipeSizeA=550\r\n", "t", old)
                     .ok);
     EXPECT_EQ(old.text("EditTmbrSizeA"), "550");
     EXPECT_EQ(old.text("EditTmbrAPipeDiam"), "550");

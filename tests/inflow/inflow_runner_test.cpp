@@ -21,7 +21,8 @@ struct RunnerTest : ::testing::Test {
     void SetUp() override {
         SetDecimalSeparator(',');
         dir = std::filesystem::temp_directory_path() /
-              ("orvane_inflow_runner_" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()));
+              ("orvane_inflow_runner_" +
+               std::to_string(::testing::UnitTest::GetInstance()->random_seed()));
         std::filesystem::create_directories(dir);
     }
     void TearDown() override { std::filesystem::remove_all(dir); }

@@ -33,9 +33,12 @@ TEST_F(InputStepsTest, ZoneFloorsAreClampedIntoTheBuilding) {
         int N1, N2;
         const char *shown;
     } cases[] = {
-        {"12", "", "", 1, 12, "1 - 12"}, {"12", "5", "", 5, 12, "5 - 12"},
-        {"12", "7", "7", 7, 7, "7\\b0"}, {"12", "20", "", 12, 12, "12\\b0"},
-        {"12", "9", "4", 9, 9, "9\\b0"}, {"0", "", "", 0, 0, "0\\b0"},
+        {"12", "", "", 1, 12, "1 - 12"},
+        {"12", "5", "", 5, 12, "5 - 12"},
+        {"12", "7", "7", 7, 7, "7\\b0"},
+        {"12", "20", "", 12, 12, "12\\b0"},
+        {"12", "9", "4", 9, 9, "9\\b0"},
+        {"0", "", "", 0, 0, "0\\b0"},
         {"12", "99999999999", "", 12, 12, "12\\b0"},
     };
     for (const auto &c : cases) {
@@ -56,8 +59,10 @@ TEST_F(InputStepsTest, CountsBeyondTheLimitsStopWithAWarningOnTheField) {
         TCalcVariant variant;
         const char *control, *text, *message;
     } cases[] = {
-        {TCalcVariant::cvrntOverGndStair, "EditOGFloorQty", "301", "Число этажей должно быть не более 300."},
-        {TCalcVariant::cvrntOverGndStair, "EditOGFloorQty", "4294967308", "Число этажей должно быть не более 300."},
+        {TCalcVariant::cvrntOverGndStair, "EditOGFloorQty", "301",
+         "Число этажей должно быть не более 300."},
+        {TCalcVariant::cvrntOverGndStair, "EditOGFloorQty", "4294967308",
+         "Число этажей должно быть не более 300."},
         {TCalcVariant::cvrntOverGndStair, "EditOGStairWellQty", "101",
          "Количество лестничных клеток должно быть не более 100."},
         {TCalcVariant::cvrntUnderGndStair, "EditUGFloorQty", "12345678901234567890",
@@ -69,7 +74,7 @@ TEST_F(InputStepsTest, CountsBeyondTheLimitsStopWithAWarningOnTheField) {
         SCOPED_TRACE(c.control + std::string("=") + c.text);
         InflowInputs input = InflowInputs::Defaults();
         input.check(c.variant == TCalcVariant::cvrntOverGndStair ? "rbOverGndStair"
-                                                                   : "rbUnderGndStair");
+                                                                 : "rbUnderGndStair");
         input.setText(c.control, c.text);
         RecordingNotifier n;
         InflowCalc run(&n);
@@ -123,8 +128,9 @@ TEST_F(InputStepsTest, ClosedDoorResistanceFollowsTheDoorType) {
     calc.Report.RTBody.clear();
     ASSERT_TRUE(calc.InputStairDoorsSupply(in));
     EXPECT_EQ(calc.ClosedDoorSpecResist, 3000);
-    EXPECT_TRUE(contains(Rtf("согласно техническим данным изготовителя:    \\b S\\sub d\\nosupersub "
-                             " = 3000,00 м")));
+    EXPECT_TRUE(
+        contains(Rtf("согласно техническим данным изготовителя:    \\b S\\sub d\\nosupersub "
+                     " = 3000,00 м")));
 }
 
 TEST_F(InputStepsTest, ExitTambourKindFollowsItsCoefficient) {

@@ -94,8 +94,8 @@ TEST_F(OverGroundTest, ZoneAboveTheFirstFloorStartsAtItsLowestFloor) {
 // Every scheme D = 1..16 picks its design pressure and exit flow from the right candidate.
 TEST_F(OverGroundTest, SchemeTableChoosesTheDesignPressure) {
     in.setText("EditWindSpeed", "5"); // a wind term that tells P1 from P1W
-    const char *expected[17] = {"",    "P1",  "P1",  "P2",  "P2",  "P1",  "P1",  "P2", "P2",
-                                "P1",  "P1",  "P2W", "P2",  "P1W", "P1W", "P2W", "P2W"};
+    const char *expected[17] = {"",   "P1", "P1",  "P2", "P2",  "P1",  "P1",  "P2", "P2",
+                                "P1", "P1", "P2W", "P2", "P1W", "P1W", "P2W", "P2W"};
     for (int D = 1; D <= 16; ++D) {
         const bool t1 = (D - 1) & 8, t2 = (D - 1) & 4, t3 = (D - 1) & 2, t4 = (D - 1) & 1;
         SCOPED_TRACE(D);

@@ -63,6 +63,7 @@ CatalogSelectDialog::CatalogSelectDialog(const QString &dataFolder, const Captio
         grid_->setColumnWidth(column,
                               qMax(columns[i].width > 0 ? columns[i].width : 72, headerWidth));
     }
+    fitGridWidth();
     layout_->addWidget(grid_, 1);
 
     auto *buttons = new QDialogButtonBox(this);
@@ -126,11 +127,15 @@ void CatalogSelectDialog::ShowList() {
         const int nameWidth = grid_->columnWidth(1);
         grid_->resizeColumnToContents(1);
         grid_->setColumnWidth(1, qMax(nameWidth, grid_->columnWidth(1)));
-        int width = 2 * grid_->frameWidth() + grid_->verticalScrollBar()->sizeHint().width();
-        for (int column = 0; column < columnCount_; ++column)
-            width += grid_->columnWidth(column);
-        grid_->setMinimumSize(width, 320);
+        fitGridWidth();
     }
+}
+
+void CatalogSelectDialog::fitGridWidth() {
+    int width = 2 * grid_->frameWidth() + grid_->verticalScrollBar()->sizeHint().width();
+    for (int column = 0; column < columnCount_; ++column)
+        width += grid_->columnWidth(column);
+    grid_->setMinimumSize(width, 320);
 }
 
 int CatalogSelectDialog::selectedIndex() const {

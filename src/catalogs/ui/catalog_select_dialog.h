@@ -64,6 +64,7 @@ protected:
     QTableWidget *grid_;
 
 private:
+    void fitGridWidth();
     int selectedIndex() const;
     void selectIndex(int index);
     void okClicked();

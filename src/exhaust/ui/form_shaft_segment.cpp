@@ -4,6 +4,7 @@
 #include "core/number_text.h"
 #include "exhaust/ui/message_box_notifier.h"
 
+#include <QApplication>
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QComboBox>
@@ -57,12 +58,11 @@ QLineEdit *NumberEdit(const QString &name, QWidget *parent) {
 }
 
 void SetFieldColour(QWidget *w, bool window) {
-    QPalette pal = w->palette();
-    pal.setColor(QPalette::Base, w->palette().color(window ? QPalette::Base : QPalette::Button));
+    // window colour while editable, the button face while not
+    QPalette pal = QApplication::palette(w);
+    if (!window)
+        pal.setColor(QPalette::Base, pal.color(QPalette::Button));
     w->setPalette(pal);
-    w->setAutoFillBackground(true);
-    // the style's own colours: window colour when editable, button face otherwise
-    w->setPalette(window ? QPalette() : pal);
 }
 
 } // namespace

@@ -46,8 +46,10 @@ public:
                 freshBlock = false;
             } else {
                 InsertTable(cursor, std::get<RtfTableBlock>(block));
+                // the block Qt keeps after a table sits beside its last row, not below it:
+                // text that follows goes into a block of its own
                 cursor.movePosition(QTextCursor::End);
-                freshBlock = true;
+                freshBlock = false;
             }
         }
         cursor.endEditBlock();

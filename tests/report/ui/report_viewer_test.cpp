@@ -1,6 +1,7 @@
 #include "../sample_report.h"
 #include "report/ui/rtf_text_document.h"
 
+#include <QAbstractTextDocumentLayout>
 #include <QTest>
 #include <QTextBlock>
 #include <QTextDocument>
@@ -72,6 +73,7 @@ private slots:
             QStringLiteral("Шахта"),
             QStringLiteral("18000"),
             QStringLiteral("251"),
+            QString(), // the block Qt keeps after every table
             QString(),
             QStringLiteral("Итого"),
         };
@@ -149,6 +151,20 @@ private slots:
         QCOMPARE(header.begin().fragment().charFormat().fontWeight(), int(QFont::Bold));
         const QTextBlock body = table->cellAt(1, 0).firstCursorPosition().block();
         QCOMPARE(body.begin().fragment().charFormat().fontWeight(), int(QFont::Normal));
+    }
+
+    void textAfterATableStartsBelowIt() {
+        QTextDocument doc;
+        LoadRtfIntoDocument(doc, test::SampleReport());
+        QTextTable *table = FirstTable(doc);
+        QVERIFY(table);
+        const QTextBlock after = FindBlock(doc, QStringLiteral("Итого"));
+        QVERIFY(after.isValid());
+        QAbstractTextDocumentLayout *layout = doc.documentLayout();
+        // "\row \pard \par Итого": one empty line between the table and the text
+        const qreal gap =
+            layout->blockBoundingRect(after).top() - layout->frameBoundingRect(table).bottom();
+        QVERIFY2(gap >= 5, qPrintable(QString::number(gap)));
     }
 
     void shortRowsSpanTheGridAndJunkStillShows() {

@@ -1,0 +1,1469 @@
+#include "exhaust/ui/form_smk_out_vent_calc.h"
+
+#include "catalogs/ui/form_select_fire_load.h"
+#include "catalogs/ui/form_select_fire_load_density.h"
+#include "core/number_text.h"
+#include "exhaust/exhaust_project.h"
+#include "exhaust/network_ops.h"
+#include "exhaust/ui/exhaust_tips.h"
+#include "exhaust/ui/form_shaft_segment.h"
+#include "exhaust/ui/segment_pictures.h"
+#include "report/ui/report_output_panel.h"
+#include "shell/about_box.h"
+#include "shell/desktop_actions.h"
+#include "shell/popup_tip.h"
+#include "shell/select_path_save.h"
+#include "shell/settings.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QFileDialog>
+#include <QFile>
+#include <QFileInfo>
+#include <QFrame>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QPainter>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScrollArea>
+#include <QScrollBar>
+#include <QSignalBlocker>
+#include <QStyle>
+#include <QStyledItemDelegate>
+#include <QTableWidget>
+#include <QToolButton>
+#include <QVBoxLayout>
+
+namespace orvane::exhaust {
+
+namespace {
+
+constexpr int kPanelInWidth = 417;
+constexpr int kItemHeight = 48;
+
+QString Q(const std::string &s) {
+    return QString::fromStdString(s);
+}
+
+std::string S(const QString &s) {
+    return s.toStdString();
+}
+
+// Shown numbers never throw: a value that is not finite shows as 0.
+QString General(double x) {
+    try {
+        return Q(FormatGeneral(x));
+    } catch (const NonFiniteValue &) {
+        return QStringLiteral("0");
+    }
+}
+
+QString Fixed62(double x) {
+    try {
+        return Q(F62(x));
+    } catch (const NonFiniteValue &) {
+        return QStringLiteral("0");
+    }
+}
+
+QString AccessibleCaption(QString text) {
+    text.replace(QLatin1Char('\n'), QLatin1Char(' '));
+    text = text.trimmed();
+    while (text.endsWith(QLatin1Char(':')))
+        text.chop(1);
+    return text.trimmed();
+}
+
+// One list item: the segment's number, its picture and its two lines of sizes.
+class SegmentDelegate : public QStyledItemDelegate {
+public:
+    explicit SegmentDelegate(TFormSmkOutVentCalc *window)
+        : QStyledItemDelegate(window), window_(window) {}
+
+    QSize sizeHint(const QStyleOptionViewItem &option, const QModelIndex &) const override {
+        return {option.rect.width() > 0 ? option.rect.width() : 300, kItemHeight};
+    }
+
+    void paint(QPainter *p, const QStyleOptionViewItem &option,
+               const QModelIndex &index) const override {
+        const TYchastki &segments = window_->Segments();
+        const int n = static_cast<int>(segments.size());
+        const QRect r = option.rect;
+        const bool selected = option.state & QStyle::State_Selected;
+        p->save();
+        p->fillRect(r, option.palette.color(QPalette::Base));
+        const int a = SegmentOfItem(index.row(), n);
+        if (IsSegmentIndex(a, n)) {
+            const Ychastok_record &y = segments[static_cast<size_t>(a)];
+            const bool withShaft = window_->WithShaft();
+            p->setPen(option.palette.color(QPalette::Text));
+            p->setFont(option.font);
+            const QFontMetrics fm(option.font);
+            if (withShaft)
+                p->drawText(QRect(r.left() + 4, r.top(), 20, r.height()),
+                            Qt::AlignLeft | Qt::AlignVCenter, QString::number(a + 1));
+            const int picture = SegmentPictureIndex(a, n, withShaft, selected);
+            p->drawPixmap(r.left() + 24, r.top(), SegmentPictures().at(picture));
+            int y0 = r.top() + 2;
+            const int lineHeight = fm.height();
+            const auto line = [&](const QString &text) {
+                p->drawText(QRect(r.left() + 128, y0, r.width() - 130, lineHeight),
+                            Qt::AlignLeft | Qt::AlignTop, text);
+                y0 += lineHeight;
+            };
+            if (selected) {
+                QFont bold = option.font;
+                bold.setBold(true);
+                p->setFont(bold);
+            }
+            line(Q(y.StoreyName));
+            p->setFont(option.font);
+            if (y.Aww > 0 && y.Bww > 0 && y.Lww > 0)
+                line(QStringLiteral("Гор.:  ") + Fixed62(y.Aww) + QStringLiteral(" x ") +
+                     Fixed62(y.Bww) + QStringLiteral(" x ") + Fixed62(y.Lww) +
+                     QStringLiteral(" м,  ") + Q(y.HorMaterial));
+            if (withShaft && y.Ash > 0 && y.Bsh > 0 && y.Lsh > 0)
+                line(QStringLiteral("Вер.:  ") + Fixed62(y.Ash) + QStringLiteral(" x ") +
+                     Fixed62(y.Bsh) + QStringLiteral(" x ") + Fixed62(y.Lsh) +
+                     QStringLiteral(" м,  ") + Q(y.Material));
+        }
+        p->setPen(QColor(192, 192, 192));
+        p->drawLine(r.left(), r.bottom(), r.right(), r.bottom());
+        if (option.state & QStyle::State_HasFocus) {
+            p->setPen(QPen(option.palette.color(QPalette::Highlight), 1, Qt::DotLine));
+            p->drawRect(r.adjusted(0, 0, -1, -1));
+        }
+        p->restore();
+    }
+
+private:
+    TFormSmkOutVentCalc *window_;
+};
+
+// The sentence a screen reader says for a segment of the list.
+QString SegmentAccessibleText(const TYchastki &segments, int a, bool withShaft) {
+    const int n = static_cast<int>(segments.size());
+    if (!IsSegmentIndex(a, n))
+        return {};
+    const Ychastok_record &y = segments[static_cast<size_t>(a)];
+    QString text = QStringLiteral("Участок %1").arg(a + 1);
+    if (!y.StoreyName.empty())
+        text += QStringLiteral(" - ") + Q(y.StoreyName);
+    if (y.Aww > 0 && y.Bww > 0 && y.Lww > 0)
+        text += QStringLiteral("; горизонтальный: ") + Fixed62(y.Aww) + QStringLiteral(" x ") +
+                Fixed62(y.Bww) + QStringLiteral(" x ") + Fixed62(y.Lww) + QStringLiteral(" м");
+    if (withShaft && y.Ash > 0 && y.Bsh > 0 && y.Lsh > 0)
+        text += QStringLiteral("; вертикальный: ") + Fixed62(y.Ash) + QStringLiteral(" x ") +
+                Fixed62(y.Bsh) + QStringLiteral(" x ") + Fixed62(y.Lsh) + QStringLiteral(" м");
+    return text;
+}
+
+} // namespace
+
+TFormSmkOutVentCalc::TFormSmkOutVentCalc(const ShellWindows &shell, QWidget *parent,
+                                         const QString &programFolder)
+    : QMainWindow(parent), shell_(shell), boxNotifier_(this), notifier_(&boxNotifier_),
+      calc_(&boxNotifier_) {
+    setObjectName(QStringLiteral("FormSmkOutVentCalc"));
+    setWindowTitle(QStringLiteral("Орвейн - Расчёт системы вытяжной противодымной вентиляции"));
+
+    dataFolder_ = shell_.settings ? shell_.settings->PathData() : QString();
+    if (!dataFolder_.isEmpty()) {
+        const std::string folder = S(dataFolder_);
+        fireLoads_.load(FireLoadCatalog::FilePath(folder));
+        densities_.load(FireLoadDensityCatalog::FilePath(folder));
+    } else {
+        fireLoads_.Items = BuiltInFireLoads();
+        densities_.Items = BuiltInFireLoadDensities();
+    }
+    fireLoads_.CurrentIndex = DefaultFireLoadNumber - 1;
+    densities_.CurrentIndex = DefaultFireLoadDensityNumber - 1;
+
+    FormShaftSegment = new TFormShaftSegment(this);
+
+    BuildMenu();
+    auto *central = new QWidget(this);
+    central->setObjectName(QStringLiteral("PanelMain"));
+    auto *mainLayout = new QHBoxLayout(central);
+    mainLayout->setContentsMargins(4, 4, 4, 4);
+
+    // input panel: the page and the control bar under it
+    PanelIn = new QWidget(central);
+    PanelIn->setObjectName(QStringLiteral("PanelIn"));
+    auto *inLayout = new QVBoxLayout(PanelIn);
+    inLayout->setContentsMargins(0, 0, 0, 0);
+    ScrollBoxStart = new QScrollArea(PanelIn);
+    ScrollBoxStart->setObjectName(QStringLiteral("ScrollBoxStart"));
+    ScrollBoxStart->setWidgetResizable(true);
+    ScrollBoxStart->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    ScrollBoxStart->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    PageStart = BuildInputPage();
+    ScrollBoxStart->setWidget(PageStart);
+    inLayout->addWidget(ScrollBoxStart, 1);
+    PanelIn->setFixedWidth(kPanelInWidth + ScrollBoxStart->verticalScrollBar()->sizeHint().width() +
+                           2 * ScrollBoxStart->frameWidth());
+
+    auto *bar = new QWidget(PanelIn);
+    bar->setObjectName(QStringLiteral("PanelControlBar"));
+    auto *barLayout = new QHBoxLayout(bar);
+    barLayout->setContentsMargins(0, 2, 0, 0);
+    bbHidePanIn = new QPushButton(QStringLiteral("Свернуть"), bar);
+    bbHidePanIn->setObjectName(QStringLiteral("bbHidePanIn"));
+    bbHidePanIn->setToolTip(QStringLiteral("Скрыть исходные данные"));
+    ActionGoNext = new QAction(QStringLiteral("Далее"), this);
+    ActionGoNext->setObjectName(QStringLiteral("ActionGoNext"));
+    ActionGoNext->setShortcut(QKeySequence(Qt::Key_F9));
+    addAction(ActionGoNext);
+    bbGoNext = new QPushButton(QStringLiteral("Расчет"), bar);
+    bbGoNext->setObjectName(QStringLiteral("bbGoNext"));
+    bbGoNext->setToolTip(QStringLiteral("Выполнить расчет (F9)"));
+    QFont bold = bbGoNext->font();
+    bold.setBold(true);
+    bbGoNext->setFont(bold);
+    cbDetailed = new QCheckBox(QStringLiteral("Подробно"), bar);
+    cbDetailed->setObjectName(QStringLiteral("cbDetailed"));
+    cbDetailed->setChecked(true);
+    barLayout->addWidget(bbHidePanIn);
+    barLayout->addStretch(1);
+    barLayout->addWidget(cbDetailed);
+    barLayout->addWidget(bbGoNext);
+    inLayout->addWidget(bar);
+    mainLayout->addWidget(PanelIn);
+
+    // output panel: the report, then "Развернуть", "Сохранить", "Вентилятор", a new calculation
+    PanelOut = new ReportOutputPanel(central, programFolder);
+    PanelOut->setObjectName(QStringLiteral("PanelOut"));
+    PanelOut->setFanKind(QStringLiteral("Smk"));
+    bbShowPanIn = new QPushButton(QStringLiteral("Развернуть"), PanelOut);
+    bbShowPanIn->setObjectName(QStringLiteral("bbShowPanIn"));
+    bbShowPanIn->setToolTip(QStringLiteral("Показать исходные данные"));
+    bbShowPanIn->hide();
+    bbNewCalc = new QToolButton(PanelOut);
+    bbNewCalc->setObjectName(QStringLiteral("bbNewCalc"));
+    bbNewCalc->setIcon(style()->standardIcon(QStyle::SP_FileIcon));
+    bbNewCalc->setToolTip(QStringLiteral("Открыть новый расчет"));
+    bbNewCalc->setAccessibleName(QStringLiteral("Открыть новый расчет"));
+    bool placed = false;
+    if (auto *v = qobject_cast<QBoxLayout *>(PanelOut->layout())) {
+        for (int i = 0; i < v->count() && !placed; ++i) {
+            if (auto *h = qobject_cast<QBoxLayout *>(v->itemAt(i)->layout())) {
+                h->insertWidget(0, bbShowPanIn);
+                h->addWidget(bbNewCalc);
+                placed = true;
+            }
+        }
+        if (!placed) {
+            auto *h = new QHBoxLayout;
+            h->addWidget(bbShowPanIn);
+            h->addStretch(1);
+            h->addWidget(bbNewCalc);
+            v->addLayout(h);
+        }
+    }
+    PanelOut->setFileNameSource([this] {
+        const auto *project = PageStart->findChild<QLineEdit *>(QStringLiteral("EditProjectName"));
+        const auto *system = PageStart->findChild<QLineEdit *>(QStringLiteral("EditSystemName"));
+        return std::pair(project ? project->text() : QString(),
+                         system ? system->text() : QString());
+    });
+    if (shell_.settings)
+        PanelOut->setSaveFolder(shell_.settings->PathSave());
+    mainLayout->addWidget(PanelOut, 1);
+    setCentralWidget(central);
+
+    connect(bbHidePanIn, &QPushButton::clicked, this, &TFormSmkOutVentCalc::bbHidePanInClick);
+    connect(bbShowPanIn, &QPushButton::clicked, this, &TFormSmkOutVentCalc::bbShowPanInClick);
+    connect(bbGoNext, &QPushButton::clicked, ActionGoNext, &QAction::trigger);
+    connect(ActionGoNext, &QAction::triggered, this, [this] { ActionGoNextExecute(); });
+    connect(bbNewCalc, &QToolButton::clicked, this, &TFormSmkOutVentCalc::ActionNewCalcExecute);
+
+    // the designed heights, recorded before any group is hidden
+    HgbDoorSizes = gbDoorSizes->sizeHint().height();
+    HgbHeightNoSmoke = gbHeightNoSmoke->sizeHint().height();
+    HgbFireLoads = gbFireLoads->sizeHint().height();
+    HgbFirePower = gbFirePower->sizeHint().height();
+    HgbCorridorSize = gbCorridorSize->sizeHint().height();
+    HgbFireplace = gbFireplace->sizeHint().height();
+    HgbParkingFireplace = gbParkingFireplace->sizeHint().height();
+
+    // the start state: defaults, the default network, the corridor variant
+    ExhaustInputs start = ExhaustInputs::Defaults();
+    ControlsFromInputs(start);
+    YchastkiTemp = Ychastki;
+    calc_.Report.BeginReport(kExhaustReportTitle);
+    ShowReport();
+    MarkUnmodified();
+
+    if (shell_.popupTip)
+        shell_.popupTip->CloseWhenActivated(this);
+    resize(1200, 760);
+    setWindowState(Qt::WindowMaximized);
+}
+
+TFormSmkOutVentCalc::~TFormSmkOutVentCalc() = default;
+
+void TFormSmkOutVentCalc::setNotifier(Notifier *notifier) {
+    notifier_ = notifier ? notifier : &boxNotifier_;
+    calc_ = ExhaustCalc(notifier_);
+    FormShaftSegment->setNotifier(notifier);
+}
+
+void TFormSmkOutVentCalc::BuildMenu() {
+    QMenu *file = menuBar()->addMenu(QStringLiteral("&Файл"));
+    file->setObjectName(QStringLiteral("NFile"));
+    QAction *open = file->addAction(QStringLiteral("&Загрузить проект"));
+    open->setObjectName(QStringLiteral("ActionOpenFile"));
+    QAction *save = file->addAction(QStringLiteral("Сохранить проект &как..."));
+    save->setObjectName(QStringLiteral("ActionSaveFile"));
+    file->addSeparator();
+    QAction *newCalc = file->addAction(QStringLiteral("Открыть &новый расчет..."));
+    newCalc->setObjectName(QStringLiteral("ActionNewCalc"));
+    file->addSeparator();
+    QAction *pathSave = file->addAction(QStringLiteral("Выбрать &папку проектов"));
+    pathSave->setObjectName(QStringLiteral("ActionPathSave"));
+    file->addSeparator();
+    QAction *exit = file->addAction(QStringLiteral("В&ыход"));
+    exit->setObjectName(QStringLiteral("NExit"));
+    QAction *help = menuBar()->addAction(QStringLiteral("&Инструкция"));
+    help->setObjectName(QStringLiteral("NHelp"));
+    QAction *about = menuBar()->addAction(QStringLiteral("&О программе"));
+    about->setObjectName(QStringLiteral("NAbout"));
+    connect(open, &QAction::triggered, this, &TFormSmkOutVentCalc::OpenFileExecute);
+    connect(save, &QAction::triggered, this, &TFormSmkOutVentCalc::SaveProjectExecute);
+    connect(newCalc, &QAction::triggered, this, &TFormSmkOutVentCalc::ActionNewCalcExecute);
+    connect(pathSave, &QAction::triggered, this, &TFormSmkOutVentCalc::ActionPathSaveExecute);
+    connect(exit, &QAction::triggered, this, &QWidget::close);
+    connect(help, &QAction::triggered, this, &TFormSmkOutVentCalc::NHelpClick);
+    connect(about, &QAction::triggered, this, &TFormSmkOutVentCalc::NAboutClick);
+}
+
+QGroupBox *TFormSmkOutVentCalc::NewGroup(const QString &name, const QString &title) {
+    auto *group = new QGroupBox(title, PageStart);
+    group->setObjectName(name);
+    return group;
+}
+
+QToolButton *TFormSmkOutVentCalc::NewTipButton(const QString &name, const QString &topic) {
+    auto *button = new QToolButton(PageStart);
+    button->setObjectName(name);
+    button->setText(QStringLiteral("?"));
+    button->setToolTip(QStringLiteral("Подсказка"));
+    button->setAccessibleName(QStringLiteral("Подсказка: ") + topic);
+    button->setFixedSize(20, 20);
+    button->setAutoRaise(true);
+    QFont f = button->font();
+    f.setBold(true);
+    button->setFont(f);
+    button->setStyleSheet(QStringLiteral("QToolButton { color: #1a4fa0; }"));
+    connect(button, &QToolButton::clicked, this, [this, button] { ShowTip(button); });
+    return button;
+}
+
+QLineEdit *TFormSmkOutVentCalc::AddEditRow(QGridLayout *grid, int row, const QString &name,
+                                           const QString &caption, const QString &unit,
+                                           const QString &tip) {
+    QWidget *parent = grid->parentWidget();
+    auto *label = new QLabel(caption, parent);
+    label->setObjectName(QStringLiteral("Lab") + name.mid(4));
+    label->setWordWrap(true);
+    auto *edit = new QLineEdit(parent);
+    edit->setObjectName(name);
+    edit->setFixedWidth(70);
+    label->setBuddy(edit);
+    edit->setAccessibleName(AccessibleCaption(caption));
+    grid->addWidget(label, row, 0);
+    grid->addWidget(edit, row, 1, Qt::AlignTop);
+    if (!unit.isEmpty()) {
+        auto *u = new QLabel(unit, parent);
+        u->setObjectName(QStringLiteral("LabUnit") + name.mid(4));
+        grid->addWidget(u, row, 2, Qt::AlignTop);
+    }
+    if (!tip.isEmpty())
+        grid->addWidget(NewTipButton(tip, AccessibleCaption(caption)), row, 3, Qt::AlignTop);
+    return edit;
+}
+
+namespace {
+
+QGridLayout *NewGrid(QWidget *parent) {
+    auto *grid = new QGridLayout(parent);
+    grid->setColumnStretch(0, 1);
+    grid->setColumnMinimumWidth(2, 34);
+    grid->setColumnMinimumWidth(3, 20);
+    grid->setHorizontalSpacing(4);
+    grid->setVerticalSpacing(3);
+    grid->setContentsMargins(6, 4, 4, 4);
+    return grid;
+}
+
+QRadioButton *NewRadio(const QString &name, const QString &caption, QWidget *parent) {
+    auto *rb = new QRadioButton(caption, parent);
+    rb->setObjectName(name);
+    return rb;
+}
+
+QLabel *ContinuationLabel(const QString &name, const QString &text, QWidget *parent) {
+    auto *label = new QLabel(text, parent);
+    label->setObjectName(name);
+    label->setCursor(Qt::PointingHandCursor);
+    label->setContentsMargins(22, 0, 0, 0);
+    return label;
+}
+
+} // namespace
+
+QWidget *TFormSmkOutVentCalc::BuildInputPage() {
+    PageStart = new QWidget;
+    PageStart->setObjectName(QStringLiteral("PageStart"));
+    auto *page = new QVBoxLayout(PageStart);
+    page->setContentsMargins(2, 2, 2, 2);
+    page->setSpacing(4);
+
+    // project
+    {
+        QGroupBox *g = NewGroup(QStringLiteral("gbProject"), QStringLiteral(" Проект "));
+        auto *grid = new QGridLayout(g);
+        grid->setContentsMargins(6, 4, 4, 4);
+        const auto nameRow = [&](int row, const QString &name, const QString &caption) {
+            auto *label = new QLabel(caption, g);
+            auto *edit = new QLineEdit(g);
+            edit->setObjectName(name);
+            label->setBuddy(edit);
+            edit->setAccessibleName(caption);
+            grid->addWidget(label, row * 2, 0, 1, 3);
+            grid->addWidget(edit, row * 2 + 1, 0, 1, 3);
+        };
+        nameRow(0, QStringLiteral("EditProjectName"), QStringLiteral("Наименование проекта"));
+        nameRow(1, QStringLiteral("EditSystemName"),
+                QStringLiteral("Наименование вентиляционной системы"));
+        auto *openButton = new QToolButton(g);
+        openButton->setObjectName(QStringLiteral("SpeedButtonOpenFile"));
+        openButton->setIcon(style()->standardIcon(QStyle::SP_DialogOpenButton));
+        openButton->setToolTip(QStringLiteral("Загрузить проект из файла"));
+        openButton->setAccessibleName(QStringLiteral("Загрузить проект из файла"));
+        auto *saveButton = new QToolButton(g);
+        saveButton->setObjectName(QStringLiteral("SpeedButtonSaveFile"));
+        saveButton->setIcon(style()->standardIcon(QStyle::SP_DialogSaveButton));
+        saveButton->setToolTip(QStringLiteral("Сохранить проект в файл"));
+        saveButton->setAccessibleName(QStringLiteral("Сохранить проект в файл"));
+        auto *buttons = new QHBoxLayout;
+        buttons->addWidget(openButton);
+        buttons->addWidget(saveButton);
+        buttons->addStretch(1);
+        buttons->addWidget(NewTipButton(QStringLiteral("sbTipProject"), QStringLiteral("проект")));
+        grid->addLayout(buttons, 4, 0, 1, 3);
+        connect(openButton, &QToolButton::clicked, this, &TFormSmkOutVentCalc::OpenFileExecute);
+        connect(saveButton, &QToolButton::clicked, this, &TFormSmkOutVentCalc::SaveProjectExecute);
+        page->addWidget(g);
+    }
+
+    // variant
+    {
+        QGroupBox *g = NewGroup(QStringLiteral("gbCalcVariant"),
+                                QStringLiteral(" Вариант вытяжной противодымной вентиляции "));
+        auto *grid = new QGridLayout(g);
+        grid->setContentsMargins(6, 4, 4, 4);
+        grid->setVerticalSpacing(0);
+        grid->setColumnStretch(0, 1);
+        const struct {
+            const char *radio;
+            QString caption;
+            const char *label;
+            QString continuation;
+            const char *tip;
+        } variants[] = {
+            {"rbCalcCorridor", QStringLiteral("из вестибюлей, холлов, коридоров, торговых моллов,"),
+             "LabCalcCorridor", QStringLiteral("атриумов и т.п., смежных с горящим помещением"),
+             "sbTipCalcCorridor"},
+            {"rbCalcRoom", QStringLiteral("из зальных помещений различного назначения и"),
+             "LabCalcRoom1", QStringLiteral("атриумов"), "sbTipCalcRoom"},
+            {"rbCalcGallery", QStringLiteral("из залов атриумов, при пожаре непосредственно"),
+             "LabCalcGallery", QStringLiteral("под галереей на уровне основания атриума"),
+             "sbTipCalcGallery"},
+            {"rbCalcParking", QStringLiteral("из закрытых надземных и подземных автостоянок"),
+             nullptr, QString(), "sbTipCalcParking"},
+        };
+        int row = 0;
+        for (const auto &v : variants) {
+            QRadioButton *rb = NewRadio(QString::fromLatin1(v.radio), v.caption, g);
+            rb->setAccessibleName(v.continuation.isEmpty()
+                                      ? v.caption
+                                      : v.caption + QLatin1Char(' ') + v.continuation);
+            grid->addWidget(rb, row, 0);
+            grid->addWidget(NewTipButton(QString::fromLatin1(v.tip), rb->accessibleName()), row, 1);
+            connect(rb, &QRadioButton::clicked, this, &TFormSmkOutVentCalc::rbCalcVariantClick);
+            ++row;
+            if (v.label) {
+                QLabel *label = ContinuationLabel(QString::fromLatin1(v.label), v.continuation, g);
+                label->installEventFilter(this);
+                grid->addWidget(label, row++, 0);
+            }
+            grid->setRowMinimumHeight(row, 4);
+            ++row;
+        }
+        // the reserve variant keeps its place in the radio order but is never offered
+        QRadioButton *reserve = NewRadio(QStringLiteral("rbCalcReserve"), QString(), g);
+        reserve->setEnabled(false);
+        reserve->hide();
+        page->addWidget(g);
+    }
+
+    // building: type, location, sprinklers
+    {
+        QGroupBox *g = NewGroup(QStringLiteral("gbBuilding"), QStringLiteral(" Здание "));
+        auto *grid = new QGridLayout(g);
+        grid->setContentsMargins(6, 4, 4, 4);
+        grid->setColumnStretch(3, 1);
+        const auto radioRow = [&](int row, const QString &caption,
+                                  std::initializer_list<std::pair<const char *, QString>> radios,
+                                  const char *tip) {
+            auto *label = new QLabel(caption, g);
+            grid->addWidget(label, row, 0);
+            auto *box = new QWidget(g);
+            box->setObjectName(QStringLiteral("Pan") + QString::fromLatin1(tip).mid(5));
+            auto *h = new QHBoxLayout(box);
+            h->setContentsMargins(0, 0, 0, 0);
+            for (const auto &[name, text] : radios) {
+                QRadioButton *rb = NewRadio(QString::fromLatin1(name), text, box);
+                rb->setAccessibleName(AccessibleCaption(caption) + QStringLiteral(": ") + text);
+                h->addWidget(rb);
+            }
+            h->addStretch(1);
+            grid->addWidget(box, row, 1, 1, 3);
+            grid->addWidget(NewTipButton(QString::fromLatin1(tip), AccessibleCaption(caption)),
+                            row, 4);
+        };
+        radioRow(0, QStringLiteral("Тип здания:"),
+                 {{"rbLivingBuilding", QStringLiteral("Жилое")},
+                  {"rbPublicBuilding", QStringLiteral("Общественное")}},
+                 "sbTipBuilding");
+        radioRow(1, QStringLiteral("Местонахождение:"),
+                 {{"rbInTownBuilding", QStringLiteral("В городе")},
+                  {"rbOutTownBuilding", QStringLiteral("За городом")}},
+                 "sbTipLocation");
+        page->addWidget(g);
+    }
+
+    // room sizes
+    {
+        QGroupBox *g = NewGroup(QStringLiteral("gbRoomSizes"), QStringLiteral(" Размеры помещения "));
+        auto *v = new QVBoxLayout(g);
+        v->setContentsMargins(6, 4, 4, 4);
+        auto *top = new QHBoxLayout;
+        cbRoomSizeVariant = new QComboBox(g);
+        cbRoomSizeVariant->setObjectName(QStringLiteral("cbRoomSizeVariant"));
+        cbRoomSizeVariant->addItem(QStringLiteral("Длина + Ширина + Высота"));
+        cbRoomSizeVariant->addItem(QStringLiteral("Площадь пола + Ширина + Высота"));
+        cbRoomSizeVariant->setAccessibleName(QStringLiteral("Вариант ввода размеров помещения"));
+        top->addWidget(cbRoomSizeVariant, 1);
+        top->addWidget(NewTipButton(QStringLiteral("sbTipRoomSizes"),
+                                    QStringLiteral("размеры помещения")));
+        v->addLayout(top);
+        PanRoomABH = new QWidget(g);
+        PanRoomABH->setObjectName(QStringLiteral("PanRoomABH"));
+        QGridLayout *a = NewGrid(PanRoomABH);
+        a->setContentsMargins(0, 0, 0, 0);
+        AddEditRow(a, 0, QStringLiteral("EditRoomLength"), QStringLiteral("Длина, a:"),
+                   QStringLiteral("м"));
+        AddEditRow(a, 1, QStringLiteral("EditRoomWidth"), QStringLiteral("Ширина, b:"),
+                   QStringLiteral("м"));
+        AddEditRow(a, 2, QStringLiteral("EditRoomHeight"), QStringLiteral("Высота, h:"),
+                   QStringLiteral("м"));
+        PanRoomSBH = new QWidget(g);
+        PanRoomSBH->setObjectName(QStringLiteral("PanRoomSBH"));
+        QGridLayout *s = NewGrid(PanRoomSBH);
+        s->setContentsMargins(0, 0, 0, 0);
+        AddEditRow(s, 0, QStringLiteral("EditFloorAreaSH"), QStringLiteral("Площадь пола, Ff:"),
+                   QStringLiteral("м²"));
+        AddEditRow(s, 1, QStringLiteral("EditRoomWidthSH"),
+                   QStringLiteral("Минимальная ширина, b:"), QStringLiteral("м"));
+        AddEditRow(s, 2, QStringLiteral("EditRoomHeightSH"), QStringLiteral("Высота, h:"),
+                   QStringLiteral("м"));
+        PanRoomSBH->hide();
+        v->addWidget(PanRoomABH);
+        v->addWidget(PanRoomSBH);
+        connect(cbRoomSizeVariant, &QComboBox::currentIndexChanged, this,
+                &TFormSmkOutVentCalc::cbRoomSizeVariantChange);
+        page->addWidget(g);
+    }
+
+    // smoke-free height
+    {
+        gbHeightNoSmoke = NewGroup(QStringLiteral("gbHeightNoSmoke"), QString());
+        QGridLayout *grid = NewGrid(gbHeightNoSmoke);
+        AddEditRow(grid, 0, QStringLiteral("EditNoSmokeHeight"),
+                   QStringLiteral("Высота незадымляемой зоны, Hнз:"), QStringLiteral("м"),
+                   QStringLiteral("sbTipNoSmokeH"));
+        page->addWidget(gbHeightNoSmoke);
+    }
+
+    // door sizes
+    {
+        gbDoorSizes = NewGroup(QStringLiteral("gbDoorSizes"),
+                               QStringLiteral(" Размеры проемов горящего помещения "));
+        auto *h = new QHBoxLayout(gbDoorSizes);
+        h->setContentsMargins(6, 4, 4, 4);
+        sgDoorSizes = new QTableWidget(10, 2, gbDoorSizes);
+        sgDoorSizes->setObjectName(QStringLiteral("sgDoorSizes"));
+        sgDoorSizes->setAccessibleName(QStringLiteral("Размеры проемов"));
+        sgDoorSizes->setHorizontalHeaderLabels(
+            {QStringLiteral("Ширина Bi, м"), QStringLiteral("Высота Hi, м")});
+        sgDoorSizes->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
+        sgDoorSizes->verticalHeader()->setDefaultSectionSize(20);
+        sgDoorSizes->verticalHeader()->setMinimumWidth(24);
+        sgDoorSizes->setFixedHeight(20 * 5 + sgDoorSizes->horizontalHeader()->sizeHint().height() + 4);
+        for (int r = 0; r < 10; ++r)
+            for (int c = 0; c < 2; ++c)
+                sgDoorSizes->setItem(r, c, new QTableWidgetItem);
+        h->addWidget(sgDoorSizes, 1);
+        h->addWidget(NewTipButton(QStringLiteral("sbTipDoorSizes"), QStringLiteral("размеры проемов")),
+                     0, Qt::AlignTop);
+        page->addWidget(gbDoorSizes);
+    }
+
+    // fire area, critical heat flux, sprinklers
+    {
+        QGroupBox *g = NewGroup(QStringLiteral("gbFireArea"), QString());
+        QGridLayout *grid = NewGrid(g);
+        auto *label = new QLabel(QStringLiteral("Система АУПТ:"), g);
+        auto *box = new QWidget(g);
+        box->setObjectName(QStringLiteral("PanAUPT"));
+        auto *hb = new QHBoxLayout(box);
+        hb->setContentsMargins(0, 0, 0, 0);
+        for (const auto &[name, text] :
+             {std::pair{"rbAUPTNo", QStringLiteral("Нет")},
+              std::pair{"rbAUPTSprinkler3x3", QStringLiteral("Спринклеры 3x3 м")},
+              std::pair{"rbAUPTSprinkler4x4", QStringLiteral("Спринклеры 4x4 м")}}) {
+            QRadioButton *rb = NewRadio(QString::fromLatin1(name), text, box);
+            rb->setAccessibleName(QStringLiteral("Система АУПТ: ") + text);
+            rb->setEnabled(false);
+            hb->addWidget(rb);
+        }
+        hb->addStretch(1);
+        auto *boxRow = new QVBoxLayout;
+        boxRow->addWidget(label);
+        boxRow->addWidget(box);
+        grid->addLayout(boxRow, 0, 0, 1, 3);
+        QToolButton *tipAupt = NewTipButton(QStringLiteral("sbTipAUPT"), QStringLiteral("система АУПТ"));
+        tipAupt->setEnabled(false);
+        grid->addWidget(tipAupt, 0, 3, Qt::AlignTop);
+        AddEditRow(grid, 1, QStringLiteral("EditFireArea"),
+                   QStringLiteral("Площадь очага пожара, Fo:"), QStringLiteral("м²"),
+                   QStringLiteral("sbTipFireArea"));
+        AddEditRow(grid, 2, QStringLiteral("EditQr"),
+                   QStringLiteral("Критическая плотность теплового потока, qr:"),
+                   QStringLiteral("кВт/м²"), QStringLiteral("sbTipQr"));
+        page->addWidget(g);
+    }
+
+    // fire power (car park)
+    {
+        gbFirePower = NewGroup(QStringLiteral("gbFirePower"), QString());
+        QGridLayout *grid = NewGrid(gbFirePower);
+        AddEditRow(grid, 0, QStringLiteral("EditFireHeatPower"),
+                   QStringLiteral("Мощность тепловыделения, Qf:"), QStringLiteral("кВт"),
+                   QStringLiteral("sbTipFireHeatPower"));
+        page->addWidget(gbFirePower);
+    }
+
+    // fire loads
+    {
+        gbFireLoads = NewGroup(QStringLiteral("gbFireLoads"), QStringLiteral(" Горючие вещества "));
+        auto *v = new QVBoxLayout(gbFireLoads);
+        v->setContentsMargins(6, 4, 4, 4);
+        auto *head = new QHBoxLayout;
+        auto *hint = new QLabel(QStringLiteral("Щелкните по панели, чтобы выбрать из справочника"),
+                                gbFireLoads);
+        hint->setObjectName(QStringLiteral("LabFireLoadsHint"));
+        QFont small = hint->font();
+        small.setItalic(true);
+        hint->setFont(small);
+        head->addWidget(hint, 1);
+        head->addWidget(NewTipButton(QStringLiteral("sbTipFireLoad"), QStringLiteral("горючие вещества")));
+        v->addLayout(head);
+        const auto panel = [&](const QString &name, const QString &title, QLabel *&nameLabel,
+                               QLabel *&valueLabel, const QString &tip) {
+            auto *frame = new QFrame(gbFireLoads);
+            frame->setObjectName(name);
+            frame->setFrameShape(QFrame::StyledPanel);
+            frame->setCursor(Qt::PointingHandCursor);
+            frame->setFocusPolicy(Qt::StrongFocus);
+            frame->setToolTip(QStringLiteral("Выбрать из справочника"));
+            frame->setAccessibleName(title + QStringLiteral(" - выбрать из справочника"));
+            frame->installEventFilter(this);
+            auto *grid = new QGridLayout(frame);
+            grid->setContentsMargins(4, 2, 2, 2);
+            grid->setVerticalSpacing(1);
+            auto *t = new QLabel(title, frame);
+            t->setObjectName(name + QStringLiteral("Title"));
+            QFont bold = t->font();
+            bold.setBold(true);
+            t->setFont(bold);
+            nameLabel = new QLabel(frame);
+            nameLabel->setWordWrap(true);
+            valueLabel = new QLabel(frame);
+            valueLabel->setWordWrap(true);
+            grid->addWidget(t, 0, 0);
+            grid->addWidget(NewTipButton(tip, title), 0, 1);
+            grid->addWidget(nameLabel, 1, 0, 1, 2);
+            grid->addWidget(valueLabel, 2, 0, 1, 2);
+            grid->setColumnStretch(0, 1);
+            v->addWidget(frame);
+            return frame;
+        };
+        PanFLDensity = panel(QStringLiteral("PanFLDensity"),
+                             QStringLiteral("Удельная пожарная нагрузка"), LabFLDensityName,
+                             LabFLDensityValue, QStringLiteral("sbTipFLDensity"));
+        LabFLDensityName->setObjectName(QStringLiteral("LabFLDensityName"));
+        LabFLDensityValue->setObjectName(QStringLiteral("LabFLDensityValue"));
+        PanFireLoad = panel(QStringLiteral("PanFireLoad"), QStringLiteral("Пожарная нагрузка"),
+                            LabFireLoadName, LabFireLoadValues, QStringLiteral("sbTipFL"));
+        LabFireLoadName->setObjectName(QStringLiteral("LabFireLoadName"));
+        LabFireLoadValues->setObjectName(QStringLiteral("LabFireLoadValues"));
+        page->addWidget(gbFireLoads);
+    }
+
+    // room air temperature
+    {
+        QGroupBox *g = NewGroup(QStringLiteral("gbRoomAirTemp"), QString());
+        QGridLayout *grid = NewGrid(g);
+        AddEditRow(grid, 0, QStringLiteral("EditRoomAirTemp"),
+                   QStringLiteral("Температура воздуха в помещении, tr:"), QStringLiteral("°C"));
+        page->addWidget(g);
+    }
+
+    // corridor
+    {
+        gbCorridorSize = NewGroup(QStringLiteral("gbCorridorSize"), QStringLiteral(" Коридор "));
+        QGridLayout *grid = NewGrid(gbCorridorSize);
+        AddEditRow(grid, 0, QStringLiteral("EditCorridorLength"), QStringLiteral("Длина коридора, lc:"),
+                   QStringLiteral("м"));
+        AddEditRow(grid, 1, QStringLiteral("EditCorridorArea"), QStringLiteral("Площадь коридора, Ac:"),
+                   QStringLiteral("м²"));
+        AddEditRow(grid, 2, QStringLiteral("EditCrdrDoorArea"),
+                   QStringLiteral("Площадь двери при выходе из коридора, Ad:"), QStringLiteral("м²"),
+                   QStringLiteral("sbTipCrdrDoor"));
+        AddEditRow(grid, 3, QStringLiteral("EditCrdrDoorHeight"), QStringLiteral("Высота двери, Hd:"),
+                   QStringLiteral("м"));
+        QLineEdit *height = AddEditRow(grid, 4, QStringLiteral("EditCorridorHeight"),
+                                       QStringLiteral("Высота потолка коридора, hк:"),
+                                       QStringLiteral("м"), QStringLiteral("sbTipCrdrHeight"));
+        AddEditRow(grid, 5, QStringLiteral("EditCrdrNoSmokeHeight"),
+                   QStringLiteral("Высота незадымляемой зоны, Hнз:"), QStringLiteral("м"),
+                   QStringLiteral("sbTipCrdrNoSmkH"));
+        LabCrdrNoSmkRange = new QLabel(gbCorridorSize);
+        LabCrdrNoSmkRange->setObjectName(QStringLiteral("LabCrdrNoSmkRange"));
+        grid->addWidget(LabCrdrNoSmkRange, 6, 0, 1, 3, Qt::AlignRight);
+        AddEditRow(grid, 7, QStringLiteral("EditFirstFloorLevel"),
+                   QStringLiteral("Отметка клапана первого обслуживаемого этажа, h1:"),
+                   QStringLiteral("м"));
+        connect(height, &QLineEdit::textChanged, this,
+                &TFormSmkOutVentCalc::EditCorridorHeightChange);
+        page->addWidget(gbCorridorSize);
+    }
+
+    // fireplace (room, under gallery)
+    {
+        gbFireplace = NewGroup(QStringLiteral("gbFireplace"), QStringLiteral(" Очаг пожара и дымовой слой "));
+        QGridLayout *grid = NewGrid(gbFireplace);
+        AddEditRow(grid, 0, QStringLiteral("EditRoomMaxSmkPerim"),
+                   QStringLiteral("Макс. периметр горизонтального сечения дымового слоя, lsm "
+                                  "(пусто - вычислить):"),
+                   QStringLiteral("м"));
+        AddEditRow(grid, 1, QStringLiteral("EditBurningFullness"),
+                   QStringLiteral("Полнота сгорания, η:"), QString(),
+                   QStringLiteral("sbTipBurningFullness"));
+        AddEditRow(grid, 2, QStringLiteral("EditHeatRadiation"),
+                   QStringLiteral("Коэффициент теплопотерь на излучение, r:"), QString());
+        PanGallery = new QWidget(gbFireplace);
+        PanGallery->setObjectName(QStringLiteral("PanGallery"));
+        QGridLayout *gg = NewGrid(PanGallery);
+        gg->setContentsMargins(0, 0, 0, 0);
+        AddEditRow(gg, 0, QStringLiteral("EditInitSmkWidth"),
+                   QStringLiteral("Начальная ширина струи дыма, W:"), QStringLiteral("м"));
+        AddEditRow(gg, 1, QStringLiteral("EditGlrTopSmkBot"),
+                   QStringLiteral("Высота от потолка галереи до нижней границы дымового слоя, Zb:"),
+                   QStringLiteral("м"));
+        AddEditRow(gg, 2, QStringLiteral("EditGalleryTopHeight"),
+                   QStringLiteral("Высота до потолка галереи, Hg:"), QStringLiteral("м"));
+        grid->addWidget(PanGallery, 3, 0, 1, 4);
+        page->addWidget(gbFireplace);
+    }
+
+    // parking fireplace
+    {
+        gbParkingFireplace = NewGroup(QStringLiteral("gbParkingFireplace"),
+                                      QStringLiteral(" Дымовой слой автостоянки "));
+        QGridLayout *grid = NewGrid(gbParkingFireplace);
+        AddEditRow(grid, 0, QStringLiteral("EditParkMaxSmkPerim"),
+                   QStringLiteral("Макс. периметр горизонтального сечения дымового слоя, lsm:"),
+                   QStringLiteral("м"));
+        AddEditRow(grid, 1, QStringLiteral("EditSmokeEquArea"),
+                   QStringLiteral("Эквивалентная площадь горизонтального сечения дымового "
+                                  "слоя, Asm:"),
+                   QStringLiteral("м²"));
+        AddEditRow(grid, 2, QStringLiteral("EditParkHRadiation"),
+                   QStringLiteral("Коэффициент теплопотерь на излучение, r:"), QString());
+        auto *s = new QPushButton(QStringLiteral("S"), gbParkingFireplace);
+        s->setObjectName(QStringLiteral("sbParkingSmoke"));
+        s->setToolTip(QStringLiteral("Задать в соответствии с размерами помещения"));
+        s->setAccessibleName(QStringLiteral("Задать в соответствии с размерами помещения"));
+        s->setFixedSize(24, 22);
+        grid->addWidget(s, 0, 3, Qt::AlignTop);
+        connect(s, &QPushButton::clicked, this, &TFormSmkOutVentCalc::sbParkingSmokeClick);
+        page->addWidget(gbParkingFireplace);
+    }
+
+    // outside air
+    {
+        QGroupBox *g = NewGroup(QStringLiteral("gbOutside"), QStringLiteral(" Наружный воздух "));
+        QGridLayout *grid = NewGrid(g);
+        AddEditRow(grid, 0, QStringLiteral("EditOutsideAirTemp"),
+                   QStringLiteral("Температура наружного воздуха, tн:"), QStringLiteral("°C"));
+        AddEditRow(grid, 1, QStringLiteral("EditOutAirTempComp"),
+                   QStringLiteral("Температура наружного воздуха для расчета компенсации, tн:"),
+                   QStringLiteral("°C"));
+        AddEditRow(grid, 2, QStringLiteral("EditWindSpeed"), QStringLiteral("Скорость ветра, vв:"),
+                   QStringLiteral("м/с"));
+        page->addWidget(g);
+    }
+
+    // network
+    {
+        QGroupBox *g = NewGroup(QStringLiteral("gbShaft"), QString());
+        auto *v = new QVBoxLayout(g);
+        v->setContentsMargins(6, 4, 4, 4);
+        auto *head = new QHBoxLayout;
+        auto *title = new QLabel(QStringLiteral("Параметры сети вытяжной противодымной вентиляции"), g);
+        title->setObjectName(QStringLiteral("LabShaftHdr"));
+        title->setWordWrap(true);
+        QFont bold = title->font();
+        bold.setBold(true);
+        title->setFont(bold);
+        head->addWidget(title, 1);
+        head->addWidget(NewTipButton(QStringLiteral("sbTipShaftHdr"),
+                                     QStringLiteral("две системы из одного коридора")));
+        v->addLayout(head);
+        auto *shaftRow = new QHBoxLayout;
+        cbShaft = new QCheckBox(QStringLiteral("Шахта (вертикальный коллектор)"), g);
+        cbShaft->setObjectName(QStringLiteral("cbShaft"));
+        shaftRow->addWidget(cbShaft);
+        shaftRow->addWidget(NewTipButton(QStringLiteral("sbTipShaft"), QStringLiteral("шахта")));
+        shaftRow->addStretch(1);
+        v->addLayout(shaftRow);
+        ListBoxYchastki = new QListWidget(g);
+        ListBoxYchastki->setObjectName(QStringLiteral("ListBoxYchastki"));
+        ListBoxYchastki->setAccessibleName(QStringLiteral("Участки сети"));
+        ListBoxYchastki->setItemDelegate(new SegmentDelegate(this));
+        ListBoxYchastki->setUniformItemSizes(true);
+        ListBoxYchastki->setMinimumHeight(kItemHeight * 4 + 4);
+        ListBoxYchastki->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+        v->addWidget(ListBoxYchastki);
+        auto *buttons = new QHBoxLayout;
+        bAdd = new QToolButton(g);
+        bAdd->setObjectName(QStringLiteral("bAdd"));
+        bAdd->setText(QStringLiteral("+"));
+        bAdd->setToolTip(QStringLiteral("Добавить этаж"));
+        bAdd->setAccessibleName(QStringLiteral("Добавить этаж"));
+        bEdit = new QPushButton(QStringLiteral("Изменить"), g);
+        bEdit->setObjectName(QStringLiteral("bEdit"));
+        bEdit->setToolTip(QStringLiteral("Изменить этаж"));
+        bEditGroup = new QPushButton(QStringLiteral("Группа"), g);
+        bEditGroup->setObjectName(QStringLiteral("bEditGroup"));
+        bEditGroup->setToolTip(QStringLiteral("Изменить группу этажей"));
+        bRemove = new QToolButton(g);
+        bRemove->setObjectName(QStringLiteral("bRemove"));
+        bRemove->setText(QStringLiteral("−"));
+        bRemove->setToolTip(QStringLiteral("Удалить этаж"));
+        bRemove->setAccessibleName(QStringLiteral("Удалить этаж"));
+        for (QToolButton *tb : {bAdd, bRemove}) {
+            tb->setFixedSize(28, 24);
+            QFont f = tb->font();
+            f.setBold(true);
+            f.setPointSizeF(f.pointSizeF() * 1.3);
+            tb->setFont(f);
+        }
+        buttons->addWidget(bAdd);
+        buttons->addWidget(bEdit);
+        buttons->addWidget(bEditGroup);
+        buttons->addWidget(bRemove);
+        buttons->addStretch(1);
+        v->addLayout(buttons);
+        connect(bAdd, &QToolButton::clicked, this, &TFormSmkOutVentCalc::bAddClick);
+        connect(bEdit, &QPushButton::clicked, this, &TFormSmkOutVentCalc::bEditClick);
+        connect(bEditGroup, &QPushButton::clicked, this, &TFormSmkOutVentCalc::bEditGroupClick);
+        connect(bRemove, &QToolButton::clicked, this, &TFormSmkOutVentCalc::bRemoveClick);
+        connect(cbShaft, &QCheckBox::clicked, this, &TFormSmkOutVentCalc::cbShaftClick);
+        connect(ListBoxYchastki, &QListWidget::currentRowChanged, this,
+                [this] { UpdateSegmentButtons(); });
+        connect(ListBoxYchastki, &QListWidget::itemDoubleClicked, this,
+                [this] { bEditClick(); });
+        page->addWidget(g);
+    }
+
+    // end segment and the exhaust device
+    {
+        QGroupBox *g = NewGroup(QStringLiteral("gbEndSegment"), QStringLiteral(" Конечный участок "));
+        QGridLayout *grid = NewGrid(g);
+        QRadioButton *exhaust = NewRadio(
+            QStringLiteral("rbEndExhaust"),
+            QStringLiteral("Вентилятор с воздуховодами и выбросное устройство (Pv)"), g);
+        QRadioButton *roof =
+            NewRadio(QStringLiteral("rbEndRoofFan"), QStringLiteral("Крышный/настенный вентилятор (Psv)"), g);
+        // the long caption wraps inside the narrow panel
+        exhaust->setText(QStringLiteral("Вентилятор с воздуховодами и выбросное\nустройство (Pv)"));
+        exhaust->setAccessibleName(
+            QStringLiteral("Вентилятор с воздуховодами и выбросное устройство (Pv)"));
+        grid->addWidget(exhaust, 0, 0, 1, 3);
+        grid->addWidget(NewTipButton(QStringLiteral("sbTipEndSegment"), QStringLiteral("конечный участок")),
+                        0, 3, Qt::AlignTop);
+        grid->addWidget(roof, 1, 0, 1, 3);
+        QLineEdit *pd = AddEditRow(grid, 2, QStringLiteral("EditShaftConDuctResist"),
+                                   QStringLiteral("Суммарное сопротивление\nприсоединительных "
+                                                  "воздуховодов, Pd:"),
+                                   QStringLiteral("Па"), QStringLiteral("sbTipExhaust"));
+        QLineEdit *vf = AddEditRow(grid, 3, QStringLiteral("EditExhaustGasSpeed"),
+                                   QStringLiteral("Скорость истечения продуктов\nгорения из "
+                                                  "выбросного устройства, vf:"),
+                                   QStringLiteral("м/с"));
+        for (QLineEdit *e : {pd, vf}) {
+            exhaustFieldWidgets_ << e;
+            const QString base = e->objectName().mid(4);
+            if (auto *l = g->findChild<QLabel *>(QStringLiteral("Lab") + base))
+                exhaustFieldWidgets_ << l;
+            if (auto *u = g->findChild<QLabel *>(QStringLiteral("LabUnit") + base))
+                exhaustFieldWidgets_ << u;
+        }
+        connect(exhaust, &QRadioButton::clicked, this, [this] { EnableExhaustFields(true); });
+        connect(roof, &QRadioButton::clicked, this, [this] { EnableExhaustFields(false); });
+        page->addWidget(g);
+    }
+    page->addStretch(1);
+    return PageStart;
+}
+
+// ---------------------------------------------------------------------------------------------
+// controls <-> inputs
+
+ExhaustInputs TFormSmkOutVentCalc::InputsFromControls() const {
+    ExhaustInputs in;
+    for (const QLineEdit *edit : PageStart->findChildren<QLineEdit *>()) {
+        const QString name = edit->objectName();
+        if (name.startsWith(QStringLiteral("Edit")))
+            in.setText(S(name), S(edit->text()));
+    }
+    for (const QAbstractButton *b : PageStart->findChildren<QAbstractButton *>()) {
+        const QString name = b->objectName();
+        if ((name.startsWith(QStringLiteral("rb")) || name.startsWith(QStringLiteral("cb"))) &&
+            b->isCheckable())
+            in.checks[S(name)] = b->isChecked();
+    }
+    in.checks["cbDetailed"] = cbDetailed->isChecked();
+    in.RoomSizeVariantIndex = cbRoomSizeVariant->currentIndex() == 1 ? 1 : 0;
+    for (int r = 0; r < 10; ++r)
+        for (int c = 0; c < 2; ++c) {
+            const QTableWidgetItem *item = sgDoorSizes->item(r, c);
+            in.DoorGrid[static_cast<size_t>(r)][static_cast<size_t>(c)] =
+                item ? S(item->text()) : std::string();
+        }
+    in.FireLoadDensity = FireLoadDensity;
+    in.FireLoad = FireLoad;
+    in.Ychastki = Ychastki;
+    return in;
+}
+
+void TFormSmkOutVentCalc::ControlsFromInputs(const ExhaustInputs &in) {
+    for (QLineEdit *edit : PageStart->findChildren<QLineEdit *>()) {
+        const QString name = edit->objectName();
+        if (name.startsWith(QStringLiteral("Edit")) && edit != nullptr)
+            edit->setText(Q(in.text(S(name))));
+    }
+    for (QAbstractButton *b : PageStart->findChildren<QAbstractButton *>()) {
+        const QString name = b->objectName();
+        if (qobject_cast<QRadioButton *>(b) && in.isChecked(S(name)))
+            b->setChecked(true);
+    }
+    {
+        const QSignalBlocker block(cbShaft);
+        cbShaft->setChecked(in.isChecked("cbShaft"));
+    }
+    CalcWithShaft = cbShaft->isChecked();
+    if (in.checks.count("cbDetailed"))
+        cbDetailed->setChecked(in.isChecked("cbDetailed"));
+    {
+        const QSignalBlocker block(cbRoomSizeVariant);
+        roomSizeIndex_ = in.RoomSizeVariantIndex == 1 ? 1 : 0;
+        cbRoomSizeVariant->setCurrentIndex(roomSizeIndex_);
+        PanRoomABH->setVisible(roomSizeIndex_ == 0);
+        PanRoomSBH->setVisible(roomSizeIndex_ == 1);
+    }
+    for (int r = 0; r < 10; ++r)
+        for (int c = 0; c < 2; ++c)
+            sgDoorSizes->item(r, c)->setText(
+                Q(in.DoorGrid[static_cast<size_t>(r)][static_cast<size_t>(c)]));
+    FireLoadDensity = in.FireLoadDensity;
+    FireLoad = in.FireLoad;
+    Ychastki = in.Ychastki;
+    SyncMiddleSegments(Ychastki);
+    RefreshSegmentList(0);
+    UpdateSegmentButtons();
+    ShowFireLoadInfo();
+    const bool fireArea = !in.text("EditFireArea").empty();
+    const QString fireAreaText = Q(in.text("EditFireArea"));
+    rbCalcVariantClick();
+    // a project of the room variants keeps its fire area (the layout clears it for the others)
+    if (fireArea && (CalcVariant == TCalcVariant::cvrntRoom ||
+                     CalcVariant == TCalcVariant::cvrntUnderGallery))
+        PageStart->findChild<QLineEdit *>(QStringLiteral("EditFireArea"))->setText(fireAreaText);
+    EnableExhaustFields(in.isChecked("rbEndExhaust"));
+    EditCorridorHeightChange();
+}
+
+// ---------------------------------------------------------------------------------------------
+// variant layout and small commands
+
+void TFormSmkOutVentCalc::SetEnabledColoured(QLineEdit *edit, bool enabled) {
+    edit->setEnabled(enabled);
+    QPalette pal = QApplication::palette(edit);
+    if (!enabled)
+        pal.setColor(QPalette::Base, pal.color(QPalette::Button));
+    edit->setPalette(pal);
+}
+
+void TFormSmkOutVentCalc::rbCalcVariantClick() {
+    CalcVariant = calc_.ReadCalcVariant(InputsFromControls());
+    const bool corridor = CalcVariant == TCalcVariant::cvrntCorridor;
+    const bool room = CalcVariant == TCalcVariant::cvrntRoom;
+    const bool gallery = CalcVariant == TCalcVariant::cvrntUnderGallery;
+    const bool parking = CalcVariant == TCalcVariant::cvrntParking;
+    const auto child = [this](const char *name) {
+        return PageStart->findChild<QWidget *>(QString::fromLatin1(name));
+    };
+
+    for (const char *name : {"rbLivingBuilding", "rbPublicBuilding"})
+        child(name)->setEnabled(corridor);
+    for (const char *name : {"rbAUPTNo", "rbAUPTSprinkler3x3", "rbAUPTSprinkler4x4", "sbTipAUPT"})
+        child(name)->setEnabled(false);
+
+    const bool fire = room || gallery;
+    auto *fireArea = static_cast<QLineEdit *>(child("EditFireArea"));
+    auto *qr = static_cast<QLineEdit *>(child("EditQr"));
+    SetEnabledColoured(fireArea, fire);
+    SetEnabledColoured(qr, fire);
+    for (const char *name : {"LabFireArea", "LabQr", "LabUnitFireArea", "LabUnitQr"})
+        child(name)->setEnabled(fire);
+    child("sbTipFireArea")->setVisible(fire);
+    child("sbTipQr")->setVisible(fire);
+    if (!fire) {
+        calc_.FireArea = 0;
+        fireArea->clear();
+    }
+
+    gbDoorSizes->setVisible(corridor);
+    gbHeightNoSmoke->setVisible(!corridor);
+    gbFireLoads->setVisible(!parking);
+    gbFirePower->setVisible(parking);
+    gbCorridorSize->setVisible(corridor);
+    gbFireplace->setVisible(fire);
+    PanGallery->setVisible(gallery);
+    gbParkingFireplace->setVisible(parking);
+
+    PanFLDensity->setEnabled(corridor);
+    child("sbTipShaftHdr")->setVisible(corridor);
+}
+
+void TFormSmkOutVentCalc::cbRoomSizeVariantChange(int index) {
+    if (index == roomSizeIndex_ || index < 0)
+        return;
+    const auto text = [this](const char *name) {
+        return S(PageStart->findChild<QLineEdit *>(QString::fromLatin1(name))->text());
+    };
+    const auto set = [this](const char *name, double value) {
+        PageStart->findChild<QLineEdit *>(QString::fromLatin1(name))->setText(General(value));
+    };
+    // the newly shown fields describe the same room as the fields just left
+    if (index == 1) {
+        const double a = ReadRealInput(text("EditRoomLength"));
+        const double b = ReadRealInput(text("EditRoomWidth"));
+        set("EditFloorAreaSH", a * b);
+        set("EditRoomWidthSH", b);
+        set("EditRoomHeightSH", ReadRealInput(text("EditRoomHeight")));
+    } else {
+        const double f = ReadRealInput(text("EditFloorAreaSH"));
+        const double b = ReadRealInput(text("EditRoomWidthSH"));
+        set("EditRoomLength", b != 0 ? f / b : 0);
+        set("EditRoomWidth", b);
+        set("EditRoomHeight", ReadRealInput(text("EditRoomHeightSH")));
+    }
+    roomSizeIndex_ = index;
+    PanRoomABH->setVisible(index == 0);
+    PanRoomSBH->setVisible(index == 1);
+}
+
+void TFormSmkOutVentCalc::EnableExhaustFields(bool enabled) {
+    for (QWidget *w : exhaustFieldWidgets_) {
+        if (auto *edit = qobject_cast<QLineEdit *>(w))
+            SetEnabledColoured(edit, enabled);
+        else
+            w->setEnabled(enabled);
+    }
+}
+
+void TFormSmkOutVentCalc::EditCorridorHeightChange() {
+    const auto *edit = PageStart->findChild<QLineEdit *>(QStringLiteral("EditCorridorHeight"));
+    calc_.CorridorHeight = ReadRealInput(S(edit->text()));
+    LabCrdrNoSmkRange->setText(QStringLiteral("(от ") + General(0.4 * calc_.CorridorHeight) +
+                               QStringLiteral(" до ") + General(0.5 * calc_.CorridorHeight) +
+                               QStringLiteral(" м)"));
+}
+
+void TFormSmkOutVentCalc::ShowFireLoadInfo() {
+    LabFLDensityName->setText(Q(FireLoadDensity.Name));
+    LabFLDensityValue->setText(QStringLiteral("qп = ") + General(FireLoadDensity.FLDensity) +
+                               QStringLiteral(" МДж/м²"));
+    LabFireLoadName->setText(Q(FireLoad.Name));
+    LabFireLoadValues->setText(QStringLiteral("Qнср = ") + General(FireLoad.BurnEnergy) +
+                               QStringLiteral(" МДж/кг;  Uл = ") + General(FireLoad.FireSpeed) +
+                               QStringLiteral(" м/с;\nψср = ") + General(FireLoad.SBurnSpeed) +
+                               QStringLiteral(" кг/(м²·с)"));
+}
+
+void TFormSmkOutVentCalc::SelectFireLoadDensity() {
+    if (!PanFLDensity->isEnabled())
+        return;
+    if (auto chosen = TFormSelectFireLoadDensity::select(this, densities_, dataFolder_)) {
+        FireLoadDensity = *chosen;
+        ShowFireLoadInfo();
+    }
+}
+
+void TFormSmkOutVentCalc::SelectFireLoad() {
+    if (auto chosen = TFormSelectFireLoad::select(this, fireLoads_, dataFolder_)) {
+        FireLoad = *chosen;
+        ShowFireLoadInfo();
+    }
+}
+
+void TFormSmkOutVentCalc::sbParkingSmokeClick() {
+    ExhaustInputs in = InputsFromControls();
+    ApplyParkingSmokeProposal(in);
+    for (const char *name : {"EditParkMaxSmkPerim", "EditSmokeEquArea", "EditParkHRadiation"})
+        PageStart->findChild<QLineEdit *>(QString::fromLatin1(name))->setText(Q(in.text(name)));
+}
+
+void TFormSmkOutVentCalc::ShowTip(QToolButton *button) {
+    if (!shell_.popupTip || !button)
+        return;
+    shell_.popupTip->InitAndShow(button->mapToGlobal(QPoint(0, 0)), QString(),
+                                 ExhaustTipText(button->objectName()));
+}
+
+bool TFormSmkOutVentCalc::eventFilter(QObject *watched, QEvent *event) {
+    const bool click = event->type() == QEvent::MouseButtonRelease;
+    const bool key = event->type() == QEvent::KeyPress &&
+                     (static_cast<QKeyEvent *>(event)->key() == Qt::Key_Space ||
+                      static_cast<QKeyEvent *>(event)->key() == Qt::Key_Return ||
+                      static_cast<QKeyEvent *>(event)->key() == Qt::Key_Enter);
+    if (click || key) {
+        const QString name = watched->objectName();
+        QString radio;
+        if (name == QStringLiteral("LabCalcCorridor"))
+            radio = QStringLiteral("rbCalcCorridor");
+        else if (name == QStringLiteral("LabCalcRoom1"))
+            radio = QStringLiteral("rbCalcRoom");
+        else if (name == QStringLiteral("LabCalcGallery"))
+            radio = QStringLiteral("rbCalcGallery");
+        if (!radio.isEmpty() && click) {
+            auto *rb = PageStart->findChild<QRadioButton *>(radio);
+            rb->setFocus();
+            rb->setChecked(true);
+            rbCalcVariantClick();
+            return true;
+        }
+        if (watched == PanFLDensity) {
+            SelectFireLoadDensity();
+            return true;
+        }
+        if (watched == PanFireLoad) {
+            SelectFireLoad();
+            return true;
+        }
+    }
+    return QMainWindow::eventFilter(watched, event);
+}
+
+void TFormSmkOutVentCalc::bbHidePanInClick() {
+    PanelIn->hide();
+    bbShowPanIn->show();
+}
+
+void TFormSmkOutVentCalc::bbShowPanInClick() {
+    PanelIn->show();
+    bbShowPanIn->hide();
+}
+
+QStringList TFormSmkOutVentCalc::NewCalcArguments() const {
+    return NewInstanceArguments(shell_.bannerMode);
+}
+
+void TFormSmkOutVentCalc::ActionNewCalcExecute() {
+    StartNewInstance(shell_.bannerMode);
+}
+
+void TFormSmkOutVentCalc::ActionPathSaveExecute() {
+    if (shell_.selectPathSave)
+        shell_.selectPathSave->exec();
+    if (shell_.settings)
+        PanelOut->setSaveFolder(shell_.settings->PathSave());
+}
+
+void TFormSmkOutVentCalc::NHelpClick() {
+    ShowHelpContents(this, QCoreApplication::applicationDirPath());
+}
+
+void TFormSmkOutVentCalc::NAboutClick() {
+    if (shell_.about) {
+        shell_.about->exec();
+        return;
+    }
+    TFormAbout about(this);
+    about.exec();
+}
+
+// ---------------------------------------------------------------------------------------------
+// the run
+
+void TFormSmkOutVentCalc::ShowReport() {
+    calc_.Report.BuildFullReport();
+    PanelOut->setReport(calc_.Report.RTFull);
+    PanelOut->setDutyPoint(calc_.FanGasVolumeExps, calc_.FanPressure);
+}
+
+RunOutcome TFormSmkOutVentCalc::ActionGoNextExecute() {
+    const ExhaustInputs in = InputsFromControls();
+    CalcVariant = calc_.ReadCalcVariant(in);
+    const RunOutcome outcome = calc_.Run(in);
+    PanelOut->setReport(calc_.Report.RTFull);
+    PanelOut->setDutyPoint(calc_.FanGasVolumeExps, calc_.FanPressure);
+    return outcome;
+}
+
+// ---------------------------------------------------------------------------------------------
+// the network list
+
+int TFormSmkOutVentCalc::SelectedSegment() const {
+    return SegmentOfItem(ListBoxYchastki->currentRow(), static_cast<int>(Ychastki.size()));
+}
+
+void TFormSmkOutVentCalc::RefreshSegmentList(int index) {
+    const int n = static_cast<int>(Ychastki.size());
+    const QSignalBlocker block(ListBoxYchastki);
+    if (n == 0) {
+        ListBoxYchastki->clear();
+    } else {
+        while (ListBoxYchastki->count() > n)
+            delete ListBoxYchastki->takeItem(ListBoxYchastki->count() - 1);
+        while (ListBoxYchastki->count() < n) {
+            auto *item = new QListWidgetItem(QString::number(ListBoxYchastki->count()));
+            item->setSizeHint(QSize(0, kItemHeight));
+            ListBoxYchastki->addItem(item);
+        }
+        for (int i = 0; i < n; ++i)
+            ListBoxYchastki->item(i)->setData(
+                Qt::AccessibleTextRole,
+                SegmentAccessibleText(Ychastki, SegmentOfItem(i, n), CalcWithShaft));
+        ListBoxYchastki->setCurrentRow(IsSegmentIndex(index, n) ? ItemOfSegment(index, n) : 0);
+    }
+    ListBoxYchastki->viewport()->update();
+}
+
+void TFormSmkOutVentCalc::UpdateSegmentButtons() {
+    const SegmentButtons b = exhaust::UpdateSegmentButtons(static_cast<int>(Ychastki.size()),
+                                                           SelectedSegment(), CalcWithShaft);
+    bAdd->setEnabled(b.Add);
+    bEdit->setEnabled(b.Edit);
+    bEditGroup->setEnabled(b.Group);
+    bRemove->setEnabled(b.Remove);
+}
+
+bool TFormSmkOutVentCalc::RunSegmentEditor() {
+    return FormShaftSegment->exec() == QDialog::Accepted;
+}
+
+void TFormSmkOutVentCalc::bAddClick() {
+    const int n = static_cast<int>(Ychastki.size());
+    if (!CalcWithShaft && n > 0)
+        return;
+    const int p = AddInsertionIndex(n, SelectedSegment());
+    if (p < 0)
+        return;
+    FormShaftSegment->State = EditorForAdd(Ychastki, CalcWithShaft);
+    if (!RunSegmentEditor())
+        return;
+    const int select = AddSegments(Ychastki, p, FormShaftSegment->State, notifier_);
+    if (select < 0)
+        return;
+    RefreshSegmentList(select);
+    UpdateSegmentButtons();
+}
+
+void TFormSmkOutVentCalc::bEditClick() {
+    const int n = static_cast<int>(Ychastki.size());
+    const int a = SelectedSegment();
+    if (!IsSegmentIndex(a, n))
+        return;
+    FormShaftSegment->State = EditorForEditOne(Ychastki, a, CalcWithShaft);
+    if (!RunSegmentEditor())
+        return;
+    ApplyEditOne(Ychastki, a, FormShaftSegment->State);
+    RefreshSegmentList(a);
+}
+
+void TFormSmkOutVentCalc::bEditGroupClick() {
+    const int n = static_cast<int>(Ychastki.size());
+    const int a = SelectedSegment();
+    if (!CalcWithShaft || !IsSegmentIndex(a, n))
+        return;
+    FormShaftSegment->State = EditorForEditGroup(Ychastki, a, CalcWithShaft);
+    if (!RunSegmentEditor())
+        return;
+    RefreshSegmentList(ApplyEditGroup(Ychastki, FormShaftSegment->State));
+}
+
+void TFormSmkOutVentCalc::bRemoveClick() {
+    const int a = SelectedSegment();
+    if (!CalcWithShaft || !RemoveSegment(Ychastki, a, notifier_))
+        return;
+    RefreshSegmentList(a);
+    UpdateSegmentButtons();
+}
+
+void TFormSmkOutVentCalc::cbShaftClick() {
+    if (!SwitchShaft(Ychastki, YchastkiTemp, CalcWithShaft, cbShaft->isChecked()))
+        return;
+    RefreshSegmentList(0);
+    UpdateSegmentButtons();
+}
+
+// ---------------------------------------------------------------------------------------------
+// project files
+
+QString TFormSmkOutVentCalc::ProjectDialogFolder() const {
+    if (shell_.settings && !shell_.settings->PathSave().isEmpty() &&
+        QFileInfo(shell_.settings->PathSave()).isDir())
+        return shell_.settings->PathSave();
+    return {};
+}
+
+std::string TFormSmkOutVentCalc::ProjectSnapshot() const {
+    std::string bytes;
+    if (!ExhaustProjectBytes(InputsFromControls(), "", bytes).ok)
+        return {};
+    return bytes;
+}
+
+bool TFormSmkOutVentCalc::IsModified() const {
+    const std::string now = ProjectSnapshot();
+    // inputs that cannot be written count as changed: they have never been saved
+    return now.empty() || now != savedSnapshot_;
+}
+
+void TFormSmkOutVentCalc::MarkUnmodified() {
+    savedSnapshot_ = ProjectSnapshot();
+}
+
+void TFormSmkOutVentCalc::SaveProjectExecute() {
+    QFileDialog dialog(this, QStringLiteral("Сохранение файла проекта расчета дымоудаления"));
+    dialog.setObjectName(QStringLiteral("SaveDialogProject"));
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setNameFilter(QStringLiteral("Проект расчета дымоудаления (*.smkprj)"));
+    dialog.setDefaultSuffix(QStringLiteral("smkprj"));
+    const QString folder = ProjectDialogFolder();
+    if (!folder.isEmpty())
+        dialog.setDirectory(folder);
+    const QString name = Q(DefaultProjectName(InputsFromControls()));
+    if (!name.isEmpty())
+        dialog.selectFile(name + QStringLiteral(".smkprj"));
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return;
+    SaveProjectAs(dialog.selectedFiles().front());
+}
+
+bool TFormSmkOutVentCalc::SaveProjectAs(const QString &fileName) {
+    QString path = fileName;
+    if (QFileInfo(path).suffix().isEmpty())
+        path += QStringLiteral(".smkprj");
+    const ProjectResult result =
+        SaveExhaustProject(QFile::encodeName(path).toStdString(), InputsFromControls());
+    if (!result.ok) {
+        QMessageBox::critical(this, MessageTitle(), MessageText(result.error));
+        return false;
+    }
+    MarkUnmodified();
+    return true;
+}
+
+void TFormSmkOutVentCalc::OpenFileExecute() {
+    QFileDialog dialog(this, QStringLiteral("Открытие файла проекта расчета дымоудаления"));
+    dialog.setObjectName(QStringLiteral("OpenDialogProject"));
+    dialog.setAcceptMode(QFileDialog::AcceptOpen);
+    dialog.setFileMode(QFileDialog::ExistingFile);
+    dialog.setNameFilter(QStringLiteral("Проект расчета дымоудаления (*.smkprj)"));
+    dialog.setDefaultSuffix(QStringLiteral("smkprj"));
+    const QString folder = ProjectDialogFolder();
+    if (!folder.isEmpty())
+        dialog.setDirectory(folder);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return;
+    LoadProject(dialog.selectedFiles().front());
+}
+
+bool TFormSmkOutVentCalc::LoadProject(const QString &fileName) {
+    ExhaustInputs in = InputsFromControls();
+    const ProjectResult result = LoadExhaustProject(QFile::encodeName(fileName).toStdString(), in);
+    if (!result.ok) {
+        // the window keeps its inputs; the user learns why the file was refused
+        QMessageBox::warning(this, MessageTitle(), MessageText(result.error));
+        return false;
+    }
+    ScrollBoxStart->verticalScrollBar()->setValue(0);
+    ControlsFromInputs(in);
+    MarkUnmodified();
+    return true;
+}
+
+void TFormSmkOutVentCalc::closeEvent(QCloseEvent *event) {
+    if (IsModified()) {
+        const auto answer = QMessageBox::question(
+            this, MessageTitle(), QStringLiteral("Сохранить изменения в проекте?"),
+            QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, QMessageBox::Yes);
+        if (answer == QMessageBox::Cancel) {
+            event->ignore();
+            return;
+        }
+        if (answer == QMessageBox::Yes) {
+            SaveProjectExecute();
+            if (IsModified()) {
+                // not saved (cancelled or failed): stay open so nothing is lost
+                event->ignore();
+                return;
+            }
+        }
+    }
+    if (shell_.popupTip)
+        shell_.popupTip->hide();
+    event->accept();
+}
+
+} // namespace orvane::exhaust

@@ -1,0 +1,175 @@
+#pragma once
+// The smoke exhaust window: the input page of every variant and of the network on the left, the
+// report of the last calculation on the right.
+
+#include "catalogs/fire_load_catalog.h"
+#include "exhaust/exhaust_calc.h"
+#include "exhaust/exhaust_inputs.h"
+#include "exhaust/ui/message_box_notifier.h"
+#include "shell/shell_windows.h"
+
+#include <QMainWindow>
+
+#include <string>
+
+class QAbstractButton;
+class QAction;
+class QCheckBox;
+class QComboBox;
+class QFrame;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QListWidget;
+class QPushButton;
+class QRadioButton;
+class QScrollArea;
+class QTableWidget;
+class QToolButton;
+
+namespace orvane {
+class ReportOutputPanel;
+}
+
+namespace orvane::exhaust {
+
+class TFormShaftSegment;
+
+class TFormSmkOutVentCalc : public QMainWindow {
+    Q_OBJECT
+public:
+    // programFolder: where the fan selection program is looked for (default: the program's own).
+    explicit TFormSmkOutVentCalc(const ShellWindows &shell, QWidget *parent = nullptr,
+                                 const QString &programFolder = {});
+    ~TFormSmkOutVentCalc() override;
+
+    // Messages of the input steps and of the list commands; message boxes unless replaced.
+    void setNotifier(Notifier *notifier);
+
+    // --- the controls as data ---
+    ExhaustInputs InputsFromControls() const;
+    void ControlsFromInputs(const ExhaustInputs &inputs);
+
+    // --- commands ---
+    void rbCalcVariantClick();
+    RunOutcome ActionGoNextExecute();
+    void bbHidePanInClick();
+    void bbShowPanInClick();
+    void ActionNewCalcExecute();
+    QStringList NewCalcArguments() const;
+    void ActionPathSaveExecute();
+    void NHelpClick();
+    void NAboutClick();
+    void EnableExhaustFields(bool enabled);
+    void EditCorridorHeightChange();
+    void ShowFireLoadInfo();
+    void sbParkingSmokeClick();
+
+    // --- the network list ---
+    void bAddClick();
+    void bEditClick();
+    void bEditGroupClick();
+    void bRemoveClick();
+    void cbShaftClick();
+    void RefreshSegmentList(int index);
+    void UpdateSegmentButtons();
+    int SelectedSegment() const;
+    const TYchastki &Segments() const { return Ychastki; }
+    bool WithShaft() const { return CalcWithShaft; }
+    TFormShaftSegment *SegmentEditor() const { return FormShaftSegment; }
+
+    // --- project files ---
+    void SaveProjectExecute();
+    void OpenFileExecute();
+    // Without dialogs: false (and a message) when the file could not be written or read.
+    bool SaveProjectAs(const QString &fileName);
+    bool LoadProject(const QString &fileName);
+    // True when the inputs differ from what was last loaded or saved (or from the start state).
+    bool IsModified() const;
+    void MarkUnmodified();
+
+    const ExhaustCalc &Calc() const { return calc_; }
+    ReportOutputPanel *OutputPanel() const { return PanelOut; }
+    TCalcVariant CalcVariant = TCalcVariant::cvrntCorridor;
+    // The designed heights of the collapsible groups.
+    int HgbDoorSizes = 0, HgbHeightNoSmoke = 0, HgbFireLoads = 0, HgbFirePower = 0,
+        HgbCorridorSize = 0, HgbFireplace = 0, HgbParkingFireplace = 0;
+
+protected:
+    void closeEvent(QCloseEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    void BuildMenu();
+    QWidget *BuildInputPage();
+    QGroupBox *NewGroup(const QString &name, const QString &title);
+    QLineEdit *AddEditRow(class QGridLayout *grid, int row, const QString &name,
+                          const QString &caption, const QString &unit,
+                          const QString &tip = {});
+    QToolButton *NewTipButton(const QString &name, const QString &topic);
+    void ShowTip(QToolButton *button);
+    void ShowReport();
+    void cbRoomSizeVariantChange(int index);
+    void SelectFireLoadDensity();
+    void SelectFireLoad();
+    QString ProjectDialogFolder() const;
+    std::string ProjectSnapshot() const;
+    void SetEnabledColoured(QLineEdit *edit, bool enabled);
+    bool RunSegmentEditor();
+
+    ShellWindows shell_;
+    MessageBoxNotifier boxNotifier_;
+    Notifier *notifier_;
+    ExhaustCalc calc_;
+    TYchastki Ychastki;
+    TYchastki YchastkiTemp;
+    bool CalcWithShaft = true;
+    TFireLoadDensity FireLoadDensity;
+    TFireLoad FireLoad;
+    FireLoadCatalog fireLoads_;
+    FireLoadDensityCatalog densities_;
+    QString dataFolder_;
+    std::string savedSnapshot_;
+    int roomSizeIndex_ = 0;
+
+    TFormShaftSegment *FormShaftSegment = nullptr;
+    QWidget *PanelIn = nullptr;
+    QScrollArea *ScrollBoxStart = nullptr;
+    QWidget *PageStart = nullptr;
+    ReportOutputPanel *PanelOut = nullptr;
+    QPushButton *bbHidePanIn = nullptr;
+    QPushButton *bbShowPanIn = nullptr;
+    QPushButton *bbGoNext = nullptr;
+    QToolButton *bbNewCalc = nullptr;
+    QCheckBox *cbDetailed = nullptr;
+    QAction *ActionGoNext = nullptr;
+
+    QGroupBox *gbDoorSizes = nullptr;
+    QGroupBox *gbHeightNoSmoke = nullptr;
+    QGroupBox *gbFireLoads = nullptr;
+    QGroupBox *gbFirePower = nullptr;
+    QGroupBox *gbCorridorSize = nullptr;
+    QGroupBox *gbFireplace = nullptr;
+    QGroupBox *gbParkingFireplace = nullptr;
+    QWidget *PanGallery = nullptr;
+    QComboBox *cbRoomSizeVariant = nullptr;
+    QWidget *PanRoomABH = nullptr;
+    QWidget *PanRoomSBH = nullptr;
+    QTableWidget *sgDoorSizes = nullptr;
+    QFrame *PanFLDensity = nullptr;
+    QFrame *PanFireLoad = nullptr;
+    QLabel *LabFLDensityName = nullptr;
+    QLabel *LabFLDensityValue = nullptr;
+    QLabel *LabFireLoadName = nullptr;
+    QLabel *LabFireLoadValues = nullptr;
+    QLabel *LabCrdrNoSmkRange = nullptr;
+    QListWidget *ListBoxYchastki = nullptr;
+    QCheckBox *cbShaft = nullptr;
+    QToolButton *bAdd = nullptr;
+    QPushButton *bEdit = nullptr;
+    QPushButton *bEditGroup = nullptr;
+    QToolButton *bRemove = nullptr;
+    QList<QWidget *> exhaustFieldWidgets_;
+};
+
+} // namespace orvane::exhaust

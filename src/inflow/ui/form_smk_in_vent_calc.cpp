@@ -1,0 +1,1380 @@
+#include "inflow/ui/form_smk_in_vent_calc.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QButtonGroup>
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QCoreApplication>
+#include <QFileDialog>
+#include <QFrame>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScrollArea>
+#include <QSplitter>
+#include <QTextEdit>
+#include <QToolButton>
+#include <QVBoxLayout>
+
+#include "inflow/inflow_project.h"
+#include "inflow/ui/inflow_tips.h"
+#include "report/report_output.h"
+#include "report/ui/report_output_panel.h"
+#include "shell/about_box.h"
+#include "shell/desktop_actions.h"
+#include "shell/popup_tip.h"
+#include "shell/settings.h"
+
+namespace orvane::inflow {
+
+namespace {
+
+const QString kCaption = QStringLiteral("Орвейн - Расчёт системы приточной противодымной вентиляции");
+const QString kProjectFilter = QStringLiteral("Проект приточного ДУ (*.isrprj)");
+const QColor kChevronHot(128, 0, 0);
+constexpr int kHeaderHeight = 24;
+constexpr int kEditWidth = 72;
+
+QString Q(std::string_view s) {
+    return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size()));
+}
+
+// "Lab" + the control name without its kind prefix: the caption label of an edit.
+QString LabelName(const QString &control, const QString &suffix = {}) {
+    QString base = control;
+    if (base.startsWith(QStringLiteral("Edit")))
+        base = base.mid(4);
+    else if (base.startsWith(QStringLiteral("cb")))
+        base = base.mid(2);
+    return QStringLiteral("Lab") + base + suffix;
+}
+
+// The accessible name of an edit: its caption without the trailing colon.
+QString AccessibleCaption(QString caption) {
+    caption = caption.trimmed();
+    if (caption.endsWith(QLatin1Char(':')))
+        caption.chop(1);
+    return caption;
+}
+
+} // namespace
+
+TFormSmkInVentCalc::TFormSmkInVentCalc(const ShellWindows &shell, QWidget *parent)
+    : QMainWindow(parent), shell_(shell), forward_(nullptr), boxes_(this), calc_(&forward_) {
+    forward_.setTarget(&boxes_);
+    askSaveChanges_ = [this] {
+        return QMessageBox::question(this, InflowMessageTitle(),
+                                     QStringLiteral("Сохранить изменения в проекте?"),
+                                     QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel,
+                                     QMessageBox::Yes);
+    };
+    FormCreate();
+}
+
+TFormSmkInVentCalc::~TFormSmkInVentCalc() = default;
+
+void TFormSmkInVentCalc::SetNotifier(Notifier *notifier) {
+    forward_.setTarget(notifier ? notifier : &boxes_);
+}
+
+void TFormSmkInVentCalc::SetSaveChangesQuestion(std::function<int()> ask) {
+    askSaveChanges_ = std::move(ask);
+}
+
+// ---------------------------------------------------------------------------------------------
+// Building the window
+
+void TFormSmkInVentCalc::FormCreate() {
+    setObjectName(QStringLiteral("FormSmkInVentCalc"));
+    setWindowTitle(kCaption);
+    flFirstTime_ = true;
+
+    BuildMenu();
+
+    auto *central = new QWidget(this);
+    auto *root = new QHBoxLayout(central);
+    root->setContentsMargins(2, 2, 2, 2);
+    root->setSpacing(4);
+    panelIn_ = BuildInputPanel();
+    root->addWidget(panelIn_);
+
+    panelOut_ = new ReportOutputPanel(central);
+    panelOut_->setObjectName(QStringLiteral("PanelOut"));
+    panelOut_->setFanKind(QStringLiteral("Sup"));
+    panelOut_->setFileNameSource([this] {
+        return std::pair<QString, QString>(Edit(QStringLiteral("EditProjectName"))->text(),
+                                           Edit(QStringLiteral("EditSystemName"))->text());
+    });
+    panelOut_->setSaveFolder(StartFolder());
+    bbShowPanIn_ = new QPushButton(QStringLiteral("►"), panelOut_);
+    bbShowPanIn_->setObjectName(QStringLiteral("bbShowPanIn"));
+    bbShowPanIn_->setToolTip(QStringLiteral("Развернуть"));
+    bbShowPanIn_->setAccessibleName(QStringLiteral("Развернуть"));
+    bbShowPanIn_->setFixedWidth(32);
+    bbShowPanIn_->hide();
+    bbNewCalc_ = new QPushButton(QStringLiteral("✚"), panelOut_);
+    bbNewCalc_->setObjectName(QStringLiteral("bbNewCalc"));
+    bbNewCalc_->setToolTip(QStringLiteral("Открыть новый расчет"));
+    bbNewCalc_->setAccessibleName(QStringLiteral("Открыть новый расчет"));
+    bbNewCalc_->setFixedWidth(32);
+    // The panel's button row holds "Сохранить" and "Вентилятор"; ours join it at both ends.
+    QBoxLayout *buttonRow = nullptr;
+    if (auto *outLayout = panelOut_->layout()) {
+        for (int i = 0; i < outLayout->count() && !buttonRow; ++i)
+            buttonRow = qobject_cast<QBoxLayout *>(outLayout->itemAt(i)->layout());
+    }
+    if (buttonRow) {
+        buttonRow->insertWidget(0, bbShowPanIn_);
+        buttonRow->addWidget(bbNewCalc_);
+    } else if (auto *outLayout = qobject_cast<QBoxLayout *>(panelOut_->layout())) {
+        auto *row = new QHBoxLayout;
+        row->addWidget(bbShowPanIn_);
+        row->addStretch(1);
+        row->addWidget(bbNewCalc_);
+        outLayout->addLayout(row);
+    }
+    connect(bbShowPanIn_, &QPushButton::clicked, this, &TFormSmkInVentCalc::bbShowPanInClick);
+    connect(bbNewCalc_, &QPushButton::clicked, this, &TFormSmkInVentCalc::ActionNewCalcExecute);
+    root->addWidget(panelOut_, 1);
+    setCentralWidget(central);
+
+    // Categories: expanded at their design height, collapsed to the header.
+    for (auto &category : categories_) {
+        category.PanTotal->layout()->activate();
+        category.ExpandHeight = category.PanTotal->sizeHint().height();
+        category.CollapseHeight = kHeaderHeight + 2;
+        category.Collapsed = false;
+    }
+
+    // The lift refresh here sees no floor counts yet (shaft 1), as the window did at creation.
+    rbSWWithExitClick();
+    rbExitsToSWViaDoorClick();
+    rbLiftMethodClick();
+    LiftRefresh(0, 0);
+
+    ApplyInputs(InflowInputs::Defaults());
+    cbWinPenetrationVarChange();
+    DuctShapeClick();
+
+    for (auto it = edits_.cbegin(); it != edits_.cend(); ++it) {
+        const QString hint = InflowEditHint(it.key());
+        if (!hint.isEmpty())
+            it.value()->setToolTip(WithLineBreaks(hint));
+    }
+
+    calc_.Report.BeginReport(kSupplyReportTitle);
+    calc_.Report.BuildFullReport();
+    ShowReport();
+
+    if (shell_.popupTip)
+        shell_.popupTip->CloseWhenActivated(this);
+    MarkSaved();
+    resize(1000, 680);
+    setWindowState(Qt::WindowMaximized);
+}
+
+void TFormSmkInVentCalc::BuildMenu() {
+    auto *menuFile = menuBar()->addMenu(QStringLiteral("&Файл"));
+    menuFile->setObjectName(QStringLiteral("NFile"));
+    auto *open = menuFile->addAction(QStringLiteral("&Загрузить проект"));
+    open->setObjectName(QStringLiteral("ActionOpenFile"));
+    auto *save = menuFile->addAction(QStringLiteral("Сохранить проект &как..."));
+    save->setObjectName(QStringLiteral("ActionSaveFile"));
+    menuFile->addSeparator();
+    auto *newCalc = menuFile->addAction(QStringLiteral("Открыть &новый расчет..."));
+    newCalc->setObjectName(QStringLiteral("ActionNewCalc"));
+    menuFile->addSeparator();
+    auto *exit = menuFile->addAction(QStringLiteral("В&ыход"));
+    exit->setObjectName(QStringLiteral("NExit"));
+    auto *help = menuBar()->addAction(QStringLiteral("&Инструкция"));
+    help->setObjectName(QStringLiteral("NHelp"));
+    auto *about = menuBar()->addAction(QStringLiteral("&О программе"));
+    about->setObjectName(QStringLiteral("NAbout"));
+
+    connect(open, &QAction::triggered, this, &TFormSmkInVentCalc::ActionOpenFileExecute);
+    connect(save, &QAction::triggered, this, &TFormSmkInVentCalc::ActionSaveFileExecute);
+    connect(newCalc, &QAction::triggered, this, &TFormSmkInVentCalc::ActionNewCalcExecute);
+    connect(exit, &QAction::triggered, this, &QWidget::close);
+    connect(help, &QAction::triggered, this,
+            [this] { ShowHelpContents(this, QCoreApplication::applicationDirPath()); });
+    connect(about, &QAction::triggered, this, [this] {
+        if (shell_.about) {
+            shell_.about->exec();
+        } else {
+            TFormAbout box(this);
+            box.exec();
+        }
+    });
+}
+
+QWidget *TFormSmkInVentCalc::BuildInputPanel() {
+    auto *panel = new QWidget(this);
+    panel->setObjectName(QStringLiteral("PanelIn"));
+    panel->setFixedWidth(460);
+    auto *layout = new QVBoxLayout(panel);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(2);
+
+    scrollBoxStart_ = new QScrollArea(panel);
+    scrollBoxStart_->setObjectName(QStringLiteral("ScrollBoxStart"));
+    scrollBoxStart_->setWidgetResizable(true);
+    scrollBoxStart_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    auto *page = new QWidget;
+    page->setObjectName(QStringLiteral("tshStart"));
+    auto *pageLayout = new QVBoxLayout(page);
+    pageLayout->setContentsMargins(4, 4, 4, 4);
+    pageLayout->setSpacing(4);
+    BuildProjectGroup(pageLayout);
+    BuildVariantGroup(pageLayout);
+    panStairWell_ = BuildStairWellPanel();
+    pageLayout->addWidget(panStairWell_);
+    panLift_ = BuildLiftPanel();
+    pageLayout->addWidget(panLift_);
+    panTambour_ = BuildTambourPanel();
+    pageLayout->addWidget(panTambour_);
+    pageLayout->addStretch(1);
+    scrollBoxStart_->setWidget(page);
+    layout->addWidget(scrollBoxStart_, 1);
+
+    auto *ctrl = new QWidget(panel);
+    ctrl->setObjectName(QStringLiteral("PanelInCtrl"));
+    auto *ctrlLayout = new QHBoxLayout(ctrl);
+    ctrlLayout->setContentsMargins(4, 2, 4, 2);
+    auto *bbNext = new QPushButton(QStringLiteral("Расчет"), ctrl);
+    bbNext->setObjectName(QStringLiteral("bbNext"));
+    bbNext->setMinimumWidth(120);
+    auto *bbHide = new QPushButton(QStringLiteral("◄"), ctrl);
+    bbHide->setObjectName(QStringLiteral("bbHidePanIn"));
+    bbHide->setToolTip(QStringLiteral("Свернуть"));
+    bbHide->setAccessibleName(QStringLiteral("Свернуть"));
+    bbHide->setFixedWidth(32);
+    ctrlLayout->addWidget(bbNext);
+    ctrlLayout->addStretch(1);
+    ctrlLayout->addWidget(bbHide);
+    layout->addWidget(ctrl);
+
+    auto *actionGoNext = new QAction(QStringLiteral("Расчет"), this);
+    actionGoNext->setObjectName(QStringLiteral("ActionGoNext"));
+    connect(actionGoNext, &QAction::triggered, this, &TFormSmkInVentCalc::ActionGoNextExecute);
+    connect(bbNext, &QPushButton::clicked, actionGoNext, &QAction::trigger);
+    connect(bbHide, &QPushButton::clicked, this, &TFormSmkInVentCalc::bbHidePanInClick);
+    return panel;
+}
+
+QToolButton *TFormSmkInVentCalc::NewTipButton(const QString &name, QWidget *parent) {
+    auto *button = new QToolButton(parent);
+    button->setObjectName(name);
+    button->setText(QStringLiteral("?"));
+    button->setToolTip(QStringLiteral("Подсказка"));
+    button->setAccessibleName(QStringLiteral("Подсказка"));
+    button->setAutoRaise(true);
+    button->setFixedSize(20, 20);
+    connect(button, &QToolButton::clicked, this, [this, button] { ShowTip(button); });
+    return button;
+}
+
+QGroupBox *TFormSmkInVentCalc::NewGroup(QVBoxLayout *into, const QString &name,
+                                         const QString &title) {
+    auto *group = new QGroupBox(title);
+    group->setObjectName(name);
+    auto *grid = new QGridLayout(group);
+    grid->setContentsMargins(6, 4, 4, 4);
+    grid->setHorizontalSpacing(4);
+    grid->setVerticalSpacing(2);
+    grid->setColumnStretch(0, 1);
+    into->addWidget(group);
+    return group;
+}
+
+QGridLayout *TFormSmkInVentCalc::GridOf(QGroupBox *group) const {
+    return static_cast<QGridLayout *>(group->layout());
+}
+
+QLineEdit *TFormSmkInVentCalc::AddEdit(QGroupBox *group, const QString &caption,
+                                       const QString &name, const QString &unit,
+                                       const QString &tipButton) {
+    QGridLayout *grid = GridOf(group);
+    const int row = grid->rowCount();
+    auto *label = new QLabel(caption, group);
+    label->setObjectName(LabelName(name));
+    label->setWordWrap(true);
+    auto *edit = new QLineEdit(group);
+    edit->setObjectName(name);
+    edit->setFixedWidth(kEditWidth);
+    edit->setAccessibleName(AccessibleCaption(caption));
+    label->setBuddy(edit);
+    grid->addWidget(label, row, 0);
+    grid->addWidget(edit, row, 1);
+    Row r;
+    r.widgets << label << edit;
+    if (!unit.isEmpty()) {
+        auto *unitLabel = new QLabel(unit, group);
+        unitLabel->setObjectName(LabelName(name, QStringLiteral("U")));
+        grid->addWidget(unitLabel, row, 2);
+        r.widgets << unitLabel;
+    }
+    if (!tipButton.isEmpty()) {
+        auto *tip = NewTipButton(tipButton, group);
+        grid->addWidget(tip, row, 3);
+        r.widgets << tip;
+    }
+    rows_.insert(name, r);
+    edits_.insert(name, edit);
+    return edit;
+}
+
+QRadioButton *TFormSmkInVentCalc::AddRadio(QGroupBox *group, const QString &name,
+                                           const QString &text, QButtonGroup *buttons) {
+    QGridLayout *grid = GridOf(group);
+    auto *radio = new QRadioButton(text, group);
+    radio->setObjectName(name);
+    radio->setAccessibleName(text);
+    grid->addWidget(radio, grid->rowCount(), 0, 1, 4);
+    buttons->addButton(radio);
+    radios_.insert(name, radio);
+    return radio;
+}
+
+QButtonGroup *TFormSmkInVentCalc::AddRadioGroup(
+    QGroupBox *group, std::initializer_list<std::pair<QString, QString>> radios) {
+    auto *buttons = new QButtonGroup(group);
+    buttons->setExclusive(true);
+    bool first = true;
+    for (const auto &[name, text] : radios) {
+        auto *radio = AddRadio(group, name, text, buttons);
+        if (first)
+            radio->setChecked(true);
+        first = false;
+    }
+    return buttons;
+}
+
+void TFormSmkInVentCalc::BuildProjectGroup(QVBoxLayout *page) {
+    QGroupBox *group = NewGroup(page, QStringLiteral("gbProject"), QStringLiteral(" Проект "));
+    QGridLayout *grid = GridOf(group);
+    auto addName = [&](const QString &name, const QString &caption) {
+        const int row = grid->rowCount();
+        auto *label = new QLabel(caption, group);
+        label->setObjectName(LabelName(name));
+        auto *edit = new QLineEdit(group);
+        edit->setObjectName(name);
+        edit->setAccessibleName(caption);
+        label->setBuddy(edit);
+        grid->addWidget(label, row, 0, 1, 4);
+        grid->addWidget(edit, row + 1, 0, 1, 4);
+        edits_.insert(name, edit);
+    };
+    addName(QStringLiteral("EditProjectName"), QStringLiteral("Наименование проекта"));
+    addName(QStringLiteral("EditSystemName"), QStringLiteral("Наименование вентиляционной системы"));
+
+    auto *buttons = new QHBoxLayout;
+    auto *open = new QToolButton(group);
+    open->setObjectName(QStringLiteral("SpeedButtonOpenFile"));
+    open->setText(QStringLiteral("Загрузить проект"));
+    open->setToolTip(QStringLiteral("Загрузить проект"));
+    open->setAccessibleName(QStringLiteral("Загрузить проект"));
+    auto *save = new QToolButton(group);
+    save->setObjectName(QStringLiteral("SpeedButtonSaveFile"));
+    save->setText(QStringLiteral("Сохранить проект"));
+    save->setToolTip(QStringLiteral("Сохранить проект как"));
+    save->setAccessibleName(QStringLiteral("Сохранить проект как"));
+    buttons->addWidget(open);
+    buttons->addWidget(save);
+    buttons->addStretch(1);
+    buttons->addWidget(NewTipButton(QStringLiteral("sbTipProject"), group));
+    grid->addLayout(buttons, grid->rowCount(), 0, 1, 4);
+    connect(open, &QToolButton::clicked, this, &TFormSmkInVentCalc::ActionOpenFileExecute);
+    connect(save, &QToolButton::clicked, this, &TFormSmkInVentCalc::ActionSaveFileExecute);
+}
+
+void TFormSmkInVentCalc::BuildVariantGroup(QVBoxLayout *page) {
+    QGroupBox *group =
+        NewGroup(page, QStringLiteral("gbCalcVariant"),
+                 QStringLiteral(" Вариант приточной противодымной вентиляции "));
+    QButtonGroup *buttons = AddRadioGroup(
+        group, {{QStringLiteral("rbOverGndStair"),
+                 QStringLiteral("в надземную лестничную клетку типа Н2")},
+                {QStringLiteral("rbUnderGndStair"),
+                 QStringLiteral("в лестничную клетку подземной части")},
+                {QStringLiteral("rbLift"), QStringLiteral("в лифтовую шахту")},
+                {QStringLiteral("rbTambour"),
+                 QStringLiteral("в тамбур-шлюзы, зоны безопасности")}});
+    // the tip about tambours sits beside its radio button
+    QGridLayout *grid = GridOf(group);
+    auto *tambour = radios_.value(QStringLiteral("rbTambour"));
+    const int index = grid->indexOf(tambour);
+    int row = 0, column = 0, rowSpan = 0, columnSpan = 0;
+    grid->getItemPosition(index, &row, &column, &rowSpan, &columnSpan);
+    grid->removeWidget(tambour);
+    grid->addWidget(tambour, row, 0, 1, 3);
+    grid->addWidget(NewTipButton(QStringLiteral("sbTipTambour"), group), row, 3);
+    connect(buttons, &QButtonGroup::buttonToggled, this, [this](QAbstractButton *, bool checked) {
+        if (checked)
+            rbCalcVariantClick();
+    });
+}
+
+QWidget *TFormSmkInVentCalc::BuildStairWellPanel() {
+    auto *panel = new QWidget;
+    panel->setObjectName(QStringLiteral("PanStairWell"));
+    auto *layout = new QVBoxLayout(panel);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(4);
+
+    // Above-ground conditions and building.
+    panSW1OG_ = new QWidget(panel);
+    panSW1OG_->setObjectName(QStringLiteral("PanSW1_OG"));
+    auto *og = new QVBoxLayout(panSW1OG_);
+    og->setContentsMargins(0, 0, 0, 0);
+    og->setSpacing(4);
+    QGroupBox *terms = NewGroup(og, QStringLiteral("gbSWTerms"), QStringLiteral(" Условия "));
+    auto *g1 = AddRadioGroup(
+        terms, {{QStringLiteral("rbSWJoinWall"),
+                 QStringLiteral("ЛК примыкает к наружной стене с окнами на каждом этаже")},
+                {QStringLiteral("rbSWNotJoinWall"), QStringLiteral("ЛК в центральном ядре")}});
+    auto *g2 = AddRadioGroup(
+        terms,
+        {{QStringLiteral("rbSWWOExit"), QStringLiteral("ЛК не имеет выхода наружу")},
+         {QStringLiteral("rbSWWithExit"), QStringLiteral("ЛК с обособленным наружным выходом")}});
+    auto *g3 = AddRadioGroup(
+        terms, {{QStringLiteral("rbFirstFloorNotJoinSW"),
+                 QStringLiteral("1-й этаж не сообщается с ЛК (или через тамбур-шлюзы)")},
+                {QStringLiteral("rbFirstFloorJoinSW"),
+                 QStringLiteral("1-й этаж сообщается с ЛК через одинарную дверь")}});
+    auto *g4 = AddRadioGroup(
+        terms, {{QStringLiteral("rbExitsToSWViaDoor"),
+                 QStringLiteral("Поэтажные выходы в ЛК через одинарные двери")},
+                {QStringLiteral("rbExitsToSWViaTambour"),
+                 QStringLiteral("Поэтажные выходы в ЛК через тамбур-шлюзы")}});
+    connect(g1, &QButtonGroup::buttonToggled, this, [this] { rbSWJoinWallClick(); });
+    connect(g2, &QButtonGroup::buttonToggled, this, [this] { rbSWWithExitClick(); });
+    connect(g3, &QButtonGroup::buttonToggled, this, [] { /* rbFirstFloorNotJoinSWClick */ });
+    connect(g4, &QButtonGroup::buttonToggled, this, [this] { rbExitsToSWViaDoorClick(); });
+
+    QGroupBox *build = NewGroup(og, QStringLiteral("gbOGBuildParams"),
+                                QStringLiteral(" Характеристики здания "));
+    AddEdit(build, QStringLiteral("Число надземных этажей, Nнэ:"), QStringLiteral("EditOGFloorQty"));
+    AddEdit(build, QStringLiteral("Выделенная зона: с этажа"), QStringLiteral("EditSWN1z"));
+    AddEdit(build, QStringLiteral("Выделенная зона: по этаж"), QStringLiteral("EditSWN2z"));
+    AddEdit(build, QStringLiteral("Отметка уровня второго этажа, h(2):"),
+            QStringLiteral("EditSecondFloorLevel"), QStringLiteral("м"));
+    AddEdit(build, QStringLiteral("Высота вышележащих этажей, ΔhНЭ:"),
+            QStringLiteral("EditOGFloorHeight"), QStringLiteral("м"));
+    AddEdit(build, QStringLiteral("Количество лестничных клеток, p:"),
+            QStringLiteral("EditOGStairWellQty"), {}, QStringLiteral("sbTipOGSWQty"));
+    layout->addWidget(panSW1OG_);
+
+    // Underground building.
+    gbUGBuildParams_ = NewGroup(layout, QStringLiteral("gbUGBuildParams"),
+                                QStringLiteral(" Характеристики подземной части здания "));
+    AddEdit(gbUGBuildParams_, QStringLiteral("Число подземных этажей, Nпэ:"),
+            QStringLiteral("EditUGFloorQty"));
+    AddEdit(gbUGBuildParams_, QStringLiteral("Высота подземных этажей, ΔhПЭ:"),
+            QStringLiteral("EditUGFloorHeight"), QStringLiteral("м"));
+    AddEdit(gbUGBuildParams_, QStringLiteral("Количество лестничных клеток, p:"),
+            QStringLiteral("EditUGStairWellQty"), {}, QStringLiteral("sbTipUGSWQty"));
+
+    // Air, wind and the stairwell itself.
+    auto *sw2 = new QWidget(panel);
+    sw2->setObjectName(QStringLiteral("PanSW2_OGUG"));
+    auto *sw2Layout = new QVBoxLayout(sw2);
+    sw2Layout->setContentsMargins(0, 0, 0, 0);
+    sw2Layout->setSpacing(4);
+    QGroupBox *air =
+        NewGroup(sw2Layout, QStringLiteral("gbSWAir"), QStringLiteral(" Параметры воздуха "));
+    AddEdit(air, QStringLiteral("Расход удаляемых продуктов горения, Gsm:"),
+            QStringLiteral("EditGasMassExps"), QStringLiteral("кг/с"),
+            QStringLiteral("sbTipGasMassExps"));
+    AddEdit(air, QStringLiteral("Температура внутреннего воздуха, tr:"),
+            QStringLiteral("EditInsideAirTemp"), QStringLiteral("°C"));
+    AddEdit(air, QStringLiteral("Температура наружного воздуха, ta:"),
+            QStringLiteral("EditOutsideAirTemp"), QStringLiteral("°C"));
+    AddEdit(air, QStringLiteral("Скорость ветра, va:"), QStringLiteral("EditWindSpeed"),
+            QStringLiteral("м/с"));
+    QGroupBox *wind = NewGroup(sw2Layout, QStringLiteral("gbSWWindPress"),
+                               QStringLiteral(" Коэффициенты ветрового напора "));
+    AddEdit(wind, QStringLiteral("Наветренная сторона, KWW:"), QStringLiteral("EditKoefWW"));
+    AddEdit(wind, QStringLiteral("Заветренная сторона, KW0:"), QStringLiteral("EditKoefW0"));
+    QGroupBox *stair =
+        NewGroup(sw2Layout, QStringLiteral("gbSWParams"), QStringLiteral(" Лестничная клетка "));
+    AddEdit(stair, QStringLiteral("Площадь горизонтальной проекции маршей и площадок, FS:"),
+            QStringLiteral("EditSWProjArea"), QStringLiteral("м²"));
+    AddEdit(stair, QStringLiteral("КМС маршей, ξs:"), QStringLiteral("EditSWKoefXis"), {},
+            QStringLiteral("sbTipSWKoefXis"));
+    layout->addWidget(sw2);
+
+    // Exits, doors, windows and the supply system.
+    auto *sw3 = new QWidget(panel);
+    sw3->setObjectName(QStringLiteral("PanSW3_OGUG"));
+    auto *sw3Layout = new QVBoxLayout(sw3);
+    sw3Layout->setContentsMargins(0, 0, 0, 0);
+    sw3Layout->setSpacing(4);
+    QGroupBox *exit = NewGroup(sw3Layout, QStringLiteral("gbSWOutExit"),
+                               QStringLiteral(" Наружный выход лестничной клетки "));
+    AddEdit(exit, QStringLiteral("Площадь двери, Fda:"), QStringLiteral("EditOutsideDoorArea"),
+            QStringLiteral("м²"));
+    AddEdit(exit, QStringLiteral("Высота двери, hda:"), QStringLiteral("EditOutsideDoorHeight"),
+            QStringLiteral("м"));
+    AddEdit(exit, QStringLiteral("Последовательно расположенных дверей, n:"),
+            QStringLiteral("EditOutDoorSeriesQty"));
+    AddEdit(exit, QStringLiteral("КМС проёма дверей, ξd:"),
+            QStringLiteral("EditOutsideDoorKoefXid"), {}, QStringLiteral("sbTipOutDoorKoefXid"));
+    AddEdit(exit, QStringLiteral("КМС тамбура, ξr:"), QStringLiteral("EditOutsideTambourKoefXir"),
+            {}, QStringLiteral("sbTipOutTambourKoefXir"));
+
+    QGroupBox *doors = NewGroup(sw3Layout, QStringLiteral("gbSWDoors"),
+                                QStringLiteral(" Поэтажные выходы на лестничную клетку "));
+    AddEdit(doors, QStringLiteral("Площадь каждой двери, Fd:"), QStringLiteral("EditDoorwayArea"),
+            QStringLiteral("м²"));
+    AddEdit(doors, QStringLiteral("Высота каждой двери, hd:"), QStringLiteral("EditDoorwayHeight"),
+            QStringLiteral("м"));
+    AddRadioGroup(doors, {{QStringLiteral("rbDoorIsOrdinary"), QStringLiteral("Обычная дверь")},
+                          {QStringLiteral("rbDoorIsGasProof"),
+                           QStringLiteral("Дымогазонепроницаемая дверь")}});
+    AddEdit(doors, QStringLiteral("Сопротивление воздухопроницанию закрытой двери, Sd:"),
+            QStringLiteral("EditClosedDoorSpecResist"), QStringLiteral("м³/кг"),
+            QStringLiteral("sbTipClosedDoorSpecResist"));
+
+    gbSWWindows_ = NewGroup(sw3Layout, QStringLiteral("gbSWWindows"),
+                            QStringLiteral(" Оконные проёмы лестничной клетки "));
+    AddEdit(gbSWWindows_, QStringLiteral("Площадь проёма на каждом этаже, Fw:"),
+            QStringLiteral("EditWindowArea"), QStringLiteral("м²"));
+    {
+        QGridLayout *grid = GridOf(gbSWWindows_);
+        int row = grid->rowCount();
+        auto *comboLabel = new QLabel(QStringLiteral("Воздухопроницаемость задана как:"),
+                                      gbSWWindows_);
+        comboLabel->setObjectName(QStringLiteral("LabWinPenetrationVar"));
+        cbWinPenetrationVar_ = new QComboBox(gbSWWindows_);
+        cbWinPenetrationVar_->setObjectName(QStringLiteral("cbWinPenetrationVar"));
+        cbWinPenetrationVar_->setAccessibleName(
+            QStringLiteral("Воздухопроницаемость задана как"));
+        comboLabel->setBuddy(cbWinPenetrationVar_);
+        for (const auto &variant : VarWinPenetration)
+            cbWinPenetrationVar_->addItem(Q(variant.SignList));
+        combos_.insert(QStringLiteral("cbWinPenetrationVar"), cbWinPenetrationVar_);
+        grid->addWidget(comboLabel, row, 0);
+        grid->addWidget(cbWinPenetrationVar_, row, 1, 1, 3);
+        labWinPenetration1_ = new QLabel(gbSWWindows_);
+        labWinPenetration1_->setObjectName(QStringLiteral("LabWinPenetration1"));
+        labWinPenetration2_ = new QLabel(gbSWWindows_);
+        labWinPenetration2_->setObjectName(QStringLiteral("LabWinPenetration2"));
+        grid->addWidget(labWinPenetration1_, row + 1, 0, 1, 4);
+        grid->addWidget(labWinPenetration2_, row + 2, 0, 1, 4);
+        row += 3;
+        labWinPenetration_ = new QLabel(gbSWWindows_);
+        labWinPenetration_->setObjectName(QStringLiteral("LabWinPenetration"));
+        labWinPenetration_->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+        auto *edit = new QLineEdit(gbSWWindows_);
+        edit->setObjectName(QStringLiteral("EditWinPenetration"));
+        edit->setFixedWidth(kEditWidth);
+        labWinPenetration_->setBuddy(edit);
+        labWinPenetrationU_ = new QLabel(gbSWWindows_);
+        labWinPenetrationU_->setObjectName(QStringLiteral("LabWinPenetrationU"));
+        grid->addWidget(labWinPenetration_, row, 0);
+        grid->addWidget(edit, row, 1);
+        grid->addWidget(labWinPenetrationU_, row, 2);
+        grid->addWidget(NewTipButton(QStringLiteral("sbTipWinAirPenetration"), gbSWWindows_), row,
+                        3);
+        edits_.insert(QStringLiteral("EditWinPenetration"), edit);
+        connect(cbWinPenetrationVar_, &QComboBox::currentIndexChanged, this,
+                &TFormSmkInVentCalc::cbWinPenetrationVarChange);
+    }
+
+    gbOGFanSelect_ = NewGroup(sw3Layout, QStringLiteral("gbOGFanSelect"),
+                              QStringLiteral(" Система приточной противодымной вентиляции "));
+    AddEdit(gbOGFanSelect_, QStringLiteral("Избыточное давление, P⁺:"),
+            QStringLiteral("EditOGPplus"), QStringLiteral("Па"));
+    AddEdit(gbOGFanSelect_, QStringLiteral("Разность уровней ВПУ и оголовка ЛК, h0l:"),
+            QStringLiteral("EditOGH0s"), QStringLiteral("м"), QStringLiteral("sbTipOGH0Above"));
+    auto *ogShape = AddRadioGroup(
+        gbOGFanSelect_,
+        {{QStringLiteral("rbOGRectAPipe"), QStringLiteral("Воздуховоды прямоугольного сечения")},
+         {QStringLiteral("rbOGRoundAPipe"), QStringLiteral("Воздуховоды круглого сечения")}});
+    connect(ogShape, &QButtonGroup::buttonToggled, this, [this] { DuctShapeClick(); });
+    AddEdit(gbOGFanSelect_, QStringLiteral("Размер A (диаметр):"), QStringLiteral("EditOGSizeA"),
+            QStringLiteral("мм"));
+    AddEdit(gbOGFanSelect_, QStringLiteral("Размер B:"), QStringLiteral("EditOGSizeB"),
+            QStringLiteral("мм"));
+    AddEdit(gbOGFanSelect_, QStringLiteral("Длина воздуховодов, lвв:"),
+            QStringLiteral("EditOGAPipeLen"), QStringLiteral("м"));
+    AddEdit(gbOGFanSelect_, QStringLiteral("Абсолютная эквивалентная шероховатость, ε:"),
+            QStringLiteral("EditOGAPipeEpsilon"), QStringLiteral("мм"));
+    AddEdit(gbOGFanSelect_, QStringLiteral("Сумма КМС воздуховодов, ξвв:"),
+            QStringLiteral("EditOGAPipeXi"));
+
+    gbUGFanSelect_ = NewGroup(sw3Layout, QStringLiteral("gbUGFanSelect"),
+                              QStringLiteral(" Система приточной противодымной вентиляции "));
+    AddEdit(gbUGFanSelect_, QStringLiteral("Разность уровней ВПУ и оголовка ЛК, h0s:"),
+            QStringLiteral("EditUGH0Below"), QStringLiteral("м"));
+    AddEdit(gbUGFanSelect_, QStringLiteral("Потери давления в сети от ВПУ до ЛК, Pds:"),
+            QStringLiteral("EditUGPdsBelow"), QStringLiteral("Па"));
+    layout->addWidget(sw3);
+
+    auto *title = new QLabel(QStringLiteral("Лестн. Клетка"), panel);
+    title->setObjectName(QStringLiteral("PanHdnSW"));
+    title->hide();
+    return panel;
+}
+
+QFrame *TFormSmkInVentCalc::NewCategory(int tag, const QString &name, const QString &caption,
+                                        QVBoxLayout *&contents) {
+    auto *total = new QFrame;
+    total->setObjectName(name);
+    auto *layout = new QVBoxLayout(total);
+    layout->setContentsMargins(0, 0, 0, 2);
+    layout->setSpacing(2);
+
+    auto *header = new QFrame(total);
+    header->setObjectName(name + QStringLiteral("Hdr"));
+    header->setFixedHeight(kHeaderHeight);
+    header->setAutoFillBackground(true);
+    QPalette palette = header->palette();
+    palette.setColor(QPalette::Window, QColor(0xdd, 0xe4, 0xee));
+    header->setPalette(palette);
+    header->setCursor(Qt::PointingHandCursor);
+    header->setFocusPolicy(Qt::TabFocus);
+    header->setAccessibleName(caption);
+    auto *headerLayout = new QHBoxLayout(header);
+    headerLayout->setContentsMargins(4, 0, 4, 0);
+    const QString base = QStringLiteral("Lab") + name.mid(3); // PanLift1 -> LabLift1
+    auto *chevron = new QLabel(QStringLiteral("▼"), header);
+    chevron->setObjectName(base + QStringLiteral("Chevron"));
+    auto *label = new QLabel(caption, header);
+    label->setObjectName(base + QStringLiteral("Caption"));
+    QFont bold = label->font();
+    bold.setBold(true);
+    label->setFont(bold);
+    headerLayout->addWidget(chevron);
+    headerLayout->addWidget(label, 1);
+    layout->addWidget(header);
+    for (QWidget *w : {static_cast<QWidget *>(header), static_cast<QWidget *>(chevron),
+                       static_cast<QWidget *>(label)}) {
+        w->setProperty("Tag", tag);
+        w->installEventFilter(this);
+    }
+
+    auto *body = new QWidget(total);
+    body->setObjectName(name + QStringLiteral("Body"));
+    contents = new QVBoxLayout(body);
+    contents->setContentsMargins(0, 0, 0, 0);
+    contents->setSpacing(4);
+    layout->addWidget(body);
+
+    TUCategoryPanel category;
+    category.Tag = tag;
+    category.PanTotal = total;
+    category.LabChevron = chevron;
+    category.Contents = body;
+    categories_.push_back(category);
+    return total;
+}
+
+QWidget *TFormSmkInVentCalc::BuildLiftPanel() {
+    auto *panel = new QWidget;
+    panel->setObjectName(QStringLiteral("PanLift"));
+    auto *layout = new QVBoxLayout(panel);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(4);
+    auto *title = new QLabel(QStringLiteral("Лифтовая шахта"), panel);
+    title->setObjectName(QStringLiteral("PanHdnLift"));
+    title->hide();
+    QVBoxLayout *c = nullptr;
+
+    layout->addWidget(NewCategory(31, QStringLiteral("PanLift1"), QStringLiteral("Условия"), c));
+    QGroupBox *terms = NewGroup(c, QStringLiteral("gbLiftTerms"), QStringLiteral(" Условия "));
+    {
+        QGridLayout *grid = GridOf(terms);
+        auto *note = new QLabel(QStringLiteral("Подача воздуха в надземную часть шахты"), terms);
+        note->setObjectName(QStringLiteral("LabLiftTerms"));
+        grid->addWidget(note, 0, 0, 1, 3);
+        grid->addWidget(NewTipButton(QStringLiteral("sbTipLiftTerms"), terms), 0, 3);
+    }
+    AddRadioGroup(terms, {{QStringLiteral("rbLiftJoinWall"),
+                           QStringLiteral("Надземная часть ЛШ примыкает к наружной стене")},
+                          {QStringLiteral("rbLiftNotJoinWall"),
+                           QStringLiteral("ЛШ центрального ядра надземной части")}});
+    AddRadioGroup(terms, {{QStringLiteral("rbLiftHall1"),
+                           QStringLiteral("Выгороженный лифтовой холл на 1-м этаже")},
+                          {QStringLiteral("rbLiftHall1Not"),
+                           QStringLiteral("Без выгороженного лифтового холла на 1-м этаже")}});
+    AddRadioGroup(terms, {{QStringLiteral("rbLiftHallAbove"),
+                           QStringLiteral("Выгороженные лифтовые холлы на надземных этажах")},
+                          {QStringLiteral("rbLiftHallAboveNot"),
+                           QStringLiteral("Без лифтовых холлов на надземных этажах")}});
+    AddRadioGroup(terms, {{QStringLiteral("rbLiftHallBelowNot"),
+                           QStringLiteral("Без лифтовых холлов на подземных этажах")},
+                          {QStringLiteral("rbLiftHallBelow"),
+                           QStringLiteral("Выгороженные лифтовые холлы на подземных этажах")}});
+    QGroupBox *method =
+        NewGroup(c, QStringLiteral("gbLiftMethod"), QStringLiteral(" Метод расчёта "));
+    auto *methods = AddRadioGroup(
+        method, {{QStringLiteral("rbLiftMethodOpening"),
+                  QStringLiteral("По расходу в открытом проёме")},
+                 {QStringLiteral("rbLiftMethodSlot"),
+                  QStringLiteral("По расходу в щели между кабиной и шахтой")},
+                 {QStringLiteral("rbLiftMethodClosed"),
+                  QStringLiteral("Закрытые двери ЛШ на всех этажах")}});
+    connect(methods, &QButtonGroup::buttonToggled, this, [this] { rbLiftMethodClick(); });
+
+    layout->addWidget(
+        NewCategory(32, QStringLiteral("PanLift2"), QStringLiteral("Параметры воздуха"), c));
+    QGroupBox *air = NewGroup(c, QStringLiteral("gbLiftAir"), QStringLiteral(" Параметры воздуха "));
+    AddEdit(air, QStringLiteral("Температура наружного воздуха, ta:"),
+            QStringLiteral("EditLiftOutsideAirTemp"), QStringLiteral("°C"));
+    AddEdit(air, QStringLiteral("Температура внутреннего воздуха, tr:"),
+            QStringLiteral("EditLiftInsideAirTemp"), QStringLiteral("°C"));
+    AddEdit(air, QStringLiteral("Скорость ветра, va:"), QStringLiteral("EditLiftWindSpeed"),
+            QStringLiteral("м/с"));
+    QGroupBox *wind = NewGroup(c, QStringLiteral("gbLiftWindPress"),
+                               QStringLiteral(" Коэффициенты ветрового напора "));
+    AddEdit(wind, QStringLiteral("Наветренная сторона, KWW:"), QStringLiteral("EditLiftKoefWW"));
+    AddEdit(wind, QStringLiteral("Заветренная сторона, KW0:"), QStringLiteral("EditLiftKoefW0"));
+
+    layout->addWidget(
+        NewCategory(33, QStringLiteral("PanLift3"), QStringLiteral("Характеристики здания"), c));
+    QGroupBox *build = NewGroup(c, QStringLiteral("gbLiftOGBuild"),
+                                QStringLiteral(" Характеристики здания "));
+    AddEdit(build, QStringLiteral("Число надземных этажей, Nнэ:"),
+            QStringLiteral("EditLiftOGFloorQty"));
+    AddEdit(build, QStringLiteral("Число подземных этажей, Nпэ:"),
+            QStringLiteral("EditLiftUGFloorQty"));
+    AddEdit(build, QStringLiteral("Отметка уровня второго этажа, h(2):"),
+            QStringLiteral("EditLiftSecondFloorLevel"), QStringLiteral("м"));
+    AddEdit(build, QStringLiteral("Высота надземных этажей, ΔhНЭ:"),
+            QStringLiteral("EditLiftOGFloorHeight"), QStringLiteral("м"));
+    AddEdit(build, QStringLiteral("Высота подземных этажей, ΔhПЭ:"),
+            QStringLiteral("EditLiftUGFloorHeight"), QStringLiteral("м"));
+    AddEdit(build, QStringLiteral("Выходы в ЛШ: с этажа"), QStringLiteral("EditLiftLevelStart"),
+            {}, QStringLiteral("sbTipLiftLevels"));
+    AddEdit(build, QStringLiteral("Выходы в ЛШ: по этаж"), QStringLiteral("EditLiftLevelFinish"));
+    // the exit-floor labels keep the names the window gives them
+    findChild<QLabel *>(QStringLiteral("LabLiftLevelStart"))
+        ->setObjectName(QStringLiteral("LabLiftLevels1"));
+    findChild<QLabel *>(QStringLiteral("LabLiftLevelFinish"))
+        ->setObjectName(QStringLiteral("LabLiftLevels2"));
+
+    layout->addWidget(
+        NewCategory(34, QStringLiteral("PanLift4"), QStringLiteral("Лифтовая шахта"), c));
+    QGroupBox *shaft =
+        NewGroup(c, QStringLiteral("gbLiftShaft"), QStringLiteral(" Лифтовая шахта "));
+    AddEdit(shaft, QStringLiteral("Площадь дверей ЛШ, Fdl:"),
+            QStringLiteral("EditLiftShaftDoorArea"), QStringLiteral("м²"));
+    AddEdit(shaft, QStringLiteral("Площадь дверей лифтовых холлов, Fdr:"),
+            QStringLiteral("EditLiftHallDoorArea"), QStringLiteral("м²"));
+    AddEdit(shaft, QStringLiteral("Высота дверей ЛШ, hdl:"),
+            QStringLiteral("EditLiftShaftDoorHeight"), QStringLiteral("м"));
+    AddEdit(shaft, QStringLiteral("Количество кабин в шахте, n:"),
+            QStringLiteral("EditLiftCageQty"));
+    AddEdit(shaft, QStringLiteral("Количество дверей лифтового холла, m:"),
+            QStringLiteral("EditLiftHallDoorQty"));
+    AddEdit(shaft, QStringLiteral("КМС проёма дверей лифтового холла на 1-м этаже, ξd:"),
+            QStringLiteral("EditLiftHallDoorKoefXid"), {}, QStringLiteral("sbTipLiftHallDoorXid"));
+    AddEdit(shaft, QStringLiteral("Площадь сечения кабины (внешний контур), Flc:"),
+            QStringLiteral("EditLiftCageArea"), QStringLiteral("м²"));
+    AddEdit(shaft, QStringLiteral("Площадь сечения шахты (внутренний контур), Fls:"),
+            QStringLiteral("EditLiftShaftArea"), QStringLiteral("м²"));
+    AddEdit(shaft, QStringLiteral("КМС узла «кабина-шахта» при открытых дверях, ξl:"),
+            QStringLiteral("EditLiftCageKoefXil"), {}, QStringLiteral("sbTipLiftCageXil"));
+    AddEdit(shaft, QStringLiteral("Коэффициент расхода зазора кабина-шахта, μgap:"),
+            QStringLiteral("EditLiftMuGap"));
+    AddEdit(shaft, QStringLiteral("Сопротивление воздухопроницанию дверей ЛШ, Sdl:"),
+            QStringLiteral("EditLiftShaftDoorSpecResist"), QStringLiteral("м³/кг"));
+    AddEdit(shaft, QStringLiteral("Сопротивление воздухопроницанию дверей холла, Sdr:"),
+            QStringLiteral("EditLiftHallDoorSpecResist"), QStringLiteral("м³/кг"));
+    {
+        QGridLayout *grid = GridOf(shaft);
+        int row = grid->rowCount();
+        auto *gapTitle = new QLabel(QStringLiteral("Проёмы для расчёта по щели:"), shaft);
+        gapTitle->setObjectName(QStringLiteral("LabLiftGaps"));
+        grid->addWidget(gapTitle, row, 0, 1, 3);
+        grid->addWidget(NewTipButton(QStringLiteral("sbTipLiftGapLoss"), shaft), row, 3);
+        ++row;
+        const QString captions[3] = {QStringLiteral("Щель в открытом проёме ЛШ"),
+                                     QStringLiteral("Вентиляционные решётки в кабине"),
+                                     QStringLiteral("Прочее")};
+        for (int i = 0; i < 3; ++i) {
+            const QString n = QString::number(i + 1);
+            const auto &controls = kLiftGapControls[i];
+            auto *caption = new QLabel(captions[i], shaft);
+            caption->setObjectName(QStringLiteral("LabLiftGap") + n);
+            grid->addWidget(caption, row++, 0, 1, 4);
+            auto *areaLabel = new QLabel(QStringLiteral("    площадь F%1:").arg(n), shaft);
+            areaLabel->setObjectName(QStringLiteral("LabLiftFmu") + n);
+            auto *area = new QLineEdit(shaft);
+            area->setObjectName(Q(controls.area));
+            area->setFixedWidth(kEditWidth);
+            area->setAccessibleName(captions[i] + QStringLiteral(": площадь"));
+            areaLabel->setBuddy(area);
+            auto *areaUnit = new QLabel(QStringLiteral("м²"), shaft);
+            areaUnit->setObjectName(QStringLiteral("LabLiftFmu") + n + QStringLiteral("U"));
+            grid->addWidget(areaLabel, row, 0);
+            grid->addWidget(area, row, 1);
+            grid->addWidget(areaUnit, row, 2);
+            ++row;
+            auto *unit = new QComboBox(shaft);
+            unit->setObjectName(Q(controls.unit));
+            unit->addItem(QStringLiteral("μ"));
+            unit->addItem(QStringLiteral("ξ+1"));
+            unit->setAccessibleName(captions[i] + QStringLiteral(": величина"));
+            auto *value = new QLineEdit(shaft);
+            value->setObjectName(Q(controls.value));
+            value->setFixedWidth(kEditWidth);
+            value->setAccessibleName(captions[i] + QStringLiteral(": значение"));
+            auto *unitRow = new QHBoxLayout;
+            unitRow->addStretch(1);
+            unitRow->addWidget(unit);
+            grid->addLayout(unitRow, row, 0);
+            grid->addWidget(value, row, 1);
+            ++row;
+            edits_.insert(area->objectName(), area);
+            edits_.insert(value->objectName(), value);
+            combos_.insert(unit->objectName(), unit);
+            Row r;
+            r.widgets << caption << areaLabel << area << areaUnit << unit << value;
+            rows_.insert(QStringLiteral("LiftGap") + n, r);
+        }
+    }
+
+    layout->addWidget(NewCategory(35, QStringLiteral("PanLift5"),
+                                  QStringLiteral("Система приточной противодымной вентиляции"),
+                                  c));
+    QGroupBox *fan = NewGroup(c, QStringLiteral("gbLiftFanSelect"),
+                              QStringLiteral(" Система приточной противодымной вентиляции "));
+    AddEdit(fan, QStringLiteral("Избыточное давление, P⁺:"), QStringLiteral("EditLiftPplus"),
+            QStringLiteral("Па"));
+    AddEdit(fan, QStringLiteral("Разность уровней ВПУ и оголовка ЛШ, h0s:"),
+            QStringLiteral("EditLiftH0s"), QStringLiteral("м"));
+    auto *shape = AddRadioGroup(
+        fan,
+        {{QStringLiteral("rbLiftRectAPipe"), QStringLiteral("Воздуховоды прямоугольного сечения")},
+         {QStringLiteral("rbLiftRoundAPipe"), QStringLiteral("Воздуховоды круглого сечения")}});
+    connect(shape, &QButtonGroup::buttonToggled, this, [this] { DuctShapeClick(); });
+    AddEdit(fan, QStringLiteral("Размер A (диаметр):"), QStringLiteral("EditLiftSizeA"),
+            QStringLiteral("мм"));
+    AddEdit(fan, QStringLiteral("Размер B:"), QStringLiteral("EditLiftSizeB"), QStringLiteral("мм"));
+    AddEdit(fan, QStringLiteral("Длина воздуховодов, lвв:"), QStringLiteral("EditLiftAPipeLen"),
+            QStringLiteral("м"));
+    AddEdit(fan, QStringLiteral("Абсолютная эквивалентная шероховатость, ε:"),
+            QStringLiteral("EditLiftAPipeEpsilon"), QStringLiteral("мм"));
+    AddEdit(fan, QStringLiteral("Сумма КМС воздуховодов, ξвв:"),
+            QStringLiteral("EditLiftAPipeXi"));
+    return panel;
+}
+
+QWidget *TFormSmkInVentCalc::BuildTambourPanel() {
+    auto *panel = new QWidget;
+    panel->setObjectName(QStringLiteral("PanTambour"));
+    auto *layout = new QVBoxLayout(panel);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(4);
+    auto *title = new QLabel(QStringLiteral("Тамбур-шлюзы"), panel);
+    title->setObjectName(QStringLiteral("PanHdnTambour"));
+    title->hide();
+    QVBoxLayout *c = nullptr;
+
+    layout->addWidget(NewCategory(41, QStringLiteral("PanTmbr1"), QStringLiteral("Условия"), c));
+    QGroupBox *terms = NewGroup(c, QStringLiteral("gbTmbrTerm1"), QStringLiteral(" Условия "));
+    auto *variants = AddRadioGroup(
+        terms, {{QStringLiteral("rbTmbrVar1"),
+                 QStringLiteral("Открытая дверь, приток без подогрева")},
+                {QStringLiteral("rbTmbrVar2"),
+                 QStringLiteral("Закрытые двери, приток без подогрева")},
+                {QStringLiteral("rbTmbrVar3"), QStringLiteral("Закрытые двери, приток с подогревом")}});
+    connect(variants, &QButtonGroup::buttonToggled, this, [this] { rbTmbrVarClick(); });
+
+    layout->addWidget(
+        NewCategory(42, QStringLiteral("PanTmbr2"), QStringLiteral("Параметры воздуха"), c));
+    QGroupBox *air = NewGroup(c, QStringLiteral("gbTmbrAir"), QStringLiteral(" Параметры воздуха "));
+    AddEdit(air, QStringLiteral("Температура наружного воздуха, ta:"),
+            QStringLiteral("EditTmbrOutsideAirTemp"), QStringLiteral("°C"));
+    AddEdit(air, QStringLiteral("Температура внутреннего воздуха, tr:"),
+            QStringLiteral("EditTmbrInsideAirTemp"), QStringLiteral("°C"));
+    AddEdit(air, QStringLiteral("Температура тёплого притока, tsf:"),
+            QStringLiteral("EditTmbrHeatAirTemp"), QStringLiteral("°C"));
+    AddEdit(air, QStringLiteral("Скорость ветра, va:"), QStringLiteral("EditTmbrWindSpeed"),
+            QStringLiteral("м/с"));
+    QGroupBox *wind = NewGroup(c, QStringLiteral("gbTmbrWindPress"),
+                               QStringLiteral(" Коэффициенты ветрового напора "));
+    AddEdit(wind, QStringLiteral("Наветренная сторона, KWW:"), QStringLiteral("EditTmbrKoefWW"));
+    AddEdit(wind, QStringLiteral("Заветренная сторона, KW0:"), QStringLiteral("EditTmbrKoefW0"));
+
+    layout->addWidget(
+        NewCategory(43, QStringLiteral("PanTmbr3"), QStringLiteral("Характеристики здания"), c));
+    QGroupBox *build =
+        NewGroup(c, QStringLiteral("gbTmbrBuild"), QStringLiteral(" Характеристики здания "));
+    AddEdit(build, QStringLiteral("Число надземных этажей, Nнэ:"),
+            QStringLiteral("EditTmbrOGFloorQty"));
+    AddEdit(build, QStringLiteral("Число подземных этажей, Nпэ:"),
+            QStringLiteral("EditTmbrUGFloorQty"));
+    AddEdit(build, QStringLiteral("Отметка уровня второго этажа, h(2):"),
+            QStringLiteral("EditTmbrSecondFloorLevel"), QStringLiteral("м"));
+    AddEdit(build, QStringLiteral("Высота надземных этажей, ΔhНЭ:"),
+            QStringLiteral("EditTmbrOGFloorHeight"), QStringLiteral("м"));
+    AddEdit(build, QStringLiteral("Высота подземных этажей, ΔhПЭ:"),
+            QStringLiteral("EditTmbrUGFloorHeight"), QStringLiteral("м"));
+
+    layout->addWidget(
+        NewCategory(44, QStringLiteral("PanTmbr4"), QStringLiteral("Защищаемое помещение"), c));
+    QGroupBox *room =
+        NewGroup(c, QStringLiteral("gbTmbrSafeRoom"), QStringLiteral(" Защищаемое помещение "));
+    AddEdit(room, QStringLiteral("Количество дверей (без дверей смежных ЛШ), nd:"),
+            QStringLiteral("EditTmbrDoorQty"));
+    AddEdit(room, QStringLiteral("Площадь каждой двери, Fd:"), QStringLiteral("EditTmbrDoorArea"),
+            QStringLiteral("м²"));
+    AddEdit(room, QStringLiteral("Высота каждой двери, hd:"), QStringLiteral("EditTmbrDoorHeight"),
+            QStringLiteral("м"));
+    AddEdit(room, QStringLiteral("Коэффициент расхода открытой двери, μ:"),
+            QStringLiteral("EditTmbrDoorMu"));
+    AddEdit(room, QStringLiteral("Скорость воздуха в открытом проёме, vd:"),
+            QStringLiteral("EditTmbrDoorAirSpeed"), QStringLiteral("м/с"));
+    AddEdit(room, QStringLiteral("Сопротивление воздухопроницанию дверей, Sdr:"),
+            QStringLiteral("EditTmbrDoorSpecResist"), QStringLiteral("м³/кг"));
+    AddEdit(room, QStringLiteral("Избыточное давление, P⁺:"), QStringLiteral("EditTmbrPplus"),
+            QStringLiteral("Па"));
+    AddEdit(room, QStringLiteral("Общая площадь дверей смежной ЛШ, m·Fdsl:"),
+            QStringLiteral("EditTmbrShaftDoorArea"), QStringLiteral("м²"));
+    AddEdit(room, QStringLiteral("Сопротивление воздухопроницанию дверей ЛШ, Sdsl:"),
+            QStringLiteral("EditTmbrShaftDoorSpecResist"), QStringLiteral("м³/кг"));
+
+    layout->addWidget(NewCategory(45, QStringLiteral("PanTmbr5"),
+                                  QStringLiteral("Приточное устройство с клапаном"), c));
+    QGroupBox *valve =
+        NewGroup(c, QStringLiteral("gbTmbrValve"), QStringLiteral(" Клапан с приточным устройством "));
+    AddEdit(valve, QStringLiteral("Номинальное сечение, Fкл:"), QStringLiteral("EditTmbrValveArea"),
+            QStringLiteral("м²"));
+    AddEdit(valve, QStringLiteral("КМС открытого клапана, ξкл:"),
+            QStringLiteral("EditTmbrValveXi"));
+    AddEdit(valve, QStringLiteral("Сопротивление газопроницанию закрытого клапана, Sкл:"),
+            QStringLiteral("EditTmbrValveSpecResist"), QStringLiteral("м³/кг"));
+    AddEdit(valve, QStringLiteral("Высота клапана 1-го этажа, hкл(1):"),
+            QStringLiteral("EditTmbrValve1H"), QStringLiteral("м"));
+    QGroupBox *channel =
+        NewGroup(c, QStringLiteral("gbTmbrVPipe"), QStringLiteral(" Вертикальный канал "));
+    auto *shape = AddRadioGroup(
+        channel, {{QStringLiteral("rbTmbrRectVPipe"), QStringLiteral("Прямоугольного сечения")},
+                  {QStringLiteral("rbTmbrRoundVPipe"), QStringLiteral("Круглого сечения")}});
+    connect(shape, &QButtonGroup::buttonToggled, this, [this] { DuctShapeClick(); });
+    AddEdit(channel, QStringLiteral("Размер A (диаметр):"), QStringLiteral("EditTmbrSizeA"),
+            QStringLiteral("мм"));
+    AddEdit(channel, QStringLiteral("Размер B:"), QStringLiteral("EditTmbrSizeB"),
+            QStringLiteral("мм"));
+    AddEdit(channel, QStringLiteral("Абсолютная эквивалентная шероховатость, ε:"),
+            QStringLiteral("EditTmbrVPipeEpsilon"), QStringLiteral("мм"));
+    AddEdit(channel, QStringLiteral("Герметичность, a:"), QStringLiteral("EditTmbrVPipeProof"));
+    AddEdit(channel, QStringLiteral("Высота от верхнего клапана до оголовка, Htop:"),
+            QStringLiteral("EditTmbrVPipeHTop"), QStringLiteral("м"));
+    QGroupBox *fan = NewGroup(c, QStringLiteral("gbTmbrFanSelect"),
+                              QStringLiteral(" Воздуховод от ВПУ до оголовка канала "));
+    AddEdit(fan, QStringLiteral("Разность уровней ВПУ и оголовка канала, h0s:"),
+            QStringLiteral("EditTmbrH0"), QStringLiteral("м"));
+    AddEdit(fan, QStringLiteral("Длина воздуховодов, lвв:"), QStringLiteral("EditTmbrAPipeLen"),
+            QStringLiteral("м"));
+    AddEdit(fan, QStringLiteral("Диаметр воздуховодов, Dвв:"), QStringLiteral("EditTmbrAPipeDiam"),
+            QStringLiteral("мм"));
+    AddEdit(fan, QStringLiteral("Сумма КМС на участке, ξвв:"), QStringLiteral("EditTmbrAPipeXi"));
+    return panel;
+}
+
+// ---------------------------------------------------------------------------------------------
+// Enabling rules and layout
+
+QLineEdit *TFormSmkInVentCalc::Edit(const QString &name) const {
+    return edits_.value(name);
+}
+
+bool TFormSmkInVentCalc::IsChecked(const QString &radio) const {
+    auto *button = radios_.value(radio);
+    return button && button->isChecked();
+}
+
+void TFormSmkInVentCalc::SetRowEnabled(const QString &control, bool enabled) {
+    const auto it = rows_.constFind(control);
+    if (it == rows_.cend())
+        return;
+    for (QWidget *w : it->widgets)
+        w->setEnabled(enabled);
+}
+
+void TFormSmkInVentCalc::rbCalcVariantClick() {
+    InflowInputs radios;
+    for (auto name : kVariantRadios)
+        radios.checks.insert_or_assign(std::string(name), IsChecked(Q(name)));
+    calc_.CalcVariant = ReadCalcVariant(radios);
+    const bool og = calc_.CalcVariant == TCalcVariant::cvrntOverGndStair;
+    const bool ug = calc_.CalcVariant == TCalcVariant::cvrntUnderGndStair;
+    panStairWell_->setVisible(og || ug);
+    panSW1OG_->setVisible(og);
+    gbUGBuildParams_->setVisible(ug);
+    gbOGFanSelect_->setVisible(og);
+    gbUGFanSelect_->setVisible(ug);
+    panLift_->setVisible(calc_.CalcVariant == TCalcVariant::cvrntLift);
+    panTambour_->setVisible(calc_.CalcVariant == TCalcVariant::cvrntTambour);
+    rbSWJoinWallClick();
+    rbSWWithExitClick();
+    if (calc_.CalcVariant == TCalcVariant::cvrntLift)
+        LiftRefresh(calc_.OGFloorQty, calc_.UGFloorQty);
+    if (calc_.CalcVariant == TCalcVariant::cvrntTambour)
+        rbTmbrVarClick();
+}
+
+void TFormSmkInVentCalc::rbSWJoinWallClick() {
+    calc_.SWTerm1 = IsChecked(QStringLiteral("rbSWJoinWall"));
+    // the underground stairwell always takes the wind
+    const bool ug = calc_.CalcVariant == TCalcVariant::cvrntUnderGndStair;
+    const bool wind = calc_.SWTerm1 || ug;
+    for (const char *name : {"EditWindSpeed", "EditKoefWW", "EditKoefW0"})
+        SetRowEnabled(QString::fromLatin1(name), wind);
+    gbSWWindows_->setVisible(calc_.CalcVariant == TCalcVariant::cvrntOverGndStair &&
+                             calc_.SWTerm1);
+}
+
+void TFormSmkInVentCalc::rbSWWithExitClick() {
+    calc_.SWTerm2 = IsChecked(QStringLiteral("rbSWWithExit"));
+    // the underground stairwell always has its outside exit, and reads these inputs
+    const bool enabled =
+        calc_.SWTerm2 || calc_.CalcVariant == TCalcVariant::cvrntUnderGndStair;
+    for (const char *name : {"EditOutsideDoorArea", "EditOutsideDoorHeight", "EditOutDoorSeriesQty",
+                             "EditOutsideDoorKoefXid", "EditOutsideTambourKoefXir"})
+        SetRowEnabled(QString::fromLatin1(name), enabled);
+}
+
+void TFormSmkInVentCalc::rbExitsToSWViaDoorClick() {
+    const bool viaTambour = IsChecked(QStringLiteral("rbExitsToSWViaTambour"));
+    calc_.SWTerm4 = viaTambour;
+    QLineEdit *edit = Edit(QStringLiteral("EditOGStairWellQty"));
+    if (!edit || edit->isEnabled() == !viaTambour)
+        return;
+    SetRowEnabled(QStringLiteral("EditOGStairWellQty"), !viaTambour);
+    if (viaTambour) {
+        // the count is kept aside, not lost, while floor exits go through tambours
+        edit->setProperty("KeptText", edit->text());
+        edit->clear();
+    } else if (edit->text().isEmpty()) {
+        const QVariant kept = edit->property("KeptText");
+        edit->setText(kept.isValid() && !kept.toString().isEmpty()
+                          ? kept.toString()
+                          : QString::number(calc_.OGStairWellQty));
+    }
+}
+
+void TFormSmkInVentCalc::rbLiftMethodClick() {
+    calc_.LiftMethod = IsChecked(QStringLiteral("rbLiftMethodSlot"))     ? 2
+                       : IsChecked(QStringLiteral("rbLiftMethodClosed")) ? 3
+                                                                          : 1;
+    for (const char *row : {"LiftGap1", "LiftGap2", "LiftGap3"})
+        SetRowEnabled(QString::fromLatin1(row), calc_.LiftMethod == 2);
+    LiftRefresh(calc_.OGFloorQty, calc_.UGFloorQty);
+}
+
+void TFormSmkInVentCalc::LiftRefresh(int ogFloorQty, int ugFloorQty) {
+    calc_.LiftTerm1Shaft = ugFloorQty == 0 ? 1 : (ogFloorQty < 2 ? 3 : 2);
+    const bool top = calc_.LiftTerm1Shaft == 1 || calc_.LiftTerm1Shaft == 2;
+    SetRowEnabled(QStringLiteral("EditLiftCageKoefXil"), calc_.LiftMethod == 1);
+    SetRowEnabled(QStringLiteral("EditLiftLevelStart"), top);
+    SetRowEnabled(QStringLiteral("EditLiftLevelFinish"), top);
+    SetRowEnabled(QStringLiteral("EditLiftH0s"), top);
+}
+
+void TFormSmkInVentCalc::rbTmbrVarClick() {
+    calc_.TmbrVariant = IsChecked(QStringLiteral("rbTmbrVar2"))   ? 2
+                        : IsChecked(QStringLiteral("rbTmbrVar3")) ? 3
+                                                                  : 1;
+    calc_.TmbrTerms = calc_.TmbrVariant;
+}
+
+void TFormSmkInVentCalc::cbWinPenetrationVarChange() {
+    int index = cbWinPenetrationVar_->currentIndex();
+    if (index < 0 || index >= static_cast<int>(VarWinPenetration.size()))
+        index = 0;
+    calc_.WinPenetVariant = index;
+    const TVarWinPenetration &row = VarWinPenetration[static_cast<size_t>(index)];
+    labWinPenetration1_->setText(Q(row.SignText1));
+    labWinPenetration2_->setText(Q(row.SignText2));
+    labWinPenetration_->setText(Q(row.SignCapt) + QStringLiteral(":"));
+    labWinPenetrationU_->setText(Q(row.SignUnit));
+    Edit(QStringLiteral("EditWinPenetration"))
+        ->setAccessibleName(Q(row.SignText1) + QLatin1Char(' ') + Q(row.SignText2));
+}
+
+void TFormSmkInVentCalc::DuctShapeClick() {
+    SetRowEnabled(QStringLiteral("EditOGSizeB"), IsChecked(QStringLiteral("rbOGRectAPipe")));
+    SetRowEnabled(QStringLiteral("EditLiftSizeB"), IsChecked(QStringLiteral("rbLiftRectAPipe")));
+    SetRowEnabled(QStringLiteral("EditTmbrSizeB"), IsChecked(QStringLiteral("rbTmbrRectVPipe")));
+}
+
+void TFormSmkInVentCalc::RunAllHandlers() {
+    rbCalcVariantClick();
+    rbExitsToSWViaDoorClick();
+    rbLiftMethodClick();
+    cbWinPenetrationVarChange();
+    DuctShapeClick();
+    rbTmbrVarClick();
+}
+
+int TFormSmkInVentCalc::GetCategoryIndForTag(int TagVal) const {
+    if (TagVal <= 0)
+        return -1;
+    for (size_t i = 0; i < categories_.size(); ++i)
+        if (categories_[i].Tag == TagVal)
+            return static_cast<int>(i);
+    return -1;
+}
+
+void TFormSmkInVentCalc::CategoryPanelClick(QObject *sender) {
+    const int tag = sender ? sender->property("Tag").toInt() : 0;
+    const int index = GetCategoryIndForTag(tag);
+    if (index < 0)
+        return;
+    TUCategoryPanel &c = categories_[static_cast<size_t>(index)];
+    c.Collapsed = !c.Collapsed;
+    c.Contents->setVisible(!c.Collapsed);
+    if (c.Collapsed) {
+        c.PanTotal->setFixedHeight(c.CollapseHeight);
+    } else {
+        c.PanTotal->setMinimumHeight(0);
+        c.PanTotal->setMaximumHeight(QWIDGETSIZE_MAX);
+    }
+    c.LabChevron->setText(c.Collapsed ? QStringLiteral("►") : QStringLiteral("▼"));
+    c.PanTotal->updateGeometry();
+}
+
+bool TFormSmkInVentCalc::eventFilter(QObject *watched, QEvent *event) {
+    const int tag = watched->property("Tag").toInt();
+    const int index = GetCategoryIndForTag(tag);
+    if (index >= 0) {
+        QLabel *chevron = categories_[static_cast<size_t>(index)].LabChevron;
+        switch (event->type()) {
+        case QEvent::MouseButtonRelease:
+            CategoryPanelClick(watched);
+            return true;
+        case QEvent::KeyPress: {
+            const int key = static_cast<QKeyEvent *>(event)->key();
+            if (key == Qt::Key_Space || key == Qt::Key_Return || key == Qt::Key_Enter) {
+                CategoryPanelClick(watched);
+                return true;
+            }
+            break;
+        }
+        case QEvent::Enter:
+        case QEvent::Leave: {
+            QPalette palette = chevron->palette();
+            palette.setColor(QPalette::WindowText,
+                             event->type() == QEvent::Enter ? kChevronHot : QColor(Qt::black));
+            chevron->setPalette(palette);
+            break;
+        }
+        default:
+            break;
+        }
+    }
+    return QMainWindow::eventFilter(watched, event);
+}
+
+void TFormSmkInVentCalc::ShowTip(QAbstractButton *button) {
+    TFormTamsoPopupTip *tip = shell_.popupTip;
+    if (!tip) {
+        tip = findChild<TFormTamsoPopupTip *>(QStringLiteral("FormTamsoPopupTip"));
+        if (!tip) {
+            tip = new TFormTamsoPopupTip(this);
+            tip->setObjectName(QStringLiteral("FormTamsoPopupTip"));
+            tip->CloseWhenActivated(this);
+        }
+    }
+    tip->InitAndShow(button->mapToGlobal(QPoint(0, 0)), QString(),
+                     InflowTipText(button->objectName()));
+}
+
+void TFormSmkInVentCalc::bbHidePanInClick() {
+    panelIn_->hide();
+    bbShowPanIn_->show();
+}
+
+void TFormSmkInVentCalc::bbShowPanInClick() {
+    panelIn_->show();
+    bbShowPanIn_->hide();
+}
+
+void TFormSmkInVentCalc::showEvent(QShowEvent *event) {
+    QMainWindow::showEvent(event);
+    if (flFirstTime_) {
+        flFirstTime_ = false;
+        rbCalcVariantClick();
+    }
+}
+
+void TFormSmkInVentCalc::changeEvent(QEvent *event) {
+    QMainWindow::changeEvent(event);
+    if (event->type() == QEvent::ActivationChange && isActiveWindow() && shell_.popupTip &&
+        shell_.popupTip->isVisible())
+        shell_.popupTip->hide();
+}
+
+// ---------------------------------------------------------------------------------------------
+// Inputs, the run and the report
+
+InflowInputs TFormSmkInVentCalc::CollectInputs() const {
+    InflowInputs in;
+    for (auto it = edits_.cbegin(); it != edits_.cend(); ++it)
+        in.setText(it.key().toStdString(), it.value()->text().toStdString());
+    for (auto it = radios_.cbegin(); it != radios_.cend(); ++it)
+        in.checks.insert_or_assign(it.key().toStdString(), it.value()->isChecked());
+    for (auto it = combos_.cbegin(); it != combos_.cend(); ++it)
+        in.setComboIndex(it.key().toStdString(), it.value()->currentIndex());
+    return in;
+}
+
+void TFormSmkInVentCalc::ApplyInputs(const InflowInputs &in) {
+    for (const auto &[name, text] : in.edits) {
+        if (QLineEdit *edit = Edit(QString::fromStdString(name))) {
+            const QString value = QString::fromStdString(text);
+            if (edit->text() != value)
+                edit->setText(value);
+        }
+    }
+    for (const auto &[name, checked] : in.checks) {
+        auto *radio = radios_.value(QString::fromStdString(name));
+        if (radio && checked)
+            radio->setChecked(true);
+    }
+    for (const auto &[name, index] : in.combos) {
+        auto *combo = combos_.value(QString::fromStdString(name));
+        if (combo)
+            combo->setCurrentIndex(index >= 0 && index < combo->count() ? index : 0);
+    }
+    RunAllHandlers();
+}
+
+void TFormSmkInVentCalc::ActionGoNextExecute() {
+    InflowInputs in = CollectInputs();
+    calc_.Run(in);
+    // input steps may correct an input (P⁺ raised to 20): the edits show what was used
+    for (const auto &[name, text] : in.edits) {
+        QLineEdit *edit = Edit(QString::fromStdString(name));
+        const QString value = QString::fromStdString(text);
+        if (edit && edit->text() != value)
+            edit->setText(value);
+    }
+    LiftRefresh(calc_.OGFloorQty, calc_.UGFloorQty);
+    ShowReport();
+}
+
+void TFormSmkInVentCalc::ShowReport() {
+    panelOut_->setReport(calc_.Report.RTFull);
+    panelOut_->setDutyPoint(calc_.VolumeAirExps, calc_.FanPress);
+}
+
+// ---------------------------------------------------------------------------------------------
+// Project files and other commands
+
+void TFormSmkInVentCalc::Message(bool error, const QString &text) {
+    if (error)
+        forward_.error(text.toStdString(), {});
+    else
+        forward_.warning(text.toStdString(), {});
+}
+
+QString TFormSmkInVentCalc::StartFolder() const {
+    return shell_.settings ? shell_.settings->PathSave() : QString();
+}
+
+void TFormSmkInVentCalc::MarkSaved() {
+    saved_ = CollectInputs();
+}
+
+bool TFormSmkInVentCalc::HasUnsavedChanges() const {
+    const InflowInputs now = CollectInputs();
+    return now.edits != saved_.edits || now.checks != saved_.checks ||
+           now.combos != saved_.combos;
+}
+
+bool TFormSmkInVentCalc::OpenProjectFile(const QString &path) {
+    InflowInputs in = CollectInputs();
+    InflowCalc loaded = calc_;
+    const ProjectFileResult result = OpenInflowProject(path.toStdString(), in, &loaded);
+    if (!result.ok) {
+        // the inputs on screen stay as they are
+        Message(false, WithLineBreaks(QString::fromStdString(result.error)));
+        return false;
+    }
+    calc_ = loaded;
+    ApplyInputs(in);
+    LiftRefresh(calc_.OGFloorQty, calc_.UGFloorQty);
+    MarkSaved();
+    return true;
+}
+
+bool TFormSmkInVentCalc::SaveProjectFile(const QString &chosenPath) {
+    const std::string path = WithProjectExtension(chosenPath.toStdString());
+    const InflowInputs in = CollectInputs();
+    const ProjectFileResult result = SaveInflowProject(path, in, &calc_, ProjectDateTimeText());
+    if (!result.ok) {
+        Message(true, WithLineBreaks(QString::fromStdString(result.error)));
+        return false;
+    }
+    MarkSaved();
+    return true;
+}
+
+void TFormSmkInVentCalc::ActionOpenFileExecute() {
+    QFileDialog dialog(this, QStringLiteral("Открыть файл проекта приточного ДУ"), StartFolder(),
+                       kProjectFilter);
+    dialog.setObjectName(QStringLiteral("OpenDialogFile"));
+    dialog.setAcceptMode(QFileDialog::AcceptOpen);
+    dialog.setFileMode(QFileDialog::AnyFile);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return;
+    OpenProjectFile(dialog.selectedFiles().constFirst());
+}
+
+void TFormSmkInVentCalc::ActionSaveFileExecute() {
+    QString name =
+        QString::fromStdString(DefaultFileName(Edit(QStringLiteral("EditProjectName"))->text().toStdString(),
+                                               Edit(QStringLiteral("EditSystemName"))->text().toStdString()));
+    if (!name.isEmpty())
+        name += QStringLiteral(".isrprj");
+    QFileDialog dialog(this, QStringLiteral("Сохранить файл проекта приточного ДУ"), StartFolder(),
+                       kProjectFilter);
+    dialog.setObjectName(QStringLiteral("SaveDialogFile"));
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    if (!name.isEmpty())
+        dialog.selectFile(name);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return;
+    SaveProjectFile(dialog.selectedFiles().constFirst());
+}
+
+void TFormSmkInVentCalc::ActionNewCalcExecute() {
+    if (!StartNewInstance(shell_.bannerMode))
+        Message(true, QStringLiteral("Не удалось запустить новый расчет."));
+}
+
+void TFormSmkInVentCalc::closeEvent(QCloseEvent *event) {
+    if (HasUnsavedChanges()) {
+        const int answer = askSaveChanges_ ? askSaveChanges_() : QMessageBox::No;
+        if (answer == QMessageBox::Cancel) {
+            event->ignore();
+            return;
+        }
+        if (answer == QMessageBox::Yes) {
+            ActionSaveFileExecute();
+            // cancelled or failed: the window stays open with its inputs
+            if (HasUnsavedChanges()) {
+                event->ignore();
+                return;
+            }
+        }
+    }
+    if (shell_.popupTip)
+        shell_.popupTip->hide();
+    event->accept();
+}
+
+} // namespace orvane::inflow

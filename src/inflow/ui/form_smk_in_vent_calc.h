@@ -1,0 +1,171 @@
+#pragma once
+// The supply (pressurisation) window: one scrollable input page with the four variant panels,
+// "Расчет", and the report with its output commands.
+
+#include <QHash>
+#include <QMainWindow>
+#include <QPointer>
+#include <QString>
+#include <functional>
+#include <memory>
+#include <vector>
+
+#include "inflow/inflow_calc.h"
+#include "inflow/inflow_inputs.h"
+#include "inflow/ui/inflow_message_notifier.h"
+#include "shell/shell_windows.h"
+
+class QAbstractButton;
+class QButtonGroup;
+class QComboBox;
+class QFrame;
+class QGridLayout;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QMessageBox;
+class QPushButton;
+class QRadioButton;
+class QScrollArea;
+class QToolButton;
+class QVBoxLayout;
+
+namespace orvane {
+class ReportOutputPanel;
+}
+
+namespace orvane::inflow {
+
+// One collapsible input category of the lift and tambour pages.
+struct TUCategoryPanel {
+    int Tag = 0;
+    QFrame *PanTotal = nullptr;
+    QLabel *LabChevron = nullptr;
+    QWidget *Contents = nullptr;
+    int ExpandHeight = 0;
+    int CollapseHeight = 0;
+    bool Collapsed = false;
+};
+
+class TFormSmkInVentCalc : public QMainWindow {
+    Q_OBJECT
+public:
+    explicit TFormSmkInVentCalc(const ShellWindows &shell, QWidget *parent = nullptr);
+    ~TFormSmkInVentCalc() override;
+
+    // Messages go to `notifier` instead of message boxes (tests); nullptr restores the boxes.
+    void SetNotifier(Notifier *notifier);
+    // The answer to "Сохранить изменения в проекте?" (Yes, No or Cancel); tests replace the box.
+    void SetSaveChangesQuestion(std::function<int()> ask);
+
+    InflowCalc &Calc() { return calc_; }
+    const std::vector<TUCategoryPanel> &Categories() const { return categories_; }
+    int GetCategoryIndForTag(int TagVal) const;
+    ReportOutputPanel *OutputPanel() const { return panelOut_; }
+
+    // The controls as the engine reads them, and back.
+    InflowInputs CollectInputs() const;
+    void ApplyInputs(const InflowInputs &in);
+
+    // The commands behind the dialogs; false when nothing was read or written.
+    bool OpenProjectFile(const QString &path);
+    bool SaveProjectFile(const QString &chosenPath);
+    bool HasUnsavedChanges() const;
+
+public slots:
+    void ActionGoNextExecute();
+    void ActionOpenFileExecute();
+    void ActionSaveFileExecute();
+    void ActionNewCalcExecute();
+    void rbCalcVariantClick();
+
+protected:
+    void showEvent(QShowEvent *event) override;
+    void changeEvent(QEvent *event) override;
+    void closeEvent(QCloseEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    struct Row {
+        QList<QWidget *> widgets; // caption, edit, unit label, tip button: enabled together
+    };
+
+    // --- building the page ---
+    void FormCreate();
+    void BuildMenu();
+    QWidget *BuildInputPanel();
+    void BuildProjectGroup(QVBoxLayout *page);
+    void BuildVariantGroup(QVBoxLayout *page);
+    QWidget *BuildStairWellPanel();
+    QWidget *BuildLiftPanel();
+    QWidget *BuildTambourPanel();
+    QFrame *NewCategory(int tag, const QString &name, const QString &caption,
+                        QVBoxLayout *&contents);
+    QGroupBox *NewGroup(QVBoxLayout *into, const QString &name, const QString &title);
+    QLineEdit *AddEdit(QGroupBox *group, const QString &caption, const QString &name,
+                       const QString &unit = {}, const QString &tipButton = {});
+    QRadioButton *AddRadio(QGroupBox *group, const QString &name, const QString &text,
+                           QButtonGroup *buttons);
+    QButtonGroup *AddRadioGroup(QGroupBox *group,
+                                std::initializer_list<std::pair<QString, QString>> radios);
+    QToolButton *NewTipButton(const QString &name, QWidget *parent);
+    QGridLayout *GridOf(QGroupBox *group) const;
+
+    // --- enabling rules ---
+    void SetRowEnabled(const QString &control, bool enabled);
+    void rbSWJoinWallClick();
+    void rbSWWithExitClick();
+    void rbExitsToSWViaDoorClick();
+    void rbLiftMethodClick();
+    void rbTmbrVarClick();
+    void cbWinPenetrationVarChange();
+    void DuctShapeClick();
+    void LiftRefresh(int ogFloorQty, int ugFloorQty);
+    void RunAllHandlers();
+    void CategoryPanelClick(QObject *sender);
+    void ShowTip(QAbstractButton *button);
+    void ShowReport();
+    void bbHidePanInClick();
+    void bbShowPanInClick();
+
+    bool IsChecked(const QString &radio) const;
+    QLineEdit *Edit(const QString &name) const;
+    void Message(bool error, const QString &text);
+    QString StartFolder() const;
+    void MarkSaved();
+
+    ShellWindows shell_;
+    ForwardingNotifier forward_;
+    InflowMessageNotifier boxes_;
+    InflowCalc calc_;
+    std::function<int()> askSaveChanges_;
+    bool flFirstTime_ = true;
+    InflowInputs saved_;
+
+    QHash<QString, Row> rows_;
+    QHash<QString, QLineEdit *> edits_;
+    QHash<QString, QRadioButton *> radios_;
+    QHash<QString, QComboBox *> combos_;
+    std::vector<TUCategoryPanel> categories_;
+
+    QWidget *panelIn_ = nullptr;
+    QScrollArea *scrollBoxStart_ = nullptr;
+    QWidget *panStairWell_ = nullptr;
+    QWidget *panSW1OG_ = nullptr;
+    QWidget *panLift_ = nullptr;
+    QWidget *panTambour_ = nullptr;
+    QGroupBox *gbUGBuildParams_ = nullptr;
+    QGroupBox *gbSWWindows_ = nullptr;
+    QGroupBox *gbOGFanSelect_ = nullptr;
+    QGroupBox *gbUGFanSelect_ = nullptr;
+    QComboBox *cbWinPenetrationVar_ = nullptr;
+    QLabel *labWinPenetration1_ = nullptr;
+    QLabel *labWinPenetration2_ = nullptr;
+    QLabel *labWinPenetration_ = nullptr;
+    QLabel *labWinPenetrationU_ = nullptr;
+    ReportOutputPanel *panelOut_ = nullptr;
+    QPushButton *bbShowPanIn_ = nullptr;
+    QPushButton *bbNewCalc_ = nullptr;
+};
+
+} // namespace orvane::inflow

@@ -1,0 +1,91 @@
+// orvane-calc on exhaust projects whose network decides the outcome.
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <sstream>
+
+#include <nlohmann/json.hpp>
+
+#include "cli/cli_options.h"
+#include "core/file_io.h"
+#include "core/number_text.h"
+#include "exhaust/exhaust_project.h"
+#include "report/rtf_writer.h"
+
+namespace orvane::exhaust {
+namespace {
+
+class NetworkCliTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        SetDecimalSeparator(',');
+        char tmpl[] = "/tmp/orvane_network_XXXXXX";
+        ASSERT_NE(::mkdtemp(tmpl), nullptr);
+        dir = tmpl;
+        options.reportPath = dir + "/report.rtf";
+        options.jsonPath = dir + "/result.json";
+        options.decimalSeparator = ',';
+    }
+    void TearDown() override { std::filesystem::remove_all(dir); }
+
+    int Run(const ExhaustInputs &in) {
+        options.projectPath = dir + "/project.smkprj";
+        EXPECT_TRUE(SaveExhaustProject(options.projectPath, in).ok);
+        return cli::RunExhaustProject(options, out, err);
+    }
+    nlohmann::json Json() const {
+        std::string bytes;
+        EXPECT_TRUE(ReadFileBytes(options.jsonPath, bytes).ok);
+        return nlohmann::json::parse(bytes);
+    }
+
+    std::string dir;
+    cli::CliOptions options;
+    std::ostringstream out, err;
+};
+
+TEST_F(NetworkCliTest, DefaultNetworkGivesTheDutyPointAndEverySegmentBottomFirst) {
+    ExhaustInputs in = ExhaustInputs::Defaults();
+    in.Ychastki[0].StoreyName = "Первый";
+    options.brief = true;
+    ASSERT_EQ(Run(in), cli::kExitOk);
+    EXPECT_EQ(out.str(), "L = 17565 м³/ч, P = 593 Па\n");
+    EXPECT_EQ(err.str(), "");
+    const nlohmann::json json = Json();
+    EXPECT_TRUE(json["ok"]);
+    ASSERT_EQ(json["segments"].size(), 2u);
+    EXPECT_EQ(json["segments"][0]["StoreyName"], "Первый");
+    EXPECT_EQ(json["segments"][0].size(), 60u); // every field of the segment record
+    EXPECT_DOUBLE_EQ(json["segments"][1]["h"].get<double>(), 6);
+    EXPECT_LT(json["segments"][1]["Psh"].get<double>(), json["segments"][0]["Psh"].get<double>());
+    // --brief: the short report keeps the losses, not the intermediate formulas
+    std::string rtf;
+    ASSERT_TRUE(ReadFileBytes(options.reportPath, rtf).ok);
+    RtfStream valveSpeed;
+    RtfText(valveSpeed, "Скорость продуктов горения в клапане");
+    EXPECT_EQ(rtf.find(valveSpeed), std::string::npos);
+}
+
+TEST_F(NetworkCliTest, UnsolvableNetworkExitsThreeWithOneMessageAndZeroDutyPoint) {
+    ExhaustInputs in = ExhaustInputs::Defaults();
+    in.Ychastki[1].Ash = 0; // the top shaft part has no section
+    ASSERT_EQ(Run(in), cli::kExitNoDutyPoint);
+    EXPECT_EQ(out.str(), "");
+    EXPECT_EQ(err.str(),
+              "Ошибка: Не удалось рассчитать сеть: рабочая точка вентилятора не определена.\n");
+    const nlohmann::json json = Json();
+    EXPECT_FALSE(json["ok"]);
+    ASSERT_EQ(json["messages"].size(), 1u);
+    EXPECT_EQ(json["messages"][0]["kind"], "error");
+    EXPECT_EQ(json["results"]["FanGasVolumeExps"], 0);
+    EXPECT_EQ(json["results"]["FanPressure"], 0);
+    std::string rtf;
+    ASSERT_TRUE(ReadFileBytes(options.reportPath, rtf).ok);
+    RtfStream failed;
+    RtfText(failed, "Не удалось расчитать!");
+    EXPECT_NE(rtf.find(failed), std::string::npos);
+}
+
+} // namespace
+} // namespace orvane::exhaust
