@@ -17,6 +17,7 @@ class QAction;
 class QCheckBox;
 class QComboBox;
 class QFrame;
+class QGridLayout;
 class QGroupBox;
 class QLabel;
 class QLineEdit;
@@ -103,7 +104,7 @@ private:
     void BuildMenu();
     QWidget *BuildInputPage();
     QGroupBox *NewGroup(const QString &name, const QString &title);
-    QLineEdit *AddEditRow(class QGridLayout *grid, int row, const QString &name,
+    QLineEdit *AddEditRow(QGridLayout *grid, int row, const QString &name,
                           const QString &caption, const QString &unit,
                           const QString &tip = {});
     QToolButton *NewTipButton(const QString &name, const QString &topic);
