@@ -390,12 +390,10 @@ bool ExhaustCalc::RunCalcShaft() {
     ctx.Count = shaft ? n : std::min(n, 1);
 
     if (shaft)
-        T(R"(\par\par\b Участки сети вытяжной противодымной вентиляции (всего )"
-          R"()" +
-          Int(n) + R"()\b0 )");
+        T(R"(\par\par\b Участки сети вытяжной противодымной вентиляции (всего )" + Int(n) +
+          R"()\b0 )");
     else
-        T(R"(\par\par\b Сеть вытяжной противодымной вентиляции\b0 )"
-          R"()");
+        T(R"(\par\par\b Сеть вытяжной противодымной вентиляции\b0 )");
 
     // Segments set aside while the shaft is off keep no results of an earlier run either.
     for (int i = ctx.Count; i < n; ++i)
@@ -519,8 +517,7 @@ bool ExhaustCalc::RunCalcShaft() {
                 T(R"(\par\b     Давление в шахте ДУ на уровне верхнего дымового клапана\par     )"
                   R"(P\sub ШN\nosupersub\b0  = )");
             else
-                T(R"(\par\b     Давление в шахте\par     P\sub Ш\nosupersub\b0  = )"
-                  R"()");
+                T(R"(\par\b     Давление в шахте\par     P\sub Ш\nosupersub\b0  = )");
             if (i == 0) {
                 T(R"(P\sub НН\nosupersub  - \u0916?P\sub кл\nosupersub  - \u0916?P\sub )"
                   R"(ВВ\nosupersub  = )" +
@@ -625,8 +622,7 @@ bool ExhaustCalc::RunCalcShaft() {
                   F62(s.Gsh) + " / (" + F62(s.RHOpg) + R"( \u8729? )" + F62(s.Fww) + R"() = \b )" +
                   F62(s.Vww) + " м/с");
                 T(R"(\par\b     Абсолютная эквивалентная шероховатость материала )"
-                  R"(горизонтального участка\par     \u0949?\sub ВВ\nosupersub\b0  = \b )"
-                  R"()" +
+                  R"(горизонтального участка\par     \u0949?\sub ВВ\nosupersub\b0  = \b )" +
                   F62(s.EPSILONww) + " мм");
                 T(R"(\par\b     Коэффициент сопротивления трения горизонтального участка\par    )"
                   R"( \u0955?\sub ВВ\nosupersub\b0  = \b )" +
@@ -728,9 +724,8 @@ bool ExhaustCalc::RunCalcShaft() {
     T(R"(\par\par\b\ul Массовый расход продуктов горения\ul0\par )" +
       std::string(shaft ? R"(G\sub Ш\nosupersub)" : R"(G\sub сети\nosupersub)") + R"(\b0  = \b )" +
       F64(G) + " кг/с");
-    T(R"(\par\par\b\ul Объемный расход вентилятора\ul0\par L\sub v\nosupersub\b0  = )"
-      R"()" +
-      gName + R"( / \u0961?\sub N\nosupersub  \u8729? 3600 = )" + F64(G) + " / " + F64(rhoN) +
+    T(R"(\par\par\b\ul Объемный расход вентилятора\ul0\par L\sub v\nosupersub\b0  = )" + gName +
+      R"( / \u0961?\sub N\nosupersub  \u8729? 3600 = )" + F64(G) + " / " + F64(rhoN) +
       R"( \u8729? 3600 = \b )" + FormatRoundedInt(ShaftOutGasVolumeExps) +
       R"( м\super 3\nosupersub /час)");
     std::string symbols = shaft ? R"(P\sub ШN\nosupersub )" : R"(P\sub сети\nosupersub )";
@@ -757,17 +752,13 @@ bool ExhaustCalc::RunCalcShaft() {
       R"(273 = \b )" +
       CeilText(gasTemp) + " °C");
     if (Term1 && Term2)
-        T(R"(\par\par\b Выбросное устройство\par \b0 сечение \b )"
-          R"()" +
-          F62(exhaustSection) + R"( м\super 2\nosupersub \b0 , скорость \b )" +
-          F62(ShaftExhaustGasSpeed) + " м/с");
+        T(R"(\par\par\b Выбросное устройство\par \b0 сечение \b )" + F62(exhaustSection) +
+          R"( м\super 2\nosupersub \b0 , скорость \b )" + F62(ShaftExhaustGasSpeed) + " м/с");
     T(R"(\par\par\b\ul Компенсирующая подача воздуха\ul0\par\par\b Массовый расход воздуха\par )"
       R"(G\sub a\nosupersub\b0  = G\sub Ш\nosupersub  / (1,3 \u0247? 1,0) = )" +
       F64(G) + R"( / (1,3 \u0247? 1,0) = \b ()" + F62(airLo) + R"( \u0247? )" + F62(airHi) +
       ") кг/с");
-    T(R"(\par\par\b Объемный расход воздуха при t = )"
-      R"()" +
-      F62(OutAirTempComp - 273) +
+    T(R"(\par\par\b Объемный расход воздуха при t = )" + F62(OutAirTempComp - 273) +
       R"( °C\par L\sub a\nosupersub\b0  = 3600\u8729?G\sub a\nosupersub  / \u0961?\sub )"
       R"(a\nosupersub  = 3600\u8729?()" +
       F62(airLo) + R"( \u0247? )" + F62(airHi) + ") / " + F62(rhoComp) + R"( = \b ()" +

@@ -8,6 +8,8 @@
 #include <QTextFrame>
 #include <QTextTable>
 
+#include <random>
+
 using namespace orvane;
 
 namespace {
@@ -165,6 +167,22 @@ private slots:
         const qreal gap =
             layout->blockBoundingRect(after).top() - layout->frameBoundingRect(table).bottom();
         QVERIFY2(gap >= 5, qPrintable(QString::number(gap)));
+    }
+
+    void randomTablesAndFormatsNeverBreakTheDocument() {
+        const char *tokens[] = {"\\trowd", "\\cellx500", "\\cellx-9", "\\intbl", "\\cell",
+                                "\\row",   "\\pard",     "\\par",     "\\b",     "\\sub",
+                                "\\fs0",   "\\fi-99999", "\\qc",      "{",       "}",
+                                "x",       "\\u1055?",   "\\'cf",     " ",       "\\line"};
+        std::mt19937 random(7);
+        for (int round = 0; round < 300; ++round) {
+            std::string rtf = "{\\rtf1 ";
+            for (int i = 0; i < 60; ++i)
+                rtf += tokens[random() % std::size(tokens)];
+            QTextDocument doc;
+            LoadRtfIntoDocument(doc, rtf);
+            QVERIFY(doc.documentLayout()->documentSize().isValid());
+        }
     }
 
     void shortRowsSpanTheGridAndJunkStillShows() {

@@ -1,0 +1,139 @@
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+
+#include <nlohmann/json.hpp>
+
+#include "cli/cli_options.h"
+#include "core/file_io.h"
+#include "core/number_text.h"
+
+namespace orvane::cli {
+namespace {
+
+namespace fs = std::filesystem;
+
+struct RunResult {
+    int exit = -1;
+    std::string out;
+    std::string err;
+    std::string rtf;
+    nlohmann::json json;
+};
+
+RunResult RunCalc(const std::string &project, const fs::path &dir, bool brief = false) {
+    CliOptions options;
+    options.projectPath = project;
+    options.reportPath = (dir / "out.rtf").string();
+    options.jsonPath = (dir / "out.json").string();
+    options.decimalSeparator = ',';
+    options.brief = brief;
+    SetDecimalSeparator(',');
+    fs::remove(options.reportPath);
+    fs::remove(options.jsonPath);
+    std::ostringstream out, err;
+    RunResult r;
+    r.exit = RunExhaustProject(options, out, err);
+    r.out = out.str();
+    r.err = err.str();
+    std::string json;
+    if (ReadFileBytes(options.reportPath, r.rtf).ok && ReadFileBytes(options.jsonPath, json).ok)
+        r.json = nlohmann::json::parse(json);
+    return r;
+}
+
+class ExhaustRunnerTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        dir = fs::path(::testing::TempDir()) / "orvane_exhaust_runner";
+        fs::create_directories(dir);
+    }
+    void TearDown() override { fs::remove_all(dir); }
+    std::string Project(const std::string &name, const std::string &bytes) {
+        const fs::path path = dir / name;
+        std::ofstream(path, std::ios::binary) << bytes;
+        return path.string();
+    }
+    fs::path dir;
+};
+
+TEST_F(ExhaustRunnerTest, BundledExamplesComputeEveryVariant) {
+    struct Case {
+        const char *file;
+        const char *variant;
+        const char *calcVariant;
+    };
+    for (const Case &c :
+         {Case{"corridor", "corridor", "cvrntCorridor"}, Case{"room", "room", "cvrntRoom"},
+          Case{"gallery", "gallery", "cvrntUnderGallery"},
+          Case{"parking", "parking", "cvrntParking"}}) {
+        SCOPED_TRACE(c.file);
+        const RunResult r = RunCalc(std::string(EXAMPLES_DIR "/") + c.file + ".smkprj", dir);
+        EXPECT_EQ(r.exit, kExitOk) << r.err;
+        EXPECT_EQ(r.out.rfind("L = ", 0), 0u);
+        EXPECT_EQ(r.json["module"], "exhaust");
+        EXPECT_EQ(r.json["variant"], c.variant);
+        EXPECT_EQ(r.json["ok"], true);
+        EXPECT_TRUE(r.json["messages"].empty());
+        EXPECT_EQ(r.json["results"]["CalcVariant"], c.calcVariant);
+        EXPECT_GT(r.json["results"]["FanGasVolumeExps"].get<double>(), 0);
+        EXPECT_EQ(r.json["segments"].size(), 2u);
+        EXPECT_EQ(r.rtf.back(), '}');
+    }
+}
+
+TEST_F(ExhaustRunnerTest, DefaultCorridorDutyPointAndUnroundedResults) {
+    const RunResult r = RunCalc(EXAMPLES_DIR "/corridor.smkprj", dir);
+    EXPECT_EQ(r.out, "L = 17565 м³/ч, P = 593 Па\n");
+    EXPECT_DOUBLE_EQ(r.json["results"]["GasMassExps"].get<double>(), 1.2 * 2 * std::sqrt(2.0));
+    EXPECT_EQ(r.json["results"]["FireLoad"]["Name"], "Мебель: дерево + облицовка");
+    EXPECT_EQ(r.json["results"]["DoorSizes"][0][1], 2.1);
+    EXPECT_EQ(r.json["segments"][0]["HorMaterialIndx"], "matMetal");
+}
+
+TEST_F(ExhaustRunnerTest, ExitCodesFollowHowTheRunEnded) {
+    // an input step refuses the value: report and JSON up to the stop
+    RunResult r = RunCalc(Project("stop.smkprj", "[Room]\r\nVariant=2\r\n[FPlace]\r\nBurnK=3\r\n"
+                                                 "[Shaft0]\r\n[Shaft1]\r\n"),
+                          dir);
+    EXPECT_EQ(r.exit, kExitInputStopped);
+    EXPECT_TRUE(r.out.empty());
+    EXPECT_EQ(r.json["ok"], false);
+    EXPECT_EQ(r.json["messages"].back()["kind"], "error");
+    EXPECT_EQ(r.json["messages"].back()["text"],
+              "Полнота сгорания должна быть в диапазоне от 0 до 1.");
+    EXPECT_EQ(r.json["results"]["BurningFullness"], 3);
+    EXPECT_EQ(r.rtf.back(), '}');
+
+    // a value that would not be finite: the guard, exit 3, zero duty point
+    r = RunCalc(Project("guard.smkprj", "[Room]\r\nVariant=3\r\n[FPlace]\r\nISmkW=1" +
+                                            std::string(300, '0') + "\r\n[Shaft0]\r\n[Shaft1]\r\n"),
+                dir);
+    EXPECT_EQ(r.exit, kExitNoDutyPoint);
+    EXPECT_EQ(r.json["ok"], false);
+    EXPECT_EQ(r.json["results"]["FanGasVolumeExps"], 0);
+    EXPECT_EQ(r.json["messages"].back()["text"],
+              "Расчёт прерван: получено недопустимое значение. Проверьте исходные данные.");
+
+    // nothing that is a project: exit 2, nothing written
+    r = RunCalc(Project("junk.smkprj", "not a project"), dir);
+    EXPECT_EQ(r.exit, kExitUsage);
+    EXPECT_NE(r.err.find("не является проектом расчета дымоудаления"), std::string::npos);
+    EXPECT_FALSE(fs::exists(dir / "out.rtf"));
+    r = RunCalc((dir / "missing.smkprj").string(), dir);
+    EXPECT_EQ(r.exit, kExitUsage);
+}
+
+TEST_F(ExhaustRunnerTest, BriefClearsTheDetailedReport) {
+    const RunResult detailed = RunCalc(EXAMPLES_DIR "/room.smkprj", dir);
+    const RunResult brief = RunCalc(EXAMPLES_DIR "/room.smkprj", dir, true);
+    EXPECT_EQ(detailed.json["results"]["Detailed"], true);
+    EXPECT_EQ(brief.json["results"]["Detailed"], false);
+    EXPECT_EQ(brief.out, detailed.out);
+}
+
+} // namespace
+} // namespace orvane::cli
