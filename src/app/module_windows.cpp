@@ -1,6 +1,7 @@
 #include "app/module_windows.h"
 
 #include "exhaust/ui/form_smk_out_vent_calc.h"
+#include "inflow/ui/form_smk_in_vent_calc.h"
 
 #include <QDialogButtonBox>
 #include <QLabel>
@@ -13,9 +14,8 @@ QWidget *CreateSmkOutVentWindow(const ShellWindows &shell) {
     return new exhaust::TFormSmkOutVentCalc(shell);
 }
 
-QWidget *CreateSmkInVentWindow(const ShellWindows &) {
-    return new TModulePlaceholder(
-        QStringLiteral("Расчет системы приточной противодымной вентиляции"));
+QWidget *CreateSmkInVentWindow(const ShellWindows &shell) {
+    return new inflow::TFormSmkInVentCalc(shell);
 }
 
 TModulePlaceholder::TModulePlaceholder(const QString &moduleTitle, QWidget *parent)

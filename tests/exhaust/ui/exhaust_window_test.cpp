@@ -1,0 +1,436 @@
+// The exhaust window driven as a user drives it: variants, runs, the network list, projects.
+
+#include "core/notifier.h"
+#include "core/number_text.h"
+#include "exhaust/exhaust_project.h"
+#include "exhaust/ui/form_shaft_segment.h"
+#include "exhaust/ui/form_smk_out_vent_calc.h"
+#include "report/report_output.h"
+#include "report/ui/report_output_panel.h"
+#include "ui_test_support.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QFile>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSpinBox>
+#include <QStandardPaths>
+#include <QTableWidget>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTextEdit>
+#include <QToolButton>
+
+#include <memory>
+
+using namespace orvane;
+using namespace orvane::exhaust;
+using namespace orvane::exhaust::test;
+
+namespace {
+
+struct Window {
+    Window() : form(ShellWindows{}) { form.setNotifier(&notifier); }
+    QLineEdit *edit(const char *name) { return Find<QLineEdit>(&form, name); }
+    QGroupBox *group(const char *name) { return Find<QGroupBox>(&form, name); }
+    void choose(const char *radio) {
+        auto *rb = Find<QRadioButton>(&form, radio);
+        QVERIFY(rb);
+        rb->click();
+    }
+    QString report() { return form.OutputPanel()->viewer()->toPlainText(); }
+    int n() { return static_cast<int>(form.Segments().size()); }
+    void selectSegment(int a) {
+        auto *list = Find<QListWidget>(&form, "ListBoxYchastki");
+        list->setCurrentRow(ItemOfSegment(a, n()));
+    }
+    RecordingNotifier notifier;
+    TFormSmkOutVentCalc form;
+};
+
+// Fills the open segment editor's fields (empty text: left as shown) and presses OK.
+struct EditorInput {
+    int newStoreys = 0;
+    const char *storeys = nullptr; // group mode: "Участок" with this list
+    const char *vertL = nullptr;
+    const char *horL = nullptr;
+    const char *name = nullptr;
+};
+
+void FillEditorAndOk(const EditorInput &input) {
+    WhenModal([input](QWidget *w) {
+        auto *editor = qobject_cast<TFormShaftSegment *>(w);
+        QVERIFY(editor);
+        if (input.newStoreys > 0)
+            editor->SpinNewStoreys->setValue(input.newStoreys);
+        if (input.storeys) {
+            editor->rbStoreysList->click();
+            editor->EditStoreys->setText(QString::fromUtf8(input.storeys));
+        }
+        if (input.vertL)
+            editor->Vert.EditL->setText(QString::fromUtf8(input.vertL));
+        if (input.horL)
+            editor->Hor.EditL->setText(QString::fromUtf8(input.horL));
+        if (input.name)
+            editor->EditStoreyName->setText(QString::fromUtf8(input.name));
+        editor->OKBtn->click();
+    });
+}
+
+void AnswerMessageBox(QMessageBox::StandardButton answer, QString *text = nullptr) {
+    WhenModal([answer, text](QWidget *w) {
+        auto *box = qobject_cast<QMessageBox *>(w);
+        QVERIFY(box);
+        if (text)
+            *text = box->text();
+        box->button(answer)->click();
+    });
+}
+
+} // namespace
+
+class ExhaustWindowTest : public QObject {
+    Q_OBJECT
+private slots:
+    void initTestCase() {
+        QStandardPaths::setTestModeEnabled(true);
+        SetDecimalSeparator(',');
+    }
+
+    void parkingCollapsesGroupsAndCorridorRestoresThem() {
+        Window w;
+        const char *corridorOnly[] = {"gbDoorSizes", "gbCorridorSize"};
+        w.choose("rbCalcParking");
+        for (const char *g : {"gbDoorSizes", "gbCorridorSize", "gbFireplace", "gbFireLoads"})
+            QVERIFY2(w.group(g)->isHidden(), g);
+        for (const char *g : {"gbFirePower", "gbParkingFireplace", "gbHeightNoSmoke"})
+            QVERIFY2(!w.group(g)->isHidden(), g);
+        w.choose("rbCalcCorridor");
+        for (const char *g : corridorOnly)
+            QVERIFY2(!w.group(g)->isHidden(), g);
+        for (const char *g : {"gbFirePower", "gbParkingFireplace", "gbFireplace", "gbHeightNoSmoke"})
+            QVERIFY2(w.group(g)->isHidden(), g);
+        QVERIFY(Find<QRadioButton>(&w.form, "rbLivingBuilding")->isEnabled());
+        QVERIFY(Find<QWidget>(&w.form, "PanFLDensity")->isEnabled());
+    }
+
+    void leavingTheRoomVariantClearsTheFireArea() {
+        Window w;
+        QVERIFY(!w.edit("EditFireArea")->isEnabled());
+        w.choose("rbCalcRoom");
+        QVERIFY(w.edit("EditFireArea")->isEnabled());
+        QVERIFY(!Find<QWidget>(&w.form, "PanGallery")->isHidden() == false);
+        w.edit("EditFireArea")->setText(QStringLiteral("12"));
+        w.choose("rbCalcGallery");
+        QCOMPARE(w.edit("EditFireArea")->text(), QStringLiteral("12"));
+        QVERIFY(!Find<QWidget>(&w.form, "PanGallery")->isHidden());
+        w.choose("rbCalcParking");
+        QVERIFY(w.edit("EditFireArea")->text().isEmpty());
+        QVERIFY(!w.edit("EditFireArea")->isEnabled());
+        w.choose("rbCalcRoom");
+        QVERIFY(w.edit("EditFireArea")->text().isEmpty());
+        QVERIFY(!Find<QRadioButton>(&w.form, "rbLivingBuilding")->isEnabled());
+        QVERIFY(!Find<QWidget>(&w.form, "PanFLDensity")->isEnabled());
+    }
+
+    void continuationLabelSelectsItsVariant() {
+        Window w;
+        QTest::mouseClick(Find<QLabel>(&w.form, "LabCalcGallery"), Qt::LeftButton);
+        QVERIFY(Find<QRadioButton>(&w.form, "rbCalcGallery")->isChecked());
+        QCOMPARE(w.form.CalcVariant, TCalcVariant::cvrntUnderGallery);
+        QVERIFY(!w.group("gbFireplace")->isHidden());
+    }
+
+    void runWithAnInputErrorShowsTheInputsUpToIt() {
+        Window w;
+        w.edit("EditCrdrNoSmokeHeight")->setText(QStringLiteral("0"));
+        QCOMPARE(w.form.ActionGoNextExecute(), RunOutcome::inputStopped);
+        QCOMPARE(w.notifier.messages.size(), size_t(1));
+        QCOMPARE(w.notifier.messages[0].kind, std::string("error"));
+        QCOMPARE(w.notifier.messages[0].control, std::string("EditCrdrNoSmokeHeight"));
+        const QString report = w.report();
+        QVERIFY(report.contains(QStringLiteral("ИСХОДНЫЕ ДАННЫЕ")));
+        QVERIFY(report.contains(QStringLiteral("Высота потолка коридора")));
+        QVERIFY(!report.contains(QStringLiteral("Отметка клапана первого обслуживаемого этажа")));
+        QVERIFY(!report.contains(QStringLiteral("РАСЧЁТНЫЕ ВЕЛИЧИНЫ")));
+    }
+
+    void fullRunOfEachVariantMatchesTheEngine_data() {
+        QTest::addColumn<QString>("radio");
+        QTest::newRow("corridor") << QStringLiteral("rbCalcCorridor");
+        QTest::newRow("room") << QStringLiteral("rbCalcRoom");
+        QTest::newRow("gallery") << QStringLiteral("rbCalcGallery");
+        QTest::newRow("parking") << QStringLiteral("rbCalcParking");
+    }
+    void fullRunOfEachVariantMatchesTheEngine() {
+        QFETCH(QString, radio);
+        Window w;
+        w.choose(radio.toLatin1().constData());
+        QCOMPARE(w.form.ActionGoNextExecute(), RunOutcome::ok);
+        QVERIFY(w.notifier.messages.empty());
+
+        // the same start state straight through the engine
+        ExhaustInputs in = ExhaustInputs::Defaults();
+        in.check(radio.toStdString());
+        RecordingNotifier quiet;
+        ExhaustCalc engine(&quiet);
+        QCOMPARE(engine.Run(in), RunOutcome::ok);
+        QCOMPARE(w.form.Calc().FanGasVolumeExps, engine.FanGasVolumeExps);
+        QCOMPARE(w.form.Calc().FanPressure, engine.FanPressure);
+        QVERIFY(w.form.Calc().FanGasVolumeExps > 0);
+        QVERIFY(w.report().contains(QStringLiteral("РАСЧЁТНЫЕ ВЕЛИЧИНЫ")));
+        QCOMPARE(w.form.OutputPanel()->report(), engine.Report.RTFull);
+    }
+
+    void defaultCorridorGivesTheKnownDutyPointAndFanCommand() {
+        Window w;
+        QCOMPARE(w.form.ActionGoNextExecute(), RunOutcome::ok);
+        QCOMPARE(FormatRoundedInt(w.form.Calc().FanGasVolumeExps), std::string("17565"));
+        QCOMPARE(FormatRoundedInt(w.form.Calc().FanPressure), std::string("593"));
+        const auto args =
+            FanArguments("Smk", w.form.Calc().FanGasVolumeExps, w.form.Calc().FanPressure);
+        QVERIFY(args.has_value());
+        QCOMPARE(FanCommandLine("Brisko", *args), std::string("Brisko -F=Smk -L=17565 -P=593"));
+    }
+
+    void briefRunFollowsTheDetailedBox() {
+        Window w;
+        w.form.ActionGoNextExecute();
+        const qsizetype detailed = w.form.OutputPanel()->report().size();
+        Find<QCheckBox>(&w.form, "cbDetailed")->click();
+        w.form.ActionGoNextExecute();
+        QVERIFY(qsizetype(w.form.OutputPanel()->report().size()) < detailed);
+    }
+
+    void addingThreeStoreysGivesFiveSegments() {
+        Window w;
+        QCOMPARE(w.n(), 2);
+        w.selectSegment(0);
+        FillEditorAndOk({3, nullptr, "3,3", nullptr, nullptr});
+        Find<QToolButton>(&w.form, "bAdd")->click();
+        QCOMPARE(w.n(), 5);
+        const TYchastki &s = w.form.Segments();
+        for (int i = 1; i <= 3; ++i) {
+            QCOMPARE(s[i].ValveWidth, s[0].ValveWidth);
+            QCOMPARE(s[i].Aww, s[0].Aww);
+            QCOMPARE(s[i].Lsh, 3.3);
+        }
+        QCOMPARE(s[4].Lsh, 3.0);
+        QCOMPARE(Find<QListWidget>(&w.form, "ListBoxYchastki")->count(), 5);
+        QVERIFY(Find<QToolButton>(&w.form, "bRemove")->isEnabled());
+    }
+
+    void groupEditingChangesTheListedSegmentsOnly() {
+        Window w;
+        w.selectSegment(0);
+        FillEditorAndOk({5, nullptr, nullptr, nullptr, nullptr});
+        Find<QToolButton>(&w.form, "bAdd")->click();
+        QCOMPARE(w.n(), 7);
+        w.selectSegment(2);
+        FillEditorAndOk({0, "1 2, 4-6", "4", nullptr, nullptr});
+        Find<QPushButton>(&w.form, "bEditGroup")->click();
+        const TYchastki &s = w.form.Segments();
+        const double expected[] = {4, 4, 3, 4, 4, 4, 3};
+        for (int i = 0; i < 7; ++i)
+            QCOMPARE(s[i].Lsh, expected[i]);
+        // empty fields keep every value, the names are never touched
+        QCOMPARE(s[0].Ash, 0.8);
+        QCOMPARE(s[0].Material, std::string("Металл"));
+    }
+
+    void editingOneSegmentKeepsATypedNegativeOut() {
+        Window w;
+        w.selectSegment(1);
+        FillEditorAndOk({0, nullptr, nullptr, "-5", "Кровля"});
+        Find<QPushButton>(&w.form, "bEdit")->click();
+        QCOMPARE(w.form.Segments()[1].Lww, 0.0);
+        QCOMPARE(w.form.Segments()[1].StoreyName, std::string("Кровля"));
+    }
+
+    void removingAMiddleSegmentAsksFirst() {
+        Window w;
+        w.selectSegment(0);
+        FillEditorAndOk({1, nullptr, nullptr, nullptr, nullptr});
+        Find<QToolButton>(&w.form, "bAdd")->click();
+        QCOMPARE(w.n(), 3);
+        w.selectSegment(1);
+        w.notifier.confirmAnswer = false;
+        Find<QToolButton>(&w.form, "bRemove")->click();
+        QCOMPARE(w.n(), 3);
+        w.notifier.confirmAnswer = true;
+        Find<QToolButton>(&w.form, "bRemove")->click();
+        QCOMPARE(w.n(), 2);
+        QCOMPARE(w.notifier.messages.back().text, std::string("Удалить участок 2 сети?"));
+    }
+
+    void shaftSwitchSetsTheSegmentsAsideAndBringsThemBack() {
+        Window w;
+        w.selectSegment(0);
+        FillEditorAndOk({2, nullptr, "2,7", nullptr, nullptr});
+        Find<QToolButton>(&w.form, "bAdd")->click();
+        const TYchastki before = w.form.Segments();
+        auto *shaft = Find<QCheckBox>(&w.form, "cbShaft");
+        shaft->click();
+        QCOMPARE(w.n(), 1);
+        QVERIFY(!Find<QToolButton>(&w.form, "bAdd")->isEnabled());
+        QVERIFY(!Find<QPushButton>(&w.form, "bEditGroup")->isEnabled());
+        QVERIFY(Find<QPushButton>(&w.form, "bEdit")->isEnabled());
+        // an edit of segment 0 while the shaft is off stays
+        w.selectSegment(0);
+        FillEditorAndOk({0, nullptr, nullptr, "7", nullptr});
+        Find<QPushButton>(&w.form, "bEdit")->click();
+        shaft->click();
+        QCOMPARE(w.n(), 4);
+        QCOMPARE(w.form.Segments()[0].Lww, 7.0);
+        for (int i = 1; i < 4; ++i)
+            QCOMPARE(w.form.Segments()[i].Lsh, before[i].Lsh);
+    }
+
+    void savedProjectOpensWithEveryValue() {
+        QTemporaryDir dir;
+        const QString file = dir.filePath(QStringLiteral("проект.smkprj"));
+        Window a;
+        a.choose("rbCalcGallery");
+        a.edit("EditProjectName")->setText(QStringLiteral("ЖК Северный"));
+        a.edit("EditSystemName")->setText(QStringLiteral("ДУ1"));
+        a.edit("EditFireArea")->setText(QStringLiteral("15,5"));
+        a.edit("EditRoomLength")->setText(QStringLiteral("24"));
+        a.edit("EditInitSmkWidth")->setText(QStringLiteral("2,5"));
+        a.edit("EditWindSpeed")->setText(QStringLiteral("3,2"));
+        Find<QRadioButton>(&a.form, "rbOutTownBuilding")->click();
+        Find<QRadioButton>(&a.form, "rbEndRoofFan")->click();
+        Find<QTableWidget>(&a.form, "sgDoorSizes")->item(1, 0)->setText(QStringLiteral("1,5"));
+        Find<QTableWidget>(&a.form, "sgDoorSizes")->item(1, 1)->setText(QStringLiteral("2"));
+        a.selectSegment(0);
+        FillEditorAndOk({1, nullptr, "3,6", nullptr, "Этаж 2"});
+        Find<QToolButton>(&a.form, "bAdd")->click();
+        QVERIFY(a.form.IsModified());
+        QVERIFY(a.form.SaveProjectAs(file));
+        QVERIFY(!a.form.IsModified());
+
+        Window b;
+        QVERIFY(b.form.LoadProject(file));
+        QVERIFY(!b.form.IsModified());
+        std::string bytesA, bytesB;
+        QVERIFY(ExhaustProjectBytes(a.form.InputsFromControls(), "x", bytesA).ok);
+        QVERIFY(ExhaustProjectBytes(b.form.InputsFromControls(), "x", bytesB).ok);
+        QCOMPARE(bytesB, bytesA);
+        QVERIFY(Find<QRadioButton>(&b.form, "rbCalcGallery")->isChecked());
+        QCOMPARE(b.edit("EditFireArea")->text(), QStringLiteral("15,5"));
+        QVERIFY(!b.edit("EditShaftConDuctResist")->isEnabled());
+        QCOMPARE(b.form.Segments(), a.form.Segments());
+        QCOMPARE(b.form.Segments()[1].StoreyName, std::string("Этаж 2"));
+        // the same inputs give the same report
+        a.form.ActionGoNextExecute();
+        b.form.ActionGoNextExecute();
+        QCOMPARE(b.form.OutputPanel()->report(), a.form.OutputPanel()->report());
+    }
+
+    void projectThatCannotBeReadKeepsTheInputs() {
+        QTemporaryDir dir;
+        const QString file = dir.filePath(QStringLiteral("чужой.smkprj"));
+        QFile f(file);
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        f.write("[Other]\r\nKey=1\r\n");
+        f.close();
+        Window w;
+        w.edit("EditRoomLength")->setText(QStringLiteral("77"));
+        QString message;
+        AnswerMessageBox(QMessageBox::Ok, &message);
+        QVERIFY(!w.form.LoadProject(file));
+        QVERIFY(!message.isEmpty());
+        QCOMPARE(w.edit("EditRoomLength")->text(), QStringLiteral("77"));
+        QCOMPARE(w.n(), 2);
+        AnswerMessageBox(QMessageBox::Ok, &message);
+        QVERIFY(!w.form.LoadProject(dir.filePath(QStringLiteral("нет.smkprj"))));
+        QCOMPARE(w.edit("EditRoomLength")->text(), QStringLiteral("77"));
+    }
+
+    void closingWithUnsavedChangesAsks() {
+        Window w;
+        w.form.show();
+        QVERIFY(!w.form.IsModified());
+        w.edit("EditCorridorLength")->setText(QStringLiteral("31"));
+        QVERIFY(w.form.IsModified());
+        QString question;
+        AnswerMessageBox(QMessageBox::Cancel, &question);
+        QVERIFY(!w.form.close());
+        QCOMPARE(question, QStringLiteral("Сохранить изменения в проекте?"));
+        QVERIFY(w.form.isVisible());
+        AnswerMessageBox(QMessageBox::No);
+        QVERIFY(w.form.close());
+    }
+
+    void corridorHeightShowsTheRecommendedRange() {
+        Window w;
+        auto *range = Find<QLabel>(&w.form, "LabCrdrNoSmkRange");
+        QCOMPARE(range->text(), QStringLiteral("(от 2 до 2,5 м)"));
+        w.edit("EditCorridorHeight")->setText(QStringLiteral("6x"));
+        QCOMPARE(range->text(), QStringLiteral("(от 2,4 до 3 м)"));
+        QCOMPARE(w.form.Calc().CorridorHeight, 6.0);
+    }
+
+    void roomSizeFormKeepsTheRoom() {
+        Window w;
+        w.edit("EditRoomLength")->setText(QStringLiteral("12,5"));
+        Find<QComboBox>(&w.form, "cbRoomSizeVariant")->setCurrentIndex(1);
+        QCOMPARE(w.edit("EditFloorAreaSH")->text(), QStringLiteral("50"));
+        QVERIFY(!Find<QWidget>(&w.form, "PanRoomSBH")->isHidden());
+        w.edit("EditRoomWidthSH")->setText(QStringLiteral("5"));
+        Find<QComboBox>(&w.form, "cbRoomSizeVariant")->setCurrentIndex(0);
+        QCOMPARE(w.edit("EditRoomLength")->text(), QStringLiteral("10"));
+    }
+
+    void endSegmentChoiceEnablesTheExhaustFields() {
+        Window w;
+        Find<QRadioButton>(&w.form, "rbEndRoofFan")->click();
+        QVERIFY(!w.edit("EditShaftConDuctResist")->isEnabled());
+        QVERIFY(!w.edit("EditExhaustGasSpeed")->isEnabled());
+        Find<QRadioButton>(&w.form, "rbEndExhaust")->click();
+        QVERIFY(w.edit("EditExhaustGasSpeed")->isEnabled());
+    }
+
+    void hidingThePanelKeepsItsScrollPosition() {
+        Window w;
+        w.form.resize(1000, 600);
+        w.form.show();
+        auto *hide = Find<QPushButton>(&w.form, "bbHidePanIn");
+        auto *show = Find<QPushButton>(&w.form, "bbShowPanIn");
+        QVERIFY(show->isHidden());
+        hide->click();
+        QVERIFY(Find<QWidget>(&w.form, "PanelIn")->isHidden());
+        QVERIFY(!show->isHidden());
+        show->click();
+        QVERIFY(!Find<QWidget>(&w.form, "PanelIn")->isHidden());
+        QVERIFY(show->isHidden());
+    }
+
+    void newCalculationCarriesTheCompactSwitch() {
+        ShellWindows compact;
+        compact.bannerMode = false;
+        TFormSmkOutVentCalc w(compact);
+        QVERIFY(w.NewCalcArguments().join(QLatin1Char(' ')).contains(QStringLiteral("-B")));
+        TFormSmkOutVentCalc banner{ShellWindows{}};
+        QVERIFY(!banner.NewCalcArguments().join(QLatin1Char(' ')).contains(QStringLiteral("-B")));
+    }
+
+    void everyInputHasAnAccessibleName() {
+        Window w;
+        for (QWidget *c : w.form.findChildren<QWidget *>()) {
+            const QString name = c->objectName();
+            const bool input = (qobject_cast<QLineEdit *>(c) && name.startsWith(QStringLiteral("Edit"))) ||
+                               qobject_cast<QToolButton *>(c);
+            if (input && !c->isHidden() && c->window() == &w.form)
+                QVERIFY2(!c->accessibleName().isEmpty(), qPrintable(name));
+        }
+    }
+};
+
+QTEST_MAIN(ExhaustWindowTest)
+#include "exhaust_window_test.moc"
