@@ -1,7 +1,10 @@
 #include "exhaust/exhaust_inputs.h"
 
+#include <algorithm>
 #include <cmath>
+#include <cstdio>
 #include <initializer_list>
+#include <vector>
 
 #include "core/number_text.h"
 
@@ -97,6 +100,27 @@ ExhaustInputs ExhaustInputs::Defaults() {
     return in;
 }
 
+std::string FieldText(double x) {
+    if (!std::isfinite(x))
+        return "0";
+    std::string text = FormatGeneral(x);
+    if (text.find_first_of("Ee") == std::string::npos)
+        return text;
+    // fixed notation with the digits the general format keeps
+    const int exponent = static_cast<int>(std::floor(std::log10(std::fabs(x))));
+    const int decimals = std::clamp(14 - exponent, 0, 340);
+    std::vector<char> buffer(400 + decimals);
+    std::snprintf(buffer.data(), buffer.size(), "%.*f", decimals, x);
+    text = buffer.data();
+    if (text.find('.') != std::string::npos) {
+        text.erase(text.find_last_not_of('0') + 1);
+        if (text.back() == '.')
+            text.pop_back();
+    }
+    std::replace(text.begin(), text.end(), '.', DecimalSeparator());
+    return text;
+}
+
 ParkingSmokeProposal ProposeParkingSmoke(const ExhaustInputs &in) {
     ParkingSmokeProposal p;
     if (in.RoomSizeVariantIndex == 1) {
@@ -115,13 +139,9 @@ ParkingSmokeProposal ProposeParkingSmoke(const ExhaustInputs &in) {
 
 void ApplyParkingSmokeProposal(ExhaustInputs &in) {
     const ParkingSmokeProposal p = ProposeParkingSmoke(in);
-    // guard: absurd room sizes must not throw from a button
-    const auto show = [](double x) {
-        return std::isfinite(x) ? FormatGeneral(x) : std::string("0");
-    };
-    in.setText("EditParkMaxSmkPerim", show(p.MaxSmokePerimeter));
-    in.setText("EditSmokeEquArea", show(p.SmokeEquiArea));
-    in.setText("EditParkHRadiation", show(ReadRealInput(in.text("EditParkHRadiation"))));
+    in.setText("EditParkMaxSmkPerim", FieldText(p.MaxSmokePerimeter));
+    in.setText("EditSmokeEquArea", FieldText(p.SmokeEquiArea));
+    in.setText("EditParkHRadiation", FieldText(ReadRealInput(in.text("EditParkHRadiation"))));
 }
 
 } // namespace orvane::exhaust

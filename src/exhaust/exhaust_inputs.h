@@ -38,6 +38,10 @@ struct ExhaustInputs {
 inline constexpr std::string_view kVariantRadios[] = {
     "rbCalcCorridor", "rbCalcReserve", "rbCalcRoom", "rbCalcGallery", "rbCalcParking"};
 
+// A number as an edit shows it: the general format, but never in exponent form, which the
+// input steps would misread ("5E-4" cleans to 54). Tiny values keep 15 significant digits.
+std::string FieldText(double x);
+
 // The car park's "S" button: l_sm, A_sm from the room size fields of the active form (no report).
 struct ParkingSmokeProposal {
     double MaxSmokePerimeter = 0;

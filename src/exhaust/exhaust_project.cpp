@@ -62,9 +62,9 @@ std::string CurrentDateTime() {
     return text;
 }
 
-// A reals's field text as the window shows a value read from a file.
+// A real's field text as the window shows a value read from a file.
 std::string Shown(double x) {
-    return FormatGeneral(x);
+    return FieldText(x);
 }
 
 } // namespace

@@ -249,6 +249,20 @@ TEST_F(ExhaustProjectTest, NamesWindows1251CannotHoldStopTheSave) {
     std::remove(path.c_str());
 }
 
+// Values the general format writes with an exponent must reach the input steps unchanged.
+TEST_F(ExhaustProjectTest, TinyAndHugeValuesLoadIntoFieldsTheStepsReadBack) {
+    const std::string file = "[Room]\r\nFireA=5E-4\r\n[FLoad]\r\nFHPwr=1,5E16\r\n"
+                             "[Outside]\r\nWindSpeed=0,000123456789\r\n";
+    const ExhaustInputs in = Read(file);
+    EXPECT_EQ(in.text("EditFireArea"), "0,0005");
+    EXPECT_DOUBLE_EQ(ReadRealInput(in.text("EditFireArea")), 0.0005);
+    EXPECT_DOUBLE_EQ(ReadRealInput(in.text("EditFireHeatPower")), 1.5e16);
+    EXPECT_DOUBLE_EQ(ReadRealInput(in.text("EditWindSpeed")), 0.000123456789);
+    const std::string again = Bytes(in);
+    EXPECT_NE(again.find("FireA=0,0005\r\nRSVrnt"), std::string::npos);
+    EXPECT_NE(again.find("FHPwr=1,5E16\r\n"), std::string::npos);
+}
+
 TEST_F(ExhaustProjectTest, ProposedFileName) {
     ExhaustInputs in;
     EXPECT_EQ(DefaultProjectName(in), "");

@@ -85,9 +85,8 @@ QHash<QString, QString> BuildTips() {
     t.insert(QStringLiteral("sbTipFLDensity"),
              QStringLiteral("Таблица 1 справочника пожарной нагрузки\r"
                             "\"Плотность пожарной нагрузки\"."));
-    t.insert(QStringLiteral("sbTipFL"),
-             QStringLiteral("Таблица 2 справочника пожарной нагрузки\r"
-                            "\"Смеси горючих материалов\"."));
+    t.insert(QStringLiteral("sbTipFL"), QStringLiteral("Таблица 2 справочника пожарной нагрузки\r"
+                                                       "\"Смеси горючих материалов\"."));
     t.insert(QStringLiteral("sbTipFireHeatPower"),
              QStringLiteral("При отсутствии достоверных данных принимается\r"
                             "5 МВт для одного автомобиля."));

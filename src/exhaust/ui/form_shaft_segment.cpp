@@ -2,6 +2,7 @@
 
 #include "catalogs/ui/form_part_resist_coef.h"
 #include "core/number_text.h"
+#include "exhaust/exhaust_inputs.h"
 #include "exhaust/ui/message_box_notifier.h"
 
 #include <QApplication>
@@ -22,12 +23,19 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 
+#include <algorithm>
+
 namespace orvane::exhaust {
 
 namespace {
 
 QString Q(const std::string &s) {
     return QString::fromStdString(s);
+}
+
+// A number for an edit field: never in exponent form, which the field would misread.
+QString Field(double x) {
+    return Q(FieldText(x));
 }
 
 QString General(double x) {
@@ -172,7 +180,8 @@ TFormShaftSegment::TFormShaftSegment(QWidget *parent) : QDialog(parent) {
         QAction *action = PopupMenuValveZ->addAction(item.caption);
         action->setObjectName(QString::fromLatin1(item.name));
         const double value = item.value;
-        connect(action, &QAction::triggered, this, [this, value] { SetNodeCoefficient(General(value)); });
+        connect(action, &QAction::triggered, this,
+                [this, value] { SetNodeCoefficient(Field(value)); });
     }
     connect(ButtonValveZ, &QToolButton::clicked, this, [this] {
         PopupMenuValveZ->popup(ButtonValveZ->mapToGlobal(QPoint(0, ButtonValveZ->height())));
@@ -278,8 +287,7 @@ TFormShaftSegment::TFormShaftSegment(QWidget *parent) : QDialog(parent) {
     filter->addButton(rbValveByHeight);
     for (QRadioButton *rb : {rbValveAll, rbValveByWidth, rbValveByHeight})
         connect(rb, &QRadioButton::clicked, this, &TFormShaftSegment::BuildValveFilter);
-    connect(cbValveWH, &QComboBox::currentIndexChanged, this,
-            &TFormShaftSegment::cbValveWHChange);
+    connect(cbValveWH, &QComboBox::currentIndexChanged, this, &TFormShaftSegment::cbValveWHChange);
     connect(cbValveSize, &QComboBox::currentIndexChanged, this,
             &TFormShaftSegment::cbValveSizeChange);
 
@@ -416,7 +424,7 @@ void TFormShaftSegment::FormActivate() {
     }
 
     BuildValveFilter();
-    EditNodeZ->setText(General(State.NodeResistCoef));
+    EditNodeZ->setText(Field(State.NodeResistCoef));
     if (!group)
         PanelValve->setVisible(State.EnableValve);
     PanelNodeZ->setVisible(State.EnableValve);
@@ -442,10 +450,10 @@ void TFormShaftSegment::ShowDuctPart(DuctPart &part, bool enabled, double a, dou
         part.gbMaterial->setEnabled(false);
         part.cbChange->setChecked(false);
     } else {
-        part.EditA->setText(General(a));
-        part.EditB->setText(General(b));
-        part.EditL->setText(General(l));
-        part.EditZ->setText(General(z));
+        part.EditA->setText(Field(a));
+        part.EditB->setText(Field(b));
+        part.EditL->setText(Field(l));
+        part.EditZ->setText(Field(z));
         SelectMaterial(part, Q(material));
         part.gbMaterial->setEnabled(true);
     }
@@ -460,9 +468,9 @@ void TFormShaftSegment::SelectMaterial(DuctPart &part, const QString &name) {
 
 void TFormShaftSegment::MaterialChangeClick(DuctPart &part) {
     const bool on = part.cbChange->isChecked();
-    SelectMaterial(part, on ? QString::fromUtf8(kMaterialNames[0].data(),
-                                                qsizetype(kMaterialNames[0].size()))
-                            : QString());
+    SelectMaterial(
+        part, on ? QString::fromUtf8(kMaterialNames[0].data(), qsizetype(kMaterialNames[0].size()))
+                 : QString());
     part.gbMaterial->setEnabled(on);
 }
 
@@ -530,8 +538,8 @@ void TFormShaftSegment::cbValveSizeChange(int index) {
     State.ValveResistCoef = v.Z;
     LabValveArea->setText(General(v.F1) + QLatin1Char(' '));
     LabValveZ->setText(General(v.Z));
-    const QString a = General(v.W / 1000.0);
-    const QString b = General(v.H / 1000.0);
+    const QString a = Field(v.W / 1000.0);
+    const QString b = Field(v.H / 1000.0);
     for (DuctPart *part : {&Hor, &Vert}) {
         part->EditA->setText(a);
         part->EditB->setText(b);
@@ -546,7 +554,7 @@ void TFormShaftSegment::AddCoefficient(QLineEdit *field) {
     const std::optional<double> picked = TFormPartResistCoef::pick(this);
     if (!picked)
         return;
-    field->setText(General(ReadRealInput(field->text().toStdString()) + *picked));
+    field->setText(Field(ReadRealInput(field->text().toStdString()) + *picked));
 }
 
 void TFormShaftSegment::rbStoreysClick() {
@@ -587,8 +595,9 @@ void TFormShaftSegment::ReadDuctPart(const DuctPart &part, double &a, double &b,
     material = checked ? checked->text().toStdString() : std::string();
     const auto read = [group](const QLineEdit *e) {
         const std::string text = e->text().toStdString();
-        // group mode: a field left empty keeps every segment's own value
-        if (group && SanitizeNumberText(text).empty())
+        // group mode: a field left without a number keeps every segment's own value
+        if (group &&
+            std::none_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; }))
             return -1.0;
         return ReadRealInput(text);
     };
@@ -616,8 +625,7 @@ void TFormShaftSegment::OKBtnClick() {
         ReadDuctPart(Hor, State.HorA, State.HorB, State.HorL, State.HorZ, State.HorMaterial);
     if (State.EnableVertPart)
         ReadDuctPart(Vert, State.Ai, State.Bi, State.Li, State.Zi, State.Material);
-    if (State.EnableVertPart && !group &&
-        !(State.Ai > 0 && State.Bi > 0 && State.Li > 0)) {
+    if (State.EnableVertPart && !group && !(State.Ai > 0 && State.Bi > 0 && State.Li > 0)) {
         QLineEdit *focus = Vert.EditA;
         if (State.Ai > 0)
             focus = State.Bi > 0 ? Vert.EditL : Vert.EditB;
@@ -626,8 +634,7 @@ void TFormShaftSegment::OKBtnClick() {
         focus->setFocus();
         return;
     }
-    State.StoreysArr = group ? ParseStoreyList(EditStoreys->text().toStdString(),
-                                               State.QuanStoreys)
+    State.StoreysArr = group ? ParseStoreyList(EditStoreys->text().toStdString(), State.QuanStoreys)
                              : std::vector<int>{};
     accept();
 }

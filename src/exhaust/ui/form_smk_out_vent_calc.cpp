@@ -19,8 +19,8 @@
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QComboBox>
-#include <QFileDialog>
 #include <QFile>
+#include <QFileDialog>
 #include <QFileInfo>
 #include <QFrame>
 #include <QGridLayout>
@@ -365,7 +365,7 @@ QToolButton *TFormSmkOutVentCalc::NewTipButton(const QString &name, const QStrin
     QFont f = button->font();
     f.setBold(true);
     button->setFont(f);
-    button->setStyleSheet(QStringLiteral("QToolButton { color: #1a4fa0; }"));
+    button->setStyleSheet(QStringLiteral("QToolButton:enabled { color: #1a4fa0; }"));
     connect(button, &QToolButton::clicked, this, [this, button] { ShowTip(button); });
     return button;
 }
@@ -383,14 +383,14 @@ QLineEdit *TFormSmkOutVentCalc::AddEditRow(QGridLayout *grid, int row, const QSt
     label->setBuddy(edit);
     edit->setAccessibleName(AccessibleCaption(caption));
     grid->addWidget(label, row, 0);
-    grid->addWidget(edit, row, 1, Qt::AlignTop);
+    grid->addWidget(edit, row, 1, Qt::AlignVCenter);
     if (!unit.isEmpty()) {
         auto *u = new QLabel(unit, parent);
         u->setObjectName(QStringLiteral("LabUnit") + name.mid(4));
-        grid->addWidget(u, row, 2, Qt::AlignTop);
+        grid->addWidget(u, row, 2, Qt::AlignVCenter);
     }
     if (!tip.isEmpty())
-        grid->addWidget(NewTipButton(tip, AccessibleCaption(caption)), row, 3, Qt::AlignTop);
+        grid->addWidget(NewTipButton(tip, AccessibleCaption(caption)), row, 3, Qt::AlignVCenter);
     return edit;
 }
 
@@ -541,8 +541,8 @@ QWidget *TFormSmkOutVentCalc::BuildInputPage() {
             }
             h->addStretch(1);
             grid->addWidget(box, row, 1, 1, 3);
-            grid->addWidget(NewTipButton(QString::fromLatin1(tip), AccessibleCaption(caption)),
-                            row, 4);
+            grid->addWidget(NewTipButton(QString::fromLatin1(tip), AccessibleCaption(caption)), row,
+                            4);
         };
         radioRow(0, QStringLiteral("Тип здания:"),
                  {{"rbLivingBuilding", QStringLiteral("Жилое")},
@@ -557,7 +557,8 @@ QWidget *TFormSmkOutVentCalc::BuildInputPage() {
 
     // room sizes
     {
-        QGroupBox *g = NewGroup(QStringLiteral("gbRoomSizes"), QStringLiteral(" Размеры помещения "));
+        QGroupBox *g =
+            NewGroup(QStringLiteral("gbRoomSizes"), QStringLiteral(" Размеры помещения "));
         auto *v = new QVBoxLayout(g);
         v->setContentsMargins(6, 4, 4, 4);
         auto *top = new QHBoxLayout;
@@ -567,8 +568,8 @@ QWidget *TFormSmkOutVentCalc::BuildInputPage() {
         cbRoomSizeVariant->addItem(QStringLiteral("Площадь пола + Ширина + Высота"));
         cbRoomSizeVariant->setAccessibleName(QStringLiteral("Вариант ввода размеров помещения"));
         top->addWidget(cbRoomSizeVariant, 1);
-        top->addWidget(NewTipButton(QStringLiteral("sbTipRoomSizes"),
-                                    QStringLiteral("размеры помещения")));
+        top->addWidget(
+            NewTipButton(QStringLiteral("sbTipRoomSizes"), QStringLiteral("размеры помещения")));
         v->addLayout(top);
         PanRoomABH = new QWidget(g);
         PanRoomABH->setObjectName(QStringLiteral("PanRoomABH"));
@@ -622,13 +623,15 @@ QWidget *TFormSmkOutVentCalc::BuildInputPage() {
         sgDoorSizes->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
         sgDoorSizes->verticalHeader()->setDefaultSectionSize(20);
         sgDoorSizes->verticalHeader()->setMinimumWidth(24);
-        sgDoorSizes->setFixedHeight(20 * 5 + sgDoorSizes->horizontalHeader()->sizeHint().height() + 4);
+        sgDoorSizes->setFixedHeight(20 * 5 + sgDoorSizes->horizontalHeader()->sizeHint().height() +
+                                    4);
         for (int r = 0; r < 10; ++r)
             for (int c = 0; c < 2; ++c)
                 sgDoorSizes->setItem(r, c, new QTableWidgetItem);
         h->addWidget(sgDoorSizes, 1);
-        h->addWidget(NewTipButton(QStringLiteral("sbTipDoorSizes"), QStringLiteral("размеры проемов")),
-                     0, Qt::AlignTop);
+        h->addWidget(
+            NewTipButton(QStringLiteral("sbTipDoorSizes"), QStringLiteral("размеры проемов")), 0,
+            Qt::AlignTop);
         page->addWidget(gbDoorSizes);
     }
 
@@ -655,7 +658,8 @@ QWidget *TFormSmkOutVentCalc::BuildInputPage() {
         boxRow->addWidget(label);
         boxRow->addWidget(box);
         grid->addLayout(boxRow, 0, 0, 1, 3);
-        QToolButton *tipAupt = NewTipButton(QStringLiteral("sbTipAUPT"), QStringLiteral("система АУПТ"));
+        QToolButton *tipAupt =
+            NewTipButton(QStringLiteral("sbTipAUPT"), QStringLiteral("система АУПТ"));
         tipAupt->setEnabled(false);
         grid->addWidget(tipAupt, 0, 3, Qt::AlignTop);
         AddEditRow(grid, 1, QStringLiteral("EditFireArea"),
@@ -690,7 +694,8 @@ QWidget *TFormSmkOutVentCalc::BuildInputPage() {
         small.setItalic(true);
         hint->setFont(small);
         head->addWidget(hint, 1);
-        head->addWidget(NewTipButton(QStringLiteral("sbTipFireLoad"), QStringLiteral("горючие вещества")));
+        head->addWidget(
+            NewTipButton(QStringLiteral("sbTipFireLoad"), QStringLiteral("горючие вещества")));
         v->addLayout(head);
         const auto panel = [&](const QString &name, const QString &title, QLabel *&nameLabel,
                                QLabel *&valueLabel, const QString &tip) {
@@ -722,9 +727,9 @@ QWidget *TFormSmkOutVentCalc::BuildInputPage() {
             v->addWidget(frame);
             return frame;
         };
-        PanFLDensity = panel(QStringLiteral("PanFLDensity"),
-                             QStringLiteral("Удельная пожарная нагрузка"), LabFLDensityName,
-                             LabFLDensityValue, QStringLiteral("sbTipFLDensity"));
+        PanFLDensity =
+            panel(QStringLiteral("PanFLDensity"), QStringLiteral("Удельная пожарная нагрузка"),
+                  LabFLDensityName, LabFLDensityValue, QStringLiteral("sbTipFLDensity"));
         LabFLDensityName->setObjectName(QStringLiteral("LabFLDensityName"));
         LabFLDensityValue->setObjectName(QStringLiteral("LabFLDensityValue"));
         PanFireLoad = panel(QStringLiteral("PanFireLoad"), QStringLiteral("Пожарная нагрузка"),
@@ -747,15 +752,15 @@ QWidget *TFormSmkOutVentCalc::BuildInputPage() {
     {
         gbCorridorSize = NewGroup(QStringLiteral("gbCorridorSize"), QStringLiteral(" Коридор "));
         QGridLayout *grid = NewGrid(gbCorridorSize);
-        AddEditRow(grid, 0, QStringLiteral("EditCorridorLength"), QStringLiteral("Длина коридора, lc:"),
-                   QStringLiteral("м"));
-        AddEditRow(grid, 1, QStringLiteral("EditCorridorArea"), QStringLiteral("Площадь коридора, Ac:"),
-                   QStringLiteral("м²"));
+        AddEditRow(grid, 0, QStringLiteral("EditCorridorLength"),
+                   QStringLiteral("Длина коридора, lc:"), QStringLiteral("м"));
+        AddEditRow(grid, 1, QStringLiteral("EditCorridorArea"),
+                   QStringLiteral("Площадь коридора, Ac:"), QStringLiteral("м²"));
         AddEditRow(grid, 2, QStringLiteral("EditCrdrDoorArea"),
-                   QStringLiteral("Площадь двери при выходе из коридора, Ad:"), QStringLiteral("м²"),
-                   QStringLiteral("sbTipCrdrDoor"));
-        AddEditRow(grid, 3, QStringLiteral("EditCrdrDoorHeight"), QStringLiteral("Высота двери, Hd:"),
-                   QStringLiteral("м"));
+                   QStringLiteral("Площадь двери при выходе из коридора, Ad:"),
+                   QStringLiteral("м²"), QStringLiteral("sbTipCrdrDoor"));
+        AddEditRow(grid, 3, QStringLiteral("EditCrdrDoorHeight"),
+                   QStringLiteral("Высота двери, Hd:"), QStringLiteral("м"));
         QLineEdit *height = AddEditRow(grid, 4, QStringLiteral("EditCorridorHeight"),
                                        QStringLiteral("Высота потолка коридора, hк:"),
                                        QStringLiteral("м"), QStringLiteral("sbTipCrdrHeight"));
@@ -775,7 +780,8 @@ QWidget *TFormSmkOutVentCalc::BuildInputPage() {
 
     // fireplace (room, under gallery)
     {
-        gbFireplace = NewGroup(QStringLiteral("gbFireplace"), QStringLiteral(" Очаг пожара и дымовой слой "));
+        gbFireplace =
+            NewGroup(QStringLiteral("gbFireplace"), QStringLiteral(" Очаг пожара и дымовой слой "));
         QGridLayout *grid = NewGrid(gbFireplace);
         AddEditRow(grid, 0, QStringLiteral("EditRoomMaxSmkPerim"),
                    QStringLiteral("Макс. периметр горизонтального сечения дымового слоя, lsm "
@@ -845,7 +851,8 @@ QWidget *TFormSmkOutVentCalc::BuildInputPage() {
         auto *v = new QVBoxLayout(g);
         v->setContentsMargins(6, 4, 4, 4);
         auto *head = new QHBoxLayout;
-        auto *title = new QLabel(QStringLiteral("Параметры сети вытяжной противодымной вентиляции"), g);
+        auto *title =
+            new QLabel(QStringLiteral("Параметры сети вытяжной противодымной вентиляции"), g);
         title->setObjectName(QStringLiteral("LabShaftHdr"));
         title->setWordWrap(true);
         QFont bold = title->font();
@@ -907,27 +914,28 @@ QWidget *TFormSmkOutVentCalc::BuildInputPage() {
         connect(cbShaft, &QCheckBox::clicked, this, &TFormSmkOutVentCalc::cbShaftClick);
         connect(ListBoxYchastki, &QListWidget::currentRowChanged, this,
                 [this] { UpdateSegmentButtons(); });
-        connect(ListBoxYchastki, &QListWidget::itemDoubleClicked, this,
-                [this] { bEditClick(); });
+        connect(ListBoxYchastki, &QListWidget::itemDoubleClicked, this, [this] { bEditClick(); });
         page->addWidget(g);
     }
 
     // end segment and the exhaust device
     {
-        QGroupBox *g = NewGroup(QStringLiteral("gbEndSegment"), QStringLiteral(" Конечный участок "));
+        QGroupBox *g =
+            NewGroup(QStringLiteral("gbEndSegment"), QStringLiteral(" Конечный участок "));
         QGridLayout *grid = NewGrid(g);
-        QRadioButton *exhaust = NewRadio(
-            QStringLiteral("rbEndExhaust"),
-            QStringLiteral("Вентилятор с воздуховодами и выбросное устройство (Pv)"), g);
-        QRadioButton *roof =
-            NewRadio(QStringLiteral("rbEndRoofFan"), QStringLiteral("Крышный/настенный вентилятор (Psv)"), g);
+        QRadioButton *exhaust =
+            NewRadio(QStringLiteral("rbEndExhaust"),
+                     QStringLiteral("Вентилятор с воздуховодами и выбросное устройство (Pv)"), g);
+        QRadioButton *roof = NewRadio(QStringLiteral("rbEndRoofFan"),
+                                      QStringLiteral("Крышный/настенный вентилятор (Psv)"), g);
         // the long caption wraps inside the narrow panel
         exhaust->setText(QStringLiteral("Вентилятор с воздуховодами и выбросное\nустройство (Pv)"));
         exhaust->setAccessibleName(
             QStringLiteral("Вентилятор с воздуховодами и выбросное устройство (Pv)"));
         grid->addWidget(exhaust, 0, 0, 1, 3);
-        grid->addWidget(NewTipButton(QStringLiteral("sbTipEndSegment"), QStringLiteral("конечный участок")),
-                        0, 3, Qt::AlignTop);
+        grid->addWidget(
+            NewTipButton(QStringLiteral("sbTipEndSegment"), QStringLiteral("конечный участок")), 0,
+            3, Qt::AlignTop);
         grid->addWidget(roof, 1, 0, 1, 3);
         QLineEdit *pd = AddEditRow(grid, 2, QStringLiteral("EditShaftConDuctResist"),
                                    QStringLiteral("Суммарное сопротивление\nприсоединительных "
@@ -1023,8 +1031,8 @@ void TFormSmkOutVentCalc::ControlsFromInputs(const ExhaustInputs &in) {
     const QString fireAreaText = Q(in.text("EditFireArea"));
     rbCalcVariantClick();
     // a project of the room variants keeps its fire area (the layout clears it for the others)
-    if (fireArea && (CalcVariant == TCalcVariant::cvrntRoom ||
-                     CalcVariant == TCalcVariant::cvrntUnderGallery))
+    if (fireArea &&
+        (CalcVariant == TCalcVariant::cvrntRoom || CalcVariant == TCalcVariant::cvrntUnderGallery))
         PageStart->findChild<QLineEdit *>(QStringLiteral("EditFireArea"))->setText(fireAreaText);
     EnableExhaustFields(in.isChecked("rbEndExhaust"));
     EditCorridorHeightChange();
@@ -1090,7 +1098,7 @@ void TFormSmkOutVentCalc::cbRoomSizeVariantChange(int index) {
         return S(PageStart->findChild<QLineEdit *>(QString::fromLatin1(name))->text());
     };
     const auto set = [this](const char *name, double value) {
-        PageStart->findChild<QLineEdit *>(QString::fromLatin1(name))->setText(General(value));
+        PageStart->findChild<QLineEdit *>(QString::fromLatin1(name))->setText(Q(FieldText(value)));
     };
     // the newly shown fields describe the same room as the fields just left
     if (index == 1) {

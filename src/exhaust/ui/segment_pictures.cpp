@@ -29,7 +29,8 @@ QPixmap DrawPicture(Kind kind, bool selected) {
     // the shaft
     if (kind != Kind::single) {
         const int top = (kind == Kind::top) ? 10 : 0;
-        const int bottom = (kind == Kind::bottom) ? branchTop + branchHeight : kSegmentPictureHeight;
+        const int bottom =
+            (kind == Kind::bottom) ? branchTop + branchHeight : kSegmentPictureHeight;
         p.drawRect(QRectF(shaftLeft, top, shaftWidth, bottom - top));
     }
     // the storey branch and its valve
@@ -62,7 +63,8 @@ QPixmap DrawPicture(Kind kind, bool selected) {
     }
     // the storey slab under the branch
     p.setPen(QPen(QColor(160, 120, 80), 2));
-    p.drawLine(QPointF(0, kSegmentPictureHeight - 2), QPointF(shaftLeft - 2, kSegmentPictureHeight - 2));
+    p.drawLine(QPointF(0, kSegmentPictureHeight - 2),
+               QPointF(shaftLeft - 2, kSegmentPictureHeight - 2));
     return pm;
 }
 

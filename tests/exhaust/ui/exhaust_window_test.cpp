@@ -114,7 +114,8 @@ private slots:
         w.choose("rbCalcCorridor");
         for (const char *g : corridorOnly)
             QVERIFY2(!w.group(g)->isHidden(), g);
-        for (const char *g : {"gbFirePower", "gbParkingFireplace", "gbFireplace", "gbHeightNoSmoke"})
+        for (const char *g :
+             {"gbFirePower", "gbParkingFireplace", "gbFireplace", "gbHeightNoSmoke"})
             QVERIFY2(w.group(g)->isHidden(), g);
         QVERIFY(Find<QRadioButton>(&w.form, "rbLivingBuilding")->isEnabled());
         QVERIFY(Find<QWidget>(&w.form, "PanFLDensity")->isEnabled());
@@ -125,7 +126,7 @@ private slots:
         QVERIFY(!w.edit("EditFireArea")->isEnabled());
         w.choose("rbCalcRoom");
         QVERIFY(w.edit("EditFireArea")->isEnabled());
-        QVERIFY(!Find<QWidget>(&w.form, "PanGallery")->isHidden() == false);
+        QVERIFY(Find<QWidget>(&w.form, "PanGallery")->isHidden());
         w.edit("EditFireArea")->setText(QStringLiteral("12"));
         w.choose("rbCalcGallery");
         QCOMPARE(w.edit("EditFireArea")->text(), QStringLiteral("12"));
@@ -424,8 +425,9 @@ private slots:
         Window w;
         for (QWidget *c : w.form.findChildren<QWidget *>()) {
             const QString name = c->objectName();
-            const bool input = (qobject_cast<QLineEdit *>(c) && name.startsWith(QStringLiteral("Edit"))) ||
-                               qobject_cast<QToolButton *>(c);
+            const bool input =
+                (qobject_cast<QLineEdit *>(c) && name.startsWith(QStringLiteral("Edit"))) ||
+                qobject_cast<QToolButton *>(c);
             if (input && !c->isHidden() && c->window() == &w.form)
                 QVERIFY2(!c->accessibleName().isEmpty(), qPrintable(name));
         }
