@@ -70,6 +70,8 @@ TEST_F(RunnerTest, BundledAboveGroundExamplePrintsTheDutyPointAndWritesBothFiles
 
 TEST_F(RunnerTest, BundledUndergroundExampleRuns) {
     ASSERT_EQ(run(EXAMPLES_DIR "/sw_ug.isrprj"), kExitOk) << err.str();
+    // the fan gets the lowest floor's row of the table (its pressure counts the floor height too)
+    EXPECT_EQ(out.str(), "L = 20106 м³/ч, P = 140 Па\n");
     const auto j = json();
     EXPECT_EQ(j["variant"], "SW-UG");
     ASSERT_EQ(j["floors"].size(), 4u);

@@ -1,9 +1,12 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <fstream>
+#include <map>
 #include <sstream>
 #include <string>
+#include <vector>
 
 #include "core/number_text.h"
 #include "core/physics.h"
@@ -214,4 +217,78 @@ TEST_F(OverGroundTest, ValueThatWouldNotBeFiniteStopsWithTheGuardLine) {
                          "исходные данные.\\b0\\par "));
     for (const char *bad : {"nan", "inf", "NaN", "INF"})
         EXPECT_EQ(calc.Report.RTFull.find(bad), std::string::npos) << bad;
+}
+
+// The design-door block prints the lines of its scheme, in order: the pressure candidate of the
+// design door (with the wind term only when there is an exit), the exit flow (with the flights'
+// term when the door is on the 2nd floor), the stairwell count and the larger of the two flows.
+TEST_F(OverGroundTest, DesignDoorBlockPrintsTheLinesOfItsScheme) {
+    const std::string Ps2 = "\\par Давление на уровне двери ЛК 2-го этажа\\par\\b P\\sub "
+                            "s(2)\\nosupersub\\b0  = ";
+    const std::string Ps1 = "\\par Давление на уровне двери ЛК 1-го этажа\\par\\b P\\sub "
+                            "s(1)\\nosupersub\\b0  = ";
+    const std::string wind = "P\\super +\\nosupersub  + P\\sub w\\nosupersub  - ";
+    const std::string calm = "P\\super +\\nosupersub  - ";
+    const std::string exitHead = "\\par Расход воздуха через наружный выход лестничной клетки";
+    const std::string exitEnd = "F\\sub da\\nosupersub\\super 2\\nosupersub ]\\}";
+    const std::string exitFlights =
+        "F\\sub da\\nosupersub\\super 2\\nosupersub  + \\u0958?\\sub s\\nosupersub  / F\\sub "
+        "s\\nosupersub\\super 2\\nosupersub ]\\}";
+    const std::map<std::string, std::string> pieces = {
+        {"P2W", Ps2 + wind},
+        {"P2", Ps2 + calm},
+        {"P1W", Ps1 + wind},
+        {"P1", Ps1 + calm},
+        {"P1s", "\\par Давление на уровне двери ЛК нижнего этажа зоны"},
+        {"exit", exitHead},
+        {"GA", exitFlights},
+        {"GB", exitEnd},
+        {"q", "\\par Количество лестничных клеток, принятое к расчёту"},
+        {"GsF", "G\\sub sm\\nosupersub  / q = \\b "},
+        {"max", "\\par Расход воздуха, принятый к расчёту"},
+    };
+    struct Case {
+        bool t1, t2, t3, t4;
+        const char *zoneFrom;
+        std::vector<std::string> lines;
+    } cases[] = {
+        {false, false, false, false, "", {"P1", "q", "GsF"}},
+        {false, false, true, true, "", {"P2"}},
+        {false, true, false, false, "", {"P1W", "exit", "GB", "q", "GsF", "max"}},
+        {false, true, true, true, "", {"P2W", "exit", "GA"}},
+        {true, false, true, false, "", {"P2", "q", "GsF"}},
+        {true, true, true, false, "", {"P2W", "exit", "GA", "q", "GsF", "max"}},
+        {true, true, false, true, "", {"P1W", "exit", "GB", "q", "GsF"}},
+        {true, true, true, true, "5", {"P1s", "q", "GsF"}},
+    };
+    in.setText("EditWindSpeed", "5");
+    for (const auto &c : cases) {
+        SCOPED_TRACE(InflowCalc::SchemeNumber(c.t1, c.t2, c.t3, c.t4));
+        in.checkPair("rbSWJoinWall", "rbSWNotJoinWall", c.t1);
+        in.checkPair("rbSWWithExit", "rbSWWOExit", c.t2);
+        in.checkPair("rbFirstFloorNotJoinSW", "rbFirstFloorJoinSW", c.t3);
+        in.checkPair("rbExitsToSWViaTambour", "rbExitsToSWViaDoor", c.t4);
+        in.setText("EditSWN1z", c.zoneFrom);
+        ASSERT_EQ(run(), RunOutcome::ok);
+
+        std::string from, to;
+        RtfText(from, "Плотность воздуха в лестничной клетке");
+        RtfText(to, "Расчётные зависимости давления");
+        const std::string &body = calc.Report.RTBody;
+        const size_t begin = body.find(from);
+        ASSERT_NE(begin, std::string::npos);
+        const std::string block = body.substr(begin, body.find(to, begin) - begin);
+        std::vector<std::pair<size_t, std::string>> found;
+        for (const auto &[name, text] : pieces) {
+            std::string rtf;
+            RtfText(rtf, text);
+            if (const size_t at = block.find(rtf); at != std::string::npos)
+                found.emplace_back(at, name);
+        }
+        std::sort(found.begin(), found.end());
+        std::vector<std::string> printed;
+        for (const auto &f : found)
+            printed.push_back(f.second);
+        EXPECT_EQ(printed, c.lines);
+    }
 }

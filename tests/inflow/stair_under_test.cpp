@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <fstream>
+#include <sstream>
 #include <string>
 
 #include "core/number_text.h"
@@ -21,6 +23,13 @@ struct UnderGroundTest : ::testing::Test {
     InflowCalc calc{&notifier};
     RunOutcome run() { return calc.Run(in); }
 };
+
+std::string ReadFile(const std::string &path) {
+    std::ifstream f(path, std::ios::binary);
+    std::stringstream s;
+    s << f.rdbuf();
+    return s.str();
+}
 
 } // namespace
 
@@ -44,6 +53,12 @@ TEST_F(UnderGroundTest, DefaultsGiveTheWorkedExample) {
     EXPECT_EQ(calc.FanPress, floors.back().Psv);
     EXPECT_EQ(calc.MassAirExps, floors.back().Gs);
     EXPECT_EQ(calc.AirPressure, floors.back().Ps);
+}
+
+// The whole report of a default run, reviewed line by line.
+TEST_F(UnderGroundTest, DefaultReportMatchesTheReviewedFixture) {
+    ASSERT_EQ(run(), RunOutcome::ok);
+    EXPECT_EQ(calc.Report.RTFull, ReadFile(TEST_DATA_DIR "/inflow/data/sw_ug_default.rtf"));
 }
 
 // The door of floor -j sees P - g·(h(-n) - (h(-j) - 0.5·hd))·(ρs - ρr), levels negative.

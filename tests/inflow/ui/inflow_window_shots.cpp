@@ -1,0 +1,105 @@
+// Pictures of the supply window for a person to look at: every variant page, the lift and
+// tambour categories collapsed and expanded, and a computed report.
+// Usage: inflow_window_shots OUTPUT_FOLDER [WIDTHxHEIGHT]
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QDir>
+#include <QLabel>
+#include <QScrollArea>
+#include <QScrollBar>
+#include <QTest>
+
+#include "core/notifier.h"
+#include "core/number_text.h"
+#include "inflow/ui/form_smk_in_vent_calc.h"
+
+using namespace orvane;
+using namespace orvane::inflow;
+
+int main(int argc, char **argv) {
+    QApplication app(argc, argv);
+    if (argc < 2) {
+        fprintf(stderr, "usage: inflow_window_shots OUTPUT_FOLDER [WIDTHxHEIGHT]\n");
+        return 2;
+    }
+    const QString folder = QString::fromLocal8Bit(argv[1]);
+    QDir().mkpath(folder);
+    QSize size(1366, 768);
+    if (argc > 2) {
+        const QStringList wh = QString::fromLocal8Bit(argv[2]).split(QLatin1Char('x'));
+        if (wh.size() == 2)
+            size = QSize(wh[0].toInt(), wh[1].toInt());
+    }
+    SetDecimalSeparator(',');
+    RecordingNotifier notifier;
+    TFormSmkInVentCalc form{ShellWindows{}};
+    form.SetNotifier(&notifier);
+    form.setWindowState(Qt::WindowNoState);
+    form.resize(size);
+    form.show();
+    (void)QTest::qWaitForWindowExposed(&form);
+    auto *scroll = form.findChild<QScrollArea *>(QStringLiteral("ScrollBoxStart"));
+    const QString prefix =
+        QStringLiteral("%1/%2x%3_").arg(folder).arg(size.width()).arg(size.height());
+    auto shoot = [&](const QString &name) {
+        QTest::qWait(80);
+        form.grab().save(prefix + name + QStringLiteral(".png"));
+    };
+    auto click = [&](const char *name) {
+        if (auto *b = form.findChild<QAbstractButton *>(QString::fromLatin1(name)))
+            b->click();
+    };
+    auto scrollTo = [&](double fraction) {
+        QTest::qWait(30);
+        QScrollBar *bar = scroll->verticalScrollBar();
+        bar->setValue(int(bar->maximum() * fraction));
+    };
+    auto header = [&](const char *name) {
+        if (auto *w = form.findChild<QWidget *>(QString::fromLatin1(name)))
+            QTest::mouseClick(w, Qt::LeftButton, {}, QPoint(2, 2));
+    };
+
+    for (const char *variant : {"rbOverGndStair", "rbUnderGndStair", "rbLift", "rbTambour"}) {
+        click(variant);
+        for (double at : {0.0, 0.5, 1.0}) {
+            scrollTo(at);
+            shoot(QString::fromLatin1(variant) + QStringLiteral("_%1").arg(int(at * 100)));
+        }
+    }
+    // central core, outside exit, exits through tambours
+    click("rbOverGndStair");
+    click("rbSWNotJoinWall");
+    click("rbSWWithExit");
+    click("rbExitsToSWViaTambour");
+    scrollTo(0.5);
+    shoot(QStringLiteral("rbOverGndStair_conditions"));
+    click("rbSWJoinWall");
+    click("rbExitsToSWViaDoor");
+
+    for (const char *variant : {"rbLift", "rbTambour"}) {
+        click(variant);
+        const QString base = QString::fromLatin1(variant) == QStringLiteral("rbLift")
+                                 ? QStringLiteral("PanLift")
+                                 : QStringLiteral("PanTmbr");
+        for (int i = 1; i <= 5; ++i)
+            header((base + QString::number(i) + QStringLiteral("Hdr")).toLatin1().constData());
+        scrollTo(0);
+        shoot(QString::fromLatin1(variant) + QStringLiteral("_collapsed"));
+        header((base + QStringLiteral("2Hdr")).toLatin1().constData());
+        header((base + QStringLiteral("4Hdr")).toLatin1().constData());
+        shoot(QString::fromLatin1(variant) + QStringLiteral("_partly"));
+        for (int i : {1, 3, 5})
+            header((base + QString::number(i) + QStringLiteral("Hdr")).toLatin1().constData());
+        click("rbLiftMethodSlot");
+        scrollTo(0.6);
+        shoot(QString::fromLatin1(variant) + QStringLiteral("_expanded"));
+    }
+    click("rbOverGndStair");
+    click("bbNext");
+    scrollTo(0);
+    shoot(QStringLiteral("report"));
+    click("bbHidePanIn");
+    shoot(QStringLiteral("report_full"));
+    return 0;
+}

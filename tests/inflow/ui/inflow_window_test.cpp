@@ -1,0 +1,496 @@
+// The supply window driven through its real widgets on the offscreen platform.
+
+#include <QButtonGroup>
+#include <QComboBox>
+#include <QDir>
+#include <QFile>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QRadioButton>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTextEdit>
+#include <QToolButton>
+#include <cmath>
+#include <memory>
+
+#include "core/notifier.h"
+#include "core/number_text.h"
+#include "inflow/inflow_project.h"
+#include "inflow/ui/form_smk_in_vent_calc.h"
+#include "inflow/ui/inflow_tips.h"
+#include "report/ui/report_output_panel.h"
+#include "shell/popup_tip.h"
+
+using namespace orvane;
+using namespace orvane::inflow;
+
+namespace {
+
+struct Window {
+    Window() : form(ShellWindows{}) {
+        form.SetNotifier(&notifier);
+        form.SetSaveChangesQuestion([this] {
+            ++questions;
+            return answer;
+        });
+        form.setWindowState(Qt::WindowNoState);
+        form.resize(1366, 740);
+    }
+    template <class W> W *get(const char *name) {
+        auto *w = form.findChild<W *>(QString::fromLatin1(name));
+        if (!w)
+            qWarning("no control %s", name);
+        return w;
+    }
+    void type(const char *edit, const QString &text) {
+        QLineEdit *e = get<QLineEdit>(edit);
+        e->selectAll();
+        e->del();
+        bool ascii = true;
+        for (QChar ch : text)
+            ascii = ascii && ch.unicode() < 128;
+        if (ascii)
+            QTest::keyClicks(e, text);
+        else
+            e->insert(text); // the test keyboard knows only ASCII keys
+    }
+    void click(const char *button) {
+        auto *b = get<QAbstractButton>(button);
+        QTest::mouseClick(b, Qt::LeftButton, {}, QPoint(4, b->height() / 2));
+    }
+    QString report() { return form.OutputPanel()->viewer()->toPlainText(); }
+
+    RecordingNotifier notifier;
+    TFormSmkInVentCalc form;
+    int questions = 0;
+    int answer = QMessageBox::Cancel;
+};
+
+QByteArray WithoutHeader(QByteArray bytes) {
+    // the header's third line carries the date and time of saving
+    const int created = bytes.indexOf("# Created by");
+    const int end = bytes.indexOf('\n', created);
+    if (created >= 0 && end > created)
+        bytes.remove(created, end - created);
+    return bytes;
+}
+
+} // namespace
+
+class InflowWindowTest : public QObject {
+    Q_OBJECT
+private slots:
+    void initTestCase() {
+        QStandardPaths::setTestModeEnabled(true);
+        SetDecimalSeparator(',');
+    }
+
+    void StartsWithEveryControlAtItsStartValue() {
+        Window w;
+        w.form.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&w.form));
+        QCOMPARE(w.form.windowTitle(),
+                 QStringLiteral("Орвейн - Расчёт системы приточной противодымной вентиляции"));
+        // every control the engine reads exists under its name and starts at its start value
+        const InflowInputs defaults = InflowInputs::Defaults();
+        const InflowInputs now = w.form.CollectInputs();
+        for (const auto &[name, text] : defaults.edits) {
+            QVERIFY2(w.form.findChild<QLineEdit *>(QString::fromStdString(name)), name.c_str());
+            QCOMPARE(now.text(name), text);
+        }
+        for (const auto &[name, checked] : defaults.checks) {
+            QVERIFY2(w.form.findChild<QRadioButton *>(QString::fromStdString(name)), name.c_str());
+            QCOMPARE(now.isChecked(name), checked);
+        }
+        for (const auto &[name, index] : defaults.combos)
+            QCOMPARE(now.comboIndex(name), index);
+        QCOMPARE(w.get<QLabel>("LabWinPenetration")->text(), QStringLiteral("ΔQ100:"));
+
+        QVERIFY(w.get<QWidget>("PanStairWell")->isVisible());
+        QVERIFY(w.get<QWidget>("PanSW1_OG")->isVisible());
+        QVERIFY(!w.get<QWidget>("gbUGBuildParams")->isVisible());
+        QVERIFY(!w.get<QWidget>("PanLift")->isVisible());
+        QVERIFY(!w.get<QWidget>("PanTambour")->isVisible());
+        const QString report = w.report();
+        QVERIFY(report.contains(QStringLiteral("ИСХОДНЫЕ ДАННЫЕ")));
+        QVERIFY(report.contains(QStringLiteral("ПРОТИВОДЫМНОЙ ВЕНТИЛЯЦИИ")));
+
+        // every tip button has its text, every input a name for screen readers
+        const auto tips = w.form.findChildren<QToolButton *>();
+        int tipButtons = 0;
+        for (QToolButton *b : tips) {
+            if (!b->objectName().startsWith(QStringLiteral("sbTip")))
+                continue;
+            ++tipButtons;
+            QVERIFY2(!InflowTipText(b->objectName()).isEmpty(), qPrintable(b->objectName()));
+        }
+        QVERIFY(tipButtons > 0);
+        for (QWidget *input : w.form.findChildren<QWidget *>()) {
+            if (qobject_cast<QLineEdit *>(input) || qobject_cast<QRadioButton *>(input) ||
+                (qobject_cast<QComboBox *>(input) &&
+                 input->objectName().startsWith(QStringLiteral("cb"))))
+                QVERIFY2(!input->accessibleName().isEmpty(), qPrintable(input->objectName()));
+        }
+        QVERIFY(!w.form.HasUnsavedChanges());
+    }
+
+    void CategoryHeaderChevronAndCaptionCollapseAndExpand() {
+        Window w;
+        w.form.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&w.form));
+        w.click("rbLift");
+        w.click("rbTambour");
+        w.click("rbLift");
+        QVERIFY(w.get<QWidget>("PanLift")->isVisible());
+        for (const char *part : {"PanLift2Hdr", "LabLift2Chevron", "LabLift2Caption"}) {
+            const int index = w.form.GetCategoryIndForTag(32);
+            QCOMPARE(index, 1);
+            const TUCategoryPanel &c = w.form.Categories()[static_cast<size_t>(index)];
+            auto *target = w.get<QWidget>(part);
+            for (int i = 0; i < 4; ++i) // let the page lay itself out
+                QCoreApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
+            const int designHeight = c.PanTotal->height();
+            QVERIFY(designHeight > 26);
+            QTest::mouseClick(target, Qt::LeftButton, {}, QPoint(2, 2));
+            QTRY_COMPARE(c.PanTotal->height(), 26);
+            QCOMPARE(c.LabChevron->text(), QStringLiteral("►"));
+            QVERIFY(!w.get<QWidget>("EditLiftWindSpeed")->isVisible());
+            QTest::mouseClick(target, Qt::LeftButton, {}, QPoint(2, 2));
+            QTRY_COMPARE(c.PanTotal->height(), designHeight);
+            QCOMPARE(c.ExpandHeight, designHeight);
+            QCOMPARE(c.LabChevron->text(), QStringLiteral("▼"));
+            QVERIFY(w.get<QWidget>("EditLiftWindSpeed")->isVisible());
+        }
+        QCOMPARE(w.form.GetCategoryIndForTag(0), -1);
+        QCOMPARE(w.form.GetCategoryIndForTag(45), 9);
+        QCOMPARE(w.form.GetCategoryIndForTag(46), -1);
+    }
+
+    void EnablingRulesFollowTheRadioButtons() {
+        Window w;
+        w.form.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&w.form));
+        auto enabled = [&w](const char *name) { return w.get<QWidget>(name)->isEnabled(); };
+
+        // outside exit inputs with the exit only
+        QVERIFY(!enabled("EditOutsideDoorArea"));
+        QVERIFY(!enabled("sbTipOutDoorKoefXid"));
+        w.click("rbSWWithExit");
+        QVERIFY(enabled("EditOutsideDoorArea"));
+        QVERIFY(enabled("sbTipOutTambourKoefXir"));
+
+        // the stairwell count is put aside while exits go through tambours, and comes back
+        w.type("EditOGStairWellQty", QStringLiteral("5"));
+        w.click("rbExitsToSWViaTambour");
+        QVERIFY(!enabled("EditOGStairWellQty"));
+        QCOMPARE(w.get<QLineEdit>("EditOGStairWellQty")->text(), QString());
+        w.click("rbExitsToSWViaDoor");
+        QVERIFY(enabled("EditOGStairWellQty"));
+        QCOMPARE(w.get<QLineEdit>("EditOGStairWellQty")->text(), QStringLiteral("5"));
+
+        // central core: no wind, no windows; the underground stairwell takes the wind anyway
+        w.click("rbSWNotJoinWall");
+        QVERIFY(!enabled("EditWindSpeed"));
+        QVERIFY(!enabled("EditKoefW0"));
+        QVERIFY(!w.get<QWidget>("gbSWWindows")->isVisible());
+        w.click("rbUnderGndStair");
+        QVERIFY(!w.get<QWidget>("PanSW1_OG")->isVisible());
+        QVERIFY(w.get<QWidget>("gbUGBuildParams")->isVisible());
+        QVERIFY(w.get<QWidget>("gbUGFanSelect")->isVisible());
+        QVERIFY(!w.get<QWidget>("gbOGFanSelect")->isVisible());
+        QVERIFY(enabled("EditWindSpeed"));
+        QVERIFY(enabled("EditKoefWW"));
+        QVERIFY(enabled("EditOutsideDoorArea"));
+
+        // window permeation labels follow the combo
+        w.click("rbOverGndStair");
+        w.click("rbSWJoinWall");
+        QVERIFY(w.get<QWidget>("gbSWWindows")->isVisible());
+        w.get<QComboBox>("cbWinPenetrationVar")->setCurrentIndex(2);
+        QCOMPARE(w.get<QLabel>("LabWinPenetration")->text(), QStringLiteral("R10:"));
+        QCOMPARE(w.get<QLabel>("LabWinPenetrationU")->text(), QStringLiteral("м²/(кг/ч)"));
+
+        // duct shapes: size B only for a rectangular duct
+        struct Shape {
+            const char *variant, *round, *rect, *sizeB;
+        };
+        const Shape shapes[] = {
+            {"rbOverGndStair", "rbOGRoundAPipe", "rbOGRectAPipe", "EditOGSizeB"},
+            {"rbLift", "rbLiftRoundAPipe", "rbLiftRectAPipe", "EditLiftSizeB"},
+            {"rbTambour", "rbTmbrRoundVPipe", "rbTmbrRectVPipe", "EditTmbrSizeB"},
+        };
+        for (const Shape &s : shapes) {
+            w.click(s.variant);
+            QVERIFY(enabled(s.sizeB));
+            w.click(s.round);
+            QVERIFY2(!enabled(s.sizeB), s.sizeB);
+            w.click(s.rect);
+            QVERIFY(enabled(s.sizeB));
+        }
+
+        // lift: the gap rows with the slot method only, ξl with the opening method only
+        w.click("rbLift");
+        QVERIFY(!enabled("EditLiftFmu1"));
+        QVERIFY(enabled("EditLiftCageKoefXil"));
+        w.click("rbLiftMethodSlot");
+        QVERIFY(enabled("EditLiftFmu1"));
+        QVERIFY(enabled("cbLiftUnit3"));
+        QVERIFY(enabled("EditLiftUnit2Value"));
+        QVERIFY(!enabled("EditLiftCageKoefXil"));
+    }
+
+    void LiftInputsFollowTheFloorCountsOnlyAfterARun() {
+        Window w;
+        w.form.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&w.form));
+        w.click("rbLift");
+        QVERIFY(w.get<QWidget>("EditLiftH0s")->isEnabled());
+        // one above-ground floor over basements: air comes in at the bottom
+        w.type("EditLiftOGFloorQty", QStringLiteral("1"));
+        QVERIFY(w.get<QWidget>("EditLiftH0s")->isEnabled());
+        QVERIFY(w.get<QWidget>("EditLiftLevelStart")->isEnabled());
+        w.click("bbNext");
+        QCOMPARE(w.form.Calc().LiftTerm1Shaft, 3);
+        QVERIFY(!w.get<QWidget>("EditLiftH0s")->isEnabled());
+        QVERIFY(!w.get<QWidget>("LabLiftLevels1")->isEnabled());
+        QVERIFY(!w.get<QWidget>("EditLiftLevelFinish")->isEnabled());
+    }
+
+    void FailingCheckStillReplacesTheReport() {
+        Window w;
+        w.form.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&w.form));
+        w.click("bbNext");
+        QVERIFY(w.report().contains(QStringLiteral("РАСЧЁТ\n")) ||
+                w.report().contains(QStringLiteral("РАСЧЁТ")));
+        QVERIFY(w.report().contains(QStringLiteral("надземную лестничную клетку")));
+        w.click("rbLift");
+        w.type("EditLiftPplus", QStringLiteral("10"));
+        w.click("bbNext");
+        QCOMPARE(w.notifier.messages.size(), size_t(1));
+        QCOMPARE(w.notifier.messages[0].kind, std::string("warning"));
+        QCOMPARE(w.notifier.messages[0].control, std::string("EditLiftPplus"));
+        const QString report = w.report();
+        QVERIFY(report.contains(QStringLiteral("Подача воздуха в лифтовую шахту")));
+        QVERIFY(!report.contains(QStringLiteral("надземную лестничную клетку")));
+        QVERIFY(!report.contains(QStringLiteral("Таблица 1")));
+    }
+
+    void RaisedPplusShowsInItsEdit() {
+        Window w;
+        w.type("EditOGPplus", QStringLiteral("15"));
+        w.click("bbNext");
+        QCOMPARE(w.notifier.messages.size(), size_t(1));
+        QCOMPARE(w.notifier.messages[0].kind, std::string("warning"));
+        QCOMPARE(w.get<QLineEdit>("EditOGPplus")->text(), QStringLiteral("20"));
+        QVERIFY(w.form.Calc().VolumeAirExps > 0);
+    }
+
+    void EveryVariantRunsToADutyPoint_data() {
+        QTest::addColumn<QString>("variant");
+        QTest::addColumn<QString>("variantLine");
+        QTest::newRow("above ground") << "rbOverGndStair"
+                                      << "Подача воздуха в надземную лестничную клетку типа Н2";
+        QTest::newRow("underground") << "rbUnderGndStair"
+                                     << "Подача воздуха в лестничную клетку подземной части";
+        QTest::newRow("lift") << "rbLift"
+                              << "Подача воздуха в лифтовую шахту";
+        QTest::newRow("tambour") << "rbTambour"
+                                 << "Подача воздуха в тамбур-шлюзы, зоны безопасности";
+    }
+    void EveryVariantRunsToADutyPoint() {
+        QFETCH(QString, variant);
+        QFETCH(QString, variantLine);
+        Window w;
+        w.click(variant.toLatin1().constData());
+        w.click("bbNext");
+        QVERIFY2(w.notifier.messages.empty(),
+                 w.notifier.messages.empty() ? "" : w.notifier.messages[0].text.c_str());
+        const InflowCalc &calc = w.form.Calc();
+        QVERIFY(std::isfinite(calc.VolumeAirExps) && calc.VolumeAirExps > 0);
+        QVERIFY(std::isfinite(calc.FanPress) && calc.FanPress > 0);
+        const QString report = w.report();
+        QVERIFY(report.contains(variantLine));
+        QVERIFY(report.contains(QStringLiteral("РАСЧЁТ")));
+        QCOMPARE(w.form.OutputPanel()->report(), calc.Report.RTFull);
+    }
+
+    void SavedProjectReopensWithEveryValue_data() {
+        QTest::addColumn<QString>("variant");
+        QTest::newRow("SW-OG") << "rbOverGndStair";
+        QTest::newRow("SW-UG") << "rbUnderGndStair";
+        QTest::newRow("LIFT") << "rbLift";
+        QTest::newRow("TAMBOUR") << "rbTambour";
+    }
+    void SavedProjectReopensWithEveryValue() {
+        QFETCH(QString, variant);
+        QTemporaryDir dir;
+        QVERIFY(dir.isValid());
+        const QString first = dir.filePath(QStringLiteral("first"));
+        const QString second = dir.filePath(QStringLiteral("second.isrprj"));
+
+        // every value away from its start value, every radio pair on its other button
+        InflowInputs changed = InflowInputs::Defaults();
+        for (auto &[name, text] : changed.edits) {
+            if (name == "EditProjectName" || name == "EditSystemName") {
+                text = "Дом «Север» " + name.substr(4, 3);
+                continue;
+            }
+            const double v = text.empty() ? 5 : std::atof(text.c_str()) + 2;
+            text = FormatGeneral(v);
+        }
+        changed.setText("EditOGFloorQty", "14");
+        changed.setText("EditTmbrVPipeProof", "0,125");
+        for (const char *radio :
+             {"rbSWNotJoinWall", "rbSWWithExit", "rbFirstFloorJoinSW", "rbDoorIsGasProof",
+              "rbOGRoundAPipe", "rbLiftNotJoinWall", "rbLiftHall1Not", "rbLiftHallAboveNot",
+              "rbLiftHallBelow", "rbLiftMethodSlot", "rbLiftRoundAPipe", "rbTmbrVar3",
+              "rbTmbrRoundVPipe"})
+            changed.check(radio);
+        changed.check(variant.toStdString());
+        changed.setComboIndex("cbWinPenetrationVar", 3);
+        changed.setComboIndex("cbLiftUnit2", 1);
+        changed.setText("EditLiftUnit1Value", "0,5");
+        changed.setText("EditLiftUnit2Value", "2,5");
+        changed.setText("EditLiftUnit3Value", "0,7");
+
+        Window a;
+        a.form.ApplyInputs(changed);
+        QVERIFY(a.form.HasUnsavedChanges());
+        QVERIFY(a.form.SaveProjectFile(first));
+        QVERIFY(!a.form.HasUnsavedChanges());
+        QVERIFY(QFile::exists(first + QStringLiteral(".isrprj")));
+
+        Window b;
+        QVERIFY(b.form.OpenProjectFile(first + QStringLiteral(".isrprj")));
+        QVERIFY(b.notifier.messages.empty());
+        QVERIFY(b.get<QRadioButton>(variant.toLatin1().constData())->isChecked());
+        QCOMPARE(b.get<QLineEdit>("EditProjectName")->text(),
+                 a.get<QLineEdit>("EditProjectName")->text());
+        // what the reopened window saves is what the first one saved: no value was dropped
+        QVERIFY(b.form.SaveProjectFile(second));
+        QFile f1(first + QStringLiteral(".isrprj")), f2(second);
+        QVERIFY(f1.open(QIODevice::ReadOnly) && f2.open(QIODevice::ReadOnly));
+        const QByteArray bytes1 = WithoutHeader(f1.readAll());
+        QCOMPARE(WithoutHeader(f2.readAll()), bytes1);
+        // and the values are the changed ones, not the start values
+        QVERIFY(bytes1.contains(variant == QStringLiteral("rbLift") ? "LMethod=2" : "="));
+        const InflowInputs reopened = b.form.CollectInputs();
+        int same = 0;
+        for (const auto &[name, text] : changed.edits)
+            same += reopened.text(name) == text;
+        QVERIFY2(same > 10, qPrintable(QString::number(same)));
+
+        // and both windows compute the same report and duty point
+        a.click("bbNext");
+        b.click("bbNext");
+        QCOMPARE(b.form.Calc().Report.RTFull, a.form.Calc().Report.RTFull);
+        QCOMPARE(b.form.Calc().VolumeAirExps, a.form.Calc().VolumeAirExps);
+        QCOMPARE(b.form.Calc().FanPress, a.form.Calc().FanPress);
+    }
+
+    void ExampleProjectsComputeAsTheBatchCalculatorDoes() {
+        const QStringList examples =
+            QDir(QStringLiteral(EXAMPLES_DIR))
+                .entryList({QStringLiteral("*.isrprj")}, QDir::Files, QDir::Name);
+        QVERIFY(!examples.isEmpty());
+        for (const QString &name : examples) {
+            const QString path = QStringLiteral(EXAMPLES_DIR "/") + name;
+            Window w;
+            QVERIFY2(w.form.OpenProjectFile(path), qPrintable(name));
+            w.click("bbNext");
+
+            // what a fresh window does, without the window
+            InflowInputs in = InflowInputs::Defaults();
+            InflowCalc calc;
+            QVERIFY(OpenInflowProject(path.toStdString(), in, &calc).ok);
+            calc.Run(in);
+            QCOMPARE(w.form.Calc().VolumeAirExps, calc.VolumeAirExps);
+            QCOMPARE(w.form.Calc().FanPress, calc.FanPress);
+            QVERIFY2(w.form.Calc().Report.RTFull == calc.Report.RTFull, qPrintable(name));
+        }
+    }
+
+    void UnreadableProjectKeepsTheInputsAndSaysWhy() {
+        QTemporaryDir dir;
+        const QString broken = dir.filePath(QStringLiteral("broken.isrprj"));
+        QFile f(broken);
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        f.write("just some text\r\nno sections\r\n");
+        f.close();
+        for (const QString &path : {dir.filePath(QStringLiteral("missing.isrprj")), broken}) {
+            Window w;
+            w.type("EditProjectName", QStringLiteral("Мой проект"));
+            w.click("rbLift");
+            QVERIFY(!w.form.OpenProjectFile(path));
+            QCOMPARE(w.notifier.messages.size(), size_t(1));
+            QVERIFY(QString::fromStdString(w.notifier.messages[0].text)
+                        .startsWith(QStringLiteral("Файл не является проектом")));
+            QCOMPARE(w.get<QLineEdit>("EditProjectName")->text(), QStringLiteral("Мой проект"));
+            QVERIFY(w.get<QRadioButton>("rbLift")->isChecked());
+        }
+    }
+
+    void SavingTextTheCodePageCannotHoldStopsWithAMessage() {
+        QTemporaryDir dir;
+        Window w;
+        w.type("EditSystemName", QStringLiteral("系统"));
+        QVERIFY(!w.form.SaveProjectFile(dir.filePath(QStringLiteral("p.isrprj"))));
+        QCOMPARE(w.notifier.messages.size(), size_t(1));
+        QVERIFY(!QFile::exists(dir.filePath(QStringLiteral("p.isrprj"))));
+        QVERIFY(w.form.HasUnsavedChanges());
+    }
+
+    void ClosingWithChangedInputsAsks() {
+        {
+            Window w;
+            w.form.show();
+            QVERIFY(w.form.close());
+            QCOMPARE(w.questions, 0);
+        }
+        Window w;
+        w.form.show();
+        w.type("EditOGFloorQty", QStringLiteral("9"));
+        w.answer = QMessageBox::Cancel;
+        QVERIFY(!w.form.close());
+        QVERIFY(w.form.isVisible());
+        QCOMPARE(w.questions, 1);
+        w.answer = QMessageBox::No;
+        QVERIFY(w.form.close());
+        QCOMPARE(w.questions, 2);
+    }
+
+    void TipButtonShowsItsText() {
+        Window w;
+        w.form.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&w.form));
+        w.click("sbTipProject");
+        auto *tip = w.form.findChild<TFormTamsoPopupTip *>();
+        QVERIFY(tip);
+        QTRY_VERIFY(tip->isVisible());
+        QCOMPARE(tip->TextStrings().value(0),
+                 QStringLiteral("Сохранение проекта в файл с возможностью"));
+        QCOMPARE(tip->TextStrings().size(), 4);
+        QCOMPARE(w.get<QLineEdit>("EditLiftPplus")->toolTip(), QStringLiteral("Не менее 20 Па"));
+    }
+
+    void HidingTheInputPanelLeavesTheReport() {
+        Window w;
+        w.form.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&w.form));
+        QVERIFY(!w.get<QWidget>("bbShowPanIn")->isVisible());
+        w.click("bbHidePanIn");
+        QVERIFY(!w.get<QWidget>("PanelIn")->isVisible());
+        QVERIFY(w.get<QWidget>("bbShowPanIn")->isVisible());
+        w.click("bbShowPanIn");
+        QVERIFY(w.get<QWidget>("PanelIn")->isVisible());
+        QVERIFY(!w.get<QWidget>("bbShowPanIn")->isVisible());
+    }
+};
+
+QTEST_MAIN(InflowWindowTest)
+#include "inflow_window_test.moc"
