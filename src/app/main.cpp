@@ -13,8 +13,10 @@
 #include <QApplication>
 #include <QFile>
 #include <QIcon>
+#include <QLibraryInfo>
 #include <QLocale>
 #include <QStandardPaths>
+#include <QTranslator>
 
 #include <memory>
 
@@ -23,6 +25,13 @@ int main(int argc, char *argv[]) {
     // The user data folder's name stays Latin; the windows carry the Russian title.
     QCoreApplication::setApplicationName(QStringLiteral("Orvane"));
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/shell/logo.png")));
+
+    // The program speaks Russian whatever the system language: Qt's own buttons and file
+    // dialogs too, when the translation is installed.
+    QTranslator qtTranslator;
+    if (qtTranslator.load(QStringLiteral("qtbase_ru"),
+                          QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QCoreApplication::installTranslator(&qtTranslator);
 
     const QString point = QLocale::system().decimalPoint();
     orvane::SetDecimalSeparator(point == QStringLiteral(",") ? ',' : '.');

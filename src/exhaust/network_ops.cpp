@@ -284,7 +284,9 @@ std::string NormalizeStoreyText(std::string_view text) {
             } else if (c == '-') {
                 out += '-';
             } else {
-                state = S0;
+                // guard: "2-5 9" is the range 2-5 and then 9, never 2-59; a gap after a
+                // finished range behaves like the gap after a number
+                state = (!out.empty() && IsDigit(out.back())) ? S3 : S0;
             }
             break;
         case S3:

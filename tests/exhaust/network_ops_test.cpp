@@ -167,6 +167,7 @@ TEST(NetworkOpsTest, StoreyListParsing) {
     };
     const Case cases[] = {
         {"1 2, 4-6", 8, {0, 1, 3, 4, 5}},
+        {"2-5 9", 10, {1, 2, 3, 4, 8}}, // a blank after a range separates, never glues "59"
         {"6-4", 8, {5}},
         {"0, 3, 9", 8, {2}}, // 0 and numbers above N are ignored
         {"2,2", 8, {1, 1}},  // given twice, listed twice
@@ -190,6 +191,7 @@ TEST(NetworkOpsTest, NormalizeStoreyTextStateMachine) {
     const Case cases[] = {
         {"1 2, 4-6", "1,2,,4-6"}, {" ,-3", "3"},   {"1 - 3", "1-3"},
         {"5--7", "5--7"},         {"4-x5", "4-5"}, {"12 ,3", "12,3"},
+        {"2-5 9", "2-5,9"},
     };
     for (const Case &c : cases)
         EXPECT_EQ(NormalizeStoreyText(c.text), c.normalized) << c.text;

@@ -1453,9 +1453,9 @@ bool TFormSmkOutVentCalc::LoadProject(const QString &fileName) {
 
 void TFormSmkOutVentCalc::closeEvent(QCloseEvent *event) {
     if (IsModified()) {
-        const auto answer = QMessageBox::question(
-            this, MessageTitle(), QStringLiteral("Сохранить изменения в проекте?"),
-            QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, QMessageBox::Yes);
+        const auto answer =
+            AskQuestion(this, QStringLiteral("Сохранить изменения в проекте?"),
+                        QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, QMessageBox::Yes);
         if (answer == QMessageBox::Cancel) {
             event->ignore();
             return;

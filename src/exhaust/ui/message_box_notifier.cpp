@@ -1,6 +1,6 @@
 #include "exhaust/ui/message_box_notifier.h"
 
-#include <QAbstractScrollArea>
+#include <QAbstractButton>
 #include <QApplication>
 #include <QMessageBox>
 #include <QScrollArea>
@@ -30,9 +30,23 @@ void MessageBoxNotifier::error(const std::string &text, const std::string &contr
 }
 
 bool MessageBoxNotifier::confirm(const std::string &text) {
-    return QMessageBox::question(window_, MessageTitle(), MessageText(text),
-                                 QMessageBox::Yes | QMessageBox::No,
-                                 QMessageBox::No) == QMessageBox::Yes;
+    return AskQuestion(window_, MessageText(text), QMessageBox::Yes | QMessageBox::No,
+                       QMessageBox::No) == QMessageBox::Yes;
+}
+
+QMessageBox::StandardButton AskQuestion(QWidget *parent, const QString &text,
+                                        QMessageBox::StandardButtons buttons,
+                                        QMessageBox::StandardButton defaultButton) {
+    QMessageBox box(QMessageBox::Question, MessageTitle(), text, buttons, parent);
+    box.setDefaultButton(defaultButton);
+    const std::pair<QMessageBox::StandardButton, QString> captions[] = {
+        {QMessageBox::Yes, QStringLiteral("Да")},
+        {QMessageBox::No, QStringLiteral("Нет")},
+        {QMessageBox::Cancel, QStringLiteral("Отмена")}};
+    for (const auto &[button, caption] : captions)
+        if (QAbstractButton *b = box.button(button))
+            b->setText(caption);
+    return static_cast<QMessageBox::StandardButton>(box.exec());
 }
 
 void MessageBoxNotifier::focusControl(const std::string &control) {

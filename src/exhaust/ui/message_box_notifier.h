@@ -4,6 +4,7 @@
 
 #include "core/notifier.h"
 
+#include <QMessageBox>
 #include <QPointer>
 #include <QString>
 #include <QWidget>
@@ -27,5 +28,10 @@ private:
 
 // The title of every message box of the program.
 QString MessageTitle();
+
+// A question box whose buttons read in Russian whatever translations the system has.
+QMessageBox::StandardButton AskQuestion(QWidget *parent, const QString &text,
+                                        QMessageBox::StandardButtons buttons,
+                                        QMessageBox::StandardButton defaultButton);
 
 } // namespace orvane::exhaust

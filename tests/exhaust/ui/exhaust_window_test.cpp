@@ -1,12 +1,15 @@
 // The exhaust window driven as a user drives it: variants, runs, the network list, projects.
 
+#include "catalogs/fire_load_catalog.h"
 #include "core/notifier.h"
 #include "core/number_text.h"
 #include "exhaust/exhaust_project.h"
+#include "exhaust/ui/exhaust_tips.h"
 #include "exhaust/ui/form_shaft_segment.h"
 #include "exhaust/ui/form_smk_out_vent_calc.h"
 #include "report/report_output.h"
 #include "report/ui/report_output_panel.h"
+#include "shell/popup_tip.h"
 #include "ui_test_support.h"
 
 #include <QCheckBox>
@@ -19,6 +22,8 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QSpinBox>
 #include <QStandardPaths>
 #include <QTableWidget>
@@ -325,6 +330,11 @@ private slots:
         QVERIFY(Find<QRadioButton>(&b.form, "rbCalcGallery")->isChecked());
         QCOMPARE(b.edit("EditFireArea")->text(), QStringLiteral("15,5"));
         QVERIFY(!b.edit("EditShaftConDuctResist")->isEnabled());
+        QVERIFY(Find<QRadioButton>(&b.form, "rbOutTownBuilding")->isChecked());
+        QCOMPARE(b.edit("EditWindSpeed")->text(), QStringLiteral("3,2"));
+        QCOMPARE(b.edit("EditInitSmkWidth")->text(), QStringLiteral("2,5"));
+        QCOMPARE(Find<QTableWidget>(&b.form, "sgDoorSizes")->item(1, 0)->text(),
+                 QStringLiteral("1,5"));
         QCOMPARE(b.form.Segments(), a.form.Segments());
         QCOMPARE(b.form.Segments()[1].StoreyName, std::string("Этаж 2"));
         // the same inputs give the same report
@@ -404,12 +414,16 @@ private slots:
         auto *hide = Find<QPushButton>(&w.form, "bbHidePanIn");
         auto *show = Find<QPushButton>(&w.form, "bbShowPanIn");
         QVERIFY(show->isHidden());
+        QScrollBar *bar = Find<QScrollArea>(&w.form, "ScrollBoxStart")->verticalScrollBar();
+        QTRY_VERIFY(bar->maximum() > 100);
+        bar->setValue(100);
         hide->click();
         QVERIFY(Find<QWidget>(&w.form, "PanelIn")->isHidden());
         QVERIFY(!show->isHidden());
         show->click();
         QVERIFY(!Find<QWidget>(&w.form, "PanelIn")->isHidden());
         QVERIFY(show->isHidden());
+        QCOMPARE(bar->value(), 100);
     }
 
     void newCalculationCarriesTheCompactSwitch() {
@@ -419,6 +433,52 @@ private slots:
         QVERIFY(w.NewCalcArguments().join(QLatin1Char(' ')).contains(QStringLiteral("-B")));
         TFormSmkOutVentCalc banner{ShellWindows{}};
         QVERIFY(!banner.NewCalcArguments().join(QLatin1Char(' ')).contains(QStringLiteral("-B")));
+    }
+
+    void fireLoadPanelTakesTheChosenCatalogueEntry() {
+        Window w;
+        const TFireLoad first = BuiltInFireLoads().front();
+        WhenModal([](QWidget *dialog) {
+            auto *grid = dialog->findChild<QTableWidget *>();
+            QVERIFY(grid);
+            grid->setCurrentCell(0, 0);
+            Find<QPushButton>(dialog, "bbOk")->click();
+        });
+        QTest::mouseClick(Find<QWidget>(&w.form, "PanFireLoad"), Qt::LeftButton);
+        QCOMPARE(w.form.InputsFromControls().FireLoad, first);
+        QCOMPARE(Find<QLabel>(&w.form, "LabFireLoadName")->text(),
+                 QString::fromStdString(first.Name));
+        // the density panel takes no clicks outside the corridor variant
+        w.choose("rbCalcRoom");
+        const TFireLoadDensity density = w.form.InputsFromControls().FireLoadDensity;
+        QTest::mouseClick(Find<QWidget>(&w.form, "PanFLDensity"), Qt::LeftButton);
+        QVERIFY(!QApplication::activeModalWidget());
+        QCOMPARE(w.form.InputsFromControls().FireLoadDensity, density);
+    }
+
+    void everyTipButtonShowsItsText() {
+        TFormTamsoPopupTip tip;
+        ShellWindows shell;
+        shell.popupTip = &tip;
+        TFormSmkOutVentCalc form(shell);
+        for (const char *name :
+             {"sbTipProject",         "sbTipCalcCorridor", "sbTipCalcRoom",   "sbTipCalcGallery",
+              "sbTipCalcParking",     "sbTipBuilding",     "sbTipLocation",   "sbTipAUPT",
+              "sbTipFireArea",        "sbTipQr",           "sbTipRoomSizes",  "sbTipDoorSizes",
+              "sbTipNoSmokeH",        "sbTipFireLoad",     "sbTipFLDensity",  "sbTipFL",
+              "sbTipFireHeatPower",   "sbTipCrdrDoor",     "sbTipCrdrHeight", "sbTipCrdrNoSmkH",
+              "sbTipBurningFullness", "sbTipShaftHdr",     "sbTipShaft",      "sbTipEndSegment",
+              "sbTipExhaust"}) {
+            QVERIFY2(Find<QToolButton>(&form, name), name);
+            QVERIFY2(!ExhaustTipText(QString::fromLatin1(name)).isEmpty(), name);
+        }
+        Find<QToolButton>(&form, "sbTipDoorSizes")->click();
+        QVERIFY(tip.isVisible());
+        QCOMPARE(tip.TextStrings(),
+                 QStringList({QStringLiteral("Все проёмы, окна и двери, выходящие наружу, а также"),
+                              QStringLiteral("проёмы, окна и двери, ведущие в смежные помещения,"),
+                              QStringLiteral("включая выход по пути эвакуации.")}));
+        tip.hide();
     }
 
     void everyInputHasAnAccessibleName() {
