@@ -1,8 +1,10 @@
 #include "core/number_text.h"
 
 #include <algorithm>
+#include <bit>
 #include <charconv>
 #include <cmath>
+#include <cstdint>
 #include <cstdio>
 #include <limits>
 #include <string>
@@ -104,6 +106,212 @@ template <class Keep> Decimal RoundDecimal(long double v, Keep keep) {
     return d;
 }
 
+// Fast path for doubles. The shortest round-trip digits D of a value v lie within half an ulp
+// of it. Rounding to n <= 15 significant digits, D and v can only round apart when a midpoint of
+// the n-digit grid lies between them; such a midpoint (n + 1 digits) would round-trip too, so it
+// can only be D itself. Then the exact value decides, compared in integers.
+
+constexpr int kFastMaxDigits = 15;
+
+struct Shortest {
+    char digits[24];
+    int count = 0; // no trailing zeros
+    int exp = 0;   // of the 0.d form
+};
+
+void ShortestOf(double v, Shortest &s) {
+    char buf[40];
+    const auto res = std::to_chars(buf, buf + sizeof buf, v, std::chars_format::scientific);
+    const char *p = buf;
+    s.count = 0;
+    for (; p != res.ptr && *p != 'e'; ++p) {
+        if (IsDigit(*p))
+            s.digits[s.count++] = *p;
+    }
+    int e = 0;
+    if (p != res.ptr) {
+        ++p;
+        if (*p == '+')
+            ++p;
+        std::from_chars(p, res.ptr, e);
+    }
+    while (s.count > 1 && s.digits[s.count - 1] == '0')
+        --s.count;
+    s.exp = e + 1;
+}
+
+using U128 = unsigned __int128;
+
+// |v| = f * 2^e with an integer f.
+void Decompose(double v, uint64_t &f, int &e) {
+    const auto bits = std::bit_cast<uint64_t>(v);
+    const auto field = static_cast<int>((bits >> 52) & 0x7FF);
+    f = bits & ((uint64_t{1} << 52) - 1);
+    if (field == 0) {
+        e = -1074;
+    } else {
+        f |= uint64_t{1} << 52;
+        e = field - 1075;
+    }
+}
+
+int BitLength(U128 v) {
+    const auto high = static_cast<uint64_t>(v >> 64);
+    if (high != 0)
+        return 128 - __builtin_clzll(high);
+    const auto low = static_cast<uint64_t>(v);
+    return low != 0 ? 64 - __builtin_clzll(low) : 0;
+}
+
+// v >> shift rounded to nearest, ties to even.
+U128 ShiftRoundHalfEven(U128 v, int shift) {
+    if (shift <= 0)
+        return v;
+    if (shift >= 128)
+        return 0; // v < 2^127 here, below half of 2^128
+    const U128 rest = v & ((U128{1} << shift) - 1);
+    const U128 half = U128{1} << (shift - 1);
+    v >>= shift;
+    if (rest > half || (rest == half && (v & 1) != 0))
+        ++v;
+    return v;
+}
+
+// |x| * 10^decimals to the nearest whole unit, ties to even, computed as the extended-precision
+// product and rounding do (a 64-bit significand rounded to nearest, then the whole number), but
+// in integers. False when the units reach `limit` or the decimals are out of range.
+bool BankerUnits(double x, int decimals, uint64_t limit, uint64_t &units) {
+    if (decimals < 0 || decimals > 19)
+        return false;
+    uint64_t f = 0;
+    int e = 0;
+    Decompose(x, f, e);
+    U128 p = f; // < 2^53, times 10^19 < 2^64
+    for (int i = 0; i < decimals; ++i)
+        p *= 10;
+    const int excess = BitLength(p) - 64;
+    if (excess > 0) {
+        p = ShiftRoundHalfEven(p, excess);
+        e += excess;
+    }
+    if (e >= 0) {
+        if (p != 0 && (e >= 64 || p > (U128{limit} >> e)))
+            return false;
+        p <<= e;
+    } else {
+        p = ShiftRoundHalfEven(p, -e);
+    }
+    if (p >= limit)
+        return false;
+    units = static_cast<uint64_t>(p);
+    return true;
+}
+
+// Sign of x * 2^k - y.
+int CompareScaled(U128 x, int k, U128 y) {
+    if (k >= 0) {
+        if (k >= 120)
+            return x != 0 ? 1 : (y != 0 ? -1 : 0);
+        const U128 yq = y >> k;
+        if (x != yq)
+            return x > yq ? 1 : -1;
+        return y - (yq << k) != 0 ? -1 : 0;
+    }
+    const int j = -k;
+    if (j >= 120)
+        return y != 0 ? -1 : (x != 0 ? 1 : 0);
+    const U128 xq = x >> j;
+    if (xq != y)
+        return xq > y ? 1 : -1;
+    return x - (xq << j) != 0 ? 1 : 0;
+}
+
+// Sign of v - m * 10^q for a positive normal double v; false when the powers grow too large.
+bool CompareExact(double v, uint64_t m, int q, int &sign) {
+    constexpr int kMaxPower5 = 27; // 5^27 < 2^63
+    const int p = q < 0 ? -q : q;
+    if (p > kMaxPower5)
+        return false;
+    uint64_t pow5 = 1;
+    for (int i = 0; i < p; ++i)
+        pow5 *= 5;
+    uint64_t f = 0;
+    int e = 0;
+    Decompose(v, f, e);
+    if (q >= 0) // f * 2^e  vs  (m * 5^q) * 2^q
+        sign = CompareScaled(f, e - q, static_cast<U128>(m) * pow5);
+    else // f * 5^p * 2^(e + p)  vs  m
+        sign = CompareScaled(static_cast<U128>(f) * pow5, e + p, m);
+    return true;
+}
+
+bool IsPowerOfTen(double v) {
+    double p = 1;
+    for (int i = 0; i <= 22; ++i, p *= 10) { // 10^22 is the last exact one
+        if (v == p)
+            return true;
+    }
+    return false;
+}
+
+// Rounds like RoundDecimal for a double; false when only the exact expansion can tell.
+template <class Keep> bool RoundDecimalFast(double x, Keep keep, Decimal &d) {
+    d.negative = std::signbit(x);
+    d.digits.clear();
+    d.exp = 0;
+    const double v = std::fabs(x);
+    if (v == 0)
+        return true;
+    // guard: a subnormal's shortest digits may lie far from its exact value
+    if (!(v >= std::numeric_limits<double>::min()))
+        return false;
+    Shortest s;
+    ShortestOf(v, s);
+    // "1" may stand for a value just below the power of ten, whose own exponent is one less
+    if (s.count == 1 && s.digits[0] == '1' && !IsPowerOfTen(v))
+        return false;
+    const int n = keep(s.exp);
+    if (n > kFastMaxDigits)
+        return false;
+    if (n < 0)
+        return true;
+    int exp = s.exp;
+    int count = s.count;
+    if (count > n) {
+        bool up = s.digits[n] >= '5';
+        if (count == n + 1 && s.digits[n] == '5') {
+            uint64_t m = 0;
+            for (int i = 0; i < count; ++i)
+                m = m * 10 + static_cast<uint64_t>(s.digits[i] - '0');
+            int sign = 0;
+            if (!CompareExact(v, m, exp - count, sign))
+                return false;
+            up = sign >= 0; // a tie goes away from zero
+        }
+        count = n;
+        if (up) {
+            int i = n - 1;
+            while (i >= 0 && s.digits[i] == '9')
+                --i;
+            if (i >= 0) {
+                ++s.digits[i];
+                count = i + 1;
+            } else {
+                s.digits[0] = '1';
+                count = 1;
+                ++exp;
+            }
+        }
+    }
+    while (count > 0 && s.digits[count - 1] == '0')
+        --count;
+    if (count > 0) {
+        d.digits.assign(s.digits, static_cast<size_t>(count));
+        d.exp = exp;
+    }
+    return true;
+}
+
 void CheckFinite(long double x) {
     if (!std::isfinite(x))
         throw NonFiniteValue();
@@ -166,14 +374,27 @@ std::string GeneralOf(long double x, int significant, int minExponentDigits = 1)
     return WriteGeneral(d, significant, minExponentDigits);
 }
 
+std::string GeneralOfDouble(double x, int significant) {
+    CheckFinite(x);
+    significant = std::clamp(significant, 1, 40);
+    const auto keep = [significant](int) { return significant; };
+    Decimal d;
+    if (!RoundDecimalFast(x, keep, d))
+        d = RoundDecimal(x, keep);
+    return WriteGeneral(d, significant, 1);
+}
+
 // Fixed form with 6 significant digits and `decimals` places; the exponent form beyond 6 integer
 // digits.
 std::string FixedOf(double x, int decimals) {
     CheckFinite(x);
     constexpr int kPrecision = 6;
-    Decimal d = RoundDecimal(x, [decimals](int exp) {
+    const auto keep = [decimals](int exp) {
         return exp + decimals < kPrecision ? exp + decimals : kPrecision;
-    });
+    };
+    Decimal d;
+    if (!RoundDecimalFast(x, keep, d))
+        d = RoundDecimal(x, keep);
     if (d.exp > kPrecision)
         return WriteGeneral(d, kPrecision, 2);
     return WriteFixedDigits(d, decimals);
@@ -202,7 +423,25 @@ long double RoundDecimalsLD(double x, int decimals) {
 
 std::string FormatBanker(double x, int decimals) {
     CheckFinite(x);
-    return GeneralOf(RoundDecimalsLD(x, decimals), 15);
+    // Below 10^15 units the result units / 10^decimals has at most 15 digits, and the extended
+    // product that stands for it is off by ~1e-19 relative: its 15-digit rounding is exactly it.
+    constexpr uint64_t kExactUnits = 1000000000000000;
+    uint64_t units = 0;
+    if (!BankerUnits(x, decimals, kExactUnits, units))
+        return GeneralOf(RoundDecimalsLD(x, decimals), 15);
+    if (units == 0)
+        return "0";
+    char buf[24];
+    const auto res = std::to_chars(buf, buf + sizeof buf, units);
+    const int count = static_cast<int>(res.ptr - buf);
+    int kept = count;
+    while (buf[kept - 1] == '0')
+        --kept;
+    Decimal d;
+    d.negative = std::signbit(x);
+    d.digits.assign(buf, static_cast<size_t>(kept));
+    d.exp = count - decimals;
+    return WriteGeneral(d, 15, 1);
 }
 
 } // namespace
@@ -315,7 +554,7 @@ bool TryTextToInt(std::string_view text, int &value) {
 }
 
 std::string FormatGeneral(double x, int significant) {
-    return GeneralOf(x, significant);
+    return GeneralOfDouble(x, significant);
 }
 
 std::string FormatFixed2(double x) {
@@ -347,6 +586,11 @@ std::string FormatRoundedInt(double x) {
     long double r = RoundHalfEvenLD(x);
     if (r == 0)
         return "0";
+    if (std::fabs(r) < 1e18L) {
+        char digits[24];
+        const auto res = std::to_chars(digits, digits + sizeof digits, static_cast<int64_t>(r));
+        return std::string(digits, res.ptr);
+    }
     char buf[400];
     std::snprintf(buf, sizeof buf, "%.0Lf", r);
     return buf;

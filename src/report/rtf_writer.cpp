@@ -1,7 +1,10 @@
 #include "report/rtf_writer.h"
 
 #include <algorithm>
+#include <array>
+#include <charconv>
 #include <cstdint>
+#include <cstring>
 
 namespace orvane {
 
@@ -57,13 +60,39 @@ char32_t NextCodePoint(std::string_view s, size_t &i) {
     return cp;
 }
 
-void AppendUnitEscape(RtfStream &stream, char16_t unit) {
+// Writes "\uN?" for one UTF-16 unit at `out` (at most 9 bytes); returns the end.
+char *PutUnitEscape(char *out, char16_t unit) {
     // RTF reads \u as a signed 16-bit number
     const int value = static_cast<int16_t>(unit);
-    stream += "\\u";
-    stream += std::to_string(value);
-    stream += '?';
+    *out++ = '\\';
+    *out++ = 'u';
+    out = std::to_chars(out, out + 6, value).ptr;
+    *out++ = '?';
+    return out;
 }
+
+// Ready escapes of the two-byte UTF-8 range (Cyrillic, Greek, Latin-1...), the bulk of a report.
+struct UnitEscapeText {
+    char text[8]; // the escape, then padding; size in the last byte
+};
+
+constexpr std::array<UnitEscapeText, 0x800> kTwoByteEscapes = [] {
+    std::array<UnitEscapeText, 0x800> table{};
+    for (int cp = 0x80; cp < 0x800; ++cp) {
+        UnitEscapeText &e = table[static_cast<size_t>(cp)];
+        int n = 0;
+        e.text[n++] = '\\';
+        e.text[n++] = 'u';
+        if (cp >= 1000)
+            e.text[n++] = static_cast<char>('0' + cp / 1000);
+        e.text[n++] = static_cast<char>('0' + cp / 100 % 10);
+        e.text[n++] = static_cast<char>('0' + cp / 10 % 10);
+        e.text[n++] = static_cast<char>('0' + cp % 10);
+        e.text[n++] = '?';
+        e.text[7] = static_cast<char>(n);
+    }
+    return table;
+}();
 
 } // namespace
 
@@ -77,18 +106,47 @@ void RtfRaw(RtfStream &stream, std::string_view text) {
 }
 
 void RtfText(RtfStream &stream, std::string_view utf8) {
+    const char *const data = utf8.data();
+    const size_t size = utf8.size();
     size_t i = 0;
-    while (i < utf8.size()) {
-        const char32_t cp = NextCodePoint(utf8, i);
-        if (cp < 0x80) {
-            stream += static_cast<char>(cp);
-        } else if (cp < 0x10000) {
-            AppendUnitEscape(stream, static_cast<char16_t>(cp));
-        } else {
-            const char32_t v = cp - 0x10000;
-            AppendUnitEscape(stream, static_cast<char16_t>(0xD800 + (v >> 10)));
-            AppendUnitEscape(stream, static_cast<char16_t>(0xDC00 + (v & 0x3FF)));
+    while (i < size) {
+        // ASCII runs go in whole; only the rest is decoded
+        size_t run = i;
+        while (run < size && static_cast<unsigned char>(data[run]) < 0x80)
+            ++run;
+        if (run > i) {
+            stream.append(data + i, run - i);
+            i = run;
+            if (i == size)
+                break;
         }
+        // then the run of other characters, through a small buffer
+        char buf[256];
+        char *out = buf;
+        constexpr size_t kMaxPerCharacter = 18; // a surrogate pair: two escapes of 9 bytes
+        while (i < size && static_cast<unsigned char>(data[i]) >= 0x80 &&
+               out + kMaxPerCharacter <= buf + sizeof buf) {
+            const auto lead = static_cast<unsigned char>(data[i]);
+            if (lead >= 0xC2 && lead <= 0xDF && i + 1 < size &&
+                (static_cast<unsigned char>(data[i + 1]) & 0xC0) == 0x80) {
+                const size_t cp = (static_cast<size_t>(lead & 0x1F) << 6) |
+                                  (static_cast<unsigned char>(data[i + 1]) & 0x3F);
+                const UnitEscapeText &e = kTwoByteEscapes[cp];
+                std::memcpy(out, e.text, sizeof e.text); // whole, to keep it a plain copy
+                out += e.text[7];
+                i += 2;
+                continue;
+            }
+            const char32_t cp = NextCodePoint(utf8, i);
+            if (cp < 0x10000) {
+                out = PutUnitEscape(out, static_cast<char16_t>(cp));
+            } else {
+                const char32_t v = cp - 0x10000;
+                out = PutUnitEscape(out, static_cast<char16_t>(0xD800 + (v >> 10)));
+                out = PutUnitEscape(out, static_cast<char16_t>(0xDC00 + (v & 0x3FF)));
+            }
+        }
+        stream.append(buf, static_cast<size_t>(out - buf));
     }
 }
 

@@ -107,8 +107,12 @@ TEST_P(NumberTextTest, GeneralFormatBoundariesAndRounding) {
         {-123456789012344.5, 15, "-123456789012345"},
         {0.125, 2, "0,13"},
         {2.5, 1, "3"},
-        {0.15, 1, "0,1"}, // the double is just below 0.15
-        {0.45, 1, "0,5"}, // the double is just above 0.45
+        {0.15, 1, "0,1"},                                 // the double is just below 0.15
+        {0.45, 1, "0,5"},                                 // the double is just above 0.45
+        {12345678901234550.0, 15, "1,23456789012346E16"}, // exact tie above 10^15
+        {12345678901234548.0, 15, "1,23456789012345E16"},
+        {2.5e23, 1, "2E23"}, // the double is just below 2.5e23
+        {1.5e23, 1, "2E23"}, // and this one just above 1.5e23
         {1e300, 15, "1E300"},
         {5e-324, 15, "4,94065645841247E-324"},
     };
@@ -145,6 +149,9 @@ TEST_P(NumberTextTest, BankersFormatsRoundTiesToEvenInExtendedPrecision) {
         {F66, 0.0000125, "1,3E-5"},
         {F66, 1e-7, "0"},
         {F66, 0.0001235, "0,000123"},
+        // x * 10^6 lies just off the tie but its extended product lands on it: then to even
+        {F66, 55.5311515, "55,531152"},
+        {F66, 70.0861345, "70,086134"},
     };
     for (const auto &c : cases)
         EXPECT_EQ(c.format(c.x), Sep(c.out)) << c.x;

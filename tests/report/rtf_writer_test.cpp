@@ -47,12 +47,27 @@ TEST(RtfWriterTest, TextEscapesEveryUtf16UnitAbove127AsSignedDecimal) {
          "b",
          "a\\u-3?b"},       // broken UTF-8 becomes U+FFFD
         {"\xD0", "\\u-3?"}, // truncated sequence
+        {"\xD0"
+         "A",
+         "\\u-3?A"},                                  // a lead byte without its continuation
+        {"\xC1\xBF", "\\u-3?\\u-3?"},                 // overlong two-byte form
+        {"\xDF\xBF\xE0\xA0\x80", "\\u2047?\\u2048?"}, // the last two-byte character, the next
     };
     for (const TextCase &c : cases) {
         RtfStream s = "X";
         RtfText(s, c.utf8);
         EXPECT_EQ(s, std::string("X") + c.rtf) << c.utf8;
     }
+    // a long run of non-ASCII text, written through a buffer in pieces, loses nothing
+    std::string text;
+    std::string expected = "X";
+    for (int i = 0; i < 300; ++i) {
+        text += i % 7 == 0 ? "\xF0\x9F\x98\x80" : "Я";
+        expected += i % 7 == 0 ? "\\u-10179?\\u-8704?" : "\\u1071?";
+    }
+    RtfStream s = "X";
+    RtfText(s, text);
+    EXPECT_EQ(s, expected);
 }
 
 TEST(RtfWriterTest, UserTextEscapesBracesAndBackslashBeforeCyrillic) {
