@@ -36,7 +36,8 @@ namespace orvane::inflow {
 
 namespace {
 
-const QString kCaption = QStringLiteral("Орвейн - Расчёт системы приточной противодымной вентиляции");
+const QString kCaption =
+    QStringLiteral("Орвейн - Расчёт системы приточной противодымной вентиляции");
 const QString kProjectFilter = QStringLiteral("Проект приточного ДУ (*.isrprj)");
 const QColor kChevronHot(128, 0, 0);
 constexpr int kHeaderHeight = 24;
@@ -69,11 +70,11 @@ QString AccessibleCaption(QString caption) {
 TFormSmkInVentCalc::TFormSmkInVentCalc(const ShellWindows &shell, QWidget *parent)
     : QMainWindow(parent), shell_(shell), forward_(nullptr), boxes_(this), calc_(&forward_) {
     forward_.setTarget(&boxes_);
+    forward_.setReveal([this](const std::string &control) { RevealControl(control); });
     askSaveChanges_ = [this] {
-        return QMessageBox::question(this, InflowMessageTitle(),
-                                     QStringLiteral("Сохранить изменения в проекте?"),
-                                     QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel,
-                                     QMessageBox::Yes);
+        return QMessageBox::question(
+            this, InflowMessageTitle(), QStringLiteral("Сохранить изменения в проекте?"),
+            QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, QMessageBox::Yes);
     };
     FormCreate();
 }
@@ -281,7 +282,7 @@ QToolButton *TFormSmkInVentCalc::NewTipButton(const QString &name, QWidget *pare
 }
 
 QGroupBox *TFormSmkInVentCalc::NewGroup(QVBoxLayout *into, const QString &name,
-                                         const QString &title) {
+                                        const QString &title) {
     auto *group = new QGroupBox(title);
     group->setObjectName(name);
     auto *grid = new QGridLayout(group);
@@ -289,6 +290,9 @@ QGroupBox *TFormSmkInVentCalc::NewGroup(QVBoxLayout *into, const QString &name,
     grid->setHorizontalSpacing(4);
     grid->setVerticalSpacing(2);
     grid->setColumnStretch(0, 1);
+    // fixed unit and tip columns keep the edits of all groups in one column
+    grid->setColumnMinimumWidth(2, 60);
+    grid->setColumnMinimumWidth(3, 20);
     into->addWidget(group);
     return group;
 }
@@ -342,8 +346,9 @@ QRadioButton *TFormSmkInVentCalc::AddRadio(QGroupBox *group, const QString &name
     return radio;
 }
 
-QButtonGroup *TFormSmkInVentCalc::AddRadioGroup(
-    QGroupBox *group, std::initializer_list<std::pair<QString, QString>> radios) {
+QButtonGroup *
+TFormSmkInVentCalc::AddRadioGroup(QGroupBox *group,
+                                  std::initializer_list<std::pair<QString, QString>> radios) {
     auto *buttons = new QButtonGroup(group);
     buttons->setExclusive(true);
     bool first = true;
@@ -372,7 +377,8 @@ void TFormSmkInVentCalc::BuildProjectGroup(QVBoxLayout *page) {
         edits_.insert(name, edit);
     };
     addName(QStringLiteral("EditProjectName"), QStringLiteral("Наименование проекта"));
-    addName(QStringLiteral("EditSystemName"), QStringLiteral("Наименование вентиляционной системы"));
+    addName(QStringLiteral("EditSystemName"),
+            QStringLiteral("Наименование вентиляционной системы"));
 
     auto *buttons = new QHBoxLayout;
     auto *open = new QToolButton(group);
@@ -395,17 +401,15 @@ void TFormSmkInVentCalc::BuildProjectGroup(QVBoxLayout *page) {
 }
 
 void TFormSmkInVentCalc::BuildVariantGroup(QVBoxLayout *page) {
-    QGroupBox *group =
-        NewGroup(page, QStringLiteral("gbCalcVariant"),
-                 QStringLiteral(" Вариант приточной противодымной вентиляции "));
+    QGroupBox *group = NewGroup(page, QStringLiteral("gbCalcVariant"),
+                                QStringLiteral(" Вариант приточной противодымной вентиляции "));
     QButtonGroup *buttons = AddRadioGroup(
-        group, {{QStringLiteral("rbOverGndStair"),
-                 QStringLiteral("в надземную лестничную клетку типа Н2")},
-                {QStringLiteral("rbUnderGndStair"),
-                 QStringLiteral("в лестничную клетку подземной части")},
-                {QStringLiteral("rbLift"), QStringLiteral("в лифтовую шахту")},
-                {QStringLiteral("rbTambour"),
-                 QStringLiteral("в тамбур-шлюзы, зоны безопасности")}});
+        group,
+        {{QStringLiteral("rbOverGndStair"),
+          QStringLiteral("в надземную лестничную клетку типа Н2")},
+         {QStringLiteral("rbUnderGndStair"), QStringLiteral("в лестничную клетку подземной части")},
+         {QStringLiteral("rbLift"), QStringLiteral("в лифтовую шахту")},
+         {QStringLiteral("rbTambour"), QStringLiteral("в тамбур-шлюзы, зоны безопасности")}});
     // the tip about tambours sits beside its radio button
     QGridLayout *grid = GridOf(group);
     auto *tambour = radios_.value(QStringLiteral("rbTambour"));
@@ -448,19 +452,20 @@ QWidget *TFormSmkInVentCalc::BuildStairWellPanel() {
                  QStringLiteral("1-й этаж не сообщается с ЛК (или через тамбур-шлюзы)")},
                 {QStringLiteral("rbFirstFloorJoinSW"),
                  QStringLiteral("1-й этаж сообщается с ЛК через одинарную дверь")}});
-    auto *g4 = AddRadioGroup(
-        terms, {{QStringLiteral("rbExitsToSWViaDoor"),
-                 QStringLiteral("Поэтажные выходы в ЛК через одинарные двери")},
-                {QStringLiteral("rbExitsToSWViaTambour"),
-                 QStringLiteral("Поэтажные выходы в ЛК через тамбур-шлюзы")}});
+    auto *g4 =
+        AddRadioGroup(terms, {{QStringLiteral("rbExitsToSWViaDoor"),
+                               QStringLiteral("Поэтажные выходы в ЛК через одинарные двери")},
+                              {QStringLiteral("rbExitsToSWViaTambour"),
+                               QStringLiteral("Поэтажные выходы в ЛК через тамбур-шлюзы")}});
     connect(g1, &QButtonGroup::buttonToggled, this, [this] { rbSWJoinWallClick(); });
     connect(g2, &QButtonGroup::buttonToggled, this, [this] { rbSWWithExitClick(); });
     connect(g3, &QButtonGroup::buttonToggled, this, [] { /* rbFirstFloorNotJoinSWClick */ });
     connect(g4, &QButtonGroup::buttonToggled, this, [this] { rbExitsToSWViaDoorClick(); });
 
-    QGroupBox *build = NewGroup(og, QStringLiteral("gbOGBuildParams"),
-                                QStringLiteral(" Характеристики здания "));
-    AddEdit(build, QStringLiteral("Число надземных этажей, Nнэ:"), QStringLiteral("EditOGFloorQty"));
+    QGroupBox *build =
+        NewGroup(og, QStringLiteral("gbOGBuildParams"), QStringLiteral(" Характеристики здания "));
+    AddEdit(build, QStringLiteral("Число надземных этажей, Nнэ:"),
+            QStringLiteral("EditOGFloorQty"));
     AddEdit(build, QStringLiteral("Выделенная зона: с этажа"), QStringLiteral("EditSWN1z"));
     AddEdit(build, QStringLiteral("Выделенная зона: по этаж"), QStringLiteral("EditSWN2z"));
     AddEdit(build, QStringLiteral("Отметка уровня второго этажа, h(2):"),
@@ -549,13 +554,12 @@ QWidget *TFormSmkInVentCalc::BuildStairWellPanel() {
     {
         QGridLayout *grid = GridOf(gbSWWindows_);
         int row = grid->rowCount();
-        auto *comboLabel = new QLabel(QStringLiteral("Воздухопроницаемость задана как:"),
-                                      gbSWWindows_);
+        auto *comboLabel =
+            new QLabel(QStringLiteral("Воздухопроницаемость задана как:"), gbSWWindows_);
         comboLabel->setObjectName(QStringLiteral("LabWinPenetrationVar"));
         cbWinPenetrationVar_ = new QComboBox(gbSWWindows_);
         cbWinPenetrationVar_->setObjectName(QStringLiteral("cbWinPenetrationVar"));
-        cbWinPenetrationVar_->setAccessibleName(
-            QStringLiteral("Воздухопроницаемость задана как"));
+        cbWinPenetrationVar_->setAccessibleName(QStringLiteral("Воздухопроницаемость задана как"));
         comboLabel->setBuddy(cbWinPenetrationVar_);
         for (const auto &variant : VarWinPenetration)
             cbWinPenetrationVar_->addItem(Q(variant.SignList));
@@ -689,7 +693,7 @@ QWidget *TFormSmkInVentCalc::BuildLiftPanel() {
     QVBoxLayout *c = nullptr;
 
     layout->addWidget(NewCategory(31, QStringLiteral("PanLift1"), QStringLiteral("Условия"), c));
-    QGroupBox *terms = NewGroup(c, QStringLiteral("gbLiftTerms"), QStringLiteral(" Условия "));
+    QGroupBox *terms = NewGroup(c, QStringLiteral("gbLiftTerms"), QString());
     {
         QGridLayout *grid = GridOf(terms);
         auto *note = new QLabel(QStringLiteral("Подача воздуха в надземную часть шахты"), terms);
@@ -716,17 +720,17 @@ QWidget *TFormSmkInVentCalc::BuildLiftPanel() {
     QGroupBox *method =
         NewGroup(c, QStringLiteral("gbLiftMethod"), QStringLiteral(" Метод расчёта "));
     auto *methods = AddRadioGroup(
-        method, {{QStringLiteral("rbLiftMethodOpening"),
-                  QStringLiteral("По расходу в открытом проёме")},
-                 {QStringLiteral("rbLiftMethodSlot"),
-                  QStringLiteral("По расходу в щели между кабиной и шахтой")},
-                 {QStringLiteral("rbLiftMethodClosed"),
-                  QStringLiteral("Закрытые двери ЛШ на всех этажах")}});
+        method,
+        {{QStringLiteral("rbLiftMethodOpening"), QStringLiteral("По расходу в открытом проёме")},
+         {QStringLiteral("rbLiftMethodSlot"),
+          QStringLiteral("По расходу в щели между кабиной и шахтой")},
+         {QStringLiteral("rbLiftMethodClosed"),
+          QStringLiteral("Закрытые двери ЛШ на всех этажах")}});
     connect(methods, &QButtonGroup::buttonToggled, this, [this] { rbLiftMethodClick(); });
 
     layout->addWidget(
         NewCategory(32, QStringLiteral("PanLift2"), QStringLiteral("Параметры воздуха"), c));
-    QGroupBox *air = NewGroup(c, QStringLiteral("gbLiftAir"), QStringLiteral(" Параметры воздуха "));
+    QGroupBox *air = NewGroup(c, QStringLiteral("gbLiftAir"), QString());
     AddEdit(air, QStringLiteral("Температура наружного воздуха, ta:"),
             QStringLiteral("EditLiftOutsideAirTemp"), QStringLiteral("°C"));
     AddEdit(air, QStringLiteral("Температура внутреннего воздуха, tr:"),
@@ -740,8 +744,7 @@ QWidget *TFormSmkInVentCalc::BuildLiftPanel() {
 
     layout->addWidget(
         NewCategory(33, QStringLiteral("PanLift3"), QStringLiteral("Характеристики здания"), c));
-    QGroupBox *build = NewGroup(c, QStringLiteral("gbLiftOGBuild"),
-                                QStringLiteral(" Характеристики здания "));
+    QGroupBox *build = NewGroup(c, QStringLiteral("gbLiftOGBuild"), QString());
     AddEdit(build, QStringLiteral("Число надземных этажей, Nнэ:"),
             QStringLiteral("EditLiftOGFloorQty"));
     AddEdit(build, QStringLiteral("Число подземных этажей, Nпэ:"),
@@ -752,19 +755,18 @@ QWidget *TFormSmkInVentCalc::BuildLiftPanel() {
             QStringLiteral("EditLiftOGFloorHeight"), QStringLiteral("м"));
     AddEdit(build, QStringLiteral("Высота подземных этажей, ΔhПЭ:"),
             QStringLiteral("EditLiftUGFloorHeight"), QStringLiteral("м"));
-    AddEdit(build, QStringLiteral("Выходы в ЛШ: с этажа"), QStringLiteral("EditLiftLevelStart"),
-            {}, QStringLiteral("sbTipLiftLevels"));
+    AddEdit(build, QStringLiteral("Выходы в ЛШ: с этажа"), QStringLiteral("EditLiftLevelStart"), {},
+            QStringLiteral("sbTipLiftLevels"));
     AddEdit(build, QStringLiteral("Выходы в ЛШ: по этаж"), QStringLiteral("EditLiftLevelFinish"));
     // the exit-floor labels keep the names the window gives them
-    findChild<QLabel *>(QStringLiteral("LabLiftLevelStart"))
+    build->findChild<QLabel *>(QStringLiteral("LabLiftLevelStart"))
         ->setObjectName(QStringLiteral("LabLiftLevels1"));
-    findChild<QLabel *>(QStringLiteral("LabLiftLevelFinish"))
+    build->findChild<QLabel *>(QStringLiteral("LabLiftLevelFinish"))
         ->setObjectName(QStringLiteral("LabLiftLevels2"));
 
     layout->addWidget(
         NewCategory(34, QStringLiteral("PanLift4"), QStringLiteral("Лифтовая шахта"), c));
-    QGroupBox *shaft =
-        NewGroup(c, QStringLiteral("gbLiftShaft"), QStringLiteral(" Лифтовая шахта "));
+    QGroupBox *shaft = NewGroup(c, QStringLiteral("gbLiftShaft"), QString());
     AddEdit(shaft, QStringLiteral("Площадь дверей ЛШ, Fdl:"),
             QStringLiteral("EditLiftShaftDoorArea"), QStringLiteral("м²"));
     AddEdit(shaft, QStringLiteral("Площадь дверей лифтовых холлов, Fdr:"),
@@ -844,10 +846,8 @@ QWidget *TFormSmkInVentCalc::BuildLiftPanel() {
     }
 
     layout->addWidget(NewCategory(35, QStringLiteral("PanLift5"),
-                                  QStringLiteral("Система приточной противодымной вентиляции"),
-                                  c));
-    QGroupBox *fan = NewGroup(c, QStringLiteral("gbLiftFanSelect"),
-                              QStringLiteral(" Система приточной противодымной вентиляции "));
+                                  QStringLiteral("Система приточной противодымной вентиляции"), c));
+    QGroupBox *fan = NewGroup(c, QStringLiteral("gbLiftFanSelect"), QString());
     AddEdit(fan, QStringLiteral("Избыточное давление, P⁺:"), QStringLiteral("EditLiftPplus"),
             QStringLiteral("Па"));
     AddEdit(fan, QStringLiteral("Разность уровней ВПУ и оголовка ЛШ, h0s:"),
@@ -859,13 +859,13 @@ QWidget *TFormSmkInVentCalc::BuildLiftPanel() {
     connect(shape, &QButtonGroup::buttonToggled, this, [this] { DuctShapeClick(); });
     AddEdit(fan, QStringLiteral("Размер A (диаметр):"), QStringLiteral("EditLiftSizeA"),
             QStringLiteral("мм"));
-    AddEdit(fan, QStringLiteral("Размер B:"), QStringLiteral("EditLiftSizeB"), QStringLiteral("мм"));
+    AddEdit(fan, QStringLiteral("Размер B:"), QStringLiteral("EditLiftSizeB"),
+            QStringLiteral("мм"));
     AddEdit(fan, QStringLiteral("Длина воздуховодов, lвв:"), QStringLiteral("EditLiftAPipeLen"),
             QStringLiteral("м"));
     AddEdit(fan, QStringLiteral("Абсолютная эквивалентная шероховатость, ε:"),
             QStringLiteral("EditLiftAPipeEpsilon"), QStringLiteral("мм"));
-    AddEdit(fan, QStringLiteral("Сумма КМС воздуховодов, ξвв:"),
-            QStringLiteral("EditLiftAPipeXi"));
+    AddEdit(fan, QStringLiteral("Сумма КМС воздуховодов, ξвв:"), QStringLiteral("EditLiftAPipeXi"));
     return panel;
 }
 
@@ -881,18 +881,17 @@ QWidget *TFormSmkInVentCalc::BuildTambourPanel() {
     QVBoxLayout *c = nullptr;
 
     layout->addWidget(NewCategory(41, QStringLiteral("PanTmbr1"), QStringLiteral("Условия"), c));
-    QGroupBox *terms = NewGroup(c, QStringLiteral("gbTmbrTerm1"), QStringLiteral(" Условия "));
+    QGroupBox *terms = NewGroup(c, QStringLiteral("gbTmbrTerm1"), QString());
     auto *variants = AddRadioGroup(
-        terms, {{QStringLiteral("rbTmbrVar1"),
-                 QStringLiteral("Открытая дверь, приток без подогрева")},
-                {QStringLiteral("rbTmbrVar2"),
-                 QStringLiteral("Закрытые двери, приток без подогрева")},
-                {QStringLiteral("rbTmbrVar3"), QStringLiteral("Закрытые двери, приток с подогревом")}});
+        terms,
+        {{QStringLiteral("rbTmbrVar1"), QStringLiteral("Открытая дверь, приток без подогрева")},
+         {QStringLiteral("rbTmbrVar2"), QStringLiteral("Закрытые двери, приток без подогрева")},
+         {QStringLiteral("rbTmbrVar3"), QStringLiteral("Закрытые двери, приток с подогревом")}});
     connect(variants, &QButtonGroup::buttonToggled, this, [this] { rbTmbrVarClick(); });
 
     layout->addWidget(
         NewCategory(42, QStringLiteral("PanTmbr2"), QStringLiteral("Параметры воздуха"), c));
-    QGroupBox *air = NewGroup(c, QStringLiteral("gbTmbrAir"), QStringLiteral(" Параметры воздуха "));
+    QGroupBox *air = NewGroup(c, QStringLiteral("gbTmbrAir"), QString());
     AddEdit(air, QStringLiteral("Температура наружного воздуха, ta:"),
             QStringLiteral("EditTmbrOutsideAirTemp"), QStringLiteral("°C"));
     AddEdit(air, QStringLiteral("Температура внутреннего воздуха, tr:"),
@@ -908,8 +907,7 @@ QWidget *TFormSmkInVentCalc::BuildTambourPanel() {
 
     layout->addWidget(
         NewCategory(43, QStringLiteral("PanTmbr3"), QStringLiteral("Характеристики здания"), c));
-    QGroupBox *build =
-        NewGroup(c, QStringLiteral("gbTmbrBuild"), QStringLiteral(" Характеристики здания "));
+    QGroupBox *build = NewGroup(c, QStringLiteral("gbTmbrBuild"), QString());
     AddEdit(build, QStringLiteral("Число надземных этажей, Nнэ:"),
             QStringLiteral("EditTmbrOGFloorQty"));
     AddEdit(build, QStringLiteral("Число подземных этажей, Nпэ:"),
@@ -923,8 +921,7 @@ QWidget *TFormSmkInVentCalc::BuildTambourPanel() {
 
     layout->addWidget(
         NewCategory(44, QStringLiteral("PanTmbr4"), QStringLiteral("Защищаемое помещение"), c));
-    QGroupBox *room =
-        NewGroup(c, QStringLiteral("gbTmbrSafeRoom"), QStringLiteral(" Защищаемое помещение "));
+    QGroupBox *room = NewGroup(c, QStringLiteral("gbTmbrSafeRoom"), QString());
     AddEdit(room, QStringLiteral("Количество дверей (без дверей смежных ЛШ), nd:"),
             QStringLiteral("EditTmbrDoorQty"));
     AddEdit(room, QStringLiteral("Площадь каждой двери, Fd:"), QStringLiteral("EditTmbrDoorArea"),
@@ -946,8 +943,8 @@ QWidget *TFormSmkInVentCalc::BuildTambourPanel() {
 
     layout->addWidget(NewCategory(45, QStringLiteral("PanTmbr5"),
                                   QStringLiteral("Приточное устройство с клапаном"), c));
-    QGroupBox *valve =
-        NewGroup(c, QStringLiteral("gbTmbrValve"), QStringLiteral(" Клапан с приточным устройством "));
+    QGroupBox *valve = NewGroup(c, QStringLiteral("gbTmbrValve"),
+                                QStringLiteral(" Клапан с приточным устройством "));
     AddEdit(valve, QStringLiteral("Номинальное сечение, Fкл:"), QStringLiteral("EditTmbrValveArea"),
             QStringLiteral("м²"));
     AddEdit(valve, QStringLiteral("КМС открытого клапана, ξкл:"),
@@ -1032,15 +1029,13 @@ void TFormSmkInVentCalc::rbSWJoinWallClick() {
     const bool wind = calc_.SWTerm1 || ug;
     for (const char *name : {"EditWindSpeed", "EditKoefWW", "EditKoefW0"})
         SetRowEnabled(QString::fromLatin1(name), wind);
-    gbSWWindows_->setVisible(calc_.CalcVariant == TCalcVariant::cvrntOverGndStair &&
-                             calc_.SWTerm1);
+    gbSWWindows_->setVisible(calc_.CalcVariant == TCalcVariant::cvrntOverGndStair && calc_.SWTerm1);
 }
 
 void TFormSmkInVentCalc::rbSWWithExitClick() {
     calc_.SWTerm2 = IsChecked(QStringLiteral("rbSWWithExit"));
     // the underground stairwell always has its outside exit, and reads these inputs
-    const bool enabled =
-        calc_.SWTerm2 || calc_.CalcVariant == TCalcVariant::cvrntUnderGndStair;
+    const bool enabled = calc_.SWTerm2 || calc_.CalcVariant == TCalcVariant::cvrntUnderGndStair;
     for (const char *name : {"EditOutsideDoorArea", "EditOutsideDoorHeight", "EditOutDoorSeriesQty",
                              "EditOutsideDoorKoefXid", "EditOutsideTambourKoefXir"})
         SetRowEnabled(QString::fromLatin1(name), enabled);
@@ -1068,7 +1063,7 @@ void TFormSmkInVentCalc::rbExitsToSWViaDoorClick() {
 void TFormSmkInVentCalc::rbLiftMethodClick() {
     calc_.LiftMethod = IsChecked(QStringLiteral("rbLiftMethodSlot"))     ? 2
                        : IsChecked(QStringLiteral("rbLiftMethodClosed")) ? 3
-                                                                          : 1;
+                                                                         : 1;
     for (const char *row : {"LiftGap1", "LiftGap2", "LiftGap3"})
         SetRowEnabled(QString::fromLatin1(row), calc_.LiftMethod == 2);
     LiftRefresh(calc_.OGFloorQty, calc_.UGFloorQty);
@@ -1128,6 +1123,17 @@ int TFormSmkInVentCalc::GetCategoryIndForTag(int TagVal) const {
     return -1;
 }
 
+void TFormSmkInVentCalc::RevealControl(const std::string &control) {
+    auto *widget = findChild<QWidget *>(QString::fromStdString(control));
+    if (!widget)
+        return;
+    // a message about an input of a collapsed category opens that category first
+    for (auto &category : categories_) {
+        if (category.Collapsed && category.Contents->isAncestorOf(widget))
+            CategoryPanelClick(category.LabChevron);
+    }
+}
+
 void TFormSmkInVentCalc::CategoryPanelClick(QObject *sender) {
     const int tag = sender ? sender->property("Tag").toInt() : 0;
     const int index = GetCategoryIndForTag(tag);
@@ -1135,6 +1141,9 @@ void TFormSmkInVentCalc::CategoryPanelClick(QObject *sender) {
         return;
     TUCategoryPanel &c = categories_[static_cast<size_t>(index)];
     c.Collapsed = !c.Collapsed;
+    // the height the layout gave the expanded panel is the one it comes back to
+    if (c.Collapsed && c.PanTotal->isVisible() && c.PanTotal->height() > c.CollapseHeight)
+        c.ExpandHeight = c.PanTotal->height();
     c.Contents->setVisible(!c.Collapsed);
     if (c.Collapsed) {
         c.PanTotal->setFixedHeight(c.CollapseHeight);
@@ -1291,8 +1300,7 @@ void TFormSmkInVentCalc::MarkSaved() {
 
 bool TFormSmkInVentCalc::HasUnsavedChanges() const {
     const InflowInputs now = CollectInputs();
-    return now.edits != saved_.edits || now.checks != saved_.checks ||
-           now.combos != saved_.combos;
+    return now.edits != saved_.edits || now.checks != saved_.checks || now.combos != saved_.combos;
 }
 
 bool TFormSmkInVentCalc::OpenProjectFile(const QString &path) {
@@ -1335,9 +1343,9 @@ void TFormSmkInVentCalc::ActionOpenFileExecute() {
 }
 
 void TFormSmkInVentCalc::ActionSaveFileExecute() {
-    QString name =
-        QString::fromStdString(DefaultFileName(Edit(QStringLiteral("EditProjectName"))->text().toStdString(),
-                                               Edit(QStringLiteral("EditSystemName"))->text().toStdString()));
+    QString name = QString::fromStdString(
+        DefaultFileName(Edit(QStringLiteral("EditProjectName"))->text().toStdString(),
+                        Edit(QStringLiteral("EditSystemName"))->text().toStdString()));
     if (!name.isEmpty())
         name += QStringLiteral(".isrprj");
     QFileDialog dialog(this, QStringLiteral("Сохранить файл проекта приточного ДУ"), StartFolder(),

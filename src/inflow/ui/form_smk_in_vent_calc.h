@@ -123,6 +123,7 @@ private:
     void LiftRefresh(int ogFloorQty, int ugFloorQty);
     void RunAllHandlers();
     void CategoryPanelClick(QObject *sender);
+    void RevealControl(const std::string &control);
     void ShowTip(QAbstractButton *button);
     void ShowReport();
     void bbHidePanInClick();

@@ -26,10 +26,9 @@ void InflowMessageNotifier::error(const std::string &text, const std::string &co
 }
 
 bool InflowMessageNotifier::confirm(const std::string &text) {
-    return QMessageBox::question(window_, InflowMessageTitle(),
-                                 WithLineBreaks(QString::fromStdString(text)),
-                                 QMessageBox::Yes | QMessageBox::No,
-                                 QMessageBox::No) == QMessageBox::Yes;
+    return QMessageBox::question(
+               window_, InflowMessageTitle(), WithLineBreaks(QString::fromStdString(text)),
+               QMessageBox::Yes | QMessageBox::No, QMessageBox::No) == QMessageBox::Yes;
 }
 
 void InflowMessageNotifier::FocusControl(QWidget *window, const std::string &control) {

@@ -7,6 +7,9 @@
 #include <QPointer>
 #include <QString>
 #include <QWidget>
+#include <functional>
+#include <string>
+#include <utility>
 
 namespace orvane::inflow {
 
@@ -27,17 +30,23 @@ private:
     QPointer<QWidget> window_;
 };
 
-// Hands every message to the notifier currently set (the window's boxes, or a test's recorder).
+// Hands every message to the notifier currently set (the window's boxes, or a test's recorder),
+// first letting the window bring the named control into sight.
 class ForwardingNotifier : public Notifier {
 public:
     explicit ForwardingNotifier(Notifier *target) : target_(target) {}
     void setTarget(Notifier *target) { target_ = target; }
+    void setReveal(std::function<void(const std::string &)> reveal) { reveal_ = std::move(reveal); }
     Notifier *target() const { return target_; }
     void warning(const std::string &text, const std::string &control) override {
+        if (reveal_ && !control.empty())
+            reveal_(control);
         if (target_)
             target_->warning(text, control);
     }
     void error(const std::string &text, const std::string &control) override {
+        if (reveal_ && !control.empty())
+            reveal_(control);
         if (target_)
             target_->error(text, control);
     }
@@ -45,6 +54,7 @@ public:
 
 private:
     Notifier *target_;
+    std::function<void(const std::string &)> reveal_;
 };
 
 } // namespace orvane::inflow

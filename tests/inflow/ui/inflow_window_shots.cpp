@@ -6,6 +6,7 @@
 #include <QApplication>
 #include <QDir>
 #include <QLabel>
+#include <QScreen>
 #include <QScrollArea>
 #include <QScrollBar>
 #include <QTest>
@@ -95,7 +96,18 @@ int main(int argc, char **argv) {
         scrollTo(0.6);
         shoot(QString::fromLatin1(variant) + QStringLiteral("_expanded"));
     }
+    // a tip beside its button: the tip is a window of its own, so the screen is taken
     click("rbOverGndStair");
+    scrollTo(0);
+    click("sbTipTambour");
+    QTest::qWait(150);
+    if (QScreen *screen = QGuiApplication::primaryScreen())
+        screen->grabWindow(0).save(prefix + QStringLiteral("tip_tambour.png"));
+    click("sbTipProject");
+    QTest::qWait(150);
+    if (QScreen *screen = QGuiApplication::primaryScreen())
+        screen->grabWindow(0).save(prefix + QStringLiteral("tip_project.png"));
+    form.activateWindow();
     click("bbNext");
     scrollTo(0);
     shoot(QStringLiteral("report"));

@@ -1,9 +1,11 @@
 // The supply window driven through its real widgets on the offscreen platform.
 
+#include <QApplication>
 #include <QButtonGroup>
 #include <QComboBox>
 #include <QDir>
 #include <QFile>
+#include <QFileDialog>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -13,6 +15,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTextEdit>
+#include <QTimer>
 #include <QToolButton>
 #include <cmath>
 #include <memory>
@@ -258,6 +261,17 @@ private slots:
         QVERIFY(!w.get<QWidget>("EditLiftH0s")->isEnabled());
         QVERIFY(!w.get<QWidget>("LabLiftLevels1")->isEnabled());
         QVERIFY(!w.get<QWidget>("EditLiftLevelFinish")->isEnabled());
+
+        // a project opened with those counts sets the inputs likewise
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("lift.isrprj"));
+        QVERIFY(w.form.SaveProjectFile(path));
+        Window reopened;
+        reopened.form.show();
+        QVERIFY(reopened.get<QWidget>("EditLiftH0s")->isEnabled());
+        QVERIFY(reopened.form.OpenProjectFile(path));
+        QVERIFY(reopened.get<QWidget>("PanLift")->isVisible());
+        QVERIFY(!reopened.get<QWidget>("EditLiftH0s")->isEnabled());
     }
 
     void FailingCheckStillReplacesTheReport() {
@@ -270,7 +284,13 @@ private slots:
         QVERIFY(w.report().contains(QStringLiteral("надземную лестничную клетку")));
         w.click("rbLift");
         w.type("EditLiftPplus", QStringLiteral("10"));
+        // the refused value sits in a collapsed category: the message opens it
+        const TUCategoryPanel &supply = w.form.Categories()[4];
+        QTest::mouseClick(w.get<QWidget>("PanLift5Hdr"), Qt::LeftButton, {}, QPoint(2, 2));
+        QVERIFY(supply.Collapsed);
         w.click("bbNext");
+        QVERIFY(!supply.Collapsed);
+        QVERIFY(w.get<QWidget>("EditLiftPplus")->isVisible());
         QCOMPARE(w.notifier.messages.size(), size_t(1));
         QCOMPARE(w.notifier.messages[0].kind, std::string("warning"));
         QCOMPARE(w.notifier.messages[0].control, std::string("EditLiftPplus"));
@@ -398,21 +418,25 @@ private slots:
             QDir(QStringLiteral(EXAMPLES_DIR))
                 .entryList({QStringLiteral("*.isrprj")}, QDir::Files, QDir::Name);
         QVERIFY(!examples.isEmpty());
-        for (const QString &name : examples) {
-            const QString path = QStringLiteral(EXAMPLES_DIR "/") + name;
-            Window w;
-            QVERIFY2(w.form.OpenProjectFile(path), qPrintable(name));
-            w.click("bbNext");
+        for (char separator : {',', '.'})
+            for (const QString &name : examples) {
+                SetDecimalSeparator(separator);
+                const QString path = QStringLiteral(EXAMPLES_DIR "/") + name;
+                Window w;
+                QVERIFY2(w.form.OpenProjectFile(path), qPrintable(name));
+                w.click("bbNext");
 
-            // what a fresh window does, without the window
-            InflowInputs in = InflowInputs::Defaults();
-            InflowCalc calc;
-            QVERIFY(OpenInflowProject(path.toStdString(), in, &calc).ok);
-            calc.Run(in);
-            QCOMPARE(w.form.Calc().VolumeAirExps, calc.VolumeAirExps);
-            QCOMPARE(w.form.Calc().FanPress, calc.FanPress);
-            QVERIFY2(w.form.Calc().Report.RTFull == calc.Report.RTFull, qPrintable(name));
-        }
+                // what a fresh window does, without the window
+                InflowInputs in = InflowInputs::Defaults();
+                InflowCalc calc;
+                QVERIFY(OpenInflowProject(path.toStdString(), in, &calc).ok);
+                calc.Run(in);
+                QCOMPARE(w.form.Calc().VolumeAirExps, calc.VolumeAirExps);
+                QCOMPARE(w.form.Calc().FanPress, calc.FanPress);
+                QVERIFY2(w.form.Calc().Report.RTFull == calc.Report.RTFull, qPrintable(name));
+                QVERIFY(calc.VolumeAirExps > 0);
+            }
+        SetDecimalSeparator(',');
     }
 
     void UnreadableProjectKeepsTheInputsAndSaysWhy() {
@@ -462,6 +486,37 @@ private slots:
         w.answer = QMessageBox::No;
         QVERIFY(w.form.close());
         QCOMPARE(w.questions, 2);
+    }
+
+    void AnsweringYesSavesBeforeClosing() {
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("closing"));
+        Window w;
+        w.form.show();
+        w.type("EditOGFloorQty", QStringLiteral("9"));
+        w.answer = QMessageBox::Yes;
+        // the save dialog: first cancelled (the window stays), then given a name
+        bool cancel = true;
+        auto answerDialog = [&] {
+            QTRY_VERIFY(qobject_cast<QFileDialog *>(QApplication::activeModalWidget()));
+            auto *dialog = qobject_cast<QFileDialog *>(QApplication::activeModalWidget());
+            QCOMPARE(dialog->objectName(), QStringLiteral("SaveDialogFile"));
+            if (cancel) {
+                dialog->reject();
+            } else {
+                dialog->selectFile(path);
+                static_cast<QDialog *>(dialog)->accept();
+            }
+        };
+        QTimer::singleShot(0, &w.form, answerDialog);
+        QVERIFY(!w.form.close());
+        QVERIFY(!QFile::exists(path + QStringLiteral(".isrprj")));
+        cancel = false;
+        QTimer::singleShot(0, &w.form, answerDialog);
+        QVERIFY(w.form.close());
+        QFile saved(path + QStringLiteral(".isrprj"));
+        QVERIFY(saved.open(QIODevice::ReadOnly));
+        QVERIFY(saved.readAll().contains("\r\nFloorQty=9\r\n"));
     }
 
     void TipButtonShowsItsText() {
