@@ -230,8 +230,23 @@ bool ExhaustCalc::InputFireLoad(const ExhaustInputs &in) {
         Line(s, "\\par\\b Теплота сгорания дерева, Q\\sub нд\\nosupersub :    ", F62(13.8),
              " МДж/кг \\b0 (константа)");
 
-    if (CalcVariant == TCalcVariant::cvrntParking && FireHeatPower <= 0) {
-        Fail("Мощность тепловыделения должна быть больше 0.", "EditFireHeatPower");
+    if (CalcVariant == TCalcVariant::cvrntParking) {
+        if (FireHeatPower <= 0) {
+            Fail("Мощность тепловыделения должна быть больше 0.", "EditFireHeatPower");
+            return false;
+        }
+        return true;
+    }
+    // catalogue files and projects are edited by hand: a negative load, heat or speed would give
+    // a negative fire radius (a "circle" larger than the room) or roots of negative numbers
+    const bool negativeDensity =
+        CalcVariant == TCalcVariant::cvrntCorridor && FireLoadDensity.FLDensity < 0;
+    const bool negativeLoad =
+        FireLoad.BurnEnergy < 0 ||
+        (IsRoomVariant(CalcVariant) && (FireLoad.FireSpeed < 0 || FireLoad.SBurnSpeed < 0));
+    if (negativeDensity || negativeLoad) {
+        Fail("Характеристики пожарной нагрузки\rне могут быть отрицательными.",
+             negativeDensity ? "PanFLDensity" : "PanFireLoad");
         return false;
     }
     return true;
@@ -353,6 +368,12 @@ bool ExhaustCalc::InputParkingFire(const ExhaustInputs &in) {
     if (HeatRadiationCoef < 0 || HeatRadiationCoef > 1) {
         Fail("Коэффициент теплопотерь на излучение\rдолжен быть в диапазоне от 0 до 1.",
              "EditParkHRadiation");
+        return false;
+    }
+    // a negative perimeter or area turns the wall losses of the layer balance negative
+    if (MaxSmokePerimeter < 0 || SmokeEquiArea < 0) {
+        Fail("Периметр и площадь дымового слоя не могут быть отрицательными.",
+             MaxSmokePerimeter < 0 ? "EditParkMaxSmkPerim" : "EditSmokeEquArea");
         return false;
     }
     return true;

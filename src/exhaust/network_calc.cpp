@@ -564,7 +564,7 @@ bool ExhaustCalc::RunCalcShaft() {
         if (detailed) {
             if (shaft)
                 T(R"(\par\b     Суммарные подсосы \par     G\sub a\nosupersub\b0  = )"
-                  R"(\f1\fs24\u8721?\f0\fs20 G\sub фj\nosupersub  = \b )" +
+                  R"(\u8721?G\sub фj\nosupersub  = \b )" +
                   F66(s.Ga) + " кг/с");
             else
                 T(R"(\par\b     Суммарные подсосы \par     G\sub a\nosupersub\b0  = G\sub )"

@@ -26,6 +26,39 @@ TEST_F(ExhaustRunTest, DefaultCorridorRunsToTheFanDutyPoint) {
     EXPECT_TRUE(calc.Messages.empty());
 }
 
+// The whole report of each hall variant's defaults, inputs to duty point, against a reviewed
+// fixture; the short report keeps only the segment headers and the loss lines.
+TEST_F(ExhaustRunTest, DefaultReportsOfTheHallVariantsMatchReviewedFixtures) {
+    struct Case {
+        const char *variant;
+        bool detailed;
+        const char *fixture;
+        const char *flow;
+        const char *pressure;
+    };
+    for (const Case &tc :
+         {Case{"rbCalcRoom", true, "default_room_report.txt", "45389", "1635"},
+          Case{"rbCalcGallery", true, "default_gallery_report.txt", "243676", "35190"},
+          Case{"rbCalcParking", true, "default_parking_report.txt", "65886", "2996"},
+          Case{"rbCalcParking", false, "default_parking_report_short.txt", "65886", "2996"}}) {
+        SCOPED_TRACE(tc.fixture);
+        ExhaustInputs in = DefaultsFor(tc.variant);
+        in.check("cbDetailed", tc.detailed);
+        RecordingNotifier n;
+        ExhaustCalc c(&n);
+        ASSERT_EQ(c.Run(in), RunOutcome::ok);
+        EXPECT_TRUE(n.messages.empty());
+        EXPECT_EQ(FormatRoundedInt(c.FanGasVolumeExps), tc.flow);
+        EXPECT_EQ(FormatRoundedInt(c.FanPressure), tc.pressure);
+        if (std::getenv("ORVANE_WRITE_FIXTURES"))
+            WriteReportFixture(tc.fixture, c.Report.RTBody);
+        ReportDocument expected;
+        RtfText(expected.RTBody, ReadReportFixture(tc.fixture));
+        expected.BuildFullReport();
+        EXPECT_EQ(c.Report.RTFull, expected.RTFull);
+    }
+}
+
 TEST_F(ExhaustRunTest, StoppedInputLeavesTheFullReportUpToTheStop) {
     ExhaustInputs in = DefaultsFor("rbCalcRoom");
     in.setText("EditBurningFullness", "2");

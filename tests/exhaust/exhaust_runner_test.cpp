@@ -108,10 +108,10 @@ TEST_F(ExhaustRunnerTest, ExitCodesFollowHowTheRunEnded) {
     EXPECT_EQ(r.json["results"]["BurningFullness"], 3);
     EXPECT_EQ(r.rtf.back(), '}');
 
-    // a negative heat of combustion has no real plume: the guard, exit 3, zero duty point
-    r = RunCalc(Project("guard.smkprj",
-                        "[Room]\r\nVariant=2\r\n[FLoad]\r\nBurnEnergy=-14\r\n"
-                        "FireSpeed=0,01\r\nSBurnSpeed=0,01\r\n[Shaft0]\r\n[Shaft1]\r\n"),
+    // outside air at absolute zero has no finite density: the guard, exit 3, zero duty point
+    r = RunCalc(Project("guard.smkprj", "[Room]\r\nVariant=2\r\n[FLoad]\r\nBurnEnergy=14\r\n"
+                                        "FireSpeed=0,01\r\nSBurnSpeed=0,01\r\n[Outside]\r\n"
+                                        "AirTmp=-273\r\n[Shaft0]\r\n[Shaft1]\r\n"),
                 dir);
     EXPECT_EQ(r.exit, kExitNoDutyPoint);
     EXPECT_EQ(r.json["ok"], false);

@@ -1,6 +1,9 @@
 #pragma once
 // Shared set-up of the exhaust engine tests.
 
+#include <cstdlib>
+#include <fstream>
+#include <sstream>
 #include <string>
 
 #include "core/notifier.h"
@@ -72,6 +75,30 @@ inline std::string DecodeRtf(const std::string &rtf) {
         out += rtf[i];
     }
     return out;
+}
+
+// Readable report fixtures under tests/exhaust/data: Russian text with a line break before each
+// paragraph, which the report itself does not have. With ORVANE_WRITE_FIXTURES set in the
+// environment a test writes its fixture afresh (to be reviewed before it is kept).
+inline std::string ReadReportFixture(const std::string &name) {
+    std::ifstream f(std::string(TEST_DATA_DIR) + "/exhaust/data/" + name, std::ios::binary);
+    std::stringstream ss;
+    ss << f.rdbuf();
+    std::string text = ss.str();
+    std::erase(text, '\n');
+    return text;
+}
+
+inline void WriteReportFixture(const std::string &name, const std::string &rtf) {
+    const std::string text = DecodeRtf(rtf);
+    std::string out;
+    for (size_t i = 0; i < text.size(); ++i) {
+        if (text.compare(i, 4, "\\par") == 0 && text.compare(i, 5, "\\pard") != 0)
+            out += '\n';
+        out += text[i];
+    }
+    std::ofstream(std::string(TEST_DATA_DIR) + "/exhaust/data/" + name, std::ios::binary)
+        << out << '\n';
 }
 
 } // namespace orvane::exhaust::test

@@ -3,8 +3,6 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
-#include <fstream>
-#include <sstream>
 
 #include "core/number_text.h"
 #include "exhaust/exhaust_calc.h"
@@ -159,6 +157,45 @@ TEST_F(NetworkCalcTest, TopDuctAddsToTheFanPressureOnlyWithALength) {
     }
 }
 
+// The fan pressure's formula names exactly the terms the end segment adds; the exhaust device
+// line comes only with a discharge velocity.
+TEST_F(NetworkCalcTest, FanPressureFormulaFollowsTheEndSegment) {
+    struct Case {
+        const char *name;
+        bool shaft, topDuct, term1;
+        double vf;
+        const char *symbols;
+    };
+    const char *const dynamic =
+        " + 0,5 \\u8729? \\u0961?\\sub N\\nosupersub  \\u8729? v\\sub f\\super 2\\nosupersub ";
+    for (const Case &tc : {
+             Case{"fan with duct", true, true, true, 20,
+                  "P\\sub ШN\\nosupersub  + \\u0916?P\\sub сети\\nosupersub  "
+                  "+ P\\sub d\\nosupersub "},
+             Case{"roof fan", true, true, false, 20,
+                  "P\\sub ШN\\nosupersub  + \\u0916?P\\sub сети\\nosupersub "},
+             Case{"no discharge velocity", true, false, true, 0,
+                  "P\\sub ШN\\nosupersub  + P\\sub d\\nosupersub "},
+             Case{"no shaft", false, false, true, 20,
+                  "P\\sub сети\\nosupersub  + P\\sub d\\nosupersub "},
+         }) {
+        SCOPED_TRACE(tc.name);
+        ExhaustCalc c = Model(tc.shaft ? 3 : 1, tc.shaft);
+        if (tc.topDuct)
+            c.Ychastki[2].Lww = 10;
+        c.Term1 = tc.term1;
+        c.ShaftExhaustGasSpeed = tc.vf;
+        c.Term2 = tc.vf > 0;
+        ASSERT_TRUE(c.RunCalcShaft());
+        const bool device = tc.term1 && tc.vf > 0;
+        const std::string formula =
+            Rtf("P\\sub sv\\nosupersub\\b0  = 1,2 \\u8729? (" + std::string(tc.symbols) +
+                (device ? dynamic : "") + ") / \\u0961?\\sub N\\nosupersub  = 1,2 \\u8729? (");
+        EXPECT_EQ(Count(c.Report.RTBody, formula), 1);
+        EXPECT_EQ(Count(c.Report.RTBody, Rtf("Выбросное устройство")), device ? 1 : 0);
+    }
+}
+
 TEST_F(NetworkCalcTest, MiddleSegmentsLeakThroughBranchAndValveButCarryNoBranchFlow) {
     ExhaustCalc c = Model(4);
     for (auto &s : c.Ychastki)
@@ -266,28 +303,6 @@ TEST_F(NetworkCalcTest, ZeroValveAreaGivesTheHugeValveSpeedInsteadOfADivisionByZ
 
 // --- whole runs from the window's inputs ---
 
-// Readable report fixtures: Russian text, a line break before each paragraph.
-std::string ReadReadable(const std::string &name) {
-    std::ifstream f(std::string(TEST_DATA_DIR) + "/exhaust/data/" + name, std::ios::binary);
-    std::stringstream ss;
-    ss << f.rdbuf();
-    std::string text = ss.str();
-    std::erase(text, '\n');
-    return text;
-}
-
-void WriteReadable(const std::string &name, const std::string &rtf) {
-    std::string text = test::DecodeRtf(rtf);
-    std::string out;
-    for (size_t i = 0; i < text.size(); ++i) {
-        if (text.compare(i, 4, "\\par") == 0 && text.compare(i, 5, "\\pard") != 0)
-            out += '\n';
-        out += text[i];
-    }
-    std::ofstream(std::string(TEST_DATA_DIR) + "/exhaust/data/" + name, std::ios::binary)
-        << out << '\n';
-}
-
 // The complete report: the input and corridor sections of the corridor fixture, then the
 // network section of the default two segments.
 TEST_F(NetworkCalcTest, DefaultCorridorReportAndDutyPoint) {
@@ -311,10 +326,10 @@ TEST_F(NetworkCalcTest, DefaultCorridorReportAndDutyPoint) {
         const size_t network = body.find(Rtf("\\par\\par\\b Температура наружного воздуха\\par "));
         ASSERT_NE(network, std::string::npos);
         if (std::getenv("ORVANE_WRITE_FIXTURES"))
-            WriteReadable(tc.fixture, body.substr(network));
+            test::WriteReportFixture(tc.fixture, body.substr(network));
         ReportDocument expected;
-        RtfText(expected.RTBody, ReadReadable("default_corridor_body.txt"));
-        RtfText(expected.RTBody, ReadReadable(tc.fixture));
+        RtfText(expected.RTBody, test::ReadReportFixture("default_corridor_body.txt"));
+        RtfText(expected.RTBody, test::ReadReportFixture(tc.fixture));
         expected.BuildFullReport();
         EXPECT_EQ(c.Report.RTFull, expected.RTFull);
     }
