@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
@@ -48,8 +49,10 @@ RunResult RunCalc(const std::string &project, const fs::path &dir, bool brief = 
 class ExhaustRunnerTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        dir = fs::path(::testing::TempDir()) / "orvane_exhaust_runner";
-        fs::create_directories(dir);
+        // CTest runs the cases of this file in parallel: each gets a folder of its own.
+        std::string pattern = (fs::temp_directory_path() / "orvane_exhaust_runner_XXXXXX").string();
+        ASSERT_NE(mkdtemp(pattern.data()), nullptr);
+        dir = pattern;
     }
     void TearDown() override { fs::remove_all(dir); }
     std::string Project(const std::string &name, const std::string &bytes) {

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
@@ -20,10 +21,11 @@ namespace {
 struct RunnerTest : ::testing::Test {
     void SetUp() override {
         SetDecimalSeparator(',');
-        dir = std::filesystem::temp_directory_path() /
-              ("orvane_inflow_runner_" +
-               std::to_string(::testing::UnitTest::GetInstance()->random_seed()));
-        std::filesystem::create_directories(dir);
+        // CTest runs the cases of this file in parallel: each gets a folder of its own.
+        std::string pattern =
+            (std::filesystem::temp_directory_path() / "orvane_inflow_runner_XXXXXX").string();
+        ASSERT_NE(mkdtemp(pattern.data()), nullptr);
+        dir = pattern;
     }
     void TearDown() override { std::filesystem::remove_all(dir); }
 
