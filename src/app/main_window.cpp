@@ -420,13 +420,6 @@ void TFormMain::OpenModule(QWidget *moduleWindow) {
     QCoreApplication::quit();
 }
 
-void TFormMain::ShowAbout() {
-    if (fShell.about) {
-        fShell.about->exec();
-        return;
-    }
-    TFormAbout about(this);
-    about.exec();
-}
+void TFormMain::ShowAbout() { orvane::ShowAbout(fShell.about, this); }
 
 } // namespace orvane

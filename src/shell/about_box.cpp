@@ -130,4 +130,13 @@ void TFormAbout::showEvent(QShowEvent *event) {
     }
 }
 
+void ShowAbout(TFormAbout *programBox, QWidget *window) {
+    if (programBox) {
+        programBox->exec();
+        return;
+    }
+    TFormAbout box(window);
+    box.exec();
+}
+
 } // namespace orvane

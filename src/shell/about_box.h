@@ -37,4 +37,7 @@ protected:
     void showEvent(QShowEvent *event) override;
 };
 
+// Shows the program's one About box, or one of the window's own when the program has none.
+void ShowAbout(TFormAbout *programBox, QWidget *window);
+
 } // namespace orvane

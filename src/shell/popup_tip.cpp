@@ -103,6 +103,10 @@ QRect TFormTamsoPopupTip::PlaceOnDesktop(QPoint org, QSize size, const QRect &de
     return {QPoint(left, top), size};
 }
 
+void TFormTamsoPopupTip::ShowBeside(const QWidget *button, const QString &text) {
+    InitAndShow(button->mapToGlobal(QPoint(0, 0)), QString(), text);
+}
+
 void TFormTamsoPopupTip::InitAndShow(QPoint orgPnt, const QString &header, const QString &text) {
     SetHeader(header);
     SetText(text);

@@ -25,6 +25,8 @@ public:
 
     // orgPnt: the wanted top-left corner in screen coordinates (the tip button's corner).
     void InitAndShow(QPoint orgPnt, const QString &header, const QString &text);
+    // Shows `text` without a header, its top-left corner at the tip button's.
+    void ShowBeside(const QWidget *button, const QString &text);
     // The size the tip takes for the current texts and font (at most the given width for text).
     QSize TipSize(int maxTextWidth) const;
     int LineHeight() const;

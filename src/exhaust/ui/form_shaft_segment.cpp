@@ -3,7 +3,8 @@
 #include "catalogs/ui/form_part_resist_coef.h"
 #include "core/number_text.h"
 #include "exhaust/exhaust_inputs.h"
-#include "exhaust/ui/message_box_notifier.h"
+#include "exhaust/ui/shown_numbers.h"
+#include "shell/message_box_notifier.h"
 
 #include <QApplication>
 #include <QButtonGroup>
@@ -36,14 +37,6 @@ QString Q(const std::string &s) {
 // A number for an edit field: never in exponent form, which the field would misread.
 QString Field(double x) {
     return Q(FieldText(x));
-}
-
-QString General(double x) {
-    try {
-        return Q(FormatGeneral(x));
-    } catch (const NonFiniteValue &) {
-        return QStringLiteral("0");
-    }
 }
 
 QLabel *Caption(const QString &text, QWidget *buddy, QWidget *parent) {
@@ -536,8 +529,8 @@ void TFormShaftSegment::cbValveSizeChange(int index) {
     State.ValveHeight = v.H;
     State.ValveArea = v.F1;
     State.ValveResistCoef = v.Z;
-    LabValveArea->setText(General(v.F1) + QLatin1Char(' '));
-    LabValveZ->setText(General(v.Z));
+    LabValveArea->setText(ShownGeneral(v.F1) + QLatin1Char(' '));
+    LabValveZ->setText(ShownGeneral(v.Z));
     const QString a = Field(v.W / 1000.0);
     const QString b = Field(v.H / 1000.0);
     for (DuctPart *part : {&Hor, &Vert}) {

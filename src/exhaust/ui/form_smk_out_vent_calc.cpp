@@ -8,12 +8,15 @@
 #include "exhaust/ui/exhaust_tips.h"
 #include "exhaust/ui/form_shaft_segment.h"
 #include "exhaust/ui/segment_pictures.h"
+#include "exhaust/ui/shown_numbers.h"
 #include "report/ui/report_output_panel.h"
 #include "shell/about_box.h"
 #include "shell/desktop_actions.h"
+#include "shell/form_controls.h"
 #include "shell/popup_tip.h"
 #include "shell/select_path_save.h"
 #include "shell/settings.h"
+#include "shell/unsaved_changes.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -58,31 +61,6 @@ QString Q(const std::string &s) {
 
 std::string S(const QString &s) {
     return s.toStdString();
-}
-
-// Shown numbers never throw: a value that is not finite shows as 0.
-QString General(double x) {
-    try {
-        return Q(FormatGeneral(x));
-    } catch (const NonFiniteValue &) {
-        return QStringLiteral("0");
-    }
-}
-
-QString Fixed62(double x) {
-    try {
-        return Q(F62(x));
-    } catch (const NonFiniteValue &) {
-        return QStringLiteral("0");
-    }
-}
-
-QString AccessibleCaption(QString text) {
-    text.replace(QLatin1Char('\n'), QLatin1Char(' '));
-    text = text.trimmed();
-    while (text.endsWith(QLatin1Char(':')))
-        text.chop(1);
-    return text.trimmed();
 }
 
 // One list item: the segment's number, its picture and its two lines of sizes.
@@ -130,12 +108,12 @@ public:
             line(Q(y.StoreyName));
             p->setFont(option.font);
             if (y.Aww > 0 && y.Bww > 0 && y.Lww > 0)
-                line(QStringLiteral("Гор.:  ") + Fixed62(y.Aww) + QStringLiteral(" x ") +
-                     Fixed62(y.Bww) + QStringLiteral(" x ") + Fixed62(y.Lww) +
+                line(QStringLiteral("Гор.:  ") + ShownFixed62(y.Aww) + QStringLiteral(" x ") +
+                     ShownFixed62(y.Bww) + QStringLiteral(" x ") + ShownFixed62(y.Lww) +
                      QStringLiteral(" м,  ") + Q(y.HorMaterial));
             if (withShaft && y.Ash > 0 && y.Bsh > 0 && y.Lsh > 0)
-                line(QStringLiteral("Вер.:  ") + Fixed62(y.Ash) + QStringLiteral(" x ") +
-                     Fixed62(y.Bsh) + QStringLiteral(" x ") + Fixed62(y.Lsh) +
+                line(QStringLiteral("Вер.:  ") + ShownFixed62(y.Ash) + QStringLiteral(" x ") +
+                     ShownFixed62(y.Bsh) + QStringLiteral(" x ") + ShownFixed62(y.Lsh) +
                      QStringLiteral(" м,  ") + Q(y.Material));
         }
         p->setPen(QColor(192, 192, 192));
@@ -161,11 +139,13 @@ QString SegmentAccessibleText(const TYchastki &segments, int a, bool withShaft) 
     if (!y.StoreyName.empty())
         text += QStringLiteral(" - ") + Q(y.StoreyName);
     if (y.Aww > 0 && y.Bww > 0 && y.Lww > 0)
-        text += QStringLiteral("; горизонтальный: ") + Fixed62(y.Aww) + QStringLiteral(" x ") +
-                Fixed62(y.Bww) + QStringLiteral(" x ") + Fixed62(y.Lww) + QStringLiteral(" м");
+        text += QStringLiteral("; горизонтальный: ") + ShownFixed62(y.Aww) + QStringLiteral(" x ") +
+                ShownFixed62(y.Bww) + QStringLiteral(" x ") + ShownFixed62(y.Lww) +
+                QStringLiteral(" м");
     if (withShaft && y.Ash > 0 && y.Bsh > 0 && y.Lsh > 0)
-        text += QStringLiteral("; вертикальный: ") + Fixed62(y.Ash) + QStringLiteral(" x ") +
-                Fixed62(y.Bsh) + QStringLiteral(" x ") + Fixed62(y.Lsh) + QStringLiteral(" м");
+        text += QStringLiteral("; вертикальный: ") + ShownFixed62(y.Ash) + QStringLiteral(" x ") +
+                ShownFixed62(y.Bsh) + QStringLiteral(" x ") + ShownFixed62(y.Lsh) +
+                QStringLiteral(" м");
     return text;
 }
 
@@ -355,13 +335,8 @@ QGroupBox *TFormSmkOutVentCalc::NewGroup(const QString &name, const QString &tit
 }
 
 QToolButton *TFormSmkOutVentCalc::NewTipButton(const QString &name, const QString &topic) {
-    auto *button = new QToolButton(PageStart);
-    button->setObjectName(name);
-    button->setText(QStringLiteral("?"));
-    button->setToolTip(QStringLiteral("Подсказка"));
+    QToolButton *button = CreateTipButton(name, PageStart);
     button->setAccessibleName(QStringLiteral("Подсказка: ") + topic);
-    button->setFixedSize(20, 20);
-    button->setAutoRaise(true);
     QFont f = button->font();
     f.setBold(true);
     button->setFont(f);
@@ -1131,20 +1106,20 @@ void TFormSmkOutVentCalc::EnableExhaustFields(bool enabled) {
 void TFormSmkOutVentCalc::EditCorridorHeightChange() {
     const auto *edit = PageStart->findChild<QLineEdit *>(QStringLiteral("EditCorridorHeight"));
     calc_.CorridorHeight = ReadRealInput(S(edit->text()));
-    LabCrdrNoSmkRange->setText(QStringLiteral("(от ") + General(0.4 * calc_.CorridorHeight) +
-                               QStringLiteral(" до ") + General(0.5 * calc_.CorridorHeight) +
+    LabCrdrNoSmkRange->setText(QStringLiteral("(от ") + ShownGeneral(0.4 * calc_.CorridorHeight) +
+                               QStringLiteral(" до ") + ShownGeneral(0.5 * calc_.CorridorHeight) +
                                QStringLiteral(" м)"));
 }
 
 void TFormSmkOutVentCalc::ShowFireLoadInfo() {
     LabFLDensityName->setText(Q(FireLoadDensity.Name));
-    LabFLDensityValue->setText(QStringLiteral("qп = ") + General(FireLoadDensity.FLDensity) +
+    LabFLDensityValue->setText(QStringLiteral("qп = ") + ShownGeneral(FireLoadDensity.FLDensity) +
                                QStringLiteral(" МДж/м²"));
     LabFireLoadName->setText(Q(FireLoad.Name));
-    LabFireLoadValues->setText(QStringLiteral("Qнср = ") + General(FireLoad.BurnEnergy) +
-                               QStringLiteral(" МДж/кг;  Uл = ") + General(FireLoad.FireSpeed) +
-                               QStringLiteral(" м/с;\nψср = ") + General(FireLoad.SBurnSpeed) +
-                               QStringLiteral(" кг/(м²·с)"));
+    LabFireLoadValues->setText(QStringLiteral("Qнср = ") + ShownGeneral(FireLoad.BurnEnergy) +
+                               QStringLiteral(" МДж/кг;  Uл = ") +
+                               ShownGeneral(FireLoad.FireSpeed) + QStringLiteral(" м/с;\nψср = ") +
+                               ShownGeneral(FireLoad.SBurnSpeed) + QStringLiteral(" кг/(м²·с)"));
 }
 
 void TFormSmkOutVentCalc::SelectFireLoadDensity() {
@@ -1173,8 +1148,7 @@ void TFormSmkOutVentCalc::sbParkingSmokeClick() {
 void TFormSmkOutVentCalc::ShowTip(QToolButton *button) {
     if (!shell_.popupTip || !button)
         return;
-    shell_.popupTip->InitAndShow(button->mapToGlobal(QPoint(0, 0)), QString(),
-                                 ExhaustTipText(button->objectName()));
+    shell_.popupTip->ShowBeside(button, ExhaustTipText(button->objectName()));
 }
 
 bool TFormSmkOutVentCalc::eventFilter(QObject *watched, QEvent *event) {
@@ -1226,7 +1200,9 @@ QStringList TFormSmkOutVentCalc::NewCalcArguments() const {
 }
 
 void TFormSmkOutVentCalc::ActionNewCalcExecute() {
-    StartNewInstance(shell_.bannerMode);
+    if (!StartNewInstance(shell_.bannerMode))
+        QMessageBox::critical(this, MessageTitle(),
+                              QStringLiteral("Не удалось запустить новый расчет."));
 }
 
 void TFormSmkOutVentCalc::ActionPathSaveExecute() {
@@ -1241,12 +1217,7 @@ void TFormSmkOutVentCalc::NHelpClick() {
 }
 
 void TFormSmkOutVentCalc::NAboutClick() {
-    if (shell_.about) {
-        shell_.about->exec();
-        return;
-    }
-    TFormAbout about(this);
-    about.exec();
+    ShowAbout(shell_.about, this);
 }
 
 // ---------------------------------------------------------------------------------------------
@@ -1453,20 +1424,11 @@ bool TFormSmkOutVentCalc::LoadProject(const QString &fileName) {
 
 void TFormSmkOutVentCalc::closeEvent(QCloseEvent *event) {
     if (IsModified()) {
-        const auto answer =
-            AskQuestion(this, QStringLiteral("Сохранить изменения в проекте?"),
-                        QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, QMessageBox::Yes);
-        if (answer == QMessageBox::Cancel) {
+        const int answer = AskSaveChanges(this);
+        if (!MayCloseAfterAnswer(
+                answer, [this] { SaveProjectExecute(); }, [this] { return IsModified(); })) {
             event->ignore();
             return;
-        }
-        if (answer == QMessageBox::Yes) {
-            SaveProjectExecute();
-            if (IsModified()) {
-                // not saved (cancelled or failed): stay open so nothing is lost
-                event->ignore();
-                return;
-            }
         }
     }
     if (shell_.popupTip)

@@ -5,7 +5,7 @@
 #include "catalogs/fire_load_catalog.h"
 #include "exhaust/exhaust_calc.h"
 #include "exhaust/exhaust_inputs.h"
-#include "exhaust/ui/message_box_notifier.h"
+#include "shell/message_box_notifier.h"
 #include "shell/shell_windows.h"
 
 #include <QMainWindow>

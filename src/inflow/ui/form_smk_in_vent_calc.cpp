@@ -29,8 +29,10 @@
 #include "report/ui/report_output_panel.h"
 #include "shell/about_box.h"
 #include "shell/desktop_actions.h"
+#include "shell/form_controls.h"
 #include "shell/popup_tip.h"
 #include "shell/settings.h"
+#include "shell/unsaved_changes.h"
 
 namespace orvane::inflow {
 
@@ -57,25 +59,13 @@ QString LabelName(const QString &control, const QString &suffix = {}) {
     return QStringLiteral("Lab") + base + suffix;
 }
 
-// The accessible name of an edit: its caption without the trailing colon.
-QString AccessibleCaption(QString caption) {
-    caption = caption.trimmed();
-    if (caption.endsWith(QLatin1Char(':')))
-        caption.chop(1);
-    return caption;
-}
-
 } // namespace
 
 TFormSmkInVentCalc::TFormSmkInVentCalc(const ShellWindows &shell, QWidget *parent)
     : QMainWindow(parent), shell_(shell), forward_(nullptr), boxes_(this), calc_(&forward_) {
     forward_.setTarget(&boxes_);
     forward_.setReveal([this](const std::string &control) { RevealControl(control); });
-    askSaveChanges_ = [this] {
-        return QMessageBox::question(
-            this, InflowMessageTitle(), QStringLiteral("Сохранить изменения в проекте?"),
-            QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, QMessageBox::Yes);
-    };
+    askSaveChanges_ = [this] { return AskSaveChanges(this); };
     FormCreate();
 }
 
@@ -205,14 +195,7 @@ void TFormSmkInVentCalc::BuildMenu() {
     connect(exit, &QAction::triggered, this, &QWidget::close);
     connect(help, &QAction::triggered, this,
             [this] { ShowHelpContents(this, QCoreApplication::applicationDirPath()); });
-    connect(about, &QAction::triggered, this, [this] {
-        if (shell_.about) {
-            shell_.about->exec();
-        } else {
-            TFormAbout box(this);
-            box.exec();
-        }
-    });
+    connect(about, &QAction::triggered, this, [this] { ShowAbout(shell_.about, this); });
 }
 
 QWidget *TFormSmkInVentCalc::BuildInputPanel() {
@@ -270,13 +253,7 @@ QWidget *TFormSmkInVentCalc::BuildInputPanel() {
 }
 
 QToolButton *TFormSmkInVentCalc::NewTipButton(const QString &name, QWidget *parent) {
-    auto *button = new QToolButton(parent);
-    button->setObjectName(name);
-    button->setText(QStringLiteral("?"));
-    button->setToolTip(QStringLiteral("Подсказка"));
-    button->setAccessibleName(QStringLiteral("Подсказка"));
-    button->setAutoRaise(true);
-    button->setFixedSize(20, 20);
+    QToolButton *button = CreateTipButton(name, parent);
     connect(button, &QToolButton::clicked, this, [this, button] { ShowTip(button); });
     return button;
 }
@@ -1197,8 +1174,7 @@ void TFormSmkInVentCalc::ShowTip(QAbstractButton *button) {
             tip->CloseWhenActivated(this);
         }
     }
-    tip->InitAndShow(button->mapToGlobal(QPoint(0, 0)), QString(),
-                     InflowTipText(button->objectName()));
+    tip->ShowBeside(button, InflowTipText(button->objectName()));
 }
 
 void TFormSmkInVentCalc::bbHidePanInClick() {
@@ -1367,17 +1343,11 @@ void TFormSmkInVentCalc::ActionNewCalcExecute() {
 void TFormSmkInVentCalc::closeEvent(QCloseEvent *event) {
     if (HasUnsavedChanges()) {
         const int answer = askSaveChanges_ ? askSaveChanges_() : QMessageBox::No;
-        if (answer == QMessageBox::Cancel) {
+        if (!MayCloseAfterAnswer(
+                answer, [this] { ActionSaveFileExecute(); },
+                [this] { return HasUnsavedChanges(); })) {
             event->ignore();
             return;
-        }
-        if (answer == QMessageBox::Yes) {
-            ActionSaveFileExecute();
-            // cancelled or failed: the window stays open with its inputs
-            if (HasUnsavedChanges()) {
-                event->ignore();
-                return;
-            }
         }
     }
     if (shell_.popupTip)

@@ -12,7 +12,8 @@
 
 #include "inflow/inflow_calc.h"
 #include "inflow/inflow_inputs.h"
-#include "inflow/ui/inflow_message_notifier.h"
+#include "inflow/ui/forwarding_notifier.h"
+#include "shell/message_box_notifier.h"
 #include "shell/shell_windows.h"
 
 class QAbstractButton;
@@ -137,7 +138,7 @@ private:
 
     ShellWindows shell_;
     ForwardingNotifier forward_;
-    InflowMessageNotifier boxes_;
+    MessageBoxNotifier boxes_;
     InflowCalc calc_;
     std::function<int()> askSaveChanges_;
     bool flFirstTime_ = true;

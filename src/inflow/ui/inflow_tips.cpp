@@ -139,10 +139,4 @@ QString InflowEditHint(const QString &edit) {
     return Hints().value(edit);
 }
 
-QString WithLineBreaks(QString text) {
-    text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-    text.replace(QLatin1Char('\r'), QLatin1Char('\n'));
-    return text;
-}
-
 } // namespace orvane::inflow

@@ -9,7 +9,5 @@ namespace orvane::inflow {
 QString InflowTipText(const QString &button);
 // The hint of an edit by its control name; empty when the edit has none.
 QString InflowEditHint(const QString &edit);
-// "\r" line breaks as the widgets show them.
-QString WithLineBreaks(QString text);
 
 } // namespace orvane::inflow

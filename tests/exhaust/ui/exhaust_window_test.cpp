@@ -7,6 +7,7 @@
 #include "exhaust/ui/exhaust_tips.h"
 #include "exhaust/ui/form_shaft_segment.h"
 #include "exhaust/ui/form_smk_out_vent_calc.h"
+#include "exhaust/ui/shown_numbers.h"
 #include "report/report_output.h"
 #include "report/ui/report_output_panel.h"
 #include "shell/popup_tip.h"
@@ -32,6 +33,7 @@
 #include <QTextEdit>
 #include <QToolButton>
 
+#include <cmath>
 #include <memory>
 
 using namespace orvane;
@@ -106,6 +108,15 @@ private slots:
     void initTestCase() {
         QStandardPaths::setTestModeEnabled(true);
         SetDecimalSeparator(',');
+    }
+
+    void shownNumbersNeverThrow() {
+        QCOMPARE(ShownGeneral(2.5), QStringLiteral("2,5"));
+        QCOMPARE(ShownFixed62(1.234), QStringLiteral("1,23"));
+        for (const double x : {std::nan(""), HUGE_VAL, -HUGE_VAL}) {
+            QCOMPARE(ShownGeneral(x), QStringLiteral("0"));
+            QCOMPARE(ShownFixed62(x), QStringLiteral("0"));
+        }
     }
 
     void parkingCollapsesGroupsAndCorridorRestoresThem() {

@@ -1,37 +1,17 @@
 #pragma once
-// The supply window's messages: a modal box with the given text, then the focus on the control
-// the message is about.
+// The supply window's one notifier for its calculation: hands every message on to the notifier
+// currently set (the window's boxes, or a test's recorder).
 
 #include "core/notifier.h"
 
-#include <QPointer>
-#include <QString>
-#include <QWidget>
 #include <functional>
 #include <string>
 #include <utility>
 
 namespace orvane::inflow {
 
-// The title of the program's message boxes.
-QString InflowMessageTitle();
-
-class InflowMessageNotifier : public Notifier {
-public:
-    explicit InflowMessageNotifier(QWidget *window) : window_(window) {}
-    void warning(const std::string &text, const std::string &control) override;
-    void error(const std::string &text, const std::string &control) override;
-    bool confirm(const std::string &text) override;
-
-    // Brings the control into view (inside the input page's scroll area) and focuses it.
-    static void FocusControl(QWidget *window, const std::string &control);
-
-private:
-    QPointer<QWidget> window_;
-};
-
-// Hands every message to the notifier currently set (the window's boxes, or a test's recorder),
-// first letting the window bring the named control into sight.
+// Lets the window bring the named control into sight (open its collapsed category) before the
+// message is shown, whoever shows it.
 class ForwardingNotifier : public Notifier {
 public:
     explicit ForwardingNotifier(Notifier *target) : target_(target) {}

@@ -1,37 +1,26 @@
-#include "exhaust/ui/message_box_notifier.h"
+#include "shell/message_box_notifier.h"
 
 #include <QAbstractButton>
 #include <QApplication>
-#include <QMessageBox>
 #include <QScrollArea>
 
-namespace orvane::exhaust {
+#include <utility>
 
-QString MessageText(const std::string &text) {
-    QString s = QString::fromStdString(text);
-    s.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-    s.replace(QLatin1Char('\r'), QLatin1Char('\n'));
-    return s;
-}
+namespace orvane {
 
 QString MessageTitle() {
     const QString title = QApplication::applicationDisplayName();
     return title.isEmpty() || title == QStringLiteral("Orvane") ? QStringLiteral("Орвейн") : title;
 }
 
-void MessageBoxNotifier::warning(const std::string &text, const std::string &control) {
-    QMessageBox::warning(window_, MessageTitle(), MessageText(text));
-    focusControl(control);
+QString WithLineBreaks(QString text) {
+    text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    text.replace(QLatin1Char('\r'), QLatin1Char('\n'));
+    return text;
 }
 
-void MessageBoxNotifier::error(const std::string &text, const std::string &control) {
-    QMessageBox::critical(window_, MessageTitle(), MessageText(text));
-    focusControl(control);
-}
-
-bool MessageBoxNotifier::confirm(const std::string &text) {
-    return AskQuestion(window_, MessageText(text), QMessageBox::Yes | QMessageBox::No,
-                       QMessageBox::No) == QMessageBox::Yes;
+QString MessageText(const std::string &text) {
+    return WithLineBreaks(QString::fromStdString(text));
 }
 
 QMessageBox::StandardButton AskQuestion(QWidget *parent, const QString &text,
@@ -49,13 +38,29 @@ QMessageBox::StandardButton AskQuestion(QWidget *parent, const QString &text,
     return static_cast<QMessageBox::StandardButton>(box.exec());
 }
 
+void MessageBoxNotifier::warning(const std::string &text, const std::string &control) {
+    QMessageBox::warning(window_, MessageTitle(), MessageText(text));
+    focusControl(control);
+}
+
+void MessageBoxNotifier::error(const std::string &text, const std::string &control) {
+    QMessageBox::critical(window_, MessageTitle(), MessageText(text));
+    focusControl(control);
+}
+
+bool MessageBoxNotifier::confirm(const std::string &text) {
+    return AskQuestion(window_, MessageText(text), QMessageBox::Yes | QMessageBox::No,
+                       QMessageBox::No) == QMessageBox::Yes;
+}
+
 void MessageBoxNotifier::focusControl(const std::string &control) {
     if (!window_ || control.empty())
         return;
     auto *widget = window_->findChild<QWidget *>(QString::fromStdString(control));
+    // a disabled control cannot take the focus: the page stays where the user left it
     if (!widget || !widget->isEnabled())
         return;
-    // bring a field of the scrolled input page into view before focusing it
+    // bring a field of a scrolled input page into view before focusing it
     for (QWidget *w = widget->parentWidget(); w; w = w->parentWidget()) {
         if (auto *area = qobject_cast<QScrollArea *>(w)) {
             area->ensureWidgetVisible(widget);
@@ -65,4 +70,4 @@ void MessageBoxNotifier::focusControl(const std::string &control) {
     widget->setFocus(Qt::OtherFocusReason);
 }
 
-} // namespace orvane::exhaust
+} // namespace orvane
