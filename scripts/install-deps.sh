@@ -8,7 +8,7 @@ packages=(
     qt6-base-dev libgl-dev qt6-translations-l10n
     libgtest-dev libgmock-dev libbenchmark-dev
     libjpeg-dev nlohmann-json3-dev
-    xvfb xauth
+    fonts-dejavu-core xvfb xauth
 )
 
 missing=()
