@@ -4,6 +4,7 @@
 #include "core/number_text.h"
 #include "core/unicode_stream.h"
 
+#include <charconv>
 #include <cmath>
 #include <cstdint>
 #include <filesystem>
@@ -127,6 +128,14 @@ bool IsPlainText(const std::vector<std::string> &lines) {
 }
 
 double ReadFileNumber(const std::string &field) {
+    // the form we write first: a very large or very small value is saved as "1.2E-5", which the
+    // sanitising read below would turn into 1.25
+    double exact = 0;
+    const char *first = field.data();
+    const char *last = field.data() + field.size();
+    const auto [end, ec] = std::from_chars(first, last, exact);
+    if (ec == std::errc() && end == last && std::isfinite(exact))
+        return exact;
     const double value = TextToReal(SanitizeNumberText(field));
     // guard: a digit run too long for a double must not become infinity in a report
     return std::isfinite(value) ? value : 0.0;

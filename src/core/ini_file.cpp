@@ -33,6 +33,37 @@ std::u16string Folded(std::string_view s) {
     return u;
 }
 
+bool IsSectionLine(std::string_view trimmed) {
+    return !trimmed.empty() && trimmed.front() == '[' && trimmed.find(']') != std::string::npos;
+}
+
+// The lines before the first section, byte for byte with CR LF ends. A Windows-1251 header is
+// kept as read: decoding and encoding it again would change a byte that has no character.
+std::string RawHeader(std::string_view bytes) {
+    std::string header;
+    size_t pos = 0;
+    while (pos < bytes.size()) {
+        const size_t end = bytes.find('\n', pos);
+        std::string_view line =
+            bytes.substr(pos, end == std::string::npos ? std::string::npos : end - pos);
+        pos = end == std::string::npos ? bytes.size() : end + 1;
+        if (!line.empty() && line.back() == '\r')
+            line.remove_suffix(1);
+        if (IsSectionLine(Trim(line)))
+            break;
+        header += line;
+        header += "\r\n";
+    }
+    return header;
+}
+
+bool IsAscii(std::string_view s) {
+    for (char c : s)
+        if (static_cast<unsigned char>(c) & 0x80)
+            return false;
+    return true;
+}
+
 bool SameName(std::string_view a, std::string_view b) {
     if (a.size() == b.size()) {
         bool ascii = true;
@@ -47,6 +78,8 @@ bool SameName(std::string_view a, std::string_view b) {
         }
         if (ascii)
             return true;
+    } else if (IsAscii(a) && IsAscii(b)) {
+        return false; // the usual lookup ("Shaft12" against "Project"), without folding
     }
     return Folded(a) == Folded(b);
 }
@@ -56,7 +89,8 @@ bool SameName(std::string_view a, std::string_view b) {
 IniFile IniFile::FromBytes(std::string_view bytes) {
     IniFile ini;
     std::string text;
-    if (bytes.substr(0, 3) == "\xEF\xBB\xBF")
+    const bool utf8 = bytes.substr(0, 3) == "\xEF\xBB\xBF";
+    if (utf8)
         text = std::string(bytes.substr(3));
     else
         text = Cp1251ToUtf8(bytes);
@@ -71,7 +105,7 @@ IniFile IniFile::FromBytes(std::string_view bytes) {
         if (!line.empty() && line.back() == '\r')
             line.remove_suffix(1);
         std::string_view trimmed = Trim(line);
-        if (!trimmed.empty() && trimmed.front() == '[' && trimmed.find(']') != std::string::npos) {
+        if (IsSectionLine(trimmed)) {
             std::string_view name = Trim(trimmed.substr(1, trimmed.find(']') - 1));
             ini.sections_.push_back(Section{std::string(name), {}});
             current = &ini.sections_.back();
@@ -93,9 +127,14 @@ IniFile IniFile::FromBytes(std::string_view bytes) {
         current->entries.push_back(Entry{std::string(Trim(trimmed.substr(0, eq))),
                                          std::string(Trim(trimmed.substr(eq + 1))), false});
     }
-    if (!preamble.empty()) {
+    if (!preamble.empty() && !utf8) {
+        ini.preamble_ = RawHeader(bytes);
+    } else if (!preamble.empty()) {
         std::optional<std::string> bytesForm = Utf8ToCp1251(preamble);
         ini.preamble_ = bytesForm ? *bytesForm : preamble;
+        // a header kept as UTF-8 must not open with the mark: the file written is Windows-1251
+        while (ini.preamble_.compare(0, 3, "\xEF\xBB\xBF") == 0)
+            ini.preamble_.erase(0, 3);
     }
     return ini;
 }

@@ -175,6 +175,15 @@ TEST_P(CatalogFileTest, OverlongDigitRunReadsAsZeroNotInfinity) {
     EXPECT_EQ(densities.Items[0].FLDensity, 0);
 }
 
+TEST_P(CatalogFileTest, ValuesWrittenWithAnExponentReadBackUnchanged) {
+    FireLoadCatalog loads;
+    loads.Items = {{"a", 5.2e22, 1.2e-5, -3.5e-7}};
+    ASSERT_TRUE(loads.save(Path()).ok);
+    ASSERT_NE(Read().find(Utf16Ascii("E-5")), std::string::npos); // the case at stake
+    EXPECT_TRUE(loads.load(Path()));
+    EXPECT_EQ(loads.Items, (std::vector<TFireLoad>{{"a", 5.2e22, 1.2e-5, -3.5e-7}}));
+}
+
 TEST_P(CatalogFileTest, NamesCannotSplitTheirRecord) {
     FireLoadDensityCatalog densities;
     densities.Items = {{"a;b\r\nc", 1}};

@@ -136,6 +136,26 @@ TEST(IniFile, WrittenFileReadsBackToTheSameBytes) {
     }
 }
 
+TEST(IniFile, HeaderIsWrittenBackByteForByte) {
+    // 0x98 has no Windows-1251 character, and a UTF-8 header read as Windows-1251 is full of it:
+    // the header must not grow or change on every open and save. A header of a UTF-8 file that
+    // opens with a second mark must not make the written file look like UTF-8 either.
+    struct Case {
+        std::string read, written;
+    };
+    for (const Case &c :
+         {Case{"# \x98 hole\r\n", "# \x98 hole\r\n"},
+          Case{"\\par \xD0\x98\xD0\x9F\n# \xC0\r\n", "\\par \xD0\x98\xD0\x9F\r\n# \xC0\r\n"},
+          Case{"\xEF\xBB\xBF\xEF\xBB\xBF# \xF3\r\n", "# \xF3\r\n"}}) {
+        SCOPED_TRACE(c.read);
+        const std::optional<std::string> once =
+            IniFile::FromBytes(c.read + "[A]\r\nk=1\r\n").toBytes();
+        ASSERT_TRUE(once);
+        EXPECT_EQ(*once, c.written + "[A]\r\nk=1\r\n");
+        EXPECT_EQ(IniFile::FromBytes(*once).toBytes(), once);
+    }
+}
+
 TEST(IniFile, GarbageNeverFails) {
     const std::string junk[] = {
         std::string("\0\0[\0]=\xFF\x98\n", 9), "[", "]", "=", "[]\n=\n", std::string(1000, '[')};

@@ -1,0 +1,39 @@
+// libFuzzer target: a supply project file of any bytes opens or is refused without harm, and
+// one calculation on what was opened ends without a crash, a hang or a non-finite number in the
+// report.
+
+#include "core/notifier.h"
+#include "core/number_text.h"
+#include "inflow/inflow_calc.h"
+#include "inflow/inflow_project.h"
+#include "report_check.h"
+
+#include <cstdint>
+#include <string_view>
+
+extern "C" int LLVMFuzzerInitialize(int *, char ***) {
+    orvane::SetDecimalSeparator(',');
+    return 0;
+}
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size) {
+    using namespace orvane::inflow;
+    const std::string_view bytes(reinterpret_cast<const char *>(data), size);
+    InflowInputs inputs = InflowInputs::Defaults();
+    orvane::RecordingNotifier notifier;
+    InflowCalc calc(&notifier);
+    if (!OpenInflowProjectBytes(bytes, "fuzz.isrprj", inputs, &calc).ok)
+        return 0;
+
+    calc.Run(inputs);
+    orvane::fuzz::CheckReportFinite(bytes, calc.Report.RTFull);
+
+    // what was opened saves, and the saved file opens and saves to the same bytes
+    const char *stamp = "10.12.2026 9:05:01";
+    if (const auto saved = InflowProjectBytes(inputs, nullptr, stamp)) {
+        InflowInputs reopened = InflowInputs::Defaults();
+        orvane::fuzz::Check(OpenInflowProjectBytes(*saved, "fuzz.isrprj", reopened).ok);
+        orvane::fuzz::Check(InflowProjectBytes(reopened, nullptr, stamp) == saved);
+    }
+    return 0;
+}
