@@ -5,29 +5,50 @@
 
 #include <cmath>
 #include <ostream>
+#include <vector>
 
 namespace orvane::cli {
 
-nlohmann::json MessagesJson(const RecordingNotifier &notifier) {
+nlohmann::json MessagesJson(std::span<const RunMessage> list) {
     nlohmann::json messages = nlohmann::json::array();
-    for (const auto &m : notifier.messages)
+    for (const RunMessage &m : list)
         messages.push_back({{"kind", m.kind}, {"text", m.text}});
     return messages;
 }
 
-void PrintMessages(const RecordingNotifier &notifier, std::ostream &err) {
-    for (const auto &m : notifier.messages) {
+void PrintMessages(std::span<const RunMessage> messages, std::ostream &err) {
+    for (const RunMessage &m : messages) {
         std::string text = m.text;
         for (char &c : text) {
             if (c == '\r')
                 c = '\n';
         }
-        if (m.kind == "warning")
-            err << "Предупреждение: " << text << '\n';
-        else if (m.kind == "error")
-            err << "Ошибка: " << text << '\n';
-        else
-            err << "Вопрос: " << text << " — " << (notifier.confirmAnswer ? "Да" : "Нет") << '\n';
+        err << (m.kind == "warning" ? "Предупреждение: " : "Ошибка: ") << text << '\n';
+    }
+}
+
+int ProjectOpenFailed(const std::string &error, std::ostream &err) {
+    PrintMessages(std::vector<RunMessage>{{"error", error}}, err);
+    return kExitUsage;
+}
+
+int FinishRun(const CliOptions &options, RunOutcome outcome, const RunFrame &run,
+              double volumeFlow, double pressure, const std::string &rtf, nlohmann::json json,
+              std::ostream &out, std::ostream &err) {
+    PrintMessages(run.Messages, err);
+    if (outcome == RunOutcome::ok)
+        PrintDutyPoint(out, volumeFlow, pressure);
+    json["ok"] = outcome == RunOutcome::ok;
+    json["messages"] = MessagesJson(run.Messages);
+    if (WriteOutputs(options, rtf, json, err) != kExitOk)
+        return kExitUsage;
+    switch (outcome) {
+    case RunOutcome::ok:
+        return kExitOk;
+    case RunOutcome::inputStopped:
+        return kExitInputStopped;
+    default:
+        return kExitNoDutyPoint;
     }
 }
 

@@ -2,21 +2,31 @@
 // What both runners share: messages, the duty point line and the output files.
 
 #include "cli/cli_options.h"
-#include "core/notifier.h"
+#include "report/run_frame.h"
 
 #include <nlohmann/json.hpp>
 
 #include <iosfwd>
+#include <span>
 #include <string>
 
 namespace orvane::cli {
 
-// The "messages" array: {"kind": "warning"|"error"|"confirm", "text": ...} in order.
-nlohmann::json MessagesJson(const RecordingNotifier &notifier);
+// The "messages" array: {"kind": "warning"|"error", "text": ...} in order.
+nlohmann::json MessagesJson(std::span<const RunMessage> messages);
 
-// Each message on its own line(s): "Предупреждение: …", "Ошибка: …", "Вопрос: … — Да";
-// a "\r" inside a message is its line break.
-void PrintMessages(const RecordingNotifier &notifier, std::ostream &err);
+// Each message on its own line(s): "Предупреждение: …", "Ошибка: …"; a "\r" inside a message
+// is its line break.
+void PrintMessages(std::span<const RunMessage> messages, std::ostream &err);
+
+// A project that could not be opened: its message on `err`; the usage exit code.
+int ProjectOpenFailed(const std::string &error, std::ostream &err);
+
+// What both runners do after "Расчет": the run's messages on `err`, the duty point on `out` when
+// calculated, `json` completed with "ok" and "messages", the outputs written. The exit code.
+int FinishRun(const CliOptions &options, RunOutcome outcome, const RunFrame &run,
+              double volumeFlow, double pressure, const std::string &rtf, nlohmann::json json,
+              std::ostream &out, std::ostream &err);
 
 // "L = 17565 м³/ч, P = 593 Па": whole numbers, halves to even; a value that is not finite
 // prints as 0.

@@ -1,10 +1,8 @@
 // orvane-calc for ".smkprj": what "Расчет" does in a fresh exhaust window.
-#include <algorithm>
 #include <ostream>
 
 #include "cli/cli_options.h"
 #include "cli/cli_output.h"
-#include "core/notifier.h"
 #include "exhaust/exhaust_calc.h"
 #include "exhaust/exhaust_json.h"
 #include "exhaust/exhaust_project.h"
@@ -15,43 +13,21 @@ int RunExhaustProject(const CliOptions &options, std::ostream &out, std::ostream
     using namespace orvane::exhaust;
 
     ExhaustInputs inputs = ExhaustInputs::Defaults();
-    const ProjectResult loaded = LoadExhaustProject(options.projectPath, inputs);
-    if (!loaded.ok) {
-        std::string text = loaded.error;
-        std::replace(text.begin(), text.end(), '\r', '\n');
-        err << text << '\n';
-        return kExitUsage;
-    }
+    const ProjectResult loaded = LoadProject(options.projectPath, inputs);
+    if (!loaded.ok)
+        return ProjectOpenFailed(loaded.error, err);
     if (options.brief)
-        inputs.check("cbDetailed", false);
+        inputs.check(ctl::cbDetailed, false);
 
-    ExhaustCalc calc; // messages are collected by the run, the network's included
+    ExhaustCalc calc;
     const RunOutcome outcome = calc.Run(inputs);
-    RecordingNotifier messages;
-    for (const auto &m : calc.Messages)
-        messages.messages.push_back({m.kind, m.text, {}});
-    PrintMessages(messages, err);
-    if (outcome == RunOutcome::ok)
-        PrintDutyPoint(out, calc.FanGasVolumeExps, calc.FanPressure);
-
     nlohmann::json json;
     json["module"] = "exhaust";
     json["variant"] = CalcVariantWord(calc.CalcVariant);
-    json["ok"] = outcome == RunOutcome::ok;
-    json["messages"] = MessagesJson(messages);
     json["results"] = ExhaustResultsJson(calc);
     json["segments"] = ExhaustSegmentsJson(calc.Ychastki);
-    if (WriteOutputs(options, calc.Report.RTFull, json, err) != kExitOk)
-        return kExitUsage;
-
-    switch (outcome) {
-    case RunOutcome::ok:
-        return kExitOk;
-    case RunOutcome::inputStopped:
-        return kExitInputStopped;
-    default:
-        return kExitNoDutyPoint;
-    }
+    return FinishRun(options, outcome, calc, calc.FanGasVolumeExps, calc.FanPressure,
+                     calc.Report.RTFull, std::move(json), out, err);
 }
 
 } // namespace orvane::cli

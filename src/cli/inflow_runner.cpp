@@ -1,12 +1,8 @@
 // orvane-calc for ".isrprj": what "Расчет" does in a fresh supply window.
 #include <ostream>
 
-#include <nlohmann/json.hpp>
-
 #include "cli/cli_options.h"
 #include "cli/cli_output.h"
-#include "core/notifier.h"
-#include "core/number_text.h"
 #include "inflow/inflow_calc.h"
 #include "inflow/inflow_json.h"
 #include "inflow/inflow_project.h"
@@ -15,42 +11,21 @@ namespace orvane::cli {
 
 int RunInflowProject(const CliOptions &options, std::ostream &out, std::ostream &err) {
     using namespace orvane::inflow;
-    SetDecimalSeparator(options.decimalSeparator);
 
     InflowInputs inputs = InflowInputs::Defaults();
-    RecordingNotifier notifier;
-    InflowCalc run(&notifier);
-    const ProjectFileResult opened = OpenInflowProject(options.projectPath, inputs, &run);
-    if (!opened.ok) {
-        RecordingNotifier failure;
-        failure.error(opened.error, {});
-        PrintMessages(failure, err);
-        return kExitUsage;
-    }
+    const ProjectResult loaded = LoadProject(options.projectPath, inputs);
+    if (!loaded.ok)
+        return ProjectOpenFailed(loaded.error, err);
 
-    const RunOutcome outcome = run.Run(inputs);
-    PrintMessages(notifier, err);
-    if (outcome == RunOutcome::ok)
-        PrintDutyPoint(out, run.VolumeAirExps, run.FanPress);
-
+    InflowCalc calc;
+    const RunOutcome outcome = calc.Run(inputs);
     nlohmann::json json;
     json["module"] = "inflow";
-    json["variant"] = VariantToCode(run.CalcVariant);
-    json["ok"] = outcome == RunOutcome::ok;
-    json["messages"] = MessagesJson(notifier);
-    json["results"] = InflowResultsJson(run);
-    json["floors"] = InflowFloorsJson(run);
-    if (WriteOutputs(options, run.Report.RTFull, json, err) != kExitOk)
-        return kExitUsage;
-
-    switch (outcome) {
-    case RunOutcome::ok:
-        return kExitOk;
-    case RunOutcome::inputStopped:
-        return kExitInputStopped;
-    default:
-        return kExitNoDutyPoint;
-    }
+    json["variant"] = VariantToCode(calc.CalcVariant);
+    json["results"] = InflowResultsJson(calc);
+    json["floors"] = InflowFloorsJson(calc);
+    return FinishRun(options, outcome, calc, calc.VolumeAirExps, calc.FanPress,
+                     calc.Report.RTFull, std::move(json), out, err);
 }
 
 } // namespace orvane::cli

@@ -3,6 +3,9 @@
 #include "core/codepage.h"
 #include "core/number_text.h"
 
+#include <charconv>
+#include <system_error>
+
 namespace orvane {
 
 namespace {
@@ -238,6 +241,29 @@ double ReadIniReal(const IniFile &ini, std::string_view section, std::string_vie
     }
     double v = 0;
     return TryTextToReal(text, v) ? v : fallback;
+}
+
+} // namespace orvane
+
+namespace orvane {
+
+std::optional<int> ParseIniInt(std::string_view s) {
+    while (!s.empty() && (s.front() == ' ' || s.front() == '\t'))
+        s.remove_prefix(1);
+    while (!s.empty() && (s.back() == ' ' || s.back() == '\t'))
+        s.remove_suffix(1);
+    if (!s.empty() && s.front() == '+')
+        s.remove_prefix(1);
+    int v = 0;
+    auto [ptr, ec] = std::from_chars(s.data(), s.data() + s.size(), v);
+    if (s.empty() || ec != std::errc() || ptr != s.data() + s.size())
+        return std::nullopt;
+    return v;
+}
+
+int ReadIniInt(const IniFile &ini, std::string_view section, std::string_view key, int fallback) {
+    const std::optional<std::string> text = ini.value(section, key);
+    return text ? ParseIniInt(*text).value_or(fallback) : fallback;
 }
 
 } // namespace orvane

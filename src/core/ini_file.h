@@ -51,5 +51,9 @@ private:
 // Reads a real written with "." or ","; the default when absent, empty or not a number.
 double ReadIniReal(const IniFile &ini, std::string_view section, std::string_view key,
                    double fallback);
+// A strict decimal integer of a file ("12", "+3", "-2"; blanks around it allowed).
+std::optional<int> ParseIniInt(std::string_view text);
+// ParseIniInt of the key's value; the default when absent or not such an integer.
+int ReadIniInt(const IniFile &ini, std::string_view section, std::string_view key, int fallback);
 
 } // namespace orvane

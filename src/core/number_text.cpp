@@ -6,6 +6,7 @@
 #include <cmath>
 #include <cstdint>
 #include <cstdio>
+#include <cstdlib>
 #include <limits>
 #include <string>
 #include <system_error>
@@ -659,6 +660,33 @@ char PathDelimiter() {
 #else
     return '/';
 #endif
+}
+
+} // namespace orvane
+
+namespace orvane {
+
+std::string EditNumberText(double v) {
+    if (!std::isfinite(v))
+        return "0";
+    const std::string general = FormatGeneral(v);
+    if (general.find_first_of("Ee") == std::string::npos)
+        return general;
+    char buf[64];
+    std::snprintf(buf, sizeof buf, "%.14e", std::fabs(v)); // d.dddddddddddddde±x
+    const std::string_view e(buf);
+    const auto ePos = e.find('e');
+    std::string digits = std::string(e.substr(0, 1)) + std::string(e.substr(2, ePos - 2));
+    while (digits.size() > 1 && digits.back() == '0')
+        digits.pop_back();
+    const int exponent = std::atoi(buf + ePos + 1);
+    std::string text = v < 0 ? "-" : "";
+    if (exponent < 0)
+        text += "0" + std::string(1, DecimalSeparator()) +
+                std::string(static_cast<size_t>(-exponent - 1), '0') + digits;
+    else
+        text += digits + std::string(static_cast<size_t>(exponent + 1) - digits.size(), '0');
+    return text;
 }
 
 } // namespace orvane

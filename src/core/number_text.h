@@ -34,6 +34,10 @@ bool TryTextToInt(std::string_view text, int &value);
 // The general format: up to `significant` digits (half away from zero), shortest form,
 // fixed for exponents -3..15, else d,dddE-n. Throws NonFiniteValue for NaN/infinity.
 std::string FormatGeneral(double x, int significant = 15);
+// A number as an edit shows it: the general format, but never in exponent form, which the input
+// steps would misread ("5E-4" cleans to 54); such values get fixed notation with the same 15
+// significant digits. A value that is not finite shows as "0".
+std::string EditNumberText(double x);
 std::string FormatFixed2(double x);
 std::string FormatFixed4(double x);
 std::string F62(double x);

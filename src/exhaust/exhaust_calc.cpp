@@ -59,27 +59,14 @@ std::string CalcVariantWord(TCalcVariant v) {
     }
 }
 
-ExhaustCalc::ExhaustCalc(Notifier *notifier) : notifier_(notifier) {
+ExhaustCalc::ExhaustCalc(Notifier *notifier) : RunFrame(notifier) {
     Ychastki = DefaultNetwork();
 }
 
-void ExhaustCalc::Warn(const std::string &text, const std::string &control) {
-    Messages.push_back({"warning", text});
-    if (notifier_)
-        notifier_->warning(text, control);
-}
-
-void ExhaustCalc::Fail(const std::string &text, const std::string &control) {
-    Messages.push_back({"error", text});
-    if (notifier_)
-        notifier_->error(text, control);
-}
-
-RunOutcome ExhaustCalc::Run(const ExhaustInputs &in) {
-    Messages.clear();
-    NonFiniteStop = false;
+RunOutcome ExhaustCalc::Run(ExhaustInputs &in) {
+    BeginRun();
     rangeWarned_ = false;
-    Detailed = in.isChecked("cbDetailed");
+    Detailed = in.isChecked(ctl::cbDetailed);
     RunOutcome outcome = RunOutcome::ok;
     try {
         Report.BeginReport(kExhaustReportTitle);
@@ -137,11 +124,9 @@ RunOutcome ExhaustCalc::Run(const ExhaustInputs &in) {
         }
     } catch (const NonFiniteValue &) {
         // the one guard: no value that is not finite reaches the report or the duty point
-        RtfText(Report.RTBody, "\\par\\par\\b " + std::string(kNonFiniteMessage) + "\\b0\\par ");
+        StopOnNonFinite(Report, "\\par\\par");
         FanGasVolumeExps = 0;
         FanPressure = 0;
-        NonFiniteStop = true;
-        Fail(std::string(kNonFiniteMessage), "");
         outcome = RunOutcome::noDutyPoint;
     }
     Report.BuildFullReport();

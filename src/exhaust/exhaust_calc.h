@@ -11,6 +11,7 @@
 #include "exhaust/exhaust_inputs.h"
 #include "exhaust/segment.h"
 #include "report/report_document.h"
+#include "report/run_frame.h"
 
 namespace orvane::exhaust {
 
@@ -31,21 +32,11 @@ std::string RoomSizeVariantName(TRoomSizeVariant v); // "rmszABH"
 // The batch calculator's variant word: corridor, room, gallery, parking.
 std::string CalcVariantWord(TCalcVariant v);
 
-// How a run ended.
-enum class RunOutcome {
-    ok,           // calculated, valid duty point
-    inputStopped, // an input step refused a value (its message was given)
-    noDutyPoint   // went through but reached no valid duty point (the report says why)
-};
-
-// The sentence of the one non-finite guard.
-inline constexpr std::string_view kNonFiniteMessage =
-    "Расчёт прерван: получено недопустимое значение. Проверьте исходные данные.";
 inline constexpr std::string_view kTempRangeWarning =
     "Температура дыма вне диапазона расчёта (от -100 до 1500 K):\rрезультат недостоверен. "
     "Проверьте исходные данные.";
 
-class ExhaustCalc {
+class ExhaustCalc : public RunFrame {
 public:
     explicit ExhaustCalc(Notifier *notifier = nullptr);
 
@@ -153,7 +144,7 @@ public:
 
     // What "Расчет" does: report header, input steps, variant, network. Catches the non-finite
     // guard in one place. Leaves the full document in Report.RTFull.
-    RunOutcome Run(const ExhaustInputs &in);
+    RunOutcome Run(ExhaustInputs &in);
 
     // Property functions of the plume balances (temperatures in K).
     static double SmokeHeatCapacity(double T);
@@ -164,26 +155,14 @@ public:
     double BisectRoot(const std::function<double(double)> &F, double lo, double hi, double tolX,
                       double relTol, double tolF);
 
-    // Messages the last run gave, in order (kind "warning"/"error", text), for the JSON.
-    struct Message {
-        std::string kind;
-        std::string text;
-    };
-    std::vector<Message> Messages;
-    // True when a run stopped on the non-finite guard.
-    bool NonFiniteStop = false;
-
 private:
-    void Warn(const std::string &text, const std::string &control);
-    void Fail(const std::string &text, const std::string &control);
     // Marks a temperature balance whose root lies outside -100..1500 K.
     void CheckBisectBracket(const std::function<double(double)> &F);
-    bool RoomSmokeLayerDefined(const char *control);
+    bool RoomSmokeLayerDefined(ControlName control);
     void ReportPlumeTemperatures(bool parking);
     void WritePlumeMassFlowFormula(bool tallFlame);
     void SolvePlume();
 
-    Notifier *notifier_;
     bool rangeWarned_ = false;
 };
 

@@ -1,12 +1,11 @@
 #include "exhaust/exhaust_project.h"
 
-#include <charconv>
-#include <ctime>
 
 #include "core/codepage.h"
 #include "core/file_io.h"
 #include "core/ini_file.h"
 #include "core/number_text.h"
+#include "core/project_file.h"
 #include "exhaust/valve_lookup.h"
 
 namespace orvane::exhaust {
@@ -22,7 +21,7 @@ std::string Num(double x) {
 std::string Bool(bool b) {
     return b ? "1" : "0";
 }
-double Field(const ExhaustInputs &in, std::string_view control) {
+double Field(const ExhaustInputs &in, ControlName control) {
     return ReadRealInput(in.text(control));
 }
 
@@ -31,51 +30,48 @@ std::string BadCharMessage(std::string_view field, const std::string &bad) {
            "», который нельзя записать в файл проекта (Windows-1251).";
 }
 
-int ReadIniInt(const IniFile &ini, std::string_view section, std::string_view key, int fallback) {
-    std::string text = ini.readString(section, key);
-    const size_t first = text.find_first_not_of(" \t");
-    const size_t last = text.find_last_not_of(" \t");
-    if (first == std::string::npos)
-        return fallback;
-    text = text.substr(first, last - first + 1);
-    int value = 0;
-    const char *begin = text.data();
-    const char *end = text.data() + text.size();
-    if (*begin == '+')
-        ++begin;
-    auto [ptr, ec] = std::from_chars(begin, end, value);
-    return ec == std::errc() && ptr == end ? value : fallback;
-}
-
 bool ReadIniBool(const IniFile &ini, std::string_view section, std::string_view key,
                  bool fallback) {
     return ReadIniInt(ini, section, key, fallback ? 1 : 0) != 0;
 }
 
-std::string CurrentDateTime() {
-    const std::time_t now = std::time(nullptr);
-    std::tm local{};
-    localtime_r(&now, &local);
-    char text[96];
-    std::snprintf(text, sizeof text, "%02d.%02d.%04d %d:%02d:%02d", local.tm_mday, local.tm_mon + 1,
-                  local.tm_year + 1900, local.tm_hour, local.tm_min, local.tm_sec);
-    return text;
-}
-
 // A real's field text as the window shows a value read from a file.
 std::string Shown(double x) {
-    return FieldText(x);
+    return EditNumberText(x);
+}
+
+// The field table's key of an edit, written as its cleaned number.
+void WriteField(IniFile &ini, const ExhaustInputs &in, ControlName control) {
+    const FieldSpec &f = ExhaustField(control);
+    ini.setValue(f.section, f.key, Num(Field(in, control)));
+}
+void WriteValue(IniFile &ini, ControlName control, std::string_view value) {
+    const FieldSpec &f = ExhaustField(control);
+    ini.setValue(f.section, f.key, value);
+}
+
+// The field table's key of an edit; `fallback` when the file lacks it.
+double ReadField(const IniFile &ini, ControlName control, double fallback) {
+    const FieldSpec &f = ExhaustField(control);
+    return ReadIniReal(ini, f.section, f.key, fallback);
+}
+double ReadField(const IniFile &ini, ControlName control) {
+    return ReadField(ini, control, ExhaustField(control).fallback.value_or(0));
+}
+// Shows the key's value in its edit.
+void LoadField(const IniFile &ini, ExhaustInputs &in, ControlName control) {
+    in.setText(control, Shown(ReadField(ini, control)));
 }
 
 } // namespace
 
-ProjectResult ExhaustProjectBytes(const ExhaustInputs &in, std::string_view dateTime,
-                                  std::string &bytes) {
+ProjectResult ProjectBytes(const ExhaustInputs &in, std::string_view dateTime,
+                           std::string &bytes) {
     // names the user typed: refuse rather than write "?" in their place
     std::string bad;
     const std::pair<std::string, std::string> names[] = {
-        {"Наименование проекта", in.text("EditProjectName")},
-        {"Наименование вентиляционной системы", in.text("EditSystemName")},
+        {"Наименование проекта", in.text(ctl::EditProjectName)},
+        {"Наименование вентиляционной системы", in.text(ctl::EditSystemName)},
         {"Удельная пожарная нагрузка", in.FireLoadDensity.Name},
         {"Пожарная нагрузка", in.FireLoad.Name},
     };
@@ -92,47 +88,47 @@ ProjectResult ExhaustProjectBytes(const ExhaustInputs &in, std::string_view date
                          std::string(dateTime) + "\r\n\r\n";
     ini.setPreamble(Utf8ToCp1251(header).value_or(header));
 
-    ini.setValue("Project", "Name", in.text("EditProjectName"));
-    ini.setValue("Project", "System", in.text("EditSystemName"));
+    WriteValue(ini, ctl::EditProjectName, in.text(ctl::EditProjectName));
+    WriteValue(ini, ctl::EditSystemName, in.text(ctl::EditSystemName));
 
     int variant = 0;
-    if (in.isChecked("rbCalcRoom"))
+    if (in.isChecked(ctl::rbCalcRoom))
         variant = 2;
-    else if (in.isChecked("rbCalcGallery"))
+    else if (in.isChecked(ctl::rbCalcGallery))
         variant = 3;
-    else if (in.isChecked("rbCalcParking"))
+    else if (in.isChecked(ctl::rbCalcParking))
         variant = 5;
     // what ReadCalcVariant would pick: the corridor wins when both are somehow checked
-    if (in.isChecked("rbCalcCorridor"))
+    if (in.isChecked(ctl::rbCalcCorridor))
         variant = 0;
     ini.setValue("Room", "Variant", std::to_string(variant));
-    ini.setValue("Room", "Living", Bool(in.isChecked("rbLivingBuilding")));
-    ini.setValue("Room", "InTown", Bool(in.isChecked("rbInTownBuilding")));
-    const int aupt = in.isChecked("rbAUPTSprinkler3x3")   ? 3
-                     : in.isChecked("rbAUPTSprinkler4x4") ? 4
+    ini.setValue("Room", "Living", Bool(in.isChecked(ctl::rbLivingBuilding)));
+    ini.setValue("Room", "InTown", Bool(in.isChecked(ctl::rbInTownBuilding)));
+    const int aupt = in.isChecked(ctl::rbAUPTSprinkler3x3)   ? 3
+                     : in.isChecked(ctl::rbAUPTSprinkler4x4) ? 4
                                                           : 0;
     ini.setValue("Room", "AUPT", std::to_string(aupt));
-    const double fireArea = Field(in, "EditFireArea");
-    ini.setValue("Room", "FireA", Num(fireArea < 0 ? 0 : fireArea));
-    const bool areaForm = in.RoomSizeVariantIndex == 1;
-    ini.setValue("Room", "RSVrnt", areaForm ? "1" : "0");
-    double length = Field(in, "EditRoomLength");
+    const double fireArea = Field(in, ctl::EditFireArea);
+    WriteValue(ini, ctl::EditFireArea, Num(fireArea < 0 ? 0 : fireArea));
+    const bool areaForm = in.areaForm();
+    WriteValue(ini, ctl::cbRoomSizeVariant, areaForm ? "1" : "0");
+    double length = Field(in, ctl::EditRoomLength);
     double width = 0;
     double height = 0;
     double floorArea = 0;
     if (areaForm) {
-        floorArea = Field(in, "EditFloorAreaSH");
-        width = Field(in, "EditRoomWidthSH");
-        height = Field(in, "EditRoomHeightSH");
+        floorArea = Field(in, ctl::EditFloorAreaSH);
+        width = Field(in, ctl::EditRoomWidthSH);
+        height = Field(in, ctl::EditRoomHeightSH);
     } else {
-        width = Field(in, "EditRoomWidth");
-        height = Field(in, "EditRoomHeight");
+        width = Field(in, ctl::EditRoomWidth);
+        height = Field(in, ctl::EditRoomHeight);
         floorArea = length * width;
     }
-    ini.setValue("Room", "RoomL", Num(length));
-    ini.setValue("Room", "RoomW", Num(width));
-    ini.setValue("Room", "RoomH", Num(height));
-    ini.setValue("Room", "FloorA", Num(floorArea));
+    WriteValue(ini, ctl::EditRoomLength, Num(length));
+    WriteValue(ini, ctl::EditRoomWidth, Num(width));
+    WriteValue(ini, ctl::EditRoomHeight, Num(height));
+    WriteValue(ini, ctl::EditFloorAreaSH, Num(floorArea));
     for (size_t i = 0; i < in.DoorGrid.size(); ++i) {
         ini.setValue("Room", "Door" + std::to_string(i) + "W",
                      Num(ReadRealInput(in.DoorGrid[i][0])));
@@ -140,12 +136,11 @@ ProjectResult ExhaustProjectBytes(const ExhaustInputs &in, std::string_view date
                      Num(ReadRealInput(in.DoorGrid[i][1])));
     }
     const bool corridor = variant == 0;
-    ini.setValue("Room", "NoSmkH",
-                 Num(Field(in, corridor ? "EditCrdrNoSmokeHeight" : "EditNoSmokeHeight")));
-    ini.setValue("Room", "AirTmp", Num(Field(in, "EditRoomAirTemp")));
-    ini.setValue("Room", "Qr", Num(Field(in, "EditQr")));
+    WriteField(ini, in, corridor ? ctl::EditCrdrNoSmokeHeight : ctl::EditNoSmokeHeight);
+    WriteField(ini, in, ctl::EditRoomAirTemp);
+    WriteField(ini, in, ctl::EditQr);
 
-    ini.setValue("FLoad", "FHPwr", Num(Field(in, "EditFireHeatPower")));
+    WriteField(ini, in, ctl::EditFireHeatPower);
     ini.setValue("FLoad", "FLDName", in.FireLoadDensity.Name);
     ini.setValue("FLoad", "FLDensity", Num(in.FireLoadDensity.FLDensity));
     ini.setValue("FLoad", "FLName", in.FireLoad.Name);
@@ -153,29 +148,29 @@ ProjectResult ExhaustProjectBytes(const ExhaustInputs &in, std::string_view date
     ini.setValue("FLoad", "FireSpeed", Num(in.FireLoad.FireSpeed));
     ini.setValue("FLoad", "SBurnSpeed", Num(in.FireLoad.SBurnSpeed));
 
-    ini.setValue("Corridor", "CrdrL", Num(Field(in, "EditCorridorLength")));
-    ini.setValue("Corridor", "CrdrA", Num(Field(in, "EditCorridorArea")));
-    ini.setValue("Corridor", "DoorA", Num(Field(in, "EditCrdrDoorArea")));
-    ini.setValue("Corridor", "DoorH", Num(Field(in, "EditCrdrDoorHeight")));
-    ini.setValue("Corridor", "CrdrH", Num(Field(in, "EditCorridorHeight")));
-    ini.setValue("Corridor", "Floor1Lvl", Num(Field(in, "EditFirstFloorLevel")));
+    WriteField(ini, in, ctl::EditCorridorLength);
+    WriteField(ini, in, ctl::EditCorridorArea);
+    WriteField(ini, in, ctl::EditCrdrDoorArea);
+    WriteField(ini, in, ctl::EditCrdrDoorHeight);
+    WriteField(ini, in, ctl::EditCorridorHeight);
+    WriteField(ini, in, ctl::EditFirstFloorLevel);
 
-    const double perimeter = Field(in, "EditRoomMaxSmkPerim");
-    ini.setValue("FPlace", "MaxSmkPerimeter", Num(perimeter < 0 ? 0 : perimeter));
-    ini.setValue("FPlace", "BurnK", Num(Field(in, "EditBurningFullness")));
-    ini.setValue("FPlace", "HeatK", Num(Field(in, "EditHeatRadiation")));
-    ini.setValue("FPlace", "ISmkW", Num(Field(in, "EditInitSmkWidth")));
-    ini.setValue("FPlace", "GlrSmkH", Num(Field(in, "EditGlrTopSmkBot")));
-    ini.setValue("FPlace", "GTopH", Num(Field(in, "EditGalleryTopHeight")));
-    ini.setValue("FPlace", "ParkSmkPerimeter", Num(Field(in, "EditParkMaxSmkPerim")));
-    ini.setValue("FPlace", "ParkSmkEquA", Num(Field(in, "EditSmokeEquArea")));
-    ini.setValue("FPlace", "ParkHeatK", Num(Field(in, "EditParkHRadiation")));
+    const double perimeter = Field(in, ctl::EditRoomMaxSmkPerim);
+    WriteValue(ini, ctl::EditRoomMaxSmkPerim, Num(perimeter < 0 ? 0 : perimeter));
+    WriteField(ini, in, ctl::EditBurningFullness);
+    WriteField(ini, in, ctl::EditHeatRadiation);
+    WriteField(ini, in, ctl::EditInitSmkWidth);
+    WriteField(ini, in, ctl::EditGlrTopSmkBot);
+    WriteField(ini, in, ctl::EditGalleryTopHeight);
+    WriteField(ini, in, ctl::EditParkMaxSmkPerim);
+    WriteField(ini, in, ctl::EditSmokeEquArea);
+    WriteField(ini, in, ctl::EditParkHRadiation);
 
-    ini.setValue("Outside", "AirTmp", Num(Field(in, "EditOutsideAirTemp")));
-    ini.setValue("Outside", "AirTmpComp", Num(Field(in, "EditOutAirTempComp")));
-    ini.setValue("Outside", "WindSpeed", Num(Field(in, "EditWindSpeed")));
+    WriteField(ini, in, ctl::EditOutsideAirTemp);
+    WriteField(ini, in, ctl::EditOutAirTempComp);
+    WriteField(ini, in, ctl::EditWindSpeed);
 
-    ini.setValue("Shaft", "WithShaft", Bool(in.isChecked("cbShaft")));
+    ini.setValue("Shaft", "WithShaft", Bool(in.isChecked(ctl::cbShaft)));
     for (size_t k = 0; k < in.Ychastki.size(); ++k) {
         const Ychastok_record &s = in.Ychastki[k];
         const std::string sec = "Shaft" + std::to_string(k);
@@ -195,9 +190,9 @@ ProjectResult ExhaustProjectBytes(const ExhaustInputs &in, std::string_view date
         ini.setValue(sec, "VL", Num(s.Lsh));
         ini.setValue(sec, "VZ", Num(s.ZETAsh));
     }
-    ini.setValue("ShaftEnd", "EndExhaust", Bool(in.isChecked("rbEndExhaust")));
-    ini.setValue("ShaftEnd", "ConDuctResist", Num(Field(in, "EditShaftConDuctResist")));
-    ini.setValue("ShaftEnd", "ExhaustGasSpeed", Num(Field(in, "EditExhaustGasSpeed")));
+    ini.setValue("ShaftEnd", "EndExhaust", Bool(in.isChecked(ctl::rbEndExhaust)));
+    WriteField(ini, in, ctl::EditShaftConDuctResist);
+    WriteField(ini, in, ctl::EditExhaustGasSpeed);
 
     std::string error;
     std::optional<std::string> out = ini.toBytes(&error);
@@ -207,9 +202,9 @@ ProjectResult ExhaustProjectBytes(const ExhaustInputs &in, std::string_view date
     return {};
 }
 
-ProjectResult SaveExhaustProject(const std::string &path, const ExhaustInputs &inputs) {
+ProjectResult SaveProject(const std::string &path, const ExhaustInputs &inputs) {
     std::string bytes;
-    ProjectResult r = ExhaustProjectBytes(inputs, CurrentDateTime(), bytes);
+    ProjectResult r = ProjectBytes(inputs, ProjectDateTimeText(), bytes);
     if (!r.ok)
         return r;
     const FileResult written = WriteFileAtomic(path, bytes);
@@ -218,8 +213,8 @@ ProjectResult SaveExhaustProject(const std::string &path, const ExhaustInputs &i
     return {};
 }
 
-ProjectResult ReadExhaustProjectBytes(std::string_view bytes, ExhaustInputs &target,
-                                      const std::string &fileName) {
+ProjectResult ReadProjectBytes(std::string_view bytes, ExhaustInputs &target,
+                               const std::string &fileName) {
     const IniFile ini = IniFile::FromBytes(bytes);
     bool isProject = false;
     for (const char *section : kSections)
@@ -240,32 +235,34 @@ ProjectResult ReadExhaustProjectBytes(std::string_view bytes, ExhaustInputs &tar
         return ReadIniReal(ini, section, key, fallback);
     };
 
-    in.setText("EditProjectName", ini.readString("Project", "Name"));
-    in.setText("EditSystemName", ini.readString("Project", "System"));
+    in.setText(ctl::EditProjectName, ini.readString("Project", "Name"));
+    in.setText(ctl::EditSystemName, ini.readString("Project", "System"));
 
     const int variant = ReadIniInt(ini, "Room", "Variant", 0);
-    in.check(variant == 2   ? "rbCalcRoom"
-             : variant == 3 ? "rbCalcGallery"
-             : variant == 5 ? "rbCalcParking"
-                            : "rbCalcCorridor");
-    in.check(ReadIniBool(ini, "Room", "Living", false) ? "rbLivingBuilding" : "rbPublicBuilding");
-    in.check(ReadIniBool(ini, "Room", "InTown", true) ? "rbInTownBuilding" : "rbOutTownBuilding");
+    in.check(variant == 2   ? ctl::rbCalcRoom
+             : variant == 3 ? ctl::rbCalcGallery
+             : variant == 5 ? ctl::rbCalcParking
+                            : ctl::rbCalcCorridor);
+    in.check(ReadIniBool(ini, "Room", "Living", false) ? ctl::rbLivingBuilding : ctl::rbPublicBuilding);
+    in.check(ReadIniBool(ini, "Room", "InTown", true) ? ctl::rbInTownBuilding : ctl::rbOutTownBuilding);
     const int aupt = ReadIniInt(ini, "Room", "AUPT", 0);
-    in.check(aupt == 3 ? "rbAUPTSprinkler3x3" : aupt == 4 ? "rbAUPTSprinkler4x4" : "rbAUPTNo");
-    const double fireArea = real("Room", "FireA", 0);
-    in.setText("EditFireArea", fireArea > 0 ? Shown(fireArea) : "");
+    in.check(aupt == 3 ? ctl::rbAUPTSprinkler3x3 : aupt == 4 ? ctl::rbAUPTSprinkler4x4 : ctl::rbAUPTNo);
+    const double fireArea = ReadField(ini, ctl::EditFireArea);
+    in.setText(ctl::EditFireArea, fireArea > 0 ? Shown(fireArea) : "");
 
-    const double length = real("Room", "RoomL", 5);
-    const double width = real("Room", "RoomW", 4);
-    const double height = real("Room", "RoomH", 3.9);
-    const double floorArea = real("Room", "FloorA", 20);
-    in.RoomSizeVariantIndex = ReadIniInt(ini, "Room", "RSVrnt", 0) == 1 ? 1 : 0;
-    in.setText("EditRoomLength", Shown(length));
-    in.setText("EditRoomWidth", Shown(width));
-    in.setText("EditRoomHeight", Shown(height));
-    in.setText("EditFloorAreaSH", Shown(floorArea));
-    in.setText("EditRoomWidthSH", Shown(width));
-    in.setText("EditRoomHeightSH", Shown(height));
+    const double length = ReadField(ini, ctl::EditRoomLength);
+    const double width = ReadField(ini, ctl::EditRoomWidth);
+    const double height = ReadField(ini, ctl::EditRoomHeight);
+    const double floorArea = ReadField(ini, ctl::EditFloorAreaSH);
+    const FieldSpec &form = ExhaustField(ctl::cbRoomSizeVariant);
+    in.setComboIndex(ctl::cbRoomSizeVariant,
+                     ReadIniInt(ini, form.section, form.key, 0) == 1 ? 1 : 0);
+    in.setText(ctl::EditRoomLength, Shown(length));
+    in.setText(ctl::EditRoomWidth, Shown(width));
+    in.setText(ctl::EditRoomHeight, Shown(height));
+    in.setText(ctl::EditFloorAreaSH, Shown(floorArea));
+    in.setText(ctl::EditRoomWidthSH, Shown(width));
+    in.setText(ctl::EditRoomHeightSH, Shown(height));
     for (size_t i = 0; i < in.DoorGrid.size(); ++i) {
         const double w = real("Room", ("Door" + std::to_string(i) + "W").c_str(), 0);
         const double h = real("Room", ("Door" + std::to_string(i) + "H").c_str(), 0);
@@ -274,46 +271,46 @@ ProjectResult ReadExhaustProjectBytes(std::string_view bytes, ExhaustInputs &tar
         else
             in.DoorGrid[i] = {"", ""};
     }
-    const double noSmoke = real("Room", "NoSmkH", 2.5);
-    in.setText("EditNoSmokeHeight", Shown(noSmoke));
-    in.setText("EditCrdrNoSmokeHeight", Shown(noSmoke));
-    in.setText("EditRoomAirTemp", Shown(real("Room", "AirTmp", 20)));
-    in.setText("EditQr", Shown(real("Room", "Qr", 10)));
+    const double noSmoke = ReadField(ini, ctl::EditNoSmokeHeight);
+    in.setText(ctl::EditNoSmokeHeight, Shown(noSmoke));
+    in.setText(ctl::EditCrdrNoSmokeHeight, Shown(noSmoke));
+    LoadField(ini, in, ctl::EditRoomAirTemp);
+    LoadField(ini, in, ctl::EditQr);
 
-    in.setText("EditFireHeatPower", Shown(real("FLoad", "FHPwr", 5000)));
+    LoadField(ini, in, ctl::EditFireHeatPower);
     in.FireLoadDensity = {ini.readString("FLoad", "FLDName"), real("FLoad", "FLDensity", 0)};
     in.FireLoad = {ini.readString("FLoad", "FLName"), real("FLoad", "BurnEnergy", 0),
                    real("FLoad", "FireSpeed", 0), real("FLoad", "SBurnSpeed", 0)};
 
-    in.setText("EditCorridorLength", Shown(real("Corridor", "CrdrL", 30)));
-    in.setText("EditCorridorArea", Shown(real("Corridor", "CrdrA", 90)));
-    in.setText("EditCrdrDoorArea", Shown(real("Corridor", "DoorA", 2)));
-    in.setText("EditCrdrDoorHeight", Shown(real("Corridor", "DoorH", 2)));
-    in.setText("EditCorridorHeight", Shown(real("Corridor", "CrdrH", 5)));
-    in.setText("EditFirstFloorLevel", Shown(real("Corridor", "Floor1Lvl", 0)));
+    LoadField(ini, in, ctl::EditCorridorLength);
+    LoadField(ini, in, ctl::EditCorridorArea);
+    LoadField(ini, in, ctl::EditCrdrDoorArea);
+    LoadField(ini, in, ctl::EditCrdrDoorHeight);
+    LoadField(ini, in, ctl::EditCorridorHeight);
+    LoadField(ini, in, ctl::EditFirstFloorLevel);
 
-    const double perimeter = real("FPlace", "MaxSmkPerimeter", 0);
-    in.setText("EditRoomMaxSmkPerim", perimeter > 0 ? Shown(perimeter) : "");
-    in.setText("EditBurningFullness", Shown(real("FPlace", "BurnK", 0.8)));
-    const double heatK = real("FPlace", "HeatK", 0.75);
-    in.setText("EditHeatRadiation", Shown(heatK));
-    in.setText("EditInitSmkWidth", Shown(real("FPlace", "ISmkW", 2)));
-    in.setText("EditGlrTopSmkBot", Shown(real("FPlace", "GlrSmkH", 9)));
-    in.setText("EditGalleryTopHeight", Shown(real("FPlace", "GTopH", 3)));
+    const double perimeter = ReadField(ini, ctl::EditRoomMaxSmkPerim);
+    in.setText(ctl::EditRoomMaxSmkPerim, perimeter > 0 ? Shown(perimeter) : "");
+    LoadField(ini, in, ctl::EditBurningFullness);
+    const double heatK = ReadField(ini, ctl::EditHeatRadiation);
+    in.setText(ctl::EditHeatRadiation, Shown(heatK));
+    LoadField(ini, in, ctl::EditInitSmkWidth);
+    LoadField(ini, in, ctl::EditGlrTopSmkBot);
+    LoadField(ini, in, ctl::EditGalleryTopHeight);
     // older files have no car park keys: propose from the loaded room as the "S" button does
     const ParkingSmokeProposal proposal = ProposeParkingSmoke(in);
-    const double parkPerimeter =
-        real("FPlace", "ParkSmkPerimeter", perimeter > 0 ? perimeter : proposal.MaxSmokePerimeter);
-    const double parkArea = real("FPlace", "ParkSmkEquA", proposal.SmokeEquiArea);
-    in.setText("EditParkMaxSmkPerim", Shown(parkPerimeter));
-    in.setText("EditSmokeEquArea", Shown(parkArea));
-    in.setText("EditParkHRadiation", Shown(real("FPlace", "ParkHeatK", heatK)));
+    const double parkPerimeter = ReadField(ini, ctl::EditParkMaxSmkPerim,
+                                           perimeter > 0 ? perimeter : proposal.MaxSmokePerimeter);
+    in.setText(ctl::EditParkMaxSmkPerim, Shown(parkPerimeter));
+    in.setText(ctl::EditSmokeEquArea,
+               Shown(ReadField(ini, ctl::EditSmokeEquArea, proposal.SmokeEquiArea)));
+    in.setText(ctl::EditParkHRadiation, Shown(ReadField(ini, ctl::EditParkHRadiation, heatK)));
 
-    in.setText("EditOutsideAirTemp", Shown(real("Outside", "AirTmp", 26)));
-    in.setText("EditOutAirTempComp", Shown(real("Outside", "AirTmpComp", -26)));
-    in.setText("EditWindSpeed", Shown(real("Outside", "WindSpeed", 4.9)));
+    LoadField(ini, in, ctl::EditOutsideAirTemp);
+    LoadField(ini, in, ctl::EditOutAirTempComp);
+    LoadField(ini, in, ctl::EditWindSpeed);
 
-    in.check("cbShaft", ReadIniBool(ini, "Shaft", "WithShaft", true));
+    in.check(ctl::cbShaft, ReadIniBool(ini, "Shaft", "WithShaft", true));
     in.Ychastki.clear();
     for (int k = 0; k < segmentCount; ++k) {
         const std::string sec = "Shaft" + std::to_string(k);
@@ -342,27 +339,27 @@ ProjectResult ReadExhaustProjectBytes(std::string_view bytes, ExhaustInputs &tar
     }
     SyncMiddleSegments(in.Ychastki);
 
-    in.check(ReadIniBool(ini, "ShaftEnd", "EndExhaust", true) ? "rbEndExhaust" : "rbEndRoofFan");
-    in.setText("EditShaftConDuctResist", Shown(real("ShaftEnd", "ConDuctResist", 100)));
-    in.setText("EditExhaustGasSpeed", Shown(real("ShaftEnd", "ExhaustGasSpeed", 20)));
+    in.check(ReadIniBool(ini, "ShaftEnd", "EndExhaust", true) ? ctl::rbEndExhaust : ctl::rbEndRoofFan);
+    LoadField(ini, in, ctl::EditShaftConDuctResist);
+    LoadField(ini, in, ctl::EditExhaustGasSpeed);
 
     target = std::move(in);
     return {};
 }
 
-ProjectResult LoadExhaustProject(const std::string &path, ExhaustInputs &inputs) {
+ProjectResult LoadProject(const std::string &path, ExhaustInputs &inputs) {
     std::string bytes;
     const FileResult read = ReadFileBytes(path, bytes);
     if (!read.ok)
         return {false, "Файл не является проектом расчета дымоудаления или не может быть "
                        "прочитан:\r" +
                            path};
-    return ReadExhaustProjectBytes(bytes, inputs, path);
+    return ReadProjectBytes(bytes, inputs, path);
 }
 
 std::string DefaultProjectName(const ExhaustInputs &in) {
-    const std::string project = in.text("EditProjectName");
-    const std::string system = in.text("EditSystemName");
+    const std::string project = in.text(ctl::EditProjectName);
+    const std::string system = in.text(ctl::EditSystemName);
     std::string name = project;
     if (!project.empty() && !system.empty())
         name += "_" + system;

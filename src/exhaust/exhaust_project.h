@@ -4,30 +4,26 @@
 #include <string>
 #include <string_view>
 
+#include "core/project_file.h"
 #include "exhaust/exhaust_inputs.h"
 
 namespace orvane::exhaust {
-
-struct ProjectResult {
-    bool ok = true;
-    std::string error; // message in Russian when !ok
-};
 
 inline constexpr std::string_view kProgramVersion = "5.1 / 2024.02";
 inline constexpr int kMaxSegments = 500;
 
 // The file's bytes; `dateTime` goes into the header ("10.12.2026 9:05:01").
 // Fails (empty result, `error` set) when a name cannot be held by Windows-1251.
-ProjectResult ExhaustProjectBytes(const ExhaustInputs &inputs, std::string_view dateTime,
-                                  std::string &bytes);
+ProjectResult ProjectBytes(const ExhaustInputs &inputs, std::string_view dateTime,
+                           std::string &bytes);
 // Writes the project atomically, the header stamped with the current local time.
-ProjectResult SaveExhaustProject(const std::string &path, const ExhaustInputs &inputs);
+ProjectResult SaveProject(const std::string &path, const ExhaustInputs &inputs);
 
 // Reads project bytes into `inputs`. Bytes that hold no exhaust project section, or more
 // segments than a building can have, are refused and `inputs` is left as it was.
-ProjectResult ReadExhaustProjectBytes(std::string_view bytes, ExhaustInputs &inputs,
-                                      const std::string &fileName = {});
-ProjectResult LoadExhaustProject(const std::string &path, ExhaustInputs &inputs);
+ProjectResult ReadProjectBytes(std::string_view bytes, ExhaustInputs &inputs,
+                               const std::string &fileName = {});
+ProjectResult LoadProject(const std::string &path, ExhaustInputs &inputs);
 
 // The project's file name without extension: "Проект 1_Б 2" for "Проект:1" and "Б/2".
 std::string DefaultProjectName(const ExhaustInputs &inputs);

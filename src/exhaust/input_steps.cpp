@@ -16,7 +16,7 @@ void Line(RtfStream &s, std::string_view label, const std::string &value, std::s
     RtfText(s, std::string(label) + value + std::string(unit) + "\\b0\\par ");
 }
 
-double Read(const ExhaustInputs &in, std::string_view control) {
+double Read(const ExhaustInputs &in, ControlName control) {
     return ReadRealInput(in.text(control));
 }
 
@@ -29,15 +29,15 @@ const char *const kSquareMetres = " м\\super 2\\nosupersub ";
 } // namespace
 
 TCalcVariant ExhaustCalc::ReadCalcVariant(const ExhaustInputs &in) const {
-    if (in.isChecked("rbCalcCorridor"))
+    if (in.isChecked(ctl::rbCalcCorridor))
         return TCalcVariant::cvrntCorridor;
-    if (in.isChecked("rbCalcReserve"))
+    if (in.isChecked(ctl::rbCalcReserve))
         return TCalcVariant::cvrntReserve;
-    if (in.isChecked("rbCalcRoom"))
+    if (in.isChecked(ctl::rbCalcRoom))
         return TCalcVariant::cvrntRoom;
-    if (in.isChecked("rbCalcGallery"))
+    if (in.isChecked(ctl::rbCalcGallery))
         return TCalcVariant::cvrntUnderGallery;
-    if (in.isChecked("rbCalcParking"))
+    if (in.isChecked(ctl::rbCalcParking))
         return TCalcVariant::cvrntParking;
     return TCalcVariant::cvrntCorridor;
 }
@@ -45,10 +45,10 @@ TCalcVariant ExhaustCalc::ReadCalcVariant(const ExhaustInputs &in) const {
 bool ExhaustCalc::InputRoomTerms(const ExhaustInputs &in) {
     RtfStream &s = Report.RTBody;
     RtfText(s, "\\par\\b Наименование проекта:  ");
-    RtfUserText(s, in.text("EditProjectName"));
+    RtfUserText(s, in.text(ctl::EditProjectName));
     RtfText(s, "\\b0\\par ");
     RtfText(s, "\\par\\b Наименование вентиляционной системы:  ");
-    RtfUserText(s, in.text("EditSystemName"));
+    RtfUserText(s, in.text(ctl::EditSystemName));
     RtfText(s, "\\b0\\par ");
 
     std::string variantText;
@@ -74,12 +74,12 @@ bool ExhaustCalc::InputRoomTerms(const ExhaustInputs &in) {
     const bool corridor = CalcVariant == TCalcVariant::cvrntCorridor;
     const bool room = IsRoomVariant(CalcVariant);
 
-    IsLivingBuilding = in.isChecked("rbLivingBuilding");
+    IsLivingBuilding = in.isChecked(ctl::rbLivingBuilding);
     if (corridor)
         RtfText(s, std::string("\\par\\b Тип здания:    ") +
                        (IsLivingBuilding ? "Жилое" : "Общественное") + "\\b0\\par ");
 
-    IsInTownBuilding = in.isChecked("rbInTownBuilding");
+    IsInTownBuilding = in.isChecked(ctl::rbInTownBuilding);
     FireEvolutionTime = 0;
     if (room) {
         RtfText(s, std::string("\\par\\b Местонахождение:    ") +
@@ -87,8 +87,8 @@ bool ExhaustCalc::InputRoomTerms(const ExhaustInputs &in) {
         FireEvolutionTime = IsInTownBuilding ? 10 : 20;
     }
 
-    AUPTType = in.isChecked("rbAUPTSprinkler3x3")   ? TAUPTType::auptSprinkler3x3
-               : in.isChecked("rbAUPTSprinkler4x4") ? TAUPTType::auptSprinkler4x4
+    AUPTType = in.isChecked(ctl::rbAUPTSprinkler3x3)   ? TAUPTType::auptSprinkler3x3
+               : in.isChecked(ctl::rbAUPTSprinkler4x4) ? TAUPTType::auptSprinkler4x4
                                                     : TAUPTType::auptNo;
     if (room && AUPTType != TAUPTType::auptNo)
         RtfText(s, std::string("\\par\\b Система АУПТ:    ") +
@@ -96,28 +96,28 @@ bool ExhaustCalc::InputRoomTerms(const ExhaustInputs &in) {
                                                                 : "спринклеры 4 x 4 м") +
                        "\\b0\\par ");
 
-    FireArea = Read(in, "EditFireArea");
+    FireArea = Read(in, ctl::EditFireArea);
     if (FireArea < 0)
         FireArea = 0;
 
-    Qr = Read(in, "EditQr");
+    Qr = Read(in, ctl::EditQr);
     if (room)
         Line(s, "\\par\\b Критическая плотность теплового потока, qr\":    ", F62(Qr),
              " кВт/м\\super 2\\nosupersub ");
 
     // Room size in the chosen form; the first negative field is remembered for the check below.
-    std::string negativeField;
-    const auto readSize = [&](std::string_view control) {
+    std::optional<ControlName> negativeField;
+    const auto readSize = [&](ControlName control) {
         const double v = Read(in, control);
-        if (v < 0 && negativeField.empty())
-            negativeField = std::string(control);
+        if (v < 0 && !negativeField)
+            negativeField = control;
         return v;
     };
-    if (in.RoomSizeVariantIndex == 1) {
+    if (in.areaForm()) {
         RoomSizeVariant = TRoomSizeVariant::rmszSBH;
-        FloorArea = readSize("EditFloorAreaSH");
-        RoomWidth = readSize("EditRoomWidthSH");
-        RoomHeight = readSize("EditRoomHeightSH");
+        FloorArea = readSize(ctl::EditFloorAreaSH);
+        RoomWidth = readSize(ctl::EditRoomWidthSH);
+        RoomHeight = readSize(ctl::EditRoomHeightSH);
         RoomLength = RoomWidth != 0 ? FloorArea / RoomWidth : 0;
         RoomVolume = FloorArea * RoomHeight;
         Line(s, "\\par\\b Площадь пола, F\\sub f\\nosupersub :    ", F62(FloorArea), kSquareMetres);
@@ -125,9 +125,9 @@ bool ExhaustCalc::InputRoomTerms(const ExhaustInputs &in) {
         Line(s, "\\par\\b Высота помещения, h:    ", F62(RoomHeight), " м");
     } else {
         RoomSizeVariant = TRoomSizeVariant::rmszABH;
-        RoomLength = readSize("EditRoomLength");
-        RoomWidth = readSize("EditRoomWidth");
-        RoomHeight = readSize("EditRoomHeight");
+        RoomLength = readSize(ctl::EditRoomLength);
+        RoomWidth = readSize(ctl::EditRoomWidth);
+        RoomHeight = readSize(ctl::EditRoomHeight);
         FloorArea = RoomLength * RoomWidth;
         RoomVolume = RoomLength * RoomWidth * RoomHeight;
         Line(s, "\\par\\b Размеры помещения, a x b x h:    ",
@@ -148,7 +148,7 @@ bool ExhaustCalc::InputRoomTerms(const ExhaustInputs &in) {
             }
         }
     } else {
-        NoSmokeHeight = Read(in, "EditNoSmokeHeight");
+        NoSmokeHeight = Read(in, ctl::EditNoSmokeHeight);
         Line(s,
              "\\par\\b Высота незадымляемой зоны, H\\sub НЗ\\nosupersub :    ", F62(NoSmokeHeight),
              " м");
@@ -159,12 +159,12 @@ bool ExhaustCalc::InputRoomTerms(const ExhaustInputs &in) {
              F62(SmokeThickness), " м");
         if (NoSmokeHeight < 0 || NoSmokeHeight > RoomHeight) {
             Warn("Высота незадымляемой зоны должна быть\rне менее 0 и не более высоты помещения.",
-                 "EditNoSmokeHeight");
+                 ctl::EditNoSmokeHeight);
             return false;
         }
     }
 
-    if (!negativeField.empty()) {
+    if (negativeField) {
         Fail("Размеры помещения не могут быть отрицательными.", negativeField);
         return false;
     }
@@ -176,7 +176,7 @@ bool ExhaustCalc::InputRoomTerms(const ExhaustInputs &in) {
         if (6 * std::pow(RoomVolume, 2.0 / 3.0) - openings <= 0) {
             Fail("Суммарная площадь проемов должна быть меньше\rплощади ограждающих конструкций "
                  "помещения.",
-                 "sgDoorSizes");
+                 ctl::sgDoorSizes);
             return false;
         }
     }
@@ -186,7 +186,7 @@ bool ExhaustCalc::InputRoomTerms(const ExhaustInputs &in) {
 bool ExhaustCalc::InputFireLoad(const ExhaustInputs &in) {
     RtfStream &s = Report.RTBody;
     if (CalcVariant == TCalcVariant::cvrntParking) {
-        FireHeatPower = Read(in, "EditFireHeatPower");
+        FireHeatPower = Read(in, ctl::EditFireHeatPower);
         Line(s, "\\par\\b Мощность тепловыделения, Q\\sub f\\nosupersub :    ", F62(FireHeatPower),
              " кВт");
     } else {
@@ -221,7 +221,7 @@ bool ExhaustCalc::InputFireLoad(const ExhaustInputs &in) {
         }
     }
 
-    const double roomAirC = Read(in, "EditRoomAirTemp");
+    const double roomAirC = Read(in, ctl::EditRoomAirTemp);
     Line(s, "\\par\\b Температура воздуха в помещении, t\\sub r\\nosupersub :    ", F62(roomAirC),
          " °C");
     RoomAirTemp = roomAirC + 273;
@@ -232,7 +232,7 @@ bool ExhaustCalc::InputFireLoad(const ExhaustInputs &in) {
 
     if (CalcVariant == TCalcVariant::cvrntParking) {
         if (FireHeatPower <= 0) {
-            Fail("Мощность тепловыделения должна быть больше 0.", "EditFireHeatPower");
+            Fail("Мощность тепловыделения должна быть больше 0.", ctl::EditFireHeatPower);
             return false;
         }
         return true;
@@ -246,7 +246,7 @@ bool ExhaustCalc::InputFireLoad(const ExhaustInputs &in) {
         (IsRoomVariant(CalcVariant) && (FireLoad.FireSpeed < 0 || FireLoad.SBurnSpeed < 0));
     if (negativeDensity || negativeLoad) {
         Fail("Характеристики пожарной нагрузки\rне могут быть отрицательными.",
-             negativeDensity ? "PanFLDensity" : "PanFireLoad");
+             negativeDensity ? ctl::PanFLDensity : ctl::PanFireLoad);
         return false;
     }
     return true;
@@ -257,38 +257,39 @@ bool ExhaustCalc::InputCorridor(const ExhaustInputs &in) {
     SmokeCoef = IsLivingBuilding ? 1.0 : 1.2;
     RtfText(s, "\\par\\b Коэффициент, k\\sub sm\\nosupersub :    " + F62(SmokeCoef) + "\\b0\\par ");
 
-    CorridorLength = Read(in, "EditCorridorLength");
+    CorridorLength = Read(in, ctl::EditCorridorLength);
     Line(s, "\\par\\b Длина коридора, l\\sub c\\nosupersub :    ", F62(CorridorLength), " м");
-    CorridorArea = Read(in, "EditCorridorArea");
+    CorridorArea = Read(in, ctl::EditCorridorArea);
     Line(s, "\\par\\b Площадь коридора, A\\sub c\\nosupersub:    ", F62(CorridorArea),
          kSquareMetres);
-    CorridorDoorArea = Read(in, "EditCrdrDoorArea");
+    CorridorDoorArea = Read(in, ctl::EditCrdrDoorArea);
     Line(s, "\\par\\b Площадь двери при выходе из коридора, A\\sub d\\nosupersub:    ",
          F62(CorridorDoorArea), kSquareMetres);
-    CorridorDoorHeight = Read(in, "EditCrdrDoorHeight");
+    CorridorDoorHeight = Read(in, ctl::EditCrdrDoorHeight);
     Line(s, "\\par\\b Высота двери, H\\sub d\\nosupersub :    ", F62(CorridorDoorHeight), " м");
-    CorridorHeight = Read(in, "EditCorridorHeight");
+    CorridorHeight = Read(in, ctl::EditCorridorHeight);
     Line(s, "\\par\\b Высота потолка коридора, h\\sub к\\nosupersub :    ", F62(CorridorHeight),
          " м");
-    NoSmokeHeight = Read(in, "EditCrdrNoSmokeHeight");
+    NoSmokeHeight = Read(in, ctl::EditCrdrNoSmokeHeight);
     Line(s, "\\par\\b Высота незадымляемой зоны, H\\sub НЗ\\nosupersub :    ", F62(NoSmokeHeight),
          " м");
 
     if (NoSmokeHeight <= 0 || NoSmokeHeight > CorridorHeight) {
         Fail(
             "Высота незадымляемой зоны Hнз должна быть > 0 и\rне более высоты потолка коридора hк.",
-            "EditCrdrNoSmokeHeight");
+            ctl::EditCrdrNoSmokeHeight);
         return false;
     }
     if (NoSmokeHeight < 0.4 * CorridorHeight || NoSmokeHeight > 0.5 * CorridorHeight)
         Warn("Высота незадымляемой зоны Hнз задана вне рекомендованного диапазона\r0.4-0.5 от "
              "высоты коридора.",
-             "EditCrdrNoSmokeHeight");
+             ctl::EditCrdrNoSmokeHeight);
 
-    const char *negative = CorridorLength < 0       ? "EditCorridorLength"
-                           : CorridorArea < 0       ? "EditCorridorArea"
-                           : CorridorDoorHeight < 0 ? "EditCrdrDoorHeight"
-                                                    : nullptr;
+    const std::optional<ControlName> negative =
+        CorridorLength < 0       ? ctl::EditCorridorLength
+        : CorridorArea < 0       ? ctl::EditCorridorArea
+        : CorridorDoorHeight < 0 ? std::optional<ControlName>(ctl::EditCrdrDoorHeight)
+                                 : std::nullopt;
     if (negative) {
         Fail("Длина и площадь коридора, высота двери\rне могут быть отрицательными.", negative);
         return false;
@@ -299,7 +300,7 @@ bool ExhaustCalc::InputCorridor(const ExhaustInputs &in) {
          "\\par\\b Предельная толщина дымового слоя, H\\sub sm\\nosupersub  = "
          "(h\\sub к\\nosupersub  - H\\sub НЗ\\nosupersub ):    ",
          F62(SmokeThickness), " м");
-    FirstFloorLevel = Read(in, "EditFirstFloorLevel");
+    FirstFloorLevel = Read(in, ctl::EditFirstFloorLevel);
     Line(s, "\\par\\b Отметка клапана первого обслуживаемого этажа, h\\sub 1\\nosupersub :    ",
          F62(FirstFloorLevel), " м");
     return true;
@@ -307,43 +308,43 @@ bool ExhaustCalc::InputCorridor(const ExhaustInputs &in) {
 
 bool ExhaustCalc::InputRoomFire(const ExhaustInputs &in) {
     RtfStream &s = Report.RTBody;
-    MaxSmokePerimeter = Read(in, "EditRoomMaxSmkPerim");
+    MaxSmokePerimeter = Read(in, ctl::EditRoomMaxSmkPerim);
     if (MaxSmokePerimeter < 0)
         MaxSmokePerimeter = 0;
 
-    BurningFullness = Read(in, "EditBurningFullness");
+    BurningFullness = Read(in, ctl::EditBurningFullness);
     RtfText(s, "\\par\\b Полнота сгорания, \\u0951?:    " + F62(BurningFullness) + "\\b0\\par ");
     if (BurningFullness < 0 || BurningFullness > 1) {
-        Fail("Полнота сгорания должна быть в диапазоне от 0 до 1.", "EditBurningFullness");
+        Fail("Полнота сгорания должна быть в диапазоне от 0 до 1.", ctl::EditBurningFullness);
         return false;
     }
-    HeatRadiationCoef = Read(in, "EditHeatRadiation");
+    HeatRadiationCoef = Read(in, ctl::EditHeatRadiation);
     RtfText(s, "\\par\\b Коэффициент теплопотерь на излучение, r:    " + F62(HeatRadiationCoef) +
                    "\\b0\\par ");
     if (HeatRadiationCoef < 0 || HeatRadiationCoef > 1) {
         Fail("Коэффициент теплопотерь на излучение\rдолжен быть в диапазоне от 0 до 1.",
-             "EditHeatRadiation");
+             ctl::EditHeatRadiation);
         return false;
     }
 
     if (CalcVariant == TCalcVariant::cvrntUnderGallery) {
-        InitSmokeStreamWidth = Read(in, "EditInitSmkWidth");
+        InitSmokeStreamWidth = Read(in, ctl::EditInitSmkWidth);
         Line(s, "\\par\\b Начальная ширина струи дыма, W:    ", F62(InitSmokeStreamWidth), " м");
-        GalleryTopToSmokeBot = Read(in, "EditGlrTopSmkBot");
+        GalleryTopToSmokeBot = Read(in, ctl::EditGlrTopSmkBot);
         Line(s,
              "\\par\\b Высота от потолка галереи до нижней границы дымового слоя, "
              "Z\\sub b\\nosupersub :    ",
              F62(GalleryTopToSmokeBot), " м");
-        GalleryTopHeight = Read(in, "EditGalleryTopHeight");
+        GalleryTopHeight = Read(in, ctl::EditGalleryTopHeight);
         Line(s, "\\par\\b Высота до потолка галереи, H\\sub g\\nosupersub :    ",
              F62(GalleryTopHeight), " м");
         if (InitSmokeStreamWidth <= 0) {
-            Fail("Начальная ширина струи дыма W должна быть больше 0.", "EditInitSmkWidth");
+            Fail("Начальная ширина струи дыма W должна быть больше 0.", ctl::EditInitSmkWidth);
             return false;
         }
         if (GalleryTopToSmokeBot < 0 || GalleryTopHeight < 0) {
             Fail("Высоты Zb и Hg не могут быть отрицательными.",
-                 GalleryTopToSmokeBot < 0 ? "EditGlrTopSmkBot" : "EditGalleryTopHeight");
+                 GalleryTopToSmokeBot < 0 ? ctl::EditGlrTopSmkBot : ctl::EditGalleryTopHeight);
             return false;
         }
     }
@@ -352,28 +353,28 @@ bool ExhaustCalc::InputRoomFire(const ExhaustInputs &in) {
 
 bool ExhaustCalc::InputParkingFire(const ExhaustInputs &in) {
     RtfStream &s = Report.RTBody;
-    MaxSmokePerimeter = Read(in, "EditParkMaxSmkPerim");
+    MaxSmokePerimeter = Read(in, ctl::EditParkMaxSmkPerim);
     Line(s,
          "\\par\\b Макс. периметр горизонтального сечения дымового слоя, "
          "l\\sub sm\\nosupersub :    ",
          F62(MaxSmokePerimeter), " м");
-    SmokeEquiArea = Read(in, "EditSmokeEquArea");
+    SmokeEquiArea = Read(in, ctl::EditSmokeEquArea);
     Line(s,
          "\\par\\b Эквивалентная площадь горизонтального сечения дымового слоя, "
          "A\\sub sm\\nosupersub :    ",
          F62(SmokeEquiArea), kSquareMetres);
-    HeatRadiationCoef = Read(in, "EditParkHRadiation");
+    HeatRadiationCoef = Read(in, ctl::EditParkHRadiation);
     RtfText(s, "\\par\\b Коэффициент теплопотерь на излучение, r:    " + F62(HeatRadiationCoef) +
                    "\\b0\\par ");
     if (HeatRadiationCoef < 0 || HeatRadiationCoef > 1) {
         Fail("Коэффициент теплопотерь на излучение\rдолжен быть в диапазоне от 0 до 1.",
-             "EditParkHRadiation");
+             ctl::EditParkHRadiation);
         return false;
     }
     // a negative perimeter or area turns the wall losses of the layer balance negative
     if (MaxSmokePerimeter < 0 || SmokeEquiArea < 0) {
         Fail("Периметр и площадь дымового слоя не могут быть отрицательными.",
-             MaxSmokePerimeter < 0 ? "EditParkMaxSmkPerim" : "EditSmokeEquArea");
+             MaxSmokePerimeter < 0 ? ctl::EditParkMaxSmkPerim : ctl::EditSmokeEquArea);
         return false;
     }
     return true;
@@ -416,20 +417,20 @@ void VerticalLines(RtfStream &s, const Ychastok_record &seg) {
 
 bool ExhaustCalc::InputOutsideAndNetwork(const ExhaustInputs &in) {
     RtfStream &s = Report.RTBody;
-    const double outsideC = Read(in, "EditOutsideAirTemp");
+    const double outsideC = Read(in, ctl::EditOutsideAirTemp);
     Line(s, "\\par\\b Температура наружного воздуха, t\\sub Н\\nosupersub :    ", F62(outsideC),
          " °C");
     OutsideAirTemp = outsideC + 273;
-    OutAirTempComp = Read(in, "EditOutAirTempComp") + 273;
-    WindSpeed = Read(in, "EditWindSpeed");
+    OutAirTempComp = Read(in, ctl::EditOutAirTempComp) + 273;
+    WindSpeed = Read(in, ctl::EditWindSpeed);
     Line(s, "\\par\\b Скорость ветра, V\\sub В\\nosupersub :    ", F62(WindSpeed), " м/с");
 
-    CalcWithShaft = in.isChecked("cbShaft");
+    CalcWithShaft = in.isChecked(ctl::cbShaft);
     Ychastki = in.Ychastki;
     const size_t n = Ychastki.size();
     if (CalcWithShaft) {
         if (n < 2) {
-            Warn("Необходимо задать хотя бы 2 участка сети.", "ListBoxYchastki");
+            Warn("Необходимо задать хотя бы 2 участка сети.", ctl::ListBoxYchastki);
             return false;
         }
         RtfText(s, "\\par\\b Участки сети вытяжной противодымной вентиляции (всего " +
@@ -449,7 +450,7 @@ bool ExhaustCalc::InputOutsideAndNetwork(const ExhaustInputs &in) {
         }
     } else {
         if (n < 1) {
-            Warn("Необходимо задать хотя бы 1 участок сети.", "ListBoxYchastki");
+            Warn("Необходимо задать хотя бы 1 участок сети.", ctl::ListBoxYchastki);
             return false;
         }
         RtfText(s, "\\par\\b Сеть вытяжной противодымной вентиляции\\b0\\par ");
@@ -466,19 +467,19 @@ bool ExhaustCalc::InputOutsideAndNetwork(const ExhaustInputs &in) {
             Fail("Клапан " + std::to_string(seg.ValveWidth) + " x " +
                      std::to_string(seg.ValveHeight) + " мм участка " + std::to_string(i + 1) +
                      " отсутствует в каталоге.",
-                 "ListBoxYchastki");
+                 ctl::ListBoxYchastki);
             return false;
         }
     }
 
-    Term1 = in.isChecked("rbEndExhaust");
-    ShaftConDuctResist = Read(in, "EditShaftConDuctResist");
+    Term1 = in.isChecked(ctl::rbEndExhaust);
+    ShaftConDuctResist = Read(in, ctl::EditShaftConDuctResist);
     if (Term1)
         Line(s,
              "\\par\\b Суммарное сопротивление присоединительных воздуховодов, "
              "P\\sub d\\nosupersub :    ",
              F62(ShaftConDuctResist), " Па");
-    ShaftExhaustGasSpeed = Read(in, "EditExhaustGasSpeed");
+    ShaftExhaustGasSpeed = Read(in, ctl::EditExhaustGasSpeed);
     Term2 = ShaftExhaustGasSpeed > 0;
     if (Term1 && Term2)
         Line(s,

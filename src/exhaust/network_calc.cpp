@@ -783,7 +783,7 @@ bool ExhaustCalc::RunCalcShaft() {
 
     if (!ok || !(rhoN > 0)) {
         // the report shows where; the message says the duty point is missing
-        Fail(std::string(kNetworkFailedMessage), "ListBoxYchastki");
+        Fail(std::string(kNetworkFailedMessage), ctl::ListBoxYchastki);
         return false;
     }
     return true;

@@ -19,7 +19,7 @@ bool ExhaustCalc::RunCalcParking() {
 
     RtfHeading(s, "РАСЧЁТНЫЕ ВЕЛИЧИНЫ");
     MSResAddRoomSize();
-    if (!RoomSmokeLayerDefined("EditSmokeEquArea"))
+    if (!RoomSmokeLayerDefined(ctl::EditSmokeEquArea))
         return false;
     SolvePlume();
 

@@ -51,7 +51,7 @@ double ExhaustCalc::SmokeLayerTemp(double x) const {
     return RoomAirTemp + c * rq / d;
 }
 
-bool ExhaustCalc::RoomSmokeLayerDefined(const char *control) {
+bool ExhaustCalc::RoomSmokeLayerDefined(ControlName control) {
     const double S = SmokeThickness * MaxSmokePerimeter + SmokeEquiArea;
     const double rq = HeatRadiationCoef * FireHeatPower;
     if (S != 0 || GasMassExps != 0 || rq == 0)
@@ -98,7 +98,7 @@ void ExhaustCalc::CheckBisectBracket(const std::function<double(double)> &F) {
         RtfText(Report.RTBody, kOutOfRangeLine);
         if (!rangeWarned_) {
             rangeWarned_ = true;
-            Warn(std::string(kTempRangeWarning), "");
+            Warn(std::string(kTempRangeWarning));
         }
     }
 }
@@ -229,8 +229,8 @@ bool ExhaustCalc::RunCalcRoom() {
 
     RtfHeading(s, "РАСЧЁТНЫЕ ВЕЛИЧИНЫ");
     MSResAddRoomSize();
-    if (!RoomSmokeLayerDefined(RoomSizeVariant == TRoomSizeVariant::rmszSBH ? "EditFloorAreaSH"
-                                                                            : "EditRoomLength"))
+    if (!RoomSmokeLayerDefined(RoomSizeVariant == TRoomSizeVariant::rmszSBH ? ctl::EditFloorAreaSH
+                                                                            : ctl::EditRoomLength))
         return false;
     SolvePlume();
 

@@ -60,28 +60,16 @@ TCalcVariant CodeToVariant(std::string_view code) {
 }
 
 TCalcVariant ReadCalcVariant(const InflowInputs &in) {
-    if (in.isChecked("rbUnderGndStair"))
+    if (in.isChecked(ctl::rbUnderGndStair))
         return TCalcVariant::cvrntUnderGndStair;
-    if (in.isChecked("rbLift"))
+    if (in.isChecked(ctl::rbLift))
         return TCalcVariant::cvrntLift;
-    if (in.isChecked("rbTambour"))
+    if (in.isChecked(ctl::rbTambour))
         return TCalcVariant::cvrntTambour;
     return TCalcVariant::cvrntOverGndStair;
 }
 
-InflowCalc::InflowCalc(Notifier *notifier) : notifier_(notifier) {}
-
-void InflowCalc::Warn(const std::string &text, const std::string &control) {
-    Messages.push_back({"warning", text});
-    if (notifier_)
-        notifier_->warning(text, control);
-}
-
-void InflowCalc::Fail(const std::string &text, const std::string &control) {
-    Messages.push_back({"error", text});
-    if (notifier_)
-        notifier_->error(text, control);
-}
+InflowCalc::InflowCalc(Notifier *notifier) : RunFrame(notifier) {}
 
 void InflowCalc::Line(std::string_view text) {
     RtfText(Report.RTBody, text);
@@ -92,8 +80,7 @@ int InflowCalc::SchemeNumber(bool t1, bool t2, bool t3, bool t4) {
 }
 
 RunOutcome InflowCalc::Run(InflowInputs &in) {
-    Messages.clear();
-    NonFiniteStop = false;
+    BeginRun();
     OverGndStairResult.clear();
     UnderGndStairResult.clear();
     LiftShaftResult.clear();
@@ -142,13 +129,9 @@ RunOutcome InflowCalc::Run(InflowInputs &in) {
                 throw NonFiniteValue();
         }
     } catch (const NonFiniteValue &) {
-        NonFiniteStop = true;
-        RtfRaw(Report.RTBody, "\\par\\b ");
-        RtfText(Report.RTBody, kNonFiniteMessage);
-        RtfRaw(Report.RTBody, "\\b0\\par ");
+        StopOnNonFinite(Report, "\\par");
         VolumeAirExps = 0;
         FanPress = 0;
-        Fail(std::string(kNonFiniteMessage), "");
         outcome = RunOutcome::noDutyPoint;
     }
     Report.BuildFullReport();

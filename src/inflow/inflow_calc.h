@@ -10,6 +10,7 @@
 #include "core/notifier.h"
 #include "inflow/inflow_inputs.h"
 #include "report/report_document.h"
+#include "report/run_frame.h"
 
 namespace orvane::inflow {
 
@@ -28,16 +29,6 @@ TCalcVariant CodeToVariant(std::string_view code);
 // The variant of the checked radio button (above-ground stairwell when none is checked).
 TCalcVariant ReadCalcVariant(const InflowInputs &in);
 
-// How a run ended.
-enum class RunOutcome {
-    ok,           // calculated, valid duty point
-    inputStopped, // an input step refused a value (its message was given)
-    noDutyPoint   // went through but a value would not be finite (the report says why)
-};
-
-// The sentence of the one non-finite guard.
-inline constexpr std::string_view kNonFiniteMessage =
-    "Расчёт прерван: получено недопустимое значение. Проверьте исходные данные.";
 inline constexpr std::string_view kFloorQtyLimitMessage = "Число этажей должно быть не более 300.";
 inline constexpr std::string_view kStairWellQtyLimitMessage =
     "Количество лестничных клеток должно быть не более 100.";
@@ -151,7 +142,7 @@ struct TUnderGndStairPassArgs {
     double FS = 0;
 };
 
-class InflowCalc {
+class InflowCalc : public RunFrame {
 public:
     explicit InflowCalc(Notifier *notifier = nullptr);
 
@@ -396,23 +387,10 @@ public:
     // calculation. Catches the non-finite guard in one place. Leaves RTFull built.
     RunOutcome Run(InflowInputs &in);
 
-    // Messages of the last run, in order (kind "warning"/"error", text), for the JSON.
-    struct Message {
-        std::string kind;
-        std::string text;
-    };
-    std::vector<Message> Messages;
-    bool NonFiniteStop = false;
-
     // Shared by the input steps of every variant.
-    void Warn(const std::string &text, const std::string &control);
-    void Fail(const std::string &text, const std::string &control);
     void Line(std::string_view text); // RtfText into RTBody
     // text + value + unit + "\b0\par ", the shape of most report lines.
     void ValueLine(std::string_view text, const std::string &value, std::string_view unit);
-
-private:
-    Notifier *notifier_;
 };
 
 } // namespace orvane::inflow

@@ -2,43 +2,29 @@
 // The supply project file (.isrprj): a comment header, [Project] and the sections of one
 // variant's layout, Windows-1251 and CR LF on disk.
 
-#include <optional>
 #include <string>
 #include <string_view>
 
+#include "core/project_file.h"
 #include "inflow/inflow_calc.h"
 #include "inflow/inflow_inputs.h"
 
 namespace orvane::inflow {
 
-struct ProjectFileResult {
-    bool ok = true;
-    std::string error; // the message to show, in Russian, when !ok
-};
-
 inline constexpr std::string_view kProjectOpenError =
     "Файл не является проектом приточного ДУ или не может быть прочитан:\r";
 
-// The date and time of the header line: "10.12.2026 4:27:05" (short date, long time).
-std::string ProjectDateTimeText();
-
-// The file's bytes for the variant selected in `in`. Values are cleaned as a run cleans them;
-// the cleaned values are stored into `calc`'s fields when given (as saving does in the window).
-// nullopt with `error` set when a text cannot be held by Windows-1251 (nothing is written then).
-std::optional<std::string> InflowProjectBytes(const InflowInputs &in, InflowCalc *calc,
-                                              std::string_view dateTime,
-                                              std::string *error = nullptr);
-// Saves through the atomic write; a failure names the file and the reason.
-ProjectFileResult SaveInflowProject(const std::string &path, const InflowInputs &in,
-                                    InflowCalc *calc, std::string_view dateTime);
-
-// Opens a project into the controls (and `calc`'s fields when given). A file that does not exist,
-// cannot be read or has no [Project] section leaves both untouched and returns the error
-// kProjectOpenError + path. The other variants' controls are never touched.
-ProjectFileResult OpenInflowProject(const std::string &path, InflowInputs &in,
-                                    InflowCalc *calc = nullptr);
-ProjectFileResult OpenInflowProjectBytes(std::string_view bytes, const std::string &path,
-                                         InflowInputs &in, InflowCalc *calc = nullptr);
+// The file's bytes for the variant selected in `in`, values cleaned as a run cleans them;
+// `dateTime` goes into the header. Fails, writing nothing, when a name cannot be held by
+// Windows-1251.
+ProjectResult ProjectBytes(const InflowInputs &in, std::string_view dateTime, std::string &bytes);
+// Saves through the atomic write, the header stamped with the current local time.
+ProjectResult SaveProject(const std::string &path, const InflowInputs &in);
+// Reads a project into the controls. Bytes without a [Project] section are refused and `in` is
+// left as it was. The other variants' controls are never touched.
+ProjectResult ReadProjectBytes(std::string_view bytes, InflowInputs &in,
+                               const std::string &fileName = {});
+ProjectResult LoadProject(const std::string &path, InflowInputs &in);
 
 // The name a save dialog's choice becomes: ".isrprj" appended when it has no extension.
 std::string WithProjectExtension(const std::string &chosen);

@@ -12,12 +12,12 @@ class InflowCalc;
 
 // A count (floors, stairwells): digits only. A value above `limit` or beyond 32 bits stops the
 // run with `message` as a warning focused on the control (false); otherwise sets `value`.
-bool ReadCountInput(InflowCalc &calc, const InflowInputs &in, std::string_view control, int limit,
+bool ReadCountInput(InflowCalc &calc, const InflowInputs &in, ControlName control, int limit,
                     std::string_view message, int &value);
 // Digits only; a digit string beyond 32 bits reads as the largest integer.
-int ReadIntInput(const InflowInputs &in, std::string_view control);
+int ReadIntInput(const InflowInputs &in, ControlName control);
 // SanitizeNumberText and the locale conversion.
-double ReadRealControl(const InflowInputs &in, std::string_view control);
+double ReadRealControl(const InflowInputs &in, ControlName control);
 std::string IntText(int v);
 
 } // namespace orvane::inflow

@@ -28,18 +28,18 @@ const char *const kTermsOff[4] = {
 
 } // namespace
 
-bool ReadCountInput(InflowCalc &calc, const InflowInputs &in, std::string_view control, int limit,
+bool ReadCountInput(InflowCalc &calc, const InflowInputs &in, ControlName control, int limit,
                     std::string_view message, int &value) {
     int v = 0;
     if (!TryTextToInt(DigitsOnly(in.text(control)), v) || v > limit) {
-        calc.Warn(std::string(message), std::string(control));
+        calc.Warn(std::string(message), control);
         return false;
     }
     value = v;
     return true;
 }
 
-int ReadIntInput(const InflowInputs &in, std::string_view control) {
+int ReadIntInput(const InflowInputs &in, ControlName control) {
     int v = 0;
     // guard: a digit string beyond 32 bits is the largest integer, never a wrapped one
     if (!TryTextToInt(DigitsOnly(in.text(control)), v))
@@ -47,7 +47,7 @@ int ReadIntInput(const InflowInputs &in, std::string_view control) {
     return v;
 }
 
-double ReadRealControl(const InflowInputs &in, std::string_view control) {
+double ReadRealControl(const InflowInputs &in, ControlName control) {
     return ReadRealInput(in.text(control));
 }
 
@@ -69,8 +69,8 @@ bool InflowCalc::InputProjectVariant(InflowInputs &in) {
         "Подача воздуха в лифтовую шахту",
         "Подача воздуха в тамбур-шлюзы, зоны безопасности",
     };
-    ProjectName = in.text("EditProjectName");
-    SystemName = in.text("EditSystemName");
+    ProjectName = in.text(ctl::EditProjectName);
+    SystemName = in.text(ctl::EditSystemName);
     Line("\\par\\b Наименование проекта:  ");
     RtfUserText(Report.RTBody, ProjectName);
     Line("\\b0\\par ");
@@ -88,8 +88,8 @@ bool InflowCalc::InputProjectVariant(InflowInputs &in) {
 bool InflowCalc::InputOGStairTerms(InflowInputs &in) {
     Line("\\par\\b Условия:\\b0\\par ");
     bool *terms[4] = {&SWTerm1, &SWTerm2, &SWTerm3, &SWTerm4};
-    const char *radios[4] = {"rbSWJoinWall", "rbSWWithExit", "rbFirstFloorNotJoinSW",
-                             "rbExitsToSWViaTambour"};
+    const ControlName radios[4] = {ctl::rbSWJoinWall, ctl::rbSWWithExit, ctl::rbFirstFloorNotJoinSW,
+                             ctl::rbExitsToSWViaTambour};
     for (int i = 0; i < 4; ++i) {
         *terms[i] = in.isChecked(radios[i]);
         Line("    ");
@@ -97,18 +97,18 @@ bool InflowCalc::InputOGStairTerms(InflowInputs &in) {
         Line(".\\par ");
     }
     Line("\\par\\b Характеристики здания\\b0\\par ");
-    if (!ReadCountInput(*this, in, "EditOGFloorQty", kMaxFloorQty, kFloorQtyLimitMessage,
+    if (!ReadCountInput(*this, in, ctl::EditOGFloorQty, kMaxFloorQty, kFloorQtyLimitMessage,
                         OGFloorQty))
         return false;
     ValueLine("    Число надземных этажей:    \\b N\\sub НЭ\\nosupersub  = ", IntText(OGFloorQty),
               "");
 
-    int n1 = ReadIntInput(in, "EditSWN1z");
+    int n1 = ReadIntInput(in, ctl::EditSWN1z);
     if (n1 < 1)
         n1 = 1;
     if (n1 > OGFloorQty)
         n1 = OGFloorQty;
-    int n2 = ReadIntInput(in, "EditSWN2z");
+    int n2 = ReadIntInput(in, ctl::EditSWN2z);
     if (n2 < 1)
         n2 = OGFloorQty;
     if (n2 > OGFloorQty)
@@ -123,15 +123,15 @@ bool InflowCalc::InputOGStairTerms(InflowInputs &in) {
         Line(" - " + IntText(n2));
     Line("\\b0\\par ");
 
-    SecondFloorLevel = ReadRealControl(in, "EditSecondFloorLevel");
+    SecondFloorLevel = ReadRealControl(in, ctl::EditSecondFloorLevel);
     ValueLine("    Отметка уровня второго этажа (от пола 1-го до пола 2-го):    \\b "
               "h\\sub (2)\\nosupersub  = ",
               FormatFixed2(SecondFloorLevel), " м");
-    OGFloorHeight = ReadRealControl(in, "EditOGFloorHeight");
+    OGFloorHeight = ReadRealControl(in, ctl::EditOGFloorHeight);
     ValueLine("    Высота вышележащих этажей (от пола до пола):    \\b \\u0916?h\\sub "
               "НЭ\\nosupersub  = ",
               FormatFixed2(OGFloorHeight), " м");
-    if (!ReadCountInput(*this, in, "EditOGStairWellQty", kMaxStairWellQty,
+    if (!ReadCountInput(*this, in, ctl::EditOGStairWellQty, kMaxStairWellQty,
                         kStairWellQtyLimitMessage, OGStairWellQty))
         return false;
     if (!SWTerm4)
@@ -144,14 +144,14 @@ bool InflowCalc::InputUGStairTerms(InflowInputs &in) {
     Line("    Лестничная клетка с изолированным выходом на уровне нижнего надземного этажа.\\par ");
     Line("    Открытый проём - на уровне верхнего подземного этажа.\\par ");
     Line("\\par\\b Характеристики подземной части здания\\b0\\par ");
-    if (!ReadCountInput(*this, in, "EditUGFloorQty", kMaxFloorQty, kFloorQtyLimitMessage,
+    if (!ReadCountInput(*this, in, ctl::EditUGFloorQty, kMaxFloorQty, kFloorQtyLimitMessage,
                         UGFloorQty))
         return false;
     ValueLine("    Число этажей:    \\b N\\sub ПЭ\\nosupersub  = ", IntText(UGFloorQty), "");
-    UGFloorHeight = std::fabs(ReadRealControl(in, "EditUGFloorHeight"));
+    UGFloorHeight = std::fabs(ReadRealControl(in, ctl::EditUGFloorHeight));
     ValueLine("    Высота подземных этажей:    \\b \\u0916?h\\sub ПЭ\\nosupersub  = ",
               FormatFixed2(UGFloorHeight), " м");
-    if (!ReadCountInput(*this, in, "EditUGStairWellQty", kMaxStairWellQty,
+    if (!ReadCountInput(*this, in, ctl::EditUGStairWellQty, kMaxStairWellQty,
                         kStairWellQtyLimitMessage, UGStairWellQty))
         return false;
     ValueLine("    Количество лестничных клеток:    \\b p = ", IntText(UGStairWellQty), "");
@@ -161,35 +161,35 @@ bool InflowCalc::InputUGStairTerms(InflowInputs &in) {
 bool InflowCalc::InputStairAir(InflowInputs &in) {
     const bool windShown = CalcVariant == TCalcVariant::cvrntUnderGndStair || SWTerm1;
     Line("\\par\\b Параметры воздуха\\b0\\par ");
-    GasMassExps = ReadRealControl(in, "EditGasMassExps");
+    GasMassExps = ReadRealControl(in, ctl::EditGasMassExps);
     ValueLine("    Массовый расход удаляемых продуктов горения:    \\b G\\sub sm\\nosupersub  = ",
               FormatFixed2(GasMassExps), " кг/с");
-    InsideAirTemp = ReadRealControl(in, "EditInsideAirTemp");
+    InsideAirTemp = ReadRealControl(in, ctl::EditInsideAirTemp);
     ValueLine("    Температура внутреннего воздуха:    \\b t\\sub r\\nosupersub  = ",
               FormatFixed2(InsideAirTemp), " °C");
-    OutsideAirTemp = ReadRealControl(in, "EditOutsideAirTemp");
+    OutsideAirTemp = ReadRealControl(in, ctl::EditOutsideAirTemp);
     ValueLine("    Температура наружного воздуха:    \\b t\\sub a\\nosupersub  = ",
               FormatFixed2(OutsideAirTemp), " °C");
-    WindSpeed = ReadRealControl(in, "EditWindSpeed");
+    WindSpeed = ReadRealControl(in, ctl::EditWindSpeed);
     if (windShown)
         ValueLine("    Скорость ветра:    \\b v\\sub a\\nosupersub  = ", FormatFixed2(WindSpeed),
                   " м/с");
     if (windShown)
         Line("\\par\\b Коэффициенты ветрового напора\\b0\\par ");
-    KoefWW = ReadRealControl(in, "EditKoefWW");
+    KoefWW = ReadRealControl(in, ctl::EditKoefWW);
     if (windShown)
         ValueLine("    Наветренная сторона:    \\b K\\sub WW\\nosupersub  = ", FormatFixed2(KoefWW),
                   "");
-    KoefW0 = ReadRealControl(in, "EditKoefW0");
+    KoefW0 = ReadRealControl(in, ctl::EditKoefW0);
     if (windShown)
         ValueLine("    Заветренная сторона:    \\b K\\sub W0\\nosupersub  = ", FormatFixed2(KoefW0),
                   "");
     Line("\\par\\b Лестничная клетка\\b0\\par ");
-    SWProjArea = ReadRealControl(in, "EditSWProjArea");
+    SWProjArea = ReadRealControl(in, ctl::EditSWProjArea);
     ValueLine(
         "    Площадь горизонтальной проекции маршей и площадок:    \\b F\\sub S\\nosupersub  = ",
         FormatFixed2(SWProjArea), " м\\super 2\\nosupersub ");
-    SWKoefXis = ReadRealControl(in, "EditSWKoefXis");
+    SWKoefXis = ReadRealControl(in, ctl::EditSWKoefXis);
     ValueLine(
         "    Коэффициент местного сопротивления маршей:    \\b \\u0958?\\sub s\\nosupersub  = ",
         FormatFixed2(SWKoefXis), "");
@@ -205,20 +205,20 @@ bool InflowCalc::InputStairDoorsSupply(InflowInputs &in) {
     const bool exit = under || SWTerm2;
     if (exit) {
         Line("\\par\\b Наружный выход лестничной клетки\\b0\\par ");
-        OutsideDoorArea = ReadRealControl(in, "EditOutsideDoorArea");
+        OutsideDoorArea = ReadRealControl(in, ctl::EditOutsideDoorArea);
         ValueLine("    Площадь двери наружного выхода:    \\b F\\sub da\\nosupersub  = ",
                   FormatFixed2(OutsideDoorArea), " м\\super 2\\nosupersub ");
-        OutsideDoorHeight = ReadRealControl(in, "EditOutsideDoorHeight");
+        OutsideDoorHeight = ReadRealControl(in, ctl::EditOutsideDoorHeight);
         ValueLine("    Высота двери наружного выхода:    \\b h\\sub da\\nosupersub  = ",
                   FormatFixed2(OutsideDoorHeight), " м");
-        OutDoorSeriesQty = ReadIntInput(in, "EditOutDoorSeriesQty");
+        OutDoorSeriesQty = ReadIntInput(in, ctl::EditOutDoorSeriesQty);
         ValueLine(
             "    Количество последовательно расположенных дверей наружного выхода:    \\b n = ",
             IntText(OutDoorSeriesQty), "");
-        OutsideDoorKoefXid = ReadRealControl(in, "EditOutsideDoorKoefXid");
+        OutsideDoorKoefXid = ReadRealControl(in, ctl::EditOutsideDoorKoefXid);
         ValueLine("    КМС проема дверей наружного выхода:    \\b \\u0958?\\sub d\\nosupersub  = ",
                   FormatFixed2(OutsideDoorKoefXid), "");
-        OutsideTambourKoefXir = ReadRealControl(in, "EditOutsideTambourKoefXir");
+        OutsideTambourKoefXir = ReadRealControl(in, ctl::EditOutsideTambourKoefXir);
         const char *kind = IsZeroReal(OutsideTambourKoefXir)          ? "прямой"
                            : IsZeroReal(OutsideTambourKoefXir - 0.99) ? "прямоугольный"
                                                                       : "Z-образный";
@@ -227,16 +227,16 @@ bool InflowCalc::InputStairDoorsSupply(InflowInputs &in) {
                   FormatFixed2(OutsideTambourKoefXir), "");
     }
     Line("\\par\\b Поэтажные выходы на лестничную клетку\\b0\\par ");
-    DoorwayArea = ReadRealControl(in, "EditDoorwayArea");
+    DoorwayArea = ReadRealControl(in, ctl::EditDoorwayArea);
     ValueLine("    Площадь каждой двери:    \\b F\\sub d\\nosupersub  = ",
               FormatFixed2(DoorwayArea), " м\\super 2\\nosupersub ");
-    DoorwayHeight = ReadRealControl(in, "EditDoorwayHeight");
+    DoorwayHeight = ReadRealControl(in, ctl::EditDoorwayHeight);
     ValueLine("    Высота каждой двери:    \\b h\\sub d\\nosupersub  = ",
               FormatFixed2(DoorwayHeight), " м");
-    DoorIsGasProof = in.isChecked("rbDoorIsGasProof");
+    DoorIsGasProof = in.isChecked(ctl::rbDoorIsGasProof);
     ValueLine("    Тип двери:    \\b ", DoorIsGasProof ? "дымогазонепроницаемая" : "обычная", "");
     Line("\\par     Сопротивление воздухопроницанию закрытой двери\\par ");
-    ClosedDoorSpecResist = ReadRealControl(in, "EditClosedDoorSpecResist");
+    ClosedDoorSpecResist = ReadRealControl(in, ctl::EditClosedDoorSpecResist);
     if (ClosedDoorSpecResist != 0) {
         ValueLine("    согласно техническим данным изготовителя:    \\b S\\sub d\\nosupersub  = ",
                   FormatFixed2(ClosedDoorSpecResist), " м\\super 3\\nosupersub /кг");
@@ -262,24 +262,24 @@ bool InflowCalc::InputStairDoorsSupply(InflowInputs &in) {
     if (under) {
         WinPenetration = 0;
         Line("\\par\\b Система приточной противодымной вентиляции\\b0\\par ");
-        UGH0Below = ReadRealControl(in, "EditUGH0Below");
+        UGH0Below = ReadRealControl(in, ctl::EditUGH0Below);
         ValueLine("    Разность уровней воздухоприёмного устройства и оголовка ЛК:    \\b "
                   "h\\sub 0s\\nosupersub  = ",
                   FormatFixed2(UGH0Below), " м");
-        UGPdsBelow = ReadRealControl(in, "EditUGPdsBelow");
+        UGPdsBelow = ReadRealControl(in, ctl::EditUGPdsBelow);
         ValueLine("    Потери давления в сети воздуховодов от воздухоприёмного устройства до ЛК:   "
                   " \\b P\\sub ds\\nosupersub  = ",
                   FormatFixed2(UGPdsBelow), " Па");
         return true;
     }
 
-    WinPenetVariant = in.comboIndex("cbWinPenetrationVar");
+    WinPenetVariant = in.comboIndex(ctl::cbWinPenetrationVar);
     if (WinPenetVariant < 0 || WinPenetVariant > 3)
         WinPenetVariant = 0;
-    WinPenetration = ReadRealControl(in, "EditWinPenetration");
+    WinPenetration = ReadRealControl(in, ctl::EditWinPenetration);
     if (SWTerm1) {
         Line("\\par\\b Оконные проёмы лестничной клетки\\b0\\par ");
-        WindowArea = ReadRealControl(in, "EditWindowArea");
+        WindowArea = ReadRealControl(in, ctl::EditWindowArea);
         ValueLine("    Площадь проёма на каждом этаже:    \\b F\\sub w\\nosupersub  = ",
                   FormatFixed2(WindowArea), " м\\super 2\\nosupersub ");
         static const char *const kWinLines[4][2] = {
@@ -301,29 +301,29 @@ bool InflowCalc::InputStairDoorsSupply(InflowInputs &in) {
         // guard: a window with no resistance cannot be sized; the leakage would divide by zero
         if (!VarWinPenetration[WinPenetVariant].OpMul && WinPenetration <= 0) {
             Warn("Сопротивление воздухопроницанию оконных проёмов должно быть больше 0.",
-                 "EditWinPenetration");
+                 ctl::EditWinPenetration);
             return false;
         }
     }
 
     Line("\\par\\b Система приточной противодымной вентиляции\\b0\\par ");
-    OGPplus = ReadRealControl(in, "EditOGPplus");
+    OGPplus = ReadRealControl(in, ctl::EditOGPplus);
     if (!(OGPplus >= 20)) {
         OGPplus = 20;
-        in.setText("EditOGPplus", FormatGeneral(OGPplus));
+        in.setText(ctl::EditOGPplus, FormatGeneral(OGPplus));
         Warn("Избыточное давление, принятое к расчёту изменено на 20 Па.\r    P⁺ ≥ 20",
-             "EditOGPplus");
+             ctl::EditOGPplus);
     }
     ValueLine("    Избыточное давление, принятое к расчёту:    \\b P\\super +\\nosupersub  = ",
               FormatFixed2(OGPplus), " Па");
-    OGH0s = ReadRealControl(in, "EditOGH0s");
+    OGH0s = ReadRealControl(in, ctl::EditOGH0s);
     ValueLine("    Разность уровней воздухоприёмного устройства и оголовка ЛК:    \\b "
               "h\\sub 0l\\nosupersub  = ",
               FormatFixed2(OGH0s), " м");
-    APipeSizeA = ReadRealControl(in, "EditOGSizeA");
-    APipeSizeB = ReadRealControl(in, "EditOGSizeB");
-    APipeLen = ReadRealControl(in, "EditOGAPipeLen");
-    APipeIsRect = in.isChecked("rbOGRectAPipe");
+    APipeSizeA = ReadRealControl(in, ctl::EditOGSizeA);
+    APipeSizeB = ReadRealControl(in, ctl::EditOGSizeB);
+    APipeLen = ReadRealControl(in, ctl::EditOGAPipeLen);
+    APipeIsRect = in.isChecked(ctl::rbOGRectAPipe);
     if (APipeIsRect)
         ValueLine("    Воздуховоды прямоугольного сечения:    \\b AxB = ",
                   FormatRoundedInt(APipeSizeA) + "x" + FormatRoundedInt(APipeSizeB), " мм");
@@ -332,10 +332,10 @@ bool InflowCalc::InputStairDoorsSupply(InflowInputs &in) {
                   FormatRoundedInt(APipeSizeA), " мм");
     ValueLine("    Длина воздуховодов:    \\b l\\sub вв\\nosupersub  = ", FormatFixed2(APipeLen),
               " м");
-    APipeEpsilon = ReadRealControl(in, "EditOGAPipeEpsilon");
+    APipeEpsilon = ReadRealControl(in, ctl::EditOGAPipeEpsilon);
     ValueLine("    Абсолютная эквивалентная шероховатость воздуховодов:    \\b \\u0949? = ",
               FormatFixed2(APipeEpsilon), " мм");
-    APipeXi = ReadRealControl(in, "EditOGAPipeXi");
+    APipeXi = ReadRealControl(in, ctl::EditOGAPipeXi);
     ValueLine(
         "    Сумма коэффициентов местных сопротивлений:    \\b \\u0958?\\sub вв\\nosupersub  = ",
         FormatFixed2(APipeXi), "");

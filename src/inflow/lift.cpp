@@ -33,7 +33,7 @@ constexpr std::string_view kKgPerM3 = " кг/м\\super 3\\nosupersub ";
 
 // Digits and a leading minus; beyond 32 bits the value is held at the limit of its sign, which
 // the exit-floor clamps then bring back into the building.
-int SignedSaturated(const InflowInputs &in, std::string_view control) {
+int SignedSaturated(const InflowInputs &in, ControlName control) {
     const std::string text = SanitizeIntegerText(in.text(control));
     int value = 0;
     if (TryTextToInt(text, value))
@@ -52,18 +52,18 @@ std::string Flow3(double x) {
 
 bool InflowCalc::InputLiftTerms(InflowInputs &in) {
     // a digit string beyond 32 bits reads as the largest count, which the limit then refuses
-    int og = ReadIntInput(in, "EditLiftOGFloorQty");
+    int og = ReadIntInput(in, ctl::EditLiftOGFloorQty);
     if (og < 1) {
         OGFloorQty = og;
         Warn("Число надземных этажей должно быть не менее одного:\r    Nнэ ≥ 1",
-             "EditLiftOGFloorQty");
+             ctl::EditLiftOGFloorQty);
         return false;
     }
-    if (!ReadCountInput(*this, in, "EditLiftOGFloorQty", kMaxFloorQty, kFloorQtyLimitMessage, og))
+    if (!ReadCountInput(*this, in, ctl::EditLiftOGFloorQty, kMaxFloorQty, kFloorQtyLimitMessage, og))
         return false;
     // guard: both counts are checked before anything is written or allocated
     int ug = 0;
-    if (!ReadCountInput(*this, in, "EditLiftUGFloorQty", kMaxFloorQty, kFloorQtyLimitMessage, ug))
+    if (!ReadCountInput(*this, in, ctl::EditLiftUGFloorQty, kMaxFloorQty, kFloorQtyLimitMessage, ug))
         return false;
     OGFloorQty = og;
 
@@ -71,11 +71,11 @@ bool InflowCalc::InputLiftTerms(InflowInputs &in) {
     UGFloorQty = ug;
     LiftTerm1Shaft = UGFloorQty == 0 ? 1 : (OGFloorQty < 2 ? 3 : 2);
     // the window keeps these fields in step with its radio buttons
-    LiftTerm2Wind = in.isChecked("rbLiftJoinWall");
-    LiftTerm3Hall1 = in.isChecked("rbLiftHall1");
-    LiftTerm4HallAbove = in.isChecked("rbLiftHallAbove");
-    LiftTerm5HallBelow = in.isChecked("rbLiftHallBelow");
-    LiftMethod = in.isChecked("rbLiftMethodSlot") ? 2 : in.isChecked("rbLiftMethodClosed") ? 3 : 1;
+    LiftTerm2Wind = in.isChecked(ctl::rbLiftJoinWall);
+    LiftTerm3Hall1 = in.isChecked(ctl::rbLiftHall1);
+    LiftTerm4HallAbove = in.isChecked(ctl::rbLiftHallAbove);
+    LiftTerm5HallBelow = in.isChecked(ctl::rbLiftHallBelow);
+    LiftMethod = in.isChecked(ctl::rbLiftMethodSlot) ? 2 : in.isChecked(ctl::rbLiftMethodClosed) ? 3 : 1;
 
     auto term = [this](std::string_view text) {
         std::string line("    ");
@@ -107,41 +107,41 @@ bool InflowCalc::InputLiftTerms(InflowInputs &in) {
     }
 
     Line("\\par\\b Параметры воздуха\\b0\\par ");
-    OutsideAirTemp = ReadRealControl(in, "EditLiftOutsideAirTemp");
+    OutsideAirTemp = ReadRealControl(in, ctl::EditLiftOutsideAirTemp);
     Put(*this, "    Температура наружного воздуха:    \\b t\\sub a\\nosupersub  = ",
         FormatFixed2(OutsideAirTemp), " °C");
-    InsideAirTemp = ReadRealControl(in, "EditLiftInsideAirTemp");
+    InsideAirTemp = ReadRealControl(in, ctl::EditLiftInsideAirTemp);
     Put(*this, "    Температура воздуха во внутренних помещениях:    \\b t\\sub r\\nosupersub  = ",
         FormatFixed2(InsideAirTemp), " °C");
     LiftShaftAirTemp = (OutsideAirTemp + InsideAirTemp) / 2;
     Put(*this, "    Температура воздуха в лифтовой шахте:    \\b t\\sub l\\nosupersub  = ",
         FormatFixed2(LiftShaftAirTemp), " °C");
-    WindSpeed = ReadRealControl(in, "EditLiftWindSpeed");
+    WindSpeed = ReadRealControl(in, ctl::EditLiftWindSpeed);
     Put(*this, "    Скорость ветра:    \\b v\\sub a\\nosupersub  = ", FormatFixed2(WindSpeed),
         " м/с");
     Line("\\par\\b Коэффициенты ветрового напора\\b0\\par ");
-    KoefWW = ReadRealControl(in, "EditLiftKoefWW");
+    KoefWW = ReadRealControl(in, ctl::EditLiftKoefWW);
     Put(*this, "    Наветренная сторона:    \\b K\\sub WW\\nosupersub  = ", FormatFixed2(KoefWW));
-    KoefW0 = ReadRealControl(in, "EditLiftKoefW0");
+    KoefW0 = ReadRealControl(in, ctl::EditLiftKoefW0);
     Put(*this, "    Заветренная сторона:    \\b K\\sub W0\\nosupersub  = ", FormatFixed2(KoefW0));
 
     Line("\\par\\b Характеристики здания\\b0\\par ");
     Put(*this, "    Число надземных этажей:    \\b N\\sub НЭ\\nosupersub  = ", Int(OGFloorQty));
     Put(*this, "    Число подземных этажей:    \\b N\\sub ПЭ\\nosupersub  = ", Int(UGFloorQty));
     if (LiftTerm1Shaft != 3) {
-        SecondFloorLevel = ReadRealControl(in, "EditLiftSecondFloorLevel");
+        SecondFloorLevel = ReadRealControl(in, ctl::EditLiftSecondFloorLevel);
         Put(*this,
             "    Отметка уровня второго этажа (от пола 1-го до пола 2-го):    \\b "
             "h\\sub (2)\\nosupersub  = ",
             FormatFixed2(SecondFloorLevel), kM);
-        OGFloorHeight = ReadRealControl(in, "EditLiftOGFloorHeight");
+        OGFloorHeight = ReadRealControl(in, ctl::EditLiftOGFloorHeight);
         Put(*this,
             "    Высота вышележащих этажей (от пола до пола):    \\b \\u0916?h\\sub "
             "НЭ\\nosupersub  = ",
             FormatFixed2(OGFloorHeight), kM);
     }
     if (LiftTerm1Shaft != 1) {
-        UGFloorHeight = std::fabs(ReadRealControl(in, "EditLiftUGFloorHeight"));
+        UGFloorHeight = std::fabs(ReadRealControl(in, ctl::EditLiftUGFloorHeight));
         Put(*this,
             "    Высота подземных этажей (от пола до пола):    \\b \\u0916?h\\sub "
             "ПЭ\\nosupersub  = ",
@@ -154,14 +154,14 @@ bool InflowCalc::InputLiftShaft(InflowInputs &in) {
     Line("\\par\\b Характеристики лифтовой шахты\\b0\\par ");
 
     const int lowest = UGFloorQty < 1 ? 1 : -UGFloorQty;
-    LiftLevelStart = SignedSaturated(in, "EditLiftLevelStart");
+    LiftLevelStart = SignedSaturated(in, ctl::EditLiftLevelStart);
     if (LiftLevelStart == 0) {
         LiftLevelStart = lowest;
     } else {
         LiftLevelStart = std::max(LiftLevelStart, lowest);
         LiftLevelStart = std::min(LiftLevelStart, OGFloorQty);
     }
-    LiftLevelFinish = SignedSaturated(in, "EditLiftLevelFinish");
+    LiftLevelFinish = SignedSaturated(in, ctl::EditLiftLevelFinish);
     if (LiftLevelFinish == 0) {
         LiftLevelFinish = OGFloorQty;
     } else {
@@ -178,53 +178,53 @@ bool InflowCalc::InputLiftShaft(InflowInputs &in) {
                 Int(LiftLevelStart) + " по " + Int(LiftLevelFinish));
     }
 
-    LiftShaftDoorArea = ReadRealControl(in, "EditLiftShaftDoorArea");
+    LiftShaftDoorArea = ReadRealControl(in, ctl::EditLiftShaftDoorArea);
     Put(*this, "    Площадь дверей лифтовой шахты:    \\b F\\sub dl\\nosupersub  = ",
         FormatFixed2(LiftShaftDoorArea), kM2);
-    LiftHallDoorArea = ReadRealControl(in, "EditLiftHallDoorArea");
+    LiftHallDoorArea = ReadRealControl(in, ctl::EditLiftHallDoorArea);
     Put(*this, "    Площадь дверей лифтовых холлов:    \\b F\\sub dr\\nosupersub  = ",
         FormatFixed2(LiftHallDoorArea), kM2);
-    LiftShaftDoorHeight = ReadRealControl(in, "EditLiftShaftDoorHeight");
+    LiftShaftDoorHeight = ReadRealControl(in, ctl::EditLiftShaftDoorHeight);
     Put(*this, "    Высота дверей лифтовой шахты:    \\b h\\sub dl\\nosupersub  = ",
         FormatFixed2(LiftShaftDoorHeight), kM);
-    LiftCageQty = ReadIntInput(in, "EditLiftCageQty");
+    LiftCageQty = ReadIntInput(in, ctl::EditLiftCageQty);
     Put(*this, "    Количество кабин лифтов в шахте:    \\b n = ", Int(LiftCageQty));
-    LiftHallDoorQty = ReadIntInput(in, "EditLiftHallDoorQty");
+    LiftHallDoorQty = ReadIntInput(in, ctl::EditLiftHallDoorQty);
     Put(*this, "    Количество дверей каждого лифтового холла:    \\b m = ", Int(LiftHallDoorQty));
-    LiftCageArea = ReadRealControl(in, "EditLiftCageArea");
+    LiftCageArea = ReadRealControl(in, ctl::EditLiftCageArea);
     Put(*this,
         "    Площадь поперечного сечения кабины лифта по внешнему контуру ограждений:    "
         "\\b F\\sub lc\\nosupersub  = ",
         FormatFixed2(LiftCageArea), kM2);
-    LiftShaftArea = ReadRealControl(in, "EditLiftShaftArea");
+    LiftShaftArea = ReadRealControl(in, ctl::EditLiftShaftArea);
     Put(*this,
         "    Площадь поперечного сечения шахты лифта по внутреннему контуру ограждений:    "
         "\\b F\\sub ls\\nosupersub  = ",
         FormatFixed2(LiftShaftArea), kM2);
-    LiftShaftDoorSpecResist = ReadRealControl(in, "EditLiftShaftDoorSpecResist");
+    LiftShaftDoorSpecResist = ReadRealControl(in, ctl::EditLiftShaftDoorSpecResist);
     if (!IsZeroReal(LiftShaftDoorSpecResist))
         Put(*this,
             "    Сопротивление воздухопроницанию дверей лифтовой шахты:    \\b S\\sub "
             "dl\\nosupersub  = ",
             FormatFixed2(LiftShaftDoorSpecResist), kM3PerKg);
-    LiftHallDoorSpecResist = ReadRealControl(in, "EditLiftHallDoorSpecResist");
+    LiftHallDoorSpecResist = ReadRealControl(in, ctl::EditLiftHallDoorSpecResist);
     if (!IsZeroReal(LiftHallDoorSpecResist))
         Put(*this,
             "    Сопротивление воздухопроницанию дверей лифтового холла:    \\b S\\sub "
             "dr\\nosupersub  = ",
             FormatFixed2(LiftHallDoorSpecResist), kM3PerKg);
-    LiftHallDoorKoefXid = ReadRealControl(in, "EditLiftHallDoorKoefXid");
+    LiftHallDoorKoefXid = ReadRealControl(in, ctl::EditLiftHallDoorKoefXid);
     Put(*this,
         "    КМС проема дверей выгороженного лифтового холла на основном посадочном этаже:  "
         "  \\b \\u0958?\\sub d\\nosupersub  = ",
         FormatFixed2(LiftHallDoorKoefXid));
-    LiftCageKoefXil = ReadRealControl(in, "EditLiftCageKoefXil");
+    LiftCageKoefXil = ReadRealControl(in, ctl::EditLiftCageKoefXil);
     if (!IsZeroReal(LiftCageKoefXil) && LiftMethod == 1)
         Put(*this,
             "    КМС узла \"кабина-шахта\" при открытых дверях:    \\b \\u0958?\\sub "
             "l\\nosupersub  = ",
             FormatFixed2(LiftCageKoefXil));
-    LiftMuGap = ReadRealControl(in, "EditLiftMuGap");
+    LiftMuGap = ReadRealControl(in, ctl::EditLiftMuGap);
     Put(*this,
         "    Коэффициент расхода зазора между кабиной и шахтой:    \\b \\u0956?\\sub "
         "gap\\nosupersub  = ",
@@ -232,22 +232,22 @@ bool InflowCalc::InputLiftShaft(InflowInputs &in) {
 
     // The gap rows enter the calculation with every method; only the slot method checks them.
     for (int i = 0; i < 3; ++i) {
-        const LiftGapControls &ctl = kLiftGapControls[i];
-        LiftGapRows[i].F = ReadRealControl(in, ctl.area);
-        LiftGapRows[i].Unit = in.comboIndex(ctl.unit) == 1 ? 1 : 0;
-        LiftGapRows[i].Value = ReadRealControl(in, ctl.value);
+        const ctl::LiftGapControls &gap = ctl::kLiftGapControls[i];
+        LiftGapRows[i].F = ReadRealControl(in, gap.area);
+        LiftGapRows[i].Unit = in.comboIndex(gap.unit) == 1 ? 1 : 0;
+        LiftGapRows[i].Value = ReadRealControl(in, gap.value);
     }
     if (LiftMethod == 2) {
         for (int i = 0; i < 3; ++i) {
             const TLiftGapRow &row = LiftGapRows[i];
             if (row.Unit == 0 && (row.Value < 0 || row.Value > 1)) {
                 Warn("Необходимо выполнить условие\r0 ≤ μ ≤ 1",
-                     std::string(kLiftGapControls[i].value));
+                     ctl::kLiftGapControls[i].value);
                 return false;
             }
             if (row.Unit == 1 && row.Value < 1) {
                 Warn("Необходимо выполнить условие\r(ξ+1) ≥ 1",
-                     std::string(kLiftGapControls[i].value));
+                     ctl::kLiftGapControls[i].value);
                 return false;
             }
         }
@@ -257,22 +257,22 @@ bool InflowCalc::InputLiftShaft(InflowInputs &in) {
 
 bool InflowCalc::InputLiftSupply(InflowInputs &in) {
     Line("\\par\\b Система приточной противодымной вентиляции\\b0\\par ");
-    LiftPplus = ReadRealControl(in, "EditLiftPplus");
+    LiftPplus = ReadRealControl(in, ctl::EditLiftPplus);
     if (LiftPplus < 20) {
-        Warn("Избыточное давление должно быть не менее 20 Па:\r    P⁺ ≥ 20", "EditLiftPplus");
+        Warn("Избыточное давление должно быть не менее 20 Па:\r    P⁺ ≥ 20", ctl::EditLiftPplus);
         return false;
     }
     Put(*this, "    Избыточное давление, принятое к расчёту:    \\b P\\super +\\nosupersub  = ",
         FormatFixed2(LiftPplus), kPa);
-    LiftH0s = ReadRealControl(in, "EditLiftH0s");
+    LiftH0s = ReadRealControl(in, ctl::EditLiftH0s);
     Put(*this,
         "    Разность уровней воздухоприёмного устройства и оголовка ЛШ:    \\b h\\sub "
         "0s\\nosupersub  = h\\sub ВПУ\\nosupersub  - h\\sub оголовка\\nosupersub  = ",
         FormatFixed2(LiftH0s), kM);
-    APipeSizeA = ReadRealControl(in, "EditLiftSizeA");
-    APipeSizeB = ReadRealControl(in, "EditLiftSizeB");
-    APipeLen = ReadRealControl(in, "EditLiftAPipeLen");
-    APipeIsRect = in.isChecked("rbLiftRectAPipe");
+    APipeSizeA = ReadRealControl(in, ctl::EditLiftSizeA);
+    APipeSizeB = ReadRealControl(in, ctl::EditLiftSizeB);
+    APipeLen = ReadRealControl(in, ctl::EditLiftAPipeLen);
+    APipeIsRect = in.isChecked(ctl::rbLiftRectAPipe);
     if (APipeIsRect)
         Put(*this, "    Воздуховоды прямоугольного сечения:    \\b AxB = ",
             FormatRoundedInt(APipeSizeA) + "x" + FormatRoundedInt(APipeSizeB), " мм");
@@ -282,10 +282,10 @@ bool InflowCalc::InputLiftSupply(InflowInputs &in) {
             " мм");
     Put(*this, "    Длина воздуховодов:    \\b l\\sub вв\\nosupersub  = ", FormatFixed2(APipeLen),
         kM);
-    APipeEpsilon = ReadRealControl(in, "EditLiftAPipeEpsilon");
+    APipeEpsilon = ReadRealControl(in, ctl::EditLiftAPipeEpsilon);
     Put(*this, "    Абсолютная эквивалентная шероховатость воздуховодов:    \\b \\u0949? = ",
         FormatFixed2(APipeEpsilon), " мм");
-    APipeXi = ReadRealControl(in, "EditLiftAPipeXi");
+    APipeXi = ReadRealControl(in, ctl::EditLiftAPipeXi);
     Put(*this,
         "    Сумма коэффициентов местных сопротивлений:    \\b \\u0958?\\sub вв\\nosupersub "
         " = ",
@@ -400,7 +400,7 @@ void InflowCalc::RunCalcLift() {
         gapSum += std::fabs(row.F) * mu;
     }
     if (method == 2 && LiftGapRows[0].F == 0)
-        Warn("Не задана площадь щели в открытом проёме ЛШ.", "EditLiftFmu1");
+        Warn("Не задана площадь щели в открытом проёме ЛШ.", ctl::EditLiftFmu1);
     const double sigma = LiftCageQty * gapSum;
     if (method == 2)
         Put(*this,

@@ -70,7 +70,7 @@ double TmbrAirViscosity(double t) {
 
 bool InflowCalc::InputTmbrTerms(InflowInputs &in) {
     Line("\\par\\b Условия:\\b0\\par ");
-    TmbrVariant = in.isChecked("rbTmbrVar2") ? 2 : in.isChecked("rbTmbrVar3") ? 3 : 1;
+    TmbrVariant = in.isChecked(ctl::rbTmbrVar2) ? 2 : in.isChecked(ctl::rbTmbrVar3) ? 3 : 1;
     // the window sets the calculation's condition from the same buttons
     TmbrTerms = TmbrVariant;
     static constexpr std::string_view kTexts[] = {"Открытая дверь, приток без подогрева",
@@ -82,51 +82,51 @@ bool InflowCalc::InputTmbrTerms(InflowInputs &in) {
 
 bool InflowCalc::InputTmbrAir(InflowInputs &in) {
     Line("\\par\\b Параметры воздуха\\b0\\par ");
-    OutsideAirTemp = ReadRealControl(in, "EditTmbrOutsideAirTemp");
+    OutsideAirTemp = ReadRealControl(in, ctl::EditTmbrOutsideAirTemp);
     Put(*this, "    Температура наружного воздуха:    \\b t\\sub a\\nosupersub  = ",
         FormatFixed2(OutsideAirTemp), " °C");
-    InsideAirTemp = ReadRealControl(in, "EditTmbrInsideAirTemp");
+    InsideAirTemp = ReadRealControl(in, ctl::EditTmbrInsideAirTemp);
     Put(*this, "    Температура воздуха во внутренних помещениях:    \\b t\\sub r\\nosupersub  = ",
         FormatFixed2(InsideAirTemp), " °C");
-    TmbrHeatAirTemp = ReadRealControl(in, "EditTmbrHeatAirTemp");
+    TmbrHeatAirTemp = ReadRealControl(in, ctl::EditTmbrHeatAirTemp);
     Put(*this, "    Температура тёплого притока:    \\b t\\sub sf\\nosupersub  = ",
         FormatFixed2(TmbrHeatAirTemp), " °C");
-    TmbrShaftDoorArea = std::max(0.0, ReadRealControl(in, "EditTmbrShaftDoorArea"));
+    TmbrShaftDoorArea = std::max(0.0, ReadRealControl(in, ctl::EditTmbrShaftDoorArea));
     LiftShaftAirTemp = (OutsideAirTemp + InsideAirTemp) / 2;
     if (TmbrShaftDoorArea > 0)
         Put(*this, "    Температура воздуха в лифтовой шахте:    \\b t\\sub sl\\nosupersub  = ",
             FormatFixed2(LiftShaftAirTemp), " °C");
-    WindSpeed = ReadRealControl(in, "EditTmbrWindSpeed");
+    WindSpeed = ReadRealControl(in, ctl::EditTmbrWindSpeed);
     Put(*this, "    Скорость ветра:    \\b v\\sub a\\nosupersub  = ", FormatFixed2(WindSpeed),
         kMPerS);
     Line("\\par\\b Коэффициенты ветрового напора\\b0\\par ");
-    KoefWW = ReadRealControl(in, "EditTmbrKoefWW");
+    KoefWW = ReadRealControl(in, ctl::EditTmbrKoefWW);
     Put(*this, "    Наветренная сторона:    \\b K\\sub WW\\nosupersub  = ", FormatFixed2(KoefWW));
-    KoefW0 = ReadRealControl(in, "EditTmbrKoefW0");
+    KoefW0 = ReadRealControl(in, ctl::EditTmbrKoefW0);
     Put(*this, "    Заветренная сторона:    \\b K\\sub W0\\nosupersub  = ", FormatFixed2(KoefW0));
 
     Line("\\par\\b Характеристики здания\\b0\\par ");
     int og = 0;
-    if (!ReadCountInput(*this, in, "EditTmbrOGFloorQty", kMaxFloorQty, kFloorQtyLimitMessage, og))
+    if (!ReadCountInput(*this, in, ctl::EditTmbrOGFloorQty, kMaxFloorQty, kFloorQtyLimitMessage, og))
         return false;
     OGFloorQty = og;
     Put(*this, "    Число надземных этажей:    \\b N\\sub НЭ\\nosupersub  = ", Int(OGFloorQty));
     int ug = 0;
-    if (!ReadCountInput(*this, in, "EditTmbrUGFloorQty", kMaxFloorQty, kFloorQtyLimitMessage, ug))
+    if (!ReadCountInput(*this, in, ctl::EditTmbrUGFloorQty, kMaxFloorQty, kFloorQtyLimitMessage, ug))
         return false;
     UGFloorQty = ug;
     Put(*this, "    Число подземных этажей:    \\b N\\sub ПЭ\\nosupersub  = ", Int(UGFloorQty));
-    SecondFloorLevel = ReadRealControl(in, "EditTmbrSecondFloorLevel");
+    SecondFloorLevel = ReadRealControl(in, ctl::EditTmbrSecondFloorLevel);
     Put(*this,
         "    Отметка уровня второго этажа (от пола 1-го до пола 2-го):    \\b h\\sub "
         "(2)\\nosupersub  = ",
         FormatFixed2(SecondFloorLevel), kM);
-    OGFloorHeight = ReadRealControl(in, "EditTmbrOGFloorHeight");
+    OGFloorHeight = ReadRealControl(in, ctl::EditTmbrOGFloorHeight);
     Put(*this,
         "    Высота вышележащих этажей (от пола до пола):    \\b \\u0916?h\\sub НЭ\\nosupersub "
         " = ",
         FormatFixed2(OGFloorHeight), kM);
-    UGFloorHeight = std::fabs(ReadRealControl(in, "EditTmbrUGFloorHeight"));
+    UGFloorHeight = std::fabs(ReadRealControl(in, ctl::EditTmbrUGFloorHeight));
     Put(*this,
         "    Высота подземных этажей (от пола до пола):    \\b \\u0916?h\\sub ПЭ\\nosupersub  "
         "= ",
@@ -136,60 +136,60 @@ bool InflowCalc::InputTmbrAir(InflowInputs &in) {
 
 bool InflowCalc::InputTmbrRoomSupply(InflowInputs &in) {
     Line("\\par\\b Защищаемое помещение\\b0\\par ");
-    TmbrDoorQty = ReadIntInput(in, "EditTmbrDoorQty");
+    TmbrDoorQty = ReadIntInput(in, ctl::EditTmbrDoorQty);
     Put(*this, "    Количество дверей (без дверей смежных ЛШ):    \\b n\\sub d\\nosupersub  = ",
         Int(TmbrDoorQty));
-    TmbrDoorArea = ReadRealControl(in, "EditTmbrDoorArea");
+    TmbrDoorArea = ReadRealControl(in, ctl::EditTmbrDoorArea);
     Put(*this,
         "    Площадь каждой двери:    \\b F\\sub d\\nosupersub  = ", FormatFixed2(TmbrDoorArea),
         kM2);
-    TmbrDoorHeight = ReadRealControl(in, "EditTmbrDoorHeight");
+    TmbrDoorHeight = ReadRealControl(in, ctl::EditTmbrDoorHeight);
     Put(*this,
         "    Высота каждой двери:    \\b h\\sub d\\nosupersub  = ", FormatFixed2(TmbrDoorHeight),
         kM);
     // reported for the record; the open door's flow is sized by the air velocity instead
-    TmbrDoorMu = ReadRealControl(in, "EditTmbrDoorMu");
+    TmbrDoorMu = ReadRealControl(in, ctl::EditTmbrDoorMu);
     Put(*this,
         "    Коэффициент расхода открытой двери:    \\b \\u0956? = ", FormatFixed2(TmbrDoorMu));
-    TmbrDoorAirSpeed = ReadRealControl(in, "EditTmbrDoorAirSpeed");
+    TmbrDoorAirSpeed = ReadRealControl(in, ctl::EditTmbrDoorAirSpeed);
     Put(*this, "    Скорость воздуха в открытом проёме двери:    \\b v\\sub d\\nosupersub  = ",
         FormatFixed2(TmbrDoorAirSpeed), kMPerS);
-    TmbrDoorSpecResist = ReadRealControl(in, "EditTmbrDoorSpecResist");
+    TmbrDoorSpecResist = ReadRealControl(in, ctl::EditTmbrDoorSpecResist);
     if (!IsZeroReal(TmbrDoorSpecResist))
         Put(*this,
             "    Характеристика удельного сопротивления воздухопроницанию дверей:    \\b "
             "S\\sub dr\\nosupersub  = ",
             FormatFixed2(TmbrDoorSpecResist), kM3PerKg);
-    TmbrPplus = ReadRealControl(in, "EditTmbrPplus");
+    TmbrPplus = ReadRealControl(in, ctl::EditTmbrPplus);
     if (!(TmbrPplus >= 20)) {
         TmbrPplus = 20;
-        in.setText("EditTmbrPplus", FormatGeneral(TmbrPplus));
-        Warn("Избыточное давление изменено на 20 Па.\r    P⁺ ≥ 20", "EditTmbrPplus");
+        in.setText(ctl::EditTmbrPplus, FormatGeneral(TmbrPplus));
+        Warn("Избыточное давление изменено на 20 Па.\r    P⁺ ≥ 20", ctl::EditTmbrPplus);
     }
     Put(*this,
         "    Избыточное давление:    \\b P\\super +\\nosupersub  = ", FormatFixed2(TmbrPplus), kPa);
 
     Line("\\par\\b Приточное устройство с клапаном\\b0\\par ");
-    TmbrValveArea = ReadRealControl(in, "EditTmbrValveArea");
+    TmbrValveArea = ReadRealControl(in, ctl::EditTmbrValveArea);
     Put(*this,
         "    Номинальное сечение:    \\b F\\sub кл\\nosupersub  = ", FormatFixed2(TmbrValveArea),
         kM2);
-    TmbrValveXi = ReadRealControl(in, "EditTmbrValveXi");
+    TmbrValveXi = ReadRealControl(in, ctl::EditTmbrValveXi);
     Put(*this,
         "    КМС открытого клапана с приточным устройством:    \\b \\u0958?\\sub "
         "кл\\nosupersub  = ",
         FormatFixed2(TmbrValveXi));
-    TmbrValveSpecResist = ReadRealControl(in, "EditTmbrValveSpecResist");
+    TmbrValveSpecResist = ReadRealControl(in, ctl::EditTmbrValveSpecResist);
     Put(*this,
         "    Характеристика удельного сопротивления газопроницанию закрытого клапана:    "
         "\\b S\\sub кл\\nosupersub  = ",
         FormatFixed2(TmbrValveSpecResist), kM3PerKg);
-    TmbrValve1H = ReadRealControl(in, "EditTmbrValve1H");
+    TmbrValve1H = ReadRealControl(in, ctl::EditTmbrValve1H);
     Put(*this, "    Высота клапана 1-го этажа:    \\b h\\sub кл(1)\\nosupersub  = ",
         FormatFixed2(TmbrValve1H), kM);
 
-    TmbrShaftDoorArea = std::max(0.0, ReadRealControl(in, "EditTmbrShaftDoorArea"));
-    TmbrShaftDoorSpecResist = std::max(0.0, ReadRealControl(in, "EditTmbrShaftDoorSpecResist"));
+    TmbrShaftDoorArea = std::max(0.0, ReadRealControl(in, ctl::EditTmbrShaftDoorArea));
+    TmbrShaftDoorSpecResist = std::max(0.0, ReadRealControl(in, ctl::EditTmbrShaftDoorSpecResist));
     if (TmbrShaftDoorArea > 0) {
         Line("\\par\\b Смежная ЛШ\\b0\\par ");
         Put(*this,
@@ -203,38 +203,38 @@ bool InflowCalc::InputTmbrRoomSupply(InflowInputs &in) {
     }
 
     Line("\\par\\b Вертикальный приточный канал\\b0\\par ");
-    VPipeSizeA = ReadRealControl(in, "EditTmbrSizeA");
-    VPipeSizeB = ReadRealControl(in, "EditTmbrSizeB");
-    VPipeIsRect = in.isChecked("rbTmbrRectVPipe");
+    VPipeSizeA = ReadRealControl(in, ctl::EditTmbrSizeA);
+    VPipeSizeB = ReadRealControl(in, ctl::EditTmbrSizeB);
+    VPipeIsRect = in.isChecked(ctl::rbTmbrRectVPipe);
     if (VPipeIsRect)
         Put(*this, "    Прямоугольного сечения:    \\b AxB = ",
             FormatRoundedInt(VPipeSizeA) + "x" + FormatRoundedInt(VPipeSizeB), " мм");
     else
         Put(*this, "    Круглого сечения:    \\b диаметр = ", FormatRoundedInt(VPipeSizeA), " мм");
-    VPipeEpsilon = ReadRealControl(in, "EditTmbrVPipeEpsilon");
+    VPipeEpsilon = ReadRealControl(in, ctl::EditTmbrVPipeEpsilon);
     Put(*this, "    Абсолютная эквивалентная шероховатость:    \\b \\u0949? = ",
         FormatFixed2(VPipeEpsilon), " мм");
-    VPipeProof = ReadRealControl(in, "EditTmbrVPipeProof");
+    VPipeProof = ReadRealControl(in, ctl::EditTmbrVPipeProof);
     Put(*this, "    Герметичность:    \\b a = ", FormatFixed4(VPipeProof));
-    VPipeHTop = ReadRealControl(in, "EditTmbrVPipeHTop");
+    VPipeHTop = ReadRealControl(in, ctl::EditTmbrVPipeHTop);
     Put(*this, "    Высота верхнего участка:    \\b \\u0916?h\\sub клапан-оголовок\\nosupersub  = ",
         FormatFixed2(VPipeHTop), kM);
 
     Line("\\par\\b Участок приточной сети от воздухозаборного устройства до оголовка "
          "вертикального канала\\b0\\par ");
-    TmbrH0 = ReadRealControl(in, "EditTmbrH0");
+    TmbrH0 = ReadRealControl(in, ctl::EditTmbrH0);
     Put(*this,
         "    Разность уровней воздухоприёмного устройства и оголовка канала:    \\b h\\sub "
         "ВПУ\\nosupersub  - h\\sub 0s\\nosupersub  = ",
         FormatFixed2(TmbrH0), kM);
-    APipeLen = ReadRealControl(in, "EditTmbrAPipeLen");
+    APipeLen = ReadRealControl(in, ctl::EditTmbrAPipeLen);
     Put(*this, "    Длина воздуховодов:    \\b l\\sub вв\\nosupersub  = ", FormatFixed2(APipeLen),
         kM);
-    APipeSizeA = ReadRealControl(in, "EditTmbrAPipeDiam");
+    APipeSizeA = ReadRealControl(in, ctl::EditTmbrAPipeDiam);
     Put(*this,
         "    Диаметр воздуховодов:    \\b D\\sub вв\\nosupersub  = ", FormatRoundedInt(APipeSizeA),
         " мм");
-    APipeXi = ReadRealControl(in, "EditTmbrAPipeXi");
+    APipeXi = ReadRealControl(in, ctl::EditTmbrAPipeXi);
     Put(*this,
         "    Сумма КМС на участке:    \\b \\u0958?\\sub вв\\nosupersub  = ", FormatFixed2(APipeXi));
     return true;

@@ -17,20 +17,16 @@ using namespace orvane::cli;
 namespace {
 
 TEST(CliOutput, MessagesKeepTheirOrderAndKind) {
-    RecordingNotifier n;
-    n.warning("Температура\rвне диапазона", "EditAirTemp");
-    n.confirm("Продолжить?");
-    n.error("Высота должна быть больше 0", "EditRoomHeight");
-    EXPECT_EQ(MessagesJson(n), nlohmann::json::parse(R"([
+    const std::vector<RunMessage> messages = {
+        {"warning", "Температура\rвне диапазона"}, {"error", "Высота должна быть больше 0"}};
+    EXPECT_EQ(MessagesJson(messages), nlohmann::json::parse(R"([
         {"kind": "warning", "text": "Температура\rвне диапазона"},
-        {"kind": "confirm", "text": "Продолжить?"},
         {"kind": "error", "text": "Высота должна быть больше 0"}])"));
     std::ostringstream err;
-    PrintMessages(n, err);
+    PrintMessages(messages, err);
     EXPECT_EQ(err.str(), "Предупреждение: Температура\nвне диапазона\n"
-                         "Вопрос: Продолжить? — Да\n"
                          "Ошибка: Высота должна быть больше 0\n");
-    EXPECT_EQ(MessagesJson(RecordingNotifier()), nlohmann::json::array());
+    EXPECT_EQ(MessagesJson({}), nlohmann::json::array());
 }
 
 TEST(CliOutput, DutyPointIsWholeNumbersWithHalvesToEven) {

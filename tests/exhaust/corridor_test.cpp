@@ -13,7 +13,7 @@ namespace {
 class CorridorTest : public ::testing::Test {
 protected:
     void SetUp() override { SetDecimalSeparator(','); }
-    ExhaustInputs in = DefaultsFor("rbCalcCorridor");
+    ExhaustInputs in = DefaultsFor(ctl::rbCalcCorridor);
     RecordingNotifier notifier;
     ExhaustCalc calc{&notifier};
 };
@@ -55,9 +55,9 @@ TEST_F(CorridorTest, DefaultReportMatchesReviewedFixture) {
 }
 
 TEST_F(CorridorTest, RoomOfExactly1000CubicMetresDividesByFloorArea) {
-    in.setText("EditRoomLength", "10");
-    in.setText("EditRoomWidth", "10");
-    in.setText("EditRoomHeight", "10");
+    in.setText(ctl::EditRoomLength, "10");
+    in.setText(ctl::EditRoomWidth, "10");
+    in.setText(ctl::EditRoomHeight, "10");
     ASSERT_EQ(RunWithoutNetwork(calc, in), RunOutcome::ok);
     EXPECT_NEAR(calc.DoorRate, 2.1 * std::sqrt(2.1) / 100, 1e-12);
     EXPECT_NE(DecodeRtf(calc.Report.RTBody).find("Проемность помещения (объем \\u8805? 1000 м"),
@@ -65,7 +65,7 @@ TEST_F(CorridorTest, RoomOfExactly1000CubicMetresDividesByFloorArea) {
 }
 
 TEST_F(CorridorTest, ZeroCorridorLengthKeepsRoomTemperature) {
-    in.setText("EditCorridorLength", "0");
+    in.setText(ctl::EditCorridorLength, "0");
     ASSERT_EQ(RunWithoutNetwork(calc, in), RunOutcome::ok);
     EXPECT_DOUBLE_EQ(calc.MeanSmokeTemp, 293);
     EXPECT_DOUBLE_EQ(calc.MeanGasDensity, 353.0 / 293);
@@ -90,8 +90,8 @@ TEST_F(CorridorTest, LightLoadIsLoadControlled) {
 
 // No smoke layer and no corridor area: the layer temperature tends to the room's.
 TEST_F(CorridorTest, ZeroLayerAndAreaTakeTheLimitInsteadOfDividingByZero) {
-    in.setText("EditCorridorArea", "0");
-    in.setText("EditCorridorHeight", "2,5");
+    in.setText(ctl::EditCorridorArea, "0");
+    in.setText(ctl::EditCorridorHeight, "2,5");
     ASSERT_EQ(RunWithoutNetwork(calc, in), RunOutcome::ok);
     EXPECT_DOUBLE_EQ(calc.MeanSmokeTemp, 293);
 }

@@ -14,33 +14,33 @@ namespace {
 
 std::string Bytes(const ExhaustInputs &in, const char *date = "10.12.2026 9:00:00") {
     std::string bytes;
-    const ProjectResult r = ExhaustProjectBytes(in, date, bytes);
+    const ProjectResult r = ProjectBytes(in, date, bytes);
     EXPECT_TRUE(r.ok) << r.error;
     return bytes;
 }
 
 ExhaustInputs Read(const std::string &bytes) {
     ExhaustInputs in = ExhaustInputs::Defaults();
-    const ProjectResult r = ReadExhaustProjectBytes(bytes, in, "x.smkprj");
+    const ProjectResult r = ReadProjectBytes(bytes, in, "x.smkprj");
     EXPECT_TRUE(r.ok) << r.error;
     return in;
 }
 
 // A project touching every kind of field: area form, names, materials, several segments.
-ExhaustInputs Busy(const char *variant) {
+ExhaustInputs Busy(ControlName variant) {
     ExhaustInputs in = DefaultsFor(variant);
-    in.setText("EditProjectName", "Торговый центр \"Север\"");
-    in.setText("EditSystemName", "ДУ-2");
-    in.RoomSizeVariantIndex = 1;
-    in.setText("EditFloorAreaSH", "412,5");
-    in.setText("EditRoomWidthSH", "15");
-    in.setText("EditRoomHeightSH", "6");
+    in.setText(ctl::EditProjectName, "Торговый центр \"Север\"");
+    in.setText(ctl::EditSystemName, "ДУ-2");
+    in.setComboIndex(ctl::cbRoomSizeVariant, 1);
+    in.setText(ctl::EditFloorAreaSH, "412,5");
+    in.setText(ctl::EditRoomWidthSH, "15");
+    in.setText(ctl::EditRoomHeightSH, "6");
     in.DoorGrid[3] = {"1,5", "2,4"};
-    in.setText("EditFireArea", "12");
-    in.setText("EditQr", "15");
-    in.setText("EditParkMaxSmkPerim", "70");
-    in.check("rbOutTownBuilding");
-    in.check("rbEndRoofFan");
+    in.setText(ctl::EditFireArea, "12");
+    in.setText(ctl::EditQr, "15");
+    in.setText(ctl::EditParkMaxSmkPerim, "70");
+    in.check(ctl::rbOutTownBuilding);
+    in.check(ctl::rbEndRoofFan);
     Ychastok_record middle = in.Ychastki[0];
     middle.StoreyName = "Этаж 2";
     middle.Lsh = 3.6;
@@ -74,11 +74,11 @@ TEST_P(ProjectRoundTripTest, SaveLoadSaveIsByteIdenticalButTheDate) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Variants, ProjectRoundTripTest,
-                         ::testing::Values("rbCalcCorridor", "rbCalcRoom", "rbCalcGallery",
-                                           "rbCalcParking"));
+                         ::testing::Values(ctl::rbCalcCorridor, ctl::rbCalcRoom, ctl::rbCalcGallery,
+                                           ctl::rbCalcParking));
 
 TEST_F(ExhaustProjectTest, WrittenLayoutHeaderSectionsAndLineEnds) {
-    const std::string bytes = Bytes(DefaultsFor("rbCalcParking"));
+    const std::string bytes = Bytes(DefaultsFor(ctl::rbCalcParking));
     const std::string head = "\r\n# Revirid Smoke Removal Project\r\n# Created by Orvane, v.5.1 "
                              "/ 2024.02 (Tamso, Nolt) on 10.12.2026 9:00:00\r\n\r\n[Project]\r\n"
                              "Name=\r\nSystem=\r\n[Room]";
@@ -101,56 +101,56 @@ TEST_F(ExhaustProjectTest, WrittenLayoutHeaderSectionsAndLineEnds) {
 }
 
 TEST_F(ExhaustProjectTest, CorridorWritesItsOwnSmokeFreeHeight) {
-    ExhaustInputs in = DefaultsFor("rbCalcCorridor");
-    in.setText("EditCrdrNoSmokeHeight", "2,2");
-    in.setText("EditNoSmokeHeight", "1");
+    ExhaustInputs in = DefaultsFor(ctl::rbCalcCorridor);
+    in.setText(ctl::EditCrdrNoSmokeHeight, "2,2");
+    in.setText(ctl::EditNoSmokeHeight, "1");
     EXPECT_NE(Bytes(in).find("NoSmkH=2,2\r\n"), std::string::npos);
-    in.check("rbCalcRoom");
+    in.check(ctl::rbCalcRoom);
     EXPECT_NE(Bytes(in).find("NoSmkH=1\r\n"), std::string::npos);
 }
 
 TEST_F(ExhaustProjectTest, CommaFileLoadsWithPointAndBack) {
-    const std::string comma = Bytes(Busy("rbCalcRoom"));
+    const std::string comma = Bytes(Busy(ctl::rbCalcRoom));
     SetDecimalSeparator('.');
     const ExhaustInputs fromComma = Read(comma);
-    EXPECT_EQ(fromComma.text("EditFloorAreaSH"), "412.5");
-    EXPECT_EQ(fromComma.text("EditBurningFullness"), "0.8");
+    EXPECT_EQ(fromComma.text(ctl::EditFloorAreaSH), "412.5");
+    EXPECT_EQ(fromComma.text(ctl::EditBurningFullness), "0.8");
     EXPECT_EQ(fromComma.DoorGrid[3][1], "2.4");
     EXPECT_DOUBLE_EQ(fromComma.Ychastki[1].Lsh, 3.6);
     const std::string point = Bytes(fromComma);
     EXPECT_NE(point.find("FloorA=412.5\r\n"), std::string::npos);
     SetDecimalSeparator(',');
     const ExhaustInputs fromPoint = Read(point);
-    EXPECT_EQ(fromPoint.text("EditFloorAreaSH"), "412,5");
+    EXPECT_EQ(fromPoint.text(ctl::EditFloorAreaSH), "412,5");
     EXPECT_EQ(Bytes(fromPoint), comma);
 }
 
 TEST_F(ExhaustProjectTest, HandMadeWindowsFileLoadsWithNamesIntact) {
     ExhaustInputs in = ExhaustInputs::Defaults();
     const ProjectResult r =
-        LoadExhaustProject(TEST_DATA_DIR "/exhaust/data/hand_made_1251.smkprj", in);
+        LoadProject(TEST_DATA_DIR "/exhaust/data/hand_made_1251.smkprj", in);
     ASSERT_TRUE(r.ok) << r.error;
-    EXPECT_EQ(in.text("EditProjectName"), "Жилой дом №3, корпус «Б»");
-    EXPECT_EQ(in.text("EditSystemName"), "ДУ-1");
-    EXPECT_TRUE(in.isChecked("rbCalcParking"));
-    EXPECT_TRUE(in.isChecked("rbLivingBuilding"));
-    EXPECT_TRUE(in.isChecked("rbOutTownBuilding"));
-    EXPECT_EQ(in.RoomSizeVariantIndex, 1);
-    EXPECT_EQ(in.text("EditFloorAreaSH"), "48");
-    EXPECT_EQ(in.text("EditRoomHeightSH"), "3,3");
-    EXPECT_EQ(in.text("EditFireHeatPower"), "4500,5");
+    EXPECT_EQ(in.text(ctl::EditProjectName), "Жилой дом №3, корпус «Б»");
+    EXPECT_EQ(in.text(ctl::EditSystemName), "ДУ-1");
+    EXPECT_TRUE(in.isChecked(ctl::rbCalcParking));
+    EXPECT_TRUE(in.isChecked(ctl::rbLivingBuilding));
+    EXPECT_TRUE(in.isChecked(ctl::rbOutTownBuilding));
+    EXPECT_TRUE(in.areaForm());
+    EXPECT_EQ(in.text(ctl::EditFloorAreaSH), "48");
+    EXPECT_EQ(in.text(ctl::EditRoomHeightSH), "3,3");
+    EXPECT_EQ(in.text(ctl::EditFireHeatPower), "4500,5");
     EXPECT_EQ(in.FireLoad.Name, "Легковой автомобиль");
     EXPECT_DOUBLE_EQ(in.FireLoad.BurnEnergy, 31.7);
     EXPECT_EQ(in.FireLoadDensity.Name, "Автостоянка");
-    EXPECT_EQ(in.text("EditFirstFloorLevel"), "-3,3");
-    EXPECT_TRUE(in.isChecked("rbEndRoofFan"));
-    EXPECT_EQ(in.text("EditExhaustGasSpeed"), "0");
+    EXPECT_EQ(in.text(ctl::EditFirstFloorLevel), "-3,3");
+    EXPECT_TRUE(in.isChecked(ctl::rbEndRoofFan));
+    EXPECT_EQ(in.text(ctl::EditExhaustGasSpeed), "0");
     // keys this file predates: q_r and the car park's own smoke layer fields
-    EXPECT_EQ(in.text("EditQr"), "10");
-    EXPECT_EQ(in.text("EditParkMaxSmkPerim"), "28"); // 4 x 3 rectangle of 48 m2
-    EXPECT_EQ(in.text("EditSmokeEquArea"), "48");
-    EXPECT_EQ(in.text("EditParkHRadiation"), "0,6");
-    EXPECT_EQ(in.text("EditRoomMaxSmkPerim"), "");
+    EXPECT_EQ(in.text(ctl::EditQr), "10");
+    EXPECT_EQ(in.text(ctl::EditParkMaxSmkPerim), "28"); // 4 x 3 rectangle of 48 m2
+    EXPECT_EQ(in.text(ctl::EditSmokeEquArea), "48");
+    EXPECT_EQ(in.text(ctl::EditParkHRadiation), "0,6");
+    EXPECT_EQ(in.text(ctl::EditRoomMaxSmkPerim), "");
     ASSERT_EQ(in.Ychastki.size(), 3u);
     const TValves catalog;
     const TSmokeValve valve = catalog.Valves(catalog.GetValveNum(1000, 800));
@@ -177,11 +177,11 @@ TEST_F(ExhaustProjectTest, OldFileWithUserPerimeterGivesItToTheCarPark) {
     const std::string file =
         "[Room]\r\nVariant=5\r\n[FPlace]\r\nMaxSmkPerimeter=33\r\nHeatK=0,5\r\n";
     const ExhaustInputs in = Read(file);
-    EXPECT_EQ(in.text("EditParkMaxSmkPerim"), "33");
-    EXPECT_EQ(in.text("EditRoomMaxSmkPerim"), "33");
-    EXPECT_EQ(in.text("EditSmokeEquArea"), "20");
-    EXPECT_EQ(in.text("EditParkHRadiation"), "0,5");
-    EXPECT_EQ(in.text("EditWindSpeed"), "4,9");
+    EXPECT_EQ(in.text(ctl::EditParkMaxSmkPerim), "33");
+    EXPECT_EQ(in.text(ctl::EditRoomMaxSmkPerim), "33");
+    EXPECT_EQ(in.text(ctl::EditSmokeEquArea), "20");
+    EXPECT_EQ(in.text(ctl::EditParkHRadiation), "0,5");
+    EXPECT_EQ(in.text(ctl::EditWindSpeed), "4,9");
     EXPECT_TRUE(in.Ychastki.empty());
 }
 
@@ -196,20 +196,20 @@ TEST_F(ExhaustProjectTest, SegmentsStopAtTheFirstMissingSection) {
 }
 
 TEST_F(ExhaustProjectTest, UnreadableOrForeignFilesKeepTheInputs) {
-    ExhaustInputs in = Busy("rbCalcRoom");
+    ExhaustInputs in = Busy(ctl::rbCalcRoom);
     const ExhaustInputs before = in;
     const std::string missing = "/nonexistent/проект.smkprj";
-    ProjectResult r = LoadExhaustProject(missing, in);
+    ProjectResult r = LoadProject(missing, in);
     EXPECT_FALSE(r.ok);
     EXPECT_EQ(r.error, "Файл не является проектом расчета дымоудаления или не может быть "
                        "прочитан:\r" +
                            missing);
-    r = ReadExhaustProjectBytes("[Path]\r\nPathSave=C:\\\r\n", in, "Orvane.ini");
+    r = ReadProjectBytes("[Path]\r\nPathSave=C:\\\r\n", in, "Orvane.ini");
     EXPECT_FALSE(r.ok);
     EXPECT_EQ(r.error.substr(r.error.size() - 10), "Orvane.ini");
-    r = ReadExhaustProjectBytes(std::string("\x89PNG\r\n\x1a\n\0\0", 10), in, "a.smkprj");
+    r = ReadProjectBytes(std::string("\x89PNG\r\n\x1a\n\0\0", 10), in, "a.smkprj");
     EXPECT_FALSE(r.ok);
-    EXPECT_EQ(in.edits, before.edits);
+    EXPECT_EQ(in.edits(), before.edits());
     EXPECT_EQ(in.Ychastki, before.Ychastki);
 }
 
@@ -218,7 +218,7 @@ TEST_F(ExhaustProjectTest, MoreSegmentsThanABuildingHasAreRefused) {
     for (int k = 0; k <= kMaxSegments; ++k)
         file += "[Shaft" + std::to_string(k) + "]\r\n";
     ExhaustInputs in = ExhaustInputs::Defaults();
-    const ProjectResult r = ReadExhaustProjectBytes(file, in);
+    const ProjectResult r = ReadProjectBytes(file, in);
     EXPECT_FALSE(r.ok);
     EXPECT_EQ(r.error, "Число участков сети не может превышать 500.");
     EXPECT_EQ(in.Ychastki.size(), 2u);
@@ -227,10 +227,10 @@ TEST_F(ExhaustProjectTest, MoreSegmentsThanABuildingHasAreRefused) {
 }
 
 TEST_F(ExhaustProjectTest, NamesWindows1251CannotHoldStopTheSave) {
-    ExhaustInputs in = DefaultsFor("rbCalcCorridor");
+    ExhaustInputs in = DefaultsFor(ctl::rbCalcCorridor);
     in.Ychastki[1].StoreyName = "Этаж 中";
     std::string bytes;
-    ProjectResult r = ExhaustProjectBytes(in, "d", bytes);
+    ProjectResult r = ProjectBytes(in, "d", bytes);
     EXPECT_FALSE(r.ok);
     EXPECT_NE(r.error.find("Название участка 2"), std::string::npos);
     EXPECT_NE(r.error.find("中"), std::string::npos);
@@ -239,8 +239,8 @@ TEST_F(ExhaustProjectTest, NamesWindows1251CannotHoldStopTheSave) {
     const std::string path = ::testing::TempDir() + "exhaust_name.smkprj";
     ASSERT_TRUE(WriteFileAtomic(path, "old").ok);
     in.Ychastki[1].StoreyName.clear();
-    in.setText("EditSystemName", "系统");
-    r = SaveExhaustProject(path, in);
+    in.setText(ctl::EditSystemName, "系统");
+    r = SaveProject(path, in);
     EXPECT_FALSE(r.ok);
     EXPECT_NE(r.error.find("«Наименование вентиляционной системы»"), std::string::npos);
     std::string kept;
@@ -254,10 +254,10 @@ TEST_F(ExhaustProjectTest, TinyAndHugeValuesLoadIntoFieldsTheStepsReadBack) {
     const std::string file = "[Room]\r\nFireA=5E-4\r\n[FLoad]\r\nFHPwr=1,5E16\r\n"
                              "[Outside]\r\nWindSpeed=0,000123456789\r\n";
     const ExhaustInputs in = Read(file);
-    EXPECT_EQ(in.text("EditFireArea"), "0,0005");
-    EXPECT_DOUBLE_EQ(ReadRealInput(in.text("EditFireArea")), 0.0005);
-    EXPECT_DOUBLE_EQ(ReadRealInput(in.text("EditFireHeatPower")), 1.5e16);
-    EXPECT_DOUBLE_EQ(ReadRealInput(in.text("EditWindSpeed")), 0.000123456789);
+    EXPECT_EQ(in.text(ctl::EditFireArea), "0,0005");
+    EXPECT_DOUBLE_EQ(ReadRealInput(in.text(ctl::EditFireArea)), 0.0005);
+    EXPECT_DOUBLE_EQ(ReadRealInput(in.text(ctl::EditFireHeatPower)), 1.5e16);
+    EXPECT_DOUBLE_EQ(ReadRealInput(in.text(ctl::EditWindSpeed)), 0.000123456789);
     const std::string again = Bytes(in);
     EXPECT_NE(again.find("FireA=0,0005\r\nRSVrnt"), std::string::npos);
     EXPECT_NE(again.find("FHPwr=1,5E16\r\n"), std::string::npos);
@@ -266,10 +266,10 @@ TEST_F(ExhaustProjectTest, TinyAndHugeValuesLoadIntoFieldsTheStepsReadBack) {
 TEST_F(ExhaustProjectTest, ProposedFileName) {
     ExhaustInputs in;
     EXPECT_EQ(DefaultProjectName(in), "");
-    in.setText("EditProjectName", "Проект:1");
-    in.setText("EditSystemName", "Б/2");
+    in.setText(ctl::EditProjectName, "Проект:1");
+    in.setText(ctl::EditSystemName, "Б/2");
     EXPECT_EQ(DefaultProjectName(in), "Проект 1_Б 2");
-    in.setText("EditProjectName", "");
+    in.setText(ctl::EditProjectName, "");
     EXPECT_EQ(DefaultProjectName(in), "Б 2");
 }
 

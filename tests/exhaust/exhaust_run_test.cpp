@@ -17,7 +17,7 @@ protected:
 };
 
 TEST_F(ExhaustRunTest, DefaultCorridorRunsToTheFanDutyPoint) {
-    ASSERT_EQ(calc.Run(DefaultsFor("rbCalcCorridor")), RunOutcome::ok);
+    ASSERT_EQ(calc.Run(DefaultsFor(ctl::rbCalcCorridor)), RunOutcome::ok);
     EXPECT_EQ(FormatRoundedInt(calc.FanGasVolumeExps), "17565");
     EXPECT_EQ(FormatRoundedInt(calc.FanPressure), "593");
     EXPECT_EQ(calc.Report.RTFull.substr(0, kRtfPrologue.size()), kRtfPrologue);
@@ -30,20 +30,20 @@ TEST_F(ExhaustRunTest, DefaultCorridorRunsToTheFanDutyPoint) {
 // fixture; the short report keeps only the segment headers and the loss lines.
 TEST_F(ExhaustRunTest, DefaultReportsOfTheHallVariantsMatchReviewedFixtures) {
     struct Case {
-        const char *variant;
+        ControlName variant;
         bool detailed;
         const char *fixture;
         const char *flow;
         const char *pressure;
     };
     for (const Case &tc :
-         {Case{"rbCalcRoom", true, "default_room_report.txt", "45389", "1635"},
-          Case{"rbCalcGallery", true, "default_gallery_report.txt", "243676", "35190"},
-          Case{"rbCalcParking", true, "default_parking_report.txt", "65886", "2996"},
-          Case{"rbCalcParking", false, "default_parking_report_short.txt", "65886", "2996"}}) {
+         {Case{ctl::rbCalcRoom, true, "default_room_report.txt", "45389", "1635"},
+          Case{ctl::rbCalcGallery, true, "default_gallery_report.txt", "243676", "35190"},
+          Case{ctl::rbCalcParking, true, "default_parking_report.txt", "65886", "2996"},
+          Case{ctl::rbCalcParking, false, "default_parking_report_short.txt", "65886", "2996"}}) {
         SCOPED_TRACE(tc.fixture);
         ExhaustInputs in = DefaultsFor(tc.variant);
-        in.check("cbDetailed", tc.detailed);
+        in.check(ctl::cbDetailed, tc.detailed);
         RecordingNotifier n;
         ExhaustCalc c(&n);
         ASSERT_EQ(c.Run(in), RunOutcome::ok);
@@ -60,8 +60,8 @@ TEST_F(ExhaustRunTest, DefaultReportsOfTheHallVariantsMatchReviewedFixtures) {
 }
 
 TEST_F(ExhaustRunTest, StoppedInputLeavesTheFullReportUpToTheStop) {
-    ExhaustInputs in = DefaultsFor("rbCalcRoom");
-    in.setText("EditBurningFullness", "2");
+    ExhaustInputs in = DefaultsFor(ctl::rbCalcRoom);
+    in.setText(ctl::EditBurningFullness, "2");
     EXPECT_EQ(calc.Run(in), RunOutcome::inputStopped);
     ASSERT_EQ(calc.Messages.size(), 1u);
     EXPECT_EQ(calc.Messages[0].kind, "error");
@@ -70,10 +70,10 @@ TEST_F(ExhaustRunTest, StoppedInputLeavesTheFullReportUpToTheStop) {
 }
 
 struct AbsurdCase {
-    const char *variant;
-    const char *control;
+    ControlName variant;
+    ControlName control;
     const char *text;
-    const char *control2 = nullptr; // a second field, same text
+    std::optional<ControlName> control2; // a second field, same text
 };
 
 class AbsurdInputTest : public ExhaustRunTest, public ::testing::WithParamInterface<AbsurdCase> {};
@@ -109,16 +109,16 @@ const std::string kHuge = "1" + std::string(300, '0');
 
 INSTANTIATE_TEST_SUITE_P(
     Cases, AbsurdInputTest,
-    ::testing::Values(AbsurdCase{"rbCalcCorridor", "EditRoomLength", kHuge.c_str(),
-                                 "EditRoomWidth"},
-                      AbsurdCase{"rbCalcRoom", "EditRoomWidth", kHuge.c_str()},
-                      AbsurdCase{"rbCalcGallery", "EditInitSmkWidth", kHuge.c_str()},
-                      AbsurdCase{"rbCalcParking", "EditFireHeatPower", kHuge.c_str()}));
+    ::testing::Values(AbsurdCase{ctl::rbCalcCorridor, ctl::EditRoomLength, kHuge.c_str(),
+                                 ctl::EditRoomWidth},
+                      AbsurdCase{ctl::rbCalcRoom, ctl::EditRoomWidth, kHuge.c_str()},
+                      AbsurdCase{ctl::rbCalcGallery, ctl::EditInitSmkWidth, kHuge.c_str()},
+                      AbsurdCase{ctl::rbCalcParking, ctl::EditFireHeatPower, kHuge.c_str()}));
 
 // A room of 1e300 m is absurd but finite: the corridor's flow does not depend on it.
 TEST_F(ExhaustRunTest, HugeButFiniteCorridorRoomStillComputes) {
-    ExhaustInputs in = DefaultsFor("rbCalcCorridor");
-    in.setText("EditRoomLength", kHuge);
+    ExhaustInputs in = DefaultsFor(ctl::rbCalcCorridor);
+    in.setText(ctl::EditRoomLength, kHuge);
     EXPECT_EQ(calc.Run(in), RunOutcome::ok);
     EXPECT_EQ(FormatRoundedInt(calc.FanGasVolumeExps), "17565");
 }

@@ -66,7 +66,7 @@ protected:
 TEST_F(ExhaustRunnerTest, BundledExamplesComputeEveryVariant) {
     struct Case {
         const char *file;
-        const char *variant;
+        ControlName variant;
         const char *calcVariant;
     };
     for (const Case &c :

@@ -11,6 +11,7 @@
 #include "exhaust/exhaust_calc.h"
 #include "exhaust/exhaust_inputs.h"
 
+
 namespace orvane::exhaust::test {
 
 // The steps of "Расчет" up to the variant calculation, without the network: the report then
@@ -46,7 +47,7 @@ inline RunOutcome RunWithoutNetwork(ExhaustCalc &calc, const ExhaustInputs &in) 
     }
 }
 
-inline ExhaustInputs DefaultsFor(const char *variantRadio) {
+inline ExhaustInputs DefaultsFor(ControlName variantRadio) {
     ExhaustInputs in = ExhaustInputs::Defaults();
     in.check(variantRadio);
     return in;

@@ -10,11 +10,11 @@ namespace {
 // Every refused input: the message, its box, the field to focus and the report's last line.
 struct StopCase {
     const char *name;
-    const char *variant;
+    ControlName variant;
     std::function<void(ExhaustInputs &)> edit;
     const char *kind;
     const char *text;
-    const char *control;
+    ControlName control;
     const char *reportEnd; // decoded tail of the report at the stop
 };
 
@@ -42,112 +42,112 @@ TEST_P(InputStopTest, StopsWithItsMessageAfterItsLines) {
     EXPECT_EQ(body.find("РАСЧЁТНЫЕ ВЕЛИЧИНЫ"), std::string::npos);
 }
 
-const auto set = [](const char *control, const char *text) {
+const auto set = [](ControlName control, const char *text) {
     return [=](ExhaustInputs &in) { in.setText(control, text); };
 };
 
 INSTANTIATE_TEST_SUITE_P(
     FailureTable, InputStopTest,
     ::testing::Values(
-        StopCase{"RoomSmokeFreeHeightNegative", "rbCalcRoom", set("EditNoSmokeHeight", "-0,1"),
+        StopCase{"RoomSmokeFreeHeightNegative", ctl::rbCalcRoom, set(ctl::EditNoSmokeHeight, "-0,1"),
                  "warning",
                  "Высота незадымляемой зоны должна быть\rне менее 0 и не более высоты помещения.",
-                 "EditNoSmokeHeight", "(h - H\\sub НЗ\\nosupersub ):    4 м\\b0\\par "},
-        StopCase{"ParkingSmokeFreeHeightAboveRoom", "rbCalcParking", set("EditNoSmokeHeight", "4"),
+                 ctl::EditNoSmokeHeight, "(h - H\\sub НЗ\\nosupersub ):    4 м\\b0\\par "},
+        StopCase{"ParkingSmokeFreeHeightAboveRoom", ctl::rbCalcParking, set(ctl::EditNoSmokeHeight, "4"),
                  "warning",
                  "Высота незадымляемой зоны должна быть\rне менее 0 и не более высоты помещения.",
-                 "EditNoSmokeHeight", "(h - H\\sub НЗ\\nosupersub ):    -0,1 м\\b0\\par "},
-        StopCase{"CorridorSmokeFreeHeightZero", "rbCalcCorridor", set("EditCrdrNoSmokeHeight", "0"),
+                 ctl::EditNoSmokeHeight, "(h - H\\sub НЗ\\nosupersub ):    -0,1 м\\b0\\par "},
+        StopCase{"CorridorSmokeFreeHeightZero", ctl::rbCalcCorridor, set(ctl::EditCrdrNoSmokeHeight, "0"),
                  "error",
                  "Высота незадымляемой зоны Hнз должна быть > 0 и\rне более высоты потолка "
                  "коридора hк.",
-                 "EditCrdrNoSmokeHeight", "H\\sub НЗ\\nosupersub :    0 м\\b0\\par "},
-        StopCase{"CorridorSmokeFreeHeightAboveCeiling", "rbCalcCorridor",
-                 set("EditCrdrNoSmokeHeight", "5,1"), "error",
+                 ctl::EditCrdrNoSmokeHeight, "H\\sub НЗ\\nosupersub :    0 м\\b0\\par "},
+        StopCase{"CorridorSmokeFreeHeightAboveCeiling", ctl::rbCalcCorridor,
+                 set(ctl::EditCrdrNoSmokeHeight, "5,1"), "error",
                  "Высота незадымляемой зоны Hнз должна быть > 0 и\rне более высоты потолка "
                  "коридора hк.",
-                 "EditCrdrNoSmokeHeight", "H\\sub НЗ\\nosupersub :    5,1 м\\b0\\par "},
-        StopCase{"CombustionAboveOne", "rbCalcRoom", set("EditBurningFullness", "1,01"), "error",
-                 "Полнота сгорания должна быть в диапазоне от 0 до 1.", "EditBurningFullness",
+                 ctl::EditCrdrNoSmokeHeight, "H\\sub НЗ\\nosupersub :    5,1 м\\b0\\par "},
+        StopCase{"CombustionAboveOne", ctl::rbCalcRoom, set(ctl::EditBurningFullness, "1,01"), "error",
+                 "Полнота сгорания должна быть в диапазоне от 0 до 1.", ctl::EditBurningFullness,
                  "Полнота сгорания, \\u0951?:    1,01\\b0\\par "},
-        StopCase{"RadiationNegative", "rbCalcGallery", set("EditHeatRadiation", "-0,5"), "error",
+        StopCase{"RadiationNegative", ctl::rbCalcGallery, set(ctl::EditHeatRadiation, "-0,5"), "error",
                  "Коэффициент теплопотерь на излучение\rдолжен быть в диапазоне от 0 до 1.",
-                 "EditHeatRadiation", "на излучение, r:    -0,5\\b0\\par "},
-        StopCase{"ShaftWithOneSegment", "rbCalcCorridor",
+                 ctl::EditHeatRadiation, "на излучение, r:    -0,5\\b0\\par "},
+        StopCase{"ShaftWithOneSegment", ctl::rbCalcCorridor,
                  [](ExhaustInputs &in) { in.Ychastki.resize(1); }, "warning",
-                 "Необходимо задать хотя бы 2 участка сети.", "ListBoxYchastki",
+                 "Необходимо задать хотя бы 2 участка сети.", ctl::ListBoxYchastki,
                  "V\\sub В\\nosupersub :    2 м/с\\b0\\par "},
-        StopCase{"NoShaftNoSegment", "rbCalcParking",
+        StopCase{"NoShaftNoSegment", ctl::rbCalcParking,
                  [](ExhaustInputs &in) {
-                     in.check("cbShaft", false);
+                     in.check(ctl::cbShaft, false);
                      in.Ychastki.clear();
                  },
-                 "warning", "Необходимо задать хотя бы 1 участок сети.", "ListBoxYchastki",
+                 "warning", "Необходимо задать хотя бы 1 участок сети.", ctl::ListBoxYchastki,
                  "V\\sub В\\nosupersub :    2 м/с\\b0\\par "},
         // checks the model needs beyond the classic ones
-        StopCase{"NegativeRoomSize", "rbCalcRoom", set("EditRoomWidth", "-4"), "error",
-                 "Размеры помещения не могут быть отрицательными.", "EditRoomWidth",
+        StopCase{"NegativeRoomSize", ctl::rbCalcRoom, set(ctl::EditRoomWidth, "-4"), "error",
+                 "Размеры помещения не могут быть отрицательными.", ctl::EditRoomWidth,
                  "(h - H\\sub НЗ\\nosupersub ):    1,4 м\\b0\\par "},
-        StopCase{"NegativeAreaFormSize", "rbCalcCorridor",
+        StopCase{"NegativeAreaFormSize", ctl::rbCalcCorridor,
                  [](ExhaustInputs &in) {
-                     in.RoomSizeVariantIndex = 1;
-                     in.setText("EditFloorAreaSH", "-20");
+                     in.setComboIndex(ctl::cbRoomSizeVariant, 1);
+                     in.setText(ctl::EditFloorAreaSH, "-20");
                  },
-                 "error", "Размеры помещения не могут быть отрицательными.", "EditFloorAreaSH",
+                 "error", "Размеры помещения не могут быть отрицательными.", ctl::EditFloorAreaSH,
                  "\\tab\\tab 1 x 2,1 м\\par "},
-        StopCase{"OpeningsFillTheEnclosure", "rbCalcCorridor",
+        StopCase{"OpeningsFillTheEnclosure", ctl::rbCalcCorridor,
                  [](ExhaustInputs &in) {
                      in.DoorGrid[1] = {"50", "2,2"};
                  },
                  "error",
                  "Суммарная площадь проемов должна быть меньше\rплощади ограждающих "
                  "конструкций помещения.",
-                 "sgDoorSizes", "\\tab\\tab 50 x 2,2 м\\par "},
-        StopCase{"NegativeCorridorArea", "rbCalcCorridor", set("EditCorridorArea", "-90"), "error",
+                 ctl::sgDoorSizes, "\\tab\\tab 50 x 2,2 м\\par "},
+        StopCase{"NegativeCorridorArea", ctl::rbCalcCorridor, set(ctl::EditCorridorArea, "-90"), "error",
                  "Длина и площадь коридора, высота двери\rне могут быть отрицательными.",
-                 "EditCorridorArea", "H\\sub НЗ\\nosupersub :    2,5 м\\b0\\par "},
-        StopCase{"ParkingRadiationAboveOne", "rbCalcParking", set("EditParkHRadiation", "1,5"),
+                 ctl::EditCorridorArea, "H\\sub НЗ\\nosupersub :    2,5 м\\b0\\par "},
+        StopCase{"ParkingRadiationAboveOne", ctl::rbCalcParking, set(ctl::EditParkHRadiation, "1,5"),
                  "error",
                  "Коэффициент теплопотерь на излучение\rдолжен быть в диапазоне от 0 до 1.",
-                 "EditParkHRadiation", "на излучение, r:    1,5\\b0\\par "},
-        StopCase{"ParkingPerimeterNegative", "rbCalcParking", set("EditParkMaxSmkPerim", "-18"),
+                 ctl::EditParkHRadiation, "на излучение, r:    1,5\\b0\\par "},
+        StopCase{"ParkingPerimeterNegative", ctl::rbCalcParking, set(ctl::EditParkMaxSmkPerim, "-18"),
                  "error", "Периметр и площадь дымового слоя не могут быть отрицательными.",
-                 "EditParkMaxSmkPerim", "на излучение, r:    0,75\\b0\\par "},
-        StopCase{"ParkingLayerAreaNegative", "rbCalcParking",
+                 ctl::EditParkMaxSmkPerim, "на излучение, r:    0,75\\b0\\par "},
+        StopCase{"ParkingLayerAreaNegative", ctl::rbCalcParking,
                  [](ExhaustInputs &in) {
-                     in.setText("EditSmokeEquArea", "-20");
-                     in.setText("EditParkHRadiation", "0,5");
+                     in.setText(ctl::EditSmokeEquArea, "-20");
+                     in.setText(ctl::EditParkHRadiation, "0,5");
                  },
                  "error", "Периметр и площадь дымового слоя не могут быть отрицательными.",
-                 "EditSmokeEquArea", "на излучение, r:    0,5\\b0\\par "},
-        StopCase{"ParkingNoHeat", "rbCalcParking", set("EditFireHeatPower", "0"), "error",
-                 "Мощность тепловыделения должна быть больше 0.", "EditFireHeatPower",
+                 ctl::EditSmokeEquArea, "на излучение, r:    0,5\\b0\\par "},
+        StopCase{"ParkingNoHeat", ctl::rbCalcParking, set(ctl::EditFireHeatPower, "0"), "error",
+                 "Мощность тепловыделения должна быть больше 0.", ctl::EditFireHeatPower,
                  "t\\sub r\\nosupersub :    20 °C\\b0\\par "},
-        StopCase{"CorridorNegativeLoadDensity", "rbCalcCorridor",
+        StopCase{"CorridorNegativeLoadDensity", ctl::rbCalcCorridor,
                  [](ExhaustInputs &in) { in.FireLoadDensity.FLDensity = -600; }, "error",
-                 "Характеристики пожарной нагрузки\rне могут быть отрицательными.", "PanFLDensity",
+                 "Характеристики пожарной нагрузки\rне могут быть отрицательными.", ctl::PanFLDensity,
                  "\\b0 (константа)\\b0\\par "},
-        StopCase{"RoomNegativeFlameSpeed", "rbCalcRoom",
+        StopCase{"RoomNegativeFlameSpeed", ctl::rbCalcRoom,
                  [](ExhaustInputs &in) { in.FireLoad.FireSpeed = -0.0154; }, "error",
-                 "Характеристики пожарной нагрузки\rне могут быть отрицательными.", "PanFireLoad",
+                 "Характеристики пожарной нагрузки\rне могут быть отрицательными.", ctl::PanFireLoad,
                  "t\\sub r\\nosupersub :    20 °C\\b0\\par "},
-        StopCase{"GalleryNegativeBurnRate", "rbCalcGallery",
+        StopCase{"GalleryNegativeBurnRate", ctl::rbCalcGallery,
                  [](ExhaustInputs &in) { in.FireLoad.SBurnSpeed = -0.0135; }, "error",
-                 "Характеристики пожарной нагрузки\rне могут быть отрицательными.", "PanFireLoad",
+                 "Характеристики пожарной нагрузки\rне могут быть отрицательными.", ctl::PanFireLoad,
                  "t\\sub r\\nosupersub :    20 °C\\b0\\par "},
-        StopCase{"GalleryStreamWidthZero", "rbCalcGallery", set("EditInitSmkWidth", "0"), "error",
-                 "Начальная ширина струи дыма W должна быть больше 0.", "EditInitSmkWidth",
+        StopCase{"GalleryStreamWidthZero", ctl::rbCalcGallery, set(ctl::EditInitSmkWidth, "0"), "error",
+                 "Начальная ширина струи дыма W должна быть больше 0.", ctl::EditInitSmkWidth,
                  "H\\sub g\\nosupersub :    3 м\\b0\\par "},
-        StopCase{"GalleryHeightNegative", "rbCalcGallery", set("EditGalleryTopHeight", "-3"),
-                 "error", "Высоты Zb и Hg не могут быть отрицательными.", "EditGalleryTopHeight",
+        StopCase{"GalleryHeightNegative", ctl::rbCalcGallery, set(ctl::EditGalleryTopHeight, "-3"),
+                 "error", "Высоты Zb и Hg не могут быть отрицательными.", ctl::EditGalleryTopHeight,
                  "H\\sub g\\nosupersub :    -3 м\\b0\\par "},
-        StopCase{"ValveNotInCatalogue", "rbCalcCorridor",
+        StopCase{"ValveNotInCatalogue", ctl::rbCalcCorridor,
                  [](ExhaustInputs &in) {
                      in.Ychastki[0].ValveWidth = 600;
                      in.Ychastki[0].ValveHeight = 800;
                  },
                  "error", "Клапан 600 x 800 мм участка 1 отсутствует в каталоге.",
-                 "ListBoxYchastki", "Z\\sub Ш\\nosupersub  = 0,     Металл\\par "}),
+                 ctl::ListBoxYchastki, "Z\\sub Ш\\nosupersub  = 0,     Металл\\par "}),
     [](const auto &info) { return std::string(info.param.name); });
 
 class InputStepsTest : public ::testing::Test {
@@ -159,10 +159,10 @@ protected:
 };
 
 TEST_F(InputStepsTest, CommaSizesEchoAndMultiply) {
-    ExhaustInputs in = DefaultsFor("rbCalcRoom");
-    in.setText("EditRoomLength", "12,5");
-    in.setText("EditRoomWidth", "4");
-    in.setText("EditRoomHeight", "3");
+    ExhaustInputs in = DefaultsFor(ctl::rbCalcRoom);
+    in.setText(ctl::EditRoomLength, "12,5");
+    in.setText(ctl::EditRoomWidth, "4");
+    in.setText(ctl::EditRoomHeight, "3");
     ASSERT_TRUE(calc.InputRoomTerms(in));
     EXPECT_NE(Body().find("Размеры помещения, a x b x h:    12,5 x 4 x 3 м\\b0\\par "),
               std::string::npos);
@@ -172,19 +172,19 @@ TEST_F(InputStepsTest, CommaSizesEchoAndMultiply) {
 
 TEST_F(InputStepsTest, PointSeparatorReadsTheSameNumbers) {
     SetDecimalSeparator('.');
-    ExhaustInputs in = DefaultsFor("rbCalcRoom");
-    in.setText("EditRoomLength", "12.5");
+    ExhaustInputs in = DefaultsFor(ctl::rbCalcRoom);
+    in.setText(ctl::EditRoomLength, "12.5");
     ASSERT_TRUE(calc.InputRoomTerms(in));
     EXPECT_DOUBLE_EQ(calc.RoomLength, 12.5);
     EXPECT_NE(Body().find("12.5 x 4 x 3.9 м"), std::string::npos);
 }
 
 TEST_F(InputStepsTest, AreaFormWithZeroWidthHasNoLength) {
-    ExhaustInputs in = DefaultsFor("rbCalcRoom");
-    in.RoomSizeVariantIndex = 1;
-    in.setText("EditFloorAreaSH", "30");
-    in.setText("EditRoomWidthSH", "0");
-    in.setText("EditRoomHeightSH", "3");
+    ExhaustInputs in = DefaultsFor(ctl::rbCalcRoom);
+    in.setComboIndex(ctl::cbRoomSizeVariant, 1);
+    in.setText(ctl::EditFloorAreaSH, "30");
+    in.setText(ctl::EditRoomWidthSH, "0");
+    in.setText(ctl::EditRoomHeightSH, "3");
     ASSERT_TRUE(calc.InputRoomTerms(in));
     EXPECT_EQ(calc.RoomLength, 0);
     EXPECT_DOUBLE_EQ(calc.RoomVolume, 90);
@@ -194,7 +194,7 @@ TEST_F(InputStepsTest, AreaFormWithZeroWidthHasNoLength) {
 }
 
 TEST_F(InputStepsTest, OpeningWithoutHeightIsNeitherEchoedNorKept) {
-    ExhaustInputs in = DefaultsFor("rbCalcCorridor");
+    ExhaustInputs in = DefaultsFor(ctl::rbCalcCorridor);
     in.DoorGrid[1] = {"1,2", ""};
     ASSERT_TRUE(calc.InputRoomTerms(in));
     EXPECT_EQ(calc.DoorSizes[1], (std::array<double, 2>{0, 0}));
@@ -202,16 +202,16 @@ TEST_F(InputStepsTest, OpeningWithoutHeightIsNeitherEchoedNorKept) {
 }
 
 TEST_F(InputStepsTest, SmokeFreeHeightEqualToRoomPasses) {
-    ExhaustInputs in = DefaultsFor("rbCalcRoom");
-    in.setText("EditNoSmokeHeight", "3,9");
+    ExhaustInputs in = DefaultsFor(ctl::rbCalcRoom);
+    in.setText(ctl::EditNoSmokeHeight, "3,9");
     ASSERT_TRUE(calc.InputRoomTerms(in));
     EXPECT_EQ(calc.SmokeThickness, 0);
     EXPECT_TRUE(notifier.messages.empty());
 }
 
 TEST_F(InputStepsTest, CorridorHeightOutsideRecommendationWarnsAndGoesOn) {
-    ExhaustInputs in = DefaultsFor("rbCalcCorridor");
-    in.setText("EditCrdrNoSmokeHeight", "2,6");
+    ExhaustInputs in = DefaultsFor(ctl::rbCalcCorridor);
+    in.setText(ctl::EditCrdrNoSmokeHeight, "2,6");
     ASSERT_EQ(RunWithoutNetwork(calc, in), RunOutcome::ok);
     ASSERT_EQ(notifier.messages.size(), 1u);
     EXPECT_EQ(notifier.messages[0].kind, "warning");
@@ -220,16 +220,16 @@ TEST_F(InputStepsTest, CorridorHeightOutsideRecommendationWarnsAndGoesOn) {
 }
 
 TEST_F(InputStepsTest, CombustionOfOneAndNoRadiationPass) {
-    ExhaustInputs in = DefaultsFor("rbCalcRoom");
-    in.setText("EditBurningFullness", "1");
-    in.setText("EditHeatRadiation", "0");
+    ExhaustInputs in = DefaultsFor(ctl::rbCalcRoom);
+    in.setText(ctl::EditBurningFullness, "1");
+    in.setText(ctl::EditHeatRadiation, "0");
     ASSERT_TRUE(calc.InputRoomTerms(in) && calc.InputFireLoad(in));
     EXPECT_TRUE(calc.InputRoomFire(in));
 }
 
 TEST_F(InputStepsTest, NoShaftEchoesOnlyTheFireStoreyBranch) {
-    ExhaustInputs in = DefaultsFor("rbCalcCorridor");
-    in.check("cbShaft", false);
+    ExhaustInputs in = DefaultsFor(ctl::rbCalcCorridor);
+    in.check(ctl::cbShaft, false);
     in.Ychastki.resize(1);
     in.Ychastki[0].Lww = 4;
     in.Ychastki[0].ZETAww = 1.5;
@@ -244,7 +244,7 @@ TEST_F(InputStepsTest, NoShaftEchoesOnlyTheFireStoreyBranch) {
 }
 
 TEST_F(InputStepsTest, MiddleBranchesEchoWithoutTheirCoefficient) {
-    ExhaustInputs in = DefaultsFor("rbCalcCorridor");
+    ExhaustInputs in = DefaultsFor(ctl::rbCalcCorridor);
     in.Ychastki.insert(in.Ychastki.begin() + 1, in.Ychastki[0]);
     for (auto &s : in.Ychastki)
         s.Lww = 2;
@@ -257,8 +257,8 @@ TEST_F(InputStepsTest, MiddleBranchesEchoWithoutTheirCoefficient) {
 }
 
 TEST_F(InputStepsTest, UserNamesCannotBreakTheReport) {
-    ExhaustInputs in = DefaultsFor("rbCalcCorridor");
-    in.setText("EditProjectName", "Дом \\par {1}");
+    ExhaustInputs in = DefaultsFor(ctl::rbCalcCorridor);
+    in.setText(ctl::EditProjectName, "Дом \\par {1}");
     in.FireLoad.Name = "Смесь }{";
     ASSERT_TRUE(calc.InputRoomTerms(in) && calc.InputFireLoad(in));
     const std::string body = Body();
@@ -269,13 +269,13 @@ TEST_F(InputStepsTest, UserNamesCannotBreakTheReport) {
 TEST_F(InputStepsTest, VariantButtonsAreTestedInOrder) {
     ExhaustInputs in;
     EXPECT_EQ(calc.ReadCalcVariant(in), TCalcVariant::cvrntCorridor);
-    in.checks["rbCalcParking"] = true;
+    in.checks()[ctl::rbCalcParking] = true;
     EXPECT_EQ(calc.ReadCalcVariant(in), TCalcVariant::cvrntParking);
-    in.checks["rbCalcGallery"] = true;
+    in.checks()[ctl::rbCalcGallery] = true;
     EXPECT_EQ(calc.ReadCalcVariant(in), TCalcVariant::cvrntUnderGallery);
-    in.check("rbCalcRoom");
+    in.check(ctl::rbCalcRoom);
     EXPECT_EQ(calc.ReadCalcVariant(in), TCalcVariant::cvrntRoom);
-    EXPECT_FALSE(in.isChecked("rbCalcGallery"));
+    EXPECT_FALSE(in.isChecked(ctl::rbCalcGallery));
 }
 
 } // namespace

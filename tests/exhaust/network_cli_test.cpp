@@ -31,7 +31,7 @@ protected:
 
     int Run(const ExhaustInputs &in) {
         options.projectPath = dir + "/project.smkprj";
-        EXPECT_TRUE(SaveExhaustProject(options.projectPath, in).ok);
+        EXPECT_TRUE(SaveProject(options.projectPath, in).ok);
         return cli::RunExhaustProject(options, out, err);
     }
     nlohmann::json Json() const {

@@ -10,7 +10,7 @@ namespace {
 class ParkingTest : public ::testing::Test {
 protected:
     void SetUp() override { SetDecimalSeparator(','); }
-    ExhaustInputs in = DefaultsFor("rbCalcParking");
+    ExhaustInputs in = DefaultsFor(ctl::rbCalcParking);
     RecordingNotifier notifier;
     ExhaustCalc calc{&notifier};
 };
@@ -38,18 +38,18 @@ TEST_F(ParkingTest, DefaultCarPark) {
 }
 
 TEST_F(ParkingTest, AreaFormProposesAFourByThreeRectangle) {
-    in.RoomSizeVariantIndex = 1;
-    in.setText("EditFloorAreaSH", "48");
+    in.setComboIndex(ctl::cbRoomSizeVariant, 1);
+    in.setText(ctl::EditFloorAreaSH, "48");
     const ParkingSmokeProposal p = ProposeParkingSmoke(in);
     EXPECT_DOUBLE_EQ(p.MaxSmokePerimeter, 28);
     EXPECT_DOUBLE_EQ(p.SmokeEquiArea, 48);
     ApplyParkingSmokeProposal(in);
-    EXPECT_EQ(in.text("EditParkMaxSmkPerim"), "28");
-    EXPECT_EQ(in.text("EditSmokeEquArea"), "48");
+    EXPECT_EQ(in.text(ctl::EditParkMaxSmkPerim), "28");
+    EXPECT_EQ(in.text(ctl::EditSmokeEquArea), "48");
 }
 
 TEST_F(ParkingTest, NoRadiatedShareMeansNoPlumeAndRoomTemperature) {
-    in.setText("EditParkHRadiation", "0");
+    in.setText(ctl::EditParkHRadiation, "0");
     ASSERT_EQ(RunWithoutNetwork(calc, in), RunOutcome::ok);
     EXPECT_EQ(calc.FlameTongueHeight, 0);
     EXPECT_EQ(calc.GasMassExps, 0);
@@ -58,12 +58,12 @@ TEST_F(ParkingTest, NoRadiatedShareMeansNoPlumeAndRoomTemperature) {
 }
 
 TEST_F(ParkingTest, ZeroSmokeLayerWithoutPlumeStopsNamingTheLayerFields) {
-    in.setText("EditParkMaxSmkPerim", "0");
-    in.setText("EditSmokeEquArea", "0");
-    in.setText("EditNoSmokeHeight", "0");
+    in.setText(ctl::EditParkMaxSmkPerim, "0");
+    in.setText(ctl::EditSmokeEquArea, "0");
+    in.setText(ctl::EditNoSmokeHeight, "0");
     EXPECT_EQ(RunWithoutNetwork(calc, in), RunOutcome::noDutyPoint);
     ASSERT_FALSE(notifier.messages.empty());
-    EXPECT_EQ(notifier.messages.back().control, "EditSmokeEquArea");
+    EXPECT_EQ(notifier.messages.back().control, ctl::EditSmokeEquArea);
     EXPECT_NE(notifier.messages.back().text.find("периметр и площадь дымового слоя"),
               std::string::npos);
 }

@@ -12,7 +12,7 @@ class RoomFireTest : public ::testing::Test {
 protected:
     void SetUp() override { SetDecimalSeparator(','); }
     std::string Body() const { return DecodeRtf(calc.Report.RTBody); }
-    ExhaustInputs in = DefaultsFor("rbCalcRoom");
+    ExhaustInputs in = DefaultsFor(ctl::rbCalcRoom);
     RecordingNotifier notifier;
     ExhaustCalc calc{&notifier};
 };
@@ -53,7 +53,7 @@ TEST_F(RoomFireTest, DefaultHallReachesTheWallsAndSolvesBothBalances) {
 struct FireAreaCase {
     const char *name;
     const char *fireArea; // EditFireArea
-    const char *sprinkler;
+    ControlName sprinkler;
     bool inTown;
     const char *roomWidth;
     double expectedArea;
@@ -64,11 +64,11 @@ class RoomFireAreaTest : public RoomFireTest, public ::testing::WithParamInterfa
 
 TEST_P(RoomFireAreaTest, ChoosesTheFireArea) {
     const FireAreaCase &c = GetParam();
-    in.setText("EditFireArea", c.fireArea);
+    in.setText(ctl::EditFireArea, c.fireArea);
     in.check(c.sprinkler);
-    in.check(c.inTown ? "rbInTownBuilding" : "rbOutTownBuilding");
-    in.setText("EditRoomLength", "100");
-    in.setText("EditRoomWidth", c.roomWidth);
+    in.check(c.inTown ? ctl::rbInTownBuilding : ctl::rbOutTownBuilding);
+    in.setText(ctl::EditRoomLength, "100");
+    in.setText(ctl::EditRoomWidth, c.roomWidth);
     ASSERT_EQ(RunWithoutNetwork(calc, in), RunOutcome::ok);
     EXPECT_NEAR(calc.FireArea, c.expectedArea, 1e-9);
     EXPECT_NE(Body().find(c.reportLine), std::string::npos) << Body();
@@ -78,25 +78,25 @@ const double kTownRadius = 0.0154 * 600;
 INSTANTIATE_TEST_SUITE_P(
     Cases, RoomFireAreaTest,
     ::testing::Values(
-        FireAreaCase{"UserAreaAboveFloorIsCapped", "5000", "rbAUPTNo", true, "4", 400,
+        FireAreaCase{"UserAreaAboveFloorIsCapped", "5000", ctl::rbAUPTNo, true, "4", 400,
                      "Площадь очага пожара задана пользователем\\par F\\sub o\\nosupersub\\b0  = "
                      "\\b 400 м"},
-        FireAreaCase{"UserAreaKept", "12,5", "rbAUPTSprinkler3x3", true, "4", 12.5,
+        FireAreaCase{"UserAreaKept", "12,5", ctl::rbAUPTSprinkler3x3, true, "4", 12.5,
                      "задана пользователем"},
-        FireAreaCase{"Sprinklers3x3", "", "rbAUPTSprinkler3x3", true, "4", 9,
+        FireAreaCase{"Sprinklers3x3", "", ctl::rbAUPTSprinkler3x3, true, "4", 9,
                      "принята по параметрам АУПТ\\par F\\sub o\\nosupersub\\b0  = \\b 9 м"},
-        FireAreaCase{"Sprinklers4x4", "", "rbAUPTSprinkler4x4", true, "4", 16,
+        FireAreaCase{"Sprinklers4x4", "", ctl::rbAUPTSprinkler4x4, true, "4", 16,
                      "Система АУПТ:    спринклеры 4 x 4 м"},
-        FireAreaCase{"WideRoomKeepsTheCircle", "", "rbAUPTNo", true, "30",
+        FireAreaCase{"WideRoomKeepsTheCircle", "", ctl::rbAUPTNo, true, "30",
                      std::numbers::pi *kTownRadius *kTownRadius, "не достигнет стен"},
-        FireAreaCase{"WidthOfExactlyTwoRadiiTakesTheFloor", "", "rbAUPTNo", true, "18,48", 1848,
+        FireAreaCase{"WidthOfExactlyTwoRadiiTakesTheFloor", "", ctl::rbAUPTNo, true, "18,48", 1848,
                      "достигнет стен помещения"},
-        FireAreaCase{"OutsideTownDoublesTheRadius", "", "rbAUPTNo", false, "30", 3000,
+        FireAreaCase{"OutsideTownDoublesTheRadius", "", ctl::rbAUPTNo, false, "30", 3000,
                      "\\u0964?\\sub o\\nosupersub  = \\b 18,48 м"}),
     [](const auto &info) { return std::string(info.param.name); });
 
 TEST_F(RoomFireTest, UnderGalleryIgnoresTheFlameHeightInTheMassFlow) {
-    in.check("rbCalcGallery");
+    in.check(ctl::rbCalcGallery);
     ASSERT_EQ(RunWithoutNetwork(calc, in), RunOutcome::ok);
     const double rq = 0.75 * calc.FireHeatPower;
     EXPECT_NEAR(calc.GasMassExps, 0.36 * std::cbrt(rq * 4) * (9 + 0.25 * 3), 1e-12);
@@ -111,7 +111,7 @@ TEST_F(RoomFireTest, UnderGalleryIgnoresTheFlameHeightInTheMassFlow) {
 }
 
 TEST_F(RoomFireTest, LowFlameUsesTheSmokeFreeHeightPowerForm) {
-    in.setText("EditNoSmokeHeight", "3,8");
+    in.setText(ctl::EditNoSmokeHeight, "3,8");
     ASSERT_EQ(RunWithoutNetwork(calc, in), RunOutcome::ok);
     const double rq = 0.75 * 3110.4;
     EXPECT_NEAR(calc.GasMassExps, 0.071 * std::cbrt(rq) * std::pow(3.8, 5.0 / 3.0) + 0.0018 * rq,
@@ -121,7 +121,7 @@ TEST_F(RoomFireTest, LowFlameUsesTheSmokeFreeHeightPowerForm) {
 
 // H_НЗ = 0 leaves no plume (G_k = 0): the column balance has no root below 1500 K.
 TEST_F(RoomFireTest, BalanceWithoutRootInRangeIsFlaggedNotPassedAsResult) {
-    in.setText("EditNoSmokeHeight", "0");
+    in.setText(ctl::EditNoSmokeHeight, "0");
     ASSERT_EQ(RunWithoutNetwork(calc, in), RunOutcome::ok);
     EXPECT_EQ(calc.GasMassExps, 0);
     EXPECT_GT(calc.ConvectTemp, 1499);
@@ -138,16 +138,16 @@ TEST_F(RoomFireTest, BalanceWithoutRootInRangeIsFlaggedNotPassedAsResult) {
 }
 
 TEST_F(RoomFireTest, EmptyRoomWithoutPlumeStopsWithAMessageInsteadOfDividingByZero) {
-    in.RoomSizeVariantIndex = 1;
-    in.setText("EditFloorAreaSH", "0");
-    in.setText("EditRoomWidthSH", "0");
-    in.setText("EditRoomHeightSH", "3");
-    in.setText("EditNoSmokeHeight", "0");
-    in.check("rbAUPTSprinkler3x3"); // a fire of 9 m2 whatever the floor
+    in.setComboIndex(ctl::cbRoomSizeVariant, 1);
+    in.setText(ctl::EditFloorAreaSH, "0");
+    in.setText(ctl::EditRoomWidthSH, "0");
+    in.setText(ctl::EditRoomHeightSH, "3");
+    in.setText(ctl::EditNoSmokeHeight, "0");
+    in.check(ctl::rbAUPTSprinkler3x3); // a fire of 9 m2 whatever the floor
     EXPECT_EQ(RunWithoutNetwork(calc, in), RunOutcome::noDutyPoint);
     ASSERT_FALSE(notifier.messages.empty());
     EXPECT_EQ(notifier.messages.back().kind, "error");
-    EXPECT_EQ(notifier.messages.back().control, "EditFloorAreaSH");
+    EXPECT_EQ(notifier.messages.back().control, ctl::EditFloorAreaSH);
     EXPECT_EQ(Body().find("nan"), std::string::npos);
 }
 

@@ -20,7 +20,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size) {
     using namespace orvane::exhaust;
     const std::string_view bytes(reinterpret_cast<const char *>(data), size);
     ExhaustInputs inputs = ExhaustInputs::Defaults();
-    if (!ReadExhaustProjectBytes(bytes, inputs, "fuzz.smkprj").ok)
+    if (!ReadProjectBytes(bytes, inputs, "fuzz.smkprj").ok)
         return 0;
 
     orvane::RecordingNotifier notifier;
@@ -31,11 +31,11 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size) {
     // what was opened saves, and the saved file opens and saves to the same bytes
     const char *stamp = "10.12.2026 9:05:01";
     std::string saved;
-    if (ExhaustProjectBytes(inputs, stamp, saved).ok) {
+    if (ProjectBytes(inputs, stamp, saved).ok) {
         ExhaustInputs reopened = ExhaustInputs::Defaults();
-        orvane::fuzz::Check(ReadExhaustProjectBytes(saved, reopened).ok);
+        orvane::fuzz::Check(ReadProjectBytes(saved, reopened).ok);
         std::string again;
-        orvane::fuzz::Check(ExhaustProjectBytes(reopened, stamp, again).ok && again == saved);
+        orvane::fuzz::Check(ProjectBytes(reopened, stamp, again).ok && again == saved);
     }
     return 0;
 }

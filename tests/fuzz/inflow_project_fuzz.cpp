@@ -22,7 +22,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size) {
     InflowInputs inputs = InflowInputs::Defaults();
     orvane::RecordingNotifier notifier;
     InflowCalc calc(&notifier);
-    if (!OpenInflowProjectBytes(bytes, "fuzz.isrprj", inputs, &calc).ok)
+    if (!ReadProjectBytes(bytes, inputs, "fuzz.isrprj").ok)
         return 0;
 
     calc.Run(inputs);
@@ -30,10 +30,12 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size) {
 
     // what was opened saves, and the saved file opens and saves to the same bytes
     const char *stamp = "10.12.2026 9:05:01";
-    if (const auto saved = InflowProjectBytes(inputs, nullptr, stamp)) {
+    std::string saved;
+    if (ProjectBytes(inputs, stamp, saved).ok) {
         InflowInputs reopened = InflowInputs::Defaults();
-        orvane::fuzz::Check(OpenInflowProjectBytes(*saved, "fuzz.isrprj", reopened).ok);
-        orvane::fuzz::Check(InflowProjectBytes(reopened, nullptr, stamp) == saved);
+        orvane::fuzz::Check(ReadProjectBytes(saved, reopened, "fuzz.isrprj").ok);
+        std::string again;
+        orvane::fuzz::Check(ProjectBytes(reopened, stamp, again).ok && again == saved);
     }
     return 0;
 }

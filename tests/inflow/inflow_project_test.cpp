@@ -7,6 +7,7 @@
 #include "core/ini_file.h"
 #include "core/number_text.h"
 #include "inflow/inflow_project.h"
+#include "inflow_test_support.h"
 
 using namespace orvane;
 using namespace orvane::inflow;
@@ -19,11 +20,11 @@ struct ProjectTest : ::testing::Test {
     void SetUp() override { SetDecimalSeparator(','); }
     static std::string Save(const InflowInputs &in, InflowCalc *calc = nullptr) {
         std::string error;
-        auto bytes = InflowProjectBytes(in, calc, kDate, &error);
+        auto bytes = ProjectBytesOf(in, kDate, &error);
         EXPECT_TRUE(bytes.has_value()) << error;
         return bytes.value_or("");
     }
-    static InflowInputs WithVariant(const char *radio) {
+    static InflowInputs WithVariant(ControlName radio) {
         InflowInputs in = InflowInputs::Defaults();
         in.check(radio);
         return in;
@@ -37,7 +38,7 @@ std::string Cp1251(std::string_view utf8) {
 } // namespace
 
 TEST_F(ProjectTest, DefaultSaveOfEveryVariantRoundTripsByteForByte) {
-    for (const char *radio : {"rbOverGndStair", "rbUnderGndStair", "rbLift", "rbTambour"}) {
+    for (ControlName radio : {ctl::rbOverGndStair, ctl::rbUnderGndStair, ctl::rbLift, ctl::rbTambour}) {
         SCOPED_TRACE(radio);
         const std::string first = Save(WithVariant(radio));
         ASSERT_EQ(first.rfind("\r\n# Inflow Smoke Removal Project\r\n# Created by Orvane, v.5.1 / "
@@ -48,14 +49,14 @@ TEST_F(ProjectTest, DefaultSaveOfEveryVariantRoundTripsByteForByte) {
 
         InflowInputs reopened = InflowInputs::Defaults();
         InflowCalc calc;
-        ASSERT_TRUE(OpenInflowProjectBytes(first, "p.isrprj", reopened, &calc).ok);
+        ASSERT_TRUE(ReadProjectBytes(first, reopened, "p.isrprj").ok);
         EXPECT_EQ(ReadCalcVariant(reopened), ReadCalcVariant(WithVariant(radio)));
         EXPECT_EQ(Save(reopened), first);
     }
 }
 
 TEST_F(ProjectTest, DefaultLiftProjectHoldsItsKeys) {
-    const IniFile ini = IniFile::FromBytes(Save(WithVariant("rbLift")));
+    const IniFile ini = IniFile::FromBytes(Save(WithVariant(ctl::rbLift)));
     size_t count = 0;
     for (const char *section : {"Terms", "Building", "Shaft", "Air", "FanData"}) {
         ASSERT_TRUE(ini.hasSection(section)) << section;
@@ -128,117 +129,114 @@ TEST_F(ProjectTest, HandMadeWindows1251FileOpensWithItsNamesAndEitherSeparator) 
                              "[StairWell]\r\nDoorGasProof=1\r\nDoorResist=0\r\n";
     InflowInputs in = InflowInputs::Defaults();
     InflowCalc calc;
-    ASSERT_TRUE(OpenInflowProjectBytes(file, "x.isrprj", in, &calc).ok);
-    EXPECT_EQ(in.text("EditProjectName"), "Жилой дом №5");
-    EXPECT_EQ(in.text("EditSystemName"), "ПД1");
-    EXPECT_TRUE(in.isChecked("rbUnderGndStair"));
-    EXPECT_FALSE(in.isChecked("rbOverGndStair"));
-    EXPECT_EQ(in.text("EditUGFloorQty"), "2");
-    EXPECT_EQ(in.text("EditUGFloorHeight"), "-3,5");
-    EXPECT_EQ(in.text("EditKoefWW"), "0,7");
+    ASSERT_TRUE(ReadProjectBytes(file, in, "x.isrprj").ok);
+    EXPECT_EQ(in.text(ctl::EditProjectName), "Жилой дом №5");
+    EXPECT_EQ(in.text(ctl::EditSystemName), "ПД1");
+    EXPECT_TRUE(in.isChecked(ctl::rbUnderGndStair));
+    EXPECT_FALSE(in.isChecked(ctl::rbOverGndStair));
+    EXPECT_EQ(in.text(ctl::EditUGFloorQty), "2");
+    EXPECT_EQ(in.text(ctl::EditUGFloorHeight), "-3,5");
+    EXPECT_EQ(in.text(ctl::EditKoefWW), "0,7");
     EXPECT_EQ(calc.KoefW0, -0.5);
-    EXPECT_EQ(in.text("EditInsideAirTemp"), "16"); // unreadable value: the key's default
-    EXPECT_EQ(in.text("EditWindSpeed"), "5");      // missing key: the key's default
-    EXPECT_TRUE(in.isChecked("rbDoorIsGasProof"));
-    EXPECT_EQ(in.text("EditClosedDoorSpecResist"), "");
+    EXPECT_EQ(in.text(ctl::EditInsideAirTemp), "16"); // unreadable value: the key's default
+    EXPECT_EQ(in.text(ctl::EditWindSpeed), "5");      // missing key: the key's default
+    EXPECT_TRUE(in.isChecked(ctl::rbDoorIsGasProof));
+    EXPECT_EQ(in.text(ctl::EditClosedDoorSpecResist), "");
     // the above-ground page is not touched by an underground project
-    EXPECT_EQ(in.text("EditOGFloorQty"), "12");
+    EXPECT_EQ(in.text(ctl::EditOGFloorQty), "12");
 
     SetDecimalSeparator('.');
     InflowInputs dot = InflowInputs::Defaults();
-    ASSERT_TRUE(OpenInflowProjectBytes(file, "x.isrprj", dot).ok);
-    EXPECT_EQ(dot.text("EditKoefW0"), "-0.5");
+    ASSERT_TRUE(ReadProjectBytes(file, dot, "x.isrprj").ok);
+    EXPECT_EQ(dot.text(ctl::EditKoefW0), "-0.5");
 }
 
 TEST_F(ProjectTest, UnreadableFilesLeaveTheInputsAsTheyWere) {
     InflowInputs in = InflowInputs::Defaults();
-    in.setText("EditProjectName", "Мой проект");
+    in.setText(ctl::EditProjectName, "Мой проект");
     const InflowInputs before = in;
     const std::string missing = (std::filesystem::temp_directory_path() / "нет такого.isrprj");
     for (const auto &[bytes, path] : {std::pair<std::string, std::string>{"", missing},
                                       {"[Building]\r\nFloorQty=3\r\n", "no-project.isrprj"}}) {
-        const ProjectFileResult r =
-            bytes.empty() ? OpenInflowProject(path, in) : OpenInflowProjectBytes(bytes, path, in);
+        const ProjectResult r =
+            bytes.empty() ? LoadProject(path, in) : ReadProjectBytes(bytes, in, path);
         EXPECT_FALSE(r.ok);
         EXPECT_EQ(r.error,
                   "Файл не является проектом приточного ДУ или не может быть прочитан:\r" + path);
-        EXPECT_EQ(in.edits, before.edits);
-        EXPECT_EQ(in.checks, before.checks);
+        EXPECT_EQ(in.edits(), before.edits());
+        EXPECT_EQ(in.checks(), before.checks());
     }
 }
 
 TEST_F(ProjectTest, ReadingAppliesTheKeysRules) {
     struct Case {
         const char *body;
-        const char *control;
+        ControlName control;
         const char *shown;
     } cases[] = {
-        {"Variant=LIFT\r\n", "EditLiftLevelStart", "2"},   // no [Shaft]: read defaults
-        {"Variant=lift\r\n", "EditLiftLevelFinish", "16"}, // the code in any case
-        {"Variant=LIFT\r\n", "EditLiftCageQty", "3"},
-        {"Variant=LIFT\r\n[Shaft]\r\nLLvlStart=-2\r\n", "EditLiftLevelStart", "-2"},
-        {"Variant=LIFT\r\n[Shaft]\r\nLCageXil=0\r\n", "EditLiftCageKoefXil", "0"},
-        {"Variant=SW-OG\r\n[Building]\r\nSWN1z=-4\r\nSWN2z=7\r\n", "EditSWN1z", ""},
-        {"Variant=SW-OG\r\n[Building]\r\nSWN2z=7\r\n", "EditSWN2z", "7"},
-        {"Variant=nonsense\r\n[Building]\r\nFloorQty=x\r\n", "EditOGFloorQty", "9"},
+        {"Variant=LIFT\r\n", ctl::EditLiftLevelStart, "2"},   // no [Shaft]: read defaults
+        {"Variant=lift\r\n", ctl::EditLiftLevelFinish, "16"}, // the code in any case
+        {"Variant=LIFT\r\n", ctl::EditLiftCageQty, "3"},
+        {"Variant=LIFT\r\n[Shaft]\r\nLLvlStart=-2\r\n", ctl::EditLiftLevelStart, "-2"},
+        {"Variant=LIFT\r\n[Shaft]\r\nLCageXil=0\r\n", ctl::EditLiftCageKoefXil, "0"},
+        {"Variant=SW-OG\r\n[Building]\r\nSWN1z=-4\r\nSWN2z=7\r\n", ctl::EditSWN1z, ""},
+        {"Variant=SW-OG\r\n[Building]\r\nSWN2z=7\r\n", ctl::EditSWN2z, "7"},
+        {"Variant=nonsense\r\n[Building]\r\nFloorQty=x\r\n", ctl::EditOGFloorQty, "9"},
         // values the general form writes with an exponent are shown so a run reads them back
-        {"Variant=TAMBOUR\r\n[Pipe]\r\nPipeProof=5E-5\r\n", "EditTmbrVPipeProof", "0,00005"},
-        {"Variant=SW-OG\r\n[Air]\r\nKWW=-1.25E-7\r\n", "EditKoefWW", "-0,000000125"},
-        {"Variant=SW-OG\r\n[Air]\r\nGasMExps=2E16\r\n", "EditGasMassExps", "20000000000000000"},
+        {"Variant=TAMBOUR\r\n[Pipe]\r\nPipeProof=5E-5\r\n", ctl::EditTmbrVPipeProof, "0,00005"},
+        {"Variant=SW-OG\r\n[Air]\r\nKWW=-1.25E-7\r\n", ctl::EditKoefWW, "-0,000000125"},
+        {"Variant=SW-OG\r\n[Air]\r\nGasMExps=2E16\r\n", ctl::EditGasMassExps, "20000000000000000"},
     };
     for (const auto &c : cases) {
         SCOPED_TRACE(c.body);
         InflowInputs in = InflowInputs::Defaults();
-        ASSERT_TRUE(OpenInflowProjectBytes(std::string("[Project]\r\n") + c.body, "p", in).ok);
+        ASSERT_TRUE(ReadProjectBytes(std::string("[Project]\r\n") + c.body, in, "p").ok);
         EXPECT_EQ(in.text(c.control), c.shown);
     }
 
     InflowInputs in = InflowInputs::Defaults();
     InflowCalc calc;
-    ASSERT_TRUE(OpenInflowProjectBytes("[Project]\r\nVariant=LIFT\r\n[Terms]\r\nLMethod=7\r\n"
-                                       "[Shaft]\r\nLUnit2=5\r\n",
-                                       "p", in, &calc)
+    ASSERT_TRUE(ReadProjectBytes("[Project]\r\nVariant=LIFT\r\n[Terms]\r\nLMethod=7\r\n"
+                                       "[Shaft]\r\nLUnit2=5\r\n", in, "p")
                     .ok);
-    EXPECT_TRUE(in.isChecked("rbLiftMethodClosed"));
+    EXPECT_TRUE(in.isChecked(ctl::rbLiftMethodClosed));
     EXPECT_EQ(calc.LiftMethod, 3);
-    EXPECT_EQ(in.comboIndex("cbLiftUnit2"), 1);
+    EXPECT_EQ(in.comboIndex(ctl::cbLiftUnit2), 1);
 
-    ASSERT_TRUE(OpenInflowProjectBytes("[Project]\r\nVariant=SW-OG\r\n[StairWell]\r\n"
-                                       "WinPenetVar=9\r\n[Terms]\r\nTerm2=0\r\n",
-                                       "p", in, &calc)
+    ASSERT_TRUE(ReadProjectBytes("[Project]\r\nVariant=SW-OG\r\n[StairWell]\r\n"
+                                       "WinPenetVar=9\r\n[Terms]\r\nTerm2=0\r\n", in, "p")
                     .ok);
-    EXPECT_EQ(in.comboIndex("cbWinPenetrationVar"), 0);
-    EXPECT_TRUE(in.isChecked("rbSWWOExit"));
-    EXPECT_TRUE(in.isChecked("rbSWJoinWall")); // Term1 missing: default 1
+    EXPECT_EQ(in.comboIndex(ctl::cbWinPenetrationVar), 0);
+    EXPECT_TRUE(in.isChecked(ctl::rbSWWOExit));
+    EXPECT_TRUE(in.isChecked(ctl::rbSWJoinWall)); // Term1 missing: default 1
 }
 
 TEST_F(ProjectTest, TambourKeepsTheChannelSizeApartFromTheDuctDiameter) {
-    InflowInputs in = WithVariant("rbTambour");
-    in.setText("EditTmbrSizeA", "700");
-    in.setText("EditTmbrAPipeDiam", "450");
+    InflowInputs in = WithVariant(ctl::rbTambour);
+    in.setText(ctl::EditTmbrSizeA, "700");
+    in.setText(ctl::EditTmbrAPipeDiam, "450");
     const std::string bytes = Save(in);
     const IniFile ini = IniFile::FromBytes(bytes);
     EXPECT_EQ(ini.readString("Pipe", "PipeSizeA"), "450");
     EXPECT_EQ(ini.readString("Pipe", "VPipeSizeA"), "700");
 
     InflowInputs back = InflowInputs::Defaults();
-    ASSERT_TRUE(OpenInflowProjectBytes(bytes, "t", back).ok);
-    EXPECT_EQ(back.text("EditTmbrSizeA"), "700");
-    EXPECT_EQ(back.text("EditTmbrAPipeDiam"), "450");
+    ASSERT_TRUE(ReadProjectBytes(bytes, back, "t").ok);
+    EXPECT_EQ(back.text(ctl::EditTmbrSizeA), "700");
+    EXPECT_EQ(back.text(ctl::EditTmbrAPipeDiam), "450");
 
     // a file from a writer that knows only PipeSizeA gives both the one value it holds
     InflowInputs old = InflowInputs::Defaults();
-    ASSERT_TRUE(OpenInflowProjectBytes(
-                    "[Project]\r\nVariant=TAMBOUR\r\n[Pipe]\r\nPipeSizeA=550\r\n", "t", old)
+    ASSERT_TRUE(ReadProjectBytes("[Project]\r\nVariant=TAMBOUR\r\n[Pipe]\r\nPipeSizeA=550\r\n", old, "t")
                     .ok);
-    EXPECT_EQ(old.text("EditTmbrSizeA"), "550");
-    EXPECT_EQ(old.text("EditTmbrAPipeDiam"), "550");
+    EXPECT_EQ(old.text(ctl::EditTmbrSizeA), "550");
+    EXPECT_EQ(old.text(ctl::EditTmbrAPipeDiam), "550");
 }
 
 TEST_F(ProjectTest, SavingCleansValuesAndStoresThemInTheFields) {
-    InflowInputs in = WithVariant("rbUnderGndStair");
-    in.setText("EditUGFloorHeight", "-3,5 м");
-    in.setText("EditUGFloorQty", "5 эт.");
+    InflowInputs in = WithVariant(ctl::rbUnderGndStair);
+    in.setText(ctl::EditUGFloorHeight, "-3,5 м");
+    in.setText(ctl::EditUGFloorQty, "5 эт.");
     InflowCalc calc;
     const IniFile ini = IniFile::FromBytes(Save(in, &calc));
     EXPECT_EQ(ini.readString("Building", "FloorH"), "3,5");
@@ -250,22 +248,22 @@ TEST_F(ProjectTest, SavingCleansValuesAndStoresThemInTheFields) {
 
 TEST_F(ProjectTest, NameWindows1251CannotHoldIsNotSavedAsQuestionMarks) {
     InflowInputs in = InflowInputs::Defaults();
-    in.setText("EditSystemName", "ПД1 通风");
+    in.setText(ctl::EditSystemName, "ПД1 通风");
     std::string error;
-    EXPECT_FALSE(InflowProjectBytes(in, nullptr, kDate, &error).has_value());
+    EXPECT_FALSE(ProjectBytesOf(in, kDate, &error).has_value());
     EXPECT_NE(error.find("Наименование вентиляционной системы"), std::string::npos) << error;
 
     const auto dir = std::filesystem::temp_directory_path() / "orvane_inflow_project_test";
     std::filesystem::create_directories(dir);
     const std::string path = (dir / "p.isrprj").string();
     std::filesystem::remove(path);
-    EXPECT_FALSE(SaveInflowProject(path, in, nullptr, kDate).ok);
+    EXPECT_FALSE(SaveProject(path, in).ok);
     EXPECT_FALSE(std::filesystem::exists(path));
-    in.setText("EditSystemName", "ПД1");
-    EXPECT_TRUE(SaveInflowProject(path, in, nullptr, kDate).ok);
+    in.setText(ctl::EditSystemName, "ПД1");
+    EXPECT_TRUE(SaveProject(path, in).ok);
     InflowInputs back = InflowInputs::Defaults();
-    EXPECT_TRUE(OpenInflowProject(path, back).ok);
-    EXPECT_EQ(back.text("EditSystemName"), "ПД1");
+    EXPECT_TRUE(LoadProject(path, back).ok);
+    EXPECT_EQ(back.text(ctl::EditSystemName), "ПД1");
     std::filesystem::remove_all(dir);
 }
 
@@ -276,13 +274,13 @@ TEST_F(ProjectTest, ChosenNameGetsTheExtensionOnlyWhenItHasNone) {
 }
 
 TEST_F(ProjectTest, BundledExamplesOpenAsTheirVariants) {
-    for (auto [file, radio] : {std::pair{"/sw_og.isrprj", "rbOverGndStair"},
-                               std::pair{"/sw_ug.isrprj", "rbUnderGndStair"}}) {
+    for (auto [file, radio] : {std::pair{"/sw_og.isrprj", ctl::rbOverGndStair},
+                               std::pair{"/sw_ug.isrprj", ctl::rbUnderGndStair}}) {
         InflowInputs in = InflowInputs::Defaults();
-        in.check("rbLift");
-        ASSERT_TRUE(OpenInflowProject(std::string(EXAMPLES_DIR) + file, in).ok) << file;
+        in.check(ctl::rbLift);
+        ASSERT_TRUE(LoadProject(std::string(EXAMPLES_DIR) + file, in).ok) << file;
         EXPECT_TRUE(in.isChecked(radio)) << file;
         // the examples hold the start values
-        EXPECT_EQ(in.edits, WithVariant(radio).edits);
+        EXPECT_EQ(in.edits(), WithVariant(radio).edits());
     }
 }

@@ -44,7 +44,7 @@ struct RunnerTest : ::testing::Test {
     }
     std::string saved(inflow::InflowInputs in) const {
         const std::string path = (dir / "p.isrprj").string();
-        EXPECT_TRUE(inflow::SaveInflowProject(path, in, nullptr, "01.01.2026 0:00:00").ok);
+        EXPECT_TRUE(inflow::SaveProject(path, in).ok);
         return path;
     }
     std::filesystem::path dir;
@@ -83,7 +83,7 @@ TEST_F(RunnerTest, BundledUndergroundExampleRuns) {
 
 TEST_F(RunnerTest, ExitCodesFollowTheOutcome) {
     auto in = inflow::InflowInputs::Defaults();
-    in.setText("EditOGFloorQty", "500");
+    in.setText(ctl::EditOGFloorQty, "500");
     EXPECT_EQ(run(saved(in)), kExitInputStopped);
     auto j = json();
     EXPECT_EQ(j["ok"], false);
@@ -92,7 +92,7 @@ TEST_F(RunnerTest, ExitCodesFollowTheOutcome) {
     EXPECT_EQ(out.str(), "");
 
     in = inflow::InflowInputs::Defaults();
-    in.setText("EditWindSpeed", "1" + std::string(200, '0'));
+    in.setText(ctl::EditWindSpeed, "1" + std::string(200, '0'));
     EXPECT_EQ(run(saved(in)), kExitNoDutyPoint);
     j = json();
     EXPECT_EQ(j["ok"], false);

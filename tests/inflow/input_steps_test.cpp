@@ -44,9 +44,9 @@ TEST_F(InputStepsTest, ZoneFloorsAreClampedIntoTheBuilding) {
     for (const auto &c : cases) {
         SCOPED_TRACE(std::string(c.n1) + "/" + c.n2);
         calc.Report.RTBody.clear();
-        in.setText("EditOGFloorQty", c.floors);
-        in.setText("EditSWN1z", c.n1);
-        in.setText("EditSWN2z", c.n2);
+        in.setText(ctl::EditOGFloorQty, c.floors);
+        in.setText(ctl::EditSWN1z, c.n1);
+        in.setText(ctl::EditSWN2z, c.n2);
         ASSERT_TRUE(calc.InputOGStairTerms(in));
         EXPECT_EQ(calc.SWN1zone, c.N1);
         EXPECT_EQ(calc.SWN2zone, c.N2);
@@ -57,24 +57,24 @@ TEST_F(InputStepsTest, ZoneFloorsAreClampedIntoTheBuilding) {
 TEST_F(InputStepsTest, CountsBeyondTheLimitsStopWithAWarningOnTheField) {
     struct Case {
         TCalcVariant variant;
-        const char *control, *text, *message;
+        ControlName control, *text, *message;
     } cases[] = {
-        {TCalcVariant::cvrntOverGndStair, "EditOGFloorQty", "301",
+        {TCalcVariant::cvrntOverGndStair, ctl::EditOGFloorQty, "301",
          "Число этажей должно быть не более 300."},
-        {TCalcVariant::cvrntOverGndStair, "EditOGFloorQty", "4294967308",
+        {TCalcVariant::cvrntOverGndStair, ctl::EditOGFloorQty, "4294967308",
          "Число этажей должно быть не более 300."},
-        {TCalcVariant::cvrntOverGndStair, "EditOGStairWellQty", "101",
+        {TCalcVariant::cvrntOverGndStair, ctl::EditOGStairWellQty, "101",
          "Количество лестничных клеток должно быть не более 100."},
-        {TCalcVariant::cvrntUnderGndStair, "EditUGFloorQty", "12345678901234567890",
+        {TCalcVariant::cvrntUnderGndStair, ctl::EditUGFloorQty, "12345678901234567890",
          "Число этажей должно быть не более 300."},
-        {TCalcVariant::cvrntUnderGndStair, "EditUGStairWellQty", "1000",
+        {TCalcVariant::cvrntUnderGndStair, ctl::EditUGStairWellQty, "1000",
          "Количество лестничных клеток должно быть не более 100."},
     };
     for (const auto &c : cases) {
         SCOPED_TRACE(c.control + std::string("=") + c.text);
         InflowInputs input = InflowInputs::Defaults();
-        input.check(c.variant == TCalcVariant::cvrntOverGndStair ? "rbOverGndStair"
-                                                                 : "rbUnderGndStair");
+        input.check(c.variant == TCalcVariant::cvrntOverGndStair ? ctl::rbOverGndStair
+                                                                 : ctl::rbUnderGndStair);
         input.setText(c.control, c.text);
         RecordingNotifier n;
         InflowCalc run(&n);
@@ -85,8 +85,8 @@ TEST_F(InputStepsTest, CountsBeyondTheLimitsStopWithAWarningOnTheField) {
         EXPECT_EQ(n.messages[0].control, c.control);
     }
     // the limits themselves are accepted
-    in.setText("EditOGFloorQty", "300");
-    in.setText("EditOGStairWellQty", "100");
+    in.setText(ctl::EditOGFloorQty, "300");
+    in.setText(ctl::EditOGStairWellQty, "100");
     EXPECT_EQ(calc.Run(in), RunOutcome::ok);
     EXPECT_EQ(calc.OverGndStairResult.size(), 300u);
 }
@@ -95,15 +95,15 @@ TEST_F(InputStepsTest, ExcessPressureBelow20IsRaisedOnceWithAWarning) {
     for (const char *typed : {"15", "", "19,99"}) {
         SCOPED_TRACE(typed);
         InflowInputs input = InflowInputs::Defaults();
-        input.setText("EditOGPplus", typed);
+        input.setText(ctl::EditOGPplus, typed);
         RecordingNotifier n;
         InflowCalc run(&n);
         EXPECT_EQ(run.Run(input), RunOutcome::ok);
         ASSERT_EQ(n.messages.size(), 1u);
         EXPECT_EQ(n.messages[0].text,
                   "Избыточное давление, принятое к расчёту изменено на 20 Па.\r    P⁺ ≥ 20");
-        EXPECT_EQ(n.messages[0].control, "EditOGPplus");
-        EXPECT_EQ(input.text("EditOGPplus"), "20");
+        EXPECT_EQ(n.messages[0].control, ctl::EditOGPplus);
+        EXPECT_EQ(input.text(ctl::EditOGPplus), "20");
         EXPECT_NE(run.Report.RTBody.find(Rtf("P\\super +\\nosupersub  = 20,00 Па")),
                   std::string::npos);
     }
@@ -118,13 +118,13 @@ TEST_F(InputStepsTest, ClosedDoorResistanceFollowsTheDoorType) {
     EXPECT_NEAR(calc.ClosedDoorSpecResist, 4041.06, 0.005);
     EXPECT_TRUE(contains(Rtf("принято как для обычной двери:    \\b S\\sub d\\nosupersub \\b0  = "
                              "5300 / \\u0961?\\sub s\\nosupersub  = \\b 4041,06 м")));
-    EXPECT_EQ(in.text("EditClosedDoorSpecResist"), ""); // the edit stays as entered
+    EXPECT_EQ(in.text(ctl::EditClosedDoorSpecResist), ""); // the edit stays as entered
 
-    in.check("rbDoorIsGasProof");
+    in.check(ctl::rbDoorIsGasProof);
     ASSERT_TRUE(calc.InputStairDoorsSupply(in));
     EXPECT_NEAR(calc.ClosedDoorSpecResist, 45747.88, 0.005);
 
-    in.setText("EditClosedDoorSpecResist", "3000");
+    in.setText(ctl::EditClosedDoorSpecResist, "3000");
     calc.Report.RTBody.clear();
     ASSERT_TRUE(calc.InputStairDoorsSupply(in));
     EXPECT_EQ(calc.ClosedDoorSpecResist, 3000);
@@ -134,12 +134,12 @@ TEST_F(InputStepsTest, ClosedDoorResistanceFollowsTheDoorType) {
 }
 
 TEST_F(InputStepsTest, ExitTambourKindFollowsItsCoefficient) {
-    in.check("rbSWWithExit");
+    in.check(ctl::rbSWWithExit);
     calc.SWTerm2 = true;
     for (auto [xi, kind] : {std::pair{"0", "прямой"}, std::pair{"0,99", "прямоугольный"},
                             std::pair{"3.5", "Z-образный"}}) {
         calc.Report.RTBody.clear();
-        in.setText("EditOutsideTambourKoefXir", xi);
+        in.setText(ctl::EditOutsideTambourKoefXir, xi);
         ASSERT_TRUE(calc.InputStairDoorsSupply(in));
         EXPECT_TRUE(contains(Rtf(std::string("КМС тамбура наружного выхода (") + kind + "):")))
             << xi;
@@ -147,17 +147,17 @@ TEST_F(InputStepsTest, ExitTambourKindFollowsItsCoefficient) {
 }
 
 TEST_F(InputStepsTest, StairwellCountLineIsMissingWithTambourExitsButCountStillUsed) {
-    in.check("rbExitsToSWViaTambour");
-    in.setText("EditOGStairWellQty", "5");
+    in.check(ctl::rbExitsToSWViaTambour);
+    in.setText(ctl::EditOGStairWellQty, "5");
     EXPECT_EQ(calc.Run(in), RunOutcome::ok);
     EXPECT_FALSE(contains(Rtf("Количество лестничных клеток:")));
     EXPECT_EQ(calc.CalculatedSWQty, 4);
 }
 
 TEST_F(InputStepsTest, UndergroundAlwaysWritesExitAndWindLines) {
-    in.check("rbUnderGndStair");
-    in.check("rbSWNotJoinWall");
-    in.check("rbSWWOExit");
+    in.check(ctl::rbUnderGndStair);
+    in.check(ctl::rbSWNotJoinWall);
+    in.check(ctl::rbSWWOExit);
     EXPECT_EQ(calc.Run(in), RunOutcome::ok);
     for (const char *line : {"Скорость ветра:", "Наветренная сторона:", "Заветренная сторона:",
                              "Площадь двери наружного выхода:", "Потери давления в сети"})
@@ -167,7 +167,7 @@ TEST_F(InputStepsTest, UndergroundAlwaysWritesExitAndWindLines) {
 }
 
 TEST_F(InputStepsTest, UserTypedNamesCannotInjectRtf) {
-    in.setText("EditProjectName", "Дом {1}\\par");
+    in.setText(ctl::EditProjectName, "Дом {1}\\par");
     EXPECT_EQ(calc.Run(in), RunOutcome::ok);
     EXPECT_TRUE(contains(Rtf("Наименование проекта:  Дом \\{1\\}\\\\par\\b0\\par ")));
 }
@@ -176,17 +176,17 @@ TEST_F(InputStepsTest, ZeroWindowResistanceStopsOnlyWhenWindowsAreInPlay) {
     for (int row : {2, 3}) {
         SCOPED_TRACE(row);
         InflowInputs input = InflowInputs::Defaults();
-        input.setComboIndex("cbWinPenetrationVar", row);
-        input.setText("EditWinPenetration", row == 2 ? "0" : "-1");
+        input.setComboIndex(ctl::cbWinPenetrationVar, row);
+        input.setText(ctl::EditWinPenetration, row == 2 ? "0" : "-1");
         RecordingNotifier n;
         InflowCalc run(&n);
         EXPECT_EQ(run.Run(input), RunOutcome::inputStopped);
         ASSERT_EQ(n.messages.size(), 1u);
         EXPECT_EQ(n.messages[0].text,
                   "Сопротивление воздухопроницанию оконных проёмов должно быть больше 0.");
-        EXPECT_EQ(n.messages[0].control, "EditWinPenetration");
+        EXPECT_EQ(n.messages[0].control, ctl::EditWinPenetration);
 
-        input.check("rbSWNotJoinWall");
+        input.check(ctl::rbSWNotJoinWall);
         n.messages.clear();
         EXPECT_EQ(run.Run(input), RunOutcome::ok);
         EXPECT_TRUE(n.messages.empty());

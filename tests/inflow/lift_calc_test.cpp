@@ -34,14 +34,14 @@ std::string ReadFile(const std::string &path) {
 struct LiftRun {
     InflowInputs in = [] {
         InflowInputs i = InflowInputs::Defaults();
-        i.check("rbLift");
+        i.check(ctl::rbLift);
         return i;
     }();
     RecordingNotifier notes;
     InflowCalc calc{&notes};
     RunOutcome outcome = RunOutcome::ok;
 
-    LiftRun &set(std::string_view control, std::string text) {
+    LiftRun &set(ControlName control, std::string text) {
         in.setText(control, std::move(text));
         return *this;
     }
@@ -87,7 +87,7 @@ TEST_F(LiftTest, ShaftTypeFollowsFloorCounts) {
     for (const Case &c : cases) {
         SCOPED_TRACE(std::string(c.og) + "/" + c.ug);
         LiftRun r;
-        r.set("EditLiftOGFloorQty", c.og).set("EditLiftUGFloorQty", c.ug).run();
+        r.set(ctl::EditLiftOGFloorQty, c.og).set(ctl::EditLiftUGFloorQty, c.ug).run();
         ASSERT_EQ(r.outcome, RunOutcome::ok);
         EXPECT_EQ(r.calc.LiftTerm1Shaft, c.shaft);
         EXPECT_TRUE(r.has(c.supplyLine));
@@ -97,7 +97,7 @@ TEST_F(LiftTest, ShaftTypeFollowsFloorCounts) {
 
 TEST_F(LiftTest, BottomSupplyShaftSkipsUpperFloorInputsAndPrintsUndergroundPressure) {
     LiftRun r;
-    r.set("EditLiftOGFloorQty", "1").set("EditLiftUGFloorQty", "2").run();
+    r.set(ctl::EditLiftOGFloorQty, "1").set(ctl::EditLiftUGFloorQty, "2").run();
     ASSERT_EQ(r.outcome, RunOutcome::ok);
     EXPECT_FALSE(r.has("Отметка уровня второго этажа"));
     EXPECT_FALSE(r.has("Высота вышележащих этажей"));
@@ -130,9 +130,9 @@ TEST_F(LiftTest, ExitFloorsAreClampedIntoTheBuilding) {
     for (const Case &c : cases) {
         SCOPED_TRACE(std::string(c.start) + ".." + c.finish);
         LiftRun r;
-        r.set("EditLiftLevelStart", c.start)
-            .set("EditLiftLevelFinish", c.finish)
-            .set("EditLiftUGFloorQty", c.ug)
+        r.set(ctl::EditLiftLevelStart, c.start)
+            .set(ctl::EditLiftLevelFinish, c.finish)
+            .set(ctl::EditLiftUGFloorQty, c.ug)
             .run();
         ASSERT_EQ(r.outcome, RunOutcome::ok);
         EXPECT_EQ(r.calc.LiftLevelStart, c.expStart);
@@ -143,7 +143,7 @@ TEST_F(LiftTest, ExitFloorsAreClampedIntoTheBuilding) {
 
 TEST_F(LiftTest, FloorsOutsideTheExitRangeShowOnlyLevelPressureAndRunningFlow) {
     LiftRun r;
-    r.set("EditLiftLevelStart", "-2").set("EditLiftLevelFinish", "7").run();
+    r.set(ctl::EditLiftLevelStart, "-2").set(ctl::EditLiftLevelFinish, "7").run();
     ASSERT_EQ(r.outcome, RunOutcome::ok);
     for (int num : {-4, -3, 8, 12}) {
         const TLiftShaftFloor &f = r.floor(num);
@@ -181,9 +181,9 @@ TEST_F(LiftTest, EmptyResistancesAreComputedAndPrintedInTheCalculation) {
               std::string::npos);
 
     LiftRun e;
-    e.set("EditLiftShaftDoorSpecResist", "2000")
-        .set("EditLiftHallDoorSpecResist", "4000")
-        .set("EditLiftCageKoefXil", "5")
+    e.set(ctl::EditLiftShaftDoorSpecResist, "2000")
+        .set(ctl::EditLiftHallDoorSpecResist, "4000")
+        .set(ctl::EditLiftCageKoefXil, "5")
         .run();
     ASSERT_EQ(e.outcome, RunOutcome::ok);
     EXPECT_EQ(e.calc.LiftShaftDoorSpecResist, 2000);
@@ -204,20 +204,20 @@ TEST_F(LiftTest, FirstFloorFlowByMethod) {
     // Method 1 and 2 hold the 1st floor's doorway open whatever the exit range says; with
     // method 3 the 1st floor is a closed floor like the others, inside the range or not.
     struct Case {
-        const char *radio;
+        ControlName radio;
         const char *start;
         bool closedFloorFormula; // DG from the closed doors
         bool firstFloorLines;    // Pl(1) printed
     } cases[] = {
-        {"rbLiftMethodOpening", "2", false, true},
-        {"rbLiftMethodClosed", "", true, false},
-        {"rbLiftMethodClosed", "2", true, false},
+        {ctl::rbLiftMethodOpening, "2", false, true},
+        {ctl::rbLiftMethodClosed, "", true, false},
+        {ctl::rbLiftMethodClosed, "2", true, false},
     };
     for (const Case &c : cases) {
         SCOPED_TRACE(std::string(c.radio) + " start " + c.start);
         LiftRun r;
         r.in.check(c.radio);
-        r.set("EditLiftLevelStart", c.start).run();
+        r.set(ctl::EditLiftLevelStart, c.start).run();
         ASSERT_EQ(r.outcome, RunOutcome::ok);
         const TLiftShaftFloor &f1 = r.floor(1);
         EXPECT_EQ(r.has("\\par Расчётное давление на уровне 1-го этажа"), c.firstFloorLines);
@@ -240,11 +240,11 @@ TEST_F(LiftTest, FirstFloorFlowByMethod) {
 
 TEST_F(LiftTest, GapRowsGiveTheDischargeOfTheSlot) {
     LiftRun r;
-    r.in.check("rbLiftMethodSlot");
-    r.set("EditLiftFmu1", "0,2").set("EditLiftUnit1Value", "0,5");
-    r.in.setComboIndex("cbLiftUnit2", 1); // ξ+1 = 4 is μ = 0.5
-    r.set("EditLiftFmu2", "1").set("EditLiftUnit2Value", "4");
-    r.set("EditLiftFmu3", "0").set("EditLiftCageQty", "2").run();
+    r.in.check(ctl::rbLiftMethodSlot);
+    r.set(ctl::EditLiftFmu1, "0,2").set(ctl::EditLiftUnit1Value, "0,5");
+    r.in.setComboIndex(ctl::cbLiftUnit2, 1); // ξ+1 = 4 is μ = 0.5
+    r.set(ctl::EditLiftFmu2, "1").set(ctl::EditLiftUnit2Value, "4");
+    r.set(ctl::EditLiftFmu3, "0").set(ctl::EditLiftCageQty, "2").run();
     ASSERT_EQ(r.outcome, RunOutcome::ok);
     EXPECT_TRUE(r.notes.messages.empty());
     // n·Σ(μ·F) = 2·(0.2·0.5 + 1·0.5)
@@ -256,13 +256,13 @@ TEST_F(LiftTest, GapRowsGiveTheDischargeOfTheSlot) {
 
 TEST_F(LiftTest, SlotMethodWithoutGapAreaWarnsAndGoesOn) {
     LiftRun r;
-    r.in.check("rbLiftMethodSlot");
-    r.set("EditLiftFmu1", "0").set("EditLiftFmu2", "0,3").run();
+    r.in.check(ctl::rbLiftMethodSlot);
+    r.set(ctl::EditLiftFmu1, "0").set(ctl::EditLiftFmu2, "0,3").run();
     EXPECT_EQ(r.outcome, RunOutcome::ok);
     ASSERT_EQ(r.notes.messages.size(), 1u);
     EXPECT_EQ(r.notes.messages[0].kind, "warning");
     EXPECT_EQ(r.notes.messages[0].text, "Не задана площадь щели в открытом проёме ЛШ.");
-    EXPECT_EQ(r.notes.messages[0].control, "EditLiftFmu1");
+    EXPECT_EQ(r.notes.messages[0].control, ctl::EditLiftFmu1);
     EXPECT_TRUE(r.has("Таблица 1."));
 }
 
@@ -270,74 +270,74 @@ TEST_F(LiftTest, RefusedInputsStopTheRunAtTheirField) {
     const std::string floorLimit(kFloorQtyLimitMessage);
     struct Case {
         std::vector<std::pair<std::string, std::string>> edits;
-        const char *radio;
+        ControlName radio;
         int unit3;
         std::string message, control;
         const char *lastLine; // the report ends with it
     } cases[] = {
-        {{{"EditLiftOGFloorQty", "0"}},
+        {{{ctl::EditLiftOGFloorQty, "0"}},
          nullptr,
          0,
          "Число надземных этажей должно быть не менее одного:\r    Nнэ ≥ 1",
-         "EditLiftOGFloorQty",
+         ctl::EditLiftOGFloorQty,
          "Подача воздуха в лифтовую шахту\\b0\\par "},
-        {{{"EditLiftOGFloorQty", ""}},
+        {{{ctl::EditLiftOGFloorQty, ""}},
          nullptr,
          0,
          "Число надземных этажей должно быть не менее одного:\r    Nнэ ≥ 1",
-         "EditLiftOGFloorQty",
+         ctl::EditLiftOGFloorQty,
          "Подача воздуха в лифтовую шахту\\b0\\par "},
-        {{{"EditLiftOGFloorQty", "301"}},
+        {{{ctl::EditLiftOGFloorQty, "301"}},
          nullptr,
          0,
          floorLimit,
-         "EditLiftOGFloorQty",
+         ctl::EditLiftOGFloorQty,
          "Подача воздуха в лифтовую шахту\\b0\\par "},
-        {{{"EditLiftOGFloorQty", "99999999999"}},
+        {{{ctl::EditLiftOGFloorQty, "99999999999"}},
          nullptr,
          0,
          floorLimit,
-         "EditLiftOGFloorQty",
+         ctl::EditLiftOGFloorQty,
          "Подача воздуха в лифтовую шахту\\b0\\par "},
-        {{{"EditLiftUGFloorQty", "4294967297"}},
+        {{{ctl::EditLiftUGFloorQty, "4294967297"}},
          nullptr,
          0,
          floorLimit,
-         "EditLiftUGFloorQty",
+         ctl::EditLiftUGFloorQty,
          "Подача воздуха в лифтовую шахту\\b0\\par "},
-        {{{"EditLiftPplus", "19,99"}},
+        {{{ctl::EditLiftPplus, "19,99"}},
          nullptr,
          0,
          "Избыточное давление должно быть не менее 20 Па:\r    P⁺ ≥ 20",
-         "EditLiftPplus",
+         ctl::EditLiftPplus,
          "\\par\\b Система приточной противодымной вентиляции\\b0\\par "},
-        {{{"EditLiftUnit1Value", "-0,1"}},
-         "rbLiftMethodSlot",
+        {{{ctl::EditLiftUnit1Value, "-0,1"}},
+         ctl::rbLiftMethodSlot,
          0,
          "Необходимо выполнить условие\r0 ≤ μ ≤ 1",
-         "EditLiftUnit1Value",
+         ctl::EditLiftUnit1Value,
          "\\b \\u0956?\\sub gap\\nosupersub  = 0,65\\b0\\par "},
-        {{{"EditLiftUnit2Value", "1,5"}},
-         "rbLiftMethodSlot",
+        {{{ctl::EditLiftUnit2Value, "1,5"}},
+         ctl::rbLiftMethodSlot,
          0,
          "Необходимо выполнить условие\r0 ≤ μ ≤ 1",
-         "EditLiftUnit2Value",
+         ctl::EditLiftUnit2Value,
          "\\b \\u0956?\\sub gap\\nosupersub  = 0,65\\b0\\par "},
-        {{{"EditLiftUnit3Value", "0,5"}},
-         "rbLiftMethodSlot",
+        {{{ctl::EditLiftUnit3Value, "0,5"}},
+         ctl::rbLiftMethodSlot,
          1,
          "Необходимо выполнить условие\r(ξ+1) ≥ 1",
-         "EditLiftUnit3Value",
+         ctl::EditLiftUnit3Value,
          "\\b \\u0956?\\sub gap\\nosupersub  = 0,65\\b0\\par "},
     };
     for (const Case &c : cases) {
-        SCOPED_TRACE(c.control + " " + c.edits[0].second);
+        SCOPED_TRACE(c.control + " " + c.edits()[0].second);
         LiftRun r;
-        for (const auto &[k, v] : c.edits)
+        for (const auto &[k, v] : c.edits())
             r.set(k, v);
         if (c.radio)
             r.in.check(c.radio);
-        r.in.setComboIndex("cbLiftUnit3", c.unit3);
+        r.in.setComboIndex(ctl::cbLiftUnit3, c.unit3);
         r.run();
         EXPECT_EQ(r.outcome, RunOutcome::inputStopped);
         ASSERT_EQ(r.notes.messages.size(), 1u);
@@ -353,7 +353,7 @@ TEST_F(LiftTest, RefusedInputsStopTheRunAtTheirField) {
 
 TEST_F(LiftTest, ExcessPressureOfExactly20IsAccepted) {
     LiftRun r;
-    r.set("EditLiftPplus", "20").run();
+    r.set(ctl::EditLiftPplus, "20").run();
     EXPECT_EQ(r.outcome, RunOutcome::ok);
     EXPECT_TRUE(r.notes.messages.empty());
     EXPECT_TRUE(r.has("\\b P\\super +\\nosupersub  = 20,00 Па\\b0\\par "));
@@ -362,7 +362,7 @@ TEST_F(LiftTest, ExcessPressureOfExactly20IsAccepted) {
 TEST_F(LiftTest, NegativeFirstFloorPressureGivesNegativeFlows) {
     // Wind on the wrong side pulls the 1st floor below the outside pressure.
     LiftRun r;
-    r.set("EditLiftKoefWW", "-0,8").set("EditLiftKoefW0", "0,6").set("EditLiftWindSpeed", "20");
+    r.set(ctl::EditLiftKoefWW, "-0,8").set(ctl::EditLiftKoefW0, "0,6").set(ctl::EditLiftWindSpeed, "20");
     r.run();
     ASSERT_EQ(r.outcome, RunOutcome::ok);
     EXPECT_TRUE(r.notes.messages.empty());
@@ -375,15 +375,15 @@ TEST_F(LiftTest, NegativeFirstFloorPressureGivesNegativeFlows) {
 
 TEST_F(LiftTest, DegenerateInputsGiveAFiniteReport) {
     const std::vector<std::vector<std::pair<std::string, std::string>>> cases = {
-        {{"EditLiftOutsideAirTemp", "-273,15"}, {"EditLiftInsideAirTemp", "-273,15"}},
-        {{"EditLiftOutsideAirTemp", "-400"}},
-        {{"EditLiftCageArea", "4,6"}},
-        {{"EditLiftShaftArea", "0"}, {"EditLiftCageArea", "0"}},
-        {{"EditLiftShaftDoorArea", "0"}, {"EditLiftHallDoorArea", "0"}},
-        {{"EditLiftCageQty", "0"}, {"EditLiftHallDoorQty", "0"}, {"EditLiftMuGap", "0"}},
-        {{"EditLiftHallDoorKoefXid", "-50"}},
-        {{"EditLiftSizeA", "0"}, {"EditLiftSizeB", "0"}},
-        {{"EditLiftShaftDoorHeight", "0"}, {"EditLiftSecondFloorLevel", "0"}},
+        {{ctl::EditLiftOutsideAirTemp, "-273,15"}, {ctl::EditLiftInsideAirTemp, "-273,15"}},
+        {{ctl::EditLiftOutsideAirTemp, "-400"}},
+        {{ctl::EditLiftCageArea, "4,6"}},
+        {{ctl::EditLiftShaftArea, "0"}, {ctl::EditLiftCageArea, "0"}},
+        {{ctl::EditLiftShaftDoorArea, "0"}, {ctl::EditLiftHallDoorArea, "0"}},
+        {{ctl::EditLiftCageQty, "0"}, {ctl::EditLiftHallDoorQty, "0"}, {ctl::EditLiftMuGap, "0"}},
+        {{ctl::EditLiftHallDoorKoefXid, "-50"}},
+        {{ctl::EditLiftSizeA, "0"}, {ctl::EditLiftSizeB, "0"}},
+        {{ctl::EditLiftShaftDoorHeight, "0"}, {ctl::EditLiftSecondFloorLevel, "0"}},
     };
     for (const auto &edits : cases) {
         SCOPED_TRACE(edits[0].first + "=" + edits[0].second);
@@ -401,7 +401,7 @@ TEST_F(LiftTest, DegenerateInputsGiveAFiniteReport) {
 
 TEST_F(LiftTest, ValueThatWouldNotBeFiniteStopsTheRun) {
     LiftRun r;
-    r.set("EditLiftWindSpeed", "1" + std::string(200, '0')).run();
+    r.set(ctl::EditLiftWindSpeed, "1" + std::string(200, '0')).run();
     EXPECT_EQ(r.outcome, RunOutcome::noDutyPoint);
     EXPECT_EQ(r.calc.VolumeAirExps, 0);
     EXPECT_EQ(r.calc.FanPress, 0);
@@ -412,7 +412,7 @@ TEST_F(LiftTest, ValueThatWouldNotBeFiniteStopsTheRun) {
 
 TEST_F(LiftTest, ThreeHundredFloorsEachWayIsTheLargestShaft) {
     LiftRun r;
-    r.set("EditLiftOGFloorQty", "300").set("EditLiftUGFloorQty", "300").run();
+    r.set(ctl::EditLiftOGFloorQty, "300").set(ctl::EditLiftUGFloorQty, "300").run();
     ASSERT_EQ(r.outcome, RunOutcome::ok);
     ASSERT_EQ(r.calc.LiftShaftResult.size(), 600u);
     EXPECT_EQ(r.calc.LiftShaftResult.front().FloorNum, 300);
@@ -433,7 +433,7 @@ TEST_F(LiftTest, DefaultReportMatchesTheReviewedFixture) {
 TEST_F(LiftTest, DecimalPointLocaleWritesPoints) {
     SetDecimalSeparator('.');
     LiftRun r;
-    r.set("EditLiftShaftDoorArea", "1,89").run();
+    r.set(ctl::EditLiftShaftDoorArea, "1,89").run();
     SetDecimalSeparator(',');
     ASSERT_EQ(r.outcome, RunOutcome::ok);
     EXPECT_TRUE(r.has("\\b F\\sub dl\\nosupersub  = 1.89 м\\super 2\\nosupersub \\b0\\par "));

@@ -8,6 +8,7 @@
 #include "core/number_text.h"
 #include "inflow/inflow_calc.h"
 #include "inflow/inflow_project.h"
+#include "inflow_test_support.h"
 
 namespace orvane::inflow {
 namespace {
@@ -26,29 +27,29 @@ protected:
 };
 
 TEST_F(LiftTambourProjectTest, DefaultSaveRoundTripsByteForByte) {
-    for (const char *radio : {"rbLift", "rbTambour"}) {
+    for (ControlName radio : {ctl::rbLift, ctl::rbTambour}) {
         SCOPED_TRACE(radio);
-        const auto first = InflowProjectBytes(DefaultsOf(radio), nullptr, kDate);
+        const auto first = ProjectBytesOf(DefaultsOf(radio), kDate);
         ASSERT_TRUE(first.has_value());
         InflowInputs reopened = InflowInputs::Defaults();
-        ASSERT_TRUE(OpenInflowProjectBytes(*first, "p.isrprj", reopened).ok);
+        ASSERT_TRUE(ReadProjectBytes(*first, reopened, "p.isrprj").ok);
         EXPECT_TRUE(reopened.isChecked(radio));
-        const auto second = InflowProjectBytes(reopened, nullptr, kDate);
+        const auto second = ProjectBytesOf(reopened, kDate);
         ASSERT_TRUE(second.has_value());
         EXPECT_EQ(*second, *first);
     }
 }
 
 TEST_F(LiftTambourProjectTest, LiftExitFloorsKeepTheirSign) {
-    InflowInputs in = DefaultsOf("rbLift");
-    in.setText("EditLiftLevelStart", "-2");
-    in.setText("EditLiftLevelFinish", "7");
-    const auto bytes = InflowProjectBytes(in, nullptr, kDate);
+    InflowInputs in = DefaultsOf(ctl::rbLift);
+    in.setText(ctl::EditLiftLevelStart, "-2");
+    in.setText(ctl::EditLiftLevelFinish, "7");
+    const auto bytes = ProjectBytesOf(in, kDate);
     ASSERT_TRUE(bytes.has_value());
     EXPECT_NE(bytes->find("LLvlStart=-2\r\n"), std::string::npos);
     InflowInputs reopened = InflowInputs::Defaults();
-    ASSERT_TRUE(OpenInflowProjectBytes(*bytes, "p.isrprj", reopened).ok);
-    EXPECT_EQ(reopened.text("EditLiftLevelStart"), "-2");
+    ASSERT_TRUE(ReadProjectBytes(*bytes, reopened, "p.isrprj").ok);
+    EXPECT_EQ(reopened.text(ctl::EditLiftLevelStart), "-2");
     RecordingNotifier notes;
     InflowCalc calc(&notes);
     ASSERT_EQ(calc.Run(reopened), RunOutcome::ok);
@@ -59,12 +60,12 @@ TEST_F(LiftTambourProjectTest, LiftExitFloorsKeepTheirSign) {
 TEST_F(LiftTambourProjectTest, BundledExamplesCalculateLikeTheStartValues) {
     struct Case {
         const char *file, *radio;
-    } cases[] = {{EXAMPLES_DIR "/lift.isrprj", "rbLift"},
-                 {EXAMPLES_DIR "/tambour.isrprj", "rbTambour"}};
+    } cases[] = {{EXAMPLES_DIR "/lift.isrprj", ctl::rbLift},
+                 {EXAMPLES_DIR "/tambour.isrprj", ctl::rbTambour}};
     for (const Case &c : cases) {
         SCOPED_TRACE(c.file);
         InflowInputs opened = InflowInputs::Defaults();
-        ASSERT_TRUE(OpenInflowProject(c.file, opened).ok);
+        ASSERT_TRUE(LoadProject(c.file, opened).ok);
         EXPECT_TRUE(opened.isChecked(c.radio));
         RecordingNotifier notesA, notesB;
         InflowCalc fromFile(&notesA), fromStart(&notesB);

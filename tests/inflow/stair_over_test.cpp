@@ -84,7 +84,7 @@ TEST_F(OverGroundTest, DefaultReportMatchesTheReviewedFixture) {
 }
 
 TEST_F(OverGroundTest, ZoneAboveTheFirstFloorStartsAtItsLowestFloor) {
-    in.setText("EditSWN1z", "5");
+    in.setText(ctl::EditSWN1z, "5");
     ASSERT_EQ(run(), RunOutcome::ok);
     EXPECT_NEAR(calc.DesignPressure, 2.40, 0.005);
     ASSERT_EQ(calc.OverGndStairResult.size(), 8u);
@@ -96,16 +96,16 @@ TEST_F(OverGroundTest, ZoneAboveTheFirstFloorStartsAtItsLowestFloor) {
 
 // Every scheme D = 1..16 picks its design pressure and exit flow from the right candidate.
 TEST_F(OverGroundTest, SchemeTableChoosesTheDesignPressure) {
-    in.setText("EditWindSpeed", "5"); // a wind term that tells P1 from P1W
+    in.setText(ctl::EditWindSpeed, "5"); // a wind term that tells P1 from P1W
     const char *expected[17] = {"",   "P1", "P1",  "P2", "P2",  "P1",  "P1",  "P2", "P2",
                                 "P1", "P1", "P2W", "P2", "P1W", "P1W", "P2W", "P2W"};
     for (int D = 1; D <= 16; ++D) {
         const bool t1 = (D - 1) & 8, t2 = (D - 1) & 4, t3 = (D - 1) & 2, t4 = (D - 1) & 1;
         SCOPED_TRACE(D);
-        in.checkPair("rbSWJoinWall", "rbSWNotJoinWall", t1);
-        in.checkPair("rbSWWithExit", "rbSWWOExit", t2);
-        in.checkPair("rbFirstFloorNotJoinSW", "rbFirstFloorJoinSW", t3);
-        in.checkPair("rbExitsToSWViaTambour", "rbExitsToSWViaDoor", t4);
+        in.checkPair(ctl::rbSWJoinWall, ctl::rbSWNotJoinWall, t1);
+        in.checkPair(ctl::rbSWWithExit, ctl::rbSWWOExit, t2);
+        in.checkPair(ctl::rbFirstFloorNotJoinSW, ctl::rbFirstFloorJoinSW, t3);
+        in.checkPair(ctl::rbExitsToSWViaTambour, ctl::rbExitsToSWViaDoor, t4);
         ASSERT_EQ(run(), RunOutcome::ok);
         EXPECT_EQ(InflowCalc::SchemeNumber(t1, t2, t3, t4), D);
 
@@ -138,21 +138,21 @@ TEST_F(OverGroundTest, SchemeTableChoosesTheDesignPressure) {
 }
 
 TEST_F(OverGroundTest, TambourExitsAndClosedFirstFloorLeaveOnlyLeakages) {
-    in.check("rbExitsToSWViaTambour"); // T3 true by default, T2 false
+    in.check(ctl::rbExitsToSWViaTambour); // T3 true by default, T2 false
     ASSERT_EQ(run(), RunOutcome::ok);
     EXPECT_EQ(calc.SWAirExps, 0);
     EXPECT_EQ(calc.ExitAirExps, 0);
     EXPECT_FALSE(contains("Количество лестничных клеток, принятое к расчёту"));
     EXPECT_GT(calc.OverGndStairResult.front().Gs, 0);
 
-    in.setText("EditSWN1z", "3");
+    in.setText(ctl::EditSWN1z, "3");
     ASSERT_EQ(run(), RunOutcome::ok);
     EXPECT_TRUE(contains("G\\sub sm\\nosupersub  / q = \\b 0,00 кг/с"));
 }
 
 TEST_F(OverGroundTest, CentralCoreHasNoWindowsAndNoWindTerm) {
-    in.check("rbSWNotJoinWall");
-    in.setText("EditWindSpeed", "5");
+    in.check(ctl::rbSWNotJoinWall);
+    in.setText(ctl::EditWindSpeed, "5");
     ASSERT_EQ(run(), RunOutcome::ok);
     EXPECT_EQ(calc.WindowKoef, 0);
     for (const auto &f : calc.OverGndStairResult) {
@@ -166,12 +166,12 @@ TEST_F(OverGroundTest, CentralCoreHasNoWindowsAndNoWindTerm) {
 }
 
 TEST_F(OverGroundTest, OneFloorAndNoFloors) {
-    in.setText("EditOGFloorQty", "1");
+    in.setText(ctl::EditOGFloorQty, "1");
     ASSERT_EQ(run(), RunOutcome::ok);
     ASSERT_EQ(calc.OverGndStairResult.size(), 1u);
     EXPECT_DOUBLE_EQ(calc.ServedHeight, 5);
 
-    in.setText("EditOGFloorQty", "0");
+    in.setText(ctl::EditOGFloorQty, "0");
     ASSERT_EQ(run(), RunOutcome::ok);
     EXPECT_TRUE(calc.OverGndStairResult.empty());
     EXPECT_EQ(calc.HeadAirExps, 0);
@@ -196,8 +196,8 @@ TEST_F(OverGroundTest, WindowRowsAgreeByTheirUnits) {
     const double topGs = calc.OverGndStairResult.front().Gs;
     for (const auto &c : cases) {
         SCOPED_TRACE(c.row);
-        in.setComboIndex("cbWinPenetrationVar", c.row);
-        in.setText("EditWinPenetration", FormatGeneral(c.value));
+        in.setComboIndex(ctl::cbWinPenetrationVar, c.row);
+        in.setText(ctl::EditWinPenetration, FormatGeneral(c.value));
         ASSERT_EQ(run(), RunOutcome::ok);
         EXPECT_NEAR(calc.WindowKoef, kwQ100, 1e-9 * kwQ100);
         EXPECT_NEAR(calc.OverGndStairResult.front().Gs, topGs, 1e-9);
@@ -205,7 +205,7 @@ TEST_F(OverGroundTest, WindowRowsAgreeByTheirUnits) {
 }
 
 TEST_F(OverGroundTest, ValueThatWouldNotBeFiniteStopsWithTheGuardLine) {
-    in.setText("EditWindSpeed", "1" + std::string(200, '0'));
+    in.setText(ctl::EditWindSpeed, "1" + std::string(200, '0'));
     EXPECT_EQ(run(), RunOutcome::noDutyPoint);
     EXPECT_TRUE(calc.NonFiniteStop);
     EXPECT_EQ(calc.VolumeAirExps, 0);
@@ -261,14 +261,14 @@ TEST_F(OverGroundTest, DesignDoorBlockPrintsTheLinesOfItsScheme) {
         {true, true, false, true, "", {"P1W", "exit", "GB", "q", "GsF"}},
         {true, true, true, true, "5", {"P1s", "q", "GsF"}},
     };
-    in.setText("EditWindSpeed", "5");
+    in.setText(ctl::EditWindSpeed, "5");
     for (const auto &c : cases) {
         SCOPED_TRACE(InflowCalc::SchemeNumber(c.t1, c.t2, c.t3, c.t4));
-        in.checkPair("rbSWJoinWall", "rbSWNotJoinWall", c.t1);
-        in.checkPair("rbSWWithExit", "rbSWWOExit", c.t2);
-        in.checkPair("rbFirstFloorNotJoinSW", "rbFirstFloorJoinSW", c.t3);
-        in.checkPair("rbExitsToSWViaTambour", "rbExitsToSWViaDoor", c.t4);
-        in.setText("EditSWN1z", c.zoneFrom);
+        in.checkPair(ctl::rbSWJoinWall, ctl::rbSWNotJoinWall, c.t1);
+        in.checkPair(ctl::rbSWWithExit, ctl::rbSWWOExit, c.t2);
+        in.checkPair(ctl::rbFirstFloorNotJoinSW, ctl::rbFirstFloorJoinSW, c.t3);
+        in.checkPair(ctl::rbExitsToSWViaTambour, ctl::rbExitsToSWViaDoor, c.t4);
+        in.setText(ctl::EditSWN1z, c.zoneFrom);
         ASSERT_EQ(run(), RunOutcome::ok);
 
         std::string from, to;

@@ -16,7 +16,7 @@ namespace {
 struct UnderGroundTest : ::testing::Test {
     void SetUp() override {
         SetDecimalSeparator(',');
-        in.check("rbUnderGndStair");
+        in.check(ctl::rbUnderGndStair);
     }
     InflowInputs in = InflowInputs::Defaults();
     RecordingNotifier notifier;
@@ -89,7 +89,7 @@ TEST_F(UnderGroundTest, DoorPressureUsesNegativeLevels) {
 }
 
 TEST_F(UnderGroundTest, OneAndNoUndergroundFloors) {
-    in.setText("EditUGFloorQty", "1");
+    in.setText(ctl::EditUGFloorQty, "1");
     ASSERT_EQ(run(), RunOutcome::ok);
     ASSERT_EQ(calc.UnderGndStairResult.size(), 1u);
     const auto &only = calc.UnderGndStairResult[0];
@@ -98,7 +98,7 @@ TEST_F(UnderGroundTest, OneAndNoUndergroundFloors) {
     EXPECT_GT(only.Lv, 0);
     EXPECT_GT(only.Psv, 0);
 
-    in.setText("EditUGFloorQty", "0");
+    in.setText(ctl::EditUGFloorQty, "0");
     ASSERT_EQ(run(), RunOutcome::ok);
     EXPECT_TRUE(calc.UnderGndStairResult.empty());
     EXPECT_EQ(calc.MassAirExps, 0);
@@ -108,7 +108,7 @@ TEST_F(UnderGroundTest, OneAndNoUndergroundFloors) {
 }
 
 TEST_F(UnderGroundTest, NoFlightSectionMeansUnitExitResistanceAndNoFlightLoss) {
-    in.setText("EditSWProjArea", "0");
+    in.setText(ctl::EditSWProjArea, "0");
     ASSERT_EQ(run(), RunOutcome::ok);
     const double X = calc.WindPress + calc.OpenSWPress -
                      9.81 * (calc.UGHBottom - 1.1) * (calc.OutsideAirDensity - calc.SWAirDensity);

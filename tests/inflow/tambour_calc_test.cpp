@@ -35,14 +35,14 @@ std::string ReadFile(const std::string &path) {
 struct TmbrRun {
     InflowInputs in = [] {
         InflowInputs i = InflowInputs::Defaults();
-        i.check("rbTambour");
+        i.check(ctl::rbTambour);
         return i;
     }();
     RecordingNotifier notes;
     InflowCalc calc{&notes};
     RunOutcome outcome = RunOutcome::ok;
 
-    TmbrRun &set(std::string_view control, std::string text) {
+    TmbrRun &set(ControlName control, std::string text) {
         in.setText(control, std::move(text));
         return *this;
     }
@@ -84,7 +84,7 @@ TEST_F(TambourTest, ViscosityOfAir) {
 
 TEST_F(TambourTest, HeatedSupplyUsesWarmAirAndPrintsTheHeater) {
     TmbrRun r;
-    r.in.check("rbTmbrVar3");
+    r.in.check(ctl::rbTmbrVar3);
     r.run();
     ASSERT_EQ(r.outcome, RunOutcome::ok);
     const double rhoSf = AirDensity(20); // ≈ 1.2041
@@ -96,8 +96,8 @@ TEST_F(TambourTest, HeatedSupplyUsesWarmAirAndPrintsTheHeater) {
     EXPECT_TRUE(r.has("\\nosupersub ) = \\b " + FormatFixed2(Q) + " кВт\\b0\\par "));
 
     TmbrRun cold;
-    cold.in.check("rbTmbrVar3");
-    cold.set("EditTmbrHeatAirTemp", "-30").run();
+    cold.in.check(ctl::rbTmbrVar3);
+    cold.set(ctl::EditTmbrHeatAirTemp, "-30").run();
     ASSERT_EQ(cold.outcome, RunOutcome::ok);
     EXPECT_TRUE(cold.has("\\nosupersub ) = \\b 0,00 кВт\\b0\\par "));
 }
@@ -112,8 +112,8 @@ TEST_F(TambourTest, ClosedDoorFlowWithAndWithoutAnAdjacentLiftShaft) {
     for (const Case &c : cases) {
         SCOPED_TRACE(c.shaftArea);
         TmbrRun r;
-        r.in.check("rbTmbrVar2");
-        r.set("EditTmbrShaftDoorArea", c.shaftArea).run();
+        r.in.check(ctl::rbTmbrVar2);
+        r.set(ctl::EditTmbrShaftDoorArea, c.shaftArea).run();
         ASSERT_EQ(r.outcome, RunOutcome::ok);
         EXPECT_EQ(r.calc.TmbrShaftDoorArea, c.mFdsl);
         EXPECT_NEAR(r.calc.MassAirExps, 2 * std::sqrt(20 / sdr) + c.mFdsl * std::sqrt(20 / sdsl),
@@ -143,7 +143,7 @@ TEST_F(TambourTest, LowestFloorOfTheChannel) {
     for (const Case &c : cases) {
         SCOPED_TRACE(std::string(c.og) + "/" + c.ug);
         TmbrRun r;
-        r.set("EditTmbrOGFloorQty", c.og).set("EditTmbrUGFloorQty", c.ug).run();
+        r.set(ctl::EditTmbrOGFloorQty, c.og).set(ctl::EditTmbrUGFloorQty, c.ug).run();
         ASSERT_EQ(r.outcome, RunOutcome::ok);
         ASSERT_EQ(r.calc.TmbrFloors.size(), c.count);
         const TTmbrPressForFloor &low = r.calc.TmbrFloors.back();
@@ -171,9 +171,9 @@ TEST_F(TambourTest, ChannelLeaksGrowUpwardAndFollowTheValvePressure) {
 
 TEST_F(TambourTest, RoundChannelIgnoresSizeB) {
     TmbrRun a, b;
-    a.in.check("rbTmbrRoundVPipe");
-    b.in.check("rbTmbrRoundVPipe");
-    b.set("EditTmbrSizeB", "123");
+    a.in.check(ctl::rbTmbrRoundVPipe);
+    b.in.check(ctl::rbTmbrRoundVPipe);
+    b.set(ctl::EditTmbrSizeB, "123");
     a.run();
     b.run();
     ASSERT_EQ(a.outcome, RunOutcome::ok);
@@ -190,7 +190,7 @@ TEST_F(TambourTest, RoundChannelIgnoresSizeB) {
 
 TEST_F(TambourTest, DoorDischargeCoefficientIsReportedOnly) {
     TmbrRun a, b;
-    b.set("EditTmbrDoorMu", "0,1");
+    b.set(ctl::EditTmbrDoorMu, "0,1");
     a.run();
     b.run();
     EXPECT_TRUE(a.has("\\b \\u0956? = 0,64\\b0\\par "));
@@ -202,19 +202,19 @@ TEST_F(TambourTest, LowExcessPressureIsRaisedTo20WithOneWarning) {
     for (const char *typed : {"15", ""}) {
         SCOPED_TRACE(typed);
         TmbrRun r;
-        r.set("EditTmbrPplus", typed).run();
+        r.set(ctl::EditTmbrPplus, typed).run();
         EXPECT_EQ(r.outcome, RunOutcome::ok);
         ASSERT_EQ(r.notes.messages.size(), 1u);
         EXPECT_EQ(r.notes.messages[0].kind, "warning");
         EXPECT_EQ(r.notes.messages[0].text, "Избыточное давление изменено на 20 Па.\r    P⁺ ≥ 20");
-        EXPECT_EQ(r.notes.messages[0].control, "EditTmbrPplus");
-        EXPECT_EQ(r.in.text("EditTmbrPplus"), "20");
+        EXPECT_EQ(r.notes.messages[0].control, ctl::EditTmbrPplus);
+        EXPECT_EQ(r.in.text(ctl::EditTmbrPplus), "20");
         EXPECT_TRUE(r.has("\\b P\\super +\\nosupersub  = 20,00 Па\\b0\\par "));
     }
 }
 
 TEST_F(TambourTest, FloorCountAboveTheLimitStopsTheRun) {
-    for (const char *control : {"EditTmbrOGFloorQty", "EditTmbrUGFloorQty"}) {
+    for (ControlName control : {ctl::EditTmbrOGFloorQty, ctl::EditTmbrUGFloorQty}) {
         for (const char *typed : {"301", "99999999999"}) {
             SCOPED_TRACE(std::string(control) + "=" + typed);
             TmbrRun r;
@@ -230,17 +230,17 @@ TEST_F(TambourTest, FloorCountAboveTheLimitStopsTheRun) {
 
 TEST_F(TambourTest, DegenerateInputsGiveAFiniteReport) {
     const std::vector<std::vector<std::pair<std::string, std::string>>> cases = {
-        {{"EditTmbrOutsideAirTemp", "-273,15"},
-         {"EditTmbrInsideAirTemp", "-273,15"},
-         {"EditTmbrHeatAirTemp", "-273,15"}},
-        {{"EditTmbrOutsideAirTemp", "-400"}, {"EditTmbrHeatAirTemp", "-500"}},
-        {{"EditTmbrSizeA", "0"}, {"EditTmbrSizeB", "0"}},
-        {{"EditTmbrValveArea", "0"}, {"EditTmbrValveSpecResist", "0"}},
-        {{"EditTmbrAPipeDiam", "0"}, {"EditTmbrAPipeLen", "0"}},
-        {{"EditTmbrValveXi", "-5"}, {"EditTmbrVPipeProof", "-1"}},
-        {{"EditTmbrDoorArea", "0"}, {"EditTmbrDoorAirSpeed", "0"}},
+        {{ctl::EditTmbrOutsideAirTemp, "-273,15"},
+         {ctl::EditTmbrInsideAirTemp, "-273,15"},
+         {ctl::EditTmbrHeatAirTemp, "-273,15"}},
+        {{ctl::EditTmbrOutsideAirTemp, "-400"}, {ctl::EditTmbrHeatAirTemp, "-500"}},
+        {{ctl::EditTmbrSizeA, "0"}, {ctl::EditTmbrSizeB, "0"}},
+        {{ctl::EditTmbrValveArea, "0"}, {ctl::EditTmbrValveSpecResist, "0"}},
+        {{ctl::EditTmbrAPipeDiam, "0"}, {ctl::EditTmbrAPipeLen, "0"}},
+        {{ctl::EditTmbrValveXi, "-5"}, {ctl::EditTmbrVPipeProof, "-1"}},
+        {{ctl::EditTmbrDoorArea, "0"}, {ctl::EditTmbrDoorAirSpeed, "0"}},
     };
-    for (const char *variant : {"rbTmbrVar1", "rbTmbrVar2", "rbTmbrVar3"}) {
+    for (ControlName variant : {ctl::rbTmbrVar1, ctl::rbTmbrVar2, ctl::rbTmbrVar3}) {
         for (const auto &edits : cases) {
             SCOPED_TRACE(std::string(variant) + " " + edits[0].first + "=" + edits[0].second);
             TmbrRun r;

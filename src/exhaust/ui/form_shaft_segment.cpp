@@ -36,7 +36,7 @@ QString Q(const std::string &s) {
 
 // A number for an edit field: never in exponent form, which the field would misread.
 QString Field(double x) {
-    return Q(FieldText(x));
+    return Q(EditNumberText(x));
 }
 
 QLabel *Caption(const QString &text, QWidget *buddy, QWidget *parent) {

@@ -212,7 +212,7 @@ TFormSmkOutVentCalc::TFormSmkOutVentCalc(const ShellWindows &shell, QWidget *par
     bold.setBold(true);
     bbGoNext->setFont(bold);
     cbDetailed = new QCheckBox(QStringLiteral("Подробно"), bar);
-    cbDetailed->setObjectName(QStringLiteral("cbDetailed"));
+    cbDetailed->setObjectName(CtlName(ctl::cbDetailed));
     cbDetailed->setChecked(true);
     barLayout->addWidget(bbHidePanIn);
     barLayout->addStretch(1);
@@ -252,8 +252,8 @@ TFormSmkOutVentCalc::TFormSmkOutVentCalc(const ShellWindows &shell, QWidget *par
         }
     }
     PanelOut->setFileNameSource([this] {
-        const auto *project = PageStart->findChild<QLineEdit *>(QStringLiteral("EditProjectName"));
-        const auto *system = PageStart->findChild<QLineEdit *>(QStringLiteral("EditSystemName"));
+        const auto *project = PageStart->findChild<QLineEdit *>(CtlName(ctl::EditProjectName));
+        const auto *system = PageStart->findChild<QLineEdit *>(CtlName(ctl::EditSystemName));
         return std::pair(project ? project->text() : QString(),
                          system ? system->text() : QString());
     });
@@ -419,8 +419,8 @@ QWidget *TFormSmkOutVentCalc::BuildInputPage() {
             grid->addWidget(label, row * 2, 0, 1, 3);
             grid->addWidget(edit, row * 2 + 1, 0, 1, 3);
         };
-        nameRow(0, QStringLiteral("EditProjectName"), QStringLiteral("Наименование проекта"));
-        nameRow(1, QStringLiteral("EditSystemName"),
+        nameRow(0, CtlName(ctl::EditProjectName), QStringLiteral("Наименование проекта"));
+        nameRow(1, CtlName(ctl::EditSystemName),
                 QStringLiteral("Наименование вентиляционной системы"));
         auto *openButton = new QToolButton(g);
         openButton->setObjectName(QStringLiteral("SpeedButtonOpenFile"));
@@ -452,26 +452,26 @@ QWidget *TFormSmkOutVentCalc::BuildInputPage() {
         grid->setVerticalSpacing(0);
         grid->setColumnStretch(0, 1);
         const struct {
-            const char *radio;
+            ControlName radio;
             QString caption;
             const char *label;
             QString continuation;
             const char *tip;
         } variants[] = {
-            {"rbCalcCorridor", QStringLiteral("из вестибюлей, холлов, коридоров, торговых моллов,"),
+            {ctl::rbCalcCorridor, QStringLiteral("из вестибюлей, холлов, коридоров, торговых моллов,"),
              "LabCalcCorridor", QStringLiteral("атриумов и т.п., смежных с горящим помещением"),
              "sbTipCalcCorridor"},
-            {"rbCalcRoom", QStringLiteral("из зальных помещений различного назначения и"),
+            {ctl::rbCalcRoom, QStringLiteral("из зальных помещений различного назначения и"),
              "LabCalcRoom1", QStringLiteral("атриумов"), "sbTipCalcRoom"},
-            {"rbCalcGallery", QStringLiteral("из залов атриумов, при пожаре непосредственно"),
+            {ctl::rbCalcGallery, QStringLiteral("из залов атриумов, при пожаре непосредственно"),
              "LabCalcGallery", QStringLiteral("под галереей на уровне основания атриума"),
              "sbTipCalcGallery"},
-            {"rbCalcParking", QStringLiteral("из закрытых надземных и подземных автостоянок"),
+            {ctl::rbCalcParking, QStringLiteral("из закрытых надземных и подземных автостоянок"),
              nullptr, QString(), "sbTipCalcParking"},
         };
         int row = 0;
         for (const auto &v : variants) {
-            QRadioButton *rb = NewRadio(QString::fromLatin1(v.radio), v.caption, g);
+            QRadioButton *rb = NewRadio(CtlName(v.radio), v.caption, g);
             rb->setAccessibleName(v.continuation.isEmpty()
                                       ? v.caption
                                       : v.caption + QLatin1Char(' ') + v.continuation);
@@ -488,7 +488,7 @@ QWidget *TFormSmkOutVentCalc::BuildInputPage() {
             ++row;
         }
         // the reserve variant keeps its place in the radio order but is never offered
-        QRadioButton *reserve = NewRadio(QStringLiteral("rbCalcReserve"), QString(), g);
+        QRadioButton *reserve = NewRadio(CtlName(ctl::rbCalcReserve), QString(), g);
         reserve->setEnabled(false);
         reserve->hide();
         page->addWidget(g);
@@ -501,7 +501,7 @@ QWidget *TFormSmkOutVentCalc::BuildInputPage() {
         grid->setContentsMargins(6, 4, 4, 4);
         grid->setColumnStretch(3, 1);
         const auto radioRow = [&](int row, const QString &caption,
-                                  std::initializer_list<std::pair<const char *, QString>> radios,
+                                  std::initializer_list<std::pair<ControlName, QString>> radios,
                                   const char *tip) {
             auto *label = new QLabel(caption, g);
             grid->addWidget(label, row, 0);
@@ -510,7 +510,7 @@ QWidget *TFormSmkOutVentCalc::BuildInputPage() {
             auto *h = new QHBoxLayout(box);
             h->setContentsMargins(0, 0, 0, 0);
             for (const auto &[name, text] : radios) {
-                QRadioButton *rb = NewRadio(QString::fromLatin1(name), text, box);
+                QRadioButton *rb = NewRadio(CtlName(name), text, box);
                 rb->setAccessibleName(AccessibleCaption(caption) + QStringLiteral(": ") + text);
                 h->addWidget(rb);
             }
@@ -520,12 +520,12 @@ QWidget *TFormSmkOutVentCalc::BuildInputPage() {
                             4);
         };
         radioRow(0, QStringLiteral("Тип здания:"),
-                 {{"rbLivingBuilding", QStringLiteral("Жилое")},
-                  {"rbPublicBuilding", QStringLiteral("Общественное")}},
+                 {{ctl::rbLivingBuilding, QStringLiteral("Жилое")},
+                  {ctl::rbPublicBuilding, QStringLiteral("Общественное")}},
                  "sbTipBuilding");
         radioRow(1, QStringLiteral("Местонахождение:"),
-                 {{"rbInTownBuilding", QStringLiteral("В городе")},
-                  {"rbOutTownBuilding", QStringLiteral("За городом")}},
+                 {{ctl::rbInTownBuilding, QStringLiteral("В городе")},
+                  {ctl::rbOutTownBuilding, QStringLiteral("За городом")}},
                  "sbTipLocation");
         page->addWidget(g);
     }
@@ -538,7 +538,7 @@ QWidget *TFormSmkOutVentCalc::BuildInputPage() {
         v->setContentsMargins(6, 4, 4, 4);
         auto *top = new QHBoxLayout;
         cbRoomSizeVariant = new QComboBox(g);
-        cbRoomSizeVariant->setObjectName(QStringLiteral("cbRoomSizeVariant"));
+        cbRoomSizeVariant->setObjectName(CtlName(ctl::cbRoomSizeVariant));
         cbRoomSizeVariant->addItem(QStringLiteral("Длина + Ширина + Высота"));
         cbRoomSizeVariant->addItem(QStringLiteral("Площадь пола + Ширина + Высота"));
         cbRoomSizeVariant->setAccessibleName(QStringLiteral("Вариант ввода размеров помещения"));
@@ -550,21 +550,21 @@ QWidget *TFormSmkOutVentCalc::BuildInputPage() {
         PanRoomABH->setObjectName(QStringLiteral("PanRoomABH"));
         QGridLayout *a = NewGrid(PanRoomABH);
         a->setContentsMargins(0, 0, 0, 0);
-        AddEditRow(a, 0, QStringLiteral("EditRoomLength"), QStringLiteral("Длина, a:"),
+        AddEditRow(a, 0, CtlName(ctl::EditRoomLength), QStringLiteral("Длина, a:"),
                    QStringLiteral("м"));
-        AddEditRow(a, 1, QStringLiteral("EditRoomWidth"), QStringLiteral("Ширина, b:"),
+        AddEditRow(a, 1, CtlName(ctl::EditRoomWidth), QStringLiteral("Ширина, b:"),
                    QStringLiteral("м"));
-        AddEditRow(a, 2, QStringLiteral("EditRoomHeight"), QStringLiteral("Высота, h:"),
+        AddEditRow(a, 2, CtlName(ctl::EditRoomHeight), QStringLiteral("Высота, h:"),
                    QStringLiteral("м"));
         PanRoomSBH = new QWidget(g);
         PanRoomSBH->setObjectName(QStringLiteral("PanRoomSBH"));
         QGridLayout *s = NewGrid(PanRoomSBH);
         s->setContentsMargins(0, 0, 0, 0);
-        AddEditRow(s, 0, QStringLiteral("EditFloorAreaSH"), QStringLiteral("Площадь пола, Ff:"),
+        AddEditRow(s, 0, CtlName(ctl::EditFloorAreaSH), QStringLiteral("Площадь пола, Ff:"),
                    QStringLiteral("м²"));
-        AddEditRow(s, 1, QStringLiteral("EditRoomWidthSH"),
+        AddEditRow(s, 1, CtlName(ctl::EditRoomWidthSH),
                    QStringLiteral("Минимальная ширина, b:"), QStringLiteral("м"));
-        AddEditRow(s, 2, QStringLiteral("EditRoomHeightSH"), QStringLiteral("Высота, h:"),
+        AddEditRow(s, 2, CtlName(ctl::EditRoomHeightSH), QStringLiteral("Высота, h:"),
                    QStringLiteral("м"));
         PanRoomSBH->hide();
         v->addWidget(PanRoomABH);
@@ -578,7 +578,7 @@ QWidget *TFormSmkOutVentCalc::BuildInputPage() {
     {
         gbHeightNoSmoke = NewGroup(QStringLiteral("gbHeightNoSmoke"), QString());
         QGridLayout *grid = NewGrid(gbHeightNoSmoke);
-        AddEditRow(grid, 0, QStringLiteral("EditNoSmokeHeight"),
+        AddEditRow(grid, 0, CtlName(ctl::EditNoSmokeHeight),
                    QStringLiteral("Высота незадымляемой зоны, Hнз:"), QStringLiteral("м"),
                    QStringLiteral("sbTipNoSmokeH"));
         page->addWidget(gbHeightNoSmoke);
@@ -591,7 +591,7 @@ QWidget *TFormSmkOutVentCalc::BuildInputPage() {
         auto *h = new QHBoxLayout(gbDoorSizes);
         h->setContentsMargins(6, 4, 4, 4);
         sgDoorSizes = new QTableWidget(10, 2, gbDoorSizes);
-        sgDoorSizes->setObjectName(QStringLiteral("sgDoorSizes"));
+        sgDoorSizes->setObjectName(CtlName(ctl::sgDoorSizes));
         sgDoorSizes->setAccessibleName(QStringLiteral("Размеры проемов"));
         sgDoorSizes->setHorizontalHeaderLabels(
             {QStringLiteral("Ширина Bi, м"), QStringLiteral("Высота Hi, м")});
@@ -620,10 +620,10 @@ QWidget *TFormSmkOutVentCalc::BuildInputPage() {
         auto *hb = new QHBoxLayout(box);
         hb->setContentsMargins(0, 0, 0, 0);
         for (const auto &[name, text] :
-             {std::pair{"rbAUPTNo", QStringLiteral("Нет")},
-              std::pair{"rbAUPTSprinkler3x3", QStringLiteral("Спринклеры 3x3 м")},
-              std::pair{"rbAUPTSprinkler4x4", QStringLiteral("Спринклеры 4x4 м")}}) {
-            QRadioButton *rb = NewRadio(QString::fromLatin1(name), text, box);
+             {std::pair{ctl::rbAUPTNo, QStringLiteral("Нет")},
+              std::pair{ctl::rbAUPTSprinkler3x3, QStringLiteral("Спринклеры 3x3 м")},
+              std::pair{ctl::rbAUPTSprinkler4x4, QStringLiteral("Спринклеры 4x4 м")}}) {
+            QRadioButton *rb = NewRadio(CtlName(name), text, box);
             rb->setAccessibleName(QStringLiteral("Система АУПТ: ") + text);
             rb->setEnabled(false);
             hb->addWidget(rb);
@@ -637,10 +637,10 @@ QWidget *TFormSmkOutVentCalc::BuildInputPage() {
             NewTipButton(QStringLiteral("sbTipAUPT"), QStringLiteral("система АУПТ"));
         tipAupt->setEnabled(false);
         grid->addWidget(tipAupt, 0, 3, Qt::AlignTop);
-        AddEditRow(grid, 1, QStringLiteral("EditFireArea"),
+        AddEditRow(grid, 1, CtlName(ctl::EditFireArea),
                    QStringLiteral("Площадь очага пожара, Fo:"), QStringLiteral("м²"),
                    QStringLiteral("sbTipFireArea"));
-        AddEditRow(grid, 2, QStringLiteral("EditQr"),
+        AddEditRow(grid, 2, CtlName(ctl::EditQr),
                    QStringLiteral("Критическая плотность теплового потока, qr:"),
                    QStringLiteral("кВт/м²"), QStringLiteral("sbTipQr"));
         page->addWidget(g);
@@ -650,7 +650,7 @@ QWidget *TFormSmkOutVentCalc::BuildInputPage() {
     {
         gbFirePower = NewGroup(QStringLiteral("gbFirePower"), QString());
         QGridLayout *grid = NewGrid(gbFirePower);
-        AddEditRow(grid, 0, QStringLiteral("EditFireHeatPower"),
+        AddEditRow(grid, 0, CtlName(ctl::EditFireHeatPower),
                    QStringLiteral("Мощность тепловыделения, Qf:"), QStringLiteral("кВт"),
                    QStringLiteral("sbTipFireHeatPower"));
         page->addWidget(gbFirePower);
@@ -703,11 +703,11 @@ QWidget *TFormSmkOutVentCalc::BuildInputPage() {
             return frame;
         };
         PanFLDensity =
-            panel(QStringLiteral("PanFLDensity"), QStringLiteral("Удельная пожарная нагрузка"),
+            panel(CtlName(ctl::PanFLDensity), QStringLiteral("Удельная пожарная нагрузка"),
                   LabFLDensityName, LabFLDensityValue, QStringLiteral("sbTipFLDensity"));
         LabFLDensityName->setObjectName(QStringLiteral("LabFLDensityName"));
         LabFLDensityValue->setObjectName(QStringLiteral("LabFLDensityValue"));
-        PanFireLoad = panel(QStringLiteral("PanFireLoad"), QStringLiteral("Пожарная нагрузка"),
+        PanFireLoad = panel(CtlName(ctl::PanFireLoad), QStringLiteral("Пожарная нагрузка"),
                             LabFireLoadName, LabFireLoadValues, QStringLiteral("sbTipFL"));
         LabFireLoadName->setObjectName(QStringLiteral("LabFireLoadName"));
         LabFireLoadValues->setObjectName(QStringLiteral("LabFireLoadValues"));
@@ -718,7 +718,7 @@ QWidget *TFormSmkOutVentCalc::BuildInputPage() {
     {
         QGroupBox *g = NewGroup(QStringLiteral("gbRoomAirTemp"), QString());
         QGridLayout *grid = NewGrid(g);
-        AddEditRow(grid, 0, QStringLiteral("EditRoomAirTemp"),
+        AddEditRow(grid, 0, CtlName(ctl::EditRoomAirTemp),
                    QStringLiteral("Температура воздуха в помещении, tr:"), QStringLiteral("°C"));
         page->addWidget(g);
     }
@@ -727,25 +727,25 @@ QWidget *TFormSmkOutVentCalc::BuildInputPage() {
     {
         gbCorridorSize = NewGroup(QStringLiteral("gbCorridorSize"), QStringLiteral(" Коридор "));
         QGridLayout *grid = NewGrid(gbCorridorSize);
-        AddEditRow(grid, 0, QStringLiteral("EditCorridorLength"),
+        AddEditRow(grid, 0, CtlName(ctl::EditCorridorLength),
                    QStringLiteral("Длина коридора, lc:"), QStringLiteral("м"));
-        AddEditRow(grid, 1, QStringLiteral("EditCorridorArea"),
+        AddEditRow(grid, 1, CtlName(ctl::EditCorridorArea),
                    QStringLiteral("Площадь коридора, Ac:"), QStringLiteral("м²"));
-        AddEditRow(grid, 2, QStringLiteral("EditCrdrDoorArea"),
+        AddEditRow(grid, 2, CtlName(ctl::EditCrdrDoorArea),
                    QStringLiteral("Площадь двери при выходе из коридора, Ad:"),
                    QStringLiteral("м²"), QStringLiteral("sbTipCrdrDoor"));
-        AddEditRow(grid, 3, QStringLiteral("EditCrdrDoorHeight"),
+        AddEditRow(grid, 3, CtlName(ctl::EditCrdrDoorHeight),
                    QStringLiteral("Высота двери, Hd:"), QStringLiteral("м"));
-        QLineEdit *height = AddEditRow(grid, 4, QStringLiteral("EditCorridorHeight"),
+        QLineEdit *height = AddEditRow(grid, 4, CtlName(ctl::EditCorridorHeight),
                                        QStringLiteral("Высота потолка коридора, hк:"),
                                        QStringLiteral("м"), QStringLiteral("sbTipCrdrHeight"));
-        AddEditRow(grid, 5, QStringLiteral("EditCrdrNoSmokeHeight"),
+        AddEditRow(grid, 5, CtlName(ctl::EditCrdrNoSmokeHeight),
                    QStringLiteral("Высота незадымляемой зоны, Hнз:"), QStringLiteral("м"),
                    QStringLiteral("sbTipCrdrNoSmkH"));
         LabCrdrNoSmkRange = new QLabel(gbCorridorSize);
         LabCrdrNoSmkRange->setObjectName(QStringLiteral("LabCrdrNoSmkRange"));
         grid->addWidget(LabCrdrNoSmkRange, 6, 0, 1, 3, Qt::AlignRight);
-        AddEditRow(grid, 7, QStringLiteral("EditFirstFloorLevel"),
+        AddEditRow(grid, 7, CtlName(ctl::EditFirstFloorLevel),
                    QStringLiteral("Отметка клапана первого обслуживаемого этажа, h1:"),
                    QStringLiteral("м"));
         connect(height, &QLineEdit::textChanged, this,
@@ -758,25 +758,25 @@ QWidget *TFormSmkOutVentCalc::BuildInputPage() {
         gbFireplace =
             NewGroup(QStringLiteral("gbFireplace"), QStringLiteral(" Очаг пожара и дымовой слой "));
         QGridLayout *grid = NewGrid(gbFireplace);
-        AddEditRow(grid, 0, QStringLiteral("EditRoomMaxSmkPerim"),
+        AddEditRow(grid, 0, CtlName(ctl::EditRoomMaxSmkPerim),
                    QStringLiteral("Макс. периметр горизонтального сечения дымового слоя, lsm "
                                   "(пусто - вычислить):"),
                    QStringLiteral("м"));
-        AddEditRow(grid, 1, QStringLiteral("EditBurningFullness"),
+        AddEditRow(grid, 1, CtlName(ctl::EditBurningFullness),
                    QStringLiteral("Полнота сгорания, η:"), QString(),
                    QStringLiteral("sbTipBurningFullness"));
-        AddEditRow(grid, 2, QStringLiteral("EditHeatRadiation"),
+        AddEditRow(grid, 2, CtlName(ctl::EditHeatRadiation),
                    QStringLiteral("Коэффициент теплопотерь на излучение, r:"), QString());
         PanGallery = new QWidget(gbFireplace);
         PanGallery->setObjectName(QStringLiteral("PanGallery"));
         QGridLayout *gg = NewGrid(PanGallery);
         gg->setContentsMargins(0, 0, 0, 0);
-        AddEditRow(gg, 0, QStringLiteral("EditInitSmkWidth"),
+        AddEditRow(gg, 0, CtlName(ctl::EditInitSmkWidth),
                    QStringLiteral("Начальная ширина струи дыма, W:"), QStringLiteral("м"));
-        AddEditRow(gg, 1, QStringLiteral("EditGlrTopSmkBot"),
+        AddEditRow(gg, 1, CtlName(ctl::EditGlrTopSmkBot),
                    QStringLiteral("Высота от потолка галереи до нижней границы дымового слоя, Zb:"),
                    QStringLiteral("м"));
-        AddEditRow(gg, 2, QStringLiteral("EditGalleryTopHeight"),
+        AddEditRow(gg, 2, CtlName(ctl::EditGalleryTopHeight),
                    QStringLiteral("Высота до потолка галереи, Hg:"), QStringLiteral("м"));
         grid->addWidget(PanGallery, 3, 0, 1, 4);
         page->addWidget(gbFireplace);
@@ -787,14 +787,14 @@ QWidget *TFormSmkOutVentCalc::BuildInputPage() {
         gbParkingFireplace = NewGroup(QStringLiteral("gbParkingFireplace"),
                                       QStringLiteral(" Дымовой слой автостоянки "));
         QGridLayout *grid = NewGrid(gbParkingFireplace);
-        AddEditRow(grid, 0, QStringLiteral("EditParkMaxSmkPerim"),
+        AddEditRow(grid, 0, CtlName(ctl::EditParkMaxSmkPerim),
                    QStringLiteral("Макс. периметр горизонтального сечения дымового слоя, lsm:"),
                    QStringLiteral("м"));
-        AddEditRow(grid, 1, QStringLiteral("EditSmokeEquArea"),
+        AddEditRow(grid, 1, CtlName(ctl::EditSmokeEquArea),
                    QStringLiteral("Эквивалентная площадь горизонтального сечения дымового "
                                   "слоя, Asm:"),
                    QStringLiteral("м²"));
-        AddEditRow(grid, 2, QStringLiteral("EditParkHRadiation"),
+        AddEditRow(grid, 2, CtlName(ctl::EditParkHRadiation),
                    QStringLiteral("Коэффициент теплопотерь на излучение, r:"), QString());
         auto *s = new QPushButton(QStringLiteral("S"), gbParkingFireplace);
         s->setObjectName(QStringLiteral("sbParkingSmoke"));
@@ -810,12 +810,12 @@ QWidget *TFormSmkOutVentCalc::BuildInputPage() {
     {
         QGroupBox *g = NewGroup(QStringLiteral("gbOutside"), QStringLiteral(" Наружный воздух "));
         QGridLayout *grid = NewGrid(g);
-        AddEditRow(grid, 0, QStringLiteral("EditOutsideAirTemp"),
+        AddEditRow(grid, 0, CtlName(ctl::EditOutsideAirTemp),
                    QStringLiteral("Температура наружного воздуха, tн:"), QStringLiteral("°C"));
-        AddEditRow(grid, 1, QStringLiteral("EditOutAirTempComp"),
+        AddEditRow(grid, 1, CtlName(ctl::EditOutAirTempComp),
                    QStringLiteral("Температура наружного воздуха для расчета компенсации, tн:"),
                    QStringLiteral("°C"));
-        AddEditRow(grid, 2, QStringLiteral("EditWindSpeed"), QStringLiteral("Скорость ветра, vв:"),
+        AddEditRow(grid, 2, CtlName(ctl::EditWindSpeed), QStringLiteral("Скорость ветра, vв:"),
                    QStringLiteral("м/с"));
         page->addWidget(g);
     }
@@ -839,13 +839,13 @@ QWidget *TFormSmkOutVentCalc::BuildInputPage() {
         v->addLayout(head);
         auto *shaftRow = new QHBoxLayout;
         cbShaft = new QCheckBox(QStringLiteral("Шахта (вертикальный коллектор)"), g);
-        cbShaft->setObjectName(QStringLiteral("cbShaft"));
+        cbShaft->setObjectName(CtlName(ctl::cbShaft));
         shaftRow->addWidget(cbShaft);
         shaftRow->addWidget(NewTipButton(QStringLiteral("sbTipShaft"), QStringLiteral("шахта")));
         shaftRow->addStretch(1);
         v->addLayout(shaftRow);
         ListBoxYchastki = new QListWidget(g);
-        ListBoxYchastki->setObjectName(QStringLiteral("ListBoxYchastki"));
+        ListBoxYchastki->setObjectName(CtlName(ctl::ListBoxYchastki));
         ListBoxYchastki->setAccessibleName(QStringLiteral("Участки сети"));
         ListBoxYchastki->setItemDelegate(new SegmentDelegate(this));
         ListBoxYchastki->setUniformItemSizes(true);
@@ -899,9 +899,9 @@ QWidget *TFormSmkOutVentCalc::BuildInputPage() {
             NewGroup(QStringLiteral("gbEndSegment"), QStringLiteral(" Конечный участок "));
         QGridLayout *grid = NewGrid(g);
         QRadioButton *exhaust =
-            NewRadio(QStringLiteral("rbEndExhaust"),
+            NewRadio(CtlName(ctl::rbEndExhaust),
                      QStringLiteral("Вентилятор с воздуховодами и выбросное устройство (Pv)"), g);
-        QRadioButton *roof = NewRadio(QStringLiteral("rbEndRoofFan"),
+        QRadioButton *roof = NewRadio(CtlName(ctl::rbEndRoofFan),
                                       QStringLiteral("Крышный/настенный вентилятор (Psv)"), g);
         // the long caption wraps inside the narrow panel
         exhaust->setText(QStringLiteral("Вентилятор с воздуховодами и выбросное\nустройство (Pv)"));
@@ -912,11 +912,11 @@ QWidget *TFormSmkOutVentCalc::BuildInputPage() {
             NewTipButton(QStringLiteral("sbTipEndSegment"), QStringLiteral("конечный участок")), 0,
             3, Qt::AlignTop);
         grid->addWidget(roof, 1, 0, 1, 3);
-        QLineEdit *pd = AddEditRow(grid, 2, QStringLiteral("EditShaftConDuctResist"),
+        QLineEdit *pd = AddEditRow(grid, 2, CtlName(ctl::EditShaftConDuctResist),
                                    QStringLiteral("Суммарное сопротивление\nприсоединительных "
                                                   "воздуховодов, Pd:"),
                                    QStringLiteral("Па"), QStringLiteral("sbTipExhaust"));
-        QLineEdit *vf = AddEditRow(grid, 3, QStringLiteral("EditExhaustGasSpeed"),
+        QLineEdit *vf = AddEditRow(grid, 3, CtlName(ctl::EditExhaustGasSpeed),
                                    QStringLiteral("Скорость истечения продуктов\nгорения из "
                                                   "выбросного устройства, vf:"),
                                    QStringLiteral("м/с"));
@@ -941,19 +941,16 @@ QWidget *TFormSmkOutVentCalc::BuildInputPage() {
 
 ExhaustInputs TFormSmkOutVentCalc::InputsFromControls() const {
     ExhaustInputs in;
-    for (const QLineEdit *edit : PageStart->findChildren<QLineEdit *>()) {
-        const QString name = edit->objectName();
-        if (name.startsWith(QStringLiteral("Edit")))
-            in.setText(S(name), S(edit->text()));
-    }
-    for (const QAbstractButton *b : PageStart->findChildren<QAbstractButton *>()) {
-        const QString name = b->objectName();
-        if ((name.startsWith(QStringLiteral("rb")) || name.startsWith(QStringLiteral("cb"))) &&
-            b->isCheckable())
-            in.checks[S(name)] = b->isChecked();
-    }
-    in.checks["cbDetailed"] = cbDetailed->isChecked();
-    in.RoomSizeVariantIndex = cbRoomSizeVariant->currentIndex() == 1 ? 1 : 0;
+    for (const FieldSpec &f : kExhaustFields)
+        if (const auto *edit = PageStart->findChild<QLineEdit *>(CtlName(f.control)))
+            in.setText(f.control, S(edit->text()));
+    for (RadioGroup group : ctl::kRadioGroups)
+        for (ControlName name : group)
+            if (const auto *b = PageStart->findChild<QAbstractButton *>(CtlName(name)))
+                in.check(name, b->isChecked());
+    in.check(ctl::cbShaft, cbShaft->isChecked());
+    in.check(ctl::cbDetailed, cbDetailed->isChecked());
+    in.setComboIndex(ctl::cbRoomSizeVariant, cbRoomSizeVariant->currentIndex() == 1 ? 1 : 0);
     for (int r = 0; r < 10; ++r)
         for (int c = 0; c < 2; ++c) {
             const QTableWidgetItem *item = sgDoorSizes->item(r, c);
@@ -967,26 +964,23 @@ ExhaustInputs TFormSmkOutVentCalc::InputsFromControls() const {
 }
 
 void TFormSmkOutVentCalc::ControlsFromInputs(const ExhaustInputs &in) {
-    for (QLineEdit *edit : PageStart->findChildren<QLineEdit *>()) {
-        const QString name = edit->objectName();
-        if (name.startsWith(QStringLiteral("Edit")) && edit != nullptr)
-            edit->setText(Q(in.text(S(name))));
-    }
-    for (QAbstractButton *b : PageStart->findChildren<QAbstractButton *>()) {
-        const QString name = b->objectName();
-        if (qobject_cast<QRadioButton *>(b) && in.isChecked(S(name)))
-            b->setChecked(true);
-    }
+    for (const FieldSpec &f : kExhaustFields)
+        if (auto *edit = PageStart->findChild<QLineEdit *>(CtlName(f.control)))
+            edit->setText(Q(in.text(f.control)));
+    for (RadioGroup group : ctl::kRadioGroups)
+        for (ControlName name : group)
+            if (auto *b = PageStart->findChild<QRadioButton *>(CtlName(name)); b && in.isChecked(name))
+                b->setChecked(true);
     {
         const QSignalBlocker block(cbShaft);
-        cbShaft->setChecked(in.isChecked("cbShaft"));
+        cbShaft->setChecked(in.isChecked(ctl::cbShaft));
     }
     CalcWithShaft = cbShaft->isChecked();
-    if (in.checks.count("cbDetailed"))
-        cbDetailed->setChecked(in.isChecked("cbDetailed"));
+    if (in.checks().count(ctl::cbDetailed.view()))
+        cbDetailed->setChecked(in.isChecked(ctl::cbDetailed));
     {
         const QSignalBlocker block(cbRoomSizeVariant);
-        roomSizeIndex_ = in.RoomSizeVariantIndex == 1 ? 1 : 0;
+        roomSizeIndex_ = in.areaForm() ? 1 : 0;
         cbRoomSizeVariant->setCurrentIndex(roomSizeIndex_);
         PanRoomABH->setVisible(roomSizeIndex_ == 0);
         PanRoomSBH->setVisible(roomSizeIndex_ == 1);
@@ -1002,14 +996,14 @@ void TFormSmkOutVentCalc::ControlsFromInputs(const ExhaustInputs &in) {
     RefreshSegmentList(0);
     UpdateSegmentButtons();
     ShowFireLoadInfo();
-    const bool fireArea = !in.text("EditFireArea").empty();
-    const QString fireAreaText = Q(in.text("EditFireArea"));
+    const bool fireArea = !in.text(ctl::EditFireArea).empty();
+    const QString fireAreaText = Q(in.text(ctl::EditFireArea));
     rbCalcVariantClick();
     // a project of the room variants keeps its fire area (the layout clears it for the others)
     if (fireArea &&
         (CalcVariant == TCalcVariant::cvrntRoom || CalcVariant == TCalcVariant::cvrntUnderGallery))
-        PageStart->findChild<QLineEdit *>(QStringLiteral("EditFireArea"))->setText(fireAreaText);
-    EnableExhaustFields(in.isChecked("rbEndExhaust"));
+        PageStart->findChild<QLineEdit *>(CtlName(ctl::EditFireArea))->setText(fireAreaText);
+    EnableExhaustFields(in.isChecked(ctl::rbEndExhaust));
     EditCorridorHeightChange();
 }
 
@@ -1030,29 +1024,21 @@ void TFormSmkOutVentCalc::rbCalcVariantClick() {
     const bool room = CalcVariant == TCalcVariant::cvrntRoom;
     const bool gallery = CalcVariant == TCalcVariant::cvrntUnderGallery;
     const bool parking = CalcVariant == TCalcVariant::cvrntParking;
-    const auto child = [this](const char *name) {
-        return PageStart->findChild<QWidget *>(QString::fromLatin1(name));
+    const auto enable = [this](const QString &name, bool enabled) {
+        if (auto *w = PageStart->findChild<QWidget *>(name))
+            w->setEnabled(enabled);
     };
 
-    for (const char *name : {"rbLivingBuilding", "rbPublicBuilding"})
-        child(name)->setEnabled(corridor);
-    for (const char *name : {"rbAUPTNo", "rbAUPTSprinkler3x3", "rbAUPTSprinkler4x4", "sbTipAUPT"})
-        child(name)->setEnabled(false);
+    for (ControlName name : {ctl::rbLivingBuilding, ctl::rbPublicBuilding})
+        enable(CtlName(name), corridor);
+    for (ControlName name : ctl::kAUPTRadios)
+        enable(CtlName(name), false);
+    enable(QStringLiteral("sbTipAUPT"), false);
 
     const bool fire = room || gallery;
-    auto *fireArea = static_cast<QLineEdit *>(child("EditFireArea"));
-    auto *qr = static_cast<QLineEdit *>(child("EditQr"));
-    SetEnabledColoured(fireArea, fire);
-    SetEnabledColoured(qr, fire);
-    for (const char *name : {"LabFireArea", "LabQr", "LabUnitFireArea", "LabUnitQr"})
-        child(name)->setEnabled(fire);
-    child("sbTipFireArea")->setVisible(fire);
-    child("sbTipQr")->setVisible(fire);
-    if (!fire) {
-        calc_.FireArea = 0;
-        fireArea->clear();
-    }
-
+    for (ControlName name : {ctl::EditFireArea, ctl::EditQr})
+        if (auto *edit = PageStart->findChild<QLineEdit *>(CtlName(name)))
+            SetEnabledColoured(edit, fire);
     gbDoorSizes->setVisible(corridor);
     gbHeightNoSmoke->setVisible(!corridor);
     gbFireLoads->setVisible(!parking);
@@ -1063,31 +1049,34 @@ void TFormSmkOutVentCalc::rbCalcVariantClick() {
     gbParkingFireplace->setVisible(parking);
 
     PanFLDensity->setEnabled(corridor);
-    child("sbTipShaftHdr")->setVisible(corridor);
+    if (auto *tip = PageStart->findChild<QWidget *>(QStringLiteral("sbTipShaftHdr")))
+        tip->setVisible(corridor);
 }
 
 void TFormSmkOutVentCalc::cbRoomSizeVariantChange(int index) {
     if (index == roomSizeIndex_ || index < 0)
         return;
-    const auto text = [this](const char *name) {
-        return S(PageStart->findChild<QLineEdit *>(QString::fromLatin1(name))->text());
+    const auto text = [this](ControlName name) {
+        const auto *edit = PageStart->findChild<QLineEdit *>(CtlName(name));
+        return edit ? S(edit->text()) : std::string();
     };
-    const auto set = [this](const char *name, double value) {
-        PageStart->findChild<QLineEdit *>(QString::fromLatin1(name))->setText(Q(FieldText(value)));
+    const auto set = [this](ControlName name, double value) {
+        if (auto *edit = PageStart->findChild<QLineEdit *>(CtlName(name)))
+            edit->setText(Q(EditNumberText(value)));
     };
     // the newly shown fields describe the same room as the fields just left
     if (index == 1) {
-        const double a = ReadRealInput(text("EditRoomLength"));
-        const double b = ReadRealInput(text("EditRoomWidth"));
-        set("EditFloorAreaSH", a * b);
-        set("EditRoomWidthSH", b);
-        set("EditRoomHeightSH", ReadRealInput(text("EditRoomHeight")));
+        const double a = ReadRealInput(text(ctl::EditRoomLength));
+        const double b = ReadRealInput(text(ctl::EditRoomWidth));
+        set(ctl::EditFloorAreaSH, a * b);
+        set(ctl::EditRoomWidthSH, b);
+        set(ctl::EditRoomHeightSH, ReadRealInput(text(ctl::EditRoomHeight)));
     } else {
-        const double f = ReadRealInput(text("EditFloorAreaSH"));
-        const double b = ReadRealInput(text("EditRoomWidthSH"));
-        set("EditRoomLength", b != 0 ? f / b : 0);
-        set("EditRoomWidth", b);
-        set("EditRoomHeight", ReadRealInput(text("EditRoomHeightSH")));
+        const double f = ReadRealInput(text(ctl::EditFloorAreaSH));
+        const double b = ReadRealInput(text(ctl::EditRoomWidthSH));
+        set(ctl::EditRoomLength, b != 0 ? f / b : 0);
+        set(ctl::EditRoomWidth, b);
+        set(ctl::EditRoomHeight, ReadRealInput(text(ctl::EditRoomHeightSH)));
     }
     roomSizeIndex_ = index;
     PanRoomABH->setVisible(index == 0);
@@ -1104,7 +1093,7 @@ void TFormSmkOutVentCalc::EnableExhaustFields(bool enabled) {
 }
 
 void TFormSmkOutVentCalc::EditCorridorHeightChange() {
-    const auto *edit = PageStart->findChild<QLineEdit *>(QStringLiteral("EditCorridorHeight"));
+    const auto *edit = PageStart->findChild<QLineEdit *>(CtlName(ctl::EditCorridorHeight));
     calc_.CorridorHeight = ReadRealInput(S(edit->text()));
     LabCrdrNoSmkRange->setText(QStringLiteral("(от ") + ShownGeneral(0.4 * calc_.CorridorHeight) +
                                QStringLiteral(" до ") + ShownGeneral(0.5 * calc_.CorridorHeight) +
@@ -1141,8 +1130,9 @@ void TFormSmkOutVentCalc::SelectFireLoad() {
 void TFormSmkOutVentCalc::sbParkingSmokeClick() {
     ExhaustInputs in = InputsFromControls();
     ApplyParkingSmokeProposal(in);
-    for (const char *name : {"EditParkMaxSmkPerim", "EditSmokeEquArea", "EditParkHRadiation"})
-        PageStart->findChild<QLineEdit *>(QString::fromLatin1(name))->setText(Q(in.text(name)));
+    for (ControlName name : {ctl::EditParkMaxSmkPerim, ctl::EditSmokeEquArea, ctl::EditParkHRadiation})
+        if (auto *edit = PageStart->findChild<QLineEdit *>(CtlName(name)))
+            edit->setText(Q(in.text(name)));
 }
 
 void TFormSmkOutVentCalc::ShowTip(QToolButton *button) {
@@ -1161,11 +1151,11 @@ bool TFormSmkOutVentCalc::eventFilter(QObject *watched, QEvent *event) {
         const QString name = watched->objectName();
         QString radio;
         if (name == QStringLiteral("LabCalcCorridor"))
-            radio = QStringLiteral("rbCalcCorridor");
+            radio = CtlName(ctl::rbCalcCorridor);
         else if (name == QStringLiteral("LabCalcRoom1"))
-            radio = QStringLiteral("rbCalcRoom");
+            radio = CtlName(ctl::rbCalcRoom);
         else if (name == QStringLiteral("LabCalcGallery"))
-            radio = QStringLiteral("rbCalcGallery");
+            radio = CtlName(ctl::rbCalcGallery);
         if (!radio.isEmpty() && click) {
             auto *rb = PageStart->findChild<QRadioButton *>(radio);
             rb->setFocus();
@@ -1230,7 +1220,7 @@ void TFormSmkOutVentCalc::ShowReport() {
 }
 
 RunOutcome TFormSmkOutVentCalc::ActionGoNextExecute() {
-    const ExhaustInputs in = InputsFromControls();
+    ExhaustInputs in = InputsFromControls();
     CalcVariant = calc_.ReadCalcVariant(in);
     const RunOutcome outcome = calc_.Run(in);
     PanelOut->setReport(calc_.Report.RTFull);
@@ -1347,7 +1337,7 @@ QString TFormSmkOutVentCalc::ProjectDialogFolder() const {
 
 std::string TFormSmkOutVentCalc::ProjectSnapshot() const {
     std::string bytes;
-    if (!ExhaustProjectBytes(InputsFromControls(), "", bytes).ok)
+    if (!ProjectBytes(InputsFromControls(), "", bytes).ok)
         return {};
     return bytes;
 }
@@ -1384,7 +1374,7 @@ bool TFormSmkOutVentCalc::SaveProjectAs(const QString &fileName) {
     if (QFileInfo(path).suffix().isEmpty())
         path += QStringLiteral(".smkprj");
     const ProjectResult result =
-        SaveExhaustProject(QFile::encodeName(path).toStdString(), InputsFromControls());
+        SaveProject(QFile::encodeName(path).toStdString(), InputsFromControls());
     if (!result.ok) {
         QMessageBox::critical(this, MessageTitle(), MessageText(result.error));
         return false;
@@ -1410,7 +1400,8 @@ void TFormSmkOutVentCalc::OpenFileExecute() {
 
 bool TFormSmkOutVentCalc::LoadProject(const QString &fileName) {
     ExhaustInputs in = InputsFromControls();
-    const ProjectResult result = LoadExhaustProject(QFile::encodeName(fileName).toStdString(), in);
+    const ProjectResult result =
+        exhaust::LoadProject(QFile::encodeName(fileName).toStdString(), in);
     if (!result.ok) {
         // the window keeps its inputs; the user learns why the file was refused
         QMessageBox::warning(this, MessageTitle(), MessageText(result.error));

@@ -1,5 +1,7 @@
 #include "inflow/ui/form_smk_in_vent_calc.h"
 
+#include "core/number_text.h"
+
 #include <QAction>
 #include <QApplication>
 #include <QButtonGroup>
@@ -37,6 +39,12 @@
 namespace orvane::inflow {
 
 namespace {
+
+// A floor count as the input steps read it; 0 when the edit holds no number.
+int CountOf(const InflowInputs &in, ControlName edit) {
+    int value = 0;
+    return TryTextToInt(DigitsOnly(in.text(edit)), value) ? value : 0;
+}
 
 const QString kCaption =
     QStringLiteral("Орвейн - Расчёт системы приточной противодымной вентиляции");
@@ -100,8 +108,8 @@ void TFormSmkInVentCalc::FormCreate() {
     panelOut_->setObjectName(QStringLiteral("PanelOut"));
     panelOut_->setFanKind(QStringLiteral("Sup"));
     panelOut_->setFileNameSource([this] {
-        return std::pair<QString, QString>(Edit(QStringLiteral("EditProjectName"))->text(),
-                                           Edit(QStringLiteral("EditSystemName"))->text());
+        return std::pair<QString, QString>(Edit(CtlName(ctl::EditProjectName))->text(),
+                                           Edit(CtlName(ctl::EditSystemName))->text());
     });
     panelOut_->setSaveFolder(StartFolder());
     bbShowPanIn_ = new QPushButton(QStringLiteral("►"), panelOut_);
@@ -148,7 +156,6 @@ void TFormSmkInVentCalc::FormCreate() {
     rbSWWithExitClick();
     rbExitsToSWViaDoorClick();
     rbLiftMethodClick();
-    LiftRefresh(0, 0);
 
     ApplyInputs(InflowInputs::Defaults());
     cbWinPenetrationVarChange();
@@ -353,8 +360,8 @@ void TFormSmkInVentCalc::BuildProjectGroup(QVBoxLayout *page) {
         grid->addWidget(edit, row + 1, 0, 1, 4);
         edits_.insert(name, edit);
     };
-    addName(QStringLiteral("EditProjectName"), QStringLiteral("Наименование проекта"));
-    addName(QStringLiteral("EditSystemName"),
+    addName(CtlName(ctl::EditProjectName), QStringLiteral("Наименование проекта"));
+    addName(CtlName(ctl::EditSystemName),
             QStringLiteral("Наименование вентиляционной системы"));
 
     auto *buttons = new QHBoxLayout;
@@ -382,14 +389,14 @@ void TFormSmkInVentCalc::BuildVariantGroup(QVBoxLayout *page) {
                                 QStringLiteral(" Вариант приточной противодымной вентиляции "));
     QButtonGroup *buttons = AddRadioGroup(
         group,
-        {{QStringLiteral("rbOverGndStair"),
+        {{CtlName(ctl::rbOverGndStair),
           QStringLiteral("в надземную лестничную клетку типа Н2")},
-         {QStringLiteral("rbUnderGndStair"), QStringLiteral("в лестничную клетку подземной части")},
-         {QStringLiteral("rbLift"), QStringLiteral("в лифтовую шахту")},
-         {QStringLiteral("rbTambour"), QStringLiteral("в тамбур-шлюзы, зоны безопасности")}});
+         {CtlName(ctl::rbUnderGndStair), QStringLiteral("в лестничную клетку подземной части")},
+         {CtlName(ctl::rbLift), QStringLiteral("в лифтовую шахту")},
+         {CtlName(ctl::rbTambour), QStringLiteral("в тамбур-шлюзы, зоны безопасности")}});
     // the tip about tambours sits beside its radio button
     QGridLayout *grid = GridOf(group);
-    auto *tambour = radios_.value(QStringLiteral("rbTambour"));
+    auto *tambour = radios_.value(CtlName(ctl::rbTambour));
     const int index = grid->indexOf(tambour);
     int row = 0, column = 0, rowSpan = 0, columnSpan = 0;
     grid->getItemPosition(index, &row, &column, &rowSpan, &columnSpan);
@@ -417,22 +424,22 @@ QWidget *TFormSmkInVentCalc::BuildStairWellPanel() {
     og->setSpacing(4);
     QGroupBox *terms = NewGroup(og, QStringLiteral("gbSWTerms"), QStringLiteral(" Условия "));
     auto *g1 = AddRadioGroup(
-        terms, {{QStringLiteral("rbSWJoinWall"),
+        terms, {{CtlName(ctl::rbSWJoinWall),
                  QStringLiteral("ЛК примыкает к наружной стене с окнами на каждом этаже")},
-                {QStringLiteral("rbSWNotJoinWall"), QStringLiteral("ЛК в центральном ядре")}});
+                {CtlName(ctl::rbSWNotJoinWall), QStringLiteral("ЛК в центральном ядре")}});
     auto *g2 = AddRadioGroup(
         terms,
-        {{QStringLiteral("rbSWWOExit"), QStringLiteral("ЛК не имеет выхода наружу")},
-         {QStringLiteral("rbSWWithExit"), QStringLiteral("ЛК с обособленным наружным выходом")}});
+        {{CtlName(ctl::rbSWWOExit), QStringLiteral("ЛК не имеет выхода наружу")},
+         {CtlName(ctl::rbSWWithExit), QStringLiteral("ЛК с обособленным наружным выходом")}});
     auto *g3 = AddRadioGroup(
-        terms, {{QStringLiteral("rbFirstFloorNotJoinSW"),
+        terms, {{CtlName(ctl::rbFirstFloorNotJoinSW),
                  QStringLiteral("1-й этаж не сообщается с ЛК (или через тамбур-шлюзы)")},
-                {QStringLiteral("rbFirstFloorJoinSW"),
+                {CtlName(ctl::rbFirstFloorJoinSW),
                  QStringLiteral("1-й этаж сообщается с ЛК через одинарную дверь")}});
     auto *g4 =
-        AddRadioGroup(terms, {{QStringLiteral("rbExitsToSWViaDoor"),
+        AddRadioGroup(terms, {{CtlName(ctl::rbExitsToSWViaDoor),
                                QStringLiteral("Поэтажные выходы в ЛК через одинарные двери")},
-                              {QStringLiteral("rbExitsToSWViaTambour"),
+                              {CtlName(ctl::rbExitsToSWViaTambour),
                                QStringLiteral("Поэтажные выходы в ЛК через тамбур-шлюзы")}});
     connect(g1, &QButtonGroup::buttonToggled, this, [this] { rbSWJoinWallClick(); });
     connect(g2, &QButtonGroup::buttonToggled, this, [this] { rbSWWithExitClick(); });
@@ -442,26 +449,26 @@ QWidget *TFormSmkInVentCalc::BuildStairWellPanel() {
     QGroupBox *build =
         NewGroup(og, QStringLiteral("gbOGBuildParams"), QStringLiteral(" Характеристики здания "));
     AddEdit(build, QStringLiteral("Число надземных этажей, Nнэ:"),
-            QStringLiteral("EditOGFloorQty"));
-    AddEdit(build, QStringLiteral("Выделенная зона: с этажа"), QStringLiteral("EditSWN1z"));
-    AddEdit(build, QStringLiteral("Выделенная зона: по этаж"), QStringLiteral("EditSWN2z"));
+            CtlName(ctl::EditOGFloorQty));
+    AddEdit(build, QStringLiteral("Выделенная зона: с этажа"), CtlName(ctl::EditSWN1z));
+    AddEdit(build, QStringLiteral("Выделенная зона: по этаж"), CtlName(ctl::EditSWN2z));
     AddEdit(build, QStringLiteral("Отметка уровня второго этажа, h(2):"),
-            QStringLiteral("EditSecondFloorLevel"), QStringLiteral("м"));
+            CtlName(ctl::EditSecondFloorLevel), QStringLiteral("м"));
     AddEdit(build, QStringLiteral("Высота вышележащих этажей, ΔhНЭ:"),
-            QStringLiteral("EditOGFloorHeight"), QStringLiteral("м"));
+            CtlName(ctl::EditOGFloorHeight), QStringLiteral("м"));
     AddEdit(build, QStringLiteral("Количество лестничных клеток, p:"),
-            QStringLiteral("EditOGStairWellQty"), {}, QStringLiteral("sbTipOGSWQty"));
+            CtlName(ctl::EditOGStairWellQty), {}, QStringLiteral("sbTipOGSWQty"));
     layout->addWidget(panSW1OG_);
 
     // Underground building.
     gbUGBuildParams_ = NewGroup(layout, QStringLiteral("gbUGBuildParams"),
                                 QStringLiteral(" Характеристики подземной части здания "));
     AddEdit(gbUGBuildParams_, QStringLiteral("Число подземных этажей, Nпэ:"),
-            QStringLiteral("EditUGFloorQty"));
+            CtlName(ctl::EditUGFloorQty));
     AddEdit(gbUGBuildParams_, QStringLiteral("Высота подземных этажей, ΔhПЭ:"),
-            QStringLiteral("EditUGFloorHeight"), QStringLiteral("м"));
+            CtlName(ctl::EditUGFloorHeight), QStringLiteral("м"));
     AddEdit(gbUGBuildParams_, QStringLiteral("Количество лестничных клеток, p:"),
-            QStringLiteral("EditUGStairWellQty"), {}, QStringLiteral("sbTipUGSWQty"));
+            CtlName(ctl::EditUGStairWellQty), {}, QStringLiteral("sbTipUGSWQty"));
 
     // Air, wind and the stairwell itself.
     auto *sw2 = new QWidget(panel);
@@ -472,23 +479,23 @@ QWidget *TFormSmkInVentCalc::BuildStairWellPanel() {
     QGroupBox *air =
         NewGroup(sw2Layout, QStringLiteral("gbSWAir"), QStringLiteral(" Параметры воздуха "));
     AddEdit(air, QStringLiteral("Расход удаляемых продуктов горения, Gsm:"),
-            QStringLiteral("EditGasMassExps"), QStringLiteral("кг/с"),
+            CtlName(ctl::EditGasMassExps), QStringLiteral("кг/с"),
             QStringLiteral("sbTipGasMassExps"));
     AddEdit(air, QStringLiteral("Температура внутреннего воздуха, tr:"),
-            QStringLiteral("EditInsideAirTemp"), QStringLiteral("°C"));
+            CtlName(ctl::EditInsideAirTemp), QStringLiteral("°C"));
     AddEdit(air, QStringLiteral("Температура наружного воздуха, ta:"),
-            QStringLiteral("EditOutsideAirTemp"), QStringLiteral("°C"));
-    AddEdit(air, QStringLiteral("Скорость ветра, va:"), QStringLiteral("EditWindSpeed"),
+            CtlName(ctl::EditOutsideAirTemp), QStringLiteral("°C"));
+    AddEdit(air, QStringLiteral("Скорость ветра, va:"), CtlName(ctl::EditWindSpeed),
             QStringLiteral("м/с"));
     QGroupBox *wind = NewGroup(sw2Layout, QStringLiteral("gbSWWindPress"),
                                QStringLiteral(" Коэффициенты ветрового напора "));
-    AddEdit(wind, QStringLiteral("Наветренная сторона, KWW:"), QStringLiteral("EditKoefWW"));
-    AddEdit(wind, QStringLiteral("Заветренная сторона, KW0:"), QStringLiteral("EditKoefW0"));
+    AddEdit(wind, QStringLiteral("Наветренная сторона, KWW:"), CtlName(ctl::EditKoefWW));
+    AddEdit(wind, QStringLiteral("Заветренная сторона, KW0:"), CtlName(ctl::EditKoefW0));
     QGroupBox *stair =
         NewGroup(sw2Layout, QStringLiteral("gbSWParams"), QStringLiteral(" Лестничная клетка "));
     AddEdit(stair, QStringLiteral("Площадь горизонтальной проекции маршей и площадок, FS:"),
-            QStringLiteral("EditSWProjArea"), QStringLiteral("м²"));
-    AddEdit(stair, QStringLiteral("КМС маршей, ξs:"), QStringLiteral("EditSWKoefXis"), {},
+            CtlName(ctl::EditSWProjArea), QStringLiteral("м²"));
+    AddEdit(stair, QStringLiteral("КМС маршей, ξs:"), CtlName(ctl::EditSWKoefXis), {},
             QStringLiteral("sbTipSWKoefXis"));
     layout->addWidget(sw2);
 
@@ -500,34 +507,34 @@ QWidget *TFormSmkInVentCalc::BuildStairWellPanel() {
     sw3Layout->setSpacing(4);
     QGroupBox *exit = NewGroup(sw3Layout, QStringLiteral("gbSWOutExit"),
                                QStringLiteral(" Наружный выход лестничной клетки "));
-    AddEdit(exit, QStringLiteral("Площадь двери, Fda:"), QStringLiteral("EditOutsideDoorArea"),
+    AddEdit(exit, QStringLiteral("Площадь двери, Fda:"), CtlName(ctl::EditOutsideDoorArea),
             QStringLiteral("м²"));
-    AddEdit(exit, QStringLiteral("Высота двери, hda:"), QStringLiteral("EditOutsideDoorHeight"),
+    AddEdit(exit, QStringLiteral("Высота двери, hda:"), CtlName(ctl::EditOutsideDoorHeight),
             QStringLiteral("м"));
     AddEdit(exit, QStringLiteral("Последовательно расположенных дверей, n:"),
-            QStringLiteral("EditOutDoorSeriesQty"));
+            CtlName(ctl::EditOutDoorSeriesQty));
     AddEdit(exit, QStringLiteral("КМС проёма дверей, ξd:"),
-            QStringLiteral("EditOutsideDoorKoefXid"), {}, QStringLiteral("sbTipOutDoorKoefXid"));
-    AddEdit(exit, QStringLiteral("КМС тамбура, ξr:"), QStringLiteral("EditOutsideTambourKoefXir"),
+            CtlName(ctl::EditOutsideDoorKoefXid), {}, QStringLiteral("sbTipOutDoorKoefXid"));
+    AddEdit(exit, QStringLiteral("КМС тамбура, ξr:"), CtlName(ctl::EditOutsideTambourKoefXir),
             {}, QStringLiteral("sbTipOutTambourKoefXir"));
 
     QGroupBox *doors = NewGroup(sw3Layout, QStringLiteral("gbSWDoors"),
                                 QStringLiteral(" Поэтажные выходы на лестничную клетку "));
-    AddEdit(doors, QStringLiteral("Площадь каждой двери, Fd:"), QStringLiteral("EditDoorwayArea"),
+    AddEdit(doors, QStringLiteral("Площадь каждой двери, Fd:"), CtlName(ctl::EditDoorwayArea),
             QStringLiteral("м²"));
-    AddEdit(doors, QStringLiteral("Высота каждой двери, hd:"), QStringLiteral("EditDoorwayHeight"),
+    AddEdit(doors, QStringLiteral("Высота каждой двери, hd:"), CtlName(ctl::EditDoorwayHeight),
             QStringLiteral("м"));
-    AddRadioGroup(doors, {{QStringLiteral("rbDoorIsOrdinary"), QStringLiteral("Обычная дверь")},
-                          {QStringLiteral("rbDoorIsGasProof"),
+    AddRadioGroup(doors, {{CtlName(ctl::rbDoorIsOrdinary), QStringLiteral("Обычная дверь")},
+                          {CtlName(ctl::rbDoorIsGasProof),
                            QStringLiteral("Дымогазонепроницаемая дверь")}});
     AddEdit(doors, QStringLiteral("Сопротивление воздухопроницанию закрытой двери, Sd:"),
-            QStringLiteral("EditClosedDoorSpecResist"), QStringLiteral("м³/кг"),
+            CtlName(ctl::EditClosedDoorSpecResist), QStringLiteral("м³/кг"),
             QStringLiteral("sbTipClosedDoorSpecResist"));
 
     gbSWWindows_ = NewGroup(sw3Layout, QStringLiteral("gbSWWindows"),
                             QStringLiteral(" Оконные проёмы лестничной клетки "));
     AddEdit(gbSWWindows_, QStringLiteral("Площадь проёма на каждом этаже, Fw:"),
-            QStringLiteral("EditWindowArea"), QStringLiteral("м²"));
+            CtlName(ctl::EditWindowArea), QStringLiteral("м²"));
     {
         QGridLayout *grid = GridOf(gbSWWindows_);
         int row = grid->rowCount();
@@ -535,12 +542,12 @@ QWidget *TFormSmkInVentCalc::BuildStairWellPanel() {
             new QLabel(QStringLiteral("Воздухопроницаемость задана как:"), gbSWWindows_);
         comboLabel->setObjectName(QStringLiteral("LabWinPenetrationVar"));
         cbWinPenetrationVar_ = new QComboBox(gbSWWindows_);
-        cbWinPenetrationVar_->setObjectName(QStringLiteral("cbWinPenetrationVar"));
+        cbWinPenetrationVar_->setObjectName(CtlName(ctl::cbWinPenetrationVar));
         cbWinPenetrationVar_->setAccessibleName(QStringLiteral("Воздухопроницаемость задана как"));
         comboLabel->setBuddy(cbWinPenetrationVar_);
         for (const auto &variant : VarWinPenetration)
             cbWinPenetrationVar_->addItem(Q(variant.SignList));
-        combos_.insert(QStringLiteral("cbWinPenetrationVar"), cbWinPenetrationVar_);
+        combos_.insert(CtlName(ctl::cbWinPenetrationVar), cbWinPenetrationVar_);
         grid->addWidget(comboLabel, row, 0);
         grid->addWidget(cbWinPenetrationVar_, row, 1, 1, 3);
         labWinPenetration1_ = new QLabel(gbSWWindows_);
@@ -554,7 +561,7 @@ QWidget *TFormSmkInVentCalc::BuildStairWellPanel() {
         labWinPenetration_->setObjectName(QStringLiteral("LabWinPenetration"));
         labWinPenetration_->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
         auto *edit = new QLineEdit(gbSWWindows_);
-        edit->setObjectName(QStringLiteral("EditWinPenetration"));
+        edit->setObjectName(CtlName(ctl::EditWinPenetration));
         edit->setFixedWidth(kEditWidth);
         labWinPenetration_->setBuddy(edit);
         labWinPenetrationU_ = new QLabel(gbSWWindows_);
@@ -564,7 +571,7 @@ QWidget *TFormSmkInVentCalc::BuildStairWellPanel() {
         grid->addWidget(labWinPenetrationU_, row, 2);
         grid->addWidget(NewTipButton(QStringLiteral("sbTipWinAirPenetration"), gbSWWindows_), row,
                         3);
-        edits_.insert(QStringLiteral("EditWinPenetration"), edit);
+        edits_.insert(CtlName(ctl::EditWinPenetration), edit);
         connect(cbWinPenetrationVar_, &QComboBox::currentIndexChanged, this,
                 &TFormSmkInVentCalc::cbWinPenetrationVarChange);
     }
@@ -572,31 +579,31 @@ QWidget *TFormSmkInVentCalc::BuildStairWellPanel() {
     gbOGFanSelect_ = NewGroup(sw3Layout, QStringLiteral("gbOGFanSelect"),
                               QStringLiteral(" Система приточной противодымной вентиляции "));
     AddEdit(gbOGFanSelect_, QStringLiteral("Избыточное давление, P⁺:"),
-            QStringLiteral("EditOGPplus"), QStringLiteral("Па"));
+            CtlName(ctl::EditOGPplus), QStringLiteral("Па"));
     AddEdit(gbOGFanSelect_, QStringLiteral("Разность уровней ВПУ и оголовка ЛК, h0l:"),
-            QStringLiteral("EditOGH0s"), QStringLiteral("м"), QStringLiteral("sbTipOGH0Above"));
+            CtlName(ctl::EditOGH0s), QStringLiteral("м"), QStringLiteral("sbTipOGH0Above"));
     auto *ogShape = AddRadioGroup(
         gbOGFanSelect_,
-        {{QStringLiteral("rbOGRectAPipe"), QStringLiteral("Воздуховоды прямоугольного сечения")},
-         {QStringLiteral("rbOGRoundAPipe"), QStringLiteral("Воздуховоды круглого сечения")}});
+        {{CtlName(ctl::rbOGRectAPipe), QStringLiteral("Воздуховоды прямоугольного сечения")},
+         {CtlName(ctl::rbOGRoundAPipe), QStringLiteral("Воздуховоды круглого сечения")}});
     connect(ogShape, &QButtonGroup::buttonToggled, this, [this] { DuctShapeClick(); });
-    AddEdit(gbOGFanSelect_, QStringLiteral("Размер A (диаметр):"), QStringLiteral("EditOGSizeA"),
+    AddEdit(gbOGFanSelect_, QStringLiteral("Размер A (диаметр):"), CtlName(ctl::EditOGSizeA),
             QStringLiteral("мм"));
-    AddEdit(gbOGFanSelect_, QStringLiteral("Размер B:"), QStringLiteral("EditOGSizeB"),
+    AddEdit(gbOGFanSelect_, QStringLiteral("Размер B:"), CtlName(ctl::EditOGSizeB),
             QStringLiteral("мм"));
     AddEdit(gbOGFanSelect_, QStringLiteral("Длина воздуховодов, lвв:"),
-            QStringLiteral("EditOGAPipeLen"), QStringLiteral("м"));
+            CtlName(ctl::EditOGAPipeLen), QStringLiteral("м"));
     AddEdit(gbOGFanSelect_, QStringLiteral("Абсолютная эквивалентная шероховатость, ε:"),
-            QStringLiteral("EditOGAPipeEpsilon"), QStringLiteral("мм"));
+            CtlName(ctl::EditOGAPipeEpsilon), QStringLiteral("мм"));
     AddEdit(gbOGFanSelect_, QStringLiteral("Сумма КМС воздуховодов, ξвв:"),
-            QStringLiteral("EditOGAPipeXi"));
+            CtlName(ctl::EditOGAPipeXi));
 
     gbUGFanSelect_ = NewGroup(sw3Layout, QStringLiteral("gbUGFanSelect"),
                               QStringLiteral(" Система приточной противодымной вентиляции "));
     AddEdit(gbUGFanSelect_, QStringLiteral("Разность уровней ВПУ и оголовка ЛК, h0s:"),
-            QStringLiteral("EditUGH0Below"), QStringLiteral("м"));
+            CtlName(ctl::EditUGH0Below), QStringLiteral("м"));
     AddEdit(gbUGFanSelect_, QStringLiteral("Потери давления в сети от ВПУ до ЛК, Pds:"),
-            QStringLiteral("EditUGPdsBelow"), QStringLiteral("Па"));
+            CtlName(ctl::EditUGPdsBelow), QStringLiteral("Па"));
     layout->addWidget(sw3);
 
     auto *title = new QLabel(QStringLiteral("Лестн. Клетка"), panel);
@@ -678,30 +685,30 @@ QWidget *TFormSmkInVentCalc::BuildLiftPanel() {
         grid->addWidget(note, 0, 0, 1, 3);
         grid->addWidget(NewTipButton(QStringLiteral("sbTipLiftTerms"), terms), 0, 3);
     }
-    AddRadioGroup(terms, {{QStringLiteral("rbLiftJoinWall"),
+    AddRadioGroup(terms, {{CtlName(ctl::rbLiftJoinWall),
                            QStringLiteral("Надземная часть ЛШ примыкает к наружной стене")},
-                          {QStringLiteral("rbLiftNotJoinWall"),
+                          {CtlName(ctl::rbLiftNotJoinWall),
                            QStringLiteral("ЛШ центрального ядра надземной части")}});
-    AddRadioGroup(terms, {{QStringLiteral("rbLiftHall1"),
+    AddRadioGroup(terms, {{CtlName(ctl::rbLiftHall1),
                            QStringLiteral("Выгороженный лифтовой холл на 1-м этаже")},
-                          {QStringLiteral("rbLiftHall1Not"),
+                          {CtlName(ctl::rbLiftHall1Not),
                            QStringLiteral("Без выгороженного лифтового холла на 1-м этаже")}});
-    AddRadioGroup(terms, {{QStringLiteral("rbLiftHallAbove"),
+    AddRadioGroup(terms, {{CtlName(ctl::rbLiftHallAbove),
                            QStringLiteral("Выгороженные лифтовые холлы на надземных этажах")},
-                          {QStringLiteral("rbLiftHallAboveNot"),
+                          {CtlName(ctl::rbLiftHallAboveNot),
                            QStringLiteral("Без лифтовых холлов на надземных этажах")}});
-    AddRadioGroup(terms, {{QStringLiteral("rbLiftHallBelowNot"),
+    AddRadioGroup(terms, {{CtlName(ctl::rbLiftHallBelowNot),
                            QStringLiteral("Без лифтовых холлов на подземных этажах")},
-                          {QStringLiteral("rbLiftHallBelow"),
+                          {CtlName(ctl::rbLiftHallBelow),
                            QStringLiteral("Выгороженные лифтовые холлы на подземных этажах")}});
     QGroupBox *method =
         NewGroup(c, QStringLiteral("gbLiftMethod"), QStringLiteral(" Метод расчёта "));
     auto *methods = AddRadioGroup(
         method,
-        {{QStringLiteral("rbLiftMethodOpening"), QStringLiteral("По расходу в открытом проёме")},
-         {QStringLiteral("rbLiftMethodSlot"),
+        {{CtlName(ctl::rbLiftMethodOpening), QStringLiteral("По расходу в открытом проёме")},
+         {CtlName(ctl::rbLiftMethodSlot),
           QStringLiteral("По расходу в щели между кабиной и шахтой")},
-         {QStringLiteral("rbLiftMethodClosed"),
+         {CtlName(ctl::rbLiftMethodClosed),
           QStringLiteral("Закрытые двери ЛШ на всех этажах")}});
     connect(methods, &QButtonGroup::buttonToggled, this, [this] { rbLiftMethodClick(); });
 
@@ -709,32 +716,32 @@ QWidget *TFormSmkInVentCalc::BuildLiftPanel() {
         NewCategory(32, QStringLiteral("PanLift2"), QStringLiteral("Параметры воздуха"), c));
     QGroupBox *air = NewGroup(c, QStringLiteral("gbLiftAir"), QString());
     AddEdit(air, QStringLiteral("Температура наружного воздуха, ta:"),
-            QStringLiteral("EditLiftOutsideAirTemp"), QStringLiteral("°C"));
+            CtlName(ctl::EditLiftOutsideAirTemp), QStringLiteral("°C"));
     AddEdit(air, QStringLiteral("Температура внутреннего воздуха, tr:"),
-            QStringLiteral("EditLiftInsideAirTemp"), QStringLiteral("°C"));
-    AddEdit(air, QStringLiteral("Скорость ветра, va:"), QStringLiteral("EditLiftWindSpeed"),
+            CtlName(ctl::EditLiftInsideAirTemp), QStringLiteral("°C"));
+    AddEdit(air, QStringLiteral("Скорость ветра, va:"), CtlName(ctl::EditLiftWindSpeed),
             QStringLiteral("м/с"));
     QGroupBox *wind = NewGroup(c, QStringLiteral("gbLiftWindPress"),
                                QStringLiteral(" Коэффициенты ветрового напора "));
-    AddEdit(wind, QStringLiteral("Наветренная сторона, KWW:"), QStringLiteral("EditLiftKoefWW"));
-    AddEdit(wind, QStringLiteral("Заветренная сторона, KW0:"), QStringLiteral("EditLiftKoefW0"));
+    AddEdit(wind, QStringLiteral("Наветренная сторона, KWW:"), CtlName(ctl::EditLiftKoefWW));
+    AddEdit(wind, QStringLiteral("Заветренная сторона, KW0:"), CtlName(ctl::EditLiftKoefW0));
 
     layout->addWidget(
         NewCategory(33, QStringLiteral("PanLift3"), QStringLiteral("Характеристики здания"), c));
     QGroupBox *build = NewGroup(c, QStringLiteral("gbLiftOGBuild"), QString());
     AddEdit(build, QStringLiteral("Число надземных этажей, Nнэ:"),
-            QStringLiteral("EditLiftOGFloorQty"));
+            CtlName(ctl::EditLiftOGFloorQty));
     AddEdit(build, QStringLiteral("Число подземных этажей, Nпэ:"),
-            QStringLiteral("EditLiftUGFloorQty"));
+            CtlName(ctl::EditLiftUGFloorQty));
     AddEdit(build, QStringLiteral("Отметка уровня второго этажа, h(2):"),
-            QStringLiteral("EditLiftSecondFloorLevel"), QStringLiteral("м"));
+            CtlName(ctl::EditLiftSecondFloorLevel), QStringLiteral("м"));
     AddEdit(build, QStringLiteral("Высота надземных этажей, ΔhНЭ:"),
-            QStringLiteral("EditLiftOGFloorHeight"), QStringLiteral("м"));
+            CtlName(ctl::EditLiftOGFloorHeight), QStringLiteral("м"));
     AddEdit(build, QStringLiteral("Высота подземных этажей, ΔhПЭ:"),
-            QStringLiteral("EditLiftUGFloorHeight"), QStringLiteral("м"));
-    AddEdit(build, QStringLiteral("Выходы в ЛШ: с этажа"), QStringLiteral("EditLiftLevelStart"), {},
+            CtlName(ctl::EditLiftUGFloorHeight), QStringLiteral("м"));
+    AddEdit(build, QStringLiteral("Выходы в ЛШ: с этажа"), CtlName(ctl::EditLiftLevelStart), {},
             QStringLiteral("sbTipLiftLevels"));
-    AddEdit(build, QStringLiteral("Выходы в ЛШ: по этаж"), QStringLiteral("EditLiftLevelFinish"));
+    AddEdit(build, QStringLiteral("Выходы в ЛШ: по этаж"), CtlName(ctl::EditLiftLevelFinish));
     // the exit-floor labels keep the names the window gives them
     build->findChild<QLabel *>(QStringLiteral("LabLiftLevelStart"))
         ->setObjectName(QStringLiteral("LabLiftLevels1"));
@@ -745,29 +752,29 @@ QWidget *TFormSmkInVentCalc::BuildLiftPanel() {
         NewCategory(34, QStringLiteral("PanLift4"), QStringLiteral("Лифтовая шахта"), c));
     QGroupBox *shaft = NewGroup(c, QStringLiteral("gbLiftShaft"), QString());
     AddEdit(shaft, QStringLiteral("Площадь дверей ЛШ, Fdl:"),
-            QStringLiteral("EditLiftShaftDoorArea"), QStringLiteral("м²"));
+            CtlName(ctl::EditLiftShaftDoorArea), QStringLiteral("м²"));
     AddEdit(shaft, QStringLiteral("Площадь дверей лифтовых холлов, Fdr:"),
-            QStringLiteral("EditLiftHallDoorArea"), QStringLiteral("м²"));
+            CtlName(ctl::EditLiftHallDoorArea), QStringLiteral("м²"));
     AddEdit(shaft, QStringLiteral("Высота дверей ЛШ, hdl:"),
-            QStringLiteral("EditLiftShaftDoorHeight"), QStringLiteral("м"));
+            CtlName(ctl::EditLiftShaftDoorHeight), QStringLiteral("м"));
     AddEdit(shaft, QStringLiteral("Количество кабин в шахте, n:"),
-            QStringLiteral("EditLiftCageQty"));
+            CtlName(ctl::EditLiftCageQty));
     AddEdit(shaft, QStringLiteral("Количество дверей лифтового холла, m:"),
-            QStringLiteral("EditLiftHallDoorQty"));
+            CtlName(ctl::EditLiftHallDoorQty));
     AddEdit(shaft, QStringLiteral("КМС проёма дверей лифтового холла на 1-м этаже, ξd:"),
-            QStringLiteral("EditLiftHallDoorKoefXid"), {}, QStringLiteral("sbTipLiftHallDoorXid"));
+            CtlName(ctl::EditLiftHallDoorKoefXid), {}, QStringLiteral("sbTipLiftHallDoorXid"));
     AddEdit(shaft, QStringLiteral("Площадь сечения кабины (внешний контур), Flc:"),
-            QStringLiteral("EditLiftCageArea"), QStringLiteral("м²"));
+            CtlName(ctl::EditLiftCageArea), QStringLiteral("м²"));
     AddEdit(shaft, QStringLiteral("Площадь сечения шахты (внутренний контур), Fls:"),
-            QStringLiteral("EditLiftShaftArea"), QStringLiteral("м²"));
+            CtlName(ctl::EditLiftShaftArea), QStringLiteral("м²"));
     AddEdit(shaft, QStringLiteral("КМС узла «кабина-шахта» при открытых дверях, ξl:"),
-            QStringLiteral("EditLiftCageKoefXil"), {}, QStringLiteral("sbTipLiftCageXil"));
+            CtlName(ctl::EditLiftCageKoefXil), {}, QStringLiteral("sbTipLiftCageXil"));
     AddEdit(shaft, QStringLiteral("Коэффициент расхода зазора кабина-шахта, μgap:"),
-            QStringLiteral("EditLiftMuGap"));
+            CtlName(ctl::EditLiftMuGap));
     AddEdit(shaft, QStringLiteral("Сопротивление воздухопроницанию дверей ЛШ, Sdl:"),
-            QStringLiteral("EditLiftShaftDoorSpecResist"), QStringLiteral("м³/кг"));
+            CtlName(ctl::EditLiftShaftDoorSpecResist), QStringLiteral("м³/кг"));
     AddEdit(shaft, QStringLiteral("Сопротивление воздухопроницанию дверей холла, Sdr:"),
-            QStringLiteral("EditLiftHallDoorSpecResist"), QStringLiteral("м³/кг"));
+            CtlName(ctl::EditLiftHallDoorSpecResist), QStringLiteral("м³/кг"));
     {
         QGridLayout *grid = GridOf(shaft);
         int row = grid->rowCount();
@@ -781,14 +788,14 @@ QWidget *TFormSmkInVentCalc::BuildLiftPanel() {
                                      QStringLiteral("Прочее")};
         for (int i = 0; i < 3; ++i) {
             const QString n = QString::number(i + 1);
-            const auto &controls = kLiftGapControls[i];
+            const auto &controls = ctl::kLiftGapControls[i];
             auto *caption = new QLabel(captions[i], shaft);
             caption->setObjectName(QStringLiteral("LabLiftGap") + n);
             grid->addWidget(caption, row++, 0, 1, 4);
             auto *areaLabel = new QLabel(QStringLiteral("    площадь F%1:").arg(n), shaft);
             areaLabel->setObjectName(QStringLiteral("LabLiftFmu") + n);
             auto *area = new QLineEdit(shaft);
-            area->setObjectName(Q(controls.area));
+            area->setObjectName(CtlName(controls.area));
             area->setFixedWidth(kEditWidth);
             area->setAccessibleName(captions[i] + QStringLiteral(": площадь"));
             areaLabel->setBuddy(area);
@@ -799,12 +806,12 @@ QWidget *TFormSmkInVentCalc::BuildLiftPanel() {
             grid->addWidget(areaUnit, row, 2);
             ++row;
             auto *unit = new QComboBox(shaft);
-            unit->setObjectName(Q(controls.unit));
+            unit->setObjectName(CtlName(controls.unit));
             unit->addItem(QStringLiteral("μ"));
             unit->addItem(QStringLiteral("ξ+1"));
             unit->setAccessibleName(captions[i] + QStringLiteral(": величина"));
             auto *value = new QLineEdit(shaft);
-            value->setObjectName(Q(controls.value));
+            value->setObjectName(CtlName(controls.value));
             value->setFixedWidth(kEditWidth);
             value->setAccessibleName(captions[i] + QStringLiteral(": значение"));
             auto *unitRow = new QHBoxLayout;
@@ -825,24 +832,24 @@ QWidget *TFormSmkInVentCalc::BuildLiftPanel() {
     layout->addWidget(NewCategory(35, QStringLiteral("PanLift5"),
                                   QStringLiteral("Система приточной противодымной вентиляции"), c));
     QGroupBox *fan = NewGroup(c, QStringLiteral("gbLiftFanSelect"), QString());
-    AddEdit(fan, QStringLiteral("Избыточное давление, P⁺:"), QStringLiteral("EditLiftPplus"),
+    AddEdit(fan, QStringLiteral("Избыточное давление, P⁺:"), CtlName(ctl::EditLiftPplus),
             QStringLiteral("Па"));
     AddEdit(fan, QStringLiteral("Разность уровней ВПУ и оголовка ЛШ, h0s:"),
-            QStringLiteral("EditLiftH0s"), QStringLiteral("м"));
+            CtlName(ctl::EditLiftH0s), QStringLiteral("м"));
     auto *shape = AddRadioGroup(
         fan,
-        {{QStringLiteral("rbLiftRectAPipe"), QStringLiteral("Воздуховоды прямоугольного сечения")},
-         {QStringLiteral("rbLiftRoundAPipe"), QStringLiteral("Воздуховоды круглого сечения")}});
+        {{CtlName(ctl::rbLiftRectAPipe), QStringLiteral("Воздуховоды прямоугольного сечения")},
+         {CtlName(ctl::rbLiftRoundAPipe), QStringLiteral("Воздуховоды круглого сечения")}});
     connect(shape, &QButtonGroup::buttonToggled, this, [this] { DuctShapeClick(); });
-    AddEdit(fan, QStringLiteral("Размер A (диаметр):"), QStringLiteral("EditLiftSizeA"),
+    AddEdit(fan, QStringLiteral("Размер A (диаметр):"), CtlName(ctl::EditLiftSizeA),
             QStringLiteral("мм"));
-    AddEdit(fan, QStringLiteral("Размер B:"), QStringLiteral("EditLiftSizeB"),
+    AddEdit(fan, QStringLiteral("Размер B:"), CtlName(ctl::EditLiftSizeB),
             QStringLiteral("мм"));
-    AddEdit(fan, QStringLiteral("Длина воздуховодов, lвв:"), QStringLiteral("EditLiftAPipeLen"),
+    AddEdit(fan, QStringLiteral("Длина воздуховодов, lвв:"), CtlName(ctl::EditLiftAPipeLen),
             QStringLiteral("м"));
     AddEdit(fan, QStringLiteral("Абсолютная эквивалентная шероховатость, ε:"),
-            QStringLiteral("EditLiftAPipeEpsilon"), QStringLiteral("мм"));
-    AddEdit(fan, QStringLiteral("Сумма КМС воздуховодов, ξвв:"), QStringLiteral("EditLiftAPipeXi"));
+            CtlName(ctl::EditLiftAPipeEpsilon), QStringLiteral("мм"));
+    AddEdit(fan, QStringLiteral("Сумма КМС воздуховодов, ξвв:"), CtlName(ctl::EditLiftAPipeXi));
     return panel;
 }
 
@@ -861,99 +868,99 @@ QWidget *TFormSmkInVentCalc::BuildTambourPanel() {
     QGroupBox *terms = NewGroup(c, QStringLiteral("gbTmbrTerm1"), QString());
     auto *variants = AddRadioGroup(
         terms,
-        {{QStringLiteral("rbTmbrVar1"), QStringLiteral("Открытая дверь, приток без подогрева")},
-         {QStringLiteral("rbTmbrVar2"), QStringLiteral("Закрытые двери, приток без подогрева")},
-         {QStringLiteral("rbTmbrVar3"), QStringLiteral("Закрытые двери, приток с подогревом")}});
-    connect(variants, &QButtonGroup::buttonToggled, this, [this] { rbTmbrVarClick(); });
+        {{CtlName(ctl::rbTmbrVar1), QStringLiteral("Открытая дверь, приток без подогрева")},
+         {CtlName(ctl::rbTmbrVar2), QStringLiteral("Закрытые двери, приток без подогрева")},
+         {CtlName(ctl::rbTmbrVar3), QStringLiteral("Закрытые двери, приток с подогревом")}});
+    Q_UNUSED(variants);
 
     layout->addWidget(
         NewCategory(42, QStringLiteral("PanTmbr2"), QStringLiteral("Параметры воздуха"), c));
     QGroupBox *air = NewGroup(c, QStringLiteral("gbTmbrAir"), QString());
     AddEdit(air, QStringLiteral("Температура наружного воздуха, ta:"),
-            QStringLiteral("EditTmbrOutsideAirTemp"), QStringLiteral("°C"));
+            CtlName(ctl::EditTmbrOutsideAirTemp), QStringLiteral("°C"));
     AddEdit(air, QStringLiteral("Температура внутреннего воздуха, tr:"),
-            QStringLiteral("EditTmbrInsideAirTemp"), QStringLiteral("°C"));
+            CtlName(ctl::EditTmbrInsideAirTemp), QStringLiteral("°C"));
     AddEdit(air, QStringLiteral("Температура тёплого притока, tsf:"),
-            QStringLiteral("EditTmbrHeatAirTemp"), QStringLiteral("°C"));
-    AddEdit(air, QStringLiteral("Скорость ветра, va:"), QStringLiteral("EditTmbrWindSpeed"),
+            CtlName(ctl::EditTmbrHeatAirTemp), QStringLiteral("°C"));
+    AddEdit(air, QStringLiteral("Скорость ветра, va:"), CtlName(ctl::EditTmbrWindSpeed),
             QStringLiteral("м/с"));
     QGroupBox *wind = NewGroup(c, QStringLiteral("gbTmbrWindPress"),
                                QStringLiteral(" Коэффициенты ветрового напора "));
-    AddEdit(wind, QStringLiteral("Наветренная сторона, KWW:"), QStringLiteral("EditTmbrKoefWW"));
-    AddEdit(wind, QStringLiteral("Заветренная сторона, KW0:"), QStringLiteral("EditTmbrKoefW0"));
+    AddEdit(wind, QStringLiteral("Наветренная сторона, KWW:"), CtlName(ctl::EditTmbrKoefWW));
+    AddEdit(wind, QStringLiteral("Заветренная сторона, KW0:"), CtlName(ctl::EditTmbrKoefW0));
 
     layout->addWidget(
         NewCategory(43, QStringLiteral("PanTmbr3"), QStringLiteral("Характеристики здания"), c));
     QGroupBox *build = NewGroup(c, QStringLiteral("gbTmbrBuild"), QString());
     AddEdit(build, QStringLiteral("Число надземных этажей, Nнэ:"),
-            QStringLiteral("EditTmbrOGFloorQty"));
+            CtlName(ctl::EditTmbrOGFloorQty));
     AddEdit(build, QStringLiteral("Число подземных этажей, Nпэ:"),
-            QStringLiteral("EditTmbrUGFloorQty"));
+            CtlName(ctl::EditTmbrUGFloorQty));
     AddEdit(build, QStringLiteral("Отметка уровня второго этажа, h(2):"),
-            QStringLiteral("EditTmbrSecondFloorLevel"), QStringLiteral("м"));
+            CtlName(ctl::EditTmbrSecondFloorLevel), QStringLiteral("м"));
     AddEdit(build, QStringLiteral("Высота надземных этажей, ΔhНЭ:"),
-            QStringLiteral("EditTmbrOGFloorHeight"), QStringLiteral("м"));
+            CtlName(ctl::EditTmbrOGFloorHeight), QStringLiteral("м"));
     AddEdit(build, QStringLiteral("Высота подземных этажей, ΔhПЭ:"),
-            QStringLiteral("EditTmbrUGFloorHeight"), QStringLiteral("м"));
+            CtlName(ctl::EditTmbrUGFloorHeight), QStringLiteral("м"));
 
     layout->addWidget(
         NewCategory(44, QStringLiteral("PanTmbr4"), QStringLiteral("Защищаемое помещение"), c));
     QGroupBox *room = NewGroup(c, QStringLiteral("gbTmbrSafeRoom"), QString());
     AddEdit(room, QStringLiteral("Количество дверей (без дверей смежных ЛШ), nd:"),
-            QStringLiteral("EditTmbrDoorQty"));
-    AddEdit(room, QStringLiteral("Площадь каждой двери, Fd:"), QStringLiteral("EditTmbrDoorArea"),
+            CtlName(ctl::EditTmbrDoorQty));
+    AddEdit(room, QStringLiteral("Площадь каждой двери, Fd:"), CtlName(ctl::EditTmbrDoorArea),
             QStringLiteral("м²"));
-    AddEdit(room, QStringLiteral("Высота каждой двери, hd:"), QStringLiteral("EditTmbrDoorHeight"),
+    AddEdit(room, QStringLiteral("Высота каждой двери, hd:"), CtlName(ctl::EditTmbrDoorHeight),
             QStringLiteral("м"));
     AddEdit(room, QStringLiteral("Коэффициент расхода открытой двери, μ:"),
-            QStringLiteral("EditTmbrDoorMu"));
+            CtlName(ctl::EditTmbrDoorMu));
     AddEdit(room, QStringLiteral("Скорость воздуха в открытом проёме, vd:"),
-            QStringLiteral("EditTmbrDoorAirSpeed"), QStringLiteral("м/с"));
+            CtlName(ctl::EditTmbrDoorAirSpeed), QStringLiteral("м/с"));
     AddEdit(room, QStringLiteral("Сопротивление воздухопроницанию дверей, Sdr:"),
-            QStringLiteral("EditTmbrDoorSpecResist"), QStringLiteral("м³/кг"));
-    AddEdit(room, QStringLiteral("Избыточное давление, P⁺:"), QStringLiteral("EditTmbrPplus"),
+            CtlName(ctl::EditTmbrDoorSpecResist), QStringLiteral("м³/кг"));
+    AddEdit(room, QStringLiteral("Избыточное давление, P⁺:"), CtlName(ctl::EditTmbrPplus),
             QStringLiteral("Па"));
     AddEdit(room, QStringLiteral("Общая площадь дверей смежной ЛШ, m·Fdsl:"),
-            QStringLiteral("EditTmbrShaftDoorArea"), QStringLiteral("м²"));
+            CtlName(ctl::EditTmbrShaftDoorArea), QStringLiteral("м²"));
     AddEdit(room, QStringLiteral("Сопротивление воздухопроницанию дверей ЛШ, Sdsl:"),
-            QStringLiteral("EditTmbrShaftDoorSpecResist"), QStringLiteral("м³/кг"));
+            CtlName(ctl::EditTmbrShaftDoorSpecResist), QStringLiteral("м³/кг"));
 
     layout->addWidget(NewCategory(45, QStringLiteral("PanTmbr5"),
                                   QStringLiteral("Приточное устройство с клапаном"), c));
     QGroupBox *valve = NewGroup(c, QStringLiteral("gbTmbrValve"),
                                 QStringLiteral(" Клапан с приточным устройством "));
-    AddEdit(valve, QStringLiteral("Номинальное сечение, Fкл:"), QStringLiteral("EditTmbrValveArea"),
+    AddEdit(valve, QStringLiteral("Номинальное сечение, Fкл:"), CtlName(ctl::EditTmbrValveArea),
             QStringLiteral("м²"));
     AddEdit(valve, QStringLiteral("КМС открытого клапана, ξкл:"),
-            QStringLiteral("EditTmbrValveXi"));
+            CtlName(ctl::EditTmbrValveXi));
     AddEdit(valve, QStringLiteral("Сопротивление газопроницанию закрытого клапана, Sкл:"),
-            QStringLiteral("EditTmbrValveSpecResist"), QStringLiteral("м³/кг"));
+            CtlName(ctl::EditTmbrValveSpecResist), QStringLiteral("м³/кг"));
     AddEdit(valve, QStringLiteral("Высота клапана 1-го этажа, hкл(1):"),
-            QStringLiteral("EditTmbrValve1H"), QStringLiteral("м"));
+            CtlName(ctl::EditTmbrValve1H), QStringLiteral("м"));
     QGroupBox *channel =
         NewGroup(c, QStringLiteral("gbTmbrVPipe"), QStringLiteral(" Вертикальный канал "));
     auto *shape = AddRadioGroup(
-        channel, {{QStringLiteral("rbTmbrRectVPipe"), QStringLiteral("Прямоугольного сечения")},
-                  {QStringLiteral("rbTmbrRoundVPipe"), QStringLiteral("Круглого сечения")}});
+        channel, {{CtlName(ctl::rbTmbrRectVPipe), QStringLiteral("Прямоугольного сечения")},
+                  {CtlName(ctl::rbTmbrRoundVPipe), QStringLiteral("Круглого сечения")}});
     connect(shape, &QButtonGroup::buttonToggled, this, [this] { DuctShapeClick(); });
-    AddEdit(channel, QStringLiteral("Размер A (диаметр):"), QStringLiteral("EditTmbrSizeA"),
+    AddEdit(channel, QStringLiteral("Размер A (диаметр):"), CtlName(ctl::EditTmbrSizeA),
             QStringLiteral("мм"));
-    AddEdit(channel, QStringLiteral("Размер B:"), QStringLiteral("EditTmbrSizeB"),
+    AddEdit(channel, QStringLiteral("Размер B:"), CtlName(ctl::EditTmbrSizeB),
             QStringLiteral("мм"));
     AddEdit(channel, QStringLiteral("Абсолютная эквивалентная шероховатость, ε:"),
-            QStringLiteral("EditTmbrVPipeEpsilon"), QStringLiteral("мм"));
-    AddEdit(channel, QStringLiteral("Герметичность, a:"), QStringLiteral("EditTmbrVPipeProof"));
+            CtlName(ctl::EditTmbrVPipeEpsilon), QStringLiteral("мм"));
+    AddEdit(channel, QStringLiteral("Герметичность, a:"), CtlName(ctl::EditTmbrVPipeProof));
     AddEdit(channel, QStringLiteral("Высота от верхнего клапана до оголовка, Htop:"),
-            QStringLiteral("EditTmbrVPipeHTop"), QStringLiteral("м"));
+            CtlName(ctl::EditTmbrVPipeHTop), QStringLiteral("м"));
     QGroupBox *fan = NewGroup(c, QStringLiteral("gbTmbrFanSelect"),
                               QStringLiteral(" Воздуховод от ВПУ до оголовка канала "));
     AddEdit(fan, QStringLiteral("Разность уровней ВПУ и оголовка канала, h0s:"),
-            QStringLiteral("EditTmbrH0"), QStringLiteral("м"));
-    AddEdit(fan, QStringLiteral("Длина воздуховодов, lвв:"), QStringLiteral("EditTmbrAPipeLen"),
+            CtlName(ctl::EditTmbrH0), QStringLiteral("м"));
+    AddEdit(fan, QStringLiteral("Длина воздуховодов, lвв:"), CtlName(ctl::EditTmbrAPipeLen),
             QStringLiteral("м"));
-    AddEdit(fan, QStringLiteral("Диаметр воздуховодов, Dвв:"), QStringLiteral("EditTmbrAPipeDiam"),
+    AddEdit(fan, QStringLiteral("Диаметр воздуховодов, Dвв:"), CtlName(ctl::EditTmbrAPipeDiam),
             QStringLiteral("мм"));
-    AddEdit(fan, QStringLiteral("Сумма КМС на участке, ξвв:"), QStringLiteral("EditTmbrAPipeXi"));
+    AddEdit(fan, QStringLiteral("Сумма КМС на участке, ξвв:"), CtlName(ctl::EditTmbrAPipeXi));
     return panel;
 }
 
@@ -979,52 +986,50 @@ void TFormSmkInVentCalc::SetRowEnabled(const QString &control, bool enabled) {
 
 void TFormSmkInVentCalc::rbCalcVariantClick() {
     InflowInputs radios;
-    for (auto name : kVariantRadios)
-        radios.checks.insert_or_assign(std::string(name), IsChecked(Q(name)));
-    calc_.CalcVariant = ReadCalcVariant(radios);
-    const bool og = calc_.CalcVariant == TCalcVariant::cvrntOverGndStair;
-    const bool ug = calc_.CalcVariant == TCalcVariant::cvrntUnderGndStair;
+    for (ControlName name : ctl::kVariantRadios)
+        radios.check(name, IsChecked(CtlName(name)));
+    variant_ = ReadCalcVariant(radios);
+    const bool og = variant_ == TCalcVariant::cvrntOverGndStair;
+    const bool ug = variant_ == TCalcVariant::cvrntUnderGndStair;
     panStairWell_->setVisible(og || ug);
     panSW1OG_->setVisible(og);
     gbUGBuildParams_->setVisible(ug);
     gbOGFanSelect_->setVisible(og);
     gbUGFanSelect_->setVisible(ug);
-    panLift_->setVisible(calc_.CalcVariant == TCalcVariant::cvrntLift);
-    panTambour_->setVisible(calc_.CalcVariant == TCalcVariant::cvrntTambour);
+    panLift_->setVisible(variant_ == TCalcVariant::cvrntLift);
+    panTambour_->setVisible(variant_ == TCalcVariant::cvrntTambour);
     rbSWJoinWallClick();
     rbSWWithExitClick();
-    if (calc_.CalcVariant == TCalcVariant::cvrntLift)
-        LiftRefresh(calc_.OGFloorQty, calc_.UGFloorQty);
-    if (calc_.CalcVariant == TCalcVariant::cvrntTambour)
-        rbTmbrVarClick();
+    if (variant_ == TCalcVariant::cvrntLift)
+        LiftRefresh();
 }
 
 void TFormSmkInVentCalc::rbSWJoinWallClick() {
-    calc_.SWTerm1 = IsChecked(QStringLiteral("rbSWJoinWall"));
+    const bool joinWall = IsChecked(CtlName(ctl::rbSWJoinWall));
     // the underground stairwell always takes the wind
-    const bool ug = calc_.CalcVariant == TCalcVariant::cvrntUnderGndStair;
-    const bool wind = calc_.SWTerm1 || ug;
-    for (const char *name : {"EditWindSpeed", "EditKoefWW", "EditKoefW0"})
-        SetRowEnabled(QString::fromLatin1(name), wind);
-    gbSWWindows_->setVisible(calc_.CalcVariant == TCalcVariant::cvrntOverGndStair && calc_.SWTerm1);
+    const bool ug = variant_ == TCalcVariant::cvrntUnderGndStair;
+    const bool wind = joinWall || ug;
+    for (ControlName name : {ctl::EditWindSpeed, ctl::EditKoefWW, ctl::EditKoefW0})
+        SetRowEnabled(CtlName(name), wind);
+    gbSWWindows_->setVisible(variant_ == TCalcVariant::cvrntOverGndStair && joinWall);
 }
 
 void TFormSmkInVentCalc::rbSWWithExitClick() {
-    calc_.SWTerm2 = IsChecked(QStringLiteral("rbSWWithExit"));
     // the underground stairwell always has its outside exit, and reads these inputs
-    const bool enabled = calc_.SWTerm2 || calc_.CalcVariant == TCalcVariant::cvrntUnderGndStair;
-    for (const char *name : {"EditOutsideDoorArea", "EditOutsideDoorHeight", "EditOutDoorSeriesQty",
-                             "EditOutsideDoorKoefXid", "EditOutsideTambourKoefXir"})
-        SetRowEnabled(QString::fromLatin1(name), enabled);
+    const bool enabled =
+        IsChecked(CtlName(ctl::rbSWWithExit)) || variant_ == TCalcVariant::cvrntUnderGndStair;
+    for (ControlName name : {ctl::EditOutsideDoorArea, ctl::EditOutsideDoorHeight,
+                             ctl::EditOutDoorSeriesQty, ctl::EditOutsideDoorKoefXid,
+                             ctl::EditOutsideTambourKoefXir})
+        SetRowEnabled(CtlName(name), enabled);
 }
 
 void TFormSmkInVentCalc::rbExitsToSWViaDoorClick() {
-    const bool viaTambour = IsChecked(QStringLiteral("rbExitsToSWViaTambour"));
-    calc_.SWTerm4 = viaTambour;
-    QLineEdit *edit = Edit(QStringLiteral("EditOGStairWellQty"));
+    const bool viaTambour = IsChecked(CtlName(ctl::rbExitsToSWViaTambour));
+    QLineEdit *edit = Edit(CtlName(ctl::EditOGStairWellQty));
     if (!edit || edit->isEnabled() == !viaTambour)
         return;
-    SetRowEnabled(QStringLiteral("EditOGStairWellQty"), !viaTambour);
+    SetRowEnabled(CtlName(ctl::EditOGStairWellQty), !viaTambour);
     if (viaTambour) {
         // the count is kept aside, not lost, while floor exits go through tambours
         edit->setProperty("KeptText", edit->text());
@@ -1033,53 +1038,47 @@ void TFormSmkInVentCalc::rbExitsToSWViaDoorClick() {
         const QVariant kept = edit->property("KeptText");
         edit->setText(kept.isValid() && !kept.toString().isEmpty()
                           ? kept.toString()
-                          : QString::number(calc_.OGStairWellQty));
+                          : QString::number(*InflowField(ctl::EditOGStairWellQty).start));
     }
 }
 
 void TFormSmkInVentCalc::rbLiftMethodClick() {
-    calc_.LiftMethod = IsChecked(QStringLiteral("rbLiftMethodSlot"))     ? 2
-                       : IsChecked(QStringLiteral("rbLiftMethodClosed")) ? 3
-                                                                         : 1;
+    const bool slot = IsChecked(CtlName(ctl::rbLiftMethodSlot));
     for (const char *row : {"LiftGap1", "LiftGap2", "LiftGap3"})
-        SetRowEnabled(QString::fromLatin1(row), calc_.LiftMethod == 2);
-    LiftRefresh(calc_.OGFloorQty, calc_.UGFloorQty);
+        SetRowEnabled(QString::fromLatin1(row), slot);
+    LiftRefresh();
 }
 
-void TFormSmkInVentCalc::LiftRefresh(int ogFloorQty, int ugFloorQty) {
-    calc_.LiftTerm1Shaft = ugFloorQty == 0 ? 1 : (ogFloorQty < 2 ? 3 : 2);
-    const bool top = calc_.LiftTerm1Shaft == 1 || calc_.LiftTerm1Shaft == 2;
-    SetRowEnabled(QStringLiteral("EditLiftCageKoefXil"), calc_.LiftMethod == 1);
-    SetRowEnabled(QStringLiteral("EditLiftLevelStart"), top);
-    SetRowEnabled(QStringLiteral("EditLiftLevelFinish"), top);
-    SetRowEnabled(QStringLiteral("EditLiftH0s"), top);
-}
-
-void TFormSmkInVentCalc::rbTmbrVarClick() {
-    calc_.TmbrVariant = IsChecked(QStringLiteral("rbTmbrVar2"))   ? 2
-                        : IsChecked(QStringLiteral("rbTmbrVar3")) ? 3
-                                                                  : 1;
-    calc_.TmbrTerms = calc_.TmbrVariant;
+void TFormSmkInVentCalc::LiftRefresh() {
+    // the shaft type as the last load or run found the floor counts: a shaft open at the top
+    // (types 1 and 2) has exits and an air intake level of its own
+    const int shaftType = liftFloors_.under == 0 ? 1 : (liftFloors_.above < 2 ? 3 : 2);
+    const bool top = shaftType == 1 || shaftType == 2;
+    const bool opening = !IsChecked(CtlName(ctl::rbLiftMethodSlot)) &&
+                         !IsChecked(CtlName(ctl::rbLiftMethodClosed));
+    SetRowEnabled(CtlName(ctl::EditLiftCageKoefXil), opening);
+    SetRowEnabled(CtlName(ctl::EditLiftLevelStart), top);
+    SetRowEnabled(CtlName(ctl::EditLiftLevelFinish), top);
+    SetRowEnabled(CtlName(ctl::EditLiftH0s), top);
 }
 
 void TFormSmkInVentCalc::cbWinPenetrationVarChange() {
     int index = cbWinPenetrationVar_->currentIndex();
     if (index < 0 || index >= static_cast<int>(VarWinPenetration.size()))
         index = 0;
-    calc_.WinPenetVariant = index;
     const TVarWinPenetration &row = VarWinPenetration[static_cast<size_t>(index)];
     labWinPenetration1_->setText(Q(row.SignText1));
     labWinPenetration2_->setText(Q(row.SignText2));
     labWinPenetration_->setText(Q(row.SignCapt) + QStringLiteral(":"));
     labWinPenetrationU_->setText(Q(row.SignUnit));
-    Edit(QStringLiteral("EditWinPenetration"))
+    Edit(CtlName(ctl::EditWinPenetration))
         ->setAccessibleName(Q(row.SignText1) + QLatin1Char(' ') + Q(row.SignText2));
 }
 
 void TFormSmkInVentCalc::DuctShapeClick() {
-    SetRowEnabled(QStringLiteral("EditOGSizeB"), IsChecked(QStringLiteral("rbOGRectAPipe")));
-    SetRowEnabled(QStringLiteral("EditLiftSizeB"), IsChecked(QStringLiteral("rbLiftRectAPipe")));
-    SetRowEnabled(QStringLiteral("EditTmbrSizeB"), IsChecked(QStringLiteral("rbTmbrRectVPipe")));
+    SetRowEnabled(CtlName(ctl::EditOGSizeB), IsChecked(CtlName(ctl::rbOGRectAPipe)));
+    SetRowEnabled(CtlName(ctl::EditLiftSizeB), IsChecked(CtlName(ctl::rbLiftRectAPipe)));
+    SetRowEnabled(CtlName(ctl::EditTmbrSizeB), IsChecked(CtlName(ctl::rbTmbrRectVPipe)));
 }
 
 void TFormSmkInVentCalc::RunAllHandlers() {
@@ -1088,7 +1087,6 @@ void TFormSmkInVentCalc::RunAllHandlers() {
     rbLiftMethodClick();
     cbWinPenetrationVarChange();
     DuctShapeClick();
-    rbTmbrVarClick();
 }
 
 int TFormSmkInVentCalc::GetCategoryIndForTag(int TagVal) const {
@@ -1207,30 +1205,39 @@ void TFormSmkInVentCalc::changeEvent(QEvent *event) {
 
 InflowInputs TFormSmkInVentCalc::CollectInputs() const {
     InflowInputs in;
-    for (auto it = edits_.cbegin(); it != edits_.cend(); ++it)
-        in.setText(it.key().toStdString(), it.value()->text().toStdString());
-    for (auto it = radios_.cbegin(); it != radios_.cend(); ++it)
-        in.checks.insert_or_assign(it.key().toStdString(), it.value()->isChecked());
-    for (auto it = combos_.cbegin(); it != combos_.cend(); ++it)
-        in.setComboIndex(it.key().toStdString(), it.value()->currentIndex());
+    for (const FieldSpec &f : kInflowFields) {
+        if (f.kind == FieldKind::choice) {
+            if (const QComboBox *combo = combos_.value(CtlName(f.control)))
+                in.setComboIndex(f.control, combo->currentIndex());
+        } else if (const QLineEdit *edit = Edit(CtlName(f.control))) {
+            in.setText(f.control, edit->text().toStdString());
+        }
+    }
+    for (RadioGroup group : ctl::kRadioGroups)
+        for (ControlName name : group)
+            if (const QRadioButton *radio = radios_.value(CtlName(name)))
+                in.check(name, radio->isChecked());
     return in;
 }
 
+void TFormSmkInVentCalc::ShowEdits(const InflowInputs &in) {
+    for (const FieldSpec &f : kInflowFields) {
+        QLineEdit *edit = f.kind == FieldKind::choice ? nullptr : Edit(CtlName(f.control));
+        const QString value = QString::fromStdString(in.text(f.control));
+        if (edit && edit->text() != value)
+            edit->setText(value);
+    }
+}
+
 void TFormSmkInVentCalc::ApplyInputs(const InflowInputs &in) {
-    for (const auto &[name, text] : in.edits) {
-        if (QLineEdit *edit = Edit(QString::fromStdString(name))) {
-            const QString value = QString::fromStdString(text);
-            if (edit->text() != value)
-                edit->setText(value);
-        }
-    }
-    for (const auto &[name, checked] : in.checks) {
-        auto *radio = radios_.value(QString::fromStdString(name));
-        if (radio && checked)
-            radio->setChecked(true);
-    }
-    for (const auto &[name, index] : in.combos) {
-        auto *combo = combos_.value(QString::fromStdString(name));
+    ShowEdits(in);
+    for (RadioGroup group : ctl::kRadioGroups)
+        for (ControlName name : group)
+            if (QRadioButton *radio = radios_.value(CtlName(name)); radio && in.isChecked(name))
+                radio->setChecked(true);
+    for (const FieldSpec &f : kInflowFields) {
+        QComboBox *combo = f.kind == FieldKind::choice ? combos_.value(CtlName(f.control)) : nullptr;
+        const int index = in.comboIndex(f.control);
         if (combo)
             combo->setCurrentIndex(index >= 0 && index < combo->count() ? index : 0);
     }
@@ -1241,13 +1248,9 @@ void TFormSmkInVentCalc::ActionGoNextExecute() {
     InflowInputs in = CollectInputs();
     calc_.Run(in);
     // input steps may correct an input (P⁺ raised to 20): the edits show what was used
-    for (const auto &[name, text] : in.edits) {
-        QLineEdit *edit = Edit(QString::fromStdString(name));
-        const QString value = QString::fromStdString(text);
-        if (edit && edit->text() != value)
-            edit->setText(value);
-    }
-    LiftRefresh(calc_.OGFloorQty, calc_.UGFloorQty);
+    ShowEdits(in);
+    liftFloors_ = {calc_.OGFloorQty, calc_.UGFloorQty};
+    LiftRefresh();
     ShowReport();
 }
 
@@ -1276,21 +1279,19 @@ void TFormSmkInVentCalc::MarkSaved() {
 
 bool TFormSmkInVentCalc::HasUnsavedChanges() const {
     const InflowInputs now = CollectInputs();
-    return now.edits != saved_.edits || now.checks != saved_.checks || now.combos != saved_.combos;
+    return !now.sameValues(saved_);
 }
 
 bool TFormSmkInVentCalc::OpenProjectFile(const QString &path) {
     InflowInputs in = CollectInputs();
-    InflowCalc loaded = calc_;
-    const ProjectFileResult result = OpenInflowProject(path.toStdString(), in, &loaded);
+    const ProjectResult result = LoadProject(path.toStdString(), in);
     if (!result.ok) {
         // the inputs on screen stay as they are
         Message(false, WithLineBreaks(QString::fromStdString(result.error)));
         return false;
     }
-    calc_ = loaded;
+    liftFloors_ = {CountOf(in, ctl::EditLiftOGFloorQty), CountOf(in, ctl::EditLiftUGFloorQty)};
     ApplyInputs(in);
-    LiftRefresh(calc_.OGFloorQty, calc_.UGFloorQty);
     MarkSaved();
     return true;
 }
@@ -1298,7 +1299,7 @@ bool TFormSmkInVentCalc::OpenProjectFile(const QString &path) {
 bool TFormSmkInVentCalc::SaveProjectFile(const QString &chosenPath) {
     const std::string path = WithProjectExtension(chosenPath.toStdString());
     const InflowInputs in = CollectInputs();
-    const ProjectFileResult result = SaveInflowProject(path, in, &calc_, ProjectDateTimeText());
+    const ProjectResult result = SaveProject(path, in);
     if (!result.ok) {
         Message(true, WithLineBreaks(QString::fromStdString(result.error)));
         return false;
@@ -1320,8 +1321,8 @@ void TFormSmkInVentCalc::ActionOpenFileExecute() {
 
 void TFormSmkInVentCalc::ActionSaveFileExecute() {
     QString name = QString::fromStdString(
-        DefaultFileName(Edit(QStringLiteral("EditProjectName"))->text().toStdString(),
-                        Edit(QStringLiteral("EditSystemName"))->text().toStdString()));
+        DefaultFileName(Edit(CtlName(ctl::EditProjectName))->text().toStdString(),
+                        Edit(CtlName(ctl::EditSystemName))->text().toStdString()));
     if (!name.isEmpty())
         name += QStringLiteral(".isrprj");
     QFileDialog dialog(this, QStringLiteral("Сохранить файл проекта приточного ДУ"), StartFolder(),

@@ -67,6 +67,8 @@ public:
     // The controls as the engine reads them, and back.
     InflowInputs CollectInputs() const;
     void ApplyInputs(const InflowInputs &in);
+    // The edits as `in` holds them (after a load or a run that corrected an input).
+    void ShowEdits(const InflowInputs &in);
 
     // The commands behind the dialogs; false when nothing was read or written.
     bool OpenProjectFile(const QString &path);
@@ -118,10 +120,9 @@ private:
     void rbSWWithExitClick();
     void rbExitsToSWViaDoorClick();
     void rbLiftMethodClick();
-    void rbTmbrVarClick();
     void cbWinPenetrationVarChange();
     void DuctShapeClick();
-    void LiftRefresh(int ogFloorQty, int ugFloorQty);
+    void LiftRefresh();
     void RunAllHandlers();
     void CategoryPanelClick(QObject *sender);
     void RevealControl(const std::string &control);
@@ -143,6 +144,13 @@ private:
     std::function<int()> askSaveChanges_;
     bool flFirstTime_ = true;
     InflowInputs saved_;
+    // What the enabling rules go by: the chosen variant, and the lift's floor counts as the
+    // last load or run found them.
+    TCalcVariant variant_ = TCalcVariant::cvrntOverGndStair;
+    struct {
+        int above = 0;
+        int under = 0;
+    } liftFloors_;
 
     QHash<QString, Row> rows_;
     QHash<QString, QLineEdit *> edits_;

@@ -2,6 +2,9 @@
 
 #include <QHash>
 
+#include "inflow/inflow_controls.h"
+#include "shell/form_controls.h"
+
 namespace orvane::inflow {
 
 namespace {
@@ -98,29 +101,29 @@ const QHash<QString, QString> &Tips() {
 const QHash<QString, QString> &Hints() {
     static const QHash<QString, QString> hints = [] {
         QHash<QString, QString> h;
-        h.insert(QStringLiteral("EditOutsideDoorKoefXid"),
+        h.insert(CtlName(ctl::EditOutsideDoorKoefXid),
                  QStringLiteral("Методические  рекомендации:\r  2.44"));
-        h.insert(QStringLiteral("EditOutsideTambourKoefXir"),
+        h.insert(CtlName(ctl::EditOutsideTambourKoefXir),
                  QStringLiteral("Методические  рекомендации:\r  0 - прямой тамбур\r  0.99 - "
                                 "прямоугольный тамбур\r  2.9...4 - z-образный тамбур"));
         const QString h0s = QStringLiteral("Положительное, если ВПУ выше оголовка.\r"
                                            "Отрицательное, если ВПУ ниже оголовка.\r"
                                            "Ноль, если на одной высоте.");
-        h.insert(QStringLiteral("EditOGH0s"), h0s);
-        h.insert(QStringLiteral("EditLiftH0s"), h0s);
-        h.insert(QStringLiteral("EditLiftPplus"), QStringLiteral("Не менее 20 Па"));
-        h.insert(QStringLiteral("EditLiftMuGap"),
+        h.insert(CtlName(ctl::EditOGH0s), h0s);
+        h.insert(CtlName(ctl::EditLiftH0s), h0s);
+        h.insert(CtlName(ctl::EditLiftPplus), QStringLiteral("Не менее 20 Па"));
+        h.insert(CtlName(ctl::EditLiftMuGap),
                  QStringLiteral("μ зазора между кабиной и шахтой (Flc - Fls)\rμ > 0"));
         const QString unit = QStringLiteral("μ > 0\rξ+1 > 1");
-        h.insert(QStringLiteral("EditLiftUnit1Value"), unit);
-        h.insert(QStringLiteral("EditLiftUnit2Value"), unit);
-        h.insert(QStringLiteral("EditLiftUnit3Value"), unit);
-        h.insert(QStringLiteral("EditTmbrValveXi"),
+        h.insert(CtlName(ctl::EditLiftUnit1Value), unit);
+        h.insert(CtlName(ctl::EditLiftUnit2Value), unit);
+        h.insert(CtlName(ctl::EditLiftUnit3Value), unit);
+        h.insert(CtlName(ctl::EditTmbrValveXi),
                  QStringLiteral("КМС открытого клапана, приведённый к скорости\rв сечении "
                                 "воздуховода + КМС решётки"));
-        h.insert(QStringLiteral("EditTmbrValveSpecResist"),
+        h.insert(CtlName(ctl::EditTmbrValveSpecResist),
                  QStringLiteral("20 °C - 29900\r20÷100 °C - 30300\r(ВНИИПО)"));
-        h.insert(QStringLiteral("EditTmbrVPipeEpsilon"),
+        h.insert(CtlName(ctl::EditTmbrVPipeEpsilon),
                  QStringLiteral("Сталь - 0.1 мм\rшлакобетонные плиты - 1.5 мм\rкирпич - 4 мм\r"
                                 "штукатурка по металлической сетке - 10 мм\r"
                                 "(по справочным данным для расчёта воздуховодов)"));

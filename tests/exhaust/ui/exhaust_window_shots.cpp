@@ -44,7 +44,7 @@ int main(int argc, char *argv[]) {
     form.show();
     (void)QTest::qWaitForWindowExposed(&form);
     auto *scroll = form.findChild<QScrollArea *>(QStringLiteral("ScrollBoxStart"));
-    for (const char *variant : {"rbCalcCorridor", "rbCalcRoom", "rbCalcGallery", "rbCalcParking"}) {
+    for (ControlName variant : {ctl::rbCalcCorridor, ctl::rbCalcRoom, ctl::rbCalcGallery, ctl::rbCalcParking}) {
         form.findChild<QRadioButton *>(QString::fromLatin1(variant))->click();
         scroll->verticalScrollBar()->setValue(0);
         save(&form, QString::fromLatin1(variant) + QStringLiteral("_before"));
@@ -75,7 +75,7 @@ int main(int argc, char *argv[]) {
     }
 
     scroll->verticalScrollBar()->setValue(0);
-    form.findChild<QRadioButton *>(QStringLiteral("rbCalcCorridor"))->click();
+    form.findChild<QRadioButton *>(CtlName(ctl::rbCalcCorridor))->click();
     form.findChild<QToolButton *>(QStringLiteral("sbTipCalcCorridor"))->click();
     QTest::qWait(200);
     save(&tip, QStringLiteral("tip"));

@@ -11,7 +11,7 @@
 #include "report/report_output.h"
 #include "report/ui/report_output_panel.h"
 #include "shell/popup_tip.h"
-#include "ui_test_support.h"
+#include "window_test_support.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -39,14 +39,15 @@
 using namespace orvane;
 using namespace orvane::exhaust;
 using namespace orvane::exhaust::test;
+using namespace orvane::test;
 
 namespace {
 
 struct Window {
     Window() : form(ShellWindows{}) { form.setNotifier(&notifier); }
-    QLineEdit *edit(const char *name) { return Find<QLineEdit>(&form, name); }
+    QLineEdit *edit(ControlName name) { return Find<QLineEdit>(&form, name); }
     QGroupBox *group(const char *name) { return Find<QGroupBox>(&form, name); }
-    void choose(const char *radio) {
+    void choose(ControlName radio) {
         auto *rb = Find<QRadioButton>(&form, radio);
         QVERIFY(rb);
         rb->click();
@@ -54,7 +55,7 @@ struct Window {
     QString report() { return form.OutputPanel()->viewer()->toPlainText(); }
     int n() { return static_cast<int>(form.Segments().size()); }
     void selectSegment(int a) {
-        auto *list = Find<QListWidget>(&form, "ListBoxYchastki");
+        auto *list = Find<QListWidget>(&form, ctl::ListBoxYchastki);
         list->setCurrentRow(ItemOfSegment(a, n()));
     }
     RecordingNotifier notifier;
@@ -122,55 +123,55 @@ private slots:
     void parkingCollapsesGroupsAndCorridorRestoresThem() {
         Window w;
         const char *corridorOnly[] = {"gbDoorSizes", "gbCorridorSize"};
-        w.choose("rbCalcParking");
+        w.choose(ctl::rbCalcParking);
         for (const char *g : {"gbDoorSizes", "gbCorridorSize", "gbFireplace", "gbFireLoads"})
             QVERIFY2(w.group(g)->isHidden(), g);
         for (const char *g : {"gbFirePower", "gbParkingFireplace", "gbHeightNoSmoke"})
             QVERIFY2(!w.group(g)->isHidden(), g);
-        w.choose("rbCalcCorridor");
+        w.choose(ctl::rbCalcCorridor);
         for (const char *g : corridorOnly)
             QVERIFY2(!w.group(g)->isHidden(), g);
         for (const char *g :
              {"gbFirePower", "gbParkingFireplace", "gbFireplace", "gbHeightNoSmoke"})
             QVERIFY2(w.group(g)->isHidden(), g);
-        QVERIFY(Find<QRadioButton>(&w.form, "rbLivingBuilding")->isEnabled());
-        QVERIFY(Find<QWidget>(&w.form, "PanFLDensity")->isEnabled());
+        QVERIFY(Find<QRadioButton>(&w.form, ctl::rbLivingBuilding)->isEnabled());
+        QVERIFY(Find<QWidget>(&w.form, ctl::PanFLDensity)->isEnabled());
     }
 
     void leavingTheRoomVariantClearsTheFireArea() {
         Window w;
-        QVERIFY(!w.edit("EditFireArea")->isEnabled());
-        w.choose("rbCalcRoom");
-        QVERIFY(w.edit("EditFireArea")->isEnabled());
+        QVERIFY(!w.edit(ctl::EditFireArea)->isEnabled());
+        w.choose(ctl::rbCalcRoom);
+        QVERIFY(w.edit(ctl::EditFireArea)->isEnabled());
         QVERIFY(Find<QWidget>(&w.form, "PanGallery")->isHidden());
-        w.edit("EditFireArea")->setText(QStringLiteral("12"));
-        w.choose("rbCalcGallery");
-        QCOMPARE(w.edit("EditFireArea")->text(), QStringLiteral("12"));
+        w.edit(ctl::EditFireArea)->setText(QStringLiteral("12"));
+        w.choose(ctl::rbCalcGallery);
+        QCOMPARE(w.edit(ctl::EditFireArea)->text(), QStringLiteral("12"));
         QVERIFY(!Find<QWidget>(&w.form, "PanGallery")->isHidden());
-        w.choose("rbCalcParking");
-        QVERIFY(w.edit("EditFireArea")->text().isEmpty());
-        QVERIFY(!w.edit("EditFireArea")->isEnabled());
-        w.choose("rbCalcRoom");
-        QVERIFY(w.edit("EditFireArea")->text().isEmpty());
-        QVERIFY(!Find<QRadioButton>(&w.form, "rbLivingBuilding")->isEnabled());
-        QVERIFY(!Find<QWidget>(&w.form, "PanFLDensity")->isEnabled());
+        w.choose(ctl::rbCalcParking);
+        QVERIFY(w.edit(ctl::EditFireArea)->text().isEmpty());
+        QVERIFY(!w.edit(ctl::EditFireArea)->isEnabled());
+        w.choose(ctl::rbCalcRoom);
+        QVERIFY(w.edit(ctl::EditFireArea)->text().isEmpty());
+        QVERIFY(!Find<QRadioButton>(&w.form, ctl::rbLivingBuilding)->isEnabled());
+        QVERIFY(!Find<QWidget>(&w.form, ctl::PanFLDensity)->isEnabled());
     }
 
     void continuationLabelSelectsItsVariant() {
         Window w;
         QTest::mouseClick(Find<QLabel>(&w.form, "LabCalcGallery"), Qt::LeftButton);
-        QVERIFY(Find<QRadioButton>(&w.form, "rbCalcGallery")->isChecked());
+        QVERIFY(Find<QRadioButton>(&w.form, ctl::rbCalcGallery)->isChecked());
         QCOMPARE(w.form.CalcVariant, TCalcVariant::cvrntUnderGallery);
         QVERIFY(!w.group("gbFireplace")->isHidden());
     }
 
     void runWithAnInputErrorShowsTheInputsUpToIt() {
         Window w;
-        w.edit("EditCrdrNoSmokeHeight")->setText(QStringLiteral("0"));
+        w.edit(ctl::EditCrdrNoSmokeHeight)->setText(QStringLiteral("0"));
         QCOMPARE(w.form.ActionGoNextExecute(), RunOutcome::inputStopped);
         QCOMPARE(w.notifier.messages.size(), size_t(1));
         QCOMPARE(w.notifier.messages[0].kind, std::string("error"));
-        QCOMPARE(w.notifier.messages[0].control, std::string("EditCrdrNoSmokeHeight"));
+        QCOMPARE(w.notifier.messages[0].control, std::string(ctl::EditCrdrNoSmokeHeight));
         const QString report = w.report();
         QVERIFY(report.contains(QStringLiteral("ИСХОДНЫЕ ДАННЫЕ")));
         QVERIFY(report.contains(QStringLiteral("Высота потолка коридора")));
@@ -180,10 +181,10 @@ private slots:
 
     void fullRunOfEachVariantMatchesTheEngine_data() {
         QTest::addColumn<QString>("radio");
-        QTest::newRow("corridor") << QStringLiteral("rbCalcCorridor");
-        QTest::newRow("room") << QStringLiteral("rbCalcRoom");
-        QTest::newRow("gallery") << QStringLiteral("rbCalcGallery");
-        QTest::newRow("parking") << QStringLiteral("rbCalcParking");
+        QTest::newRow("corridor") << CtlName(ctl::rbCalcCorridor);
+        QTest::newRow("room") << CtlName(ctl::rbCalcRoom);
+        QTest::newRow("gallery") << CtlName(ctl::rbCalcGallery);
+        QTest::newRow("parking") << CtlName(ctl::rbCalcParking);
     }
     void fullRunOfEachVariantMatchesTheEngine() {
         QFETCH(QString, radio);
@@ -220,7 +221,7 @@ private slots:
         Window w;
         w.form.ActionGoNextExecute();
         const qsizetype detailed = w.form.OutputPanel()->report().size();
-        Find<QCheckBox>(&w.form, "cbDetailed")->click();
+        Find<QCheckBox>(&w.form, ctl::cbDetailed)->click();
         w.form.ActionGoNextExecute();
         QVERIFY(qsizetype(w.form.OutputPanel()->report().size()) < detailed);
     }
@@ -239,7 +240,7 @@ private slots:
             QCOMPARE(s[i].Lsh, 3.3);
         }
         QCOMPARE(s[4].Lsh, 3.0);
-        QCOMPARE(Find<QListWidget>(&w.form, "ListBoxYchastki")->count(), 5);
+        QCOMPARE(Find<QListWidget>(&w.form, ctl::ListBoxYchastki)->count(), 5);
         QVERIFY(Find<QToolButton>(&w.form, "bRemove")->isEnabled());
     }
 
@@ -292,7 +293,7 @@ private slots:
         FillEditorAndOk({2, nullptr, "2,7", nullptr, nullptr});
         Find<QToolButton>(&w.form, "bAdd")->click();
         const TYchastki before = w.form.Segments();
-        auto *shaft = Find<QCheckBox>(&w.form, "cbShaft");
+        auto *shaft = Find<QCheckBox>(&w.form, ctl::cbShaft);
         shaft->click();
         QCOMPARE(w.n(), 1);
         QVERIFY(!Find<QToolButton>(&w.form, "bAdd")->isEnabled());
@@ -313,17 +314,17 @@ private slots:
         QTemporaryDir dir;
         const QString file = dir.filePath(QStringLiteral("проект.smkprj"));
         Window a;
-        a.choose("rbCalcGallery");
-        a.edit("EditProjectName")->setText(QStringLiteral("ЖК Северный"));
-        a.edit("EditSystemName")->setText(QStringLiteral("ДУ1"));
-        a.edit("EditFireArea")->setText(QStringLiteral("15,5"));
-        a.edit("EditRoomLength")->setText(QStringLiteral("24"));
-        a.edit("EditInitSmkWidth")->setText(QStringLiteral("2,5"));
-        a.edit("EditWindSpeed")->setText(QStringLiteral("3,2"));
-        Find<QRadioButton>(&a.form, "rbOutTownBuilding")->click();
-        Find<QRadioButton>(&a.form, "rbEndRoofFan")->click();
-        Find<QTableWidget>(&a.form, "sgDoorSizes")->item(1, 0)->setText(QStringLiteral("1,5"));
-        Find<QTableWidget>(&a.form, "sgDoorSizes")->item(1, 1)->setText(QStringLiteral("2"));
+        a.choose(ctl::rbCalcGallery);
+        a.edit(ctl::EditProjectName)->setText(QStringLiteral("ЖК Северный"));
+        a.edit(ctl::EditSystemName)->setText(QStringLiteral("ДУ1"));
+        a.edit(ctl::EditFireArea)->setText(QStringLiteral("15,5"));
+        a.edit(ctl::EditRoomLength)->setText(QStringLiteral("24"));
+        a.edit(ctl::EditInitSmkWidth)->setText(QStringLiteral("2,5"));
+        a.edit(ctl::EditWindSpeed)->setText(QStringLiteral("3,2"));
+        Find<QRadioButton>(&a.form, ctl::rbOutTownBuilding)->click();
+        Find<QRadioButton>(&a.form, ctl::rbEndRoofFan)->click();
+        Find<QTableWidget>(&a.form, ctl::sgDoorSizes)->item(1, 0)->setText(QStringLiteral("1,5"));
+        Find<QTableWidget>(&a.form, ctl::sgDoorSizes)->item(1, 1)->setText(QStringLiteral("2"));
         a.selectSegment(0);
         FillEditorAndOk({1, nullptr, "3,6", nullptr, "Этаж 2"});
         Find<QToolButton>(&a.form, "bAdd")->click();
@@ -335,16 +336,16 @@ private slots:
         QVERIFY(b.form.LoadProject(file));
         QVERIFY(!b.form.IsModified());
         std::string bytesA, bytesB;
-        QVERIFY(ExhaustProjectBytes(a.form.InputsFromControls(), "x", bytesA).ok);
-        QVERIFY(ExhaustProjectBytes(b.form.InputsFromControls(), "x", bytesB).ok);
+        QVERIFY(ProjectBytes(a.form.InputsFromControls(), "x", bytesA).ok);
+        QVERIFY(ProjectBytes(b.form.InputsFromControls(), "x", bytesB).ok);
         QCOMPARE(bytesB, bytesA);
-        QVERIFY(Find<QRadioButton>(&b.form, "rbCalcGallery")->isChecked());
-        QCOMPARE(b.edit("EditFireArea")->text(), QStringLiteral("15,5"));
-        QVERIFY(!b.edit("EditShaftConDuctResist")->isEnabled());
-        QVERIFY(Find<QRadioButton>(&b.form, "rbOutTownBuilding")->isChecked());
-        QCOMPARE(b.edit("EditWindSpeed")->text(), QStringLiteral("3,2"));
-        QCOMPARE(b.edit("EditInitSmkWidth")->text(), QStringLiteral("2,5"));
-        QCOMPARE(Find<QTableWidget>(&b.form, "sgDoorSizes")->item(1, 0)->text(),
+        QVERIFY(Find<QRadioButton>(&b.form, ctl::rbCalcGallery)->isChecked());
+        QCOMPARE(b.edit(ctl::EditFireArea)->text(), QStringLiteral("15,5"));
+        QVERIFY(!b.edit(ctl::EditShaftConDuctResist)->isEnabled());
+        QVERIFY(Find<QRadioButton>(&b.form, ctl::rbOutTownBuilding)->isChecked());
+        QCOMPARE(b.edit(ctl::EditWindSpeed)->text(), QStringLiteral("3,2"));
+        QCOMPARE(b.edit(ctl::EditInitSmkWidth)->text(), QStringLiteral("2,5"));
+        QCOMPARE(Find<QTableWidget>(&b.form, ctl::sgDoorSizes)->item(1, 0)->text(),
                  QStringLiteral("1,5"));
         QCOMPARE(b.form.Segments(), a.form.Segments());
         QCOMPARE(b.form.Segments()[1].StoreyName, std::string("Этаж 2"));
@@ -362,23 +363,23 @@ private slots:
         f.write("[Other]\r\nKey=1\r\n");
         f.close();
         Window w;
-        w.edit("EditRoomLength")->setText(QStringLiteral("77"));
+        w.edit(ctl::EditRoomLength)->setText(QStringLiteral("77"));
         QString message;
         AnswerMessageBox(QMessageBox::Ok, &message);
         QVERIFY(!w.form.LoadProject(file));
         QVERIFY(!message.isEmpty());
-        QCOMPARE(w.edit("EditRoomLength")->text(), QStringLiteral("77"));
+        QCOMPARE(w.edit(ctl::EditRoomLength)->text(), QStringLiteral("77"));
         QCOMPARE(w.n(), 2);
         AnswerMessageBox(QMessageBox::Ok, &message);
         QVERIFY(!w.form.LoadProject(dir.filePath(QStringLiteral("нет.smkprj"))));
-        QCOMPARE(w.edit("EditRoomLength")->text(), QStringLiteral("77"));
+        QCOMPARE(w.edit(ctl::EditRoomLength)->text(), QStringLiteral("77"));
     }
 
     void closingWithUnsavedChangesAsks() {
         Window w;
         w.form.show();
         QVERIFY(!w.form.IsModified());
-        w.edit("EditCorridorLength")->setText(QStringLiteral("31"));
+        w.edit(ctl::EditCorridorLength)->setText(QStringLiteral("31"));
         QVERIFY(w.form.IsModified());
         QString question;
         AnswerMessageBox(QMessageBox::Cancel, &question);
@@ -393,29 +394,29 @@ private slots:
         Window w;
         auto *range = Find<QLabel>(&w.form, "LabCrdrNoSmkRange");
         QCOMPARE(range->text(), QStringLiteral("(от 2 до 2,5 м)"));
-        w.edit("EditCorridorHeight")->setText(QStringLiteral("6x"));
+        w.edit(ctl::EditCorridorHeight)->setText(QStringLiteral("6x"));
         QCOMPARE(range->text(), QStringLiteral("(от 2,4 до 3 м)"));
         QCOMPARE(w.form.Calc().CorridorHeight, 6.0);
     }
 
     void roomSizeFormKeepsTheRoom() {
         Window w;
-        w.edit("EditRoomLength")->setText(QStringLiteral("12,5"));
-        Find<QComboBox>(&w.form, "cbRoomSizeVariant")->setCurrentIndex(1);
-        QCOMPARE(w.edit("EditFloorAreaSH")->text(), QStringLiteral("50"));
+        w.edit(ctl::EditRoomLength)->setText(QStringLiteral("12,5"));
+        Find<QComboBox>(&w.form, ctl::cbRoomSizeVariant)->setCurrentIndex(1);
+        QCOMPARE(w.edit(ctl::EditFloorAreaSH)->text(), QStringLiteral("50"));
         QVERIFY(!Find<QWidget>(&w.form, "PanRoomSBH")->isHidden());
-        w.edit("EditRoomWidthSH")->setText(QStringLiteral("5"));
-        Find<QComboBox>(&w.form, "cbRoomSizeVariant")->setCurrentIndex(0);
-        QCOMPARE(w.edit("EditRoomLength")->text(), QStringLiteral("10"));
+        w.edit(ctl::EditRoomWidthSH)->setText(QStringLiteral("5"));
+        Find<QComboBox>(&w.form, ctl::cbRoomSizeVariant)->setCurrentIndex(0);
+        QCOMPARE(w.edit(ctl::EditRoomLength)->text(), QStringLiteral("10"));
     }
 
     void endSegmentChoiceEnablesTheExhaustFields() {
         Window w;
-        Find<QRadioButton>(&w.form, "rbEndRoofFan")->click();
-        QVERIFY(!w.edit("EditShaftConDuctResist")->isEnabled());
-        QVERIFY(!w.edit("EditExhaustGasSpeed")->isEnabled());
-        Find<QRadioButton>(&w.form, "rbEndExhaust")->click();
-        QVERIFY(w.edit("EditExhaustGasSpeed")->isEnabled());
+        Find<QRadioButton>(&w.form, ctl::rbEndRoofFan)->click();
+        QVERIFY(!w.edit(ctl::EditShaftConDuctResist)->isEnabled());
+        QVERIFY(!w.edit(ctl::EditExhaustGasSpeed)->isEnabled());
+        Find<QRadioButton>(&w.form, ctl::rbEndExhaust)->click();
+        QVERIFY(w.edit(ctl::EditExhaustGasSpeed)->isEnabled());
     }
 
     void hidingThePanelKeepsItsScrollPosition() {
@@ -455,14 +456,14 @@ private slots:
             grid->setCurrentCell(0, 0);
             Find<QPushButton>(dialog, "bbOk")->click();
         });
-        QTest::mouseClick(Find<QWidget>(&w.form, "PanFireLoad"), Qt::LeftButton);
+        QTest::mouseClick(Find<QWidget>(&w.form, ctl::PanFireLoad), Qt::LeftButton);
         QCOMPARE(w.form.InputsFromControls().FireLoad, first);
         QCOMPARE(Find<QLabel>(&w.form, "LabFireLoadName")->text(),
                  QString::fromStdString(first.Name));
         // the density panel takes no clicks outside the corridor variant
-        w.choose("rbCalcRoom");
+        w.choose(ctl::rbCalcRoom);
         const TFireLoadDensity density = w.form.InputsFromControls().FireLoadDensity;
-        QTest::mouseClick(Find<QWidget>(&w.form, "PanFLDensity"), Qt::LeftButton);
+        QTest::mouseClick(Find<QWidget>(&w.form, ctl::PanFLDensity), Qt::LeftButton);
         QVERIFY(!QApplication::activeModalWidget());
         QCOMPARE(w.form.InputsFromControls().FireLoadDensity, density);
     }

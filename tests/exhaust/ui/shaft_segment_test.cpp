@@ -4,7 +4,7 @@
 #include "core/number_text.h"
 #include "exhaust/segment.h"
 #include "exhaust/ui/form_shaft_segment.h"
-#include "ui_test_support.h"
+#include "window_test_support.h"
 
 #include <QAction>
 #include <QButtonGroup>
@@ -23,6 +23,7 @@
 using namespace orvane;
 using namespace orvane::exhaust;
 using namespace orvane::exhaust::test;
+using namespace orvane::test;
 
 class ShaftSegmentTest : public QObject {
     Q_OBJECT

@@ -61,7 +61,7 @@ int main(int argc, char **argv) {
             QTest::mouseClick(w, Qt::LeftButton, {}, QPoint(2, 2));
     };
 
-    for (const char *variant : {"rbOverGndStair", "rbUnderGndStair", "rbLift", "rbTambour"}) {
+    for (ControlName variant : {ctl::rbOverGndStair, ctl::rbUnderGndStair, ctl::rbLift, ctl::rbTambour}) {
         click(variant);
         for (double at : {0.0, 0.5, 1.0}) {
             scrollTo(at);
@@ -69,18 +69,18 @@ int main(int argc, char **argv) {
         }
     }
     // central core, outside exit, exits through tambours
-    click("rbOverGndStair");
-    click("rbSWNotJoinWall");
-    click("rbSWWithExit");
-    click("rbExitsToSWViaTambour");
+    click(ctl::rbOverGndStair);
+    click(ctl::rbSWNotJoinWall);
+    click(ctl::rbSWWithExit);
+    click(ctl::rbExitsToSWViaTambour);
     scrollTo(0.5);
     shoot(QStringLiteral("rbOverGndStair_conditions"));
-    click("rbSWJoinWall");
-    click("rbExitsToSWViaDoor");
+    click(ctl::rbSWJoinWall);
+    click(ctl::rbExitsToSWViaDoor);
 
-    for (const char *variant : {"rbLift", "rbTambour"}) {
+    for (ControlName variant : {ctl::rbLift, ctl::rbTambour}) {
         click(variant);
-        const QString base = QString::fromLatin1(variant) == QStringLiteral("rbLift")
+        const QString base = QString::fromLatin1(variant) == CtlName(ctl::rbLift)
                                  ? QStringLiteral("PanLift")
                                  : QStringLiteral("PanTmbr");
         for (int i = 1; i <= 5; ++i)
@@ -92,12 +92,12 @@ int main(int argc, char **argv) {
         shoot(QString::fromLatin1(variant) + QStringLiteral("_partly"));
         for (int i : {1, 3, 5})
             header((base + QString::number(i) + QStringLiteral("Hdr")).toLatin1().constData());
-        click("rbLiftMethodSlot");
+        click(ctl::rbLiftMethodSlot);
         scrollTo(0.6);
         shoot(QString::fromLatin1(variant) + QStringLiteral("_expanded"));
     }
     // a tip beside its button: the tip is a window of its own, so the screen is taken
-    click("rbOverGndStair");
+    click(ctl::rbOverGndStair);
     scrollTo(0);
     click("sbTipTambour");
     QTest::qWait(150);

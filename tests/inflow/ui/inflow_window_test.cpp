@@ -26,6 +26,7 @@
 #include "inflow/ui/form_smk_in_vent_calc.h"
 #include "inflow/ui/inflow_tips.h"
 #include "report/ui/report_output_panel.h"
+#include "shell/form_controls.h"
 #include "shell/popup_tip.h"
 
 using namespace orvane;
@@ -43,13 +44,15 @@ struct Window {
         form.setWindowState(Qt::WindowNoState);
         form.resize(1366, 740);
     }
-    template <class W> W *get(const char *name) {
-        auto *w = form.findChild<W *>(QString::fromLatin1(name));
+    template <class W> W *get(const QString &name) {
+        auto *w = form.findChild<W *>(name);
         if (!w)
-            qWarning("no control %s", name);
+            qWarning("no control %s", qPrintable(name));
         return w;
     }
-    void type(const char *edit, const QString &text) {
+    template <class W> W *get(const char *name) { return get<W>(QString::fromLatin1(name)); }
+    template <class W> W *get(ControlName name) { return get<W>(CtlName(name)); }
+    void type(ControlName edit, const QString &text) {
         QLineEdit *e = get<QLineEdit>(edit);
         e->selectAll();
         e->del();
@@ -61,7 +64,7 @@ struct Window {
         else
             e->insert(text); // the test keyboard knows only ASCII keys
     }
-    void click(const char *button) {
+    void click(ControlName button) {
         auto *b = get<QAbstractButton>(button);
         QTest::mouseClick(b, Qt::LeftButton, {}, QPoint(4, b->height() / 2));
     }
@@ -101,15 +104,15 @@ private slots:
         // every control the engine reads exists under its name and starts at its start value
         const InflowInputs defaults = InflowInputs::Defaults();
         const InflowInputs now = w.form.CollectInputs();
-        for (const auto &[name, text] : defaults.edits) {
+        for (const auto &[name, text] : defaults.edits()) {
             QVERIFY2(w.form.findChild<QLineEdit *>(QString::fromStdString(name)), name.c_str());
             QCOMPARE(now.text(name), text);
         }
-        for (const auto &[name, checked] : defaults.checks) {
+        for (const auto &[name, checked] : defaults.checks()) {
             QVERIFY2(w.form.findChild<QRadioButton *>(QString::fromStdString(name)), name.c_str());
             QCOMPARE(now.isChecked(name), checked);
         }
-        for (const auto &[name, index] : defaults.combos)
+        for (const auto &[name, index] : defaults.combos())
             QCOMPARE(now.comboIndex(name), index);
         QCOMPARE(w.get<QLabel>("LabWinPenetration")->text(), QStringLiteral("ΔQ100:"));
 
@@ -145,9 +148,9 @@ private slots:
         Window w;
         w.form.show();
         QVERIFY(QTest::qWaitForWindowExposed(&w.form));
-        w.click("rbLift");
-        w.click("rbTambour");
-        w.click("rbLift");
+        w.click(ctl::rbLift);
+        w.click(ctl::rbTambour);
+        w.click(ctl::rbLift);
         QVERIFY(w.get<QWidget>("PanLift")->isVisible());
         for (const char *part : {"PanLift2Hdr", "LabLift2Chevron", "LabLift2Caption"}) {
             const int index = w.form.GetCategoryIndForTag(32);
@@ -161,12 +164,12 @@ private slots:
             QTest::mouseClick(target, Qt::LeftButton, {}, QPoint(2, 2));
             QTRY_COMPARE(c.PanTotal->height(), 26);
             QCOMPARE(c.LabChevron->text(), QStringLiteral("►"));
-            QVERIFY(!w.get<QWidget>("EditLiftWindSpeed")->isVisible());
+            QVERIFY(!w.get<QWidget>(ctl::EditLiftWindSpeed)->isVisible());
             QTest::mouseClick(target, Qt::LeftButton, {}, QPoint(2, 2));
             QTRY_COMPARE(c.PanTotal->height(), designHeight);
             QCOMPARE(c.ExpandHeight, designHeight);
             QCOMPARE(c.LabChevron->text(), QStringLiteral("▼"));
-            QVERIFY(w.get<QWidget>("EditLiftWindSpeed")->isVisible());
+            QVERIFY(w.get<QWidget>(ctl::EditLiftWindSpeed)->isVisible());
         }
         QCOMPARE(w.form.GetCategoryIndForTag(0), -1);
         QCOMPARE(w.form.GetCategoryIndForTag(45), 9);
@@ -180,51 +183,51 @@ private slots:
         auto enabled = [&w](const char *name) { return w.get<QWidget>(name)->isEnabled(); };
 
         // outside exit inputs with the exit only
-        QVERIFY(!enabled("EditOutsideDoorArea"));
+        QVERIFY(!enabled(ctl::EditOutsideDoorArea));
         QVERIFY(!enabled("sbTipOutDoorKoefXid"));
-        w.click("rbSWWithExit");
-        QVERIFY(enabled("EditOutsideDoorArea"));
+        w.click(ctl::rbSWWithExit);
+        QVERIFY(enabled(ctl::EditOutsideDoorArea));
         QVERIFY(enabled("sbTipOutTambourKoefXir"));
 
         // the stairwell count is put aside while exits go through tambours, and comes back
-        w.type("EditOGStairWellQty", QStringLiteral("5"));
-        w.click("rbExitsToSWViaTambour");
-        QVERIFY(!enabled("EditOGStairWellQty"));
-        QCOMPARE(w.get<QLineEdit>("EditOGStairWellQty")->text(), QString());
-        w.click("rbExitsToSWViaDoor");
-        QVERIFY(enabled("EditOGStairWellQty"));
-        QCOMPARE(w.get<QLineEdit>("EditOGStairWellQty")->text(), QStringLiteral("5"));
+        w.type(ctl::EditOGStairWellQty, QStringLiteral("5"));
+        w.click(ctl::rbExitsToSWViaTambour);
+        QVERIFY(!enabled(ctl::EditOGStairWellQty));
+        QCOMPARE(w.get<QLineEdit>(ctl::EditOGStairWellQty)->text(), QString());
+        w.click(ctl::rbExitsToSWViaDoor);
+        QVERIFY(enabled(ctl::EditOGStairWellQty));
+        QCOMPARE(w.get<QLineEdit>(ctl::EditOGStairWellQty)->text(), QStringLiteral("5"));
 
         // central core: no wind, no windows; the underground stairwell takes the wind anyway
-        w.click("rbSWNotJoinWall");
-        QVERIFY(!enabled("EditWindSpeed"));
-        QVERIFY(!enabled("EditKoefW0"));
+        w.click(ctl::rbSWNotJoinWall);
+        QVERIFY(!enabled(ctl::EditWindSpeed));
+        QVERIFY(!enabled(ctl::EditKoefW0));
         QVERIFY(!w.get<QWidget>("gbSWWindows")->isVisible());
-        w.click("rbUnderGndStair");
+        w.click(ctl::rbUnderGndStair);
         QVERIFY(!w.get<QWidget>("PanSW1_OG")->isVisible());
         QVERIFY(w.get<QWidget>("gbUGBuildParams")->isVisible());
         QVERIFY(w.get<QWidget>("gbUGFanSelect")->isVisible());
         QVERIFY(!w.get<QWidget>("gbOGFanSelect")->isVisible());
-        QVERIFY(enabled("EditWindSpeed"));
-        QVERIFY(enabled("EditKoefWW"));
-        QVERIFY(enabled("EditOutsideDoorArea"));
+        QVERIFY(enabled(ctl::EditWindSpeed));
+        QVERIFY(enabled(ctl::EditKoefWW));
+        QVERIFY(enabled(ctl::EditOutsideDoorArea));
 
         // window permeation labels follow the combo
-        w.click("rbOverGndStair");
-        w.click("rbSWJoinWall");
+        w.click(ctl::rbOverGndStair);
+        w.click(ctl::rbSWJoinWall);
         QVERIFY(w.get<QWidget>("gbSWWindows")->isVisible());
-        w.get<QComboBox>("cbWinPenetrationVar")->setCurrentIndex(2);
+        w.get<QComboBox>(ctl::cbWinPenetrationVar)->setCurrentIndex(2);
         QCOMPARE(w.get<QLabel>("LabWinPenetration")->text(), QStringLiteral("R10:"));
         QCOMPARE(w.get<QLabel>("LabWinPenetrationU")->text(), QStringLiteral("м²/(кг/ч)"));
 
         // duct shapes: size B only for a rectangular duct
         struct Shape {
-            const char *variant, *round, *rect, *sizeB;
+            ControlName variant, *round, *rect, *sizeB;
         };
         const Shape shapes[] = {
-            {"rbOverGndStair", "rbOGRoundAPipe", "rbOGRectAPipe", "EditOGSizeB"},
-            {"rbLift", "rbLiftRoundAPipe", "rbLiftRectAPipe", "EditLiftSizeB"},
-            {"rbTambour", "rbTmbrRoundVPipe", "rbTmbrRectVPipe", "EditTmbrSizeB"},
+            {ctl::rbOverGndStair, ctl::rbOGRoundAPipe, ctl::rbOGRectAPipe, ctl::EditOGSizeB},
+            {ctl::rbLift, ctl::rbLiftRoundAPipe, ctl::rbLiftRectAPipe, ctl::EditLiftSizeB},
+            {ctl::rbTambour, ctl::rbTmbrRoundVPipe, ctl::rbTmbrRectVPipe, ctl::EditTmbrSizeB},
         };
         for (const Shape &s : shapes) {
             w.click(s.variant);
@@ -236,31 +239,31 @@ private slots:
         }
 
         // lift: the gap rows with the slot method only, ξl with the opening method only
-        w.click("rbLift");
-        QVERIFY(!enabled("EditLiftFmu1"));
-        QVERIFY(enabled("EditLiftCageKoefXil"));
-        w.click("rbLiftMethodSlot");
-        QVERIFY(enabled("EditLiftFmu1"));
-        QVERIFY(enabled("cbLiftUnit3"));
-        QVERIFY(enabled("EditLiftUnit2Value"));
-        QVERIFY(!enabled("EditLiftCageKoefXil"));
+        w.click(ctl::rbLift);
+        QVERIFY(!enabled(ctl::EditLiftFmu1));
+        QVERIFY(enabled(ctl::EditLiftCageKoefXil));
+        w.click(ctl::rbLiftMethodSlot);
+        QVERIFY(enabled(ctl::EditLiftFmu1));
+        QVERIFY(enabled(ctl::cbLiftUnit3));
+        QVERIFY(enabled(ctl::EditLiftUnit2Value));
+        QVERIFY(!enabled(ctl::EditLiftCageKoefXil));
     }
 
     void LiftInputsFollowTheFloorCountsOnlyAfterARun() {
         Window w;
         w.form.show();
         QVERIFY(QTest::qWaitForWindowExposed(&w.form));
-        w.click("rbLift");
-        QVERIFY(w.get<QWidget>("EditLiftH0s")->isEnabled());
+        w.click(ctl::rbLift);
+        QVERIFY(w.get<QWidget>(ctl::EditLiftH0s)->isEnabled());
         // one above-ground floor over basements: air comes in at the bottom
-        w.type("EditLiftOGFloorQty", QStringLiteral("1"));
-        QVERIFY(w.get<QWidget>("EditLiftH0s")->isEnabled());
-        QVERIFY(w.get<QWidget>("EditLiftLevelStart")->isEnabled());
+        w.type(ctl::EditLiftOGFloorQty, QStringLiteral("1"));
+        QVERIFY(w.get<QWidget>(ctl::EditLiftH0s)->isEnabled());
+        QVERIFY(w.get<QWidget>(ctl::EditLiftLevelStart)->isEnabled());
         w.click("bbNext");
         QCOMPARE(w.form.Calc().LiftTerm1Shaft, 3);
-        QVERIFY(!w.get<QWidget>("EditLiftH0s")->isEnabled());
+        QVERIFY(!w.get<QWidget>(ctl::EditLiftH0s)->isEnabled());
         QVERIFY(!w.get<QWidget>("LabLiftLevels1")->isEnabled());
-        QVERIFY(!w.get<QWidget>("EditLiftLevelFinish")->isEnabled());
+        QVERIFY(!w.get<QWidget>(ctl::EditLiftLevelFinish)->isEnabled());
 
         // a project opened with those counts sets the inputs likewise
         QTemporaryDir dir;
@@ -268,10 +271,10 @@ private slots:
         QVERIFY(w.form.SaveProjectFile(path));
         Window reopened;
         reopened.form.show();
-        QVERIFY(reopened.get<QWidget>("EditLiftH0s")->isEnabled());
+        QVERIFY(reopened.get<QWidget>(ctl::EditLiftH0s)->isEnabled());
         QVERIFY(reopened.form.OpenProjectFile(path));
         QVERIFY(reopened.get<QWidget>("PanLift")->isVisible());
-        QVERIFY(!reopened.get<QWidget>("EditLiftH0s")->isEnabled());
+        QVERIFY(!reopened.get<QWidget>(ctl::EditLiftH0s)->isEnabled());
     }
 
     void FailingCheckStillReplacesTheReport() {
@@ -282,18 +285,18 @@ private slots:
         QVERIFY(w.report().contains(QStringLiteral("РАСЧЁТ\n")) ||
                 w.report().contains(QStringLiteral("РАСЧЁТ")));
         QVERIFY(w.report().contains(QStringLiteral("надземную лестничную клетку")));
-        w.click("rbLift");
-        w.type("EditLiftPplus", QStringLiteral("10"));
+        w.click(ctl::rbLift);
+        w.type(ctl::EditLiftPplus, QStringLiteral("10"));
         // the refused value sits in a collapsed category: the message opens it
         const TUCategoryPanel &supply = w.form.Categories()[4];
         QTest::mouseClick(w.get<QWidget>("PanLift5Hdr"), Qt::LeftButton, {}, QPoint(2, 2));
         QVERIFY(supply.Collapsed);
         w.click("bbNext");
         QVERIFY(!supply.Collapsed);
-        QVERIFY(w.get<QWidget>("EditLiftPplus")->isVisible());
+        QVERIFY(w.get<QWidget>(ctl::EditLiftPplus)->isVisible());
         QCOMPARE(w.notifier.messages.size(), size_t(1));
         QCOMPARE(w.notifier.messages[0].kind, std::string("warning"));
-        QCOMPARE(w.notifier.messages[0].control, std::string("EditLiftPplus"));
+        QCOMPARE(w.notifier.messages[0].control, std::string(ctl::EditLiftPplus));
         const QString report = w.report();
         QVERIFY(report.contains(QStringLiteral("Подача воздуха в лифтовую шахту")));
         QVERIFY(!report.contains(QStringLiteral("надземную лестничную клетку")));
@@ -302,24 +305,24 @@ private slots:
 
     void RaisedPplusShowsInItsEdit() {
         Window w;
-        w.type("EditOGPplus", QStringLiteral("15"));
+        w.type(ctl::EditOGPplus, QStringLiteral("15"));
         w.click("bbNext");
         QCOMPARE(w.notifier.messages.size(), size_t(1));
         QCOMPARE(w.notifier.messages[0].kind, std::string("warning"));
-        QCOMPARE(w.get<QLineEdit>("EditOGPplus")->text(), QStringLiteral("20"));
+        QCOMPARE(w.get<QLineEdit>(ctl::EditOGPplus)->text(), QStringLiteral("20"));
         QVERIFY(w.form.Calc().VolumeAirExps > 0);
     }
 
     void EveryVariantRunsToADutyPoint_data() {
         QTest::addColumn<QString>("variant");
         QTest::addColumn<QString>("variantLine");
-        QTest::newRow("above ground") << "rbOverGndStair"
+        QTest::newRow("above ground") << ctl::rbOverGndStair
                                       << "Подача воздуха в надземную лестничную клетку типа Н2";
-        QTest::newRow("underground") << "rbUnderGndStair"
+        QTest::newRow("underground") << ctl::rbUnderGndStair
                                      << "Подача воздуха в лестничную клетку подземной части";
-        QTest::newRow("lift") << "rbLift"
+        QTest::newRow("lift") << ctl::rbLift
                               << "Подача воздуха в лифтовую шахту";
-        QTest::newRow("tambour") << "rbTambour"
+        QTest::newRow("tambour") << ctl::rbTambour
                                  << "Подача воздуха в тамбур-шлюзы, зоны безопасности";
     }
     void EveryVariantRunsToADutyPoint() {
@@ -341,10 +344,10 @@ private slots:
 
     void SavedProjectReopensWithEveryValue_data() {
         QTest::addColumn<QString>("variant");
-        QTest::newRow("SW-OG") << "rbOverGndStair";
-        QTest::newRow("SW-UG") << "rbUnderGndStair";
-        QTest::newRow("LIFT") << "rbLift";
-        QTest::newRow("TAMBOUR") << "rbTambour";
+        QTest::newRow("SW-OG") << ctl::rbOverGndStair;
+        QTest::newRow("SW-UG") << ctl::rbUnderGndStair;
+        QTest::newRow("LIFT") << ctl::rbLift;
+        QTest::newRow("TAMBOUR") << ctl::rbTambour;
     }
     void SavedProjectReopensWithEveryValue() {
         QFETCH(QString, variant);
@@ -355,28 +358,28 @@ private slots:
 
         // every value away from its start value, every radio pair on its other button
         InflowInputs changed = InflowInputs::Defaults();
-        for (auto &[name, text] : changed.edits) {
-            if (name == "EditProjectName" || name == "EditSystemName") {
+        for (auto &[name, text] : changed.edits()) {
+            if (name == ctl::EditProjectName || name == ctl::EditSystemName) {
                 text = "Дом «Север» " + name.substr(4, 3);
                 continue;
             }
             const double v = text.empty() ? 5 : std::atof(text.c_str()) + 2;
             text = FormatGeneral(v);
         }
-        changed.setText("EditOGFloorQty", "14");
-        changed.setText("EditTmbrVPipeProof", "0,125");
-        for (const char *radio :
-             {"rbSWNotJoinWall", "rbSWWithExit", "rbFirstFloorJoinSW", "rbDoorIsGasProof",
-              "rbOGRoundAPipe", "rbLiftNotJoinWall", "rbLiftHall1Not", "rbLiftHallAboveNot",
-              "rbLiftHallBelow", "rbLiftMethodSlot", "rbLiftRoundAPipe", "rbTmbrVar3",
-              "rbTmbrRoundVPipe"})
+        changed.setText(ctl::EditOGFloorQty, "14");
+        changed.setText(ctl::EditTmbrVPipeProof, "0,125");
+        for (ControlName radio :
+             {ctl::rbSWNotJoinWall, ctl::rbSWWithExit, ctl::rbFirstFloorJoinSW, ctl::rbDoorIsGasProof,
+              ctl::rbOGRoundAPipe, ctl::rbLiftNotJoinWall, ctl::rbLiftHall1Not, ctl::rbLiftHallAboveNot,
+              ctl::rbLiftHallBelow, ctl::rbLiftMethodSlot, ctl::rbLiftRoundAPipe, ctl::rbTmbrVar3,
+              ctl::rbTmbrRoundVPipe})
             changed.check(radio);
         changed.check(variant.toStdString());
-        changed.setComboIndex("cbWinPenetrationVar", 3);
-        changed.setComboIndex("cbLiftUnit2", 1);
-        changed.setText("EditLiftUnit1Value", "0,5");
-        changed.setText("EditLiftUnit2Value", "2,5");
-        changed.setText("EditLiftUnit3Value", "0,7");
+        changed.setComboIndex(ctl::cbWinPenetrationVar, 3);
+        changed.setComboIndex(ctl::cbLiftUnit2, 1);
+        changed.setText(ctl::EditLiftUnit1Value, "0,5");
+        changed.setText(ctl::EditLiftUnit2Value, "2,5");
+        changed.setText(ctl::EditLiftUnit3Value, "0,7");
 
         Window a;
         a.form.ApplyInputs(changed);
@@ -389,8 +392,8 @@ private slots:
         QVERIFY(b.form.OpenProjectFile(first + QStringLiteral(".isrprj")));
         QVERIFY(b.notifier.messages.empty());
         QVERIFY(b.get<QRadioButton>(variant.toLatin1().constData())->isChecked());
-        QCOMPARE(b.get<QLineEdit>("EditProjectName")->text(),
-                 a.get<QLineEdit>("EditProjectName")->text());
+        QCOMPARE(b.get<QLineEdit>(ctl::EditProjectName)->text(),
+                 a.get<QLineEdit>(ctl::EditProjectName)->text());
         // what the reopened window saves is what the first one saved: no value was dropped
         QVERIFY(b.form.SaveProjectFile(second));
         QFile f1(first + QStringLiteral(".isrprj")), f2(second);
@@ -398,10 +401,10 @@ private slots:
         const QByteArray bytes1 = WithoutHeader(f1.readAll());
         QCOMPARE(WithoutHeader(f2.readAll()), bytes1);
         // and the values are the changed ones, not the start values
-        QVERIFY(bytes1.contains(variant == QStringLiteral("rbLift") ? "LMethod=2" : "="));
+        QVERIFY(bytes1.contains(variant == CtlName(ctl::rbLift) ? "LMethod=2" : "="));
         const InflowInputs reopened = b.form.CollectInputs();
         int same = 0;
-        for (const auto &[name, text] : changed.edits)
+        for (const auto &[name, text] : changed.edits())
             same += reopened.text(name) == text;
         QVERIFY2(same > 10, qPrintable(QString::number(same)));
 
@@ -429,7 +432,7 @@ private slots:
                 // what a fresh window does, without the window
                 InflowInputs in = InflowInputs::Defaults();
                 InflowCalc calc;
-                QVERIFY(OpenInflowProject(path.toStdString(), in, &calc).ok);
+                QVERIFY(LoadProject(path.toStdString(), in).ok);
                 calc.Run(in);
                 QCOMPARE(w.form.Calc().VolumeAirExps, calc.VolumeAirExps);
                 QCOMPARE(w.form.Calc().FanPress, calc.FanPress);
@@ -448,21 +451,21 @@ private slots:
         f.close();
         for (const QString &path : {dir.filePath(QStringLiteral("missing.isrprj")), broken}) {
             Window w;
-            w.type("EditProjectName", QStringLiteral("Мой проект"));
-            w.click("rbLift");
+            w.type(ctl::EditProjectName, QStringLiteral("Мой проект"));
+            w.click(ctl::rbLift);
             QVERIFY(!w.form.OpenProjectFile(path));
             QCOMPARE(w.notifier.messages.size(), size_t(1));
             QVERIFY(QString::fromStdString(w.notifier.messages[0].text)
                         .startsWith(QStringLiteral("Файл не является проектом")));
-            QCOMPARE(w.get<QLineEdit>("EditProjectName")->text(), QStringLiteral("Мой проект"));
-            QVERIFY(w.get<QRadioButton>("rbLift")->isChecked());
+            QCOMPARE(w.get<QLineEdit>(ctl::EditProjectName)->text(), QStringLiteral("Мой проект"));
+            QVERIFY(w.get<QRadioButton>(ctl::rbLift)->isChecked());
         }
     }
 
     void SavingTextTheCodePageCannotHoldStopsWithAMessage() {
         QTemporaryDir dir;
         Window w;
-        w.type("EditSystemName", QStringLiteral("系统"));
+        w.type(ctl::EditSystemName, QStringLiteral("系统"));
         QVERIFY(!w.form.SaveProjectFile(dir.filePath(QStringLiteral("p.isrprj"))));
         QCOMPARE(w.notifier.messages.size(), size_t(1));
         QVERIFY(!QFile::exists(dir.filePath(QStringLiteral("p.isrprj"))));
@@ -478,7 +481,7 @@ private slots:
         }
         Window w;
         w.form.show();
-        w.type("EditOGFloorQty", QStringLiteral("9"));
+        w.type(ctl::EditOGFloorQty, QStringLiteral("9"));
         w.answer = QMessageBox::Cancel;
         QVERIFY(!w.form.close());
         QVERIFY(w.form.isVisible());
@@ -493,7 +496,7 @@ private slots:
         const QString path = dir.filePath(QStringLiteral("closing"));
         Window w;
         w.form.show();
-        w.type("EditOGFloorQty", QStringLiteral("9"));
+        w.type(ctl::EditOGFloorQty, QStringLiteral("9"));
         w.answer = QMessageBox::Yes;
         // the save dialog: first cancelled (the window stays), then given a name
         bool cancel = true;
@@ -530,7 +533,7 @@ private slots:
         QCOMPARE(tip->TextStrings().value(0),
                  QStringLiteral("Сохранение проекта в файл с возможностью"));
         QCOMPARE(tip->TextStrings().size(), 4);
-        QCOMPARE(w.get<QLineEdit>("EditLiftPplus")->toolTip(), QStringLiteral("Не менее 20 Па"));
+        QCOMPARE(w.get<QLineEdit>(ctl::EditLiftPplus)->toolTip(), QStringLiteral("Не менее 20 Па"));
     }
 
     void HidingTheInputPanelLeavesTheReport() {

@@ -1,5 +1,5 @@
 #pragma once
-// Driving modal windows from a test: the action runs once the modal window is up.
+// What the window tests share: finding controls by name, driving modal windows.
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -9,7 +9,10 @@
 #include <functional>
 #include <memory>
 
-namespace orvane::exhaust::test {
+#include "core/control_state.h"
+#include "shell/form_controls.h"
+
+namespace orvane::test {
 
 // Calls `action` with the active modal window as soon as one is shown (gives up after 5 s).
 inline void WhenModal(std::function<void(QWidget *)> action) {
@@ -34,5 +37,8 @@ inline void WhenModal(std::function<void(QWidget *)> action) {
 template <typename T> T *Find(QWidget *parent, const char *name) {
     return parent->findChild<T *>(QString::fromLatin1(name));
 }
+template <typename T> T *Find(QWidget *parent, ControlName name) {
+    return parent->findChild<T *>(CtlName(name));
+}
 
-} // namespace orvane::exhaust::test
+} // namespace orvane::test

@@ -1,0 +1,78 @@
+#pragma once
+// The state of a calculation window's controls, kept apart from the window: the text of every
+// edit, the checked radio buttons and check boxes, the selected combo items. Project files read
+// and write it, a run reads it, the window copies it to and from its widgets.
+
+#include <iosfwd>
+#include <map>
+#include <span>
+#include <string>
+#include <string_view>
+
+namespace orvane {
+
+// A control's name: the window widget's objectName and the key of its state. Names are made only
+// in a module's control list (ORVANE_DECLARE_CONTROLS), so a misspelt name does not compile.
+class ControlName {
+public:
+    constexpr explicit ControlName(std::string_view name) : name_(name) {}
+    constexpr std::string_view view() const { return name_; }
+    std::string str() const { return std::string(name_); }
+    friend constexpr bool operator==(ControlName a, ControlName b) { return a.name_ == b.name_; }
+
+private:
+    std::string_view name_;
+};
+
+// Writes the name (test traces and parameter names).
+std::ostream &operator<<(std::ostream &out, ControlName control);
+
+// Buttons that exclude one another.
+using RadioGroup = std::span<const ControlName>;
+
+class ControlState {
+public:
+    // `groups` must outlive the state (the modules pass static tables).
+    explicit ControlState(std::span<const RadioGroup> groups = {}) : groups_(groups) {}
+
+    std::string text(ControlName edit) const; // "" for an edit never set
+    void setText(ControlName edit, std::string value);
+
+    bool isChecked(ControlName button) const; // false for a button never set
+    // Checks (or clears) a button; checking a radio button clears the others of its group.
+    void check(ControlName button, bool checked = true);
+    // Checks `first` when `value`, else `second` (the radio pairs of the conditions).
+    void checkPair(ControlName first, ControlName second, bool value);
+    // The checked button of `group`, or -1.
+    int checkedIndex(RadioGroup group) const;
+
+    int comboIndex(ControlName combo) const; // -1 for a combo never set
+    void setComboIndex(ControlName combo, int index);
+
+    // The group a button belongs to; empty for a check box.
+    RadioGroup groupOf(ControlName button) const;
+
+    using TextMap = std::map<std::string, std::string, std::less<>>;
+    using CheckMap = std::map<std::string, bool, std::less<>>;
+    using ComboMap = std::map<std::string, int, std::less<>>;
+    const TextMap &edits() const { return edits_; }
+    const CheckMap &checks() const { return checks_; }
+    const ComboMap &combos() const { return combos_; }
+
+    // Equal when every control holds the same value (the groups are the module's own).
+    bool sameValues(const ControlState &other) const {
+        return edits_ == other.edits_ && checks_ == other.checks_ && combos_ == other.combos_;
+    }
+
+private:
+    std::span<const RadioGroup> groups_;
+    TextMap edits_;
+    CheckMap checks_;
+    ComboMap combos_;
+};
+
+} // namespace orvane
+
+// Declares `inline constexpr ControlName X{"X"};` for every X of a module's list macro.
+#define ORVANE_CONTROL_NAME(n) inline constexpr ::orvane::ControlName n{#n};
+#define ORVANE_CONTROL_LIST_ITEM(n) n,

@@ -1,0 +1,39 @@
+#include "report/run_frame.h"
+
+#include "report/rtf_writer.h"
+
+namespace orvane {
+
+namespace {
+std::string ControlText(const std::optional<ControlName> &control) {
+    return control ? control->str() : std::string();
+}
+} // namespace
+
+void RunFrame::BeginRun() {
+    Messages.clear();
+    NonFiniteStop = false;
+}
+
+void RunFrame::Warn(const std::string &text, std::optional<ControlName> control) {
+    Messages.push_back({"warning", text});
+    if (notifier_)
+        notifier_->warning(text, ControlText(control));
+}
+
+void RunFrame::Fail(const std::string &text, std::optional<ControlName> control) {
+    Messages.push_back({"error", text});
+    if (notifier_)
+        notifier_->error(text, ControlText(control));
+}
+
+void RunFrame::StopOnNonFinite(ReportDocument &report, std::string_view leadIn) {
+    NonFiniteStop = true;
+    RtfRaw(report.RTBody, leadIn);
+    RtfRaw(report.RTBody, "\\b ");
+    RtfText(report.RTBody, kNonFiniteMessage);
+    RtfRaw(report.RTBody, "\\b0\\par ");
+    Fail(std::string(kNonFiniteMessage));
+}
+
+} // namespace orvane

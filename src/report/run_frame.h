@@ -1,0 +1,56 @@
+#pragma once
+// What every module's calculation shares: how a run ends, the messages it gave, and the one
+// guard that keeps a value that is not finite out of the report and the duty point.
+
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "core/control_state.h"
+#include "core/notifier.h"
+#include "report/report_document.h"
+
+namespace orvane {
+
+// How a run ended.
+enum class RunOutcome {
+    ok,           // calculated, valid duty point
+    inputStopped, // an input step refused a value (its message was given)
+    noDutyPoint   // went through but reached no valid duty point (the report says why)
+};
+
+// The sentence of the non-finite guard.
+inline constexpr std::string_view kNonFiniteMessage =
+    "Расчёт прерван: получено недопустимое значение. Проверьте исходные данные.";
+
+struct RunMessage {
+    std::string kind; // "warning" or "error"
+    std::string text;
+};
+
+class RunFrame {
+public:
+    explicit RunFrame(Notifier *notifier = nullptr) : notifier_(notifier) {}
+
+    // Where input steps send their messages (a window's message boxes, a test's recorder).
+    void SetNotifier(Notifier *notifier) { notifier_ = notifier; }
+
+    // Messages the last run gave, in order, for the JSON and the batch calculator.
+    std::vector<RunMessage> Messages;
+    // True when the last run stopped on the non-finite guard.
+    bool NonFiniteStop = false;
+
+    // An input step's message: recorded, and shown by the notifier with `control` focused.
+    void Warn(const std::string &text, std::optional<ControlName> control = std::nullopt);
+    void Fail(const std::string &text, std::optional<ControlName> control = std::nullopt);
+
+protected:
+    void BeginRun();
+    // The guard's stop: the bold sentence in the report after `leadIn`, the error message.
+    void StopOnNonFinite(ReportDocument &report, std::string_view leadIn);
+
+    Notifier *notifier_;
+};
+
+} // namespace orvane
