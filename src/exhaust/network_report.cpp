@@ -4,6 +4,7 @@
 
 #include <cmath>
 #include <cstdio>
+#include <functional>
 #include <string>
 
 #include "core/number_text.h"
@@ -26,6 +27,38 @@ std::string CeilText(double t) {
     char buf[400];
     std::snprintf(buf, sizeof buf, "%.0f", std::ceil(t) + 0.0);
     return buf;
+}
+
+// The words and subscript of one part of a segment in its report lines.
+struct PartNames {
+    const char *in; // "в горизонтальном участке"
+    const char *of; // "горизонтального участка"
+    const char *sub;
+};
+constexpr PartNames kHorizontalPart{"горизонтальном", "горизонтального", "ВВ"};
+constexpr PartNames kShaftPart{"вертикальном", "вертикального", "Ш"};
+
+using WriteFn = std::function<void(const std::string &)>;
+
+// The gas speed in the part, its roughness and friction factor.
+void WritePartFlow(const WriteFn &T, const PartNames &p, const Ychastok_record &s, double F,
+                   double V, double eps, double lambda) {
+    T("\\par\\b     Скорость продуктов горения в " + std::string(p.in) + " участке\\par     V" +
+      Sub(p.sub) + "\\b0  = G" + Sub("Ш") + "  / (" + kRho + Sub("ПГ") + " " + kTimes + "F" +
+      Sub(p.sub) + " ) = " + F62(s.Gsh) + " / (" + F62(s.RHOpg) + kTimes + F62(F) + ") = \\b " +
+      F62(V) + " м/с");
+    T("\\par\\b     Абсолютная эквивалентная шероховатость материала " + std::string(p.of) +
+      " участка\\par     " + kEpsilon + Sub(p.sub) + "\\b0  = \\b " + F62(eps) + " мм");
+    T("\\par\\b     Коэффициент сопротивления трения " + std::string(p.of) + " участка\\par     " +
+      kLambda + Sub(p.sub) + "\\b0  = \\b " + F62(lambda));
+}
+
+void WriteReynolds(const WriteFn &T, const PartNames &p, double V, double De,
+                   const std::string &nuText, double Re) {
+    const std::string deSub = std::string("Э") + p.sub;
+    T("\\par\\b     Число Рейнольдса для " + std::string(p.of) + " участка\\par     Re" +
+      Sub(p.sub) + "\\b0  = V" + Sub(p.sub) + " " + kTimes + "D" + Sub(deSub) + "  / " + kNu +
+      " = " + F62(V) + kTimes + F62(De) + " / (" + nuText + ") = \\b " + F62(Re));
 }
 
 } // namespace
@@ -206,15 +239,7 @@ void WriteNetworkSegment(RtfStream &b, const ExhaustCalc &c, int i, int count, b
           " /с");
     if (horFlag && !middle) {
         if (detailed) {
-            T("\\par\\b     Скорость продуктов горения в горизонтальном участке\\par     V" +
-              Sub("ВВ") + "\\b0  = G" + Sub("Ш") + "  / (" + kRho + Sub("ПГ") + " " + kTimes + "F" +
-              Sub("ВВ") + " ) = " + F62(s.Gsh) + " / (" + F62(s.RHOpg) + kTimes + F62(s.Fww) +
-              ") = \\b " + F62(s.Vww) + " м/с");
-            T("\\par\\b     Абсолютная эквивалентная шероховатость материала горизонтального "
-              "участка\\par     " +
-              kEpsilon + Sub("ВВ") + "\\b0  = \\b " + F62(s.EPSILONww) + " мм");
-            T("\\par\\b     Коэффициент сопротивления трения горизонтального участка\\par     " +
-              kLambda + Sub("ВВ") + "\\b0  = \\b " + F62(s.LAMDAww));
+            WritePartFlow(T, kHorizontalPart, s, s.Fww, s.Vww, s.EPSILONww, s.LAMDAww);
         }
         if (shaft && top) {
             T("\\par\\b     Потери давления в горизонтальном воздуховоде от шахты до "
@@ -233,21 +258,11 @@ void WriteNetworkSegment(RtfStream &b, const ExhaustCalc &c, int i, int count, b
           F62(s.Vww) + Sup("2") + " " + kTimes + "(" + F62(s.LAMDAww) + kTimes + F62(s.Lww) +
           " / " + F62(s.Deww) + " + " + F62(s.ZETAww) + ") = \\b " + F62(s.DeltaPww) + " Па");
         if (detailed)
-            T("\\par\\b     Число Рейнольдса для горизонтального участка\\par     Re" + Sub("ВВ") +
-              "\\b0  = V" + Sub("ВВ") + " " + kTimes + "D" + Sub("ЭВВ") + "  / " + kNu + " = " +
-              F62(s.Vww) + kTimes + F62(s.Deww) + " / (" + nuText + ") = \\b " + F62(s.Reww));
+            WriteReynolds(T, kHorizontalPart, s.Vww, s.Deww, nuText, s.Reww);
     }
     if (shaft) {
         if (detailed) {
-            T("\\par\\b     Скорость продуктов горения в вертикальном участке\\par     V" +
-              Sub("Ш") + "\\b0  = G" + Sub("Ш") + "  / (" + kRho + Sub("ПГ") + " " + kTimes + "F" +
-              Sub("Ш") + " ) = " + F62(s.Gsh) + " / (" + F62(s.RHOpg) + kTimes + F62(s.Fsh) +
-              ") = \\b " + F62(s.Vsh) + " м/с");
-            T("\\par\\b     Абсолютная эквивалентная шероховатость материала вертикального "
-              "участка\\par     " +
-              kEpsilon + Sub("Ш") + "\\b0  = \\b " + F62(s.EPSILONsh) + " мм");
-            T("\\par\\b     Коэффициент сопротивления трения вертикального участка\\par     " +
-              kLambda + Sub("Ш") + "\\b0  = \\b " + F62(s.LAMDAsh));
+            WritePartFlow(T, kShaftPart, s, s.Fsh, s.Vsh, s.EPSILONsh, s.LAMDAsh);
         }
         T("\\par\\b     Потери давления трения вертикального участка\\par     " + kDelta + "P" +
           Sub("Ш") + "\\b0  = 0,5" + kTimes + kRho + Sub("ПГ") + " " + kTimes + "V" + Sub("Ш") +
@@ -257,9 +272,7 @@ void WriteNetworkSegment(RtfStream &b, const ExhaustCalc &c, int i, int count, b
           F62(s.Lsh) + " / " + F62(s.Desh) + " + " + F62(s.ZETAsh) + ") = \\b " + F62(s.DeltaPsh) +
           " Па");
         if (detailed)
-            T("\\par\\b     Число Рейнольдса для вертикального участка\\par     Re" + Sub("Ш") +
-              "\\b0  = V" + Sub("Ш") + " " + kTimes + "D" + Sub("ЭШ") + "  / " + kNu + " = " +
-              F62(s.Vsh) + kTimes + F62(s.Desh) + " / (" + nuText + ") = \\b " + F62(s.Resh));
+            WriteReynolds(T, kShaftPart, s.Vsh, s.Desh, nuText, s.Resh);
     }
 }
 

@@ -27,6 +27,25 @@ inline const std::string kKgPerS = " кг/с";
 inline const std::string kMPerS = " м/с";
 inline const std::string kKgPerM3 = " кг/м" + rtf::Sup("3") + " ";
 
+// "\par\b Tx\b0  = tx  + 273,15 = \b ", the head of a temperature's line in kelvin.
+std::string KelvinHead(std::string_view x);
+// "\par title\par\b symbol\b0  = \b value unit": a value stated without its formula.
+void PutValue(InflowCalc &c, std::string_view title, const std::string &symbol,
+              const std::string &value, std::string_view unit = {});
+// "\par title\par\b ρx\b0  = 353 / Ty  = \b ρ кг/м3".
+void PutDensity(InflowCalc &c, std::string_view title, std::string_view rhoSub,
+                std::string_view tempSub, double rho);
+// Both stairwells: outside and inside air, the stairwell's mean temperature (by the formula the
+// variant prints) and the densities.
+void WriteStairAir(InflowCalc &c, const std::string &meanTempFormula);
+// The stairwells taken into account and the share of the fire floor's flow through one open
+// doorway, G(gSub) = Gsm / q.
+void WriteDoorwayShare(InflowCalc &c, std::string_view title, std::string_view gSub, double flow);
+// The supply duct's section and equivalent diameter.
+void WriteDuctSection(InflowCalc &c);
+// The supply duct's speed, dynamic pressure, friction and the loss up to the place in lossTitle.
+void WriteDuctLoss(InflowCalc &c, std::string_view lossTitle);
+
 // ---- above-ground stairwell ----
 
 // The candidate design pressures and the flow through the open doorway.

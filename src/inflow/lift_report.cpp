@@ -26,27 +26,15 @@ void WriteLiftAirTemps(InflowCalc &c, bool cageXiComputed) {
             "\\par КМС узла \"кабина-шахта\" при открытых дверях\\par\\b " + kXi + Sub("l") +
                 "\\b0  = 4,3 + F" + Sub("lc") + "  / F" + Sub("ls") + "  = \\b ",
             FormatFixed2(c.LiftCageKoefXil));
-    c.Line("\\par\\b T" + Sub("a") + "\\b0  = t" + Sub("a") + "  + 273,15 = \\b " +
-           FormatFixed2(c.OutsideAirTemp + kCelsiusZero) + " K\\b0 ");
-    c.Line("\\par\\b T" + Sub("r") + "\\b0  = t" + Sub("r") + "  + 273,15 = \\b " +
-           FormatFixed2(c.InsideAirTemp + kCelsiusZero) + " K\\b0 ");
-    Put(c, "\\par\\b T" + Sub("l") + "\\b0  = t" + Sub("l") + "  + 273,15 = \\b ",
-        FormatFixed2(c.LiftShaftAirTemp + kCelsiusZero), " K");
+    c.Line(KelvinHead("a") + FormatFixed2(c.OutsideAirTemp + kCelsiusZero) + " K\\b0 ");
+    c.Line(KelvinHead("r") + FormatFixed2(c.InsideAirTemp + kCelsiusZero) + " K\\b0 ");
+    Put(c, KelvinHead("l"), FormatFixed2(c.LiftShaftAirTemp + kCelsiusZero), " K");
 }
 
 void WriteLiftDensities(InflowCalc &c) {
-    Put(c,
-        "\\par Плотность наружного воздуха\\par\\b " + kRho + Sub("a") + "\\b0  = 353 / T" +
-            Sub("a") + "  = \\b ",
-        FormatFixed2(c.OutsideAirDensity), kKgPerM3);
-    Put(c,
-        "\\par Плотность воздуха во внутренних помещениях\\par\\b " + kRho + Sub("r") +
-            "\\b0  = 353 / T" + Sub("r") + "  = \\b ",
-        FormatFixed2(c.InsideAirDensity), kKgPerM3);
-    Put(c,
-        "\\par Плотность воздуха в лифтовой шахте\\par\\b " + kRho + Sub("l") + "\\b0  = 353 / T" +
-            Sub("l") + "  = \\b ",
-        FormatFixed2(c.RhoL), kKgPerM3);
+    PutDensity(c, "Плотность наружного воздуха", "a", "a", c.OutsideAirDensity);
+    PutDensity(c, "Плотность воздуха во внутренних помещениях", "r", "r", c.InsideAirDensity);
+    PutDensity(c, "Плотность воздуха в лифтовой шахте", "l", "l", c.RhoL);
 }
 
 void WriteLiftWind(InflowCalc &c) {
@@ -171,36 +159,13 @@ void WriteLiftShaftHead(InflowCalc &c, const TLiftValues &v) {
 }
 
 void WriteLiftDuctSection(InflowCalc &c, const TLiftValues &v) {
-    Put(c, "\\par Площадь сечения воздуховодов\\par\\b F" + Sub("ВВ") + "\\b0  = \\b ",
-        FormatFixed2(c.APipeArea), kM2);
-    Put(c, "\\par Эквивалентный диаметр воздуховодов\\par\\b D" + Sub("Э") + "\\b0  = \\b ",
-        FormatRoundedInt(c.APipeDiamEq), " мм");
-    Put(c, "\\par Массовый расход воздуха\\par\\b G" + Sub("s") + "\\b0  = \\b ",
-        FormatFixed2(v.Gs), kKgPerS);
+    WriteDuctSection(c);
+    PutValue(c, "Массовый расход воздуха", "G" + Sub("s"), FormatFixed2(v.Gs), kKgPerS);
 }
 
 void WriteLiftDuctAndFan(InflowCalc &c) {
     const TLiftShaftResult &floors = c.LiftShaftResult;
-    Put(c,
-        "\\par Скорость воздуха\\par\\b v" + Sub("вв") + "\\b0  = G" + Sub("s") + "  / " + kRho +
-            Sub("a") + "  / F" + Sub("вв") + "  = \\b ",
-        FormatFixed2(c.APipeSpeed), " м/с");
-    Put(c, "\\par Динамическое давление\\par\\b P" + Sub("d") + "\\b0  = \\b ",
-        FormatFixed2(c.APipeDynPress), kPa);
-    Put(c,
-        "\\par Коэффициент сопротивления трению    1/" + kSqrt + "f = -2" + kDot + "log[" +
-            kEpsilon + "/(3.7" + kDot + "D" + Sub("э") + " ) + 2.51/(Re" + kDot + kSqrt +
-            "f)]\\par\\b f\\b0  = \\b ",
-        FormatFixed4(c.APipeLambda));
-    Put(c,
-        "\\par Удельное сопротивление трению\\par\\b " + kDelta + "P" + Sub("f") + "\\b0  = P" +
-            Sub("d") + " " + kDot + "f / D" + Sub("Э") + "  = \\b ",
-        FormatFixed2(c.APipeSpecFriction), " Па/м");
-    Put(c,
-        "\\par Потери давления в сети от ВПУ до лифтовой шахты\\par\\b P" + Sub("вв") +
-            "\\b0  = " + kDelta + "P" + Sub("f") + " " + kDot + "I" + Sub("вв") + "  + " + kXi +
-            Sub("вв") + " " + kDot + "P" + Sub("d") + "  = \\b ",
-        FormatFixed2(c.APipeLoss), kPa);
+    WriteDuctLoss(c, "Потери давления в сети от ВПУ до лифтовой шахты");
 
     Put(c,
         "\\par\\b\\ul Объёмный расход вентилятора\\ul0\\par L" + Sub("V") + "\\b0  = G" + Sub("L") +

@@ -13,32 +13,11 @@ using namespace rtf;
 
 void WriteOverGndStairReport(InflowCalc &c, const TOverGndStairValues &v) {
     const bool T1 = c.SWTerm1, T2 = c.SWTerm2, T3 = c.SWTerm3, T4 = c.SWTerm4;
-    const double ta = c.OutsideAirTemp, tr = c.InsideAirTemp;
-    const double rhoA = c.OutsideAirDensity, rhoR = c.InsideAirDensity, rhoS = c.SWAirDensity;
     const double Pw = c.WindPress;
     const bool zoneAbove = c.SWN1zone > 1;
     const TOverGndStairResult &floors = c.OverGndStairResult;
     const auto F2 = [](double x) { return FormatFixed2(x); };
-    const std::string kgm3 = " кг/м" + Sup("3") + " ";
-    c.Line("\\par\\b T" + Sub("a") + "\\b0  = t" + Sub("a") + "  + 273,15 = \\b ");
-    c.Line(F2(ta + kCelsiusZero));
-    c.Line(" K\\b0 ");
-    c.ValueLine("\\par\\b T" + Sub("r") + "\\b0  = t" + Sub("r") + "  + 273,15 = \\b ",
-                F2(tr + kCelsiusZero), " K");
-    c.ValueLine("\\par Плотность наружного воздуха\\par\\b " + kRho + Sub("a") + "\\b0  = 353 / T" +
-                    Sub("a") + "  = \\b ",
-                F2(rhoA), kgm3);
-    c.ValueLine("\\par Плотность воздуха в помещении\\par\\b " + kRho + Sub("r") +
-                    "\\b0  = 353 / T" + Sub("r") + "  = \\b ",
-                F2(rhoR), kgm3);
-    c.ValueLine("\\par Средняя температура воздуха в лестничной клетке\\par\\b t" + Sub("s") +
-                    "\\b0  = (t" + Sub("a") + "  + t" + Sub("r") + " ) / 2 = \\b ",
-                F2(c.SWAirTemp), " °C");
-    c.ValueLine("\\par\\b T" + Sub("s") + "\\b0  = t" + Sub("s") + "  + 273,15 = \\b ",
-                F2(c.SWAirTemp + kCelsiusZero), " K");
-    c.ValueLine("\\par Плотность воздуха в лестничной клетке\\par\\b " + kRho + Sub("s") +
-                    "\\b0  = 353 / T" + Sub("s") + "  = \\b ",
-                F2(rhoS), kgm3);
+    WriteStairAir(c, "(t" + Sub("a") + "  + t" + Sub("r") + " ) / 2");
     if (T1) {
         c.ValueLine("\\par Ветровое давление внутри здания\\par\\b P" + Sub("w") + "\\b0  = 0,25" +
                         kTimes + "(K" + Sub("WW") + "  - K" + Sub("W0") + " )" + kTimes + kRho +
@@ -112,12 +91,8 @@ void WriteOverGndStairReport(InflowCalc &c, const TOverGndStairValues &v) {
                         " кг/с");
     }
     if (zoneAbove || !T3 || !T4) {
-        c.ValueLine("\\par Количество лестничных клеток, принятое к расчёту\\par\\b q\\b0  = max(p "
-                    "- 1; 1) = \\b ",
-                    IntText(c.CalculatedSWQty), "");
-        c.ValueLine("\\par Расход воздуха через открытый проём лестничной клетки\\par\\b G" +
-                        Sub("s(F)") + "\\b0  = G" + Sub("sm") + "  / q = \\b ",
-                    F2(v.GsF), " кг/с");
+        WriteDoorwayShare(c, "Расход воздуха через открытый проём лестничной клетки", "s(F)",
+                          v.GsF);
     }
     if (T2 && !T4 && zoneFrom1)
         c.ValueLine("\\par Расход воздуха, принятый к расчёту\\par\\b G" + Sub("s") +
@@ -155,32 +130,11 @@ void WriteOverGndStairReport(InflowCalc &c, const TOverGndStairValues &v) {
            kRho + Sub("a") + " \\par ");
 
     c.Line("\\par\\b Система приточной противодымной вентиляции\\b0\\par ");
-    c.ValueLine("\\par Массовый расход воздуха\\par\\b G" + Sub("s") + "\\b0  = \\b ",
-                F2(c.HeadAirExps), " кг/с");
-    c.ValueLine("\\par Давление в оголовке ЛК\\par\\b P" + Sub("sv") + "\\b0  = \\b ",
-                F2(c.HeadPressure), " Па");
-    c.ValueLine("\\par Высота обслуживаемой зоны ЛК\\par\\b h" + Sub("sN") + "\\b0  = \\b ",
-                F2(c.ServedHeight), " м");
-    c.ValueLine("\\par Площадь сечения воздуховодов\\par\\b F" + Sub("ВВ") + "\\b0  = \\b ",
-                F2(c.APipeArea), " м" + Sup("2") + " ");
-    c.ValueLine("\\par Эквивалентный диаметр воздуховодов\\par\\b D" + Sub("Э") + "\\b0  = \\b ",
-                FormatRoundedInt(c.APipeDiamEq), " мм");
-    c.ValueLine("\\par Скорость воздуха\\par\\b v" + Sub("вв") + "\\b0  = G" + Sub("s") + "  / " +
-                    kRho + Sub("a") + "  / F" + Sub("вв") + "  = \\b ",
-                F2(c.APipeSpeed), " м/с");
-    c.ValueLine("\\par Динамическое давление\\par\\b P" + Sub("d") + "\\b0  = \\b ",
-                F2(c.APipeDynPress), " Па");
-    c.ValueLine("\\par Коэффициент сопротивления трению    1/" + kSqrt + "f = -2" + kDot + "log[" +
-                    kEpsilon + "/(3.7" + kDot + "D" + Sub("э") + " ) + 2.51/(Re" + kDot + kSqrt +
-                    "f)]\\par\\b f\\b0  = \\b ",
-                FormatFixed4(c.APipeLambda), "");
-    c.ValueLine("\\par Удельное сопротивление трению\\par\\b " + kDelta + "P" + Sub("f") +
-                    "\\b0  = P" + Sub("d") + " " + kDot + "f / D" + Sub("Э") + "  = \\b ",
-                F2(c.APipeSpecFriction), " Па/м");
-    c.ValueLine("\\par Потери давления в сети от ВПУ до оголовка ЛК\\par\\b P" + Sub("вв") +
-                    "\\b0  = " + kDelta + "P" + Sub("f") + " " + kDot + "I" + Sub("вв") + "  + " +
-                    kXi + Sub("вв") + " " + kDot + "P" + Sub("d") + "  = \\b ",
-                F2(c.APipeLoss), " Па");
+    PutValue(c, "Массовый расход воздуха", "G" + Sub("s"), F2(c.HeadAirExps), " кг/с");
+    PutValue(c, "Давление в оголовке ЛК", "P" + Sub("sv"), F2(c.HeadPressure), " Па");
+    PutValue(c, "Высота обслуживаемой зоны ЛК", "h" + Sub("sN"), F2(c.ServedHeight), " м");
+    WriteDuctSection(c);
+    WriteDuctLoss(c, "Потери давления в сети от ВПУ до оголовка ЛК");
     c.ValueLine("\\par\\b\\ul Объёмный расход вентилятора\\ul0\\par L" + Sub("V") + "\\b0  = 3600" +
                     kDot + "G" + Sub("s") + "  / " + kRho + Sub("a") + "  = \\b ",
                 FormatRoundedInt(c.VolumeAirExps), " м" + Sup("3") + " /ч");

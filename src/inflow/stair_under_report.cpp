@@ -12,30 +12,9 @@ namespace orvane::inflow {
 using namespace rtf;
 
 void WriteUnderGndStairReport(InflowCalc &c, const TUnderGndStairValues &v) {
-    const double ta = c.OutsideAirTemp, tr = c.InsideAirTemp;
-    const double rhoA = c.OutsideAirDensity, rhoR = c.InsideAirDensity, rhoS = c.SWAirDensity;
     const TUnderGndStairResult &floors = c.UnderGndStairResult;
     const auto F2 = [](double x) { return FormatFixed2(x); };
-    const std::string kgm3 = " кг/м" + Sup("3") + " ";
-    c.Line("\\par\\b T" + Sub("a") + "\\b0  = t" + Sub("a") + "  + 273,15 = \\b ");
-    c.Line(F2(ta + kCelsiusZero));
-    c.Line(" K\\b0 ");
-    c.ValueLine("\\par\\b T" + Sub("r") + "\\b0  = t" + Sub("r") + "  + 273,15 = \\b ",
-                F2(tr + kCelsiusZero), " K");
-    c.ValueLine("\\par Плотность наружного воздуха\\par\\b " + kRho + Sub("a") + "\\b0  = 353 / T" +
-                    Sub("a") + "  = \\b ",
-                F2(rhoA), kgm3);
-    c.ValueLine("\\par Плотность воздуха в помещении\\par\\b " + kRho + Sub("r") +
-                    "\\b0  = 353 / T" + Sub("r") + "  = \\b ",
-                F2(rhoR), kgm3);
-    c.ValueLine("\\par Средняя температура воздуха в лестничной клетке\\par\\b t" + Sub("s") +
-                    "\\b0  = (t" + Sub("r") + "  + t" + Sub("a") + " ) / 2 = \\b ",
-                F2(c.SWAirTemp), " °C");
-    c.ValueLine("\\par\\b T" + Sub("s") + "\\b0  = t" + Sub("s") + "  + 273,15 = \\b ",
-                F2(c.SWAirTemp + kCelsiusZero), " K");
-    c.ValueLine("\\par Плотность воздуха в лестничной клетке\\par\\b " + kRho + Sub("s") +
-                    "\\b0  = 353 / T" + Sub("s") + "  = \\b ",
-                F2(rhoS), kgm3);
+    WriteStairAir(c, "(t" + Sub("r") + "  + t" + Sub("a") + " ) / 2");
     c.ValueLine("\\par Ветровой напор\\par\\b P" + Sub("wind") + "\\b0  = 0,25" + kTimes + "(K" +
                     Sub("WW") + "  - K" + Sub("W0") + " )" + kTimes + kRho + Sub("a") + " " +
                     kTimes + "v" + Sub("a") + Sup("2") + "  = \\b ",
@@ -59,12 +38,8 @@ void WriteUnderGndStairReport(InflowCalc &c, const TUnderGndStairValues &v) {
                     "  + " + kXi + Sub("s") + "  / F" + Sub("s") + Sup("2") + " ]\\}" + Sup("1/2") +
                     "  = \\b ",
                 F2(c.ExitAirExps), " кг/с");
-    c.ValueLine("\\par Количество лестничных клеток, принятое к расчёту\\par\\b q\\b0  = max(p - "
-                "1; 1) = \\b ",
-                IntText(c.CalculatedSWQty), "");
-    c.ValueLine("\\par Расход воздуха через открытый проем верхнего подземного этажа\\par\\b G" +
-                    Sub("s(-1)") + "\\b0  = G" + Sub("sm") + "  / q = \\b ",
-                F2(c.OpenSWAirExps), " кг/с");
+    WriteDoorwayShare(c, "Расход воздуха через открытый проем верхнего подземного этажа", "s(-1)",
+                      c.OpenSWAirExps);
     c.ValueLine("\\par Расход воздуха, принятый к расчёту\\par\\b G" + Sub("s") + "\\b0  = max(G" +
                     Sub("s(-1)") + " , G" + Sub("sa") + " ) = \\b ",
                 F2(c.SWAirExps), " кг/с");
@@ -86,9 +61,8 @@ void WriteUnderGndStairReport(InflowCalc &c, const TUnderGndStairValues &v) {
     c.ValueLine("\\par Массовый расход воздуха на нижнем подземном этаже\\par\\b " + kSigma + "G" +
                     Sub("s") + "\\b0  = \\b ",
                 F2(c.MassAirExps), " кг/с");
-    c.ValueLine("\\par Давление воздуха на нижнем подземном этаже\\par\\b P" + Sub("s") +
-                    "\\b0  = \\b ",
-                F2(c.AirPressure), " Па");
+    PutValue(c, "Давление воздуха на нижнем подземном этаже", "P" + Sub("s"), F2(c.AirPressure),
+             " Па");
     c.ValueLine("\\par\\b\\ul Объёмный расход вентилятора\\ul0\\par L" + Sub("v") + "\\b0  = 3600" +
                     kTimes + kSigma + "G" + Sub("s") + "  / " + kRho + Sub("a") + "  = \\b ",
                 FormatRoundedInt(v.LV), " м" + Sup("3") + " /ч");

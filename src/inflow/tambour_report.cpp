@@ -13,28 +13,14 @@ using namespace rtf;
 
 void WriteTambourReport(InflowCalc &c, const TTambourValues &v) {
     const TTmbrPressForFloors &floors = c.TmbrFloors;
-    c.Line("\\par\\b T" + Sub("a") + "\\b0  = t" + Sub("a") + "  + 273,15 = \\b " +
-           FormatFixed2(v.ta + kCelsiusZero) + " K\\b0 ");
-    c.Line("\\par\\b T" + Sub("r") + "\\b0  = t" + Sub("r") + "  + 273,15 = \\b " +
-           FormatFixed2(c.InsideAirTemp + kCelsiusZero) + " K\\b0 \\par ");
-    Put(c,
-        "\\par Плотность наружного воздуха\\par\\b " + kRho + Sub("a") + "\\b0  = 353 / T" +
-            Sub("a") + "  = \\b ",
-        FormatFixed2(v.rhoA), kKgPerM3);
+    c.Line(KelvinHead("a") + FormatFixed2(v.ta + kCelsiusZero) + " K\\b0 ");
+    c.Line(KelvinHead("r") + FormatFixed2(c.InsideAirTemp + kCelsiusZero) + " K\\b0 \\par ");
+    PutDensity(c, "Плотность наружного воздуха", "a", "a", v.rhoA);
     if (v.variant != 3)
-        Put(c,
-            "\\par Плотность воздуха во внутренних помещениях\\par\\b " + kRho + Sub("r") +
-                "\\b0  = 353 / T" + Sub("r") + "  = \\b ",
-            FormatFixed2(v.rhoR), kKgPerM3);
-    Put(c,
-        "\\par Плотность тёплого притока\\par\\b " + kRho + Sub("ah") + "\\b0  = 353 / T" +
-            Sub("sf") + "  = \\b ",
-        FormatFixed2(v.rhoAh), kKgPerM3);
+        PutDensity(c, "Плотность воздуха во внутренних помещениях", "r", "r", v.rhoR);
+    PutDensity(c, "Плотность тёплого притока", "ah", "sf", v.rhoAh);
     if (v.mFdsl > 0)
-        Put(c,
-            "\\par Плотность воздуха в лифтовой шахте\\par\\b " + kRho + Sub("sl") +
-                "\\b0  = 353 / T" + Sub("sl") + "  = \\b ",
-            FormatFixed2(v.rhoSl), kKgPerM3);
+        PutDensity(c, "Плотность воздуха в лифтовой шахте", "sl", "sl", v.rhoSl);
     Put(c,
         "\\par Ветровое давление внутри здания\\par\\b P" + Sub("w") + "\\b0  = 0,5" + kDot + "(K" +
             Sub("WW") + "  + K" + Sub("W0") + " )" + kDot + kRho + Sub("a") + " " + kDot + "v" +
@@ -55,17 +41,12 @@ void WriteTambourReport(InflowCalc &c, const TTambourValues &v) {
             "\\par Характеристика удельного сопротивления воздухопроницанию дверей ЛШ\\par\\b S" +
                 Sub("dsl") + "\\b0  = 2600 / " + kRho + " = \\b ",
             FormatFixed2(c.TmbrShaftDoorSpecResist), kM3PerKg);
-    Put(c,
-        "\\par Площадь сечения вертикального приточного канала\\par\\b F" + Sub("ш") +
-            "\\b0  = \\b ",
-        FormatFixed2(v.channelF), kM2);
-    Put(c,
-        "\\par Эквивалентный диаметр вертикального приточного канала\\par\\b D" + Sub("Э") +
-            "\\b0  = \\b ",
-        FormatRoundedInt(v.channelDe), " мм");
-    Put(c,
-        "\\par Необходимое давление в защищаемом помещении\\par\\b P" + Sub("sf") + "\\b0  = \\b ",
-        FormatFixed2(v.Psf), kPa);
+    PutValue(c, "Площадь сечения вертикального приточного канала", "F" + Sub("ш"),
+             FormatFixed2(v.channelF), kM2);
+    PutValue(c, "Эквивалентный диаметр вертикального приточного канала", "D" + Sub("Э"),
+             FormatRoundedInt(v.channelDe), " мм");
+    PutValue(c, "Необходимое давление в защищаемом помещении", "P" + Sub("sf"), FormatFixed2(v.Psf),
+             kPa);
     if (v.variant == 1)
         Put(c,
             "\\par Массовый расход воздуха\\par\\b G" + Sub("sf") + "\\b0  = v" + Sub("d") + " " +
@@ -98,14 +79,10 @@ void WriteTambourReport(InflowCalc &c, const TTambourValues &v) {
             Sub("кл") + "\\b0  = " + kXi + Sub("кл") + " " + kDot + kRho + Sub("sf") + " " + kDot +
             "v" + Sub("кл") + Sup("2") + "  / 2 = \\b ",
         FormatFixed2(v.dPValve), kPa);
-    Put(c,
-        "\\par Массовый расход в верхнем участке вертикального приточного канала\\par\\b G" +
-            Sub("s") + "\\b0  = \\b ",
-        FormatFixed2(v.Gs), kKgPerS);
-    Put(c,
-        "\\par Скорость в верхнем участке вертикального приточного канала\\par\\b v" + Sub("ш") +
-            "\\b0  = \\b ",
-        FormatFixed2(v.vTop), kMPerS);
+    PutValue(c, "Массовый расход в верхнем участке вертикального приточного канала", "G" + Sub("s"),
+             FormatFixed2(v.Gs), kKgPerS);
+    PutValue(c, "Скорость в верхнем участке вертикального приточного канала", "v" + Sub("ш"),
+             FormatFixed2(v.vTop), kMPerS);
     Put(c,
         "\\par Потери давления в верхнем участке приточного канала\\par\\b " + kDelta + "P" +
             Sub("top") + "\\b0  = (H" + Sub("top") + "  / D" + Sub("eHtop") + " )" + kDot + kRho +
