@@ -34,8 +34,14 @@ bool TryTextToInt(std::string_view text, int &value);
 // The general format: up to `significant` digits (half away from zero), shortest form,
 // fixed for exponents -3..15, else d,dddE-n. Throws NonFiniteValue for NaN/infinity.
 std::string FormatGeneral(double x, int significant = 15);
+// Two (four) decimals always written ("0,50", "12,00"): the binary value rounded half away from
+// zero ("0,13" for 0.125), at most 6 significant digits (the exponent form beyond: "1,23457E06").
+// The supply module's report numbers.
 std::string FormatFixed2(double x);
 std::string FormatFixed4(double x);
+// Up to 2 (3, 4, 6) decimals with trailing zeros dropped ("0,5", "12"): x·10^n rounded half to
+// even in extended precision ("0,12" for 0.125), up to 15 significant digits. The exhaust
+// module's report numbers. So F62 and FormatFixed2 part on ties and on the digits they write.
 std::string F62(double x);
 std::string F63(double x);
 std::string F64(double x);
