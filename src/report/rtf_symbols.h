@@ -26,21 +26,26 @@ inline const std::string kBoldOff = "\\b0 ";
 // Greek letters (zero-padded escapes).
 inline const std::string kDelta = "\\u0916?";   // Δ
 inline const std::string kSigma = "\\u0931?";   // Σ
+inline const std::string kPsi = "\\u0936?";     // Ψ
+inline const std::string kAlpha = "\\u0945?";   // α
 inline const std::string kGamma = "\\u0947?";   // γ
 inline const std::string kEpsilon = "\\u0949?"; // ε
+inline const std::string kEta = "\\u0951?";     // η
 inline const std::string kLambda = "\\u0955?";  // λ
 inline const std::string kMu = "\\u0956?";      // μ
 inline const std::string kNu = "\\u0957?";      // ν
 inline const std::string kXi = "\\u0958?";      // ξ
 inline const std::string kPi = "\\u0960?";      // π
 inline const std::string kRho = "\\u0961?";     // ρ
+inline const std::string kTau = "\\u0964?";     // τ
 
 // Operators.
-inline const std::string kDot = "\\u8729?";     // ∙, multiplication
-inline const std::string kTimes = " \\u8729? "; // " ∙ ", multiplication between spaced operands
-inline const std::string kSqrt = "\\u8730?";    // √
-inline const std::string kSum = "\\u8721?";     // ∑
-inline const std::string kRangeTo = "\\u0247?"; // ÷ between the ends of a range ("1,3 ÷ 1,0")
+inline const std::string kDot = "\\u8729?";       // ∙, multiplication
+inline const std::string kTimes = " \\u8729? ";   // " ∙ ", multiplication between spaced operands
+inline const std::string kSqrt = "\\u8730?";      // √
+inline const std::string kSum = "\\u8721?";       // ∑
+inline const std::string kGreaterEq = "\\u8805?"; // ≥
+inline const std::string kRangeTo = "\\u0247?";   // ÷ between the ends of a range ("1,3 ÷ 1,0")
 
 // "\sub text\nosupersub" and "\super text\nosupersub", without the closing space.
 inline std::string Sub(std::string_view text) {
