@@ -38,8 +38,14 @@ std::string FormatGeneral(double x, int significant = 15);
 // steps would misread ("5E-4" cleans to 54); such values get fixed notation with the same 15
 // significant digits. A value that is not finite shows as "0".
 std::string EditNumberText(double x);
+// Two (four) decimals always written ("0,50", "12,00"): the binary value rounded half away from
+// zero ("0,13" for 0.125), at most 6 significant digits (the exponent form beyond: "1,23457E06").
+// The supply module's report numbers.
 std::string FormatFixed2(double x);
 std::string FormatFixed4(double x);
+// Up to 2 (3, 4, 6) decimals with trailing zeros dropped ("0,5", "12"): x·10^n rounded half to
+// even in extended precision ("0,12" for 0.125), up to 15 significant digits. The exhaust
+// module's report numbers. So F62 and FormatFixed2 part on ties and on the digits they write.
 std::string F62(double x);
 std::string F63(double x);
 std::string F64(double x);

@@ -1,7 +1,7 @@
 #pragma once
 // The hydraulic calculation of the smoke exhaust network: the fire storey's open valve and branch,
 // the shaft storey by storey with the air leaking in, up to the fan duty point. RunCalcShaft (a
-// method of ExhaustCalc, network_calc.cpp) drives these pieces and writes the report.
+// method of ExhaustCalc, network_calc.cpp) drives these pieces; network_report.cpp writes them.
 
 #include <functional>
 #include <string_view>
@@ -54,6 +54,20 @@ struct ShaftContext {
     double InsideAirDensity = 0;
     bool CalcWithShaft = true;
     int Count = 0; // segments taking part (1 without the shaft)
+};
+
+// What the duty point's report shows beyond the model's shaft outlet and fan fields.
+struct FanDutyPoint {
+    double ShaftTopPressure = 0; // P_ШN (P_сети without the shaft), Pa
+    bool HasFanDuct = false;     // a horizontal duct runs from the shaft top to the fan
+    double FanDuctLoss = 0;      // ΔP_сети of that duct, Pa; 0 without it
+    double GasTemp = 0;          // gas before the fan, °C
+    double ExhaustSection = 0;   // section of the exhaust device, m2
+    double AirMassLo = 0;        // compensating air G_a = G_Ш / 1.3 .. G_Ш, kg/s
+    double AirMassHi = 0;
+    double CompAirDensity = 0; // ρ_a of the compensating air, kg/m3
+    double AirVolumeLo = 0;    // L_a for AirMassLo .. AirMassHi, m3/h
+    double AirVolumeHi = 0;
 };
 
 // Leakage, mixture and speeds of segment i at its current Psh.

@@ -3,8 +3,11 @@
 
 #include "core/number_text.h"
 #include "exhaust/exhaust_calc.h"
+#include "report/rtf_symbols.h"
 
 namespace orvane::exhaust {
+
+using namespace rtf;
 
 bool ExhaustCalc::RunCalcParking() {
     RtfStream &s = Report.RTBody;
@@ -24,9 +27,9 @@ bool ExhaustCalc::RunCalcParking() {
     SolvePlume();
 
     RtfText(s, "\\par\\par\\b Высота факела пламени");
-    RtfText(s, "\\par z\\sub l\\nosupersub\\b0  = 0,166 \\u8729? ");
-    RtfText(s, "(r \\u8729? Q\\sub f\\nosupersub )");
-    RtfText(s, "\\super 2/5\\nosupersub  = \\b ");
+    RtfText(s, "\\par z" + Sub("l") + "\\b0  = 0,166" + kTimes);
+    RtfText(s, "(r" + kTimes + "Q" + Sub("f") + " )");
+    RtfText(s, Sup("2/5") + "  = \\b ");
     RtfText(s, F62(FlameTongueHeight) + " м");
 
     RtfText(s, "\\par\\par\\b Конвективный массовый расход дыма");

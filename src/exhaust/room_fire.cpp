@@ -6,15 +6,17 @@
 
 #include "core/number_text.h"
 #include "exhaust/exhaust_calc.h"
+#include "report/rtf_symbols.h"
 
 namespace orvane::exhaust {
+
+using namespace rtf;
 
 namespace {
 constexpr double kTempLo = -100;
 constexpr double kTempHi = 1500;
-constexpr std::string_view kOutOfRangeLine =
-    "\\par\\b\\ul Внимание: решение вне диапазона от -100 до 1500 K, результат "
-    "недостоверен.\\ul0\\b0 ";
+constexpr std::string_view kOutOfRangeLine = "\\par\\b\\ul Внимание: решение вне диапазона от -100 "
+                                             "до 1500 K, результат недостоверен.\\ul0\\b0 ";
 } // namespace
 
 double ExhaustCalc::SmokeHeatCapacity(double T) {
@@ -109,59 +111,55 @@ void ExhaustCalc::ReportPlumeTemperatures(bool parking) {
     const auto layer = [this](double x) { return SmokeLayerTemp(x) - x; };
 
     RtfText(s, "\\par\\par\\b Температура воздуха в помещении");
-    RtfText(s, "\\par T\\sub r\\nosupersub\\b0  = t\\sub r\\nosupersub  + 273 = \\b ");
+    RtfText(s, "\\par T" + Sub("r") + "\\b0  = t" + Sub("r") + "  + 273 = \\b ");
     RtfText(s, F62(RoomAirTemp) + " K");
 
     RtfText(s, "\\par\\par\\b Удельная теплоемкость конвективной колонки");
-    RtfText(s, "\\par C\\sub pk\\nosupersub\\b0  = 1.3615803 / (1 + exp(7.0065648 - ");
-    RtfText(s, "0.0053034712 \\u8729? T\\sub k\\nosupersub ))\\super 1/20.761095\\nosupersub  = "
-               "\\b ");
-    RtfText(s, F64(SpecConvectHeat) + " кДж/(кг\\u8729?K)");
+    RtfText(s, "\\par C" + Sub("pk") + "\\b0  = 1.3615803 / (1 + exp(7.0065648 - ");
+    RtfText(s, "0.0053034712" + kTimes + "T" + Sub("k") + " ))" + Sup("1/20.761095") + "  = \\b ");
+    RtfText(s, F64(SpecConvectHeat) + " кДж/(кг" + kDot + "K)");
 
     RtfText(s, "\\par\\par\\b Температура в конвективной колонке");
-    RtfText(s, "\\par T\\sub k\\nosupersub\\b0  = T\\sub r\\nosupersub  + r \\u8729? "
-               "Q\\sub f\\nosupersub  / ");
-    RtfText(s, "(C\\sub pk\\nosupersub  \\u8729? G\\sub k\\nosupersub ) = \\b ");
+    RtfText(s, "\\par T" + Sub("k") + "\\b0  = T" + Sub("r") + "  + r" + kTimes + "Q" + Sub("f") +
+                   "  / ");
+    RtfText(s, "(C" + Sub("pk") + " " + kTimes + "G" + Sub("k") + " ) = \\b ");
     RtfText(s, FormatRoundedInt(ConvectTemp) + " K");
     CheckBisectBracket(column);
 
     RtfText(s, "\\par\\par\\b Удельная теплоемкость дымового слоя");
-    RtfText(s, "\\par C\\sub psm\\nosupersub\\b0  = 1.3615803 / (1 + exp(7.0065648 - ");
-    RtfText(s, "0.0053034712 \\u8729? T\\sub sm\\nosupersub ))\\super 1/20.761095\\nosupersub  = "
-               "\\b ");
-    RtfText(s, F64(SpecSmokeHeat) + " кДж/(кг\\u8729?K)");
+    RtfText(s, "\\par C" + Sub("psm") + "\\b0  = 1.3615803 / (1 + exp(7.0065648 - ");
+    RtfText(s, "0.0053034712" + kTimes + "T" + Sub("sm") + " ))" + Sup("1/20.761095") + "  = \\b ");
+    RtfText(s, F64(SpecSmokeHeat) + " кДж/(кг" + kDot + "K)");
 
     RtfText(s, "\\par\\par\\b Коэффициент теплоотдачи дымового слоя в ограждающие конструкции");
-    RtfText(s, "\\par \\u0945?\\b0  = 0.01163 \\u8729? exp(0.0023 \\u8729? (T\\sub sm\\nosupersub  "
-               "- 273)) = \\b ");
-    RtfText(s, F64(HeatEmissionCoef) + " кВт/(м\\super 2\\nosupersub \\u8729?K)");
+    RtfText(s, "\\par " + kAlpha + "\\b0  = 0.01163" + kTimes + "exp(0.0023" + kTimes + "(T" +
+                   Sub("sm") + "  - 273)) = \\b ");
+    RtfText(s, F64(HeatEmissionCoef) + " кВт/(м" + Sup("2") + " " + kDot + "K)");
 
     RtfText(s, "\\par\\par\\b Средняя температура дымового слоя в помещении");
-    RtfText(s, "\\par T\\sub sm\\nosupersub\\b0  = T\\sub r\\nosupersub  + C\\sub psm\\nosupersub  "
-               "\\u8729? r \\u8729? Q\\sub f\\nosupersub  / ");
-    RtfText(s,
-            "(C\\sub pk\\nosupersub  \\u8729? \\u0945? \\u8729? (H\\sub sm\\nosupersub  \\u8729? "
-            "l\\sub sm\\nosupersub  + A\\sub sm\\nosupersub )) \\u8729? ");
-    RtfText(s,
-            "(1 - exp(-\\u0945? \\u8729? (H\\sub sm\\nosupersub  \\u8729? l\\sub sm\\nosupersub  "
-            "+ A\\sub sm\\nosupersub ) / ");
-    RtfText(s, "(C\\sub psm\\nosupersub  \\u8729? G\\sub k\\nosupersub ))) = \\b ");
+    RtfText(s, "\\par T" + Sub("sm") + "\\b0  = T" + Sub("r") + "  + C" + Sub("psm") + " " +
+                   kTimes + "r" + kTimes + "Q" + Sub("f") + "  / ");
+    RtfText(s, "(C" + Sub("pk") + " " + kTimes + kAlpha + kTimes + "(H" + Sub("sm") + " " + kTimes +
+                   "l" + Sub("sm") + "  + A" + Sub("sm") + " ))" + kTimes);
+    RtfText(s, "(1 - exp(-" + kAlpha + kTimes + "(H" + Sub("sm") + " " + kTimes + "l" + Sub("sm") +
+                   "  + A" + Sub("sm") + " ) / ");
+    RtfText(s, "(C" + Sub("psm") + " " + kTimes + "G" + Sub("k") + " ))) = \\b ");
     RtfText(s, FormatRoundedInt(MeanSmokeTemp) + " K");
     CheckBisectBracket(layer);
 
     RtfText(s, "\\par\\par\\b Массовый расход продуктов горения, удаляемых из помещения");
-    RtfText(s, "\\par G\\sub ПГ\\nosupersub\\b0  = G\\sub k\\nosupersub  = \\b ");
+    RtfText(s, "\\par G" + Sub("ПГ") + "\\b0  = G" + Sub("k") + "  = \\b ");
     RtfText(s, F62(GasMassExps) + " кг/с");
 
     RtfText(s, "\\par\\par\\b Средняя плотность продуктов горения, удаляемых из помещения");
-    RtfText(s, "\\par \\u0961?\\sub ПГ\\nosupersub\\b0  = 353 / T\\sub sm\\nosupersub  = \\b ");
-    RtfText(s, F62(MeanGasDensity) + " кг/м\\super 3\\nosupersub ");
+    RtfText(s, "\\par " + kRho + Sub("ПГ") + "\\b0  = 353 / T" + Sub("sm") + "  = \\b ");
+    RtfText(s, F62(MeanGasDensity) + " кг/м" + Sup("3") + " ");
 
     RtfText(s, "\\par\\par\\b Объемный расход продуктов горения, удаляемых из помещения");
-    RtfText(s, std::string("\\par L\\sub ПГ\\nosupersub\\b0  = ") +
-                   (parking ? "G\\sub k\\nosupersub  / " : "G\\sub ПГ\\nosupersub  / "));
-    RtfText(s, "\\u0961?\\sub ПГ\\nosupersub  \\u8729? 3600 = \\b ");
-    RtfText(s, FormatRoundedInt(GasVolumeExps) + " м\\super 3\\nosupersub /час");
+    RtfText(s, std::string("\\par L" + Sub("ПГ") + "\\b0  = ") +
+                   (parking ? "G" + Sub("k") + "  / " : "G" + Sub("ПГ") + "  / "));
+    RtfText(s, kRho + Sub("ПГ") + " " + kTimes + "3600 = \\b ");
+    RtfText(s, FormatRoundedInt(GasVolumeExps) + " м" + Sup("3") + " /час");
 }
 
 // Both temperature balances and what follows from them; G_k, Q_f, r, l_sm, A_sm are set.
@@ -237,73 +235,70 @@ bool ExhaustCalc::RunCalcRoom() {
     if (userPerimeter) {
         RtfText(s, "\\par\\par\\b Макс. периметр горизонтального сечения дымового слоя задан "
                    "пользователем");
-        RtfText(s, "\\par l\\sub sm\\nosupersub\\b0  = \\b ");
+        RtfText(s, "\\par l" + Sub("sm") + "\\b0  = \\b ");
     } else {
         RtfText(s, "\\par\\par\\b Макс. периметр горизонтального сечения дымового слоя");
-        RtfText(s, "\\par l\\sub sm\\nosupersub\\b0  = 2 \\u8729? (a + b) = \\b ");
+        RtfText(s, "\\par l" + Sub("sm") + "\\b0  = 2" + kTimes + "(a + b) = \\b ");
     }
     RtfText(s, F62(MaxSmokePerimeter) + " м");
 
     RtfText(s, "\\par\\par\\b Эквивалентная площадь горизонтального сечения дымового слоя");
-    RtfText(s, "\\par A\\sub sm\\nosupersub\\b0  = F\\sub f\\nosupersub  = \\b ");
-    RtfText(s, F62(SmokeEquiArea) + " м\\super 2\\nosupersub ");
+    RtfText(s, "\\par A" + Sub("sm") + "\\b0  = F" + Sub("f") + "  = \\b ");
+    RtfText(s, F62(SmokeEquiArea) + " м" + Sup("2") + " ");
 
-    const std::string areaText = F62(FireArea) + " м\\super 2\\nosupersub ";
+    const std::string areaText = F62(FireArea) + " м" + Sup("2") + " ";
     switch (areaKind) {
     case areaUser:
-        RtfText(s, "\\par\\par\\b Площадь очага пожара задана пользователем\\par "
-                   "F\\sub o\\nosupersub\\b0  = \\b " +
-                       areaText);
+        RtfText(s, "\\par\\par\\b Площадь очага пожара задана пользователем\\par F" + Sub("o") +
+                       "\\b0  = \\b " + areaText);
         break;
     case areaSprinkler:
         RtfText(s, "\\par\\par\\b Площадь очага пожара принята по параметрам АУПТ");
-        RtfText(s, "\\par F\\sub o\\nosupersub\\b0  = \\b ");
+        RtfText(s, "\\par F" + Sub("o") + "\\b0  = \\b ");
         RtfText(s, areaText);
         break;
     default:
         RtfText(s, "\\par\\par\\b Время развития очага пожара");
-        RtfText(s, "\\par \\u0964?\\sub o\\nosupersub\\b0  = \\b ");
+        RtfText(s, "\\par " + kTau + Sub("o") + "\\b0  = \\b ");
         RtfText(s, F62(tauSeconds) + " с");
         RtfText(s, "\\par\\par\\b Радиус очага пожара");
-        RtfText(s, "\\par R\\sub o\\nosupersub\\b0  = U\\sub л\\nosupersub  \\u8729? ");
-        RtfText(s, "\\u0964?\\sub o\\nosupersub  = \\b ");
+        RtfText(s, "\\par R" + Sub("o") + "\\b0  = U" + Sub("л") + " " + kTimes);
+        RtfText(s, kTau + Sub("o") + "  = \\b ");
         RtfText(s, F62(FireRadius) + " м");
         if (areaKind == areaCircle)
             RtfText(s, "\\par\\par\\b Очаг пожара не достигнет стен помещения,\\par площадь очага "
-                       "принята равной площади круга радиусом R\\sub o\\nosupersub\\par "
-                       "F\\sub o\\nosupersub\\b0  = \\u0960? \\u8729? R\\sub o\\nosupersub\\super "
-                       "2\\nosupersub  = \\b " +
-                           areaText);
+                       "принята равной площади круга радиусом R" +
+                           Sub("o") + "\\par F" + Sub("o") + "\\b0  = " + kPi + kTimes + "R" +
+                           Sub("o") + Sup("2") + "  = \\b " + areaText);
         else
             RtfText(s, "\\par\\par\\b Очаг пожара достигнет стен помещения,\\par площадь очага "
-                       "принята равной площади помещения\\par F\\sub o\\nosupersub\\b0  = "
-                       "F\\sub f\\nosupersub  = \\b " +
-                           areaText);
+                       "принята равной площади помещения\\par F" +
+                           Sub("o") + "\\b0  = F" + Sub("f") + "  = \\b " + areaText);
         break;
     }
 
     RtfText(s, "\\par\\par\\b Мощность тепловыделения очага пожара");
-    RtfText(s, "\\par Q\\sub f\\nosupersub\\b0  = \\u0951? \\u8729? ");
-    RtfText(s, "Q\\sub нср\\nosupersub  \\u8729? 1000 \\u8729? \\u0936?\\sub ср\\nosupersub  "
-               "\\u8729? F\\sub o\\nosupersub  = \\b ");
+    RtfText(s, "\\par Q" + Sub("f") + "\\b0  = " + kEta + kTimes);
+    RtfText(s, "Q" + Sub("нср") + " " + kTimes + "1000" + kTimes + kPsi + Sub("ср") + " " + kTimes +
+                   "F" + Sub("o") + "  = \\b ");
     RtfText(s, FormatRoundedInt(Qf) + " кВт");
 
-    RtfText(s, "\\par\\par\\b Безопасное расстояние\\par R\\b0  = [Q\\sub f\\nosupersub  / "
-               "(4\\u8729?\\u0960?\\u8729?qr\")]\\super 0,5\\nosupersub  = \\b ");
+    RtfText(s, "\\par\\par\\b Безопасное расстояние\\par R\\b0  = [Q" + Sub("f") + "  / (4" + kDot +
+                   kPi + kDot + "qr\")]" + Sup("0,5") + "  = \\b ");
     RtfText(s, F62(safeDistance) + " м");
 
     RtfText(s, "\\par\\par\\b Высота пламени");
-    RtfText(s, "\\par Z\\b0  = 0,166 \\u8729? ");
-    RtfText(s, "(r \\u8729? Q\\sub f\\nosupersub )");
-    RtfText(s, "\\super 2/5\\nosupersub  = \\b ");
+    RtfText(s, "\\par Z\\b0  = 0,166" + kTimes);
+    RtfText(s, "(r" + kTimes + "Q" + Sub("f") + " )");
+    RtfText(s, Sup("2/5") + "  = \\b ");
     RtfText(s, F62(FlameTongueHeight) + " м");
 
     RtfText(s, "\\par\\par\\b Конвективный массовый расход дыма");
     if (gallery) {
-        RtfText(s, "\\par G\\sub k\\nosupersub\\b0  = 0.36 \\u8729? ");
-        RtfText(s, "(r \\u8729? Q\\sub f\\nosupersub  \\u8729? W\\super 2\\nosupersub )\\super "
-                   "1/3\\nosupersub  \\u8729? ");
-        RtfText(s, "(Z\\sub b\\nosupersub  + 0.25 \\u8729? H\\sub g\\nosupersub ) = \\b ");
+        RtfText(s, "\\par G" + Sub("k") + "\\b0  = 0.36" + kTimes);
+        RtfText(s, "(r" + kTimes + "Q" + Sub("f") + " " + kTimes + "W" + Sup("2") + " )" +
+                       Sup("1/3") + " " + kTimes);
+        RtfText(s, "(Z" + Sub("b") + "  + 0.25" + kTimes + "H" + Sub("g") + " ) = \\b ");
     } else {
         WritePlumeMassFlowFormula(tallFlame);
     }
@@ -316,14 +311,14 @@ bool ExhaustCalc::RunCalcRoom() {
 void ExhaustCalc::WritePlumeMassFlowFormula(bool tallFlame) {
     RtfStream &s = Report.RTBody;
     if (tallFlame) {
-        RtfText(s, "\\par G\\sub k\\nosupersub\\b0  = 0.032 \\u8729? ");
-        RtfText(s, "(r \\u8729? Q\\sub f\\nosupersub )\\super 3/5\\nosupersub  \\u8729? ");
-        RtfText(s, "(h - H\\sub sm\\nosupersub ) = \\b ");
+        RtfText(s, "\\par G" + Sub("k") + "\\b0  = 0.032" + kTimes);
+        RtfText(s, "(r" + kTimes + "Q" + Sub("f") + " )" + Sup("3/5") + " " + kTimes);
+        RtfText(s, "(h - H" + Sub("sm") + " ) = \\b ");
     } else {
-        RtfText(s, "\\par G\\sub k\\nosupersub\\b0  = 0.071 \\u8729? ");
-        RtfText(s, "(r \\u8729? Q\\sub f\\nosupersub )\\super 1/3\\nosupersub  \\u8729? ");
-        RtfText(s, "(h - H\\sub sm\\nosupersub )\\super 5/3\\nosupersub  + 0.0018 \\u8729? ");
-        RtfText(s, "r \\u8729? Q\\sub f\\nosupersub  = \\b ");
+        RtfText(s, "\\par G" + Sub("k") + "\\b0  = 0.071" + kTimes);
+        RtfText(s, "(r" + kTimes + "Q" + Sub("f") + " )" + Sup("1/3") + " " + kTimes);
+        RtfText(s, "(h - H" + Sub("sm") + " )" + Sup("5/3") + "  + 0.0018" + kTimes);
+        RtfText(s, "r" + kTimes + "Q" + Sub("f") + "  = \\b ");
     }
 }
 

@@ -12,67 +12,67 @@ enum class TMaterialIndx { matUnknown, matMetal, matConcrete, matBrick, matPlast
 
 struct Ychastok_record {
     std::string StoreyName;
-    // valve
+    // valve; the Z coefficients are local resistance coefficients (no unit)
     int ValveWidth = 0;  // mm
     int ValveHeight = 0; // mm
     bool ValveDriveOut = true;
-    double ValveArea = 0;       // F_кл, m2
-    double ValveResistCoef = 0; // Z_кл
-    double NodeResistCoef = 0;  // Z'
-    double ValveSpecResist = 0;
-    double ValveGasSpeed = 0;
-    double ValvePressureLoss = 0;
+    double ValveArea = 0;         // F_кл, m2
+    double ValveResistCoef = 0;   // Z_кл
+    double NodeResistCoef = 0;    // Z'
+    double ValveSpecResist = 0;   // S_КЛ, Pa·m4·s2/kg2 (G = F·√(ΔP/S))
+    double ValveGasSpeed = 0;     // V_кл, m/s
+    double ValvePressureLoss = 0; // ΔP_кл, Pa
     // horizontal part
-    double Aww = 0;
-    double Bww = 0;
-    double Fww = 0;
-    double Deww = 0;
-    double Lww = 0;
-    double ZETAww = 0;
+    double Aww = 0;    // m
+    double Bww = 0;    // m
+    double Fww = 0;    // F_ВВ, m2
+    double Deww = 0;   // D_ЭВВ, m
+    double Lww = 0;    // L_ВВ, m
+    double ZETAww = 0; // Z_ВВ, no unit
     std::string HorMaterial;
     TMaterialIndx HorMaterialIndx = TMaterialIndx::matUnknown;
-    double Sww = 0;
-    double HorCoefA = 0;
-    double HorCoefB = 0;
-    double LAMDAww = 0;
-    double EPSILONww = 0;
+    double Sww = 0;         // leaking wall area, m2
+    double HorCoefA = 0;    // wall leakage, m3/(h·m2·Pa^B)
+    double HorCoefB = 0;    // its exponent
+    double LAMDAww = 0;     // λ_ВВ, no unit
+    double EPSILONww = 0;   // ε_ВВ, mm
     double HorGasSpeed = 0; // kept for the record layout; never used
     // vertical part
-    double Ash = 0;
-    double Bsh = 0;
-    double Fsh = 0;
-    double Desh = 0;
-    double Lsh = 0;
-    double ZETAsh = 0;
+    double Ash = 0;    // m
+    double Bsh = 0;    // m
+    double Fsh = 0;    // F_Ш, m2
+    double Desh = 0;   // D_ЭШ, m
+    double Lsh = 0;    // L_Ш, m
+    double ZETAsh = 0; // Z_Ш, no unit
     std::string Material;
     TMaterialIndx MaterialIndx = TMaterialIndx::matUnknown;
-    double Ssh = 0;
-    double CoefA = 0;
-    double CoefB = 0;
-    double LAMDAsh = 0;
-    double EPSILONsh = 0;
+    double Ssh = 0;       // leaking wall area, m2
+    double CoefA = 0;     // wall leakage, m3/(h·m2·Pa^B)
+    double CoefB = 0;     // its exponent
+    double LAMDAsh = 0;   // λ_Ш, no unit
+    double EPSILONsh = 0; // ε_Ш, mm
     // node results
-    double h = 0;
-    double Pnn = 0;
-    double Pnz = 0;
-    double Pw = 0;
-    double Psh = 0;
-    double Lpg = 0; // kept for the record layout; never used
-    double Gfsh = 0;
-    double Gfww = 0;
-    double Gfkl = 0;
-    double Gf = 0;
-    double Ga = 0;
-    double Gsh = 0;
-    double ToK = 0;
-    double RHOpg = 0;
-    double Vww = 0;
-    double Vsh = 0;
-    double DeltaPww = 0;
-    double DeltaPsh = 0;
-    double NU = 0;
-    double Reww = 0;
-    double Resh = 0;
+    double h = 0;        // level of the segment (the emission level for the top one), m
+    double Pnn = 0;      // P_НН, windward outside pressure, Pa
+    double Pnz = 0;      // P_НЗ, leeward outside pressure, Pa
+    double Pw = 0;       // P_В, inside pressure, Pa
+    double Psh = 0;      // P_Ш, shaft pressure, Pa
+    double Lpg = 0;      // kept for the record layout; never used
+    double Gfsh = 0;     // kg/s
+    double Gfww = 0;     // kg/s
+    double Gfkl = 0;     // kg/s
+    double Gf = 0;       // kg/s
+    double Ga = 0;       // kg/s, summed from the fire storey
+    double Gsh = 0;      // kg/s
+    double ToK = 0;      // T°K, K
+    double RHOpg = 0;    // ρ_ПГ, kg/m3
+    double Vww = 0;      // m/s
+    double Vsh = 0;      // m/s
+    double DeltaPww = 0; // Pa
+    double DeltaPsh = 0; // Pa
+    double NU = 0;       // ν, m2/s
+    double Reww = 0;     // no unit
+    double Resh = 0;     // no unit
 
     bool operator==(const Ychastok_record &) const = default;
 };

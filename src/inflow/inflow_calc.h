@@ -52,51 +52,51 @@ extern const std::array<TVarWinPenetration, 4> VarWinPenetration;
 
 struct TOverGndStairFloor {
     int FloorNum = 0;
-    double dFloorH = 0;
-    double FloorH = 0;
-    double v = 0;
-    double dPs = 0;
-    double Ps = 0;
-    double dPd = 0;
-    double dGsd = 0;
-    double Gs = 0;
-    double dGsw = 0;
-    double Gw = 0;
+    double dFloorH = 0; // step to the floor above, m
+    double FloorH = 0;  // h_э, level, m
+    double v = 0;       // v, air speed in the stairwell, m/s
+    double dPs = 0;     // ΔP_s, loss to the floor above, Pa
+    double Ps = 0;      // P_s, Pa
+    double dPd = 0;     // ΔP_d across the door, Pa
+    double dGsd = 0;    // ΔG_sd, door leakage, kg/s
+    double Gs = 0;      // G_s, kg/s
+    double dGsw = 0;    // ΔG_sw, window leakage, kg/s
+    double Gw = 0;      // G_w, window leakage, kg/(h·m2)
 };
 using TOverGndStairResult = std::vector<TOverGndStairFloor>; // element 0: top floor of the zone
 
 struct TUnderGndStairFloor {
     int FloorNum = 0;
-    double Ps = 0;
-    double dGs = 0;
-    double Gs = 0;
-    double Lv = 0;
-    double Psv = 0;
+    double Ps = 0;  // P, Pa
+    double dGs = 0; // ΔG through the door, kg/s
+    double Gs = 0;  // G, kg/s
+    double Lv = 0;  // L_v, m3/h
+    double Psv = 0; // P_sv, Pa
 };
 using TUnderGndStairResult = std::vector<TUnderGndStairFloor>; // element 0: floor -1
 
 struct TLiftShaftFloor {
     int FloorNum = 0;
-    double h = 0;
-    double Pg = 0;
-    double PL = 0;
-    double DG = 0;
-    double G = 0;
+    double h = 0;  // h_э, level, m
+    double Pg = 0; // P_ш, shaft pressure, Pa
+    double PL = 0; // ΔP_d across the door, Pa
+    double DG = 0; // ΔG, kg/s
+    double G = 0;  // G, kg/s
 };
 using TLiftShaftResult = std::vector<TLiftShaftFloor>; // element 0: top floor
 
 struct TTmbrPressForFloor {
     int FloorNum = 0;
-    double dhfloor = 0;
-    double dhvlv = 0;
-    double hfloor = 0;
-    double hvlv = 0;
-    double Psh = 0;
-    double Gsh = 0;
-    double vsh = 0;
-    double dPvlv = 0;
-    double dGsh = 0;
-    double dGvlv = 0;
+    double dhfloor = 0; // Δh_э, m
+    double dhvlv = 0;   // Δh_кл, m
+    double hfloor = 0;  // h_э, m
+    double hvlv = 0;    // h_кл, m
+    double Psh = 0;     // P_ш, Pa
+    double Gsh = 0;     // G_ш, kg/s
+    double vsh = 0;     // v_ш, m/s
+    double dPvlv = 0;   // ΔP_кл, Pa
+    double dGsh = 0;    // ΔG_ш, kg/s
+    double dGvlv = 0;   // ΔG_кл, kg/s
 };
 using TTmbrPressForFloors = std::vector<TTmbrPressForFloor>; // element 0: top floor
 
@@ -162,79 +162,79 @@ public:
     int OGFloorQty = 12;
     int SWN1zone = 0;
     int SWN2zone = 0;
-    double SecondFloorLevel = 5;
-    double OGFloorHeight = 4;
+    double SecondFloorLevel = 5; // h(2), m
+    double OGFloorHeight = 4;    // Δh_НЭ, m
     int OGStairWellQty = 3;
     int UGFloorQty = 4;
-    double UGFloorHeight = 3;
+    double UGFloorHeight = 3; // Δh_ПЭ, m
     int UGStairWellQty = 3;
-    double GasMassExps = 3;
-    double InsideAirTemp = 18;
-    double OutsideAirTemp = -26;
-    double WindSpeed = 0;
-    double KoefWW = 0.8;
-    double KoefW0 = -0.6;
-    double SWProjArea = 18;
-    double SWKoefXis = 60;
-    double OutsideDoorArea = 2;
-    double OutsideDoorHeight = 2.2;
+    double GasMassExps = 3;         // G_sm, kg/s
+    double InsideAirTemp = 18;      // t_r, °C (not K)
+    double OutsideAirTemp = -26;    // t_a, °C (not K, unlike the exhaust module's)
+    double WindSpeed = 0;           // v_a, m/s
+    double KoefWW = 0.8;            // no unit
+    double KoefW0 = -0.6;           // no unit
+    double SWProjArea = 18;         // F_s, m2
+    double SWKoefXis = 60;          // ξ_s, no unit
+    double OutsideDoorArea = 2;     // F_da, m2
+    double OutsideDoorHeight = 2.2; // h_da, m
     int OutDoorSeriesQty = 1;
-    double OutsideDoorKoefXid = 2.44;
-    double OutsideTambourKoefXir = 4;
-    double DoorwayArea = 2;
-    double DoorwayHeight = 2.2;
-    double ClosedDoorSpecResist = 0;
-    double WindowArea = 4;
+    double OutsideDoorKoefXid = 2.44; // ξ_d, no unit
+    double OutsideTambourKoefXir = 4; // ξ_r, no unit
+    double DoorwayArea = 2;           // F_d, m2
+    double DoorwayHeight = 2.2;       // h_d, m
+    double ClosedDoorSpecResist = 0;  // S_d, m3/kg; 0 until the density gives it
+    double WindowArea = 4;            // F_w, m2
     int WinPenetVariant = 1;
-    double WinPenetration = 3;
-    double OGPplus = 20;
-    double OGH0s = 15;
+    double WinPenetration = 3; // in the unit of the WinPenetVariant row
+    double OGPplus = 20;       // P+, Pa
+    double OGH0s = 15;         // h_0s, m
     bool APipeIsRect = true;
-    double APipeSizeA = 800;
-    double APipeSizeB = 600;
-    double APipeLen = 20;
-    double APipeEpsilon = 0.1;
-    double APipeXi = 2;
-    double UGH0Below = 10;
-    double UGPdsBelow = 100;
+    double APipeSizeA = 800;   // mm (the diameter of a round duct)
+    double APipeSizeB = 600;   // mm
+    double APipeLen = 20;      // m
+    double APipeEpsilon = 0.1; // ε, mm
+    double APipeXi = 2;        // Σξ, no unit
+    double UGH0Below = 10;     // h_0s, m
+    double UGPdsBelow = 100;   // P_ds, Pa
 
     // --- derived and result fields of the stairwell calculations ---
-    double InsideAirDensity = 0;
-    double OutsideAirDensity = 0;
-    double SWAirTemp = 0;
-    double SWAirDensity = 0;
-    double WindPress = 0;
-    double BuildingHeight = 0;
-    double OutsideAirSpecWeight = 0;
-    double InsideAirSpecWeight = 0;
-    double NormDELTAAirPress = 0;
-    double WindowNormAirResist = 0;
+    double InsideAirDensity = 0;     // kg/m3
+    double OutsideAirDensity = 0;    // kg/m3
+    double SWAirTemp = 0;            // t_s, °C
+    double SWAirDensity = 0;         // kg/m3
+    double WindPress = 0;            // P_w, Pa
+    double BuildingHeight = 0;       // H_зд, m
+    double OutsideAirSpecWeight = 0; // γ_a, N/m3
+    double InsideAirSpecWeight = 0;  // γ_r, N/m3
+    double NormDELTAAirPress = 0;    // Δp, Pa
+    double WindowNormAirResist = 0;  // R_п, m2·h/kg
     int CalculatedSWQty = 0;
-    double ExitAirExps = 0;
-    double OpenSWPress = 0;
-    double OpenSWAirExps = 0;
-    double SWAirExps = 0;
-    double UGHBottom = 0;
-    double MassAirExps = 0;
-    double AirPressure = 0;
+    double ExitAirExps = 0;   // G_sa, kg/s
+    double OpenSWPress = 0;   // P_s(-1), Pa
+    double OpenSWAirExps = 0; // G_s(-1), kg/s
+    double SWAirExps = 0;     // G_s, kg/s
+    double UGHBottom = 0;     // h(-n), m, negative
+    double MassAirExps = 0;   // kg/s
+    double AirPressure = 0;   // Pa
     // The duty point every variant sets.
     double VolumeAirExps = 0; // LV, m3/h
     double FanPress = 0;      // Psv, Pa
 
     // --- values of the above-ground run the report prints (kept for the batch JSON) ---
-    double DesignPressure = 0; // Pdes
-    double WindowKoef = 0;     // Kw
-    double HeadAirExps = 0;    // Gs at the head
-    double HeadPressure = 0;   // PsN
-    double ServedHeight = 0;   // hsN
-    double APipeArea = 0;      // Fвв
-    double APipeDiamEq = 0;    // DЭ, mm
-    double APipeSpeed = 0;     // vвв
-    double APipeDynPress = 0;  // Pd
-    double APipeRe = 0;
-    double APipeLambda = 0;       // f
-    double APipeSpecFriction = 0; // ΔPf
-    double APipeLoss = 0;         // Pвв
+    double DesignPressure = 0;    // Pdes, Pa
+    double WindowKoef = 0;        // Kw, kg/(h·m2·Pa^⅔)
+    double HeadAirExps = 0;       // Gs at the head, kg/s
+    double HeadPressure = 0;      // PsN, Pa
+    double ServedHeight = 0;      // hsN, m
+    double APipeArea = 0;         // Fвв, m2
+    double APipeDiamEq = 0;       // DЭ, mm
+    double APipeSpeed = 0;        // vвв, m/s
+    double APipeDynPress = 0;     // Pd, Pa
+    double APipeRe = 0;           // no unit
+    double APipeLambda = 0;       // f, no unit
+    double APipeSpecFriction = 0; // ΔPf, Pa/m
+    double APipeLoss = 0;         // Pвв, Pa
 
     // --- per-floor results of the last run (the window's arrays are local to a run; kept here
     // for the batch calculator's JSON) ---
@@ -271,29 +271,29 @@ public:
     int LiftMethod = 1;
     int LiftLevelStart = 0;
     int LiftLevelFinish = 0;
-    double LiftShaftDoorArea = 1.89;
-    double LiftHallDoorArea = 1.89;
-    double LiftShaftDoorHeight = 2;
+    double LiftShaftDoorArea = 1.89; // F_dl, m2
+    double LiftHallDoorArea = 1.89;  // F_dr, m2
+    double LiftShaftDoorHeight = 2;  // h_dl, m
     int LiftCageQty = 1;
     int LiftHallDoorQty = 1;
-    double LiftHallDoorKoefXid = 2.44;
-    double LiftCageArea = 3;
-    double LiftShaftArea = 4.6;
-    double LiftCageKoefXil = 0;
-    double LiftMuGap = 0.65;
-    double LiftShaftDoorSpecResist = 0;
-    double LiftHallDoorSpecResist = 0;
+    double LiftHallDoorKoefXid = 2.44;  // ξ_d, no unit
+    double LiftCageArea = 3;            // F_lc, m2
+    double LiftShaftArea = 4.6;         // F_ls, m2
+    double LiftCageKoefXil = 0;         // ξ_l, no unit; 0 until computed
+    double LiftMuGap = 0.65;            // μ_gap, no unit
+    double LiftShaftDoorSpecResist = 0; // S_dl, m3/kg; 0 until computed
+    double LiftHallDoorSpecResist = 0;  // S_dr, m3/kg; 0 until computed
     // The three gap openings: area Fi, combo item (0 "μ", 1 "ξ+1") and value.
     struct TLiftGapRow {
-        double F = 0;
+        double F = 0; // m2
         int Unit = 0;
         double Value = 0.64;
     };
     std::array<TLiftGapRow, 3> LiftGapRows{};
-    double LiftPplus = 20;
-    double LiftH0s = 3;
-    double LiftShaftAirTemp = 0;
-    double RhoL = 0;
+    double LiftPplus = 20;       // P+, Pa
+    double LiftH0s = 3;          // h_0s, m
+    double LiftShaftAirTemp = 0; // t_l, °C
+    double RhoL = 0;             // ρ_l, kg/m3
 
     struct TLiftPassArgs {
         int OGCount = 0;
@@ -329,27 +329,27 @@ public:
     // ---- tambour-airlock (tambour.cpp) ----
     int TmbrVariant = 1;
     int TmbrTerms = 1;
-    double TmbrHeatAirTemp = 20;
+    double TmbrHeatAirTemp = 20; // t_sf, °C
     int TmbrDoorQty = 1;
-    double TmbrDoorArea = 2;
-    double TmbrDoorHeight = 2.2;
-    double TmbrDoorMu = 0.64;
-    double TmbrDoorAirSpeed = 1.5;
-    double TmbrDoorSpecResist = 0;
-    double TmbrPplus = 20;
-    double TmbrValveArea = 0.48;
-    double TmbrValveXi = 1.5;
-    double TmbrValveSpecResist = 30300;
-    double TmbrValve1H = 4.5;
-    double TmbrShaftDoorArea = 3;
-    double TmbrShaftDoorSpecResist = 0;
+    double TmbrDoorArea = 2;            // F_d, m2
+    double TmbrDoorHeight = 2.2;        // h_d, m
+    double TmbrDoorMu = 0.64;           // μ, no unit
+    double TmbrDoorAirSpeed = 1.5;      // v_d, m/s
+    double TmbrDoorSpecResist = 0;      // S_dsf, m3/kg; 0 until computed
+    double TmbrPplus = 20;              // P+, Pa
+    double TmbrValveArea = 0.48;        // F_кл, m2
+    double TmbrValveXi = 1.5;           // ξ_кл, no unit
+    double TmbrValveSpecResist = 30300; // S_кл, m3/kg
+    double TmbrValve1H = 4.5;           // h_кл(1), m
+    double TmbrShaftDoorArea = 3;       // m2
+    double TmbrShaftDoorSpecResist = 0; // S_dsl, m3/kg; 0 until computed
     bool VPipeIsRect = true;
-    double VPipeSizeA = 800;
-    double VPipeSizeB = 600;
-    double VPipeEpsilon = 4;
-    double VPipeProof = 0.097;
-    double VPipeHTop = 6;
-    double TmbrH0 = 3;
+    double VPipeSizeA = 800;   // mm (the diameter of a round channel)
+    double VPipeSizeB = 600;   // mm
+    double VPipeEpsilon = 4;   // ε, mm
+    double VPipeProof = 0.097; // channel wall leakage, m3/(h·m2·Pa^0.65)
+    double VPipeHTop = 6;      // H_top, m
+    double TmbrH0 = 3;         // h_0, m
 
     struct TTmbrPassArgs {
         int OGCount = 1; // NНЭ raised to at least 1

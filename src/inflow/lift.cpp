@@ -8,28 +8,12 @@
 #include "core/number_text.h"
 #include "core/physics.h"
 #include "inflow/inflow_calc.h"
+#include "inflow/inflow_report.h"
 #include "inflow/input_read.h"
 
 namespace orvane::inflow {
 
 namespace {
-
-std::string Int(int v) {
-    return std::to_string(v);
-}
-
-// One report line: text, value, unit, then the end of the bold value and the paragraph.
-void Put(InflowCalc &c, std::string_view text, const std::string &value,
-         std::string_view unit = {}) {
-    c.ValueLine(text, value, unit);
-}
-
-constexpr std::string_view kM = " м";
-constexpr std::string_view kM2 = " м\\super 2\\nosupersub ";
-constexpr std::string_view kM3PerKg = " м\\super 3\\nosupersub /кг";
-constexpr std::string_view kPa = " Па";
-constexpr std::string_view kKgPerS = " кг/с";
-constexpr std::string_view kKgPerM3 = " кг/м\\super 3\\nosupersub ";
 
 // Digits and a leading minus; beyond 32 bits the value is held at the limit of its sign, which
 // the exit-floor clamps then bring back into the building.
@@ -41,11 +25,6 @@ int SignedSaturated(const InflowInputs &in, ControlName control) {
     if (text.size() <= 1) // "" or a lone "-"
         return 0;
     return text.front() == '-' ? INT_MIN : INT_MAX;
-}
-
-// Rounds to 0.001 with halves to even and writes the shortest form (the table's flows).
-std::string Flow3(double x) {
-    return FormatGeneral(RoundHalfEven(x, 3));
 }
 
 } // namespace
@@ -126,8 +105,8 @@ bool InflowCalc::InputLiftTerms(InflowInputs &in) {
     Put(*this, "    Заветренная сторона:    \\b K\\sub W0\\nosupersub  = ", FormatFixed2(KoefW0));
 
     Line("\\par\\b Характеристики здания\\b0\\par ");
-    Put(*this, "    Число надземных этажей:    \\b N\\sub НЭ\\nosupersub  = ", Int(OGFloorQty));
-    Put(*this, "    Число подземных этажей:    \\b N\\sub ПЭ\\nosupersub  = ", Int(UGFloorQty));
+    Put(*this, "    Число надземных этажей:    \\b N\\sub НЭ\\nosupersub  = ", IntText(OGFloorQty));
+    Put(*this, "    Число подземных этажей:    \\b N\\sub ПЭ\\nosupersub  = ", IntText(UGFloorQty));
     if (LiftTerm1Shaft != 3) {
         SecondFloorLevel = ReadRealControl(in, ctl::EditLiftSecondFloorLevel);
         Put(*this,
@@ -172,10 +151,10 @@ bool InflowCalc::InputLiftShaft(InflowInputs &in) {
         if (LiftLevelStart == lowest && LiftLevelFinish == OGFloorQty)
             Line("    Выходы на \\b всех\\b0  этажах\\b0\\par ");
         else if (LiftLevelFinish == LiftLevelStart)
-            Put(*this, "    Выходы на этажах:    \\b ", Int(LiftLevelStart));
+            Put(*this, "    Выходы на этажах:    \\b ", IntText(LiftLevelStart));
         else
             Put(*this, "    Выходы на этажах:    \\b с ",
-                Int(LiftLevelStart) + " по " + Int(LiftLevelFinish));
+                IntText(LiftLevelStart) + " по " + IntText(LiftLevelFinish));
     }
 
     LiftShaftDoorArea = ReadRealControl(in, ctl::EditLiftShaftDoorArea);
@@ -188,9 +167,10 @@ bool InflowCalc::InputLiftShaft(InflowInputs &in) {
     Put(*this, "    Высота дверей лифтовой шахты:    \\b h\\sub dl\\nosupersub  = ",
         FormatFixed2(LiftShaftDoorHeight), kM);
     LiftCageQty = ReadIntInput(in, ctl::EditLiftCageQty);
-    Put(*this, "    Количество кабин лифтов в шахте:    \\b n = ", Int(LiftCageQty));
+    Put(*this, "    Количество кабин лифтов в шахте:    \\b n = ", IntText(LiftCageQty));
     LiftHallDoorQty = ReadIntInput(in, ctl::EditLiftHallDoorQty);
-    Put(*this, "    Количество дверей каждого лифтового холла:    \\b m = ", Int(LiftHallDoorQty));
+    Put(*this,
+        "    Количество дверей каждого лифтового холла:    \\b m = ", IntText(LiftHallDoorQty));
     LiftCageArea = ReadRealControl(in, ctl::EditLiftCageArea);
     Put(*this,
         "    Площадь поперечного сечения кабины лифта по внешнему контуру ограждений:    "
@@ -294,46 +274,23 @@ bool InflowCalc::InputLiftSupply(InflowInputs &in) {
 }
 
 void InflowCalc::RunCalcCommonLiftInit() {
-    if (IsZeroReal(LiftCageKoefXil)) {
+    const bool cageXiComputed = IsZeroReal(LiftCageKoefXil);
+    if (cageXiComputed)
         LiftCageKoefXil = LiftShaftArea == 0 ? 4.3 : 4.3 + LiftCageArea / LiftShaftArea;
-        if (LiftMethod == 1)
-            Put(*this,
-                "\\par КМС узла \"кабина-шахта\" при открытых дверях\\par\\b \\u0958?\\sub "
-                "l\\nosupersub\\b0  = 4,3 + F\\sub lc\\nosupersub  / F\\sub ls\\nosupersub  "
-                "= \\b ",
-                FormatFixed2(LiftCageKoefXil));
-    }
-    Line("\\par\\b T\\sub a\\nosupersub\\b0  = t\\sub a\\nosupersub  + 273,15 = \\b " +
-         FormatFixed2(OutsideAirTemp + kCelsiusZero) + " K\\b0 ");
-    Line("\\par\\b T\\sub r\\nosupersub\\b0  = t\\sub r\\nosupersub  + 273,15 = \\b " +
-         FormatFixed2(InsideAirTemp + kCelsiusZero) + " K\\b0 ");
-    Put(*this, "\\par\\b T\\sub l\\nosupersub\\b0  = t\\sub l\\nosupersub  + 273,15 = \\b ",
-        FormatFixed2(LiftShaftAirTemp + kCelsiusZero), " K");
+    WriteLiftAirTemps(*this, cageXiComputed);
 
     OutsideAirDensity = AirDensity(OutsideAirTemp);
     InsideAirDensity = AirDensity(InsideAirTemp);
     RhoL = AirDensity(LiftShaftAirTemp);
-    Put(*this,
-        "\\par Плотность наружного воздуха\\par\\b \\u0961?\\sub a\\nosupersub\\b0  = 353 / "
-        "T\\sub a\\nosupersub  = \\b ",
-        FormatFixed2(OutsideAirDensity), kKgPerM3);
-    Put(*this,
-        "\\par Плотность воздуха во внутренних помещениях\\par\\b \\u0961?\\sub "
-        "r\\nosupersub\\b0  = 353 / T\\sub r\\nosupersub  = \\b ",
-        FormatFixed2(InsideAirDensity), kKgPerM3);
-    Put(*this,
-        "\\par Плотность воздуха в лифтовой шахте\\par\\b \\u0961?\\sub l\\nosupersub\\b0  "
-        "= 353 / T\\sub l\\nosupersub  = \\b ",
-        FormatFixed2(RhoL), kKgPerM3);
+    WriteLiftDensities(*this);
 
     WindPress = WindPressure(KoefWW, KoefW0, OutsideAirDensity, WindSpeed);
-    Put(*this,
-        "\\par Ветровой напор\\par\\b P\\sub w\\nosupersub\\b0  = 0,25 \\u8729? (K\\sub "
-        "WW\\nosupersub  - K\\sub W0\\nosupersub ) \\u8729? \\u0961?\\sub a\\nosupersub  "
-        "\\u8729? v\\sub a\\nosupersub\\super 2\\nosupersub  = \\b ",
-        FormatFixed2(WindPress), kPa);
+    WriteLiftWind(*this);
 }
 
+// Each step computes, then its lines are written (lift_report.cpp), in the order the report
+// shows them: a run stopped by a value that cannot be written has computed and written exactly
+// what came before it.
 void InflowCalc::RunCalcLift() {
     LiftShaftResult.clear();
     RunCalcCommonLiftInit();
@@ -347,21 +304,16 @@ void InflowCalc::RunCalcLift() {
     const double Pplus = LiftPplus;
     const int shaft = LiftTerm1Shaft;
     const int method = LiftMethod;
+    TLiftValues v;
 
     // 1. Door resistances left empty follow from the shaft air density.
     if (IsZeroReal(LiftShaftDoorSpecResist)) {
         LiftShaftDoorSpecResist = rhoL == 0 ? 0 : 2600 / rhoL;
-        Put(*this,
-            "\\par Сопротивление воздухопроницанию дверей лифтовой шахты\\par\\b S\\sub "
-            "dl\\nosupersub\\b0  = 2600 / \\u0961?\\sub l\\nosupersub  = \\b ",
-            FormatFixed2(LiftShaftDoorSpecResist), kM3PerKg);
+        WriteLiftShaftDoorResist(*this);
     }
     if (IsZeroReal(LiftHallDoorSpecResist)) {
         LiftHallDoorSpecResist = rhoL == 0 ? 0 : 5300 / rhoL;
-        Put(*this,
-            "\\par Сопротивление воздухопроницанию дверей лифтового холла\\par\\b S\\sub "
-            "dr\\nosupersub\\b0  = 5300 / \\u0961?\\sub l\\nosupersub  = \\b ",
-            FormatFixed2(LiftHallDoorSpecResist), kM3PerKg);
+        WriteLiftHallDoorResist(*this);
     }
 
     // 2. Closed doors of the floors above and below ground.
@@ -369,25 +321,9 @@ void InflowCalc::RunCalcLift() {
     const double mFdr2 = std::pow(LiftHallDoorQty * LiftHallDoorArea, 2);
     const double a = IsZeroReal(nFdl2) ? 0 : LiftShaftDoorSpecResist / nFdl2;
     const double b = IsZeroReal(mFdr2) ? 0 : LiftHallDoorSpecResist / mFdr2;
-    const double slrAbove = LiftTerm4HallAbove ? a + b : a;
-    const double slrBelow = LiftTerm5HallBelow ? a + b : a;
-    const std::string_view slrFormula =
-        "\\par\\b S\\sub dlr\\nosupersub\\b0  = S\\sub dl\\nosupersub  / (n \\u8729? F\\sub "
-        "dl\\nosupersub )\\super 2\\nosupersub  + S\\sub dr\\nosupersub  / (m \\u8729? F\\sub "
-        "dr\\nosupersub )\\super 2\\nosupersub  = \\b ";
-    const std::string_view slrUnit = " \\super 1\\nosupersub /(кг\\u8729?м)";
-    if (shaft != 3)
-        Put(*this,
-            std::string("\\par Характеристика сопротивления закрытых дверей надземной части "
-                        "ЛШ") +
-                std::string(slrFormula),
-            FormatFixed2(slrAbove), slrUnit);
-    if (shaft != 1)
-        Put(*this,
-            std::string("\\par Характеристика сопротивления закрытых дверей подземной части "
-                        "ЛШ") +
-                std::string(slrFormula),
-            FormatFixed2(slrBelow), slrUnit);
+    v.slrAbove = LiftTerm4HallAbove ? a + b : a;
+    v.slrBelow = LiftTerm5HallBelow ? a + b : a;
+    WriteLiftClosedDoors(*this, v);
 
     // 3. Gap openings of the open doorway.
     double gapSum = 0;
@@ -401,81 +337,34 @@ void InflowCalc::RunCalcLift() {
     }
     if (method == 2 && LiftGapRows[0].F == 0)
         Warn("Не задана площадь щели в открытом проёме ЛШ.", ctl::EditLiftFmu1);
-    const double sigma = LiftCageQty * gapSum;
-    if (method == 2)
-        Put(*this,
-            "\\par Общий коэффициент расхода\\par\\b n\\u8729?\\u0931?(\\u0956?\\sub "
-            "i\\nosupersub \\u8729?F\\sub i\\nosupersub )\\b0  = \\b ",
-            FormatFixed2(sigma));
+    v.sigma = LiftCageQty * gapSum;
 
     // 4. Pressure on the 1st floor.
-    const double pl1 =
+    v.pl1 =
         Pplus - g * (0.5 * hdl + h2) * (rhoL - rhoR) + 0.5 * g * hdl * (rhoA - rhoL) + WindPress;
-    if (method != 3)
-        Put(*this,
-            "\\par Расчётное давление на уровне 1-го этажа\\par\\b P\\sub "
-            "l(1)\\nosupersub\\b0  = P\\super +\\nosupersub  - g \\u8729? (h\\sub "
-            "(2)\\nosupersub  + 0.5 \\u8729? h\\sub d\\nosupersub ) \\u8729? (\\u0961?\\sub "
-            "l\\nosupersub  - \\u0961?\\sub r\\nosupersub ) + 0.5 \\u8729? h\\sub "
-            "d\\nosupersub  \\u8729? (\\u0961?\\sub a\\nosupersub  - \\u0961?\\sub "
-            "r\\nosupersub ) + P\\sub w\\nosupersub  = \\b ",
-            FormatFixed2(pl1), kPa);
 
     // 5. Flow through the 1st floor limited by the gap between cage and shaft.
-    const double sign1 = pl1 < 0 ? -1 : 1;
-    const double gSlot = sigma * std::sqrt(std::fabs(2 * rhoL * pl1)) * sign1;
-    if (method == 2)
-        Put(*this,
-            "\\par Расчётный расход воздуха из ЛШ на 1-м этаже\\par\\b G\\sub "
-            "(1)\\nosupersub\\b0  = n \\u8729? \\u0931?(\\u0956?\\sub i\\nosupersub  "
-            "\\u8729? F\\sub i\\nosupersub ) \\u8729? (2 \\u8729? \\u0961?\\sub "
-            "l\\nosupersub  \\u8729? P\\sub l(1)\\nosupersub )\\super 1/2\\nosupersub  = \\b ",
-            FormatFixed2(gSlot), kKgPerS);
+    const double sign1 = v.pl1 < 0 ? -1 : 1;
+    v.gSlot = v.sigma * std::sqrt(std::fabs(2 * rhoL * v.pl1)) * sign1;
 
     // 6. Flow through the open doorway limited by the door openings.
     double D = IsZeroReal(nFdl2) ? 0 : LiftCageKoefXil / nFdl2;
     if (LiftTerm3Hall1 && mFdr2 != 0)
         D += (LiftHallDoorKoefXid + 1) / mFdr2;
     // guard: a negative coefficient sum is taken by its size, never as a root of a negative
-    const double gOpen = IsZeroReal(D) ? 0 : std::sqrt(std::fabs(2 * rhoL * pl1 / D)) * sign1;
-    if (method == 1)
-        Put(*this,
-            "\\par Расчётный расход воздуха из ЛШ на 1-м этаже\\par\\b G\\sub "
-            "(1)\\nosupersub\\b0  = \\{ 2 \\u8729? \\u0961?\\sub l\\nosupersub  \\u8729? "
-            "P\\sub l(1)\\nosupersub  / [\\u0958?\\sub l\\nosupersub  / (n\\sub "
-            "dl\\nosupersub  \\u8729? F\\sub dl\\nosupersub )\\super 2\\nosupersub  + "
-            "(\\u0958?\\sub d\\nosupersub  + 1) / (m\\sub dr\\nosupersub  \\u8729? F\\sub "
-            "dr\\nosupersub )\\super 2\\nosupersub] \\}\\super 1/2\\nosupersub  = \\b ",
-            FormatFixed2(gOpen), kKgPerS);
+    v.gOpen = IsZeroReal(D) ? 0 : std::sqrt(std::fabs(2 * rhoL * v.pl1 / D)) * sign1;
 
     // 7.
-    const double g1 = method == 1 ? gOpen : method == 2 ? gSlot : 0;
+    const double g1 = method == 1 ? v.gOpen : method == 2 ? v.gSlot : 0;
 
     // 8. Underground part (shafts 2 and 3).
     const double hMinusN = -UGFloorHeight * UGFloorQty;
     const double hMinus1 = -UGFloorHeight;
-    const double plM1 = Pplus + g * (hMinusN - (hMinus1 + 0.5 * hdl)) * (rhoL - rhoR);
-    if (shaft == 3 && method != 3)
-        Put(*this,
-            "\\par Расчётное давление в подземной части ЛШ\\par\\b P\\sub "
-            "l(-1)\\nosupersub\\b0  = P\\super +\\nosupersub  + g\\u8729?\\{h\\sub "
-            "(-n)\\nosupersub  - (h\\sub (-1)\\nosupersub  + 0.5\\u8729?h\\sub "
-            "d\\nosupersub )\\}\\u8729?(\\u0961?\\sub l\\nosupersub  - \\u0961?\\sub "
-            "r\\nosupersub ) = \\b ",
-            FormatFixed2(plM1), kPa);
+    v.plM1 = Pplus + g * (hMinusN - (hMinus1 + 0.5 * hdl)) * (rhoL - rhoR);
 
     // 9. Above-ground part (shaft 1).
-    const double pl2 = Pplus + WindPress - g * (hdl / 2 + h2) * (rhoL - rhoR);
-    if (shaft == 1 && method != 3) {
-        std::string text =
-            "\\par Расчётное давление в надземной части ЛШ\\par\\b P\\sub l(2)\\nosupersub\\b0  = "
-            "P\\super +\\nosupersub  - g\\u8729?(h\\sub (2)\\nosupersub  + 0,5\\u8729?h\\sub "
-            "d\\nosupersub )\\u8729?(\\u0961?\\sub l\\nosupersub  - \\u0961?\\sub r\\nosupersub )";
-        if (LiftTerm2Wind)
-            text += " + P\\sub w\\nosupersub ";
-        text += " = \\b ";
-        Put(*this, text, FormatFixed2(pl2), kPa);
-    }
+    v.pl2 = Pplus + WindPress - g * (hdl / 2 + h2) * (rhoL - rhoR);
+    WriteLiftFirstFloor(*this, v);
 
     // 10. Floor by floor.
     TLiftPassArgs pass;
@@ -491,66 +380,32 @@ void InflowCalc::RunCalcLift() {
     pass.dhNE = OGFloorHeight;
     pass.dhPE = UGFloorHeight;
     pass.hdl = hdl;
-    pass.SlrAbove = slrAbove;
-    pass.SlrBelow = slrBelow;
+    pass.SlrAbove = v.slrAbove;
+    pass.SlrBelow = v.slrBelow;
     pass.Pplus = Pplus;
     pass.MuGap = LiftMuGap;
     pass.Flc = LiftCageArea;
     pass.Fls = LiftShaftArea;
-    pass.Pl2 = pl2;
-    pass.PlM1 = plM1;
+    pass.Pl2 = v.pl2;
+    pass.PlM1 = v.plM1;
     pass.Pw = WindPress;
     LiftShaftResult = CalcLiftShaftFloors(pass);
     const TLiftShaftResult &floors = LiftShaftResult;
 
     // 11. Air passing the cage on its way up from the underground part.
-    double vcs = 0;
     if (shaft != 1) {
         const size_t k = static_cast<size_t>(std::max(OGFloorQty - 1, 0));
         const double gap = LiftShaftArea - LiftCageArea;
         if (k < floors.size() && rhoL != 0 && LiftMuGap != 0 && gap != 0)
-            vcs = floors[k].G / rhoL / LiftMuGap / gap;
+            v.vcs = floors[k].G / rhoL / LiftMuGap / gap;
     }
-    const double dPcs = 0.5 * rhoL * vcs * vcs;
-    if (shaft != 1) {
-        Put(*this,
-            "\\par Скорость воздуха в зазоре между шахтой и кабиной лифта\\par\\b v\\sub "
-            "cs\\nosupersub\\b0  = G\\sub l(1)\\nosupersub  / \\u0961?\\sub l\\nosupersub  "
-            "/ \\u0956?\\sub gap\\nosupersub  / (F\\sub ls\\nosupersub  - F\\sub "
-            "lc\\nosupersub ) = \\b ",
-            FormatFixed2(vcs), " м/с");
-        Put(*this,
-            "\\par Потери давления в зазоре между шахтой и кабиной лифта\\par\\b \\u0916?P\\sub "
-            "cs\\nosupersub\\b0  = 0,5 \\u8729? \\u0961?\\sub l\\nosupersub  \\u8729? v\\sub "
-            "cs\\nosupersub\\super 2\\nosupersub  = \\b ",
-            FormatFixed2(dPcs), kPa);
-    }
+    v.dPcs = 0.5 * rhoL * v.vcs * v.vcs;
 
     // 12. Pressure at the shaft head.
-    const double PL = shaft == 1 ? pl2 : plM1 + dPcs;
-    Put(*this,
-        "\\par Давление в оголовке лифтовой шахты\\par\\b P\\sub l(n)\\nosupersub\\b0  = "
-        "P\\sub l(2)\\nosupersub  + \\u0916?P\\sub cs\\nosupersub  = \\b ",
-        FormatFixed2(PL), kPa);
-
-    // 13. The relations the floor pass follows, as the method states them.
-    Line("\\par\\b Расчётные зависимости давления и расхода воздуха на этажах\\b0\\par ");
-    Line("\\par Утечки через неплотности (48), кг/с\\par\\b \\u0916?G\\sub l(i)\\nosupersub\\b0  = "
-         "\\{ [P\\sub l(i)\\nosupersub  + g\\u8729?(h\\sub (i)\\nosupersub  + 0,5\\u8729?h\\sub "
-         "dl\\nosupersub )\\u8729?(\\u0961?\\sub l\\nosupersub  - \\u0961?\\sub r\\nosupersub )] / "
-         "S\\sub lr(i)\\nosupersub  \\}\\super 1/2\\nosupersub \\par ");
-    Line("\\par Утечки через неплотности (53), кг/с\\par\\b \\u0916?G\\sub l(i)\\nosupersub\\b0  = "
-         "\\{ [P\\sub l(i)\\nosupersub  + g\\u8729?(h\\sub (i)\\nosupersub  + 0,5\\u8729?h\\sub "
-         "dl\\nosupersub )\\u8729?(\\u0961?\\sub l\\nosupersub  - \\u0961?\\sub r\\nosupersub ) - "
-         "P\\sub w\\nosupersub ] / S\\sub lr(-i)\\nosupersub  \\}\\super 1/2\\nosupersub \\par ");
-    Line("\\par Утечки через неплотности (58), кг/с\\par\\b G\\sub l\\nosupersub\\b0  = G\\sub "
-         "l(1)\\nosupersub  + \\u0931?\\{ [P\\sub l(-i)\\nosupersub  + g\\u8729?(h\\sub "
-         "(-n)\\nosupersub  - (h\\sub (-i)\\nosupersub  + 0,5\\u8729?h\\sub dl\\nosupersub "
-         "))\\u8729?(\\u0961?\\sub l\\nosupersub  - \\u0961?\\sub r\\nosupersub )] / S\\sub "
-         "lr(-i)\\nosupersub  \\}\\super 1/2\\nosupersub \\par ");
+    v.PL = shaft == 1 ? v.pl2 : v.plM1 + v.dPcs;
+    WriteLiftShaftHead(*this, v);
 
     // 14. Supply system.
-    Line("\\par\\b Система приточной противодымной вентиляции\\b0\\par ");
     double hlN = 0;
     if (shaft == 1)
         hlN = (OGFloorQty - 1) * OGFloorHeight + h2;
@@ -562,87 +417,24 @@ void InflowCalc::RunCalcLift() {
     const DuctSectionResult section = DuctSection(APipeIsRect, APipeSizeA, APipeSizeB);
     APipeArea = section.F;
     APipeDiamEq = section.De;
-    Put(*this, "\\par Площадь сечения воздуховодов\\par\\b F\\sub ВВ\\nosupersub\\b0  = \\b ",
-        FormatFixed2(APipeArea), kM2);
-    Put(*this, "\\par Эквивалентный диаметр воздуховодов\\par\\b D\\sub Э\\nosupersub\\b0  = \\b ",
-        FormatRoundedInt(APipeDiamEq), " мм");
+    v.Gs = floors.empty() ? 0 : floors.front().G;
+    WriteLiftDuctSection(*this, v);
 
-    const double Gs = floors.empty() ? 0 : floors.front().G;
-    Put(*this, "\\par Массовый расход воздуха\\par\\b G\\sub s\\nosupersub\\b0  = \\b ",
-        FormatFixed2(Gs), kKgPerS);
     const DuctLossResult loss =
-        DuctNetworkLoss(Gs, rhoA, APipeArea, APipeDiamEq, APipeEpsilon, APipeLen, APipeXi);
+        DuctNetworkLoss(v.Gs, rhoA, APipeArea, APipeDiamEq, APipeEpsilon, APipeLen, APipeXi);
     APipeSpeed = loss.v;
     APipeDynPress = loss.Pd;
     APipeRe = loss.Re;
     APipeLambda = loss.f;
     APipeSpecFriction = loss.dPf;
     APipeLoss = loss.P;
-    Put(*this,
-        "\\par Скорость воздуха\\par\\b v\\sub вв\\nosupersub\\b0  = G\\sub s\\nosupersub  / "
-        "\\u0961?\\sub a\\nosupersub  / F\\sub вв\\nosupersub  = \\b ",
-        FormatFixed2(loss.v), " м/с");
-    Put(*this, "\\par Динамическое давление\\par\\b P\\sub d\\nosupersub\\b0  = \\b ",
-        FormatFixed2(loss.Pd), kPa);
-    Put(*this,
-        "\\par Коэффициент сопротивления трению    1/\\u8730?f = -2\\u8729?log[\\u0949?/"
-        "(3.7\\u8729?D\\sub э\\nosupersub ) + 2.51/(Re\\u8729?\\u8730?f)]\\par\\b f\\b0  = "
-        "\\b ",
-        FormatFixed4(loss.f));
-    Put(*this,
-        "\\par Удельное сопротивление трению\\par\\b \\u0916?P\\sub f\\nosupersub\\b0  = "
-        "P\\sub d\\nosupersub \\u8729?f / D\\sub Э\\nosupersub  = \\b ",
-        FormatFixed2(loss.dPf), " Па/м");
-    Put(*this,
-        "\\par Потери давления в сети от ВПУ до лифтовой шахты\\par\\b P\\sub "
-        "вв\\nosupersub\\b0  = \\u0916?P\\sub f\\nosupersub \\u8729?I\\sub вв\\nosupersub  + "
-        "\\u0958?\\sub вв\\nosupersub \\u8729?P\\sub d\\nosupersub  = \\b ",
-        FormatFixed2(loss.P), kPa);
-
-    VolumeAirExps = rhoA == 0 ? 0 : 3600 * Gs / rhoA;
-    Put(*this,
-        "\\par\\b\\ul Объёмный расход вентилятора\\ul0\\par L\\sub V\\nosupersub\\b0  = G\\sub "
-        "L\\nosupersub  / \\u0961?\\sub a\\nosupersub  = \\b ",
-        FormatRoundedInt(VolumeAirExps), " м\\super 3\\nosupersub /ч");
+    VolumeAirExps = rhoA == 0 ? 0 : 3600 * v.Gs / rhoA;
     FanPress = rhoA == 0
                    ? 0
                    : kNormalAirDensity *
-                         (g * hlN * (rhoA - rhoL) + PL + g * LiftH0s * (rhoA - rhoR) + loss.P) /
+                         (g * hlN * (rhoA - rhoL) + v.PL + g * LiftH0s * (rhoA - rhoR) + loss.P) /
                          rhoA;
-    Put(*this,
-        "\\par\\b\\ul Статическое давление вентилятора, приведённое к нормальным "
-        "условиям\\ul0\\par P\\sub sv\\nosupersub\\b0  = 1,2\\u8729?\\{P\\sub L\\nosupersub  "
-        "+ g\\u8729?h\\sub lN\\nosupersub \\u8729?(\\u0961?\\sub a\\nosupersub  - "
-        "\\u0961?\\sub l\\nosupersub ) + g\\u8729?h\\sub 0s\\nosupersub \\u8729?(\\u0961?\\sub "
-        "a\\nosupersub  - \\u0961?\\sub r\\nosupersub ) + P\\sub вв\\nosupersub \\} / "
-        "\\u0961?\\sub a\\nosupersub  = \\b ",
-        FormatRoundedInt(FanPress), kPa);
-
-    // 15. Table of the floors, top floor first.
-    Line("\\par\\b Таблица 1. Давление и расходы воздуха на этажах\\b0\\par\\par ");
-    TRTFTable table;
-    table.reserve(floors.size() + 1);
-    auto cell = [](std::string text, bool bold) {
-        TRTFTableCell c;
-        c.Width = 1200;
-        c.Text = std::move(text);
-        c.HJfy = TRTFHorJustify::horjCenter;
-        c.Bold = bold;
-        return c;
-    };
-    table.push_back({cell("Этаж", true), cell("h\\sub э\\nosupersub , м", true),
-                     cell("P\\sub ш\\nosupersub , Па", true),
-                     cell("\\u0916?P\\sub d\\nosupersub , Па", true), cell("\\u0916?G, кг/с", true),
-                     cell("G, кг/с", true)});
-    for (const TLiftShaftFloor &f : floors) {
-        table.push_back({cell(Int(f.FloorNum), false), cell(FormatFixed2(f.h), false),
-                         cell(FormatFixed2(f.Pg), false),
-                         cell(f.PL == 0 ? std::string() : FormatFixed2(f.PL), false),
-                         cell(f.DG == 0 ? std::string() : Flow3(f.DG), false),
-                         cell(Flow3(f.G), false)});
-    }
-    RtfTable(Report.RTBody, table);
-    RtfRaw(Report.RTBody, "\\par ");
+    WriteLiftDuctAndFan(*this);
 }
 
 TLiftShaftResult InflowCalc::CalcLiftShaftFloors(const TLiftPassArgs &a) {

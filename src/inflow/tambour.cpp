@@ -9,30 +9,13 @@
 #include "core/number_text.h"
 #include "core/physics.h"
 #include "inflow/inflow_calc.h"
+#include "inflow/inflow_report.h"
 #include "inflow/input_read.h"
 #include "inflow/tambour_air.h"
 
 namespace orvane::inflow {
 
 namespace {
-
-std::string Int(int v) {
-    return std::to_string(v);
-}
-
-// One report line: text, value, unit, then the end of the bold value and the paragraph.
-void Put(InflowCalc &c, std::string_view text, const std::string &value,
-         std::string_view unit = {}) {
-    c.ValueLine(text, value, unit);
-}
-
-constexpr std::string_view kM = " м";
-constexpr std::string_view kM2 = " м\\super 2\\nosupersub ";
-constexpr std::string_view kM3PerKg = " м\\super 3\\nosupersub /кг";
-constexpr std::string_view kPa = " Па";
-constexpr std::string_view kKgPerS = " кг/с";
-constexpr std::string_view kMPerS = " м/с";
-constexpr std::string_view kKgPerM3 = " кг/м\\super 3\\nosupersub ";
 
 // Leakage through walls grows with the pressure difference to the power 0.65, in either
 // direction.
@@ -110,12 +93,12 @@ bool InflowCalc::InputTmbrAir(InflowInputs &in) {
     if (!ReadCountInput(*this, in, ctl::EditTmbrOGFloorQty, kMaxFloorQty, kFloorQtyLimitMessage, og))
         return false;
     OGFloorQty = og;
-    Put(*this, "    Число надземных этажей:    \\b N\\sub НЭ\\nosupersub  = ", Int(OGFloorQty));
+    Put(*this, "    Число надземных этажей:    \\b N\\sub НЭ\\nosupersub  = ", IntText(OGFloorQty));
     int ug = 0;
     if (!ReadCountInput(*this, in, ctl::EditTmbrUGFloorQty, kMaxFloorQty, kFloorQtyLimitMessage, ug))
         return false;
     UGFloorQty = ug;
-    Put(*this, "    Число подземных этажей:    \\b N\\sub ПЭ\\nosupersub  = ", Int(UGFloorQty));
+    Put(*this, "    Число подземных этажей:    \\b N\\sub ПЭ\\nosupersub  = ", IntText(UGFloorQty));
     SecondFloorLevel = ReadRealControl(in, ctl::EditTmbrSecondFloorLevel);
     Put(*this,
         "    Отметка уровня второго этажа (от пола 1-го до пола 2-го):    \\b h\\sub "
@@ -138,7 +121,7 @@ bool InflowCalc::InputTmbrRoomSupply(InflowInputs &in) {
     Line("\\par\\b Защищаемое помещение\\b0\\par ");
     TmbrDoorQty = ReadIntInput(in, ctl::EditTmbrDoorQty);
     Put(*this, "    Количество дверей (без дверей смежных ЛШ):    \\b n\\sub d\\nosupersub  = ",
-        Int(TmbrDoorQty));
+        IntText(TmbrDoorQty));
     TmbrDoorArea = ReadRealControl(in, ctl::EditTmbrDoorArea);
     Put(*this,
         "    Площадь каждой двери:    \\b F\\sub d\\nosupersub  = ", FormatFixed2(TmbrDoorArea),
@@ -242,52 +225,54 @@ bool InflowCalc::InputTmbrRoomSupply(InflowInputs &in) {
 
 void InflowCalc::RunCalcTambour() {
     TmbrFloors.clear();
-    const int variant = (TmbrTerms == 2 || TmbrTerms == 3) ? TmbrTerms : 1;
+    TTambourValues v;
+    v.variant = (TmbrTerms == 2 || TmbrTerms == 3) ? TmbrTerms : 1;
+    const int variant = v.variant;
     const double g = kG;
-    const double ta = OutsideAirTemp;
+    v.ta = OutsideAirTemp;
     const double tsf = TmbrHeatAirTemp;
 
     // 1.-2. Densities and wind.
-    const double rhoA = AirDensity(ta);
-    const double rhoR = AirDensity(InsideAirTemp);
-    const double rhoAh = AirDensity(tsf);
-    const double rhoSl = AirDensity(LiftShaftAirTemp);
-    const double rhoSf = variant == 3 ? rhoAh : rhoA;
-    OutsideAirDensity = rhoA;
-    InsideAirDensity = rhoR;
+    v.rhoA = AirDensity(v.ta);
+    v.rhoR = AirDensity(InsideAirTemp);
+    v.rhoAh = AirDensity(tsf);
+    v.rhoSl = AirDensity(LiftShaftAirTemp);
+    const double rhoSf = variant == 3 ? v.rhoAh : v.rhoA;
+    OutsideAirDensity = v.rhoA;
+    InsideAirDensity = v.rhoR;
     const double va2 = WindSpeed * WindSpeed;
-    const double Pw = 0.5 * (KoefWW + KoefW0) * rhoA * va2;
-    const double Pw0 = 0.5 * KoefW0 * rhoA * va2;
+    v.Pw = 0.5 * (KoefWW + KoefW0) * v.rhoA * va2;
+    v.Pw0 = 0.5 * KoefW0 * v.rhoA * va2;
 
     // 3. Door resistances left empty.
-    const bool sdrComputed = IsZeroReal(TmbrDoorSpecResist);
-    if (sdrComputed)
+    v.sdrComputed = IsZeroReal(TmbrDoorSpecResist);
+    if (v.sdrComputed)
         TmbrDoorSpecResist = rhoSf == 0 ? 0 : 5300 / rhoSf;
-    const bool sdslComputed = TmbrShaftDoorSpecResist == 0;
-    if (sdslComputed)
+    v.sdslComputed = TmbrShaftDoorSpecResist == 0;
+    if (v.sdslComputed)
         TmbrShaftDoorSpecResist = rhoSf == 0 ? 0 : 2600 / rhoSf;
 
     // 4. Channel section.
     const DuctSectionResult channel = DuctSection(VPipeIsRect, VPipeSizeA, VPipeSizeB);
 
     // 5.-8. The protected room and its open valve.
-    const double mFdsl = TmbrShaftDoorArea;
+    v.mFdsl = TmbrShaftDoorArea;
     const double Pplus = TmbrPplus;
-    const double dRho = mFdsl > 0 ? rhoA - rhoR : rhoSl - rhoSf;
-    const double Psf = Pplus - 0.5 * TmbrDoorHeight * g * dRho;
-    double Gsf = 0;
+    const double dRho = v.mFdsl > 0 ? v.rhoA - v.rhoR : v.rhoSl - rhoSf;
+    v.Psf = Pplus - 0.5 * TmbrDoorHeight * g * dRho;
+    v.Gsf = 0;
     if (variant == 1)
-        Gsf = TmbrDoorAirSpeed * rhoA * TmbrDoorArea;
+        v.Gsf = TmbrDoorAirSpeed * v.rhoA * TmbrDoorArea;
     else
-        Gsf = TmbrDoorQty * TmbrDoorArea * DoorRoot(Pplus, TmbrDoorSpecResist) +
-              mFdsl * DoorRoot(Pplus, TmbrShaftDoorSpecResist);
-    MassAirExps = Gsf;
-    const double Lsf = rhoA == 0 ? 0 : 3600 * Gsf / rhoA;
-    const double vValve = (rhoSf == 0 || TmbrValveArea == 0) ? 0 : Gsf / rhoSf / TmbrValveArea;
-    const double dPValve = 0.5 * TmbrValveXi * rhoSf * vValve * vValve;
+        v.Gsf = TmbrDoorQty * TmbrDoorArea * DoorRoot(Pplus, TmbrDoorSpecResist) +
+                v.mFdsl * DoorRoot(Pplus, TmbrShaftDoorSpecResist);
+    MassAirExps = v.Gsf;
+    v.Lsf = v.rhoA == 0 ? 0 : 3600 * v.Gsf / v.rhoA;
+    v.vValve = (rhoSf == 0 || TmbrValveArea == 0) ? 0 : v.Gsf / rhoSf / TmbrValveArea;
+    v.dPValve = 0.5 * TmbrValveXi * rhoSf * v.vValve * v.vValve;
 
     // 9. Kinematic viscosity, mm2/s.
-    const double tNu = variant == 3 ? std::max(tsf, ta) : ta;
+    const double tNu = variant == 3 ? std::max(tsf, v.ta) : v.ta;
     const double nu = TmbrAirViscosity(tNu);
 
     // 10.-11. Wall leakage and the floor pass.
@@ -302,7 +287,7 @@ void InflowCalc::RunCalcTambour() {
     pass.dhNE = OGFloorHeight;
     pass.dhPE = UGFloorHeight;
     pass.hd = TmbrDoorHeight;
-    pass.RhoR = rhoR;
+    pass.RhoR = v.rhoR;
     pass.RhoSF = rhoSf;
     pass.Pplus = Pplus;
     pass.Eps = VPipeEpsilon;
@@ -314,226 +299,52 @@ void InflowCalc::RunCalcTambour() {
     pass.Fvlv = TmbrValveArea;
     pass.Svlv = TmbrValveSpecResist;
     pass.hvlv1 = TmbrValve1H;
-    pass.dPvlv = dPValve;
-    pass.Gsf = Gsf;
-    pass.Psf = Psf;
+    pass.dPvlv = v.dPValve;
+    pass.Gsf = v.Gsf;
+    pass.Psf = v.Psf;
     TmbrFloors = CalcTmbrFloors(pass);
     const TTmbrPressForFloors &floors = TmbrFloors;
 
     // 12. Head of the channel above the top valve.
-    const double Gs = floors.empty() ? 0 : floors.front().Gsh;
-    const double vTop = floors.empty() ? 0 : floors.front().vsh;
+    v.Gs = floors.empty() ? 0 : floors.front().Gsh;
+    v.vTop = floors.empty() ? 0 : floors.front().vsh;
     const double DeM = channel.De / 1000;
-    const double fTop = ColebrookLambda(0.1, channel.De, Reynolds(vTop, DeM, nu), 0, 0);
+    const double fTop = ColebrookLambda(0.1, channel.De, Reynolds(v.vTop, DeM, nu), 0, 0);
     const double lambdaTop = IsZeroReal(DeM) ? 0 : fTop * VPipeHTop / DeM;
-    const double dPTop = 0.5 * lambdaTop * rhoA * vTop * vTop;
+    v.dPTop = 0.5 * lambdaTop * v.rhoA * v.vTop * v.vTop;
 
     // 13.-14. Channel height and the intake duct.
-    double hN = 0;
+    v.hN = 0;
     for (const TTmbrPressForFloor &f : floors)
-        hN += f.dhvlv;
+        v.hN += f.dhvlv;
     const double Dvv = APipeSizeA;
     const double Fvv = std::numbers::pi * std::pow(Dvv / 2000, 2);
-    const double vvv = (rhoA == 0 || Fvv == 0) ? 0 : Gs / rhoA / Fvv;
+    v.vvv = (v.rhoA == 0 || Fvv == 0) ? 0 : v.Gs / v.rhoA / Fvv;
     const double Dm = Dvv / 1000;
     double zeta = 0;
     if (Dm != 0) {
-        const double f = ColebrookLambda(0.1, Dvv, Reynolds(vvv, Dm, nu), 0.1, 100);
+        const double f = ColebrookLambda(0.1, Dvv, Reynolds(v.vvv, Dm, nu), 0.1, 100);
         zeta = f * APipeLen / Dm + APipeXi;
     }
-    const double dPvv = 0.5 * zeta * rhoA * vvv * vvv;
+    v.dPvv = 0.5 * zeta * v.rhoA * v.vvv * v.vvv;
     APipeArea = Fvv;
-    APipeSpeed = vvv;
-    APipeLoss = dPvv;
+    APipeSpeed = v.vvv;
+    APipeLoss = v.dPvv;
 
     // 15.-18. Head pressure, fan, heater.
-    const double PN = hN * g * (rhoA - rhoSf) - Pw0;
-    VolumeAirExps = rhoA == 0 ? 0 : 3600 * Gs / rhoA;
-    FanPress =
-        (IsZeroReal(rhoA) || floors.empty())
-            ? 0
-            : kNormalAirDensity *
-                  (floors.front().Psh + dPvv + (hN + TmbrH0) * g * (rhoA - rhoSf) + PN + dPTop) /
-                  rhoA;
-    const double dt = std::max(tsf - ta, 0.0);
-    const double Q = rhoA * VolumeAirExps / 3600 * dt;
-
-    // Report.
-    Line("\\par\\b T\\sub a\\nosupersub\\b0  = t\\sub a\\nosupersub  + 273,15 = \\b " +
-         FormatFixed2(ta + kCelsiusZero) + " K\\b0 ");
-    Line("\\par\\b T\\sub r\\nosupersub\\b0  = t\\sub r\\nosupersub  + 273,15 = \\b " +
-         FormatFixed2(InsideAirTemp + kCelsiusZero) + " K\\b0 \\par ");
-    Put(*this,
-        "\\par Плотность наружного воздуха\\par\\b \\u0961?\\sub a\\nosupersub\\b0  = 353 / "
-        "T\\sub a\\nosupersub  = \\b ",
-        FormatFixed2(rhoA), kKgPerM3);
-    if (variant != 3)
-        Put(*this,
-            "\\par Плотность воздуха во внутренних помещениях\\par\\b \\u0961?\\sub "
-            "r\\nosupersub\\b0  = 353 / T\\sub r\\nosupersub  = \\b ",
-            FormatFixed2(rhoR), kKgPerM3);
-    Put(*this,
-        "\\par Плотность тёплого притока\\par\\b \\u0961?\\sub ah\\nosupersub\\b0  = 353 / "
-        "T\\sub sf\\nosupersub  = \\b ",
-        FormatFixed2(rhoAh), kKgPerM3);
-    if (mFdsl > 0)
-        Put(*this,
-            "\\par Плотность воздуха в лифтовой шахте\\par\\b \\u0961?\\sub "
-            "sl\\nosupersub\\b0  = 353 / T\\sub sl\\nosupersub  = \\b ",
-            FormatFixed2(rhoSl), kKgPerM3);
-    Put(*this,
-        "\\par Ветровое давление внутри здания\\par\\b P\\sub w\\nosupersub\\b0  = "
-        "0,5\\u8729?(K\\sub WW\\nosupersub  + K\\sub W0\\nosupersub )\\u8729?\\u0961?\\sub "
-        "a\\nosupersub \\u8729?v\\sub a\\nosupersub\\super 2\\nosupersub  = \\b ",
-        FormatFixed2(Pw), kPa);
-    Put(*this,
-        "\\par Давление на заветренном фасаде\\par\\b P\\sub w0\\nosupersub\\b0  = "
-        "0,5\\u8729?K\\sub W0\\nosupersub \\u8729?\\u0961?\\sub a\\nosupersub \\u8729?v\\sub "
-        "a\\nosupersub\\super 2\\nosupersub  = \\b ",
-        FormatFixed2(Pw0), kPa);
-    if (sdrComputed)
-        Put(*this,
-            "\\par Характеристика удельного сопротивления воздухопроницанию дверей\\par\\b "
-            "S\\sub dsf\\nosupersub\\b0  = 5300 / \\u0961? = \\b ",
-            FormatFixed2(TmbrDoorSpecResist), kM3PerKg);
-    if (sdslComputed)
-        Put(*this,
-            "\\par Характеристика удельного сопротивления воздухопроницанию дверей "
-            "ЛШ\\par\\b S\\sub dsl\\nosupersub\\b0  = 2600 / \\u0961? = \\b ",
-            FormatFixed2(TmbrShaftDoorSpecResist), kM3PerKg);
-    Put(*this,
-        "\\par Площадь сечения вертикального приточного канала\\par\\b F\\sub "
-        "ш\\nosupersub\\b0  = \\b ",
-        FormatFixed2(channel.F), kM2);
-    Put(*this,
-        "\\par Эквивалентный диаметр вертикального приточного канала\\par\\b D\\sub "
-        "Э\\nosupersub\\b0  = \\b ",
-        FormatRoundedInt(channel.De), " мм");
-    Put(*this,
-        "\\par Необходимое давление в защищаемом помещении\\par\\b P\\sub "
-        "sf\\nosupersub\\b0  = \\b ",
-        FormatFixed2(Psf), kPa);
-    if (variant == 1)
-        Put(*this,
-            "\\par Массовый расход воздуха\\par\\b G\\sub sf\\nosupersub\\b0  = v\\sub "
-            "d\\nosupersub \\u8729?\\u0961?\\sub sf\\nosupersub \\u8729?F\\sub d\\nosupersub  "
-            "= \\b ",
-            FormatFixed2(Gsf), kKgPerS);
-    else if (mFdsl > 0)
-        Put(*this,
-            "\\par Массовый расход воздуха\\par\\b G\\sub sf\\nosupersub\\b0  = "
-            "n\\u8729?F\\sub dsf\\nosupersub \\u8729?(P\\super +\\nosupersub /S\\sub "
-            "dsf\\nosupersub )\\super 1/2\\nosupersub + m\\u8729?F\\sub dsl\\nosupersub "
-            "\\u8729?(P\\super +\\nosupersub /S\\sub dsl\\nosupersub )\\super "
-            "1/2\\nosupersub = \\b ",
-            FormatFixed2(Gsf), kKgPerS);
-    else
-        Put(*this,
-            "\\par Массовый расход воздуха\\par\\b G\\sub sf\\nosupersub\\b0  = "
-            "n\\u8729?F\\sub dsf\\nosupersub \\u8729?(P\\super +\\nosupersub /S\\sub "
-            "dsf\\nosupersub )\\super 1/2\\nosupersub  = \\b ",
-            FormatFixed2(Gsf), kKgPerS);
-    Put(*this,
-        "\\par Объёмный расход воздуха\\par\\b L\\sub sf\\nosupersub\\b0  = 3600\\u8729?G\\sub "
-        "sf\\nosupersub /\\u0961?\\sub sf\\nosupersub  = 3600 \\u8729? " +
-            FormatFixed2(Gsf) + " / " + FormatFixed2(rhoA) + " = \\b ",
-        FormatRoundedInt(Lsf), " м\\super 3\\nosupersub /ч");
-    Put(*this,
-        "\\par Скорость в открытом клапане\\par\\b v\\sub кл\\nosupersub\\b0  = G\\sub "
-        "sf\\nosupersub /\\u0961?\\sub sf\\nosupersub /F\\sub кл\\nosupersub  = \\b ",
-        FormatFixed2(vValve), kMPerS);
-    Put(*this,
-        "\\par Потери давления в открытом клапане с приточным устройством\\par\\b "
-        "\\u0916?P\\sub кл\\nosupersub\\b0  = \\u0958?\\sub кл\\nosupersub "
-        "\\u8729?\\u0961?\\sub sf\\nosupersub \\u8729?v\\sub кл\\nosupersub\\super "
-        "2\\nosupersub  / 2 = \\b ",
-        FormatFixed2(dPValve), kPa);
-    Put(*this,
-        "\\par Массовый расход в верхнем участке вертикального приточного канала\\par\\b "
-        "G\\sub s\\nosupersub\\b0  = \\b ",
-        FormatFixed2(Gs), kKgPerS);
-    Put(*this,
-        "\\par Скорость в верхнем участке вертикального приточного канала\\par\\b v\\sub "
-        "ш\\nosupersub\\b0  = \\b ",
-        FormatFixed2(vTop), kMPerS);
-    Put(*this,
-        "\\par Потери давления в верхнем участке приточного канала\\par\\b \\u0916?P\\sub "
-        "top\\nosupersub\\b0  = (H\\sub top\\nosupersub  / D\\sub eHtop\\nosupersub "
-        ")\\u8729?\\u0961?\\sub a\\nosupersub \\u8729?v\\sub ш\\nosupersub\\super "
-        "2\\nosupersub  / 2 = \\b ",
-        FormatFixed2(dPTop), kPa);
-    Line("\\par\\b Участок приточной сети от воздухозаборного устройства до оголовка "
-         "вертикального канала\\b0\\par ");
-    Put(*this,
-        "\\par Высота от нижнего клапана до оголовка вертикального канала\\par\\b h\\sub "
-        "N\\nosupersub\\b0  = \\u0931?(\\u0916?h\\sub кл\\nosupersub ) = \\b ",
-        FormatFixed2(hN), kM);
-    Put(*this,
-        "\\par Скорость воздуха\\par\\b v\\sub вв\\nosupersub\\b0  = G\\sub s\\nosupersub  / "
-        "(\\u0961?\\sub a\\nosupersub \\u8729?\\u0960?\\u8729?(D\\sub вв\\nosupersub "
-        "/2)\\super 2\\nosupersub ) = \\b ",
-        FormatFixed2(vvv), kMPerS);
-    Put(*this,
-        "\\par Потери давления участка сети\\par\\b \\u0916?P\\sub вв\\nosupersub\\b0  = "
-        "(\\u0955?\\u8729?l\\sub вв\\nosupersub /D\\sub Э\\nosupersub  + \\u0958?\\sub "
-        "вв\\nosupersub )\\u8729?\\u0961?\\sub a\\nosupersub \\u8729?v\\sub "
-        "вв\\nosupersub\\super 2\\nosupersub /2 = \\b ",
-        FormatFixed2(dPvv), kPa);
-    Put(*this,
-        "\\par Давление на уровне оголовка вертикального канала\\par\\b P\\sub "
-        "N\\nosupersub\\b0  = g\\u8729?h\\sub N\\nosupersub \\u8729?(\\u0961?\\sub "
-        "a\\nosupersub  - \\u0961?\\sub sf\\nosupersub ) - P\\sub w0\\nosupersub  = \\b ",
-        FormatFixed2(PN), kPa);
-    Put(*this,
-        "\\par\\b\\ul Объёмный расход вентилятора\\ul0\\par L\\sub V\\nosupersub\\b0  = "
-        "3600\\u8729?G\\sub L\\nosupersub /\\u0961?\\sub a\\nosupersub  = \\b ",
-        FormatRoundedInt(VolumeAirExps), " м\\super 3\\nosupersub /ч");
-    Put(*this,
-        "\\par\\b\\ul Статическое давление вентилятора, приведённое к нормальным "
-        "условиям\\ul0\\par P\\sub sv\\nosupersub\\b0  = 1,2\\u8729?[P\\sub ШN\\nosupersub  + "
-        "g\\u8729?h\\sub 0s\\nosupersub \\u8729?(\\u0961?\\sub a\\nosupersub  - \\u0961?\\sub "
-        "sf\\nosupersub ) + g\\u8729?h\\sub N\\nosupersub \\u8729?(\\u0961?\\sub "
-        "a\\nosupersub  - \\u0961?\\sub sf\\nosupersub ) + \\u0916?P\\sub вв\\nosupersub  + "
-        "\\u0916?P\\sub top\\nosupersub ] / \\u0961?\\sub a\\nosupersub  = \\b ",
-        FormatFixed2(FanPress), kPa);
-    if (variant == 3)
-        Put(*this,
-            "\\par Мощность электронагревателя\\par\\b Q\\b0  = \\b \\u0961?\\sub "
-            "sf\\nosupersub \\u8729?L\\sub v\\nosupersub \\u8729?c\\u8729?(t\\sub "
-            "a\\nosupersub  - t\\sub sf\\nosupersub ) = \\b ",
-            FormatFixed2(Q), " кВт");
-    Line("\\par\\b Таблица 1. Давление и расходы воздуха по этажам\\b0\\par\\par ");
-
-    TRTFTable table;
-    table.reserve(floors.size() + 1);
-    auto row = [](std::initializer_list<std::string> texts, bool bold) {
-        TRTFTableRow r;
-        r.reserve(texts.size());
-        for (const std::string &t : texts) {
-            TRTFTableCell c;
-            c.Width = r.empty() ? 800 : 1100;
-            c.Text = t;
-            c.HJfy = TRTFHorJustify::horjCenter;
-            c.Bold = bold;
-            r.push_back(std::move(c));
-        }
-        return r;
-    };
-    table.push_back(
-        row({"Этаж", "\\u0916?h\\sub э\\nosupersub , м", "\\u0916?h\\sub кл\\nosupersub , м",
-             "h\\sub э\\nosupersub , м", "h\\sub кл\\nosupersub , м", "P\\sub ш\\nosupersub , Па",
-             "G\\sub ш\\nosupersub , кг/с", "v\\sub ш\\nosupersub , м/с",
-             "\\u0916?P\\sub кл\\nosupersub , Па", "\\u0916?G\\sub ш\\nosupersub , кг/с",
-             "\\u0916?G\\sub кл\\nosupersub , кг/с"},
-            true));
-    for (const TTmbrPressForFloor &f : floors)
-        table.push_back(row({Int(f.FloorNum), FormatFixed2(f.dhfloor), FormatFixed2(f.dhvlv),
-                             FormatFixed2(f.hfloor), FormatFixed2(f.hvlv), FormatFixed2(f.Psh),
-                             FormatFixed4(f.Gsh), FormatFixed2(f.vsh), FormatFixed2(f.dPvlv),
-                             FormatFixed4(f.dGsh), FormatFixed4(f.dGvlv)},
-                            false));
-    RtfTable(Report.RTBody, table);
-    RtfRaw(Report.RTBody, "\\par ");
+    v.PN = v.hN * g * (v.rhoA - rhoSf) - v.Pw0;
+    VolumeAirExps = v.rhoA == 0 ? 0 : 3600 * v.Gs / v.rhoA;
+    FanPress = (IsZeroReal(v.rhoA) || floors.empty())
+                   ? 0
+                   : kNormalAirDensity *
+                         (floors.front().Psh + v.dPvv + (v.hN + TmbrH0) * g * (v.rhoA - rhoSf) +
+                          v.PN + v.dPTop) /
+                         v.rhoA;
+    const double dt = std::max(tsf - v.ta, 0.0);
+    v.Q = v.rhoA * VolumeAirExps / 3600 * dt;
+    v.channelF = channel.F;
+    v.channelDe = channel.De;
+    WriteTambourReport(*this, v);
 }
 
 TTmbrPressForFloors InflowCalc::CalcTmbrFloors(const TTmbrPassArgs &a) {
