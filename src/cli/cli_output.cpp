@@ -31,6 +31,12 @@ void PrintMessages(const RecordingNotifier &notifier, std::ostream &err) {
     }
 }
 
+void PrintFailure(const std::string &text, std::ostream &err) {
+    RecordingNotifier failure;
+    failure.error(text, {});
+    PrintMessages(failure, err);
+}
+
 std::string DutyPointLine(double volumeFlow, double pressure) {
     auto whole = [](double x) { return std::isfinite(x) ? FormatRoundedInt(x) : std::string("0"); };
     return "L = " + whole(volumeFlow) + " м³/ч, P = " + whole(pressure) + " Па";

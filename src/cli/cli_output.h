@@ -18,6 +18,9 @@ nlohmann::json MessagesJson(const RecordingNotifier &notifier);
 // a "\r" inside a message is its line break.
 void PrintMessages(const RecordingNotifier &notifier, std::ostream &err);
 
+// A message that ends the run before it starts, in the form of the error messages above.
+void PrintFailure(const std::string &text, std::ostream &err);
+
 // "L = 17565 м³/ч, P = 593 Па": whole numbers, halves to even; a value that is not finite
 // prints as 0.
 std::string DutyPointLine(double volumeFlow, double pressure);

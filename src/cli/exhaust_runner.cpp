@@ -1,5 +1,4 @@
 // orvane-calc for ".smkprj": what "Расчет" does in a fresh exhaust window.
-#include <algorithm>
 #include <ostream>
 
 #include "cli/cli_options.h"
@@ -17,9 +16,7 @@ int RunExhaustProject(const CliOptions &options, std::ostream &out, std::ostream
     ExhaustInputs inputs = ExhaustInputs::Defaults();
     const ProjectResult loaded = LoadExhaustProject(options.projectPath, inputs);
     if (!loaded.ok) {
-        std::string text = loaded.error;
-        std::replace(text.begin(), text.end(), '\r', '\n');
-        err << text << '\n';
+        PrintFailure(loaded.error, err);
         return kExitUsage;
     }
     if (options.brief)

@@ -22,9 +22,7 @@ int RunInflowProject(const CliOptions &options, std::ostream &out, std::ostream 
     InflowCalc run(&notifier);
     const ProjectFileResult opened = OpenInflowProject(options.projectPath, inputs, &run);
     if (!opened.ok) {
-        RecordingNotifier failure;
-        failure.error(opened.error, {});
-        PrintMessages(failure, err);
+        PrintFailure(opened.error, err);
         return kExitUsage;
     }
 

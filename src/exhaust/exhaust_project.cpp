@@ -1,6 +1,7 @@
 #include "exhaust/exhaust_project.h"
 
 #include <charconv>
+#include <cmath>
 #include <ctime>
 
 #include "core/codepage.h"
@@ -67,6 +68,38 @@ std::string Shown(double x) {
     return FieldText(x);
 }
 
+// The first real of the inputs that is not finite, by the name the user knows it by; empty when
+// all are. The typed fields are read through ReadRealInput, which never yields one.
+std::string NonFiniteField(const ExhaustInputs &in) {
+    const std::pair<const char *, double> records[] = {
+        {"Удельная пожарная нагрузка", in.FireLoadDensity.FLDensity},
+        {"Пожарная нагрузка: низшая теплота сгорания", in.FireLoad.BurnEnergy},
+        {"Пожарная нагрузка: скорость распространения пламени", in.FireLoad.FireSpeed},
+        {"Пожарная нагрузка: удельная скорость выгорания", in.FireLoad.SBurnSpeed},
+    };
+    for (const auto &[name, value] : records)
+        if (!std::isfinite(value))
+            return name;
+    for (size_t k = 0; k < in.Ychastki.size(); ++k) {
+        const Ychastok_record &s = in.Ychastki[k];
+        const std::pair<const char *, double> fields[] = {
+            {"коэффициент местного сопротивления узла", s.NodeResistCoef},
+            {"горизонтальный участок, сторона A", s.Aww},
+            {"горизонтальный участок, сторона B", s.Bww},
+            {"горизонтальный участок, длина L", s.Lww},
+            {"горизонтальный участок, КМС", s.ZETAww},
+            {"вертикальный участок, сторона A", s.Ash},
+            {"вертикальный участок, сторона B", s.Bsh},
+            {"вертикальный участок, длина L", s.Lsh},
+            {"вертикальный участок, КМС", s.ZETAsh},
+        };
+        for (const auto &[name, value] : fields)
+            if (!std::isfinite(value))
+                return "Участок " + std::to_string(k + 1) + ": " + name;
+    }
+    return {};
+}
+
 } // namespace
 
 ProjectResult ExhaustProjectBytes(const ExhaustInputs &in, std::string_view dateTime,
@@ -85,6 +118,12 @@ ProjectResult ExhaustProjectBytes(const ExhaustInputs &in, std::string_view date
     for (size_t k = 0; k < in.Ychastki.size(); ++k)
         if (!Utf8ToCp1251(in.Ychastki[k].StoreyName, &bad))
             return {false, BadCharMessage("Название участка " + std::to_string(k + 1), bad)};
+    // reals held as numbers (catalogue records, network segments) rather than typed text: one
+    // beyond the range of a real cannot be written, and the message names it
+    if (const std::string field = NonFiniteField(in); !field.empty())
+        return {false,
+                "Проект не сохранен: значение «" + field +
+                    "» вне допустимого диапазона чисел, его нельзя записать в файл проекта."};
 
     IniFile ini;
     std::string header = "\r\n# Revirid Smoke Removal Project\r\n# Created by Orvane, v." +
@@ -128,6 +167,9 @@ ProjectResult ExhaustProjectBytes(const ExhaustInputs &in, std::string_view date
         width = Field(in, "EditRoomWidth");
         height = Field(in, "EditRoomHeight");
         floorArea = length * width;
+        // guard: sides too large for their product keep the floor area the user typed
+        if (!std::isfinite(floorArea))
+            floorArea = Field(in, "EditFloorAreaSH");
     }
     ini.setValue("Room", "RoomL", Num(length));
     ini.setValue("Room", "RoomW", Num(width));
@@ -354,9 +396,8 @@ ProjectResult LoadExhaustProject(const std::string &path, ExhaustInputs &inputs)
     std::string bytes;
     const FileResult read = ReadFileBytes(path, bytes);
     if (!read.ok)
-        return {false, "Файл не является проектом расчета дымоудаления или не может быть "
-                       "прочитан:\r" +
-                           path};
+        return {false, "Файл проекта расчета дымоудаления не может быть прочитан (" + read.reason +
+                           "):\r" + path};
     return ReadExhaustProjectBytes(bytes, inputs, path);
 }
 

@@ -587,8 +587,10 @@ ProjectFileResult OpenInflowProjectBytes(std::string_view bytes, const std::stri
 
 ProjectFileResult OpenInflowProject(const std::string &path, InflowInputs &in, InflowCalc *calc) {
     std::string bytes;
-    if (!ReadFileBytes(path, bytes).ok)
-        return {false, std::string(kProjectOpenError) + path};
+    const FileResult read = ReadFileBytes(path, bytes);
+    if (!read.ok)
+        return {false, "Файл проекта приточного ДУ не может быть прочитан (" + read.reason +
+                           "):\r" + path};
     return OpenInflowProjectBytes(bytes, path, in, calc);
 }
 

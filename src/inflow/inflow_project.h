@@ -32,9 +32,9 @@ std::optional<std::string> InflowProjectBytes(const InflowInputs &in, InflowCalc
 ProjectFileResult SaveInflowProject(const std::string &path, const InflowInputs &in,
                                     InflowCalc *calc, std::string_view dateTime);
 
-// Opens a project into the controls (and `calc`'s fields when given). A file that does not exist,
-// cannot be read or has no [Project] section leaves both untouched and returns the error
-// kProjectOpenError + path. The other variants' controls are never touched.
+// Opens a project into the controls (and `calc`'s fields when given). A file that cannot be read
+// (the reason named) or has no [Project] section (kProjectOpenError + path) leaves both untouched.
+// The other variants' controls are never touched.
 ProjectFileResult OpenInflowProject(const std::string &path, InflowInputs &in,
                                     InflowCalc *calc = nullptr);
 ProjectFileResult OpenInflowProjectBytes(std::string_view bytes, const std::string &path,
