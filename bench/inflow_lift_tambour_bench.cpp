@@ -35,25 +35,25 @@ void Calculate(benchmark::State &state, InflowInputs in) {
 }
 
 void BM_Lift600Floors(benchmark::State &state) {
-    Calculate(state, Largest("rbLift", "EditLiftOGFloorQty", "EditLiftUGFloorQty"));
+    Calculate(state, Largest(ctl::rbLift, ctl::EditLiftOGFloorQty, ctl::EditLiftUGFloorQty));
 }
 BENCHMARK(BM_Lift600Floors)->Unit(benchmark::kMillisecond);
 
 void BM_TambourChannel600Floors(benchmark::State &state) {
-    Calculate(state, Largest("rbTambour", "EditTmbrOGFloorQty", "EditTmbrUGFloorQty"));
+    Calculate(state, Largest(ctl::rbTambour, ctl::EditTmbrOGFloorQty, ctl::EditTmbrUGFloorQty));
 }
 BENCHMARK(BM_TambourChannel600Floors)->Unit(benchmark::kMillisecond);
 
 void BM_Lift300AboveGround(benchmark::State &state) {
-    InflowInputs in = Largest("rbLift", "EditLiftOGFloorQty", "EditLiftUGFloorQty");
-    in.setText("EditLiftUGFloorQty", "0");
+    InflowInputs in = Largest(ctl::rbLift, ctl::EditLiftOGFloorQty, ctl::EditLiftUGFloorQty);
+    in.setText(ctl::EditLiftUGFloorQty, "0");
     Calculate(state, in);
 }
 BENCHMARK(BM_Lift300AboveGround)->Unit(benchmark::kMillisecond);
 
 void BM_TambourChannel300AboveGround(benchmark::State &state) {
-    InflowInputs in = Largest("rbTambour", "EditTmbrOGFloorQty", "EditTmbrUGFloorQty");
-    in.setText("EditTmbrUGFloorQty", "0");
+    InflowInputs in = Largest(ctl::rbTambour, ctl::EditTmbrOGFloorQty, ctl::EditTmbrUGFloorQty);
+    in.setText(ctl::EditTmbrUGFloorQty, "0");
     Calculate(state, in);
 }
 BENCHMARK(BM_TambourChannel300AboveGround)->Unit(benchmark::kMillisecond);

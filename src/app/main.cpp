@@ -3,9 +3,11 @@
 #include "app/command_line.h"
 #include "app/main_window.h"
 #include "app/module_windows.h"
+#include "core/file_io.h"
 #include "core/jpeg_image.h"
 #include "core/number_text.h"
 #include "shell/about_box.h"
+#include "shell/command_guard.h"
 #include "shell/popup_tip.h"
 #include "shell/select_path_save.h"
 #include "shell/settings.h"
@@ -21,7 +23,8 @@
 #include <memory>
 
 int main(int argc, char *argv[]) {
-    QApplication app(argc, argv);
+    orvane::IgnoreWriteSignals();
+    orvane::GuardedApplication app(argc, argv);
     // The user data folder's name stays Latin; the windows carry the Russian title.
     QCoreApplication::setApplicationName(QStringLiteral("Orvane"));
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/shell/logo.png")));

@@ -266,8 +266,14 @@ template <typename Record> bool BasicCatalog<Record>::load(const std::string &pa
     }
     std::string bytes;
     std::optional<std::vector<std::string>> lines;
-    if (!ec && ReadFileBytes(path, bytes).ok)
-        lines = DecodeCatalogLines(bytes);
+    readFailure_.clear();
+    if (!ec) {
+        const FileResult read = ReadFileBytes(path, bytes);
+        if (read.ok)
+            lines = DecodeCatalogLines(bytes);
+        else
+            readFailure_ = read.reason;
+    }
     if (!lines) {
         loadFailed_ = true;
         Items = BuiltIn(static_cast<const Record *>(nullptr));
@@ -288,7 +294,9 @@ template <typename Record> std::optional<std::string> BasicCatalog<Record>::take
     if (!loadFailed_ || warningTaken_)
         return std::nullopt;
     warningTaken_ = true;
-    return std::string("Файл ") + FileName() + " не удалось прочитать, загружен встроенный список.";
+    const std::string why = readFailure_.empty() ? "" : " (" + readFailure_ + ")";
+    return std::string("Файл ") + FileName() + " не удалось прочитать" + why +
+           ", загружен встроенный список.";
 }
 
 template <typename Record>

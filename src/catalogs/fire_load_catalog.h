@@ -63,6 +63,7 @@ public:
 private:
     bool loadFailed_ = false;
     bool warningTaken_ = false;
+    std::string readFailure_; // why the file could not be read, when it could not
 };
 
 using FireLoadCatalog = BasicCatalog<TFireLoad>;

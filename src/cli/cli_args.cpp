@@ -1,16 +1,19 @@
 #include "cli/cli_args.h"
 
+#include "core/file_io.h"
 #include "core/number_text.h"
 
 #include <clocale>
 #include <exception>
 #include <ostream>
+#include <utility>
 
 namespace orvane::cli {
 
 namespace {
 
 const char *const kNotSupported = "Расчёт проектов этого типа пока не поддерживается.";
+const char *const kSameOutputs = "отчёт и результаты JSON нельзя записать в один и тот же файл.";
 const char *const kNonFinite =
     "Расчёт прерван: получено недопустимое значение. Проверьте исходные данные.";
 
@@ -28,6 +31,20 @@ bool EndsWith(const std::string &s, const std::string &suffix) {
 }
 
 } // namespace
+
+std::string OutputClash(const CliOptions &options) {
+    const std::pair<const std::string *, const char *> outputs[] = {
+        {&options.reportPath, "отчёта"}, {&options.jsonPath, "результатов JSON"}};
+    for (const auto &[path, what] : outputs) {
+        if (!path->empty() && SameFile(*path, options.projectPath))
+            return "файл " + std::string(what) + " «" + *path + "» — это файл проекта «" +
+                   options.projectPath + "»; проект не будет перезаписан.";
+    }
+    if (!options.reportPath.empty() && !options.jsonPath.empty() &&
+        SameFile(options.reportPath, options.jsonPath))
+        return kSameOutputs;
+    return {};
+}
 
 std::string UsageText() {
     return "Использование: orvane-calc [--brief] [-o ОТЧЁТ.rtf] [--json РЕЗУЛЬТАТ.json]\n"
@@ -117,7 +134,7 @@ ParseOutcome ParseArguments(const std::vector<std::string> &args, CliOptions &op
         return ParseOutcome::Error;
     }
     if (!options.reportPath.empty() && options.reportPath == options.jsonPath) {
-        error = "отчёт и результаты JSON нельзя записать в один и тот же файл.";
+        error = kSameOutputs;
         return ParseOutcome::Error;
     }
     return ParseOutcome::Run;
@@ -189,6 +206,11 @@ int RunCli(const std::vector<std::string> &args, std::ostream &out, std::ostream
         return kExitUsage;
     case ParseOutcome::Run:
         break;
+    }
+    // the files themselves are compared: "./x", links and hard links name the same file
+    if (const std::string clash = OutputClash(options); !clash.empty()) {
+        err << "orvane-calc: " << clash << '\n';
+        return kExitUsage;
     }
     if (!separatorGiven)
         options.decimalSeparator = SeparatorFromLocale();

@@ -18,6 +18,10 @@ ParseOutcome ParseArguments(const std::vector<std::string> &args, CliOptions &op
 
 std::string UsageText();
 
+// Why the outputs cannot be written as asked: an output that is the project itself, or both
+// outputs one file. Empty when they are distinct files.
+std::string OutputClash(const CliOptions &options);
+
 // The decimal separator of the user's LC_NUMERIC ("," or "."; "." when the locale has another).
 char SeparatorFromLocale();
 

@@ -28,7 +28,7 @@ void PrintMessages(std::span<const RunMessage> messages, std::ostream &err) {
 }
 
 int ProjectOpenFailed(const std::string &error, std::ostream &err) {
-    PrintMessages(std::vector<RunMessage>{{"error", error}}, err);
+    PrintFailure(error, err);
     return kExitUsage;
 }
 
@@ -50,6 +50,10 @@ int FinishRun(const CliOptions &options, RunOutcome outcome, const RunFrame &run
     default:
         return kExitNoDutyPoint;
     }
+}
+
+void PrintFailure(const std::string &text, std::ostream &err) {
+    PrintMessages(std::vector<RunMessage>{{"error", text}}, err);
 }
 
 std::string DutyPointLine(double volumeFlow, double pressure) {

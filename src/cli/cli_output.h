@@ -28,6 +28,9 @@ int FinishRun(const CliOptions &options, RunOutcome outcome, const RunFrame &run
               double volumeFlow, double pressure, const std::string &rtf, nlohmann::json json,
               std::ostream &out, std::ostream &err);
 
+// A message that ends the run before it starts, in the form of the error messages above.
+void PrintFailure(const std::string &text, std::ostream &err);
+
 // "L = 17565 м³/ч, P = 593 Па": whole numbers, halves to even; a value that is not finite
 // prints as 0.
 std::string DutyPointLine(double volumeFlow, double pressure);

@@ -1,11 +1,14 @@
 #include "core/file_io.h"
 
 #include <cerrno>
+#include <csignal>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <dirent.h>
 #include <fcntl.h>
 #include <string>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -13,16 +16,32 @@ namespace orvane {
 
 namespace {
 
+// Reasons of our own, beyond what errno can say.
+constexpr int kNotRegular = -1;
+constexpr int kTooBig = -2;
+constexpr int kWriteProtected = -3;
+
+constexpr std::string_view kTemporaryPrefix = ".orvane-";
+constexpr size_t kTemporarySuffixLength = 6; // the XXXXXX of mkstemp
+
 // The reason in Russian for the failures a user can meet and mend; the system's text otherwise.
-std::string Reason(int err) {
+std::string Reason(int err, bool reading) {
     switch (err) {
+    case kNotRegular:
+        return "это не обычный файл";
+    case kTooBig:
+        return "файл больше " + std::string(kMaxReadBytesText);
+    case kWriteProtected:
+        return "файл доступен только для чтения";
     case ENOENT:
         return "нет такого файла или папки";
     case EACCES:
     case EPERM:
-        return "нет доступа";
+        return reading ? "нет прав на чтение" : "нет доступа";
     case ENOSPC:
         return "нет места на диске";
+    case EFBIG:
+        return "превышен допустимый размер файла";
     case EISDIR:
         return "это папка, а не файл";
     case EROFS:
@@ -31,13 +50,23 @@ std::string Reason(int err) {
         return "часть пути не является папкой";
     case ENAMETOOLONG:
         return "слишком длинное имя";
+    case ELOOP:
+        return "слишком много символических ссылок";
+    case ENXIO:
+        return "никто не читает из канала или устройство недоступно";
     default:
         return std::strerror(err);
     }
 }
 
-FileResult Failure(const char *what, const std::string &path, int err) {
-    return FileResult{false, std::string(what) + path + ": " + Reason(err)};
+FileResult ReadFailure(const std::string &path, int err) {
+    std::string reason = Reason(err, true);
+    return FileResult{false, "Не удалось прочитать файл " + path + ": " + reason, reason};
+}
+
+FileResult WriteFailure(const std::string &path, int err) {
+    std::string reason = Reason(err, false);
+    return FileResult{false, "Не удалось записать файл " + path + ": " + reason, reason};
 }
 
 bool WriteAll(int fd, std::string_view bytes) {
@@ -56,56 +85,186 @@ bool WriteAll(int fd, std::string_view bytes) {
     return true;
 }
 
+std::string FolderOf(const std::string &path) {
+    const size_t slash = path.rfind('/');
+    return slash == std::string::npos ? "./" : path.substr(0, slash + 1);
+}
+
+std::string NameOf(const std::string &path) {
+    const size_t slash = path.rfind('/');
+    return slash == std::string::npos ? path : path.substr(slash + 1);
+}
+
+// The path with its symbolic links followed to the file they lead to, which need not exist yet
+// (a dangling link names the file to create). 0 or ELOOP in `err`.
+std::string FollowLinks(const std::string &path, int &err) {
+    err = 0;
+    std::string p = path;
+    for (int hops = 0; hops < 40; ++hops) {
+        struct stat st {};
+        if (::lstat(p.c_str(), &st) != 0 || !S_ISLNK(st.st_mode))
+            return p;
+        std::string target(static_cast<size_t>(st.st_size > 0 ? st.st_size : 255) + 1, '\0');
+        const ssize_t n = ::readlink(p.c_str(), target.data(), target.size());
+        if (n < 0 || static_cast<size_t>(n) >= target.size())
+            return p; // changed under us: let the write itself report
+        target.resize(static_cast<size_t>(n));
+        p = !target.empty() && target.front() == '/' ? target : FolderOf(p) + target;
+    }
+    err = ELOOP;
+    return p;
+}
+
+bool IsOurTemporaryName(std::string_view name) {
+    if (name.size() != kTemporaryPrefix.size() + kTemporarySuffixLength ||
+        name.substr(0, kTemporaryPrefix.size()) != kTemporaryPrefix)
+        return false;
+    for (char c : name.substr(kTemporaryPrefix.size())) {
+        const bool alnum =
+            (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9');
+        if (!alnum)
+            return false;
+    }
+    return true;
+}
+
+// A writer holds a lock on its temporary file until the rename; a temporary file of ours that
+// nobody holds was left by a writer that was killed. Only the user's own files are touched.
+void RemoveStaleTemporaries(const std::string &folder) {
+    const int dirFd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (dirFd < 0)
+        return;
+    const int listFd = ::dup(dirFd);
+    DIR *dir = listFd >= 0 ? ::fdopendir(listFd) : nullptr;
+    if (dir == nullptr) {
+        if (listFd >= 0)
+            ::close(listFd);
+        ::close(dirFd);
+        return;
+    }
+    while (const dirent *entry = ::readdir(dir)) {
+        if (!IsOurTemporaryName(entry->d_name))
+            continue;
+        const int fd =
+            ::openat(dirFd, entry->d_name, O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC);
+        if (fd < 0)
+            continue;
+        struct stat st {};
+        if (::fstat(fd, &st) == 0 && S_ISREG(st.st_mode) && st.st_uid == ::geteuid() &&
+            ::flock(fd, LOCK_EX | LOCK_NB) == 0)
+            ::unlinkat(dirFd, entry->d_name, 0);
+        ::close(fd);
+    }
+    ::closedir(dir);
+    ::close(dirFd);
+}
+
+// A temporary file in `folder`, created, locked and still in place; -1 with errno otherwise.
+int CreateTemporary(const std::string &folder, std::string &name) {
+    for (int attempt = 0; attempt < 10; ++attempt) {
+        name = folder + std::string(kTemporaryPrefix) + "XXXXXX";
+        const int fd = ::mkstemp(name.data());
+        if (fd < 0)
+            return -1;
+        struct stat st {};
+        // a cleaner in another process may have taken it for a stale one in between
+        if (::flock(fd, LOCK_EX | LOCK_NB) == 0 && ::fstat(fd, &st) == 0 && st.st_nlink > 0)
+            return fd;
+        ::close(fd);
+    }
+    errno = EAGAIN;
+    return -1;
+}
+
+// A device or a pipe takes the bytes where it is; it is never replaced by a regular file.
+FileResult WriteInPlace(const std::string &path, const std::string &target,
+                        std::string_view bytes) {
+    const int fd = ::open(target.c_str(), O_WRONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
+    if (fd < 0)
+        return WriteFailure(path, errno);
+    const int flags = ::fcntl(fd, F_GETFL);
+    if (flags >= 0)
+        ::fcntl(fd, F_SETFL, flags & ~O_NONBLOCK);
+    int err = WriteAll(fd, bytes) ? 0 : errno;
+    if (::close(fd) != 0 && err == 0 && errno != EINTR)
+        err = errno;
+    return err == 0 ? FileResult{} : WriteFailure(path, err);
+}
+
 } // namespace
 
 FileResult ReadFileBytes(const std::string &path, std::string &bytes) {
-    const char *what = "Не удалось прочитать файл ";
-    int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    // O_NONBLOCK: opening a pipe must not wait for a writer; it is refused below anyway
+    const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
     if (fd < 0)
-        return Failure(what, path, errno);
+        return ReadFailure(path, errno);
     struct stat st {};
-    if (::fstat(fd, &st) == 0 && S_ISDIR(st.st_mode)) {
-        ::close(fd);
-        return Failure(what, path, EISDIR);
-    }
+    int err = 0;
+    if (::fstat(fd, &st) != 0)
+        err = errno;
+    else if (S_ISDIR(st.st_mode))
+        err = EISDIR;
+    else if (!S_ISREG(st.st_mode))
+        err = kNotRegular;
+    else if (static_cast<unsigned long long>(st.st_size) > kMaxReadBytes)
+        err = kTooBig;
     std::string data;
+    if (err == 0)
+        data.reserve(static_cast<size_t>(st.st_size));
     char buffer[65536];
-    for (;;) {
-        ssize_t n = ::read(fd, buffer, sizeof buffer);
+    while (err == 0) {
+        const ssize_t n = ::read(fd, buffer, sizeof buffer);
         if (n < 0) {
-            if (errno == EINTR)
-                continue;
-            int err = errno;
-            ::close(fd);
-            return Failure(what, path, err);
+            if (errno != EINTR)
+                err = errno;
+            continue;
         }
         if (n == 0)
             break;
         data.append(buffer, static_cast<size_t>(n));
+        if (data.size() > kMaxReadBytes) // grown since it was measured
+            err = kTooBig;
     }
     ::close(fd);
+    if (err != 0)
+        return ReadFailure(path, err);
     bytes = std::move(data);
     return {};
 }
 
 FileResult WriteFileAtomic(const std::string &path, std::string_view bytes) {
-    const char *what = "Не удалось записать файл ";
     if (path.empty())
-        return Failure(what, path, ENOENT);
+        return WriteFailure(path, ENOENT);
+    int err = 0;
+    const std::string target = FollowLinks(path, err);
+    if (err != 0)
+        return WriteFailure(path, err);
     struct stat st {};
-    if (::stat(path.c_str(), &st) == 0 && S_ISDIR(st.st_mode))
-        return Failure(what, path, EISDIR);
+    const bool exists = ::stat(target.c_str(), &st) == 0;
+    if (exists) {
+        if (S_ISDIR(st.st_mode))
+            return WriteFailure(path, EISDIR);
+        if (S_ISCHR(st.st_mode) || S_ISFIFO(st.st_mode))
+            return WriteInPlace(path, target, bytes);
+        if (!S_ISREG(st.st_mode))
+            return WriteFailure(path, kNotRegular);
+        // the owner made it read-only: no one replaces it, not even the administrator
+        if ((st.st_mode & 0222) == 0)
+            return WriteFailure(path, kWriteProtected);
+        if (::faccessat(AT_FDCWD, target.c_str(), W_OK, AT_EACCESS) != 0 && errno == EACCES)
+            return WriteFailure(path, EACCES);
+    }
     // The temporary file sits beside the target so that the rename stays within one file system;
     // its short name never fails where the target's long name would fit.
-    const size_t slash = path.rfind('/');
-    const std::string folder = slash == std::string::npos ? "./" : path.substr(0, slash + 1);
-    std::string tmp = folder + ".orvane-XXXXXX";
-    int fd = ::mkstemp(tmp.data());
+    const std::string folder = FolderOf(target);
+    RemoveStaleTemporaries(folder);
+    std::string tmp;
+    const int fd = CreateTemporary(folder, tmp);
     if (fd < 0)
-        return Failure(what, path, errno);
+        return WriteFailure(path, errno);
     // mkstemp creates 0600; a written file gets the usual permissions (or the target's own).
     mode_t mode = 0;
-    if (::stat(path.c_str(), &st) == 0) {
+    if (exists) {
         mode = st.st_mode & 07777;
     } else {
         mode_t mask = ::umask(0);
@@ -113,26 +272,48 @@ FileResult WriteFileAtomic(const std::string &path, std::string_view bytes) {
         mode = 0666 & ~mask;
     }
     ::fchmod(fd, mode);
-    int err = 0;
     if (!WriteAll(fd, bytes))
         err = errno;
     if (err == 0 && ::fsync(fd) != 0)
         err = errno;
-    if (::close(fd) != 0 && err == 0)
+    // renamed while still locked, so that no cleaner takes it for a stale one
+    if (err == 0 && ::rename(tmp.c_str(), target.c_str()) != 0)
         err = errno;
-    if (err == 0 && ::rename(tmp.c_str(), path.c_str()) != 0)
-        err = errno;
-    if (err != 0) {
+    if (err != 0)
         ::unlink(tmp.c_str());
-        return Failure(what, path, err);
-    }
+    ::close(fd);
+    if (err != 0)
+        return WriteFailure(path, err);
     // Make the rename itself durable; a folder that cannot be synced changes nothing for the user.
-    int dirFd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    const int dirFd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
     if (dirFd >= 0) {
         ::fsync(dirFd);
         ::close(dirFd);
     }
     return {};
+}
+
+bool SameFile(const std::string &a, const std::string &b) {
+    int err = 0;
+    const std::string ta = FollowLinks(a, err);
+    const std::string tb = FollowLinks(b, err);
+    struct stat sa {};
+    struct stat sb {};
+    const bool ea = ::stat(ta.c_str(), &sa) == 0;
+    const bool eb = ::stat(tb.c_str(), &sb) == 0;
+    if (ea || eb)
+        return ea && eb && sa.st_dev == sb.st_dev && sa.st_ino == sb.st_ino;
+    // neither exists yet: the same name in the same folder
+    struct stat fa {};
+    struct stat fb {};
+    return NameOf(ta) == NameOf(tb) && ::stat(FolderOf(ta).c_str(), &fa) == 0 &&
+           ::stat(FolderOf(tb).c_str(), &fb) == 0 && fa.st_dev == fb.st_dev &&
+           fa.st_ino == fb.st_ino;
+}
+
+void IgnoreWriteSignals() {
+    std::signal(SIGXFSZ, SIG_IGN);
+    std::signal(SIGPIPE, SIG_IGN);
 }
 
 } // namespace orvane

@@ -1,5 +1,6 @@
 #include "exhaust/exhaust_project.h"
 
+#include <cmath>
 
 #include "core/codepage.h"
 #include "core/file_io.h"
@@ -63,6 +64,38 @@ void LoadField(const IniFile &ini, ExhaustInputs &in, ControlName control) {
     in.setText(control, Shown(ReadField(ini, control)));
 }
 
+// The first real of the inputs that is not finite, by the name the user knows it by; empty when
+// all are. The typed fields are read through ReadRealInput, which never yields one.
+std::string NonFiniteField(const ExhaustInputs &in) {
+    const std::pair<const char *, double> records[] = {
+        {"Удельная пожарная нагрузка", in.FireLoadDensity.FLDensity},
+        {"Пожарная нагрузка: низшая теплота сгорания", in.FireLoad.BurnEnergy},
+        {"Пожарная нагрузка: скорость распространения пламени", in.FireLoad.FireSpeed},
+        {"Пожарная нагрузка: удельная скорость выгорания", in.FireLoad.SBurnSpeed},
+    };
+    for (const auto &[name, value] : records)
+        if (!std::isfinite(value))
+            return name;
+    for (size_t k = 0; k < in.Ychastki.size(); ++k) {
+        const Ychastok_record &s = in.Ychastki[k];
+        const std::pair<const char *, double> fields[] = {
+            {"коэффициент местного сопротивления узла", s.NodeResistCoef},
+            {"горизонтальный участок, сторона A", s.Aww},
+            {"горизонтальный участок, сторона B", s.Bww},
+            {"горизонтальный участок, длина L", s.Lww},
+            {"горизонтальный участок, КМС", s.ZETAww},
+            {"вертикальный участок, сторона A", s.Ash},
+            {"вертикальный участок, сторона B", s.Bsh},
+            {"вертикальный участок, длина L", s.Lsh},
+            {"вертикальный участок, КМС", s.ZETAsh},
+        };
+        for (const auto &[name, value] : fields)
+            if (!std::isfinite(value))
+                return "Участок " + std::to_string(k + 1) + ": " + name;
+    }
+    return {};
+}
+
 } // namespace
 
 ProjectResult ProjectBytes(const ExhaustInputs &in, std::string_view dateTime,
@@ -81,6 +114,12 @@ ProjectResult ProjectBytes(const ExhaustInputs &in, std::string_view dateTime,
     for (size_t k = 0; k < in.Ychastki.size(); ++k)
         if (!Utf8ToCp1251(in.Ychastki[k].StoreyName, &bad))
             return {false, BadCharMessage("Название участка " + std::to_string(k + 1), bad)};
+    // reals held as numbers (catalogue records, network segments) rather than typed text: one
+    // beyond the range of a real cannot be written, and the message names it
+    if (const std::string field = NonFiniteField(in); !field.empty())
+        return {false,
+                "Проект не сохранен: значение «" + field +
+                    "» вне допустимого диапазона чисел, его нельзя записать в файл проекта."};
 
     IniFile ini;
     std::string header = "\r\n# Revirid Smoke Removal Project\r\n# Created by Orvane, v." +
@@ -124,6 +163,9 @@ ProjectResult ProjectBytes(const ExhaustInputs &in, std::string_view dateTime,
         width = Field(in, ctl::EditRoomWidth);
         height = Field(in, ctl::EditRoomHeight);
         floorArea = length * width;
+        // guard: sides too large for their product keep the floor area the user typed
+        if (!std::isfinite(floorArea))
+            floorArea = Field(in, ctl::EditFloorAreaSH);
     }
     WriteValue(ini, ctl::EditRoomLength, Num(length));
     WriteValue(ini, ctl::EditRoomWidth, Num(width));
@@ -351,9 +393,8 @@ ProjectResult LoadProject(const std::string &path, ExhaustInputs &inputs) {
     std::string bytes;
     const FileResult read = ReadFileBytes(path, bytes);
     if (!read.ok)
-        return {false, "Файл не является проектом расчета дымоудаления или не может быть "
-                       "прочитан:\r" +
-                           path};
+        return {false, "Файл проекта расчета дымоудаления не может быть прочитан (" + read.reason +
+                           "):\r" + path};
     return ReadProjectBytes(bytes, inputs, path);
 }
 

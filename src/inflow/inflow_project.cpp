@@ -429,8 +429,10 @@ ProjectResult ReadProjectBytes(std::string_view bytes, InflowInputs &target,
 
 ProjectResult LoadProject(const std::string &path, InflowInputs &in) {
     std::string bytes;
-    if (!ReadFileBytes(path, bytes).ok)
-        return {false, std::string(kProjectOpenError) + path};
+    const FileResult read = ReadFileBytes(path, bytes);
+    if (!read.ok)
+        return {false, "Файл проекта приточного ДУ не может быть прочитан (" + read.reason +
+                           "):\r" + path};
     return ReadProjectBytes(bytes, in, path);
 }
 

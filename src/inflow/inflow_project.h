@@ -20,7 +20,7 @@ inline constexpr std::string_view kProjectOpenError =
 ProjectResult ProjectBytes(const InflowInputs &in, std::string_view dateTime, std::string &bytes);
 // Saves through the atomic write, the header stamped with the current local time.
 ProjectResult SaveProject(const std::string &path, const InflowInputs &in);
-// Reads a project into the controls. Bytes without a [Project] section are refused and `in` is
+// Reads a project into the controls. A file that cannot be read (the reason named) or bytes without a [Project] section are refused and `in` is
 // left as it was. The other variants' controls are never touched.
 ProjectResult ReadProjectBytes(std::string_view bytes, InflowInputs &in,
                                const std::string &fileName = {});

@@ -94,6 +94,28 @@ constexpr std::array<UnitEscapeText, 0x800> kTwoByteEscapes = [] {
     return table;
 }();
 
+// Bytes copied into the report as they are: ASCII without the C0 control characters, which a
+// reader could take for the end of the text (TAB, LF and CR are harmless and kept).
+constexpr std::array<bool, 256> kPlainByte = [] {
+    std::array<bool, 256> table{};
+    for (int c = 0x20; c < 0x80; ++c)
+        table[static_cast<size_t>(c)] = true;
+    table['\t'] = table['\n'] = table['\r'] = true;
+    return table;
+}();
+
+// A C0 control character as "\'hh"; NUL is dropped. Returns the end.
+char *PutControlEscape(char *out, unsigned char c) {
+    if (c == 0)
+        return out;
+    constexpr char kHex[] = "0123456789abcdef";
+    *out++ = '\\';
+    *out++ = '\'';
+    *out++ = kHex[c >> 4];
+    *out++ = kHex[c & 0xF];
+    return out;
+}
+
 } // namespace
 
 void RtfStart(RtfStream &stream) {
@@ -112,7 +134,7 @@ void RtfText(RtfStream &stream, std::string_view utf8) {
     while (i < size) {
         // ASCII runs go in whole; only the rest is decoded
         size_t run = i;
-        while (run < size && static_cast<unsigned char>(data[run]) < 0x80)
+        while (run < size && kPlainByte[static_cast<unsigned char>(data[run])])
             ++run;
         if (run > i) {
             stream.append(data + i, run - i);
@@ -124,9 +146,14 @@ void RtfText(RtfStream &stream, std::string_view utf8) {
         char buf[256];
         char *out = buf;
         constexpr size_t kMaxPerCharacter = 18; // a surrogate pair: two escapes of 9 bytes
-        while (i < size && static_cast<unsigned char>(data[i]) >= 0x80 &&
+        while (i < size && !kPlainByte[static_cast<unsigned char>(data[i])] &&
                out + kMaxPerCharacter <= buf + sizeof buf) {
             const auto lead = static_cast<unsigned char>(data[i]);
+            if (lead < 0x20) {
+                out = PutControlEscape(out, lead);
+                ++i;
+                continue;
+            }
             if (lead >= 0xC2 && lead <= 0xDF && i + 1 < size &&
                 (static_cast<unsigned char>(data[i + 1]) & 0xC0) == 0x80) {
                 const size_t cp = (static_cast<size_t>(lead & 0x1F) << 6) |

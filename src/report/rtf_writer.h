@@ -25,6 +25,8 @@ extern const std::string_view kRtfPrologue; // the 325-byte document prologue
 
 void RtfStart(RtfStream &stream);
 void RtfRaw(RtfStream &stream, std::string_view text);
+// Text that may hold RTF control words: characters beyond ASCII become \u escapes, control
+// characters other than TAB, LF and CR become \'hh escapes (NUL is dropped).
 void RtfText(RtfStream &stream, std::string_view utf8);
 // User-typed text: "\", "{" and "}" are escaped, then written as RtfText.
 void RtfUserText(RtfStream &stream, std::string_view utf8);

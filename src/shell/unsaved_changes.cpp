@@ -1,6 +1,9 @@
 #include "shell/unsaved_changes.h"
 
+#include "shell/command_guard.h"
 #include "shell/message_box_notifier.h"
+
+#include <QApplication>
 
 namespace orvane {
 
@@ -13,10 +16,8 @@ bool MayCloseAfterAnswer(int answer, const std::function<void()> &save,
                          const std::function<bool()> &unsaved) {
     if (answer == QMessageBox::Cancel)
         return false;
-    if (answer == QMessageBox::Yes) {
-        save();
-        return !unsaved();
-    }
+    if (answer == QMessageBox::Yes)
+        return RunGuarded(QApplication::activeWindow(), save) && !unsaved();
     return true;
 }
 

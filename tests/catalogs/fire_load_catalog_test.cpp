@@ -1,5 +1,6 @@
 #include "catalogs/fire_load_catalog.h"
 
+#include "core/file_io.h"
 #include "core/number_text.h"
 
 #include <gtest/gtest.h>
@@ -163,8 +164,17 @@ TEST_P(CatalogFileTest, UnreadableFileFallsBackAndWarnsOnce) {
     FireLoadDensityCatalog densities;
     EXPECT_FALSE(densities.load(Path(FLDensitiesFileName)));
     EXPECT_EQ(densities.Items, BuiltInFireLoadDensities());
-    EXPECT_EQ(densities.takeLoadWarning(),
-              "Файл FLDensities.csv не удалось прочитать, загружен встроенный список.");
+    EXPECT_EQ(densities.takeLoadWarning(), "Файл FLDensities.csv не удалось прочитать (это папка, "
+                                           "а не файл), загружен встроенный список.");
+
+    // a file far bigger than any catalogue is not read at all
+    Write(kBom);
+    fs::resize_file(Path(), kMaxReadBytes + 2);
+    FireLoadCatalog huge;
+    EXPECT_FALSE(huge.load(Path()));
+    EXPECT_EQ(huge.Items, BuiltInFireLoads());
+    EXPECT_EQ(huge.takeLoadWarning(), "Файл FireLoads.csv не удалось прочитать (файл больше 8 МБ), "
+                                      "загружен встроенный список.");
 }
 
 TEST_P(CatalogFileTest, OverlongDigitRunReadsAsZeroNotInfinity) {

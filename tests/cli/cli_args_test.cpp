@@ -1,11 +1,16 @@
 #include "cli/cli_args.h"
 
+#include "core/file_io.h"
 #include "core/number_text.h"
 
 #include <gtest/gtest.h>
 
+#include <chrono>
+#include <filesystem>
 #include <sstream>
 #include <string>
+#include <sys/stat.h>
+#include <unistd.h>
 #include <vector>
 
 using namespace orvane;
@@ -14,6 +19,7 @@ using namespace orvane::cli;
 namespace {
 
 using Args = std::vector<std::string>;
+namespace fs = std::filesystem;
 
 TEST(CliArgs, OptionsAreRead) {
     struct Case {
@@ -137,6 +143,87 @@ TEST(CliRun, MissingProjectOfASupportedKindIsAUsageError) {
         EXPECT_EQ(r.out, "") << path;
         EXPECT_FALSE(r.err.empty()) << path;
     }
+}
+
+TEST(CliRun, ProjectThatCannotBeReadSaysWhyInOneFormForBothKinds) {
+    if (!ExhaustSupported() || !InflowSupported())
+        GTEST_SKIP() << "a build without both runners";
+    struct Case {
+        const char *path;
+        const char *message;
+    } cases[] = {
+        {"/nowhere/a.smkprj", "Ошибка: Файл проекта расчета дымоудаления не может быть прочитан "
+                              "(нет такого файла или папки):\n/nowhere/a.smkprj\n"},
+        {"/nowhere/b.isrprj", "Ошибка: Файл проекта приточного ДУ не может быть прочитан "
+                              "(нет такого файла или папки):\n/nowhere/b.isrprj\n"},
+    };
+    for (const Case &c : cases) {
+        const Outcome r = RunWith({c.path});
+        EXPECT_EQ(r.code, kExitUsage);
+        EXPECT_EQ(r.err, c.message);
+    }
+}
+
+class CliFilesTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        std::string pattern = (fs::temp_directory_path() / "orvane_cli_files_XXXXXX").string();
+        ASSERT_NE(::mkdtemp(pattern.data()), nullptr);
+        dir = pattern;
+        if (!ExhaustSupported() || !InflowSupported())
+            GTEST_SKIP() << "a build without both runners";
+        project = dir + "/x.smkprj";
+        fs::copy_file(EXAMPLES_DIR "/corridor.smkprj", project);
+        ASSERT_TRUE(ReadFileBytes(project, original).ok);
+    }
+    void TearDown() override { fs::remove_all(dir); }
+    std::string dir, project, original;
+};
+
+TEST_F(CliFilesTest, OutputThatIsTheProjectOrTheOtherOutputIsRefused) {
+    ASSERT_EQ(::link(project.c_str(), (dir + "/hard.rtf").c_str()), 0);
+    ASSERT_EQ(::symlink("x.smkprj", (dir + "/soft.json").c_str()), 0);
+    ASSERT_EQ(::symlink("a.rtf", (dir + "/to-report.json").c_str()), 0);
+    const fs::path cwd = fs::current_path();
+    fs::current_path(dir);
+    const Args cases[] = {
+        {"-o", "x.smkprj", "x.smkprj"},
+        {"-o", "./x.smkprj", "x.smkprj"},
+        {"--json", "x.smkprj", "./x.smkprj"},
+        {"-o", dir + "/hard.rtf", "x.smkprj"},
+        {"--json", "soft.json", "x.smkprj"},
+        {"-o", "a.rtf", "--json", "./a.rtf", "x.smkprj"},
+        {"-o", "a.rtf", "--json", "to-report.json", "x.smkprj"},
+    };
+    for (const Args &args : cases) {
+        const Outcome r = RunWith(args);
+        EXPECT_EQ(r.code, kExitUsage) << args[1];
+        EXPECT_EQ(r.out, "") << args[1];
+        EXPECT_EQ(r.err.rfind("orvane-calc: ", 0), 0u) << r.err;
+        std::string now;
+        EXPECT_TRUE(ReadFileBytes(project, now).ok);
+        EXPECT_EQ(now, original) << args[1];
+        EXPECT_FALSE(fs::exists("a.rtf")) << args[1];
+    }
+    EXPECT_EQ(RunWith({"-o", "a.rtf", "--json", "a.json", "x.smkprj"}).code, kExitOk);
+    fs::current_path(cwd);
+}
+
+TEST_F(CliFilesTest, PipeOrOversizedProjectIsRefusedAtOnce) {
+    const std::string fifo = dir + "/pipe.smkprj";
+    ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+    const std::string huge = dir + "/huge.isrprj";
+    fs::copy_file(EXAMPLES_DIR "/lift.isrprj", huge);
+    fs::resize_file(huge, 100u << 20);
+    for (const std::string &path : {fifo, huge}) {
+        const auto start = std::chrono::steady_clock::now();
+        const Outcome r = RunWith({"-o", dir + "/r.rtf", path});
+        EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(1)) << path;
+        EXPECT_EQ(r.code, kExitUsage) << path;
+        EXPECT_NE(r.err.find(path), std::string::npos) << r.err;
+        EXPECT_FALSE(fs::exists(dir + "/r.rtf"));
+    }
+    EXPECT_NE(RunWith({huge}).err.find("файл больше 8 МБ"), std::string::npos);
 }
 
 TEST(CliRun, LocaleSeparatorOfTheCLocaleIsADot) {

@@ -1,7 +1,9 @@
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <cstdio>
 #include <filesystem>
+#include <limits>
 
 #include "catalogs/valves.h"
 #include "core/codepage.h"
@@ -201,9 +203,13 @@ TEST_F(ExhaustProjectTest, UnreadableOrForeignFilesKeepTheInputs) {
     const std::string missing = "/nonexistent/проект.smkprj";
     ProjectResult r = LoadProject(missing, in);
     EXPECT_FALSE(r.ok);
-    EXPECT_EQ(r.error, "Файл не является проектом расчета дымоудаления или не может быть "
-                       "прочитан:\r" +
+    EXPECT_EQ(r.error, "Файл проекта расчета дымоудаления не может быть прочитан (нет такого "
+                       "файла или папки):\r" +
                            missing);
+    r = LoadProject(::testing::TempDir(), in);
+    EXPECT_EQ(r.error, "Файл проекта расчета дымоудаления не может быть прочитан (это папка, а "
+                       "не файл):\r" +
+                           ::testing::TempDir());
     r = ReadProjectBytes("[Path]\r\nPathSave=C:\\\r\n", in, "Orvane.ini");
     EXPECT_FALSE(r.ok);
     EXPECT_EQ(r.error.substr(r.error.size() - 10), "Orvane.ini");
@@ -247,6 +253,48 @@ TEST_F(ExhaustProjectTest, NamesWindows1251CannotHoldStopTheSave) {
     ASSERT_TRUE(ReadFileBytes(path, kept).ok);
     EXPECT_EQ(kept, "old");
     std::remove(path.c_str());
+}
+
+// Sides whose product is beyond a real: the file keeps what the user typed, the save goes through.
+TEST_F(ExhaustProjectTest, RoomTooLargeForItsAreaIsSavedAsTyped) {
+    const ExhaustInputs loaded = Read("[Room]\r\nRoomL=1E308\r\nRoomW=4\r\nFloorA=35\r\n");
+    EXPECT_EQ(ReadRealInput(loaded.text(ctl::EditRoomLength)), 1e308);
+    const std::string bytes = Bytes(loaded);
+    EXPECT_NE(bytes.find("RoomL=1E308\r\nRoomW=4\r\nRoomH=3,9\r\nFloorA=35\r\n"),
+              std::string::npos);
+
+    ExhaustInputs typed = DefaultsFor(ctl::rbCalcRoom);
+    typed.setText(ctl::EditRoomLength, std::string(200, '9'));
+    typed.setText(ctl::EditRoomWidth, std::string(200, '9'));
+    EXPECT_NE(Bytes(typed).find("RoomL=1E200\r\nRoomW=1E200\r\nRoomH=3,9\r\nFloorA=20\r\n"),
+              std::string::npos);
+}
+
+TEST_F(ExhaustProjectTest, RealBeyondRangeStopsTheSaveNamingIt) {
+    const double inf = std::numeric_limits<double>::infinity();
+    const struct {
+        void (*spoil)(ExhaustInputs &, double);
+        const char *named;
+    } cases[] = {
+        {[](ExhaustInputs &in, double x) { in.FireLoad.BurnEnergy = x; },
+         "«Пожарная нагрузка: низшая теплота сгорания»"},
+        {[](ExhaustInputs &in, double x) { in.Ychastki[1].Aww = x; },
+         "«Участок 2: горизонтальный участок, сторона A»"},
+        {[](ExhaustInputs &in, double x) { in.Ychastki[0].ZETAsh = x; },
+         "«Участок 1: вертикальный участок, КМС»"},
+    };
+    for (const auto &c : cases) {
+        for (const double bad : {inf, -inf, std::nan("")}) {
+            ExhaustInputs in = DefaultsFor(ctl::rbCalcCorridor);
+            c.spoil(in, bad);
+            std::string bytes;
+            const ProjectResult r = ProjectBytes(in, "d", bytes);
+            EXPECT_FALSE(r.ok);
+            EXPECT_NE(r.error.find(c.named), std::string::npos) << r.error;
+            EXPECT_EQ(r.error.rfind("Проект не сохранен: ", 0), 0u) << r.error;
+            EXPECT_TRUE(bytes.empty());
+        }
+    }
 }
 
 // Values the general format writes with an exponent must reach the input steps unchanged.

@@ -131,6 +131,25 @@ TEST_F(ExhaustRunnerTest, ExitCodesFollowHowTheRunEnded) {
     EXPECT_EQ(r.exit, kExitUsage);
 }
 
+// Control characters typed or pasted into names: none reaches the report raw.
+TEST_F(ExhaustRunnerTest, ControlCharactersInNamesAreEscapedInTheReport) {
+    std::string bytes;
+    ASSERT_TRUE(ReadFileBytes(EXAMPLES_DIR "/room.smkprj", bytes).ok);
+    const std::string controls("\x01\x02\x08\x0b\x0c\x1b\x1f\0", 8);
+    for (const std::string key : {"Name=", "System=", "FLName=", "FLDName=", "Storey="}) {
+        for (size_t at = bytes.find("\n" + key); at != std::string::npos;
+             at = bytes.find("\n" + key, at + 1))
+            bytes.insert(at + 1 + key.size(), "A" + controls + "B");
+    }
+    const RunResult r = RunCalc(Project("controls.smkprj", bytes), dir);
+    ASSERT_EQ(r.exit, kExitOk) << r.err;
+    ASSERT_NE(r.rtf.find("A\\'01\\'02\\'08\\'0b\\'0c\\'1b\\'1fB"), std::string::npos);
+    for (const char c : r.rtf) {
+        const auto byte = static_cast<unsigned char>(c);
+        EXPECT_TRUE(byte >= 0x20 || c == '\r' || c == '\n' || c == '\t') << int(byte);
+    }
+}
+
 TEST_F(ExhaustRunnerTest, BriefClearsTheDetailedReport) {
     const RunResult detailed = RunCalc(EXAMPLES_DIR "/room.smkprj", dir);
     const RunResult brief = RunCalc(EXAMPLES_DIR "/room.smkprj", dir, true);

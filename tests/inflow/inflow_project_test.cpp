@@ -2,6 +2,7 @@
 
 #include <filesystem>
 #include <string>
+#include <tuple>
 
 #include "core/codepage.h"
 #include "core/ini_file.h"
@@ -156,13 +157,19 @@ TEST_F(ProjectTest, UnreadableFilesLeaveTheInputsAsTheyWere) {
     in.setText(ctl::EditProjectName, "Мой проект");
     const InflowInputs before = in;
     const std::string missing = (std::filesystem::temp_directory_path() / "нет такого.isrprj");
-    for (const auto &[bytes, path] : {std::pair<std::string, std::string>{"", missing},
-                                      {"[Building]\r\nFloorQty=3\r\n", "no-project.isrprj"}}) {
+    const std::string folder = std::filesystem::temp_directory_path();
+    const std::string unread = "Файл проекта приточного ДУ не может быть прочитан (";
+    for (const auto &[bytes, path, error] :
+         {std::tuple<std::string, std::string, std::string>{
+              "", missing, unread + "нет такого файла или папки):\r" + missing},
+          {"", folder, unread + "это папка, а не файл):\r" + folder},
+          {"[Building]\r\nFloorQty=3\r\n", "no-project.isrprj",
+           "Файл не является проектом приточного ДУ или не может быть "
+           "прочитан:\rno-project.isrprj"}}) {
         const ProjectResult r =
             bytes.empty() ? LoadProject(path, in) : ReadProjectBytes(bytes, in, path);
         EXPECT_FALSE(r.ok);
-        EXPECT_EQ(r.error,
-                  "Файл не является проектом приточного ДУ или не может быть прочитан:\r" + path);
+        EXPECT_EQ(r.error, error);
         EXPECT_EQ(in.edits(), before.edits());
         EXPECT_EQ(in.checks(), before.checks());
     }

@@ -102,6 +102,7 @@ TEST_F(RunnerTest, ExitCodesFollowTheOutcome) {
 
     std::filesystem::remove(dir / "r.json");
     EXPECT_EQ(run((dir / "missing.isrprj").string()), kExitUsage);
-    EXPECT_NE(err.str().find("Файл не является проектом приточного ДУ"), std::string::npos);
+    EXPECT_NE(err.str().find("Файл проекта приточного ДУ не может быть прочитан"),
+              std::string::npos);
     EXPECT_FALSE(std::filesystem::exists(dir / "r.json"));
 }

@@ -88,6 +88,28 @@ TEST(RtfWriterTest, UserTextEscapesBracesAndBackslashBeforeCyrillic) {
     }
 }
 
+TEST(RtfWriterTest, ControlCharactersNeverReachTheReportRaw) {
+    const struct {
+        std::string utf8;
+        std::string rtf;
+    } cases[] = {
+        {std::string("a\0b", 3), "ab"},
+        {"\x01\x1f", "\\'01\\'1f"},
+        {"Этаж\x07", "\\u1069?\\u1090?\\u1072?\\u1078?\\'07"},
+        {"\x1b\xd0\xad", "\\'1b\\u1069?"},
+        {"tab\tlf\ncr\r", "tab\tlf\ncr\r"},
+    };
+    for (const auto &c : cases) {
+        RtfStream s;
+        RtfUserText(s, c.utf8);
+        EXPECT_EQ(s, c.rtf) << c.utf8;
+    }
+    // a long run of them, past the escape buffer
+    RtfStream s;
+    RtfText(s, std::string(1000, '\x02') + std::string(1000, '\0'));
+    EXPECT_EQ(s.size(), 4000u);
+}
+
 TEST(RtfWriterTest, TitleAndHeadingFrameTheirTextWithFixedControlWords) {
     RtfStream s;
     RtfTitle(s, "Тест");

@@ -1,6 +1,8 @@
 // Message boxes of the calculation windows: title, line breaks, Russian question buttons, the
 // focus on the control a message is about, and the question on closing with unsaved changes.
 
+#include "core/number_text.h"
+#include "shell/command_guard.h"
 #include "shell/message_box_notifier.h"
 #include "shell/unsaved_changes.h"
 
@@ -15,7 +17,10 @@
 #include <QTimer>
 #include <QVBoxLayout>
 
+#include <functional>
 #include <memory>
+#include <new>
+#include <stdexcept>
 
 using namespace orvane;
 
@@ -169,6 +174,38 @@ private slots:
             QCOMPARE(saved, c.saved);
             QCOMPARE(mayClose, c.mayClose);
         }
+    }
+
+    void commandThatThrowsEndsWithAMessageNotTheProgram() {
+        const struct {
+            std::function<void()> command;
+            QString text;
+        } cases[] = {
+            {[] { throw NonFiniteValue(); },
+             QStringLiteral("Команда не выполнена: получено недопустимое значение (слишком "
+                            "большое число или не число). Проверьте исходные данные.")},
+            {[] { throw std::bad_alloc(); },
+             QStringLiteral("Команда не выполнена: недостаточно памяти.")},
+            {[] { throw std::out_of_range("stoi"); },
+             QStringLiteral("Команда не выполнена: внутренняя ошибка (stoi).")},
+            {[] { throw 42; }, QStringLiteral("Команда не выполнена: внутренняя ошибка.")},
+        };
+        for (const auto &c : cases) {
+            BoxAnswer answer(QMessageBox::Ok);
+            QVERIFY(!RunGuarded(nullptr, c.command));
+            QCOMPARE(answer.icon, QMessageBox::Critical);
+            QCOMPARE(answer.title, QStringLiteral("Орвейн"));
+            QCOMPARE(answer.text, c.text);
+        }
+        bool ran = false;
+        QVERIFY(RunGuarded(nullptr, [&] { ran = true; }));
+        QVERIFY(ran);
+
+        // a save on closing that throws keeps the window open with its inputs
+        BoxAnswer answer(QMessageBox::Ok);
+        QVERIFY(!MayCloseAfterAnswer(
+            QMessageBox::Yes, [] { throw NonFiniteValue(); }, [] { return false; }));
+        QCOMPARE(answer.icon, QMessageBox::Critical);
     }
 };
 

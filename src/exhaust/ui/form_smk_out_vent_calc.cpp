@@ -11,6 +11,7 @@
 #include "exhaust/ui/shown_numbers.h"
 #include "report/ui/report_output_panel.h"
 #include "shell/about_box.h"
+#include "shell/command_guard.h"
 #include "shell/desktop_actions.h"
 #include "shell/form_controls.h"
 #include "shell/popup_tip.h"
@@ -265,7 +266,8 @@ TFormSmkOutVentCalc::TFormSmkOutVentCalc(const ShellWindows &shell, QWidget *par
     connect(bbHidePanIn, &QPushButton::clicked, this, &TFormSmkOutVentCalc::bbHidePanInClick);
     connect(bbShowPanIn, &QPushButton::clicked, this, &TFormSmkOutVentCalc::bbShowPanInClick);
     connect(bbGoNext, &QPushButton::clicked, ActionGoNext, &QAction::trigger);
-    connect(ActionGoNext, &QAction::triggered, this, [this] { ActionGoNextExecute(); });
+    connect(ActionGoNext, &QAction::triggered, this,
+            Guarded(this, &TFormSmkOutVentCalc::ActionGoNextExecute));
     connect(bbNewCalc, &QToolButton::clicked, this, &TFormSmkOutVentCalc::ActionNewCalcExecute);
 
     // the designed heights, recorded before any group is hidden
@@ -319,8 +321,9 @@ void TFormSmkOutVentCalc::BuildMenu() {
     help->setObjectName(QStringLiteral("NHelp"));
     QAction *about = menuBar()->addAction(QStringLiteral("&О программе"));
     about->setObjectName(QStringLiteral("NAbout"));
-    connect(open, &QAction::triggered, this, &TFormSmkOutVentCalc::OpenFileExecute);
-    connect(save, &QAction::triggered, this, &TFormSmkOutVentCalc::SaveProjectExecute);
+    connect(open, &QAction::triggered, this, Guarded(this, &TFormSmkOutVentCalc::OpenFileExecute));
+    connect(save, &QAction::triggered, this,
+            Guarded(this, &TFormSmkOutVentCalc::SaveProjectExecute));
     connect(newCalc, &QAction::triggered, this, &TFormSmkOutVentCalc::ActionNewCalcExecute);
     connect(pathSave, &QAction::triggered, this, &TFormSmkOutVentCalc::ActionPathSaveExecute);
     connect(exit, &QAction::triggered, this, &QWidget::close);
@@ -438,8 +441,10 @@ QWidget *TFormSmkOutVentCalc::BuildInputPage() {
         buttons->addStretch(1);
         buttons->addWidget(NewTipButton(QStringLiteral("sbTipProject"), QStringLiteral("проект")));
         grid->addLayout(buttons, 4, 0, 1, 3);
-        connect(openButton, &QToolButton::clicked, this, &TFormSmkOutVentCalc::OpenFileExecute);
-        connect(saveButton, &QToolButton::clicked, this, &TFormSmkOutVentCalc::SaveProjectExecute);
+        connect(openButton, &QToolButton::clicked, this,
+                Guarded(this, &TFormSmkOutVentCalc::OpenFileExecute));
+        connect(saveButton, &QToolButton::clicked, this,
+                Guarded(this, &TFormSmkOutVentCalc::SaveProjectExecute));
         page->addWidget(g);
     }
 

@@ -30,6 +30,7 @@
 #include "report/report_output.h"
 #include "report/ui/report_output_panel.h"
 #include "shell/about_box.h"
+#include "shell/command_guard.h"
 #include "shell/desktop_actions.h"
 #include "shell/form_controls.h"
 #include "shell/popup_tip.h"
@@ -196,8 +197,10 @@ void TFormSmkInVentCalc::BuildMenu() {
     auto *about = menuBar()->addAction(QStringLiteral("&О программе"));
     about->setObjectName(QStringLiteral("NAbout"));
 
-    connect(open, &QAction::triggered, this, &TFormSmkInVentCalc::ActionOpenFileExecute);
-    connect(save, &QAction::triggered, this, &TFormSmkInVentCalc::ActionSaveFileExecute);
+    connect(open, &QAction::triggered, this,
+            Guarded(this, &TFormSmkInVentCalc::ActionOpenFileExecute));
+    connect(save, &QAction::triggered, this,
+            Guarded(this, &TFormSmkInVentCalc::ActionSaveFileExecute));
     connect(newCalc, &QAction::triggered, this, &TFormSmkInVentCalc::ActionNewCalcExecute);
     connect(exit, &QAction::triggered, this, &QWidget::close);
     connect(help, &QAction::triggered, this,
@@ -253,7 +256,8 @@ QWidget *TFormSmkInVentCalc::BuildInputPanel() {
 
     auto *actionGoNext = new QAction(QStringLiteral("Расчет"), this);
     actionGoNext->setObjectName(QStringLiteral("ActionGoNext"));
-    connect(actionGoNext, &QAction::triggered, this, &TFormSmkInVentCalc::ActionGoNextExecute);
+    connect(actionGoNext, &QAction::triggered, this,
+            Guarded(this, &TFormSmkInVentCalc::ActionGoNextExecute));
     connect(bbNext, &QPushButton::clicked, actionGoNext, &QAction::trigger);
     connect(bbHide, &QPushButton::clicked, this, &TFormSmkInVentCalc::bbHidePanInClick);
     return panel;
@@ -380,8 +384,10 @@ void TFormSmkInVentCalc::BuildProjectGroup(QVBoxLayout *page) {
     buttons->addStretch(1);
     buttons->addWidget(NewTipButton(QStringLiteral("sbTipProject"), group));
     grid->addLayout(buttons, grid->rowCount(), 0, 1, 4);
-    connect(open, &QToolButton::clicked, this, &TFormSmkInVentCalc::ActionOpenFileExecute);
-    connect(save, &QToolButton::clicked, this, &TFormSmkInVentCalc::ActionSaveFileExecute);
+    connect(open, &QToolButton::clicked, this,
+            Guarded(this, &TFormSmkInVentCalc::ActionOpenFileExecute));
+    connect(save, &QToolButton::clicked, this,
+            Guarded(this, &TFormSmkInVentCalc::ActionSaveFileExecute));
 }
 
 void TFormSmkInVentCalc::BuildVariantGroup(QVBoxLayout *page) {

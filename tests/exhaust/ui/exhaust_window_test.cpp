@@ -1,6 +1,7 @@
 // The exhaust window driven as a user drives it: variants, runs, the network list, projects.
 
 #include "catalogs/fire_load_catalog.h"
+#include "core/file_io.h"
 #include "core/notifier.h"
 #include "core/number_text.h"
 #include "exhaust/exhaust_project.h"
@@ -373,6 +374,31 @@ private slots:
         AnswerMessageBox(QMessageBox::Ok, &message);
         QVERIFY(!w.form.LoadProject(dir.filePath(QStringLiteral("нет.smkprj"))));
         QCOMPARE(w.edit(ctl::EditRoomLength)->text(), QStringLiteral("77"));
+    }
+
+    void roomBeyondTheRangeOfARealOpensAndSaves() {
+        QTemporaryDir dir;
+        const QString file = dir.filePath(QStringLiteral("huge.smkprj"));
+        QFile f(file);
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        f.write("[Room]\r\nVariant=2\r\nRoomL=1E308\r\nRoomW=4\r\nFloorA=35\r\n");
+        f.close();
+        Window w;
+        QVERIFY(w.form.LoadProject(file));
+        QVERIFY(!w.form.IsModified());
+        const QString saved = dir.filePath(QStringLiteral("saved.smkprj"));
+        QVERIFY(w.form.SaveProjectAs(saved));
+        std::string bytes;
+        QVERIFY(ReadFileBytes(QFile::encodeName(saved).toStdString(), bytes).ok);
+        QVERIFY(bytes.find("RoomL=1E308\r\nRoomW=4\r\nRoomH=3,9\r\nFloorA=35\r\n") !=
+                std::string::npos);
+        // sides typed beyond what their product can hold
+        w.edit(ctl::EditRoomLength)->setText(QString(200, QLatin1Char('9')));
+        w.edit(ctl::EditRoomWidth)->setText(QString(200, QLatin1Char('9')));
+        QVERIFY(w.form.IsModified());
+        QVERIFY(w.form.SaveProjectAs(saved));
+        QVERIFY(!w.form.IsModified());
+        w.form.ActionGoNextExecute();
     }
 
     void closingWithUnsavedChangesAsks() {

@@ -449,14 +449,22 @@ private slots:
         QVERIFY(f.open(QIODevice::WriteOnly));
         f.write("just some text\r\nno sections\r\n");
         f.close();
-        for (const QString &path : {dir.filePath(QStringLiteral("missing.isrprj")), broken}) {
+        const struct {
+            QString path;
+            QString message;
+        } cases[] = {
+            {dir.filePath(QStringLiteral("missing.isrprj")),
+             QStringLiteral("Файл проекта приточного ДУ не может быть прочитан (нет такого файла "
+                            "или папки):\n")},
+            {broken, QStringLiteral("Файл не является проектом")},
+        };
+        for (const auto &[path, message] : cases) {
             Window w;
             w.type(ctl::EditProjectName, QStringLiteral("Мой проект"));
             w.click(ctl::rbLift);
             QVERIFY(!w.form.OpenProjectFile(path));
             QCOMPARE(w.notifier.messages.size(), size_t(1));
-            QVERIFY(QString::fromStdString(w.notifier.messages[0].text)
-                        .startsWith(QStringLiteral("Файл не является проектом")));
+            QVERIFY(QString::fromStdString(w.notifier.messages[0].text).startsWith(message));
             QCOMPARE(w.get<QLineEdit>(ctl::EditProjectName)->text(), QStringLiteral("Мой проект"));
             QVERIFY(w.get<QRadioButton>(ctl::rbLift)->isChecked());
         }
