@@ -3,6 +3,7 @@
 #include "app/command_line.h"
 #include "app/main_window.h"
 #include "app/module_windows.h"
+#include "app/start_probe.h"
 #include "core/jpeg_image.h"
 #include "core/number_text.h"
 #include "shell/about_box.h"
@@ -17,8 +18,6 @@
 #include <QLocale>
 #include <QStandardPaths>
 #include <QTranslator>
-
-#include <memory>
 
 int main(int argc, char *argv[]) {
     QApplication app(argc, argv);
@@ -56,9 +55,9 @@ int main(int argc, char *argv[]) {
     const orvane::ShellWindows shell{&settings, &formAbout, &formSelectPathSave, &popupTip,
                                      bannerMode};
     formMain.SetShellWindows(shell);
-    const std::unique_ptr<QWidget> smkOutVent(orvane::CreateSmkOutVentWindow(shell));
-    const std::unique_ptr<QWidget> smkInVent(orvane::CreateSmkInVentWindow(shell));
-    formMain.SetModuleWindows(smkOutVent.get(), smkInVent.get());
+    formMain.SetModuleFactories([shell] { return orvane::CreateSmkOutVentWindow(shell); },
+                                [shell] { return orvane::CreateSmkInVentWindow(shell); });
+    orvane::ArmStartProbe(formMain, shell, qEnvironmentVariable(orvane::kStartProbeVariable));
 
     formMain.show();
     return app.exec();
