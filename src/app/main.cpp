@@ -7,6 +7,7 @@
 #include "core/jpeg_image.h"
 #include "core/number_text.h"
 #include "shell/about_box.h"
+#include "shell/own_icons.h"
 #include "shell/popup_tip.h"
 #include "shell/select_path_save.h"
 #include "shell/settings.h"
@@ -21,6 +22,7 @@
 
 int main(int argc, char *argv[]) {
     QApplication app(argc, argv);
+    orvane::UseOwnIcons();
     // The user data folder's name stays Latin; the windows carry the Russian title.
     QCoreApplication::setApplicationName(QStringLiteral("Orvane"));
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/shell/logo.png")));

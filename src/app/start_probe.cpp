@@ -24,8 +24,8 @@ void ArmStartProbe(TFormMain &formMain, const ShellWindows &shell, const QString
         return window;
     };
     formMain.SetModuleFactories(exhaust ? withProject : nullptr, supply ? withProject : nullptr);
-    const QString command = exhaust ? QStringLiteral("ActionSmkOutVent")
-                                    : QStringLiteral("ActionSmkInVent");
+    const QString command =
+        exhaust ? QStringLiteral("ActionSmkOutVent") : QStringLiteral("ActionSmkInVent");
     OnFirstPaint(&formMain, [&formMain, command] {
         if (auto *action = formMain.findChild<QAction *>(command))
             action->trigger();
