@@ -20,7 +20,19 @@
 #include <QStandardPaths>
 #include <QTranslator>
 
+#include <future>
+
 int main(int argc, char *argv[]) {
+    // The banner, the largest picture of the first frame, is decoded while the application
+    // starts up. The resource table keeps a view of the bytes: they live as long as the program.
+    static QByteArray bannerBytes;
+    QFile bannerFile(QStringLiteral(":/BANNER"));
+    if (bannerFile.open(QIODevice::ReadOnly))
+        bannerBytes = bannerFile.readAll();
+    orvane::RegisterResource("BANNER", std::string_view(bannerBytes.constData(),
+                                                        static_cast<size_t>(bannerBytes.size())));
+    std::future<QImage> banner = std::async(std::launch::async, &orvane::TFormMain::LoadBanner);
+
     QApplication app(argc, argv);
     orvane::UseOwnIcons();
     // The user data folder's name stays Latin; the windows carry the Russian title.
@@ -37,20 +49,12 @@ int main(int argc, char *argv[]) {
     const QString point = QLocale::system().decimalPoint();
     orvane::SetDecimalSeparator(point == QStringLiteral(",") ? ',' : '.');
 
-    // The resource table keeps a view of the bytes: they live as long as the program.
-    static QByteArray bannerBytes;
-    QFile bannerFile(QStringLiteral(":/BANNER"));
-    if (bannerFile.open(QIODevice::ReadOnly))
-        bannerBytes = bannerFile.readAll();
-    orvane::RegisterResource("BANNER", std::string_view(bannerBytes.constData(),
-                                                        static_cast<size_t>(bannerBytes.size())));
-
     const bool bannerMode = orvane::BannerModeFromArguments(app.arguments().mid(1));
     orvane::ShellSettings settings(orvane::SelectDataFolder(
         QCoreApplication::applicationDirPath(),
         QStandardPaths::writableLocation(QStandardPaths::AppDataLocation)));
 
-    orvane::TFormMain formMain(settings, bannerMode, orvane::TFormMain::LoadBanner());
+    orvane::TFormMain formMain(settings, bannerMode, banner.get());
     orvane::TFormAbout formAbout;
     orvane::TFormTamsoPopupTip popupTip;
     orvane::TFormSelectPathSave formSelectPathSave(settings);
