@@ -1,15 +1,24 @@
-// The viewer's cost for a long report: parse the RTF and build the QTextDocument.
+// The viewer's cost for a long report: parse the RTF and build the QTextDocument; and the
+// detailed report of a 500-segment exhaust network shown in the output panel, first screen laid
+// out (the CPU column is the figure that counts).
 
+#include "core/number_text.h"
+#include "exhaust/exhaust_calc.h"
+#include "exhaust/network_ops.h"
 #include "report/report_document.h"
 #include "report/rtf_reader.h"
+#include "report/ui/report_output_panel.h"
 #include "report/ui/rtf_text_document.h"
 
 #include <QAbstractTextDocumentLayout>
-#include <QGuiApplication>
+#include <QApplication>
 #include <QTextDocument>
+#include <QTextEdit>
 
 #include <benchmark/benchmark.h>
 
+#include <algorithm>
+#include <memory>
 #include <string>
 
 namespace {
@@ -18,9 +27,9 @@ void EnsureApplication() {
     static int argc = 1;
     static char name[] = "report_ui_viewer_bench";
     static char *argv[] = {name, nullptr};
-    static QGuiApplication *app = [] {
+    static QApplication *app = [] {
         qputenv("QT_QPA_PLATFORM", "offscreen");
-        return new QGuiApplication(argc, argv);
+        return new QApplication(argc, argv);
     }();
     (void)app;
 }
@@ -84,5 +93,58 @@ void BM_ParseBuildAndLayOut(benchmark::State &state) {
     }
 }
 BENCHMARK(BM_ParseBuildAndLayOut)->Unit(benchmark::kMillisecond);
+
+// The detailed report of a hall whose network has 500 segments, storeys added the way the
+// window adds them (below the top, at most 99 at a time).
+const orvane::exhaust::ExhaustCalc &Network500() {
+    using namespace orvane::exhaust;
+    static const ExhaustCalc *calc = [] {
+        orvane::SetDecimalSeparator(',');
+        ExhaustInputs in = ExhaustInputs::Defaults();
+        in.check("rbCalcRoom");
+        in.check("cbDetailed", true);
+        TYchastki &segs = in.Ychastki;
+        segs.front().Lww = 3;
+        segs.back().Lww = 6;
+        segs.back().ZETAww = 1.2;
+        while (segs.size() < 500) {
+            SegmentEditorState e = EditorForAdd(segs, true);
+            e.StoreyName = "Этаж";
+            e.StoreyQtyForAdd = std::min(99, 500 - static_cast<int>(segs.size()));
+            AddSegments(segs, AddInsertionIndex(static_cast<int>(segs.size()), 1), e);
+        }
+        auto *run = new ExhaustCalc;
+        run->Run(in);
+        return run;
+    }();
+    return *calc;
+}
+
+// A fresh output panel on screen; the report is shown and the viewer paints its first screen.
+// inPlace: the viewer's own document is refilled, as the panel once did (for comparison).
+void BM_ShowReport500(benchmark::State &state) {
+    EnsureApplication();
+    const bool inPlace = state.range(0) != 0;
+    const orvane::ReportDocument &report = Network500().Report;
+    for (auto _ : state) {
+        state.PauseTiming();
+        auto panel = std::make_unique<orvane::ReportOutputPanel>();
+        panel->resize(1000, 700);
+        panel->show();
+        QApplication::processEvents();
+        state.ResumeTiming();
+        if (inPlace)
+            orvane::LoadRtfIntoDocument(*panel->viewer()->document(), report.RTFull);
+        else
+            panel->showReport(report);
+        panel->viewer()->viewport()->repaint();
+        state.PauseTiming();
+        panel.reset();
+        state.ResumeTiming();
+    }
+    state.counters["segments"] = static_cast<double>(Network500().Ychastki.size());
+    state.counters["rtf_bytes"] = static_cast<double>(report.RTFull.size());
+}
+BENCHMARK(BM_ShowReport500)->Arg(0)->Arg(1)->ArgName("in_place")->Unit(benchmark::kMillisecond);
 
 } // namespace

@@ -3,11 +3,13 @@
 #include "app/command_line.h"
 #include "app/main_window.h"
 #include "app/module_windows.h"
+#include "app/start_probe.h"
 #include "core/file_io.h"
 #include "core/jpeg_image.h"
 #include "core/number_text.h"
 #include "shell/about_box.h"
 #include "shell/command_guard.h"
+#include "shell/own_icons.h"
 #include "shell/popup_tip.h"
 #include "shell/select_path_save.h"
 #include "shell/settings.h"
@@ -20,11 +22,22 @@
 #include <QStandardPaths>
 #include <QTranslator>
 
-#include <memory>
+#include <future>
 
 int main(int argc, char *argv[]) {
+    // The banner, the largest picture of the first frame, is decoded while the application
+    // starts up. The resource table keeps a view of the bytes: they live as long as the program.
+    static QByteArray bannerBytes;
+    QFile bannerFile(QStringLiteral(":/BANNER"));
+    if (bannerFile.open(QIODevice::ReadOnly))
+        bannerBytes = bannerFile.readAll();
+    orvane::RegisterResource("BANNER", std::string_view(bannerBytes.constData(),
+                                                        static_cast<size_t>(bannerBytes.size())));
+    std::future<QImage> banner = std::async(std::launch::async, &orvane::TFormMain::LoadBanner);
+
     orvane::IgnoreWriteSignals();
     orvane::GuardedApplication app(argc, argv);
+    orvane::UseOwnIcons();
     // The user data folder's name stays Latin; the windows carry the Russian title.
     QCoreApplication::setApplicationName(QStringLiteral("Orvane"));
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/shell/logo.png")));
@@ -39,29 +52,21 @@ int main(int argc, char *argv[]) {
     const QString point = QLocale::system().decimalPoint();
     orvane::SetDecimalSeparator(point == QStringLiteral(",") ? ',' : '.');
 
-    // The resource table keeps a view of the bytes: they live as long as the program.
-    static QByteArray bannerBytes;
-    QFile bannerFile(QStringLiteral(":/BANNER"));
-    if (bannerFile.open(QIODevice::ReadOnly))
-        bannerBytes = bannerFile.readAll();
-    orvane::RegisterResource("BANNER", std::string_view(bannerBytes.constData(),
-                                                        static_cast<size_t>(bannerBytes.size())));
-
     const bool bannerMode = orvane::BannerModeFromArguments(app.arguments().mid(1));
     orvane::ShellSettings settings(orvane::SelectDataFolder(
         QCoreApplication::applicationDirPath(),
         QStandardPaths::writableLocation(QStandardPaths::AppDataLocation)));
 
-    orvane::TFormMain formMain(settings, bannerMode, orvane::TFormMain::LoadBanner());
+    orvane::TFormMain formMain(settings, bannerMode, banner.get());
     orvane::TFormAbout formAbout;
     orvane::TFormTamsoPopupTip popupTip;
     orvane::TFormSelectPathSave formSelectPathSave(settings);
     const orvane::ShellWindows shell{&settings, &formAbout, &formSelectPathSave, &popupTip,
                                      bannerMode};
     formMain.SetShellWindows(shell);
-    const std::unique_ptr<QWidget> smkOutVent(orvane::CreateSmkOutVentWindow(shell));
-    const std::unique_ptr<QWidget> smkInVent(orvane::CreateSmkInVentWindow(shell));
-    formMain.SetModuleWindows(smkOutVent.get(), smkInVent.get());
+    formMain.SetModuleFactories([shell] { return orvane::CreateSmkOutVentWindow(shell); },
+                                [shell] { return orvane::CreateSmkInVentWindow(shell); });
+    orvane::ArmStartProbe(formMain, shell, qEnvironmentVariable(orvane::kStartProbeVariable));
 
     formMain.show();
     return app.exec();

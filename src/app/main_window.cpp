@@ -25,6 +25,7 @@
 #include <QWheelEvent>
 
 #include <algorithm>
+#include <utility>
 
 namespace orvane {
 
@@ -161,9 +162,9 @@ const QString &TFormMain::PathSave() const {
     return fSettings.PathSave();
 }
 
-void TFormMain::SetModuleWindows(QWidget *smkOutVent, QWidget *smkInVent) {
-    fSmkOutVent = smkOutVent;
-    fSmkInVent = smkInVent;
+void TFormMain::SetModuleFactories(ModuleFactory smkOutVent, ModuleFactory smkInVent) {
+    fSmkOutVent = std::move(smkOutVent);
+    fSmkInVent = std::move(smkInVent);
 }
 
 void TFormMain::BuildMenu() {
@@ -410,11 +411,14 @@ bool TFormMain::eventFilter(QObject *watched, QEvent *event) {
     return QMainWindow::eventFilter(watched, event);
 }
 
-void TFormMain::OpenModule(QWidget *moduleWindow) {
+void TFormMain::OpenModule(const ModuleFactory &factory) {
+    if (!factory)
+        return;
+    const std::unique_ptr<QWidget> moduleWindow = factory();
     if (!moduleWindow)
         return;
     hide();
-    RunModal(moduleWindow);
+    RunModal(moduleWindow.get());
     // One run serves one module: closing the main window ends the program.
     close();
     QCoreApplication::quit();

@@ -7,6 +7,9 @@
 #include <QImage>
 #include <QMainWindow>
 
+#include <functional>
+#include <memory>
+
 class QAction;
 class QLabel;
 class QScrollArea;
@@ -31,8 +34,10 @@ public:
     const QString &PathSave() const;
 
     void SetShellWindows(const ShellWindows &shell) { fShell = shell; }
-    // The windows the module commands open; null opens nothing.
-    void SetModuleWindows(QWidget *smkOutVent, QWidget *smkInVent);
+    // Builds a module's window when its command is chosen; an empty factory (or a null window)
+    // opens nothing.
+    using ModuleFactory = std::function<std::unique_ptr<QWidget>()>;
+    void SetModuleFactories(ModuleFactory smkOutVent, ModuleFactory smkInVent);
 
     void ApplyAspect();
     void FormResize();
@@ -62,7 +67,7 @@ private:
     void BuildPanels(const QImage &banner);
     void MeasureBannerFrame();
     void LayoutPanels(int headerHeight, int footerHeight);
-    void OpenModule(QWidget *moduleWindow);
+    void OpenModule(const ModuleFactory &factory);
     void ShowAbout();
 
     ShellSettings &fSettings;
@@ -83,8 +88,8 @@ private:
     int fHeaderHeight = 0;
     int fFooterHeight = 0;
 
-    QWidget *fSmkOutVent = nullptr;
-    QWidget *fSmkInVent = nullptr;
+    ModuleFactory fSmkOutVent;
+    ModuleFactory fSmkInVent;
 
     QWidget *PanelMain = nullptr;
     QWidget *PanelHeader = nullptr;

@@ -1,21 +1,23 @@
 #pragma once
-// One factory per calculation module. Until a module window exists its factory returns a
-// placeholder; switching to the real window is the one line in the factory's body.
+// One factory per calculation module: the main window calls it when the module is opened, so no
+// module window is built before the user asks for it.
 
 #include "shell/shell_windows.h"
 
-#include <QDialog>
+#include <QString>
+#include <QWidget>
+
+#include <memory>
 
 namespace orvane {
 
-QWidget *CreateSmkOutVentWindow(const ShellWindows &shell);
-QWidget *CreateSmkInVentWindow(const ShellWindows &shell);
+std::unique_ptr<QWidget> CreateSmkOutVentWindow(const ShellWindows &shell);
+std::unique_ptr<QWidget> CreateSmkInVentWindow(const ShellWindows &shell);
 
-// Says that a module is not part of this build yet.
-class TModulePlaceholder : public QDialog {
-    Q_OBJECT
-public:
-    explicit TModulePlaceholder(const QString &moduleTitle, QWidget *parent = nullptr);
-};
+// The window of the project's module (by the file's extension) with the project loaded; null
+// when the extension names no module. A project that cannot be read leaves the module's start
+// state and the window's own message.
+std::unique_ptr<QWidget> CreateWindowForProject(const ShellWindows &shell,
+                                                const QString &projectPath);
 
 } // namespace orvane

@@ -12,7 +12,6 @@ namespace orvane::cli {
 
 namespace {
 
-const char *const kNotSupported = "Расчёт проектов этого типа пока не поддерживается.";
 const char *const kSameOutputs = "отчёт и результаты JSON нельзя записать в один и тот же файл.";
 const char *const kNonFinite =
     "Расчёт прерван: получено недопустимое значение. Проверьте исходные данные.";
@@ -153,41 +152,12 @@ char SeparatorFromLocale() {
     return separator;
 }
 
-bool ExhaustSupported() {
-#ifdef ORVANE_HAVE_EXHAUST
-    return true;
-#else
-    return false;
-#endif
-}
-
-bool InflowSupported() {
-#ifdef ORVANE_HAVE_INFLOW
-    return true;
-#else
-    return false;
-#endif
-}
-
 int RunProject(const CliOptions &options, std::ostream &out, std::ostream &err) {
-    (void)out; // unused while a runner is missing
     const std::string ext = LowerAscii(options.projectPath);
-    if (EndsWith(ext, ".smkprj")) {
-#ifdef ORVANE_HAVE_EXHAUST
+    if (EndsWith(ext, ".smkprj"))
         return RunExhaustProject(options, out, err);
-#else
-        err << kNotSupported << '\n';
-        return kExitUsage;
-#endif
-    }
-    if (EndsWith(ext, ".isrprj")) {
-#ifdef ORVANE_HAVE_INFLOW
+    if (EndsWith(ext, ".isrprj"))
         return RunInflowProject(options, out, err);
-#else
-        err << kNotSupported << '\n';
-        return kExitUsage;
-#endif
-    }
     err << "Неизвестный тип проекта «" << options.projectPath
         << "»: ожидается файл .smkprj (дымоудаление) или .isrprj (подпор воздуха).\n";
     return kExitUsage;

@@ -28,10 +28,6 @@ char SeparatorFromLocale();
 // Picks the runner by the project's extension (case-insensitive).
 int RunProject(const CliOptions &options, std::ostream &out, std::ostream &err);
 
-// Whether this build has the runner of each project kind.
-bool ExhaustSupported();
-bool InflowSupported();
-
 // The whole batch calculator: arguments (without the program name) to exit code.
 int RunCli(const std::vector<std::string> &args, std::ostream &out, std::ostream &err);
 

@@ -110,8 +110,7 @@ IniFile IniFile::FromBytes(std::string_view bytes) {
         std::string_view trimmed = Trim(line);
         if (IsSectionLine(trimmed)) {
             std::string_view name = Trim(trimmed.substr(1, trimmed.find(']') - 1));
-            ini.sections_.push_back(Section{std::string(name), {}});
-            current = &ini.sections_.back();
+            current = &ini.appendSection(std::string(name));
             continue;
         }
         if (current == nullptr) {
@@ -142,20 +141,22 @@ IniFile IniFile::FromBytes(std::string_view bytes) {
     return ini;
 }
 
+// Folded names are equal exactly when SameName holds, so the index finds what a scan would.
 const IniFile::Section *IniFile::findSection(std::string_view name) const {
-    for (const Section &s : sections_) {
-        if (SameName(s.name, name))
-            return &s;
-    }
-    return nullptr;
+    const auto found = index_.find(Folded(name));
+    return found == index_.end() ? nullptr : &sections_[found->second];
 }
 
 IniFile::Section *IniFile::findSection(std::string_view name) {
-    for (Section &s : sections_) {
-        if (SameName(s.name, name))
-            return &s;
-    }
-    return nullptr;
+    const auto found = index_.find(Folded(name));
+    return found == index_.end() ? nullptr : &sections_[found->second];
+}
+
+IniFile::Section &IniFile::appendSection(std::string name) {
+    // a repeated section is kept for writing; look-ups go on finding the first
+    index_.try_emplace(Folded(name), sections_.size());
+    sections_.push_back(Section{std::move(name), {}});
+    return sections_.back();
 }
 
 bool IniFile::hasSection(std::string_view section) const {
@@ -181,10 +182,8 @@ std::string IniFile::readString(std::string_view section, std::string_view key,
 
 void IniFile::setValue(std::string_view section, std::string_view key, std::string_view value) {
     Section *s = findSection(section);
-    if (s == nullptr) {
-        sections_.push_back(Section{std::string(section), {}});
-        s = &sections_.back();
-    }
+    if (s == nullptr)
+        s = &appendSection(std::string(section));
     for (Entry &e : s->entries) {
         if (!e.raw && SameName(e.key, key)) {
             e.value = std::string(value);

@@ -6,6 +6,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <unordered_map>
 #include <vector>
 
 namespace orvane {
@@ -44,8 +45,12 @@ private:
     };
     const Section *findSection(std::string_view name) const;
     Section *findSection(std::string_view name);
+    Section &appendSection(std::string name);
     std::string preamble_;
     std::vector<Section> sections_;
+    // the folded name of each section to the first section of that name: a project with
+    // hundreds of sections is read with one look-up per key, not a scan
+    std::unordered_map<std::u16string, size_t> index_;
 };
 
 // Reads a real written with "." or ","; the default when absent, empty or not a number.

@@ -11,9 +11,11 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QDialog>
 #include <QFile>
 #include <QMainWindow>
 #include <QMenuBar>
+#include <QPointer>
 #include <QScreen>
 #include <QScrollArea>
 #include <QScrollBar>
@@ -166,8 +168,9 @@ private slots:
         QVERIFY(!w.isVisible());
     }
 
-    // One run serves one module: the main window is out of sight while the module runs and
-    // closes when it returns, whether the module is a dialog or a plain window.
+    // One run serves one module: the window is built only when its button is pressed, the main
+    // window is out of sight while the module runs, and both are gone when it returns, whether
+    // the module is a dialog or a plain window.
     void ModuleRunEndsWithMainWindow_data() {
         QTest::addColumn<bool>("dialog");
         QTest::newRow("dialog") << true;
@@ -176,25 +179,38 @@ private slots:
     void ModuleRunEndsWithMainWindow() {
         QFETCH(bool, dialog);
         TFormMain w(*fSettings, false, QImage());
-        std::unique_ptr<QWidget> module;
-        if (dialog)
-            module = std::make_unique<TModulePlaceholder>(QStringLiteral("Модуль"));
-        else
-            module = std::make_unique<QMainWindow>();
-        w.SetModuleWindows(module.get(), nullptr);
-        w.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&w));
+        int built = 0;
+        QPointer<QWidget> module;
         bool mainHiddenMeanwhile = false;
         bool moduleShown = false;
-        QTimer::singleShot(0, module.get(), [&] {
-            mainHiddenMeanwhile = !w.isVisible();
-            moduleShown = module->isVisible() && module->isModal();
-            module->close();
-        });
+        w.SetModuleFactories(
+            [&]() -> std::unique_ptr<QWidget> {
+                ++built;
+                std::unique_ptr<QWidget> window;
+                if (dialog)
+                    window = std::make_unique<QDialog>();
+                else
+                    window = std::make_unique<QMainWindow>();
+                module = window.get();
+                QTimer::singleShot(0, window.get(), [&] {
+                    mainHiddenMeanwhile = !w.isVisible();
+                    moduleShown = module->isVisible() && module->isModal();
+                    module->close();
+                });
+                return window;
+            },
+            nullptr);
+        w.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&w));
+        QCOMPARE(built, 0);
+        // the other module has no factory: its button opens nothing and keeps the main window
+        w.findChild<QToolButton *>(QStringLiteral("sbSmkInVent"))->click();
+        QVERIFY(w.isVisible());
         w.findChild<QToolButton *>(QStringLiteral("sbSmkOutVent"))->click();
+        QCOMPARE(built, 1);
         QVERIFY(mainHiddenMeanwhile);
         QVERIFY(moduleShown);
-        QVERIFY(!module->isVisible());
+        QVERIFY(module.isNull());
         QVERIFY(!w.isVisible());
     }
 

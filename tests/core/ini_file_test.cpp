@@ -94,7 +94,8 @@ TEST(IniFile, WritingKeepsOrderRewritesInPlaceAndAppendsNewKeys) {
     IniFile ini = IniFile::FromBytes("[One]\r\na=1\r\nb=2\r\n[Two]\r\nc=3\r\n");
     ini.setValue("one", "A", "10");        // in place, the stored spelling of the key kept
     ini.setValue("One", "d", "4");         // end of its section
-    ini.setValue("Three", "Имя", "Склад"); // new section at the end
+    ini.setValue("Three", "Имя", "Дом");   // new section at the end
+    ini.setValue("THREE", "имя", "Склад"); // ...found again by any spelling
     ini.setPreamble("\r\n# header\r\n\r\n");
     const std::optional<std::string> out = ini.toBytes();
     ASSERT_TRUE(out);

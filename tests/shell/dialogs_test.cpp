@@ -1,7 +1,9 @@
-// Project folder dialog, About box, help command, new-instance switch and colour replacement.
+// Project folder dialog, About box, help command, new-instance switch, colour replacement and
+// the program's own icons.
 
 #include "shell/about_box.h"
 #include "shell/desktop_actions.h"
+#include "shell/own_icons.h"
 #include "shell/replace_bitmap_color.h"
 #include "shell/select_path_save.h"
 #include "shell/settings.h"
@@ -10,10 +12,12 @@
 #include <QDir>
 #include <QEnterEvent>
 #include <QFile>
+#include <QIcon>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QStyle>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
@@ -191,6 +195,22 @@ private slots:
         QImage empty;
         ReplaceBitmapColor(empty, Qt::black, Qt::white);
         QVERIFY(empty.isNull());
+    }
+
+    // Icons are looked up in the resources only, and the standard icons of message boxes and
+    // file dialogs are still there (the style's own).
+    void OwnIconsSearchNoFolderOnDisk() {
+        UseOwnIcons();
+        const QStringList searched = QIcon::themeSearchPaths() + QIcon::fallbackSearchPaths();
+        QVERIFY(!searched.isEmpty());
+        for (const QString &path : searched)
+            QVERIFY2(path.startsWith(QLatin1Char(':')), qPrintable(path));
+        QVERIFY(
+            QFile::exists(QStringLiteral(":/shell/icons/%1/index.theme").arg(QIcon::themeName())));
+        for (QStyle::StandardPixmap icon :
+             {QStyle::SP_MessageBoxWarning, QStyle::SP_MessageBoxCritical,
+              QStyle::SP_DialogOpenButton, QStyle::SP_DialogSaveButton, QStyle::SP_DirIcon})
+            QVERIFY(!QApplication::style()->standardIcon(icon).pixmap(32).isNull());
     }
 
 private:

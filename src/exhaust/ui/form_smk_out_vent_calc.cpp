@@ -1220,7 +1220,7 @@ void TFormSmkOutVentCalc::NAboutClick() {
 
 void TFormSmkOutVentCalc::ShowReport() {
     calc_.Report.BuildFullReport();
-    PanelOut->setReport(calc_.Report.RTFull);
+    PanelOut->showReport(calc_.Report);
     PanelOut->setDutyPoint(calc_.FanGasVolumeExps, calc_.FanPressure);
 }
 
@@ -1228,7 +1228,7 @@ RunOutcome TFormSmkOutVentCalc::ActionGoNextExecute() {
     ExhaustInputs in = InputsFromControls();
     CalcVariant = calc_.ReadCalcVariant(in);
     const RunOutcome outcome = calc_.Run(in);
-    PanelOut->setReport(calc_.Report.RTFull);
+    PanelOut->showReport(calc_.Report);
     PanelOut->setDutyPoint(calc_.FanGasVolumeExps, calc_.FanPressure);
     return outcome;
 }

@@ -1261,7 +1261,7 @@ void TFormSmkInVentCalc::ActionGoNextExecute() {
 }
 
 void TFormSmkInVentCalc::ShowReport() {
-    panelOut_->setReport(calc_.Report.RTFull);
+    panelOut_->showReport(calc_.Report);
     panelOut_->setDutyPoint(calc_.VolumeAirExps, calc_.FanPress);
 }
 

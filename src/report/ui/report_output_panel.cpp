@@ -1,6 +1,7 @@
 #include "report/ui/report_output_panel.h"
 
 #include "core/file_io.h"
+#include "report/report_document.h"
 #include "report/report_output.h"
 #include "report/ui/rtf_text_document.h"
 
@@ -13,6 +14,7 @@
 #include <QMessageBox>
 #include <QProcess>
 #include <QPushButton>
+#include <QTextDocument>
 #include <QTextEdit>
 #include <QVBoxLayout>
 
@@ -64,9 +66,30 @@ ReportOutputPanel::ReportOutputPanel(QWidget *parent, const QString &programFold
     bbFan_->setEnabled(!appForFan_.isEmpty());
 }
 
-void ReportOutputPanel::setReport(const std::string &rtfFull) {
-    rtfFull_ = rtfFull;
-    LoadRtfIntoDocument(*richEditOut_->document(), rtfFull_);
+void ReportOutputPanel::showReport(const ReportDocument &report) {
+    shown_ = &report.RTFull;
+    FillViewer();
+}
+
+void ReportOutputPanel::setReport(std::string rtfFull) {
+    ownReport_ = std::move(rtfFull);
+    shown_ = &ownReport_;
+    FillViewer();
+}
+
+void ReportOutputPanel::FillViewer() {
+    // A new document is filled away from the view, so nothing is laid out while it grows; once
+    // set, the viewer lays out the first screen and the rest a step at a time.
+    auto *doc = new QTextDocument(richEditOut_);
+    doc->setDefaultFont(richEditOut_->font());
+    doc->setUndoRedoEnabled(false);
+    LoadRtfIntoDocument(*doc, *shown_);
+    // the viewer deletes only the document it made itself; an earlier report is the panel's
+    QTextDocument *previous = richEditOut_->document();
+    const bool panelOwnsPrevious = previous->parent() == richEditOut_;
+    richEditOut_->setDocument(doc);
+    if (panelOwnsPrevious)
+        delete previous;
 }
 
 void ReportOutputPanel::setDutyPoint(double volumeFlow, double pressure) {
@@ -127,7 +150,7 @@ bool ReportOutputPanel::SaveReportToFile() {
 bool ReportOutputPanel::SaveReportAs(const QString &fileName) {
     const QString path =
         QFile::decodeName(EnsureRtfExtension(QFile::encodeName(fileName).toStdString()).c_str());
-    const FileResult result = WriteFileAtomic(QFile::encodeName(path).toStdString(), rtfFull_);
+    const FileResult result = WriteFileAtomic(QFile::encodeName(path).toStdString(), *shown_);
     if (!result.ok) {
         QMessageBox::critical(this, MessageTitle(), QString::fromStdString(result.error));
         return false;

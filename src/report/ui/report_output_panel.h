@@ -14,6 +14,8 @@ class QTextEdit;
 
 namespace orvane {
 
+class ReportDocument;
+
 class ReportOutputPanel : public QWidget {
     Q_OBJECT
 public:
@@ -21,9 +23,13 @@ public:
     // fan program is looked up once, here, beside that folder.
     explicit ReportOutputPanel(QWidget *parent = nullptr, const QString &programFolder = {});
 
-    // The complete RTF document: shown in the viewer and saved as it stands.
-    void setReport(const std::string &rtfFull);
-    const std::string &report() const { return rtfFull_; }
+    // Shows the full document of `report` and saves it as it stands, read where it lies: the
+    // module owns both the document and this panel and calls this again after each run.
+    void showReport(const ReportDocument &report);
+    void showReport(const ReportDocument &&) = delete;
+    // A complete RTF document the panel keeps itself.
+    void setReport(std::string rtfFull);
+    const std::string &report() const { return *shown_; }
 
     void setDutyPoint(double volumeFlow, double pressure);
     void setFanKind(const QString &kind); // "Smk" (exhaust) or "Sup" (supply)
@@ -52,11 +58,13 @@ signals:
 
 private:
     QString MessageTitle() const;
+    void FillViewer();
 
     QTextEdit *richEditOut_ = nullptr;
     QPushButton *bbSaveToFile_ = nullptr;
     QPushButton *bbFan_ = nullptr;
-    std::string rtfFull_;
+    std::string ownReport_;
+    const std::string *shown_ = &ownReport_;
     QString appForFan_;
     QString fanKind_ = QStringLiteral("Smk");
     double volumeFlow_ = 0;

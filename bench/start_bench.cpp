@@ -1,0 +1,148 @@
+// Start time to the first painted frame: orvane against a bare Qt Widgets program (one
+// QMainWindow with a label, built with the same flags), and orvane opening the exhaust module
+// with the corridor example. The three are started in turn within one run, so every figure
+// sees the same machine load; the order rotates from round to round.
+//
+// Each program runs on the offscreen platform under the measuring aid of app/start_probe.h and
+// prints the moment of its first frame on the monotonic clock; a start is counted from just
+// before the process is spawned to that moment. Medians are reported as counters (ms), with
+// the ratios to the bare program and the CPU time (user + system) of each whole process.
+
+#include "app/start_probe.h"
+
+#include <benchmark/benchmark.h>
+
+#include <fcntl.h>
+#include <spawn.h>
+#include <sys/resource.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <array>
+#include <cstdlib>
+#include <ctime>
+#include <string>
+#include <vector>
+
+extern char **environ;
+
+namespace {
+
+struct Start {
+    double firstPaintMs = -1; // negative: the program printed no first frame
+    double cpuMs = 0;
+};
+
+long long MonotonicNs() {
+    timespec now{};
+    clock_gettime(CLOCK_MONOTONIC, &now);
+    return static_cast<long long>(now.tv_sec) * 1000000000LL + now.tv_nsec;
+}
+
+// Runs `program` with the probe set to `probe` and returns when it has ended.
+Start Run(const char *program, const std::string &probe) {
+    std::vector<std::string> env;
+    for (char **e = environ; *e != nullptr; ++e) {
+        const std::string entry = *e;
+        if (entry.rfind("QT_QPA_PLATFORM=", 0) != 0 &&
+            entry.rfind(std::string(orvane::kStartProbeVariable) + "=", 0) != 0)
+            env.push_back(entry);
+    }
+    env.push_back("QT_QPA_PLATFORM=offscreen");
+    env.push_back(std::string(orvane::kStartProbeVariable) + "=" + probe);
+    std::vector<char *> envp;
+    for (std::string &entry : env)
+        envp.push_back(entry.data());
+    envp.push_back(nullptr);
+
+    int out[2];
+    if (pipe(out) != 0)
+        return {};
+    posix_spawn_file_actions_t actions;
+    posix_spawn_file_actions_init(&actions);
+    posix_spawn_file_actions_adddup2(&actions, out[1], STDOUT_FILENO);
+    posix_spawn_file_actions_addclose(&actions, out[0]);
+    posix_spawn_file_actions_addopen(&actions, STDERR_FILENO, "/dev/null", O_WRONLY, 0);
+    std::array<char *, 2> argv{const_cast<char *>(program), nullptr};
+
+    const long long started = MonotonicNs();
+    pid_t pid = 0;
+    const int spawned = posix_spawn(&pid, program, &actions, nullptr, argv.data(), envp.data());
+    posix_spawn_file_actions_destroy(&actions);
+    close(out[1]);
+    std::string printed;
+    if (spawned == 0) {
+        char buffer[256];
+        ssize_t n = 0;
+        while ((n = read(out[0], buffer, sizeof buffer)) > 0)
+            printed.append(buffer, static_cast<size_t>(n));
+    }
+    close(out[0]);
+    if (spawned != 0)
+        return {};
+    int status = 0;
+    rusage usage{};
+    wait4(pid, &status, 0, &usage);
+
+    Start result;
+    result.cpuMs = (usage.ru_utime.tv_sec + usage.ru_stime.tv_sec) * 1e3 +
+                   (usage.ru_utime.tv_usec + usage.ru_stime.tv_usec) / 1e3;
+    const size_t at = printed.find("first-paint ");
+    if (at != std::string::npos)
+        result.firstPaintMs = (std::atoll(printed.c_str() + at + 12) - started) / 1e6;
+    return result;
+}
+
+double Median(std::vector<double> v) {
+    if (v.empty())
+        return 0;
+    std::sort(v.begin(), v.end());
+    const size_t n = v.size();
+    return n % 2 ? v[n / 2] : (v[n / 2 - 1] + v[n / 2]) / 2;
+}
+
+void BM_StartToFirstPaint(benchmark::State &state) {
+    struct Kind {
+        const char *name;
+        const char *program;
+        std::string probe;
+        std::vector<double> paint, cpu;
+    };
+    std::array<Kind, 3> kinds{{
+        {"bare", BARE_PROGRAM, "1", {}, {}},
+        {"orvane", ORVANE_PROGRAM, "1", {}, {}},
+        {"module", ORVANE_PROGRAM, EXAMPLES_DIR "/corridor.smkprj", {}, {}},
+    }};
+    Run(BARE_PROGRAM, "1"); // a first start fills the file caches for all that follow
+    Run(ORVANE_PROGRAM, "1");
+    size_t round = 0;
+    for (auto _ : state) {
+        double orvaneMs = 0;
+        for (size_t i = 0; i < kinds.size(); ++i) {
+            Kind &kind = kinds[(round + i) % kinds.size()];
+            const Start s = Run(kind.program, kind.probe);
+            if (s.firstPaintMs < 0) {
+                state.SkipWithError((std::string(kind.name) + ": no first frame").c_str());
+                return;
+            }
+            kind.paint.push_back(s.firstPaintMs);
+            kind.cpu.push_back(s.cpuMs);
+            if (&kind == &kinds[1])
+                orvaneMs = s.firstPaintMs;
+        }
+        state.SetIterationTime(orvaneMs / 1e3);
+        ++round;
+    }
+    const double bare = Median(kinds[0].paint);
+    for (const Kind &kind : kinds) {
+        const std::string name = kind.name;
+        state.counters[name + "_ms"] = Median(kind.paint);
+        state.counters[name + "_cpu_ms"] = Median(kind.cpu);
+        if (&kind != &kinds[0] && bare > 0)
+            state.counters[name + "_ratio"] = Median(kind.paint) / bare;
+    }
+}
+BENCHMARK(BM_StartToFirstPaint)->UseManualTime()->Iterations(15)->Unit(benchmark::kMillisecond);
+
+} // namespace

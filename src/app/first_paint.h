@@ -1,0 +1,49 @@
+#pragma once
+// A measuring aid for the start-time benchmarks, idle unless asked for: run something once a
+// window has painted for the first time, and end a run there, printing the moment.
+// Header-only so that the bare comparison program in bench/ measures the same way.
+
+#include <QCoreApplication>
+#include <QEvent>
+#include <QTimer>
+#include <QWidget>
+
+#include <cstdio>
+#include <ctime>
+#include <functional>
+#include <utility>
+
+namespace orvane {
+
+// Calls `then` once, from the event loop, after `window` has painted and shown its first frame.
+inline void OnFirstPaint(QWidget *window, std::function<void()> then) {
+    class Watcher : public QObject {
+    public:
+        Watcher(QWidget *window, std::function<void()> then)
+            : QObject(window), fThen(std::move(then)) {}
+        bool eventFilter(QObject *, QEvent *event) override {
+            if (event->type() == QEvent::Paint && fThen) {
+                // the frame reaches the screen when this paint event returns: act after that
+                QTimer::singleShot(0, parent(), std::exchange(fThen, {}));
+            }
+            return false;
+        }
+
+    private:
+        std::function<void()> fThen;
+    };
+    window->installEventFilter(new Watcher(window, std::move(then)));
+}
+
+// Prints "first-paint NANOSECONDS" (CLOCK_MONOTONIC, the clock a benchmark starting the program
+// reads too) and ends every event loop of the program.
+inline void PrintFirstPaintAndExit() {
+    timespec now{};
+    clock_gettime(CLOCK_MONOTONIC, &now);
+    std::printf("first-paint %lld\n",
+                static_cast<long long>(now.tv_sec) * 1000000000LL + now.tv_nsec);
+    std::fflush(stdout);
+    QCoreApplication::exit(0);
+}
+
+} // namespace orvane

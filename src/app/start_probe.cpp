@@ -1,0 +1,35 @@
+#include "app/start_probe.h"
+
+#include "app/first_paint.h"
+#include "app/main_window.h"
+#include "app/module_windows.h"
+
+#include <QAction>
+
+namespace orvane {
+
+void ArmStartProbe(TFormMain &formMain, const ShellWindows &shell, const QString &value) {
+    if (value.isEmpty())
+        return;
+    const bool exhaust = value.endsWith(QStringLiteral(".smkprj"), Qt::CaseInsensitive);
+    const bool supply = value.endsWith(QStringLiteral(".isrprj"), Qt::CaseInsensitive);
+    if (!exhaust && !supply) {
+        OnFirstPaint(&formMain, PrintFirstPaintAndExit);
+        return;
+    }
+    TFormMain::ModuleFactory withProject = [shell, value] {
+        std::unique_ptr<QWidget> window = CreateWindowForProject(shell, value);
+        if (window)
+            OnFirstPaint(window.get(), PrintFirstPaintAndExit);
+        return window;
+    };
+    formMain.SetModuleFactories(exhaust ? withProject : nullptr, supply ? withProject : nullptr);
+    const QString command =
+        exhaust ? QStringLiteral("ActionSmkOutVent") : QStringLiteral("ActionSmkInVent");
+    OnFirstPaint(&formMain, [&formMain, command] {
+        if (auto *action = formMain.findChild<QAction *>(command))
+            action->trigger();
+    });
+}
+
+} // namespace orvane

@@ -1,0 +1,20 @@
+#pragma once
+// The start-time measuring aid of the orvane program (see first_paint.h), switched on by the
+// environment variable ORVANE_EXIT_AFTER_FIRST_PAINT and never by a user:
+//   any value but a project file: the run ends at the main window's first paint;
+//   a project file (.smkprj or .isrprj): the main window opens that project's module as its
+//   button does, with the project loaded, and the run ends at the module window's first paint.
+
+class QString;
+
+namespace orvane {
+
+class TFormMain;
+struct ShellWindows;
+
+inline constexpr char kStartProbeVariable[] = "ORVANE_EXIT_AFTER_FIRST_PAINT";
+
+// Arms the probe on `formMain` (before it is shown) when `value` is not empty.
+void ArmStartProbe(TFormMain &formMain, const ShellWindows &shell, const QString &value);
+
+} // namespace orvane
