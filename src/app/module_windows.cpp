@@ -17,7 +17,7 @@ std::unique_ptr<QWidget> CreateWindowForProject(const ShellWindows &shell,
                                                 const QString &projectPath) {
     if (projectPath.endsWith(QStringLiteral(".smkprj"), Qt::CaseInsensitive)) {
         auto window = std::make_unique<exhaust::TFormSmkOutVentCalc>(shell);
-        window->LoadProject(projectPath);
+        window->OpenProjectFile(projectPath);
         return window;
     }
     if (projectPath.endsWith(QStringLiteral(".isrprj"), Qt::CaseInsensitive)) {

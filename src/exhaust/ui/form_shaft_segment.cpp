@@ -291,7 +291,7 @@ TFormShaftSegment::TFormShaftSegment(QWidget *parent) : QDialog(parent) {
 
 TFormShaftSegment::~TFormShaftSegment() = default;
 
-void TFormShaftSegment::setNotifier(Notifier *notifier) {
+void TFormShaftSegment::SetNotifier(Notifier *notifier) {
     notifier_ = notifier ? notifier : ownNotifier_.get();
 }
 

@@ -35,7 +35,7 @@ public:
     TValves ValveCatalog;
 
     // Messages of OK's check; a message box unless replaced (tests record them).
-    void setNotifier(Notifier *notifier);
+    void SetNotifier(Notifier *notifier);
 
     void FormActivate();
     void OKBtnClick();

@@ -295,10 +295,10 @@ TFormSmkOutVentCalc::TFormSmkOutVentCalc(const ShellWindows &shell, QWidget *par
 
 TFormSmkOutVentCalc::~TFormSmkOutVentCalc() = default;
 
-void TFormSmkOutVentCalc::setNotifier(Notifier *notifier) {
+void TFormSmkOutVentCalc::SetNotifier(Notifier *notifier) {
     notifier_ = notifier ? notifier : &boxNotifier_;
     calc_ = ExhaustCalc(notifier_);
-    FormShaftSegment->setNotifier(notifier);
+    FormShaftSegment->SetNotifier(notifier);
 }
 
 void TFormSmkOutVentCalc::BuildMenu() {
@@ -1347,7 +1347,7 @@ std::string TFormSmkOutVentCalc::ProjectSnapshot() const {
     return bytes;
 }
 
-bool TFormSmkOutVentCalc::IsModified() const {
+bool TFormSmkOutVentCalc::HasUnsavedChanges() const {
     const std::string now = ProjectSnapshot();
     // inputs that cannot be written count as changed: they have never been saved
     return now.empty() || now != savedSnapshot_;
@@ -1371,10 +1371,10 @@ void TFormSmkOutVentCalc::SaveProjectExecute() {
         dialog.selectFile(name + QStringLiteral(".smkprj"));
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return;
-    SaveProjectAs(dialog.selectedFiles().front());
+    SaveProjectFile(dialog.selectedFiles().front());
 }
 
-bool TFormSmkOutVentCalc::SaveProjectAs(const QString &fileName) {
+bool TFormSmkOutVentCalc::SaveProjectFile(const QString &fileName) {
     QString path = fileName;
     if (QFileInfo(path).suffix().isEmpty())
         path += QStringLiteral(".smkprj");
@@ -1400,10 +1400,10 @@ void TFormSmkOutVentCalc::OpenFileExecute() {
         dialog.setDirectory(folder);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return;
-    LoadProject(dialog.selectedFiles().front());
+    OpenProjectFile(dialog.selectedFiles().front());
 }
 
-bool TFormSmkOutVentCalc::LoadProject(const QString &fileName) {
+bool TFormSmkOutVentCalc::OpenProjectFile(const QString &fileName) {
     ExhaustInputs in = InputsFromControls();
     const ProjectResult result =
         exhaust::LoadProject(QFile::encodeName(fileName).toStdString(), in);
@@ -1419,10 +1419,10 @@ bool TFormSmkOutVentCalc::LoadProject(const QString &fileName) {
 }
 
 void TFormSmkOutVentCalc::closeEvent(QCloseEvent *event) {
-    if (IsModified()) {
+    if (HasUnsavedChanges()) {
         const int answer = AskSaveChanges(this);
         if (!MayCloseAfterAnswer(
-                answer, [this] { SaveProjectExecute(); }, [this] { return IsModified(); })) {
+                answer, [this] { SaveProjectExecute(); }, [this] { return HasUnsavedChanges(); })) {
             event->ignore();
             return;
         }

@@ -45,7 +45,7 @@ public:
     ~TFormSmkOutVentCalc() override;
 
     // Messages of the input steps and of the list commands; message boxes unless replaced.
-    void setNotifier(Notifier *notifier);
+    void SetNotifier(Notifier *notifier);
 
     // --- the controls as data ---
     ExhaustInputs InputsFromControls() const;
@@ -83,10 +83,10 @@ public:
     void SaveProjectExecute();
     void OpenFileExecute();
     // Without dialogs: false (and a message) when the file could not be written or read.
-    bool SaveProjectAs(const QString &fileName);
-    bool LoadProject(const QString &fileName);
+    bool SaveProjectFile(const QString &fileName);
+    bool OpenProjectFile(const QString &fileName);
     // True when the inputs differ from what was last loaded or saved (or from the start state).
-    bool IsModified() const;
+    bool HasUnsavedChanges() const;
     void MarkUnmodified();
 
     const ExhaustCalc &Calc() const { return calc_; }

@@ -158,7 +158,7 @@ void TFormSmkInVentCalc::FormCreate() {
     rbExitsToSWViaDoorClick();
     rbLiftMethodClick();
 
-    ApplyInputs(InflowInputs::Defaults());
+    ControlsFromInputs(InflowInputs::Defaults());
     cbWinPenetrationVarChange();
     DuctShapeClick();
 
@@ -1209,7 +1209,7 @@ void TFormSmkInVentCalc::changeEvent(QEvent *event) {
 // ---------------------------------------------------------------------------------------------
 // Inputs, the run and the report
 
-InflowInputs TFormSmkInVentCalc::CollectInputs() const {
+InflowInputs TFormSmkInVentCalc::InputsFromControls() const {
     InflowInputs in;
     for (const FieldSpec &f : kInflowFields) {
         if (f.kind == FieldKind::choice) {
@@ -1235,7 +1235,7 @@ void TFormSmkInVentCalc::ShowEdits(const InflowInputs &in) {
     }
 }
 
-void TFormSmkInVentCalc::ApplyInputs(const InflowInputs &in) {
+void TFormSmkInVentCalc::ControlsFromInputs(const InflowInputs &in) {
     ShowEdits(in);
     for (RadioGroup group : ctl::kRadioGroups)
         for (ControlName name : group)
@@ -1251,7 +1251,7 @@ void TFormSmkInVentCalc::ApplyInputs(const InflowInputs &in) {
 }
 
 void TFormSmkInVentCalc::ActionGoNextExecute() {
-    InflowInputs in = CollectInputs();
+    InflowInputs in = InputsFromControls();
     calc_.Run(in);
     // input steps may correct an input (P⁺ raised to 20): the edits show what was used
     ShowEdits(in);
@@ -1280,31 +1280,31 @@ QString TFormSmkInVentCalc::StartFolder() const {
 }
 
 void TFormSmkInVentCalc::MarkSaved() {
-    saved_ = CollectInputs();
+    saved_ = InputsFromControls();
 }
 
 bool TFormSmkInVentCalc::HasUnsavedChanges() const {
-    const InflowInputs now = CollectInputs();
+    const InflowInputs now = InputsFromControls();
     return !now.sameValues(saved_);
 }
 
 bool TFormSmkInVentCalc::OpenProjectFile(const QString &path) {
-    InflowInputs in = CollectInputs();
-    const ProjectResult result = LoadProject(path.toStdString(), in);
+    InflowInputs in = InputsFromControls();
+    const ProjectResult result = inflow::LoadProject(path.toStdString(), in);
     if (!result.ok) {
         // the inputs on screen stay as they are
         Message(false, WithLineBreaks(QString::fromStdString(result.error)));
         return false;
     }
     liftFloors_ = {CountOf(in, ctl::EditLiftOGFloorQty), CountOf(in, ctl::EditLiftUGFloorQty)};
-    ApplyInputs(in);
+    ControlsFromInputs(in);
     MarkSaved();
     return true;
 }
 
 bool TFormSmkInVentCalc::SaveProjectFile(const QString &chosenPath) {
     const std::string path = WithProjectExtension(chosenPath.toStdString());
-    const InflowInputs in = CollectInputs();
+    const InflowInputs in = InputsFromControls();
     const ProjectResult result = SaveProject(path, in);
     if (!result.ok) {
         Message(true, WithLineBreaks(QString::fromStdString(result.error)));

@@ -65,8 +65,8 @@ public:
     ReportOutputPanel *OutputPanel() const { return panelOut_; }
 
     // The controls as the engine reads them, and back.
-    InflowInputs CollectInputs() const;
-    void ApplyInputs(const InflowInputs &in);
+    InflowInputs InputsFromControls() const;
+    void ControlsFromInputs(const InflowInputs &in);
     // The edits as `in` holds them (after a load or a run that corrected an input).
     void ShowEdits(const InflowInputs &in);
 

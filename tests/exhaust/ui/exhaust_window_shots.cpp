@@ -38,7 +38,7 @@ int main(int argc, char *argv[]) {
     shell.popupTip = &tip;
     TFormSmkOutVentCalc form(shell);
     RecordingNotifier notifier;
-    form.setNotifier(&notifier);
+    form.SetNotifier(&notifier);
     // no window manager under a bare X server: take the whole screen by hand
     form.setGeometry(app.primaryScreen()->availableGeometry());
     form.show();

@@ -45,7 +45,7 @@ using namespace orvane::test;
 namespace {
 
 struct Window {
-    Window() : form(ShellWindows{}) { form.setNotifier(&notifier); }
+    Window() : form(ShellWindows{}) { form.SetNotifier(&notifier); }
     QLineEdit *edit(ControlName name) { return Find<QLineEdit>(&form, name); }
     QGroupBox *group(const char *name) { return Find<QGroupBox>(&form, name); }
     void choose(ControlName radio) {
@@ -329,13 +329,13 @@ private slots:
         a.selectSegment(0);
         FillEditorAndOk({1, nullptr, "3,6", nullptr, "Этаж 2"});
         Find<QToolButton>(&a.form, "bAdd")->click();
-        QVERIFY(a.form.IsModified());
-        QVERIFY(a.form.SaveProjectAs(file));
-        QVERIFY(!a.form.IsModified());
+        QVERIFY(a.form.HasUnsavedChanges());
+        QVERIFY(a.form.SaveProjectFile(file));
+        QVERIFY(!a.form.HasUnsavedChanges());
 
         Window b;
-        QVERIFY(b.form.LoadProject(file));
-        QVERIFY(!b.form.IsModified());
+        QVERIFY(b.form.OpenProjectFile(file));
+        QVERIFY(!b.form.HasUnsavedChanges());
         std::string bytesA, bytesB;
         QVERIFY(ProjectBytes(a.form.InputsFromControls(), "x", bytesA).ok);
         QVERIFY(ProjectBytes(b.form.InputsFromControls(), "x", bytesB).ok);
@@ -367,12 +367,12 @@ private slots:
         w.edit(ctl::EditRoomLength)->setText(QStringLiteral("77"));
         QString message;
         AnswerMessageBox(QMessageBox::Ok, &message);
-        QVERIFY(!w.form.LoadProject(file));
+        QVERIFY(!w.form.OpenProjectFile(file));
         QVERIFY(!message.isEmpty());
         QCOMPARE(w.edit(ctl::EditRoomLength)->text(), QStringLiteral("77"));
         QCOMPARE(w.n(), 2);
         AnswerMessageBox(QMessageBox::Ok, &message);
-        QVERIFY(!w.form.LoadProject(dir.filePath(QStringLiteral("нет.smkprj"))));
+        QVERIFY(!w.form.OpenProjectFile(dir.filePath(QStringLiteral("нет.smkprj"))));
         QCOMPARE(w.edit(ctl::EditRoomLength)->text(), QStringLiteral("77"));
     }
 
@@ -384,10 +384,10 @@ private slots:
         f.write("[Room]\r\nVariant=2\r\nRoomL=1E308\r\nRoomW=4\r\nFloorA=35\r\n");
         f.close();
         Window w;
-        QVERIFY(w.form.LoadProject(file));
-        QVERIFY(!w.form.IsModified());
+        QVERIFY(w.form.OpenProjectFile(file));
+        QVERIFY(!w.form.HasUnsavedChanges());
         const QString saved = dir.filePath(QStringLiteral("saved.smkprj"));
-        QVERIFY(w.form.SaveProjectAs(saved));
+        QVERIFY(w.form.SaveProjectFile(saved));
         std::string bytes;
         QVERIFY(ReadFileBytes(QFile::encodeName(saved).toStdString(), bytes).ok);
         QVERIFY(bytes.find("RoomL=1E308\r\nRoomW=4\r\nRoomH=3,9\r\nFloorA=35\r\n") !=
@@ -395,18 +395,18 @@ private slots:
         // sides typed beyond what their product can hold
         w.edit(ctl::EditRoomLength)->setText(QString(200, QLatin1Char('9')));
         w.edit(ctl::EditRoomWidth)->setText(QString(200, QLatin1Char('9')));
-        QVERIFY(w.form.IsModified());
-        QVERIFY(w.form.SaveProjectAs(saved));
-        QVERIFY(!w.form.IsModified());
+        QVERIFY(w.form.HasUnsavedChanges());
+        QVERIFY(w.form.SaveProjectFile(saved));
+        QVERIFY(!w.form.HasUnsavedChanges());
         w.form.ActionGoNextExecute();
     }
 
     void closingWithUnsavedChangesAsks() {
         Window w;
         w.form.show();
-        QVERIFY(!w.form.IsModified());
+        QVERIFY(!w.form.HasUnsavedChanges());
         w.edit(ctl::EditCorridorLength)->setText(QStringLiteral("31"));
-        QVERIFY(w.form.IsModified());
+        QVERIFY(w.form.HasUnsavedChanges());
         QString question;
         AnswerMessageBox(QMessageBox::Cancel, &question);
         QVERIFY(!w.form.close());

@@ -109,7 +109,7 @@ private slots:
         QFETCH(QString, focus);
         TFormShaftSegment editor;
         RecordingNotifier notifier;
-        editor.setNotifier(&notifier);
+        editor.SetNotifier(&notifier);
         editor.State = EditorForEditOne(DefaultNetwork(), 1, true);
         editor.show();
         editor.Vert.EditA->setText(a);

@@ -103,7 +103,7 @@ private slots:
                  QStringLiteral("Орвейн - Расчёт системы приточной противодымной вентиляции"));
         // every control the engine reads exists under its name and starts at its start value
         const InflowInputs defaults = InflowInputs::Defaults();
-        const InflowInputs now = w.form.CollectInputs();
+        const InflowInputs now = w.form.InputsFromControls();
         for (const auto &[name, text] : defaults.edits()) {
             QVERIFY2(w.form.findChild<QLineEdit *>(QString::fromStdString(name)), name.c_str());
             QCOMPARE(now.text(name), text);
@@ -382,7 +382,7 @@ private slots:
         changed.setText(ctl::EditLiftUnit3Value, "0,7");
 
         Window a;
-        a.form.ApplyInputs(changed);
+        a.form.ControlsFromInputs(changed);
         QVERIFY(a.form.HasUnsavedChanges());
         QVERIFY(a.form.SaveProjectFile(first));
         QVERIFY(!a.form.HasUnsavedChanges());
@@ -402,7 +402,7 @@ private slots:
         QCOMPARE(WithoutHeader(f2.readAll()), bytes1);
         // and the values are the changed ones, not the start values
         QVERIFY(bytes1.contains(variant == CtlName(ctl::rbLift) ? "LMethod=2" : "="));
-        const InflowInputs reopened = b.form.CollectInputs();
+        const InflowInputs reopened = b.form.InputsFromControls();
         int same = 0;
         for (const auto &[name, text] : changed.edits())
             same += reopened.text(name) == text;
