@@ -348,28 +348,12 @@ QToolButton *TFormSmkOutVentCalc::NewTipButton(const QString &name, const QStrin
     return button;
 }
 
-QLineEdit *TFormSmkOutVentCalc::AddEditRow(QGridLayout *grid, int row, const QString &name,
-                                           const QString &caption, const QString &unit,
+QLineEdit *TFormSmkOutVentCalc::AddEditRow(QGridLayout *grid, int row, ControlName name,
                                            const QString &tip) {
-    QWidget *parent = grid->parentWidget();
-    auto *label = new QLabel(caption, parent);
-    label->setObjectName(QStringLiteral("Lab") + name.mid(4));
-    label->setWordWrap(true);
-    auto *edit = new QLineEdit(parent);
-    edit->setObjectName(name);
-    edit->setFixedWidth(70);
-    label->setBuddy(edit);
-    edit->setAccessibleName(AccessibleCaption(caption));
-    grid->addWidget(label, row, 0);
-    grid->addWidget(edit, row, 1, Qt::AlignVCenter);
-    if (!unit.isEmpty()) {
-        auto *u = new QLabel(unit, parent);
-        u->setObjectName(QStringLiteral("LabUnit") + name.mid(4));
-        grid->addWidget(u, row, 2, Qt::AlignVCenter);
-    }
+    const FieldRow r = AddFieldRow(grid, row, ExhaustField(name), grid->parentWidget());
     if (!tip.isEmpty())
-        grid->addWidget(NewTipButton(tip, AccessibleCaption(caption)), row, 3, Qt::AlignVCenter);
-    return edit;
+        grid->addWidget(NewTipButton(tip, r.edit->accessibleName()), row, 3, Qt::AlignVCenter);
+    return r.edit;
 }
 
 namespace {
@@ -463,7 +447,8 @@ QWidget *TFormSmkOutVentCalc::BuildInputPage() {
             QString continuation;
             const char *tip;
         } variants[] = {
-            {ctl::rbCalcCorridor, QStringLiteral("из вестибюлей, холлов, коридоров, торговых моллов,"),
+            {ctl::rbCalcCorridor,
+             QStringLiteral("из вестибюлей, холлов, коридоров, торговых моллов,"),
              "LabCalcCorridor", QStringLiteral("атриумов и т.п., смежных с горящим помещением"),
              "sbTipCalcCorridor"},
             {ctl::rbCalcRoom, QStringLiteral("из зальных помещений различного назначения и"),
@@ -555,22 +540,16 @@ QWidget *TFormSmkOutVentCalc::BuildInputPage() {
         PanRoomABH->setObjectName(QStringLiteral("PanRoomABH"));
         QGridLayout *a = NewGrid(PanRoomABH);
         a->setContentsMargins(0, 0, 0, 0);
-        AddEditRow(a, 0, CtlName(ctl::EditRoomLength), QStringLiteral("Длина, a:"),
-                   QStringLiteral("м"));
-        AddEditRow(a, 1, CtlName(ctl::EditRoomWidth), QStringLiteral("Ширина, b:"),
-                   QStringLiteral("м"));
-        AddEditRow(a, 2, CtlName(ctl::EditRoomHeight), QStringLiteral("Высота, h:"),
-                   QStringLiteral("м"));
+        AddEditRow(a, 0, ctl::EditRoomLength);
+        AddEditRow(a, 1, ctl::EditRoomWidth);
+        AddEditRow(a, 2, ctl::EditRoomHeight);
         PanRoomSBH = new QWidget(g);
         PanRoomSBH->setObjectName(QStringLiteral("PanRoomSBH"));
         QGridLayout *s = NewGrid(PanRoomSBH);
         s->setContentsMargins(0, 0, 0, 0);
-        AddEditRow(s, 0, CtlName(ctl::EditFloorAreaSH), QStringLiteral("Площадь пола, Ff:"),
-                   QStringLiteral("м²"));
-        AddEditRow(s, 1, CtlName(ctl::EditRoomWidthSH),
-                   QStringLiteral("Минимальная ширина, b:"), QStringLiteral("м"));
-        AddEditRow(s, 2, CtlName(ctl::EditRoomHeightSH), QStringLiteral("Высота, h:"),
-                   QStringLiteral("м"));
+        AddEditRow(s, 0, ctl::EditFloorAreaSH);
+        AddEditRow(s, 1, ctl::EditRoomWidthSH);
+        AddEditRow(s, 2, ctl::EditRoomHeightSH);
         PanRoomSBH->hide();
         v->addWidget(PanRoomABH);
         v->addWidget(PanRoomSBH);
@@ -583,9 +562,7 @@ QWidget *TFormSmkOutVentCalc::BuildInputPage() {
     {
         gbHeightNoSmoke = NewGroup(QStringLiteral("gbHeightNoSmoke"), QString());
         QGridLayout *grid = NewGrid(gbHeightNoSmoke);
-        AddEditRow(grid, 0, CtlName(ctl::EditNoSmokeHeight),
-                   QStringLiteral("Высота незадымляемой зоны, Hнз:"), QStringLiteral("м"),
-                   QStringLiteral("sbTipNoSmokeH"));
+        AddEditRow(grid, 0, ctl::EditNoSmokeHeight, QStringLiteral("sbTipNoSmokeH"));
         page->addWidget(gbHeightNoSmoke);
     }
 
@@ -642,12 +619,8 @@ QWidget *TFormSmkOutVentCalc::BuildInputPage() {
             NewTipButton(QStringLiteral("sbTipAUPT"), QStringLiteral("система АУПТ"));
         tipAupt->setEnabled(false);
         grid->addWidget(tipAupt, 0, 3, Qt::AlignTop);
-        AddEditRow(grid, 1, CtlName(ctl::EditFireArea),
-                   QStringLiteral("Площадь очага пожара, Fo:"), QStringLiteral("м²"),
-                   QStringLiteral("sbTipFireArea"));
-        AddEditRow(grid, 2, CtlName(ctl::EditQr),
-                   QStringLiteral("Критическая плотность теплового потока, qr:"),
-                   QStringLiteral("кВт/м²"), QStringLiteral("sbTipQr"));
+        AddEditRow(grid, 1, ctl::EditFireArea, QStringLiteral("sbTipFireArea"));
+        AddEditRow(grid, 2, ctl::EditQr, QStringLiteral("sbTipQr"));
         page->addWidget(g);
     }
 
@@ -655,9 +628,7 @@ QWidget *TFormSmkOutVentCalc::BuildInputPage() {
     {
         gbFirePower = NewGroup(QStringLiteral("gbFirePower"), QString());
         QGridLayout *grid = NewGrid(gbFirePower);
-        AddEditRow(grid, 0, CtlName(ctl::EditFireHeatPower),
-                   QStringLiteral("Мощность тепловыделения, Qf:"), QStringLiteral("кВт"),
-                   QStringLiteral("sbTipFireHeatPower"));
+        AddEditRow(grid, 0, ctl::EditFireHeatPower, QStringLiteral("sbTipFireHeatPower"));
         page->addWidget(gbFirePower);
     }
 
@@ -723,8 +694,7 @@ QWidget *TFormSmkOutVentCalc::BuildInputPage() {
     {
         QGroupBox *g = NewGroup(QStringLiteral("gbRoomAirTemp"), QString());
         QGridLayout *grid = NewGrid(g);
-        AddEditRow(grid, 0, CtlName(ctl::EditRoomAirTemp),
-                   QStringLiteral("Температура воздуха в помещении, tr:"), QStringLiteral("°C"));
+        AddEditRow(grid, 0, ctl::EditRoomAirTemp);
         page->addWidget(g);
     }
 
@@ -732,27 +702,17 @@ QWidget *TFormSmkOutVentCalc::BuildInputPage() {
     {
         gbCorridorSize = NewGroup(QStringLiteral("gbCorridorSize"), QStringLiteral(" Коридор "));
         QGridLayout *grid = NewGrid(gbCorridorSize);
-        AddEditRow(grid, 0, CtlName(ctl::EditCorridorLength),
-                   QStringLiteral("Длина коридора, lc:"), QStringLiteral("м"));
-        AddEditRow(grid, 1, CtlName(ctl::EditCorridorArea),
-                   QStringLiteral("Площадь коридора, Ac:"), QStringLiteral("м²"));
-        AddEditRow(grid, 2, CtlName(ctl::EditCrdrDoorArea),
-                   QStringLiteral("Площадь двери при выходе из коридора, Ad:"),
-                   QStringLiteral("м²"), QStringLiteral("sbTipCrdrDoor"));
-        AddEditRow(grid, 3, CtlName(ctl::EditCrdrDoorHeight),
-                   QStringLiteral("Высота двери, Hd:"), QStringLiteral("м"));
-        QLineEdit *height = AddEditRow(grid, 4, CtlName(ctl::EditCorridorHeight),
-                                       QStringLiteral("Высота потолка коридора, hк:"),
-                                       QStringLiteral("м"), QStringLiteral("sbTipCrdrHeight"));
-        AddEditRow(grid, 5, CtlName(ctl::EditCrdrNoSmokeHeight),
-                   QStringLiteral("Высота незадымляемой зоны, Hнз:"), QStringLiteral("м"),
-                   QStringLiteral("sbTipCrdrNoSmkH"));
+        AddEditRow(grid, 0, ctl::EditCorridorLength);
+        AddEditRow(grid, 1, ctl::EditCorridorArea);
+        AddEditRow(grid, 2, ctl::EditCrdrDoorArea, QStringLiteral("sbTipCrdrDoor"));
+        AddEditRow(grid, 3, ctl::EditCrdrDoorHeight);
+        QLineEdit *height =
+            AddEditRow(grid, 4, ctl::EditCorridorHeight, QStringLiteral("sbTipCrdrHeight"));
+        AddEditRow(grid, 5, ctl::EditCrdrNoSmokeHeight, QStringLiteral("sbTipCrdrNoSmkH"));
         LabCrdrNoSmkRange = new QLabel(gbCorridorSize);
         LabCrdrNoSmkRange->setObjectName(QStringLiteral("LabCrdrNoSmkRange"));
         grid->addWidget(LabCrdrNoSmkRange, 6, 0, 1, 3, Qt::AlignRight);
-        AddEditRow(grid, 7, CtlName(ctl::EditFirstFloorLevel),
-                   QStringLiteral("Отметка клапана первого обслуживаемого этажа, h1:"),
-                   QStringLiteral("м"));
+        AddEditRow(grid, 7, ctl::EditFirstFloorLevel);
         connect(height, &QLineEdit::textChanged, this,
                 &TFormSmkOutVentCalc::EditCorridorHeightChange);
         page->addWidget(gbCorridorSize);
@@ -763,26 +723,16 @@ QWidget *TFormSmkOutVentCalc::BuildInputPage() {
         gbFireplace =
             NewGroup(QStringLiteral("gbFireplace"), QStringLiteral(" Очаг пожара и дымовой слой "));
         QGridLayout *grid = NewGrid(gbFireplace);
-        AddEditRow(grid, 0, CtlName(ctl::EditRoomMaxSmkPerim),
-                   QStringLiteral("Макс. периметр горизонтального сечения дымового слоя, lsm "
-                                  "(пусто - вычислить):"),
-                   QStringLiteral("м"));
-        AddEditRow(grid, 1, CtlName(ctl::EditBurningFullness),
-                   QStringLiteral("Полнота сгорания, η:"), QString(),
-                   QStringLiteral("sbTipBurningFullness"));
-        AddEditRow(grid, 2, CtlName(ctl::EditHeatRadiation),
-                   QStringLiteral("Коэффициент теплопотерь на излучение, r:"), QString());
+        AddEditRow(grid, 0, ctl::EditRoomMaxSmkPerim);
+        AddEditRow(grid, 1, ctl::EditBurningFullness, QStringLiteral("sbTipBurningFullness"));
+        AddEditRow(grid, 2, ctl::EditHeatRadiation);
         PanGallery = new QWidget(gbFireplace);
         PanGallery->setObjectName(QStringLiteral("PanGallery"));
         QGridLayout *gg = NewGrid(PanGallery);
         gg->setContentsMargins(0, 0, 0, 0);
-        AddEditRow(gg, 0, CtlName(ctl::EditInitSmkWidth),
-                   QStringLiteral("Начальная ширина струи дыма, W:"), QStringLiteral("м"));
-        AddEditRow(gg, 1, CtlName(ctl::EditGlrTopSmkBot),
-                   QStringLiteral("Высота от потолка галереи до нижней границы дымового слоя, Zb:"),
-                   QStringLiteral("м"));
-        AddEditRow(gg, 2, CtlName(ctl::EditGalleryTopHeight),
-                   QStringLiteral("Высота до потолка галереи, Hg:"), QStringLiteral("м"));
+        AddEditRow(gg, 0, ctl::EditInitSmkWidth);
+        AddEditRow(gg, 1, ctl::EditGlrTopSmkBot);
+        AddEditRow(gg, 2, ctl::EditGalleryTopHeight);
         grid->addWidget(PanGallery, 3, 0, 1, 4);
         page->addWidget(gbFireplace);
     }
@@ -792,15 +742,9 @@ QWidget *TFormSmkOutVentCalc::BuildInputPage() {
         gbParkingFireplace = NewGroup(QStringLiteral("gbParkingFireplace"),
                                       QStringLiteral(" Дымовой слой автостоянки "));
         QGridLayout *grid = NewGrid(gbParkingFireplace);
-        AddEditRow(grid, 0, CtlName(ctl::EditParkMaxSmkPerim),
-                   QStringLiteral("Макс. периметр горизонтального сечения дымового слоя, lsm:"),
-                   QStringLiteral("м"));
-        AddEditRow(grid, 1, CtlName(ctl::EditSmokeEquArea),
-                   QStringLiteral("Эквивалентная площадь горизонтального сечения дымового "
-                                  "слоя, Asm:"),
-                   QStringLiteral("м²"));
-        AddEditRow(grid, 2, CtlName(ctl::EditParkHRadiation),
-                   QStringLiteral("Коэффициент теплопотерь на излучение, r:"), QString());
+        AddEditRow(grid, 0, ctl::EditParkMaxSmkPerim);
+        AddEditRow(grid, 1, ctl::EditSmokeEquArea);
+        AddEditRow(grid, 2, ctl::EditParkHRadiation);
         auto *s = new QPushButton(QStringLiteral("S"), gbParkingFireplace);
         s->setObjectName(QStringLiteral("sbParkingSmoke"));
         s->setToolTip(QStringLiteral("Задать в соответствии с размерами помещения"));
@@ -815,13 +759,9 @@ QWidget *TFormSmkOutVentCalc::BuildInputPage() {
     {
         QGroupBox *g = NewGroup(QStringLiteral("gbOutside"), QStringLiteral(" Наружный воздух "));
         QGridLayout *grid = NewGrid(g);
-        AddEditRow(grid, 0, CtlName(ctl::EditOutsideAirTemp),
-                   QStringLiteral("Температура наружного воздуха, tн:"), QStringLiteral("°C"));
-        AddEditRow(grid, 1, CtlName(ctl::EditOutAirTempComp),
-                   QStringLiteral("Температура наружного воздуха для расчета компенсации, tн:"),
-                   QStringLiteral("°C"));
-        AddEditRow(grid, 2, CtlName(ctl::EditWindSpeed), QStringLiteral("Скорость ветра, vв:"),
-                   QStringLiteral("м/с"));
+        AddEditRow(grid, 0, ctl::EditOutsideAirTemp);
+        AddEditRow(grid, 1, ctl::EditOutAirTempComp);
+        AddEditRow(grid, 2, ctl::EditWindSpeed);
         page->addWidget(g);
     }
 
@@ -917,20 +857,16 @@ QWidget *TFormSmkOutVentCalc::BuildInputPage() {
             NewTipButton(QStringLiteral("sbTipEndSegment"), QStringLiteral("конечный участок")), 0,
             3, Qt::AlignTop);
         grid->addWidget(roof, 1, 0, 1, 3);
-        QLineEdit *pd = AddEditRow(grid, 2, CtlName(ctl::EditShaftConDuctResist),
-                                   QStringLiteral("Суммарное сопротивление\nприсоединительных "
-                                                  "воздуховодов, Pd:"),
-                                   QStringLiteral("Па"), QStringLiteral("sbTipExhaust"));
-        QLineEdit *vf = AddEditRow(grid, 3, CtlName(ctl::EditExhaustGasSpeed),
-                                   QStringLiteral("Скорость истечения продуктов\nгорения из "
-                                                  "выбросного устройства, vf:"),
-                                   QStringLiteral("м/с"));
+        QLineEdit *pd =
+            AddEditRow(grid, 2, ctl::EditShaftConDuctResist, QStringLiteral("sbTipExhaust"));
+        QLineEdit *vf = AddEditRow(grid, 3, ctl::EditExhaustGasSpeed);
         for (QLineEdit *e : {pd, vf}) {
             exhaustFieldWidgets_ << e;
             const QString base = e->objectName().mid(4);
             if (auto *l = g->findChild<QLabel *>(QStringLiteral("Lab") + base))
                 exhaustFieldWidgets_ << l;
-            if (auto *u = g->findChild<QLabel *>(QStringLiteral("LabUnit") + base))
+            if (auto *u =
+                    g->findChild<QLabel *>(QStringLiteral("Lab") + base + QStringLiteral("U")))
                 exhaustFieldWidgets_ << u;
         }
         connect(exhaust, &QRadioButton::clicked, this, [this] { EnableExhaustFields(true); });
@@ -974,7 +910,8 @@ void TFormSmkOutVentCalc::ControlsFromInputs(const ExhaustInputs &in) {
             edit->setText(Q(in.text(f.control)));
     for (RadioGroup group : ctl::kRadioGroups)
         for (ControlName name : group)
-            if (auto *b = PageStart->findChild<QRadioButton *>(CtlName(name)); b && in.isChecked(name))
+            if (auto *b = PageStart->findChild<QRadioButton *>(CtlName(name));
+                b && in.isChecked(name))
                 b->setChecked(true);
     {
         const QSignalBlocker block(cbShaft);
@@ -1135,7 +1072,8 @@ void TFormSmkOutVentCalc::SelectFireLoad() {
 void TFormSmkOutVentCalc::sbParkingSmokeClick() {
     ExhaustInputs in = InputsFromControls();
     ApplyParkingSmokeProposal(in);
-    for (ControlName name : {ctl::EditParkMaxSmkPerim, ctl::EditSmokeEquArea, ctl::EditParkHRadiation})
+    for (ControlName name :
+         {ctl::EditParkMaxSmkPerim, ctl::EditSmokeEquArea, ctl::EditParkHRadiation})
         if (auto *edit = PageStart->findChild<QLineEdit *>(CtlName(name)))
             edit->setText(Q(in.text(name)));
 }

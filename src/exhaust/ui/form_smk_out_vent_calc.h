@@ -104,8 +104,7 @@ private:
     void BuildMenu();
     QWidget *BuildInputPage();
     QGroupBox *NewGroup(const QString &name, const QString &title);
-    QLineEdit *AddEditRow(QGridLayout *grid, int row, const QString &name, const QString &caption,
-                          const QString &unit, const QString &tip = {});
+    QLineEdit *AddEditRow(QGridLayout *grid, int row, ControlName name, const QString &tip = {});
     QToolButton *NewTipButton(const QString &name, const QString &topic);
     void ShowTip(QToolButton *button);
     void ShowReport();

@@ -289,37 +289,23 @@ QGridLayout *TFormSmkInVentCalc::GridOf(QGroupBox *group) const {
     return static_cast<QGridLayout *>(group->layout());
 }
 
-QLineEdit *TFormSmkInVentCalc::AddEdit(QGroupBox *group, const QString &caption,
-                                       const QString &name, const QString &unit,
+QLineEdit *TFormSmkInVentCalc::AddEdit(QGroupBox *group, ControlName name,
                                        const QString &tipButton) {
     QGridLayout *grid = GridOf(group);
     const int row = grid->rowCount();
-    auto *label = new QLabel(caption, group);
-    label->setObjectName(LabelName(name));
-    label->setWordWrap(true);
-    auto *edit = new QLineEdit(group);
-    edit->setObjectName(name);
-    edit->setFixedWidth(kEditWidth);
-    edit->setAccessibleName(AccessibleCaption(caption));
-    label->setBuddy(edit);
-    grid->addWidget(label, row, 0);
-    grid->addWidget(edit, row, 1);
-    Row r;
-    r.widgets << label << edit;
-    if (!unit.isEmpty()) {
-        auto *unitLabel = new QLabel(unit, group);
-        unitLabel->setObjectName(LabelName(name, QStringLiteral("U")));
-        grid->addWidget(unitLabel, row, 2);
-        r.widgets << unitLabel;
-    }
+    const FieldRow r = AddFieldRow(grid, row, InflowField(name), group);
+    Row rowWidgets;
+    rowWidgets.widgets << r.label << r.edit;
+    if (r.unit)
+        rowWidgets.widgets << r.unit;
     if (!tipButton.isEmpty()) {
         auto *tip = NewTipButton(tipButton, group);
         grid->addWidget(tip, row, 3);
-        r.widgets << tip;
+        rowWidgets.widgets << tip;
     }
-    rows_.insert(name, r);
-    edits_.insert(name, edit);
-    return edit;
+    rows_.insert(CtlName(name), rowWidgets);
+    edits_.insert(CtlName(name), r.edit);
+    return r.edit;
 }
 
 QRadioButton *TFormSmkInVentCalc::AddRadio(QGroupBox *group, const QString &name,
@@ -365,8 +351,7 @@ void TFormSmkInVentCalc::BuildProjectGroup(QVBoxLayout *page) {
         edits_.insert(name, edit);
     };
     addName(CtlName(ctl::EditProjectName), QStringLiteral("Наименование проекта"));
-    addName(CtlName(ctl::EditSystemName),
-            QStringLiteral("Наименование вентиляционной системы"));
+    addName(CtlName(ctl::EditSystemName), QStringLiteral("Наименование вентиляционной системы"));
 
     auto *buttons = new QHBoxLayout;
     auto *open = new QToolButton(group);
@@ -395,8 +380,7 @@ void TFormSmkInVentCalc::BuildVariantGroup(QVBoxLayout *page) {
                                 QStringLiteral(" Вариант приточной противодымной вентиляции "));
     QButtonGroup *buttons = AddRadioGroup(
         group,
-        {{CtlName(ctl::rbOverGndStair),
-          QStringLiteral("в надземную лестничную клетку типа Н2")},
+        {{CtlName(ctl::rbOverGndStair), QStringLiteral("в надземную лестничную клетку типа Н2")},
          {CtlName(ctl::rbUnderGndStair), QStringLiteral("в лестничную клетку подземной части")},
          {CtlName(ctl::rbLift), QStringLiteral("в лифтовую шахту")},
          {CtlName(ctl::rbTambour), QStringLiteral("в тамбур-шлюзы, зоны безопасности")}});
@@ -454,27 +438,20 @@ QWidget *TFormSmkInVentCalc::BuildStairWellPanel() {
 
     QGroupBox *build =
         NewGroup(og, QStringLiteral("gbOGBuildParams"), QStringLiteral(" Характеристики здания "));
-    AddEdit(build, QStringLiteral("Число надземных этажей, Nнэ:"),
-            CtlName(ctl::EditOGFloorQty));
-    AddEdit(build, QStringLiteral("Выделенная зона: с этажа"), CtlName(ctl::EditSWN1z));
-    AddEdit(build, QStringLiteral("Выделенная зона: по этаж"), CtlName(ctl::EditSWN2z));
-    AddEdit(build, QStringLiteral("Отметка уровня второго этажа, h(2):"),
-            CtlName(ctl::EditSecondFloorLevel), QStringLiteral("м"));
-    AddEdit(build, QStringLiteral("Высота вышележащих этажей, ΔhНЭ:"),
-            CtlName(ctl::EditOGFloorHeight), QStringLiteral("м"));
-    AddEdit(build, QStringLiteral("Количество лестничных клеток, p:"),
-            CtlName(ctl::EditOGStairWellQty), {}, QStringLiteral("sbTipOGSWQty"));
+    AddEdit(build, ctl::EditOGFloorQty);
+    AddEdit(build, ctl::EditSWN1z);
+    AddEdit(build, ctl::EditSWN2z);
+    AddEdit(build, ctl::EditSecondFloorLevel);
+    AddEdit(build, ctl::EditOGFloorHeight);
+    AddEdit(build, ctl::EditOGStairWellQty, QStringLiteral("sbTipOGSWQty"));
     layout->addWidget(panSW1OG_);
 
     // Underground building.
     gbUGBuildParams_ = NewGroup(layout, QStringLiteral("gbUGBuildParams"),
                                 QStringLiteral(" Характеристики подземной части здания "));
-    AddEdit(gbUGBuildParams_, QStringLiteral("Число подземных этажей, Nпэ:"),
-            CtlName(ctl::EditUGFloorQty));
-    AddEdit(gbUGBuildParams_, QStringLiteral("Высота подземных этажей, ΔhПЭ:"),
-            CtlName(ctl::EditUGFloorHeight), QStringLiteral("м"));
-    AddEdit(gbUGBuildParams_, QStringLiteral("Количество лестничных клеток, p:"),
-            CtlName(ctl::EditUGStairWellQty), {}, QStringLiteral("sbTipUGSWQty"));
+    AddEdit(gbUGBuildParams_, ctl::EditUGFloorQty);
+    AddEdit(gbUGBuildParams_, ctl::EditUGFloorHeight);
+    AddEdit(gbUGBuildParams_, ctl::EditUGStairWellQty, QStringLiteral("sbTipUGSWQty"));
 
     // Air, wind and the stairwell itself.
     auto *sw2 = new QWidget(panel);
@@ -484,25 +461,18 @@ QWidget *TFormSmkInVentCalc::BuildStairWellPanel() {
     sw2Layout->setSpacing(4);
     QGroupBox *air =
         NewGroup(sw2Layout, QStringLiteral("gbSWAir"), QStringLiteral(" Параметры воздуха "));
-    AddEdit(air, QStringLiteral("Расход удаляемых продуктов горения, Gsm:"),
-            CtlName(ctl::EditGasMassExps), QStringLiteral("кг/с"),
-            QStringLiteral("sbTipGasMassExps"));
-    AddEdit(air, QStringLiteral("Температура внутреннего воздуха, tr:"),
-            CtlName(ctl::EditInsideAirTemp), QStringLiteral("°C"));
-    AddEdit(air, QStringLiteral("Температура наружного воздуха, ta:"),
-            CtlName(ctl::EditOutsideAirTemp), QStringLiteral("°C"));
-    AddEdit(air, QStringLiteral("Скорость ветра, va:"), CtlName(ctl::EditWindSpeed),
-            QStringLiteral("м/с"));
+    AddEdit(air, ctl::EditGasMassExps, QStringLiteral("sbTipGasMassExps"));
+    AddEdit(air, ctl::EditInsideAirTemp);
+    AddEdit(air, ctl::EditOutsideAirTemp);
+    AddEdit(air, ctl::EditWindSpeed);
     QGroupBox *wind = NewGroup(sw2Layout, QStringLiteral("gbSWWindPress"),
                                QStringLiteral(" Коэффициенты ветрового напора "));
-    AddEdit(wind, QStringLiteral("Наветренная сторона, KWW:"), CtlName(ctl::EditKoefWW));
-    AddEdit(wind, QStringLiteral("Заветренная сторона, KW0:"), CtlName(ctl::EditKoefW0));
+    AddEdit(wind, ctl::EditKoefWW);
+    AddEdit(wind, ctl::EditKoefW0);
     QGroupBox *stair =
         NewGroup(sw2Layout, QStringLiteral("gbSWParams"), QStringLiteral(" Лестничная клетка "));
-    AddEdit(stair, QStringLiteral("Площадь горизонтальной проекции маршей и площадок, FS:"),
-            CtlName(ctl::EditSWProjArea), QStringLiteral("м²"));
-    AddEdit(stair, QStringLiteral("КМС маршей, ξs:"), CtlName(ctl::EditSWKoefXis), {},
-            QStringLiteral("sbTipSWKoefXis"));
+    AddEdit(stair, ctl::EditSWProjArea);
+    AddEdit(stair, ctl::EditSWKoefXis, QStringLiteral("sbTipSWKoefXis"));
     layout->addWidget(sw2);
 
     // Exits, doors, windows and the supply system.
@@ -513,34 +483,24 @@ QWidget *TFormSmkInVentCalc::BuildStairWellPanel() {
     sw3Layout->setSpacing(4);
     QGroupBox *exit = NewGroup(sw3Layout, QStringLiteral("gbSWOutExit"),
                                QStringLiteral(" Наружный выход лестничной клетки "));
-    AddEdit(exit, QStringLiteral("Площадь двери, Fda:"), CtlName(ctl::EditOutsideDoorArea),
-            QStringLiteral("м²"));
-    AddEdit(exit, QStringLiteral("Высота двери, hda:"), CtlName(ctl::EditOutsideDoorHeight),
-            QStringLiteral("м"));
-    AddEdit(exit, QStringLiteral("Последовательно расположенных дверей, n:"),
-            CtlName(ctl::EditOutDoorSeriesQty));
-    AddEdit(exit, QStringLiteral("КМС проёма дверей, ξd:"),
-            CtlName(ctl::EditOutsideDoorKoefXid), {}, QStringLiteral("sbTipOutDoorKoefXid"));
-    AddEdit(exit, QStringLiteral("КМС тамбура, ξr:"), CtlName(ctl::EditOutsideTambourKoefXir),
-            {}, QStringLiteral("sbTipOutTambourKoefXir"));
+    AddEdit(exit, ctl::EditOutsideDoorArea);
+    AddEdit(exit, ctl::EditOutsideDoorHeight);
+    AddEdit(exit, ctl::EditOutDoorSeriesQty);
+    AddEdit(exit, ctl::EditOutsideDoorKoefXid, QStringLiteral("sbTipOutDoorKoefXid"));
+    AddEdit(exit, ctl::EditOutsideTambourKoefXir, QStringLiteral("sbTipOutTambourKoefXir"));
 
     QGroupBox *doors = NewGroup(sw3Layout, QStringLiteral("gbSWDoors"),
                                 QStringLiteral(" Поэтажные выходы на лестничную клетку "));
-    AddEdit(doors, QStringLiteral("Площадь каждой двери, Fd:"), CtlName(ctl::EditDoorwayArea),
-            QStringLiteral("м²"));
-    AddEdit(doors, QStringLiteral("Высота каждой двери, hd:"), CtlName(ctl::EditDoorwayHeight),
-            QStringLiteral("м"));
-    AddRadioGroup(doors, {{CtlName(ctl::rbDoorIsOrdinary), QStringLiteral("Обычная дверь")},
-                          {CtlName(ctl::rbDoorIsGasProof),
-                           QStringLiteral("Дымогазонепроницаемая дверь")}});
-    AddEdit(doors, QStringLiteral("Сопротивление воздухопроницанию закрытой двери, Sd:"),
-            CtlName(ctl::EditClosedDoorSpecResist), QStringLiteral("м³/кг"),
-            QStringLiteral("sbTipClosedDoorSpecResist"));
+    AddEdit(doors, ctl::EditDoorwayArea);
+    AddEdit(doors, ctl::EditDoorwayHeight);
+    AddRadioGroup(
+        doors, {{CtlName(ctl::rbDoorIsOrdinary), QStringLiteral("Обычная дверь")},
+                {CtlName(ctl::rbDoorIsGasProof), QStringLiteral("Дымогазонепроницаемая дверь")}});
+    AddEdit(doors, ctl::EditClosedDoorSpecResist, QStringLiteral("sbTipClosedDoorSpecResist"));
 
     gbSWWindows_ = NewGroup(sw3Layout, QStringLiteral("gbSWWindows"),
                             QStringLiteral(" Оконные проёмы лестничной клетки "));
-    AddEdit(gbSWWindows_, QStringLiteral("Площадь проёма на каждом этаже, Fw:"),
-            CtlName(ctl::EditWindowArea), QStringLiteral("м²"));
+    AddEdit(gbSWWindows_, ctl::EditWindowArea);
     {
         QGridLayout *grid = GridOf(gbSWWindows_);
         int row = grid->rowCount();
@@ -584,32 +544,23 @@ QWidget *TFormSmkInVentCalc::BuildStairWellPanel() {
 
     gbOGFanSelect_ = NewGroup(sw3Layout, QStringLiteral("gbOGFanSelect"),
                               QStringLiteral(" Система приточной противодымной вентиляции "));
-    AddEdit(gbOGFanSelect_, QStringLiteral("Избыточное давление, P⁺:"),
-            CtlName(ctl::EditOGPplus), QStringLiteral("Па"));
-    AddEdit(gbOGFanSelect_, QStringLiteral("Разность уровней ВПУ и оголовка ЛК, h0l:"),
-            CtlName(ctl::EditOGH0s), QStringLiteral("м"), QStringLiteral("sbTipOGH0Above"));
+    AddEdit(gbOGFanSelect_, ctl::EditOGPplus);
+    AddEdit(gbOGFanSelect_, ctl::EditOGH0s, QStringLiteral("sbTipOGH0Above"));
     auto *ogShape = AddRadioGroup(
         gbOGFanSelect_,
         {{CtlName(ctl::rbOGRectAPipe), QStringLiteral("Воздуховоды прямоугольного сечения")},
          {CtlName(ctl::rbOGRoundAPipe), QStringLiteral("Воздуховоды круглого сечения")}});
     connect(ogShape, &QButtonGroup::buttonToggled, this, [this] { DuctShapeClick(); });
-    AddEdit(gbOGFanSelect_, QStringLiteral("Размер A (диаметр):"), CtlName(ctl::EditOGSizeA),
-            QStringLiteral("мм"));
-    AddEdit(gbOGFanSelect_, QStringLiteral("Размер B:"), CtlName(ctl::EditOGSizeB),
-            QStringLiteral("мм"));
-    AddEdit(gbOGFanSelect_, QStringLiteral("Длина воздуховодов, lвв:"),
-            CtlName(ctl::EditOGAPipeLen), QStringLiteral("м"));
-    AddEdit(gbOGFanSelect_, QStringLiteral("Абсолютная эквивалентная шероховатость, ε:"),
-            CtlName(ctl::EditOGAPipeEpsilon), QStringLiteral("мм"));
-    AddEdit(gbOGFanSelect_, QStringLiteral("Сумма КМС воздуховодов, ξвв:"),
-            CtlName(ctl::EditOGAPipeXi));
+    AddEdit(gbOGFanSelect_, ctl::EditOGSizeA);
+    AddEdit(gbOGFanSelect_, ctl::EditOGSizeB);
+    AddEdit(gbOGFanSelect_, ctl::EditOGAPipeLen);
+    AddEdit(gbOGFanSelect_, ctl::EditOGAPipeEpsilon);
+    AddEdit(gbOGFanSelect_, ctl::EditOGAPipeXi);
 
     gbUGFanSelect_ = NewGroup(sw3Layout, QStringLiteral("gbUGFanSelect"),
                               QStringLiteral(" Система приточной противодымной вентиляции "));
-    AddEdit(gbUGFanSelect_, QStringLiteral("Разность уровней ВПУ и оголовка ЛК, h0s:"),
-            CtlName(ctl::EditUGH0Below), QStringLiteral("м"));
-    AddEdit(gbUGFanSelect_, QStringLiteral("Потери давления в сети от ВПУ до ЛК, Pds:"),
-            CtlName(ctl::EditUGPdsBelow), QStringLiteral("Па"));
+    AddEdit(gbUGFanSelect_, ctl::EditUGH0Below);
+    AddEdit(gbUGFanSelect_, ctl::EditUGPdsBelow);
     layout->addWidget(sw3);
 
     auto *title = new QLabel(QStringLiteral("Лестн. Клетка"), panel);
@@ -714,40 +665,30 @@ QWidget *TFormSmkInVentCalc::BuildLiftPanel() {
         {{CtlName(ctl::rbLiftMethodOpening), QStringLiteral("По расходу в открытом проёме")},
          {CtlName(ctl::rbLiftMethodSlot),
           QStringLiteral("По расходу в щели между кабиной и шахтой")},
-         {CtlName(ctl::rbLiftMethodClosed),
-          QStringLiteral("Закрытые двери ЛШ на всех этажах")}});
+         {CtlName(ctl::rbLiftMethodClosed), QStringLiteral("Закрытые двери ЛШ на всех этажах")}});
     connect(methods, &QButtonGroup::buttonToggled, this, [this] { rbLiftMethodClick(); });
 
     layout->addWidget(
         NewCategory(32, QStringLiteral("PanLift2"), QStringLiteral("Параметры воздуха"), c));
     QGroupBox *air = NewGroup(c, QStringLiteral("gbLiftAir"), QString());
-    AddEdit(air, QStringLiteral("Температура наружного воздуха, ta:"),
-            CtlName(ctl::EditLiftOutsideAirTemp), QStringLiteral("°C"));
-    AddEdit(air, QStringLiteral("Температура внутреннего воздуха, tr:"),
-            CtlName(ctl::EditLiftInsideAirTemp), QStringLiteral("°C"));
-    AddEdit(air, QStringLiteral("Скорость ветра, va:"), CtlName(ctl::EditLiftWindSpeed),
-            QStringLiteral("м/с"));
+    AddEdit(air, ctl::EditLiftOutsideAirTemp);
+    AddEdit(air, ctl::EditLiftInsideAirTemp);
+    AddEdit(air, ctl::EditLiftWindSpeed);
     QGroupBox *wind = NewGroup(c, QStringLiteral("gbLiftWindPress"),
                                QStringLiteral(" Коэффициенты ветрового напора "));
-    AddEdit(wind, QStringLiteral("Наветренная сторона, KWW:"), CtlName(ctl::EditLiftKoefWW));
-    AddEdit(wind, QStringLiteral("Заветренная сторона, KW0:"), CtlName(ctl::EditLiftKoefW0));
+    AddEdit(wind, ctl::EditLiftKoefWW);
+    AddEdit(wind, ctl::EditLiftKoefW0);
 
     layout->addWidget(
         NewCategory(33, QStringLiteral("PanLift3"), QStringLiteral("Характеристики здания"), c));
     QGroupBox *build = NewGroup(c, QStringLiteral("gbLiftOGBuild"), QString());
-    AddEdit(build, QStringLiteral("Число надземных этажей, Nнэ:"),
-            CtlName(ctl::EditLiftOGFloorQty));
-    AddEdit(build, QStringLiteral("Число подземных этажей, Nпэ:"),
-            CtlName(ctl::EditLiftUGFloorQty));
-    AddEdit(build, QStringLiteral("Отметка уровня второго этажа, h(2):"),
-            CtlName(ctl::EditLiftSecondFloorLevel), QStringLiteral("м"));
-    AddEdit(build, QStringLiteral("Высота надземных этажей, ΔhНЭ:"),
-            CtlName(ctl::EditLiftOGFloorHeight), QStringLiteral("м"));
-    AddEdit(build, QStringLiteral("Высота подземных этажей, ΔhПЭ:"),
-            CtlName(ctl::EditLiftUGFloorHeight), QStringLiteral("м"));
-    AddEdit(build, QStringLiteral("Выходы в ЛШ: с этажа"), CtlName(ctl::EditLiftLevelStart), {},
-            QStringLiteral("sbTipLiftLevels"));
-    AddEdit(build, QStringLiteral("Выходы в ЛШ: по этаж"), CtlName(ctl::EditLiftLevelFinish));
+    AddEdit(build, ctl::EditLiftOGFloorQty);
+    AddEdit(build, ctl::EditLiftUGFloorQty);
+    AddEdit(build, ctl::EditLiftSecondFloorLevel);
+    AddEdit(build, ctl::EditLiftOGFloorHeight);
+    AddEdit(build, ctl::EditLiftUGFloorHeight);
+    AddEdit(build, ctl::EditLiftLevelStart, QStringLiteral("sbTipLiftLevels"));
+    AddEdit(build, ctl::EditLiftLevelFinish);
     // the exit-floor labels keep the names the window gives them
     build->findChild<QLabel *>(QStringLiteral("LabLiftLevelStart"))
         ->setObjectName(QStringLiteral("LabLiftLevels1"));
@@ -757,30 +698,18 @@ QWidget *TFormSmkInVentCalc::BuildLiftPanel() {
     layout->addWidget(
         NewCategory(34, QStringLiteral("PanLift4"), QStringLiteral("Лифтовая шахта"), c));
     QGroupBox *shaft = NewGroup(c, QStringLiteral("gbLiftShaft"), QString());
-    AddEdit(shaft, QStringLiteral("Площадь дверей ЛШ, Fdl:"),
-            CtlName(ctl::EditLiftShaftDoorArea), QStringLiteral("м²"));
-    AddEdit(shaft, QStringLiteral("Площадь дверей лифтовых холлов, Fdr:"),
-            CtlName(ctl::EditLiftHallDoorArea), QStringLiteral("м²"));
-    AddEdit(shaft, QStringLiteral("Высота дверей ЛШ, hdl:"),
-            CtlName(ctl::EditLiftShaftDoorHeight), QStringLiteral("м"));
-    AddEdit(shaft, QStringLiteral("Количество кабин в шахте, n:"),
-            CtlName(ctl::EditLiftCageQty));
-    AddEdit(shaft, QStringLiteral("Количество дверей лифтового холла, m:"),
-            CtlName(ctl::EditLiftHallDoorQty));
-    AddEdit(shaft, QStringLiteral("КМС проёма дверей лифтового холла на 1-м этаже, ξd:"),
-            CtlName(ctl::EditLiftHallDoorKoefXid), {}, QStringLiteral("sbTipLiftHallDoorXid"));
-    AddEdit(shaft, QStringLiteral("Площадь сечения кабины (внешний контур), Flc:"),
-            CtlName(ctl::EditLiftCageArea), QStringLiteral("м²"));
-    AddEdit(shaft, QStringLiteral("Площадь сечения шахты (внутренний контур), Fls:"),
-            CtlName(ctl::EditLiftShaftArea), QStringLiteral("м²"));
-    AddEdit(shaft, QStringLiteral("КМС узла «кабина-шахта» при открытых дверях, ξl:"),
-            CtlName(ctl::EditLiftCageKoefXil), {}, QStringLiteral("sbTipLiftCageXil"));
-    AddEdit(shaft, QStringLiteral("Коэффициент расхода зазора кабина-шахта, μgap:"),
-            CtlName(ctl::EditLiftMuGap));
-    AddEdit(shaft, QStringLiteral("Сопротивление воздухопроницанию дверей ЛШ, Sdl:"),
-            CtlName(ctl::EditLiftShaftDoorSpecResist), QStringLiteral("м³/кг"));
-    AddEdit(shaft, QStringLiteral("Сопротивление воздухопроницанию дверей холла, Sdr:"),
-            CtlName(ctl::EditLiftHallDoorSpecResist), QStringLiteral("м³/кг"));
+    AddEdit(shaft, ctl::EditLiftShaftDoorArea);
+    AddEdit(shaft, ctl::EditLiftHallDoorArea);
+    AddEdit(shaft, ctl::EditLiftShaftDoorHeight);
+    AddEdit(shaft, ctl::EditLiftCageQty);
+    AddEdit(shaft, ctl::EditLiftHallDoorQty);
+    AddEdit(shaft, ctl::EditLiftHallDoorKoefXid, QStringLiteral("sbTipLiftHallDoorXid"));
+    AddEdit(shaft, ctl::EditLiftCageArea);
+    AddEdit(shaft, ctl::EditLiftShaftArea);
+    AddEdit(shaft, ctl::EditLiftCageKoefXil, QStringLiteral("sbTipLiftCageXil"));
+    AddEdit(shaft, ctl::EditLiftMuGap);
+    AddEdit(shaft, ctl::EditLiftShaftDoorSpecResist);
+    AddEdit(shaft, ctl::EditLiftHallDoorSpecResist);
     {
         QGridLayout *grid = GridOf(shaft);
         int row = grid->rowCount();
@@ -838,24 +767,17 @@ QWidget *TFormSmkInVentCalc::BuildLiftPanel() {
     layout->addWidget(NewCategory(35, QStringLiteral("PanLift5"),
                                   QStringLiteral("Система приточной противодымной вентиляции"), c));
     QGroupBox *fan = NewGroup(c, QStringLiteral("gbLiftFanSelect"), QString());
-    AddEdit(fan, QStringLiteral("Избыточное давление, P⁺:"), CtlName(ctl::EditLiftPplus),
-            QStringLiteral("Па"));
-    AddEdit(fan, QStringLiteral("Разность уровней ВПУ и оголовка ЛШ, h0s:"),
-            CtlName(ctl::EditLiftH0s), QStringLiteral("м"));
+    AddEdit(fan, ctl::EditLiftPplus);
+    AddEdit(fan, ctl::EditLiftH0s);
     auto *shape = AddRadioGroup(
-        fan,
-        {{CtlName(ctl::rbLiftRectAPipe), QStringLiteral("Воздуховоды прямоугольного сечения")},
-         {CtlName(ctl::rbLiftRoundAPipe), QStringLiteral("Воздуховоды круглого сечения")}});
+        fan, {{CtlName(ctl::rbLiftRectAPipe), QStringLiteral("Воздуховоды прямоугольного сечения")},
+              {CtlName(ctl::rbLiftRoundAPipe), QStringLiteral("Воздуховоды круглого сечения")}});
     connect(shape, &QButtonGroup::buttonToggled, this, [this] { DuctShapeClick(); });
-    AddEdit(fan, QStringLiteral("Размер A (диаметр):"), CtlName(ctl::EditLiftSizeA),
-            QStringLiteral("мм"));
-    AddEdit(fan, QStringLiteral("Размер B:"), CtlName(ctl::EditLiftSizeB),
-            QStringLiteral("мм"));
-    AddEdit(fan, QStringLiteral("Длина воздуховодов, lвв:"), CtlName(ctl::EditLiftAPipeLen),
-            QStringLiteral("м"));
-    AddEdit(fan, QStringLiteral("Абсолютная эквивалентная шероховатость, ε:"),
-            CtlName(ctl::EditLiftAPipeEpsilon), QStringLiteral("мм"));
-    AddEdit(fan, QStringLiteral("Сумма КМС воздуховодов, ξвв:"), CtlName(ctl::EditLiftAPipeXi));
+    AddEdit(fan, ctl::EditLiftSizeA);
+    AddEdit(fan, ctl::EditLiftSizeB);
+    AddEdit(fan, ctl::EditLiftAPipeLen);
+    AddEdit(fan, ctl::EditLiftAPipeEpsilon);
+    AddEdit(fan, ctl::EditLiftAPipeXi);
     return panel;
 }
 
@@ -873,100 +795,70 @@ QWidget *TFormSmkInVentCalc::BuildTambourPanel() {
     layout->addWidget(NewCategory(41, QStringLiteral("PanTmbr1"), QStringLiteral("Условия"), c));
     QGroupBox *terms = NewGroup(c, QStringLiteral("gbTmbrTerm1"), QString());
     auto *variants = AddRadioGroup(
-        terms,
-        {{CtlName(ctl::rbTmbrVar1), QStringLiteral("Открытая дверь, приток без подогрева")},
-         {CtlName(ctl::rbTmbrVar2), QStringLiteral("Закрытые двери, приток без подогрева")},
-         {CtlName(ctl::rbTmbrVar3), QStringLiteral("Закрытые двери, приток с подогревом")}});
+        terms, {{CtlName(ctl::rbTmbrVar1), QStringLiteral("Открытая дверь, приток без подогрева")},
+                {CtlName(ctl::rbTmbrVar2), QStringLiteral("Закрытые двери, приток без подогрева")},
+                {CtlName(ctl::rbTmbrVar3), QStringLiteral("Закрытые двери, приток с подогревом")}});
     Q_UNUSED(variants);
 
     layout->addWidget(
         NewCategory(42, QStringLiteral("PanTmbr2"), QStringLiteral("Параметры воздуха"), c));
     QGroupBox *air = NewGroup(c, QStringLiteral("gbTmbrAir"), QString());
-    AddEdit(air, QStringLiteral("Температура наружного воздуха, ta:"),
-            CtlName(ctl::EditTmbrOutsideAirTemp), QStringLiteral("°C"));
-    AddEdit(air, QStringLiteral("Температура внутреннего воздуха, tr:"),
-            CtlName(ctl::EditTmbrInsideAirTemp), QStringLiteral("°C"));
-    AddEdit(air, QStringLiteral("Температура тёплого притока, tsf:"),
-            CtlName(ctl::EditTmbrHeatAirTemp), QStringLiteral("°C"));
-    AddEdit(air, QStringLiteral("Скорость ветра, va:"), CtlName(ctl::EditTmbrWindSpeed),
-            QStringLiteral("м/с"));
+    AddEdit(air, ctl::EditTmbrOutsideAirTemp);
+    AddEdit(air, ctl::EditTmbrInsideAirTemp);
+    AddEdit(air, ctl::EditTmbrHeatAirTemp);
+    AddEdit(air, ctl::EditTmbrWindSpeed);
     QGroupBox *wind = NewGroup(c, QStringLiteral("gbTmbrWindPress"),
                                QStringLiteral(" Коэффициенты ветрового напора "));
-    AddEdit(wind, QStringLiteral("Наветренная сторона, KWW:"), CtlName(ctl::EditTmbrKoefWW));
-    AddEdit(wind, QStringLiteral("Заветренная сторона, KW0:"), CtlName(ctl::EditTmbrKoefW0));
+    AddEdit(wind, ctl::EditTmbrKoefWW);
+    AddEdit(wind, ctl::EditTmbrKoefW0);
 
     layout->addWidget(
         NewCategory(43, QStringLiteral("PanTmbr3"), QStringLiteral("Характеристики здания"), c));
     QGroupBox *build = NewGroup(c, QStringLiteral("gbTmbrBuild"), QString());
-    AddEdit(build, QStringLiteral("Число надземных этажей, Nнэ:"),
-            CtlName(ctl::EditTmbrOGFloorQty));
-    AddEdit(build, QStringLiteral("Число подземных этажей, Nпэ:"),
-            CtlName(ctl::EditTmbrUGFloorQty));
-    AddEdit(build, QStringLiteral("Отметка уровня второго этажа, h(2):"),
-            CtlName(ctl::EditTmbrSecondFloorLevel), QStringLiteral("м"));
-    AddEdit(build, QStringLiteral("Высота надземных этажей, ΔhНЭ:"),
-            CtlName(ctl::EditTmbrOGFloorHeight), QStringLiteral("м"));
-    AddEdit(build, QStringLiteral("Высота подземных этажей, ΔhПЭ:"),
-            CtlName(ctl::EditTmbrUGFloorHeight), QStringLiteral("м"));
+    AddEdit(build, ctl::EditTmbrOGFloorQty);
+    AddEdit(build, ctl::EditTmbrUGFloorQty);
+    AddEdit(build, ctl::EditTmbrSecondFloorLevel);
+    AddEdit(build, ctl::EditTmbrOGFloorHeight);
+    AddEdit(build, ctl::EditTmbrUGFloorHeight);
 
     layout->addWidget(
         NewCategory(44, QStringLiteral("PanTmbr4"), QStringLiteral("Защищаемое помещение"), c));
     QGroupBox *room = NewGroup(c, QStringLiteral("gbTmbrSafeRoom"), QString());
-    AddEdit(room, QStringLiteral("Количество дверей (без дверей смежных ЛШ), nd:"),
-            CtlName(ctl::EditTmbrDoorQty));
-    AddEdit(room, QStringLiteral("Площадь каждой двери, Fd:"), CtlName(ctl::EditTmbrDoorArea),
-            QStringLiteral("м²"));
-    AddEdit(room, QStringLiteral("Высота каждой двери, hd:"), CtlName(ctl::EditTmbrDoorHeight),
-            QStringLiteral("м"));
-    AddEdit(room, QStringLiteral("Коэффициент расхода открытой двери, μ:"),
-            CtlName(ctl::EditTmbrDoorMu));
-    AddEdit(room, QStringLiteral("Скорость воздуха в открытом проёме, vd:"),
-            CtlName(ctl::EditTmbrDoorAirSpeed), QStringLiteral("м/с"));
-    AddEdit(room, QStringLiteral("Сопротивление воздухопроницанию дверей, Sdr:"),
-            CtlName(ctl::EditTmbrDoorSpecResist), QStringLiteral("м³/кг"));
-    AddEdit(room, QStringLiteral("Избыточное давление, P⁺:"), CtlName(ctl::EditTmbrPplus),
-            QStringLiteral("Па"));
-    AddEdit(room, QStringLiteral("Общая площадь дверей смежной ЛШ, m·Fdsl:"),
-            CtlName(ctl::EditTmbrShaftDoorArea), QStringLiteral("м²"));
-    AddEdit(room, QStringLiteral("Сопротивление воздухопроницанию дверей ЛШ, Sdsl:"),
-            CtlName(ctl::EditTmbrShaftDoorSpecResist), QStringLiteral("м³/кг"));
+    AddEdit(room, ctl::EditTmbrDoorQty);
+    AddEdit(room, ctl::EditTmbrDoorArea);
+    AddEdit(room, ctl::EditTmbrDoorHeight);
+    AddEdit(room, ctl::EditTmbrDoorMu);
+    AddEdit(room, ctl::EditTmbrDoorAirSpeed);
+    AddEdit(room, ctl::EditTmbrDoorSpecResist);
+    AddEdit(room, ctl::EditTmbrPplus);
+    AddEdit(room, ctl::EditTmbrShaftDoorArea);
+    AddEdit(room, ctl::EditTmbrShaftDoorSpecResist);
 
     layout->addWidget(NewCategory(45, QStringLiteral("PanTmbr5"),
                                   QStringLiteral("Приточное устройство с клапаном"), c));
     QGroupBox *valve = NewGroup(c, QStringLiteral("gbTmbrValve"),
                                 QStringLiteral(" Клапан с приточным устройством "));
-    AddEdit(valve, QStringLiteral("Номинальное сечение, Fкл:"), CtlName(ctl::EditTmbrValveArea),
-            QStringLiteral("м²"));
-    AddEdit(valve, QStringLiteral("КМС открытого клапана, ξкл:"),
-            CtlName(ctl::EditTmbrValveXi));
-    AddEdit(valve, QStringLiteral("Сопротивление газопроницанию закрытого клапана, Sкл:"),
-            CtlName(ctl::EditTmbrValveSpecResist), QStringLiteral("м³/кг"));
-    AddEdit(valve, QStringLiteral("Высота клапана 1-го этажа, hкл(1):"),
-            CtlName(ctl::EditTmbrValve1H), QStringLiteral("м"));
+    AddEdit(valve, ctl::EditTmbrValveArea);
+    AddEdit(valve, ctl::EditTmbrValveXi);
+    AddEdit(valve, ctl::EditTmbrValveSpecResist);
+    AddEdit(valve, ctl::EditTmbrValve1H);
     QGroupBox *channel =
         NewGroup(c, QStringLiteral("gbTmbrVPipe"), QStringLiteral(" Вертикальный канал "));
     auto *shape = AddRadioGroup(
         channel, {{CtlName(ctl::rbTmbrRectVPipe), QStringLiteral("Прямоугольного сечения")},
                   {CtlName(ctl::rbTmbrRoundVPipe), QStringLiteral("Круглого сечения")}});
     connect(shape, &QButtonGroup::buttonToggled, this, [this] { DuctShapeClick(); });
-    AddEdit(channel, QStringLiteral("Размер A (диаметр):"), CtlName(ctl::EditTmbrSizeA),
-            QStringLiteral("мм"));
-    AddEdit(channel, QStringLiteral("Размер B:"), CtlName(ctl::EditTmbrSizeB),
-            QStringLiteral("мм"));
-    AddEdit(channel, QStringLiteral("Абсолютная эквивалентная шероховатость, ε:"),
-            CtlName(ctl::EditTmbrVPipeEpsilon), QStringLiteral("мм"));
-    AddEdit(channel, QStringLiteral("Герметичность, a:"), CtlName(ctl::EditTmbrVPipeProof));
-    AddEdit(channel, QStringLiteral("Высота от верхнего клапана до оголовка, Htop:"),
-            CtlName(ctl::EditTmbrVPipeHTop), QStringLiteral("м"));
+    AddEdit(channel, ctl::EditTmbrSizeA);
+    AddEdit(channel, ctl::EditTmbrSizeB);
+    AddEdit(channel, ctl::EditTmbrVPipeEpsilon);
+    AddEdit(channel, ctl::EditTmbrVPipeProof);
+    AddEdit(channel, ctl::EditTmbrVPipeHTop);
     QGroupBox *fan = NewGroup(c, QStringLiteral("gbTmbrFanSelect"),
                               QStringLiteral(" Воздуховод от ВПУ до оголовка канала "));
-    AddEdit(fan, QStringLiteral("Разность уровней ВПУ и оголовка канала, h0s:"),
-            CtlName(ctl::EditTmbrH0), QStringLiteral("м"));
-    AddEdit(fan, QStringLiteral("Длина воздуховодов, lвв:"), CtlName(ctl::EditTmbrAPipeLen),
-            QStringLiteral("м"));
-    AddEdit(fan, QStringLiteral("Диаметр воздуховодов, Dвв:"), CtlName(ctl::EditTmbrAPipeDiam),
-            QStringLiteral("мм"));
-    AddEdit(fan, QStringLiteral("Сумма КМС на участке, ξвв:"), CtlName(ctl::EditTmbrAPipeXi));
+    AddEdit(fan, ctl::EditTmbrH0);
+    AddEdit(fan, ctl::EditTmbrAPipeLen);
+    AddEdit(fan, ctl::EditTmbrAPipeDiam);
+    AddEdit(fan, ctl::EditTmbrAPipeXi);
     return panel;
 }
 
@@ -1024,9 +916,9 @@ void TFormSmkInVentCalc::rbSWWithExitClick() {
     // the underground stairwell always has its outside exit, and reads these inputs
     const bool enabled =
         IsChecked(CtlName(ctl::rbSWWithExit)) || variant_ == TCalcVariant::cvrntUnderGndStair;
-    for (ControlName name : {ctl::EditOutsideDoorArea, ctl::EditOutsideDoorHeight,
-                             ctl::EditOutDoorSeriesQty, ctl::EditOutsideDoorKoefXid,
-                             ctl::EditOutsideTambourKoefXir})
+    for (ControlName name :
+         {ctl::EditOutsideDoorArea, ctl::EditOutsideDoorHeight, ctl::EditOutDoorSeriesQty,
+          ctl::EditOutsideDoorKoefXid, ctl::EditOutsideTambourKoefXir})
         SetRowEnabled(CtlName(name), enabled);
 }
 
@@ -1060,8 +952,8 @@ void TFormSmkInVentCalc::LiftRefresh() {
     // (types 1 and 2) has exits and an air intake level of its own
     const int shaftType = liftFloors_.under == 0 ? 1 : (liftFloors_.above < 2 ? 3 : 2);
     const bool top = shaftType == 1 || shaftType == 2;
-    const bool opening = !IsChecked(CtlName(ctl::rbLiftMethodSlot)) &&
-                         !IsChecked(CtlName(ctl::rbLiftMethodClosed));
+    const bool opening =
+        !IsChecked(CtlName(ctl::rbLiftMethodSlot)) && !IsChecked(CtlName(ctl::rbLiftMethodClosed));
     SetRowEnabled(CtlName(ctl::EditLiftCageKoefXil), opening);
     SetRowEnabled(CtlName(ctl::EditLiftLevelStart), top);
     SetRowEnabled(CtlName(ctl::EditLiftLevelFinish), top);
@@ -1242,7 +1134,8 @@ void TFormSmkInVentCalc::ControlsFromInputs(const InflowInputs &in) {
             if (QRadioButton *radio = radios_.value(CtlName(name)); radio && in.isChecked(name))
                 radio->setChecked(true);
     for (const FieldSpec &f : kInflowFields) {
-        QComboBox *combo = f.kind == FieldKind::choice ? combos_.value(CtlName(f.control)) : nullptr;
+        QComboBox *combo =
+            f.kind == FieldKind::choice ? combos_.value(CtlName(f.control)) : nullptr;
         const int index = in.comboIndex(f.control);
         if (combo)
             combo->setCurrentIndex(index >= 0 && index < combo->count() ? index : 0);

@@ -105,8 +105,7 @@ private:
     QFrame *NewCategory(int tag, const QString &name, const QString &caption,
                         QVBoxLayout *&contents);
     QGroupBox *NewGroup(QVBoxLayout *into, const QString &name, const QString &title);
-    QLineEdit *AddEdit(QGroupBox *group, const QString &caption, const QString &name,
-                       const QString &unit = {}, const QString &tipButton = {});
+    QLineEdit *AddEdit(QGroupBox *group, ControlName name, const QString &tipButton = {});
     QRadioButton *AddRadio(QGroupBox *group, const QString &name, const QString &text,
                            QButtonGroup *buttons);
     QButtonGroup *AddRadioGroup(QGroupBox *group,
