@@ -270,15 +270,6 @@ TFormSmkOutVentCalc::TFormSmkOutVentCalc(const ShellWindows &shell, QWidget *par
             Guarded(this, &TFormSmkOutVentCalc::ActionGoNextExecute));
     connect(bbNewCalc, &QToolButton::clicked, this, &TFormSmkOutVentCalc::ActionNewCalcExecute);
 
-    // the designed heights, recorded before any group is hidden
-    HgbDoorSizes = gbDoorSizes->sizeHint().height();
-    HgbHeightNoSmoke = gbHeightNoSmoke->sizeHint().height();
-    HgbFireLoads = gbFireLoads->sizeHint().height();
-    HgbFirePower = gbFirePower->sizeHint().height();
-    HgbCorridorSize = gbCorridorSize->sizeHint().height();
-    HgbFireplace = gbFireplace->sizeHint().height();
-    HgbParkingFireplace = gbParkingFireplace->sizeHint().height();
-
     // the start state: defaults, the default network, the corridor variant
     ExhaustInputs start = ExhaustInputs::Defaults();
     ControlsFromInputs(start);
@@ -943,8 +934,9 @@ void TFormSmkOutVentCalc::ControlsFromInputs(const ExhaustInputs &in) {
     rbCalcVariantClick();
     // a project of the room variants keeps its fire area (the layout clears it for the others)
     if (fireArea &&
-        (CalcVariant == TCalcVariant::cvrntRoom || CalcVariant == TCalcVariant::cvrntUnderGallery))
-        PageStart->findChild<QLineEdit *>(CtlName(ctl::EditFireArea))->setText(fireAreaText);
+        (variant_ == TCalcVariant::cvrntRoom || variant_ == TCalcVariant::cvrntUnderGallery))
+        if (auto *edit = PageStart->findChild<QLineEdit *>(CtlName(ctl::EditFireArea)))
+            edit->setText(fireAreaText);
     EnableExhaustFields(in.isChecked(ctl::rbEndExhaust));
     EditCorridorHeightChange();
 }
@@ -961,11 +953,11 @@ void TFormSmkOutVentCalc::SetEnabledColoured(QLineEdit *edit, bool enabled) {
 }
 
 void TFormSmkOutVentCalc::rbCalcVariantClick() {
-    CalcVariant = calc_.ReadCalcVariant(InputsFromControls());
-    const bool corridor = CalcVariant == TCalcVariant::cvrntCorridor;
-    const bool room = CalcVariant == TCalcVariant::cvrntRoom;
-    const bool gallery = CalcVariant == TCalcVariant::cvrntUnderGallery;
-    const bool parking = CalcVariant == TCalcVariant::cvrntParking;
+    variant_ = calc_.ReadCalcVariant(InputsFromControls());
+    const bool corridor = variant_ == TCalcVariant::cvrntCorridor;
+    const bool room = variant_ == TCalcVariant::cvrntRoom;
+    const bool gallery = variant_ == TCalcVariant::cvrntUnderGallery;
+    const bool parking = variant_ == TCalcVariant::cvrntParking;
     const auto enable = [this](const QString &name, bool enabled) {
         if (auto *w = PageStart->findChild<QWidget *>(name))
             w->setEnabled(enabled);
@@ -1036,9 +1028,9 @@ void TFormSmkOutVentCalc::EnableExhaustFields(bool enabled) {
 
 void TFormSmkOutVentCalc::EditCorridorHeightChange() {
     const auto *edit = PageStart->findChild<QLineEdit *>(CtlName(ctl::EditCorridorHeight));
-    calc_.CorridorHeight = ReadRealInput(S(edit->text()));
-    LabCrdrNoSmkRange->setText(QStringLiteral("(от ") + ShownGeneral(0.4 * calc_.CorridorHeight) +
-                               QStringLiteral(" до ") + ShownGeneral(0.5 * calc_.CorridorHeight) +
+    const double height = edit ? ReadRealInput(S(edit->text())) : 0;
+    LabCrdrNoSmkRange->setText(QStringLiteral("(от ") + ShownGeneral(0.4 * height) +
+                               QStringLiteral(" до ") + ShownGeneral(0.5 * height) +
                                QStringLiteral(" м)"));
 }
 
@@ -1164,7 +1156,7 @@ void TFormSmkOutVentCalc::ShowReport() {
 
 RunOutcome TFormSmkOutVentCalc::ActionGoNextExecute() {
     ExhaustInputs in = InputsFromControls();
-    CalcVariant = calc_.ReadCalcVariant(in);
+    variant_ = calc_.ReadCalcVariant(in);
     const RunOutcome outcome = calc_.Run(in);
     PanelOut->showReport(calc_.Report);
     PanelOut->setDutyPoint(calc_.FanGasVolumeExps, calc_.FanPressure);

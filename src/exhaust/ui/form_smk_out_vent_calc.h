@@ -91,10 +91,8 @@ public:
 
     const ExhaustCalc &Calc() const { return calc_; }
     ReportOutputPanel *OutputPanel() const { return PanelOut; }
-    TCalcVariant CalcVariant = TCalcVariant::cvrntCorridor;
-    // The designed heights of the collapsible groups.
-    int HgbDoorSizes = 0, HgbHeightNoSmoke = 0, HgbFireLoads = 0, HgbFirePower = 0,
-        HgbCorridorSize = 0, HgbFireplace = 0, HgbParkingFireplace = 0;
+    // The variant the layout shows (the checked radio button's).
+    TCalcVariant Variant() const { return variant_; }
 
 protected:
     void closeEvent(QCloseEvent *event) override;
@@ -120,6 +118,7 @@ private:
     MessageBoxNotifier boxNotifier_;
     Notifier *notifier_;
     ExhaustCalc calc_;
+    TCalcVariant variant_ = TCalcVariant::cvrntCorridor;
     TYchastki Ychastki;
     TYchastki YchastkiTemp;
     bool CalcWithShaft = true;

@@ -109,8 +109,8 @@ void TFormSmkInVentCalc::FormCreate() {
     panelOut_->setObjectName(QStringLiteral("PanelOut"));
     panelOut_->setFanKind(QStringLiteral("Sup"));
     panelOut_->setFileNameSource([this] {
-        return std::pair<QString, QString>(Edit(CtlName(ctl::EditProjectName))->text(),
-                                           Edit(CtlName(ctl::EditSystemName))->text());
+        return std::pair<QString, QString>(EditText(ctl::EditProjectName),
+                                           EditText(ctl::EditSystemName));
     });
     panelOut_->setSaveFolder(StartFolder());
     bbShowPanIn_ = new QPushButton(QStringLiteral("►"), panelOut_);
@@ -690,10 +690,10 @@ QWidget *TFormSmkInVentCalc::BuildLiftPanel() {
     AddEdit(build, ctl::EditLiftLevelStart, QStringLiteral("sbTipLiftLevels"));
     AddEdit(build, ctl::EditLiftLevelFinish);
     // the exit-floor labels keep the names the window gives them
-    build->findChild<QLabel *>(QStringLiteral("LabLiftLevelStart"))
-        ->setObjectName(QStringLiteral("LabLiftLevels1"));
-    build->findChild<QLabel *>(QStringLiteral("LabLiftLevelFinish"))
-        ->setObjectName(QStringLiteral("LabLiftLevels2"));
+    for (const auto &[from, to] : {std::pair{"LabLiftLevelStart", "LabLiftLevels1"},
+                                   std::pair{"LabLiftLevelFinish", "LabLiftLevels2"}})
+        if (auto *label = build->findChild<QLabel *>(QString::fromLatin1(from)))
+            label->setObjectName(QString::fromLatin1(to));
 
     layout->addWidget(
         NewCategory(34, QStringLiteral("PanLift4"), QStringLiteral("Лифтовая шахта"), c));
@@ -865,6 +865,11 @@ QWidget *TFormSmkInVentCalc::BuildTambourPanel() {
 // ---------------------------------------------------------------------------------------------
 // Enabling rules and layout
 
+QString TFormSmkInVentCalc::EditText(ControlName name) const {
+    const QLineEdit *edit = Edit(CtlName(name));
+    return edit ? edit->text() : QString();
+}
+
 QLineEdit *TFormSmkInVentCalc::Edit(const QString &name) const {
     return edits_.value(name);
 }
@@ -969,8 +974,8 @@ void TFormSmkInVentCalc::cbWinPenetrationVarChange() {
     labWinPenetration2_->setText(Q(row.SignText2));
     labWinPenetration_->setText(Q(row.SignCapt) + QStringLiteral(":"));
     labWinPenetrationU_->setText(Q(row.SignUnit));
-    Edit(CtlName(ctl::EditWinPenetration))
-        ->setAccessibleName(Q(row.SignText1) + QLatin1Char(' ') + Q(row.SignText2));
+    if (QLineEdit *edit = Edit(CtlName(ctl::EditWinPenetration)))
+        edit->setAccessibleName(Q(row.SignText1) + QLatin1Char(' ') + Q(row.SignText2));
 }
 
 void TFormSmkInVentCalc::DuctShapeClick() {
@@ -1219,9 +1224,8 @@ void TFormSmkInVentCalc::ActionOpenFileExecute() {
 }
 
 void TFormSmkInVentCalc::ActionSaveFileExecute() {
-    QString name = QString::fromStdString(
-        DefaultFileName(Edit(CtlName(ctl::EditProjectName))->text().toStdString(),
-                        Edit(CtlName(ctl::EditSystemName))->text().toStdString()));
+    QString name = QString::fromStdString(DefaultFileName(
+        EditText(ctl::EditProjectName).toStdString(), EditText(ctl::EditSystemName).toStdString()));
     if (!name.isEmpty())
         name += QStringLiteral(".isrprj");
     QFileDialog dialog(this, QStringLiteral("Сохранить файл проекта приточного ДУ"), StartFolder(),

@@ -132,6 +132,7 @@ private:
 
     bool IsChecked(const QString &radio) const;
     QLineEdit *Edit(const QString &name) const;
+    QString EditText(ControlName name) const; // "" for an edit the window lacks
     void Message(bool error, const QString &text);
     QString StartFolder() const;
     void MarkSaved();

@@ -162,7 +162,7 @@ private slots:
         Window w;
         QTest::mouseClick(Find<QLabel>(&w.form, "LabCalcGallery"), Qt::LeftButton);
         QVERIFY(Find<QRadioButton>(&w.form, ctl::rbCalcGallery)->isChecked());
-        QCOMPARE(w.form.CalcVariant, TCalcVariant::cvrntUnderGallery);
+        QCOMPARE(w.form.Variant(), TCalcVariant::cvrntUnderGallery);
         QVERIFY(!w.group("gbFireplace")->isHidden());
     }
 
