@@ -370,9 +370,10 @@ bool ComputeSegment(ExhaustCalc &c, int i, const ShaftContext &ctx, bool solvedS
     } else {
         const Ychastok_record &below = c.Ychastki[static_cast<size_t>(i - 1)];
         s.h = below.h + below.Lsh;
-        if (top)
-            s.h += s.Lsh; // the emission level
     }
+    // the top segment's level is the emission level, also for a network of one segment
+    if (top)
+        s.h += s.Lsh;
     if (shaft) {
         const double windSq = c.WindSpeed * c.WindSpeed;
         const double stack = c.OutsideAirDensity - c.IncomingAirDensity;

@@ -171,23 +171,23 @@ void WriteNetworkSegment(RtfStream &b, const ExhaustCalc &c, int i, int count, b
           " - " + F62(s.DeltaPww) + " = \\b " + F62(s.Psh) + " Па");
     if (detailed && middle)
         T("\\par\\b     Подсосы закрытого клапана\\par     G" + Sub("фКЛ") + "\\b0  = F" +
-          Sub("КЛ") + " " + kTimes + kSqrt + "((P" + Sub("В") + "  - P" + Sub("Ш") + " ) / S" +
-          Sub("КЛ") + " ) = " + F62(s.ValveArea) + kTimes + kSqrt + "((" + F62(s.Pw) + " - " +
-          F62(s.Psh) + ") / " + F62(s.ValveSpecResist) + ") = \\b " + F66(s.Gfkl) + " кг/с");
+          Sub("КЛ") + " " + kTimes + kSqrt + "(|P" + Sub("В") + "  - P" + Sub("Ш") + " | / S" +
+          Sub("КЛ") + " ) = " + F62(s.ValveArea) + kTimes + kSqrt + "(|" + F62(s.Pw) + " - " +
+          F62(s.Psh) + "| / " + F62(s.ValveSpecResist) + ") = \\b " + F66(s.Gfkl) + " кг/с");
     if (detailed && horFlag)
         T("\\par\\b     Подсосы горизонтального участка\\par     G" + Sub("фВВ") + "\\b0  = " +
           kRho + Sub("В") + "  / 3600" + kTimes + "S" + Sub("ВВ") + " " + kTimes + F64(s.HorCoefA) +
-          kTimes + "(P" + Sub("В") + "  - P" + Sub("Ш") + " )\\super " + F62(s.HorCoefB) +
+          kTimes + "|P" + Sub("В") + "  - P" + Sub("Ш") + " |\\super " + F62(s.HorCoefB) +
           "\\nosupersub  = \\par\\tab (" + F62(c.InsideAirDensity) + " / 3600)" + kTimes +
-          F62(s.Sww) + kTimes + F64(s.HorCoefA) + kTimes + "(" + F62(s.Pw) + " - " + F62(s.Psh) +
-          ")\\super " + F62(s.HorCoefB) + "\\nosupersub  = \\b " + F66(s.Gfww) + " кг/с");
+          F62(s.Sww) + kTimes + F64(s.HorCoefA) + kTimes + "|" + F62(s.Pw) + " - " + F62(s.Psh) +
+          "|\\super " + F62(s.HorCoefB) + "\\nosupersub  = \\b " + F66(s.Gfww) + " кг/с");
     if (detailed && shaft) {
         T("\\par\\b     Подсосы вертикального участка\\par     G" + Sub("фШ") + "\\b0  = (" + kRho +
           Sub("В") + "  / 3600)" + kTimes + "S" + Sub("Ш") + " " + kTimes + F64(s.CoefA) + kTimes +
-          "(P" + Sub("В") + "  - P" + Sub("Ш") + " )\\super " + F62(s.CoefB) +
+          "|P" + Sub("В") + "  - P" + Sub("Ш") + " |\\super " + F62(s.CoefB) +
           "\\nosupersub  = \\par\\tab (" + F62(c.InsideAirDensity) + " / 3600)" + kTimes +
-          F62(s.Ssh) + kTimes + F64(s.CoefA) + kTimes + "(" + F62(s.Pw) + " - " + F62(s.Psh) +
-          ")\\super " + F62(s.CoefB) + "\\nosupersub  = \\b " + F66(s.Gfsh) + " кг/с");
+          F62(s.Ssh) + kTimes + F64(s.CoefA) + kTimes + "|" + F62(s.Pw) + " - " + F62(s.Psh) +
+          "|\\super " + F62(s.CoefB) + "\\nosupersub  = \\b " + F66(s.Gfsh) + " кг/с");
         T("\\par\\b     Суммарные подсосы участка\\par     G" + Sub("ф") + "\\b0  = G" + Sub("фШ") +
           "  + G" + Sub("фВВ") + "  + G" + Sub("фКЛ") + "  = " + F66(s.Gfsh) + " + " + F66(s.Gfww) +
           " + " + F66(s.Gfkl) + " = \\b " + F66(s.Gf) + " кг/с");
@@ -287,7 +287,8 @@ void WriteFanDutyPoint(RtfStream &b, const ExhaustCalc &c, const FanDutyPoint &d
     T("\\par\\par\\b\\ul Объемный расход вентилятора\\ul0\\par L" + Sub("v") + "\\b0  = " + gName +
       " / " + kRho + Sub("N") + " " + kTimes + "3600 = " + F64(G) + " / " + F64(rhoN) + kTimes +
       "3600 = \\b " + FormatRoundedInt(c.ShaftOutGasVolumeExps) + " м" + Sup("3") + " /час");
-    std::string symbols = shaft ? "P" + Sub("ШN") + " " : "P" + Sub("сети") + " ";
+    // the fan works against the size of the head pressure, whatever its sign
+    std::string symbols = shaft ? "|P" + Sub("ШN") + " |" : "|P" + Sub("сети") + " |";
     std::string numbers = F62(std::fabs(d.ShaftTopPressure));
     if (shaft && d.HasFanDuct) {
         symbols += " + " + kDelta + "P" + Sub("сети") + " ";

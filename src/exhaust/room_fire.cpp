@@ -283,7 +283,8 @@ bool ExhaustCalc::RunCalcRoom() {
                    "F" + Sub("o") + "  = \\b ");
     RtfText(s, FormatRoundedInt(Qf) + " кВт");
 
-    RtfText(s, "\\par\\par\\b Безопасное расстояние\\par R\\b0  = [Q" + Sub("f") + "  / (4" + kDot +
+    RtfText(s, "\\par\\par\\b Безопасное расстояние\\par R\\b0  = [(1 - r)" + kTimes + "Q" + Sub("f") +
+                   "  / (4" + kDot +
                    kPi + kDot + "qr\")]" + Sup("0,5") + "  = \\b ");
     RtfText(s, F62(safeDistance) + " м");
 

@@ -209,6 +209,7 @@ public:
     double InsideAirSpecWeight = 0;  // γ_r, N/m3
     double NormDELTAAirPress = 0;    // Δp, Pa
     double WindowNormAirResist = 0;  // R_п, m2·h/kg
+    double WindowNormPermeability = 0; // G_н, kg/(h·m2) at 10 Pa
     int CalculatedSWQty = 0;
     double ExitAirExps = 0;   // G_sa, kg/s
     double OpenSWPress = 0;   // P_s(-1), Pa

@@ -41,14 +41,15 @@ void WriteStairAir(InflowCalc &c, const std::string &meanTempFormula) {
     PutDensity(c, "Плотность воздуха в лестничной клетке", "s", "s", c.SWAirDensity);
 }
 
-void WriteDoorwayShare(InflowCalc &c, std::string_view title, std::string_view gSub, double flow) {
+void WriteDoorwayShare(InflowCalc &c, std::string_view title, std::string_view gSub, double flow,
+                       bool byShare) {
     Put(c,
         "\\par Количество лестничных клеток, принятое к расчёту\\par\\b q\\b0  = max(p - 1; 1) = "
         "\\b ",
         IntText(c.CalculatedSWQty));
     Put(c,
-        "\\par " + std::string(title) + "\\par\\b G" + Sub(gSub) + "\\b0  = G" + Sub("sm") +
-            "  / q = \\b ",
+        "\\par " + std::string(title) + "\\par\\b G" + Sub(gSub) + "\\b0  = " +
+            (byShare ? "G" + Sub("sm") + "  / q = " : std::string()) + "\\b ",
         FormatFixed2(flow), kKgPerS);
 }
 

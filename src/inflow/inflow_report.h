@@ -39,8 +39,9 @@ void PutDensity(InflowCalc &c, std::string_view title, std::string_view rhoSub,
 // variant prints) and the densities.
 void WriteStairAir(InflowCalc &c, const std::string &meanTempFormula);
 // The stairwells taken into account and the share of the fire floor's flow through one open
-// doorway, G(gSub) = Gsm / q.
-void WriteDoorwayShare(InflowCalc &c, std::string_view title, std::string_view gSub, double flow);
+// doorway, G(gSub) = Gsm / q; without `byShare` the flow is stated alone (it was set to 0).
+void WriteDoorwayShare(InflowCalc &c, std::string_view title, std::string_view gSub, double flow,
+                       bool byShare = true);
 // The supply duct's section and equivalent diameter.
 void WriteDuctSection(InflowCalc &c);
 // The supply duct's speed, dynamic pressure, friction and the loss up to the place in lossTitle.

@@ -147,6 +147,11 @@ bool InflowCalc::InputUGStairTerms(InflowInputs &in) {
     if (!ReadCountInput(*this, in, ctl::EditUGFloorQty, kMaxFloorQty, kFloorQtyLimitMessage,
                         UGFloorQty))
         return false;
+    // guard: without an underground floor there is no open doorway and no flow to size
+    if (UGFloorQty < 1) {
+        Warn("Число подземных этажей должно быть не менее одного:\r    Nпэ ≥ 1", ctl::EditUGFloorQty);
+        return false;
+    }
     ValueLine("    Число этажей:    \\b N\\sub ПЭ\\nosupersub  = ", IntText(UGFloorQty), "");
     UGFloorHeight = std::fabs(ReadRealControl(in, ctl::EditUGFloorHeight));
     ValueLine("    Высота подземных этажей:    \\b \\u0916?h\\sub ПЭ\\nosupersub  = ",

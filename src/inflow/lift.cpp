@@ -388,7 +388,8 @@ void InflowCalc::RunCalcLift() {
     pass.Fls = LiftShaftArea;
     pass.Pl2 = v.pl2;
     pass.PlM1 = v.plM1;
-    pass.Pw = WindPress;
+    // shaft 1 starts the pass from Pl(2), which already holds the wind: it enters once
+    pass.Pw = shaft == 1 ? 0 : WindPress;
     LiftShaftResult = CalcLiftShaftFloors(pass);
     const TLiftShaftResult &floors = LiftShaftResult;
 

@@ -60,16 +60,24 @@ void WriteLiftHallDoorResist(InflowCalc &c) {
 }
 
 void WriteLiftClosedDoors(InflowCalc &c, const TLiftValues &v) {
-    const std::string slrFormula = "\\par\\b S" + Sub("dlr") + "\\b0  = S" + Sub("dl") + "  / (n" +
-                                   kTimes + "F" + Sub("dl") + " )" + Sup("2") + "  + S" +
-                                   Sub("dr") + "  / (m" + kTimes + "F" + Sub("dr") + " )" +
-                                   Sup("2") + "  = \\b ";
+    // the hall doors' term only where the halls are counted
+    const auto slrFormula = [](bool withHalls) {
+        std::string text = "\\par\\b S" + Sub("dlr") + "\\b0  = S" + Sub("dl") + "  / (n" + kTimes +
+                           "F" + Sub("dl") + " )" + Sup("2") + " ";
+        if (withHalls)
+            text += " + S" + Sub("dr") + "  / (m" + kTimes + "F" + Sub("dr") + " )" + Sup("2") + " ";
+        return text + " = \\b ";
+    };
     const std::string slrUnit = " " + Sup("1") + " /(кг" + kDot + "м)";
     if (c.LiftTerm1Shaft != 3)
-        Put(c, "\\par Характеристика сопротивления закрытых дверей надземной части ЛШ" + slrFormula,
+        Put(c,
+            "\\par Характеристика сопротивления закрытых дверей надземной части ЛШ" +
+                slrFormula(c.LiftTerm4HallAbove),
             FormatFixed2(v.slrAbove), slrUnit);
     if (c.LiftTerm1Shaft != 1)
-        Put(c, "\\par Характеристика сопротивления закрытых дверей подземной части ЛШ" + slrFormula,
+        Put(c,
+            "\\par Характеристика сопротивления закрытых дверей подземной части ЛШ" +
+                slrFormula(c.LiftTerm5HallBelow),
             FormatFixed2(v.slrBelow), slrUnit);
 }
 
@@ -84,8 +92,8 @@ void WriteLiftFirstFloor(InflowCalc &c, const TLiftValues &v) {
             "\\par Расчётное давление на уровне 1-го этажа\\par\\b P" + Sub("l(1)") + "\\b0  = P" +
                 Sup("+") + "  - g" + kTimes + "(h" + Sub("(2)") + "  + 0.5" + kTimes + "h" +
                 Sub("d") + " )" + kTimes + "(" + kRho + Sub("l") + "  - " + kRho + Sub("r") +
-                " ) + 0.5" + kTimes + "h" + Sub("d") + " " + kTimes + "(" + kRho + Sub("a") +
-                "  - " + kRho + Sub("r") + " ) + P" + Sub("w") + "  = \\b ",
+                " ) + 0.5" + kTimes + "g" + kTimes + "h" + Sub("d") + " " + kTimes + "(" + kRho +
+                Sub("a") + "  - " + kRho + Sub("l") + " ) + P" + Sub("w") + "  = \\b ",
             FormatFixed2(v.pl1), kPa);
     if (c.LiftMethod == 2)
         Put(c,
@@ -113,10 +121,7 @@ void WriteLiftFirstFloor(InflowCalc &c, const TLiftValues &v) {
         std::string text = "\\par Расчётное давление в надземной части ЛШ\\par\\b P" + Sub("l(2)") +
                            "\\b0  = P" + Sup("+") + "  - g" + kDot + "(h" + Sub("(2)") + "  + 0,5" +
                            kDot + "h" + Sub("d") + " )" + kDot + "(" + kRho + Sub("l") + "  - " +
-                           kRho + Sub("r") + " )";
-        if (c.LiftTerm2Wind)
-            text += " + P" + Sub("w") + " ";
-        text += " = \\b ";
+                           kRho + Sub("r") + " ) + P" + Sub("w") + "  = \\b ";
         Put(c, text, FormatFixed2(v.pl2), kPa);
     }
 }
@@ -134,9 +139,10 @@ void WriteLiftShaftHead(InflowCalc &c, const TLiftValues &v) {
                 Sub("cs") + Sup("2") + "  = \\b ",
             FormatFixed2(v.dPcs), kPa);
     }
+    // shafts 2 and 3 reach the head from the underground part
     Put(c,
         "\\par Давление в оголовке лифтовой шахты\\par\\b P" + Sub("l(n)") + "\\b0  = P" +
-            Sub("l(2)") + "  + " + kDelta + "P" + Sub("cs") + "  = \\b ",
+            Sub(c.LiftTerm1Shaft == 1 ? "l(2)" : "l(-1)") + "  + " + kDelta + "P" + Sub("cs") + "  = \\b ",
         FormatFixed2(v.PL), kPa);
 
     // the relations the floor pass follows, as the method states them.
@@ -168,8 +174,8 @@ void WriteLiftDuctAndFan(InflowCalc &c) {
     WriteDuctLoss(c, "Потери давления в сети от ВПУ до лифтовой шахты");
 
     Put(c,
-        "\\par\\b\\ul Объёмный расход вентилятора\\ul0\\par L" + Sub("V") + "\\b0  = G" + Sub("L") +
-            "  / " + kRho + Sub("a") + "  = \\b ",
+        "\\par\\b\\ul Объёмный расход вентилятора\\ul0\\par L" + Sub("V") + "\\b0  = 3600" + kDot + "G" +
+            Sub("s") + "  / " + kRho + Sub("a") + "  = \\b ",
         FormatRoundedInt(c.VolumeAirExps), " м" + Sup("3") + " /ч");
     Put(c,
         "\\par\\b\\ul Статическое давление вентилятора, приведённое к нормальным "

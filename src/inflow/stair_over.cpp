@@ -15,6 +15,22 @@ double Root(double x) {
     return x >= 0 ? std::sqrt(x) : 0;
 }
 
+// The window coefficient Kw, kg/(h·m2·Pa^⅔), of the entry as the chosen row states it.
+double WindowRowKoef(const TVarWinPenetration &row, double entry, double rhoA) {
+    double Kw = std::pow(1.0 / row.SignBase, 2.0 / 3.0);
+    if (row.OpMul) {
+        if (row.ByRho)
+            Kw *= rhoA;
+        return Kw * entry;
+    }
+    if (entry == 0)
+        return 0; // guard: only reached with no windows in play (the input step refuses it)
+    // a volumetric resistance becomes a mass one by the density: ρa/R100, as ΔQ100·ρa
+    if (row.ByRho)
+        Kw *= rhoA;
+    return Kw / entry;
+}
+
 } // namespace
 
 TOverGndStairResult InflowCalc::CalcOverGndStairFloors(const TOverGndStairPassArgs &a) {
@@ -86,14 +102,20 @@ void InflowCalc::RunCalcOverGndStair() {
     WindPress = WindPressure(KoefWW, KoefW0, rhoA, WindSpeed);
     const double Pw = WindPress;
 
-    // 2. Window normalisation (reported only)
+    // 2. Window normalisation (reported only): the entry of any row becomes the mass
+    // permeability Gн at 10 Pa, the quantity the normalised resistance is defined by.
+    if (WinPenetVariant < 0 || WinPenetVariant > 3)
+        WinPenetVariant = 0;
+    const TVarWinPenetration &row = VarWinPenetration[static_cast<size_t>(WinPenetVariant)];
+    const double rowKw = WindowRowKoef(row, WinPenetration, rhoA);
     BuildingHeight = OGFloorQty < 1 ? 0 : h2 + dh * (OGFloorQty - 1);
     OutsideAirSpecWeight = SpecificWeight(ta);
     InsideAirSpecWeight = SpecificWeight(tr);
     NormDELTAAirPress = 0.55 * BuildingHeight * (OutsideAirSpecWeight - InsideAirSpecWeight) +
                         0.03 * InsideAirSpecWeight * WindSpeed * WindSpeed;
-    WindowNormAirResist = (WinPenetration != 0 && NormDELTAAirPress / 10 > 0)
-                              ? std::pow(NormDELTAAirPress / 10, 2.0 / 3.0) / WinPenetration
+    WindowNormPermeability = rowKw * std::pow(10.0, 2.0 / 3.0);
+    WindowNormAirResist = (WindowNormPermeability > 0 && NormDELTAAirPress / 10 > 0)
+                              ? std::pow(NormDELTAAirPress / 10, 2.0 / 3.0) / WindowNormPermeability
                               : 0;
 
     // 3. Candidate design pressures
@@ -141,24 +163,7 @@ void InflowCalc::RunCalcOverGndStair() {
     // 8, 9. Wind term and window coefficient of the floor pass
     const double PwPrime = T1 ? Pw : 0;
     const bool firstFloorClosed = T3 && SWN1zone < 2;
-    if (WinPenetVariant < 0 || WinPenetVariant > 3)
-        WinPenetVariant = 0;
-    const TVarWinPenetration &row = VarWinPenetration[static_cast<size_t>(WinPenetVariant)];
-    double Kw = std::pow(1.0 / row.SignBase, 2.0 / 3.0);
-    if (row.OpMul) {
-        if (row.ByRho)
-            Kw *= rhoA;
-        Kw *= WinPenetration;
-    } else if (WinPenetration == 0) {
-        Kw = 0; // guard: only reached with no windows in play (the input step refuses it)
-    } else {
-        // a volumetric resistance becomes a mass one by the density: ρa/R100, as ΔQ100·ρa
-        if (row.ByRho)
-            Kw *= rhoA;
-        Kw /= WinPenetration;
-    }
-    if (!T1)
-        Kw = 0;
+    const double Kw = T1 ? rowKw : 0;
     WindowKoef = Kw;
 
     // 10. Floor pass

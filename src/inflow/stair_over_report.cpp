@@ -45,7 +45,8 @@ void WriteOverGndStairReport(InflowCalc &c, const TOverGndStairValues &v) {
                Sub("0") + " )" + Sup("2/3") + "  = \\b ");
         c.Line(F2(c.WindowNormAirResist));
         c.Line(" м" + Sup("2") + " " + kDot + "ч/кг\\b0 \\tab , где " + kDelta + "p" + Sub("0") +
-               "  = 10 Па\\b0\\par ");
+               "  = 10 Па, G" + Sub("Н") + "  = K" + Sub("w") + " " + kDot + "10" + Sup("2/3") +
+               "  = " + F2(c.WindowNormPermeability) + " (кг/ч)/м" + Sup("2") + " \\b0\\par ");
     }
     const bool zoneFrom1 = !zoneAbove;
     const std::string floor2Head =
@@ -90,10 +91,10 @@ void WriteOverGndStairReport(InflowCalc &c, const TOverGndStairValues &v) {
             c.ValueLine(head + exitPart + "]\\}" + Sup("1/2") + "  = \\b ", F2(c.ExitAirExps),
                         " кг/с");
     }
-    if (zoneAbove || !T3 || !T4) {
+    // with pressurised tambour exits (T3, T4) a zone above the 1st floor gets no doorway share
+    if (zoneAbove || !T3 || !T4)
         WriteDoorwayShare(c, "Расход воздуха через открытый проём лестничной клетки", "s(F)",
-                          v.GsF);
-    }
+                          v.GsF, !(T3 && T4));
     if (T2 && !T4 && zoneFrom1)
         c.ValueLine("\\par Расход воздуха, принятый к расчёту\\par\\b G" + Sub("s") +
                         "\\b0  = max(G" + Sub("s(F)") + " ; G" + Sub("sa") + " ) = \\b ",
@@ -111,10 +112,15 @@ void WriteOverGndStairReport(InflowCalc &c, const TOverGndStairValues &v) {
            " )");
     c.Line(T1 ? " - P" + Sub("w") + " ]" + Sup("1/2") + " \\par " : "]" + Sup("1/2") + " \\par ");
     c.Line("\\par\\tab Утечки через неплотности оконных проёмов\\par\\tab\\b " + kDelta + "G" +
-           Sub("sw(i)") + "\\b0  = (F" + Sub("w") + "  / R" + Sub("п") + "  / 3600)" + kDot +
-           "\\{[P" + Sub("s(i)") + "  + g" + kDot + "(h" + Sub("(i)") + "  + 0,5" + kDot + "h" +
-           Sub("d(i)") + " )" + kDot + "(" + kRho + Sub("s") + "  - " + kRho + Sub("r") +
-           " )] / 10\\}" + Sup("2/3") + " \\par ");
+           Sub("sw(i)") + "\\b0  = F" + Sub("w") + " " + kDot + "K" + Sub("w") + "  / 3600" + kDot +
+           "[P" + Sub("s(i)") + "  + g" + kDot + "h" + Sub("(i)") + " " + kDot + "(" + kRho +
+           Sub("s") + "  - " + kRho + Sub("r") + " )]" + Sup("2/3") + " \\tab , где K" + Sub("w") +
+           "  = " + FormatFixed4(c.WindowKoef) + " (кг/ч)/(м" + Sup("2") + " " + kDot + "Па" +
+           Sup("2/3") + " )\\par ");
+    // the design floor of a stairwell with its 1st floor shut off takes the outside pair
+    if (T1 && T3 && c.SWN1zone < 2)
+        c.Line("\\tab на 2-м этаже (" + kRho + Sub("a") + "  - " + kRho + Sub("s") + " ) вместо (" +
+               kRho + Sub("s") + "  - " + kRho + Sub("r") + " )\\par ");
     c.Line("\\par\\tab Расход воздуха в лестничной клетке, кг/с\\par\\tab\\b G" + Sub("s(i+1)") +
            "\\b0  = G" + Sub("s(i)") + "  + " + kDelta + "G" + Sub("s(i+1)") + " \\par ");
     c.Line("\\par\\tab Скорость воздуха в лестничной клетке, м/с\\par\\tab\\b v" + Sub("s(i)") +
@@ -123,15 +129,16 @@ void WriteOverGndStairReport(InflowCalc &c, const TOverGndStairValues &v) {
     c.Line("\\par\\tab Объёмный расход вентилятора, м" + Sup("3") + " /ч\\par\\tab\\b L" +
            Sub("v") + "\\b0  = 3600" + kTimes + kSigma + "G" + Sub("s") + "  / " + kRho + Sub("a") +
            " \\par ");
-    c.Line("\\par\\tab Давление вентилятора, Па\\par\\tab\\b P" + Sub("sv") + "\\b0  = 1,2" + kDot +
-           "\\{P" + Sub("sN") + "  + g" + kDot + "h" + Sub("sN") + " " + kDot + "(" + kRho +
-           Sub("a") + "  - " + kRho + Sub("s") + " ) + g" + kDot + "h" + Sub("0l") + " " + kDot +
-           "(" + kRho + Sub("a") + "  - " + kRho + Sub("r") + " ) + P" + Sub("ds") + " \\} / " +
-           kRho + Sub("a") + " \\par ");
+    const std::string fanPressFormula =
+        "P" + Sub("sv") + "\\b0  = 1,2" + kDot + "\\{P" + Sub("sN") + "  + g" + kDot + "h" +
+        Sub("sN") + " " + kDot + "(" + kRho + Sub("a") + "  - " + kRho + Sub("s") + " ) + g" + kDot +
+        "h" + Sub("0l") + " " + kDot + "(" + kRho + Sub("a") + "  - " + kRho + Sub("r") + " ) + P" +
+        Sub("вв") + " \\} / " + kRho + Sub("a") + " ";
+    c.Line("\\par\\tab Давление вентилятора, Па\\par\\tab\\b " + fanPressFormula + "\\par ");
 
     c.Line("\\par\\b Система приточной противодымной вентиляции\\b0\\par ");
     PutValue(c, "Массовый расход воздуха", "G" + Sub("s"), F2(c.HeadAirExps), " кг/с");
-    PutValue(c, "Давление в оголовке ЛК", "P" + Sub("sv"), F2(c.HeadPressure), " Па");
+    PutValue(c, "Давление в оголовке ЛК", "P" + Sub("sN"), F2(c.HeadPressure), " Па");
     PutValue(c, "Высота обслуживаемой зоны ЛК", "h" + Sub("sN"), F2(c.ServedHeight), " м");
     WriteDuctSection(c);
     WriteDuctLoss(c, "Потери давления в сети от ВПУ до оголовка ЛК");
@@ -139,12 +146,8 @@ void WriteOverGndStairReport(InflowCalc &c, const TOverGndStairValues &v) {
                     kDot + "G" + Sub("s") + "  / " + kRho + Sub("a") + "  = \\b ",
                 FormatRoundedInt(c.VolumeAirExps), " м" + Sup("3") + " /ч");
     c.ValueLine("\\par\\b\\ul Статическое давление вентилятора, приведённое к нормальным "
-                "условиям\\ul0\\par P" +
-                    Sub("sv") + "\\b0  = 1,2" + kDot + "\\{P" + Sub("L") + "  + g" + kDot + "h" +
-                    Sub("lN") + " " + kDot + "(" + kRho + Sub("a") + "  - " + kRho + Sub("l") +
-                    " ) + g" + kDot + "h" + Sub("0s") + " " + kDot + "(" + kRho + Sub("a") +
-                    "  - " + kRho + Sub("r") + " ) + P" + Sub("вв") + " \\} / " + kRho + Sub("a") +
-                    "  = \\b ",
+                "условиям\\ul0\\par " +
+                    fanPressFormula + " = \\b ",
                 FormatRoundedInt(c.FanPress), " Па");
     c.Line("\\par\\b Таблица 1. Давление и расходы воздуха по этажам\\b0\\par\\par ");
 

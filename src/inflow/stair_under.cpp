@@ -94,9 +94,11 @@ void InflowCalc::RunCalcUnderGndStair() {
     MassAirExps = floors.empty() ? 0 : floors.back().Gs;
     AirPressure = floors.empty() ? 0 : floors.back().Ps;
     v.LV = IsZeroReal(rhoA) ? 0 : 3600 * MassAirExps / rhoA;
+    // 13. The intake height reaches from the head down to floor -1, where Ps(-1) is referenced:
+    // the printed fan pressure is the one the fan receives.
     v.Psv = IsZeroReal(rhoA)
                 ? 0
-                : 1.2 * (UGH0Below * g * (rhoA - rhoR) + AirPressure + UGPdsBelow) / rhoA;
+                : 1.2 * (AirPressure + (UGH0Below + dh) * g * (rhoA - rhoR) + UGPdsBelow) / rhoA;
     // 14. The fan command sends what the lowest floor's row shows; the report prints both.
     VolumeAirExps = floors.empty() ? 0 : floors.back().Lv;
     FanPress = floors.empty() ? 0 : floors.back().Psv;

@@ -25,8 +25,8 @@ void WriteUnderGndStairReport(InflowCalc &c, const TUnderGndStairValues &v) {
                 F2(c.UGHBottom), " м");
     c.ValueLine(
         "\\par Минимально необходимое давление на уровне двери 1-го подземного этажа\\par\\b P" +
-            Sub("s(-1)") + "\\b0  = 20 + g" + kTimes + "(h" + Sub("(-n)") + "  - (h" + Sub("(-1)") +
-            "  + 0,5" + kTimes + "h" + Sub("d") + " ))" + kTimes + "(" + kRho + Sub("s") + "  - " +
+            Sub("s(-1)") + "\\b0  = 20 + g" + kTimes + "(h" + Sub("(-1)") + "  - h" + Sub("(-n)") +
+            "  - 0,5" + kTimes + "h" + Sub("d") + " )" + kTimes + "(" + kRho + Sub("s") + "  - " +
             kRho + Sub("r") + " ) = \\b ",
         F2(c.OpenSWPress), " Па");
     c.ValueLine("\\par Минимально необходимый расход воздуха через наружный выход ЛК\\par\\b G" +
@@ -68,8 +68,8 @@ void WriteUnderGndStairReport(InflowCalc &c, const TUnderGndStairValues &v) {
                 FormatRoundedInt(v.LV), " м" + Sup("3") + " /ч");
     c.ValueLine("\\par\\b\\ul Статическое давление вентилятора, приведённое к нормальным "
                 "условиям\\ul0\\par P" +
-                    Sub("sv") + "\\b0  = 1,2" + kTimes + "[P" + Sub("s") + "  + g" + kTimes + "h" +
-                    Sub("0s") + " " + kTimes + "(" + kRho + Sub("a") + "  - " + kRho + Sub("r") +
+                    Sub("sv") + "\\b0  = 1,2" + kTimes + "[P" + Sub("s") + "  + g" + kTimes + "(h" +
+                    Sub("0s") + "  + " + kDelta + "h" + Sub("ПЭ") + " )" + kTimes + "(" + kRho + Sub("a") + "  - " + kRho + Sub("r") +
                     " ) + P" + Sub("ds") + " ] / " + kRho + Sub("a") + "  = \\b ",
                 F2(v.Psv), " Па");
 

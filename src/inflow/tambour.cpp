@@ -331,14 +331,15 @@ void InflowCalc::RunCalcTambour() {
     APipeSpeed = v.vvv;
     APipeLoss = v.dPvv;
 
-    // 15.-18. Head pressure, fan, heater.
+    // 15.-18. Head pressure, fan, heater. The channel's own stack g·hN·(ρa − ρsf) enters the
+    // fan pressure once, through PN; the intake duct adds the stack of its height h0s.
     v.PN = v.hN * g * (v.rhoA - rhoSf) - v.Pw0;
     VolumeAirExps = v.rhoA == 0 ? 0 : 3600 * v.Gs / v.rhoA;
     FanPress = (IsZeroReal(v.rhoA) || floors.empty())
                    ? 0
                    : kNormalAirDensity *
-                         (floors.front().Psh + v.dPvv + (v.hN + TmbrH0) * g * (v.rhoA - rhoSf) +
-                          v.PN + v.dPTop) /
+                         (floors.front().Psh + v.PN + TmbrH0 * g * (v.rhoA - rhoSf) + v.dPvv +
+                          v.dPTop) /
                          v.rhoA;
     const double dt = std::max(tsf - v.ta, 0.0);
     v.Q = v.rhoA * VolumeAirExps / 3600 * dt;

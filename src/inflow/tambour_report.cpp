@@ -67,7 +67,7 @@ void WriteTambourReport(InflowCalc &c, const TTambourValues &v) {
             FormatFixed2(v.Gsf), kKgPerS);
     Put(c,
         "\\par Объёмный расход воздуха\\par\\b L" + Sub("sf") + "\\b0  = 3600" + kDot + "G" +
-            Sub("sf") + " /" + kRho + Sub("sf") + "  = 3600" + kTimes + FormatFixed2(v.Gsf) +
+            Sub("sf") + " /" + kRho + Sub("a") + "  = 3600" + kTimes + FormatFixed2(v.Gsf) +
             " / " + FormatFixed2(v.rhoA) + " = \\b ",
         FormatRoundedInt(v.Lsf), " м" + Sup("3") + " /ч");
     Put(c,
@@ -85,7 +85,7 @@ void WriteTambourReport(InflowCalc &c, const TTambourValues &v) {
              FormatFixed2(v.vTop), kMPerS);
     Put(c,
         "\\par Потери давления в верхнем участке приточного канала\\par\\b " + kDelta + "P" +
-            Sub("top") + "\\b0  = (H" + Sub("top") + "  / D" + Sub("eHtop") + " )" + kDot + kRho +
+            Sub("top") + "\\b0  = " + kLambda + kDot + "(H" + Sub("top") + "  / D" + Sub("Э") + " )" + kDot + kRho +
             Sub("a") + " " + kDot + "v" + Sub("ш") + Sup("2") + "  / 2 = \\b ",
         FormatFixed2(v.dPTop), kPa);
     c.Line("\\par\\b Участок приточной сети от воздухозаборного устройства до оголовка "
@@ -110,23 +110,22 @@ void WriteTambourReport(InflowCalc &c, const TTambourValues &v) {
         FormatFixed2(v.PN), kPa);
     Put(c,
         "\\par\\b\\ul Объёмный расход вентилятора\\ul0\\par L" + Sub("V") + "\\b0  = 3600" + kDot +
-            "G" + Sub("L") + " /" + kRho + Sub("a") + "  = \\b ",
+            "G" + Sub("s") + " /" + kRho + Sub("a") + "  = \\b ",
         FormatRoundedInt(c.VolumeAirExps), " м" + Sup("3") + " /ч");
     Put(c,
         "\\par\\b\\ul Статическое давление вентилятора, приведённое к нормальным "
         "условиям\\ul0\\par P" +
-            Sub("sv") + "\\b0  = 1,2" + kDot + "[P" + Sub("ШN") + "  + g" + kDot + "h" + Sub("0s") +
-            " " + kDot + "(" + kRho + Sub("a") + "  - " + kRho + Sub("sf") + " ) + g" + kDot + "h" +
-            Sub("N") + " " + kDot + "(" + kRho + Sub("a") + "  - " + kRho + Sub("sf") + " ) + " +
-            kDelta + "P" + Sub("вв") + "  + " + kDelta + "P" + Sub("top") + " ] / " + kRho +
+            Sub("sv") + "\\b0  = 1,2" + kDot + "[P" + Sub("ШN") + "  + P" + Sub("N") + "  + g" +
+            kDot + "h" + Sub("0s") + " " + kDot + "(" + kRho + Sub("a") + "  - " + kRho +
+            Sub("sf") + " ) + " + kDelta + "P" + Sub("вв") + "  + " + kDelta + "P" + Sub("top") + " ] / " + kRho +
             Sub("a") + "  = \\b ",
         FormatFixed2(c.FanPress), kPa);
     if (v.variant == 3)
         Put(c,
-            "\\par Мощность электронагревателя\\par\\b v.Q\\b0  = \\b " + kRho + Sub("sf") + " " +
-                kDot + "L" + Sub("v") + " " + kDot + "c" + kDot + "(t" + Sub("a") + "  - t" +
-                Sub("sf") + " ) = \\b ",
-            FormatFixed2(v.Q), " кВт");
+            "\\par Мощность электронагревателя\\par\\b Q\\b0  = c" + kDot + kRho + Sub("a") + " " +
+                kDot + "L" + Sub("V") + " /3600" + kDot + "(t" + Sub("sf") + "  - t" + Sub("a") +
+                " ) = \\b ",
+            FormatFixed2(v.Q), " кВт\\b0 \\tab , где c = 1 кДж/(кг" + kDot + "К)");
     c.Line("\\par\\b Таблица 1. Давление и расходы воздуха по этажам\\b0\\par\\par ");
 
     TRTFTable table;
