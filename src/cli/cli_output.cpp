@@ -32,9 +32,9 @@ int ProjectOpenFailed(const std::string &error, std::ostream &err) {
     return kExitUsage;
 }
 
-int FinishRun(const CliOptions &options, RunOutcome outcome, const RunFrame &run,
-              double volumeFlow, double pressure, const std::string &rtf, nlohmann::json json,
-              std::ostream &out, std::ostream &err) {
+int FinishRun(const CliOptions &options, RunOutcome outcome, const RunFrame &run, double volumeFlow,
+              double pressure, const std::string &rtf, nlohmann::json json, std::ostream &out,
+              std::ostream &err) {
     PrintMessages(run.Messages, err);
     if (outcome == RunOutcome::ok)
         PrintDutyPoint(out, volumeFlow, pressure);

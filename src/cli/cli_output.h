@@ -24,9 +24,9 @@ int ProjectOpenFailed(const std::string &error, std::ostream &err);
 
 // What both runners do after "Расчет": the run's messages on `err`, the duty point on `out` when
 // calculated, `json` completed with "ok" and "messages", the outputs written. The exit code.
-int FinishRun(const CliOptions &options, RunOutcome outcome, const RunFrame &run,
-              double volumeFlow, double pressure, const std::string &rtf, nlohmann::json json,
-              std::ostream &out, std::ostream &err);
+int FinishRun(const CliOptions &options, RunOutcome outcome, const RunFrame &run, double volumeFlow,
+              double pressure, const std::string &rtf, nlohmann::json json, std::ostream &out,
+              std::ostream &err);
 
 // A message that ends the run before it starts, in the form of the error messages above.
 void PrintFailure(const std::string &text, std::ostream &err);

@@ -24,8 +24,8 @@ int RunInflowProject(const CliOptions &options, std::ostream &out, std::ostream 
     json["variant"] = VariantToCode(calc.CalcVariant);
     json["results"] = InflowResultsJson(calc);
     json["floors"] = InflowFloorsJson(calc);
-    return FinishRun(options, outcome, calc, calc.VolumeAirExps, calc.FanPress,
-                     calc.Report.RTFull, std::move(json), out, err);
+    return FinishRun(options, outcome, calc, calc.VolumeAirExps, calc.FanPress, calc.Report.RTFull,
+                     std::move(json), out, err);
 }
 
 } // namespace orvane::cli

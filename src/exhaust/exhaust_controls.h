@@ -9,6 +9,7 @@
 
 namespace orvane::exhaust {
 
+// clang-format off
 #define ORVANE_EXHAUST_CONTROLS(X)                                                                 \
     X(EditProjectName) X(EditSystemName) X(EditRoomLength) X(EditRoomWidth) X(EditRoomHeight)      \
     X(EditFloorAreaSH) X(EditRoomWidthSH) X(EditRoomHeightSH) X(EditNoSmokeHeight)                 \
@@ -23,6 +24,8 @@ namespace orvane::exhaust {
     X(rbAUPTSprinkler3x3) X(rbAUPTSprinkler4x4) X(rbEndExhaust) X(rbEndRoofFan) X(cbShaft)         \
     X(cbDetailed) X(cbRoomSizeVariant) X(sgDoorSizes)                                              \
     /* widgets a message focuses */ X(ListBoxYchastki) X(PanFLDensity) X(PanFireLoad)
+
+// clang-format on
 
 namespace ctl {
 ORVANE_EXHAUST_CONTROLS(ORVANE_CONTROL_NAME)
@@ -40,6 +43,7 @@ inline constexpr RadioGroup kRadioGroups[] = {kVariantRadios, kBuildingRadios, k
 
 // Every edit and combo of the window. The car park's smoke layer fields start from the room
 // size (the "S" button) and so have no start value of their own.
+// clang-format off
 inline constexpr FieldSpec kExhaustFields[] = {
     {ctl::EditProjectName, FieldKind::text, "Project", "Name", {}, {}, "Наименование проекта", ""},
     {ctl::EditSystemName, FieldKind::text, "Project", "System", {}, {},
@@ -106,6 +110,7 @@ inline constexpr FieldSpec kExhaustFields[] = {
     {ctl::EditExhaustGasSpeed, FieldKind::real, "ShaftEnd", "ExhaustGasSpeed", 20, 20,
      "Скорость истечения продуктов\nгорения из выбросного устройства, vf:", "м/с"},
 };
+// clang-format on
 
 constexpr const FieldSpec &ExhaustField(ControlName control) {
     return *FindField(kExhaustFields, control);

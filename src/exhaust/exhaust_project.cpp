@@ -98,8 +98,7 @@ std::string NonFiniteField(const ExhaustInputs &in) {
 
 } // namespace
 
-ProjectResult ProjectBytes(const ExhaustInputs &in, std::string_view dateTime,
-                           std::string &bytes) {
+ProjectResult ProjectBytes(const ExhaustInputs &in, std::string_view dateTime, std::string &bytes) {
     // names the user typed: refuse rather than write "?" in their place
     std::string bad;
     const std::pair<std::string, std::string> names[] = {
@@ -145,7 +144,7 @@ ProjectResult ProjectBytes(const ExhaustInputs &in, std::string_view dateTime,
     ini.setValue("Room", "InTown", Bool(in.isChecked(ctl::rbInTownBuilding)));
     const int aupt = in.isChecked(ctl::rbAUPTSprinkler3x3)   ? 3
                      : in.isChecked(ctl::rbAUPTSprinkler4x4) ? 4
-                                                          : 0;
+                                                             : 0;
     ini.setValue("Room", "AUPT", std::to_string(aupt));
     const double fireArea = Field(in, ctl::EditFireArea);
     WriteValue(ini, ctl::EditFireArea, Num(fireArea < 0 ? 0 : fireArea));
@@ -285,10 +284,14 @@ ProjectResult ReadProjectBytes(std::string_view bytes, ExhaustInputs &target,
              : variant == 3 ? ctl::rbCalcGallery
              : variant == 5 ? ctl::rbCalcParking
                             : ctl::rbCalcCorridor);
-    in.check(ReadIniBool(ini, "Room", "Living", false) ? ctl::rbLivingBuilding : ctl::rbPublicBuilding);
-    in.check(ReadIniBool(ini, "Room", "InTown", true) ? ctl::rbInTownBuilding : ctl::rbOutTownBuilding);
+    in.check(ReadIniBool(ini, "Room", "Living", false) ? ctl::rbLivingBuilding
+                                                       : ctl::rbPublicBuilding);
+    in.check(ReadIniBool(ini, "Room", "InTown", true) ? ctl::rbInTownBuilding
+                                                      : ctl::rbOutTownBuilding);
     const int aupt = ReadIniInt(ini, "Room", "AUPT", 0);
-    in.check(aupt == 3 ? ctl::rbAUPTSprinkler3x3 : aupt == 4 ? ctl::rbAUPTSprinkler4x4 : ctl::rbAUPTNo);
+    in.check(aupt == 3   ? ctl::rbAUPTSprinkler3x3
+             : aupt == 4 ? ctl::rbAUPTSprinkler4x4
+                         : ctl::rbAUPTNo);
     const double fireArea = ReadField(ini, ctl::EditFireArea);
     in.setText(ctl::EditFireArea, fireArea > 0 ? Shown(fireArea) : "");
 
@@ -381,7 +384,8 @@ ProjectResult ReadProjectBytes(std::string_view bytes, ExhaustInputs &target,
     }
     SyncMiddleSegments(in.Ychastki);
 
-    in.check(ReadIniBool(ini, "ShaftEnd", "EndExhaust", true) ? ctl::rbEndExhaust : ctl::rbEndRoofFan);
+    in.check(ReadIniBool(ini, "ShaftEnd", "EndExhaust", true) ? ctl::rbEndExhaust
+                                                              : ctl::rbEndRoofFan);
     LoadField(ini, in, ctl::EditShaftConDuctResist);
     LoadField(ini, in, ctl::EditExhaustGasSpeed);
 

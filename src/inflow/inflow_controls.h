@@ -7,6 +7,7 @@
 
 namespace orvane::inflow {
 
+// clang-format off
 #define ORVANE_INFLOW_CONTROLS(X)                                                                  \
     X(EditProjectName) X(EditSystemName) X(EditOGFloorQty) X(EditSWN1z) X(EditSWN2z)               \
     X(EditSecondFloorLevel) X(EditOGFloorHeight) X(EditOGStairWellQty) X(EditUGFloorQty)           \
@@ -45,6 +46,8 @@ namespace orvane::inflow {
     X(rbLiftMethodOpening) X(rbTmbrVar1) X(rbLift) X(rbUnderGndStair) X(rbTambour)                 \
     X(rbLiftMethodSlot) X(rbLiftMethodClosed) X(rbTmbrVar2) X(rbTmbrVar3)
 
+// clang-format on
+
 namespace ctl {
 ORVANE_INFLOW_CONTROLS(ORVANE_CONTROL_NAME)
 inline constexpr ControlName kAll[] = {ORVANE_INFLOW_CONTROLS(ORVANE_CONTROL_LIST_ITEM)};
@@ -70,9 +73,9 @@ inline constexpr ControlName kPairs[][2] = {
     {rbTmbrRectVPipe, rbTmbrRoundVPipe},
 };
 inline constexpr RadioGroup kRadioGroups[] = {
-    kVariantRadios, kLiftMethodRadios, kTmbrVariantRadios, kPairs[0], kPairs[1],  kPairs[2],
-    kPairs[3],      kPairs[4],         kPairs[5],          kPairs[6], kPairs[7],  kPairs[8],
-    kPairs[9],      kPairs[10],        kPairs[11]};
+    kVariantRadios, kLiftMethodRadios, kTmbrVariantRadios, kPairs[0],  kPairs[1],
+    kPairs[2],      kPairs[3],         kPairs[4],          kPairs[5],  kPairs[6],
+    kPairs[7],      kPairs[8],         kPairs[9],          kPairs[10], kPairs[11]};
 
 // The lift page's three gap rows: area edit, unit combo ("μ" / "ξ+1"), value edit.
 struct LiftGapControls {
@@ -89,6 +92,8 @@ inline constexpr LiftGapControls kLiftGapControls[3] = {
 
 // Every edit and combo of the four pages. Where a page shares a section and key with another
 // (the stairwells' [Air]), each page's control has its own row.
+// one row per field
+// clang-format off
 inline constexpr FieldSpec kInflowFields[] = {
     {ctl::EditProjectName, FieldKind::text, "Project", "Name", {}, {}, "Наименование проекта", ""},
     {ctl::EditSystemName, FieldKind::text, "Project", "System", {}, {}, "Наименование вентиляционной системы", ""},
@@ -155,15 +160,24 @@ inline constexpr FieldSpec kInflowFields[] = {
     {ctl::EditLiftMuGap, FieldKind::real, "Shaft", "LMuGap", 0.65, 0, "Коэффициент расхода зазора кабина-шахта, μgap:", ""},
     {ctl::EditLiftShaftDoorSpecResist, FieldKind::real, "Shaft", "LShaftDoorSR", {}, 0, "Сопротивление воздухопроницанию дверей ЛШ, Sdl:", "м³/кг"},
     {ctl::EditLiftHallDoorSpecResist, FieldKind::real, "Shaft", "LHallDoorSR", {}, 0, "Сопротивление воздухопроницанию дверей холла, Sdr:", "м³/кг"},
-    {ctl::EditLiftFmu1, FieldKind::real, "Shaft", "LFmu1", 0, 0, "", ""},
-    {ctl::cbLiftUnit1, FieldKind::choice, "Shaft", "LUnit1", 0, 0, "Единица зазора 1:", ""},
-    {ctl::EditLiftUnit1Value, FieldKind::real, "Shaft", "LUnit1Value", 0.64, 0, "", ""},
-    {ctl::EditLiftFmu2, FieldKind::real, "Shaft", "LFmu2", 0, 0, "", ""},
-    {ctl::cbLiftUnit2, FieldKind::choice, "Shaft", "LUnit2", 0, 0, "Единица зазора 2:", ""},
-    {ctl::EditLiftUnit2Value, FieldKind::real, "Shaft", "LUnit2Value", 0.64, 0, "", ""},
-    {ctl::EditLiftFmu3, FieldKind::real, "Shaft", "LFmu3", 0, 0, "", ""},
-    {ctl::cbLiftUnit3, FieldKind::choice, "Shaft", "LUnit3", 0, 0, "Единица зазора 3:", ""},
-    {ctl::EditLiftUnit3Value, FieldKind::real, "Shaft", "LUnit3Value", 0.64, 0, "", ""},
+    {ctl::EditLiftFmu1, FieldKind::real, "Shaft", "LFmu1", 0, 0,
+     "Щель в открытом проёме ЛШ: площадь F1", "м²"},
+    {ctl::cbLiftUnit1, FieldKind::choice, "Shaft", "LUnit1", 0, 0,
+     "Щель в открытом проёме ЛШ: задано как", ""},
+    {ctl::EditLiftUnit1Value, FieldKind::real, "Shaft", "LUnit1Value", 0.64, 0,
+     "Щель в открытом проёме ЛШ: величина", ""},
+    {ctl::EditLiftFmu2, FieldKind::real, "Shaft", "LFmu2", 0, 0,
+     "Вентиляционные решётки в кабине: площадь F2", "м²"},
+    {ctl::cbLiftUnit2, FieldKind::choice, "Shaft", "LUnit2", 0, 0,
+     "Вентиляционные решётки в кабине: задано как", ""},
+    {ctl::EditLiftUnit2Value, FieldKind::real, "Shaft", "LUnit2Value", 0.64, 0,
+     "Вентиляционные решётки в кабине: величина", ""},
+    {ctl::EditLiftFmu3, FieldKind::real, "Shaft", "LFmu3", 0, 0,
+     "Прочее: площадь F3", "м²"},
+    {ctl::cbLiftUnit3, FieldKind::choice, "Shaft", "LUnit3", 0, 0,
+     "Прочее: задано как", ""},
+    {ctl::EditLiftUnit3Value, FieldKind::real, "Shaft", "LUnit3Value", 0.64, 0,
+     "Прочее: величина", ""},
     {ctl::EditLiftPplus, FieldKind::real, "FanData", "LPplus", 20, 20, "Избыточное давление, P⁺:", "Па"},
     {ctl::EditLiftH0s, FieldKind::real, "FanData", "H0Above", 3, 3, "Разность уровней ВПУ и оголовка ЛШ, h0s:", "м"},
     {ctl::EditLiftSizeA, FieldKind::real, "FanData", "PipeSizeA", 800, 800, "Размер A (диаметр):", "мм"},
@@ -205,6 +219,7 @@ inline constexpr FieldSpec kInflowFields[] = {
     {ctl::EditTmbrAPipeDiam, FieldKind::real, "Pipe", "PipeSizeA", 600, 600, "Диаметр воздуховодов, Dвв:", "мм"},
     {ctl::EditTmbrAPipeXi, FieldKind::real, "Pipe", "PipeXi", 2, 2, "Сумма КМС на участке, ξвв:", ""},
 };
+// clang-format on
 
 constexpr const FieldSpec &InflowField(ControlName control) {
     return *FindField(kInflowFields, control);

@@ -15,8 +15,8 @@ InflowInputs InflowInputs::Defaults() {
     for (ControlName button :
          {ctl::rbOverGndStair, ctl::rbSWJoinWall, ctl::rbSWWOExit, ctl::rbFirstFloorNotJoinSW,
           ctl::rbExitsToSWViaDoor, ctl::rbDoorIsOrdinary, ctl::rbOGRectAPipe, ctl::rbLiftJoinWall,
-          ctl::rbLiftHall1, ctl::rbLiftHallAbove, ctl::rbLiftHallBelowNot,
-          ctl::rbLiftMethodOpening, ctl::rbLiftRectAPipe, ctl::rbTmbrVar1, ctl::rbTmbrRectVPipe})
+          ctl::rbLiftHall1, ctl::rbLiftHallAbove, ctl::rbLiftHallBelowNot, ctl::rbLiftMethodOpening,
+          ctl::rbLiftRectAPipe, ctl::rbTmbrVar1, ctl::rbTmbrRectVPipe})
         in.check(button);
     return in;
 }

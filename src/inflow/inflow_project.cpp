@@ -1,11 +1,11 @@
 #include "inflow/inflow_project.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
 #include <ctime>
-#include <algorithm>
 #include <vector>
 
 #include "core/codepage.h"
@@ -33,7 +33,6 @@ enum class Kind {
     VPipeA,      // the tambour channel's size A, kept apart under VPipeSizeA
 };
 
-
 struct KeyDef {
     const char *section;
     const char *key;
@@ -57,7 +56,6 @@ KeyDef Pair(const char *section, const char *key, ControlName first, ControlName
 KeyDef Group(const char *section, const char *key, Kind kind, double fallback) {
     return {section, key, kind, std::nullopt, std::nullopt, fallback};
 }
-
 
 const std::vector<KeyDef> &LayoutSWOG() {
     static const std::vector<KeyDef> keys = {
@@ -128,10 +126,8 @@ std::vector<KeyDef> BuildSWUG() {
     };
     const auto &shared = StairAirAndWell();
     keys.insert(keys.end(), shared.begin(), shared.end());
-    keys.push_back(
-        Edit(Kind::Real, ctl::EditUGH0Below));
-    keys.push_back(
-        Edit(Kind::Real, ctl::EditUGPdsBelow));
+    keys.push_back(Edit(Kind::Real, ctl::EditUGH0Below));
+    keys.push_back(Edit(Kind::Real, ctl::EditUGPdsBelow));
     return keys;
 }
 
@@ -280,8 +276,9 @@ ProjectResult ProjectBytes(const InflowInputs &in, std::string_view dateTime, st
     for (ControlName control : {ctl::EditProjectName, ctl::EditSystemName}) {
         std::string bad;
         if (!Utf8ToCp1251(in.text(control), &bad))
-            return {false, "Проект не сохранён: поле «" + std::string(InflowField(control).caption) +
-                               "» содержит символ «" + bad +
+            return {false, "Проект не сохранён: поле «" +
+                               std::string(InflowField(control).caption) + "» содержит символ «" +
+                               bad +
                                "», который нельзя записать в файл проекта (кодировка "
                                "Windows-1251)."};
     }
