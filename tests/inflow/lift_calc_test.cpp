@@ -14,6 +14,8 @@
 #include "inflow/inflow_calc.h"
 #include "report/rtf_writer.h"
 
+#include "inflow_test_support.h"
+
 namespace orvane::inflow {
 namespace {
 
@@ -428,6 +430,91 @@ TEST_F(LiftTest, DefaultReportMatchesTheReviewedFixture) {
     const std::string expected = ReadFile(TEST_DATA_DIR "/inflow/data/lift_default.rtf");
     ASSERT_FALSE(expected.empty());
     EXPECT_EQ(r.calc.Report.RTFull, expected);
+}
+
+// A shaft of type 1 starts its floor pass from Pl(2), which holds the wind: the wind enters the
+// door differences once, so the 2nd floor's door sees exactly P⁺ + Pw.
+TEST_F(LiftTest, ShaftOneTakesTheWindOnce) {
+    LiftRun r;
+    r.set(ctl::EditLiftUGFloorQty, "0").set(ctl::EditLiftWindSpeed, "5").run();
+    ASSERT_EQ(r.outcome, RunOutcome::ok);
+    ASSERT_EQ(r.calc.LiftTerm1Shaft, 1);
+    ASSERT_GT(r.calc.WindPress, 0);
+    EXPECT_NEAR(r.floor(2).PL, r.calc.LiftPplus + r.calc.WindPress, 1e-9);
+    EXPECT_NEAR(r.floor(2).PL, 32.5, 0.005);
+    EXPECT_EQ(FormatRoundedInt(r.calc.VolumeAirExps), "18876");
+    EXPECT_EQ(FormatRoundedInt(r.calc.FanPress), "249");
+
+    // shafts fed from below keep the wind on their underground doors: floor -1 sees P⁺ + Pw too
+    LiftRun deep;
+    deep.set(ctl::EditLiftWindSpeed, "5").run();
+    ASSERT_EQ(deep.calc.LiftTerm1Shaft, 2);
+    EXPECT_NEAR(deep.floor(-1).PL, deep.calc.LiftPplus + deep.calc.WindPress, 1e-9);
+}
+
+// Every value line whose formula names its terms: the formula, evaluated with the run's values,
+// gives the printed value to its printed rounding.
+TEST_F(LiftTest, PrintedFormulasGiveThePrintedValues) {
+    for (const char *ug : {"4", "0"}) {
+        SCOPED_TRACE(ug);
+        LiftRun r;
+        r.set(ctl::EditLiftUGFloorQty, ug).set(ctl::EditLiftWindSpeed, "5").run();
+        ASSERT_EQ(r.outcome, RunOutcome::ok);
+        const InflowCalc &c = r.calc;
+        const std::string &b = r.body();
+        const double rhoA = c.OutsideAirDensity, rhoR = c.InsideAirDensity, rhoL = c.RhoL;
+        const double hd = c.LiftShaftDoorHeight, h2 = c.SecondFloorLevel;
+        const double stack = kG * (h2 + 0.5 * hd) * (rhoL - rhoR);
+
+        EXPECT_TRUE(r.has("+ 0.5 \\u8729? g \\u8729? h\\sub d\\nosupersub  \\u8729? "
+                          "(\\u0961?\\sub a\\nosupersub  - \\u0961?\\sub l\\nosupersub ) + P"));
+        EXPECT_NEAR(PrintedNumber(b, "Расчётное давление на уровне 1-го этажа"),
+                    c.LiftPplus - stack + 0.5 * kG * hd * (rhoA - rhoL) + c.WindPress, 0.0051);
+
+        const double head = PrintedNumber(b, "Давление в оголовке лифтовой шахты");
+        if (c.LiftTerm1Shaft == 1) {
+            const double pl2 = PrintedNumber(b, "Расчётное давление в надземной части ЛШ");
+            EXPECT_NEAR(pl2, c.LiftPplus - stack + c.WindPress, 0.0051);
+            EXPECT_TRUE(r.has("\\b P\\sub l(n)\\nosupersub\\b0  = P\\sub l(2)\\nosupersub  +"));
+            EXPECT_NEAR(head, pl2, 0.0051);
+        } else {
+            // the head is reached from the underground part: Pl(n) = Pl(-1) + ΔPcs
+            EXPECT_TRUE(r.has("\\b P\\sub l(n)\\nosupersub\\b0  = P\\sub l(-1)\\nosupersub  +"));
+            const double dPcs = PrintedNumber(b, "Потери давления в зазоре между шахтой и кабиной");
+            EXPECT_NEAR(head, c.LiftShaftResult.back().Pg + dPcs, 0.011);
+        }
+
+        const double Gs = c.LiftShaftResult.front().G;
+        EXPECT_TRUE(r.has("L\\sub V\\nosupersub\\b0  = 3600\\u8729?G\\sub s\\nosupersub  / "));
+        EXPECT_NEAR(PrintedNumber(b, "Объёмный расход вентилятора"), 3600 * Gs / rhoA, 0.5);
+    }
+}
+
+// The hall doors' term of S_dlr is printed, and counted, exactly where the halls are.
+TEST_F(LiftTest, ClosedDoorResistancePrintsOnlyTheTermsUsed) {
+    const std::string hallTerm = " + S\\sub dr\\nosupersub  / (m \\u8729? F\\sub dr\\nosupersub )";
+    const std::string doorTerm =
+        "ЛШ\\par\\b S\\sub dlr\\nosupersub\\b0  = S\\sub dl\\nosupersub  / (n \\u8729? F\\sub "
+        "dl\\nosupersub )\\super 2\\nosupersub ";
+    for (bool halls : {false, true}) {
+        SCOPED_TRACE(halls);
+        LiftRun r;
+        r.in.checkPair(ctl::rbLiftHallAbove, ctl::rbLiftHallAboveNot, halls);
+        r.in.checkPair(ctl::rbLiftHallBelow, ctl::rbLiftHallBelowNot, halls);
+        r.run();
+        ASSERT_EQ(r.outcome, RunOutcome::ok);
+        const InflowCalc &c = r.calc;
+        const double nFdl = c.LiftCageQty * c.LiftShaftDoorArea;
+        const double mFdr = c.LiftHallDoorQty * c.LiftHallDoorArea;
+        const double slr = c.LiftShaftDoorSpecResist / (nFdl * nFdl) +
+                           (halls ? c.LiftHallDoorSpecResist / (mFdr * mFdr) : 0);
+        for (const char *part : {"надземной части ", "подземной части "}) {
+            SCOPED_TRACE(part);
+            const std::string head = std::string(part) + doorTerm;
+            EXPECT_TRUE(r.has(head + (halls ? hallTerm : std::string(" = \\b "))));
+            EXPECT_NEAR(PrintedNumber(r.body(), std::string("закрытых дверей ") + part), slr, 0.0051);
+        }
+    }
 }
 
 TEST_F(LiftTest, DecimalPointLocaleWritesPoints) {

@@ -12,6 +12,8 @@
 #include "core/physics.h"
 #include "inflow/inflow_calc.h"
 
+#include "inflow_test_support.h"
+
 using namespace orvane;
 using namespace orvane::inflow;
 
@@ -53,7 +55,7 @@ TEST_F(OverGroundTest, DefaultsGiveTheWorkedExample) {
     EXPECT_EQ(calc.WindPress, 0);
     EXPECT_DOUBLE_EQ(calc.BuildingHeight, 49);
     EXPECT_NEAR(calc.NormDELTAAirPress, 57.07, 0.005);
-    EXPECT_NEAR(calc.WindowNormAirResist, 1.0645, 1e-4);
+    EXPECT_NEAR(calc.WindowNormAirResist, 3.4593, 1e-4);
     EXPECT_NEAR(calc.DesignPressure, 14.07, 0.005);
     EXPECT_EQ(calc.CalculatedSWQty, 2);
     EXPECT_DOUBLE_EQ(calc.SWAirExps, 1.5);
@@ -147,7 +149,10 @@ TEST_F(OverGroundTest, TambourExitsAndClosedFirstFloorLeaveOnlyLeakages) {
 
     in.setText(ctl::EditSWN1z, "3");
     ASSERT_EQ(run(), RunOutcome::ok);
-    EXPECT_TRUE(contains("G\\sub sm\\nosupersub  / q = \\b 0,00 кг/с"));
+    // the flow is set to 0, not shared out: the line states it alone
+    EXPECT_TRUE(contains("\\par Расход воздуха через открытый проём лестничной клетки\\par\\b "
+                         "G\\sub s(F)\\nosupersub\\b0  = \\b 0,00 кг/с\\b0\\par "));
+    EXPECT_FALSE(contains("G\\sub sm\\nosupersub  / q = "));
 }
 
 TEST_F(OverGroundTest, CentralCoreHasNoWindowsAndNoWindTerm) {
@@ -194,6 +199,10 @@ TEST_F(OverGroundTest, WindowRowsAgreeByTheirUnits) {
         double value;
     } cases[] = {{3, 1.0 / 3}, {0, massAt10}, {2, 1 / massAt10}};
     const double topGs = calc.OverGndStairResult.front().Gs;
+    // the normalised resistance is defined by the mass permeability at 10 Pa, Gн
+    EXPECT_NEAR(calc.WindowNormPermeability, massAt10, 1e-12);
+    const double Rn = std::pow(calc.NormDELTAAirPress / 10, 2.0 / 3.0) / massAt10;
+    EXPECT_NEAR(calc.WindowNormAirResist, Rn, 1e-12);
     for (const auto &c : cases) {
         SCOPED_TRACE(c.row);
         in.setComboIndex(ctl::cbWinPenetrationVar, c.row);
@@ -201,6 +210,8 @@ TEST_F(OverGroundTest, WindowRowsAgreeByTheirUnits) {
         ASSERT_EQ(run(), RunOutcome::ok);
         EXPECT_NEAR(calc.WindowKoef, kwQ100, 1e-9 * kwQ100);
         EXPECT_NEAR(calc.OverGndStairResult.front().Gs, topGs, 1e-9);
+        EXPECT_NEAR(calc.WindowNormPermeability, massAt10, 1e-9 * massAt10);
+        EXPECT_NEAR(calc.WindowNormAirResist, Rn, 1e-9 * Rn);
     }
 }
 
@@ -244,7 +255,7 @@ TEST_F(OverGroundTest, DesignDoorBlockPrintsTheLinesOfItsScheme) {
         {"GA", exitFlights},
         {"GB", exitEnd},
         {"q", "\\par Количество лестничных клеток, принятое к расчёту"},
-        {"GsF", "G\\sub sm\\nosupersub  / q = \\b "},
+        {"GsF", "\\par Расход воздуха через открытый проём лестничной клетки"},
         {"max", "\\par Расход воздуха, принятый к расчёту"},
     };
     struct Case {
@@ -291,4 +302,53 @@ TEST_F(OverGroundTest, DesignDoorBlockPrintsTheLinesOfItsScheme) {
             printed.push_back(f.second);
         EXPECT_EQ(printed, c.lines);
     }
+}
+
+// The window lines and the fan pressure: each printed formula, evaluated with the run's values,
+// gives the printed value to its printed rounding.
+TEST_F(OverGroundTest, PrintedWindowAndFanFormulasGiveThePrintedValues) {
+    ASSERT_EQ(run(), RunOutcome::ok);
+    const std::string &b = calc.Report.RTBody;
+    const double g = 9.81;
+    const double rhoA = calc.OutsideAirDensity, rhoR = calc.InsideAirDensity,
+                 rhoS = calc.SWAirDensity;
+
+    // Rп = (Δp/Δp0)^(2/3)/Gн with Gн = Kw·10^(2/3), Kw as printed beside ΔG_sw
+    const double dp = PrintedNumber(b, "Нормированная разность давлений воздуха");
+    const double Gn = PrintedNumber(b, "G\\sub Н\\nosupersub  = K", "= ");
+    const double Kw = PrintedNumber(b, "где K\\sub w\\nosupersub ", "= ");
+    const double Rn = PrintedNumber(b, "\\b R\\sub п\\nosupersub");
+    EXPECT_NEAR(Rn, 3.46, 0.005);
+    EXPECT_NEAR(Kw * std::pow(10.0, 2.0 / 3.0), Gn, 0.005);
+    EXPECT_NEAR(std::pow(dp / 10, 2.0 / 3.0) / Gn, Rn, 0.01 * Rn);
+
+    // ΔG_sw(i) = Fw·Kw/3600·[Ps(i) + g·h(i)·(ρs − ρr)]^(2/3) above the design floor
+    const auto &f = floor(5);
+    EXPECT_NEAR(calc.WindowArea * calc.WindowKoef / 3600 *
+                    std::pow(f.Ps + g * f.FloorH * (rhoS - rhoR), 2.0 / 3.0),
+                f.dGsw, 1e-12);
+    // the design floor of a stairwell whose 1st floor is shut off takes (ρa − ρs), as noted
+    ASSERT_TRUE(calc.SWTerm1 && calc.SWTerm3 && calc.SWN1zone < 2);
+    EXPECT_TRUE(contains("\\tab на 2-м этаже (\\u0961?\\sub a\\nosupersub  - \\u0961?\\sub "
+                         "s\\nosupersub ) вместо (\\u0961?\\sub s\\nosupersub  - \\u0961?\\sub "
+                         "r\\nosupersub )\\par "));
+    const auto &design = floor(2);
+    EXPECT_NEAR(calc.WindowKoef * std::pow(design.Ps + g * design.FloorH * (rhoA - rhoS), 2.0 / 3.0),
+                design.Gw, 1e-12);
+
+    // Psv = 1,2·{PsN + g·hsN·(ρa − ρs) + g·h0l·(ρa − ρr) + Pвв}/ρa, each term as printed
+    const double PsN = PrintedNumber(b, "Давление в оголовке ЛК");
+    const double hsN = PrintedNumber(b, "Высота обслуживаемой зоны ЛК");
+    const double Pvv = PrintedNumber(b, "Потери давления в сети от ВПУ до оголовка ЛК");
+    EXPECT_TRUE(contains("\\b P\\sub sN\\nosupersub\\b0  = \\b "));
+    const double psv = PrintedNumber(b, "Статическое давление вентилятора");
+    EXPECT_NEAR(1.2 * (PsN + g * hsN * (rhoA - rhoS) + g * calc.OGH0s * (rhoA - rhoR) + Pvv) / rhoA,
+                psv, 0.52);
+}
+
+TEST_F(OverGroundTest, NoDesignFloorNoteWithoutAClosedFirstFloor) {
+    in.checkPair(ctl::rbFirstFloorNotJoinSW, ctl::rbFirstFloorJoinSW, false);
+    ASSERT_EQ(run(), RunOutcome::ok);
+    EXPECT_FALSE(contains("на 2-м этаже"));
+    EXPECT_TRUE(contains("где K\\sub w\\nosupersub  = "));
 }

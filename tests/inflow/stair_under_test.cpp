@@ -8,6 +8,8 @@
 #include "core/number_text.h"
 #include "inflow/inflow_calc.h"
 
+#include "inflow_test_support.h"
+
 using namespace orvane;
 using namespace orvane::inflow;
 
@@ -97,14 +99,52 @@ TEST_F(UnderGroundTest, OneAndNoUndergroundFloors) {
     EXPECT_DOUBLE_EQ(only.Gs, calc.SWAirExps);
     EXPECT_GT(only.Lv, 0);
     EXPECT_GT(only.Psv, 0);
+    EXPECT_TRUE(notifier.messages.empty());
 
-    in.setText(ctl::EditUGFloorQty, "0");
+    // without an underground floor there is nothing to size: the run stops at the count
+    for (const char *typed : {"0", "00"}) {
+        SCOPED_TRACE(typed);
+        notifier.messages.clear();
+        in.setText(ctl::EditUGFloorQty, typed);
+        InflowCalc fresh{&notifier};
+        EXPECT_EQ(fresh.Run(in), RunOutcome::inputStopped);
+        ASSERT_EQ(notifier.messages.size(), 1u);
+        EXPECT_EQ(notifier.messages[0].kind, "warning");
+        EXPECT_EQ(notifier.messages[0].text,
+                  "Число подземных этажей должно быть не менее одного:\r    Nпэ ≥ 1");
+        EXPECT_EQ(ControlName(notifier.messages[0].control), ctl::EditUGFloorQty);
+        EXPECT_TRUE(fresh.UnderGndStairResult.empty());
+        EXPECT_EQ(fresh.VolumeAirExps, 0);
+        EXPECT_EQ(fresh.FanPress, 0);
+        std::string table;
+        RtfText(table, "Таблица 1");
+        EXPECT_EQ(fresh.Report.RTBody.find(table), std::string::npos);
+    }
+}
+
+// The printed fan pressure is the one the fan receives, and both printed formulas evaluate to
+// their printed values.
+TEST_F(UnderGroundTest, PrintedFormulasGiveThePrintedValues) {
     ASSERT_EQ(run(), RunOutcome::ok);
-    EXPECT_TRUE(calc.UnderGndStairResult.empty());
-    EXPECT_EQ(calc.MassAirExps, 0);
-    EXPECT_EQ(calc.AirPressure, 0);
-    EXPECT_EQ(calc.VolumeAirExps, 0);
-    EXPECT_EQ(calc.FanPress, 0);
+    const std::string &b = calc.Report.RTBody;
+    const double g = 9.81, hd = 2.2;
+    const double rhoA = calc.OutsideAirDensity, rhoR = calc.InsideAirDensity;
+    const double dh = calc.UGFloorHeight, hN = PrintedNumber(b, "Отметка уровня нижнего подземного");
+    EXPECT_EQ(hN, -12);
+
+    // Ps(-1) = 20 + g·(h(-1) − h(-n) − 0,5·hd)·(ρs − ρr), levels negative
+    EXPECT_NEAR(20 + g * (-dh - hN - 0.5 * hd) * (calc.SWAirDensity - rhoR),
+                PrintedNumber(b, "Минимально необходимое давление на уровне двери 1-го"), 0.0051);
+
+    // Psv = 1,2·[Ps + g·(h0s + ΔhПЭ)·(ρa − ρr) + Pds]/ρa
+    const double Ps = PrintedNumber(b, "Давление воздуха на нижнем подземном этаже");
+    const double psv = PrintedNumber(b, "Статическое давление вентилятора");
+    EXPECT_NEAR(1.2 * (Ps + g * (calc.UGH0Below + dh) * (rhoA - rhoR) + calc.UGPdsBelow) / rhoA, psv,
+                0.01);
+    EXPECT_EQ(psv, 139.76);
+    EXPECT_EQ(FormatFixed2(calc.FanPress), "139,76");
+    EXPECT_EQ(FormatRoundedInt(calc.FanPress), "140");
+    EXPECT_EQ(FormatRoundedInt(calc.VolumeAirExps), "20106");
 }
 
 TEST_F(UnderGroundTest, NoFlightSectionMeansUnitExitResistanceAndNoFlightLoss) {

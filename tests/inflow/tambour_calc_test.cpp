@@ -15,6 +15,8 @@
 #include "inflow/tambour_air.h"
 #include "report/rtf_writer.h"
 
+#include "inflow_test_support.h"
+
 namespace orvane::inflow {
 namespace {
 
@@ -93,13 +95,88 @@ TEST_F(TambourTest, HeatedSupplyUsesWarmAirAndPrintsTheHeater) {
     EXPECT_NEAR(r.calc.TmbrShaftDoorSpecResist, 2600 / rhoSf, 1e-9);
     EXPECT_FALSE(r.has("Плотность воздуха во внутренних помещениях"));
     const double Q = AirDensity(-26) * r.calc.VolumeAirExps / 3600 * 46;
-    EXPECT_TRUE(r.has("\\nosupersub ) = \\b " + FormatFixed2(Q) + " кВт\\b0\\par "));
+    const std::string heaterEnd = " кВт\\b0 \\tab , где c = 1 кДж/(кг\\u8729?К)\\b0\\par ";
+    EXPECT_TRUE(r.has("\\nosupersub ) = \\b " + FormatFixed2(Q) + heaterEnd));
 
     TmbrRun cold;
     cold.in.check(ctl::rbTmbrVar3);
     cold.set(ctl::EditTmbrHeatAirTemp, "-30").run();
     ASSERT_EQ(cold.outcome, RunOutcome::ok);
-    EXPECT_TRUE(cold.has("\\nosupersub ) = \\b 0,00 кВт\\b0\\par "));
+    EXPECT_TRUE(cold.has("\\nosupersub ) = \\b 0,00" + heaterEnd));
+}
+
+// The channel's own stack enters the fan pressure once (through P_N): with a heated supply the
+// fan pressure is the printed formula evaluated with the printed numbers.
+TEST_F(TambourTest, HeatedSupplyFanPressureIsItsPrintedFormula) {
+    struct Case {
+        const char *wind;
+        double psv; // as printed
+        const char *rounded;
+    } cases[] = {{"0", 139.95, "140"}, {"5", 149, "149"}};
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.wind);
+        TmbrRun r;
+        r.in.check(ctl::rbTmbrVar3);
+        r.set(ctl::EditTmbrWindSpeed, c.wind).run();
+        ASSERT_EQ(r.outcome, RunOutcome::ok);
+        const std::string &b = r.body();
+        const double rhoA = PrintedNumber(b, "Плотность наружного воздуха");
+        const double rhoSf = PrintedNumber(b, "Плотность тёплого притока");
+        const double h0s = PrintedNumber(b, "Разность уровней воздухоприёмного устройства", "= ");
+        const double PN = PrintedNumber(b, "Давление на уровне оголовка вертикального канала");
+        const double dPvv = PrintedNumber(b, "Потери давления участка сети");
+        const double dPtop = PrintedNumber(b, "Потери давления в верхнем участке приточного канала");
+        const double PshN = Printed2(r.calc.TmbrFloors.front().Psh); // the table's top row
+        const double psv = PrintedNumber(b, "Статическое давление вентилятора");
+        const double evaluated = 1.2 * (PshN + PN + kG * h0s * (rhoA - rhoSf) + dPvv + dPtop) / rhoA;
+        EXPECT_NEAR(evaluated, psv, 0.01 * psv); // the printed numbers' rounding
+        EXPECT_NEAR(psv, c.psv, c.psv == 149 ? 0.5 : 0.005);
+        EXPECT_EQ(FormatRoundedInt(r.calc.FanPress), c.rounded);
+        EXPECT_EQ(psv, Printed2(r.calc.FanPress));
+    }
+}
+
+// The other value lines of the tambour report, each evaluated as printed, in all variants.
+TEST_F(TambourTest, PrintedFormulasGiveThePrintedValues) {
+    for (ControlName variant : {ctl::rbTmbrVar1, ctl::rbTmbrVar2, ctl::rbTmbrVar3}) {
+        SCOPED_TRACE(variant);
+        TmbrRun r;
+        r.in.check(variant);
+        r.run();
+        ASSERT_EQ(r.outcome, RunOutcome::ok);
+        const std::string &b = r.body();
+        const double rhoA = PrintedNumber(b, "Плотность наружного воздуха");
+        // the spread of 3600·G/ρa over numbers printed to 0,01, plus the rounding of the result
+        const auto flowTolerance = [rhoA](double G) {
+            return 3600 * 0.005 * (1 + G / rhoA) / rhoA + 0.5;
+        };
+        // L_sf = 3600·G_sf/ρ_a
+        EXPECT_TRUE(r.has("\\b0  = 3600\\u8729?G\\sub sf\\nosupersub /\\u0961?\\sub a\\nosupersub  = 3600 "));
+        const double Gsf = PrintedNumber(b, "\\b L\\sub sf\\nosupersub", "3600 \\u8729? ");
+        const double Lsf = PrintedNumber(b, "\\b L\\sub sf\\nosupersub");
+        EXPECT_NEAR(3600 * Gsf / rhoA, Lsf, flowTolerance(Gsf));
+        // L_V = 3600·G_s/ρ_a
+        const double Gs = PrintedNumber(b, "Массовый расход в верхнем участке вертикального");
+        const double LV = PrintedNumber(b, "Объёмный расход вентилятора");
+        EXPECT_TRUE(r.has("L\\sub V\\nosupersub\\b0  = 3600\\u8729?G\\sub s\\nosupersub /"));
+        EXPECT_NEAR(3600 * Gs / rhoA, LV, flowTolerance(Gs));
+        // ΔP_top = λ·(H_top/D_Э)·ρ_a·v_ш²/2: the friction factor left over is a duct's
+        const double dPtop = PrintedNumber(b, "Потери давления в верхнем участке приточного канала");
+        const double vTop = PrintedNumber(b, "Скорость в верхнем участке вертикального");
+        const double De = PrintedNumber(b, "Эквивалентный диаметр вертикального") / 1000;
+        const double Htop = PrintedNumber(b, "Высота верхнего участка", "= ");
+        const double lambda = dPtop / (Htop / De * rhoA * vTop * vTop / 2);
+        EXPECT_GT(lambda, 0.008);
+        EXPECT_LT(lambda, 0.1);
+        EXPECT_TRUE(r.has("\\b0  = \\u0955?\\u8729?(H\\sub top\\nosupersub  / D\\sub Э\\nosupersub )"));
+        if (variant == ctl::rbTmbrVar3) {
+            // Q = c·ρ_a·L_V/3600·(t_sf − t_a), c = 1 kJ/(kg·K)
+            const double ta = PrintedNumber(b, "Температура наружного воздуха", "= ");
+            const double tsf = PrintedNumber(b, "Температура тёплого притока", "= ");
+            const double Q = PrintedNumber(b, "Мощность электронагревателя");
+            EXPECT_NEAR(rhoA * LV / 3600 * (tsf - ta), Q, 0.005 * Q);
+        }
+    }
 }
 
 TEST_F(TambourTest, ClosedDoorFlowWithAndWithoutAnAdjacentLiftShaft) {
