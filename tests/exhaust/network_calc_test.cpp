@@ -2,7 +2,9 @@
 // shaft segments, the duty point and its report, failures.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
+#include <regex>
 
 #include "core/number_text.h"
 #include "exhaust/exhaust_calc.h"
@@ -170,14 +172,14 @@ TEST_F(NetworkCalcTest, FanPressureFormulaFollowsTheEndSegment) {
         " + 0,5 \\u8729? \\u0961?\\sub N\\nosupersub  \\u8729? v\\sub f\\super 2\\nosupersub ";
     for (const Case &tc : {
              Case{"fan with duct", true, true, true, 20,
-                  "P\\sub ШN\\nosupersub  + \\u0916?P\\sub сети\\nosupersub  "
+                  "|P\\sub ШN\\nosupersub | + \\u0916?P\\sub сети\\nosupersub  "
                   "+ P\\sub d\\nosupersub "},
              Case{"roof fan", true, true, false, 20,
-                  "P\\sub ШN\\nosupersub  + \\u0916?P\\sub сети\\nosupersub "},
+                  "|P\\sub ШN\\nosupersub | + \\u0916?P\\sub сети\\nosupersub "},
              Case{"no discharge velocity", true, false, true, 0,
-                  "P\\sub ШN\\nosupersub  + P\\sub d\\nosupersub "},
+                  "|P\\sub ШN\\nosupersub | + P\\sub d\\nosupersub "},
              Case{"no shaft", false, false, true, 20,
-                  "P\\sub сети\\nosupersub  + P\\sub d\\nosupersub "},
+                  "|P\\sub сети\\nosupersub | + P\\sub d\\nosupersub "},
          }) {
         SCOPED_TRACE(tc.name);
         ExhaustCalc c = Model(tc.shaft ? 3 : 1, tc.shaft);
@@ -235,6 +237,63 @@ TEST_F(NetworkCalcTest, FirstFloorLevelRaisesTheStoreysOnlyForTheCorridor) {
         EXPECT_EQ(c.Ychastki[1].h, tc.h0 + 3);
         EXPECT_EQ(c.Ychastki[2].h, tc.h0 + 9); // the emission level: above the top part
     }
+}
+
+// A network of one segment: that segment is the top one, so it stands at the emission level.
+TEST_F(NetworkCalcTest, OneSegmentNetworkStandsAtItsEmissionLevel) {
+    for (bool shaft : {false, true}) {
+        SCOPED_TRACE(shaft);
+        ExhaustCalc c = Model(1, shaft);
+        c.FirstFloorLevel = 10;
+        ASSERT_TRUE(c.RunCalcShaft());
+        const Ychastok_record &s = c.Ychastki[0];
+        EXPECT_EQ(s.h, 10 + s.Lsh);
+        if (shaft) // the outside pressures are those of that level
+            EXPECT_DOUBLE_EQ(s.Pnn, 0.4 * c.OutsideAirDensity * 4 -
+                                        9.81 * s.h * (c.OutsideAirDensity - c.IncomingAirDensity));
+    }
+}
+
+// The leakage lines print |P_В − P_Ш|: evaluated with the printed numbers, each gives its
+// printed flow.
+TEST_F(NetworkCalcTest, LeakageLinesEvaluateToTheirPrintedFlows) {
+    ExhaustCalc c = Model(4);
+    for (auto &s : c.Ychastki)
+        s.Lww = 3;
+    c.Detailed = true;
+    ASSERT_TRUE(c.RunCalcShaft());
+    const std::string &b = c.Report.RTBody;
+    const auto num = [](const std::string &text) {
+        std::string t = text;
+        std::replace(t.begin(), t.end(), ',', '.');
+        return std::stod(t);
+    };
+    const std::string n = "(-?[0-9]+(?:,[0-9]+)?)";
+    // G_фКЛ = F·√(|P_В − P_Ш| / S_КЛ)
+    const std::regex valve("= " + n + " \\\\u8729\\? \\\\u8730\\?\\(\\|" + n + " - " + n + "\\| / " + n +
+                           "\\) = \\\\b " + n);
+    int valves = 0;
+    for (std::sregex_iterator m(b.begin(), b.end(), valve), end; m != end; ++m, ++valves) {
+        const double F = num((*m)[1]), Pw = num((*m)[2]), Psh = num((*m)[3]), S = num((*m)[4]);
+        const double G = num((*m)[5]);
+        // the spread of the result over numbers printed to 0,01, and its own rounding
+        const double spread = 0.005 / F + 0.5 * 0.01 / std::fabs(Pw - Psh) + 0.5 * 0.005 / S;
+        EXPECT_NEAR(F * std::sqrt(std::fabs(Pw - Psh) / S), G, G * spread + 5e-7);
+    }
+    EXPECT_EQ(valves, 2); // the middle segments
+    // G_фШ and G_фВВ = (ρ_В/3600)·S·a·|P_В − P_Ш|^b
+    const std::regex wall("\\(" + n + " / 3600\\) \\\\u8729\\? " + n + " \\\\u8729\\? " + n +
+                          " \\\\u8729\\? \\|" + n + " - " + n + "\\|\\\\super " + n +
+                          "\\\\nosupersub  = \\\\b " + n);
+    int walls = 0;
+    for (std::sregex_iterator m(b.begin(), b.end(), wall), end; m != end; ++m, ++walls) {
+        const double rho = num((*m)[1]), S = num((*m)[2]), a = num((*m)[3]);
+        const double d = std::fabs(num((*m)[4]) - num((*m)[5]));
+        const double G = num((*m)[7]);
+        const double spread = 0.005 / rho + 0.005 / S + 0.65 * 0.01 / d;
+        EXPECT_NEAR(rho / 3600 * S * a * std::pow(d, num((*m)[6])), G, G * spread + 5e-7);
+    }
+    EXPECT_GE(walls, 4);
 }
 
 // No wall leaks (no lengths): the mixture is the smoke itself, so the figures are exact.

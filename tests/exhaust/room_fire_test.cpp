@@ -38,7 +38,7 @@ TEST_F(RoomFireTest, DefaultHallReachesTheWallsAndSolvesBothBalances) {
     EXPECT_NE(body.find("F\\sub o\\nosupersub  = \\b 3110 кВт"), std::string::npos);
     EXPECT_NE(body.find("(r \\u8729? Q\\sub f\\nosupersub )\\super 2/5\\nosupersub  = \\b 3,69 м"),
               std::string::npos);
-    EXPECT_NE(body.find("R\\b0  = [Q\\sub f\\nosupersub  / (4\\u8729?\\u0960?\\u8729?qr\")]"
+    EXPECT_NE(body.find("R\\b0  = [(1 - r) \\u8729? Q\\sub f\\nosupersub  / (4\\u8729?\\u0960?\\u8729?qr\")]"
                         "\\super 0,5\\nosupersub  = \\b 2,49 м"),
               std::string::npos);
     EXPECT_NE(body.find("(C\\sub pk\\nosupersub  \\u8729? G\\sub k\\nosupersub ) = \\b 542 K"),
@@ -94,6 +94,17 @@ INSTANTIATE_TEST_SUITE_P(
         FireAreaCase{"OutsideTownDoublesTheRadius", "", ctl::rbAUPTNo, false, "30", 3000,
                      "\\u0964?\\sub o\\nosupersub  = \\b 18,48 м"}),
     [](const auto &info) { return std::string(info.param.name); });
+
+// R = [(1 − r)·Qf/(4·π·qr")]^0,5: the radiant part of the fire's power, as printed and computed.
+TEST_F(RoomFireTest, SafeDistanceIsThePrintedFormulaOfThePrintedNumbers) {
+    ASSERT_EQ(RunWithoutNetwork(calc, in), RunOutcome::ok);
+    const std::string body = Body();
+    // printed (the line itself is checked with the default hall above): Qf = 3110 kW, qr" = 10 kW/m2; r is the convective share the plume lines print
+    ASSERT_NE(body.find("Критическая плотность теплового потока, qr\":    10 кВт/м"), std::string::npos);
+    const double r = calc.HeatRadiationCoef;
+    EXPECT_NEAR(std::sqrt((1 - r) * 3110 / (4 * std::numbers::pi * 10)), 2.49, 0.005);
+    EXPECT_GT(std::fabs(std::sqrt(3110 / (4 * std::numbers::pi * 10)) - 2.49), 2); // without (1 − r)
+}
 
 TEST_F(RoomFireTest, UnderGalleryIgnoresTheFlameHeightInTheMassFlow) {
     in.check(ctl::rbCalcGallery);
