@@ -2,12 +2,23 @@
 // Shared set-up of the supply engine tests.
 
 #include <optional>
+#include <stdexcept>
 #include <string>
 #include <string_view>
+#include <utility>
+#include <vector>
 
+#include "inflow/inflow_inputs.h"
 #include "inflow/inflow_project.h"
+#include "test_support.h"
 
 namespace orvane::inflow {
+
+using orvane::test::ReadFile;
+using orvane::test::Rtf;
+
+// Edits typed before a run, in order.
+using Edits = std::vector<std::pair<ControlName, std::string>>;
 
 // A project's bytes with a fixed header date, or nullopt with `error` set.
 inline std::optional<std::string> ProjectBytesOf(const InflowInputs &in, std::string_view date,
@@ -17,6 +28,21 @@ inline std::optional<std::string> ProjectBytesOf(const InflowInputs &in, std::st
     if (error)
         *error = made.error;
     return made.ok ? std::optional<std::string>(bytes) : std::nullopt;
+}
+
+// The window's start values with the page of `variantRadio` chosen.
+inline InflowInputs DefaultsFor(ControlName variantRadio) {
+    InflowInputs in = InflowInputs::Defaults();
+    in.check(variantRadio);
+    return in;
+}
+
+// The supply control named `name` (a key of the state's maps, a column of a case table); an
+// unknown name throws, so the test that asked fails.
+inline ControlName InflowControl(std::string_view name) {
+    if (const auto control = orvane::test::ControlNamed(ctl::kAll, name))
+        return *control;
+    throw std::invalid_argument("no supply control " + std::string(name));
 }
 
 } // namespace orvane::inflow
