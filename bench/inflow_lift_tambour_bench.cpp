@@ -11,7 +11,7 @@ namespace {
 using namespace orvane;
 using namespace orvane::inflow;
 
-InflowInputs Largest(std::string_view variantRadio, std::string_view og, std::string_view ug) {
+InflowInputs Largest(ControlName variantRadio, ControlName og, ControlName ug) {
     InflowInputs in = InflowInputs::Defaults();
     in.check(variantRadio);
     in.setText(og, "300");
@@ -19,12 +19,13 @@ InflowInputs Largest(std::string_view variantRadio, std::string_view og, std::st
     return in;
 }
 
-void Calculate(benchmark::State &state, InflowInputs in) {
+void Calculate(benchmark::State &state, const InflowInputs &in) {
     SetDecimalSeparator(',');
     RecordingNotifier notes;
     for (auto _ : state) {
+        InflowInputs inputs = in; // a run may write back into its inputs
         InflowCalc calc(&notes);
-        const RunOutcome outcome = calc.Run(in);
+        const RunOutcome outcome = calc.Run(inputs);
         if (outcome != RunOutcome::ok) {
             state.SkipWithError("the run did not reach a duty point");
             break;

@@ -101,8 +101,8 @@ const orvane::exhaust::ExhaustCalc &Network500() {
     static const ExhaustCalc *calc = [] {
         orvane::SetDecimalSeparator(',');
         ExhaustInputs in = ExhaustInputs::Defaults();
-        in.check("rbCalcRoom");
-        in.check("cbDetailed", true);
+        in.check(ctl::rbCalcRoom);
+        in.check(ctl::cbDetailed, true);
         TYchastki &segs = in.Ychastki;
         segs.front().Lww = 3;
         segs.back().Lww = 6;

@@ -61,7 +61,7 @@ protected:
 };
 
 class ProjectRoundTripTest : public ExhaustProjectTest,
-                             public ::testing::WithParamInterface<const char *> {};
+                             public ::testing::WithParamInterface<ControlName> {};
 
 TEST_P(ProjectRoundTripTest, SaveLoadSaveIsByteIdenticalButTheDate) {
     for (const ExhaustInputs &in : {DefaultsFor(GetParam()), Busy(GetParam())}) {

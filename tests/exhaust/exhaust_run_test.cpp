@@ -17,7 +17,8 @@ protected:
 };
 
 TEST_F(ExhaustRunTest, DefaultCorridorRunsToTheFanDutyPoint) {
-    ASSERT_EQ(calc.Run(DefaultsFor(ctl::rbCalcCorridor)), RunOutcome::ok);
+    ExhaustInputs in = DefaultsFor(ctl::rbCalcCorridor);
+    ASSERT_EQ(calc.Run(in), RunOutcome::ok);
     EXPECT_EQ(FormatRoundedInt(calc.FanGasVolumeExps), "17565");
     EXPECT_EQ(FormatRoundedInt(calc.FanPressure), "593");
     EXPECT_EQ(calc.Report.RTFull.substr(0, kRtfPrologue.size()), kRtfPrologue);
@@ -84,7 +85,7 @@ TEST_P(AbsurdInputTest, StopsOnTheGuardWithAZeroDutyPoint) {
     ExhaustInputs in = DefaultsFor(c.variant);
     in.setText(c.control, c.text);
     if (c.control2)
-        in.setText(c.control2, c.text);
+        in.setText(*c.control2, c.text);
     EXPECT_EQ(calc.Run(in), RunOutcome::noDutyPoint);
     EXPECT_TRUE(calc.NonFiniteStop);
     EXPECT_EQ(calc.FanGasVolumeExps, 0);

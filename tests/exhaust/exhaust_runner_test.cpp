@@ -66,7 +66,7 @@ protected:
 TEST_F(ExhaustRunnerTest, BundledExamplesComputeEveryVariant) {
     struct Case {
         const char *file;
-        ControlName variant;
+        const char *variant; // the JSON's name of the variant
         const char *calcVariant;
     };
     for (const Case &c :

@@ -4,15 +4,28 @@
 #include <cstdlib>
 #include <fstream>
 #include <sstream>
+#include <stdexcept>
 #include <string>
+#include <string_view>
 
 #include "core/notifier.h"
 #include "core/number_text.h"
 #include "exhaust/exhaust_calc.h"
 #include "exhaust/exhaust_inputs.h"
-
+#include "test_support.h"
 
 namespace orvane::exhaust::test {
+
+using orvane::test::ReadFile;
+using orvane::test::Rtf;
+
+// The exhaust control named `name` (a key of the state's maps, a column of a case table); an
+// unknown name throws, so the test that asked fails.
+inline ControlName ExhaustControl(std::string_view name) {
+    if (const auto control = orvane::test::ControlNamed(ctl::kAll, name))
+        return *control;
+    throw std::invalid_argument("no exhaust control " + std::string(name));
+}
 
 // The steps of "Расчет" up to the variant calculation, without the network: the report then
 // ends where the network section would start.

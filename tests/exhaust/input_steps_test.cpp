@@ -34,7 +34,7 @@ TEST_P(InputStopTest, StopsWithItsMessageAfterItsLines) {
     const auto &m = notifier.messages.back();
     EXPECT_EQ(m.kind, c.kind);
     EXPECT_EQ(m.text, c.text);
-    EXPECT_EQ(m.control, c.control);
+    EXPECT_EQ(m.control, c.control.str());
     const std::string body = DecodeRtf(calc.Report.RTBody);
     const std::string end = c.reportEnd;
     ASSERT_GE(body.size(), end.size());
@@ -269,13 +269,17 @@ TEST_F(InputStepsTest, UserNamesCannotBreakTheReport) {
 TEST_F(InputStepsTest, VariantButtonsAreTestedInOrder) {
     ExhaustInputs in;
     EXPECT_EQ(calc.ReadCalcVariant(in), TCalcVariant::cvrntCorridor);
-    in.checks()[ctl::rbCalcParking] = true;
+    // a state without radio groups holds several checked variant buttons at once
+    static_cast<ControlState &>(in) = ControlState();
+    in.check(ctl::rbCalcParking);
     EXPECT_EQ(calc.ReadCalcVariant(in), TCalcVariant::cvrntParking);
-    in.checks()[ctl::rbCalcGallery] = true;
+    in.check(ctl::rbCalcGallery);
     EXPECT_EQ(calc.ReadCalcVariant(in), TCalcVariant::cvrntUnderGallery);
-    in.check(ctl::rbCalcRoom);
-    EXPECT_EQ(calc.ReadCalcVariant(in), TCalcVariant::cvrntRoom);
-    EXPECT_FALSE(in.isChecked(ctl::rbCalcGallery));
+    ExhaustInputs grouped;
+    grouped.check(ctl::rbCalcGallery);
+    grouped.check(ctl::rbCalcRoom);
+    EXPECT_EQ(calc.ReadCalcVariant(grouped), TCalcVariant::cvrntRoom);
+    EXPECT_FALSE(grouped.isChecked(ctl::rbCalcGallery));
 }
 
 } // namespace

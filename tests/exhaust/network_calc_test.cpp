@@ -14,11 +14,7 @@
 namespace orvane::exhaust {
 namespace {
 
-std::string Rtf(const std::string &utf8) {
-    RtfStream s;
-    RtfText(s, utf8);
-    return s;
-}
+using test::Rtf;
 
 int Count(const std::string &text, const std::string &what) {
     int n = 0;

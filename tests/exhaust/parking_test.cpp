@@ -63,7 +63,7 @@ TEST_F(ParkingTest, ZeroSmokeLayerWithoutPlumeStopsNamingTheLayerFields) {
     in.setText(ctl::EditNoSmokeHeight, "0");
     EXPECT_EQ(RunWithoutNetwork(calc, in), RunOutcome::noDutyPoint);
     ASSERT_FALSE(notifier.messages.empty());
-    EXPECT_EQ(notifier.messages.back().control, ctl::EditSmokeEquArea);
+    EXPECT_EQ(notifier.messages.back().control, ctl::EditSmokeEquArea.str());
     EXPECT_NE(notifier.messages.back().text.find("периметр и площадь дымового слоя"),
               std::string::npos);
 }

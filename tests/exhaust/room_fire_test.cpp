@@ -158,7 +158,7 @@ TEST_F(RoomFireTest, EmptyRoomWithoutPlumeStopsWithAMessageInsteadOfDividingByZe
     EXPECT_EQ(RunWithoutNetwork(calc, in), RunOutcome::noDutyPoint);
     ASSERT_FALSE(notifier.messages.empty());
     EXPECT_EQ(notifier.messages.back().kind, "error");
-    EXPECT_EQ(notifier.messages.back().control, ctl::EditFloorAreaSH);
+    EXPECT_EQ(notifier.messages.back().control, ctl::EditFloorAreaSH.str());
     EXPECT_EQ(Body().find("nan"), std::string::npos);
 }
 

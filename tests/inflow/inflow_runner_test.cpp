@@ -83,7 +83,7 @@ TEST_F(RunnerTest, BundledUndergroundExampleRuns) {
 
 TEST_F(RunnerTest, ExitCodesFollowTheOutcome) {
     auto in = inflow::InflowInputs::Defaults();
-    in.setText(ctl::EditOGFloorQty, "500");
+    in.setText(inflow::ctl::EditOGFloorQty, "500");
     EXPECT_EQ(run(saved(in)), kExitInputStopped);
     auto j = json();
     EXPECT_EQ(j["ok"], false);
@@ -92,13 +92,13 @@ TEST_F(RunnerTest, ExitCodesFollowTheOutcome) {
     EXPECT_EQ(out.str(), "");
 
     in = inflow::InflowInputs::Defaults();
-    in.setText(ctl::EditWindSpeed, "1" + std::string(200, '0'));
+    in.setText(inflow::ctl::EditWindSpeed, "1" + std::string(200, '0'));
     EXPECT_EQ(run(saved(in)), kExitNoDutyPoint);
     j = json();
     EXPECT_EQ(j["ok"], false);
     EXPECT_EQ(j["results"]["VolumeAirExps"], 0.0);
     EXPECT_EQ(j["results"]["FanPress"], 0.0);
-    EXPECT_EQ(j["messages"].back()["text"], inflow::kNonFiniteMessage);
+    EXPECT_EQ(j["messages"].back()["text"], kNonFiniteMessage);
 
     std::filesystem::remove(dir / "r.json");
     EXPECT_EQ(run((dir / "missing.isrprj").string()), kExitUsage);

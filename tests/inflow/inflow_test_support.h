@@ -4,14 +4,24 @@
 #include <cmath>
 #include <limits>
 #include <optional>
+#include <stdexcept>
 #include <string>
 #include <string_view>
+#include <utility>
+#include <vector>
 
 #include "core/number_text.h"
+#include "inflow/inflow_inputs.h"
 #include "inflow/inflow_project.h"
-#include "report/rtf_writer.h"
+#include "test_support.h"
 
 namespace orvane::inflow {
+
+using orvane::test::ReadFile;
+using orvane::test::Rtf;
+
+// Edits typed before a run, in order.
+using Edits = std::vector<std::pair<ControlName, std::string>>;
 
 // A project's bytes with a fixed header date, or nullopt with `error` set.
 inline std::optional<std::string> ProjectBytesOf(const InflowInputs &in, std::string_view date,
@@ -23,13 +33,27 @@ inline std::optional<std::string> ProjectBytesOf(const InflowInputs &in, std::st
     return made.ok ? std::optional<std::string>(bytes) : std::nullopt;
 }
 
+// The window's start values with the page of `variantRadio` chosen.
+inline InflowInputs DefaultsFor(ControlName variantRadio) {
+    InflowInputs in = InflowInputs::Defaults();
+    in.check(variantRadio);
+    return in;
+}
+
+// The supply control named `name` (a key of the state's maps, a column of a case table); an
+// unknown name throws, so the test that asked fails.
+inline ControlName InflowControl(std::string_view name) {
+    if (const auto control = orvane::test::ControlNamed(ctl::kAll, name))
+        return *control;
+    throw std::invalid_argument("no supply control " + std::string(name));
+}
+
 // The number a report prints after `marker`, first met after the line that starts with `head`
 // (UTF-8, written to RTF as the report writes it); NaN when either is missing. A formula line
 // ends "= \\b value unit", an input line "= value unit".
 inline double PrintedNumber(const std::string &rtf, std::string_view head,
                             std::string_view marker = "= \\b ") {
-    std::string headRtf;
-    RtfText(headRtf, head);
+    const std::string headRtf = Rtf(head);
     const size_t at = rtf.find(headRtf);
     if (at == std::string::npos)
         return std::numeric_limits<double>::quiet_NaN();

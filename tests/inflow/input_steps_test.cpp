@@ -4,6 +4,7 @@
 
 #include "core/number_text.h"
 #include "inflow/inflow_calc.h"
+#include "inflow_test_support.h"
 
 using namespace orvane;
 using namespace orvane::inflow;
@@ -18,12 +19,6 @@ struct InputStepsTest : ::testing::Test {
     const std::string &body() const { return calc.Report.RTBody; }
     bool contains(const std::string &rtf) const { return body().find(rtf) != std::string::npos; }
 };
-
-std::string Rtf(std::string_view utf8) {
-    std::string s;
-    RtfText(s, utf8);
-    return s;
-}
 
 } // namespace
 
@@ -57,7 +52,8 @@ TEST_F(InputStepsTest, ZoneFloorsAreClampedIntoTheBuilding) {
 TEST_F(InputStepsTest, CountsBeyondTheLimitsStopWithAWarningOnTheField) {
     struct Case {
         TCalcVariant variant;
-        ControlName control, *text, *message;
+        ControlName control;
+        const char *text, *message;
     } cases[] = {
         {TCalcVariant::cvrntOverGndStair, ctl::EditOGFloorQty, "301",
          "Число этажей должно быть не более 300."},
@@ -71,7 +67,7 @@ TEST_F(InputStepsTest, CountsBeyondTheLimitsStopWithAWarningOnTheField) {
          "Количество лестничных клеток должно быть не более 100."},
     };
     for (const auto &c : cases) {
-        SCOPED_TRACE(c.control + std::string("=") + c.text);
+        SCOPED_TRACE(c.control.str() + "=" + c.text);
         InflowInputs input = InflowInputs::Defaults();
         input.check(c.variant == TCalcVariant::cvrntOverGndStair ? ctl::rbOverGndStair
                                                                  : ctl::rbUnderGndStair);
@@ -82,7 +78,7 @@ TEST_F(InputStepsTest, CountsBeyondTheLimitsStopWithAWarningOnTheField) {
         ASSERT_EQ(n.messages.size(), 1u);
         EXPECT_EQ(n.messages[0].kind, "warning");
         EXPECT_EQ(n.messages[0].text, c.message);
-        EXPECT_EQ(n.messages[0].control, c.control);
+        EXPECT_EQ(n.messages[0].control, c.control.str());
     }
     // the limits themselves are accepted
     in.setText(ctl::EditOGFloorQty, "300");
@@ -102,7 +98,7 @@ TEST_F(InputStepsTest, ExcessPressureBelow20IsRaisedOnceWithAWarning) {
         ASSERT_EQ(n.messages.size(), 1u);
         EXPECT_EQ(n.messages[0].text,
                   "Избыточное давление, принятое к расчёту изменено на 20 Па.\r    P⁺ ≥ 20");
-        EXPECT_EQ(n.messages[0].control, ctl::EditOGPplus);
+        EXPECT_EQ(n.messages[0].control, ctl::EditOGPplus.str());
         EXPECT_EQ(input.text(ctl::EditOGPplus), "20");
         EXPECT_NE(run.Report.RTBody.find(Rtf("P\\super +\\nosupersub  = 20,00 Па")),
                   std::string::npos);
@@ -184,7 +180,7 @@ TEST_F(InputStepsTest, ZeroWindowResistanceStopsOnlyWhenWindowsAreInPlay) {
         ASSERT_EQ(n.messages.size(), 1u);
         EXPECT_EQ(n.messages[0].text,
                   "Сопротивление воздухопроницанию оконных проёмов должно быть больше 0.");
-        EXPECT_EQ(n.messages[0].control, ctl::EditWinPenetration);
+        EXPECT_EQ(n.messages[0].control, ctl::EditWinPenetration.str());
 
         input.check(ctl::rbSWNotJoinWall);
         n.messages.clear();

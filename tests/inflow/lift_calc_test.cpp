@@ -12,6 +12,7 @@
 #include "core/number_text.h"
 #include "core/physics.h"
 #include "inflow/inflow_calc.h"
+#include "inflow_test_support.h"
 #include "report/rtf_writer.h"
 
 #include "inflow_test_support.h"
@@ -19,26 +20,9 @@
 namespace orvane::inflow {
 namespace {
 
-std::string Rtf(std::string_view utf8) {
-    std::string s;
-    RtfText(s, utf8);
-    return s;
-}
-
-std::string ReadFile(const std::string &path) {
-    std::ifstream f(path, std::ios::binary);
-    std::stringstream ss;
-    ss << f.rdbuf();
-    return ss.str();
-}
-
 // One press of "Расчет" on the lift page, starting from the window's start values.
 struct LiftRun {
-    InflowInputs in = [] {
-        InflowInputs i = InflowInputs::Defaults();
-        i.check(ctl::rbLift);
-        return i;
-    }();
+    InflowInputs in = DefaultsFor(ctl::rbLift);
     RecordingNotifier notes;
     InflowCalc calc{&notes};
     RunOutcome outcome = RunOutcome::ok;
@@ -216,7 +200,7 @@ TEST_F(LiftTest, FirstFloorFlowByMethod) {
         {ctl::rbLiftMethodClosed, "2", true, false},
     };
     for (const Case &c : cases) {
-        SCOPED_TRACE(std::string(c.radio) + " start " + c.start);
+        SCOPED_TRACE(c.radio.str() + " start " + c.start);
         LiftRun r;
         r.in.check(c.radio);
         r.set(ctl::EditLiftLevelStart, c.start).run();
@@ -264,51 +248,52 @@ TEST_F(LiftTest, SlotMethodWithoutGapAreaWarnsAndGoesOn) {
     ASSERT_EQ(r.notes.messages.size(), 1u);
     EXPECT_EQ(r.notes.messages[0].kind, "warning");
     EXPECT_EQ(r.notes.messages[0].text, "Не задана площадь щели в открытом проёме ЛШ.");
-    EXPECT_EQ(r.notes.messages[0].control, ctl::EditLiftFmu1);
+    EXPECT_EQ(r.notes.messages[0].control, ctl::EditLiftFmu1.str());
     EXPECT_TRUE(r.has("Таблица 1."));
 }
 
 TEST_F(LiftTest, RefusedInputsStopTheRunAtTheirField) {
     const std::string floorLimit(kFloorQtyLimitMessage);
     struct Case {
-        std::vector<std::pair<std::string, std::string>> edits;
-        ControlName radio;
+        Edits edits;
+        std::optional<ControlName> radio;
         int unit3;
-        std::string message, control;
+        std::string message;
+        ControlName control;
         const char *lastLine; // the report ends with it
     } cases[] = {
         {{{ctl::EditLiftOGFloorQty, "0"}},
-         nullptr,
+         std::nullopt,
          0,
          "Число надземных этажей должно быть не менее одного:\r    Nнэ ≥ 1",
          ctl::EditLiftOGFloorQty,
          "Подача воздуха в лифтовую шахту\\b0\\par "},
         {{{ctl::EditLiftOGFloorQty, ""}},
-         nullptr,
+         std::nullopt,
          0,
          "Число надземных этажей должно быть не менее одного:\r    Nнэ ≥ 1",
          ctl::EditLiftOGFloorQty,
          "Подача воздуха в лифтовую шахту\\b0\\par "},
         {{{ctl::EditLiftOGFloorQty, "301"}},
-         nullptr,
+         std::nullopt,
          0,
          floorLimit,
          ctl::EditLiftOGFloorQty,
          "Подача воздуха в лифтовую шахту\\b0\\par "},
         {{{ctl::EditLiftOGFloorQty, "99999999999"}},
-         nullptr,
+         std::nullopt,
          0,
          floorLimit,
          ctl::EditLiftOGFloorQty,
          "Подача воздуха в лифтовую шахту\\b0\\par "},
         {{{ctl::EditLiftUGFloorQty, "4294967297"}},
-         nullptr,
+         std::nullopt,
          0,
          floorLimit,
          ctl::EditLiftUGFloorQty,
          "Подача воздуха в лифтовую шахту\\b0\\par "},
         {{{ctl::EditLiftPplus, "19,99"}},
-         nullptr,
+         std::nullopt,
          0,
          "Избыточное давление должно быть не менее 20 Па:\r    P⁺ ≥ 20",
          ctl::EditLiftPplus,
@@ -333,19 +318,19 @@ TEST_F(LiftTest, RefusedInputsStopTheRunAtTheirField) {
          "\\b \\u0956?\\sub gap\\nosupersub  = 0,65\\b0\\par "},
     };
     for (const Case &c : cases) {
-        SCOPED_TRACE(c.control + " " + c.edits()[0].second);
+        SCOPED_TRACE(c.control.str() + " " + c.edits[0].second);
         LiftRun r;
-        for (const auto &[k, v] : c.edits())
+        for (const auto &[k, v] : c.edits)
             r.set(k, v);
         if (c.radio)
-            r.in.check(c.radio);
+            r.in.check(*c.radio);
         r.in.setComboIndex(ctl::cbLiftUnit3, c.unit3);
         r.run();
         EXPECT_EQ(r.outcome, RunOutcome::inputStopped);
         ASSERT_EQ(r.notes.messages.size(), 1u);
         EXPECT_EQ(r.notes.messages[0].kind, "warning");
         EXPECT_EQ(r.notes.messages[0].text, c.message);
-        EXPECT_EQ(r.notes.messages[0].control, c.control);
+        EXPECT_EQ(r.notes.messages[0].control, c.control.str());
         const std::string last = Rtf(c.lastLine);
         ASSERT_GE(r.body().size(), last.size());
         EXPECT_EQ(r.body().substr(r.body().size() - last.size()), last);
@@ -376,7 +361,7 @@ TEST_F(LiftTest, NegativeFirstFloorPressureGivesNegativeFlows) {
 }
 
 TEST_F(LiftTest, DegenerateInputsGiveAFiniteReport) {
-    const std::vector<std::vector<std::pair<std::string, std::string>>> cases = {
+    const std::vector<Edits> cases = {
         {{ctl::EditLiftOutsideAirTemp, "-273,15"}, {ctl::EditLiftInsideAirTemp, "-273,15"}},
         {{ctl::EditLiftOutsideAirTemp, "-400"}},
         {{ctl::EditLiftCageArea, "4,6"}},
@@ -388,7 +373,7 @@ TEST_F(LiftTest, DegenerateInputsGiveAFiniteReport) {
         {{ctl::EditLiftShaftDoorHeight, "0"}, {ctl::EditLiftSecondFloorLevel, "0"}},
     };
     for (const auto &edits : cases) {
-        SCOPED_TRACE(edits[0].first + "=" + edits[0].second);
+        SCOPED_TRACE(edits[0].first.str() + "=" + edits[0].second);
         LiftRun r;
         for (const auto &[k, v] : edits)
             r.set(k, v);

@@ -15,12 +15,6 @@ namespace {
 
 constexpr std::string_view kDate = "10.12.2026 4:27:05";
 
-InflowInputs DefaultsOf(std::string_view variantRadio) {
-    InflowInputs in = InflowInputs::Defaults();
-    in.check(variantRadio);
-    return in;
-}
-
 class LiftTambourProjectTest : public ::testing::Test {
 protected:
     void SetUp() override { SetDecimalSeparator(','); }
@@ -29,7 +23,7 @@ protected:
 TEST_F(LiftTambourProjectTest, DefaultSaveRoundTripsByteForByte) {
     for (ControlName radio : {ctl::rbLift, ctl::rbTambour}) {
         SCOPED_TRACE(radio);
-        const auto first = ProjectBytesOf(DefaultsOf(radio), kDate);
+        const auto first = ProjectBytesOf(DefaultsFor(radio), kDate);
         ASSERT_TRUE(first.has_value());
         InflowInputs reopened = InflowInputs::Defaults();
         ASSERT_TRUE(ReadProjectBytes(*first, reopened, "p.isrprj").ok);
@@ -41,7 +35,7 @@ TEST_F(LiftTambourProjectTest, DefaultSaveRoundTripsByteForByte) {
 }
 
 TEST_F(LiftTambourProjectTest, LiftExitFloorsKeepTheirSign) {
-    InflowInputs in = DefaultsOf(ctl::rbLift);
+    InflowInputs in = DefaultsFor(ctl::rbLift);
     in.setText(ctl::EditLiftLevelStart, "-2");
     in.setText(ctl::EditLiftLevelFinish, "7");
     const auto bytes = ProjectBytesOf(in, kDate);
@@ -59,7 +53,8 @@ TEST_F(LiftTambourProjectTest, LiftExitFloorsKeepTheirSign) {
 
 TEST_F(LiftTambourProjectTest, BundledExamplesCalculateLikeTheStartValues) {
     struct Case {
-        const char *file, *radio;
+        const char *file;
+        ControlName radio;
     } cases[] = {{EXAMPLES_DIR "/lift.isrprj", ctl::rbLift},
                  {EXAMPLES_DIR "/tambour.isrprj", ctl::rbTambour}};
     for (const Case &c : cases) {
@@ -69,7 +64,7 @@ TEST_F(LiftTambourProjectTest, BundledExamplesCalculateLikeTheStartValues) {
         EXPECT_TRUE(opened.isChecked(c.radio));
         RecordingNotifier notesA, notesB;
         InflowCalc fromFile(&notesA), fromStart(&notesB);
-        InflowInputs start = DefaultsOf(c.radio);
+        InflowInputs start = DefaultsFor(c.radio);
         ASSERT_EQ(fromFile.Run(opened), RunOutcome::ok);
         ASSERT_EQ(fromStart.Run(start), RunOutcome::ok);
         EXPECT_EQ(fromFile.Report.RTBody, fromStart.Report.RTBody);

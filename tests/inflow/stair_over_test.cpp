@@ -11,6 +11,7 @@
 #include "core/number_text.h"
 #include "core/physics.h"
 #include "inflow/inflow_calc.h"
+#include "inflow_test_support.h"
 
 #include "inflow_test_support.h"
 
@@ -37,13 +38,6 @@ struct OverGroundTest : ::testing::Test {
         return calc.Report.RTBody.find(rtf) != std::string::npos;
     }
 };
-
-std::string ReadFile(const std::string &path) {
-    std::ifstream f(path, std::ios::binary);
-    std::stringstream s;
-    s << f.rdbuf();
-    return s.str();
-}
 
 } // namespace
 

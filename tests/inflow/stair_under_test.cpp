@@ -7,6 +7,7 @@
 
 #include "core/number_text.h"
 #include "inflow/inflow_calc.h"
+#include "inflow_test_support.h"
 
 #include "inflow_test_support.h"
 
@@ -25,13 +26,6 @@ struct UnderGroundTest : ::testing::Test {
     InflowCalc calc{&notifier};
     RunOutcome run() { return calc.Run(in); }
 };
-
-std::string ReadFile(const std::string &path) {
-    std::ifstream f(path, std::ios::binary);
-    std::stringstream s;
-    s << f.rdbuf();
-    return s.str();
-}
 
 } // namespace
 

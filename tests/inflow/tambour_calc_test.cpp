@@ -12,6 +12,7 @@
 #include "core/number_text.h"
 #include "core/physics.h"
 #include "inflow/inflow_calc.h"
+#include "inflow_test_support.h"
 #include "inflow/tambour_air.h"
 #include "report/rtf_writer.h"
 
@@ -20,26 +21,9 @@
 namespace orvane::inflow {
 namespace {
 
-std::string Rtf(std::string_view utf8) {
-    std::string s;
-    RtfText(s, utf8);
-    return s;
-}
-
-std::string ReadFile(const std::string &path) {
-    std::ifstream f(path, std::ios::binary);
-    std::stringstream ss;
-    ss << f.rdbuf();
-    return ss.str();
-}
-
 // One press of "Расчет" on the tambour page, starting from the window's start values.
 struct TmbrRun {
-    InflowInputs in = [] {
-        InflowInputs i = InflowInputs::Defaults();
-        i.check(ctl::rbTambour);
-        return i;
-    }();
+    InflowInputs in = DefaultsFor(ctl::rbTambour);
     RecordingNotifier notes;
     InflowCalc calc{&notes};
     RunOutcome outcome = RunOutcome::ok;
@@ -284,7 +268,7 @@ TEST_F(TambourTest, LowExcessPressureIsRaisedTo20WithOneWarning) {
         ASSERT_EQ(r.notes.messages.size(), 1u);
         EXPECT_EQ(r.notes.messages[0].kind, "warning");
         EXPECT_EQ(r.notes.messages[0].text, "Избыточное давление изменено на 20 Па.\r    P⁺ ≥ 20");
-        EXPECT_EQ(r.notes.messages[0].control, ctl::EditTmbrPplus);
+        EXPECT_EQ(r.notes.messages[0].control, ctl::EditTmbrPplus.str());
         EXPECT_EQ(r.in.text(ctl::EditTmbrPplus), "20");
         EXPECT_TRUE(r.has("\\b P\\super +\\nosupersub  = 20,00 Па\\b0\\par "));
     }
@@ -293,20 +277,20 @@ TEST_F(TambourTest, LowExcessPressureIsRaisedTo20WithOneWarning) {
 TEST_F(TambourTest, FloorCountAboveTheLimitStopsTheRun) {
     for (ControlName control : {ctl::EditTmbrOGFloorQty, ctl::EditTmbrUGFloorQty}) {
         for (const char *typed : {"301", "99999999999"}) {
-            SCOPED_TRACE(std::string(control) + "=" + typed);
+            SCOPED_TRACE(control.str() + "=" + typed);
             TmbrRun r;
             r.set(control, typed).run();
             EXPECT_EQ(r.outcome, RunOutcome::inputStopped);
             ASSERT_EQ(r.notes.messages.size(), 1u);
             EXPECT_EQ(r.notes.messages[0].text, kFloorQtyLimitMessage);
-            EXPECT_EQ(r.notes.messages[0].control, control);
+            EXPECT_EQ(r.notes.messages[0].control, control.str());
             EXPECT_TRUE(r.calc.TmbrFloors.empty());
         }
     }
 }
 
 TEST_F(TambourTest, DegenerateInputsGiveAFiniteReport) {
-    const std::vector<std::vector<std::pair<std::string, std::string>>> cases = {
+    const std::vector<Edits> cases = {
         {{ctl::EditTmbrOutsideAirTemp, "-273,15"},
          {ctl::EditTmbrInsideAirTemp, "-273,15"},
          {ctl::EditTmbrHeatAirTemp, "-273,15"}},
@@ -319,7 +303,7 @@ TEST_F(TambourTest, DegenerateInputsGiveAFiniteReport) {
     };
     for (ControlName variant : {ctl::rbTmbrVar1, ctl::rbTmbrVar2, ctl::rbTmbrVar3}) {
         for (const auto &edits : cases) {
-            SCOPED_TRACE(std::string(variant) + " " + edits[0].first + "=" + edits[0].second);
+            SCOPED_TRACE(variant.str() + " " + edits[0].first.str() + "=" + edits[0].second);
             TmbrRun r;
             r.in.check(variant);
             for (const auto &[k, v] : edits)

@@ -6,6 +6,7 @@
 #include "exhaust/network_ops.h"
 #include "exhaust/ui/form_shaft_segment.h"
 #include "exhaust/ui/form_smk_out_vent_calc.h"
+#include "shell/form_controls.h"
 #include "shell/popup_tip.h"
 
 #include <QApplication>
@@ -44,16 +45,18 @@ int main(int argc, char *argv[]) {
     form.show();
     (void)QTest::qWaitForWindowExposed(&form);
     auto *scroll = form.findChild<QScrollArea *>(QStringLiteral("ScrollBoxStart"));
-    for (ControlName variant : {ctl::rbCalcCorridor, ctl::rbCalcRoom, ctl::rbCalcGallery, ctl::rbCalcParking}) {
-        form.findChild<QRadioButton *>(QString::fromLatin1(variant))->click();
+    for (ControlName radio :
+         {ctl::rbCalcCorridor, ctl::rbCalcRoom, ctl::rbCalcGallery, ctl::rbCalcParking}) {
+        const QString variant = CtlName(radio);
+        form.findChild<QRadioButton *>(variant)->click();
         scroll->verticalScrollBar()->setValue(0);
-        save(&form, QString::fromLatin1(variant) + QStringLiteral("_before"));
+        save(&form, variant + QStringLiteral("_before"));
         form.ActionGoNextExecute();
-        save(&form, QString::fromLatin1(variant) + QStringLiteral("_after"));
+        save(&form, variant + QStringLiteral("_after"));
         scroll->verticalScrollBar()->setValue(scroll->verticalScrollBar()->maximum() / 2);
-        save(&form, QString::fromLatin1(variant) + QStringLiteral("_middle"));
+        save(&form, variant + QStringLiteral("_middle"));
         scroll->verticalScrollBar()->setValue(scroll->verticalScrollBar()->maximum());
-        save(&form, QString::fromLatin1(variant) + QStringLiteral("_bottom"));
+        save(&form, variant + QStringLiteral("_bottom"));
     }
 
     TFormShaftSegment *editor = form.SegmentEditor();

@@ -5,6 +5,7 @@
 #include "core/notifier.h"
 #include "core/number_text.h"
 #include "exhaust/exhaust_project.h"
+#include "exhaust/exhaust_test_support.h"
 #include "exhaust/ui/exhaust_tips.h"
 #include "exhaust/ui/form_shaft_segment.h"
 #include "exhaust/ui/form_smk_out_vent_calc.h"
@@ -172,7 +173,7 @@ private slots:
         QCOMPARE(w.form.ActionGoNextExecute(), RunOutcome::inputStopped);
         QCOMPARE(w.notifier.messages.size(), size_t(1));
         QCOMPARE(w.notifier.messages[0].kind, std::string("error"));
-        QCOMPARE(w.notifier.messages[0].control, std::string(ctl::EditCrdrNoSmokeHeight));
+        QCOMPARE(w.notifier.messages[0].control, ctl::EditCrdrNoSmokeHeight.str());
         const QString report = w.report();
         QVERIFY(report.contains(QStringLiteral("ИСХОДНЫЕ ДАННЫЕ")));
         QVERIFY(report.contains(QStringLiteral("Высота потолка коридора")));
@@ -190,13 +191,13 @@ private slots:
     void fullRunOfEachVariantMatchesTheEngine() {
         QFETCH(QString, radio);
         Window w;
-        w.choose(radio.toLatin1().constData());
+        w.choose(ExhaustControl(radio.toStdString()));
         QCOMPARE(w.form.ActionGoNextExecute(), RunOutcome::ok);
         QVERIFY(w.notifier.messages.empty());
 
         // the same start state straight through the engine
         ExhaustInputs in = ExhaustInputs::Defaults();
-        in.check(radio.toStdString());
+        in.check(ExhaustControl(radio.toStdString()));
         RecordingNotifier quiet;
         ExhaustCalc engine(&quiet);
         QCOMPARE(engine.Run(in), RunOutcome::ok);

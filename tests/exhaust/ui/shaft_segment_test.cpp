@@ -22,7 +22,6 @@
 
 using namespace orvane;
 using namespace orvane::exhaust;
-using namespace orvane::exhaust::test;
 using namespace orvane::test;
 
 class ShaftSegmentTest : public QObject {

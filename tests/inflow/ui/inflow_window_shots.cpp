@@ -14,6 +14,7 @@
 #include "core/notifier.h"
 #include "core/number_text.h"
 #include "inflow/ui/form_smk_in_vent_calc.h"
+#include "shell/form_controls.h"
 
 using namespace orvane;
 using namespace orvane::inflow;
@@ -47,8 +48,8 @@ int main(int argc, char **argv) {
         QTest::qWait(80);
         form.grab().save(prefix + name + QStringLiteral(".png"));
     };
-    auto click = [&](const char *name) {
-        if (auto *b = form.findChild<QAbstractButton *>(QString::fromLatin1(name)))
+    auto click = [&](const QString &name) {
+        if (auto *b = form.findChild<QAbstractButton *>(name))
             b->click();
     };
     auto scrollTo = [&](double fraction) {
@@ -61,57 +62,58 @@ int main(int argc, char **argv) {
             QTest::mouseClick(w, Qt::LeftButton, {}, QPoint(2, 2));
     };
 
-    for (ControlName variant : {ctl::rbOverGndStair, ctl::rbUnderGndStair, ctl::rbLift, ctl::rbTambour}) {
-        click(variant);
+    for (ControlName variant :
+         {ctl::rbOverGndStair, ctl::rbUnderGndStair, ctl::rbLift, ctl::rbTambour}) {
+        click(CtlName(variant));
         for (double at : {0.0, 0.5, 1.0}) {
             scrollTo(at);
-            shoot(QString::fromLatin1(variant) + QStringLiteral("_%1").arg(int(at * 100)));
+            shoot(CtlName(variant) + QStringLiteral("_%1").arg(int(at * 100)));
         }
     }
     // central core, outside exit, exits through tambours
-    click(ctl::rbOverGndStair);
-    click(ctl::rbSWNotJoinWall);
-    click(ctl::rbSWWithExit);
-    click(ctl::rbExitsToSWViaTambour);
+    click(CtlName(ctl::rbOverGndStair));
+    click(CtlName(ctl::rbSWNotJoinWall));
+    click(CtlName(ctl::rbSWWithExit));
+    click(CtlName(ctl::rbExitsToSWViaTambour));
     scrollTo(0.5);
     shoot(QStringLiteral("rbOverGndStair_conditions"));
-    click(ctl::rbSWJoinWall);
-    click(ctl::rbExitsToSWViaDoor);
+    click(CtlName(ctl::rbSWJoinWall));
+    click(CtlName(ctl::rbExitsToSWViaDoor));
 
     for (ControlName variant : {ctl::rbLift, ctl::rbTambour}) {
-        click(variant);
-        const QString base = QString::fromLatin1(variant) == CtlName(ctl::rbLift)
+        click(CtlName(variant));
+        const QString base = variant == ctl::rbLift
                                  ? QStringLiteral("PanLift")
                                  : QStringLiteral("PanTmbr");
         for (int i = 1; i <= 5; ++i)
             header((base + QString::number(i) + QStringLiteral("Hdr")).toLatin1().constData());
         scrollTo(0);
-        shoot(QString::fromLatin1(variant) + QStringLiteral("_collapsed"));
+        shoot(CtlName(variant) + QStringLiteral("_collapsed"));
         header((base + QStringLiteral("2Hdr")).toLatin1().constData());
         header((base + QStringLiteral("4Hdr")).toLatin1().constData());
-        shoot(QString::fromLatin1(variant) + QStringLiteral("_partly"));
+        shoot(CtlName(variant) + QStringLiteral("_partly"));
         for (int i : {1, 3, 5})
             header((base + QString::number(i) + QStringLiteral("Hdr")).toLatin1().constData());
-        click(ctl::rbLiftMethodSlot);
+        click(CtlName(ctl::rbLiftMethodSlot));
         scrollTo(0.6);
-        shoot(QString::fromLatin1(variant) + QStringLiteral("_expanded"));
+        shoot(CtlName(variant) + QStringLiteral("_expanded"));
     }
     // a tip beside its button: the tip is a window of its own, so the screen is taken
-    click(ctl::rbOverGndStair);
+    click(CtlName(ctl::rbOverGndStair));
     scrollTo(0);
-    click("sbTipTambour");
+    click(QStringLiteral("sbTipTambour"));
     QTest::qWait(150);
     if (QScreen *screen = QGuiApplication::primaryScreen())
         screen->grabWindow(0).save(prefix + QStringLiteral("tip_tambour.png"));
-    click("sbTipProject");
+    click(QStringLiteral("sbTipProject"));
     QTest::qWait(150);
     if (QScreen *screen = QGuiApplication::primaryScreen())
         screen->grabWindow(0).save(prefix + QStringLiteral("tip_project.png"));
     form.activateWindow();
-    click("bbNext");
+    click(QStringLiteral("bbNext"));
     scrollTo(0);
     shoot(QStringLiteral("report"));
-    click("bbHidePanIn");
+    click(QStringLiteral("bbHidePanIn"));
     shoot(QStringLiteral("report_full"));
     return 0;
 }

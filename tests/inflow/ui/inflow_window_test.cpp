@@ -25,6 +25,7 @@
 #include "inflow/inflow_project.h"
 #include "inflow/ui/form_smk_in_vent_calc.h"
 #include "inflow/ui/inflow_tips.h"
+#include "inflow/inflow_test_support.h"
 #include "report/ui/report_output_panel.h"
 #include "shell/form_controls.h"
 #include "shell/popup_tip.h"
@@ -64,8 +65,10 @@ struct Window {
         else
             e->insert(text); // the test keyboard knows only ASCII keys
     }
-    void click(ControlName button) {
-        auto *b = get<QAbstractButton>(button);
+    void click(ControlName button) { click(get<QAbstractButton>(button)); }
+    void click(const char *button) { click(get<QAbstractButton>(button)); } // not an input
+    void click(QAbstractButton *b) {
+        QVERIFY(b);
         QTest::mouseClick(b, Qt::LeftButton, {}, QPoint(4, b->height() / 2));
     }
     QString report() { return form.OutputPanel()->viewer()->toPlainText(); }
@@ -104,16 +107,22 @@ private slots:
         // every control the engine reads exists under its name and starts at its start value
         const InflowInputs defaults = InflowInputs::Defaults();
         const InflowInputs now = w.form.InputsFromControls();
-        for (const auto &[name, text] : defaults.edits()) {
-            QVERIFY2(w.form.findChild<QLineEdit *>(QString::fromStdString(name)), name.c_str());
-            QCOMPARE(now.text(name), text);
+        for (const FieldSpec &f : kInflowFields) {
+            const QByteArray name = CtlName(f.control).toLatin1();
+            if (f.kind == FieldKind::choice) {
+                QVERIFY2(w.get<QComboBox>(f.control), name.constData());
+                QCOMPARE(now.comboIndex(f.control), defaults.comboIndex(f.control));
+            } else {
+                QVERIFY2(w.get<QLineEdit>(f.control), name.constData());
+                QCOMPARE(now.text(f.control), defaults.text(f.control));
+            }
         }
-        for (const auto &[name, checked] : defaults.checks()) {
-            QVERIFY2(w.form.findChild<QRadioButton *>(QString::fromStdString(name)), name.c_str());
-            QCOMPARE(now.isChecked(name), checked);
-        }
-        for (const auto &[name, index] : defaults.combos())
-            QCOMPARE(now.comboIndex(name), index);
+        for (RadioGroup group : ctl::kRadioGroups)
+            for (ControlName radio : group) {
+                QVERIFY2(w.get<QRadioButton>(radio), CtlName(radio).toLatin1().constData());
+                QCOMPARE(now.isChecked(radio), defaults.isChecked(radio));
+            }
+        QVERIFY(now.sameValues(defaults));
         QCOMPARE(w.get<QLabel>("LabWinPenetration")->text(), QStringLiteral("ΔQ100:"));
 
         QVERIFY(w.get<QWidget>("PanStairWell")->isVisible());
@@ -180,7 +189,7 @@ private slots:
         Window w;
         w.form.show();
         QVERIFY(QTest::qWaitForWindowExposed(&w.form));
-        auto enabled = [&w](const char *name) { return w.get<QWidget>(name)->isEnabled(); };
+        auto enabled = [&w](auto name) { return w.get<QWidget>(name)->isEnabled(); };
 
         // outside exit inputs with the exit only
         QVERIFY(!enabled(ctl::EditOutsideDoorArea));
@@ -222,7 +231,7 @@ private slots:
 
         // duct shapes: size B only for a rectangular duct
         struct Shape {
-            ControlName variant, *round, *rect, *sizeB;
+            ControlName variant, round, rect, sizeB;
         };
         const Shape shapes[] = {
             {ctl::rbOverGndStair, ctl::rbOGRoundAPipe, ctl::rbOGRectAPipe, ctl::EditOGSizeB},
@@ -233,7 +242,7 @@ private slots:
             w.click(s.variant);
             QVERIFY(enabled(s.sizeB));
             w.click(s.round);
-            QVERIFY2(!enabled(s.sizeB), s.sizeB);
+            QVERIFY2(!enabled(s.sizeB), s.sizeB.str().c_str());
             w.click(s.rect);
             QVERIFY(enabled(s.sizeB));
         }
@@ -296,7 +305,7 @@ private slots:
         QVERIFY(w.get<QWidget>(ctl::EditLiftPplus)->isVisible());
         QCOMPARE(w.notifier.messages.size(), size_t(1));
         QCOMPARE(w.notifier.messages[0].kind, std::string("warning"));
-        QCOMPARE(w.notifier.messages[0].control, std::string(ctl::EditLiftPplus));
+        QCOMPARE(w.notifier.messages[0].control, ctl::EditLiftPplus.str());
         const QString report = w.report();
         QVERIFY(report.contains(QStringLiteral("Подача воздуха в лифтовую шахту")));
         QVERIFY(!report.contains(QStringLiteral("надземную лестничную клетку")));
@@ -316,20 +325,20 @@ private slots:
     void EveryVariantRunsToADutyPoint_data() {
         QTest::addColumn<QString>("variant");
         QTest::addColumn<QString>("variantLine");
-        QTest::newRow("above ground") << ctl::rbOverGndStair
+        QTest::newRow("above ground") << CtlName(ctl::rbOverGndStair)
                                       << "Подача воздуха в надземную лестничную клетку типа Н2";
-        QTest::newRow("underground") << ctl::rbUnderGndStair
+        QTest::newRow("underground") << CtlName(ctl::rbUnderGndStair)
                                      << "Подача воздуха в лестничную клетку подземной части";
-        QTest::newRow("lift") << ctl::rbLift
+        QTest::newRow("lift") << CtlName(ctl::rbLift)
                               << "Подача воздуха в лифтовую шахту";
-        QTest::newRow("tambour") << ctl::rbTambour
+        QTest::newRow("tambour") << CtlName(ctl::rbTambour)
                                  << "Подача воздуха в тамбур-шлюзы, зоны безопасности";
     }
     void EveryVariantRunsToADutyPoint() {
         QFETCH(QString, variant);
         QFETCH(QString, variantLine);
         Window w;
-        w.click(variant.toLatin1().constData());
+        w.click(InflowControl(variant.toStdString()));
         w.click("bbNext");
         QVERIFY2(w.notifier.messages.empty(),
                  w.notifier.messages.empty() ? "" : w.notifier.messages[0].text.c_str());
@@ -344,10 +353,10 @@ private slots:
 
     void SavedProjectReopensWithEveryValue_data() {
         QTest::addColumn<QString>("variant");
-        QTest::newRow("SW-OG") << ctl::rbOverGndStair;
-        QTest::newRow("SW-UG") << ctl::rbUnderGndStair;
-        QTest::newRow("LIFT") << ctl::rbLift;
-        QTest::newRow("TAMBOUR") << ctl::rbTambour;
+        QTest::newRow("SW-OG") << CtlName(ctl::rbOverGndStair);
+        QTest::newRow("SW-UG") << CtlName(ctl::rbUnderGndStair);
+        QTest::newRow("LIFT") << CtlName(ctl::rbLift);
+        QTest::newRow("TAMBOUR") << CtlName(ctl::rbTambour);
     }
     void SavedProjectReopensWithEveryValue() {
         QFETCH(QString, variant);
@@ -358,13 +367,16 @@ private slots:
 
         // every value away from its start value, every radio pair on its other button
         InflowInputs changed = InflowInputs::Defaults();
-        for (auto &[name, text] : changed.edits()) {
-            if (name == ctl::EditProjectName || name == ctl::EditSystemName) {
-                text = "Дом «Север» " + name.substr(4, 3);
+        for (const FieldSpec &f : kInflowFields) {
+            if (f.kind == FieldKind::choice)
+                continue;
+            if (f.kind == FieldKind::text) {
+                changed.setText(f.control, "Дом «Север» " + f.control.str().substr(4, 3));
                 continue;
             }
+            const std::string text = changed.text(f.control);
             const double v = text.empty() ? 5 : std::atof(text.c_str()) + 2;
-            text = FormatGeneral(v);
+            changed.setText(f.control, FormatGeneral(v));
         }
         changed.setText(ctl::EditOGFloorQty, "14");
         changed.setText(ctl::EditTmbrVPipeProof, "0,125");
@@ -374,7 +386,7 @@ private slots:
               ctl::rbLiftHallBelow, ctl::rbLiftMethodSlot, ctl::rbLiftRoundAPipe, ctl::rbTmbrVar3,
               ctl::rbTmbrRoundVPipe})
             changed.check(radio);
-        changed.check(variant.toStdString());
+        changed.check(InflowControl(variant.toStdString()));
         changed.setComboIndex(ctl::cbWinPenetrationVar, 3);
         changed.setComboIndex(ctl::cbLiftUnit2, 1);
         changed.setText(ctl::EditLiftUnit1Value, "0,5");
@@ -391,7 +403,7 @@ private slots:
         Window b;
         QVERIFY(b.form.OpenProjectFile(first + QStringLiteral(".isrprj")));
         QVERIFY(b.notifier.messages.empty());
-        QVERIFY(b.get<QRadioButton>(variant.toLatin1().constData())->isChecked());
+        QVERIFY(b.get<QRadioButton>(variant)->isChecked());
         QCOMPARE(b.get<QLineEdit>(ctl::EditProjectName)->text(),
                  a.get<QLineEdit>(ctl::EditProjectName)->text());
         // what the reopened window saves is what the first one saved: no value was dropped
@@ -404,8 +416,8 @@ private slots:
         QVERIFY(bytes1.contains(variant == CtlName(ctl::rbLift) ? "LMethod=2" : "="));
         const InflowInputs reopened = b.form.InputsFromControls();
         int same = 0;
-        for (const auto &[name, text] : changed.edits())
-            same += reopened.text(name) == text;
+        for (const FieldSpec &f : kInflowFields)
+            same += f.kind != FieldKind::choice && reopened.text(f.control) == changed.text(f.control);
         QVERIFY2(same > 10, qPrintable(QString::number(same)));
 
         // and both windows compute the same report and duty point

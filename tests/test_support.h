@@ -1,0 +1,41 @@
+#pragma once
+// What the tests of both modules share: file contents, report text as RTF writes it, and control
+// names looked up from the strings of a case table.
+
+#include <fstream>
+#include <optional>
+#include <span>
+#include <sstream>
+#include <string>
+#include <string_view>
+
+#include "core/control_state.h"
+#include "report/rtf_writer.h"
+
+namespace orvane::test {
+
+// The bytes of a file; "" when it cannot be read.
+inline std::string ReadFile(const std::string &path) {
+    std::ifstream f(path, std::ios::binary);
+    std::stringstream ss;
+    ss << f.rdbuf();
+    return ss.str();
+}
+
+// UTF-8 text as the report writes it (Cyrillic as \uN? escapes).
+inline std::string Rtf(std::string_view utf8) {
+    RtfStream s;
+    RtfText(s, utf8);
+    return s;
+}
+
+// The control of `all` (a module's ctl::kAll) whose name is `name`; nullopt for an unknown name.
+inline std::optional<ControlName> ControlNamed(std::span<const ControlName> all,
+                                               std::string_view name) {
+    for (ControlName c : all)
+        if (c.view() == name)
+            return c;
+    return std::nullopt;
+}
+
+} // namespace orvane::test
