@@ -3,6 +3,7 @@
 #include "core/codepage.h"
 #include "core/file_io.h"
 #include "core/number_text.h"
+#include "test_support.h"
 
 #include <gtest/gtest.h>
 
@@ -30,7 +31,7 @@ protected:
 };
 
 INSTANTIATE_TEST_SUITE_P(BothSeparators, IniRealTest, ::testing::Values(',', '.'),
-                         [](const auto &info) { return info.param == ',' ? "Comma" : "Dot"; });
+                         test::ParamName());
 
 TEST_P(IniRealTest, WindowsFileReadsWithAnyCaseAndAnySeparator) {
     const IniFile ini = IniFile::FromBytes(ReadFixture());
@@ -157,14 +158,29 @@ TEST(IniFile, HeaderIsWrittenBackByteForByte) {
     }
 }
 
-TEST(IniFile, GarbageNeverFails) {
-    const std::string junk[] = {
-        std::string("\0\0[\0]=\xFF\x98\n", 9), "[", "]", "=", "[]\n=\n", std::string(1000, '[')};
-    for (const std::string &bytes : junk) {
-        const IniFile ini = IniFile::FromBytes(bytes);
+// Bytes that are no INI at all are kept line by line: written back with CR LF, read again to the
+// same sections, and written again to the same bytes (opening and saving never loses them).
+TEST(IniFile, GarbageLinesSurviveAWrite) {
+    const struct {
+        std::string bytes, written;
+    } cases[] = {
+        {std::string("\0\0[\0]=\xFF\x98\n", 9), std::string("\0\0[\0]=\xFF\x98\r\n", 10)},
+        {"[", "[\r\n"},
+        {"]", "]\r\n"},
+        {"=", "=\r\n"},
+        {"[]\n=\n", "[]\r\n=\r\n"},
+        {std::string(1000, '['), std::string(1000, '[') + "\r\n"},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.bytes.substr(0, 10));
+        const IniFile ini = IniFile::FromBytes(c.bytes);
         std::string error;
-        (void)ini.toBytes(&error);
-        (void)ini.readString("", "");
+        const std::optional<std::string> written = ini.toBytes(&error);
+        ASSERT_TRUE(written.has_value()) << error;
+        EXPECT_EQ(*written, c.written);
+        const IniFile reread = IniFile::FromBytes(*written);
+        EXPECT_EQ(reread.sectionNames(), ini.sectionNames());
+        EXPECT_EQ(reread.toBytes(), written);
     }
 }
 

@@ -11,7 +11,7 @@
 #include "core/file_io.h"
 #include "core/number_text.h"
 #include "exhaust/exhaust_project.h"
-#include "report/rtf_writer.h"
+#include "exhaust_test_support.h"
 
 namespace orvane::exhaust {
 namespace {
@@ -62,9 +62,7 @@ TEST_F(NetworkCliTest, DefaultNetworkGivesTheDutyPointAndEverySegmentBottomFirst
     // --brief: the short report keeps the losses, not the intermediate formulas
     std::string rtf;
     ASSERT_TRUE(ReadFileBytes(options.reportPath, rtf).ok);
-    RtfStream valveSpeed;
-    RtfText(valveSpeed, "Скорость продуктов горения в клапане");
-    EXPECT_EQ(rtf.find(valveSpeed), std::string::npos);
+    EXPECT_EQ(rtf.find(test::Rtf("Скорость продуктов горения в клапане")), std::string::npos);
 }
 
 TEST_F(NetworkCliTest, UnsolvableNetworkExitsThreeWithOneMessageAndZeroDutyPoint) {
@@ -82,9 +80,7 @@ TEST_F(NetworkCliTest, UnsolvableNetworkExitsThreeWithOneMessageAndZeroDutyPoint
     EXPECT_EQ(json["results"]["FanPressure"], 0);
     std::string rtf;
     ASSERT_TRUE(ReadFileBytes(options.reportPath, rtf).ok);
-    RtfStream failed;
-    RtfText(failed, "Не удалось расчитать!");
-    EXPECT_NE(rtf.find(failed), std::string::npos);
+    EXPECT_NE(rtf.find(test::Rtf("Не удалось расчитать!")), std::string::npos);
 }
 
 } // namespace

@@ -93,7 +93,7 @@ INSTANTIATE_TEST_SUITE_P(
                      "достигнет стен помещения"},
         FireAreaCase{"OutsideTownDoublesTheRadius", "", ctl::rbAUPTNo, false, "30", 3000,
                      "\\u0964?\\sub o\\nosupersub  = \\b 18,48 м"}),
-    [](const auto &info) { return std::string(info.param.name); });
+    orvane::test::ParamName());
 
 // R = [(1 − r)·Qf/(4·π·qr")]^0,5: the radiant part of the fire's power, as printed and computed.
 TEST_F(RoomFireTest, SafeDistanceIsThePrintedFormulaOfThePrintedNumbers) {

@@ -973,6 +973,15 @@ void TFormSmkOutVentCalc::rbCalcVariantClick() {
     for (ControlName name : {ctl::EditFireArea, ctl::EditQr})
         if (auto *edit = PageStart->findChild<QLineEdit *>(CtlName(name)))
             SetEnabledColoured(edit, fire);
+    for (const char *name : {"LabFireArea", "LabQr", "LabFireAreaU", "LabQrU"})
+        enable(QString::fromLatin1(name), fire);
+    for (const char *name : {"sbTipFireArea", "sbTipQr"})
+        if (auto *tip = PageStart->findChild<QWidget *>(QString::fromLatin1(name)))
+            tip->setVisible(fire);
+    // the other variants have no fire area: a value typed for a room does not stay behind
+    if (auto *fireArea = PageStart->findChild<QLineEdit *>(CtlName(ctl::EditFireArea));
+        !fire && fireArea)
+        fireArea->clear();
     gbDoorSizes->setVisible(corridor);
     gbHeightNoSmoke->setVisible(!corridor);
     gbFireLoads->setVisible(!parking);
