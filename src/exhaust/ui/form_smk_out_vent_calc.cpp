@@ -1142,7 +1142,7 @@ void TFormSmkOutVentCalc::NHelpClick() {
 }
 
 void TFormSmkOutVentCalc::NAboutClick() {
-    ShowAbout(shell_.about, this);
+    ShowAbout(shell_.about.Get(), this);
 }
 
 // ---------------------------------------------------------------------------------------------
