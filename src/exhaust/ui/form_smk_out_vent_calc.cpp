@@ -14,6 +14,7 @@
 #include "shell/command_guard.h"
 #include "shell/desktop_actions.h"
 #include "shell/form_controls.h"
+#include "shell/own_icons.h"
 #include "shell/popup_tip.h"
 #include "shell/select_path_save.h"
 #include "shell/settings.h"
@@ -190,6 +191,9 @@ TFormSmkOutVentCalc::TFormSmkOutVentCalc(const ShellWindows &shell, QWidget *par
     ScrollBoxStart->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     ScrollBoxStart->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     PageStart = BuildInputPage();
+    // The box sizes its page when it is laid out; without a size of its own the page would be
+    // measured once more here, every wrapped caption with it.
+    PageStart->resize(kPanelInWidth, 0);
     ScrollBoxStart->setWidget(PageStart);
     inLayout->addWidget(ScrollBoxStart, 1);
     PanelIn->setFixedWidth(kPanelInWidth + ScrollBoxStart->verticalScrollBar()->sizeHint().width() +
@@ -232,7 +236,7 @@ TFormSmkOutVentCalc::TFormSmkOutVentCalc(const ShellWindows &shell, QWidget *par
     bbShowPanIn->hide();
     bbNewCalc = new QToolButton(PanelOut);
     bbNewCalc->setObjectName(QStringLiteral("bbNewCalc"));
-    bbNewCalc->setIcon(style()->standardIcon(QStyle::SP_FileIcon));
+    bbNewCalc->setIcon(StandardIcon(QStyle::SP_FileIcon, this));
     bbNewCalc->setToolTip(QStringLiteral("Открыть новый расчет"));
     bbNewCalc->setAccessibleName(QStringLiteral("Открыть новый расчет"));
     bool placed = false;
@@ -402,12 +406,12 @@ QWidget *TFormSmkOutVentCalc::BuildInputPage() {
                 QStringLiteral("Наименование вентиляционной системы"));
         auto *openButton = new QToolButton(g);
         openButton->setObjectName(QStringLiteral("SpeedButtonOpenFile"));
-        openButton->setIcon(style()->standardIcon(QStyle::SP_DialogOpenButton));
+        openButton->setIcon(StandardIcon(QStyle::SP_DialogOpenButton, this));
         openButton->setToolTip(QStringLiteral("Загрузить проект из файла"));
         openButton->setAccessibleName(QStringLiteral("Загрузить проект из файла"));
         auto *saveButton = new QToolButton(g);
         saveButton->setObjectName(QStringLiteral("SpeedButtonSaveFile"));
-        saveButton->setIcon(style()->standardIcon(QStyle::SP_DialogSaveButton));
+        saveButton->setIcon(StandardIcon(QStyle::SP_DialogSaveButton, this));
         saveButton->setToolTip(QStringLiteral("Сохранить проект в файл"));
         saveButton->setAccessibleName(QStringLiteral("Сохранить проект в файл"));
         auto *buttons = new QHBoxLayout;
