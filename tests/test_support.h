@@ -1,6 +1,6 @@
 #pragma once
-// What the tests of both modules share: file contents, report text as RTF writes it, and control
-// names looked up from the strings of a case table.
+// What the tests of both modules share: file contents, report text as RTF writes it, control
+// names looked up from the strings of a case table, readable names of parameterised tests.
 
 #include <fstream>
 #include <optional>
@@ -28,6 +28,19 @@ inline std::string Rtf(std::string_view utf8) {
     RtfText(s, utf8);
     return s;
 }
+
+// The name a parameterised test shows (INSTANTIATE_TEST_SUITE_P's last argument): a case's own
+// `name`, a control's name, "Comma" or "Dot" for a decimal separator.
+struct ParamName {
+    template <class Info> std::string operator()(const Info &info) const { return Of(info.param); }
+    static std::string Of(char separator) { return separator == ',' ? "Comma" : "Dot"; }
+    static std::string Of(ControlName control) { return control.str(); }
+    template <class Case>
+        requires requires(const Case &c) { std::string(c.name); }
+    static std::string Of(const Case &c) {
+        return std::string(c.name);
+    }
+};
 
 // The control of `all` (a module's ctl::kAll) whose name is `name`; nullopt for an unknown name.
 inline std::optional<ControlName> ControlNamed(std::span<const ControlName> all,

@@ -2,6 +2,7 @@
 
 #include "core/file_io.h"
 #include "core/number_text.h"
+#include "test_support.h"
 
 #include <gtest/gtest.h>
 
@@ -216,7 +217,8 @@ TEST_P(CatalogFileTest, FailedSaveKeepsTheListModifiedAndTheFileWhole) {
     EXPECT_EQ(Read("blocker"), "keep");
 }
 
-INSTANTIATE_TEST_SUITE_P(Separators, CatalogFileTest, ::testing::Values(',', '.'));
+INSTANTIATE_TEST_SUITE_P(Separators, CatalogFileTest, ::testing::Values(',', '.'),
+                         test::ParamName());
 
 TEST(BuiltInCatalogTest, ListsHoldTheirEntriesInOrder) {
     const auto &loads = BuiltInFireLoads();

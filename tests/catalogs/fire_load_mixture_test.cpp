@@ -1,6 +1,7 @@
 #include "catalogs/fire_load_mixture.h"
 
 #include "core/number_text.h"
+#include "test_support.h"
 
 #include <gtest/gtest.h>
 
@@ -91,7 +92,8 @@ TEST_P(MixtureTest, OverlongNumbersNeverGiveInfinity) {
     EXPECT_TRUE(std::isfinite(RecalcComplexDensity(rows, "0,5").FLDensity));
 }
 
-INSTANTIATE_TEST_SUITE_P(Separators, MixtureTest, ::testing::Values(',', '.'));
+INSTANTIATE_TEST_SUITE_P(Separators, MixtureTest, ::testing::Values(',', '.'),
+                         test::ParamName());
 
 } // namespace
 } // namespace orvane

@@ -3,6 +3,7 @@
 #include "core/codepage.h"
 #include "core/file_io.h"
 #include "core/number_text.h"
+#include "test_support.h"
 
 #include <gtest/gtest.h>
 
@@ -30,7 +31,7 @@ protected:
 };
 
 INSTANTIATE_TEST_SUITE_P(BothSeparators, IniRealTest, ::testing::Values(',', '.'),
-                         [](const auto &info) { return info.param == ',' ? "Comma" : "Dot"; });
+                         test::ParamName());
 
 TEST_P(IniRealTest, WindowsFileReadsWithAnyCaseAndAnySeparator) {
     const IniFile ini = IniFile::FromBytes(ReadFixture());

@@ -1,4 +1,5 @@
 #include "core/number_text.h"
+#include "test_support.h"
 
 #include <gtest/gtest.h>
 
@@ -28,7 +29,7 @@ protected:
 };
 
 INSTANTIATE_TEST_SUITE_P(BothSeparators, NumberTextTest, ::testing::Values(',', '.'),
-                         [](const auto &info) { return info.param == ',' ? "Comma" : "Dot"; });
+                         test::ParamName());
 
 struct TextCase {
     const char *in;

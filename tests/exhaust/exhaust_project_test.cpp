@@ -77,7 +77,8 @@ TEST_P(ProjectRoundTripTest, SaveLoadSaveIsByteIdenticalButTheDate) {
 
 INSTANTIATE_TEST_SUITE_P(Variants, ProjectRoundTripTest,
                          ::testing::Values(ctl::rbCalcCorridor, ctl::rbCalcRoom, ctl::rbCalcGallery,
-                                           ctl::rbCalcParking));
+                                           ctl::rbCalcParking),
+                         orvane::test::ParamName());
 
 TEST_F(ExhaustProjectTest, WrittenLayoutHeaderSectionsAndLineEnds) {
     const std::string bytes = Bytes(DefaultsFor(ctl::rbCalcParking));

@@ -71,6 +71,7 @@ TEST_F(ExhaustRunTest, StoppedInputLeavesTheFullReportUpToTheStop) {
 }
 
 struct AbsurdCase {
+    const char *name;
     ControlName variant;
     ControlName control;
     const char *text;
@@ -110,11 +111,14 @@ const std::string kHuge = "1" + std::string(300, '0');
 
 INSTANTIATE_TEST_SUITE_P(
     Cases, AbsurdInputTest,
-    ::testing::Values(AbsurdCase{ctl::rbCalcCorridor, ctl::EditRoomLength, kHuge.c_str(),
-                                 ctl::EditRoomWidth},
-                      AbsurdCase{ctl::rbCalcRoom, ctl::EditRoomWidth, kHuge.c_str()},
-                      AbsurdCase{ctl::rbCalcGallery, ctl::EditInitSmkWidth, kHuge.c_str()},
-                      AbsurdCase{ctl::rbCalcParking, ctl::EditFireHeatPower, kHuge.c_str()}));
+    ::testing::Values(AbsurdCase{"CorridorRoomSize", ctl::rbCalcCorridor, ctl::EditRoomLength,
+                                 kHuge.c_str(), ctl::EditRoomWidth},
+                      AbsurdCase{"RoomWidth", ctl::rbCalcRoom, ctl::EditRoomWidth, kHuge.c_str()},
+                      AbsurdCase{"GalleryInitialSmokeWidth", ctl::rbCalcGallery,
+                                 ctl::EditInitSmkWidth, kHuge.c_str()},
+                      AbsurdCase{"ParkingFireHeatPower", ctl::rbCalcParking,
+                                 ctl::EditFireHeatPower, kHuge.c_str()}),
+    orvane::test::ParamName());
 
 // A room of 1e300 m is absurd but finite: the corridor's flow does not depend on it.
 TEST_F(ExhaustRunTest, HugeButFiniteCorridorRoomStillComputes) {

@@ -148,7 +148,7 @@ INSTANTIATE_TEST_SUITE_P(
                  },
                  "error", "Клапан 600 x 800 мм участка 1 отсутствует в каталоге.",
                  ctl::ListBoxYchastki, "Z\\sub Ш\\nosupersub  = 0,     Металл\\par "}),
-    [](const auto &info) { return std::string(info.param.name); });
+    orvane::test::ParamName());
 
 class InputStepsTest : public ::testing::Test {
 protected:

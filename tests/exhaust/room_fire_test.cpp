@@ -93,7 +93,7 @@ INSTANTIATE_TEST_SUITE_P(
                      "достигнет стен помещения"},
         FireAreaCase{"OutsideTownDoublesTheRadius", "", ctl::rbAUPTNo, false, "30", 3000,
                      "\\u0964?\\sub o\\nosupersub  = \\b 18,48 м"}),
-    [](const auto &info) { return std::string(info.param.name); });
+    orvane::test::ParamName());
 
 TEST_F(RoomFireTest, UnderGalleryIgnoresTheFlameHeightInTheMassFlow) {
     in.check(ctl::rbCalcGallery);

@@ -8,6 +8,8 @@
 #include <utility>
 #include <vector>
 
+#include "core/notifier.h"
+#include "inflow/inflow_calc.h"
 #include "inflow/inflow_inputs.h"
 #include "inflow/inflow_project.h"
 #include "test_support.h"
@@ -36,6 +38,29 @@ inline InflowInputs DefaultsFor(ControlName variantRadio) {
     in.check(variantRadio);
     return in;
 }
+
+// One press of "Расчет" on a variant page, starting from the window's start values.
+struct InflowRun {
+    explicit InflowRun(ControlName variantRadio) : in(DefaultsFor(variantRadio)) {}
+    InflowInputs in;
+    RecordingNotifier notes;
+    InflowCalc calc{&notes};
+    RunOutcome outcome = RunOutcome::ok;
+
+    InflowRun &set(ControlName control, std::string text) {
+        in.setText(control, std::move(text));
+        return *this;
+    }
+    InflowRun &run() {
+        outcome = calc.Run(in);
+        return *this;
+    }
+    const std::string &body() const { return calc.Report.RTBody; }
+    bool has(std::string_view utf8) const { return body().find(Rtf(utf8)) != std::string::npos; }
+    // The input section ends where the calculation heading begins.
+    std::string inputSection() const { return body().substr(0, body().find(Rtf("РАСЧЁТ\\par"))); }
+    std::string calcSection() const { return body().substr(body().find(Rtf("РАСЧЁТ\\par"))); }
+};
 
 // The supply control named `name` (a key of the state's maps, a column of a case table); an
 // unknown name throws, so the test that asked fails.

@@ -19,25 +19,8 @@ namespace orvane::inflow {
 namespace {
 
 // One press of "Расчет" on the lift page, starting from the window's start values.
-struct LiftRun {
-    InflowInputs in = DefaultsFor(ctl::rbLift);
-    RecordingNotifier notes;
-    InflowCalc calc{&notes};
-    RunOutcome outcome = RunOutcome::ok;
-
-    LiftRun &set(ControlName control, std::string text) {
-        in.setText(control, std::move(text));
-        return *this;
-    }
-    LiftRun &run() {
-        outcome = calc.Run(in);
-        return *this;
-    }
-    const std::string &body() const { return calc.Report.RTBody; }
-    bool has(std::string_view utf8) const { return body().find(Rtf(utf8)) != std::string::npos; }
-    // The input section ends where the calculation heading begins.
-    std::string inputSection() const { return body().substr(0, body().find(Rtf("РАСЧЁТ\\par"))); }
-    std::string calcSection() const { return body().substr(body().find(Rtf("РАСЧЁТ\\par"))); }
+struct LiftRun : InflowRun {
+    LiftRun() : InflowRun(ctl::rbLift) {}
     std::vector<int> floorNums() const {
         std::vector<int> v;
         for (const auto &f : calc.LiftShaftResult)

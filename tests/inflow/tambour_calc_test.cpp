@@ -20,23 +20,8 @@ namespace orvane::inflow {
 namespace {
 
 // One press of "Расчет" on the tambour page, starting from the window's start values.
-struct TmbrRun {
-    InflowInputs in = DefaultsFor(ctl::rbTambour);
-    RecordingNotifier notes;
-    InflowCalc calc{&notes};
-    RunOutcome outcome = RunOutcome::ok;
-
-    TmbrRun &set(ControlName control, std::string text) {
-        in.setText(control, std::move(text));
-        return *this;
-    }
-    TmbrRun &run() {
-        outcome = calc.Run(in);
-        return *this;
-    }
-    const std::string &body() const { return calc.Report.RTBody; }
-    bool has(std::string_view utf8) const { return body().find(Rtf(utf8)) != std::string::npos; }
-    std::string calcSection() const { return body().substr(body().find(Rtf("РАСЧЁТ\\par"))); }
+struct TmbrRun : InflowRun {
+    TmbrRun() : InflowRun(ctl::rbTambour) {}
 };
 
 class TambourTest : public ::testing::Test {

@@ -29,9 +29,11 @@
 #include "report/ui/report_output_panel.h"
 #include "shell/form_controls.h"
 #include "shell/popup_tip.h"
+#include "window_test_support.h"
 
 using namespace orvane;
 using namespace orvane::inflow;
+using namespace orvane::test;
 
 namespace {
 
@@ -520,9 +522,9 @@ private slots:
         w.answer = QMessageBox::Yes;
         // the save dialog: first cancelled (the window stays), then given a name
         bool cancel = true;
-        auto answerDialog = [&] {
-            QTRY_VERIFY(qobject_cast<QFileDialog *>(QApplication::activeModalWidget()));
-            auto *dialog = qobject_cast<QFileDialog *>(QApplication::activeModalWidget());
+        auto answerDialog = [&](QWidget *modal) {
+            auto *dialog = qobject_cast<QFileDialog *>(modal);
+            QVERIFY(dialog);
             QCOMPARE(dialog->objectName(), QStringLiteral("SaveDialogFile"));
             if (cancel) {
                 dialog->reject();
@@ -531,11 +533,11 @@ private slots:
                 static_cast<QDialog *>(dialog)->accept();
             }
         };
-        QTimer::singleShot(0, &w.form, answerDialog);
+        WhenModal(answerDialog);
         QVERIFY(!w.form.close());
         QVERIFY(!QFile::exists(path + QStringLiteral(".isrprj")));
         cancel = false;
-        QTimer::singleShot(0, &w.form, answerDialog);
+        WhenModal(answerDialog);
         QVERIFY(w.form.close());
         QFile saved(path + QStringLiteral(".isrprj"));
         QVERIFY(saved.open(QIODevice::ReadOnly));
