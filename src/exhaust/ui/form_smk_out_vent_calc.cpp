@@ -172,8 +172,6 @@ TFormSmkOutVentCalc::TFormSmkOutVentCalc(const ShellWindows &shell, QWidget *par
     fireLoads_.CurrentIndex = DefaultFireLoadNumber - 1;
     densities_.CurrentIndex = DefaultFireLoadDensityNumber - 1;
 
-    FormShaftSegment = new TFormShaftSegment(this);
-
     BuildMenu();
     auto *central = new QWidget(this);
     central->setObjectName(QStringLiteral("PanelMain"));
@@ -293,7 +291,9 @@ TFormSmkOutVentCalc::~TFormSmkOutVentCalc() = default;
 void TFormSmkOutVentCalc::SetNotifier(Notifier *notifier) {
     notifier_ = notifier ? notifier : &boxNotifier_;
     calc_ = ExhaustCalc(notifier_);
-    FormShaftSegment->SetNotifier(notifier);
+    editorNotifier_ = notifier;
+    if (FormShaftSegment)
+        FormShaftSegment->SetNotifier(notifier);
 }
 
 void TFormSmkOutVentCalc::BuildMenu() {
@@ -1205,8 +1205,16 @@ void TFormSmkOutVentCalc::UpdateSegmentButtons() {
     bRemove->setEnabled(b.Remove);
 }
 
+TFormShaftSegment *TFormSmkOutVentCalc::SegmentEditor() {
+    if (!FormShaftSegment) {
+        FormShaftSegment = new TFormShaftSegment(this);
+        FormShaftSegment->SetNotifier(editorNotifier_);
+    }
+    return FormShaftSegment;
+}
+
 bool TFormSmkOutVentCalc::RunSegmentEditor() {
-    return FormShaftSegment->exec() == QDialog::Accepted;
+    return SegmentEditor()->exec() == QDialog::Accepted;
 }
 
 void TFormSmkOutVentCalc::bAddClick() {
@@ -1216,7 +1224,7 @@ void TFormSmkOutVentCalc::bAddClick() {
     const int p = AddInsertionIndex(n, SelectedSegment());
     if (p < 0)
         return;
-    FormShaftSegment->State = EditorForAdd(Ychastki, CalcWithShaft);
+    SegmentEditor()->State = EditorForAdd(Ychastki, CalcWithShaft);
     if (!RunSegmentEditor())
         return;
     const int select = AddSegments(Ychastki, p, FormShaftSegment->State, notifier_);
@@ -1231,7 +1239,7 @@ void TFormSmkOutVentCalc::bEditClick() {
     const int a = SelectedSegment();
     if (!IsSegmentIndex(a, n))
         return;
-    FormShaftSegment->State = EditorForEditOne(Ychastki, a, CalcWithShaft);
+    SegmentEditor()->State = EditorForEditOne(Ychastki, a, CalcWithShaft);
     if (!RunSegmentEditor())
         return;
     ApplyEditOne(Ychastki, a, FormShaftSegment->State);
@@ -1243,7 +1251,7 @@ void TFormSmkOutVentCalc::bEditGroupClick() {
     const int a = SelectedSegment();
     if (!CalcWithShaft || !IsSegmentIndex(a, n))
         return;
-    FormShaftSegment->State = EditorForEditGroup(Ychastki, a, CalcWithShaft);
+    SegmentEditor()->State = EditorForEditGroup(Ychastki, a, CalcWithShaft);
     if (!RunSegmentEditor())
         return;
     RefreshSegmentList(ApplyEditGroup(Ychastki, FormShaftSegment->State));
