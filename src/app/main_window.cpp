@@ -26,6 +26,7 @@
 
 #include <algorithm>
 #include <utility>
+#include <vector>
 
 namespace orvane {
 
@@ -167,8 +168,11 @@ QImage TFormMain::LoadBanner() {
     if (!LoadJpegResource(rgb, "BANNER") || rgb.width <= 0 || rgb.height <= 0 ||
         rgb.rgb.size() < static_cast<size_t>(rgb.width) * rgb.height * 3)
         return {};
-    return QImage(rgb.rgb.data(), rgb.width, rgb.height, rgb.width * 3, QImage::Format_RGB888)
-        .copy();
+    // the picture keeps the decoded bytes rather than a copy of them
+    auto *bytes = new std::vector<uint8_t>(std::move(rgb.rgb));
+    return QImage(
+        bytes->data(), rgb.width, rgb.height, rgb.width * 3, QImage::Format_RGB888,
+        [](void *owned) { delete static_cast<std::vector<uint8_t> *>(owned); }, bytes);
 }
 
 MainPictures TFormMain::LoadPictures() {
@@ -177,8 +181,9 @@ MainPictures TFormMain::LoadPictures() {
 
 MainPictures TFormMain::LoadPictures(bool withBanner) {
     MainPictures pictures;
+    // converted here to the form a pixmap keeps, so the window takes it over as it is
     if (withBanner)
-        pictures.banner = LoadBanner();
+        pictures.banner = LoadBanner().convertToFormat(QImage::Format_RGB32);
     pictures.logo = ResourcePicture(QStringLiteral(":/shell/logo.png"));
     pictures.exhaustButton = ResourcePicture(QStringLiteral(":/app/button_exhaust.png"));
     pictures.inflowButton = ResourcePicture(QStringLiteral(":/app/button_inflow.png"));
@@ -256,7 +261,7 @@ void TFormMain::BuildPanels(const std::function<MainPictures()> &loadPictures) {
     // after it, so that their decoding elsewhere has had that time
     LabCaption->adjustSize();
 
-    const MainPictures pictures = loadPictures();
+    MainPictures pictures = loadPictures();
     const QPixmap logo = QPixmap::fromImage(pictures.logo);
     ImgLogo->setPixmap(logo);
     ImgLogo->setGeometry(16, (kLogoStripHeight - logo.height()) / 2, logo.width(), logo.height());
@@ -271,9 +276,9 @@ void TFormMain::BuildPanels(const std::function<MainPictures()> &loadPictures) {
     ImgBanner = new QLabel;
     ImgBanner->setObjectName(QStringLiteral("ImgBanner"));
     if (!pictures.banner.isNull()) {
-        ImgBanner->setPixmap(QPixmap::fromImage(pictures.banner));
         fBannerWidth = pictures.banner.width();
         fBannerHeight = pictures.banner.height();
+        ImgBanner->setPixmap(QPixmap::fromImage(std::move(pictures.banner)));
     }
     ImgBanner->setFixedSize(fBannerWidth, fBannerHeight);
     sbBanner->setWidget(ImgBanner);
