@@ -189,9 +189,6 @@ TFormSmkOutVentCalc::TFormSmkOutVentCalc(const ShellWindows &shell, QWidget *par
     ScrollBoxStart->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     ScrollBoxStart->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     PageStart = BuildInputPage();
-    // The box sizes its page when it is laid out; without a size of its own the page would be
-    // measured once more here, every wrapped caption with it.
-    PageStart->resize(kPanelInWidth, 0);
     ScrollBoxStart->setWidget(PageStart);
     inLayout->addWidget(ScrollBoxStart, 1);
     PanelIn->setFixedWidth(kPanelInWidth + ScrollBoxStart->verticalScrollBar()->sizeHint().width() +
