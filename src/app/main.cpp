@@ -18,29 +18,32 @@
 #include <QFile>
 #include <QIcon>
 #include <QLibraryInfo>
+#include <QPixmap>
 #include <QLocale>
 #include <QStandardPaths>
 #include <QTranslator>
 
 #include <future>
+#include <memory>
 
 int main(int argc, char *argv[]) {
-    // The banner, the largest picture of the first frame, is decoded while the application
-    // starts up. The resource table keeps a view of the bytes: they live as long as the program.
+    // The banner, the largest picture of the first frame, is a JPEG the program's own loader
+    // reads. The resource table keeps a view of the bytes: they live as long as the program.
     static QByteArray bannerBytes;
     QFile bannerFile(QStringLiteral(":/BANNER"));
     if (bannerFile.open(QIODevice::ReadOnly))
         bannerBytes = bannerFile.readAll();
     orvane::RegisterResource("BANNER", std::string_view(bannerBytes.constData(),
                                                         static_cast<size_t>(bannerBytes.size())));
-    std::future<QImage> banner = std::async(std::launch::async, &orvane::TFormMain::LoadBanner);
 
     orvane::IgnoreWriteSignals();
     orvane::GuardedApplication app(argc, argv);
+    // The pictures of the main window are decoded on another thread while it is built.
+    std::shared_future<orvane::MainPictures> pictures =
+        std::async(std::launch::async, [] { return orvane::TFormMain::LoadPictures(); }).share();
     orvane::UseOwnIcons();
     // The user data folder's name stays Latin; the windows carry the Russian title.
     QCoreApplication::setApplicationName(QStringLiteral("Orvane"));
-    QApplication::setWindowIcon(QIcon(QStringLiteral(":/shell/logo.png")));
 
     // The program speaks Russian whatever the system language: Qt's own buttons and file
     // dialogs too, when the translation is installed.
@@ -57,12 +60,17 @@ int main(int argc, char *argv[]) {
         QCoreApplication::applicationDirPath(),
         QStandardPaths::writableLocation(QStandardPaths::AppDataLocation)));
 
-    orvane::TFormMain formMain(settings, bannerMode, banner.get());
-    orvane::TFormAbout formAbout;
+    orvane::TFormMain formMain(settings, bannerMode, [&pictures] { return pictures.get(); });
+    QApplication::setWindowIcon(QIcon(QPixmap::fromImage(pictures.get().logo)));
+    // The About box and the project folder dialog are built when first opened.
     orvane::TFormTamsoPopupTip popupTip;
-    orvane::TFormSelectPathSave formSelectPathSave(settings);
-    const orvane::ShellWindows shell{&settings, &formAbout, &formSelectPathSave, &popupTip,
-                                     bannerMode};
+    const orvane::ShellWindows shell{
+        &settings,
+        orvane::OnDemandWindow<orvane::TFormAbout>(
+            [] { return std::make_unique<orvane::TFormAbout>(); }),
+        orvane::OnDemandWindow<orvane::TFormSelectPathSave>(
+            [&settings] { return std::make_unique<orvane::TFormSelectPathSave>(settings); }),
+        &popupTip, bannerMode};
     formMain.SetShellWindows(shell);
     formMain.SetModuleFactories([shell] { return orvane::CreateSmkOutVentWindow(shell); },
                                 [shell] { return orvane::CreateSmkInVentWindow(shell); });

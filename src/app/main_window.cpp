@@ -26,6 +26,7 @@
 
 #include <algorithm>
 #include <utility>
+#include <vector>
 
 namespace orvane {
 
@@ -67,11 +68,11 @@ QWidget *ColouredPanel(const QString &name, const QColor &colour, QWidget *paren
     return panel;
 }
 
-QToolButton *ModuleButton(const QString &name, const QString &picture, const QString &hint,
+QToolButton *ModuleButton(const QString &name, const QImage &picture, const QString &hint,
                           QWidget *parent) {
     auto *button = new QToolButton(parent);
     button->setObjectName(name);
-    const QPixmap pixmap(picture);
+    const QPixmap pixmap = QPixmap::fromImage(picture);
     button->setIcon(QIcon(pixmap));
     button->setIconSize(pixmap.size());
     button->setToolButtonStyle(Qt::ToolButtonIconOnly);
@@ -82,6 +83,11 @@ QToolButton *ModuleButton(const QString &name, const QString &picture, const QSt
     button->resize(pixmap.width() + 8, pixmap.height() + 8);
     button->move(0, kButtonTop);
     return button;
+}
+
+// A picture of the resources decoded (QImage reads any format it knows in any thread).
+QImage ResourcePicture(const QString &path) {
+    return QImage(path);
 }
 
 // Shows a window modally and returns when it is hidden.
@@ -115,6 +121,17 @@ void RunModal(QWidget *window) {
 
 TFormMain::TFormMain(ShellSettings &settings, bool bannerMode, const QImage &banner,
                      QWidget *parent)
+    : TFormMain(
+          settings, bannerMode,
+          [banner] {
+              MainPictures pictures = LoadPictures(false);
+              pictures.banner = banner;
+              return pictures;
+          },
+          parent) {}
+
+TFormMain::TFormMain(ShellSettings &settings, bool bannerMode,
+                     const std::function<MainPictures()> &pictures, QWidget *parent)
     : QMainWindow(parent), fSettings(settings), fBannerMode(bannerMode) {
     setObjectName(QStringLiteral("FormMain"));
     setWindowTitle(MainWindowCaption());
@@ -122,7 +139,7 @@ TFormMain::TFormMain(ShellSettings &settings, bool bannerMode, const QImage &ban
     fShell.bannerMode = bannerMode;
 
     BuildMenu();
-    BuildPanels(banner);
+    BuildPanels(pictures);
     ApplyAspect();
     fMinHeaderHeight = PanelLogo->height();
     MeasureBannerFrame();
@@ -151,8 +168,26 @@ QImage TFormMain::LoadBanner() {
     if (!LoadJpegResource(rgb, "BANNER") || rgb.width <= 0 || rgb.height <= 0 ||
         rgb.rgb.size() < static_cast<size_t>(rgb.width) * rgb.height * 3)
         return {};
-    return QImage(rgb.rgb.data(), rgb.width, rgb.height, rgb.width * 3, QImage::Format_RGB888)
-        .copy();
+    // the picture keeps the decoded bytes rather than a copy of them
+    auto *bytes = new std::vector<uint8_t>(std::move(rgb.rgb));
+    return QImage(
+        bytes->data(), rgb.width, rgb.height, rgb.width * 3, QImage::Format_RGB888,
+        [](void *owned) { delete static_cast<std::vector<uint8_t> *>(owned); }, bytes);
+}
+
+MainPictures TFormMain::LoadPictures() {
+    return LoadPictures(true);
+}
+
+MainPictures TFormMain::LoadPictures(bool withBanner) {
+    MainPictures pictures;
+    // converted here to the form a pixmap keeps, so the window takes it over as it is
+    if (withBanner)
+        pictures.banner = LoadBanner().convertToFormat(QImage::Format_RGB32);
+    pictures.logo = ResourcePicture(QStringLiteral(":/shell/logo.png"));
+    pictures.exhaustButton = ResourcePicture(QStringLiteral(":/app/button_exhaust.png"));
+    pictures.inflowButton = ResourcePicture(QStringLiteral(":/app/button_inflow.png"));
+    return pictures;
 }
 
 const QString &TFormMain::PathData() const {
@@ -203,7 +238,7 @@ void TFormMain::BuildMenu() {
     connect(actionAbout, &QAction::triggered, this, &TFormMain::ShowAbout);
 }
 
-void TFormMain::BuildPanels(const QImage &banner) {
+void TFormMain::BuildPanels(const std::function<MainPictures()> &loadPictures) {
     PanelMain = new QWidget(this);
     PanelMain->setObjectName(QStringLiteral("PanelMain"));
     setCentralWidget(PanelMain);
@@ -213,9 +248,6 @@ void TFormMain::BuildPanels(const QImage &banner) {
     PanelLogo->resize(800, kLogoStripHeight);
     ImgLogo = new QLabel(PanelLogo);
     ImgLogo->setObjectName(QStringLiteral("ImgLogo"));
-    const QPixmap logo(QStringLiteral(":/shell/logo.png"));
-    ImgLogo->setPixmap(logo);
-    ImgLogo->setGeometry(16, (kLogoStripHeight - logo.height()) / 2, logo.width(), logo.height());
     LabCaption = new QLabel(QStringLiteral("Орвейн · Системы противодымной вентиляции"), PanelLogo);
     LabCaption->setObjectName(QStringLiteral("LabCaption"));
     QFont captionFont = LabCaption->font();
@@ -225,7 +257,14 @@ void TFormMain::BuildPanels(const QImage &banner) {
     QPalette captionPalette = LabCaption->palette();
     captionPalette.setColor(QPalette::WindowText, Qt::white);
     LabCaption->setPalette(captionPalette);
+    // measuring the caption loads the fonts, the longest step here: the pictures are asked for
+    // after it, so that their decoding elsewhere has had that time
     LabCaption->adjustSize();
+
+    MainPictures pictures = loadPictures();
+    const QPixmap logo = QPixmap::fromImage(pictures.logo);
+    ImgLogo->setPixmap(logo);
+    ImgLogo->setGeometry(16, (kLogoStripHeight - logo.height()) / 2, logo.width(), logo.height());
     LabCaption->move(ImgLogo->x() + logo.width() + 14,
                      (kLogoStripHeight - LabCaption->height()) / 2);
 
@@ -236,10 +275,10 @@ void TFormMain::BuildPanels(const QImage &banner) {
     sbBanner->setWidgetResizable(false);
     ImgBanner = new QLabel;
     ImgBanner->setObjectName(QStringLiteral("ImgBanner"));
-    if (!banner.isNull()) {
-        ImgBanner->setPixmap(QPixmap::fromImage(banner));
-        fBannerWidth = banner.width();
-        fBannerHeight = banner.height();
+    if (!pictures.banner.isNull()) {
+        fBannerWidth = pictures.banner.width();
+        fBannerHeight = pictures.banner.height();
+        ImgBanner->setPixmap(QPixmap::fromImage(std::move(pictures.banner)));
     }
     ImgBanner->setFixedSize(fBannerWidth, fBannerHeight);
     sbBanner->setWidget(ImgBanner);
@@ -252,10 +291,10 @@ void TFormMain::BuildPanels(const QImage &banner) {
     tsButtons->setObjectName(QStringLiteral("tsButtons"));
     pcFooter->addWidget(tsButtons);
     sbSmkOutVent =
-        ModuleButton(QStringLiteral("sbSmkOutVent"), QStringLiteral(":/app/button_exhaust.png"),
+        ModuleButton(QStringLiteral("sbSmkOutVent"), pictures.exhaustButton,
                      ActionSmkOutVent->toolTip(), tsButtons);
     sbSmkInVent =
-        ModuleButton(QStringLiteral("sbSmkInVent"), QStringLiteral(":/app/button_inflow.png"),
+        ModuleButton(QStringLiteral("sbSmkInVent"), pictures.inflowButton,
                      ActionSmkInVent->toolTip(), tsButtons);
     connect(sbSmkOutVent, &QToolButton::clicked, ActionSmkOutVent, &QAction::trigger);
     connect(sbSmkInVent, &QToolButton::clicked, ActionSmkInVent, &QAction::trigger);
@@ -424,6 +463,6 @@ void TFormMain::OpenModule(const ModuleFactory &factory) {
     QCoreApplication::quit();
 }
 
-void TFormMain::ShowAbout() { orvane::ShowAbout(fShell.about, this); }
+void TFormMain::ShowAbout() { orvane::ShowAbout(fShell.about.Get(), this); }
 
 } // namespace orvane

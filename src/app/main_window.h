@@ -20,15 +20,30 @@ namespace orvane {
 
 class ShellSettings;
 
+// The pictures of the main window. Decoding them costs more than building the window, so the
+// program decodes them on another thread while the window is being built (see LoadPictures).
+struct MainPictures {
+    QImage banner; // null: the banner area stays empty
+    QImage logo;   // the logo strip's picture, also the program's window icon
+    QImage exhaustButton;
+    QImage inflowButton;
+};
+
 class TFormMain : public QMainWindow {
     Q_OBJECT
 public:
     // banner: the decoded banner picture (may be null: the banner area then stays empty).
     TFormMain(ShellSettings &settings, bool bannerMode, const QImage &banner,
               QWidget *parent = nullptr);
+    // pictures: called once, while the window is built, once the window's fonts are loaded.
+    TFormMain(ShellSettings &settings, bool bannerMode,
+              const std::function<MainPictures()> &pictures, QWidget *parent = nullptr);
 
     // The decoded "BANNER" resource, or a null picture when it is missing or not a JPEG.
     static QImage LoadBanner();
+    // Every picture of the window, the banner too; callable from any thread once the
+    // application object exists.
+    static MainPictures LoadPictures();
 
     const QString &PathData() const;
     const QString &PathSave() const;
@@ -63,8 +78,9 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
+    static MainPictures LoadPictures(bool withBanner);
     void BuildMenu();
-    void BuildPanels(const QImage &banner);
+    void BuildPanels(const std::function<MainPictures()> &pictures);
     void MeasureBannerFrame();
     void LayoutPanels(int headerHeight, int footerHeight);
     void OpenModule(const ModuleFactory &factory);

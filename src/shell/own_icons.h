@@ -4,10 +4,18 @@
 // of failed file look-ups per icon on a machine where no theme has it, a noticeable share of
 // the start and of a file dialog's opening.
 
+#include <QIcon>
+#include <QStyle>
+
 namespace orvane {
 
 // Call once, after the application object exists and before any window is built. Icons a
 // window sets itself are unaffected; standard icons fall back to the style's built-in ones.
 void UseOwnIcons();
+
+// The standard icons the windows show from their first frame (file, open, save), from the
+// program's own copies of the style's 16- and 32-pixel pictures: asking the style decodes every
+// size it has of each (up to 128 pixels) when the icon is made. Any other icon is the style's.
+QIcon StandardIcon(QStyle::StandardPixmap which, const QWidget *widget);
 
 } // namespace orvane

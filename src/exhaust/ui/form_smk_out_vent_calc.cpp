@@ -14,6 +14,7 @@
 #include "shell/command_guard.h"
 #include "shell/desktop_actions.h"
 #include "shell/form_controls.h"
+#include "shell/own_icons.h"
 #include "shell/popup_tip.h"
 #include "shell/select_path_save.h"
 #include "shell/settings.h"
@@ -171,8 +172,6 @@ TFormSmkOutVentCalc::TFormSmkOutVentCalc(const ShellWindows &shell, QWidget *par
     fireLoads_.CurrentIndex = DefaultFireLoadNumber - 1;
     densities_.CurrentIndex = DefaultFireLoadDensityNumber - 1;
 
-    FormShaftSegment = new TFormShaftSegment(this);
-
     BuildMenu();
     auto *central = new QWidget(this);
     central->setObjectName(QStringLiteral("PanelMain"));
@@ -232,7 +231,7 @@ TFormSmkOutVentCalc::TFormSmkOutVentCalc(const ShellWindows &shell, QWidget *par
     bbShowPanIn->hide();
     bbNewCalc = new QToolButton(PanelOut);
     bbNewCalc->setObjectName(QStringLiteral("bbNewCalc"));
-    bbNewCalc->setIcon(style()->standardIcon(QStyle::SP_FileIcon));
+    bbNewCalc->setIcon(StandardIcon(QStyle::SP_FileIcon, this));
     bbNewCalc->setToolTip(QStringLiteral("Открыть новый расчет"));
     bbNewCalc->setAccessibleName(QStringLiteral("Открыть новый расчет"));
     bool placed = false;
@@ -289,7 +288,9 @@ TFormSmkOutVentCalc::~TFormSmkOutVentCalc() = default;
 void TFormSmkOutVentCalc::SetNotifier(Notifier *notifier) {
     notifier_ = notifier ? notifier : &boxNotifier_;
     calc_ = ExhaustCalc(notifier_);
-    FormShaftSegment->SetNotifier(notifier);
+    editorNotifier_ = notifier;
+    if (FormShaftSegment)
+        FormShaftSegment->SetNotifier(notifier);
 }
 
 void TFormSmkOutVentCalc::BuildMenu() {
@@ -402,12 +403,12 @@ QWidget *TFormSmkOutVentCalc::BuildInputPage() {
                 QStringLiteral("Наименование вентиляционной системы"));
         auto *openButton = new QToolButton(g);
         openButton->setObjectName(QStringLiteral("SpeedButtonOpenFile"));
-        openButton->setIcon(style()->standardIcon(QStyle::SP_DialogOpenButton));
+        openButton->setIcon(StandardIcon(QStyle::SP_DialogOpenButton, this));
         openButton->setToolTip(QStringLiteral("Загрузить проект из файла"));
         openButton->setAccessibleName(QStringLiteral("Загрузить проект из файла"));
         auto *saveButton = new QToolButton(g);
         saveButton->setObjectName(QStringLiteral("SpeedButtonSaveFile"));
-        saveButton->setIcon(style()->standardIcon(QStyle::SP_DialogSaveButton));
+        saveButton->setIcon(StandardIcon(QStyle::SP_DialogSaveButton, this));
         saveButton->setToolTip(QStringLiteral("Сохранить проект в файл"));
         saveButton->setAccessibleName(QStringLiteral("Сохранить проект в файл"));
         auto *buttons = new QHBoxLayout;
@@ -1151,7 +1152,7 @@ void TFormSmkOutVentCalc::NHelpClick() {
 }
 
 void TFormSmkOutVentCalc::NAboutClick() {
-    ShowAbout(shell_.about, this);
+    ShowAbout(shell_.about.Get(), this);
 }
 
 // ---------------------------------------------------------------------------------------------
@@ -1210,8 +1211,16 @@ void TFormSmkOutVentCalc::UpdateSegmentButtons() {
     bRemove->setEnabled(b.Remove);
 }
 
+TFormShaftSegment *TFormSmkOutVentCalc::SegmentEditor() {
+    if (!FormShaftSegment) {
+        FormShaftSegment = new TFormShaftSegment(this);
+        FormShaftSegment->SetNotifier(editorNotifier_);
+    }
+    return FormShaftSegment;
+}
+
 bool TFormSmkOutVentCalc::RunSegmentEditor() {
-    return FormShaftSegment->exec() == QDialog::Accepted;
+    return SegmentEditor()->exec() == QDialog::Accepted;
 }
 
 void TFormSmkOutVentCalc::bAddClick() {
@@ -1221,7 +1230,7 @@ void TFormSmkOutVentCalc::bAddClick() {
     const int p = AddInsertionIndex(n, SelectedSegment());
     if (p < 0)
         return;
-    FormShaftSegment->State = EditorForAdd(Ychastki, CalcWithShaft);
+    SegmentEditor()->State = EditorForAdd(Ychastki, CalcWithShaft);
     if (!RunSegmentEditor())
         return;
     const int select = AddSegments(Ychastki, p, FormShaftSegment->State, notifier_);
@@ -1236,7 +1245,7 @@ void TFormSmkOutVentCalc::bEditClick() {
     const int a = SelectedSegment();
     if (!IsSegmentIndex(a, n))
         return;
-    FormShaftSegment->State = EditorForEditOne(Ychastki, a, CalcWithShaft);
+    SegmentEditor()->State = EditorForEditOne(Ychastki, a, CalcWithShaft);
     if (!RunSegmentEditor())
         return;
     ApplyEditOne(Ychastki, a, FormShaftSegment->State);
@@ -1248,7 +1257,7 @@ void TFormSmkOutVentCalc::bEditGroupClick() {
     const int a = SelectedSegment();
     if (!CalcWithShaft || !IsSegmentIndex(a, n))
         return;
-    FormShaftSegment->State = EditorForEditGroup(Ychastki, a, CalcWithShaft);
+    SegmentEditor()->State = EditorForEditGroup(Ychastki, a, CalcWithShaft);
     if (!RunSegmentEditor())
         return;
     RefreshSegmentList(ApplyEditGroup(Ychastki, FormShaftSegment->State));

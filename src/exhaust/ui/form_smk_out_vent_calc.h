@@ -77,7 +77,8 @@ public:
     int SelectedSegment() const;
     const TYchastki &Segments() const { return Ychastki; }
     bool WithShaft() const { return CalcWithShaft; }
-    TFormShaftSegment *SegmentEditor() const { return FormShaftSegment; }
+    // The segment editor, built the first time it is needed.
+    TFormShaftSegment *SegmentEditor();
 
     // --- project files ---
     void SaveProjectExecute();
@@ -131,6 +132,7 @@ private:
     int roomSizeIndex_ = 0;
 
     TFormShaftSegment *FormShaftSegment = nullptr;
+    Notifier *editorNotifier_ = nullptr; // what SetNotifier gave, for an editor built later
     QWidget *PanelIn = nullptr;
     QScrollArea *ScrollBoxStart = nullptr;
     QWidget *PageStart = nullptr;

@@ -205,7 +205,7 @@ void TFormSmkInVentCalc::BuildMenu() {
     connect(exit, &QAction::triggered, this, &QWidget::close);
     connect(help, &QAction::triggered, this,
             [this] { ShowHelpContents(this, QCoreApplication::applicationDirPath()); });
-    connect(about, &QAction::triggered, this, [this] { ShowAbout(shell_.about, this); });
+    connect(about, &QAction::triggered, this, [this] { ShowAbout(shell_.about.Get(), this); });
 }
 
 QWidget *TFormSmkInVentCalc::BuildInputPanel() {
