@@ -2,7 +2,10 @@
 // What the window tests share: finding controls by name, driving modal windows.
 
 #include <QApplication>
+#include <QByteArray>
 #include <QElapsedTimer>
+#include <QFile>
+#include <QTemporaryDir>
 #include <QTimer>
 #include <QWidget>
 
@@ -32,6 +35,16 @@ inline void WhenModal(std::function<void(QWidget *)> action) {
             });
     };
     QTimer::singleShot(0, [poll] { (*poll)(); });
+}
+
+// Writes `bytes` as the file `name` in `dir`; its path, or "" when it could not be written.
+inline QString WriteTestFile(const QTemporaryDir &dir, const QString &name,
+                             const QByteArray &bytes) {
+    const QString path = dir.filePath(name);
+    QFile f(path);
+    if (!f.open(QIODevice::WriteOnly) || f.write(bytes) != bytes.size())
+        return {};
+    return path;
 }
 
 template <typename T> T *Find(QWidget *parent, const char *name) {

@@ -382,11 +382,8 @@ private slots:
 
     void projectThatCannotBeReadKeepsTheInputs() {
         QTemporaryDir dir;
-        const QString file = dir.filePath(QStringLiteral("чужой.smkprj"));
-        QFile f(file);
-        QVERIFY(f.open(QIODevice::WriteOnly));
-        f.write("[Other]\r\nKey=1\r\n");
-        f.close();
+        const QString file = WriteTestFile(dir, QStringLiteral("чужой.smkprj"), "[Other]\r\nKey=1\r\n");
+        QVERIFY(!file.isEmpty());
         Window w;
         w.edit(ctl::EditRoomLength)->setText(QStringLiteral("77"));
         QString message;
@@ -402,11 +399,8 @@ private slots:
 
     void roomBeyondTheRangeOfARealOpensAndSaves() {
         QTemporaryDir dir;
-        const QString file = dir.filePath(QStringLiteral("huge.smkprj"));
-        QFile f(file);
-        QVERIFY(f.open(QIODevice::WriteOnly));
-        f.write("[Room]\r\nVariant=2\r\nRoomL=1E308\r\nRoomW=4\r\nFloorA=35\r\n");
-        f.close();
+        const QString file = WriteTestFile(dir, QStringLiteral("huge.smkprj"), "[Room]\r\nVariant=2\r\nRoomL=1E308\r\nRoomW=4\r\nFloorA=35\r\n");
+        QVERIFY(!file.isEmpty());
         Window w;
         QVERIFY(w.form.OpenProjectFile(file));
         QVERIFY(!w.form.HasUnsavedChanges());

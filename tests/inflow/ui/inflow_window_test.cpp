@@ -458,11 +458,8 @@ private slots:
 
     void UnreadableProjectKeepsTheInputsAndSaysWhy() {
         QTemporaryDir dir;
-        const QString broken = dir.filePath(QStringLiteral("broken.isrprj"));
-        QFile f(broken);
-        QVERIFY(f.open(QIODevice::WriteOnly));
-        f.write("just some text\r\nno sections\r\n");
-        f.close();
+        const QString broken = WriteTestFile(dir, QStringLiteral("broken.isrprj"), "just some text\r\nno sections\r\n");
+        QVERIFY(!broken.isEmpty());
         const struct {
             QString path;
             QString message;
