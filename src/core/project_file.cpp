@@ -3,7 +3,24 @@
 #include <cstdio>
 #include <ctime>
 
+#include "core/file_io.h"
+
 namespace orvane {
+
+ProjectResult WriteProjectFile(const std::string &path, const std::string &bytes) {
+    const FileResult written = WriteFileAtomic(path, bytes);
+    if (!written.ok)
+        return {false, written.error};
+    return {};
+}
+
+ProjectResult ReadProjectFile(const std::string &path, std::string_view kind, std::string &bytes) {
+    const FileResult read = ReadFileBytes(path, bytes);
+    if (!read.ok)
+        return {false, "Файл проекта " + std::string(kind) + " не может быть прочитан (" +
+                           read.reason + "):\r" + path};
+    return {};
+}
 
 std::string ProjectDateTimeText() {
     const std::time_t now = std::time(nullptr);

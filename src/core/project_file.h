@@ -3,6 +3,7 @@
 // of the file header.
 
 #include <string>
+#include <string_view>
 
 namespace orvane {
 
@@ -10,6 +11,12 @@ struct ProjectResult {
     bool ok = true;
     std::string error; // the message to show, in Russian, when !ok
 };
+
+// Writes a project's bytes through the atomic write; a failure names the file and the reason.
+ProjectResult WriteProjectFile(const std::string &path, const std::string &bytes);
+// Reads a project file's bytes (a regular file of sensible size). A failure says
+// "Файл проекта <kind> не может быть прочитан (<reason>):\r<path>".
+ProjectResult ReadProjectFile(const std::string &path, std::string_view kind, std::string &bytes);
 
 // The current local date and time as the header writes it: "10.12.2026 4:27:05".
 std::string ProjectDateTimeText();

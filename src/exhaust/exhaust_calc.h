@@ -40,49 +40,50 @@ class ExhaustCalc : public RunFrame {
 public:
     explicit ExhaustCalc(Notifier *notifier = nullptr);
 
-    // --- model inputs (defaults as the window sets them at creation) ---
+    // --- model inputs (defaults: the field table's start values, in the model's units) ---
     TCalcVariant CalcVariant = TCalcVariant::cvrntCorridor;
     bool IsLivingBuilding = false;
     bool IsInTownBuilding = true;
     TAUPTType AUPTType = TAUPTType::auptNo;
     TRoomSizeVariant RoomSizeVariant = TRoomSizeVariant::rmszABH;
-    double RoomLength = 5;                                         // m
-    double RoomWidth = 4;                                          // m
-    double RoomHeight = 3.9;                                       // m
-    double FloorArea = 20;                                         // m2
+    double RoomLength = ExhaustStart(ctl::EditRoomLength);         // m
+    double RoomWidth = ExhaustStart(ctl::EditRoomWidth);           // m
+    double RoomHeight = ExhaustStart(ctl::EditRoomHeight);         // m
+    double FloorArea = ExhaustStart(ctl::EditFloorAreaSH);         // m2
     double RoomVolume = 78;                                        // m3
     std::array<std::array<double, 2>, 10> DoorSizes{{{1.0, 2.1}}}; // width, height of each door, m
-    double NoSmokeHeight = 2.5;                                    // H_НЗ, m
+    double NoSmokeHeight = ExhaustStart(ctl::EditNoSmokeHeight);   // H_НЗ, m
     double SmokeThickness = 0;                                     // m
     double FireArea = 0;                                           // m2
-    double Qr = 10; // critical heat flux density, kW/m2
+    double Qr = ExhaustStart(ctl::EditQr); // critical heat flux density, kW/m2
     TFireLoadDensity FireLoadDensity{"Многоквартирные жилые дома: квартира до 100 кв.м", 600};
     TFireLoad FireLoad{"Мебель: дерево + облицовка", 14.4, 0.0154, 0.0135};
-    double FireHeatPower = 5000;       // Q_f, kW
-    double RoomAirTemp = 20 + 273;     // T_r, K (not °C)
-    double FireEvolutionTime = 0;      // min
-    double SmokeCoef = 0;              // k_sm, kg/(s·m^2.5)
-    double CorridorLength = 30;        // m
-    double CorridorArea = 90;          // m2
-    double CorridorDoorArea = 2;       // m2
-    double CorridorDoorHeight = 2;     // m
-    double CorridorHeight = 5;         // m
-    double FirstFloorLevel = 0;        // m
-    double MaxSmokePerimeter = 0;      // m
-    double SmokeEquiArea = 20;         // m2
-    double BurningFullness = 0.8;      // fraction, 0..1
-    double HeatRadiationCoef = 0.75;   // fraction, 0..1
-    double InitSmokeStreamWidth = 2;   // W, m
-    double GalleryTopToSmokeBot = 9;   // m
-    double GalleryTopHeight = 3;       // m
-    double OutsideAirTemp = 26 + 273;  // T_Н, K (not °C, unlike the supply module's)
-    double OutAirTempComp = -26 + 273; // compensating air, K
-    double WindSpeed = 2;              // m/s
+    double FireHeatPower = ExhaustStart(ctl::EditFireHeatPower);       // Q_f, kW
+    double RoomAirTemp = ExhaustStart(ctl::EditRoomAirTemp) + 273;     // T_r, K (not °C)
+    double FireEvolutionTime = 0;                                      // min
+    double SmokeCoef = 0;                                              // k_sm, kg/(s·m^2.5)
+    double CorridorLength = ExhaustStart(ctl::EditCorridorLength);     // m
+    double CorridorArea = ExhaustStart(ctl::EditCorridorArea);         // m2
+    double CorridorDoorArea = ExhaustStart(ctl::EditCrdrDoorArea);     // m2
+    double CorridorDoorHeight = ExhaustStart(ctl::EditCrdrDoorHeight); // m
+    double CorridorHeight = ExhaustStart(ctl::EditCorridorHeight);     // m
+    double FirstFloorLevel = ExhaustStart(ctl::EditFirstFloorLevel);   // m
+    double MaxSmokePerimeter = 0;                                      // m
+    double SmokeEquiArea = 20;                                         // m2
+    double BurningFullness = ExhaustStart(ctl::EditBurningFullness);   // fraction, 0..1
+    double HeatRadiationCoef = ExhaustStart(ctl::EditHeatRadiation);   // fraction, 0..1
+    double InitSmokeStreamWidth = ExhaustStart(ctl::EditInitSmkWidth); // W, m
+    double GalleryTopToSmokeBot = ExhaustStart(ctl::EditGlrTopSmkBot); // m
+    double GalleryTopHeight = ExhaustStart(ctl::EditGalleryTopHeight); // m
+    double OutsideAirTemp =
+        ExhaustStart(ctl::EditOutsideAirTemp) + 273; // T_Н, K (not °C, unlike the supply module's)
+    double OutAirTempComp = ExhaustStart(ctl::EditOutAirTempComp) + 273; // compensating air, K
+    double WindSpeed = ExhaustStart(ctl::EditWindSpeed);                 // m/s
     bool CalcWithShaft = true;
     TYchastki Ychastki;
     bool Term1 = true;
-    double ShaftConDuctResist = 100;  // P_d, Pa
-    double ShaftExhaustGasSpeed = 20; // v_f, m/s
+    double ShaftConDuctResist = ExhaustStart(ctl::EditShaftConDuctResist); // P_d, Pa
+    double ShaftExhaustGasSpeed = ExhaustStart(ctl::EditExhaustGasSpeed);  // v_f, m/s
     bool Term2 = true;
     bool Detailed = true; // cbDetailed "Подробно"
 

@@ -245,13 +245,8 @@ ProjectResult ProjectBytes(const ExhaustInputs &in, std::string_view dateTime, s
 
 ProjectResult SaveProject(const std::string &path, const ExhaustInputs &inputs) {
     std::string bytes;
-    ProjectResult r = ProjectBytes(inputs, ProjectDateTimeText(), bytes);
-    if (!r.ok)
-        return r;
-    const FileResult written = WriteFileAtomic(path, bytes);
-    if (!written.ok)
-        return {false, written.error};
-    return {};
+    const ProjectResult made = ProjectBytes(inputs, ProjectDateTimeText(), bytes);
+    return made.ok ? WriteProjectFile(path, bytes) : made;
 }
 
 ProjectResult ReadProjectBytes(std::string_view bytes, ExhaustInputs &target,
@@ -395,11 +390,8 @@ ProjectResult ReadProjectBytes(std::string_view bytes, ExhaustInputs &target,
 
 ProjectResult LoadProject(const std::string &path, ExhaustInputs &inputs) {
     std::string bytes;
-    const FileResult read = ReadFileBytes(path, bytes);
-    if (!read.ok)
-        return {false, "Файл проекта расчета дымоудаления не может быть прочитан (" + read.reason +
-                           "):\r" + path};
-    return ReadProjectBytes(bytes, inputs, path);
+    const ProjectResult read = ReadProjectFile(path, "расчета дымоудаления", bytes);
+    return read.ok ? ReadProjectBytes(bytes, inputs, path) : read;
 }
 
 std::string DefaultProjectName(const ExhaustInputs &in) {

@@ -356,13 +356,8 @@ ProjectResult ProjectBytes(const InflowInputs &in, std::string_view dateTime, st
 
 ProjectResult SaveProject(const std::string &path, const InflowInputs &in) {
     std::string bytes;
-    ProjectResult made = ProjectBytes(in, ProjectDateTimeText(), bytes);
-    if (!made.ok)
-        return made;
-    const FileResult written = WriteFileAtomic(path, bytes);
-    if (!written.ok)
-        return {false, written.error};
-    return {};
+    const ProjectResult made = ProjectBytes(in, ProjectDateTimeText(), bytes);
+    return made.ok ? WriteProjectFile(path, bytes) : made;
 }
 
 ProjectResult ReadProjectBytes(std::string_view bytes, InflowInputs &target,
@@ -426,11 +421,8 @@ ProjectResult ReadProjectBytes(std::string_view bytes, InflowInputs &target,
 
 ProjectResult LoadProject(const std::string &path, InflowInputs &in) {
     std::string bytes;
-    const FileResult read = ReadFileBytes(path, bytes);
-    if (!read.ok)
-        return {false, "Файл проекта приточного ДУ не может быть прочитан (" + read.reason +
-                           "):\r" + path};
-    return ReadProjectBytes(bytes, in, path);
+    const ProjectResult read = ReadProjectFile(path, "приточного ДУ", bytes);
+    return read.ok ? ReadProjectBytes(bytes, in, path) : read;
 }
 
 std::string WithProjectExtension(const std::string &chosen) {
