@@ -113,11 +113,12 @@ INSTANTIATE_TEST_SUITE_P(
     Cases, AbsurdInputTest,
     ::testing::Values(AbsurdCase{"CorridorRoomSize", ctl::rbCalcCorridor, ctl::EditRoomLength,
                                  kHuge.c_str(), ctl::EditRoomWidth},
-                      AbsurdCase{"RoomWidth", ctl::rbCalcRoom, ctl::EditRoomWidth, kHuge.c_str()},
+                      AbsurdCase{"RoomWidth", ctl::rbCalcRoom, ctl::EditRoomWidth, kHuge.c_str(),
+                                 std::nullopt},
                       AbsurdCase{"GalleryInitialSmokeWidth", ctl::rbCalcGallery,
-                                 ctl::EditInitSmkWidth, kHuge.c_str()},
-                      AbsurdCase{"ParkingFireHeatPower", ctl::rbCalcParking,
-                                 ctl::EditFireHeatPower, kHuge.c_str()}),
+                                 ctl::EditInitSmkWidth, kHuge.c_str(), std::nullopt},
+                      AbsurdCase{"ParkingFireHeatPower", ctl::rbCalcParking, ctl::EditFireHeatPower,
+                                 kHuge.c_str(), std::nullopt}),
     orvane::test::ParamName());
 
 // A room of 1e300 m is absurd but finite: the corridor's flow does not depend on it.

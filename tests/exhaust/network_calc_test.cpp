@@ -244,9 +244,10 @@ TEST_F(NetworkCalcTest, OneSegmentNetworkStandsAtItsEmissionLevel) {
         ASSERT_TRUE(c.RunCalcShaft());
         const Ychastok_record &s = c.Ychastki[0];
         EXPECT_EQ(s.h, 10 + s.Lsh);
-        if (shaft) // the outside pressures are those of that level
+        if (shaft) { // the outside pressures are those of that level
             EXPECT_DOUBLE_EQ(s.Pnn, 0.4 * c.OutsideAirDensity * 4 -
                                         9.81 * s.h * (c.OutsideAirDensity - c.IncomingAirDensity));
+        }
     }
 }
 
@@ -266,8 +267,8 @@ TEST_F(NetworkCalcTest, LeakageLinesEvaluateToTheirPrintedFlows) {
     };
     const std::string n = "(-?[0-9]+(?:,[0-9]+)?)";
     // G_фКЛ = F·√(|P_В − P_Ш| / S_КЛ)
-    const std::regex valve("= " + n + " \\\\u8729\\? \\\\u8730\\?\\(\\|" + n + " - " + n + "\\| / " + n +
-                           "\\) = \\\\b " + n);
+    const std::regex valve("= " + n + " \\\\u8729\\? \\\\u8730\\?\\(\\|" + n + " - " + n +
+                           "\\| / " + n + "\\) = \\\\b " + n);
     int valves = 0;
     for (std::sregex_iterator m(b.begin(), b.end(), valve), end; m != end; ++m, ++valves) {
         const double F = num((*m)[1]), Pw = num((*m)[2]), Psh = num((*m)[3]), S = num((*m)[4]);
