@@ -56,6 +56,11 @@ void PrintFailure(const std::string &text, std::ostream &err) {
     PrintMessages(std::vector<RunMessage>{{"error", text}}, err);
 }
 
+int RefusedProjectValue(const FieldProblem &problem, std::ostream &err) {
+    PrintFailure(InvalidFileValueMessage(*problem.field, problem.text), err);
+    return kExitInputStopped;
+}
+
 std::string DutyPointLine(double volumeFlow, double pressure) {
     auto whole = [](double x) { return std::isfinite(x) ? FormatRoundedInt(x) : std::string("0"); };
     return "L = " + whole(volumeFlow) + " м³/ч, P = " + whole(pressure) + " Па";

@@ -31,6 +31,10 @@ int FinishRun(const CliOptions &options, RunOutcome outcome, const RunFrame &run
 // A message that ends the run before it starts, in the form of the error messages above.
 void PrintFailure(const std::string &text, std::ostream &err);
 
+// A project value its field refuses ("17.5" floors): the message naming the section, key and
+// text on `err`; nothing is computed or written. The input-stop exit code.
+int RefusedProjectValue(const FieldProblem &problem, std::ostream &err);
+
 // "L = 17565 м³/ч, P = 593 Па": whole numbers, halves to even; a value that is not finite
 // prints as 0.
 std::string DutyPointLine(double volumeFlow, double pressure);

@@ -16,6 +16,8 @@ int RunExhaustProject(const CliOptions &options, std::ostream &out, std::ostream
     const ProjectResult loaded = LoadProject(options.projectPath, inputs);
     if (!loaded.ok)
         return ProjectOpenFailed(loaded.error, err);
+    if (const std::optional<FieldProblem> refused = FindInvalidInput(inputs))
+        return RefusedProjectValue(*refused, err);
     if (options.brief)
         inputs.check(ctl::cbDetailed, false);
 

@@ -10,6 +10,8 @@ std::ostream &operator<<(std::ostream &out, ControlName control) {
 }
 
 std::string ControlState::text(ControlName edit) const {
+    if (readLog_.log)
+        readLog_.log->push_back(edit);
     auto it = edits_.find(edit.view());
     return it == edits_.end() ? std::string() : it->second;
 }

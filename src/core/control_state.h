@@ -8,6 +8,7 @@
 #include <span>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace orvane {
 
@@ -36,6 +37,9 @@ public:
     explicit ControlState(std::span<const RadioGroup> groups = {}) : groups_(groups) {}
 
     std::string text(ControlName edit) const; // "" for an edit never set
+    // While `log` is set, every text() call appends its control: the fields a run reads.
+    // A copy of the state does not record.
+    void recordReads(std::vector<ControlName> *log) const { readLog_.log = log; }
     void setText(ControlName edit, std::string value);
 
     bool isChecked(ControlName button) const; // false for a button never set
@@ -65,7 +69,14 @@ public:
     }
 
 private:
+    struct ReadLog {
+        std::vector<ControlName> *log = nullptr;
+        ReadLog() = default;
+        ReadLog(const ReadLog &) {}
+        ReadLog &operator=(const ReadLog &) { return *this; }
+    };
     std::span<const RadioGroup> groups_;
+    mutable ReadLog readLog_;
     TextMap edits_;
     CheckMap checks_;
     ComboMap combos_;

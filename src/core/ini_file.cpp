@@ -4,6 +4,7 @@
 #include "core/number_text.h"
 
 #include <charconv>
+#include <cmath>
 #include <system_error>
 
 namespace orvane {
@@ -263,6 +264,17 @@ std::optional<int> ParseIniInt(std::string_view s) {
 int ReadIniInt(const IniFile &ini, std::string_view section, std::string_view key, int fallback) {
     const std::optional<std::string> text = ini.value(section, key);
     return text ? ParseIniInt(*text).value_or(fallback) : fallback;
+}
+
+std::optional<std::string> UnreadableNumber(const IniFile &ini, std::string_view section,
+                                            std::string_view key, bool integer) {
+    std::optional<std::string> text = ini.value(section, key);
+    if (!text || text->find_first_not_of(" \t") == std::string::npos)
+        return std::nullopt;
+    if (integer ? ParseIniInt(*text).has_value()
+                : !std::isnan(ReadIniReal(ini, section, key, std::nan(""))))
+        return std::nullopt;
+    return text;
 }
 
 } // namespace orvane

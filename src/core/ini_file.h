@@ -60,5 +60,11 @@ double ReadIniReal(const IniFile &ini, std::string_view section, std::string_vie
 std::optional<int> ParseIniInt(std::string_view text);
 // ParseIniInt of the key's value; the default when absent or not such an integer.
 int ReadIniInt(const IniFile &ini, std::string_view section, std::string_view key, int fallback);
+// The key's text when it is there but holds no number of the kind asked for ("17.5" for an
+// integer, "5o" for a real): a loader shows such a text in its field as read, so it is flagged
+// and refused rather than replaced by a default without a word. nullopt when the key is absent,
+// empty or a number.
+std::optional<std::string> UnreadableNumber(const IniFile &ini, std::string_view section,
+                                            std::string_view key, bool integer);
 
 } // namespace orvane

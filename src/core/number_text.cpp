@@ -1,5 +1,7 @@
 #include "core/number_text.h"
 
+#include "core/field_check.h"
+
 #include <algorithm>
 #include <bit>
 #include <charconv>
@@ -538,6 +540,10 @@ double TextToReal(std::string_view sanitizedText) {
 }
 
 double ReadRealInput(std::string_view text) {
+    // a number as a field accepts it is read as it stands (an exponent included); anything else
+    // is cleaned first, as every input step always did
+    if (const std::optional<double> v = ParseRealText(text, true))
+        return *v;
     return TextToReal(SanitizeNumberText(text));
 }
 

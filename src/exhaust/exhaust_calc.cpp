@@ -1,6 +1,9 @@
 #include "exhaust/exhaust_calc.h"
 
 #include <cmath>
+#include <deque>
+#include <tuple>
+#include <vector>
 
 #include "core/number_text.h"
 
@@ -129,8 +132,47 @@ RunOutcome ExhaustCalc::Run(ExhaustInputs &in) {
         FanPressure = 0;
         outcome = RunOutcome::noDutyPoint;
     }
+    if (outcome == RunOutcome::inputStopped)
+        EndStoppedReport(Report);
     Report.BuildFullReport();
     return outcome;
+}
+
+const FieldSpec &DoorCellField(size_t row, size_t column) {
+    // the cells as fields: "Ширина проема 3", the project's [Room] Door2W
+    static const std::vector<FieldSpec> cells = [] {
+        static std::deque<std::string> texts; // keeps its strings in place as it grows
+        const size_t rows = std::tuple_size_v<decltype(ExhaustInputs::DoorGrid)>;
+        std::vector<FieldSpec> out;
+        for (size_t r = 0; r < rows; ++r)
+            for (size_t c = 0; c < 2; ++c) {
+                const std::string n = std::to_string(r);
+                texts.push_back("Door" + n + (c == 0 ? "W" : "H"));
+                const std::string_view key = texts.back();
+                texts.push_back((c == 0 ? "Ширина проема " : "Высота проема ") +
+                                std::to_string(r + 1));
+                const std::string_view caption = texts.back();
+                out.push_back({ctl::sgDoorSizes, FieldKind::real, "Room", key, std::nullopt,
+                               std::nullopt, caption, "м", 0});
+            }
+        return out;
+    }();
+    return cells[row * 2 + column];
+}
+
+std::optional<FieldProblem> FindInvalidInput(const ExhaustInputs &in) {
+    if (std::optional<FieldProblem> problem = FirstRefusedField<ExhaustCalc>(kExhaustFields, in))
+        return problem;
+    const TCalcVariant variant = ExhaustCalc().ReadCalcVariant(in);
+    if (variant != TCalcVariant::cvrntCorridor && variant != TCalcVariant::cvrntReserve)
+        return std::nullopt; // only the corridor's calculation reads the door sizes
+    for (size_t r = 0; r < in.DoorGrid.size(); ++r)
+        for (size_t c = 0; c < 2; ++c) {
+            const FieldSpec &cell = DoorCellField(r, c);
+            if (!IsValidNumberText(RuleOf(cell), in.DoorGrid[r][c]))
+                return FieldProblem{&cell, in.DoorGrid[r][c]};
+        }
+    return std::nullopt;
 }
 
 } // namespace orvane::exhaust

@@ -142,6 +142,8 @@ public:
     bool RunCalcParking();
     // The network up to the fan duty point; false when no valid duty point was reached.
     bool RunCalcShaft();
+    // The failed-network message naming the first segment without a solution (-1: none).
+    std::string NetworkFailedMessage(int firstFailed) const;
 
     // What "Расчет" does: report header, input steps, variant, network. Catches the non-finite
     // guard in one place. Leaves the full document in Report.RTFull.
@@ -166,5 +168,13 @@ private:
 
     bool rangeWarned_ = false;
 };
+
+// The first field the chosen variant reads whose text the field refuses ("17.5" floors):
+// a run must not start from it (see FirstRefusedField).
+// The door grid's cells are checked as fields of their own (the corridor reads them).
+std::optional<FieldProblem> FindInvalidInput(const ExhaustInputs &in);
+// A cell of the door grid as a field: caption "Ширина проема 3", key [Room] Door2W, a size of
+// at least 0 or empty.
+const FieldSpec &DoorCellField(size_t row, size_t column);
 
 } // namespace orvane::exhaust

@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "core/codepage.h"
+#include "core/field_check.h"
 #include "core/file_io.h"
 #include "core/ini_file.h"
 #include "core/number_text.h"
@@ -41,10 +42,13 @@ std::string Shown(double x) {
     return EditNumberText(x);
 }
 
-// The field table's key of an edit, written as its cleaned number.
+// The field table's key of an edit, written as its cleaned number; a text the field refuses is
+// written as it stands, so the next opening shows it flagged instead of a cleaned stand-in.
 void WriteField(IniFile &ini, const ExhaustInputs &in, ControlName control) {
     const FieldSpec &f = ExhaustField(control);
-    ini.setValue(f.section, f.key, Num(Field(in, control)));
+    const std::string text = in.text(control);
+    const bool refused = !text.empty() && !IsValidNumberText(RuleOf(f), text);
+    ini.setValue(f.section, f.key, refused ? text : Num(Field(in, control)));
 }
 void WriteValue(IniFile &ini, ControlName control, std::string_view value) {
     const FieldSpec &f = ExhaustField(control);
@@ -383,6 +387,12 @@ ProjectResult ReadProjectBytes(std::string_view bytes, ExhaustInputs &target,
                                                               : ctl::rbEndRoofFan);
     LoadField(ini, in, ctl::EditShaftConDuctResist);
     LoadField(ini, in, ctl::EditExhaustGasSpeed);
+
+    // a key holding no number shows in its edit as read, to be flagged, not replaced
+    for (const FieldSpec &f : kExhaustFields)
+        if (f.kind == FieldKind::real)
+            if (std::optional<std::string> raw = UnreadableNumber(ini, f.section, f.key, false))
+                in.setText(f.control, std::move(*raw));
 
     target = std::move(in);
     return {};

@@ -249,6 +249,12 @@ bool ExhaustCalc::InputFireLoad(const ExhaustInputs &in) {
              negativeDensity ? ctl::PanFLDensity : ctl::PanFireLoad);
         return false;
     }
+    // the corridor's air demand divides by the heat of combustion
+    if (CalcVariant == TCalcVariant::cvrntCorridor && !(FireLoad.BurnEnergy > 0)) {
+        Fail("Низшая теплота сгорания пожарной нагрузки Qн должна быть больше 0.",
+             ctl::PanFireLoad);
+        return false;
+    }
     return true;
 }
 

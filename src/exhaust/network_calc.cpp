@@ -466,8 +466,11 @@ bool ExhaustCalc::RunCalcShaft() {
 
     bool ok = true;
     bool hasFanDuct = false;
+    int firstFailed = -1;
     for (int i = 0; i < ctx.Count; ++i) {
         ok = ComputeSegment(*this, i, ctx, ok);
+        if (!ok && firstFailed < 0)
+            firstFailed = i;
         const Ychastok_record &s = Ychastki[static_cast<size_t>(i)];
         // the top horizontal branch of a shaft network is the duct from the shaft to the fan
         if (ok && shaft && IsTop(i, ctx) && s.Fww > 0 && s.Lww > 0)
@@ -496,10 +499,21 @@ bool ExhaustCalc::RunCalcShaft() {
 
     if (!ok || !(rhoN > 0)) {
         // the report shows where; the message says the duty point is missing
-        Fail(std::string(kNetworkFailedMessage), ctl::ListBoxYchastki);
+        Fail(NetworkFailedMessage(firstFailed), ctl::ListBoxYchastki);
         return false;
     }
     return true;
+}
+
+std::string ExhaustCalc::NetworkFailedMessage(int firstFailed) const {
+    std::string text(kNetworkFailedMessage);
+    if (firstFailed < 0)
+        return text;
+    text += " Не удалось рассчитать участок " + std::to_string(firstFailed + 1);
+    const std::string &storey = Ychastki[static_cast<size_t>(firstFailed)].StoreyName;
+    if (!storey.empty())
+        text += " (" + storey + ")";
+    return text + ".";
 }
 
 } // namespace orvane::exhaust

@@ -108,7 +108,7 @@ void WriteNetworkSegment(RtfStream &b, const ExhaustCalc &c, int i, int count, b
         T(":\\b0 ");
     }
     if (!solved) {
-        T("\\par\\b     Не удалось расчитать!");
+        T("\\par\\b     Не удалось рассчитать!");
         return;
     }
     const std::string hLabel = "h" + Sub(top ? std::string("выброс") : Int(i + 1)) + " ";

@@ -134,8 +134,14 @@ RunOutcome InflowCalc::Run(InflowInputs &in) {
         FanPress = 0;
         outcome = RunOutcome::noDutyPoint;
     }
+    if (outcome == RunOutcome::inputStopped)
+        EndStoppedReport(Report);
     Report.BuildFullReport();
     return outcome;
+}
+
+std::optional<FieldProblem> FindInvalidInput(const InflowInputs &in) {
+    return FirstRefusedField<InflowCalc>(kInflowFields, in);
 }
 
 } // namespace orvane::inflow

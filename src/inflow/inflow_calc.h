@@ -394,4 +394,8 @@ public:
     void ValueLine(std::string_view text, const std::string &value, std::string_view unit);
 };
 
+// The first field the chosen variant reads whose text the field refuses ("17.5" floors):
+// a run must not start from it (see FirstRefusedField).
+std::optional<FieldProblem> FindInvalidInput(const InflowInputs &in);
+
 } // namespace orvane::inflow

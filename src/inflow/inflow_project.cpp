@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "core/codepage.h"
+#include "core/field_check.h"
 #include "core/file_io.h"
 #include "core/ini_file.h"
 #include "core/number_text.h"
@@ -41,6 +42,12 @@ struct KeyDef {
     std::optional<ControlName> control2;
     double fallback;
 };
+
+// A field text the window refuses is saved as it stands: the next opening shows it flagged,
+// where a cleaned number would stand in for it without a word.
+bool IsRefusedText(ControlName control, std::string_view text) {
+    return !text.empty() && !IsValidNumberText(RuleOf(InflowField(control)), text);
+}
 
 // An edit or combo: its file key and fallback are the field table's.
 KeyDef Edit(Kind kind, ControlName control) {
@@ -304,6 +311,10 @@ ProjectResult ProjectBytes(const InflowInputs &in, std::string_view dateTime, st
         case Kind::ZoneInt:
         case Kind::SignedInt: {
             const std::string raw = in.text(*k.control);
+            if (IsRefusedText(*k.control, raw)) {
+                text = raw;
+                break;
+            }
             const std::string clean =
                 k.kind == Kind::SignedInt ? SanitizeIntegerText(raw) : DigitsOnly(raw);
             text = IntToSave(clean);
@@ -313,6 +324,12 @@ ProjectResult ProjectBytes(const InflowInputs &in, std::string_view dateTime, st
         case Kind::AbsReal:
         case Kind::DoorResist:
         case Kind::VPipeA: {
+            if (IsRefusedText(*k.control, in.text(*k.control))) {
+                text = in.text(*k.control);
+                if (k.kind == Kind::VPipeA)
+                    vpipeA = text;
+                break;
+            }
             double v = ReadRealInput(in.text(*k.control));
             if (k.kind == Kind::AbsReal)
                 v = std::fabs(v);
@@ -379,6 +396,10 @@ ProjectResult ReadProjectBytes(std::string_view bytes, InflowInputs &target,
         case Kind::Int:
         case Kind::SignedInt:
         case Kind::ZoneInt: {
+            if (std::optional<std::string> raw = UnreadableNumber(ini, k.section, k.key, true)) {
+                in.setText(*k.control, std::move(*raw));
+                break;
+            }
             int v = intValue;
             if (k.kind == Kind::ZoneInt && v < 0)
                 v = 0;
@@ -392,6 +413,10 @@ ProjectResult ReadProjectBytes(std::string_view bytes, InflowInputs &target,
             const char *key = k.key;
             if (k.kind == Kind::VPipeA && ini.value(k.section, kVPipeSizeAKey))
                 key = kVPipeSizeAKey;
+            if (std::optional<std::string> raw = UnreadableNumber(ini, k.section, key, false)) {
+                in.setText(*k.control, std::move(*raw));
+                break;
+            }
             double v = ReadIniReal(ini, k.section, key, k.fallback);
             if (!std::isfinite(v))
                 v = k.fallback;

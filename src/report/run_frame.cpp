@@ -27,6 +27,18 @@ void RunFrame::Fail(const std::string &text, std::optional<ControlName> control)
         notifier_->error(text, ControlText(control));
 }
 
+void RunFrame::EndStoppedReport(ReportDocument &report) {
+    std::string text =
+        Messages.empty() ? std::string("проверьте исходные данные.") : Messages.back().text;
+    for (char &c : text)
+        if (c == '\r' || c == '\n')
+            c = ' ';
+    RtfRaw(report.RTBody, "\\par\\b ");
+    RtfText(report.RTBody, "Расчёт прерван: ");
+    RtfUserText(report.RTBody, text);
+    RtfRaw(report.RTBody, "\\b0\\par ");
+}
+
 void RunFrame::StopOnNonFinite(ReportDocument &report, std::string_view leadIn) {
     NonFiniteStop = true;
     RtfRaw(report.RTBody, leadIn);

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "core/control_state.h"
+#include "core/field_check.h"
 #include "core/notifier.h"
 #include "report/report_document.h"
 
@@ -47,10 +48,28 @@ public:
 
 protected:
     void BeginRun();
+    // The end of a report whose run an input step stopped: a bold "Расчёт прерван: " and the
+    // stopping message, so a partial report is never taken for a finished one.
+    void EndStoppedReport(ReportDocument &report);
     // The guard's stop: the bold sentence in the report after `leadIn`, the error message.
     void StopOnNonFinite(ReportDocument &report, std::string_view leadIn);
 
     Notifier *notifier_;
 };
+
+// The first field a run of `Calc` on `in` reads whose text the field refuses. The run is tried
+// on a copy without a notifier only to learn which fields the chosen variant reads; a field the
+// variant does not read is not checked. Callers refuse to run (and to rewrite the number) on a
+// problem.
+template <class Calc, class Inputs>
+std::optional<FieldProblem> FirstRefusedField(std::span<const FieldSpec> table, const Inputs &in) {
+    Inputs trial = in;
+    std::vector<ControlName> read;
+    trial.recordReads(&read);
+    Calc calc;
+    calc.Run(trial);
+    trial.recordReads(nullptr);
+    return FirstInvalidField(table, in, read);
+}
 
 } // namespace orvane

@@ -3,8 +3,14 @@
 
 #include <QString>
 
+#include <functional>
+#include <optional>
+#include <span>
+
 #include "core/control_state.h"
+#include "core/field_check.h"
 #include "core/field_spec.h"
+#include "core/notifier.h"
 
 class QGridLayout;
 class QLabel;
@@ -28,7 +34,23 @@ struct FieldRow {
     QLineEdit *edit = nullptr;
     QLabel *unit = nullptr;
 };
+// A number field's edit checks its text as it changes (see WatchNumberText).
 FieldRow AddFieldRow(QGridLayout *grid, int row, const FieldSpec &field, QWidget *parent);
+
+// While typing, an edit whose text `rule` refuses gets a red frame and a tooltip saying what is
+// expected ("Целое число от 1 до 300"); nothing is stripped or rewritten. The mark follows every
+// change of the text, a project opened included.
+void WatchNumberText(QLineEdit *edit, const NumberRule &rule);
+// True while the edit carries the mark.
+bool IsMarkedInvalid(const QWidget *edit);
+
+// Before "Расчет": the first refused field of `table` that `window` shows, else the first the
+// variant reads (`variantCheck`, the module's FindInvalidInput), is reported through `notifier`
+// with its field focused. True when the run must not start.
+bool RefuseRefusedFields(QWidget *window, std::span<const FieldSpec> table,
+                         const ControlState &in,
+                         const std::function<std::optional<FieldProblem>()> &variantCheck,
+                         Notifier &notifier);
 
 // A window's "?" button that opens one of its tips; `name` picks the tip text.
 QToolButton *CreateTipButton(const QString &name, QWidget *parent);

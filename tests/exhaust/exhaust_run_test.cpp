@@ -68,6 +68,39 @@ TEST_F(ExhaustRunTest, StoppedInputLeavesTheFullReportUpToTheStop) {
     EXPECT_EQ(calc.Messages[0].kind, "error");
     EXPECT_EQ(calc.Report.RTFull.back(), '}');
     EXPECT_EQ(DecodeRtf(calc.Report.RTFull).find("РАСЧЁТНЫЕ ВЕЛИЧИНЫ"), std::string::npos);
+    // the partial report says it is one, ending with the stopping message
+    const std::string body = DecodeRtf(calc.Report.RTBody);
+    const std::string last = "Расчёт прерван: Полнота сгорания должна быть в диапазоне от 0 до 1.";
+    const size_t at = body.rfind(last);
+    ASSERT_NE(at, std::string::npos) << body.substr(body.size() - 200);
+    EXPECT_EQ(body.substr(at + last.size()), "\\b0\\par ");
+}
+
+TEST_F(ExhaustRunTest, RefusedFieldIsFoundOnlyWhereTheVariantReadsIt) {
+    ExhaustInputs in = DefaultsFor(ctl::rbCalcParking);
+    in.setText(ctl::EditCorridorLength, "5o"); // the corridor's field: not read by the car park
+    EXPECT_FALSE(FindInvalidInput(in));
+    in.setText(ctl::EditRoomHeight, "");
+    const std::optional<FieldProblem> problem = FindInvalidInput(in);
+    ASSERT_TRUE(problem);
+    EXPECT_EQ(problem->field->control, ctl::EditRoomHeight);
+    EXPECT_EQ(InvalidFieldMessage(*problem->field, problem->text),
+              "Поле «Высота»: нужно число, поле не заполнено.");
+    in.check(ctl::rbCalcCorridor);
+    ASSERT_TRUE(FindInvalidInput(in));
+    EXPECT_EQ(FindInvalidInput(in)->field->control, ctl::EditRoomHeight);
+    in.setText(ctl::EditRoomHeight, "3,9");
+    ASSERT_TRUE(FindInvalidInput(in));
+    EXPECT_EQ(FindInvalidInput(in)->field->control, ctl::EditCorridorLength);
+    // the door grid is read by the corridor alone
+    in.setText(ctl::EditCorridorLength, "30");
+    in.DoorGrid[1] = {"-2", "2"};
+    ASSERT_TRUE(FindInvalidInput(in));
+    EXPECT_EQ(InvalidFileValueMessage(*FindInvalidInput(in)->field, "-2"),
+              "Поле «Ширина проема 2» ([Room] Door1W): нужно число не меньше 0 или пустое поле, "
+              "в файле «-2».");
+    in.check(ctl::rbCalcRoom);
+    EXPECT_FALSE(FindInvalidInput(in));
 }
 
 struct AbsurdCase {

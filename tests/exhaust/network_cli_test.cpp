@@ -71,7 +71,8 @@ TEST_F(NetworkCliTest, UnsolvableNetworkExitsThreeWithOneMessageAndZeroDutyPoint
     ASSERT_EQ(Run(in), cli::kExitNoDutyPoint);
     EXPECT_EQ(out.str(), "");
     EXPECT_EQ(err.str(),
-              "Ошибка: Не удалось рассчитать сеть: рабочая точка вентилятора не определена.\n");
+              "Ошибка: Не удалось рассчитать сеть: рабочая точка вентилятора не определена. "
+              "Не удалось рассчитать участок 2.\n");
     const nlohmann::json json = Json();
     EXPECT_FALSE(json["ok"]);
     ASSERT_EQ(json["messages"].size(), 1u);
@@ -80,7 +81,7 @@ TEST_F(NetworkCliTest, UnsolvableNetworkExitsThreeWithOneMessageAndZeroDutyPoint
     EXPECT_EQ(json["results"]["FanPressure"], 0);
     std::string rtf;
     ASSERT_TRUE(ReadFileBytes(options.reportPath, rtf).ok);
-    EXPECT_NE(rtf.find(test::Rtf("Не удалось расчитать!")), std::string::npos);
+    EXPECT_NE(rtf.find(test::Rtf("Не удалось рассчитать!")), std::string::npos);
 }
 
 } // namespace

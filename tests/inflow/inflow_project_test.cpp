@@ -132,7 +132,7 @@ TEST_F(ProjectTest, HandMadeWindows1251FileOpensWithItsNamesAndEitherSeparator) 
     EXPECT_EQ(in.text(ctl::EditUGFloorHeight), "-3,5");
     EXPECT_EQ(in.text(ctl::EditKoefWW), "0,7");
     EXPECT_EQ(in.text(ctl::EditKoefW0), "-0,5");
-    EXPECT_EQ(in.text(ctl::EditInsideAirTemp), "16"); // unreadable value: the key's default
+    EXPECT_EQ(in.text(ctl::EditInsideAirTemp), "abc"); // no number: shown as read, to be mended
     EXPECT_EQ(in.text(ctl::EditWindSpeed), "5");      // missing key: the key's default
     EXPECT_TRUE(in.isChecked(ctl::rbDoorIsGasProof));
     EXPECT_EQ(in.text(ctl::EditClosedDoorSpecResist), "");
@@ -181,7 +181,8 @@ TEST_F(ProjectTest, ReadingAppliesTheKeysRules) {
         {"Variant=LIFT\r\n[Shaft]\r\nLCageXil=0\r\n", ctl::EditLiftCageKoefXil, "0"},
         {"Variant=SW-OG\r\n[Building]\r\nSWN1z=-4\r\nSWN2z=7\r\n", ctl::EditSWN1z, ""},
         {"Variant=SW-OG\r\n[Building]\r\nSWN2z=7\r\n", ctl::EditSWN2z, "7"},
-        {"Variant=nonsense\r\n[Building]\r\nFloorQty=x\r\n", ctl::EditOGFloorQty, "9"},
+        {"Variant=nonsense\r\n[Building]\r\nFloorQty=x\r\n", ctl::EditOGFloorQty, "x"},
+        {"Variant=nonsense\r\n[Building]\r\nFloorQty=17.5\r\n", ctl::EditOGFloorQty, "17.5"},
         // values the general form writes with an exponent are shown so a run reads them back
         {"Variant=TAMBOUR\r\n[Pipe]\r\nPipeProof=5E-5\r\n", ctl::EditTmbrVPipeProof, "0,00005"},
         {"Variant=SW-OG\r\n[Air]\r\nKWW=-1.25E-7\r\n", ctl::EditKoefWW, "-0,000000125"},
@@ -237,13 +238,24 @@ TEST_F(ProjectTest, TambourKeepsTheChannelSizeApartFromTheDuctDiameter) {
     EXPECT_EQ(old.text(ctl::EditTmbrAPipeDiam), "550");
 }
 
-TEST_F(ProjectTest, SavingCleansValuesAndStoresThemInTheFields) {
+TEST_F(ProjectTest, SavingStoresNumbersAndKeepsARefusedTextAsTyped) {
     InflowInputs in = DefaultsFor(ctl::rbUnderGndStair);
-    in.setText(ctl::EditUGFloorHeight, "-3,5 м");
+    in.setText(ctl::EditUGFloorHeight, "-3.5");
     in.setText(ctl::EditUGFloorQty, "5 эт.");
-    const std::string bytes = Save(in);
-    const IniFile ini = IniFile::FromBytes(bytes);
+    std::string bytes = Save(in);
+    IniFile ini = IniFile::FromBytes(bytes);
     EXPECT_EQ(ini.readString("Building", "FloorH"), "3,5");
+    // a text the field refuses is neither cleaned to 5 nor lost: it opens flagged as typed
+    EXPECT_EQ(ini.readString("Building", "FloorQty"), "5 эт.");
+    InflowInputs refused = InflowInputs::Defaults();
+    ASSERT_TRUE(ReadProjectBytes(bytes, refused, "p").ok);
+    EXPECT_EQ(refused.text(ctl::EditUGFloorQty), "5 эт.");
+    ASSERT_TRUE(FindInvalidInput(refused));
+    EXPECT_EQ(FindInvalidInput(refused)->field->control, ctl::EditUGFloorQty);
+
+    in.setText(ctl::EditUGFloorQty, "5");
+    bytes = Save(in);
+    ini = IniFile::FromBytes(bytes);
     EXPECT_EQ(ini.readString("Building", "FloorQty"), "5");
     // the saved values are the ones a run of the reopened project computes with
     InflowInputs back = InflowInputs::Defaults();

@@ -83,13 +83,24 @@ TEST_F(RunnerTest, BundledUndergroundExampleRuns) {
 
 TEST_F(RunnerTest, ExitCodesFollowTheOutcome) {
     auto in = inflow::InflowInputs::Defaults();
-    in.setText(inflow::ctl::EditOGFloorQty, "500");
+    in.check(inflow::ctl::rbUnderGndStair);
+    in.setText(inflow::ctl::EditUGFloorQty, "0");
     EXPECT_EQ(run(saved(in)), kExitInputStopped);
     auto j = json();
     EXPECT_EQ(j["ok"], false);
     EXPECT_EQ(j["messages"].back()["kind"], "warning");
-    EXPECT_EQ(j["messages"].back()["text"], "Число этажей должно быть не более 300.");
+    EXPECT_EQ(j["messages"].back()["text"],
+              "Число подземных этажей должно быть не менее одного:\r    Nпэ ≥ 1");
     EXPECT_EQ(out.str(), "");
+    // a count outside the field's range is refused before the run, naming the key
+    in = inflow::InflowInputs::Defaults();
+    in.setText(inflow::ctl::EditOGFloorQty, "500");
+    std::filesystem::remove(dir / "r.json");
+    EXPECT_EQ(run(saved(in)), kExitInputStopped);
+    EXPECT_NE(err.str().find("([Building] FloorQty): нужно целое число от 1 до 300, в файле «500»"),
+              std::string::npos)
+        << err.str();
+    EXPECT_FALSE(std::filesystem::exists(dir / "r.json"));
 
     in = inflow::InflowInputs::Defaults();
     in.setText(inflow::ctl::EditWindSpeed, "1" + std::string(200, '0'));
@@ -105,4 +116,27 @@ TEST_F(RunnerTest, ExitCodesFollowTheOutcome) {
     EXPECT_NE(err.str().find("Файл проекта приточного ДУ не может быть прочитан"),
               std::string::npos);
     EXPECT_FALSE(std::filesystem::exists(dir / "r.json"));
+}
+
+TEST_F(RunnerTest, ProjectValueTheFieldRefusesStopsBeforeAnythingIsComputed) {
+    inflow::InflowInputs in = inflow::InflowInputs::Defaults();
+    in.check(inflow::ctl::rbTambour);
+    in.setText(inflow::ctl::EditTmbrOGFloorQty, "17.5");
+    // a field of another variant is not read, so not checked
+    in.setText(inflow::ctl::EditOGFloorQty, "abc");
+    const std::string project = saved(in);
+    // saved as typed: the next opening shows the text to be mended, not a cleaned 175
+    inflow::InflowInputs reopened = inflow::InflowInputs::Defaults();
+    ASSERT_TRUE(inflow::LoadProject(project, reopened).ok);
+    EXPECT_EQ(reopened.text(inflow::ctl::EditTmbrOGFloorQty), "17.5");
+
+    EXPECT_EQ(run(project), kExitInputStopped);
+    EXPECT_NE(err.str().find("[Building] OGFloorQty"), std::string::npos) << err.str();
+    EXPECT_NE(err.str().find("«17.5»"), std::string::npos) << err.str();
+    EXPECT_EQ(out.str(), "");
+    EXPECT_FALSE(std::filesystem::exists(dir / "r.rtf"));
+
+    reopened.setText(inflow::ctl::EditTmbrOGFloorQty, "17");
+    EXPECT_FALSE(inflow::FindInvalidInput(reopened));
+    EXPECT_EQ(run(saved(reopened)), kExitOk) << err.str();
 }

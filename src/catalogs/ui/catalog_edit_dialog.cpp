@@ -3,6 +3,7 @@
 #include "catalogs/ui/components_grid.h"
 #include "catalogs/ui/qt_text.h"
 #include "core/number_text.h"
+#include "shell/form_controls.h"
 
 #include <QDialogButtonBox>
 #include <QGridLayout>
@@ -34,7 +35,7 @@ CatalogEditDialog::CatalogEditDialog(QWidget *parent) : QDialog(parent) {
 }
 
 QLineEdit *CatalogEditDialog::addNumberField(const QString &label, const QString &objectName,
-                                             const QString &unit) {
+                                             const QString &unit, const NumberRule &rule) {
     const int row = fields_->rowCount();
     auto *caption = new QLabel(label, this);
     caption->setObjectName(QStringLiteral("Lab") + objectName.mid(4));
@@ -46,6 +47,8 @@ QLineEdit *CatalogEditDialog::addNumberField(const QString &label, const QString
     fields_->addWidget(caption, row, 0);
     fields_->addWidget(edit, row, 1);
     fields_->addWidget(unitLabel, row, 2);
+    numberFields_.insert(edit, {FromQ(label), rule});
+    WatchNumberText(edit, rule);
     return edit;
 }
 
@@ -88,14 +91,19 @@ std::optional<std::string> CatalogEditDialog::checkedName() {
 }
 
 std::optional<double> CatalogEditDialog::checkedNumber(QLineEdit *edit) {
-    const double value = ReadRealInput(FromQ(edit->text()));
-    if (!std::isfinite(value)) {
+    const std::string text = FromQ(edit->text());
+    if (!std::isfinite(ReadRealInput(text))) {
         showError(QStringLiteral("Слишком большое число: ") + edit->text().left(40) +
                       QStringLiteral("…"),
                   edit);
         return std::nullopt;
     }
-    return value;
+    const NumberField field = numberFields_.value(edit);
+    if (!IsValidNumberText(field.rule, text)) {
+        showError(ToQ(InvalidTextMessage(field.caption, field.rule, text)), edit);
+        return std::nullopt;
+    }
+    return ParseRealText(text, true);
 }
 
 void CatalogEditDialog::showError(const QString &text, QWidget *focus) {

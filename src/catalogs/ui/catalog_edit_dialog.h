@@ -3,8 +3,12 @@
 // Cancel, and the checks made on OK.
 
 #include <QDialog>
+#include <QHash>
 
 #include <optional>
+#include <string>
+
+#include "core/field_check.h"
 
 class QGridLayout;
 class QLabel;
@@ -21,8 +25,10 @@ public:
     explicit CatalogEditDialog(QWidget *parent);
 
 protected:
-    // A row "label [edit] unit" of the fields block.
-    QLineEdit *addNumberField(const QString &label, const QString &objectName, const QString &unit);
+    // A row "label [edit] unit" of the fields block; the edit accepts what `rule` accepts and
+    // marks any other text while it is typed.
+    QLineEdit *addNumberField(const QString &label, const QString &objectName, const QString &unit,
+                              const NumberRule &rule);
     // The components grid with its label, placed below the fields.
     ComponentsGrid *addComponentsGrid(const QStringList &headers);
     // Closes the dialog's layout with OK and Cancel; OK calls acceptRecord().
@@ -32,13 +38,21 @@ protected:
 
     // The name field's text, or nullopt (after the message) when it holds ";".
     std::optional<std::string> checkedName();
-    // The field's number, or nullopt (after the message) when it is too large to hold.
+    // The field's number, or nullopt (after the message naming the field and what it expects)
+    // when its rule refuses the text.
     std::optional<double> checkedNumber(QLineEdit *edit);
     void showError(const QString &text, QWidget *focus);
 
     QLineEdit *EditName = nullptr;
     QVBoxLayout *layout_ = nullptr;
     QGridLayout *fields_ = nullptr;
+
+private:
+    struct NumberField {
+        std::string caption;
+        NumberRule rule;
+    };
+    QHash<const QLineEdit *, NumberField> numberFields_;
 };
 
 } // namespace orvane

@@ -11,18 +11,23 @@ namespace orvane {
 
 namespace {
 enum Column { ColMass = 1, ColShare = 2, ColBurnEnergy = 3, ColFireSpeed = 4, ColSBurnSpeed = 5 };
-}
+// the corridor's air demand divides by the heat of combustion
+constexpr NumberRule kAboveZero{FieldKind::real, 0, std::numeric_limits<double>::infinity(), true};
+constexpr NumberRule kNotNegative{FieldKind::real, 0};
+} // namespace
 
 TFormEditFireLoad::TFormEditFireLoad(const TFireLoad &initial, QWidget *parent)
     : CatalogEditDialog(parent), FireLoad(initial) {
     setObjectName(QStringLiteral("FormEditFireLoad"));
     setWindowTitle(QStringLiteral("Пожарная нагрузка"));
     EditBurnEnergy = addNumberField(QStringLiteral("Низшая рабочая теплота сгорания, Qн:"),
-                                    QStringLiteral("EditBurnEnergy"), QStringLiteral("МДж/кг"));
+                                    QStringLiteral("EditBurnEnergy"), QStringLiteral("МДж/кг"),
+                                    kAboveZero);
     EditFireSpeed = addNumberField(QStringLiteral("Линейная скорость распространения пламени, Uл:"),
-                                   QStringLiteral("EditFireSpeed"), QStringLiteral("м/с"));
+                                   QStringLiteral("EditFireSpeed"), QStringLiteral("м/с"), kNotNegative);
     EditSBurnSpeed = addNumberField(QStringLiteral("Удельная скорость выгорания, Ψ:"),
-                                    QStringLiteral("EditSBurnSpeed"), QStringLiteral("кг/м²/с"));
+                                    QStringLiteral("EditSBurnSpeed"), QStringLiteral("кг/м²/с"),
+                                    kNotNegative);
     sgComponents = addComponentsGrid({QStringLiteral("№"), QStringLiteral("m, кг"),
                                       QStringLiteral("%"), QStringLiteral("Qн, МДж/кг"),
                                       QStringLiteral("Uл, м/с"), QStringLiteral("Ψ, кг/м²/с")});

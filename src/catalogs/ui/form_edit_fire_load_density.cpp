@@ -18,9 +18,12 @@ TFormEditFireLoadDensity::TFormEditFireLoadDensity(const TFireLoadDensity &initi
     setObjectName(QStringLiteral("FormEditFireLoadDensity"));
     setWindowTitle(QStringLiteral("Удельная пожарная нагрузка"));
     EditFLDensity = addNumberField(QStringLiteral("Плотность пожарной нагрузки, qп:"),
-                                   QStringLiteral("EditFLDensity"), QStringLiteral("МДж/м²"));
-    EditArea = addNumberField(QStringLiteral("Площадь помещения, Ff:"), QStringLiteral("EditArea"),
-                              QStringLiteral("м²"));
+                                   QStringLiteral("EditFLDensity"), QStringLiteral("МДж/м²"),
+                                   NumberRule{FieldKind::real, 0});
+    // the mixture's density divides by the room's area
+    EditArea = addNumberField(
+        QStringLiteral("Площадь помещения, Ff:"), QStringLiteral("EditArea"), QStringLiteral("м²"),
+        NumberRule{FieldKind::real, 0, std::numeric_limits<double>::infinity(), true});
     sgComponents = addComponentsGrid({QStringLiteral("№"), QStringLiteral("m, кг"),
                                       QStringLiteral("%"), QStringLiteral("Qн, МДж/кг")});
     addButtons();

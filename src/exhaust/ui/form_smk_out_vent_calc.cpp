@@ -577,6 +577,17 @@ QWidget *TFormSmkOutVentCalc::BuildInputPage() {
         for (int r = 0; r < 10; ++r)
             for (int c = 0; c < 2; ++c)
                 sgDoorSizes->setItem(r, c, new QTableWidgetItem);
+        // a size the corridor's calculation would refuse is marked as it is typed or opened
+        connect(sgDoorSizes, &QTableWidget::itemChanged, this, [](QTableWidgetItem *item) {
+            const NumberRule rule = RuleOf(DoorCellField(static_cast<size_t>(item->row()),
+                                                         static_cast<size_t>(item->column())));
+            const bool refused = !IsValidNumberText(rule, S(item->text()));
+            const QString tip = refused ? Q(ExpectedTip(rule)) : QString();
+            if (item->toolTip() == tip)
+                return; // also ends the change the background makes
+            item->setToolTip(tip);
+            item->setBackground(refused ? QBrush(QColor(255, 205, 205)) : QBrush());
+        });
         h->addWidget(sgDoorSizes, 1);
         h->addWidget(
             NewTipButton(QStringLiteral("sbTipDoorSizes"), QStringLiteral("размеры проемов")), 0,
@@ -1166,6 +1177,10 @@ void TFormSmkOutVentCalc::ShowReport() {
 
 RunOutcome TFormSmkOutVentCalc::ActionGoNextExecute() {
     ExhaustInputs in = InputsFromControls();
+    // a refused field stops "Расчет" before anything is computed: the report stays as it was
+    if (RefuseRefusedFields(
+            this, kExhaustFields, in, [&in] { return FindInvalidInput(in); }, *notifier_))
+        return RunOutcome::inputStopped;
     variant_ = calc_.ReadCalcVariant(in);
     const RunOutcome outcome = calc_.Run(in);
     PanelOut->showReport(calc_.Report);

@@ -1150,6 +1150,10 @@ void TFormSmkInVentCalc::ControlsFromInputs(const InflowInputs &in) {
 
 void TFormSmkInVentCalc::ActionGoNextExecute() {
     InflowInputs in = InputsFromControls();
+    // a refused field stops "Расчет" before anything is computed: the report stays as it was
+    if (RefuseRefusedFields(
+            this, kInflowFields, in, [&in] { return FindInvalidInput(in); }, forward_))
+        return;
     calc_.Run(in);
     // input steps may correct an input (P⁺ raised to 20): the edits show what was used
     ShowEdits(in);

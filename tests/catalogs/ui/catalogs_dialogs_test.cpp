@@ -9,6 +9,7 @@
 #include "catalogs/ui/form_select_fire_load.h"
 #include "catalogs/ui/form_select_fire_load_density.h"
 #include "core/number_text.h"
+#include "shell/form_controls.h"
 
 #include <QAction>
 #include <QApplication>
@@ -273,7 +274,21 @@ private slots:
         QVERIFY(dialog.isVisible());
 
         ReplaceText(name, QStringLiteral("Дерево"));
-        ReplaceText(Child<QLineEdit>(&dialog, "EditBurnEnergy"), QStringLiteral("1.5 МДж"));
+        // the heat of combustion is divided by: text that is no number above zero is refused
+        auto *heat = Child<QLineEdit>(&dialog, "EditBurnEnergy");
+        for (const QString &typed : {QStringLiteral("1.5 МДж"), QStringLiteral("abc"),
+                                     QStringLiteral("0")}) {
+            ReplaceText(heat, typed);
+            QVERIFY(IsMarkedInvalid(heat));
+            CaptureMessage(&message);
+            Click(&dialog, "bbOk");
+            QCOMPARE(message, QStringLiteral("Поле «Низшая рабочая теплота сгорания»: нужно "
+                                             "число больше 0, введено «") +
+                                  typed + QStringLiteral("»."));
+            QVERIFY(dialog.isVisible());
+        }
+        ReplaceText(heat, QStringLiteral("1.5"));
+        QVERIFY(!IsMarkedInvalid(heat));
         Click(&dialog, "bbOk");
         QCOMPARE(dialog.result(), int(QDialog::Accepted));
         QVERIFY(dialog.FireLoad == (TFireLoad{"Дерево", 1.5, 0.0154, 0.0135}));

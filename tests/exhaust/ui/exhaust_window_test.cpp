@@ -380,6 +380,28 @@ private slots:
         QCOMPARE(b.form.OutputPanel()->report(), a.form.OutputPanel()->report());
     }
 
+    void refusedFieldStopsTheRunAndIsFlaggedFromAFile() {
+        QTemporaryDir dir;
+        const QString file = WriteTestFile(dir, QStringLiteral("typo.smkprj"),
+                                           "[Room]\r\nVariant=2\r\nRoomL=5o\r\nRoomW=4\r\n");
+        Window w;
+        QVERIFY(w.form.OpenProjectFile(file));
+        QCOMPARE(w.edit(ctl::EditRoomLength)->text(), QStringLiteral("5o"));
+        QVERIFY(IsMarkedInvalid(w.edit(ctl::EditRoomLength)));
+        QVERIFY(!IsMarkedInvalid(w.edit(ctl::EditRoomWidth)));
+        const QString before = w.report();
+        QCOMPARE(w.form.ActionGoNextExecute(), RunOutcome::inputStopped);
+        QCOMPARE(w.notifier.messages.size(), size_t(1));
+        QCOMPARE(w.notifier.messages[0].text,
+                 std::string("Поле «Длина»: нужно число, введено «5o»."));
+        QCOMPARE(w.notifier.messages[0].control, ctl::EditRoomLength.str());
+        QCOMPARE(w.report(), before);
+        w.edit(ctl::EditRoomLength)->setText(QStringLiteral("5"));
+        QVERIFY(!IsMarkedInvalid(w.edit(ctl::EditRoomLength)));
+        w.form.ActionGoNextExecute();
+        QVERIFY(w.report() != before);
+    }
+
     void projectThatCannotBeReadKeepsTheInputs() {
         QTemporaryDir dir;
         const QString file = WriteTestFile(dir, QStringLiteral("чужой.smkprj"), "[Other]\r\nKey=1\r\n");

@@ -314,6 +314,83 @@ private slots:
         QVERIFY(!report.contains(QStringLiteral("Таблица 1")));
     }
 
+    // What the window flags while typing: the texts that used to turn into other numbers.
+    void TypedTextIsFlaggedNotRewritten_data() {
+        QTest::addColumn<QString>("field");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<bool>("flagged");
+        const QString floors = CtlName(ctl::EditOGFloorQty);
+        const QString height = CtlName(ctl::EditOGFloorHeight);
+        const QString outside = CtlName(ctl::EditOutsideAirTemp);
+        QTest::newRow("17.5 floors") << floors << "17.5" << true;
+        QTest::newRow("-5 floors") << floors << "-5" << true;
+        QTest::newRow("1e9 floors") << floors << "1e9" << true;
+        QTest::newRow("abc floors") << floors << "abc" << true;
+        QTest::newRow("empty floors") << floors << "" << true;
+        QTest::newRow("17 floors") << floors << "17" << false;
+        QTest::newRow("5o height") << height << "5o" << true;
+        QTest::newRow("4,0.5 height") << height << "4,0.5" << true;
+        QTest::newRow("4.05 height") << height << "4.05" << false;
+        QTest::newRow("1,5E-5 height") << height << "1,5E-5" << false;
+        QTest::newRow("-300 outside") << outside << "-300" << true;
+        QTest::newRow("-26 outside") << outside << "-26" << false;
+    }
+    void TypedTextIsFlaggedNotRewritten() {
+        QFETCH(QString, field);
+        QFETCH(QString, text);
+        QFETCH(bool, flagged);
+        Window w;
+        auto *edit = w.get<QLineEdit>(field);
+        QVERIFY(edit);
+        edit->selectAll();
+        edit->del();
+        QTest::keyClicks(edit, text);
+        QCOMPARE(edit->text(), text);
+        QCOMPARE(IsMarkedInvalid(edit), flagged);
+        QCOMPARE(edit->toolTip().isEmpty(), !flagged);
+        QCOMPARE(edit->styleSheet().contains(QStringLiteral("border")), flagged);
+    }
+
+    void RunWithARefusedFieldKeepsTheReportAndNamesTheField() {
+        Window w;
+        w.form.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&w.form));
+        w.click(ctl::rbTambour);
+        w.click("bbNext");
+        const QString before = w.report();
+        QVERIFY(before.contains(QStringLiteral("РАСЧЁТ")));
+        // a field of a page not shown is not checked
+        w.type(ctl::EditOGFloorQty, QStringLiteral("abc"));
+        w.type(ctl::EditTmbrOGFloorQty, QStringLiteral("17.5"));
+        QCOMPARE(w.get<QLineEdit>(ctl::EditTmbrOGFloorQty)->toolTip(),
+                 QStringLiteral("Целое число от 1 до 300"));
+        w.click("bbNext");
+        QCOMPARE(w.notifier.messages.size(), size_t(1));
+        QCOMPARE(w.notifier.messages[0].kind, std::string("error"));
+        QCOMPARE(w.notifier.messages[0].text,
+                 std::string("Поле «Число надземных этажей»: нужно целое число от 1 до 300, "
+                             "введено «17.5»."));
+        QCOMPARE(w.notifier.messages[0].control, ctl::EditTmbrOGFloorQty.str());
+        QCOMPARE(w.report(), before);
+    }
+
+    void RefusedProjectValueIsFlaggedWhenOpened() {
+        QTemporaryDir dir;
+        InflowInputs in = DefaultsFor(ctl::rbTambour);
+        const std::optional<std::string> bytes = ProjectBytesOf(in, "01.01.2026 00:00:00");
+        QVERIFY(bytes);
+        QByteArray file = QByteArray::fromStdString(*bytes);
+        const QByteArray key = "OGFloorQty=12";
+        QVERIFY(file.contains(key));
+        file.replace(key, "OGFloorQty=17.5");
+        const QString path = WriteTestFile(dir, QStringLiteral("t.isrprj"), file);
+        Window w;
+        QVERIFY(w.form.OpenProjectFile(path));
+        auto *edit = w.get<QLineEdit>(ctl::EditTmbrOGFloorQty);
+        QCOMPARE(edit->text(), QStringLiteral("17.5"));
+        QVERIFY(IsMarkedInvalid(edit));
+    }
+
     void RaisedPplusShowsInItsEdit() {
         Window w;
         w.type(ctl::EditOGPplus, QStringLiteral("15"));

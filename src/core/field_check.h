@@ -1,0 +1,67 @@
+#pragma once
+// What a number field accepts, checked on the text as typed or read from a file: nothing is
+// stripped or rewritten, a text is either a number of the field's kind and range or refused
+// with a sentence saying what is expected.
+
+#include <optional>
+#include <span>
+#include <string>
+#include <string_view>
+
+#include "core/field_spec.h"
+
+namespace orvane {
+
+// The number a field's text holds, or nullopt when the text is not one.
+//  real: digits with at most one decimal separator ("," or "." whatever the locale), a leading
+//        minus when `allowMinus`, an exponent ("1,5E-5"); spaces around are ignored.
+//  integer: digits, a leading minus when `allowMinus`, within 32 bits.
+std::optional<double> ParseRealText(std::string_view text, bool allowMinus);
+std::optional<double> ParseIntegerText(std::string_view text, bool allowMinus);
+
+// What a number may be: its kind and range, whether the lower bound itself is refused
+// (a value the calculation divides by) and whether an empty text stands for "not given".
+struct NumberRule {
+    FieldKind kind = FieldKind::real;
+    double min = -std::numeric_limits<double>::infinity();
+    double max = std::numeric_limits<double>::infinity();
+    bool minExclusive = false;
+    bool emptyAllowed = false;
+};
+
+// A field's rule: its table range; an edit that starts empty may stay empty.
+NumberRule RuleOf(const FieldSpec &field);
+
+// True when `text` is acceptable under `rule` (text and choice fields always are).
+bool IsValidNumberText(const NumberRule &rule, std::string_view text);
+// What is expected, lower-case, in the report's decimal separator: "целое число от 1 до 300",
+// "число не меньше -273,15", "число больше 0".
+std::string ExpectedText(const NumberRule &rule);
+// The same as a tooltip begins it: "Целое число от 1 до 300".
+std::string ExpectedTip(const NumberRule &rule);
+
+// A field's caption as a message names it: one line, without the trailing colon and the symbol
+// after the last comma ("Число надземных этажей, Nнэ:" -> "Число надземных этажей").
+std::string FieldTitle(std::string_view caption);
+
+// "Поле «Число надземных этажей»: нужно целое число от 1 до 300, введено «17.5»."
+std::string InvalidFieldMessage(const FieldSpec &field, std::string_view text);
+// The same for a field known by its caption and rule alone (the catalogue dialogs).
+std::string InvalidTextMessage(std::string_view caption, const NumberRule &rule,
+                               std::string_view text);
+// The batch calculator's form, naming where the project file keeps the value:
+// "Поле «…» ([Building] FloorQty): нужно …, в файле «17.5»."
+std::string InvalidFileValueMessage(const FieldSpec &field, std::string_view text);
+
+struct FieldProblem {
+    const FieldSpec *field = nullptr;
+    std::string text;
+};
+
+// The first of `controls` (in their order) whose text in `state` is not valid for its row of
+// `table`; controls without a number row are skipped.
+std::optional<FieldProblem> FirstInvalidField(std::span<const FieldSpec> table,
+                                              const ControlState &state,
+                                              std::span<const ControlName> controls);
+
+} // namespace orvane
