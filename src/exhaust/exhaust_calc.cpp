@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "core/number_text.h"
+#include "exhaust/result_checks.h"
 
 namespace orvane::exhaust {
 
@@ -120,6 +121,8 @@ RunOutcome ExhaustCalc::Run(ExhaustInputs &in) {
                 FanGasVolumeExps = 0;
                 FanPressure = 0;
                 outcome = RunOutcome::noDutyPoint;
+            } else {
+                FinishWithChecks(Report, NetworkChecks(*this));
             }
         }
     } catch (const NonFiniteValue &) {
