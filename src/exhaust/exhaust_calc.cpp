@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "core/number_text.h"
+#include "exhaust/result_checks.h"
 
 namespace orvane::exhaust {
 
@@ -123,6 +124,8 @@ RunOutcome ExhaustCalc::Run(ExhaustInputs &in) {
                 FanGasVolumeExps = 0;
                 FanPressure = 0;
                 outcome = RunOutcome::noDutyPoint;
+            } else {
+                FinishWithChecks(Report, NetworkChecks(*this));
             }
         }
     } catch (const NonFiniteValue &) {

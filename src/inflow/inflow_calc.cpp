@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "core/number_text.h"
+#include "inflow/result_checks.h"
 
 namespace orvane::inflow {
 
@@ -127,6 +128,7 @@ RunOutcome InflowCalc::Run(InflowInputs &in) {
             // guard: a duty point that is not a number never leaves the run, printed or not
             if (!std::isfinite(VolumeAirExps) || !std::isfinite(FanPress))
                 throw NonFiniteValue();
+            FinishWithChecks(Report, SupplyChecks(*this));
         }
     } catch (const NonFiniteValue &) {
         StopOnNonFinite(Report, "\\par");

@@ -351,6 +351,7 @@ public:
     double VPipeProof = 0.097; // channel wall leakage, m3/(h·m2·Pa^0.65)
     double VPipeHTop = 6;      // H_top, m
     double TmbrH0 = 3;         // h_0, m
+    double TmbrRoomPressure = 0; // P_sf, the pressure the protected room needs, Pa (a result)
 
     struct TTmbrPassArgs {
         int OGCount = 1; // NНЭ raised to at least 1

@@ -260,6 +260,7 @@ void InflowCalc::RunCalcTambour() {
     const double Pplus = TmbrPplus;
     const double dRho = v.mFdsl > 0 ? v.rhoA - v.rhoR : v.rhoSl - rhoSf;
     v.Psf = Pplus - 0.5 * TmbrDoorHeight * g * dRho;
+    TmbrRoomPressure = v.Psf;
     v.Gsf = 0;
     if (variant == 1)
         v.Gsf = TmbrDoorAirSpeed * v.rhoA * TmbrDoorArea;

@@ -13,6 +13,7 @@ std::string ControlText(const std::optional<ControlName> &control) {
 void RunFrame::BeginRun() {
     Messages.clear();
     NonFiniteStop = false;
+    Checks.clear();
 }
 
 void RunFrame::Warn(const std::string &text, std::optional<ControlName> control) {
@@ -46,6 +47,14 @@ void RunFrame::StopOnNonFinite(ReportDocument &report, std::string_view leadIn) 
     RtfText(report.RTBody, kNonFiniteMessage);
     RtfRaw(report.RTBody, "\\b0\\par ");
     Fail(std::string(kNonFiniteMessage));
+}
+
+void RunFrame::FinishWithChecks(ReportDocument &report, ResultChecks checks) {
+    Checks = std::move(checks);
+    WriteResultChecks(report.RTBody, Checks);
+    for (const ResultCheck &check : Checks)
+        if (!check.withinLimits)
+            Messages.push_back({"warning", CheckWarningText(check)});
 }
 
 } // namespace orvane

@@ -11,6 +11,7 @@
 #include "core/field_check.h"
 #include "core/notifier.h"
 #include "report/report_document.h"
+#include "report/result_check.h"
 
 namespace orvane {
 
@@ -41,6 +42,8 @@ public:
     std::vector<RunMessage> Messages;
     // True when the last run stopped on the non-finite guard.
     bool NonFiniteStop = false;
+    // The plausibility checks of the last run; empty unless it reached its duty point.
+    ResultChecks Checks;
 
     // An input step's message: recorded, and shown by the notifier with `control` focused.
     void Warn(const std::string &text, std::optional<ControlName> control = std::nullopt);
@@ -53,6 +56,10 @@ protected:
     void EndStoppedReport(ReportDocument &report);
     // The guard's stop: the bold sentence in the report after `leadIn`, the error message.
     void StopOnNonFinite(ReportDocument &report, std::string_view leadIn);
+    // A finished run's checks: kept, written as the report's last section, and each one outside
+    // its limits recorded as a warning. The notifier is not called: the window shows them all in
+    // one box after the report (shell/result_warnings.h), the batch prints the message list.
+    void FinishWithChecks(ReportDocument &report, ResultChecks checks);
 
     Notifier *notifier_;
 };

@@ -27,6 +27,78 @@ TEST_F(ExhaustRunTest, DefaultCorridorRunsToTheFanDutyPoint) {
     EXPECT_TRUE(calc.Messages.empty());
 }
 
+// One line of the report's check section as the RTF writes it.
+std::string CheckLine(std::string_view subject, std::string_view value, std::string_view verdict) {
+    return orvane::test::Rtf(std::string(subject) + ": ") + "\\b " + orvane::test::Rtf(value) +
+           "\\b0 " + orvane::test::Rtf(std::string(" (допустимо не более 20 м/с) — ") + std::string(verdict));
+}
+
+// The report's last section lists every check of the network; a case inside every limit has it
+// too, with "в пределах", and gives no warning.
+TEST_F(ExhaustRunTest, DefaultCorridorEndsWithItsChecksAllWithinLimits) {
+    ExhaustInputs in = DefaultsFor(ctl::rbCalcCorridor);
+    ASSERT_EQ(calc.Run(in), RunOutcome::ok);
+    const std::string &rtf = calc.Report.RTFull;
+    const size_t section = rtf.rfind(orvane::test::Rtf("Проверка результатов\\par"));
+    ASSERT_NE(section, std::string::npos);
+    EXPECT_NE(rtf.find(CheckLine("Скорость газов в открытом клапане (участок 1)", "11,82 м/с",
+                                 "в пределах"),
+                       section),
+              std::string::npos);
+    EXPECT_NE(rtf.find(CheckLine("Наибольшая скорость газов в шахте (участок 2)", "10,16 м/с",
+                                 "в пределах"),
+                       section),
+              std::string::npos);
+    ASSERT_EQ(calc.Checks.size(), 2u); // no horizontal duct in the default network
+    EXPECT_TRUE(calc.Messages.empty());
+    EXPECT_TRUE(notifier.messages.empty());
+}
+
+// The gallery's default network: 74 kg/s through an 800 x 600 valve and shaft. Both speeds are
+// warnings in the message list; the notifier is not called for them (the window shows them in
+// one box after the report).
+TEST_F(ExhaustRunTest, GalleryDefaultNetworkWarnsOnValveAndShaftSpeeds) {
+    ExhaustInputs in = DefaultsFor(ctl::rbCalcGallery);
+    ASSERT_EQ(calc.Run(in), RunOutcome::ok);
+    ASSERT_EQ(calc.Messages.size(), 2u);
+    EXPECT_EQ(calc.Messages[0].kind, "warning");
+    EXPECT_EQ(calc.Messages[0].text, "Скорость газов в открытом клапане (участок 1): 163,79 м/с — "
+                                     "выше 20 м/с, проверьте сечения.");
+    EXPECT_EQ(calc.Messages[1].kind, "warning");
+    EXPECT_EQ(calc.Messages[1].text, "Наибольшая скорость газов в шахте (участок 2): 141,02 м/с — "
+                                     "выше 20 м/с, проверьте сечения.");
+    EXPECT_TRUE(notifier.messages.empty());
+    EXPECT_NE(calc.Report.RTFull.find(CheckLine("Скорость газов в открытом клапане (участок 1)",
+                                                "163,79 м/с", "выше 20 м/с, проверьте сечения")),
+              std::string::npos);
+}
+
+// A horizontal duct counts where a segment has one; the check names the fastest segment.
+TEST_F(ExhaustRunTest, FastestHorizontalDuctIsNamedWithItsStorey) {
+    ExhaustInputs in = DefaultsFor(ctl::rbCalcCorridor);
+    in.Ychastki[1].StoreyName = "Кровля";
+    in.Ychastki[1].Lww = 4;
+    in.Ychastki[1].Aww = 0.5;
+    in.Ychastki[1].Bww = 0.4;
+    ASSERT_EQ(calc.Run(in), RunOutcome::ok);
+    ASSERT_EQ(calc.Checks.size(), 3u);
+    EXPECT_EQ(calc.Checks[1].subject,
+              "Наибольшая скорость газов в горизонтальных воздуховодах (участок 2 - Кровля)");
+    EXPECT_EQ(calc.Checks[1].value, F62(calc.Ychastki[1].Vww) + " м/с");
+    EXPECT_GT(calc.Ychastki[1].Vww, 20);
+    EXPECT_FALSE(calc.Checks[1].withinLimits);
+    ASSERT_EQ(calc.Messages.size(), 1u);
+}
+
+// A run that reached no duty point has no checks: nothing is judged from unsolved values.
+TEST_F(ExhaustRunTest, StoppedRunHasNoChecks) {
+    ExhaustInputs in = DefaultsFor(ctl::rbCalcRoom);
+    in.setText(ctl::EditBurningFullness, "2");
+    ASSERT_EQ(calc.Run(in), RunOutcome::inputStopped);
+    EXPECT_TRUE(calc.Checks.empty());
+    EXPECT_EQ(DecodeRtf(calc.Report.RTFull).find("Проверка результатов"), std::string::npos);
+}
+
 // The whole report of each hall variant's defaults, inputs to duty point, against a reviewed
 // fixture; the short report keeps only the segment headers and the loss lines.
 TEST_F(ExhaustRunTest, DefaultReportsOfTheHallVariantsMatchReviewedFixtures) {

@@ -77,6 +77,35 @@ TEST_F(OverGroundTest, DefaultReportMatchesTheReviewedFixture) {
     EXPECT_EQ(calc.Report.RTFull, ReadFile(TEST_DATA_DIR "/inflow/data/sw_og_default.rtf"));
 }
 
+// The default stairwell is inside every limit: the checks close the report with "в пределах",
+// and there is no warning.
+TEST_F(OverGroundTest, DefaultRunEndsWithItsChecksWithinLimits) {
+    ASSERT_EQ(run(), RunOutcome::ok);
+    EXPECT_TRUE(contains("Проверка результатов\\par"));
+    EXPECT_TRUE(contains("Перепад давления на закрытых дверях лестничной клетки: \\b от 20,00 до "
+                         "62,81 Па\\b0  (допустимо от 20 до 150 Па, СП 7.13130.2013, п. 7.16 б) — "
+                         "в пределах"));
+    EXPECT_TRUE(contains("Скорость воздуха в приточном воздуховоде: \\b 5,05 м/с"));
+    ASSERT_EQ(calc.Checks.size(), 2u);
+    EXPECT_TRUE(calc.Messages.empty());
+    EXPECT_TRUE(notifier.messages.empty());
+}
+
+// 30 floors: the stack effect takes the top doors above 150 Pa; the warning names those floors
+// with their ΔPd and nothing below them.
+TEST_F(OverGroundTest, DoorDifferenceAbove150WarnsNamingTheFloors) {
+    in.setText(ctl::EditOGFloorQty, "30");
+    ASSERT_EQ(run(), RunOutcome::ok);
+    ASSERT_EQ(calc.Messages.size(), 1u);
+    EXPECT_EQ(calc.Messages[0].kind, "warning");
+    EXPECT_EQ(calc.Messages[0].text,
+              "Перепад давления на закрытых дверях лестничной клетки: от 20,00 до 182,85 Па — "
+              "выше 150 Па на этажах 30 (182,85 Па), 29 (173,17 Па), 28 (164,01 Па), "
+              "27 (155,31 Па): двери могут не открыться.");
+    EXPECT_LT(floor(26).dPd, 150); // just inside, so not named
+    EXPECT_TRUE(notifier.messages.empty());
+}
+
 TEST_F(OverGroundTest, ZoneAboveTheFirstFloorStartsAtItsLowestFloor) {
     in.setText(ctl::EditSWN1z, "5");
     ASSERT_EQ(run(), RunOutcome::ok);

@@ -16,6 +16,7 @@
 #include "shell/form_controls.h"
 #include "shell/own_icons.h"
 #include "shell/popup_tip.h"
+#include "shell/result_warnings.h"
 #include "shell/select_path_save.h"
 #include "shell/settings.h"
 #include "shell/unsaved_changes.h"
@@ -1185,6 +1186,7 @@ RunOutcome TFormSmkOutVentCalc::ActionGoNextExecute() {
     const RunOutcome outcome = calc_.Run(in);
     PanelOut->showReport(calc_.Report);
     PanelOut->setDutyPoint(calc_.FanGasVolumeExps, calc_.FanPressure);
+    ShowResultWarnings(*notifier_, calc_);
     return outcome;
 }
 

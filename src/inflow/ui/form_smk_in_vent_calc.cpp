@@ -34,6 +34,7 @@
 #include "shell/desktop_actions.h"
 #include "shell/form_controls.h"
 #include "shell/popup_tip.h"
+#include "shell/result_warnings.h"
 #include "shell/settings.h"
 #include "shell/unsaved_changes.h"
 
@@ -1160,6 +1161,7 @@ void TFormSmkInVentCalc::ActionGoNextExecute() {
     liftFloors_ = {calc_.OGFloorQty, calc_.UGFloorQty};
     LiftRefresh();
     ShowReport();
+    ShowResultWarnings(forward_, calc_);
 }
 
 void TFormSmkInVentCalc::ShowReport() {

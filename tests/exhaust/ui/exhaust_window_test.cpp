@@ -216,7 +216,6 @@ private slots:
         Window w;
         w.choose(ExhaustControl(radio.toStdString()));
         QCOMPARE(w.form.ActionGoNextExecute(), RunOutcome::ok);
-        QVERIFY(w.notifier.messages.empty());
 
         // the same start state straight through the engine
         ExhaustInputs in = ExhaustInputs::Defaults();
@@ -229,6 +228,14 @@ private slots:
         QVERIFY(w.form.Calc().FanGasVolumeExps > 0);
         QVERIFY(w.report().contains(QStringLiteral("РАСЧЁТНЫЕ ВЕЛИЧИНЫ")));
         QCOMPARE(w.form.OutputPanel()->report(), engine.Report.RTFull);
+        // the engine's speed warnings in one box after the report, none for the corridor
+        const std::string warnings = CheckWarningsText(engine.Checks);
+        QCOMPARE(w.notifier.messages.size(), size_t(warnings.empty() ? 0 : 1));
+        QCOMPARE(radio == CtlName(ctl::rbCalcCorridor), warnings.empty());
+        if (!warnings.empty()) {
+            QCOMPARE(w.notifier.messages[0].kind, std::string("warning"));
+            QCOMPARE(w.notifier.messages[0].text, warnings);
+        }
     }
 
     void defaultCorridorGivesTheKnownDutyPointAndFanCommand() {

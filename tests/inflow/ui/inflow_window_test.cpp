@@ -419,9 +419,17 @@ private slots:
         Window w;
         w.click(InflowControl(variant.toStdString()));
         w.click("bbNext");
-        QVERIFY2(w.notifier.messages.empty(),
-                 w.notifier.messages.empty() ? "" : w.notifier.messages[0].text.c_str());
         const InflowCalc &calc = w.form.Calc();
+        // the start values of the lift and the tambour leave doors below 20 Pa: their warnings
+        // come in one box after the report, every other variant gives none
+        const std::string warnings = CheckWarningsText(calc.Checks);
+        QCOMPARE(w.notifier.messages.size(), size_t(warnings.empty() ? 0 : 1));
+        if (!warnings.empty()) {
+            QCOMPARE(w.notifier.messages[0].kind, std::string("warning"));
+            QCOMPARE(w.notifier.messages[0].text, warnings);
+        }
+        const bool lowDoors = variant == CtlName(ctl::rbLift) || variant == CtlName(ctl::rbTambour);
+        QCOMPARE(warnings.empty(), !lowDoors);
         QVERIFY(std::isfinite(calc.VolumeAirExps) && calc.VolumeAirExps > 0);
         QVERIFY(std::isfinite(calc.FanPress) && calc.FanPress > 0);
         const QString report = w.report();

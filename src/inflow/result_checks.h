@@ -1,0 +1,14 @@
+#pragma once
+// The plausibility checks of a finished supply calculation.
+
+#include "inflow/inflow_calc.h"
+#include "report/result_check.h"
+
+namespace orvane::inflow {
+
+// The pressure differences on closed doors the variant gives (the stairwell's ΔPd column, the
+// underground floors' doors, the lift shaft's doors, the tambour's protected room) against
+// 20…150 Па, and the highest air speed in the supply duct and channel against 20 м/с.
+ResultChecks SupplyChecks(const InflowCalc &calc);
+
+} // namespace orvane::inflow
