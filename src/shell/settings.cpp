@@ -52,7 +52,12 @@ QStringList SharedDataFolders(const QString &programFolder, const QString &insta
 ProgramFolders SelectFolders(const QString &programFolder, const QString &userDataFolder,
                              const QString &userConfigFolder, const QStringList &seedFolders,
                              const QStringList &seedFiles) {
-    if (IsFolderWritable(programFolder)) {
+    // An installed program (bin/ beside share/orvane) keeps to the user's folders even when it
+    // could write its own folder (run by the administrator): never settings in /usr/bin.
+    const QDir program(programFolder);
+    const bool installed = program.dirName() == QStringLiteral("bin") &&
+                           QFileInfo(program.filePath(QStringLiteral("../share/orvane"))).isDir();
+    if (!installed && IsFolderWritable(programFolder)) {
         const QString portable = WithTrailingDelimiter(QDir::toNativeSeparators(programFolder));
         return {portable, portable};
     }

@@ -31,7 +31,8 @@ struct ProgramFolders {
     QString settings; // Orvane.ini
 };
 
-// The folder rule. Portable: both in the program's folder when it is writable. Installed:
+// The folder rule. Portable: both in the program's folder when it is writable and is not the
+// bin folder of an installation (bin/ beside share/orvane). Installed:
 // catalogues in the user's data folder, created when missing and seeded with the catalogue files
 // of the first seed folder that has them, so the user starts from the shipped lists;
 // Orvane.ini in the user's configuration folder, created when missing.

@@ -180,6 +180,10 @@ private slots:
 
         const ProgramFolders folders =
             SelectFolders(QStringLiteral("/proc"), data, config, {shipped, other});
+        // a writable bin folder of an installation counts as installed too
+        QVERIFY(QDir().mkpath(fDir.filePath(QStringLiteral("bin"))));
+        QCOMPARE(SelectFolders(fDir.filePath(QStringLiteral("bin")), data, config, {}).settings,
+                 folders.settings);
         QCOMPARE(folders.data, data + QDir::separator());
         QCOMPARE(folders.settings, config + QDir::separator());
         QVERIFY(QFileInfo(config).isDir());
