@@ -11,16 +11,16 @@ namespace {
 // Qt reads these itself (with one dash or two); they are never the program's usage errors.
 bool IsQtOption(const QString &name) {
     static const QStringList kQtOptions = {
-        QStringLiteral("platform"),        QStringLiteral("platformpluginpath"),
-        QStringLiteral("platformtheme"),   QStringLiteral("plugin"),
-        QStringLiteral("qmljsdebugger"),   QStringLiteral("qwindowgeometry"),
-        QStringLiteral("qwindowicon"),     QStringLiteral("qwindowtitle"),
-        QStringLiteral("reverse"),         QStringLiteral("session"),
-        QStringLiteral("style"),           QStringLiteral("stylesheet"),
-        QStringLiteral("widgetcount"),     QStringLiteral("display"),
-        QStringLiteral("geometry"),        QStringLiteral("title"),
-        QStringLiteral("name"),            QStringLiteral("nograb"),
-        QStringLiteral("dograb"),          QStringLiteral("sync")};
+        QStringLiteral("platform"),      QStringLiteral("platformpluginpath"),
+        QStringLiteral("platformtheme"), QStringLiteral("plugin"),
+        QStringLiteral("qmljsdebugger"), QStringLiteral("qwindowgeometry"),
+        QStringLiteral("qwindowicon"),   QStringLiteral("qwindowtitle"),
+        QStringLiteral("reverse"),       QStringLiteral("session"),
+        QStringLiteral("style"),         QStringLiteral("stylesheet"),
+        QStringLiteral("widgetcount"),   QStringLiteral("display"),
+        QStringLiteral("geometry"),      QStringLiteral("title"),
+        QStringLiteral("name"),          QStringLiteral("nograb"),
+        QStringLiteral("dograb"),        QStringLiteral("sync")};
     return kQtOptions.contains(name.section(QLatin1Char('='), 0, 0));
 }
 
@@ -64,7 +64,8 @@ std::optional<EarlyAnswer> AnswerBeforeStart(const QStringList &arguments) {
         if (argument == QStringLiteral("--version"))
             return EarlyAnswer{0, VersionLine(), {}};
         if (argument.startsWith(QStringLiteral("--")) && !IsQtOption(argument.mid(2)))
-            return EarlyAnswer{2, {},
+            return EarlyAnswer{2,
+                               {},
                                QStringLiteral("orvane: неизвестный параметр «%1». "
                                               "Справка: orvane --help\n")
                                    .arg(argument)};

@@ -8,8 +8,7 @@
 
 namespace {
 
-template <typename Record>
-bool Write(const std::vector<Record> &items, const std::string &folder) {
+template <typename Record> bool Write(const std::vector<Record> &items, const std::string &folder) {
     orvane::BasicCatalog<Record> catalog;
     catalog.Items = items;
     const orvane::FileResult written = catalog.save(catalog.FilePath(folder));

@@ -23,7 +23,8 @@ void PrintMessages(std::span<const RunMessage> messages, std::ostream &err);
 int ProjectOpenFailed(const std::string &error, std::ostream &err);
 
 // What both runners do after "Расчет": the run's messages on `err`, the duty point on `out` when
-// calculated (on `err` when `out` carries an output file), `json` completed with "ok" and "messages", the outputs written. The exit code.
+// calculated (on `err` when `out` carries an output file), `json` completed with "ok" and
+// "messages", the outputs written. The exit code.
 int FinishRun(const CliOptions &options, RunOutcome outcome, const RunFrame &run, double volumeFlow,
               double pressure, const std::string &rtf, nlohmann::json json, std::ostream &out,
               std::ostream &err);

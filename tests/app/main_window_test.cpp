@@ -64,10 +64,10 @@ private slots:
         QTest::addColumn<int>("exitCode"); // -1: the program starts
         QTest::addColumn<QString>("out");
         QTest::addColumn<QString>("err");
-        const QString version = QStringLiteral("Орвейн ") +
-                                QString::fromUtf8(kVersionNumber.data(),
-                                                  qsizetype(kVersionNumber.size())) +
-                                QStringLiteral("\n");
+        const QString version =
+            QStringLiteral("Орвейн ") +
+            QString::fromUtf8(kVersionNumber.data(), qsizetype(kVersionNumber.size())) +
+            QStringLiteral("\n");
         QTest::newRow("none") << QStringList() << -1 << QString() << QString();
         QTest::newRow("compact and a Qt option")
             << QStringList{QStringLiteral("-B"), QStringLiteral("--platform"),

@@ -115,7 +115,8 @@ TEST(CliRun, UsageErrorsExitTwoWithOneLineOnStandardError) {
     EXPECT_EQ(r.out, "");
     EXPECT_EQ(r.err, "orvane-calc: десятичный разделитель должен быть «,» или «.», а не «x». "
                      "Справка: orvane-calc --help\n");
-    EXPECT_EQ(RunWith({}).err, "orvane-calc: не указан файл проекта. Справка: orvane-calc --help\n");
+    EXPECT_EQ(RunWith({}).err,
+              "orvane-calc: не указан файл проекта. Справка: orvane-calc --help\n");
 }
 
 TEST(CliRun, VersionGoesToStandardOutput) {

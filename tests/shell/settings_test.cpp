@@ -171,8 +171,8 @@ private slots:
         WriteBytes(shipped + QStringLiteral("/FireLoads.csv"), "shipped loads");
         WriteBytes(other + QStringLiteral("/FireLoads.csv"), "other loads");
         WriteBytes(other + QStringLiteral("/FLDensities.csv"), "other densities");
-        QVERIFY(QFile::setPermissions(shipped + QStringLiteral("/FireLoads.csv"),
-                                      QFile::ReadOwner));
+        QVERIFY(
+            QFile::setPermissions(shipped + QStringLiteral("/FireLoads.csv"), QFile::ReadOwner));
         const QString data = fDir.filePath(QStringLiteral("home/.local/share/Orvane"));
         const QString config = fDir.filePath(QStringLiteral("home/.config/Orvane"));
         QVERIFY(QDir().mkpath(data));
@@ -194,7 +194,8 @@ private slots:
 
         ShellSettings settings(folders);
         QCOMPARE(settings.PathData(), folders.data);
-        QCOMPARE(settings.SettingsFileName(), config + QDir::separator() + QStringLiteral("Orvane.ini"));
+        QCOMPARE(settings.SettingsFileName(),
+                 config + QDir::separator() + QStringLiteral("Orvane.ini"));
         QVERIFY(settings.SetPathSave(fDir.path()));
         QVERIFY(QFileInfo::exists(config + QStringLiteral("/Orvane.ini")));
         QVERIFY(!QFileInfo::exists(data + QStringLiteral("/Orvane.ini")));
