@@ -9,6 +9,7 @@ packages=(
     libgtest-dev libgmock-dev libbenchmark-dev
     libjpeg-dev nlohmann-json3-dev
     fonts-dejavu-core xvfb xauth
+    desktop-file-utils appstream shared-mime-info dpkg-dev file
 )
 
 missing=()

@@ -1,6 +1,35 @@
 #include "app/command_line.h"
 
+#include "orvane/version.h"
+
+#include <cstdio>
+
 namespace orvane {
+
+namespace {
+
+// Qt reads these itself (with one dash or two); they are never the program's usage errors.
+bool IsQtOption(const QString &name) {
+    static const QStringList kQtOptions = {
+        QStringLiteral("platform"),      QStringLiteral("platformpluginpath"),
+        QStringLiteral("platformtheme"), QStringLiteral("plugin"),
+        QStringLiteral("qmljsdebugger"), QStringLiteral("qwindowgeometry"),
+        QStringLiteral("qwindowicon"),   QStringLiteral("qwindowtitle"),
+        QStringLiteral("reverse"),       QStringLiteral("session"),
+        QStringLiteral("style"),         QStringLiteral("stylesheet"),
+        QStringLiteral("widgetcount"),   QStringLiteral("display"),
+        QStringLiteral("geometry"),      QStringLiteral("title"),
+        QStringLiteral("name"),          QStringLiteral("nograb"),
+        QStringLiteral("dograb"),        QStringLiteral("sync")};
+    return kQtOptions.contains(name.section(QLatin1Char('='), 0, 0));
+}
+
+QString VersionLine() {
+    return QString::fromUtf8(kVersionBanner.data(), qsizetype(kVersionBanner.size())) +
+           QLatin1Char('\n');
+}
+
+} // namespace
 
 bool BannerModeFromArguments(const QStringList &arguments) {
     bool bannerMode = true;
@@ -10,6 +39,52 @@ bool BannerModeFromArguments(const QStringList &arguments) {
             bannerMode = false;
     }
     return bannerMode;
+}
+
+QString ProgramUsageText() {
+    return QStringLiteral(
+        "Использование: orvane [-B]\n"
+        "\n"
+        "Орвейн — расчёт систем противодымной вентиляции: дымоудаление (.smkprj) и подпор\n"
+        "воздуха (.isrprj), отчёт с формулами в формате RTF.\n"
+        "\n"
+        "  -B                       главное окно в компактном виде (без заставки)\n"
+        "  -h, --help               показать эту справку\n"
+        "  --version                показать версию программы\n"
+        "\n"
+        "Расчёт проекта без окон: orvane-calc (справка: orvane-calc --help).\n");
+}
+
+std::optional<EarlyAnswer> AnswerBeforeStart(const QStringList &arguments) {
+    for (const QString &argument : arguments) {
+        if (argument == QStringLiteral("--"))
+            break;
+        if (argument == QStringLiteral("-h") || argument == QStringLiteral("--help"))
+            return EarlyAnswer{0, ProgramUsageText(), {}};
+        if (argument == QStringLiteral("--version"))
+            return EarlyAnswer{0, VersionLine(), {}};
+        if (argument.startsWith(QStringLiteral("--")) && !IsQtOption(argument.mid(2)))
+            return EarlyAnswer{2,
+                               {},
+                               QStringLiteral("orvane: неизвестный параметр «%1». "
+                                              "Справка: orvane --help\n")
+                                   .arg(argument)};
+    }
+    return std::nullopt;
+}
+
+QStringList ArgumentsOf(int argc, char **argv) {
+    QStringList arguments;
+    for (int i = 1; i < argc; ++i)
+        arguments.append(QString::fromLocal8Bit(argv[i]));
+    return arguments;
+}
+
+int PrintEarlyAnswer(const EarlyAnswer &answer) {
+    std::fputs(answer.out.toUtf8().constData(), stdout);
+    std::fputs(answer.err.toUtf8().constData(), stderr);
+    std::fflush(stdout);
+    return answer.exitCode;
 }
 
 } // namespace orvane

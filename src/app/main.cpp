@@ -20,13 +20,16 @@
 #include <QLibraryInfo>
 #include <QPixmap>
 #include <QLocale>
-#include <QStandardPaths>
 #include <QTranslator>
 
 #include <future>
 #include <memory>
 
 int main(int argc, char *argv[]) {
+    // --version, --help and usage errors are answered before anything needs a display.
+    if (const auto answer = orvane::AnswerBeforeStart(orvane::ArgumentsOf(argc, argv)))
+        return orvane::PrintEarlyAnswer(*answer);
+
     // The banner, the largest picture of the first frame, is a JPEG the program's own loader
     // reads. The resource table keeps a view of the bytes: they live as long as the program.
     static QByteArray bannerBytes;
@@ -44,6 +47,8 @@ int main(int argc, char *argv[]) {
     orvane::UseOwnIcons();
     // The user data folder's name stays Latin; the windows carry the Russian title.
     QCoreApplication::setApplicationName(QStringLiteral("Orvane"));
+    // the desktop entry the window belongs to (its icon and name in the task bar)
+    QGuiApplication::setDesktopFileName(QStringLiteral("org.orvane.Orvane"));
 
     // The program speaks Russian whatever the system language: Qt's own buttons and file
     // dialogs too, when the translation is installed.
@@ -56,9 +61,7 @@ int main(int argc, char *argv[]) {
     orvane::SetDecimalSeparator(point == QStringLiteral(",") ? ',' : '.');
 
     const bool bannerMode = orvane::BannerModeFromArguments(app.arguments().mid(1));
-    orvane::ShellSettings settings(orvane::SelectDataFolder(
-        QCoreApplication::applicationDirPath(),
-        QStandardPaths::writableLocation(QStandardPaths::AppDataLocation)));
+    orvane::ShellSettings settings(orvane::FoldersOfThisRun());
 
     orvane::TFormMain formMain(settings, bannerMode, [&pictures] { return pictures.get(); });
     QApplication::setWindowIcon(QIcon(QPixmap::fromImage(pictures.get().logo)));

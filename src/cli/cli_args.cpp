@@ -2,6 +2,7 @@
 
 #include "core/file_io.h"
 #include "core/number_text.h"
+#include "orvane/version.h"
 
 #include <clocale>
 #include <exception>
@@ -35,12 +36,12 @@ std::string OutputClash(const CliOptions &options) {
     const std::pair<const std::string *, const char *> outputs[] = {
         {&options.reportPath, "отчёта"}, {&options.jsonPath, "результатов JSON"}};
     for (const auto &[path, what] : outputs) {
-        if (!path->empty() && SameFile(*path, options.projectPath))
+        if (!path->empty() && *path != kStandardOutput && SameFile(*path, options.projectPath))
             return "файл " + std::string(what) + " «" + *path + "» — это файл проекта «" +
                    options.projectPath + "»; проект не будет перезаписан.";
     }
     if (!options.reportPath.empty() && !options.jsonPath.empty() &&
-        SameFile(options.reportPath, options.jsonPath))
+        !options.WritesToStandardOutput() && SameFile(options.reportPath, options.jsonPath))
         return kSameOutputs;
     return {};
 }
@@ -58,13 +59,20 @@ std::string UsageText() {
            "                           дымоудаления)\n"
            "  -o ОТЧЁТ.rtf             записать отчёт в формате RTF\n"
            "  --json РЕЗУЛЬТАТ.json    записать исходные данные и результаты в формате JSON\n"
+           "                           (имя «-» у -o или --json — стандартный вывод; рабочая\n"
+           "                           точка тогда печатается в стандартный поток ошибок)\n"
            "  --decimal-separator C    десятичный разделитель в отчёте: «,» или «.»\n"
            "                           (по умолчанию — из языковых настроек системы)\n"
            "  -h, --help               показать эту справку\n"
+           "  --version                показать версию программы\n"
            "\n"
            "Коды завершения: 0 — расчёт выполнен; 1 — расчёт остановлен при проверке исходных\n"
            "данных; 2 — ошибка командной строки, файла проекта или записи результатов;\n"
            "3 — рабочая точка вентилятора не получена.\n";
+}
+
+std::string UsageErrorLine(const std::string &reason) {
+    return "orvane-calc: " + reason + " Справка: orvane-calc --help\n";
 }
 
 ParseOutcome ParseArguments(const std::vector<std::string> &args, CliOptions &options,
@@ -81,6 +89,8 @@ ParseOutcome ParseArguments(const std::vector<std::string> &args, CliOptions &op
             }
             if (arg == "-h" || arg == "--help")
                 return ParseOutcome::Help;
+            if (arg == "--version")
+                return ParseOutcome::Version;
             if (arg == "--brief") {
                 options.brief = true;
                 continue;
@@ -171,8 +181,11 @@ int RunCli(const std::vector<std::string> &args, std::ostream &out, std::ostream
     case ParseOutcome::Help:
         out << UsageText();
         return kExitOk;
+    case ParseOutcome::Version:
+        out << kVersionBanner << '\n';
+        return kExitOk;
     case ParseOutcome::Error:
-        err << "orvane-calc: " << error << "\n\n" << UsageText();
+        err << UsageErrorLine(error);
         return kExitUsage;
     case ParseOutcome::Run:
         break;

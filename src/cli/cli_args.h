@@ -9,7 +9,7 @@
 
 namespace orvane::cli {
 
-enum class ParseOutcome { Run, Help, Error };
+enum class ParseOutcome { Run, Help, Version, Error };
 
 // Parses the arguments after the program name. On Error `error` holds the Russian reason.
 // `decimalSeparatorGiven` tells whether --decimal-separator set options.decimalSeparator.
@@ -17,6 +17,9 @@ ParseOutcome ParseArguments(const std::vector<std::string> &args, CliOptions &op
                             bool &decimalSeparatorGiven, std::string &error);
 
 std::string UsageText();
+
+// A usage error as one line: the reason and where the help is.
+std::string UsageErrorLine(const std::string &reason);
 
 // Why the outputs cannot be written as asked: an output that is the project itself, or both
 // outputs one file. Empty when they are distinct files.

@@ -6,12 +6,21 @@
 
 namespace orvane::cli {
 
+// The output name that means standard output ("-o -", "--json -").
+inline constexpr const char *kStandardOutput = "-";
+
 struct CliOptions {
     bool brief = false;          // clears "Подробно" (exhaust only)
-    std::string reportPath;      // -o, empty when not asked
-    std::string jsonPath;        // --json, empty when not asked
+    std::string reportPath;      // -o, empty when not asked; kStandardOutput for stdout
+    std::string jsonPath;        // --json, empty when not asked; kStandardOutput for stdout
     char decimalSeparator = ','; // resolved from --decimal-separator or LC_NUMERIC
     std::string projectPath;
+
+    // Whether the report or the JSON goes to standard output (the duty point then goes to
+    // standard error, so the output stays the file's bytes alone).
+    bool WritesToStandardOutput() const {
+        return reportPath == kStandardOutput || jsonPath == kStandardOutput;
+    }
 };
 
 // Exit codes of the batch calculator.

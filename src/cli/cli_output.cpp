@@ -37,10 +37,10 @@ int FinishRun(const CliOptions &options, RunOutcome outcome, const RunFrame &run
               std::ostream &err) {
     PrintMessages(run.Messages, err);
     if (outcome == RunOutcome::ok)
-        PrintDutyPoint(out, volumeFlow, pressure);
+        PrintDutyPoint(options.WritesToStandardOutput() ? err : out, volumeFlow, pressure);
     json["ok"] = outcome == RunOutcome::ok;
     json["messages"] = MessagesJson(run.Messages);
-    if (WriteOutputs(options, rtf, json, err) != kExitOk)
+    if (WriteOutputs(options, rtf, json, out, err) != kExitOk)
         return kExitUsage;
     switch (outcome) {
     case RunOutcome::ok:
@@ -80,24 +80,30 @@ std::string JsonText(const nlohmann::json &json) {
     return json.dump(2, ' ', false, nlohmann::json::error_handler_t::replace) + "\n";
 }
 
-int WriteOutputs(const CliOptions &options, const std::string &rtf, const nlohmann::json &json,
+bool WriteOutput(const std::string &path, const std::string &bytes, std::ostream &out,
                  std::ostream &err) {
-    int code = kExitOk;
-    if (!options.reportPath.empty()) {
-        FileResult r = WriteFileAtomic(options.reportPath, rtf);
-        if (!r.ok) {
-            err << r.error << '\n';
-            code = kExitUsage;
-        }
+    if (path == kStandardOutput) {
+        out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+        out.flush();
+        if (out)
+            return true;
+        err << "Не удалось записать результаты в стандартный вывод.\n";
+        return false;
     }
-    if (!options.jsonPath.empty()) {
-        FileResult r = WriteFileAtomic(options.jsonPath, JsonText(json));
-        if (!r.ok) {
-            err << r.error << '\n';
-            code = kExitUsage;
-        }
-    }
-    return code;
+    const FileResult r = WriteFileAtomic(path, bytes);
+    if (!r.ok)
+        err << r.error << '\n';
+    return r.ok;
+}
+
+int WriteOutputs(const CliOptions &options, const std::string &rtf, const nlohmann::json &json,
+                 std::ostream &out, std::ostream &err) {
+    bool ok = true;
+    if (!options.reportPath.empty())
+        ok = WriteOutput(options.reportPath, rtf, out, err) && ok;
+    if (!options.jsonPath.empty())
+        ok = WriteOutput(options.jsonPath, JsonText(json), out, err) && ok;
+    return ok ? kExitOk : kExitUsage;
 }
 
 } // namespace orvane::cli

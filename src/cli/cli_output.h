@@ -23,7 +23,8 @@ void PrintMessages(std::span<const RunMessage> messages, std::ostream &err);
 int ProjectOpenFailed(const std::string &error, std::ostream &err);
 
 // What both runners do after "Расчет": the run's messages on `err`, the duty point on `out` when
-// calculated, `json` completed with "ok" and "messages", the outputs written. The exit code.
+// calculated (on `err` when `out` carries an output file), `json` completed with "ok" and
+// "messages", the outputs written. The exit code.
 int FinishRun(const CliOptions &options, RunOutcome outcome, const RunFrame &run, double volumeFlow,
               double pressure, const std::string &rtf, nlohmann::json json, std::ostream &out,
               std::ostream &err);
@@ -47,9 +48,14 @@ nlohmann::json JsonReal(double x);
 // failing), ending with a line feed.
 std::string JsonText(const nlohmann::json &json);
 
-// Writes the RTF report and the JSON (each only when its path is set) through the atomic write.
-// A failure is printed to `err`, and the result is kExitUsage; otherwise kExitOk.
-int WriteOutputs(const CliOptions &options, const std::string &rtf, const nlohmann::json &json,
+// One output: kStandardOutput writes the bytes to `out`, any other path goes through the atomic
+// write. A failure is printed to `err` and gives false.
+bool WriteOutput(const std::string &path, const std::string &bytes, std::ostream &out,
                  std::ostream &err);
+
+// Writes the RTF report and the JSON (each only when its path is set) with WriteOutput.
+// A failure gives kExitUsage; otherwise kExitOk.
+int WriteOutputs(const CliOptions &options, const std::string &rtf, const nlohmann::json &json,
+                 std::ostream &out, std::ostream &err);
 
 } // namespace orvane::cli

@@ -9,6 +9,7 @@
 #include "core/number_text.h"
 #include "core/project_file.h"
 #include "exhaust/valve_lookup.h"
+#include "orvane/version.h"
 
 namespace orvane::exhaust {
 

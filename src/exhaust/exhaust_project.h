@@ -9,7 +9,6 @@
 
 namespace orvane::exhaust {
 
-inline constexpr std::string_view kProgramVersion = "5.1 / 2024.02";
 inline constexpr int kMaxSegments = 500;
 
 // The file's bytes; `dateTime` goes into the header ("10.12.2026 9:05:01").

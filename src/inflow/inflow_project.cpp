@@ -14,6 +14,7 @@
 #include "core/ini_file.h"
 #include "core/number_text.h"
 #include "core/project_file.h"
+#include "orvane/version.h"
 
 namespace orvane::inflow {
 
@@ -292,8 +293,8 @@ ProjectResult ProjectBytes(const InflowInputs &in, std::string_view dateTime, st
 
     const TCalcVariant variant = ReadCalcVariant(in);
     IniFile ini;
-    std::string header = "\r\n# Inflow Smoke Removal Project\r\n# Created by Orvane, v.5.1 / "
-                         "2024.02 (Tamso, Nolt) on ";
+    std::string header = "\r\n# Inflow Smoke Removal Project\r\n# Created by Orvane, v." +
+                         std::string(kProgramVersion) + " (Tamso, Nolt) on ";
     header += dateTime;
     header += "\r\n\r\n";
     ini.setPreamble(std::move(header));

@@ -3,9 +3,11 @@
 #include "core/file_io.h"
 #include "core/ini_file.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QStandardPaths>
 #include <QTemporaryFile>
 
 namespace orvane {
@@ -28,23 +30,70 @@ bool IsFolderWritable(const QString &folder) {
     return probe.open();
 }
 
-QString SelectDataFolder(const QString &programFolder, const QString &userFolder,
-                         const QStringList &seedFiles) {
-    if (IsFolderWritable(programFolder))
-        return WithTrailingDelimiter(QDir::toNativeSeparators(programFolder));
-    QDir().mkpath(userFolder);
-    for (const QString &name : seedFiles) {
-        const QString source = QDir(programFolder).filePath(name);
-        const QString target = QDir(userFolder).filePath(name);
-        if (QFileInfo::exists(source) && !QFileInfo::exists(target))
-            QFile::copy(source, target);
+QString InstalledDataFolder() {
+    return QStringLiteral(ORVANE_INSTALLED_DATA_DIR);
+}
+
+QStringList SharedDataFolders(const QString &programFolder, const QString &installedDataFolder) {
+    const QDir program(programFolder);
+    QStringList folders;
+    for (const QString &candidate :
+         {programFolder, program.filePath(QStringLiteral("../share/orvane")),
+          program.filePath(QStringLiteral("../../share/orvane")), installedDataFolder}) {
+        if (candidate.isEmpty() || !QFileInfo(candidate).isDir())
+            continue;
+        const QString folder = QDir::cleanPath(QFileInfo(candidate).absoluteFilePath());
+        if (!folders.contains(folder))
+            folders.append(folder);
     }
-    return WithTrailingDelimiter(QDir::toNativeSeparators(userFolder));
+    return folders;
+}
+
+ProgramFolders SelectFolders(const QString &programFolder, const QString &userDataFolder,
+                             const QString &userConfigFolder, const QStringList &seedFolders,
+                             const QStringList &seedFiles) {
+    // An installed program (bin/ beside share/orvane) keeps to the user's folders even when it
+    // could write its own folder (run by the administrator): never settings in /usr/bin.
+    const QDir program(programFolder);
+    const bool installed = program.dirName() == QStringLiteral("bin") &&
+                           QFileInfo(program.filePath(QStringLiteral("../share/orvane"))).isDir();
+    if (!installed && IsFolderWritable(programFolder)) {
+        const QString portable = WithTrailingDelimiter(QDir::toNativeSeparators(programFolder));
+        return {portable, portable};
+    }
+    QDir().mkpath(userDataFolder);
+    QDir().mkpath(userConfigFolder);
+    for (const QString &name : seedFiles) {
+        const QString target = QDir(userDataFolder).filePath(name);
+        if (QFileInfo::exists(target))
+            continue;
+        for (const QString &folder : seedFolders) {
+            const QString source = QDir(folder).filePath(name);
+            if (QFileInfo(source).isFile()) {
+                QFile::copy(source, target);
+                // the shipped file is read-only in a system folder; the user's copy is theirs
+                QFile::setPermissions(target, QFile::permissions(target) | QFile::WriteOwner);
+                break;
+            }
+        }
+    }
+    return {WithTrailingDelimiter(QDir::toNativeSeparators(userDataFolder)),
+            WithTrailingDelimiter(QDir::toNativeSeparators(userConfigFolder))};
+}
+
+ProgramFolders FoldersOfThisRun() {
+    const QString program = QCoreApplication::applicationDirPath();
+    return SelectFolders(program, QStandardPaths::writableLocation(QStandardPaths::AppDataLocation),
+                         QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation),
+                         SharedDataFolders(program));
 }
 
 ShellSettings::ShellSettings(const QString &dataFolder)
-    : fPathData(WithTrailingDelimiter(dataFolder)),
-      fSettingsFileName(fPathData + QStringLiteral("Orvane.ini")) {
+    : ShellSettings(ProgramFolders{dataFolder, dataFolder}) {}
+
+ShellSettings::ShellSettings(const ProgramFolders &folders)
+    : fPathData(WithTrailingDelimiter(folders.data)),
+      fSettingsFileName(WithTrailingDelimiter(folders.settings) + QStringLiteral("Orvane.ini")) {
     Read();
 }
 

@@ -1,14 +1,11 @@
 #pragma once
-// The program's version and the texts built from it.
+// The texts built from the program's version (the numbers come from orvane/version.h).
+
+#include "orvane/version.h"
 
 #include <QString>
 
 namespace orvane {
-
-inline constexpr int kVersionMajor = 5;
-inline constexpr int kVersionMinor = 1;
-inline constexpr int kVersionYear = 2024;
-inline constexpr int kVersionMonth = 2;
 
 // "5.1 / 2024.02"
 QString VersionText(int major, int minor, int year, int month);

@@ -5,6 +5,7 @@
 #include "app/main_window.h"
 #include "app/module_windows.h"
 #include "core/jpeg_image.h"
+#include "orvane/version.h"
 #include "shell/about_box.h"
 #include "shell/popup_tip.h"
 #include "shell/settings.h"
@@ -25,6 +26,7 @@
 #include <QToolButton>
 
 #include <memory>
+#include <optional>
 
 using namespace orvane;
 
@@ -54,6 +56,46 @@ private slots:
         QFETCH(QStringList, arguments);
         QFETCH(bool, bannerMode);
         QCOMPARE(BannerModeFromArguments(arguments), bannerMode);
+    }
+
+    // Answered before the application starts; Qt's own options and the program's are let through.
+    void EarlyAnswers_data() {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<int>("exitCode"); // -1: the program starts
+        QTest::addColumn<QString>("out");
+        QTest::addColumn<QString>("err");
+        const QString version =
+            QStringLiteral("Орвейн ") +
+            QString::fromUtf8(kVersionNumber.data(), qsizetype(kVersionNumber.size())) +
+            QStringLiteral("\n");
+        QTest::newRow("none") << QStringList() << -1 << QString() << QString();
+        QTest::newRow("compact and a Qt option")
+            << QStringList{QStringLiteral("-B"), QStringLiteral("--platform"),
+                           QStringLiteral("offscreen"), QStringLiteral("--style=fusion")}
+            << -1 << QString() << QString();
+        QTest::newRow("version") << QStringList{QStringLiteral("-B"), QStringLiteral("--version")}
+                                 << 0 << version << QString();
+        QTest::newRow("help") << QStringList{QStringLiteral("-h")} << 0 << ProgramUsageText()
+                              << QString();
+        QTest::newRow("unknown long option")
+            << QStringList{QStringLiteral("--verison")} << 2 << QString()
+            << QStringLiteral("orvane: неизвестный параметр «--verison». Справка: orvane --help\n");
+        QTest::newRow("after --") << QStringList{QStringLiteral("--"), QStringLiteral("--help")}
+                                  << -1 << QString() << QString();
+    }
+    void EarlyAnswers() {
+        QFETCH(QStringList, arguments);
+        QFETCH(int, exitCode);
+        QFETCH(QString, out);
+        QFETCH(QString, err);
+        const std::optional<EarlyAnswer> answer = AnswerBeforeStart(arguments);
+        QCOMPARE(answer.has_value(), exitCode >= 0);
+        if (!answer)
+            return;
+        QCOMPARE(answer->exitCode, exitCode);
+        QCOMPARE(answer->out, out);
+        QCOMPARE(answer->err, err);
+        QVERIFY(ProgramUsageText().contains(QStringLiteral("--version")));
     }
 
     void CompactWindowIsFooterSizedCentredAndFixed() {

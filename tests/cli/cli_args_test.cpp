@@ -2,6 +2,7 @@
 
 #include "core/file_io.h"
 #include "core/number_text.h"
+#include "orvane/version.h"
 
 #include <gtest/gtest.h>
 
@@ -107,12 +108,26 @@ TEST(CliRun, HelpGoesToStandardOutput) {
     EXPECT_EQ(UsageText().rfind("Использование: orvane-calc [--brief] [-o ОТЧЁТ.rtf]", 0), 0u);
 }
 
-TEST(CliRun, UsageErrorsExitTwoWithReasonAndUsageOnStandardError) {
+// One line on standard error: the reason and where the help is, never the whole help text.
+TEST(CliRun, UsageErrorsExitTwoWithOneLineOnStandardError) {
     const Outcome r = RunWith({"--decimal-separator", "x", "p.smkprj"});
     EXPECT_EQ(r.code, kExitUsage);
     EXPECT_EQ(r.out, "");
-    EXPECT_EQ(r.err, "orvane-calc: десятичный разделитель должен быть «,» или «.», а не «x».\n\n" +
-                         UsageText());
+    EXPECT_EQ(r.err, "orvane-calc: десятичный разделитель должен быть «,» или «.», а не «x». "
+                     "Справка: orvane-calc --help\n");
+    EXPECT_EQ(RunWith({}).err,
+              "orvane-calc: не указан файл проекта. Справка: orvane-calc --help\n");
+}
+
+TEST(CliRun, VersionGoesToStandardOutput) {
+    for (const Args &args : {Args{"--version"}, Args{"p.smkprj", "--version"}}) {
+        const Outcome r = RunWith(args);
+        EXPECT_EQ(r.code, kExitOk);
+        EXPECT_EQ(r.out, "Орвейн " + std::string(kVersionNumber) + "\n");
+        EXPECT_EQ(r.err, "");
+    }
+    EXPECT_EQ(kVersionNumber, std::to_string(kVersionMajor) + "." + std::to_string(kVersionMinor));
+    EXPECT_NE(UsageText().find("--version"), std::string::npos);
 }
 
 TEST(CliRun, ProjectKindComesFromTheExtension) {
@@ -194,6 +209,37 @@ TEST_F(CliFilesTest, OutputThatIsTheProjectOrTheOtherOutputIsRefused) {
     }
     EXPECT_EQ(RunWith({"-o", "a.rtf", "--json", "a.json", "x.smkprj"}).code, kExitOk);
     fs::current_path(cwd);
+}
+
+// "-" sends an output to standard output, byte for byte what the file would hold; the duty
+// point then goes to standard error so the output stays clean.
+TEST_F(CliFilesTest, DashWritesAnOutputToStandardOutput) {
+    const Outcome files = RunWith({"-o", dir + "/r.rtf", "--json", dir + "/r.json", project});
+    ASSERT_EQ(files.code, kExitOk) << files.err;
+    std::string rtf, json;
+    ASSERT_TRUE(ReadFileBytes(dir + "/r.rtf", rtf).ok);
+    ASSERT_TRUE(ReadFileBytes(dir + "/r.json", json).ok);
+    ASSERT_FALSE(files.out.empty());
+
+    const struct {
+        Args args;
+        std::string out;
+    } cases[] = {
+        {{"-o", "-", project}, rtf},
+        {{"--json=-", project}, json},
+        {{"-o", "-", "--json", dir + "/j.json", project}, rtf},
+    };
+    for (const auto &c : cases) {
+        const Outcome r = RunWith(c.args);
+        EXPECT_EQ(r.code, kExitOk) << r.err;
+        EXPECT_EQ(r.out, c.out) << c.args[1];
+        EXPECT_EQ(r.err, files.out) << c.args[1];
+        EXPECT_FALSE(fs::exists("-"));
+    }
+    std::string alsoJson;
+    ASSERT_TRUE(ReadFileBytes(dir + "/j.json", alsoJson).ok);
+    EXPECT_EQ(alsoJson, json);
+    EXPECT_EQ(RunWith({"-o", "-", "--json", "-", project}).code, kExitUsage);
 }
 
 TEST_F(CliFilesTest, PipeOrOversizedProjectIsRefusedAtOnce) {

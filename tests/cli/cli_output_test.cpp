@@ -68,8 +68,9 @@ TEST(CliOutput, OutputsAreWrittenOrTheFailureNamesTheFile) {
     CliOptions o;
     o.reportPath = dir + "/отчёт.rtf";
     o.jsonPath = dir + "/r.json";
-    std::ostringstream err;
-    EXPECT_EQ(WriteOutputs(o, "{\\rtf1}", {{"ok", true}}, err), kExitOk);
+    std::ostringstream out, err;
+    EXPECT_EQ(WriteOutputs(o, "{\\rtf1}", {{"ok", true}}, out, err), kExitOk);
+    EXPECT_EQ(out.str(), "");
     EXPECT_EQ(err.str(), "");
     std::string bytes;
     ASSERT_TRUE(ReadFileBytes(o.reportPath, bytes).ok);
@@ -78,12 +79,12 @@ TEST(CliOutput, OutputsAreWrittenOrTheFailureNamesTheFile) {
     EXPECT_EQ(nlohmann::json::parse(bytes), nlohmann::json({{"ok", true}}));
 
     o.reportPath = dir + "/нет/отчёт.rtf";
-    EXPECT_EQ(WriteOutputs(o, "{\\rtf1}", {}, err), kExitUsage);
+    EXPECT_EQ(WriteOutputs(o, "{\\rtf1}", {}, out, err), kExitUsage);
     EXPECT_EQ(err.str(),
               "Не удалось записать файл " + o.reportPath + ": нет такого файла или папки\n");
 
     std::ostringstream none;
-    EXPECT_EQ(WriteOutputs(CliOptions(), "", {}, none), kExitOk);
+    EXPECT_EQ(WriteOutputs(CliOptions(), "", {}, none, none), kExitOk);
     std::filesystem::remove_all(dir);
 }
 

@@ -6,6 +6,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -150,16 +151,74 @@ private slots:
         QCOMPARE(QDir(fDir.path()).entryList(QDir::Files | QDir::Hidden).size(), 0);
     }
 
-    void DataFolderIsProgramFolderWhenWritable() {
+    // Portable: catalogues and settings beside the program, nothing made in the user's folders.
+    void WritableProgramFolderKeepsEverything() {
         const QString user = fDir.filePath(QStringLiteral("user"));
-        QCOMPARE(SelectDataFolder(fDir.path(), user), fDir.path() + QDir::separator());
+        const ProgramFolders folders = SelectFolders(fDir.path(), user + QStringLiteral("/data"),
+                                                     user + QStringLiteral("/config"), {});
+        QCOMPARE(folders.data, fDir.path() + QDir::separator());
+        QCOMPARE(folders.settings, fDir.path() + QDir::separator());
         QVERIFY(!QFileInfo::exists(user));
     }
 
-    void DataFolderFallsBackToUserFolder() {
-        const QString user = fDir.filePath(QStringLiteral("user/Orvane"));
-        QCOMPARE(SelectDataFolder(QStringLiteral("/proc"), user), user + QDir::separator());
-        QVERIFY(QFileInfo(user).isDir());
+    // Installed: catalogues in the user's data folder, started from the first shipped copy found
+    // (and writable although the shipped file is not); settings in the configuration folder;
+    // a catalogue the user already has is never overwritten.
+    void ReadOnlyProgramFolderUsesTheUserFolders() {
+        const QString shipped = fDir.filePath(QStringLiteral("share/orvane"));
+        const QString other = fDir.filePath(QStringLiteral("other"));
+        QVERIFY(QDir().mkpath(shipped) && QDir().mkpath(other));
+        WriteBytes(shipped + QStringLiteral("/FireLoads.csv"), "shipped loads");
+        WriteBytes(other + QStringLiteral("/FireLoads.csv"), "other loads");
+        WriteBytes(other + QStringLiteral("/FLDensities.csv"), "other densities");
+        QVERIFY(
+            QFile::setPermissions(shipped + QStringLiteral("/FireLoads.csv"), QFile::ReadOwner));
+        const QString data = fDir.filePath(QStringLiteral("home/.local/share/Orvane"));
+        const QString config = fDir.filePath(QStringLiteral("home/.config/Orvane"));
+        QVERIFY(QDir().mkpath(data));
+        WriteBytes(data + QStringLiteral("/FLDensities.csv"), "user densities");
+
+        const ProgramFolders folders =
+            SelectFolders(QStringLiteral("/proc"), data, config, {shipped, other});
+        // a writable bin folder of an installation counts as installed too
+        QVERIFY(QDir().mkpath(fDir.filePath(QStringLiteral("bin"))));
+        QCOMPARE(SelectFolders(fDir.filePath(QStringLiteral("bin")), data, config, {}).settings,
+                 folders.settings);
+        QCOMPARE(folders.data, data + QDir::separator());
+        QCOMPARE(folders.settings, config + QDir::separator());
+        QVERIFY(QFileInfo(config).isDir());
+        QCOMPARE(ReadBytes(data + QStringLiteral("/FireLoads.csv")), QByteArray("shipped loads"));
+        QVERIFY(QFileInfo(data + QStringLiteral("/FireLoads.csv")).isWritable());
+        QCOMPARE(ReadBytes(data + QStringLiteral("/FLDensities.csv")),
+                 QByteArray("user densities"));
+
+        ShellSettings settings(folders);
+        QCOMPARE(settings.PathData(), folders.data);
+        QCOMPARE(settings.SettingsFileName(),
+                 config + QDir::separator() + QStringLiteral("Orvane.ini"));
+        QVERIFY(settings.SetPathSave(fDir.path()));
+        QVERIFY(QFileInfo::exists(config + QStringLiteral("/Orvane.ini")));
+        QVERIFY(!QFileInfo::exists(data + QStringLiteral("/Orvane.ini")));
+    }
+
+    // The shipped data is found beside the program, under <prefix>/share/orvane beside its bin
+    // folder, in a build tree's share/orvane, and where the build installs it; each folder once.
+    void SharedDataIsFoundInstalledAndBesideABuild() {
+        const QString root = fDir.path();
+        for (const char *folder : {"usr/bin", "usr/share/orvane", "build/src/app",
+                                   "build/share/orvane", "opt/share/orvane"})
+            QVERIFY(QDir().mkpath(fDir.filePath(QString::fromLatin1(folder))));
+        QCOMPARE(SharedDataFolders(root + QStringLiteral("/usr/bin"),
+                                   root + QStringLiteral("/opt/share/orvane")),
+                 (QStringList{root + QStringLiteral("/usr/bin"),
+                              root + QStringLiteral("/usr/share/orvane"),
+                              root + QStringLiteral("/opt/share/orvane")}));
+        QCOMPARE(SharedDataFolders(root + QStringLiteral("/build/src/app"),
+                                   root + QStringLiteral("/usr/share/orvane/")),
+                 (QStringList{root + QStringLiteral("/build/src/app"),
+                              root + QStringLiteral("/build/share/orvane"),
+                              root + QStringLiteral("/usr/share/orvane")}));
+        QVERIFY(InstalledDataFolder().endsWith(QStringLiteral("/share/orvane")));
     }
 
 private:
