@@ -12,4 +12,11 @@ bool BannerModeFromArguments(const QStringList &arguments) {
     return bannerMode;
 }
 
+QString ProjectFromArguments(const QStringList &arguments) {
+    for (const QString &argument : arguments)
+        if (!argument.isEmpty() && !argument.startsWith(QLatin1Char('-')))
+            return argument;
+    return {};
+}
+
 } // namespace orvane

@@ -8,4 +8,7 @@ namespace orvane {
 // argument is ignored. `arguments` leaves out the program's own name.
 bool BannerModeFromArguments(const QStringList &arguments);
 
+// The project file to open at start: the first argument that is not a switch, or "".
+QString ProjectFromArguments(const QStringList &arguments);
+
 } // namespace orvane

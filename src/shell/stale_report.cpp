@@ -1,0 +1,55 @@
+#include "shell/stale_report.h"
+
+#include "shell/message_box_notifier.h"
+
+#include <QAbstractButton>
+#include <QLabel>
+#include <QMessageBox>
+#include <QWidget>
+
+namespace orvane {
+
+StaleReportMark::StaleReportMark(QWidget *panel, std::function<bool()> fanAvailable,
+                                 std::function<void()> saveReport)
+    : QObject(panel), fanAvailable_(std::move(fanAvailable)),
+      saveReport_(std::move(saveReport)) {
+    banner_ = new QLabel(
+        QStringLiteral("Исходные данные изменены после расчёта. Нажмите «Расчет», чтобы "
+                       "обновить отчёт."));
+    banner_->setObjectName(QStringLiteral("LabStaleReport"));
+    banner_->setWordWrap(true);
+    banner_->setMargin(6);
+    banner_->setStyleSheet(QStringLiteral("QLabel { background: #fff3c4; color: #5a4300; "
+                                          "border: 1px solid #d8b84a; }"));
+    banner_->setAccessibleName(banner_->text());
+    banner_->hide();
+    ask_ = [panel] {
+        return static_cast<int>(AskQuestion(
+            panel,
+            QStringLiteral("Отчёт составлен до изменения исходных данных и не соответствует им. "
+                           "Сохранить его всё же?"),
+            QMessageBox::Yes | QMessageBox::No, QMessageBox::No));
+    };
+    fan_ = panel->findChild<QAbstractButton *>(QStringLiteral("bbFan"));
+    // "Сохранить" asks first while the report is stale
+    if (auto *save = panel->findChild<QAbstractButton *>(QStringLiteral("bbSaveToFile"))) {
+        QObject::disconnect(save, &QAbstractButton::clicked, panel, nullptr);
+        connect(save, &QAbstractButton::clicked, this, &StaleReportMark::SaveClicked);
+    }
+}
+
+void StaleReportMark::SetStale(bool stale) {
+    stale_ = stale;
+    banner_->setVisible(stale);
+    if (fan_)
+        fan_->setEnabled(!stale && (!fanAvailable_ || fanAvailable_()));
+}
+
+void StaleReportMark::SaveClicked() {
+    if (stale_ && ask_ && ask_() != QMessageBox::Yes)
+        return;
+    if (saveReport_)
+        saveReport_();
+}
+
+} // namespace orvane
