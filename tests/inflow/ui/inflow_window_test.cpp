@@ -7,7 +7,11 @@
 #include <QDesktopServices>
 #include <QDir>
 #include <QFile>
+#include <QDragEnterEvent>
+#include <QDropEvent>
 #include <QFileDialog>
+#include <QFileInfo>
+#include <QMimeData>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -543,6 +547,45 @@ private slots:
         QVERIFY(banner->isVisibleTo(&w.form));
         w.form.ActionGoNextExecute();
         QVERIFY(!banner->isVisibleTo(&w.form));
+        // "Да" on closing saves to the project's file, without a dialog
+        w.form.show();
+        w.type(ctl::EditLiftCageQty, QStringLiteral("4"));
+        w.answer = QMessageBox::Yes;
+        QVERIFY(w.form.close());
+        QCOMPARE(dialogs, 0);
+        QFile again(file); // the save replaced the file
+        QVERIFY(again.open(QIODevice::ReadOnly));
+        QVERIFY(again.readAll().contains("\r\nLCageQty=4\r\n"));
+    }
+
+    void DroppedProjectOpensAfterTheQuestion() {
+        QTemporaryDir dir;
+        QFile example(QStringLiteral(EXAMPLES_DIR "/lift.isrprj"));
+        QVERIFY(example.open(QIODevice::ReadOnly));
+        const QString file = WriteTestFile(dir, QStringLiteral("лифт.isrprj"), example.readAll());
+        Window w;
+        w.type(ctl::EditProjectName, QStringLiteral("Мой проект"));
+        QMimeData data;
+        data.setUrls({QUrl::fromLocalFile(file)});
+        const auto drop = [&] {
+            QDragEnterEvent enter(QPoint(10, 10), Qt::CopyAction, &data, Qt::LeftButton,
+                                  Qt::NoModifier);
+            QApplication::sendEvent(&w.form, &enter);
+            QVERIFY(enter.isAccepted());
+            QDropEvent event(QPointF(10, 10), Qt::CopyAction, &data, Qt::LeftButton,
+                             Qt::NoModifier);
+            QApplication::sendEvent(&w.form, &event);
+            QTest::qWait(20);
+        };
+        w.answer = QMessageBox::Cancel;
+        drop();
+        QCOMPARE(w.questions, 1);
+        QVERIFY(!w.get<QRadioButton>(ctl::rbLift)->isChecked());
+        w.answer = QMessageBox::No;
+        drop();
+        QCOMPARE(w.questions, 2);
+        QVERIFY(w.get<QRadioButton>(ctl::rbLift)->isChecked());
+        QCOMPARE(w.form.Document()->FilePath(), QFileInfo(file).absoluteFilePath());
     }
 
     void SharedCommandsKeysTipsAndFirstFocus() {
