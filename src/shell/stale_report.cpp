@@ -5,13 +5,14 @@
 #include <QAbstractButton>
 #include <QLabel>
 #include <QMessageBox>
+#include <QVBoxLayout>
 #include <QWidget>
 
 namespace orvane {
 
 StaleReportMark::StaleReportMark(QWidget *panel, std::function<bool()> fanAvailable,
                                  std::function<void()> saveReport)
-    : QObject(panel), fanAvailable_(std::move(fanAvailable)),
+    : QObject(panel), panel_(panel), fanAvailable_(std::move(fanAvailable)),
       saveReport_(std::move(saveReport)) {
     banner_ = new QLabel(
         QStringLiteral("Исходные данные изменены после расчёта. Нажмите «Расчет», чтобы "
@@ -36,6 +37,14 @@ StaleReportMark::StaleReportMark(QWidget *panel, std::function<bool()> fanAvaila
         QObject::disconnect(save, &QAbstractButton::clicked, panel, nullptr);
         connect(save, &QAbstractButton::clicked, this, &StaleReportMark::SaveClicked);
     }
+}
+
+QVBoxLayout *StaleReportMark::BannerAndPanel() const {
+    auto *column = new QVBoxLayout;
+    column->setContentsMargins(0, 0, 0, 0);
+    column->addWidget(banner_);
+    column->addWidget(panel_, 1);
+    return column;
 }
 
 void StaleReportMark::SetStale(bool stale) {

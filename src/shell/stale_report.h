@@ -10,6 +10,7 @@
 
 class QAbstractButton;
 class QLabel;
+class QVBoxLayout;
 class QWidget;
 
 namespace orvane {
@@ -23,8 +24,10 @@ public:
     StaleReportMark(QWidget *panel, std::function<bool()> fanAvailable,
                     std::function<void()> saveReport);
 
-    // The banner; the window places it above the viewer. Hidden while the report is current.
+    // The banner, hidden while the report is current.
     QLabel *Banner() const { return banner_; }
+    // The banner above the panel, as the window's layout takes them.
+    QVBoxLayout *BannerAndPanel() const;
     void SetStale(bool stale);
     bool IsStale() const { return stale_; }
     // The answer to the question before a stale report is saved (Yes or No); tests replace it.
@@ -33,6 +36,7 @@ public:
 private:
     void SaveClicked();
 
+    QWidget *panel_;
     QLabel *banner_;
     QPointer<QAbstractButton> fan_;
     std::function<bool()> fanAvailable_;

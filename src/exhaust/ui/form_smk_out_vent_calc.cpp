@@ -267,14 +267,10 @@ TFormSmkOutVentCalc::TFormSmkOutVentCalc(const ShellWindows &shell, QWidget *par
     if (shell_.settings)
         PanelOut->setSaveFolder(shell_.settings->PathSave());
     // the stale report's banner stands above the viewer
-    auto *outColumn = new QVBoxLayout;
-    outColumn->setContentsMargins(0, 0, 0, 0);
     stale_ = new StaleReportMark(
         PanelOut, [this] { return !PanelOut->AppForFan().isEmpty(); },
         [this] { PanelOut->SaveReportToFile(); });
-    outColumn->addWidget(stale_->Banner());
-    outColumn->addWidget(PanelOut, 1);
-    mainLayout->addLayout(outColumn, 1);
+    mainLayout->addLayout(stale_->BannerAndPanel(), 1);
     setCentralWidget(central);
 
     connect(bbHidePanIn, &QPushButton::clicked, this, &TFormSmkOutVentCalc::bbHidePanInClick);

@@ -203,14 +203,10 @@ void TFormSmkInVentCalc::FormCreate() {
     connect(bbShowPanIn_, &QPushButton::clicked, this, &TFormSmkInVentCalc::bbShowPanInClick);
     connect(bbNewCalc_, &QPushButton::clicked, this, &TFormSmkInVentCalc::ActionNewCalcExecute);
     // the stale report's banner stands above the viewer
-    auto *outColumn = new QVBoxLayout;
-    outColumn->setContentsMargins(0, 0, 0, 0);
     stale_ = new StaleReportMark(
         panelOut_, [this] { return !panelOut_->AppForFan().isEmpty(); },
         [this] { panelOut_->SaveReportToFile(); });
-    outColumn->addWidget(stale_->Banner());
-    outColumn->addWidget(panelOut_, 1);
-    root->addLayout(outColumn, 1);
+    root->addLayout(stale_->BannerAndPanel(), 1);
     setCentralWidget(central);
 
     // Categories: expanded at their design height, collapsed to the header.
