@@ -83,6 +83,8 @@ inline QStringList SharedCommandFaults(QWidget *window) {
         {"ActionSave", QKeySequence(Qt::CTRL | Qt::Key_S)},
         {"ActionSaveFile", QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S)},
         {"NHelp", QKeySequence(Qt::Key_F1)},
+        {"ActionNewCalc", QKeySequence()},
+        {"ActionPathSave", QKeySequence()},
     };
     QStringList faults;
     for (const auto &c : commands) {

@@ -38,6 +38,7 @@
 #include "shell/own_icons.h"
 #include "shell/popup_tip.h"
 #include "shell/project_document.h"
+#include "shell/select_path_save.h"
 #include "shell/settings.h"
 #include "shell/stale_report.h"
 
@@ -256,6 +257,9 @@ void TFormSmkInVentCalc::BuildMenu() {
     auto *newCalc = menuFile->addAction(QStringLiteral("Открыть &новый расчет..."));
     newCalc->setObjectName(QStringLiteral("ActionNewCalc"));
     menuFile->addSeparator();
+    auto *pathSave = menuFile->addAction(QStringLiteral("Выбрать &папку проектов"));
+    pathSave->setObjectName(QStringLiteral("ActionPathSave"));
+    menuFile->addSeparator();
     auto *exit = menuFile->addAction(QStringLiteral("В&ыход"));
     exit->setObjectName(QStringLiteral("NExit"));
     auto *help = menuBar()->addAction(QStringLiteral("&Инструкция"));
@@ -265,6 +269,11 @@ void TFormSmkInVentCalc::BuildMenu() {
     about->setObjectName(QStringLiteral("NAbout"));
 
     connect(newCalc, &QAction::triggered, this, &TFormSmkInVentCalc::ActionNewCalcExecute);
+    connect(pathSave, &QAction::triggered, this, [this] {
+        if (shell_.selectPathSave)
+            shell_.selectPathSave->exec();
+        panelOut_->setSaveFolder(StartFolder());
+    });
     connect(exit, &QAction::triggered, this, &QWidget::close);
     connect(help, &QAction::triggered, this, [this] {
         static const char *const kVariantTopics[] = {"sw-og", "sw-ug", "lift", "tambour"};
