@@ -9,6 +9,7 @@
 #include <QAbstractButton>
 #include <QAction>
 #include <QComboBox>
+#include <QDropEvent>
 #include <QDir>
 #include <QFile>
 #include <QFileDialog>
@@ -234,6 +235,32 @@ void ProjectDocument::NewProject() {
     path_.clear();
     hooks_.markSaved();
     Refresh();
+}
+
+void ProjectDocument::OpenDroppedProjects() {
+    window_->setAcceptDrops(true);
+    window_->installEventFilter(this);
+    for (QWidget *child : window_->findChildren<QWidget *>())
+        if (child->acceptDrops())
+            child->installEventFilter(this);
+}
+
+bool ProjectDocument::eventFilter(QObject *watched, QEvent *event) {
+    const QEvent::Type type = event->type();
+    if (type != QEvent::DragEnter && type != QEvent::DragMove && type != QEvent::Drop)
+        return QObject::eventFilter(watched, event);
+    auto *drop = static_cast<QDropEvent *>(event);
+    const QString path = DroppedProjectFile(drop->mimeData());
+    if (path.isEmpty())
+        return QObject::eventFilter(watched, event);
+    drop->acceptProposedAction();
+    if (type == QEvent::Drop) {
+        // the drop's own event ends before any question is asked
+        QTimer::singleShot(0, this, [this, path] {
+            RunGuarded(window_, [this, path] { OpenWithQuestion(path); });
+        });
+    }
+    return true;
 }
 
 void ProjectDocument::AddFileCommands(QMenu *file) {

@@ -96,11 +96,19 @@ public:
         fileDialog_ = std::move(dialog);
     }
 
+    // A project file dropped anywhere on the window (its edits too, which would otherwise take
+    // the file's name as text) opens after the question about unsaved changes. Call once the
+    // window's widgets exist.
+    void OpenDroppedProjects();
+
     // Adds "Новый проект", "Открыть проект…", "Последние проекты", "Сохранить проект" and
     // "Сохранить проект как…" with their shortcuts to `file`.
     void AddFileCommands(QMenu *file);
     QAction *SaveAction() const { return save_; }
     QAction *OpenAction() const { return open_; }
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     QString ProposedSavePath() const;

@@ -26,8 +26,6 @@
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QComboBox>
-#include <QDragEnterEvent>
-#include <QDropEvent>
 #include <QFile>
 #include <QFileInfo>
 #include <QFrame>
@@ -50,7 +48,6 @@
 #include <QStyle>
 #include <QStyledItemDelegate>
 #include <QTableWidget>
-#include <QTimer>
 #include <QToolButton>
 #include <QVBoxLayout>
 
@@ -162,7 +159,6 @@ TFormSmkOutVentCalc::TFormSmkOutVentCalc(const ShellWindows &shell, QWidget *par
     : QMainWindow(parent), shell_(shell), boxNotifier_(this), notifier_(&boxNotifier_),
       calc_(&boxNotifier_) {
     setObjectName(QStringLiteral("FormSmkOutVentCalc"));
-    setAcceptDrops(true);
 
     dataFolder_ = shell_.settings ? shell_.settings->PathData() : QString();
     if (!dataFolder_.isEmpty()) {
@@ -282,6 +278,7 @@ TFormSmkOutVentCalc::TFormSmkOutVentCalc(const ShellWindows &shell, QWidget *par
 
     StartState();
     MarkUnmodified();
+    document_->OpenDroppedProjects();
     WatchInputChanges(PanelIn, [this] { document_->RefreshSoon(); });
     document_->Refresh();
     // the window opens on its first input field, not on whatever the tab order reaches
@@ -1393,22 +1390,6 @@ void TFormSmkOutVentCalc::OpenFileExecute() {
 
 bool TFormSmkOutVentCalc::OpenProjectFile(const QString &fileName) {
     return document_->Load(fileName);
-}
-
-void TFormSmkOutVentCalc::dragEnterEvent(QDragEnterEvent *event) {
-    if (!DroppedProjectFile(event->mimeData()).isEmpty())
-        event->acceptProposedAction();
-}
-
-void TFormSmkOutVentCalc::dropEvent(QDropEvent *event) {
-    const QString path = DroppedProjectFile(event->mimeData());
-    if (path.isEmpty())
-        return;
-    event->acceptProposedAction();
-    // the drop's own event ends before any question is asked
-    QTimer::singleShot(0, this, [this, path] {
-        RunGuarded(this, [this, path] { document_->OpenWithQuestion(path); });
-    });
 }
 
 void TFormSmkOutVentCalc::closeEvent(QCloseEvent *event) {

@@ -8,8 +8,6 @@
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QCoreApplication>
-#include <QDragEnterEvent>
-#include <QDropEvent>
 #include <QFrame>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -23,7 +21,6 @@
 #include <QScrollArea>
 #include <QSplitter>
 #include <QTextEdit>
-#include <QTimer>
 #include <QToolButton>
 #include <QVBoxLayout>
 
@@ -152,7 +149,6 @@ bool TFormSmkInVentCalc::ChangedSinceRun() const {
 
 void TFormSmkInVentCalc::FormCreate() {
     setObjectName(QStringLiteral("FormSmkInVentCalc"));
-    setAcceptDrops(true);
     flFirstTime_ = true;
 
     BuildDocument();
@@ -240,6 +236,7 @@ void TFormSmkInVentCalc::FormCreate() {
     if (shell_.popupTip)
         shell_.popupTip->CloseWhenActivated(this);
     MarkSaved();
+    document_->OpenDroppedProjects();
     WatchInputChanges(panelIn_, [this] { document_->RefreshSoon(); });
     document_->Refresh();
     // the window opens on its first input field
@@ -1299,22 +1296,6 @@ void TFormSmkInVentCalc::ActionSaveFileExecute() {
 void TFormSmkInVentCalc::ActionNewCalcExecute() {
     if (!StartNewInstance(shell_.bannerMode))
         Message(true, QStringLiteral("Не удалось запустить новый расчет."));
-}
-
-void TFormSmkInVentCalc::dragEnterEvent(QDragEnterEvent *event) {
-    if (!DroppedProjectFile(event->mimeData()).isEmpty())
-        event->acceptProposedAction();
-}
-
-void TFormSmkInVentCalc::dropEvent(QDropEvent *event) {
-    const QString path = DroppedProjectFile(event->mimeData());
-    if (path.isEmpty())
-        return;
-    event->acceptProposedAction();
-    // the drop's own event ends before any question is asked
-    QTimer::singleShot(0, this, [this, path] {
-        RunGuarded(this, [this, path] { document_->OpenWithQuestion(path); });
-    });
 }
 
 void TFormSmkInVentCalc::closeEvent(QCloseEvent *event) {

@@ -567,19 +567,23 @@ private slots:
         w.type(ctl::EditProjectName, QStringLiteral("Мой проект"));
         QMimeData data;
         data.setUrls({QUrl::fromLocalFile(file)});
+        data.setText(file);
+        // dropped on an edit: the edit does not take the file's name as its text
+        QWidget *target = w.get<QLineEdit>(ctl::EditSystemName);
         const auto drop = [&] {
             QDragEnterEvent enter(QPoint(10, 10), Qt::CopyAction, &data, Qt::LeftButton,
                                   Qt::NoModifier);
-            QApplication::sendEvent(&w.form, &enter);
+            QApplication::sendEvent(target, &enter);
             QVERIFY(enter.isAccepted());
             QDropEvent event(QPointF(10, 10), Qt::CopyAction, &data, Qt::LeftButton,
                              Qt::NoModifier);
-            QApplication::sendEvent(&w.form, &event);
+            QApplication::sendEvent(target, &event);
             QTest::qWait(20);
         };
         w.answer = QMessageBox::Cancel;
         drop();
         QCOMPARE(w.questions, 1);
+        QVERIFY(!w.get<QLineEdit>(ctl::EditSystemName)->text().contains(QStringLiteral("лифт")));
         QVERIFY(!w.get<QRadioButton>(ctl::rbLift)->isChecked());
         w.answer = QMessageBox::No;
         drop();
