@@ -61,6 +61,9 @@ QStringList ReadRecentProjects(const QString &settingsFile) {
 bool AddRecentProject(const QString &settingsFile, const QString &path) {
     const QString added = QDir::toNativeSeparators(Canonical(path));
     QStringList list = ReadRecentProjects(settingsFile);
+    // the project already on top: nothing to write (a write waits for the disk)
+    if (!list.isEmpty() && list.first() == added)
+        return true;
     list.erase(std::remove_if(list.begin(), list.end(),
                               [&](const QString &p) { return Canonical(p) == Canonical(added); }),
                list.end());

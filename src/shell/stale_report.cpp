@@ -20,8 +20,15 @@ StaleReportMark::StaleReportMark(QWidget *panel, std::function<bool()> fanAvaila
     banner_->setObjectName(QStringLiteral("LabStaleReport"));
     banner_->setWordWrap(true);
     banner_->setMargin(6);
-    banner_->setStyleSheet(QStringLiteral("QLabel { background: #fff3c4; color: #5a4300; "
-                                          "border: 1px solid #d8b84a; }"));
+    // a palette, not a style sheet: a style sheet would cost the window's start a style of its own
+    banner_->setAutoFillBackground(true);
+    banner_->setFrameShape(QFrame::Box);
+    QPalette palette = banner_->palette();
+    palette.setColor(QPalette::Window, QColor(0xff, 0xf3, 0xc4));
+    palette.setColor(QPalette::WindowText, QColor(0x5a, 0x43, 0x00));
+    palette.setColor(QPalette::Light, QColor(0xd8, 0xb8, 0x4a));
+    palette.setColor(QPalette::Dark, QColor(0xd8, 0xb8, 0x4a));
+    banner_->setPalette(palette);
     banner_->setAccessibleName(banner_->text());
     banner_->hide();
     ask_ = [panel] {
