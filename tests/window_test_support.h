@@ -1,10 +1,15 @@
 #pragma once
 // What the window tests share: finding controls by name, driving modal windows.
 
+#include <QAction>
 #include <QApplication>
+#include <QKeySequence>
+#include <QToolButton>
 #include <QByteArray>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QGroupBox>
+#include <QStringList>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <QWidget>
@@ -45,6 +50,57 @@ inline QString WriteTestFile(const QTemporaryDir &dir, const QString &name,
     if (!f.open(QIODevice::WriteOnly) || f.write(bytes) != bytes.size())
         return {};
     return path;
+}
+
+// The input groups of `window` (its named group boxes) that `manualPage` has no entry for (an
+// element with the group's name as its id).
+inline QStringList GroupsWithoutManualEntry(QWidget *window, const QString &manualPage) {
+    QFile page(manualPage);
+    if (!page.open(QIODevice::ReadOnly))
+        return {QStringLiteral("(no page %1)").arg(manualPage)};
+    const QString html = QString::fromUtf8(page.readAll());
+    QStringList missing;
+    for (const QGroupBox *group : window->findChildren<QGroupBox *>()) {
+        const QString name = group->objectName();
+        if (!name.isEmpty() && !html.contains(QStringLiteral("id=\"%1\"").arg(name)) &&
+            !missing.contains(name))
+            missing << name;
+    }
+    return missing;
+}
+
+// What differs from the commands both module windows share (name, then the key it must have),
+// and tip buttons that are Tab stops or are not announced as "Подсказка: <group>": "" when
+// the window has them all.
+inline QStringList SharedCommandFaults(QWidget *window) {
+    const struct {
+        const char *action;
+        QKeySequence keys;
+    } commands[] = {
+        {"ActionGoNext", QKeySequence(Qt::Key_F9)},
+        {"ActionNewProject", QKeySequence(Qt::CTRL | Qt::Key_N)},
+        {"ActionOpenFile", QKeySequence(Qt::CTRL | Qt::Key_O)},
+        {"ActionSave", QKeySequence(Qt::CTRL | Qt::Key_S)},
+        {"ActionSaveFile", QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S)},
+        {"NHelp", QKeySequence(Qt::Key_F1)},
+        {"ActionNewCalc", QKeySequence()},
+        {"ActionPathSave", QKeySequence()},
+    };
+    QStringList faults;
+    for (const auto &c : commands) {
+        const auto *action = window->findChild<QAction *>(QString::fromLatin1(c.action));
+        if (!action || action->shortcut() != c.keys)
+            faults << QString::fromLatin1(c.action);
+    }
+    for (const QToolButton *tip : window->findChildren<QToolButton *>()) {
+        if (!tip->objectName().startsWith(QStringLiteral("sbTip")))
+            continue;
+        const QString name = tip->accessibleName();
+        if (tip->focusPolicy() != Qt::NoFocus || !name.startsWith(QStringLiteral("Подсказка: ")) ||
+            name.size() <= 11)
+            faults << tip->objectName() + QStringLiteral(" '") + name + QLatin1Char('\'');
+    }
+    return faults;
 }
 
 template <typename T> T *Find(QWidget *parent, const char *name) {

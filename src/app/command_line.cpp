@@ -43,11 +43,12 @@ bool BannerModeFromArguments(const QStringList &arguments) {
 
 QString ProgramUsageText() {
     return QStringLiteral(
-        "Использование: orvane [-B]\n"
+        "Использование: orvane [-B] [ПРОЕКТ.smkprj | ПРОЕКТ.isrprj]\n"
         "\n"
         "Орвейн — расчёт систем противодымной вентиляции: дымоудаление (.smkprj) и подпор\n"
         "воздуха (.isrprj), отчёт с формулами в формате RTF.\n"
         "\n"
+        "  ПРОЕКТ                   открыть проект в окне своего модуля\n"
         "  -B                       главное окно в компактном виде (без заставки)\n"
         "  -h, --help               показать эту справку\n"
         "  --version                показать версию программы\n"
@@ -85,6 +86,13 @@ int PrintEarlyAnswer(const EarlyAnswer &answer) {
     std::fputs(answer.err.toUtf8().constData(), stderr);
     std::fflush(stdout);
     return answer.exitCode;
+}
+
+QString ProjectFromArguments(const QStringList &arguments) {
+    for (const QString &argument : arguments)
+        if (!argument.isEmpty() && !argument.startsWith(QLatin1Char('-')))
+            return argument;
+    return {};
 }
 
 } // namespace orvane

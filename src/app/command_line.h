@@ -30,4 +30,7 @@ int PrintEarlyAnswer(const EarlyAnswer &answer);
 
 QString ProgramUsageText();
 
+// The project file to open at start: the first argument that is not a switch, or "".
+QString ProjectFromArguments(const QStringList &arguments);
+
 } // namespace orvane

@@ -20,6 +20,7 @@
 #include <QLibraryInfo>
 #include <QPixmap>
 #include <QLocale>
+#include <QTimer>
 #include <QTranslator>
 
 #include <future>
@@ -79,6 +80,11 @@ int main(int argc, char *argv[]) {
                                 [shell] { return orvane::CreateSmkInVentWindow(shell); });
     orvane::ArmStartProbe(formMain, shell, qEnvironmentVariable(orvane::kStartProbeVariable));
 
-    formMain.show();
+    // a project named on the command line (the desktop's "open with") opens its module at once
+    const QString project = orvane::ProjectFromArguments(app.arguments().mid(1));
+    if (project.isEmpty())
+        formMain.show();
+    else
+        QTimer::singleShot(0, &formMain, [&formMain, project] { formMain.OpenProject(project); });
     return app.exec();
 }

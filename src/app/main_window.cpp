@@ -1,9 +1,13 @@
 #include "app/main_window.h"
 
 #include "app/background_strip.h"
+#include "app/module_windows.h"
 #include "core/jpeg_image.h"
 #include "shell/about_box.h"
 #include "shell/desktop_actions.h"
+#include "shell/message_box_notifier.h"
+#include "shell/project_document.h"
+#include "shell/recent_projects.h"
 #include "shell/settings.h"
 #include "shell/version.h"
 
@@ -11,7 +15,13 @@
 #include <QApplication>
 #include <QCoreApplication>
 #include <QDialog>
+#include <QDragEnterEvent>
+#include <QDropEvent>
 #include <QEventLoop>
+#include <QDir>
+#include <QFileInfo>
+#include <QMessageBox>
+#include <QTimer>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMenuBar>
@@ -139,6 +149,7 @@ TFormMain::TFormMain(ShellSettings &settings, bool bannerMode,
     fShell.bannerMode = bannerMode;
 
     BuildMenu();
+    setAcceptDrops(true);
     BuildPanels(pictures);
     ApplyAspect();
     fMinHeaderHeight = PanelLogo->height();
@@ -220,6 +231,11 @@ void TFormMain::BuildMenu() {
         QStringLiteral("Расчет системы приточной противодымной вентиляции"));
     ActionSmkInVent->setStatusTip(ActionSmkInVent->toolTip());
     menuFile->addSeparator();
+    QMenu *recent = menuFile->addMenu(QStringLiteral("Последние п&роекты"));
+    recent->setObjectName(QStringLiteral("MenuRecent"));
+    AttachRecentProjectsMenu(recent, this, fSettings.SettingsFileName(),
+                             [this](const QString &path) { OpenProject(path); });
+    menuFile->addSeparator();
     QAction *actionExit = menuFile->addAction(QStringLiteral("В&ыход"));
     actionExit->setObjectName(QStringLiteral("ActionExit"));
 
@@ -234,7 +250,7 @@ void TFormMain::BuildMenu() {
     connect(ActionSmkInVent, &QAction::triggered, this, [this] { OpenModule(fSmkInVent); });
     connect(actionExit, &QAction::triggered, this, &QWidget::close);
     connect(actionHelp, &QAction::triggered, this,
-            [this] { ShowHelpContents(this, QCoreApplication::applicationDirPath()); });
+            [this] { ShowManual(this, QStringLiteral("index.html")); });
     connect(actionAbout, &QAction::triggered, this, &TFormMain::ShowAbout);
 }
 
@@ -461,6 +477,37 @@ void TFormMain::OpenModule(const ModuleFactory &factory) {
     // One run serves one module: closing the main window ends the program.
     close();
     QCoreApplication::quit();
+}
+
+void TFormMain::OpenProject(const QString &path) {
+    const ProjectFactory factory =
+        fProjectFactory ? fProjectFactory
+                        : ProjectFactory([this](const QString &p) {
+                              return CreateWindowForProject(fShell, p);
+                          });
+    if (!IsProjectFileName(path) && ProjectModuleOfFile(path) == ProjectModule::unknown) {
+        if (!isVisible())
+            show();
+        QMessageBox::warning(this, MessageTitle(),
+                             QStringLiteral("Файл не является проектом Орвейна:\n%1")
+                                 .arg(QDir::toNativeSeparators(path)));
+        return;
+    }
+    OpenModule([&factory, path] { return factory(path); });
+}
+
+void TFormMain::dragEnterEvent(QDragEnterEvent *event) {
+    if (!DroppedProjectFile(event->mimeData()).isEmpty())
+        event->acceptProposedAction();
+}
+
+void TFormMain::dropEvent(QDropEvent *event) {
+    const QString path = DroppedProjectFile(event->mimeData());
+    if (path.isEmpty())
+        return;
+    event->acceptProposedAction();
+    // the module runs after the drop's own event has ended
+    QTimer::singleShot(0, this, [this, path] { OpenProject(path); });
 }
 
 void TFormMain::ShowAbout() { orvane::ShowAbout(fShell.about.Get(), this); }

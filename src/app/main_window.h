@@ -53,6 +53,12 @@ public:
     // opens nothing.
     using ModuleFactory = std::function<std::unique_ptr<QWidget>()>;
     void SetModuleFactories(ModuleFactory smkOutVent, ModuleFactory smkInVent);
+    // Opens the module window of a project file with the project loaded (the command line, a
+    // recent project, a dropped file); a file of no module is refused with a message.
+    void OpenProject(const QString &path);
+    using ProjectFactory = std::function<std::unique_ptr<QWidget>(const QString &)>;
+    // Replaces the window maker of OpenProject (tests); the default is the module's window.
+    void SetProjectFactory(ProjectFactory factory) { fProjectFactory = std::move(factory); }
 
     void ApplyAspect();
     void FormResize();
@@ -75,6 +81,8 @@ protected:
     void showEvent(QShowEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;
     void wheelEvent(QWheelEvent *event) override;
+    void dragEnterEvent(QDragEnterEvent *event) override;
+    void dropEvent(QDropEvent *event) override;
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
@@ -106,6 +114,7 @@ private:
 
     ModuleFactory fSmkOutVent;
     ModuleFactory fSmkInVent;
+    ProjectFactory fProjectFactory;
 
     QWidget *PanelMain = nullptr;
     QWidget *PanelHeader = nullptr;

@@ -2,6 +2,7 @@
 
 #include "exhaust/ui/form_smk_out_vent_calc.h"
 #include "inflow/ui/form_smk_in_vent_calc.h"
+#include "shell/project_document.h"
 
 namespace orvane {
 
@@ -15,12 +16,14 @@ std::unique_ptr<QWidget> CreateSmkInVentWindow(const ShellWindows &shell) {
 
 std::unique_ptr<QWidget> CreateWindowForProject(const ShellWindows &shell,
                                                 const QString &projectPath) {
-    if (projectPath.endsWith(QStringLiteral(".smkprj"), Qt::CaseInsensitive)) {
+    // what the file holds decides, its extension only when the contents do not tell
+    const ProjectModule module = ProjectModuleOfFile(projectPath);
+    if (module == ProjectModule::exhaust) {
         auto window = std::make_unique<exhaust::TFormSmkOutVentCalc>(shell);
         window->OpenProjectFile(projectPath);
         return window;
     }
-    if (projectPath.endsWith(QStringLiteral(".isrprj"), Qt::CaseInsensitive)) {
+    if (module == ProjectModule::supply) {
         auto window = std::make_unique<inflow::TFormSmkInVentCalc>(shell);
         window->OpenProjectFile(projectPath);
         return window;

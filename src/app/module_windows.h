@@ -14,8 +14,8 @@ namespace orvane {
 std::unique_ptr<QWidget> CreateSmkOutVentWindow(const ShellWindows &shell);
 std::unique_ptr<QWidget> CreateSmkInVentWindow(const ShellWindows &shell);
 
-// The window of the project's module (by the file's extension) with the project loaded; null
-// when the extension names no module. A project that cannot be read leaves the module's start
+// The window of the project's module (by what the file holds, else by its extension) with the
+// project loaded; null when neither names a module. A project that cannot be read leaves the module's start
 // state and the window's own message.
 std::unique_ptr<QWidget> CreateWindowForProject(const ShellWindows &shell,
                                                 const QString &projectPath);

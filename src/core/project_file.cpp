@@ -4,6 +4,7 @@
 #include <ctime>
 
 #include "core/file_io.h"
+#include "core/ini_file.h"
 
 namespace orvane {
 
@@ -20,6 +21,37 @@ ProjectResult ReadProjectFile(const std::string &path, std::string_view kind, st
         return {false, "Файл проекта " + std::string(kind) + " не может быть прочитан (" +
                            read.reason + "):\r" + path};
     return {};
+}
+
+ProjectModule ProjectModuleOf(std::string_view bytes) {
+    // the header: comment lines before the first section
+    for (size_t start = 0; start < bytes.size();) {
+        size_t end = bytes.find('\n', start);
+        if (end == std::string_view::npos)
+            end = bytes.size();
+        const std::string_view line = bytes.substr(start, end - start);
+        if (line.substr(0, 1) == "[")
+            break;
+        if (line.substr(0, 31) == "# Revirid Smoke Removal Project")
+            return ProjectModule::exhaust;
+        if (line.substr(0, 30) == "# Inflow Smoke Removal Project")
+            return ProjectModule::supply;
+        start = end + 1;
+    }
+    const IniFile ini = IniFile::FromBytes(bytes);
+    int exhaust = 0;
+    int supply = 0;
+    for (const char *section : {"Room", "FLoad", "Corridor", "FPlace", "Outside", "ShaftEnd",
+                                "Shaft0"})
+        exhaust += ini.hasSection(section) ? 1 : 0;
+    for (const char *section :
+         {"Terms", "Building", "Air", "FanData", "StairWell", "Tambour", "Valve", "Pipe"})
+        supply += ini.hasSection(section) ? 1 : 0;
+    if (exhaust > supply)
+        return ProjectModule::exhaust;
+    if (supply > exhaust)
+        return ProjectModule::supply;
+    return ProjectModule::unknown;
 }
 
 std::string ProjectDateTimeText() {

@@ -18,6 +18,12 @@ ProjectResult WriteProjectFile(const std::string &path, const std::string &bytes
 // "Файл проекта <kind> не может быть прочитан (<reason>):\r<path>".
 ProjectResult ReadProjectFile(const std::string &path, std::string_view kind, std::string &bytes);
 
+// Which module wrote a project: the header line each module writes says it; a file without one
+// (written by hand) is judged by the sections only one module writes. `unknown` when neither
+// tells, and the module's own reader then decides.
+enum class ProjectModule { unknown, exhaust, supply };
+ProjectModule ProjectModuleOf(std::string_view bytes);
+
 // The current local date and time as the header writes it: "10.12.2026 4:27:05".
 std::string ProjectDateTimeText();
 

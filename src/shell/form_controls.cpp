@@ -15,6 +15,8 @@ QToolButton *CreateTipButton(const QString &name, QWidget *parent) {
     button->setAccessibleName(QStringLiteral("Подсказка"));
     button->setAutoRaise(true);
     button->setFixedSize(20, 20);
+    // not a Tab stop: F1 in a field opens the help at the field's group
+    button->setFocusPolicy(Qt::NoFocus);
     return button;
 }
 

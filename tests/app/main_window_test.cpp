@@ -15,6 +15,8 @@
 #include <QDialog>
 #include <QFile>
 #include <QMainWindow>
+#include <QMenu>
+#include <QMessageBox>
 #include <QMenuBar>
 #include <QPointer>
 #include <QScreen>
@@ -96,6 +98,63 @@ private slots:
         QCOMPARE(answer->out, out);
         QCOMPARE(answer->err, err);
         QVERIFY(ProgramUsageText().contains(QStringLiteral("--version")));
+    }
+
+    void ProjectOnTheCommandLine() {
+        const QString project = QStringLiteral("/tmp/корпус 2.smkprj");
+        QCOMPARE(ProjectFromArguments({}), QString());
+        QCOMPARE(ProjectFromArguments({QStringLiteral("-B")}), QString());
+        QCOMPARE(ProjectFromArguments({QStringLiteral("-b"), project}), project);
+        QCOMPARE(ProjectFromArguments({project, QStringLiteral("-B")}), project);
+    }
+
+    // a project opened from the desktop runs its module window with the file, as the module
+    // buttons do; a file of no module is refused and the main window stays
+    void ProjectFileOpensItsModule() {
+        const QString lift = QStringLiteral(EXAMPLES_DIR "/lift.isrprj");
+        TFormMain w(*fSettings, false, QImage());
+        QStringList asked;
+        w.SetProjectFactory([&](const QString &path) -> std::unique_ptr<QWidget> {
+            asked << path;
+            auto window = std::make_unique<QMainWindow>();
+            QTimer::singleShot(0, window.get(), [module = window.get()] { module->close(); });
+            return window;
+        });
+        w.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&w));
+        w.OpenProject(lift);
+        QCOMPARE(asked, QStringList{lift});
+        QVERIFY(!w.isVisible());
+
+        TFormMain other(*fSettings, false, QImage());
+        other.SetProjectFactory([&](const QString &path) -> std::unique_ptr<QWidget> {
+            asked << path;
+            return nullptr;
+        });
+        const QString text = fTemp->filePath(QStringLiteral("заметки.txt"));
+        QFile notes(text);
+        QVERIFY(notes.open(QIODevice::WriteOnly));
+        notes.write("not a project");
+        notes.close();
+        QString message;
+        QTimer::singleShot(0, [&message] {
+            if (auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget())) {
+                message = box->text();
+                box->accept();
+            }
+        });
+        other.OpenProject(text);
+        QCOMPARE(asked.size(), 1);
+        QVERIFY(message.contains(QStringLiteral("заметки.txt")));
+        QVERIFY(other.isVisible());
+        other.close();
+    }
+
+    void RecentProjectsAreInTheFileMenu() {
+        TFormMain w(*fSettings, true, QImage());
+        auto *recent = w.findChild<QMenu *>(QStringLiteral("MenuRecent"));
+        QVERIFY(recent);
+        QVERIFY(recent->isEnabled());
     }
 
     void CompactWindowIsFooterSizedCentredAndFixed() {

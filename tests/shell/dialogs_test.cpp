@@ -7,8 +7,11 @@
 #include "shell/replace_bitmap_color.h"
 #include "shell/select_path_save.h"
 #include "shell/settings.h"
+#include "url_catcher.h"
 
 #include <QApplication>
+#include <QDesktopServices>
+#include <QGroupBox>
 #include <QDir>
 #include <QEnterEvent>
 #include <QFile>
@@ -25,6 +28,7 @@
 #include <memory>
 
 using namespace orvane;
+using orvane::test::UrlCatcher;
 
 namespace {
 
@@ -151,12 +155,32 @@ private slots:
         QVERIFY(!about.isVisible());
     }
 
-    void HelpWithoutFileSaysSo() {
+    void ManualOpensAtItsTopicOrSaysItIsMissing() {
         MessageBoxCatcher catcher;
         catcher.Arm();
-        QVERIFY(!ShowHelpContents(nullptr, fTemp->path()));
-        QCOMPARE(catcher.text, QStringLiteral("Файл справки Orvane.chm не найден."));
+        SetManualFolder(fTemp->path());
+        QVERIFY(!ShowManual(nullptr, QStringLiteral("exhaust.html"), QStringLiteral("gbShaft")));
+        QCOMPARE(catcher.text, QStringLiteral("Файл справки %1 не найден.")
+                                   .arg(QDir::toNativeSeparators(
+                                       QDir(fTemp->path()).filePath(QStringLiteral("exhaust.html")))));
         QCOMPARE(catcher.icon, QMessageBox::Information);
+
+        UrlCatcher urls;
+        QDesktopServices::setUrlHandler(QStringLiteral("file"), &urls, "open");
+        SetManualFolder(QStringLiteral(MANUAL_DIR));
+        QVERIFY(ShowManual(nullptr, QStringLiteral("exhaust.html"), QStringLiteral("gbShaft")));
+        QCOMPARE(urls.opened.size(), 1);
+        QCOMPARE(urls.opened[0].fragment(), QStringLiteral("gbShaft"));
+        QVERIFY(urls.opened[0].toLocalFile().endsWith(QStringLiteral("/exhaust.html")));
+        QDesktopServices::unsetUrlHandler(QStringLiteral("file"));
+        SetManualFolder({});
+        // a field's topic is its group's name
+        QGroupBox group;
+        group.setObjectName(QStringLiteral("gbOutside"));
+        auto *edit = new QLineEdit(&group);
+        QCOMPARE(HelpTopicOf(edit), QStringLiteral("gbOutside"));
+        QCOMPARE(HelpTopicOf(&group), QStringLiteral("gbOutside"));
+        QCOMPARE(HelpTopicOf(nullptr), QString());
     }
 
     void NewInstanceCarriesCompactSwitch() {

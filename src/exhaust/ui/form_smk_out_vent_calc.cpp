@@ -15,18 +15,19 @@
 #include "shell/desktop_actions.h"
 #include "shell/form_controls.h"
 #include "shell/own_icons.h"
+#include "shell/page_wheel.h"
 #include "shell/popup_tip.h"
 #include "shell/result_warnings.h"
+#include "shell/project_document.h"
 #include "shell/select_path_save.h"
 #include "shell/settings.h"
-#include "shell/unsaved_changes.h"
+#include "shell/stale_report.h"
 
 #include <QApplication>
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QFile>
-#include <QFileDialog>
 #include <QFileInfo>
 #include <QFrame>
 #include <QGridLayout>
@@ -159,7 +160,6 @@ TFormSmkOutVentCalc::TFormSmkOutVentCalc(const ShellWindows &shell, QWidget *par
     : QMainWindow(parent), shell_(shell), boxNotifier_(this), notifier_(&boxNotifier_),
       calc_(&boxNotifier_) {
     setObjectName(QStringLiteral("FormSmkOutVentCalc"));
-    setWindowTitle(QStringLiteral("Орвейн - Расчёт системы вытяжной противодымной вентиляции"));
 
     dataFolder_ = shell_.settings ? shell_.settings->PathData() : QString();
     if (!dataFolder_.isEmpty()) {
@@ -173,6 +173,7 @@ TFormSmkOutVentCalc::TFormSmkOutVentCalc(const ShellWindows &shell, QWidget *par
     fireLoads_.CurrentIndex = DefaultFireLoadNumber - 1;
     densities_.CurrentIndex = DefaultFireLoadDensityNumber - 1;
 
+    BuildDocument();
     BuildMenu();
     auto *central = new QWidget(this);
     central->setObjectName(QStringLiteral("PanelMain"));
@@ -191,6 +192,8 @@ TFormSmkOutVentCalc::TFormSmkOutVentCalc(const ShellWindows &shell, QWidget *par
     ScrollBoxStart->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     PageStart = BuildInputPage();
     ScrollBoxStart->setWidget(PageStart);
+    PassWheelToPageAtEnd(sgDoorSizes, ScrollBoxStart);
+    PassWheelToPageAtEnd(ListBoxYchastki, ScrollBoxStart);
     inLayout->addWidget(ScrollBoxStart, 1);
     PanelIn->setFixedWidth(kPanelInWidth + ScrollBoxStart->verticalScrollBar()->sizeHint().width() +
                            2 * ScrollBoxStart->frameWidth());
@@ -202,7 +205,7 @@ TFormSmkOutVentCalc::TFormSmkOutVentCalc(const ShellWindows &shell, QWidget *par
     bbHidePanIn = new QPushButton(QStringLiteral("Свернуть"), bar);
     bbHidePanIn->setObjectName(QStringLiteral("bbHidePanIn"));
     bbHidePanIn->setToolTip(QStringLiteral("Скрыть исходные данные"));
-    ActionGoNext = new QAction(QStringLiteral("Далее"), this);
+    ActionGoNext = new QAction(QStringLiteral("Расчет"), this);
     ActionGoNext->setObjectName(QStringLiteral("ActionGoNext"));
     ActionGoNext->setShortcut(QKeySequence(Qt::Key_F9));
     addAction(ActionGoNext);
@@ -260,7 +263,11 @@ TFormSmkOutVentCalc::TFormSmkOutVentCalc(const ShellWindows &shell, QWidget *par
     });
     if (shell_.settings)
         PanelOut->setSaveFolder(shell_.settings->PathSave());
-    mainLayout->addWidget(PanelOut, 1);
+    // the stale report's banner stands above the viewer
+    stale_ = new StaleReportMark(
+        PanelOut, [this] { return !PanelOut->AppForFan().isEmpty(); },
+        [this] { PanelOut->SaveReportToFile(); });
+    mainLayout->addLayout(stale_->BannerAndPanel(), 1);
     setCentralWidget(central);
 
     connect(bbHidePanIn, &QPushButton::clicked, this, &TFormSmkOutVentCalc::bbHidePanInClick);
@@ -270,13 +277,14 @@ TFormSmkOutVentCalc::TFormSmkOutVentCalc(const ShellWindows &shell, QWidget *par
             Guarded(this, &TFormSmkOutVentCalc::ActionGoNextExecute));
     connect(bbNewCalc, &QToolButton::clicked, this, &TFormSmkOutVentCalc::ActionNewCalcExecute);
 
-    // the start state: defaults, the default network, the corridor variant
-    ExhaustInputs start = ExhaustInputs::Defaults();
-    ControlsFromInputs(start);
-    YchastkiTemp = Ychastki;
-    calc_.Report.BeginReport(kExhaustReportTitle);
-    ShowReport();
+    StartState();
     MarkUnmodified();
+    document_->OpenDroppedProjects();
+    WatchInputChanges(PanelIn, [this] { document_->RefreshSoon(); });
+    document_->Refresh();
+    // the window opens on its first input field, not on whatever the tab order reaches
+    if (auto *first = PageStart->findChild<QLineEdit *>(CtlName(ctl::EditProjectName)))
+        first->setFocus();
 
     if (shell_.popupTip)
         shell_.popupTip->CloseWhenActivated(this);
@@ -294,13 +302,62 @@ void TFormSmkOutVentCalc::SetNotifier(Notifier *notifier) {
         FormShaftSegment->SetNotifier(notifier);
 }
 
+// the start state: defaults, the default network, the corridor variant, an empty report
+void TFormSmkOutVentCalc::StartState() {
+    ControlsFromInputs(ExhaustInputs::Defaults());
+    YchastkiTemp = Ychastki;
+    calc_ = ExhaustCalc(notifier_);
+    calc_.Report.BeginReport(kExhaustReportTitle);
+    ShowReport();
+    ranSnapshot_.clear();
+    ScrollBoxStart->verticalScrollBar()->setValue(0);
+}
+
+void TFormSmkOutVentCalc::BuildDocument() {
+    ProjectKind kind;
+    kind.module = ProjectModule::exhaust;
+    kind.extension = QStringLiteral("smkprj");
+    kind.filter = QStringLiteral("Проект расчета дымоудаления (*.smkprj)");
+    kind.openTitle = QStringLiteral("Открытие файла проекта расчета дымоудаления");
+    kind.saveTitle = QStringLiteral("Сохранение файла проекта расчета дымоудаления");
+    kind.caption = QStringLiteral("Орвейн - Расчёт системы вытяжной противодымной вентиляции");
+    kind.otherProject = QStringLiteral("Это проект подпора воздуха; он открыт в новом окне.");
+    kind.readKind = "расчета дымоудаления";
+    ProjectDocument::Hooks hooks;
+    hooks.modified = [this] { return HasUnsavedChanges(); };
+    hooks.read = [this](const std::string &bytes, const QString &path) {
+        // read into a copy: a file refused half-way leaves the window as it was
+        ExhaustInputs in = InputsFromControls();
+        const ProjectResult result =
+            ReadProjectBytes(bytes, in, QFile::encodeName(path).toStdString());
+        if (result.ok) {
+            ScrollBoxStart->verticalScrollBar()->setValue(0);
+            ControlsFromInputs(in);
+        }
+        return result;
+    };
+    hooks.write = [this](const QString &path) {
+        return SaveProject(QFile::encodeName(path).toStdString(), InputsFromControls());
+    };
+    hooks.markSaved = [this] { MarkUnmodified(); };
+    hooks.reset = [this] { StartState(); };
+    hooks.suggestedName = [this] { return Q(DefaultProjectName(InputsFromControls())); };
+    hooks.message = [this](bool error, const std::string &text) {
+        if (error)
+            QMessageBox::critical(this, MessageTitle(), MessageText(text));
+        else
+            QMessageBox::warning(this, MessageTitle(), MessageText(text));
+    };
+    hooks.refreshed = [this] {
+        stale_->SetStale(!ranSnapshot_.empty() && ProjectSnapshot() != ranSnapshot_);
+    };
+    document_ = new ProjectDocument(this, shell_, kind, hooks);
+}
+
 void TFormSmkOutVentCalc::BuildMenu() {
     QMenu *file = menuBar()->addMenu(QStringLiteral("&Файл"));
     file->setObjectName(QStringLiteral("NFile"));
-    QAction *open = file->addAction(QStringLiteral("&Загрузить проект"));
-    open->setObjectName(QStringLiteral("ActionOpenFile"));
-    QAction *save = file->addAction(QStringLiteral("Сохранить проект &как..."));
-    save->setObjectName(QStringLiteral("ActionSaveFile"));
+    document_->AddFileCommands(file);
     file->addSeparator();
     QAction *newCalc = file->addAction(QStringLiteral("Открыть &новый расчет..."));
     newCalc->setObjectName(QStringLiteral("ActionNewCalc"));
@@ -312,11 +369,9 @@ void TFormSmkOutVentCalc::BuildMenu() {
     exit->setObjectName(QStringLiteral("NExit"));
     QAction *help = menuBar()->addAction(QStringLiteral("&Инструкция"));
     help->setObjectName(QStringLiteral("NHelp"));
+    help->setShortcut(QKeySequence(Qt::Key_F1));
     QAction *about = menuBar()->addAction(QStringLiteral("&О программе"));
     about->setObjectName(QStringLiteral("NAbout"));
-    connect(open, &QAction::triggered, this, Guarded(this, &TFormSmkOutVentCalc::OpenFileExecute));
-    connect(save, &QAction::triggered, this,
-            Guarded(this, &TFormSmkOutVentCalc::SaveProjectExecute));
     connect(newCalc, &QAction::triggered, this, &TFormSmkOutVentCalc::ActionNewCalcExecute);
     connect(pathSave, &QAction::triggered, this, &TFormSmkOutVentCalc::ActionPathSaveExecute);
     connect(exit, &QAction::triggered, this, &QWidget::close);
@@ -405,13 +460,13 @@ QWidget *TFormSmkOutVentCalc::BuildInputPage() {
         auto *openButton = new QToolButton(g);
         openButton->setObjectName(QStringLiteral("SpeedButtonOpenFile"));
         openButton->setIcon(StandardIcon(QStyle::SP_DialogOpenButton, this));
-        openButton->setToolTip(QStringLiteral("Загрузить проект из файла"));
-        openButton->setAccessibleName(QStringLiteral("Загрузить проект из файла"));
+        openButton->setToolTip(QStringLiteral("Открыть проект (Ctrl+O)"));
+        openButton->setAccessibleName(QStringLiteral("Открыть проект"));
         auto *saveButton = new QToolButton(g);
         saveButton->setObjectName(QStringLiteral("SpeedButtonSaveFile"));
         saveButton->setIcon(StandardIcon(QStyle::SP_DialogSaveButton, this));
-        saveButton->setToolTip(QStringLiteral("Сохранить проект в файл"));
-        saveButton->setAccessibleName(QStringLiteral("Сохранить проект в файл"));
+        saveButton->setToolTip(QStringLiteral("Сохранить проект (Ctrl+S)"));
+        saveButton->setAccessibleName(QStringLiteral("Сохранить проект"));
         auto *buttons = new QHBoxLayout;
         buttons->addWidget(openButton);
         buttons->addWidget(saveButton);
@@ -460,7 +515,12 @@ QWidget *TFormSmkOutVentCalc::BuildInputPage() {
                                       : v.caption + QLatin1Char(' ') + v.continuation);
             grid->addWidget(rb, row, 0);
             grid->addWidget(NewTipButton(QString::fromLatin1(v.tip), rb->accessibleName()), row, 1);
-            connect(rb, &QRadioButton::clicked, this, &TFormSmkOutVentCalc::rbCalcVariantClick);
+            // toggled, not clicked: a variant checked by the keyboard, a program or the
+            // accessibility interface switches the panels too
+            connect(rb, &QRadioButton::toggled, this, [this](bool checked) {
+                if (checked)
+                    rbCalcVariantClick();
+            });
             ++row;
             if (v.label) {
                 QLabel *label = ContinuationLabel(QString::fromLatin1(v.label), v.continuation, g);
@@ -873,8 +933,8 @@ QWidget *TFormSmkOutVentCalc::BuildInputPage() {
                     g->findChild<QLabel *>(QStringLiteral("Lab") + base + QStringLiteral("U")))
                 exhaustFieldWidgets_ << u;
         }
-        connect(exhaust, &QRadioButton::clicked, this, [this] { EnableExhaustFields(true); });
-        connect(roof, &QRadioButton::clicked, this, [this] { EnableExhaustFields(false); });
+        connect(exhaust, &QRadioButton::toggled, this,
+                [this](bool checked) { EnableExhaustFields(checked); });
         page->addWidget(g);
     }
     page->addStretch(1);
@@ -1065,6 +1125,7 @@ void TFormSmkOutVentCalc::ShowFireLoadInfo() {
                                QStringLiteral(" МДж/кг;  Uл = ") +
                                ShownGeneral(FireLoad.FireSpeed) + QStringLiteral(" м/с;\nψср = ") +
                                ShownGeneral(FireLoad.SBurnSpeed) + QStringLiteral(" кг/(м²·с)"));
+    document_->RefreshSoon();
 }
 
 void TFormSmkOutVentCalc::SelectFireLoadDensity() {
@@ -1160,7 +1221,21 @@ void TFormSmkOutVentCalc::ActionPathSaveExecute() {
 }
 
 void TFormSmkOutVentCalc::NHelpClick() {
-    ShowHelpContents(this, QCoreApplication::applicationDirPath());
+    QString variant;
+    switch (variant_) {
+    case TCalcVariant::cvrntRoom:
+        variant = QStringLiteral("room");
+        break;
+    case TCalcVariant::cvrntUnderGallery:
+        variant = QStringLiteral("gallery");
+        break;
+    case TCalcVariant::cvrntParking:
+        variant = QStringLiteral("parking");
+        break;
+    default:
+        variant = QStringLiteral("corridor");
+    }
+    ShowManualForWindow(this, QStringLiteral("exhaust.html"), variant);
 }
 
 void TFormSmkOutVentCalc::NAboutClick() {
@@ -1186,6 +1261,8 @@ RunOutcome TFormSmkOutVentCalc::ActionGoNextExecute() {
     const RunOutcome outcome = calc_.Run(in);
     PanelOut->showReport(calc_.Report);
     PanelOut->setDutyPoint(calc_.FanGasVolumeExps, calc_.FanPressure);
+    ranSnapshot_ = ProjectSnapshot();
+    document_->Refresh();
     ShowResultWarnings(*notifier_, calc_);
     return outcome;
 }
@@ -1217,6 +1294,7 @@ void TFormSmkOutVentCalc::RefreshSegmentList(int index) {
         ListBoxYchastki->setCurrentRow(IsSegmentIndex(index, n) ? ItemOfSegment(index, n) : 0);
     }
     ListBoxYchastki->viewport()->update();
+    document_->RefreshSoon();
 }
 
 void TFormSmkOutVentCalc::UpdateSegmentButtons() {
@@ -1298,13 +1376,6 @@ void TFormSmkOutVentCalc::cbShaftClick() {
 // ---------------------------------------------------------------------------------------------
 // project files
 
-QString TFormSmkOutVentCalc::ProjectDialogFolder() const {
-    if (shell_.settings && !shell_.settings->PathSave().isEmpty() &&
-        QFileInfo(shell_.settings->PathSave()).isDir())
-        return shell_.settings->PathSave();
-    return {};
-}
-
 std::string TFormSmkOutVentCalc::ProjectSnapshot() const {
     std::string bytes;
     if (!ProjectBytes(InputsFromControls(), "", bytes).ok)
@@ -1323,74 +1394,25 @@ void TFormSmkOutVentCalc::MarkUnmodified() {
 }
 
 void TFormSmkOutVentCalc::SaveProjectExecute() {
-    QFileDialog dialog(this, QStringLiteral("Сохранение файла проекта расчета дымоудаления"));
-    dialog.setObjectName(QStringLiteral("SaveDialogProject"));
-    dialog.setAcceptMode(QFileDialog::AcceptSave);
-    dialog.setNameFilter(QStringLiteral("Проект расчета дымоудаления (*.smkprj)"));
-    dialog.setDefaultSuffix(QStringLiteral("smkprj"));
-    const QString folder = ProjectDialogFolder();
-    if (!folder.isEmpty())
-        dialog.setDirectory(folder);
-    const QString name = Q(DefaultProjectName(InputsFromControls()));
-    if (!name.isEmpty())
-        dialog.selectFile(name + QStringLiteral(".smkprj"));
-    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
-        return;
-    SaveProjectFile(dialog.selectedFiles().front());
+    document_->Save();
 }
 
 bool TFormSmkOutVentCalc::SaveProjectFile(const QString &fileName) {
-    QString path = fileName;
-    if (QFileInfo(path).suffix().isEmpty())
-        path += QStringLiteral(".smkprj");
-    const ProjectResult result =
-        SaveProject(QFile::encodeName(path).toStdString(), InputsFromControls());
-    if (!result.ok) {
-        QMessageBox::critical(this, MessageTitle(), MessageText(result.error));
-        return false;
-    }
-    MarkUnmodified();
-    return true;
+    return document_->SaveTo(fileName);
 }
 
 void TFormSmkOutVentCalc::OpenFileExecute() {
-    QFileDialog dialog(this, QStringLiteral("Открытие файла проекта расчета дымоудаления"));
-    dialog.setObjectName(QStringLiteral("OpenDialogProject"));
-    dialog.setAcceptMode(QFileDialog::AcceptOpen);
-    dialog.setFileMode(QFileDialog::ExistingFile);
-    dialog.setNameFilter(QStringLiteral("Проект расчета дымоудаления (*.smkprj)"));
-    dialog.setDefaultSuffix(QStringLiteral("smkprj"));
-    const QString folder = ProjectDialogFolder();
-    if (!folder.isEmpty())
-        dialog.setDirectory(folder);
-    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
-        return;
-    OpenProjectFile(dialog.selectedFiles().front());
+    document_->Open();
 }
 
 bool TFormSmkOutVentCalc::OpenProjectFile(const QString &fileName) {
-    ExhaustInputs in = InputsFromControls();
-    const ProjectResult result =
-        exhaust::LoadProject(QFile::encodeName(fileName).toStdString(), in);
-    if (!result.ok) {
-        // the window keeps its inputs; the user learns why the file was refused
-        QMessageBox::warning(this, MessageTitle(), MessageText(result.error));
-        return false;
-    }
-    ScrollBoxStart->verticalScrollBar()->setValue(0);
-    ControlsFromInputs(in);
-    MarkUnmodified();
-    return true;
+    return document_->Load(fileName);
 }
 
 void TFormSmkOutVentCalc::closeEvent(QCloseEvent *event) {
-    if (HasUnsavedChanges()) {
-        const int answer = AskSaveChanges(this);
-        if (!MayCloseAfterAnswer(
-                answer, [this] { SaveProjectExecute(); }, [this] { return HasUnsavedChanges(); })) {
-            event->ignore();
-            return;
-        }
+    if (!document_->MayDiscardChanges()) {
+        event->ignore();
+        return;
     }
     if (shell_.popupTip)
         shell_.popupTip->hide();

@@ -29,7 +29,9 @@ class QTableWidget;
 class QToolButton;
 
 namespace orvane {
+class ProjectDocument;
 class ReportOutputPanel;
+class StaleReportMark;
 }
 
 namespace orvane::exhaust {
@@ -81,11 +83,16 @@ public:
     TFormShaftSegment *SegmentEditor();
 
     // --- project files ---
+    // "Сохранить проект": to the project's file (a new project asks for one).
     void SaveProjectExecute();
+    // "Открыть проект": asks about unsaved changes, then for the file.
     void OpenFileExecute();
-    // Without dialogs: false (and a message) when the file could not be written or read.
+    // Without questions or dialogs: false (and a message) when the file could not be written or
+    // read; a file that cannot be read leaves the inputs and segments as they were.
     bool SaveProjectFile(const QString &fileName);
     bool OpenProjectFile(const QString &fileName);
+    ProjectDocument *Document() const { return document_; }
+    StaleReportMark *StaleMark() const { return stale_; }
     // True when the inputs differ from what was last loaded or saved (or from the start state).
     bool HasUnsavedChanges() const;
     void MarkUnmodified();
@@ -101,6 +108,8 @@ protected:
 
 private:
     void BuildMenu();
+    void BuildDocument();
+    void StartState();
     QWidget *BuildInputPage();
     QGroupBox *NewGroup(const QString &name, const QString &title);
     QLineEdit *AddEditRow(QGridLayout *grid, int row, ControlName name, const QString &tip = {});
@@ -110,7 +119,6 @@ private:
     void cbRoomSizeVariantChange(int index);
     void SelectFireLoadDensity();
     void SelectFireLoad();
-    QString ProjectDialogFolder() const;
     std::string ProjectSnapshot() const;
     void SetEnabledColoured(QLineEdit *edit, bool enabled);
     bool RunSegmentEditor();
@@ -129,6 +137,9 @@ private:
     FireLoadDensityCatalog densities_;
     QString dataFolder_;
     std::string savedSnapshot_;
+    std::string ranSnapshot_; // the inputs of the report shown; empty before the first run
+    ProjectDocument *document_ = nullptr;
+    StaleReportMark *stale_ = nullptr;
     int roomSizeIndex_ = 0;
 
     TFormShaftSegment *FormShaftSegment = nullptr;

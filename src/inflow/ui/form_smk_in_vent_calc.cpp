@@ -8,7 +8,6 @@
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QCoreApplication>
-#include <QFileDialog>
 #include <QFrame>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -33,10 +32,13 @@
 #include "shell/command_guard.h"
 #include "shell/desktop_actions.h"
 #include "shell/form_controls.h"
+#include "shell/own_icons.h"
 #include "shell/popup_tip.h"
 #include "shell/result_warnings.h"
+#include "shell/project_document.h"
+#include "shell/select_path_save.h"
 #include "shell/settings.h"
-#include "shell/unsaved_changes.h"
+#include "shell/stale_report.h"
 
 namespace orvane::inflow {
 
@@ -75,7 +77,6 @@ TFormSmkInVentCalc::TFormSmkInVentCalc(const ShellWindows &shell, QWidget *paren
     : QMainWindow(parent), shell_(shell), forward_(nullptr), boxes_(this), calc_(&forward_) {
     forward_.setTarget(&boxes_);
     forward_.setReveal([this](const std::string &control) { RevealControl(control); });
-    askSaveChanges_ = [this] { return AskSaveChanges(this); };
     FormCreate();
 }
 
@@ -86,7 +87,62 @@ void TFormSmkInVentCalc::SetNotifier(Notifier *notifier) {
 }
 
 void TFormSmkInVentCalc::SetSaveChangesQuestion(std::function<int()> ask) {
-    askSaveChanges_ = std::move(ask);
+    document_->SetSaveChangesQuestion(std::move(ask));
+}
+
+void TFormSmkInVentCalc::BuildDocument() {
+    ProjectKind kind;
+    kind.module = ProjectModule::supply;
+    kind.extension = QStringLiteral("isrprj");
+    kind.filter = kProjectFilter;
+    kind.openTitle = QStringLiteral("Открыть файл проекта приточного ДУ");
+    kind.saveTitle = QStringLiteral("Сохранить файл проекта приточного ДУ");
+    kind.caption = kCaption;
+    kind.otherProject = QStringLiteral("Это проект дымоудаления; он открыт в новом окне.");
+    kind.readKind = "приточного ДУ";
+    kind.openDialogName = QStringLiteral("OpenDialogFile");
+    kind.saveDialogName = QStringLiteral("SaveDialogFile");
+    ProjectDocument::Hooks hooks;
+    hooks.modified = [this] { return HasUnsavedChanges(); };
+    hooks.read = [this](const std::string &bytes, const QString &path) {
+        // read into a copy: a file refused half-way leaves the window as it was
+        InflowInputs in = InputsFromControls();
+        const ProjectResult result = ReadProjectBytes(bytes, in, path.toStdString());
+        if (result.ok) {
+            liftFloors_ = {CountOf(in, ctl::EditLiftOGFloorQty),
+                           CountOf(in, ctl::EditLiftUGFloorQty)};
+            ControlsFromInputs(in);
+        }
+        return result;
+    };
+    hooks.write = [this](const QString &path) {
+        return SaveProject(path.toStdString(), InputsFromControls());
+    };
+    hooks.markSaved = [this] { MarkSaved(); };
+    hooks.reset = [this] { StartState(); };
+    hooks.suggestedName = [this] {
+        return QString::fromStdString(DefaultFileName(EditText(ctl::EditProjectName).toStdString(),
+                                                      EditText(ctl::EditSystemName).toStdString()));
+    };
+    hooks.message = [this](bool error, const std::string &text) {
+        Message(error, WithLineBreaks(QString::fromStdString(text)));
+    };
+    hooks.refreshed = [this] { stale_->SetStale(ChangedSinceRun()); };
+    document_ = new ProjectDocument(this, shell_, kind, hooks);
+}
+
+void TFormSmkInVentCalc::StartState() {
+    liftFloors_ = {};
+    ControlsFromInputs(InflowInputs::Defaults());
+    calc_ = InflowCalc(&forward_);
+    calc_.Report.BeginReport(kSupplyReportTitle);
+    calc_.Report.BuildFullReport();
+    ShowReport();
+    ran_ = false;
+}
+
+bool TFormSmkInVentCalc::ChangedSinceRun() const {
+    return ran_ && !InputsFromControls().sameValues(ranInputs_);
 }
 
 // ---------------------------------------------------------------------------------------------
@@ -94,9 +150,9 @@ void TFormSmkInVentCalc::SetSaveChangesQuestion(std::function<int()> ask) {
 
 void TFormSmkInVentCalc::FormCreate() {
     setObjectName(QStringLiteral("FormSmkInVentCalc"));
-    setWindowTitle(kCaption);
     flFirstTime_ = true;
 
+    BuildDocument();
     BuildMenu();
 
     auto *central = new QWidget(this);
@@ -120,7 +176,8 @@ void TFormSmkInVentCalc::FormCreate() {
     bbShowPanIn_->setAccessibleName(QStringLiteral("Развернуть"));
     bbShowPanIn_->setFixedWidth(32);
     bbShowPanIn_->hide();
-    bbNewCalc_ = new QPushButton(QStringLiteral("✚"), panelOut_);
+    bbNewCalc_ = new QPushButton(panelOut_);
+    bbNewCalc_->setIcon(StandardIcon(QStyle::SP_FileIcon, this));
     bbNewCalc_->setObjectName(QStringLiteral("bbNewCalc"));
     bbNewCalc_->setToolTip(QStringLiteral("Открыть новый расчет"));
     bbNewCalc_->setAccessibleName(QStringLiteral("Открыть новый расчет"));
@@ -143,7 +200,11 @@ void TFormSmkInVentCalc::FormCreate() {
     }
     connect(bbShowPanIn_, &QPushButton::clicked, this, &TFormSmkInVentCalc::bbShowPanInClick);
     connect(bbNewCalc_, &QPushButton::clicked, this, &TFormSmkInVentCalc::ActionNewCalcExecute);
-    root->addWidget(panelOut_, 1);
+    // the stale report's banner stands above the viewer
+    stale_ = new StaleReportMark(
+        panelOut_, [this] { return !panelOut_->AppForFan().isEmpty(); },
+        [this] { panelOut_->SaveReportToFile(); });
+    root->addLayout(stale_->BannerAndPanel(), 1);
     setCentralWidget(central);
 
     // Categories: expanded at their design height, collapsed to the header.
@@ -176,6 +237,12 @@ void TFormSmkInVentCalc::FormCreate() {
     if (shell_.popupTip)
         shell_.popupTip->CloseWhenActivated(this);
     MarkSaved();
+    document_->OpenDroppedProjects();
+    WatchInputChanges(panelIn_, [this] { document_->RefreshSoon(); });
+    document_->Refresh();
+    // the window opens on its first input field
+    if (QLineEdit *first = Edit(CtlName(ctl::EditProjectName)))
+        first->setFocus();
     resize(1000, 680);
     setWindowState(Qt::WindowMaximized);
 }
@@ -183,29 +250,34 @@ void TFormSmkInVentCalc::FormCreate() {
 void TFormSmkInVentCalc::BuildMenu() {
     auto *menuFile = menuBar()->addMenu(QStringLiteral("&Файл"));
     menuFile->setObjectName(QStringLiteral("NFile"));
-    auto *open = menuFile->addAction(QStringLiteral("&Загрузить проект"));
-    open->setObjectName(QStringLiteral("ActionOpenFile"));
-    auto *save = menuFile->addAction(QStringLiteral("Сохранить проект &как..."));
-    save->setObjectName(QStringLiteral("ActionSaveFile"));
+    document_->AddFileCommands(menuFile);
     menuFile->addSeparator();
     auto *newCalc = menuFile->addAction(QStringLiteral("Открыть &новый расчет..."));
     newCalc->setObjectName(QStringLiteral("ActionNewCalc"));
+    menuFile->addSeparator();
+    auto *pathSave = menuFile->addAction(QStringLiteral("Выбрать &папку проектов"));
+    pathSave->setObjectName(QStringLiteral("ActionPathSave"));
     menuFile->addSeparator();
     auto *exit = menuFile->addAction(QStringLiteral("В&ыход"));
     exit->setObjectName(QStringLiteral("NExit"));
     auto *help = menuBar()->addAction(QStringLiteral("&Инструкция"));
     help->setObjectName(QStringLiteral("NHelp"));
+    help->setShortcut(QKeySequence(Qt::Key_F1));
     auto *about = menuBar()->addAction(QStringLiteral("&О программе"));
     about->setObjectName(QStringLiteral("NAbout"));
 
-    connect(open, &QAction::triggered, this,
-            Guarded(this, &TFormSmkInVentCalc::ActionOpenFileExecute));
-    connect(save, &QAction::triggered, this,
-            Guarded(this, &TFormSmkInVentCalc::ActionSaveFileExecute));
     connect(newCalc, &QAction::triggered, this, &TFormSmkInVentCalc::ActionNewCalcExecute);
+    connect(pathSave, &QAction::triggered, this, [this] {
+        if (shell_.selectPathSave)
+            shell_.selectPathSave->exec();
+        panelOut_->setSaveFolder(StartFolder());
+    });
     connect(exit, &QAction::triggered, this, &QWidget::close);
-    connect(help, &QAction::triggered, this,
-            [this] { ShowHelpContents(this, QCoreApplication::applicationDirPath()); });
+    connect(help, &QAction::triggered, this, [this] {
+        static const char *const kVariantTopics[] = {"sw-og", "sw-ug", "lift", "tambour"};
+        ShowManualForWindow(this, QStringLiteral("supply.html"),
+                            QString::fromLatin1(kVariantTopics[static_cast<size_t>(variant_) % 4]));
+    });
     connect(about, &QAction::triggered, this, [this] { ShowAbout(shell_.about.Get(), this); });
 }
 
@@ -257,6 +329,9 @@ QWidget *TFormSmkInVentCalc::BuildInputPanel() {
 
     auto *actionGoNext = new QAction(QStringLiteral("Расчет"), this);
     actionGoNext->setObjectName(QStringLiteral("ActionGoNext"));
+    actionGoNext->setShortcut(QKeySequence(Qt::Key_F9));
+    addAction(actionGoNext);
+    bbNext->setToolTip(QStringLiteral("Выполнить расчет (F9)"));
     connect(actionGoNext, &QAction::triggered, this,
             Guarded(this, &TFormSmkInVentCalc::ActionGoNextExecute));
     connect(bbNext, &QPushButton::clicked, actionGoNext, &QAction::trigger);
@@ -266,6 +341,18 @@ QWidget *TFormSmkInVentCalc::BuildInputPanel() {
 
 QToolButton *TFormSmkInVentCalc::NewTipButton(const QString &name, QWidget *parent) {
     QToolButton *button = CreateTipButton(name, parent);
+    // announced with its group's caption (a group without one is named by its category)
+    for (const QWidget *w = parent; w; w = w->parentWidget()) {
+        QString topic;
+        if (const auto *group = qobject_cast<const QGroupBox *>(w))
+            topic = AccessibleCaption(group->title());
+        if (topic.isEmpty())
+            topic = w->property("Caption").toString();
+        if (!topic.isEmpty()) {
+            button->setAccessibleName(QStringLiteral("Подсказка: ") + topic);
+            break;
+        }
+    }
     connect(button, &QToolButton::clicked, this, [this, button] { ShowTip(button); });
     return button;
 }
@@ -357,14 +444,14 @@ void TFormSmkInVentCalc::BuildProjectGroup(QVBoxLayout *page) {
     auto *buttons = new QHBoxLayout;
     auto *open = new QToolButton(group);
     open->setObjectName(QStringLiteral("SpeedButtonOpenFile"));
-    open->setText(QStringLiteral("Загрузить проект"));
-    open->setToolTip(QStringLiteral("Загрузить проект"));
-    open->setAccessibleName(QStringLiteral("Загрузить проект"));
+    open->setIcon(StandardIcon(QStyle::SP_DialogOpenButton, this));
+    open->setToolTip(QStringLiteral("Открыть проект (Ctrl+O)"));
+    open->setAccessibleName(QStringLiteral("Открыть проект"));
     auto *save = new QToolButton(group);
     save->setObjectName(QStringLiteral("SpeedButtonSaveFile"));
-    save->setText(QStringLiteral("Сохранить проект"));
-    save->setToolTip(QStringLiteral("Сохранить проект как"));
-    save->setAccessibleName(QStringLiteral("Сохранить проект как"));
+    save->setIcon(StandardIcon(QStyle::SP_DialogSaveButton, this));
+    save->setToolTip(QStringLiteral("Сохранить проект (Ctrl+S)"));
+    save->setAccessibleName(QStringLiteral("Сохранить проект"));
     buttons->addWidget(open);
     buttons->addWidget(save);
     buttons->addStretch(1);
@@ -609,6 +696,7 @@ QFrame *TFormSmkInVentCalc::NewCategory(int tag, const QString &name, const QStr
 
     auto *body = new QWidget(total);
     body->setObjectName(name + QStringLiteral("Body"));
+    body->setProperty("Caption", caption);
     contents = new QVBoxLayout(body);
     contents->setContentsMargins(0, 0, 0, 0);
     contents->setSpacing(4);
@@ -1161,6 +1249,9 @@ void TFormSmkInVentCalc::ActionGoNextExecute() {
     liftFloors_ = {calc_.OGFloorQty, calc_.UGFloorQty};
     LiftRefresh();
     ShowReport();
+    ran_ = true;
+    ranInputs_ = InputsFromControls();
+    document_->Refresh();
     ShowResultWarnings(forward_, calc_);
 }
 
@@ -1193,56 +1284,19 @@ bool TFormSmkInVentCalc::HasUnsavedChanges() const {
 }
 
 bool TFormSmkInVentCalc::OpenProjectFile(const QString &path) {
-    InflowInputs in = InputsFromControls();
-    const ProjectResult result = inflow::LoadProject(path.toStdString(), in);
-    if (!result.ok) {
-        // the inputs on screen stay as they are
-        Message(false, WithLineBreaks(QString::fromStdString(result.error)));
-        return false;
-    }
-    liftFloors_ = {CountOf(in, ctl::EditLiftOGFloorQty), CountOf(in, ctl::EditLiftUGFloorQty)};
-    ControlsFromInputs(in);
-    MarkSaved();
-    return true;
+    return document_->Load(path);
 }
 
 bool TFormSmkInVentCalc::SaveProjectFile(const QString &chosenPath) {
-    const std::string path = WithProjectExtension(chosenPath.toStdString());
-    const InflowInputs in = InputsFromControls();
-    const ProjectResult result = SaveProject(path, in);
-    if (!result.ok) {
-        Message(true, WithLineBreaks(QString::fromStdString(result.error)));
-        return false;
-    }
-    MarkSaved();
-    return true;
+    return document_->SaveTo(chosenPath);
 }
 
 void TFormSmkInVentCalc::ActionOpenFileExecute() {
-    QFileDialog dialog(this, QStringLiteral("Открыть файл проекта приточного ДУ"), StartFolder(),
-                       kProjectFilter);
-    dialog.setObjectName(QStringLiteral("OpenDialogFile"));
-    dialog.setAcceptMode(QFileDialog::AcceptOpen);
-    dialog.setFileMode(QFileDialog::AnyFile);
-    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
-        return;
-    OpenProjectFile(dialog.selectedFiles().constFirst());
+    document_->Open();
 }
 
 void TFormSmkInVentCalc::ActionSaveFileExecute() {
-    QString name = QString::fromStdString(DefaultFileName(
-        EditText(ctl::EditProjectName).toStdString(), EditText(ctl::EditSystemName).toStdString()));
-    if (!name.isEmpty())
-        name += QStringLiteral(".isrprj");
-    QFileDialog dialog(this, QStringLiteral("Сохранить файл проекта приточного ДУ"), StartFolder(),
-                       kProjectFilter);
-    dialog.setObjectName(QStringLiteral("SaveDialogFile"));
-    dialog.setAcceptMode(QFileDialog::AcceptSave);
-    if (!name.isEmpty())
-        dialog.selectFile(name);
-    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
-        return;
-    SaveProjectFile(dialog.selectedFiles().constFirst());
+    document_->Save();
 }
 
 void TFormSmkInVentCalc::ActionNewCalcExecute() {
@@ -1251,14 +1305,9 @@ void TFormSmkInVentCalc::ActionNewCalcExecute() {
 }
 
 void TFormSmkInVentCalc::closeEvent(QCloseEvent *event) {
-    if (HasUnsavedChanges()) {
-        const int answer = askSaveChanges_ ? askSaveChanges_() : QMessageBox::No;
-        if (!MayCloseAfterAnswer(
-                answer, [this] { ActionSaveFileExecute(); },
-                [this] { return HasUnsavedChanges(); })) {
-            event->ignore();
-            return;
-        }
+    if (!document_->MayDiscardChanges()) {
+        event->ignore();
+        return;
     }
     if (shell_.popupTip)
         shell_.popupTip->hide();

@@ -32,7 +32,9 @@ class QToolButton;
 class QVBoxLayout;
 
 namespace orvane {
+class ProjectDocument;
 class ReportOutputPanel;
+class StaleReportMark;
 }
 
 namespace orvane::inflow {
@@ -70,10 +72,13 @@ public:
     // The edits as `in` holds them (after a load or a run that corrected an input).
     void ShowEdits(const InflowInputs &in);
 
-    // The commands behind the dialogs; false when nothing was read or written.
+    // Without questions or dialogs: false (and a message) when nothing was read or written; a
+    // file that cannot be read leaves the inputs as they were.
     bool OpenProjectFile(const QString &path);
     bool SaveProjectFile(const QString &chosenPath);
     bool HasUnsavedChanges() const;
+    ProjectDocument *Document() const { return document_; }
+    StaleReportMark *StaleMark() const { return stale_; }
 
 public slots:
     void ActionGoNextExecute();
@@ -95,6 +100,9 @@ private:
 
     // --- building the page ---
     void FormCreate();
+    void BuildDocument();
+    void StartState();
+    bool ChangedSinceRun() const;
     void BuildMenu();
     QWidget *BuildInputPanel();
     void BuildProjectGroup(QVBoxLayout *page);
@@ -141,9 +149,12 @@ private:
     ForwardingNotifier forward_;
     MessageBoxNotifier boxes_;
     InflowCalc calc_;
-    std::function<int()> askSaveChanges_;
     bool flFirstTime_ = true;
     InflowInputs saved_;
+    bool ran_ = false;
+    InflowInputs ranInputs_; // the inputs of the report shown, once there was a run
+    ProjectDocument *document_ = nullptr;
+    StaleReportMark *stale_ = nullptr;
     // What the enabling rules go by: the chosen variant, and the lift's floor counts as the
     // last load or run found them.
     TCalcVariant variant_ = TCalcVariant::cvrntOverGndStair;

@@ -11,6 +11,7 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QLineEdit>
 #include <QRadioButton>
 #include <QScreen>
 #include <QScrollArea>
@@ -57,6 +58,13 @@ int main(int argc, char *argv[]) {
         save(&form, variant + QStringLiteral("_middle"));
         scroll->verticalScrollBar()->setValue(scroll->verticalScrollBar()->maximum());
         save(&form, variant + QStringLiteral("_bottom"));
+    }
+
+    // an edit after the run: the banner over the outdated report
+    if (auto *length = form.findChild<QLineEdit *>(CtlName(ctl::EditRoomLength))) {
+        length->setText(QStringLiteral("12"));
+        QTest::qWait(50);
+        save(&form, QStringLiteral("stale_report"));
     }
 
     TFormShaftSegment *editor = form.SegmentEditor();

@@ -12,11 +12,17 @@
 #include "exhaust/ui/shown_numbers.h"
 #include "report/report_output.h"
 #include "report/ui/report_output_panel.h"
+#include "shell/desktop_actions.h"
 #include "shell/popup_tip.h"
+#include "shell/project_document.h"
+#include "shell/stale_report.h"
+#include "url_catcher.h"
 #include "window_test_support.h"
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDesktopServices>
+#include <QDir>
 #include <QFile>
 #include <QGroupBox>
 #include <QLabel>
@@ -34,6 +40,7 @@
 #include <QTest>
 #include <QTextEdit>
 #include <QToolButton>
+#include <QWheelEvent>
 
 #include <cmath>
 #include <memory>
@@ -461,6 +468,224 @@ private slots:
         QVERIFY(w.form.isVisible());
         AnswerMessageBox(QMessageBox::No);
         QVERIFY(w.form.close());
+    }
+
+    // the project as a document: Ctrl+S to its file, the "*" of unsaved changes, the questions
+    void saveWritesTheOpenedFileAndClearsTheMark() {
+        QTemporaryDir dir;
+        const QString file = dir.filePath(QStringLiteral("корпус2.smkprj"));
+        const QString other = dir.filePath(QStringLiteral("копия.smkprj"));
+        {
+            Window a;
+            a.edit(ctl::EditProjectName)->setText(QStringLiteral("Корпус 2"));
+            QVERIFY(a.form.SaveProjectFile(file));
+        }
+        Window w;
+        int dialogs = 0;
+        w.form.Document()->SetFileDialog([&](bool save, const QString &proposed) {
+            ++dialogs;
+            // "save as" offers the current file's name and folder
+            return save && proposed == file ? other : QString();
+        });
+        const QString caption =
+            QStringLiteral(" — Орвейн - Расчёт системы вытяжной противодымной вентиляции");
+        QCOMPARE(w.form.windowTitle(), QStringLiteral("Новый проект") + caption);
+        QVERIFY(w.form.OpenProjectFile(file));
+        QCOMPARE(w.form.windowTitle(), QStringLiteral("корпус2.smkprj") + caption);
+        w.edit(ctl::EditCorridorLength)->setText(QStringLiteral("31"));
+        QTRY_COMPARE(w.form.windowTitle(), QStringLiteral("корпус2.smkprj*") + caption);
+
+        auto *save = Find<QAction>(&w.form, "ActionSave");
+        QCOMPARE(save->shortcut(), QKeySequence(QStringLiteral("Ctrl+S")));
+        save->trigger();
+        QCOMPARE(dialogs, 0);
+        QCOMPARE(w.form.windowTitle(), QStringLiteral("корпус2.smkprj") + caption);
+        auto *saveAs = Find<QAction>(&w.form, "ActionSaveFile");
+        QCOMPARE(saveAs->shortcut(), QKeySequence(QStringLiteral("Ctrl+Shift+S")));
+        saveAs->trigger();
+        QCOMPARE(dialogs, 1);
+        QCOMPARE(w.form.Document()->FilePath(), other);
+        // the same bytes as through the dialog, but for the time in the header
+        const auto body = [](const QString &path) {
+            std::string bytes;
+            ReadFileBytes(QFile::encodeName(path).toStdString(), bytes);
+            const size_t created = bytes.find("# Created");
+            return bytes.erase(created, bytes.find('\n', created) - created);
+        };
+        QVERIFY(body(file).find("CrdrL=31\r\n") != std::string::npos);
+        QCOMPARE(body(file), body(other));
+    }
+
+    void openWithUnsavedChangesAndCancelKeepsEveryInput() {
+        Window w;
+        int dialogs = 0;
+        w.form.Document()->SetFileDialog([&](bool, const QString &) {
+            ++dialogs;
+            return QString();
+        });
+        w.edit(ctl::EditCorridorLength)->setText(QStringLiteral("31"));
+        Find<QCheckBox>(&w.form, ctl::cbShaft)->click();
+        std::string before;
+        QVERIFY(ProjectBytes(w.form.InputsFromControls(), "", before).ok);
+        for (const char *command : {"ActionOpenFile", "ActionNewProject"}) {
+            QString question;
+            AnswerMessageBox(QMessageBox::Cancel, &question);
+            Find<QAction>(&w.form, command)->trigger();
+            QCOMPARE(question, QStringLiteral("Сохранить изменения в проекте?"));
+            std::string after;
+            QVERIFY(ProjectBytes(w.form.InputsFromControls(), "", after).ok);
+            QCOMPARE(after, before);
+        }
+        QCOMPARE(dialogs, 0);
+        // "Нет" drops the changes: a new project has the start values again
+        AnswerMessageBox(QMessageBox::No);
+        Find<QAction>(&w.form, "ActionNewProject")->trigger();
+        QCOMPARE(w.edit(ctl::EditCorridorLength)->text(),
+                 QString::fromStdString(ExhaustInputs::Defaults().text(ctl::EditCorridorLength)));
+        QCOMPARE(w.n(), 2);
+        QVERIFY(!w.form.HasUnsavedChanges());
+    }
+
+    void projectOfTheSupplyModuleOpensElsewhere() {
+        QTemporaryDir dir;
+        QFile example(QStringLiteral(EXAMPLES_DIR "/lift.isrprj"));
+        QVERIFY(example.open(QIODevice::ReadOnly));
+        // a supply project under the exhaust extension: what the file holds decides
+        const QString file = WriteTestFile(dir, QStringLiteral("лифт.smkprj"), example.readAll());
+        Window w;
+        QStringList elsewhere;
+        w.form.Document()->SetOpenElsewhere([&](const QString &path) {
+            elsewhere << path;
+            return true;
+        });
+        w.edit(ctl::EditRoomLength)->setText(QStringLiteral("77"));
+        w.selectSegment(0);
+        FillEditorAndOk({1, nullptr, "3,6", nullptr, "Этаж 2"});
+        Find<QToolButton>(&w.form, "bAdd")->click();
+        std::string before;
+        QVERIFY(ProjectBytes(w.form.InputsFromControls(), "", before).ok);
+        QString message;
+        AnswerMessageBox(QMessageBox::Ok, &message);
+        QVERIFY(!w.form.OpenProjectFile(file));
+        QVERIFY(message.contains(QStringLiteral("лифт.smkprj")));
+        QVERIFY(message.endsWith(QStringLiteral("Это проект подпора воздуха; он открыт в новом окне.")));
+        QCOMPARE(elsewhere, QStringList{file});
+        std::string after;
+        QVERIFY(ProjectBytes(w.form.InputsFromControls(), "", after).ok);
+        QCOMPARE(after, before);
+        QCOMPARE(w.n(), 3);
+        QVERIFY(w.form.Document()->FilePath().isEmpty());
+    }
+
+    void editAfterARunMarksTheReportStale() {
+        // a fan program beside the program's folder: the fan command is there to be disabled
+        QTemporaryDir root;
+        QVERIFY(QDir(root.path()).mkpath(QStringLiteral("Brisko")));
+        QVERIFY(QDir(root.path()).mkpath(QStringLiteral("bin")));
+        QVERIFY(!WriteTestFile(root, QStringLiteral("Brisko/Brisko"), "#!/bin/sh\n").isEmpty());
+        TFormSmkOutVentCalc form(ShellWindows{}, nullptr, root.filePath(QStringLiteral("bin")));
+        RecordingNotifier notifier;
+        form.SetNotifier(&notifier);
+        auto *banner = Find<QLabel>(&form, "LabStaleReport");
+        auto *fan = Find<QPushButton>(&form, "bbFan");
+        auto *length = Find<QLineEdit>(&form, ctl::EditCorridorLength);
+        QVERIFY(banner && fan && length);
+        QVERIFY(fan->isEnabled());
+        form.ActionGoNextExecute();
+        QVERIFY(fan->isEnabled());
+        QVERIFY(!banner->isVisibleTo(&form));
+        length->setText(QStringLiteral("31"));
+        QTRY_VERIFY(banner->isVisibleTo(&form));
+        QCOMPARE(banner->text(), QStringLiteral("Исходные данные изменены после расчёта. Нажмите "
+                                                "«Расчет», чтобы обновить отчёт."));
+        QVERIFY(!fan->isEnabled());
+        // saving the outdated report asks first; "Нет" saves nothing
+        int asked = 0;
+        form.StaleMark()->SetSaveQuestion([&] {
+            ++asked;
+            return int(QMessageBox::No);
+        });
+        Find<QPushButton>(&form, "bbSaveToFile")->click();
+        QCOMPARE(asked, 1);
+        // the edit taken back: the report is current again
+        length->setText(
+            QString::fromStdString(ExhaustInputs::Defaults().text(ctl::EditCorridorLength)));
+        QTRY_VERIFY(!banner->isVisibleTo(&form));
+        length->setText(QStringLiteral("31"));
+        QTRY_VERIFY(banner->isVisibleTo(&form));
+        form.ActionGoNextExecute();
+        QVERIFY(!banner->isVisibleTo(&form));
+        QVERIFY(fan->isEnabled());
+    }
+
+    void sharedCommandsKeysTipsAndFirstFocus() {
+        Window w;
+        QCOMPARE(SharedCommandFaults(&w.form), QStringList());
+        w.form.show();
+        QVERIFY(QTest::qWaitForWindowActive(&w.form));
+        QCOMPARE(QApplication::focusWidget(), w.edit(ctl::EditProjectName));
+    }
+
+    void wheelOverAGridWithNothingToScrollScrollsThePage() {
+        Window w;
+        w.form.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&w.form));
+        auto *page = Find<QScrollArea>(&w.form, "ScrollBoxStart")->verticalScrollBar();
+        QVERIFY(page->maximum() > 0);
+        auto *grid = Find<QTableWidget>(&w.form, ctl::sgDoorSizes);
+        auto *gridBar = grid->verticalScrollBar();
+        gridBar->setValue(gridBar->maximum());
+        const int before = page->value();
+        const QPoint at = grid->viewport()->rect().center();
+        QWheelEvent down(at, grid->viewport()->mapToGlobal(at), QPoint(), QPoint(0, -120),
+                         Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
+        QApplication::sendEvent(grid->viewport(), &down);
+        QVERIFY(page->value() > before);
+        QCOMPARE(gridBar->value(), gridBar->maximum());
+        // up: the grid scrolls first, the page stays
+        const int pageNow = page->value();
+        QWheelEvent up(at, grid->viewport()->mapToGlobal(at), QPoint(), QPoint(0, 120),
+                       Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
+        QApplication::sendEvent(grid->viewport(), &up);
+        QCOMPARE(page->value(), pageNow);
+        QVERIFY(gridBar->value() < gridBar->maximum());
+    }
+
+    void variantRadiosSwitchPanelsHoweverChecked() {
+        Window w;
+        Find<QRadioButton>(&w.form, ctl::rbCalcParking)->setChecked(true);
+        QCOMPARE(w.form.Variant(), TCalcVariant::cvrntParking);
+        QVERIFY(w.group("gbFirePower")->isVisibleTo(&w.form));
+        QVERIFY(!w.group("gbFireLoads")->isVisibleTo(&w.form));
+        Find<QRadioButton>(&w.form, ctl::rbCalcCorridor)->setChecked(true);
+        QCOMPARE(w.form.Variant(), TCalcVariant::cvrntCorridor);
+        QVERIFY(w.group("gbCorridorSize")->isVisibleTo(&w.form));
+        Find<QRadioButton>(&w.form, ctl::rbEndRoofFan)->setChecked(true);
+        QVERIFY(!w.edit(ctl::EditShaftConDuctResist)->isEnabled());
+    }
+
+    void manualHasEveryGroupAndOpensAtTheTopic() {
+        Window w;
+        QCOMPARE(GroupsWithoutManualEntry(&w.form, QStringLiteral(MANUAL_DIR "/exhaust.html")),
+                 QStringList());
+        UrlCatcher urls;
+        QDesktopServices::setUrlHandler(QStringLiteral("file"), &urls, "open");
+        SetManualFolder(QStringLiteral(MANUAL_DIR));
+        auto *help = Find<QAction>(&w.form, "NHelp");
+        QCOMPARE(help->shortcut(), QKeySequence(Qt::Key_F1));
+        w.choose(ctl::rbCalcParking);
+        help->trigger();
+        // F1 in a field: the field's group
+        w.form.show();
+        QVERIFY(QTest::qWaitForWindowActive(&w.form));
+        w.edit(ctl::EditWindSpeed)->setFocus();
+        help->trigger();
+        QDesktopServices::unsetUrlHandler(QStringLiteral("file"));
+        SetManualFolder({});
+        QCOMPARE(urls.opened.size(), 2);
+        QVERIFY(urls.opened[0].toLocalFile().endsWith(QStringLiteral("/exhaust.html")));
+        QCOMPARE(urls.opened[0].fragment(), QStringLiteral("parking"));
+        QCOMPARE(urls.opened[1].fragment(), QStringLiteral("gbOutside"));
     }
 
     void corridorHeightShowsTheRecommendedRange() {

@@ -1,15 +1,22 @@
 // The supply window driven through its real widgets on the offscreen platform.
 
+#include <QAction>
 #include <QApplication>
 #include <QButtonGroup>
 #include <QComboBox>
+#include <QDesktopServices>
 #include <QDir>
 #include <QFile>
+#include <QDragEnterEvent>
+#include <QDropEvent>
 #include <QFileDialog>
+#include <QFileInfo>
+#include <QMimeData>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
+#include <QPushButton>
 #include <QRadioButton>
 #include <QStandardPaths>
 #include <QTemporaryDir>
@@ -27,8 +34,11 @@
 #include "inflow/ui/inflow_tips.h"
 #include "inflow/inflow_test_support.h"
 #include "report/ui/report_output_panel.h"
+#include "shell/desktop_actions.h"
 #include "shell/form_controls.h"
 #include "shell/popup_tip.h"
+#include "shell/project_document.h"
+#include "url_catcher.h"
 #include "window_test_support.h"
 
 using namespace orvane;
@@ -105,7 +115,8 @@ private slots:
         w.form.show();
         QVERIFY(QTest::qWaitForWindowExposed(&w.form));
         QCOMPARE(w.form.windowTitle(),
-                 QStringLiteral("Орвейн - Расчёт системы приточной противодымной вентиляции"));
+                 QStringLiteral(
+                     "Новый проект — Орвейн - Расчёт системы приточной противодымной вентиляции"));
         // every control the engine reads exists under its name and starts at its start value
         const InflowInputs defaults = InflowInputs::Defaults();
         const InflowInputs now = w.form.InputsFromControls();
@@ -565,6 +576,130 @@ private slots:
             QCOMPARE(w.get<QLineEdit>(ctl::EditProjectName)->text(), QStringLiteral("Мой проект"));
             QVERIFY(w.get<QRadioButton>(ctl::rbLift)->isChecked());
         }
+    }
+
+    void ProjectOfTheExhaustModuleOpensElsewhere() {
+        QTemporaryDir dir;
+        QFile example(QStringLiteral(EXAMPLES_DIR "/corridor.smkprj"));
+        QVERIFY(example.open(QIODevice::ReadOnly));
+        const QString file = WriteTestFile(dir, QStringLiteral("коридор.isrprj"), example.readAll());
+        Window w;
+        QStringList elsewhere;
+        w.form.Document()->SetOpenElsewhere([&](const QString &path) {
+            elsewhere << path;
+            return true;
+        });
+        w.click(ctl::rbTambour);
+        w.type(ctl::EditTmbrDoorQty, QStringLiteral("3"));
+        const InflowInputs before = w.form.InputsFromControls();
+        QVERIFY(!w.form.OpenProjectFile(file));
+        QCOMPARE(w.notifier.messages.size(), size_t(1));
+        const QString message = QString::fromStdString(w.notifier.messages[0].text);
+        QVERIFY(message.contains(QStringLiteral("коридор.isrprj")));
+        QVERIFY(message.endsWith(QStringLiteral("Это проект дымоудаления; он открыт в новом окне.")));
+        QCOMPARE(elsewhere, QStringList{file});
+        QVERIFY(w.form.InputsFromControls().sameValues(before));
+    }
+
+    void OpenedProjectSavesToItsFileAndEditsMarkTheReport() {
+        QTemporaryDir dir;
+        QFile example(QStringLiteral(EXAMPLES_DIR "/lift.isrprj"));
+        QVERIFY(example.open(QIODevice::ReadOnly));
+        const QString file = WriteTestFile(dir, QStringLiteral("лифт.isrprj"), example.readAll());
+        Window w;
+        int dialogs = 0;
+        w.form.Document()->SetFileDialog([&](bool, const QString &) {
+            ++dialogs;
+            return QString();
+        });
+        const QString caption =
+            QStringLiteral(" — Орвейн - Расчёт системы приточной противодымной вентиляции");
+        QVERIFY(w.form.OpenProjectFile(file));
+        QCOMPARE(w.form.windowTitle(), QStringLiteral("лифт.isrprj") + caption);
+        w.form.ActionGoNextExecute();
+        auto *banner = w.get<QLabel>("LabStaleReport");
+        QVERIFY(!banner->isVisibleTo(&w.form));
+        w.type(ctl::EditLiftCageQty, QStringLiteral("3"));
+        QTRY_COMPARE(w.form.windowTitle(), QStringLiteral("лифт.isrprj*") + caption);
+        QVERIFY(banner->isVisibleTo(&w.form));
+        QVERIFY(!w.get<QPushButton>("bbFan")->isEnabled());
+        w.form.findChild<QAction *>(QStringLiteral("ActionSave"))->trigger();
+        QCOMPARE(dialogs, 0);
+        QCOMPARE(w.form.windowTitle(), QStringLiteral("лифт.isrprj") + caption);
+        QFile saved(file);
+        QVERIFY(saved.open(QIODevice::ReadOnly));
+        QVERIFY(saved.readAll().contains("\r\nLCageQty=3\r\n"));
+        // saving does not make the report current; a run does
+        QVERIFY(banner->isVisibleTo(&w.form));
+        w.form.ActionGoNextExecute();
+        QVERIFY(!banner->isVisibleTo(&w.form));
+        // "Да" on closing saves to the project's file, without a dialog
+        w.form.show();
+        w.type(ctl::EditLiftCageQty, QStringLiteral("4"));
+        w.answer = QMessageBox::Yes;
+        QVERIFY(w.form.close());
+        QCOMPARE(dialogs, 0);
+        QFile again(file); // the save replaced the file
+        QVERIFY(again.open(QIODevice::ReadOnly));
+        QVERIFY(again.readAll().contains("\r\nLCageQty=4\r\n"));
+    }
+
+    void DroppedProjectOpensAfterTheQuestion() {
+        QTemporaryDir dir;
+        QFile example(QStringLiteral(EXAMPLES_DIR "/lift.isrprj"));
+        QVERIFY(example.open(QIODevice::ReadOnly));
+        const QString file = WriteTestFile(dir, QStringLiteral("лифт.isrprj"), example.readAll());
+        Window w;
+        w.type(ctl::EditProjectName, QStringLiteral("Мой проект"));
+        QMimeData data;
+        data.setUrls({QUrl::fromLocalFile(file)});
+        data.setText(file);
+        // dropped on an edit: the edit does not take the file's name as its text
+        QWidget *target = w.get<QLineEdit>(ctl::EditSystemName);
+        const auto drop = [&] {
+            QDragEnterEvent enter(QPoint(10, 10), Qt::CopyAction, &data, Qt::LeftButton,
+                                  Qt::NoModifier);
+            QApplication::sendEvent(target, &enter);
+            QVERIFY(enter.isAccepted());
+            QDropEvent event(QPointF(10, 10), Qt::CopyAction, &data, Qt::LeftButton,
+                             Qt::NoModifier);
+            QApplication::sendEvent(target, &event);
+            QTest::qWait(20);
+        };
+        w.answer = QMessageBox::Cancel;
+        drop();
+        QCOMPARE(w.questions, 1);
+        QVERIFY(!w.get<QLineEdit>(ctl::EditSystemName)->text().contains(QStringLiteral("лифт")));
+        QVERIFY(!w.get<QRadioButton>(ctl::rbLift)->isChecked());
+        w.answer = QMessageBox::No;
+        drop();
+        QCOMPARE(w.questions, 2);
+        QVERIFY(w.get<QRadioButton>(ctl::rbLift)->isChecked());
+        QCOMPARE(w.form.Document()->FilePath(), QFileInfo(file).absoluteFilePath());
+    }
+
+    void SharedCommandsKeysTipsAndFirstFocus() {
+        Window w;
+        QCOMPARE(SharedCommandFaults(&w.form), QStringList());
+        w.form.show();
+        QVERIFY(QTest::qWaitForWindowActive(&w.form));
+        QCOMPARE(QApplication::focusWidget(), w.get<QLineEdit>(ctl::EditProjectName));
+    }
+
+    void ManualHasEveryGroupAndOpensAtTheTopic() {
+        Window w;
+        QCOMPARE(GroupsWithoutManualEntry(&w.form, QStringLiteral(MANUAL_DIR "/supply.html")),
+                 QStringList());
+        UrlCatcher urls;
+        QDesktopServices::setUrlHandler(QStringLiteral("file"), &urls, "open");
+        SetManualFolder(QStringLiteral(MANUAL_DIR));
+        w.click(ctl::rbLift);
+        w.form.findChild<QAction *>(QStringLiteral("NHelp"))->trigger();
+        QDesktopServices::unsetUrlHandler(QStringLiteral("file"));
+        SetManualFolder({});
+        QCOMPARE(urls.opened.size(), 1);
+        QVERIFY(urls.opened[0].toLocalFile().endsWith(QStringLiteral("/supply.html")));
+        QCOMPARE(urls.opened[0].fragment(), QStringLiteral("lift"));
     }
 
     void SavingTextTheCodePageCannotHoldStopsWithAMessage() {
