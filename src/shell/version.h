@@ -3,12 +3,9 @@
 
 #include <QString>
 
-namespace orvane {
+#include "core/version_number.h"
 
-inline constexpr int kVersionMajor = 5;
-inline constexpr int kVersionMinor = 1;
-inline constexpr int kVersionYear = 2024;
-inline constexpr int kVersionMonth = 2;
+namespace orvane {
 
 // "5.1 / 2024.02"
 QString VersionText(int major, int minor, int year, int month);

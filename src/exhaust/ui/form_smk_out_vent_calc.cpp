@@ -1332,6 +1332,7 @@ bool TFormSmkOutVentCalc::SaveProjectFile(const QString &fileName) {
         QMessageBox::critical(this, MessageTitle(), MessageText(result.error));
         return false;
     }
+    calc_.Report.Page.projectFile = QFileInfo(path).fileName().toStdString();
     MarkUnmodified();
     return true;
 }
@@ -1362,6 +1363,7 @@ bool TFormSmkOutVentCalc::OpenProjectFile(const QString &fileName) {
     }
     ScrollBoxStart->verticalScrollBar()->setValue(0);
     ControlsFromInputs(in);
+    calc_.Report.Page.projectFile = QFileInfo(fileName).fileName().toStdString();
     MarkUnmodified();
     return true;
 }

@@ -9,6 +9,7 @@
 #include <QComboBox>
 #include <QCoreApplication>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QFrame>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -1196,6 +1197,7 @@ bool TFormSmkInVentCalc::OpenProjectFile(const QString &path) {
     }
     liftFloors_ = {CountOf(in, ctl::EditLiftOGFloorQty), CountOf(in, ctl::EditLiftUGFloorQty)};
     ControlsFromInputs(in);
+    calc_.Report.Page.projectFile = QFileInfo(path).fileName().toStdString();
     MarkSaved();
     return true;
 }
@@ -1208,6 +1210,8 @@ bool TFormSmkInVentCalc::SaveProjectFile(const QString &chosenPath) {
         Message(true, WithLineBreaks(QString::fromStdString(result.error)));
         return false;
     }
+    calc_.Report.Page.projectFile =
+        QFileInfo(QString::fromStdString(path)).fileName().toStdString();
     MarkSaved();
     return true;
 }
