@@ -148,7 +148,7 @@ void WriteLiftShaftHead(InflowCalc &c, const TLiftValues &v) {
         FormatFixed2(v.PL), kPa);
 
     // the relations the floor pass follows, as the method states them.
-    c.Line("\\par\\b Расчётные зависимости давления и расхода воздуха на этажах\\b0\\par ");
+    c.Line(RtfGroupHeading("Расчётные зависимости давления и расхода воздуха на этажах"));
     c.Line("\\par Утечки через неплотности (48), кг/с\\par\\b " + kDelta + "G" + Sub("l(i)") +
            "\\b0  = \\{ [P" + Sub("l(i)") + "  + g" + kDot + "(h" + Sub("(i)") + "  + " +
            Num("0.5") + kDot + "h" + Sub("dl") + " )" + kDot + "(" + kRho + Sub("l") + "  - " +
@@ -164,7 +164,7 @@ void WriteLiftShaftHead(InflowCalc &c, const TLiftValues &v) {
            " ))" + kDot + "(" + kRho + Sub("l") + "  - " + kRho + Sub("r") + " )] / S" +
            Sub("lr(-i)") + "  \\}" + Sup("1/2") + " \\par ");
 
-    c.Line("\\par\\b Система приточной противодымной вентиляции\\b0\\par ");
+    c.Line(RtfGroupHeading("Система приточной противодымной вентиляции"));
 }
 
 void WriteLiftDuctSection(InflowCalc &c, const TLiftValues &v) {

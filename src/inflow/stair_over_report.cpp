@@ -139,7 +139,7 @@ void WriteOverGndStairReport(InflowCalc &c, const TOverGndStairValues &v) {
         " ) + P" + Sub("вв") + " \\} / " + kRho + Sub("a") + " ";
     c.Line("\\par\\tab Давление вентилятора, Па\\par\\tab\\b " + fanPressFormula + "\\par ");
 
-    c.Line("\\par\\b Система приточной противодымной вентиляции\\b0\\par ");
+    c.Line(RtfGroupHeading("Система приточной противодымной вентиляции"));
     PutValue(c, "Массовый расход воздуха", "G" + Sub("s"), F2(c.HeadAirExps), " кг/с");
     PutValue(c, "Давление в оголовке ЛК", "P" + Sub("sN"), F2(c.HeadPressure), " Па");
     PutValue(c, "Высота обслуживаемой зоны ЛК", "h" + Sub("sN"), F2(c.ServedHeight), " м");

@@ -57,7 +57,7 @@ void WriteUnderGndStairReport(InflowCalc &c, const TUnderGndStairValues &v) {
            Sub("s(i-1)") + "  + " + kDelta + "G" + Sub("sd(i)") + " \\par ");
     c.Line("\\par\\tab Скорость воздуха, м/с\\par\\tab\\b v" + Sub("s(i)") + "\\b0  = G" +
            Sub("s(i)") + "  / (" + kRho + Sub("s") + " " + kTimes + "F" + Sub("s") + " )\\par ");
-    c.Line("\\par\\b Система приточной противодымной вентиляции\\b0\\par ");
+    c.Line(RtfGroupHeading("Система приточной противодымной вентиляции"));
     c.ValueLine("\\par Массовый расход воздуха на нижнем подземном этаже\\par\\b " + kSigma + "G" +
                     Sub("s") + "\\b0  = \\b ",
                 F2(c.MassAirExps), " кг/с");

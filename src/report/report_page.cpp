@@ -55,11 +55,18 @@ std::vector<Paragraph> SplitParagraphs(std::string_view body) {
     std::vector<Paragraph> out;
     Paragraph cur;
     std::string props;
+    std::vector<std::string> outerProps; // a group's end gives back the props at its start
     char lastVisible = 0;
     const size_t n = body.size();
     size_t i = 0;
     while (i < n) {
         const char c = body[i];
+        if (c == '{') {
+            outerProps.push_back(props);
+        } else if (c == '}' && !outerProps.empty()) {
+            props = outerProps.back();
+            outerProps.pop_back();
+        }
         if (c != '\\') {
             if (c != '{' && c != '}' && c != ' ' && c != '\r' && c != '\n' && c != '\t') {
                 cur.visible = true;
@@ -173,7 +180,8 @@ std::string RtfHeaderTables(std::string_view title) {
     // them in their navigation pane
     head += "{\\stylesheet{\\s0\\snext0 Normal;}"
             "{\\s1\\qc\\keepn\\outlinelevel0\\b\\f0\\fs20\\sbasedon0\\snext0 heading 1;}"
-            "{\\s2\\fi708\\keepn\\outlinelevel1\\b\\f0\\fs20\\sbasedon0\\snext0 heading 2;}}";
+            "{\\s2\\fi708\\keepn\\outlinelevel1\\b\\f0\\fs20\\sbasedon0\\snext0 heading 2;}"
+            "{\\s3\\fi118\\keepn\\outlinelevel2\\b\\f0\\fs20\\sbasedon0\\snext0 heading 3;}}";
     head += "{\\*\\generator " + program + ";}";
     head += "{\\info{\\title " + plainTitle + "}{\\doccomm " + program + "}}";
     RtfStream out;

@@ -215,6 +215,10 @@ void RtfHeading(RtfStream &stream, std::string_view utf8) {
     RtfRaw(stream, "\\par\\pard\\fi118\\b0");
 }
 
+std::string RtfGroupHeading(std::string_view text) {
+    return "\\par{\\s3\\outlinelevel2\\b " + std::string(text) + "\\b0\\par}";
+}
+
 void RtfProgramNote(RtfStream &stream) {
     RtfRaw(stream, "\\pard\\f0\\fs16\\par\\qc ");
     RtfText(stream, "Программа ");

@@ -126,7 +126,7 @@ RtfFacts ReadFacts(const std::string &rtf) {
             facts.footerWords.push_back(word);
             continue;
         }
-        if (dest.size() == 1 && hasParam)
+        if (dest.size() == 2 && hasParam) // inside the document's own group
             facts.documentWords[word] = param;
         if (word == "trowd") {
             if (!rowsRunning)
@@ -180,7 +180,7 @@ std::vector<std::string> ForeignSeparators(const std::string &text, char wrong) 
         if (token.find(wrong) == std::string::npos)
             continue;
         const size_t at = static_cast<size_t>(it->position());
-        const std::string before = text.substr(at >= 12 ? at - 12 : 0, std::min<size_t>(at, 12));
+        const std::string before = text.substr(at >= 24 ? at - 24 : 0, std::min<size_t>(at, 24));
         const bool documentNumber = std::count(token.begin(), token.end(), '.') >= 2;
         const bool named = before.ends_with("СП ") || before.ends_with("п. ") ||
                            before.ends_with("ГОСТ ") || before.ends_with("Орвейн ");

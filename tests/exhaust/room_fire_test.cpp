@@ -140,12 +140,12 @@ TEST_F(RoomFireTest, BalanceWithoutRootInRangeIsFlaggedNotPassedAsResult) {
     EXPECT_EQ(notifier.messages[0].kind, "warning");
     EXPECT_EQ(notifier.messages[0].text, kTempRangeWarning);
     const std::string body = Body();
-    const std::string flag = "\\par\\b\\ul Внимание: решение вне диапазона от -100 до 1500 K, "
+    const std::string flag = "\\par\\b\\ul Внимание: решение вне диапазона от -100 до 1500 К, "
                              "результат недостоверен.\\ul0\\b0 ";
     const size_t column =
         body.find("(C\\sub pk\\nosupersub  \\u8729? G\\sub k\\nosupersub ) = \\b ");
     ASSERT_NE(column, std::string::npos);
-    EXPECT_EQ(body.find(" K" + flag, column), body.find(" K", column));
+    EXPECT_EQ(body.find(" К" + flag, column), body.find(" К", column));
 }
 
 TEST_F(RoomFireTest, EmptyRoomWithoutPlumeStopsWithAMessageInsteadOfDividingByZero) {

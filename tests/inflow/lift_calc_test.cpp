@@ -280,7 +280,7 @@ TEST_F(LiftTest, RefusedInputsStopTheRunAtTheirField) {
          0,
          "Избыточное давление должно быть не менее 20 Па:\r    P⁺ ≥ 20",
          ctl::EditLiftPplus,
-         "\\par\\b Система приточной противодымной вентиляции\\b0\\par "},
+         "\\par{\\s3\\outlinelevel2\\b Система приточной противодымной вентиляции\\b0\\par}"},
         {{{ctl::EditLiftUnit1Value, "-0,1"}},
          ctl::rbLiftMethodSlot,
          0,
@@ -395,7 +395,7 @@ TEST_F(LiftTest, DefaultReportMatchesTheReviewedFixture) {
     ASSERT_EQ(r.outcome, RunOutcome::ok);
     EXPECT_EQ(FormatRoundedInt(r.calc.VolumeAirExps), "17095");
     EXPECT_EQ(FormatRoundedInt(r.calc.FanPress), "222");
-    const std::string expected = ReadFile(TEST_DATA_DIR "/inflow/data/lift_default.rtf");
+    const std::string expected = ReportFixture(TEST_DATA_DIR "/inflow/data/lift_default.rtf", r.calc.Report.RTFull);
     ASSERT_FALSE(expected.empty());
     EXPECT_EQ(r.calc.Report.RTFull, expected);
 }

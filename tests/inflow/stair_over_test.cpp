@@ -74,7 +74,7 @@ TEST_F(OverGroundTest, DefaultsGiveTheWorkedExample) {
 // The whole report of a default run, reviewed line by line.
 TEST_F(OverGroundTest, DefaultReportMatchesTheReviewedFixture) {
     ASSERT_EQ(run(), RunOutcome::ok);
-    EXPECT_EQ(calc.Report.RTFull, ReadFile(TEST_DATA_DIR "/inflow/data/sw_og_default.rtf"));
+    EXPECT_EQ(calc.Report.RTFull, ReportFixture(TEST_DATA_DIR "/inflow/data/sw_og_default.rtf", calc.Report.RTFull));
 }
 
 TEST_F(OverGroundTest, ZoneAboveTheFirstFloorStartsAtItsLowestFloor) {

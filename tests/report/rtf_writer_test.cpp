@@ -240,8 +240,8 @@ TEST(RtfWriterTest, TableWiderThanTheTextIsScaledToItInProportion) {
 // table rows are not; the paragraph's own props come back after the kept one.
 TEST(RtfWriterTest, LabelLinesAreKeptWithTheLineOfTheirValue) {
     const struct {
-        const char *body;
-        const char *kept;
+        std::string body;
+        std::string kept;
     } cases[] = {
         {"\\pard\\fi118\\par Density\\par\\b r\\b0  = 1,2\\par ",
          "\\pard\\fi118\\par Density\\keepn\\par\\pard\\fi118\\b r\\b0  = 1,2\\par "},
@@ -256,6 +256,10 @@ TEST(RtfWriterTest, LabelLinesAreKeptWithTheLineOfTheirValue) {
          "\\pard\\intbl a\\cell \\row \\pard "},
         // escaped characters are text, a \\u escape is visible
         {"\\par \\u961?\\par\\{x\\} = 1", "\\par \\u961?\\keepn\\par\\pard\\{x\\} = 1"},
+        // a group heading's props end with its group: the lines after it get theirs back
+        {"\\pard\\fi118" + RtfGroupHeading("G") + "  t = 1\\par X\\par Y = 2",
+         "\\pard\\fi118\\par{\\s3\\outlinelevel2\\b G\\b0\\keepn\\par\\pard\\fi118\\s3"
+         "\\outlinelevel2}  t = 1\\par X\\keepn\\par\\pard\\fi118 Y = 2"},
     };
     for (const auto &c : cases)
         EXPECT_EQ(KeepLabelsWithValues(c.body), c.kept) << c.body;
