@@ -434,7 +434,7 @@ TEST_F(LiftTest, PrintedFormulasGiveThePrintedValues) {
         const double hd = c.LiftShaftDoorHeight, h2 = c.SecondFloorLevel;
         const double stack = kG * (h2 + 0.5 * hd) * (rhoL - rhoR);
 
-        EXPECT_TRUE(r.has("+ 0.5 \\u8729? g \\u8729? h\\sub d\\nosupersub  \\u8729? "
+        EXPECT_TRUE(r.has("+ 0,5 \\u8729? g \\u8729? h\\sub d\\nosupersub  \\u8729? "
                           "(\\u0961?\\sub a\\nosupersub  - \\u0961?\\sub l\\nosupersub ) + P"));
         EXPECT_NEAR(PrintedNumber(b, "Расчётное давление на уровне 1-го этажа"),
                     c.LiftPplus - stack + 0.5 * kG * hd * (rhoA - rhoL) + c.WindPress, 0.0051);
