@@ -7,6 +7,7 @@
 #include <QAbstractTextDocumentLayout>
 #include <QFile>
 #include <QFileInfo>
+#include <QGuiApplication>
 #include <QPageLayout>
 #include <QPageSize>
 #include <QPainter>
@@ -17,6 +18,7 @@
 #include <QTextTable>
 
 #include <algorithm>
+#include <cstdio>
 
 namespace orvane {
 
@@ -160,6 +162,28 @@ QString WriteReportPdf(const PrintableReport &report, const QString &path) {
         return failed;
     }
     return {};
+}
+
+namespace {
+
+void QuietQtMessages(QtMsgType type, const QMessageLogContext &, const QString &message) {
+    if (type == QtCriticalMsg || type == QtFatalMsg)
+        std::fprintf(stderr, "%s\n", message.toLocal8Bit().constData());
+}
+
+} // namespace
+
+HeadlessPages::HeadlessPages(int &argc, char **argv) {
+    qInstallMessageHandler(QuietQtMessages);
+    if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    app_ = std::make_unique<QGuiApplication>(argc, argv);
+}
+
+HeadlessPages::~HeadlessPages() = default;
+
+std::string HeadlessPages::WritePdf(const ReportDocument &report, const std::string &path) {
+    return WriteReportPdf(Printable(report), QString::fromStdString(path)).toStdString();
 }
 
 } // namespace orvane

@@ -4,8 +4,11 @@
 
 #include <QString>
 
+#include <memory>
+#include <string>
 #include <string_view>
 
+class QGuiApplication;
 class QPagedPaintDevice;
 
 namespace orvane {
@@ -26,5 +29,22 @@ int PaintReport(QPagedPaintDevice &device, const PrintableReport &report);
 
 // Writes the report as a PDF file. Empty on success, else the reason in Russian.
 QString WriteReportPdf(const PrintableReport &report, const QString &path);
+
+// What a program without windows needs to lay reports out (the batch calculator's --pdf): a GUI
+// application, on the offscreen platform unless one is chosen, with Qt's own notes kept off the
+// program's output. Lives while reports are written.
+class HeadlessPages {
+public:
+    HeadlessPages(int &argc, char **argv);
+    ~HeadlessPages();
+    HeadlessPages(const HeadlessPages &) = delete;
+    HeadlessPages &operator=(const HeadlessPages &) = delete;
+
+    // WriteReportPdf of a module's report: the reason of a failure in UTF-8, empty on success.
+    static std::string WritePdf(const ReportDocument &report, const std::string &path);
+
+private:
+    std::unique_ptr<QGuiApplication> app_;
+};
 
 } // namespace orvane
