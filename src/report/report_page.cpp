@@ -46,6 +46,8 @@ struct Paragraph {
     size_t parEnd = 0;      // offset just past the letters of its "\par"; 0 for the last piece
     std::string propsAfter; // the paragraph props in effect at its "\par", without \keepn
     bool visible = false;   // holds a character other than blanks
+    size_t textStart = 0;   // offset of its first visible character
+    bool textAtParLevel = false; // that character is in the group of the "\par"
     bool hasEquals = false; // a "=" in its text
     bool endsInEquals = false;
     bool table = false; // holds table rows
@@ -56,6 +58,14 @@ std::vector<Paragraph> SplitParagraphs(std::string_view body) {
     Paragraph cur;
     std::string props;
     std::vector<std::string> outerProps; // a group's end gives back the props at its start
+    size_t textDepth = 0;
+    const auto seen = [&cur, &outerProps, &textDepth](size_t at) {
+        if (!cur.visible) {
+            cur.textStart = at;
+            textDepth = outerProps.size();
+        }
+        cur.visible = true;
+    };
     char lastVisible = 0;
     const size_t n = body.size();
     size_t i = 0;
@@ -69,7 +79,7 @@ std::vector<Paragraph> SplitParagraphs(std::string_view body) {
         }
         if (c != '\\') {
             if (c != '{' && c != '}' && c != ' ' && c != '\r' && c != '\n' && c != '\t') {
-                cur.visible = true;
+                seen(i);
                 lastVisible = c;
                 if (c == '=')
                     cur.hasEquals = true;
@@ -83,7 +93,7 @@ std::vector<Paragraph> SplitParagraphs(std::string_view body) {
         if (!std::isalpha(static_cast<unsigned char>(next))) {
             // a control symbol: "\\", "\{", "\}" are text; "\'hh" a character
             if (next == '\\' || next == '{' || next == '}' || next == '\'') {
-                cur.visible = true;
+                seen(i);
                 lastVisible = next;
             }
             i += next == '\'' ? 4 : 2;
@@ -106,13 +116,14 @@ std::vector<Paragraph> SplitParagraphs(std::string_view body) {
             cur.parEnd = wordEnd;
             cur.propsAfter = props;
             cur.endsInEquals = lastVisible == '=';
+            cur.textAtParLevel = cur.visible && textDepth == outerProps.size();
             out.push_back(cur);
             cur = Paragraph{};
             lastVisible = 0;
         } else if (word == "pard") {
             props.clear();
         } else if (word == "u") {
-            cur.visible = true;
+            seen(i);
             lastVisible = 'u';
         } else if (word == "trowd" || word == "intbl") {
             cur.table = true;
@@ -231,8 +242,15 @@ std::string KeepLabelsWithValues(std::string_view body) {
             continue;
         const Paragraph &p = paragraphs[k];
         const size_t parStart = p.parEnd - 4; // the "\par" itself
+        // LibreOffice takes \keepn only where it comes before the text, Word anywhere in the
+        // paragraph: it goes before the first character unless a group closes in between
+        if (p.textAtParLevel) {
+            out.append(body.substr(from, p.textStart - from));
+            out += "\\keepn ";
+            from = p.textStart;
+        }
         out.append(body.substr(from, parStart - from));
-        out += "\\keepn\\par\\pard";
+        out += p.textAtParLevel ? "\\par\\pard" : "\\keepn\\par\\pard";
         out += p.propsAfter;
         from = p.parEnd;
     }

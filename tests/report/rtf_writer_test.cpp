@@ -239,27 +239,31 @@ TEST(RtfWriterTest, TableWiderThanTheTextIsScaledToItInProportion) {
 // A label line is kept on the page of the line with its value; a value line, an empty line and
 // table rows are not; the paragraph's own props come back after the kept one.
 TEST(RtfWriterTest, LabelLinesAreKeptWithTheLineOfTheirValue) {
+    // \keepn goes before the label's text (where every word processor reads it); the paragraph's
+    // own props come back after the label
     const struct {
         std::string body;
         std::string kept;
     } cases[] = {
         {"\\pard\\fi118\\par Density\\par\\b r\\b0  = 1,2\\par ",
-         "\\pard\\fi118\\par Density\\keepn\\par\\pard\\fi118\\b r\\b0  = 1,2\\par "},
+         "\\pard\\fi118\\par \\keepn Density\\par\\pard\\fi118\\b r\\b0  = 1,2\\par "},
         // a formula broken over two lines: its first line ends in "="
         {"\\par\\b X\\b0  = a + b =\\par\\tab 1 + 2 = 3\\par ",
-         "\\par\\b X\\b0  = a + b =\\keepn\\par\\pard\\tab 1 + 2 = 3\\par "},
+         "\\par\\b \\keepn X\\b0  = a + b =\\par\\pard\\tab 1 + 2 = 3\\par "},
         // a value line, then an empty line: nothing to keep
         {"\\par L = 5\\par\\par M = 6", "\\par L = 5\\par\\par M = 6"},
         // a caption, the empty line and the table stay together
         {"\\par\\qc Table 1\\par\\par\\trowd\\cellx100 \\pard\\intbl a\\cell \\row \\pard ",
-         "\\par\\qc Table 1\\keepn\\par\\pard\\qc\\keepn\\par\\pard\\qc\\trowd\\cellx100 "
+         "\\par\\qc \\keepn Table 1\\par\\pard\\qc\\keepn\\par\\pard\\qc\\trowd\\cellx100 "
          "\\pard\\intbl a\\cell \\row \\pard "},
-        // escaped characters are text, a \\u escape is visible
-        {"\\par \\u961?\\par\\{x\\} = 1", "\\par \\u961?\\keepn\\par\\pard\\{x\\} = 1"},
+        // escaped characters are text, a \u escape is visible
+        {"\\par \\u961?\\par\\{x\\} = 1", "\\par \\keepn \\u961?\\par\\pard\\{x\\} = 1"},
         // a group heading's props end with its group: the lines after it get theirs back
         {"\\pard\\fi118" + RtfGroupHeading("G") + "  t = 1\\par X\\par Y = 2",
-         "\\pard\\fi118\\par{\\s3\\outlinelevel2\\b G\\b0\\keepn\\par\\pard\\fi118\\s3"
-         "\\outlinelevel2}  t = 1\\par X\\keepn\\par\\pard\\fi118 Y = 2"},
+         "\\pard\\fi118\\par{\\s3\\outlinelevel2\\b \\keepn G\\b0\\par\\pard\\fi118\\s3"
+         "\\outlinelevel2}  t = 1\\par \\keepn X\\par\\pard\\fi118 Y = 2"},
+        // text in a group that closes before the paragraph ends: \keepn at the paragraph's end
+        {"\\par{\\b L}\\par M = 1", "\\par{\\b L}\\keepn\\par\\pard M = 1"},
     };
     for (const auto &c : cases)
         EXPECT_EQ(KeepLabelsWithValues(c.body), c.kept) << c.body;
