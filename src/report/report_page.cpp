@@ -46,7 +46,7 @@ struct Paragraph {
     size_t parEnd = 0;      // offset just past the letters of its "\par"; 0 for the last piece
     std::string propsAfter; // the paragraph props in effect at its "\par", without \keepn
     bool visible = false;   // holds a character other than blanks
-    size_t textStart = 0;   // offset of its first visible character
+    size_t textStart = 0;   // offset of its first character of text, blanks included
     bool textAtParLevel = false; // that character is in the group of the "\par"
     bool hasEquals = false; // a "=" in its text
     bool endsInEquals = false;
@@ -59,11 +59,17 @@ std::vector<Paragraph> SplitParagraphs(std::string_view body) {
     std::string props;
     std::vector<std::string> outerProps; // a group's end gives back the props at its start
     size_t textDepth = 0;
-    const auto seen = [&cur, &outerProps, &textDepth](size_t at) {
-        if (!cur.visible) {
+    bool textSeen = false;
+    // text starts the paragraph for a word processor: its props must come before it
+    const auto text = [&](size_t at) {
+        if (!textSeen) {
+            textSeen = true;
             cur.textStart = at;
             textDepth = outerProps.size();
         }
+    };
+    const auto seen = [&](size_t at) {
+        text(at);
         cur.visible = true;
     };
     char lastVisible = 0;
@@ -78,6 +84,8 @@ std::vector<Paragraph> SplitParagraphs(std::string_view body) {
             outerProps.pop_back();
         }
         if (c != '\\') {
+            if (c == ' ' || c == '\t')
+                text(i);
             if (c != '{' && c != '}' && c != ' ' && c != '\r' && c != '\n' && c != '\t') {
                 seen(i);
                 lastVisible = c;
@@ -117,6 +125,7 @@ std::vector<Paragraph> SplitParagraphs(std::string_view body) {
             cur.propsAfter = props;
             cur.endsInEquals = lastVisible == '=';
             cur.textAtParLevel = cur.visible && textDepth == outerProps.size();
+            textSeen = false;
             out.push_back(cur);
             cur = Paragraph{};
             lastVisible = 0;
@@ -124,6 +133,8 @@ std::vector<Paragraph> SplitParagraphs(std::string_view body) {
             props.clear();
         } else if (word == "u") {
             seen(i);
+        } else if (word == "tab" || word == "line") {
+            text(i);
             lastVisible = 'u';
         } else if (word == "trowd" || word == "intbl") {
             cur.table = true;

@@ -250,6 +250,8 @@ TEST(RtfWriterTest, LabelLinesAreKeptWithTheLineOfTheirValue) {
         // a formula broken over two lines: its first line ends in "="
         {"\\par\\b X\\b0  = a + b =\\par\\tab 1 + 2 = 3\\par ",
          "\\par\\b \\keepn X\\b0  = a + b =\\par\\pard\\tab 1 + 2 = 3\\par "},
+        // blanks that lead a label are its text: \keepn comes before them
+        {"\\par\\b     Label\\par     V\\b0  = 1", "\\par\\b \\keepn     Label\\par\\pard     V\\b0  = 1"},
         // a value line, then an empty line: nothing to keep
         {"\\par L = 5\\par\\par M = 6", "\\par L = 5\\par\\par M = 6"},
         // a caption, the empty line and the table stay together
