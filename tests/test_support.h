@@ -2,6 +2,7 @@
 // What the tests of both modules share: file contents, report text as RTF writes it, control
 // names looked up from the strings of a case table, readable names of parameterised tests.
 
+#include <cstdlib>
 #include <fstream>
 #include <optional>
 #include <span>
@@ -20,6 +21,14 @@ inline std::string ReadFile(const std::string &path) {
     std::stringstream ss;
     ss << f.rdbuf();
     return ss.str();
+}
+
+// A whole-report fixture: the bytes of `path`. With ORVANE_WRITE_FIXTURES set in the environment
+// the report `actual` is written there first (to be reviewed before it is kept).
+inline std::string ReportFixture(const std::string &path, const std::string &actual) {
+    if (std::getenv("ORVANE_WRITE_FIXTURES"))
+        std::ofstream(path, std::ios::binary) << actual;
+    return ReadFile(path);
 }
 
 // UTF-8 text as the report writes it (Cyrillic as \uN? escapes).

@@ -34,7 +34,9 @@ bool EndsWith(const std::string &s, const std::string &suffix) {
 
 std::string OutputClash(const CliOptions &options) {
     const std::pair<const std::string *, const char *> outputs[] = {
-        {&options.reportPath, "отчёта"}, {&options.jsonPath, "результатов JSON"}};
+        {&options.reportPath, "отчёта"},
+        {&options.jsonPath, "результатов JSON"},
+        {&options.pdfPath, "отчёта PDF"}};
     for (const auto &[path, what] : outputs) {
         if (!path->empty() && *path != kStandardOutput && SameFile(*path, options.projectPath))
             return "файл " + std::string(what) + " «" + *path + "» — это файл проекта «" +
@@ -48,7 +50,7 @@ std::string OutputClash(const CliOptions &options) {
 
 std::string UsageText() {
     return "Использование: orvane-calc [--brief] [-o ОТЧЁТ.rtf] [--json РЕЗУЛЬТАТ.json]\n"
-           "                   [--decimal-separator C] ПРОЕКТ\n"
+           "                   [--pdf ОТЧЁТ.pdf] [--decimal-separator C] ПРОЕКТ\n"
            "\n"
            "Рассчитывает проект дымоудаления (.smkprj) или подпора воздуха (.isrprj) так же,\n"
            "как кнопка «Расчет» в окне программы, и печатает рабочую точку вентилятора.\n"
@@ -61,6 +63,7 @@ std::string UsageText() {
            "  --json РЕЗУЛЬТАТ.json    записать исходные данные и результаты в формате JSON\n"
            "                           (имя «-» у -o или --json — стандартный вывод; рабочая\n"
            "                           точка тогда печатается в стандартный поток ошибок)\n"
+           "  --pdf ОТЧЁТ.pdf          записать отчёт в формате PDF (страницы A4)\n"
            "  --decimal-separator C    десятичный разделитель в отчёте: «,» или «.»\n"
            "                           (по умолчанию — из языковых настроек системы)\n"
            "  -h, --help               показать эту справку\n"
@@ -103,7 +106,8 @@ ParseOutcome ParseArguments(const std::vector<std::string> &args, CliOptions &op
                 value = arg.substr(eq + 1);
                 hasValue = true;
             }
-            if (name != "-o" && name != "--json" && name != "--decimal-separator") {
+            if (name != "-o" && name != "--json" && name != "--pdf" &&
+                name != "--decimal-separator") {
                 error = "неизвестный параметр «" + arg + "».";
                 return ParseOutcome::Error;
             }
@@ -114,12 +118,14 @@ ParseOutcome ParseArguments(const std::vector<std::string> &args, CliOptions &op
                 }
                 value = args[++i];
             }
-            if (name == "-o" || name == "--json") {
+            if (name == "-o" || name == "--json" || name == "--pdf") {
                 if (value.empty()) {
                     error = "после параметра " + name + " нужно указать имя файла.";
                     return ParseOutcome::Error;
                 }
-                (name == "-o" ? options.reportPath : options.jsonPath) = value;
+                (name == "-o"       ? options.reportPath
+                 : name == "--json" ? options.jsonPath
+                                    : options.pdfPath) = value;
             } else {
                 if (value != "," && value != ".") {
                     error = "десятичный разделитель должен быть «,» или «.», а не «" + value + "».";
@@ -173,8 +179,10 @@ int RunProject(const CliOptions &options, std::ostream &out, std::ostream &err) 
     return kExitUsage;
 }
 
-int RunCli(const std::vector<std::string> &args, std::ostream &out, std::ostream &err) {
+int RunCli(const std::vector<std::string> &args, std::ostream &out, std::ostream &err,
+           PdfWriter writePdf) {
     CliOptions options;
+    options.writePdf = std::move(writePdf);
     bool separatorGiven = false;
     std::string error;
     switch (ParseArguments(args, options, separatorGiven, error)) {

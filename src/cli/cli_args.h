@@ -32,6 +32,8 @@ char SeparatorFromLocale();
 int RunProject(const CliOptions &options, std::ostream &out, std::ostream &err);
 
 // The whole batch calculator: arguments (without the program name) to exit code.
-int RunCli(const std::vector<std::string> &args, std::ostream &out, std::ostream &err);
+// `writePdf` makes the --pdf output (without it --pdf is refused).
+int RunCli(const std::vector<std::string> &args, std::ostream &out, std::ostream &err,
+           PdfWriter writePdf = {});
 
 } // namespace orvane::cli

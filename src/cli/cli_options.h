@@ -1,18 +1,29 @@
 #pragma once
 // What the batch calculator was asked to do; each module's runner receives it.
 
+#include <functional>
 #include <iosfwd>
 #include <string>
+
+namespace orvane {
+class ReportDocument;
+}
 
 namespace orvane::cli {
 
 // The output name that means standard output ("-o -", "--json -").
 inline constexpr const char *kStandardOutput = "-";
 
+// Writes a report as PDF at `path`; the Russian reason of a failure, empty on success. The
+// program installs one (it links Qt's printing); the runners themselves stay free of Qt.
+using PdfWriter = std::function<std::string(const ReportDocument &report, const std::string &path)>;
+
 struct CliOptions {
     bool brief = false;          // clears "Подробно" (exhaust only)
     std::string reportPath;      // -o, empty when not asked; kStandardOutput for stdout
     std::string jsonPath;        // --json, empty when not asked; kStandardOutput for stdout
+    std::string pdfPath;         // --pdf, empty when not asked
+    PdfWriter writePdf;          // how --pdf is written; empty where PDF cannot be made
     char decimalSeparator = ','; // resolved from --decimal-separator or LC_NUMERIC
     std::string projectPath;
 

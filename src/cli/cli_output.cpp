@@ -4,6 +4,7 @@
 #include "core/number_text.h"
 
 #include <cmath>
+#include <filesystem>
 #include <ostream>
 #include <vector>
 
@@ -33,15 +34,24 @@ int ProjectOpenFailed(const std::string &error, std::ostream &err) {
 }
 
 int FinishRun(const CliOptions &options, RunOutcome outcome, const RunFrame &run, double volumeFlow,
-              double pressure, const std::string &rtf, nlohmann::json json, std::ostream &out,
+              double pressure, const ReportDocument &report, nlohmann::json json, std::ostream &out,
               std::ostream &err) {
     PrintMessages(run.Messages, err);
     if (outcome == RunOutcome::ok)
         PrintDutyPoint(options.WritesToStandardOutput() ? err : out, volumeFlow, pressure);
     json["ok"] = outcome == RunOutcome::ok;
     json["messages"] = MessagesJson(run.Messages);
-    if (WriteOutputs(options, rtf, json, out, err) != kExitOk)
+    if (WriteOutputs(options, report.RTFull, json, out, err) != kExitOk)
         return kExitUsage;
+    if (!options.pdfPath.empty()) {
+        const std::string error = options.writePdf
+                                      ? options.writePdf(report, options.pdfPath)
+                                      : std::string("эта сборка не умеет записывать PDF.");
+        if (!error.empty()) {
+            err << "Отчёт PDF не записан: " << error << '\n';
+            return kExitUsage;
+        }
+    }
     switch (outcome) {
     case RunOutcome::ok:
         return kExitOk;
@@ -50,6 +60,10 @@ int FinishRun(const CliOptions &options, RunOutcome outcome, const RunFrame &run
     default:
         return kExitNoDutyPoint;
     }
+}
+
+std::string ProjectFileName(const std::string &path) {
+    return std::filesystem::path(path).filename().string();
 }
 
 void PrintFailure(const std::string &text, std::ostream &err) {

@@ -24,10 +24,14 @@ int ProjectOpenFailed(const std::string &error, std::ostream &err);
 
 // What both runners do after "Расчет": the run's messages on `err`, the duty point on `out` when
 // calculated (on `err` when `out` carries an output file), `json` completed with "ok" and
-// "messages", the outputs written. The exit code.
+// "messages", the outputs written. The exit code. The report goes to -o as RTF and to --pdf as
+// PDF.
 int FinishRun(const CliOptions &options, RunOutcome outcome, const RunFrame &run, double volumeFlow,
-              double pressure, const std::string &rtf, nlohmann::json json, std::ostream &out,
+              double pressure, const ReportDocument &report, nlohmann::json json, std::ostream &out,
               std::ostream &err);
+
+// The project file's name without its folder, as the report's footer names it.
+std::string ProjectFileName(const std::string &path);
 
 // A message that ends the run before it starts, in the form of the error messages above.
 void PrintFailure(const std::string &text, std::ostream &err);

@@ -22,14 +22,15 @@ int RunExhaustProject(const CliOptions &options, std::ostream &out, std::ostream
         inputs.check(ctl::cbDetailed, false);
 
     ExhaustCalc calc;
+    calc.Report.Page.projectFile = ProjectFileName(options.projectPath);
     const RunOutcome outcome = calc.Run(inputs);
     nlohmann::json json;
     json["module"] = "exhaust";
     json["variant"] = CalcVariantWord(calc.CalcVariant);
     json["results"] = ExhaustResultsJson(calc);
     json["segments"] = ExhaustSegmentsJson(calc.Ychastki);
-    return FinishRun(options, outcome, calc, calc.FanGasVolumeExps, calc.FanPressure,
-                     calc.Report.RTFull, std::move(json), out, err);
+    return FinishRun(options, outcome, calc, calc.FanGasVolumeExps, calc.FanPressure, calc.Report,
+                     std::move(json), out, err);
 }
 
 } // namespace orvane::cli

@@ -20,13 +20,14 @@ int RunInflowProject(const CliOptions &options, std::ostream &out, std::ostream 
         return RefusedProjectValue(*refused, err);
 
     InflowCalc calc;
+    calc.Report.Page.projectFile = ProjectFileName(options.projectPath);
     const RunOutcome outcome = calc.Run(inputs);
     nlohmann::json json;
     json["module"] = "inflow";
     json["variant"] = VariantToCode(calc.CalcVariant);
     json["results"] = InflowResultsJson(calc);
     json["floors"] = InflowFloorsJson(calc);
-    return FinishRun(options, outcome, calc, calc.VolumeAirExps, calc.FanPress, calc.Report.RTFull,
+    return FinishRun(options, outcome, calc, calc.VolumeAirExps, calc.FanPress, calc.Report,
                      std::move(json), out, err);
 }
 

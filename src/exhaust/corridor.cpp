@@ -98,14 +98,15 @@ void ExhaustCalc::RunCalcCorridor() {
 
     RtfText(s,
             "\\par\\par\\b Количество воздуха, необходимое для полного сгорания пожарной нагрузки");
-    RtfText(s, "\\par V" + Sub("0") + "\\b0  = 0,263" + kTimes + "Q" + Sub("нср") + "  = ");
-    RtfText(s, "0,263" + kTimes + F62(FireLoad.BurnEnergy) + " = \\b ");
+    RtfText(s,
+            "\\par V" + Sub("0") + "\\b0  = " + Num("0.263") + kTimes + "Q" + Sub("нср") + "  = ");
+    RtfText(s, Num("0.263") + kTimes + F62(FireLoad.BurnEnergy) + " = \\b ");
     RtfText(s, F62(NecSpecAirAmount) + " м" + Sup("3") + " /кг");
 
     RtfText(s, "\\par\\par\\b Температура воздуха в помещении");
     RtfText(s, "\\par T" + Sub("r") + "\\b0  = t" + Sub("a") + "  + 273 = ");
     RtfText(s, F62(Tr - 273) + " + 273 = \\b ");
-    RtfText(s, F62(Tr) + " K");
+    RtfText(s, F62(Tr) + " К");
 
     RtfText(
         s,
@@ -146,38 +147,40 @@ void ExhaustCalc::RunCalcCorridor() {
     RtfText(s, "\\par\\par\\b Максимальная среднеобъёмная температура");
     RtfText(s, "\\par T" + Sub("0max") + "\\b0  = T" + Sub("r") + "  + ");
     if (ventilationControlled) {
-        RtfText(s, "940" + kTimes + "exp(0.0047" + kTimes + "g" + Sub("0") +
-                       "  - 0.141) =\\par\\tab ");
-        RtfText(s, F62(Tr) + " + 940" + kTimes + "exp(0.0047" + kTimes);
-        RtfText(s, F62(FireLoadSpecFloor) + " - 0.141) = \\b ");
+        RtfText(s, "940" + kTimes + "exp(" + Num("0.0047") + kTimes + "g" + Sub("0") + "  - " +
+                       Num("0.141") + ") =\\par\\tab ");
+        RtfText(s, F62(Tr) + " + 940" + kTimes + "exp(" + Num("0.0047") + kTimes);
+        RtfText(s, F62(FireLoadSpecFloor) + " - " + Num("0.141") + ") = \\b ");
     } else {
-        RtfText(s, "224" + kTimes + "g" + Sub("k") + Sup("0.528") + "  =\\par\\tab ");
+        RtfText(s, "224" + kTimes + "g" + Sub("k") + Sup(Num("0.528")) + "  =\\par\\tab ");
         RtfText(s, F62(Tr) + " + 224" + kTimes);
-        RtfText(s, F62(FireLoadSpecBarrier) + Sup("0.528") + "  = \\b ");
+        RtfText(s, F62(FireLoadSpecBarrier) + Sup(Num("0.528")) + "  = \\b ");
     }
-    RtfText(s, FormatRoundedInt(MaxMeanGasTemp) + " K");
+    RtfText(s, FormatRoundedInt(MaxMeanGasTemp) + " К");
 
     RtfText(s, "\\par\\par\\b Температура в потоке газов, поступающих из горящего помещения");
-    RtfText(s, "\\par T" + Sub("0") + "\\b0  = 0,8" + kTimes + "T" + Sub("0max") + "  = ");
-    RtfText(s, "0,8" + kTimes + FormatRoundedInt(MaxMeanGasTemp) + " = \\b ");
-    RtfText(s, FormatRoundedInt(OutletGasTemp) + " K");
+    RtfText(s,
+            "\\par T" + Sub("0") + "\\b0  = " + Num("0.8") + kTimes + "T" + Sub("0max") + "  = ");
+    RtfText(s, Num("0.8") + kTimes + FormatRoundedInt(MaxMeanGasTemp) + " = \\b ");
+    RtfText(s, FormatRoundedInt(OutletGasTemp) + " К");
 
     const double Hsm = SmokeThickness;
     const double lc = CorridorLength;
     RtfText(s, "\\par\\par\\b Средняя температура дымового слоя в коридоре");
-    RtfText(s, "\\par T" + Sub("sm") + "\\b0  = T" + Sub("r") + "  + 1,22" + kTimes);
+    RtfText(s, "\\par T" + Sub("sm") + "\\b0  = T" + Sub("r") + "  + " + Num("1.22") + kTimes);
     RtfText(s, "(T" + Sub("0") + "  - T" + Sub("r") + " )" + kTimes);
     RtfText(s, "(2" + kTimes + "h" + Sub("sm") + "  + A" + Sub("c") + "  / l" + Sub("c") +
                    " ) / l" + Sub("c") + " " + kTimes);
-    RtfText(s, "\\par\\tab (1 - exp(-0.58" + kTimes + "l" + Sub("c") + "  / ");
+    RtfText(s, "\\par\\tab (1 - exp(-" + Num("0.58") + kTimes + "l" + Sub("c") + "  / ");
     RtfText(s, "(2" + kTimes + "h" + Sub("sm") + "  + A" + Sub("c") + "  / l" + Sub("c") +
                    " ))) =\\par\\tab ");
-    RtfText(s, F62(Tr) + " + 1,22" + kTimes + "(" + FormatRoundedInt(OutletGasTemp) + " - ");
+    RtfText(s,
+            F62(Tr) + " + " + Num("1.22") + kTimes + "(" + FormatRoundedInt(OutletGasTemp) + " - ");
     RtfText(s, F62(Tr) + ")" + kTimes + "(2" + kTimes + F62(Hsm) + " + ");
     RtfText(s, F62(CorridorArea) + " / " + F62(lc) + ") / " + F62(lc) + " " + kDot + "\\par\\tab ");
-    RtfText(s, "(1 - exp(-0.58" + kTimes + F62(lc) + " / (2" + kTimes + F62(Hsm) + " + ");
+    RtfText(s, "(1 - exp(-" + Num("0.58") + kTimes + F62(lc) + " / (2" + kTimes + F62(Hsm) + " + ");
     RtfText(s, F62(CorridorArea) + " / " + F62(lc) + "))) = \\b ");
-    RtfText(s, FormatRoundedInt(MeanSmokeTemp) + " K");
+    RtfText(s, FormatRoundedInt(MeanSmokeTemp) + " К");
 
     RtfText(s, "\\par\\par\\b Массовый расход продуктов горения, удаляемых из коридора");
     RtfText(s, "\\par G" + Sub("ПГ") + "\\b0  = k" + Sub("sm") + " " + kTimes);
@@ -195,7 +198,7 @@ void ExhaustCalc::RunCalcCorridor() {
     RtfText(s, "\\par L" + Sub("ПГ") + "\\b0  = G" + Sub("ПГ") + "  / ");
     RtfText(s, kRho + Sub("ПГ") + " " + kTimes + "3600 = ");
     RtfText(s, F62(GasMassExps) + " / " + F62(MeanGasDensity) + kTimes + "3600 = \\b ");
-    RtfText(s, FormatRoundedInt(GasVolumeExps) + " м" + Sup("3") + " /час");
+    RtfText(s, FormatRoundedInt(GasVolumeExps) + " м" + Sup("3") + " /ч");
 }
 
 } // namespace orvane::exhaust

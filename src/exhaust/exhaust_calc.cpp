@@ -74,6 +74,8 @@ RunOutcome ExhaustCalc::Run(ExhaustInputs &in) {
     RunOutcome outcome = RunOutcome::ok;
     try {
         Report.BeginReport(kExhaustReportTitle);
+        Report.Page.projectName = in.text(ctl::EditProjectName);
+        Report.Page.systemName = in.text(ctl::EditSystemName);
         CalcVariant = ReadCalcVariant(in);
         // the hidden reserve choice has no calculation of its own
         if (CalcVariant == TCalcVariant::cvrntReserve || CalcVariant == TCalcVariant::cvrntAtrium)

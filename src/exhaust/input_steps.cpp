@@ -459,7 +459,7 @@ bool ExhaustCalc::InputOutsideAndNetwork(const ExhaustInputs &in) {
             Warn("Необходимо задать хотя бы 1 участок сети.", ctl::ListBoxYchastki);
             return false;
         }
-        RtfText(s, "\\par\\b Сеть вытяжной противодымной вентиляции\\b0\\par ");
+        RtfText(s, RtfGroupHeading("Сеть вытяжной противодымной вентиляции"));
         ValveLine(s, Ychastki[0]);
         HorizontalLines(s, Ychastki[0], true);
     }

@@ -66,16 +66,16 @@ void WriteReynolds(const WriteFn &T, const PartNames &p, double V, double De,
 void WriteNetworkAir(RtfStream &b, const ExhaustCalc &c) {
     auto T = [&b](const std::string &text) { RtfText(b, text); };
     T("\\par\\par\\b Температура наружного воздуха\\par T" + Sub("Н") + "\\b0  = t" + Sub("Н") +
-      "  + 273 = \\b " + F62(c.OutsideAirTemp) + " K");
+      "  + 273 = \\b " + F62(c.OutsideAirTemp) + " К");
     T("\\par\\par\\b Температура внутреннего воздуха до начала пожара\\par T" + Sub("В") +
-      "\\b0  = T" + Sub("r") + "  = \\b " + F62(c.RoomAirTemp) + " K");
+      "\\b0  = T" + Sub("r") + "  = \\b " + F62(c.RoomAirTemp) + " К");
     T("\\par\\par\\b Плотность наружного воздуха\\par " + kRho + Sub("Н") + "\\b0  = 353 / T" +
       Sub("Н") + "  = \\b " + F62(c.OutsideAirDensity) + " кг/м" + Sup("3") + " ");
     T("\\par\\par\\b Плотность внутреннего воздуха до начала пожара\\par " + kRho + Sub("В") +
       "\\b0  = 353 / T" + Sub("В") + "  = \\b " + F62(c.InsideAirDensity) + " кг/м" + Sup("3") +
       " ");
     T("\\par\\par\\b Температура приточного воздуха\\par T" + Sub("П") + "\\b0  = (T" + Sub("Н") +
-      "  + T" + Sub("В") + " ) / 2 = \\b " + F62(c.IncomingAirTemp) + " K");
+      "  + T" + Sub("В") + " ) / 2 = \\b " + F62(c.IncomingAirTemp) + " К");
     T("\\par\\par\\b Плотность приточного воздуха\\par " + kRho + Sub("П") + "\\b0  = 353 / T" +
       Sub("П") + "  = \\b " + F62(c.IncomingAirDensity) + " кг/м" + Sup("3") + " ");
 }
@@ -127,23 +127,23 @@ void WriteNetworkSegment(RtfStream &b, const ExhaustCalc &c, int i, int count, b
     if (detailed && shaft) {
         if (top)
             T("\\par\\b     Наружное давление на наветренном фасаде на уровне выброса\\par     P" +
-              Sub("НН.В") + "\\b0  = 0,4" + kTimes + kRho + Sub("Н") + " " + kTimes);
+              Sub("НН.В") + "\\b0  = " + Num("0.4") + kTimes + kRho + Sub("Н") + " " + kTimes);
         else
             T("\\par\\b     Давление снаружи здания с наветренной стороны\\par     P" + Sub("НН") +
-              "\\b0  = 0,4" + kTimes + kRho + Sub("Н") + " " + kTimes);
-        T("V" + Sub("В") + Sup("2") + "  - 9,81" + kTimes + hLabel + kTimes + "(" + kRho +
-          Sub("Н") + "  - " + kRho + Sub("П") + " ) =\\par\\tab 0,4" + kTimes +
-          F62(c.OutsideAirDensity) + kTimes + F62(c.WindSpeed) + Sup("2") + "  - 9,81" + kTimes +
-          F62(s.h) + kTimes + "(" + F62(c.OutsideAirDensity) + " - " + F62(c.IncomingAirDensity) +
-          ") = \\b " + F62(s.Pnn) + " Па");
+              "\\b0  = " + Num("0.4") + kTimes + kRho + Sub("Н") + " " + kTimes);
+        T("V" + Sub("В") + Sup("2") + "  - " + Num("9.81") + kTimes + hLabel + kTimes + "(" + kRho +
+          Sub("Н") + "  - " + kRho + Sub("П") + " ) =\\par\\tab " + Num("0.4") + kTimes +
+          F62(c.OutsideAirDensity) + kTimes + F62(c.WindSpeed) + Sup("2") + "  - " + Num("9.81") +
+          kTimes + F62(s.h) + kTimes + "(" + F62(c.OutsideAirDensity) + " - " +
+          F62(c.IncomingAirDensity) + ") = \\b " + F62(s.Pnn) + " Па");
         if (!top)
             T("\\par\\b     Давление снаружи здания с заветренной стороны\\par     P" + Sub("НЗ") +
-              "\\b0  = -0,3" + kTimes + kRho + Sub("Н") + " " + kTimes + "V" + Sub("В") + Sup("2") +
-              "  - 9,81" + kTimes + hLabel + kTimes + "(" + kRho + Sub("Н") + "  - " + kRho +
-              Sub("П") + " ) =\\par\\tab -0,3" + kTimes + F62(c.OutsideAirDensity) + kTimes +
-              F62(c.WindSpeed) + Sup("2") + "  - 9,81" + kTimes + F62(s.h) + kTimes + "(" +
-              F62(c.OutsideAirDensity) + " - " + F62(c.IncomingAirDensity) + ") = \\b " +
-              F62(s.Pnz) + " Па");
+              "\\b0  = -" + Num("0.3") + kTimes + kRho + Sub("Н") + " " + kTimes + "V" + Sub("В") +
+              Sup("2") + "  - " + Num("9.81") + kTimes + hLabel + kTimes + "(" + kRho + Sub("Н") +
+              "  - " + kRho + Sub("П") + " ) =\\par\\tab -" + Num("0.3") + kTimes +
+              F62(c.OutsideAirDensity) + kTimes + F62(c.WindSpeed) + Sup("2") + "  - " +
+              Num("9.81") + kTimes + F62(s.h) + kTimes + "(" + F62(c.OutsideAirDensity) + " - " +
+              F62(c.IncomingAirDensity) + ") = \\b " + F62(s.Pnz) + " Па");
     }
     if (detailed && !top)
         T("\\par\\b     Давление внутри здания\\par     P" + Sub("В") + "\\b0  = (P" + Sub("НН") +
@@ -210,11 +210,11 @@ void WriteNetworkSegment(RtfStream &b, const ExhaustCalc &c, int i, int count, b
             T("\\par\\b     Температура продуктов горения на участке шахты");
         else
             T("\\par\\b     Температура продуктов горения");
-        T("\\par     T°K\\b0  = (T" + Sub("В") + " " + kTimes + "G" + Sub("a") + "  + T" +
-          Sub("sm") + " " + kTimes + "G" + Sub("ПГ") + " ) / (G" + Sub("ПГ") + "  + G" + Sub("a") +
+        T("\\par     T\\b0  = (T" + Sub("В") + " " + kTimes + "G" + Sub("a") + "  + T" + Sub("sm") +
+          " " + kTimes + "G" + Sub("ПГ") + " ) / (G" + Sub("ПГ") + "  + G" + Sub("a") +
           " ) =\\par\\tab (" + F62(c.RoomAirTemp) + kTimes + F66(s.Ga) + " + " +
           F62(c.MeanSmokeTemp) + kTimes + F62(c.GasMassExps) + ") / (" + F62(c.GasMassExps) +
-          " + " + F66(s.Ga) + ") = \\b " + F62(s.ToK) + " K");
+          " + " + F66(s.Ga) + ") = \\b " + F62(s.ToK) + " К");
         if (shaft && top)
             T("\\par\\b     Плотность продуктов горения на уровне выброса\\par     " + kRho +
               Sub("N") + "\\b0  = ");
@@ -222,7 +222,7 @@ void WriteNetworkSegment(RtfStream &b, const ExhaustCalc &c, int i, int count, b
             T("\\par\\b     Плотность продуктов горения\\par     " + kRho + Sub("ПГ") + "\\b0  = ");
         else
             T("\\par\\b     Плотность продуктов горения\\par     " + kRho + Sub("N") + "\\b0  = ");
-        T("353 / T°K = 353 / " + F62(s.ToK) + " = \\b " + F62(s.RHOpg) + " кг/м" + Sup("3") + " ");
+        T("353 / T = 353 / " + F62(s.ToK) + " = \\b " + F62(s.RHOpg) + " кг/м" + Sup("3") + " ");
     }
     std::string nuText = F62(s.NU * 1e6);
     if (nuText.find('E') != std::string::npos)
@@ -231,8 +231,8 @@ void WriteNetworkSegment(RtfStream &b, const ExhaustCalc &c, int i, int count, b
         nuText += kDot + "10" + Sup("-6") + " ";
     if (detailed && (shaft || horFlag))
         T("\\par\\b     Коэффициент кинематической вязкости продуктов горения\\par     " + kNu +
-          "\\b0  = (" + kNu + "2" + kTimes + "((T°K - 273) / 1000)" + Sup("2") + "  + " + kNu +
-          "1" + kTimes + "(T°K - 273) / 1000 + " + kNu + "0) / 10" + Sup("6") + "  =\\par\\tab (" +
+          "\\b0  = (" + kNu + "2" + kTimes + "((T - 273) / 1000)" + Sup("2") + "  + " + kNu + "1" +
+          kTimes + "(T - 273) / 1000 + " + kNu + "0) / 10" + Sup("6") + "  =\\par\\tab (" +
           F66(63.7637362637362) + kTimes + "((" + F62(s.ToK) + " - 273) / 1000)" + Sup("2") +
           "  + " + F62(99.05) + kTimes + "(" + F62(s.ToK) + " - 273) / 1000 + " +
           F66(11.1065934065934) + ") / 10" + Sup("6") + "  = \\b " + nuText + " м" + Sup("2") +
@@ -252,11 +252,12 @@ void WriteNetworkSegment(RtfStream &b, const ExhaustCalc &c, int i, int count, b
             T("\\par\\b     Потери давления в горизонтальном воздуховоде\\par     " + kDelta + "P" +
               Sub("сети") + "\\b0  = ");
         }
-        T("0,5" + kTimes + kRho + Sub("ПГ") + " " + kTimes + "V" + Sub("ВВ") + Sup("2") + " " +
+        T(Num("0.5") + kTimes + kRho + Sub("ПГ") + " " + kTimes + "V" + Sub("ВВ") + Sup("2") + " " +
           kTimes + "(" + kLambda + Sub("ВВ") + " " + kTimes + "L" + Sub("ВВ") + "  / D" +
-          Sub("ЭВВ") + "  + Z" + Sub("ВВ") + " ) =\\par\\tab 0,5" + kTimes + F62(s.RHOpg) + kTimes +
-          F62(s.Vww) + Sup("2") + " " + kTimes + "(" + F62(s.LAMDAww) + kTimes + F62(s.Lww) +
-          " / " + F62(s.Deww) + " + " + F62(s.ZETAww) + ") = \\b " + F62(s.DeltaPww) + " Па");
+          Sub("ЭВВ") + "  + Z" + Sub("ВВ") + " ) =\\par\\tab " + Num("0.5") + kTimes +
+          F62(s.RHOpg) + kTimes + F62(s.Vww) + Sup("2") + " " + kTimes + "(" + F62(s.LAMDAww) +
+          kTimes + F62(s.Lww) + " / " + F62(s.Deww) + " + " + F62(s.ZETAww) + ") = \\b " +
+          F62(s.DeltaPww) + " Па");
         if (detailed)
             WriteReynolds(T, kHorizontalPart, s.Vww, s.Deww, nuText, s.Reww);
     }
@@ -265,12 +266,12 @@ void WriteNetworkSegment(RtfStream &b, const ExhaustCalc &c, int i, int count, b
             WritePartFlow(T, kShaftPart, s, s.Fsh, s.Vsh, s.EPSILONsh, s.LAMDAsh);
         }
         T("\\par\\b     Потери давления трения вертикального участка\\par     " + kDelta + "P" +
-          Sub("Ш") + "\\b0  = 0,5" + kTimes + kRho + Sub("ПГ") + " " + kTimes + "V" + Sub("Ш") +
-          Sup("2") + " " + kTimes + "(" + kLambda + Sub("Ш") + " " + kTimes + "L" + Sub("Ш") +
-          "  / D" + Sub("ЭШ") + "  + Z" + Sub("Ш") + " ) =\\par\\tab 0,5" + kTimes + F62(s.RHOpg) +
-          kTimes + F62(s.Vsh) + Sup("2") + " " + kTimes + "(" + F62(s.LAMDAsh) + kTimes +
-          F62(s.Lsh) + " / " + F62(s.Desh) + " + " + F62(s.ZETAsh) + ") = \\b " + F62(s.DeltaPsh) +
-          " Па");
+          Sub("Ш") + "\\b0  = " + Num("0.5") + kTimes + kRho + Sub("ПГ") + " " + kTimes + "V" +
+          Sub("Ш") + Sup("2") + " " + kTimes + "(" + kLambda + Sub("Ш") + " " + kTimes + "L" +
+          Sub("Ш") + "  / D" + Sub("ЭШ") + "  + Z" + Sub("Ш") + " ) =\\par\\tab " + Num("0.5") +
+          kTimes + F62(s.RHOpg) + kTimes + F62(s.Vsh) + Sup("2") + " " + kTimes + "(" +
+          F62(s.LAMDAsh) + kTimes + F62(s.Lsh) + " / " + F62(s.Desh) + " + " + F62(s.ZETAsh) +
+          ") = \\b " + F62(s.DeltaPsh) + " Па");
         if (detailed)
             WriteReynolds(T, kShaftPart, s.Vsh, s.Desh, nuText, s.Resh);
     }
@@ -286,7 +287,7 @@ void WriteFanDutyPoint(RtfStream &b, const ExhaustCalc &c, const FanDutyPoint &d
       std::string(shaft ? "G" + Sub("Ш") : "G" + Sub("сети")) + "\\b0  = \\b " + F64(G) + " кг/с");
     T("\\par\\par\\b\\ul Объемный расход вентилятора\\ul0\\par L" + Sub("v") + "\\b0  = " + gName +
       " / " + kRho + Sub("N") + " " + kTimes + "3600 = " + F64(G) + " / " + F64(rhoN) + kTimes +
-      "3600 = \\b " + FormatRoundedInt(c.ShaftOutGasVolumeExps) + " м" + Sup("3") + " /час");
+      "3600 = \\b " + FormatRoundedInt(c.ShaftOutGasVolumeExps) + " м" + Sup("3") + " /ч");
     // the fan works against the size of the head pressure, whatever its sign
     std::string symbols = shaft ? "|P" + Sub("ШN") + " |" : "|P" + Sub("сети") + " |";
     std::string numbers = F62(std::fabs(d.ShaftTopPressure));
@@ -299,15 +300,17 @@ void WriteFanDutyPoint(RtfStream &b, const ExhaustCalc &c, const FanDutyPoint &d
         numbers += " + " + F62(c.ShaftConDuctResist);
     }
     if (c.Term1 && c.Term2) {
-        symbols += " + 0,5" + kTimes + kRho + Sub("N") + " " + kTimes + "v\\sub f" + Sup("2") + " ";
-        numbers +=
-            " + 0,5" + kTimes + F62(rhoN) + kTimes + F62(c.ShaftExhaustGasSpeed) + Sup("2") + " ";
+        symbols += " + " + Num("0.5") + kTimes + kRho + Sub("N") + " " + kTimes + "v\\sub f" +
+                   Sup("2") + " ";
+        numbers += " + " + Num("0.5") + kTimes + F62(rhoN) + kTimes + F62(c.ShaftExhaustGasSpeed) +
+                   Sup("2") + " ";
     }
     T("\\par\\par\\b\\ul Статическое давление вентилятора, приведённое к нормальным "
       "условиям\\ul0\\par P" +
-      Sub("sv") + "\\b0  = 1,2" + kTimes + "(" + symbols + ") / " + kRho + Sub("N") + "  = 1,2" +
-      kTimes + "(" + numbers + ") / " + F62(rhoN) + " = \\b " + F62(c.FanPressure) + " Па");
-    T("\\par\\par\\b\\ul Температура продуктов горения перед вентилятором\\ul0\\par t°C\\b0  = T°K "
+      Sub("sv") + "\\b0  = " + Num("1.2") + kTimes + "(" + symbols + ") / " + kRho + Sub("N") +
+      "  = " + Num("1.2") + kTimes + "(" + numbers + ") / " + F62(rhoN) + " = \\b " +
+      F62(c.FanPressure) + " Па");
+    T("\\par\\par\\b\\ul Температура продуктов горения перед вентилятором\\ul0\\par t°C\\b0  = T "
       "- 273 = \\b " +
       CeilText(d.GasTemp) + " °C");
     if (c.Term1 && c.Term2)
@@ -315,14 +318,14 @@ void WriteFanDutyPoint(RtfStream &b, const ExhaustCalc &c, const FanDutyPoint &d
           " м" + Sup("2") + " \\b0 , скорость \\b " + F62(c.ShaftExhaustGasSpeed) + " м/с");
     T("\\par\\par\\b\\ul Компенсирующая подача воздуха\\ul0\\par\\par\\b Массовый расход "
       "воздуха\\par G" +
-      Sub("a") + "\\b0  = G" + Sub("Ш") + "  / (1,3 " + kRangeTo + " 1,0) = " + F64(G) +
-      " / (1,3 " + kRangeTo + " 1,0) = \\b (" + F62(d.AirMassLo) + " " + kRangeTo + " " +
-      F62(d.AirMassHi) + ") кг/с");
+      Sub("a") + "\\b0  = G" + Sub("Ш") + "  / (" + Num("1.3") + " " + kRangeTo + " " + Num("1.0") +
+      ") = " + F64(G) + " / (" + Num("1.3") + " " + kRangeTo + " " + Num("1.0") + ") = \\b (" +
+      F62(d.AirMassLo) + " " + kRangeTo + " " + F62(d.AirMassHi) + ") кг/с");
     T("\\par\\par\\b Объемный расход воздуха при t = " + F62(c.OutAirTempComp - 273) +
       " °C\\par L" + Sub("a") + "\\b0  = 3600" + kDot + "G" + Sub("a") + "  / " + kRho + Sub("a") +
       "  = 3600" + kDot + "(" + F62(d.AirMassLo) + " " + kRangeTo + " " + F62(d.AirMassHi) +
       ") / " + F62(d.CompAirDensity) + " = \\b (" + FormatRoundedInt(d.AirVolumeLo) + " " +
-      kRangeTo + " " + FormatRoundedInt(d.AirVolumeHi) + ") м" + Sup("3") + " /час");
+      kRangeTo + " " + FormatRoundedInt(d.AirVolumeHi) + ") м" + Sup("3") + " /ч");
     RtfRaw(b, "\\par\\par ");
 }
 

@@ -27,7 +27,7 @@ bool ExhaustCalc::RunCalcParking() {
     SolvePlume();
 
     RtfText(s, "\\par\\par\\b Высота факела пламени");
-    RtfText(s, "\\par z" + Sub("l") + "\\b0  = 0,166" + kTimes);
+    RtfText(s, "\\par z" + Sub("l") + "\\b0  = " + Num("0.166") + kTimes);
     RtfText(s, "(r" + kTimes + "Q" + Sub("f") + " )");
     RtfText(s, Sup("2/5") + "  = \\b ");
     RtfText(s, F62(FlameTongueHeight) + " м");

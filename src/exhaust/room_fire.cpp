@@ -16,7 +16,7 @@ namespace {
 constexpr double kTempLo = -100;
 constexpr double kTempHi = 1500;
 constexpr std::string_view kOutOfRangeLine = "\\par\\b\\ul Внимание: решение вне диапазона от -100 "
-                                             "до 1500 K, результат недостоверен.\\ul0\\b0 ";
+                                             "до 1500 К, результат недостоверен.\\ul0\\b0 ";
 } // namespace
 
 double ExhaustCalc::SmokeHeatCapacity(double T) {
@@ -112,28 +112,32 @@ void ExhaustCalc::ReportPlumeTemperatures(bool parking) {
 
     RtfText(s, "\\par\\par\\b Температура воздуха в помещении");
     RtfText(s, "\\par T" + Sub("r") + "\\b0  = t" + Sub("r") + "  + 273 = \\b ");
-    RtfText(s, F62(RoomAirTemp) + " K");
+    RtfText(s, F62(RoomAirTemp) + " К");
 
     RtfText(s, "\\par\\par\\b Удельная теплоемкость конвективной колонки");
-    RtfText(s, "\\par C" + Sub("pk") + "\\b0  = 1.3615803 / (1 + exp(7.0065648 - ");
-    RtfText(s, "0.0053034712" + kTimes + "T" + Sub("k") + " ))" + Sup("1/20.761095") + "  = \\b ");
+    RtfText(s, "\\par C" + Sub("pk") + "\\b0  = " + Num("1.3615803") + " / (1 + exp(" +
+                   Num("7.0065648") + " - ");
+    RtfText(s, Num("0.0053034712") + kTimes + "T" + Sub("k") + " ))" +
+                   Sup("1/" + Num("20.761095")) + "  = \\b ");
     RtfText(s, F64(SpecConvectHeat) + " кДж/(кг" + kDot + "K)");
 
     RtfText(s, "\\par\\par\\b Температура в конвективной колонке");
     RtfText(s, "\\par T" + Sub("k") + "\\b0  = T" + Sub("r") + "  + r" + kTimes + "Q" + Sub("f") +
                    "  / ");
     RtfText(s, "(C" + Sub("pk") + " " + kTimes + "G" + Sub("k") + " ) = \\b ");
-    RtfText(s, FormatRoundedInt(ConvectTemp) + " K");
+    RtfText(s, FormatRoundedInt(ConvectTemp) + " К");
     CheckBisectBracket(column);
 
     RtfText(s, "\\par\\par\\b Удельная теплоемкость дымового слоя");
-    RtfText(s, "\\par C" + Sub("psm") + "\\b0  = 1.3615803 / (1 + exp(7.0065648 - ");
-    RtfText(s, "0.0053034712" + kTimes + "T" + Sub("sm") + " ))" + Sup("1/20.761095") + "  = \\b ");
+    RtfText(s, "\\par C" + Sub("psm") + "\\b0  = " + Num("1.3615803") + " / (1 + exp(" +
+                   Num("7.0065648") + " - ");
+    RtfText(s, Num("0.0053034712") + kTimes + "T" + Sub("sm") + " ))" +
+                   Sup("1/" + Num("20.761095")) + "  = \\b ");
     RtfText(s, F64(SpecSmokeHeat) + " кДж/(кг" + kDot + "K)");
 
     RtfText(s, "\\par\\par\\b Коэффициент теплоотдачи дымового слоя в ограждающие конструкции");
-    RtfText(s, "\\par " + kAlpha + "\\b0  = 0.01163" + kTimes + "exp(0.0023" + kTimes + "(T" +
-                   Sub("sm") + "  - 273)) = \\b ");
+    RtfText(s, "\\par " + kAlpha + "\\b0  = " + Num("0.01163") + kTimes + "exp(" + Num("0.0023") +
+                   kTimes + "(T" + Sub("sm") + "  - 273)) = \\b ");
     RtfText(s, F64(HeatEmissionCoef) + " кВт/(м" + Sup("2") + " " + kDot + "K)");
 
     RtfText(s, "\\par\\par\\b Средняя температура дымового слоя в помещении");
@@ -144,7 +148,7 @@ void ExhaustCalc::ReportPlumeTemperatures(bool parking) {
     RtfText(s, "(1 - exp(-" + kAlpha + kTimes + "(H" + Sub("sm") + " " + kTimes + "l" + Sub("sm") +
                    "  + A" + Sub("sm") + " ) / ");
     RtfText(s, "(C" + Sub("psm") + " " + kTimes + "G" + Sub("k") + " ))) = \\b ");
-    RtfText(s, FormatRoundedInt(MeanSmokeTemp) + " K");
+    RtfText(s, FormatRoundedInt(MeanSmokeTemp) + " К");
     CheckBisectBracket(layer);
 
     RtfText(s, "\\par\\par\\b Массовый расход продуктов горения, удаляемых из помещения");
@@ -159,7 +163,7 @@ void ExhaustCalc::ReportPlumeTemperatures(bool parking) {
     RtfText(s, std::string("\\par L" + Sub("ПГ") + "\\b0  = ") +
                    (parking ? "G" + Sub("k") + "  / " : "G" + Sub("ПГ") + "  / "));
     RtfText(s, kRho + Sub("ПГ") + " " + kTimes + "3600 = \\b ");
-    RtfText(s, FormatRoundedInt(GasVolumeExps) + " м" + Sup("3") + " /час");
+    RtfText(s, FormatRoundedInt(GasVolumeExps) + " м" + Sup("3") + " /ч");
 }
 
 // Both temperature balances and what follows from them; G_k, Q_f, r, l_sm, A_sm are set.
@@ -283,23 +287,23 @@ bool ExhaustCalc::RunCalcRoom() {
                    "F" + Sub("o") + "  = \\b ");
     RtfText(s, FormatRoundedInt(Qf) + " кВт");
 
-    RtfText(s, "\\par\\par\\b Безопасное расстояние\\par R\\b0  = [(1 - r)" + kTimes + "Q" + Sub("f") +
-                   "  / (4" + kDot +
-                   kPi + kDot + "qr\")]" + Sup("0,5") + "  = \\b ");
+    RtfText(s, "\\par\\par\\b Безопасное расстояние\\par R\\b0  = [(1 - r)" + kTimes + "Q" +
+                   Sub("f") + "  / (4" + kDot + kPi + kDot + "qr\")]" + Sup(Num("0.5")) +
+                   "  = \\b ");
     RtfText(s, F62(safeDistance) + " м");
 
     RtfText(s, "\\par\\par\\b Высота пламени");
-    RtfText(s, "\\par Z\\b0  = 0,166" + kTimes);
+    RtfText(s, "\\par Z\\b0  = " + Num("0.166") + kTimes);
     RtfText(s, "(r" + kTimes + "Q" + Sub("f") + " )");
     RtfText(s, Sup("2/5") + "  = \\b ");
     RtfText(s, F62(FlameTongueHeight) + " м");
 
     RtfText(s, "\\par\\par\\b Конвективный массовый расход дыма");
     if (gallery) {
-        RtfText(s, "\\par G" + Sub("k") + "\\b0  = 0.36" + kTimes);
+        RtfText(s, "\\par G" + Sub("k") + "\\b0  = " + Num("0.36") + kTimes);
         RtfText(s, "(r" + kTimes + "Q" + Sub("f") + " " + kTimes + "W" + Sup("2") + " )" +
                        Sup("1/3") + " " + kTimes);
-        RtfText(s, "(Z" + Sub("b") + "  + 0.25" + kTimes + "H" + Sub("g") + " ) = \\b ");
+        RtfText(s, "(Z" + Sub("b") + "  + " + Num("0.25") + kTimes + "H" + Sub("g") + " ) = \\b ");
     } else {
         WritePlumeMassFlowFormula(tallFlame);
     }
@@ -312,13 +316,13 @@ bool ExhaustCalc::RunCalcRoom() {
 void ExhaustCalc::WritePlumeMassFlowFormula(bool tallFlame) {
     RtfStream &s = Report.RTBody;
     if (tallFlame) {
-        RtfText(s, "\\par G" + Sub("k") + "\\b0  = 0.032" + kTimes);
+        RtfText(s, "\\par G" + Sub("k") + "\\b0  = " + Num("0.032") + kTimes);
         RtfText(s, "(r" + kTimes + "Q" + Sub("f") + " )" + Sup("3/5") + " " + kTimes);
         RtfText(s, "(h - H" + Sub("sm") + " ) = \\b ");
     } else {
-        RtfText(s, "\\par G" + Sub("k") + "\\b0  = 0.071" + kTimes);
+        RtfText(s, "\\par G" + Sub("k") + "\\b0  = " + Num("0.071") + kTimes);
         RtfText(s, "(r" + kTimes + "Q" + Sub("f") + " )" + Sup("1/3") + " " + kTimes);
-        RtfText(s, "(h - H" + Sub("sm") + " )" + Sup("5/3") + "  + 0.0018" + kTimes);
+        RtfText(s, "(h - H" + Sub("sm") + " )" + Sup("5/3") + "  + " + Num("0.0018") + kTimes);
         RtfText(s, "r" + kTimes + "Q" + Sub("f") + "  = \\b ");
     }
 }

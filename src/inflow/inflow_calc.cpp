@@ -87,6 +87,8 @@ RunOutcome InflowCalc::Run(InflowInputs &in) {
     LiftShaftResult.clear();
     TmbrFloors.clear();
     Report.BeginReport(kSupplyReportTitle);
+    Report.Page.projectName = in.text(ctl::EditProjectName);
+    Report.Page.systemName = in.text(ctl::EditSystemName);
 
     RunOutcome outcome = RunOutcome::ok;
     try {

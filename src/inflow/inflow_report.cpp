@@ -10,7 +10,7 @@ namespace orvane::inflow {
 using namespace rtf;
 
 std::string KelvinHead(std::string_view x) {
-    return "\\par\\b T" + Sub(x) + "\\b0  = t" + Sub(x) + "  + 273,15 = \\b ";
+    return "\\par\\b T" + Sub(x) + "\\b0  = t" + Sub(x) + "  + " + Num("273.15") + " = \\b ";
 }
 
 void PutValue(InflowCalc &c, std::string_view title, const std::string &symbol,
@@ -29,15 +29,15 @@ void PutDensity(InflowCalc &c, std::string_view title, std::string_view rhoSub,
 void WriteStairAir(InflowCalc &c, const std::string &meanTempFormula) {
     c.Line(KelvinHead("a"));
     c.Line(FormatFixed2(c.OutsideAirTemp + kCelsiusZero));
-    c.Line(" K\\b0 ");
-    Put(c, KelvinHead("r"), FormatFixed2(c.InsideAirTemp + kCelsiusZero), " K");
+    c.Line(" К\\b0 ");
+    Put(c, KelvinHead("r"), FormatFixed2(c.InsideAirTemp + kCelsiusZero), " К");
     PutDensity(c, "Плотность наружного воздуха", "a", "a", c.OutsideAirDensity);
     PutDensity(c, "Плотность воздуха в помещении", "r", "r", c.InsideAirDensity);
     Put(c,
         "\\par Средняя температура воздуха в лестничной клетке\\par\\b t" + Sub("s") +
             "\\b0  = " + meanTempFormula + " = \\b ",
         FormatFixed2(c.SWAirTemp), " °C");
-    Put(c, KelvinHead("s"), FormatFixed2(c.SWAirTemp + kCelsiusZero), " K");
+    Put(c, KelvinHead("s"), FormatFixed2(c.SWAirTemp + kCelsiusZero), " К");
     PutDensity(c, "Плотность воздуха в лестничной клетке", "s", "s", c.SWAirDensity);
 }
 
@@ -48,8 +48,8 @@ void WriteDoorwayShare(InflowCalc &c, std::string_view title, std::string_view g
         "\\b ",
         IntText(c.CalculatedSWQty));
     Put(c,
-        "\\par " + std::string(title) + "\\par\\b G" + Sub(gSub) + "\\b0  = " +
-            (byShare ? "G" + Sub("sm") + "  / q = " : std::string()) + "\\b ",
+        "\\par " + std::string(title) + "\\par\\b G" + Sub(gSub) +
+            "\\b0  = " + (byShare ? "G" + Sub("sm") + "  / q = " : std::string()) + "\\b ",
         FormatFixed2(flow), kKgPerS);
 }
 
@@ -67,8 +67,8 @@ void WriteDuctLoss(InflowCalc &c, std::string_view lossTitle) {
     PutValue(c, "Динамическое давление", "P" + Sub("d"), FormatFixed2(c.APipeDynPress), kPa);
     Put(c,
         "\\par Коэффициент сопротивления трению    1/" + kSqrt + "f = -2" + kDot + "log[" +
-            kEpsilon + "/(3.7" + kDot + "D" + Sub("э") + " ) + 2.51/(Re" + kDot + kSqrt +
-            "f)]\\par\\b f\\b0  = \\b ",
+            kEpsilon + "/(" + Num("3.7") + kDot + "D" + Sub("э") + " ) + " + Num("2.51") + "/(Re" +
+            kDot + kSqrt + "f)]\\par\\b f\\b0  = \\b ",
         FormatFixed4(c.APipeLambda));
     Put(c,
         "\\par Удельное сопротивление трению\\par\\b " + kDelta + "P" + Sub("f") + "\\b0  = P" +

@@ -96,7 +96,7 @@ bool InflowCalc::InputOGStairTerms(InflowInputs &in) {
         Line(*terms[i] ? kTermsOn[i] : kTermsOff[i]);
         Line(".\\par ");
     }
-    Line("\\par\\b Характеристики здания\\b0\\par ");
+    Line(RtfGroupHeading("Характеристики здания"));
     if (!ReadCountInput(*this, in, ctl::EditOGFloorQty, kMaxFloorQty, kFloorQtyLimitMessage,
                         OGFloorQty))
         return false;
@@ -143,7 +143,7 @@ bool InflowCalc::InputUGStairTerms(InflowInputs &in) {
     Line("\\par\\b Условия:\\b0\\par ");
     Line("    Лестничная клетка с изолированным выходом на уровне нижнего надземного этажа.\\par ");
     Line("    Открытый проём - на уровне верхнего подземного этажа.\\par ");
-    Line("\\par\\b Характеристики подземной части здания\\b0\\par ");
+    Line(RtfGroupHeading("Характеристики подземной части здания"));
     if (!ReadCountInput(*this, in, ctl::EditUGFloorQty, kMaxFloorQty, kFloorQtyLimitMessage,
                         UGFloorQty))
         return false;
@@ -165,7 +165,7 @@ bool InflowCalc::InputUGStairTerms(InflowInputs &in) {
 
 bool InflowCalc::InputStairAir(InflowInputs &in) {
     const bool windShown = CalcVariant == TCalcVariant::cvrntUnderGndStair || SWTerm1;
-    Line("\\par\\b Параметры воздуха\\b0\\par ");
+    Line(RtfGroupHeading("Параметры воздуха"));
     GasMassExps = ReadRealControl(in, ctl::EditGasMassExps);
     ValueLine("    Массовый расход удаляемых продуктов горения:    \\b G\\sub sm\\nosupersub  = ",
               FormatFixed2(GasMassExps), " кг/с");
@@ -180,7 +180,7 @@ bool InflowCalc::InputStairAir(InflowInputs &in) {
         ValueLine("    Скорость ветра:    \\b v\\sub a\\nosupersub  = ", FormatFixed2(WindSpeed),
                   " м/с");
     if (windShown)
-        Line("\\par\\b Коэффициенты ветрового напора\\b0\\par ");
+        Line(RtfGroupHeading("Коэффициенты ветрового напора"));
     KoefWW = ReadRealControl(in, ctl::EditKoefWW);
     if (windShown)
         ValueLine("    Наветренная сторона:    \\b K\\sub WW\\nosupersub  = ", FormatFixed2(KoefWW),
@@ -189,7 +189,7 @@ bool InflowCalc::InputStairAir(InflowInputs &in) {
     if (windShown)
         ValueLine("    Заветренная сторона:    \\b K\\sub W0\\nosupersub  = ", FormatFixed2(KoefW0),
                   "");
-    Line("\\par\\b Лестничная клетка\\b0\\par ");
+    Line(RtfGroupHeading("Лестничная клетка"));
     SWProjArea = ReadRealControl(in, ctl::EditSWProjArea);
     ValueLine(
         "    Площадь горизонтальной проекции маршей и площадок:    \\b F\\sub S\\nosupersub  = ",
@@ -209,7 +209,7 @@ bool InflowCalc::InputStairDoorsSupply(InflowInputs &in) {
     const bool under = CalcVariant == TCalcVariant::cvrntUnderGndStair;
     const bool exit = under || SWTerm2;
     if (exit) {
-        Line("\\par\\b Наружный выход лестничной клетки\\b0\\par ");
+        Line(RtfGroupHeading("Наружный выход лестничной клетки"));
         OutsideDoorArea = ReadRealControl(in, ctl::EditOutsideDoorArea);
         ValueLine("    Площадь двери наружного выхода:    \\b F\\sub da\\nosupersub  = ",
                   FormatFixed2(OutsideDoorArea), " м\\super 2\\nosupersub ");
@@ -231,7 +231,7 @@ bool InflowCalc::InputStairDoorsSupply(InflowInputs &in) {
                       "):    \\b \\u0958?\\sub r\\nosupersub  = ",
                   FormatFixed2(OutsideTambourKoefXir), "");
     }
-    Line("\\par\\b Поэтажные выходы на лестничную клетку\\b0\\par ");
+    Line(RtfGroupHeading("Поэтажные выходы на лестничную клетку"));
     DoorwayArea = ReadRealControl(in, ctl::EditDoorwayArea);
     ValueLine("    Площадь каждой двери:    \\b F\\sub d\\nosupersub  = ",
               FormatFixed2(DoorwayArea), " м\\super 2\\nosupersub ");
@@ -266,7 +266,7 @@ bool InflowCalc::InputStairDoorsSupply(InflowInputs &in) {
 
     if (under) {
         WinPenetration = 0;
-        Line("\\par\\b Система приточной противодымной вентиляции\\b0\\par ");
+        Line(RtfGroupHeading("Система приточной противодымной вентиляции"));
         UGH0Below = ReadRealControl(in, ctl::EditUGH0Below);
         ValueLine("    Разность уровней воздухоприёмного устройства и оголовка ЛК:    \\b "
                   "h\\sub 0s\\nosupersub  = ",
@@ -283,7 +283,7 @@ bool InflowCalc::InputStairDoorsSupply(InflowInputs &in) {
         WinPenetVariant = 0;
     WinPenetration = ReadRealControl(in, ctl::EditWinPenetration);
     if (SWTerm1) {
-        Line("\\par\\b Оконные проёмы лестничной клетки\\b0\\par ");
+        Line(RtfGroupHeading("Оконные проёмы лестничной клетки"));
         WindowArea = ReadRealControl(in, ctl::EditWindowArea);
         ValueLine("    Площадь проёма на каждом этаже:    \\b F\\sub w\\nosupersub  = ",
                   FormatFixed2(WindowArea), " м\\super 2\\nosupersub ");
@@ -311,7 +311,7 @@ bool InflowCalc::InputStairDoorsSupply(InflowInputs &in) {
         }
     }
 
-    Line("\\par\\b Система приточной противодымной вентиляции\\b0\\par ");
+    Line(RtfGroupHeading("Система приточной противодымной вентиляции"));
     OGPplus = ReadRealControl(in, ctl::EditOGPplus);
     if (!(OGPplus >= 20)) {
         OGPplus = 20;

@@ -85,7 +85,7 @@ bool InflowCalc::InputLiftTerms(InflowInputs &in) {
         term("?");
     }
 
-    Line("\\par\\b Параметры воздуха\\b0\\par ");
+    Line(RtfGroupHeading("Параметры воздуха"));
     OutsideAirTemp = ReadRealControl(in, ctl::EditLiftOutsideAirTemp);
     Put(*this, "    Температура наружного воздуха:    \\b t\\sub a\\nosupersub  = ",
         FormatFixed2(OutsideAirTemp), " °C");
@@ -98,13 +98,13 @@ bool InflowCalc::InputLiftTerms(InflowInputs &in) {
     WindSpeed = ReadRealControl(in, ctl::EditLiftWindSpeed);
     Put(*this, "    Скорость ветра:    \\b v\\sub a\\nosupersub  = ", FormatFixed2(WindSpeed),
         " м/с");
-    Line("\\par\\b Коэффициенты ветрового напора\\b0\\par ");
+    Line(RtfGroupHeading("Коэффициенты ветрового напора"));
     KoefWW = ReadRealControl(in, ctl::EditLiftKoefWW);
     Put(*this, "    Наветренная сторона:    \\b K\\sub WW\\nosupersub  = ", FormatFixed2(KoefWW));
     KoefW0 = ReadRealControl(in, ctl::EditLiftKoefW0);
     Put(*this, "    Заветренная сторона:    \\b K\\sub W0\\nosupersub  = ", FormatFixed2(KoefW0));
 
-    Line("\\par\\b Характеристики здания\\b0\\par ");
+    Line(RtfGroupHeading("Характеристики здания"));
     Put(*this, "    Число надземных этажей:    \\b N\\sub НЭ\\nosupersub  = ", IntText(OGFloorQty));
     Put(*this, "    Число подземных этажей:    \\b N\\sub ПЭ\\nosupersub  = ", IntText(UGFloorQty));
     if (LiftTerm1Shaft != 3) {
@@ -130,7 +130,7 @@ bool InflowCalc::InputLiftTerms(InflowInputs &in) {
 }
 
 bool InflowCalc::InputLiftShaft(InflowInputs &in) {
-    Line("\\par\\b Характеристики лифтовой шахты\\b0\\par ");
+    Line(RtfGroupHeading("Характеристики лифтовой шахты"));
 
     const int lowest = UGFloorQty < 1 ? 1 : -UGFloorQty;
     LiftLevelStart = SignedSaturated(in, ctl::EditLiftLevelStart);
@@ -236,7 +236,7 @@ bool InflowCalc::InputLiftShaft(InflowInputs &in) {
 }
 
 bool InflowCalc::InputLiftSupply(InflowInputs &in) {
-    Line("\\par\\b Система приточной противодымной вентиляции\\b0\\par ");
+    Line(RtfGroupHeading("Система приточной противодымной вентиляции"));
     LiftPplus = ReadRealControl(in, ctl::EditLiftPplus);
     if (LiftPplus < 20) {
         Warn("Избыточное давление должно быть не менее 20 Па:\r    P⁺ ≥ 20", ctl::EditLiftPplus);

@@ -24,11 +24,11 @@ void WriteLiftAirTemps(InflowCalc &c, bool cageXiComputed) {
     if (cageXiComputed && c.LiftMethod == 1)
         Put(c,
             "\\par КМС узла \"кабина-шахта\" при открытых дверях\\par\\b " + kXi + Sub("l") +
-                "\\b0  = 4,3 + F" + Sub("lc") + "  / F" + Sub("ls") + "  = \\b ",
+                "\\b0  = " + Num("4.3") + " + F" + Sub("lc") + "  / F" + Sub("ls") + "  = \\b ",
             FormatFixed2(c.LiftCageKoefXil));
-    c.Line(KelvinHead("a") + FormatFixed2(c.OutsideAirTemp + kCelsiusZero) + " K\\b0 ");
-    c.Line(KelvinHead("r") + FormatFixed2(c.InsideAirTemp + kCelsiusZero) + " K\\b0 ");
-    Put(c, KelvinHead("l"), FormatFixed2(c.LiftShaftAirTemp + kCelsiusZero), " K");
+    c.Line(KelvinHead("a") + FormatFixed2(c.OutsideAirTemp + kCelsiusZero) + " К\\b0 ");
+    c.Line(KelvinHead("r") + FormatFixed2(c.InsideAirTemp + kCelsiusZero) + " К\\b0 ");
+    Put(c, KelvinHead("l"), FormatFixed2(c.LiftShaftAirTemp + kCelsiusZero), " К");
 }
 
 void WriteLiftDensities(InflowCalc &c) {
@@ -39,9 +39,9 @@ void WriteLiftDensities(InflowCalc &c) {
 
 void WriteLiftWind(InflowCalc &c) {
     Put(c,
-        "\\par Ветровой напор\\par\\b P" + Sub("w") + "\\b0  = 0,25" + kTimes + "(K" + Sub("WW") +
-            "  - K" + Sub("W0") + " )" + kTimes + kRho + Sub("a") + " " + kTimes + "v" + Sub("a") +
-            Sup("2") + "  = \\b ",
+        "\\par Ветровой напор\\par\\b P" + Sub("w") + "\\b0  = " + Num("0.25") + kTimes + "(K" +
+            Sub("WW") + "  - K" + Sub("W0") + " )" + kTimes + kRho + Sub("a") + " " + kTimes + "v" +
+            Sub("a") + Sup("2") + "  = \\b ",
         FormatFixed2(c.WindPress), kPa);
 }
 
@@ -65,7 +65,8 @@ void WriteLiftClosedDoors(InflowCalc &c, const TLiftValues &v) {
         std::string text = "\\par\\b S" + Sub("dlr") + "\\b0  = S" + Sub("dl") + "  / (n" + kTimes +
                            "F" + Sub("dl") + " )" + Sup("2") + " ";
         if (withHalls)
-            text += " + S" + Sub("dr") + "  / (m" + kTimes + "F" + Sub("dr") + " )" + Sup("2") + " ";
+            text +=
+                " + S" + Sub("dr") + "  / (m" + kTimes + "F" + Sub("dr") + " )" + Sup("2") + " ";
         return text + " = \\b ";
     };
     const std::string slrUnit = " " + Sup("1") + " /(кг" + kDot + "м)";
@@ -90,10 +91,10 @@ void WriteLiftFirstFloor(InflowCalc &c, const TLiftValues &v) {
     if (c.LiftMethod != 3)
         Put(c,
             "\\par Расчётное давление на уровне 1-го этажа\\par\\b P" + Sub("l(1)") + "\\b0  = P" +
-                Sup("+") + "  - g" + kTimes + "(h" + Sub("(2)") + "  + 0.5" + kTimes + "h" +
-                Sub("d") + " )" + kTimes + "(" + kRho + Sub("l") + "  - " + kRho + Sub("r") +
-                " ) + 0.5" + kTimes + "g" + kTimes + "h" + Sub("d") + " " + kTimes + "(" + kRho +
-                Sub("a") + "  - " + kRho + Sub("l") + " ) + P" + Sub("w") + "  = \\b ",
+                Sup("+") + "  - g" + kTimes + "(h" + Sub("(2)") + "  + " + Num("0.5") + kTimes +
+                "h" + Sub("d") + " )" + kTimes + "(" + kRho + Sub("l") + "  - " + kRho + Sub("r") +
+                " ) + " + Num("0.5") + kTimes + "g" + kTimes + "h" + Sub("d") + " " + kTimes + "(" +
+                kRho + Sub("a") + "  - " + kRho + Sub("l") + " ) + P" + Sub("w") + "  = \\b ",
             FormatFixed2(v.pl1), kPa);
     if (c.LiftMethod == 2)
         Put(c,
@@ -113,15 +114,15 @@ void WriteLiftFirstFloor(InflowCalc &c, const TLiftValues &v) {
     if (c.LiftTerm1Shaft == 3 && c.LiftMethod != 3)
         Put(c,
             "\\par Расчётное давление в подземной части ЛШ\\par\\b P" + Sub("l(-1)") + "\\b0  = P" +
-                Sup("+") + "  + g" + kDot + "\\{h" + Sub("(-n)") + "  - (h" + Sub("(-1)") +
-                "  + 0.5" + kDot + "h" + Sub("d") + " )\\}" + kDot + "(" + kRho + Sub("l") +
+                Sup("+") + "  + g" + kDot + "\\{h" + Sub("(-n)") + "  - (h" + Sub("(-1)") + "  + " +
+                Num("0.5") + kDot + "h" + Sub("d") + " )\\}" + kDot + "(" + kRho + Sub("l") +
                 "  - " + kRho + Sub("r") + " ) = \\b ",
             FormatFixed2(v.plM1), kPa);
     if (c.LiftTerm1Shaft == 1 && c.LiftMethod != 3) {
         std::string text = "\\par Расчётное давление в надземной части ЛШ\\par\\b P" + Sub("l(2)") +
-                           "\\b0  = P" + Sup("+") + "  - g" + kDot + "(h" + Sub("(2)") + "  + 0,5" +
-                           kDot + "h" + Sub("d") + " )" + kDot + "(" + kRho + Sub("l") + "  - " +
-                           kRho + Sub("r") + " ) + P" + Sub("w") + "  = \\b ";
+                           "\\b0  = P" + Sup("+") + "  - g" + kDot + "(h" + Sub("(2)") + "  + " +
+                           Num("0.5") + kDot + "h" + Sub("d") + " )" + kDot + "(" + kRho +
+                           Sub("l") + "  - " + kRho + Sub("r") + " ) + P" + Sub("w") + "  = \\b ";
         Put(c, text, FormatFixed2(v.pl2), kPa);
     }
 }
@@ -135,33 +136,35 @@ void WriteLiftShaftHead(InflowCalc &c, const TLiftValues &v) {
             FormatFixed2(v.vcs), " м/с");
         Put(c,
             "\\par Потери давления в зазоре между шахтой и кабиной лифта\\par\\b " + kDelta + "P" +
-                Sub("cs") + "\\b0  = 0,5" + kTimes + kRho + Sub("l") + " " + kTimes + "v" +
-                Sub("cs") + Sup("2") + "  = \\b ",
+                Sub("cs") + "\\b0  = " + Num("0.5") + kTimes + kRho + Sub("l") + " " + kTimes +
+                "v" + Sub("cs") + Sup("2") + "  = \\b ",
             FormatFixed2(v.dPcs), kPa);
     }
     // shafts 2 and 3 reach the head from the underground part
     Put(c,
         "\\par Давление в оголовке лифтовой шахты\\par\\b P" + Sub("l(n)") + "\\b0  = P" +
-            Sub(c.LiftTerm1Shaft == 1 ? "l(2)" : "l(-1)") + "  + " + kDelta + "P" + Sub("cs") + "  = \\b ",
+            Sub(c.LiftTerm1Shaft == 1 ? "l(2)" : "l(-1)") + "  + " + kDelta + "P" + Sub("cs") +
+            "  = \\b ",
         FormatFixed2(v.PL), kPa);
 
     // the relations the floor pass follows, as the method states them.
-    c.Line("\\par\\b Расчётные зависимости давления и расхода воздуха на этажах\\b0\\par ");
+    c.Line(RtfGroupHeading("Расчётные зависимости давления и расхода воздуха на этажах"));
     c.Line("\\par Утечки через неплотности (48), кг/с\\par\\b " + kDelta + "G" + Sub("l(i)") +
-           "\\b0  = \\{ [P" + Sub("l(i)") + "  + g" + kDot + "(h" + Sub("(i)") + "  + 0,5" + kDot +
-           "h" + Sub("dl") + " )" + kDot + "(" + kRho + Sub("l") + "  - " + kRho + Sub("r") +
-           " )] / S" + Sub("lr(i)") + "  \\}" + Sup("1/2") + " \\par ");
+           "\\b0  = \\{ [P" + Sub("l(i)") + "  + g" + kDot + "(h" + Sub("(i)") + "  + " +
+           Num("0.5") + kDot + "h" + Sub("dl") + " )" + kDot + "(" + kRho + Sub("l") + "  - " +
+           kRho + Sub("r") + " )] / S" + Sub("lr(i)") + "  \\}" + Sup("1/2") + " \\par ");
     c.Line("\\par Утечки через неплотности (53), кг/с\\par\\b " + kDelta + "G" + Sub("l(i)") +
-           "\\b0  = \\{ [P" + Sub("l(i)") + "  + g" + kDot + "(h" + Sub("(i)") + "  + 0,5" + kDot +
-           "h" + Sub("dl") + " )" + kDot + "(" + kRho + Sub("l") + "  - " + kRho + Sub("r") +
-           " ) - P" + Sub("w") + " ] / S" + Sub("lr(-i)") + "  \\}" + Sup("1/2") + " \\par ");
+           "\\b0  = \\{ [P" + Sub("l(i)") + "  + g" + kDot + "(h" + Sub("(i)") + "  + " +
+           Num("0.5") + kDot + "h" + Sub("dl") + " )" + kDot + "(" + kRho + Sub("l") + "  - " +
+           kRho + Sub("r") + " ) - P" + Sub("w") + " ] / S" + Sub("lr(-i)") + "  \\}" + Sup("1/2") +
+           " \\par ");
     c.Line("\\par Утечки через неплотности (58), кг/с\\par\\b G" + Sub("l") + "\\b0  = G" +
            Sub("l(1)") + "  + " + kSigma + "\\{ [P" + Sub("l(-i)") + "  + g" + kDot + "(h" +
-           Sub("(-n)") + "  - (h" + Sub("(-i)") + "  + 0,5" + kDot + "h" + Sub("dl") + " ))" +
-           kDot + "(" + kRho + Sub("l") + "  - " + kRho + Sub("r") + " )] / S" + Sub("lr(-i)") +
-           "  \\}" + Sup("1/2") + " \\par ");
+           Sub("(-n)") + "  - (h" + Sub("(-i)") + "  + " + Num("0.5") + kDot + "h" + Sub("dl") +
+           " ))" + kDot + "(" + kRho + Sub("l") + "  - " + kRho + Sub("r") + " )] / S" +
+           Sub("lr(-i)") + "  \\}" + Sup("1/2") + " \\par ");
 
-    c.Line("\\par\\b Система приточной противодымной вентиляции\\b0\\par ");
+    c.Line(RtfGroupHeading("Система приточной противодымной вентиляции"));
 }
 
 void WriteLiftDuctSection(InflowCalc &c, const TLiftValues &v) {
@@ -174,13 +177,13 @@ void WriteLiftDuctAndFan(InflowCalc &c) {
     WriteDuctLoss(c, "Потери давления в сети от ВПУ до лифтовой шахты");
 
     Put(c,
-        "\\par\\b\\ul Объёмный расход вентилятора\\ul0\\par L" + Sub("V") + "\\b0  = 3600" + kDot + "G" +
-            Sub("s") + "  / " + kRho + Sub("a") + "  = \\b ",
+        "\\par\\b\\ul Объёмный расход вентилятора\\ul0\\par L" + Sub("V") + "\\b0  = 3600" + kDot +
+            "G" + Sub("s") + "  / " + kRho + Sub("a") + "  = \\b ",
         FormatRoundedInt(c.VolumeAirExps), " м" + Sup("3") + " /ч");
     Put(c,
         "\\par\\b\\ul Статическое давление вентилятора, приведённое к нормальным "
         "условиям\\ul0\\par P" +
-            Sub("sv") + "\\b0  = 1,2" + kDot + "\\{P" + Sub("L") + "  + g" + kDot + "h" +
+            Sub("sv") + "\\b0  = " + Num("1.2") + kDot + "\\{P" + Sub("L") + "  + g" + kDot + "h" +
             Sub("lN") + " " + kDot + "(" + kRho + Sub("a") + "  - " + kRho + Sub("l") + " ) + g" +
             kDot + "h" + Sub("0s") + " " + kDot + "(" + kRho + Sub("a") + "  - " + kRho + Sub("r") +
             " ) + P" + Sub("вв") + " \\} / " + kRho + Sub("a") + "  = \\b ",

@@ -19,9 +19,10 @@ void WriteOverGndStairReport(InflowCalc &c, const TOverGndStairValues &v) {
     const auto F2 = [](double x) { return FormatFixed2(x); };
     WriteStairAir(c, "(t" + Sub("a") + "  + t" + Sub("r") + " ) / 2");
     if (T1) {
-        c.ValueLine("\\par Ветровое давление внутри здания\\par\\b P" + Sub("w") + "\\b0  = 0,25" +
-                        kTimes + "(K" + Sub("WW") + "  - K" + Sub("W0") + " )" + kTimes + kRho +
-                        Sub("a") + " " + kTimes + "v" + Sub("a") + Sup("2") + "  = \\b ",
+        c.ValueLine("\\par Ветровое давление внутри здания\\par\\b P" + Sub("w") +
+                        "\\b0  = " + Num("0.25") + kTimes + "(K" + Sub("WW") + "  - K" + Sub("W0") +
+                        " )" + kTimes + kRho + Sub("a") + " " + kTimes + "v" + Sub("a") + Sup("2") +
+                        "  = \\b ",
                     F2(Pw), " Па");
         c.Line("\\par\\b Нормированное  сопротивление воздухопроницанию оконных проемов согласно "
                "СНиП II 3-79\\b0\\par ");
@@ -36,9 +37,10 @@ void WriteOverGndStairReport(InflowCalc &c, const TOverGndStairValues &v) {
                         "\\b0  = 3463 / T" + Sub("r") + "  = \\b ",
                     F2(c.InsideAirSpecWeight), " Н/м" + Sup("3") + " ");
         c.ValueLine("\\par Нормированная разность давлений воздуха\\par\\b " + kDelta +
-                        "p\\b0  = 0,55" + kTimes + "H" + Sub("зд") + " " + kTimes + "(" + kGamma +
-                        Sub("a") + "  - " + kGamma + Sub("r") + " ) + 0,03" + kTimes + kGamma +
-                        Sub("r") + " " + kTimes + "v" + Sub("a") + Sup("2") + "  = \\b ",
+                        "p\\b0  = " + Num("0.55") + kTimes + "H" + Sub("зд") + " " + kTimes + "(" +
+                        kGamma + Sub("a") + "  - " + kGamma + Sub("r") + " ) + " + Num("0.03") +
+                        kTimes + kGamma + Sub("r") + " " + kTimes + "v" + Sub("a") + Sup("2") +
+                        "  = \\b ",
                     F2(c.NormDELTAAirPress), " Па");
         c.Line("\\par Нормированное сопротивление воздухопроницанию\\par\\b R" + Sub("п") +
                "\\b0  = (1 / G" + Sub("Н") + " )" + kTimes + "(" + kDelta + "p / " + kDelta + "p" +
@@ -58,19 +60,20 @@ void WriteOverGndStairReport(InflowCalc &c, const TOverGndStairValues &v) {
         c.ValueLine(
             floor2Head +
                 (T2 ? "P" + Sup("+") + "  + P" + Sub("w") + "  - " : "P" + Sup("+") + "  - ") +
-                "g" + kDot + "(h" + Sub("(2)") + "  + 0,5" + kDot + "h" + Sub("d") + " )" + kDot +
-                dRhoText,
+                "g" + kDot + "(h" + Sub("(2)") + "  + " + Num("0.5") + kDot + "h" + Sub("d") +
+                " )" + kDot + dRhoText,
             F2(T2 ? v.P2W : v.P2), " Па");
     if (zoneFrom1 && !T3)
         c.ValueLine(
             floor1Head +
                 (T2 ? "P" + Sup("+") + "  + P" + Sub("w") + "  - " : "P" + Sup("+") + "  - ") +
-                "0,5" + kDot + "g" + kDot + "h" + Sub("d") + " " + kDot + dRhoText,
+                Num("0.5") + kDot + "g" + kDot + "h" + Sub("d") + " " + kDot + dRhoText,
             F2(T2 ? v.P1W : v.P1), " Па");
     if (zoneAbove)
         c.ValueLine("\\par Давление на уровне двери ЛК нижнего этажа зоны\\par\\b P" +
                         Sub("s(1s)") + "\\b0  = P" + Sup("+") + "  - g" + kDot + "(h" +
-                        Sub("(1s)") + "  + 0,5" + kDot + "h" + Sub("d") + " )" + kDot + dRhoText,
+                        Sub("(1s)") + "  + " + Num("0.5") + kDot + "h" + Sub("d") + " )" + kDot +
+                        dRhoText,
                     F2(v.P1s), " Па");
     if (T2 && zoneFrom1) {
         c.Line("\\par Расход воздуха через наружный выход лестничной клетки");
@@ -78,11 +81,11 @@ void WriteOverGndStairReport(InflowCalc &c, const TOverGndStairValues &v) {
                                  Sub("s") + " " + kDot + "[P" + Sup("+") + "  + P" + Sub("w") +
                                  "  ";
         const std::string exitPart =
-            "+ 0,5" + kDot + "g" + kDot + "h" + Sub("da") + " " + kDot + "(" + kRho + Sub("a") +
-            "  - " + kRho + Sub("s") + " )] / \\par\\tab\\tab\\tab [(n" + kDot + kXi + Sub("d") +
-            "  + " + kXi + Sub("r") + "  + 1) / F" + Sub("da") + Sup("2") + " ";
+            "+ " + Num("0.5") + kDot + "g" + kDot + "h" + Sub("da") + " " + kDot + "(" + kRho +
+            Sub("a") + "  - " + kRho + Sub("s") + " )] / \\par\\tab\\tab\\tab [(n" + kDot + kXi +
+            Sub("d") + "  + " + kXi + Sub("r") + "  + 1) / F" + Sub("da") + Sup("2") + " ";
         if (T3)
-            c.ValueLine(head + "- g" + kDot + "(h" + Sub("(2)") + "  + 0,5" + kDot + "h" +
+            c.ValueLine(head + "- g" + kDot + "(h" + Sub("(2)") + "  + " + Num("0.5") + kDot + "h" +
                             Sub("d") + " )" + kDot + "(" + kRho + Sub("s") + "  - " + kRho +
                             Sub("r") + " ) " + exitPart + " + " + kXi + Sub("s") + "  / F" +
                             Sub("s") + Sup("2") + " ]\\}" + Sup("1/2") + "  = \\b ",
@@ -93,8 +96,8 @@ void WriteOverGndStairReport(InflowCalc &c, const TOverGndStairValues &v) {
     }
     // with pressurised tambour exits (T3, T4) a zone above the 1st floor gets no doorway share
     if (zoneAbove || !T3 || !T4)
-        WriteDoorwayShare(c, "Расход воздуха через открытый проём лестничной клетки", "s(F)",
-                          v.GsF, !(T3 && T4));
+        WriteDoorwayShare(c, "Расход воздуха через открытый проём лестничной клетки", "s(F)", v.GsF,
+                          !(T3 && T4));
     if (T2 && !T4 && zoneFrom1)
         c.ValueLine("\\par Расход воздуха, принятый к расчёту\\par\\b G" + Sub("s") +
                         "\\b0  = max(G" + Sub("s(F)") + " ; G" + Sub("sa") + " ) = \\b ",
@@ -103,13 +106,13 @@ void WriteOverGndStairReport(InflowCalc &c, const TOverGndStairValues &v) {
     c.Line("\\par\\b Расчётные зависимости давления и расхода воздуха на вышележащих "
            "этажах\\b0\\par ");
     c.Line("\\par\\tab Давление воздуха в лестничной клетке, Па\\par\\tab\\b P" + Sub("s(i+1)") +
-           "\\b0  = P" + Sub("s(i)") + "  + 0,5" + kDot + kXi + Sub("s") + " " + kDot + kRho +
-           Sub("s") + " " + kDot + "v" + Sub("s(i)") + Sup("2") + " \\par ");
+           "\\b0  = P" + Sub("s(i)") + "  + " + Num("0.5") + kDot + kXi + Sub("s") + " " + kDot +
+           kRho + Sub("s") + " " + kDot + "v" + Sub("s(i)") + Sup("2") + " \\par ");
     c.Line("\\par\\tab Утечки через неплотности дверных проёмов\\par\\tab\\b " + kDelta + "G" +
            Sub("sd(i)") + "\\b0  = F" + Sub("d(i)") + "  / S" + Sub("d") + Sup("1/2") + " " +
-           kTimes + "[P" + Sub("s(i)") + "  + g" + kDot + "(h" + Sub("(i)") + "  + 0,5" + kDot +
-           "h" + Sub("d(i)") + " )" + kDot + "(" + kRho + Sub("s") + "  - " + kRho + Sub("r") +
-           " )");
+           kTimes + "[P" + Sub("s(i)") + "  + g" + kDot + "(h" + Sub("(i)") + "  + " + Num("0.5") +
+           kDot + "h" + Sub("d(i)") + " )" + kDot + "(" + kRho + Sub("s") + "  - " + kRho +
+           Sub("r") + " )");
     c.Line(T1 ? " - P" + Sub("w") + " ]" + Sup("1/2") + " \\par " : "]" + Sup("1/2") + " \\par ");
     c.Line("\\par\\tab Утечки через неплотности оконных проёмов\\par\\tab\\b " + kDelta + "G" +
            Sub("sw(i)") + "\\b0  = F" + Sub("w") + " " + kDot + "K" + Sub("w") + "  / 3600" + kDot +
@@ -130,13 +133,13 @@ void WriteOverGndStairReport(InflowCalc &c, const TOverGndStairValues &v) {
            Sub("v") + "\\b0  = 3600" + kTimes + kSigma + "G" + Sub("s") + "  / " + kRho + Sub("a") +
            " \\par ");
     const std::string fanPressFormula =
-        "P" + Sub("sv") + "\\b0  = 1,2" + kDot + "\\{P" + Sub("sN") + "  + g" + kDot + "h" +
-        Sub("sN") + " " + kDot + "(" + kRho + Sub("a") + "  - " + kRho + Sub("s") + " ) + g" + kDot +
-        "h" + Sub("0l") + " " + kDot + "(" + kRho + Sub("a") + "  - " + kRho + Sub("r") + " ) + P" +
-        Sub("вв") + " \\} / " + kRho + Sub("a") + " ";
+        "P" + Sub("sv") + "\\b0  = " + Num("1.2") + kDot + "\\{P" + Sub("sN") + "  + g" + kDot +
+        "h" + Sub("sN") + " " + kDot + "(" + kRho + Sub("a") + "  - " + kRho + Sub("s") + " ) + g" +
+        kDot + "h" + Sub("0l") + " " + kDot + "(" + kRho + Sub("a") + "  - " + kRho + Sub("r") +
+        " ) + P" + Sub("вв") + " \\} / " + kRho + Sub("a") + " ";
     c.Line("\\par\\tab Давление вентилятора, Па\\par\\tab\\b " + fanPressFormula + "\\par ");
 
-    c.Line("\\par\\b Система приточной противодымной вентиляции\\b0\\par ");
+    c.Line(RtfGroupHeading("Система приточной противодымной вентиляции"));
     PutValue(c, "Массовый расход воздуха", "G" + Sub("s"), F2(c.HeadAirExps), " кг/с");
     PutValue(c, "Давление в оголовке ЛК", "P" + Sub("sN"), F2(c.HeadPressure), " Па");
     PutValue(c, "Высота обслуживаемой зоны ЛК", "h" + Sub("sN"), F2(c.ServedHeight), " м");

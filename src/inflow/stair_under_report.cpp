@@ -15,8 +15,8 @@ void WriteUnderGndStairReport(InflowCalc &c, const TUnderGndStairValues &v) {
     const TUnderGndStairResult &floors = c.UnderGndStairResult;
     const auto F2 = [](double x) { return FormatFixed2(x); };
     WriteStairAir(c, "(t" + Sub("r") + "  + t" + Sub("a") + " ) / 2");
-    c.ValueLine("\\par Ветровой напор\\par\\b P" + Sub("wind") + "\\b0  = 0,25" + kTimes + "(K" +
-                    Sub("WW") + "  - K" + Sub("W0") + " )" + kTimes + kRho + Sub("a") + " " +
+    c.ValueLine("\\par Ветровой напор\\par\\b P" + Sub("wind") + "\\b0  = " + Num("0.25") + kTimes +
+                    "(K" + Sub("WW") + "  - K" + Sub("W0") + " )" + kTimes + kRho + Sub("a") + " " +
                     kTimes + "v" + Sub("a") + Sup("2") + "  = \\b ",
                 F2(c.WindPress), " Па");
     c.ValueLine("\\par Отметка уровня нижнего подземного этажа\\par\\b h" + Sub("(-n)") +
@@ -26,17 +26,17 @@ void WriteUnderGndStairReport(InflowCalc &c, const TUnderGndStairValues &v) {
     c.ValueLine(
         "\\par Минимально необходимое давление на уровне двери 1-го подземного этажа\\par\\b P" +
             Sub("s(-1)") + "\\b0  = 20 + g" + kTimes + "(h" + Sub("(-1)") + "  - h" + Sub("(-n)") +
-            "  - 0,5" + kTimes + "h" + Sub("d") + " )" + kTimes + "(" + kRho + Sub("s") + "  - " +
-            kRho + Sub("r") + " ) = \\b ",
+            "  - " + Num("0.5") + kTimes + "h" + Sub("d") + " )" + kTimes + "(" + kRho + Sub("s") +
+            "  - " + kRho + Sub("r") + " ) = \\b ",
         F2(c.OpenSWPress), " Па");
     c.ValueLine("\\par Минимально необходимый расход воздуха через наружный выход ЛК\\par\\b G" +
                     Sub("sa") + "\\b0  = \\{2" + kTimes + kRho + Sub("s") + " " + kTimes + "[P" +
                     Sub("wind") + "  + P" + Sub("s(-1)") + "  - g" + kTimes + "(h" + Sub("(-n)") +
-                    "  - 0,5" + kTimes + "h" + Sub("d") + " )" + kTimes + "(" + kRho + Sub("a") +
-                    "  - " + kRho + Sub("s") + " )] / \\par\\tab\\tab\\tab [(n" + kTimes + kXi +
-                    Sub("d") + "  + " + kXi + Sub("r") + "  + 1) / F" + Sub("da") + Sup("2") +
-                    "  + " + kXi + Sub("s") + "  / F" + Sub("s") + Sup("2") + " ]\\}" + Sup("1/2") +
-                    "  = \\b ",
+                    "  - " + Num("0.5") + kTimes + "h" + Sub("d") + " )" + kTimes + "(" + kRho +
+                    Sub("a") + "  - " + kRho + Sub("s") + " )] / \\par\\tab\\tab\\tab [(n" +
+                    kTimes + kXi + Sub("d") + "  + " + kXi + Sub("r") + "  + 1) / F" + Sub("da") +
+                    Sup("2") + "  + " + kXi + Sub("s") + "  / F" + Sub("s") + Sup("2") + " ]\\}" +
+                    Sup("1/2") + "  = \\b ",
                 F2(c.ExitAirExps), " кг/с");
     WriteDoorwayShare(c, "Расход воздуха через открытый проем верхнего подземного этажа", "s(-1)",
                       c.OpenSWAirExps);
@@ -46,18 +46,18 @@ void WriteUnderGndStairReport(InflowCalc &c, const TUnderGndStairValues &v) {
     c.Line("\\par\\b Расчётные зависимости давления и расхода воздуха на нижележащих "
            "этажах\\b0\\par ");
     c.Line("\\par\\tab Давление воздуха, Па\\par\\tab\\b P" + Sub("s(i)") + "\\b0  = P" +
-           Sub("s(i+1)") + "  + 0,5" + kTimes + kXi + Sub("s") + " " + kTimes + kRho + Sub("s") +
-           " " + kTimes + "v" + Sub("s(i+1)") + Sup("2") + " \\par ");
+           Sub("s(i+1)") + "  + " + Num("0.5") + kTimes + kXi + Sub("s") + " " + kTimes + kRho +
+           Sub("s") + " " + kTimes + "v" + Sub("s(i+1)") + Sup("2") + " \\par ");
     c.Line("\\par\\tab Утечки через неплотности дверных проёмов\\par\\tab\\b " + kDelta + "G" +
            Sub("sd(i)") + "\\b0  = F" + Sub("d") + "  / S" + Sub("d") + Sup("1/2") + " " + kTimes +
            "[P" + Sub("s(i)") + "  - g" + kTimes + "(h" + Sub("Nэ") + "  - (h" + Sub("(i)") +
-           "  - 0,5" + kTimes + "h" + Sub("d") + " ))" + kTimes + "(" + kRho + Sub("s") + "  - " +
-           kRho + Sub("r") + " )]" + Sup("1/2") + " \\par ");
+           "  - " + Num("0.5") + kTimes + "h" + Sub("d") + " ))" + kTimes + "(" + kRho + Sub("s") +
+           "  - " + kRho + Sub("r") + " )]" + Sup("1/2") + " \\par ");
     c.Line("\\par\\tab Массовый расход воздуха, кг/с\\par\\tab\\b G" + Sub("s(i)") + "\\b0  = G" +
            Sub("s(i-1)") + "  + " + kDelta + "G" + Sub("sd(i)") + " \\par ");
     c.Line("\\par\\tab Скорость воздуха, м/с\\par\\tab\\b v" + Sub("s(i)") + "\\b0  = G" +
            Sub("s(i)") + "  / (" + kRho + Sub("s") + " " + kTimes + "F" + Sub("s") + " )\\par ");
-    c.Line("\\par\\b Система приточной противодымной вентиляции\\b0\\par ");
+    c.Line(RtfGroupHeading("Система приточной противодымной вентиляции"));
     c.ValueLine("\\par Массовый расход воздуха на нижнем подземном этаже\\par\\b " + kSigma + "G" +
                     Sub("s") + "\\b0  = \\b ",
                 F2(c.MassAirExps), " кг/с");
@@ -68,9 +68,10 @@ void WriteUnderGndStairReport(InflowCalc &c, const TUnderGndStairValues &v) {
                 FormatRoundedInt(v.LV), " м" + Sup("3") + " /ч");
     c.ValueLine("\\par\\b\\ul Статическое давление вентилятора, приведённое к нормальным "
                 "условиям\\ul0\\par P" +
-                    Sub("sv") + "\\b0  = 1,2" + kTimes + "[P" + Sub("s") + "  + g" + kTimes + "(h" +
-                    Sub("0s") + "  + " + kDelta + "h" + Sub("ПЭ") + " )" + kTimes + "(" + kRho + Sub("a") + "  - " + kRho + Sub("r") +
-                    " ) + P" + Sub("ds") + " ] / " + kRho + Sub("a") + "  = \\b ",
+                    Sub("sv") + "\\b0  = " + Num("1.2") + kTimes + "[P" + Sub("s") + "  + g" +
+                    kTimes + "(h" + Sub("0s") + "  + " + kDelta + "h" + Sub("ПЭ") + " )" + kTimes +
+                    "(" + kRho + Sub("a") + "  - " + kRho + Sub("r") + " ) + P" + Sub("ds") +
+                    " ] / " + kRho + Sub("a") + "  = \\b ",
                 F2(v.Psv), " Па");
 
     c.Line("\\par\\b Таблица 1. Давление и расходы воздуха на подземных этажах\\b0\\par\\par ");

@@ -64,7 +64,7 @@ bool InflowCalc::InputTmbrTerms(InflowInputs &in) {
 }
 
 bool InflowCalc::InputTmbrAir(InflowInputs &in) {
-    Line("\\par\\b Параметры воздуха\\b0\\par ");
+    Line(RtfGroupHeading("Параметры воздуха"));
     OutsideAirTemp = ReadRealControl(in, ctl::EditTmbrOutsideAirTemp);
     Put(*this, "    Температура наружного воздуха:    \\b t\\sub a\\nosupersub  = ",
         FormatFixed2(OutsideAirTemp), " °C");
@@ -82,13 +82,13 @@ bool InflowCalc::InputTmbrAir(InflowInputs &in) {
     WindSpeed = ReadRealControl(in, ctl::EditTmbrWindSpeed);
     Put(*this, "    Скорость ветра:    \\b v\\sub a\\nosupersub  = ", FormatFixed2(WindSpeed),
         kMPerS);
-    Line("\\par\\b Коэффициенты ветрового напора\\b0\\par ");
+    Line(RtfGroupHeading("Коэффициенты ветрового напора"));
     KoefWW = ReadRealControl(in, ctl::EditTmbrKoefWW);
     Put(*this, "    Наветренная сторона:    \\b K\\sub WW\\nosupersub  = ", FormatFixed2(KoefWW));
     KoefW0 = ReadRealControl(in, ctl::EditTmbrKoefW0);
     Put(*this, "    Заветренная сторона:    \\b K\\sub W0\\nosupersub  = ", FormatFixed2(KoefW0));
 
-    Line("\\par\\b Характеристики здания\\b0\\par ");
+    Line(RtfGroupHeading("Характеристики здания"));
     int og = 0;
     if (!ReadCountInput(*this, in, ctl::EditTmbrOGFloorQty, kMaxFloorQty, kFloorQtyLimitMessage, og))
         return false;
@@ -118,7 +118,7 @@ bool InflowCalc::InputTmbrAir(InflowInputs &in) {
 }
 
 bool InflowCalc::InputTmbrRoomSupply(InflowInputs &in) {
-    Line("\\par\\b Защищаемое помещение\\b0\\par ");
+    Line(RtfGroupHeading("Защищаемое помещение"));
     TmbrDoorQty = ReadIntInput(in, ctl::EditTmbrDoorQty);
     Put(*this, "    Количество дверей (без дверей смежных ЛШ):    \\b n\\sub d\\nosupersub  = ",
         IntText(TmbrDoorQty));
@@ -152,7 +152,7 @@ bool InflowCalc::InputTmbrRoomSupply(InflowInputs &in) {
     Put(*this,
         "    Избыточное давление:    \\b P\\super +\\nosupersub  = ", FormatFixed2(TmbrPplus), kPa);
 
-    Line("\\par\\b Приточное устройство с клапаном\\b0\\par ");
+    Line(RtfGroupHeading("Приточное устройство с клапаном"));
     TmbrValveArea = ReadRealControl(in, ctl::EditTmbrValveArea);
     Put(*this,
         "    Номинальное сечение:    \\b F\\sub кл\\nosupersub  = ", FormatFixed2(TmbrValveArea),
@@ -174,7 +174,7 @@ bool InflowCalc::InputTmbrRoomSupply(InflowInputs &in) {
     TmbrShaftDoorArea = std::max(0.0, ReadRealControl(in, ctl::EditTmbrShaftDoorArea));
     TmbrShaftDoorSpecResist = std::max(0.0, ReadRealControl(in, ctl::EditTmbrShaftDoorSpecResist));
     if (TmbrShaftDoorArea > 0) {
-        Line("\\par\\b Смежная ЛШ\\b0\\par ");
+        Line(RtfGroupHeading("Смежная ЛШ"));
         Put(*this,
             "    Общая площадь дверей смежной ЛШ:    \\b m\\u8729?F\\sub dsl\\nosupersub  = ",
             FormatFixed2(TmbrShaftDoorArea), kM2);
@@ -185,7 +185,7 @@ bool InflowCalc::InputTmbrRoomSupply(InflowInputs &in) {
                 FormatFixed2(TmbrShaftDoorSpecResist), kM3PerKg);
     }
 
-    Line("\\par\\b Вертикальный приточный канал\\b0\\par ");
+    Line(RtfGroupHeading("Вертикальный приточный канал"));
     VPipeSizeA = ReadRealControl(in, ctl::EditTmbrSizeA);
     VPipeSizeB = ReadRealControl(in, ctl::EditTmbrSizeB);
     VPipeIsRect = in.isChecked(ctl::rbTmbrRectVPipe);

@@ -13,8 +13,8 @@ using namespace rtf;
 
 void WriteTambourReport(InflowCalc &c, const TTambourValues &v) {
     const TTmbrPressForFloors &floors = c.TmbrFloors;
-    c.Line(KelvinHead("a") + FormatFixed2(v.ta + kCelsiusZero) + " K\\b0 ");
-    c.Line(KelvinHead("r") + FormatFixed2(c.InsideAirTemp + kCelsiusZero) + " K\\b0 \\par ");
+    c.Line(KelvinHead("a") + FormatFixed2(v.ta + kCelsiusZero) + " К\\b0 ");
+    c.Line(KelvinHead("r") + FormatFixed2(c.InsideAirTemp + kCelsiusZero) + " К\\b0 \\par ");
     PutDensity(c, "Плотность наружного воздуха", "a", "a", v.rhoA);
     if (v.variant != 3)
         PutDensity(c, "Плотность воздуха во внутренних помещениях", "r", "r", v.rhoR);
@@ -22,14 +22,14 @@ void WriteTambourReport(InflowCalc &c, const TTambourValues &v) {
     if (v.mFdsl > 0)
         PutDensity(c, "Плотность воздуха в лифтовой шахте", "sl", "sl", v.rhoSl);
     Put(c,
-        "\\par Ветровое давление внутри здания\\par\\b P" + Sub("w") + "\\b0  = 0,5" + kDot + "(K" +
-            Sub("WW") + "  + K" + Sub("W0") + " )" + kDot + kRho + Sub("a") + " " + kDot + "v" +
-            Sub("a") + Sup("2") + "  = \\b ",
+        "\\par Ветровое давление внутри здания\\par\\b P" + Sub("w") + "\\b0  = " + Num("0.5") +
+            kDot + "(K" + Sub("WW") + "  + K" + Sub("W0") + " )" + kDot + kRho + Sub("a") + " " +
+            kDot + "v" + Sub("a") + Sup("2") + "  = \\b ",
         FormatFixed2(v.Pw), kPa);
     Put(c,
-        "\\par Давление на заветренном фасаде\\par\\b P" + Sub("w0") + "\\b0  = 0,5" + kDot + "K" +
-            Sub("W0") + " " + kDot + kRho + Sub("a") + " " + kDot + "v" + Sub("a") + Sup("2") +
-            "  = \\b ",
+        "\\par Давление на заветренном фасаде\\par\\b P" + Sub("w0") + "\\b0  = " + Num("0.5") +
+            kDot + "K" + Sub("W0") + " " + kDot + kRho + Sub("a") + " " + kDot + "v" + Sub("a") +
+            Sup("2") + "  = \\b ",
         FormatFixed2(v.Pw0), kPa);
     if (v.sdrComputed)
         Put(c,
@@ -67,8 +67,8 @@ void WriteTambourReport(InflowCalc &c, const TTambourValues &v) {
             FormatFixed2(v.Gsf), kKgPerS);
     Put(c,
         "\\par Объёмный расход воздуха\\par\\b L" + Sub("sf") + "\\b0  = 3600" + kDot + "G" +
-            Sub("sf") + " /" + kRho + Sub("a") + "  = 3600" + kTimes + FormatFixed2(v.Gsf) +
-            " / " + FormatFixed2(v.rhoA) + " = \\b ",
+            Sub("sf") + " /" + kRho + Sub("a") + "  = 3600" + kTimes + FormatFixed2(v.Gsf) + " / " +
+            FormatFixed2(v.rhoA) + " = \\b ",
         FormatRoundedInt(v.Lsf), " м" + Sup("3") + " /ч");
     Put(c,
         "\\par Скорость в открытом клапане\\par\\b v" + Sub("кл") + "\\b0  = G" + Sub("sf") + " /" +
@@ -85,8 +85,8 @@ void WriteTambourReport(InflowCalc &c, const TTambourValues &v) {
              FormatFixed2(v.vTop), kMPerS);
     Put(c,
         "\\par Потери давления в верхнем участке приточного канала\\par\\b " + kDelta + "P" +
-            Sub("top") + "\\b0  = " + kLambda + kDot + "(H" + Sub("top") + "  / D" + Sub("Э") + " )" + kDot + kRho +
-            Sub("a") + " " + kDot + "v" + Sub("ш") + Sup("2") + "  / 2 = \\b ",
+            Sub("top") + "\\b0  = " + kLambda + kDot + "(H" + Sub("top") + "  / D" + Sub("Э") +
+            " )" + kDot + kRho + Sub("a") + " " + kDot + "v" + Sub("ш") + Sup("2") + "  / 2 = \\b ",
         FormatFixed2(v.dPTop), kPa);
     c.Line("\\par\\b Участок приточной сети от воздухозаборного устройства до оголовка "
            "вертикального канала\\b0\\par ");
@@ -115,10 +115,10 @@ void WriteTambourReport(InflowCalc &c, const TTambourValues &v) {
     Put(c,
         "\\par\\b\\ul Статическое давление вентилятора, приведённое к нормальным "
         "условиям\\ul0\\par P" +
-            Sub("sv") + "\\b0  = 1,2" + kDot + "[P" + Sub("ШN") + "  + P" + Sub("N") + "  + g" +
-            kDot + "h" + Sub("0s") + " " + kDot + "(" + kRho + Sub("a") + "  - " + kRho +
-            Sub("sf") + " ) + " + kDelta + "P" + Sub("вв") + "  + " + kDelta + "P" + Sub("top") + " ] / " + kRho +
-            Sub("a") + "  = \\b ",
+            Sub("sv") + "\\b0  = " + Num("1.2") + kDot + "[P" + Sub("ШN") + "  + P" + Sub("N") +
+            "  + g" + kDot + "h" + Sub("0s") + " " + kDot + "(" + kRho + Sub("a") + "  - " + kRho +
+            Sub("sf") + " ) + " + kDelta + "P" + Sub("вв") + "  + " + kDelta + "P" + Sub("top") +
+            " ] / " + kRho + Sub("a") + "  = \\b ",
         FormatFixed2(c.FanPress), kPa);
     if (v.variant == 3)
         Put(c,

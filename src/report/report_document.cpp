@@ -3,6 +3,8 @@
 namespace orvane {
 
 void ReportDocument::BeginReport(std::string_view title) {
+    title_ = title;
+    Page.date = CalculationDateText();
     RTBody.clear();
     RtfProgramNote(RTBody);
     RtfTitle(RTBody, title);
@@ -11,8 +13,12 @@ void ReportDocument::BeginReport(std::string_view title) {
 
 void ReportDocument::BuildFullReport() {
     RtfStart(RTFull);
+    // the style sheet and the properties belong between the font table and "\viewkind4"
+    constexpr std::string_view kViewKind = "\\viewkind4";
+    RTFull.insert(RTFull.size() - kViewKind.size(), RtfHeaderTables(title_));
+    RTFull += RtfPageSetup(Page);
     RtfRaw(RTFull, "\\par ");
-    RTFull += RTBody;
+    RTFull += KeepLabelsWithValues(RTBody);
     RtfRaw(RTFull, "}");
 }
 

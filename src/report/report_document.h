@@ -1,6 +1,7 @@
 #pragma once
 // The two report streams a module owns: the body written during a run and the full document.
 
+#include "report/report_page.h"
 #include "report/rtf_writer.h"
 
 namespace orvane {
@@ -12,13 +13,23 @@ inline constexpr std::string_view kSupplyReportTitle =
 
 class ReportDocument {
 public:
-    // Empties the body and writes the program note, the title and "ИСХОДНЫЕ ДАННЫЕ".
+    // Empties the body and writes the program note, the title and "ИСХОДНЫЕ ДАННЫЕ"; dates the
+    // page footer. The project file's name in Page stays as the caller set it.
     void BeginReport(std::string_view title);
-    // Prologue + "\par " + body + "}".
+    // Prologue, the page and footer, "\par ", the body with its labels kept with their values,
+    // "}".
     void BuildFullReport();
+
+    // The title as BeginReport got it ("\par" between its lines).
+    const std::string &Title() const { return title_; }
 
     RtfStream RTBody;
     RtfStream RTFull;
+    // What the footer of every page names: the calculation sets the names, the caller the file.
+    ReportPageInfo Page;
+
+private:
+    std::string title_;
 };
 
 } // namespace orvane

@@ -40,6 +40,10 @@ std::string DefaultFileName(std::string_view projectName, std::string_view syste
 }
 
 std::string EnsureRtfExtension(std::string_view path) {
+    return EnsureExtension(path, "rtf");
+}
+
+std::string EnsureExtension(std::string_view path, std::string_view extension) {
     size_t nameStart = 0;
     for (size_t i = path.size(); i > 0; --i) {
         if (IsPathDelimiter(path[i - 1])) {
@@ -51,10 +55,10 @@ std::string EnsureRtfExtension(std::string_view path) {
     const size_t dot = out.rfind('.');
     if (dot != std::string::npos && dot >= nameStart && dot + 1 < out.size())
         return out;
-    // "report." has no extension either: the lone dot is not kept before ".rtf"
+    // "report." has no extension either: the lone dot is not kept before the extension
     while (out.size() > nameStart && out.back() == '.')
         out.pop_back();
-    return out + ".rtf";
+    return out + "." + std::string(extension);
 }
 
 std::string FanProgramPath(std::string_view programFolder) {

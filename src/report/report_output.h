@@ -13,7 +13,9 @@ namespace orvane {
 // and the blanks and control characters at both ends removed.
 std::string DefaultFileName(std::string_view projectName, std::string_view systemName);
 
-// The chosen report file name with ".rtf" appended when its name part has no extension.
+// The chosen file name with "." + `extension` appended when its name part has no extension.
+std::string EnsureExtension(std::string_view path, std::string_view extension);
+// EnsureExtension(path, "rtf").
 std::string EnsureRtfExtension(std::string_view path);
 
 // Where the fan selection program lives: beside the program's own folder, in "Brisko".

@@ -76,6 +76,7 @@ struct ParaProps {
     int leftIndent = 0;
     int rightIndent = 0;
     bool inTable = false;
+    bool keepNext = false;
 };
 
 struct GroupState {
@@ -321,6 +322,8 @@ private:
             para.rightIndent = value;
         } else if (w == "intbl") {
             para.inTable = true;
+        } else if (w == "keepn") {
+            para.keepNext = true;
         } else if (w == "tab") {
             Character(U'\t');
         } else if (w == "line") {
@@ -346,12 +349,15 @@ private:
         } else if (w == "trowd") {
             rowLeft_ = 0;
             rowGap_ = 0;
+            rowHeader_ = false;
             edges_.clear();
             pendingBorder_ = false;
         } else if (w == "trgaph") {
             rowGap_ = value;
         } else if (w == "trleft") {
             rowLeft_ = value;
+        } else if (w == "trhdr") {
+            rowHeader_ = true;
         } else if (w == "clbrdrt" || w == "clbrdrl" || w == "clbrdrb" || w == "clbrdrr") {
             pendingBorder_ = true;
         } else if (w == "cellx") {
@@ -449,6 +455,7 @@ private:
         para_.firstIndent = p.firstIndent;
         para_.leftIndent = p.leftIndent;
         para_.rightIndent = p.rightIndent;
+        para_.keepNext = p.keepNext;
         para_.mark = State().chr;
         if (p.inTable || forceTable) {
             cell_.paragraphs.push_back(std::move(para_));
@@ -473,6 +480,7 @@ private:
     void EndRow() {
         row_.left = rowLeft_;
         row_.gap = rowGap_;
+        row_.header = rowHeader_;
         int previous = rowLeft_;
         for (size_t i = 0; i < row_.cells.size() && i < edges_.size(); ++i) {
             const long long width = static_cast<long long>(edges_[i].right) - previous;
@@ -522,6 +530,7 @@ private:
     RtfTableBlock table_;
     int rowLeft_ = 0;
     int rowGap_ = 0;
+    bool rowHeader_ = false;
     bool pendingBorder_ = false;
     std::vector<CellEdge> edges_;
 };

@@ -32,10 +32,11 @@ struct RtfRun {
 struct RtfParagraph {
     std::vector<RtfRun> runs;
     RtfAlign align = RtfAlign::Left;
-    int firstIndent = 0; // twips, \fi
-    int leftIndent = 0;  // twips, \li
-    int rightIndent = 0; // twips, \ri
-    RtfCharFormat mark;  // the format at its end: an empty line takes its height from it
+    int firstIndent = 0;   // twips, \fi
+    int leftIndent = 0;    // twips, \li
+    int rightIndent = 0;   // twips, \ri
+    bool keepNext = false; // \keepn: on the page of the paragraph after it
+    RtfCharFormat mark;    // the format at its end: an empty line takes its height from it
     std::string Text() const;
 };
 
@@ -46,8 +47,9 @@ struct RtfTableCell {
 };
 
 struct RtfTableRow {
-    int left = 0; // \trleft
-    int gap = 0;  // \trgaph
+    int left = 0;        // \trleft
+    int gap = 0;         // \trgaph
+    bool header = false; // \trhdr: repeated at the top of every page the table runs onto
     std::vector<RtfTableCell> cells;
 };
 

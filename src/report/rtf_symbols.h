@@ -16,6 +16,8 @@
 #include <string>
 #include <string_view>
 
+#include "core/number_text.h"
+
 namespace orvane::rtf {
 
 // Paragraph ends and bold, with the space that closes the control word.
@@ -58,6 +60,17 @@ inline std::string Sup(std::string_view text) {
     std::string s = "\\super ";
     s += text;
     s += "\\nosupersub";
+    return s;
+}
+
+// A constant of a formula ("0.5", "273.15") with the report's decimal separator, so that a
+// formula and the numbers computed into it use one separator. Written with "." in the code.
+inline std::string Num(std::string_view dotted) {
+    std::string s(dotted);
+    for (char &c : s) {
+        if (c == '.')
+            c = DecimalSeparator();
+    }
     return s;
 }
 

@@ -1,5 +1,7 @@
 #include "report/rtf_writer.h"
 
+#include "report/report_page.h"
+
 #include <algorithm>
 #include <array>
 #include <charconv>
@@ -18,6 +20,10 @@ const std::string_view kRtfPrologue =
 namespace {
 
 constexpr char32_t kReplacement = 0xFFFD;
+
+// Tables stand 500 twips in from the margin and end at the text's right edge at the latest.
+constexpr int64_t kTableLeft = 500;
+constexpr int64_t kTableMaxRight = kTextWidth;
 
 // Decodes one UTF-8 character at `i` and advances past it. A malformed sequence yields U+FFFD
 // and advances one byte, so a broken name still gives a well-formed report.
@@ -193,15 +199,24 @@ void RtfUserText(RtfStream &stream, std::string_view utf8) {
 }
 
 void RtfTitle(RtfStream &stream, std::string_view utf8) {
-    RtfRaw(stream, "\\pard\\b\\f0\\fs20\\par\\qc ");
-    RtfText(stream, utf8);
+    // one paragraph in the heading 1 style: its lines are broken, not separate paragraphs, so
+    // a navigation pane lists the title once
+    std::string title(utf8);
+    for (size_t at = title.find("\\par "); at != std::string::npos; at = title.find("\\par ", at))
+        title.replace(at, 5, "\\line ");
+    RtfRaw(stream, "\\pard\\b\\f0\\fs20\\par\\qc\\s1\\outlinelevel0\\keepn ");
+    RtfText(stream, title);
     RtfRaw(stream, "\\par\\pard\\fi118\\b0");
 }
 
 void RtfHeading(RtfStream &stream, std::string_view utf8) {
-    RtfRaw(stream, "\\pard\\fi708\\b\\f0\\fs20\\par ");
+    RtfRaw(stream, "\\pard\\fi708\\b\\f0\\fs20\\par\\s2\\outlinelevel1\\keepn ");
     RtfText(stream, utf8);
     RtfRaw(stream, "\\par\\pard\\fi118\\b0");
+}
+
+std::string RtfGroupHeading(std::string_view text) {
+    return "\\par{\\s3\\outlinelevel2\\b " + std::string(text) + "\\b0\\par}";
 }
 
 void RtfProgramNote(RtfStream &stream) {
@@ -228,17 +243,34 @@ void RtfTable(RtfStream &stream, const TRTFTable &table) {
         columns = std::min(columns, row.size());
     if (columns == 0)
         return;
-    std::string text;
+    // A row wider than the text is scaled down to it, its left indent and every cell edge in
+    // proportion (header text may wrap). int64: a caller's absurd widths must not overflow into
+    // a negative edge; a negative width counts as none.
+    int64_t widest = kTableLeft;
     for (const TRTFTableRow &row : table) {
-        text += "\\trowd\\trgaph108\\trleft500";
-        // int64: a caller's absurd widths must not overflow into a negative edge
-        int64_t x = 500;
+        int64_t x = kTableLeft;
+        for (size_t c = 0; c < columns; ++c)
+            x += std::max(row[c].Width, 0);
+        widest = std::max(widest, x);
+    }
+    const auto scaled = [widest](int64_t x) {
+        return widest <= kTableMaxRight ? x : x * kTableMaxRight / widest;
+    };
+    std::string text;
+    bool header = true;
+    for (const TRTFTableRow &row : table) {
+        // the first row is the header: repeated on every page; no row is split across pages
+        text += "\\trowd\\trgaph108\\trleft";
+        text += std::to_string(scaled(kTableLeft));
+        text += header ? "\\trhdr\\trkeep" : "\\trkeep";
+        header = false;
+        int64_t x = kTableLeft;
         for (size_t c = 0; c < columns; ++c) {
-            x += row[c].Width;
+            x += std::max(row[c].Width, 0);
             text += "\\clbrdrt\\brdrs\\brdrw10 \\clbrdrl\\brdrs\\brdrw10 "
                     "\\clbrdrb\\brdrs\\brdrw10 \\clbrdrr\\brdrs\\brdrw10 ";
             text += "\\cellx";
-            text += std::to_string(x);
+            text += std::to_string(scaled(x));
             text += ' ';
         }
         text += "\\pard\\intbl ";

@@ -33,6 +33,9 @@ void RtfUserText(RtfStream &stream, std::string_view utf8);
 std::string RtfEscapeUserText(std::string_view utf8);
 void RtfTitle(RtfStream &stream, std::string_view utf8);
 void RtfHeading(RtfStream &stream, std::string_view utf8);
+// "\par{\s3\outlinelevel2\b text\b0\par}": a bold group heading ("Параметры воздуха") in the
+// heading 3 style; the group gives the paragraph's props back after it. Unescaped, for RtfText.
+std::string RtfGroupHeading(std::string_view text);
 void RtfProgramNote(RtfStream &stream);
 void RtfTable(RtfStream &stream, const TRTFTable &table);
 

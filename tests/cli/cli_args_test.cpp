@@ -3,6 +3,7 @@
 #include "core/file_io.h"
 #include "core/number_text.h"
 #include "orvane/version.h"
+#include "report/report_document.h"
 
 #include <gtest/gtest.h>
 
@@ -196,6 +197,7 @@ TEST_F(CliFilesTest, OutputThatIsTheProjectOrTheOtherOutputIsRefused) {
         {"--json", "soft.json", "x.smkprj"},
         {"-o", "a.rtf", "--json", "./a.rtf", "x.smkprj"},
         {"-o", "a.rtf", "--json", "to-report.json", "x.smkprj"},
+        {"--pdf", "./x.smkprj", "x.smkprj"},
     };
     for (const Args &args : cases) {
         const Outcome r = RunWith(args);
@@ -240,6 +242,36 @@ TEST_F(CliFilesTest, DashWritesAnOutputToStandardOutput) {
     ASSERT_TRUE(ReadFileBytes(dir + "/j.json", alsoJson).ok);
     EXPECT_EQ(alsoJson, json);
     EXPECT_EQ(RunWith({"-o", "-", "--json", "-", project}).code, kExitUsage);
+}
+
+// --pdf hands the program's writer the run's report with its footer fields; without a writer,
+// or when it fails, the run ends with the usage code and the reason.
+TEST_F(CliFilesTest, PdfGoesThroughTheProgramsWriter) {
+    std::string file, pdfPath;
+    bool bodyShown = false;
+    std::string failure;
+    const PdfWriter writer = [&](const ReportDocument &report, const std::string &path) {
+        file = report.Page.projectFile;
+        pdfPath = path;
+        bodyShown = report.RTFull.find("\\paperw11906") != std::string::npos;
+        return failure;
+    };
+    const Args args = {"--pdf", dir + "/r.pdf", project};
+    std::ostringstream out, err;
+    EXPECT_EQ(RunCli(args, out, err, writer), kExitOk) << err.str();
+    EXPECT_EQ(file, "x.smkprj");
+    EXPECT_EQ(pdfPath, dir + "/r.pdf");
+    EXPECT_TRUE(bodyShown);
+
+    failure = "диск переполнен.";
+    std::ostringstream out2, err2;
+    EXPECT_EQ(RunCli(args, out2, err2, writer), kExitUsage);
+    EXPECT_NE(err2.str().find("Отчёт PDF не записан: диск переполнен."), std::string::npos);
+
+    const Outcome none = RunWith(args);
+    EXPECT_EQ(none.code, kExitUsage);
+    EXPECT_NE(none.err.find("Отчёт PDF не записан: "), std::string::npos) << none.err;
+    SetDecimalSeparator(',');
 }
 
 TEST_F(CliFilesTest, PipeOrOversizedProjectIsRefusedAtOnce) {

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <cstdlib>
 
 #include "exhaust_test_support.h"
 #include "report/rtf_writer.h"
@@ -41,6 +42,8 @@ TEST_F(CorridorTest, DefaultRoomIsVentilationControlled) {
 // The whole input and calculation report of the default corridor, up to the network section.
 TEST_F(CorridorTest, DefaultReportMatchesReviewedFixture) {
     ASSERT_EQ(RunWithoutNetwork(calc, in), RunOutcome::ok);
+    if (std::getenv("ORVANE_WRITE_FIXTURES"))
+        WriteReportFixture("default_corridor_body.txt", calc.Report.RTBody);
     const std::string readable = ReadReportFixture("default_corridor_body.txt");
     ASSERT_FALSE(readable.empty()) << "fixture missing";
     const std::string expected = Rtf(readable);

@@ -234,7 +234,8 @@ TEST_F(InputStepsTest, NoShaftEchoesOnlyTheFireStoreyBranch) {
     in.Ychastki[0].Lww = 4;
     in.Ychastki[0].ZETAww = 1.5;
     ASSERT_TRUE(calc.InputOutsideAndNetwork(in));
-    EXPECT_NE(Body().find("\\par\\b Сеть вытяжной противодымной вентиляции\\b0\\par     Клапан "
+    EXPECT_NE(Body().find("\\par{\\s3\\outlinelevel2\\b Сеть вытяжной противодымной "
+                          "вентиляции\\b0\\par}    Клапан "
                           "800 x 600 мм,     Сечение 0,412 м\\super 2\\nosupersub \\par     "
                           "Горизонтальный участок\\par \\tab F\\sub ВВ\\nosupersub  = 0,48 м"
                           "\\super 2\\nosupersub ,     L\\sub ВВ\\nosupersub  = 4 м,     "

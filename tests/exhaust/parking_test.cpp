@@ -32,9 +32,9 @@ TEST_F(ParkingTest, DefaultCarPark) {
               std::string::npos);
     EXPECT_NE(body.find("\\par L\\sub ПГ\\nosupersub\\b0  = G\\sub k\\nosupersub  / \\u0961?"),
               std::string::npos);
-    EXPECT_NE(body.find(" = \\b 591 K"), std::string::npos);
-    EXPECT_NE(body.find(" = \\b 579 K"), std::string::npos);
-    EXPECT_NE(body.find(" = \\b 65830 м\\super 3\\nosupersub /час"), std::string::npos);
+    EXPECT_NE(body.find(" = \\b 591 К"), std::string::npos);
+    EXPECT_NE(body.find(" = \\b 579 К"), std::string::npos);
+    EXPECT_NE(body.find(" = \\b 65830 м\\super 3\\nosupersub /ч"), std::string::npos);
 }
 
 TEST_F(ParkingTest, AreaFormProposesAFourByThreeRectangle) {

@@ -20,6 +20,7 @@
 namespace orvane::inflow {
 
 using orvane::test::ReadFile;
+using orvane::test::ReportFixture;
 using orvane::test::Rtf;
 
 // Edits typed before a run, in order.

@@ -54,7 +54,7 @@ TEST_F(UnderGroundTest, DefaultsGiveTheWorkedExample) {
 // The whole report of a default run, reviewed line by line.
 TEST_F(UnderGroundTest, DefaultReportMatchesTheReviewedFixture) {
     ASSERT_EQ(run(), RunOutcome::ok);
-    EXPECT_EQ(calc.Report.RTFull, ReadFile(TEST_DATA_DIR "/inflow/data/sw_ug_default.rtf"));
+    EXPECT_EQ(calc.Report.RTFull, ReportFixture(TEST_DATA_DIR "/inflow/data/sw_ug_default.rtf", calc.Report.RTFull));
 }
 
 // The door of floor -j sees P - g·(h(-n) - (h(-j) - 0.5·hd))·(ρs - ρr), levels negative.

@@ -60,7 +60,7 @@ TEST(RtfReaderTest, ReportFromTheWriterReadsBackTextLayoutAndTable) {
         "|зданий различного назначения - жилых и общественных, производственных и складских, "
         "а также"
         "|многофункциональных зданий и комплексов, закрытых подземных и надземных автостоянок."
-        "||РАСЧЁТ СИСТЕМЫ ВЫТЯЖНОЙ|ПРОТИВОДЫМНОЙ ВЕНТИЛЯЦИИ"
+        "||РАСЧЁТ СИСТЕМЫ ВЫТЯЖНОЙ\nПРОТИВОДЫМНОЙ ВЕНТИЛЯЦИИ"
         "||ИСХОДНЫЕ ДАННЫЕ"
         "||Объект: Офис {1}|Температура T0 = 293 K"
         "|РАСЧЁТНЫЕ ВЕЛИЧИНЫ"
@@ -73,8 +73,11 @@ TEST(RtfReaderTest, ReportFromTheWriterReadsBackTextLayoutAndTable) {
     EXPECT_EQ(note->align, RtfAlign::Center);
     EXPECT_EQ(note->runs.at(0).format.fontSize, 16);
 
-    const RtfParagraph *title = FindParagraph(doc, "РАСЧЁТ СИСТЕМЫ ВЫТЯЖНОЙ");
+    // the title is one paragraph, its lines broken
+    const RtfParagraph *title =
+        FindParagraph(doc, "РАСЧЁТ СИСТЕМЫ ВЫТЯЖНОЙ\nПРОТИВОДЫМНОЙ ВЕНТИЛЯЦИИ");
     ASSERT_TRUE(title);
+    EXPECT_TRUE(title->keepNext);
     EXPECT_EQ(title->align, RtfAlign::Center);
     EXPECT_TRUE(title->runs.at(0).format.bold);
     EXPECT_EQ(title->runs.at(0).format.fontSize, 20);

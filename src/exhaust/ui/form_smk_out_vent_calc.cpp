@@ -1258,6 +1258,8 @@ RunOutcome TFormSmkOutVentCalc::ActionGoNextExecute() {
             this, kExhaustFields, in, [&in] { return FindInvalidInput(in); }, *notifier_))
         return RunOutcome::inputStopped;
     variant_ = calc_.ReadCalcVariant(in);
+    // the report's footer names the project file it was calculated from
+    calc_.Report.Page.projectFile = QFileInfo(document_->FilePath()).fileName().toStdString();
     const RunOutcome outcome = calc_.Run(in);
     PanelOut->showReport(calc_.Report);
     PanelOut->setDutyPoint(calc_.FanGasVolumeExps, calc_.FanPressure);

@@ -8,6 +8,8 @@
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QCoreApplication>
+#include <QFileDialog>
+#include <QFileInfo>
 #include <QFrame>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -1243,6 +1245,8 @@ void TFormSmkInVentCalc::ActionGoNextExecute() {
     if (RefuseRefusedFields(
             this, kInflowFields, in, [&in] { return FindInvalidInput(in); }, forward_))
         return;
+    // the report's footer names the project file it was calculated from
+    calc_.Report.Page.projectFile = QFileInfo(document_->FilePath()).fileName().toStdString();
     calc_.Run(in);
     // input steps may correct an input (P⁺ raised to 20): the edits show what was used
     ShowEdits(in);

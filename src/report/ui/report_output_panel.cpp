@@ -3,8 +3,10 @@
 #include "core/file_io.h"
 #include "report/report_document.h"
 #include "report/report_output.h"
+#include "report/ui/report_print.h"
 #include "report/ui/rtf_text_document.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QDir>
 #include <QFile>
@@ -12,6 +14,8 @@
 #include <QFileInfo>
 #include <QHBoxLayout>
 #include <QMessageBox>
+#include <QPrintDialog>
+#include <QPrinter>
 #include <QProcess>
 #include <QPushButton>
 #include <QTextDocument>
@@ -37,12 +41,20 @@ ReportOutputPanel::ReportOutputPanel(QWidget *parent, const QString &programFold
     bbSaveToFile_ = new QPushButton(QStringLiteral("Сохранить"), this);
     bbSaveToFile_->setObjectName(QStringLiteral("bbSaveToFile"));
     bbSaveToFile_->setToolTip(QStringLiteral("Сохранить отчет в файл"));
+    bbSavePdf_ = new QPushButton(QStringLiteral("Сохранить в PDF…"), this);
+    bbSavePdf_->setObjectName(QStringLiteral("bbSavePdf"));
+    bbSavePdf_->setToolTip(QStringLiteral("Сохранить отчет в файл PDF (страницы A4)"));
+    bbPrint_ = new QPushButton(QStringLiteral("Печать…"), this);
+    bbPrint_->setObjectName(QStringLiteral("bbPrint"));
+    bbPrint_->setToolTip(QStringLiteral("Напечатать отчет (Ctrl+P)"));
     bbFan_ = new QPushButton(QStringLiteral("Вентилятор"), this);
     bbFan_->setObjectName(QStringLiteral("bbFan"));
     bbFan_->setToolTip(QStringLiteral("Подбор вентилятора"));
 
     auto *buttons = new QHBoxLayout;
     buttons->addWidget(bbSaveToFile_);
+    buttons->addWidget(bbSavePdf_);
+    buttons->addWidget(bbPrint_);
     buttons->addWidget(bbFan_);
     buttons->addStretch(1);
     auto *layout = new QVBoxLayout(this);
@@ -51,7 +63,15 @@ ReportOutputPanel::ReportOutputPanel(QWidget *parent, const QString &programFold
     layout->addLayout(buttons);
 
     connect(bbSaveToFile_, &QPushButton::clicked, this, &ReportOutputPanel::bbSaveToFileClick);
+    connect(bbSavePdf_, &QPushButton::clicked, this, &ReportOutputPanel::bbSavePdfClick);
+    connect(bbPrint_, &QPushButton::clicked, this, &ReportOutputPanel::bbPrintClick);
     connect(bbFan_, &QPushButton::clicked, this, &ReportOutputPanel::bbFanClick);
+    auto *print = new QAction(QStringLiteral("Печать…"), this);
+    print->setObjectName(QStringLiteral("ActionPrint"));
+    print->setShortcut(QKeySequence::Print);
+    print->setShortcutContext(Qt::WindowShortcut);
+    addAction(print);
+    connect(print, &QAction::triggered, this, &ReportOutputPanel::bbPrintClick);
 
     // The fan program is looked up once: one installed later is seen by a new window.
     QString folder =
@@ -68,12 +88,14 @@ ReportOutputPanel::ReportOutputPanel(QWidget *parent, const QString &programFold
 
 void ReportOutputPanel::showReport(const ReportDocument &report) {
     shown_ = &report.RTFull;
+    shownDocument_ = &report;
     FillViewer();
 }
 
 void ReportOutputPanel::setReport(std::string rtfFull) {
     ownReport_ = std::move(rtfFull);
     shown_ = &ownReport_;
+    shownDocument_ = nullptr;
     FillViewer();
 }
 
@@ -161,6 +183,74 @@ bool ReportOutputPanel::SaveReportAs(const QString &fileName) {
 
 void ReportOutputPanel::bbSaveToFileClick() {
     SaveReportToFile();
+}
+
+PrintableReport ReportOutputPanel::Printable() const {
+    if (shownDocument_ != nullptr)
+        return orvane::Printable(*shownDocument_);
+    return {*shown_, QString::fromStdString(ProgramVersionText()), QStringLiteral("Отчёт")};
+}
+
+bool ReportOutputPanel::SaveReportPdf() {
+    QString name = DefaultFileName();
+    if (!name.isEmpty())
+        name += QStringLiteral(".pdf");
+    QFileDialog dialog(this);
+    dialog.setObjectName(QStringLiteral("SaveDialogPdf"));
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setFileMode(QFileDialog::AnyFile);
+    dialog.setNameFilter(QStringLiteral("Документ PDF (*.pdf)"));
+    dialog.setDefaultSuffix(QStringLiteral("pdf"));
+    if (!saveFolder_.isEmpty() && QFileInfo(saveFolder_).isDir())
+        dialog.setDirectory(saveFolder_);
+    dialog.selectFile(name);
+    if (dialog.exec() != QDialog::Accepted)
+        return false;
+    const QStringList files = dialog.selectedFiles();
+    if (files.isEmpty() || files.front().isEmpty())
+        return false;
+    return SaveReportPdfAs(files.front());
+}
+
+bool ReportOutputPanel::SaveReportPdfAs(const QString &fileName) {
+    const QString path = QFile::decodeName(
+        EnsureExtension(QFile::encodeName(fileName).toStdString(), "pdf").c_str());
+    const QString error = WriteReportPdf(Printable(), path);
+    if (!error.isEmpty()) {
+        QMessageBox::critical(this, MessageTitle(),
+                              QStringLiteral("Отчёт PDF не записан: ") + error);
+        return false;
+    }
+    return true;
+}
+
+bool ReportOutputPanel::PrintReport() {
+    QPrinter printer(QPrinter::HighResolution);
+    return PrintReport(printer);
+}
+
+bool ReportOutputPanel::PrintReport(QPrinter &printer) {
+    QPrintDialog dialog(&printer, this);
+    dialog.setObjectName(QStringLiteral("PrintDialog"));
+    dialog.setWindowTitle(QStringLiteral("Печать отчета"));
+    if (dialog.exec() != QDialog::Accepted)
+        return false;
+    return PrintReportOn(printer);
+}
+
+bool ReportOutputPanel::PrintReportOn(QPrinter &printer) {
+    if (PaintReport(printer, Printable()) > 0)
+        return true;
+    QMessageBox::critical(this, MessageTitle(), QStringLiteral("Отчёт не удалось напечатать."));
+    return false;
+}
+
+void ReportOutputPanel::bbSavePdfClick() {
+    SaveReportPdf();
+}
+
+void ReportOutputPanel::bbPrintClick() {
+    PrintReport();
 }
 
 void ReportOutputPanel::bbFanClick() {

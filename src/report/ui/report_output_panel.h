@@ -1,6 +1,7 @@
 #pragma once
 // The output panel both calculation windows end in: the report viewer, "Сохранить" (the report
-// as an RTF file) and "Вентилятор" (the fan selection program with the last duty point).
+// as an RTF file), "Сохранить в PDF…", "Печать…" (Ctrl+P) and "Вентилятор" (the fan selection
+// program with the last duty point).
 
 #include <QString>
 #include <QWidget>
@@ -9,12 +10,14 @@
 #include <string>
 #include <utility>
 
+class QPrinter;
 class QPushButton;
 class QTextEdit;
 
 namespace orvane {
 
 class ReportDocument;
+struct PrintableReport;
 
 class ReportOutputPanel : public QWidget {
     Q_OBJECT
@@ -49,8 +52,22 @@ public:
     // Saves to `fileName` (".rtf" appended when it has no extension); shows the reason on failure.
     bool SaveReportAs(const QString &fileName);
 
+    // Asks for a file name and writes the report as PDF; false when cancelled or not written.
+    bool SaveReportPdf();
+    // Writes the PDF to `fileName` (".pdf" appended when it has no extension); shows the reason
+    // on failure.
+    bool SaveReportPdfAs(const QString &fileName);
+    // The system print dialog, then the pages; false when cancelled or nothing was printed.
+    // The dialog starts from `printer` as it is set up.
+    bool PrintReport();
+    bool PrintReport(QPrinter &printer);
+    // The pages on `printer` as it is set up (A4 and the report margins are set here).
+    bool PrintReportOn(QPrinter &printer);
+
 public slots:
     void bbSaveToFileClick();
+    void bbSavePdfClick();
+    void bbPrintClick();
     void bbFanClick();
 
 signals:
@@ -59,12 +76,18 @@ signals:
 private:
     QString MessageTitle() const;
     void FillViewer();
+    // The shown report with its footer: the module's page fields, or the program alone for a
+    // report the panel was handed as text.
+    PrintableReport Printable() const;
 
     QTextEdit *richEditOut_ = nullptr;
     QPushButton *bbSaveToFile_ = nullptr;
+    QPushButton *bbSavePdf_ = nullptr;
+    QPushButton *bbPrint_ = nullptr;
     QPushButton *bbFan_ = nullptr;
     std::string ownReport_;
     const std::string *shown_ = &ownReport_;
+    const ReportDocument *shownDocument_ = nullptr; // when the report is a module's document
     QString appForFan_;
     QString fanKind_ = QStringLiteral("Smk");
     double volumeFlow_ = 0;

@@ -121,7 +121,9 @@ private:
     }
 
     void InsertParagraph(QTextCursor &cursor, const RtfParagraph &p, bool freshBlock) const {
-        const QTextBlockFormat bf = BlockFormat(p);
+        QTextBlockFormat bf = BlockFormat(p);
+        if (p.keepNext)
+            bf.setProperty(kKeepWithNextProperty, true);
         const QTextCharFormat mark = CharFormat(p.mark);
         if (freshBlock) {
             cursor.setBlockFormat(bf);
@@ -161,6 +163,11 @@ private:
                              : QTextLength());
         }
         format.setColumnWidthConstraints(widths);
+        // the leading \trhdr rows repeat on every page a paginated layout gives the table
+        int headerRows = 0;
+        while (headerRows < rows && t.rows[static_cast<size_t>(headerRows)].header)
+            ++headerRows;
+        format.setHeaderRowCount(headerRows);
 
         QTextTable *table = cursor.insertTable(rows, columns, format);
         for (int r = 0; r < rows; ++r) {

@@ -9,6 +9,10 @@ class QTextDocument;
 
 namespace orvane {
 
+// The block property (QTextFormat::UserProperty + 1) that marks a \keepn paragraph: paged output
+// keeps it on the page of the block after it.
+inline constexpr int kKeepWithNextProperty = 0x100000 + 1;
+
 // Replaces the content of `doc` with `model`.
 void FillTextDocument(QTextDocument &doc, const RtfDocument &model);
 // ParseRtf + FillTextDocument.

@@ -1,17 +1,24 @@
 #include "../sample_report.h"
 #include "report/ui/report_output_panel.h"
+#include "report/ui/rtf_text_document.h"
 
 #include <QAbstractButton>
+#include <QAction>
 #include <QApplication>
 #include <QFile>
 #include <QFileDialog>
 #include <QLineEdit>
 #include <QMessageBox>
+#include <QPrintDialog>
+#include <QPrinter>
 #include <QPushButton>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTextDocument>
 #include <QTextEdit>
+#include <QTextFrame>
+#include <QTextTable>
 #include <QTimer>
 
 #include <functional>
@@ -52,6 +59,42 @@ QByteArray ReadAll(const QString &path) {
 
 QByteArray Bytes(const std::string &s) {
     return QByteArray(s.data(), qsizetype(s.size()));
+}
+
+// A report of several pages: lines, then a floor table of 120 rows under its header row.
+std::string LongReport() {
+    ReportDocument doc;
+    doc.BeginReport(kSupplyReportTitle);
+    doc.Page = {"Дом", "ПД1", "дом.isrprj", "10.12.2025"};
+    for (int i = 0; i < 60; ++i)
+        RtfText(doc.RTBody, "\\par Плотность воздуха\\par\\b \\u961?\\b0  = 1,2");
+    TRTFTable table;
+    table.push_back({{1200, "Этаж", TRTFHorJustify::horjCenter, true},
+                     {6000, "P, Па", TRTFHorJustify::horjCenter, true},
+                     {6000, "G, кг/с", TRTFHorJustify::horjCenter, true}});
+    for (int floor = 120; floor > 0; --floor)
+        table.push_back({{1200, std::to_string(floor), TRTFHorJustify::horjCenter, false},
+                         {6000, "18,41", TRTFHorJustify::horjCenter, false},
+                         {6000, "6,782", TRTFHorJustify::horjCenter, false}});
+    RtfText(doc.RTBody, "\\par ");
+    RtfTable(doc.RTBody, table);
+    doc.BuildFullReport();
+    return doc.RTFull;
+}
+
+// The pages of a PDF written by Qt, and whether each is A4 (595 x 842 points).
+struct PdfPages {
+    int pages = 0;
+    bool allA4 = false;
+};
+PdfPages ReadPdfPages(const QByteArray &pdf) {
+    PdfPages out;
+    if (!pdf.startsWith("%PDF"))
+        return out;
+    out.pages = int(pdf.count("/Type /Page\n") + pdf.count("/Type /Page\r") +
+                    pdf.count("/Type /Page/") + pdf.count("/Type /Page "));
+    out.allA4 = pdf.count("/MediaBox [0 0 595") == out.pages && pdf.count(" 842") >= out.pages;
+    return out;
 }
 
 } // namespace
@@ -195,6 +238,94 @@ private slots:
                 dialog->reject();
         });
         QVERIFY(!panel.SaveReportToFile());
+        QVERIFY(QDir(dir.path()).isEmpty());
+    }
+
+    void printGoesThroughThePrintDialogOntoA4Pages() {
+        ReportOutputPanel panel;
+        panel.setReport(LongReport());
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("напечатано.pdf"));
+        QPrinter printer(QPrinter::HighResolution);
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(path);
+        QString dialogClass;
+        OnNextModal([&dialogClass](QWidget *w) {
+            dialogClass = QString::fromLatin1(w->metaObject()->className());
+            if (auto *dialog = qobject_cast<QDialog *>(w))
+                dialog->accept();
+        });
+        QVERIFY(panel.PrintReport(printer));
+        QVERIFY2(dialogClass.contains(QStringLiteral("PrintDialog")), qPrintable(dialogClass));
+        const PdfPages pdf = ReadPdfPages(ReadAll(path));
+        QVERIFY2(pdf.pages >= 3, qPrintable(QString::number(pdf.pages)));
+        QVERIFY(pdf.allA4);
+    }
+
+    void cancellingThePrintDialogPrintsNothing() {
+        ReportOutputPanel panel;
+        panel.setReport(LongReport());
+        QTemporaryDir dir;
+        QPrinter printer;
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(dir.filePath(QStringLiteral("x.pdf")));
+        OnNextModal([](QWidget *w) {
+            if (auto *dialog = qobject_cast<QDialog *>(w))
+                dialog->reject();
+        });
+        QVERIFY(!panel.PrintReport(printer));
+        QVERIFY(QDir(dir.path()).isEmpty());
+    }
+
+    void printIsOnCtrlPAndOpensTheDialog() {
+        ReportOutputPanel panel;
+        panel.setReport(test::SampleReport());
+        auto *print = panel.findChild<QAction *>(QStringLiteral("ActionPrint"));
+        QVERIFY(print);
+        QCOMPARE(print->shortcut(), QKeySequence(QKeySequence::Print));
+        bool shown = false;
+        OnNextModal([&shown](QWidget *w) {
+            shown = qobject_cast<QPrintDialog *>(w) != nullptr;
+            if (auto *dialog = qobject_cast<QDialog *>(w))
+                dialog->reject();
+        });
+        print->trigger();
+        QVERIFY(shown);
+    }
+
+    void savePdfWritesA4PagesUnderTheNameWithItsExtension() {
+        ReportOutputPanel panel;
+        panel.setReport(LongReport());
+        QTemporaryDir dir;
+        QVERIFY(panel.SaveReportPdfAs(dir.filePath(QStringLiteral("отчёт"))));
+        const PdfPages pdf = ReadPdfPages(ReadAll(dir.filePath(QStringLiteral("отчёт.pdf"))));
+        QVERIFY2(pdf.pages >= 3, qPrintable(QString::number(pdf.pages)));
+        QVERIFY(pdf.allA4);
+        // nothing but the PDF is left in the folder
+        QCOMPARE(QDir(dir.path()).entryList(QDir::Files).size(), 1);
+    }
+
+    void pagedLayoutRepeatsTheTablesHeaderRow() {
+        QTextDocument doc;
+        LoadRtfIntoDocument(doc, LongReport());
+        QTextTable *table = nullptr;
+        for (QTextFrame *frame : doc.rootFrame()->childFrames())
+            table = table ? table : qobject_cast<QTextTable *>(frame);
+        QVERIFY(table);
+        QCOMPARE(table->format().headerRowCount(), 1);
+    }
+
+    void aPdfThatCannotBeWrittenIsNamedInTheError() {
+        QTemporaryDir dir;
+        ReportOutputPanel panel;
+        panel.setReport(test::SampleReport());
+        const QString path = dir.filePath(QStringLiteral("нет/отчёт.pdf"));
+        QString text;
+        QMessageBox::Icon icon = QMessageBox::NoIcon;
+        CloseNextMessageBox(&text, &icon);
+        QVERIFY(!panel.SaveReportPdfAs(path));
+        QVERIFY2(text.contains(path), qPrintable(text));
+        QCOMPARE(icon, QMessageBox::Critical);
         QVERIFY(QDir(dir.path()).isEmpty());
     }
 

@@ -14,6 +14,10 @@ using namespace orvane;
 
 namespace {
 
+// The report's title: one block, its two lines broken.
+const QString kTitle = QStringLiteral("РАСЧЁТ СИСТЕМЫ ВЫТЯЖНОЙ") + QChar(QChar::LineSeparator) +
+                       QStringLiteral("ПРОТИВОДЫМНОЙ ВЕНТИЛЯЦИИ");
+
 QTextBlock FindBlock(const QTextDocument &doc, const QString &text) {
     for (QTextBlock b = doc.begin(); b.isValid(); b = b.next())
         if (b.text() == text)
@@ -59,6 +63,7 @@ private slots:
                 "многофункциональных зданий и комплексов, закрытых подземных и надземных "
                 "автостоянок."),
             QString(),
+            // the title's line break reads as a line of the plain text
             QStringLiteral("РАСЧЁТ СИСТЕМЫ ВЫТЯЖНОЙ"),
             QStringLiteral("ПРОТИВОДЫМНОЙ ВЕНТИЛЯЦИИ"),
             QString(),
@@ -92,7 +97,7 @@ private slots:
         QCOMPARE(note.blockFormat().alignment() & Qt::AlignHorizontal_Mask, Qt::AlignHCenter);
         QCOMPARE(note.begin().fragment().charFormat().fontPointSize(), 8.0);
 
-        const QTextBlock title = FindBlock(doc, QStringLiteral("РАСЧЁТ СИСТЕМЫ ВЫТЯЖНОЙ"));
+        const QTextBlock title = FindBlock(doc, kTitle);
         QVERIFY(title.isValid());
         QCOMPARE(title.blockFormat().alignment() & Qt::AlignHorizontal_Mask, Qt::AlignHCenter);
         QCOMPARE(title.begin().fragment().charFormat().fontWeight(), int(QFont::Bold));

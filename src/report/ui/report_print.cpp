@@ -1,0 +1,189 @@
+#include "report/ui/report_print.h"
+
+#include "report/report_document.h"
+#include "report/report_page.h"
+#include "report/ui/rtf_text_document.h"
+
+#include <QAbstractTextDocumentLayout>
+#include <QFile>
+#include <QFileInfo>
+#include <QGuiApplication>
+#include <QPageLayout>
+#include <QPageSize>
+#include <QPainter>
+#include <QPdfWriter>
+#include <QTextBlock>
+#include <QTextCursor>
+#include <QTextDocument>
+#include <QTextTable>
+
+#include <algorithm>
+#include <cstdio>
+
+namespace orvane {
+
+namespace {
+
+// The document is laid out at 96 dpi, as the viewer lays it out (twips / 15 = pixels), and
+// painted scaled to the device.
+constexpr qreal kLayoutDpi = 96;
+
+qreal TwipsToLayout(qreal twips) {
+    return twips * kLayoutDpi / 1440;
+}
+
+qreal MmToLayout(qreal mm) {
+    return mm * kLayoutDpi / 25.4;
+}
+
+qreal TwipsToMm(qreal twips) {
+    return twips * 25.4 / 1440;
+}
+
+// The device keeps a small margin at the bottom: the footer goes into the band just above it,
+// inside the report's bottom margin.
+constexpr qreal kDeviceBottomMm = 8;
+constexpr qreal kFooterBandMm = 8;
+
+QString PlainTitle(const std::string &title) {
+    QString text = QString::fromStdString(title);
+    text.replace(QStringLiteral("\\par "), QStringLiteral(" "));
+    return text;
+}
+
+// Word processors keep a \\keepn paragraph on the page of the paragraph after it; Qt's layout
+// does not. A run of kept blocks with the block that ends it, which would straddle a page
+// break, starts the next page instead (unless it is longer than a page).
+void KeepBlocksWithTheirNext(QTextDocument &doc, qreal pageHeight) {
+    QAbstractTextDocumentLayout *layout = doc.documentLayout();
+    const auto kept = [](const QTextBlock &b) {
+        return b.blockFormat().boolProperty(kKeepWithNextProperty);
+    };
+    const auto inTable = [&doc](const QTextBlock &b) {
+        return QTextCursor(b).currentTable() != nullptr;
+    };
+    for (QTextBlock first = doc.begin(); first.isValid(); first = first.next()) {
+        if (!kept(first) || inTable(first))
+            continue;
+        QTextBlock last = first;
+        while (kept(last) && last.next().isValid() && !inTable(last.next()))
+            last = last.next();
+        const qreal top = layout->blockBoundingRect(first).top();
+        const qreal bottom = layout->blockBoundingRect(last).bottom();
+        const int topPage = static_cast<int>(top / pageHeight);
+        const int bottomPage = static_cast<int>((bottom - 0.5) / pageHeight);
+        if (topPage != bottomPage && bottom - top < pageHeight) {
+            QTextBlockFormat format = first.blockFormat();
+            format.setPageBreakPolicy(QTextFormat::PageBreak_AlwaysBefore);
+            QTextCursor(first).setBlockFormat(format);
+        }
+        first = last;
+    }
+}
+
+} // namespace
+
+PrintableReport Printable(const ReportDocument &report) {
+    return {report.RTFull, QString::fromStdString(FooterLead(report.Page)),
+            PlainTitle(report.Title())};
+}
+
+int PaintReport(QPagedPaintDevice &device, const PrintableReport &report) {
+    device.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait,
+                                     QMarginsF(TwipsToMm(kMarginLeft), TwipsToMm(kMarginTop),
+                                               TwipsToMm(kMarginRight), kDeviceBottomMm),
+                                     QPageLayout::Millimeter));
+    QTextDocument doc;
+    doc.setUndoRedoEnabled(false);
+    doc.setDocumentMargin(0);
+    LoadRtfIntoDocument(doc, report.rtf);
+    const QSizeF body(TwipsToLayout(kTextWidth),
+                      TwipsToLayout(kPaperHeight - kMarginTop - kMarginBottom));
+    doc.setPageSize(body);
+    KeepBlocksWithTheirNext(doc, body.height());
+    const int pages = std::max(1, doc.pageCount());
+
+    QPainter painter;
+    if (!painter.begin(&device))
+        return 0;
+    const qreal scaleX = device.logicalDpiX() / kLayoutDpi;
+    const qreal scaleY = device.logicalDpiY() / kLayoutDpi;
+    // the footer is painted in the device's own units, so its size in points is the device's
+    const QRectF footerBox(
+        0,
+        (body.height() + MmToLayout(TwipsToMm(kMarginBottom) - kDeviceBottomMm - kFooterBandMm)) *
+            scaleY,
+        body.width() * scaleX, MmToLayout(kFooterBandMm) * scaleY);
+    QFont footerFont(QStringLiteral("Arial"));
+    footerFont.setPointSizeF(8);
+    for (int page = 0; page < pages; ++page) {
+        if (page > 0)
+            device.newPage();
+        painter.save();
+        painter.scale(scaleX, scaleY);
+        const QRectF view(0, page * body.height(), body.width(), body.height());
+        painter.translate(0, -view.top());
+        painter.setClipRect(view);
+        QAbstractTextDocumentLayout::PaintContext context;
+        context.clip = view;
+        context.palette.setColor(QPalette::Text, Qt::black);
+        doc.documentLayout()->draw(&painter, context);
+        painter.restore();
+        painter.setFont(footerFont);
+        painter.setPen(Qt::black);
+        const QString footer = report.footerLead + QStringLiteral(" · ") +
+                               QString::fromStdString(PageNumberText(page + 1, pages));
+        painter.drawText(footerBox, Qt::AlignHCenter | Qt::AlignVCenter | Qt::TextWordWrap, footer);
+    }
+    painter.end();
+    return pages;
+}
+
+QString WriteReportPdf(const PrintableReport &report, const QString &path) {
+    // written beside its final name and then renamed: a failed write leaves no half file
+    // under the name asked for
+    const QString partial = path + QStringLiteral(".part");
+    const QString failed = QStringLiteral("файл «%1» не удалось записать.").arg(path);
+    int pages = 0;
+    {
+        QPdfWriter writer(partial);
+        writer.setResolution(300);
+        writer.setCreator(QString::fromStdString(ProgramVersionText()));
+        writer.setTitle(report.title);
+        pages = PaintReport(writer, report);
+    }
+    if (pages == 0 || !QFile::exists(partial)) {
+        QFile::remove(partial);
+        return failed;
+    }
+    QFile::remove(path);
+    if (!QFile::rename(partial, path)) {
+        QFile::remove(partial);
+        return failed;
+    }
+    return {};
+}
+
+namespace {
+
+void QuietQtMessages(QtMsgType type, const QMessageLogContext &, const QString &message) {
+    if (type == QtCriticalMsg || type == QtFatalMsg)
+        std::fprintf(stderr, "%s\n", message.toLocal8Bit().constData());
+}
+
+} // namespace
+
+HeadlessPages::HeadlessPages(int &argc, char **argv) {
+    qInstallMessageHandler(QuietQtMessages);
+    if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    app_ = std::make_unique<QGuiApplication>(argc, argv);
+}
+
+HeadlessPages::~HeadlessPages() = default;
+
+std::string HeadlessPages::WritePdf(const ReportDocument &report, const std::string &path) {
+    return WriteReportPdf(Printable(report), QString::fromStdString(path)).toStdString();
+}
+
+} // namespace orvane
