@@ -90,8 +90,7 @@ bool IsMarkedInvalid(const QWidget *edit) {
     return edit->property(kInvalidProperty).toBool();
 }
 
-bool RefuseRefusedFields(QWidget *window, std::span<const FieldSpec> table,
-                         const ControlState &in,
+bool RefuseInvalidFields(QWidget *window, std::span<const FieldSpec> table, const ControlState &in,
                          const std::function<std::optional<FieldProblem>()> &variantCheck,
                          Notifier &notifier) {
     std::optional<FieldProblem> problem;

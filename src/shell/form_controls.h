@@ -47,8 +47,7 @@ bool IsMarkedInvalid(const QWidget *edit);
 // Before "Расчет": the first refused field of `table` that `window` shows, else the first the
 // variant reads (`variantCheck`, the module's FindInvalidInput), is reported through `notifier`
 // with its field focused. True when the run must not start.
-bool RefuseRefusedFields(QWidget *window, std::span<const FieldSpec> table,
-                         const ControlState &in,
+bool RefuseInvalidFields(QWidget *window, std::span<const FieldSpec> table, const ControlState &in,
                          const std::function<std::optional<FieldProblem>()> &variantCheck,
                          Notifier &notifier);
 

@@ -17,8 +17,16 @@ constexpr double kInf = std::numeric_limits<double>::infinity();
 ORVANE_CONTROL_NAME(EditFloors)
 
 // a floor count of the supply window, a signed level, a temperature, a plain real
-const FieldSpec kFloors{EditFloors, FieldKind::integer, "Building", "FloorQty", 12, 9,
-                        "Число надземных этажей, Nнэ:", "", 1, 300};
+const FieldSpec kFloors{EditFloors,
+                        FieldKind::integer,
+                        "Building",
+                        "FloorQty",
+                        12,
+                        9,
+                        "Число надземных этажей, Nнэ:",
+                        "",
+                        1,
+                        300};
 constexpr NumberRule kCount{FieldKind::integer};
 constexpr NumberRule kLevel{FieldKind::signedInteger};
 constexpr NumberRule kTemperature{FieldKind::real, kAbsoluteZeroC};

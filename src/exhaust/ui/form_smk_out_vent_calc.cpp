@@ -1254,7 +1254,7 @@ void TFormSmkOutVentCalc::ShowReport() {
 RunOutcome TFormSmkOutVentCalc::ActionGoNextExecute() {
     ExhaustInputs in = InputsFromControls();
     // a refused field stops "Расчет" before anything is computed: the report stays as it was
-    if (RefuseRefusedFields(
+    if (RefuseInvalidFields(
             this, kExhaustFields, in, [&in] { return FindInvalidInput(in); }, *notifier_))
         return RunOutcome::inputStopped;
     variant_ = calc_.ReadCalcVariant(in);

@@ -1242,7 +1242,7 @@ void TFormSmkInVentCalc::ControlsFromInputs(const InflowInputs &in) {
 void TFormSmkInVentCalc::ActionGoNextExecute() {
     InflowInputs in = InputsFromControls();
     // a refused field stops "Расчет" before anything is computed: the report stays as it was
-    if (RefuseRefusedFields(
+    if (RefuseInvalidFields(
             this, kInflowFields, in, [&in] { return FindInvalidInput(in); }, forward_))
         return;
     // the report's footer names the project file it was calculated from

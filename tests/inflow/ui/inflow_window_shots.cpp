@@ -6,6 +6,8 @@
 #include <QApplication>
 #include <QDir>
 #include <QLabel>
+#include <QLineEdit>
+#include <QToolTip>
 #include <QScreen>
 #include <QScrollArea>
 #include <QScrollBar>
@@ -97,6 +99,20 @@ int main(int argc, char **argv) {
         click(CtlName(ctl::rbLiftMethodSlot));
         scrollTo(0.6);
         shoot(CtlName(variant) + QStringLiteral("_expanded"));
+    }
+    // a refused text: the red frame and the tooltip saying what is expected
+    click(CtlName(ctl::rbTambour));
+    scrollTo(0);
+    if (auto *floors = form.findChild<QLineEdit *>(CtlName(ctl::EditTmbrOGFloorQty))) {
+        floors->setText(QStringLiteral("17.5"));
+        floors->setFocus();
+        QTest::qWait(50);
+        QToolTip::showText(floors->mapToGlobal(QPoint(4, floors->height())), floors->toolTip(),
+                           floors);
+        QTest::qWait(150);
+        if (QScreen *screen = QGuiApplication::primaryScreen())
+            screen->grabWindow(0).save(prefix + QStringLiteral("refused_field.png"));
+        floors->setText(QStringLiteral("12"));
     }
     // a tip beside its button: the tip is a window of its own, so the screen is taken
     click(CtlName(ctl::rbOverGndStair));
