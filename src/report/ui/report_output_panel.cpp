@@ -147,26 +147,32 @@ QString ReportOutputPanel::MessageTitle() const {
     return title.isEmpty() ? QStringLiteral("Орвейн") : title;
 }
 
-bool ReportOutputPanel::SaveReportToFile() {
+QString ReportOutputPanel::AskSavePath(const QString &dialogName, const QString &filter,
+                                       const QString &suffix) {
     QString name = DefaultFileName();
     if (!name.isEmpty())
-        name += QStringLiteral(".rtf");
+        name += QLatin1Char('.') + suffix;
     QFileDialog dialog(this);
-    dialog.setObjectName(QStringLiteral("SaveDialogReport"));
+    dialog.setObjectName(dialogName);
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setFileMode(QFileDialog::AnyFile);
-    dialog.setNameFilter(QStringLiteral("Текст в формате RTF (*.rtf)"));
+    dialog.setNameFilter(filter);
     // the dialog appends the suffix itself, so its overwrite prompt sees the final name
-    dialog.setDefaultSuffix(QStringLiteral("rtf"));
+    dialog.setDefaultSuffix(suffix);
     if (!saveFolder_.isEmpty() && QFileInfo(saveFolder_).isDir())
         dialog.setDirectory(saveFolder_);
     dialog.selectFile(name);
     if (dialog.exec() != QDialog::Accepted)
-        return false;
+        return {};
     const QStringList files = dialog.selectedFiles();
-    if (files.isEmpty() || files.front().isEmpty())
-        return false;
-    return SaveReportAs(files.front());
+    return files.isEmpty() ? QString() : files.front();
+}
+
+bool ReportOutputPanel::SaveReportToFile() {
+    const QString path = AskSavePath(QStringLiteral("SaveDialogReport"),
+                                     QStringLiteral("Текст в формате RTF (*.rtf)"),
+                                     QStringLiteral("rtf"));
+    return !path.isEmpty() && SaveReportAs(path);
 }
 
 bool ReportOutputPanel::SaveReportAs(const QString &fileName) {
@@ -192,24 +198,9 @@ PrintableReport ReportOutputPanel::Printable() const {
 }
 
 bool ReportOutputPanel::SaveReportPdf() {
-    QString name = DefaultFileName();
-    if (!name.isEmpty())
-        name += QStringLiteral(".pdf");
-    QFileDialog dialog(this);
-    dialog.setObjectName(QStringLiteral("SaveDialogPdf"));
-    dialog.setAcceptMode(QFileDialog::AcceptSave);
-    dialog.setFileMode(QFileDialog::AnyFile);
-    dialog.setNameFilter(QStringLiteral("Документ PDF (*.pdf)"));
-    dialog.setDefaultSuffix(QStringLiteral("pdf"));
-    if (!saveFolder_.isEmpty() && QFileInfo(saveFolder_).isDir())
-        dialog.setDirectory(saveFolder_);
-    dialog.selectFile(name);
-    if (dialog.exec() != QDialog::Accepted)
-        return false;
-    const QStringList files = dialog.selectedFiles();
-    if (files.isEmpty() || files.front().isEmpty())
-        return false;
-    return SaveReportPdfAs(files.front());
+    const QString path = AskSavePath(QStringLiteral("SaveDialogPdf"),
+                                     QStringLiteral("Документ PDF (*.pdf)"), QStringLiteral("pdf"));
+    return !path.isEmpty() && SaveReportPdfAs(path);
 }
 
 bool ReportOutputPanel::SaveReportPdfAs(const QString &fileName) {

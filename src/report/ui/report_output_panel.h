@@ -74,6 +74,8 @@ signals:
     void reportSaved(const QString &fileName);
 
 private:
+    // The save dialog with the default name and folder; the chosen path, or "" for cancel.
+    QString AskSavePath(const QString &dialogName, const QString &filter, const QString &suffix);
     QString MessageTitle() const;
     void FillViewer();
     // The shown report with its footer: the module's page fields, or the program alone for a
