@@ -101,6 +101,9 @@ int PaintReport(QPagedPaintDevice &device, const PrintableReport &report) {
                       TwipsToLayout(kPaperHeight - kMarginTop - kMarginBottom));
     doc.setPageSize(body);
     KeepBlocksWithTheirNext(doc, body.height());
+    // the page breaks set above are laid out lazily, piece by piece on a timer that never runs
+    // here: setting the page size again lays the whole document out before the pages are counted
+    doc.setPageSize(body);
     const int pages = std::max(1, doc.pageCount());
 
     QPainter painter;

@@ -1,5 +1,7 @@
 #include "../sample_report.h"
+#include "report/report_page.h"
 #include "report/ui/report_output_panel.h"
+#include "report/ui/report_print.h"
 #include "report/ui/rtf_text_document.h"
 
 #include <QAbstractButton>
@@ -9,6 +11,7 @@
 #include <QFileDialog>
 #include <QLineEdit>
 #include <QMessageBox>
+#include <QPdfWriter>
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QPushButton>
@@ -303,6 +306,28 @@ private slots:
         QVERIFY(pdf.allA4);
         // nothing but the PDF is left in the folder
         QCOMPARE(QDir(dir.path()).entryList(QDir::Files).size(), 1);
+    }
+
+    // every page of the text is painted: the page breaks that keep labels with their values
+    // must not leave the rest of the report unlaid and so unprinted (a whole supply report)
+    void everyPageOfTheTextIsPainted() {
+        const QByteArray bytes =
+            ReadAll(QStringLiteral(TEST_DATA_DIR "/inflow/data/lift_default.rtf"));
+        QVERIFY(bytes.startsWith("{\\rtf1"));
+        const std::string rtf = bytes.toStdString();
+        QTextDocument plain;
+        plain.setDocumentMargin(0);
+        LoadRtfIntoDocument(plain, rtf);
+        plain.setPageSize(QSizeF(kTextWidth * 96.0 / 1440,
+                                 (kPaperHeight - kMarginTop - kMarginBottom) * 96.0 / 1440));
+        const int unkept = plain.pageCount();
+        QVERIFY(unkept >= 3);
+        QTemporaryDir dir;
+        QPdfWriter writer(dir.filePath(QStringLiteral("r.pdf")));
+        writer.setResolution(300);
+        const int painted =
+            PaintReport(writer, {rtf, QStringLiteral("x"), QStringLiteral("Отчёт")});
+        QVERIFY2(painted >= unkept, qPrintable(QStringLiteral("%1 < %2").arg(painted).arg(unkept)));
     }
 
     void pagedLayoutRepeatsTheTablesHeaderRow() {
