@@ -51,6 +51,7 @@ struct Paragraph {
     bool hasEquals = false; // a "=" in its text
     bool endsInEquals = false;
     bool table = false; // holds table rows
+    bool underlined = false; // an underlined heading ("\ul")
 };
 
 std::vector<Paragraph> SplitParagraphs(std::string_view body) {
@@ -138,6 +139,8 @@ std::vector<Paragraph> SplitParagraphs(std::string_view body) {
             lastVisible = 'u';
         } else if (word == "trowd" || word == "intbl") {
             cur.table = true;
+        } else if (word == "ul") {
+            cur.underlined = true;
         } else if (IsParagraphWord(word) && word != "keepn") {
             props += token;
         }
@@ -239,8 +242,10 @@ std::string KeepLabelsWithValues(std::string_view body) {
         if (next.visible && !next.table) {
             keep[k] = true;
         } else if (!next.visible && !next.table && k + 2 < paragraphs.size() &&
-                   paragraphs[k + 2].table && next.parEnd != 0) {
-            // a table's caption, the empty line and the table's first row stay together
+                   (paragraphs[k + 2].table || (p.underlined && paragraphs[k + 2].visible)) &&
+                   next.parEnd != 0) {
+            // a table's caption (or an underlined heading), the empty line and the table's first
+            // row (the heading's first line) stay together
             keep[k] = true;
             keep[k + 1] = true;
         }
