@@ -258,6 +258,10 @@ TEST(RtfWriterTest, LabelLinesAreKeptWithTheLineOfTheirValue) {
         {"\\par\\qc Table 1\\par\\par\\trowd\\cellx100 \\pard\\intbl a\\cell \\row \\pard ",
          "\\par\\qc \\keepn Table 1\\par\\pard\\qc\\keepn\\par\\pard\\qc\\trowd\\cellx100 "
          "\\pard\\intbl a\\cell \\row \\pard "},
+        // an underlined heading, the empty line and its first line stay together; a plain
+        // label before an empty line does not
+        {"\\par\\b\\ul Head\\ul0\\par\\par X = 1\\par L\\par\\par M = 6",
+         "\\par\\b\\ul \\keepn Head\\ul0\\par\\pard\\keepn\\par\\pard X = 1\\par L\\par\\par M = 6"},
         // escaped characters are text, a \u escape is visible
         {"\\par \\u961?\\par\\{x\\} = 1", "\\par \\keepn \\u961?\\par\\pard\\{x\\} = 1"},
         // a group heading's props end with its group: the lines after it get theirs back
