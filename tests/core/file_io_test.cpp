@@ -1,3 +1,4 @@
+#include "test_support.h"
 #include "core/file_io.h"
 
 #include <gtest/gtest.h>
@@ -22,9 +23,8 @@ namespace {
 class FileIoTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        char tmpl[] = "/tmp/orvane_file_io_XXXXXX";
-        ASSERT_NE(::mkdtemp(tmpl), nullptr);
-        dir_ = tmpl;
+        dir_ = orvane::test::MakeTempFolder("orvane_file_io_");
+        ASSERT_FALSE(dir_.empty());
     }
     void TearDown() override {
         ::chmod(dir_.c_str(), 0700);
