@@ -3,8 +3,10 @@
 // names looked up from the strings of a case table, readable names of parameterised tests.
 
 #include <cstdlib>
+#include <filesystem>
 #include <fstream>
 #include <optional>
+#include <random>
 #include <span>
 #include <sstream>
 #include <string>
@@ -21,6 +23,27 @@ inline std::string ReadFile(const std::string &path) {
     std::stringstream ss;
     ss << f.rdbuf();
     return ss.str();
+}
+
+// A new empty folder of the test's own under the system's temporary folder, named `prefix` and a
+// random tail (cases run in parallel); its UTF-8 path with "/" separators, "" when none was made.
+inline std::string MakeTempFolder(std::string_view prefix) {
+    namespace fs = std::filesystem;
+    std::error_code ec;
+    const fs::path base = fs::temp_directory_path(ec);
+    if (ec)
+        return {};
+    std::random_device seed;
+    std::mt19937_64 random(seed());
+    for (int attempt = 0; attempt < 100; ++attempt) {
+        const std::string name = std::string(prefix) + std::to_string(random() % 1000000000u);
+        const fs::path folder = base / fs::path(std::u8string(name.begin(), name.end()));
+        if (fs::create_directory(folder, ec)) {
+            const std::u8string path = folder.generic_u8string();
+            return std::string(path.begin(), path.end());
+        }
+    }
+    return {};
 }
 
 // A whole-report fixture: the bytes of `path`. With ORVANE_WRITE_FIXTURES set in the environment

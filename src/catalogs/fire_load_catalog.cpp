@@ -259,7 +259,9 @@ template <typename Record> bool BasicCatalog<Record>::load(const std::string &pa
     loadFailed_ = false;
     warningTaken_ = false;
     std::error_code ec;
-    const bool exists = std::filesystem::exists(path, ec);
+    // the path is UTF-8: built from char8_t, never read in the ANSI code page
+    const bool exists =
+        std::filesystem::exists(std::filesystem::path(std::u8string(path.begin(), path.end())), ec);
     if (!exists && !ec) {
         Items = BuiltIn(static_cast<const Record *>(nullptr));
         return false;

@@ -63,7 +63,10 @@ int FinishRun(const CliOptions &options, RunOutcome outcome, const RunFrame &run
 }
 
 std::string ProjectFileName(const std::string &path) {
-    return std::filesystem::path(path).filename().string();
+    // UTF-8 in and out: the narrow path forms would go through the ANSI code page on Windows
+    const std::u8string name =
+        std::filesystem::path(std::u8string(path.begin(), path.end())).filename().u8string();
+    return std::string(name.begin(), name.end());
 }
 
 void PrintFailure(const std::string &text, std::ostream &err) {

@@ -1,6 +1,7 @@
 // orvane-calc: the batch calculator (see cli_args.h).
 
 #include "cli/cli_args.h"
+#include "core/codepage.h"
 #include "core/file_io.h"
 
 #ifdef ORVANE_CLI_PDF
@@ -12,6 +13,34 @@
 #include <iostream>
 #include <string>
 #include <vector>
+
+#ifdef _WIN32
+#include <windows.h>
+#include <shellapi.h>
+#endif
+
+namespace {
+
+// The arguments in UTF-8. On Windows argv comes in the ANSI code page ("Коридор.smkprj" turns
+// into question marks), so the wide command line is taken instead.
+std::vector<std::string> Utf8Arguments(int argc, char **argv) {
+#ifdef _WIN32
+    int count = 0;
+    if (wchar_t **wide = ::CommandLineToArgvW(::GetCommandLineW(), &count)) {
+        std::vector<std::string> args;
+        for (int i = 1; i < count; ++i) {
+            const std::wstring_view arg(wide[i]);
+            args.push_back(orvane::Utf16ToUtf8(
+                std::u16string(reinterpret_cast<const char16_t *>(arg.data()), arg.size())));
+        }
+        ::LocalFree(wide);
+        return args;
+    }
+#endif
+    return std::vector<std::string>(argv + (argc > 0 ? 1 : 0), argv + argc);
+}
+
+} // namespace
 
 #ifdef ORVANE_CLI_PDF
 namespace {
@@ -32,7 +61,10 @@ bool AsksForPdf(const std::vector<std::string> &args) {
 
 int main(int argc, char **argv) {
     orvane::IgnoreWriteSignals();
-    std::vector<std::string> args(argv + (argc > 0 ? 1 : 0), argv + argc);
+#ifdef _WIN32
+    ::SetConsoleOutputCP(CP_UTF8); // the messages are UTF-8
+#endif
+    std::vector<std::string> args = Utf8Arguments(argc, argv);
 #ifdef ORVANE_CLI_PDF
     // --pdf lays the report out with Qt's text engine, never on a display
     std::optional<orvane::HeadlessPages> pages;

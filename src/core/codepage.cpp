@@ -1,45 +1,40 @@
 #include "core/codepage.h"
 
-#include <cerrno>
-#include <iconv.h>
 
 namespace orvane {
 
 namespace {
 
-// One iconv conversion; returns false at the first character the target cannot hold (or at
-// malformed input), leaving in `failedAt` the input offset of that character.
-bool Convert(const char *to, const char *from, std::string_view in, std::string &out,
-             size_t &failedAt) {
-    out.clear();
-    failedAt = 0;
-    iconv_t cd = iconv_open(to, from);
-    if (cd == reinterpret_cast<iconv_t>(-1))
-        return false;
-    char *inPtr = const_cast<char *>(in.data());
-    size_t inLeft = in.size();
-    char buffer[1024];
-    bool ok = true;
-    while (inLeft > 0) {
-        char *outPtr = buffer;
-        size_t outLeft = sizeof buffer;
-        size_t rc = iconv(cd, &inPtr, &inLeft, &outPtr, &outLeft);
-        out.append(buffer, static_cast<size_t>(outPtr - buffer));
-        if (rc == static_cast<size_t>(-1)) {
-            if (errno == E2BIG)
-                continue;
-            ok = false;
-            break;
-        }
-        if (rc > 0) {
-            // glibc counts irreversible conversions here; treat them as unrepresentable
-            ok = false;
-            break;
-        }
+// Windows-1251 bytes 0x80..0xFF as Unicode code points; 0 marks 0x98, the one byte without a
+// character. Bytes below 0x80 are ASCII.
+constexpr char16_t kCp1251High[128] = {
+    0x0402, 0x0403, 0x201A, 0x0453, 0x201E, 0x2026, 0x2020, 0x2021,
+    0x20AC, 0x2030, 0x0409, 0x2039, 0x040A, 0x040C, 0x040B, 0x040F,
+    0x0452, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,
+    0x0000, 0x2122, 0x0459, 0x203A, 0x045A, 0x045C, 0x045B, 0x045F,
+    0x00A0, 0x040E, 0x045E, 0x0408, 0x00A4, 0x0490, 0x00A6, 0x00A7,
+    0x0401, 0x00A9, 0x0404, 0x00AB, 0x00AC, 0x00AD, 0x00AE, 0x0407,
+    0x00B0, 0x00B1, 0x0406, 0x0456, 0x0491, 0x00B5, 0x00B6, 0x00B7,
+    0x0451, 0x2116, 0x0454, 0x00BB, 0x0458, 0x0405, 0x0455, 0x0457,
+    0x0410, 0x0411, 0x0412, 0x0413, 0x0414, 0x0415, 0x0416, 0x0417,
+    0x0418, 0x0419, 0x041A, 0x041B, 0x041C, 0x041D, 0x041E, 0x041F,
+    0x0420, 0x0421, 0x0422, 0x0423, 0x0424, 0x0425, 0x0426, 0x0427,
+    0x0428, 0x0429, 0x042A, 0x042B, 0x042C, 0x042D, 0x042E, 0x042F,
+    0x0430, 0x0431, 0x0432, 0x0433, 0x0434, 0x0435, 0x0436, 0x0437,
+    0x0438, 0x0439, 0x043A, 0x043B, 0x043C, 0x043D, 0x043E, 0x043F,
+    0x0440, 0x0441, 0x0442, 0x0443, 0x0444, 0x0445, 0x0446, 0x0447,
+    0x0448, 0x0449, 0x044A, 0x044B, 0x044C, 0x044D, 0x044E, 0x044F,
+};
+
+// The Windows-1251 byte for a code point, or -1 when the code page has none.
+int Cp1251Byte(char32_t cp) {
+    if (cp < 0x80)
+        return static_cast<int>(cp);
+    for (int i = 0; i < 128; ++i) {
+        if (kCp1251High[i] != 0 && kCp1251High[i] == cp)
+            return 0x80 + i;
     }
-    failedAt = in.size() - inLeft;
-    iconv_close(cd);
-    return ok;
+    return -1;
 }
 
 size_t Utf8Length(unsigned char lead) {
@@ -115,36 +110,35 @@ void AppendUtf8(std::string &out, char32_t cp) {
 
 std::optional<std::string> Utf8ToCp1251(std::string_view utf8, std::string *badChar) {
     std::string out;
-    size_t failedAt = 0;
-    if (Convert("WINDOWS-1251", "UTF-8", utf8, out, failedAt))
-        return out;
-    if (badChar) {
-        if (failedAt < utf8.size()) {
-            size_t len = Utf8Length(static_cast<unsigned char>(utf8[failedAt]));
-            *badChar = std::string(utf8.substr(failedAt, len));
-        } else {
-            badChar->clear();
+    out.reserve(utf8.size());
+    size_t i = 0;
+    while (i < utf8.size()) {
+        const size_t at = i;
+        char32_t cp = 0;
+        const int byte = DecodeUtf8(utf8, i, cp) ? Cp1251Byte(cp) : -1;
+        if (byte < 0) {
+            if (badChar)
+                *badChar = std::string(
+                    utf8.substr(at, Utf8Length(static_cast<unsigned char>(utf8[at]))));
+            return std::nullopt;
         }
+        out.push_back(static_cast<char>(byte));
     }
-    return std::nullopt;
+    return out;
 }
 
 std::string Cp1251ToUtf8(std::string_view cp1251) {
     std::string out;
     out.reserve(cp1251.size() * 2);
-    size_t failedAt = 0;
-    // Every byte but 0x98 has a character; the one hole is kept as U+FFFD rather than lost.
-    while (!cp1251.empty()) {
-        std::string part;
-        if (Convert("UTF-8", "WINDOWS-1251", cp1251, part, failedAt)) {
-            out += part;
-            break;
+    for (const char c : cp1251) {
+        const unsigned char byte = static_cast<unsigned char>(c);
+        if (byte < 0x80) {
+            out.push_back(c);
+            continue;
         }
-        out += part;
-        if (failedAt >= cp1251.size())
-            break;
-        out += "\xEF\xBF\xBD";
-        cp1251.remove_prefix(failedAt + 1);
+        const char16_t cp = kCp1251High[byte - 0x80];
+        // the one hole (0x98) is kept as U+FFFD rather than lost
+        AppendUtf8(out, cp != 0 ? cp : char32_t{0xFFFD});
     }
     return out;
 }

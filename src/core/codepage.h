@@ -1,5 +1,5 @@
 #pragma once
-// Windows-1251 <-> UTF-8 (through iconv) and UTF-8 <-> UTF-16.
+// Windows-1251 <-> UTF-8 (a fixed table, the same on every platform) and UTF-8 <-> UTF-16.
 
 #include <optional>
 #include <string>

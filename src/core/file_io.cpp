@@ -5,12 +5,24 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <string>
+
+#ifdef _WIN32
+#include "core/codepage.h"
+
+#include <fcntl.h>
+#include <filesystem>
+#include <io.h>
+#include <random>
+#include <sys/stat.h>
+#include <windows.h>
+#else
 #include <dirent.h>
 #include <fcntl.h>
-#include <string>
 #include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
+#endif
 
 namespace orvane {
 
@@ -69,6 +81,25 @@ FileResult WriteFailure(const std::string &path, int err) {
     return FileResult{false, "Не удалось записать файл " + path + ": " + reason, reason};
 }
 
+// Windows takes "\\" as well as "/" between folders; elsewhere "\\" is an ordinary character.
+#ifdef _WIN32
+constexpr const char *kSeparators = "/\\";
+#else
+constexpr const char *kSeparators = "/";
+#endif
+
+std::string FolderOf(const std::string &path) {
+    const size_t slash = path.find_last_of(kSeparators);
+    return slash == std::string::npos ? "./" : path.substr(0, slash + 1);
+}
+
+[[maybe_unused]] std::string NameOf(const std::string &path) {
+    const size_t slash = path.find_last_of(kSeparators);
+    return slash == std::string::npos ? path : path.substr(slash + 1);
+}
+
+#ifndef _WIN32
+
 bool WriteAll(int fd, std::string_view bytes) {
     const char *p = bytes.data();
     size_t left = bytes.size();
@@ -83,16 +114,6 @@ bool WriteAll(int fd, std::string_view bytes) {
         left -= static_cast<size_t>(n);
     }
     return true;
-}
-
-std::string FolderOf(const std::string &path) {
-    const size_t slash = path.rfind('/');
-    return slash == std::string::npos ? "./" : path.substr(0, slash + 1);
-}
-
-std::string NameOf(const std::string &path) {
-    const size_t slash = path.rfind('/');
-    return slash == std::string::npos ? path : path.substr(slash + 1);
 }
 
 // The path with its symbolic links followed to the file they lead to, which need not exist yet
@@ -315,5 +336,168 @@ void IgnoreWriteSignals() {
     std::signal(SIGXFSZ, SIG_IGN);
     std::signal(SIGPIPE, SIG_IGN);
 }
+
+#else // _WIN32
+
+std::wstring Wide(const std::string &utf8) {
+    const std::u16string u16 = Utf8ToUtf16(utf8);
+    return std::wstring(u16.begin(), u16.end());
+}
+
+bool IsFolder(const std::string &path) {
+    struct _stat64 st {};
+    return ::_wstat64(Wide(path).c_str(), &st) == 0 && (st.st_mode & _S_IFMT) == _S_IFDIR;
+}
+
+bool WriteAll(int fd, std::string_view bytes) {
+    const char *p = bytes.data();
+    size_t left = bytes.size();
+    while (left > 0) {
+        const unsigned chunk = left > (1u << 30) ? (1u << 30) : static_cast<unsigned>(left);
+        const int n = ::_write(fd, p, chunk);
+        if (n < 0)
+            return false;
+        p += n;
+        left -= static_cast<size_t>(n);
+    }
+    return true;
+}
+
+// The errno for the last failed Windows call.
+int ErrnoOfLastError() {
+    switch (::GetLastError()) {
+    case ERROR_FILE_NOT_FOUND:
+    case ERROR_PATH_NOT_FOUND:
+        return ENOENT;
+    case ERROR_DISK_FULL:
+    case ERROR_HANDLE_DISK_FULL:
+        return ENOSPC;
+    case ERROR_FILENAME_EXCED_RANGE:
+        return ENAMETOOLONG;
+    case ERROR_WRITE_PROTECT:
+        return EROFS;
+    default:
+        return EACCES;
+    }
+}
+
+// A new temporary file in `folder` (binary mode, created exclusively); -1 with errno otherwise.
+int CreateTemporary(const std::string &folder, std::string &name) {
+    static constexpr char kLetters[] =
+        "abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789";
+    std::random_device seed;
+    std::mt19937 random(seed());
+    for (int attempt = 0; attempt < 100; ++attempt) {
+        name = folder + std::string(kTemporaryPrefix);
+        for (size_t i = 0; i < kTemporarySuffixLength; ++i)
+            name.push_back(kLetters[random() % (sizeof kLetters - 1)]);
+        const int fd = ::_wopen(Wide(name).c_str(),
+                                _O_WRONLY | _O_CREAT | _O_EXCL | _O_BINARY | _O_NOINHERIT,
+                                _S_IREAD | _S_IWRITE);
+        if (fd >= 0 || errno != EEXIST)
+            return fd;
+    }
+    errno = EEXIST;
+    return -1;
+}
+
+std::filesystem::path FsPath(const std::string &utf8) {
+    return std::filesystem::path(std::u8string(utf8.begin(), utf8.end()));
+}
+
+} // namespace
+
+FileResult ReadFileBytes(const std::string &path, std::string &bytes) {
+    const int fd = ::_wopen(Wide(path).c_str(), _O_RDONLY | _O_BINARY | _O_NOINHERIT);
+    if (fd < 0) {
+        // a folder opened as a file is refused as "access denied" here
+        const int err = errno == EACCES && IsFolder(path) ? EISDIR : errno;
+        return ReadFailure(path, err);
+    }
+    struct _stat64 st {};
+    int err = 0;
+    if (::_fstat64(fd, &st) != 0)
+        err = errno;
+    else if ((st.st_mode & _S_IFMT) == _S_IFDIR)
+        err = EISDIR;
+    else if ((st.st_mode & _S_IFMT) != _S_IFREG)
+        err = kNotRegular;
+    else if (static_cast<unsigned long long>(st.st_size) > kMaxReadBytes)
+        err = kTooBig;
+    std::string data;
+    if (err == 0)
+        data.reserve(static_cast<size_t>(st.st_size));
+    char buffer[65536];
+    while (err == 0) {
+        const int n = ::_read(fd, buffer, sizeof buffer);
+        if (n < 0) {
+            err = errno;
+            break;
+        }
+        if (n == 0)
+            break;
+        data.append(buffer, static_cast<size_t>(n));
+        if (data.size() > kMaxReadBytes)
+            err = kTooBig;
+    }
+    ::_close(fd);
+    if (err != 0)
+        return ReadFailure(path, err);
+    bytes = std::move(data);
+    return {};
+}
+
+FileResult WriteFileAtomic(const std::string &path, std::string_view bytes) {
+    if (path.empty())
+        return WriteFailure(path, ENOENT);
+    struct _stat64 st {};
+    if (::_wstat64(Wide(path).c_str(), &st) == 0) {
+        if ((st.st_mode & _S_IFMT) == _S_IFDIR)
+            return WriteFailure(path, EISDIR);
+        if ((st.st_mode & _S_IFMT) != _S_IFREG)
+            return WriteFailure(path, kNotRegular);
+        if ((st.st_mode & _S_IWRITE) == 0)
+            return WriteFailure(path, kWriteProtected);
+    }
+    // beside the target, so that the move stays within one volume
+    std::string tmp;
+    const int fd = CreateTemporary(FolderOf(path), tmp);
+    if (fd < 0)
+        return WriteFailure(path, errno);
+    int err = 0;
+    if (!WriteAll(fd, bytes))
+        err = errno;
+    if (err == 0 && ::_commit(fd) != 0)
+        err = errno;
+    // an open file cannot be moved here: closed first
+    if (::_close(fd) != 0 && err == 0)
+        err = errno;
+    if (err == 0 && !::MoveFileExW(Wide(tmp).c_str(), Wide(path).c_str(),
+                                   MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
+        err = ErrnoOfLastError();
+    if (err != 0) {
+        ::_wunlink(Wide(tmp).c_str());
+        return WriteFailure(path, err);
+    }
+    return {};
+}
+
+bool SameFile(const std::string &a, const std::string &b) {
+    std::error_code ec;
+    if (std::filesystem::equivalent(FsPath(a), FsPath(b), ec))
+        return true;
+    // neither exists yet: the same name in the same folder
+    const std::filesystem::path ca = std::filesystem::weakly_canonical(FsPath(a), ec);
+    if (ec)
+        return false;
+    const std::filesystem::path cb = std::filesystem::weakly_canonical(FsPath(b), ec);
+    return !ec && ca == cb;
+}
+
+void IgnoreWriteSignals() {
+    // no SIGPIPE or SIGXFSZ here: a failed write is an error code
+}
+
+#endif // _WIN32
 
 } // namespace orvane

@@ -54,14 +54,24 @@ ProjectModule ProjectModuleOf(std::string_view bytes) {
     return ProjectModule::unknown;
 }
 
-std::string ProjectDateTimeText() {
-    const std::time_t now = std::time(nullptr);
-    std::tm local{};
+std::tm CalendarTime(std::time_t seconds, bool utc) {
+    std::tm t{};
 #ifdef _WIN32
-    localtime_s(&local, &now);
+    if (utc)
+        gmtime_s(&t, &seconds);
+    else
+        localtime_s(&t, &seconds);
 #else
-    localtime_r(&now, &local);
+    if (utc)
+        gmtime_r(&seconds, &t);
+    else
+        localtime_r(&seconds, &t);
 #endif
+    return t;
+}
+
+std::string ProjectDateTimeText() {
+    const std::tm local = CalendarTime(std::time(nullptr));
     char text[96];
     std::snprintf(text, sizeof text, "%02d.%02d.%04d %d:%02d:%02d", local.tm_mday, local.tm_mon + 1,
                   local.tm_year + 1900, local.tm_hour, local.tm_min, local.tm_sec);

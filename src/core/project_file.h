@@ -2,6 +2,7 @@
 // What the two modules' project files share: the result of a read or write, and the date line
 // of the file header.
 
+#include <ctime>
 #include <string>
 #include <string_view>
 
@@ -26,5 +27,8 @@ ProjectModule ProjectModuleOf(std::string_view bytes);
 
 // The current local date and time as the header writes it: "10.12.2026 4:27:05".
 std::string ProjectDateTimeText();
+// The calendar time of `seconds` in the local time zone, or in UTC when `utc` (thread-safe on
+// every platform).
+std::tm CalendarTime(std::time_t seconds, bool utc = false);
 
 } // namespace orvane

@@ -1,5 +1,6 @@
 #include "report/report_page.h"
 
+#include "core/project_file.h"
 #include "orvane/version.h"
 #include "report/rtf_writer.h"
 
@@ -154,22 +155,9 @@ std::vector<Paragraph> SplitParagraphs(std::string_view body) {
 
 std::string CalculationDateText() {
     std::time_t seconds = 0;
-    std::tm t{};
-    if (SourceDateEpoch(seconds)) {
-#ifdef _WIN32
-        gmtime_s(&t, &seconds);
-#else
-        gmtime_r(&seconds, &t);
-#endif
-        return DateText(t);
-    }
-    seconds = std::time(nullptr);
-#ifdef _WIN32
-    localtime_s(&t, &seconds);
-#else
-    localtime_r(&seconds, &t);
-#endif
-    return DateText(t);
+    if (SourceDateEpoch(seconds))
+        return DateText(CalendarTime(seconds, true));
+    return DateText(CalendarTime(std::time(nullptr)));
 }
 
 std::string ProgramVersionText() {

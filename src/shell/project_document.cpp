@@ -36,7 +36,7 @@ std::string Native(const QString &path) {
 
 ProjectModule ProjectModuleOfFile(const QString &path) {
     std::string bytes;
-    if (ReadProjectFile(QFile::encodeName(path).toStdString(), "", bytes).ok) {
+    if (ReadProjectFile(path.toStdString(), "", bytes).ok) {
         const ProjectModule module = ProjectModuleOf(bytes);
         if (module != ProjectModule::unknown)
             return module;
@@ -118,7 +118,7 @@ void ProjectDocument::Remember(const QString &path) {
 bool ProjectDocument::Load(const QString &path) {
     std::string bytes;
     ProjectResult result =
-        ReadProjectFile(QFile::encodeName(path).toStdString(), kind_.readKind, bytes);
+        ReadProjectFile(path.toStdString(), kind_.readKind, bytes);
     if (result.ok) {
         const ProjectModule module = ProjectModuleOf(bytes);
         if (module != ProjectModule::unknown && module != kind_.module) {

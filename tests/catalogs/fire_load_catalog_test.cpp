@@ -34,9 +34,8 @@ class CatalogFileTest : public ::testing::TestWithParam<char> {
 protected:
     void SetUp() override {
         SetDecimalSeparator(GetParam());
-        char pattern[] = "/tmp/orvane-catalogs-XXXXXX";
-        ASSERT_NE(mkdtemp(pattern), nullptr);
-        dir_ = pattern;
+        dir_ = orvane::test::MakeTempFolder("orvane-catalogs-");
+        ASSERT_FALSE(dir_.empty());
     }
     void TearDown() override {
         std::error_code ec;

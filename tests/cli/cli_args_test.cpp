@@ -1,3 +1,4 @@
+#include "test_support.h"
 #include "cli/cli_args.h"
 
 #include "core/file_io.h"
@@ -172,9 +173,8 @@ TEST(CliRun, ProjectThatCannotBeReadSaysWhyInOneFormForBothKinds) {
 class CliFilesTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        std::string pattern = (fs::temp_directory_path() / "orvane_cli_files_XXXXXX").string();
-        ASSERT_NE(::mkdtemp(pattern.data()), nullptr);
-        dir = pattern;
+        dir = orvane::test::MakeTempFolder("orvane_cli_files_");
+        ASSERT_FALSE(dir.empty());
         project = dir + "/x.smkprj";
         fs::copy_file(EXAMPLES_DIR "/corridor.smkprj", project);
         ASSERT_TRUE(ReadFileBytes(project, original).ok);

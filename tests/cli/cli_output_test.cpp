@@ -1,3 +1,4 @@
+#include "test_support.h"
 #include "cli/cli_output.h"
 
 #include "core/file_io.h"
@@ -62,9 +63,8 @@ TEST(CliOutput, JsonTextSurvivesBytesThatAreNotUtf8) {
 }
 
 TEST(CliOutput, OutputsAreWrittenOrTheFailureNamesTheFile) {
-    char tmpl[] = "/tmp/orvane_cli_XXXXXX";
-    ASSERT_NE(::mkdtemp(tmpl), nullptr);
-    const std::string dir = tmpl;
+    const std::string dir = orvane::test::MakeTempFolder("orvane_cli_");
+    ASSERT_FALSE(dir.empty());
     CliOptions o;
     o.reportPath = dir + "/отчёт.rtf";
     o.jsonPath = dir + "/r.json";

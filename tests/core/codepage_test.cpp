@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -20,6 +21,25 @@ TEST(Codepage, Windows1251RoundTripsEveryDefinedByte) {
     const std::optional<std::string> back = Utf8ToCp1251(utf8);
     ASSERT_TRUE(back);
     EXPECT_EQ(*back, all);
+}
+
+TEST(Codepage, EachMappedByteIsOneCharacterAndComesBack) {
+    std::vector<std::string> seen;
+    for (int b = 1; b < 256; ++b) {
+        if (b == 0x98)
+            continue;
+        const std::string byte(1, static_cast<char>(b));
+        const std::string utf8 = Cp1251ToUtf8(byte);
+        // one character, never the replacement mark, never shared with another byte
+        EXPECT_EQ(Utf8ToUtf16(utf8).size(), 1u) << b;
+        EXPECT_NE(utf8, "\xEF\xBF\xBD") << b;
+        EXPECT_EQ(std::count(seen.begin(), seen.end(), utf8), 0) << b;
+        seen.push_back(utf8);
+        EXPECT_EQ(Utf8ToCp1251(utf8), byte) << b;
+    }
+    // table corners: the first high byte, the gap neighbours, the letter block edges
+    EXPECT_EQ(Cp1251ToUtf8("\x80\x97\x99\xBF\xC0\xFF"), "Ђ—™їАя");
+    EXPECT_FALSE(Utf8ToCp1251("\xC2\x98")); // U+0098 has no byte: 0x98 stays a hole
 }
 
 TEST(Codepage, KnownLetters) {

@@ -1,3 +1,4 @@
+#include "test_support.h"
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -50,9 +51,8 @@ class ExhaustRunnerTest : public ::testing::Test {
 protected:
     void SetUp() override {
         // CTest runs the cases of this file in parallel: each gets a folder of its own.
-        std::string pattern = (fs::temp_directory_path() / "orvane_exhaust_runner_XXXXXX").string();
-        ASSERT_NE(mkdtemp(pattern.data()), nullptr);
-        dir = pattern;
+        dir = orvane::test::MakeTempFolder("orvane_exhaust_runner_");
+        ASSERT_FALSE(dir.empty());
     }
     void TearDown() override { fs::remove_all(dir); }
     std::string Project(const std::string &name, const std::string &bytes) {

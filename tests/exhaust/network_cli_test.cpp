@@ -20,9 +20,8 @@ class NetworkCliTest : public ::testing::Test {
 protected:
     void SetUp() override {
         SetDecimalSeparator(',');
-        char tmpl[] = "/tmp/orvane_network_XXXXXX";
-        ASSERT_NE(::mkdtemp(tmpl), nullptr);
-        dir = tmpl;
+        dir = orvane::test::MakeTempFolder("orvane_network_");
+        ASSERT_FALSE(dir.empty());
         options.reportPath = dir + "/report.rtf";
         options.jsonPath = dir + "/result.json";
         options.decimalSeparator = ',';

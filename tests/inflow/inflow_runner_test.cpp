@@ -1,3 +1,4 @@
+#include "test_support.h"
 #include <gtest/gtest.h>
 
 #include <cstdlib>
@@ -22,10 +23,8 @@ struct RunnerTest : ::testing::Test {
     void SetUp() override {
         SetDecimalSeparator(',');
         // CTest runs the cases of this file in parallel: each gets a folder of its own.
-        std::string pattern =
-            (std::filesystem::temp_directory_path() / "orvane_inflow_runner_XXXXXX").string();
-        ASSERT_NE(mkdtemp(pattern.data()), nullptr);
-        dir = pattern;
+        dir = orvane::test::MakeTempFolder("orvane_inflow_runner_");
+        ASSERT_FALSE(dir.empty());
     }
     void TearDown() override { std::filesystem::remove_all(dir); }
 

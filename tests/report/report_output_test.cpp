@@ -42,8 +42,14 @@ TEST(ReportOutputTest, ChosenNameWithoutExtensionGetsRtf) {
 }
 
 TEST(ReportOutputTest, FanProgramSitsBesideTheProgramFolder) {
-    EXPECT_EQ(FanProgramPath("/opt/orvane/bin/"), "/opt/orvane/Brisko/Brisko");
-    EXPECT_EQ(FanProgramPath("/opt/orvane/bin"), "/opt/orvane/Brisko/Brisko");
+#ifdef _WIN32
+    const std::string program = "Brisko\\Brisko.exe";
+    EXPECT_EQ(FanProgramPath("C:\\Orvane\\bin"), "C:\\Orvane\\" + program);
+#else
+    const std::string program = "Brisko/Brisko";
+#endif
+    EXPECT_EQ(FanProgramPath("/opt/orvane/bin/"), "/opt/orvane/" + program);
+    EXPECT_EQ(FanProgramPath("/opt/orvane/bin"), "/opt/orvane/" + program);
     EXPECT_EQ(FanProgramPath("/"), "");
     EXPECT_EQ(FanProgramPath(""), "");
 }

@@ -329,7 +329,7 @@ void TFormSmkOutVentCalc::BuildDocument() {
         // read into a copy: a file refused half-way leaves the window as it was
         ExhaustInputs in = InputsFromControls();
         const ProjectResult result =
-            ReadProjectBytes(bytes, in, QFile::encodeName(path).toStdString());
+            ReadProjectBytes(bytes, in, path.toStdString());
         if (result.ok) {
             ScrollBoxStart->verticalScrollBar()->setValue(0);
             ControlsFromInputs(in);
@@ -337,7 +337,7 @@ void TFormSmkOutVentCalc::BuildDocument() {
         return result;
     };
     hooks.write = [this](const QString &path) {
-        return SaveProject(QFile::encodeName(path).toStdString(), InputsFromControls());
+        return SaveProject(path.toStdString(), InputsFromControls());
     };
     hooks.markSaved = [this] { MarkUnmodified(); };
     hooks.reset = [this] { StartState(); };

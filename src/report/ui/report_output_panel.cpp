@@ -80,7 +80,7 @@ ReportOutputPanel::ReportOutputPanel(QWidget *parent, const QString &programFold
     if (!folder.endsWith(QDir::separator()))
         folder += QDir::separator();
     const QString candidate =
-        QString::fromStdString(FanProgramPath(QFile::encodeName(folder).toStdString()));
+        QString::fromStdString(FanProgramPath(folder.toStdString()));
     if (!candidate.isEmpty() && QFileInfo(candidate).isFile())
         appForFan_ = candidate;
     bbFan_->setEnabled(!appForFan_.isEmpty());
@@ -177,8 +177,8 @@ bool ReportOutputPanel::SaveReportToFile() {
 
 bool ReportOutputPanel::SaveReportAs(const QString &fileName) {
     const QString path =
-        QFile::decodeName(EnsureRtfExtension(QFile::encodeName(fileName).toStdString()).c_str());
-    const FileResult result = WriteFileAtomic(QFile::encodeName(path).toStdString(), *shown_);
+        QString::fromStdString(EnsureRtfExtension(fileName.toStdString()));
+    const FileResult result = WriteFileAtomic(path.toStdString(), *shown_);
     if (!result.ok) {
         QMessageBox::critical(this, MessageTitle(), QString::fromStdString(result.error));
         return false;
@@ -204,8 +204,8 @@ bool ReportOutputPanel::SaveReportPdf() {
 }
 
 bool ReportOutputPanel::SaveReportPdfAs(const QString &fileName) {
-    const QString path = QFile::decodeName(
-        EnsureExtension(QFile::encodeName(fileName).toStdString(), "pdf").c_str());
+    const QString path = QString::fromStdString(
+        EnsureExtension(fileName.toStdString(), "pdf"));
     const QString error = WriteReportPdf(Printable(), path);
     if (!error.isEmpty()) {
         QMessageBox::critical(this, MessageTitle(),

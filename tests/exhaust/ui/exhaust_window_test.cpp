@@ -443,7 +443,7 @@ private slots:
         const QString saved = dir.filePath(QStringLiteral("saved.smkprj"));
         QVERIFY(w.form.SaveProjectFile(saved));
         std::string bytes;
-        QVERIFY(ReadFileBytes(QFile::encodeName(saved).toStdString(), bytes).ok);
+        QVERIFY(ReadFileBytes(saved.toStdString(), bytes).ok);
         QVERIFY(bytes.find("RoomL=1E308\r\nRoomW=4\r\nRoomH=3,9\r\nFloorA=35\r\n") !=
                 std::string::npos);
         // sides typed beyond what their product can hold
@@ -508,7 +508,7 @@ private slots:
         // the same bytes as through the dialog, but for the time in the header
         const auto body = [](const QString &path) {
             std::string bytes;
-            ReadFileBytes(QFile::encodeName(path).toStdString(), bytes);
+            ReadFileBytes(path.toStdString(), bytes);
             const size_t created = bytes.find("# Created");
             return bytes.erase(created, bytes.find('\n', created) - created);
         };

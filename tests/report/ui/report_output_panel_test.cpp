@@ -153,7 +153,7 @@ private slots:
             QFile script(fan);
             QVERIFY(script.open(QIODevice::WriteOnly));
             script.write("#!/bin/sh\nprintf '%s\\n' \"$@\" > \"$0.tmp\" && mv \"$0.tmp\" \"" +
-                         QFile::encodeName(out) + "\"\n");
+                         out.toUtf8() + "\"\n");
             script.close();
             script.setPermissions(script.permissions() | QFile::ExeOwner | QFile::ExeUser);
         }
