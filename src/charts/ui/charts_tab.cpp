@@ -1,5 +1,6 @@
 #include "charts/ui/charts_tab.h"
 
+#include "core/number_text.h"
 #include "report/ui/report_output_panel.h"
 #include "shell/stale_report.h"
 
@@ -11,6 +12,7 @@
 #include <QLabel>
 #include <QLegendMarker>
 #include <QLineSeries>
+#include <QLocale>
 #include <QMenu>
 #include <QMessageBox>
 #include <QPen>
@@ -116,6 +118,11 @@ QChartView *ChartsTab::MakeView(const ChartData &data) {
     auto *chart = new QChart;
     chart->setTitle(Text(data.title));
     chart->legend()->setAlignment(Qt::AlignBottom);
+    // axis numbers with the program's decimal separator
+    QLocale numbers = DecimalSeparator() == ',' ? QLocale(QLocale::Russian) : QLocale::c();
+    numbers.setNumberOptions(QLocale::OmitGroupSeparator);
+    chart->setLocale(numbers);
+    chart->setLocalizeNumbers(true);
     Range xs, ys;
     for (const ChartSeries &s : data.series)
         for (const ChartPoint &p : s.points) {
@@ -143,11 +150,12 @@ QChartView *ChartsTab::MakeView(const ChartData &data) {
         const QString name = series->name();
         connect(series, &QLineSeries::hovered, this,
                 [name, yName](const QPointF &point, bool state) {
+                    // the point is drawn, so both numbers are finite
                     if (state)
                         QToolTip::showText(QCursor::pos(),
                                            QStringLiteral("%1: %2\n%3 = %4")
-                                               .arg(yName, QString::number(point.y(), 'g', 6),
-                                                    name, QString::number(point.x(), 'f', 2)));
+                                               .arg(yName, Text(FormatGeneral(point.y(), 6)),
+                                                    name, Text(FormatGeneral(point.x(), 4))));
                     else
                         QToolTip::hideText();
                 });
