@@ -12,7 +12,6 @@
 #include <QLabel>
 #include <QLegendMarker>
 #include <QLineSeries>
-#include <QLocale>
 #include <QMenu>
 #include <QMessageBox>
 #include <QPen>
@@ -118,11 +117,6 @@ QChartView *ChartsTab::MakeView(const ChartData &data) {
     auto *chart = new QChart;
     chart->setTitle(Text(data.title));
     chart->legend()->setAlignment(Qt::AlignBottom);
-    // axis numbers with the program's decimal separator
-    QLocale numbers = DecimalSeparator() == ',' ? QLocale(QLocale::Russian) : QLocale::c();
-    numbers.setNumberOptions(QLocale::OmitGroupSeparator);
-    chart->setLocale(numbers);
-    chart->setLocalizeNumbers(true);
     Range xs, ys;
     for (const ChartSeries &s : data.series)
         for (const ChartPoint &p : s.points) {
