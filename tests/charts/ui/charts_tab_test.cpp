@@ -21,6 +21,7 @@
 #include "charts/ui/charts_tab.h"
 #include "core/notifier.h"
 #include "core/number_text.h"
+#include "exhaust/exhaust_charts.h"
 #include "exhaust/ui/form_smk_out_vent_calc.h"
 #include "inflow/ui/form_smk_in_vent_calc.h"
 #include "report/ui/report_output_panel.h"
@@ -183,6 +184,26 @@ private slots:
         QCOMPARE(w.form.ActionGoNextExecute(), RunOutcome::ok);
         QCOMPARE(ShownSeries(&w.form).size(), size_t(4));
         QVERIFY(hint->isHidden());
+    }
+
+    void ExhaustWithoutTheShaftChartsTheFireStoreyAlone() {
+        // segments kept in the list for the shaft take no part in a run without it
+        exhaust::TYchastki s = exhaust::DefaultNetwork();
+        s.push_back(s.back());
+        for (size_t i = 0; i < s.size(); ++i) {
+            s[i].h = 3.0 * double(i);
+            s[i].Psh = -10.0 - double(i);
+        }
+        for (bool withShaft : {true, false}) {
+            const std::vector<ChartData> charts = exhaust::ExhaustCharts(s, withShaft);
+            QCOMPARE(charts.size(), size_t(2));
+            for (const ChartData &c : charts)
+                for (const ChartSeries &series : c.series)
+                    QCOMPARE(series.points.size(), withShaft ? s.size() : size_t(1));
+            QCOMPARE(charts[0].series[0].points.back(),
+                     (ChartPoint{withShaft ? -12.0 : -10.0, withShaft ? 6.0 : 0.0}));
+        }
+        QVERIFY(exhaust::ExhaustCharts({}, true).empty());
     }
 
     void ChartSavesAsPng() {
