@@ -59,6 +59,7 @@ void StaleReportMark::SetStale(bool stale) {
     banner_->setVisible(stale);
     if (fan_)
         fan_->setEnabled(!stale && (!fanAvailable_ || fanAvailable_()));
+    emit staleChanged(stale);
 }
 
 void StaleReportMark::SaveClicked() {

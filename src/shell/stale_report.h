@@ -33,6 +33,9 @@ public:
     // The answer to the question before a stale report is saved (Yes or No); tests replace it.
     void SetSaveQuestion(std::function<int()> ask) { ask_ = std::move(ask); }
 
+signals:
+    void staleChanged(bool stale);
+
 private:
     void SaveClicked();
 

@@ -1,8 +1,10 @@
 #include "exhaust/ui/form_smk_out_vent_calc.h"
 
 #include "catalogs/ui/form_select_fire_load.h"
+#include "charts/ui/charts_tab.h"
 #include "catalogs/ui/form_select_fire_load_density.h"
 #include "core/number_text.h"
+#include "exhaust/exhaust_charts.h"
 #include "exhaust/exhaust_project.h"
 #include "exhaust/network_ops.h"
 #include "exhaust/ui/exhaust_tips.h"
@@ -268,6 +270,7 @@ TFormSmkOutVentCalc::TFormSmkOutVentCalc(const ShellWindows &shell, QWidget *par
         PanelOut, [this] { return !PanelOut->AppForFan().isEmpty(); },
         [this] { PanelOut->SaveReportToFile(); });
     mainLayout->addLayout(stale_->BannerAndPanel(), 1);
+    charts_ = new ChartsTab(PanelOut, stale_);
     setCentralWidget(central);
 
     connect(bbHidePanIn, &QPushButton::clicked, this, &TFormSmkOutVentCalc::bbHidePanInClick);
@@ -309,6 +312,7 @@ void TFormSmkOutVentCalc::StartState() {
     calc_ = ExhaustCalc(notifier_);
     calc_.Report.BeginReport(kExhaustReportTitle);
     ShowReport();
+    charts_->Show({});
     ranSnapshot_.clear();
     ScrollBoxStart->verticalScrollBar()->setValue(0);
 }
@@ -1262,6 +1266,8 @@ RunOutcome TFormSmkOutVentCalc::ActionGoNextExecute() {
     calc_.Report.Page.projectFile = QFileInfo(document_->FilePath()).fileName().toStdString();
     const RunOutcome outcome = calc_.Run(in);
     PanelOut->showReport(calc_.Report);
+    charts_->Show(outcome == RunOutcome::ok ? ExhaustCharts(calc_.Ychastki, calc_.CalcWithShaft)
+                                            : std::vector<ChartData>{});
     PanelOut->setDutyPoint(calc_.FanGasVolumeExps, calc_.FanPressure);
     ranSnapshot_ = ProjectSnapshot();
     document_->Refresh();

@@ -30,6 +30,7 @@ class QToolButton;
 
 namespace orvane {
 class ProjectDocument;
+class ChartsTab;
 class ReportOutputPanel;
 class StaleReportMark;
 }
@@ -140,6 +141,7 @@ private:
     std::string ranSnapshot_; // the inputs of the report shown; empty before the first run
     ProjectDocument *document_ = nullptr;
     StaleReportMark *stale_ = nullptr;
+    ChartsTab *charts_ = nullptr; // "Графики" beside the report
     int roomSizeIndex_ = 0;
 
     TFormShaftSegment *FormShaftSegment = nullptr;

@@ -1,6 +1,8 @@
 #include "inflow/ui/form_smk_in_vent_calc.h"
 
+#include "charts/ui/charts_tab.h"
 #include "core/number_text.h"
+#include "inflow/inflow_charts.h"
 
 #include <QAction>
 #include <QApplication>
@@ -140,6 +142,7 @@ void TFormSmkInVentCalc::StartState() {
     calc_.Report.BeginReport(kSupplyReportTitle);
     calc_.Report.BuildFullReport();
     ShowReport();
+    charts_->Show({});
     ran_ = false;
 }
 
@@ -207,6 +210,7 @@ void TFormSmkInVentCalc::FormCreate() {
         panelOut_, [this] { return !panelOut_->AppForFan().isEmpty(); },
         [this] { panelOut_->SaveReportToFile(); });
     root->addLayout(stale_->BannerAndPanel(), 1);
+    charts_ = new ChartsTab(panelOut_, stale_);
     setCentralWidget(central);
 
     // Categories: expanded at their design height, collapsed to the header.
@@ -1247,12 +1251,13 @@ void TFormSmkInVentCalc::ActionGoNextExecute() {
         return;
     // the report's footer names the project file it was calculated from
     calc_.Report.Page.projectFile = QFileInfo(document_->FilePath()).fileName().toStdString();
-    calc_.Run(in);
+    const RunOutcome outcome = calc_.Run(in);
     // input steps may correct an input (P⁺ raised to 20): the edits show what was used
     ShowEdits(in);
     liftFloors_ = {calc_.OGFloorQty, calc_.UGFloorQty};
     LiftRefresh();
     ShowReport();
+    charts_->Show(outcome == RunOutcome::ok ? InflowCharts(calc_) : std::vector<ChartData>{});
     ran_ = true;
     ranInputs_ = InputsFromControls();
     document_->Refresh();

@@ -33,6 +33,7 @@ class QVBoxLayout;
 
 namespace orvane {
 class ProjectDocument;
+class ChartsTab;
 class ReportOutputPanel;
 class StaleReportMark;
 }
@@ -155,6 +156,7 @@ private:
     InflowInputs ranInputs_; // the inputs of the report shown, once there was a run
     ProjectDocument *document_ = nullptr;
     StaleReportMark *stale_ = nullptr;
+    ChartsTab *charts_ = nullptr; // "Графики" beside the report
     // What the enabling rules go by: the chosen variant, and the lift's floor counts as the
     // last load or run found them.
     TCalcVariant variant_ = TCalcVariant::cvrntOverGndStair;

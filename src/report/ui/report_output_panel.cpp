@@ -18,6 +18,7 @@
 #include <QPrinter>
 #include <QProcess>
 #include <QPushButton>
+#include <QTabWidget>
 #include <QTextDocument>
 #include <QTextEdit>
 #include <QVBoxLayout>
@@ -84,6 +85,17 @@ ReportOutputPanel::ReportOutputPanel(QWidget *parent, const QString &programFold
     if (!candidate.isEmpty() && QFileInfo(candidate).isFile())
         appForFan_ = candidate;
     bbFan_->setEnabled(!appForFan_.isEmpty());
+}
+
+void ReportOutputPanel::AddTab(QWidget *page, const QString &title) {
+    if (tabs_ == nullptr) {
+        // the viewer moves into the first tab once the panel has more than the report to show
+        tabs_ = new QTabWidget(this);
+        tabs_->setObjectName(QStringLiteral("TabsOut"));
+        delete layout()->replaceWidget(richEditOut_, tabs_);
+        tabs_->addTab(richEditOut_, QStringLiteral("Отчёт"));
+    }
+    tabs_->addTab(page, title);
 }
 
 void ReportOutputPanel::showReport(const ReportDocument &report) {

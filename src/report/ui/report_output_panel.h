@@ -12,6 +12,7 @@
 
 class QPrinter;
 class QPushButton;
+class QTabWidget;
 class QTextEdit;
 
 namespace orvane {
@@ -46,6 +47,10 @@ public:
     QString DefaultFileName() const;
     QString AppForFan() const { return appForFan_; }
     QTextEdit *viewer() const { return richEditOut_; }
+    // A page beside the report: the viewer becomes the first tab ("Отчёт") of a tab bar.
+    void AddTab(QWidget *page, const QString &title);
+    // The tab bar, null until a page was added.
+    QTabWidget *Tabs() const { return tabs_; }
 
     // Asks for a file name and saves; false when cancelled or not written.
     bool SaveReportToFile();
@@ -83,6 +88,7 @@ private:
     PrintableReport Printable() const;
 
     QTextEdit *richEditOut_ = nullptr;
+    QTabWidget *tabs_ = nullptr;
     QPushButton *bbSaveToFile_ = nullptr;
     QPushButton *bbSavePdf_ = nullptr;
     QPushButton *bbPrint_ = nullptr;

@@ -1,0 +1,44 @@
+#pragma once
+// The "Графики" tab of a calculation window: one chart per ChartData of the last run, the floor
+// or level axis upright. Emptied when the report goes stale and filled again by the next run.
+
+#include "report/chart_data.h"
+
+#include <QWidget>
+
+#include <vector>
+
+class QChartView;
+class QLabel;
+class QVBoxLayout;
+
+namespace orvane {
+
+class ReportOutputPanel;
+class StaleReportMark;
+
+class ChartsTab : public QWidget {
+    Q_OBJECT
+public:
+    // Adds itself to `panel` as the "Графики" tab; `stale` (may be null) empties it.
+    ChartsTab(ReportOutputPanel *panel, StaleReportMark *stale);
+
+    // Replaces the shown charts; none shows the hint instead.
+    void Show(const std::vector<ChartData> &charts);
+    void Clear(const QString &hint);
+    // The chart views in their order (for tests and export).
+    QList<QChartView *> Views() const;
+
+    // Writes the chart of `view` as a PNG image; false when it was not written.
+    static bool SavePng(QChartView *view, const QString &fileName);
+
+private:
+    QChartView *MakeView(const ChartData &data);
+    void ContextMenu(QChartView *view, const QPoint &pos);
+
+    QLabel *hint_ = nullptr;
+    QWidget *page_ = nullptr;
+    QVBoxLayout *column_ = nullptr;
+};
+
+} // namespace orvane

@@ -1,0 +1,75 @@
+#include "inflow/inflow_charts.h"
+
+#include "inflow/inflow_calc.h"
+
+namespace orvane::inflow {
+
+namespace {
+
+constexpr const char *kFloorAxis = "Этаж";
+constexpr const char *kPressureAxis = "Давление P, Па";
+constexpr const char *kFlowAxis = "Массовый расход G, кг/с";
+
+// One series of `records` by floor number: `value` picks the plotted field.
+template <class Records, class Value>
+ChartSeries ByFloor(const char *name, const Records &records, Value value) {
+    ChartSeries s{name, {}};
+    s.points.reserve(records.size());
+    for (const auto &r : records)
+        s.points.push_back({value(r), static_cast<double>(r.FloorNum)});
+    return s;
+}
+
+ChartData PressureChart(const char *title, std::vector<ChartSeries> series, bool doorBand) {
+    ChartData c{title, kPressureAxis, kFloorAxis, std::move(series), {}};
+    if (doorBand)
+        c.limits = {kDoorPressureMin, kDoorPressureMax};
+    return c;
+}
+
+ChartData FlowChart(const char *title, ChartSeries series) {
+    return {title, kFlowAxis, kFloorAxis, {std::move(series)}, {}};
+}
+
+} // namespace
+
+std::vector<ChartData> InflowCharts(const InflowCalc &calc) {
+    std::vector<ChartData> charts;
+    if (const auto &f = calc.OverGndStairResult; !f.empty()) {
+        charts.push_back(PressureChart(
+            "Давление в лестничной клетке и перепад давления на дверях",
+            {ByFloor("Ps", f, [](const TOverGndStairFloor &r) { return r.Ps; }),
+             ByFloor("ΔPd", f, [](const TOverGndStairFloor &r) { return r.dPd; })},
+            true));
+        charts.push_back(FlowChart("Расход воздуха в лестничной клетке",
+                                   ByFloor("Gs", f, [](const TOverGndStairFloor &r) { return r.Gs; })));
+    }
+    if (const auto &f = calc.UnderGndStairResult; !f.empty()) {
+        charts.push_back(PressureChart(
+            "Давление в лестничной клетке",
+            {ByFloor("Ps", f, [](const TUnderGndStairFloor &r) { return r.Ps; })}, true));
+        charts.push_back(FlowChart("Расход воздуха в лестничной клетке",
+                                   ByFloor("Gs", f, [](const TUnderGndStairFloor &r) { return r.Gs; })));
+    }
+    if (const auto &f = calc.LiftShaftResult; !f.empty()) {
+        charts.push_back(PressureChart(
+            "Давление в шахте лифта и перепад давления на дверях",
+            {ByFloor("Pш", f, [](const TLiftShaftFloor &r) { return r.Pg; }),
+             ByFloor("ΔPd", f, [](const TLiftShaftFloor &r) { return r.PL; })},
+            true));
+        charts.push_back(FlowChart("Расход воздуха в шахте лифта",
+                                   ByFloor("G", f, [](const TLiftShaftFloor &r) { return r.G; })));
+    }
+    if (const auto &f = calc.TmbrFloors; !f.empty()) {
+        charts.push_back(PressureChart(
+            "Давление в канале и потери давления в клапанах",
+            {ByFloor("Pш", f, [](const TTmbrPressForFloor &r) { return r.Psh; }),
+             ByFloor("ΔPкл", f, [](const TTmbrPressForFloor &r) { return r.dPvlv; })},
+            false));
+        charts.push_back(FlowChart("Расход воздуха в канале",
+                                   ByFloor("Gш", f, [](const TTmbrPressForFloor &r) { return r.Gsh; })));
+    }
+    return charts;
+}
+
+} // namespace orvane::inflow

@@ -1,0 +1,226 @@
+// The "Графики" tab of both calculation windows: after a run it draws the run's own records,
+// and an input change empties it.
+
+#include <QChart>
+#include <QChartView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QLineSeries>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QStandardPaths>
+#include <QTabWidget>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QValueAxis>
+
+#include <functional>
+#include <map>
+
+#include "charts/ui/charts_tab.h"
+#include "core/notifier.h"
+#include "core/number_text.h"
+#include "exhaust/exhaust_charts.h"
+#include "exhaust/ui/form_smk_out_vent_calc.h"
+#include "inflow/ui/form_smk_in_vent_calc.h"
+#include "report/ui/report_output_panel.h"
+#include "window_test_support.h"
+
+using namespace orvane;
+using namespace orvane::test;
+
+namespace {
+
+using Points = QList<QPointF>;
+using Expected = std::map<std::string, Points>;
+
+// Every series the tab shows, by name.
+std::map<QString, QLineSeries *> ShownSeries(QWidget *form) {
+    std::map<QString, QLineSeries *> shown;
+    auto *tab = form->findChild<ChartsTab *>();
+    if (!tab)
+        return shown;
+    for (QChartView *view : tab->Views())
+        for (QAbstractSeries *s : view->chart()->series())
+            if (auto *line = qobject_cast<QLineSeries *>(s))
+                shown[line->name()] = line;
+    return shown;
+}
+
+// The named series hold exactly the records' values; the door band is drawn where it belongs.
+void CheckCharts(QWidget *form, const Expected &expected, bool doorBand) {
+    const auto shown = ShownSeries(form);
+    for (const auto &[key, points] : expected) {
+        const QString name = QString::fromStdString(key);
+        QVERIFY2(shown.count(name), qPrintable(name));
+        QCOMPARE(shown.at(name)->points(), points);
+    }
+    QCOMPARE(shown.size(), expected.size() + (doorBand ? 2 : 0));
+    for (const char *limit : {"20 Па", "150 Па"}) {
+        const QString name = QString::fromUtf8(limit);
+        QCOMPARE(shown.count(name) == 1, doorBand);
+        if (doorBand)
+            QCOMPARE(shown.at(name)->at(0).x(), name.section(QLatin1Char(' '), 0, 0).toDouble());
+    }
+    // the floor or level axis stands upright
+    for (QChartView *view : form->findChild<ChartsTab *>()->Views()) {
+        const auto upright = view->chart()->axes(Qt::Vertical);
+        QCOMPARE(upright.size(), 1);
+        const QString title = upright.front()->titleText();
+        QVERIFY2(title == QStringLiteral("Этаж") || title == QStringLiteral("Отметка h, м"),
+                 qPrintable(title));
+    }
+}
+
+template <class Records, class Value, class Level>
+Points Of(const Records &records, Value value, Level level) {
+    Points p;
+    for (const auto &r : records)
+        p.append(QPointF(value(r), level(r)));
+    return p;
+}
+
+auto Floor = [](const auto &r) { return double(r.FloorNum); };
+
+struct InflowWindow {
+    InflowWindow() : form(ShellWindows{}) {
+        form.SetNotifier(&notifier);
+        form.SetSaveChangesQuestion([] { return int(QMessageBox::Discard); });
+    }
+    RecordingNotifier notifier;
+    inflow::TFormSmkInVentCalc form;
+};
+
+struct ExhaustWindow {
+    ExhaustWindow() : form(ShellWindows{}) { form.SetNotifier(&notifier); }
+    RecordingNotifier notifier;
+    exhaust::TFormSmkOutVentCalc form;
+};
+
+} // namespace
+
+class ChartsTabTest : public QObject {
+    Q_OBJECT
+private slots:
+    void initTestCase() {
+        QStandardPaths::setTestModeEnabled(true);
+        SetDecimalSeparator(',');
+    }
+
+    void SupplyRunDrawsItsRecords_data() {
+        QTest::addColumn<QString>("variant");
+        QTest::newRow("above ground") << CtlName(inflow::ctl::rbOverGndStair);
+        QTest::newRow("underground") << CtlName(inflow::ctl::rbUnderGndStair);
+        QTest::newRow("lift") << CtlName(inflow::ctl::rbLift);
+        QTest::newRow("tambour") << CtlName(inflow::ctl::rbTambour);
+    }
+    void SupplyRunDrawsItsRecords() {
+        QFETCH(QString, variant);
+        InflowWindow w;
+        auto *tabs = w.form.OutputPanel()->Tabs();
+        QVERIFY(tabs);
+        QCOMPARE(tabs->tabText(0), QStringLiteral("Отчёт"));
+        QCOMPARE(tabs->tabText(1), QStringLiteral("Графики"));
+        QVERIFY(ShownSeries(&w.form).empty()); // nothing before a run
+        auto *radio = w.form.findChild<QRadioButton *>(variant);
+        QVERIFY(radio);
+        radio->click();
+        w.form.findChild<QPushButton *>(QStringLiteral("bbNext"))->click();
+
+        const inflow::InflowCalc &c = w.form.Calc();
+        Expected expected;
+        bool band = true;
+        if (variant == CtlName(inflow::ctl::rbOverGndStair)) {
+            const auto &f = c.OverGndStairResult;
+            QVERIFY(f.size() > 1);
+            expected = {{"Ps", Of(f, [](auto &r) { return r.Ps; }, Floor)},
+                        {"ΔPd", Of(f, [](auto &r) { return r.dPd; }, Floor)},
+                        {"Gs", Of(f, [](auto &r) { return r.Gs; }, Floor)}};
+        } else if (variant == CtlName(inflow::ctl::rbUnderGndStair)) {
+            const auto &f = c.UnderGndStairResult;
+            QVERIFY(f.size() > 1);
+            expected = {{"Ps", Of(f, [](auto &r) { return r.Ps; }, Floor)},
+                        {"Gs", Of(f, [](auto &r) { return r.Gs; }, Floor)}};
+        } else if (variant == CtlName(inflow::ctl::rbLift)) {
+            const auto &f = c.LiftShaftResult;
+            QVERIFY(f.size() > 1);
+            expected = {{"Pш", Of(f, [](auto &r) { return r.Pg; }, Floor)},
+                        {"ΔPd", Of(f, [](auto &r) { return r.PL; }, Floor)},
+                        {"G", Of(f, [](auto &r) { return r.G; }, Floor)}};
+        } else {
+            const auto &f = c.TmbrFloors;
+            QVERIFY(f.size() > 1);
+            expected = {{"Pш", Of(f, [](auto &r) { return r.Psh; }, Floor)},
+                        {"ΔPкл", Of(f, [](auto &r) { return r.dPvlv; }, Floor)},
+                        {"Gш", Of(f, [](auto &r) { return r.Gsh; }, Floor)}};
+            band = false;
+        }
+        CheckCharts(&w.form, expected, band);
+    }
+
+    void ExhaustRunDrawsTheNetworkAndAnEditEmptiesIt() {
+        ExhaustWindow w;
+        QVERIFY(ShownSeries(&w.form).empty());
+        QCOMPARE(w.form.ActionGoNextExecute(), RunOutcome::ok);
+        const exhaust::TYchastki &s = w.form.Calc().Ychastki;
+        QVERIFY(s.size() > 1);
+        auto level = [](const exhaust::Ychastok_record &r) { return r.h; };
+        CheckCharts(&w.form,
+                    {{"PШ", Of(s, [](auto &r) { return r.Psh; }, level)},
+                     {"PНН", Of(s, [](auto &r) { return r.Pnn; }, level)},
+                     {"PНЗ", Of(s, [](auto &r) { return r.Pnz; }, level)},
+                     {"GШ", Of(s, [](auto &r) { return r.Gsh; }, level)}},
+                    false);
+
+        // an input changed after the run: the charts go with the report's stale mark
+        auto *hint = w.form.findChild<QLabel *>(QStringLiteral("LabChartsHint"));
+        QVERIFY(hint && hint->isHidden());
+        Find<QLineEdit>(&w.form, exhaust::ctl::EditCorridorLength)->setText(QStringLiteral("31"));
+        QTRY_VERIFY(ShownSeries(&w.form).empty());
+        QVERIFY(!hint->isHidden());
+        QVERIFY(hint->text().startsWith(QStringLiteral("Исходные данные изменены после расчёта")));
+        // the next run draws them again
+        QCOMPARE(w.form.ActionGoNextExecute(), RunOutcome::ok);
+        QCOMPARE(ShownSeries(&w.form).size(), size_t(4));
+        QVERIFY(hint->isHidden());
+    }
+
+    void ExhaustWithoutTheShaftChartsTheFireStoreyAlone() {
+        // segments kept in the list for the shaft take no part in a run without it
+        exhaust::TYchastki s = exhaust::DefaultNetwork();
+        s.push_back(s.back());
+        for (size_t i = 0; i < s.size(); ++i) {
+            s[i].h = 3.0 * double(i);
+            s[i].Psh = -10.0 - double(i);
+        }
+        for (bool withShaft : {true, false}) {
+            const std::vector<ChartData> charts = exhaust::ExhaustCharts(s, withShaft);
+            QCOMPARE(charts.size(), size_t(2));
+            for (const ChartData &c : charts)
+                for (const ChartSeries &series : c.series)
+                    QCOMPARE(series.points.size(), withShaft ? s.size() : size_t(1));
+            QCOMPARE(charts[0].series[0].points.back(),
+                     (ChartPoint{withShaft ? -12.0 : -10.0, withShaft ? 6.0 : 0.0}));
+        }
+        QVERIFY(exhaust::ExhaustCharts({}, true).empty());
+    }
+
+    void ChartSavesAsPng() {
+        ExhaustWindow w;
+        QCOMPARE(w.form.ActionGoNextExecute(), RunOutcome::ok);
+        const QList<QChartView *> views = w.form.findChild<ChartsTab *>()->Views();
+        QCOMPARE(views.size(), 2);
+        QTemporaryDir dir;
+        const QString file = dir.filePath(QStringLiteral("график.png"));
+        QVERIFY(ChartsTab::SavePng(views.front(), file));
+        const QImage image(file);
+        QVERIFY(!image.isNull());
+        QCOMPARE(image.size(), views.front()->size());
+        // an unwritable place is refused, not crashed on
+        QVERIFY(!ChartsTab::SavePng(views.front(), dir.filePath(QStringLiteral("нет/x.png"))));
+    }
+};
+
+QTEST_MAIN(ChartsTabTest)
+#include "charts_tab_test.moc"
