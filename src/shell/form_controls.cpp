@@ -1,11 +1,161 @@
 #include "shell/form_controls.h"
 
+#include <QFontMetricsF>
 #include <QGridLayout>
+#include <QHash>
 #include <QLabel>
 #include <QLineEdit>
+#include <QTextLayout>
 #include <QToolButton>
 
+#include <algorithm>
+#include <cmath>
+#include <optional>
+
 namespace orvane {
+
+struct CaptionLabel::Measures {
+    // what they were taken for
+    QString text;
+    QFont font;
+    QMargins contents;
+    int margin = 0;
+    QSize minimum, maximum;
+    // the text on one unbounded line (its box is the box of every line width at least `fits`)
+    QSize oneLine;
+    qreal fits = 0;
+    std::optional<QSize> hint, minimumHint;
+    QHash<int, QSize> boxes; // by line width, for the narrower widths
+
+    bool TakenFor(const QLabel &label) const {
+        return text == label.text() && font == label.font() &&
+               contents == label.contentsMargins() && margin == label.margin() &&
+               minimum == label.minimumSize() && maximum == label.maximumSize();
+    }
+};
+
+namespace {
+
+// The bounding box QPainter gives a text wrapped at `lineWidth` (and QFontMetrics::boundingRect
+// with it): a leading between lines, each line on a whole pixel, as wide as its widest line.
+QSizeF WrappedTextSize(const QString &text, const QFont &font, qreal lineWidth) {
+    QString shown = text;
+    shown.replace(QLatin1Char('\n'), QChar::LineSeparator);
+    QTextLayout layout(shown, font);
+    const qreal leading = QFontMetricsF(font).leading();
+    qreal height = -leading;
+    qreal width = 0;
+    layout.beginLayout();
+    for (QTextLine line = layout.createLine(); line.isValid(); line = layout.createLine()) {
+        line.setLineWidth(std::max<qreal>(0, lineWidth));
+        height = std::ceil(height + leading);
+        line.setPosition(QPointF(0, height));
+        height += line.ascent() + line.descent();
+        width = std::max(width, line.naturalTextWidth());
+    }
+    layout.endLayout();
+    return {width, height};
+}
+
+QSize PixelBox(const QSizeF &size) {
+    return QRectF(QPointF(0, 0), size).toAlignedRect().size();
+}
+
+} // namespace
+
+CaptionLabel::CaptionLabel(const QString &text, QWidget *parent) : QLabel(text, parent) {
+    setWordWrap(true);
+}
+
+CaptionLabel::~CaptionLabel() = default;
+
+bool CaptionLabel::MeasuredHere() const {
+    return wordWrap() && !text().isEmpty() && textFormat() != Qt::RichText &&
+           !(textFormat() == Qt::AutoText && Qt::mightBeRichText(text())) &&
+           pixmap().isNull() && !text().contains(QLatin1Char('&')) &&
+           !text().contains(QLatin1Char('\t')) && indent() < 0 && frameWidth() == 0;
+}
+
+CaptionLabel::Measures &CaptionLabel::Current() const {
+    if (measures_ && measures_->TakenFor(*this))
+        return *measures_;
+    measures_ = std::make_unique<Measures>();
+    Measures &m = *measures_;
+    m.text = text();
+    m.font = font();
+    m.contents = contentsMargins();
+    m.margin = margin();
+    m.minimum = minimumSize();
+    m.maximum = maximumSize();
+    // Qt breaks a line only when its text and the overhang of its last glyph pass the width:
+    // the font's largest overhang bounds that
+    const QSizeF unbounded = WrappedTextSize(m.text, m.font, 0x01000000);
+    m.oneLine = PixelBox(unbounded);
+    m.fits = unbounded.width() + std::max<qreal>(0, -QFontMetricsF(m.font).minRightBearing());
+    return m;
+}
+
+QSize CaptionLabel::TextBox(int lineWidth) const {
+    Measures &m = Current();
+    if (lineWidth >= m.fits)
+        return m.oneLine;
+    const auto known = m.boxes.constFind(lineWidth);
+    if (known != m.boxes.cend())
+        return *known;
+    const QSize box = PixelBox(WrappedTextSize(m.text, m.font, lineWidth));
+    m.boxes.insert(lineWidth, box);
+    return box;
+}
+
+QSize CaptionLabel::SizeForWidth(int w) const {
+    // QLabel's own measure of a plain wrapped text
+    if (minimumWidth() > 0)
+        w = std::max(w, minimumWidth());
+    const QMargins contents = contentsMargins();
+    const int extra = 2 * margin();
+    const QFontMetrics metrics(font());
+    const bool tryWidth = w < 0;
+    if (tryWidth)
+        w = std::min(metrics.averageCharWidth() * 80, maximumSize().width());
+    w -= extra + contents.left() + contents.right();
+    QSize text = TextBox(w);
+    if (tryWidth && text.height() < 4 * metrics.lineSpacing() && text.width() > w / 2)
+        text = TextBox(w / 2);
+    if (tryWidth && text.height() < 2 * metrics.lineSpacing() && text.width() > w / 4)
+        text = TextBox(w / 4);
+    return (text + QSize(extra + contents.left() + contents.right(),
+                         extra + contents.top() + contents.bottom()))
+        .expandedTo(minimumSize());
+}
+
+QSize CaptionLabel::sizeHint() const {
+    if (!MeasuredHere())
+        return QLabel::sizeHint();
+    ensurePolished();
+    Measures &m = Current();
+    if (!m.hint)
+        m.hint = SizeForWidth(-1);
+    return *m.hint;
+}
+
+QSize CaptionLabel::minimumSizeHint() const {
+    if (!MeasuredHere())
+        return QLabel::minimumSizeHint();
+    ensurePolished();
+    Measures &m = Current();
+    if (!m.minimumHint) {
+        // as narrow as the longest word, one line high at the most
+        m.minimumHint = QSize(SizeForWidth(0).width(),
+                              std::min(sizeHint().height(), SizeForWidth(QWIDGETSIZE_MAX).height()));
+    }
+    return *m.minimumHint;
+}
+
+int CaptionLabel::heightForWidth(int width) const {
+    if (!MeasuredHere())
+        return QLabel::heightForWidth(width);
+    return SizeForWidth(width).height();
+}
 
 QToolButton *CreateTipButton(const QString &name, QWidget *parent) {
     auto *button = new QToolButton(parent);
@@ -34,9 +184,8 @@ FieldRow AddFieldRow(QGridLayout *grid, int row, const FieldSpec &field, QWidget
     const QString caption =
         QString::fromUtf8(field.caption.data(), static_cast<qsizetype>(field.caption.size()));
     FieldRow r;
-    r.label = new QLabel(caption, parent);
+    r.label = new CaptionLabel(caption, parent);
     r.label->setObjectName(QStringLiteral("Lab") + base);
-    r.label->setWordWrap(true);
     r.edit = new QLineEdit(parent);
     r.edit->setObjectName(name);
     r.edit->setFixedWidth(72);

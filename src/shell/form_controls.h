@@ -1,9 +1,11 @@
 #pragma once
 // Small pieces the calculation windows build their input pages from.
 
+#include <QLabel>
 #include <QString>
 
 #include <functional>
+#include <memory>
 #include <optional>
 #include <span>
 
@@ -13,7 +15,6 @@
 #include "core/notifier.h"
 
 class QGridLayout;
-class QLabel;
 class QLineEdit;
 class QToolButton;
 class QWidget;
@@ -25,6 +26,36 @@ inline QString CtlName(ControlName control) {
     return QString::fromLatin1(control.view().data(),
                                static_cast<qsizetype>(control.view().size()));
 }
+
+// A word-wrapped caption measured as a QLabel measures it, to the pixel, with fewer text
+// layouts. QLabel lays its text out anew for every width it tries: up to three for its size
+// hint, two for its minimum size, one for every height-for-width a layout asks; on an input page
+// of thirty captions that is most of the cost of opening a window. This label lays its text out
+// once on an unbounded line: every width at least that long gives the same box, which covers
+// nearly every width a page asks for. Narrower widths are laid out once each and remembered
+// until the text, the font or a margin changes. Labels it cannot measure the same way (rich
+// text, a mnemonic, an indent, a frame, no text) are measured by QLabel.
+class CaptionLabel : public QLabel {
+public:
+    CaptionLabel(const QString &text, QWidget *parent);
+    ~CaptionLabel() override;
+
+    QSize sizeHint() const override;
+    QSize minimumSizeHint() const override;
+    int heightForWidth(int width) const override;
+
+private:
+    struct Measures;
+    bool MeasuredHere() const;
+    // the measures of the text, font and margins the label has now
+    Measures &Current() const;
+    // the label's size when its text is wrapped at `width` (negative: the width QLabel tries)
+    QSize SizeForWidth(int width) const;
+    // the text's bounding box, in whole pixels, when its lines are broken at `lineWidth`
+    QSize TextBox(int lineWidth) const;
+
+    mutable std::unique_ptr<Measures> measures_;
+};
 
 // One input row of a calculation window, built from the field's table entry: its caption
 // (column 0, the edit's buddy), the edit (column 1, named after the control) and its unit

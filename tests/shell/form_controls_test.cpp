@@ -1,8 +1,14 @@
-// Accessible names the windows derive from the captions of their controls.
+// Accessible names the windows derive from the captions of their controls; the captions'
+// measures.
 
 #include "shell/form_controls.h"
 
+#include "exhaust/exhaust_controls.h"
+#include "inflow/inflow_controls.h"
+
 #include <QTest>
+
+#include <span>
 
 using namespace orvane;
 
@@ -23,6 +29,45 @@ private slots:
         };
         for (const auto &c : cases)
             QCOMPARE(AccessibleCaption(QString::fromUtf8(c.caption)), QString::fromUtf8(c.name));
+    }
+
+    // A caption measures as a wrapped QLabel of the same text would, at every width a layout
+    // may ask, so an input page looks the same to the pixel.
+    void captionMeasuresAsAWrappedLabel() {
+        QWidget page;
+        QFont bold = page.font();
+        bold.setBold(true);
+        QStringList captions;
+        for (const std::span<const FieldSpec> table :
+             {std::span<const FieldSpec>(exhaust::kExhaustFields),
+              std::span<const FieldSpec>(inflow::kInflowFields)})
+            for (const FieldSpec &f : table)
+                captions << QString::fromUtf8(f.caption.data(),
+                                              static_cast<qsizetype>(f.caption.size()));
+        captions << QString() << QStringLiteral("Высота двери\nиз горящего помещения:")
+                 << QStringLiteral("Оченьдлинноеслово без пробелов и ещё несколько слов");
+        for (const QString &caption : captions) {
+            for (const QFont &font : {page.font(), bold}) {
+                CaptionLabel mine(caption, &page);
+                QLabel theirs(caption, &page);
+                theirs.setWordWrap(true);
+                mine.setFont(font);
+                theirs.setFont(font);
+                QCOMPARE(mine.sizeHint(), theirs.sizeHint());
+                QCOMPARE(mine.minimumSizeHint(), theirs.minimumSizeHint());
+                // every width about the one-line width, where a caption begins to wrap
+                const int oneLine = theirs.sizeHint().width();
+                for (int width = 0; width <= 420; width += width < oneLine - 8 ? 9 : 1)
+                    QCOMPARE(mine.heightForWidth(width), theirs.heightForWidth(width));
+                // a new text or margin is measured anew
+                mine.setText(caption + QStringLiteral(" и ещё"));
+                theirs.setText(caption + QStringLiteral(" и ещё"));
+                mine.setContentsMargins(22, 1, 3, 2);
+                theirs.setContentsMargins(22, 1, 3, 2);
+                QCOMPARE(mine.sizeHint(), theirs.sizeHint());
+                QCOMPARE(mine.heightForWidth(150), theirs.heightForWidth(150));
+            }
+        }
     }
 };
 

@@ -258,8 +258,8 @@ TFormSmkOutVentCalc::TFormSmkOutVentCalc(const ShellWindows &shell, QWidget *par
         }
     }
     PanelOut->setFileNameSource([this] {
-        const auto *project = PageStart->findChild<QLineEdit *>(CtlName(ctl::EditProjectName));
-        const auto *system = PageStart->findChild<QLineEdit *>(CtlName(ctl::EditSystemName));
+        const auto *project = Edit(ctl::EditProjectName);
+        const auto *system = Edit(ctl::EditSystemName);
         return std::pair(project ? project->text() : QString(),
                          system ? system->text() : QString());
     });
@@ -286,7 +286,7 @@ TFormSmkOutVentCalc::TFormSmkOutVentCalc(const ShellWindows &shell, QWidget *par
     WatchInputChanges(PanelIn, [this] { document_->RefreshSoon(); });
     document_->Refresh();
     // the window opens on its first input field, not on whatever the tab order reaches
-    if (auto *first = PageStart->findChild<QLineEdit *>(CtlName(ctl::EditProjectName)))
+    if (auto *first = Edit(ctl::EditProjectName))
         first->setFocus();
 
     if (shell_.popupTip)
@@ -942,7 +942,32 @@ QWidget *TFormSmkOutVentCalc::BuildInputPage() {
         page->addWidget(g);
     }
     page->addStretch(1);
+    IndexPageControls();
     return PageStart;
+}
+
+void TFormSmkOutVentCalc::IndexPageControls() {
+    // looked up as before, so a name the page lacks stays unfound
+    for (const FieldSpec &f : kExhaustFields)
+        if (auto *edit = PageStart->findChild<QLineEdit *>(CtlName(f.control)))
+            edits_.insert(CtlName(f.control), edit);
+    for (RadioGroup group : ctl::kRadioGroups)
+        for (ControlName name : group)
+            if (auto *button = PageStart->findChild<QAbstractButton *>(CtlName(name)))
+                groupButtons_.insert(CtlName(name), button);
+    pageIndexed_ = true;
+}
+
+QLineEdit *TFormSmkOutVentCalc::Edit(ControlName name) const {
+    if (!pageIndexed_)
+        return PageStart->findChild<QLineEdit *>(CtlName(name));
+    return edits_.value(CtlName(name));
+}
+
+QAbstractButton *TFormSmkOutVentCalc::GroupButton(ControlName name) const {
+    if (!pageIndexed_)
+        return PageStart->findChild<QAbstractButton *>(CtlName(name));
+    return groupButtons_.value(CtlName(name));
 }
 
 // ---------------------------------------------------------------------------------------------
@@ -951,11 +976,11 @@ QWidget *TFormSmkOutVentCalc::BuildInputPage() {
 ExhaustInputs TFormSmkOutVentCalc::InputsFromControls() const {
     ExhaustInputs in;
     for (const FieldSpec &f : kExhaustFields)
-        if (const auto *edit = PageStart->findChild<QLineEdit *>(CtlName(f.control)))
+        if (const auto *edit = Edit(f.control))
             in.setText(f.control, S(edit->text()));
     for (RadioGroup group : ctl::kRadioGroups)
         for (ControlName name : group)
-            if (const auto *b = PageStart->findChild<QAbstractButton *>(CtlName(name)))
+            if (const auto *b = GroupButton(name))
                 in.check(name, b->isChecked());
     in.check(ctl::cbShaft, cbShaft->isChecked());
     in.check(ctl::cbDetailed, cbDetailed->isChecked());
@@ -974,11 +999,11 @@ ExhaustInputs TFormSmkOutVentCalc::InputsFromControls() const {
 
 void TFormSmkOutVentCalc::ControlsFromInputs(const ExhaustInputs &in) {
     for (const FieldSpec &f : kExhaustFields)
-        if (auto *edit = PageStart->findChild<QLineEdit *>(CtlName(f.control)))
+        if (auto *edit = Edit(f.control))
             edit->setText(Q(in.text(f.control)));
     for (RadioGroup group : ctl::kRadioGroups)
         for (ControlName name : group)
-            if (auto *b = PageStart->findChild<QRadioButton *>(CtlName(name));
+            if (auto *b = qobject_cast<QRadioButton *>(GroupButton(name));
                 b && in.isChecked(name))
                 b->setChecked(true);
     {
@@ -1012,7 +1037,7 @@ void TFormSmkOutVentCalc::ControlsFromInputs(const ExhaustInputs &in) {
     // a project of the room variants keeps its fire area (the layout clears it for the others)
     if (fireArea &&
         (variant_ == TCalcVariant::cvrntRoom || variant_ == TCalcVariant::cvrntUnderGallery))
-        if (auto *edit = PageStart->findChild<QLineEdit *>(CtlName(ctl::EditFireArea)))
+        if (auto *edit = Edit(ctl::EditFireArea))
             edit->setText(fireAreaText);
     EnableExhaustFields(in.isChecked(ctl::rbEndExhaust));
     EditCorridorHeightChange();
@@ -1048,7 +1073,7 @@ void TFormSmkOutVentCalc::rbCalcVariantClick() {
 
     const bool fire = room || gallery;
     for (ControlName name : {ctl::EditFireArea, ctl::EditQr})
-        if (auto *edit = PageStart->findChild<QLineEdit *>(CtlName(name)))
+        if (auto *edit = Edit(name))
             SetEnabledColoured(edit, fire);
     for (const char *name : {"LabFireArea", "LabQr", "LabFireAreaU", "LabQrU"})
         enable(QString::fromLatin1(name), fire);
@@ -1056,7 +1081,7 @@ void TFormSmkOutVentCalc::rbCalcVariantClick() {
         if (auto *tip = PageStart->findChild<QWidget *>(QString::fromLatin1(name)))
             tip->setVisible(fire);
     // the other variants have no fire area: a value typed for a room does not stay behind
-    if (auto *fireArea = PageStart->findChild<QLineEdit *>(CtlName(ctl::EditFireArea));
+    if (auto *fireArea = Edit(ctl::EditFireArea);
         !fire && fireArea)
         fireArea->clear();
     gbDoorSizes->setVisible(corridor);
@@ -1077,11 +1102,11 @@ void TFormSmkOutVentCalc::cbRoomSizeVariantChange(int index) {
     if (index == roomSizeIndex_ || index < 0)
         return;
     const auto text = [this](ControlName name) {
-        const auto *edit = PageStart->findChild<QLineEdit *>(CtlName(name));
+        const auto *edit = Edit(name);
         return edit ? S(edit->text()) : std::string();
     };
     const auto set = [this](ControlName name, double value) {
-        if (auto *edit = PageStart->findChild<QLineEdit *>(CtlName(name)))
+        if (auto *edit = Edit(name))
             edit->setText(Q(EditNumberText(value)));
     };
     // the newly shown fields describe the same room as the fields just left
@@ -1113,7 +1138,7 @@ void TFormSmkOutVentCalc::EnableExhaustFields(bool enabled) {
 }
 
 void TFormSmkOutVentCalc::EditCorridorHeightChange() {
-    const auto *edit = PageStart->findChild<QLineEdit *>(CtlName(ctl::EditCorridorHeight));
+    const auto *edit = Edit(ctl::EditCorridorHeight);
     const double height = edit ? ReadRealInput(S(edit->text())) : 0;
     LabCrdrNoSmkRange->setText(QStringLiteral("(от ") + ShownGeneral(0.4 * height) +
                                QStringLiteral(" до ") + ShownGeneral(0.5 * height) +
@@ -1153,7 +1178,7 @@ void TFormSmkOutVentCalc::sbParkingSmokeClick() {
     ApplyParkingSmokeProposal(in);
     for (ControlName name :
          {ctl::EditParkMaxSmkPerim, ctl::EditSmokeEquArea, ctl::EditParkHRadiation})
-        if (auto *edit = PageStart->findChild<QLineEdit *>(CtlName(name)))
+        if (auto *edit = Edit(name))
             edit->setText(Q(in.text(name)));
 }
 

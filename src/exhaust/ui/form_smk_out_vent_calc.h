@@ -8,6 +8,7 @@
 #include "shell/message_box_notifier.h"
 #include "shell/shell_windows.h"
 
+#include <QHash>
 #include <QMainWindow>
 
 #include <string>
@@ -123,6 +124,12 @@ private:
     std::string ProjectSnapshot() const;
     void SetEnabledColoured(QLineEdit *edit, bool enabled);
     bool RunSegmentEditor();
+    // The page's edits and the buttons of its radio groups by control name, found once the
+    // page is built: reading and filling the page looks up every control, and a search of the
+    // page's tree for each was a good part of opening a project.
+    void IndexPageControls();
+    QLineEdit *Edit(ControlName name) const;
+    QAbstractButton *GroupButton(ControlName name) const;
 
     ShellWindows shell_;
     MessageBoxNotifier boxNotifier_;
@@ -149,6 +156,9 @@ private:
     QWidget *PanelIn = nullptr;
     QScrollArea *ScrollBoxStart = nullptr;
     QWidget *PageStart = nullptr;
+    QHash<QString, QLineEdit *> edits_;              // see IndexPageControls
+    QHash<QString, QAbstractButton *> groupButtons_; // see IndexPageControls
+    bool pageIndexed_ = false;
     ReportOutputPanel *PanelOut = nullptr;
     QPushButton *bbHidePanIn = nullptr;
     QPushButton *bbShowPanIn = nullptr;
