@@ -1,5 +1,7 @@
 #include "shell/form_controls.h"
 
+#include "core/number_text.h"
+
 #include <QFontMetricsF>
 #include <QGridLayout>
 #include <QHash>
@@ -191,6 +193,10 @@ FieldRow AddFieldRow(QGridLayout *grid, int row, const FieldSpec &field, QWidget
     r.edit->setFixedWidth(72);
     r.edit->setAccessibleName(AccessibleCaption(caption));
     r.label->setBuddy(r.edit);
+    // the edit opens on the field's start value, as a new window's start state fills it: so its
+    // first check finds a number, not an empty text to mark refused and unmark at once
+    if (field.start && field.kind != FieldKind::choice)
+        r.edit->setText(QString::fromStdString(FormatGeneral(*field.start)));
     if (field.kind == FieldKind::real || field.kind == FieldKind::integer ||
         field.kind == FieldKind::signedInteger)
         WatchNumberText(r.edit, RuleOf(field));
