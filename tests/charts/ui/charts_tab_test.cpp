@@ -2,6 +2,8 @@
 // and an input change empties it.
 
 #include <QChart>
+#include <QDir>
+#include <QFile>
 #include <QChartView>
 #include <QLabel>
 #include <QLineEdit>
@@ -14,10 +16,12 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QValueAxis>
+#include <QXmlStreamReader>
 
 #include <functional>
 #include <map>
 
+#include "charts/ui/chart_figure.h"
 #include "charts/ui/charts_tab.h"
 #include "core/notifier.h"
 #include "core/number_text.h"
@@ -206,19 +210,59 @@ private slots:
         QVERIFY(exhaust::ExhaustCharts({}, true).empty());
     }
 
-    void ChartSavesAsPng() {
+    // a chart is written at its own size, whatever the window's: the title whole, the axes named
+    void ChartSavesAsPngAndSvg() {
         ExhaustWindow w;
         QCOMPARE(w.form.ActionGoNextExecute(), RunOutcome::ok);
-        const QList<QChartView *> views = w.form.findChild<ChartsTab *>()->Views();
-        QCOMPARE(views.size(), 2);
+        QCOMPARE(w.form.findChild<ChartsTab *>()->Views().size(), 2);
+        const ChartData &chart = w.form.Calc().Report.Charts.front();
         QTemporaryDir dir;
-        const QString file = dir.filePath(QStringLiteral("график.png"));
-        QVERIFY(ChartsTab::SavePng(views.front(), file));
-        const QImage image(file);
+        const QString png = dir.filePath(QStringLiteral("график.png"));
+        QCOMPARE(ChartsTab::SavePng(chart, png), QString());
+        const QImage image(png);
         QVERIFY(!image.isNull());
-        QCOMPARE(image.size(), views.front()->size());
-        // an unwritable place is refused, not crashed on
-        QVERIFY(!ChartsTab::SavePng(views.front(), dir.filePath(QStringLiteral("нет/x.png"))));
+        QCOMPARE(image.size(), kChartPictureSize);
+
+        const QString svg = dir.filePath(QStringLiteral("график.svg"));
+        QCOMPARE(ChartsTab::SaveSvg(chart, svg), QString());
+        QFile file(svg);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QXmlStreamReader xml(&file);
+        QStringList texts; // what the drawing writes as text
+        while (!xml.atEnd())
+            if (xml.readNext() == QXmlStreamReader::StartElement &&
+                xml.name() == QStringLiteral("text"))
+                texts << xml.readElementText(QXmlStreamReader::IncludeChildElements).simplified();
+        QVERIFY2(!xml.hasError(), qPrintable(xml.errorString()));
+        const QString drawn = texts.join(QLatin1Char(' '));
+        for (const std::string &label : {chart.title, chart.xLabel, chart.yLabel})
+            QVERIFY2(drawn.contains(QString::fromStdString(label)), qPrintable(drawn));
+
+        // an unwritable place is refused with the file and the reason, not crashed on
+        for (auto save : {&ChartsTab::SavePng, &ChartsTab::SaveSvg}) {
+            const QString bad = dir.filePath(QStringLiteral("нет/x"));
+            const QString error = save(chart, bad);
+            QVERIFY2(error.startsWith(QStringLiteral("Не удалось записать файл ") + bad +
+                                      QStringLiteral(": ")),
+                     qPrintable(error));
+        }
+        QCOMPARE(QDir(dir.path()).entryList(QDir::Files).size(), 2);
+    }
+
+    // a run that stops leaves no charts of the run before it, on screen or for the paper
+    void AStoppedRunLeavesNoCharts() {
+        InflowWindow w;
+        w.form.findChild<QRadioButton *>(CtlName(inflow::ctl::rbUnderGndStair))->click();
+        auto *next = w.form.findChild<QPushButton *>(QStringLiteral("bbNext"));
+        next->click();
+        QCOMPARE(w.form.Calc().Report.Charts.size(), size_t(2));
+        QVERIFY(!ShownSeries(&w.form).empty());
+        w.form.findChild<QLineEdit *>(CtlName(inflow::ctl::EditUGFloorQty))->setText(
+            QStringLiteral("0"));
+        next->click();
+        QVERIFY(!w.notifier.messages.empty());
+        QVERIFY(w.form.Calc().Report.Charts.empty());
+        QVERIFY(ShownSeries(&w.form).empty());
     }
 };
 

@@ -24,6 +24,7 @@
 #include <QTextTable>
 #include <QTimer>
 
+#include <cmath>
 #include <functional>
 
 using namespace orvane;
@@ -328,6 +329,39 @@ private slots:
         const int painted =
             PaintReport(writer, {rtf, QStringLiteral("x"), QStringLiteral("Отчёт")});
         QVERIFY2(painted >= unkept, qPrintable(QStringLiteral("%1 < %2").arg(painted).arg(unkept)));
+    }
+
+    // the charts follow the text on pages of their own, two to a page; a report without charts
+    // keeps the text's pages alone
+    void chartsFollowTheTextTwoToAPage() {
+        const std::string rtf = test::SampleReport();
+        const ChartData chart{"Давление в лестничной клетке",
+                              "Давление P, Па",
+                              "Этаж",
+                              {{"Ps", {{30, 1}, {45, 2}, {std::nan(""), 3}, {60, 4}}}},
+                              {kDoorPressureMin, kDoorPressureMax},
+                              true};
+        QTemporaryDir dir;
+        int textPages = 0;
+        for (const auto &[charts, chartPages] : {std::pair{0, 0}, {1, 1}, {2, 1}, {3, 2}, {4, 2}}) {
+            const std::vector<ChartData> list(size_t(charts), chart);
+            const QString path = dir.filePath(QStringLiteral("%1.pdf").arg(charts));
+            int painted = 0;
+            {
+                QPdfWriter writer(path);
+                writer.setResolution(300);
+                painted = PaintReport(
+                    writer, {rtf, QStringLiteral("x"), QStringLiteral("Отчёт"), list});
+            }
+            if (charts == 0)
+                textPages = painted;
+            QCOMPARE(ChartPageCount(size_t(charts)), chartPages);
+            QCOMPARE(painted, textPages + chartPages);
+            const PdfPages pdf = ReadPdfPages(ReadAll(path));
+            QCOMPARE(pdf.pages, painted);
+            QVERIFY(pdf.allA4);
+        }
+        QVERIFY(textPages >= 1);
     }
 
     void pagedLayoutRepeatsTheTablesHeaderRow() {
