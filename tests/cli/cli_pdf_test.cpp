@@ -10,19 +10,16 @@
 #include "cli/cli_args.h"
 #include "core/number_text.h"
 #include "report/report_document.h"
+#include "pdf_pages.h"
 #include "report/ui/report_print.h"
 
 using namespace orvane;
 
 namespace {
 
-int PdfPageCount(const QString &path) {
+int PdfFilePages(const QString &path) {
     QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return -1;
-    const QByteArray pdf = file.readAll();
-    return int(pdf.count("/Type /Page\n") + pdf.count("/Type /Page\r") +
-               pdf.count("/Type /Page/") + pdf.count("/Type /Page "));
+    return file.open(QIODevice::ReadOnly) ? test::PdfPageCount(file.readAll()) : -1;
 }
 
 } // namespace
@@ -63,7 +60,7 @@ private slots:
         QCOMPARE(cli::RunCli(args, out, err, writer), cli::kExitOk);
         QCOMPARE(handed, size_t(charts));
         QVERIFY(textPages >= 1);
-        QCOMPARE(PdfPageCount(pdf), textPages + ChartPageCount(handed));
+        QCOMPARE(PdfFilePages(pdf), textPages + ChartPageCount(handed));
     }
 };
 

@@ -9,6 +9,7 @@
 #include <QLineEdit>
 #include <QLineSeries>
 #include <QMessageBox>
+#include <QPdfWriter>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QStandardPaths>
@@ -29,6 +30,8 @@
 #include "exhaust/ui/form_smk_out_vent_calc.h"
 #include "inflow/ui/form_smk_in_vent_calc.h"
 #include "report/ui/report_output_panel.h"
+#include "report/ui/report_print.h"
+#include "pdf_pages.h"
 #include "window_test_support.h"
 
 using namespace orvane;
@@ -247,6 +250,30 @@ private slots:
                      qPrintable(error));
         }
         QCOMPARE(QDir(dir.path()).entryList(QDir::Files).size(), 2);
+    }
+
+    // "Сохранить в PDF…" of a run: the text's pages and one page for its two charts
+    void SavedPdfCarriesTheChartsAfterTheText() {
+        InflowWindow w;
+        w.form.findChild<QRadioButton *>(CtlName(inflow::ctl::rbLift))->click();
+        w.form.findChild<QPushButton *>(QStringLiteral("bbNext"))->click();
+        const ReportDocument &report = w.form.Calc().Report;
+        QCOMPARE(report.Charts.size(), size_t(2));
+        QTemporaryDir dir;
+        PrintableReport text = Printable(report);
+        text.charts = {};
+        int textPages = 0;
+        {
+            QPdfWriter alone(dir.filePath(QStringLiteral("text.pdf")));
+            alone.setResolution(300);
+            textPages = PaintReport(alone, text);
+        }
+        QVERIFY(textPages >= 1);
+        const QString path = dir.filePath(QStringLiteral("отчёт.pdf"));
+        QVERIFY(w.form.OutputPanel()->SaveReportPdfAs(path));
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QCOMPARE(PdfPageCount(file.readAll()), textPages + 1);
     }
 
     // a run that stops leaves no charts of the run before it, on screen or for the paper

@@ -1,4 +1,5 @@
 #include "../sample_report.h"
+#include "pdf_pages.h"
 #include "report/report_page.h"
 #include "report/ui/report_output_panel.h"
 #include "report/ui/report_print.h"
@@ -93,10 +94,9 @@ struct PdfPages {
 };
 PdfPages ReadPdfPages(const QByteArray &pdf) {
     PdfPages out;
-    if (!pdf.startsWith("%PDF"))
+    out.pages = test::PdfPageCount(pdf);
+    if (out.pages == 0)
         return out;
-    out.pages = int(pdf.count("/Type /Page\n") + pdf.count("/Type /Page\r") +
-                    pdf.count("/Type /Page/") + pdf.count("/Type /Page "));
     out.allA4 = pdf.count("/MediaBox [0 0 595") == out.pages && pdf.count(" 842") >= out.pages;
     return out;
 }
