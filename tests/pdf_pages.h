@@ -8,8 +8,8 @@ namespace orvane::test {
 inline int PdfPageCount(const QByteArray &pdf) {
     if (!pdf.startsWith("%PDF"))
         return 0;
-    return int(pdf.count("/Type /Page\n") + pdf.count("/Type /Page\r") +
-               pdf.count("/Type /Page/") + pdf.count("/Type /Page "));
+    return int(pdf.count("/Type /Page\n") + pdf.count("/Type /Page\r") + pdf.count("/Type /Page/") +
+               pdf.count("/Type /Page "));
 }
 
 } // namespace orvane::test

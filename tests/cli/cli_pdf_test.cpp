@@ -9,8 +9,8 @@
 
 #include "cli/cli_args.h"
 #include "core/number_text.h"
-#include "report/report_document.h"
 #include "pdf_pages.h"
+#include "report/report_document.h"
 #include "report/ui/report_print.h"
 
 using namespace orvane;

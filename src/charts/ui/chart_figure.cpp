@@ -63,13 +63,14 @@ int StepDecimals(double step) {
     return std::clamp(static_cast<int>(std::ceil(-std::log10(step) - 1e-9)), 0, 6);
 }
 
-QValueAxis *MakeAxis(const QString &title, Range r, bool whole, Qt::Alignment side,
-                     QChart *chart) {
+QValueAxis *MakeAxis(const QString &title, Range r, bool whole, Qt::Alignment side, QChart *chart) {
     r.Pad(whole ? 0.5 : 0);
     auto *axis = new QValueAxis;
     axis->setTitleText(title);
     // ticks at round values from a round anchor, the axis itself a little wider than the data
-    const double step = whole ? std::max(1.0, TickStep(r.hi - r.lo, 10)) : TickStep(r.hi - r.lo, 8);
+    // (a floor axis labels every floor of a common building)
+    const double span = r.hi - r.lo;
+    const double step = whole ? std::max(1.0, TickStep(span, 16)) : TickStep(span, 8);
     axis->setRange(r.lo, r.hi);
     axis->setTickType(QValueAxis::TicksDynamic);
     axis->setTickAnchor(std::floor(r.lo / step) * step);
@@ -86,8 +87,8 @@ QValueAxis *MakeAxis(const QString &title, Range r, bool whole, Qt::Alignment si
 
 // The numbers on the axes with the decimal separator the reports use, without digit groups.
 QLocale NumberLocale() {
-    QLocale locale = DecimalSeparator() == ',' ? QLocale(QLocale::Russian, QLocale::Russia)
-                                               : QLocale::c();
+    QLocale locale =
+        DecimalSeparator() == ',' ? QLocale(QLocale::Russian, QLocale::Russia) : QLocale::c();
     locale.setNumberOptions(QLocale::OmitGroupSeparator);
     return locale;
 }

@@ -152,13 +152,13 @@ QString ChartsTab::SaveSvg(const ChartData &chart, const QString &fileName) {
 }
 
 void ChartsTab::SaveAs(const ChartData &chart, const QString &filter, const QString &suffix) {
-    QString name = QFileDialog::getSaveFileName(this, QStringLiteral("Сохранить график"),
-                                                QString(), filter);
+    QString name =
+        QFileDialog::getSaveFileName(this, QStringLiteral("Сохранить график"), QString(), filter);
     if (name.isEmpty())
         return;
     name = QString::fromStdString(EnsureExtension(name.toStdString(), suffix.toStdString()));
-    const QString error = suffix == QStringLiteral("svg") ? SaveSvg(chart, name)
-                                                          : SavePng(chart, name);
+    const QString error =
+        suffix == QStringLiteral("svg") ? SaveSvg(chart, name) : SavePng(chart, name);
     if (!error.isEmpty())
         QMessageBox::critical(this, QStringLiteral("Графики"), error);
 }

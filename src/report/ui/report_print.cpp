@@ -6,9 +6,9 @@
 #include "report/ui/rtf_text_document.h"
 
 #include <QAbstractTextDocumentLayout>
+#include <QApplication>
 #include <QFile>
 #include <QFileInfo>
-#include <QApplication>
 #include <QPageLayout>
 #include <QPageSize>
 #include <QPainter>
@@ -100,7 +100,8 @@ void PaintChartPage(QPainter &painter, const QSizeF &body, std::span<const Chart
                          Qt::AlignLeft | Qt::AlignVCenter, QStringLiteral("Графики"));
     }
     const qreal gap = MmToLayout(6);
-    const qreal slot = (body.height() - headingHeight - gap * (kChartsPerPage - 1)) / kChartsPerPage;
+    const qreal slot =
+        (body.height() - headingHeight - gap * (kChartsPerPage - 1)) / kChartsPerPage;
     qreal top = headingHeight;
     for (const ChartData &chart : charts) {
         PaintChart(painter, QRectF(0, top, body.width(), slot), chart);

@@ -32,6 +32,13 @@ template <class Form> void Shoot(Form &form, const QString &name, const QString 
     int i = 0;
     for (QChartView *v : tab->Views())
         v->grab().save(QStringLiteral("%1/tab-%2-%3.png").arg(out, name).arg(++i));
+    // the files the context menu writes
+    i = 0;
+    for (const ChartData &chart : form.Calc().Report.Charts) {
+        const QString base = QStringLiteral("%1/file-%2-%3").arg(out, name).arg(++i);
+        ChartsTab::SavePng(chart, base + QStringLiteral(".png"));
+        ChartsTab::SaveSvg(chart, base + QStringLiteral(".svg"));
+    }
     form.grab().save(QStringLiteral("%1/window-%2.png").arg(out, name));
 }
 

@@ -2,9 +2,9 @@
 // and an input change empties it.
 
 #include <QChart>
+#include <QChartView>
 #include <QDir>
 #include <QFile>
-#include <QChartView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QLineSeries>
@@ -29,9 +29,9 @@
 #include "exhaust/exhaust_charts.h"
 #include "exhaust/ui/form_smk_out_vent_calc.h"
 #include "inflow/ui/form_smk_in_vent_calc.h"
+#include "pdf_pages.h"
 #include "report/ui/report_output_panel.h"
 #include "report/ui/report_print.h"
-#include "pdf_pages.h"
 #include "window_test_support.h"
 
 using namespace orvane;
@@ -284,8 +284,8 @@ private slots:
         next->click();
         QCOMPARE(w.form.Calc().Report.Charts.size(), size_t(2));
         QVERIFY(!ShownSeries(&w.form).empty());
-        w.form.findChild<QLineEdit *>(CtlName(inflow::ctl::EditUGFloorQty))->setText(
-            QStringLiteral("0"));
+        w.form.findChild<QLineEdit *>(CtlName(inflow::ctl::EditUGFloorQty))
+            ->setText(QStringLiteral("0"));
         next->click();
         QVERIFY(!w.notifier.messages.empty());
         QVERIFY(w.form.Calc().Report.Charts.empty());

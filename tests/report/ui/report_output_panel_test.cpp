@@ -350,8 +350,8 @@ private slots:
             {
                 QPdfWriter writer(path);
                 writer.setResolution(300);
-                painted = PaintReport(
-                    writer, {rtf, QStringLiteral("x"), QStringLiteral("Отчёт"), list});
+                painted =
+                    PaintReport(writer, {rtf, QStringLiteral("x"), QStringLiteral("Отчёт"), list});
             }
             if (charts == 0)
                 textPages = painted;
