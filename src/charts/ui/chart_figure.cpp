@@ -48,6 +48,11 @@ struct Range {
     }
 };
 
+// guard: a point with a broken value is neither drawn nor counted in the axes
+bool Drawn(const ChartPoint &p) {
+    return std::isfinite(p.x) && std::isfinite(p.y);
+}
+
 // A step of 1, 2 or 5 times a power of ten that cuts `span` into at most `most` parts.
 double TickStep(double span, int most) {
     const double raw = span / most;
@@ -110,10 +115,11 @@ QChart *BuildChart(const ChartData &data) {
     chart->legend()->setFont(legendFont);
     Range xs, ys;
     for (const ChartSeries &s : data.series)
-        for (const ChartPoint &p : s.points) {
-            xs.Take(p.x);
-            ys.Take(p.y);
-        }
+        for (const ChartPoint &p : s.points)
+            if (Drawn(p)) {
+                xs.Take(p.x);
+                ys.Take(p.y);
+            }
     for (double limit : data.limits)
         xs.Take(limit);
     // the values are read against zero: a flow of 3,3960…3,3975 кг/с is not drawn as a slope
@@ -132,7 +138,7 @@ QChart *BuildChart(const ChartData &data) {
         series->setName(Text(s.name));
         series->setPointsVisible(true);
         for (const ChartPoint &p : s.points)
-            if (std::isfinite(p.x) && std::isfinite(p.y)) // guard: a broken value is not drawn
+            if (Drawn(p))
                 series->append(p.x, p.y);
         attach(series);
     }

@@ -19,7 +19,9 @@
 #include <QValueAxis>
 #include <QXmlStreamReader>
 
+#include <cmath>
 #include <functional>
+#include <memory>
 #include <map>
 
 #include "charts/ui/chart_figure.h"
@@ -211,6 +213,52 @@ private slots:
                      (ChartPoint{withShaft ? -12.0 : -10.0, withShaft ? 6.0 : 0.0}));
         }
         QVERIFY(exhaust::ExhaustCharts({}, true).empty());
+    }
+
+    // every point keeps a margin from the frame; a floor axis ticks whole floors; the values
+    // are read against zero and the door band is inside; the numbers use the program's separator
+    void AxesLeaveAMarginAndCountWholeFloors() {
+        const double nan = std::nan("");
+        const std::vector<ChartData> cases = {
+            {"этажи", "P, Па", "Этаж", {{"Ps", {{30, 1}, {61, 7}, {90, 12}}}}, {20, 150}, true},
+            {"отметки", "G, кг/с", "h, м", {{"G", {{3.396, 0}, {3.3975, 6}}}}, {}, false},
+            {"одна точка", "P, Па", "h, м", {{"P", {{-12, 0}}}}, {}, false},
+            {"подвал", "P, Па", "Этаж", {{"P", {{40, -4}, {35, -1}}}}, {}, true},
+            {"ничего", "P, Па", "Этаж", {{"P", {{nan, 1}, {500, nan}}}}, {}, true},
+        };
+        SetDecimalSeparator(',');
+        for (const ChartData &data : cases) {
+            std::unique_ptr<QChart> chart(BuildChart(data));
+            QCOMPARE(chart->locale().decimalPoint(), QStringLiteral(","));
+            QVERIFY(chart->localizeNumbers());
+            auto *x = qobject_cast<QValueAxis *>(chart->axes(Qt::Horizontal).front());
+            auto *y = qobject_cast<QValueAxis *>(chart->axes(Qt::Vertical).front());
+            QVERIFY(x && y);
+            QVERIFY2(x->min() < 0 && x->max() > 0 && x->max() < 500, data.title.c_str());
+            for (double limit : data.limits)
+                QVERIFY(x->min() < limit && limit < x->max());
+            for (const ChartPoint &p : data.series.front().points) {
+                if (std::isfinite(p.x) && std::isfinite(p.y)) {
+                    QVERIFY2(x->min() < p.x && p.x < x->max(), data.title.c_str());
+                    QVERIFY2(y->min() < p.y && p.y < y->max(), data.title.c_str());
+                }
+            }
+            QCOMPARE(y->tickType(), QValueAxis::TicksDynamic);
+            if (data.wholeLevels) {
+                QVERIFY(y->tickInterval() >= 1);
+                QCOMPARE(y->tickInterval(), std::round(y->tickInterval()));
+                QCOMPARE(y->tickAnchor(), std::round(y->tickAnchor()));
+                QCOMPARE(y->labelFormat(), QStringLiteral("%.0f"));
+            }
+        }
+        // a small floor count labels every floor
+        std::unique_ptr<QChart> twelve(BuildChart(cases.front()));
+        QCOMPARE(qobject_cast<QValueAxis *>(twelve->axes(Qt::Vertical).front())->tickInterval(),
+                 1.0);
+        SetDecimalSeparator('.');
+        std::unique_ptr<QChart> dotted(BuildChart(cases.front()));
+        QCOMPARE(dotted->locale().decimalPoint(), QStringLiteral("."));
+        SetDecimalSeparator(',');
     }
 
     // a chart is written at its own size, whatever the window's: the title whole, the axes named
