@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "core/number_text.h"
+#include "exhaust/exhaust_charts.h"
 #include "exhaust/result_checks.h"
 
 namespace orvane::exhaust {
@@ -139,6 +140,8 @@ RunOutcome ExhaustCalc::Run(ExhaustInputs &in) {
     }
     if (outcome == RunOutcome::inputStopped)
         EndStoppedReport(Report);
+    if (outcome == RunOutcome::ok)
+        Report.Charts = ExhaustCharts(Ychastki, CalcWithShaft);
     Report.BuildFullReport();
     return outcome;
 }

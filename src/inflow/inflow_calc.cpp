@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "core/number_text.h"
+#include "inflow/inflow_charts.h"
 #include "inflow/result_checks.h"
 
 namespace orvane::inflow {
@@ -140,6 +141,8 @@ RunOutcome InflowCalc::Run(InflowInputs &in) {
     }
     if (outcome == RunOutcome::inputStopped)
         EndStoppedReport(Report);
+    if (outcome == RunOutcome::ok)
+        Report.Charts = InflowCharts(*this);
     Report.BuildFullReport();
     return outcome;
 }

@@ -21,14 +21,14 @@ ChartSeries ByFloor(const char *name, const Records &records, Value value) {
 }
 
 ChartData PressureChart(const char *title, std::vector<ChartSeries> series, bool doorBand) {
-    ChartData c{title, kPressureAxis, kFloorAxis, std::move(series), {}};
+    ChartData c{title, kPressureAxis, kFloorAxis, std::move(series), {}, true};
     if (doorBand)
         c.limits = {kDoorPressureMin, kDoorPressureMax};
     return c;
 }
 
 ChartData FlowChart(const char *title, ChartSeries series) {
-    return {title, kFlowAxis, kFloorAxis, {std::move(series)}, {}};
+    return {title, kFlowAxis, kFloorAxis, {std::move(series)}, {}, true};
 }
 
 } // namespace

@@ -26,6 +26,8 @@ struct ChartData {
     std::vector<ChartSeries> series;
     // vertical lines at these values (the 20 and 150 Па band of the door pressure difference)
     std::vector<double> limits;
+    // the vertical axis counts floors: whole numbers only on its ticks
+    bool wholeLevels = false;
 };
 
 // The band the door pressure difference must stay in, Pa.

@@ -6,6 +6,7 @@ void ReportDocument::BeginReport(std::string_view title) {
     title_ = title;
     Page.date = CalculationDateText();
     RTBody.clear();
+    Charts.clear();
     RtfProgramNote(RTBody);
     RtfTitle(RTBody, title);
     RtfHeading(RTBody, "ИСХОДНЫЕ ДАННЫЕ");

@@ -1,6 +1,7 @@
 #pragma once
 // The two report streams a module owns: the body written during a run and the full document.
 
+#include "report/chart_data.h"
 #include "report/report_page.h"
 #include "report/rtf_writer.h"
 
@@ -27,6 +28,9 @@ public:
     RtfStream RTFull;
     // What the footer of every page names: the calculation sets the names, the caller the file.
     ReportPageInfo Page;
+    // The charts of a calculated run, drawn after the text on paper (never in the RTF); none
+    // after a stopped or failed run. BeginReport empties them.
+    std::vector<ChartData> Charts;
 
 private:
     std::string title_;

@@ -249,9 +249,11 @@ TEST_F(CliFilesTest, DashWritesAnOutputToStandardOutput) {
 TEST_F(CliFilesTest, PdfGoesThroughTheProgramsWriter) {
     std::string file, pdfPath;
     bool bodyShown = false;
+    size_t charts = 0;
     std::string failure;
     const PdfWriter writer = [&](const ReportDocument &report, const std::string &path) {
         file = report.Page.projectFile;
+        charts = report.Charts.size();
         pdfPath = path;
         bodyShown = report.RTFull.find("\\paperw11906") != std::string::npos;
         return failure;
@@ -262,6 +264,7 @@ TEST_F(CliFilesTest, PdfGoesThroughTheProgramsWriter) {
     EXPECT_EQ(file, "x.smkprj");
     EXPECT_EQ(pdfPath, dir + "/r.pdf");
     EXPECT_TRUE(bodyShown);
+    EXPECT_EQ(charts, 2u); // the run's charts go with the report to the paper
 
     failure = "диск переполнен.";
     std::ostringstream out2, err2;

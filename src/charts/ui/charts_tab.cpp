@@ -1,28 +1,28 @@
 #include "charts/ui/charts_tab.h"
 
+#include "charts/ui/chart_figure.h"
+#include "core/file_io.h"
 #include "core/number_text.h"
+#include "report/report_output.h"
+#include "report/report_page.h"
 #include "report/ui/report_output_panel.h"
 #include "shell/stale_report.h"
 
 #include <QApplication>
+#include <QBuffer>
 #include <QChart>
 #include <QChartView>
 #include <QClipboard>
 #include <QFileDialog>
 #include <QLabel>
-#include <QLegendMarker>
 #include <QLineSeries>
 #include <QMenu>
 #include <QMessageBox>
-#include <QPen>
+#include <QPainter>
 #include <QScrollArea>
+#include <QSvgGenerator>
 #include <QToolTip>
-#include <QValueAxis>
 #include <QVBoxLayout>
-
-#include <algorithm>
-#include <cmath>
-#include <limits>
 
 namespace orvane {
 
@@ -35,38 +35,6 @@ const QString kStaleHint = QStringLiteral(
 
 QString Text(const std::string &s) {
     return QString::fromStdString(s);
-}
-
-struct Range {
-    double lo = std::numeric_limits<double>::infinity();
-    double hi = -std::numeric_limits<double>::infinity();
-    void Take(double v) {
-        if (!std::isfinite(v))
-            return;
-        lo = std::min(lo, v);
-        hi = std::max(hi, v);
-    }
-    // a single value or nothing still gets an axis of some width
-    void Widen() {
-        if (!(lo <= hi)) {
-            lo = 0;
-            hi = 1;
-        } else if (lo == hi) {
-            lo -= 1;
-            hi += 1;
-        }
-    }
-};
-
-QValueAxis *MakeAxis(const QString &title, Range r, Qt::Alignment side, QChart *chart) {
-    r.Widen();
-    auto *axis = new QValueAxis;
-    axis->setTitleText(title);
-    axis->setRange(r.lo, r.hi);
-    axis->applyNiceNumbers();
-    axis->setLabelFormat(QStringLiteral("%g"));
-    chart->addAxis(axis, side);
-    return axis;
 }
 
 } // namespace
@@ -114,35 +82,13 @@ void ChartsTab::Show(const std::vector<ChartData> &charts) {
 }
 
 QChartView *ChartsTab::MakeView(const ChartData &data) {
-    auto *chart = new QChart;
-    chart->setTitle(Text(data.title));
-    chart->legend()->setAlignment(Qt::AlignBottom);
-    Range xs, ys;
-    for (const ChartSeries &s : data.series)
-        for (const ChartPoint &p : s.points) {
-            xs.Take(p.x);
-            ys.Take(p.y);
-        }
-    for (double limit : data.limits)
-        xs.Take(limit);
-    QValueAxis *axisX = MakeAxis(Text(data.xLabel), xs, Qt::AlignBottom, chart);
-    QValueAxis *axisY = MakeAxis(Text(data.yLabel), ys, Qt::AlignLeft, chart);
+    QChart *chart = BuildChart(data);
     const QString yName = Text(data.yLabel);
-
-    auto attach = [&](QLineSeries *series) {
-        chart->addSeries(series);
-        series->attachAxis(axisX);
-        series->attachAxis(axisY);
-    };
-    for (const ChartSeries &s : data.series) {
-        auto *series = new QLineSeries;
-        series->setName(Text(s.name));
-        series->setPointsVisible(true);
-        for (const ChartPoint &p : s.points)
-            if (std::isfinite(p.x) && std::isfinite(p.y)) // guard: a broken value is not drawn
-                series->append(p.x, p.y);
-        const QString name = series->name();
-        connect(series, &QLineSeries::hovered, this,
+    const QList<QAbstractSeries *> series = chart->series();
+    for (size_t i = 0; i < data.series.size() && i < size_t(series.size()); ++i) {
+        auto *line = qobject_cast<QLineSeries *>(series[int(i)]);
+        const QString name = line->name();
+        connect(line, &QLineSeries::hovered, this,
                 [name, yName](const QPointF &point, bool state) {
                     // the point is drawn, so both numbers are finite
                     if (state)
@@ -153,18 +99,6 @@ QChartView *ChartsTab::MakeView(const ChartData &data) {
                     else
                         QToolTip::hideText();
                 });
-        attach(series);
-    }
-    for (double limit : data.limits) {
-        auto *line = new QLineSeries;
-        line->setName(QStringLiteral("%1 Па").arg(limit));
-        line->append(limit, axisY->min());
-        line->append(limit, axisY->max());
-        QPen pen(QColor(0xc0, 0x30, 0x30));
-        pen.setStyle(Qt::DashLine);
-        pen.setWidthF(1.5);
-        line->setPen(pen);
-        attach(line);
     }
 
     auto *view = new QChartView(chart, page_);
@@ -172,33 +106,75 @@ QChartView *ChartsTab::MakeView(const ChartData &data) {
     view->setMinimumHeight(380);
     view->setContextMenuPolicy(Qt::CustomContextMenu);
     connect(view, &QWidget::customContextMenuRequested, this,
-            [this, view](const QPoint &pos) { ContextMenu(view, pos); });
+            [this, view, data](const QPoint &pos) { ContextMenu(view, data, pos); });
     return view;
 }
 
-bool ChartsTab::SavePng(QChartView *view, const QString &fileName) {
-    return view->grab().save(fileName, "PNG");
+namespace {
+
+// The encoded picture through the program's safe write; the reason in Russian on failure.
+QString WriteBytes(const QString &fileName, const QByteArray &bytes) {
+    const FileResult r = WriteFileAtomic(fileName.toStdString(),
+                                         std::string_view(bytes.constData(), size_t(bytes.size())));
+    return r.ok ? QString() : QString::fromStdString(r.error);
 }
 
-void ChartsTab::ContextMenu(QChartView *view, const QPoint &pos) {
+} // namespace
+
+QString ChartsTab::SavePng(const ChartData &chart, const QString &fileName) {
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    if (!ChartPicture(chart).save(&buffer, "PNG"))
+        return QStringLiteral("Не удалось записать файл %1: рисунок не закодирован").arg(fileName);
+    return WriteBytes(fileName, bytes);
+}
+
+QString ChartsTab::SaveSvg(const ChartData &chart, const QString &fileName) {
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    {
+        QSvgGenerator svg;
+        svg.setOutputDevice(&buffer);
+        svg.setSize(kChartPictureSize);
+        svg.setViewBox(QRect(QPoint(0, 0), kChartPictureSize));
+        svg.setTitle(Text(chart.title));
+        svg.setDescription(Text(ProgramVersionText()));
+        QPainter painter;
+        if (!painter.begin(&svg))
+            return QStringLiteral("Не удалось записать файл %1: рисунок не закодирован")
+                .arg(fileName);
+        PaintChart(painter, QRectF(QPointF(0, 0), kChartPictureSize), chart);
+        painter.end();
+    }
+    return WriteBytes(fileName, bytes);
+}
+
+void ChartsTab::SaveAs(const ChartData &chart, const QString &filter, const QString &suffix) {
+    QString name =
+        QFileDialog::getSaveFileName(this, QStringLiteral("Сохранить график"), QString(), filter);
+    if (name.isEmpty())
+        return;
+    name = QString::fromStdString(EnsureExtension(name.toStdString(), suffix.toStdString()));
+    const QString error =
+        suffix == QStringLiteral("svg") ? SaveSvg(chart, name) : SavePng(chart, name);
+    if (!error.isEmpty())
+        QMessageBox::critical(this, QStringLiteral("Графики"), error);
+}
+
+void ChartsTab::ContextMenu(QChartView *view, const ChartData &chart, const QPoint &pos) {
     QMenu menu(view);
     QAction *copy = menu.addAction(QStringLiteral("Копировать"));
-    QAction *save = menu.addAction(QStringLiteral("Сохранить как PNG…"));
+    QAction *png = menu.addAction(QStringLiteral("Сохранить как PNG…"));
+    QAction *svg = menu.addAction(QStringLiteral("Сохранить как SVG…"));
     QAction *chosen = menu.exec(view->mapToGlobal(pos));
-    if (chosen == copy) {
-        QApplication::clipboard()->setPixmap(view->grab());
-    } else if (chosen == save) {
-        QString name = QFileDialog::getSaveFileName(this, QStringLiteral("Сохранить график"),
-                                                    QString(),
-                                                    QStringLiteral("Рисунок PNG (*.png)"));
-        if (name.isEmpty())
-            return;
-        if (!name.endsWith(QStringLiteral(".png"), Qt::CaseInsensitive))
-            name += QStringLiteral(".png");
-        if (!SavePng(view, name))
-            QMessageBox::critical(this, QStringLiteral("Графики"),
-                                  QStringLiteral("Рисунок не записан: ") + name);
-    }
+    if (chosen == copy)
+        QApplication::clipboard()->setImage(ChartPicture(chart));
+    else if (chosen == png)
+        SaveAs(chart, QStringLiteral("Рисунок PNG (*.png)"), QStringLiteral("png"));
+    else if (chosen == svg)
+        SaveAs(chart, QStringLiteral("Рисунок SVG (*.svg)"), QStringLiteral("svg"));
 }
 
 } // namespace orvane

@@ -29,12 +29,16 @@ public:
     // The chart views in their order (for tests and export).
     QList<QChartView *> Views() const;
 
-    // Writes the chart of `view` as a PNG image; false when it was not written.
-    static bool SavePng(QChartView *view, const QString &fileName);
+    // Write the chart as a PNG image or an SVG drawing at kChartPictureSize: empty when written,
+    // else the message naming the file and the reason.
+    static QString SavePng(const ChartData &chart, const QString &fileName);
+    static QString SaveSvg(const ChartData &chart, const QString &fileName);
 
 private:
     QChartView *MakeView(const ChartData &data);
-    void ContextMenu(QChartView *view, const QPoint &pos);
+    void ContextMenu(QChartView *view, const ChartData &chart, const QPoint &pos);
+    // The save dialog for one format, then the file; a failure in a message box.
+    void SaveAs(const ChartData &chart, const QString &filter, const QString &suffix);
 
     QLabel *hint_ = nullptr;
     QWidget *page_ = nullptr;

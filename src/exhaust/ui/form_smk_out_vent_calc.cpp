@@ -4,7 +4,6 @@
 #include "charts/ui/charts_tab.h"
 #include "catalogs/ui/form_select_fire_load_density.h"
 #include "core/number_text.h"
-#include "exhaust/exhaust_charts.h"
 #include "exhaust/exhaust_project.h"
 #include "exhaust/network_ops.h"
 #include "exhaust/ui/exhaust_tips.h"
@@ -1291,8 +1290,7 @@ RunOutcome TFormSmkOutVentCalc::ActionGoNextExecute() {
     calc_.Report.Page.projectFile = QFileInfo(document_->FilePath()).fileName().toStdString();
     const RunOutcome outcome = calc_.Run(in);
     PanelOut->showReport(calc_.Report);
-    charts_->Show(outcome == RunOutcome::ok ? ExhaustCharts(calc_.Ychastki, calc_.CalcWithShaft)
-                                            : std::vector<ChartData>{});
+    charts_->Show(calc_.Report.Charts);
     PanelOut->setDutyPoint(calc_.FanGasVolumeExps, calc_.FanPressure);
     ranSnapshot_ = ProjectSnapshot();
     document_->Refresh();

@@ -2,7 +2,6 @@
 
 #include "charts/ui/charts_tab.h"
 #include "core/number_text.h"
-#include "inflow/inflow_charts.h"
 
 #include <QAction>
 #include <QApplication>
@@ -1251,13 +1250,13 @@ void TFormSmkInVentCalc::ActionGoNextExecute() {
         return;
     // the report's footer names the project file it was calculated from
     calc_.Report.Page.projectFile = QFileInfo(document_->FilePath()).fileName().toStdString();
-    const RunOutcome outcome = calc_.Run(in);
+    calc_.Run(in);
     // input steps may correct an input (P⁺ raised to 20): the edits show what was used
     ShowEdits(in);
     liftFloors_ = {calc_.OGFloorQty, calc_.UGFloorQty};
     LiftRefresh();
     ShowReport();
-    charts_->Show(outcome == RunOutcome::ok ? InflowCharts(calc_) : std::vector<ChartData>{});
+    charts_->Show(calc_.Report.Charts);
     ran_ = true;
     ranInputs_ = InputsFromControls();
     document_->Refresh();

@@ -1,13 +1,14 @@
 #include "report/ui/report_print.h"
 
+#include "charts/ui/chart_figure.h"
 #include "report/report_document.h"
 #include "report/report_page.h"
 #include "report/ui/rtf_text_document.h"
 
 #include <QAbstractTextDocumentLayout>
+#include <QApplication>
 #include <QFile>
 #include <QFileInfo>
-#include <QGuiApplication>
 #include <QPageLayout>
 #include <QPageSize>
 #include <QPainter>
@@ -81,11 +82,42 @@ void KeepBlocksWithTheirNext(QTextDocument &doc, qreal pageHeight) {
     }
 }
 
+constexpr size_t kChartsPerPage = 2;
+
+// A chart page in layout units: the heading on the first one, then its charts one under the
+// other.
+void PaintChartPage(QPainter &painter, const QSizeF &body, std::span<const ChartData> charts,
+                    bool heading) {
+    // the heading as the report writes its own: Arial 10 pt bold, the first line indented
+    const qreal headingHeight = MmToLayout(10);
+    if (heading) {
+        QFont font(QStringLiteral("Arial"));
+        font.setPixelSize(qRound(10 * kLayoutDpi / 72));
+        font.setBold(true);
+        painter.setFont(font);
+        painter.setPen(Qt::black);
+        painter.drawText(QRectF(TwipsToLayout(708), 0, body.width(), headingHeight),
+                         Qt::AlignLeft | Qt::AlignVCenter, QStringLiteral("Графики"));
+    }
+    const qreal gap = MmToLayout(6);
+    const qreal slot =
+        (body.height() - headingHeight - gap * (kChartsPerPage - 1)) / kChartsPerPage;
+    qreal top = headingHeight;
+    for (const ChartData &chart : charts) {
+        PaintChart(painter, QRectF(0, top, body.width(), slot), chart);
+        top += slot + gap;
+    }
+}
+
 } // namespace
 
 PrintableReport Printable(const ReportDocument &report) {
     return {report.RTFull, QString::fromStdString(FooterLead(report.Page)),
-            PlainTitle(report.Title())};
+            PlainTitle(report.Title()), report.Charts};
+}
+
+int ChartPageCount(size_t charts) {
+    return static_cast<int>((charts + kChartsPerPage - 1) / kChartsPerPage);
 }
 
 int PaintReport(QPagedPaintDevice &device, const PrintableReport &report) {
@@ -104,7 +136,8 @@ int PaintReport(QPagedPaintDevice &device, const PrintableReport &report) {
     // the page breaks set above are laid out lazily, piece by piece on a timer that never runs
     // here: setting the page size again lays the whole document out before the pages are counted
     doc.setPageSize(body);
-    const int pages = std::max(1, doc.pageCount());
+    const int textPages = std::max(1, doc.pageCount());
+    const int pages = textPages + ChartPageCount(report.charts.size());
 
     QPainter painter;
     if (!painter.begin(&device))
@@ -124,13 +157,21 @@ int PaintReport(QPagedPaintDevice &device, const PrintableReport &report) {
             device.newPage();
         painter.save();
         painter.scale(scaleX, scaleY);
-        const QRectF view(0, page * body.height(), body.width(), body.height());
-        painter.translate(0, -view.top());
-        painter.setClipRect(view);
-        QAbstractTextDocumentLayout::PaintContext context;
-        context.clip = view;
-        context.palette.setColor(QPalette::Text, Qt::black);
-        doc.documentLayout()->draw(&painter, context);
+        if (page < textPages) {
+            const QRectF view(0, page * body.height(), body.width(), body.height());
+            painter.translate(0, -view.top());
+            painter.setClipRect(view);
+            QAbstractTextDocumentLayout::PaintContext context;
+            context.clip = view;
+            context.palette.setColor(QPalette::Text, Qt::black);
+            doc.documentLayout()->draw(&painter, context);
+        } else {
+            const size_t first = static_cast<size_t>(page - textPages) * kChartsPerPage;
+            PaintChartPage(painter, body,
+                           report.charts.subspan(
+                               first, std::min(kChartsPerPage, report.charts.size() - first)),
+                           page == textPages);
+        }
         painter.restore();
         painter.setFont(footerFont);
         painter.setPen(Qt::black);
@@ -180,7 +221,7 @@ HeadlessPages::HeadlessPages(int &argc, char **argv) {
     qInstallMessageHandler(QuietQtMessages);
     if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
-    app_ = std::make_unique<QGuiApplication>(argc, argv);
+    app_ = std::make_unique<QApplication>(argc, argv);
 }
 
 HeadlessPages::~HeadlessPages() = default;

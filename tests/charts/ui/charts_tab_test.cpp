@@ -3,10 +3,13 @@
 
 #include <QChart>
 #include <QChartView>
+#include <QDir>
+#include <QFile>
 #include <QLabel>
 #include <QLineEdit>
 #include <QLineSeries>
 #include <QMessageBox>
+#include <QPdfWriter>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QStandardPaths>
@@ -14,17 +17,23 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QValueAxis>
+#include <QXmlStreamReader>
 
+#include <cmath>
 #include <functional>
+#include <memory>
 #include <map>
 
+#include "charts/ui/chart_figure.h"
 #include "charts/ui/charts_tab.h"
 #include "core/notifier.h"
 #include "core/number_text.h"
 #include "exhaust/exhaust_charts.h"
 #include "exhaust/ui/form_smk_out_vent_calc.h"
 #include "inflow/ui/form_smk_in_vent_calc.h"
+#include "pdf_pages.h"
 #include "report/ui/report_output_panel.h"
+#include "report/ui/report_print.h"
 #include "window_test_support.h"
 
 using namespace orvane;
@@ -206,19 +215,129 @@ private slots:
         QVERIFY(exhaust::ExhaustCharts({}, true).empty());
     }
 
-    void ChartSavesAsPng() {
+    // every point keeps a margin from the frame; a floor axis ticks whole floors; the values
+    // are read against zero and the door band is inside; the numbers use the program's separator
+    void AxesLeaveAMarginAndCountWholeFloors() {
+        const double nan = std::nan("");
+        const std::vector<ChartData> cases = {
+            {"этажи", "P, Па", "Этаж", {{"Ps", {{30, 1}, {61, 7}, {90, 12}}}}, {20, 150}, true},
+            {"отметки", "G, кг/с", "h, м", {{"G", {{3.396, 0}, {3.3975, 6}}}}, {}, false},
+            {"одна точка", "P, Па", "h, м", {{"P", {{-12, 0}}}}, {}, false},
+            {"подвал", "P, Па", "Этаж", {{"P", {{40, -4}, {35, -1}}}}, {}, true},
+            {"ничего", "P, Па", "Этаж", {{"P", {{nan, 1}, {500, nan}}}}, {}, true},
+        };
+        SetDecimalSeparator(',');
+        for (const ChartData &data : cases) {
+            std::unique_ptr<QChart> chart(BuildChart(data));
+            QCOMPARE(chart->locale().decimalPoint(), QStringLiteral(","));
+            QVERIFY(chart->localizeNumbers());
+            auto *x = qobject_cast<QValueAxis *>(chart->axes(Qt::Horizontal).front());
+            auto *y = qobject_cast<QValueAxis *>(chart->axes(Qt::Vertical).front());
+            QVERIFY(x && y);
+            QVERIFY2(x->min() < 0 && x->max() > 0 && x->max() < 500, data.title.c_str());
+            for (double limit : data.limits)
+                QVERIFY(x->min() < limit && limit < x->max());
+            for (const ChartPoint &p : data.series.front().points) {
+                if (std::isfinite(p.x) && std::isfinite(p.y)) {
+                    QVERIFY2(x->min() < p.x && p.x < x->max(), data.title.c_str());
+                    QVERIFY2(y->min() < p.y && p.y < y->max(), data.title.c_str());
+                }
+            }
+            QCOMPARE(y->tickType(), QValueAxis::TicksDynamic);
+            if (data.wholeLevels) {
+                QVERIFY(y->tickInterval() >= 1);
+                QCOMPARE(y->tickInterval(), std::round(y->tickInterval()));
+                QCOMPARE(y->tickAnchor(), std::round(y->tickAnchor()));
+                QCOMPARE(y->labelFormat(), QStringLiteral("%.0f"));
+            }
+        }
+        // a small floor count labels every floor
+        std::unique_ptr<QChart> twelve(BuildChart(cases.front()));
+        QCOMPARE(qobject_cast<QValueAxis *>(twelve->axes(Qt::Vertical).front())->tickInterval(),
+                 1.0);
+        SetDecimalSeparator('.');
+        std::unique_ptr<QChart> dotted(BuildChart(cases.front()));
+        QCOMPARE(dotted->locale().decimalPoint(), QStringLiteral("."));
+        SetDecimalSeparator(',');
+    }
+
+    // a chart is written at its own size, whatever the window's: the title whole, the axes named
+    void ChartSavesAsPngAndSvg() {
         ExhaustWindow w;
         QCOMPARE(w.form.ActionGoNextExecute(), RunOutcome::ok);
-        const QList<QChartView *> views = w.form.findChild<ChartsTab *>()->Views();
-        QCOMPARE(views.size(), 2);
+        QCOMPARE(w.form.findChild<ChartsTab *>()->Views().size(), 2);
+        const ChartData &chart = w.form.Calc().Report.Charts.front();
         QTemporaryDir dir;
-        const QString file = dir.filePath(QStringLiteral("график.png"));
-        QVERIFY(ChartsTab::SavePng(views.front(), file));
-        const QImage image(file);
+        const QString png = dir.filePath(QStringLiteral("график.png"));
+        QCOMPARE(ChartsTab::SavePng(chart, png), QString());
+        const QImage image(png);
         QVERIFY(!image.isNull());
-        QCOMPARE(image.size(), views.front()->size());
-        // an unwritable place is refused, not crashed on
-        QVERIFY(!ChartsTab::SavePng(views.front(), dir.filePath(QStringLiteral("нет/x.png"))));
+        QCOMPARE(image.size(), kChartPictureSize);
+
+        const QString svg = dir.filePath(QStringLiteral("график.svg"));
+        QCOMPARE(ChartsTab::SaveSvg(chart, svg), QString());
+        QFile file(svg);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QXmlStreamReader xml(&file);
+        QStringList texts; // what the drawing writes as text
+        while (!xml.atEnd())
+            if (xml.readNext() == QXmlStreamReader::StartElement &&
+                xml.name() == QStringLiteral("text"))
+                texts << xml.readElementText(QXmlStreamReader::IncludeChildElements).simplified();
+        QVERIFY2(!xml.hasError(), qPrintable(xml.errorString()));
+        const QString drawn = texts.join(QLatin1Char(' '));
+        for (const std::string &label : {chart.title, chart.xLabel, chart.yLabel})
+            QVERIFY2(drawn.contains(QString::fromStdString(label)), qPrintable(drawn));
+
+        // an unwritable place is refused with the file and the reason, not crashed on
+        for (auto save : {&ChartsTab::SavePng, &ChartsTab::SaveSvg}) {
+            const QString bad = dir.filePath(QStringLiteral("нет/x"));
+            const QString error = save(chart, bad);
+            QVERIFY2(error.startsWith(QStringLiteral("Не удалось записать файл ") + bad +
+                                      QStringLiteral(": ")),
+                     qPrintable(error));
+        }
+        QCOMPARE(QDir(dir.path()).entryList(QDir::Files).size(), 2);
+    }
+
+    // "Сохранить в PDF…" of a run: the text's pages and one page for its two charts
+    void SavedPdfCarriesTheChartsAfterTheText() {
+        InflowWindow w;
+        w.form.findChild<QRadioButton *>(CtlName(inflow::ctl::rbLift))->click();
+        w.form.findChild<QPushButton *>(QStringLiteral("bbNext"))->click();
+        const ReportDocument &report = w.form.Calc().Report;
+        QCOMPARE(report.Charts.size(), size_t(2));
+        QTemporaryDir dir;
+        PrintableReport text = Printable(report);
+        text.charts = {};
+        int textPages = 0;
+        {
+            QPdfWriter alone(dir.filePath(QStringLiteral("text.pdf")));
+            alone.setResolution(300);
+            textPages = PaintReport(alone, text);
+        }
+        QVERIFY(textPages >= 1);
+        const QString path = dir.filePath(QStringLiteral("отчёт.pdf"));
+        QVERIFY(w.form.OutputPanel()->SaveReportPdfAs(path));
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QCOMPARE(PdfPageCount(file.readAll()), textPages + 1);
+    }
+
+    // a run that stops leaves no charts of the run before it, on screen or for the paper
+    void AStoppedRunLeavesNoCharts() {
+        InflowWindow w;
+        w.form.findChild<QRadioButton *>(CtlName(inflow::ctl::rbUnderGndStair))->click();
+        auto *next = w.form.findChild<QPushButton *>(QStringLiteral("bbNext"));
+        next->click();
+        QCOMPARE(w.form.Calc().Report.Charts.size(), size_t(2));
+        QVERIFY(!ShownSeries(&w.form).empty());
+        w.form.findChild<QLineEdit *>(CtlName(inflow::ctl::EditUGFloorQty))
+            ->setText(QStringLiteral("0"));
+        next->click();
+        QVERIFY(!w.notifier.messages.empty());
+        QVERIFY(w.form.Calc().Report.Charts.empty());
+        QVERIFY(ShownSeries(&w.form).empty());
     }
 };
 

@@ -1,4 +1,5 @@
 #include "../sample_report.h"
+#include "pdf_pages.h"
 #include "report/report_page.h"
 #include "report/ui/report_output_panel.h"
 #include "report/ui/report_print.h"
@@ -24,6 +25,7 @@
 #include <QTextTable>
 #include <QTimer>
 
+#include <cmath>
 #include <functional>
 
 using namespace orvane;
@@ -92,10 +94,9 @@ struct PdfPages {
 };
 PdfPages ReadPdfPages(const QByteArray &pdf) {
     PdfPages out;
-    if (!pdf.startsWith("%PDF"))
+    out.pages = test::PdfPageCount(pdf);
+    if (out.pages == 0)
         return out;
-    out.pages = int(pdf.count("/Type /Page\n") + pdf.count("/Type /Page\r") +
-                    pdf.count("/Type /Page/") + pdf.count("/Type /Page "));
     out.allA4 = pdf.count("/MediaBox [0 0 595") == out.pages && pdf.count(" 842") >= out.pages;
     return out;
 }
@@ -328,6 +329,39 @@ private slots:
         const int painted =
             PaintReport(writer, {rtf, QStringLiteral("x"), QStringLiteral("Отчёт")});
         QVERIFY2(painted >= unkept, qPrintable(QStringLiteral("%1 < %2").arg(painted).arg(unkept)));
+    }
+
+    // the charts follow the text on pages of their own, two to a page; a report without charts
+    // keeps the text's pages alone
+    void chartsFollowTheTextTwoToAPage() {
+        const std::string rtf = test::SampleReport();
+        const ChartData chart{"Давление в лестничной клетке",
+                              "Давление P, Па",
+                              "Этаж",
+                              {{"Ps", {{30, 1}, {45, 2}, {std::nan(""), 3}, {60, 4}}}},
+                              {kDoorPressureMin, kDoorPressureMax},
+                              true};
+        QTemporaryDir dir;
+        int textPages = 0;
+        for (const auto &[charts, chartPages] : {std::pair{0, 0}, {1, 1}, {2, 1}, {3, 2}, {4, 2}}) {
+            const std::vector<ChartData> list(size_t(charts), chart);
+            const QString path = dir.filePath(QStringLiteral("%1.pdf").arg(charts));
+            int painted = 0;
+            {
+                QPdfWriter writer(path);
+                writer.setResolution(300);
+                painted =
+                    PaintReport(writer, {rtf, QStringLiteral("x"), QStringLiteral("Отчёт"), list});
+            }
+            if (charts == 0)
+                textPages = painted;
+            QCOMPARE(ChartPageCount(size_t(charts)), chartPages);
+            QCOMPARE(painted, textPages + chartPages);
+            const PdfPages pdf = ReadPdfPages(ReadAll(path));
+            QCOMPARE(pdf.pages, painted);
+            QVERIFY(pdf.allA4);
+        }
+        QVERIFY(textPages >= 1);
     }
 
     void pagedLayoutRepeatsTheTablesHeaderRow() {

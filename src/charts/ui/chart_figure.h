@@ -1,0 +1,30 @@
+#pragma once
+// One chart as the program draws it everywhere: in the "Графики" tab, in its PNG and SVG copies
+// and on the report's paper pages. Built from the engines' ChartData with Qt Charts.
+
+#include "report/chart_data.h"
+
+#include <QImage>
+#include <QRectF>
+#include <QSize>
+
+class QChart;
+class QPainter;
+
+namespace orvane {
+
+// The chart of `data`: the value axis along the bottom, the floor or level axis upright, the
+// door band as dashed lines, the numbers with the program's decimal separator. Fonts are sized in
+// pixels, so paper and files show the chart as the screen does. The caller owns it.
+QChart *BuildChart(const ChartData &data);
+
+// Lays the chart of `data` out at the size of `box` (in the painter's units, read as pixels at
+// 96 dpi) and paints it there. Needs a QApplication.
+void PaintChart(QPainter &painter, const QRectF &box, const ChartData &data);
+
+// The size a chart is copied and written to files at, whatever the window's size.
+inline constexpr QSize kChartPictureSize(900, 560);
+// The chart on white at kChartPictureSize.
+QImage ChartPicture(const ChartData &data);
+
+} // namespace orvane
