@@ -1,0 +1,94 @@
+#!/usr/bin/env bash
+# Cross-builds the part of Qt 6 that Orvane uses (Core, Gui, Widgets, PrintSupport, the windows
+# platform plugin and style, Svg, Charts) for 64-bit Windows with MinGW-w64, from Debian's Qt
+# sources and with Debian's host Qt tools of the same version.
+#
+#   scripts/windows/build-qt.sh            # everything missing
+#   ORVANE_WIN_CACHE=/some/dir scripts/windows/build-qt.sh
+#
+# Every stage leaves a stamp file in the cache folder and is skipped next time; delete
+# $ORVANE_WIN_CACHE/stamps/<stage> to redo one. The Windows Qt ends up in $ORVANE_WIN_CACHE/qt-win.
+set -euo pipefail
+
+here=$(cd "$(dirname "$0")" && pwd)
+source "$here/common.sh"
+
+stage_deps() {
+    win_apt_install g++-mingw-w64-x86-64-posix cmake ninja-build dpkg-dev perl \
+        qt6-base-dev qt6-base-dev-tools
+}
+
+# apt-get source needs deb-src lines; the image ships deb822 files with "Types: deb" only
+ensure_deb_src() {
+    if grep -rqsE '^(Types:.*deb-src|deb-src )' /etc/apt/sources.list /etc/apt/sources.list.d/; then
+        return
+    fi
+    local f out=/etc/apt/sources.list.d/orvane-deb-src.sources
+    : > "$out.tmp"
+    for f in /etc/apt/sources.list.d/*.sources; do
+        [ -e "$f" ] || continue
+        sed -E 's/^Types:.*/Types: deb-src/' "$f" >> "$out.tmp"
+        echo >> "$out.tmp"
+    done
+    if [ -f /etc/apt/sources.list ]; then
+        sed -nE 's/^deb (.*)/deb-src \1/p' /etc/apt/sources.list > /etc/apt/sources.list.d/orvane-deb-src.list
+    fi
+    mv "$out.tmp" "$out"
+    $SUDO apt-get update -qq
+}
+
+# Debian source package $1 unpacked under $WIN_CACHE/src
+fetch_source() {
+    ensure_deb_src
+    mkdir -p "$WIN_CACHE/src"
+    cd "$WIN_CACHE/src"
+    ls -d "$1"-*/ >/dev/null 2>&1 || apt-get source -qq "$1"
+}
+stage_src_qtbase() { fetch_source qt6-base; }
+stage_src_qtsvg() { fetch_source qt6-svg; }
+stage_src_qtcharts() { fetch_source qt6-charts; }
+
+src_dir() { ls -d "$WIN_CACHE/src/$1"-*/ | head -n1; }
+
+stage_qtbase() {
+    local src; src=$(src_dir qt6-base)
+    rm -rf "$WIN_CACHE/build/qtbase"
+    cmake -S "$src" -B "$WIN_CACHE/build/qtbase" -G Ninja "${QT_CROSS_ARGS[@]}" \
+        -DQT_BUILD_EXAMPLES=OFF -DQT_BUILD_TESTS=OFF -DQT_BUILD_BENCHMARKS=OFF \
+        -DFEATURE_network=OFF -DFEATURE_sql=OFF -DFEATURE_dbus=OFF -DFEATURE_testlib=OFF \
+        -DFEATURE_concurrent=OFF -DFEATURE_xml=OFF \
+        -DFEATURE_opengl=OFF -DFEATURE_vulkan=OFF -DFEATURE_tabletevent=OFF \
+        -DFEATURE_system_jpeg=OFF -DFEATURE_system_png=OFF -DFEATURE_system_zlib=OFF \
+        -DFEATURE_system_freetype=OFF -DFEATURE_system_harfbuzz=OFF -DFEATURE_system_pcre2=OFF \
+        -DFEATURE_system_doubleconversion=OFF -DFEATURE_system_libb2=OFF \
+        -DFEATURE_jpeg=ON -DFEATURE_png=ON -DFEATURE_gif=OFF -DFEATURE_ico=ON \
+        -DFEATURE_sql_sqlite=OFF -DFEATURE_printsupport=ON -DFEATURE_direct2d=ON \
+        -DFEATURE_dbus_linked=OFF -DFEATURE_icu=OFF -DFEATURE_glib=OFF
+    cmake --build "$WIN_CACHE/build/qtbase" --parallel "$WIN_JOBS"
+    cmake --install "$WIN_CACHE/build/qtbase"
+}
+
+# an add-on module against the Windows Qt already installed
+build_module() {
+    local name=$1 src; src=$(src_dir "$2"); shift 2
+    rm -rf "$WIN_CACHE/build/$name"
+    "$QT_WIN_PREFIX/bin/qt-cmake" -S "$src" -B "$WIN_CACHE/build/$name" -G Ninja \
+        -DQT_HOST_PATH=/usr -DQT_HOST_PATH_CMAKE_DIR=/usr/lib/x86_64-linux-gnu/cmake \
+        -DCMAKE_BUILD_TYPE=Release -DQT_BUILD_EXAMPLES=OFF -DQT_BUILD_TESTS=OFF "$@"
+    cmake --build "$WIN_CACHE/build/$name" --parallel "$WIN_JOBS"
+    cmake --install "$WIN_CACHE/build/$name"
+}
+
+stage_qtsvg() { build_module qtsvg qt6-svg; }
+stage_qtcharts() { build_module qtcharts qt6-charts; }
+
+run_stage deps
+run_stage src_qtbase
+run_stage qtbase
+# the add-on modules are optional: a missing one is reported, the rest is still built
+for m in qtcharts qtsvg; do
+    if ! { run_stage "src_$m" && run_stage "$m"; }; then
+        echo "== $m: FAILED, Orvane is built without it" >&2
+    fi
+done
+echo "Qt for Windows: $QT_WIN_PREFIX"
