@@ -9,7 +9,8 @@
 # ORVANE_WIN_CI_DIR names the work folder (default build-win-ci); a second run reuses it.
 # Fails, listing what differs or failed, on any test failure or output mismatch.
 set -euo pipefail
-root=$(cd "$(dirname "$0")/../.." && pwd)
+source "$(dirname "$0")/common.sh"
+root=$REPO_ROOT
 linux_build=$(cd "$root" && realpath "${1:-${BUILD_DIR:-build}}")
 work=$(realpath -m "${ORVANE_WIN_CI_DIR:-$root/build-win-ci}")
 toolchain=$root/cmake/mingw-w64-x86_64.cmake
@@ -21,18 +22,8 @@ step() { echo "== $* ($(( $(date +%s) - t_start )) s)"; }
 [ -x "$linux_calc" ] || { echo "no Linux orvane-calc in $linux_build: run ./test.sh first" >&2; exit 2; }
 
 step "packages"
-packages=(g++-mingw-w64-x86-64-posix wine wine64 cmake ninja-build nlohmann-json3-dev googletest)
-missing=()
-for p in "${packages[@]}"; do
-    dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
-done
-if [ ${#missing[@]} -gt 0 ]; then
-    sudo=; [ "$(id -u)" -eq 0 ] || sudo=sudo
-    $sudo apt-get update -qq
-    DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}"
-fi
+win_apt_install g++-mingw-w64-x86-64-posix wine wine64 cmake ninja-build nlohmann-json3-dev googletest
 wine=$(command -v wine)
-wineserver=$(command -v wineserver || echo /usr/lib/wine/wineserver64)
 
 # googletest (built from Debian's sources) and nlohmann-json (header-only) for the target, in
 # one prefix the toolchain searches
@@ -44,23 +35,12 @@ if [ ! -f "$deps/lib/libgtest.a" ]; then
     cmake --build "$work/googletest" >/dev/null
     cmake --install "$work/googletest" >/dev/null
 fi
-mkdir -p "$deps/include" "$deps/share/cmake"
-ln -sfn /usr/include/nlohmann "$deps/include/nlohmann"
-cp -r /usr/share/cmake/nlohmann_json "$deps/share/cmake/"
+make_json_prefix "$deps"
 
 # the build runs a generator program too (through the toolchain's emulator)
 step "Wine prefix"
-export WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml=" # no Mono/Gecko install dialogs
-export WINEPREFIX=${WINEPREFIX:-$work/wineprefix}
-if [ ! -f "$WINEPREFIX/system.reg" ]; then
-    "$wine" wineboot --init >/dev/null 2>&1
-    "$wineserver" -w # the prefix is written when wineboot's processes have ended
-fi
-"$wineserver" -p 2>/dev/null || true # one server kept for all the runs
-# Wine's own services start with the first program and stay; started here, away from the build's
-# pipes, or the build would wait for them to close their copies
-"$wine" cmd /c exit </dev/null >/dev/null 2>&1
-trap '"$wineserver" -k 2>/dev/null || true' EXIT
+start_wine "${WINEPREFIX:-$work/wineprefix}"
+trap stop_wine EXIT
 
 step "cross build"
 # the Linux build's optimisation without its debug information (a smaller, faster link)

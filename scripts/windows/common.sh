@@ -38,7 +38,15 @@ run_stage() {
     fi
     echo "== $name: $(date -u +%H:%M:%S)"
     t0=$(date +%s)
-    ( "stage_$name" )
+    # (not under "if" or "||": there bash would let the stage go on past a failed command)
+    set +e
+    ( set -e; "stage_$name" )
+    local rc=$?
+    set -e
+    if [ $rc -ne 0 ]; then
+        echo "== $name: FAILED after $(( $(date +%s) - t0 )) s" >&2
+        return $rc
+    fi
     echo "$(( $(date +%s) - t0 )) s" > "$stamp"
     echo "== $name: finished in $(cat "$stamp")"
 }
@@ -77,4 +85,20 @@ fetch_source() {
     mkdir -p "$WIN_CACHE/src"
     cd "$WIN_CACHE/src"
     ls -d "$1"-*/ >/dev/null 2>&1 || apt-get source -qq "$1"
+}
+
+# Readies the Wine prefix $1 (made when missing) for a series of program runs: one server kept
+# running, Wine's own services already started. Those stay for the server's life; started inside
+# a build step they would hold the build's pipes open and the build would wait for them.
+start_wine() {
+    export WINEPREFIX=$1 WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml=" # no Mono/Gecko dialogs
+    if [ ! -f "$WINEPREFIX/system.reg" ]; then
+        wine wineboot --init >/dev/null 2>&1
+        wineserver -w # the prefix is written when wineboot's processes have ended
+    fi
+    wineserver -p 2>/dev/null || true
+    wine cmd /c exit </dev/null >/dev/null 2>&1
+}
+stop_wine() {
+    wineserver -k 2>/dev/null || true
 }

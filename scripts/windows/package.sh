@@ -44,8 +44,8 @@ build=$WIN_CACHE/build/orvane
 json_prefix=$WIN_CACHE/json-prefix
 make_json_prefix "$json_prefix"
 # the catalogue generator runs under Wine during the build and needs the MinGW runtime DLLs
-export WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
-export WINEPREFIX=${WINEPREFIX:-$WIN_CACHE/wineprefix-build}
+start_wine "${WINEPREFIX:-$WIN_CACHE/wineprefix-build}"
+trap stop_wine EXIT
 export WINEPATH="$(IFS=';'; echo "${mingw_runtime_dirs[*]}");$QT_WIN_PREFIX/bin"
 cmake -S "$REPO_ROOT" -B "$build" -G Ninja \
     -DCMAKE_TOOLCHAIN_FILE="$REPO_ROOT/cmake/mingw-w64-x86_64.cmake" \
