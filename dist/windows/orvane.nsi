@@ -2,7 +2,8 @@
 ;   makensis -DVERSION=5.1 -DSOURCE_DIR=<the portable folder> -DOUTFILE=<setup.exe> orvane.nsi
 ; Installs the portable folder into Program Files, adds the Start-menu entry, the uninstaller and
 ; the .smkprj/.isrprj file types opening Orvane. Silent with /S, as the uninstaller.
-Unicode true
+; a 64-bit installer for a 64-bit program: Program Files and the registry without redirection
+Target amd64-unicode
 !include "MUI2.nsh"
 
 !ifndef VERSION

@@ -46,14 +46,18 @@ make_json_prefix "$json_prefix"
 # the catalogue generator runs under Wine during the build and needs the MinGW runtime DLLs
 start_wine "${WINEPREFIX:-$WIN_CACHE/wineprefix-build}"
 trap stop_wine EXIT
-export WINEPATH="$(IFS=';'; echo "${mingw_runtime_dirs[*]}");$QT_WIN_PREFIX/bin"
+WINEPATH=
+for d in "${mingw_runtime_dirs[@]}" "$QT_WIN_PREFIX/bin"; do WINEPATH+="$(winepath -w "$d");"; done
+export WINEPATH
+# (-O2 as the Linux build and the CI check: the same optimisation, the same numbers)
 cmake -S "$REPO_ROOT" -B "$build" -G Ninja \
     -DCMAKE_TOOLCHAIN_FILE="$REPO_ROOT/cmake/mingw-w64-x86_64.cmake" \
     -DORVANE_MINGW_STATIC_RUNTIME=OFF \
     -DCMAKE_FIND_ROOT_PATH="$QT_WIN_PREFIX;$WIN_CACHE/libjpeg-win;$json_prefix" \
     -DCMAKE_PREFIX_PATH="$QT_WIN_PREFIX" \
     -DQT_HOST_PATH=/usr -DQT_HOST_PATH_CMAKE_DIR=/usr/lib/x86_64-linux-gnu/cmake \
-    -DCMAKE_BUILD_TYPE=Release -DORVANE_BUILD_TESTS=OFF -DORVANE_BUILD_BENCH=OFF \
+    -DCMAKE_BUILD_TYPE=Release -DCMAKE_CXX_FLAGS_RELEASE="-O2 -DNDEBUG" \
+    -DORVANE_BUILD_TESTS=OFF -DORVANE_BUILD_BENCH=OFF \
     -DCMAKE_INSTALL_PREFIX=/ >/dev/null
 cmake --build "$build" --parallel "$WIN_JOBS"
 echo "== orvane: built in $(( $(date +%s) - t0 )) s"
@@ -78,6 +82,7 @@ copy_plugin() {
     cp "$QT_WIN_PREFIX/plugins/$folder/$file" "$stage/$folder/"
 }
 copy_plugin platforms qwindows.dll
+copy_plugin platforms qoffscreen.dll # orvane-calc --pdf lays out pages without a display
 copy_plugin styles qwindowsvistastyle.dll
 for f in qjpeg.dll qico.dll qsvg.dll; do copy_plugin imageformats "$f"; done
 copy_plugin iconengines qsvgicon.dll
