@@ -26,7 +26,12 @@ stage_src_qtcharts() { fetch_source qt6-charts; }
 src_dir() { ls -d "$WIN_CACHE/src/$1"-*/ | head -n1; }
 stage_qtbase() {
     local src; src=$(src_dir qt6-base)
-    rm -rf "$WIN_CACHE/build/qtbase"
+    # Qt 6.4.2's windows platform plugin asks for OpenGL when OpenGL is off; a build that stopped
+    # goes on from where it stopped (configured once)
+    patch -d "$src" -p1 -N -r - < "$here/qt6-base-windows-without-opengl.patch" >/dev/null ||
+        grep -q 'QT_CONFIG(opengl) && QT_CONFIG(dynamicgl)' \
+            "$src/src/plugins/platforms/windows/qwindowswindow.cpp"
+    [ -f "$WIN_CACHE/build/qtbase/CMakeCache.txt" ] ||
     cmake -S "$src" -B "$WIN_CACHE/build/qtbase" -G Ninja "${QT_CROSS_ARGS[@]}" \
         -DQT_BUILD_EXAMPLES=OFF -DQT_BUILD_TESTS=OFF -DQT_BUILD_BENCHMARKS=OFF \
         -DFEATURE_network=OFF -DFEATURE_sql=OFF -DFEATURE_dbus=OFF -DFEATURE_testlib=OFF \
