@@ -58,7 +58,7 @@ cmake -S "$REPO_ROOT" -B "$build" -G Ninja \
     -DQT_HOST_PATH=/usr -DQT_HOST_PATH_CMAKE_DIR=/usr/lib/x86_64-linux-gnu/cmake \
     -DCMAKE_BUILD_TYPE=Release -DCMAKE_CXX_FLAGS_RELEASE="-O2 -DNDEBUG" \
     -DORVANE_BUILD_TESTS=OFF -DORVANE_BUILD_BENCH=OFF \
-    -DCMAKE_INSTALL_PREFIX=/ >/dev/null
+    -DCMAKE_INSTALL_PREFIX="C:/Program Files/Orvane" >/dev/null
 cmake --build "$build" --parallel "$WIN_JOBS"
 echo "== orvane: built in $(( $(date +%s) - t0 )) s"
 
@@ -67,7 +67,7 @@ version=$(sed -n 's/^CMAKE_PROJECT_VERSION:STATIC=//p' "$build/CMakeCache.txt")
 name=orvane-$version-win64
 stage=$WIN_CACHE/stage/$name
 rm -rf "$WIN_CACHE/stage" "$WIN_CACHE/install"
-DESTDIR="$WIN_CACHE/install" cmake --install "$build" >/dev/null
+cmake --install "$build" --prefix "$WIN_CACHE/install" >/dev/null
 # one flat folder: the programs with the shared data beside them (the portable layout)
 mkdir -p "$stage"
 cp "$WIN_CACHE/install/bin/"*.exe "$stage/"
@@ -91,6 +91,7 @@ find_dll() {
     for d in "$QT_WIN_PREFIX/bin" "${mingw_runtime_dirs[@]}"; do
         [ -f "$d/$1" ] && { echo "$d/$1"; return; }
     done
+    return 0 # a system DLL: nothing
 }
 queue=$(find "$stage" -name '*.exe' -o -name '*.dll')
 while [ -n "$queue" ]; do
