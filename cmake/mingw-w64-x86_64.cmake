@@ -8,13 +8,19 @@ set(CMAKE_C_COMPILER ${ORVANE_MINGW_PREFIX}-gcc-posix)
 set(CMAKE_CXX_COMPILER ${ORVANE_MINGW_PREFIX}-g++-posix)
 set(CMAKE_RC_COMPILER ${ORVANE_MINGW_PREFIX}-windres)
 
-set(CMAKE_FIND_ROOT_PATH /usr/${ORVANE_MINGW_PREFIX})
+# further roots given with -DCMAKE_FIND_ROOT_PATH=... (Windows builds of Qt, googletest) come first
+list(APPEND CMAKE_FIND_ROOT_PATH /usr/${ORVANE_MINGW_PREFIX})
 set(CMAKE_FIND_ROOT_PATH_MODE_PROGRAM NEVER)
 set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
 set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
 set(CMAKE_FIND_ROOT_PATH_MODE_PACKAGE ONLY)
 
-# the C and C++ runtimes go into the programs, so they start without MinGW DLLs beside them
-set(CMAKE_EXE_LINKER_FLAGS_INIT "-static-libgcc -static-libstdc++")
+# The C, C++ and thread runtimes go into the programs, so they start without MinGW DLLs beside
+# them. Off when the program links DLLs built against the shared runtime (Qt): one runtime per
+# process, the DLLs shipped beside the program.
+option(ORVANE_MINGW_STATIC_RUNTIME "Link the MinGW runtime libraries statically" ON)
+if(ORVANE_MINGW_STATIC_RUNTIME)
+    set(CMAKE_EXE_LINKER_FLAGS_INIT "-static")
+endif()
 # tests run under Wine
 set(CMAKE_CROSSCOMPILING_EMULATOR wine)

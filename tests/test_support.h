@@ -25,6 +25,15 @@ inline std::string ReadFile(const std::string &path) {
     return ss.str();
 }
 
+// Sets an environment variable for the rest of the test program.
+inline void SetEnvironment(const char *name, const char *value) {
+#ifdef _WIN32
+    _putenv_s(name, value);
+#else
+    setenv(name, value, 1);
+#endif
+}
+
 // A new empty folder of the test's own under the system's temporary folder, named `prefix` and a
 // random tail (cases run in parallel); its UTF-8 path with "/" separators, "" when none was made.
 inline std::string MakeTempFolder(std::string_view prefix) {

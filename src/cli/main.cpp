@@ -15,6 +15,9 @@
 #include <vector>
 
 #ifdef _WIN32
+#include <cstdio>
+#include <fcntl.h>
+#include <io.h>
 #include <windows.h>
 #include <shellapi.h>
 #endif
@@ -63,6 +66,9 @@ int main(int argc, char **argv) {
     orvane::IgnoreWriteSignals();
 #ifdef _WIN32
     ::SetConsoleOutputCP(CP_UTF8); // the messages are UTF-8
+    // "-o -" sends the report's own bytes: no "\n" may turn into "\r\n" on the way
+    ::_setmode(::_fileno(stdout), _O_BINARY);
+    ::_setmode(::_fileno(stderr), _O_BINARY);
 #endif
     std::vector<std::string> args = Utf8Arguments(argc, argv);
 #ifdef ORVANE_CLI_PDF

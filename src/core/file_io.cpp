@@ -345,8 +345,9 @@ std::wstring Wide(const std::string &utf8) {
 }
 
 bool IsFolder(const std::string &path) {
-    struct _stat64 st {};
-    return ::_wstat64(Wide(path).c_str(), &st) == 0 && (st.st_mode & _S_IFMT) == _S_IFDIR;
+    // (the attributes, unlike _wstat64, also answer for a folder written with a trailing "\")
+    const DWORD attributes = ::GetFileAttributesW(Wide(path).c_str());
+    return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
 }
 
 bool WriteAll(int fd, std::string_view bytes) {
@@ -411,7 +412,7 @@ FileResult ReadFileBytes(const std::string &path, std::string &bytes) {
     const int fd = ::_wopen(Wide(path).c_str(), _O_RDONLY | _O_BINARY | _O_NOINHERIT);
     if (fd < 0) {
         // a folder opened as a file is refused as "access denied" here
-        const int err = errno == EACCES && IsFolder(path) ? EISDIR : errno;
+        const int err = (errno == EACCES || errno == ENOENT) && IsFolder(path) ? EISDIR : errno;
         return ReadFailure(path, err);
     }
     struct _stat64 st {};
@@ -487,10 +488,16 @@ bool SameFile(const std::string &a, const std::string &b) {
     if (std::filesystem::equivalent(FsPath(a), FsPath(b), ec))
         return true;
     // neither exists yet: the same name in the same folder
-    const std::filesystem::path ca = std::filesystem::weakly_canonical(FsPath(a), ec);
+    // (absolute and normalised first: the runtime's weakly_canonical keeps a "." it cannot
+    // resolve, so "a.rtf" and "./a.rtf" would differ)
+    const auto canonical = [&ec](const std::string &p) {
+        return std::filesystem::weakly_canonical(std::filesystem::absolute(FsPath(p), ec), ec)
+            .lexically_normal();
+    };
+    const std::filesystem::path ca = canonical(a);
     if (ec)
         return false;
-    const std::filesystem::path cb = std::filesystem::weakly_canonical(FsPath(b), ec);
+    const std::filesystem::path cb = canonical(b);
     return !ec && ca == cb;
 }
 

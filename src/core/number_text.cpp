@@ -651,10 +651,14 @@ std::string SafeFileName(std::string_view text) {
 }
 
 std::string ParentFolder(std::string_view path) {
-    const char delimiter = PathDelimiter();
-    if (!path.empty() && path.back() == delimiter)
+#ifdef _WIN32
+    const std::string_view delimiters = "\\/"; // Windows takes either between folders
+#else
+    const std::string_view delimiters = "/";
+#endif
+    if (!path.empty() && delimiters.find(path.back()) != std::string_view::npos)
         path.remove_suffix(1);
-    size_t last = path.rfind(delimiter);
+    size_t last = path.find_last_of(delimiters);
     if (last == std::string_view::npos)
         return {};
     return std::string(path.substr(0, last + 1));

@@ -239,7 +239,8 @@ TEST(BuiltInCatalogTest, ListsHoldTheirEntriesInOrder) {
 
 TEST(BuiltInCatalogTest, FilePathJoinsTheDataFolder) {
     EXPECT_EQ(FireLoadCatalog::FilePath("/opt/orvane/"), "/opt/orvane/FireLoads.csv");
-    EXPECT_EQ(FireLoadDensityCatalog::FilePath("/opt/orvane"), "/opt/orvane/FLDensities.csv");
+    EXPECT_EQ(FireLoadDensityCatalog::FilePath("/opt/orvane"),
+              std::string("/opt/orvane") + PathDelimiter() + "FLDensities.csv");
 }
 
 } // namespace

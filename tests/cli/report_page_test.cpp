@@ -221,7 +221,7 @@ std::vector<ExampleReport> ExampleReports(char separator) {
 class ExampleReportTest : public ::testing::Test {
 protected:
     // a fixed date of calculation, so the footer's date is known
-    void SetUp() override { setenv("SOURCE_DATE_EPOCH", "1765324800", 1); } // 10.12.2025
+    void SetUp() override { orvane::test::SetEnvironment("SOURCE_DATE_EPOCH", "1765324800"); } // 10.12.2025
 };
 
 TEST_F(ExampleReportTest, PagesAreA4WithTheReportMarginsAndEveryPageHasTheFooter) {

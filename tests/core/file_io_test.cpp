@@ -148,11 +148,13 @@ TEST_F(FileIoTest, NewFileGetsOrdinaryPermissionsAndKeepsExistingOnes) {
 #endif
 }
 
+#ifndef _WIN32
 std::string Contents(const std::string &path) {
     std::string bytes;
     EXPECT_TRUE(ReadFileBytes(path, bytes).ok) << path;
     return bytes;
 }
+#endif
 
 TEST_F(FileIoTest, SymbolicLinksKeepPointingAtTheFileTheyReplace) {
 #ifdef _WIN32

@@ -302,7 +302,14 @@ TEST(NumberText, ParentFolderIgnoresOneTrailingDelimiter) {
     };
     for (const auto &c : cases)
         EXPECT_EQ(ParentFolder(c.in), c.out) << c.in;
+#ifdef _WIN32
+    EXPECT_EQ(ParentFolder("C:\\Orvane\\bin\\"), "C:\\Orvane\\");
+    EXPECT_EQ(ParentFolder("C:\\Orvane/bin"), "C:\\Orvane/");
+    EXPECT_EQ(PathDelimiter(), '\\');
+#else
+    EXPECT_EQ(ParentFolder("C:\\Orvane\\bin"), ""); // a name like any other here
     EXPECT_EQ(PathDelimiter(), '/');
+#endif
 }
 
 } // namespace

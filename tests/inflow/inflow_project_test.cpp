@@ -149,8 +149,9 @@ TEST_F(ProjectTest, UnreadableFilesLeaveTheInputsAsTheyWere) {
     InflowInputs in = InflowInputs::Defaults();
     in.setText(ctl::EditProjectName, "Мой проект");
     const InflowInputs before = in;
-    const std::string missing = (std::filesystem::temp_directory_path() / "нет такого.isrprj");
-    const std::string folder = std::filesystem::temp_directory_path();
+    const std::string folder = test::MakeTempFolder("orvane_inflow_unread_");
+    ASSERT_FALSE(folder.empty());
+    const std::string missing = folder + "/нет такого.isrprj";
     const std::string unread = "Файл проекта приточного ДУ не может быть прочитан (";
     for (const auto &[bytes, path, error] :
          {std::tuple<std::string, std::string, std::string>{
@@ -166,6 +167,7 @@ TEST_F(ProjectTest, UnreadableFilesLeaveTheInputsAsTheyWere) {
         EXPECT_EQ(in.edits(), before.edits());
         EXPECT_EQ(in.checks(), before.checks());
     }
+    std::filesystem::remove_all(folder);
 }
 
 TEST_F(ProjectTest, ReadingAppliesTheKeysRules) {
@@ -274,10 +276,9 @@ TEST_F(ProjectTest, NameWindows1251CannotHoldIsNotSavedAsQuestionMarks) {
     EXPECT_FALSE(ProjectBytesOf(in, kDate, &error).has_value());
     EXPECT_NE(error.find("Наименование вентиляционной системы"), std::string::npos) << error;
 
-    const auto dir = std::filesystem::temp_directory_path() / "orvane_inflow_project_test";
-    std::filesystem::create_directories(dir);
-    const std::string path = (dir / "p.isrprj").string();
-    std::filesystem::remove(path);
+    const std::string dir = test::MakeTempFolder("orvane_inflow_project_");
+    ASSERT_FALSE(dir.empty());
+    const std::string path = dir + "/p.isrprj";
     EXPECT_FALSE(SaveProject(path, in).ok);
     EXPECT_FALSE(std::filesystem::exists(path));
     in.setText(ctl::EditSystemName, "ПД1");

@@ -13,6 +13,10 @@ class QPainter;
 
 namespace orvane {
 
+// Whether this build draws charts: one made with a Qt that lacks Qt Charts draws none, and its
+// reports have no chart pages.
+bool ChartsDrawn();
+
 // The chart of `data`: the value axis along the bottom, the floor or level axis upright, the
 // door band as dashed lines, the numbers with the program's decimal separator. Fonts are sized in
 // pixels, so paper and files show the chart as the screen does. The caller owns it.

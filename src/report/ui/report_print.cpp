@@ -117,6 +117,8 @@ PrintableReport Printable(const ReportDocument &report) {
 }
 
 int ChartPageCount(size_t charts) {
+    if (!ChartsDrawn())
+        return 0;
     return static_cast<int>((charts + kChartsPerPage - 1) / kChartsPerPage);
 }
 
