@@ -67,7 +67,8 @@ using TOverGndStairResult = std::vector<TOverGndStairFloor>; // element 0: top f
 
 struct TUnderGndStairFloor {
     int FloorNum = 0;
-    double Ps = 0;  // P, Pa
+    double Ps = 0;  // P, Pa: the stairwell's on floor -1, the door's difference below it
+    double Pst = 0; // P_s(i), the stairwell's pressure at the floor, Pa
     double dGs = 0; // ΔG through the door, kg/s
     double Gs = 0;  // G, kg/s
     double Lv = 0;  // L_v, m3/h
@@ -199,16 +200,16 @@ public:
     double UGPdsBelow = 100;   // P_ds, Pa
 
     // --- derived and result fields of the stairwell calculations ---
-    double InsideAirDensity = 0;     // kg/m3
-    double OutsideAirDensity = 0;    // kg/m3
-    double SWAirTemp = 0;            // t_s, °C
-    double SWAirDensity = 0;         // kg/m3
-    double WindPress = 0;            // P_w, Pa
-    double BuildingHeight = 0;       // H_зд, m
-    double OutsideAirSpecWeight = 0; // γ_a, N/m3
-    double InsideAirSpecWeight = 0;  // γ_r, N/m3
-    double NormDELTAAirPress = 0;    // Δp, Pa
-    double WindowNormAirResist = 0;  // R_п, m2·h/kg
+    double InsideAirDensity = 0;       // kg/m3
+    double OutsideAirDensity = 0;      // kg/m3
+    double SWAirTemp = 0;              // t_s, °C
+    double SWAirDensity = 0;           // kg/m3
+    double WindPress = 0;              // P_w, Pa
+    double BuildingHeight = 0;         // H_зд, m
+    double OutsideAirSpecWeight = 0;   // γ_a, N/m3
+    double InsideAirSpecWeight = 0;    // γ_r, N/m3
+    double NormDELTAAirPress = 0;      // Δp, Pa
+    double WindowNormAirResist = 0;    // R_п, m2·h/kg
     double WindowNormPermeability = 0; // G_н, kg/(h·m2) at 10 Pa
     int CalculatedSWQty = 0;
     double ExitAirExps = 0;   // G_sa, kg/s
@@ -345,12 +346,12 @@ public:
     double TmbrShaftDoorArea = 3;       // m2
     double TmbrShaftDoorSpecResist = 0; // S_dsl, m3/kg; 0 until computed
     bool VPipeIsRect = true;
-    double VPipeSizeA = 800;   // mm (the diameter of a round channel)
-    double VPipeSizeB = 600;   // mm
-    double VPipeEpsilon = 4;   // ε, mm
-    double VPipeProof = 0.097; // channel wall leakage, m3/(h·m2·Pa^0.65)
-    double VPipeHTop = 6;      // H_top, m
-    double TmbrH0 = 3;         // h_0, m
+    double VPipeSizeA = 800;     // mm (the diameter of a round channel)
+    double VPipeSizeB = 600;     // mm
+    double VPipeEpsilon = 4;     // ε, mm
+    double VPipeProof = 0.097;   // channel wall leakage, m3/(h·m2·Pa^0.65)
+    double VPipeHTop = 6;        // H_top, m
+    double TmbrH0 = 3;           // h_0, m
     double TmbrRoomPressure = 0; // P_sf, the pressure the protected room needs, Pa (a result)
 
     struct TTmbrPassArgs {

@@ -36,38 +36,48 @@ ChartData FlowChart(const char *title, ChartSeries series) {
 std::vector<ChartData> InflowCharts(const InflowCalc &calc) {
     std::vector<ChartData> charts;
     if (const auto &f = calc.OverGndStairResult; !f.empty()) {
-        charts.push_back(PressureChart(
-            "Давление в лестничной клетке и перепад давления на дверях",
-            {ByFloor("Ps", f, [](const TOverGndStairFloor &r) { return r.Ps; }),
-             ByFloor("ΔPd", f, [](const TOverGndStairFloor &r) { return r.dPd; })},
-            true));
-        charts.push_back(FlowChart("Расход воздуха в лестничной клетке",
-                                   ByFloor("Gs", f, [](const TOverGndStairFloor &r) { return r.Gs; })));
+        charts.push_back(
+            PressureChart("Давление в лестничной клетке и перепад давления на дверях",
+                          {ByFloor("Ps", f, [](const TOverGndStairFloor &r) { return r.Ps; }),
+                           ByFloor("ΔPd", f, [](const TOverGndStairFloor &r) { return r.dPd; })},
+                          true));
+        charts.push_back(
+            FlowChart("Расход воздуха в лестничной клетке",
+                      ByFloor("Gs", f, [](const TOverGndStairFloor &r) { return r.Gs; })));
     }
     if (const auto &f = calc.UnderGndStairResult; !f.empty()) {
+        // floor -1 is the design floor, its row holds the stairwell's pressure; the doors below
+        TUnderGndStairResult doors;
+        for (const TUnderGndStairFloor &r : f)
+            if (r.FloorNum <= -2)
+                doors.push_back(r);
         charts.push_back(PressureChart(
-            "Давление в лестничной клетке",
-            {ByFloor("Ps", f, [](const TUnderGndStairFloor &r) { return r.Ps; })}, true));
-        charts.push_back(FlowChart("Расход воздуха в лестничной клетке",
-                                   ByFloor("Gs", f, [](const TUnderGndStairFloor &r) { return r.Gs; })));
+            "Давление в лестничной клетке и перепад давления на дверях",
+            {ByFloor("Ps", f, [](const TUnderGndStairFloor &r) { return r.Pst; }),
+             ByFloor("ΔPd", doors, [](const TUnderGndStairFloor &r) { return r.Ps; })},
+            true));
+        charts.push_back(
+            FlowChart("Расход воздуха в лестничной клетке",
+                      ByFloor("Gs", f, [](const TUnderGndStairFloor &r) { return r.Gs; })));
     }
     if (const auto &f = calc.LiftShaftResult; !f.empty()) {
-        charts.push_back(PressureChart(
-            "Давление в шахте лифта и перепад давления на дверях",
-            {ByFloor("Pш", f, [](const TLiftShaftFloor &r) { return r.Pg; }),
-             ByFloor("ΔPd", f, [](const TLiftShaftFloor &r) { return r.PL; })},
-            true));
+        charts.push_back(
+            PressureChart("Давление в шахте лифта и перепад давления на дверях",
+                          {ByFloor("Pш", f, [](const TLiftShaftFloor &r) { return r.Pg; }),
+                           ByFloor("ΔPd", f, [](const TLiftShaftFloor &r) { return r.PL; })},
+                          true));
         charts.push_back(FlowChart("Расход воздуха в шахте лифта",
                                    ByFloor("G", f, [](const TLiftShaftFloor &r) { return r.G; })));
     }
     if (const auto &f = calc.TmbrFloors; !f.empty()) {
-        charts.push_back(PressureChart(
-            "Давление в канале и потери давления в клапанах",
-            {ByFloor("Pш", f, [](const TTmbrPressForFloor &r) { return r.Psh; }),
-             ByFloor("ΔPкл", f, [](const TTmbrPressForFloor &r) { return r.dPvlv; })},
-            false));
-        charts.push_back(FlowChart("Расход воздуха в канале",
-                                   ByFloor("Gш", f, [](const TTmbrPressForFloor &r) { return r.Gsh; })));
+        charts.push_back(
+            PressureChart("Давление в канале и потери давления в клапанах",
+                          {ByFloor("Pш", f, [](const TTmbrPressForFloor &r) { return r.Psh; }),
+                           ByFloor("ΔPкл", f, [](const TTmbrPressForFloor &r) { return r.dPvlv; })},
+                          false));
+        charts.push_back(
+            FlowChart("Расход воздуха в канале",
+                      ByFloor("Gш", f, [](const TTmbrPressForFloor &r) { return r.Gsh; })));
     }
     return charts;
 }

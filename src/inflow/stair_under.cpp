@@ -19,6 +19,7 @@ TUnderGndStairResult InflowCalc::CalcUnderGndStairFloors(const TUnderGndStairPas
 
     result[0].FloorNum = -1;
     result[0].Ps = a.Ps1;
+    result[0].Pst = a.Ps1;
     result[0].Gs = a.G0;
     double P = a.Ps1;
     double G = a.G0;
@@ -37,6 +38,7 @@ TUnderGndStairResult InflowCalc::CalcUnderGndStairFloors(const TUnderGndStairPas
         auto &rec = result[static_cast<size_t>(j - 1)];
         rec.FloorNum = -j;
         rec.Ps = dPd;
+        rec.Pst = P;
         rec.dGs = dGsd;
         rec.Gs = G;
         P += 0.5 * a.XiS * a.RhoS * v * v;

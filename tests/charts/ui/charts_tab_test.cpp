@@ -21,8 +21,8 @@
 
 #include <cmath>
 #include <functional>
-#include <memory>
 #include <map>
+#include <memory>
 
 #include "charts/ui/chart_figure.h"
 #include "charts/ui/charts_tab.h"
@@ -143,26 +143,42 @@ private slots:
         if (variant == CtlName(inflow::ctl::rbOverGndStair)) {
             const auto &f = c.OverGndStairResult;
             QVERIFY(f.size() > 1);
-            expected = {{"Ps", Of(f, [](auto &r) { return r.Ps; }, Floor)},
-                        {"ΔPd", Of(f, [](auto &r) { return r.dPd; }, Floor)},
-                        {"Gs", Of(f, [](auto &r) { return r.Gs; }, Floor)}};
+            expected = {{"Ps", Of(
+                                   f, [](auto &r) { return r.Ps; }, Floor)},
+                        {"ΔPd", Of(
+                                    f, [](auto &r) { return r.dPd; }, Floor)},
+                        {"Gs", Of(
+                                   f, [](auto &r) { return r.Gs; }, Floor)}};
         } else if (variant == CtlName(inflow::ctl::rbUnderGndStair)) {
             const auto &f = c.UnderGndStairResult;
             QVERIFY(f.size() > 1);
-            expected = {{"Ps", Of(f, [](auto &r) { return r.Ps; }, Floor)},
-                        {"Gs", Of(f, [](auto &r) { return r.Gs; }, Floor)}};
+            // floor -1 holds the stairwell's pressure; the door differences are the floors below
+            inflow::TUnderGndStairResult doors(f.begin() + 1, f.end());
+            QVERIFY(f.front().FloorNum == -1 && f.front().Pst == f.front().Ps);
+            expected = {{"Ps", Of(
+                                   f, [](auto &r) { return r.Pst; }, Floor)},
+                        {"ΔPd", Of(
+                                    doors, [](auto &r) { return r.Ps; }, Floor)},
+                        {"Gs", Of(
+                                   f, [](auto &r) { return r.Gs; }, Floor)}};
         } else if (variant == CtlName(inflow::ctl::rbLift)) {
             const auto &f = c.LiftShaftResult;
             QVERIFY(f.size() > 1);
-            expected = {{"Pш", Of(f, [](auto &r) { return r.Pg; }, Floor)},
-                        {"ΔPd", Of(f, [](auto &r) { return r.PL; }, Floor)},
-                        {"G", Of(f, [](auto &r) { return r.G; }, Floor)}};
+            expected = {{"Pш", Of(
+                                   f, [](auto &r) { return r.Pg; }, Floor)},
+                        {"ΔPd", Of(
+                                    f, [](auto &r) { return r.PL; }, Floor)},
+                        {"G", Of(
+                                  f, [](auto &r) { return r.G; }, Floor)}};
         } else {
             const auto &f = c.TmbrFloors;
             QVERIFY(f.size() > 1);
-            expected = {{"Pш", Of(f, [](auto &r) { return r.Psh; }, Floor)},
-                        {"ΔPкл", Of(f, [](auto &r) { return r.dPvlv; }, Floor)},
-                        {"Gш", Of(f, [](auto &r) { return r.Gsh; }, Floor)}};
+            expected = {{"Pш", Of(
+                                   f, [](auto &r) { return r.Psh; }, Floor)},
+                        {"ΔPкл", Of(
+                                     f, [](auto &r) { return r.dPvlv; }, Floor)},
+                        {"Gш", Of(
+                                   f, [](auto &r) { return r.Gsh; }, Floor)}};
             band = false;
         }
         CheckCharts(&w.form, expected, band);
@@ -176,10 +192,14 @@ private slots:
         QVERIFY(s.size() > 1);
         auto level = [](const exhaust::Ychastok_record &r) { return r.h; };
         CheckCharts(&w.form,
-                    {{"PШ", Of(s, [](auto &r) { return r.Psh; }, level)},
-                     {"PНН", Of(s, [](auto &r) { return r.Pnn; }, level)},
-                     {"PНЗ", Of(s, [](auto &r) { return r.Pnz; }, level)},
-                     {"GШ", Of(s, [](auto &r) { return r.Gsh; }, level)}},
+                    {{"PШ", Of(
+                                s, [](auto &r) { return r.Psh; }, level)},
+                     {"PНН", Of(
+                                 s, [](auto &r) { return r.Pnn; }, level)},
+                     {"PНЗ", Of(
+                                 s, [](auto &r) { return r.Pnz; }, level)},
+                     {"GШ", Of(
+                                s, [](auto &r) { return r.Gsh; }, level)}},
                     false);
 
         // an input changed after the run: the charts go with the report's stale mark
