@@ -160,6 +160,29 @@ QChart *BuildChart(const ChartData &data) {
     return chart;
 }
 
+void FitChartTitle(QChart &chart, const QString &title, qreal width) {
+    // the title's room: the chart's margins and the frame of its background on either side
+    const qreal room = width - chart.margins().left() - chart.margins().right() - 40;
+    const QFontMetricsF metrics(chart.titleFont());
+    if (metrics.horizontalAdvance(title) <= room) {
+        chart.setTitle(title);
+        return;
+    }
+    // the break nearest the middle; the two lines are rich text, so the text is escaped
+    const qsizetype middle = title.size() / 2;
+    qsizetype at = -1;
+    for (qsizetype i = 0; i < title.size(); ++i)
+        if (title[i] == QLatin1Char(' ') &&
+            (at < 0 || std::abs(i - middle) < std::abs(at - middle)))
+            at = i;
+    if (at < 0) {
+        chart.setTitle(title);
+        return;
+    }
+    chart.setTitle(title.left(at).toHtmlEscaped() + QStringLiteral("<br>") +
+                   title.mid(at + 1).toHtmlEscaped());
+}
+
 void PaintChart(QPainter &painter, const QRectF &box, const ChartData &data) {
     QGraphicsScene scene;
     QChart *chart = BuildChart(data);
@@ -167,6 +190,7 @@ void PaintChart(QPainter &painter, const QRectF &box, const ChartData &data) {
     chart->setDropShadowEnabled(false);
     scene.addItem(chart); // the scene owns it from here
     const QRectF layout(QPointF(0, 0), box.size());
+    FitChartTitle(*chart, chart->title(), layout.width());
     chart->setGeometry(layout);
     scene.setSceneRect(layout);
     painter.save();

@@ -22,6 +22,10 @@ bool ChartsDrawn();
 // pixels, so paper and files show the chart as the screen does. The caller owns it.
 QChart *BuildChart(const ChartData &data);
 
+// Sets `title` as the chart's title, broken into two lines when one does not fit `width` (the
+// chart's own width), so that a narrow chart shows its whole title rather than an elided one.
+void FitChartTitle(QChart &chart, const QString &title, qreal width);
+
 // Lays the chart of `data` out at the size of `box` (in the painter's units, read as pixels at
 // 96 dpi) and paints it there. Needs a QApplication.
 void PaintChart(QPainter &painter, const QRectF &box, const ChartData &data);

@@ -19,6 +19,7 @@
 #include <QMenu>
 #include <QMessageBox>
 #include <QPainter>
+#include <QResizeEvent>
 #include <QScrollArea>
 #include <QSvgGenerator>
 #include <QToolTip>
@@ -28,14 +29,29 @@ namespace orvane {
 
 namespace {
 
-const QString kNoChartsHint =
-    QStringLiteral("Графики строятся после расчёта. Нажмите «Расчет».");
+const QString kNoChartsHint = QStringLiteral("Графики строятся после расчёта. Нажмите «Расчет».");
 const QString kStaleHint = QStringLiteral(
     "Исходные данные изменены после расчёта. Нажмите «Расчет», чтобы обновить графики.");
 
 QString Text(const std::string &s) {
     return QString::fromStdString(s);
 }
+
+// A chart view that keeps its whole title readable when the window is narrow.
+class TitledChartView : public QChartView {
+public:
+    TitledChartView(QChart *chart, QWidget *parent)
+        : QChartView(chart, parent), title_(chart->title()) {}
+
+protected:
+    void resizeEvent(QResizeEvent *event) override {
+        FitChartTitle(*chart(), title_, event->size().width());
+        QChartView::resizeEvent(event);
+    }
+
+private:
+    const QString title_;
+};
 
 } // namespace
 
@@ -88,20 +104,19 @@ QChartView *ChartsTab::MakeView(const ChartData &data) {
     for (size_t i = 0; i < data.series.size() && i < size_t(series.size()); ++i) {
         auto *line = qobject_cast<QLineSeries *>(series[int(i)]);
         const QString name = line->name();
-        connect(line, &QLineSeries::hovered, this,
-                [name, yName](const QPointF &point, bool state) {
-                    // the point is drawn, so both numbers are finite
-                    if (state)
-                        QToolTip::showText(QCursor::pos(),
-                                           QStringLiteral("%1: %2\n%3 = %4")
-                                               .arg(yName, Text(FormatGeneral(point.y(), 6)),
-                                                    name, Text(FormatGeneral(point.x(), 4))));
-                    else
-                        QToolTip::hideText();
-                });
+        connect(line, &QLineSeries::hovered, this, [name, yName](const QPointF &point, bool state) {
+            // the point is drawn, so both numbers are finite
+            if (state)
+                QToolTip::showText(QCursor::pos(),
+                                   QStringLiteral("%1: %2\n%3 = %4")
+                                       .arg(yName, Text(FormatGeneral(point.y(), 6)), name,
+                                            Text(FormatGeneral(point.x(), 4))));
+            else
+                QToolTip::hideText();
+        });
     }
 
-    auto *view = new QChartView(chart, page_);
+    auto *view = new TitledChartView(chart, page_);
     view->setRenderHint(QPainter::Antialiasing);
     view->setMinimumHeight(380);
     view->setContextMenuPolicy(Qt::CustomContextMenu);

@@ -235,6 +235,26 @@ private slots:
         QVERIFY(exhaust::ExhaustCharts({}, true).empty());
     }
 
+    // a title too wide for its chart goes on two lines split at the word nearest the middle,
+    // escaped as the rich text it becomes; one that fits, or has no space, stays as it is
+    void ANarrowChartBreaksItsTitle() {
+        QChart chart;
+        const QString longTitle = QStringLiteral("Давление в шахте лифта & перепад давления");
+        const struct {
+            QString title;
+            qreal width;
+            QString shown;
+        } cases[] = {
+            {longTitle, 2000, longTitle},
+            {longTitle, 250, QStringLiteral("Давление в шахте лифта<br>&amp; перепад давления")},
+            {QStringLiteral("Давлениевшахтелифта"), 50, QStringLiteral("Давлениевшахтелифта")},
+        };
+        for (const auto &c : cases) {
+            FitChartTitle(chart, c.title, c.width);
+            QCOMPARE(chart.title(), c.shown);
+        }
+    }
+
     // every point keeps a margin from the frame; a floor axis ticks whole floors; the values
     // are read against zero and the door band is inside; the numbers use the program's separator
     void AxesLeaveAMarginAndCountWholeFloors() {
