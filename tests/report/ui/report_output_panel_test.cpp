@@ -1,4 +1,5 @@
 #include "../sample_report.h"
+#include "charts/ui/chart_figure.h"
 #include "pdf_pages.h"
 #include "report/report_page.h"
 #include "report/ui/report_output_panel.h"
@@ -355,8 +356,10 @@ private slots:
             }
             if (charts == 0)
                 textPages = painted;
-            QCOMPARE(ChartPageCount(size_t(charts)), chartPages);
-            QCOMPARE(painted, textPages + chartPages);
+            // a build without Qt Charts ends its pages with the text
+            const int expected = ChartsDrawn() ? chartPages : 0;
+            QCOMPARE(ChartPageCount(size_t(charts)), expected);
+            QCOMPARE(painted, textPages + expected);
             const PdfPages pdf = ReadPdfPages(ReadAll(path));
             QCOMPARE(pdf.pages, painted);
             QVERIFY(pdf.allA4);
