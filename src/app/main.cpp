@@ -66,6 +66,7 @@ int main(int argc, char *argv[]) {
     std::shared_future<orvane::MainPictures> pictures =
         std::async(std::launch::async, [] { return orvane::TFormMain::LoadPictures(); }).share();
     orvane::UseOwnIcons();
+    // (this loads the font database, the longest step of the start, while the pictures decode)
     UseResolvedFontFamily();
     // The user data folder's name stays Latin; the windows carry the Russian title.
     QCoreApplication::setApplicationName(QStringLiteral("Orvane"));
