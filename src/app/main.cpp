@@ -16,6 +16,8 @@
 
 #include <QApplication>
 #include <QFile>
+#include <QFont>
+#include <QFontInfo>
 #include <QIcon>
 #include <QLibraryInfo>
 #include <QPixmap>
@@ -25,6 +27,24 @@
 
 #include <future>
 #include <memory>
+
+namespace {
+
+// The platform may name the window font by an alias ("Sans Serif" on a desktop without a
+// theme). Qt then asks fontconfig for the alias's substitutes again for every style and script
+// the windows draw (about a million instructions each, five times before a module window's
+// first frame); naming the family the alias resolves to lets every later look-up find it at
+// once. The text is drawn in the very same font.
+void UseResolvedFontFamily() {
+    QFont font = QApplication::font();
+    const QString family = QFontInfo(font).family();
+    if (family.isEmpty() || font.families().contains(family) || font.family() == family)
+        return;
+    font.setFamilies({family});
+    QApplication::setFont(font);
+}
+
+} // namespace
 
 int main(int argc, char *argv[]) {
     // --version, --help and usage errors are answered before anything needs a display.
@@ -46,6 +66,8 @@ int main(int argc, char *argv[]) {
     std::shared_future<orvane::MainPictures> pictures =
         std::async(std::launch::async, [] { return orvane::TFormMain::LoadPictures(); }).share();
     orvane::UseOwnIcons();
+    // (this loads the font database, the longest step of the start, while the pictures decode)
+    UseResolvedFontFamily();
     // The user data folder's name stays Latin; the windows carry the Russian title.
     QCoreApplication::setApplicationName(QStringLiteral("Orvane"));
     // the desktop entry the window belongs to (its icon and name in the task bar)
