@@ -13,6 +13,7 @@
 #include "shell/popup_tip.h"
 #include "shell/select_path_save.h"
 #include "shell/settings.h"
+#include "shell/ui_font.h"
 
 #include <QApplication>
 #include <QFile>
@@ -46,6 +47,7 @@ int main(int argc, char *argv[]) {
     std::shared_future<orvane::MainPictures> pictures =
         std::async(std::launch::async, [] { return orvane::TFormMain::LoadPictures(); }).share();
     orvane::UseOwnIcons();
+    orvane::EnsureUsableUiFont();
     // The user data folder's name stays Latin; the windows carry the Russian title.
     QCoreApplication::setApplicationName(QStringLiteral("Orvane"));
     // the desktop entry the window belongs to (its icon and name in the task bar)
