@@ -26,6 +26,9 @@ InstallDirRegKey HKLM "Software\Orvane" "InstallDir"
 RequestExecutionLevel admin
 SetCompressor /SOLID lzma
 
+; the program's icon on the installer and the uninstaller (beside this script)
+!define MUI_ICON "orvane.ico"
+!define MUI_UNICON "orvane.ico"
 !define MUI_FINISHPAGE_RUN "$INSTDIR\orvane.exe"
 !insertmacro MUI_PAGE_DIRECTORY
 !insertmacro MUI_PAGE_INSTFILES

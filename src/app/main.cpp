@@ -13,6 +13,7 @@
 #include "shell/popup_tip.h"
 #include "shell/select_path_save.h"
 #include "shell/settings.h"
+#include "shell/ui_font.h"
 
 #include <QApplication>
 #include <QFile>
@@ -20,8 +21,8 @@
 #include <QFontInfo>
 #include <QIcon>
 #include <QLibraryInfo>
-#include <QPixmap>
 #include <QLocale>
+#include <QPixmap>
 #include <QTimer>
 #include <QTranslator>
 
@@ -66,7 +67,10 @@ int main(int argc, char *argv[]) {
     std::shared_future<orvane::MainPictures> pictures =
         std::async(std::launch::async, [] { return orvane::TFormMain::LoadPictures(); }).share();
     orvane::UseOwnIcons();
-    // (this loads the font database, the longest step of the start, while the pictures decode)
+    // a default font that cannot show the windows gives way to an installed one, and an alias
+    // is named by its family (this loads the font database, the longest step of the start, while
+    // the pictures decode)
+    orvane::EnsureUsableUiFont();
     UseResolvedFontFamily();
     // The user data folder's name stays Latin; the windows carry the Russian title.
     QCoreApplication::setApplicationName(QStringLiteral("Orvane"));
@@ -91,9 +95,9 @@ int main(int argc, char *argv[]) {
     // The About box and the project folder dialog are built when first opened.
     orvane::TFormTamsoPopupTip popupTip;
     const orvane::ShellWindows shell{
-        &settings,
-        orvane::OnDemandWindow<orvane::TFormAbout>(
-            [] { return std::make_unique<orvane::TFormAbout>(); }),
+        &settings, orvane::OnDemandWindow<orvane::TFormAbout>([] {
+            return std::make_unique<orvane::TFormAbout>();
+        }),
         orvane::OnDemandWindow<orvane::TFormSelectPathSave>(
             [&settings] { return std::make_unique<orvane::TFormSelectPathSave>(settings); }),
         &popupTip, bannerMode};

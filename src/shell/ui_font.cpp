@@ -1,0 +1,41 @@
+#include "shell/ui_font.h"
+
+#include <QApplication>
+#include <QFont>
+#include <QFontDatabase>
+#include <QFontInfo>
+#include <QFontMetrics>
+#include <QString>
+
+namespace orvane {
+
+bool IsUsableUiFont(const QFont &font) {
+    // the face actually used: a font name may be an alias or a substitute for another face
+    const QString face = QFontInfo(font).family();
+    if (!QFontDatabase::writingSystems(face).contains(QFontDatabase::Cyrillic))
+        return false;
+    const QFontMetrics metrics(font);
+    const int numberHeight = metrics.boundingRect(QStringLiteral("-0123456789,.")).height();
+    return numberHeight <= metrics.height() * 3 / 2;
+}
+
+bool EnsureUsableUiFont() {
+    const QFont current = QApplication::font();
+    if (IsUsableUiFont(current))
+        return false;
+    for (const QString &family : QFontDatabase::families()) {
+        // vertical faces ("@name"), private and fixed-pitch families are not for captions
+        if (family.startsWith(QLatin1Char('@')) || QFontDatabase::isPrivateFamily(family) ||
+            QFontDatabase::isFixedPitch(family) || !QFontDatabase::isSmoothlyScalable(family))
+            continue;
+        QFont candidate = current;
+        candidate.setFamily(family);
+        if (IsUsableUiFont(candidate)) {
+            QApplication::setFont(candidate);
+            return true;
+        }
+    }
+    return false; // nothing better installed: the system's font stays
+}
+
+} // namespace orvane

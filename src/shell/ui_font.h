@@ -1,0 +1,20 @@
+#pragma once
+// The font the windows are drawn with. The system's default font is used when it can show them;
+// a system whose default font name resolves to an unsuitable face (e.g. a Windows font name
+// substituted by whatever face is installed) gets the first suitable installed family instead.
+
+class QFont;
+
+namespace orvane {
+
+// Whether `font` can show the windows: it writes Russian, and a number in it fits a line edit
+// (a line edit centres its text on the text's bounding box; a face whose glyph box is far taller
+// than its line puts the number above the field's visible area, and the field looks empty).
+bool IsUsableUiFont(const QFont &font);
+
+// Keeps the application's font when it is usable, else sets the first usable installed family at
+// the same size. Call once, after the application object exists and before any window is built.
+// Returns whether the font was replaced.
+bool EnsureUsableUiFont();
+
+} // namespace orvane
