@@ -41,6 +41,12 @@ run_stage libjpeg
 t0=$(date +%s)
 echo "== orvane: $(date -u +%H:%M:%S)"
 build=$WIN_CACHE/build/orvane
+# the build folder belongs to the clone that configured it: CMake refuses another source folder
+if [ -f "$build/CMakeCache.txt" ] &&
+    [ "$(sed -n 's/^CMAKE_HOME_DIRECTORY:INTERNAL=//p' "$build/CMakeCache.txt")" != "$REPO_ROOT" ]; then
+    echo "== orvane: the build folder was made from another clone; building afresh"
+    rm -rf "$build"
+fi
 json_prefix=$WIN_CACHE/json-prefix
 make_json_prefix "$json_prefix"
 # the catalogue generator runs under Wine during the build and needs the MinGW runtime DLLs
