@@ -63,13 +63,14 @@ int main(int argc, char *argv[]) {
 
     orvane::IgnoreWriteSignals();
     orvane::GuardedApplication app(argc, argv);
-    // The pictures of the main window are decoded on another thread while it is built.
-    std::shared_future<orvane::MainPictures> pictures =
-        std::async(std::launch::async, [] { return orvane::TFormMain::LoadPictures(); }).share();
+    // The banner, the main window's largest picture, is decoded on another thread while the
+    // window is built; its small pictures are read here (see DecodeBanner).
+    std::future<QImage> banner =
+        std::async(std::launch::async, [] { return orvane::TFormMain::DecodeBanner(); });
     orvane::UseOwnIcons();
     // a default font that cannot show the windows gives way to an installed one, and an alias
     // is named by its family (this loads the font database, the longest step of the start, while
-    // the pictures decode)
+    // the banner decodes)
     orvane::EnsureUsableUiFont();
     UseResolvedFontFamily();
     // The user data folder's name stays Latin; the windows carry the Russian title.
@@ -90,8 +91,13 @@ int main(int argc, char *argv[]) {
     const bool bannerMode = orvane::BannerModeFromArguments(app.arguments().mid(1));
     orvane::ShellSettings settings(orvane::FoldersOfThisRun());
 
-    orvane::TFormMain formMain(settings, bannerMode, [&pictures] { return pictures.get(); });
-    QApplication::setWindowIcon(QIcon(QPixmap::fromImage(pictures.get().logo)));
+    QImage logo;
+    orvane::TFormMain formMain(settings, bannerMode, [&banner, &logo] {
+        orvane::MainPictures pictures = orvane::TFormMain::LoadPictures(banner.get());
+        logo = pictures.logo;
+        return pictures;
+    });
+    QApplication::setWindowIcon(QIcon(QPixmap::fromImage(logo)));
     // The About box and the project folder dialog are built when first opened.
     orvane::TFormTamsoPopupTip popupTip;
     const orvane::ShellWindows shell{

@@ -15,22 +15,22 @@
 #include <QApplication>
 #include <QCoreApplication>
 #include <QDialog>
+#include <QDir>
 #include <QDragEnterEvent>
 #include <QDropEvent>
 #include <QEventLoop>
-#include <QDir>
 #include <QFileInfo>
-#include <QMessageBox>
-#include <QTimer>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMenuBar>
+#include <QMessageBox>
 #include <QPainter>
 #include <QScreen>
 #include <QScrollArea>
 #include <QScrollBar>
 #include <QStackedWidget>
 #include <QStyle>
+#include <QTimer>
 #include <QToolButton>
 #include <QWheelEvent>
 
@@ -132,13 +132,7 @@ void RunModal(QWidget *window) {
 TFormMain::TFormMain(ShellSettings &settings, bool bannerMode, const QImage &banner,
                      QWidget *parent)
     : TFormMain(
-          settings, bannerMode,
-          [banner] {
-              MainPictures pictures = LoadPictures(false);
-              pictures.banner = banner;
-              return pictures;
-          },
-          parent) {}
+          settings, bannerMode, [banner] { return LoadPictures(banner); }, parent) {}
 
 TFormMain::TFormMain(ShellSettings &settings, bool bannerMode,
                      const std::function<MainPictures()> &pictures, QWidget *parent)
@@ -186,15 +180,14 @@ QImage TFormMain::LoadBanner() {
         [](void *owned) { delete static_cast<std::vector<uint8_t> *>(owned); }, bytes);
 }
 
-MainPictures TFormMain::LoadPictures() {
-    return LoadPictures(true);
+QImage TFormMain::DecodeBanner() {
+    // converted here to the form a pixmap keeps, so the window takes it over as it is
+    return LoadBanner().convertToFormat(QImage::Format_RGB32);
 }
 
-MainPictures TFormMain::LoadPictures(bool withBanner) {
+MainPictures TFormMain::LoadPictures(const QImage &banner) {
     MainPictures pictures;
-    // converted here to the form a pixmap keeps, so the window takes it over as it is
-    if (withBanner)
-        pictures.banner = LoadBanner().convertToFormat(QImage::Format_RGB32);
+    pictures.banner = banner;
     pictures.logo = ResourcePicture(QStringLiteral(":/shell/logo.png"));
     pictures.exhaustButton = ResourcePicture(QStringLiteral(":/app/button_exhaust.png"));
     pictures.inflowButton = ResourcePicture(QStringLiteral(":/app/button_inflow.png"));
@@ -306,12 +299,10 @@ void TFormMain::BuildPanels(const std::function<MainPictures()> &loadPictures) {
     tsButtons = new QWidget;
     tsButtons->setObjectName(QStringLiteral("tsButtons"));
     pcFooter->addWidget(tsButtons);
-    sbSmkOutVent =
-        ModuleButton(QStringLiteral("sbSmkOutVent"), pictures.exhaustButton,
-                     ActionSmkOutVent->toolTip(), tsButtons);
-    sbSmkInVent =
-        ModuleButton(QStringLiteral("sbSmkInVent"), pictures.inflowButton,
-                     ActionSmkInVent->toolTip(), tsButtons);
+    sbSmkOutVent = ModuleButton(QStringLiteral("sbSmkOutVent"), pictures.exhaustButton,
+                                ActionSmkOutVent->toolTip(), tsButtons);
+    sbSmkInVent = ModuleButton(QStringLiteral("sbSmkInVent"), pictures.inflowButton,
+                               ActionSmkInVent->toolTip(), tsButtons);
     connect(sbSmkOutVent, &QToolButton::clicked, ActionSmkOutVent, &QAction::trigger);
     connect(sbSmkInVent, &QToolButton::clicked, ActionSmkInVent, &QAction::trigger);
 
@@ -481,10 +472,9 @@ void TFormMain::OpenModule(const ModuleFactory &factory) {
 
 void TFormMain::OpenProject(const QString &path) {
     const ProjectFactory factory =
-        fProjectFactory ? fProjectFactory
-                        : ProjectFactory([this](const QString &p) {
-                              return CreateWindowForProject(fShell, p);
-                          });
+        fProjectFactory ? fProjectFactory : ProjectFactory([this](const QString &p) {
+            return CreateWindowForProject(fShell, p);
+        });
     if (!IsProjectFileName(path) && ProjectModuleOfFile(path) == ProjectModule::unknown) {
         if (!isVisible())
             show();
@@ -510,6 +500,8 @@ void TFormMain::dropEvent(QDropEvent *event) {
     QTimer::singleShot(0, this, [this, path] { OpenProject(path); });
 }
 
-void TFormMain::ShowAbout() { orvane::ShowAbout(fShell.about.Get(), this); }
+void TFormMain::ShowAbout() {
+    orvane::ShowAbout(fShell.about.Get(), this);
+}
 
 } // namespace orvane

@@ -20,8 +20,8 @@ namespace orvane {
 
 class ShellSettings;
 
-// The pictures of the main window. Decoding them costs more than building the window, so the
-// program decodes them on another thread while the window is being built (see LoadPictures).
+// The pictures of the main window. Decoding the banner costs more than building the window, so
+// the program decodes it on another thread while the window is being built (see DecodeBanner).
 struct MainPictures {
     QImage banner; // null: the banner area stays empty
     QImage logo;   // the logo strip's picture, also the program's window icon
@@ -41,9 +41,13 @@ public:
 
     // The decoded "BANNER" resource, or a null picture when it is missing or not a JPEG.
     static QImage LoadBanner();
-    // Every picture of the window, the banner too; callable from any thread once the
-    // application object exists.
-    static MainPictures LoadPictures();
+    // The banner in the form a pixmap keeps. Callable from any thread: it reads the picture with
+    // the program's own decoder, never through Qt's image readers and their plugins (reading
+    // those on another thread while the GUI thread loads the platform's plugins crashed the
+    // Windows build at start).
+    static QImage DecodeBanner();
+    // The window's pictures around `banner` (may be null); on the GUI thread.
+    static MainPictures LoadPictures(const QImage &banner);
 
     const QString &PathData() const;
     const QString &PathSave() const;
@@ -86,7 +90,6 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
-    static MainPictures LoadPictures(bool withBanner);
     void BuildMenu();
     void BuildPanels(const std::function<MainPictures()> &pictures);
     void MeasureBannerFrame();
