@@ -17,8 +17,6 @@
 
 #include <QApplication>
 #include <QFile>
-#include <QFont>
-#include <QFontInfo>
 #include <QIcon>
 #include <QLibraryInfo>
 #include <QLocale>
@@ -28,24 +26,6 @@
 
 #include <future>
 #include <memory>
-
-namespace {
-
-// The platform may name the window font by an alias ("Sans Serif" on a desktop without a
-// theme). Qt then asks fontconfig for the alias's substitutes again for every style and script
-// the windows draw (about a million instructions each, five times before a module window's
-// first frame); naming the family the alias resolves to lets every later look-up find it at
-// once. The text is drawn in the very same font.
-void UseResolvedFontFamily() {
-    QFont font = QApplication::font();
-    const QString family = QFontInfo(font).family();
-    if (family.isEmpty() || font.families().contains(family) || font.family() == family)
-        return;
-    font.setFamilies({family});
-    QApplication::setFont(font);
-}
-
-} // namespace
 
 int main(int argc, char *argv[]) {
     // --version, --help and usage errors are answered before anything needs a display.
@@ -68,11 +48,8 @@ int main(int argc, char *argv[]) {
     std::future<QImage> banner =
         std::async(std::launch::async, [] { return orvane::TFormMain::DecodeBanner(); });
     orvane::UseOwnIcons();
-    // a default font that cannot show the windows gives way to an installed one, and an alias
-    // is named by its family (this loads the font database, the longest step of the start, while
-    // the banner decodes)
-    orvane::EnsureUsableUiFont();
-    UseResolvedFontFamily();
+    // (this loads the font database, the longest step of the start, while the banner decodes)
+    orvane::SetUpUiFont();
     // The user data folder's name stays Latin; the windows carry the Russian title.
     QCoreApplication::setApplicationName(QStringLiteral("Orvane"));
     // the desktop entry the window belongs to (its icon and name in the task bar)

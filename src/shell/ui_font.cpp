@@ -38,4 +38,14 @@ bool EnsureUsableUiFont() {
     return false; // nothing better installed: the system's font stays
 }
 
+void SetUpUiFont() {
+    EnsureUsableUiFont();
+    QFont font = QApplication::font();
+    const QString family = QFontInfo(font).family();
+    if (family.isEmpty() || font.families().contains(family) || font.family() == family)
+        return;
+    font.setFamilies({family});
+    QApplication::setFont(font);
+}
+
 } // namespace orvane

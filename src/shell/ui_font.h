@@ -17,4 +17,12 @@ bool IsUsableUiFont(const QFont &font);
 // Returns whether the font was replaced.
 bool EnsureUsableUiFont();
 
+// The window font the program starts with: EnsureUsableUiFont, then, when the font is named by
+// an alias ("Sans Serif" on a desktop without a theme), named by the family the alias resolves
+// to. Qt would otherwise ask fontconfig for the alias's substitutes again for every style and
+// script the windows draw (about a million instructions each, five times before a module
+// window's first frame); the text is drawn in the very same font. Call once, as
+// EnsureUsableUiFont.
+void SetUpUiFont();
+
 } // namespace orvane

@@ -127,6 +127,10 @@ QChartView *ChartsTab::MakeView(const ChartData &data) {
 
 namespace {
 
+QString NotEncoded(const QString &fileName) {
+    return QStringLiteral("Не удалось записать файл %1: рисунок не закодирован").arg(fileName);
+}
+
 // The encoded picture through the program's safe write; the reason in Russian on failure.
 QString WriteBytes(const QString &fileName, const QByteArray &bytes) {
     const FileResult r = WriteFileAtomic(fileName.toStdString(),
@@ -141,7 +145,7 @@ QString ChartsTab::SavePng(const ChartData &chart, const QString &fileName) {
     QBuffer buffer(&bytes);
     buffer.open(QIODevice::WriteOnly);
     if (!ChartPicture(chart).save(&buffer, "PNG"))
-        return QStringLiteral("Не удалось записать файл %1: рисунок не закодирован").arg(fileName);
+        return NotEncoded(fileName);
     return WriteBytes(fileName, bytes);
 }
 
@@ -158,8 +162,7 @@ QString ChartsTab::SaveSvg(const ChartData &chart, const QString &fileName) {
         svg.setDescription(Text(ProgramVersionText()));
         QPainter painter;
         if (!painter.begin(&svg))
-            return QStringLiteral("Не удалось записать файл %1: рисунок не закодирован")
-                .arg(fileName);
+            return NotEncoded(fileName);
         PaintChart(painter, QRectF(QPointF(0, 0), kChartPictureSize), chart);
         painter.end();
     }
