@@ -1,6 +1,7 @@
 #include "inflow/inflow_charts.h"
 
 #include "inflow/inflow_calc.h"
+#include "inflow/result_checks.h"
 
 namespace orvane::inflow {
 
@@ -46,16 +47,15 @@ std::vector<ChartData> InflowCharts(const InflowCalc &calc) {
                       ByFloor("Gs", f, [](const TOverGndStairFloor &r) { return r.Gs; })));
     }
     if (const auto &f = calc.UnderGndStairResult; !f.empty()) {
-        // floor -1 is the design floor, its row holds the stairwell's pressure; the doors below
-        TUnderGndStairResult doors;
-        for (const TUnderGndStairFloor &r : f)
-            if (r.FloorNum <= -2)
-                doors.push_back(r);
-        charts.push_back(PressureChart(
-            "Давление в лестничной клетке и перепад давления на дверях",
-            {ByFloor("Ps", f, [](const TUnderGndStairFloor &r) { return r.Pst; }),
-             ByFloor("ΔPd", doors, [](const TUnderGndStairFloor &r) { return r.Ps; })},
-            true));
+        // the doors are those the result check reads: the floors below the design floor -1
+        ChartSeries doors{"ΔPd", {}};
+        for (const DoorPressure &d : UnderGndStairDoors(calc))
+            doors.points.push_back({d.value, static_cast<double>(d.floor.value_or(0))});
+        charts.push_back(
+            PressureChart("Давление в лестничной клетке и перепад давления на дверях",
+                          {ByFloor("Ps", f, [](const TUnderGndStairFloor &r) { return r.Pst; }),
+                           std::move(doors)},
+                          true));
         charts.push_back(
             FlowChart("Расход воздуха в лестничной клетке",
                       ByFloor("Gs", f, [](const TUnderGndStairFloor &r) { return r.Gs; })));

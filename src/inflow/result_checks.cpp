@@ -16,15 +16,6 @@ std::vector<DoorPressure> OverGndStairDoors(const InflowCalc &c) {
     return doors;
 }
 
-std::vector<DoorPressure> UnderGndStairDoors(const InflowCalc &c) {
-    // floor -1 is the design floor, its row holds the stairwell's pressure; below it, the doors
-    std::vector<DoorPressure> doors;
-    for (const TUnderGndStairFloor &f : c.UnderGndStairResult)
-        if (f.FloorNum <= -2)
-            doors.push_back({f.FloorNum, f.Ps});
-    return doors;
-}
-
 std::vector<DoorPressure> LiftShaftDoors(const InflowCalc &c) {
     // the doors of the levels the calculation covers, but the open doorway of the 1st floor
     const bool doorwayOpen = c.LiftMethod < 3;
@@ -41,6 +32,14 @@ ResultCheck DuctSpeedCheck(const InflowCalc &c) {
 }
 
 } // namespace
+
+std::vector<DoorPressure> UnderGndStairDoors(const InflowCalc &c) {
+    std::vector<DoorPressure> doors;
+    for (const TUnderGndStairFloor &f : c.UnderGndStairResult)
+        if (f.FloorNum <= -2)
+            doors.push_back({f.FloorNum, f.Ps});
+    return doors;
+}
 
 ResultChecks SupplyChecks(const InflowCalc &c) {
     ResultChecks checks;

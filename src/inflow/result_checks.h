@@ -11,4 +11,8 @@ namespace orvane::inflow {
 // 20…150 Па, and the highest air speed in the supply duct and channel against 20 м/с.
 ResultChecks SupplyChecks(const InflowCalc &calc);
 
+// The closed doors of the underground floors: floor -1 is the design floor, its row holds the
+// stairwell's pressure; the floors below it hold their doors' differences.
+std::vector<DoorPressure> UnderGndStairDoors(const InflowCalc &calc);
+
 } // namespace orvane::inflow
