@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# Installs every Debian package Orvane needs to build, test and run.
+# Installs every Debian package Orvane needs to build, test and run; given package names, those
+# instead (the Windows build scripts install their tools through it).
 # Idempotent: when everything is present it only checks and returns.
 set -euo pipefail
 
@@ -11,6 +12,7 @@ packages=(
     fonts-dejavu-core xvfb xauth
     desktop-file-utils appstream shared-mime-info dpkg-dev file
 )
+[ $# -eq 0 ] || packages=("$@")
 
 missing=()
 for p in "${packages[@]}"; do

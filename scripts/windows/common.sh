@@ -19,13 +19,7 @@ QT_CROSS_ARGS=(
 
 # installs the packages that are not installed yet
 win_apt_install() {
-    local missing=() p
-    for p in "$@"; do
-        dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
-    done
-    [ ${#missing[@]} -eq 0 ] && return
-    $SUDO apt-get update -qq
-    $SUDO apt-get install -y -qq --no-install-recommends "${missing[@]}"
+    "$REPO_ROOT/scripts/install-deps.sh" "$@"
 }
 
 # runs stage_<name> once; the stamp holds how long it took
