@@ -7,6 +7,7 @@
 #include "shell/desktop_actions.h"
 #include "shell/message_box_notifier.h"
 #include "shell/project_document.h"
+#include "shell/raw_picture.h"
 #include "shell/recent_projects.h"
 #include "shell/settings.h"
 #include "shell/version.h"
@@ -95,11 +96,6 @@ QToolButton *ModuleButton(const QString &name, const QImage &picture, const QStr
     return button;
 }
 
-// A picture of the resources decoded (QImage reads any format it knows in any thread).
-QImage ResourcePicture(const QString &path) {
-    return QImage(path);
-}
-
 // Shows a window modally and returns when it is hidden.
 void RunModal(QWidget *window) {
     if (auto *dialog = qobject_cast<QDialog *>(window)) {
@@ -168,29 +164,24 @@ TFormMain::TFormMain(ShellSettings &settings, bool bannerMode,
     }
 }
 
-QImage TFormMain::LoadBanner() {
-    RgbImage rgb;
-    if (!LoadJpegResource(rgb, "BANNER") || rgb.width <= 0 || rgb.height <= 0 ||
-        rgb.rgb.size() < static_cast<size_t>(rgb.width) * rgb.height * 3)
-        return {};
-    // the picture keeps the decoded bytes rather than a copy of them
-    auto *bytes = new std::vector<uint8_t>(std::move(rgb.rgb));
-    return QImage(
-        bytes->data(), rgb.width, rgb.height, rgb.width * 3, QImage::Format_RGB888,
-        [](void *owned) { delete static_cast<std::vector<uint8_t> *>(owned); }, bytes);
-}
-
 QImage TFormMain::DecodeBanner() {
-    // converted here to the form a pixmap keeps, so the window takes it over as it is
-    return LoadBanner().convertToFormat(QImage::Format_RGB32);
+    // decoded straight into the form a pixmap keeps, so the window takes it over as it is
+    QImage banner;
+    const bool decoded =
+        LoadJpegResourceRgb32("BANNER", [&banner](int width, int height, size_t &stride) {
+            banner = QImage(width, height, QImage::Format_RGB32);
+            stride = banner.isNull() ? 0 : static_cast<size_t>(banner.bytesPerLine());
+            return banner.isNull() ? nullptr : banner.bits();
+        });
+    return decoded ? banner : QImage();
 }
 
 MainPictures TFormMain::LoadPictures(const QImage &banner) {
     MainPictures pictures;
     pictures.banner = banner;
-    pictures.logo = ResourcePicture(QStringLiteral(":/shell/logo.png"));
-    pictures.exhaustButton = ResourcePicture(QStringLiteral(":/app/button_exhaust.png"));
-    pictures.inflowButton = ResourcePicture(QStringLiteral(":/app/button_inflow.png"));
+    pictures.logo = RawPicture(QStringLiteral(":/shell/logo.rgba"));
+    pictures.exhaustButton = RawPicture(QStringLiteral(":/app/button_exhaust.rgba"));
+    pictures.inflowButton = RawPicture(QStringLiteral(":/app/button_inflow.rgba"));
     return pictures;
 }
 

@@ -39,9 +39,8 @@ public:
     TFormMain(ShellSettings &settings, bool bannerMode,
               const std::function<MainPictures()> &pictures, QWidget *parent = nullptr);
 
-    // The decoded "BANNER" resource, or a null picture when it is missing or not a JPEG.
-    static QImage LoadBanner();
-    // The banner in the form a pixmap keeps. Callable from any thread: it reads the picture with
+    // The decoded "BANNER" resource in the form a pixmap keeps, or a null picture when it is
+    // missing or not a JPEG. Callable from any thread: it reads the picture with
     // the program's own decoder, never through Qt's image readers and their plugins (reading
     // those on another thread while the GUI thread loads the platform's plugins crashed the
     // Windows build at start).

@@ -1,5 +1,6 @@
 #include "core/jpeg_image.h"
 
+#include <bit>
 #include <csetjmp>
 #include <cstdio>
 #include <jpeglib.h>
@@ -34,9 +35,25 @@ std::mutex &ResourcesMutex() {
     return mutex;
 }
 
-// Kept apart from DecodeJpeg so that no object with a destructor lives across setjmp.
-bool Decode(const unsigned char *data, unsigned long size, int &width, int &height,
-            unsigned char *(*grow)(void *, size_t), void *context) {
+// guard: a corrupt header can announce a picture far larger than any banner
+constexpr size_t kMaxBytes = size_t(256) << 20;
+
+// What the decoder writes: 3 bytes a pixel (red, green, blue) or 4 (a native 0xffRRGGBB word).
+// `allocate` gives the rows for a width and height and sets their spacing.
+struct Output {
+    int bytesPerPixel = 3;
+    unsigned char *(*allocate)(void *context, int width, int height, size_t &stride) = nullptr;
+    void *context = nullptr;
+};
+
+#ifdef JCS_EXTENSIONS
+// libjpeg-turbo writes the 32-bit form itself, the fourth byte 0xff.
+constexpr J_COLOR_SPACE kRgb32Space =
+    std::endian::native == std::endian::little ? JCS_EXT_BGRX : JCS_EXT_XRGB;
+#endif
+
+// Kept apart from the callers so that no object with a destructor lives across setjmp.
+bool Decode(const unsigned char *data, unsigned long size, const Output &output) {
     jpeg_decompress_struct cinfo;
     ErrorManager err;
     cinfo.err = jpeg_std_error(&err.pub);
@@ -52,54 +69,102 @@ bool Decode(const unsigned char *data, unsigned long size, int &width, int &heig
         jpeg_destroy_decompress(&cinfo);
         return false;
     }
+    bool expand = false; // RGB rows widened here to 32-bit pixels
     cinfo.out_color_space = JCS_RGB;
+    if (output.bytesPerPixel == 4) {
+#ifdef JCS_EXTENSIONS
+        cinfo.out_color_space = kRgb32Space;
+#else
+        expand = true;
+#endif
+    }
     jpeg_start_decompress(&cinfo);
-    if (cinfo.output_components != 3) {
+    const int components = expand ? 3 : output.bytesPerPixel;
+    const size_t rowBytes = size_t(cinfo.output_width) * size_t(output.bytesPerPixel);
+    if (cinfo.output_components != components || rowBytes * cinfo.output_height > kMaxBytes ||
+        rowBytes == 0 || cinfo.output_height == 0) {
         jpeg_destroy_decompress(&cinfo);
         return false;
     }
-    width = static_cast<int>(cinfo.output_width);
-    height = static_cast<int>(cinfo.output_height);
-    const size_t stride = static_cast<size_t>(cinfo.output_width) * 3;
-    unsigned char *pixels = grow(context, stride * cinfo.output_height);
-    if (pixels == nullptr) {
+    size_t stride = 0;
+    unsigned char *pixels = output.allocate(output.context, static_cast<int>(cinfo.output_width),
+                                            static_cast<int>(cinfo.output_height), stride);
+    if (pixels == nullptr || stride < rowBytes) {
         jpeg_destroy_decompress(&cinfo);
         return false;
     }
+    // (freed with the decoder's other memory)
+    JSAMPARRAY rgbRow = expand ? (*cinfo.mem->alloc_sarray)(reinterpret_cast<j_common_ptr>(&cinfo),
+                                                            JPOOL_IMAGE, cinfo.output_width * 3, 1)
+                               : nullptr;
     while (cinfo.output_scanline < cinfo.output_height) {
-        JSAMPROW row = pixels + stride * cinfo.output_scanline;
-        jpeg_read_scanlines(&cinfo, &row, 1);
+        unsigned char *target = pixels + stride * cinfo.output_scanline;
+        if (!expand) {
+            JSAMPROW row = target;
+            jpeg_read_scanlines(&cinfo, &row, 1);
+            continue;
+        }
+        jpeg_read_scanlines(&cinfo, rgbRow, 1);
+        auto *words = reinterpret_cast<uint32_t *>(target);
+        for (JDIMENSION x = 0; x < cinfo.output_width; ++x) {
+            const unsigned char *rgb = rgbRow[0] + x * 3;
+            words[x] = 0xff000000u | (uint32_t(rgb[0]) << 16) | (uint32_t(rgb[1]) << 8) | rgb[2];
+        }
     }
     jpeg_finish_decompress(&cinfo);
     jpeg_destroy_decompress(&cinfo);
     return true;
 }
 
-unsigned char *GrowVector(void *context, size_t size) {
-    auto *v = static_cast<std::vector<uint8_t> *>(context);
-    // guard: a corrupt header can announce a picture far larger than any banner
-    constexpr size_t kMaxBytes = size_t(256) << 20;
-    if (size == 0 || size > kMaxBytes)
-        return nullptr;
-    v->assign(size, 0);
-    return v->data();
+// The RGB form: a vector of 3-byte pixels that remembers the size it was given.
+struct RgbRows {
+    std::vector<uint8_t> pixels;
+    int width = 0;
+    int height = 0;
+};
+
+unsigned char *GrowRgbRows(void *context, int width, int height, size_t &stride) {
+    auto *rows = static_cast<RgbRows *>(context);
+    stride = size_t(width) * 3;
+    rows->pixels.resize(stride * size_t(height));
+    rows->width = width;
+    rows->height = height;
+    return rows->pixels.data();
+}
+
+unsigned char *CallRgb32Rows(void *context, int width, int height, size_t &stride) {
+    return (*static_cast<const Rgb32Rows *>(context))(width, height, stride);
+}
+
+bool DecodeBytes(std::string_view bytes, const Output &output) {
+    return !bytes.empty() && Decode(reinterpret_cast<const unsigned char *>(bytes.data()),
+                                    static_cast<unsigned long>(bytes.size()), output);
+}
+
+// A copy of a registered resource's bytes (the map may change on another thread meanwhile).
+bool ResourceBytes(std::string_view name, std::string &bytes) {
+    std::lock_guard lock(ResourcesMutex());
+    auto it = Resources().find(name);
+    if (it == Resources().end())
+        return false;
+    bytes = it->second;
+    return true;
 }
 
 } // namespace
 
 bool DecodeJpeg(std::string_view bytes, RgbImage &image) {
-    if (bytes.empty())
+    RgbRows rows;
+    if (!DecodeBytes(bytes, Output{3, GrowRgbRows, &rows}))
         return false;
-    std::vector<uint8_t> pixels;
-    int width = 0;
-    int height = 0;
-    if (!Decode(reinterpret_cast<const unsigned char *>(bytes.data()),
-                static_cast<unsigned long>(bytes.size()), width, height, GrowVector, &pixels))
-        return false;
-    image.width = width;
-    image.height = height;
-    image.rgb = std::move(pixels);
+    image.width = rows.width;
+    image.height = rows.height;
+    image.rgb = std::move(rows.pixels);
     return true;
+}
+
+bool DecodeJpegRgb32(std::string_view bytes, const Rgb32Rows &allocate) {
+    return DecodeBytes(bytes, Output{4, CallRgb32Rows, const_cast<Rgb32Rows *>(&allocate)});
 }
 
 void RegisterResource(std::string_view name, std::string_view bytes) {
@@ -109,14 +174,12 @@ void RegisterResource(std::string_view name, std::string_view bytes) {
 
 bool LoadJpegResource(RgbImage &image, std::string_view name) {
     std::string bytes;
-    {
-        std::lock_guard lock(ResourcesMutex());
-        auto it = Resources().find(name);
-        if (it == Resources().end())
-            return false;
-        bytes = it->second;
-    }
-    return DecodeJpeg(bytes, image);
+    return ResourceBytes(name, bytes) && DecodeJpeg(bytes, image);
+}
+
+bool LoadJpegResourceRgb32(std::string_view name, const Rgb32Rows &allocate) {
+    std::string bytes;
+    return ResourceBytes(name, bytes) && DecodeJpegRgb32(bytes, allocate);
 }
 
 } // namespace orvane

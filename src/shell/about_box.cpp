@@ -1,5 +1,7 @@
 #include "shell/about_box.h"
 
+#include "shell/raw_picture.h"
+
 #include "shell/version.h"
 
 #include <QDesktopServices>
@@ -67,7 +69,7 @@ TFormAbout::TFormAbout(QWidget *parent) : QDialog(parent) {
     logoRow->setContentsMargins(12, 8, 12, 8);
     auto *imgLogo = new QLabel(panelLogo);
     imgLogo->setObjectName(QStringLiteral("ImgLogo"));
-    imgLogo->setPixmap(QPixmap(QStringLiteral(":/shell/logo.png")));
+    imgLogo->setPixmap(QPixmap::fromImage(RawPicture(QStringLiteral(":/shell/logo.rgba"))));
     auto *labMaker = new QLabel(QString::fromUtf8(kMakerName), panelLogo);
     labMaker->setObjectName(QStringLiteral("LabMaker"));
     QFont makerFont = labMaker->font();

@@ -1,13 +1,93 @@
 #include "shell/own_icons.h"
 
+#include "shell/raw_picture.h"
+
+#include <QApplication>
 #include <QIcon>
+#include <QIconEngine>
+#include <QPainter>
+#include <QPointer>
+#include <QProxyStyle>
 #include <QString>
 #include <QStringList>
+#include <QStyleOption>
 #include <QWidget>
+
+#include <optional>
+#include <utility>
 
 namespace orvane {
 
+namespace {
+
+// Holds the recipe of an icon and makes the icon at the first question that needs its pictures.
+class DeferredIconEngine : public QIconEngine {
+public:
+    explicit DeferredIconEngine(std::function<QIcon()> make) : make_(std::move(make)) {}
+
+    void paint(QPainter *painter, const QRect &rect, QIcon::Mode mode,
+               QIcon::State state) override {
+        icon().paint(painter, rect, Qt::AlignCenter, mode, state);
+    }
+    QPixmap pixmap(const QSize &size, QIcon::Mode mode, QIcon::State state) override {
+        return icon().pixmap(size, mode, state);
+    }
+    QPixmap scaledPixmap(const QSize &size, QIcon::Mode mode, QIcon::State state,
+                         qreal scale) override {
+        // `size` is in device pixels here; the icon asks its engine again with the same pair
+        return icon().pixmap(size / scale, scale, mode, state);
+    }
+    QSize actualSize(const QSize &size, QIcon::Mode mode, QIcon::State state) override {
+        return icon().actualSize(size, mode, state);
+    }
+    QList<QSize> availableSizes(QIcon::Mode mode, QIcon::State state) override {
+        return icon().availableSizes(mode, state);
+    }
+    QString iconName() override { return icon().name(); }
+    // (answered without making the icon: a deferred icon always has a recipe)
+    bool isNull() override { return false; }
+    QString key() const override { return QStringLiteral("orvane-deferred"); }
+    QIconEngine *clone() const override { return new DeferredIconEngine(*this); }
+
+private:
+    const QIcon &icon() {
+        if (!icon_)
+            icon_ = make_();
+        return *icon_;
+    }
+
+    std::function<QIcon()> make_;
+    std::optional<QIcon> icon_;
+};
+
+// The application's own style with the bars' extension arrows made on demand.
+class DeferredArrowsStyle : public QProxyStyle {
+public:
+    QIcon standardIcon(StandardPixmap which, const QStyleOption *option,
+                       const QWidget *widget) const override {
+        if (which != SP_ToolBarHorizontalExtensionButton &&
+            which != SP_ToolBarVerticalExtensionButton)
+            return QProxyStyle::standardIcon(which, option, widget);
+        // the arrow points the other way in a right-to-left bar: the direction is read now, as
+        // the option and the widget may be gone when the icon is drawn
+        QStyleOption drawn;
+        drawn.direction = option != nullptr   ? option->direction
+                          : widget != nullptr ? widget->layoutDirection()
+                                              : QGuiApplication::layoutDirection();
+        return DeferredIcon([base = QPointer<QStyle>(baseStyle()), which, drawn] {
+            return base ? base->standardIcon(which, &drawn, nullptr) : QIcon();
+        });
+    }
+};
+
+} // namespace
+
+QIcon DeferredIcon(std::function<QIcon()> make) {
+    return QIcon(new DeferredIconEngine(std::move(make)));
+}
+
 void UseOwnIcons() {
+    QApplication::setStyle(new DeferredArrowsStyle);
     // Both lists hold only the resource folder: an empty list would mean "the system's paths".
     const QStringList ownFolder{QStringLiteral(":/shell/icons")};
     QIcon::setThemeSearchPaths(ownFolder);
@@ -30,11 +110,7 @@ QIcon StandardIcon(QStyle::StandardPixmap which, const QWidget *widget) {
     default:
         return widget->style()->standardIcon(which, nullptr, widget);
     }
-    const QString base = QStringLiteral(":/shell/standard/") + QLatin1String(name);
-    QIcon icon;
-    icon.addFile(base + QStringLiteral("-16.png"), QSize(16, 16));
-    icon.addFile(base + QStringLiteral("-32.png"), QSize(32, 32));
-    return icon;
+    return RawIcon(QStringLiteral(":/shell/standard/") + QLatin1String(name));
 }
 
 } // namespace orvane

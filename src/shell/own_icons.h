@@ -7,11 +7,19 @@
 #include <QIcon>
 #include <QStyle>
 
+#include <functional>
+
 namespace orvane {
 
 // Call once, after the application object exists and before any window is built. Icons a
 // window sets itself are unaffected; standard icons fall back to the style's built-in ones.
+// It also wraps the application's style so that the extension arrows every menu bar and tool
+// bar makes in its constructor (shown only when the bar is too narrow for its entries) are read
+// when first drawn instead: the style reads each of their pictures in every size it has.
 void UseOwnIcons();
+
+// An icon made by `make` when it is first drawn or measured, not before.
+QIcon DeferredIcon(std::function<QIcon()> make);
 
 // The standard icons the windows show from their first frame (file, open, save), from the
 // program's own copies of the style's 16- and 32-pixel pictures: asking the style decodes every

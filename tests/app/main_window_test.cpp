@@ -7,7 +7,9 @@
 #include "core/jpeg_image.h"
 #include "orvane/version.h"
 #include "shell/about_box.h"
+#include "shell/own_icons.h"
 #include "shell/popup_tip.h"
+#include "shell/raw_picture.h"
 #include "shell/settings.h"
 
 #include <QAction>
@@ -16,8 +18,8 @@
 #include <QFile>
 #include <QMainWindow>
 #include <QMenu>
-#include <QMessageBox>
 #include <QMenuBar>
+#include <QMessageBox>
 #include <QPointer>
 #include <QScreen>
 #include <QScrollArea>
@@ -27,10 +29,12 @@
 #include <QTimer>
 #include <QToolButton>
 
+#include <cstring>
 #include <memory>
 #include <optional>
 
 using namespace orvane;
+using namespace Qt::StringLiterals;
 
 class MainWindowTest : public QObject {
     Q_OBJECT
@@ -360,14 +364,45 @@ private slots:
         static QByteArray bytes; // the resource table keeps a view of them
         bytes = file.readAll();
         RegisterResource("BANNER", std::string_view(bytes.constData(), bytes.size()));
-        const QImage banner = TFormMain::LoadBanner();
+        const QImage banner = TFormMain::DecodeBanner();
         QCOMPARE(banner.size(), QSize(900, 320));
 
         static const QByteArray broken = bytes.left(bytes.size() / 3);
         RegisterResource("BANNER", std::string_view(broken.constData(), broken.size()));
-        const QImage none = TFormMain::LoadBanner();
+        const QImage none = TFormMain::DecodeBanner();
         TFormMain w(*fSettings, true, none);
         QCOMPARE(w.BannerWidth(), none.isNull() ? 0 : none.width());
+    }
+
+    // The undecoded pictures the windows show hold the pixels of their PNG sources (run
+    // scripts/rgba-picture.py after changing a PNG).
+    void PicturesHoldTheirSources() {
+        const char *pictures[] = {"app/resources/button_exhaust",
+                                  "app/resources/button_inflow",
+                                  "shell/resources/logo",
+                                  "shell/resources/standard/file-16",
+                                  "shell/resources/standard/file-32",
+                                  "shell/resources/standard/open-16",
+                                  "shell/resources/standard/open-32",
+                                  "shell/resources/standard/save-16",
+                                  "shell/resources/standard/save-32"};
+        for (const char *picture : pictures) {
+            const QString name = QString::fromLatin1(picture);
+            const QString resource =
+                u":/"_s + name.section(u'/', 0, 0) + u'/' + name.section(u'/', 2) + u".rgba"_s;
+            const QImage raw = RawPicture(resource);
+            const QImage source = QImage(QStringLiteral(SOURCE_DIR "/") + name + u".png"_s)
+                                      .convertToFormat(QImage::Format_RGBA8888);
+            QVERIFY2(!raw.isNull(), qPrintable(resource));
+            QVERIFY2(!source.isNull(), picture);
+            QCOMPARE(raw.size(), source.size());
+            for (int y = 0; y < raw.height(); ++y)
+                QVERIFY2(std::memcmp(raw.constScanLine(y), source.constScanLine(y),
+                                     size_t(raw.width()) * 4) == 0,
+                         qPrintable(resource + u" row "_s + QString::number(y)));
+        }
+        QVERIFY(RawPicture(u":/shell/missing.rgba"_s).isNull());
+        QVERIFY(!StandardIcon(QStyle::SP_DialogSaveButton, nullptr).pixmap(16, 16).isNull());
     }
 
     // Not a test: with ORVANE_SHOTS_DIR set (and a real display) saves pictures to look at.

@@ -6,6 +6,7 @@
 #include <cstdlib>
 #include <jpeglib.h>
 #include <string>
+#include <vector>
 
 using namespace orvane;
 
@@ -54,6 +55,47 @@ TEST(JpegImage, DecodesToRgbRowsTopToBottom) {
     EXPECT_LT(image.rgb[lastRow + 2], 30);
     EXPECT_LT(image.rgb[lastRow + 31 * 3], 30); // blue at the right
     EXPECT_GT(image.rgb[lastRow + 31 * 3 + 2], 230);
+}
+
+// The window's form (32-bit 0xffRRGGBB words) holds the very pixels of the RGB form, whatever
+// spacing the caller gives its rows.
+TEST(JpegImage, Rgb32FormHoldsTheRgbPixels) {
+    const std::string bytes = EncodeTestPicture(37, 5);
+    RgbImage rgb;
+    ASSERT_TRUE(DecodeJpeg(bytes, rgb));
+    std::vector<uint32_t> words;
+    const size_t wordsPerRow = 40;
+    ASSERT_TRUE(DecodeJpegRgb32(bytes, [&](int width, int height, size_t &stride) {
+        EXPECT_EQ(width, 37);
+        EXPECT_EQ(height, 5);
+        words.assign(wordsPerRow * size_t(height), 0);
+        stride = wordsPerRow * 4;
+        return reinterpret_cast<unsigned char *>(words.data());
+    }));
+    for (int y = 0; y < 5; ++y)
+        for (int x = 0; x < 37; ++x) {
+            const uint8_t *p = &rgb.rgb[(size_t(y) * 37 + size_t(x)) * 3];
+            EXPECT_EQ(words[size_t(y) * wordsPerRow + size_t(x)],
+                      0xff000000u | uint32_t(p[0]) << 16 | uint32_t(p[1]) << 8 | p[2])
+                << x << "," << y;
+        }
+}
+
+TEST(JpegImage, Rgb32FormRefusedOrNotAPicture) {
+    int asked = 0;
+    const Rgb32Rows none = [&asked](int, int, size_t &) -> unsigned char * {
+        ++asked;
+        return nullptr;
+    };
+    EXPECT_FALSE(DecodeJpegRgb32("not a picture", none));
+    EXPECT_EQ(asked, 0);
+    EXPECT_FALSE(DecodeJpegRgb32(EncodeTestPicture(8, 8), none)); // the caller refused the rows
+    EXPECT_EQ(asked, 1);
+    std::vector<uint32_t> tooNarrow(8);
+    EXPECT_FALSE(DecodeJpegRgb32(EncodeTestPicture(8, 8), [&](int, int, size_t &stride) {
+        stride = 4; // shorter than a row
+        return reinterpret_cast<unsigned char *>(tooNarrow.data());
+    }));
 }
 
 TEST(JpegImage, BadBytesFailWithoutTouchingTheImage) {

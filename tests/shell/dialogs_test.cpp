@@ -235,6 +235,29 @@ private slots:
              {QStyle::SP_MessageBoxWarning, QStyle::SP_MessageBoxCritical,
               QStyle::SP_DialogOpenButton, QStyle::SP_DialogSaveButton, QStyle::SP_DirIcon})
             QVERIFY(!QApplication::style()->standardIcon(icon).pixmap(32).isNull());
+        // the bars' extension arrows are there too, read only when drawn
+        const QIcon arrow =
+            QApplication::style()->standardIcon(QStyle::SP_ToolBarHorizontalExtensionButton);
+        QVERIFY(!arrow.isNull());
+        QVERIFY(!arrow.pixmap(16).isNull());
+    }
+
+    // A deferred icon is made once, at the first question about its pictures, and then answers
+    // as the icon it stands for (copies included).
+    void DeferredIconIsMadeWhenFirstNeeded() {
+        int made = 0;
+        QImage red(16, 16, QImage::Format_ARGB32_Premultiplied);
+        red.fill(Qt::red);
+        const QIcon icon = DeferredIcon([&made, &red] {
+            ++made;
+            return QIcon(QPixmap::fromImage(red));
+        });
+        QIcon copy = icon;
+        QVERIFY(!copy.isNull());
+        QCOMPARE(made, 0);
+        QCOMPARE(copy.pixmap(16).toImage().pixel(8, 8), QColor(Qt::red).rgb());
+        QCOMPARE(copy.availableSizes(), QList<QSize>{QSize(16, 16)});
+        QCOMPARE(made, 1);
     }
 
 private:

@@ -48,3 +48,8 @@ button button_inflow.png '#1f5fa8' 'polygon 80,55 46,25 46,43 14,43 14,67 46,67 
 convert -size 48x48 xc:none -fill '#7a1010' -draw 'circle 24,24 24,2' \
   -fill none -stroke white -strokewidth 4 -draw 'arc 10,10 38,38 200,520' \
   -fill white -stroke none -draw 'polygon 34,8 42,16 30,18' -depth 8 PNG32:../../shell/resources/logo.png
+
+# The windows read the buttons and the logo undecoded (shell/raw_picture.h).
+for picture in button_exhaust.png button_inflow.png ../../shell/resources/logo.png; do
+  ../../../scripts/rgba-picture.py "$picture"
+done
