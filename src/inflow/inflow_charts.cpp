@@ -21,6 +21,16 @@ ChartSeries ByFloor(const char *name, const Records &records, Value value) {
     return s;
 }
 
+// The door differences the result check reads, by floor: a floor without a closed door of its
+// own (a 1st floor shut off or with an open doorway, a level outside the lift's range) has none.
+ChartSeries DoorSeries(const std::vector<DoorPressure> &doors) {
+    ChartSeries s{"ΔPd", {}};
+    s.points.reserve(doors.size());
+    for (const DoorPressure &d : doors)
+        s.points.push_back({d.value, static_cast<double>(d.floor.value_or(0))});
+    return s;
+}
+
 ChartData PressureChart(const char *title, std::vector<ChartSeries> series, bool doorBand) {
     ChartData c{title, kPressureAxis, kFloorAxis, std::move(series), {}, true};
     if (doorBand)
@@ -40,21 +50,17 @@ std::vector<ChartData> InflowCharts(const InflowCalc &calc) {
         charts.push_back(
             PressureChart("Давление в лестничной клетке и перепад давления на дверях",
                           {ByFloor("Ps", f, [](const TOverGndStairFloor &r) { return r.Ps; }),
-                           ByFloor("ΔPd", f, [](const TOverGndStairFloor &r) { return r.dPd; })},
+                           DoorSeries(OverGndStairDoors(calc))},
                           true));
         charts.push_back(
             FlowChart("Расход воздуха в лестничной клетке",
                       ByFloor("Gs", f, [](const TOverGndStairFloor &r) { return r.Gs; })));
     }
     if (const auto &f = calc.UnderGndStairResult; !f.empty()) {
-        // the doors are those the result check reads: the floors below the design floor -1
-        ChartSeries doors{"ΔPd", {}};
-        for (const DoorPressure &d : UnderGndStairDoors(calc))
-            doors.points.push_back({d.value, static_cast<double>(d.floor.value_or(0))});
         charts.push_back(
             PressureChart("Давление в лестничной клетке и перепад давления на дверях",
                           {ByFloor("Ps", f, [](const TUnderGndStairFloor &r) { return r.Pst; }),
-                           std::move(doors)},
+                           DoorSeries(UnderGndStairDoors(calc))},
                           true));
         charts.push_back(
             FlowChart("Расход воздуха в лестничной клетке",
@@ -64,7 +70,7 @@ std::vector<ChartData> InflowCharts(const InflowCalc &calc) {
         charts.push_back(
             PressureChart("Давление в шахте лифта и перепад давления на дверях",
                           {ByFloor("Pш", f, [](const TLiftShaftFloor &r) { return r.Pg; }),
-                           ByFloor("ΔPd", f, [](const TLiftShaftFloor &r) { return r.PL; })},
+                           DoorSeries(LiftShaftDoors(calc))},
                           true));
         charts.push_back(FlowChart("Расход воздуха в шахте лифта",
                                    ByFloor("G", f, [](const TLiftShaftFloor &r) { return r.G; })));

@@ -6,6 +6,12 @@ namespace orvane::inflow {
 
 namespace {
 
+ResultCheck DuctSpeedCheck(const InflowCalc &c) {
+    return SpeedCheck("Скорость воздуха в приточном воздуховоде", c.APipeSpeed, FormatFixed2);
+}
+
+} // namespace
+
 std::vector<DoorPressure> OverGndStairDoors(const InflowCalc &c) {
     // a 1st floor shut off has no door difference of its own (its row stays empty)
     const bool firstFloorClosed = c.SWTerm3 && c.SWN1zone < 2;
@@ -26,12 +32,6 @@ std::vector<DoorPressure> LiftShaftDoors(const InflowCalc &c) {
             doors.push_back({f.FloorNum, f.PL});
     return doors;
 }
-
-ResultCheck DuctSpeedCheck(const InflowCalc &c) {
-    return SpeedCheck("Скорость воздуха в приточном воздуховоде", c.APipeSpeed, FormatFixed2);
-}
-
-} // namespace
 
 std::vector<DoorPressure> UnderGndStairDoors(const InflowCalc &c) {
     std::vector<DoorPressure> doors;

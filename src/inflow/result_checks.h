@@ -11,6 +11,14 @@ namespace orvane::inflow {
 // 20…150 Па, and the highest air speed in the supply duct and channel against 20 м/с.
 ResultChecks SupplyChecks(const InflowCalc &calc);
 
+// The closed doors of the stairwell above ground: every floor's ΔPd but a 1st floor shut off
+// from the stairwell (its row holds no difference of its own).
+std::vector<DoorPressure> OverGndStairDoors(const InflowCalc &calc);
+
+// The lift shaft's closed doors: the levels the calculation covers, but the 1st floor's doorway
+// when it stands open (the methods with an opening or a slot).
+std::vector<DoorPressure> LiftShaftDoors(const InflowCalc &calc);
+
 // The closed doors of the underground floors: floor -1 is the design floor, its row holds the
 // stairwell's pressure; the floors below it hold their doors' differences.
 std::vector<DoorPressure> UnderGndStairDoors(const InflowCalc &calc);

@@ -14,6 +14,7 @@
 #include "core/number_text.h"
 #include "core/physics.h"
 #include "inflow/inflow_calc.h"
+#include "inflow/inflow_charts.h"
 #include "inflow_test_support.h"
 #include "report/rtf_writer.h"
 
@@ -209,6 +210,40 @@ TEST_F(LiftTest, FirstFloorFlowByMethod) {
     }
 }
 
+// The chart's door differences are the closed doors the check reads: not the 1st floor's open
+// doorway, not a level outside the calculated range (their rows hold no door difference).
+TEST_F(LiftTest, ChartedDoorsAreTheClosedDoorsOfTheRange) {
+    struct Case {
+        ControlName radio;
+        const char *start, *finish;
+        std::vector<int> floors;
+    } cases[] = {
+        // (the records run top down)
+        {ctl::rbLiftMethodOpening, "1", "4", {4, 3, 2}},
+        {ctl::rbLiftMethodClosed, "1", "4", {4, 3, 2, 1}},
+        {ctl::rbLiftMethodClosed, "2", "4", {4, 3, 2}},
+        {ctl::rbLiftMethodSlot, "-2", "3", {3, 2, -1, -2}},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.radio.str() + " " + c.start + ".." + c.finish);
+        LiftRun r;
+        r.in.check(c.radio);
+        r.set(ctl::EditLiftLevelStart, c.start).set(ctl::EditLiftLevelFinish, c.finish).run();
+        ASSERT_EQ(r.outcome, RunOutcome::ok);
+        const std::vector<ChartData> charts = InflowCharts(r.calc);
+        ASSERT_FALSE(charts.empty());
+        ASSERT_EQ(charts[0].series.size(), 2u);
+        const ChartSeries &doors = charts[0].series[1];
+        EXPECT_EQ(doors.name, "ΔPd");
+        std::vector<int> floors;
+        for (const ChartPoint &p : doors.points) {
+            floors.push_back(static_cast<int>(p.y));
+            EXPECT_EQ(p.x, r.floor(floors.back()).PL);
+        }
+        EXPECT_EQ(floors, c.floors);
+    }
+}
+
 TEST_F(LiftTest, GapRowsGiveTheDischargeOfTheSlot) {
     LiftRun r;
     r.in.check(ctl::rbLiftMethodSlot);
@@ -338,7 +373,9 @@ TEST_F(LiftTest, ExcessPressureOfExactly20IsAccepted) {
 TEST_F(LiftTest, NegativeFirstFloorPressureGivesNegativeFlows) {
     // Wind on the wrong side pulls the 1st floor below the outside pressure.
     LiftRun r;
-    r.set(ctl::EditLiftKoefWW, "-0,8").set(ctl::EditLiftKoefW0, "0,6").set(ctl::EditLiftWindSpeed, "20");
+    r.set(ctl::EditLiftKoefWW, "-0,8")
+        .set(ctl::EditLiftKoefW0, "0,6")
+        .set(ctl::EditLiftWindSpeed, "20");
     r.run();
     ASSERT_EQ(r.outcome, RunOutcome::ok);
     EXPECT_TRUE(r.notes.messages.empty());
@@ -401,7 +438,8 @@ TEST_F(LiftTest, DefaultReportMatchesTheReviewedFixture) {
     ASSERT_EQ(r.outcome, RunOutcome::ok);
     EXPECT_EQ(FormatRoundedInt(r.calc.VolumeAirExps), "17095");
     EXPECT_EQ(FormatRoundedInt(r.calc.FanPress), "222");
-    const std::string expected = ReportFixture(TEST_DATA_DIR "/inflow/data/lift_default.rtf", r.calc.Report.RTFull);
+    const std::string expected =
+        ReportFixture(TEST_DATA_DIR "/inflow/data/lift_default.rtf", r.calc.Report.RTFull);
     ASSERT_FALSE(expected.empty());
     EXPECT_EQ(r.calc.Report.RTFull, expected);
 }
@@ -486,7 +524,8 @@ TEST_F(LiftTest, ClosedDoorResistancePrintsOnlyTheTermsUsed) {
             SCOPED_TRACE(part);
             const std::string head = std::string(part) + doorTerm;
             EXPECT_TRUE(r.has(head + (halls ? hallTerm : std::string(" = \\b "))));
-            EXPECT_NEAR(PrintedNumber(r.body(), std::string("закрытых дверей ") + part), slr, 0.0051);
+            EXPECT_NEAR(PrintedNumber(r.body(), std::string("закрытых дверей ") + part), slr,
+                        0.0051);
         }
     }
 }

@@ -11,6 +11,7 @@
 #include "core/number_text.h"
 #include "core/physics.h"
 #include "inflow/inflow_calc.h"
+#include "inflow/inflow_charts.h"
 #include "inflow_test_support.h"
 
 #include "inflow_test_support.h"
@@ -74,7 +75,8 @@ TEST_F(OverGroundTest, DefaultsGiveTheWorkedExample) {
 // The whole report of a default run, reviewed line by line.
 TEST_F(OverGroundTest, DefaultReportMatchesTheReviewedFixture) {
     ASSERT_EQ(run(), RunOutcome::ok);
-    EXPECT_EQ(calc.Report.RTFull, ReportFixture(TEST_DATA_DIR "/inflow/data/sw_og_default.rtf", calc.Report.RTFull));
+    EXPECT_EQ(calc.Report.RTFull,
+              ReportFixture(TEST_DATA_DIR "/inflow/data/sw_og_default.rtf", calc.Report.RTFull));
 }
 
 // The default stairwell is inside every limit: the checks close the report with "в пределах",
@@ -89,6 +91,26 @@ TEST_F(OverGroundTest, DefaultRunEndsWithItsChecksWithinLimits) {
     ASSERT_EQ(calc.Checks.size(), 2u);
     EXPECT_TRUE(calc.Messages.empty());
     EXPECT_TRUE(notifier.messages.empty());
+}
+
+// A 1st floor shut off from the stairwell has no door of its own: the chart's door differences
+// start on the 2nd floor, as the check's; with the 1st floor joined they start on the 1st.
+TEST_F(OverGroundTest, ChartedDoorsLeaveOutAClosedFirstFloor) {
+    for (const bool closed : {true, false}) {
+        SCOPED_TRACE(closed);
+        in.setText(ctl::EditOGFloorQty, "4");
+        in.checkPair(ctl::rbFirstFloorNotJoinSW, ctl::rbFirstFloorJoinSW, closed);
+        ASSERT_EQ(run(), RunOutcome::ok);
+        const std::vector<ChartData> charts = InflowCharts(calc);
+        ASSERT_FALSE(charts.empty());
+        ASSERT_EQ(charts[0].series.size(), 2u);
+        std::vector<int> floors;
+        for (const ChartPoint &p : charts[0].series[1].points)
+            floors.push_back(static_cast<int>(p.y));
+        const std::vector<int> expected =
+            closed ? std::vector<int>{4, 3, 2} : std::vector<int>{4, 3, 2, 1}; // top down
+        EXPECT_EQ(floors, expected);
+    }
 }
 
 // 30 floors: the stack effect takes the top doors above 150 Pa; the warning names those floors
@@ -365,7 +387,8 @@ TEST_F(OverGroundTest, PrintedWindowAndFanFormulasGiveThePrintedValues) {
                          "s\\nosupersub ) вместо (\\u0961?\\sub s\\nosupersub  - \\u0961?\\sub "
                          "r\\nosupersub )\\par "));
     const auto &design = floor(2);
-    EXPECT_NEAR(calc.WindowKoef * std::pow(design.Ps + g * design.FloorH * (rhoA - rhoS), 2.0 / 3.0),
+    EXPECT_NEAR(calc.WindowKoef *
+                    std::pow(design.Ps + g * design.FloorH * (rhoA - rhoS), 2.0 / 3.0),
                 design.Gw, 1e-12);
 
     // Psv = 1,2·{PsN + g·hsN·(ρa − ρs) + g·h0l·(ρa − ρr) + Pвв}/ρa, each term as printed
