@@ -3,21 +3,26 @@
 
 #include <QAction>
 #include <QApplication>
-#include <QKeySequence>
-#include <QToolButton>
 #include <QByteArray>
+#include <QComboBox>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QGroupBox>
+#include <QKeySequence>
+#include <QLineEdit>
+#include <QRadioButton>
 #include <QStringList>
 #include <QTemporaryDir>
 #include <QTimer>
+#include <QToolButton>
 #include <QWidget>
 
 #include <functional>
 #include <memory>
+#include <span>
 
 #include "core/control_state.h"
+#include "core/field_spec.h"
 #include "shell/form_controls.h"
 
 namespace orvane::test {
@@ -108,6 +113,29 @@ template <typename T> T *Find(QWidget *parent, const char *name) {
 }
 template <typename T> T *Find(QWidget *parent, ControlName name) {
     return parent->findChild<T *>(CtlName(name));
+}
+
+// The controls of `table` and `groups` that `controls` does not answer with the window's own
+// widget of that name and kind (a combo for a choice, an edit otherwise, a radio button in a
+// group): "" when the page filed every one as it built it.
+inline QStringList UnfiledControls(QWidget *window, const ControlIndex &controls,
+                                   std::span<const FieldSpec> table,
+                                   std::span<const RadioGroup> groups) {
+    QStringList unfiled;
+    for (const FieldSpec &f : table) {
+        QWidget *filed = f.kind == FieldKind::choice
+                             ? static_cast<QWidget *>(controls.combo(f.control))
+                             : static_cast<QWidget *>(controls.edit(f.control));
+        if (!filed || filed != Find<QWidget>(window, f.control))
+            unfiled << CtlName(f.control);
+    }
+    for (RadioGroup group : groups)
+        for (ControlName radio : group) {
+            QAbstractButton *filed = controls.button(radio);
+            if (!qobject_cast<QRadioButton *>(filed) || filed != Find<QWidget>(window, radio))
+                unfiled << CtlName(radio);
+        }
+    return unfiled;
 }
 
 } // namespace orvane::test

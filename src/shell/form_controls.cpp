@@ -2,6 +2,8 @@
 
 #include "core/number_text.h"
 
+#include <QAbstractButton>
+#include <QComboBox>
 #include <QFontMetricsF>
 #include <QGridLayout>
 #include <QHash>
@@ -15,6 +17,27 @@
 #include <optional>
 
 namespace orvane {
+
+void ControlIndex::add(ControlName name, QWidget *control) {
+    controls_.insert_or_assign(std::string(name.view()), control);
+}
+
+QWidget *ControlIndex::find(ControlName name) const {
+    const auto it = controls_.find(name.view());
+    return it == controls_.end() ? nullptr : it->second;
+}
+
+QLineEdit *ControlIndex::edit(ControlName name) const {
+    return qobject_cast<QLineEdit *>(find(name));
+}
+
+QAbstractButton *ControlIndex::button(ControlName name) const {
+    return qobject_cast<QAbstractButton *>(find(name));
+}
+
+QComboBox *ControlIndex::combo(ControlName name) const {
+    return qobject_cast<QComboBox *>(find(name));
+}
 
 struct CaptionLabel::Measures {
     // what they were taken for
@@ -180,7 +203,8 @@ QString AccessibleCaption(QString caption) {
     return caption.trimmed();
 }
 
-FieldRow AddFieldRow(QGridLayout *grid, int row, const FieldSpec &field, QWidget *parent) {
+FieldRow AddFieldRow(QGridLayout *grid, int row, const FieldSpec &field, QWidget *parent,
+                     ControlIndex &controls) {
     const QString name = CtlName(field.control);
     const QString base = name.startsWith(QStringLiteral("Edit")) ? name.mid(4) : name;
     const QString caption =
@@ -188,8 +212,7 @@ FieldRow AddFieldRow(QGridLayout *grid, int row, const FieldSpec &field, QWidget
     FieldRow r;
     r.label = new CaptionLabel(caption, parent);
     r.label->setObjectName(QStringLiteral("Lab") + base);
-    r.edit = new QLineEdit(parent);
-    r.edit->setObjectName(name);
+    r.edit = controls.create<QLineEdit>(field.control, parent);
     r.edit->setFixedWidth(72);
     r.edit->setAccessibleName(AccessibleCaption(caption));
     r.label->setBuddy(r.edit);
@@ -245,12 +268,13 @@ bool IsMarkedInvalid(const QWidget *edit) {
     return edit->property(kInvalidProperty).toBool();
 }
 
-bool RefuseInvalidFields(QWidget *window, std::span<const FieldSpec> table, const ControlState &in,
+bool RefuseInvalidFields(QWidget *window, const ControlIndex &controls,
+                         std::span<const FieldSpec> table, const ControlState &in,
                          const std::function<std::optional<FieldProblem>()> &variantCheck,
                          Notifier &notifier) {
     std::optional<FieldProblem> problem;
     for (const FieldSpec &f : table) {
-        const auto *edit = window->findChild<QLineEdit *>(CtlName(f.control));
+        const QLineEdit *edit = controls.edit(f.control);
         if (edit && edit->isVisibleTo(window) && edit->isEnabled() && IsMarkedInvalid(edit)) {
             problem = FieldProblem{&f, in.text(f.control)};
             break;

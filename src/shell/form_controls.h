@@ -5,15 +5,20 @@
 #include <QString>
 
 #include <functional>
+#include <map>
 #include <memory>
 #include <optional>
 #include <span>
+#include <string>
+#include <utility>
 
 #include "core/control_state.h"
 #include "core/field_check.h"
 #include "core/field_spec.h"
 #include "core/notifier.h"
 
+class QAbstractButton;
+class QComboBox;
 class QGridLayout;
 class QLineEdit;
 class QToolButton;
@@ -26,6 +31,31 @@ inline QString CtlName(ControlName control) {
     return QString::fromLatin1(control.view().data(),
                                static_cast<qsizetype>(control.view().size()));
 }
+
+// The input controls of a window's page by control name: its edits, radio buttons and check
+// boxes, and combos. The builders below file every control they make, so a window reads and
+// fills its page without searching the widget tree. A name never filed (or filed as another
+// kind of control) answers null.
+class ControlIndex {
+public:
+    // Makes a control of type W (`args` go to its constructor), names it and files it.
+    template <class W, class... Args> W *create(ControlName name, Args &&...args) {
+        auto *control = new W(std::forward<Args>(args)...);
+        control->setObjectName(CtlName(name));
+        add(name, control);
+        return control;
+    }
+    // Files a control made elsewhere; a name filed again takes the later control.
+    void add(ControlName name, QWidget *control);
+
+    QLineEdit *edit(ControlName name) const;
+    QAbstractButton *button(ControlName name) const; // a radio button or a check box
+    QComboBox *combo(ControlName name) const;
+
+private:
+    QWidget *find(ControlName name) const;
+    std::map<std::string, QWidget *, std::less<>> controls_;
+};
 
 // A word-wrapped caption measured as a QLabel measures it, to the pixel, with fewer text
 // layouts. QLabel lays its text out anew for every width it tries: up to three for its size
@@ -65,8 +95,10 @@ struct FieldRow {
     QLineEdit *edit = nullptr;
     QLabel *unit = nullptr;
 };
-// A number field's edit checks its text as it changes (see WatchNumberText).
-FieldRow AddFieldRow(QGridLayout *grid, int row, const FieldSpec &field, QWidget *parent);
+// A number field's edit checks its text as it changes (see WatchNumberText). The edit is filed
+// in `controls`.
+FieldRow AddFieldRow(QGridLayout *grid, int row, const FieldSpec &field, QWidget *parent,
+                     ControlIndex &controls);
 
 // While typing, an edit whose text `rule` refuses gets a red frame and a tooltip saying what is
 // expected ("Целое число от 1 до 300"); nothing is stripped or rewritten. The mark follows every
@@ -75,10 +107,12 @@ void WatchNumberText(QLineEdit *edit, const NumberRule &rule);
 // True while the edit carries the mark.
 bool IsMarkedInvalid(const QWidget *edit);
 
-// Before "Расчет": the first refused field of `table` that `window` shows, else the first the
-// variant reads (`variantCheck`, the module's FindInvalidInput), is reported through `notifier`
-// with its field focused. True when the run must not start.
-bool RefuseInvalidFields(QWidget *window, std::span<const FieldSpec> table, const ControlState &in,
+// Before "Расчет": the first refused field of `table` that `window` shows (its edit taken from
+// `controls`), else the first the variant reads (`variantCheck`, the module's
+// FindInvalidInput), is reported through `notifier` with its field focused. True when the run
+// must not start.
+bool RefuseInvalidFields(QWidget *window, const ControlIndex &controls,
+                         std::span<const FieldSpec> table, const ControlState &in,
                          const std::function<std::optional<FieldProblem>()> &variantCheck,
                          Notifier &notifier);
 

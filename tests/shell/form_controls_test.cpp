@@ -1,11 +1,16 @@
-// Accessible names the windows derive from the captions of their controls; the captions'
-// measures.
+// The index of a page's controls the builders fill; accessible names the windows derive from
+// the captions of their controls; the captions' measures.
 
 #include "shell/form_controls.h"
 
 #include "exhaust/exhaust_controls.h"
 #include "inflow/inflow_controls.h"
 
+#include <QCheckBox>
+#include <QComboBox>
+#include <QGridLayout>
+#include <QLineEdit>
+#include <QRadioButton>
 #include <QTest>
 
 #include <span>
@@ -15,6 +20,47 @@ using namespace orvane;
 class FormControlsTest : public QObject {
     Q_OBJECT
 private slots:
+    // What the builders make is filed under its control name and answered by kind; a name never
+    // built, or asked for as another kind of control, answers null.
+    void indexAnswersWhatTheBuildersMade() {
+        namespace ctl = exhaust::ctl;
+        QWidget page;
+        auto *grid = new QGridLayout(&page);
+        ControlIndex controls;
+        const FieldRow row = AddFieldRow(
+            grid, 0, *FindField(exhaust::kExhaustFields, ctl::EditRoomLength), &page, controls);
+        auto *radio = controls.create<QRadioButton>(ctl::rbCalcRoom, QStringLiteral("зал"), &page);
+        auto *check = controls.create<QCheckBox>(ctl::cbShaft, QStringLiteral("шахта"), &page);
+        auto *combo = controls.create<QComboBox>(ctl::cbRoomSizeVariant, &page);
+
+        QVERIFY(row.edit);
+        QCOMPARE(controls.edit(ctl::EditRoomLength), row.edit);
+        QCOMPARE(controls.button(ctl::rbCalcRoom), radio);
+        QCOMPARE(controls.button(ctl::cbShaft), check);
+        QCOMPARE(controls.combo(ctl::cbRoomSizeVariant), combo);
+        // the control carries its name as the window's other code and the tests know it
+        QCOMPARE(row.edit->objectName(), QStringLiteral("EditRoomLength"));
+        QCOMPARE(radio->objectName(), QStringLiteral("rbCalcRoom"));
+        QCOMPARE(radio->text(), QStringLiteral("зал"));
+        QCOMPARE(combo->parent(), &page);
+
+        const struct {
+            ControlName name;
+            bool edit, button, combo;
+        } nulls[] = {
+            {ctl::EditRoomWidth, true, true, true}, // never built
+            {ctl::EditRoomLength, false, true, true},
+            {ctl::rbCalcRoom, true, false, true},
+            {ctl::cbRoomSizeVariant, true, true, false},
+        };
+        for (const auto &n : nulls) {
+            const QByteArray name = CtlName(n.name).toLatin1();
+            QVERIFY2(!n.edit || !controls.edit(n.name), name.constData());
+            QVERIFY2(!n.button || !controls.button(n.name), name.constData());
+            QVERIFY2(!n.combo || !controls.combo(n.name), name.constData());
+        }
+    }
+
     void accessibleCaptionIsOneLineWithoutTheColon() {
         const struct {
             const char *caption;

@@ -257,8 +257,8 @@ TFormSmkOutVentCalc::TFormSmkOutVentCalc(const ShellWindows &shell, QWidget *par
         }
     }
     PanelOut->setFileNameSource([this] {
-        const auto *project = Edit(ctl::EditProjectName);
-        const auto *system = Edit(ctl::EditSystemName);
+        const auto *project = controls_.edit(ctl::EditProjectName);
+        const auto *system = controls_.edit(ctl::EditSystemName);
         return std::pair(project ? project->text() : QString(),
                          system ? system->text() : QString());
     });
@@ -285,7 +285,7 @@ TFormSmkOutVentCalc::TFormSmkOutVentCalc(const ShellWindows &shell, QWidget *par
     WatchInputChanges(PanelIn, [this] { document_->RefreshSoon(); });
     document_->Refresh();
     // the window opens on its first input field, not on whatever the tab order reaches
-    if (auto *first = Edit(ctl::EditProjectName))
+    if (auto *first = controls_.edit(ctl::EditProjectName))
         first->setFocus();
 
     if (shell_.popupTip)
@@ -399,12 +399,12 @@ QToolButton *TFormSmkOutVentCalc::NewTipButton(const QString &name, const QStrin
     return button;
 }
 
-QLineEdit *TFormSmkOutVentCalc::AddEditRow(QGridLayout *grid, int row, ControlName name,
-                                           const QString &tip) {
-    const FieldRow r = AddFieldRow(grid, row, ExhaustField(name), grid->parentWidget());
+FieldRow TFormSmkOutVentCalc::AddEditRow(QGridLayout *grid, int row, ControlName name,
+                                         const QString &tip) {
+    const FieldRow r = AddFieldRow(grid, row, ExhaustField(name), grid->parentWidget(), controls_);
     if (!tip.isEmpty())
         grid->addWidget(NewTipButton(tip, r.edit->accessibleName()), row, 3, Qt::AlignVCenter);
-    return r.edit;
+    return r;
 }
 
 namespace {
@@ -418,12 +418,6 @@ QGridLayout *NewGrid(QWidget *parent) {
     grid->setVerticalSpacing(3);
     grid->setContentsMargins(6, 4, 4, 4);
     return grid;
-}
-
-QRadioButton *NewRadio(const QString &name, const QString &caption, QWidget *parent) {
-    auto *rb = new QRadioButton(caption, parent);
-    rb->setObjectName(name);
-    return rb;
 }
 
 QLabel *ContinuationLabel(const QString &name, const QString &text, QWidget *parent) {
@@ -448,18 +442,16 @@ QWidget *TFormSmkOutVentCalc::BuildInputPage() {
         QGroupBox *g = NewGroup(QStringLiteral("gbProject"), QStringLiteral(" Проект "));
         auto *grid = new QGridLayout(g);
         grid->setContentsMargins(6, 4, 4, 4);
-        const auto nameRow = [&](int row, const QString &name, const QString &caption) {
+        const auto nameRow = [&](int row, ControlName name, const QString &caption) {
             auto *label = new QLabel(caption, g);
-            auto *edit = new QLineEdit(g);
-            edit->setObjectName(name);
+            auto *edit = controls_.create<QLineEdit>(name, g);
             label->setBuddy(edit);
             edit->setAccessibleName(caption);
             grid->addWidget(label, row * 2, 0, 1, 3);
             grid->addWidget(edit, row * 2 + 1, 0, 1, 3);
         };
-        nameRow(0, CtlName(ctl::EditProjectName), QStringLiteral("Наименование проекта"));
-        nameRow(1, CtlName(ctl::EditSystemName),
-                QStringLiteral("Наименование вентиляционной системы"));
+        nameRow(0, ctl::EditProjectName, QStringLiteral("Наименование проекта"));
+        nameRow(1, ctl::EditSystemName, QStringLiteral("Наименование вентиляционной системы"));
         auto *openButton = new QToolButton(g);
         openButton->setObjectName(QStringLiteral("SpeedButtonOpenFile"));
         openButton->setIcon(StandardIcon(QStyle::SP_DialogOpenButton, this));
@@ -512,7 +504,7 @@ QWidget *TFormSmkOutVentCalc::BuildInputPage() {
         };
         int row = 0;
         for (const auto &v : variants) {
-            QRadioButton *rb = NewRadio(CtlName(v.radio), v.caption, g);
+            auto *rb = controls_.create<QRadioButton>(v.radio, v.caption, g);
             rb->setAccessibleName(v.continuation.isEmpty()
                                       ? v.caption
                                       : v.caption + QLatin1Char(' ') + v.continuation);
@@ -534,7 +526,7 @@ QWidget *TFormSmkOutVentCalc::BuildInputPage() {
             ++row;
         }
         // the reserve variant keeps its place in the radio order but is never offered
-        QRadioButton *reserve = NewRadio(CtlName(ctl::rbCalcReserve), QString(), g);
+        auto *reserve = controls_.create<QRadioButton>(ctl::rbCalcReserve, QString(), g);
         reserve->setEnabled(false);
         reserve->hide();
         page->addWidget(g);
@@ -556,7 +548,7 @@ QWidget *TFormSmkOutVentCalc::BuildInputPage() {
             auto *h = new QHBoxLayout(box);
             h->setContentsMargins(0, 0, 0, 0);
             for (const auto &[name, text] : radios) {
-                QRadioButton *rb = NewRadio(CtlName(name), text, box);
+                auto *rb = controls_.create<QRadioButton>(name, text, box);
                 rb->setAccessibleName(AccessibleCaption(caption) + QStringLiteral(": ") + text);
                 h->addWidget(rb);
             }
@@ -583,8 +575,7 @@ QWidget *TFormSmkOutVentCalc::BuildInputPage() {
         auto *v = new QVBoxLayout(g);
         v->setContentsMargins(6, 4, 4, 4);
         auto *top = new QHBoxLayout;
-        cbRoomSizeVariant = new QComboBox(g);
-        cbRoomSizeVariant->setObjectName(CtlName(ctl::cbRoomSizeVariant));
+        cbRoomSizeVariant = controls_.create<QComboBox>(ctl::cbRoomSizeVariant, g);
         cbRoomSizeVariant->addItem(QStringLiteral("Длина + Ширина + Высота"));
         cbRoomSizeVariant->addItem(QStringLiteral("Площадь пола + Ширина + Высота"));
         cbRoomSizeVariant->setAccessibleName(QStringLiteral("Вариант ввода размеров помещения"));
@@ -672,7 +663,7 @@ QWidget *TFormSmkOutVentCalc::BuildInputPage() {
              {std::pair{ctl::rbAUPTNo, QStringLiteral("Нет")},
               std::pair{ctl::rbAUPTSprinkler3x3, QStringLiteral("Спринклеры 3x3 м")},
               std::pair{ctl::rbAUPTSprinkler4x4, QStringLiteral("Спринклеры 4x4 м")}}) {
-            QRadioButton *rb = NewRadio(CtlName(name), text, box);
+            auto *rb = controls_.create<QRadioButton>(name, text, box);
             rb->setAccessibleName(QStringLiteral("Система АУПТ: ") + text);
             rb->setEnabled(false);
             hb->addWidget(rb);
@@ -774,7 +765,7 @@ QWidget *TFormSmkOutVentCalc::BuildInputPage() {
         AddEditRow(grid, 2, ctl::EditCrdrDoorArea, QStringLiteral("sbTipCrdrDoor"));
         AddEditRow(grid, 3, ctl::EditCrdrDoorHeight);
         QLineEdit *height =
-            AddEditRow(grid, 4, ctl::EditCorridorHeight, QStringLiteral("sbTipCrdrHeight"));
+            AddEditRow(grid, 4, ctl::EditCorridorHeight, QStringLiteral("sbTipCrdrHeight")).edit;
         AddEditRow(grid, 5, ctl::EditCrdrNoSmokeHeight, QStringLiteral("sbTipCrdrNoSmkH"));
         LabCrdrNoSmkRange = new QLabel(gbCorridorSize);
         LabCrdrNoSmkRange->setObjectName(QStringLiteral("LabCrdrNoSmkRange"));
@@ -910,11 +901,11 @@ QWidget *TFormSmkOutVentCalc::BuildInputPage() {
         QGroupBox *g =
             NewGroup(QStringLiteral("gbEndSegment"), QStringLiteral(" Конечный участок "));
         QGridLayout *grid = NewGrid(g);
-        QRadioButton *exhaust =
-            NewRadio(CtlName(ctl::rbEndExhaust),
-                     QStringLiteral("Вентилятор с воздуховодами и выбросное устройство (Pv)"), g);
-        QRadioButton *roof = NewRadio(CtlName(ctl::rbEndRoofFan),
-                                      QStringLiteral("Крышный/настенный вентилятор (Psv)"), g);
+        auto *exhaust = controls_.create<QRadioButton>(
+            ctl::rbEndExhaust,
+            QStringLiteral("Вентилятор с воздуховодами и выбросное устройство (Pv)"), g);
+        auto *roof = controls_.create<QRadioButton>(
+            ctl::rbEndRoofFan, QStringLiteral("Крышный/настенный вентилятор (Psv)"), g);
         // the long caption wraps inside the narrow panel
         exhaust->setText(QStringLiteral("Вентилятор с воздуховодами и выбросное\nустройство (Pv)"));
         exhaust->setAccessibleName(
@@ -924,49 +915,20 @@ QWidget *TFormSmkOutVentCalc::BuildInputPage() {
             NewTipButton(QStringLiteral("sbTipEndSegment"), QStringLiteral("конечный участок")), 0,
             3, Qt::AlignTop);
         grid->addWidget(roof, 1, 0, 1, 3);
-        QLineEdit *pd =
+        const FieldRow pd =
             AddEditRow(grid, 2, ctl::EditShaftConDuctResist, QStringLiteral("sbTipExhaust"));
-        QLineEdit *vf = AddEditRow(grid, 3, ctl::EditExhaustGasSpeed);
-        for (QLineEdit *e : {pd, vf}) {
-            exhaustFieldWidgets_ << e;
-            const QString base = e->objectName().mid(4);
-            if (auto *l = g->findChild<QLabel *>(QStringLiteral("Lab") + base))
-                exhaustFieldWidgets_ << l;
-            if (auto *u =
-                    g->findChild<QLabel *>(QStringLiteral("Lab") + base + QStringLiteral("U")))
-                exhaustFieldWidgets_ << u;
+        const FieldRow vf = AddEditRow(grid, 3, ctl::EditExhaustGasSpeed);
+        for (const FieldRow &r : {pd, vf}) {
+            exhaustFieldWidgets_ << r.edit << r.label;
+            if (r.unit)
+                exhaustFieldWidgets_ << r.unit;
         }
         connect(exhaust, &QRadioButton::toggled, this,
                 [this](bool checked) { EnableExhaustFields(checked); });
         page->addWidget(g);
     }
     page->addStretch(1);
-    IndexPageControls();
     return PageStart;
-}
-
-void TFormSmkOutVentCalc::IndexPageControls() {
-    // looked up as before, so a name the page lacks stays unfound
-    for (const FieldSpec &f : kExhaustFields)
-        if (auto *edit = PageStart->findChild<QLineEdit *>(CtlName(f.control)))
-            edits_.insert(CtlName(f.control), edit);
-    for (RadioGroup group : ctl::kRadioGroups)
-        for (ControlName name : group)
-            if (auto *button = PageStart->findChild<QAbstractButton *>(CtlName(name)))
-                groupButtons_.insert(CtlName(name), button);
-    pageIndexed_ = true;
-}
-
-QLineEdit *TFormSmkOutVentCalc::Edit(ControlName name) const {
-    if (!pageIndexed_)
-        return PageStart->findChild<QLineEdit *>(CtlName(name));
-    return edits_.value(CtlName(name));
-}
-
-QAbstractButton *TFormSmkOutVentCalc::GroupButton(ControlName name) const {
-    if (!pageIndexed_)
-        return PageStart->findChild<QAbstractButton *>(CtlName(name));
-    return groupButtons_.value(CtlName(name));
 }
 
 // ---------------------------------------------------------------------------------------------
@@ -975,11 +937,11 @@ QAbstractButton *TFormSmkOutVentCalc::GroupButton(ControlName name) const {
 ExhaustInputs TFormSmkOutVentCalc::InputsFromControls() const {
     ExhaustInputs in;
     for (const FieldSpec &f : kExhaustFields)
-        if (const auto *edit = Edit(f.control))
+        if (const auto *edit = controls_.edit(f.control))
             in.setText(f.control, S(edit->text()));
     for (RadioGroup group : ctl::kRadioGroups)
         for (ControlName name : group)
-            if (const auto *b = GroupButton(name))
+            if (const auto *b = controls_.button(name))
                 in.check(name, b->isChecked());
     in.check(ctl::cbShaft, cbShaft->isChecked());
     in.check(ctl::cbDetailed, cbDetailed->isChecked());
@@ -998,12 +960,11 @@ ExhaustInputs TFormSmkOutVentCalc::InputsFromControls() const {
 
 void TFormSmkOutVentCalc::ControlsFromInputs(const ExhaustInputs &in) {
     for (const FieldSpec &f : kExhaustFields)
-        if (auto *edit = Edit(f.control))
+        if (auto *edit = controls_.edit(f.control))
             edit->setText(Q(in.text(f.control)));
     for (RadioGroup group : ctl::kRadioGroups)
         for (ControlName name : group)
-            if (auto *b = qobject_cast<QRadioButton *>(GroupButton(name));
-                b && in.isChecked(name))
+            if (auto *b = controls_.button(name); b && in.isChecked(name))
                 b->setChecked(true);
     {
         const QSignalBlocker block(cbShaft);
@@ -1036,7 +997,7 @@ void TFormSmkOutVentCalc::ControlsFromInputs(const ExhaustInputs &in) {
     // a project of the room variants keeps its fire area (the layout clears it for the others)
     if (fireArea &&
         (variant_ == TCalcVariant::cvrntRoom || variant_ == TCalcVariant::cvrntUnderGallery))
-        if (auto *edit = Edit(ctl::EditFireArea))
+        if (auto *edit = controls_.edit(ctl::EditFireArea))
             edit->setText(fireAreaText);
     EnableExhaustFields(in.isChecked(ctl::rbEndExhaust));
     EditCorridorHeightChange();
@@ -1065,14 +1026,16 @@ void TFormSmkOutVentCalc::rbCalcVariantClick() {
     };
 
     for (ControlName name : {ctl::rbLivingBuilding, ctl::rbPublicBuilding})
-        enable(CtlName(name), corridor);
+        if (auto *b = controls_.button(name))
+            b->setEnabled(corridor);
     for (ControlName name : ctl::kAUPTRadios)
-        enable(CtlName(name), false);
+        if (auto *b = controls_.button(name))
+            b->setEnabled(false);
     enable(QStringLiteral("sbTipAUPT"), false);
 
     const bool fire = room || gallery;
     for (ControlName name : {ctl::EditFireArea, ctl::EditQr})
-        if (auto *edit = Edit(name))
+        if (auto *edit = controls_.edit(name))
             SetEnabledColoured(edit, fire);
     for (const char *name : {"LabFireArea", "LabQr", "LabFireAreaU", "LabQrU"})
         enable(QString::fromLatin1(name), fire);
@@ -1080,8 +1043,7 @@ void TFormSmkOutVentCalc::rbCalcVariantClick() {
         if (auto *tip = PageStart->findChild<QWidget *>(QString::fromLatin1(name)))
             tip->setVisible(fire);
     // the other variants have no fire area: a value typed for a room does not stay behind
-    if (auto *fireArea = Edit(ctl::EditFireArea);
-        !fire && fireArea)
+    if (auto *fireArea = controls_.edit(ctl::EditFireArea); !fire && fireArea)
         fireArea->clear();
     gbDoorSizes->setVisible(corridor);
     gbHeightNoSmoke->setVisible(!corridor);
@@ -1101,11 +1063,11 @@ void TFormSmkOutVentCalc::cbRoomSizeVariantChange(int index) {
     if (index == roomSizeIndex_ || index < 0)
         return;
     const auto text = [this](ControlName name) {
-        const auto *edit = Edit(name);
+        const auto *edit = controls_.edit(name);
         return edit ? S(edit->text()) : std::string();
     };
     const auto set = [this](ControlName name, double value) {
-        if (auto *edit = Edit(name))
+        if (auto *edit = controls_.edit(name))
             edit->setText(Q(EditNumberText(value)));
     };
     // the newly shown fields describe the same room as the fields just left
@@ -1137,7 +1099,7 @@ void TFormSmkOutVentCalc::EnableExhaustFields(bool enabled) {
 }
 
 void TFormSmkOutVentCalc::EditCorridorHeightChange() {
-    const auto *edit = Edit(ctl::EditCorridorHeight);
+    const auto *edit = controls_.edit(ctl::EditCorridorHeight);
     const double height = edit ? ReadRealInput(S(edit->text())) : 0;
     LabCrdrNoSmkRange->setText(QStringLiteral("(от ") + ShownGeneral(0.4 * height) +
                                QStringLiteral(" до ") + ShownGeneral(0.5 * height) +
@@ -1177,7 +1139,7 @@ void TFormSmkOutVentCalc::sbParkingSmokeClick() {
     ApplyParkingSmokeProposal(in);
     for (ControlName name :
          {ctl::EditParkMaxSmkPerim, ctl::EditSmokeEquArea, ctl::EditParkHRadiation})
-        if (auto *edit = Edit(name))
+        if (auto *edit = controls_.edit(name))
             edit->setText(Q(in.text(name)));
 }
 
@@ -1195,15 +1157,14 @@ bool TFormSmkOutVentCalc::eventFilter(QObject *watched, QEvent *event) {
                       static_cast<QKeyEvent *>(event)->key() == Qt::Key_Enter);
     if (click || key) {
         const QString name = watched->objectName();
-        QString radio;
+        QAbstractButton *rb = nullptr;
         if (name == QStringLiteral("LabCalcCorridor"))
-            radio = CtlName(ctl::rbCalcCorridor);
+            rb = controls_.button(ctl::rbCalcCorridor);
         else if (name == QStringLiteral("LabCalcRoom1"))
-            radio = CtlName(ctl::rbCalcRoom);
+            rb = controls_.button(ctl::rbCalcRoom);
         else if (name == QStringLiteral("LabCalcGallery"))
-            radio = CtlName(ctl::rbCalcGallery);
-        if (!radio.isEmpty() && click) {
-            auto *rb = PageStart->findChild<QRadioButton *>(radio);
+            rb = controls_.button(ctl::rbCalcGallery);
+        if (rb && click) {
             rb->setFocus();
             rb->setChecked(true);
             rbCalcVariantClick();
@@ -1283,7 +1244,8 @@ RunOutcome TFormSmkOutVentCalc::ActionGoNextExecute() {
     ExhaustInputs in = InputsFromControls();
     // a refused field stops "Расчет" before anything is computed: the report stays as it was
     if (RefuseInvalidFields(
-            this, kExhaustFields, in, [&in] { return FindInvalidInput(in); }, *notifier_))
+            this, controls_, kExhaustFields, in, [&in] { return FindInvalidInput(in); },
+            *notifier_))
         return RunOutcome::inputStopped;
     variant_ = calc_.ReadCalcVariant(in);
     // the report's footer names the project file it was calculated from

@@ -5,10 +5,10 @@
 #include "catalogs/fire_load_catalog.h"
 #include "exhaust/exhaust_calc.h"
 #include "exhaust/exhaust_inputs.h"
+#include "shell/form_controls.h"
 #include "shell/message_box_notifier.h"
 #include "shell/shell_windows.h"
 
-#include <QHash>
 #include <QMainWindow>
 
 #include <string>
@@ -101,6 +101,8 @@ public:
 
     const ExhaustCalc &Calc() const { return calc_; }
     ReportOutputPanel *OutputPanel() const { return PanelOut; }
+    // The input page's controls by name.
+    const ControlIndex &Controls() const { return controls_; }
     // The variant the layout shows (the checked radio button's).
     TCalcVariant Variant() const { return variant_; }
 
@@ -114,7 +116,7 @@ private:
     void StartState();
     QWidget *BuildInputPage();
     QGroupBox *NewGroup(const QString &name, const QString &title);
-    QLineEdit *AddEditRow(QGridLayout *grid, int row, ControlName name, const QString &tip = {});
+    FieldRow AddEditRow(QGridLayout *grid, int row, ControlName name, const QString &tip = {});
     QToolButton *NewTipButton(const QString &name, const QString &topic);
     void ShowTip(QToolButton *button);
     void ShowReport();
@@ -124,12 +126,6 @@ private:
     std::string ProjectSnapshot() const;
     void SetEnabledColoured(QLineEdit *edit, bool enabled);
     bool RunSegmentEditor();
-    // The page's edits and the buttons of its radio groups by control name, found once the
-    // page is built: reading and filling the page looks up every control, and a search of the
-    // page's tree for each was a good part of opening a project.
-    void IndexPageControls();
-    QLineEdit *Edit(ControlName name) const;
-    QAbstractButton *GroupButton(ControlName name) const;
 
     ShellWindows shell_;
     MessageBoxNotifier boxNotifier_;
@@ -156,9 +152,7 @@ private:
     QWidget *PanelIn = nullptr;
     QScrollArea *ScrollBoxStart = nullptr;
     QWidget *PageStart = nullptr;
-    QHash<QString, QLineEdit *> edits_;              // see IndexPageControls
-    QHash<QString, QAbstractButton *> groupButtons_; // see IndexPageControls
-    bool pageIndexed_ = false;
+    ControlIndex controls_; // the page's edits, radio buttons and combo, filed as built
     ReportOutputPanel *PanelOut = nullptr;
     QPushButton *bbHidePanIn = nullptr;
     QPushButton *bbShowPanIn = nullptr;

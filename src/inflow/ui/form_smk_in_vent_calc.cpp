@@ -229,10 +229,10 @@ void TFormSmkInVentCalc::FormCreate() {
     cbWinPenetrationVarChange();
     DuctShapeClick();
 
-    for (auto it = edits_.cbegin(); it != edits_.cend(); ++it) {
-        const QString hint = InflowEditHint(it.key());
-        if (!hint.isEmpty())
-            it.value()->setToolTip(WithLineBreaks(hint));
+    for (const FieldSpec &f : kInflowFields) {
+        const QString hint = InflowEditHint(CtlName(f.control));
+        if (QLineEdit *edit = controls_.edit(f.control); edit && !hint.isEmpty())
+            edit->setToolTip(WithLineBreaks(hint));
     }
 
     calc_.Report.BeginReport(kSupplyReportTitle);
@@ -246,7 +246,7 @@ void TFormSmkInVentCalc::FormCreate() {
     WatchInputChanges(panelIn_, [this] { document_->RefreshSoon(); });
     document_->Refresh();
     // the window opens on its first input field
-    if (QLineEdit *first = Edit(CtlName(ctl::EditProjectName)))
+    if (QLineEdit *first = controls_.edit(ctl::EditProjectName))
         first->setFocus();
     resize(1000, 680);
     setWindowState(Qt::WindowMaximized);
@@ -386,7 +386,7 @@ QLineEdit *TFormSmkInVentCalc::AddEdit(QGroupBox *group, ControlName name,
                                        const QString &tipButton) {
     QGridLayout *grid = GridOf(group);
     const int row = grid->rowCount();
-    const FieldRow r = AddFieldRow(grid, row, InflowField(name), group);
+    const FieldRow r = AddFieldRow(grid, row, InflowField(name), group, controls_);
     Row rowWidgets;
     rowWidgets.widgets << r.label << r.edit;
     if (r.unit)
@@ -397,25 +397,22 @@ QLineEdit *TFormSmkInVentCalc::AddEdit(QGroupBox *group, ControlName name,
         rowWidgets.widgets << tip;
     }
     rows_.insert(CtlName(name), rowWidgets);
-    edits_.insert(CtlName(name), r.edit);
     return r.edit;
 }
 
-QRadioButton *TFormSmkInVentCalc::AddRadio(QGroupBox *group, const QString &name,
-                                           const QString &text, QButtonGroup *buttons) {
+QRadioButton *TFormSmkInVentCalc::AddRadio(QGroupBox *group, ControlName name, const QString &text,
+                                           QButtonGroup *buttons) {
     QGridLayout *grid = GridOf(group);
-    auto *radio = new QRadioButton(text, group);
-    radio->setObjectName(name);
+    auto *radio = controls_.create<QRadioButton>(name, text, group);
     radio->setAccessibleName(text);
     grid->addWidget(radio, grid->rowCount(), 0, 1, 4);
     buttons->addButton(radio);
-    radios_.insert(name, radio);
     return radio;
 }
 
 QButtonGroup *
 TFormSmkInVentCalc::AddRadioGroup(QGroupBox *group,
-                                  std::initializer_list<std::pair<QString, QString>> radios) {
+                                  std::initializer_list<std::pair<ControlName, QString>> radios) {
     auto *buttons = new QButtonGroup(group);
     buttons->setExclusive(true);
     bool first = true;
@@ -431,20 +428,18 @@ TFormSmkInVentCalc::AddRadioGroup(QGroupBox *group,
 void TFormSmkInVentCalc::BuildProjectGroup(QVBoxLayout *page) {
     QGroupBox *group = NewGroup(page, QStringLiteral("gbProject"), QStringLiteral(" Проект "));
     QGridLayout *grid = GridOf(group);
-    auto addName = [&](const QString &name, const QString &caption) {
+    auto addName = [&](ControlName name, const QString &caption) {
         const int row = grid->rowCount();
         auto *label = new QLabel(caption, group);
-        label->setObjectName(LabelName(name));
-        auto *edit = new QLineEdit(group);
-        edit->setObjectName(name);
+        label->setObjectName(LabelName(CtlName(name)));
+        auto *edit = controls_.create<QLineEdit>(name, group);
         edit->setAccessibleName(caption);
         label->setBuddy(edit);
         grid->addWidget(label, row, 0, 1, 4);
         grid->addWidget(edit, row + 1, 0, 1, 4);
-        edits_.insert(name, edit);
     };
-    addName(CtlName(ctl::EditProjectName), QStringLiteral("Наименование проекта"));
-    addName(CtlName(ctl::EditSystemName), QStringLiteral("Наименование вентиляционной системы"));
+    addName(ctl::EditProjectName, QStringLiteral("Наименование проекта"));
+    addName(ctl::EditSystemName, QStringLiteral("Наименование вентиляционной системы"));
 
     auto *buttons = new QHBoxLayout;
     auto *open = new QToolButton(group);
@@ -472,14 +467,13 @@ void TFormSmkInVentCalc::BuildVariantGroup(QVBoxLayout *page) {
     QGroupBox *group = NewGroup(page, QStringLiteral("gbCalcVariant"),
                                 QStringLiteral(" Вариант приточной противодымной вентиляции "));
     QButtonGroup *buttons = AddRadioGroup(
-        group,
-        {{CtlName(ctl::rbOverGndStair), QStringLiteral("в надземную лестничную клетку типа Н2")},
-         {CtlName(ctl::rbUnderGndStair), QStringLiteral("в лестничную клетку подземной части")},
-         {CtlName(ctl::rbLift), QStringLiteral("в лифтовую шахту")},
-         {CtlName(ctl::rbTambour), QStringLiteral("в тамбур-шлюзы, зоны безопасности")}});
+        group, {{ctl::rbOverGndStair, QStringLiteral("в надземную лестничную клетку типа Н2")},
+                {ctl::rbUnderGndStair, QStringLiteral("в лестничную клетку подземной части")},
+                {ctl::rbLift, QStringLiteral("в лифтовую шахту")},
+                {ctl::rbTambour, QStringLiteral("в тамбур-шлюзы, зоны безопасности")}});
     // the tip about tambours sits beside its radio button
     QGridLayout *grid = GridOf(group);
-    auto *tambour = radios_.value(CtlName(ctl::rbTambour));
+    QAbstractButton *tambour = controls_.button(ctl::rbTambour);
     const int index = grid->indexOf(tambour);
     int row = 0, column = 0, rowSpan = 0, columnSpan = 0;
     grid->getItemPosition(index, &row, &column, &rowSpan, &columnSpan);
@@ -507,23 +501,21 @@ QWidget *TFormSmkInVentCalc::BuildStairWellPanel() {
     og->setSpacing(4);
     QGroupBox *terms = NewGroup(og, QStringLiteral("gbSWTerms"), QStringLiteral(" Условия "));
     auto *g1 = AddRadioGroup(
-        terms, {{CtlName(ctl::rbSWJoinWall),
+        terms, {{ctl::rbSWJoinWall,
                  QStringLiteral("ЛК примыкает к наружной стене с окнами на каждом этаже")},
-                {CtlName(ctl::rbSWNotJoinWall), QStringLiteral("ЛК в центральном ядре")}});
+                {ctl::rbSWNotJoinWall, QStringLiteral("ЛК в центральном ядре")}});
     auto *g2 = AddRadioGroup(
-        terms,
-        {{CtlName(ctl::rbSWWOExit), QStringLiteral("ЛК не имеет выхода наружу")},
-         {CtlName(ctl::rbSWWithExit), QStringLiteral("ЛК с обособленным наружным выходом")}});
+        terms, {{ctl::rbSWWOExit, QStringLiteral("ЛК не имеет выхода наружу")},
+                {ctl::rbSWWithExit, QStringLiteral("ЛК с обособленным наружным выходом")}});
     auto *g3 = AddRadioGroup(
-        terms, {{CtlName(ctl::rbFirstFloorNotJoinSW),
+        terms, {{ctl::rbFirstFloorNotJoinSW,
                  QStringLiteral("1-й этаж не сообщается с ЛК (или через тамбур-шлюзы)")},
-                {CtlName(ctl::rbFirstFloorJoinSW),
+                {ctl::rbFirstFloorJoinSW,
                  QStringLiteral("1-й этаж сообщается с ЛК через одинарную дверь")}});
-    auto *g4 =
-        AddRadioGroup(terms, {{CtlName(ctl::rbExitsToSWViaDoor),
-                               QStringLiteral("Поэтажные выходы в ЛК через одинарные двери")},
-                              {CtlName(ctl::rbExitsToSWViaTambour),
-                               QStringLiteral("Поэтажные выходы в ЛК через тамбур-шлюзы")}});
+    auto *g4 = AddRadioGroup(
+        terms,
+        {{ctl::rbExitsToSWViaDoor, QStringLiteral("Поэтажные выходы в ЛК через одинарные двери")},
+         {ctl::rbExitsToSWViaTambour, QStringLiteral("Поэтажные выходы в ЛК через тамбур-шлюзы")}});
     connect(g1, &QButtonGroup::buttonToggled, this, [this] { rbSWJoinWallClick(); });
     connect(g2, &QButtonGroup::buttonToggled, this, [this] { rbSWWithExitClick(); });
     connect(g3, &QButtonGroup::buttonToggled, this, [] { /* rbFirstFloorNotJoinSWClick */ });
@@ -586,9 +578,8 @@ QWidget *TFormSmkInVentCalc::BuildStairWellPanel() {
                                 QStringLiteral(" Поэтажные выходы на лестничную клетку "));
     AddEdit(doors, ctl::EditDoorwayArea);
     AddEdit(doors, ctl::EditDoorwayHeight);
-    AddRadioGroup(
-        doors, {{CtlName(ctl::rbDoorIsOrdinary), QStringLiteral("Обычная дверь")},
-                {CtlName(ctl::rbDoorIsGasProof), QStringLiteral("Дымогазонепроницаемая дверь")}});
+    AddRadioGroup(doors, {{ctl::rbDoorIsOrdinary, QStringLiteral("Обычная дверь")},
+                          {ctl::rbDoorIsGasProof, QStringLiteral("Дымогазонепроницаемая дверь")}});
     AddEdit(doors, ctl::EditClosedDoorSpecResist, QStringLiteral("sbTipClosedDoorSpecResist"));
 
     gbSWWindows_ = NewGroup(sw3Layout, QStringLiteral("gbSWWindows"),
@@ -600,13 +591,11 @@ QWidget *TFormSmkInVentCalc::BuildStairWellPanel() {
         auto *comboLabel =
             new QLabel(QStringLiteral("Воздухопроницаемость задана как:"), gbSWWindows_);
         comboLabel->setObjectName(QStringLiteral("LabWinPenetrationVar"));
-        cbWinPenetrationVar_ = new QComboBox(gbSWWindows_);
-        cbWinPenetrationVar_->setObjectName(CtlName(ctl::cbWinPenetrationVar));
+        cbWinPenetrationVar_ = controls_.create<QComboBox>(ctl::cbWinPenetrationVar, gbSWWindows_);
         cbWinPenetrationVar_->setAccessibleName(QStringLiteral("Воздухопроницаемость задана как"));
         comboLabel->setBuddy(cbWinPenetrationVar_);
         for (const auto &variant : VarWinPenetration)
             cbWinPenetrationVar_->addItem(Q(variant.SignList));
-        combos_.insert(CtlName(ctl::cbWinPenetrationVar), cbWinPenetrationVar_);
         grid->addWidget(comboLabel, row, 0);
         grid->addWidget(cbWinPenetrationVar_, row, 1, 1, 3);
         labWinPenetration1_ = new QLabel(gbSWWindows_);
@@ -619,8 +608,7 @@ QWidget *TFormSmkInVentCalc::BuildStairWellPanel() {
         labWinPenetration_ = new QLabel(gbSWWindows_);
         labWinPenetration_->setObjectName(QStringLiteral("LabWinPenetration"));
         labWinPenetration_->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-        auto *edit = new QLineEdit(gbSWWindows_);
-        edit->setObjectName(CtlName(ctl::EditWinPenetration));
+        auto *edit = controls_.create<QLineEdit>(ctl::EditWinPenetration, gbSWWindows_);
         edit->setFixedWidth(kEditWidth);
         labWinPenetration_->setBuddy(edit);
         labWinPenetrationU_ = new QLabel(gbSWWindows_);
@@ -630,7 +618,6 @@ QWidget *TFormSmkInVentCalc::BuildStairWellPanel() {
         grid->addWidget(labWinPenetrationU_, row, 2);
         grid->addWidget(NewTipButton(QStringLiteral("sbTipWinAirPenetration"), gbSWWindows_), row,
                         3);
-        edits_.insert(CtlName(ctl::EditWinPenetration), edit);
         connect(cbWinPenetrationVar_, &QComboBox::currentIndexChanged, this,
                 &TFormSmkInVentCalc::cbWinPenetrationVarChange);
     }
@@ -640,9 +627,8 @@ QWidget *TFormSmkInVentCalc::BuildStairWellPanel() {
     AddEdit(gbOGFanSelect_, ctl::EditOGPplus);
     AddEdit(gbOGFanSelect_, ctl::EditOGH0s, QStringLiteral("sbTipOGH0Above"));
     auto *ogShape = AddRadioGroup(
-        gbOGFanSelect_,
-        {{CtlName(ctl::rbOGRectAPipe), QStringLiteral("Воздуховоды прямоугольного сечения")},
-         {CtlName(ctl::rbOGRoundAPipe), QStringLiteral("Воздуховоды круглого сечения")}});
+        gbOGFanSelect_, {{ctl::rbOGRectAPipe, QStringLiteral("Воздуховоды прямоугольного сечения")},
+                         {ctl::rbOGRoundAPipe, QStringLiteral("Воздуховоды круглого сечения")}});
     connect(ogShape, &QButtonGroup::buttonToggled, this, [this] { DuctShapeClick(); });
     AddEdit(gbOGFanSelect_, ctl::EditOGSizeA);
     AddEdit(gbOGFanSelect_, ctl::EditOGSizeB);
@@ -736,30 +722,29 @@ QWidget *TFormSmkInVentCalc::BuildLiftPanel() {
         grid->addWidget(note, 0, 0, 1, 3);
         grid->addWidget(NewTipButton(QStringLiteral("sbTipLiftTerms"), terms), 0, 3);
     }
-    AddRadioGroup(terms, {{CtlName(ctl::rbLiftJoinWall),
-                           QStringLiteral("Надземная часть ЛШ примыкает к наружной стене")},
-                          {CtlName(ctl::rbLiftNotJoinWall),
-                           QStringLiteral("ЛШ центрального ядра надземной части")}});
-    AddRadioGroup(terms, {{CtlName(ctl::rbLiftHall1),
-                           QStringLiteral("Выгороженный лифтовой холл на 1-м этаже")},
-                          {CtlName(ctl::rbLiftHall1Not),
-                           QStringLiteral("Без выгороженного лифтового холла на 1-м этаже")}});
-    AddRadioGroup(terms, {{CtlName(ctl::rbLiftHallAbove),
-                           QStringLiteral("Выгороженные лифтовые холлы на надземных этажах")},
-                          {CtlName(ctl::rbLiftHallAboveNot),
-                           QStringLiteral("Без лифтовых холлов на надземных этажах")}});
-    AddRadioGroup(terms, {{CtlName(ctl::rbLiftHallBelowNot),
+    AddRadioGroup(
+        terms,
+        {{ctl::rbLiftJoinWall, QStringLiteral("Надземная часть ЛШ примыкает к наружной стене")},
+         {ctl::rbLiftNotJoinWall, QStringLiteral("ЛШ центрального ядра надземной части")}});
+    AddRadioGroup(
+        terms,
+        {{ctl::rbLiftHall1, QStringLiteral("Выгороженный лифтовой холл на 1-м этаже")},
+         {ctl::rbLiftHall1Not, QStringLiteral("Без выгороженного лифтового холла на 1-м этаже")}});
+    AddRadioGroup(
+        terms,
+        {{ctl::rbLiftHallAbove, QStringLiteral("Выгороженные лифтовые холлы на надземных этажах")},
+         {ctl::rbLiftHallAboveNot, QStringLiteral("Без лифтовых холлов на надземных этажах")}});
+    AddRadioGroup(terms, {{ctl::rbLiftHallBelowNot,
                            QStringLiteral("Без лифтовых холлов на подземных этажах")},
-                          {CtlName(ctl::rbLiftHallBelow),
+                          {ctl::rbLiftHallBelow,
                            QStringLiteral("Выгороженные лифтовые холлы на подземных этажах")}});
     QGroupBox *method =
         NewGroup(c, QStringLiteral("gbLiftMethod"), QStringLiteral(" Метод расчёта "));
     auto *methods = AddRadioGroup(
         method,
-        {{CtlName(ctl::rbLiftMethodOpening), QStringLiteral("По расходу в открытом проёме")},
-         {CtlName(ctl::rbLiftMethodSlot),
-          QStringLiteral("По расходу в щели между кабиной и шахтой")},
-         {CtlName(ctl::rbLiftMethodClosed), QStringLiteral("Закрытые двери ЛШ на всех этажах")}});
+        {{ctl::rbLiftMethodOpening, QStringLiteral("По расходу в открытом проёме")},
+         {ctl::rbLiftMethodSlot, QStringLiteral("По расходу в щели между кабиной и шахтой")},
+         {ctl::rbLiftMethodClosed, QStringLiteral("Закрытые двери ЛШ на всех этажах")}});
     connect(methods, &QButtonGroup::buttonToggled, this, [this] { rbLiftMethodClick(); });
 
     layout->addWidget(
@@ -823,8 +808,7 @@ QWidget *TFormSmkInVentCalc::BuildLiftPanel() {
             grid->addWidget(caption, row++, 0, 1, 4);
             auto *areaLabel = new QLabel(QStringLiteral("    площадь F%1:").arg(n), shaft);
             areaLabel->setObjectName(QStringLiteral("LabLiftFmu") + n);
-            auto *area = new QLineEdit(shaft);
-            area->setObjectName(CtlName(controls.area));
+            auto *area = controls_.create<QLineEdit>(controls.area, shaft);
             area->setFixedWidth(kEditWidth);
             area->setAccessibleName(captions[i] + QStringLiteral(": площадь"));
             areaLabel->setBuddy(area);
@@ -834,13 +818,11 @@ QWidget *TFormSmkInVentCalc::BuildLiftPanel() {
             grid->addWidget(area, row, 1);
             grid->addWidget(areaUnit, row, 2);
             ++row;
-            auto *unit = new QComboBox(shaft);
-            unit->setObjectName(CtlName(controls.unit));
+            auto *unit = controls_.create<QComboBox>(controls.unit, shaft);
             unit->addItem(QStringLiteral("μ"));
             unit->addItem(QStringLiteral("ξ+1"));
             unit->setAccessibleName(captions[i] + QStringLiteral(": величина"));
-            auto *value = new QLineEdit(shaft);
-            value->setObjectName(CtlName(controls.value));
+            auto *value = controls_.create<QLineEdit>(controls.value, shaft);
             value->setFixedWidth(kEditWidth);
             value->setAccessibleName(captions[i] + QStringLiteral(": значение"));
             auto *unitRow = new QHBoxLayout;
@@ -849,9 +831,6 @@ QWidget *TFormSmkInVentCalc::BuildLiftPanel() {
             grid->addLayout(unitRow, row, 0);
             grid->addWidget(value, row, 1);
             ++row;
-            edits_.insert(area->objectName(), area);
-            edits_.insert(value->objectName(), value);
-            combos_.insert(unit->objectName(), unit);
             Row r;
             r.widgets << caption << areaLabel << area << areaUnit << unit << value;
             rows_.insert(QStringLiteral("LiftGap") + n, r);
@@ -864,8 +843,8 @@ QWidget *TFormSmkInVentCalc::BuildLiftPanel() {
     AddEdit(fan, ctl::EditLiftPplus);
     AddEdit(fan, ctl::EditLiftH0s);
     auto *shape = AddRadioGroup(
-        fan, {{CtlName(ctl::rbLiftRectAPipe), QStringLiteral("Воздуховоды прямоугольного сечения")},
-              {CtlName(ctl::rbLiftRoundAPipe), QStringLiteral("Воздуховоды круглого сечения")}});
+        fan, {{ctl::rbLiftRectAPipe, QStringLiteral("Воздуховоды прямоугольного сечения")},
+              {ctl::rbLiftRoundAPipe, QStringLiteral("Воздуховоды круглого сечения")}});
     connect(shape, &QButtonGroup::buttonToggled, this, [this] { DuctShapeClick(); });
     AddEdit(fan, ctl::EditLiftSizeA);
     AddEdit(fan, ctl::EditLiftSizeB);
@@ -889,9 +868,9 @@ QWidget *TFormSmkInVentCalc::BuildTambourPanel() {
     layout->addWidget(NewCategory(41, QStringLiteral("PanTmbr1"), QStringLiteral("Условия"), c));
     QGroupBox *terms = NewGroup(c, QStringLiteral("gbTmbrTerm1"), QString());
     auto *variants = AddRadioGroup(
-        terms, {{CtlName(ctl::rbTmbrVar1), QStringLiteral("Открытая дверь, приток без подогрева")},
-                {CtlName(ctl::rbTmbrVar2), QStringLiteral("Закрытые двери, приток без подогрева")},
-                {CtlName(ctl::rbTmbrVar3), QStringLiteral("Закрытые двери, приток с подогревом")}});
+        terms, {{ctl::rbTmbrVar1, QStringLiteral("Открытая дверь, приток без подогрева")},
+                {ctl::rbTmbrVar2, QStringLiteral("Закрытые двери, приток без подогрева")},
+                {ctl::rbTmbrVar3, QStringLiteral("Закрытые двери, приток с подогревом")}});
     Q_UNUSED(variants);
 
     layout->addWidget(
@@ -938,9 +917,9 @@ QWidget *TFormSmkInVentCalc::BuildTambourPanel() {
     AddEdit(valve, ctl::EditTmbrValve1H);
     QGroupBox *channel =
         NewGroup(c, QStringLiteral("gbTmbrVPipe"), QStringLiteral(" Вертикальный канал "));
-    auto *shape = AddRadioGroup(
-        channel, {{CtlName(ctl::rbTmbrRectVPipe), QStringLiteral("Прямоугольного сечения")},
-                  {CtlName(ctl::rbTmbrRoundVPipe), QStringLiteral("Круглого сечения")}});
+    auto *shape =
+        AddRadioGroup(channel, {{ctl::rbTmbrRectVPipe, QStringLiteral("Прямоугольного сечения")},
+                                {ctl::rbTmbrRoundVPipe, QStringLiteral("Круглого сечения")}});
     connect(shape, &QButtonGroup::buttonToggled, this, [this] { DuctShapeClick(); });
     AddEdit(channel, ctl::EditTmbrSizeA);
     AddEdit(channel, ctl::EditTmbrSizeB);
@@ -960,16 +939,12 @@ QWidget *TFormSmkInVentCalc::BuildTambourPanel() {
 // Enabling rules and layout
 
 QString TFormSmkInVentCalc::EditText(ControlName name) const {
-    const QLineEdit *edit = Edit(CtlName(name));
+    const QLineEdit *edit = controls_.edit(name);
     return edit ? edit->text() : QString();
 }
 
-QLineEdit *TFormSmkInVentCalc::Edit(const QString &name) const {
-    return edits_.value(name);
-}
-
-bool TFormSmkInVentCalc::IsChecked(const QString &radio) const {
-    auto *button = radios_.value(radio);
+bool TFormSmkInVentCalc::IsChecked(ControlName radio) const {
+    const QAbstractButton *button = controls_.button(radio);
     return button && button->isChecked();
 }
 
@@ -984,7 +959,7 @@ void TFormSmkInVentCalc::SetRowEnabled(const QString &control, bool enabled) {
 void TFormSmkInVentCalc::rbCalcVariantClick() {
     InflowInputs radios;
     for (ControlName name : ctl::kVariantRadios)
-        radios.check(name, IsChecked(CtlName(name)));
+        radios.check(name, IsChecked(name));
     variant_ = ReadCalcVariant(radios);
     const bool og = variant_ == TCalcVariant::cvrntOverGndStair;
     const bool ug = variant_ == TCalcVariant::cvrntUnderGndStair;
@@ -1002,7 +977,7 @@ void TFormSmkInVentCalc::rbCalcVariantClick() {
 }
 
 void TFormSmkInVentCalc::rbSWJoinWallClick() {
-    const bool joinWall = IsChecked(CtlName(ctl::rbSWJoinWall));
+    const bool joinWall = IsChecked(ctl::rbSWJoinWall);
     // the underground stairwell always takes the wind
     const bool ug = variant_ == TCalcVariant::cvrntUnderGndStair;
     const bool wind = joinWall || ug;
@@ -1014,7 +989,7 @@ void TFormSmkInVentCalc::rbSWJoinWallClick() {
 void TFormSmkInVentCalc::rbSWWithExitClick() {
     // the underground stairwell always has its outside exit, and reads these inputs
     const bool enabled =
-        IsChecked(CtlName(ctl::rbSWWithExit)) || variant_ == TCalcVariant::cvrntUnderGndStair;
+        IsChecked(ctl::rbSWWithExit) || variant_ == TCalcVariant::cvrntUnderGndStair;
     for (ControlName name :
          {ctl::EditOutsideDoorArea, ctl::EditOutsideDoorHeight, ctl::EditOutDoorSeriesQty,
           ctl::EditOutsideDoorKoefXid, ctl::EditOutsideTambourKoefXir})
@@ -1022,8 +997,8 @@ void TFormSmkInVentCalc::rbSWWithExitClick() {
 }
 
 void TFormSmkInVentCalc::rbExitsToSWViaDoorClick() {
-    const bool viaTambour = IsChecked(CtlName(ctl::rbExitsToSWViaTambour));
-    QLineEdit *edit = Edit(CtlName(ctl::EditOGStairWellQty));
+    const bool viaTambour = IsChecked(ctl::rbExitsToSWViaTambour);
+    QLineEdit *edit = controls_.edit(ctl::EditOGStairWellQty);
     if (!edit || edit->isEnabled() == !viaTambour)
         return;
     SetRowEnabled(CtlName(ctl::EditOGStairWellQty), !viaTambour);
@@ -1040,7 +1015,7 @@ void TFormSmkInVentCalc::rbExitsToSWViaDoorClick() {
 }
 
 void TFormSmkInVentCalc::rbLiftMethodClick() {
-    const bool slot = IsChecked(CtlName(ctl::rbLiftMethodSlot));
+    const bool slot = IsChecked(ctl::rbLiftMethodSlot);
     for (const char *row : {"LiftGap1", "LiftGap2", "LiftGap3"})
         SetRowEnabled(QString::fromLatin1(row), slot);
     LiftRefresh();
@@ -1051,8 +1026,7 @@ void TFormSmkInVentCalc::LiftRefresh() {
     // (types 1 and 2) has exits and an air intake level of its own
     const int shaftType = liftFloors_.under == 0 ? 1 : (liftFloors_.above < 2 ? 3 : 2);
     const bool top = shaftType == 1 || shaftType == 2;
-    const bool opening =
-        !IsChecked(CtlName(ctl::rbLiftMethodSlot)) && !IsChecked(CtlName(ctl::rbLiftMethodClosed));
+    const bool opening = !IsChecked(ctl::rbLiftMethodSlot) && !IsChecked(ctl::rbLiftMethodClosed);
     SetRowEnabled(CtlName(ctl::EditLiftCageKoefXil), opening);
     SetRowEnabled(CtlName(ctl::EditLiftLevelStart), top);
     SetRowEnabled(CtlName(ctl::EditLiftLevelFinish), top);
@@ -1068,14 +1042,14 @@ void TFormSmkInVentCalc::cbWinPenetrationVarChange() {
     labWinPenetration2_->setText(Q(row.SignText2));
     labWinPenetration_->setText(Q(row.SignCapt) + QStringLiteral(":"));
     labWinPenetrationU_->setText(Q(row.SignUnit));
-    if (QLineEdit *edit = Edit(CtlName(ctl::EditWinPenetration)))
+    if (QLineEdit *edit = controls_.edit(ctl::EditWinPenetration))
         edit->setAccessibleName(Q(row.SignText1) + QLatin1Char(' ') + Q(row.SignText2));
 }
 
 void TFormSmkInVentCalc::DuctShapeClick() {
-    SetRowEnabled(CtlName(ctl::EditOGSizeB), IsChecked(CtlName(ctl::rbOGRectAPipe)));
-    SetRowEnabled(CtlName(ctl::EditLiftSizeB), IsChecked(CtlName(ctl::rbLiftRectAPipe)));
-    SetRowEnabled(CtlName(ctl::EditTmbrSizeB), IsChecked(CtlName(ctl::rbTmbrRectVPipe)));
+    SetRowEnabled(CtlName(ctl::EditOGSizeB), IsChecked(ctl::rbOGRectAPipe));
+    SetRowEnabled(CtlName(ctl::EditLiftSizeB), IsChecked(ctl::rbLiftRectAPipe));
+    SetRowEnabled(CtlName(ctl::EditTmbrSizeB), IsChecked(ctl::rbTmbrRectVPipe));
 }
 
 void TFormSmkInVentCalc::RunAllHandlers() {
@@ -1204,22 +1178,22 @@ InflowInputs TFormSmkInVentCalc::InputsFromControls() const {
     InflowInputs in;
     for (const FieldSpec &f : kInflowFields) {
         if (f.kind == FieldKind::choice) {
-            if (const QComboBox *combo = combos_.value(CtlName(f.control)))
+            if (const QComboBox *combo = controls_.combo(f.control))
                 in.setComboIndex(f.control, combo->currentIndex());
-        } else if (const QLineEdit *edit = Edit(CtlName(f.control))) {
+        } else if (const QLineEdit *edit = controls_.edit(f.control)) {
             in.setText(f.control, edit->text().toStdString());
         }
     }
     for (RadioGroup group : ctl::kRadioGroups)
         for (ControlName name : group)
-            if (const QRadioButton *radio = radios_.value(CtlName(name)))
+            if (const QAbstractButton *radio = controls_.button(name))
                 in.check(name, radio->isChecked());
     return in;
 }
 
 void TFormSmkInVentCalc::ShowEdits(const InflowInputs &in) {
     for (const FieldSpec &f : kInflowFields) {
-        QLineEdit *edit = f.kind == FieldKind::choice ? nullptr : Edit(CtlName(f.control));
+        QLineEdit *edit = f.kind == FieldKind::choice ? nullptr : controls_.edit(f.control);
         const QString value = QString::fromStdString(in.text(f.control));
         if (edit && edit->text() != value)
             edit->setText(value);
@@ -1230,11 +1204,10 @@ void TFormSmkInVentCalc::ControlsFromInputs(const InflowInputs &in) {
     ShowEdits(in);
     for (RadioGroup group : ctl::kRadioGroups)
         for (ControlName name : group)
-            if (QRadioButton *radio = radios_.value(CtlName(name)); radio && in.isChecked(name))
+            if (QAbstractButton *radio = controls_.button(name); radio && in.isChecked(name))
                 radio->setChecked(true);
     for (const FieldSpec &f : kInflowFields) {
-        QComboBox *combo =
-            f.kind == FieldKind::choice ? combos_.value(CtlName(f.control)) : nullptr;
+        QComboBox *combo = f.kind == FieldKind::choice ? controls_.combo(f.control) : nullptr;
         const int index = in.comboIndex(f.control);
         if (combo)
             combo->setCurrentIndex(index >= 0 && index < combo->count() ? index : 0);
@@ -1246,7 +1219,7 @@ void TFormSmkInVentCalc::ActionGoNextExecute() {
     InflowInputs in = InputsFromControls();
     // a refused field stops "Расчет" before anything is computed: the report stays as it was
     if (RefuseInvalidFields(
-            this, kInflowFields, in, [&in] { return FindInvalidInput(in); }, forward_))
+            this, controls_, kInflowFields, in, [&in] { return FindInvalidInput(in); }, forward_))
         return;
     // the report's footer names the project file it was calculated from
     calc_.Report.Page.projectFile = QFileInfo(document_->FilePath()).fileName().toStdString();

@@ -13,6 +13,7 @@
 #include "inflow/inflow_calc.h"
 #include "inflow/inflow_inputs.h"
 #include "inflow/ui/forwarding_notifier.h"
+#include "shell/form_controls.h"
 #include "shell/message_box_notifier.h"
 #include "shell/shell_windows.h"
 
@@ -66,6 +67,8 @@ public:
     const std::vector<TUCategoryPanel> &Categories() const { return categories_; }
     int GetCategoryIndForTag(int TagVal) const;
     ReportOutputPanel *OutputPanel() const { return panelOut_; }
+    // The input page's controls by name.
+    const ControlIndex &Controls() const { return controls_; }
 
     // The controls as the engine reads them, and back.
     InflowInputs InputsFromControls() const;
@@ -115,10 +118,10 @@ private:
                         QVBoxLayout *&contents);
     QGroupBox *NewGroup(QVBoxLayout *into, const QString &name, const QString &title);
     QLineEdit *AddEdit(QGroupBox *group, ControlName name, const QString &tipButton = {});
-    QRadioButton *AddRadio(QGroupBox *group, const QString &name, const QString &text,
+    QRadioButton *AddRadio(QGroupBox *group, ControlName name, const QString &text,
                            QButtonGroup *buttons);
     QButtonGroup *AddRadioGroup(QGroupBox *group,
-                                std::initializer_list<std::pair<QString, QString>> radios);
+                                std::initializer_list<std::pair<ControlName, QString>> radios);
     QToolButton *NewTipButton(const QString &name, QWidget *parent);
     QGridLayout *GridOf(QGroupBox *group) const;
 
@@ -139,8 +142,7 @@ private:
     void bbHidePanInClick();
     void bbShowPanInClick();
 
-    bool IsChecked(const QString &radio) const;
-    QLineEdit *Edit(const QString &name) const;
+    bool IsChecked(ControlName radio) const;
     QString EditText(ControlName name) const; // "" for an edit the window lacks
     void Message(bool error, const QString &text);
     QString StartFolder() const;
@@ -166,9 +168,7 @@ private:
     } liftFloors_;
 
     QHash<QString, Row> rows_;
-    QHash<QString, QLineEdit *> edits_;
-    QHash<QString, QRadioButton *> radios_;
-    QHash<QString, QComboBox *> combos_;
+    ControlIndex controls_; // the page's edits, radio buttons and combos, filed as built
     std::vector<TUCategoryPanel> categories_;
 
     QWidget *panelIn_ = nullptr;

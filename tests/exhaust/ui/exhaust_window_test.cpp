@@ -120,9 +120,12 @@ private slots:
         SetDecimalSeparator(',');
     }
 
-    // every row of the field table has its control in the window, at the table's start value
+    // every row of the field table has its control in the window, filed in its index, at the
+    // table's start value
     void startsWithEveryFieldAtItsStartValue() {
         Window w;
+        QCOMPARE(UnfiledControls(&w.form, w.form.Controls(), kExhaustFields, ctl::kRadioGroups),
+                 QStringList());
         const ExhaustInputs defaults = ExhaustInputs::Defaults();
         const ExhaustInputs now = w.form.InputsFromControls();
         for (const FieldSpec &f : kExhaustFields) {

@@ -117,6 +117,8 @@ private slots:
         QCOMPARE(w.form.windowTitle(),
                  QStringLiteral(
                      "Новый проект — Орвейн - Расчёт системы приточной противодымной вентиляции"));
+        QCOMPARE(UnfiledControls(&w.form, w.form.Controls(), kInflowFields, ctl::kRadioGroups),
+                 QStringList());
         // every control the engine reads exists under its name and starts at its start value
         const InflowInputs defaults = InflowInputs::Defaults();
         const InflowInputs now = w.form.InputsFromControls();
