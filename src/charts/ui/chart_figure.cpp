@@ -33,13 +33,13 @@ ModuleState &State() {
 // build tree (the programs, tests and benchmarks) the build's module folder. An installed tree
 // (bin/ beside share/orvane) never looks into a build, even one it was installed inside.
 QStringList ModuleCandidates() {
-    QStringList files;
-#ifdef ORVANE_CHARTS_MODULE_FILE
-    const QString name = QStringLiteral(ORVANE_CHARTS_MODULE_FILE);
     if (!State().file.isEmpty())
         return {State().file};
+    QStringList files;
+#ifdef ORVANE_CHARTS_MODULE_FILE
     if (QCoreApplication::instance() == nullptr)
         return {};
+    const QString name = QStringLiteral(ORVANE_CHARTS_MODULE_FILE);
     const QString program = QCoreApplication::applicationDirPath();
     const QDir programDir(program);
     files << programDir.filePath(name)
