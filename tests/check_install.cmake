@@ -1,7 +1,8 @@
 # Installs the build into a temporary prefix and checks what an installed Orvane is made of:
 # the files, the desktop entry and software-centre record (validated when the tools are there),
 # the file types, and the installed programs answering --version and computing an example.
-# Arguments: BUILD_DIR, SOURCE_DIR, PREFIX, VERSION, WITH_UI.
+# Arguments: BUILD_DIR, SOURCE_DIR, PREFIX, VERSION, WITH_UI, CHARTS_MODULE (the charts module
+# relative to the prefix; empty in a build without charts).
 
 function(fail)
     string(JOIN "" text ${ARGN})
@@ -39,6 +40,9 @@ if(WITH_UI)
          share/mime/packages/orvane.xml share/metainfo/${id}.metainfo.xml
          share/icons/hicolor/scalable/apps/${id}.svg
          share/icons/hicolor/48x48/apps/${id}.png share/icons/hicolor/256x256/apps/${id}.png)
+endif()
+if(CHARTS_MODULE)
+    list(APPEND expected ${CHARTS_MODULE})
 endif()
 foreach(file ${expected})
     if(NOT EXISTS ${PREFIX}/${file})
@@ -103,5 +107,26 @@ set(report ${PREFIX}/corridor.rtf)
 run(calc ${PREFIX}/bin/orvane-calc -o ${report} ${PREFIX}/${data}/examples/corridor.smkprj)
 if(NOT calc_out MATCHES "^L = [0-9]+ м³/ч, P = [0-9]+ Па\n$" OR NOT EXISTS ${report})
     fail("the installed orvane-calc did not compute the example: ${calc_out}${calc_err}")
+endif()
+
+# The installed programs find the installed charts module: the PDF of a run with two charts has
+# one page more than it has with the module moved away, when the program draws no charts.
+if(CHARTS_MODULE)
+    function(pdf_pages name result)
+        set(pdf ${PREFIX}/${name}.pdf)
+        run(pdf ${PREFIX}/bin/orvane-calc --pdf ${pdf} -o ${PREFIX}/${name}.rtf
+            ${PREFIX}/${data}/examples/lift.isrprj)
+        file(STRINGS ${pdf} pages REGEX "/Type /Page([^s]|$)")
+        list(LENGTH pages count)
+        set(${result} ${count} PARENT_SCOPE)
+    endfunction()
+    pdf_pages(with_module with)
+    file(RENAME ${PREFIX}/${CHARTS_MODULE} ${PREFIX}/charts-module-away)
+    pdf_pages(without_module without)
+    math(EXPR expected_with "${without} + 1")
+    if(without LESS 1 OR NOT with EQUAL expected_with)
+        fail("the installed orvane-calc wrote ${with} PDF pages with the charts module and "
+             "${without} without it")
+    endif()
 endif()
 file(REMOVE_RECURSE ${PREFIX})

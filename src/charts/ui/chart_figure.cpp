@@ -1,210 +1,145 @@
+// The program's side of the charts: finds and loads the charts module on the first chart and
+// hands it the program's number settings with every call.
 #include "charts/ui/chart_figure.h"
 
+#include "charts/ui/charts_module.h"
 #include "core/number_text.h"
 
-#include <QChart>
-#include <QGraphicsScene>
-#include <QLegend>
-#include <QLineSeries>
-#include <QLocale>
+#include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <QLibrary>
 #include <QPainter>
-#include <QPen>
-#include <QValueAxis>
-
-#include <algorithm>
-#include <cmath>
-#include <limits>
+#include <QThread>
 
 namespace orvane {
 
 namespace {
 
-QString Text(const std::string &s) {
-    return QString::fromStdString(s);
-}
-
-struct Range {
-    double lo = std::numeric_limits<double>::infinity();
-    double hi = -std::numeric_limits<double>::infinity();
-    void Take(double v) {
-        if (!std::isfinite(v))
-            return;
-        lo = std::min(lo, v);
-        hi = std::max(hi, v);
-    }
-    // a single value or nothing still gets an axis of some width; the extreme points keep a
-    // margin from the frame
-    void Pad(double least) {
-        if (!(lo <= hi)) {
-            lo = 0;
-            hi = 1;
-        } else if (lo == hi) {
-            lo -= 1;
-            hi += 1;
-        }
-        const double margin = std::max(least, (hi - lo) * 0.05);
-        lo -= margin;
-        hi += margin;
-    }
+struct ModuleState {
+    QString file;          // UseChartsModuleFile: the one place to look, else empty
+    bool tried = false;    // a load was attempted (it is never attempted twice)
+    const ChartsModule *module = nullptr;
 };
 
-// guard: a point with a broken value is neither drawn nor counted in the axes
-bool Drawn(const ChartPoint &p) {
-    return std::isfinite(p.x) && std::isfinite(p.y);
+ModuleState &State() {
+    static ModuleState state;
+    return state;
 }
 
-// A step of 1, 2 or 5 times a power of ten that cuts `span` into at most `most` parts.
-double TickStep(double span, int most) {
-    const double raw = span / most;
-    const double power = std::pow(10.0, std::floor(std::log10(raw)));
-    for (double m : {1.0, 2.0, 5.0, 10.0})
-        if (m * power >= raw)
-            return m * power;
-    return 10 * power;
+// Where the module may lie, in order: beside the program (a Windows folder, a program with its
+// module copied beside it), the installed layout relative to the program (<prefix>/bin and
+// <prefix>/<libdir>/orvane), the configured install folder, and for a program run from its
+// build tree (the programs, tests and benchmarks) the build's module folder. An installed tree
+// (bin/ beside share/orvane) never looks into a build, even one it was installed inside.
+QStringList ModuleCandidates() {
+    if (!State().file.isEmpty())
+        return {State().file};
+    QStringList files;
+#ifdef ORVANE_CHARTS_MODULE_FILE
+    if (QCoreApplication::instance() == nullptr)
+        return {};
+    const QString name = QStringLiteral(ORVANE_CHARTS_MODULE_FILE);
+    const QString program = QCoreApplication::applicationDirPath();
+    const QDir programDir(program);
+    files << programDir.filePath(name)
+          << programDir.filePath(QStringLiteral("../" ORVANE_CHARTS_MODULE_SUBDIR "/") + name)
+          << QDir(QStringLiteral(ORVANE_CHARTS_MODULE_INSTALL_DIR)).filePath(name);
+    const QString buildRoot =
+        QFileInfo(QStringLiteral(ORVANE_BUILD_ROOT)).canonicalFilePath() + QLatin1Char('/');
+    const bool installed = programDir.dirName() == QStringLiteral("bin") &&
+                           QFileInfo(programDir.filePath(QStringLiteral("../share/orvane"))).isDir();
+    if (!installed &&
+        QFileInfo(program).canonicalFilePath().append(QLatin1Char('/')).startsWith(buildRoot))
+        files << QDir(QStringLiteral(ORVANE_CHARTS_MODULE_BUILD_DIR)).filePath(name);
+#endif
+    return files;
 }
 
-// Decimals enough to tell ticks `step` apart.
-int StepDecimals(double step) {
-    return std::clamp(static_cast<int>(std::ceil(-std::log10(step) - 1e-9)), 0, 6);
+QString FoundModuleFile() {
+    for (const QString &file : ModuleCandidates())
+        if (QFileInfo(file).isFile())
+            return file;
+    return {};
 }
 
-QValueAxis *MakeAxis(const QString &title, Range r, bool whole, Qt::Alignment side, QChart *chart) {
-    r.Pad(whole ? 0.5 : 0);
-    auto *axis = new QValueAxis;
-    axis->setTitleText(title);
-    // ticks at round values from a round anchor, the axis itself a little wider than the data
-    // (a floor axis labels every floor of a common building)
-    const double span = r.hi - r.lo;
-    const double step = whole ? std::max(1.0, TickStep(span, 16)) : TickStep(span, 8);
-    axis->setRange(r.lo, r.hi);
-    axis->setTickType(QValueAxis::TicksDynamic);
-    axis->setTickAnchor(std::floor(r.lo / step) * step);
-    axis->setTickInterval(step);
-    axis->setLabelFormat(QStringLiteral("%.%1f").arg(StepDecimals(step)));
-    QFont font = axis->labelsFont();
-    font.setPixelSize(11);
-    axis->setLabelsFont(font);
-    font.setPixelSize(12);
-    axis->setTitleFont(font);
-    chart->addAxis(axis, side);
-    return axis;
-}
-
-// The numbers on the axes with the decimal separator the reports use, without digit groups.
-QLocale NumberLocale() {
-    QLocale locale =
-        DecimalSeparator() == ',' ? QLocale(QLocale::Russian, QLocale::Russia) : QLocale::c();
-    locale.setNumberOptions(QLocale::OmitGroupSeparator);
-    return locale;
+QString GeneralText(double value, int significant) {
+    return QString::fromStdString(FormatGeneral(value, significant));
 }
 
 } // namespace
 
+const ChartsModule *LoadedChartsModule() {
+    ModuleState &state = State();
+    if (state.tried)
+        return state.module;
+    // loaded once and on the GUI thread: the module's widgets and fonts belong to it
+    if (QCoreApplication::instance() == nullptr ||
+        QThread::currentThread() != QCoreApplication::instance()->thread())
+        return nullptr;
+    state.tried = true;
+    const QString file = FoundModuleFile();
+    if (file.isEmpty())
+        return nullptr;
+    QLibrary library(file); // stays loaded for the rest of the run
+    if (!library.load()) {
+        qWarning("Графики не строятся: %s", qPrintable(library.errorString()));
+        return nullptr;
+    }
+    const auto entry = reinterpret_cast<ChartsModuleEntry>(library.resolve(kChartsModuleEntry));
+    state.module = entry != nullptr ? entry(ChartsModule::kVersion) : nullptr;
+    if (state.module == nullptr)
+        qWarning("Графики не строятся: %s не подходит к этой программе", qPrintable(file));
+    return state.module;
+}
+
+bool ChartsModuleFound() {
+    return ChartsModuleLoaded() || !FoundModuleFile().isEmpty();
+}
+
+bool ChartsModuleLoaded() {
+    return State().module != nullptr;
+}
+
+void UseChartsModuleFile(const QString &file) {
+    ModuleState &state = State();
+    state.file = file;
+    if (state.module == nullptr)
+        state.tried = false;
+}
+
 bool ChartsDrawn() {
-    return true;
+    return LoadedChartsModule() != nullptr;
 }
 
 QChart *BuildChart(const ChartData &data) {
-    auto *chart = new QChart;
-    chart->setTitle(Text(data.title));
-    QFont titleFont = chart->titleFont();
-    titleFont.setPixelSize(14);
-    titleFont.setBold(true);
-    chart->setTitleFont(titleFont);
-    chart->setLocale(NumberLocale());
-    chart->setLocalizeNumbers(true);
-    chart->legend()->setAlignment(Qt::AlignBottom);
-    QFont legendFont = chart->legend()->font();
-    legendFont.setPixelSize(12);
-    chart->legend()->setFont(legendFont);
-    Range xs, ys;
-    for (const ChartSeries &s : data.series)
-        for (const ChartPoint &p : s.points)
-            if (Drawn(p)) {
-                xs.Take(p.x);
-                ys.Take(p.y);
-            }
-    for (double limit : data.limits)
-        xs.Take(limit);
-    // the values are read against zero: a flow of 3,3960…3,3975 кг/с is not drawn as a slope
-    if (xs.lo <= xs.hi)
-        xs.Take(0);
-    QValueAxis *axisX = MakeAxis(Text(data.xLabel), xs, false, Qt::AlignBottom, chart);
-    QValueAxis *axisY = MakeAxis(Text(data.yLabel), ys, data.wholeLevels, Qt::AlignLeft, chart);
-
-    auto attach = [&](QLineSeries *series) {
-        chart->addSeries(series);
-        series->attachAxis(axisX);
-        series->attachAxis(axisY);
-    };
-    for (const ChartSeries &s : data.series) {
-        auto *series = new QLineSeries;
-        series->setName(Text(s.name));
-        series->setPointsVisible(true);
-        for (const ChartPoint &p : s.points)
-            if (Drawn(p))
-                series->append(p.x, p.y);
-        attach(series);
-    }
-    for (double limit : data.limits) {
-        auto *line = new QLineSeries;
-        line->setName(QStringLiteral("%1 Па").arg(limit));
-        line->append(limit, axisY->min());
-        line->append(limit, axisY->max());
-        QPen pen(QColor(0xc0, 0x30, 0x30));
-        pen.setStyle(Qt::DashLine);
-        pen.setWidthF(1.5);
-        line->setPen(pen);
-        attach(line);
-    }
-    return chart;
+    const ChartsModule *module = LoadedChartsModule();
+    return module != nullptr ? module->BuildChart(data, DecimalSeparator()) : nullptr;
 }
 
 void FitChartTitle(QChart &chart, const QString &title, qreal width) {
-    // the title's room: the chart's margins and the frame of its background on either side
-    const qreal room = width - chart.margins().left() - chart.margins().right() - 40;
-    const QFontMetricsF metrics(chart.titleFont());
-    if (metrics.horizontalAdvance(title) <= room) {
-        chart.setTitle(title);
-        return;
-    }
-    // the break nearest the middle; the two lines are rich text, so the text is escaped
-    const qsizetype middle = title.size() / 2;
-    qsizetype at = -1;
-    for (qsizetype i = 0; i < title.size(); ++i)
-        if (title[i] == QLatin1Char(' ') &&
-            (at < 0 || std::abs(i - middle) < std::abs(at - middle)))
-            at = i;
-    if (at < 0) {
-        chart.setTitle(title);
-        return;
-    }
-    chart.setTitle(title.left(at).toHtmlEscaped() + QStringLiteral("<br>") +
-                   title.mid(at + 1).toHtmlEscaped());
+    // a chart exists only where the module made it
+    if (const ChartsModule *module = LoadedChartsModule())
+        module->FitChartTitle(chart, title, width);
 }
 
 void PaintChart(QPainter &painter, const QRectF &box, const ChartData &data) {
-    QGraphicsScene scene;
-    QChart *chart = BuildChart(data);
-    chart->setBackgroundRoundness(0);
-    chart->setDropShadowEnabled(false);
-    scene.addItem(chart); // the scene owns it from here
-    const QRectF layout(QPointF(0, 0), box.size());
-    FitChartTitle(*chart, chart->title(), layout.width());
-    chart->setGeometry(layout);
-    scene.setSceneRect(layout);
-    painter.save();
-    painter.setRenderHint(QPainter::Antialiasing);
-    scene.render(&painter, box, layout);
-    painter.restore();
+    if (const ChartsModule *module = LoadedChartsModule())
+        module->PaintChart(painter, box, data, DecimalSeparator());
 }
 
 QImage ChartPicture(const ChartData &data) {
+    if (LoadedChartsModule() == nullptr)
+        return {};
     QImage image(kChartPictureSize, QImage::Format_RGB32);
     image.fill(Qt::white);
     QPainter painter(&image);
     PaintChart(painter, QRectF(QPointF(0, 0), kChartPictureSize), data);
     return image;
+}
+
+ChartNumbers ProgramChartNumbers() {
+    return {DecimalSeparator(), &GeneralText};
 }
 
 } // namespace orvane

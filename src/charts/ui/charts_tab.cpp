@@ -1,6 +1,7 @@
 #include "charts/ui/charts_tab.h"
 
 #include "charts/ui/chart_figure.h"
+#include "charts/ui/charts_module.h"
 #include "core/file_io.h"
 #include "core/number_text.h"
 #include "report/report_output.h"
@@ -10,19 +11,12 @@
 
 #include <QApplication>
 #include <QBuffer>
-#include <QChart>
-#include <QChartView>
 #include <QClipboard>
 #include <QFileDialog>
 #include <QLabel>
-#include <QLineSeries>
 #include <QMenu>
 #include <QMessageBox>
-#include <QPainter>
-#include <QResizeEvent>
 #include <QScrollArea>
-#include <QSvgGenerator>
-#include <QToolTip>
 #include <QVBoxLayout>
 
 namespace orvane {
@@ -32,47 +26,36 @@ namespace {
 const QString kNoChartsHint = QStringLiteral("Графики строятся после расчёта. Нажмите «Расчет».");
 const QString kStaleHint = QStringLiteral(
     "Исходные данные изменены после расчёта. Нажмите «Расчет», чтобы обновить графики.");
-
-QString Text(const std::string &s) {
-    return QString::fromStdString(s);
-}
-
-// A chart view that keeps its whole title readable when the window is narrow.
-class TitledChartView : public QChartView {
-public:
-    TitledChartView(QChart *chart, QWidget *parent)
-        : QChartView(chart, parent), title_(chart->title()) {}
-
-protected:
-    void resizeEvent(QResizeEvent *event) override {
-        FitChartTitle(*chart(), title_, event->size().width());
-        QChartView::resizeEvent(event);
-    }
-
-private:
-    const QString title_;
-};
+const QString kNotDrawnHint =
+    QStringLiteral("Графики в этой сборке программы не строятся: отчёт содержит все результаты.");
 
 } // namespace
 
 ChartsTab::ChartsTab(ReportOutputPanel *panel, StaleReportMark *stale) : QWidget(panel) {
     setObjectName(QStringLiteral("TabCharts"));
-    hint_ = new QLabel(kNoChartsHint, this);
+    // the module is only looked for here: it is loaded when the first charts are shown
+    drawn_ = ChartsModuleFound();
+    hint_ = new QLabel(drawn_ ? kNoChartsHint : kNotDrawnHint, this);
     hint_->setObjectName(QStringLiteral("LabChartsHint"));
     hint_->setWordWrap(true);
     hint_->setMargin(6);
-    auto *scroll = new QScrollArea(this);
-    scroll->setWidgetResizable(true);
-    scroll->setFrameShape(QFrame::NoFrame);
-    page_ = new QWidget;
-    column_ = new QVBoxLayout(page_);
-    scroll->setWidget(page_);
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(hint_);
-    layout->addWidget(scroll, 1);
+    if (drawn_) {
+        auto *scroll = new QScrollArea(this);
+        scroll->setWidgetResizable(true);
+        scroll->setFrameShape(QFrame::NoFrame);
+        page_ = new QWidget;
+        column_ = new QVBoxLayout(page_);
+        scroll->setWidget(page_);
+        layout->addWidget(scroll, 1);
+        scroll_ = scroll;
+    } else {
+        layout->addStretch(1);
+    }
     panel->AddTab(this, QStringLiteral("Графики"));
-    if (stale != nullptr)
+    if (drawn_ && stale != nullptr)
         connect(stale, &StaleReportMark::staleChanged, this, [this](bool isStale) {
             if (isStale)
                 Clear(kStaleHint);
@@ -80,52 +63,58 @@ ChartsTab::ChartsTab(ReportOutputPanel *panel, StaleReportMark *stale) : QWidget
 }
 
 QList<QChartView *> ChartsTab::Views() const {
-    return page_->findChildren<QChartView *>(QString(), Qt::FindDirectChildrenOnly);
+    QList<QChartView *> views;
+    for (const View &v : views_)
+        views.append(v.chartView);
+    return views;
 }
 
 void ChartsTab::Clear(const QString &hint) {
-    for (QChartView *view : Views())
-        delete view;
+    if (!drawn_)
+        return;
+    for (const View &v : views_)
+        delete v.widget;
+    views_.clear();
     hint_->setText(hint);
     hint_->show();
 }
 
+void ChartsTab::ShowNotDrawn() {
+    Clear(kNotDrawnHint);
+    drawn_ = false;
+    // the page as a program without charts lays it out: the note at the top
+    scroll_->hide();
+    static_cast<QVBoxLayout *>(layout())->addStretch(1);
+}
+
 void ChartsTab::Show(const std::vector<ChartData> &charts) {
+    if (!drawn_)
+        return;
+    const ChartsModule *module = charts.empty() ? nullptr : LoadedChartsModule();
+    if (!charts.empty() && module == nullptr) {
+        ShowNotDrawn();
+        return;
+    }
     Clear(kNoChartsHint);
-    for (const ChartData &data : charts)
-        column_->addWidget(MakeView(data));
+    for (const ChartData &data : charts) {
+        const ChartsModule::View made = module->MakeView(data, ProgramChartNumbers(), page_);
+        views_.append({made.widget, made.chartView});
+        column_->addWidget(made.widget);
+        connect(made.widget, &QWidget::customContextMenuRequested, this,
+                [this, view = made.widget, data](const QPoint &pos) {
+                    ContextMenu(view, data, pos);
+                });
+    }
     hint_->setVisible(charts.empty());
 }
 
-QChartView *ChartsTab::MakeView(const ChartData &data) {
-    QChart *chart = BuildChart(data);
-    const QString yName = Text(data.yLabel);
-    const QList<QAbstractSeries *> series = chart->series();
-    for (size_t i = 0; i < data.series.size() && i < size_t(series.size()); ++i) {
-        auto *line = qobject_cast<QLineSeries *>(series[int(i)]);
-        const QString name = line->name();
-        connect(line, &QLineSeries::hovered, this, [name, yName](const QPointF &point, bool state) {
-            // the point is drawn, so both numbers are finite
-            if (state)
-                QToolTip::showText(QCursor::pos(),
-                                   QStringLiteral("%1: %2\n%3 = %4")
-                                       .arg(yName, Text(FormatGeneral(point.y(), 6)), name,
-                                            Text(FormatGeneral(point.x(), 4))));
-            else
-                QToolTip::hideText();
-        });
-    }
-
-    auto *view = new TitledChartView(chart, page_);
-    view->setRenderHint(QPainter::Antialiasing);
-    view->setMinimumHeight(380);
-    view->setContextMenuPolicy(Qt::CustomContextMenu);
-    connect(view, &QWidget::customContextMenuRequested, this,
-            [this, view, data](const QPoint &pos) { ContextMenu(view, data, pos); });
-    return view;
-}
-
 namespace {
+
+QString NotDrawn(const QString &fileName) {
+    return QStringLiteral(
+               "Не удалось записать файл %1: графики в этой сборке программы не строятся")
+        .arg(fileName);
+}
 
 QString NotEncoded(const QString &fileName) {
     return QStringLiteral("Не удалось записать файл %1: рисунок не закодирован").arg(fileName);
@@ -141,6 +130,8 @@ QString WriteBytes(const QString &fileName, const QByteArray &bytes) {
 } // namespace
 
 QString ChartsTab::SavePng(const ChartData &chart, const QString &fileName) {
+    if (!ChartsDrawn())
+        return NotDrawn(fileName);
     QByteArray bytes;
     QBuffer buffer(&bytes);
     buffer.open(QIODevice::WriteOnly);
@@ -150,22 +141,13 @@ QString ChartsTab::SavePng(const ChartData &chart, const QString &fileName) {
 }
 
 QString ChartsTab::SaveSvg(const ChartData &chart, const QString &fileName) {
-    QByteArray bytes;
-    QBuffer buffer(&bytes);
-    buffer.open(QIODevice::WriteOnly);
-    {
-        QSvgGenerator svg;
-        svg.setOutputDevice(&buffer);
-        svg.setSize(kChartPictureSize);
-        svg.setViewBox(QRect(QPoint(0, 0), kChartPictureSize));
-        svg.setTitle(Text(chart.title));
-        svg.setDescription(Text(ProgramVersionText()));
-        QPainter painter;
-        if (!painter.begin(&svg))
-            return NotEncoded(fileName);
-        PaintChart(painter, QRectF(QPointF(0, 0), kChartPictureSize), chart);
-        painter.end();
-    }
+    const ChartsModule *module = LoadedChartsModule();
+    if (module == nullptr)
+        return NotDrawn(fileName);
+    const QByteArray bytes = module->SvgDrawing(chart, DecimalSeparator(), kChartPictureSize,
+                                                QString::fromStdString(ProgramVersionText()));
+    if (bytes.isEmpty())
+        return NotEncoded(fileName);
     return WriteBytes(fileName, bytes);
 }
 
@@ -181,7 +163,7 @@ void ChartsTab::SaveAs(const ChartData &chart, const QString &filter, const QStr
         QMessageBox::critical(this, QStringLiteral("Графики"), error);
 }
 
-void ChartsTab::ContextMenu(QChartView *view, const ChartData &chart, const QPoint &pos) {
+void ChartsTab::ContextMenu(QWidget *view, const ChartData &chart, const QPoint &pos) {
     QMenu menu(view);
     QAction *copy = menu.addAction(QStringLiteral("Копировать"));
     QAction *png = menu.addAction(QStringLiteral("Сохранить как PNG…"));

@@ -1,9 +1,12 @@
 #pragma once
 // The "Графики" tab of a calculation window: one chart per ChartData of the last run, the floor
 // or level axis upright. Emptied when the report goes stale and filled again by the next run.
+// The views come from the charts module, loaded by the first Show with charts; a program without
+// the module shows a note instead.
 
 #include "report/chart_data.h"
 
+#include <QList>
 #include <QWidget>
 
 #include <vector>
@@ -35,14 +38,22 @@ public:
     static QString SaveSvg(const ChartData &chart, const QString &fileName);
 
 private:
-    QChartView *MakeView(const ChartData &data);
-    void ContextMenu(QChartView *view, const ChartData &chart, const QPoint &pos);
+    struct View {
+        QWidget *widget;
+        QChartView *chartView;
+    };
+    // The note of a program that draws no charts, for good.
+    void ShowNotDrawn();
+    void ContextMenu(QWidget *view, const ChartData &chart, const QPoint &pos);
     // The save dialog for one format, then the file; a failure in a message box.
     void SaveAs(const ChartData &chart, const QString &filter, const QString &suffix);
 
     QLabel *hint_ = nullptr;
+    QWidget *scroll_ = nullptr;
     QWidget *page_ = nullptr;
     QVBoxLayout *column_ = nullptr;
+    QList<View> views_;
+    bool drawn_ = true; // false: the note stays, whatever is shown
 };
 
 } // namespace orvane

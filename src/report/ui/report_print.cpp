@@ -117,7 +117,8 @@ PrintableReport Printable(const ReportDocument &report) {
 }
 
 int ChartPageCount(size_t charts) {
-    if (!ChartsDrawn())
+    // a report without charts does not load the charts module
+    if (charts == 0 || !ChartsDrawn())
         return 0;
     return static_cast<int>((charts + kChartsPerPage - 1) / kChartsPerPage);
 }
