@@ -38,12 +38,12 @@ std::mutex &ResourcesMutex() {
 // guard: a corrupt header can announce a picture far larger than any banner
 constexpr size_t kMaxBytes = size_t(256) << 20;
 
-// What the decoder writes: 3 bytes a pixel (red, green, blue) or 4 (a native 0xffRRGGBB word).
-// `allocate` gives the rows for a width and height and sets their spacing.
+// What the decoder writes: 3 bytes a pixel (red, green, blue) or 4 (a native 0xffRRGGBB word),
+// into the rows `allocate` gives for a width and height (it sets their spacing). The function
+// lives with the caller, outside the decoder's setjmp.
 struct Output {
     int bytesPerPixel = 3;
-    unsigned char *(*allocate)(void *context, int width, int height, size_t &stride) = nullptr;
-    void *context = nullptr;
+    const Rgb32Rows &allocate;
 };
 
 #ifdef JCS_EXTENSIONS
@@ -87,7 +87,7 @@ bool Decode(const unsigned char *data, unsigned long size, const Output &output)
         return false;
     }
     size_t stride = 0;
-    unsigned char *pixels = output.allocate(output.context, static_cast<int>(cinfo.output_width),
+    unsigned char *pixels = output.allocate(static_cast<int>(cinfo.output_width),
                                             static_cast<int>(cinfo.output_height), stride);
     if (pixels == nullptr || stride < rowBytes) {
         jpeg_destroy_decompress(&cinfo);
@@ -116,26 +116,6 @@ bool Decode(const unsigned char *data, unsigned long size, const Output &output)
     return true;
 }
 
-// The RGB form: a vector of 3-byte pixels that remembers the size it was given.
-struct RgbRows {
-    std::vector<uint8_t> pixels;
-    int width = 0;
-    int height = 0;
-};
-
-unsigned char *GrowRgbRows(void *context, int width, int height, size_t &stride) {
-    auto *rows = static_cast<RgbRows *>(context);
-    stride = size_t(width) * 3;
-    rows->pixels.resize(stride * size_t(height));
-    rows->width = width;
-    rows->height = height;
-    return rows->pixels.data();
-}
-
-unsigned char *CallRgb32Rows(void *context, int width, int height, size_t &stride) {
-    return (*static_cast<const Rgb32Rows *>(context))(width, height, stride);
-}
-
 bool DecodeBytes(std::string_view bytes, const Output &output) {
     return !bytes.empty() && Decode(reinterpret_cast<const unsigned char *>(bytes.data()),
                                     static_cast<unsigned long>(bytes.size()), output);
@@ -154,17 +134,22 @@ bool ResourceBytes(std::string_view name, std::string &bytes) {
 } // namespace
 
 bool DecodeJpeg(std::string_view bytes, RgbImage &image) {
-    RgbRows rows;
-    if (!DecodeBytes(bytes, Output{3, GrowRgbRows, &rows}))
+    RgbImage decoded;
+    const Rgb32Rows rows = [&decoded](int width, int height, size_t &stride) {
+        stride = size_t(width) * 3;
+        decoded.width = width;
+        decoded.height = height;
+        decoded.rgb.resize(stride * size_t(height));
+        return decoded.rgb.data();
+    };
+    if (!DecodeBytes(bytes, Output{3, rows}))
         return false;
-    image.width = rows.width;
-    image.height = rows.height;
-    image.rgb = std::move(rows.pixels);
+    image = std::move(decoded);
     return true;
 }
 
 bool DecodeJpegRgb32(std::string_view bytes, const Rgb32Rows &allocate) {
-    return DecodeBytes(bytes, Output{4, CallRgb32Rows, const_cast<Rgb32Rows *>(&allocate)});
+    return DecodeBytes(bytes, Output{4, allocate});
 }
 
 void RegisterResource(std::string_view name, std::string_view bytes) {
