@@ -95,6 +95,14 @@ Points Of(const Records &records, Value value, Level level) {
 
 auto Floor = [](const auto &r) { return double(r.FloorNum); };
 
+// The floor records but the 1st floor's.
+template <class Records> Records WithoutFirstFloor(const Records &records) {
+    Records rest;
+    std::copy_if(records.begin(), records.end(), std::back_inserter(rest),
+                 [](const auto &r) { return r.FloorNum != 1; });
+    return rest;
+}
+
 struct InflowWindow {
     InflowWindow() : form(ShellWindows{}) {
         form.SetNotifier(&notifier);
@@ -147,9 +155,7 @@ private slots:
             const auto &f = c.OverGndStairResult;
             QVERIFY(f.size() > 1);
             // the window starts with the 1st floor shut off: it has no door of its own
-            inflow::TOverGndStairResult doors;
-            std::copy_if(f.begin(), f.end(), std::back_inserter(doors),
-                         [](auto &r) { return r.FloorNum != 1; });
+            const inflow::TOverGndStairResult doors = WithoutFirstFloor(f);
             QCOMPARE(doors.size() + 1, f.size());
             expected = {{"Ps", Of(
                                    f, [](auto &r) { return r.Ps; }, Floor)},
@@ -173,9 +179,7 @@ private slots:
             const auto &f = c.LiftShaftResult;
             QVERIFY(f.size() > 1);
             // every level is calculated; the 1st floor's doorway stands open
-            inflow::TLiftShaftResult doors;
-            std::copy_if(f.begin(), f.end(), std::back_inserter(doors),
-                         [](auto &r) { return r.FloorNum != 1; });
+            const inflow::TLiftShaftResult doors = WithoutFirstFloor(f);
             QCOMPARE(doors.size() + 1, f.size());
             expected = {{"Pш", Of(
                                    f, [](auto &r) { return r.Pg; }, Floor)},
