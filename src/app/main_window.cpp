@@ -179,9 +179,9 @@ QImage TFormMain::DecodeBanner() {
 MainPictures TFormMain::LoadPictures(const QImage &banner) {
     MainPictures pictures;
     pictures.banner = banner;
-    pictures.logo = RawPicture(QStringLiteral(":/shell/logo.rgba"));
-    pictures.exhaustButton = RawPicture(QStringLiteral(":/app/button_exhaust.rgba"));
-    pictures.inflowButton = RawPicture(QStringLiteral(":/app/button_inflow.rgba"));
+    pictures.logo = RawPicture(QStringLiteral(":/shell/logo.argb"));
+    pictures.exhaustButton = RawPicture(QStringLiteral(":/app/button_exhaust.argb"));
+    pictures.inflowButton = RawPicture(QStringLiteral(":/app/button_inflow.argb"));
     return pictures;
 }
 

@@ -69,7 +69,7 @@ TFormAbout::TFormAbout(QWidget *parent) : QDialog(parent) {
     logoRow->setContentsMargins(12, 8, 12, 8);
     auto *imgLogo = new QLabel(panelLogo);
     imgLogo->setObjectName(QStringLiteral("ImgLogo"));
-    imgLogo->setPixmap(QPixmap::fromImage(RawPicture(QStringLiteral(":/shell/logo.rgba"))));
+    imgLogo->setPixmap(QPixmap::fromImage(RawPicture(QStringLiteral(":/shell/logo.argb"))));
     auto *labMaker = new QLabel(QString::fromUtf8(kMakerName), panelLogo);
     labMaker->setObjectName(QStringLiteral("LabMaker"));
     QFont makerFont = labMaker->font();

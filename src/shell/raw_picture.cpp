@@ -2,6 +2,8 @@
 
 #include <QPixmap>
 #include <QResource>
+#include <QSysInfo>
+#include <QtEndian>
 
 namespace orvane {
 
@@ -23,20 +25,33 @@ QImage RawPicture(const QString &path) {
         return {};
     const uchar *bytes = resource.data();
     const qint64 size = resource.size();
-    if (bytes == nullptr || size < kHeaderSize || QByteArrayView(bytes, 4) != "RGBA")
+    if (bytes == nullptr || size < kHeaderSize || QByteArrayView(bytes, 4) != "ARGB")
         return {};
     const int width = BigEndian16(bytes + 4);
     const int height = BigEndian16(bytes + 6);
     if (width == 0 || height == 0 || size != kHeaderSize + qint64(width) * height * 4)
         return {};
-    // the resource's bytes live as long as the program
-    return QImage(bytes + kHeaderSize, width, height, qsizetype(width) * 4,
-                  QImage::Format_RGBA8888);
+    const uchar *pixels = bytes + kHeaderSize;
+    const qsizetype stride = qsizetype(width) * 4;
+    if constexpr (QSysInfo::ByteOrder == QSysInfo::LittleEndian) {
+        // the resource's bytes live as long as the program
+        return QImage(pixels, width, height, stride, QImage::Format_ARGB32_Premultiplied);
+    } else {
+        QImage picture(width, height, QImage::Format_ARGB32_Premultiplied);
+        if (picture.isNull())
+            return {};
+        for (int y = 0; y < height; ++y) {
+            auto *line = reinterpret_cast<quint32 *>(picture.scanLine(y));
+            for (int x = 0; x < width; ++x)
+                line[x] = qFromLittleEndian<quint32>(pixels + y * stride + x * 4);
+        }
+        return picture;
+    }
 }
 
 QIcon RawIcon(const QString &base) {
     QIcon icon;
-    for (const char *size : {"-16.rgba", "-32.rgba"})
+    for (const char *size : {"-16.argb", "-32.argb"})
         icon.addPixmap(QPixmap::fromImage(RawPicture(base + QLatin1String(size))));
     return icon;
 }

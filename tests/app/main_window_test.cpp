@@ -375,7 +375,7 @@ private slots:
     }
 
     // The undecoded pictures the windows show hold the pixels of their PNG sources (run
-    // scripts/rgba-picture.py after changing a PNG).
+    // scripts/argb-picture.py after changing a PNG).
     void PicturesHoldTheirSources() {
         const char *pictures[] = {"app/resources/button_exhaust",
                                   "app/resources/button_inflow",
@@ -389,19 +389,22 @@ private slots:
         for (const char *picture : pictures) {
             const QString name = QString::fromLatin1(picture);
             const QString resource =
-                u":/"_s + name.section(u'/', 0, 0) + u'/' + name.section(u'/', 2) + u".rgba"_s;
+                u":/"_s + name.section(u'/', 0, 0) + u'/' + name.section(u'/', 2) + u".argb"_s;
             const QImage raw = RawPicture(resource);
             const QImage source = QImage(QStringLiteral(SOURCE_DIR "/") + name + u".png"_s)
-                                      .convertToFormat(QImage::Format_RGBA8888);
+                                      .convertToFormat(QImage::Format_ARGB32_Premultiplied);
             QVERIFY2(!raw.isNull(), qPrintable(resource));
             QVERIFY2(!source.isNull(), picture);
             QCOMPARE(raw.size(), source.size());
+            QCOMPARE(raw.format(), QImage::Format_ARGB32_Premultiplied);
+            // the pixmap takes the picture as it is: no conversion, no copy
+            QCOMPARE(QPixmap::fromImage(raw).toImage().constBits(), raw.constBits());
             for (int y = 0; y < raw.height(); ++y)
                 QVERIFY2(std::memcmp(raw.constScanLine(y), source.constScanLine(y),
                                      size_t(raw.width()) * 4) == 0,
                          qPrintable(resource + u" row "_s + QString::number(y)));
         }
-        QVERIFY(RawPicture(u":/shell/missing.rgba"_s).isNull());
+        QVERIFY(RawPicture(u":/shell/missing.argb"_s).isNull());
         QVERIFY(!StandardIcon(QStyle::SP_DialogSaveButton, nullptr).pixmap(16, 16).isNull());
     }
 

@@ -51,5 +51,5 @@ convert -size 48x48 xc:none -fill '#7a1010' -draw 'circle 24,24 24,2' \
 
 # The windows read the buttons and the logo undecoded (shell/raw_picture.h).
 for picture in button_exhaust.png button_inflow.png ../../shell/resources/logo.png; do
-  ../../../scripts/rgba-picture.py "$picture"
+  ../../../scripts/argb-picture.py "$picture"
 done

@@ -1,12 +1,13 @@
 #!/usr/bin/env python3
 """Writes the undecoded form of a PNG picture that the windows show at once.
 
-    scripts/rgba-picture.py PICTURE.png [PICTURE.rgba]
+    scripts/argb-picture.py PICTURE.png [PICTURE.argb]
 
 The program reads such pictures without an image decoder (shell/raw_picture.h): 8 bytes of
-header ("RGBA", width and height as 16-bit big-endian numbers), then the rows top to bottom, each
-pixel as red, green, blue and alpha bytes (alpha not premultiplied). The PNG stays the picture's
-source; a test checks that the two agree. Reads 8-bit, non-interlaced PNG in RGBA, RGB, grey,
+header ("ARGB", width and height as 16-bit big-endian numbers), then the rows top to bottom, each
+pixel a 32-bit little-endian number 0xAARRGGBB with the colour premultiplied by the alpha (that
+is, the bytes blue, green, red, alpha) — the form a pixmap keeps, so the windows take the bytes as
+they are. The PNG stays the picture's source; a test checks that the two agree. Reads 8-bit, non-interlaced PNG in RGBA, RGB, grey,
 grey with alpha, or with a palette; nothing but the standard library is needed.
 """
 import struct
@@ -81,19 +82,31 @@ def to_rgba(pixel, channels):
     return pixel * 3 + b"\xff"
 
 
+def premultiplied(value, alpha):
+    # value * alpha / 255 rounded as the windows' toolkit rounds it, so both agree to the bit
+    product = value * alpha
+    return (product + (product >> 8) + 0x80) >> 8
+
+
+def to_argb(pixel, channels):
+    red, green, blue, alpha = to_rgba(pixel, channels)
+    return bytes((premultiplied(blue, alpha), premultiplied(green, alpha),
+                  premultiplied(red, alpha), alpha))
+
+
 def main():
     if len(sys.argv) not in (2, 3):
         sys.exit(__doc__)
     source = sys.argv[1]
-    target = sys.argv[2] if len(sys.argv) == 3 else source.rsplit(".", 1)[0] + ".rgba"
+    target = sys.argv[2] if len(sys.argv) == 3 else source.rsplit(".", 1)[0] + ".argb"
     with open(source, "rb") as f:
         width, height, channels, rows = decode(f.read())
     if width > 0xFFFF or height > 0xFFFF:
         sys.exit("a picture wider or taller than 65535 pixels has no such form")
-    out = bytearray(b"RGBA" + struct.pack(">HH", width, height))
+    out = bytearray(b"ARGB" + struct.pack(">HH", width, height))
     for row in rows:
         for x in range(width):
-            out += to_rgba(row[x * channels:(x + 1) * channels], channels)
+            out += to_argb(row[x * channels:(x + 1) * channels], channels)
     with open(target, "wb") as f:
         f.write(out)
 
