@@ -2,11 +2,13 @@
 // What both runners share: messages, the duty point line and the output files.
 
 #include "cli/cli_options.h"
+#include "core/project_file.h"
 #include "report/run_frame.h"
 
 #include <nlohmann/json.hpp>
 
 #include <iosfwd>
+#include <optional>
 #include <span>
 #include <string>
 
@@ -39,6 +41,19 @@ void PrintFailure(const std::string &text, std::ostream &err);
 // A project value its field refuses ("17.5" floors): the message naming the section, key and
 // text on `err`; nothing is computed or written. The input-stop exit code.
 int RefusedProjectValue(const FieldProblem &problem, std::ostream &err);
+
+// The project of `options` read into `inputs` (holding the module's start values) by the
+// module's LoadProject, with every value its field would refuse refused (FindInvalidInput):
+// nullopt when the run may go on, else the exit code, the failure said on `err`.
+template <class Inputs>
+std::optional<int> LoadProjectForRun(const CliOptions &options, Inputs &inputs, std::ostream &err) {
+    const ProjectResult loaded = LoadProject(options.projectPath, inputs);
+    if (!loaded.ok)
+        return ProjectOpenFailed(loaded.error, err);
+    if (const std::optional<FieldProblem> refused = FindInvalidInput(inputs))
+        return RefusedProjectValue(*refused, err);
+    return std::nullopt;
+}
 
 // "L = 17565 м³/ч, P = 593 Па": whole numbers, halves to even; a value that is not finite
 // prints as 0.

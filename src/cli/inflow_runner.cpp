@@ -13,11 +13,8 @@ int RunInflowProject(const CliOptions &options, std::ostream &out, std::ostream 
     using namespace orvane::inflow;
 
     InflowInputs inputs = InflowInputs::Defaults();
-    const ProjectResult loaded = LoadProject(options.projectPath, inputs);
-    if (!loaded.ok)
-        return ProjectOpenFailed(loaded.error, err);
-    if (const std::optional<FieldProblem> refused = FindInvalidInput(inputs))
-        return RefusedProjectValue(*refused, err);
+    if (const std::optional<int> failed = LoadProjectForRun(options, inputs, err))
+        return *failed;
 
     InflowCalc calc;
     calc.Report.Page.projectFile = ProjectFileName(options.projectPath);

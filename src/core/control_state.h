@@ -49,6 +49,13 @@ public:
     void checkPair(ControlName first, ControlName second, bool value);
     // The checked button of `group`, or -1.
     int checkedIndex(RadioGroup group) const;
+    // What the checked button of `group` stands for (`values` in the group's order), or `none`
+    // when no button of the group is checked.
+    template <class T, std::size_t N>
+    T chosen(const ControlName (&group)[N], const T (&values)[N], T none) const {
+        const int index = checkedIndex(group);
+        return index < 0 ? none : values[index];
+    }
 
     int comboIndex(ControlName combo) const; // -1 for a combo never set
     void setComboIndex(ControlName combo, int index);

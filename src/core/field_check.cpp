@@ -204,4 +204,13 @@ std::optional<FieldProblem> FirstInvalidField(std::span<const FieldSpec> table,
     return std::nullopt;
 }
 
+void SetStartValues(ControlState &state, std::span<const FieldSpec> table) {
+    for (const FieldSpec &f : table) {
+        if (f.kind == FieldKind::choice)
+            state.setComboIndex(f.control, static_cast<int>(f.start.value_or(0)));
+        else
+            state.setText(f.control, f.start ? FormatGeneral(*f.start) : std::string());
+    }
+}
+
 } // namespace orvane

@@ -64,4 +64,8 @@ std::optional<FieldProblem> FirstInvalidField(std::span<const FieldSpec> table,
                                               const ControlState &state,
                                               std::span<const ControlName> controls);
 
+// A new window's values: every field of `table` set to its start value (an edit without one
+// starts empty, a combo without one on its first item).
+void SetStartValues(ControlState &state, std::span<const FieldSpec> table);
+
 } // namespace orvane

@@ -72,78 +72,70 @@ RunOutcome ExhaustCalc::Run(ExhaustInputs &in) {
     BeginRun();
     rangeWarned_ = false;
     Detailed = in.isChecked(ctl::cbDetailed);
-    RunOutcome outcome = RunOutcome::ok;
-    try {
-        Report.BeginReport(kExhaustReportTitle);
-        Report.Page.projectName = in.text(ctl::EditProjectName);
-        Report.Page.systemName = in.text(ctl::EditSystemName);
-        CalcVariant = ReadCalcVariant(in);
-        // the hidden reserve choice has no calculation of its own
-        if (CalcVariant == TCalcVariant::cvrntReserve || CalcVariant == TCalcVariant::cvrntAtrium)
-            CalcVariant = TCalcVariant::cvrntCorridor;
+    // the one guard: no value that is not finite reaches the report or the duty point
+    return RunGuarded(
+        Report, "\\par\\par", [&] { return RunSteps(in); },
+        [this] {
+            FanGasVolumeExps = 0;
+            FanPressure = 0;
+        },
+        [this] { return ExhaustCharts(Ychastki, CalcWithShaft); });
+}
 
-        bool ok = InputRoomTerms(in);
-        if (ok)
-            ok = InputFireLoad(in);
-        if (ok) {
-            switch (CalcVariant) {
-            case TCalcVariant::cvrntCorridor:
-                ok = InputCorridor(in);
-                break;
-            case TCalcVariant::cvrntRoom:
-            case TCalcVariant::cvrntUnderGallery:
-                ok = InputRoomFire(in);
-                break;
-            default:
-                ok = InputParkingFire(in);
-                break;
-            }
-        }
-        if (ok)
-            ok = InputOutsideAndNetwork(in);
+RunOutcome ExhaustCalc::RunSteps(ExhaustInputs &in) {
+    Report.BeginReport(kExhaustReportTitle);
+    Report.Page.projectName = in.text(ctl::EditProjectName);
+    Report.Page.systemName = in.text(ctl::EditSystemName);
+    CalcVariant = ReadCalcVariant(in);
+    // the hidden reserve choice has no calculation of its own
+    if (CalcVariant == TCalcVariant::cvrntReserve || CalcVariant == TCalcVariant::cvrntAtrium)
+        CalcVariant = TCalcVariant::cvrntCorridor;
 
-        if (!ok) {
-            outcome = RunOutcome::inputStopped;
-        } else {
-            bool solved = true;
-            switch (CalcVariant) {
-            case TCalcVariant::cvrntCorridor:
-                RunCalcCorridor();
-                break;
-            case TCalcVariant::cvrntRoom:
-            case TCalcVariant::cvrntUnderGallery:
-                solved = RunCalcRoom();
-                break;
-            default:
-                solved = RunCalcParking();
-                break;
-            }
-            // the network up to the fan duty point (network_calc.cpp)
-            if (solved)
-                solved = RunCalcShaft();
-            if (solved && !(std::isfinite(FanGasVolumeExps) && std::isfinite(FanPressure)))
-                throw NonFiniteValue();
-            if (!solved) {
-                FanGasVolumeExps = 0;
-                FanPressure = 0;
-                outcome = RunOutcome::noDutyPoint;
-            } else {
-                FinishWithChecks(Report, NetworkChecks(*this));
-            }
+    bool ok = InputRoomTerms(in);
+    if (ok)
+        ok = InputFireLoad(in);
+    if (ok) {
+        switch (CalcVariant) {
+        case TCalcVariant::cvrntCorridor:
+            ok = InputCorridor(in);
+            break;
+        case TCalcVariant::cvrntRoom:
+        case TCalcVariant::cvrntUnderGallery:
+            ok = InputRoomFire(in);
+            break;
+        default:
+            ok = InputParkingFire(in);
+            break;
         }
-    } catch (const NonFiniteValue &) {
-        // the one guard: no value that is not finite reaches the report or the duty point
-        StopOnNonFinite(Report, "\\par\\par");
-        FanGasVolumeExps = 0;
-        FanPressure = 0;
-        outcome = RunOutcome::noDutyPoint;
     }
-    if (outcome == RunOutcome::inputStopped)
-        EndStoppedReport(Report);
-    if (outcome == RunOutcome::ok)
-        Report.Charts = ExhaustCharts(Ychastki, CalcWithShaft);
-    Report.BuildFullReport();
-    return outcome;
+    if (ok)
+        ok = InputOutsideAndNetwork(in);
+
+    if (!ok)
+        return RunOutcome::inputStopped;
+
+    bool solved = true;
+    switch (CalcVariant) {
+    case TCalcVariant::cvrntCorridor:
+        RunCalcCorridor();
+        break;
+    case TCalcVariant::cvrntRoom:
+    case TCalcVariant::cvrntUnderGallery:
+        solved = RunCalcRoom();
+        break;
+    default:
+        solved = RunCalcParking();
+        break;
+    }
+    // the network up to the fan duty point (network_calc.cpp)
+    if (solved)
+        solved = RunCalcShaft();
+    if (!solved)
+        return RunOutcome::noDutyPoint;
+    if (!(std::isfinite(FanGasVolumeExps) && std::isfinite(FanPressure)))
+        throw NonFiniteValue();
+    FinishWithChecks(Report, NetworkChecks(*this));
+    return RunOutcome::ok;
 }
 
 const FieldSpec &DoorCellField(size_t row, size_t column) {

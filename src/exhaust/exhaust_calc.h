@@ -148,6 +148,8 @@ public:
     // What "Расчет" does: report header, input steps, variant, network. Catches the non-finite
     // guard in one place. Leaves the full document in Report.RTFull.
     RunOutcome Run(ExhaustInputs &in);
+    // Run's steps inside the frame (RunGuarded): how they ended.
+    RunOutcome RunSteps(ExhaustInputs &in);
 
     // Property functions of the plume balances (temperatures in K).
     static double SmokeHeatCapacity(double T);

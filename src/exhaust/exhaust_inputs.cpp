@@ -2,18 +2,14 @@
 
 #include <cmath>
 
+#include "core/field_check.h"
 #include "core/number_text.h"
 
 namespace orvane::exhaust {
 
 ExhaustInputs ExhaustInputs::Defaults() {
     ExhaustInputs in;
-    for (const FieldSpec &f : kExhaustFields) {
-        if (f.kind == FieldKind::choice)
-            in.setComboIndex(f.control, static_cast<int>(f.start.value_or(0)));
-        else
-            in.setText(f.control, f.start ? FormatGeneral(*f.start) : std::string());
-    }
+    SetStartValues(in, kExhaustFields);
     const auto g = [](double x) { return FormatGeneral(x); };
     in.DoorGrid[0] = {g(1), g(2.1)};
     ApplyParkingSmokeProposal(in);

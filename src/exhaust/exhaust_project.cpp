@@ -249,9 +249,7 @@ ProjectResult ProjectBytes(const ExhaustInputs &in, std::string_view dateTime, s
 }
 
 ProjectResult SaveProject(const std::string &path, const ExhaustInputs &inputs) {
-    std::string bytes;
-    const ProjectResult made = ProjectBytes(inputs, ProjectDateTimeText(), bytes);
-    return made.ok ? WriteProjectFile(path, bytes) : made;
+    return SaveProjectFile(path, inputs);
 }
 
 ProjectResult ReadProjectBytes(std::string_view bytes, ExhaustInputs &target,
@@ -400,9 +398,7 @@ ProjectResult ReadProjectBytes(std::string_view bytes, ExhaustInputs &target,
 }
 
 ProjectResult LoadProject(const std::string &path, ExhaustInputs &inputs) {
-    std::string bytes;
-    const ProjectResult read = ReadProjectFile(path, "расчета дымоудаления", bytes);
-    return read.ok ? ReadProjectBytes(bytes, inputs, path) : read;
+    return LoadProjectFile(path, "расчета дымоудаления", inputs);
 }
 
 std::string DefaultProjectName(const ExhaustInputs &in) {

@@ -29,17 +29,10 @@ const char *const kSquareMetres = " м\\super 2\\nosupersub ";
 } // namespace
 
 TCalcVariant ExhaustCalc::ReadCalcVariant(const ExhaustInputs &in) const {
-    if (in.isChecked(ctl::rbCalcCorridor))
-        return TCalcVariant::cvrntCorridor;
-    if (in.isChecked(ctl::rbCalcReserve))
-        return TCalcVariant::cvrntReserve;
-    if (in.isChecked(ctl::rbCalcRoom))
-        return TCalcVariant::cvrntRoom;
-    if (in.isChecked(ctl::rbCalcGallery))
-        return TCalcVariant::cvrntUnderGallery;
-    if (in.isChecked(ctl::rbCalcParking))
-        return TCalcVariant::cvrntParking;
-    return TCalcVariant::cvrntCorridor;
+    using enum TCalcVariant;
+    return in.chosen(ctl::kVariantRadios,
+                     {cvrntCorridor, cvrntReserve, cvrntRoom, cvrntUnderGallery, cvrntParking},
+                     cvrntCorridor);
 }
 
 bool ExhaustCalc::InputRoomTerms(const ExhaustInputs &in) {
@@ -89,7 +82,7 @@ bool ExhaustCalc::InputRoomTerms(const ExhaustInputs &in) {
 
     AUPTType = in.isChecked(ctl::rbAUPTSprinkler3x3)   ? TAUPTType::auptSprinkler3x3
                : in.isChecked(ctl::rbAUPTSprinkler4x4) ? TAUPTType::auptSprinkler4x4
-                                                    : TAUPTType::auptNo;
+                                                       : TAUPTType::auptNo;
     if (room && AUPTType != TAUPTType::auptNo)
         RtfText(s, std::string("\\par\\b Система АУПТ:    ") +
                        (AUPTType == TAUPTType::auptSprinkler3x3 ? "спринклеры 3 x 3 м"

@@ -62,13 +62,10 @@ TCalcVariant CodeToVariant(std::string_view code) {
 }
 
 TCalcVariant ReadCalcVariant(const InflowInputs &in) {
-    if (in.isChecked(ctl::rbUnderGndStair))
-        return TCalcVariant::cvrntUnderGndStair;
-    if (in.isChecked(ctl::rbLift))
-        return TCalcVariant::cvrntLift;
-    if (in.isChecked(ctl::rbTambour))
-        return TCalcVariant::cvrntTambour;
-    return TCalcVariant::cvrntOverGndStair;
+    using enum TCalcVariant;
+    return in.chosen(ctl::kVariantRadios,
+                     {cvrntOverGndStair, cvrntUnderGndStair, cvrntLift, cvrntTambour},
+                     cvrntOverGndStair);
 }
 
 InflowCalc::InflowCalc(Notifier *notifier) : RunFrame(notifier) {}
@@ -91,60 +88,56 @@ RunOutcome InflowCalc::Run(InflowInputs &in) {
     Report.Page.projectName = in.text(ctl::EditProjectName);
     Report.Page.systemName = in.text(ctl::EditSystemName);
 
-    RunOutcome outcome = RunOutcome::ok;
-    try {
-        CalcVariant = ReadCalcVariant(in);
-        bool ok = InputProjectVariant(in);
-        switch (CalcVariant) {
-        case TCalcVariant::cvrntOverGndStair:
-            ok = ok && InputOGStairTerms(in) && InputStairAir(in) && InputStairDoorsSupply(in);
-            break;
-        case TCalcVariant::cvrntUnderGndStair:
-            ok = ok && InputUGStairTerms(in) && InputStairAir(in) && InputStairDoorsSupply(in);
-            break;
-        case TCalcVariant::cvrntLift:
-            ok = ok && InputLiftTerms(in) && InputLiftShaft(in) && InputLiftSupply(in);
-            break;
-        case TCalcVariant::cvrntTambour:
-            ok = ok && InputTmbrTerms(in) && InputTmbrAir(in) && InputTmbrRoomSupply(in);
-            break;
-        }
-        if (!ok) {
-            outcome = RunOutcome::inputStopped;
-        } else {
-            RtfRaw(Report.RTBody, "\\par ");
-            RtfHeading(Report.RTBody, "РАСЧЁТ");
-            switch (CalcVariant) {
-            case TCalcVariant::cvrntOverGndStair:
-                RunCalcOverGndStair();
-                break;
-            case TCalcVariant::cvrntUnderGndStair:
-                RunCalcUnderGndStair();
-                break;
-            case TCalcVariant::cvrntLift:
-                RunCalcLift();
-                break;
-            case TCalcVariant::cvrntTambour:
-                RunCalcTambour();
-                break;
-            }
-            // guard: a duty point that is not a number never leaves the run, printed or not
-            if (!std::isfinite(VolumeAirExps) || !std::isfinite(FanPress))
-                throw NonFiniteValue();
-            FinishWithChecks(Report, SupplyChecks(*this));
-        }
-    } catch (const NonFiniteValue &) {
-        StopOnNonFinite(Report, "\\par");
-        VolumeAirExps = 0;
-        FanPress = 0;
-        outcome = RunOutcome::noDutyPoint;
+    return RunGuarded(
+        Report, "\\par", [&] { return RunSteps(in); },
+        [this] {
+            VolumeAirExps = 0;
+            FanPress = 0;
+        },
+        [this] { return InflowCharts(*this); });
+}
+
+RunOutcome InflowCalc::RunSteps(InflowInputs &in) {
+    CalcVariant = ReadCalcVariant(in);
+    bool ok = InputProjectVariant(in);
+    switch (CalcVariant) {
+    case TCalcVariant::cvrntOverGndStair:
+        ok = ok && InputOGStairTerms(in) && InputStairAir(in) && InputStairDoorsSupply(in);
+        break;
+    case TCalcVariant::cvrntUnderGndStair:
+        ok = ok && InputUGStairTerms(in) && InputStairAir(in) && InputStairDoorsSupply(in);
+        break;
+    case TCalcVariant::cvrntLift:
+        ok = ok && InputLiftTerms(in) && InputLiftShaft(in) && InputLiftSupply(in);
+        break;
+    case TCalcVariant::cvrntTambour:
+        ok = ok && InputTmbrTerms(in) && InputTmbrAir(in) && InputTmbrRoomSupply(in);
+        break;
     }
-    if (outcome == RunOutcome::inputStopped)
-        EndStoppedReport(Report);
-    if (outcome == RunOutcome::ok)
-        Report.Charts = InflowCharts(*this);
-    Report.BuildFullReport();
-    return outcome;
+    if (!ok)
+        return RunOutcome::inputStopped;
+
+    RtfRaw(Report.RTBody, "\\par ");
+    RtfHeading(Report.RTBody, "РАСЧЁТ");
+    switch (CalcVariant) {
+    case TCalcVariant::cvrntOverGndStair:
+        RunCalcOverGndStair();
+        break;
+    case TCalcVariant::cvrntUnderGndStair:
+        RunCalcUnderGndStair();
+        break;
+    case TCalcVariant::cvrntLift:
+        RunCalcLift();
+        break;
+    case TCalcVariant::cvrntTambour:
+        RunCalcTambour();
+        break;
+    }
+    // guard: a duty point that is not a number never leaves the run, printed or not
+    if (!std::isfinite(VolumeAirExps) || !std::isfinite(FanPress))
+        throw NonFiniteValue();
+    FinishWithChecks(Report, SupplyChecks(*this));
+    return RunOutcome::ok;
 }
 
 std::optional<FieldProblem> FindInvalidInput(const InflowInputs &in) {

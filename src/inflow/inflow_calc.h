@@ -389,6 +389,8 @@ public:
     // What "Расчет" does: report header, the variant's input steps, "РАСЧЁТ" and the
     // calculation. Catches the non-finite guard in one place. Leaves RTFull built.
     RunOutcome Run(InflowInputs &in);
+    // Run's steps inside the frame (RunGuarded): how they ended.
+    RunOutcome RunSteps(InflowInputs &in);
 
     // Shared by the input steps of every variant.
     void Line(std::string_view text); // RtfText into RTBody

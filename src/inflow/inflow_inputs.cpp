@@ -1,17 +1,12 @@
 #include "inflow/inflow_inputs.h"
 
-#include "core/number_text.h"
+#include "core/field_check.h"
 
 namespace orvane::inflow {
 
 InflowInputs InflowInputs::Defaults() {
     InflowInputs in;
-    for (const FieldSpec &f : kInflowFields) {
-        if (f.kind == FieldKind::choice)
-            in.setComboIndex(f.control, static_cast<int>(f.start.value_or(0)));
-        else
-            in.setText(f.control, f.start ? FormatGeneral(*f.start) : std::string());
-    }
+    SetStartValues(in, kInflowFields);
     for (ControlName button :
          {ctl::rbOverGndStair, ctl::rbSWJoinWall, ctl::rbSWWOExit, ctl::rbFirstFloorNotJoinSW,
           ctl::rbExitsToSWViaDoor, ctl::rbDoorIsOrdinary, ctl::rbOGRectAPipe, ctl::rbLiftJoinWall,

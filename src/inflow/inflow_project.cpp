@@ -373,9 +373,7 @@ ProjectResult ProjectBytes(const InflowInputs &in, std::string_view dateTime, st
 }
 
 ProjectResult SaveProject(const std::string &path, const InflowInputs &in) {
-    std::string bytes;
-    const ProjectResult made = ProjectBytes(in, ProjectDateTimeText(), bytes);
-    return made.ok ? WriteProjectFile(path, bytes) : made;
+    return SaveProjectFile(path, in);
 }
 
 ProjectResult ReadProjectBytes(std::string_view bytes, InflowInputs &target,
@@ -446,9 +444,7 @@ ProjectResult ReadProjectBytes(std::string_view bytes, InflowInputs &target,
 }
 
 ProjectResult LoadProject(const std::string &path, InflowInputs &in) {
-    std::string bytes;
-    const ProjectResult read = ReadProjectFile(path, "приточного ДУ", bytes);
-    return read.ok ? ReadProjectBytes(bytes, in, path) : read;
+    return LoadProjectFile(path, "приточного ДУ", in);
 }
 
 std::string WithProjectExtension(const std::string &chosen) {

@@ -10,6 +10,7 @@
 #include "core/control_state.h"
 #include "core/field_check.h"
 #include "core/notifier.h"
+#include "core/number_text.h"
 #include "report/report_document.h"
 #include "report/result_check.h"
 
@@ -51,6 +52,31 @@ public:
 
 protected:
     void BeginRun();
+    // One run in the frame both modules share. `body` reads the inputs and computes into
+    // `report`, and returns how it ended; a value that is not finite, wherever it arises, stops
+    // the run there (the guard's sentence follows `nonFiniteLeadIn`). The report is then ended as
+    // the outcome asks: a run an input step stopped says why, a run without a valid duty point
+    // has it cleared (`clearDutyPoint`), a finished run gets its charts (`charts`, returning the
+    // report's chart list); and the full report is built.
+    template <class Body, class ClearDutyPoint, class Charts>
+    RunOutcome RunGuarded(ReportDocument &report, std::string_view nonFiniteLeadIn, Body body,
+                          ClearDutyPoint clearDutyPoint, Charts charts) {
+        RunOutcome outcome = RunOutcome::noDutyPoint;
+        try {
+            outcome = body();
+        } catch (const NonFiniteValue &) {
+            StopOnNonFinite(report, nonFiniteLeadIn);
+            outcome = RunOutcome::noDutyPoint;
+        }
+        if (outcome == RunOutcome::noDutyPoint)
+            clearDutyPoint();
+        else if (outcome == RunOutcome::inputStopped)
+            EndStoppedReport(report);
+        else
+            report.Charts = charts();
+        report.BuildFullReport();
+        return outcome;
+    }
     // The end of a report whose run an input step stopped: a bold "Расчёт прерван: " and the
     // stopping message, so a partial report is never taken for a finished one.
     void EndStoppedReport(ReportDocument &report);

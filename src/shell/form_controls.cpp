@@ -1,11 +1,13 @@
 #include "shell/form_controls.h"
 
 #include "core/number_text.h"
+#include "shell/own_icons.h"
 
 #include <QAbstractButton>
 #include <QComboBox>
 #include <QFontMetricsF>
 #include <QGridLayout>
+#include <QHBoxLayout>
 #include <QHash>
 #include <QLabel>
 #include <QLineEdit>
@@ -96,9 +98,9 @@ CaptionLabel::~CaptionLabel() = default;
 
 bool CaptionLabel::MeasuredHere() const {
     return wordWrap() && !text().isEmpty() && textFormat() != Qt::RichText &&
-           !(textFormat() == Qt::AutoText && Qt::mightBeRichText(text())) &&
-           pixmap().isNull() && !text().contains(QLatin1Char('&')) &&
-           !text().contains(QLatin1Char('\t')) && indent() < 0 && frameWidth() == 0;
+           !(textFormat() == Qt::AutoText && Qt::mightBeRichText(text())) && pixmap().isNull() &&
+           !text().contains(QLatin1Char('&')) && !text().contains(QLatin1Char('\t')) &&
+           indent() < 0 && frameWidth() == 0;
 }
 
 CaptionLabel::Measures &CaptionLabel::Current() const {
@@ -170,8 +172,9 @@ QSize CaptionLabel::minimumSizeHint() const {
     Measures &m = Current();
     if (!m.minimumHint) {
         // as narrow as the longest word, one line high at the most
-        m.minimumHint = QSize(SizeForWidth(0).width(),
-                              std::min(sizeHint().height(), SizeForWidth(QWIDGETSIZE_MAX).height()));
+        m.minimumHint =
+            QSize(SizeForWidth(0).width(),
+                  std::min(sizeHint().height(), SizeForWidth(QWIDGETSIZE_MAX).height()));
     }
     return *m.minimumHint;
 }
@@ -233,6 +236,44 @@ FieldRow AddFieldRow(QGridLayout *grid, int row, const FieldSpec &field, QWidget
         grid->addWidget(r.unit, row, 2, Qt::AlignVCenter);
     }
     return r;
+}
+
+ProjectRows AddProjectRows(QGridLayout *grid, int firstRow, int columns, ControlIndex &controls,
+                           ControlName projectName, ControlName systemName, QWidget *tip) {
+    QWidget *group = grid->parentWidget();
+    int row = firstRow;
+    for (const auto &[name, caption] :
+         {std::pair{projectName, QStringLiteral("Наименование проекта")},
+          std::pair{systemName, QStringLiteral("Наименование вентиляционной системы")}}) {
+        auto *label = new QLabel(caption, group);
+        label->setObjectName(QStringLiteral("Lab") + CtlName(name).mid(4)); // without "Edit"
+        auto *edit = controls.create<QLineEdit>(name, group);
+        edit->setAccessibleName(caption);
+        label->setBuddy(edit);
+        grid->addWidget(label, row++, 0, 1, columns);
+        grid->addWidget(edit, row++, 0, 1, columns);
+    }
+    const auto fileButton = [group](const char *name, QStyle::StandardPixmap icon,
+                                    const QString &command, const QString &keys) {
+        auto *button = new QToolButton(group);
+        button->setObjectName(QString::fromLatin1(name));
+        button->setIcon(StandardIcon(icon, group));
+        button->setToolTip(command + QStringLiteral(" (") + keys + QLatin1Char(')'));
+        button->setAccessibleName(command);
+        return button;
+    };
+    ProjectRows rows;
+    rows.open = fileButton("SpeedButtonOpenFile", QStyle::SP_DialogOpenButton,
+                           QStringLiteral("Открыть проект"), QStringLiteral("Ctrl+O"));
+    rows.save = fileButton("SpeedButtonSaveFile", QStyle::SP_DialogSaveButton,
+                           QStringLiteral("Сохранить проект"), QStringLiteral("Ctrl+S"));
+    auto *buttons = new QHBoxLayout;
+    buttons->addWidget(rows.open);
+    buttons->addWidget(rows.save);
+    buttons->addStretch(1);
+    buttons->addWidget(tip);
+    grid->addLayout(buttons, row, 0, 1, columns);
+    return rows;
 }
 
 namespace {

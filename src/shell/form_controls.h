@@ -100,6 +100,18 @@ struct FieldRow {
 FieldRow AddFieldRow(QGridLayout *grid, int row, const FieldSpec &field, QWidget *parent,
                      ControlIndex &controls);
 
+// The "Проект" group's rows, alike in both module windows: the project's and the system's
+// names (`projectName`, `systemName`: each caption above its edit, the edit filed in
+// `controls`, the label named as AddFieldRow names it), then the open and save buttons with
+// `tip` at the row's end; from `firstRow` of `grid`, over `columns` columns. The window connects
+// the two buttons.
+struct ProjectRows {
+    QToolButton *open = nullptr;
+    QToolButton *save = nullptr;
+};
+ProjectRows AddProjectRows(QGridLayout *grid, int firstRow, int columns, ControlIndex &controls,
+                           ControlName projectName, ControlName systemName, QWidget *tip);
+
 // While typing, an edit whose text `rule` refuses gets a red frame and a tooltip saying what is
 // expected ("Целое число от 1 до 300"); nothing is stripped or rewritten. The mark follows every
 // change of the text, a project opened included.

@@ -2,24 +2,29 @@
 
 #include "shell/command_guard.h"
 #include "shell/desktop_actions.h"
+#include "shell/popup_tip.h"
 #include "shell/recent_projects.h"
 #include "shell/settings.h"
 #include "shell/unsaved_changes.h"
 
 #include <QAbstractButton>
 #include <QAction>
+#include <QCloseEvent>
 #include <QComboBox>
-#include <QDropEvent>
 #include <QDir>
+#include <QDropEvent>
 #include <QFile>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QKeySequence>
 #include <QLineEdit>
+#include <QMainWindow>
 #include <QMenu>
+#include <QMenuBar>
 #include <QMessageBox>
 #include <QMimeData>
-#include <QUrl>
 #include <QTableWidget>
+#include <QUrl>
 #include <QWidget>
 
 namespace orvane {
@@ -117,8 +122,7 @@ void ProjectDocument::Remember(const QString &path) {
 
 bool ProjectDocument::Load(const QString &path) {
     std::string bytes;
-    ProjectResult result =
-        ReadProjectFile(path.toStdString(), kind_.readKind, bytes);
+    ProjectResult result = ReadProjectFile(path.toStdString(), kind_.readKind, bytes);
     if (result.ok) {
         const ProjectModule module = ProjectModuleOf(bytes);
         if (module != ProjectModule::unknown && module != kind_.module) {
@@ -161,10 +165,9 @@ bool ProjectDocument::SaveTo(const QString &chosen) {
 QString ProjectDocument::ProposedSavePath() const {
     if (!path_.isEmpty())
         return path_;
-    const QString folder =
-        shell_.settings && QFileInfo(shell_.settings->PathSave()).isDir()
-            ? shell_.settings->PathSave()
-            : QString();
+    const QString folder = shell_.settings && QFileInfo(shell_.settings->PathSave()).isDir()
+                               ? shell_.settings->PathSave()
+                               : QString();
     const QString name = hooks_.suggestedName ? hooks_.suggestedName() : QString();
     if (name.isEmpty())
         return folder;
@@ -286,6 +289,41 @@ void ProjectDocument::AddFileCommands(QMenu *file) {
                 QKeySequence(Qt::CTRL | Qt::Key_S), [this] { Save(); });
     add(QStringLiteral("Сохранить проект &как…"), "ActionSaveFile",
         QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S), [this] { SaveAs(); });
+}
+
+void ProjectDocument::CloseWindow(QCloseEvent *event) {
+    if (!MayDiscardChanges()) {
+        event->ignore();
+        return;
+    }
+    if (shell_.popupTip)
+        shell_.popupTip->hide();
+    event->accept();
+}
+
+ModuleMenu AddModuleMenu(QMainWindow &window, ProjectDocument &document) {
+    const auto named = [](QAction *action, const char *name) {
+        action->setObjectName(QString::fromLatin1(name));
+        return action;
+    };
+    QMenuBar *bar = window.menuBar();
+    QMenu *file = bar->addMenu(QStringLiteral("&Файл"));
+    file->setObjectName(QStringLiteral("NFile"));
+    document.AddFileCommands(file);
+    file->addSeparator();
+    ModuleMenu menu;
+    menu.newCalc =
+        named(file->addAction(QStringLiteral("Открыть &новый расчет...")), "ActionNewCalc");
+    file->addSeparator();
+    menu.pathSave =
+        named(file->addAction(QStringLiteral("Выбрать &папку проектов")), "ActionPathSave");
+    file->addSeparator();
+    QAction *exit = named(file->addAction(QStringLiteral("В&ыход")), "NExit");
+    QObject::connect(exit, &QAction::triggered, &window, &QWidget::close);
+    menu.help = named(bar->addAction(QStringLiteral("&Инструкция")), "NHelp");
+    menu.help->setShortcut(QKeySequence(Qt::Key_F1));
+    menu.about = named(bar->addAction(QStringLiteral("&О программе")), "NAbout");
+    return menu;
 }
 
 } // namespace orvane

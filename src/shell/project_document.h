@@ -15,6 +15,8 @@
 #include <string>
 
 class QAction;
+class QCloseEvent;
+class QMainWindow;
 class QMenu;
 class QMimeData;
 class QWidget;
@@ -83,6 +85,9 @@ public:
     // Asks "Сохранить изменения в проекте?" when there are unsaved changes: false when the
     // user cancelled or saving did not succeed (nothing may be dropped then).
     bool MayDiscardChanges();
+    // The window closing: refused (the event ignored) when unsaved changes may not be dropped;
+    // otherwise accepted, and the program's tip, which may be showing for it, hidden.
+    void CloseWindow(QCloseEvent *event);
 
     // The answer to "Сохранить изменения в проекте?" (Yes, No or Cancel); tests replace the box.
     void SetSaveChangesQuestion(std::function<int()> ask) { ask_ = std::move(ask); }
@@ -140,5 +145,16 @@ QString DroppedProjectFile(const QMimeData *data);
 // Calls `changed` whenever an input widget under `root` changes: an edit's text, a check or
 // radio button, a combo's choice, a grid cell.
 void WatchInputChanges(QWidget *root, const std::function<void()> &changed);
+
+// The menu bar of a module window: "Файл" with the document's commands, "Открыть новый
+// расчет...", "Выбрать папку проектов" and "Выход" (which closes the window), then "Инструкция"
+// (F1) and "О программе". The window connects the commands that are its own.
+struct ModuleMenu {
+    QAction *newCalc = nullptr;
+    QAction *pathSave = nullptr;
+    QAction *help = nullptr;
+    QAction *about = nullptr;
+};
+ModuleMenu AddModuleMenu(QMainWindow &window, ProjectDocument &document);
 
 } // namespace orvane

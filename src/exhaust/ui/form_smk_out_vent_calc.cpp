@@ -1,8 +1,8 @@
 #include "exhaust/ui/form_smk_out_vent_calc.h"
 
 #include "catalogs/ui/form_select_fire_load.h"
-#include "charts/ui/charts_tab.h"
 #include "catalogs/ui/form_select_fire_load_density.h"
+#include "charts/ui/charts_tab.h"
 #include "core/number_text.h"
 #include "exhaust/exhaust_project.h"
 #include "exhaust/network_ops.h"
@@ -18,8 +18,8 @@
 #include "shell/own_icons.h"
 #include "shell/page_wheel.h"
 #include "shell/popup_tip.h"
-#include "shell/result_warnings.h"
 #include "shell/project_document.h"
+#include "shell/result_warnings.h"
 #include "shell/select_path_save.h"
 #include "shell/settings.h"
 #include "shell/stale_report.h"
@@ -331,8 +331,7 @@ void TFormSmkOutVentCalc::BuildDocument() {
     hooks.read = [this](const std::string &bytes, const QString &path) {
         // read into a copy: a file refused half-way leaves the window as it was
         ExhaustInputs in = InputsFromControls();
-        const ProjectResult result =
-            ReadProjectBytes(bytes, in, path.toStdString());
+        const ProjectResult result = ReadProjectBytes(bytes, in, path.toStdString());
         if (result.ok) {
             ScrollBoxStart->verticalScrollBar()->setValue(0);
             ControlsFromInputs(in);
@@ -358,28 +357,11 @@ void TFormSmkOutVentCalc::BuildDocument() {
 }
 
 void TFormSmkOutVentCalc::BuildMenu() {
-    QMenu *file = menuBar()->addMenu(QStringLiteral("&Файл"));
-    file->setObjectName(QStringLiteral("NFile"));
-    document_->AddFileCommands(file);
-    file->addSeparator();
-    QAction *newCalc = file->addAction(QStringLiteral("Открыть &новый расчет..."));
-    newCalc->setObjectName(QStringLiteral("ActionNewCalc"));
-    file->addSeparator();
-    QAction *pathSave = file->addAction(QStringLiteral("Выбрать &папку проектов"));
-    pathSave->setObjectName(QStringLiteral("ActionPathSave"));
-    file->addSeparator();
-    QAction *exit = file->addAction(QStringLiteral("В&ыход"));
-    exit->setObjectName(QStringLiteral("NExit"));
-    QAction *help = menuBar()->addAction(QStringLiteral("&Инструкция"));
-    help->setObjectName(QStringLiteral("NHelp"));
-    help->setShortcut(QKeySequence(Qt::Key_F1));
-    QAction *about = menuBar()->addAction(QStringLiteral("&О программе"));
-    about->setObjectName(QStringLiteral("NAbout"));
-    connect(newCalc, &QAction::triggered, this, &TFormSmkOutVentCalc::ActionNewCalcExecute);
-    connect(pathSave, &QAction::triggered, this, &TFormSmkOutVentCalc::ActionPathSaveExecute);
-    connect(exit, &QAction::triggered, this, &QWidget::close);
-    connect(help, &QAction::triggered, this, &TFormSmkOutVentCalc::NHelpClick);
-    connect(about, &QAction::triggered, this, &TFormSmkOutVentCalc::NAboutClick);
+    const ModuleMenu menu = AddModuleMenu(*this, *document_);
+    connect(menu.newCalc, &QAction::triggered, this, &TFormSmkOutVentCalc::ActionNewCalcExecute);
+    connect(menu.pathSave, &QAction::triggered, this, &TFormSmkOutVentCalc::ActionPathSaveExecute);
+    connect(menu.help, &QAction::triggered, this, &TFormSmkOutVentCalc::NHelpClick);
+    connect(menu.about, &QAction::triggered, this, &TFormSmkOutVentCalc::NAboutClick);
 }
 
 QGroupBox *TFormSmkOutVentCalc::NewGroup(const QString &name, const QString &title) {
@@ -442,35 +424,12 @@ QWidget *TFormSmkOutVentCalc::BuildInputPage() {
         QGroupBox *g = NewGroup(QStringLiteral("gbProject"), QStringLiteral(" Проект "));
         auto *grid = new QGridLayout(g);
         grid->setContentsMargins(6, 4, 4, 4);
-        const auto nameRow = [&](int row, ControlName name, const QString &caption) {
-            auto *label = new QLabel(caption, g);
-            auto *edit = controls_.create<QLineEdit>(name, g);
-            label->setBuddy(edit);
-            edit->setAccessibleName(caption);
-            grid->addWidget(label, row * 2, 0, 1, 3);
-            grid->addWidget(edit, row * 2 + 1, 0, 1, 3);
-        };
-        nameRow(0, ctl::EditProjectName, QStringLiteral("Наименование проекта"));
-        nameRow(1, ctl::EditSystemName, QStringLiteral("Наименование вентиляционной системы"));
-        auto *openButton = new QToolButton(g);
-        openButton->setObjectName(QStringLiteral("SpeedButtonOpenFile"));
-        openButton->setIcon(StandardIcon(QStyle::SP_DialogOpenButton, this));
-        openButton->setToolTip(QStringLiteral("Открыть проект (Ctrl+O)"));
-        openButton->setAccessibleName(QStringLiteral("Открыть проект"));
-        auto *saveButton = new QToolButton(g);
-        saveButton->setObjectName(QStringLiteral("SpeedButtonSaveFile"));
-        saveButton->setIcon(StandardIcon(QStyle::SP_DialogSaveButton, this));
-        saveButton->setToolTip(QStringLiteral("Сохранить проект (Ctrl+S)"));
-        saveButton->setAccessibleName(QStringLiteral("Сохранить проект"));
-        auto *buttons = new QHBoxLayout;
-        buttons->addWidget(openButton);
-        buttons->addWidget(saveButton);
-        buttons->addStretch(1);
-        buttons->addWidget(NewTipButton(QStringLiteral("sbTipProject"), QStringLiteral("проект")));
-        grid->addLayout(buttons, 4, 0, 1, 3);
-        connect(openButton, &QToolButton::clicked, this,
+        const ProjectRows rows =
+            AddProjectRows(grid, 0, 3, controls_, ctl::EditProjectName, ctl::EditSystemName,
+                           NewTipButton(QStringLiteral("sbTipProject"), QStringLiteral("проект")));
+        connect(rows.open, &QToolButton::clicked, this,
                 Guarded(this, &TFormSmkOutVentCalc::OpenFileExecute));
-        connect(saveButton, &QToolButton::clicked, this,
+        connect(rows.save, &QToolButton::clicked, this,
                 Guarded(this, &TFormSmkOutVentCalc::SaveProjectExecute));
         page->addWidget(g);
     }
@@ -1403,13 +1362,7 @@ bool TFormSmkOutVentCalc::OpenProjectFile(const QString &fileName) {
 }
 
 void TFormSmkOutVentCalc::closeEvent(QCloseEvent *event) {
-    if (!document_->MayDiscardChanges()) {
-        event->ignore();
-        return;
-    }
-    if (shell_.popupTip)
-        shell_.popupTip->hide();
-    event->accept();
+    document_->CloseWindow(event);
 }
 
 } // namespace orvane::exhaust

@@ -37,8 +37,8 @@
 #include "shell/form_controls.h"
 #include "shell/own_icons.h"
 #include "shell/popup_tip.h"
-#include "shell/result_warnings.h"
 #include "shell/project_document.h"
+#include "shell/result_warnings.h"
 #include "shell/select_path_save.h"
 #include "shell/settings.h"
 #include "shell/stale_report.h"
@@ -253,37 +253,19 @@ void TFormSmkInVentCalc::FormCreate() {
 }
 
 void TFormSmkInVentCalc::BuildMenu() {
-    auto *menuFile = menuBar()->addMenu(QStringLiteral("&Файл"));
-    menuFile->setObjectName(QStringLiteral("NFile"));
-    document_->AddFileCommands(menuFile);
-    menuFile->addSeparator();
-    auto *newCalc = menuFile->addAction(QStringLiteral("Открыть &новый расчет..."));
-    newCalc->setObjectName(QStringLiteral("ActionNewCalc"));
-    menuFile->addSeparator();
-    auto *pathSave = menuFile->addAction(QStringLiteral("Выбрать &папку проектов"));
-    pathSave->setObjectName(QStringLiteral("ActionPathSave"));
-    menuFile->addSeparator();
-    auto *exit = menuFile->addAction(QStringLiteral("В&ыход"));
-    exit->setObjectName(QStringLiteral("NExit"));
-    auto *help = menuBar()->addAction(QStringLiteral("&Инструкция"));
-    help->setObjectName(QStringLiteral("NHelp"));
-    help->setShortcut(QKeySequence(Qt::Key_F1));
-    auto *about = menuBar()->addAction(QStringLiteral("&О программе"));
-    about->setObjectName(QStringLiteral("NAbout"));
-
-    connect(newCalc, &QAction::triggered, this, &TFormSmkInVentCalc::ActionNewCalcExecute);
-    connect(pathSave, &QAction::triggered, this, [this] {
+    const ModuleMenu menu = AddModuleMenu(*this, *document_);
+    connect(menu.newCalc, &QAction::triggered, this, &TFormSmkInVentCalc::ActionNewCalcExecute);
+    connect(menu.pathSave, &QAction::triggered, this, [this] {
         if (shell_.selectPathSave)
             shell_.selectPathSave->exec();
         panelOut_->setSaveFolder(StartFolder());
     });
-    connect(exit, &QAction::triggered, this, &QWidget::close);
-    connect(help, &QAction::triggered, this, [this] {
+    connect(menu.help, &QAction::triggered, this, [this] {
         static const char *const kVariantTopics[] = {"sw-og", "sw-ug", "lift", "tambour"};
         ShowManualForWindow(this, QStringLiteral("supply.html"),
                             QString::fromLatin1(kVariantTopics[static_cast<size_t>(variant_) % 4]));
     });
-    connect(about, &QAction::triggered, this, [this] { ShowAbout(shell_.about.Get(), this); });
+    connect(menu.about, &QAction::triggered, this, [this] { ShowAbout(shell_.about.Get(), this); });
 }
 
 QWidget *TFormSmkInVentCalc::BuildInputPanel() {
@@ -428,38 +410,12 @@ TFormSmkInVentCalc::AddRadioGroup(QGroupBox *group,
 void TFormSmkInVentCalc::BuildProjectGroup(QVBoxLayout *page) {
     QGroupBox *group = NewGroup(page, QStringLiteral("gbProject"), QStringLiteral(" Проект "));
     QGridLayout *grid = GridOf(group);
-    auto addName = [&](ControlName name, const QString &caption) {
-        const int row = grid->rowCount();
-        auto *label = new QLabel(caption, group);
-        label->setObjectName(LabelName(CtlName(name)));
-        auto *edit = controls_.create<QLineEdit>(name, group);
-        edit->setAccessibleName(caption);
-        label->setBuddy(edit);
-        grid->addWidget(label, row, 0, 1, 4);
-        grid->addWidget(edit, row + 1, 0, 1, 4);
-    };
-    addName(ctl::EditProjectName, QStringLiteral("Наименование проекта"));
-    addName(ctl::EditSystemName, QStringLiteral("Наименование вентиляционной системы"));
-
-    auto *buttons = new QHBoxLayout;
-    auto *open = new QToolButton(group);
-    open->setObjectName(QStringLiteral("SpeedButtonOpenFile"));
-    open->setIcon(StandardIcon(QStyle::SP_DialogOpenButton, this));
-    open->setToolTip(QStringLiteral("Открыть проект (Ctrl+O)"));
-    open->setAccessibleName(QStringLiteral("Открыть проект"));
-    auto *save = new QToolButton(group);
-    save->setObjectName(QStringLiteral("SpeedButtonSaveFile"));
-    save->setIcon(StandardIcon(QStyle::SP_DialogSaveButton, this));
-    save->setToolTip(QStringLiteral("Сохранить проект (Ctrl+S)"));
-    save->setAccessibleName(QStringLiteral("Сохранить проект"));
-    buttons->addWidget(open);
-    buttons->addWidget(save);
-    buttons->addStretch(1);
-    buttons->addWidget(NewTipButton(QStringLiteral("sbTipProject"), group));
-    grid->addLayout(buttons, grid->rowCount(), 0, 1, 4);
-    connect(open, &QToolButton::clicked, this,
+    const ProjectRows rows =
+        AddProjectRows(grid, grid->rowCount(), 4, controls_, ctl::EditProjectName,
+                       ctl::EditSystemName, NewTipButton(QStringLiteral("sbTipProject"), group));
+    connect(rows.open, &QToolButton::clicked, this,
             Guarded(this, &TFormSmkInVentCalc::ActionOpenFileExecute));
-    connect(save, &QToolButton::clicked, this,
+    connect(rows.save, &QToolButton::clicked, this,
             Guarded(this, &TFormSmkInVentCalc::ActionSaveFileExecute));
 }
 
@@ -1286,13 +1242,7 @@ void TFormSmkInVentCalc::ActionNewCalcExecute() {
 }
 
 void TFormSmkInVentCalc::closeEvent(QCloseEvent *event) {
-    if (!document_->MayDiscardChanges()) {
-        event->ignore();
-        return;
-    }
-    if (shell_.popupTip)
-        shell_.popupTip->hide();
-    event->accept();
+    document_->CloseWindow(event);
 }
 
 } // namespace orvane::inflow
