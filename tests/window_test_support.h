@@ -4,6 +4,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QByteArray>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QElapsedTimer>
 #include <QFile>
@@ -120,7 +121,8 @@ template <typename T> T *Find(QWidget *parent, ControlName name) {
 // group): "" when the page filed every one as it built it.
 inline QStringList UnfiledControls(QWidget *window, const ControlIndex &controls,
                                    std::span<const FieldSpec> table,
-                                   std::span<const RadioGroup> groups) {
+                                   std::span<const RadioGroup> groups,
+                                   std::span<const ControlName> checkBoxes = {}) {
     QStringList unfiled;
     for (const FieldSpec &f : table) {
         QWidget *filed = f.kind == FieldKind::choice
@@ -135,6 +137,11 @@ inline QStringList UnfiledControls(QWidget *window, const ControlIndex &controls
             if (!qobject_cast<QRadioButton *>(filed) || filed != Find<QWidget>(window, radio))
                 unfiled << CtlName(radio);
         }
+    for (ControlName box : checkBoxes) {
+        QAbstractButton *filed = controls.button(box);
+        if (!qobject_cast<QCheckBox *>(filed) || filed != Find<QWidget>(window, box))
+            unfiled << CtlName(box);
+    }
     return unfiled;
 }
 

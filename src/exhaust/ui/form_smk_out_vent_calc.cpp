@@ -216,8 +216,7 @@ TFormSmkOutVentCalc::TFormSmkOutVentCalc(const ShellWindows &shell, QWidget *par
     QFont bold = bbGoNext->font();
     bold.setBold(true);
     bbGoNext->setFont(bold);
-    cbDetailed = new QCheckBox(QStringLiteral("Подробно"), bar);
-    cbDetailed->setObjectName(CtlName(ctl::cbDetailed));
+    cbDetailed = controls_.create<QCheckBox>(ctl::cbDetailed, QStringLiteral("Подробно"), bar);
     cbDetailed->setChecked(true);
     barLayout->addWidget(bbHidePanIn);
     barLayout->addStretch(1);
@@ -800,8 +799,8 @@ QWidget *TFormSmkOutVentCalc::BuildInputPage() {
                                      QStringLiteral("две системы из одного коридора")));
         v->addLayout(head);
         auto *shaftRow = new QHBoxLayout;
-        cbShaft = new QCheckBox(QStringLiteral("Шахта (вертикальный коллектор)"), g);
-        cbShaft->setObjectName(CtlName(ctl::cbShaft));
+        cbShaft = controls_.create<QCheckBox>(ctl::cbShaft,
+                                              QStringLiteral("Шахта (вертикальный коллектор)"), g);
         shaftRow->addWidget(cbShaft);
         shaftRow->addWidget(NewTipButton(QStringLiteral("sbTipShaft"), QStringLiteral("шахта")));
         shaftRow->addStretch(1);

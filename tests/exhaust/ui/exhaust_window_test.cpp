@@ -124,7 +124,8 @@ private slots:
     // table's start value
     void startsWithEveryFieldAtItsStartValue() {
         Window w;
-        QCOMPARE(UnfiledControls(&w.form, w.form.Controls(), kExhaustFields, ctl::kRadioGroups),
+        QCOMPARE(UnfiledControls(&w.form, w.form.Controls(), kExhaustFields, ctl::kRadioGroups,
+                                 {{ctl::cbShaft, ctl::cbDetailed}}),
                  QStringList());
         const ExhaustInputs defaults = ExhaustInputs::Defaults();
         const ExhaustInputs now = w.form.InputsFromControls();
@@ -421,7 +422,8 @@ private slots:
 
     void projectThatCannotBeReadKeepsTheInputs() {
         QTemporaryDir dir;
-        const QString file = WriteTestFile(dir, QStringLiteral("чужой.smkprj"), "[Other]\r\nKey=1\r\n");
+        const QString file =
+            WriteTestFile(dir, QStringLiteral("чужой.smkprj"), "[Other]\r\nKey=1\r\n");
         QVERIFY(!file.isEmpty());
         Window w;
         w.edit(ctl::EditRoomLength)->setText(QStringLiteral("77"));
@@ -438,7 +440,9 @@ private slots:
 
     void roomBeyondTheRangeOfARealOpensAndSaves() {
         QTemporaryDir dir;
-        const QString file = WriteTestFile(dir, QStringLiteral("huge.smkprj"), "[Room]\r\nVariant=2\r\nRoomL=1E308\r\nRoomW=4\r\nFloorA=35\r\n");
+        const QString file =
+            WriteTestFile(dir, QStringLiteral("huge.smkprj"),
+                          "[Room]\r\nVariant=2\r\nRoomL=1E308\r\nRoomW=4\r\nFloorA=35\r\n");
         QVERIFY(!file.isEmpty());
         Window w;
         QVERIFY(w.form.OpenProjectFile(file));
@@ -571,7 +575,8 @@ private slots:
         AnswerMessageBox(QMessageBox::Ok, &message);
         QVERIFY(!w.form.OpenProjectFile(file));
         QVERIFY(message.contains(QStringLiteral("лифт.smkprj")));
-        QVERIFY(message.endsWith(QStringLiteral("Это проект подпора воздуха; он открыт в новом окне.")));
+        QVERIFY(message.endsWith(
+            QStringLiteral("Это проект подпора воздуха; он открыт в новом окне.")));
         QCOMPARE(elsewhere, QStringList{file});
         std::string after;
         QVERIFY(ProjectBytes(w.form.InputsFromControls(), "", after).ok);
