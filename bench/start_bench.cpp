@@ -7,7 +7,9 @@
 // prints the moment of its first frame on the monotonic clock; a start is counted from just
 // before the process is spawned to that moment. Medians are reported as counters (ms), with
 // the ratios to the bare program and the CPU time (user + system) of each whole process with
-// its ratios too.
+// its ratios too. The module run also times the opening itself, from the main window's command
+// to the module window's first frame (module_open_*), against the bare program's whole start
+// (wall time, and the CPU time both spent up to their first frames).
 
 #include "app/start_probe.h"
 
@@ -32,8 +34,23 @@ namespace {
 
 struct Start {
     double firstPaintMs = -1; // negative: the program printed no first frame
-    double cpuMs = 0;
+    double cpuMs = 0;         // the whole process
+    double paintCpuMs = 0;    // the process up to its first frame
+    double openMs = -1;       // negative: no module was opened
+    double openCpuMs = 0;
 };
+
+// The two numbers after `what` in the probe's output (monotonic and CPU nanoseconds), if printed.
+bool FindMoment(const std::string &printed, const std::string &what, long long &moment,
+                long long &cpu) {
+    const size_t at = printed.find(what + " ");
+    if (at == std::string::npos)
+        return false;
+    char *end = nullptr;
+    moment = std::strtoll(printed.c_str() + at + what.size() + 1, &end, 10);
+    cpu = std::strtoll(end, nullptr, 10);
+    return true;
+}
 
 long long MonotonicNs() {
     timespec now{};
@@ -89,9 +106,15 @@ Start Run(const char *program, const std::string &probe) {
     Start result;
     result.cpuMs = (usage.ru_utime.tv_sec + usage.ru_stime.tv_sec) * 1e3 +
                    (usage.ru_utime.tv_usec + usage.ru_stime.tv_usec) / 1e3;
-    const size_t at = printed.find("first-paint ");
-    if (at != std::string::npos)
-        result.firstPaintMs = (std::atoll(printed.c_str() + at + 12) - started) / 1e6;
+    long long paint = 0, paintCpu = 0, open = 0, openCpu = 0;
+    if (FindMoment(printed, "first-paint", paint, paintCpu)) {
+        result.firstPaintMs = (paint - started) / 1e6;
+        result.paintCpuMs = paintCpu / 1e6;
+        if (FindMoment(printed, "open-command", open, openCpu)) {
+            result.openMs = (paint - open) / 1e6;
+            result.openCpuMs = (paintCpu - openCpu) / 1e6;
+        }
+    }
     return result;
 }
 
@@ -108,12 +131,12 @@ void BM_StartToFirstPaint(benchmark::State &state) {
         const char *name;
         const char *program;
         std::string probe;
-        std::vector<double> paint, cpu;
+        std::vector<double> paint, cpu, paintCpu, open, openCpu;
     };
     std::array<Kind, 3> kinds{{
-        {"bare", BARE_PROGRAM, "1", {}, {}},
-        {"orvane", ORVANE_PROGRAM, "1", {}, {}},
-        {"module", ORVANE_PROGRAM, EXAMPLES_DIR "/corridor.smkprj", {}, {}},
+        {"bare", BARE_PROGRAM, "1", {}, {}, {}, {}, {}},
+        {"orvane", ORVANE_PROGRAM, "1", {}, {}, {}, {}, {}},
+        {"module", ORVANE_PROGRAM, EXAMPLES_DIR "/corridor.smkprj", {}, {}, {}, {}, {}},
     }};
     Run(BARE_PROGRAM, "1"); // a first start fills the file caches for all that follow
     Run(ORVANE_PROGRAM, "1");
@@ -129,6 +152,11 @@ void BM_StartToFirstPaint(benchmark::State &state) {
             }
             kind.paint.push_back(s.firstPaintMs);
             kind.cpu.push_back(s.cpuMs);
+            kind.paintCpu.push_back(s.paintCpuMs);
+            if (s.openMs >= 0) {
+                kind.open.push_back(s.openMs);
+                kind.openCpu.push_back(s.openCpuMs);
+            }
             if (&kind == &kinds[1])
                 orvaneMs = s.firstPaintMs;
         }
@@ -147,6 +175,14 @@ void BM_StartToFirstPaint(benchmark::State &state) {
             state.counters[name + "_ratio"] = Median(kind.paint) / bare;
         if (&kind != &kinds[0] && bareCpu > 0)
             state.counters[name + "_cpu_ratio"] = Median(kind.cpu) / bareCpu;
+    }
+    const Kind &module = kinds[2];
+    const double barePaintCpu = Median(kinds[0].paintCpu);
+    if (!module.open.empty() && bare > 0 && barePaintCpu > 0) {
+        state.counters["module_open_ms"] = Median(module.open);
+        state.counters["module_open_ratio"] = Median(module.open) / bare;
+        state.counters["module_open_cpu_ms"] = Median(module.openCpu);
+        state.counters["module_open_cpu_ratio"] = Median(module.openCpu) / barePaintCpu;
     }
 }
 BENCHMARK(BM_StartToFirstPaint)->UseManualTime()->Iterations(15)->Unit(benchmark::kMillisecond);

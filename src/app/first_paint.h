@@ -35,14 +35,24 @@ inline void OnFirstPaint(QWidget *window, std::function<void()> then) {
     window->installEventFilter(new Watcher(window, std::move(then)));
 }
 
-// Prints "first-paint NANOSECONDS" (CLOCK_MONOTONIC, the clock a benchmark starting the program
-// reads too) and ends every event loop of the program.
-inline void PrintFirstPaintAndExit() {
+// The nanoseconds of `clock` now.
+inline long long ClockNs(clockid_t clock) {
     timespec now{};
-    clock_gettime(CLOCK_MONOTONIC, &now);
-    std::printf("first-paint %lld\n",
-                static_cast<long long>(now.tv_sec) * 1000000000LL + now.tv_nsec);
+    clock_gettime(clock, &now);
+    return static_cast<long long>(now.tv_sec) * 1000000000LL + now.tv_nsec;
+}
+
+// Prints "<what> MONOTONIC CPU": the moment on CLOCK_MONOTONIC (the clock a benchmark starting
+// the program reads too) and the process's CPU time so far, both in nanoseconds.
+inline void PrintMoment(const char *what) {
+    const long long moment = ClockNs(CLOCK_MONOTONIC);
+    std::printf("%s %lld %lld\n", what, moment, ClockNs(CLOCK_PROCESS_CPUTIME_ID));
     std::fflush(stdout);
+}
+
+// Prints the "first-paint" moment and ends every event loop of the program.
+inline void PrintFirstPaintAndExit() {
+    PrintMoment("first-paint");
     QCoreApplication::exit(0);
 }
 

@@ -26,9 +26,12 @@ void ArmStartProbe(TFormMain &formMain, const ShellWindows &shell, const QString
     formMain.SetModuleFactories(exhaust ? withProject : nullptr, supply ? withProject : nullptr);
     const QString command =
         exhaust ? QStringLiteral("ActionSmkOutVent") : QStringLiteral("ActionSmkInVent");
+    // the opening is timed from the command on, as a user waits for it after the click
     OnFirstPaint(&formMain, [&formMain, command] {
-        if (auto *action = formMain.findChild<QAction *>(command))
+        if (auto *action = formMain.findChild<QAction *>(command)) {
+            PrintMoment("open-command");
             action->trigger();
+        }
     });
 }
 

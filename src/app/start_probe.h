@@ -2,8 +2,9 @@
 // The start-time measuring aid of the orvane program (see first_paint.h), switched on by the
 // environment variable ORVANE_EXIT_AFTER_FIRST_PAINT and never by a user:
 //   any value but a project file: the run ends at the main window's first paint;
-//   a project file (.smkprj or .isrprj): the main window opens that project's module as its
-//   button does, with the project loaded, and the run ends at the module window's first paint.
+//   a project file (.smkprj or .isrprj): once the main window has painted, it opens that
+//   project's module as its button does, with the project loaded; the run prints the moment of
+//   that command ("open-command") and ends at the module window's first paint.
 
 class QString;
 
