@@ -279,7 +279,7 @@ TFormSmkOutVentCalc::TFormSmkOutVentCalc(const ShellWindows &shell, QWidget *par
     connect(bbNewCalc, &QToolButton::clicked, this, &TFormSmkOutVentCalc::ActionNewCalcExecute);
 
     StartState();
-    MarkUnmodified();
+    MarkSaved();
     document_->OpenDroppedProjects();
     WatchInputChanges(PanelIn, [this] { document_->RefreshSoon(); });
     document_->Refresh();
@@ -340,7 +340,7 @@ void TFormSmkOutVentCalc::BuildDocument() {
     hooks.write = [this](const QString &path) {
         return SaveProject(path.toStdString(), InputsFromControls());
     };
-    hooks.markSaved = [this] { MarkUnmodified(); };
+    hooks.markSaved = [this] { MarkSaved(); };
     hooks.reset = [this] { StartState(); };
     hooks.suggestedName = [this] { return Q(DefaultProjectName(InputsFromControls())); };
     hooks.message = [this](bool error, const std::string &text) {
@@ -427,9 +427,9 @@ QWidget *TFormSmkOutVentCalc::BuildInputPage() {
             AddProjectRows(grid, 0, 3, controls_, ctl::EditProjectName, ctl::EditSystemName,
                            NewTipButton(QStringLiteral("sbTipProject"), QStringLiteral("проект")));
         connect(rows.open, &QToolButton::clicked, this,
-                Guarded(this, &TFormSmkOutVentCalc::OpenFileExecute));
+                Guarded(this, &TFormSmkOutVentCalc::ActionOpenFileExecute));
         connect(rows.save, &QToolButton::clicked, this,
-                Guarded(this, &TFormSmkOutVentCalc::SaveProjectExecute));
+                Guarded(this, &TFormSmkOutVentCalc::ActionSaveFileExecute));
         page->addWidget(g);
     }
 
@@ -1340,11 +1340,11 @@ bool TFormSmkOutVentCalc::HasUnsavedChanges() const {
     return now.empty() || now != savedSnapshot_;
 }
 
-void TFormSmkOutVentCalc::MarkUnmodified() {
+void TFormSmkOutVentCalc::MarkSaved() {
     savedSnapshot_ = ProjectSnapshot();
 }
 
-void TFormSmkOutVentCalc::SaveProjectExecute() {
+void TFormSmkOutVentCalc::ActionSaveFileExecute() {
     document_->Save();
 }
 
@@ -1352,7 +1352,7 @@ bool TFormSmkOutVentCalc::SaveProjectFile(const QString &fileName) {
     return document_->SaveTo(fileName);
 }
 
-void TFormSmkOutVentCalc::OpenFileExecute() {
+void TFormSmkOutVentCalc::ActionOpenFileExecute() {
     document_->Open();
 }
 

@@ -57,6 +57,7 @@ public:
 
     // --- commands ---
     void rbCalcVariantClick();
+    // "Расчет": how the run ended (inputStopped also when a refused field kept it from starting).
     RunOutcome ActionGoNextExecute();
     void bbHidePanInClick();
     void bbShowPanInClick();
@@ -86,9 +87,9 @@ public:
 
     // --- project files ---
     // "Сохранить проект": to the project's file (a new project asks for one).
-    void SaveProjectExecute();
+    void ActionSaveFileExecute();
     // "Открыть проект": asks about unsaved changes, then for the file.
-    void OpenFileExecute();
+    void ActionOpenFileExecute();
     // Without questions or dialogs: false (and a message) when the file could not be written or
     // read; a file that cannot be read leaves the inputs and segments as they were.
     bool SaveProjectFile(const QString &fileName);
@@ -97,7 +98,7 @@ public:
     StaleReportMark *StaleMark() const { return stale_; }
     // True when the inputs differ from what was last loaded or saved (or from the start state).
     bool HasUnsavedChanges() const;
-    void MarkUnmodified();
+    void MarkSaved();
 
     const ExhaustCalc &Calc() const { return calc_; }
     ReportOutputPanel *OutputPanel() const { return PanelOut; }

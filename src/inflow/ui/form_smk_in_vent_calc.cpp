@@ -1171,15 +1171,15 @@ void TFormSmkInVentCalc::ControlsFromInputs(const InflowInputs &in) {
     RunAllHandlers();
 }
 
-void TFormSmkInVentCalc::ActionGoNextExecute() {
+RunOutcome TFormSmkInVentCalc::ActionGoNextExecute() {
     InflowInputs in = InputsFromControls();
     // a refused field stops "Расчет" before anything is computed: the report stays as it was
     if (RefuseInvalidFields(
             this, controls_, kInflowFields, in, [&in] { return FindInvalidInput(in); }, forward_))
-        return;
+        return RunOutcome::inputStopped;
     // the report's footer names the project file it was calculated from
     calc_.Report.Page.projectFile = QFileInfo(document_->FilePath()).fileName().toStdString();
-    calc_.Run(in);
+    const RunOutcome outcome = calc_.Run(in);
     // input steps may correct an input (P⁺ raised to 20): the edits show what was used
     ShowEdits(in);
     liftFloors_ = {calc_.OGFloorQty, calc_.UGFloorQty};
@@ -1190,6 +1190,7 @@ void TFormSmkInVentCalc::ActionGoNextExecute() {
     ranInputs_ = InputsFromControls();
     document_->Refresh();
     ShowResultWarnings(forward_, calc_);
+    return outcome;
 }
 
 void TFormSmkInVentCalc::ShowReport() {

@@ -85,7 +85,8 @@ public:
     StaleReportMark *StaleMark() const { return stale_; }
 
 public slots:
-    void ActionGoNextExecute();
+    // "Расчет": how the run ended (inputStopped also when a refused field kept it from starting).
+    RunOutcome ActionGoNextExecute();
     void ActionOpenFileExecute();
     void ActionSaveFileExecute();
     void ActionNewCalcExecute();
