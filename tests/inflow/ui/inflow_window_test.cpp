@@ -386,6 +386,8 @@ private slots:
                              "введено «17.5»."));
         QCOMPARE(w.notifier.messages[0].control, ctl::EditTmbrOGFloorQty.str());
         QCOMPARE(w.report(), before);
+        QCOMPARE(w.form.ActionGoNextExecute(), RunOutcome::inputStopped);
+        QCOMPARE(w.report(), before);
     }
 
     void RefusedProjectValueIsFlaggedWhenOpened() {
@@ -620,7 +622,7 @@ private slots:
             QStringLiteral(" — Орвейн - Расчёт системы приточной противодымной вентиляции");
         QVERIFY(w.form.OpenProjectFile(file));
         QCOMPARE(w.form.windowTitle(), QStringLiteral("лифт.isrprj") + caption);
-        w.form.ActionGoNextExecute();
+        QCOMPARE(w.form.ActionGoNextExecute(), RunOutcome::ok);
         auto *banner = w.get<QLabel>("LabStaleReport");
         QVERIFY(!banner->isVisibleTo(&w.form));
         w.type(ctl::EditLiftCageQty, QStringLiteral("3"));
