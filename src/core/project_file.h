@@ -1,6 +1,6 @@
 #pragma once
-// What the two modules' project files share: the result of a read or write, and the date line
-// of the file header.
+// What the two modules' project files share: the result of a read or write, the date line of
+// the file header, and the save and load around each module's own bytes.
 
 #include <ctime>
 #include <string>
@@ -19,20 +19,6 @@ ProjectResult WriteProjectFile(const std::string &path, const std::string &bytes
 // "Файл проекта <kind> не может быть прочитан (<reason>):\r<path>".
 ProjectResult ReadProjectFile(const std::string &path, std::string_view kind, std::string &bytes);
 
-// A module's project written to `path`: its bytes, made by the module's
-// `ProjectBytes(inputs, dateTime, bytes)` (found by the inputs' type) and stamped now, then
-// written through the atomic write.
-template <class Inputs>
-ProjectResult SaveProjectFile(const std::string &path, const Inputs &inputs);
-// A module's project read from `path` into `inputs` by the module's
-// `ReadProjectBytes(bytes, inputs, path)`; `kind` names the project in the failure message.
-template <class Inputs>
-ProjectResult LoadProjectFile(const std::string &path, std::string_view kind, Inputs &inputs) {
-    std::string bytes;
-    const ProjectResult read = ReadProjectFile(path, kind, bytes);
-    return read.ok ? ReadProjectBytes(bytes, inputs, path) : read;
-}
-
 // Which module wrote a project: the header line each module writes says it; a file without one
 // (written by hand) is judged by the sections only one module writes. `unknown` when neither
 // tells, and the module's own reader then decides.
@@ -45,11 +31,23 @@ std::string ProjectDateTimeText();
 // every platform).
 std::tm CalendarTime(std::time_t seconds, bool utc = false);
 
+// A module's project written to `path`: its bytes, made by the module's
+// `ProjectBytes(inputs, dateTime, bytes)` (found by the inputs' type) and stamped now, then
+// written through the atomic write.
 template <class Inputs>
 ProjectResult SaveProjectFile(const std::string &path, const Inputs &inputs) {
     std::string bytes;
     const ProjectResult made = ProjectBytes(inputs, ProjectDateTimeText(), bytes);
     return made.ok ? WriteProjectFile(path, bytes) : made;
+}
+
+// A module's project read from `path` into `inputs` by the module's
+// `ReadProjectBytes(bytes, inputs, path)`; `kind` names the project in the failure message.
+template <class Inputs>
+ProjectResult LoadProjectFile(const std::string &path, std::string_view kind, Inputs &inputs) {
+    std::string bytes;
+    const ProjectResult read = ReadProjectFile(path, kind, bytes);
+    return read.ok ? ReadProjectBytes(bytes, inputs, path) : read;
 }
 
 } // namespace orvane
