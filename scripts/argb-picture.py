@@ -7,8 +7,9 @@ The program reads such pictures without an image decoder (shell/raw_picture.h): 
 header ("ARGB", width and height as 16-bit big-endian numbers), then the rows top to bottom, each
 pixel a 32-bit little-endian number 0xAARRGGBB with the colour premultiplied by the alpha (that
 is, the bytes blue, green, red, alpha) — the form a pixmap keeps, so the windows take the bytes as
-they are. The PNG stays the picture's source; a test checks that the two agree. Reads 8-bit, non-interlaced PNG in RGBA, RGB, grey,
-grey with alpha, or with a palette; nothing but the standard library is needed.
+they are. The PNG stays the picture's source; a test checks that the two agree. Reads 8-bit,
+non-interlaced PNG in RGBA, RGB, grey, grey with alpha, or with a palette; nothing but the
+standard library is needed.
 """
 import struct
 import sys

@@ -206,15 +206,21 @@ QString AccessibleCaption(QString caption) {
     return caption.trimmed();
 }
 
+namespace {
+// The name of an edit's caption label: "Lab" and the control's name without "Edit".
+QString CaptionLabelName(ControlName control) {
+    const QString name = CtlName(control);
+    return QStringLiteral("Lab") + (name.startsWith(QStringLiteral("Edit")) ? name.mid(4) : name);
+}
+} // namespace
+
 FieldRow AddFieldRow(QGridLayout *grid, int row, const FieldSpec &field, QWidget *parent,
                      ControlIndex &controls) {
-    const QString name = CtlName(field.control);
-    const QString base = name.startsWith(QStringLiteral("Edit")) ? name.mid(4) : name;
     const QString caption =
         QString::fromUtf8(field.caption.data(), static_cast<qsizetype>(field.caption.size()));
     FieldRow r;
     r.label = new CaptionLabel(caption, parent);
-    r.label->setObjectName(QStringLiteral("Lab") + base);
+    r.label->setObjectName(CaptionLabelName(field.control));
     r.edit = controls.create<QLineEdit>(field.control, parent);
     r.edit->setFixedWidth(72);
     r.edit->setAccessibleName(AccessibleCaption(caption));
@@ -232,7 +238,7 @@ FieldRow AddFieldRow(QGridLayout *grid, int row, const FieldSpec &field, QWidget
         r.unit = new QLabel(
             QString::fromUtf8(field.unit.data(), static_cast<qsizetype>(field.unit.size())),
             parent);
-        r.unit->setObjectName(QStringLiteral("Lab") + base + QStringLiteral("U"));
+        r.unit->setObjectName(CaptionLabelName(field.control) + QStringLiteral("U"));
         grid->addWidget(r.unit, row, 2, Qt::AlignVCenter);
     }
     return r;
@@ -246,7 +252,7 @@ ProjectRows AddProjectRows(QGridLayout *grid, int firstRow, int columns, Control
          {std::pair{projectName, QStringLiteral("Наименование проекта")},
           std::pair{systemName, QStringLiteral("Наименование вентиляционной системы")}}) {
         auto *label = new QLabel(caption, group);
-        label->setObjectName(QStringLiteral("Lab") + CtlName(name).mid(4)); // without "Edit"
+        label->setObjectName(CaptionLabelName(name));
         auto *edit = controls.create<QLineEdit>(name, group);
         edit->setAccessibleName(caption);
         label->setBuddy(edit);
