@@ -31,6 +31,8 @@ int main(int argc, char *argv[]) {
     // --version, --help and usage errors are answered before anything needs a display.
     if (const auto answer = orvane::AnswerBeforeStart(orvane::ArgumentsOf(argc, argv)))
         return orvane::PrintEarlyAnswer(*answer);
+    // the system's font configuration is read while the application object is made
+    std::future<void> fontConfiguration = orvane::StartReadingFontConfiguration();
 
     // The banner, the largest picture of the first frame, is a JPEG the program's own loader
     // reads. The resource table keeps a view of the bytes: they live as long as the program.
@@ -49,6 +51,7 @@ int main(int argc, char *argv[]) {
         std::async(std::launch::async, [] { return orvane::TFormMain::DecodeBanner(); });
     orvane::UseOwnIcons();
     // (this loads the font database, the longest step of the start, while the banner decodes)
+    fontConfiguration.wait();
     orvane::SetUpUiFont();
     // The user data folder's name stays Latin; the windows carry the Russian title.
     QCoreApplication::setApplicationName(QStringLiteral("Orvane"));

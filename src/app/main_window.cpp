@@ -11,6 +11,7 @@
 #include "shell/recent_projects.h"
 #include "shell/settings.h"
 #include "shell/version.h"
+#include "shell/window_pixels.h"
 
 #include <QAction>
 #include <QApplication>
@@ -118,6 +119,7 @@ void RunModal(QWidget *window) {
     HideWatcher watcher(loop);
     window->installEventFilter(&watcher);
     window->setWindowModality(Qt::ApplicationModal);
+    PrepareFirstFramePixels(window);
     window->show();
     loop.exec(QEventLoop::DialogExec);
     window->removeEventFilter(&watcher);
@@ -138,6 +140,7 @@ TFormMain::TFormMain(ShellSettings &settings, bool bannerMode,
     fShell.settings = &settings;
     fShell.bannerMode = bannerMode;
 
+    PrepareFirstFramePixels(this);
     BuildMenu();
     setAcceptDrops(true);
     BuildPanels(pictures);

@@ -6,8 +6,28 @@
 #include <QFontInfo>
 #include <QFontMetrics>
 #include <QString>
+#include <QtGlobal>
+
+#if defined(Q_OS_UNIX) && !defined(Q_OS_DARWIN) && !defined(Q_OS_ANDROID)
+#include <dlfcn.h>
+#define ORVANE_FONTS_FROM_FONTCONFIG
+#endif
 
 namespace orvane {
+
+std::future<void> StartReadingFontConfiguration() {
+#ifdef ORVANE_FONTS_FROM_FONTCONFIG
+    // Looked up among the libraries already loaded rather than linked: it is there exactly when
+    // this Qt draws with fontconfig. Fontconfig sets its configuration up once, atomically, so
+    // Qt asking for it meanwhile is safe (it would only do the same work again).
+    using Init = int (*)();
+    if (const auto init = reinterpret_cast<Init>(dlsym(RTLD_DEFAULT, "FcInit")))
+        return std::async(std::launch::async, [init] { init(); });
+#endif
+    std::promise<void> nothingToRead;
+    nothingToRead.set_value();
+    return nothingToRead.get_future();
+}
 
 bool IsUsableUiFont(const QFont &font) {
     // the face actually used: a font name may be an alias or a substitute for another face

@@ -3,9 +3,18 @@
 // a system whose default font name resolves to an unsuitable face (e.g. a Windows font name
 // substituted by whatever face is installed) gets the first suitable installed family instead.
 
+#include <future>
+
 class QFont;
 
 namespace orvane {
+
+// Starts reading the system's font configuration on another thread and returns at once. Where
+// Qt's fonts come from fontconfig, reading its configuration and font caches is the longest step
+// of the start (several milliseconds); begun before the application object is made, it runs
+// beside that. Wait for the result before the first font is asked for (SetUpUiFont); elsewhere
+// the result is ready at once.
+std::future<void> StartReadingFontConfiguration();
 
 // Whether `font` can show the windows: it writes Russian, and a number in it fits a line edit
 // (a line edit centres its text on the text's bounding box; a face whose glyph box is far taller

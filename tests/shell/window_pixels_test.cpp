@@ -1,0 +1,93 @@
+// A window's first frame is painted into the buffer prepared for it: the backing store has the
+// window's size before Qt paints, so Qt keeps that buffer instead of making a new one.
+
+#include "shell/window_pixels.h"
+
+#include <QBackingStore>
+#include <QEvent>
+#include <QImage>
+#include <QPaintEvent>
+#include <QTest>
+#include <QWidget>
+#include <QWindow>
+
+using namespace orvane;
+
+namespace {
+
+const void *PixelsOf(QBackingStore *store) {
+    QPaintDevice *device = store != nullptr ? store->paintDevice() : nullptr;
+    if (device == nullptr || device->devType() != QInternal::Image)
+        return nullptr;
+    return static_cast<const QImage *>(device)->constBits();
+}
+
+class Window : public QWidget {
+public:
+    const void *firstFramePixels = nullptr;
+    QSize firstFrameStoreSize;
+
+protected:
+    void paintEvent(QPaintEvent *) override {
+        if (firstFramePixels == nullptr) {
+            firstFramePixels = PixelsOf(backingStore());
+            firstFrameStoreSize = backingStore()->size();
+        }
+    }
+};
+
+// What the backing store holds when the window's first expose arrives (before it is painted).
+class ExposeWatcher : public QObject {
+public:
+    bool seen = false;
+    QSize storeSize;
+    const void *pixels = nullptr;
+    QWidget *window = nullptr;
+
+    bool eventFilter(QObject *, QEvent *event) override {
+        if (event->type() == QEvent::Expose && !seen) {
+            seen = true;
+            storeSize = window->backingStore()->size();
+            pixels = PixelsOf(window->backingStore());
+        }
+        return false;
+    }
+};
+
+} // namespace
+
+class WindowPixelsTest : public QObject {
+    Q_OBJECT
+private slots:
+    void firstFrameIsPaintedIntoThePreparedBuffer() {
+        Window window;
+        window.resize(640, 480);
+        ExposeWatcher watcher;
+        watcher.window = &window;
+        window.winId(); // the native window, to watch its expose from the start
+        window.windowHandle()->installEventFilter(&watcher);
+        // installed later, so its filter sees the expose first
+        PrepareFirstFramePixels(&window);
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        QTRY_VERIFY(window.firstFramePixels != nullptr);
+
+        QVERIFY(watcher.seen);
+        QCOMPARE(watcher.storeSize, window.size());
+        QCOMPARE(window.firstFrameStoreSize, window.size());
+        QCOMPARE(window.firstFramePixels, watcher.pixels);
+    }
+
+    void notAWindowOrNothingIsLeftAlone() {
+        PrepareFirstFramePixels(nullptr);
+        QWidget parent;
+        auto *child = new QWidget(&parent);
+        PrepareFirstFramePixels(child);
+        QVERIFY(child->findChildren<QObject *>().isEmpty());
+        parent.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&parent));
+    }
+};
+
+QTEST_MAIN(WindowPixelsTest)
+#include "window_pixels_test.moc"
