@@ -16,11 +16,11 @@
 #include "shell/ui_font.h"
 
 #include <QApplication>
-#include <QFile>
 #include <QIcon>
 #include <QLibraryInfo>
 #include <QLocale>
 #include <QPixmap>
+#include <QResource>
 #include <QTimer>
 #include <QTranslator>
 
@@ -35,13 +35,13 @@ int main(int argc, char *argv[]) {
     std::future<void> fontConfiguration = orvane::StartReadingFontConfiguration();
 
     // The banner, the largest picture of the first frame, is a JPEG the program's own loader
-    // reads. The resource table keeps a view of the bytes: they live as long as the program.
-    static QByteArray bannerBytes;
-    QFile bannerFile(QStringLiteral(":/BANNER"));
-    if (bannerFile.open(QIODevice::ReadOnly))
-        bannerBytes = bannerFile.readAll();
-    orvane::RegisterResource("BANNER", std::string_view(bannerBytes.constData(),
-                                                        static_cast<size_t>(bannerBytes.size())));
+    // reads. It is stored uncompressed, so its bytes are taken from the program as they are.
+    const QResource bannerResource(QStringLiteral(":/BANNER"));
+    if (bannerResource.isValid() &&
+        bannerResource.compressionAlgorithm() == QResource::NoCompression)
+        orvane::RegisterResource(
+            "BANNER", std::string_view(reinterpret_cast<const char *>(bannerResource.data()),
+                                       static_cast<size_t>(bannerResource.size())));
 
     orvane::IgnoreWriteSignals();
     orvane::GuardedApplication app(argc, argv);

@@ -35,6 +35,7 @@
 #include <QTimer>
 #include <QToolButton>
 #include <QWheelEvent>
+#include <QWindow>
 
 #include <algorithm>
 #include <utility>
@@ -140,7 +141,17 @@ TFormMain::TFormMain(ShellSettings &settings, bool bannerMode,
     fShell.settings = &settings;
     fShell.bannerMode = bannerMode;
 
-    PrepareFirstFramePixels(this);
+    if (bannerMode) {
+        // The window opens maximised: its first frame fills the screen's free area less the
+        // frame, so that frame's buffer is made now and readied while the window is built.
+        create();
+        QSize expected;
+        if (const QScreen *s = screen(); s != nullptr && windowHandle() != nullptr)
+            expected = s->availableGeometry().size().shrunkBy(windowHandle()->frameMargins());
+        PrepareFirstFramePixels(this, expected);
+    } else {
+        PrepareFirstFramePixels(this);
+    }
     BuildMenu();
     setAcceptDrops(true);
     BuildPanels(pictures);

@@ -8,6 +8,7 @@
 #include <QWindow>
 
 #include <cstdint>
+#include <future>
 
 #if defined(Q_OS_LINUX)
 #include <sys/mman.h>
@@ -18,25 +19,70 @@ namespace orvane {
 
 namespace {
 
-// Has the system supply (and zero) every page of `length` bytes at `data` now, as a write would.
-void PopulatePages(const void *data, qsizetype length) {
+// The bytes of the backing store's buffer, when it is plain memory.
+struct Pixels {
+    const uchar *data = nullptr;
+    qsizetype length = 0;
+};
+
+Pixels PixelsOf(QBackingStore *store) {
+    QPaintDevice *device = store != nullptr ? store->paintDevice() : nullptr;
+    if (device == nullptr || device->devType() != QInternal::Image)
+        return {};
+    const auto *image = static_cast<const QImage *>(device);
+    return {image->constBits(), image->sizeInBytes()};
+}
+
+// Has the system supply (and zero) every page of `pixels` now, as a write would.
+void PopulatePages(Pixels pixels) {
 #if defined(Q_OS_LINUX) && defined(MADV_POPULATE_WRITE)
+    if (pixels.data == nullptr)
+        return;
     const auto page = static_cast<uintptr_t>(sysconf(_SC_PAGESIZE));
-    const auto start = reinterpret_cast<uintptr_t>(data) & ~(page - 1);
-    const auto end = reinterpret_cast<uintptr_t>(data) + static_cast<uintptr_t>(length);
+    const auto start = reinterpret_cast<uintptr_t>(pixels.data) & ~(page - 1);
+    const auto end =
+        reinterpret_cast<uintptr_t>(pixels.data) + static_cast<uintptr_t>(pixels.length);
     // a kernel before 5.14 answers EINVAL: the pages then come as they are painted
     madvise(reinterpret_cast<void *>(start), end - start, MADV_POPULATE_WRITE);
 #else
-    Q_UNUSED(data);
-    Q_UNUSED(length);
+    Q_UNUSED(pixels);
+#endif
+}
+
+// PopulatePages, then a read of every page: a virtual machine that keeps its own copy of the page
+// tables fills it in only at a page's first access, which costs about as much again.
+void BringInPages(Pixels pixels) {
+    PopulatePages(pixels);
+#if defined(Q_OS_LINUX)
+    const auto page = static_cast<qsizetype>(sysconf(_SC_PAGESIZE));
+    const volatile uchar *bytes = pixels.data;
+    for (qsizetype at = 0; at < pixels.length; at += page)
+        static_cast<void>(bytes[at]);
 #endif
 }
 
 // Waits for the window to be shown (its native window exists then) and then for its first
-// expose, which Qt answers by painting the first frame.
+// expose, which Qt answers by painting the first frame. Pages brought in early, on another
+// thread, are waited for there: Qt paints (and so resizes or replaces the buffer) only once the
+// window is exposed, and the window deletes this watcher, its child, before its backing store.
 class FirstFrameWatcher : public QObject {
 public:
     explicit FirstFrameWatcher(QWidget *window) : QObject(window), fWindow(window) {}
+    ~FirstFrameWatcher() override {
+        if (fBringingIn.valid())
+            fBringingIn.wait();
+    }
+
+    // Makes the buffer at `size` now and brings its pages in on another thread.
+    void StartEarly(QSize size) {
+        QBackingStore *store = fWindow->backingStore();
+        if (store == nullptr || size.isEmpty())
+            return;
+        store->resize(size);
+        const Pixels pixels = PixelsOf(store);
+        if (pixels.data != nullptr)
+            fBringingIn = std::async(std::launch::async, [pixels] { BringInPages(pixels); });
+    }
 
     bool eventFilter(QObject *watched, QEvent *event) override {
         if (watched == fWindow) {
@@ -48,7 +94,7 @@ public:
         }
         const auto *handle = qobject_cast<QWindow *>(watched);
         if (event->type() == QEvent::Expose && handle != nullptr && handle->isExposed()) {
-            Populate();
+            Prepare();
             watched->removeEventFilter(this);
             deleteLater();
         }
@@ -64,28 +110,29 @@ public:
     }
 
 private:
-    void Populate() {
+    // Sizes the buffer as the frame will be painted; a buffer made now gets its pages at once.
+    void Prepare() {
+        if (fBringingIn.valid())
+            fBringingIn.wait();
         QBackingStore *store = fWindow->backingStore();
-        if (store == nullptr)
+        if (store == nullptr || store->size() == fWindow->size())
             return;
-        if (store->size() != fWindow->size())
-            store->resize(fWindow->size());
-        QPaintDevice *device = store->paintDevice();
-        if (device != nullptr && device->devType() == QInternal::Image) {
-            const auto *image = static_cast<const QImage *>(device);
-            PopulatePages(image->constBits(), image->sizeInBytes());
-        }
+        store->resize(fWindow->size());
+        PopulatePages(PixelsOf(store));
     }
 
     QWidget *fWindow; // the parent: outlives this watcher
+    std::future<void> fBringingIn;
 };
 
 } // namespace
 
-void PrepareFirstFramePixels(QWidget *window) {
+void PrepareFirstFramePixels(QWidget *window, QSize expectedSize) {
     if (window == nullptr || !window->isWindow())
         return;
     auto *watcher = new FirstFrameWatcher(window);
+    if (expectedSize.isValid() && window->windowHandle() != nullptr && !window->isVisible())
+        watcher->StartEarly(expectedSize);
     if (window->isVisible())
         watcher->Watch(window->windowHandle());
     else

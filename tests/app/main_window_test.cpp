@@ -2,6 +2,7 @@
 
 #include "app/background_strip.h"
 #include "app/command_line.h"
+#include "app/first_paint.h"
 #include "app/main_window.h"
 #include "app/module_windows.h"
 #include "core/jpeg_image.h"
@@ -14,6 +15,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QBackingStore>
 #include <QDialog>
 #include <QFile>
 #include <QMainWindow>
@@ -263,6 +265,26 @@ private slots:
         QCOMPARE(bar->value(), 26);
         WheelOn(Panel(w, "PanelHeader"), 120);
         QCOMPARE(bar->value(), 13);
+    }
+
+    // The maximised window's first frame is painted into the buffer made while it was built (its
+    // size was foreseen right), so the pages brought in early are the ones painted.
+    void FirstFrameIsPaintedIntoTheBufferMadeEarly() {
+        const auto pixels = [](QWidget &w) -> const void * {
+            QPaintDevice *device = w.backingStore() ? w.backingStore()->paintDevice() : nullptr;
+            return device != nullptr && device->devType() == QInternal::Image
+                       ? static_cast<const QImage *>(device)->constBits()
+                       : nullptr;
+        };
+        TFormMain w(*fSettings, true, QImage(400, 300, QImage::Format_RGB32));
+        const void *early = pixels(w);
+        QVERIFY(early != nullptr);
+        const void *painted = nullptr;
+        OnFirstPaint(&w, [&] { painted = pixels(w); });
+        w.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&w));
+        QTRY_VERIFY(painted != nullptr);
+        QCOMPARE(painted, early);
     }
 
     void EscapeClosesMainWindow() {

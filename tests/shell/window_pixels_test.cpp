@@ -78,6 +78,31 @@ private slots:
         QCOMPARE(window.firstFramePixels, watcher.pixels);
     }
 
+    // A window that knows its first frame's size has the buffer made before it is shown; a wrong
+    // guess only costs that buffer.
+    void bufferMadeBeforeTheWindowIsShown_data() {
+        QTest::addColumn<QSize>("expected");
+        QTest::addColumn<bool>("keptForTheFirstFrame");
+        QTest::newRow("right guess") << QSize(640, 480) << true;
+        QTest::newRow("wrong guess") << QSize(700, 500) << false;
+    }
+    void bufferMadeBeforeTheWindowIsShown() {
+        QFETCH(QSize, expected);
+        QFETCH(bool, keptForTheFirstFrame);
+        Window window;
+        window.resize(640, 480);
+        window.winId();
+        PrepareFirstFramePixels(&window, expected);
+        const void *early = PixelsOf(window.backingStore());
+        QVERIFY(early != nullptr);
+        QCOMPARE(window.backingStore()->size(), expected);
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        QTRY_VERIFY(window.firstFramePixels != nullptr);
+        QCOMPARE(window.firstFrameStoreSize, window.size());
+        QCOMPARE(window.firstFramePixels == early, keptForTheFirstFrame);
+    }
+
     void notAWindowOrNothingIsLeftAlone() {
         PrepareFirstFramePixels(nullptr);
         QWidget parent;
