@@ -35,7 +35,6 @@
 #include <QTimer>
 #include <QToolButton>
 #include <QWheelEvent>
-#include <QWindow>
 
 #include <algorithm>
 #include <utility>
@@ -120,7 +119,7 @@ void RunModal(QWidget *window) {
     HideWatcher watcher(loop);
     window->installEventFilter(&watcher);
     window->setWindowModality(Qt::ApplicationModal);
-    PrepareFirstFramePixels(window);
+    PrepareMaximisedFirstFramePixels(window); // module windows open maximised
     window->show();
     loop.exec(QEventLoop::DialogExec);
     window->removeEventFilter(&watcher);
@@ -141,17 +140,11 @@ TFormMain::TFormMain(ShellSettings &settings, bool bannerMode,
     fShell.settings = &settings;
     fShell.bannerMode = bannerMode;
 
-    if (bannerMode) {
-        // The window opens maximised: its first frame fills the screen's free area less the
-        // frame, so that frame's buffer is made now and readied while the window is built.
-        create();
-        QSize expected;
-        if (const QScreen *s = screen(); s != nullptr && windowHandle() != nullptr)
-            expected = s->availableGeometry().size().shrunkBy(windowHandle()->frameMargins());
-        PrepareFirstFramePixels(this, expected);
-    } else {
+    // the maximised window's first frame is readied while the window is built
+    if (bannerMode)
+        PrepareMaximisedFirstFramePixels(this);
+    else
         PrepareFirstFramePixels(this);
-    }
     BuildMenu();
     setAcceptDrops(true);
     BuildPanels(pictures);

@@ -4,6 +4,7 @@
 #include <QEvent>
 #include <QImage>
 #include <QObject>
+#include <QScreen>
 #include <QWidget>
 #include <QWindow>
 
@@ -127,7 +128,10 @@ private:
 
 } // namespace
 
-void PrepareFirstFramePixels(QWidget *window, QSize expectedSize) {
+namespace {
+
+// Watches `window` for its first frame, having begun the buffer at `expectedSize` if valid.
+void WatchFirstFrame(QWidget *window, QSize expectedSize) {
     if (window == nullptr || !window->isWindow())
         return;
     auto *watcher = new FirstFrameWatcher(window);
@@ -137,6 +141,27 @@ void PrepareFirstFramePixels(QWidget *window, QSize expectedSize) {
         watcher->Watch(window->windowHandle());
     else
         window->installEventFilter(watcher);
+}
+
+} // namespace
+
+void PrepareFirstFramePixels(QWidget *window) {
+    WatchFirstFrame(window, QSize());
+}
+
+void PrepareMaximisedFirstFramePixels(QWidget *window) {
+    if (window == nullptr || !window->isWindow())
+        return;
+    window->winId(); // the native window, and with it the backing store
+    WatchFirstFrame(window, ExpectedMaximisedSize(window));
+}
+
+QSize ExpectedMaximisedSize(const QWidget *window) {
+    const QScreen *screen = window != nullptr ? window->screen() : nullptr;
+    const QWindow *handle = window != nullptr ? window->windowHandle() : nullptr;
+    if (screen == nullptr || handle == nullptr)
+        return {};
+    return screen->availableGeometry().size().shrunkBy(handle->frameMargins());
 }
 
 } // namespace orvane

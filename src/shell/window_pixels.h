@@ -15,12 +15,19 @@ namespace orvane {
 // all of its pages at once. Call before the window is shown (or shown but not yet exposed); a
 // platform whose buffer is not plain memory, or a system that cannot populate pages on request,
 // leaves the window to paint as it would have.
-//
-// A window that knows the size of its first frame before it is shown (a maximised one: the
-// screen's available area less the window's frame) passes it as `expectedSize` once it has its
-// native window (QWidget::create()): the buffer is made at that size at once and its pages are
-// brought in on another thread while the window is built and shown. A guess that proves wrong
-// costs nothing but that work: the buffer is then made again at the right size.
-void PrepareFirstFramePixels(QWidget *window, QSize expectedSize = QSize());
+void PrepareFirstFramePixels(QWidget *window);
+
+// The same for a top-level `window` that opens maximised, called while it is being built: its
+// first frame fills the screen's free area less the window's frame, so the native window and the
+// buffer are made at once, at that size, and the buffer's pages are brought in on another thread
+// while the window is built and shown. When the window turns out another size (a window manager
+// that has not maximised it yet, window flags changed afterwards), the buffer is made again at
+// the right size, as PrepareFirstFramePixels does.
+void PrepareMaximisedFirstFramePixels(QWidget *window);
+
+// The size a frame of `window` maximised on its screen would have, as far as it can be told
+// before the window is shown (the frame's margins are known once the window manager has framed
+// it); empty for a window without a screen or a native window.
+QSize ExpectedMaximisedSize(const QWidget *window);
 
 } // namespace orvane
