@@ -1,6 +1,6 @@
 #pragma once
-// A measuring aid for the start-time benchmarks, idle unless asked for: run something once a
-// window has painted for the first time, and end a run there, printing the moment.
+// Run something once a window has painted for the first time: work the first frame does not
+// need waits for it, and the start-time benchmarks end a run there, printing the moment.
 // Header-only so that the bare comparison program in bench/ measures the same way.
 
 #include <QCoreApplication>

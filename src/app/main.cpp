@@ -1,6 +1,7 @@
 // Orvane: starts the shell windows and the main window, then runs the event loop.
 
 #include "app/command_line.h"
+#include "app/first_paint.h"
 #include "app/main_window.h"
 #include "app/module_windows.h"
 #include "app/start_probe.h"
@@ -9,6 +10,7 @@
 #include "core/number_text.h"
 #include "shell/about_box.h"
 #include "shell/command_guard.h"
+#include "shell/helper_thread.h"
 #include "shell/own_icons.h"
 #include "shell/popup_tip.h"
 #include "shell/select_path_save.h"
@@ -33,26 +35,20 @@ int main(int argc, char *argv[]) {
         return orvane::PrintEarlyAnswer(*answer);
     // the system's font configuration is read while the application object is made
     std::future<void> fontConfiguration = orvane::StartReadingFontConfiguration();
-
-    // The banner, the largest picture of the first frame, is a JPEG the program's own loader
-    // reads. It is stored uncompressed, so its bytes are taken from the program as they are.
-    const QResource bannerResource(QStringLiteral(":/BANNER"));
-    if (bannerResource.isValid() &&
-        bannerResource.compressionAlgorithm() == QResource::NoCompression)
-        orvane::RegisterResource(
-            "BANNER", std::string_view(reinterpret_cast<const char *>(bannerResource.data()),
-                                       static_cast<size_t>(bannerResource.size())));
-
     orvane::IgnoreWriteSignals();
     orvane::GuardedApplication app(argc, argv);
     // The banner, the main window's largest picture, is decoded on another thread while the
-    // window is built; its small pictures are read here (see DecodeBanner).
-    std::future<QImage> banner =
-        std::async(std::launch::async, [] { return orvane::TFormMain::DecodeBanner(); });
-    orvane::UseOwnIcons();
-    // (this loads the font database, the longest step of the start, while the banner decodes)
-    fontConfiguration.wait();
-    orvane::SetUpUiFont();
+    // window is built; its small pictures are read here (see DecodeBanner). It is a JPEG the
+    // program's own loader reads, stored uncompressed, so its bytes are taken as they are.
+    std::future<QImage> banner = orvane::RunOnHelperThread<QImage>([] {
+        const QResource resource(QStringLiteral(":/BANNER"));
+        if (resource.isValid() && resource.compressionAlgorithm() == QResource::NoCompression)
+            orvane::RegisterResource(
+                "BANNER", std::string_view(reinterpret_cast<const char *>(resource.data()),
+                                           static_cast<size_t>(resource.size())));
+        return orvane::TFormMain::DecodeBanner();
+    });
+    orvane::UseOwnStyle();
     // The user data folder's name stays Latin; the windows carry the Russian title.
     QCoreApplication::setApplicationName(QStringLiteral("Orvane"));
     // the desktop entry the window belongs to (its icon and name in the task bar)
@@ -71,8 +67,14 @@ int main(int argc, char *argv[]) {
     const bool bannerMode = orvane::BannerModeFromArguments(app.arguments().mid(1));
     orvane::ShellSettings settings(orvane::FoldersOfThisRun());
 
+    // (this loads the font database, the longest step of the start, while the banner decodes;
+    // what needs no font is done above while the font configuration is still being read)
+    orvane::AwaitBriefly(fontConfiguration);
+    orvane::SetUpUiFont();
+
     QImage logo;
     orvane::TFormMain formMain(settings, bannerMode, [&banner, &logo] {
+        orvane::AwaitBriefly(banner);
         orvane::MainPictures pictures = orvane::TFormMain::LoadPictures(banner.get());
         logo = pictures.logo;
         return pictures;
@@ -94,9 +96,13 @@ int main(int argc, char *argv[]) {
 
     // a project named on the command line (the desktop's "open with") opens its module at once
     const QString project = orvane::ProjectFromArguments(app.arguments().mid(1));
-    if (project.isEmpty())
+    if (project.isEmpty()) {
+        // The first frame looks no icon up by name: the icon theme is set up after it.
+        orvane::OnFirstPaint(&formMain, [] { orvane::UseOwnIconTheme(); });
         formMain.show();
-    else
+    } else {
+        orvane::UseOwnIconTheme();
         QTimer::singleShot(0, &formMain, [&formMain, project] { formMain.OpenProject(project); });
+    }
     return app.exec();
 }

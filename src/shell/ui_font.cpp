@@ -1,5 +1,7 @@
 #include "shell/ui_font.h"
 
+#include "shell/helper_thread.h"
+
 #include <QApplication>
 #include <QFont>
 #include <QFontDatabase>
@@ -22,7 +24,7 @@ std::future<void> StartReadingFontConfiguration() {
     // Qt asking for it meanwhile is safe (it would only do the same work again).
     using Init = int (*)();
     if (const auto init = reinterpret_cast<Init>(dlsym(RTLD_DEFAULT, "FcInit")))
-        return std::async(std::launch::async, [init] { init(); });
+        return RunOnHelperThread<void>([init] { init(); });
 #endif
     std::promise<void> nothingToRead;
     nothingToRead.set_value();

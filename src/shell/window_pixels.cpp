@@ -1,5 +1,7 @@
 #include "shell/window_pixels.h"
 
+#include "shell/helper_thread.h"
+
 #include <QBackingStore>
 #include <QEvent>
 #include <QImage>
@@ -82,7 +84,7 @@ public:
         store->resize(size);
         const Pixels pixels = PixelsOf(store);
         if (pixels.data != nullptr)
-            fBringingIn = std::async(std::launch::async, [pixels] { BringInPages(pixels); });
+            fBringingIn = RunOnHelperThread<void>([pixels] { BringInPages(pixels); });
     }
 
     bool eventFilter(QObject *watched, QEvent *event) override {
@@ -114,7 +116,7 @@ private:
     // Sizes the buffer as the frame will be painted; a buffer made now gets its pages at once.
     void Prepare() {
         if (fBringingIn.valid())
-            fBringingIn.wait();
+            AwaitBriefly(fBringingIn);
         QBackingStore *store = fWindow->backingStore();
         if (store == nullptr || store->size() == fWindow->size())
             return;

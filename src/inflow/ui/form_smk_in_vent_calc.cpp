@@ -64,16 +64,6 @@ QString Q(std::string_view s) {
     return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size()));
 }
 
-// "Lab" + the control name without its kind prefix: the caption label of an edit.
-QString LabelName(const QString &control, const QString &suffix = {}) {
-    QString base = control;
-    if (base.startsWith(QStringLiteral("Edit")))
-        base = base.mid(4);
-    else if (base.startsWith(QStringLiteral("cb")))
-        base = base.mid(2);
-    return QStringLiteral("Lab") + base + suffix;
-}
-
 } // namespace
 
 TFormSmkInVentCalc::TFormSmkInVentCalc(const ShellWindows &shell, QWidget *parent)
