@@ -13,6 +13,7 @@
 
 #include <functional>
 #include <string>
+#include <utility>
 
 class QAction;
 class QCloseEvent;
@@ -133,6 +134,28 @@ private:
     QAction *save_ = nullptr;
     QAction *open_ = nullptr;
 };
+
+// Sets the read and write hooks of a module window's document. `Window` has InputsFromControls
+// and ControlsFromInputs; the module's ReadProjectBytes and SaveProject are found by the type of
+// its inputs. A file is read into a copy of the window's inputs, which reach the controls only
+// when all of it was read (`beforeShown(inputs)` is called first); the controls are saved as
+// they stand.
+template <typename Window, typename BeforeShown>
+void SetFileHooks(ProjectDocument::Hooks &hooks, Window &window, BeforeShown beforeShown) {
+    hooks.read = [&window, beforeShown](const std::string &bytes, const QString &path) {
+        // read into a copy: a file refused half-way leaves the window as it was
+        auto inputs = window.InputsFromControls();
+        const ProjectResult result = ReadProjectBytes(bytes, inputs, path.toStdString());
+        if (result.ok) {
+            beforeShown(std::as_const(inputs));
+            window.ControlsFromInputs(inputs);
+        }
+        return result;
+    };
+    hooks.write = [&window](const QString &path) {
+        return SaveProject(path.toStdString(), window.InputsFromControls());
+    };
+}
 
 // The module a project file belongs to: by what it holds, else by its extension.
 ProjectModule ProjectModuleOfFile(const QString &path);

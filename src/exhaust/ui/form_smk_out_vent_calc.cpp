@@ -327,19 +327,9 @@ void TFormSmkOutVentCalc::BuildDocument() {
     kind.readKind = "расчета дымоудаления";
     ProjectDocument::Hooks hooks;
     hooks.modified = [this] { return HasUnsavedChanges(); };
-    hooks.read = [this](const std::string &bytes, const QString &path) {
-        // read into a copy: a file refused half-way leaves the window as it was
-        ExhaustInputs in = InputsFromControls();
-        const ProjectResult result = ReadProjectBytes(bytes, in, path.toStdString());
-        if (result.ok) {
-            ScrollBoxStart->verticalScrollBar()->setValue(0);
-            ControlsFromInputs(in);
-        }
-        return result;
-    };
-    hooks.write = [this](const QString &path) {
-        return SaveProject(path.toStdString(), InputsFromControls());
-    };
+    SetFileHooks(hooks, *this, [this](const ExhaustInputs &) {
+        ScrollBoxStart->verticalScrollBar()->setValue(0);
+    });
     hooks.markSaved = [this] { MarkSaved(); };
     hooks.reset = [this] { StartState(); };
     hooks.suggestedName = [this] { return Q(DefaultProjectName(InputsFromControls())); };

@@ -97,20 +97,9 @@ void TFormSmkInVentCalc::BuildDocument() {
     kind.saveDialogName = QStringLiteral("SaveDialogFile");
     ProjectDocument::Hooks hooks;
     hooks.modified = [this] { return HasUnsavedChanges(); };
-    hooks.read = [this](const std::string &bytes, const QString &path) {
-        // read into a copy: a file refused half-way leaves the window as it was
-        InflowInputs in = InputsFromControls();
-        const ProjectResult result = ReadProjectBytes(bytes, in, path.toStdString());
-        if (result.ok) {
-            liftFloors_ = {CountOf(in, ctl::EditLiftOGFloorQty),
-                           CountOf(in, ctl::EditLiftUGFloorQty)};
-            ControlsFromInputs(in);
-        }
-        return result;
-    };
-    hooks.write = [this](const QString &path) {
-        return SaveProject(path.toStdString(), InputsFromControls());
-    };
+    SetFileHooks(hooks, *this, [this](const InflowInputs &in) {
+        liftFloors_ = {CountOf(in, ctl::EditLiftOGFloorQty), CountOf(in, ctl::EditLiftUGFloorQty)};
+    });
     hooks.markSaved = [this] { MarkSaved(); };
     hooks.reset = [this] { StartState(); };
     hooks.suggestedName = [this] {
