@@ -1,6 +1,7 @@
 #include "shell/helper_thread.h"
 
 #include <memory>
+#include <system_error>
 #include <thread>
 
 #if defined(__linux__)
@@ -53,7 +54,11 @@ void StartThreadElsewhere(std::function<void()> run) {
     }
     run = std::move(start->run);
 #endif
-    std::thread(std::move(run)).detach();
+    try {
+        std::thread(run).detach();
+    } catch (const std::system_error &) {
+        run(); // no thread to be had: the work is done here, only later than hoped
+    }
 }
 
 } // namespace orvane

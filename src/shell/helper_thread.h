@@ -11,8 +11,9 @@
 namespace orvane {
 
 // Runs `work` on a new thread, started on another processor than the caller's where the system
-// allows choosing (the thread may move freely once it runs). The result, or the exception `work`
-// ended with, comes through the future; wait for it before anything `work` uses is gone.
+// allows choosing (the thread may move freely once it runs); where no thread can be had, on the
+// caller's, before returning. The result, or the exception `work` ended with, comes through the
+// future; wait for it before anything `work` uses is gone.
 template <typename Result> std::future<Result> RunOnHelperThread(std::function<Result()> work);
 
 // Waits for `result` by polling it for up to `limit` before sleeping: for work expected to end

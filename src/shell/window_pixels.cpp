@@ -128,10 +128,6 @@ private:
     std::future<void> fBringingIn;
 };
 
-} // namespace
-
-namespace {
-
 // Watches `window` for its first frame, having begun the buffer at `expectedSize` if valid.
 void WatchFirstFrame(QWidget *window, QSize expectedSize) {
     if (window == nullptr || !window->isWindow())
