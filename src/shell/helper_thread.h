@@ -7,6 +7,7 @@
 #include <chrono>
 #include <functional>
 #include <future>
+#include <thread>
 
 namespace orvane {
 
@@ -16,8 +17,9 @@ namespace orvane {
 // future; wait for it before anything `work` uses is gone.
 template <typename Result> std::future<Result> RunOnHelperThread(std::function<Result()> work);
 
-// Waits for `result` by polling it for up to `limit` before sleeping: for work expected to end
-// within milliseconds, so the waiting thread carries on the moment it ends.
+// Waits for `result` by polling it for up to `limit` before sleeping (where there is more than
+// one processor): for work expected to end within milliseconds, so the waiting thread carries on
+// the moment it ends.
 template <typename Result>
 void AwaitBriefly(const std::future<Result> &result,
                   std::chrono::milliseconds limit = std::chrono::milliseconds(50));
@@ -34,9 +36,12 @@ template <typename Result> std::future<Result> RunOnHelperThread(std::function<R
 
 template <typename Result>
 void AwaitBriefly(const std::future<Result> &result, std::chrono::milliseconds limit) {
-    const auto end = std::chrono::steady_clock::now() + limit;
-    while (result.wait_for(std::chrono::seconds(0)) != std::future_status::ready &&
-           std::chrono::steady_clock::now() < end) {
+    // on a single processor polling would only hold the work up
+    if (std::thread::hardware_concurrency() > 1) {
+        const auto end = std::chrono::steady_clock::now() + limit;
+        while (result.wait_for(std::chrono::seconds(0)) != std::future_status::ready &&
+               std::chrono::steady_clock::now() < end)
+            std::this_thread::yield();
     }
     result.wait();
 }
