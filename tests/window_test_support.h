@@ -3,12 +3,14 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QBackingStore>
 #include <QByteArray>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QGroupBox>
+#include <QImage>
 #include <QKeySequence>
 #include <QLineEdit>
 #include <QRadioButton>
@@ -27,6 +29,16 @@
 #include "shell/form_controls.h"
 
 namespace orvane::test {
+
+// Where the pixels of `window`'s backing store lie (null without one in plain memory): a frame
+// painted into the same buffer shows the same address.
+inline const void *BufferPixels(QWidget *window) {
+    QBackingStore *store = window != nullptr ? window->backingStore() : nullptr;
+    QPaintDevice *device = store != nullptr ? store->paintDevice() : nullptr;
+    return device != nullptr && device->devType() == QInternal::Image
+               ? static_cast<const QImage *>(device)->constBits()
+               : nullptr;
+}
 
 // Calls `action` with the active modal window as soon as one is shown (gives up after 5 s).
 inline void WhenModal(std::function<void(QWidget *)> action) {

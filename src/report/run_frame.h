@@ -65,8 +65,7 @@ protected:
         try {
             outcome = body();
         } catch (const NonFiniteValue &) {
-            StopOnNonFinite(report, nonFiniteLeadIn);
-            outcome = RunOutcome::noDutyPoint;
+            StopOnNonFinite(report, nonFiniteLeadIn); // the outcome stays noDutyPoint
         }
         if (outcome == RunOutcome::noDutyPoint)
             clearDutyPoint();

@@ -12,10 +12,10 @@
 #include "shell/popup_tip.h"
 #include "shell/raw_picture.h"
 #include "shell/settings.h"
+#include "window_test_support.h"
 
 #include <QAction>
 #include <QApplication>
-#include <QBackingStore>
 #include <QDialog>
 #include <QFile>
 #include <QMainWindow>
@@ -270,17 +270,11 @@ private slots:
     // The maximised window's first frame is painted into the buffer made while it was built (its
     // size was foreseen right), so the pages brought in early are the ones painted.
     void FirstFrameIsPaintedIntoTheBufferMadeEarly() {
-        const auto pixels = [](QWidget &w) -> const void * {
-            QPaintDevice *device = w.backingStore() ? w.backingStore()->paintDevice() : nullptr;
-            return device != nullptr && device->devType() == QInternal::Image
-                       ? static_cast<const QImage *>(device)->constBits()
-                       : nullptr;
-        };
         TFormMain w(*fSettings, true, QImage(400, 300, QImage::Format_RGB32));
-        const void *early = pixels(w);
+        const void *early = test::BufferPixels(&w);
         QVERIFY(early != nullptr);
         const void *painted = nullptr;
-        OnFirstPaint(&w, [&] { painted = pixels(w); });
+        OnFirstPaint(&w, [&] { painted = test::BufferPixels(&w); });
         w.show();
         QVERIFY(QTest::qWaitForWindowExposed(&w));
         QTRY_VERIFY(painted != nullptr);

@@ -2,6 +2,7 @@
 // window's size before Qt paints, so Qt keeps that buffer instead of making a new one.
 
 #include "shell/window_pixels.h"
+#include "window_test_support.h"
 
 #include <QBackingStore>
 #include <QEvent>
@@ -12,15 +13,9 @@
 #include <QWindow>
 
 using namespace orvane;
+using orvane::test::BufferPixels;
 
 namespace {
-
-const void *PixelsOf(QBackingStore *store) {
-    QPaintDevice *device = store != nullptr ? store->paintDevice() : nullptr;
-    if (device == nullptr || device->devType() != QInternal::Image)
-        return nullptr;
-    return static_cast<const QImage *>(device)->constBits();
-}
 
 class Window : public QWidget {
 public:
@@ -30,7 +25,7 @@ public:
 protected:
     void paintEvent(QPaintEvent *) override {
         if (firstFramePixels == nullptr) {
-            firstFramePixels = PixelsOf(backingStore());
+            firstFramePixels = BufferPixels(this);
             firstFrameStoreSize = backingStore()->size();
         }
     }
@@ -48,7 +43,7 @@ public:
         if (event->type() == QEvent::Expose && !seen) {
             seen = true;
             storeSize = window->backingStore()->size();
-            pixels = PixelsOf(window->backingStore());
+            pixels = BufferPixels(window);
         }
         return false;
     }
@@ -90,7 +85,7 @@ private slots:
         Window window;
         window.resize(640, 480);
         PrepareMaximisedFirstFramePixels(&window);
-        const void *early = PixelsOf(window.backingStore());
+        const void *early = BufferPixels(&window);
         QVERIFY(early != nullptr);
         QCOMPARE(window.backingStore()->size(), ExpectedMaximisedSize(&window));
         if (maximised)
