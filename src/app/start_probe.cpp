@@ -14,7 +14,15 @@ void ArmStartProbe(TFormMain &formMain, const ShellWindows &shell, const QString
     const bool exhaust = value.endsWith(QStringLiteral(".smkprj"), Qt::CaseInsensitive);
     const bool supply = value.endsWith(QStringLiteral(".isrprj"), Qt::CaseInsensitive);
     if (!exhaust && !supply) {
+        // the first window shown: the main window, or a project's module window when the
+        // project was named on the command line (the main window is not shown then)
         OnFirstPaint(&formMain, PrintFirstPaintAndExit);
+        formMain.SetProjectFactory([shell](const QString &path) {
+            std::unique_ptr<QWidget> window = CreateWindowForProject(shell, path);
+            if (window)
+                OnFirstPaint(window.get(), PrintFirstPaintAndExit);
+            return window;
+        });
         return;
     }
     TFormMain::ModuleFactory withProject = [shell, value] {
