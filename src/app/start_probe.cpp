@@ -11,26 +11,23 @@ namespace orvane {
 void ArmStartProbe(TFormMain &formMain, const ShellWindows &shell, const QString &value) {
     if (value.isEmpty())
         return;
+    // a project's module window that ends the run at its first paint
+    const TFormMain::ProjectFactory measured = [shell](const QString &path) {
+        std::unique_ptr<QWidget> window = CreateWindowForProject(shell, path);
+        if (window)
+            OnFirstPaint(window.get(), PrintFirstPaintAndExit);
+        return window;
+    };
     const bool exhaust = value.endsWith(QStringLiteral(".smkprj"), Qt::CaseInsensitive);
     const bool supply = value.endsWith(QStringLiteral(".isrprj"), Qt::CaseInsensitive);
     if (!exhaust && !supply) {
         // the first window shown: the main window, or a project's module window when the
         // project was named on the command line (the main window is not shown then)
         OnFirstPaint(&formMain, PrintFirstPaintAndExit);
-        formMain.SetProjectFactory([shell](const QString &path) {
-            std::unique_ptr<QWidget> window = CreateWindowForProject(shell, path);
-            if (window)
-                OnFirstPaint(window.get(), PrintFirstPaintAndExit);
-            return window;
-        });
+        formMain.SetProjectFactory(measured);
         return;
     }
-    TFormMain::ModuleFactory withProject = [shell, value] {
-        std::unique_ptr<QWidget> window = CreateWindowForProject(shell, value);
-        if (window)
-            OnFirstPaint(window.get(), PrintFirstPaintAndExit);
-        return window;
-    };
+    const TFormMain::ModuleFactory withProject = [measured, value] { return measured(value); };
     formMain.SetModuleFactories(exhaust ? withProject : nullptr, supply ? withProject : nullptr);
     const QString command =
         exhaust ? QStringLiteral("ActionSmkOutVent") : QStringLiteral("ActionSmkInVent");
