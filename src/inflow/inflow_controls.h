@@ -126,7 +126,7 @@ inline constexpr FieldSpec kInflowFields[] = {
     {ctl::cbWinPenetrationVar, FieldKind::choice, "StairWell", "WinPenetVar", 1, 1,
      "Воздухопроницаемость задана как:", ""},
     {ctl::EditWinPenetration, FieldKind::real, "StairWell", "WinAirPenet", 3, 3,
-     "Воздухопроницаемость окон:", ""},
+     "Воздухопроницаемость окон:", "", 0},
     {ctl::EditOGPplus, FieldKind::real, "FanData", "Pplus", 20, 20, "Избыточное давление, P⁺:", "Па"},
     {ctl::EditOGH0s, FieldKind::real, "FanData", "H0s", 15, 5, "Разность уровней ВПУ и оголовка ЛК, h0l:", "м"},
     {ctl::EditOGSizeA, FieldKind::real, "FanData", "PipeSizeA", 800, 800, "Размер A (диаметр):", "мм"},

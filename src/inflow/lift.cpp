@@ -107,12 +107,16 @@ bool InflowCalc::InputLiftTerms(InflowInputs &in) {
     Line(RtfGroupHeading("Характеристики здания"));
     Put(*this, "    Число надземных этажей:    \\b N\\sub НЭ\\nosupersub  = ", IntText(OGFloorQty));
     Put(*this, "    Число подземных этажей:    \\b N\\sub ПЭ\\nosupersub  = ", IntText(UGFloorQty));
-    if (LiftTerm1Shaft != 3) {
-        SecondFloorLevel = ReadRealControl(in, ctl::EditLiftSecondFloorLevel);
+    // h(2) is read for every shaft, so the model holds what the project and the window show;
+    // it is printed where a formula uses it: the upper floors' levels (supply to the top) and
+    // the 1st floor's pressure Pl(1) with the doorway open (supply to the bottom as well)
+    SecondFloorLevel = ReadRealControl(in, ctl::EditLiftSecondFloorLevel);
+    if (LiftTerm1Shaft != 3 || LiftMethod != 3)
         Put(*this,
             "    Отметка уровня второго этажа (от пола 1-го до пола 2-го):    \\b "
             "h\\sub (2)\\nosupersub  = ",
             FormatFixed2(SecondFloorLevel), kM);
+    if (LiftTerm1Shaft != 3) {
         OGFloorHeight = ReadRealControl(in, ctl::EditLiftOGFloorHeight);
         Put(*this,
             "    Высота вышележащих этажей (от пола до пола):    \\b \\u0916?h\\sub "

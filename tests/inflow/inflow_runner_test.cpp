@@ -139,3 +139,28 @@ TEST_F(RunnerTest, ProjectValueTheFieldRefusesStopsBeforeAnythingIsComputed) {
     EXPECT_FALSE(inflow::FindInvalidInput(reopened));
     EXPECT_EQ(run(saved(reopened)), kExitOk) << err.str();
 }
+
+// A window permeability is never negative: both permeability rows refuse it before anything is
+// computed (the resistance rows refuse 0 as well, in the input step).
+TEST_F(RunnerTest, NegativeWindowPermeabilityIsRefusedNamingItsKey) {
+    for (int row : {0, 1}) {
+        SCOPED_TRACE(row);
+        std::filesystem::remove(dir / "r.rtf");
+        std::filesystem::remove(dir / "r.json");
+        inflow::InflowInputs in = inflow::InflowInputs::Defaults();
+        in.setComboIndex(inflow::ctl::cbWinPenetrationVar, row);
+        in.setText(inflow::ctl::EditWinPenetration, "-3");
+        EXPECT_EQ(run(saved(in)), kExitInputStopped);
+        EXPECT_NE(err.str().find("Поле «Воздухопроницаемость окон» ([StairWell] WinAirPenet): "
+                                 "нужно число не меньше 0, в файле «-3»."),
+                  std::string::npos)
+            << err.str();
+        EXPECT_EQ(out.str(), "");
+        EXPECT_FALSE(std::filesystem::exists(dir / "r.rtf"));
+        EXPECT_FALSE(std::filesystem::exists(dir / "r.json"));
+
+        in.setText(inflow::ctl::EditWinPenetration, "0");
+        EXPECT_EQ(run(saved(in)), kExitOk) << err.str();
+        EXPECT_GE(json()["results"]["WindowKoef"].get<double>(), 0);
+    }
+}

@@ -71,7 +71,8 @@ TEST_F(LiftTest, BottomSupplyShaftSkipsUpperFloorInputsAndPrintsUndergroundPress
     LiftRun r;
     r.set(ctl::EditLiftOGFloorQty, "1").set(ctl::EditLiftUGFloorQty, "2").run();
     ASSERT_EQ(r.outcome, RunOutcome::ok);
-    EXPECT_FALSE(r.has("Отметка уровня второго этажа"));
+    // h(2) stays: the open doorway's pressure Pl(1) is reckoned from it
+    EXPECT_TRUE(r.has("Отметка уровня второго этажа"));
     EXPECT_FALSE(r.has("Высота вышележащих этажей"));
     EXPECT_TRUE(r.has("Высота подземных этажей (от пола до пола):"));
     EXPECT_FALSE(r.has("Выходы на")); // the exit floors belong to top-supplied shafts
@@ -82,6 +83,43 @@ TEST_F(LiftTest, BottomSupplyShaftSkipsUpperFloorInputsAndPrintsUndergroundPress
     // The air of the floors below passes the cage once, raising the pressure from floor 1 on.
     EXPECT_GT(r.floor(1).Pg, r.floor(-1).Pg);
     EXPECT_EQ(r.floor(-1).Pg, r.floor(-2).Pg);
+}
+
+// A shaft fed from below (one storey above ground) takes h(2) from its inputs, not from the
+// model's start value. Hand check, no wind, P⁺ = 20 Па, hd = 2 м, ta = −26, tr = 18, tl = −4 °C:
+// ρa = 353/247,15 = 1,428282, ρr = 353/291,15 = 1,212433, ρl = 353/269,15 = 1,311536 кг/м³;
+// Pl(1) = 20 − 9,81·(1 + h2)·0,099103 + 9,81·0,116746
+//   h2 = 3,87: 20 − 4,734593 + 1,145279 = 16,41 Па;  h2 = 9: 20 − 9,722004 + 1,145279 = 11,42 Па.
+// With the doorway closed (method 3) no formula uses h(2): it is read but not printed.
+TEST_F(LiftTest, BottomSupplyShaftTakesTheSecondFloorLevelItIsGiven) {
+    const struct {
+        const char *h2;
+        const char *printed;
+        double pl1;
+    } cases[] = {{"3,87", "3,87", 16.41}, {"9", "9,00", 11.42}};
+    double fanPress[2] = {};
+    for (size_t i = 0; i < std::size(cases); ++i) {
+        SCOPED_TRACE(cases[i].h2);
+        LiftRun r;
+        r.set(ctl::EditLiftOGFloorQty, "1").set(ctl::EditLiftUGFloorQty, "2");
+        r.set(ctl::EditLiftSecondFloorLevel, cases[i].h2).run();
+        ASSERT_EQ(r.outcome, RunOutcome::ok);
+        ASSERT_EQ(r.calc.LiftTerm1Shaft, 3);
+        EXPECT_TRUE(r.has(std::string("h\\sub (2)\\nosupersub  = ") + cases[i].printed + " м"));
+        EXPECT_DOUBLE_EQ(PrintedNumber(r.body(), "Расчётное давление на уровне 1-го этажа"),
+                         cases[i].pl1);
+        fanPress[i] = r.calc.FanPress;
+    }
+    EXPECT_NE(fanPress[0], fanPress[1]);
+
+    LiftRun closed;
+    closed.in.check(ctl::rbLiftMethodClosed);
+    closed.set(ctl::EditLiftOGFloorQty, "1").set(ctl::EditLiftUGFloorQty, "2");
+    closed.set(ctl::EditLiftSecondFloorLevel, "9").run();
+    ASSERT_EQ(closed.outcome, RunOutcome::ok);
+    EXPECT_EQ(closed.calc.SecondFloorLevel, 9);
+    EXPECT_FALSE(closed.has("Отметка уровня второго этажа"));
+    EXPECT_FALSE(closed.has("Расчётное давление на уровне 1-го этажа"));
 }
 
 TEST_F(LiftTest, ExitFloorsAreClampedIntoTheBuilding) {

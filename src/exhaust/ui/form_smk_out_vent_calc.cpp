@@ -1195,6 +1195,8 @@ RunOutcome TFormSmkOutVentCalc::ActionGoNextExecute() {
             this, controls_, kExhaustFields, in, [&in] { return FindInvalidInput(in); },
             *notifier_))
         return RunOutcome::inputStopped;
+    // every run starts from a model built afresh: no value of an earlier run can reach this one
+    calc_ = ExhaustCalc(notifier_);
     variant_ = calc_.ReadCalcVariant(in);
     // the report's footer names the project file it was calculated from
     calc_.Report.Page.projectFile = QFileInfo(document_->FilePath()).fileName().toStdString();

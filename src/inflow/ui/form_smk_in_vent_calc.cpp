@@ -545,6 +545,7 @@ QWidget *TFormSmkInVentCalc::BuildStairWellPanel() {
         labWinPenetration_->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
         auto *edit = controls_.create<QLineEdit>(ctl::EditWinPenetration, gbSWWindows_);
         edit->setFixedWidth(kEditWidth);
+        WatchNumberText(edit, RuleOf(InflowField(ctl::EditWinPenetration)));
         labWinPenetration_->setBuddy(edit);
         labWinPenetrationU_ = new QLabel(gbSWWindows_);
         labWinPenetrationU_->setObjectName(QStringLiteral("LabWinPenetrationU"));
@@ -1156,6 +1157,8 @@ RunOutcome TFormSmkInVentCalc::ActionGoNextExecute() {
     if (RefuseInvalidFields(
             this, controls_, kInflowFields, in, [&in] { return FindInvalidInput(in); }, forward_))
         return RunOutcome::inputStopped;
+    // every run starts from a model built afresh: no value of an earlier run can reach this one
+    calc_ = InflowCalc(&forward_);
     // the report's footer names the project file it was calculated from
     calc_.Report.Page.projectFile = QFileInfo(document_->FilePath()).fileName().toStdString();
     const RunOutcome outcome = calc_.Run(in);

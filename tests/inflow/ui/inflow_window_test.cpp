@@ -29,6 +29,7 @@
 
 #include "core/notifier.h"
 #include "core/number_text.h"
+#include "inflow/inflow_json.h"
 #include "inflow/inflow_project.h"
 #include "inflow/ui/form_smk_in_vent_calc.h"
 #include "inflow/ui/inflow_tips.h"
@@ -347,6 +348,9 @@ private slots:
         QTest::newRow("1,5E-5 height") << height << "1,5E-5" << false;
         QTest::newRow("-300 outside") << outside << "-300" << true;
         QTest::newRow("-26 outside") << outside << "-26" << false;
+        const QString windows = CtlName(ctl::EditWinPenetration);
+        QTest::newRow("-3 window permeability") << windows << "-3" << true;
+        QTest::newRow("0 window permeability") << windows << "0" << false;
     }
     void TypedTextIsFlaggedNotRewritten() {
         QFETCH(QString, field);
@@ -387,6 +391,21 @@ private slots:
         QCOMPARE(w.notifier.messages[0].control, ctl::EditTmbrOGFloorQty.str());
         QCOMPARE(w.report(), before);
         QCOMPARE(w.form.ActionGoNextExecute(), RunOutcome::inputStopped);
+        QCOMPARE(w.report(), before);
+
+        // a negative window permeability (either permeability row) is refused the same way
+        w.type(ctl::EditTmbrOGFloorQty, QStringLiteral("12"));
+        w.type(ctl::EditOGFloorQty, QStringLiteral("12"));
+        w.click(ctl::rbOverGndStair);
+        w.get<QComboBox>(ctl::cbWinPenetrationVar)->setCurrentIndex(0);
+        w.type(ctl::EditWinPenetration, QStringLiteral("-3"));
+        w.notifier.messages.clear();
+        QCOMPARE(w.form.ActionGoNextExecute(), RunOutcome::inputStopped);
+        QCOMPARE(w.notifier.messages.size(), size_t(1));
+        QCOMPARE(w.notifier.messages[0].text,
+                 std::string("Поле «Воздухопроницаемость окон»: нужно число не меньше 0, "
+                             "введено «-3»."));
+        QCOMPARE(w.notifier.messages[0].control, ctl::EditWinPenetration.str());
         QCOMPARE(w.report(), before);
     }
 
@@ -557,6 +576,42 @@ private slots:
                 QVERIFY(calc.VolumeAirExps > 0);
             }
         SetDecimalSeparator(',');
+    }
+
+    // A run after another gives what a fresh window gives: the first project (a shaft fed from
+    // above, h(2) = 9) leaves nothing behind for the second (fed from below, h(2) = 3,87).
+    void EveryRunStartsFromAModelBuiltAfresh() {
+        QFile example(QStringLiteral(EXAMPLES_DIR "/lift.isrprj"));
+        QVERIFY(example.open(QIODevice::ReadOnly));
+        const QByteArray bytes = example.readAll();
+        QTemporaryDir dir;
+        auto variant = [&](const char *name, const char *og, const char *h2) {
+            QByteArray b = bytes;
+            b.replace("\r\nOGFloorQty=12\r\n", QByteArray("\r\nOGFloorQty=") + og + "\r\n");
+            b.replace("\r\nUGFloorQty=4\r\n", "\r\nUGFloorQty=2\r\n");
+            b.replace("\r\nFloor2L=5\r\n", QByteArray("\r\nFloor2L=") + h2 + "\r\n");
+            b.replace("\r\nOGFloorH=4\r\n", "\r\nOGFloorH=7\r\n");
+            return WriteTestFile(dir, QString::fromLatin1(name), b);
+        };
+        const QString above = variant("above.isrprj", "3", "9");
+        const QString below = variant("below.isrprj", "1", "3,87");
+
+        Window used;
+        QVERIFY(used.form.OpenProjectFile(above));
+        QCOMPARE(used.form.ActionGoNextExecute(), RunOutcome::ok);
+        QCOMPARE(used.form.Calc().SecondFloorLevel, 9.0);
+        QVERIFY(used.form.OpenProjectFile(below));
+        QCOMPARE(used.form.ActionGoNextExecute(), RunOutcome::ok);
+
+        Window fresh;
+        QVERIFY(fresh.form.OpenProjectFile(below));
+        QCOMPARE(fresh.form.ActionGoNextExecute(), RunOutcome::ok);
+        QCOMPARE(fresh.form.Calc().LiftTerm1Shaft, 3);
+        QCOMPARE(fresh.form.Calc().SecondFloorLevel, 3.87);
+        QVERIFY(used.form.Calc().Report.RTFull == fresh.form.Calc().Report.RTFull);
+        QCOMPARE(used.form.Calc().FanPress, fresh.form.Calc().FanPress);
+        QCOMPARE(InflowResultsJson(used.form.Calc()).dump(),
+                 InflowResultsJson(fresh.form.Calc()).dump());
     }
 
     void UnreadableProjectKeepsTheInputsAndSaysWhy() {
