@@ -10,12 +10,13 @@
 #include "core/number_text.h"
 #include "shell/about_box.h"
 #include "shell/command_guard.h"
-#include "shell/helper_thread.h"
+#include "app/helper_thread.h"
+#include "app/own_style.h"
 #include "shell/own_icons.h"
 #include "shell/popup_tip.h"
 #include "shell/select_path_save.h"
 #include "shell/settings.h"
-#include "shell/ui_font.h"
+#include "app/ui_font.h"
 
 #include <QApplication>
 #include <QIcon>

@@ -11,7 +11,7 @@
 #include "shell/recent_projects.h"
 #include "shell/settings.h"
 #include "shell/version.h"
-#include "shell/window_pixels.h"
+#include "app/window_pixels.h"
 
 #include <QAction>
 #include <QApplication>

@@ -221,27 +221,6 @@ private slots:
         QVERIFY(empty.isNull());
     }
 
-    // Icons are looked up in the resources only, and the standard icons of message boxes and
-    // file dialogs are still there (the style's own).
-    void OwnIconsSearchNoFolderOnDisk() {
-        UseOwnIcons();
-        const QStringList searched = QIcon::themeSearchPaths() + QIcon::fallbackSearchPaths();
-        QVERIFY(!searched.isEmpty());
-        for (const QString &path : searched)
-            QVERIFY2(path.startsWith(QLatin1Char(':')), qPrintable(path));
-        QVERIFY(
-            QFile::exists(QStringLiteral(":/shell/icons/%1/index.theme").arg(QIcon::themeName())));
-        for (QStyle::StandardPixmap icon :
-             {QStyle::SP_MessageBoxWarning, QStyle::SP_MessageBoxCritical,
-              QStyle::SP_DialogOpenButton, QStyle::SP_DialogSaveButton, QStyle::SP_DirIcon})
-            QVERIFY(!QApplication::style()->standardIcon(icon).pixmap(32).isNull());
-        // the bars' extension arrows are there too, read only when drawn
-        const QIcon arrow =
-            QApplication::style()->standardIcon(QStyle::SP_ToolBarHorizontalExtensionButton);
-        QVERIFY(!arrow.isNull());
-        QVERIFY(!arrow.pixmap(16).isNull());
-    }
-
     // A deferred icon is made once, at the first question about its pictures, and then answers
     // as the icon it stands for (copies included).
     void DeferredIconIsMadeWhenFirstNeeded() {

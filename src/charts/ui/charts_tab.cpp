@@ -1,7 +1,7 @@
 #include "charts/ui/charts_tab.h"
 
-#include "charts/ui/chart_figure.h"
-#include "charts/ui/charts_module.h"
+#include "report/ui/chart_figure.h"
+#include "report/ui/charts_module.h"
 #include "core/file_io.h"
 #include "core/number_text.h"
 #include "report/report_output.h"

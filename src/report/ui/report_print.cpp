@@ -1,6 +1,6 @@
 #include "report/ui/report_print.h"
 
-#include "charts/ui/chart_figure.h"
+#include "report/ui/chart_figure.h"
 #include "report/report_document.h"
 #include "report/report_page.h"
 #include "report/ui/rtf_text_document.h"

@@ -15,7 +15,7 @@
 #include <QTest>
 #include <QToolTip>
 
-#include "charts/ui/chart_figure.h"
+#include "report/ui/chart_figure.h"
 #include "charts/ui/charts_tab.h"
 #include "core/notifier.h"
 #include "core/number_text.h"

@@ -27,7 +27,7 @@
 #include <map>
 #include <memory>
 
-#include "charts/ui/chart_figure.h"
+#include "report/ui/chart_figure.h"
 #include "charts/ui/charts_tab.h"
 #include "core/notifier.h"
 #include "core/number_text.h"

@@ -1,5 +1,5 @@
 #include "../sample_report.h"
-#include "charts/ui/chart_figure.h"
+#include "report/ui/chart_figure.h"
 #include "pdf_pages.h"
 #include "report/report_page.h"
 #include "report/ui/report_output_panel.h"

@@ -1,6 +1,6 @@
-#include "shell/ui_font.h"
+#include "app/ui_font.h"
 
-#include "shell/helper_thread.h"
+#include "app/helper_thread.h"
 
 #include <QApplication>
 #include <QFont>

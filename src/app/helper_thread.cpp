@@ -1,4 +1,4 @@
-#include "shell/helper_thread.h"
+#include "app/helper_thread.h"
 
 #include <memory>
 #include <system_error>

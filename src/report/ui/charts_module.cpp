@@ -1,7 +1,7 @@
 // The charts module: every use of Qt Charts and Qt Svg in Orvane. Loaded by the program when the
-// first chart is drawn (charts/ui/chart_figure.cpp); links Qt alone, none of the program's
+// first chart is drawn (report/ui/chart_figure.cpp); links Qt alone, none of the program's
 // libraries, so it holds no state of the program's.
-#include "charts/ui/charts_module.h"
+#include "report/ui/charts_module.h"
 
 #include <QBuffer>
 #include <QChart>

@@ -1,7 +1,7 @@
 #pragma once
 // One chart as the program draws it everywhere: in the "Графики" tab, in its PNG and SVG copies
 // and on the report's paper pages. The drawing itself is the charts module's
-// (charts/ui/charts_module.h), loaded here on the first need, once, on the GUI thread; without it
+// (report/ui/charts_module.h), loaded here on the first need, once, on the GUI thread; without it
 // (a build without Qt Charts, a module missing or unusable) no chart is drawn and the reports
 // have no chart pages.
 

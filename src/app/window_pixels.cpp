@@ -1,6 +1,6 @@
-#include "shell/window_pixels.h"
+#include "app/window_pixels.h"
 
-#include "shell/helper_thread.h"
+#include "app/helper_thread.h"
 
 #include <QBackingStore>
 #include <QEvent>

@@ -1,7 +1,7 @@
 // Helper threads: results and failures come through the future, the thread may use every
 // processor the program may once it runs, and a brief wait still waits for slow work.
 
-#include "shell/helper_thread.h"
+#include "app/helper_thread.h"
 
 #include <QTest>
 

@@ -1,7 +1,7 @@
 // The windows' font: a system font that cannot write Russian or fit a number into a line edit
 // gives way to an installed one that can, at the same size; a usable one stays.
 
-#include "shell/ui_font.h"
+#include "app/ui_font.h"
 
 #include <QApplication>
 #include <QFontDatabase>

@@ -1,8 +1,8 @@
 // The program's side of the charts: finds and loads the charts module on the first chart and
 // hands it the program's number settings with every call.
-#include "charts/ui/chart_figure.h"
+#include "report/ui/chart_figure.h"
 
-#include "charts/ui/charts_module.h"
+#include "report/ui/charts_module.h"
 #include "core/number_text.h"
 
 #include <QCoreApplication>

@@ -1,7 +1,7 @@
 // A window's first frame is painted into the buffer prepared for it: the backing store has the
 // window's size before Qt paints, so Qt keeps that buffer instead of making a new one.
 
-#include "shell/window_pixels.h"
+#include "app/window_pixels.h"
 #include "window_test_support.h"
 
 #include <QBackingStore>

@@ -1,0 +1,53 @@
+# Fails on an include that runs up the layers: each folder of src/ may include its own headers
+# and those of the folders listed for it, nothing above. "orvane/" is the generated version
+# header every layer may read.
+set(below_core "")
+set(below_report core)
+set(below_catalogs core report)
+set(below_exhaust core report catalogs)
+set(below_inflow core report)
+set(below_cli core report catalogs exhaust inflow report/ui)
+set(below_report/ui core report)
+set(below_shell core report)
+set(below_charts/ui core report report/ui shell)
+set(below_catalogs/ui core report catalogs shell)
+set(below_exhaust/ui core report catalogs exhaust report/ui shell charts/ui catalogs/ui)
+set(below_inflow/ui core report inflow report/ui shell charts/ui)
+set(below_app core report catalogs exhaust inflow report/ui shell charts/ui catalogs/ui
+              exhaust/ui inflow/ui)
+set(layers core report catalogs exhaust inflow cli report/ui shell charts/ui catalogs/ui
+           exhaust/ui inflow/ui app)
+
+set(hits "")
+foreach(layer ${layers})
+    file(GLOB files ${SRC_DIR}/${layer}/*.h ${SRC_DIR}/${layer}/*.cpp)
+    set(allowed ${layer} ${below_${layer}} orvane)
+    foreach(f ${files})
+        file(STRINGS ${f} lines REGEX "^[ \t]*#[ \t]*include[ \t]*\"[^\"]+/[^\"/]+\"")
+        foreach(line ${lines})
+            string(REGEX REPLACE "^[^\"]*\"([^\"]+)/[^\"/]+\".*$" "\\1" folder "${line}")
+            list(FIND allowed "${folder}" at)
+            if(at EQUAL -1)
+                file(RELATIVE_PATH rel ${SRC_DIR} ${f})
+                list(APPEND hits "${rel} (${layer}) includes ${folder}: ${line}")
+            endif()
+        endforeach()
+    endforeach()
+endforeach()
+
+# every folder with sources has its place in the table
+file(GLOB_RECURSE all RELATIVE ${SRC_DIR} ${SRC_DIR}/*.cpp ${SRC_DIR}/*.h)
+foreach(f ${all})
+    get_filename_component(folder ${f} DIRECTORY)
+    list(FIND layers "${folder}" at)
+    if(at EQUAL -1)
+        list(APPEND hits "${f}: the folder ${folder} has no place in the layers")
+    endif()
+endforeach()
+
+if(hits)
+    list(REMOVE_DUPLICATES hits)
+    list(JOIN hits "\n" msg)
+    message(FATAL_ERROR "Includes that run up the layers:\n${msg}")
+endif()
+message(STATUS "Every include goes down the layers")
