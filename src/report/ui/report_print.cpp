@@ -7,8 +7,7 @@
 
 #include <QAbstractTextDocumentLayout>
 #include <QApplication>
-#include <QFile>
-#include <QFileInfo>
+#include <QBuffer>
 #include <QPageLayout>
 #include <QPageSize>
 #include <QPainter>
@@ -186,29 +185,31 @@ int PaintReport(QPagedPaintDevice &device, const PrintableReport &report) {
     return pages;
 }
 
-QString WriteReportPdf(const PrintableReport &report, const QString &path) {
-    // written beside its final name and then renamed: a failed write leaves no half file
-    // under the name asked for
-    const QString partial = path + QStringLiteral(".part");
-    const QString failed = QStringLiteral("файл «%1» не удалось записать.").arg(path);
+QByteArray ReportPdf(const PrintableReport &report) {
+    // laid out in memory and handed whole to the atomic write: no file of its own is ever opened
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    if (!buffer.open(QIODevice::WriteOnly))
+        return {};
     int pages = 0;
     {
-        QPdfWriter writer(partial);
+        QPdfWriter writer(&buffer);
         writer.setResolution(300);
         writer.setCreator(QString::fromStdString(ProgramVersionText()));
         writer.setTitle(report.title);
         pages = PaintReport(writer, report);
     }
-    if (pages == 0 || !QFile::exists(partial)) {
-        QFile::remove(partial);
-        return failed;
+    buffer.close();
+    return pages > 0 ? bytes : QByteArray();
+}
+
+FileResult WriteReportPdf(const PrintableReport &report, const std::string &path) {
+    const QByteArray pdf = ReportPdf(report);
+    if (pdf.isEmpty()) {
+        const std::string reason = "страницы отчёта не удалось построить";
+        return {false, "Не удалось записать файл " + path + ": " + reason, reason};
     }
-    QFile::remove(path);
-    if (!QFile::rename(partial, path)) {
-        QFile::remove(partial);
-        return failed;
-    }
-    return {};
+    return WriteFileAtomic(path, std::string_view(pdf.constData(), size_t(pdf.size())));
 }
 
 namespace {
@@ -229,8 +230,9 @@ HeadlessPages::HeadlessPages(int &argc, char **argv) {
 
 HeadlessPages::~HeadlessPages() = default;
 
-std::string HeadlessPages::WritePdf(const ReportDocument &report, const std::string &path) {
-    return WriteReportPdf(Printable(report), QString::fromStdString(path)).toStdString();
+std::string HeadlessPages::MakePdf(const ReportDocument &report) {
+    const QByteArray pdf = ReportPdf(Printable(report));
+    return std::string(pdf.constData(), size_t(pdf.size()));
 }
 
 } // namespace orvane
