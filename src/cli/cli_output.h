@@ -44,11 +44,16 @@ void PrintFailure(const std::string &text, std::ostream &err);
 int RefusedProjectValue(const FieldProblem &problem, std::ostream &err);
 
 // The project of `options` read into `inputs` (holding the module's start values) by the
-// module's LoadProject, with every value its field would refuse refused (FindInvalidInput):
-// nullopt when the run may go on, else the exit code, the failure said on `err`.
+// module's LoadProject, with every value its field would refuse refused (the reader's own
+// refusals, then FindInvalidInput): nullopt when the run may go on, else the exit code, the
+// failure said on `err`.
 template <class Inputs>
 std::optional<int> LoadProjectForRun(const CliOptions &options, Inputs &inputs, std::ostream &err) {
     const ProjectResult loaded = LoadProject(options.projectPath, inputs);
+    if (!loaded.ok && loaded.valueRefused) {
+        PrintFailure(loaded.error, err);
+        return kExitInputStopped;
+    }
     if (!loaded.ok)
         return ProjectOpenFailed(loaded.error, err);
     if (const std::optional<FieldProblem> refused = FindInvalidInput(inputs))

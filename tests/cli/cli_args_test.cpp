@@ -1,6 +1,7 @@
 #include "test_support.h"
 #include "cli/cli_args.h"
 
+#include "core/field_check.h"
 #include "core/file_io.h"
 #include "core/number_text.h"
 #include "orvane/version.h"
@@ -337,6 +338,23 @@ TEST_F(CliFilesTest, FailedWriteToStandardOutputIsAnError) {
                   std::string::npos)
             << args[0] << ": " << err.str();
     }
+}
+
+// A name longer than a project holds stops the run as a refused value does: the message names
+// the field, the section and the key; nothing is computed or written.
+TEST_F(CliFilesTest, NameLongerThanAProjectHoldsIsARefusedValue) {
+    std::string bytes = original;
+    const size_t name = bytes.find("\nName=");
+    ASSERT_NE(name, std::string::npos);
+    bytes.insert(name + 6, std::string(kMaxTextLength + 1, 'A'));
+    ASSERT_TRUE(WriteFileAtomic(project, bytes).ok);
+    const Outcome r = RunWith({"-o", dir + "/r.rtf", "--json", dir + "/r.json", project});
+    EXPECT_EQ(r.code, kExitInputStopped);
+    EXPECT_EQ(r.out, "");
+    EXPECT_EQ(r.err, "Ошибка: Поле «Наименование проекта» ([Project] Name): нужен текст не "
+                     "длиннее 1000 знаков, в файле 1001 знак.\n");
+    EXPECT_FALSE(fs::exists(dir + "/r.rtf"));
+    EXPECT_FALSE(fs::exists(dir + "/r.json"));
 }
 
 TEST_F(CliFilesTest, PipeOrOversizedProjectIsRefusedAtOnce) {

@@ -15,6 +15,7 @@
 
 class QApplication;
 class QPagedPaintDevice;
+class QTextDocument;
 
 namespace orvane {
 
@@ -29,6 +30,12 @@ struct PrintableReport {
     std::span<const ChartData> charts = {}; // none: the text alone, no "Графики" heading
 };
 PrintableReport Printable(const ReportDocument &report);
+
+// Gives each word of `doc` wider than `lineWidth` a break opportunity (a zero-width space) after
+// each of its characters, so that the layout breaks it where a line ends. Qt's own breaking of
+// such a word measures the rest of the word again on every line: a word of n characters would
+// take n² steps to lay out.
+void LetLongWordsBreak(QTextDocument &doc, qreal lineWidth);
 
 // The pages the charts take after the text: two charts to a page.
 int ChartPageCount(size_t charts);

@@ -8,6 +8,7 @@
 #include "write_attacks.h"
 
 #include <QAbstractButton>
+#include <QAbstractTextDocumentLayout>
 #include <QAction>
 #include <QApplication>
 #include <QFile>
@@ -24,6 +25,7 @@
 #include <QTextDocument>
 #include <QTextEdit>
 #include <QTextFrame>
+#include <QTextLayout>
 #include <QTextTable>
 #include <QTimer>
 
@@ -383,6 +385,27 @@ private slots:
             QVERIFY(pdf.allA4);
         }
         QVERIFY(textPages >= 1);
+    }
+
+    // a word wider than the page gets a break opportunity after each character and breaks
+    // where each line ends, every character kept; the words around it stay whole
+    void aWordWiderThanThePageBreaksWhereTheLineEnds() {
+        const QString word(3000, QLatin1Char('A'));
+        const QString text = QStringLiteral("Наименование проекта: ") + word +
+                             QStringLiteral(" и ещё слово в 24 буквы: ПротиводымнаяВентиляцияЗ");
+        QTextDocument doc;
+        doc.setPlainText(text);
+        const qreal width = 600;
+        LetLongWordsBreak(doc, width);
+        const QString broken = doc.toPlainText();
+        QCOMPARE(broken.count(QChar(0x200B)), word.size() - 1);
+        QCOMPARE(QString(broken).remove(QChar(0x200B)), text);
+        doc.setTextWidth(width);
+        doc.documentLayout()->documentSize();
+        const QTextLayout *layout = doc.begin().layout();
+        QVERIFY2(layout->lineCount() > 10, qPrintable(QString::number(layout->lineCount())));
+        for (int i = 0; i < layout->lineCount(); ++i)
+            QVERIFY(layout->lineAt(i).naturalTextWidth() <= width);
     }
 
     void pagedLayoutRepeatsTheTablesHeaderRow() {
