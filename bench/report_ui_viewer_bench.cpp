@@ -1,6 +1,7 @@
-// The viewer's cost for a long report: parse the RTF and build the QTextDocument; and the
-// detailed report of a 500-segment exhaust network shown in the output panel, first screen laid
-// out (the CPU column is the figure that counts).
+// The viewer's cost for a long report: parse the RTF and build the QTextDocument; the detailed
+// report of a 500-segment exhaust network shown in the output panel, first screen laid out (the
+// CPU column is the figure that counts); and the PDF of a report whose project name is one long
+// word.
 
 #include "core/number_text.h"
 #include "exhaust/exhaust_calc.h"
@@ -8,6 +9,7 @@
 #include "report/report_document.h"
 #include "report/rtf_reader.h"
 #include "report/ui/report_output_panel.h"
+#include "report/ui/report_print.h"
 #include "report/ui/rtf_text_document.h"
 
 #include <QAbstractTextDocumentLayout>
@@ -146,5 +148,28 @@ void BM_ShowReport500(benchmark::State &state) {
     state.counters["rtf_bytes"] = static_cast<double>(report.RTFull.size());
 }
 BENCHMARK(BM_ShowReport500)->Arg(0)->Arg(1)->ArgName("in_place")->Unit(benchmark::kMillisecond);
+
+// The PDF of the default exhaust report whose project name is one word of `range(0)` letters,
+// in the text and in every page's footer (a project file holds at most kMaxTextLength letters;
+// the pages are laid out here at any length): the time grows with the word, not with its square.
+void BM_PdfOfALongName(benchmark::State &state) {
+    using namespace orvane::exhaust;
+    EnsureApplication();
+    orvane::SetDecimalSeparator(',');
+    ExhaustInputs in = ExhaustInputs::Defaults();
+    in.setText(ctl::EditProjectName, std::string(size_t(state.range(0)), 'A'));
+    ExhaustCalc calc;
+    calc.Run(in);
+    const orvane::PrintableReport printable = orvane::Printable(calc.Report);
+    for (auto _ : state)
+        benchmark::DoNotOptimize(orvane::ReportPdf(printable).size());
+    state.SetComplexityN(state.range(0));
+}
+BENCHMARK(BM_PdfOfALongName)
+    ->Arg(1000)
+    ->Arg(10000)
+    ->Arg(100000)
+    ->Complexity()
+    ->Unit(benchmark::kMillisecond);
 
 } // namespace

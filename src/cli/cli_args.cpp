@@ -1,5 +1,6 @@
 #include "cli/cli_args.h"
 
+#include "cli/cli_output.h"
 #include "core/file_io.h"
 #include "core/number_text.h"
 #include "orvane/version.h"
@@ -8,12 +9,12 @@
 #include <exception>
 #include <ostream>
 #include <utility>
+#include <vector>
 
 namespace orvane::cli {
 
 namespace {
 
-const char *const kSameOutputs = "отчёт и результаты JSON нельзя записать в один и тот же файл.";
 const char *const kNonFinite =
     "Расчёт прерван: получено недопустимое значение. Проверьте исходные данные.";
 
@@ -30,22 +31,52 @@ bool EndsWith(const std::string &s, const std::string &suffix) {
            s.compare(s.size() - suffix.size(), suffix.size(), suffix) == 0;
 }
 
+// The outputs of a run, each with how a message names it.
+struct Output {
+    const std::string &path;
+    const char *name;   // "отчёт"
+    const char *fileOf; // "отчёта", as in "файл отчёта"
+};
+
+std::vector<Output> OutputsOf(const CliOptions &options) {
+    return {{options.reportPath, "отчёт", "отчёта"},
+            {options.jsonPath, "результаты JSON", "результатов JSON"},
+            {options.pdfPath, "отчёт PDF", "отчёта PDF"}};
+}
+
+// Why two outputs cannot both be written: the same name, or (when `sameFile`) the same file
+// under two names. Empty when every asked output has a place of its own.
+std::string SameOutputs(const CliOptions &options, bool sameFile) {
+    const std::vector<Output> outputs = OutputsOf(options);
+    for (size_t i = 0; i < outputs.size(); ++i) {
+        for (size_t j = i + 1; j < outputs.size(); ++j) {
+            const std::string &a = outputs[i].path;
+            const std::string &b = outputs[j].path;
+            if (a.empty() || b.empty())
+                continue;
+            const std::string both =
+                std::string(outputs[i].name) + " и " + outputs[j].name + " нельзя записать ";
+            if (a == kStandardOutput && b == kStandardOutput)
+                return both + "в стандартный вывод вместе.";
+            if (a == b ||
+                (sameFile && a != kStandardOutput && b != kStandardOutput && SameFile(a, b)))
+                return both + "в один и тот же файл.";
+        }
+    }
+    return {};
+}
+
 } // namespace
 
 std::string OutputClash(const CliOptions &options) {
-    const std::pair<const std::string *, const char *> outputs[] = {
-        {&options.reportPath, "отчёта"},
-        {&options.jsonPath, "результатов JSON"},
-        {&options.pdfPath, "отчёта PDF"}};
-    for (const auto &[path, what] : outputs) {
-        if (!path->empty() && *path != kStandardOutput && SameFile(*path, options.projectPath))
-            return "файл " + std::string(what) + " «" + *path + "» — это файл проекта «" +
-                   options.projectPath + "»; проект не будет перезаписан.";
+    for (const Output &output : OutputsOf(options)) {
+        if (!output.path.empty() && output.path != kStandardOutput &&
+            SameFile(output.path, options.projectPath))
+            return "файл " + std::string(output.fileOf) + " «" + output.path +
+                   "» — это файл проекта «" + options.projectPath +
+                   "»; проект не будет перезаписан.";
     }
-    if (!options.reportPath.empty() && !options.jsonPath.empty() &&
-        !options.WritesToStandardOutput() && SameFile(options.reportPath, options.jsonPath))
-        return kSameOutputs;
-    return {};
+    return SameOutputs(options, true);
 }
 
 std::string UsageText() {
@@ -61,9 +92,10 @@ std::string UsageText() {
            "                           дымоудаления)\n"
            "  -o ОТЧЁТ.rtf             записать отчёт в формате RTF\n"
            "  --json РЕЗУЛЬТАТ.json    записать исходные данные и результаты в формате JSON\n"
-           "                           (имя «-» у -o или --json — стандартный вывод; рабочая\n"
-           "                           точка тогда печатается в стандартный поток ошибок)\n"
            "  --pdf ОТЧЁТ.pdf          записать отчёт в формате PDF (страницы A4)\n"
+           "                           (имя «-» у -o, --json или --pdf — стандартный вывод;\n"
+           "                           рабочая точка тогда печатается в стандартный поток\n"
+           "                           ошибок)\n"
            "  --decimal-separator C    десятичный разделитель в отчёте: «,» или «.»\n"
            "                           (по умолчанию — из языковых настроек системы)\n"
            "  -h, --help               показать эту справку\n"
@@ -148,8 +180,8 @@ ParseOutcome ParseArguments(const std::vector<std::string> &args, CliOptions &op
         error = "не указан файл проекта.";
         return ParseOutcome::Error;
     }
-    if (!options.reportPath.empty() && options.reportPath == options.jsonPath) {
-        error = kSameOutputs;
+    if (std::string same = SameOutputs(options, false); !same.empty()) {
+        error = std::move(same);
         return ParseOutcome::Error;
     }
     return ParseOutcome::Run;
@@ -180,18 +212,17 @@ int RunProject(const CliOptions &options, std::ostream &out, std::ostream &err) 
 }
 
 int RunCli(const std::vector<std::string> &args, std::ostream &out, std::ostream &err,
-           PdfWriter writePdf) {
+           PdfMaker makePdf) {
     CliOptions options;
-    options.writePdf = std::move(writePdf);
+    options.makePdf = std::move(makePdf);
     bool separatorGiven = false;
     std::string error;
     switch (ParseArguments(args, options, separatorGiven, error)) {
     case ParseOutcome::Help:
-        out << UsageText();
-        return kExitOk;
+        return WriteStandardOutput(UsageText(), out, err) ? kExitOk : kExitUsage;
     case ParseOutcome::Version:
-        out << kVersionBanner << '\n';
-        return kExitOk;
+        return WriteStandardOutput(std::string(kVersionBanner) + "\n", out, err) ? kExitOk
+                                                                                 : kExitUsage;
     case ParseOutcome::Error:
         err << UsageErrorLine(error);
         return kExitUsage;

@@ -21,8 +21,8 @@ std::string UsageText();
 // A usage error as one line: the reason and where the help is.
 std::string UsageErrorLine(const std::string &reason);
 
-// Why the outputs cannot be written as asked: an output that is the project itself, or both
-// outputs one file. Empty when they are distinct files.
+// Why the outputs cannot be written as asked: an output that is the project itself, two outputs
+// that are one file, or two outputs on standard output. Empty when each has its own place.
 std::string OutputClash(const CliOptions &options);
 
 // The decimal separator of the user's LC_NUMERIC ("," or "."; "." when the locale has another).
@@ -32,8 +32,8 @@ char SeparatorFromLocale();
 int RunProject(const CliOptions &options, std::ostream &out, std::ostream &err);
 
 // The whole batch calculator: arguments (without the program name) to exit code.
-// `writePdf` makes the --pdf output (without it --pdf is refused).
+// `makePdf` makes the --pdf output (without it --pdf is refused).
 int RunCli(const std::vector<std::string> &args, std::ostream &out, std::ostream &err,
-           PdfWriter writePdf = {});
+           PdfMaker makePdf = {});
 
 } // namespace orvane::cli

@@ -11,26 +11,28 @@ class ReportDocument;
 
 namespace orvane::cli {
 
-// The output name that means standard output ("-o -", "--json -").
+// The output name that means standard output ("-o -", "--json -", "--pdf -").
 inline constexpr const char *kStandardOutput = "-";
 
-// Writes a report as PDF at `path`; the Russian reason of a failure, empty on success. The
-// program installs one (it links Qt's printing); the runners themselves stay free of Qt.
-using PdfWriter = std::function<std::string(const ReportDocument &report, const std::string &path)>;
+// Lays a report out as the bytes of a PDF file; empty when its pages could not be painted. The
+// program installs one (it links Qt's printing); the runners themselves stay free of Qt, and
+// the bytes go out as every other output does.
+using PdfMaker = std::function<std::string(const ReportDocument &report)>;
 
 struct CliOptions {
     bool brief = false;          // clears "Подробно" (exhaust only)
     std::string reportPath;      // -o, empty when not asked; kStandardOutput for stdout
     std::string jsonPath;        // --json, empty when not asked; kStandardOutput for stdout
-    std::string pdfPath;         // --pdf, empty when not asked
-    PdfWriter writePdf;          // how --pdf is written; empty where PDF cannot be made
+    std::string pdfPath;         // --pdf, empty when not asked; kStandardOutput for stdout
+    PdfMaker makePdf;            // how --pdf is made; empty where PDF cannot be made
     char decimalSeparator = ','; // resolved from --decimal-separator or LC_NUMERIC
     std::string projectPath;
 
-    // Whether the report or the JSON goes to standard output (the duty point then goes to
-    // standard error, so the output stays the file's bytes alone).
+    // Whether an output goes to standard output (the duty point then goes to standard error, so
+    // the output stays the file's bytes alone).
     bool WritesToStandardOutput() const {
-        return reportPath == kStandardOutput || jsonPath == kStandardOutput;
+        return reportPath == kStandardOutput || jsonPath == kStandardOutput ||
+               pdfPath == kStandardOutput;
     }
 };
 

@@ -37,21 +37,27 @@ int FinishRun(const CliOptions &options, RunOutcome outcome, const RunFrame &run
               double pressure, const ReportDocument &report, nlohmann::json json, std::ostream &out,
               std::ostream &err) {
     PrintMessages(run.Messages, err);
-    if (outcome == RunOutcome::ok)
-        PrintDutyPoint(options.WritesToStandardOutput() ? err : out, volumeFlow, pressure);
+    bool written = true;
+    if (outcome == RunOutcome::ok) {
+        if (options.WritesToStandardOutput())
+            PrintDutyPoint(err, volumeFlow, pressure);
+        else
+            written = WriteStandardOutput(DutyPointLine(volumeFlow, pressure) + "\n", out, err);
+    }
     json["ok"] = outcome == RunOutcome::ok;
     json["messages"] = MessagesJson(run.Messages);
-    if (WriteOutputs(options, report.RTFull, json, out, err) != kExitOk)
-        return kExitUsage;
+    written = WriteOutputs(options, report.RTFull, json, out, err) == kExitOk && written;
     if (!options.pdfPath.empty()) {
-        const std::string error = options.writePdf
-                                      ? options.writePdf(report, options.pdfPath)
-                                      : std::string("эта сборка не умеет записывать PDF.");
-        if (!error.empty()) {
-            err << "Отчёт PDF не записан: " << error << '\n';
-            return kExitUsage;
-        }
+        const std::string pdf = options.makePdf ? options.makePdf(report) : std::string();
+        if (pdf.empty())
+            err << "Отчёт PDF не записан: "
+                << (options.makePdf ? "страницы отчёта не удалось построить."
+                                    : "эта сборка не умеет записывать PDF.")
+                << '\n';
+        written = !pdf.empty() && WriteOutput(options.pdfPath, pdf, out, err) && written;
     }
+    if (!written)
+        return kExitUsage;
     switch (outcome) {
     case RunOutcome::ok:
         return kExitOk;
@@ -97,16 +103,19 @@ std::string JsonText(const nlohmann::json &json) {
     return json.dump(2, ' ', false, nlohmann::json::error_handler_t::replace) + "\n";
 }
 
-bool WriteOutput(const std::string &path, const std::string &bytes, std::ostream &out,
+bool WriteStandardOutput(std::string_view bytes, std::ostream &out, std::ostream &err) {
+    out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+    out.flush();
+    if (out)
+        return true;
+    err << "Не удалось записать результаты в стандартный вывод.\n";
+    return false;
+}
+
+bool WriteOutput(const std::string &path, std::string_view bytes, std::ostream &out,
                  std::ostream &err) {
-    if (path == kStandardOutput) {
-        out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-        out.flush();
-        if (out)
-            return true;
-        err << "Не удалось записать результаты в стандартный вывод.\n";
-        return false;
-    }
+    if (path == kStandardOutput)
+        return WriteStandardOutput(bytes, out, err);
     const FileResult r = WriteFileAtomic(path, bytes);
     if (!r.ok)
         err << r.error << '\n';

@@ -11,6 +11,7 @@
 #include <optional>
 #include <span>
 #include <string>
+#include <string_view>
 
 namespace orvane::cli {
 
@@ -27,7 +28,7 @@ int ProjectOpenFailed(const std::string &error, std::ostream &err);
 // What both runners do after "Расчет": the run's messages on `err`, the duty point on `out` when
 // calculated (on `err` when `out` carries an output file), `json` completed with "ok" and
 // "messages", the outputs written. The exit code. The report goes to -o as RTF and to --pdf as
-// PDF.
+// PDF, made by `options.makePdf` and written as the other outputs are.
 int FinishRun(const CliOptions &options, RunOutcome outcome, const RunFrame &run, double volumeFlow,
               double pressure, const ReportDocument &report, nlohmann::json json, std::ostream &out,
               std::ostream &err);
@@ -43,11 +44,16 @@ void PrintFailure(const std::string &text, std::ostream &err);
 int RefusedProjectValue(const FieldProblem &problem, std::ostream &err);
 
 // The project of `options` read into `inputs` (holding the module's start values) by the
-// module's LoadProject, with every value its field would refuse refused (FindInvalidInput):
-// nullopt when the run may go on, else the exit code, the failure said on `err`.
+// module's LoadProject, with every value its field would refuse refused (the reader's own
+// refusals, then FindInvalidInput): nullopt when the run may go on, else the exit code, the
+// failure said on `err`.
 template <class Inputs>
 std::optional<int> LoadProjectForRun(const CliOptions &options, Inputs &inputs, std::ostream &err) {
     const ProjectResult loaded = LoadProject(options.projectPath, inputs);
+    if (!loaded.ok && loaded.valueRefused) {
+        PrintFailure(loaded.error, err);
+        return kExitInputStopped;
+    }
     if (!loaded.ok)
         return ProjectOpenFailed(loaded.error, err);
     if (const std::optional<FieldProblem> refused = FindInvalidInput(inputs))
@@ -67,9 +73,14 @@ nlohmann::json JsonReal(double x);
 // failing), ending with a line feed.
 std::string JsonText(const nlohmann::json &json);
 
+// Bytes on standard output, flushed at once: a write that fails there (a full device, a closed
+// descriptor) is said on `err` and gives false. Everything the batch prints on `out` goes
+// through here: the help, the version, the duty point, an output named "-".
+bool WriteStandardOutput(std::string_view bytes, std::ostream &out, std::ostream &err);
+
 // One output: kStandardOutput writes the bytes to `out`, any other path goes through the atomic
 // write. A failure is printed to `err` and gives false.
-bool WriteOutput(const std::string &path, const std::string &bytes, std::ostream &out,
+bool WriteOutput(const std::string &path, std::string_view bytes, std::ostream &out,
                  std::ostream &err);
 
 // Writes the RTF report and the JSON (each only when its path is set) with WriteOutput.

@@ -20,6 +20,9 @@
 #include <io.h>
 #include <windows.h>
 #include <shellapi.h>
+#else
+#include <fcntl.h>
+#include <unistd.h>
 #endif
 
 namespace {
@@ -43,6 +46,26 @@ std::vector<std::string> Utf8Arguments(int argc, char **argv) {
     return std::vector<std::string>(argv + (argc > 0 ? 1 : 0), argv + argc);
 }
 
+#ifndef _WIN32
+// A standard stream the program was started without would lend its number to the next file
+// opened, and the duty point would land in that file: each closed one is held by the null
+// device. True when standard output was closed; its writes must still fail and be reported.
+bool HoldClosedStandardStreams() {
+    bool outputClosed = false;
+    for (int fd = 0; fd <= 2; ++fd) {
+        if (::fcntl(fd, F_GETFD) != -1)
+            continue;
+        const int held = ::open("/dev/null", fd == 0 ? O_RDONLY : O_WRONLY);
+        if (held >= 0 && held != fd) {
+            ::dup2(held, fd);
+            ::close(held);
+        }
+        outputClosed = outputClosed || fd == 1;
+    }
+    return outputClosed;
+}
+#endif
+
 } // namespace
 
 #ifdef ORVANE_CLI_PDF
@@ -64,6 +87,10 @@ bool AsksForPdf(const std::vector<std::string> &args) {
 
 int main(int argc, char **argv) {
     orvane::IgnoreWriteSignals();
+#ifndef _WIN32
+    if (HoldClosedStandardStreams())
+        std::cout.setstate(std::ios::badbit);
+#endif
 #ifdef _WIN32
     ::SetConsoleOutputCP(CP_UTF8); // the messages are UTF-8
     // "-o -" sends the report's own bytes: no "\n" may turn into "\r\n" on the way
@@ -77,10 +104,10 @@ int main(int argc, char **argv) {
     if (AsksForPdf(args))
         pages.emplace(argc, argv);
     const int code =
-        orvane::cli::RunCli(args, std::cout, std::cerr, orvane::HeadlessPages::WritePdf);
+        orvane::cli::RunCli(args, std::cout, std::cerr, orvane::HeadlessPages::MakePdf);
 #else
     const int code = orvane::cli::RunCli(args, std::cout, std::cerr);
 #endif
-    std::cout.flush();
+    // (every write to standard output was flushed and checked where it was made)
     return code;
 }

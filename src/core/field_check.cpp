@@ -213,4 +213,35 @@ void SetStartValues(ControlState &state, std::span<const FieldSpec> table) {
     }
 }
 
+size_t TextLength(std::string_view utf8) {
+    size_t characters = 0;
+    for (char c : utf8)
+        characters += (static_cast<unsigned char>(c) & 0xC0) != 0x80 ? 1 : 0;
+    return characters;
+}
+
+namespace {
+// "1 знак", "2 знака", "5 знаков", "21 знак", "1000 знаков"
+std::string Characters(size_t n) {
+    const size_t last = n % 10;
+    const bool teens = n % 100 >= 11 && n % 100 <= 14;
+    const char *word = "знаков";
+    if (last == 1 && !teens)
+        word = "знак";
+    else if (last >= 2 && last <= 4 && !teens)
+        word = "знака";
+    return std::to_string(n) + " " + word;
+}
+} // namespace
+
+std::optional<std::string> TooLongFileText(std::string_view caption, std::string_view section,
+                                           std::string_view key, std::string_view text) {
+    const size_t length = TextLength(text);
+    if (length <= kMaxTextLength)
+        return std::nullopt;
+    return "Поле «" + FieldTitle(caption) + "» ([" + std::string(section) + "] " +
+           std::string(key) + "): нужен текст не длиннее " + Characters(kMaxTextLength) +
+           ", в файле " + Characters(length) + ".";
+}
+
 } // namespace orvane

@@ -68,4 +68,19 @@ std::optional<FieldProblem> FirstInvalidField(std::span<const FieldSpec> table,
 // starts empty, a combo without one on its first item).
 void SetStartValues(ControlState &state, std::span<const FieldSpec> table);
 
+// The longest name or free text a project holds (the project's and the system's names, a
+// segment's name, a fire load's name), in characters: far above any real name, and short enough
+// for a report's pages to lay it out at once. The windows' edits take no more; a project file
+// with a longer one is refused, and a project holding one is not saved.
+inline constexpr size_t kMaxTextLength = 1000;
+
+// The characters of UTF-8 text (the bytes that begin one).
+size_t TextLength(std::string_view utf8);
+
+// A project file's text longer than kMaxTextLength, refused in the form of the file's other
+// values: "Поле «Наименование проекта» ([Project] Name): нужен текст не длиннее 1000 знаков,
+// в файле 200000 знаков." nullopt when it fits.
+std::optional<std::string> TooLongFileText(std::string_view caption, std::string_view section,
+                                           std::string_view key, std::string_view text);
+
 } // namespace orvane

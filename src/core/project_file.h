@@ -11,6 +11,9 @@ namespace orvane {
 struct ProjectResult {
     bool ok = true;
     std::string error; // the message to show, in Russian, when !ok
+    // a value of the file refused as its field would refuse it (the message names the field,
+    // the section and the key), rather than a file that could not be read
+    bool valueRefused = false;
 };
 
 // Writes a project's bytes through the atomic write; a failure names the file and the reason.

@@ -33,6 +33,37 @@ std::string BadCharMessage(std::string_view field, const std::string &bad) {
            "», который нельзя записать в файл проекта (Windows-1251).";
 }
 
+// A name the reader would refuse is not written (a catalogue's record may hold one).
+std::optional<std::string> LongTextMessage(std::string_view field, std::string_view text) {
+    if (TextLength(text) <= kMaxTextLength)
+        return std::nullopt;
+    return "Проект не сохранен: в поле «" + std::string(field) + "» больше " +
+           std::to_string(kMaxTextLength) + " знаков.";
+}
+
+// The first name of the file longer than a project holds, refused naming its field.
+std::optional<std::string> TooLongText(const IniFile &ini, int segmentCount) {
+    const struct {
+        std::string_view caption, section, key;
+    } names[] = {
+        {ExhaustField(ctl::EditProjectName).caption, "Project", "Name"},
+        {ExhaustField(ctl::EditSystemName).caption, "Project", "System"},
+        {"Удельная пожарная нагрузка", "FLoad", "FLDName"},
+        {"Пожарная нагрузка", "FLoad", "FLName"},
+    };
+    for (const auto &name : names)
+        if (auto refused = TooLongFileText(name.caption, name.section, name.key,
+                                           ini.readString(name.section, name.key)))
+            return refused;
+    for (int k = 0; k < segmentCount; ++k) {
+        const std::string section = "Shaft" + std::to_string(k);
+        if (auto refused = TooLongFileText("Название участка " + std::to_string(k + 1), section,
+                                           "Storey", ini.readString(section, "Storey")))
+            return refused;
+    }
+    return std::nullopt;
+}
+
 bool ReadIniBool(const IniFile &ini, std::string_view section, std::string_view key,
                  bool fallback) {
     return ReadIniInt(ini, section, key, fallback ? 1 : 0) != 0;
@@ -112,12 +143,19 @@ ProjectResult ProjectBytes(const ExhaustInputs &in, std::string_view dateTime, s
         {"Удельная пожарная нагрузка", in.FireLoadDensity.Name},
         {"Пожарная нагрузка", in.FireLoad.Name},
     };
-    for (const auto &[field, value] : names)
+    for (const auto &[field, value] : names) {
         if (!Utf8ToCp1251(value, &bad))
             return {false, BadCharMessage(field, bad)};
-    for (size_t k = 0; k < in.Ychastki.size(); ++k)
+        if (std::optional<std::string> longText = LongTextMessage(field, value))
+            return {false, *longText};
+    }
+    for (size_t k = 0; k < in.Ychastki.size(); ++k) {
+        const std::string field = "Название участка " + std::to_string(k + 1);
         if (!Utf8ToCp1251(in.Ychastki[k].StoreyName, &bad))
-            return {false, BadCharMessage("Название участка " + std::to_string(k + 1), bad)};
+            return {false, BadCharMessage(field, bad)};
+        if (std::optional<std::string> longText = LongTextMessage(field, in.Ychastki[k].StoreyName))
+            return {false, *longText};
+    }
     // reals held as numbers (catalogue records, network segments) rather than typed text: one
     // beyond the range of a real cannot be written, and the message names it
     if (const std::string field = NonFiniteField(in); !field.empty())
@@ -268,6 +306,8 @@ ProjectResult ReadProjectBytes(std::string_view bytes, ExhaustInputs &target,
         ++segmentCount;
     if (segmentCount > kMaxSegments)
         return {false, "Число участков сети не может превышать 500."};
+    if (std::optional<std::string> refused = TooLongText(ini, segmentCount))
+        return {false, *refused, true};
 
     ExhaustInputs in = target; // the window's controls not in the file keep their state
     const auto real = [&](const char *section, const char *key, double fallback) {

@@ -283,12 +283,15 @@ ProjectResult ProjectBytes(const InflowInputs &in, std::string_view dateTime, st
     // Names first: a character Windows-1251 cannot hold stops the save, naming the field.
     for (ControlName control : {ctl::EditProjectName, ctl::EditSystemName}) {
         std::string bad;
+        const std::string caption(InflowField(control).caption);
         if (!Utf8ToCp1251(in.text(control), &bad))
-            return {false, "Проект не сохранён: поле «" +
-                               std::string(InflowField(control).caption) + "» содержит символ «" +
-                               bad +
+            return {false, "Проект не сохранён: поле «" + caption + "» содержит символ «" + bad +
                                "», который нельзя записать в файл проекта (кодировка "
                                "Windows-1251)."};
+        // a name the reader would refuse is not written
+        if (TextLength(in.text(control)) > kMaxTextLength)
+            return {false, "Проект не сохранён: в поле «" + caption + "» больше " +
+                               std::to_string(kMaxTextLength) + " знаков."};
     }
 
     const TCalcVariant variant = ReadCalcVariant(in);
@@ -381,6 +384,13 @@ ProjectResult ReadProjectBytes(std::string_view bytes, InflowInputs &target,
     const IniFile ini = IniFile::FromBytes(bytes);
     if (!ini.hasSection("Project"))
         return {false, std::string(kProjectOpenError) + fileName};
+    // names longer than a project holds are refused, naming the field
+    for (ControlName control : {ctl::EditProjectName, ctl::EditSystemName}) {
+        const FieldSpec &f = InflowField(control);
+        if (std::optional<std::string> refused =
+                TooLongFileText(f.caption, f.section, f.key, ini.readString(f.section, f.key)))
+            return {false, *refused, true};
+    }
 
     InflowInputs in = target; // the other variants' controls keep their state
     in.setText(ctl::EditProjectName, ini.readString("Project", "Name"));

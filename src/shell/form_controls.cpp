@@ -255,6 +255,7 @@ ProjectRows AddProjectRows(QGridLayout *grid, int firstRow, int columns, Control
         label->setObjectName(CaptionLabelName(name));
         auto *edit = controls.create<QLineEdit>(name, group);
         edit->setAccessibleName(caption);
+        edit->setMaxLength(int(kMaxTextLength)); // what a project file holds
         label->setBuddy(edit);
         grid->addWidget(label, row++, 0, 1, columns);
         grid->addWidget(edit, row++, 0, 1, columns);

@@ -1,6 +1,7 @@
 #include "test_support.h"
 #include "cli/cli_args.h"
 
+#include "core/field_check.h"
 #include "core/file_io.h"
 #include "core/number_text.h"
 #include "orvane/version.h"
@@ -80,6 +81,12 @@ TEST(CliArgs, BadArgumentsGiveAReason) {
          "десятичный разделитель должен быть «,» или «.», а не «;»."},
         {{"-o", "x", "--json", "x", "p.smkprj"},
          "отчёт и результаты JSON нельзя записать в один и тот же файл."},
+        {{"--json", "x", "--pdf=x", "p.smkprj"},
+         "результаты JSON и отчёт PDF нельзя записать в один и тот же файл."},
+        {{"-o", "-", "--json", "-", "p.smkprj"},
+         "отчёт и результаты JSON нельзя записать в стандартный вывод вместе."},
+        {{"--pdf", "-", "-o", "-", "p.smkprj"},
+         "отчёт и отчёт PDF нельзя записать в стандартный вывод вместе."},
     };
     for (const auto &[args, reason] : cases) {
         CliOptions o;
@@ -194,6 +201,9 @@ TEST_F(CliFilesTest, OutputThatIsTheProjectOrTheOtherOutputIsRefused) {
         {"--json", "x.smkprj", "./x.smkprj"},
         {"-o", "a.rtf", "--json", "./a.rtf", "x.smkprj"},
         {"--pdf", "./x.smkprj", "x.smkprj"},
+        {"-o", "a.rtf", "--pdf", "a.rtf", "x.smkprj"},
+        {"--pdf", "./a.rtf", "-o", "a.rtf", "x.smkprj"},
+        {"--pdf", "-", "--json", "-", "x.smkprj"},
     };
 #ifndef _WIN32 // links: POSIX file systems only
     ASSERT_EQ(::link(project.c_str(), (dir + "/hard.rtf").c_str()), 0);
@@ -202,9 +212,15 @@ TEST_F(CliFilesTest, OutputThatIsTheProjectOrTheOtherOutputIsRefused) {
     cases.push_back({"-o", dir + "/hard.rtf", "x.smkprj"});
     cases.push_back({"--json", "soft.json", "x.smkprj"});
     cases.push_back({"-o", "a.rtf", "--json", "to-report.json", "x.smkprj"});
+    cases.push_back({"--pdf", "to-report.json", "-o", "a.rtf", "x.smkprj"});
+    cases.push_back({"--pdf", dir + "/hard.rtf", "x.smkprj"});
 #endif
+    // a writer that would write whatever it is handed: only the clash check stops these runs
+    const PdfMaker maker = [](const ReportDocument &) { return std::string("%PDF-"); };
     for (const Args &args : cases) {
-        const Outcome r = RunWith(args);
+        std::ostringstream out, err;
+        const Outcome r = {RunCli(args, out, err, maker), out.str(), err.str()};
+        SetDecimalSeparator(',');
         EXPECT_EQ(r.code, kExitUsage) << args[1];
         EXPECT_EQ(r.out, "") << args[1];
         EXPECT_EQ(r.err.rfind("orvane-calc: ", 0), 0u) << r.err;
@@ -248,37 +264,97 @@ TEST_F(CliFilesTest, DashWritesAnOutputToStandardOutput) {
     EXPECT_EQ(RunWith({"-o", "-", "--json", "-", project}).code, kExitUsage);
 }
 
-// --pdf hands the program's writer the run's report with its footer fields; without a writer,
-// or when it fails, the run ends with the usage code and the reason.
-TEST_F(CliFilesTest, PdfGoesThroughTheProgramsWriter) {
-    std::string file, pdfPath;
+// --pdf hands the program's maker the run's report with its footer fields and writes the bytes
+// it makes as every output is written: to the file, or to standard output for "-" (the duty
+// point then on standard error). Without a maker, or pages it cannot paint, the run ends with
+// the usage code and the reason, and an old PDF is kept.
+TEST_F(CliFilesTest, PdfIsMadeByTheProgramAndWrittenAsEveryOutput) {
+    std::string file;
     bool bodyShown = false;
     size_t charts = 0;
-    std::string failure;
-    const PdfWriter writer = [&](const ReportDocument &report, const std::string &path) {
+    std::string made = "%PDF-1.4 pages";
+    const PdfMaker maker = [&](const ReportDocument &report) {
         file = report.Page.projectFile;
         charts = report.Charts.size();
-        pdfPath = path;
         bodyShown = report.RTFull.find("\\paperw11906") != std::string::npos;
-        return failure;
+        return made;
     };
-    const Args args = {"--pdf", dir + "/r.pdf", project};
-    std::ostringstream out, err;
-    EXPECT_EQ(RunCli(args, out, err, writer), kExitOk) << err.str();
+    const std::string pdf = dir + "/r.pdf";
+    const auto run = [&](const Args &args, PdfMaker with) {
+        std::ostringstream out, err;
+        const int code = RunCli(args, out, err, std::move(with));
+        SetDecimalSeparator(',');
+        return Outcome{code, out.str(), err.str()};
+    };
+    const Outcome files = run({"--pdf", pdf, project}, maker);
+    EXPECT_EQ(files.code, kExitOk) << files.err;
     EXPECT_EQ(file, "x.smkprj");
-    EXPECT_EQ(pdfPath, dir + "/r.pdf");
     EXPECT_TRUE(bodyShown);
     EXPECT_EQ(charts, 2u); // the run's charts go with the report to the paper
+    EXPECT_EQ(orvane::test::ReadFile(pdf), made);
 
-    failure = "диск переполнен.";
-    std::ostringstream out2, err2;
-    EXPECT_EQ(RunCli(args, out2, err2, writer), kExitUsage);
-    EXPECT_NE(err2.str().find("Отчёт PDF не записан: диск переполнен."), std::string::npos);
+    const Outcome dash = run({"--pdf", "-", project}, maker);
+    EXPECT_EQ(dash.code, kExitOk) << dash.err;
+    EXPECT_EQ(dash.out, made);
+    EXPECT_EQ(dash.err, files.out);
+    EXPECT_FALSE(fs::exists(dir + "/-"));
 
-    const Outcome none = RunWith(args);
-    EXPECT_EQ(none.code, kExitUsage);
-    EXPECT_NE(none.err.find("Отчёт PDF не записан: "), std::string::npos) << none.err;
-    SetDecimalSeparator(',');
+    const struct {
+        PdfMaker maker;
+        const char *reason;
+    } failures[] = {
+        {[](const ReportDocument &) { return std::string(); },
+         "Отчёт PDF не записан: страницы отчёта не удалось построить.\n"},
+        {PdfMaker(), "Отчёт PDF не записан: эта сборка не умеет записывать PDF.\n"},
+    };
+    for (const auto &f : failures) {
+        const Outcome r = run({"--pdf", pdf, "-o", dir + "/r.rtf", project}, f.maker);
+        EXPECT_EQ(r.code, kExitUsage);
+        EXPECT_NE(r.err.find(f.reason), std::string::npos) << r.err;
+        EXPECT_EQ(orvane::test::ReadFile(pdf), made);
+        EXPECT_TRUE(fs::exists(dir + "/r.rtf")); // the other outputs are still written
+    }
+}
+
+// Whatever goes to standard output — the help, the version, the duty point, an output named
+// "-" — a write that fails there (a full device, a closed descriptor) is said on standard error
+// and ends the run with the usage code.
+TEST_F(CliFilesTest, FailedWriteToStandardOutputIsAnError) {
+    const PdfMaker maker = [](const ReportDocument &) { return std::string("%PDF-"); };
+    const std::vector<Args> cases = {
+        {"--help"},
+        {"--version"},
+        {project},
+        {"-o", "-", project},
+        {"--json", "-", project},
+        {"--pdf", "-", project},
+    };
+    for (const Args &args : cases) {
+        std::ostringstream out, err;
+        out.setstate(std::ios::badbit);
+        EXPECT_EQ(RunCli(args, out, err, maker), kExitUsage) << args[0];
+        SetDecimalSeparator(',');
+        EXPECT_NE(err.str().find("Не удалось записать результаты в стандартный вывод.\n"),
+                  std::string::npos)
+            << args[0] << ": " << err.str();
+    }
+}
+
+// A name longer than a project holds stops the run as a refused value does: the message names
+// the field, the section and the key; nothing is computed or written.
+TEST_F(CliFilesTest, NameLongerThanAProjectHoldsIsARefusedValue) {
+    std::string bytes = original;
+    const size_t name = bytes.find("\nName=");
+    ASSERT_NE(name, std::string::npos);
+    bytes.insert(name + 6, std::string(kMaxTextLength + 1, 'A'));
+    ASSERT_TRUE(WriteFileAtomic(project, bytes).ok);
+    const Outcome r = RunWith({"-o", dir + "/r.rtf", "--json", dir + "/r.json", project});
+    EXPECT_EQ(r.code, kExitInputStopped);
+    EXPECT_EQ(r.out, "");
+    EXPECT_EQ(r.err, "Ошибка: Поле «Наименование проекта» ([Project] Name): нужен текст не "
+                     "длиннее 1000 знаков, в файле 1001 знак.\n");
+    EXPECT_FALSE(fs::exists(dir + "/r.rtf"));
+    EXPECT_FALSE(fs::exists(dir + "/r.json"));
 }
 
 TEST_F(CliFilesTest, PipeOrOversizedProjectIsRefusedAtOnce) {

@@ -150,4 +150,27 @@ TEST(FieldCheckTest, ReadsAreRecordedOnlyWhileAsked) {
     EXPECT_EQ(read.size(), 1u);
 }
 
+// A name longer than a project holds is refused naming the field, where the file keeps it and
+// how long it is there; characters are counted, not bytes.
+TEST(FieldCheckTest, TextLongerThanAProjectHoldsIsRefusedWithItsLength) {
+    EXPECT_EQ(TextLength("Ёлка 1"), 6u);
+    EXPECT_EQ(TextLength("中 €"), 3u);
+    std::string cyrillic;
+    for (size_t i = 0; i < kMaxTextLength; ++i)
+        cyrillic += "Ж"; // two bytes each
+    EXPECT_EQ(TooLongFileText("Наименование проекта", "Project", "Name", cyrillic), std::nullopt);
+    const struct {
+        size_t length;
+        const char *inFile;
+    } cases[] = {{1001, "1001 знак"},   {1002, "1002 знака"},  {1004, "1004 знака"},
+                 {1005, "1005 знаков"}, {1011, "1011 знаков"}, {1012, "1012 знаков"},
+                 {1022, "1022 знака"},  {1111, "1111 знаков"}, {200000, "200000 знаков"}};
+    for (const auto &c : cases)
+        EXPECT_EQ(TooLongFileText("Название участка 3, Nу:", "Shaft2", "Storey",
+                                  std::string(c.length, 'x')),
+                  "Поле «Название участка 3» ([Shaft2] Storey): нужен текст не длиннее 1000 "
+                  "знаков, в файле " +
+                      std::string(c.inFile) + ".");
+}
+
 } // namespace

@@ -7,6 +7,7 @@
 
 #include "catalogs/valves.h"
 #include "core/codepage.h"
+#include "core/field_check.h"
 #include "core/file_io.h"
 #include "exhaust/exhaust_project.h"
 #include "exhaust_test_support.h"
@@ -254,6 +255,56 @@ TEST_F(ExhaustProjectTest, NamesWindows1251CannotHoldStopTheSave) {
     ASSERT_TRUE(ReadFileBytes(path, kept).ok);
     EXPECT_EQ(kept, "old");
     std::remove(path.c_str());
+}
+
+// Names as long as a project holds are saved and read back; one character more is not saved,
+// and a file holding it (made by hand) is refused naming the field, its section and key, with
+// the inputs left as they were.
+TEST_F(ExhaustProjectTest, NamesLongerThanAProjectHoldsAreRefused) {
+    using Set = void (*)(ExhaustInputs &, const std::string &);
+    const struct {
+        Set set;
+        std::string field, where;
+    } cases[] = {
+        {[](ExhaustInputs &in, const std::string &s) { in.setText(ctl::EditProjectName, s); },
+         "Наименование проекта", "[Project] Name"},
+        {[](ExhaustInputs &in, const std::string &s) { in.setText(ctl::EditSystemName, s); },
+         "Наименование вентиляционной системы", "[Project] System"},
+        {[](ExhaustInputs &in, const std::string &s) { in.FireLoadDensity.Name = s; },
+         "Удельная пожарная нагрузка", "[FLoad] FLDName"},
+        {[](ExhaustInputs &in, const std::string &s) { in.FireLoad.Name = s; }, "Пожарная нагрузка",
+         "[FLoad] FLName"},
+        {[](ExhaustInputs &in, const std::string &s) { in.Ychastki[1].StoreyName = s; },
+         "Название участка 2", "[Shaft1] Storey"},
+    };
+    std::string longest;
+    for (size_t i = 0; i < kMaxTextLength; ++i)
+        longest += "Ж";
+    const std::string longestInFile(kMaxTextLength, '\xC6'); // "Ж" in Windows-1251
+    for (const auto &c : cases) {
+        ExhaustInputs in = Busy(ctl::rbCalcRoom);
+        c.set(in, longest);
+        std::string file = Bytes(in);
+        EXPECT_EQ(Bytes(Read(file)), file) << c.where;
+
+        c.set(in, longest + "ж");
+        std::string bytes;
+        ProjectResult r = ProjectBytes(in, "d", bytes);
+        EXPECT_FALSE(r.ok);
+        EXPECT_EQ(r.error, "Проект не сохранен: в поле «" + c.field + "» больше 1000 знаков.");
+
+        const size_t at = file.find(longestInFile);
+        ASSERT_NE(at, std::string::npos) << c.where;
+        file.insert(at, "\xE6"); // "ж"
+        ExhaustInputs target = ExhaustInputs::Defaults();
+        r = ReadProjectBytes(file, target, "x.smkprj");
+        EXPECT_FALSE(r.ok);
+        EXPECT_TRUE(r.valueRefused);
+        EXPECT_EQ(r.error, "Поле «" + c.field + "» (" + c.where +
+                               "): нужен текст не длиннее 1000 знаков, в файле 1001 знак.");
+        EXPECT_EQ(target.edits(), ExhaustInputs::Defaults().edits());
+        EXPECT_EQ(target.Ychastki, ExhaustInputs::Defaults().Ychastki);
+    }
 }
 
 // Sides whose product is beyond a real: the file keeps what the user typed, the save goes through.

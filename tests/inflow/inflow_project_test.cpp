@@ -5,6 +5,7 @@
 #include <tuple>
 
 #include "core/codepage.h"
+#include "core/field_check.h"
 #include "core/ini_file.h"
 #include "core/number_text.h"
 #include "inflow/inflow_project.h"
@@ -287,6 +288,40 @@ TEST_F(ProjectTest, NameWindows1251CannotHoldIsNotSavedAsQuestionMarks) {
     EXPECT_TRUE(LoadProject(path, back).ok);
     EXPECT_EQ(back.text(ctl::EditSystemName), "ПД1");
     std::filesystem::remove_all(dir);
+}
+
+// Names as long as a project holds are saved and read back; one character more is not saved,
+// and a file holding it (made by hand) is refused naming the field, its section and key, with
+// the inputs left as they were.
+TEST_F(ProjectTest, NamesLongerThanAProjectHoldsAreRefused) {
+    std::string longest;
+    for (size_t i = 0; i < kMaxTextLength; ++i)
+        longest += "Ж";
+    for (const auto &[control, field, key] :
+         {std::tuple{ctl::EditProjectName, "Наименование проекта", "Name"},
+          std::tuple{ctl::EditSystemName, "Наименование вентиляционной системы", "System"}}) {
+        InflowInputs in = InflowInputs::Defaults();
+        in.setText(control, longest);
+        std::string file = Save(in);
+        InflowInputs back = InflowInputs::Defaults();
+        ASSERT_TRUE(ReadProjectBytes(file, back, "p.isrprj").ok) << key;
+        EXPECT_EQ(back.text(control), longest);
+
+        in.setText(control, longest + "ж");
+        std::string error;
+        EXPECT_FALSE(ProjectBytesOf(in, kDate, &error).has_value());
+        EXPECT_EQ(error,
+                  "Проект не сохранён: в поле «" + std::string(field) + "» больше 1000 знаков.");
+
+        file.insert(file.find(Cp1251(longest)), Cp1251("ж"));
+        InflowInputs target = InflowInputs::Defaults();
+        const ProjectResult r = ReadProjectBytes(file, target, "p.isrprj");
+        EXPECT_FALSE(r.ok);
+        EXPECT_TRUE(r.valueRefused);
+        EXPECT_EQ(r.error, "Поле «" + std::string(field) + "» ([Project] " + key +
+                               "): нужен текст не длиннее 1000 знаков, в файле 1001 знак.");
+        EXPECT_EQ(target.edits(), InflowInputs::Defaults().edits());
+    }
 }
 
 TEST_F(ProjectTest, ChosenNameGetsTheExtensionOnlyWhenItHasNone) {

@@ -28,6 +28,7 @@ CatalogEditDialog::CatalogEditDialog(QWidget *parent) : QDialog(parent) {
     label->setObjectName(QStringLiteral("LabName"));
     EditName = new QLineEdit(this);
     EditName->setObjectName(QStringLiteral("EditName"));
+    EditName->setMaxLength(int(kMaxTextLength)); // the name goes into the project
     EditName->setMinimumWidth(420);
     label->setBuddy(EditName);
     fields_->addWidget(label, 0, 0, 1, 3);

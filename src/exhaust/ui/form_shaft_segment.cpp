@@ -1,6 +1,7 @@
 #include "exhaust/ui/form_shaft_segment.h"
 
 #include "catalogs/ui/form_part_resist_coef.h"
+#include "core/field_check.h"
 #include "core/number_text.h"
 #include "exhaust/exhaust_inputs.h"
 #include "exhaust/ui/shown_numbers.h"
@@ -79,6 +80,7 @@ TFormShaftSegment::TFormShaftSegment(QWidget *parent) : QDialog(parent) {
     head->setObjectName(QStringLiteral("PanelHead"));
     EditStoreyName = new QLineEdit(head);
     EditStoreyName->setObjectName(QStringLiteral("EditStoreyName"));
+    EditStoreyName->setMaxLength(int(kMaxTextLength)); // what a project file holds
     auto *headLayout = new QHBoxLayout(head);
     headLayout->addWidget(Caption(QStringLiteral("Название участка:"), EditStoreyName, head));
     headLayout->addWidget(EditStoreyName, 1);

@@ -218,10 +218,10 @@ bool ReportOutputPanel::SaveReportPdf() {
 bool ReportOutputPanel::SaveReportPdfAs(const QString &fileName) {
     const QString path = QString::fromStdString(
         EnsureExtension(fileName.toStdString(), "pdf"));
-    const QString error = WriteReportPdf(Printable(), path);
-    if (!error.isEmpty()) {
-        QMessageBox::critical(this, MessageTitle(),
-                              QStringLiteral("Отчёт PDF не записан: ") + error);
+    // the same write and the same messages as the report's own "Сохранить"
+    const FileResult result = WriteReportPdf(Printable(), path.toStdString());
+    if (!result.ok) {
+        QMessageBox::critical(this, MessageTitle(), QString::fromStdString(result.error));
         return false;
     }
     return true;

@@ -7,8 +7,8 @@
 
 #include <QAbstractTextDocumentLayout>
 #include <QApplication>
-#include <QFile>
-#include <QFileInfo>
+#include <QBuffer>
+#include <QFontMetricsF>
 #include <QPageLayout>
 #include <QPageSize>
 #include <QPainter>
@@ -16,10 +16,12 @@
 #include <QTextBlock>
 #include <QTextCursor>
 #include <QTextDocument>
+#include <QTextOption>
 #include <QTextTable>
 
 #include <algorithm>
 #include <cstdio>
+#include <vector>
 
 namespace orvane {
 
@@ -111,6 +113,53 @@ void PaintChartPage(QPainter &painter, const QSizeF &body, std::span<const Chart
 
 } // namespace
 
+void LetLongWordsBreak(QTextDocument &doc, qreal lineWidth) {
+    // no font draws a character wider than this many lines' worth of its size: shorter words
+    // are not measured
+    constexpr int kShortWord = 24;
+    const QChar breakHere(0x200B);
+    struct Word {
+        int position;
+        int length;
+        QString broken;
+    };
+    std::vector<Word> words;
+    for (QTextBlock block = doc.begin(); block.isValid(); block = block.next()) {
+        for (auto it = block.begin(); !it.atEnd(); ++it) {
+            const QTextFragment fragment = it.fragment();
+            const QString text = fragment.text();
+            const QFontMetricsF metrics(fragment.charFormat().font());
+            int start = 0;
+            for (int i = 0; i <= text.size(); ++i) {
+                if (i < text.size() && !text[i].isSpace())
+                    continue;
+                const QString word = text.mid(start, i - start);
+                if (word.size() > kShortWord && metrics.horizontalAdvance(word) > lineWidth) {
+                    QString broken;
+                    broken.reserve(word.size() * 2);
+                    for (int k = 0; k < word.size(); ++k) {
+                        // (never inside a surrogate pair or before a combining mark)
+                        if (k > 0 && !word[k].isLowSurrogate() && !word[k].isMark())
+                            broken += breakHere;
+                        broken += word[k];
+                    }
+                    words.push_back({fragment.position() + start, int(word.size()), broken});
+                }
+                start = i + 1;
+            }
+        }
+    }
+    // replaced from the end, so that the positions before each stay as they were
+    QTextCursor cursor(&doc);
+    cursor.beginEditBlock();
+    for (auto w = words.rbegin(); w != words.rend(); ++w) {
+        cursor.setPosition(w->position);
+        cursor.setPosition(w->position + w->length, QTextCursor::KeepAnchor);
+        cursor.insertText(w->broken);
+    }
+    cursor.endEditBlock();
+}
+
 PrintableReport Printable(const ReportDocument &report) {
     return {report.RTFull, QString::fromStdString(FooterLead(report.Page)),
             PlainTitle(report.Title()), report.Charts};
@@ -131,9 +180,15 @@ int PaintReport(QPagedPaintDevice &device, const PrintableReport &report) {
     QTextDocument doc;
     doc.setUndoRedoEnabled(false);
     doc.setDocumentMargin(0);
+    // a word wider than its line (a table cell's) breaks where the line ends instead of running
+    // out of the line; one wider than the page is given its break opportunities beforehand
+    QTextOption wrap = doc.defaultTextOption();
+    wrap.setWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
+    doc.setDefaultTextOption(wrap);
     LoadRtfIntoDocument(doc, report.rtf);
     const QSizeF body(TwipsToLayout(kTextWidth),
                       TwipsToLayout(kPaperHeight - kMarginTop - kMarginBottom));
+    LetLongWordsBreak(doc, body.width());
     doc.setPageSize(body);
     KeepBlocksWithTheirNext(doc, body.height());
     // the page breaks set above are laid out lazily, piece by piece on a timer that never runs
@@ -155,6 +210,19 @@ int PaintReport(QPagedPaintDevice &device, const PrintableReport &report) {
         body.width() * scaleX, MmToLayout(kFooterBandMm) * scaleY);
     QFont footerFont(QStringLiteral("Arial"));
     footerFont.setPointSizeF(8);
+    constexpr int kFooterFlags = Qt::AlignHCenter | Qt::AlignVCenter | Qt::TextWordWrap;
+    // A footer too long for its band (a long project or system name) would run over the text
+    // or off the page: its lead then loses its middle and keeps one line.
+    QString footerLead = report.footerLead;
+    const QFontMetricsF footerMetrics(footerFont, &device);
+    const QString widestPage =
+        QStringLiteral(" · ") + QString::fromStdString(PageNumberText(pages, pages));
+    const QRectF footerNeeds =
+        footerMetrics.boundingRect(footerBox, kFooterFlags, footerLead + widestPage);
+    if (footerNeeds.height() > footerBox.height() || footerNeeds.width() > footerBox.width())
+        footerLead = footerMetrics.elidedText(footerLead, Qt::ElideMiddle,
+                                              footerBox.width() -
+                                                  footerMetrics.horizontalAdvance(widestPage));
     for (int page = 0; page < pages; ++page) {
         if (page > 0)
             device.newPage();
@@ -178,37 +246,39 @@ int PaintReport(QPagedPaintDevice &device, const PrintableReport &report) {
         painter.restore();
         painter.setFont(footerFont);
         painter.setPen(Qt::black);
-        const QString footer = report.footerLead + QStringLiteral(" · ") +
+        const QString footer = footerLead + QStringLiteral(" · ") +
                                QString::fromStdString(PageNumberText(page + 1, pages));
-        painter.drawText(footerBox, Qt::AlignHCenter | Qt::AlignVCenter | Qt::TextWordWrap, footer);
+        painter.drawText(footerBox, kFooterFlags, footer);
     }
     painter.end();
     return pages;
 }
 
-QString WriteReportPdf(const PrintableReport &report, const QString &path) {
-    // written beside its final name and then renamed: a failed write leaves no half file
-    // under the name asked for
-    const QString partial = path + QStringLiteral(".part");
-    const QString failed = QStringLiteral("файл «%1» не удалось записать.").arg(path);
+QByteArray ReportPdf(const PrintableReport &report) {
+    // laid out in memory and handed whole to the atomic write: no file of its own is ever opened
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    if (!buffer.open(QIODevice::WriteOnly))
+        return {};
     int pages = 0;
     {
-        QPdfWriter writer(partial);
+        QPdfWriter writer(&buffer);
         writer.setResolution(300);
         writer.setCreator(QString::fromStdString(ProgramVersionText()));
         writer.setTitle(report.title);
         pages = PaintReport(writer, report);
     }
-    if (pages == 0 || !QFile::exists(partial)) {
-        QFile::remove(partial);
-        return failed;
+    buffer.close();
+    return pages > 0 ? bytes : QByteArray();
+}
+
+FileResult WriteReportPdf(const PrintableReport &report, const std::string &path) {
+    const QByteArray pdf = ReportPdf(report);
+    if (pdf.isEmpty()) {
+        const std::string reason = "страницы отчёта не удалось построить";
+        return {false, "Не удалось записать файл " + path + ": " + reason, reason};
     }
-    QFile::remove(path);
-    if (!QFile::rename(partial, path)) {
-        QFile::remove(partial);
-        return failed;
-    }
-    return {};
+    return WriteFileAtomic(path, std::string_view(pdf.constData(), size_t(pdf.size())));
 }
 
 namespace {
@@ -229,8 +299,9 @@ HeadlessPages::HeadlessPages(int &argc, char **argv) {
 
 HeadlessPages::~HeadlessPages() = default;
 
-std::string HeadlessPages::WritePdf(const ReportDocument &report, const std::string &path) {
-    return WriteReportPdf(Printable(report), QString::fromStdString(path)).toStdString();
+std::string HeadlessPages::MakePdf(const ReportDocument &report) {
+    const QByteArray pdf = ReportPdf(Printable(report));
+    return std::string(pdf.constData(), size_t(pdf.size()));
 }
 
 } // namespace orvane

@@ -2,8 +2,10 @@
 // The report on paper and in PDF: the same A4 page, margins and footer as the RTF opened in a
 // word processor, table header rows repeated on every page.
 
+#include "core/file_io.h"
 #include "report/chart_data.h"
 
+#include <QByteArray>
 #include <QString>
 
 #include <memory>
@@ -13,6 +15,7 @@
 
 class QApplication;
 class QPagedPaintDevice;
+class QTextDocument;
 
 namespace orvane {
 
@@ -28,6 +31,12 @@ struct PrintableReport {
 };
 PrintableReport Printable(const ReportDocument &report);
 
+// Gives each word of `doc` wider than `lineWidth` a break opportunity (a zero-width space) after
+// each of its characters, so that the layout breaks it where a line ends. Qt's own breaking of
+// such a word measures the rest of the word again on every line: a word of n characters would
+// take n² steps to lay out.
+void LetLongWordsBreak(QTextDocument &doc, qreal lineWidth);
+
 // The pages the charts take after the text: two charts to a page.
 int ChartPageCount(size_t charts);
 
@@ -37,8 +46,14 @@ int ChartPageCount(size_t charts);
 // QApplication.
 int PaintReport(QPagedPaintDevice &device, const PrintableReport &report);
 
-// Writes the report as a PDF file. Empty on success, else the reason in Russian.
-QString WriteReportPdf(const PrintableReport &report, const QString &path);
+// The report as the bytes of a PDF file, its pages laid out in memory; empty when they could not
+// be painted.
+QByteArray ReportPdf(const PrintableReport &report);
+
+// Writes the report as a PDF file through the one atomic write every file of the program goes
+// through (WriteFileAtomic): the same refusals and the same messages, naming the file and the
+// reason.
+FileResult WriteReportPdf(const PrintableReport &report, const std::string &path);
 
 // What a program without windows needs to lay reports out (the batch calculator's --pdf): an
 // application (the charts are widgets' graphics), on the offscreen platform unless one is
@@ -50,8 +65,8 @@ public:
     HeadlessPages(const HeadlessPages &) = delete;
     HeadlessPages &operator=(const HeadlessPages &) = delete;
 
-    // WriteReportPdf of a module's report: the reason of a failure in UTF-8, empty on success.
-    static std::string WritePdf(const ReportDocument &report, const std::string &path);
+    // ReportPdf of a module's report as bytes; empty when the pages could not be painted.
+    static std::string MakePdf(const ReportDocument &report);
 
 private:
     std::unique_ptr<QApplication> app_;

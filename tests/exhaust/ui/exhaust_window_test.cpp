@@ -436,6 +436,19 @@ private slots:
         AnswerMessageBox(QMessageBox::Ok, &message);
         QVERIFY(!w.form.OpenProjectFile(dir.filePath(QStringLiteral("нет.smkprj"))));
         QCOMPARE(w.edit(ctl::EditRoomLength)->text(), QStringLiteral("77"));
+
+        // a name longer than a project holds: refused, never cut to fit the edit
+        const QString longName =
+            WriteTestFile(dir, QStringLiteral("длинный.smkprj"),
+                          "[Project]\r\nName=" + QByteArray(int(kMaxTextLength) + 1, 'A') +
+                              "\r\n[Room]\r\nVariant=2\r\nRoomL=5\r\n");
+        AnswerMessageBox(QMessageBox::Ok, &message);
+        QVERIFY(!w.form.OpenProjectFile(longName));
+        QCOMPARE(message, QStringLiteral("Поле «Наименование проекта» ([Project] Name): нужен "
+                                         "текст не длиннее 1000 знаков, в файле 1001 знак."));
+        QCOMPARE(w.edit(ctl::EditRoomLength)->text(), QStringLiteral("77"));
+        for (ControlName name : {ctl::EditProjectName, ctl::EditSystemName})
+            QCOMPARE(w.edit(name)->maxLength(), int(kMaxTextLength));
     }
 
     void roomBeyondTheRangeOfARealOpensAndSaves() {

@@ -618,6 +618,11 @@ private slots:
         QTemporaryDir dir;
         const QString broken = WriteTestFile(dir, QStringLiteral("broken.isrprj"), "just some text\r\nno sections\r\n");
         QVERIFY(!broken.isEmpty());
+        // a name longer than a project holds: refused, never cut to fit the edit
+        const QString longName = WriteTestFile(
+            dir, QStringLiteral("long.isrprj"),
+            "[Project]\r\nVariant=SW-OG\r\nSystem=" + QByteArray(int(kMaxTextLength) + 1, 'A') +
+                "\r\n");
         const struct {
             QString path;
             QString message;
@@ -626,6 +631,9 @@ private slots:
              QStringLiteral("Файл проекта приточного ДУ не может быть прочитан (нет такого файла "
                             "или папки):\n")},
             {broken, QStringLiteral("Файл не является проектом")},
+            {longName, QStringLiteral("Поле «Наименование вентиляционной системы» ([Project] "
+                                      "System): нужен текст не длиннее 1000 знаков, в файле "
+                                      "1001 знак.")},
         };
         for (const auto &[path, message] : cases) {
             Window w;
@@ -636,6 +644,7 @@ private slots:
             QVERIFY(QString::fromStdString(w.notifier.messages[0].text).startsWith(message));
             QCOMPARE(w.get<QLineEdit>(ctl::EditProjectName)->text(), QStringLiteral("Мой проект"));
             QVERIFY(w.get<QRadioButton>(ctl::rbLift)->isChecked());
+            QCOMPARE(w.get<QLineEdit>(ctl::EditSystemName)->maxLength(), int(kMaxTextLength));
         }
     }
 

@@ -5,8 +5,10 @@
 #include "report/ui/report_output_panel.h"
 #include "report/ui/report_print.h"
 #include "report/ui/rtf_text_document.h"
+#include "write_attacks.h"
 
 #include <QAbstractButton>
+#include <QAbstractTextDocumentLayout>
 #include <QAction>
 #include <QApplication>
 #include <QFile>
@@ -23,6 +25,7 @@
 #include <QTextDocument>
 #include <QTextEdit>
 #include <QTextFrame>
+#include <QTextLayout>
 #include <QTextTable>
 #include <QTimer>
 
@@ -57,6 +60,23 @@ void CloseNextMessageBox(QString *text, QMessageBox::Icon *icon) {
         box->accept();
     });
 }
+
+// Closes every message box shown while it lives, keeping the text of the last one in `*text`.
+class MessageBoxCloser {
+public:
+    explicit MessageBoxCloser(QString *text) {
+        QObject::connect(&timer_, &QTimer::timeout, [text] {
+            if (auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget())) {
+                *text = box->text();
+                box->accept();
+            }
+        });
+        timer_.start(10);
+    }
+
+private:
+    QTimer timer_;
+};
 
 QByteArray ReadAll(const QString &path) {
     QFile file(path);
@@ -367,6 +387,27 @@ private slots:
         QVERIFY(textPages >= 1);
     }
 
+    // a word wider than the page gets a break opportunity after each character and breaks
+    // where each line ends, every character kept; the words around it stay whole
+    void aWordWiderThanThePageBreaksWhereTheLineEnds() {
+        const QString word(3000, QLatin1Char('A'));
+        const QString text = QStringLiteral("Наименование проекта: ") + word +
+                             QStringLiteral(" и ещё слово в 24 буквы: ПротиводымнаяВентиляцияЗ");
+        QTextDocument doc;
+        doc.setPlainText(text);
+        const qreal width = 600;
+        LetLongWordsBreak(doc, width);
+        const QString broken = doc.toPlainText();
+        QCOMPARE(broken.count(QChar(0x200B)), word.size() - 1);
+        QCOMPARE(QString(broken).remove(QChar(0x200B)), text);
+        doc.setTextWidth(width);
+        doc.documentLayout()->documentSize();
+        const QTextLayout *layout = doc.begin().layout();
+        QVERIFY2(layout->lineCount() > 10, qPrintable(QString::number(layout->lineCount())));
+        for (int i = 0; i < layout->lineCount(); ++i)
+            QVERIFY(layout->lineAt(i).naturalTextWidth() <= width);
+    }
+
     void pagedLayoutRepeatsTheTablesHeaderRow() {
         QTextDocument doc;
         LoadRtfIntoDocument(doc, LongReport());
@@ -389,6 +430,48 @@ private slots:
         QVERIFY2(text.contains(path), qPrintable(text));
         QCOMPARE(icon, QMessageBox::Critical);
         QVERIFY(QDir(dir.path()).isEmpty());
+    }
+
+    // Every attack on the saved file gives the same outcome for "Сохранить в PDF…" as for
+    // "Сохранить": the message naming the file and the reason, the folder afterwards.
+    void attacksGiveThePdfWhatTheyGiveTheReport_data() {
+        QTest::addColumn<QString>("extension");
+        QTest::addColumn<int>("attack");
+#ifndef _WIN32
+        const auto attacks = test::WriteAttacks();
+        for (int i = 0; i < int(attacks.size()); ++i)
+            for (const char *extension : {"rtf", "pdf"})
+                QTest::addRow("%s %s", attacks[size_t(i)].name, extension)
+                    << QString::fromLatin1(extension) << i;
+#endif
+    }
+    void attacksGiveThePdfWhatTheyGiveTheReport() {
+#ifdef _WIN32
+        QSKIP("POSIX file system only: links, pipes, devices, mounts and limits");
+#else
+        QFETCH(QString, extension);
+        QFETCH(int, attack);
+        const test::WriteAttack &a = test::WriteAttacks()[size_t(attack)];
+        const test::StagedAttack staged(a, "out." + extension.toStdString());
+        if (!staged.skipped().empty())
+            QSKIP(staged.skipped().c_str());
+        ReportOutputPanel panel;
+        panel.setReport(LongReport());
+        const QString path = QString::fromStdString(staged.out());
+        QString shown;
+        bool saved = false;
+        {
+            const MessageBoxCloser closer(&shown);
+            saved = extension == QStringLiteral("pdf") ? panel.SaveReportPdfAs(path)
+                                                       : panel.SaveReportAs(path);
+        }
+        const QString reason = QString::fromUtf8(a.reason);
+        QCOMPARE(saved, reason.isEmpty());
+        QCOMPARE(shown, reason.isEmpty() ? QString()
+                                         : QStringLiteral("Не удалось записать файл ") + path +
+                                               QStringLiteral(": ") + reason);
+        QCOMPARE(QString::fromStdString(staged.state()), QString::fromUtf8(a.after));
+#endif
     }
 
     void aFileThatCannotBeWrittenIsNamedInTheErrorAndNothingIsLeft() {
