@@ -4,6 +4,7 @@
 #include "core/number_text.h"
 #include "exhaust/exhaust_inputs.h"
 #include "exhaust/ui/shown_numbers.h"
+#include "shell/form_controls.h"
 #include "shell/message_box_notifier.h"
 
 #include <QApplication>
@@ -79,6 +80,7 @@ TFormShaftSegment::TFormShaftSegment(QWidget *parent) : QDialog(parent) {
     head->setObjectName(QStringLiteral("PanelHead"));
     EditStoreyName = new QLineEdit(head);
     EditStoreyName->setObjectName(QStringLiteral("EditStoreyName"));
+    EditStoreyName->setMaxLength(kEditMaxLength); // a name from the file is kept whole
     auto *headLayout = new QHBoxLayout(head);
     headLayout->addWidget(Caption(QStringLiteral("Название участка:"), EditStoreyName, head));
     headLayout->addWidget(EditStoreyName, 1);
