@@ -1,6 +1,7 @@
 #include "app/command_line.h"
 
 #include "orvane/version.h"
+#include "shell/file_name.h"
 
 #include <cstdio>
 
@@ -34,6 +35,8 @@ QString VersionLine() {
 bool BannerModeFromArguments(const QStringList &arguments) {
     bool bannerMode = true;
     for (const QString &argument : arguments) {
+        if (argument == QStringLiteral("--"))
+            break;
         if (argument.size() >= 2 && argument.at(0) == QLatin1Char('-') &&
             (argument.at(1) == QLatin1Char('b') || argument.at(1) == QLatin1Char('B')))
             bannerMode = false;
@@ -77,7 +80,11 @@ std::optional<EarlyAnswer> AnswerBeforeStart(const QStringList &arguments) {
 QStringList ArgumentsOf(int argc, char **argv) {
     QStringList arguments;
     for (int i = 1; i < argc; ++i)
+#ifdef Q_OS_WIN
         arguments.append(QString::fromLocal8Bit(argv[i]));
+#else
+        arguments.append(FileNameFromBytes(argv[i]));
+#endif
     return arguments;
 }
 
@@ -89,9 +96,15 @@ int PrintEarlyAnswer(const EarlyAnswer &answer) {
 }
 
 QString ProjectFromArguments(const QStringList &arguments) {
-    for (const QString &argument : arguments)
-        if (!argument.isEmpty() && !argument.startsWith(QLatin1Char('-')))
+    bool switches = true; // after "--" every argument is a file name, "-" first or not
+    for (const QString &argument : arguments) {
+        if (switches && argument == QStringLiteral("--")) {
+            switches = false;
+            continue;
+        }
+        if (!argument.isEmpty() && (!switches || !argument.startsWith(QLatin1Char('-'))))
             return argument;
+    }
     return {};
 }
 

@@ -96,7 +96,9 @@ int main(int argc, char *argv[]) {
     orvane::ArmStartProbe(formMain, shell, qEnvironmentVariable(orvane::kStartProbeVariable));
 
     // a project named on the command line (the desktop's "open with") opens its module at once
-    const QString project = orvane::ProjectFromArguments(app.arguments().mid(1));
+    // (from argv, which the application object has rid of Qt's own options: its arguments()
+    // would turn a name that is not valid UTF-8 into one that does not exist)
+    const QString project = orvane::ProjectFromArguments(orvane::ArgumentsOf(argc, argv));
     if (project.isEmpty()) {
         // The first frame looks no icon up by name: the icon theme is set up after it.
         orvane::OnFirstPaint(&formMain, [] { orvane::UseOwnIconTheme(); });

@@ -5,6 +5,7 @@
 #include "core/jpeg_image.h"
 #include "shell/about_box.h"
 #include "shell/desktop_actions.h"
+#include "shell/file_name.h"
 #include "shell/message_box_notifier.h"
 #include "shell/project_document.h"
 #include "shell/raw_picture.h"
@@ -478,7 +479,7 @@ void TFormMain::OpenProject(const QString &path) {
             show();
         QMessageBox::warning(this, MessageTitle(),
                              QStringLiteral("Файл не является проектом Орвейна:\n%1")
-                                 .arg(QDir::toNativeSeparators(path)));
+                                 .arg(FileNameForDisplay(QDir::toNativeSeparators(path))));
         return;
     }
     OpenModule([&factory, path] { return factory(path); });

@@ -143,6 +143,29 @@ std::string Cp1251ToUtf8(std::string_view cp1251) {
     return out;
 }
 
+std::string PrintableText(std::string_view text) {
+    std::string out;
+    out.reserve(text.size());
+    for (size_t i = 0; i < text.size(); ++i) {
+        const auto c = static_cast<unsigned char>(text[i]);
+        if (c < 0x20 || c == 0x7F) {
+            // U+2400 + c, or U+2421 for DEL, in UTF-8
+            const char32_t picture = c == 0x7F ? 0x2421 : 0x2400 + c;
+            out.push_back(static_cast<char>(0xE0 | (picture >> 12)));
+            out.push_back(static_cast<char>(0x80 | ((picture >> 6) & 0x3F)));
+            out.push_back(static_cast<char>(0x80 | (picture & 0x3F)));
+        } else if (c == 0xC2 && i + 1 < text.size() &&
+                   static_cast<unsigned char>(text[i + 1]) >= 0x80 &&
+                   static_cast<unsigned char>(text[i + 1]) <= 0x9F) {
+            out += "\xEF\xBF\xBD"; // U+FFFD
+            ++i;
+        } else {
+            out.push_back(text[i]);
+        }
+    }
+    return out;
+}
+
 bool IsValidUtf8(std::string_view text) {
     size_t i = 0;
     char32_t cp = 0;

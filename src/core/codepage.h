@@ -13,6 +13,12 @@ std::optional<std::string> Utf8ToCp1251(std::string_view utf8, std::string *badC
 std::string Cp1251ToUtf8(std::string_view cp1251);
 bool IsValidUtf8(std::string_view text);
 
+// A file's text as a message quotes it: each control character is shown by its picture (NUL as
+// "␀", a tab as "␉", ESC as "␛", DEL as "␡") and a C1 control (U+0080…U+009F) as "�", so that
+// nothing the file holds is written raw to a terminal or cuts a message short. Other text is
+// kept byte for byte.
+std::string PrintableText(std::string_view text);
+
 std::u16string Utf8ToUtf16(std::string_view utf8);
 std::string Utf16ToUtf8(std::u16string_view utf16);
 

@@ -5,6 +5,7 @@
 #include <climits>
 #include <cmath>
 
+#include "core/codepage.h"
 #include "core/number_text.h"
 
 namespace orvane {
@@ -170,7 +171,7 @@ namespace {
 std::string Found(std::string_view text, std::string_view where) {
     if (text.find_first_not_of(" \t") == std::string_view::npos)
         return ", поле не заполнено.";
-    return ", " + std::string(where) + " «" + std::string(text) + "».";
+    return ", " + std::string(where) + " «" + PrintableText(text) + "».";
 }
 } // namespace
 

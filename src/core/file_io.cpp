@@ -2,9 +2,10 @@
 
 #include <cerrno>
 #include <csignal>
+#include <cstdint>
 #include <cstdio>
 #include <cstdlib>
-#include <cstring>
+#include <random>
 #include <string>
 
 #ifdef _WIN32
@@ -13,7 +14,6 @@
 #include <fcntl.h>
 #include <filesystem>
 #include <io.h>
-#include <random>
 #include <sys/stat.h>
 #include <windows.h>
 #else
@@ -26,25 +26,8 @@
 
 namespace orvane {
 
-namespace {
-
-// Reasons of our own, beyond what errno can say.
-constexpr int kNotRegular = -1;
-constexpr int kTooBig = -2;
-constexpr int kWriteProtected = -3;
-
-constexpr std::string_view kTemporaryPrefix = ".orvane-";
-constexpr size_t kTemporarySuffixLength = 6; // the XXXXXX of mkstemp
-
-// The reason in Russian for the failures a user can meet and mend; the system's text otherwise.
-std::string Reason(int err, bool reading) {
+std::string SystemErrorText(int err, bool reading) {
     switch (err) {
-    case kNotRegular:
-        return "это не обычный файл";
-    case kTooBig:
-        return "файл больше " + std::string(kMaxReadBytesText);
-    case kWriteProtected:
-        return "файл доступен только для чтения";
     case ENOENT:
         return "нет такого файла или папки";
     case EACCES:
@@ -52,6 +35,10 @@ std::string Reason(int err, bool reading) {
         return reading ? "нет прав на чтение" : "нет доступа";
     case ENOSPC:
         return "нет места на диске";
+#ifdef EDQUOT
+    case EDQUOT:
+        return "превышена дисковая квота";
+#endif
     case EFBIG:
         return "превышен допустимый размер файла";
     case EISDIR:
@@ -66,8 +53,138 @@ std::string Reason(int err, bool reading) {
         return "слишком много символических ссылок";
     case ENXIO:
         return "никто не читает из канала или устройство недоступно";
+    case EAGAIN:
+#if EWOULDBLOCK != EAGAIN
+    case EWOULDBLOCK:
+#endif
+        return "ресурс временно недоступен, повторите попытку";
+    case EINTR:
+        return "операция прервана сигналом";
+    case EIO:
+        return "ошибка ввода-вывода";
+    case EPIPE:
+        return "канал закрыт читающей стороной";
+    case EBADF:
+        return "файл закрыт или открыт не для этой операции";
+    case EBUSY:
+        return "файл или устройство занято";
+#ifdef ETXTBSY
+    case ETXTBSY:
+        return "файл занят выполняемой программой";
+#endif
+    case EEXIST:
+        return "файл уже существует";
+    case EXDEV:
+        return "файлы на разных файловых системах";
+    case EMFILE:
+    case ENFILE:
+        return "открыто слишком много файлов";
+    case EMLINK:
+        return "слишком много ссылок на файл";
+    case ENOMEM:
+        return "недостаточно памяти";
+    case ENODEV:
+        return "нет такого устройства";
+    case EINVAL:
+        return "недопустимое имя файла или операция";
+    case ESPIPE:
+        return "файл не допускает перехода по позиции";
+#ifdef EOVERFLOW
+    case EOVERFLOW:
+        return "файл слишком велик для этой операции";
+#endif
+#ifdef ENOTSUP
+    case ENOTSUP:
+#if defined(EOPNOTSUPP) && EOPNOTSUPP != ENOTSUP
+    case EOPNOTSUPP:
+#endif
+        return "операция не поддерживается файловой системой";
+#endif
+#ifdef ESTALE
+    case ESTALE:
+        return "файл на сетевом диске больше недоступен";
+#endif
+#ifdef ETIMEDOUT
+    case ETIMEDOUT:
+        return "истекло время ожидания";
+#endif
+#ifdef ECONNRESET
+    case ECONNRESET:
+        return "соединение разорвано";
+#endif
+#ifdef ENOLCK
+    case ENOLCK:
+        return "нет свободных блокировок файлов";
+#endif
     default:
-        return std::strerror(err);
+        return "системная ошибка с кодом " + std::to_string(err);
+    }
+}
+
+namespace {
+
+// Reasons of our own, beyond what errno can say.
+constexpr int kNotRegular = -1;
+constexpr int kTooBig = -2;
+constexpr int kWriteProtected = -3;
+
+// The writer's temporary files: ".orvane-", ten random letters, two check letters computed from
+// them, ".partial". Only a name of exactly this form is ever taken for one of the writer's own.
+constexpr std::string_view kTemporaryPrefix = ".orvane-";
+constexpr std::string_view kTemporarySuffix = ".partial";
+constexpr size_t kTemporaryRandomLength = 10;
+constexpr size_t kTemporaryCheckLength = 2;
+constexpr std::string_view kLetters =
+    "abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789";
+
+std::string CheckLetters(std::string_view random) {
+    uint32_t hash = 2166136261u; // FNV-1a
+    for (char c : random) {
+        hash ^= static_cast<unsigned char>(c);
+        hash *= 16777619u;
+    }
+    std::string letters;
+    for (size_t i = 0; i < kTemporaryCheckLength; ++i) {
+        letters.push_back(kLetters[hash % kLetters.size()]);
+        hash /= static_cast<uint32_t>(kLetters.size());
+    }
+    return letters;
+}
+
+// A new name of the writer's form (not yet created).
+std::string NewTemporaryName() {
+    static thread_local std::mt19937 random{std::random_device{}()};
+    std::string part;
+    for (size_t i = 0; i < kTemporaryRandomLength; ++i)
+        part.push_back(kLetters[random() % kLetters.size()]);
+    return std::string(kTemporaryPrefix) + part + CheckLetters(part) +
+           std::string(kTemporarySuffix);
+}
+
+[[maybe_unused]] bool IsOurTemporaryName(std::string_view name) {
+    constexpr size_t middle = kTemporaryRandomLength + kTemporaryCheckLength;
+    if (name.size() != kTemporaryPrefix.size() + middle + kTemporarySuffix.size() ||
+        !name.starts_with(kTemporaryPrefix) || !name.ends_with(kTemporarySuffix))
+        return false;
+    const std::string_view letters = name.substr(kTemporaryPrefix.size(), middle);
+    if (letters.find_first_not_of(kLetters) != std::string_view::npos)
+        return false;
+    return letters.substr(kTemporaryRandomLength) ==
+           CheckLetters(letters.substr(0, kTemporaryRandomLength));
+}
+
+// The reason in Russian for every failure a file operation of the program can meet; an
+// unexpected one is named by its number.
+std::string Reason(int err, bool reading) {
+    switch (err) {
+    case kNotRegular:
+        return "это не обычный файл";
+    case kTooBig:
+        return "файл больше " + std::string(kMaxReadBytesText);
+    case kWriteProtected:
+        return "файл доступен только для чтения";
+    default:
+        return SystemErrorText(err, reading);
     }
 }
 
@@ -136,21 +253,10 @@ std::string FollowLinks(const std::string &path, int &err) {
     return p;
 }
 
-bool IsOurTemporaryName(std::string_view name) {
-    if (name.size() != kTemporaryPrefix.size() + kTemporarySuffixLength ||
-        name.substr(0, kTemporaryPrefix.size()) != kTemporaryPrefix)
-        return false;
-    for (char c : name.substr(kTemporaryPrefix.size())) {
-        const bool alnum =
-            (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9');
-        if (!alnum)
-            return false;
-    }
-    return true;
-}
-
 // A writer holds a lock on its temporary file until the rename; a temporary file of ours that
-// nobody holds was left by a writer that was killed. Only the user's own files are touched.
+// nobody holds was left by a writer that was killed. Only what is provably the writer's own is
+// removed: a name of its form (check letters included), a regular file of the user's with no
+// other name, not locked.
 void RemoveStaleTemporaries(const std::string &folder) {
     const int dirFd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
     if (dirFd < 0)
@@ -172,7 +278,7 @@ void RemoveStaleTemporaries(const std::string &folder) {
             continue;
         struct stat st {};
         if (::fstat(fd, &st) == 0 && S_ISREG(st.st_mode) && st.st_uid == ::geteuid() &&
-            ::flock(fd, LOCK_EX | LOCK_NB) == 0)
+            st.st_nlink == 1 && ::flock(fd, LOCK_EX | LOCK_NB) == 0)
             ::unlinkat(dirFd, entry->d_name, 0);
         ::close(fd);
     }
@@ -182,11 +288,15 @@ void RemoveStaleTemporaries(const std::string &folder) {
 
 // A temporary file in `folder`, created, locked and still in place; -1 with errno otherwise.
 int CreateTemporary(const std::string &folder, std::string &name) {
-    for (int attempt = 0; attempt < 10; ++attempt) {
-        name = folder + std::string(kTemporaryPrefix) + "XXXXXX";
-        const int fd = ::mkstemp(name.data());
-        if (fd < 0)
+    for (int attempt = 0; attempt < 100; ++attempt) {
+        name = folder + NewTemporaryName();
+        const int fd =
+            ::open(name.c_str(), O_RDWR | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0600);
+        if (fd < 0) {
+            if (errno == EEXIST)
+                continue;
             return -1;
+        }
         struct stat st {};
         // a cleaner in another process may have taken it for a stale one in between
         if (::flock(fd, LOCK_EX | LOCK_NB) == 0 && ::fstat(fd, &st) == 0 && st.st_nlink > 0)
@@ -210,6 +320,33 @@ FileResult WriteInPlace(const std::string &path, const std::string &target,
     if (::close(fd) != 0 && err == 0 && errno != EINTR)
         err = errno;
     return err == 0 ? FileResult{} : WriteFailure(path, err);
+}
+
+// Rewrites the regular file `target` (found as `was`) with `bytes` in place, keeping its inode:
+// its other names, owner, group and permissions. Our writers take turns on it. 0 or errno.
+int RewriteInPlace(const std::string &target, const struct stat &was, std::string_view bytes) {
+    const int fd = ::open(target.c_str(), O_WRONLY | O_NOFOLLOW | O_NOCTTY | O_CLOEXEC);
+    if (fd < 0)
+        return errno;
+    struct stat st {};
+    int err = 0;
+    if (::fstat(fd, &st) != 0)
+        err = errno;
+    else if (!S_ISREG(st.st_mode))
+        err = kNotRegular;
+    else if (st.st_dev != was.st_dev || st.st_ino != was.st_ino)
+        err = EAGAIN; // replaced since it was looked at: the user may try again
+    while (err == 0 && ::flock(fd, LOCK_EX) != 0)
+        if (errno != EINTR)
+            err = errno;
+    if (err == 0 && !WriteAll(fd, bytes))
+        err = errno;
+    if (err == 0 && ::ftruncate(fd, static_cast<off_t>(bytes.size())) != 0)
+        err = errno;
+    if (err == 0 && ::fsync(fd) != 0)
+        err = errno;
+    ::close(fd);
+    return err;
 }
 
 } // namespace
@@ -283,10 +420,35 @@ FileResult WriteFileAtomic(const std::string &path, std::string_view bytes) {
     const int fd = CreateTemporary(folder, tmp);
     if (fd < 0)
         return WriteFailure(path, errno);
-    // mkstemp creates 0600; a written file gets the usual permissions (or the target's own).
+    if (exists && st.st_nlink > 1) {
+        // Several names lead to this file (hard links). A rename would give only this name the
+        // new bytes and leave the others on the old file, so the file is rewritten where it is.
+        // The bytes go to the temporary file first: a full disk or a size limit is met there,
+        // with the file untouched, and the space they took is freed for the rewrite. Only a
+        // writer killed during the rewrite itself can leave the file incomplete: the price of
+        // keeping its names together.
+        if (!WriteAll(fd, bytes))
+            err = errno;
+        if (err == 0 && ::fsync(fd) != 0)
+            err = errno;
+        ::unlink(tmp.c_str());
+        ::close(fd);
+        if (err == 0)
+            err = RewriteInPlace(target, st, bytes);
+        return err == 0 ? FileResult{} : WriteFailure(path, err);
+    }
+    // A replaced file keeps its permissions, and its owner and group where the system allows:
+    // the administrator's write keeps another user's file that user's; a user keeps a group he
+    // belongs to; otherwise the file becomes the writer's (and loses a set-id bit, which was
+    // set for its old owner or group). A new file gets the usual permissions.
     mode_t mode = 0;
     if (exists) {
         mode = st.st_mode & 07777;
+        if (::fchown(fd, st.st_uid, st.st_gid) != 0) {
+            mode &= ~S_ISUID;
+            if (::fchown(fd, static_cast<uid_t>(-1), st.st_gid) != 0)
+                mode &= ~S_ISGID;
+        }
     } else {
         mode_t mask = ::umask(0);
         ::umask(mask);
@@ -384,17 +546,11 @@ int ErrnoOfLastError() {
 
 // A new temporary file in `folder` (binary mode, created exclusively); -1 with errno otherwise.
 int CreateTemporary(const std::string &folder, std::string &name) {
-    static constexpr char kLetters[] =
-        "abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789";
-    std::random_device seed;
-    std::mt19937 random(seed());
     for (int attempt = 0; attempt < 100; ++attempt) {
-        name = folder + std::string(kTemporaryPrefix);
-        for (size_t i = 0; i < kTemporarySuffixLength; ++i)
-            name.push_back(kLetters[random() % (sizeof kLetters - 1)]);
-        const int fd = ::_wopen(Wide(name).c_str(),
-                                _O_WRONLY | _O_CREAT | _O_EXCL | _O_BINARY | _O_NOINHERIT,
-                                _S_IREAD | _S_IWRITE);
+        name = folder + NewTemporaryName();
+        const int fd =
+            ::_wopen(Wide(name).c_str(), _O_WRONLY | _O_CREAT | _O_EXCL | _O_BINARY | _O_NOINHERIT,
+                     _S_IREAD | _S_IWRITE);
         if (fd >= 0 || errno != EEXIST)
             return fd;
     }

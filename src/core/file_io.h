@@ -24,9 +24,18 @@ FileResult ReadFileBytes(const std::string &path, std::string &bytes);
 // Writes a temporary file in the target's folder, flushes it and renames it over the target.
 // A failure leaves the target untouched. A symbolic link is followed and the file it points to
 // is replaced; a character device or a pipe is written in place; another kind of file, or a
-// file whose permissions allow no writing, is never replaced. Temporary files of earlier writes
-// to the same folder whose writers are gone are removed on the way.
+// file whose permissions allow no writing, is never replaced. A replaced file keeps its
+// permissions, and its owner and group where the system allows it (always for the
+// administrator; for a user, the group when he is a member of it); otherwise it becomes the
+// writer's. A file with several names (hard links) is rewritten in place after the bytes were
+// written once beside it, so that every name sees the new bytes. Temporary files of earlier
+// writes to the same folder whose writers are gone are removed on the way (only files of the
+// writer's own name form, the user's own, with one name and unlocked).
 FileResult WriteFileAtomic(const std::string &path, std::string_view bytes);
+
+// The Russian text of a system error code met reading (`reading`) or writing a file or a stream:
+// every code the program's file operations can meet has its own, another is named by number.
+std::string SystemErrorText(int err, bool reading = false);
 
 // Whether the two paths name one file: the same file reached through links, "./", hard links;
 // for files that do not exist yet, the same name in the same folder.

@@ -218,11 +218,12 @@ std::optional<std::string> IniFile::toBytes(std::string *error) const {
         return true;
     };
     for (const Section &s : sections_) {
-        if (!append("[" + s.name + "]\r\n", "в имени раздела [" + s.name + "]"))
+        if (!append("[" + s.name + "]\r\n", "в имени раздела [" + PrintableText(s.name) + "]"))
             return std::nullopt;
         for (const Entry &e : s.entries) {
             const std::string line = e.raw ? e.key : e.key + "=" + e.value;
-            if (!append(line + "\r\n", "в значении " + e.key + " раздела [" + s.name + "]"))
+            if (!append(line + "\r\n", "в значении " + PrintableText(e.key) + " раздела [" +
+                                           PrintableText(s.name) + "]"))
                 return std::nullopt;
         }
     }

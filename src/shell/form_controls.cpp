@@ -21,6 +21,8 @@
 namespace orvane {
 
 void ControlIndex::add(ControlName name, QWidget *control) {
+    if (auto *edit = qobject_cast<QLineEdit *>(control))
+        edit->setMaxLength(kEditMaxLength);
     controls_.insert_or_assign(std::string(name.view()), control);
 }
 

@@ -15,6 +15,7 @@
 #include "core/control_state.h"
 #include "core/field_check.h"
 #include "core/field_spec.h"
+#include "core/file_io.h"
 #include "core/notifier.h"
 
 class QAbstractButton;
@@ -31,6 +32,12 @@ inline QString CtlName(ControlName control) {
     return QString::fromLatin1(control.view().data(),
                                static_cast<qsizetype>(control.view().size()));
 }
+
+// The most characters an input edit holds: as many as the largest file the program reads has
+// bytes, so that a value read from a project is shown whole and saved as it was (an edit's own
+// limit, 32767 characters, would cut a longer name on the next save without a word). Every
+// edit the index files gets it.
+inline constexpr int kEditMaxLength = static_cast<int>(kMaxReadBytes);
 
 // The input controls of a window's page by control name: its edits, radio buttons and check
 // boxes, and combos. The builders below file every control they make, so a window reads and

@@ -2,6 +2,7 @@
 
 #include "shell/command_guard.h"
 #include "shell/desktop_actions.h"
+#include "shell/file_name.h"
 #include "shell/popup_tip.h"
 #include "shell/recent_projects.h"
 #include "shell/settings.h"
@@ -34,14 +35,14 @@ namespace {
 const QString kNewProject = QStringLiteral("Новый проект");
 
 std::string Native(const QString &path) {
-    return QDir::toNativeSeparators(path).toStdString();
+    return FileNameBytes(QDir::toNativeSeparators(path));
 }
 
 } // namespace
 
 ProjectModule ProjectModuleOfFile(const QString &path) {
     std::string bytes;
-    if (ReadProjectFile(path.toStdString(), "", bytes).ok) {
+    if (ReadProjectFile(FileNameBytes(path), "", bytes).ok) {
         const ProjectModule module = ProjectModuleOf(bytes);
         if (module != ProjectModule::unknown)
             return module;
@@ -63,7 +64,7 @@ QString DroppedProjectFile(const QMimeData *data) {
         return {};
     for (const QUrl &url : data->urls())
         if (url.isLocalFile() && IsProjectFileName(url.toLocalFile()))
-            return url.toLocalFile();
+            return FileNameOfUrl(url);
     return {};
 }
 
@@ -97,7 +98,8 @@ QString ProjectDocument::SettingsFile() const {
 }
 
 QString ProjectDocument::TitleText() const {
-    const QString name = path_.isEmpty() ? kNewProject : QFileInfo(path_).fileName();
+    const QString name =
+        path_.isEmpty() ? kNewProject : FileNameForDisplay(QFileInfo(path_).fileName());
     const bool modified = hooks_.modified && hooks_.modified();
     return name + (modified ? QStringLiteral("*") : QString()) + QStringLiteral(" — ") +
            kind_.caption;
@@ -115,14 +117,15 @@ void ProjectDocument::RefreshSoon() {
 }
 
 void ProjectDocument::Remember(const QString &path) {
-    path_ = QFileInfo(path).absoluteFilePath();
-    if (!SettingsFile().isEmpty())
+    path_ = AbsoluteFileName(path);
+    // (a name that is not text cannot be kept in the settings file; it is left off the list)
+    if (!SettingsFile().isEmpty() && !HasStrayBytes(path_))
         AddRecentProject(SettingsFile(), path_);
 }
 
 bool ProjectDocument::Load(const QString &path) {
     std::string bytes;
-    ProjectResult result = ReadProjectFile(path.toStdString(), kind_.readKind, bytes);
+    ProjectResult result = ReadProjectFile(FileNameBytes(path), kind_.readKind, bytes);
     if (result.ok) {
         const ProjectModule module = ProjectModuleOf(bytes);
         if (module != ProjectModule::unknown && module != kind_.module) {
@@ -194,9 +197,10 @@ QString ProjectDocument::AskFile(bool save, const QString &proposed) {
         if (save)
             dialog.selectFile(info.fileName());
     }
-    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedUrls().isEmpty())
         return {};
-    return dialog.selectedFiles().constFirst();
+    // (by its URL: a file chosen in the desktop's own dialog keeps a name that is not text)
+    return FileNameOfUrl(dialog.selectedUrls().constFirst());
 }
 
 bool ProjectDocument::Save() {

@@ -5,6 +5,7 @@
 // window keeps its inputs, and the document reaches them through the hooks it is given.
 
 #include "core/project_file.h"
+#include "shell/file_name.h"
 #include "shell/shell_windows.h"
 
 #include <QObject>
@@ -145,7 +146,7 @@ void SetFileHooks(ProjectDocument::Hooks &hooks, Window &window, BeforeShown bef
     hooks.read = [&window, beforeShown](const std::string &bytes, const QString &path) {
         // read into a copy: a file refused half-way leaves the window as it was
         auto inputs = window.InputsFromControls();
-        const ProjectResult result = ReadProjectBytes(bytes, inputs, path.toStdString());
+        const ProjectResult result = ReadProjectBytes(bytes, inputs, FileNameBytes(path));
         if (result.ok) {
             beforeShown(std::as_const(inputs));
             window.ControlsFromInputs(inputs);
@@ -153,7 +154,7 @@ void SetFileHooks(ProjectDocument::Hooks &hooks, Window &window, BeforeShown bef
         return result;
     };
     hooks.write = [&window](const QString &path) {
-        return SaveProject(path.toStdString(), window.InputsFromControls());
+        return SaveProject(FileNameBytes(path), window.InputsFromControls());
     };
 }
 

@@ -5,11 +5,15 @@
 #include "app/first_paint.h"
 #include "app/main_window.h"
 #include "app/module_windows.h"
+#include "core/file_io.h"
 #include "core/jpeg_image.h"
+#include "exhaust/ui/form_smk_out_vent_calc.h"
 #include "orvane/version.h"
 #include "shell/about_box.h"
+#include "shell/file_name.h"
 #include "shell/own_icons.h"
 #include "shell/popup_tip.h"
+#include "shell/project_document.h"
 #include "shell/raw_picture.h"
 #include "shell/settings.h"
 #include "window_test_support.h"
@@ -23,6 +27,7 @@
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QPointer>
+#include <QScopeGuard>
 #include <QScreen>
 #include <QScrollArea>
 #include <QScrollBar>
@@ -32,6 +37,7 @@
 #include <QToolButton>
 
 #include <cstring>
+#include <filesystem>
 #include <memory>
 #include <optional>
 
@@ -59,6 +65,8 @@ private slots:
         QTest::newRow("-c") << QStringList{QStringLiteral("-c")} << true;
         QTest::newRow("after another argument")
             << QStringList{QStringLiteral("project.smkprj"), QStringLiteral("-b")} << false;
+        QTest::newRow("a file name after --")
+            << QStringList{QStringLiteral("--"), QStringLiteral("-b")} << true;
     }
     void CompactSwitch() {
         QFETCH(QStringList, arguments);
@@ -112,6 +120,38 @@ private slots:
         QCOMPARE(ProjectFromArguments({QStringLiteral("-B")}), QString());
         QCOMPARE(ProjectFromArguments({QStringLiteral("-b"), project}), project);
         QCOMPARE(ProjectFromArguments({project, QStringLiteral("-B")}), project);
+        // after "--" every argument is a file name, a dash first or not
+        const QString dash = QStringLiteral("-dash.smkprj");
+        QCOMPARE(ProjectFromArguments({QStringLiteral("--"), dash}), dash);
+        QCOMPARE(ProjectFromArguments(
+                     {QStringLiteral("-B"), QStringLiteral("--"), QStringLiteral("--")}),
+                 QStringLiteral("--"));
+        QCOMPARE(ProjectFromArguments({QStringLiteral("--")}), QString());
+        // a name that is not valid UTF-8 keeps its bytes
+        std::string name = "/tmp/\xFF\xD0\x9F\xC3.smkprj";
+        char program[] = "orvane";
+        char *argv[] = {program, name.data()};
+        const QStringList arguments = ArgumentsOf(2, argv);
+        QCOMPARE(FileNameBytes(ProjectFromArguments(arguments)), name);
+    }
+
+    // a project whose name is not valid UTF-8 (as a Linux file name may be) opens in its window
+    // from the command line, under its own bytes
+    void ProjectUnderANameThatIsNotTextOpens() {
+        std::string example;
+        QVERIFY(ReadFileBytes(EXAMPLES_DIR "/room.smkprj", example).ok);
+        std::string name = FileNameBytes(fTemp->path()) + "/\xFF-room.smkprj";
+        QVERIFY(WriteFileAtomic(name, example).ok);
+        // (removed here: the temporary folder does not see a name that is not text)
+        const auto remove = qScopeGuard([&name] { std::filesystem::remove(name); });
+        char program[] = "orvane";
+        char *argv[] = {program, name.data()};
+        const QString project = ProjectFromArguments(ArgumentsOf(2, argv));
+        const std::unique_ptr<QWidget> window = CreateWindowForProject(ShellWindows{}, project);
+        auto *form = qobject_cast<exhaust::TFormSmkOutVentCalc *>(window.get());
+        QVERIFY(form);
+        QCOMPARE(FileNameBytes(form->Document()->FilePath()), name);
+        QVERIFY(form->windowTitle().startsWith(u"\uFFFD-room.smkprj — "_s));
     }
 
     // a project opened from the desktop runs its module window with the file, as the module

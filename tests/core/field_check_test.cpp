@@ -103,6 +103,12 @@ TEST(FieldCheckTest, MessagesNameTheFieldAndWhatItExpects) {
     EXPECT_EQ(InvalidFileValueMessage(kFloors, "17.5"),
               "Поле «Число надземных этажей» ([Building] FloorQty): нужно целое число от 1 до "
               "300, в файле «17.5».");
+    // the file's text is quoted as it is, but for control characters, shown by their pictures
+    EXPECT_EQ(InvalidFileValueMessage(kFloors, std::string("5\0x\x01\x1b[31m\t\x7f\xc2\x9bЖ", 15)),
+              "Поле «Число надземных этажей» ([Building] FloorQty): нужно целое число от 1 до "
+              "300, в файле «5␀x␁␛[31m␉␡�Ж».");
+    EXPECT_EQ(InvalidFieldMessage(kFloors, "\t"),
+              "Поле «Число надземных этажей»: нужно целое число от 1 до 300, поле не заполнено.");
     EXPECT_EQ(ExpectedTip(RuleOf(kFloors)), "Целое число от 1 до 300");
     EXPECT_EQ(ExpectedTip(kTemperature), "Число не меньше -273,15");
     EXPECT_EQ(ExpectedText(kOptionalPositive), "число больше 0 или пустое поле");

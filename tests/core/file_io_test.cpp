@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <chrono>
 #include <csignal>
 #ifndef _WIN32
@@ -16,8 +17,10 @@
 #include <sys/file.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
+#include <sys/wait.h>
 #include <unistd.h>
 #endif
+#include <vector>
 
 using namespace orvane;
 namespace fs = std::filesystem;
@@ -124,6 +127,20 @@ TEST_F(FileIoTest, FailuresAreReportedInRussian) {
     EXPECT_EQ(FileCount(), 0);
 }
 
+TEST(SystemErrorTextTest, EveryCodeIsSaidInRussian) {
+    // every code a file or a stream operation may meet, and the system's whole range besides
+    for (int err = 1; err < 200; ++err) {
+        const std::string text = SystemErrorText(err);
+        EXPECT_EQ(text.find_first_of("ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz"),
+                  std::string::npos)
+            << err << ": " << text;
+    }
+    EXPECT_EQ(SystemErrorText(EAGAIN), "ресурс временно недоступен, повторите попытку");
+    EXPECT_EQ(SystemErrorText(EACCES, true), "нет прав на чтение");
+    EXPECT_EQ(SystemErrorText(EACCES), "нет доступа");
+    EXPECT_EQ(SystemErrorText(9999), "системная ошибка с кодом 9999");
+}
+
 TEST_F(FileIoTest, LongestFileNameTheFolderAllowsIsWritten) {
     const std::string path = dir_ + "/" + std::string(250, 'a') + ".rtf";
     EXPECT_TRUE(WriteFileAtomic(path, "x").ok);
@@ -155,6 +172,111 @@ std::string Contents(const std::string &path) {
     return bytes;
 }
 #endif
+
+TEST_F(FileIoTest, ReplacedFileKeepsOwnerGroupAndModeWhereTheSystemAllows) {
+#ifdef _WIN32
+    GTEST_SKIP() << "POSIX file system only: permissions, limits, links, pipes";
+#else
+    if (::geteuid() != 0)
+        GTEST_SKIP() << "only the administrator can give files to other users";
+    // the administrator's write keeps another user's file that user's
+    struct Case {
+        uid_t uid;
+        gid_t gid;
+        mode_t mode;
+    } cases[] = {{4242, 4343, 0640}, {0, 4343, 0664}, {4242, 0, 0600}, {4242, 4343, 02660}};
+    for (const Case &c : cases) {
+        const std::string path = dir_ + "/report-" + std::to_string(c.mode) + ".rtf";
+        ASSERT_TRUE(WriteFileAtomic(path, "old").ok);
+        ASSERT_EQ(::chown(path.c_str(), c.uid, c.gid), 0);
+        ASSERT_EQ(::chmod(path.c_str(), c.mode), 0);
+        ASSERT_TRUE(WriteFileAtomic(path, "new").ok) << path;
+        struct stat st {};
+        ASSERT_EQ(::stat(path.c_str(), &st), 0);
+        EXPECT_EQ(st.st_uid, c.uid) << path;
+        EXPECT_EQ(st.st_gid, c.gid) << path;
+        EXPECT_EQ(st.st_mode & 07777, c.mode) << path;
+        EXPECT_EQ(Contents(path), "new");
+    }
+
+    // a user who may write another user's file but not give files away: the file is written and
+    // becomes his, with its permissions (less the set-id bit, which was set for the old group)
+    const std::string shared = dir_ + "/shared.rtf";
+    ASSERT_TRUE(WriteFileAtomic(shared, "old").ok);
+    ASSERT_EQ(::chown(shared.c_str(), 4242, 4343), 0);
+    ASSERT_EQ(::chmod(shared.c_str(), 02666), 0);
+    ASSERT_EQ(::chmod(dir_.c_str(), 0777), 0);
+    for (fs::path folder = fs::path(dir_).parent_path(); folder != folder.parent_path();
+         folder = folder.parent_path()) {
+        struct stat st {};
+        if (::stat(folder.c_str(), &st) != 0 || (st.st_mode & S_IXOTH) == 0)
+            GTEST_SKIP() << "another user cannot reach " << folder;
+    }
+    const pid_t child = ::fork();
+    if (child == 0) {
+        if (::setgid(65534) != 0 || ::setuid(65534) != 0)
+            ::_exit(3);
+        ::_exit(WriteFileAtomic(shared, "by another user").ok ? 0 : 1);
+    }
+    int status = 0;
+    ASSERT_EQ(::waitpid(child, &status, 0), child);
+    ASSERT_TRUE(WIFEXITED(status));
+    ASSERT_EQ(WEXITSTATUS(status), 0);
+    struct stat st {};
+    ASSERT_EQ(::stat(shared.c_str(), &st), 0);
+    EXPECT_EQ(st.st_uid, 65534u);
+    EXPECT_EQ(st.st_gid, 65534u);
+    EXPECT_EQ(st.st_mode & 07777, 0666u);
+    EXPECT_EQ(Contents(shared), "by another user");
+    EXPECT_EQ(FileCount(), static_cast<int>(std::size(cases)) + 1);
+#endif
+}
+
+TEST_F(FileIoTest, HardLinkedFileIsRewrittenForEveryName) {
+#ifdef _WIN32
+    GTEST_SKIP() << "POSIX file system only: permissions, limits, links, pipes";
+#else
+    const std::string path = dir_ + "/report.rtf";
+    const std::string other = dir_ + "/copy.rtf";
+    const std::string viaLink = dir_ + "/link.rtf";
+    ASSERT_TRUE(WriteFileAtomic(path, "old and long").ok);
+    ASSERT_EQ(::chmod(path.c_str(), 0640), 0);
+    ASSERT_EQ(::link(path.c_str(), other.c_str()), 0);
+    ASSERT_EQ(::symlink("copy.rtf", viaLink.c_str()), 0);
+    struct stat before {};
+    ASSERT_EQ(::stat(path.c_str(), &before), 0);
+    for (const std::string &name : {path, other, viaLink}) {
+        const std::string bytes = "new via " + name;
+        ASSERT_TRUE(WriteFileAtomic(name, bytes).ok) << name;
+        EXPECT_EQ(Contents(path), bytes);
+        EXPECT_EQ(Contents(other), bytes);
+    }
+    ASSERT_TRUE(WriteFileAtomic(path, "short").ok); // what was longer is cut
+    EXPECT_EQ(Contents(other), "short");
+    struct stat after {};
+    ASSERT_EQ(::stat(other.c_str(), &after), 0);
+    EXPECT_EQ(after.st_ino, before.st_ino);
+    EXPECT_EQ(after.st_nlink, 2u);
+    EXPECT_EQ(after.st_mode & 07777, 0640u);
+    EXPECT_EQ(FileCount(), 3); // no temporary file left behind
+
+    // a write cut short by a size limit leaves both names on the old bytes
+    rlimit old{};
+    ASSERT_EQ(::getrlimit(RLIMIT_FSIZE, &old), 0);
+    auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
+    rlimit small = old;
+    small.rlim_cur = 1024;
+    ASSERT_EQ(::setrlimit(RLIMIT_FSIZE, &small), 0);
+    const FileResult r = WriteFileAtomic(path, std::string(100000, 'x'));
+    ::setrlimit(RLIMIT_FSIZE, &old);
+    std::signal(SIGXFSZ, oldHandler);
+    EXPECT_FALSE(r.ok);
+    EXPECT_EQ(r.error, "Не удалось записать файл " + path + ": превышен допустимый размер файла");
+    EXPECT_EQ(Contents(path), "short");
+    EXPECT_EQ(Contents(other), "short");
+    EXPECT_EQ(FileCount(), 3);
+#endif
+}
 
 TEST_F(FileIoTest, SymbolicLinksKeepPointingAtTheFileTheyReplace) {
 #ifdef _WIN32
@@ -229,28 +351,92 @@ TEST_F(FileIoTest, FileWithoutWriteBitIsNotReplacedWhoeverRuns) {
 #endif
 }
 
-TEST_F(FileIoTest, TemporariesOfKilledWritersAreRemovedLiveOnesKept) {
+#ifndef _WIN32
+// The names in `folder` that start with ".orvane-".
+std::vector<std::string> WriterLikeNames(const std::string &folder) {
+    std::vector<std::string> names;
+    for (const auto &entry : fs::directory_iterator(folder)) {
+        const std::string name = entry.path().filename().string();
+        if (name.rfind(".orvane-", 0) == 0)
+            names.push_back(name);
+    }
+    std::sort(names.begin(), names.end());
+    return names;
+}
+
+// Runs a writer in a child process that a file size limit kills in the middle of its write
+// (SIGXFSZ, default action), and returns the temporary file it leaves in `folder`.
+std::string KilledWriterTemporary(const std::string &folder) {
+    const std::vector<std::string> before = WriterLikeNames(folder);
+    const pid_t child = ::fork();
+    if (child == 0) {
+        std::signal(SIGXFSZ, SIG_DFL);
+        rlimit small{};
+        ::getrlimit(RLIMIT_FSIZE, &small);
+        small.rlim_cur = 4096;
+        ::setrlimit(RLIMIT_FSIZE, &small);
+        WriteFileAtomic(folder + "/report.rtf", std::string(100000, 'x'));
+        ::_exit(0);
+    }
+    int status = 0;
+    EXPECT_EQ(::waitpid(child, &status, 0), child);
+    EXPECT_TRUE(WIFSIGNALED(status) && WTERMSIG(status) == SIGXFSZ) << status;
+    std::vector<std::string> left;
+    for (const std::string &name : WriterLikeNames(folder))
+        if (std::find(before.begin(), before.end(), name) == before.end())
+            left.push_back(folder + "/" + name);
+    EXPECT_EQ(left.size(), 1u);
+    return left.empty() ? std::string() : left.front();
+}
+#endif
+
+TEST_F(FileIoTest, OnlyTheWritersOwnStaleTemporariesAreRemoved) {
 #ifdef _WIN32
     GTEST_SKIP() << "POSIX file system only: permissions, limits, links, pipes";
 #else
+    // (each killed writer cleaned up before it began: what must outlive that is made first)
+    // a writer at work holds its temporary file locked
+    const std::string live = KilledWriterTemporary(dir_);
+    ASSERT_FALSE(live.empty());
+    const int held = ::open(live.c_str(), O_RDONLY);
+    ASSERT_GE(held, 0);
+    ASSERT_EQ(::flock(held, LOCK_EX), 0);
+    // files of the writer's form that the user has made his own: a second name, another owner
+    const std::string linked = KilledWriterTemporary(dir_);
+    ASSERT_EQ(::link(linked.c_str(), (dir_ + "/kept-copy").c_str()), 0);
+    std::vector<std::string> users = {linked};
+    if (::geteuid() == 0) {
+        users.push_back(KilledWriterTemporary(dir_));
+        ASSERT_EQ(::chown(users.back().c_str(), 4242, 4242), 0);
+    }
+    const std::string stale = KilledWriterTemporary(dir_);
+    ASSERT_FALSE(stale.empty());
+    ASSERT_TRUE(fs::exists(live));
+
+    // the user's own files, however much their names look like the writer's
     const auto make = [this](const std::string &name) {
         std::ofstream(dir_ + "/" + name) << "x";
         return dir_ + "/" + name;
     };
-    const std::string stale = make(".orvane-Ab3dE9");
-    const std::string live = make(".orvane-Zz0Yy1");
-    const std::string others[] = {make(".orvane-short"), make(".orvane-Ab3dE9x"),
-                                  make("orvane-Ab3dE9"), make(".orvane-ab_de9")};
-    // a writer at work holds its temporary file locked
-    const int held = ::open(live.c_str(), O_RDONLY);
-    ASSERT_GE(held, 0);
-    ASSERT_EQ(::flock(held, LOCK_EX), 0);
+    const std::string name = fs::path(stale).filename().string();
+    std::string wrongCheck = name;
+    wrongCheck[18] = wrongCheck[18] == 'a' ? 'b' : 'a'; // a check letter that does not fit
+    for (const std::string &other :
+         {std::string(".orvane-abcdef"), std::string(".orvane-Ab3dE9"), wrongCheck,
+          name.substr(0, name.size() - 1), name + "x", name.substr(1)})
+        users.push_back(make(other));
+
     ASSERT_TRUE(WriteFileAtomic(dir_ + "/report.rtf", "r").ok);
-    ::close(held);
     EXPECT_FALSE(fs::exists(stale));
     EXPECT_TRUE(fs::exists(live));
-    for (const std::string &other : others)
-        EXPECT_TRUE(fs::exists(other)) << other;
+    for (const std::string &user : users)
+        EXPECT_TRUE(fs::exists(user)) << user;
+    // the writer gone, its file goes with the next write
+    ::close(held);
+    ASSERT_TRUE(WriteFileAtomic(dir_ + "/report.rtf", "r").ok);
+    EXPECT_FALSE(fs::exists(live));
+    for (const std::string &user : users)
+        EXPECT_TRUE(fs::exists(user)) << user;
 #endif
 }
 

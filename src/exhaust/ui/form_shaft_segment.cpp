@@ -5,6 +5,7 @@
 #include "core/number_text.h"
 #include "exhaust/exhaust_inputs.h"
 #include "exhaust/ui/shown_numbers.h"
+#include "shell/form_controls.h"
 #include "shell/message_box_notifier.h"
 
 #include <QApplication>

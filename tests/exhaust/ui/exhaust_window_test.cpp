@@ -13,6 +13,7 @@
 #include "report/report_output.h"
 #include "report/ui/report_output_panel.h"
 #include "shell/desktop_actions.h"
+#include "shell/file_name.h"
 #include "shell/popup_tip.h"
 #include "shell/project_document.h"
 #include "shell/stale_report.h"
@@ -29,8 +30,10 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMessageBox>
+#include <QMimeData>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScopeGuard>
 #include <QScrollArea>
 #include <QScrollBar>
 #include <QSpinBox>
@@ -43,6 +46,7 @@
 #include <QWheelEvent>
 
 #include <cmath>
+#include <filesystem>
 #include <memory>
 
 using namespace orvane;
@@ -534,6 +538,51 @@ private slots:
         };
         QVERIFY(body(file).find("CrdrL=31\r\n") != std::string::npos);
         QCOMPARE(body(file), body(other));
+    }
+
+    // a name that is not valid UTF-8 (as a Linux file name may be) opens from the open dialog
+    // and from a drop, and saves under its own bytes, as orvane-calc reads it
+    void projectUnderANameThatIsNotTextOpensAndSaves() {
+        QTemporaryDir dir;
+        std::string example;
+        QVERIFY(ReadFileBytes(EXAMPLES_DIR "/room.smkprj", example).ok);
+        example.replace(example.find("RoomL=5\r\n"), 7, "RoomL=17");
+        const std::string name = FileNameBytes(dir.path()) + "/\xFF\xC0 корпус.smkprj";
+        QVERIFY(WriteFileAtomic(name, example).ok);
+        // (removed here: the temporary folder does not see a name that is not text)
+        const auto remove = qScopeGuard([&name] { std::filesystem::remove(name); });
+
+        QMimeData dropped;
+        QByteArray url = "file://" + QByteArray::fromStdString(name).toPercentEncoding("/");
+        dropped.setUrls({QUrl::fromEncoded(url)});
+        QCOMPARE(FileNameBytes(DroppedProjectFile(&dropped)), name);
+
+        Window w;
+        w.form.Document()->SetFileDialog(
+            [&](bool save, const QString &) { return save ? QString() : FileNameFromBytes(name); });
+        Find<QAction>(&w.form, "ActionOpenFile")->trigger();
+        QCOMPARE(FileNameBytes(w.form.Document()->FilePath()), name);
+        QCOMPARE(w.edit(ctl::EditRoomLength)->text(), QStringLiteral("17"));
+        w.edit(ctl::EditProjectName)->setText(QStringLiteral("Сохранён под своим именем"));
+        Find<QAction>(&w.form, "ActionSave")->trigger();
+        std::string saved;
+        QVERIFY(ReadFileBytes(name, saved).ok);
+        QVERIFY(saved.find("Name=\xD1\xEE\xF5\xF0\xE0\xED\xB8\xED") != std::string::npos);
+        // the one file, saved in place of the old: none beside it under a replaced name
+        QCOMPARE(std::distance(std::filesystem::directory_iterator(dir.path().toStdString()),
+                               std::filesystem::directory_iterator()),
+                 std::ptrdiff_t(1));
+    }
+
+    // an edit holds a name of any length a file can hold: nothing is cut on the next save
+    void longNameIsKeptWhole() {
+        Window w;
+        const QString name(40000, QChar(u'Ж'));
+        for (ControlName control : {ctl::EditProjectName, ctl::EditSystemName}) {
+            w.edit(control)->setText(name);
+            QCOMPARE(w.edit(control)->text().size(), name.size());
+            QCOMPARE(w.form.InputsFromControls().text(control), name.toStdString());
+        }
     }
 
     void openWithUnsavedChangesAndCancelKeepsEveryInput() {
