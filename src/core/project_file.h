@@ -11,6 +11,9 @@ namespace orvane {
 struct ProjectResult {
     bool ok = true;
     std::string error; // the message to show, in Russian, when !ok
+    // !ok because the file holds a value its place refuses ("VL=-3"), not because it could not
+    // be read: the batch calculator stops as for a refused field
+    bool refusedValue = false;
 };
 
 // Writes a project's bytes through the atomic write; a failure names the file and the reason.
