@@ -387,7 +387,7 @@ ProjectResult ReadProjectBytes(std::string_view bytes, ExhaustInputs &target,
     in.Ychastki.clear();
     for (int k = 0; k < segmentCount; ++k) {
         const std::string sec = "Shaft" + std::to_string(k);
-        SegmentValues values{ini, sec, k};
+        SegmentValues values{ini, sec, k, {}};
         Ychastok_record s;
         s.StoreyName = ini.readString(sec, "Storey");
         s.ValveWidth = static_cast<int>(values.read(SegmentValue("ValveW")));
