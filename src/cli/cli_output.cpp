@@ -80,7 +80,11 @@ void PrintFailure(const std::string &text, std::ostream &err) {
 }
 
 int RefusedProjectValue(const FieldProblem &problem, std::ostream &err) {
-    PrintFailure(InvalidFileValueMessage(*problem.field, problem.text), err);
+    return RefusedProjectValue(InvalidFileValueMessage(*problem.field, problem.text), err);
+}
+
+int RefusedProjectValue(const std::string &message, std::ostream &err) {
+    PrintFailure(message, err);
     return kExitInputStopped;
 }
 

@@ -42,20 +42,19 @@ void PrintFailure(const std::string &text, std::ostream &err);
 // A project value its field refuses ("17.5" floors): the message naming the section, key and
 // text on `err`; nothing is computed or written. The input-stop exit code.
 int RefusedProjectValue(const FieldProblem &problem, std::ostream &err);
+// The same for a value the module's reader refused (`message` names it).
+int RefusedProjectValue(const std::string &message, std::ostream &err);
 
 // The project of `options` read into `inputs` (holding the module's start values) by the
 // module's LoadProject, with every value its field would refuse refused (the reader's own
-// refusals, then FindInvalidInput): nullopt when the run may go on, else the exit code, the
-// failure said on `err`.
+// refusals: names too long, the exhaust network's segments; then FindInvalidInput): nullopt when
+// the run may go on, else the exit code, the failure said on `err`.
 template <class Inputs>
 std::optional<int> LoadProjectForRun(const CliOptions &options, Inputs &inputs, std::ostream &err) {
     const ProjectResult loaded = LoadProject(options.projectPath, inputs);
-    if (!loaded.ok && loaded.valueRefused) {
-        PrintFailure(loaded.error, err);
-        return kExitInputStopped;
-    }
     if (!loaded.ok)
-        return ProjectOpenFailed(loaded.error, err);
+        return loaded.valueRefused ? RefusedProjectValue(loaded.error, err)
+                                   : ProjectOpenFailed(loaded.error, err);
     if (const std::optional<FieldProblem> refused = FindInvalidInput(inputs))
         return RefusedProjectValue(*refused, err);
     return std::nullopt;

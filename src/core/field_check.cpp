@@ -106,6 +106,7 @@ NumberRule RuleOf(const FieldSpec &field) {
     rule.kind = field.kind;
     rule.min = field.min;
     rule.max = field.max;
+    rule.minExclusive = field.minExclusive;
     rule.emptyAllowed = !field.start.has_value();
     return rule;
 }
@@ -120,6 +121,10 @@ bool IsValidNumberText(const NumberRule &rule, std::string_view text) {
                                         ? ParseRealText(text, allowMinus)
                                         : ParseIntegerText(text, allowMinus);
     return v && InRange(rule, *v);
+}
+
+bool IsInRange(const NumberRule &rule, double value) {
+    return std::isfinite(value) && InRange(rule, value);
 }
 
 std::string ExpectedText(const NumberRule &rule) {
@@ -186,9 +191,15 @@ std::string InvalidFieldMessage(const FieldSpec &field, std::string_view text) {
 }
 
 std::string InvalidFileValueMessage(const FieldSpec &field, std::string_view text) {
-    return "Поле «" + FieldTitle(field.caption) + "» ([" + std::string(field.section) + "] " +
-           std::string(field.key) + "): нужно " + ExpectedText(RuleOf(field)) +
-           Found(text, "в файле");
+    return InvalidFileTextMessage("Поле «" + FieldTitle(field.caption) + "»", RuleOf(field),
+                                  field.section, field.key, text);
+}
+
+std::string InvalidFileTextMessage(std::string_view subject, const NumberRule &rule,
+                                   std::string_view section, std::string_view key,
+                                   std::string_view text) {
+    return std::string(subject) + " ([" + std::string(section) + "] " + std::string(key) +
+           "): нужно " + ExpectedText(rule) + Found(text, "в файле");
 }
 
 std::optional<FieldProblem> FirstInvalidField(std::span<const FieldSpec> table,

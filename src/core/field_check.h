@@ -34,6 +34,9 @@ NumberRule RuleOf(const FieldSpec &field);
 
 // True when `text` is acceptable under `rule` (text and choice fields always are).
 bool IsValidNumberText(const NumberRule &rule, std::string_view text);
+// True when the number `value` lies in the range of `rule` (a number read by other means, such as
+// a project file's key).
+bool IsInRange(const NumberRule &rule, double value);
 // What is expected, lower-case, in the report's decimal separator: "целое число от 1 до 300",
 // "число не меньше -273,15", "число больше 0".
 std::string ExpectedText(const NumberRule &rule);
@@ -52,6 +55,11 @@ std::string InvalidTextMessage(std::string_view caption, const NumberRule &rule,
 // The batch calculator's form, naming where the project file keeps the value:
 // "Поле «…» ([Building] FloorQty): нужно …, в файле «17.5»."
 std::string InvalidFileValueMessage(const FieldSpec &field, std::string_view text);
+// The same for any value of a project file, `subject` naming it ("Поле «…»",
+// "Участок сети 3, поле «…»"): "<subject> ([Section] Key): нужно …, в файле «…»."
+std::string InvalidFileTextMessage(std::string_view subject, const NumberRule &rule,
+                                   std::string_view section, std::string_view key,
+                                   std::string_view text);
 
 struct FieldProblem {
     const FieldSpec *field = nullptr;

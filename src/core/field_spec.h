@@ -31,7 +31,13 @@ struct FieldSpec {
     std::string_view unit;          // "м", "°C"; empty for a pure number
     double min = -std::numeric_limits<double>::infinity(); // the range the method gives
     double max = std::numeric_limits<double>::infinity();
+    bool minExclusive = false; // `min` itself is refused (a size the calculation divides by)
 };
+
+// A range's open upper end and its lower bound refused, spelled by name in a table row:
+// {…, "м", 0, kNoMax, kAboveMin} accepts a number greater than 0.
+inline constexpr double kNoMax = std::numeric_limits<double>::infinity();
+inline constexpr bool kAboveMin = true;
 
 // The row of `control`; a control without a row is a programming error caught by the tests.
 constexpr const FieldSpec *FindField(std::span<const FieldSpec> table, ControlName control) {
@@ -41,7 +47,7 @@ constexpr const FieldSpec *FindField(std::span<const FieldSpec> table, ControlNa
     return nullptr;
 }
 
-// The lowest temperature a field may hold, °C.
+// Absolute zero, °C: a temperature field holds only temperatures above it.
 inline constexpr double kAbsoluteZeroC = -273.15;
 
 } // namespace orvane

@@ -11,8 +11,9 @@ namespace orvane {
 struct ProjectResult {
     bool ok = true;
     std::string error; // the message to show, in Russian, when !ok
-    // a value of the file refused as its field would refuse it (the message names the field,
-    // the section and the key), rather than a file that could not be read
+    // !ok because the file holds a value its place refuses ("VL=-3", a name too long), not
+    // because it could not be read: the message names the field, the section and the key, and
+    // the batch calculator stops as for a refused field
     bool valueRefused = false;
 };
 

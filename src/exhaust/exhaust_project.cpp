@@ -132,6 +132,37 @@ std::string NonFiniteField(const ExhaustInputs &in) {
     return {};
 }
 
+// The numbers of one segment's section, each checked against its row of kSegmentValues: a key
+// the file lacks reads as the row's fallback; a key holding anything but a number of the row's
+// range ("VL=-3", "VA=5o", "VA=") is refused, the first refusal kept in `refusal`.
+struct SegmentValues {
+    const IniFile &ini;
+    const std::string &section;
+    int index;
+    std::string refusal;
+
+    double read(const SegmentValueSpec &spec) {
+        const std::optional<std::string> text = ini.value(section, spec.key);
+        if (!text)
+            return spec.fallback;
+        std::optional<double> value;
+        if (spec.rule.kind == FieldKind::integer) {
+            if (const std::optional<int> v = ParseIniInt(*text))
+                value = *v;
+        } else if (const double v = ReadIniReal(ini, section, spec.key, std::nan(""));
+                   !std::isnan(v)) {
+            value = v;
+        }
+        if (value && IsInRange(spec.rule, *value))
+            return *value;
+        if (refusal.empty())
+            refusal = InvalidFileTextMessage("Участок сети " + std::to_string(index + 1) +
+                                                 ", поле «" + std::string(spec.caption) + "»",
+                                             spec.rule, section, spec.key, *text);
+        return spec.fallback;
+    }
+};
+
 } // namespace
 
 ProjectResult ProjectBytes(const ExhaustInputs &in, std::string_view dateTime, std::string &bytes) {
@@ -189,8 +220,7 @@ ProjectResult ProjectBytes(const ExhaustInputs &in, std::string_view dateTime, s
                      : in.isChecked(ctl::rbAUPTSprinkler4x4) ? 4
                                                              : 0;
     ini.setValue("Room", "AUPT", std::to_string(aupt));
-    const double fireArea = Field(in, ctl::EditFireArea);
-    WriteValue(ini, ctl::EditFireArea, Num(fireArea < 0 ? 0 : fireArea));
+    WriteField(ini, in, ctl::EditFireArea);
     const bool areaForm = in.areaForm();
     WriteValue(ini, ctl::cbRoomSizeVariant, areaForm ? "1" : "0");
     double length = Field(in, ctl::EditRoomLength);
@@ -239,8 +269,7 @@ ProjectResult ProjectBytes(const ExhaustInputs &in, std::string_view dateTime, s
     WriteField(ini, in, ctl::EditCorridorHeight);
     WriteField(ini, in, ctl::EditFirstFloorLevel);
 
-    const double perimeter = Field(in, ctl::EditRoomMaxSmkPerim);
-    WriteValue(ini, ctl::EditRoomMaxSmkPerim, Num(perimeter < 0 ? 0 : perimeter));
+    WriteField(ini, in, ctl::EditRoomMaxSmkPerim);
     WriteField(ini, in, ctl::EditBurningFullness);
     WriteField(ini, in, ctl::EditHeatRadiation);
     WriteField(ini, in, ctl::EditInitSmkWidth);
@@ -331,7 +360,8 @@ ProjectResult ReadProjectBytes(std::string_view bytes, ExhaustInputs &target,
              : aupt == 4 ? ctl::rbAUPTSprinkler4x4
                          : ctl::rbAUPTNo);
     const double fireArea = ReadField(ini, ctl::EditFireArea);
-    in.setText(ctl::EditFireArea, fireArea > 0 ? Shown(fireArea) : "");
+    // 0 is the empty field ("compute"); a negative area shows as read, to be flagged
+    in.setText(ctl::EditFireArea, fireArea != 0 ? Shown(fireArea) : "");
 
     const double length = ReadField(ini, ctl::EditRoomLength);
     const double width = ReadField(ini, ctl::EditRoomWidth);
@@ -373,7 +403,7 @@ ProjectResult ReadProjectBytes(std::string_view bytes, ExhaustInputs &target,
     LoadField(ini, in, ctl::EditFirstFloorLevel);
 
     const double perimeter = ReadField(ini, ctl::EditRoomMaxSmkPerim);
-    in.setText(ctl::EditRoomMaxSmkPerim, perimeter > 0 ? Shown(perimeter) : "");
+    in.setText(ctl::EditRoomMaxSmkPerim, perimeter != 0 ? Shown(perimeter) : "");
     LoadField(ini, in, ctl::EditBurningFullness);
     const double heatK = ReadField(ini, ctl::EditHeatRadiation);
     in.setText(ctl::EditHeatRadiation, Shown(heatK));
@@ -397,27 +427,31 @@ ProjectResult ReadProjectBytes(std::string_view bytes, ExhaustInputs &target,
     in.Ychastki.clear();
     for (int k = 0; k < segmentCount; ++k) {
         const std::string sec = "Shaft" + std::to_string(k);
+        SegmentValues values{ini, sec, k, {}};
         Ychastok_record s;
         s.StoreyName = ini.readString(sec, "Storey");
-        s.ValveWidth = ReadIniInt(ini, sec, "ValveW", 800);
-        s.ValveHeight = ReadIniInt(ini, sec, "ValveH", 600);
+        s.ValveWidth = static_cast<int>(values.read(SegmentValue("ValveW")));
+        s.ValveHeight = static_cast<int>(values.read(SegmentValue("ValveH")));
         s.ValveDriveOut = true;
         const TSmokeValve valve = CatalogValve(s.ValveWidth, s.ValveHeight);
         s.ValveArea = valve.F1;
         s.ValveResistCoef = valve.Z;
-        s.NodeResistCoef = ReadIniReal(ini, sec, "NodeZ", 0);
+        s.NodeResistCoef = values.read(SegmentValue("NodeZ"));
         s.HorMaterialIndx = MaterialIndexFromLetter(ini.readString(sec, "HMtrl", "-"));
         s.HorMaterial = MaterialNameFromIndex(s.HorMaterialIndx);
-        s.Aww = ReadIniReal(ini, sec, "HA", 0.8);
-        s.Bww = ReadIniReal(ini, sec, "HB", 0.6);
-        s.Lww = ReadIniReal(ini, sec, "HL", 0);
-        s.ZETAww = ReadIniReal(ini, sec, "HZ", 0);
+        s.Aww = values.read(SegmentValue("HA"));
+        s.Bww = values.read(SegmentValue("HB"));
+        s.Lww = values.read(SegmentValue("HL"));
+        s.ZETAww = values.read(SegmentValue("HZ"));
         s.MaterialIndx = MaterialIndexFromLetter(ini.readString(sec, "VMtrl", "-"));
         s.Material = MaterialNameFromIndex(s.MaterialIndx);
-        s.Ash = ReadIniReal(ini, sec, "VA", 0.8);
-        s.Bsh = ReadIniReal(ini, sec, "VB", 0.6);
-        s.Lsh = ReadIniReal(ini, sec, "VL", 3);
-        s.ZETAsh = ReadIniReal(ini, sec, "VZ", 0);
+        s.Ash = values.read(SegmentValue("VA"));
+        s.Bsh = values.read(SegmentValue("VB"));
+        s.Lsh = values.read(SegmentValue("VL"));
+        s.ZETAsh = values.read(SegmentValue("VZ"));
+        // a value no segment can have: the project does not open half-read
+        if (!values.refusal.empty())
+            return {false, values.refusal, true};
         in.Ychastki.push_back(std::move(s));
     }
     SyncMiddleSegments(in.Ychastki);

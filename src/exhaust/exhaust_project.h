@@ -18,8 +18,10 @@ ProjectResult ProjectBytes(const ExhaustInputs &inputs, std::string_view dateTim
 // Writes the project atomically, the header stamped with the current local time.
 ProjectResult SaveProject(const std::string &path, const ExhaustInputs &inputs);
 
-// Reads project bytes into `inputs`. Bytes that hold no exhaust project section, or more
-// segments than a building can have, are refused and `inputs` is left as it was.
+// Reads project bytes into `inputs`. Bytes that hold no exhaust project section, more segments
+// than a building can have, or a segment value its row of kSegmentValues refuses (the message
+// names the segment, its section and key, and the text; `valueRefused` set) are refused and
+// `inputs` is left as it was. A field table key holding no number is shown in its field as read.
 ProjectResult ReadProjectBytes(std::string_view bytes, ExhaustInputs &inputs,
                                const std::string &fileName = {});
 ProjectResult LoadProject(const std::string &path, ExhaustInputs &inputs);

@@ -6,6 +6,8 @@
 #include <string_view>
 #include <vector>
 
+#include "core/field_check.h"
+
 namespace orvane::exhaust {
 
 enum class TMaterialIndx { matUnknown, matMetal, matConcrete, matBrick, matPlaster };
@@ -91,6 +93,47 @@ TMaterialIndx MaterialIndexFromLetter(std::string_view letter);
 std::string MaterialNameFromIndex(TMaterialIndx indx);
 // The enumeration value name ("matMetal"), for the JSON results.
 std::string MaterialIndxName(TMaterialIndx indx);
+
+// One number of a segment as its project section keeps it ("[Shaft2] VL") and as the segment
+// editor takes it: what a message calls it, what it may be, and what a file without the key
+// reads. The file's reader and the editor both check a value against this table.
+struct SegmentValueSpec {
+    std::string_view key;
+    std::string_view caption;
+    NumberRule rule;
+    double fallback;
+};
+
+namespace segment_rule {
+inline constexpr NumberRule kSize{FieldKind::integer, 1};     // a valve's side, mm
+inline constexpr NumberRule kNotNegative{FieldKind::real, 0}; // a length, a loss coefficient
+inline constexpr NumberRule kPositive{FieldKind::real, 0, kNoMax, true};
+} // namespace segment_rule
+
+// A horizontal branch without a length (or a side) of its own is no branch: 0 stays allowed
+// there; the vertical part is the shaft itself, whose sides and storey height are never 0.
+inline constexpr SegmentValueSpec kSegmentValues[] = {
+    {"ValveW", "Клапан: ширина", segment_rule::kSize, 800},
+    {"ValveH", "Клапан: высота", segment_rule::kSize, 600},
+    {"NodeZ", "Коэффициент местного сопротивления узла присоединения", segment_rule::kNotNegative,
+     0},
+    {"HA", "Горизонтальный участок: сторона A", segment_rule::kNotNegative, 0.8},
+    {"HB", "Горизонтальный участок: сторона B", segment_rule::kNotNegative, 0.6},
+    {"HL", "Горизонтальный участок: длина L", segment_rule::kNotNegative, 0},
+    {"HZ", "Горизонтальный участок: сумма КМС Zвв", segment_rule::kNotNegative, 0},
+    {"VA", "Вертикальный участок: сторона A", segment_rule::kPositive, 0.8},
+    {"VB", "Вертикальный участок: сторона B", segment_rule::kPositive, 0.6},
+    {"VL", "Вертикальный участок: длина L", segment_rule::kPositive, 3},
+    {"VZ", "Вертикальный участок: сумма КМС Zш", segment_rule::kNotNegative, 0},
+};
+
+// The row of `key`: a key without a row does not compile.
+consteval const SegmentValueSpec &SegmentValue(std::string_view key) {
+    for (const SegmentValueSpec &v : kSegmentValues)
+        if (v.key == key)
+            return v;
+    throw "a segment key without a row";
+}
 
 // The segment the window starts with: valve 800 x 600 from the catalogue, node coefficient 1.8,
 // metal ducts of the valve's size, no horizontal length, a 3 m shaft part.

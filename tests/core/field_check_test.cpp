@@ -116,6 +116,40 @@ TEST(FieldCheckTest, MessagesNameTheFieldAndWhatItExpects) {
     EXPECT_EQ(ExpectedText(kReal), "число");
 }
 
+// A table row's range: a size greater than 0, a temperature above absolute zero; a number read
+// from a file is held to the same range.
+TEST(FieldCheckTest, RowRangeWithItsLowerBoundRefused) {
+    SetDecimalSeparator(',');
+    const FieldSpec area{EditFloors,
+                         FieldKind::real,
+                         "StairWell",
+                         "ProjArea",
+                         18,
+                         16.84,
+                         "Площадь горизонтальной проекции маршей и площадок, FS:",
+                         "м²",
+                         0,
+                         kNoMax,
+                         kAboveMin};
+    const NumberRule rule = RuleOf(area);
+    EXPECT_FALSE(IsValidNumberText(rule, "0"));
+    EXPECT_FALSE(IsValidNumberText(rule, "-5"));
+    EXPECT_TRUE(IsValidNumberText(rule, "0,01"));
+    EXPECT_FALSE(IsInRange(rule, 0));
+    EXPECT_TRUE(IsInRange(rule, 18));
+    EXPECT_FALSE(IsInRange(rule, kInf));
+    EXPECT_EQ(InvalidFileValueMessage(area, "-5"),
+              "Поле «Площадь горизонтальной проекции маршей и площадок» ([StairWell] ProjArea): "
+              "нужно число больше 0, в файле «-5».");
+    const NumberRule above{FieldKind::real, kAbsoluteZeroC, kNoMax, kAboveMin};
+    EXPECT_FALSE(IsValidNumberText(above, "-273,15"));
+    EXPECT_TRUE(IsValidNumberText(above, "-273,1"));
+    EXPECT_EQ(InvalidFileTextMessage("Участок сети 3, поле «Клапан: ширина»",
+                                     NumberRule{FieldKind::integer, 1}, "Shaft2", "ValveW", ""),
+              "Участок сети 3, поле «Клапан: ширина» ([Shaft2] ValveW): нужно целое число не "
+              "меньше 1, поле не заполнено.");
+}
+
 TEST(FieldCheckTest, TitleDropsColonAndSymbol) {
     const std::vector<std::pair<const char *, const char *>> cases = {
         {"Число надземных этажей, Nнэ:", "Число надземных этажей"},

@@ -234,6 +234,121 @@ TEST_F(ExhaustProjectTest, MoreSegmentsThanABuildingHasAreRefused) {
     EXPECT_EQ(Read(file).Ychastki.size(), 500u);
 }
 
+// A segment value that is no number of its range was read as the key's default or taken as it
+// stood; now the project is refused, naming the segment, the key and the text, and the inputs
+// stay as they were.
+TEST_F(ExhaustProjectTest, SegmentValueOutsideItsRangeRefusesTheProject) {
+    std::string example;
+    ASSERT_TRUE(ReadFileBytes(EXAMPLES_DIR "/corridor.smkprj", example).ok);
+    const size_t shaft1 = example.find("[Shaft1]\r\n");
+    ASSERT_NE(shaft1, std::string::npos);
+    struct Case {
+        const char *key;
+        const char *text;
+        const char *expected; // what the message says is expected
+    };
+    const Case cases[] = {
+        {"VA", "5o", "число больше 0"},
+        {"VA", "abc", "число больше 0"},
+        {"VA", "nan", "число больше 0"},
+        {"VA", "inf", "число больше 0"},
+        {"VA", "0x10", "число больше 0"},
+        {"VA", "", "число больше 0"},
+        {"VA", "1e999", "число больше 0"},
+        {"VB", "0", "число больше 0"},
+        {"VL", "nan", "число больше 0"},
+        {"VL", "-3", "число больше 0"},
+        {"VZ", "-1", "число не меньше 0"},
+        {"NodeZ", "nan", "число не меньше 0"},
+        {"NodeZ", "-1,8", "число не меньше 0"},
+        {"HA", "-0,8", "число не меньше 0"},
+        {"HB", "abc", "число не меньше 0"},
+        {"HL", "-6", "число не меньше 0"},
+        {"HZ", "1,2,3", "число не меньше 0"},
+        {"ValveW", "abc", "целое число не меньше 1"},
+        {"ValveW", "800,5", "целое число не меньше 1"},
+        {"ValveH", "-600", "целое число не меньше 1"},
+        {"ValveH", "0", "целое число не меньше 1"},
+    };
+    const auto caption = [](std::string_view key) {
+        for (const SegmentValueSpec &v : kSegmentValues)
+            if (v.key == key)
+                return std::string(v.caption);
+        return std::string("?");
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(std::string(c.key) + "=" + c.text);
+        std::string file = example;
+        const std::string line = "\r\n" + std::string(c.key) + "=";
+        const size_t at = file.find(line, shaft1);
+        ASSERT_NE(at, std::string::npos);
+        const size_t value = at + line.size();
+        file.replace(value, file.find("\r\n", value) - value, c.text);
+
+        ExhaustInputs in = Busy(ctl::rbCalcRoom);
+        const ExhaustInputs before = in;
+        const ProjectResult r = ReadProjectBytes(file, in, "x.smkprj");
+        EXPECT_FALSE(r.ok);
+        EXPECT_TRUE(r.valueRefused);
+        const std::string found = *c.text ? ", в файле «" + std::string(c.text) + "»."
+                                          : std::string(", поле не заполнено.");
+        EXPECT_EQ(r.error, "Участок сети 2, поле «" + caption(c.key) + "» ([Shaft1] " + c.key +
+                               "): нужно " + c.expected + found);
+        EXPECT_EQ(in.edits(), before.edits());
+        EXPECT_EQ(in.Ychastki, before.Ychastki);
+    }
+    // the message as the user reads it
+    std::string file = example;
+    file.replace(file.find("VL=3", shaft1), 4, "VL=-3");
+    ExhaustInputs in = ExhaustInputs::Defaults();
+    EXPECT_EQ(ReadProjectBytes(file, in).error,
+              "Участок сети 2, поле «Вертикальный участок: длина L» ([Shaft1] VL): нужно число "
+              "больше 0, в файле «-3».");
+    // a key the file lacks is no invalid value: it reads as the key's default
+    file = example;
+    file.erase(file.find("VL=3\r\n", shaft1), 6);
+    file.erase(file.find("NodeZ=1,8\r\n", shaft1), 11);
+    const ExhaustInputs lacking = Read(file);
+    EXPECT_DOUBLE_EQ(lacking.Ychastki[1].Lsh, 3);
+    EXPECT_EQ(lacking.Ychastki[1].NodeResistCoef, 0);
+    // a level below the ground floor (an underground car park) and a zero horizontal length are
+    // values a network has
+    file = example;
+    file.replace(file.find("Floor1Lvl=0"), 11, "Floor1Lvl=-6,6");
+    EXPECT_EQ(Read(file).text(ctl::EditFirstFloorLevel), "-6,6");
+    EXPECT_FALSE(FindInvalidInput(Read(file)));
+}
+
+// The ranges refuse no value a user already has: the start values, what a file without a key
+// reads, the bundled examples and the test projects.
+TEST_F(ExhaustProjectTest, StartValuesKeyDefaultsAndBundledProjectsLieInTheFieldRanges) {
+    const auto everyFieldValid = [](const ExhaustInputs &in) {
+        for (const FieldSpec &f : kExhaustFields)
+            EXPECT_TRUE(IsValidNumberText(RuleOf(f), in.text(f.control)))
+                << f.control << " «" << in.text(f.control) << "»";
+        EXPECT_FALSE(FindInvalidInput(in));
+    };
+    const std::pair<ControlName, const char *> variants[] = {{ctl::rbCalcCorridor, "0"},
+                                                             {ctl::rbCalcRoom, "2"},
+                                                             {ctl::rbCalcGallery, "3"},
+                                                             {ctl::rbCalcParking, "5"}};
+    for (const auto &[radio, code] : variants) {
+        SCOPED_TRACE(radio);
+        everyFieldValid(DefaultsFor(radio));
+        everyFieldValid(Read(std::string("[Room]\r\nVariant=") + code + "\r\n[Shaft0]\r\n"));
+    }
+    for (const char *file : {EXAMPLES_DIR "/corridor.smkprj", EXAMPLES_DIR "/room.smkprj",
+                             EXAMPLES_DIR "/gallery.smkprj", EXAMPLES_DIR "/parking.smkprj",
+                             TEST_DATA_DIR "/exhaust/data/hand_made_1251.smkprj",
+                             TEST_DATA_DIR "/core/data/project_cp1251_crlf.smkprj"}) {
+        SCOPED_TRACE(file);
+        ExhaustInputs in = ExhaustInputs::Defaults();
+        const ProjectResult r = LoadProject(file, in);
+        ASSERT_TRUE(r.ok) << r.error;
+        everyFieldValid(in);
+    }
+}
+
 TEST_F(ExhaustProjectTest, NamesWindows1251CannotHoldStopTheSave) {
     ExhaustInputs in = DefaultsFor(ctl::rbCalcCorridor);
     in.Ychastki[1].StoreyName = "Этаж 中";

@@ -163,7 +163,7 @@ TEST_F(ExhaustRunTest, RefusedFieldIsFoundOnlyWhereTheVariantReadsIt) {
     ASSERT_TRUE(problem);
     EXPECT_EQ(problem->field->control, ctl::EditRoomHeight);
     EXPECT_EQ(InvalidFieldMessage(*problem->field, problem->text),
-              "Поле «Высота»: нужно число, поле не заполнено.");
+              "Поле «Высота»: нужно число больше 0, поле не заполнено.");
     in.check(ctl::rbCalcCorridor);
     ASSERT_TRUE(FindInvalidInput(in));
     EXPECT_EQ(FindInvalidInput(in)->field->control, ctl::EditRoomHeight);

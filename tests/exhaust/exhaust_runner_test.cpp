@@ -117,22 +117,24 @@ TEST_F(ExhaustRunnerTest, DefaultCorridorDutyPointAndUnroundedResults) {
 
 TEST_F(ExhaustRunnerTest, ExitCodesFollowHowTheRunEnded) {
     // an input step refuses the value: report and JSON up to the stop
-    RunResult r = RunCalc(Project("stop.smkprj", "[Room]\r\nVariant=2\r\n[FPlace]\r\nBurnK=3\r\n"
-                                                 "[Shaft0]\r\n[Shaft1]\r\n"),
-                          dir);
+    std::string corridor;
+    ASSERT_TRUE(ReadFileBytes(EXAMPLES_DIR "/corridor.smkprj", corridor).ok);
+    corridor.replace(corridor.find("NoSmkH=2,5"), 10, "NoSmkH=6");
+    RunResult r = RunCalc(Project("stop.smkprj", corridor), dir);
     EXPECT_EQ(r.exit, kExitInputStopped);
     EXPECT_TRUE(r.out.empty());
     EXPECT_EQ(r.json["ok"], false);
     EXPECT_EQ(r.json["messages"].back()["kind"], "error");
     EXPECT_EQ(r.json["messages"].back()["text"],
-              "Полнота сгорания должна быть в диапазоне от 0 до 1.");
-    EXPECT_EQ(r.json["results"]["BurningFullness"], 3);
+              "Высота незадымляемой зоны Hнз должна быть > 0 и\rне более высоты потолка коридора "
+              "hк.");
+    EXPECT_EQ(r.json["results"]["NoSmokeHeight"], 6);
     EXPECT_EQ(r.rtf.back(), '}');
 
-    // outside air at absolute zero has no finite density: the guard, exit 3, zero duty point
-    r = RunCalc(Project("guard.smkprj", "[Room]\r\nVariant=2\r\n[FLoad]\r\nBurnEnergy=14\r\n"
-                                        "FireSpeed=0,01\r\nSBurnSpeed=0,01\r\n[Outside]\r\n"
-                                        "AirTmp=-273\r\n[Shaft0]\r\n[Shaft1]\r\n"),
+    // a room too wide for a finite smoke flow: the guard, exit 3, zero duty point
+    r = RunCalc(Project("guard.smkprj", "[Room]\r\nVariant=2\r\nRoomW=1E300\r\n[FLoad]\r\n"
+                                        "BurnEnergy=14\r\nFireSpeed=0,01\r\nSBurnSpeed=0,01\r\n"
+                                        "[Shaft0]\r\n[Shaft1]\r\n"),
                 dir);
     EXPECT_EQ(r.exit, kExitNoDutyPoint);
     EXPECT_EQ(r.json["ok"], false);
@@ -147,6 +149,77 @@ TEST_F(ExhaustRunnerTest, ExitCodesFollowHowTheRunEnded) {
     EXPECT_FALSE(fs::exists(dir / "out.rtf"));
     r = RunCalc((dir / "missing.smkprj").string(), dir);
     EXPECT_EQ(r.exit, kExitUsage);
+}
+
+// A value its field's range refuses stops the run before anything is computed or written: the
+// message names the field, its section and key and the text. Values that computed before.
+TEST_F(ExhaustRunnerTest, ValueOutsideItsFieldRangeIsRefusedNamingTheKey) {
+    std::string room;
+    ASSERT_TRUE(ReadFileBytes(EXAMPLES_DIR "/room.smkprj", room).ok);
+    struct Case {
+        const char *line;  // the example's line
+        const char *value; // put in its place
+        const char *message;
+    };
+    const Case cases[] = {
+        {"ExhaustGasSpeed=20", "ExhaustGasSpeed=-1",
+         "Поле «Скорость истечения продуктов горения из выбросного устройства» ([ShaftEnd] "
+         "ExhaustGasSpeed): нужно число не меньше 0, в файле «-1»."},
+        {"RoomW=4", "RoomW=0", "Поле «Ширина» ([Room] RoomW): нужно число больше 0, в файле «0»."},
+        {"FloorA=20", "FloorA=-20", nullptr}, // the length form reads no floor area
+        {"AirTmp=20", "AirTmp=-273",
+         "Поле «Температура воздуха в помещении» ([Room] AirTmp): нужно число больше -273, в "
+         "файле «-273»."},
+        {"AirTmpComp=-26", "AirTmpComp=-300",
+         "Поле «Температура наружного воздуха для расчета компенсации» ([Outside] AirTmpComp): "
+         "нужно число больше -273, в файле «-300»."},
+        {"FireA=0", "FireA=-5",
+         "Поле «Площадь очага пожара» ([Room] FireA): нужно число не меньше 0 или пустое поле, в "
+         "файле «-5»."},
+        {"HeatK=0,75", "HeatK=1,5",
+         "Поле «Коэффициент теплопотерь на излучение» ([FPlace] HeatK): нужно число от 0 до 1, в "
+         "файле «1,5»."},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.value);
+        std::string bytes = room;
+        const size_t at = bytes.find(std::string("\n") + c.line + "\r");
+        ASSERT_NE(at, std::string::npos);
+        bytes.replace(at + 1, std::string(c.line).size(), c.value);
+        const RunResult r = RunCalc(Project("range.smkprj", bytes), dir);
+        if (!c.message) {
+            EXPECT_EQ(r.exit, kExitOk) << r.err;
+            continue;
+        }
+        EXPECT_EQ(r.exit, kExitInputStopped);
+        EXPECT_EQ(r.err, "Ошибка: " + std::string(c.message) + "\n");
+        EXPECT_TRUE(r.out.empty());
+        EXPECT_FALSE(fs::exists(dir / "out.rtf"));
+        EXPECT_FALSE(fs::exists(dir / "out.json"));
+    }
+}
+
+// A segment value that is no number of its range stops the batch as a refused field does.
+TEST_F(ExhaustRunnerTest, SegmentValueOutsideItsRangeIsRefusedNamingSegmentAndKey) {
+    std::string bytes;
+    ASSERT_TRUE(ReadFileBytes(EXAMPLES_DIR "/corridor.smkprj", bytes).ok);
+    const size_t at = bytes.find("VL=3", bytes.find("[Shaft1]"));
+    ASSERT_NE(at, std::string::npos);
+    bytes.replace(at, 4, "VL=-3");
+    RunResult r = RunCalc(Project("segment.smkprj", bytes), dir);
+    EXPECT_EQ(r.exit, kExitInputStopped);
+    EXPECT_EQ(r.err, "Ошибка: Участок сети 2, поле «Вертикальный участок: длина L» ([Shaft1] VL): "
+                     "нужно число больше 0, в файле «-3».\n");
+    EXPECT_TRUE(r.out.empty());
+    EXPECT_FALSE(fs::exists(dir / "out.rtf"));
+    EXPECT_FALSE(fs::exists(dir / "out.json"));
+
+    bytes.replace(bytes.find("ValveW=800"), 10, "ValveW=abc");
+    r = RunCalc(Project("segment.smkprj", bytes), dir);
+    EXPECT_EQ(r.exit, kExitInputStopped);
+    EXPECT_NE(r.err.find("Участок сети 1, поле «Клапан: ширина» ([Shaft0] ValveW)"),
+              std::string::npos)
+        << r.err;
 }
 
 // Control characters typed or pasted into names: none reaches the report raw.

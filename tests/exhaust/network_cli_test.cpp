@@ -66,12 +66,15 @@ TEST_F(NetworkCliTest, DefaultNetworkGivesTheDutyPointAndEverySegmentBottomFirst
 
 TEST_F(NetworkCliTest, UnsolvableNetworkExitsThreeWithOneMessageAndZeroDutyPoint) {
     ExhaustInputs in = ExhaustInputs::Defaults();
-    in.Ychastki[1].Ash = 0; // the top shaft part has no section
+    // the fire storey's branch: a 10 x 10 mm duct 1 km long carries no smoke flow
+    in.Ychastki[0].Aww = 0.01;
+    in.Ychastki[0].Bww = 0.01;
+    in.Ychastki[0].Lww = 1000;
     ASSERT_EQ(Run(in), cli::kExitNoDutyPoint);
     EXPECT_EQ(out.str(), "");
     EXPECT_EQ(err.str(),
               "Ошибка: Не удалось рассчитать сеть: рабочая точка вентилятора не определена. "
-              "Не удалось рассчитать участок 2.\n");
+              "Не удалось рассчитать участок 1.\n");
     const nlohmann::json json = Json();
     EXPECT_FALSE(json["ok"]);
     ASSERT_EQ(json["messages"].size(), 1u);

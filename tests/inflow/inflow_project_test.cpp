@@ -341,3 +341,32 @@ TEST_F(ProjectTest, BundledExamplesOpenAsTheirVariants) {
         EXPECT_EQ(in.edits(), DefaultsFor(radio).edits());
     }
 }
+
+// The ranges refuse no value a user already has: the start values, what a file without a key
+// reads and the bundled examples.
+TEST_F(ProjectTest, StartValuesKeyDefaultsAndBundledExamplesLieInTheFieldRanges) {
+    const auto everyFieldValid = [](const InflowInputs &in) {
+        for (const FieldSpec &f : kInflowFields)
+            EXPECT_TRUE(IsValidNumberText(RuleOf(f), in.text(f.control)))
+                << f.control << " «" << in.text(f.control) << "»";
+        EXPECT_FALSE(FindInvalidInput(in));
+    };
+    const std::pair<ControlName, const char *> variants[] = {{ctl::rbOverGndStair, "SW-OG"},
+                                                             {ctl::rbUnderGndStair, "SW-UG"},
+                                                             {ctl::rbLift, "LIFT"},
+                                                             {ctl::rbTambour, "TAMBOUR"}};
+    for (const auto &[radio, code] : variants) {
+        SCOPED_TRACE(radio);
+        everyFieldValid(DefaultsFor(radio));
+        InflowInputs bare = DefaultsFor(radio);
+        ASSERT_TRUE(
+            ReadProjectBytes(std::string("[Project]\r\nVariant=") + code + "\r\n", bare, "p").ok);
+        everyFieldValid(bare);
+    }
+    for (const char *file : {"/sw_og.isrprj", "/sw_ug.isrprj", "/lift.isrprj", "/tambour.isrprj"}) {
+        SCOPED_TRACE(file);
+        InflowInputs in = InflowInputs::Defaults();
+        ASSERT_TRUE(LoadProject(std::string(EXAMPLES_DIR) + file, in).ok);
+        everyFieldValid(in);
+    }
+}

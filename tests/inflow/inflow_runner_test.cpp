@@ -4,6 +4,7 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <iterator>
 #include <sstream>
 #include <string>
 
@@ -81,15 +82,16 @@ TEST_F(RunnerTest, BundledUndergroundExampleRuns) {
 }
 
 TEST_F(RunnerTest, ExitCodesFollowTheOutcome) {
+    // an input step stops the run: windows of no resistance cannot be sized
     auto in = inflow::InflowInputs::Defaults();
-    in.check(inflow::ctl::rbUnderGndStair);
-    in.setText(inflow::ctl::EditUGFloorQty, "0");
+    in.setComboIndex(inflow::ctl::cbWinPenetrationVar, 2);
+    in.setText(inflow::ctl::EditWinPenetration, "0");
     EXPECT_EQ(run(saved(in)), kExitInputStopped);
     auto j = json();
     EXPECT_EQ(j["ok"], false);
     EXPECT_EQ(j["messages"].back()["kind"], "warning");
     EXPECT_EQ(j["messages"].back()["text"],
-              "Число подземных этажей должно быть не менее одного:\r    Nпэ ≥ 1");
+              "Сопротивление воздухопроницанию оконных проёмов должно быть больше 0.");
     EXPECT_EQ(out.str(), "");
     // a count outside the field's range is refused before the run, naming the key
     in = inflow::InflowInputs::Defaults();
@@ -162,5 +164,66 @@ TEST_F(RunnerTest, NegativeWindowPermeabilityIsRefusedNamingItsKey) {
         in.setText(inflow::ctl::EditWinPenetration, "0");
         EXPECT_EQ(run(saved(in)), kExitOk) << err.str();
         EXPECT_GE(json()["results"]["WindowKoef"].get<double>(), 0);
+    }
+}
+
+// A value its field's range refuses stops the run before anything is computed or written, the
+// message naming the field, its section and key and the text. Values that computed before.
+TEST_F(RunnerTest, ValueOutsideItsFieldRangeIsRefusedNamingTheKey) {
+    struct Case {
+        const char *example;
+        const char *line;  // the example's line
+        const char *value; // put in its place
+        const char *message;
+    };
+    const Case cases[] = {
+        {"sw_og", "ProjArea=18", "ProjArea=-5",
+         "Поле «Площадь горизонтальной проекции маршей и площадок» ([StairWell] ProjArea): "
+         "нужно число больше 0, в файле «-5»."},
+        {"sw_og", "DoorwayArea=2", "DoorwayArea=0",
+         "Поле «Площадь каждой двери» ([StairWell] DoorwayArea): нужно число больше 0, в файле "
+         "«0»."},
+        {"sw_og", "AirTempO=-26", "AirTempO=-273,15",
+         "Поле «Температура наружного воздуха» ([Air] AirTempO): нужно число больше -273,15, в "
+         "файле «-273,15»."},
+        {"sw_og", "WindSpeed=0", "WindSpeed=-3",
+         "Поле «Скорость ветра» ([Air] WindSpeed): нужно число не меньше 0, в файле «-3»."},
+        {"sw_ug", "FloorQty=4", "FloorQty=0",
+         "Поле «Число подземных этажей» ([Building] FloorQty): нужно целое число от 1 до 300, в "
+         "файле «0»."},
+        {"tambour", "TmbrDoorMu=0,64", "TmbrDoorMu=1,2",
+         "Поле «Коэффициент расхода открытой двери» ([Tambour] TmbrDoorMu): нужно число от 0 до "
+         "1, в файле «1,2»."},
+        {"lift", "LShaftA=4,6", "LShaftA=-4,6",
+         "Поле «Площадь сечения шахты (внутренний контур)» ([Shaft] LShaftA): нужно число больше "
+         "0, в файле «-4,6»."},
+        // a wind pressure coefficient may be negative; a level difference too
+        {"sw_og", "KWW=0,8", "KWW=-0,8", nullptr},
+        {"sw_og", "H0s=15", "H0s=-15", nullptr},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.value);
+        std::string bytes;
+        {
+            std::ifstream f(std::string(EXAMPLES_DIR "/") + c.example + ".isrprj",
+                            std::ios::binary);
+            bytes.assign(std::istreambuf_iterator<char>(f), {});
+        }
+        const size_t at = bytes.find(std::string("\n") + c.line + "\r");
+        ASSERT_NE(at, std::string::npos);
+        bytes.replace(at + 1, std::string(c.line).size(), c.value);
+        const std::string project = (dir / "range.isrprj").string();
+        std::ofstream(project, std::ios::binary) << bytes;
+        std::filesystem::remove(dir / "r.rtf");
+        std::filesystem::remove(dir / "r.json");
+        if (!c.message) {
+            EXPECT_EQ(run(project), kExitOk) << err.str();
+            continue;
+        }
+        EXPECT_EQ(run(project), kExitInputStopped);
+        EXPECT_EQ(err.str(), "Ошибка: " + std::string(c.message) + "\n");
+        EXPECT_EQ(out.str(), "");
+        EXPECT_FALSE(std::filesystem::exists(dir / "r.rtf"));
+        EXPECT_FALSE(std::filesystem::exists(dir / "r.json"));
     }
 }

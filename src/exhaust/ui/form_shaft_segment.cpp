@@ -290,6 +290,30 @@ TFormShaftSegment::TFormShaftSegment(QWidget *parent) : QDialog(parent) {
     rbValveByHeight->setChecked(true);
     State.NodeResistCoef = 1.8;
     State.Mode = TSegmentEditMode::ychmAdd;
+
+    // a field left empty in group mode keeps every segment's value, so empty is never marked
+    for (const NumberField &field : NumberFields()) {
+        NumberRule rule = field.value->rule;
+        rule.emptyAllowed = true;
+        WatchNumberText(field.edit, rule);
+    }
+}
+
+std::vector<TFormShaftSegment::NumberField> TFormShaftSegment::NumberFields() const {
+    const bool group = State.Mode == TSegmentEditMode::ychmEditGroup;
+    const bool hor = State.EnableHorPart;
+    const bool vert = State.EnableVertPart;
+    return {
+        {EditNodeZ, &SegmentValue("NodeZ"), State.EnableValve && !group},
+        {Hor.EditA, &SegmentValue("HA"), hor},
+        {Hor.EditB, &SegmentValue("HB"), hor},
+        {Hor.EditL, &SegmentValue("HL"), hor},
+        {Hor.EditZ, &SegmentValue("HZ"), hor},
+        {Vert.EditA, &SegmentValue("VA"), vert},
+        {Vert.EditB, &SegmentValue("VB"), vert},
+        {Vert.EditL, &SegmentValue("VL"), vert},
+        {Vert.EditZ, &SegmentValue("VZ"), vert},
+    };
 }
 
 TFormShaftSegment::~TFormShaftSegment() = default;
@@ -629,6 +653,19 @@ void TFormShaftSegment::OKBtnClick() {
                            focus->objectName().toStdString());
         focus->setFocus();
         return;
+    }
+    // every value the editor hands on is one a project file may hold; in group mode an empty
+    // field keeps the segments' own values
+    for (const NumberField &field : NumberFields()) {
+        NumberRule rule = field.value->rule;
+        rule.emptyAllowed = group;
+        const std::string text = field.edit->text().toStdString();
+        if (field.read && !IsValidNumberText(rule, text)) {
+            notifier_->error(InvalidTextMessage(field.value->caption, rule, text),
+                             field.edit->objectName().toStdString());
+            field.edit->setFocus();
+            return;
+        }
     }
     State.StoreysArr = group ? ParseStoreyList(EditStoreys->text().toStdString(), State.QuanStoreys)
                              : std::vector<int>{};

@@ -9,6 +9,7 @@
 #include <QDialog>
 
 #include <memory>
+#include <vector>
 
 class QButtonGroup;
 class QCheckBox;
@@ -97,6 +98,14 @@ private:
     void ReadDuctPart(const DuctPart &part, double &a, double &b, double &l, double &z,
                       std::string &material) const;
     void SelectMaterial(DuctPart &part, const QString &name);
+    // The editor's number fields with their rows of kSegmentValues (the ranges a project
+    // file's segment values have); only the parts the editor shows are read.
+    struct NumberField {
+        QLineEdit *edit;
+        const SegmentValueSpec *value;
+        bool read;
+    };
+    std::vector<NumberField> NumberFields() const;
     void MaterialChangeClick(DuctPart &part);
     void AddCoefficient(QLineEdit *field);
     void SetNodeCoefficient(const QString &text);

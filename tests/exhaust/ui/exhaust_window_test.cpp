@@ -309,12 +309,28 @@ private slots:
         QCOMPARE(s[0].Material, std::string("Металл"));
     }
 
-    void editingOneSegmentKeepsATypedNegativeOut() {
+    // a typed negative length never reaches a segment: the editor refuses it and stays open
+    void editingOneSegmentRefusesATypedNegative() {
         Window w;
         w.selectSegment(1);
-        FillEditorAndOk({0, nullptr, nullptr, "-5", "Кровля"});
+        bool stayedOpen = false;
+        WhenModal([&stayedOpen](QWidget *dialog) {
+            auto *editor = qobject_cast<TFormShaftSegment *>(dialog);
+            QVERIFY(editor);
+            editor->Hor.EditL->setText(QStringLiteral("-5"));
+            editor->EditStoreyName->setText(QStringLiteral("Кровля"));
+            editor->OKBtn->click();
+            stayedOpen = editor->isVisible();
+            editor->Hor.EditL->setText(QStringLiteral("4"));
+            editor->OKBtn->click();
+        });
         Find<QPushButton>(&w.form, "bEdit")->click();
-        QCOMPARE(w.form.Segments()[1].Lww, 0.0);
+        QVERIFY(stayedOpen);
+        QCOMPARE(w.notifier.messages.size(), size_t(1));
+        QCOMPARE(w.notifier.messages[0].text,
+                 std::string("Поле «Горизонтальный участок: длина L»: нужно число не меньше 0, "
+                             "введено «-5»."));
+        QCOMPARE(w.form.Segments()[1].Lww, 4.0);
         QCOMPARE(w.form.Segments()[1].StoreyName, std::string("Кровля"));
     }
 
@@ -415,7 +431,7 @@ private slots:
         QCOMPARE(w.form.ActionGoNextExecute(), RunOutcome::inputStopped);
         QCOMPARE(w.notifier.messages.size(), size_t(1));
         QCOMPARE(w.notifier.messages[0].text,
-                 std::string("Поле «Длина»: нужно число, введено «5o»."));
+                 std::string("Поле «Длина»: нужно число больше 0, введено «5o»."));
         QCOMPARE(w.notifier.messages[0].control, ctl::EditRoomLength.str());
         QCOMPARE(w.report(), before);
         w.edit(ctl::EditRoomLength)->setText(QStringLiteral("5"));
@@ -453,6 +469,45 @@ private slots:
         QCOMPARE(w.edit(ctl::EditRoomLength)->text(), QStringLiteral("77"));
         for (ControlName name : {ctl::EditProjectName, ctl::EditSystemName})
             QCOMPARE(w.edit(name)->maxLength(), int(kMaxTextLength));
+    }
+
+    // a segment value no network can have: the project is not opened half-read, the window
+    // keeps its project and inputs, and the file on disk is left as it was
+    void refusedSegmentValueKeepsTheWindowAndTheFile() {
+        QTemporaryDir dir;
+        QFile example(QStringLiteral(EXAMPLES_DIR "/room.smkprj"));
+        QVERIFY(example.open(QIODevice::ReadOnly));
+        const QByteArray good = example.readAll();
+        QByteArray bad = good;
+        bad.replace(bad.indexOf("VL=3", bad.indexOf("[Shaft1]")), 4, "VL=-3");
+        const QString goodFile = WriteTestFile(dir, QStringLiteral("зал.smkprj"), good);
+        const QString badFile = WriteTestFile(dir, QStringLiteral("сеть.smkprj"), bad);
+        QVERIFY(!goodFile.isEmpty() && !badFile.isEmpty());
+        Window w;
+        w.form.show();
+        QVERIFY(w.form.OpenProjectFile(goodFile));
+        const QString title = w.form.windowTitle();
+        std::string before;
+        QVERIFY(ProjectBytes(w.form.InputsFromControls(), "", before).ok);
+
+        QString message;
+        AnswerMessageBox(QMessageBox::Ok, &message);
+        QVERIFY(!w.form.OpenProjectFile(badFile));
+        QCOMPARE(message, QStringLiteral("Участок сети 2, поле «Вертикальный участок: длина L» "
+                                         "([Shaft1] VL): нужно число больше 0, в файле «-3»."));
+        std::string after;
+        QVERIFY(ProjectBytes(w.form.InputsFromControls(), "", after).ok);
+        QCOMPARE(after, before);
+        QCOMPARE(w.form.windowTitle(), title);
+        QCOMPARE(w.form.Document()->FilePath(), goodFile);
+        QVERIFY(!w.form.HasUnsavedChanges());
+        QVERIFY(w.form.close());
+        const auto bytesOf = [](const QString &path) {
+            QFile f(path);
+            return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+        };
+        QCOMPARE(bytesOf(badFile), bad);
+        QCOMPARE(bytesOf(goodFile), good);
     }
 
     void roomBeyondTheRangeOfARealOpensAndSaves() {

@@ -4,6 +4,7 @@
 #include "core/number_text.h"
 #include "exhaust/segment.h"
 #include "exhaust/ui/form_shaft_segment.h"
+#include "shell/form_controls.h"
 #include "window_test_support.h"
 
 #include <QAction>
@@ -120,6 +121,82 @@ private slots:
         QCOMPARE(notifier.messages[0].text,
                  std::string("Необходимо задать для вертикального участка\rразмеры > 0."));
         QCOMPARE(QString::fromStdString(notifier.messages[0].control), focus);
+    }
+
+    // the editor takes what a project file's segment may hold, by the same ranges
+    void numberFieldsTakeTheSegmentRanges_data() {
+        QTest::addColumn<QString>("field");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("message");
+        QTest::newRow("horizontal length") << "EditHorL"
+                                           << "-6"
+                                           << "Поле «Горизонтальный участок: длина L»: нужно "
+                                              "число не меньше 0, введено «-6».";
+        QTest::newRow("letters") << "EditHorA"
+                                 << "0,8o"
+                                 << "Поле «Горизонтальный участок: сторона A»: нужно число не "
+                                    "меньше 0, введено «0,8o».";
+        QTest::newRow("vertical coefficient") << "EditVertZ"
+                                              << "-1"
+                                              << "Поле «Вертикальный участок: сумма КМС Zш»: "
+                                                 "нужно число не меньше 0, введено «-1».";
+        QTest::newRow("vertical length") << "EditVertL"
+                                         << "3м"
+                                         << "Поле «Вертикальный участок: длина L»: нужно число "
+                                            "больше 0, введено «3м».";
+        QTest::newRow("node coefficient")
+            << "EditNodeZ"
+            << "nan"
+            << "Поле «Коэффициент местного сопротивления узла присоединения»: нужно число не "
+               "меньше 0, введено «nan».";
+        QTest::newRow("empty outside group mode")
+            << "EditHorZ"
+            << ""
+            << "Поле «Горизонтальный участок: сумма КМС Zвв»: нужно число не меньше 0, поле не "
+               "заполнено.";
+    }
+    void numberFieldsTakeTheSegmentRanges() {
+        QFETCH(QString, field);
+        QFETCH(QString, text);
+        QFETCH(QString, message);
+        TFormShaftSegment editor;
+        RecordingNotifier notifier;
+        editor.SetNotifier(&notifier);
+        editor.State = EditorForEditOne(DefaultNetwork(), 0, true);
+        editor.show();
+        auto *edit = editor.findChild<QLineEdit *>(field);
+        QVERIFY(edit);
+        edit->setText(text);
+        QCOMPARE(IsMarkedInvalid(edit), !text.isEmpty());
+        editor.OKBtn->click();
+        QVERIFY(editor.isVisible());
+        QCOMPARE(notifier.messages.size(), size_t(1));
+        QCOMPARE(QString::fromStdString(notifier.messages[0].text), message);
+        QCOMPARE(QString::fromStdString(notifier.messages[0].control), field);
+        edit->setText(QStringLiteral("1,5"));
+        QVERIFY(!IsMarkedInvalid(edit));
+        editor.OKBtn->click();
+        QCOMPARE(editor.result(), int(QDialog::Accepted));
+    }
+
+    // group mode: an empty field keeps every segment's value, a refused text is still refused
+    void groupModeRefusesTextsButKeepsEmptyFields() {
+        TFormShaftSegment editor;
+        RecordingNotifier notifier;
+        editor.SetNotifier(&notifier);
+        editor.State = EditorForEditGroup(DefaultNetwork(), 0, true);
+        editor.show();
+        editor.Vert.EditL->setText(QStringLiteral("0"));
+        editor.OKBtn->click();
+        QVERIFY(editor.isVisible());
+        QCOMPARE(notifier.messages.size(), size_t(1));
+        QCOMPARE(notifier.messages[0].control, std::string("EditVertL"));
+        editor.Vert.EditL->clear();
+        editor.Hor.EditL->setText(QStringLiteral("4,5"));
+        editor.OKBtn->click();
+        QCOMPARE(editor.result(), int(QDialog::Accepted));
+        QCOMPARE(editor.State.Li, -1.0);
+        QCOMPARE(editor.State.HorL, 4.5);
     }
 
     void valveFilterAndListFollowTheChoice() {
