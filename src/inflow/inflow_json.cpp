@@ -27,230 +27,276 @@ template <class T> void PutKeys(Json &j, std::span<const JsonKey<T>> keys, const
         j[std::string(k.key)] = k.value(record);
 }
 
-using C = InflowCalc;
+// What every variant's JSON starts with: the names, the air and the duty point.
+struct CommonValues {
+    const InflowCalc &calc;
+    const AirInputs &air;
+    AirResults airResults;
+};
+
+CommonValues CommonOf(const InflowCalc &c) {
+    switch (c.Variant) {
+    case SupplyVariant::undergroundStair: {
+        const UndergroundStairCalc &s = c.UndergroundStair();
+        return {c, s.Inputs().Stairwell.Air, s.Results().Stairwell.Air};
+    }
+    case SupplyVariant::lift:
+        return {c, c.Lift().Inputs().Air, c.Lift().Results().Air};
+    case SupplyVariant::tambour: {
+        // the tambour's wind pressures are its own (TambourResults): "WindPress" stays 0
+        const TambourResults &r = c.Tambour().Results();
+        return {c, c.Tambour().Inputs().Air, {r.OutsideAirDensity, r.InsideAirDensity, 0}};
+    }
+    case SupplyVariant::aboveGroundStair:
+        break;
+    }
+    const AboveGroundStairCalc &s = c.AboveGroundStair();
+    return {c, s.Inputs().Stairwell.Air, s.Results().Stairwell.Air};
+}
 
 // clang-format off
-const JsonKey<C> kCommonKeys[] = {
-    {"CalcVariant", [](const C &c) -> Json { return CalcVariantName(c.CalcVariant); }},
-    {"ProjectName", [](const C &c) -> Json { return c.ProjectName; }},
-    {"SystemName", [](const C &c) -> Json { return c.SystemName; }},
-    {"InsideAirTemp", [](const C &c) { return Real(c.InsideAirTemp); }},
-    {"OutsideAirTemp", [](const C &c) { return Real(c.OutsideAirTemp); }},
-    {"WindSpeed", [](const C &c) { return Real(c.WindSpeed); }},
-    {"KoefWW", [](const C &c) { return Real(c.KoefWW); }},
-    {"KoefW0", [](const C &c) { return Real(c.KoefW0); }},
-    {"OutsideAirDensity", [](const C &c) { return Real(c.OutsideAirDensity); }},
-    {"InsideAirDensity", [](const C &c) { return Real(c.InsideAirDensity); }},
-    {"WindPress", [](const C &c) { return Real(c.WindPress); }},
-    {"VolumeAirExps", [](const C &c) { return Real(c.VolumeAirExps); }},
-    {"FanPress", [](const C &c) { return Real(c.FanPress); }},
+using Common = CommonValues;
+const JsonKey<Common> kCommonKeys[] = {
+    {"CalcVariant", [](const Common &v) -> Json { return VariantJsonName(v.calc.Variant); }},
+    {"ProjectName", [](const Common &v) -> Json { return v.calc.ProjectName; }},
+    {"SystemName", [](const Common &v) -> Json { return v.calc.SystemName; }},
+    {"InsideAirTemp", [](const Common &v) { return Real(v.air.InsideAirTempC); }},
+    {"OutsideAirTemp", [](const Common &v) { return Real(v.air.OutsideAirTempC); }},
+    {"WindSpeed", [](const Common &v) { return Real(v.air.WindSpeed); }},
+    {"KoefWW", [](const Common &v) { return Real(v.air.WindwardCoef); }},
+    {"KoefW0", [](const Common &v) { return Real(v.air.LeewardCoef); }},
+    {"OutsideAirDensity", [](const Common &v) { return Real(v.airResults.OutsideAirDensity); }},
+    {"InsideAirDensity", [](const Common &v) { return Real(v.airResults.InsideAirDensity); }},
+    {"WindPress", [](const Common &v) { return Real(v.airResults.WindPressure); }},
+    {"VolumeAirExps", [](const Common &v) { return Real(v.calc.FanVolumeFlow); }},
+    {"FanPress", [](const Common &v) { return Real(v.calc.FanPressure); }},
 };
 
 // What both stairwells write.
-const JsonKey<C> kStairwellKeys[] = {
-    {"GasMassExps", [](const C &c) { return Real(c.GasMassExps); }},
-    {"SWProjArea", [](const C &c) { return Real(c.SWProjArea); }},
-    {"SWKoefXis", [](const C &c) { return Real(c.SWKoefXis); }},
-    {"OutsideDoorArea", [](const C &c) { return Real(c.OutsideDoorArea); }},
-    {"OutsideDoorHeight", [](const C &c) { return Real(c.OutsideDoorHeight); }},
-    {"OutDoorSeriesQty", [](const C &c) -> Json { return c.OutDoorSeriesQty; }},
-    {"OutsideDoorKoefXid", [](const C &c) { return Real(c.OutsideDoorKoefXid); }},
-    {"OutsideTambourKoefXir", [](const C &c) { return Real(c.OutsideTambourKoefXir); }},
-    {"DoorwayArea", [](const C &c) { return Real(c.DoorwayArea); }},
-    {"DoorwayHeight", [](const C &c) { return Real(c.DoorwayHeight); }},
-    {"DoorIsGasProof", [](const C &c) -> Json { return c.DoorIsGasProof; }},
-    {"ClosedDoorSpecResist", [](const C &c) { return Real(c.ClosedDoorSpecResist); }},
-    {"SWAirTemp", [](const C &c) { return Real(c.SWAirTemp); }},
-    {"SWAirDensity", [](const C &c) { return Real(c.SWAirDensity); }},
-    {"CalculatedSWQty", [](const C &c) -> Json { return c.CalculatedSWQty; }},
-    {"ExitAirExps", [](const C &c) { return Real(c.ExitAirExps); }},
-    {"SWAirExps", [](const C &c) { return Real(c.SWAirExps); }},
+struct StairValues {
+    const StairwellInputs &in;
+    const StairwellResults &out;
+};
+using Stair = StairValues;
+const JsonKey<Stair> kStairwellKeys[] = {
+    {"GasMassExps", [](const Stair &s) { return Real(s.in.SmokeMassFlow); }},
+    {"SWProjArea", [](const Stair &s) { return Real(s.in.FlightsArea); }},
+    {"SWKoefXis", [](const Stair &s) { return Real(s.in.FlightsXi); }},
+    {"OutsideDoorArea", [](const Stair &s) { return Real(s.in.ExitDoorArea); }},
+    {"OutsideDoorHeight", [](const Stair &s) { return Real(s.in.ExitDoorHeight); }},
+    {"OutDoorSeriesQty", [](const Stair &s) -> Json { return s.in.ExitDoorsInSeries; }},
+    {"OutsideDoorKoefXid", [](const Stair &s) { return Real(s.in.ExitDoorXi); }},
+    {"OutsideTambourKoefXir", [](const Stair &s) { return Real(s.in.ExitTambourXi); }},
+    {"DoorwayArea", [](const Stair &s) { return Real(s.in.FloorDoorArea); }},
+    {"DoorwayHeight", [](const Stair &s) { return Real(s.in.FloorDoorHeight); }},
+    {"DoorIsGasProof", [](const Stair &s) -> Json { return s.in.DoorIsGasProof; }},
+    {"ClosedDoorSpecResist", [](const Stair &s) { return Real(s.in.ClosedDoorResist); }},
+    {"SWAirTemp", [](const Stair &s) { return Real(s.out.StairAirTempC); }},
+    {"SWAirDensity", [](const Stair &s) { return Real(s.out.StairAirDensity); }},
+    {"CalculatedSWQty", [](const Stair &s) -> Json { return s.out.CountedStairwells; }},
+    {"ExitAirExps", [](const Stair &s) { return Real(s.out.ExitFlow); }},
+    {"SWAirExps", [](const Stair &s) { return Real(s.out.DesignFlow); }},
 };
 
-const JsonKey<C> kAboveGroundKeys[] = {
-    {"SWTerm1", [](const C &c) -> Json { return c.SWTerm1; }},
-    {"SWTerm2", [](const C &c) -> Json { return c.SWTerm2; }},
-    {"SWTerm3", [](const C &c) -> Json { return c.SWTerm3; }},
-    {"SWTerm4", [](const C &c) -> Json { return c.SWTerm4; }},
-    {"OGFloorQty", [](const C &c) -> Json { return c.OGFloorQty; }},
-    {"SWN1zone", [](const C &c) -> Json { return c.SWN1zone; }},
-    {"SWN2zone", [](const C &c) -> Json { return c.SWN2zone; }},
-    {"SecondFloorLevel", [](const C &c) { return Real(c.SecondFloorLevel); }},
-    {"OGFloorHeight", [](const C &c) { return Real(c.OGFloorHeight); }},
-    {"OGStairWellQty", [](const C &c) -> Json { return c.OGStairWellQty; }},
-    {"WindowArea", [](const C &c) { return Real(c.WindowArea); }},
-    {"WinPenetVariant", [](const C &c) -> Json { return c.WinPenetVariant; }},
-    {"WinPenetration", [](const C &c) { return Real(c.WinPenetration); }},
-    {"OGPplus", [](const C &c) { return Real(c.OGPplus); }},
-    {"OGH0s", [](const C &c) { return Real(c.OGH0s); }},
-    {"APipeIsRect", [](const C &c) -> Json { return c.APipeIsRect; }},
-    {"APipeSizeA", [](const C &c) { return Real(c.APipeSizeA); }},
-    {"APipeSizeB", [](const C &c) { return Real(c.APipeSizeB); }},
-    {"APipeLen", [](const C &c) { return Real(c.APipeLen); }},
-    {"APipeEpsilon", [](const C &c) { return Real(c.APipeEpsilon); }},
-    {"APipeXi", [](const C &c) { return Real(c.APipeXi); }},
-    {"BuildingHeight", [](const C &c) { return Real(c.BuildingHeight); }},
-    {"OutsideAirSpecWeight", [](const C &c) { return Real(c.OutsideAirSpecWeight); }},
-    {"InsideAirSpecWeight", [](const C &c) { return Real(c.InsideAirSpecWeight); }},
-    {"NormDELTAAirPress", [](const C &c) { return Real(c.NormDELTAAirPress); }},
-    {"WindowNormAirResist", [](const C &c) { return Real(c.WindowNormAirResist); }},
-    {"DesignPressure", [](const C &c) { return Real(c.DesignPressure); }},
-    {"WindowKoef", [](const C &c) { return Real(c.WindowKoef); }},
-    {"HeadAirExps", [](const C &c) { return Real(c.HeadAirExps); }},
-    {"HeadPressure", [](const C &c) { return Real(c.HeadPressure); }},
-    {"ServedHeight", [](const C &c) { return Real(c.ServedHeight); }},
-    {"APipeArea", [](const C &c) { return Real(c.APipeArea); }},
-    {"APipeDiamEq", [](const C &c) { return Real(c.APipeDiamEq); }},
-    {"APipeSpeed", [](const C &c) { return Real(c.APipeSpeed); }},
-    {"APipeDynPress", [](const C &c) { return Real(c.APipeDynPress); }},
-    {"APipeRe", [](const C &c) { return Real(c.APipeRe); }},
-    {"APipeLambda", [](const C &c) { return Real(c.APipeLambda); }},
-    {"APipeSpecFriction", [](const C &c) { return Real(c.APipeSpecFriction); }},
-    {"APipeLoss", [](const C &c) { return Real(c.APipeLoss); }},
+// The supply duct's entries, by the keys both the stairwell above ground and the lift write.
+const JsonKey<DuctInputs> kDuctInputKeys[] = {
+    {"APipeIsRect", [](const DuctInputs &d) -> Json { return d.IsRect; }},
+    {"APipeSizeA", [](const DuctInputs &d) { return Real(d.SizeA); }},
+    {"APipeSizeB", [](const DuctInputs &d) { return Real(d.SizeB); }},
+    {"APipeLen", [](const DuctInputs &d) { return Real(d.Length); }},
+    {"APipeEpsilon", [](const DuctInputs &d) { return Real(d.Roughness); }},
+    {"APipeXi", [](const DuctInputs &d) { return Real(d.XiSum); }},
 };
 
-const JsonKey<C> kUndergroundKeys[] = {
-    {"UGFloorQty", [](const C &c) -> Json { return c.UGFloorQty; }},
-    {"UGFloorHeight", [](const C &c) { return Real(c.UGFloorHeight); }},
-    {"UGStairWellQty", [](const C &c) -> Json { return c.UGStairWellQty; }},
-    {"UGH0Below", [](const C &c) { return Real(c.UGH0Below); }},
-    {"UGPdsBelow", [](const C &c) { return Real(c.UGPdsBelow); }},
-    {"UGHBottom", [](const C &c) { return Real(c.UGHBottom); }},
-    {"OpenSWPress", [](const C &c) { return Real(c.OpenSWPress); }},
-    {"OpenSWAirExps", [](const C &c) { return Real(c.OpenSWAirExps); }},
-    {"MassAirExps", [](const C &c) { return Real(c.MassAirExps); }},
-    {"AirPressure", [](const C &c) { return Real(c.AirPressure); }},
+using Over = AboveGroundStairCalc;
+const JsonKey<Over> kAboveGroundKeys[] = {
+    {"SWTerm1", [](const Over &c) -> Json { return c.Inputs().AdjoinsOutsideWall; }},
+    {"SWTerm2", [](const Over &c) -> Json { return c.Inputs().HasOutsideExit; }},
+    {"SWTerm3", [](const Over &c) -> Json { return c.Inputs().FirstFloorSeparate; }},
+    {"SWTerm4", [](const Over &c) -> Json { return c.Inputs().ExitsViaTambours; }},
+    {"OGFloorQty", [](const Over &c) -> Json { return c.Inputs().FloorCount; }},
+    {"SWN1zone", [](const Over &c) -> Json { return c.Inputs().ZoneFirstFloor; }},
+    {"SWN2zone", [](const Over &c) -> Json { return c.Inputs().ZoneLastFloor; }},
+    {"SecondFloorLevel", [](const Over &c) { return Real(c.Inputs().SecondFloorLevel); }},
+    {"OGFloorHeight", [](const Over &c) { return Real(c.Inputs().FloorHeight); }},
+    {"OGStairWellQty", [](const Over &c) -> Json { return c.Inputs().StairwellCount; }},
+    {"WindowArea", [](const Over &c) { return Real(c.Inputs().WindowArea); }},
+    {"WinPenetVariant", [](const Over &c) -> Json { return c.Inputs().WindowRow; }},
+    {"WinPenetration", [](const Over &c) { return Real(c.Inputs().WindowPermeability); }},
+    {"OGPplus", [](const Over &c) { return Real(c.Inputs().ExcessPressure); }},
+    {"OGH0s", [](const Over &c) { return Real(c.Inputs().IntakeToHeadHeight); }},
+    {"BuildingHeight", [](const Over &c) { return Real(c.Results().BuildingHeight); }},
+    {"OutsideAirSpecWeight", [](const Over &c) { return Real(c.Results().OutsideAirSpecWeight); }},
+    {"InsideAirSpecWeight", [](const Over &c) { return Real(c.Results().InsideAirSpecWeight); }},
+    {"NormDELTAAirPress", [](const Over &c) { return Real(c.Results().NormPressureDiff); }},
+    {"WindowNormAirResist", [](const Over &c) { return Real(c.Results().WindowNormResist); }},
+    {"DesignPressure", [](const Over &c) { return Real(c.Results().DesignPressure); }},
+    {"WindowKoef", [](const Over &c) { return Real(c.Results().WindowCoef); }},
+    {"HeadAirExps", [](const Over &c) { return Real(c.Results().HeadFlow); }},
+    {"HeadPressure", [](const Over &c) { return Real(c.Results().HeadPressure); }},
+    {"ServedHeight", [](const Over &c) { return Real(c.Results().ServedHeight); }},
+    {"APipeArea", [](const Over &c) { return Real(c.Results().Duct.Area); }},
+    {"APipeDiamEq", [](const Over &c) { return Real(c.Results().Duct.EquivDiameter); }},
+    {"APipeSpeed", [](const Over &c) { return Real(c.Results().Duct.Speed); }},
+    {"APipeDynPress", [](const Over &c) { return Real(c.Results().Duct.DynamicPressure); }},
+    {"APipeRe", [](const Over &c) { return Real(c.Results().Duct.Reynolds); }},
+    {"APipeLambda", [](const Over &c) { return Real(c.Results().Duct.Friction); }},
+    {"APipeSpecFriction", [](const Over &c) { return Real(c.Results().Duct.SpecFriction); }},
+    {"APipeLoss", [](const Over &c) { return Real(c.Results().Duct.Loss); }},
 };
 
-const JsonKey<C> kLiftKeys[] = {
-    {"OGFloorQty", [](const C &c) -> Json { return c.OGFloorQty; }},
-    {"UGFloorQty", [](const C &c) -> Json { return c.UGFloorQty; }},
-    {"SecondFloorLevel", [](const C &c) { return Real(c.SecondFloorLevel); }},
-    {"OGFloorHeight", [](const C &c) { return Real(c.OGFloorHeight); }},
-    {"UGFloorHeight", [](const C &c) { return Real(c.UGFloorHeight); }},
-    {"LiftTerm1Shaft", [](const C &c) -> Json { return c.LiftTerm1Shaft; }},
-    {"LiftTerm2Wind", [](const C &c) -> Json { return c.LiftTerm2Wind; }},
-    {"LiftTerm3Hall1", [](const C &c) -> Json { return c.LiftTerm3Hall1; }},
-    {"LiftTerm4HallAbove", [](const C &c) -> Json { return c.LiftTerm4HallAbove; }},
-    {"LiftTerm5HallBelow", [](const C &c) -> Json { return c.LiftTerm5HallBelow; }},
-    {"LiftMethod", [](const C &c) -> Json { return c.LiftMethod; }},
-    {"LiftLevelStart", [](const C &c) -> Json { return c.LiftLevelStart; }},
-    {"LiftLevelFinish", [](const C &c) -> Json { return c.LiftLevelFinish; }},
-    {"LiftShaftDoorArea", [](const C &c) { return Real(c.LiftShaftDoorArea); }},
-    {"LiftHallDoorArea", [](const C &c) { return Real(c.LiftHallDoorArea); }},
-    {"LiftShaftDoorHeight", [](const C &c) { return Real(c.LiftShaftDoorHeight); }},
-    {"LiftCageQty", [](const C &c) -> Json { return c.LiftCageQty; }},
-    {"LiftHallDoorQty", [](const C &c) -> Json { return c.LiftHallDoorQty; }},
-    {"LiftHallDoorKoefXid", [](const C &c) { return Real(c.LiftHallDoorKoefXid); }},
-    {"LiftCageArea", [](const C &c) { return Real(c.LiftCageArea); }},
-    {"LiftShaftArea", [](const C &c) { return Real(c.LiftShaftArea); }},
-    {"LiftCageKoefXil", [](const C &c) { return Real(c.LiftCageKoefXil); }},
-    {"LiftMuGap", [](const C &c) { return Real(c.LiftMuGap); }},
-    {"LiftShaftDoorSpecResist", [](const C &c) { return Real(c.LiftShaftDoorSpecResist); }},
-    {"LiftHallDoorSpecResist", [](const C &c) { return Real(c.LiftHallDoorSpecResist); }},
-    {"LiftGapRows", [](const C &c) {
+using Under = UndergroundStairCalc;
+const JsonKey<Under> kUndergroundKeys[] = {
+    {"UGFloorQty", [](const Under &c) -> Json { return c.Inputs().FloorCount; }},
+    {"UGFloorHeight", [](const Under &c) { return Real(c.Inputs().FloorHeight); }},
+    {"UGStairWellQty", [](const Under &c) -> Json { return c.Inputs().StairwellCount; }},
+    {"UGH0Below", [](const Under &c) { return Real(c.Inputs().IntakeToHeadHeight); }},
+    {"UGPdsBelow", [](const Under &c) { return Real(c.Inputs().IntakeDuctLoss); }},
+    {"UGHBottom", [](const Under &c) { return Real(c.Results().BottomLevel); }},
+    {"OpenSWPress", [](const Under &c) { return Real(c.Results().TopDoorPressure); }},
+    {"OpenSWAirExps", [](const Under &c) { return Real(c.Results().DoorwayShareFlow); }},
+    {"MassAirExps", [](const Under &c) { return Real(c.Results().BottomFlow); }},
+    {"AirPressure", [](const Under &c) { return Real(c.Results().BottomPressure); }},
+};
+
+// A value the calculation may work out (a resistance left empty): the one it took, or the entry
+// when the run stopped before the calculation.
+double Taken(bool calculated, double entered, double taken) {
+    return calculated ? taken : entered;
+}
+
+const JsonKey<LiftCalc> kLiftKeys[] = {
+    {"OGFloorQty", [](const LiftCalc &c) -> Json { return c.Inputs().AboveFloorCount; }},
+    {"UGFloorQty", [](const LiftCalc &c) -> Json { return c.Inputs().BelowFloorCount; }},
+    {"SecondFloorLevel", [](const LiftCalc &c) { return Real(c.Inputs().SecondFloorLevel); }},
+    {"OGFloorHeight", [](const LiftCalc &c) { return Real(c.Inputs().AboveFloorHeight); }},
+    {"UGFloorHeight", [](const LiftCalc &c) { return Real(c.Inputs().BelowFloorHeight); }},
+    {"LiftTerm1Shaft", [](const LiftCalc &c) -> Json { return static_cast<int>(c.Inputs().Shaft); }},
+    {"LiftTerm2Wind", [](const LiftCalc &c) -> Json { return c.Inputs().AdjoinsOutsideWall; }},
+    {"LiftTerm3Hall1", [](const LiftCalc &c) -> Json { return c.Inputs().HallOnFirstFloor; }},
+    {"LiftTerm4HallAbove", [](const LiftCalc &c) -> Json { return c.Inputs().HallsAbove; }},
+    {"LiftTerm5HallBelow", [](const LiftCalc &c) -> Json { return c.Inputs().HallsBelow; }},
+    {"LiftMethod", [](const LiftCalc &c) -> Json { return static_cast<int>(c.Inputs().Method); }},
+    {"LiftLevelStart", [](const LiftCalc &c) -> Json { return c.Inputs().ExitsFrom; }},
+    {"LiftLevelFinish", [](const LiftCalc &c) -> Json { return c.Inputs().ExitsTo; }},
+    {"LiftShaftDoorArea", [](const LiftCalc &c) { return Real(c.Inputs().ShaftDoorArea); }},
+    {"LiftHallDoorArea", [](const LiftCalc &c) { return Real(c.Inputs().HallDoorArea); }},
+    {"LiftShaftDoorHeight", [](const LiftCalc &c) { return Real(c.Inputs().ShaftDoorHeight); }},
+    {"LiftCageQty", [](const LiftCalc &c) -> Json { return c.Inputs().CageCount; }},
+    {"LiftHallDoorQty", [](const LiftCalc &c) -> Json { return c.Inputs().HallDoorCount; }},
+    {"LiftHallDoorKoefXid", [](const LiftCalc &c) { return Real(c.Inputs().HallDoorXi); }},
+    {"LiftCageArea", [](const LiftCalc &c) { return Real(c.Inputs().CageArea); }},
+    {"LiftShaftArea", [](const LiftCalc &c) { return Real(c.Inputs().ShaftArea); }},
+    {"LiftCageKoefXil", [](const LiftCalc &c) {
+         return Real(Taken(c.Results().Calculated, c.Inputs().CageXi, c.Results().CageXi)); }},
+    {"LiftMuGap", [](const LiftCalc &c) { return Real(c.Inputs().GapMu); }},
+    {"LiftShaftDoorSpecResist", [](const LiftCalc &c) {
+         return Real(Taken(c.Results().Calculated, c.Inputs().ShaftDoorResist,
+                           c.Results().ShaftDoorResist)); }},
+    {"LiftHallDoorSpecResist", [](const LiftCalc &c) {
+         return Real(Taken(c.Results().Calculated, c.Inputs().HallDoorResist,
+                           c.Results().HallDoorResist)); }},
+    {"LiftGapRows", [](const LiftCalc &c) {
          Json rows = Json::array();
-         for (const auto &r : c.LiftGapRows)
-             rows.push_back({{"F", Real(r.F)}, {"Unit", r.Unit}, {"Value", Real(r.Value)}});
+         for (const LiftGapRow &r : c.Inputs().GapRows)
+             rows.push_back({{"F", Real(r.Area)}, {"Unit", r.GivenAsXi ? 1 : 0},
+                             {"Value", Real(r.Value)}});
          return rows;
      }},
-    {"LiftPplus", [](const C &c) { return Real(c.LiftPplus); }},
-    {"LiftH0s", [](const C &c) { return Real(c.LiftH0s); }},
-    {"APipeIsRect", [](const C &c) -> Json { return c.APipeIsRect; }},
-    {"APipeSizeA", [](const C &c) { return Real(c.APipeSizeA); }},
-    {"APipeSizeB", [](const C &c) { return Real(c.APipeSizeB); }},
-    {"APipeLen", [](const C &c) { return Real(c.APipeLen); }},
-    {"APipeEpsilon", [](const C &c) { return Real(c.APipeEpsilon); }},
-    {"APipeXi", [](const C &c) { return Real(c.APipeXi); }},
-    {"LiftShaftAirTemp", [](const C &c) { return Real(c.LiftShaftAirTemp); }},
-    {"RhoL", [](const C &c) { return Real(c.RhoL); }},
+    {"LiftPplus", [](const LiftCalc &c) { return Real(c.Inputs().ExcessPressure); }},
+    {"LiftH0s", [](const LiftCalc &c) { return Real(c.Inputs().IntakeToHeadHeight); }},
+    {"LiftShaftAirTemp", [](const LiftCalc &c) { return Real(c.Inputs().ShaftAirTempC); }},
+    {"RhoL", [](const LiftCalc &c) { return Real(c.Results().ShaftAirDensity); }},
 };
 
-const JsonKey<C> kTambourKeys[] = {
-    {"OGFloorQty", [](const C &c) -> Json { return c.OGFloorQty; }},
-    {"UGFloorQty", [](const C &c) -> Json { return c.UGFloorQty; }},
-    {"SecondFloorLevel", [](const C &c) { return Real(c.SecondFloorLevel); }},
-    {"OGFloorHeight", [](const C &c) { return Real(c.OGFloorHeight); }},
-    {"UGFloorHeight", [](const C &c) { return Real(c.UGFloorHeight); }},
-    {"TmbrVariant", [](const C &c) -> Json { return c.TmbrVariant; }},
-    {"TmbrTerms", [](const C &c) -> Json { return c.TmbrTerms; }},
-    {"TmbrHeatAirTemp", [](const C &c) { return Real(c.TmbrHeatAirTemp); }},
-    {"TmbrDoorQty", [](const C &c) -> Json { return c.TmbrDoorQty; }},
-    {"TmbrDoorArea", [](const C &c) { return Real(c.TmbrDoorArea); }},
-    {"TmbrDoorHeight", [](const C &c) { return Real(c.TmbrDoorHeight); }},
-    {"TmbrDoorMu", [](const C &c) { return Real(c.TmbrDoorMu); }},
-    {"TmbrDoorAirSpeed", [](const C &c) { return Real(c.TmbrDoorAirSpeed); }},
-    {"TmbrDoorSpecResist", [](const C &c) { return Real(c.TmbrDoorSpecResist); }},
-    {"TmbrPplus", [](const C &c) { return Real(c.TmbrPplus); }},
-    {"TmbrValveArea", [](const C &c) { return Real(c.TmbrValveArea); }},
-    {"TmbrValveXi", [](const C &c) { return Real(c.TmbrValveXi); }},
-    {"TmbrValveSpecResist", [](const C &c) { return Real(c.TmbrValveSpecResist); }},
-    {"TmbrValve1H", [](const C &c) { return Real(c.TmbrValve1H); }},
-    {"TmbrShaftDoorArea", [](const C &c) { return Real(c.TmbrShaftDoorArea); }},
-    {"TmbrShaftDoorSpecResist", [](const C &c) { return Real(c.TmbrShaftDoorSpecResist); }},
-    {"VPipeIsRect", [](const C &c) -> Json { return c.VPipeIsRect; }},
-    {"VPipeSizeA", [](const C &c) { return Real(c.VPipeSizeA); }},
-    {"VPipeSizeB", [](const C &c) { return Real(c.VPipeSizeB); }},
-    {"VPipeEpsilon", [](const C &c) { return Real(c.VPipeEpsilon); }},
-    {"VPipeProof", [](const C &c) { return Real(c.VPipeProof); }},
-    {"VPipeHTop", [](const C &c) { return Real(c.VPipeHTop); }},
-    {"TmbrH0", [](const C &c) { return Real(c.TmbrH0); }},
-    {"APipeLen", [](const C &c) { return Real(c.APipeLen); }},
-    {"APipeSizeA", [](const C &c) { return Real(c.APipeSizeA); }},
-    {"APipeXi", [](const C &c) { return Real(c.APipeXi); }},
-    {"LiftShaftAirTemp", [](const C &c) { return Real(c.LiftShaftAirTemp); }},
-    {"MassAirExps", [](const C &c) { return Real(c.MassAirExps); }},
+using Tmb = TambourCalc;
+const JsonKey<Tmb> kTambourKeys[] = {
+    {"OGFloorQty", [](const Tmb &c) -> Json { return c.Inputs().AboveFloorCount; }},
+    {"UGFloorQty", [](const Tmb &c) -> Json { return c.Inputs().BelowFloorCount; }},
+    {"SecondFloorLevel", [](const Tmb &c) { return Real(c.Inputs().SecondFloorLevel); }},
+    {"OGFloorHeight", [](const Tmb &c) { return Real(c.Inputs().AboveFloorHeight); }},
+    {"UGFloorHeight", [](const Tmb &c) { return Real(c.Inputs().BelowFloorHeight); }},
+    // the condition under both of its names
+    {"TmbrVariant", [](const Tmb &c) -> Json { return static_cast<int>(c.Inputs().Condition); }},
+    {"TmbrTerms", [](const Tmb &c) -> Json { return static_cast<int>(c.Inputs().Condition); }},
+    {"TmbrHeatAirTemp", [](const Tmb &c) { return Real(c.Inputs().HeatedAirTempC); }},
+    {"TmbrDoorQty", [](const Tmb &c) -> Json { return c.Inputs().DoorCount; }},
+    {"TmbrDoorArea", [](const Tmb &c) { return Real(c.Inputs().DoorArea); }},
+    {"TmbrDoorHeight", [](const Tmb &c) { return Real(c.Inputs().DoorHeight); }},
+    {"TmbrDoorMu", [](const Tmb &c) { return Real(c.Inputs().DoorMu); }},
+    {"TmbrDoorAirSpeed", [](const Tmb &c) { return Real(c.Inputs().DoorAirSpeed); }},
+    {"TmbrDoorSpecResist", [](const Tmb &c) {
+         return Real(Taken(c.Results().Calculated, c.Inputs().DoorResist, c.Results().DoorResist)); }},
+    {"TmbrPplus", [](const Tmb &c) { return Real(c.Inputs().ExcessPressure); }},
+    {"TmbrValveArea", [](const Tmb &c) { return Real(c.Inputs().ValveArea); }},
+    {"TmbrValveXi", [](const Tmb &c) { return Real(c.Inputs().ValveXi); }},
+    {"TmbrValveSpecResist", [](const Tmb &c) { return Real(c.Inputs().ValveResist); }},
+    {"TmbrValve1H", [](const Tmb &c) { return Real(c.Inputs().FirstValveHeight); }},
+    {"TmbrShaftDoorArea", [](const Tmb &c) { return Real(c.Inputs().ShaftDoorArea); }},
+    {"TmbrShaftDoorSpecResist", [](const Tmb &c) {
+         return Real(Taken(c.Results().Calculated, c.Inputs().ShaftDoorResist,
+                           c.Results().ShaftDoorResist)); }},
+    {"VPipeIsRect", [](const Tmb &c) -> Json { return c.Inputs().ChannelIsRect; }},
+    {"VPipeSizeA", [](const Tmb &c) { return Real(c.Inputs().ChannelSizeA); }},
+    {"VPipeSizeB", [](const Tmb &c) { return Real(c.Inputs().ChannelSizeB); }},
+    {"VPipeEpsilon", [](const Tmb &c) { return Real(c.Inputs().ChannelRoughness); }},
+    {"VPipeProof", [](const Tmb &c) { return Real(c.Inputs().ChannelLeakage); }},
+    {"VPipeHTop", [](const Tmb &c) { return Real(c.Inputs().ChannelTopHeight); }},
+    {"TmbrH0", [](const Tmb &c) { return Real(c.Inputs().IntakeToHeadHeight); }},
+    {"APipeLen", [](const Tmb &c) { return Real(c.Inputs().IntakeDuctLength); }},
+    {"APipeSizeA", [](const Tmb &c) { return Real(c.Inputs().IntakeDuctDiameter); }},
+    {"APipeXi", [](const Tmb &c) { return Real(c.Inputs().IntakeDuctXi); }},
+    {"LiftShaftAirTemp", [](const Tmb &c) { return Real(c.Inputs().ShaftAirTempC); }},
+    {"MassAirExps", [](const Tmb &c) { return Real(c.Results().RoomFlow); }},
 };
 
 // The per-floor records, a table for each kind.
-using OverFloor = TOverGndStairFloor;
+using OverFloor = AboveGroundStairFloor;
 const JsonKey<OverFloor> kAboveGroundFloorKeys[] = {
-    {"FloorNum", [](const OverFloor &f) -> Json { return f.FloorNum; }},
-    {"dFloorH", [](const OverFloor &f) { return Real(f.dFloorH); }},
-    {"FloorH", [](const OverFloor &f) { return Real(f.FloorH); }},
-    {"v", [](const OverFloor &f) { return Real(f.v); }},
-    {"dPs", [](const OverFloor &f) { return Real(f.dPs); }},
-    {"Ps", [](const OverFloor &f) { return Real(f.Ps); }},
-    {"dPd", [](const OverFloor &f) { return Real(f.dPd); }},
-    {"dGsd", [](const OverFloor &f) { return Real(f.dGsd); }},
-    {"Gs", [](const OverFloor &f) { return Real(f.Gs); }},
-    {"dGsw", [](const OverFloor &f) { return Real(f.dGsw); }},
-    {"Gw", [](const OverFloor &f) { return Real(f.Gw); }},
+    {"FloorNum", [](const OverFloor &f) -> Json { return f.FloorNumber; }},
+    {"dFloorH", [](const OverFloor &f) { return Real(f.StepUp); }},
+    {"FloorH", [](const OverFloor &f) { return Real(f.Level); }},
+    {"v", [](const OverFloor &f) { return Real(f.Speed); }},
+    {"dPs", [](const OverFloor &f) { return Real(f.StairLoss); }},
+    {"Ps", [](const OverFloor &f) { return Real(f.StairPressure); }},
+    {"dPd", [](const OverFloor &f) { return Real(f.DoorPressureDiff); }},
+    {"dGsd", [](const OverFloor &f) { return Real(f.DoorLeak); }},
+    {"Gs", [](const OverFloor &f) { return Real(f.StairFlow); }},
+    {"dGsw", [](const OverFloor &f) { return Real(f.WindowLeak); }},
+    {"Gw", [](const OverFloor &f) { return Real(f.WindowLeakPerArea); }},
 };
 
-using UnderFloor = TUnderGndStairFloor;
+using UnderFloor = UndergroundStairFloor;
 const JsonKey<UnderFloor> kUndergroundFloorKeys[] = {
-    {"FloorNum", [](const UnderFloor &f) -> Json { return f.FloorNum; }},
-    {"Ps", [](const UnderFloor &f) { return Real(f.Ps); }},
-    {"dGs", [](const UnderFloor &f) { return Real(f.dGs); }},
-    {"Gs", [](const UnderFloor &f) { return Real(f.Gs); }},
-    {"Lv", [](const UnderFloor &f) { return Real(f.Lv); }},
-    {"Psv", [](const UnderFloor &f) { return Real(f.Psv); }},
+    {"FloorNum", [](const UnderFloor &f) -> Json { return f.FloorNumber; }},
+    {"Ps", [](const UnderFloor &f) { return Real(f.DoorPressureDiff); }},
+    {"dGs", [](const UnderFloor &f) { return Real(f.DoorLeak); }},
+    {"Gs", [](const UnderFloor &f) { return Real(f.StairFlow); }},
+    {"Lv", [](const UnderFloor &f) { return Real(f.FanVolumeFlow); }},
+    {"Psv", [](const UnderFloor &f) { return Real(f.FanPressure); }},
 };
 
-using LiftFloor = TLiftShaftFloor;
 const JsonKey<LiftFloor> kLiftFloorKeys[] = {
-    {"FloorNum", [](const LiftFloor &f) -> Json { return f.FloorNum; }},
-    {"h", [](const LiftFloor &f) { return Real(f.h); }},
-    {"Pg", [](const LiftFloor &f) { return Real(f.Pg); }},
-    {"PL", [](const LiftFloor &f) { return Real(f.PL); }},
-    {"DG", [](const LiftFloor &f) { return Real(f.DG); }},
-    {"G", [](const LiftFloor &f) { return Real(f.G); }},
+    {"FloorNum", [](const LiftFloor &f) -> Json { return f.FloorNumber; }},
+    {"h", [](const LiftFloor &f) { return Real(f.Level); }},
+    {"Pg", [](const LiftFloor &f) { return Real(f.ShaftPressure); }},
+    {"PL", [](const LiftFloor &f) { return Real(f.DoorPressureDiff); }},
+    {"DG", [](const LiftFloor &f) { return Real(f.Leak); }},
+    {"G", [](const LiftFloor &f) { return Real(f.ShaftFlow); }},
 };
 
-using TambourFloor = TTmbrPressForFloor;
 const JsonKey<TambourFloor> kTambourFloorKeys[] = {
-    {"FloorNum", [](const TambourFloor &f) -> Json { return f.FloorNum; }},
-    {"dhfloor", [](const TambourFloor &f) { return Real(f.dhfloor); }},
-    {"dhvlv", [](const TambourFloor &f) { return Real(f.dhvlv); }},
-    {"hfloor", [](const TambourFloor &f) { return Real(f.hfloor); }},
-    {"hvlv", [](const TambourFloor &f) { return Real(f.hvlv); }},
-    {"Psh", [](const TambourFloor &f) { return Real(f.Psh); }},
-    {"Gsh", [](const TambourFloor &f) { return Real(f.Gsh); }},
-    {"vsh", [](const TambourFloor &f) { return Real(f.vsh); }},
-    {"dPvlv", [](const TambourFloor &f) { return Real(f.dPvlv); }},
-    {"dGsh", [](const TambourFloor &f) { return Real(f.dGsh); }},
-    {"dGvlv", [](const TambourFloor &f) { return Real(f.dGvlv); }},
+    {"FloorNum", [](const TambourFloor &f) -> Json { return f.FloorNumber; }},
+    {"dhfloor", [](const TambourFloor &f) { return Real(f.FloorStep); }},
+    {"dhvlv", [](const TambourFloor &f) { return Real(f.ValveStep); }},
+    {"hfloor", [](const TambourFloor &f) { return Real(f.FloorLevel); }},
+    {"hvlv", [](const TambourFloor &f) { return Real(f.ValveLevel); }},
+    {"Psh", [](const TambourFloor &f) { return Real(f.ChannelPressure); }},
+    {"Gsh", [](const TambourFloor &f) { return Real(f.ChannelFlow); }},
+    {"vsh", [](const TambourFloor &f) { return Real(f.ChannelSpeed); }},
+    {"dPvlv", [](const TambourFloor &f) { return Real(f.ValvePressureDiff); }},
+    {"dGsh", [](const TambourFloor &f) { return Real(f.WallLeak); }},
+    {"dGvlv", [](const TambourFloor &f) { return Real(f.ValveLeak); }},
 };
 // clang-format on
 
@@ -269,36 +315,42 @@ Json FloorsJson(const std::vector<Floor> &floors, std::span<const JsonKey<Floor>
 
 Json InflowResultsJson(const InflowCalc &c) {
     Json j = Json::object();
-    PutKeys<C>(j, kCommonKeys, c);
-    switch (c.CalcVariant) {
-    case TCalcVariant::cvrntOverGndStair:
-        PutKeys<C>(j, kAboveGroundKeys, c);
-        PutKeys<C>(j, kStairwellKeys, c);
+    PutKeys<Common>(j, kCommonKeys, CommonOf(c));
+    switch (c.Variant) {
+    case SupplyVariant::aboveGroundStair: {
+        const Over &s = c.AboveGroundStair();
+        PutKeys<Over>(j, kAboveGroundKeys, s);
+        PutKeys<DuctInputs>(j, kDuctInputKeys, s.Inputs().Duct);
+        PutKeys<Stair>(j, kStairwellKeys, {s.Inputs().Stairwell, s.Results().Stairwell});
         break;
-    case TCalcVariant::cvrntUnderGndStair:
-        PutKeys<C>(j, kUndergroundKeys, c);
-        PutKeys<C>(j, kStairwellKeys, c);
+    }
+    case SupplyVariant::undergroundStair: {
+        const Under &s = c.UndergroundStair();
+        PutKeys<Under>(j, kUndergroundKeys, s);
+        PutKeys<Stair>(j, kStairwellKeys, {s.Inputs().Stairwell, s.Results().Stairwell});
         break;
-    case TCalcVariant::cvrntLift:
-        PutKeys<C>(j, kLiftKeys, c);
+    }
+    case SupplyVariant::lift:
+        PutKeys<LiftCalc>(j, kLiftKeys, c.Lift());
+        PutKeys<DuctInputs>(j, kDuctInputKeys, c.Lift().Inputs().Duct);
         break;
-    case TCalcVariant::cvrntTambour:
-        PutKeys<C>(j, kTambourKeys, c);
+    case SupplyVariant::tambour:
+        PutKeys<Tmb>(j, kTambourKeys, c.Tambour());
         break;
     }
     return j;
 }
 
 Json InflowFloorsJson(const InflowCalc &c) {
-    switch (c.CalcVariant) {
-    case TCalcVariant::cvrntOverGndStair:
-        return FloorsJson<OverFloor>(c.OverGndStairResult, kAboveGroundFloorKeys);
-    case TCalcVariant::cvrntUnderGndStair:
-        return FloorsJson<UnderFloor>(c.UnderGndStairResult, kUndergroundFloorKeys);
-    case TCalcVariant::cvrntLift:
-        return FloorsJson<LiftFloor>(c.LiftShaftResult, kLiftFloorKeys);
-    case TCalcVariant::cvrntTambour:
-        return FloorsJson<TambourFloor>(c.TmbrFloors, kTambourFloorKeys);
+    switch (c.Variant) {
+    case SupplyVariant::aboveGroundStair:
+        return FloorsJson<OverFloor>(c.AboveGroundStair().Results().Floors, kAboveGroundFloorKeys);
+    case SupplyVariant::undergroundStair:
+        return FloorsJson<UnderFloor>(c.UndergroundStair().Results().Floors, kUndergroundFloorKeys);
+    case SupplyVariant::lift:
+        return FloorsJson<LiftFloor>(c.Lift().Results().Floors, kLiftFloorKeys);
+    case SupplyVariant::tambour:
+        return FloorsJson<TambourFloor>(c.Tambour().Results().Floors, kTambourFloorKeys);
     }
     return Json::array();
 }

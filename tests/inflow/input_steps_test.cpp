@@ -38,38 +38,37 @@ TEST_F(InputStepsTest, ZoneFloorsAreClampedIntoTheBuilding) {
     };
     for (const auto &c : cases) {
         SCOPED_TRACE(std::string(c.n1) + "/" + c.n2);
-        calc.Report.RTBody.clear();
         in.setText(ctl::EditOGFloorQty, c.floors);
         in.setText(ctl::EditSWN1z, c.n1);
         in.setText(ctl::EditSWN2z, c.n2);
-        ASSERT_TRUE(calc.InputOGStairTerms(in));
-        EXPECT_EQ(calc.SWN1zone, c.N1);
-        EXPECT_EQ(calc.SWN2zone, c.N2);
+        ASSERT_NE(calc.Run(in), RunOutcome::inputStopped);
+        EXPECT_EQ(calc.AboveGroundStair().Inputs().ZoneFirstFloor, c.N1);
+        EXPECT_EQ(calc.AboveGroundStair().Inputs().ZoneLastFloor, c.N2);
         EXPECT_TRUE(contains(Rtf("Этажи выделенной зоны:    \\b ") + c.shown));
     }
 }
 
 TEST_F(InputStepsTest, CountsBeyondTheLimitsStopWithAWarningOnTheField) {
     struct Case {
-        TCalcVariant variant;
+        SupplyVariant variant;
         ControlName control;
         const char *text, *message;
     } cases[] = {
-        {TCalcVariant::cvrntOverGndStair, ctl::EditOGFloorQty, "301",
+        {SupplyVariant::aboveGroundStair, ctl::EditOGFloorQty, "301",
          "Число этажей должно быть не более 300."},
-        {TCalcVariant::cvrntOverGndStair, ctl::EditOGFloorQty, "4294967308",
+        {SupplyVariant::aboveGroundStair, ctl::EditOGFloorQty, "4294967308",
          "Число этажей должно быть не более 300."},
-        {TCalcVariant::cvrntOverGndStair, ctl::EditOGStairWellQty, "101",
+        {SupplyVariant::aboveGroundStair, ctl::EditOGStairWellQty, "101",
          "Количество лестничных клеток должно быть не более 100."},
-        {TCalcVariant::cvrntUnderGndStair, ctl::EditUGFloorQty, "12345678901234567890",
+        {SupplyVariant::undergroundStair, ctl::EditUGFloorQty, "12345678901234567890",
          "Число этажей должно быть не более 300."},
-        {TCalcVariant::cvrntUnderGndStair, ctl::EditUGStairWellQty, "1000",
+        {SupplyVariant::undergroundStair, ctl::EditUGStairWellQty, "1000",
          "Количество лестничных клеток должно быть не более 100."},
     };
     for (const auto &c : cases) {
         SCOPED_TRACE(c.control.str() + "=" + c.text);
         InflowInputs input = InflowInputs::Defaults();
-        input.check(c.variant == TCalcVariant::cvrntOverGndStair ? ctl::rbOverGndStair
+        input.check(c.variant == SupplyVariant::aboveGroundStair ? ctl::rbOverGndStair
                                                                  : ctl::rbUnderGndStair);
         input.setText(c.control, c.text);
         RecordingNotifier n;
@@ -84,7 +83,7 @@ TEST_F(InputStepsTest, CountsBeyondTheLimitsStopWithAWarningOnTheField) {
     in.setText(ctl::EditOGFloorQty, "300");
     in.setText(ctl::EditOGStairWellQty, "100");
     EXPECT_EQ(calc.Run(in), RunOutcome::ok);
-    EXPECT_EQ(calc.OverGndStairResult.size(), 300u);
+    EXPECT_EQ(calc.AboveGroundStair().Results().Floors.size(), 300u);
 }
 
 TEST_F(InputStepsTest, ExcessPressureBelow20IsRaisedOnceWithAWarning) {
@@ -108,22 +107,22 @@ TEST_F(InputStepsTest, ExcessPressureBelow20IsRaisedOnceWithAWarning) {
 }
 
 TEST_F(InputStepsTest, ClosedDoorResistanceFollowsTheDoorType) {
-    calc.CalcVariant = TCalcVariant::cvrntOverGndStair;
-    ASSERT_TRUE(calc.InputOGStairTerms(in) && calc.InputStairAir(in));
-    ASSERT_TRUE(calc.InputStairDoorsSupply(in));
-    EXPECT_NEAR(calc.ClosedDoorSpecResist, 4041.06, 0.005);
+    const auto resist = [this] {
+        return calc.AboveGroundStair().Inputs().Stairwell.ClosedDoorResist;
+    };
+    ASSERT_EQ(calc.Run(in), RunOutcome::ok);
+    EXPECT_NEAR(resist(), 4041.06, 0.005);
     EXPECT_TRUE(contains(Rtf("принято как для обычной двери:    \\b S\\sub d\\nosupersub \\b0  = "
                              "5300 / \\u0961?\\sub s\\nosupersub  = \\b 4041,06 м")));
     EXPECT_EQ(in.text(ctl::EditClosedDoorSpecResist), ""); // the edit stays as entered
 
     in.check(ctl::rbDoorIsGasProof);
-    ASSERT_TRUE(calc.InputStairDoorsSupply(in));
-    EXPECT_NEAR(calc.ClosedDoorSpecResist, 45747.88, 0.005);
+    ASSERT_EQ(calc.Run(in), RunOutcome::ok);
+    EXPECT_NEAR(resist(), 45747.88, 0.005);
 
     in.setText(ctl::EditClosedDoorSpecResist, "3000");
-    calc.Report.RTBody.clear();
-    ASSERT_TRUE(calc.InputStairDoorsSupply(in));
-    EXPECT_EQ(calc.ClosedDoorSpecResist, 3000);
+    ASSERT_EQ(calc.Run(in), RunOutcome::ok);
+    EXPECT_EQ(resist(), 3000);
     EXPECT_TRUE(
         contains(Rtf("согласно техническим данным изготовителя:    \\b S\\sub d\\nosupersub "
                      " = 3000,00 м")));
@@ -131,12 +130,10 @@ TEST_F(InputStepsTest, ClosedDoorResistanceFollowsTheDoorType) {
 
 TEST_F(InputStepsTest, ExitTambourKindFollowsItsCoefficient) {
     in.check(ctl::rbSWWithExit);
-    calc.SWTerm2 = true;
     for (auto [xi, kind] : {std::pair{"0", "прямой"}, std::pair{"0,99", "прямоугольный"},
                             std::pair{"3.5", "Z-образный"}}) {
-        calc.Report.RTBody.clear();
         in.setText(ctl::EditOutsideTambourKoefXir, xi);
-        ASSERT_TRUE(calc.InputStairDoorsSupply(in));
+        ASSERT_EQ(calc.Run(in), RunOutcome::ok);
         EXPECT_TRUE(contains(Rtf(std::string("КМС тамбура наружного выхода (") + kind + "):")))
             << xi;
     }
@@ -147,7 +144,7 @@ TEST_F(InputStepsTest, StairwellCountLineIsMissingWithTambourExitsButCountStillU
     in.setText(ctl::EditOGStairWellQty, "5");
     EXPECT_EQ(calc.Run(in), RunOutcome::ok);
     EXPECT_FALSE(contains(Rtf("Количество лестничных клеток:")));
-    EXPECT_EQ(calc.CalculatedSWQty, 4);
+    EXPECT_EQ(calc.AboveGroundStair().Results().Stairwell.CountedStairwells, 4);
 }
 
 TEST_F(InputStepsTest, UndergroundAlwaysWritesExitAndWindLines) {
@@ -159,7 +156,6 @@ TEST_F(InputStepsTest, UndergroundAlwaysWritesExitAndWindLines) {
                              "Площадь двери наружного выхода:", "Потери давления в сети"})
         EXPECT_TRUE(contains(Rtf(line))) << line;
     EXPECT_FALSE(contains(Rtf("Оконные проёмы")));
-    EXPECT_EQ(calc.WinPenetration, 0);
 }
 
 TEST_F(InputStepsTest, UserTypedNamesCannotInjectRtf) {
@@ -186,6 +182,6 @@ TEST_F(InputStepsTest, ZeroWindowResistanceStopsOnlyWhenWindowsAreInPlay) {
         n.messages.clear();
         EXPECT_EQ(run.Run(input), RunOutcome::ok);
         EXPECT_TRUE(n.messages.empty());
-        EXPECT_EQ(run.WindowKoef, 0);
+        EXPECT_EQ(run.AboveGroundStair().Results().WindowCoef, 0);
     }
 }

@@ -529,8 +529,8 @@ QWidget *TFormSmkInVentCalc::BuildStairWellPanel() {
         cbWinPenetrationVar_ = controls_.create<QComboBox>(ctl::cbWinPenetrationVar, gbSWWindows_);
         cbWinPenetrationVar_->setAccessibleName(QStringLiteral("Воздухопроницаемость задана как"));
         comboLabel->setBuddy(cbWinPenetrationVar_);
-        for (const auto &variant : VarWinPenetration)
-            cbWinPenetrationVar_->addItem(Q(variant.SignList));
+        for (const auto &variant : kWindowPermeabilityRows)
+            cbWinPenetrationVar_->addItem(Q(variant.ComboText));
         grid->addWidget(comboLabel, row, 0);
         grid->addWidget(cbWinPenetrationVar_, row, 1, 1, 3);
         labWinPenetration1_ = new QLabel(gbSWWindows_);
@@ -896,36 +896,36 @@ void TFormSmkInVentCalc::rbCalcVariantClick() {
     InflowInputs radios;
     for (ControlName name : ctl::kVariantRadios)
         radios.check(name, IsChecked(name));
-    variant_ = ReadCalcVariant(radios);
-    const bool og = variant_ == TCalcVariant::cvrntOverGndStair;
-    const bool ug = variant_ == TCalcVariant::cvrntUnderGndStair;
+    variant_ = ChosenVariant(radios);
+    const bool og = variant_ == SupplyVariant::aboveGroundStair;
+    const bool ug = variant_ == SupplyVariant::undergroundStair;
     panStairWell_->setVisible(og || ug);
     panSW1OG_->setVisible(og);
     gbUGBuildParams_->setVisible(ug);
     gbOGFanSelect_->setVisible(og);
     gbUGFanSelect_->setVisible(ug);
-    panLift_->setVisible(variant_ == TCalcVariant::cvrntLift);
-    panTambour_->setVisible(variant_ == TCalcVariant::cvrntTambour);
+    panLift_->setVisible(variant_ == SupplyVariant::lift);
+    panTambour_->setVisible(variant_ == SupplyVariant::tambour);
     rbSWJoinWallClick();
     rbSWWithExitClick();
-    if (variant_ == TCalcVariant::cvrntLift)
+    if (variant_ == SupplyVariant::lift)
         LiftRefresh();
 }
 
 void TFormSmkInVentCalc::rbSWJoinWallClick() {
     const bool joinWall = IsChecked(ctl::rbSWJoinWall);
     // the underground stairwell always takes the wind
-    const bool ug = variant_ == TCalcVariant::cvrntUnderGndStair;
+    const bool ug = variant_ == SupplyVariant::undergroundStair;
     const bool wind = joinWall || ug;
     for (ControlName name : {ctl::EditWindSpeed, ctl::EditKoefWW, ctl::EditKoefW0})
         SetRowEnabled(CtlName(name), wind);
-    gbSWWindows_->setVisible(variant_ == TCalcVariant::cvrntOverGndStair && joinWall);
+    gbSWWindows_->setVisible(variant_ == SupplyVariant::aboveGroundStair && joinWall);
 }
 
 void TFormSmkInVentCalc::rbSWWithExitClick() {
     // the underground stairwell always has its outside exit, and reads these inputs
     const bool enabled =
-        IsChecked(ctl::rbSWWithExit) || variant_ == TCalcVariant::cvrntUnderGndStair;
+        IsChecked(ctl::rbSWWithExit) || variant_ == SupplyVariant::undergroundStair;
     for (ControlName name :
          {ctl::EditOutsideDoorArea, ctl::EditOutsideDoorHeight, ctl::EditOutDoorSeriesQty,
           ctl::EditOutsideDoorKoefXid, ctl::EditOutsideTambourKoefXir})
@@ -971,15 +971,15 @@ void TFormSmkInVentCalc::LiftRefresh() {
 
 void TFormSmkInVentCalc::cbWinPenetrationVarChange() {
     int index = cbWinPenetrationVar_->currentIndex();
-    if (index < 0 || index >= static_cast<int>(VarWinPenetration.size()))
+    if (index < 0 || index >= static_cast<int>(kWindowPermeabilityRows.size()))
         index = 0;
-    const TVarWinPenetration &row = VarWinPenetration[static_cast<size_t>(index)];
-    labWinPenetration1_->setText(Q(row.SignText1));
-    labWinPenetration2_->setText(Q(row.SignText2));
-    labWinPenetration_->setText(Q(row.SignCapt) + QStringLiteral(":"));
-    labWinPenetrationU_->setText(Q(row.SignUnit));
+    const WindowPermeabilityRow &row = kWindowPermeabilityRows[static_cast<size_t>(index)];
+    labWinPenetration1_->setText(Q(row.Caption1));
+    labWinPenetration2_->setText(Q(row.Caption2));
+    labWinPenetration_->setText(Q(row.Symbol) + QStringLiteral(":"));
+    labWinPenetrationU_->setText(Q(row.Unit));
     if (QLineEdit *edit = controls_.edit(ctl::EditWinPenetration))
-        edit->setAccessibleName(Q(row.SignText1) + QLatin1Char(' ') + Q(row.SignText2));
+        edit->setAccessibleName(Q(row.Caption1) + QLatin1Char(' ') + Q(row.Caption2));
 }
 
 void TFormSmkInVentCalc::DuctShapeClick() {
@@ -1164,7 +1164,8 @@ RunOutcome TFormSmkInVentCalc::ActionGoNextExecute() {
     const RunOutcome outcome = calc_.Run(in);
     // input steps may correct an input (P⁺ raised to 20): the edits show what was used
     ShowEdits(in);
-    liftFloors_ = {calc_.OGFloorQty, calc_.UGFloorQty};
+    if (calc_.Variant == SupplyVariant::lift)
+        liftFloors_ = {calc_.Lift().Inputs().AboveFloorCount, calc_.Lift().Inputs().BelowFloorCount};
     LiftRefresh();
     ShowReport();
     charts_->Show(calc_.Report.Charts);
@@ -1177,7 +1178,7 @@ RunOutcome TFormSmkInVentCalc::ActionGoNextExecute() {
 
 void TFormSmkInVentCalc::ShowReport() {
     panelOut_->showReport(calc_.Report);
-    panelOut_->setDutyPoint(calc_.VolumeAirExps, calc_.FanPress);
+    panelOut_->setDutyPoint(calc_.FanVolumeFlow, calc_.FanPressure);
 }
 
 // ---------------------------------------------------------------------------------------------

@@ -162,7 +162,7 @@ private:
     ChartsTab *charts_ = nullptr; // "Графики" beside the report
     // What the enabling rules go by: the chosen variant, and the lift's floor counts as the
     // last load or run found them.
-    TCalcVariant variant_ = TCalcVariant::cvrntOverGndStair;
+    SupplyVariant variant_ = SupplyVariant::aboveGroundStair;
     struct {
         int above = 0;
         int under = 0;

@@ -285,7 +285,7 @@ private slots:
         QVERIFY(w.get<QWidget>(ctl::EditLiftH0s)->isEnabled());
         QVERIFY(w.get<QWidget>(ctl::EditLiftLevelStart)->isEnabled());
         w.click("bbNext");
-        QCOMPARE(w.form.Calc().LiftTerm1Shaft, 3);
+        QCOMPARE(w.form.Calc().Lift().Inputs().Shaft, LiftShaft::fedFromBelow);
         QVERIFY(!w.get<QWidget>(ctl::EditLiftH0s)->isEnabled());
         QVERIFY(!w.get<QWidget>("LabLiftLevels1")->isEnabled());
         QVERIFY(!w.get<QWidget>(ctl::EditLiftLevelFinish)->isEnabled());
@@ -433,7 +433,7 @@ private slots:
         QCOMPARE(w.notifier.messages.size(), size_t(1));
         QCOMPARE(w.notifier.messages[0].kind, std::string("warning"));
         QCOMPARE(w.get<QLineEdit>(ctl::EditOGPplus)->text(), QStringLiteral("20"));
-        QVERIFY(w.form.Calc().VolumeAirExps > 0);
+        QVERIFY(w.form.Calc().FanVolumeFlow > 0);
     }
 
     void EveryVariantRunsToADutyPoint_data() {
@@ -465,8 +465,8 @@ private slots:
         }
         const bool lowDoors = variant == CtlName(ctl::rbLift) || variant == CtlName(ctl::rbTambour);
         QCOMPARE(warnings.empty(), !lowDoors);
-        QVERIFY(std::isfinite(calc.VolumeAirExps) && calc.VolumeAirExps > 0);
-        QVERIFY(std::isfinite(calc.FanPress) && calc.FanPress > 0);
+        QVERIFY(std::isfinite(calc.FanVolumeFlow) && calc.FanVolumeFlow > 0);
+        QVERIFY(std::isfinite(calc.FanPressure) && calc.FanPressure > 0);
         const QString report = w.report();
         QVERIFY(report.contains(variantLine));
         QVERIFY(report.contains(QStringLiteral("РАСЧЁТ")));
@@ -547,8 +547,8 @@ private slots:
         b.click("bbNext");
         // the same report; each page's footer names the window's own project file
         QCOMPARE(b.form.Calc().Report.RTBody, a.form.Calc().Report.RTBody);
-        QCOMPARE(b.form.Calc().VolumeAirExps, a.form.Calc().VolumeAirExps);
-        QCOMPARE(b.form.Calc().FanPress, a.form.Calc().FanPress);
+        QCOMPARE(b.form.Calc().FanVolumeFlow, a.form.Calc().FanVolumeFlow);
+        QCOMPARE(b.form.Calc().FanPressure, a.form.Calc().FanPressure);
     }
 
     void ExampleProjectsComputeAsTheBatchCalculatorDoes() {
@@ -570,10 +570,10 @@ private slots:
                 calc.Report.Page.projectFile = name.toStdString(); // as the batch calculator does
                 QVERIFY(LoadProject(path.toStdString(), in).ok);
                 calc.Run(in);
-                QCOMPARE(w.form.Calc().VolumeAirExps, calc.VolumeAirExps);
-                QCOMPARE(w.form.Calc().FanPress, calc.FanPress);
+                QCOMPARE(w.form.Calc().FanVolumeFlow, calc.FanVolumeFlow);
+                QCOMPARE(w.form.Calc().FanPressure, calc.FanPressure);
                 QVERIFY2(w.form.Calc().Report.RTFull == calc.Report.RTFull, qPrintable(name));
-                QVERIFY(calc.VolumeAirExps > 0);
+                QVERIFY(calc.FanVolumeFlow > 0);
             }
         SetDecimalSeparator(',');
     }
@@ -599,17 +599,17 @@ private slots:
         Window used;
         QVERIFY(used.form.OpenProjectFile(above));
         QCOMPARE(used.form.ActionGoNextExecute(), RunOutcome::ok);
-        QCOMPARE(used.form.Calc().SecondFloorLevel, 9.0);
+        QCOMPARE(used.form.Calc().Lift().Inputs().SecondFloorLevel, 9.0);
         QVERIFY(used.form.OpenProjectFile(below));
         QCOMPARE(used.form.ActionGoNextExecute(), RunOutcome::ok);
 
         Window fresh;
         QVERIFY(fresh.form.OpenProjectFile(below));
         QCOMPARE(fresh.form.ActionGoNextExecute(), RunOutcome::ok);
-        QCOMPARE(fresh.form.Calc().LiftTerm1Shaft, 3);
-        QCOMPARE(fresh.form.Calc().SecondFloorLevel, 3.87);
+        QCOMPARE(fresh.form.Calc().Lift().Inputs().Shaft, LiftShaft::fedFromBelow);
+        QCOMPARE(fresh.form.Calc().Lift().Inputs().SecondFloorLevel, 3.87);
         QVERIFY(used.form.Calc().Report.RTFull == fresh.form.Calc().Report.RTFull);
-        QCOMPARE(used.form.Calc().FanPress, fresh.form.Calc().FanPress);
+        QCOMPARE(used.form.Calc().FanPressure, fresh.form.Calc().FanPressure);
         QCOMPARE(InflowResultsJson(used.form.Calc()).dump(),
                  InflowResultsJson(fresh.form.Calc()).dump());
     }
