@@ -49,21 +49,31 @@ TEST_F(InputStepsTest, ZoneFloorsAreClampedIntoTheBuilding) {
 }
 
 TEST_F(InputStepsTest, CountsBeyondTheLimitsStopWithAWarningOnTheField) {
+    const char *const floorLimit = "Число этажей должно быть не более 300.";
+    const char *const stairLimit = "Количество лестничных клеток должно быть не более 100.";
+    const char *const buildingHeading =
+        "\\par{\\s3\\outlinelevel2\\b Характеристики здания\\b0\\par}";
+    const char *const undergroundHeading =
+        "\\par{\\s3\\outlinelevel2\\b Характеристики подземной части здания\\b0\\par}";
+    const char *const upperFloors = "    Высота вышележащих этажей (от пола до пола):    \\b "
+                                    "\\u0916?h\\sub НЭ\\nosupersub  = 4,00 м\\b0\\par ";
+    const char *const lowerFloors =
+        "    Высота подземных этажей:    \\b \\u0916?h\\sub ПЭ\\nosupersub  = 3,00 м\\b0\\par ";
     struct Case {
         SupplyVariant variant;
         ControlName control;
         const char *text, *message;
+        const char *lastLine; // the report's input lines end with it
     } cases[] = {
-        {SupplyVariant::aboveGroundStair, ctl::EditOGFloorQty, "301",
-         "Число этажей должно быть не более 300."},
-        {SupplyVariant::aboveGroundStair, ctl::EditOGFloorQty, "4294967308",
-         "Число этажей должно быть не более 300."},
-        {SupplyVariant::aboveGroundStair, ctl::EditOGStairWellQty, "101",
-         "Количество лестничных клеток должно быть не более 100."},
-        {SupplyVariant::undergroundStair, ctl::EditUGFloorQty, "12345678901234567890",
-         "Число этажей должно быть не более 300."},
-        {SupplyVariant::undergroundStair, ctl::EditUGStairWellQty, "1000",
-         "Количество лестничных клеток должно быть не более 100."},
+        {SupplyVariant::aboveGroundStair, ctl::EditOGFloorQty, "301", floorLimit, buildingHeading},
+        {SupplyVariant::aboveGroundStair, ctl::EditOGFloorQty, "4294967308", floorLimit,
+         buildingHeading},
+        {SupplyVariant::aboveGroundStair, ctl::EditOGStairWellQty, "101", stairLimit, upperFloors},
+        {SupplyVariant::undergroundStair, ctl::EditUGFloorQty, "12345678901234567890", floorLimit,
+         undergroundHeading},
+        {SupplyVariant::undergroundStair, ctl::EditUGFloorQty, "0",
+         "Число подземных этажей должно быть не менее одного:\r    Nпэ ≥ 1", undergroundHeading},
+        {SupplyVariant::undergroundStair, ctl::EditUGStairWellQty, "1000", stairLimit, lowerFloors},
     };
     for (const auto &c : cases) {
         SCOPED_TRACE(c.control.str() + "=" + c.text);
@@ -77,6 +87,7 @@ TEST_F(InputStepsTest, CountsBeyondTheLimitsStopWithAWarningOnTheField) {
         ASSERT_EQ(n.messages.size(), 1u);
         EXPECT_EQ(n.messages[0].kind, "warning");
         EXPECT_EQ(n.messages[0].text, c.message);
+        EXPECT_TRUE(EndsAtTheStop(run.Report.RTBody, c.lastLine, c.message));
         EXPECT_EQ(n.messages[0].control, c.control.str());
     }
     // the limits themselves are accepted
@@ -174,9 +185,16 @@ TEST_F(InputStepsTest, ZeroWindowResistanceStopsOnlyWhenWindowsAreInPlay) {
         InflowCalc run(&n);
         EXPECT_EQ(run.Run(input), RunOutcome::inputStopped);
         ASSERT_EQ(n.messages.size(), 1u);
-        EXPECT_EQ(n.messages[0].text,
-                  "Сопротивление воздухопроницанию оконных проёмов должно быть больше 0.");
+        const std::string refused =
+            "Сопротивление воздухопроницанию оконных проёмов должно быть больше 0.";
+        EXPECT_EQ(n.messages[0].text, refused);
         EXPECT_EQ(n.messages[0].control, ctl::EditWinPenetration.str());
+        // the window lines are the last input lines: the supply group is not reached
+        EXPECT_TRUE(EndsAtTheStop(run.Report.RTBody,
+                                  row == 2 ? " м\\super 2\\nosupersub /(кг/ч)\\b0\\par "
+                                           : " м\\super 2\\nosupersub /(м\\super 3\\nosupersub "
+                                             "/ч)\\b0\\par ",
+                                  refused));
 
         input.check(ctl::rbSWNotJoinWall);
         n.messages.clear();

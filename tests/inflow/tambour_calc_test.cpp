@@ -267,7 +267,16 @@ TEST_F(TambourTest, LowExcessPressureIsRaisedTo20WithOneWarning) {
 }
 
 TEST_F(TambourTest, FloorCountAboveTheLimitStopsTheRun) {
-    for (ControlName control : {ctl::EditTmbrOGFloorQty, ctl::EditTmbrUGFloorQty}) {
+    // the input lines end before the refused count's line
+    const struct {
+        ControlName control;
+        const char *lastLine;
+    } counts[] = {
+        {ctl::EditTmbrOGFloorQty, "\\par{\\s3\\outlinelevel2\\b Характеристики здания\\b0\\par}"},
+        {ctl::EditTmbrUGFloorQty,
+         "    Число надземных этажей:    \\b N\\sub НЭ\\nosupersub  = 12\\b0\\par "},
+    };
+    for (const auto &[control, lastLine] : counts) {
         for (const char *typed : {"301", "99999999999"}) {
             SCOPED_TRACE(control.str() + "=" + typed);
             TambourRun r;
@@ -276,6 +285,7 @@ TEST_F(TambourTest, FloorCountAboveTheLimitStopsTheRun) {
             ASSERT_EQ(r.notes.messages.size(), 1u);
             EXPECT_EQ(r.notes.messages[0].text, kFloorCountLimitMessage);
             EXPECT_EQ(r.notes.messages[0].control, control.str());
+            EXPECT_TRUE(EndsAtTheStop(r.body(), lastLine, std::string(kFloorCountLimitMessage)));
             EXPECT_TRUE(r.calc.Tambour().Results().Floors.empty());
         }
     }
