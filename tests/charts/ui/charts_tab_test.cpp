@@ -33,7 +33,7 @@
 #include "core/number_text.h"
 #include "exhaust/exhaust_charts.h"
 #include "exhaust/ui/form_smk_out_vent_calc.h"
-#include "inflow/ui/form_smk_in_vent_calc.h"
+#include "inflow/ui/supply_window.h"
 #include "pdf_pages.h"
 #include "report/ui/report_output_panel.h"
 #include "report/ui/report_print.h"
@@ -109,7 +109,7 @@ struct InflowWindow {
         form.SetSaveChangesQuestion([] { return int(QMessageBox::Discard); });
     }
     RecordingNotifier notifier;
-    inflow::TFormSmkInVentCalc form;
+    inflow::SupplyWindow form;
 };
 
 struct ExhaustWindow {
