@@ -11,7 +11,7 @@ using namespace orvane::inflow;
 
 namespace {
 
-struct InputStepsTest : ::testing::Test {
+struct SupplyInputStepsTest : ::testing::Test {
     void SetUp() override { SetDecimalSeparator(','); }
     InflowInputs in = InflowInputs::Defaults();
     RecordingNotifier notifier;
@@ -22,7 +22,7 @@ struct InputStepsTest : ::testing::Test {
 
 } // namespace
 
-TEST_F(InputStepsTest, ZoneFloorsAreClampedIntoTheBuilding) {
+TEST_F(SupplyInputStepsTest, ZoneFloorsAreClampedIntoTheBuilding) {
     struct Case {
         const char *floors, *n1, *n2;
         int N1, N2;
@@ -48,7 +48,7 @@ TEST_F(InputStepsTest, ZoneFloorsAreClampedIntoTheBuilding) {
     }
 }
 
-TEST_F(InputStepsTest, CountsBeyondTheLimitsStopWithAWarningOnTheField) {
+TEST_F(SupplyInputStepsTest, CountsBeyondTheLimitsStopWithAWarningOnTheField) {
     const char *const floorLimit = "Число этажей должно быть не более 300.";
     const char *const stairLimit = "Количество лестничных клеток должно быть не более 100.";
     const char *const buildingHeading =
@@ -97,7 +97,7 @@ TEST_F(InputStepsTest, CountsBeyondTheLimitsStopWithAWarningOnTheField) {
     EXPECT_EQ(calc.AboveGroundStair().Results().Floors.size(), 300u);
 }
 
-TEST_F(InputStepsTest, ExcessPressureBelow20IsRaisedOnceWithAWarning) {
+TEST_F(SupplyInputStepsTest, ExcessPressureBelow20IsRaisedOnceWithAWarning) {
     for (const char *typed : {"15", "", "19,99"}) {
         SCOPED_TRACE(typed);
         InflowInputs input = InflowInputs::Defaults();
@@ -117,7 +117,7 @@ TEST_F(InputStepsTest, ExcessPressureBelow20IsRaisedOnceWithAWarning) {
     EXPECT_TRUE(notifier.messages.empty());
 }
 
-TEST_F(InputStepsTest, ClosedDoorResistanceFollowsTheDoorType) {
+TEST_F(SupplyInputStepsTest, ClosedDoorResistanceFollowsTheDoorType) {
     const auto resist = [this] {
         return calc.AboveGroundStair().Inputs().Stairwell.ClosedDoorResist;
     };
@@ -139,7 +139,7 @@ TEST_F(InputStepsTest, ClosedDoorResistanceFollowsTheDoorType) {
                      " = 3000,00 м")));
 }
 
-TEST_F(InputStepsTest, ExitTambourKindFollowsItsCoefficient) {
+TEST_F(SupplyInputStepsTest, ExitTambourKindFollowsItsCoefficient) {
     in.check(ctl::rbSWWithExit);
     for (auto [xi, kind] : {std::pair{"0", "прямой"}, std::pair{"0,99", "прямоугольный"},
                             std::pair{"3.5", "Z-образный"}}) {
@@ -150,7 +150,7 @@ TEST_F(InputStepsTest, ExitTambourKindFollowsItsCoefficient) {
     }
 }
 
-TEST_F(InputStepsTest, StairwellCountLineIsMissingWithTambourExitsButCountStillUsed) {
+TEST_F(SupplyInputStepsTest, StairwellCountLineIsMissingWithTambourExitsButCountStillUsed) {
     in.check(ctl::rbExitsToSWViaTambour);
     in.setText(ctl::EditOGStairWellQty, "5");
     EXPECT_EQ(calc.Run(in), RunOutcome::ok);
@@ -158,7 +158,7 @@ TEST_F(InputStepsTest, StairwellCountLineIsMissingWithTambourExitsButCountStillU
     EXPECT_EQ(calc.AboveGroundStair().Results().Stairwell.CountedStairwells, 4);
 }
 
-TEST_F(InputStepsTest, UndergroundAlwaysWritesExitAndWindLines) {
+TEST_F(SupplyInputStepsTest, UndergroundAlwaysWritesExitAndWindLines) {
     in.check(ctl::rbUnderGndStair);
     in.check(ctl::rbSWNotJoinWall);
     in.check(ctl::rbSWWOExit);
@@ -169,13 +169,13 @@ TEST_F(InputStepsTest, UndergroundAlwaysWritesExitAndWindLines) {
     EXPECT_FALSE(contains(Rtf("Оконные проёмы")));
 }
 
-TEST_F(InputStepsTest, UserTypedNamesCannotInjectRtf) {
+TEST_F(SupplyInputStepsTest, UserTypedNamesCannotInjectRtf) {
     in.setText(ctl::EditProjectName, "Дом {1}\\par");
     EXPECT_EQ(calc.Run(in), RunOutcome::ok);
     EXPECT_TRUE(contains(Rtf("Наименование проекта:  Дом \\{1\\}\\\\par\\b0\\par ")));
 }
 
-TEST_F(InputStepsTest, ZeroWindowResistanceStopsOnlyWhenWindowsAreInPlay) {
+TEST_F(SupplyInputStepsTest, ZeroWindowResistanceStopsOnlyWhenWindowsAreInPlay) {
     for (int row : {2, 3}) {
         SCOPED_TRACE(row);
         InflowInputs input = InflowInputs::Defaults();

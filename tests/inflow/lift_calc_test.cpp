@@ -40,12 +40,12 @@ struct LiftRun : InflowRun {
     }
 };
 
-class LiftTest : public ::testing::Test {
+class SupplyLiftTest : public ::testing::Test {
 protected:
     void SetUp() override { SetDecimalSeparator(','); }
 };
 
-TEST_F(LiftTest, ShaftTypeFollowsFloorCounts) {
+TEST_F(SupplyLiftTest, ShaftTypeFollowsFloorCounts) {
     struct Case {
         const char *og, *ug;
         int shaft;
@@ -67,7 +67,7 @@ TEST_F(LiftTest, ShaftTypeFollowsFloorCounts) {
     }
 }
 
-TEST_F(LiftTest, BottomSupplyShaftSkipsUpperFloorInputsAndPrintsUndergroundPressure) {
+TEST_F(SupplyLiftTest, BottomSupplyShaftSkipsUpperFloorInputsAndPrintsUndergroundPressure) {
     LiftRun r;
     r.set(ctl::EditLiftOGFloorQty, "1").set(ctl::EditLiftUGFloorQty, "2").run();
     ASSERT_EQ(r.outcome, RunOutcome::ok);
@@ -91,7 +91,7 @@ TEST_F(LiftTest, BottomSupplyShaftSkipsUpperFloorInputsAndPrintsUndergroundPress
 // Pl(1) = 20 − 9,81·(1 + h2)·0,099103 + 9,81·0,116746
 //   h2 = 3,87: 20 − 4,734593 + 1,145279 = 16,41 Па;  h2 = 9: 20 − 9,722004 + 1,145279 = 11,42 Па.
 // With the doorway closed (method 3) no formula uses h(2): it is read but not printed.
-TEST_F(LiftTest, BottomSupplyShaftTakesTheSecondFloorLevelItIsGiven) {
+TEST_F(SupplyLiftTest, BottomSupplyShaftTakesTheSecondFloorLevelItIsGiven) {
     const struct {
         const char *h2;
         const char *printed;
@@ -122,7 +122,7 @@ TEST_F(LiftTest, BottomSupplyShaftTakesTheSecondFloorLevelItIsGiven) {
     EXPECT_FALSE(closed.has("Расчётное давление на уровне 1-го этажа"));
 }
 
-TEST_F(LiftTest, ExitFloorsAreClampedIntoTheBuilding) {
+TEST_F(SupplyLiftTest, ExitFloorsAreClampedIntoTheBuilding) {
     const std::string all = "    Выходы на \\b всех\\b0  этажах\\b0\\par ";
     struct Case {
         const char *start, *finish, *ug;
@@ -151,7 +151,7 @@ TEST_F(LiftTest, ExitFloorsAreClampedIntoTheBuilding) {
     }
 }
 
-TEST_F(LiftTest, FloorsOutsideTheExitRangeShowOnlyLevelPressureAndRunningFlow) {
+TEST_F(SupplyLiftTest, FloorsOutsideTheExitRangeShowOnlyLevelPressureAndRunningFlow) {
     LiftRun r;
     r.set(ctl::EditLiftLevelStart, "-2").set(ctl::EditLiftLevelFinish, "7").run();
     ASSERT_EQ(r.outcome, RunOutcome::ok);
@@ -170,7 +170,7 @@ TEST_F(LiftTest, FloorsOutsideTheExitRangeShowOnlyLevelPressureAndRunningFlow) {
     EXPECT_GT(r.floor(-2).Leak, 0);
 }
 
-TEST_F(LiftTest, EmptyResistancesAreComputedAndPrintedInTheCalculation) {
+TEST_F(SupplyLiftTest, EmptyResistancesAreComputedAndPrintedInTheCalculation) {
     LiftRun r;
     r.run();
     ASSERT_EQ(r.outcome, RunOutcome::ok);
@@ -210,7 +210,7 @@ TEST_F(LiftTest, EmptyResistancesAreComputedAndPrintedInTheCalculation) {
     EXPECT_EQ(e.calcSection().find(Rtf("= 4,3 +")), std::string::npos);
 }
 
-TEST_F(LiftTest, FirstFloorFlowByMethod) {
+TEST_F(SupplyLiftTest, FirstFloorFlowByMethod) {
     // Method 1 and 2 hold the 1st floor's doorway open whatever the exit range says; with
     // method 3 the 1st floor is a closed floor like the others, inside the range or not.
     struct Case {
@@ -250,7 +250,7 @@ TEST_F(LiftTest, FirstFloorFlowByMethod) {
 
 // The chart's door differences are the closed doors the check reads: not the 1st floor's open
 // doorway, not a level outside the calculated range (their rows hold no door difference).
-TEST_F(LiftTest, ChartedDoorsAreTheClosedDoorsOfTheRange) {
+TEST_F(SupplyLiftTest, ChartedDoorsAreTheClosedDoorsOfTheRange) {
     struct Case {
         ControlName radio;
         const char *start, *finish;
@@ -282,7 +282,7 @@ TEST_F(LiftTest, ChartedDoorsAreTheClosedDoorsOfTheRange) {
     }
 }
 
-TEST_F(LiftTest, GapRowsGiveTheDischargeOfTheSlot) {
+TEST_F(SupplyLiftTest, GapRowsGiveTheDischargeOfTheSlot) {
     LiftRun r;
     r.in.check(ctl::rbLiftMethodSlot);
     r.set(ctl::EditLiftFmu1, "0,2").set(ctl::EditLiftUnit1Value, "0,5");
@@ -298,7 +298,7 @@ TEST_F(LiftTest, GapRowsGiveTheDischargeOfTheSlot) {
     EXPECT_NEAR(r.floor(1).Leak, 1.2 * std::sqrt(2 * AirDensity(-4) * pl1), 1e-12);
 }
 
-TEST_F(LiftTest, SlotMethodWithoutGapAreaWarnsAndGoesOn) {
+TEST_F(SupplyLiftTest, SlotMethodWithoutGapAreaWarnsAndGoesOn) {
     LiftRun r;
     r.in.check(ctl::rbLiftMethodSlot);
     r.set(ctl::EditLiftFmu1, "0").set(ctl::EditLiftFmu2, "0,3").run();
@@ -310,7 +310,7 @@ TEST_F(LiftTest, SlotMethodWithoutGapAreaWarnsAndGoesOn) {
     EXPECT_TRUE(r.has("Таблица 1."));
 }
 
-TEST_F(LiftTest, RefusedInputsStopTheRunAtTheirField) {
+TEST_F(SupplyLiftTest, RefusedInputsStopTheRunAtTheirField) {
     const std::string floorLimit(kFloorCountLimitMessage);
     struct Case {
         Edits edits;
@@ -394,7 +394,7 @@ TEST_F(LiftTest, RefusedInputsStopTheRunAtTheirField) {
     }
 }
 
-TEST_F(LiftTest, ExcessPressureOfExactly20IsAccepted) {
+TEST_F(SupplyLiftTest, ExcessPressureOfExactly20IsAccepted) {
     LiftRun r;
     r.set(ctl::EditLiftPplus, "20").run();
     EXPECT_EQ(r.outcome, RunOutcome::ok);
@@ -402,7 +402,7 @@ TEST_F(LiftTest, ExcessPressureOfExactly20IsAccepted) {
     EXPECT_TRUE(r.has("\\b P\\super +\\nosupersub  = 20,00 Па\\b0\\par "));
 }
 
-TEST_F(LiftTest, NegativeFirstFloorPressureGivesNegativeFlows) {
+TEST_F(SupplyLiftTest, NegativeFirstFloorPressureGivesNegativeFlows) {
     // Wind on the wrong side pulls the 1st floor below the outside pressure.
     LiftRun r;
     r.set(ctl::EditLiftKoefWW, "-0,8")
@@ -418,7 +418,7 @@ TEST_F(LiftTest, NegativeFirstFloorPressureGivesNegativeFlows) {
     EXPECT_TRUE(std::isfinite(r.calc.FanPressure));
 }
 
-TEST_F(LiftTest, DegenerateInputsGiveAFiniteReport) {
+TEST_F(SupplyLiftTest, DegenerateInputsGiveAFiniteReport) {
     const std::vector<Edits> cases = {
         {{ctl::EditLiftOutsideAirTemp, "-273,15"}, {ctl::EditLiftInsideAirTemp, "-273,15"}},
         {{ctl::EditLiftOutsideAirTemp, "-400"}},
@@ -445,7 +445,7 @@ TEST_F(LiftTest, DegenerateInputsGiveAFiniteReport) {
     }
 }
 
-TEST_F(LiftTest, ValueThatWouldNotBeFiniteStopsTheRun) {
+TEST_F(SupplyLiftTest, ValueThatWouldNotBeFiniteStopsTheRun) {
     LiftRun r;
     r.set(ctl::EditLiftWindSpeed, "1" + std::string(200, '0')).run();
     EXPECT_EQ(r.outcome, RunOutcome::noDutyPoint);
@@ -456,7 +456,7 @@ TEST_F(LiftTest, ValueThatWouldNotBeFiniteStopsTheRun) {
     EXPECT_EQ(r.body().find("nan"), std::string::npos);
 }
 
-TEST_F(LiftTest, ThreeHundredFloorsEachWayIsTheLargestShaft) {
+TEST_F(SupplyLiftTest, ThreeHundredFloorsEachWayIsTheLargestShaft) {
     LiftRun r;
     r.set(ctl::EditLiftOGFloorQty, "300").set(ctl::EditLiftUGFloorQty, "300").run();
     ASSERT_EQ(r.outcome, RunOutcome::ok);
@@ -465,7 +465,7 @@ TEST_F(LiftTest, ThreeHundredFloorsEachWayIsTheLargestShaft) {
     EXPECT_EQ(r.calc.Lift().Results().Floors.back().FloorNumber, -300);
 }
 
-TEST_F(LiftTest, DefaultReportMatchesTheReviewedFixture) {
+TEST_F(SupplyLiftTest, DefaultReportMatchesTheReviewedFixture) {
     LiftRun r;
     r.run();
     ASSERT_EQ(r.outcome, RunOutcome::ok);
@@ -479,7 +479,7 @@ TEST_F(LiftTest, DefaultReportMatchesTheReviewedFixture) {
 
 // A shaft of type 1 starts its floor pass from Pl(2), which holds the wind: the wind enters the
 // door differences once, so the 2nd floor's door sees exactly P⁺ + Pw.
-TEST_F(LiftTest, ShaftOneTakesTheWindOnce) {
+TEST_F(SupplyLiftTest, ShaftOneTakesTheWindOnce) {
     LiftRun r;
     r.set(ctl::EditLiftUGFloorQty, "0").set(ctl::EditLiftWindSpeed, "5").run();
     ASSERT_EQ(r.outcome, RunOutcome::ok);
@@ -504,7 +504,7 @@ TEST_F(LiftTest, ShaftOneTakesTheWindOnce) {
 
 // Every value line whose formula names its terms: the formula, evaluated with the run's values,
 // gives the printed value to its printed rounding.
-TEST_F(LiftTest, PrintedFormulasGiveThePrintedValues) {
+TEST_F(SupplyLiftTest, PrintedFormulasGiveThePrintedValues) {
     for (const char *ug : {"4", "0"}) {
         SCOPED_TRACE(ug);
         LiftRun r;
@@ -544,7 +544,7 @@ TEST_F(LiftTest, PrintedFormulasGiveThePrintedValues) {
 }
 
 // The hall doors' term of S_dlr is printed, and counted, exactly where the halls are.
-TEST_F(LiftTest, ClosedDoorResistancePrintsOnlyTheTermsUsed) {
+TEST_F(SupplyLiftTest, ClosedDoorResistancePrintsOnlyTheTermsUsed) {
     const std::string hallTerm = " + S\\sub dr\\nosupersub  / (m \\u8729? F\\sub dr\\nosupersub )";
     const std::string doorTerm =
         "ЛШ\\par\\b S\\sub dlr\\nosupersub\\b0  = S\\sub dl\\nosupersub  / (n \\u8729? F\\sub "
@@ -572,7 +572,7 @@ TEST_F(LiftTest, ClosedDoorResistancePrintsOnlyTheTermsUsed) {
     }
 }
 
-TEST_F(LiftTest, DecimalPointLocaleWritesPoints) {
+TEST_F(SupplyLiftTest, DecimalPointLocaleWritesPoints) {
     SetDecimalSeparator('.');
     LiftRun r;
     r.set(ctl::EditLiftShaftDoorArea, "1,89").run();

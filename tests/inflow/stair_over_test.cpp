@@ -21,7 +21,7 @@ using namespace orvane::inflow;
 
 namespace {
 
-struct OverGroundTest : ::testing::Test {
+struct SupplyAboveGroundStairTest : ::testing::Test {
     void SetUp() override { SetDecimalSeparator(','); }
     InflowInputs in = InflowInputs::Defaults();
     RecordingNotifier notifier;
@@ -42,7 +42,7 @@ struct OverGroundTest : ::testing::Test {
 
 } // namespace
 
-TEST_F(OverGroundTest, DefaultsGiveTheWorkedExample) {
+TEST_F(SupplyAboveGroundStairTest, DefaultsGiveTheWorkedExample) {
     ASSERT_EQ(run(), RunOutcome::ok);
     EXPECT_NEAR(stair().Air.OutsideAirDensity, 1.4283, 1e-4);
     EXPECT_NEAR(stair().Air.InsideAirDensity, 1.2124, 1e-4);
@@ -75,7 +75,7 @@ TEST_F(OverGroundTest, DefaultsGiveTheWorkedExample) {
 }
 
 // The whole report of a default run, reviewed line by line.
-TEST_F(OverGroundTest, DefaultReportMatchesTheReviewedFixture) {
+TEST_F(SupplyAboveGroundStairTest, DefaultReportMatchesTheReviewedFixture) {
     ASSERT_EQ(run(), RunOutcome::ok);
     EXPECT_EQ(calc.Report.RTFull,
               ReportFixture(TEST_DATA_DIR "/inflow/data/sw_og_default.rtf", calc.Report.RTFull));
@@ -83,7 +83,7 @@ TEST_F(OverGroundTest, DefaultReportMatchesTheReviewedFixture) {
 
 // The default stairwell is inside every limit: the checks close the report with "в пределах",
 // and there is no warning.
-TEST_F(OverGroundTest, DefaultRunEndsWithItsChecksWithinLimits) {
+TEST_F(SupplyAboveGroundStairTest, DefaultRunEndsWithItsChecksWithinLimits) {
     ASSERT_EQ(run(), RunOutcome::ok);
     EXPECT_TRUE(contains("Проверка результатов\\par"));
     EXPECT_TRUE(contains("Перепад давления на закрытых дверях лестничной клетки: \\b от 20,00 до "
@@ -97,7 +97,7 @@ TEST_F(OverGroundTest, DefaultRunEndsWithItsChecksWithinLimits) {
 
 // A 1st floor shut off from the stairwell has no door of its own: the chart's door differences
 // start on the 2nd floor, as the check's; with the 1st floor joined they start on the 1st.
-TEST_F(OverGroundTest, ChartedDoorsLeaveOutAClosedFirstFloor) {
+TEST_F(SupplyAboveGroundStairTest, ChartedDoorsLeaveOutAClosedFirstFloor) {
     for (const bool closed : {true, false}) {
         SCOPED_TRACE(closed);
         in.setText(ctl::EditOGFloorQty, "4");
@@ -117,7 +117,7 @@ TEST_F(OverGroundTest, ChartedDoorsLeaveOutAClosedFirstFloor) {
 
 // 30 floors: the stack effect takes the top doors above 150 Pa; the warning names those floors
 // with their ΔPd and nothing below them.
-TEST_F(OverGroundTest, DoorDifferenceAbove150WarnsNamingTheFloors) {
+TEST_F(SupplyAboveGroundStairTest, DoorDifferenceAbove150WarnsNamingTheFloors) {
     in.setText(ctl::EditOGFloorQty, "30");
     ASSERT_EQ(run(), RunOutcome::ok);
     ASSERT_EQ(calc.Messages.size(), 1u);
@@ -130,7 +130,7 @@ TEST_F(OverGroundTest, DoorDifferenceAbove150WarnsNamingTheFloors) {
     EXPECT_TRUE(notifier.messages.empty());
 }
 
-TEST_F(OverGroundTest, ZoneAboveTheFirstFloorStartsAtItsLowestFloor) {
+TEST_F(SupplyAboveGroundStairTest, ZoneAboveTheFirstFloorStartsAtItsLowestFloor) {
     in.setText(ctl::EditSWN1z, "5");
     ASSERT_EQ(run(), RunOutcome::ok);
     EXPECT_NEAR(res().DesignPressure, 2.40, 0.005);
@@ -142,7 +142,7 @@ TEST_F(OverGroundTest, ZoneAboveTheFirstFloorStartsAtItsLowestFloor) {
 }
 
 // Every scheme D = 1..16 picks its design pressure and exit flow from the right candidate.
-TEST_F(OverGroundTest, SchemeTableChoosesTheDesignPressure) {
+TEST_F(SupplyAboveGroundStairTest, SchemeTableChoosesTheDesignPressure) {
     in.setText(ctl::EditWindSpeed, "5"); // a wind term that tells P1 from P1W
     // T1 windows in an outside wall, T2 an outside exit, T3 the 1st floor closed to the
     // stairwell, T4 floor exits through tambour-airlocks; the design door is on the 2nd floor
@@ -197,7 +197,7 @@ TEST_F(OverGroundTest, SchemeTableChoosesTheDesignPressure) {
     }
 }
 
-TEST_F(OverGroundTest, TambourExitsAndClosedFirstFloorLeaveOnlyLeakages) {
+TEST_F(SupplyAboveGroundStairTest, TambourExitsAndClosedFirstFloorLeaveOnlyLeakages) {
     in.check(ctl::rbExitsToSWViaTambour); // T3 true by default, T2 false
     ASSERT_EQ(run(), RunOutcome::ok);
     EXPECT_EQ(stair().DesignFlow, 0);
@@ -213,7 +213,7 @@ TEST_F(OverGroundTest, TambourExitsAndClosedFirstFloorLeaveOnlyLeakages) {
     EXPECT_FALSE(contains("G\\sub sm\\nosupersub  / q = "));
 }
 
-TEST_F(OverGroundTest, CentralCoreHasNoWindowsAndNoWindTerm) {
+TEST_F(SupplyAboveGroundStairTest, CentralCoreHasNoWindowsAndNoWindTerm) {
     in.check(ctl::rbSWNotJoinWall);
     in.setText(ctl::EditWindSpeed, "5");
     ASSERT_EQ(run(), RunOutcome::ok);
@@ -228,7 +228,7 @@ TEST_F(OverGroundTest, CentralCoreHasNoWindowsAndNoWindTerm) {
     EXPECT_TRUE(contains("\\u0961?\\sub r\\nosupersub )]\\super 1/2\\nosupersub \\par "));
 }
 
-TEST_F(OverGroundTest, OneFloorAndNoFloors) {
+TEST_F(SupplyAboveGroundStairTest, OneFloorAndNoFloors) {
     in.setText(ctl::EditOGFloorQty, "1");
     ASSERT_EQ(run(), RunOutcome::ok);
     ASSERT_EQ(res().Floors.size(), 1u);
@@ -246,7 +246,7 @@ TEST_F(OverGroundTest, OneFloorAndNoFloors) {
 
 // The four ways of stating window permeation size the same window when they say the same thing:
 // a resistance is the reciprocal of a permeability, and a volumetric value is a mass one over ρa.
-TEST_F(OverGroundTest, WindowRowsAgreeByTheirUnits) {
+TEST_F(SupplyAboveGroundStairTest, WindowRowsAgreeByTheirUnits) {
     ASSERT_EQ(run(), RunOutcome::ok);
     const double rhoA = stair().Air.OutsideAirDensity;
     const double kwQ100 = res().WindowCoef; // ΔQ100 = 3 (m3/h)/m2
@@ -273,7 +273,7 @@ TEST_F(OverGroundTest, WindowRowsAgreeByTheirUnits) {
     }
 }
 
-TEST_F(OverGroundTest, ValueThatWouldNotBeFiniteStopsWithTheGuardLine) {
+TEST_F(SupplyAboveGroundStairTest, ValueThatWouldNotBeFiniteStopsWithTheGuardLine) {
     in.setText(ctl::EditWindSpeed, "1" + std::string(200, '0'));
     EXPECT_EQ(run(), RunOutcome::noDutyPoint);
     EXPECT_TRUE(calc.NonFiniteStop);
@@ -292,7 +292,7 @@ TEST_F(OverGroundTest, ValueThatWouldNotBeFiniteStopsWithTheGuardLine) {
 // The design-door block prints the lines of its scheme, in order: the pressure candidate of the
 // design door (with the wind term only when there is an exit), the exit flow (with the flights'
 // term when the door is on the 2nd floor), the stairwell count and the larger of the two flows.
-TEST_F(OverGroundTest, DesignDoorBlockPrintsTheLinesOfItsScheme) {
+TEST_F(SupplyAboveGroundStairTest, DesignDoorBlockPrintsTheLinesOfItsScheme) {
     const std::string Ps2 = "\\par Давление на уровне двери ЛК 2-го этажа\\par\\b P\\sub "
                             "s(2)\\nosupersub\\b0  = ";
     const std::string Ps1 = "\\par Давление на уровне двери ЛК 1-го этажа\\par\\b P\\sub "
@@ -362,7 +362,7 @@ TEST_F(OverGroundTest, DesignDoorBlockPrintsTheLinesOfItsScheme) {
 
 // The window lines and the fan pressure: each printed formula, evaluated with the run's values,
 // gives the printed value to its printed rounding.
-TEST_F(OverGroundTest, PrintedWindowAndFanFormulasGiveThePrintedValues) {
+TEST_F(SupplyAboveGroundStairTest, PrintedWindowAndFanFormulasGiveThePrintedValues) {
     ASSERT_EQ(run(), RunOutcome::ok);
     const std::string &b = calc.Report.RTBody;
     const double g = 9.81;
@@ -408,7 +408,7 @@ TEST_F(OverGroundTest, PrintedWindowAndFanFormulasGiveThePrintedValues) {
         psv, 0.52);
 }
 
-TEST_F(OverGroundTest, NoDesignFloorNoteWithoutAClosedFirstFloor) {
+TEST_F(SupplyAboveGroundStairTest, NoDesignFloorNoteWithoutAClosedFirstFloor) {
     in.checkPair(ctl::rbFirstFloorNotJoinSW, ctl::rbFirstFloorJoinSW, false);
     ASSERT_EQ(run(), RunOutcome::ok);
     EXPECT_FALSE(contains("на 2-м этаже"));

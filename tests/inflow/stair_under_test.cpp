@@ -16,7 +16,7 @@ using namespace orvane::inflow;
 
 namespace {
 
-struct UnderGroundTest : ::testing::Test {
+struct SupplyUndergroundStairTest : ::testing::Test {
     void SetUp() override {
         SetDecimalSeparator(',');
         in.check(ctl::rbUnderGndStair);
@@ -31,7 +31,7 @@ struct UnderGroundTest : ::testing::Test {
 
 } // namespace
 
-TEST_F(UnderGroundTest, DefaultsGiveTheWorkedExample) {
+TEST_F(SupplyUndergroundStairTest, DefaultsGiveTheWorkedExample) {
     ASSERT_EQ(run(), RunOutcome::ok);
     EXPECT_DOUBLE_EQ(res().BottomLevel, -12);
     EXPECT_NEAR(res().TopDoorPressure, 27.68, 0.005);
@@ -54,14 +54,14 @@ TEST_F(UnderGroundTest, DefaultsGiveTheWorkedExample) {
 }
 
 // The whole report of a default run, reviewed line by line.
-TEST_F(UnderGroundTest, DefaultReportMatchesTheReviewedFixture) {
+TEST_F(SupplyUndergroundStairTest, DefaultReportMatchesTheReviewedFixture) {
     ASSERT_EQ(run(), RunOutcome::ok);
     EXPECT_EQ(calc.Report.RTFull,
               ReportFixture(TEST_DATA_DIR "/inflow/data/sw_ug_default.rtf", calc.Report.RTFull));
 }
 
 // The door of floor -j sees P - g·(h(-n) - (h(-j) - 0.5·hd))·(ρs - ρr), levels negative.
-TEST_F(UnderGroundTest, DoorPressureUsesNegativeLevels) {
+TEST_F(SupplyUndergroundStairTest, DoorPressureUsesNegativeLevels) {
     UndergroundStairPass a;
     a.DesignFlow = 2;
     a.TopDoorPressure = 30;
@@ -87,7 +87,7 @@ TEST_F(UnderGroundTest, DoorPressureUsesNegativeLevels) {
     EXPECT_EQ(floors[0].DoorLeak, 0);
 }
 
-TEST_F(UnderGroundTest, OneAndNoUndergroundFloors) {
+TEST_F(SupplyUndergroundStairTest, OneAndNoUndergroundFloors) {
     in.setText(ctl::EditUGFloorQty, "1");
     ASSERT_EQ(run(), RunOutcome::ok);
     ASSERT_EQ(res().Floors.size(), 1u);
@@ -121,7 +121,7 @@ TEST_F(UnderGroundTest, OneAndNoUndergroundFloors) {
 
 // The printed fan pressure is the one the fan receives, and both printed formulas evaluate to
 // their printed values.
-TEST_F(UnderGroundTest, PrintedFormulasGiveThePrintedValues) {
+TEST_F(SupplyUndergroundStairTest, PrintedFormulasGiveThePrintedValues) {
     ASSERT_EQ(run(), RunOutcome::ok);
     const std::string &b = calc.Report.RTBody;
     const double g = 9.81, hd = 2.2;
@@ -149,7 +149,7 @@ TEST_F(UnderGroundTest, PrintedFormulasGiveThePrintedValues) {
     EXPECT_EQ(FormatRoundedInt(calc.FanVolumeFlow), "20106");
 }
 
-TEST_F(UnderGroundTest, NoFlightSectionMeansUnitExitResistanceAndNoFlightLoss) {
+TEST_F(SupplyUndergroundStairTest, NoFlightSectionMeansUnitExitResistanceAndNoFlightLoss) {
     in.setText(ctl::EditSWProjArea, "0");
     ASSERT_EQ(run(), RunOutcome::ok);
     const double X = stair().Air.WindPressure + res().TopDoorPressure -
@@ -163,7 +163,7 @@ TEST_F(UnderGroundTest, NoFlightSectionMeansUnitExitResistanceAndNoFlightLoss) {
                 1e-12);
 }
 
-TEST_F(UnderGroundTest, NegativeDoorPressureGivesNoLeakage) {
+TEST_F(SupplyUndergroundStairTest, NegativeDoorPressureGivesNoLeakage) {
     UndergroundStairPass a;
     a.DesignFlow = 2;
     a.TopDoorPressure = 20;

@@ -25,12 +25,12 @@ struct TambourRun : InflowRun {
     TambourRun() : InflowRun(ctl::rbTambour) {}
 };
 
-class TambourTest : public ::testing::Test {
+class SupplyTambourTest : public ::testing::Test {
 protected:
     void SetUp() override { SetDecimalSeparator(','); }
 };
 
-TEST_F(TambourTest, OpenDoorStartValues) {
+TEST_F(SupplyTambourTest, OpenDoorStartValues) {
     TambourRun r;
     r.run();
     ASSERT_EQ(r.outcome, RunOutcome::ok);
@@ -46,14 +46,14 @@ TEST_F(TambourTest, OpenDoorStartValues) {
     EXPECT_EQ(r.calc.Tambour().Results().Floors.back().FloorNumber, -4);
 }
 
-TEST_F(TambourTest, ViscosityOfAir) {
+TEST_F(SupplyTambourTest, ViscosityOfAir) {
     EXPECT_NEAR(TambourAirViscosity(20), 15.29, 0.005);
     EXPECT_NEAR(TambourAirViscosity(0), 0.0502089504749603 * 273.15, 1e-12);
     EXPECT_EQ(TambourAirViscosity(-273.15), 0);
     EXPECT_EQ(TambourAirViscosity(-400), 0); // no real power below absolute zero
 }
 
-TEST_F(TambourTest, HeatedSupplyUsesWarmAirAndPrintsTheHeater) {
+TEST_F(SupplyTambourTest, HeatedSupplyUsesWarmAirAndPrintsTheHeater) {
     TambourRun r;
     r.in.check(ctl::rbTmbrVar3);
     r.run();
@@ -76,7 +76,7 @@ TEST_F(TambourTest, HeatedSupplyUsesWarmAirAndPrintsTheHeater) {
 
 // The channel's own stack enters the fan pressure once (through P_N): with a heated supply the
 // fan pressure is the printed formula evaluated with the printed numbers.
-TEST_F(TambourTest, HeatedSupplyFanPressureIsItsPrintedFormula) {
+TEST_F(SupplyTambourTest, HeatedSupplyFanPressureIsItsPrintedFormula) {
     struct Case {
         const char *wind;
         double psv; // as printed
@@ -109,7 +109,7 @@ TEST_F(TambourTest, HeatedSupplyFanPressureIsItsPrintedFormula) {
 }
 
 // The other value lines of the tambour report, each evaluated as printed, in all variants.
-TEST_F(TambourTest, PrintedFormulasGiveThePrintedValues) {
+TEST_F(SupplyTambourTest, PrintedFormulasGiveThePrintedValues) {
     for (ControlName variant : {ctl::rbTmbrVar1, ctl::rbTmbrVar2, ctl::rbTmbrVar3}) {
         SCOPED_TRACE(variant);
         TambourRun r;
@@ -154,7 +154,7 @@ TEST_F(TambourTest, PrintedFormulasGiveThePrintedValues) {
     }
 }
 
-TEST_F(TambourTest, ClosedDoorFlowWithAndWithoutAnAdjacentLiftShaft) {
+TEST_F(SupplyTambourTest, ClosedDoorFlowWithAndWithoutAnAdjacentLiftShaft) {
     const double rhoA = AirDensity(-26), rhoR = AirDensity(18), rhoSl = AirDensity(-4);
     const double sdr = 5300 / rhoA, sdsl = 2600 / rhoA;
     struct Case {
@@ -181,7 +181,7 @@ TEST_F(TambourTest, ClosedDoorFlowWithAndWithoutAnAdjacentLiftShaft) {
     }
 }
 
-TEST_F(TambourTest, LowestFloorOfTheChannel) {
+TEST_F(SupplyTambourTest, LowestFloorOfTheChannel) {
     struct Case {
         const char *og, *ug;
         size_t count;
@@ -208,7 +208,7 @@ TEST_F(TambourTest, LowestFloorOfTheChannel) {
     }
 }
 
-TEST_F(TambourTest, ChannelLeaksGrowUpwardAndFollowTheValvePressure) {
+TEST_F(SupplyTambourTest, ChannelLeaksGrowUpwardAndFollowTheValvePressure) {
     TambourRun r;
     r.run();
     ASSERT_EQ(r.outcome, RunOutcome::ok);
@@ -222,7 +222,7 @@ TEST_F(TambourTest, ChannelLeaksGrowUpwardAndFollowTheValvePressure) {
     }
 }
 
-TEST_F(TambourTest, RoundChannelIgnoresSizeB) {
+TEST_F(SupplyTambourTest, RoundChannelIgnoresSizeB) {
     TambourRun a, b;
     a.in.check(ctl::rbTmbrRoundVPipe);
     b.in.check(ctl::rbTmbrRoundVPipe);
@@ -241,7 +241,7 @@ TEST_F(TambourTest, RoundChannelIgnoresSizeB) {
                 1e-15);
 }
 
-TEST_F(TambourTest, DoorDischargeCoefficientIsReportedOnly) {
+TEST_F(SupplyTambourTest, DoorDischargeCoefficientIsReportedOnly) {
     TambourRun a, b;
     b.set(ctl::EditTmbrDoorMu, "0,1");
     a.run();
@@ -251,7 +251,7 @@ TEST_F(TambourTest, DoorDischargeCoefficientIsReportedOnly) {
     EXPECT_EQ(a.calcSection(), b.calcSection());
 }
 
-TEST_F(TambourTest, LowExcessPressureIsRaisedTo20WithOneWarning) {
+TEST_F(SupplyTambourTest, LowExcessPressureIsRaisedTo20WithOneWarning) {
     for (const char *typed : {"15", ""}) {
         SCOPED_TRACE(typed);
         TambourRun r;
@@ -266,7 +266,7 @@ TEST_F(TambourTest, LowExcessPressureIsRaisedTo20WithOneWarning) {
     }
 }
 
-TEST_F(TambourTest, FloorCountAboveTheLimitStopsTheRun) {
+TEST_F(SupplyTambourTest, FloorCountAboveTheLimitStopsTheRun) {
     // the input lines end before the refused count's line
     const struct {
         ControlName control;
@@ -291,7 +291,7 @@ TEST_F(TambourTest, FloorCountAboveTheLimitStopsTheRun) {
     }
 }
 
-TEST_F(TambourTest, DegenerateInputsGiveAFiniteReport) {
+TEST_F(SupplyTambourTest, DegenerateInputsGiveAFiniteReport) {
     const std::vector<Edits> cases = {
         {{ctl::EditTmbrOutsideAirTemp, "-273,15"},
          {ctl::EditTmbrInsideAirTemp, "-273,15"},
@@ -318,7 +318,7 @@ TEST_F(TambourTest, DegenerateInputsGiveAFiniteReport) {
     }
 }
 
-TEST_F(TambourTest, DefaultReportMatchesTheReviewedFixture) {
+TEST_F(SupplyTambourTest, DefaultReportMatchesTheReviewedFixture) {
     TambourRun r;
     r.run();
     ASSERT_EQ(r.outcome, RunOutcome::ok);

@@ -103,7 +103,7 @@ QByteArray WithoutHeader(QByteArray bytes) {
 
 } // namespace
 
-class InflowWindowTest : public QObject {
+class SupplyWindowTest : public QObject {
     Q_OBJECT
 private slots:
     void initTestCase() {
@@ -851,5 +851,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(InflowWindowTest)
+QTEST_MAIN(SupplyWindowTest)
 #include "inflow_window_test.moc"
