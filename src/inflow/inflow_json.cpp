@@ -29,9 +29,9 @@ template <class T> void PutKeys(Json &j, std::span<const JsonKey<T>> keys, const
 
 // What every variant's JSON starts with: the names, the air and the duty point.
 struct CommonValues {
-    const InflowCalc &calc;
-    const AirInputs &air;
-    AirResults airResults;
+    const InflowCalc &Calc;
+    const AirInputs &Air;
+    AirResults Computed; // the densities and the wind pressure
 };
 
 CommonValues CommonOf(const InflowCalc &c) {
@@ -57,45 +57,45 @@ CommonValues CommonOf(const InflowCalc &c) {
 // clang-format off
 using Common = CommonValues;
 const JsonKey<Common> kCommonKeys[] = {
-    {"CalcVariant", [](const Common &v) -> Json { return VariantJsonName(v.calc.Variant); }},
-    {"ProjectName", [](const Common &v) -> Json { return v.calc.ProjectName; }},
-    {"SystemName", [](const Common &v) -> Json { return v.calc.SystemName; }},
-    {"InsideAirTemp", [](const Common &v) { return Real(v.air.InsideAirTempC); }},
-    {"OutsideAirTemp", [](const Common &v) { return Real(v.air.OutsideAirTempC); }},
-    {"WindSpeed", [](const Common &v) { return Real(v.air.WindSpeed); }},
-    {"KoefWW", [](const Common &v) { return Real(v.air.WindwardCoef); }},
-    {"KoefW0", [](const Common &v) { return Real(v.air.LeewardCoef); }},
-    {"OutsideAirDensity", [](const Common &v) { return Real(v.airResults.OutsideAirDensity); }},
-    {"InsideAirDensity", [](const Common &v) { return Real(v.airResults.InsideAirDensity); }},
-    {"WindPress", [](const Common &v) { return Real(v.airResults.WindPressure); }},
-    {"VolumeAirExps", [](const Common &v) { return Real(v.calc.FanVolumeFlow); }},
-    {"FanPress", [](const Common &v) { return Real(v.calc.FanPressure); }},
+    {"CalcVariant", [](const Common &v) -> Json { return VariantJsonName(v.Calc.Variant); }},
+    {"ProjectName", [](const Common &v) -> Json { return v.Calc.ProjectName; }},
+    {"SystemName", [](const Common &v) -> Json { return v.Calc.SystemName; }},
+    {"InsideAirTemp", [](const Common &v) { return Real(v.Air.InsideAirTempC); }},
+    {"OutsideAirTemp", [](const Common &v) { return Real(v.Air.OutsideAirTempC); }},
+    {"WindSpeed", [](const Common &v) { return Real(v.Air.WindSpeed); }},
+    {"KoefWW", [](const Common &v) { return Real(v.Air.WindwardCoef); }},
+    {"KoefW0", [](const Common &v) { return Real(v.Air.LeewardCoef); }},
+    {"OutsideAirDensity", [](const Common &v) { return Real(v.Computed.OutsideAirDensity); }},
+    {"InsideAirDensity", [](const Common &v) { return Real(v.Computed.InsideAirDensity); }},
+    {"WindPress", [](const Common &v) { return Real(v.Computed.WindPressure); }},
+    {"VolumeAirExps", [](const Common &v) { return Real(v.Calc.FanVolumeFlow); }},
+    {"FanPress", [](const Common &v) { return Real(v.Calc.FanPressure); }},
 };
 
 // What both stairwells write.
 struct StairValues {
-    const StairwellInputs &in;
-    const StairwellResults &out;
+    const StairwellInputs &Inputs;
+    const StairwellResults &Results;
 };
 using Stair = StairValues;
 const JsonKey<Stair> kStairwellKeys[] = {
-    {"GasMassExps", [](const Stair &s) { return Real(s.in.SmokeMassFlow); }},
-    {"SWProjArea", [](const Stair &s) { return Real(s.in.FlightsArea); }},
-    {"SWKoefXis", [](const Stair &s) { return Real(s.in.FlightsXi); }},
-    {"OutsideDoorArea", [](const Stair &s) { return Real(s.in.ExitDoorArea); }},
-    {"OutsideDoorHeight", [](const Stair &s) { return Real(s.in.ExitDoorHeight); }},
-    {"OutDoorSeriesQty", [](const Stair &s) -> Json { return s.in.ExitDoorsInSeries; }},
-    {"OutsideDoorKoefXid", [](const Stair &s) { return Real(s.in.ExitDoorXi); }},
-    {"OutsideTambourKoefXir", [](const Stair &s) { return Real(s.in.ExitTambourXi); }},
-    {"DoorwayArea", [](const Stair &s) { return Real(s.in.FloorDoorArea); }},
-    {"DoorwayHeight", [](const Stair &s) { return Real(s.in.FloorDoorHeight); }},
-    {"DoorIsGasProof", [](const Stair &s) -> Json { return s.in.DoorIsGasProof; }},
-    {"ClosedDoorSpecResist", [](const Stair &s) { return Real(s.in.ClosedDoorResist); }},
-    {"SWAirTemp", [](const Stair &s) { return Real(s.out.StairAirTempC); }},
-    {"SWAirDensity", [](const Stair &s) { return Real(s.out.StairAirDensity); }},
-    {"CalculatedSWQty", [](const Stair &s) -> Json { return s.out.CountedStairwells; }},
-    {"ExitAirExps", [](const Stair &s) { return Real(s.out.ExitFlow); }},
-    {"SWAirExps", [](const Stair &s) { return Real(s.out.DesignFlow); }},
+    {"GasMassExps", [](const Stair &s) { return Real(s.Inputs.SmokeMassFlow); }},
+    {"SWProjArea", [](const Stair &s) { return Real(s.Inputs.FlightsArea); }},
+    {"SWKoefXis", [](const Stair &s) { return Real(s.Inputs.FlightsXi); }},
+    {"OutsideDoorArea", [](const Stair &s) { return Real(s.Inputs.ExitDoorArea); }},
+    {"OutsideDoorHeight", [](const Stair &s) { return Real(s.Inputs.ExitDoorHeight); }},
+    {"OutDoorSeriesQty", [](const Stair &s) -> Json { return s.Inputs.ExitDoorsInSeries; }},
+    {"OutsideDoorKoefXid", [](const Stair &s) { return Real(s.Inputs.ExitDoorXi); }},
+    {"OutsideTambourKoefXir", [](const Stair &s) { return Real(s.Inputs.ExitTambourXi); }},
+    {"DoorwayArea", [](const Stair &s) { return Real(s.Inputs.FloorDoorArea); }},
+    {"DoorwayHeight", [](const Stair &s) { return Real(s.Inputs.FloorDoorHeight); }},
+    {"DoorIsGasProof", [](const Stair &s) -> Json { return s.Inputs.DoorIsGasProof; }},
+    {"ClosedDoorSpecResist", [](const Stair &s) { return Real(s.Inputs.ClosedDoorResist); }},
+    {"SWAirTemp", [](const Stair &s) { return Real(s.Results.StairAirTempC); }},
+    {"SWAirDensity", [](const Stair &s) { return Real(s.Results.StairAirDensity); }},
+    {"CalculatedSWQty", [](const Stair &s) -> Json { return s.Results.CountedStairwells; }},
+    {"ExitAirExps", [](const Stair &s) { return Real(s.Results.ExitFlow); }},
+    {"SWAirExps", [](const Stair &s) { return Real(s.Results.DesignFlow); }},
 };
 
 // The supply duct's entries, by the keys both the stairwell above ground and the lift write.

@@ -16,6 +16,17 @@ inline constexpr std::string_view kFloorCountLimitMessage =
 inline constexpr std::string_view kStairwellCountLimitMessage =
     "Количество лестничных клеток должно быть не более 100.";
 
+// Constants of the method.
+// P⁺ ≥ 20 Pa: the least excess pressure, the least difference a closed door must hold.
+inline constexpr double kMinExcessPressure = 20;
+// The resistance characteristic of a door whose resistance is not given, S = k / ρ, m3/kg with ρ
+// in kg/m3: an ordinary door, a smoke- and gas-tight door, a lift shaft's door.
+inline constexpr double kOrdinaryDoorResist = 5300;
+inline constexpr double kGasTightDoorResist = 60000;
+inline constexpr double kLiftShaftDoorResist = 2600;
+// ξ_l = 4,3 + F_lc / F_ls: the cage and shaft with the doors open, when ξ_l is not given.
+inline constexpr double kCageXiBase = 4.3;
+
 // A field's start value as a new window shows it, for the records' own defaults. A field that
 // starts empty (a resistance the calculation works out when it is left so) starts at 0.
 consteval double InflowStart(ControlName control) {

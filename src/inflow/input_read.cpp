@@ -35,12 +35,12 @@ std::string IntText(int v) {
 
 DuctInputs ReadDuctInputs(const InflowInputs &in, const DuctControls &controls) {
     DuctInputs duct;
-    duct.SizeA = ReadRealControl(in, controls.sizeA);
-    duct.SizeB = ReadRealControl(in, controls.sizeB);
-    duct.Length = ReadRealControl(in, controls.length);
-    duct.IsRect = in.isChecked(controls.rectangular);
-    duct.Roughness = ReadRealControl(in, controls.roughness);
-    duct.XiSum = ReadRealControl(in, controls.xiSum);
+    duct.SizeA = ReadRealControl(in, controls.SizeA);
+    duct.SizeB = ReadRealControl(in, controls.SizeB);
+    duct.Length = ReadRealControl(in, controls.Length);
+    duct.IsRect = in.isChecked(controls.Rectangular);
+    duct.Roughness = ReadRealControl(in, controls.Roughness);
+    duct.XiSum = ReadRealControl(in, controls.XiSum);
     return duct;
 }
 

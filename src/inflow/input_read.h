@@ -22,7 +22,7 @@ std::string IntText(int v);
 
 // The controls of a page's supply duct.
 struct DuctControls {
-    ControlName sizeA, sizeB, length, rectangular, roughness, xiSum;
+    ControlName SizeA, SizeB, Length, Rectangular, Roughness, XiSum;
 };
 // The duct's fields in the order the page shows them.
 DuctInputs ReadDuctInputs(const InflowInputs &in, const DuctControls &controls);

@@ -76,7 +76,7 @@ LiftStop LiftCalc::Read(RunFrame &frame, const InflowInputs &in) {
         return stop;
 
     s.ExcessPressure = ReadRealControl(in, ctl::EditLiftPplus);
-    if (s.ExcessPressure < 20) {
+    if (s.ExcessPressure < kMinExcessPressure) {
         frame.Warn("Избыточное давление должно быть не менее 20 Па:\r    P⁺ ≥ 20",
                    ctl::EditLiftPplus);
         return LiftStop::excessPressure;
@@ -165,8 +165,8 @@ void LiftCalc::Compute() {
     r.Calculated = true;
     r.CageXiComputed = IsZeroReal(s.CageXi);
     r.CageXi = !r.CageXiComputed  ? s.CageXi
-               : s.ShaftArea == 0 ? 4.3
-                                  : 4.3 + s.CageArea / s.ShaftArea;
+               : s.ShaftArea == 0 ? kCageXiBase
+                                  : kCageXiBase + s.CageArea / s.ShaftArea;
     r.Air = AirOf(s.Air);
     r.ShaftAirDensity = AirDensity(s.ShaftAirTempC);
     const double rhoL = r.ShaftAirDensity;
@@ -175,9 +175,11 @@ void LiftCalc::Compute() {
     r.ShaftDoorResistComputed = IsZeroReal(s.ShaftDoorResist);
     r.ShaftDoorResist = !r.ShaftDoorResistComputed ? s.ShaftDoorResist
                         : rhoL == 0                ? 0
-                                                   : 2600 / rhoL;
+                                                   : kLiftShaftDoorResist / rhoL;
     r.HallDoorResistComputed = IsZeroReal(s.HallDoorResist);
-    r.HallDoorResist = !r.HallDoorResistComputed ? s.HallDoorResist : rhoL == 0 ? 0 : 5300 / rhoL;
+    r.HallDoorResist = !r.HallDoorResistComputed ? s.HallDoorResist
+                       : rhoL == 0               ? 0
+                                                 : kOrdinaryDoorResist / rhoL;
 
     // 2. Closed doors of the floors above and below ground.
     const double nFdl2 = std::pow(s.CageCount * s.ShaftDoorArea, 2);

@@ -155,8 +155,8 @@ AboveGroundStairStop AboveGroundStairCalc::Read(RunFrame &frame, InflowInputs &i
     }
 
     s.ExcessPressure = ReadRealControl(in, ctl::EditOGPplus);
-    if (!(s.ExcessPressure >= 20)) {
-        s.ExcessPressure = 20;
+    if (!(s.ExcessPressure >= kMinExcessPressure)) {
+        s.ExcessPressure = kMinExcessPressure;
         in.setText(ctl::EditOGPplus, FormatGeneral(s.ExcessPressure));
         frame.Warn("Избыточное давление, принятое к расчёту изменено на 20 Па.\r    P⁺ ≥ 20",
                    ctl::EditOGPplus);

@@ -106,7 +106,7 @@ void UndergroundStairCalc::Compute() {
 
     // 3, 4. Lowest level and the minimum pressure at the door of floor -1
     r.BottomLevel = -dh * s.FloorCount;
-    r.TopDoorPressure = 20 + g * (-r.BottomLevel - (0.5 * hd + dh)) * (rhoS - rhoR);
+    r.TopDoorPressure = kMinExcessPressure + g * (-r.BottomLevel - (0.5 * hd + dh)) * (rhoS - rhoR);
 
     // 5. Outside exit
     const double Fda2 = stair.ExitDoorArea * stair.ExitDoorArea;

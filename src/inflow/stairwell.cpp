@@ -26,7 +26,7 @@ double ClosedDoorResistByType(const StairwellInputs &stair) {
     double rhoS = AirDensity((stair.Air.InsideAirTempC + stair.Air.OutsideAirTempC) / 2);
     if (rhoS == 0)
         rhoS = 1;
-    return (stair.DoorIsGasProof ? 60000 : 5300) / rhoS;
+    return (stair.DoorIsGasProof ? kGasTightDoorResist : kOrdinaryDoorResist) / rhoS;
 }
 
 } // namespace

@@ -86,8 +86,8 @@ void TambourCalc::ReadRoomAndChannel(RunFrame &frame, InflowInputs &in) {
     s.DoorAirSpeed = ReadRealControl(in, ctl::EditTmbrDoorAirSpeed);
     s.DoorResist = ReadRealControl(in, ctl::EditTmbrDoorSpecResist);
     s.ExcessPressure = ReadRealControl(in, ctl::EditTmbrPplus);
-    if (!(s.ExcessPressure >= 20)) {
-        s.ExcessPressure = 20;
+    if (!(s.ExcessPressure >= kMinExcessPressure)) {
+        s.ExcessPressure = kMinExcessPressure;
         in.setText(ctl::EditTmbrPplus, FormatGeneral(s.ExcessPressure));
         frame.Warn("Избыточное давление изменено на 20 Па.\r    P⁺ ≥ 20", ctl::EditTmbrPplus);
     }
@@ -142,11 +142,13 @@ void TambourCalc::Compute() {
 
     // 3. Door resistances left empty.
     r.DoorResistComputed = IsZeroReal(s.DoorResist);
-    r.DoorResist = !r.DoorResistComputed ? s.DoorResist : rhoSf == 0 ? 0 : 5300 / rhoSf;
+    r.DoorResist = !r.DoorResistComputed ? s.DoorResist
+                   : rhoSf == 0          ? 0
+                                         : kOrdinaryDoorResist / rhoSf;
     r.ShaftDoorResistComputed = s.ShaftDoorResist == 0;
     r.ShaftDoorResist = !r.ShaftDoorResistComputed ? s.ShaftDoorResist
                         : rhoSf == 0               ? 0
-                                                   : 2600 / rhoSf;
+                                                   : kLiftShaftDoorResist / rhoSf;
 
     // 4. Channel section.
     const DuctSectionResult channel = DuctSection(s.ChannelIsRect, s.ChannelSizeA, s.ChannelSizeB);
