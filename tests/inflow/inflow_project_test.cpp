@@ -18,7 +18,7 @@ namespace {
 
 constexpr const char *kDate = "10.12.2026 4:27:05";
 
-struct ProjectTest : ::testing::Test {
+struct SupplyProjectTest : ::testing::Test {
     void SetUp() override { SetDecimalSeparator(','); }
     static std::string Save(const InflowInputs &in) {
         std::string error;
@@ -34,7 +34,7 @@ std::string Cp1251(std::string_view utf8) {
 
 } // namespace
 
-TEST_F(ProjectTest, DefaultSaveOfEveryVariantRoundTripsByteForByte) {
+TEST_F(SupplyProjectTest, DefaultSaveOfEveryVariantRoundTripsByteForByte) {
     for (ControlName radio : {ctl::rbOverGndStair, ctl::rbUnderGndStair, ctl::rbLift, ctl::rbTambour}) {
         SCOPED_TRACE(radio);
         const std::string first = Save(DefaultsFor(radio));
@@ -46,12 +46,12 @@ TEST_F(ProjectTest, DefaultSaveOfEveryVariantRoundTripsByteForByte) {
 
         InflowInputs reopened = InflowInputs::Defaults();
         ASSERT_TRUE(ReadProjectBytes(first, reopened, "p.isrprj").ok);
-        EXPECT_EQ(ReadCalcVariant(reopened), ReadCalcVariant(DefaultsFor(radio)));
+        EXPECT_EQ(ChosenVariant(reopened), ChosenVariant(DefaultsFor(radio)));
         EXPECT_EQ(Save(reopened), first);
     }
 }
 
-TEST_F(ProjectTest, DefaultLiftProjectHoldsItsKeys) {
+TEST_F(SupplyProjectTest, DefaultLiftProjectHoldsItsKeys) {
     const IniFile ini = IniFile::FromBytes(Save(DefaultsFor(ctl::rbLift)));
     size_t count = 0;
     for (const char *section : {"Terms", "Building", "Shaft", "Air", "FanData"}) {
@@ -117,7 +117,7 @@ TEST_F(ProjectTest, DefaultLiftProjectHoldsItsKeys) {
     EXPECT_EQ(ini.readString("Shaft", "LShaftDoorA"), "1,89");
 }
 
-TEST_F(ProjectTest, HandMadeWindows1251FileOpensWithItsNamesAndEitherSeparator) {
+TEST_F(SupplyProjectTest, HandMadeWindows1251FileOpensWithItsNamesAndEitherSeparator) {
     const std::string file = "\r\n# hand-made\r\n[project]\r\nName=" + Cp1251("Жилой дом №5") +
                              "\r\nSystem=" + Cp1251("ПД1") +
                              "\r\nVariant=sw-ug\r\n[Building]\r\nFloorQty=2\r\nFloorH=-3.5\r\n"
@@ -146,7 +146,7 @@ TEST_F(ProjectTest, HandMadeWindows1251FileOpensWithItsNamesAndEitherSeparator) 
     EXPECT_EQ(dot.text(ctl::EditKoefW0), "-0.5");
 }
 
-TEST_F(ProjectTest, UnreadableFilesLeaveTheInputsAsTheyWere) {
+TEST_F(SupplyProjectTest, UnreadableFilesLeaveTheInputsAsTheyWere) {
     InflowInputs in = InflowInputs::Defaults();
     in.setText(ctl::EditProjectName, "Мой проект");
     const InflowInputs before = in;
@@ -171,7 +171,7 @@ TEST_F(ProjectTest, UnreadableFilesLeaveTheInputsAsTheyWere) {
     std::filesystem::remove_all(folder);
 }
 
-TEST_F(ProjectTest, ReadingAppliesTheKeysRules) {
+TEST_F(SupplyProjectTest, ReadingAppliesTheKeysRules) {
     struct Case {
         const char *body;
         ControlName control;
@@ -207,7 +207,7 @@ TEST_F(ProjectTest, ReadingAppliesTheKeysRules) {
         InflowInputs run = in;
         InflowCalc calc;
         calc.Run(run);
-        EXPECT_EQ(calc.LiftMethod, 3);
+        EXPECT_EQ(calc.Lift().Inputs().Method, LiftMethod::closedDoors);
     }
     EXPECT_EQ(in.comboIndex(ctl::cbLiftUnit2), 1);
 
@@ -219,7 +219,7 @@ TEST_F(ProjectTest, ReadingAppliesTheKeysRules) {
     EXPECT_TRUE(in.isChecked(ctl::rbSWJoinWall)); // Term1 missing: default 1
 }
 
-TEST_F(ProjectTest, TambourKeepsTheChannelSizeApartFromTheDuctDiameter) {
+TEST_F(SupplyProjectTest, TambourKeepsTheChannelSizeApartFromTheDuctDiameter) {
     InflowInputs in = DefaultsFor(ctl::rbTambour);
     in.setText(ctl::EditTmbrSizeA, "700");
     in.setText(ctl::EditTmbrAPipeDiam, "450");
@@ -241,7 +241,7 @@ TEST_F(ProjectTest, TambourKeepsTheChannelSizeApartFromTheDuctDiameter) {
     EXPECT_EQ(old.text(ctl::EditTmbrAPipeDiam), "550");
 }
 
-TEST_F(ProjectTest, SavingStoresNumbersAndKeepsARefusedTextAsTyped) {
+TEST_F(SupplyProjectTest, SavingStoresNumbersAndKeepsARefusedTextAsTyped) {
     InflowInputs in = DefaultsFor(ctl::rbUnderGndStair);
     in.setText(ctl::EditUGFloorHeight, "-3.5");
     in.setText(ctl::EditUGFloorQty, "5 эт.");
@@ -265,12 +265,12 @@ TEST_F(ProjectTest, SavingStoresNumbersAndKeepsARefusedTextAsTyped) {
     ASSERT_TRUE(ReadProjectBytes(bytes, back, "p").ok);
     InflowCalc calc;
     ASSERT_EQ(calc.Run(back), RunOutcome::ok);
-    EXPECT_EQ(calc.UGFloorHeight, 3.5);
-    EXPECT_EQ(calc.UGFloorQty, 5);
-    EXPECT_EQ(calc.CalcVariant, TCalcVariant::cvrntUnderGndStair);
+    EXPECT_EQ(calc.UndergroundStair().Inputs().FloorHeight, 3.5);
+    EXPECT_EQ(calc.UndergroundStair().Inputs().FloorCount, 5);
+    EXPECT_EQ(calc.Variant, SupplyVariant::undergroundStair);
 }
 
-TEST_F(ProjectTest, NameWindows1251CannotHoldIsNotSavedAsQuestionMarks) {
+TEST_F(SupplyProjectTest, NameWindows1251CannotHoldIsNotSavedAsQuestionMarks) {
     InflowInputs in = InflowInputs::Defaults();
     in.setText(ctl::EditSystemName, "ПД1 通风");
     std::string error;
@@ -293,7 +293,7 @@ TEST_F(ProjectTest, NameWindows1251CannotHoldIsNotSavedAsQuestionMarks) {
 // Names as long as a project holds are saved and read back; one character more is not saved,
 // and a file holding it (made by hand) is refused naming the field, its section and key, with
 // the inputs left as they were.
-TEST_F(ProjectTest, NamesLongerThanAProjectHoldsAreRefused) {
+TEST_F(SupplyProjectTest, NamesLongerThanAProjectHoldsAreRefused) {
     std::string longest;
     for (size_t i = 0; i < kMaxTextLength; ++i)
         longest += "Ж";
@@ -324,13 +324,13 @@ TEST_F(ProjectTest, NamesLongerThanAProjectHoldsAreRefused) {
     }
 }
 
-TEST_F(ProjectTest, ChosenNameGetsTheExtensionOnlyWhenItHasNone) {
+TEST_F(SupplyProjectTest, ChosenNameGetsTheExtensionOnlyWhenItHasNone) {
     EXPECT_EQ(WithProjectExtension("proj"), "proj.isrprj");
     EXPECT_EQ(WithProjectExtension("proj.txt"), "proj.txt");
     EXPECT_EQ(WithProjectExtension("/tmp/a.b/proj"), "/tmp/a.b/proj.isrprj");
 }
 
-TEST_F(ProjectTest, BundledExamplesOpenAsTheirVariants) {
+TEST_F(SupplyProjectTest, BundledExamplesOpenAsTheirVariants) {
     for (auto [file, radio] : {std::pair{"/sw_og.isrprj", ctl::rbOverGndStair},
                                std::pair{"/sw_ug.isrprj", ctl::rbUnderGndStair}}) {
         InflowInputs in = InflowInputs::Defaults();
@@ -344,7 +344,7 @@ TEST_F(ProjectTest, BundledExamplesOpenAsTheirVariants) {
 
 // The ranges refuse no value a user already has: the start values, what a file without a key
 // reads and the bundled examples.
-TEST_F(ProjectTest, StartValuesKeyDefaultsAndBundledExamplesLieInTheFieldRanges) {
+TEST_F(SupplyProjectTest, StartValuesKeyDefaultsAndBundledExamplesLieInTheFieldRanges) {
     const auto everyFieldValid = [](const InflowInputs &in) {
         for (const FieldSpec &f : kInflowFields)
             EXPECT_TRUE(IsValidNumberText(RuleOf(f), in.text(f.control)))

@@ -20,7 +20,7 @@ using namespace orvane::cli;
 
 namespace {
 
-struct RunnerTest : ::testing::Test {
+struct SupplyRunnerTest : ::testing::Test {
     void SetUp() override {
         SetDecimalSeparator(',');
         // CTest runs the cases of this file in parallel: each gets a folder of its own.
@@ -53,7 +53,7 @@ struct RunnerTest : ::testing::Test {
 
 } // namespace
 
-TEST_F(RunnerTest, BundledAboveGroundExamplePrintsTheDutyPointAndWritesBothFiles) {
+TEST_F(SupplyRunnerTest, BundledAboveGroundExamplePrintsTheDutyPointAndWritesBothFiles) {
     ASSERT_EQ(run(EXAMPLES_DIR "/sw_og.isrprj"), kExitOk) << err.str();
     EXPECT_EQ(out.str(), "L = 8723 м³/ч, P = 127 Па\n");
     const auto j = json();
@@ -70,7 +70,7 @@ TEST_F(RunnerTest, BundledAboveGroundExamplePrintsTheDutyPointAndWritesBothFiles
     EXPECT_TRUE(std::filesystem::file_size(dir / "r.rtf") > 1000);
 }
 
-TEST_F(RunnerTest, BundledUndergroundExampleRuns) {
+TEST_F(SupplyRunnerTest, BundledUndergroundExampleRuns) {
     ASSERT_EQ(run(EXAMPLES_DIR "/sw_ug.isrprj"), kExitOk) << err.str();
     // the fan gets the lowest floor's row of the table (its pressure counts the floor height too)
     EXPECT_EQ(out.str(), "L = 20106 м³/ч, P = 140 Па\n");
@@ -81,7 +81,7 @@ TEST_F(RunnerTest, BundledUndergroundExampleRuns) {
     EXPECT_EQ(j["results"]["UGHBottom"], -12.0);
 }
 
-TEST_F(RunnerTest, ExitCodesFollowTheOutcome) {
+TEST_F(SupplyRunnerTest, ExitCodesFollowTheOutcome) {
     // an input step stops the run: windows of no resistance cannot be sized
     auto in = inflow::InflowInputs::Defaults();
     in.setComboIndex(inflow::ctl::cbWinPenetrationVar, 2);
@@ -119,7 +119,7 @@ TEST_F(RunnerTest, ExitCodesFollowTheOutcome) {
     EXPECT_FALSE(std::filesystem::exists(dir / "r.json"));
 }
 
-TEST_F(RunnerTest, ProjectValueTheFieldRefusesStopsBeforeAnythingIsComputed) {
+TEST_F(SupplyRunnerTest, ProjectValueTheFieldRefusesStopsBeforeAnythingIsComputed) {
     inflow::InflowInputs in = inflow::InflowInputs::Defaults();
     in.check(inflow::ctl::rbTambour);
     in.setText(inflow::ctl::EditTmbrOGFloorQty, "17.5");
@@ -144,7 +144,7 @@ TEST_F(RunnerTest, ProjectValueTheFieldRefusesStopsBeforeAnythingIsComputed) {
 
 // A window permeability is never negative: both permeability rows refuse it before anything is
 // computed (the resistance rows refuse 0 as well, in the input step).
-TEST_F(RunnerTest, NegativeWindowPermeabilityIsRefusedNamingItsKey) {
+TEST_F(SupplyRunnerTest, NegativeWindowPermeabilityIsRefusedNamingItsKey) {
     for (int row : {0, 1}) {
         SCOPED_TRACE(row);
         std::filesystem::remove(dir / "r.rtf");
@@ -169,7 +169,7 @@ TEST_F(RunnerTest, NegativeWindowPermeabilityIsRefusedNamingItsKey) {
 
 // A value its field's range refuses stops the run before anything is computed or written, the
 // message naming the field, its section and key and the text. Values that computed before.
-TEST_F(RunnerTest, ValueOutsideItsFieldRangeIsRefusedNamingTheKey) {
+TEST_F(SupplyRunnerTest, ValueOutsideItsFieldRangeIsRefusedNamingTheKey) {
     struct Case {
         const char *example;
         const char *line;  // the example's line

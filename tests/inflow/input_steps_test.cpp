@@ -11,7 +11,7 @@ using namespace orvane::inflow;
 
 namespace {
 
-struct InputStepsTest : ::testing::Test {
+struct SupplyInputStepsTest : ::testing::Test {
     void SetUp() override { SetDecimalSeparator(','); }
     InflowInputs in = InflowInputs::Defaults();
     RecordingNotifier notifier;
@@ -22,7 +22,7 @@ struct InputStepsTest : ::testing::Test {
 
 } // namespace
 
-TEST_F(InputStepsTest, ZoneFloorsAreClampedIntoTheBuilding) {
+TEST_F(SupplyInputStepsTest, ZoneFloorsAreClampedIntoTheBuilding) {
     struct Case {
         const char *floors, *n1, *n2;
         int N1, N2;
@@ -38,38 +38,47 @@ TEST_F(InputStepsTest, ZoneFloorsAreClampedIntoTheBuilding) {
     };
     for (const auto &c : cases) {
         SCOPED_TRACE(std::string(c.n1) + "/" + c.n2);
-        calc.Report.RTBody.clear();
         in.setText(ctl::EditOGFloorQty, c.floors);
         in.setText(ctl::EditSWN1z, c.n1);
         in.setText(ctl::EditSWN2z, c.n2);
-        ASSERT_TRUE(calc.InputOGStairTerms(in));
-        EXPECT_EQ(calc.SWN1zone, c.N1);
-        EXPECT_EQ(calc.SWN2zone, c.N2);
+        ASSERT_NE(calc.Run(in), RunOutcome::inputStopped);
+        EXPECT_EQ(calc.AboveGroundStair().Inputs().ZoneFirstFloor, c.N1);
+        EXPECT_EQ(calc.AboveGroundStair().Inputs().ZoneLastFloor, c.N2);
         EXPECT_TRUE(contains(Rtf("Этажи выделенной зоны:    \\b ") + c.shown));
     }
 }
 
-TEST_F(InputStepsTest, CountsBeyondTheLimitsStopWithAWarningOnTheField) {
+TEST_F(SupplyInputStepsTest, CountsBeyondTheLimitsStopWithAWarningOnTheField) {
+    const char *const floorLimit = "Число этажей должно быть не более 300.";
+    const char *const stairLimit = "Количество лестничных клеток должно быть не более 100.";
+    const char *const buildingHeading =
+        "\\par{\\s3\\outlinelevel2\\b Характеристики здания\\b0\\par}";
+    const char *const undergroundHeading =
+        "\\par{\\s3\\outlinelevel2\\b Характеристики подземной части здания\\b0\\par}";
+    const char *const upperFloors = "    Высота вышележащих этажей (от пола до пола):    \\b "
+                                    "\\u0916?h\\sub НЭ\\nosupersub  = 4,00 м\\b0\\par ";
+    const char *const lowerFloors =
+        "    Высота подземных этажей:    \\b \\u0916?h\\sub ПЭ\\nosupersub  = 3,00 м\\b0\\par ";
     struct Case {
-        TCalcVariant variant;
+        SupplyVariant variant;
         ControlName control;
         const char *text, *message;
+        const char *lastLine; // the report's input lines end with it
     } cases[] = {
-        {TCalcVariant::cvrntOverGndStair, ctl::EditOGFloorQty, "301",
-         "Число этажей должно быть не более 300."},
-        {TCalcVariant::cvrntOverGndStair, ctl::EditOGFloorQty, "4294967308",
-         "Число этажей должно быть не более 300."},
-        {TCalcVariant::cvrntOverGndStair, ctl::EditOGStairWellQty, "101",
-         "Количество лестничных клеток должно быть не более 100."},
-        {TCalcVariant::cvrntUnderGndStair, ctl::EditUGFloorQty, "12345678901234567890",
-         "Число этажей должно быть не более 300."},
-        {TCalcVariant::cvrntUnderGndStair, ctl::EditUGStairWellQty, "1000",
-         "Количество лестничных клеток должно быть не более 100."},
+        {SupplyVariant::aboveGroundStair, ctl::EditOGFloorQty, "301", floorLimit, buildingHeading},
+        {SupplyVariant::aboveGroundStair, ctl::EditOGFloorQty, "4294967308", floorLimit,
+         buildingHeading},
+        {SupplyVariant::aboveGroundStair, ctl::EditOGStairWellQty, "101", stairLimit, upperFloors},
+        {SupplyVariant::undergroundStair, ctl::EditUGFloorQty, "12345678901234567890", floorLimit,
+         undergroundHeading},
+        {SupplyVariant::undergroundStair, ctl::EditUGFloorQty, "0",
+         "Число подземных этажей должно быть не менее одного:\r    Nпэ ≥ 1", undergroundHeading},
+        {SupplyVariant::undergroundStair, ctl::EditUGStairWellQty, "1000", stairLimit, lowerFloors},
     };
     for (const auto &c : cases) {
         SCOPED_TRACE(c.control.str() + "=" + c.text);
         InflowInputs input = InflowInputs::Defaults();
-        input.check(c.variant == TCalcVariant::cvrntOverGndStair ? ctl::rbOverGndStair
+        input.check(c.variant == SupplyVariant::aboveGroundStair ? ctl::rbOverGndStair
                                                                  : ctl::rbUnderGndStair);
         input.setText(c.control, c.text);
         RecordingNotifier n;
@@ -78,16 +87,17 @@ TEST_F(InputStepsTest, CountsBeyondTheLimitsStopWithAWarningOnTheField) {
         ASSERT_EQ(n.messages.size(), 1u);
         EXPECT_EQ(n.messages[0].kind, "warning");
         EXPECT_EQ(n.messages[0].text, c.message);
+        EXPECT_TRUE(EndsAtTheStop(run.Report.RTBody, c.lastLine, c.message));
         EXPECT_EQ(n.messages[0].control, c.control.str());
     }
     // the limits themselves are accepted
     in.setText(ctl::EditOGFloorQty, "300");
     in.setText(ctl::EditOGStairWellQty, "100");
     EXPECT_EQ(calc.Run(in), RunOutcome::ok);
-    EXPECT_EQ(calc.OverGndStairResult.size(), 300u);
+    EXPECT_EQ(calc.AboveGroundStair().Results().Floors.size(), 300u);
 }
 
-TEST_F(InputStepsTest, ExcessPressureBelow20IsRaisedOnceWithAWarning) {
+TEST_F(SupplyInputStepsTest, ExcessPressureBelow20IsRaisedOnceWithAWarning) {
     for (const char *typed : {"15", "", "19,99"}) {
         SCOPED_TRACE(typed);
         InflowInputs input = InflowInputs::Defaults();
@@ -107,50 +117,48 @@ TEST_F(InputStepsTest, ExcessPressureBelow20IsRaisedOnceWithAWarning) {
     EXPECT_TRUE(notifier.messages.empty());
 }
 
-TEST_F(InputStepsTest, ClosedDoorResistanceFollowsTheDoorType) {
-    calc.CalcVariant = TCalcVariant::cvrntOverGndStair;
-    ASSERT_TRUE(calc.InputOGStairTerms(in) && calc.InputStairAir(in));
-    ASSERT_TRUE(calc.InputStairDoorsSupply(in));
-    EXPECT_NEAR(calc.ClosedDoorSpecResist, 4041.06, 0.005);
+TEST_F(SupplyInputStepsTest, ClosedDoorResistanceFollowsTheDoorType) {
+    const auto resist = [this] {
+        return calc.AboveGroundStair().Inputs().Stairwell.ClosedDoorResist;
+    };
+    ASSERT_EQ(calc.Run(in), RunOutcome::ok);
+    EXPECT_NEAR(resist(), 4041.06, 0.005);
     EXPECT_TRUE(contains(Rtf("принято как для обычной двери:    \\b S\\sub d\\nosupersub \\b0  = "
                              "5300 / \\u0961?\\sub s\\nosupersub  = \\b 4041,06 м")));
     EXPECT_EQ(in.text(ctl::EditClosedDoorSpecResist), ""); // the edit stays as entered
 
     in.check(ctl::rbDoorIsGasProof);
-    ASSERT_TRUE(calc.InputStairDoorsSupply(in));
-    EXPECT_NEAR(calc.ClosedDoorSpecResist, 45747.88, 0.005);
+    ASSERT_EQ(calc.Run(in), RunOutcome::ok);
+    EXPECT_NEAR(resist(), 45747.88, 0.005);
 
     in.setText(ctl::EditClosedDoorSpecResist, "3000");
-    calc.Report.RTBody.clear();
-    ASSERT_TRUE(calc.InputStairDoorsSupply(in));
-    EXPECT_EQ(calc.ClosedDoorSpecResist, 3000);
+    ASSERT_EQ(calc.Run(in), RunOutcome::ok);
+    EXPECT_EQ(resist(), 3000);
     EXPECT_TRUE(
         contains(Rtf("согласно техническим данным изготовителя:    \\b S\\sub d\\nosupersub "
                      " = 3000,00 м")));
 }
 
-TEST_F(InputStepsTest, ExitTambourKindFollowsItsCoefficient) {
+TEST_F(SupplyInputStepsTest, ExitTambourKindFollowsItsCoefficient) {
     in.check(ctl::rbSWWithExit);
-    calc.SWTerm2 = true;
     for (auto [xi, kind] : {std::pair{"0", "прямой"}, std::pair{"0,99", "прямоугольный"},
                             std::pair{"3.5", "Z-образный"}}) {
-        calc.Report.RTBody.clear();
         in.setText(ctl::EditOutsideTambourKoefXir, xi);
-        ASSERT_TRUE(calc.InputStairDoorsSupply(in));
+        ASSERT_EQ(calc.Run(in), RunOutcome::ok);
         EXPECT_TRUE(contains(Rtf(std::string("КМС тамбура наружного выхода (") + kind + "):")))
             << xi;
     }
 }
 
-TEST_F(InputStepsTest, StairwellCountLineIsMissingWithTambourExitsButCountStillUsed) {
+TEST_F(SupplyInputStepsTest, StairwellCountLineIsMissingWithTambourExitsButCountStillUsed) {
     in.check(ctl::rbExitsToSWViaTambour);
     in.setText(ctl::EditOGStairWellQty, "5");
     EXPECT_EQ(calc.Run(in), RunOutcome::ok);
     EXPECT_FALSE(contains(Rtf("Количество лестничных клеток:")));
-    EXPECT_EQ(calc.CalculatedSWQty, 4);
+    EXPECT_EQ(calc.AboveGroundStair().Results().Stairwell.CountedStairwells, 4);
 }
 
-TEST_F(InputStepsTest, UndergroundAlwaysWritesExitAndWindLines) {
+TEST_F(SupplyInputStepsTest, UndergroundAlwaysWritesExitAndWindLines) {
     in.check(ctl::rbUnderGndStair);
     in.check(ctl::rbSWNotJoinWall);
     in.check(ctl::rbSWWOExit);
@@ -159,16 +167,15 @@ TEST_F(InputStepsTest, UndergroundAlwaysWritesExitAndWindLines) {
                              "Площадь двери наружного выхода:", "Потери давления в сети"})
         EXPECT_TRUE(contains(Rtf(line))) << line;
     EXPECT_FALSE(contains(Rtf("Оконные проёмы")));
-    EXPECT_EQ(calc.WinPenetration, 0);
 }
 
-TEST_F(InputStepsTest, UserTypedNamesCannotInjectRtf) {
+TEST_F(SupplyInputStepsTest, UserTypedNamesCannotInjectRtf) {
     in.setText(ctl::EditProjectName, "Дом {1}\\par");
     EXPECT_EQ(calc.Run(in), RunOutcome::ok);
     EXPECT_TRUE(contains(Rtf("Наименование проекта:  Дом \\{1\\}\\\\par\\b0\\par ")));
 }
 
-TEST_F(InputStepsTest, ZeroWindowResistanceStopsOnlyWhenWindowsAreInPlay) {
+TEST_F(SupplyInputStepsTest, ZeroWindowResistanceStopsOnlyWhenWindowsAreInPlay) {
     for (int row : {2, 3}) {
         SCOPED_TRACE(row);
         InflowInputs input = InflowInputs::Defaults();
@@ -178,14 +185,21 @@ TEST_F(InputStepsTest, ZeroWindowResistanceStopsOnlyWhenWindowsAreInPlay) {
         InflowCalc run(&n);
         EXPECT_EQ(run.Run(input), RunOutcome::inputStopped);
         ASSERT_EQ(n.messages.size(), 1u);
-        EXPECT_EQ(n.messages[0].text,
-                  "Сопротивление воздухопроницанию оконных проёмов должно быть больше 0.");
+        const std::string refused =
+            "Сопротивление воздухопроницанию оконных проёмов должно быть больше 0.";
+        EXPECT_EQ(n.messages[0].text, refused);
         EXPECT_EQ(n.messages[0].control, ctl::EditWinPenetration.str());
+        // the window lines are the last input lines: the supply group is not reached
+        EXPECT_TRUE(EndsAtTheStop(run.Report.RTBody,
+                                  row == 2 ? " м\\super 2\\nosupersub /(кг/ч)\\b0\\par "
+                                           : " м\\super 2\\nosupersub /(м\\super 3\\nosupersub "
+                                             "/ч)\\b0\\par ",
+                                  refused));
 
         input.check(ctl::rbSWNotJoinWall);
         n.messages.clear();
         EXPECT_EQ(run.Run(input), RunOutcome::ok);
         EXPECT_TRUE(n.messages.empty());
-        EXPECT_EQ(run.WindowKoef, 0);
+        EXPECT_EQ(run.AboveGroundStair().Results().WindowCoef, 0);
     }
 }

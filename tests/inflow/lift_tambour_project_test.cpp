@@ -15,12 +15,12 @@ namespace {
 
 constexpr std::string_view kDate = "10.12.2026 4:27:05";
 
-class LiftTambourProjectTest : public ::testing::Test {
+class SupplyLiftTambourProjectTest : public ::testing::Test {
 protected:
     void SetUp() override { SetDecimalSeparator(','); }
 };
 
-TEST_F(LiftTambourProjectTest, DefaultSaveRoundTripsByteForByte) {
+TEST_F(SupplyLiftTambourProjectTest, DefaultSaveRoundTripsByteForByte) {
     for (ControlName radio : {ctl::rbLift, ctl::rbTambour}) {
         SCOPED_TRACE(radio);
         const auto first = ProjectBytesOf(DefaultsFor(radio), kDate);
@@ -34,7 +34,7 @@ TEST_F(LiftTambourProjectTest, DefaultSaveRoundTripsByteForByte) {
     }
 }
 
-TEST_F(LiftTambourProjectTest, LiftExitFloorsKeepTheirSign) {
+TEST_F(SupplyLiftTambourProjectTest, LiftExitFloorsKeepTheirSign) {
     InflowInputs in = DefaultsFor(ctl::rbLift);
     in.setText(ctl::EditLiftLevelStart, "-2");
     in.setText(ctl::EditLiftLevelFinish, "7");
@@ -47,11 +47,11 @@ TEST_F(LiftTambourProjectTest, LiftExitFloorsKeepTheirSign) {
     RecordingNotifier notes;
     InflowCalc calc(&notes);
     ASSERT_EQ(calc.Run(reopened), RunOutcome::ok);
-    EXPECT_EQ(calc.LiftLevelStart, -2);
-    EXPECT_EQ(calc.LiftLevelFinish, 7);
+    EXPECT_EQ(calc.Lift().Inputs().ExitsFrom, -2);
+    EXPECT_EQ(calc.Lift().Inputs().ExitsTo, 7);
 }
 
-TEST_F(LiftTambourProjectTest, BundledExamplesCalculateLikeTheStartValues) {
+TEST_F(SupplyLiftTambourProjectTest, BundledExamplesCalculateLikeTheStartValues) {
     // the examples raise P+ so that every closed door stays at 20 Pa or more (examples/README.md)
     struct Case {
         const char *file;
