@@ -1,7 +1,7 @@
 #include "app/module_windows.h"
 
 #include "exhaust/ui/form_smk_out_vent_calc.h"
-#include "inflow/ui/form_smk_in_vent_calc.h"
+#include "inflow/ui/supply_window.h"
 #include "shell/project_document.h"
 
 namespace orvane {
@@ -11,7 +11,7 @@ std::unique_ptr<QWidget> CreateSmkOutVentWindow(const ShellWindows &shell) {
 }
 
 std::unique_ptr<QWidget> CreateSmkInVentWindow(const ShellWindows &shell) {
-    return std::make_unique<inflow::TFormSmkInVentCalc>(shell);
+    return std::make_unique<inflow::SupplyWindow>(shell);
 }
 
 std::unique_ptr<QWidget> CreateWindowForProject(const ShellWindows &shell,
@@ -24,7 +24,7 @@ std::unique_ptr<QWidget> CreateWindowForProject(const ShellWindows &shell,
         return window;
     }
     if (module == ProjectModule::supply) {
-        auto window = std::make_unique<inflow::TFormSmkInVentCalc>(shell);
+        auto window = std::make_unique<inflow::SupplyWindow>(shell);
         window->OpenProjectFile(projectPath);
         return window;
     }

@@ -21,10 +21,10 @@ int RunInflowProject(const CliOptions &options, std::ostream &out, std::ostream 
     const RunOutcome outcome = calc.Run(inputs);
     nlohmann::json json;
     json["module"] = "inflow";
-    json["variant"] = VariantToCode(calc.CalcVariant);
+    json["variant"] = VariantToCode(calc.Variant);
     json["results"] = InflowResultsJson(calc);
     json["floors"] = InflowFloorsJson(calc);
-    return FinishRun(options, outcome, calc, calc.VolumeAirExps, calc.FanPress, calc.Report,
+    return FinishRun(options, outcome, calc, calc.FanVolumeFlow, calc.FanPressure, calc.Report,
                      std::move(json), out, err);
 }
 

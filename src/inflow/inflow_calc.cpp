@@ -3,87 +3,69 @@
 #include <cctype>
 #include <cmath>
 
-#include "core/number_text.h"
 #include "inflow/inflow_charts.h"
+#include "inflow/inflow_report.h"
 #include "inflow/result_checks.h"
 
 namespace orvane::inflow {
 
-const std::array<TVarWinPenetration, 4> VarWinPenetration = {{
-    {"ΔG10, (кг/ч)/м²", "(кг/ч)/м²", 10, true, false, "Удельная массовая воздухопроницаемость",
-     "проёмов при ΔP = 10 Па", "ΔG10"},
-    {"ΔQ100, (м³/ч)/м²", "(м³/ч)/м²", 100, true, true, "Удельная объёмная воздухопроницаемость",
-     "проёмов при ΔP = 100 Па", "ΔQ100"},
-    {"R10, м²/(кг/ч)", "м²/(кг/ч)", 10, false, false,
-     "Удельное массовое сопротивление воздухопроницанию", "проёмов при ΔP = 10 Па", "R10"},
-    {"R100, м²/(м³/ч)", "м²/(м³/ч)", 100, false, true,
-     "Удельное объёмное сопротивление воздухопроницанию", "проёмов при ΔP = 100 Па", "R100"},
-}};
-
-std::string CalcVariantName(TCalcVariant v) {
+std::string VariantJsonName(SupplyVariant v) {
     switch (v) {
-    case TCalcVariant::cvrntOverGndStair:
+    case SupplyVariant::aboveGroundStair:
         return "cvrntOverGndStair";
-    case TCalcVariant::cvrntUnderGndStair:
+    case SupplyVariant::undergroundStair:
         return "cvrntUnderGndStair";
-    case TCalcVariant::cvrntLift:
+    case SupplyVariant::lift:
         return "cvrntLift";
-    case TCalcVariant::cvrntTambour:
+    case SupplyVariant::tambour:
         return "cvrntTambour";
     }
     return "cvrntOverGndStair";
 }
 
-std::string VariantToCode(TCalcVariant v) {
+std::string VariantToCode(SupplyVariant v) {
     switch (v) {
-    case TCalcVariant::cvrntOverGndStair:
+    case SupplyVariant::aboveGroundStair:
         return "SW-OG";
-    case TCalcVariant::cvrntUnderGndStair:
+    case SupplyVariant::undergroundStair:
         return "SW-UG";
-    case TCalcVariant::cvrntLift:
+    case SupplyVariant::lift:
         return "LIFT";
-    case TCalcVariant::cvrntTambour:
+    case SupplyVariant::tambour:
         return "TAMBOUR";
     }
     return "SW-OG";
 }
 
-TCalcVariant CodeToVariant(std::string_view code) {
+SupplyVariant CodeToVariant(std::string_view code) {
     std::string upper(code);
     for (char &c : upper)
         c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
     if (upper == "SW-UG")
-        return TCalcVariant::cvrntUnderGndStair;
+        return SupplyVariant::undergroundStair;
     if (upper == "LIFT")
-        return TCalcVariant::cvrntLift;
+        return SupplyVariant::lift;
     if (upper == "TAMBOUR")
-        return TCalcVariant::cvrntTambour;
-    return TCalcVariant::cvrntOverGndStair;
+        return SupplyVariant::tambour;
+    return SupplyVariant::aboveGroundStair;
 }
 
-TCalcVariant ReadCalcVariant(const InflowInputs &in) {
-    using enum TCalcVariant;
-    return in.chosen(ctl::kVariantRadios,
-                     {cvrntOverGndStair, cvrntUnderGndStair, cvrntLift, cvrntTambour},
-                     cvrntOverGndStair);
+SupplyVariant ChosenVariant(const InflowInputs &in) {
+    using enum SupplyVariant;
+    return in.chosen(ctl::kVariantRadios, {aboveGroundStair, undergroundStair, lift, tambour},
+                     aboveGroundStair);
 }
 
 InflowCalc::InflowCalc(Notifier *notifier) : RunFrame(notifier) {}
 
-void InflowCalc::Line(std::string_view text) {
-    RtfText(Report.RTBody, text);
-}
-
-int InflowCalc::SchemeNumber(bool t1, bool t2, bool t3, bool t4) {
-    return 1 + 8 * int(t1) + 4 * int(t2) + 2 * int(t3) + int(t4);
-}
-
 RunOutcome InflowCalc::Run(InflowInputs &in) {
     BeginRun();
-    OverGndStairResult.clear();
-    UnderGndStairResult.clear();
-    LiftShaftResult.clear();
-    TmbrFloors.clear();
+    aboveGroundStair_ = {};
+    undergroundStair_ = {};
+    lift_ = {};
+    tambour_ = {};
+    FanVolumeFlow = 0;
+    FanPressure = 0;
     Report.BeginReport(kSupplyReportTitle);
     Report.Page.projectName = in.text(ctl::EditProjectName);
     Report.Page.systemName = in.text(ctl::EditSystemName);
@@ -91,50 +73,49 @@ RunOutcome InflowCalc::Run(InflowInputs &in) {
     return RunGuarded(
         Report, "\\par", [&] { return RunSteps(in); },
         [this] {
-            VolumeAirExps = 0;
-            FanPress = 0;
+            FanVolumeFlow = 0;
+            FanPressure = 0;
         },
         [this] { return InflowCharts(*this); });
 }
 
 RunOutcome InflowCalc::RunSteps(InflowInputs &in) {
-    CalcVariant = ReadCalcVariant(in);
-    bool ok = InputProjectVariant(in);
-    switch (CalcVariant) {
-    case TCalcVariant::cvrntOverGndStair:
-        ok = ok && InputOGStairTerms(in) && InputStairAir(in) && InputStairDoorsSupply(in);
-        break;
-    case TCalcVariant::cvrntUnderGndStair:
-        ok = ok && InputUGStairTerms(in) && InputStairAir(in) && InputStairDoorsSupply(in);
-        break;
-    case TCalcVariant::cvrntLift:
-        ok = ok && InputLiftTerms(in) && InputLiftShaft(in) && InputLiftSupply(in);
-        break;
-    case TCalcVariant::cvrntTambour:
-        ok = ok && InputTmbrTerms(in) && InputTmbrAir(in) && InputTmbrRoomSupply(in);
-        break;
-    }
-    if (!ok)
-        return RunOutcome::inputStopped;
+    RtfStream &report = Report.RTBody;
+    Variant = ChosenVariant(in);
+    ProjectName = in.text(ctl::EditProjectName);
+    SystemName = in.text(ctl::EditSystemName);
+    WriteProjectLines(report, ProjectName, SystemName, Variant);
 
-    RtfRaw(Report.RTBody, "\\par ");
-    RtfHeading(Report.RTBody, "РАСЧЁТ");
-    switch (CalcVariant) {
-    case TCalcVariant::cvrntOverGndStair:
-        RunCalcOverGndStair();
+    // The chosen calculator: its input steps, "РАСЧЁТ", its calculation, its duty point.
+    auto steps = [&](auto &calc) {
+        if (!calc.ReadInputs(*this, in, report))
+            return RunOutcome::inputStopped;
+        RtfRaw(report, "\\par ");
+        RtfHeading(report, "РАСЧЁТ");
+        calc.Calculate(*this, report);
+        FanVolumeFlow = calc.Results().FanVolumeFlow;
+        FanPressure = calc.Results().FanPressure;
+        return RunOutcome::ok;
+    };
+    RunOutcome outcome = RunOutcome::ok;
+    switch (Variant) {
+    case SupplyVariant::aboveGroundStair:
+        outcome = steps(aboveGroundStair_);
         break;
-    case TCalcVariant::cvrntUnderGndStair:
-        RunCalcUnderGndStair();
+    case SupplyVariant::undergroundStair:
+        outcome = steps(undergroundStair_);
         break;
-    case TCalcVariant::cvrntLift:
-        RunCalcLift();
+    case SupplyVariant::lift:
+        outcome = steps(lift_);
         break;
-    case TCalcVariant::cvrntTambour:
-        RunCalcTambour();
+    case SupplyVariant::tambour:
+        outcome = steps(tambour_);
         break;
     }
+    if (outcome != RunOutcome::ok)
+        return outcome;
     // guard: a duty point that is not a number never leaves the run, printed or not
-    if (!std::isfinite(VolumeAirExps) || !std::isfinite(FanPress))
+    if (!std::isfinite(FanVolumeFlow) || !std::isfinite(FanPressure))
         throw NonFiniteValue();
     FinishWithChecks(Report, SupplyChecks(*this));
     return RunOutcome::ok;

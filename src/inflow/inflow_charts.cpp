@@ -17,7 +17,7 @@ ChartSeries ByFloor(const char *name, const Records &records, Value value) {
     ChartSeries s{name, {}};
     s.points.reserve(records.size());
     for (const auto &r : records)
-        s.points.push_back({value(r), static_cast<double>(r.FloorNum)});
+        s.points.push_back({value(r), static_cast<double>(r.FloorNumber)});
     return s;
 }
 
@@ -46,44 +46,45 @@ ChartData FlowChart(const char *title, ChartSeries series) {
 
 std::vector<ChartData> InflowCharts(const InflowCalc &calc) {
     std::vector<ChartData> charts;
-    if (const auto &f = calc.OverGndStairResult; !f.empty()) {
+    if (const auto &f = calc.AboveGroundStair().Results().Floors; !f.empty()) {
+        using Floor = AboveGroundStairFloor;
         charts.push_back(
             PressureChart("Давление в лестничной клетке и перепад давления на дверях",
-                          {ByFloor("Ps", f, [](const TOverGndStairFloor &r) { return r.Ps; }),
-                           DoorSeries(OverGndStairDoors(calc))},
+                          {ByFloor("Ps", f, [](const Floor &r) { return r.StairPressure; }),
+                           DoorSeries(AboveGroundStairDoors(calc.AboveGroundStair()))},
                           true));
-        charts.push_back(
-            FlowChart("Расход воздуха в лестничной клетке",
-                      ByFloor("Gs", f, [](const TOverGndStairFloor &r) { return r.Gs; })));
+        charts.push_back(FlowChart("Расход воздуха в лестничной клетке",
+                                   ByFloor("Gs", f, [](const Floor &r) { return r.StairFlow; })));
     }
-    if (const auto &f = calc.UnderGndStairResult; !f.empty()) {
+    if (const auto &f = calc.UndergroundStair().Results().Floors; !f.empty()) {
+        using Floor = UndergroundStairFloor;
         charts.push_back(
             PressureChart("Давление в лестничной клетке и перепад давления на дверях",
-                          {ByFloor("Ps", f, [](const TUnderGndStairFloor &r) { return r.Pst; }),
-                           DoorSeries(UnderGndStairDoors(calc))},
+                          {ByFloor("Ps", f, [](const Floor &r) { return r.StairPressure; }),
+                           DoorSeries(UndergroundStairDoors(calc.UndergroundStair()))},
                           true));
-        charts.push_back(
-            FlowChart("Расход воздуха в лестничной клетке",
-                      ByFloor("Gs", f, [](const TUnderGndStairFloor &r) { return r.Gs; })));
+        charts.push_back(FlowChart("Расход воздуха в лестничной клетке",
+                                   ByFloor("Gs", f, [](const Floor &r) { return r.StairFlow; })));
     }
-    if (const auto &f = calc.LiftShaftResult; !f.empty()) {
+    if (const auto &f = calc.Lift().Results().Floors; !f.empty()) {
         charts.push_back(
             PressureChart("Давление в шахте лифта и перепад давления на дверях",
-                          {ByFloor("Pш", f, [](const TLiftShaftFloor &r) { return r.Pg; }),
-                           DoorSeries(LiftShaftDoors(calc))},
+                          {ByFloor("Pш", f, [](const LiftFloor &r) { return r.ShaftPressure; }),
+                           DoorSeries(LiftShaftDoors(calc.Lift()))},
                           true));
-        charts.push_back(FlowChart("Расход воздуха в шахте лифта",
-                                   ByFloor("G", f, [](const TLiftShaftFloor &r) { return r.G; })));
-    }
-    if (const auto &f = calc.TmbrFloors; !f.empty()) {
         charts.push_back(
-            PressureChart("Давление в канале и потери давления в клапанах",
-                          {ByFloor("Pш", f, [](const TTmbrPressForFloor &r) { return r.Psh; }),
-                           ByFloor("ΔPкл", f, [](const TTmbrPressForFloor &r) { return r.dPvlv; })},
-                          false));
+            FlowChart("Расход воздуха в шахте лифта",
+                      ByFloor("G", f, [](const LiftFloor &r) { return r.ShaftFlow; })));
+    }
+    if (const auto &f = calc.Tambour().Results().Floors; !f.empty()) {
+        charts.push_back(PressureChart(
+            "Давление в канале и потери давления в клапанах",
+            {ByFloor("Pш", f, [](const TambourFloor &r) { return r.ChannelPressure; }),
+             ByFloor("ΔPкл", f, [](const TambourFloor &r) { return r.ValvePressureDiff; })},
+            false));
         charts.push_back(
             FlowChart("Расход воздуха в канале",
-                      ByFloor("Gш", f, [](const TTmbrPressForFloor &r) { return r.Gsh; })));
+                      ByFloor("Gш", f, [](const TambourFloor &r) { return r.ChannelFlow; })));
     }
     return charts;
 }

@@ -230,17 +230,17 @@ std::vector<KeyDef> BuildTambour() {
     };
 }
 
-const std::vector<KeyDef> &Layout(TCalcVariant v) {
+const std::vector<KeyDef> &Layout(SupplyVariant v) {
     static const std::vector<KeyDef> og = BuildSWOG();
     static const std::vector<KeyDef> ug = BuildSWUG();
     static const std::vector<KeyDef> lift = BuildLift();
     static const std::vector<KeyDef> tambour = BuildTambour();
     switch (v) {
-    case TCalcVariant::cvrntUnderGndStair:
+    case SupplyVariant::undergroundStair:
         return ug;
-    case TCalcVariant::cvrntLift:
+    case SupplyVariant::lift:
         return lift;
-    case TCalcVariant::cvrntTambour:
+    case SupplyVariant::tambour:
         return tambour;
     default:
         return og;
@@ -250,13 +250,13 @@ const std::vector<KeyDef> &Layout(TCalcVariant v) {
 // The vertical channel's size A; PipeSizeA of [Pipe] ends up holding the supply duct diameter.
 constexpr const char *kVPipeSizeAKey = "VPipeSizeA";
 
-const char *Descr2(TCalcVariant v) {
+const char *Descr2(SupplyVariant v) {
     switch (v) {
-    case TCalcVariant::cvrntUnderGndStair:
+    case SupplyVariant::undergroundStair:
         return "Подача воздуха в лестничную клетку подземной части";
-    case TCalcVariant::cvrntLift:
+    case SupplyVariant::lift:
         return "Подача воздуха в лифтовую шахту";
-    case TCalcVariant::cvrntTambour:
+    case SupplyVariant::tambour:
         return "Подача воздуха в тамбур-шлюзы";
     default:
         return "Подача воздуха в лестничную клетку надземной части";
@@ -294,7 +294,7 @@ ProjectResult ProjectBytes(const InflowInputs &in, std::string_view dateTime, st
                                std::to_string(kMaxTextLength) + " знаков."};
     }
 
-    const TCalcVariant variant = ReadCalcVariant(in);
+    const SupplyVariant variant = ChosenVariant(in);
     IniFile ini;
     std::string header = "\r\n# Inflow Smoke Removal Project\r\n# Created by Orvane, v." +
                          std::string(kProgramVersion) + " (Tamso, Nolt) on ";
@@ -365,7 +365,7 @@ ProjectResult ProjectBytes(const InflowInputs &in, std::string_view dateTime, st
         }
         ini.setValue(k.section, k.key, text);
     }
-    if (variant == TCalcVariant::cvrntTambour)
+    if (variant == SupplyVariant::tambour)
         ini.setValue("Pipe", kVPipeSizeAKey, vpipeA);
     std::string error;
     std::optional<std::string> out = ini.toBytes(&error);
@@ -395,7 +395,7 @@ ProjectResult ReadProjectBytes(std::string_view bytes, InflowInputs &target,
     InflowInputs in = target; // the other variants' controls keep their state
     in.setText(ctl::EditProjectName, ini.readString("Project", "Name"));
     in.setText(ctl::EditSystemName, ini.readString("Project", "System"));
-    const TCalcVariant variant = CodeToVariant(ini.readString("Project", "Variant", "SW-OG"));
+    const SupplyVariant variant = CodeToVariant(ini.readString("Project", "Variant", "SW-OG"));
     in.check(ctl::kVariantRadios[static_cast<size_t>(variant)]);
 
     for (const KeyDef &k : Layout(variant)) {

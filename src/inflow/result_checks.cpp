@@ -6,73 +6,76 @@ namespace orvane::inflow {
 
 namespace {
 
-ResultCheck DuctSpeedCheck(const InflowCalc &c) {
-    return SpeedCheck("Скорость воздуха в приточном воздуховоде", c.APipeSpeed, FormatFixed2);
+ResultCheck DuctSpeedCheck(double speed) {
+    return SpeedCheck("Скорость воздуха в приточном воздуховоде", speed, FormatFixed2);
 }
 
 } // namespace
 
-std::vector<DoorPressure> OverGndStairDoors(const InflowCalc &c) {
+std::vector<DoorPressure> AboveGroundStairDoors(const AboveGroundStairCalc &stair) {
     // a 1st floor shut off has no door difference of its own (its row stays empty)
-    const bool firstFloorClosed = c.SWTerm3 && c.SWN1zone < 2;
+    const AboveGroundStairInputs &in = stair.Inputs();
+    const bool firstFloorClosed = in.FirstFloorSeparate && in.ZoneFirstFloor < 2;
     std::vector<DoorPressure> doors;
-    for (const TOverGndStairFloor &f : c.OverGndStairResult)
-        if (!(firstFloorClosed && f.FloorNum == 1))
-            doors.push_back({f.FloorNum, f.dPd});
+    for (const AboveGroundStairFloor &f : stair.Results().Floors)
+        if (!(firstFloorClosed && f.FloorNumber == 1))
+            doors.push_back({f.FloorNumber, f.DoorPressureDiff});
     return doors;
 }
 
-std::vector<DoorPressure> LiftShaftDoors(const InflowCalc &c) {
+std::vector<DoorPressure> LiftShaftDoors(const LiftCalc &lift) {
     // the doors of the levels the calculation covers, but the open doorway of the 1st floor
-    const bool doorwayOpen = c.LiftMethod < 3;
+    const LiftInputs &in = lift.Inputs();
+    const bool doorwayOpen = in.Method != LiftMethod::closedDoors;
     std::vector<DoorPressure> doors;
-    for (const TLiftShaftFloor &f : c.LiftShaftResult)
-        if (f.FloorNum >= c.LiftLevelStart && f.FloorNum <= c.LiftLevelFinish &&
-            !(f.FloorNum == 1 && doorwayOpen))
-            doors.push_back({f.FloorNum, f.PL});
+    for (const LiftFloor &f : lift.Results().Floors)
+        if (f.FloorNumber >= in.ExitsFrom && f.FloorNumber <= in.ExitsTo &&
+            !(f.FloorNumber == 1 && doorwayOpen))
+            doors.push_back({f.FloorNumber, f.DoorPressureDiff});
     return doors;
 }
 
-std::vector<DoorPressure> UnderGndStairDoors(const InflowCalc &c) {
+std::vector<DoorPressure> UndergroundStairDoors(const UndergroundStairCalc &stair) {
     std::vector<DoorPressure> doors;
-    for (const TUnderGndStairFloor &f : c.UnderGndStairResult)
-        if (f.FloorNum <= -2)
-            doors.push_back({f.FloorNum, f.Ps});
+    for (const UndergroundStairFloor &f : stair.Results().Floors)
+        if (f.FloorNumber <= -2)
+            doors.push_back({f.FloorNumber, f.DoorPressureDiff});
     return doors;
 }
 
 ResultChecks SupplyChecks(const InflowCalc &c) {
     ResultChecks checks;
-    switch (c.CalcVariant) {
-    case TCalcVariant::cvrntOverGndStair:
+    switch (c.Variant) {
+    case SupplyVariant::aboveGroundStair:
         AddDoorPressureCheck(checks, "Перепад давления на закрытых дверях лестничной клетки",
-                             OverGndStairDoors(c), FormatFixed2);
-        checks.push_back(DuctSpeedCheck(c));
+                             AboveGroundStairDoors(c.AboveGroundStair()), FormatFixed2);
+        checks.push_back(DuctSpeedCheck(c.AboveGroundStair().Results().Duct.Speed));
         break;
-    case TCalcVariant::cvrntUnderGndStair:
+    case SupplyVariant::undergroundStair:
         AddDoorPressureCheck(checks,
                              "Перепад давления на закрытых дверях подземных этажей лестничной "
                              "клетки",
-                             UnderGndStairDoors(c), FormatFixed2);
+                             UndergroundStairDoors(c.UndergroundStair()), FormatFixed2);
         break;
-    case TCalcVariant::cvrntLift:
+    case SupplyVariant::lift:
         AddDoorPressureCheck(checks, "Перепад давления на закрытых дверях лифтовой шахты",
-                             LiftShaftDoors(c), FormatFixed2);
-        checks.push_back(DuctSpeedCheck(c));
+                             LiftShaftDoors(c.Lift()), FormatFixed2);
+        checks.push_back(DuctSpeedCheck(c.Lift().Results().Duct.Speed));
         break;
-    case TCalcVariant::cvrntTambour: {
+    case SupplyVariant::tambour: {
+        const TambourResults &r = c.Tambour().Results();
         AddDoorPressureCheck(checks, "Необходимое давление в защищаемом помещении",
-                             {{std::nullopt, c.TmbrRoomPressure}}, FormatFixed2);
-        const TTmbrPressForFloor *fastest = nullptr;
-        for (const TTmbrPressForFloor &f : c.TmbrFloors)
-            if (!fastest || f.vsh > fastest->vsh)
+                             {{std::nullopt, r.RoomPressure}}, FormatFixed2);
+        const TambourFloor *fastest = nullptr;
+        for (const TambourFloor &f : r.Floors)
+            if (!fastest || f.ChannelSpeed > fastest->ChannelSpeed)
                 fastest = &f;
         if (fastest)
             checks.push_back(SpeedCheck("Наибольшая скорость воздуха в вертикальном приточном "
                                         "канале (этаж " +
-                                            std::to_string(fastest->FloorNum) + ")",
-                                        fastest->vsh, FormatFixed2));
-        checks.push_back(DuctSpeedCheck(c));
+                                            std::to_string(fastest->FloorNumber) + ")",
+                                        fastest->ChannelSpeed, FormatFixed2));
+        checks.push_back(DuctSpeedCheck(r.IntakeDuctSpeed));
         break;
     }
     }

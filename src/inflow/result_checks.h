@@ -1,6 +1,8 @@
 #pragma once
 // The plausibility checks of a finished supply calculation.
 
+#include <vector>
+
 #include "inflow/inflow_calc.h"
 #include "report/result_check.h"
 
@@ -13,14 +15,14 @@ ResultChecks SupplyChecks(const InflowCalc &calc);
 
 // The closed doors of the stairwell above ground: every floor's ΔPd but a 1st floor shut off
 // from the stairwell (its row holds no difference of its own).
-std::vector<DoorPressure> OverGndStairDoors(const InflowCalc &calc);
+std::vector<DoorPressure> AboveGroundStairDoors(const AboveGroundStairCalc &stair);
 
 // The lift shaft's closed doors: the levels the calculation covers, but the 1st floor's doorway
-// when it stands open (the methods with an opening or a slot).
-std::vector<DoorPressure> LiftShaftDoors(const InflowCalc &calc);
+// when it stands open (the methods with an opening or a gap).
+std::vector<DoorPressure> LiftShaftDoors(const LiftCalc &lift);
 
 // The closed doors of the underground floors: floor -1 is the design floor, its row holds the
 // stairwell's pressure; the floors below it hold their doors' differences.
-std::vector<DoorPressure> UnderGndStairDoors(const InflowCalc &calc);
+std::vector<DoorPressure> UndergroundStairDoors(const UndergroundStairCalc &stair);
 
 } // namespace orvane::inflow

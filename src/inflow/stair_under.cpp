@@ -1,111 +1,166 @@
-// Air supply into the stairwell of an underground part.
+// Air supply into the stairwell of an underground part: the page read into the inputs, the exit
+// and doorway flows, the floor pass and the fan.
+#include "inflow/stair_under.h"
+
 #include <cmath>
 
 #include "core/number_text.h"
 #include "core/physics.h"
-#include "inflow/inflow_calc.h"
-#include "inflow/inflow_report.h"
 #include "inflow/input_read.h"
 
 namespace orvane::inflow {
 
-TUnderGndStairResult InflowCalc::CalcUnderGndStairFloors(const TUnderGndStairPassArgs &a) {
+UndergroundStairFloors UndergroundStairFloorPass(const UndergroundStairPass &a) {
     const double g = kG;
-    const int n = a.UGFloorQty < 0 ? 0 : a.UGFloorQty;
-    TUnderGndStairResult result(static_cast<size_t>(n));
+    const int n = a.FloorCount < 0 ? 0 : a.FloorCount;
+    UndergroundStairFloors result(static_cast<size_t>(n));
     if (n == 0)
         return result;
-    auto speed = [&](double G) { return (a.RhoS == 0 || a.FS == 0) ? 0 : G / a.RhoS / a.FS; };
+    const double rhoS = a.StairDensity, rhoR = a.InsideDensity;
+    auto speed = [&](double G) {
+        return (rhoS == 0 || a.FlightsArea == 0) ? 0 : G / rhoS / a.FlightsArea;
+    };
 
-    result[0].FloorNum = -1;
-    result[0].Ps = a.Ps1;
-    result[0].Pst = a.Ps1;
-    result[0].Gs = a.G0;
-    double P = a.Ps1;
-    double G = a.G0;
+    result[0].FloorNumber = -1;
+    result[0].DoorPressureDiff = a.TopDoorPressure;
+    result[0].StairPressure = a.TopDoorPressure;
+    result[0].StairFlow = a.DesignFlow;
+    double P = a.TopDoorPressure;
+    double G = a.DesignFlow;
     double v = speed(G);
-    P += 0.5 * a.XiS * a.RhoS * v * v;
+    P += 0.5 * a.FlightsXi * rhoS * v * v;
     for (int j = 2; j <= n; ++j) {
         // Levels are negative as h(-n) is: h(-j) = -j·ΔhПЭ. The door of floor -j then sees
         // P - g·(h(-n) - (h(-j) - 0.5·hd))·(ρs - ρr), the printed formula read literally.
-        const double hj = -j * a.dhPE;
-        const double dPd = P - g * (a.hBottom - (hj - 0.5 * a.hd)) * (a.RhoS - a.RhoR);
-        double t = a.Sd == 0 ? 0 : dPd / a.Sd;
+        const double hj = -j * a.FloorHeight;
+        const double dPd = P - g * (a.BottomLevel - (hj - 0.5 * a.DoorHeight)) * (rhoS - rhoR);
+        double t = a.DoorResist == 0 ? 0 : dPd / a.DoorResist;
         t = t >= 0 ? std::sqrt(t) : 0;
-        const double dGsd = a.Fd * t;
+        const double dGsd = a.DoorArea * t;
         G += dGsd;
         v = speed(G);
-        auto &rec = result[static_cast<size_t>(j - 1)];
-        rec.FloorNum = -j;
-        rec.Ps = dPd;
-        rec.Pst = P;
-        rec.dGs = dGsd;
-        rec.Gs = G;
-        P += 0.5 * a.XiS * a.RhoS * v * v;
+        UndergroundStairFloor &rec = result[static_cast<size_t>(j - 1)];
+        rec.FloorNumber = -j;
+        rec.DoorPressureDiff = dPd;
+        rec.StairPressure = P;
+        rec.DoorLeak = dGsd;
+        rec.StairFlow = G;
+        P += 0.5 * a.FlightsXi * rhoS * v * v;
     }
-    auto &last = result.back();
-    if (a.RhoA != 0) {
-        last.Lv = last.Gs * 3600 / a.RhoA;
-        last.Psv = 1.2 / a.RhoA * (g * (a.RhoA - a.RhoR) * (a.h0s + a.dhPE) + last.Ps + a.Pds);
+    UndergroundStairFloor &last = result.back();
+    const double rhoA = a.OutsideDensity;
+    if (rhoA != 0) {
+        last.FanVolumeFlow = last.StairFlow * 3600 / rhoA;
+        last.FanPressure = 1.2 / rhoA *
+                           (g * (rhoA - rhoR) * (a.IntakeToHeadHeight + a.FloorHeight) +
+                            last.DoorPressureDiff + a.IntakeDuctLoss);
     }
     return result;
 }
 
-void InflowCalc::RunCalcUnderGndStair() {
+UndergroundStairStop UndergroundStairCalc::Read(RunFrame &frame, const InflowInputs &in) {
+    UndergroundStairInputs &s = inputs_;
+    if (!ReadCountInput(frame, in, ctl::EditUGFloorQty, kMaxFloorCount, kFloorCountLimitMessage,
+                        s.FloorCount))
+        return UndergroundStairStop::floorCount;
+    // guard: without an underground floor there is no open doorway and no flow to size
+    if (s.FloorCount < 1) {
+        frame.Warn("Число подземных этажей должно быть не менее одного:\r    Nпэ ≥ 1",
+                   ctl::EditUGFloorQty);
+        return UndergroundStairStop::floorCount;
+    }
+    s.FloorHeight = std::fabs(ReadRealControl(in, ctl::EditUGFloorHeight));
+    if (!ReadCountInput(frame, in, ctl::EditUGStairWellQty, kMaxStairwellCount,
+                        kStairwellCountLimitMessage, s.StairwellCount))
+        return UndergroundStairStop::stairwellCount;
+    ReadStairAir(in, s.Stairwell);
+    ReadStairDoors(in, s.Stairwell, true);
+    s.IntakeToHeadHeight = ReadRealControl(in, ctl::EditUGH0Below);
+    s.IntakeDuctLoss = ReadRealControl(in, ctl::EditUGPdsBelow);
+    return UndergroundStairStop::none;
+}
+
+bool UndergroundStairCalc::ReadInputs(RunFrame &frame, InflowInputs &in, RtfStream &report) {
+    const UndergroundStairStop stop = Read(frame, in);
+    WriteUndergroundStairInputs(report, inputs_, stop);
+    return stop == UndergroundStairStop::none;
+}
+
+void UndergroundStairCalc::Calculate(RunFrame &, RtfStream &report) {
+    Compute();
+    WriteUndergroundStairReport(report, inputs_, results_);
+}
+
+void UndergroundStairCalc::Compute() {
+    const UndergroundStairInputs &s = inputs_;
+    const StairwellInputs &stair = s.Stairwell;
+    UndergroundStairResults &r = results_;
     const double g = kG;
-    const double ta = OutsideAirTemp, tr = InsideAirTemp;
-    const double hd = DoorwayHeight, dh = UGFloorHeight;
-    TUnderGndStairValues v;
+    const double hd = stair.FloorDoorHeight, dh = s.FloorHeight;
 
     // 1, 2. Air and wind
-    OutsideAirDensity = AirDensity(ta);
-    InsideAirDensity = AirDensity(tr);
-    SWAirTemp = (tr + ta) / 2;
-    SWAirDensity = AirDensity(SWAirTemp);
-    const double rhoA = OutsideAirDensity, rhoR = InsideAirDensity, rhoS = SWAirDensity;
-    WindPress = WindPressure(KoefWW, KoefW0, rhoA, WindSpeed);
+    ComputeStairAir(stair, r.Stairwell);
+    const double rhoA = r.Stairwell.Air.OutsideAirDensity;
+    const double rhoR = r.Stairwell.Air.InsideAirDensity;
+    const double rhoS = r.Stairwell.StairAirDensity;
 
     // 3, 4. Lowest level and the minimum pressure at the door of floor -1
-    UGHBottom = -dh * UGFloorQty;
-    OpenSWPress = 20 + g * (-UGHBottom - (0.5 * hd + dh)) * (rhoS - rhoR);
+    r.BottomLevel = -dh * s.FloorCount;
+    r.TopDoorPressure = 20 + g * (-r.BottomLevel - (0.5 * hd + dh)) * (rhoS - rhoR);
 
     // 5. Outside exit
-    const double Fda2 = OutsideDoorArea * OutsideDoorArea;
-    const double FS2 = SWProjArea * SWProjArea;
+    const double Fda2 = stair.ExitDoorArea * stair.ExitDoorArea;
+    const double FS2 = stair.FlightsArea * stair.FlightsArea;
     double S = 1;
     if (Fda2 != 0 && FS2 != 0)
-        S = (OutDoorSeriesQty * OutsideDoorKoefXid + OutsideTambourKoefXir + 1) / Fda2 +
-            SWKoefXis / FS2;
+        S = (stair.ExitDoorsInSeries * stair.ExitDoorXi + stair.ExitTambourXi + 1) / Fda2 +
+            stair.FlightsXi / FS2;
     if (IsZeroReal(S)) {
-        ExitAirExps = 0;
+        r.Stairwell.ExitFlow = 0;
     } else {
-        const double X = WindPress + OpenSWPress - g * (UGHBottom - 0.5 * hd) * (rhoA - rhoS);
-        ExitAirExps = std::sqrt(std::fabs(2 * rhoS * X / S));
+        const double X = r.Stairwell.Air.WindPressure + r.TopDoorPressure -
+                         g * (r.BottomLevel - 0.5 * hd) * (rhoA - rhoS);
+        r.Stairwell.ExitFlow = std::sqrt(std::fabs(2 * rhoS * X / S));
     }
 
     // 6..8. Stairwells, open doorway, the flow accepted
-    CalculatedSWQty = UGStairWellQty - 1 < 1 ? 1 : UGStairWellQty - 1;
-    OpenSWAirExps = GasMassExps / CalculatedSWQty;
-    SWAirExps = ExitAirExps < OpenSWAirExps ? OpenSWAirExps : ExitAirExps;
+    r.Stairwell.CountedStairwells = CountedStairwells(s.StairwellCount);
+    r.DoorwayShareFlow = stair.SmokeMassFlow / r.Stairwell.CountedStairwells;
+    r.Stairwell.DesignFlow =
+        r.Stairwell.ExitFlow < r.DoorwayShareFlow ? r.DoorwayShareFlow : r.Stairwell.ExitFlow;
 
     // 10..13. Floor pass and fan
-    UnderGndStairResult = CalcUnderGndStairFloors(
-        {SWAirExps, OpenSWPress, UGFloorQty, UGPdsBelow, UGH0Below, ClosedDoorSpecResist,
-         DoorwayArea, rhoA, rhoR, rhoS, hd, UGHBottom, dh, SWKoefXis, SWProjArea});
-    const TUnderGndStairResult &floors = UnderGndStairResult;
-    MassAirExps = floors.empty() ? 0 : floors.back().Gs;
-    AirPressure = floors.empty() ? 0 : floors.back().Ps;
-    v.LV = IsZeroReal(rhoA) ? 0 : 3600 * MassAirExps / rhoA;
+    r.Floors = UndergroundStairFloorPass({
+        .DesignFlow = r.Stairwell.DesignFlow,
+        .TopDoorPressure = r.TopDoorPressure,
+        .FloorCount = s.FloorCount,
+        .IntakeDuctLoss = s.IntakeDuctLoss,
+        .IntakeToHeadHeight = s.IntakeToHeadHeight,
+        .DoorResist = stair.ClosedDoorResist,
+        .DoorArea = stair.FloorDoorArea,
+        .OutsideDensity = rhoA,
+        .InsideDensity = rhoR,
+        .StairDensity = rhoS,
+        .DoorHeight = hd,
+        .BottomLevel = r.BottomLevel,
+        .FloorHeight = dh,
+        .FlightsXi = stair.FlightsXi,
+        .FlightsArea = stair.FlightsArea,
+    });
+    r.BottomFlow = r.Floors.empty() ? 0 : r.Floors.back().StairFlow;
+    r.BottomPressure = r.Floors.empty() ? 0 : r.Floors.back().DoorPressureDiff;
+    r.PrintedVolumeFlow = IsZeroReal(rhoA) ? 0 : 3600 * r.BottomFlow / rhoA;
     // 13. The intake height reaches from the head down to floor -1, where Ps(-1) is referenced:
     // the printed fan pressure is the one the fan receives.
-    v.Psv = IsZeroReal(rhoA)
-                ? 0
-                : 1.2 * (AirPressure + (UGH0Below + dh) * g * (rhoA - rhoR) + UGPdsBelow) / rhoA;
+    r.PrintedFanPressure =
+        IsZeroReal(rhoA) ? 0
+                         : 1.2 *
+                               (r.BottomPressure + (s.IntakeToHeadHeight + dh) * g * (rhoA - rhoR) +
+                                s.IntakeDuctLoss) /
+                               rhoA;
     // 14. The fan command sends what the lowest floor's row shows; the report prints both.
-    VolumeAirExps = floors.empty() ? 0 : floors.back().Lv;
-    FanPress = floors.empty() ? 0 : floors.back().Psv;
-
-    WriteUnderGndStairReport(*this, v);
+    r.FanVolumeFlow = r.Floors.empty() ? 0 : r.Floors.back().FanVolumeFlow;
+    r.FanPressure = r.Floors.empty() ? 0 : r.Floors.back().FanPressure;
 }
 
 } // namespace orvane::inflow

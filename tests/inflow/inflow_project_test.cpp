@@ -46,7 +46,7 @@ TEST_F(ProjectTest, DefaultSaveOfEveryVariantRoundTripsByteForByte) {
 
         InflowInputs reopened = InflowInputs::Defaults();
         ASSERT_TRUE(ReadProjectBytes(first, reopened, "p.isrprj").ok);
-        EXPECT_EQ(ReadCalcVariant(reopened), ReadCalcVariant(DefaultsFor(radio)));
+        EXPECT_EQ(ChosenVariant(reopened), ChosenVariant(DefaultsFor(radio)));
         EXPECT_EQ(Save(reopened), first);
     }
 }
@@ -207,7 +207,7 @@ TEST_F(ProjectTest, ReadingAppliesTheKeysRules) {
         InflowInputs run = in;
         InflowCalc calc;
         calc.Run(run);
-        EXPECT_EQ(calc.LiftMethod, 3);
+        EXPECT_EQ(calc.Lift().Inputs().Method, LiftMethod::closedDoors);
     }
     EXPECT_EQ(in.comboIndex(ctl::cbLiftUnit2), 1);
 
@@ -265,9 +265,9 @@ TEST_F(ProjectTest, SavingStoresNumbersAndKeepsARefusedTextAsTyped) {
     ASSERT_TRUE(ReadProjectBytes(bytes, back, "p").ok);
     InflowCalc calc;
     ASSERT_EQ(calc.Run(back), RunOutcome::ok);
-    EXPECT_EQ(calc.UGFloorHeight, 3.5);
-    EXPECT_EQ(calc.UGFloorQty, 5);
-    EXPECT_EQ(calc.CalcVariant, TCalcVariant::cvrntUnderGndStair);
+    EXPECT_EQ(calc.UndergroundStair().Inputs().FloorHeight, 3.5);
+    EXPECT_EQ(calc.UndergroundStair().Inputs().FloorCount, 5);
+    EXPECT_EQ(calc.Variant, SupplyVariant::undergroundStair);
 }
 
 TEST_F(ProjectTest, NameWindows1251CannotHoldIsNotSavedAsQuestionMarks) {

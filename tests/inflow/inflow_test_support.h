@@ -1,6 +1,7 @@
 #pragma once
 // Shared set-up of the supply engine tests.
 
+#include <algorithm>
 #include <cmath>
 #include <limits>
 #include <optional>
@@ -28,7 +29,7 @@ using Edits = std::vector<std::pair<ControlName, std::string>>;
 
 // A project's bytes with a fixed header date, or nullopt with `error` set.
 inline std::optional<std::string> ProjectBytesOf(const InflowInputs &in, std::string_view date,
-                                                  std::string *error = nullptr) {
+                                                 std::string *error = nullptr) {
     std::string bytes;
     const ProjectResult made = ProjectBytes(in, date, bytes);
     if (error)
@@ -89,6 +90,17 @@ inline double PrintedNumber(const std::string &rtf, std::string_view head,
     const size_t from = value + marker.size();
     const size_t to = rtf.find_first_not_of("-0123456789,.", from);
     return ReadRealInput(rtf.substr(from, to - from));
+}
+
+// Whether a stopped run's report ends with `lastLine` (UTF-8, as the report writes it), then the
+// line that says the run was stopped by `message`: the input lines up to the refused value and
+// not one more.
+inline bool EndsAtTheStop(const std::string &body, std::string_view lastLine, std::string message) {
+    std::replace(message.begin(), message.end(), '\r', ' ');
+    const std::string end =
+        Rtf(lastLine) + Rtf("\\par\\b Расчёт прерван: " + message + "\\b0\\par ");
+    return body.size() >= end.size() &&
+           body.compare(body.size() - end.size(), end.size(), end) == 0;
 }
 
 // A value as the report prints it with two decimals.

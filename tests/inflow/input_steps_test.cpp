@@ -38,38 +38,47 @@ TEST_F(InputStepsTest, ZoneFloorsAreClampedIntoTheBuilding) {
     };
     for (const auto &c : cases) {
         SCOPED_TRACE(std::string(c.n1) + "/" + c.n2);
-        calc.Report.RTBody.clear();
         in.setText(ctl::EditOGFloorQty, c.floors);
         in.setText(ctl::EditSWN1z, c.n1);
         in.setText(ctl::EditSWN2z, c.n2);
-        ASSERT_TRUE(calc.InputOGStairTerms(in));
-        EXPECT_EQ(calc.SWN1zone, c.N1);
-        EXPECT_EQ(calc.SWN2zone, c.N2);
+        ASSERT_NE(calc.Run(in), RunOutcome::inputStopped);
+        EXPECT_EQ(calc.AboveGroundStair().Inputs().ZoneFirstFloor, c.N1);
+        EXPECT_EQ(calc.AboveGroundStair().Inputs().ZoneLastFloor, c.N2);
         EXPECT_TRUE(contains(Rtf("Этажи выделенной зоны:    \\b ") + c.shown));
     }
 }
 
 TEST_F(InputStepsTest, CountsBeyondTheLimitsStopWithAWarningOnTheField) {
+    const char *const floorLimit = "Число этажей должно быть не более 300.";
+    const char *const stairLimit = "Количество лестничных клеток должно быть не более 100.";
+    const char *const buildingHeading =
+        "\\par{\\s3\\outlinelevel2\\b Характеристики здания\\b0\\par}";
+    const char *const undergroundHeading =
+        "\\par{\\s3\\outlinelevel2\\b Характеристики подземной части здания\\b0\\par}";
+    const char *const upperFloors = "    Высота вышележащих этажей (от пола до пола):    \\b "
+                                    "\\u0916?h\\sub НЭ\\nosupersub  = 4,00 м\\b0\\par ";
+    const char *const lowerFloors =
+        "    Высота подземных этажей:    \\b \\u0916?h\\sub ПЭ\\nosupersub  = 3,00 м\\b0\\par ";
     struct Case {
-        TCalcVariant variant;
+        SupplyVariant variant;
         ControlName control;
         const char *text, *message;
+        const char *lastLine; // the report's input lines end with it
     } cases[] = {
-        {TCalcVariant::cvrntOverGndStair, ctl::EditOGFloorQty, "301",
-         "Число этажей должно быть не более 300."},
-        {TCalcVariant::cvrntOverGndStair, ctl::EditOGFloorQty, "4294967308",
-         "Число этажей должно быть не более 300."},
-        {TCalcVariant::cvrntOverGndStair, ctl::EditOGStairWellQty, "101",
-         "Количество лестничных клеток должно быть не более 100."},
-        {TCalcVariant::cvrntUnderGndStair, ctl::EditUGFloorQty, "12345678901234567890",
-         "Число этажей должно быть не более 300."},
-        {TCalcVariant::cvrntUnderGndStair, ctl::EditUGStairWellQty, "1000",
-         "Количество лестничных клеток должно быть не более 100."},
+        {SupplyVariant::aboveGroundStair, ctl::EditOGFloorQty, "301", floorLimit, buildingHeading},
+        {SupplyVariant::aboveGroundStair, ctl::EditOGFloorQty, "4294967308", floorLimit,
+         buildingHeading},
+        {SupplyVariant::aboveGroundStair, ctl::EditOGStairWellQty, "101", stairLimit, upperFloors},
+        {SupplyVariant::undergroundStair, ctl::EditUGFloorQty, "12345678901234567890", floorLimit,
+         undergroundHeading},
+        {SupplyVariant::undergroundStair, ctl::EditUGFloorQty, "0",
+         "Число подземных этажей должно быть не менее одного:\r    Nпэ ≥ 1", undergroundHeading},
+        {SupplyVariant::undergroundStair, ctl::EditUGStairWellQty, "1000", stairLimit, lowerFloors},
     };
     for (const auto &c : cases) {
         SCOPED_TRACE(c.control.str() + "=" + c.text);
         InflowInputs input = InflowInputs::Defaults();
-        input.check(c.variant == TCalcVariant::cvrntOverGndStair ? ctl::rbOverGndStair
+        input.check(c.variant == SupplyVariant::aboveGroundStair ? ctl::rbOverGndStair
                                                                  : ctl::rbUnderGndStair);
         input.setText(c.control, c.text);
         RecordingNotifier n;
@@ -78,13 +87,14 @@ TEST_F(InputStepsTest, CountsBeyondTheLimitsStopWithAWarningOnTheField) {
         ASSERT_EQ(n.messages.size(), 1u);
         EXPECT_EQ(n.messages[0].kind, "warning");
         EXPECT_EQ(n.messages[0].text, c.message);
+        EXPECT_TRUE(EndsAtTheStop(run.Report.RTBody, c.lastLine, c.message));
         EXPECT_EQ(n.messages[0].control, c.control.str());
     }
     // the limits themselves are accepted
     in.setText(ctl::EditOGFloorQty, "300");
     in.setText(ctl::EditOGStairWellQty, "100");
     EXPECT_EQ(calc.Run(in), RunOutcome::ok);
-    EXPECT_EQ(calc.OverGndStairResult.size(), 300u);
+    EXPECT_EQ(calc.AboveGroundStair().Results().Floors.size(), 300u);
 }
 
 TEST_F(InputStepsTest, ExcessPressureBelow20IsRaisedOnceWithAWarning) {
@@ -108,22 +118,22 @@ TEST_F(InputStepsTest, ExcessPressureBelow20IsRaisedOnceWithAWarning) {
 }
 
 TEST_F(InputStepsTest, ClosedDoorResistanceFollowsTheDoorType) {
-    calc.CalcVariant = TCalcVariant::cvrntOverGndStair;
-    ASSERT_TRUE(calc.InputOGStairTerms(in) && calc.InputStairAir(in));
-    ASSERT_TRUE(calc.InputStairDoorsSupply(in));
-    EXPECT_NEAR(calc.ClosedDoorSpecResist, 4041.06, 0.005);
+    const auto resist = [this] {
+        return calc.AboveGroundStair().Inputs().Stairwell.ClosedDoorResist;
+    };
+    ASSERT_EQ(calc.Run(in), RunOutcome::ok);
+    EXPECT_NEAR(resist(), 4041.06, 0.005);
     EXPECT_TRUE(contains(Rtf("принято как для обычной двери:    \\b S\\sub d\\nosupersub \\b0  = "
                              "5300 / \\u0961?\\sub s\\nosupersub  = \\b 4041,06 м")));
     EXPECT_EQ(in.text(ctl::EditClosedDoorSpecResist), ""); // the edit stays as entered
 
     in.check(ctl::rbDoorIsGasProof);
-    ASSERT_TRUE(calc.InputStairDoorsSupply(in));
-    EXPECT_NEAR(calc.ClosedDoorSpecResist, 45747.88, 0.005);
+    ASSERT_EQ(calc.Run(in), RunOutcome::ok);
+    EXPECT_NEAR(resist(), 45747.88, 0.005);
 
     in.setText(ctl::EditClosedDoorSpecResist, "3000");
-    calc.Report.RTBody.clear();
-    ASSERT_TRUE(calc.InputStairDoorsSupply(in));
-    EXPECT_EQ(calc.ClosedDoorSpecResist, 3000);
+    ASSERT_EQ(calc.Run(in), RunOutcome::ok);
+    EXPECT_EQ(resist(), 3000);
     EXPECT_TRUE(
         contains(Rtf("согласно техническим данным изготовителя:    \\b S\\sub d\\nosupersub "
                      " = 3000,00 м")));
@@ -131,12 +141,10 @@ TEST_F(InputStepsTest, ClosedDoorResistanceFollowsTheDoorType) {
 
 TEST_F(InputStepsTest, ExitTambourKindFollowsItsCoefficient) {
     in.check(ctl::rbSWWithExit);
-    calc.SWTerm2 = true;
     for (auto [xi, kind] : {std::pair{"0", "прямой"}, std::pair{"0,99", "прямоугольный"},
                             std::pair{"3.5", "Z-образный"}}) {
-        calc.Report.RTBody.clear();
         in.setText(ctl::EditOutsideTambourKoefXir, xi);
-        ASSERT_TRUE(calc.InputStairDoorsSupply(in));
+        ASSERT_EQ(calc.Run(in), RunOutcome::ok);
         EXPECT_TRUE(contains(Rtf(std::string("КМС тамбура наружного выхода (") + kind + "):")))
             << xi;
     }
@@ -147,7 +155,7 @@ TEST_F(InputStepsTest, StairwellCountLineIsMissingWithTambourExitsButCountStillU
     in.setText(ctl::EditOGStairWellQty, "5");
     EXPECT_EQ(calc.Run(in), RunOutcome::ok);
     EXPECT_FALSE(contains(Rtf("Количество лестничных клеток:")));
-    EXPECT_EQ(calc.CalculatedSWQty, 4);
+    EXPECT_EQ(calc.AboveGroundStair().Results().Stairwell.CountedStairwells, 4);
 }
 
 TEST_F(InputStepsTest, UndergroundAlwaysWritesExitAndWindLines) {
@@ -159,7 +167,6 @@ TEST_F(InputStepsTest, UndergroundAlwaysWritesExitAndWindLines) {
                              "Площадь двери наружного выхода:", "Потери давления в сети"})
         EXPECT_TRUE(contains(Rtf(line))) << line;
     EXPECT_FALSE(contains(Rtf("Оконные проёмы")));
-    EXPECT_EQ(calc.WinPenetration, 0);
 }
 
 TEST_F(InputStepsTest, UserTypedNamesCannotInjectRtf) {
@@ -178,14 +185,21 @@ TEST_F(InputStepsTest, ZeroWindowResistanceStopsOnlyWhenWindowsAreInPlay) {
         InflowCalc run(&n);
         EXPECT_EQ(run.Run(input), RunOutcome::inputStopped);
         ASSERT_EQ(n.messages.size(), 1u);
-        EXPECT_EQ(n.messages[0].text,
-                  "Сопротивление воздухопроницанию оконных проёмов должно быть больше 0.");
+        const std::string refused =
+            "Сопротивление воздухопроницанию оконных проёмов должно быть больше 0.";
+        EXPECT_EQ(n.messages[0].text, refused);
         EXPECT_EQ(n.messages[0].control, ctl::EditWinPenetration.str());
+        // the window lines are the last input lines: the supply group is not reached
+        EXPECT_TRUE(EndsAtTheStop(run.Report.RTBody,
+                                  row == 2 ? " м\\super 2\\nosupersub /(кг/ч)\\b0\\par "
+                                           : " м\\super 2\\nosupersub /(м\\super 3\\nosupersub "
+                                             "/ч)\\b0\\par ",
+                                  refused));
 
         input.check(ctl::rbSWNotJoinWall);
         n.messages.clear();
         EXPECT_EQ(run.Run(input), RunOutcome::ok);
         EXPECT_TRUE(n.messages.empty());
-        EXPECT_EQ(run.WindowKoef, 0);
+        EXPECT_EQ(run.AboveGroundStair().Results().WindowCoef, 0);
     }
 }

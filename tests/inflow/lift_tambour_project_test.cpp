@@ -47,8 +47,8 @@ TEST_F(LiftTambourProjectTest, LiftExitFloorsKeepTheirSign) {
     RecordingNotifier notes;
     InflowCalc calc(&notes);
     ASSERT_EQ(calc.Run(reopened), RunOutcome::ok);
-    EXPECT_EQ(calc.LiftLevelStart, -2);
-    EXPECT_EQ(calc.LiftLevelFinish, 7);
+    EXPECT_EQ(calc.Lift().Inputs().ExitsFrom, -2);
+    EXPECT_EQ(calc.Lift().Inputs().ExitsTo, 7);
 }
 
 TEST_F(LiftTambourProjectTest, BundledExamplesCalculateLikeTheStartValues) {

@@ -27,9 +27,11 @@ struct OverGroundTest : ::testing::Test {
     RecordingNotifier notifier;
     InflowCalc calc{&notifier};
     RunOutcome run() { return calc.Run(in); }
-    const TOverGndStairFloor &floor(int k) const {
-        for (const auto &f : calc.OverGndStairResult)
-            if (f.FloorNum == k)
+    const AboveGroundStairResults &res() const { return calc.AboveGroundStair().Results(); }
+    const StairwellResults &stair() const { return res().Stairwell; }
+    const AboveGroundStairFloor &floor(int k) const {
+        for (const auto &f : res().Floors)
+            if (f.FloorNumber == k)
                 return f;
         throw std::runtime_error("no floor");
     }
@@ -42,34 +44,34 @@ struct OverGroundTest : ::testing::Test {
 
 TEST_F(OverGroundTest, DefaultsGiveTheWorkedExample) {
     ASSERT_EQ(run(), RunOutcome::ok);
-    EXPECT_NEAR(calc.OutsideAirDensity, 1.4283, 1e-4);
-    EXPECT_NEAR(calc.InsideAirDensity, 1.2124, 1e-4);
-    EXPECT_NEAR(calc.SWAirDensity, 1.3115, 1e-4);
-    EXPECT_EQ(calc.WindPress, 0);
-    EXPECT_DOUBLE_EQ(calc.BuildingHeight, 49);
-    EXPECT_NEAR(calc.NormDELTAAirPress, 57.07, 0.005);
-    EXPECT_NEAR(calc.WindowNormAirResist, 3.4593, 1e-4);
-    EXPECT_NEAR(calc.DesignPressure, 14.07, 0.005);
-    EXPECT_EQ(calc.CalculatedSWQty, 2);
-    EXPECT_DOUBLE_EQ(calc.SWAirExps, 1.5);
+    EXPECT_NEAR(stair().Air.OutsideAirDensity, 1.4283, 1e-4);
+    EXPECT_NEAR(stair().Air.InsideAirDensity, 1.2124, 1e-4);
+    EXPECT_NEAR(stair().StairAirDensity, 1.3115, 1e-4);
+    EXPECT_EQ(stair().Air.WindPressure, 0);
+    EXPECT_DOUBLE_EQ(res().BuildingHeight, 49);
+    EXPECT_NEAR(res().NormPressureDiff, 57.07, 0.005);
+    EXPECT_NEAR(res().WindowNormResist, 3.4593, 1e-4);
+    EXPECT_NEAR(res().DesignPressure, 14.07, 0.005);
+    EXPECT_EQ(stair().CountedStairwells, 2);
+    EXPECT_DOUBLE_EQ(stair().DesignFlow, 1.5);
 
-    const auto &floors = calc.OverGndStairResult;
+    const auto &floors = res().Floors;
     ASSERT_EQ(floors.size(), 12u);
-    EXPECT_EQ(floors.back().FloorNum, 1);
-    EXPECT_EQ(floors.back().FloorH, 0);
-    EXPECT_EQ(floors.front().FloorNum, 12);
-    EXPECT_NEAR(floor(2).dPd, 20.00, 0.005);
-    EXPECT_NEAR(floor(2).Ps, calc.DesignPressure, 1e-12);
-    EXPECT_NEAR(floor(3).dGsd, 0.1407, 1e-4);
-    EXPECT_NEAR(floors.front().Gs, 3.461, 1e-3);
+    EXPECT_EQ(floors.back().FloorNumber, 1);
+    EXPECT_EQ(floors.back().Level, 0);
+    EXPECT_EQ(floors.front().FloorNumber, 12);
+    EXPECT_NEAR(floor(2).DoorPressureDiff, 20.00, 0.005);
+    EXPECT_NEAR(floor(2).StairPressure, res().DesignPressure, 1e-12);
+    EXPECT_NEAR(floor(3).DoorLeak, 0.1407, 1e-4);
+    EXPECT_NEAR(floors.front().StairFlow, 3.461, 1e-3);
 
-    EXPECT_NEAR(calc.HeadPressure, 18.84, 0.005);
-    EXPECT_DOUBLE_EQ(calc.ServedHeight, 49);
-    EXPECT_EQ(FormatRoundedInt(calc.APipeDiamEq), "686");
-    EXPECT_NEAR(calc.APipeLambda, 0.0159, 5e-5);
-    EXPECT_NEAR(calc.APipeLoss, 44.83, 0.005);
-    EXPECT_EQ(FormatRoundedInt(calc.VolumeAirExps), "8723");
-    EXPECT_EQ(FormatRoundedInt(calc.FanPress), "127");
+    EXPECT_NEAR(res().HeadPressure, 18.84, 0.005);
+    EXPECT_DOUBLE_EQ(res().ServedHeight, 49);
+    EXPECT_EQ(FormatRoundedInt(res().Duct.EquivDiameter), "686");
+    EXPECT_NEAR(res().Duct.Friction, 0.0159, 5e-5);
+    EXPECT_NEAR(res().Duct.Loss, 44.83, 0.005);
+    EXPECT_EQ(FormatRoundedInt(calc.FanVolumeFlow), "8723");
+    EXPECT_EQ(FormatRoundedInt(calc.FanPressure), "127");
 }
 
 // The whole report of a default run, reviewed line by line.
@@ -124,18 +126,18 @@ TEST_F(OverGroundTest, DoorDifferenceAbove150WarnsNamingTheFloors) {
               "Перепад давления на закрытых дверях лестничной клетки: от 20,00 до 182,85 Па — "
               "выше 150 Па на этажах 30 (182,85 Па), 29 (173,17 Па), 28 (164,01 Па), "
               "27 (155,31 Па): двери могут не открыться.");
-    EXPECT_LT(floor(26).dPd, 150); // just inside, so not named
+    EXPECT_LT(floor(26).DoorPressureDiff, 150); // just inside, so not named
     EXPECT_TRUE(notifier.messages.empty());
 }
 
 TEST_F(OverGroundTest, ZoneAboveTheFirstFloorStartsAtItsLowestFloor) {
     in.setText(ctl::EditSWN1z, "5");
     ASSERT_EQ(run(), RunOutcome::ok);
-    EXPECT_NEAR(calc.DesignPressure, 2.40, 0.005);
-    ASSERT_EQ(calc.OverGndStairResult.size(), 8u);
-    EXPECT_DOUBLE_EQ(floor(5).FloorH, 17);
-    EXPECT_NEAR(floor(5).dPd, 20, 1e-9);
-    EXPECT_DOUBLE_EQ(calc.ServedHeight, 32);
+    EXPECT_NEAR(res().DesignPressure, 2.40, 0.005);
+    ASSERT_EQ(res().Floors.size(), 8u);
+    EXPECT_DOUBLE_EQ(floor(5).Level, 17);
+    EXPECT_NEAR(floor(5).DoorPressureDiff, 20, 1e-9);
+    EXPECT_DOUBLE_EQ(res().ServedHeight, 32);
     EXPECT_TRUE(contains("P\\sub s(1s)\\nosupersub"));
 }
 
@@ -165,43 +167,43 @@ TEST_F(OverGroundTest, SchemeTableChoosesTheDesignPressure) {
         in.checkPair(ctl::rbFirstFloorNotJoinSW, ctl::rbFirstFloorJoinSW, t3);
         in.checkPair(ctl::rbExitsToSWViaTambour, ctl::rbExitsToSWViaDoor, t4);
         ASSERT_EQ(run(), RunOutcome::ok);
-        EXPECT_EQ(InflowCalc::SchemeNumber(t1, t2, t3, t4), D);
+        EXPECT_EQ(StairSchemeNumber(t1, t2, t3, t4), D);
 
         const double g = 9.81, hd = 2.2, h2 = 5, P = 20;
-        const double dRho = calc.SWAirDensity - calc.InsideAirDensity;
-        const double Pw = calc.WindPress;
+        const double dRho = stair().StairAirDensity - stair().Air.InsideAirDensity;
+        const double Pw = stair().Air.WindPressure;
         ASSERT_GT(Pw, 1);
         const std::string name = pressure;
         double want = name[1] == '2' ? P - g * (0.5 * hd + h2) * dRho : P - 4.905 * hd * dRho;
         if (name.size() == 3)
             want += Pw;
-        EXPECT_NEAR(calc.DesignPressure, want, 1e-9) << name;
+        EXPECT_NEAR(res().DesignPressure, want, 1e-9) << name;
 
         // the exit flow: none without an exit, else the candidate of the design door's floor
         if (!t2) {
-            EXPECT_EQ(calc.ExitAirExps, 0);
+            EXPECT_EQ(stair().ExitFlow, 0);
         } else {
-            const double rhoS = calc.SWAirDensity, rhoA = calc.OutsideAirDensity;
+            const double rhoS = stair().StairAirDensity, rhoA = stair().Air.OutsideAirDensity;
             double S = (1 * 2.44 + 4 + 1) / 4.0;
             double X = Pw + P + 4.905 * 2.2 * (rhoA - rhoS);
             if (t3) {
                 S += 60.0 / (18 * 18);
                 X -= g * (0.5 * hd + h2) * dRho;
             }
-            EXPECT_NEAR(calc.ExitAirExps, std::sqrt(2 * rhoS / S * X), 1e-9);
+            EXPECT_NEAR(stair().ExitFlow, std::sqrt(2 * rhoS / S * X), 1e-9);
         }
         const double GsF = (t3 && t4) ? 0 : 1.5;
-        EXPECT_DOUBLE_EQ(calc.SWAirExps, std::max(GsF, calc.ExitAirExps));
+        EXPECT_DOUBLE_EQ(stair().DesignFlow, std::max(GsF, stair().ExitFlow));
     }
 }
 
 TEST_F(OverGroundTest, TambourExitsAndClosedFirstFloorLeaveOnlyLeakages) {
     in.check(ctl::rbExitsToSWViaTambour); // T3 true by default, T2 false
     ASSERT_EQ(run(), RunOutcome::ok);
-    EXPECT_EQ(calc.SWAirExps, 0);
-    EXPECT_EQ(calc.ExitAirExps, 0);
+    EXPECT_EQ(stair().DesignFlow, 0);
+    EXPECT_EQ(stair().ExitFlow, 0);
     EXPECT_FALSE(contains("Количество лестничных клеток, принятое к расчёту"));
-    EXPECT_GT(calc.OverGndStairResult.front().Gs, 0);
+    EXPECT_GT(res().Floors.front().StairFlow, 0);
 
     in.setText(ctl::EditSWN1z, "3");
     ASSERT_EQ(run(), RunOutcome::ok);
@@ -215,10 +217,10 @@ TEST_F(OverGroundTest, CentralCoreHasNoWindowsAndNoWindTerm) {
     in.check(ctl::rbSWNotJoinWall);
     in.setText(ctl::EditWindSpeed, "5");
     ASSERT_EQ(run(), RunOutcome::ok);
-    EXPECT_EQ(calc.WindowKoef, 0);
-    for (const auto &f : calc.OverGndStairResult) {
-        EXPECT_EQ(f.dGsw, 0);
-        EXPECT_EQ(f.Gw, 0);
+    EXPECT_EQ(res().WindowCoef, 0);
+    for (const auto &f : res().Floors) {
+        EXPECT_EQ(f.WindowLeak, 0);
+        EXPECT_EQ(f.WindowLeakPerArea, 0);
     }
     EXPECT_FALSE(contains("Ветровое давление внутри здания"));
     EXPECT_FALSE(contains("Нормированная разность давлений"));
@@ -229,16 +231,16 @@ TEST_F(OverGroundTest, CentralCoreHasNoWindowsAndNoWindTerm) {
 TEST_F(OverGroundTest, OneFloorAndNoFloors) {
     in.setText(ctl::EditOGFloorQty, "1");
     ASSERT_EQ(run(), RunOutcome::ok);
-    ASSERT_EQ(calc.OverGndStairResult.size(), 1u);
-    EXPECT_DOUBLE_EQ(calc.ServedHeight, 5);
+    ASSERT_EQ(res().Floors.size(), 1u);
+    EXPECT_DOUBLE_EQ(res().ServedHeight, 5);
 
     in.setText(ctl::EditOGFloorQty, "0");
     ASSERT_EQ(run(), RunOutcome::ok);
-    EXPECT_TRUE(calc.OverGndStairResult.empty());
-    EXPECT_EQ(calc.HeadAirExps, 0);
-    EXPECT_EQ(calc.HeadPressure, 0);
-    EXPECT_EQ(calc.ServedHeight, 0);
-    EXPECT_EQ(calc.VolumeAirExps, 0);
+    EXPECT_TRUE(res().Floors.empty());
+    EXPECT_EQ(res().HeadFlow, 0);
+    EXPECT_EQ(res().HeadPressure, 0);
+    EXPECT_EQ(res().ServedHeight, 0);
+    EXPECT_EQ(calc.FanVolumeFlow, 0);
     EXPECT_TRUE(contains("Таблица 1. Давление и расходы воздуха по этажам\\b0\\par\\par "));
 }
 
@@ -246,28 +248,28 @@ TEST_F(OverGroundTest, OneFloorAndNoFloors) {
 // a resistance is the reciprocal of a permeability, and a volumetric value is a mass one over ρa.
 TEST_F(OverGroundTest, WindowRowsAgreeByTheirUnits) {
     ASSERT_EQ(run(), RunOutcome::ok);
-    const double rhoA = calc.OutsideAirDensity;
-    const double kwQ100 = calc.WindowKoef; // ΔQ100 = 3 (m3/h)/m2
-    const double massAt100 = 3 * rhoA;     // kg/(h·m2) at 100 Pa
+    const double rhoA = stair().Air.OutsideAirDensity;
+    const double kwQ100 = res().WindowCoef; // ΔQ100 = 3 (m3/h)/m2
+    const double massAt100 = 3 * rhoA;      // kg/(h·m2) at 100 Pa
     const double massAt10 = massAt100 * std::pow(10.0 / 100.0, 2.0 / 3.0);
     struct Case {
         int row;
         double value;
     } cases[] = {{3, 1.0 / 3}, {0, massAt10}, {2, 1 / massAt10}};
-    const double topGs = calc.OverGndStairResult.front().Gs;
+    const double topGs = res().Floors.front().StairFlow;
     // the normalised resistance is defined by the mass permeability at 10 Pa, Gн
-    EXPECT_NEAR(calc.WindowNormPermeability, massAt10, 1e-12);
-    const double Rn = std::pow(calc.NormDELTAAirPress / 10, 2.0 / 3.0) / massAt10;
-    EXPECT_NEAR(calc.WindowNormAirResist, Rn, 1e-12);
+    EXPECT_NEAR(res().WindowNormPermeability, massAt10, 1e-12);
+    const double Rn = std::pow(res().NormPressureDiff / 10, 2.0 / 3.0) / massAt10;
+    EXPECT_NEAR(res().WindowNormResist, Rn, 1e-12);
     for (const auto &c : cases) {
         SCOPED_TRACE(c.row);
         in.setComboIndex(ctl::cbWinPenetrationVar, c.row);
         in.setText(ctl::EditWinPenetration, FormatGeneral(c.value));
         ASSERT_EQ(run(), RunOutcome::ok);
-        EXPECT_NEAR(calc.WindowKoef, kwQ100, 1e-9 * kwQ100);
-        EXPECT_NEAR(calc.OverGndStairResult.front().Gs, topGs, 1e-9);
-        EXPECT_NEAR(calc.WindowNormPermeability, massAt10, 1e-9 * massAt10);
-        EXPECT_NEAR(calc.WindowNormAirResist, Rn, 1e-9 * Rn);
+        EXPECT_NEAR(res().WindowCoef, kwQ100, 1e-9 * kwQ100);
+        EXPECT_NEAR(res().Floors.front().StairFlow, topGs, 1e-9);
+        EXPECT_NEAR(res().WindowNormPermeability, massAt10, 1e-9 * massAt10);
+        EXPECT_NEAR(res().WindowNormResist, Rn, 1e-9 * Rn);
     }
 }
 
@@ -275,8 +277,8 @@ TEST_F(OverGroundTest, ValueThatWouldNotBeFiniteStopsWithTheGuardLine) {
     in.setText(ctl::EditWindSpeed, "1" + std::string(200, '0'));
     EXPECT_EQ(run(), RunOutcome::noDutyPoint);
     EXPECT_TRUE(calc.NonFiniteStop);
-    EXPECT_EQ(calc.VolumeAirExps, 0);
-    EXPECT_EQ(calc.FanPress, 0);
+    EXPECT_EQ(calc.FanVolumeFlow, 0);
+    EXPECT_EQ(calc.FanPressure, 0);
     ASSERT_FALSE(notifier.messages.empty());
     EXPECT_EQ(notifier.messages.back().kind, "error");
     EXPECT_EQ(notifier.messages.back().text, kNonFiniteMessage);
@@ -331,7 +333,7 @@ TEST_F(OverGroundTest, DesignDoorBlockPrintsTheLinesOfItsScheme) {
     };
     in.setText(ctl::EditWindSpeed, "5");
     for (const auto &c : cases) {
-        SCOPED_TRACE(InflowCalc::SchemeNumber(c.t1, c.t2, c.t3, c.t4));
+        SCOPED_TRACE(StairSchemeNumber(c.t1, c.t2, c.t3, c.t4));
         in.checkPair(ctl::rbSWJoinWall, ctl::rbSWNotJoinWall, c.t1);
         in.checkPair(ctl::rbSWWithExit, ctl::rbSWWOExit, c.t2);
         in.checkPair(ctl::rbFirstFloorNotJoinSW, ctl::rbFirstFloorJoinSW, c.t3);
@@ -364,8 +366,8 @@ TEST_F(OverGroundTest, PrintedWindowAndFanFormulasGiveThePrintedValues) {
     ASSERT_EQ(run(), RunOutcome::ok);
     const std::string &b = calc.Report.RTBody;
     const double g = 9.81;
-    const double rhoA = calc.OutsideAirDensity, rhoR = calc.InsideAirDensity,
-                 rhoS = calc.SWAirDensity;
+    const double rhoA = stair().Air.OutsideAirDensity, rhoR = stair().Air.InsideAirDensity,
+                 rhoS = stair().StairAirDensity;
 
     // Rп = (Δp/Δp0)^(2/3)/Gн with Gн = Kw·10^(2/3), Kw as printed beside ΔG_sw
     const double dp = PrintedNumber(b, "Нормированная разность давлений воздуха");
@@ -378,18 +380,20 @@ TEST_F(OverGroundTest, PrintedWindowAndFanFormulasGiveThePrintedValues) {
 
     // ΔG_sw(i) = Fw·Kw/3600·[Ps(i) + g·h(i)·(ρs − ρr)]^(2/3) above the design floor
     const auto &f = floor(5);
-    EXPECT_NEAR(calc.WindowArea * calc.WindowKoef / 3600 *
-                    std::pow(f.Ps + g * f.FloorH * (rhoS - rhoR), 2.0 / 3.0),
-                f.dGsw, 1e-12);
+    EXPECT_NEAR(calc.AboveGroundStair().Inputs().WindowArea * res().WindowCoef / 3600 *
+                    std::pow(f.StairPressure + g * f.Level * (rhoS - rhoR), 2.0 / 3.0),
+                f.WindowLeak, 1e-12);
     // the design floor of a stairwell whose 1st floor is shut off takes (ρa − ρs), as noted
-    ASSERT_TRUE(calc.SWTerm1 && calc.SWTerm3 && calc.SWN1zone < 2);
+    const AboveGroundStairInputs &entered = calc.AboveGroundStair().Inputs();
+    ASSERT_TRUE(entered.AdjoinsOutsideWall && entered.FirstFloorSeparate &&
+                entered.ZoneFirstFloor < 2);
     EXPECT_TRUE(contains("\\tab на 2-м этаже (\\u0961?\\sub a\\nosupersub  - \\u0961?\\sub "
                          "s\\nosupersub ) вместо (\\u0961?\\sub s\\nosupersub  - \\u0961?\\sub "
                          "r\\nosupersub )\\par "));
     const auto &design = floor(2);
-    EXPECT_NEAR(calc.WindowKoef *
-                    std::pow(design.Ps + g * design.FloorH * (rhoA - rhoS), 2.0 / 3.0),
-                design.Gw, 1e-12);
+    EXPECT_NEAR(res().WindowCoef *
+                    std::pow(design.StairPressure + g * design.Level * (rhoA - rhoS), 2.0 / 3.0),
+                design.WindowLeakPerArea, 1e-12);
 
     // Psv = 1,2·{PsN + g·hsN·(ρa − ρs) + g·h0l·(ρa − ρr) + Pвв}/ρa, each term as printed
     const double PsN = PrintedNumber(b, "Давление в оголовке ЛК");
@@ -397,8 +401,11 @@ TEST_F(OverGroundTest, PrintedWindowAndFanFormulasGiveThePrintedValues) {
     const double Pvv = PrintedNumber(b, "Потери давления в сети от ВПУ до оголовка ЛК");
     EXPECT_TRUE(contains("\\b P\\sub sN\\nosupersub\\b0  = \\b "));
     const double psv = PrintedNumber(b, "Статическое давление вентилятора");
-    EXPECT_NEAR(1.2 * (PsN + g * hsN * (rhoA - rhoS) + g * calc.OGH0s * (rhoA - rhoR) + Pvv) / rhoA,
-                psv, 0.52);
+    EXPECT_NEAR(
+        1.2 *
+            (PsN + g * hsN * (rhoA - rhoS) + g * entered.IntakeToHeadHeight * (rhoA - rhoR) + Pvv) /
+            rhoA,
+        psv, 0.52);
 }
 
 TEST_F(OverGroundTest, NoDesignFloorNoteWithoutAClosedFirstFloor) {

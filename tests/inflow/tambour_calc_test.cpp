@@ -13,7 +13,6 @@
 #include "core/physics.h"
 #include "inflow/inflow_calc.h"
 #include "inflow_test_support.h"
-#include "inflow/tambour_air.h"
 #include "report/rtf_writer.h"
 
 #include "inflow_test_support.h"
@@ -22,8 +21,8 @@ namespace orvane::inflow {
 namespace {
 
 // One press of "Расчет" on the tambour page, starting from the window's start values.
-struct TmbrRun : InflowRun {
-    TmbrRun() : InflowRun(ctl::rbTambour) {}
+struct TambourRun : InflowRun {
+    TambourRun() : InflowRun(ctl::rbTambour) {}
 };
 
 class TambourTest : public ::testing::Test {
@@ -32,42 +31,43 @@ protected:
 };
 
 TEST_F(TambourTest, OpenDoorStartValues) {
-    TmbrRun r;
+    TambourRun r;
     r.run();
     ASSERT_EQ(r.outcome, RunOutcome::ok);
     EXPECT_TRUE(r.notes.messages.empty());
-    EXPECT_NEAR(r.calc.MassAirExps, 1.5 * AirDensity(-26) * 2, 1e-12); // ≈ 4.285 kg/s
-    EXPECT_NEAR(r.calc.MassAirExps, 4.285, 1e-3);
+    EXPECT_NEAR(r.calc.Tambour().Results().RoomFlow, 1.5 * AirDensity(-26) * 2,
+                1e-12); // ≈ 4.285 kg/s
+    EXPECT_NEAR(r.calc.Tambour().Results().RoomFlow, 4.285, 1e-3);
     EXPECT_TRUE(
         r.has("= 3600 \\u8729? 4,28 / 1,43 = \\b 10800 м\\super 3\\nosupersub /ч\\b0\\par "));
     EXPECT_FALSE(r.has("Мощность электронагревателя"));
-    ASSERT_EQ(r.calc.TmbrFloors.size(), 16u);
-    EXPECT_EQ(r.calc.TmbrFloors.front().FloorNum, 12);
-    EXPECT_EQ(r.calc.TmbrFloors.back().FloorNum, -4);
+    ASSERT_EQ(r.calc.Tambour().Results().Floors.size(), 16u);
+    EXPECT_EQ(r.calc.Tambour().Results().Floors.front().FloorNumber, 12);
+    EXPECT_EQ(r.calc.Tambour().Results().Floors.back().FloorNumber, -4);
 }
 
 TEST_F(TambourTest, ViscosityOfAir) {
-    EXPECT_NEAR(TmbrAirViscosity(20), 15.29, 0.005);
-    EXPECT_NEAR(TmbrAirViscosity(0), 0.0502089504749603 * 273.15, 1e-12);
-    EXPECT_EQ(TmbrAirViscosity(-273.15), 0);
-    EXPECT_EQ(TmbrAirViscosity(-400), 0); // no real power below absolute zero
+    EXPECT_NEAR(TambourAirViscosity(20), 15.29, 0.005);
+    EXPECT_NEAR(TambourAirViscosity(0), 0.0502089504749603 * 273.15, 1e-12);
+    EXPECT_EQ(TambourAirViscosity(-273.15), 0);
+    EXPECT_EQ(TambourAirViscosity(-400), 0); // no real power below absolute zero
 }
 
 TEST_F(TambourTest, HeatedSupplyUsesWarmAirAndPrintsTheHeater) {
-    TmbrRun r;
+    TambourRun r;
     r.in.check(ctl::rbTmbrVar3);
     r.run();
     ASSERT_EQ(r.outcome, RunOutcome::ok);
     const double rhoSf = AirDensity(20); // ≈ 1.2041
     EXPECT_NEAR(rhoSf, 1.2041, 1e-4);
-    EXPECT_NEAR(r.calc.TmbrDoorSpecResist, 5300 / rhoSf, 1e-9);
-    EXPECT_NEAR(r.calc.TmbrShaftDoorSpecResist, 2600 / rhoSf, 1e-9);
+    EXPECT_NEAR(r.calc.Tambour().Results().DoorResist, 5300 / rhoSf, 1e-9);
+    EXPECT_NEAR(r.calc.Tambour().Results().ShaftDoorResist, 2600 / rhoSf, 1e-9);
     EXPECT_FALSE(r.has("Плотность воздуха во внутренних помещениях"));
-    const double Q = AirDensity(-26) * r.calc.VolumeAirExps / 3600 * 46;
+    const double Q = AirDensity(-26) * r.calc.FanVolumeFlow / 3600 * 46;
     const std::string heaterEnd = " кВт\\b0 \\tab , где c = 1 кДж/(кг\\u8729?К)\\b0\\par ";
     EXPECT_TRUE(r.has("\\nosupersub ) = \\b " + FormatFixed2(Q) + heaterEnd));
 
-    TmbrRun cold;
+    TambourRun cold;
     cold.in.check(ctl::rbTmbrVar3);
     cold.set(ctl::EditTmbrHeatAirTemp, "-30").run();
     ASSERT_EQ(cold.outcome, RunOutcome::ok);
@@ -84,7 +84,7 @@ TEST_F(TambourTest, HeatedSupplyFanPressureIsItsPrintedFormula) {
     } cases[] = {{"0", 139.95, "140"}, {"5", 149, "149"}};
     for (const Case &c : cases) {
         SCOPED_TRACE(c.wind);
-        TmbrRun r;
+        TambourRun r;
         r.in.check(ctl::rbTmbrVar3);
         r.set(ctl::EditTmbrWindSpeed, c.wind).run();
         ASSERT_EQ(r.outcome, RunOutcome::ok);
@@ -94,14 +94,17 @@ TEST_F(TambourTest, HeatedSupplyFanPressureIsItsPrintedFormula) {
         const double h0s = PrintedNumber(b, "Разность уровней воздухоприёмного устройства", "= ");
         const double PN = PrintedNumber(b, "Давление на уровне оголовка вертикального канала");
         const double dPvv = PrintedNumber(b, "Потери давления участка сети");
-        const double dPtop = PrintedNumber(b, "Потери давления в верхнем участке приточного канала");
-        const double PshN = Printed2(r.calc.TmbrFloors.front().Psh); // the table's top row
+        const double dPtop =
+            PrintedNumber(b, "Потери давления в верхнем участке приточного канала");
+        const double PshN = Printed2(
+            r.calc.Tambour().Results().Floors.front().ChannelPressure); // the table's top row
         const double psv = PrintedNumber(b, "Статическое давление вентилятора");
-        const double evaluated = 1.2 * (PshN + PN + kG * h0s * (rhoA - rhoSf) + dPvv + dPtop) / rhoA;
+        const double evaluated =
+            1.2 * (PshN + PN + kG * h0s * (rhoA - rhoSf) + dPvv + dPtop) / rhoA;
         EXPECT_NEAR(evaluated, psv, 0.01 * psv); // the printed numbers' rounding
         EXPECT_NEAR(psv, c.psv, c.psv == 149 ? 0.5 : 0.005);
-        EXPECT_EQ(FormatRoundedInt(r.calc.FanPress), c.rounded);
-        EXPECT_EQ(psv, Printed2(r.calc.FanPress));
+        EXPECT_EQ(FormatRoundedInt(r.calc.FanPressure), c.rounded);
+        EXPECT_EQ(psv, Printed2(r.calc.FanPressure));
     }
 }
 
@@ -109,7 +112,7 @@ TEST_F(TambourTest, HeatedSupplyFanPressureIsItsPrintedFormula) {
 TEST_F(TambourTest, PrintedFormulasGiveThePrintedValues) {
     for (ControlName variant : {ctl::rbTmbrVar1, ctl::rbTmbrVar2, ctl::rbTmbrVar3}) {
         SCOPED_TRACE(variant);
-        TmbrRun r;
+        TambourRun r;
         r.in.check(variant);
         r.run();
         ASSERT_EQ(r.outcome, RunOutcome::ok);
@@ -120,7 +123,8 @@ TEST_F(TambourTest, PrintedFormulasGiveThePrintedValues) {
             return 3600 * 0.005 * (1 + G / rhoA) / rhoA + 0.5;
         };
         // L_sf = 3600·G_sf/ρ_a
-        EXPECT_TRUE(r.has("\\b0  = 3600\\u8729?G\\sub sf\\nosupersub /\\u0961?\\sub a\\nosupersub  = 3600 "));
+        EXPECT_TRUE(r.has(
+            "\\b0  = 3600\\u8729?G\\sub sf\\nosupersub /\\u0961?\\sub a\\nosupersub  = 3600 "));
         const double Gsf = PrintedNumber(b, "\\b L\\sub sf\\nosupersub", "3600 \\u8729? ");
         const double Lsf = PrintedNumber(b, "\\b L\\sub sf\\nosupersub");
         EXPECT_NEAR(3600 * Gsf / rhoA, Lsf, flowTolerance(Gsf));
@@ -130,14 +134,16 @@ TEST_F(TambourTest, PrintedFormulasGiveThePrintedValues) {
         EXPECT_TRUE(r.has("L\\sub V\\nosupersub\\b0  = 3600\\u8729?G\\sub s\\nosupersub /"));
         EXPECT_NEAR(3600 * Gs / rhoA, LV, flowTolerance(Gs));
         // ΔP_top = λ·(H_top/D_Э)·ρ_a·v_ш²/2: the friction factor left over is a duct's
-        const double dPtop = PrintedNumber(b, "Потери давления в верхнем участке приточного канала");
+        const double dPtop =
+            PrintedNumber(b, "Потери давления в верхнем участке приточного канала");
         const double vTop = PrintedNumber(b, "Скорость в верхнем участке вертикального");
         const double De = PrintedNumber(b, "Эквивалентный диаметр вертикального") / 1000;
         const double Htop = PrintedNumber(b, "Высота верхнего участка", "= ");
         const double lambda = dPtop / (Htop / De * rhoA * vTop * vTop / 2);
         EXPECT_GT(lambda, 0.008);
         EXPECT_LT(lambda, 0.1);
-        EXPECT_TRUE(r.has("\\b0  = \\u0955?\\u8729?(H\\sub top\\nosupersub  / D\\sub Э\\nosupersub )"));
+        EXPECT_TRUE(
+            r.has("\\b0  = \\u0955?\\u8729?(H\\sub top\\nosupersub  / D\\sub Э\\nosupersub )"));
         if (variant == ctl::rbTmbrVar3) {
             // Q = c·ρ_a·L_V/3600·(t_sf − t_a), c = 1 kJ/(kg·K)
             const double ta = PrintedNumber(b, "Температура наружного воздуха", "= ");
@@ -157,13 +163,13 @@ TEST_F(TambourTest, ClosedDoorFlowWithAndWithoutAnAdjacentLiftShaft) {
     } cases[] = {{"3", 3}, {"0", 0}, {"-3", 0}};
     for (const Case &c : cases) {
         SCOPED_TRACE(c.shaftArea);
-        TmbrRun r;
+        TambourRun r;
         r.in.check(ctl::rbTmbrVar2);
         r.set(ctl::EditTmbrShaftDoorArea, c.shaftArea).run();
         ASSERT_EQ(r.outcome, RunOutcome::ok);
-        EXPECT_EQ(r.calc.TmbrShaftDoorArea, c.mFdsl);
-        EXPECT_NEAR(r.calc.MassAirExps, 2 * std::sqrt(20 / sdr) + c.mFdsl * std::sqrt(20 / sdsl),
-                    1e-12);
+        EXPECT_EQ(r.calc.Tambour().Inputs().ShaftDoorArea, c.mFdsl);
+        EXPECT_NEAR(r.calc.Tambour().Results().RoomFlow,
+                    2 * std::sqrt(20 / sdr) + c.mFdsl * std::sqrt(20 / sdsl), 1e-12);
         const bool shaft = c.mFdsl > 0;
         EXPECT_EQ(r.has("\\par{\\s3\\outlinelevel2\\b Смежная ЛШ\\b0\\par}"), shaft);
         EXPECT_EQ(r.has("Температура воздуха в лифтовой шахте"), shaft);
@@ -188,35 +194,36 @@ TEST_F(TambourTest, LowestFloorOfTheChannel) {
     };
     for (const Case &c : cases) {
         SCOPED_TRACE(std::string(c.og) + "/" + c.ug);
-        TmbrRun r;
+        TambourRun r;
         r.set(ctl::EditTmbrOGFloorQty, c.og).set(ctl::EditTmbrUGFloorQty, c.ug).run();
         ASSERT_EQ(r.outcome, RunOutcome::ok);
-        ASSERT_EQ(r.calc.TmbrFloors.size(), c.count);
-        const TTmbrPressForFloor &low = r.calc.TmbrFloors.back();
-        EXPECT_EQ(low.FloorNum, c.lowest);
-        EXPECT_DOUBLE_EQ(low.hfloor, c.hfloor);
-        EXPECT_DOUBLE_EQ(low.hvlv, c.hvlv);
-        EXPECT_EQ(low.dGvlv, 0); // the design floor's valve is open
-        EXPECT_EQ(r.calc.TmbrFloors.front().FloorNum, std::max(std::atoi(c.og), 1));
+        ASSERT_EQ(r.calc.Tambour().Results().Floors.size(), c.count);
+        const TambourFloor &low = r.calc.Tambour().Results().Floors.back();
+        EXPECT_EQ(low.FloorNumber, c.lowest);
+        EXPECT_DOUBLE_EQ(low.FloorLevel, c.hfloor);
+        EXPECT_DOUBLE_EQ(low.ValveLevel, c.hvlv);
+        EXPECT_EQ(low.ValveLeak, 0); // the design floor's valve is open
+        EXPECT_EQ(r.calc.Tambour().Results().Floors.front().FloorNumber,
+                  std::max(std::atoi(c.og), 1));
     }
 }
 
 TEST_F(TambourTest, ChannelLeaksGrowUpwardAndFollowTheValvePressure) {
-    TmbrRun r;
+    TambourRun r;
     r.run();
     ASSERT_EQ(r.outcome, RunOutcome::ok);
-    const auto &f = r.calc.TmbrFloors;
+    const auto &f = r.calc.Tambour().Results().Floors;
     for (size_t i = 0; i + 1 < f.size(); ++i) {
-        const TTmbrPressForFloor &up = f[i], &down = f[i + 1];
-        EXPECT_NEAR(up.Gsh, down.Gsh + up.dGsh + up.dGvlv, 1e-12);
-        EXPECT_NEAR(up.dGvlv, 0.48 * std::sqrt(down.dPvlv / 30300), 1e-12);
-        EXPECT_DOUBLE_EQ(up.hvlv, down.hvlv + down.dhvlv);
-        EXPECT_GE(up.Psh, down.Psh); // friction only adds on the way up
+        const TambourFloor &up = f[i], &down = f[i + 1];
+        EXPECT_NEAR(up.ChannelFlow, down.ChannelFlow + up.WallLeak + up.ValveLeak, 1e-12);
+        EXPECT_NEAR(up.ValveLeak, 0.48 * std::sqrt(down.ValvePressureDiff / 30300), 1e-12);
+        EXPECT_DOUBLE_EQ(up.ValveLevel, down.ValveLevel + down.ValveStep);
+        EXPECT_GE(up.ChannelPressure, down.ChannelPressure); // friction only adds on the way up
     }
 }
 
 TEST_F(TambourTest, RoundChannelIgnoresSizeB) {
-    TmbrRun a, b;
+    TambourRun a, b;
     a.in.check(ctl::rbTmbrRoundVPipe);
     b.in.check(ctl::rbTmbrRoundVPipe);
     b.set(ctl::EditTmbrSizeB, "123");
@@ -227,15 +234,15 @@ TEST_F(TambourTest, RoundChannelIgnoresSizeB) {
     EXPECT_TRUE(a.has("\\b F\\sub ш\\nosupersub\\b0  = \\b 0,50 м\\super 2"));
     EXPECT_EQ(a.calcSection(), b.calcSection());
     // wall leakage of the design floor's section: ΔPкл^0.65·Δhкл·π·A·a·ρ/3600
-    const TTmbrPressForFloor &low = a.calc.TmbrFloors.back();
-    EXPECT_NEAR(low.dGsh,
-                std::pow(low.dPvlv, 0.65) * low.dhvlv * std::numbers::pi * 0.8 * 0.097 *
-                    AirDensity(-26) / 3600,
+    const TambourFloor &low = a.calc.Tambour().Results().Floors.back();
+    EXPECT_NEAR(low.WallLeak,
+                std::pow(low.ValvePressureDiff, 0.65) * low.ValveStep * std::numbers::pi * 0.8 *
+                    0.097 * AirDensity(-26) / 3600,
                 1e-15);
 }
 
 TEST_F(TambourTest, DoorDischargeCoefficientIsReportedOnly) {
-    TmbrRun a, b;
+    TambourRun a, b;
     b.set(ctl::EditTmbrDoorMu, "0,1");
     a.run();
     b.run();
@@ -247,7 +254,7 @@ TEST_F(TambourTest, DoorDischargeCoefficientIsReportedOnly) {
 TEST_F(TambourTest, LowExcessPressureIsRaisedTo20WithOneWarning) {
     for (const char *typed : {"15", ""}) {
         SCOPED_TRACE(typed);
-        TmbrRun r;
+        TambourRun r;
         r.set(ctl::EditTmbrPplus, typed).run();
         EXPECT_EQ(r.outcome, RunOutcome::ok);
         ASSERT_EQ(r.notes.messages.size(), 1u);
@@ -260,16 +267,26 @@ TEST_F(TambourTest, LowExcessPressureIsRaisedTo20WithOneWarning) {
 }
 
 TEST_F(TambourTest, FloorCountAboveTheLimitStopsTheRun) {
-    for (ControlName control : {ctl::EditTmbrOGFloorQty, ctl::EditTmbrUGFloorQty}) {
+    // the input lines end before the refused count's line
+    const struct {
+        ControlName control;
+        const char *lastLine;
+    } counts[] = {
+        {ctl::EditTmbrOGFloorQty, "\\par{\\s3\\outlinelevel2\\b Характеристики здания\\b0\\par}"},
+        {ctl::EditTmbrUGFloorQty,
+         "    Число надземных этажей:    \\b N\\sub НЭ\\nosupersub  = 12\\b0\\par "},
+    };
+    for (const auto &[control, lastLine] : counts) {
         for (const char *typed : {"301", "99999999999"}) {
             SCOPED_TRACE(control.str() + "=" + typed);
-            TmbrRun r;
+            TambourRun r;
             r.set(control, typed).run();
             EXPECT_EQ(r.outcome, RunOutcome::inputStopped);
             ASSERT_EQ(r.notes.messages.size(), 1u);
-            EXPECT_EQ(r.notes.messages[0].text, kFloorQtyLimitMessage);
+            EXPECT_EQ(r.notes.messages[0].text, kFloorCountLimitMessage);
             EXPECT_EQ(r.notes.messages[0].control, control.str());
-            EXPECT_TRUE(r.calc.TmbrFloors.empty());
+            EXPECT_TRUE(EndsAtTheStop(r.body(), lastLine, std::string(kFloorCountLimitMessage)));
+            EXPECT_TRUE(r.calc.Tambour().Results().Floors.empty());
         }
     }
 }
@@ -289,25 +306,26 @@ TEST_F(TambourTest, DegenerateInputsGiveAFiniteReport) {
     for (ControlName variant : {ctl::rbTmbrVar1, ctl::rbTmbrVar2, ctl::rbTmbrVar3}) {
         for (const auto &edits : cases) {
             SCOPED_TRACE(variant.str() + " " + edits[0].first.str() + "=" + edits[0].second);
-            TmbrRun r;
+            TambourRun r;
             r.in.check(variant);
             for (const auto &[k, v] : edits)
                 r.set(k, v);
             r.run();
             EXPECT_EQ(r.outcome, RunOutcome::ok);
-            EXPECT_TRUE(std::isfinite(r.calc.VolumeAirExps));
-            EXPECT_TRUE(std::isfinite(r.calc.FanPress));
+            EXPECT_TRUE(std::isfinite(r.calc.FanVolumeFlow));
+            EXPECT_TRUE(std::isfinite(r.calc.FanPressure));
         }
     }
 }
 
 TEST_F(TambourTest, DefaultReportMatchesTheReviewedFixture) {
-    TmbrRun r;
+    TambourRun r;
     r.run();
     ASSERT_EQ(r.outcome, RunOutcome::ok);
-    EXPECT_EQ(FormatRoundedInt(r.calc.VolumeAirExps), "12509");
-    EXPECT_EQ(FormatRoundedInt(r.calc.FanPress), "335");
-    const std::string expected = ReportFixture(TEST_DATA_DIR "/inflow/data/tambour_default.rtf", r.calc.Report.RTFull);
+    EXPECT_EQ(FormatRoundedInt(r.calc.FanVolumeFlow), "12509");
+    EXPECT_EQ(FormatRoundedInt(r.calc.FanPressure), "335");
+    const std::string expected =
+        ReportFixture(TEST_DATA_DIR "/inflow/data/tambour_default.rtf", r.calc.Report.RTFull);
     ASSERT_FALSE(expected.empty());
     EXPECT_EQ(r.calc.Report.RTFull, expected);
 }

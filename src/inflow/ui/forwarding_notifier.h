@@ -15,9 +15,9 @@ namespace orvane::inflow {
 class ForwardingNotifier : public Notifier {
 public:
     explicit ForwardingNotifier(Notifier *target) : target_(target) {}
-    void setTarget(Notifier *target) { target_ = target; }
-    void setReveal(std::function<void(const std::string &)> reveal) { reveal_ = std::move(reveal); }
-    Notifier *target() const { return target_; }
+    void SetTarget(Notifier *target) { target_ = target; }
+    void SetReveal(std::function<void(const std::string &)> reveal) { reveal_ = std::move(reveal); }
+    Notifier *Target() const { return target_; }
     void warning(const std::string &text, const std::string &control) override {
         if (reveal_ && !control.empty())
             reveal_(control);

@@ -11,7 +11,7 @@
 #include "core/notifier.h"
 #include "core/number_text.h"
 #include "exhaust/ui/form_smk_out_vent_calc.h"
-#include "inflow/ui/form_smk_in_vent_calc.h"
+#include "inflow/ui/supply_window.h"
 #include "report/ui/report_output_panel.h"
 #include "window_test_support.h"
 
@@ -56,11 +56,11 @@ int main(int argc, char **argv) {
     QDir ex(QStringLiteral(EXAMPLES_DIR));
     for (const QFileInfo &f : ex.entryInfoList({QStringLiteral("*.isrprj")})) {
         RecordingNotifier n;
-        inflow::TFormSmkInVentCalc form(ShellWindows{});
+        inflow::SupplyWindow form(ShellWindows{});
         form.SetNotifier(&n);
         form.SetSaveChangesQuestion([] { return int(QMessageBox::Discard); });
         form.OpenProjectFile(f.filePath());
-        form.ActionGoNextExecute();
+        form.Calculate();
         Shoot(form, f.completeBaseName(), out);
     }
     for (const QFileInfo &f : ex.entryInfoList({QStringLiteral("*.smkprj")})) {

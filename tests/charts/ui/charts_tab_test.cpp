@@ -34,7 +34,7 @@
 #include "core/number_text.h"
 #include "exhaust/exhaust_charts.h"
 #include "exhaust/ui/form_smk_out_vent_calc.h"
-#include "inflow/ui/form_smk_in_vent_calc.h"
+#include "inflow/ui/supply_window.h"
 #include "pdf_pages.h"
 #include "report/ui/report_output_panel.h"
 #include "report/ui/report_print.h"
@@ -94,13 +94,13 @@ Points Of(const Records &records, Value value, Level level) {
     return p;
 }
 
-auto Floor = [](const auto &r) { return double(r.FloorNum); };
+auto Floor = [](const auto &r) { return double(r.FloorNumber); };
 
 // The floor records but the 1st floor's.
 template <class Records> Records WithoutFirstFloor(const Records &records) {
     Records rest;
     std::copy_if(records.begin(), records.end(), std::back_inserter(rest),
-                 [](const auto &r) { return r.FloorNum != 1; });
+                 [](const auto &r) { return r.FloorNumber != 1; });
     return rest;
 }
 
@@ -110,7 +110,7 @@ struct InflowWindow {
         form.SetSaveChangesQuestion([] { return int(QMessageBox::Discard); });
     }
     RecordingNotifier notifier;
-    inflow::TFormSmkInVentCalc form;
+    inflow::SupplyWindow form;
 };
 
 struct ExhaustWindow {
@@ -153,50 +153,51 @@ private slots:
         Expected expected;
         bool band = true;
         if (variant == CtlName(inflow::ctl::rbOverGndStair)) {
-            const auto &f = c.OverGndStairResult;
+            const auto &f = c.AboveGroundStair().Results().Floors;
             QVERIFY(f.size() > 1);
             // the window starts with the 1st floor shut off: it has no door of its own
-            const inflow::TOverGndStairResult doors = WithoutFirstFloor(f);
+            const inflow::AboveGroundStairFloors doors = WithoutFirstFloor(f);
             QCOMPARE(doors.size() + 1, f.size());
             expected = {{"Ps", Of(
-                                   f, [](auto &r) { return r.Ps; }, Floor)},
+                                   f, [](auto &r) { return r.StairPressure; }, Floor)},
                         {"ΔPd", Of(
-                                    doors, [](auto &r) { return r.dPd; }, Floor)},
+                                    doors, [](auto &r) { return r.DoorPressureDiff; }, Floor)},
                         {"Gs", Of(
-                                   f, [](auto &r) { return r.Gs; }, Floor)}};
+                                   f, [](auto &r) { return r.StairFlow; }, Floor)}};
         } else if (variant == CtlName(inflow::ctl::rbUnderGndStair)) {
-            const auto &f = c.UnderGndStairResult;
+            const auto &f = c.UndergroundStair().Results().Floors;
             QVERIFY(f.size() > 1);
             // floor -1 holds the stairwell's pressure; the door differences are the floors below
-            inflow::TUnderGndStairResult doors(f.begin() + 1, f.end());
-            QVERIFY(f.front().FloorNum == -1 && f.front().Pst == f.front().Ps);
+            inflow::UndergroundStairFloors doors(f.begin() + 1, f.end());
+            QVERIFY(f.front().FloorNumber == -1 &&
+                    f.front().StairPressure == f.front().DoorPressureDiff);
             expected = {{"Ps", Of(
-                                   f, [](auto &r) { return r.Pst; }, Floor)},
+                                   f, [](auto &r) { return r.StairPressure; }, Floor)},
                         {"ΔPd", Of(
-                                    doors, [](auto &r) { return r.Ps; }, Floor)},
+                                    doors, [](auto &r) { return r.DoorPressureDiff; }, Floor)},
                         {"Gs", Of(
-                                   f, [](auto &r) { return r.Gs; }, Floor)}};
+                                   f, [](auto &r) { return r.StairFlow; }, Floor)}};
         } else if (variant == CtlName(inflow::ctl::rbLift)) {
-            const auto &f = c.LiftShaftResult;
+            const auto &f = c.Lift().Results().Floors;
             QVERIFY(f.size() > 1);
             // every level is calculated; the 1st floor's doorway stands open
-            const inflow::TLiftShaftResult doors = WithoutFirstFloor(f);
+            const inflow::LiftFloors doors = WithoutFirstFloor(f);
             QCOMPARE(doors.size() + 1, f.size());
             expected = {{"Pш", Of(
-                                   f, [](auto &r) { return r.Pg; }, Floor)},
+                                   f, [](auto &r) { return r.ShaftPressure; }, Floor)},
                         {"ΔPd", Of(
-                                    doors, [](auto &r) { return r.PL; }, Floor)},
+                                    doors, [](auto &r) { return r.DoorPressureDiff; }, Floor)},
                         {"G", Of(
-                                  f, [](auto &r) { return r.G; }, Floor)}};
+                                  f, [](auto &r) { return r.ShaftFlow; }, Floor)}};
         } else {
-            const auto &f = c.TmbrFloors;
+            const auto &f = c.Tambour().Results().Floors;
             QVERIFY(f.size() > 1);
             expected = {{"Pш", Of(
-                                   f, [](auto &r) { return r.Psh; }, Floor)},
+                                   f, [](auto &r) { return r.ChannelPressure; }, Floor)},
                         {"ΔPкл", Of(
-                                     f, [](auto &r) { return r.dPvlv; }, Floor)},
+                                     f, [](auto &r) { return r.ValvePressureDiff; }, Floor)},
                         {"Gш", Of(
-                                   f, [](auto &r) { return r.Gsh; }, Floor)}};
+                                   f, [](auto &r) { return r.ChannelFlow; }, Floor)}};
             band = false;
         }
         CheckCharts(&w.form, expected, band);

@@ -15,7 +15,7 @@
 
 #include "core/notifier.h"
 #include "core/number_text.h"
-#include "inflow/ui/form_smk_in_vent_calc.h"
+#include "inflow/ui/supply_window.h"
 #include "shell/form_controls.h"
 
 using namespace orvane;
@@ -37,7 +37,7 @@ int main(int argc, char **argv) {
     }
     SetDecimalSeparator(',');
     RecordingNotifier notifier;
-    TFormSmkInVentCalc form{ShellWindows{}};
+    SupplyWindow form{ShellWindows{}};
     form.SetNotifier(&notifier);
     form.setWindowState(Qt::WindowNoState);
     form.resize(size);

@@ -31,7 +31,7 @@
 #include "core/number_text.h"
 #include "inflow/inflow_json.h"
 #include "inflow/inflow_project.h"
-#include "inflow/ui/form_smk_in_vent_calc.h"
+#include "inflow/ui/supply_window.h"
 #include "inflow/ui/inflow_tips.h"
 #include "inflow/inflow_test_support.h"
 #include "report/ui/report_output_panel.h"
@@ -87,7 +87,7 @@ struct Window {
     QString report() { return form.OutputPanel()->viewer()->toPlainText(); }
 
     RecordingNotifier notifier;
-    TFormSmkInVentCalc form;
+    SupplyWindow form;
     int questions = 0;
     int answer = QMessageBox::Cancel;
 };
@@ -178,27 +178,27 @@ private slots:
         w.click(ctl::rbLift);
         QVERIFY(w.get<QWidget>("PanLift")->isVisible());
         for (const char *part : {"PanLift2Hdr", "LabLift2Chevron", "LabLift2Caption"}) {
-            const int index = w.form.GetCategoryIndForTag(32);
+            const int index = w.form.CategoryIndexOfTag(32);
             QCOMPARE(index, 1);
-            const TUCategoryPanel &c = w.form.Categories()[static_cast<size_t>(index)];
+            const CategoryPanel &c = w.form.Categories()[static_cast<size_t>(index)];
             auto *target = w.get<QWidget>(part);
             for (int i = 0; i < 4; ++i) // let the page lay itself out
                 QCoreApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
-            const int designHeight = c.PanTotal->height();
+            const int designHeight = c.Frame->height();
             QVERIFY(designHeight > 26);
             QTest::mouseClick(target, Qt::LeftButton, {}, QPoint(2, 2));
-            QTRY_COMPARE(c.PanTotal->height(), 26);
-            QCOMPARE(c.LabChevron->text(), QStringLiteral("►"));
+            QTRY_COMPARE(c.Frame->height(), 26);
+            QCOMPARE(c.Chevron->text(), QStringLiteral("►"));
             QVERIFY(!w.get<QWidget>(ctl::EditLiftWindSpeed)->isVisible());
             QTest::mouseClick(target, Qt::LeftButton, {}, QPoint(2, 2));
-            QTRY_COMPARE(c.PanTotal->height(), designHeight);
-            QCOMPARE(c.ExpandHeight, designHeight);
-            QCOMPARE(c.LabChevron->text(), QStringLiteral("▼"));
+            QTRY_COMPARE(c.Frame->height(), designHeight);
+            QCOMPARE(c.ExpandedHeight, designHeight);
+            QCOMPARE(c.Chevron->text(), QStringLiteral("▼"));
             QVERIFY(w.get<QWidget>(ctl::EditLiftWindSpeed)->isVisible());
         }
-        QCOMPARE(w.form.GetCategoryIndForTag(0), -1);
-        QCOMPARE(w.form.GetCategoryIndForTag(45), 9);
-        QCOMPARE(w.form.GetCategoryIndForTag(46), -1);
+        QCOMPARE(w.form.CategoryIndexOfTag(0), -1);
+        QCOMPARE(w.form.CategoryIndexOfTag(45), 9);
+        QCOMPARE(w.form.CategoryIndexOfTag(46), -1);
     }
 
     void EnablingRulesFollowTheRadioButtons() {
@@ -285,7 +285,7 @@ private slots:
         QVERIFY(w.get<QWidget>(ctl::EditLiftH0s)->isEnabled());
         QVERIFY(w.get<QWidget>(ctl::EditLiftLevelStart)->isEnabled());
         w.click("bbNext");
-        QCOMPARE(w.form.Calc().LiftTerm1Shaft, 3);
+        QCOMPARE(w.form.Calc().Lift().Inputs().Shaft, LiftShaft::fedFromBelow);
         QVERIFY(!w.get<QWidget>(ctl::EditLiftH0s)->isEnabled());
         QVERIFY(!w.get<QWidget>("LabLiftLevels1")->isEnabled());
         QVERIFY(!w.get<QWidget>(ctl::EditLiftLevelFinish)->isEnabled());
@@ -313,7 +313,7 @@ private slots:
         w.click(ctl::rbLift);
         w.type(ctl::EditLiftPplus, QStringLiteral("10"));
         // the refused value sits in a collapsed category: the message opens it
-        const TUCategoryPanel &supply = w.form.Categories()[4];
+        const CategoryPanel &supply = w.form.Categories()[4];
         QTest::mouseClick(w.get<QWidget>("PanLift5Hdr"), Qt::LeftButton, {}, QPoint(2, 2));
         QVERIFY(supply.Collapsed);
         w.click("bbNext");
@@ -390,7 +390,7 @@ private slots:
                              "введено «17.5»."));
         QCOMPARE(w.notifier.messages[0].control, ctl::EditTmbrOGFloorQty.str());
         QCOMPARE(w.report(), before);
-        QCOMPARE(w.form.ActionGoNextExecute(), RunOutcome::inputStopped);
+        QCOMPARE(w.form.Calculate(), RunOutcome::inputStopped);
         QCOMPARE(w.report(), before);
 
         // a negative window permeability (either permeability row) is refused the same way
@@ -400,7 +400,7 @@ private slots:
         w.get<QComboBox>(ctl::cbWinPenetrationVar)->setCurrentIndex(0);
         w.type(ctl::EditWinPenetration, QStringLiteral("-3"));
         w.notifier.messages.clear();
-        QCOMPARE(w.form.ActionGoNextExecute(), RunOutcome::inputStopped);
+        QCOMPARE(w.form.Calculate(), RunOutcome::inputStopped);
         QCOMPARE(w.notifier.messages.size(), size_t(1));
         QCOMPARE(w.notifier.messages[0].text,
                  std::string("Поле «Воздухопроницаемость окон»: нужно число не меньше 0, "
@@ -433,7 +433,7 @@ private slots:
         QCOMPARE(w.notifier.messages.size(), size_t(1));
         QCOMPARE(w.notifier.messages[0].kind, std::string("warning"));
         QCOMPARE(w.get<QLineEdit>(ctl::EditOGPplus)->text(), QStringLiteral("20"));
-        QVERIFY(w.form.Calc().VolumeAirExps > 0);
+        QVERIFY(w.form.Calc().FanVolumeFlow > 0);
     }
 
     void EveryVariantRunsToADutyPoint_data() {
@@ -465,8 +465,8 @@ private slots:
         }
         const bool lowDoors = variant == CtlName(ctl::rbLift) || variant == CtlName(ctl::rbTambour);
         QCOMPARE(warnings.empty(), !lowDoors);
-        QVERIFY(std::isfinite(calc.VolumeAirExps) && calc.VolumeAirExps > 0);
-        QVERIFY(std::isfinite(calc.FanPress) && calc.FanPress > 0);
+        QVERIFY(std::isfinite(calc.FanVolumeFlow) && calc.FanVolumeFlow > 0);
+        QVERIFY(std::isfinite(calc.FanPressure) && calc.FanPressure > 0);
         const QString report = w.report();
         QVERIFY(report.contains(variantLine));
         QVERIFY(report.contains(QStringLiteral("РАСЧЁТ")));
@@ -547,8 +547,8 @@ private slots:
         b.click("bbNext");
         // the same report; each page's footer names the window's own project file
         QCOMPARE(b.form.Calc().Report.RTBody, a.form.Calc().Report.RTBody);
-        QCOMPARE(b.form.Calc().VolumeAirExps, a.form.Calc().VolumeAirExps);
-        QCOMPARE(b.form.Calc().FanPress, a.form.Calc().FanPress);
+        QCOMPARE(b.form.Calc().FanVolumeFlow, a.form.Calc().FanVolumeFlow);
+        QCOMPARE(b.form.Calc().FanPressure, a.form.Calc().FanPressure);
     }
 
     void ExampleProjectsComputeAsTheBatchCalculatorDoes() {
@@ -570,10 +570,10 @@ private slots:
                 calc.Report.Page.projectFile = name.toStdString(); // as the batch calculator does
                 QVERIFY(LoadProject(path.toStdString(), in).ok);
                 calc.Run(in);
-                QCOMPARE(w.form.Calc().VolumeAirExps, calc.VolumeAirExps);
-                QCOMPARE(w.form.Calc().FanPress, calc.FanPress);
+                QCOMPARE(w.form.Calc().FanVolumeFlow, calc.FanVolumeFlow);
+                QCOMPARE(w.form.Calc().FanPressure, calc.FanPressure);
                 QVERIFY2(w.form.Calc().Report.RTFull == calc.Report.RTFull, qPrintable(name));
-                QVERIFY(calc.VolumeAirExps > 0);
+                QVERIFY(calc.FanVolumeFlow > 0);
             }
         SetDecimalSeparator(',');
     }
@@ -598,18 +598,18 @@ private slots:
 
         Window used;
         QVERIFY(used.form.OpenProjectFile(above));
-        QCOMPARE(used.form.ActionGoNextExecute(), RunOutcome::ok);
-        QCOMPARE(used.form.Calc().SecondFloorLevel, 9.0);
+        QCOMPARE(used.form.Calculate(), RunOutcome::ok);
+        QCOMPARE(used.form.Calc().Lift().Inputs().SecondFloorLevel, 9.0);
         QVERIFY(used.form.OpenProjectFile(below));
-        QCOMPARE(used.form.ActionGoNextExecute(), RunOutcome::ok);
+        QCOMPARE(used.form.Calculate(), RunOutcome::ok);
 
         Window fresh;
         QVERIFY(fresh.form.OpenProjectFile(below));
-        QCOMPARE(fresh.form.ActionGoNextExecute(), RunOutcome::ok);
-        QCOMPARE(fresh.form.Calc().LiftTerm1Shaft, 3);
-        QCOMPARE(fresh.form.Calc().SecondFloorLevel, 3.87);
+        QCOMPARE(fresh.form.Calculate(), RunOutcome::ok);
+        QCOMPARE(fresh.form.Calc().Lift().Inputs().Shaft, LiftShaft::fedFromBelow);
+        QCOMPARE(fresh.form.Calc().Lift().Inputs().SecondFloorLevel, 3.87);
         QVERIFY(used.form.Calc().Report.RTFull == fresh.form.Calc().Report.RTFull);
-        QCOMPARE(used.form.Calc().FanPress, fresh.form.Calc().FanPress);
+        QCOMPARE(used.form.Calc().FanPressure, fresh.form.Calc().FanPressure);
         QCOMPARE(InflowResultsJson(used.form.Calc()).dump(),
                  InflowResultsJson(fresh.form.Calc()).dump());
     }
@@ -686,7 +686,7 @@ private slots:
             QStringLiteral(" — Орвейн - Расчёт системы приточной противодымной вентиляции");
         QVERIFY(w.form.OpenProjectFile(file));
         QCOMPARE(w.form.windowTitle(), QStringLiteral("лифт.isrprj") + caption);
-        QCOMPARE(w.form.ActionGoNextExecute(), RunOutcome::ok);
+        QCOMPARE(w.form.Calculate(), RunOutcome::ok);
         auto *banner = w.get<QLabel>("LabStaleReport");
         QVERIFY(!banner->isVisibleTo(&w.form));
         w.type(ctl::EditLiftCageQty, QStringLiteral("3"));
@@ -701,7 +701,7 @@ private slots:
         QVERIFY(saved.readAll().contains("\r\nLCageQty=3\r\n"));
         // saving does not make the report current; a run does
         QVERIFY(banner->isVisibleTo(&w.form));
-        w.form.ActionGoNextExecute();
+        w.form.Calculate();
         QVERIFY(!banner->isVisibleTo(&w.form));
         // "Да" on closing saves to the project's file, without a dialog
         w.form.show();

@@ -1,4 +1,4 @@
-#include "inflow/ui/form_smk_in_vent_calc.h"
+#include "inflow/ui/supply_window.h"
 
 #include "charts/ui/charts_tab.h"
 #include "core/number_text.h"
@@ -66,24 +66,24 @@ QString Q(std::string_view s) {
 
 } // namespace
 
-TFormSmkInVentCalc::TFormSmkInVentCalc(const ShellWindows &shell, QWidget *parent)
+SupplyWindow::SupplyWindow(const ShellWindows &shell, QWidget *parent)
     : QMainWindow(parent), shell_(shell), forward_(nullptr), boxes_(this), calc_(&forward_) {
-    forward_.setTarget(&boxes_);
-    forward_.setReveal([this](const std::string &control) { RevealControl(control); });
-    FormCreate();
+    forward_.SetTarget(&boxes_);
+    forward_.SetReveal([this](const std::string &control) { RevealControl(control); });
+    BuildWindow();
 }
 
-TFormSmkInVentCalc::~TFormSmkInVentCalc() = default;
+SupplyWindow::~SupplyWindow() = default;
 
-void TFormSmkInVentCalc::SetNotifier(Notifier *notifier) {
-    forward_.setTarget(notifier ? notifier : &boxes_);
+void SupplyWindow::SetNotifier(Notifier *notifier) {
+    forward_.SetTarget(notifier ? notifier : &boxes_);
 }
 
-void TFormSmkInVentCalc::SetSaveChangesQuestion(std::function<int()> ask) {
+void SupplyWindow::SetSaveChangesQuestion(std::function<int()> ask) {
     document_->SetSaveChangesQuestion(std::move(ask));
 }
 
-void TFormSmkInVentCalc::BuildDocument() {
+void SupplyWindow::BuildDocument() {
     ProjectKind kind;
     kind.module = ProjectModule::supply;
     kind.extension = QStringLiteral("isrprj");
@@ -113,7 +113,7 @@ void TFormSmkInVentCalc::BuildDocument() {
     document_ = new ProjectDocument(this, shell_, kind, hooks);
 }
 
-void TFormSmkInVentCalc::StartState() {
+void SupplyWindow::StartState() {
     liftFloors_ = {};
     ControlsFromInputs(InflowInputs::Defaults());
     calc_ = InflowCalc(&forward_);
@@ -124,16 +124,16 @@ void TFormSmkInVentCalc::StartState() {
     ran_ = false;
 }
 
-bool TFormSmkInVentCalc::ChangedSinceRun() const {
+bool SupplyWindow::ChangedSinceRun() const {
     return ran_ && !InputsFromControls().sameValues(ranInputs_);
 }
 
 // ---------------------------------------------------------------------------------------------
 // Building the window
 
-void TFormSmkInVentCalc::FormCreate() {
+void SupplyWindow::BuildWindow() {
     setObjectName(QStringLiteral("FormSmkInVentCalc"));
-    flFirstTime_ = true;
+    firstShow_ = true;
 
     BuildDocument();
     BuildMenu();
@@ -142,71 +142,71 @@ void TFormSmkInVentCalc::FormCreate() {
     auto *root = new QHBoxLayout(central);
     root->setContentsMargins(2, 2, 2, 2);
     root->setSpacing(4);
-    panelIn_ = BuildInputPanel();
-    root->addWidget(panelIn_);
+    inputPanel_ = BuildInputPanel();
+    root->addWidget(inputPanel_);
 
-    panelOut_ = new ReportOutputPanel(central);
-    panelOut_->setObjectName(QStringLiteral("PanelOut"));
-    panelOut_->setFanKind(QStringLiteral("Sup"));
-    panelOut_->setFileNameSource([this] {
+    outputPanel_ = new ReportOutputPanel(central);
+    outputPanel_->setObjectName(QStringLiteral("PanelOut"));
+    outputPanel_->setFanKind(QStringLiteral("Sup"));
+    outputPanel_->setFileNameSource([this] {
         return std::pair<QString, QString>(EditText(ctl::EditProjectName),
                                            EditText(ctl::EditSystemName));
     });
-    panelOut_->setSaveFolder(StartFolder());
-    bbShowPanIn_ = new QPushButton(QStringLiteral("►"), panelOut_);
-    bbShowPanIn_->setObjectName(QStringLiteral("bbShowPanIn"));
-    bbShowPanIn_->setToolTip(QStringLiteral("Развернуть"));
-    bbShowPanIn_->setAccessibleName(QStringLiteral("Развернуть"));
-    bbShowPanIn_->setFixedWidth(32);
-    bbShowPanIn_->hide();
-    bbNewCalc_ = new QPushButton(panelOut_);
-    bbNewCalc_->setIcon(StandardIcon(QStyle::SP_FileIcon, this));
-    bbNewCalc_->setObjectName(QStringLiteral("bbNewCalc"));
-    bbNewCalc_->setToolTip(QStringLiteral("Открыть новый расчет"));
-    bbNewCalc_->setAccessibleName(QStringLiteral("Открыть новый расчет"));
-    bbNewCalc_->setFixedWidth(32);
+    outputPanel_->setSaveFolder(StartFolder());
+    showInputButton_ = new QPushButton(QStringLiteral("►"), outputPanel_);
+    showInputButton_->setObjectName(QStringLiteral("bbShowPanIn"));
+    showInputButton_->setToolTip(QStringLiteral("Развернуть"));
+    showInputButton_->setAccessibleName(QStringLiteral("Развернуть"));
+    showInputButton_->setFixedWidth(32);
+    showInputButton_->hide();
+    newCalculationButton_ = new QPushButton(outputPanel_);
+    newCalculationButton_->setIcon(StandardIcon(QStyle::SP_FileIcon, this));
+    newCalculationButton_->setObjectName(QStringLiteral("bbNewCalc"));
+    newCalculationButton_->setToolTip(QStringLiteral("Открыть новый расчет"));
+    newCalculationButton_->setAccessibleName(QStringLiteral("Открыть новый расчет"));
+    newCalculationButton_->setFixedWidth(32);
     // The panel's button row holds "Сохранить" and "Вентилятор"; ours join it at both ends.
     QBoxLayout *buttonRow = nullptr;
-    if (auto *outLayout = panelOut_->layout()) {
+    if (auto *outLayout = outputPanel_->layout()) {
         for (int i = 0; i < outLayout->count() && !buttonRow; ++i)
             buttonRow = qobject_cast<QBoxLayout *>(outLayout->itemAt(i)->layout());
     }
     if (buttonRow) {
-        buttonRow->insertWidget(0, bbShowPanIn_);
-        buttonRow->addWidget(bbNewCalc_);
-    } else if (auto *outLayout = qobject_cast<QBoxLayout *>(panelOut_->layout())) {
+        buttonRow->insertWidget(0, showInputButton_);
+        buttonRow->addWidget(newCalculationButton_);
+    } else if (auto *outLayout = qobject_cast<QBoxLayout *>(outputPanel_->layout())) {
         auto *row = new QHBoxLayout;
-        row->addWidget(bbShowPanIn_);
+        row->addWidget(showInputButton_);
         row->addStretch(1);
-        row->addWidget(bbNewCalc_);
+        row->addWidget(newCalculationButton_);
         outLayout->addLayout(row);
     }
-    connect(bbShowPanIn_, &QPushButton::clicked, this, &TFormSmkInVentCalc::bbShowPanInClick);
-    connect(bbNewCalc_, &QPushButton::clicked, this, &TFormSmkInVentCalc::ActionNewCalcExecute);
+    connect(showInputButton_, &QPushButton::clicked, this, &SupplyWindow::ShowInputPanel);
+    connect(newCalculationButton_, &QPushButton::clicked, this, &SupplyWindow::StartNewCalculation);
     // the stale report's banner stands above the viewer
     stale_ = new StaleReportMark(
-        panelOut_, [this] { return !panelOut_->AppForFan().isEmpty(); },
-        [this] { panelOut_->SaveReportToFile(); });
+        outputPanel_, [this] { return !outputPanel_->AppForFan().isEmpty(); },
+        [this] { outputPanel_->SaveReportToFile(); });
     root->addLayout(stale_->BannerAndPanel(), 1);
-    charts_ = new ChartsTab(panelOut_, stale_);
+    charts_ = new ChartsTab(outputPanel_, stale_);
     setCentralWidget(central);
 
     // Categories: expanded at their design height, collapsed to the header.
     for (auto &category : categories_) {
-        category.PanTotal->layout()->activate();
-        category.ExpandHeight = category.PanTotal->sizeHint().height();
-        category.CollapseHeight = kHeaderHeight + 2;
+        category.Frame->layout()->activate();
+        category.ExpandedHeight = category.Frame->sizeHint().height();
+        category.CollapsedHeight = kHeaderHeight + 2;
         category.Collapsed = false;
     }
 
     // The lift refresh here sees no floor counts yet (shaft 1), as the window did at creation.
-    rbSWWithExitClick();
-    rbExitsToSWViaDoorClick();
-    rbLiftMethodClick();
+    UpdateExitRows();
+    UpdateStairwellCountRow();
+    UpdateLiftMethodRows();
 
     ControlsFromInputs(InflowInputs::Defaults());
-    cbWinPenetrationVarChange();
-    DuctShapeClick();
+    ShowWindowPermeabilityRow();
+    UpdateDuctSizeRows();
 
     for (const FieldSpec &f : kInflowFields) {
         const QString hint = InflowEditHint(CtlName(f.control));
@@ -222,7 +222,7 @@ void TFormSmkInVentCalc::FormCreate() {
         shell_.popupTip->CloseWhenActivated(this);
     MarkSaved();
     document_->OpenDroppedProjects();
-    WatchInputChanges(panelIn_, [this] { document_->RefreshSoon(); });
+    WatchInputChanges(inputPanel_, [this] { document_->RefreshSoon(); });
     document_->Refresh();
     // the window opens on its first input field
     if (QLineEdit *first = controls_.edit(ctl::EditProjectName))
@@ -231,13 +231,13 @@ void TFormSmkInVentCalc::FormCreate() {
     setWindowState(Qt::WindowMaximized);
 }
 
-void TFormSmkInVentCalc::BuildMenu() {
+void SupplyWindow::BuildMenu() {
     const ModuleMenu menu = AddModuleMenu(*this, *document_);
-    connect(menu.newCalc, &QAction::triggered, this, &TFormSmkInVentCalc::ActionNewCalcExecute);
+    connect(menu.newCalc, &QAction::triggered, this, &SupplyWindow::StartNewCalculation);
     connect(menu.pathSave, &QAction::triggered, this, [this] {
         if (shell_.selectPathSave)
             shell_.selectPathSave->exec();
-        panelOut_->setSaveFolder(StartFolder());
+        outputPanel_->setSaveFolder(StartFolder());
     });
     connect(menu.help, &QAction::triggered, this, [this] {
         static const char *const kVariantTopics[] = {"sw-og", "sw-ug", "lift", "tambour"};
@@ -247,7 +247,7 @@ void TFormSmkInVentCalc::BuildMenu() {
     connect(menu.about, &QAction::triggered, this, [this] { ShowAbout(shell_.about.Get(), this); });
 }
 
-QWidget *TFormSmkInVentCalc::BuildInputPanel() {
+QWidget *SupplyWindow::BuildInputPanel() {
     auto *panel = new QWidget(this);
     panel->setObjectName(QStringLiteral("PanelIn"));
     panel->setFixedWidth(460);
@@ -255,10 +255,10 @@ QWidget *TFormSmkInVentCalc::BuildInputPanel() {
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(2);
 
-    scrollBoxStart_ = new QScrollArea(panel);
-    scrollBoxStart_->setObjectName(QStringLiteral("ScrollBoxStart"));
-    scrollBoxStart_->setWidgetResizable(true);
-    scrollBoxStart_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    inputScroll_ = new QScrollArea(panel);
+    inputScroll_->setObjectName(QStringLiteral("ScrollBoxStart"));
+    inputScroll_->setWidgetResizable(true);
+    inputScroll_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     auto *page = new QWidget;
     page->setObjectName(QStringLiteral("tshStart"));
     auto *pageLayout = new QVBoxLayout(page);
@@ -266,15 +266,15 @@ QWidget *TFormSmkInVentCalc::BuildInputPanel() {
     pageLayout->setSpacing(4);
     BuildProjectGroup(pageLayout);
     BuildVariantGroup(pageLayout);
-    panStairWell_ = BuildStairWellPanel();
-    pageLayout->addWidget(panStairWell_);
-    panLift_ = BuildLiftPanel();
-    pageLayout->addWidget(panLift_);
-    panTambour_ = BuildTambourPanel();
-    pageLayout->addWidget(panTambour_);
+    stairwellPanel_ = BuildStairwellPanel();
+    pageLayout->addWidget(stairwellPanel_);
+    liftPanel_ = BuildLiftPanel();
+    pageLayout->addWidget(liftPanel_);
+    tambourPanel_ = BuildTambourPanel();
+    pageLayout->addWidget(tambourPanel_);
     pageLayout->addStretch(1);
-    scrollBoxStart_->setWidget(page);
-    layout->addWidget(scrollBoxStart_, 1);
+    inputScroll_->setWidget(page);
+    layout->addWidget(inputScroll_, 1);
 
     auto *ctrl = new QWidget(panel);
     ctrl->setObjectName(QStringLiteral("PanelInCtrl"));
@@ -298,14 +298,13 @@ QWidget *TFormSmkInVentCalc::BuildInputPanel() {
     actionGoNext->setShortcut(QKeySequence(Qt::Key_F9));
     addAction(actionGoNext);
     bbNext->setToolTip(QStringLiteral("Выполнить расчет (F9)"));
-    connect(actionGoNext, &QAction::triggered, this,
-            Guarded(this, &TFormSmkInVentCalc::ActionGoNextExecute));
+    connect(actionGoNext, &QAction::triggered, this, Guarded(this, &SupplyWindow::Calculate));
     connect(bbNext, &QPushButton::clicked, actionGoNext, &QAction::trigger);
-    connect(bbHide, &QPushButton::clicked, this, &TFormSmkInVentCalc::bbHidePanInClick);
+    connect(bbHide, &QPushButton::clicked, this, &SupplyWindow::HideInputPanel);
     return panel;
 }
 
-QToolButton *TFormSmkInVentCalc::NewTipButton(const QString &name, QWidget *parent) {
+QToolButton *SupplyWindow::NewTipButton(const QString &name, QWidget *parent) {
     QToolButton *button = CreateTipButton(name, parent);
     // announced with its group's caption (a group without one is named by its category)
     for (const QWidget *w = parent; w; w = w->parentWidget()) {
@@ -323,8 +322,7 @@ QToolButton *TFormSmkInVentCalc::NewTipButton(const QString &name, QWidget *pare
     return button;
 }
 
-QGroupBox *TFormSmkInVentCalc::NewGroup(QVBoxLayout *into, const QString &name,
-                                        const QString &title) {
+QGroupBox *SupplyWindow::NewGroup(QVBoxLayout *into, const QString &name, const QString &title) {
     auto *group = new QGroupBox(title);
     group->setObjectName(name);
     auto *grid = new QGridLayout(group);
@@ -339,30 +337,29 @@ QGroupBox *TFormSmkInVentCalc::NewGroup(QVBoxLayout *into, const QString &name,
     return group;
 }
 
-QGridLayout *TFormSmkInVentCalc::GridOf(QGroupBox *group) const {
+QGridLayout *SupplyWindow::GridOf(QGroupBox *group) const {
     return static_cast<QGridLayout *>(group->layout());
 }
 
-QLineEdit *TFormSmkInVentCalc::AddEdit(QGroupBox *group, ControlName name,
-                                       const QString &tipButton) {
+QLineEdit *SupplyWindow::AddEdit(QGroupBox *group, ControlName name, const QString &tipButton) {
     QGridLayout *grid = GridOf(group);
     const int row = grid->rowCount();
     const FieldRow r = AddFieldRow(grid, row, InflowField(name), group, controls_);
     Row rowWidgets;
-    rowWidgets.widgets << r.label << r.edit;
+    rowWidgets.Widgets << r.label << r.edit;
     if (r.unit)
-        rowWidgets.widgets << r.unit;
+        rowWidgets.Widgets << r.unit;
     if (!tipButton.isEmpty()) {
         auto *tip = NewTipButton(tipButton, group);
         grid->addWidget(tip, row, 3);
-        rowWidgets.widgets << tip;
+        rowWidgets.Widgets << tip;
     }
     rows_.insert(CtlName(name), rowWidgets);
     return r.edit;
 }
 
-QRadioButton *TFormSmkInVentCalc::AddRadio(QGroupBox *group, ControlName name, const QString &text,
-                                           QButtonGroup *buttons) {
+QRadioButton *SupplyWindow::AddRadio(QGroupBox *group, ControlName name, const QString &text,
+                                     QButtonGroup *buttons) {
     QGridLayout *grid = GridOf(group);
     auto *radio = controls_.create<QRadioButton>(name, text, group);
     radio->setAccessibleName(text);
@@ -372,8 +369,8 @@ QRadioButton *TFormSmkInVentCalc::AddRadio(QGroupBox *group, ControlName name, c
 }
 
 QButtonGroup *
-TFormSmkInVentCalc::AddRadioGroup(QGroupBox *group,
-                                  std::initializer_list<std::pair<ControlName, QString>> radios) {
+SupplyWindow::AddRadioGroup(QGroupBox *group,
+                            std::initializer_list<std::pair<ControlName, QString>> radios) {
     auto *buttons = new QButtonGroup(group);
     buttons->setExclusive(true);
     bool first = true;
@@ -386,19 +383,17 @@ TFormSmkInVentCalc::AddRadioGroup(QGroupBox *group,
     return buttons;
 }
 
-void TFormSmkInVentCalc::BuildProjectGroup(QVBoxLayout *page) {
+void SupplyWindow::BuildProjectGroup(QVBoxLayout *page) {
     QGroupBox *group = NewGroup(page, QStringLiteral("gbProject"), QStringLiteral(" Проект "));
     QGridLayout *grid = GridOf(group);
     const ProjectRows rows =
         AddProjectRows(grid, grid->rowCount(), 4, controls_, ctl::EditProjectName,
                        ctl::EditSystemName, NewTipButton(QStringLiteral("sbTipProject"), group));
-    connect(rows.open, &QToolButton::clicked, this,
-            Guarded(this, &TFormSmkInVentCalc::ActionOpenFileExecute));
-    connect(rows.save, &QToolButton::clicked, this,
-            Guarded(this, &TFormSmkInVentCalc::ActionSaveFileExecute));
+    connect(rows.open, &QToolButton::clicked, this, Guarded(this, &SupplyWindow::OpenProject));
+    connect(rows.save, &QToolButton::clicked, this, Guarded(this, &SupplyWindow::SaveProject));
 }
 
-void TFormSmkInVentCalc::BuildVariantGroup(QVBoxLayout *page) {
+void SupplyWindow::BuildVariantGroup(QVBoxLayout *page) {
     QGroupBox *group = NewGroup(page, QStringLiteral("gbCalcVariant"),
                                 QStringLiteral(" Вариант приточной противодымной вентиляции "));
     QButtonGroup *buttons = AddRadioGroup(
@@ -417,11 +412,11 @@ void TFormSmkInVentCalc::BuildVariantGroup(QVBoxLayout *page) {
     grid->addWidget(NewTipButton(QStringLiteral("sbTipTambour"), group), row, 3);
     connect(buttons, &QButtonGroup::buttonToggled, this, [this](QAbstractButton *, bool checked) {
         if (checked)
-            rbCalcVariantClick();
+            ShowChosenVariant();
     });
 }
 
-QWidget *TFormSmkInVentCalc::BuildStairWellPanel() {
+QWidget *SupplyWindow::BuildStairwellPanel() {
     auto *panel = new QWidget;
     panel->setObjectName(QStringLiteral("PanStairWell"));
     auto *layout = new QVBoxLayout(panel);
@@ -429,32 +424,12 @@ QWidget *TFormSmkInVentCalc::BuildStairWellPanel() {
     layout->setSpacing(4);
 
     // Above-ground conditions and building.
-    panSW1OG_ = new QWidget(panel);
-    panSW1OG_->setObjectName(QStringLiteral("PanSW1_OG"));
-    auto *og = new QVBoxLayout(panSW1OG_);
+    aboveGroundPanel_ = new QWidget(panel);
+    aboveGroundPanel_->setObjectName(QStringLiteral("PanSW1_OG"));
+    auto *og = new QVBoxLayout(aboveGroundPanel_);
     og->setContentsMargins(0, 0, 0, 0);
     og->setSpacing(4);
-    QGroupBox *terms = NewGroup(og, QStringLiteral("gbSWTerms"), QStringLiteral(" Условия "));
-    auto *g1 = AddRadioGroup(
-        terms, {{ctl::rbSWJoinWall,
-                 QStringLiteral("ЛК примыкает к наружной стене с окнами на каждом этаже")},
-                {ctl::rbSWNotJoinWall, QStringLiteral("ЛК в центральном ядре")}});
-    auto *g2 = AddRadioGroup(
-        terms, {{ctl::rbSWWOExit, QStringLiteral("ЛК не имеет выхода наружу")},
-                {ctl::rbSWWithExit, QStringLiteral("ЛК с обособленным наружным выходом")}});
-    auto *g3 = AddRadioGroup(
-        terms, {{ctl::rbFirstFloorNotJoinSW,
-                 QStringLiteral("1-й этаж не сообщается с ЛК (или через тамбур-шлюзы)")},
-                {ctl::rbFirstFloorJoinSW,
-                 QStringLiteral("1-й этаж сообщается с ЛК через одинарную дверь")}});
-    auto *g4 = AddRadioGroup(
-        terms,
-        {{ctl::rbExitsToSWViaDoor, QStringLiteral("Поэтажные выходы в ЛК через одинарные двери")},
-         {ctl::rbExitsToSWViaTambour, QStringLiteral("Поэтажные выходы в ЛК через тамбур-шлюзы")}});
-    connect(g1, &QButtonGroup::buttonToggled, this, [this] { rbSWJoinWallClick(); });
-    connect(g2, &QButtonGroup::buttonToggled, this, [this] { rbSWWithExitClick(); });
-    connect(g3, &QButtonGroup::buttonToggled, this, [] { /* rbFirstFloorNotJoinSWClick */ });
-    connect(g4, &QButtonGroup::buttonToggled, this, [this] { rbExitsToSWViaDoorClick(); });
+    BuildStairwellConditions(og);
 
     QGroupBox *build =
         NewGroup(og, QStringLiteral("gbOGBuildParams"), QStringLiteral(" Характеристики здания "));
@@ -464,14 +439,14 @@ QWidget *TFormSmkInVentCalc::BuildStairWellPanel() {
     AddEdit(build, ctl::EditSecondFloorLevel);
     AddEdit(build, ctl::EditOGFloorHeight);
     AddEdit(build, ctl::EditOGStairWellQty, QStringLiteral("sbTipOGSWQty"));
-    layout->addWidget(panSW1OG_);
+    layout->addWidget(aboveGroundPanel_);
 
     // Underground building.
-    gbUGBuildParams_ = NewGroup(layout, QStringLiteral("gbUGBuildParams"),
-                                QStringLiteral(" Характеристики подземной части здания "));
-    AddEdit(gbUGBuildParams_, ctl::EditUGFloorQty);
-    AddEdit(gbUGBuildParams_, ctl::EditUGFloorHeight);
-    AddEdit(gbUGBuildParams_, ctl::EditUGStairWellQty, QStringLiteral("sbTipUGSWQty"));
+    undergroundBuildingGroup_ = NewGroup(layout, QStringLiteral("gbUGBuildParams"),
+                                         QStringLiteral(" Характеристики подземной части здания "));
+    AddEdit(undergroundBuildingGroup_, ctl::EditUGFloorQty);
+    AddEdit(undergroundBuildingGroup_, ctl::EditUGFloorHeight);
+    AddEdit(undergroundBuildingGroup_, ctl::EditUGStairWellQty, QStringLiteral("sbTipUGSWQty"));
 
     // Air, wind and the stairwell itself.
     auto *sw2 = new QWidget(panel);
@@ -517,65 +492,29 @@ QWidget *TFormSmkInVentCalc::BuildStairWellPanel() {
                           {ctl::rbDoorIsGasProof, QStringLiteral("Дымогазонепроницаемая дверь")}});
     AddEdit(doors, ctl::EditClosedDoorSpecResist, QStringLiteral("sbTipClosedDoorSpecResist"));
 
-    gbSWWindows_ = NewGroup(sw3Layout, QStringLiteral("gbSWWindows"),
-                            QStringLiteral(" Оконные проёмы лестничной клетки "));
-    AddEdit(gbSWWindows_, ctl::EditWindowArea);
-    {
-        QGridLayout *grid = GridOf(gbSWWindows_);
-        int row = grid->rowCount();
-        auto *comboLabel =
-            new QLabel(QStringLiteral("Воздухопроницаемость задана как:"), gbSWWindows_);
-        comboLabel->setObjectName(QStringLiteral("LabWinPenetrationVar"));
-        cbWinPenetrationVar_ = controls_.create<QComboBox>(ctl::cbWinPenetrationVar, gbSWWindows_);
-        cbWinPenetrationVar_->setAccessibleName(QStringLiteral("Воздухопроницаемость задана как"));
-        comboLabel->setBuddy(cbWinPenetrationVar_);
-        for (const auto &variant : VarWinPenetration)
-            cbWinPenetrationVar_->addItem(Q(variant.SignList));
-        grid->addWidget(comboLabel, row, 0);
-        grid->addWidget(cbWinPenetrationVar_, row, 1, 1, 3);
-        labWinPenetration1_ = new QLabel(gbSWWindows_);
-        labWinPenetration1_->setObjectName(QStringLiteral("LabWinPenetration1"));
-        labWinPenetration2_ = new QLabel(gbSWWindows_);
-        labWinPenetration2_->setObjectName(QStringLiteral("LabWinPenetration2"));
-        grid->addWidget(labWinPenetration1_, row + 1, 0, 1, 4);
-        grid->addWidget(labWinPenetration2_, row + 2, 0, 1, 4);
-        row += 3;
-        labWinPenetration_ = new QLabel(gbSWWindows_);
-        labWinPenetration_->setObjectName(QStringLiteral("LabWinPenetration"));
-        labWinPenetration_->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-        auto *edit = controls_.create<QLineEdit>(ctl::EditWinPenetration, gbSWWindows_);
-        edit->setFixedWidth(kEditWidth);
-        WatchNumberText(edit, RuleOf(InflowField(ctl::EditWinPenetration)));
-        labWinPenetration_->setBuddy(edit);
-        labWinPenetrationU_ = new QLabel(gbSWWindows_);
-        labWinPenetrationU_->setObjectName(QStringLiteral("LabWinPenetrationU"));
-        grid->addWidget(labWinPenetration_, row, 0);
-        grid->addWidget(edit, row, 1);
-        grid->addWidget(labWinPenetrationU_, row, 2);
-        grid->addWidget(NewTipButton(QStringLiteral("sbTipWinAirPenetration"), gbSWWindows_), row,
-                        3);
-        connect(cbWinPenetrationVar_, &QComboBox::currentIndexChanged, this,
-                &TFormSmkInVentCalc::cbWinPenetrationVarChange);
-    }
+    BuildWindowsGroup(sw3Layout);
 
-    gbOGFanSelect_ = NewGroup(sw3Layout, QStringLiteral("gbOGFanSelect"),
-                              QStringLiteral(" Система приточной противодымной вентиляции "));
-    AddEdit(gbOGFanSelect_, ctl::EditOGPplus);
-    AddEdit(gbOGFanSelect_, ctl::EditOGH0s, QStringLiteral("sbTipOGH0Above"));
-    auto *ogShape = AddRadioGroup(
-        gbOGFanSelect_, {{ctl::rbOGRectAPipe, QStringLiteral("Воздуховоды прямоугольного сечения")},
-                         {ctl::rbOGRoundAPipe, QStringLiteral("Воздуховоды круглого сечения")}});
-    connect(ogShape, &QButtonGroup::buttonToggled, this, [this] { DuctShapeClick(); });
-    AddEdit(gbOGFanSelect_, ctl::EditOGSizeA);
-    AddEdit(gbOGFanSelect_, ctl::EditOGSizeB);
-    AddEdit(gbOGFanSelect_, ctl::EditOGAPipeLen);
-    AddEdit(gbOGFanSelect_, ctl::EditOGAPipeEpsilon);
-    AddEdit(gbOGFanSelect_, ctl::EditOGAPipeXi);
+    aboveGroundSupplyGroup_ =
+        NewGroup(sw3Layout, QStringLiteral("gbOGFanSelect"),
+                 QStringLiteral(" Система приточной противодымной вентиляции "));
+    AddEdit(aboveGroundSupplyGroup_, ctl::EditOGPplus);
+    AddEdit(aboveGroundSupplyGroup_, ctl::EditOGH0s, QStringLiteral("sbTipOGH0Above"));
+    auto *ogShape =
+        AddRadioGroup(aboveGroundSupplyGroup_,
+                      {{ctl::rbOGRectAPipe, QStringLiteral("Воздуховоды прямоугольного сечения")},
+                       {ctl::rbOGRoundAPipe, QStringLiteral("Воздуховоды круглого сечения")}});
+    connect(ogShape, &QButtonGroup::buttonToggled, this, [this] { UpdateDuctSizeRows(); });
+    AddEdit(aboveGroundSupplyGroup_, ctl::EditOGSizeA);
+    AddEdit(aboveGroundSupplyGroup_, ctl::EditOGSizeB);
+    AddEdit(aboveGroundSupplyGroup_, ctl::EditOGAPipeLen);
+    AddEdit(aboveGroundSupplyGroup_, ctl::EditOGAPipeEpsilon);
+    AddEdit(aboveGroundSupplyGroup_, ctl::EditOGAPipeXi);
 
-    gbUGFanSelect_ = NewGroup(sw3Layout, QStringLiteral("gbUGFanSelect"),
-                              QStringLiteral(" Система приточной противодымной вентиляции "));
-    AddEdit(gbUGFanSelect_, ctl::EditUGH0Below);
-    AddEdit(gbUGFanSelect_, ctl::EditUGPdsBelow);
+    undergroundSupplyGroup_ =
+        NewGroup(sw3Layout, QStringLiteral("gbUGFanSelect"),
+                 QStringLiteral(" Система приточной противодымной вентиляции "));
+    AddEdit(undergroundSupplyGroup_, ctl::EditUGH0Below);
+    AddEdit(undergroundSupplyGroup_, ctl::EditUGPdsBelow);
     layout->addWidget(sw3);
 
     auto *title = new QLabel(QStringLiteral("Лестн. Клетка"), panel);
@@ -584,8 +523,74 @@ QWidget *TFormSmkInVentCalc::BuildStairWellPanel() {
     return panel;
 }
 
-QFrame *TFormSmkInVentCalc::NewCategory(int tag, const QString &name, const QString &caption,
-                                        QVBoxLayout *&contents) {
+// The four conditions of an above-ground stairwell, each a pair of radio buttons.
+void SupplyWindow::BuildStairwellConditions(QVBoxLayout *into) {
+    QGroupBox *terms = NewGroup(into, QStringLiteral("gbSWTerms"), QStringLiteral(" Условия "));
+    auto *g1 = AddRadioGroup(
+        terms, {{ctl::rbSWJoinWall,
+                 QStringLiteral("ЛК примыкает к наружной стене с окнами на каждом этаже")},
+                {ctl::rbSWNotJoinWall, QStringLiteral("ЛК в центральном ядре")}});
+    auto *g2 = AddRadioGroup(
+        terms, {{ctl::rbSWWOExit, QStringLiteral("ЛК не имеет выхода наружу")},
+                {ctl::rbSWWithExit, QStringLiteral("ЛК с обособленным наружным выходом")}});
+    // the 1st floor's condition enables no row of its own
+    AddRadioGroup(terms, {{ctl::rbFirstFloorNotJoinSW,
+                           QStringLiteral("1-й этаж не сообщается с ЛК (или через тамбур-шлюзы)")},
+                          {ctl::rbFirstFloorJoinSW,
+                           QStringLiteral("1-й этаж сообщается с ЛК через одинарную дверь")}});
+    auto *g4 = AddRadioGroup(
+        terms,
+        {{ctl::rbExitsToSWViaDoor, QStringLiteral("Поэтажные выходы в ЛК через одинарные двери")},
+         {ctl::rbExitsToSWViaTambour, QStringLiteral("Поэтажные выходы в ЛК через тамбур-шлюзы")}});
+    connect(g1, &QButtonGroup::buttonToggled, this, [this] { UpdateWindRows(); });
+    connect(g2, &QButtonGroup::buttonToggled, this, [this] { UpdateExitRows(); });
+    connect(g4, &QButtonGroup::buttonToggled, this, [this] { UpdateStairwellCountRow(); });
+}
+
+// The windows of an above-ground stairwell: their area, and the permeability as the chosen way
+// of stating it (the caption, symbol and unit follow the combo).
+void SupplyWindow::BuildWindowsGroup(QVBoxLayout *into) {
+    windowsGroup_ = NewGroup(into, QStringLiteral("gbSWWindows"),
+                             QStringLiteral(" Оконные проёмы лестничной клетки "));
+    AddEdit(windowsGroup_, ctl::EditWindowArea);
+    QGridLayout *grid = GridOf(windowsGroup_);
+    int row = grid->rowCount();
+    auto *comboLabel =
+        new QLabel(QStringLiteral("Воздухопроницаемость задана как:"), windowsGroup_);
+    comboLabel->setObjectName(QStringLiteral("LabWinPenetrationVar"));
+    windowRowCombo_ = controls_.create<QComboBox>(ctl::cbWinPenetrationVar, windowsGroup_);
+    windowRowCombo_->setAccessibleName(QStringLiteral("Воздухопроницаемость задана как"));
+    comboLabel->setBuddy(windowRowCombo_);
+    for (const auto &variant : kWindowPermeabilityRows)
+        windowRowCombo_->addItem(Q(variant.ComboText));
+    grid->addWidget(comboLabel, row, 0);
+    grid->addWidget(windowRowCombo_, row, 1, 1, 3);
+    windowCaption1_ = new QLabel(windowsGroup_);
+    windowCaption1_->setObjectName(QStringLiteral("LabWinPenetration1"));
+    windowCaption2_ = new QLabel(windowsGroup_);
+    windowCaption2_->setObjectName(QStringLiteral("LabWinPenetration2"));
+    grid->addWidget(windowCaption1_, row + 1, 0, 1, 4);
+    grid->addWidget(windowCaption2_, row + 2, 0, 1, 4);
+    row += 3;
+    windowSymbol_ = new QLabel(windowsGroup_);
+    windowSymbol_->setObjectName(QStringLiteral("LabWinPenetration"));
+    windowSymbol_->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    auto *edit = controls_.create<QLineEdit>(ctl::EditWinPenetration, windowsGroup_);
+    edit->setFixedWidth(kEditWidth);
+    WatchNumberText(edit, RuleOf(InflowField(ctl::EditWinPenetration)));
+    windowSymbol_->setBuddy(edit);
+    windowUnit_ = new QLabel(windowsGroup_);
+    windowUnit_->setObjectName(QStringLiteral("LabWinPenetrationU"));
+    grid->addWidget(windowSymbol_, row, 0);
+    grid->addWidget(edit, row, 1);
+    grid->addWidget(windowUnit_, row, 2);
+    grid->addWidget(NewTipButton(QStringLiteral("sbTipWinAirPenetration"), windowsGroup_), row, 3);
+    connect(windowRowCombo_, &QComboBox::currentIndexChanged, this,
+            &SupplyWindow::ShowWindowPermeabilityRow);
+}
+
+QFrame *SupplyWindow::NewCategory(int tag, const QString &name, const QString &caption,
+                                  QVBoxLayout *&contents) {
     auto *total = new QFrame;
     total->setObjectName(name);
     auto *layout = new QVBoxLayout(total);
@@ -629,16 +634,16 @@ QFrame *TFormSmkInVentCalc::NewCategory(int tag, const QString &name, const QStr
     contents->setSpacing(4);
     layout->addWidget(body);
 
-    TUCategoryPanel category;
+    CategoryPanel category;
     category.Tag = tag;
-    category.PanTotal = total;
-    category.LabChevron = chevron;
+    category.Frame = total;
+    category.Chevron = chevron;
     category.Contents = body;
     categories_.push_back(category);
     return total;
 }
 
-QWidget *TFormSmkInVentCalc::BuildLiftPanel() {
+QWidget *SupplyWindow::BuildLiftPanel() {
     auto *panel = new QWidget;
     panel->setObjectName(QStringLiteral("PanLift"));
     auto *layout = new QVBoxLayout(panel);
@@ -681,7 +686,7 @@ QWidget *TFormSmkInVentCalc::BuildLiftPanel() {
         {{ctl::rbLiftMethodOpening, QStringLiteral("По расходу в открытом проёме")},
          {ctl::rbLiftMethodSlot, QStringLiteral("По расходу в щели между кабиной и шахтой")},
          {ctl::rbLiftMethodClosed, QStringLiteral("Закрытые двери ЛШ на всех этажах")}});
-    connect(methods, &QButtonGroup::buttonToggled, this, [this] { rbLiftMethodClick(); });
+    connect(methods, &QButtonGroup::buttonToggled, this, [this] { UpdateLiftMethodRows(); });
 
     layout->addWidget(
         NewCategory(32, QStringLiteral("PanLift2"), QStringLiteral("Параметры воздуха"), c));
@@ -725,53 +730,7 @@ QWidget *TFormSmkInVentCalc::BuildLiftPanel() {
     AddEdit(shaft, ctl::EditLiftMuGap);
     AddEdit(shaft, ctl::EditLiftShaftDoorSpecResist);
     AddEdit(shaft, ctl::EditLiftHallDoorSpecResist);
-    {
-        QGridLayout *grid = GridOf(shaft);
-        int row = grid->rowCount();
-        auto *gapTitle = new QLabel(QStringLiteral("Проёмы для расчёта по щели:"), shaft);
-        gapTitle->setObjectName(QStringLiteral("LabLiftGaps"));
-        grid->addWidget(gapTitle, row, 0, 1, 3);
-        grid->addWidget(NewTipButton(QStringLiteral("sbTipLiftGapLoss"), shaft), row, 3);
-        ++row;
-        const QString captions[3] = {QStringLiteral("Щель в открытом проёме ЛШ"),
-                                     QStringLiteral("Вентиляционные решётки в кабине"),
-                                     QStringLiteral("Прочее")};
-        for (int i = 0; i < 3; ++i) {
-            const QString n = QString::number(i + 1);
-            const auto &controls = ctl::kLiftGapControls[i];
-            auto *caption = new QLabel(captions[i], shaft);
-            caption->setObjectName(QStringLiteral("LabLiftGap") + n);
-            grid->addWidget(caption, row++, 0, 1, 4);
-            auto *areaLabel = new QLabel(QStringLiteral("    площадь F%1:").arg(n), shaft);
-            areaLabel->setObjectName(QStringLiteral("LabLiftFmu") + n);
-            auto *area = controls_.create<QLineEdit>(controls.area, shaft);
-            area->setFixedWidth(kEditWidth);
-            area->setAccessibleName(captions[i] + QStringLiteral(": площадь"));
-            areaLabel->setBuddy(area);
-            auto *areaUnit = new QLabel(QStringLiteral("м²"), shaft);
-            areaUnit->setObjectName(QStringLiteral("LabLiftFmu") + n + QStringLiteral("U"));
-            grid->addWidget(areaLabel, row, 0);
-            grid->addWidget(area, row, 1);
-            grid->addWidget(areaUnit, row, 2);
-            ++row;
-            auto *unit = controls_.create<QComboBox>(controls.unit, shaft);
-            unit->addItem(QStringLiteral("μ"));
-            unit->addItem(QStringLiteral("ξ+1"));
-            unit->setAccessibleName(captions[i] + QStringLiteral(": величина"));
-            auto *value = controls_.create<QLineEdit>(controls.value, shaft);
-            value->setFixedWidth(kEditWidth);
-            value->setAccessibleName(captions[i] + QStringLiteral(": значение"));
-            auto *unitRow = new QHBoxLayout;
-            unitRow->addStretch(1);
-            unitRow->addWidget(unit);
-            grid->addLayout(unitRow, row, 0);
-            grid->addWidget(value, row, 1);
-            ++row;
-            Row r;
-            r.widgets << caption << areaLabel << area << areaUnit << unit << value;
-            rows_.insert(QStringLiteral("LiftGap") + n, r);
-        }
-    }
+    AddLiftGapRows(shaft);
 
     layout->addWidget(NewCategory(35, QStringLiteral("PanLift5"),
                                   QStringLiteral("Система приточной противодымной вентиляции"), c));
@@ -781,7 +740,7 @@ QWidget *TFormSmkInVentCalc::BuildLiftPanel() {
     auto *shape = AddRadioGroup(
         fan, {{ctl::rbLiftRectAPipe, QStringLiteral("Воздуховоды прямоугольного сечения")},
               {ctl::rbLiftRoundAPipe, QStringLiteral("Воздуховоды круглого сечения")}});
-    connect(shape, &QButtonGroup::buttonToggled, this, [this] { DuctShapeClick(); });
+    connect(shape, &QButtonGroup::buttonToggled, this, [this] { UpdateDuctSizeRows(); });
     AddEdit(fan, ctl::EditLiftSizeA);
     AddEdit(fan, ctl::EditLiftSizeB);
     AddEdit(fan, ctl::EditLiftAPipeLen);
@@ -790,7 +749,56 @@ QWidget *TFormSmkInVentCalc::BuildLiftPanel() {
     return panel;
 }
 
-QWidget *TFormSmkInVentCalc::BuildTambourPanel() {
+// The three gap openings the gap method reads: an area, and μ or ξ+1; each row is enabled as one.
+void SupplyWindow::AddLiftGapRows(QGroupBox *shaft) {
+    QGridLayout *grid = GridOf(shaft);
+    int row = grid->rowCount();
+    auto *gapTitle = new QLabel(QStringLiteral("Проёмы для расчёта по щели:"), shaft);
+    gapTitle->setObjectName(QStringLiteral("LabLiftGaps"));
+    grid->addWidget(gapTitle, row, 0, 1, 3);
+    grid->addWidget(NewTipButton(QStringLiteral("sbTipLiftGapLoss"), shaft), row, 3);
+    ++row;
+    const QString captions[3] = {QStringLiteral("Щель в открытом проёме ЛШ"),
+                                 QStringLiteral("Вентиляционные решётки в кабине"),
+                                 QStringLiteral("Прочее")};
+    for (int i = 0; i < 3; ++i) {
+        const QString n = QString::number(i + 1);
+        const auto &controls = ctl::kLiftGapControls[i];
+        auto *caption = new QLabel(captions[i], shaft);
+        caption->setObjectName(QStringLiteral("LabLiftGap") + n);
+        grid->addWidget(caption, row++, 0, 1, 4);
+        auto *areaLabel = new QLabel(QStringLiteral("    площадь F%1:").arg(n), shaft);
+        areaLabel->setObjectName(QStringLiteral("LabLiftFmu") + n);
+        auto *area = controls_.create<QLineEdit>(controls.area, shaft);
+        area->setFixedWidth(kEditWidth);
+        area->setAccessibleName(captions[i] + QStringLiteral(": площадь"));
+        areaLabel->setBuddy(area);
+        auto *areaUnit = new QLabel(QStringLiteral("м²"), shaft);
+        areaUnit->setObjectName(QStringLiteral("LabLiftFmu") + n + QStringLiteral("U"));
+        grid->addWidget(areaLabel, row, 0);
+        grid->addWidget(area, row, 1);
+        grid->addWidget(areaUnit, row, 2);
+        ++row;
+        auto *unit = controls_.create<QComboBox>(controls.unit, shaft);
+        unit->addItem(QStringLiteral("μ"));
+        unit->addItem(QStringLiteral("ξ+1"));
+        unit->setAccessibleName(captions[i] + QStringLiteral(": величина"));
+        auto *value = controls_.create<QLineEdit>(controls.value, shaft);
+        value->setFixedWidth(kEditWidth);
+        value->setAccessibleName(captions[i] + QStringLiteral(": значение"));
+        auto *unitRow = new QHBoxLayout;
+        unitRow->addStretch(1);
+        unitRow->addWidget(unit);
+        grid->addLayout(unitRow, row, 0);
+        grid->addWidget(value, row, 1);
+        ++row;
+        Row r;
+        r.Widgets << caption << areaLabel << area << areaUnit << unit << value;
+        rows_.insert(QStringLiteral("LiftGap") + n, r);
+    }
+}
+
+QWidget *SupplyWindow::BuildTambourPanel() {
     auto *panel = new QWidget;
     panel->setObjectName(QStringLiteral("PanTambour"));
     auto *layout = new QVBoxLayout(panel);
@@ -856,7 +864,7 @@ QWidget *TFormSmkInVentCalc::BuildTambourPanel() {
     auto *shape =
         AddRadioGroup(channel, {{ctl::rbTmbrRectVPipe, QStringLiteral("Прямоугольного сечения")},
                                 {ctl::rbTmbrRoundVPipe, QStringLiteral("Круглого сечения")}});
-    connect(shape, &QButtonGroup::buttonToggled, this, [this] { DuctShapeClick(); });
+    connect(shape, &QButtonGroup::buttonToggled, this, [this] { UpdateDuctSizeRows(); });
     AddEdit(channel, ctl::EditTmbrSizeA);
     AddEdit(channel, ctl::EditTmbrSizeB);
     AddEdit(channel, ctl::EditTmbrVPipeEpsilon);
@@ -874,65 +882,65 @@ QWidget *TFormSmkInVentCalc::BuildTambourPanel() {
 // ---------------------------------------------------------------------------------------------
 // Enabling rules and layout
 
-QString TFormSmkInVentCalc::EditText(ControlName name) const {
+QString SupplyWindow::EditText(ControlName name) const {
     const QLineEdit *edit = controls_.edit(name);
     return edit ? edit->text() : QString();
 }
 
-bool TFormSmkInVentCalc::IsChecked(ControlName radio) const {
+bool SupplyWindow::IsChecked(ControlName radio) const {
     const QAbstractButton *button = controls_.button(radio);
     return button && button->isChecked();
 }
 
-void TFormSmkInVentCalc::SetRowEnabled(const QString &control, bool enabled) {
+void SupplyWindow::SetRowEnabled(const QString &control, bool enabled) {
     const auto it = rows_.constFind(control);
     if (it == rows_.cend())
         return;
-    for (QWidget *w : it->widgets)
+    for (QWidget *w : it->Widgets)
         w->setEnabled(enabled);
 }
 
-void TFormSmkInVentCalc::rbCalcVariantClick() {
+void SupplyWindow::ShowChosenVariant() {
     InflowInputs radios;
     for (ControlName name : ctl::kVariantRadios)
         radios.check(name, IsChecked(name));
-    variant_ = ReadCalcVariant(radios);
-    const bool og = variant_ == TCalcVariant::cvrntOverGndStair;
-    const bool ug = variant_ == TCalcVariant::cvrntUnderGndStair;
-    panStairWell_->setVisible(og || ug);
-    panSW1OG_->setVisible(og);
-    gbUGBuildParams_->setVisible(ug);
-    gbOGFanSelect_->setVisible(og);
-    gbUGFanSelect_->setVisible(ug);
-    panLift_->setVisible(variant_ == TCalcVariant::cvrntLift);
-    panTambour_->setVisible(variant_ == TCalcVariant::cvrntTambour);
-    rbSWJoinWallClick();
-    rbSWWithExitClick();
-    if (variant_ == TCalcVariant::cvrntLift)
-        LiftRefresh();
+    variant_ = ChosenVariant(radios);
+    const bool og = variant_ == SupplyVariant::aboveGroundStair;
+    const bool ug = variant_ == SupplyVariant::undergroundStair;
+    stairwellPanel_->setVisible(og || ug);
+    aboveGroundPanel_->setVisible(og);
+    undergroundBuildingGroup_->setVisible(ug);
+    aboveGroundSupplyGroup_->setVisible(og);
+    undergroundSupplyGroup_->setVisible(ug);
+    liftPanel_->setVisible(variant_ == SupplyVariant::lift);
+    tambourPanel_->setVisible(variant_ == SupplyVariant::tambour);
+    UpdateWindRows();
+    UpdateExitRows();
+    if (variant_ == SupplyVariant::lift)
+        UpdateLiftShaftRows();
 }
 
-void TFormSmkInVentCalc::rbSWJoinWallClick() {
+void SupplyWindow::UpdateWindRows() {
     const bool joinWall = IsChecked(ctl::rbSWJoinWall);
     // the underground stairwell always takes the wind
-    const bool ug = variant_ == TCalcVariant::cvrntUnderGndStair;
+    const bool ug = variant_ == SupplyVariant::undergroundStair;
     const bool wind = joinWall || ug;
     for (ControlName name : {ctl::EditWindSpeed, ctl::EditKoefWW, ctl::EditKoefW0})
         SetRowEnabled(CtlName(name), wind);
-    gbSWWindows_->setVisible(variant_ == TCalcVariant::cvrntOverGndStair && joinWall);
+    windowsGroup_->setVisible(variant_ == SupplyVariant::aboveGroundStair && joinWall);
 }
 
-void TFormSmkInVentCalc::rbSWWithExitClick() {
+void SupplyWindow::UpdateExitRows() {
     // the underground stairwell always has its outside exit, and reads these inputs
     const bool enabled =
-        IsChecked(ctl::rbSWWithExit) || variant_ == TCalcVariant::cvrntUnderGndStair;
+        IsChecked(ctl::rbSWWithExit) || variant_ == SupplyVariant::undergroundStair;
     for (ControlName name :
          {ctl::EditOutsideDoorArea, ctl::EditOutsideDoorHeight, ctl::EditOutDoorSeriesQty,
           ctl::EditOutsideDoorKoefXid, ctl::EditOutsideTambourKoefXir})
         SetRowEnabled(CtlName(name), enabled);
 }
 
-void TFormSmkInVentCalc::rbExitsToSWViaDoorClick() {
+void SupplyWindow::UpdateStairwellCountRow() {
     const bool viaTambour = IsChecked(ctl::rbExitsToSWViaTambour);
     QLineEdit *edit = controls_.edit(ctl::EditOGStairWellQty);
     if (!edit || edit->isEnabled() == !viaTambour)
@@ -950,18 +958,18 @@ void TFormSmkInVentCalc::rbExitsToSWViaDoorClick() {
     }
 }
 
-void TFormSmkInVentCalc::rbLiftMethodClick() {
+void SupplyWindow::UpdateLiftMethodRows() {
     const bool slot = IsChecked(ctl::rbLiftMethodSlot);
     for (const char *row : {"LiftGap1", "LiftGap2", "LiftGap3"})
         SetRowEnabled(QString::fromLatin1(row), slot);
-    LiftRefresh();
+    UpdateLiftShaftRows();
 }
 
-void TFormSmkInVentCalc::LiftRefresh() {
-    // the shaft type as the last load or run found the floor counts: a shaft open at the top
-    // (types 1 and 2) has exits and an air intake level of its own
-    const int shaftType = liftFloors_.under == 0 ? 1 : (liftFloors_.above < 2 ? 3 : 2);
-    const bool top = shaftType == 1 || shaftType == 2;
+void SupplyWindow::UpdateLiftShaftRows() {
+    // the shaft as the last load or run found the floor counts: a shaft fed at the top (all but
+    // one with a single storey above ground and floors below it, LiftShaft) has exits and an air
+    // intake level of its own
+    const bool top = liftFloors_.Below == 0 || liftFloors_.Above >= 2;
     const bool opening = !IsChecked(ctl::rbLiftMethodSlot) && !IsChecked(ctl::rbLiftMethodClosed);
     SetRowEnabled(CtlName(ctl::EditLiftCageKoefXil), opening);
     SetRowEnabled(CtlName(ctl::EditLiftLevelStart), top);
@@ -969,87 +977,87 @@ void TFormSmkInVentCalc::LiftRefresh() {
     SetRowEnabled(CtlName(ctl::EditLiftH0s), top);
 }
 
-void TFormSmkInVentCalc::cbWinPenetrationVarChange() {
-    int index = cbWinPenetrationVar_->currentIndex();
-    if (index < 0 || index >= static_cast<int>(VarWinPenetration.size()))
+void SupplyWindow::ShowWindowPermeabilityRow() {
+    int index = windowRowCombo_->currentIndex();
+    if (index < 0 || index >= static_cast<int>(kWindowPermeabilityRows.size()))
         index = 0;
-    const TVarWinPenetration &row = VarWinPenetration[static_cast<size_t>(index)];
-    labWinPenetration1_->setText(Q(row.SignText1));
-    labWinPenetration2_->setText(Q(row.SignText2));
-    labWinPenetration_->setText(Q(row.SignCapt) + QStringLiteral(":"));
-    labWinPenetrationU_->setText(Q(row.SignUnit));
+    const WindowPermeabilityRow &row = kWindowPermeabilityRows[static_cast<size_t>(index)];
+    windowCaption1_->setText(Q(row.Caption1));
+    windowCaption2_->setText(Q(row.Caption2));
+    windowSymbol_->setText(Q(row.Symbol) + QStringLiteral(":"));
+    windowUnit_->setText(Q(row.Unit));
     if (QLineEdit *edit = controls_.edit(ctl::EditWinPenetration))
-        edit->setAccessibleName(Q(row.SignText1) + QLatin1Char(' ') + Q(row.SignText2));
+        edit->setAccessibleName(Q(row.Caption1) + QLatin1Char(' ') + Q(row.Caption2));
 }
 
-void TFormSmkInVentCalc::DuctShapeClick() {
+void SupplyWindow::UpdateDuctSizeRows() {
     SetRowEnabled(CtlName(ctl::EditOGSizeB), IsChecked(ctl::rbOGRectAPipe));
     SetRowEnabled(CtlName(ctl::EditLiftSizeB), IsChecked(ctl::rbLiftRectAPipe));
     SetRowEnabled(CtlName(ctl::EditTmbrSizeB), IsChecked(ctl::rbTmbrRectVPipe));
 }
 
-void TFormSmkInVentCalc::RunAllHandlers() {
-    rbCalcVariantClick();
-    rbExitsToSWViaDoorClick();
-    rbLiftMethodClick();
-    cbWinPenetrationVarChange();
-    DuctShapeClick();
+void SupplyWindow::UpdateAllRows() {
+    ShowChosenVariant();
+    UpdateStairwellCountRow();
+    UpdateLiftMethodRows();
+    ShowWindowPermeabilityRow();
+    UpdateDuctSizeRows();
 }
 
-int TFormSmkInVentCalc::GetCategoryIndForTag(int TagVal) const {
-    if (TagVal <= 0)
+int SupplyWindow::CategoryIndexOfTag(int tag) const {
+    if (tag <= 0)
         return -1;
     for (size_t i = 0; i < categories_.size(); ++i)
-        if (categories_[i].Tag == TagVal)
+        if (categories_[i].Tag == tag)
             return static_cast<int>(i);
     return -1;
 }
 
-void TFormSmkInVentCalc::RevealControl(const std::string &control) {
+void SupplyWindow::RevealControl(const std::string &control) {
     auto *widget = findChild<QWidget *>(QString::fromStdString(control));
     if (!widget)
         return;
     // a message about an input of a collapsed category opens that category first
     for (auto &category : categories_) {
         if (category.Collapsed && category.Contents->isAncestorOf(widget))
-            CategoryPanelClick(category.LabChevron);
+            ToggleCategory(category.Chevron);
     }
 }
 
-void TFormSmkInVentCalc::CategoryPanelClick(QObject *sender) {
+void SupplyWindow::ToggleCategory(QObject *sender) {
     const int tag = sender ? sender->property("Tag").toInt() : 0;
-    const int index = GetCategoryIndForTag(tag);
+    const int index = CategoryIndexOfTag(tag);
     if (index < 0)
         return;
-    TUCategoryPanel &c = categories_[static_cast<size_t>(index)];
+    CategoryPanel &c = categories_[static_cast<size_t>(index)];
     c.Collapsed = !c.Collapsed;
     // the height the layout gave the expanded panel is the one it comes back to
-    if (c.Collapsed && c.PanTotal->isVisible() && c.PanTotal->height() > c.CollapseHeight)
-        c.ExpandHeight = c.PanTotal->height();
+    if (c.Collapsed && c.Frame->isVisible() && c.Frame->height() > c.CollapsedHeight)
+        c.ExpandedHeight = c.Frame->height();
     c.Contents->setVisible(!c.Collapsed);
     if (c.Collapsed) {
-        c.PanTotal->setFixedHeight(c.CollapseHeight);
+        c.Frame->setFixedHeight(c.CollapsedHeight);
     } else {
-        c.PanTotal->setMinimumHeight(0);
-        c.PanTotal->setMaximumHeight(QWIDGETSIZE_MAX);
+        c.Frame->setMinimumHeight(0);
+        c.Frame->setMaximumHeight(QWIDGETSIZE_MAX);
     }
-    c.LabChevron->setText(c.Collapsed ? QStringLiteral("►") : QStringLiteral("▼"));
-    c.PanTotal->updateGeometry();
+    c.Chevron->setText(c.Collapsed ? QStringLiteral("►") : QStringLiteral("▼"));
+    c.Frame->updateGeometry();
 }
 
-bool TFormSmkInVentCalc::eventFilter(QObject *watched, QEvent *event) {
+bool SupplyWindow::eventFilter(QObject *watched, QEvent *event) {
     const int tag = watched->property("Tag").toInt();
-    const int index = GetCategoryIndForTag(tag);
+    const int index = CategoryIndexOfTag(tag);
     if (index >= 0) {
-        QLabel *chevron = categories_[static_cast<size_t>(index)].LabChevron;
+        QLabel *chevron = categories_[static_cast<size_t>(index)].Chevron;
         switch (event->type()) {
         case QEvent::MouseButtonRelease:
-            CategoryPanelClick(watched);
+            ToggleCategory(watched);
             return true;
         case QEvent::KeyPress: {
             const int key = static_cast<QKeyEvent *>(event)->key();
             if (key == Qt::Key_Space || key == Qt::Key_Return || key == Qt::Key_Enter) {
-                CategoryPanelClick(watched);
+                ToggleCategory(watched);
                 return true;
             }
             break;
@@ -1069,7 +1077,7 @@ bool TFormSmkInVentCalc::eventFilter(QObject *watched, QEvent *event) {
     return QMainWindow::eventFilter(watched, event);
 }
 
-void TFormSmkInVentCalc::ShowTip(QAbstractButton *button) {
+void SupplyWindow::ShowTip(QAbstractButton *button) {
     TFormTamsoPopupTip *tip = shell_.popupTip;
     if (!tip) {
         tip = findChild<TFormTamsoPopupTip *>(QStringLiteral("FormTamsoPopupTip"));
@@ -1082,25 +1090,25 @@ void TFormSmkInVentCalc::ShowTip(QAbstractButton *button) {
     tip->ShowBeside(button, InflowTipText(button->objectName()));
 }
 
-void TFormSmkInVentCalc::bbHidePanInClick() {
-    panelIn_->hide();
-    bbShowPanIn_->show();
+void SupplyWindow::HideInputPanel() {
+    inputPanel_->hide();
+    showInputButton_->show();
 }
 
-void TFormSmkInVentCalc::bbShowPanInClick() {
-    panelIn_->show();
-    bbShowPanIn_->hide();
+void SupplyWindow::ShowInputPanel() {
+    inputPanel_->show();
+    showInputButton_->hide();
 }
 
-void TFormSmkInVentCalc::showEvent(QShowEvent *event) {
+void SupplyWindow::showEvent(QShowEvent *event) {
     QMainWindow::showEvent(event);
-    if (flFirstTime_) {
-        flFirstTime_ = false;
-        rbCalcVariantClick();
+    if (firstShow_) {
+        firstShow_ = false;
+        ShowChosenVariant();
     }
 }
 
-void TFormSmkInVentCalc::changeEvent(QEvent *event) {
+void SupplyWindow::changeEvent(QEvent *event) {
     QMainWindow::changeEvent(event);
     if (event->type() == QEvent::ActivationChange && isActiveWindow() && shell_.popupTip &&
         shell_.popupTip->isVisible())
@@ -1110,7 +1118,7 @@ void TFormSmkInVentCalc::changeEvent(QEvent *event) {
 // ---------------------------------------------------------------------------------------------
 // Inputs, the run and the report
 
-InflowInputs TFormSmkInVentCalc::InputsFromControls() const {
+InflowInputs SupplyWindow::InputsFromControls() const {
     InflowInputs in;
     for (const FieldSpec &f : kInflowFields) {
         if (f.kind == FieldKind::choice) {
@@ -1127,7 +1135,7 @@ InflowInputs TFormSmkInVentCalc::InputsFromControls() const {
     return in;
 }
 
-void TFormSmkInVentCalc::ShowEdits(const InflowInputs &in) {
+void SupplyWindow::ShowEdits(const InflowInputs &in) {
     for (const FieldSpec &f : kInflowFields) {
         QLineEdit *edit = f.kind == FieldKind::choice ? nullptr : controls_.edit(f.control);
         const QString value = QString::fromStdString(in.text(f.control));
@@ -1136,7 +1144,7 @@ void TFormSmkInVentCalc::ShowEdits(const InflowInputs &in) {
     }
 }
 
-void TFormSmkInVentCalc::ControlsFromInputs(const InflowInputs &in) {
+void SupplyWindow::ControlsFromInputs(const InflowInputs &in) {
     ShowEdits(in);
     for (RadioGroup group : ctl::kRadioGroups)
         for (ControlName name : group)
@@ -1148,10 +1156,10 @@ void TFormSmkInVentCalc::ControlsFromInputs(const InflowInputs &in) {
         if (combo)
             combo->setCurrentIndex(index >= 0 && index < combo->count() ? index : 0);
     }
-    RunAllHandlers();
+    UpdateAllRows();
 }
 
-RunOutcome TFormSmkInVentCalc::ActionGoNextExecute() {
+RunOutcome SupplyWindow::Calculate() {
     InflowInputs in = InputsFromControls();
     // a refused field stops "Расчет" before anything is computed: the report stays as it was
     if (RefuseInvalidFields(
@@ -1164,8 +1172,10 @@ RunOutcome TFormSmkInVentCalc::ActionGoNextExecute() {
     const RunOutcome outcome = calc_.Run(in);
     // input steps may correct an input (P⁺ raised to 20): the edits show what was used
     ShowEdits(in);
-    liftFloors_ = {calc_.OGFloorQty, calc_.UGFloorQty};
-    LiftRefresh();
+    if (calc_.Variant == SupplyVariant::lift)
+        liftFloors_ = {calc_.Lift().Inputs().AboveFloorCount,
+                       calc_.Lift().Inputs().BelowFloorCount};
+    UpdateLiftShaftRows();
     ShowReport();
     charts_->Show(calc_.Report.Charts);
     ran_ = true;
@@ -1175,56 +1185,56 @@ RunOutcome TFormSmkInVentCalc::ActionGoNextExecute() {
     return outcome;
 }
 
-void TFormSmkInVentCalc::ShowReport() {
-    panelOut_->showReport(calc_.Report);
-    panelOut_->setDutyPoint(calc_.VolumeAirExps, calc_.FanPress);
+void SupplyWindow::ShowReport() {
+    outputPanel_->showReport(calc_.Report);
+    outputPanel_->setDutyPoint(calc_.FanVolumeFlow, calc_.FanPressure);
 }
 
 // ---------------------------------------------------------------------------------------------
 // Project files and other commands
 
-void TFormSmkInVentCalc::Message(bool error, const QString &text) {
+void SupplyWindow::Message(bool error, const QString &text) {
     if (error)
         forward_.error(text.toStdString(), {});
     else
         forward_.warning(text.toStdString(), {});
 }
 
-QString TFormSmkInVentCalc::StartFolder() const {
+QString SupplyWindow::StartFolder() const {
     return shell_.settings ? shell_.settings->PathSave() : QString();
 }
 
-void TFormSmkInVentCalc::MarkSaved() {
+void SupplyWindow::MarkSaved() {
     saved_ = InputsFromControls();
 }
 
-bool TFormSmkInVentCalc::HasUnsavedChanges() const {
+bool SupplyWindow::HasUnsavedChanges() const {
     const InflowInputs now = InputsFromControls();
     return !now.sameValues(saved_);
 }
 
-bool TFormSmkInVentCalc::OpenProjectFile(const QString &path) {
+bool SupplyWindow::OpenProjectFile(const QString &path) {
     return document_->Load(path);
 }
 
-bool TFormSmkInVentCalc::SaveProjectFile(const QString &chosenPath) {
+bool SupplyWindow::SaveProjectFile(const QString &chosenPath) {
     return document_->SaveTo(chosenPath);
 }
 
-void TFormSmkInVentCalc::ActionOpenFileExecute() {
+void SupplyWindow::OpenProject() {
     document_->Open();
 }
 
-void TFormSmkInVentCalc::ActionSaveFileExecute() {
+void SupplyWindow::SaveProject() {
     document_->Save();
 }
 
-void TFormSmkInVentCalc::ActionNewCalcExecute() {
+void SupplyWindow::StartNewCalculation() {
     if (!StartNewInstance(shell_.bannerMode))
         Message(true, QStringLiteral("Не удалось запустить новый расчет."));
 }
 
-void TFormSmkInVentCalc::closeEvent(QCloseEvent *event) {
+void SupplyWindow::closeEvent(QCloseEvent *event) {
     document_->CloseWindow(event);
 }
 

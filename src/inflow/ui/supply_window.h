@@ -37,26 +37,26 @@ class ProjectDocument;
 class ChartsTab;
 class ReportOutputPanel;
 class StaleReportMark;
-}
+} // namespace orvane
 
 namespace orvane::inflow {
 
 // One collapsible input category of the lift and tambour pages.
-struct TUCategoryPanel {
-    int Tag = 0;
-    QFrame *PanTotal = nullptr;
-    QLabel *LabChevron = nullptr;
+struct CategoryPanel {
+    int Tag = 0;               // what its header's widgets carry as the "Tag" property
+    QFrame *Frame = nullptr;   // header and contents
+    QLabel *Chevron = nullptr; // ▼ expanded, ► collapsed
     QWidget *Contents = nullptr;
-    int ExpandHeight = 0;
-    int CollapseHeight = 0;
+    int ExpandedHeight = 0;  // the height it comes back to
+    int CollapsedHeight = 0; // the header alone
     bool Collapsed = false;
 };
 
-class TFormSmkInVentCalc : public QMainWindow {
+class SupplyWindow : public QMainWindow {
     Q_OBJECT
 public:
-    explicit TFormSmkInVentCalc(const ShellWindows &shell, QWidget *parent = nullptr);
-    ~TFormSmkInVentCalc() override;
+    explicit SupplyWindow(const ShellWindows &shell, QWidget *parent = nullptr);
+    ~SupplyWindow() override;
 
     // Messages go to `notifier` instead of message boxes (tests); nullptr restores the boxes.
     void SetNotifier(Notifier *notifier);
@@ -64,9 +64,9 @@ public:
     void SetSaveChangesQuestion(std::function<int()> ask);
 
     InflowCalc &Calc() { return calc_; }
-    const std::vector<TUCategoryPanel> &Categories() const { return categories_; }
-    int GetCategoryIndForTag(int TagVal) const;
-    ReportOutputPanel *OutputPanel() const { return panelOut_; }
+    const std::vector<CategoryPanel> &Categories() const { return categories_; }
+    int CategoryIndexOfTag(int tag) const;
+    ReportOutputPanel *OutputPanel() const { return outputPanel_; }
     // The input page's controls by name.
     const ControlIndex &Controls() const { return controls_; }
 
@@ -86,11 +86,14 @@ public:
 
 public slots:
     // "Расчет": how the run ended (inputStopped also when a refused field kept it from starting).
-    RunOutcome ActionGoNextExecute();
-    void ActionOpenFileExecute();
-    void ActionSaveFileExecute();
-    void ActionNewCalcExecute();
-    void rbCalcVariantClick();
+    RunOutcome Calculate();
+    // The project commands with their dialogs and questions.
+    void OpenProject();
+    void SaveProject();
+    // "Новый расчет": another run of the program, this window as it is.
+    void StartNewCalculation();
+    // Shows the panel of the variant chosen and the rows it reads.
+    void ShowChosenVariant();
 
 protected:
     void showEvent(QShowEvent *event) override;
@@ -100,11 +103,11 @@ protected:
 
 private:
     struct Row {
-        QList<QWidget *> widgets; // caption, edit, unit label, tip button: enabled together
+        QList<QWidget *> Widgets; // caption, edit, unit label, tip button: enabled together
     };
 
     // --- building the page ---
-    void FormCreate();
+    void BuildWindow();
     void BuildDocument();
     void StartState();
     bool ChangedSinceRun() const;
@@ -112,8 +115,11 @@ private:
     QWidget *BuildInputPanel();
     void BuildProjectGroup(QVBoxLayout *page);
     void BuildVariantGroup(QVBoxLayout *page);
-    QWidget *BuildStairWellPanel();
+    QWidget *BuildStairwellPanel();
+    void BuildStairwellConditions(QVBoxLayout *into);
+    void BuildWindowsGroup(QVBoxLayout *into);
     QWidget *BuildLiftPanel();
+    void AddLiftGapRows(QGroupBox *shaft);
     QWidget *BuildTambourPanel();
     QFrame *NewCategory(int tag, const QString &name, const QString &caption,
                         QVBoxLayout *&contents);
@@ -128,20 +134,20 @@ private:
 
     // --- enabling rules ---
     void SetRowEnabled(const QString &control, bool enabled);
-    void rbSWJoinWallClick();
-    void rbSWWithExitClick();
-    void rbExitsToSWViaDoorClick();
-    void rbLiftMethodClick();
-    void cbWinPenetrationVarChange();
-    void DuctShapeClick();
-    void LiftRefresh();
-    void RunAllHandlers();
-    void CategoryPanelClick(QObject *sender);
+    void UpdateWindRows();
+    void UpdateExitRows();
+    void UpdateStairwellCountRow();
+    void UpdateLiftMethodRows();
+    void ShowWindowPermeabilityRow();
+    void UpdateDuctSizeRows();
+    void UpdateLiftShaftRows();
+    void UpdateAllRows();
+    void ToggleCategory(QObject *sender);
     void RevealControl(const std::string &control);
     void ShowTip(QAbstractButton *button);
     void ShowReport();
-    void bbHidePanInClick();
-    void bbShowPanInClick();
+    void HideInputPanel();
+    void ShowInputPanel();
 
     bool IsChecked(ControlName radio) const;
     QString EditText(ControlName name) const; // "" for an edit the window lacks
@@ -153,7 +159,7 @@ private:
     ForwardingNotifier forward_;
     MessageBoxNotifier boxes_;
     InflowCalc calc_;
-    bool flFirstTime_ = true;
+    bool firstShow_ = true;
     InflowInputs saved_;
     bool ran_ = false;
     InflowInputs ranInputs_; // the inputs of the report shown, once there was a run
@@ -162,34 +168,34 @@ private:
     ChartsTab *charts_ = nullptr; // "Графики" beside the report
     // What the enabling rules go by: the chosen variant, and the lift's floor counts as the
     // last load or run found them.
-    TCalcVariant variant_ = TCalcVariant::cvrntOverGndStair;
+    SupplyVariant variant_ = SupplyVariant::aboveGroundStair;
     struct {
-        int above = 0;
-        int under = 0;
+        int Above = 0;
+        int Below = 0;
     } liftFloors_;
 
     QHash<QString, Row> rows_;
     ControlIndex controls_; // the page's edits, radio buttons and combos, filed as built
-    std::vector<TUCategoryPanel> categories_;
+    std::vector<CategoryPanel> categories_;
 
-    QWidget *panelIn_ = nullptr;
-    QScrollArea *scrollBoxStart_ = nullptr;
-    QWidget *panStairWell_ = nullptr;
-    QWidget *panSW1OG_ = nullptr;
-    QWidget *panLift_ = nullptr;
-    QWidget *panTambour_ = nullptr;
-    QGroupBox *gbUGBuildParams_ = nullptr;
-    QGroupBox *gbSWWindows_ = nullptr;
-    QGroupBox *gbOGFanSelect_ = nullptr;
-    QGroupBox *gbUGFanSelect_ = nullptr;
-    QComboBox *cbWinPenetrationVar_ = nullptr;
-    QLabel *labWinPenetration1_ = nullptr;
-    QLabel *labWinPenetration2_ = nullptr;
-    QLabel *labWinPenetration_ = nullptr;
-    QLabel *labWinPenetrationU_ = nullptr;
-    ReportOutputPanel *panelOut_ = nullptr;
-    QPushButton *bbShowPanIn_ = nullptr;
-    QPushButton *bbNewCalc_ = nullptr;
+    QWidget *inputPanel_ = nullptr;
+    QScrollArea *inputScroll_ = nullptr;
+    QWidget *stairwellPanel_ = nullptr;
+    QWidget *aboveGroundPanel_ = nullptr;
+    QWidget *liftPanel_ = nullptr;
+    QWidget *tambourPanel_ = nullptr;
+    QGroupBox *undergroundBuildingGroup_ = nullptr;
+    QGroupBox *windowsGroup_ = nullptr;
+    QGroupBox *aboveGroundSupplyGroup_ = nullptr;
+    QGroupBox *undergroundSupplyGroup_ = nullptr;
+    QComboBox *windowRowCombo_ = nullptr;
+    QLabel *windowCaption1_ = nullptr;
+    QLabel *windowCaption2_ = nullptr;
+    QLabel *windowSymbol_ = nullptr;
+    QLabel *windowUnit_ = nullptr;
+    ReportOutputPanel *outputPanel_ = nullptr;
+    QPushButton *showInputButton_ = nullptr;
+    QPushButton *newCalculationButton_ = nullptr;
 };
 
 } // namespace orvane::inflow
