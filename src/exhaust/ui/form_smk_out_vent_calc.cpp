@@ -80,7 +80,7 @@ public:
 
     void paint(QPainter *p, const QStyleOptionViewItem &option,
                const QModelIndex &index) const override {
-        const TYchastki &segments = window_->Segments();
+        const NetworkSegments &segments = window_->Segments();
         const int n = static_cast<int>(segments.size());
         const QRect r = option.rect;
         const bool selected = option.state & QStyle::State_Selected;
@@ -88,7 +88,7 @@ public:
         p->fillRect(r, option.palette.color(QPalette::Base));
         const int a = SegmentOfItem(index.row(), n);
         if (IsSegmentIndex(a, n)) {
-            const Ychastok_record &y = segments[static_cast<size_t>(a)];
+            const NetworkSegment &y = segments[static_cast<size_t>(a)];
             const bool withShaft = window_->WithShaft();
             p->setPen(option.palette.color(QPalette::Text));
             p->setFont(option.font);
@@ -135,11 +135,11 @@ private:
 };
 
 // The sentence a screen reader says for a segment of the list.
-QString SegmentAccessibleText(const TYchastki &segments, int a, bool withShaft) {
+QString SegmentAccessibleText(const NetworkSegments &segments, int a, bool withShaft) {
     const int n = static_cast<int>(segments.size());
     if (!IsSegmentIndex(a, n))
         return {};
-    const Ychastok_record &y = segments[static_cast<size_t>(a)];
+    const NetworkSegment &y = segments[static_cast<size_t>(a)];
     QString text = QStringLiteral("Участок %1").arg(a + 1);
     if (!y.StoreyName.empty())
         text += QStringLiteral(" - ") + Q(y.StoreyName);
@@ -306,7 +306,7 @@ void TFormSmkOutVentCalc::SetNotifier(Notifier *notifier) {
 // the start state: defaults, the default network, the corridor variant, an empty report
 void TFormSmkOutVentCalc::StartState() {
     ControlsFromInputs(ExhaustInputs::Defaults());
-    YchastkiTemp = Ychastki;
+    YchastkiTemp = Segments;
     calc_ = ExhaustCalc(notifier_);
     calc_.Report.BeginReport(kExhaustReportTitle);
     ShowReport();
@@ -902,7 +902,7 @@ ExhaustInputs TFormSmkOutVentCalc::InputsFromControls() const {
         }
     in.FireLoadDensity = FireLoadDensity;
     in.FireLoad = FireLoad;
-    in.Ychastki = Ychastki;
+    in.Segments = Segments;
     return in;
 }
 
@@ -934,8 +934,8 @@ void TFormSmkOutVentCalc::ControlsFromInputs(const ExhaustInputs &in) {
                 Q(in.DoorGrid[static_cast<size_t>(r)][static_cast<size_t>(c)]));
     FireLoadDensity = in.FireLoadDensity;
     FireLoad = in.FireLoad;
-    Ychastki = in.Ychastki;
-    SyncMiddleSegments(Ychastki);
+    Segments = in.Segments;
+    SyncMiddleSegments(Segments);
     RefreshSegmentList(0);
     UpdateSegmentButtons();
     ShowFireLoadInfo();
@@ -944,7 +944,7 @@ void TFormSmkOutVentCalc::ControlsFromInputs(const ExhaustInputs &in) {
     rbCalcVariantClick();
     // a project of the room variants keeps its fire area (the layout clears it for the others)
     if (fireArea &&
-        (variant_ == TCalcVariant::cvrntRoom || variant_ == TCalcVariant::cvrntUnderGallery))
+        (variant_ == ExhaustVariant::room || variant_ == ExhaustVariant::underGallery))
         if (auto *edit = controls_.edit(ctl::EditFireArea))
             edit->setText(fireAreaText);
     EnableExhaustFields(in.isChecked(ctl::rbEndExhaust));
@@ -963,11 +963,11 @@ void TFormSmkOutVentCalc::SetEnabledColoured(QLineEdit *edit, bool enabled) {
 }
 
 void TFormSmkOutVentCalc::rbCalcVariantClick() {
-    variant_ = calc_.ReadCalcVariant(InputsFromControls());
-    const bool corridor = variant_ == TCalcVariant::cvrntCorridor;
-    const bool room = variant_ == TCalcVariant::cvrntRoom;
-    const bool gallery = variant_ == TCalcVariant::cvrntUnderGallery;
-    const bool parking = variant_ == TCalcVariant::cvrntParking;
+    variant_ = calc_.ReadVariant(InputsFromControls());
+    const bool corridor = variant_ == ExhaustVariant::corridor;
+    const bool room = variant_ == ExhaustVariant::room;
+    const bool gallery = variant_ == ExhaustVariant::underGallery;
+    const bool parking = variant_ == ExhaustVariant::parking;
     const auto enable = [this](const QString &name, bool enabled) {
         if (auto *w = PageStart->findChild<QWidget *>(name))
             w->setEnabled(enabled);
@@ -1160,13 +1160,13 @@ void TFormSmkOutVentCalc::ActionPathSaveExecute() {
 void TFormSmkOutVentCalc::NHelpClick() {
     QString variant;
     switch (variant_) {
-    case TCalcVariant::cvrntRoom:
+    case ExhaustVariant::room:
         variant = QStringLiteral("room");
         break;
-    case TCalcVariant::cvrntUnderGallery:
+    case ExhaustVariant::underGallery:
         variant = QStringLiteral("gallery");
         break;
-    case TCalcVariant::cvrntParking:
+    case ExhaustVariant::parking:
         variant = QStringLiteral("parking");
         break;
     default:
@@ -1185,7 +1185,7 @@ void TFormSmkOutVentCalc::NAboutClick() {
 void TFormSmkOutVentCalc::ShowReport() {
     calc_.Report.BuildFullReport();
     PanelOut->showReport(calc_.Report);
-    PanelOut->setDutyPoint(calc_.FanGasVolumeExps, calc_.FanPressure);
+    PanelOut->setDutyPoint(calc_.FanVolumeFlow, calc_.FanPressure);
 }
 
 RunOutcome TFormSmkOutVentCalc::ActionGoNextExecute() {
@@ -1197,13 +1197,13 @@ RunOutcome TFormSmkOutVentCalc::ActionGoNextExecute() {
         return RunOutcome::inputStopped;
     // every run starts from a model built afresh: no value of an earlier run can reach this one
     calc_ = ExhaustCalc(notifier_);
-    variant_ = calc_.ReadCalcVariant(in);
+    variant_ = calc_.ReadVariant(in);
     // the report's footer names the project file it was calculated from
     calc_.Report.Page.projectFile = QFileInfo(document_->FilePath()).fileName().toStdString();
     const RunOutcome outcome = calc_.Run(in);
     PanelOut->showReport(calc_.Report);
     charts_->Show(calc_.Report.Charts);
-    PanelOut->setDutyPoint(calc_.FanGasVolumeExps, calc_.FanPressure);
+    PanelOut->setDutyPoint(calc_.FanVolumeFlow, calc_.FanPressure);
     ranSnapshot_ = ProjectSnapshot();
     document_->Refresh();
     ShowResultWarnings(*notifier_, calc_);
@@ -1214,11 +1214,11 @@ RunOutcome TFormSmkOutVentCalc::ActionGoNextExecute() {
 // the network list
 
 int TFormSmkOutVentCalc::SelectedSegment() const {
-    return SegmentOfItem(ListBoxYchastki->currentRow(), static_cast<int>(Ychastki.size()));
+    return SegmentOfItem(ListBoxYchastki->currentRow(), static_cast<int>(Segments.size()));
 }
 
 void TFormSmkOutVentCalc::RefreshSegmentList(int index) {
-    const int n = static_cast<int>(Ychastki.size());
+    const int n = static_cast<int>(Segments.size());
     const QSignalBlocker block(ListBoxYchastki);
     if (n == 0) {
         ListBoxYchastki->clear();
@@ -1233,7 +1233,7 @@ void TFormSmkOutVentCalc::RefreshSegmentList(int index) {
         for (int i = 0; i < n; ++i)
             ListBoxYchastki->item(i)->setData(
                 Qt::AccessibleTextRole,
-                SegmentAccessibleText(Ychastki, SegmentOfItem(i, n), CalcWithShaft));
+                SegmentAccessibleText(Segments, SegmentOfItem(i, n), CalcWithShaft));
         ListBoxYchastki->setCurrentRow(IsSegmentIndex(index, n) ? ItemOfSegment(index, n) : 0);
     }
     ListBoxYchastki->viewport()->update();
@@ -1241,7 +1241,7 @@ void TFormSmkOutVentCalc::RefreshSegmentList(int index) {
 }
 
 void TFormSmkOutVentCalc::UpdateSegmentButtons() {
-    const SegmentButtons b = exhaust::UpdateSegmentButtons(static_cast<int>(Ychastki.size()),
+    const SegmentButtons b = exhaust::UpdateSegmentButtons(static_cast<int>(Segments.size()),
                                                            SelectedSegment(), CalcWithShaft);
     bAdd->setEnabled(b.Add);
     bEdit->setEnabled(b.Edit);
@@ -1262,16 +1262,16 @@ bool TFormSmkOutVentCalc::RunSegmentEditor() {
 }
 
 void TFormSmkOutVentCalc::bAddClick() {
-    const int n = static_cast<int>(Ychastki.size());
+    const int n = static_cast<int>(Segments.size());
     if (!CalcWithShaft && n > 0)
         return;
     const int p = AddInsertionIndex(n, SelectedSegment());
     if (p < 0)
         return;
-    SegmentEditor()->State = EditorForAdd(Ychastki, CalcWithShaft);
+    SegmentEditor()->State = EditorForAdd(Segments, CalcWithShaft);
     if (!RunSegmentEditor())
         return;
-    const int select = AddSegments(Ychastki, p, FormShaftSegment->State, notifier_);
+    const int select = AddSegments(Segments, p, FormShaftSegment->State, notifier_);
     if (select < 0)
         return;
     RefreshSegmentList(select);
@@ -1279,38 +1279,38 @@ void TFormSmkOutVentCalc::bAddClick() {
 }
 
 void TFormSmkOutVentCalc::bEditClick() {
-    const int n = static_cast<int>(Ychastki.size());
+    const int n = static_cast<int>(Segments.size());
     const int a = SelectedSegment();
     if (!IsSegmentIndex(a, n))
         return;
-    SegmentEditor()->State = EditorForEditOne(Ychastki, a, CalcWithShaft);
+    SegmentEditor()->State = EditorForEditOne(Segments, a, CalcWithShaft);
     if (!RunSegmentEditor())
         return;
-    ApplyEditOne(Ychastki, a, FormShaftSegment->State);
+    ApplyEditOne(Segments, a, FormShaftSegment->State);
     RefreshSegmentList(a);
 }
 
 void TFormSmkOutVentCalc::bEditGroupClick() {
-    const int n = static_cast<int>(Ychastki.size());
+    const int n = static_cast<int>(Segments.size());
     const int a = SelectedSegment();
     if (!CalcWithShaft || !IsSegmentIndex(a, n))
         return;
-    SegmentEditor()->State = EditorForEditGroup(Ychastki, a, CalcWithShaft);
+    SegmentEditor()->State = EditorForEditGroup(Segments, a, CalcWithShaft);
     if (!RunSegmentEditor())
         return;
-    RefreshSegmentList(ApplyEditGroup(Ychastki, FormShaftSegment->State));
+    RefreshSegmentList(ApplyEditGroup(Segments, FormShaftSegment->State));
 }
 
 void TFormSmkOutVentCalc::bRemoveClick() {
     const int a = SelectedSegment();
-    if (!CalcWithShaft || !RemoveSegment(Ychastki, a, notifier_))
+    if (!CalcWithShaft || !RemoveSegment(Segments, a, notifier_))
         return;
     RefreshSegmentList(a);
     UpdateSegmentButtons();
 }
 
 void TFormSmkOutVentCalc::cbShaftClick() {
-    if (!SwitchShaft(Ychastki, YchastkiTemp, CalcWithShaft, cbShaft->isChecked()))
+    if (!SwitchShaft(Segments, YchastkiTemp, CalcWithShaft, cbShaft->isChecked()))
         return;
     RefreshSegmentList(0);
     UpdateSegmentButtons();
