@@ -306,7 +306,7 @@ void TFormSmkOutVentCalc::SetNotifier(Notifier *notifier) {
 // the start state: defaults, the default network, the corridor variant, an empty report
 void TFormSmkOutVentCalc::StartState() {
     ControlsFromInputs(ExhaustInputs::Defaults());
-    YchastkiTemp = Segments;
+    YchastkiTemp = Ychastki;
     calc_ = ExhaustCalc(notifier_);
     calc_.Report.BeginReport(kExhaustReportTitle);
     ShowReport();
@@ -902,7 +902,7 @@ ExhaustInputs TFormSmkOutVentCalc::InputsFromControls() const {
         }
     in.FireLoadDensity = FireLoadDensity;
     in.FireLoad = FireLoad;
-    in.Segments = Segments;
+    in.Segments = Ychastki;
     return in;
 }
 
@@ -934,8 +934,8 @@ void TFormSmkOutVentCalc::ControlsFromInputs(const ExhaustInputs &in) {
                 Q(in.DoorGrid[static_cast<size_t>(r)][static_cast<size_t>(c)]));
     FireLoadDensity = in.FireLoadDensity;
     FireLoad = in.FireLoad;
-    Segments = in.Segments;
-    SyncMiddleSegments(Segments);
+    Ychastki = in.Segments;
+    SyncMiddleSegments(Ychastki);
     RefreshSegmentList(0);
     UpdateSegmentButtons();
     ShowFireLoadInfo();
@@ -1214,11 +1214,11 @@ RunOutcome TFormSmkOutVentCalc::ActionGoNextExecute() {
 // the network list
 
 int TFormSmkOutVentCalc::SelectedSegment() const {
-    return SegmentOfItem(ListBoxYchastki->currentRow(), static_cast<int>(Segments.size()));
+    return SegmentOfItem(ListBoxYchastki->currentRow(), static_cast<int>(Ychastki.size()));
 }
 
 void TFormSmkOutVentCalc::RefreshSegmentList(int index) {
-    const int n = static_cast<int>(Segments.size());
+    const int n = static_cast<int>(Ychastki.size());
     const QSignalBlocker block(ListBoxYchastki);
     if (n == 0) {
         ListBoxYchastki->clear();
@@ -1233,7 +1233,7 @@ void TFormSmkOutVentCalc::RefreshSegmentList(int index) {
         for (int i = 0; i < n; ++i)
             ListBoxYchastki->item(i)->setData(
                 Qt::AccessibleTextRole,
-                SegmentAccessibleText(Segments, SegmentOfItem(i, n), CalcWithShaft));
+                SegmentAccessibleText(Ychastki, SegmentOfItem(i, n), CalcWithShaft));
         ListBoxYchastki->setCurrentRow(IsSegmentIndex(index, n) ? ItemOfSegment(index, n) : 0);
     }
     ListBoxYchastki->viewport()->update();
@@ -1241,7 +1241,7 @@ void TFormSmkOutVentCalc::RefreshSegmentList(int index) {
 }
 
 void TFormSmkOutVentCalc::UpdateSegmentButtons() {
-    const SegmentButtons b = exhaust::UpdateSegmentButtons(static_cast<int>(Segments.size()),
+    const SegmentButtons b = exhaust::UpdateSegmentButtons(static_cast<int>(Ychastki.size()),
                                                            SelectedSegment(), CalcWithShaft);
     bAdd->setEnabled(b.Add);
     bEdit->setEnabled(b.Edit);
@@ -1262,16 +1262,16 @@ bool TFormSmkOutVentCalc::RunSegmentEditor() {
 }
 
 void TFormSmkOutVentCalc::bAddClick() {
-    const int n = static_cast<int>(Segments.size());
+    const int n = static_cast<int>(Ychastki.size());
     if (!CalcWithShaft && n > 0)
         return;
     const int p = AddInsertionIndex(n, SelectedSegment());
     if (p < 0)
         return;
-    SegmentEditor()->State = EditorForAdd(Segments, CalcWithShaft);
+    SegmentEditor()->State = EditorForAdd(Ychastki, CalcWithShaft);
     if (!RunSegmentEditor())
         return;
-    const int select = AddSegments(Segments, p, FormShaftSegment->State, notifier_);
+    const int select = AddSegments(Ychastki, p, FormShaftSegment->State, notifier_);
     if (select < 0)
         return;
     RefreshSegmentList(select);
@@ -1279,38 +1279,38 @@ void TFormSmkOutVentCalc::bAddClick() {
 }
 
 void TFormSmkOutVentCalc::bEditClick() {
-    const int n = static_cast<int>(Segments.size());
+    const int n = static_cast<int>(Ychastki.size());
     const int a = SelectedSegment();
     if (!IsSegmentIndex(a, n))
         return;
-    SegmentEditor()->State = EditorForEditOne(Segments, a, CalcWithShaft);
+    SegmentEditor()->State = EditorForEditOne(Ychastki, a, CalcWithShaft);
     if (!RunSegmentEditor())
         return;
-    ApplyEditOne(Segments, a, FormShaftSegment->State);
+    ApplyEditOne(Ychastki, a, FormShaftSegment->State);
     RefreshSegmentList(a);
 }
 
 void TFormSmkOutVentCalc::bEditGroupClick() {
-    const int n = static_cast<int>(Segments.size());
+    const int n = static_cast<int>(Ychastki.size());
     const int a = SelectedSegment();
     if (!CalcWithShaft || !IsSegmentIndex(a, n))
         return;
-    SegmentEditor()->State = EditorForEditGroup(Segments, a, CalcWithShaft);
+    SegmentEditor()->State = EditorForEditGroup(Ychastki, a, CalcWithShaft);
     if (!RunSegmentEditor())
         return;
-    RefreshSegmentList(ApplyEditGroup(Segments, FormShaftSegment->State));
+    RefreshSegmentList(ApplyEditGroup(Ychastki, FormShaftSegment->State));
 }
 
 void TFormSmkOutVentCalc::bRemoveClick() {
     const int a = SelectedSegment();
-    if (!CalcWithShaft || !RemoveSegment(Segments, a, notifier_))
+    if (!CalcWithShaft || !RemoveSegment(Ychastki, a, notifier_))
         return;
     RefreshSegmentList(a);
     UpdateSegmentButtons();
 }
 
 void TFormSmkOutVentCalc::cbShaftClick() {
-    if (!SwitchShaft(Segments, YchastkiTemp, CalcWithShaft, cbShaft->isChecked()))
+    if (!SwitchShaft(Ychastki, YchastkiTemp, CalcWithShaft, cbShaft->isChecked()))
         return;
     RefreshSegmentList(0);
     UpdateSegmentButtons();

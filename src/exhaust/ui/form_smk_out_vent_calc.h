@@ -80,7 +80,7 @@ public:
     void RefreshSegmentList(int index);
     void UpdateSegmentButtons();
     int SelectedSegment() const;
-    const NetworkSegments &Segments() const { return Segments; }
+    const NetworkSegments &Segments() const { return Ychastki; }
     bool WithShaft() const { return CalcWithShaft; }
     // The segment editor, built the first time it is needed.
     TFormShaftSegment *SegmentEditor();
@@ -133,7 +133,7 @@ private:
     Notifier *notifier_;
     ExhaustCalc calc_;
     ExhaustVariant variant_ = ExhaustVariant::corridor;
-    NetworkSegments Segments;
+    NetworkSegments Ychastki;
     NetworkSegments YchastkiTemp;
     bool CalcWithShaft = true;
     TFireLoadDensity FireLoadDensity;
