@@ -14,7 +14,7 @@ ExhaustInputs HallWithTallNetwork(bool detailed) {
     ExhaustInputs in = ExhaustInputs::Defaults();
     in.check(ctl::rbCalcRoom);
     in.check(ctl::cbDetailed, detailed);
-    TYchastki &segs = in.Ychastki;
+    NetworkSegments &segs = in.Segments;
     segs.front().Lww = 3;
     segs.back().Lww = 6;
     segs.back().ZETAww = 1.2;
@@ -42,7 +42,7 @@ void BM_HallNetwork200(benchmark::State &state) {
         bytes = calc.Report.RTFull.size();
         benchmark::DoNotOptimize(calc.FanPressure);
     }
-    state.counters["segments"] = static_cast<double>(in.Ychastki.size());
+    state.counters["segments"] = static_cast<double>(in.Segments.size());
     state.counters["rtf_bytes"] = static_cast<double>(bytes);
 }
 BENCHMARK(BM_HallNetwork200)->Arg(1)->Arg(0)->ArgName("detailed")->Unit(benchmark::kMillisecond);

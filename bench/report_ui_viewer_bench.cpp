@@ -105,7 +105,7 @@ const orvane::exhaust::ExhaustCalc &Network500() {
         ExhaustInputs in = ExhaustInputs::Defaults();
         in.check(ctl::rbCalcRoom);
         in.check(ctl::cbDetailed, true);
-        TYchastki &segs = in.Ychastki;
+        NetworkSegments &segs = in.Segments;
         segs.front().Lww = 3;
         segs.back().Lww = 6;
         segs.back().ZETAww = 1.2;
@@ -144,7 +144,7 @@ void BM_ShowReport500(benchmark::State &state) {
         panel.reset();
         state.ResumeTiming();
     }
-    state.counters["segments"] = static_cast<double>(Network500().Ychastki.size());
+    state.counters["segments"] = static_cast<double>(Network500().Segments.size());
     state.counters["rtf_bytes"] = static_cast<double>(report.RTFull.size());
 }
 BENCHMARK(BM_ShowReport500)->Arg(0)->Arg(1)->ArgName("in_place")->Unit(benchmark::kMillisecond);

@@ -23,10 +23,10 @@ int RunExhaustProject(const CliOptions &options, std::ostream &out, std::ostream
     const RunOutcome outcome = calc.Run(inputs);
     nlohmann::json json;
     json["module"] = "exhaust";
-    json["variant"] = CalcVariantWord(calc.CalcVariant);
+    json["variant"] = VariantWord(calc.Variant);
     json["results"] = ExhaustResultsJson(calc);
-    json["segments"] = ExhaustSegmentsJson(calc.Ychastki);
-    return FinishRun(options, outcome, calc, calc.FanGasVolumeExps, calc.FanPressure, calc.Report,
+    json["segments"] = ExhaustSegmentsJson(calc.Segments);
+    return FinishRun(options, outcome, calc, calc.FanVolumeFlow, calc.FanPressure, calc.Report,
                      std::move(json), out, err);
 }
 

@@ -11,53 +11,53 @@
 
 namespace orvane::exhaust {
 
-std::string CalcVariantName(TCalcVariant v) {
+std::string VariantJsonName(ExhaustVariant v) {
     switch (v) {
-    case TCalcVariant::cvrntReserve:
+    case ExhaustVariant::reserve:
         return "cvrntReserve";
-    case TCalcVariant::cvrntRoom:
+    case ExhaustVariant::room:
         return "cvrntRoom";
-    case TCalcVariant::cvrntUnderGallery:
+    case ExhaustVariant::underGallery:
         return "cvrntUnderGallery";
-    case TCalcVariant::cvrntAtrium:
+    case ExhaustVariant::atrium:
         return "cvrntAtrium";
-    case TCalcVariant::cvrntParking:
+    case ExhaustVariant::parking:
         return "cvrntParking";
     default:
         return "cvrntCorridor";
     }
 }
 
-std::string AUPTTypeName(TAUPTType t) {
+std::string SprinklerJsonName(SprinklerKind t) {
     switch (t) {
-    case TAUPTType::auptSprinkler3x3:
+    case SprinklerKind::grid3x3:
         return "auptSprinkler3x3";
-    case TAUPTType::auptSprinkler4x4:
+    case SprinklerKind::grid4x4:
         return "auptSprinkler4x4";
     default:
         return "auptNo";
     }
 }
 
-std::string RoomSizeVariantName(TRoomSizeVariant v) {
+std::string RoomSizeJsonName(RoomSizeForm v) {
     switch (v) {
-    case TRoomSizeVariant::rmszSBH:
+    case RoomSizeForm::areaWidthHeight:
         return "rmszSBH";
-    case TRoomSizeVariant::rmszSV:
+    case RoomSizeForm::areaVolume:
         return "rmszSV";
     default:
         return "rmszABH";
     }
 }
 
-std::string CalcVariantWord(TCalcVariant v) {
+std::string VariantWord(ExhaustVariant v) {
     switch (v) {
-    case TCalcVariant::cvrntRoom:
-    case TCalcVariant::cvrntAtrium:
+    case ExhaustVariant::room:
+    case ExhaustVariant::atrium:
         return "room";
-    case TCalcVariant::cvrntUnderGallery:
+    case ExhaustVariant::underGallery:
         return "gallery";
-    case TCalcVariant::cvrntParking:
+    case ExhaustVariant::parking:
         return "parking";
     default:
         return "corridor";
@@ -65,7 +65,7 @@ std::string CalcVariantWord(TCalcVariant v) {
 }
 
 ExhaustCalc::ExhaustCalc(Notifier *notifier) : RunFrame(notifier) {
-    Ychastki = DefaultNetwork();
+    Segments = DefaultNetwork();
 }
 
 RunOutcome ExhaustCalc::Run(ExhaustInputs &in) {
@@ -76,31 +76,31 @@ RunOutcome ExhaustCalc::Run(ExhaustInputs &in) {
     return RunGuarded(
         Report, "\\par\\par", [&] { return RunSteps(in); },
         [this] {
-            FanGasVolumeExps = 0;
+            FanVolumeFlow = 0;
             FanPressure = 0;
         },
-        [this] { return ExhaustCharts(Ychastki, CalcWithShaft); });
+        [this] { return ExhaustCharts(Segments, CalcWithShaft); });
 }
 
 RunOutcome ExhaustCalc::RunSteps(ExhaustInputs &in) {
     Report.BeginReport(kExhaustReportTitle);
     Report.Page.projectName = in.text(ctl::EditProjectName);
     Report.Page.systemName = in.text(ctl::EditSystemName);
-    CalcVariant = ReadCalcVariant(in);
+    Variant = ReadVariant(in);
     // the hidden reserve choice has no calculation of its own
-    if (CalcVariant == TCalcVariant::cvrntReserve || CalcVariant == TCalcVariant::cvrntAtrium)
-        CalcVariant = TCalcVariant::cvrntCorridor;
+    if (Variant == ExhaustVariant::reserve || Variant == ExhaustVariant::atrium)
+        Variant = ExhaustVariant::corridor;
 
     bool ok = InputRoomTerms(in);
     if (ok)
         ok = InputFireLoad(in);
     if (ok) {
-        switch (CalcVariant) {
-        case TCalcVariant::cvrntCorridor:
+        switch (Variant) {
+        case ExhaustVariant::corridor:
             ok = InputCorridor(in);
             break;
-        case TCalcVariant::cvrntRoom:
-        case TCalcVariant::cvrntUnderGallery:
+        case ExhaustVariant::room:
+        case ExhaustVariant::underGallery:
             ok = InputRoomFire(in);
             break;
         default:
@@ -115,12 +115,12 @@ RunOutcome ExhaustCalc::RunSteps(ExhaustInputs &in) {
         return RunOutcome::inputStopped;
 
     bool solved = true;
-    switch (CalcVariant) {
-    case TCalcVariant::cvrntCorridor:
+    switch (Variant) {
+    case ExhaustVariant::corridor:
         RunCalcCorridor();
         break;
-    case TCalcVariant::cvrntRoom:
-    case TCalcVariant::cvrntUnderGallery:
+    case ExhaustVariant::room:
+    case ExhaustVariant::underGallery:
         solved = RunCalcRoom();
         break;
     default:
@@ -132,7 +132,7 @@ RunOutcome ExhaustCalc::RunSteps(ExhaustInputs &in) {
         solved = RunCalcShaft();
     if (!solved)
         return RunOutcome::noDutyPoint;
-    if (!(std::isfinite(FanGasVolumeExps) && std::isfinite(FanPressure)))
+    if (!(std::isfinite(FanVolumeFlow) && std::isfinite(FanPressure)))
         throw NonFiniteValue();
     FinishWithChecks(Report, NetworkChecks(*this));
     return RunOutcome::ok;
@@ -163,8 +163,8 @@ const FieldSpec &DoorCellField(size_t row, size_t column) {
 std::optional<FieldProblem> FindInvalidInput(const ExhaustInputs &in) {
     if (std::optional<FieldProblem> problem = FirstRefusedField<ExhaustCalc>(kExhaustFields, in))
         return problem;
-    const TCalcVariant variant = ExhaustCalc().ReadCalcVariant(in);
-    if (variant != TCalcVariant::cvrntCorridor && variant != TCalcVariant::cvrntReserve)
+    const ExhaustVariant variant = ExhaustCalc().ReadVariant(in);
+    if (variant != ExhaustVariant::corridor && variant != ExhaustVariant::reserve)
         return std::nullopt; // only the corridor's calculation reads the door sizes
     for (size_t r = 0; r < in.DoorGrid.size(); ++r)
         for (size_t c = 0; c < 2; ++c) {

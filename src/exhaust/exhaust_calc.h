@@ -15,22 +15,38 @@
 
 namespace orvane::exhaust {
 
-enum class TCalcVariant {
-    cvrntCorridor,
-    cvrntReserve,
-    cvrntRoom,
-    cvrntUnderGallery,
-    cvrntAtrium,
-    cvrntParking
-};
-enum class TAUPTType { auptNo, auptSprinkler3x3, auptSprinkler4x4 };
-enum class TRoomSizeVariant { rmszABH, rmszSBH, rmszSV };
+// The variant chosen on the page. The hidden reserve choice and the atrium have no calculation of
+// their own: they run as the corridor.
+enum class ExhaustVariant { corridor, reserve, room, underGallery, atrium, parking };
+// The sprinkler system of the room, which sets the fire area (3 x 3 m, 4 x 4 m).
+enum class SprinklerKind { none, grid3x3, grid4x4 };
+// How the room's size is entered: length, width and height; floor area, width and height.
+enum class RoomSizeForm { lengthWidthHeight, areaWidthHeight, areaVolume };
 
-std::string CalcVariantName(TCalcVariant v);         // "cvrntCorridor"
-std::string AUPTTypeName(TAUPTType t);               // "auptNo"
-std::string RoomSizeVariantName(TRoomSizeVariant v); // "rmszABH"
+// The names the JSON gives them, as the README documents: "cvrntCorridor", "auptNo", "rmszABH".
+std::string VariantJsonName(ExhaustVariant v);
+std::string SprinklerJsonName(SprinklerKind t);
+std::string RoomSizeJsonName(RoomSizeForm v);
 // The batch calculator's variant word: corridor, room, gallery, parking.
-std::string CalcVariantWord(TCalcVariant v);
+std::string VariantWord(ExhaustVariant v);
+
+// How the room's fire area was taken.
+enum class FireAreaSource { entered, sprinklers, circle, wholeFloor };
+
+// What the room, gallery and car-park calculations leave for their report beside the model.
+struct PlumeTerms {
+    bool LayerDefined = true;      // false: the smoke layer's temperature cannot be found
+    bool PerimeterEntered = false; // l_sm as entered, not 2·(a + b)
+    FireAreaSource AreaSource = FireAreaSource::entered;
+    double FireTime = 0;           // τ_o, s
+    double SafeDistance = 0;       // R, m
+    bool TallFlame = false;        // the flame reaches the smoke-free zone's height
+    bool ColumnOutOfRange = false; // the column's balance has no root in -100..1500 K
+    bool LayerOutOfRange = false;  // the smoke layer's balance has none
+};
+
+// Why a room or car park's smoke layer has no temperature (lines parted by '\r').
+std::string SmokeLayerUndefinedMessage(ExhaustVariant variant);
 
 inline constexpr std::string_view kTempRangeWarning =
     "Температура дыма вне диапазона расчёта (от -100 до 1500 K):\rрезультат недостоверен. "
@@ -41,11 +57,11 @@ public:
     explicit ExhaustCalc(Notifier *notifier = nullptr);
 
     // --- model inputs (defaults: the field table's start values, in the model's units) ---
-    TCalcVariant CalcVariant = TCalcVariant::cvrntCorridor;
+    ExhaustVariant Variant = ExhaustVariant::corridor;
     bool IsLivingBuilding = false;
     bool IsInTownBuilding = true;
-    TAUPTType AUPTType = TAUPTType::auptNo;
-    TRoomSizeVariant RoomSizeVariant = TRoomSizeVariant::rmszABH;
+    SprinklerKind Sprinklers = SprinklerKind::none;
+    RoomSizeForm RoomSize = RoomSizeForm::lengthWidthHeight;
     double RoomLength = ExhaustStart(ctl::EditRoomLength);         // m
     double RoomWidth = ExhaustStart(ctl::EditRoomWidth);           // m
     double RoomHeight = ExhaustStart(ctl::EditRoomHeight);         // m
@@ -59,7 +75,7 @@ public:
     TFireLoadDensity FireLoadDensity{"Многоквартирные жилые дома: квартира до 100 кв.м", 600};
     TFireLoad FireLoad{"Мебель: дерево + облицовка", 14.4, 0.0154, 0.0135};
     double FireHeatPower = ExhaustStart(ctl::EditFireHeatPower);       // Q_f, kW
-    double RoomAirTemp = ExhaustStart(ctl::EditRoomAirTemp) + 273;     // T_r, K (not °C)
+    double RoomAirTempK = ExhaustStart(ctl::EditRoomAirTemp) + 273;    // T_r, K (not °C)
     double FireEvolutionTime = 0;                                      // min
     double SmokeCoef = 0;                                              // k_sm, kg/(s·m^2.5)
     double CorridorLength = ExhaustStart(ctl::EditCorridorLength);     // m
@@ -75,12 +91,13 @@ public:
     double InitSmokeStreamWidth = ExhaustStart(ctl::EditInitSmkWidth); // W, m
     double GalleryTopToSmokeBot = ExhaustStart(ctl::EditGlrTopSmkBot); // m
     double GalleryTopHeight = ExhaustStart(ctl::EditGalleryTopHeight); // m
-    double OutsideAirTemp =
+    double OutsideAirTempK =
         ExhaustStart(ctl::EditOutsideAirTemp) + 273; // T_Н, K (not °C, unlike the supply module's)
-    double OutAirTempComp = ExhaustStart(ctl::EditOutAirTempComp) + 273; // compensating air, K
-    double WindSpeed = ExhaustStart(ctl::EditWindSpeed);                 // m/s
+    double CompensatingAirTempK =
+        ExhaustStart(ctl::EditOutAirTempComp) + 273;     // compensating air, K
+    double WindSpeed = ExhaustStart(ctl::EditWindSpeed); // m/s
     bool CalcWithShaft = true;
-    TYchastki Ychastki;
+    NetworkSegments Segments;
     bool Term1 = true;
     double ShaftConDuctResist = ExhaustStart(ctl::EditShaftConDuctResist); // P_d, Pa
     double ShaftExhaustGasSpeed = ExhaustStart(ctl::EditExhaustGasSpeed);  // v_f, m/s
@@ -104,42 +121,47 @@ public:
     double SpecConvectHeat = 0;     // kJ/(kg·K)
     double SpecSmokeHeat = 0;       // kJ/(kg·K)
     double HeatEmissionCoef = 0;    // kW/(m2·K)
-    double GasMassExps = 0;         // G_ПГ, kg/s
+    double GasMassFlow = 0;         // G_ПГ, kg/s
     double MeanGasDensity = 0;      // kg/m3
-    double GasVolumeExps = 0;       // m3/h
+    double GasVolumeFlow = 0;       // m3/h
     double ResultX = 0;             // root of the last equation solved (no unit)
     double ResultFDelta = 0;        // its residual
 
     // --- network results (written by RunCalcShaft) ---
     double OutsideAirDensity = 0;     // kg/m3
     double InsideAirDensity = 0;      // kg/m3
-    double IncomingAirTemp = 0;       // K
+    double IncomingAirTempK = 0;      // K
     double IncomingAirDensity = 0;    // kg/m3
     double ShaftOutGasSpeed = 0;      // m/s
     double ShaftOutGasDensity = 0;    // kg/m3
-    double ShaftOutGasMassExps = 0;   // kg/s
-    double ShaftOutGasVolumeExps = 0; // m3/h
-    double FanGasVolumeExps = 0;      // duty point, m3/h
+    double ShaftOutGasMassFlow = 0;   // kg/s
+    double ShaftOutGasVolumeFlow = 0; // m3/h
+    double FanVolumeFlow = 0;         // duty point, m3/h
     double FanPressure = 0;           // duty point, Pa
 
     ReportDocument Report; // RTBody / RTFull
 
     // --- input steps: true to go on, false when a value was refused (message given) ---
-    TCalcVariant ReadCalcVariant(const ExhaustInputs &in) const;
+    ExhaustVariant ReadVariant(const ExhaustInputs &in) const;
     bool InputRoomTerms(const ExhaustInputs &in);
+    std::optional<ControlName> InputRoomSize(const ExhaustInputs &in);
     bool InputFireLoad(const ExhaustInputs &in);
     bool InputCorridor(const ExhaustInputs &in);
     bool InputRoomFire(const ExhaustInputs &in);
     bool InputParkingFire(const ExhaustInputs &in);
     bool InputOutsideAndNetwork(const ExhaustInputs &in);
-    void MSResAddRoomSize();
 
     // --- calculations ---
+    // The corridor: computes, then writes the calculation (corridor_report.cpp).
     void RunCalcCorridor();
-    // Room and under-gallery variants. False when the inputs leave the smoke layer undefined
+    void ComputeCorridor();
+    // Room and under-gallery variants, then the car park: each computes, then writes its
+    // calculation (room_fire_report.cpp). False when the inputs leave the smoke layer undefined
     // (message given, report stops).
     bool RunCalcRoom();
     bool RunCalcParking();
+    PlumeTerms ComputeRoom();
+    PlumeTerms ComputeParking();
     // The network up to the fan duty point; false when no valid duty point was reached.
     bool RunCalcShaft();
     // The failed-network message naming the first segment without a solution (-1: none).
@@ -161,12 +183,11 @@ public:
                       double relTol, double tolF);
 
 private:
-    // Marks a temperature balance whose root lies outside -100..1500 K.
-    void CheckBisectBracket(const std::function<double(double)> &F);
-    bool RoomSmokeLayerDefined(ControlName control);
-    void ReportPlumeTemperatures(bool parking);
-    void WritePlumeMassFlowFormula(bool tallFlame);
-    void SolvePlume();
+    // The temperature warning, once a run.
+    void WarnOutOfRange();
+    bool SmokeLayerDefined() const;
+    void SizeRoomFire(PlumeTerms &terms);
+    void SolvePlume(PlumeTerms &terms);
 
     bool rangeWarned_ = false;
 };

@@ -7,7 +7,7 @@ namespace orvane::exhaust {
 namespace {
 
 template <class Value>
-ChartSeries ByLevel(const char *name, const TYchastki &segments, size_t count, Value value) {
+ChartSeries ByLevel(const char *name, const NetworkSegments &segments, size_t count, Value value) {
     ChartSeries s{name, {}};
     s.points.reserve(count);
     for (size_t i = 0; i < count; ++i)
@@ -17,7 +17,7 @@ ChartSeries ByLevel(const char *name, const TYchastki &segments, size_t count, V
 
 } // namespace
 
-std::vector<ChartData> ExhaustCharts(const TYchastki &segments, bool withShaft) {
+std::vector<ChartData> ExhaustCharts(const NetworkSegments &segments, bool withShaft) {
     const size_t n = withShaft ? segments.size() : std::min<size_t>(segments.size(), 1);
     if (n == 0)
         return {};
@@ -26,14 +26,14 @@ std::vector<ChartData> ExhaustCharts(const TYchastki &segments, bool withShaft) 
         {"Давление в шахте и снаружи здания по высоте",
          "Давление P, Па",
          kLevelAxis,
-         {ByLevel("PШ", segments, n, [](const Ychastok_record &r) { return r.Psh; }),
-          ByLevel("PНН", segments, n, [](const Ychastok_record &r) { return r.Pnn; }),
-          ByLevel("PНЗ", segments, n, [](const Ychastok_record &r) { return r.Pnz; })},
+         {ByLevel("PШ", segments, n, [](const NetworkSegment &r) { return r.Psh; }),
+          ByLevel("PНН", segments, n, [](const NetworkSegment &r) { return r.Pnn; }),
+          ByLevel("PНЗ", segments, n, [](const NetworkSegment &r) { return r.Pnz; })},
          {}},
         {"Расход дымовых газов в шахте",
          "Массовый расход G, кг/с",
          kLevelAxis,
-         {ByLevel("GШ", segments, n, [](const Ychastok_record &r) { return r.Gsh; })},
+         {ByLevel("GШ", segments, n, [](const NetworkSegment &r) { return r.Gsh; })},
          {}},
     };
 }

@@ -11,6 +11,6 @@ namespace orvane::exhaust {
 
 // The segments that took part in the run: all of them with the shaft, the fire storey's alone
 // without it. None for an empty network.
-std::vector<ChartData> ExhaustCharts(const TYchastki &segments, bool withShaft);
+std::vector<ChartData> ExhaustCharts(const NetworkSegments &segments, bool withShaft);
 
 } // namespace orvane::exhaust

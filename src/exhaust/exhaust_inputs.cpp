@@ -22,7 +22,7 @@ ExhaustInputs ExhaustInputs::Defaults() {
     in.check(ctl::cbDetailed);
     in.FireLoadDensity = {"Многоквартирные жилые дома: квартира до 100 кв.м", 600};
     in.FireLoad = {"Мебель: дерево + облицовка", 14.4, 0.0154, 0.0135};
-    in.Ychastki = DefaultNetwork();
+    in.Segments = DefaultNetwork();
     return in;
 }
 

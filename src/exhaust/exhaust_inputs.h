@@ -18,7 +18,7 @@ struct ExhaustInputs : ControlState {
     std::array<std::array<std::string, 2>, 10> DoorGrid{};
     TFireLoadDensity FireLoadDensity;
     TFireLoad FireLoad;
-    TYchastki Ychastki;
+    NetworkSegments Segments;
 
     bool areaForm() const { return comboIndex(ctl::cbRoomSizeVariant) == 1; }
 

@@ -1,174 +1,191 @@
 #include "exhaust/exhaust_json.h"
 
-#include <cmath>
+#include "report/json_keys.h"
 
 namespace orvane::exhaust {
 
 namespace {
 
-nlohmann::json Real(double x) {
-    return std::isfinite(x) ? nlohmann::json(x) : nlohmann::json();
+using Json = nlohmann::json;
+
+Json DoorSizesJson(const ExhaustCalc &c) {
+    Json doors = Json::array();
+    for (const auto &d : c.DoorSizes)
+        doors.push_back({Real(d[0]), Real(d[1])});
+    return doors;
 }
+
+Json FireLoadDensityJson(const ExhaustCalc &c) {
+    return {{"Name", c.FireLoadDensity.Name}, {"FLDensity", Real(c.FireLoadDensity.FLDensity)}};
+}
+
+Json FireLoadJson(const ExhaustCalc &c) {
+    return {{"Name", c.FireLoad.Name},
+            {"BurnEnergy", Real(c.FireLoad.BurnEnergy)},
+            {"FireSpeed", Real(c.FireLoad.FireSpeed)},
+            {"SBurnSpeed", Real(c.FireLoad.SBurnSpeed)}};
+}
+
+// clang-format off
+// The run's values under the keys the README documents: the inputs as the steps left them, the
+// variant's intermediate values and the network's results.
+const JsonKey<ExhaustCalc> kResultKeys[] = {
+    {"CalcVariant", [](const ExhaustCalc &c) -> Json { return VariantJsonName(c.Variant); }},
+    {"IsLivingBuilding", [](const ExhaustCalc &c) -> Json { return c.IsLivingBuilding; }},
+    {"IsInTownBuilding", [](const ExhaustCalc &c) -> Json { return c.IsInTownBuilding; }},
+    {"AUPTType", [](const ExhaustCalc &c) -> Json { return SprinklerJsonName(c.Sprinklers); }},
+    {"RoomSizeVariant", [](const ExhaustCalc &c) -> Json { return RoomSizeJsonName(c.RoomSize); }},
+    {"RoomLength", [](const ExhaustCalc &c) { return Real(c.RoomLength); }},
+    {"RoomWidth", [](const ExhaustCalc &c) { return Real(c.RoomWidth); }},
+    {"RoomHeight", [](const ExhaustCalc &c) { return Real(c.RoomHeight); }},
+    {"FloorArea", [](const ExhaustCalc &c) { return Real(c.FloorArea); }},
+    {"RoomVolume", [](const ExhaustCalc &c) { return Real(c.RoomVolume); }},
+    {"DoorSizes", DoorSizesJson},
+    {"NoSmokeHeight", [](const ExhaustCalc &c) { return Real(c.NoSmokeHeight); }},
+    {"SmokeThickness", [](const ExhaustCalc &c) { return Real(c.SmokeThickness); }},
+    {"FireArea", [](const ExhaustCalc &c) { return Real(c.FireArea); }},
+    {"Qr", [](const ExhaustCalc &c) { return Real(c.Qr); }},
+    {"FireLoadDensity", FireLoadDensityJson},
+    {"FireLoad", FireLoadJson},
+    {"FireHeatPower", [](const ExhaustCalc &c) { return Real(c.FireHeatPower); }},
+    {"RoomAirTemp", [](const ExhaustCalc &c) { return Real(c.RoomAirTempK); }},
+    {"FireEvolutionTime", [](const ExhaustCalc &c) { return Real(c.FireEvolutionTime); }},
+    {"SmokeCoef", [](const ExhaustCalc &c) { return Real(c.SmokeCoef); }},
+    {"CorridorLength", [](const ExhaustCalc &c) { return Real(c.CorridorLength); }},
+    {"CorridorArea", [](const ExhaustCalc &c) { return Real(c.CorridorArea); }},
+    {"CorridorDoorArea", [](const ExhaustCalc &c) { return Real(c.CorridorDoorArea); }},
+    {"CorridorDoorHeight", [](const ExhaustCalc &c) { return Real(c.CorridorDoorHeight); }},
+    {"CorridorHeight", [](const ExhaustCalc &c) { return Real(c.CorridorHeight); }},
+    {"FirstFloorLevel", [](const ExhaustCalc &c) { return Real(c.FirstFloorLevel); }},
+    {"MaxSmokePerimeter", [](const ExhaustCalc &c) { return Real(c.MaxSmokePerimeter); }},
+    {"SmokeEquiArea", [](const ExhaustCalc &c) { return Real(c.SmokeEquiArea); }},
+    {"BurningFullness", [](const ExhaustCalc &c) { return Real(c.BurningFullness); }},
+    {"HeatRadiationCoef", [](const ExhaustCalc &c) { return Real(c.HeatRadiationCoef); }},
+    {"InitSmokeStreamWidth", [](const ExhaustCalc &c) { return Real(c.InitSmokeStreamWidth); }},
+    {"GalleryTopToSmokeBot", [](const ExhaustCalc &c) { return Real(c.GalleryTopToSmokeBot); }},
+    {"GalleryTopHeight", [](const ExhaustCalc &c) { return Real(c.GalleryTopHeight); }},
+    {"OutsideAirTemp", [](const ExhaustCalc &c) { return Real(c.OutsideAirTempK); }},
+    {"OutAirTempComp", [](const ExhaustCalc &c) { return Real(c.CompensatingAirTempK); }},
+    {"WindSpeed", [](const ExhaustCalc &c) { return Real(c.WindSpeed); }},
+    {"CalcWithShaft", [](const ExhaustCalc &c) -> Json { return c.CalcWithShaft; }},
+    {"Term1", [](const ExhaustCalc &c) -> Json { return c.Term1; }},
+    {"ShaftConDuctResist", [](const ExhaustCalc &c) { return Real(c.ShaftConDuctResist); }},
+    {"ShaftExhaustGasSpeed", [](const ExhaustCalc &c) { return Real(c.ShaftExhaustGasSpeed); }},
+    {"Term2", [](const ExhaustCalc &c) -> Json { return c.Term2; }},
+    {"Detailed", [](const ExhaustCalc &c) -> Json { return c.Detailed; }},
+    {"BarrierArea", [](const ExhaustCalc &c) { return Real(c.BarrierArea); }},
+    {"TotalDoorsArea", [](const ExhaustCalc &c) { return Real(c.TotalDoorsArea); }},
+    {"DoorRate", [](const ExhaustCalc &c) { return Real(c.DoorRate); }},
+    {"NecSpecAirAmount", [](const ExhaustCalc &c) { return Real(c.NecSpecAirAmount); }},
+    {"FireLoadSpecFloor", [](const ExhaustCalc &c) { return Real(c.FireLoadSpecFloor); }},
+    {"FireLoadSpecBarrier", [](const ExhaustCalc &c) { return Real(c.FireLoadSpecBarrier); }},
+    {"FireLoadCritical", [](const ExhaustCalc &c) { return Real(c.FireLoadCritical); }},
+    {"MaxMeanGasTemp", [](const ExhaustCalc &c) { return Real(c.MaxMeanGasTemp); }},
+    {"OutletGasTemp", [](const ExhaustCalc &c) { return Real(c.OutletGasTemp); }},
+    {"ConvectTemp", [](const ExhaustCalc &c) { return Real(c.ConvectTemp); }},
+    {"MeanSmokeTemp", [](const ExhaustCalc &c) { return Real(c.MeanSmokeTemp); }},
+    {"FireRadius", [](const ExhaustCalc &c) { return Real(c.FireRadius); }},
+    {"FlameTongueHeight", [](const ExhaustCalc &c) { return Real(c.FlameTongueHeight); }},
+    {"SpecConvectHeat", [](const ExhaustCalc &c) { return Real(c.SpecConvectHeat); }},
+    {"SpecSmokeHeat", [](const ExhaustCalc &c) { return Real(c.SpecSmokeHeat); }},
+    {"HeatEmissionCoef", [](const ExhaustCalc &c) { return Real(c.HeatEmissionCoef); }},
+    {"GasMassExps", [](const ExhaustCalc &c) { return Real(c.GasMassFlow); }},
+    {"MeanGasDensity", [](const ExhaustCalc &c) { return Real(c.MeanGasDensity); }},
+    {"GasVolumeExps", [](const ExhaustCalc &c) { return Real(c.GasVolumeFlow); }},
+    {"ResultX", [](const ExhaustCalc &c) { return Real(c.ResultX); }},
+    {"ResultFDelta", [](const ExhaustCalc &c) { return Real(c.ResultFDelta); }},
+    {"OutsideAirDensity", [](const ExhaustCalc &c) { return Real(c.OutsideAirDensity); }},
+    {"InsideAirDensity", [](const ExhaustCalc &c) { return Real(c.InsideAirDensity); }},
+    {"IncomingAirTemp", [](const ExhaustCalc &c) { return Real(c.IncomingAirTempK); }},
+    {"IncomingAirDensity", [](const ExhaustCalc &c) { return Real(c.IncomingAirDensity); }},
+    {"ShaftOutGasSpeed", [](const ExhaustCalc &c) { return Real(c.ShaftOutGasSpeed); }},
+    {"ShaftOutGasDensity", [](const ExhaustCalc &c) { return Real(c.ShaftOutGasDensity); }},
+    {"ShaftOutGasMassExps", [](const ExhaustCalc &c) { return Real(c.ShaftOutGasMassFlow); }},
+    {"ShaftOutGasVolumeExps", [](const ExhaustCalc &c) { return Real(c.ShaftOutGasVolumeFlow); }},
+    {"FanGasVolumeExps", [](const ExhaustCalc &c) { return Real(c.FanVolumeFlow); }},
+    {"FanPressure", [](const ExhaustCalc &c) { return Real(c.FanPressure); }},
+};
+
+using Segment = NetworkSegment;
+// A segment: what is entered, then what the network computed.
+const JsonKey<Segment> kSegmentKeys[] = {
+    {"StoreyName", [](const Segment &s) -> Json { return s.StoreyName; }},
+    {"ValveWidth", [](const Segment &s) -> Json { return s.ValveWidth; }},
+    {"ValveHeight", [](const Segment &s) -> Json { return s.ValveHeight; }},
+    {"ValveDriveOut", [](const Segment &s) -> Json { return s.ValveDriveOut; }},
+    {"ValveArea", [](const Segment &s) { return Real(s.ValveArea); }},
+    {"ValveResistCoef", [](const Segment &s) { return Real(s.ValveResistCoef); }},
+    {"NodeResistCoef", [](const Segment &s) { return Real(s.NodeResistCoef); }},
+    {"ValveSpecResist", [](const Segment &s) { return Real(s.ValveSpecResist); }},
+    {"ValveGasSpeed", [](const Segment &s) { return Real(s.ValveGasSpeed); }},
+    {"ValvePressureLoss", [](const Segment &s) { return Real(s.ValvePressureLoss); }},
+    {"Aww", [](const Segment &s) { return Real(s.Aww); }},
+    {"Bww", [](const Segment &s) { return Real(s.Bww); }},
+    {"Fww", [](const Segment &s) { return Real(s.Fww); }},
+    {"Deww", [](const Segment &s) { return Real(s.Deww); }},
+    {"Lww", [](const Segment &s) { return Real(s.Lww); }},
+    {"ZETAww", [](const Segment &s) { return Real(s.ZETAww); }},
+    {"HorMaterial", [](const Segment &s) -> Json { return s.HorMaterial; }},
+    {"HorMaterialIndx", [](const Segment &s) -> Json { return MaterialJsonName(s.HorMaterialKind); }},
+    {"Sww", [](const Segment &s) { return Real(s.Sww); }},
+    {"HorCoefA", [](const Segment &s) { return Real(s.HorCoefA); }},
+    {"HorCoefB", [](const Segment &s) { return Real(s.HorCoefB); }},
+    {"LAMDAww", [](const Segment &s) { return Real(s.LAMDAww); }},
+    {"EPSILONww", [](const Segment &s) { return Real(s.EPSILONww); }},
+    {"HorGasSpeed", [](const Segment &s) { return Real(s.HorGasSpeed); }},
+    {"Ash", [](const Segment &s) { return Real(s.Ash); }},
+    {"Bsh", [](const Segment &s) { return Real(s.Bsh); }},
+    {"Fsh", [](const Segment &s) { return Real(s.Fsh); }},
+    {"Desh", [](const Segment &s) { return Real(s.Desh); }},
+    {"Lsh", [](const Segment &s) { return Real(s.Lsh); }},
+    {"ZETAsh", [](const Segment &s) { return Real(s.ZETAsh); }},
+    {"Material", [](const Segment &s) -> Json { return s.Material; }},
+    {"MaterialIndx", [](const Segment &s) -> Json { return MaterialJsonName(s.MaterialKind); }},
+    {"Ssh", [](const Segment &s) { return Real(s.Ssh); }},
+    {"CoefA", [](const Segment &s) { return Real(s.CoefA); }},
+    {"CoefB", [](const Segment &s) { return Real(s.CoefB); }},
+    {"LAMDAsh", [](const Segment &s) { return Real(s.LAMDAsh); }},
+    {"EPSILONsh", [](const Segment &s) { return Real(s.EPSILONsh); }},
+    {"h", [](const Segment &s) { return Real(s.h); }},
+    {"Pnn", [](const Segment &s) { return Real(s.Pnn); }},
+    {"Pnz", [](const Segment &s) { return Real(s.Pnz); }},
+    {"Pw", [](const Segment &s) { return Real(s.Pw); }},
+    {"Psh", [](const Segment &s) { return Real(s.Psh); }},
+    {"Lpg", [](const Segment &s) { return Real(s.Lpg); }},
+    {"Gfsh", [](const Segment &s) { return Real(s.Gfsh); }},
+    {"Gfww", [](const Segment &s) { return Real(s.Gfww); }},
+    {"Gfkl", [](const Segment &s) { return Real(s.Gfkl); }},
+    {"Gf", [](const Segment &s) { return Real(s.Gf); }},
+    {"Ga", [](const Segment &s) { return Real(s.Ga); }},
+    {"Gsh", [](const Segment &s) { return Real(s.Gsh); }},
+    {"ToK", [](const Segment &s) { return Real(s.ToK); }},
+    {"RHOpg", [](const Segment &s) { return Real(s.RHOpg); }},
+    {"Vww", [](const Segment &s) { return Real(s.Vww); }},
+    {"Vsh", [](const Segment &s) { return Real(s.Vsh); }},
+    {"DeltaPww", [](const Segment &s) { return Real(s.DeltaPww); }},
+    {"DeltaPsh", [](const Segment &s) { return Real(s.DeltaPsh); }},
+    {"NU", [](const Segment &s) { return Real(s.NU); }},
+    {"Reww", [](const Segment &s) { return Real(s.Reww); }},
+    {"Resh", [](const Segment &s) { return Real(s.Resh); }},
+};
+// clang-format on
 
 } // namespace
 
-#define ORVANE_REAL(obj, field) obj[#field] = Real(src.field)
-#define ORVANE_PLAIN(obj, field) obj[#field] = src.field
-
-nlohmann::json ExhaustResultsJson(const ExhaustCalc &src) {
-    nlohmann::json r = nlohmann::json::object();
-    r["CalcVariant"] = CalcVariantName(src.CalcVariant);
-    ORVANE_PLAIN(r, IsLivingBuilding);
-    ORVANE_PLAIN(r, IsInTownBuilding);
-    r["AUPTType"] = AUPTTypeName(src.AUPTType);
-    r["RoomSizeVariant"] = RoomSizeVariantName(src.RoomSizeVariant);
-    ORVANE_REAL(r, RoomLength);
-    ORVANE_REAL(r, RoomWidth);
-    ORVANE_REAL(r, RoomHeight);
-    ORVANE_REAL(r, FloorArea);
-    ORVANE_REAL(r, RoomVolume);
-    nlohmann::json doors = nlohmann::json::array();
-    for (const auto &d : src.DoorSizes)
-        doors.push_back({Real(d[0]), Real(d[1])});
-    r["DoorSizes"] = doors;
-    ORVANE_REAL(r, NoSmokeHeight);
-    ORVANE_REAL(r, SmokeThickness);
-    ORVANE_REAL(r, FireArea);
-    ORVANE_REAL(r, Qr);
-    r["FireLoadDensity"] = {{"Name", src.FireLoadDensity.Name},
-                            {"FLDensity", Real(src.FireLoadDensity.FLDensity)}};
-    r["FireLoad"] = {{"Name", src.FireLoad.Name},
-                     {"BurnEnergy", Real(src.FireLoad.BurnEnergy)},
-                     {"FireSpeed", Real(src.FireLoad.FireSpeed)},
-                     {"SBurnSpeed", Real(src.FireLoad.SBurnSpeed)}};
-    ORVANE_REAL(r, FireHeatPower);
-    ORVANE_REAL(r, RoomAirTemp);
-    ORVANE_REAL(r, FireEvolutionTime);
-    ORVANE_REAL(r, SmokeCoef);
-    ORVANE_REAL(r, CorridorLength);
-    ORVANE_REAL(r, CorridorArea);
-    ORVANE_REAL(r, CorridorDoorArea);
-    ORVANE_REAL(r, CorridorDoorHeight);
-    ORVANE_REAL(r, CorridorHeight);
-    ORVANE_REAL(r, FirstFloorLevel);
-    ORVANE_REAL(r, MaxSmokePerimeter);
-    ORVANE_REAL(r, SmokeEquiArea);
-    ORVANE_REAL(r, BurningFullness);
-    ORVANE_REAL(r, HeatRadiationCoef);
-    ORVANE_REAL(r, InitSmokeStreamWidth);
-    ORVANE_REAL(r, GalleryTopToSmokeBot);
-    ORVANE_REAL(r, GalleryTopHeight);
-    ORVANE_REAL(r, OutsideAirTemp);
-    ORVANE_REAL(r, OutAirTempComp);
-    ORVANE_REAL(r, WindSpeed);
-    ORVANE_PLAIN(r, CalcWithShaft);
-    ORVANE_PLAIN(r, Term1);
-    ORVANE_REAL(r, ShaftConDuctResist);
-    ORVANE_REAL(r, ShaftExhaustGasSpeed);
-    ORVANE_PLAIN(r, Term2);
-    ORVANE_PLAIN(r, Detailed);
-    ORVANE_REAL(r, BarrierArea);
-    ORVANE_REAL(r, TotalDoorsArea);
-    ORVANE_REAL(r, DoorRate);
-    ORVANE_REAL(r, NecSpecAirAmount);
-    ORVANE_REAL(r, FireLoadSpecFloor);
-    ORVANE_REAL(r, FireLoadSpecBarrier);
-    ORVANE_REAL(r, FireLoadCritical);
-    ORVANE_REAL(r, MaxMeanGasTemp);
-    ORVANE_REAL(r, OutletGasTemp);
-    ORVANE_REAL(r, ConvectTemp);
-    ORVANE_REAL(r, MeanSmokeTemp);
-    ORVANE_REAL(r, FireRadius);
-    ORVANE_REAL(r, FlameTongueHeight);
-    ORVANE_REAL(r, SpecConvectHeat);
-    ORVANE_REAL(r, SpecSmokeHeat);
-    ORVANE_REAL(r, HeatEmissionCoef);
-    ORVANE_REAL(r, GasMassExps);
-    ORVANE_REAL(r, MeanGasDensity);
-    ORVANE_REAL(r, GasVolumeExps);
-    ORVANE_REAL(r, ResultX);
-    ORVANE_REAL(r, ResultFDelta);
-    ORVANE_REAL(r, OutsideAirDensity);
-    ORVANE_REAL(r, InsideAirDensity);
-    ORVANE_REAL(r, IncomingAirTemp);
-    ORVANE_REAL(r, IncomingAirDensity);
-    ORVANE_REAL(r, ShaftOutGasSpeed);
-    ORVANE_REAL(r, ShaftOutGasDensity);
-    ORVANE_REAL(r, ShaftOutGasMassExps);
-    ORVANE_REAL(r, ShaftOutGasVolumeExps);
-    ORVANE_REAL(r, FanGasVolumeExps);
-    ORVANE_REAL(r, FanPressure);
-    return r;
+Json ExhaustResultsJson(const ExhaustCalc &calc) {
+    Json j = Json::object();
+    PutKeys<ExhaustCalc>(j, kResultKeys, calc);
+    return j;
 }
 
-nlohmann::json ExhaustSegmentsJson(const TYchastki &segments) {
-    nlohmann::json list = nlohmann::json::array();
-    for (const Ychastok_record &src : segments) {
-        nlohmann::json s = nlohmann::json::object();
-        ORVANE_PLAIN(s, StoreyName);
-        ORVANE_PLAIN(s, ValveWidth);
-        ORVANE_PLAIN(s, ValveHeight);
-        ORVANE_PLAIN(s, ValveDriveOut);
-        ORVANE_REAL(s, ValveArea);
-        ORVANE_REAL(s, ValveResistCoef);
-        ORVANE_REAL(s, NodeResistCoef);
-        ORVANE_REAL(s, ValveSpecResist);
-        ORVANE_REAL(s, ValveGasSpeed);
-        ORVANE_REAL(s, ValvePressureLoss);
-        ORVANE_REAL(s, Aww);
-        ORVANE_REAL(s, Bww);
-        ORVANE_REAL(s, Fww);
-        ORVANE_REAL(s, Deww);
-        ORVANE_REAL(s, Lww);
-        ORVANE_REAL(s, ZETAww);
-        ORVANE_PLAIN(s, HorMaterial);
-        s["HorMaterialIndx"] = MaterialIndxName(src.HorMaterialIndx);
-        ORVANE_REAL(s, Sww);
-        ORVANE_REAL(s, HorCoefA);
-        ORVANE_REAL(s, HorCoefB);
-        ORVANE_REAL(s, LAMDAww);
-        ORVANE_REAL(s, EPSILONww);
-        ORVANE_REAL(s, HorGasSpeed);
-        ORVANE_REAL(s, Ash);
-        ORVANE_REAL(s, Bsh);
-        ORVANE_REAL(s, Fsh);
-        ORVANE_REAL(s, Desh);
-        ORVANE_REAL(s, Lsh);
-        ORVANE_REAL(s, ZETAsh);
-        ORVANE_PLAIN(s, Material);
-        s["MaterialIndx"] = MaterialIndxName(src.MaterialIndx);
-        ORVANE_REAL(s, Ssh);
-        ORVANE_REAL(s, CoefA);
-        ORVANE_REAL(s, CoefB);
-        ORVANE_REAL(s, LAMDAsh);
-        ORVANE_REAL(s, EPSILONsh);
-        ORVANE_REAL(s, h);
-        ORVANE_REAL(s, Pnn);
-        ORVANE_REAL(s, Pnz);
-        ORVANE_REAL(s, Pw);
-        ORVANE_REAL(s, Psh);
-        ORVANE_REAL(s, Lpg);
-        ORVANE_REAL(s, Gfsh);
-        ORVANE_REAL(s, Gfww);
-        ORVANE_REAL(s, Gfkl);
-        ORVANE_REAL(s, Gf);
-        ORVANE_REAL(s, Ga);
-        ORVANE_REAL(s, Gsh);
-        ORVANE_REAL(s, ToK);
-        ORVANE_REAL(s, RHOpg);
-        ORVANE_REAL(s, Vww);
-        ORVANE_REAL(s, Vsh);
-        ORVANE_REAL(s, DeltaPww);
-        ORVANE_REAL(s, DeltaPsh);
-        ORVANE_REAL(s, NU);
-        ORVANE_REAL(s, Reww);
-        ORVANE_REAL(s, Resh);
-        list.push_back(std::move(s));
+Json ExhaustSegmentsJson(const NetworkSegments &segments) {
+    Json list = Json::array();
+    for (const Segment &s : segments) {
+        Json row = Json::object();
+        PutKeys<Segment>(row, kSegmentKeys, s);
+        list.push_back(std::move(row));
     }
     return list;
 }
-
-#undef ORVANE_REAL
-#undef ORVANE_PLAIN
 
 } // namespace orvane::exhaust

@@ -7,9 +7,10 @@
 
 namespace orvane::exhaust {
 
-// Every scalar field of the model by its name; a value that is not finite is written as null.
+// Every value of the run under its documented key (an explicit table, exhaust_json.cpp); a
+// value that is not finite is written as null.
 nlohmann::json ExhaustResultsJson(const ExhaustCalc &calc);
 // Every field of each segment, bottom segment first.
-nlohmann::json ExhaustSegmentsJson(const TYchastki &segments);
+nlohmann::json ExhaustSegmentsJson(const NetworkSegments &segments);
 
 } // namespace orvane::exhaust

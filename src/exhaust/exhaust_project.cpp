@@ -112,8 +112,8 @@ std::string NonFiniteField(const ExhaustInputs &in) {
     for (const auto &[name, value] : records)
         if (!std::isfinite(value))
             return name;
-    for (size_t k = 0; k < in.Ychastki.size(); ++k) {
-        const Ychastok_record &s = in.Ychastki[k];
+    for (size_t k = 0; k < in.Segments.size(); ++k) {
+        const NetworkSegment &s = in.Segments[k];
         const std::pair<const char *, double> fields[] = {
             {"коэффициент местного сопротивления узла", s.NodeResistCoef},
             {"горизонтальный участок, сторона A", s.Aww},
@@ -180,11 +180,11 @@ ProjectResult ProjectBytes(const ExhaustInputs &in, std::string_view dateTime, s
         if (std::optional<std::string> longText = LongTextMessage(field, value))
             return {false, *longText};
     }
-    for (size_t k = 0; k < in.Ychastki.size(); ++k) {
+    for (size_t k = 0; k < in.Segments.size(); ++k) {
         const std::string field = "Название участка " + std::to_string(k + 1);
-        if (!Utf8ToCp1251(in.Ychastki[k].StoreyName, &bad))
+        if (!Utf8ToCp1251(in.Segments[k].StoreyName, &bad))
             return {false, BadCharMessage(field, bad)};
-        if (std::optional<std::string> longText = LongTextMessage(field, in.Ychastki[k].StoreyName))
+        if (std::optional<std::string> longText = LongTextMessage(field, in.Segments[k].StoreyName))
             return {false, *longText};
     }
     // reals held as numbers (catalogue records, network segments) rather than typed text: one
@@ -210,7 +210,7 @@ ProjectResult ProjectBytes(const ExhaustInputs &in, std::string_view dateTime, s
         variant = 3;
     else if (in.isChecked(ctl::rbCalcParking))
         variant = 5;
-    // what ReadCalcVariant would pick: the corridor wins when both are somehow checked
+    // what ReadVariant would pick: the corridor wins when both are somehow checked
     if (in.isChecked(ctl::rbCalcCorridor))
         variant = 0;
     ini.setValue("Room", "Variant", std::to_string(variant));
@@ -284,20 +284,20 @@ ProjectResult ProjectBytes(const ExhaustInputs &in, std::string_view dateTime, s
     WriteField(ini, in, ctl::EditWindSpeed);
 
     ini.setValue("Shaft", "WithShaft", Bool(in.isChecked(ctl::cbShaft)));
-    for (size_t k = 0; k < in.Ychastki.size(); ++k) {
-        const Ychastok_record &s = in.Ychastki[k];
+    for (size_t k = 0; k < in.Segments.size(); ++k) {
+        const NetworkSegment &s = in.Segments[k];
         const std::string sec = "Shaft" + std::to_string(k);
         ini.setValue(sec, "Storey", s.StoreyName);
         ini.setValue(sec, "ValveW", std::to_string(s.ValveWidth));
         ini.setValue(sec, "ValveH", std::to_string(s.ValveHeight));
         ini.setValue(sec, "ValveDO", Bool(s.ValveDriveOut));
         ini.setValue(sec, "NodeZ", Num(s.NodeResistCoef));
-        ini.setValue(sec, "HMtrl", MaterialLetterFromIndex(s.HorMaterialIndx));
+        ini.setValue(sec, "HMtrl", MaterialLetter(s.HorMaterialKind));
         ini.setValue(sec, "HA", Num(s.Aww));
         ini.setValue(sec, "HB", Num(s.Bww));
         ini.setValue(sec, "HL", Num(s.Lww));
         ini.setValue(sec, "HZ", Num(s.ZETAww));
-        ini.setValue(sec, "VMtrl", MaterialLetterFromIndex(s.MaterialIndx));
+        ini.setValue(sec, "VMtrl", MaterialLetter(s.MaterialKind));
         ini.setValue(sec, "VA", Num(s.Ash));
         ini.setValue(sec, "VB", Num(s.Bsh));
         ini.setValue(sec, "VL", Num(s.Lsh));
@@ -424,11 +424,11 @@ ProjectResult ReadProjectBytes(std::string_view bytes, ExhaustInputs &target,
     LoadField(ini, in, ctl::EditWindSpeed);
 
     in.check(ctl::cbShaft, ReadIniBool(ini, "Shaft", "WithShaft", true));
-    in.Ychastki.clear();
+    in.Segments.clear();
     for (int k = 0; k < segmentCount; ++k) {
         const std::string sec = "Shaft" + std::to_string(k);
         SegmentValues values{ini, sec, k, {}};
-        Ychastok_record s;
+        NetworkSegment s;
         s.StoreyName = ini.readString(sec, "Storey");
         s.ValveWidth = static_cast<int>(values.read(SegmentValue("ValveW")));
         s.ValveHeight = static_cast<int>(values.read(SegmentValue("ValveH")));
@@ -437,14 +437,14 @@ ProjectResult ReadProjectBytes(std::string_view bytes, ExhaustInputs &target,
         s.ValveArea = valve.F1;
         s.ValveResistCoef = valve.Z;
         s.NodeResistCoef = values.read(SegmentValue("NodeZ"));
-        s.HorMaterialIndx = MaterialIndexFromLetter(ini.readString(sec, "HMtrl", "-"));
-        s.HorMaterial = MaterialNameFromIndex(s.HorMaterialIndx);
+        s.HorMaterialKind = MaterialFromLetter(ini.readString(sec, "HMtrl", "-"));
+        s.HorMaterial = MaterialName(s.HorMaterialKind);
         s.Aww = values.read(SegmentValue("HA"));
         s.Bww = values.read(SegmentValue("HB"));
         s.Lww = values.read(SegmentValue("HL"));
         s.ZETAww = values.read(SegmentValue("HZ"));
-        s.MaterialIndx = MaterialIndexFromLetter(ini.readString(sec, "VMtrl", "-"));
-        s.Material = MaterialNameFromIndex(s.MaterialIndx);
+        s.MaterialKind = MaterialFromLetter(ini.readString(sec, "VMtrl", "-"));
+        s.Material = MaterialName(s.MaterialKind);
         s.Ash = values.read(SegmentValue("VA"));
         s.Bsh = values.read(SegmentValue("VB"));
         s.Lsh = values.read(SegmentValue("VL"));
@@ -452,9 +452,9 @@ ProjectResult ReadProjectBytes(std::string_view bytes, ExhaustInputs &target,
         // a value no segment can have: the project does not open half-read
         if (!values.refusal.empty())
             return {false, values.refusal, true};
-        in.Ychastki.push_back(std::move(s));
+        in.Segments.push_back(std::move(s));
     }
-    SyncMiddleSegments(in.Ychastki);
+    SyncMiddleSegments(in.Segments);
 
     in.check(ReadIniBool(ini, "ShaftEnd", "EndExhaust", true) ? ctl::rbEndExhaust
                                                               : ctl::rbEndRoofFan);

@@ -6,37 +6,34 @@
 #include "core/number_text.h"
 #include "exhaust/exhaust_calc.h"
 #include "exhaust/valve_lookup.h"
+#include "report/report_line.h"
 
 namespace orvane::exhaust {
 
 namespace {
 
-// label · value · unit, then the bold run is closed and the line ended.
-void Line(RtfStream &s, std::string_view label, const std::string &value, std::string_view unit) {
-    RtfText(s, std::string(label) + value + std::string(unit) + "\\b0\\par ");
-}
-
 double Read(const ExhaustInputs &in, ControlName control) {
     return ReadRealInput(in.text(control));
 }
 
-bool IsRoomVariant(TCalcVariant v) {
-    return v == TCalcVariant::cvrntRoom || v == TCalcVariant::cvrntUnderGallery;
+bool IsRoomVariant(ExhaustVariant v) {
+    return v == ExhaustVariant::room || v == ExhaustVariant::underGallery;
 }
 
 const char *const kSquareMetres = " м\\super 2\\nosupersub ";
 
 } // namespace
 
-TCalcVariant ExhaustCalc::ReadCalcVariant(const ExhaustInputs &in) const {
-    using enum TCalcVariant;
-    return in.chosen(ctl::kVariantRadios,
-                     {cvrntCorridor, cvrntReserve, cvrntRoom, cvrntUnderGallery, cvrntParking},
-                     cvrntCorridor);
+ExhaustVariant ExhaustCalc::ReadVariant(const ExhaustInputs &in) const {
+    using enum ExhaustVariant;
+    return in.chosen(ctl::kVariantRadios, {corridor, reserve, room, underGallery, parking},
+                     corridor);
 }
 
-bool ExhaustCalc::InputRoomTerms(const ExhaustInputs &in) {
-    RtfStream &s = Report.RTBody;
+namespace {
+
+// The report's first lines: the project's and the system's names and the variant.
+void WriteRunHeader(RtfStream &s, const ExhaustInputs &in, ExhaustVariant variant) {
     RtfText(s, "\\par\\b Наименование проекта:  ");
     RtfUserText(s, in.text(ctl::EditProjectName));
     RtfText(s, "\\b0\\par ");
@@ -45,16 +42,16 @@ bool ExhaustCalc::InputRoomTerms(const ExhaustInputs &in) {
     RtfText(s, "\\b0\\par ");
 
     std::string variantText;
-    switch (CalcVariant) {
-    case TCalcVariant::cvrntRoom:
+    switch (variant) {
+    case ExhaustVariant::room:
         variantText = "Удаление дыма из зальных помещений различного назначения и"
                       "\\par\\tab\\tab атриумов";
         break;
-    case TCalcVariant::cvrntUnderGallery:
+    case ExhaustVariant::underGallery:
         variantText = "Удаление дыма из залов атриумов, при пожаре непосредственно"
                       "\\par\\tab\\tab под галереей на уровне основания атриума";
         break;
-    case TCalcVariant::cvrntParking:
+    case ExhaustVariant::parking:
         variantText = "Удаление дыма из закрытых надземных и подземных автостоянок";
         break;
     default:
@@ -63,9 +60,51 @@ bool ExhaustCalc::InputRoomTerms(const ExhaustInputs &in) {
         break;
     }
     RtfText(s, "\\par\\b Вариант:    " + variantText + "\\b0\\par ");
+}
 
-    const bool corridor = CalcVariant == TCalcVariant::cvrntCorridor;
-    const bool room = IsRoomVariant(CalcVariant);
+} // namespace
+
+// The room's size in the chosen form, with its lines; the first negative field is returned for
+// the check after the smoke zone's lines.
+std::optional<ControlName> ExhaustCalc::InputRoomSize(const ExhaustInputs &in) {
+    RtfStream &s = Report.RTBody;
+    std::optional<ControlName> negativeField;
+    const auto readSize = [&](ControlName control) {
+        const double v = Read(in, control);
+        if (v < 0 && !negativeField)
+            negativeField = control;
+        return v;
+    };
+    if (in.areaForm()) {
+        RoomSize = RoomSizeForm::areaWidthHeight;
+        FloorArea = readSize(ctl::EditFloorAreaSH);
+        RoomWidth = readSize(ctl::EditRoomWidthSH);
+        RoomHeight = readSize(ctl::EditRoomHeightSH);
+        RoomLength = RoomWidth != 0 ? FloorArea / RoomWidth : 0;
+        RoomVolume = FloorArea * RoomHeight;
+        ValueLine(s, "\\par\\b Площадь пола, F\\sub f\\nosupersub :    ", F62(FloorArea),
+                  kSquareMetres);
+        ValueLine(s, "\\par\\b Минимальная ширина, b:    ", F62(RoomWidth), " м");
+        ValueLine(s, "\\par\\b Высота помещения, h:    ", F62(RoomHeight), " м");
+    } else {
+        RoomSize = RoomSizeForm::lengthWidthHeight;
+        RoomLength = readSize(ctl::EditRoomLength);
+        RoomWidth = readSize(ctl::EditRoomWidth);
+        RoomHeight = readSize(ctl::EditRoomHeight);
+        FloorArea = RoomLength * RoomWidth;
+        RoomVolume = RoomLength * RoomWidth * RoomHeight;
+        ValueLine(s, "\\par\\b Размеры помещения, a x b x h:    ",
+                  F62(RoomLength) + " x " + F62(RoomWidth) + " x " + F62(RoomHeight), " м");
+    }
+    return negativeField;
+}
+
+bool ExhaustCalc::InputRoomTerms(const ExhaustInputs &in) {
+    RtfStream &s = Report.RTBody;
+    WriteRunHeader(s, in, Variant);
+
+    const bool corridor = Variant == ExhaustVariant::corridor;
+    const bool room = IsRoomVariant(Variant);
 
     IsLivingBuilding = in.isChecked(ctl::rbLivingBuilding);
     if (corridor)
@@ -80,13 +119,13 @@ bool ExhaustCalc::InputRoomTerms(const ExhaustInputs &in) {
         FireEvolutionTime = IsInTownBuilding ? 10 : 20;
     }
 
-    AUPTType = in.isChecked(ctl::rbAUPTSprinkler3x3)   ? TAUPTType::auptSprinkler3x3
-               : in.isChecked(ctl::rbAUPTSprinkler4x4) ? TAUPTType::auptSprinkler4x4
-                                                       : TAUPTType::auptNo;
-    if (room && AUPTType != TAUPTType::auptNo)
+    Sprinklers = in.isChecked(ctl::rbAUPTSprinkler3x3)   ? SprinklerKind::grid3x3
+                 : in.isChecked(ctl::rbAUPTSprinkler4x4) ? SprinklerKind::grid4x4
+                                                         : SprinklerKind::none;
+    if (room && Sprinklers != SprinklerKind::none)
         RtfText(s, std::string("\\par\\b Система АУПТ:    ") +
-                       (AUPTType == TAUPTType::auptSprinkler3x3 ? "спринклеры 3 x 3 м"
-                                                                : "спринклеры 4 x 4 м") +
+                       (Sprinklers == SprinklerKind::grid3x3 ? "спринклеры 3 x 3 м"
+                                                             : "спринклеры 4 x 4 м") +
                        "\\b0\\par ");
 
     FireArea = Read(in, ctl::EditFireArea);
@@ -95,37 +134,10 @@ bool ExhaustCalc::InputRoomTerms(const ExhaustInputs &in) {
 
     Qr = Read(in, ctl::EditQr);
     if (room)
-        Line(s, "\\par\\b Критическая плотность теплового потока, qr\":    ", F62(Qr),
-             " кВт/м\\super 2\\nosupersub ");
+        ValueLine(s, "\\par\\b Критическая плотность теплового потока, qr\":    ", F62(Qr),
+                  " кВт/м\\super 2\\nosupersub ");
 
-    // Room size in the chosen form; the first negative field is remembered for the check below.
-    std::optional<ControlName> negativeField;
-    const auto readSize = [&](ControlName control) {
-        const double v = Read(in, control);
-        if (v < 0 && !negativeField)
-            negativeField = control;
-        return v;
-    };
-    if (in.areaForm()) {
-        RoomSizeVariant = TRoomSizeVariant::rmszSBH;
-        FloorArea = readSize(ctl::EditFloorAreaSH);
-        RoomWidth = readSize(ctl::EditRoomWidthSH);
-        RoomHeight = readSize(ctl::EditRoomHeightSH);
-        RoomLength = RoomWidth != 0 ? FloorArea / RoomWidth : 0;
-        RoomVolume = FloorArea * RoomHeight;
-        Line(s, "\\par\\b Площадь пола, F\\sub f\\nosupersub :    ", F62(FloorArea), kSquareMetres);
-        Line(s, "\\par\\b Минимальная ширина, b:    ", F62(RoomWidth), " м");
-        Line(s, "\\par\\b Высота помещения, h:    ", F62(RoomHeight), " м");
-    } else {
-        RoomSizeVariant = TRoomSizeVariant::rmszABH;
-        RoomLength = readSize(ctl::EditRoomLength);
-        RoomWidth = readSize(ctl::EditRoomWidth);
-        RoomHeight = readSize(ctl::EditRoomHeight);
-        FloorArea = RoomLength * RoomWidth;
-        RoomVolume = RoomLength * RoomWidth * RoomHeight;
-        Line(s, "\\par\\b Размеры помещения, a x b x h:    ",
-             F62(RoomLength) + " x " + F62(RoomWidth) + " x " + F62(RoomHeight), " м");
-    }
+    const std::optional<ControlName> negativeField = InputRoomSize(in);
 
     if (corridor) {
         RtfText(s, "\\par\\b Размеры проемов, B\\sub i\\nosupersub  x H\\sub i\\nosupersub "
@@ -142,14 +154,13 @@ bool ExhaustCalc::InputRoomTerms(const ExhaustInputs &in) {
         }
     } else {
         NoSmokeHeight = Read(in, ctl::EditNoSmokeHeight);
-        Line(s,
-             "\\par\\b Высота незадымляемой зоны, H\\sub НЗ\\nosupersub :    ", F62(NoSmokeHeight),
-             " м");
+        ValueLine(s, "\\par\\b Высота незадымляемой зоны, H\\sub НЗ\\nosupersub :    ",
+                  F62(NoSmokeHeight), " м");
         SmokeThickness = RoomHeight - NoSmokeHeight;
-        Line(s,
-             "\\par\\b Предельная толщина дымового слоя, H\\sub sm\\nosupersub  = "
-             "(h - H\\sub НЗ\\nosupersub ):    ",
-             F62(SmokeThickness), " м");
+        ValueLine(s,
+                  "\\par\\b Предельная толщина дымового слоя, H\\sub sm\\nosupersub  = "
+                  "(h - H\\sub НЗ\\nosupersub ):    ",
+                  F62(SmokeThickness), " м");
         if (NoSmokeHeight < 0 || NoSmokeHeight > RoomHeight) {
             Warn("Высота незадымляемой зоны должна быть\rне менее 0 и не более высоты помещения.",
                  ctl::EditNoSmokeHeight);
@@ -178,15 +189,15 @@ bool ExhaustCalc::InputRoomTerms(const ExhaustInputs &in) {
 
 bool ExhaustCalc::InputFireLoad(const ExhaustInputs &in) {
     RtfStream &s = Report.RTBody;
-    if (CalcVariant == TCalcVariant::cvrntParking) {
+    if (Variant == ExhaustVariant::parking) {
         FireHeatPower = Read(in, ctl::EditFireHeatPower);
-        Line(s, "\\par\\b Мощность тепловыделения, Q\\sub f\\nosupersub :    ", F62(FireHeatPower),
-             " кВт");
+        ValueLine(s, "\\par\\b Мощность тепловыделения, Q\\sub f\\nosupersub :    ",
+                  F62(FireHeatPower), " кВт");
     } else {
         FireLoadDensity = in.FireLoadDensity;
         FireLoad = in.FireLoad;
         RtfText(s, "\\par\\b Горючие вещества:\\b0\\par ");
-        if (CalcVariant == TCalcVariant::cvrntCorridor) {
+        if (Variant == ExhaustVariant::corridor) {
             if (!FireLoadDensity.Name.empty()) {
                 RtfText(s, "    ");
                 RtfUserText(s, FireLoadDensity.Name);
@@ -202,7 +213,7 @@ bool ExhaustCalc::InputFireLoad(const ExhaustInputs &in) {
         RtfText(s, "\\tab Средняя теплота сгорания пожарной нагрузки, Q\\sub нср\\nosupersub  = "
                    "\\u0931?(m\\sub i\\nosupersub  \\u8729? Q\\sub нi\\nosupersub ):    " +
                        FormatGeneral(FireLoad.BurnEnergy) + " МДж/кг" + "\\par ");
-        if (CalcVariant == TCalcVariant::cvrntRoom) {
+        if (Variant == ExhaustVariant::room) {
             RtfText(s,
                     "\\tab Линейная скорость распространения пламени, U\\sub л\\nosupersub :    " +
                         FormatGeneral(FireLoad.FireSpeed) + " м/с" + "\\par ");
@@ -215,15 +226,16 @@ bool ExhaustCalc::InputFireLoad(const ExhaustInputs &in) {
     }
 
     const double roomAirC = Read(in, ctl::EditRoomAirTemp);
-    Line(s, "\\par\\b Температура воздуха в помещении, t\\sub r\\nosupersub :    ", F62(roomAirC),
-         " °C");
-    RoomAirTemp = roomAirC + 273;
+    ValueLine(s,
+              "\\par\\b Температура воздуха в помещении, t\\sub r\\nosupersub :    ", F62(roomAirC),
+              " °C");
+    RoomAirTempK = roomAirC + 273;
 
-    if (CalcVariant == TCalcVariant::cvrntCorridor)
-        Line(s, "\\par\\b Теплота сгорания дерева, Q\\sub нд\\nosupersub :    ", F62(13.8),
-             " МДж/кг \\b0 (константа)");
+    if (Variant == ExhaustVariant::corridor)
+        ValueLine(s, "\\par\\b Теплота сгорания дерева, Q\\sub нд\\nosupersub :    ", F62(13.8),
+                  " МДж/кг \\b0 (константа)");
 
-    if (CalcVariant == TCalcVariant::cvrntParking) {
+    if (Variant == ExhaustVariant::parking) {
         if (FireHeatPower <= 0) {
             Fail("Мощность тепловыделения должна быть больше 0.", ctl::EditFireHeatPower);
             return false;
@@ -233,17 +245,17 @@ bool ExhaustCalc::InputFireLoad(const ExhaustInputs &in) {
     // catalogue files and projects are edited by hand: a negative load, heat or speed would give
     // a negative fire radius (a "circle" larger than the room) or roots of negative numbers
     const bool negativeDensity =
-        CalcVariant == TCalcVariant::cvrntCorridor && FireLoadDensity.FLDensity < 0;
+        Variant == ExhaustVariant::corridor && FireLoadDensity.FLDensity < 0;
     const bool negativeLoad =
         FireLoad.BurnEnergy < 0 ||
-        (IsRoomVariant(CalcVariant) && (FireLoad.FireSpeed < 0 || FireLoad.SBurnSpeed < 0));
+        (IsRoomVariant(Variant) && (FireLoad.FireSpeed < 0 || FireLoad.SBurnSpeed < 0));
     if (negativeDensity || negativeLoad) {
         Fail("Характеристики пожарной нагрузки\rне могут быть отрицательными.",
              negativeDensity ? ctl::PanFLDensity : ctl::PanFireLoad);
         return false;
     }
     // the corridor's air demand divides by the heat of combustion
-    if (CalcVariant == TCalcVariant::cvrntCorridor && !(FireLoad.BurnEnergy > 0)) {
+    if (Variant == ExhaustVariant::corridor && !(FireLoad.BurnEnergy > 0)) {
         Fail("Низшая теплота сгорания пожарной нагрузки Qн должна быть больше 0.",
              ctl::PanFireLoad);
         return false;
@@ -257,21 +269,24 @@ bool ExhaustCalc::InputCorridor(const ExhaustInputs &in) {
     RtfText(s, "\\par\\b Коэффициент, k\\sub sm\\nosupersub :    " + F62(SmokeCoef) + "\\b0\\par ");
 
     CorridorLength = Read(in, ctl::EditCorridorLength);
-    Line(s, "\\par\\b Длина коридора, l\\sub c\\nosupersub :    ", F62(CorridorLength), " м");
+    ValueLine(s, "\\par\\b Длина коридора, l\\sub c\\nosupersub :    ", F62(CorridorLength), " м");
     CorridorArea = Read(in, ctl::EditCorridorArea);
-    Line(s, "\\par\\b Площадь коридора, A\\sub c\\nosupersub:    ", F62(CorridorArea),
-         kSquareMetres);
+    ValueLine(s, "\\par\\b Площадь коридора, A\\sub c\\nosupersub:    ", F62(CorridorArea),
+              kSquareMetres);
     CorridorDoorArea = Read(in, ctl::EditCrdrDoorArea);
-    Line(s, "\\par\\b Площадь двери при выходе из коридора, A\\sub d\\nosupersub:    ",
-         F62(CorridorDoorArea), kSquareMetres);
+    ValueLine(s, "\\par\\b Площадь двери при выходе из коридора, A\\sub d\\nosupersub:    ",
+              F62(CorridorDoorArea), kSquareMetres);
     CorridorDoorHeight = Read(in, ctl::EditCrdrDoorHeight);
-    Line(s, "\\par\\b Высота двери, H\\sub d\\nosupersub :    ", F62(CorridorDoorHeight), " м");
+    ValueLine(s, "\\par\\b Высота двери, H\\sub d\\nosupersub :    ", F62(CorridorDoorHeight),
+              " м");
     CorridorHeight = Read(in, ctl::EditCorridorHeight);
-    Line(s, "\\par\\b Высота потолка коридора, h\\sub к\\nosupersub :    ", F62(CorridorHeight),
-         " м");
+    ValueLine(s,
+              "\\par\\b Высота потолка коридора, h\\sub к\\nosupersub :    ", F62(CorridorHeight),
+              " м");
     NoSmokeHeight = Read(in, ctl::EditCrdrNoSmokeHeight);
-    Line(s, "\\par\\b Высота незадымляемой зоны, H\\sub НЗ\\nosupersub :    ", F62(NoSmokeHeight),
-         " м");
+    ValueLine(s,
+              "\\par\\b Высота незадымляемой зоны, H\\sub НЗ\\nosupersub :    ", F62(NoSmokeHeight),
+              " м");
 
     if (NoSmokeHeight <= 0 || NoSmokeHeight > CorridorHeight) {
         Fail(
@@ -295,13 +310,14 @@ bool ExhaustCalc::InputCorridor(const ExhaustInputs &in) {
     }
 
     SmokeThickness = CorridorHeight - NoSmokeHeight;
-    Line(s,
-         "\\par\\b Предельная толщина дымового слоя, H\\sub sm\\nosupersub  = "
-         "(h\\sub к\\nosupersub  - H\\sub НЗ\\nosupersub ):    ",
-         F62(SmokeThickness), " м");
+    ValueLine(s,
+              "\\par\\b Предельная толщина дымового слоя, H\\sub sm\\nosupersub  = "
+              "(h\\sub к\\nosupersub  - H\\sub НЗ\\nosupersub ):    ",
+              F62(SmokeThickness), " м");
     FirstFloorLevel = Read(in, ctl::EditFirstFloorLevel);
-    Line(s, "\\par\\b Отметка клапана первого обслуживаемого этажа, h\\sub 1\\nosupersub :    ",
-         F62(FirstFloorLevel), " м");
+    ValueLine(s,
+              "\\par\\b Отметка клапана первого обслуживаемого этажа, h\\sub 1\\nosupersub :    ",
+              F62(FirstFloorLevel), " м");
     return true;
 }
 
@@ -326,17 +342,18 @@ bool ExhaustCalc::InputRoomFire(const ExhaustInputs &in) {
         return false;
     }
 
-    if (CalcVariant == TCalcVariant::cvrntUnderGallery) {
+    if (Variant == ExhaustVariant::underGallery) {
         InitSmokeStreamWidth = Read(in, ctl::EditInitSmkWidth);
-        Line(s, "\\par\\b Начальная ширина струи дыма, W:    ", F62(InitSmokeStreamWidth), " м");
+        ValueLine(s, "\\par\\b Начальная ширина струи дыма, W:    ", F62(InitSmokeStreamWidth),
+                  " м");
         GalleryTopToSmokeBot = Read(in, ctl::EditGlrTopSmkBot);
-        Line(s,
-             "\\par\\b Высота от потолка галереи до нижней границы дымового слоя, "
-             "Z\\sub b\\nosupersub :    ",
-             F62(GalleryTopToSmokeBot), " м");
+        ValueLine(s,
+                  "\\par\\b Высота от потолка галереи до нижней границы дымового слоя, "
+                  "Z\\sub b\\nosupersub :    ",
+                  F62(GalleryTopToSmokeBot), " м");
         GalleryTopHeight = Read(in, ctl::EditGalleryTopHeight);
-        Line(s, "\\par\\b Высота до потолка галереи, H\\sub g\\nosupersub :    ",
-             F62(GalleryTopHeight), " м");
+        ValueLine(s, "\\par\\b Высота до потолка галереи, H\\sub g\\nosupersub :    ",
+                  F62(GalleryTopHeight), " м");
         if (InitSmokeStreamWidth <= 0) {
             Fail("Начальная ширина струи дыма W должна быть больше 0.", ctl::EditInitSmkWidth);
             return false;
@@ -353,15 +370,15 @@ bool ExhaustCalc::InputRoomFire(const ExhaustInputs &in) {
 bool ExhaustCalc::InputParkingFire(const ExhaustInputs &in) {
     RtfStream &s = Report.RTBody;
     MaxSmokePerimeter = Read(in, ctl::EditParkMaxSmkPerim);
-    Line(s,
-         "\\par\\b Макс. периметр горизонтального сечения дымового слоя, "
-         "l\\sub sm\\nosupersub :    ",
-         F62(MaxSmokePerimeter), " м");
+    ValueLine(s,
+              "\\par\\b Макс. периметр горизонтального сечения дымового слоя, "
+              "l\\sub sm\\nosupersub :    ",
+              F62(MaxSmokePerimeter), " м");
     SmokeEquiArea = Read(in, ctl::EditSmokeEquArea);
-    Line(s,
-         "\\par\\b Эквивалентная площадь горизонтального сечения дымового слоя, "
-         "A\\sub sm\\nosupersub :    ",
-         F62(SmokeEquiArea), kSquareMetres);
+    ValueLine(s,
+              "\\par\\b Эквивалентная площадь горизонтального сечения дымового слоя, "
+              "A\\sub sm\\nosupersub :    ",
+              F62(SmokeEquiArea), kSquareMetres);
     HeatRadiationCoef = Read(in, ctl::EditParkHRadiation);
     RtfText(s, "\\par\\b Коэффициент теплопотерь на излучение, r:    " + F62(HeatRadiationCoef) +
                    "\\b0\\par ");
@@ -381,13 +398,13 @@ bool ExhaustCalc::InputParkingFire(const ExhaustInputs &in) {
 
 namespace {
 
-void ValveLine(RtfStream &s, const Ychastok_record &seg) {
+void ValveSizeLine(RtfStream &s, const NetworkSegment &seg) {
     RtfText(s, "    Клапан " + std::to_string(seg.ValveWidth) + " x " +
                    std::to_string(seg.ValveHeight) + " мм,     Сечение " + F63(seg.ValveArea) +
                    " м\\super 2\\nosupersub " + "\\par ");
 }
 
-void HorizontalLines(RtfStream &s, const Ychastok_record &seg, bool withZeta) {
+void HorizontalLines(RtfStream &s, const NetworkSegment &seg, bool withZeta) {
     if (!(seg.Aww > 0 && seg.Bww > 0 && seg.Lww > 0))
         return;
     RtfText(s, "    Горизонтальный участок\\par ");
@@ -401,7 +418,7 @@ void HorizontalLines(RtfStream &s, const Ychastok_record &seg, bool withZeta) {
     RtfText(s, "\\par ");
 }
 
-void VerticalLines(RtfStream &s, const Ychastok_record &seg) {
+void VerticalLines(RtfStream &s, const NetworkSegment &seg) {
     if (!(seg.Ash > 0 && seg.Bsh > 0 && seg.Lsh > 0))
         return;
     RtfText(s, "    Вертикальный участок\\par ");
@@ -417,16 +434,17 @@ void VerticalLines(RtfStream &s, const Ychastok_record &seg) {
 bool ExhaustCalc::InputOutsideAndNetwork(const ExhaustInputs &in) {
     RtfStream &s = Report.RTBody;
     const double outsideC = Read(in, ctl::EditOutsideAirTemp);
-    Line(s, "\\par\\b Температура наружного воздуха, t\\sub Н\\nosupersub :    ", F62(outsideC),
-         " °C");
-    OutsideAirTemp = outsideC + 273;
-    OutAirTempComp = Read(in, ctl::EditOutAirTempComp) + 273;
+    ValueLine(s,
+              "\\par\\b Температура наружного воздуха, t\\sub Н\\nosupersub :    ", F62(outsideC),
+              " °C");
+    OutsideAirTempK = outsideC + 273;
+    CompensatingAirTempK = Read(in, ctl::EditOutAirTempComp) + 273;
     WindSpeed = Read(in, ctl::EditWindSpeed);
-    Line(s, "\\par\\b Скорость ветра, V\\sub В\\nosupersub :    ", F62(WindSpeed), " м/с");
+    ValueLine(s, "\\par\\b Скорость ветра, V\\sub В\\nosupersub :    ", F62(WindSpeed), " м/с");
 
     CalcWithShaft = in.isChecked(ctl::cbShaft);
-    Ychastki = in.Ychastki;
-    const size_t n = Ychastki.size();
+    Segments = in.Segments;
+    const size_t n = Segments.size();
     if (CalcWithShaft) {
         if (n < 2) {
             Warn("Необходимо задать хотя бы 2 участка сети.", ctl::ListBoxYchastki);
@@ -435,7 +453,7 @@ bool ExhaustCalc::InputOutsideAndNetwork(const ExhaustInputs &in) {
         RtfText(s, "\\par\\b Участки сети вытяжной противодымной вентиляции (всего " +
                        std::to_string(n) + ")" + "\\b0\\par ");
         for (size_t i = 0; i < n; ++i) {
-            const Ychastok_record &seg = Ychastki[i];
+            const NetworkSegment &seg = Segments[i];
             RtfText(s, "Участок " + std::to_string(i + 1));
             if (!seg.StoreyName.empty()) {
                 RtfText(s, " - ");
@@ -443,7 +461,7 @@ bool ExhaustCalc::InputOutsideAndNetwork(const ExhaustInputs &in) {
             }
             RtfText(s, ":\\par ");
             if (i + 1 < n)
-                ValveLine(s, seg);
+                ValveSizeLine(s, seg);
             HorizontalLines(s, seg, i == 0 || i + 1 == n);
             VerticalLines(s, seg);
         }
@@ -453,15 +471,15 @@ bool ExhaustCalc::InputOutsideAndNetwork(const ExhaustInputs &in) {
             return false;
         }
         RtfText(s, RtfGroupHeading("Сеть вытяжной противодымной вентиляции"));
-        ValveLine(s, Ychastki[0]);
-        HorizontalLines(s, Ychastki[0], true);
+        ValveSizeLine(s, Segments[0]);
+        HorizontalLines(s, Segments[0], true);
     }
 
     // A valve size the catalogue does not know would give a zero valve area: the open valve
     // and the closed ones below the top all carry smoke or leakage.
     const size_t valvesUsed = CalcWithShaft ? n - 1 : 1;
     for (size_t i = 0; i < valvesUsed; ++i) {
-        const Ychastok_record &seg = Ychastki[i];
+        const NetworkSegment &seg = Segments[i];
         if (!IsCatalogValve(seg.ValveWidth, seg.ValveHeight)) {
             Fail("Клапан " + std::to_string(seg.ValveWidth) + " x " +
                      std::to_string(seg.ValveHeight) + " мм участка " + std::to_string(i + 1) +
@@ -474,44 +492,18 @@ bool ExhaustCalc::InputOutsideAndNetwork(const ExhaustInputs &in) {
     Term1 = in.isChecked(ctl::rbEndExhaust);
     ShaftConDuctResist = Read(in, ctl::EditShaftConDuctResist);
     if (Term1)
-        Line(s,
-             "\\par\\b Суммарное сопротивление присоединительных воздуховодов, "
-             "P\\sub d\\nosupersub :    ",
-             F62(ShaftConDuctResist), " Па");
+        ValueLine(s,
+                  "\\par\\b Суммарное сопротивление присоединительных воздуховодов, "
+                  "P\\sub d\\nosupersub :    ",
+                  F62(ShaftConDuctResist), " Па");
     ShaftExhaustGasSpeed = Read(in, ctl::EditExhaustGasSpeed);
     Term2 = ShaftExhaustGasSpeed > 0;
     if (Term1 && Term2)
-        Line(s,
-             "\\par\\b Скорость истечения продуктов горения из выбросного устройства, "
-             "v\\sub f\\nosupersub :    ",
-             F62(ShaftExhaustGasSpeed), " м/с");
+        ValueLine(s,
+                  "\\par\\b Скорость истечения продуктов горения из выбросного устройства, "
+                  "v\\sub f\\nosupersub :    ",
+                  F62(ShaftExhaustGasSpeed), " м/с");
     return true;
-}
-
-void ExhaustCalc::MSResAddRoomSize() {
-    RtfStream &s = Report.RTBody;
-    if (RoomSizeVariant == TRoomSizeVariant::rmszABH) {
-        RtfRaw(s, "\\par\\b ");
-        RtfText(s, "Площадь пола");
-        RtfRaw(s, "\\par F\\sub f\\nosupersub\\b0  = a \\u8729? b = ");
-        RtfRaw(s, F62(RoomLength) + " \\u8729? " + F62(RoomWidth) + " = \\b " + F62(FloorArea));
-        RtfText(s, " м");
-        RtfRaw(s, "\\super 2\\nosupersub ");
-        RtfRaw(s, "\\par\\par\\b ");
-        RtfText(s, "Объем помещения");
-        RtfRaw(s, "\\par V\\b0  = a \\u8729? b \\u8729? h = ");
-        RtfRaw(s, F62(RoomLength) + " \\u8729? " + F62(RoomWidth) + " \\u8729? " + F62(RoomHeight));
-        RtfRaw(s, " = \\b " + F62(RoomVolume));
-        RtfText(s, " м");
-        RtfRaw(s, "\\super 3\\nosupersub ");
-    } else if (RoomSizeVariant == TRoomSizeVariant::rmszSBH) {
-        RtfRaw(s, "\\par\\par\\b ");
-        RtfText(s, "Объем помещения");
-        RtfRaw(s, "\\par V\\b0  = F\\sub f\\nosupersub  \\u8729? h = ");
-        RtfRaw(s, F62(FloorArea) + " \\u8729? " + F62(RoomHeight) + " = \\b " + F62(RoomVolume));
-        RtfText(s, " м");
-        RtfRaw(s, "\\super 3\\nosupersub ");
-    }
 }
 
 } // namespace orvane::exhaust

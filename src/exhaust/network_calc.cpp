@@ -29,39 +29,11 @@ bool IsMiddle(int i, const ShaftContext &ctx) {
     return i > 0 && i < ctx.Count - 1;
 }
 
-Ychastok_record &Seg(TYchastki &segs, int i) {
+NetworkSegment &Seg(NetworkSegments &segs, int i) {
     return segs[static_cast<size_t>(i)];
 }
 
-// Keeps what the user entered; every result field starts from zero in each run, so nothing of
-// an earlier run can show in this one's report.
-void ClearResults(Ychastok_record &s) {
-    Ychastok_record fresh;
-    fresh.StoreyName = s.StoreyName;
-    fresh.ValveWidth = s.ValveWidth;
-    fresh.ValveHeight = s.ValveHeight;
-    fresh.ValveDriveOut = s.ValveDriveOut;
-    fresh.ValveArea = s.ValveArea;
-    fresh.ValveResistCoef = s.ValveResistCoef;
-    fresh.NodeResistCoef = s.NodeResistCoef;
-    fresh.Aww = s.Aww;
-    fresh.Bww = s.Bww;
-    fresh.Lww = s.Lww;
-    fresh.ZETAww = s.ZETAww;
-    fresh.HorMaterial = s.HorMaterial;
-    fresh.HorMaterialIndx = s.HorMaterialIndx;
-    fresh.HorGasSpeed = s.HorGasSpeed;
-    fresh.Ash = s.Ash;
-    fresh.Bsh = s.Bsh;
-    fresh.Lsh = s.Lsh;
-    fresh.ZETAsh = s.ZETAsh;
-    fresh.Material = s.Material;
-    fresh.MaterialIndx = s.MaterialIndx;
-    fresh.Lpg = s.Lpg;
-    s = std::move(fresh);
-}
-
-bool AllFinite(const Ychastok_record &s) {
+bool AllFinite(const NetworkSegment &s) {
     const double values[] = {s.ValveArea,
                              s.ValveResistCoef,
                              s.NodeResistCoef,
@@ -118,13 +90,13 @@ bool AllFinite(const Ychastok_record &s) {
 
 } // namespace
 
-double MaterialRoughness(TMaterialIndx m) {
+double MaterialRoughness(DuctMaterial m) {
     switch (m) {
-    case TMaterialIndx::matConcrete:
+    case DuctMaterial::concrete:
         return 1;
-    case TMaterialIndx::matBrick:
+    case DuctMaterial::brick:
         return 4;
-    case TMaterialIndx::matPlaster:
+    case DuctMaterial::plaster:
         return 10;
     default:
         return 0.1;
@@ -209,8 +181,8 @@ BracketResult SolveBracketed(const ResidualFn &f, double lo, double hi) {
     return result;
 }
 
-void SegmentNodeState(TYchastki &segs, int i, const ShaftContext &ctx) {
-    Ychastok_record &s = Seg(segs, i);
+void SegmentNodeState(NetworkSegments &segs, int i, const ShaftContext &ctx) {
+    NetworkSegment &s = Seg(segs, i);
     const double d = std::fabs(s.Pw - s.Psh);
     s.Gfsh = ctx.InsideAirDensity / 3600 * s.Ssh * s.CoefA * std::pow(d, s.CoefB);
     s.Gfww = ctx.InsideAirDensity / 3600 * s.Sww * s.HorCoefA * std::pow(d, s.HorCoefB);
@@ -220,9 +192,9 @@ void SegmentNodeState(TYchastki &segs, int i, const ShaftContext &ctx) {
         s.Gfkl = 0;
     s.Gf = s.Gfsh + s.Gfww + s.Gfkl;
     s.Ga = i == 0 ? s.Gf : Seg(segs, i - 1).Ga + s.Gf;
-    s.Gsh = ctx.GasMassExps + s.Ga;
-    const double numerator = ctx.RoomAirTemp * s.Ga + ctx.MeanSmokeTemp * ctx.GasMassExps;
-    const double total = ctx.GasMassExps + s.Ga;
+    s.Gsh = ctx.GasMassFlow + s.Ga;
+    const double numerator = ctx.RoomAirTempK * s.Ga + ctx.MeanSmokeTemp * ctx.GasMassFlow;
+    const double total = ctx.GasMassFlow + s.Ga;
     s.ToK = total != 0 ? numerator / total : numerator;
     s.RHOpg = s.ToK != 0 ? 353 / s.ToK : 10;
     s.NU = MixtureViscosity(s.ToK);
@@ -235,8 +207,8 @@ void SegmentNodeState(TYchastki &segs, int i, const ShaftContext &ctx) {
     s.Reww = s.NU != 0 ? s.Vww * s.Deww / s.NU : 0;
 }
 
-Residual FireBranchResidual(TYchastki &segs, const ShaftContext &ctx, double P, double sign) {
-    Ychastok_record &s = Seg(segs, 0);
+Residual FireBranchResidual(NetworkSegments &segs, const ShaftContext &ctx, double P, double sign) {
+    NetworkSegment &s = Seg(segs, 0);
     s.Psh = P;
     SegmentNodeState(segs, 0, ctx);
     s.DeltaPww = s.Pnn - s.ValvePressureLoss - P;
@@ -260,11 +232,11 @@ Residual FireBranchResidual(TYchastki &segs, const ShaftContext &ctx, double P, 
     return {x + 2 * std::log10(g), valid};
 }
 
-bool CalcShaftPart(TYchastki &segs, int i, const ShaftContext &ctx, double &resultX,
+bool CalcShaftPart(NetworkSegments &segs, int i, const ShaftContext &ctx, double &resultX,
                    double &resultF) {
     if (i < 0 || i >= ctx.Count || i >= static_cast<int>(segs.size()))
         return false;
-    Ychastok_record &s = Seg(segs, i);
+    NetworkSegment &s = Seg(segs, i);
     const bool horFlag = s.Fww > 0 && s.Lww > 0;
     bool solved = true;
     if (i == 0) {
@@ -289,7 +261,7 @@ bool CalcShaftPart(TYchastki &segs, int i, const ShaftContext &ctx, double &resu
             s.LAMDAww = 0;
         }
     } else {
-        const Ychastok_record &below = Seg(segs, i - 1);
+        const NetworkSegment &below = Seg(segs, i - 1);
         s.Psh = below.Psh - below.DeltaPsh;
         SegmentNodeState(segs, i, ctx);
         double x = 0;
@@ -343,13 +315,13 @@ namespace {
 // itself; false once one of them could not be.
 bool ComputeSegment(ExhaustCalc &c, int i, const ShaftContext &ctx, bool solvedSoFar) {
     const bool shaft = ctx.CalcWithShaft;
-    Ychastok_record &s = c.Ychastki[static_cast<size_t>(i)];
+    NetworkSegment &s = c.Segments[static_cast<size_t>(i)];
     const bool top = IsTop(i, ctx);
-    ClearResults(s);
+    s.ClearResults();
     s.ValveSpecResist = kValveSpecResist;
     if (i == 0) {
         const double product = s.ValveArea * c.MeanGasDensity;
-        s.ValveGasSpeed = product != 0 ? c.GasMassExps / product : c.GasMassExps / 0.0001;
+        s.ValveGasSpeed = product != 0 ? c.GasMassFlow / product : c.GasMassFlow / 0.0001;
         s.ValvePressureLoss = (s.ValveResistCoef + s.NodeResistCoef) * s.ValveGasSpeed *
                               s.ValveGasSpeed / 2 * c.MeanGasDensity;
     }
@@ -358,17 +330,17 @@ bool ComputeSegment(ExhaustCalc &c, int i, const ShaftContext &ctx, bool solvedS
     s.Sww = 2 * (s.Aww + s.Bww) * s.Lww;
     s.HorCoefA = kWallLeakA;
     s.HorCoefB = kWallLeakB;
-    s.EPSILONww = MaterialRoughness(s.HorMaterialIndx);
+    s.EPSILONww = MaterialRoughness(s.HorMaterialKind);
     s.Fsh = shaft ? s.Ash * s.Bsh : 0;
     s.Desh = s.Ash + s.Bsh != 0 ? 2 * s.Fsh / (s.Ash + s.Bsh) : 0;
     s.Ssh = shaft ? 2 * (s.Ash + s.Bsh) * s.Lsh : 0;
     s.CoefA = kWallLeakA;
     s.CoefB = kWallLeakB;
-    s.EPSILONsh = MaterialRoughness(s.MaterialIndx);
+    s.EPSILONsh = MaterialRoughness(s.MaterialKind);
     if (i == 0) {
-        s.h = c.CalcVariant == TCalcVariant::cvrntCorridor ? c.FirstFloorLevel : 0;
+        s.h = c.Variant == ExhaustVariant::corridor ? c.FirstFloorLevel : 0;
     } else {
-        const Ychastok_record &below = c.Ychastki[static_cast<size_t>(i - 1)];
+        const NetworkSegment &below = c.Segments[static_cast<size_t>(i - 1)];
         s.h = below.h + below.Lsh;
     }
     // the top segment's level is the emission level, also for a network of one segment
@@ -385,12 +357,12 @@ bool ComputeSegment(ExhaustCalc &c, int i, const ShaftContext &ctx, bool solvedS
     }
     s.Pw = (s.Pnn + s.Pnz) / 2;
     if (i > 0) {
-        const Ychastok_record &below = c.Ychastki[static_cast<size_t>(i - 1)];
+        const NetworkSegment &below = c.Segments[static_cast<size_t>(i - 1)];
         s.Psh = below.Psh - below.DeltaPsh;
     }
     if (!solvedSoFar)
         return false;
-    return CalcShaftPart(c.Ychastki, i, ctx, c.ResultX, c.ResultFDelta);
+    return CalcShaftPart(c.Segments, i, ctx, c.ResultX, c.ResultFDelta);
 }
 
 // The fan duty point and the compensating air from the top segment; the shaft outlet values go
@@ -400,23 +372,23 @@ FanDutyPoint ComputeDutyPoint(ExhaustCalc &c, const ShaftContext &ctx, bool solv
     FanDutyPoint d;
     d.HasFanDuct = hasFanDuct;
     if (ctx.Count >= 1 && solved) {
-        const Ychastok_record &topSeg = c.Ychastki[static_cast<size_t>(ctx.Count - 1)];
+        const NetworkSegment &topSeg = c.Segments[static_cast<size_t>(ctx.Count - 1)];
         c.ShaftOutGasSpeed = topSeg.Vsh;
-        c.ShaftOutGasMassExps = topSeg.Gsh;
+        c.ShaftOutGasMassFlow = topSeg.Gsh;
         c.ShaftOutGasDensity = topSeg.RHOpg;
         d.ShaftTopPressure = topSeg.Psh - topSeg.DeltaPsh;
         d.FanDuctLoss = hasFanDuct ? topSeg.DeltaPww : 0;
     } else {
         c.ShaftOutGasSpeed = 0;
-        c.ShaftOutGasMassExps = 0;
+        c.ShaftOutGasMassFlow = 0;
         c.ShaftOutGasDensity = 0;
     }
     if (ctx.Count >= 1)
-        d.GasTemp = c.Ychastki[static_cast<size_t>(ctx.Count - 1)].ToK - 273;
-    const double G = c.ShaftOutGasMassExps;
+        d.GasTemp = c.Segments[static_cast<size_t>(ctx.Count - 1)].ToK - 273;
+    const double G = c.ShaftOutGasMassFlow;
     const double rhoN = c.ShaftOutGasDensity;
-    c.ShaftOutGasVolumeExps = rhoN != 0 ? G / rhoN * 3600 : G / 0.00001 * 3600;
-    c.FanGasVolumeExps = c.ShaftOutGasVolumeExps;
+    c.ShaftOutGasVolumeFlow = rhoN != 0 ? G / rhoN * 3600 : G / 0.00001 * 3600;
+    c.FanVolumeFlow = c.ShaftOutGasVolumeFlow;
     double pressureSum = std::fabs(d.ShaftTopPressure) + d.FanDuctLoss;
     if (c.Term1)
         pressureSum += c.ShaftConDuctResist;
@@ -424,10 +396,10 @@ FanDutyPoint ComputeDutyPoint(ExhaustCalc &c, const ShaftContext &ctx, bool solv
         pressureSum += 0.5 * rhoN * c.ShaftExhaustGasSpeed * c.ShaftExhaustGasSpeed;
     c.FanPressure = rhoN > 0 ? 1.2 * pressureSum / rhoN : 0;
     d.ExhaustSection =
-        c.ShaftExhaustGasSpeed > 0 ? c.ShaftOutGasVolumeExps / 3600 / c.ShaftExhaustGasSpeed : 0;
+        c.ShaftExhaustGasSpeed > 0 ? c.ShaftOutGasVolumeFlow / 3600 / c.ShaftExhaustGasSpeed : 0;
     d.AirMassLo = G / 1.3;
     d.AirMassHi = G;
-    d.CompAirDensity = c.OutAirTempComp != 0 ? 353 / c.OutAirTempComp : 0;
+    d.CompAirDensity = c.CompensatingAirTempK != 0 ? 353 / c.CompensatingAirTempK : 0;
     d.AirVolumeLo = d.CompAirDensity != 0 ? 3600 * d.AirMassLo / d.CompAirDensity : 0;
     d.AirVolumeHi = d.CompAirDensity != 0 ? 3600 * d.AirMassHi / d.CompAirDensity : 0;
     return d;
@@ -440,19 +412,19 @@ FanDutyPoint ComputeDutyPoint(ExhaustCalc &c, const ShaftContext &ctx, bool solv
 bool ExhaustCalc::RunCalcShaft() {
     RtfStream &b = Report.RTBody;
 
-    OutsideAirDensity = 353 / OutsideAirTemp;
-    InsideAirDensity = 353 / RoomAirTemp;
-    IncomingAirTemp = (OutsideAirTemp + RoomAirTemp) / 2;
-    IncomingAirDensity = 353 / IncomingAirTemp;
+    OutsideAirDensity = 353 / OutsideAirTempK;
+    InsideAirDensity = 353 / RoomAirTempK;
+    IncomingAirTempK = (OutsideAirTempK + RoomAirTempK) / 2;
+    IncomingAirDensity = 353 / IncomingAirTempK;
     WriteNetworkAir(b, *this);
 
     const bool shaft = CalcWithShaft;
-    const int n = static_cast<int>(Ychastki.size());
+    const int n = static_cast<int>(Segments.size());
     ShaftContext ctx;
-    ctx.GasMassExps = GasMassExps;
+    ctx.GasMassFlow = GasMassFlow;
     ctx.MeanSmokeTemp = MeanSmokeTemp;
     ctx.MeanGasDensity = MeanGasDensity;
-    ctx.RoomAirTemp = RoomAirTemp;
+    ctx.RoomAirTempK = RoomAirTempK;
     ctx.InsideAirDensity = InsideAirDensity;
     ctx.CalcWithShaft = shaft;
     // Without the shaft the network is the fire storey's branch alone; segments kept in the
@@ -462,7 +434,7 @@ bool ExhaustCalc::RunCalcShaft() {
 
     // Segments set aside while the shaft is off keep no results of an earlier run either.
     for (int i = ctx.Count; i < n; ++i)
-        ClearResults(Ychastki[static_cast<size_t>(i)]);
+        Segments[static_cast<size_t>(i)].ClearResults();
 
     bool ok = true;
     bool hasFanDuct = false;
@@ -471,7 +443,7 @@ bool ExhaustCalc::RunCalcShaft() {
         ok = ComputeSegment(*this, i, ctx, ok);
         if (!ok && firstFailed < 0)
             firstFailed = i;
-        const Ychastok_record &s = Ychastki[static_cast<size_t>(i)];
+        const NetworkSegment &s = Segments[static_cast<size_t>(i)];
         // the top horizontal branch of a shaft network is the duct from the shaft to the fan
         if (ok && shaft && IsTop(i, ctx) && s.Fww > 0 && s.Lww > 0)
             hasFanDuct = true;
@@ -485,12 +457,12 @@ bool ExhaustCalc::RunCalcShaft() {
     // The one guard also covers what the short report leaves out: no value that is not finite
     // reaches the JSON or the duty point.
     for (int i = 0; i < ctx.Count; ++i)
-        if (!AllFinite(Ychastki[static_cast<size_t>(i)]))
+        if (!AllFinite(Segments[static_cast<size_t>(i)]))
             throw NonFiniteValue();
     const double results[] = {OutsideAirDensity,   InsideAirDensity,
-                              IncomingAirTemp,     IncomingAirDensity,
+                              IncomingAirTempK,    IncomingAirDensity,
                               ShaftOutGasSpeed,    ShaftOutGasDensity,
-                              ShaftOutGasMassExps, ShaftOutGasVolumeExps,
+                              ShaftOutGasMassFlow, ShaftOutGasVolumeFlow,
                               FanPressure,         ResultX,
                               ResultFDelta};
     for (double v : results)
@@ -510,7 +482,7 @@ std::string ExhaustCalc::NetworkFailedMessage(int firstFailed) const {
     if (firstFailed < 0)
         return text;
     text += " Не удалось рассчитать участок " + std::to_string(firstFailed + 1);
-    const std::string &storey = Ychastki[static_cast<size_t>(firstFailed)].StoreyName;
+    const std::string &storey = Segments[static_cast<size_t>(firstFailed)].StoreyName;
     if (!storey.empty())
         text += " (" + storey + ")";
     return text + ".";

@@ -20,7 +20,7 @@ inline constexpr std::string_view kNetworkFailedMessage =
     "Не удалось рассчитать сеть: рабочая точка вентилятора не определена.";
 
 // Absolute equivalent roughness, mm.
-double MaterialRoughness(TMaterialIndx m);
+double MaterialRoughness(DuctMaterial m);
 // Kinematic viscosity of the gas mixture at T (K), m2/s.
 double MixtureViscosity(double T);
 
@@ -47,10 +47,10 @@ BracketResult SolveBracketed(const ResidualFn &f, double lo, double hi);
 
 // What the network reads from the model besides the segments.
 struct ShaftContext {
-    double GasMassExps = 0;    // G_ПГ, kg/s
+    double GasMassFlow = 0;    // G_ПГ, kg/s
     double MeanSmokeTemp = 0;  // T_sm, K
     double MeanGasDensity = 0; // ρ_ПГ, kg/m3
-    double RoomAirTemp = 0;    // T_В, K
+    double RoomAirTempK = 0;   // T_В, K
     double InsideAirDensity = 0;
     bool CalcWithShaft = true;
     int Count = 0; // segments taking part (1 without the shaft)
@@ -71,13 +71,13 @@ struct FanDutyPoint {
 };
 
 // Leakage, mixture and speeds of segment i at its current Psh.
-void SegmentNodeState(TYchastki &segs, int i, const ShaftContext &ctx);
+void SegmentNodeState(NetworkSegments &segs, int i, const ShaftContext &ctx);
 // The fire storey's branch at shaft pressure P: the friction factor implied by the pressure drop
 // against Colebrook. s = +1 or -1 picks the sign of x.
-Residual FireBranchResidual(TYchastki &segs, const ShaftContext &ctx, double P, double s);
+Residual FireBranchResidual(NetworkSegments &segs, const ShaftContext &ctx, double P, double s);
 // Solves segment i in place; false when it cannot be solved. resultX/resultF receive the root
 // and residual of the last equation solved.
-bool CalcShaftPart(TYchastki &segs, int i, const ShaftContext &ctx, double &resultX,
+bool CalcShaftPart(NetworkSegments &segs, int i, const ShaftContext &ctx, double &resultX,
                    double &resultF);
 
 } // namespace orvane::exhaust

@@ -9,7 +9,7 @@ namespace orvane::exhaust {
 
 namespace {
 
-int Size(const TYchastki &segments) {
+int Size(const NetworkSegments &segments) {
     return static_cast<int>(segments.size());
 }
 
@@ -37,10 +37,10 @@ SegmentButtons UpdateSegmentButtons(int n, int selectedSegment, bool calcWithSha
     return b;
 }
 
-void StoreSegmentFromEditor(TYchastki &segments, int a, const SegmentEditorState &editor) {
+void StoreSegmentFromEditor(NetworkSegments &segments, int a, const SegmentEditorState &editor) {
     if (!IsSegmentIndex(a, Size(segments)))
         return;
-    Ychastok_record &s = segments[static_cast<size_t>(a)];
+    NetworkSegment &s = segments[static_cast<size_t>(a)];
     const bool group = editor.Mode == TSegmentEditMode::ychmEditGroup;
     // Group mode never edits names: a storey really called like the group marker keeps its name.
     if (!group)
@@ -64,7 +64,7 @@ void StoreSegmentFromEditor(TYchastki &segments, int a, const SegmentEditorState
     keepOrSet(s.ZETAww, editor.HorZ);
     if (!editor.HorMaterial.empty()) {
         s.HorMaterial = editor.HorMaterial;
-        s.HorMaterialIndx = MaterialIndexFromName(editor.HorMaterial);
+        s.HorMaterialKind = MaterialFromName(editor.HorMaterial);
     }
     keepOrSet(s.Ash, editor.Ai);
     keepOrSet(s.Bsh, editor.Bi);
@@ -72,7 +72,7 @@ void StoreSegmentFromEditor(TYchastki &segments, int a, const SegmentEditorState
     keepOrSet(s.ZETAsh, editor.Zi);
     if (!editor.Material.empty()) {
         s.Material = editor.Material;
-        s.MaterialIndx = MaterialIndexFromName(editor.Material);
+        s.MaterialKind = MaterialFromName(editor.Material);
     }
 }
 
@@ -84,7 +84,7 @@ int AddInsertionIndex(int n, int selectedSegment) {
     return selectedSegment == 0 ? 1 : selectedSegment;
 }
 
-SegmentEditorState EditorForAdd(const TYchastki &segments, bool calcWithShaft) {
+SegmentEditorState EditorForAdd(const NetworkSegments &segments, bool calcWithShaft) {
     SegmentEditorState e;
     e.Mode = TSegmentEditMode::ychmAdd;
     e.StoreyName.clear();
@@ -115,7 +115,8 @@ SegmentEditorState EditorForAdd(const TYchastki &segments, bool calcWithShaft) {
     return e;
 }
 
-int AddSegments(TYchastki &segments, int p, const SegmentEditorState &editor, Notifier *notifier) {
+int AddSegments(NetworkSegments &segments, int p, const SegmentEditorState &editor,
+                Notifier *notifier) {
     const int n = Size(segments);
     if (p < 0 || p > n)
         return -1;
@@ -136,11 +137,11 @@ int AddSegments(TYchastki &segments, int p, const SegmentEditorState &editor, No
     return p;
 }
 
-SegmentEditorState EditorForEditOne(const TYchastki &segments, int a, bool calcWithShaft) {
+SegmentEditorState EditorForEditOne(const NetworkSegments &segments, int a, bool calcWithShaft) {
     SegmentEditorState e;
     if (!IsSegmentIndex(a, Size(segments)))
         return e;
-    const Ychastok_record &s = segments[static_cast<size_t>(a)];
+    const NetworkSegment &s = segments[static_cast<size_t>(a)];
     const int n = Size(segments);
     e.Mode = TSegmentEditMode::ychmEditOne;
     e.StoreyName = s.StoreyName;
@@ -168,7 +169,7 @@ SegmentEditorState EditorForEditOne(const TYchastki &segments, int a, bool calcW
     return e;
 }
 
-bool ApplyEditOne(TYchastki &segments, int a, const SegmentEditorState &editor) {
+bool ApplyEditOne(NetworkSegments &segments, int a, const SegmentEditorState &editor) {
     if (!IsSegmentIndex(a, Size(segments)))
         return false;
     StoreSegmentFromEditor(segments, a, editor);
@@ -177,7 +178,7 @@ bool ApplyEditOne(TYchastki &segments, int a, const SegmentEditorState &editor) 
     return true;
 }
 
-SegmentEditorState EditorForEditGroup(const TYchastki &segments, int a, bool calcWithShaft) {
+SegmentEditorState EditorForEditGroup(const NetworkSegments &segments, int a, bool calcWithShaft) {
     SegmentEditorState e;
     if (!IsSegmentIndex(a, Size(segments)))
         return e;
@@ -196,7 +197,7 @@ SegmentEditorState EditorForEditGroup(const TYchastki &segments, int a, bool cal
     return e;
 }
 
-int ApplyEditGroup(TYchastki &segments, const SegmentEditorState &editor) {
+int ApplyEditGroup(NetworkSegments &segments, const SegmentEditorState &editor) {
     for (int i : editor.StoreysArr)
         StoreSegmentFromEditor(segments, i, editor);
     return editor.CurStorey;
@@ -206,7 +207,7 @@ std::string RemoveConfirmText(int a) {
     return "Удалить участок " + std::to_string(a + 1) + " сети?";
 }
 
-bool RemoveSegment(TYchastki &segments, int a, Notifier *notifier) {
+bool RemoveSegment(NetworkSegments &segments, int a, Notifier *notifier) {
     const int n = Size(segments);
     if (!(a > 0 && a < n - 1))
         return false;
@@ -217,7 +218,8 @@ bool RemoveSegment(TYchastki &segments, int a, Notifier *notifier) {
     return true;
 }
 
-bool SwitchShaft(TYchastki &segments, TYchastki &temp, bool &calcWithShaft, bool checked) {
+bool SwitchShaft(NetworkSegments &segments, NetworkSegments &temp, bool &calcWithShaft,
+                 bool checked) {
     if (checked == calcWithShaft)
         return false;
     calcWithShaft = checked;
@@ -232,7 +234,7 @@ bool SwitchShaft(TYchastki &segments, TYchastki &temp, bool &calcWithShaft, bool
     if (segments.empty()) {
         segments = temp;
     } else {
-        const Ychastok_record bottom = segments.front();
+        const NetworkSegment bottom = segments.front();
         segments = temp;
         segments.front() = bottom;
     }

@@ -73,38 +73,39 @@ struct SegmentButtons {
 SegmentButtons UpdateSegmentButtons(int n, int selectedSegment, bool calcWithShaft);
 
 // Copies the editor's values into segment a (nothing when a is outside the list).
-void StoreSegmentFromEditor(TYchastki &segments, int a, const SegmentEditorState &editor);
+void StoreSegmentFromEditor(NetworkSegments &segments, int a, const SegmentEditorState &editor);
 
 // --- adding ("Добавить этаж") ---
 // Where new segments go: the selected segment, 1 when segment 0 is selected, 0 for an empty
 // list; -1 when nothing is selected (so new segments never become the top segment by accident).
 int AddInsertionIndex(int n, int selectedSegment);
-SegmentEditorState EditorForAdd(const TYchastki &segments, bool calcWithShaft);
+SegmentEditorState EditorForAdd(const NetworkSegments &segments, bool calcWithShaft);
 // Inserts StoreyQtyForAdd (1..100) segments at p from the editor and keeps the list's rules.
 // Refuses (message, nothing added) when the list would exceed kMaxSegments. Returns the segment
 // to select, or -1 when nothing was added.
-int AddSegments(TYchastki &segments, int p, const SegmentEditorState &editor,
+int AddSegments(NetworkSegments &segments, int p, const SegmentEditorState &editor,
                 Notifier *notifier = nullptr);
 
 // --- editing one segment ("Изменить") ---
-SegmentEditorState EditorForEditOne(const TYchastki &segments, int a, bool calcWithShaft);
+SegmentEditorState EditorForEditOne(const NetworkSegments &segments, int a, bool calcWithShaft);
 // Stores the editor into segment a; an edit of segment 0 reaches every middle segment.
-bool ApplyEditOne(TYchastki &segments, int a, const SegmentEditorState &editor);
+bool ApplyEditOne(NetworkSegments &segments, int a, const SegmentEditorState &editor);
 
 // --- editing a group ("Группа") ---
-SegmentEditorState EditorForEditGroup(const TYchastki &segments, int a, bool calcWithShaft);
+SegmentEditorState EditorForEditGroup(const NetworkSegments &segments, int a, bool calcWithShaft);
 // Stores the editor into every segment of StoreysArr, in its order. Returns CurStorey.
-int ApplyEditGroup(TYchastki &segments, const SegmentEditorState &editor);
+int ApplyEditGroup(NetworkSegments &segments, const SegmentEditorState &editor);
 
 // --- removing ("Удалить этаж"): middle segments only, after the user confirms ---
 std::string RemoveConfirmText(int a);
 // True when segment a was removed (it must be a middle segment and the user must say Yes).
-bool RemoveSegment(TYchastki &segments, int a, Notifier *notifier);
+bool RemoveSegment(NetworkSegments &segments, int a, Notifier *notifier);
 
 // --- the shaft check box ---
 // Off: the list is set aside in `temp` and cut to segment 0. On: the set-aside segments come
 // back above the current segment 0. Returns false when the state did not change.
-bool SwitchShaft(TYchastki &segments, TYchastki &temp, bool &calcWithShaft, bool checked);
+bool SwitchShaft(NetworkSegments &segments, NetworkSegments &temp, bool &calcWithShaft,
+                 bool checked);
 
 // --- storey choice of group mode ---
 // The text the storey field shows for "Все".

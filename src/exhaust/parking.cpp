@@ -1,43 +1,39 @@
 // Smoke exhaust from a closed car park: the fire's heat release and the smoke layer are given.
+// Computes into the model; room_fire_report.cpp writes.
 #include <cmath>
 
-#include "core/number_text.h"
 #include "exhaust/exhaust_calc.h"
-#include "report/rtf_symbols.h"
+#include "exhaust/exhaust_report.h"
+#include "exhaust/smoke_method.h"
 
 namespace orvane::exhaust {
 
-using namespace rtf;
+using namespace method;
+
+PlumeTerms ExhaustCalc::ComputeParking() {
+    PlumeTerms terms;
+    const double rq = HeatRadiationCoef * FireHeatPower;
+    FlameTongueHeight = kFlameHeightFactor * std::pow(rq, 2.0 / 5.0);
+    terms.TallFlame = FlameTongueHeight >= NoSmokeHeight;
+    const double hLow = RoomHeight - SmokeThickness;
+    if (terms.TallFlame)
+        GasMassFlow = kTallFlameFlowFactor * std::pow(rq, 3.0 / 5.0) * hLow;
+    else
+        GasMassFlow =
+            kPlumeFlowFactor * std::cbrt(rq) * std::pow(hLow, 5.0 / 3.0) + kPlumeFlowHeatShare * rq;
+    terms.LayerDefined = SmokeLayerDefined();
+    if (terms.LayerDefined)
+        SolvePlume(terms);
+    return terms;
+}
 
 bool ExhaustCalc::RunCalcParking() {
-    RtfStream &s = Report.RTBody;
-    const double rq = HeatRadiationCoef * FireHeatPower;
-    FlameTongueHeight = 0.166 * std::pow(rq, 2.0 / 5.0);
-    const bool tallFlame = FlameTongueHeight >= NoSmokeHeight;
-    const double hLow = RoomHeight - SmokeThickness;
-    if (tallFlame)
-        GasMassExps = 0.032 * std::pow(rq, 3.0 / 5.0) * hLow;
-    else
-        GasMassExps = 0.071 * std::cbrt(rq) * std::pow(hLow, 5.0 / 3.0) + 0.0018 * rq;
-
-    RtfHeading(s, "РАСЧЁТНЫЕ ВЕЛИЧИНЫ");
-    MSResAddRoomSize();
-    if (!RoomSmokeLayerDefined(ctl::EditSmokeEquArea))
-        return false;
-    SolvePlume();
-
-    RtfText(s, "\\par\\par\\b Высота факела пламени");
-    RtfText(s, "\\par z" + Sub("l") + "\\b0  = " + Num("0.166") + kTimes);
-    RtfText(s, "(r" + kTimes + "Q" + Sub("f") + " )");
-    RtfText(s, Sup("2/5") + "  = \\b ");
-    RtfText(s, F62(FlameTongueHeight) + " м");
-
-    RtfText(s, "\\par\\par\\b Конвективный массовый расход дыма");
-    WritePlumeMassFlowFormula(tallFlame);
-    RtfText(s, F62(GasMassExps) + " кг/с");
-
-    ReportPlumeTemperatures(true);
-    return true;
+    const PlumeTerms terms = ComputeParking();
+    WriteParkingCalculation(Report.RTBody, *this, terms, [this] { WarnOutOfRange(); });
+    if (terms.LayerDefined)
+        return true;
+    Fail(SmokeLayerUndefinedMessage(Variant), ctl::EditSmokeEquArea);
+    return false;
 }
 
 } // namespace orvane::exhaust

@@ -9,7 +9,7 @@ namespace orvane::exhaust {
 namespace {
 
 // "(участок 3 - Кровля)", as the segment's heading in the report names it.
-std::string SegmentLabel(const TYchastki &segments, size_t i) {
+std::string SegmentLabel(const NetworkSegments &segments, size_t i) {
     std::string label = "(участок " + std::to_string(i + 1);
     if (!segments[i].StoreyName.empty())
         label += " - " + segments[i].StoreyName;
@@ -18,7 +18,7 @@ std::string SegmentLabel(const TYchastki &segments, size_t i) {
 
 // The segment with the highest `speed` among those `counts`; -1 when none counts.
 template <typename Speed, typename Counts>
-int Fastest(const TYchastki &segments, size_t count, Speed speed, Counts counts) {
+int Fastest(const NetworkSegments &segments, size_t count, Speed speed, Counts counts) {
     int best = -1;
     for (size_t i = 0; i < count; ++i)
         if (counts(segments[i]) &&
@@ -30,7 +30,7 @@ int Fastest(const TYchastki &segments, size_t count, Speed speed, Counts counts)
 } // namespace
 
 ResultChecks NetworkChecks(const ExhaustCalc &calc) {
-    const TYchastki &segs = calc.Ychastki;
+    const NetworkSegments &segs = calc.Segments;
     // without the shaft the network is the fire storey's branch alone
     const size_t count = calc.CalcWithShaft ? segs.size() : std::min<size_t>(segs.size(), 1);
     ResultChecks checks;
@@ -39,16 +39,16 @@ ResultChecks NetworkChecks(const ExhaustCalc &calc) {
     checks.push_back(SpeedCheck("Скорость газов в открытом клапане " + SegmentLabel(segs, 0),
                                 segs[0].ValveGasSpeed, F62));
     const int hor = Fastest(
-        segs, count, [](const Ychastok_record &s) { return s.Vww; },
-        [](const Ychastok_record &s) { return s.Fww > 0 && s.Lww > 0; });
+        segs, count, [](const NetworkSegment &s) { return s.Vww; },
+        [](const NetworkSegment &s) { return s.Fww > 0 && s.Lww > 0; });
     if (hor >= 0)
         checks.push_back(SpeedCheck("Наибольшая скорость газов в горизонтальных воздуховодах " +
                                         SegmentLabel(segs, static_cast<size_t>(hor)),
                                     segs[static_cast<size_t>(hor)].Vww, F62));
     if (calc.CalcWithShaft) {
         const int sh = Fastest(
-            segs, count, [](const Ychastok_record &s) { return s.Vsh; },
-            [](const Ychastok_record &) { return true; });
+            segs, count, [](const NetworkSegment &s) { return s.Vsh; },
+            [](const NetworkSegment &) { return true; });
         checks.push_back(SpeedCheck("Наибольшая скорость газов в шахте " +
                                         SegmentLabel(segs, static_cast<size_t>(sh)),
                                     segs[static_cast<size_t>(sh)].Vsh, F62));

@@ -12,74 +12,74 @@ bool StartsWith(std::string_view text, std::string_view prefix) {
 
 } // namespace
 
-TMaterialIndx MaterialIndexFromName(std::string_view name) {
+DuctMaterial MaterialFromName(std::string_view name) {
     if (StartsWith(name, "М"))
-        return TMaterialIndx::matMetal;
+        return DuctMaterial::metal;
     if (StartsWith(name, "Б"))
-        return TMaterialIndx::matConcrete;
+        return DuctMaterial::concrete;
     if (StartsWith(name, "К"))
-        return TMaterialIndx::matBrick;
+        return DuctMaterial::brick;
     if (StartsWith(name, "Ш"))
-        return TMaterialIndx::matPlaster;
-    return TMaterialIndx::matUnknown;
+        return DuctMaterial::plaster;
+    return DuctMaterial::unknown;
 }
 
-std::string MaterialLetterFromIndex(TMaterialIndx indx) {
+std::string MaterialLetter(DuctMaterial indx) {
     switch (indx) {
-    case TMaterialIndx::matMetal:
+    case DuctMaterial::metal:
         return "М";
-    case TMaterialIndx::matConcrete:
+    case DuctMaterial::concrete:
         return "Б";
-    case TMaterialIndx::matBrick:
+    case DuctMaterial::brick:
         return "К";
-    case TMaterialIndx::matPlaster:
+    case DuctMaterial::plaster:
         return "Ш";
     default:
         return "-";
     }
 }
 
-TMaterialIndx MaterialIndexFromLetter(std::string_view letter) {
+DuctMaterial MaterialFromLetter(std::string_view letter) {
     if (StartsWith(letter, "Б") || StartsWith(letter, "б"))
-        return TMaterialIndx::matConcrete;
+        return DuctMaterial::concrete;
     if (StartsWith(letter, "К") || StartsWith(letter, "к"))
-        return TMaterialIndx::matBrick;
+        return DuctMaterial::brick;
     if (StartsWith(letter, "Ш") || StartsWith(letter, "ш"))
-        return TMaterialIndx::matPlaster;
-    return TMaterialIndx::matMetal;
+        return DuctMaterial::plaster;
+    return DuctMaterial::metal;
 }
 
-std::string MaterialNameFromIndex(TMaterialIndx indx) {
+std::string MaterialName(DuctMaterial indx) {
     switch (indx) {
-    case TMaterialIndx::matConcrete:
+    case DuctMaterial::concrete:
         return "Бетон";
-    case TMaterialIndx::matBrick:
+    case DuctMaterial::brick:
         return "Кирпич";
-    case TMaterialIndx::matPlaster:
+    case DuctMaterial::plaster:
         return "Штукатурка";
     default:
         return "Металл";
     }
 }
 
-std::string MaterialIndxName(TMaterialIndx indx) {
+std::string MaterialJsonName(DuctMaterial indx) {
     switch (indx) {
-    case TMaterialIndx::matMetal:
+    case DuctMaterial::metal:
         return "matMetal";
-    case TMaterialIndx::matConcrete:
+    case DuctMaterial::concrete:
         return "matConcrete";
-    case TMaterialIndx::matBrick:
+    case DuctMaterial::brick:
         return "matBrick";
-    case TMaterialIndx::matPlaster:
+    case DuctMaterial::plaster:
         return "matPlaster";
     default:
         return "matUnknown";
     }
 }
 
-Ychastok_record DefaultSegment() {
+NetworkSegment DefaultSegment() {
     const TSmokeValve valve = CatalogValve(800, 600);
-    Ychastok_record s;
+    NetworkSegment s;
     s.ValveWidth = 800;
     s.ValveHeight = 600;
     s.ValveDriveOut = true;
@@ -91,26 +91,26 @@ Ychastok_record DefaultSegment() {
     s.Lww = 0;
     s.ZETAww = 0;
     s.HorMaterial = "Металл";
-    s.HorMaterialIndx = TMaterialIndx::matMetal;
+    s.HorMaterialKind = DuctMaterial::metal;
     s.Ash = 800 / 1000.0;
     s.Bsh = 600 / 1000.0;
     s.Lsh = 3;
     s.ZETAsh = 0;
     s.Material = "Металл";
-    s.MaterialIndx = TMaterialIndx::matMetal;
+    s.MaterialKind = DuctMaterial::metal;
     return s;
 }
 
-TYchastki DefaultNetwork() {
+NetworkSegments DefaultNetwork() {
     return {DefaultSegment(), DefaultSegment()};
 }
 
-void SyncMiddleSegments(TYchastki &segments) {
+void SyncMiddleSegments(NetworkSegments &segments) {
     if (segments.size() < 3)
         return;
-    const Ychastok_record &bottom = segments.front();
+    const NetworkSegment &bottom = segments.front();
     for (size_t i = 1; i + 1 < segments.size(); ++i) {
-        Ychastok_record &s = segments[i];
+        NetworkSegment &s = segments[i];
         s.ValveWidth = bottom.ValveWidth;
         s.ValveHeight = bottom.ValveHeight;
         s.ValveDriveOut = bottom.ValveDriveOut;
@@ -123,7 +123,7 @@ void SyncMiddleSegments(TYchastki &segments) {
         s.Lww = bottom.Lww;
         s.ZETAww = bottom.ZETAww;
         s.HorMaterial = bottom.HorMaterial;
-        s.HorMaterialIndx = bottom.HorMaterialIndx;
+        s.HorMaterialKind = bottom.HorMaterialKind;
     }
 }
 

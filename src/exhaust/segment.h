@@ -10,56 +10,66 @@
 
 namespace orvane::exhaust {
 
-enum class TMaterialIndx { matUnknown, matMetal, matConcrete, matBrick, matPlaster };
+enum class DuctMaterial { unknown, metal, concrete, brick, plaster };
 
-struct Ychastok_record {
+// What is entered for a segment: kept in the project file and edited in the segment editor.
+struct SegmentInputs {
     std::string StoreyName;
     // valve; the Z coefficients are local resistance coefficients (no unit)
     int ValveWidth = 0;  // mm
     int ValveHeight = 0; // mm
     bool ValveDriveOut = true;
-    double ValveArea = 0;         // F_кл, m2
-    double ValveResistCoef = 0;   // Z_кл
-    double NodeResistCoef = 0;    // Z'
-    double ValveSpecResist = 0;   // S_КЛ, Pa·m4·s2/kg2 (G = F·√(ΔP/S))
-    double ValveGasSpeed = 0;     // V_кл, m/s
-    double ValvePressureLoss = 0; // ΔP_кл, Pa
+    double ValveArea = 0;       // F_кл, m2 (from the valve catalogue)
+    double ValveResistCoef = 0; // Z_кл (from the valve catalogue)
+    double NodeResistCoef = 0;  // Z'
     // horizontal part
     double Aww = 0;    // m
     double Bww = 0;    // m
-    double Fww = 0;    // F_ВВ, m2
-    double Deww = 0;   // D_ЭВВ, m
     double Lww = 0;    // L_ВВ, m
     double ZETAww = 0; // Z_ВВ, no unit
     std::string HorMaterial;
-    TMaterialIndx HorMaterialIndx = TMaterialIndx::matUnknown;
-    double Sww = 0;         // leaking wall area, m2
-    double HorCoefA = 0;    // wall leakage, m3/(h·m2·Pa^B)
-    double HorCoefB = 0;    // its exponent
-    double LAMDAww = 0;     // λ_ВВ, no unit
-    double EPSILONww = 0;   // ε_ВВ, mm
+    DuctMaterial HorMaterialKind = DuctMaterial::unknown;
     double HorGasSpeed = 0; // kept for the record layout; never used
     // vertical part
     double Ash = 0;    // m
     double Bsh = 0;    // m
-    double Fsh = 0;    // F_Ш, m2
-    double Desh = 0;   // D_ЭШ, m
     double Lsh = 0;    // L_Ш, m
     double ZETAsh = 0; // Z_Ш, no unit
     std::string Material;
-    TMaterialIndx MaterialIndx = TMaterialIndx::matUnknown;
+    DuctMaterial MaterialKind = DuctMaterial::unknown;
+    double Lpg = 0; // kept for the record layout; never used
+
+    bool operator==(const SegmentInputs &) const = default;
+};
+
+// What the network computes for a segment; every run starts from a fresh record.
+struct SegmentResults {
+    // valve
+    double ValveSpecResist = 0;   // S_КЛ, Pa·m4·s2/kg2 (G = F·√(ΔP/S))
+    double ValveGasSpeed = 0;     // V_кл, m/s
+    double ValvePressureLoss = 0; // ΔP_кл, Pa
+    // horizontal part
+    double Fww = 0;       // F_ВВ, m2
+    double Deww = 0;      // D_ЭВВ, m
+    double Sww = 0;       // leaking wall area, m2
+    double HorCoefA = 0;  // wall leakage, m3/(h·m2·Pa^B)
+    double HorCoefB = 0;  // its exponent
+    double LAMDAww = 0;   // λ_ВВ, no unit
+    double EPSILONww = 0; // ε_ВВ, mm
+    // vertical part
+    double Fsh = 0;       // F_Ш, m2
+    double Desh = 0;      // D_ЭШ, m
     double Ssh = 0;       // leaking wall area, m2
     double CoefA = 0;     // wall leakage, m3/(h·m2·Pa^B)
     double CoefB = 0;     // its exponent
     double LAMDAsh = 0;   // λ_Ш, no unit
     double EPSILONsh = 0; // ε_Ш, mm
-    // node results
+    // node
     double h = 0;        // level of the segment (the emission level for the top one), m
     double Pnn = 0;      // P_НН, windward outside pressure, Pa
     double Pnz = 0;      // P_НЗ, leeward outside pressure, Pa
     double Pw = 0;       // P_В, inside pressure, Pa
     double Psh = 0;      // P_Ш, shaft pressure, Pa
-    double Lpg = 0;      // kept for the record layout; never used
     double Gfsh = 0;     // kg/s
     double Gfww = 0;     // kg/s
     double Gfkl = 0;     // kg/s
@@ -76,23 +86,35 @@ struct Ychastok_record {
     double Reww = 0;     // no unit
     double Resh = 0;     // no unit
 
-    bool operator==(const Ychastok_record &) const = default;
+    bool operator==(const SegmentResults &) const = default;
 };
 
-using TYchastki = std::vector<Ychastok_record>;
+// One segment of the network: what is entered and what the last run computed from it.
+struct NetworkSegment : SegmentInputs, SegmentResults {
+    SegmentInputs &Inputs() { return *this; }
+    const SegmentInputs &Inputs() const { return *this; }
+    SegmentResults &Results() { return *this; }
+    const SegmentResults &Results() const { return *this; }
+    // Keeps what was entered; nothing of an earlier run can show in the next one's report.
+    void ClearResults() { Results() = SegmentResults{}; }
+
+    bool operator==(const NetworkSegment &) const = default;
+};
+
+using NetworkSegments = std::vector<NetworkSegment>;
 
 // The four names the segment editor offers, in its order.
 inline constexpr std::string_view kMaterialNames[] = {"Металл", "Бетон", "Кирпич", "Штукатурка"};
 
 // By the first letter of a material name (upper-case only, as the editor writes them).
-TMaterialIndx MaterialIndexFromName(std::string_view name);
+DuctMaterial MaterialFromName(std::string_view name);
 // The project file's one-letter code; "-" for an unknown material.
-std::string MaterialLetterFromIndex(TMaterialIndx indx);
+std::string MaterialLetter(DuctMaterial material);
 // Reading a project letter: either case; anything else (or nothing) is metal.
-TMaterialIndx MaterialIndexFromLetter(std::string_view letter);
-std::string MaterialNameFromIndex(TMaterialIndx indx);
+DuctMaterial MaterialFromLetter(std::string_view letter);
+std::string MaterialName(DuctMaterial material);
 // The enumeration value name ("matMetal"), for the JSON results.
-std::string MaterialIndxName(TMaterialIndx indx);
+std::string MaterialJsonName(DuctMaterial material);
 
 // One number of a segment as its project section keeps it ("[Shaft2] VL") and as the segment
 // editor takes it: what a message calls it, what it may be, and what a file without the key
@@ -137,11 +159,11 @@ consteval const SegmentValueSpec &SegmentValue(std::string_view key) {
 
 // The segment the window starts with: valve 800 x 600 from the catalogue, node coefficient 1.8,
 // metal ducts of the valve's size, no horizontal length, a 3 m shaft part.
-Ychastok_record DefaultSegment();
+NetworkSegment DefaultSegment();
 // Two default segments (fire storey and top).
-TYchastki DefaultNetwork();
+NetworkSegments DefaultNetwork();
 
 // Middle segments carry segment 0's valve and horizontal branch (same on every storey).
-void SyncMiddleSegments(TYchastki &segments);
+void SyncMiddleSegments(NetworkSegments &segments);
 
 } // namespace orvane::exhaust

@@ -4,28 +4,13 @@
 #include <span>
 #include <string_view>
 
+#include "report/json_keys.h"
+
 namespace orvane::inflow {
 
 namespace {
 
 using Json = nlohmann::json;
-
-// A real number, or null when it is not finite.
-Json Real(double v) {
-    return std::isfinite(v) ? Json(v) : Json();
-}
-
-// One key of the JSON and how its value is taken from the record `T`. The keys are those the
-// README documents; they stay as they are whatever the fields behind them are called.
-template <class T> struct JsonKey {
-    std::string_view key;
-    Json (*value)(const T &);
-};
-
-template <class T> void PutKeys(Json &j, std::span<const JsonKey<T>> keys, const T &record) {
-    for (const JsonKey<T> &k : keys)
-        j[std::string(k.key)] = k.value(record);
-}
 
 // What every variant's JSON starts with: the names, the air and the duty point.
 struct CommonValues {

@@ -9,7 +9,7 @@
 namespace orvane::exhaust::test {
 namespace {
 
-class CorridorTest : public ::testing::Test {
+class ExhaustCorridorTest : public ::testing::Test {
 protected:
     void SetUp() override { SetDecimalSeparator(','); }
     ExhaustInputs in = DefaultsFor(ctl::rbCalcCorridor);
@@ -17,7 +17,7 @@ protected:
     ExhaustCalc calc{&notifier};
 };
 
-TEST_F(CorridorTest, DefaultRoomIsVentilationControlled) {
+TEST_F(ExhaustCorridorTest, DefaultRoomIsVentilationControlled) {
     ASSERT_EQ(RunWithoutNetwork(calc, in), RunOutcome::ok);
     EXPECT_DOUBLE_EQ(calc.RoomVolume, 78);
     EXPECT_NEAR(calc.BarrierArea, 109.53, 0.005);
@@ -33,14 +33,14 @@ TEST_F(CorridorTest, DefaultRoomIsVentilationControlled) {
     EXPECT_NEAR(calc.MaxMeanGasTemp, 1294.4735, 1e-4);
     EXPECT_NEAR(calc.OutletGasTemp, 1035.5788, 1e-4);
     EXPECT_NEAR(calc.MeanSmokeTemp, 507, 0.5);
-    EXPECT_DOUBLE_EQ(calc.GasMassExps, 1.2 * 2 * std::sqrt(2.0));
+    EXPECT_DOUBLE_EQ(calc.GasMassFlow, 1.2 * 2 * std::sqrt(2.0));
     EXPECT_NEAR(calc.MeanGasDensity, 0.70, 0.005);
-    EXPECT_NEAR(calc.GasVolumeExps, 17554, 0.5);
+    EXPECT_NEAR(calc.GasVolumeFlow, 17554, 0.5);
     EXPECT_TRUE(notifier.messages.empty());
 }
 
 // The whole input and calculation report of the default corridor, up to the network section.
-TEST_F(CorridorTest, DefaultReportMatchesReviewedFixture) {
+TEST_F(ExhaustCorridorTest, DefaultReportMatchesReviewedFixture) {
     ASSERT_EQ(RunWithoutNetwork(calc, in), RunOutcome::ok);
     if (std::getenv("ORVANE_WRITE_FIXTURES"))
         WriteReportFixture("default_corridor_body.txt", calc.Report.RTBody);
@@ -50,7 +50,7 @@ TEST_F(CorridorTest, DefaultReportMatchesReviewedFixture) {
     EXPECT_EQ(calc.Report.RTBody, expected);
 }
 
-TEST_F(CorridorTest, RoomOfExactly1000CubicMetresDividesByFloorArea) {
+TEST_F(ExhaustCorridorTest, RoomOfExactly1000CubicMetresDividesByFloorArea) {
     in.setText(ctl::EditRoomLength, "10");
     in.setText(ctl::EditRoomWidth, "10");
     in.setText(ctl::EditRoomHeight, "10");
@@ -60,14 +60,14 @@ TEST_F(CorridorTest, RoomOfExactly1000CubicMetresDividesByFloorArea) {
               std::string::npos);
 }
 
-TEST_F(CorridorTest, ZeroCorridorLengthKeepsRoomTemperature) {
+TEST_F(ExhaustCorridorTest, ZeroCorridorLengthKeepsRoomTemperature) {
     in.setText(ctl::EditCorridorLength, "0");
     ASSERT_EQ(RunWithoutNetwork(calc, in), RunOutcome::ok);
     EXPECT_DOUBLE_EQ(calc.MeanSmokeTemp, 293);
     EXPECT_DOUBLE_EQ(calc.MeanGasDensity, 353.0 / 293);
 }
 
-TEST_F(CorridorTest, NoOpeningsLeaveOnlyTheVolumeTermOfTheCriticalLoad) {
+TEST_F(ExhaustCorridorTest, NoOpeningsLeaveOnlyTheVolumeTermOfTheCriticalLoad) {
     in.DoorGrid[0] = {"", ""};
     ASSERT_EQ(RunWithoutNetwork(calc, in), RunOutcome::ok);
     EXPECT_EQ(calc.TotalDoorsArea, 0);
@@ -75,7 +75,7 @@ TEST_F(CorridorTest, NoOpeningsLeaveOnlyTheVolumeTermOfTheCriticalLoad) {
     EXPECT_DOUBLE_EQ(calc.FireLoadCritical, std::cbrt(78.0) / (6 * 0.263 * 14.4));
 }
 
-TEST_F(CorridorTest, LightLoadIsLoadControlled) {
+TEST_F(ExhaustCorridorTest, LightLoadIsLoadControlled) {
     in.FireLoadDensity.FLDensity = 50;
     ASSERT_EQ(RunWithoutNetwork(calc, in), RunOutcome::ok);
     EXPECT_LT(calc.FireLoadSpecBarrier, calc.FireLoadCritical);
@@ -85,7 +85,7 @@ TEST_F(CorridorTest, LightLoadIsLoadControlled) {
 }
 
 // No smoke layer and no corridor area: the layer temperature tends to the room's.
-TEST_F(CorridorTest, ZeroLayerAndAreaTakeTheLimitInsteadOfDividingByZero) {
+TEST_F(ExhaustCorridorTest, ZeroLayerAndAreaTakeTheLimitInsteadOfDividingByZero) {
     in.setText(ctl::EditCorridorArea, "0");
     in.setText(ctl::EditCorridorHeight, "2,5");
     ASSERT_EQ(RunWithoutNetwork(calc, in), RunOutcome::ok);

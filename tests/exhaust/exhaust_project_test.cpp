@@ -44,15 +44,15 @@ ExhaustInputs Busy(ControlName variant) {
     in.setText(ctl::EditParkMaxSmkPerim, "70");
     in.check(ctl::rbOutTownBuilding);
     in.check(ctl::rbEndRoofFan);
-    Ychastok_record middle = in.Ychastki[0];
+    NetworkSegment middle = in.Segments[0];
     middle.StoreyName = "Этаж 2";
     middle.Lsh = 3.6;
-    middle.MaterialIndx = TMaterialIndx::matBrick;
+    middle.MaterialKind = DuctMaterial::brick;
     middle.Material = "Кирпич";
-    in.Ychastki.insert(in.Ychastki.begin() + 1, middle);
-    in.Ychastki.back().Lww = 12;
-    in.Ychastki.back().HorMaterialIndx = TMaterialIndx::matPlaster;
-    in.Ychastki.back().HorMaterial = "Штукатурка";
+    in.Segments.insert(in.Segments.begin() + 1, middle);
+    in.Segments.back().Lww = 12;
+    in.Segments.back().HorMaterialKind = DuctMaterial::plaster;
+    in.Segments.back().HorMaterial = "Штукатурка";
     return in;
 }
 
@@ -61,10 +61,10 @@ protected:
     void SetUp() override { SetDecimalSeparator(','); }
 };
 
-class ProjectRoundTripTest : public ExhaustProjectTest,
-                             public ::testing::WithParamInterface<ControlName> {};
+class ExhaustProjectRoundTripTest : public ExhaustProjectTest,
+                                    public ::testing::WithParamInterface<ControlName> {};
 
-TEST_P(ProjectRoundTripTest, SaveLoadSaveIsByteIdenticalButTheDate) {
+TEST_P(ExhaustProjectRoundTripTest, SaveLoadSaveIsByteIdenticalButTheDate) {
     for (const ExhaustInputs &in : {DefaultsFor(GetParam()), Busy(GetParam())}) {
         const std::string first = Bytes(in, "01.01.2025 0:00:00");
         const std::string second = Bytes(Read(first), "10.12.2026 9:00:00");
@@ -76,7 +76,7 @@ TEST_P(ProjectRoundTripTest, SaveLoadSaveIsByteIdenticalButTheDate) {
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(Variants, ProjectRoundTripTest,
+INSTANTIATE_TEST_SUITE_P(Variants, ExhaustProjectRoundTripTest,
                          ::testing::Values(ctl::rbCalcCorridor, ctl::rbCalcRoom, ctl::rbCalcGallery,
                                            ctl::rbCalcParking),
                          orvane::test::ParamName());
@@ -120,7 +120,7 @@ TEST_F(ExhaustProjectTest, CommaFileLoadsWithPointAndBack) {
     EXPECT_EQ(fromComma.text(ctl::EditFloorAreaSH), "412.5");
     EXPECT_EQ(fromComma.text(ctl::EditBurningFullness), "0.8");
     EXPECT_EQ(fromComma.DoorGrid[3][1], "2.4");
-    EXPECT_DOUBLE_EQ(fromComma.Ychastki[1].Lsh, 3.6);
+    EXPECT_DOUBLE_EQ(fromComma.Segments[1].Lsh, 3.6);
     const std::string point = Bytes(fromComma);
     EXPECT_NE(point.find("FloorA=412.5\r\n"), std::string::npos);
     SetDecimalSeparator(',');
@@ -131,8 +131,7 @@ TEST_F(ExhaustProjectTest, CommaFileLoadsWithPointAndBack) {
 
 TEST_F(ExhaustProjectTest, HandMadeWindowsFileLoadsWithNamesIntact) {
     ExhaustInputs in = ExhaustInputs::Defaults();
-    const ProjectResult r =
-        LoadProject(TEST_DATA_DIR "/exhaust/data/hand_made_1251.smkprj", in);
+    const ProjectResult r = LoadProject(TEST_DATA_DIR "/exhaust/data/hand_made_1251.smkprj", in);
     ASSERT_TRUE(r.ok) << r.error;
     EXPECT_EQ(in.text(ctl::EditProjectName), "Жилой дом №3, корпус «Б»");
     EXPECT_EQ(in.text(ctl::EditSystemName), "ДУ-1");
@@ -155,26 +154,26 @@ TEST_F(ExhaustProjectTest, HandMadeWindowsFileLoadsWithNamesIntact) {
     EXPECT_EQ(in.text(ctl::EditSmokeEquArea), "48");
     EXPECT_EQ(in.text(ctl::EditParkHRadiation), "0,6");
     EXPECT_EQ(in.text(ctl::EditRoomMaxSmkPerim), "");
-    ASSERT_EQ(in.Ychastki.size(), 3u);
+    ASSERT_EQ(in.Segments.size(), 3u);
     const TValves catalog;
     const TSmokeValve valve = catalog.Valves(catalog.GetValveNum(1000, 800));
-    EXPECT_EQ(in.Ychastki[0].StoreyName, "Подвал -1");
-    EXPECT_DOUBLE_EQ(in.Ychastki[0].ValveArea, valve.F1);
-    EXPECT_DOUBLE_EQ(in.Ychastki[0].ValveResistCoef, valve.Z);
-    EXPECT_EQ(in.Ychastki[0].HorMaterialIndx, TMaterialIndx::matConcrete);
-    EXPECT_EQ(in.Ychastki[0].HorMaterial, "Бетон");
-    EXPECT_EQ(in.Ychastki[0].Material, "Кирпич");
+    EXPECT_EQ(in.Segments[0].StoreyName, "Подвал -1");
+    EXPECT_DOUBLE_EQ(in.Segments[0].ValveArea, valve.F1);
+    EXPECT_DOUBLE_EQ(in.Segments[0].ValveResistCoef, valve.Z);
+    EXPECT_EQ(in.Segments[0].HorMaterialKind, DuctMaterial::concrete);
+    EXPECT_EQ(in.Segments[0].HorMaterial, "Бетон");
+    EXPECT_EQ(in.Segments[0].Material, "Кирпич");
     // the middle segment takes segment 0's valve and branch whatever the file says
-    EXPECT_EQ(in.Ychastki[1].StoreyName, "Этаж 1");
-    EXPECT_EQ(in.Ychastki[1].ValveWidth, 1000);
-    EXPECT_DOUBLE_EQ(in.Ychastki[1].Lww, 6);
-    EXPECT_DOUBLE_EQ(in.Ychastki[1].NodeResistCoef, 3.5);
+    EXPECT_EQ(in.Segments[1].StoreyName, "Этаж 1");
+    EXPECT_EQ(in.Segments[1].ValveWidth, 1000);
+    EXPECT_DOUBLE_EQ(in.Segments[1].Lww, 6);
+    EXPECT_DOUBLE_EQ(in.Segments[1].NodeResistCoef, 3.5);
     // the top keeps its own valve: 600 x 800 is no catalogue size
-    EXPECT_EQ(in.Ychastki[2].ValveWidth, 600);
-    EXPECT_EQ(in.Ychastki[2].ValveArea, 0);
-    EXPECT_EQ(in.Ychastki[2].ValveResistCoef, 0);
-    EXPECT_EQ(in.Ychastki[2].HorMaterialIndx, TMaterialIndx::matPlaster);
-    EXPECT_EQ(in.Ychastki[2].MaterialIndx, TMaterialIndx::matMetal);
+    EXPECT_EQ(in.Segments[2].ValveWidth, 600);
+    EXPECT_EQ(in.Segments[2].ValveArea, 0);
+    EXPECT_EQ(in.Segments[2].ValveResistCoef, 0);
+    EXPECT_EQ(in.Segments[2].HorMaterialKind, DuctMaterial::plaster);
+    EXPECT_EQ(in.Segments[2].MaterialKind, DuctMaterial::metal);
 }
 
 TEST_F(ExhaustProjectTest, OldFileWithUserPerimeterGivesItToTheCarPark) {
@@ -186,17 +185,17 @@ TEST_F(ExhaustProjectTest, OldFileWithUserPerimeterGivesItToTheCarPark) {
     EXPECT_EQ(in.text(ctl::EditSmokeEquArea), "20");
     EXPECT_EQ(in.text(ctl::EditParkHRadiation), "0,5");
     EXPECT_EQ(in.text(ctl::EditWindSpeed), "4,9");
-    EXPECT_TRUE(in.Ychastki.empty());
+    EXPECT_TRUE(in.Segments.empty());
 }
 
 TEST_F(ExhaustProjectTest, SegmentsStopAtTheFirstMissingSection) {
     const std::string file = "[Shaft0]\r\nValveW=800\r\n[Shaft2]\r\nValveW=800\r\n";
     const ExhaustInputs in = Read(file);
-    ASSERT_EQ(in.Ychastki.size(), 1u);
-    EXPECT_DOUBLE_EQ(in.Ychastki[0].Aww, 0.8);
-    EXPECT_DOUBLE_EQ(in.Ychastki[0].Lsh, 3);
-    EXPECT_EQ(in.Ychastki[0].NodeResistCoef, 0);
-    EXPECT_EQ(in.Ychastki[0].HorMaterial, "Металл");
+    ASSERT_EQ(in.Segments.size(), 1u);
+    EXPECT_DOUBLE_EQ(in.Segments[0].Aww, 0.8);
+    EXPECT_DOUBLE_EQ(in.Segments[0].Lsh, 3);
+    EXPECT_EQ(in.Segments[0].NodeResistCoef, 0);
+    EXPECT_EQ(in.Segments[0].HorMaterial, "Металл");
 }
 
 TEST_F(ExhaustProjectTest, UnreadableOrForeignFilesKeepTheInputs) {
@@ -218,7 +217,7 @@ TEST_F(ExhaustProjectTest, UnreadableOrForeignFilesKeepTheInputs) {
     r = ReadProjectBytes(std::string("\x89PNG\r\n\x1a\n\0\0", 10), in, "a.smkprj");
     EXPECT_FALSE(r.ok);
     EXPECT_EQ(in.edits(), before.edits());
-    EXPECT_EQ(in.Ychastki, before.Ychastki);
+    EXPECT_EQ(in.Segments, before.Segments);
 }
 
 TEST_F(ExhaustProjectTest, MoreSegmentsThanABuildingHasAreRefused) {
@@ -229,9 +228,9 @@ TEST_F(ExhaustProjectTest, MoreSegmentsThanABuildingHasAreRefused) {
     const ProjectResult r = ReadProjectBytes(file, in);
     EXPECT_FALSE(r.ok);
     EXPECT_EQ(r.error, "Число участков сети не может превышать 500.");
-    EXPECT_EQ(in.Ychastki.size(), 2u);
+    EXPECT_EQ(in.Segments.size(), 2u);
     file.erase(file.rfind("[Shaft"));
-    EXPECT_EQ(Read(file).Ychastki.size(), 500u);
+    EXPECT_EQ(Read(file).Segments.size(), 500u);
 }
 
 // A segment value that is no number of its range was read as the key's default or taken as it
@@ -295,7 +294,7 @@ TEST_F(ExhaustProjectTest, SegmentValueOutsideItsRangeRefusesTheProject) {
         EXPECT_EQ(r.error, "Участок сети 2, поле «" + caption(c.key) + "» ([Shaft1] " + c.key +
                                "): нужно " + c.expected + found);
         EXPECT_EQ(in.edits(), before.edits());
-        EXPECT_EQ(in.Ychastki, before.Ychastki);
+        EXPECT_EQ(in.Segments, before.Segments);
     }
     // the message as the user reads it
     std::string file = example;
@@ -309,8 +308,8 @@ TEST_F(ExhaustProjectTest, SegmentValueOutsideItsRangeRefusesTheProject) {
     file.erase(file.find("VL=3\r\n", shaft1), 6);
     file.erase(file.find("NodeZ=1,8\r\n", shaft1), 11);
     const ExhaustInputs lacking = Read(file);
-    EXPECT_DOUBLE_EQ(lacking.Ychastki[1].Lsh, 3);
-    EXPECT_EQ(lacking.Ychastki[1].NodeResistCoef, 0);
+    EXPECT_DOUBLE_EQ(lacking.Segments[1].Lsh, 3);
+    EXPECT_EQ(lacking.Segments[1].NodeResistCoef, 0);
     // a level below the ground floor (an underground car park) and a zero horizontal length are
     // values a network has
     file = example;
@@ -351,7 +350,7 @@ TEST_F(ExhaustProjectTest, StartValuesKeyDefaultsAndBundledProjectsLieInTheField
 
 TEST_F(ExhaustProjectTest, NamesWindows1251CannotHoldStopTheSave) {
     ExhaustInputs in = DefaultsFor(ctl::rbCalcCorridor);
-    in.Ychastki[1].StoreyName = "Этаж 中";
+    in.Segments[1].StoreyName = "Этаж 中";
     std::string bytes;
     ProjectResult r = ProjectBytes(in, "d", bytes);
     EXPECT_FALSE(r.ok);
@@ -361,7 +360,7 @@ TEST_F(ExhaustProjectTest, NamesWindows1251CannotHoldStopTheSave) {
 
     const std::string path = ::testing::TempDir() + "exhaust_name.smkprj";
     ASSERT_TRUE(WriteFileAtomic(path, "old").ok);
-    in.Ychastki[1].StoreyName.clear();
+    in.Segments[1].StoreyName.clear();
     in.setText(ctl::EditSystemName, "系统");
     r = SaveProject(path, in);
     EXPECT_FALSE(r.ok);
@@ -389,7 +388,7 @@ TEST_F(ExhaustProjectTest, NamesLongerThanAProjectHoldsAreRefused) {
          "Удельная пожарная нагрузка", "[FLoad] FLDName"},
         {[](ExhaustInputs &in, const std::string &s) { in.FireLoad.Name = s; }, "Пожарная нагрузка",
          "[FLoad] FLName"},
-        {[](ExhaustInputs &in, const std::string &s) { in.Ychastki[1].StoreyName = s; },
+        {[](ExhaustInputs &in, const std::string &s) { in.Segments[1].StoreyName = s; },
          "Название участка 2", "[Shaft1] Storey"},
     };
     std::string longest;
@@ -418,7 +417,7 @@ TEST_F(ExhaustProjectTest, NamesLongerThanAProjectHoldsAreRefused) {
         EXPECT_EQ(r.error, "Поле «" + c.field + "» (" + c.where +
                                "): нужен текст не длиннее 1000 знаков, в файле 1001 знак.");
         EXPECT_EQ(target.edits(), ExhaustInputs::Defaults().edits());
-        EXPECT_EQ(target.Ychastki, ExhaustInputs::Defaults().Ychastki);
+        EXPECT_EQ(target.Segments, ExhaustInputs::Defaults().Segments);
     }
 }
 
@@ -445,9 +444,9 @@ TEST_F(ExhaustProjectTest, RealBeyondRangeStopsTheSaveNamingIt) {
     } cases[] = {
         {[](ExhaustInputs &in, double x) { in.FireLoad.BurnEnergy = x; },
          "«Пожарная нагрузка: низшая теплота сгорания»"},
-        {[](ExhaustInputs &in, double x) { in.Ychastki[1].Aww = x; },
+        {[](ExhaustInputs &in, double x) { in.Segments[1].Aww = x; },
          "«Участок 2: горизонтальный участок, сторона A»"},
-        {[](ExhaustInputs &in, double x) { in.Ychastki[0].ZETAsh = x; },
+        {[](ExhaustInputs &in, double x) { in.Segments[0].ZETAsh = x; },
          "«Участок 1: вертикальный участок, КМС»"},
     };
     for (const auto &c : cases) {

@@ -20,7 +20,7 @@ protected:
 TEST_F(ExhaustRunTest, DefaultCorridorRunsToTheFanDutyPoint) {
     ExhaustInputs in = DefaultsFor(ctl::rbCalcCorridor);
     ASSERT_EQ(calc.Run(in), RunOutcome::ok);
-    EXPECT_EQ(FormatRoundedInt(calc.FanGasVolumeExps), "17565");
+    EXPECT_EQ(FormatRoundedInt(calc.FanVolumeFlow), "17565");
     EXPECT_EQ(FormatRoundedInt(calc.FanPressure), "593");
     // the font table, the page, then the body with its labels kept with their values
     const std::string_view fonts = kRtfPrologue.substr(0, kRtfPrologue.find("\\viewkind4"));
@@ -35,7 +35,8 @@ TEST_F(ExhaustRunTest, DefaultCorridorRunsToTheFanDutyPoint) {
 // One line of the report's check section as the RTF writes it.
 std::string CheckLine(std::string_view subject, std::string_view value, std::string_view verdict) {
     return orvane::test::Rtf(std::string(subject) + ": ") + "\\b " + orvane::test::Rtf(value) +
-           "\\b0 " + orvane::test::Rtf(std::string(" (допустимо не более 20 м/с) — ") + std::string(verdict));
+           "\\b0 " +
+           orvane::test::Rtf(std::string(" (допустимо не более 20 м/с) — ") + std::string(verdict));
 }
 
 // The report's last section lists every check of the network; a case inside every limit has it
@@ -81,16 +82,16 @@ TEST_F(ExhaustRunTest, GalleryDefaultNetworkWarnsOnValveAndShaftSpeeds) {
 // A horizontal duct counts where a segment has one; the check names the fastest segment.
 TEST_F(ExhaustRunTest, FastestHorizontalDuctIsNamedWithItsStorey) {
     ExhaustInputs in = DefaultsFor(ctl::rbCalcCorridor);
-    in.Ychastki[1].StoreyName = "Кровля";
-    in.Ychastki[1].Lww = 4;
-    in.Ychastki[1].Aww = 0.5;
-    in.Ychastki[1].Bww = 0.4;
+    in.Segments[1].StoreyName = "Кровля";
+    in.Segments[1].Lww = 4;
+    in.Segments[1].Aww = 0.5;
+    in.Segments[1].Bww = 0.4;
     ASSERT_EQ(calc.Run(in), RunOutcome::ok);
     ASSERT_EQ(calc.Checks.size(), 3u);
     EXPECT_EQ(calc.Checks[1].subject,
               "Наибольшая скорость газов в горизонтальных воздуховодах (участок 2 - Кровля)");
-    EXPECT_EQ(calc.Checks[1].value, F62(calc.Ychastki[1].Vww) + " м/с");
-    EXPECT_GT(calc.Ychastki[1].Vww, 20);
+    EXPECT_EQ(calc.Checks[1].value, F62(calc.Segments[1].Vww) + " м/с");
+    EXPECT_GT(calc.Segments[1].Vww, 20);
     EXPECT_FALSE(calc.Checks[1].withinLimits);
     ASSERT_EQ(calc.Messages.size(), 1u);
 }
@@ -126,7 +127,7 @@ TEST_F(ExhaustRunTest, DefaultReportsOfTheHallVariantsMatchReviewedFixtures) {
         ExhaustCalc c(&n);
         ASSERT_EQ(c.Run(in), RunOutcome::ok);
         EXPECT_TRUE(n.messages.empty());
-        EXPECT_EQ(FormatRoundedInt(c.FanGasVolumeExps), tc.flow);
+        EXPECT_EQ(FormatRoundedInt(c.FanVolumeFlow), tc.flow);
         EXPECT_EQ(FormatRoundedInt(c.FanPressure), tc.pressure);
         if (std::getenv("ORVANE_WRITE_FIXTURES"))
             WriteReportFixture(tc.fixture, c.Report.RTBody);
@@ -189,10 +190,11 @@ struct AbsurdCase {
     std::optional<ControlName> control2; // a second field, same text
 };
 
-class AbsurdInputTest : public ExhaustRunTest, public ::testing::WithParamInterface<AbsurdCase> {};
+class ExhaustAbsurdInputTest : public ExhaustRunTest,
+                               public ::testing::WithParamInterface<AbsurdCase> {};
 
 // Finite but absurd numbers end in the one guard: no NaN or infinity in the report or the JSON.
-TEST_P(AbsurdInputTest, StopsOnTheGuardWithAZeroDutyPoint) {
+TEST_P(ExhaustAbsurdInputTest, StopsOnTheGuardWithAZeroDutyPoint) {
     const AbsurdCase &c = GetParam();
     ExhaustInputs in = DefaultsFor(c.variant);
     in.setText(c.control, c.text);
@@ -200,7 +202,7 @@ TEST_P(AbsurdInputTest, StopsOnTheGuardWithAZeroDutyPoint) {
         in.setText(*c.control2, c.text);
     EXPECT_EQ(calc.Run(in), RunOutcome::noDutyPoint);
     EXPECT_TRUE(calc.NonFiniteStop);
-    EXPECT_EQ(calc.FanGasVolumeExps, 0);
+    EXPECT_EQ(calc.FanVolumeFlow, 0);
     EXPECT_EQ(calc.FanPressure, 0);
     ASSERT_FALSE(notifier.messages.empty());
     EXPECT_EQ(notifier.messages.back().kind, "error");
@@ -214,7 +216,7 @@ TEST_P(AbsurdInputTest, StopsOnTheGuardWithAZeroDutyPoint) {
     for (const char *bad : {"nan", "NaN", "inf", "INF"})
         EXPECT_EQ(calc.Report.RTBody.find(bad), std::string::npos) << bad;
     const std::string json =
-        ExhaustResultsJson(calc).dump() + ExhaustSegmentsJson(calc.Ychastki).dump();
+        ExhaustResultsJson(calc).dump() + ExhaustSegmentsJson(calc.Segments).dump();
     EXPECT_EQ(json.find("NaN"), std::string::npos);
     EXPECT_EQ(json.find("Infinity"), std::string::npos);
 }
@@ -222,7 +224,7 @@ TEST_P(AbsurdInputTest, StopsOnTheGuardWithAZeroDutyPoint) {
 const std::string kHuge = "1" + std::string(300, '0');
 
 INSTANTIATE_TEST_SUITE_P(
-    Cases, AbsurdInputTest,
+    Cases, ExhaustAbsurdInputTest,
     ::testing::Values(AbsurdCase{"CorridorRoomSize", ctl::rbCalcCorridor, ctl::EditRoomLength,
                                  kHuge.c_str(), ctl::EditRoomWidth},
                       AbsurdCase{"RoomWidth", ctl::rbCalcRoom, ctl::EditRoomWidth, kHuge.c_str(),
@@ -238,7 +240,7 @@ TEST_F(ExhaustRunTest, HugeButFiniteCorridorRoomStillComputes) {
     ExhaustInputs in = DefaultsFor(ctl::rbCalcCorridor);
     in.setText(ctl::EditRoomLength, kHuge);
     EXPECT_EQ(calc.Run(in), RunOutcome::ok);
-    EXPECT_EQ(FormatRoundedInt(calc.FanGasVolumeExps), "17565");
+    EXPECT_EQ(FormatRoundedInt(calc.FanVolumeFlow), "17565");
 }
 
 } // namespace

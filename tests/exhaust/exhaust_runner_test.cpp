@@ -97,8 +97,8 @@ TEST_F(ExhaustRunnerTest, BundledExamplesComputeEveryVariant) {
 TEST_F(ExhaustRunnerTest, SpeedWarningsReachStderrAndJson) {
     const RunResult r = RunCalc(EXAMPLES_DIR "/gallery.smkprj", dir);
     ASSERT_EQ(r.exit, kExitOk) << r.err;
-    const std::string warning =
-        "Скорость газов в открытом клапане (участок 1): 32,14 м/с — выше 20 м/с, проверьте сечения.";
+    const std::string warning = "Скорость газов в открытом клапане (участок 1): 32,14 м/с — выше "
+                                "20 м/с, проверьте сечения.";
     EXPECT_EQ(r.err, "Предупреждение: " + warning + "\n");
     EXPECT_EQ(r.out, "L = 243377 м³/ч, P = 1562 Па\n");
     ASSERT_EQ(r.json["messages"].size(), 1u);

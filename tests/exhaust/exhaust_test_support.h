@@ -31,14 +31,14 @@ inline ControlName ExhaustControl(std::string_view name) {
 // ends where the network section would start.
 inline RunOutcome RunWithoutNetwork(ExhaustCalc &calc, const ExhaustInputs &in) {
     calc.Report.BeginReport(kExhaustReportTitle);
-    calc.CalcVariant = calc.ReadCalcVariant(in);
+    calc.Variant = calc.ReadVariant(in);
     bool ok = calc.InputRoomTerms(in) && calc.InputFireLoad(in);
     if (ok) {
-        switch (calc.CalcVariant) {
-        case TCalcVariant::cvrntCorridor:
+        switch (calc.Variant) {
+        case ExhaustVariant::corridor:
             ok = calc.InputCorridor(in);
             break;
-        case TCalcVariant::cvrntParking:
+        case ExhaustVariant::parking:
             ok = calc.InputParkingFire(in);
             break;
         default:
@@ -49,11 +49,11 @@ inline RunOutcome RunWithoutNetwork(ExhaustCalc &calc, const ExhaustInputs &in) 
     ok = ok && calc.InputOutsideAndNetwork(in);
     if (!ok)
         return RunOutcome::inputStopped;
-    switch (calc.CalcVariant) {
-    case TCalcVariant::cvrntCorridor:
+    switch (calc.Variant) {
+    case ExhaustVariant::corridor:
         calc.RunCalcCorridor();
         return RunOutcome::ok;
-    case TCalcVariant::cvrntParking:
+    case ExhaustVariant::parking:
         return calc.RunCalcParking() ? RunOutcome::ok : RunOutcome::noDutyPoint;
     default:
         return calc.RunCalcRoom() ? RunOutcome::ok : RunOutcome::noDutyPoint;

@@ -2,6 +2,7 @@
 
 #include <functional>
 
+#include "exhaust/exhaust_report.h"
 #include "exhaust_test_support.h"
 
 namespace orvane::exhaust::test {
@@ -18,12 +19,12 @@ struct StopCase {
     const char *reportEnd; // decoded tail of the report at the stop
 };
 
-class InputStopTest : public ::testing::TestWithParam<StopCase> {
+class ExhaustInputStopTest : public ::testing::TestWithParam<StopCase> {
 protected:
     void SetUp() override { SetDecimalSeparator(','); }
 };
 
-TEST_P(InputStopTest, StopsWithItsMessageAfterItsLines) {
+TEST_P(ExhaustInputStopTest, StopsWithItsMessageAfterItsLines) {
     const StopCase &c = GetParam();
     ExhaustInputs in = DefaultsFor(c.variant);
     c.edit(in);
@@ -46,111 +47,163 @@ const auto set = [](ControlName control, const char *text) {
     return [=](ExhaustInputs &in) { in.setText(control, text); };
 };
 
-INSTANTIATE_TEST_SUITE_P(
-    FailureTable, InputStopTest,
-    ::testing::Values(
-        StopCase{"RoomSmokeFreeHeightNegative", ctl::rbCalcRoom, set(ctl::EditNoSmokeHeight, "-0,1"),
-                 "warning",
-                 "Высота незадымляемой зоны должна быть\rне менее 0 и не более высоты помещения.",
-                 ctl::EditNoSmokeHeight, "(h - H\\sub НЗ\\nosupersub ):    4 м\\b0\\par "},
-        StopCase{"ParkingSmokeFreeHeightAboveRoom", ctl::rbCalcParking, set(ctl::EditNoSmokeHeight, "4"),
-                 "warning",
-                 "Высота незадымляемой зоны должна быть\rне менее 0 и не более высоты помещения.",
-                 ctl::EditNoSmokeHeight, "(h - H\\sub НЗ\\nosupersub ):    -0,1 м\\b0\\par "},
-        StopCase{"CorridorSmokeFreeHeightZero", ctl::rbCalcCorridor, set(ctl::EditCrdrNoSmokeHeight, "0"),
-                 "error",
-                 "Высота незадымляемой зоны Hнз должна быть > 0 и\rне более высоты потолка "
-                 "коридора hк.",
-                 ctl::EditCrdrNoSmokeHeight, "H\\sub НЗ\\nosupersub :    0 м\\b0\\par "},
-        StopCase{"CorridorSmokeFreeHeightAboveCeiling", ctl::rbCalcCorridor,
-                 set(ctl::EditCrdrNoSmokeHeight, "5,1"), "error",
-                 "Высота незадымляемой зоны Hнз должна быть > 0 и\rне более высоты потолка "
-                 "коридора hк.",
-                 ctl::EditCrdrNoSmokeHeight, "H\\sub НЗ\\nosupersub :    5,1 м\\b0\\par "},
-        StopCase{"CombustionAboveOne", ctl::rbCalcRoom, set(ctl::EditBurningFullness, "1,01"), "error",
-                 "Полнота сгорания должна быть в диапазоне от 0 до 1.", ctl::EditBurningFullness,
-                 "Полнота сгорания, \\u0951?:    1,01\\b0\\par "},
-        StopCase{"RadiationNegative", ctl::rbCalcGallery, set(ctl::EditHeatRadiation, "-0,5"), "error",
-                 "Коэффициент теплопотерь на излучение\rдолжен быть в диапазоне от 0 до 1.",
-                 ctl::EditHeatRadiation, "на излучение, r:    -0,5\\b0\\par "},
-        StopCase{"ShaftWithOneSegment", ctl::rbCalcCorridor,
-                 [](ExhaustInputs &in) { in.Ychastki.resize(1); }, "warning",
-                 "Необходимо задать хотя бы 2 участка сети.", ctl::ListBoxYchastki,
-                 "V\\sub В\\nosupersub :    2 м/с\\b0\\par "},
-        StopCase{"NoShaftNoSegment", ctl::rbCalcParking,
-                 [](ExhaustInputs &in) {
-                     in.check(ctl::cbShaft, false);
-                     in.Ychastki.clear();
-                 },
-                 "warning", "Необходимо задать хотя бы 1 участок сети.", ctl::ListBoxYchastki,
-                 "V\\sub В\\nosupersub :    2 м/с\\b0\\par "},
-        // checks the model needs beyond the classic ones
-        StopCase{"NegativeRoomSize", ctl::rbCalcRoom, set(ctl::EditRoomWidth, "-4"), "error",
-                 "Размеры помещения не могут быть отрицательными.", ctl::EditRoomWidth,
-                 "(h - H\\sub НЗ\\nosupersub ):    1,4 м\\b0\\par "},
-        StopCase{"NegativeAreaFormSize", ctl::rbCalcCorridor,
-                 [](ExhaustInputs &in) {
-                     in.setComboIndex(ctl::cbRoomSizeVariant, 1);
-                     in.setText(ctl::EditFloorAreaSH, "-20");
-                 },
-                 "error", "Размеры помещения не могут быть отрицательными.", ctl::EditFloorAreaSH,
-                 "\\tab\\tab 1 x 2,1 м\\par "},
-        StopCase{"OpeningsFillTheEnclosure", ctl::rbCalcCorridor,
-                 [](ExhaustInputs &in) {
-                     in.DoorGrid[1] = {"50", "2,2"};
-                 },
-                 "error",
-                 "Суммарная площадь проемов должна быть меньше\rплощади ограждающих "
-                 "конструкций помещения.",
-                 ctl::sgDoorSizes, "\\tab\\tab 50 x 2,2 м\\par "},
-        StopCase{"NegativeCorridorArea", ctl::rbCalcCorridor, set(ctl::EditCorridorArea, "-90"), "error",
-                 "Длина и площадь коридора, высота двери\rне могут быть отрицательными.",
-                 ctl::EditCorridorArea, "H\\sub НЗ\\nosupersub :    2,5 м\\b0\\par "},
-        StopCase{"ParkingRadiationAboveOne", ctl::rbCalcParking, set(ctl::EditParkHRadiation, "1,5"),
-                 "error",
-                 "Коэффициент теплопотерь на излучение\rдолжен быть в диапазоне от 0 до 1.",
-                 ctl::EditParkHRadiation, "на излучение, r:    1,5\\b0\\par "},
-        StopCase{"ParkingPerimeterNegative", ctl::rbCalcParking, set(ctl::EditParkMaxSmkPerim, "-18"),
-                 "error", "Периметр и площадь дымового слоя не могут быть отрицательными.",
-                 ctl::EditParkMaxSmkPerim, "на излучение, r:    0,75\\b0\\par "},
-        StopCase{"ParkingLayerAreaNegative", ctl::rbCalcParking,
-                 [](ExhaustInputs &in) {
-                     in.setText(ctl::EditSmokeEquArea, "-20");
-                     in.setText(ctl::EditParkHRadiation, "0,5");
-                 },
-                 "error", "Периметр и площадь дымового слоя не могут быть отрицательными.",
-                 ctl::EditSmokeEquArea, "на излучение, r:    0,5\\b0\\par "},
-        StopCase{"ParkingNoHeat", ctl::rbCalcParking, set(ctl::EditFireHeatPower, "0"), "error",
-                 "Мощность тепловыделения должна быть больше 0.", ctl::EditFireHeatPower,
-                 "t\\sub r\\nosupersub :    20 °C\\b0\\par "},
-        StopCase{"CorridorNegativeLoadDensity", ctl::rbCalcCorridor,
-                 [](ExhaustInputs &in) { in.FireLoadDensity.FLDensity = -600; }, "error",
-                 "Характеристики пожарной нагрузки\rне могут быть отрицательными.", ctl::PanFLDensity,
-                 "\\b0 (константа)\\b0\\par "},
-        StopCase{"RoomNegativeFlameSpeed", ctl::rbCalcRoom,
-                 [](ExhaustInputs &in) { in.FireLoad.FireSpeed = -0.0154; }, "error",
-                 "Характеристики пожарной нагрузки\rне могут быть отрицательными.", ctl::PanFireLoad,
-                 "t\\sub r\\nosupersub :    20 °C\\b0\\par "},
-        StopCase{"GalleryNegativeBurnRate", ctl::rbCalcGallery,
-                 [](ExhaustInputs &in) { in.FireLoad.SBurnSpeed = -0.0135; }, "error",
-                 "Характеристики пожарной нагрузки\rне могут быть отрицательными.", ctl::PanFireLoad,
-                 "t\\sub r\\nosupersub :    20 °C\\b0\\par "},
-        StopCase{"GalleryStreamWidthZero", ctl::rbCalcGallery, set(ctl::EditInitSmkWidth, "0"), "error",
-                 "Начальная ширина струи дыма W должна быть больше 0.", ctl::EditInitSmkWidth,
-                 "H\\sub g\\nosupersub :    3 м\\b0\\par "},
-        StopCase{"GalleryHeightNegative", ctl::rbCalcGallery, set(ctl::EditGalleryTopHeight, "-3"),
-                 "error", "Высоты Zb и Hg не могут быть отрицательными.", ctl::EditGalleryTopHeight,
-                 "H\\sub g\\nosupersub :    -3 м\\b0\\par "},
-        StopCase{"ValveNotInCatalogue", ctl::rbCalcCorridor,
-                 [](ExhaustInputs &in) {
-                     in.Ychastki[0].ValveWidth = 600;
-                     in.Ychastki[0].ValveHeight = 800;
-                 },
-                 "error", "Клапан 600 x 800 мм участка 1 отсутствует в каталоге.",
-                 ctl::ListBoxYchastki, "Z\\sub Ш\\nosupersub  = 0,     Металл\\par "}),
-    orvane::test::ParamName());
+INSTANTIATE_TEST_SUITE_P(FailureTable, ExhaustInputStopTest,
+                         ::testing::
+                             Values(
+                                 StopCase{"RoomSmokeFreeHeightNegative", ctl::rbCalcRoom,
+                                          set(ctl::EditNoSmokeHeight, "-0,1"), "warning",
+                                          "Высота незадымляемой зоны должна быть\rне менее 0 и не "
+                                          "более высоты помещения.",
+                                          ctl::EditNoSmokeHeight,
+                                          "(h - H\\sub НЗ\\nosupersub ):    4 м\\b0\\par "},
+                                 StopCase{"ParkingSmokeFreeHeightAboveRoom", ctl::rbCalcParking,
+                                          set(ctl::EditNoSmokeHeight, "4"), "warning",
+                                          "Высота незадымляемой зоны должна быть\rне менее 0 и не "
+                                          "более высоты помещения.",
+                                          ctl::EditNoSmokeHeight,
+                                          "(h - H\\sub НЗ\\nosupersub ):    -0,1 м\\b0\\par "},
+                                 StopCase{"CorridorSmokeFreeHeightZero", ctl::rbCalcCorridor,
+                                          set(ctl::EditCrdrNoSmokeHeight, "0"), "error",
+                                          "Высота незадымляемой зоны Hнз должна быть > 0 и\rне "
+                                          "более высоты потолка "
+                                          "коридора hк.",
+                                          ctl::EditCrdrNoSmokeHeight,
+                                          "H\\sub НЗ\\nosupersub :    0 м\\b0\\par "},
+                                 StopCase{"CorridorSmokeFreeHeightAboveCeiling",
+                                          ctl::rbCalcCorridor,
+                                          set(ctl::EditCrdrNoSmokeHeight, "5,1"), "error",
+                                          "Высота незадымляемой зоны Hнз должна быть > 0 и\rне "
+                                          "более высоты потолка "
+                                          "коридора hк.",
+                                          ctl::EditCrdrNoSmokeHeight,
+                                          "H\\sub НЗ\\nosupersub :    5,1 м\\b0\\par "},
+                                 StopCase{"CombustionAboveOne", ctl::rbCalcRoom,
+                                          set(ctl::EditBurningFullness, "1,01"), "error",
+                                          "Полнота сгорания должна быть в диапазоне от 0 до 1.",
+                                          ctl::EditBurningFullness,
+                                          "Полнота сгорания, \\u0951?:    1,01\\b0\\par "},
+                                 StopCase{"RadiationNegative", ctl::rbCalcGallery,
+                                          set(ctl::EditHeatRadiation, "-0,5"), "error",
+                                          "Коэффициент теплопотерь на излучение\rдолжен быть в "
+                                          "диапазоне от 0 до 1.",
+                                          ctl::EditHeatRadiation,
+                                          "на излучение, r:    -0,5\\b0\\par "},
+                                 StopCase{"ShaftWithOneSegment", ctl::rbCalcCorridor,
+                                          [](ExhaustInputs &in) { in.Segments.resize(1); },
+                                          "warning", "Необходимо задать хотя бы 2 участка сети.",
+                                          ctl::ListBoxYchastki,
+                                          "V\\sub В\\nosupersub :    2 м/с\\b0\\par "},
+                                 StopCase{"NoShaftNoSegment", ctl::rbCalcParking,
+                                          [](ExhaustInputs &in) {
+                                              in.check(ctl::cbShaft, false);
+                                              in.Segments.clear();
+                                          },
+                                          "warning", "Необходимо задать хотя бы 1 участок сети.",
+                                          ctl::ListBoxYchastki,
+                                          "V\\sub В\\nosupersub :    2 м/с\\b0\\par "},
+                                 // checks the model needs beyond the classic ones
+                                 StopCase{"NegativeRoomSize", ctl::rbCalcRoom,
+                                          set(ctl::EditRoomWidth, "-4"), "error",
+                                          "Размеры помещения не могут быть отрицательными.",
+                                          ctl::EditRoomWidth,
+                                          "(h - H\\sub НЗ\\nosupersub ):    1,4 м\\b0\\par "},
+                                 StopCase{"NegativeAreaFormSize", ctl::rbCalcCorridor,
+                                          [](ExhaustInputs &in) {
+                                              in.setComboIndex(ctl::cbRoomSizeVariant, 1);
+                                              in.setText(ctl::EditFloorAreaSH, "-20");
+                                          },
+                                          "error",
+                                          "Размеры помещения не могут быть отрицательными.",
+                                          ctl::EditFloorAreaSH, "\\tab\\tab 1 x 2,1 м\\par "},
+                                 StopCase{"OpeningsFillTheEnclosure", ctl::rbCalcCorridor,
+                                          [](ExhaustInputs &in) {
+                                              in.DoorGrid[1] = {"50", "2,2"};
+                                          },
+                                          "error",
+                                          "Суммарная площадь проемов должна быть меньше\rплощади "
+                                          "ограждающих "
+                                          "конструкций помещения.",
+                                          ctl::sgDoorSizes, "\\tab\\tab 50 x 2,2 м\\par "},
+                                 StopCase{"NegativeCorridorArea", ctl::rbCalcCorridor,
+                                          set(ctl::EditCorridorArea, "-90"), "error",
+                                          "Длина и площадь коридора, высота двери\rне могут быть "
+                                          "отрицательными.",
+                                          ctl::EditCorridorArea,
+                                          "H\\sub НЗ\\nosupersub :    2,5 м\\b0\\par "},
+                                 StopCase{"ParkingRadiationAboveOne", ctl::rbCalcParking,
+                                          set(ctl::EditParkHRadiation, "1,5"), "error",
+                                          "Коэффициент теплопотерь на излучение\rдолжен быть в "
+                                          "диапазоне от 0 до 1.",
+                                          ctl::EditParkHRadiation,
+                                          "на излучение, r:    1,5\\b0\\par "},
+                                 StopCase{"ParkingPerimeterNegative", ctl::rbCalcParking,
+                                          set(ctl::EditParkMaxSmkPerim, "-18"), "error",
+                                          "Периметр и площадь дымового слоя не могут быть "
+                                          "отрицательными.",
+                                          ctl::EditParkMaxSmkPerim,
+                                          "на излучение, r:    0,75\\b0\\par "},
+                                 StopCase{"ParkingLayerAreaNegative", ctl::rbCalcParking,
+                                          [](ExhaustInputs &in) {
+                                              in.setText(ctl::EditSmokeEquArea, "-20");
+                                              in.setText(ctl::EditParkHRadiation, "0,5");
+                                          },
+                                          "error",
+                                          "Периметр и площадь дымового слоя не могут быть "
+                                          "отрицательными.",
+                                          ctl::EditSmokeEquArea,
+                                          "на излучение, r:    0,5\\b0\\par "},
+                                 StopCase{"ParkingNoHeat", ctl::rbCalcParking,
+                                          set(ctl::EditFireHeatPower, "0"), "error",
+                                          "Мощность тепловыделения должна быть больше 0.",
+                                          ctl::EditFireHeatPower,
+                                          "t\\sub r\\nosupersub :    20 °C\\b0\\par "},
+                                 StopCase{
+                                     "CorridorNegativeLoadDensity", ctl::rbCalcCorridor,
+                                     [](ExhaustInputs &in) { in.FireLoadDensity.FLDensity = -600; },
+                                     "error",
+                                     "Характеристики пожарной нагрузки\rне могут быть "
+                                     "отрицательными.",
+                                     ctl::PanFLDensity, "\\b0 (константа)\\b0\\par "},
+                                 StopCase{
+                                     "RoomNegativeFlameSpeed", ctl::rbCalcRoom,
+                                     [](ExhaustInputs &in) { in.FireLoad.FireSpeed = -0.0154; },
+                                     "error",
+                                     "Характеристики пожарной нагрузки\rне могут быть "
+                                     "отрицательными.",
+                                     ctl::PanFireLoad, "t\\sub r\\nosupersub :    20 °C\\b0\\par "},
+                                 StopCase{"GalleryNegativeBurnRate", ctl::rbCalcGallery,
+                                          [](ExhaustInputs &in) {
+                                              in.FireLoad.SBurnSpeed = -0.0135;
+                                          },
+                                          "error",
+                                          "Характеристики пожарной нагрузки\rне могут быть "
+                                          "отрицательными.",
+                                          ctl::PanFireLoad, "t\\sub r\\nosupersub :    20 °C\\b0\\par "},
+                                 StopCase{
+                                     "GalleryStreamWidthZero",
+                                     ctl::rbCalcGallery, set(ctl::EditInitSmkWidth, "0"),
+                                     "error", "Начальная ширина струи дыма W должна быть больше 0.",
+                                     ctl::
+                                         EditInitSmkWidth,
+                                     "H\\sub g\\nosupersub :    3 м\\b0\\par "},
+                                 StopCase{"GalleryHeightNegative", ctl::rbCalcGallery,
+                                          set(ctl::EditGalleryTopHeight, "-3"),
+                                          "error", "Высоты Zb и Hg не могут быть отрицательными.",
+                                          ctl::EditGalleryTopHeight,
+                                          "H\\sub g\\nosupersub :    -3 м\\b0\\par "},
+                                 StopCase{
+                                     "ValveNotInCatalogue", ctl::rbCalcCorridor,
+                                     [](ExhaustInputs &in) {
+                                         in.Segments[0].ValveWidth = 600;
+                                         in.Segments[0].ValveHeight = 800;
+                                     },
+                                     "error",
+                                     "Клапан 600 x 800 мм участка 1 отсутствует в каталоге.",
+                                     ctl::ListBoxYchastki,
+                                     "Z\\sub Ш\\nosupersub  = 0,     Металл\\par "}),
+                         orvane::test::ParamName());
 
-class InputStepsTest : public ::testing::Test {
+class ExhaustInputStepsTest : public ::testing::Test {
 protected:
     void SetUp() override { SetDecimalSeparator(','); }
     std::string Body() const { return DecodeRtf(calc.Report.RTBody); }
@@ -158,7 +211,7 @@ protected:
     ExhaustCalc calc{&notifier};
 };
 
-TEST_F(InputStepsTest, CommaSizesEchoAndMultiply) {
+TEST_F(ExhaustInputStepsTest, CommaSizesEchoAndMultiply) {
     ExhaustInputs in = DefaultsFor(ctl::rbCalcRoom);
     in.setText(ctl::EditRoomLength, "12,5");
     in.setText(ctl::EditRoomWidth, "4");
@@ -170,7 +223,7 @@ TEST_F(InputStepsTest, CommaSizesEchoAndMultiply) {
     EXPECT_DOUBLE_EQ(calc.RoomVolume, 150);
 }
 
-TEST_F(InputStepsTest, PointSeparatorReadsTheSameNumbers) {
+TEST_F(ExhaustInputStepsTest, PointSeparatorReadsTheSameNumbers) {
     SetDecimalSeparator('.');
     ExhaustInputs in = DefaultsFor(ctl::rbCalcRoom);
     in.setText(ctl::EditRoomLength, "12.5");
@@ -179,7 +232,7 @@ TEST_F(InputStepsTest, PointSeparatorReadsTheSameNumbers) {
     EXPECT_NE(Body().find("12.5 x 4 x 3.9 м"), std::string::npos);
 }
 
-TEST_F(InputStepsTest, AreaFormWithZeroWidthHasNoLength) {
+TEST_F(ExhaustInputStepsTest, AreaFormWithZeroWidthHasNoLength) {
     ExhaustInputs in = DefaultsFor(ctl::rbCalcRoom);
     in.setComboIndex(ctl::cbRoomSizeVariant, 1);
     in.setText(ctl::EditFloorAreaSH, "30");
@@ -188,12 +241,12 @@ TEST_F(InputStepsTest, AreaFormWithZeroWidthHasNoLength) {
     ASSERT_TRUE(calc.InputRoomTerms(in));
     EXPECT_EQ(calc.RoomLength, 0);
     EXPECT_DOUBLE_EQ(calc.RoomVolume, 90);
-    calc.MSResAddRoomSize();
+    WriteRoomSize(calc.Report.RTBody, calc);
     EXPECT_NE(Body().find("V\\b0  = F\\sub f\\nosupersub  \\u8729? h = 30 \\u8729? 3 = \\b 90 м"),
               std::string::npos);
 }
 
-TEST_F(InputStepsTest, OpeningWithoutHeightIsNeitherEchoedNorKept) {
+TEST_F(ExhaustInputStepsTest, OpeningWithoutHeightIsNeitherEchoedNorKept) {
     ExhaustInputs in = DefaultsFor(ctl::rbCalcCorridor);
     in.DoorGrid[1] = {"1,2", ""};
     ASSERT_TRUE(calc.InputRoomTerms(in));
@@ -201,7 +254,7 @@ TEST_F(InputStepsTest, OpeningWithoutHeightIsNeitherEchoedNorKept) {
     EXPECT_EQ(Body().find("1,2 x"), std::string::npos);
 }
 
-TEST_F(InputStepsTest, SmokeFreeHeightEqualToRoomPasses) {
+TEST_F(ExhaustInputStepsTest, SmokeFreeHeightEqualToRoomPasses) {
     ExhaustInputs in = DefaultsFor(ctl::rbCalcRoom);
     in.setText(ctl::EditNoSmokeHeight, "3,9");
     ASSERT_TRUE(calc.InputRoomTerms(in));
@@ -209,7 +262,7 @@ TEST_F(InputStepsTest, SmokeFreeHeightEqualToRoomPasses) {
     EXPECT_TRUE(notifier.messages.empty());
 }
 
-TEST_F(InputStepsTest, CorridorHeightOutsideRecommendationWarnsAndGoesOn) {
+TEST_F(ExhaustInputStepsTest, CorridorHeightOutsideRecommendationWarnsAndGoesOn) {
     ExhaustInputs in = DefaultsFor(ctl::rbCalcCorridor);
     in.setText(ctl::EditCrdrNoSmokeHeight, "2,6");
     ASSERT_EQ(RunWithoutNetwork(calc, in), RunOutcome::ok);
@@ -219,7 +272,7 @@ TEST_F(InputStepsTest, CorridorHeightOutsideRecommendationWarnsAndGoesOn) {
                                          "рекомендованного диапазона\r0.4-0.5 от высоты коридора.");
 }
 
-TEST_F(InputStepsTest, CombustionOfOneAndNoRadiationPass) {
+TEST_F(ExhaustInputStepsTest, CombustionOfOneAndNoRadiationPass) {
     ExhaustInputs in = DefaultsFor(ctl::rbCalcRoom);
     in.setText(ctl::EditBurningFullness, "1");
     in.setText(ctl::EditHeatRadiation, "0");
@@ -227,12 +280,12 @@ TEST_F(InputStepsTest, CombustionOfOneAndNoRadiationPass) {
     EXPECT_TRUE(calc.InputRoomFire(in));
 }
 
-TEST_F(InputStepsTest, NoShaftEchoesOnlyTheFireStoreyBranch) {
+TEST_F(ExhaustInputStepsTest, NoShaftEchoesOnlyTheFireStoreyBranch) {
     ExhaustInputs in = DefaultsFor(ctl::rbCalcCorridor);
     in.check(ctl::cbShaft, false);
-    in.Ychastki.resize(1);
-    in.Ychastki[0].Lww = 4;
-    in.Ychastki[0].ZETAww = 1.5;
+    in.Segments.resize(1);
+    in.Segments[0].Lww = 4;
+    in.Segments[0].ZETAww = 1.5;
     ASSERT_TRUE(calc.InputOutsideAndNetwork(in));
     EXPECT_NE(Body().find("\\par{\\s3\\outlinelevel2\\b Сеть вытяжной противодымной "
                           "вентиляции\\b0\\par}    Клапан "
@@ -244,12 +297,12 @@ TEST_F(InputStepsTest, NoShaftEchoesOnlyTheFireStoreyBranch) {
     EXPECT_EQ(Body().find("Участок 1"), std::string::npos);
 }
 
-TEST_F(InputStepsTest, MiddleBranchesEchoWithoutTheirCoefficient) {
+TEST_F(ExhaustInputStepsTest, MiddleBranchesEchoWithoutTheirCoefficient) {
     ExhaustInputs in = DefaultsFor(ctl::rbCalcCorridor);
-    in.Ychastki.insert(in.Ychastki.begin() + 1, in.Ychastki[0]);
-    for (auto &s : in.Ychastki)
+    in.Segments.insert(in.Segments.begin() + 1, in.Segments[0]);
+    for (auto &s : in.Segments)
         s.Lww = 2;
-    in.Ychastki[1].StoreyName = "Этаж {2}";
+    in.Segments[1].StoreyName = "Этаж {2}";
     ASSERT_TRUE(calc.InputOutsideAndNetwork(in));
     const std::string body = Body();
     EXPECT_NE(body.find("Участок 2 - Этаж \\{2\\}:\\par     Клапан"), std::string::npos);
@@ -257,7 +310,7 @@ TEST_F(InputStepsTest, MiddleBranchesEchoWithoutTheirCoefficient) {
     EXPECT_NE(body.find("L\\sub ВВ\\nosupersub  = 2 м,     Z\\sub ВВ"), std::string::npos);
 }
 
-TEST_F(InputStepsTest, UserNamesCannotBreakTheReport) {
+TEST_F(ExhaustInputStepsTest, UserNamesCannotBreakTheReport) {
     ExhaustInputs in = DefaultsFor(ctl::rbCalcCorridor);
     in.setText(ctl::EditProjectName, "Дом \\par {1}");
     in.FireLoad.Name = "Смесь }{";
@@ -267,19 +320,19 @@ TEST_F(InputStepsTest, UserNamesCannotBreakTheReport) {
     EXPECT_NE(body.find("    Смесь \\}\\{\\par "), std::string::npos);
 }
 
-TEST_F(InputStepsTest, VariantButtonsAreTestedInOrder) {
+TEST_F(ExhaustInputStepsTest, VariantButtonsAreTestedInOrder) {
     ExhaustInputs in;
-    EXPECT_EQ(calc.ReadCalcVariant(in), TCalcVariant::cvrntCorridor);
+    EXPECT_EQ(calc.ReadVariant(in), ExhaustVariant::corridor);
     // a state without radio groups holds several checked variant buttons at once
     static_cast<ControlState &>(in) = ControlState();
     in.check(ctl::rbCalcParking);
-    EXPECT_EQ(calc.ReadCalcVariant(in), TCalcVariant::cvrntParking);
+    EXPECT_EQ(calc.ReadVariant(in), ExhaustVariant::parking);
     in.check(ctl::rbCalcGallery);
-    EXPECT_EQ(calc.ReadCalcVariant(in), TCalcVariant::cvrntUnderGallery);
+    EXPECT_EQ(calc.ReadVariant(in), ExhaustVariant::underGallery);
     ExhaustInputs grouped;
     grouped.check(ctl::rbCalcGallery);
     grouped.check(ctl::rbCalcRoom);
-    EXPECT_EQ(calc.ReadCalcVariant(grouped), TCalcVariant::cvrntRoom);
+    EXPECT_EQ(calc.ReadVariant(grouped), ExhaustVariant::room);
     EXPECT_FALSE(grouped.isChecked(ctl::rbCalcGallery));
 }
 

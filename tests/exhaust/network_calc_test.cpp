@@ -23,23 +23,23 @@ int Count(const std::string &text, const std::string &what) {
     return n;
 }
 
-class NetworkCalcTest : public ::testing::Test {
+class ExhaustNetworkCalcTest : public ::testing::Test {
 protected:
     void SetUp() override { SetDecimalSeparator(','); }
 
     // The default corridor's smoke and climate, a network of n default segments.
     static ExhaustCalc Model(int n, bool shaft = true) {
         ExhaustCalc c;
-        c.CalcVariant = TCalcVariant::cvrntCorridor;
-        c.GasMassExps = 3.39;
+        c.Variant = ExhaustVariant::corridor;
+        c.GasMassFlow = 3.39;
         c.MeanSmokeTemp = 507;
         c.MeanGasDensity = 353.0 / 507;
-        c.RoomAirTemp = 293;
-        c.OutsideAirTemp = 299;
-        c.OutAirTempComp = 247;
+        c.RoomAirTempK = 293;
+        c.OutsideAirTempK = 299;
+        c.CompensatingAirTempK = 247;
         c.WindSpeed = 2;
         c.CalcWithShaft = shaft;
-        c.Ychastki.assign(static_cast<size_t>(n), DefaultSegment());
+        c.Segments.assign(static_cast<size_t>(n), DefaultSegment());
         return c;
     }
 
@@ -51,7 +51,7 @@ protected:
     }
 };
 
-TEST_F(NetworkCalcTest, ColebrookResidualIsDefinedOnlyForAPositiveLogArgument) {
+TEST_F(ExhaustNetworkCalcTest, ColebrookResidualIsDefinedOnlyForAPositiveLogArgument) {
     struct Case {
         double x, eps, D, Re;
         bool valid;
@@ -64,7 +64,7 @@ TEST_F(NetworkCalcTest, ColebrookResidualIsDefinedOnlyForAPositiveLogArgument) {
         EXPECT_EQ(ColebrookResidual(c.x, c.eps, c.D, c.Re).valid, c.valid) << c.x << " " << c.D;
 }
 
-TEST_F(NetworkCalcTest, SolveBracketedFindsTheColebrookRootAfterNarrowing) {
+TEST_F(ExhaustNetworkCalcTest, SolveBracketedFindsTheColebrookRootAfterNarrowing) {
     // lo = -100 is undefined: the bracket is first narrowed to where the logarithm exists.
     const double eps = 0.1, D = 0.69, Re = 1.8e5;
     const BracketResult r =
@@ -75,7 +75,7 @@ TEST_F(NetworkCalcTest, SolveBracketedFindsTheColebrookRootAfterNarrowing) {
     EXPECT_NEAR(r.f, 0, 0.005);
 }
 
-TEST_F(NetworkCalcTest, NarrowToValidStopsWithinAHundredthOfTheBoundary) {
+TEST_F(ExhaustNetworkCalcTest, NarrowToValidStopsWithinAHundredthOfTheBoundary) {
     const ResidualFn f = [](double x) { return Residual{x - 5, x > 3.3 && x < 8.6}; };
     double lo = 0, hi = 10;
     NarrowToValid(f, lo, hi);
@@ -85,7 +85,7 @@ TEST_F(NetworkCalcTest, NarrowToValidStopsWithinAHundredthOfTheBoundary) {
     EXPECT_GE(hi, 8.59);
 }
 
-TEST_F(NetworkCalcTest, SolveBracketedFailsWithoutASignChangeOrAFiniteBracket) {
+TEST_F(ExhaustNetworkCalcTest, SolveBracketedFailsWithoutASignChangeOrAFiniteBracket) {
     const ResidualFn positive = [](double x) { return Residual{x * x + 1, true}; };
     EXPECT_FALSE(SolveBracketed(positive, -1, 1).ok);
     const ResidualFn nowhere = [](double) { return Residual{0, false}; };
@@ -96,12 +96,12 @@ TEST_F(NetworkCalcTest, SolveBracketedFailsWithoutASignChangeOrAFiniteBracket) {
     EXPECT_TRUE(SolveBracketed(line, -1e300, 1e300).ok);
 }
 
-TEST_F(NetworkCalcTest, WithoutShaftNoWindOrStackAndThePressureIsMinusTheBranchLosses) {
+TEST_F(ExhaustNetworkCalcTest, WithoutShaftNoWindOrStackAndThePressureIsMinusTheBranchLosses) {
     ExhaustCalc c = Model(3, false); // segments kept for the shaft take no part
-    c.Ychastki[0].Lww = 12;
-    c.Ychastki[0].ZETAww = 1.5;
+    c.Segments[0].Lww = 12;
+    c.Segments[0].ZETAww = 1.5;
     ASSERT_TRUE(c.RunCalcShaft());
-    const Ychastok_record &s = c.Ychastki[0];
+    const NetworkSegment &s = c.Segments[0];
     EXPECT_EQ(s.Pnn, 0);
     EXPECT_EQ(s.Pnz, 0);
     EXPECT_EQ(s.Pw, 0);
@@ -112,9 +112,9 @@ TEST_F(NetworkCalcTest, WithoutShaftNoWindOrStackAndThePressureIsMinusTheBranchL
     // The implied friction factor satisfies Colebrook.
     const double x = 1 / std::sqrt(s.LAMDAww);
     EXPECT_NEAR(ColebrookResidual(x, s.EPSILONww, s.Deww, s.Reww).value, 0, 0.01);
-    EXPECT_EQ(c.Ychastki[1].Gsh, 0);
-    EXPECT_EQ(c.Ychastki[2].ToK, 0);
-    EXPECT_DOUBLE_EQ(c.ShaftOutGasMassExps, s.Gsh);
+    EXPECT_EQ(c.Segments[1].Gsh, 0);
+    EXPECT_EQ(c.Segments[2].ToK, 0);
+    EXPECT_DOUBLE_EQ(c.ShaftOutGasMassFlow, s.Gsh);
     EXPECT_DOUBLE_EQ(c.FanPressure, FanPressureOf(c, s.Psh, 0));
     const std::string &b = c.Report.RTBody;
     EXPECT_EQ(Count(b, Rtf("Участок ")), 0);
@@ -122,17 +122,17 @@ TEST_F(NetworkCalcTest, WithoutShaftNoWindOrStackAndThePressureIsMinusTheBranchL
     EXPECT_EQ(Count(b, Rtf("Потери давления в горизонтальном воздуховоде\\par")), 1);
 }
 
-TEST_F(NetworkCalcTest, FireStoreyBranchOfLengthZeroCountsOnlyTheValve) {
+TEST_F(ExhaustNetworkCalcTest, FireStoreyBranchOfLengthZeroCountsOnlyTheValve) {
     ExhaustCalc c = Model(2);
-    c.Ychastki[0].ZETAww = 3; // no length: no branch at all
+    c.Segments[0].ZETAww = 3; // no length: no branch at all
     ASSERT_TRUE(c.RunCalcShaft());
-    const Ychastok_record &s = c.Ychastki[0];
+    const NetworkSegment &s = c.Segments[0];
     EXPECT_EQ(s.DeltaPww, 0);
     EXPECT_EQ(s.LAMDAww, 0);
     EXPECT_EQ(s.Psh, s.Pnn - s.ValvePressureLoss);
 }
 
-TEST_F(NetworkCalcTest, TopDuctAddsToTheFanPressureOnlyWithALength) {
+TEST_F(ExhaustNetworkCalcTest, TopDuctAddsToTheFanPressureOnlyWithALength) {
     struct Case {
         double lww;
         bool counted;
@@ -140,7 +140,7 @@ TEST_F(NetworkCalcTest, TopDuctAddsToTheFanPressureOnlyWithALength) {
     for (const Case &tc : {Case{0, false}, Case{10, true}}) {
         SCOPED_TRACE(tc.lww);
         ExhaustCalc c = Model(3);
-        Ychastok_record &top = c.Ychastki[2];
+        NetworkSegment &top = c.Segments[2];
         top.Lww = tc.lww;
         top.ZETAww = 2;
         ASSERT_TRUE(c.RunCalcShaft());
@@ -157,7 +157,7 @@ TEST_F(NetworkCalcTest, TopDuctAddsToTheFanPressureOnlyWithALength) {
 
 // The fan pressure's formula names exactly the terms the end segment adds; the exhaust device
 // line comes only with a discharge velocity.
-TEST_F(NetworkCalcTest, FanPressureFormulaFollowsTheEndSegment) {
+TEST_F(ExhaustNetworkCalcTest, FanPressureFormulaFollowsTheEndSegment) {
     struct Case {
         const char *name;
         bool shaft, topDuct, term1;
@@ -180,7 +180,7 @@ TEST_F(NetworkCalcTest, FanPressureFormulaFollowsTheEndSegment) {
         SCOPED_TRACE(tc.name);
         ExhaustCalc c = Model(tc.shaft ? 3 : 1, tc.shaft);
         if (tc.topDuct)
-            c.Ychastki[2].Lww = 10;
+            c.Segments[2].Lww = 10;
         c.Term1 = tc.term1;
         c.ShaftExhaustGasSpeed = tc.vf;
         c.Term2 = tc.vf > 0;
@@ -194,55 +194,55 @@ TEST_F(NetworkCalcTest, FanPressureFormulaFollowsTheEndSegment) {
     }
 }
 
-TEST_F(NetworkCalcTest, MiddleSegmentsLeakThroughBranchAndValveButCarryNoBranchFlow) {
+TEST_F(ExhaustNetworkCalcTest, MiddleSegmentsLeakThroughBranchAndValveButCarryNoBranchFlow) {
     ExhaustCalc c = Model(4);
-    for (auto &s : c.Ychastki)
+    for (auto &s : c.Segments)
         s.Lww = 3; // the fire storey's branch, carried by every middle segment
     const std::string name = "Тех. этаж {A}\\";
-    c.Ychastki[2].StoreyName = name;
+    c.Segments[2].StoreyName = name;
     ASSERT_TRUE(c.RunCalcShaft());
     RtfStream typed;
     RtfUserText(typed, name);
     EXPECT_EQ(Count(c.Report.RTBody, Rtf("\\par\\b Участок 3 - ") + typed + ":"), 1);
     for (int i = 1; i <= 2; ++i) {
-        const Ychastok_record &s = c.Ychastki[i];
+        const NetworkSegment &s = c.Segments[i];
         EXPECT_EQ(s.Vww, 0);
         EXPECT_EQ(s.DeltaPww, 0);
         EXPECT_GT(s.Gfww, 0);
         EXPECT_GT(s.Gfkl, 0);
-        EXPECT_DOUBLE_EQ(s.Ga, c.Ychastki[i - 1].Ga + s.Gf);
+        EXPECT_DOUBLE_EQ(s.Ga, c.Segments[i - 1].Ga + s.Gf);
     }
-    EXPECT_EQ(c.Ychastki[0].Gfkl, 0); // the open valve
-    EXPECT_EQ(c.Ychastki[3].Gfkl, 0);
-    EXPECT_GT(c.Ychastki[3].ToK, c.RoomAirTemp);
-    EXPECT_LT(c.Ychastki[3].ToK, c.MeanSmokeTemp);
+    EXPECT_EQ(c.Segments[0].Gfkl, 0); // the open valve
+    EXPECT_EQ(c.Segments[3].Gfkl, 0);
+    EXPECT_GT(c.Segments[3].ToK, c.RoomAirTempK);
+    EXPECT_LT(c.Segments[3].ToK, c.MeanSmokeTemp);
 }
 
-TEST_F(NetworkCalcTest, FirstFloorLevelRaisesTheStoreysOnlyForTheCorridor) {
+TEST_F(ExhaustNetworkCalcTest, FirstFloorLevelRaisesTheStoreysOnlyForTheCorridor) {
     struct Case {
-        TCalcVariant variant;
+        ExhaustVariant variant;
         double h0;
     };
-    for (const Case &tc : {Case{TCalcVariant::cvrntCorridor, 10}, Case{TCalcVariant::cvrntRoom, 0},
-                           Case{TCalcVariant::cvrntParking, 0}}) {
+    for (const Case &tc : {Case{ExhaustVariant::corridor, 10}, Case{ExhaustVariant::room, 0},
+                           Case{ExhaustVariant::parking, 0}}) {
         ExhaustCalc c = Model(3);
-        c.CalcVariant = tc.variant;
+        c.Variant = tc.variant;
         c.FirstFloorLevel = 10;
         ASSERT_TRUE(c.RunCalcShaft());
-        EXPECT_EQ(c.Ychastki[0].h, tc.h0);
-        EXPECT_EQ(c.Ychastki[1].h, tc.h0 + 3);
-        EXPECT_EQ(c.Ychastki[2].h, tc.h0 + 9); // the emission level: above the top part
+        EXPECT_EQ(c.Segments[0].h, tc.h0);
+        EXPECT_EQ(c.Segments[1].h, tc.h0 + 3);
+        EXPECT_EQ(c.Segments[2].h, tc.h0 + 9); // the emission level: above the top part
     }
 }
 
 // A network of one segment: that segment is the top one, so it stands at the emission level.
-TEST_F(NetworkCalcTest, OneSegmentNetworkStandsAtItsEmissionLevel) {
+TEST_F(ExhaustNetworkCalcTest, OneSegmentNetworkStandsAtItsEmissionLevel) {
     for (bool shaft : {false, true}) {
         SCOPED_TRACE(shaft);
         ExhaustCalc c = Model(1, shaft);
         c.FirstFloorLevel = 10;
         ASSERT_TRUE(c.RunCalcShaft());
-        const Ychastok_record &s = c.Ychastki[0];
+        const NetworkSegment &s = c.Segments[0];
         EXPECT_EQ(s.h, 10 + s.Lsh);
         if (shaft) { // the outside pressures are those of that level
             EXPECT_DOUBLE_EQ(s.Pnn, 0.4 * c.OutsideAirDensity * 4 -
@@ -253,9 +253,9 @@ TEST_F(NetworkCalcTest, OneSegmentNetworkStandsAtItsEmissionLevel) {
 
 // The leakage lines print |P_В − P_Ш|: evaluated with the printed numbers, each gives its
 // printed flow.
-TEST_F(NetworkCalcTest, LeakageLinesEvaluateToTheirPrintedFlows) {
+TEST_F(ExhaustNetworkCalcTest, LeakageLinesEvaluateToTheirPrintedFlows) {
     ExhaustCalc c = Model(4);
-    for (auto &s : c.Ychastki)
+    for (auto &s : c.Segments)
         s.Lww = 3;
     c.Detailed = true;
     ASSERT_TRUE(c.RunCalcShaft());
@@ -294,7 +294,7 @@ TEST_F(NetworkCalcTest, LeakageLinesEvaluateToTheirPrintedFlows) {
 }
 
 // No wall leaks (no lengths): the mixture is the smoke itself, so the figures are exact.
-TEST_F(NetworkCalcTest, DutyPointRoundingOfTheFanTemperatureAndTheFlows) {
+TEST_F(ExhaustNetworkCalcTest, DutyPointRoundingOfTheFanTemperatureAndTheFlows) {
     struct Case {
         double smokeTemp, compTemp;
         const char *fanTemp, *fanFlow, *compFlows;
@@ -309,40 +309,40 @@ TEST_F(NetworkCalcTest, DutyPointRoundingOfTheFanTemperatureAndTheFlows) {
     for (const Case &tc : cases) {
         SCOPED_TRACE(tc.smokeTemp);
         ExhaustCalc c = Model(2);
-        c.GasMassExps = 1.0 / 64;
+        c.GasMassFlow = 1.0 / 64;
         c.MeanSmokeTemp = tc.smokeTemp;
-        c.OutAirTempComp = tc.compTemp;
-        for (auto &s : c.Ychastki)
+        c.CompensatingAirTempK = tc.compTemp;
+        for (auto &s : c.Segments)
             s.Lsh = 0;
         ASSERT_TRUE(c.RunCalcShaft());
-        EXPECT_EQ(c.Ychastki[1].Ga, 0);
+        EXPECT_EQ(c.Segments[1].Ga, 0);
         const std::string &b = c.Report.RTBody;
         EXPECT_EQ(Count(b, Rtf("T - 273 = \\b " + std::string(tc.fanTemp) + " °C")), 1);
         if (tc.fanFlow) {
-            EXPECT_EQ(c.FanGasVolumeExps, 112.5);
+            EXPECT_EQ(c.FanVolumeFlow, 112.5);
             EXPECT_EQ(Count(b, Rtf("3600 = \\b " + std::string(tc.fanFlow) +
                                    " м\\super 3\\nosupersub /ч")),
                       1);
-            EXPECT_EQ(Count(b, Rtf("= \\b " + std::string(tc.compFlows) +
-                                   " м\\super 3\\nosupersub /ч")),
-                      1);
+            EXPECT_EQ(
+                Count(b, Rtf("= \\b " + std::string(tc.compFlows) + " м\\super 3\\nosupersub /ч")),
+                1);
         }
     }
 }
 
-TEST_F(NetworkCalcTest, UnsolvableSegmentStopsTheNetworkWithAZeroDutyPoint) {
+TEST_F(ExhaustNetworkCalcTest, UnsolvableSegmentStopsTheNetworkWithAZeroDutyPoint) {
     ExhaustCalc c = Model(4);
-    c.Ychastki[1].Ash = 0; // no shaft section: no speed, no Reynolds number, no friction root
+    c.Segments[1].Ash = 0; // no shaft section: no speed, no Reynolds number, no friction root
     EXPECT_FALSE(c.RunCalcShaft());
     const std::string &b = c.Report.RTBody;
     EXPECT_EQ(Count(b, Rtf("Не удалось рассчитать!")), 3);
     EXPECT_EQ(Count(b, Rtf("\\par\\b Участок ")), 4);
     EXPECT_EQ(Count(b, Rtf("Потери давления трения вертикального участка")), 1); // segment 1
-    EXPECT_EQ(c.FanGasVolumeExps, 0);
+    EXPECT_EQ(c.FanVolumeFlow, 0);
     EXPECT_EQ(c.FanPressure, 0);
-    EXPECT_EQ(c.ShaftOutGasMassExps, 0);
+    EXPECT_EQ(c.ShaftOutGasMassFlow, 0);
     EXPECT_EQ(c.ShaftOutGasDensity, 0);
-    EXPECT_EQ(c.Ychastki[3].Gsh, 0); // never solved
+    EXPECT_EQ(c.Segments[3].Gsh, 0); // never solved
     EXPECT_EQ(Count(b, Rtf("= \\b (0 \\u0247? 0) кг/с")), 1);
     ASSERT_EQ(c.Messages.size(), 1u);
     EXPECT_EQ(c.Messages[0].kind, "error");
@@ -350,19 +350,19 @@ TEST_F(NetworkCalcTest, UnsolvableSegmentStopsTheNetworkWithAZeroDutyPoint) {
               std::string(kNetworkFailedMessage) + " Не удалось рассчитать участок 2.");
 }
 
-TEST_F(NetworkCalcTest, ZeroValveAreaGivesTheHugeValveSpeedInsteadOfADivisionByZero) {
+TEST_F(ExhaustNetworkCalcTest, ZeroValveAreaGivesTheHugeValveSpeedInsteadOfADivisionByZero) {
     ExhaustCalc c = Model(2);
-    c.Ychastki[0].ValveArea = 0;
+    c.Segments[0].ValveArea = 0;
     c.RunCalcShaft();
-    EXPECT_DOUBLE_EQ(c.Ychastki[0].ValveGasSpeed, 3.39 / 0.0001);
-    EXPECT_TRUE(std::isfinite(c.Ychastki[0].ValvePressureLoss));
+    EXPECT_DOUBLE_EQ(c.Segments[0].ValveGasSpeed, 3.39 / 0.0001);
+    EXPECT_TRUE(std::isfinite(c.Segments[0].ValvePressureLoss));
 }
 
 // --- whole runs from the window's inputs ---
 
 // The complete report: the input and corridor sections of the corridor fixture, then the
 // network section of the default two segments.
-TEST_F(NetworkCalcTest, DefaultCorridorReportAndDutyPoint) {
+TEST_F(ExhaustNetworkCalcTest, DefaultCorridorReportAndDutyPoint) {
     struct Case {
         bool detailed;
         const char *fixture;
@@ -376,7 +376,7 @@ TEST_F(NetworkCalcTest, DefaultCorridorReportAndDutyPoint) {
         ExhaustCalc c(&n);
         ASSERT_EQ(c.Run(in), RunOutcome::ok);
         EXPECT_TRUE(n.messages.empty());
-        EXPECT_EQ(FormatRoundedInt(c.FanGasVolumeExps), "17565");
+        EXPECT_EQ(FormatRoundedInt(c.FanVolumeFlow), "17565");
         EXPECT_EQ(FormatRoundedInt(c.FanPressure), "593");
 
         const std::string &body = c.Report.RTBody;
@@ -393,26 +393,25 @@ TEST_F(NetworkCalcTest, DefaultCorridorReportAndDutyPoint) {
     }
 }
 
-TEST_F(NetworkCalcTest, RunWithAnUnsolvableNetworkEndsWithoutDutyPoint) {
+TEST_F(ExhaustNetworkCalcTest, RunWithAnUnsolvableNetworkEndsWithoutDutyPoint) {
     ExhaustInputs in = ExhaustInputs::Defaults();
-    in.Ychastki[1].Bsh = 0;
+    in.Segments[1].Bsh = 0;
     RecordingNotifier n;
     ExhaustCalc c(&n);
     EXPECT_EQ(c.Run(in), RunOutcome::noDutyPoint);
     ASSERT_EQ(n.messages.size(), 1u);
     EXPECT_EQ(n.messages[0].kind, "error");
-    EXPECT_EQ(c.FanGasVolumeExps, 0);
+    EXPECT_EQ(c.FanVolumeFlow, 0);
     EXPECT_EQ(c.FanPressure, 0);
     ASSERT_FALSE(c.Messages.empty());
     // the message names the first segment without a solution
-    EXPECT_EQ(c.Messages.back().text.rfind(std::string(kNetworkFailedMessage) +
-                                               " Не удалось рассчитать участок ",
-                                           0),
+    EXPECT_EQ(c.Messages.back().text.rfind(
+                  std::string(kNetworkFailedMessage) + " Не удалось рассчитать участок ", 0),
               0u);
     EXPECT_FALSE(c.NonFiniteStop);
 }
 
-TEST_F(NetworkCalcTest, OutsideTemperatureOfAbsoluteZeroStopsOnTheNonFiniteGuard) {
+TEST_F(ExhaustNetworkCalcTest, OutsideTemperatureOfAbsoluteZeroStopsOnTheNonFiniteGuard) {
     ExhaustInputs in = ExhaustInputs::Defaults();
     in.setText(ctl::EditOutsideAirTemp, "-273");
     ExhaustCalc c;

@@ -16,7 +16,7 @@
 namespace orvane::exhaust {
 namespace {
 
-class NetworkCliTest : public ::testing::Test {
+class ExhaustNetworkCliTest : public ::testing::Test {
 protected:
     void SetUp() override {
         SetDecimalSeparator(',');
@@ -44,9 +44,9 @@ protected:
     std::ostringstream out, err;
 };
 
-TEST_F(NetworkCliTest, DefaultNetworkGivesTheDutyPointAndEverySegmentBottomFirst) {
+TEST_F(ExhaustNetworkCliTest, DefaultNetworkGivesTheDutyPointAndEverySegmentBottomFirst) {
     ExhaustInputs in = ExhaustInputs::Defaults();
-    in.Ychastki[0].StoreyName = "Первый";
+    in.Segments[0].StoreyName = "Первый";
     options.brief = true;
     ASSERT_EQ(Run(in), cli::kExitOk);
     EXPECT_EQ(out.str(), "L = 17565 м³/ч, P = 593 Па\n");
@@ -64,12 +64,12 @@ TEST_F(NetworkCliTest, DefaultNetworkGivesTheDutyPointAndEverySegmentBottomFirst
     EXPECT_EQ(rtf.find(test::Rtf("Скорость продуктов горения в клапане")), std::string::npos);
 }
 
-TEST_F(NetworkCliTest, UnsolvableNetworkExitsThreeWithOneMessageAndZeroDutyPoint) {
+TEST_F(ExhaustNetworkCliTest, UnsolvableNetworkExitsThreeWithOneMessageAndZeroDutyPoint) {
     ExhaustInputs in = ExhaustInputs::Defaults();
     // the fire storey's branch: a 10 x 10 mm duct 1 km long carries no smoke flow
-    in.Ychastki[0].Aww = 0.01;
-    in.Ychastki[0].Bww = 0.01;
-    in.Ychastki[0].Lww = 1000;
+    in.Segments[0].Aww = 0.01;
+    in.Segments[0].Bww = 0.01;
+    in.Segments[0].Lww = 1000;
     ASSERT_EQ(Run(in), cli::kExitNoDutyPoint);
     EXPECT_EQ(out.str(), "");
     EXPECT_EQ(err.str(),

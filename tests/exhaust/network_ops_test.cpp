@@ -8,10 +8,10 @@ namespace orvane::exhaust {
 namespace {
 
 // Bottom, middles and top told apart by their shaft length and name.
-TYchastki Network(int n) {
-    TYchastki segs;
+NetworkSegments Network(int n) {
+    NetworkSegments segs;
     for (int i = 0; i < n; ++i) {
-        Ychastok_record s = DefaultSegment();
+        NetworkSegment s = DefaultSegment();
         s.StoreyName = "Этаж " + std::to_string(i + 1);
         s.Lsh = 3 + i;
         segs.push_back(s);
@@ -20,14 +20,14 @@ TYchastki Network(int n) {
     return segs;
 }
 
-std::vector<std::string> Names(const TYchastki &segs) {
+std::vector<std::string> Names(const NetworkSegments &segs) {
     std::vector<std::string> names;
     for (const auto &s : segs)
         names.push_back(s.StoreyName);
     return names;
 }
 
-SegmentEditorState AddEditor(const TYchastki &segs, int k, const std::string &name) {
+SegmentEditorState AddEditor(const NetworkSegments &segs, int k, const std::string &name) {
     SegmentEditorState e = EditorForAdd(segs, true);
     e.StoreyQtyForAdd = k;
     e.StoreyName = name;
@@ -36,7 +36,7 @@ SegmentEditorState AddEditor(const TYchastki &segs, int k, const std::string &na
     return e;
 }
 
-TEST(NetworkOpsTest, AddInsertsBelowTheSelectedSegmentAndNeverAboveTheTop) {
+TEST(ExhaustNetworkOpsTest, AddInsertsBelowTheSelectedSegmentAndNeverAboveTheTop) {
     struct Case {
         int selected;
         int expectedP;
@@ -49,7 +49,7 @@ TEST(NetworkOpsTest, AddInsertsBelowTheSelectedSegmentAndNeverAboveTheTop) {
     };
     for (const Case &c : cases) {
         SCOPED_TRACE(c.selected);
-        TYchastki segs = Network(3);
+        NetworkSegments segs = Network(3);
         const int p = AddInsertionIndex(3, c.selected);
         ASSERT_EQ(p, c.expectedP);
         EXPECT_EQ(AddSegments(segs, p, AddEditor(segs, 1, "Новый")), p);
@@ -61,8 +61,8 @@ TEST(NetworkOpsTest, AddInsertsBelowTheSelectedSegmentAndNeverAboveTheTop) {
     EXPECT_EQ(AddInsertionIndex(3, 3), -1);
 }
 
-TEST(NetworkOpsTest, AddingThreeToTheDefaultNetworkGivesMiddlesWithSegmentZerosValve) {
-    TYchastki segs = DefaultNetwork();
+TEST(ExhaustNetworkOpsTest, AddingThreeToTheDefaultNetworkGivesMiddlesWithSegmentZerosValve) {
+    NetworkSegments segs = DefaultNetwork();
     segs[0].ValveWidth = 1000;
     segs[0].ValveHeight = 500;
     segs[0].ValveArea = 0.4;
@@ -80,15 +80,15 @@ TEST(NetworkOpsTest, AddingThreeToTheDefaultNetworkGivesMiddlesWithSegmentZerosV
         EXPECT_EQ(segs[i].ZETAww, 1.1);
         EXPECT_EQ(segs[i].Lsh, 4.5);
         EXPECT_EQ(segs[i].Material, "Бетон");
-        EXPECT_EQ(segs[i].MaterialIndx, TMaterialIndx::matConcrete);
+        EXPECT_EQ(segs[i].MaterialKind, DuctMaterial::concrete);
         EXPECT_EQ(segs[i].StoreyName, "Н");
     }
     EXPECT_EQ(segs[4].Lww, 9);
     EXPECT_EQ(segs[4].ValveWidth, 800);
 }
 
-TEST(NetworkOpsTest, AddingBeyondFiveHundredSegmentsIsRefused) {
-    TYchastki segs = Network(498);
+TEST(ExhaustNetworkOpsTest, AddingBeyondFiveHundredSegmentsIsRefused) {
+    NetworkSegments segs = Network(498);
     RecordingNotifier n;
     EXPECT_EQ(AddSegments(segs, 1, AddEditor(segs, 3, ""), &n), -1);
     EXPECT_EQ(segs.size(), 498u);
@@ -98,8 +98,8 @@ TEST(NetworkOpsTest, AddingBeyondFiveHundredSegmentsIsRefused) {
     EXPECT_EQ(segs.size(), 500u);
 }
 
-TEST(NetworkOpsTest, EditingSegmentZeroReachesEveryMiddleButNotTheTop) {
-    TYchastki segs = Network(4);
+TEST(ExhaustNetworkOpsTest, EditingSegmentZeroReachesEveryMiddleButNotTheTop) {
+    NetworkSegments segs = Network(4);
     SegmentEditorState e = EditorForEditOne(segs, 0, true);
     EXPECT_TRUE(e.EnableValve);
     EXPECT_TRUE(e.EnableHorPart);
@@ -125,8 +125,8 @@ TEST(NetworkOpsTest, EditingSegmentZeroReachesEveryMiddleButNotTheTop) {
     EXPECT_EQ(segs[2].ValveWidth, 600);
 }
 
-TEST(NetworkOpsTest, NegativeNumbersKeepTheOldValue) {
-    TYchastki segs = Network(3);
+TEST(ExhaustNetworkOpsTest, NegativeNumbersKeepTheOldValue) {
+    NetworkSegments segs = Network(3);
     SegmentEditorState e = EditorForEditOne(segs, 1, true);
     e.Li = -2;
     e.Ai = -0.5;
@@ -138,8 +138,8 @@ TEST(NetworkOpsTest, NegativeNumbersKeepTheOldValue) {
     EXPECT_EQ(segs[1].ZETAsh, 0);
 }
 
-TEST(NetworkOpsTest, GroupEditAppliesToTheListedStoreysAndKeepsEmptyFields) {
-    TYchastki segs = Network(8);
+TEST(ExhaustNetworkOpsTest, GroupEditAppliesToTheListedStoreysAndKeepsEmptyFields) {
+    NetworkSegments segs = Network(8);
     segs[3].StoreyName = std::string(kGroupStoreyName); // a storey really named so
     SegmentEditorState e = EditorForEditGroup(segs, 3, true);
     EXPECT_EQ(e.QuanStoreys, 8);
@@ -159,7 +159,7 @@ TEST(NetworkOpsTest, GroupEditAppliesToTheListedStoreysAndKeepsEmptyFields) {
     EXPECT_EQ(segs[0].StoreyName, "Этаж 1");
 }
 
-TEST(NetworkOpsTest, StoreyListParsing) {
+TEST(ExhaustNetworkOpsTest, StoreyListParsing) {
     struct Case {
         const char *text;
         int quan;
@@ -183,22 +183,21 @@ TEST(NetworkOpsTest, StoreyListParsing) {
     }
 }
 
-TEST(NetworkOpsTest, NormalizeStoreyTextStateMachine) {
+TEST(ExhaustNetworkOpsTest, NormalizeStoreyTextStateMachine) {
     struct Case {
         const char *text;
         const char *normalized;
     };
     const Case cases[] = {
-        {"1 2, 4-6", "1,2,,4-6"}, {" ,-3", "3"},   {"1 - 3", "1-3"},
-        {"5--7", "5--7"},         {"4-x5", "4-5"}, {"12 ,3", "12,3"},
-        {"2-5 9", "2-5,9"},
+        {"1 2, 4-6", "1,2,,4-6"}, {" ,-3", "3"},     {"1 - 3", "1-3"},   {"5--7", "5--7"},
+        {"4-x5", "4-5"},          {"12 ,3", "12,3"}, {"2-5 9", "2-5,9"},
     };
     for (const Case &c : cases)
         EXPECT_EQ(NormalizeStoreyText(c.text), c.normalized) << c.text;
 }
 
-TEST(NetworkOpsTest, RemoveOnlyMiddleSegmentsAfterConfirmation) {
-    TYchastki segs = Network(4);
+TEST(ExhaustNetworkOpsTest, RemoveOnlyMiddleSegmentsAfterConfirmation) {
+    NetworkSegments segs = Network(4);
     RecordingNotifier n;
     EXPECT_FALSE(RemoveSegment(segs, 0, &n));
     EXPECT_FALSE(RemoveSegment(segs, 3, &n));
@@ -212,10 +211,10 @@ TEST(NetworkOpsTest, RemoveOnlyMiddleSegmentsAfterConfirmation) {
     EXPECT_EQ(Names(segs), (std::vector<std::string>{"Этаж 1", "Этаж 2", "Этаж 4"}));
 }
 
-TEST(NetworkOpsTest, ShaftOffAndOnRestoresTheUpperSegmentsAndKeepsSegmentZeroEdits) {
-    TYchastki segs = Network(4);
-    const TYchastki before = segs;
-    TYchastki temp;
+TEST(ExhaustNetworkOpsTest, ShaftOffAndOnRestoresTheUpperSegmentsAndKeepsSegmentZeroEdits) {
+    NetworkSegments segs = Network(4);
+    const NetworkSegments before = segs;
+    NetworkSegments temp;
     bool withShaft = true;
     EXPECT_FALSE(SwitchShaft(segs, temp, withShaft, true)); // already on
     ASSERT_TRUE(SwitchShaft(segs, temp, withShaft, false));
@@ -233,7 +232,7 @@ TEST(NetworkOpsTest, ShaftOffAndOnRestoresTheUpperSegmentsAndKeepsSegmentZeroEdi
     }
 }
 
-TEST(NetworkOpsTest, ButtonsFollowShaftAndSelection) {
+TEST(ExhaustNetworkOpsTest, ButtonsFollowShaftAndSelection) {
     struct Case {
         int n, selected;
         bool shaft;

@@ -7,7 +7,7 @@
 namespace orvane::exhaust::test {
 namespace {
 
-class ParkingTest : public ::testing::Test {
+class ExhaustParkingTest : public ::testing::Test {
 protected:
     void SetUp() override { SetDecimalSeparator(','); }
     ExhaustInputs in = DefaultsFor(ctl::rbCalcParking);
@@ -15,16 +15,16 @@ protected:
     ExhaustCalc calc{&notifier};
 };
 
-TEST_F(ParkingTest, DefaultCarPark) {
+TEST_F(ExhaustParkingTest, DefaultCarPark) {
     ASSERT_EQ(RunWithoutNetwork(calc, in), RunOutcome::ok);
     EXPECT_NEAR(calc.FlameTongueHeight, 4.46, 0.005);
-    EXPECT_NEAR(calc.GasMassExps, 0.032 * std::pow(3750.0, 0.6) * 2.5, 1e-12);
-    EXPECT_NEAR(calc.GasMassExps, 11.16, 0.005);
+    EXPECT_NEAR(calc.GasMassFlow, 0.032 * std::pow(3750.0, 0.6) * 2.5, 1e-12);
+    EXPECT_NEAR(calc.GasMassFlow, 11.16, 0.005);
     EXPECT_EQ(calc.ConvectTemp, 590.72265625);
     EXPECT_NEAR(calc.SpecConvectHeat, 1.1287, 0.00005);
     EXPECT_EQ(calc.MeanSmokeTemp, 578.61328125);
     EXPECT_NEAR(calc.MeanGasDensity, 0.61, 0.005);
-    EXPECT_NEAR(calc.GasVolumeExps, 65830, 0.5);
+    EXPECT_NEAR(calc.GasVolumeFlow, 65830, 0.5);
     const std::string body = DecodeRtf(calc.Report.RTBody);
     EXPECT_NE(body.find("\\par\\par\\b Высота факела пламени\\par z\\sub l\\nosupersub\\b0  = "
                         "0,166 \\u8729? (r \\u8729? Q\\sub f\\nosupersub )\\super 2/5\\nosupersub  "
@@ -37,7 +37,7 @@ TEST_F(ParkingTest, DefaultCarPark) {
     EXPECT_NE(body.find(" = \\b 65830 м\\super 3\\nosupersub /ч"), std::string::npos);
 }
 
-TEST_F(ParkingTest, AreaFormProposesAFourByThreeRectangle) {
+TEST_F(ExhaustParkingTest, AreaFormProposesAFourByThreeRectangle) {
     in.setComboIndex(ctl::cbRoomSizeVariant, 1);
     in.setText(ctl::EditFloorAreaSH, "48");
     const ParkingSmokeProposal p = ProposeParkingSmoke(in);
@@ -48,16 +48,16 @@ TEST_F(ParkingTest, AreaFormProposesAFourByThreeRectangle) {
     EXPECT_EQ(in.text(ctl::EditSmokeEquArea), "48");
 }
 
-TEST_F(ParkingTest, NoRadiatedShareMeansNoPlumeAndRoomTemperature) {
+TEST_F(ExhaustParkingTest, NoRadiatedShareMeansNoPlumeAndRoomTemperature) {
     in.setText(ctl::EditParkHRadiation, "0");
     ASSERT_EQ(RunWithoutNetwork(calc, in), RunOutcome::ok);
     EXPECT_EQ(calc.FlameTongueHeight, 0);
-    EXPECT_EQ(calc.GasMassExps, 0);
+    EXPECT_EQ(calc.GasMassFlow, 0);
     EXPECT_NEAR(calc.ConvectTemp, 293, 0.1);
     EXPECT_NEAR(calc.MeanSmokeTemp, 293, 0.1);
 }
 
-TEST_F(ParkingTest, ZeroSmokeLayerWithoutPlumeStopsNamingTheLayerFields) {
+TEST_F(ExhaustParkingTest, ZeroSmokeLayerWithoutPlumeStopsNamingTheLayerFields) {
     in.setText(ctl::EditParkMaxSmkPerim, "0");
     in.setText(ctl::EditSmokeEquArea, "0");
     in.setText(ctl::EditNoSmokeHeight, "0");

@@ -5,43 +5,42 @@
 namespace orvane::exhaust {
 namespace {
 
-TEST(SegmentTest, MaterialNamesLettersAndIndexes) {
+TEST(ExhaustSegmentTest, MaterialNamesLettersAndIndexes) {
     struct Case {
         const char *text;
-        TMaterialIndx fromName;
-        TMaterialIndx fromLetter;
+        DuctMaterial fromName;
+        DuctMaterial fromLetter;
     };
     const Case cases[] = {
-        {"Металл", TMaterialIndx::matMetal, TMaterialIndx::matMetal},
-        {"Бетон", TMaterialIndx::matConcrete, TMaterialIndx::matConcrete},
-        {"Кирпич", TMaterialIndx::matBrick, TMaterialIndx::matBrick},
-        {"Штукатурка", TMaterialIndx::matPlaster, TMaterialIndx::matPlaster},
-        {"б", TMaterialIndx::matUnknown, TMaterialIndx::matConcrete},
-        {"ш", TMaterialIndx::matUnknown, TMaterialIndx::matPlaster},
-        {"-", TMaterialIndx::matUnknown, TMaterialIndx::matMetal},
-        {"", TMaterialIndx::matUnknown, TMaterialIndx::matMetal},
-        {"Дерево", TMaterialIndx::matUnknown, TMaterialIndx::matMetal},
+        {"Металл", DuctMaterial::metal, DuctMaterial::metal},
+        {"Бетон", DuctMaterial::concrete, DuctMaterial::concrete},
+        {"Кирпич", DuctMaterial::brick, DuctMaterial::brick},
+        {"Штукатурка", DuctMaterial::plaster, DuctMaterial::plaster},
+        {"б", DuctMaterial::unknown, DuctMaterial::concrete},
+        {"ш", DuctMaterial::unknown, DuctMaterial::plaster},
+        {"-", DuctMaterial::unknown, DuctMaterial::metal},
+        {"", DuctMaterial::unknown, DuctMaterial::metal},
+        {"Дерево", DuctMaterial::unknown, DuctMaterial::metal},
     };
     for (const Case &c : cases) {
-        EXPECT_EQ(MaterialIndexFromName(c.text), c.fromName) << c.text;
-        EXPECT_EQ(MaterialIndexFromLetter(c.text), c.fromLetter) << c.text;
+        EXPECT_EQ(MaterialFromName(c.text), c.fromName) << c.text;
+        EXPECT_EQ(MaterialFromLetter(c.text), c.fromLetter) << c.text;
     }
-    const std::pair<TMaterialIndx, const char *> letters[] = {
-        {TMaterialIndx::matMetal, "М"},   {TMaterialIndx::matConcrete, "Б"},
-        {TMaterialIndx::matBrick, "К"},   {TMaterialIndx::matPlaster, "Ш"},
-        {TMaterialIndx::matUnknown, "-"},
+    const std::pair<DuctMaterial, const char *> letters[] = {
+        {DuctMaterial::metal, "М"},   {DuctMaterial::concrete, "Б"}, {DuctMaterial::brick, "К"},
+        {DuctMaterial::plaster, "Ш"}, {DuctMaterial::unknown, "-"},
     };
     for (const auto &[indx, letter] : letters)
-        EXPECT_EQ(MaterialLetterFromIndex(indx), letter);
-    EXPECT_EQ(MaterialNameFromIndex(TMaterialIndx::matUnknown), "Металл");
-    EXPECT_EQ(MaterialNameFromIndex(TMaterialIndx::matBrick), "Кирпич");
+        EXPECT_EQ(MaterialLetter(indx), letter);
+    EXPECT_EQ(MaterialName(DuctMaterial::unknown), "Металл");
+    EXPECT_EQ(MaterialName(DuctMaterial::brick), "Кирпич");
 }
 
-TEST(SegmentTest, DefaultNetworkTakesTheValveFromTheCatalogue) {
-    const TYchastki net = DefaultNetwork();
+TEST(ExhaustSegmentTest, DefaultNetworkTakesTheValveFromTheCatalogue) {
+    const NetworkSegments net = DefaultNetwork();
     ASSERT_EQ(net.size(), 2u);
     EXPECT_EQ(net[0], net[1]);
-    const Ychastok_record &s = net[0];
+    const NetworkSegment &s = net[0];
     EXPECT_EQ(s.ValveWidth, 800);
     EXPECT_EQ(s.ValveHeight, 600);
     EXPECT_TRUE(s.ValveDriveOut);
@@ -52,28 +51,28 @@ TEST(SegmentTest, DefaultNetworkTakesTheValveFromTheCatalogue) {
     EXPECT_DOUBLE_EQ(s.Bsh, 0.6);
     EXPECT_EQ(s.Lww, 0);
     EXPECT_EQ(s.Lsh, 3);
-    EXPECT_EQ(s.HorMaterialIndx, TMaterialIndx::matMetal);
+    EXPECT_EQ(s.HorMaterialKind, DuctMaterial::metal);
     EXPECT_EQ(s.Material, "Металл");
     EXPECT_TRUE(s.StoreyName.empty());
 }
 
-TEST(SegmentTest, SyncGivesMiddlesTheBottomValveAndBranchOnly) {
-    TYchastki net(4, DefaultSegment());
+TEST(ExhaustSegmentTest, SyncGivesMiddlesTheBottomValveAndBranchOnly) {
+    NetworkSegments net(4, DefaultSegment());
     net[0].ValveWidth = 1000;
     net[0].ValveArea = 0.7;
     net[0].Lww = 5;
     net[0].HorMaterial = "Бетон";
-    net[0].HorMaterialIndx = TMaterialIndx::matConcrete;
+    net[0].HorMaterialKind = DuctMaterial::concrete;
     net[0].Lsh = 9;
     net[2].Lsh = 4;
     net[2].StoreyName = "3";
-    const Ychastok_record top = net[3];
+    const NetworkSegment top = net[3];
     SyncMiddleSegments(net);
     for (int i : {1, 2}) {
         EXPECT_EQ(net[i].ValveWidth, 1000);
         EXPECT_EQ(net[i].ValveArea, 0.7);
         EXPECT_EQ(net[i].Lww, 5);
-        EXPECT_EQ(net[i].HorMaterialIndx, TMaterialIndx::matConcrete);
+        EXPECT_EQ(net[i].HorMaterialKind, DuctMaterial::concrete);
     }
     EXPECT_EQ(net[2].Lsh, 4);
     EXPECT_EQ(net[2].StoreyName, "3");

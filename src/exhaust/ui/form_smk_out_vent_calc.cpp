@@ -80,7 +80,7 @@ public:
 
     void paint(QPainter *p, const QStyleOptionViewItem &option,
                const QModelIndex &index) const override {
-        const TYchastki &segments = window_->Segments();
+        const NetworkSegments &segments = window_->Segments();
         const int n = static_cast<int>(segments.size());
         const QRect r = option.rect;
         const bool selected = option.state & QStyle::State_Selected;
@@ -88,7 +88,7 @@ public:
         p->fillRect(r, option.palette.color(QPalette::Base));
         const int a = SegmentOfItem(index.row(), n);
         if (IsSegmentIndex(a, n)) {
-            const Ychastok_record &y = segments[static_cast<size_t>(a)];
+            const NetworkSegment &y = segments[static_cast<size_t>(a)];
             const bool withShaft = window_->WithShaft();
             p->setPen(option.palette.color(QPalette::Text));
             p->setFont(option.font);
@@ -135,11 +135,11 @@ private:
 };
 
 // The sentence a screen reader says for a segment of the list.
-QString SegmentAccessibleText(const TYchastki &segments, int a, bool withShaft) {
+QString SegmentAccessibleText(const NetworkSegments &segments, int a, bool withShaft) {
     const int n = static_cast<int>(segments.size());
     if (!IsSegmentIndex(a, n))
         return {};
-    const Ychastok_record &y = segments[static_cast<size_t>(a)];
+    const NetworkSegment &y = segments[static_cast<size_t>(a)];
     QString text = QStringLiteral("Участок %1").arg(a + 1);
     if (!y.StoreyName.empty())
         text += QStringLiteral(" - ") + Q(y.StoreyName);
@@ -902,7 +902,7 @@ ExhaustInputs TFormSmkOutVentCalc::InputsFromControls() const {
         }
     in.FireLoadDensity = FireLoadDensity;
     in.FireLoad = FireLoad;
-    in.Ychastki = Ychastki;
+    in.Segments = Ychastki;
     return in;
 }
 
@@ -934,7 +934,7 @@ void TFormSmkOutVentCalc::ControlsFromInputs(const ExhaustInputs &in) {
                 Q(in.DoorGrid[static_cast<size_t>(r)][static_cast<size_t>(c)]));
     FireLoadDensity = in.FireLoadDensity;
     FireLoad = in.FireLoad;
-    Ychastki = in.Ychastki;
+    Ychastki = in.Segments;
     SyncMiddleSegments(Ychastki);
     RefreshSegmentList(0);
     UpdateSegmentButtons();
@@ -944,7 +944,7 @@ void TFormSmkOutVentCalc::ControlsFromInputs(const ExhaustInputs &in) {
     rbCalcVariantClick();
     // a project of the room variants keeps its fire area (the layout clears it for the others)
     if (fireArea &&
-        (variant_ == TCalcVariant::cvrntRoom || variant_ == TCalcVariant::cvrntUnderGallery))
+        (variant_ == ExhaustVariant::room || variant_ == ExhaustVariant::underGallery))
         if (auto *edit = controls_.edit(ctl::EditFireArea))
             edit->setText(fireAreaText);
     EnableExhaustFields(in.isChecked(ctl::rbEndExhaust));
@@ -963,11 +963,11 @@ void TFormSmkOutVentCalc::SetEnabledColoured(QLineEdit *edit, bool enabled) {
 }
 
 void TFormSmkOutVentCalc::rbCalcVariantClick() {
-    variant_ = calc_.ReadCalcVariant(InputsFromControls());
-    const bool corridor = variant_ == TCalcVariant::cvrntCorridor;
-    const bool room = variant_ == TCalcVariant::cvrntRoom;
-    const bool gallery = variant_ == TCalcVariant::cvrntUnderGallery;
-    const bool parking = variant_ == TCalcVariant::cvrntParking;
+    variant_ = calc_.ReadVariant(InputsFromControls());
+    const bool corridor = variant_ == ExhaustVariant::corridor;
+    const bool room = variant_ == ExhaustVariant::room;
+    const bool gallery = variant_ == ExhaustVariant::underGallery;
+    const bool parking = variant_ == ExhaustVariant::parking;
     const auto enable = [this](const QString &name, bool enabled) {
         if (auto *w = PageStart->findChild<QWidget *>(name))
             w->setEnabled(enabled);
@@ -1160,13 +1160,13 @@ void TFormSmkOutVentCalc::ActionPathSaveExecute() {
 void TFormSmkOutVentCalc::NHelpClick() {
     QString variant;
     switch (variant_) {
-    case TCalcVariant::cvrntRoom:
+    case ExhaustVariant::room:
         variant = QStringLiteral("room");
         break;
-    case TCalcVariant::cvrntUnderGallery:
+    case ExhaustVariant::underGallery:
         variant = QStringLiteral("gallery");
         break;
-    case TCalcVariant::cvrntParking:
+    case ExhaustVariant::parking:
         variant = QStringLiteral("parking");
         break;
     default:
@@ -1185,7 +1185,7 @@ void TFormSmkOutVentCalc::NAboutClick() {
 void TFormSmkOutVentCalc::ShowReport() {
     calc_.Report.BuildFullReport();
     PanelOut->showReport(calc_.Report);
-    PanelOut->setDutyPoint(calc_.FanGasVolumeExps, calc_.FanPressure);
+    PanelOut->setDutyPoint(calc_.FanVolumeFlow, calc_.FanPressure);
 }
 
 RunOutcome TFormSmkOutVentCalc::ActionGoNextExecute() {
@@ -1197,13 +1197,13 @@ RunOutcome TFormSmkOutVentCalc::ActionGoNextExecute() {
         return RunOutcome::inputStopped;
     // every run starts from a model built afresh: no value of an earlier run can reach this one
     calc_ = ExhaustCalc(notifier_);
-    variant_ = calc_.ReadCalcVariant(in);
+    variant_ = calc_.ReadVariant(in);
     // the report's footer names the project file it was calculated from
     calc_.Report.Page.projectFile = QFileInfo(document_->FilePath()).fileName().toStdString();
     const RunOutcome outcome = calc_.Run(in);
     PanelOut->showReport(calc_.Report);
     charts_->Show(calc_.Report.Charts);
-    PanelOut->setDutyPoint(calc_.FanGasVolumeExps, calc_.FanPressure);
+    PanelOut->setDutyPoint(calc_.FanVolumeFlow, calc_.FanPressure);
     ranSnapshot_ = ProjectSnapshot();
     document_->Refresh();
     ShowResultWarnings(*notifier_, calc_);

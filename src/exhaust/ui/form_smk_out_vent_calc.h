@@ -80,7 +80,7 @@ public:
     void RefreshSegmentList(int index);
     void UpdateSegmentButtons();
     int SelectedSegment() const;
-    const TYchastki &Segments() const { return Ychastki; }
+    const NetworkSegments &Segments() const { return Ychastki; }
     bool WithShaft() const { return CalcWithShaft; }
     // The segment editor, built the first time it is needed.
     TFormShaftSegment *SegmentEditor();
@@ -105,7 +105,7 @@ public:
     // The input page's controls by name.
     const ControlIndex &Controls() const { return controls_; }
     // The variant the layout shows (the checked radio button's).
-    TCalcVariant Variant() const { return variant_; }
+    ExhaustVariant Variant() const { return variant_; }
 
 protected:
     void closeEvent(QCloseEvent *event) override;
@@ -132,9 +132,9 @@ private:
     MessageBoxNotifier boxNotifier_;
     Notifier *notifier_;
     ExhaustCalc calc_;
-    TCalcVariant variant_ = TCalcVariant::cvrntCorridor;
-    TYchastki Ychastki;
-    TYchastki YchastkiTemp;
+    ExhaustVariant variant_ = ExhaustVariant::corridor;
+    NetworkSegments Ychastki;
+    NetworkSegments YchastkiTemp;
     bool CalcWithShaft = true;
     TFireLoadDensity FireLoadDensity;
     TFireLoad FireLoad;

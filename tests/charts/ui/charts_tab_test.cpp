@@ -207,9 +207,9 @@ private slots:
         ExhaustWindow w;
         QVERIFY(ShownSeries(&w.form).empty());
         QCOMPARE(w.form.ActionGoNextExecute(), RunOutcome::ok);
-        const exhaust::TYchastki &s = w.form.Calc().Ychastki;
+        const exhaust::NetworkSegments &s = w.form.Calc().Segments;
         QVERIFY(s.size() > 1);
-        auto level = [](const exhaust::Ychastok_record &r) { return r.h; };
+        auto level = [](const exhaust::NetworkSegment &r) { return r.h; };
         CheckCharts(&w.form,
                     {{"PШ", Of(
                                 s, [](auto &r) { return r.Psh; }, level)},
@@ -236,7 +236,7 @@ private slots:
 
     void ExhaustWithoutTheShaftChartsTheFireStoreyAlone() {
         // segments kept in the list for the shaft take no part in a run without it
-        exhaust::TYchastki s = exhaust::DefaultNetwork();
+        exhaust::NetworkSegments s = exhaust::DefaultNetwork();
         s.push_back(s.back());
         for (size_t i = 0; i < s.size(); ++i) {
             s[i].h = 3.0 * double(i);

@@ -68,7 +68,7 @@ int main(int argc, char *argv[]) {
     }
 
     TFormShaftSegment *editor = form.SegmentEditor();
-    TYchastki net = DefaultNetwork();
+    NetworkSegments net = DefaultNetwork();
     net.insert(net.begin() + 1, net[0]);
     const struct {
         SegmentEditorState state;

@@ -201,7 +201,7 @@ private slots:
         Window w;
         QTest::mouseClick(Find<QLabel>(&w.form, "LabCalcGallery"), Qt::LeftButton);
         QVERIFY(Find<QRadioButton>(&w.form, ctl::rbCalcGallery)->isChecked());
-        QCOMPARE(w.form.Variant(), TCalcVariant::cvrntUnderGallery);
+        QCOMPARE(w.form.Variant(), ExhaustVariant::underGallery);
         QVERIFY(!w.group("gbFireplace")->isHidden());
     }
 
@@ -238,9 +238,9 @@ private slots:
         RecordingNotifier quiet;
         ExhaustCalc engine(&quiet);
         QCOMPARE(engine.Run(in), RunOutcome::ok);
-        QCOMPARE(w.form.Calc().FanGasVolumeExps, engine.FanGasVolumeExps);
+        QCOMPARE(w.form.Calc().FanVolumeFlow, engine.FanVolumeFlow);
         QCOMPARE(w.form.Calc().FanPressure, engine.FanPressure);
-        QVERIFY(w.form.Calc().FanGasVolumeExps > 0);
+        QVERIFY(w.form.Calc().FanVolumeFlow > 0);
         QVERIFY(w.report().contains(QStringLiteral("РАСЧЁТНЫЕ ВЕЛИЧИНЫ")));
         QCOMPARE(w.form.OutputPanel()->report(), engine.Report.RTFull);
         // the engine's speed warnings in one box after the report, none for the corridor
@@ -256,10 +256,10 @@ private slots:
     void defaultCorridorGivesTheKnownDutyPointAndFanCommand() {
         Window w;
         QCOMPARE(w.form.ActionGoNextExecute(), RunOutcome::ok);
-        QCOMPARE(FormatRoundedInt(w.form.Calc().FanGasVolumeExps), std::string("17565"));
+        QCOMPARE(FormatRoundedInt(w.form.Calc().FanVolumeFlow), std::string("17565"));
         QCOMPARE(FormatRoundedInt(w.form.Calc().FanPressure), std::string("593"));
         const auto args =
-            FanArguments("Smk", w.form.Calc().FanGasVolumeExps, w.form.Calc().FanPressure);
+            FanArguments("Smk", w.form.Calc().FanVolumeFlow, w.form.Calc().FanPressure);
         QVERIFY(args.has_value());
         QCOMPARE(FanCommandLine("Brisko", *args), std::string("Brisko -F=Smk -L=17565 -P=593"));
     }
@@ -280,7 +280,7 @@ private slots:
         FillEditorAndOk({3, nullptr, "3,3", nullptr, nullptr});
         Find<QToolButton>(&w.form, "bAdd")->click();
         QCOMPARE(w.n(), 5);
-        const TYchastki &s = w.form.Segments();
+        const NetworkSegments &s = w.form.Segments();
         for (int i = 1; i <= 3; ++i) {
             QCOMPARE(s[i].ValveWidth, s[0].ValveWidth);
             QCOMPARE(s[i].Aww, s[0].Aww);
@@ -300,7 +300,7 @@ private slots:
         w.selectSegment(2);
         FillEditorAndOk({0, "1 2, 4-6", "4", nullptr, nullptr});
         Find<QPushButton>(&w.form, "bEditGroup")->click();
-        const TYchastki &s = w.form.Segments();
+        const NetworkSegments &s = w.form.Segments();
         const double expected[] = {4, 4, 3, 4, 4, 4, 3};
         for (int i = 0; i < 7; ++i)
             QCOMPARE(s[i].Lsh, expected[i]);
@@ -355,7 +355,7 @@ private slots:
         w.selectSegment(0);
         FillEditorAndOk({2, nullptr, "2,7", nullptr, nullptr});
         Find<QToolButton>(&w.form, "bAdd")->click();
-        const TYchastki before = w.form.Segments();
+        const NetworkSegments before = w.form.Segments();
         auto *shaft = Find<QCheckBox>(&w.form, ctl::cbShaft);
         shaft->click();
         QCOMPARE(w.n(), 1);
@@ -778,11 +778,11 @@ private slots:
     void variantRadiosSwitchPanelsHoweverChecked() {
         Window w;
         Find<QRadioButton>(&w.form, ctl::rbCalcParking)->setChecked(true);
-        QCOMPARE(w.form.Variant(), TCalcVariant::cvrntParking);
+        QCOMPARE(w.form.Variant(), ExhaustVariant::parking);
         QVERIFY(w.group("gbFirePower")->isVisibleTo(&w.form));
         QVERIFY(!w.group("gbFireLoads")->isVisibleTo(&w.form));
         Find<QRadioButton>(&w.form, ctl::rbCalcCorridor)->setChecked(true);
-        QCOMPARE(w.form.Variant(), TCalcVariant::cvrntCorridor);
+        QCOMPARE(w.form.Variant(), ExhaustVariant::corridor);
         QVERIFY(w.group("gbCorridorSize")->isVisibleTo(&w.form));
         Find<QRadioButton>(&w.form, ctl::rbEndRoofFan)->setChecked(true);
         QVERIFY(!w.edit(ctl::EditShaftConDuctResist)->isEnabled());

@@ -35,7 +35,7 @@ private slots:
 
     void modesShowTheirPanels() {
         TFormShaftSegment editor;
-        const TYchastki net = DefaultNetwork();
+        const NetworkSegments net = DefaultNetwork();
 
         editor.State = EditorForAdd(net, true);
         editor.show();
