@@ -138,19 +138,19 @@ inline QStringList UnfiledControls(QWidget *window, const ControlIndex &controls
     QStringList unfiled;
     for (const FieldSpec &f : table) {
         QWidget *filed = f.kind == FieldKind::choice
-                             ? static_cast<QWidget *>(controls.combo(f.control))
-                             : static_cast<QWidget *>(controls.edit(f.control));
+                             ? static_cast<QWidget *>(controls.Combo(f.control))
+                             : static_cast<QWidget *>(controls.Edit(f.control));
         if (!filed || filed != Find<QWidget>(window, f.control))
             unfiled << CtlName(f.control);
     }
     for (RadioGroup group : groups)
         for (ControlName radio : group) {
-            QAbstractButton *filed = controls.button(radio);
+            QAbstractButton *filed = controls.Button(radio);
             if (!qobject_cast<QRadioButton *>(filed) || filed != Find<QWidget>(window, radio))
                 unfiled << CtlName(radio);
         }
     for (ControlName box : checkBoxes) {
-        QAbstractButton *filed = controls.button(box);
+        QAbstractButton *filed = controls.Button(box);
         if (!qobject_cast<QCheckBox *>(filed) || filed != Find<QWidget>(window, box))
             unfiled << CtlName(box);
     }

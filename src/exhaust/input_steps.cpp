@@ -17,7 +17,7 @@ void Line(RtfStream &s, std::string_view label, const std::string &value, std::s
 }
 
 double Read(const ExhaustInputs &in, ControlName control) {
-    return ReadRealInput(in.text(control));
+    return ReadRealInput(in.Text(control));
 }
 
 bool IsRoomVariant(TCalcVariant v) {
@@ -30,7 +30,7 @@ const char *const kSquareMetres = " м\\super 2\\nosupersub ";
 
 TCalcVariant ExhaustCalc::ReadCalcVariant(const ExhaustInputs &in) const {
     using enum TCalcVariant;
-    return in.chosen(ctl::kVariantRadios,
+    return in.Chosen(ctl::kVariantRadios,
                      {cvrntCorridor, cvrntReserve, cvrntRoom, cvrntUnderGallery, cvrntParking},
                      cvrntCorridor);
 }
@@ -38,10 +38,10 @@ TCalcVariant ExhaustCalc::ReadCalcVariant(const ExhaustInputs &in) const {
 bool ExhaustCalc::InputRoomTerms(const ExhaustInputs &in) {
     RtfStream &s = Report.RTBody;
     RtfText(s, "\\par\\b Наименование проекта:  ");
-    RtfUserText(s, in.text(ctl::EditProjectName));
+    RtfUserText(s, in.Text(ctl::EditProjectName));
     RtfText(s, "\\b0\\par ");
     RtfText(s, "\\par\\b Наименование вентиляционной системы:  ");
-    RtfUserText(s, in.text(ctl::EditSystemName));
+    RtfUserText(s, in.Text(ctl::EditSystemName));
     RtfText(s, "\\b0\\par ");
 
     std::string variantText;
@@ -67,12 +67,12 @@ bool ExhaustCalc::InputRoomTerms(const ExhaustInputs &in) {
     const bool corridor = CalcVariant == TCalcVariant::cvrntCorridor;
     const bool room = IsRoomVariant(CalcVariant);
 
-    IsLivingBuilding = in.isChecked(ctl::rbLivingBuilding);
+    IsLivingBuilding = in.IsChecked(ctl::rbLivingBuilding);
     if (corridor)
         RtfText(s, std::string("\\par\\b Тип здания:    ") +
                        (IsLivingBuilding ? "Жилое" : "Общественное") + "\\b0\\par ");
 
-    IsInTownBuilding = in.isChecked(ctl::rbInTownBuilding);
+    IsInTownBuilding = in.IsChecked(ctl::rbInTownBuilding);
     FireEvolutionTime = 0;
     if (room) {
         RtfText(s, std::string("\\par\\b Местонахождение:    ") +
@@ -80,8 +80,8 @@ bool ExhaustCalc::InputRoomTerms(const ExhaustInputs &in) {
         FireEvolutionTime = IsInTownBuilding ? 10 : 20;
     }
 
-    AUPTType = in.isChecked(ctl::rbAUPTSprinkler3x3)   ? TAUPTType::auptSprinkler3x3
-               : in.isChecked(ctl::rbAUPTSprinkler4x4) ? TAUPTType::auptSprinkler4x4
+    AUPTType = in.IsChecked(ctl::rbAUPTSprinkler3x3)   ? TAUPTType::auptSprinkler3x3
+               : in.IsChecked(ctl::rbAUPTSprinkler4x4) ? TAUPTType::auptSprinkler4x4
                                                        : TAUPTType::auptNo;
     if (room && AUPTType != TAUPTType::auptNo)
         RtfText(s, std::string("\\par\\b Система АУПТ:    ") +
@@ -424,7 +424,7 @@ bool ExhaustCalc::InputOutsideAndNetwork(const ExhaustInputs &in) {
     WindSpeed = Read(in, ctl::EditWindSpeed);
     Line(s, "\\par\\b Скорость ветра, V\\sub В\\nosupersub :    ", F62(WindSpeed), " м/с");
 
-    CalcWithShaft = in.isChecked(ctl::cbShaft);
+    CalcWithShaft = in.IsChecked(ctl::cbShaft);
     Ychastki = in.Ychastki;
     const size_t n = Ychastki.size();
     if (CalcWithShaft) {
@@ -471,7 +471,7 @@ bool ExhaustCalc::InputOutsideAndNetwork(const ExhaustInputs &in) {
         }
     }
 
-    Term1 = in.isChecked(ctl::rbEndExhaust);
+    Term1 = in.IsChecked(ctl::rbEndExhaust);
     ShaftConDuctResist = Read(in, ctl::EditShaftConDuctResist);
     if (Term1)
         Line(s,

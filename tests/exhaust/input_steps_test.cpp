@@ -34,7 +34,7 @@ TEST_P(InputStopTest, StopsWithItsMessageAfterItsLines) {
     const auto &m = notifier.messages.back();
     EXPECT_EQ(m.kind, c.kind);
     EXPECT_EQ(m.text, c.text);
-    EXPECT_EQ(m.control, c.control.str());
+    EXPECT_EQ(m.control, c.control.Str());
     const std::string body = DecodeRtf(calc.Report.RTBody);
     const std::string end = c.reportEnd;
     ASSERT_GE(body.size(), end.size());
@@ -43,7 +43,7 @@ TEST_P(InputStopTest, StopsWithItsMessageAfterItsLines) {
 }
 
 const auto set = [](ControlName control, const char *text) {
-    return [=](ExhaustInputs &in) { in.setText(control, text); };
+    return [=](ExhaustInputs &in) { in.SetText(control, text); };
 };
 
 INSTANTIATE_TEST_SUITE_P(
@@ -79,7 +79,7 @@ INSTANTIATE_TEST_SUITE_P(
                  "V\\sub В\\nosupersub :    2 м/с\\b0\\par "},
         StopCase{"NoShaftNoSegment", ctl::rbCalcParking,
                  [](ExhaustInputs &in) {
-                     in.check(ctl::cbShaft, false);
+                     in.Check(ctl::cbShaft, false);
                      in.Ychastki.clear();
                  },
                  "warning", "Необходимо задать хотя бы 1 участок сети.", ctl::ListBoxYchastki,
@@ -90,8 +90,8 @@ INSTANTIATE_TEST_SUITE_P(
                  "(h - H\\sub НЗ\\nosupersub ):    1,4 м\\b0\\par "},
         StopCase{"NegativeAreaFormSize", ctl::rbCalcCorridor,
                  [](ExhaustInputs &in) {
-                     in.setComboIndex(ctl::cbRoomSizeVariant, 1);
-                     in.setText(ctl::EditFloorAreaSH, "-20");
+                     in.SetComboIndex(ctl::cbRoomSizeVariant, 1);
+                     in.SetText(ctl::EditFloorAreaSH, "-20");
                  },
                  "error", "Размеры помещения не могут быть отрицательными.", ctl::EditFloorAreaSH,
                  "\\tab\\tab 1 x 2,1 м\\par "},
@@ -115,8 +115,8 @@ INSTANTIATE_TEST_SUITE_P(
                  ctl::EditParkMaxSmkPerim, "на излучение, r:    0,75\\b0\\par "},
         StopCase{"ParkingLayerAreaNegative", ctl::rbCalcParking,
                  [](ExhaustInputs &in) {
-                     in.setText(ctl::EditSmokeEquArea, "-20");
-                     in.setText(ctl::EditParkHRadiation, "0,5");
+                     in.SetText(ctl::EditSmokeEquArea, "-20");
+                     in.SetText(ctl::EditParkHRadiation, "0,5");
                  },
                  "error", "Периметр и площадь дымового слоя не могут быть отрицательными.",
                  ctl::EditSmokeEquArea, "на излучение, r:    0,5\\b0\\par "},
@@ -160,9 +160,9 @@ protected:
 
 TEST_F(InputStepsTest, CommaSizesEchoAndMultiply) {
     ExhaustInputs in = DefaultsFor(ctl::rbCalcRoom);
-    in.setText(ctl::EditRoomLength, "12,5");
-    in.setText(ctl::EditRoomWidth, "4");
-    in.setText(ctl::EditRoomHeight, "3");
+    in.SetText(ctl::EditRoomLength, "12,5");
+    in.SetText(ctl::EditRoomWidth, "4");
+    in.SetText(ctl::EditRoomHeight, "3");
     ASSERT_TRUE(calc.InputRoomTerms(in));
     EXPECT_NE(Body().find("Размеры помещения, a x b x h:    12,5 x 4 x 3 м\\b0\\par "),
               std::string::npos);
@@ -173,7 +173,7 @@ TEST_F(InputStepsTest, CommaSizesEchoAndMultiply) {
 TEST_F(InputStepsTest, PointSeparatorReadsTheSameNumbers) {
     SetDecimalSeparator('.');
     ExhaustInputs in = DefaultsFor(ctl::rbCalcRoom);
-    in.setText(ctl::EditRoomLength, "12.5");
+    in.SetText(ctl::EditRoomLength, "12.5");
     ASSERT_TRUE(calc.InputRoomTerms(in));
     EXPECT_DOUBLE_EQ(calc.RoomLength, 12.5);
     EXPECT_NE(Body().find("12.5 x 4 x 3.9 м"), std::string::npos);
@@ -181,10 +181,10 @@ TEST_F(InputStepsTest, PointSeparatorReadsTheSameNumbers) {
 
 TEST_F(InputStepsTest, AreaFormWithZeroWidthHasNoLength) {
     ExhaustInputs in = DefaultsFor(ctl::rbCalcRoom);
-    in.setComboIndex(ctl::cbRoomSizeVariant, 1);
-    in.setText(ctl::EditFloorAreaSH, "30");
-    in.setText(ctl::EditRoomWidthSH, "0");
-    in.setText(ctl::EditRoomHeightSH, "3");
+    in.SetComboIndex(ctl::cbRoomSizeVariant, 1);
+    in.SetText(ctl::EditFloorAreaSH, "30");
+    in.SetText(ctl::EditRoomWidthSH, "0");
+    in.SetText(ctl::EditRoomHeightSH, "3");
     ASSERT_TRUE(calc.InputRoomTerms(in));
     EXPECT_EQ(calc.RoomLength, 0);
     EXPECT_DOUBLE_EQ(calc.RoomVolume, 90);
@@ -203,7 +203,7 @@ TEST_F(InputStepsTest, OpeningWithoutHeightIsNeitherEchoedNorKept) {
 
 TEST_F(InputStepsTest, SmokeFreeHeightEqualToRoomPasses) {
     ExhaustInputs in = DefaultsFor(ctl::rbCalcRoom);
-    in.setText(ctl::EditNoSmokeHeight, "3,9");
+    in.SetText(ctl::EditNoSmokeHeight, "3,9");
     ASSERT_TRUE(calc.InputRoomTerms(in));
     EXPECT_EQ(calc.SmokeThickness, 0);
     EXPECT_TRUE(notifier.messages.empty());
@@ -211,7 +211,7 @@ TEST_F(InputStepsTest, SmokeFreeHeightEqualToRoomPasses) {
 
 TEST_F(InputStepsTest, CorridorHeightOutsideRecommendationWarnsAndGoesOn) {
     ExhaustInputs in = DefaultsFor(ctl::rbCalcCorridor);
-    in.setText(ctl::EditCrdrNoSmokeHeight, "2,6");
+    in.SetText(ctl::EditCrdrNoSmokeHeight, "2,6");
     ASSERT_EQ(RunWithoutNetwork(calc, in), RunOutcome::ok);
     ASSERT_EQ(notifier.messages.size(), 1u);
     EXPECT_EQ(notifier.messages[0].kind, "warning");
@@ -221,15 +221,15 @@ TEST_F(InputStepsTest, CorridorHeightOutsideRecommendationWarnsAndGoesOn) {
 
 TEST_F(InputStepsTest, CombustionOfOneAndNoRadiationPass) {
     ExhaustInputs in = DefaultsFor(ctl::rbCalcRoom);
-    in.setText(ctl::EditBurningFullness, "1");
-    in.setText(ctl::EditHeatRadiation, "0");
+    in.SetText(ctl::EditBurningFullness, "1");
+    in.SetText(ctl::EditHeatRadiation, "0");
     ASSERT_TRUE(calc.InputRoomTerms(in) && calc.InputFireLoad(in));
     EXPECT_TRUE(calc.InputRoomFire(in));
 }
 
 TEST_F(InputStepsTest, NoShaftEchoesOnlyTheFireStoreyBranch) {
     ExhaustInputs in = DefaultsFor(ctl::rbCalcCorridor);
-    in.check(ctl::cbShaft, false);
+    in.Check(ctl::cbShaft, false);
     in.Ychastki.resize(1);
     in.Ychastki[0].Lww = 4;
     in.Ychastki[0].ZETAww = 1.5;
@@ -259,7 +259,7 @@ TEST_F(InputStepsTest, MiddleBranchesEchoWithoutTheirCoefficient) {
 
 TEST_F(InputStepsTest, UserNamesCannotBreakTheReport) {
     ExhaustInputs in = DefaultsFor(ctl::rbCalcCorridor);
-    in.setText(ctl::EditProjectName, "Дом \\par {1}");
+    in.SetText(ctl::EditProjectName, "Дом \\par {1}");
     in.FireLoad.Name = "Смесь }{";
     ASSERT_TRUE(calc.InputRoomTerms(in) && calc.InputFireLoad(in));
     const std::string body = Body();
@@ -272,15 +272,15 @@ TEST_F(InputStepsTest, VariantButtonsAreTestedInOrder) {
     EXPECT_EQ(calc.ReadCalcVariant(in), TCalcVariant::cvrntCorridor);
     // a state without radio groups holds several checked variant buttons at once
     static_cast<ControlState &>(in) = ControlState();
-    in.check(ctl::rbCalcParking);
+    in.Check(ctl::rbCalcParking);
     EXPECT_EQ(calc.ReadCalcVariant(in), TCalcVariant::cvrntParking);
-    in.check(ctl::rbCalcGallery);
+    in.Check(ctl::rbCalcGallery);
     EXPECT_EQ(calc.ReadCalcVariant(in), TCalcVariant::cvrntUnderGallery);
     ExhaustInputs grouped;
-    grouped.check(ctl::rbCalcGallery);
-    grouped.check(ctl::rbCalcRoom);
+    grouped.Check(ctl::rbCalcGallery);
+    grouped.Check(ctl::rbCalcRoom);
     EXPECT_EQ(calc.ReadCalcVariant(grouped), TCalcVariant::cvrntRoom);
-    EXPECT_FALSE(grouped.isChecked(ctl::rbCalcGallery));
+    EXPECT_FALSE(grouped.IsChecked(ctl::rbCalcGallery));
 }
 
 } // namespace

@@ -135,9 +135,9 @@ private slots:
         QVERIFY(viewer);
         QVERIFY(viewer->isReadOnly());
         QCOMPARE(viewer->palette().color(QPalette::Base), QColor(255, 251, 240));
-        panel.setReport(test::SampleReport());
+        panel.SetReport(test::SampleReport());
         QVERIFY(viewer->toPlainText().contains(QStringLiteral("ИСХОДНЫЕ ДАННЫЕ")));
-        QCOMPARE(panel.report(), test::SampleReport());
+        QCOMPARE(panel.Report(), test::SampleReport());
 
         auto *save = panel.findChild<QPushButton *>(QStringLiteral("bbSaveToFile"));
         auto *fan = panel.findChild<QPushButton *>(QStringLiteral("bbFan"));
@@ -158,7 +158,7 @@ private slots:
         QString text;
         QMessageBox::Icon icon = QMessageBox::NoIcon;
         CloseNextMessageBox(&text, &icon);
-        panel.bbFanClick();
+        panel.StartFanSelection();
         QCOMPARE(text, QStringLiteral("Не удается найти модуль подбора вентиляторов."));
         QCOMPARE(icon, QMessageBox::Warning);
     }
@@ -183,8 +183,8 @@ private slots:
         QCOMPARE(panel.AppForFan(), fan);
         auto *button = panel.findChild<QPushButton *>(QStringLiteral("bbFan"));
         QVERIFY(button->isEnabled());
-        panel.setFanKind(QStringLiteral("Sup"));
-        panel.setDutyPoint(12499.5, 214.5);
+        panel.SetFanKind(QStringLiteral("Sup"));
+        panel.SetDutyPoint(12499.5, 214.5);
         QTest::mouseClick(button, Qt::LeftButton);
         QTRY_COMPARE(ReadAll(out), QByteArray("-F=Sup\n-L=12500\n-P=214\n"));
     }
@@ -192,9 +192,9 @@ private slots:
     void saveProposesTheNameAndWritesTheReportBytes() {
         QTemporaryDir dir;
         ReportOutputPanel panel;
-        panel.setReport(test::SampleReport());
-        panel.setFileNameInputs(QStringLiteral("Офис 1"), QStringLiteral("П1"));
-        panel.setSaveFolder(dir.path());
+        panel.SetReport(test::SampleReport());
+        panel.SetFileNameInputs(QStringLiteral("Офис 1"), QStringLiteral("П1"));
+        panel.SetSaveFolder(dir.path());
         QCOMPARE(panel.DefaultFileName(), QStringLiteral("Офис 1_П1"));
 
         QString proposed;
@@ -228,8 +228,8 @@ private slots:
         old.close();
 
         ReportOutputPanel panel;
-        panel.setReport("{\\rtf1 new}");
-        panel.setSaveFolder(dir.path());
+        panel.SetReport("{\\rtf1 new}");
+        panel.SetSaveFolder(dir.path());
         bool asked = false;
         OnNextModal([&](QWidget *w) {
             auto *dialog = qobject_cast<QFileDialog *>(w);
@@ -255,9 +255,9 @@ private slots:
     void cancellingTheDialogWritesNothing() {
         QTemporaryDir dir;
         ReportOutputPanel panel;
-        panel.setReport("{\\rtf1 x}");
-        panel.setFileNameInputs(QStringLiteral("a"), QString());
-        panel.setSaveFolder(dir.path());
+        panel.SetReport("{\\rtf1 x}");
+        panel.SetFileNameInputs(QStringLiteral("a"), QString());
+        panel.SetSaveFolder(dir.path());
         OnNextModal([](QWidget *w) {
             if (auto *dialog = qobject_cast<QFileDialog *>(w))
                 dialog->reject();
@@ -268,7 +268,7 @@ private slots:
 
     void printGoesThroughThePrintDialogOntoA4Pages() {
         ReportOutputPanel panel;
-        panel.setReport(LongReport());
+        panel.SetReport(LongReport());
         QTemporaryDir dir;
         const QString path = dir.filePath(QStringLiteral("напечатано.pdf"));
         QPrinter printer(QPrinter::HighResolution);
@@ -289,7 +289,7 @@ private slots:
 
     void cancellingThePrintDialogPrintsNothing() {
         ReportOutputPanel panel;
-        panel.setReport(LongReport());
+        panel.SetReport(LongReport());
         QTemporaryDir dir;
         QPrinter printer;
         printer.setOutputFormat(QPrinter::PdfFormat);
@@ -304,7 +304,7 @@ private slots:
 
     void printIsOnCtrlPAndOpensTheDialog() {
         ReportOutputPanel panel;
-        panel.setReport(test::SampleReport());
+        panel.SetReport(test::SampleReport());
         auto *print = panel.findChild<QAction *>(QStringLiteral("ActionPrint"));
         QVERIFY(print);
         QCOMPARE(print->shortcut(), QKeySequence(QKeySequence::Print));
@@ -320,7 +320,7 @@ private slots:
 
     void savePdfWritesA4PagesUnderTheNameWithItsExtension() {
         ReportOutputPanel panel;
-        panel.setReport(LongReport());
+        panel.SetReport(LongReport());
         QTemporaryDir dir;
         QVERIFY(panel.SaveReportPdfAs(dir.filePath(QStringLiteral("отчёт"))));
         const PdfPages pdf = ReadPdfPages(ReadAll(dir.filePath(QStringLiteral("отчёт.pdf"))));
@@ -421,7 +421,7 @@ private slots:
     void aPdfThatCannotBeWrittenIsNamedInTheError() {
         QTemporaryDir dir;
         ReportOutputPanel panel;
-        panel.setReport(test::SampleReport());
+        panel.SetReport(test::SampleReport());
         const QString path = dir.filePath(QStringLiteral("нет/отчёт.pdf"));
         QString text;
         QMessageBox::Icon icon = QMessageBox::NoIcon;
@@ -456,7 +456,7 @@ private slots:
         if (!staged.skipped().empty())
             QSKIP(staged.skipped().c_str());
         ReportOutputPanel panel;
-        panel.setReport(LongReport());
+        panel.SetReport(LongReport());
         const QString path = QString::fromStdString(staged.out());
         QString shown;
         bool saved = false;
@@ -477,7 +477,7 @@ private slots:
     void aFileThatCannotBeWrittenIsNamedInTheErrorAndNothingIsLeft() {
         QTemporaryDir dir;
         ReportOutputPanel panel;
-        panel.setReport("{\\rtf1 x}");
+        panel.SetReport("{\\rtf1 x}");
         const QString path = dir.filePath(QStringLiteral("нет/отчёт"));
         QString text;
         QMessageBox::Icon icon = QMessageBox::NoIcon;
