@@ -49,7 +49,7 @@ const std::string &LongReport() {
                                 "\\nosupersub  = 3,39 кг/с, " +
                                 "L = 18000 м\\super 3\\nosupersub /ч, \\u916?P = 251 Па");
             if (i % 50 == 49) {
-                orvane::TRTFTable table = {{{1500, "Участок", {}, true},
+                orvane::ReportTable table = {{{1500, "Участок", {}, true},
                                             {1200, "L, м\\super 3\\nosupersub /ч", {}, true},
                                             {1000, "\\u916?P, Па", {}, true}}};
                 for (int r = 0; r < 5; ++r)

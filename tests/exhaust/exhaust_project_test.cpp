@@ -156,7 +156,7 @@ TEST_F(ExhaustProjectTest, HandMadeWindowsFileLoadsWithNamesIntact) {
     EXPECT_EQ(in.Text(ctl::EditParkHRadiation), "0,6");
     EXPECT_EQ(in.Text(ctl::EditRoomMaxSmkPerim), "");
     ASSERT_EQ(in.Ychastki.size(), 3u);
-    const TValves catalog;
+    const SmokeValveCatalog catalog;
     const TSmokeValve valve = catalog.Valves(catalog.GetValveNum(1000, 800));
     EXPECT_EQ(in.Ychastki[0].StoreyName, "Подвал -1");
     EXPECT_DOUBLE_EQ(in.Ychastki[0].ValveArea, valve.F1);

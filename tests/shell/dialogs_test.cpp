@@ -5,7 +5,7 @@
 #include "shell/desktop_actions.h"
 #include "shell/own_icons.h"
 #include "shell/replace_bitmap_color.h"
-#include "shell/select_path_save.h"
+#include "shell/save_folder_dialog.h"
 #include "shell/settings.h"
 #include "url_catcher.h"
 
@@ -74,7 +74,7 @@ private slots:
         QVERIFY(QDir(gone).removeRecursively());
 
         ShellSettings restarted(fTemp->path());
-        TFormSelectPathSave dialog(restarted);
+        SaveFolderDialog dialog(restarted);
         dialog.show();
         QCOMPARE(Edit(dialog)->text(), QString());
     }
@@ -134,13 +134,13 @@ private slots:
     }
 
     void AboutBoxShowsVersionAndLinkHover() {
-        TFormAbout about;
+        AboutBox about;
         QCOMPARE(about.windowTitle(), QStringLiteral("О программе"));
         QCOMPARE(about.findChild<QLabel *>(QStringLiteral("LabVersion"))->text(),
                  QStringLiteral("Версия 5.1, февраль 2024"));
         QCOMPARE(about.findChild<QLabel *>(QStringLiteral("LabProgName"))->text(),
                  QStringLiteral("Орвейн"));
-        auto *link = about.findChild<TLinkLabel *>(QStringLiteral("LabLink"));
+        auto *link = about.findChild<LinkLabel *>(QStringLiteral("LabLink"));
         QVERIFY(link);
         about.show();
         QEnterEvent enter(QPointF(1, 1), QPointF(1, 1), QPointF(1, 1));
@@ -241,7 +241,7 @@ private slots:
 
 private:
     void ShowDialog() {
-        fDialog = std::make_unique<TFormSelectPathSave>(*fSettings);
+        fDialog = std::make_unique<SaveFolderDialog>(*fSettings);
         fDialog->show();
         QVERIFY(QTest::qWaitForWindowExposed(fDialog.get()));
     }
@@ -254,7 +254,7 @@ private:
 
     std::unique_ptr<QTemporaryDir> fTemp;
     std::unique_ptr<ShellSettings> fSettings;
-    std::unique_ptr<TFormSelectPathSave> fDialog;
+    std::unique_ptr<SaveFolderDialog> fDialog;
 };
 
 QTEST_MAIN(DialogsTest)

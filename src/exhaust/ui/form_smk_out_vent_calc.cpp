@@ -1,7 +1,7 @@
 #include "exhaust/ui/form_smk_out_vent_calc.h"
 
-#include "catalogs/ui/form_select_fire_load.h"
-#include "catalogs/ui/form_select_fire_load_density.h"
+#include "catalogs/ui/fire_load_select_dialog.h"
+#include "catalogs/ui/fire_load_density_select_dialog.h"
 #include "charts/ui/charts_tab.h"
 #include "core/number_text.h"
 #include "exhaust/exhaust_project.h"
@@ -20,7 +20,7 @@
 #include "shell/popup_tip.h"
 #include "shell/project_document.h"
 #include "shell/result_warnings.h"
-#include "shell/select_path_save.h"
+#include "shell/save_folder_dialog.h"
 #include "shell/settings.h"
 #include "shell/stale_report.h"
 
@@ -1069,14 +1069,14 @@ void TFormSmkOutVentCalc::ShowFireLoadInfo() {
 void TFormSmkOutVentCalc::SelectFireLoadDensity() {
     if (!PanFLDensity->isEnabled())
         return;
-    if (auto chosen = TFormSelectFireLoadDensity::select(this, densities_, dataFolder_)) {
+    if (auto chosen = FireLoadDensitySelectDialog::select(this, densities_, dataFolder_)) {
         FireLoadDensity = *chosen;
         ShowFireLoadInfo();
     }
 }
 
 void TFormSmkOutVentCalc::SelectFireLoad() {
-    if (auto chosen = TFormSelectFireLoad::select(this, fireLoads_, dataFolder_)) {
+    if (auto chosen = FireLoadSelectDialog::select(this, fireLoads_, dataFolder_)) {
         FireLoad = *chosen;
         ShowFireLoadInfo();
     }

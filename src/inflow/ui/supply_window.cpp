@@ -39,7 +39,7 @@
 #include "shell/popup_tip.h"
 #include "shell/project_document.h"
 #include "shell/result_warnings.h"
-#include "shell/select_path_save.h"
+#include "shell/save_folder_dialog.h"
 #include "shell/settings.h"
 #include "shell/stale_report.h"
 
@@ -1078,11 +1078,11 @@ bool SupplyWindow::eventFilter(QObject *watched, QEvent *event) {
 }
 
 void SupplyWindow::ShowTip(QAbstractButton *button) {
-    TFormTamsoPopupTip *tip = shell_.popupTip;
+    PopupTip *tip = shell_.popupTip;
     if (!tip) {
-        tip = findChild<TFormTamsoPopupTip *>(QStringLiteral("FormTamsoPopupTip"));
+        tip = findChild<PopupTip *>(QStringLiteral("FormTamsoPopupTip"));
         if (!tip) {
-            tip = new TFormTamsoPopupTip(this);
+            tip = new PopupTip(this);
             tip->setObjectName(QStringLiteral("FormTamsoPopupTip"));
             tip->CloseWhenActivated(this);
         }

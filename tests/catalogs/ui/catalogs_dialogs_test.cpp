@@ -3,11 +3,11 @@
 
 #include "catalogs/fire_load_catalog.h"
 #include "catalogs/resist_coef_tables.h"
-#include "catalogs/ui/form_edit_fire_load.h"
-#include "catalogs/ui/form_edit_fire_load_density.h"
-#include "catalogs/ui/form_part_resist_coef.h"
-#include "catalogs/ui/form_select_fire_load.h"
-#include "catalogs/ui/form_select_fire_load_density.h"
+#include "catalogs/ui/fire_load_edit_dialog.h"
+#include "catalogs/ui/fire_load_density_edit_dialog.h"
+#include "catalogs/ui/resist_coef_tables_dialog.h"
+#include "catalogs/ui/fire_load_select_dialog.h"
+#include "catalogs/ui/fire_load_density_select_dialog.h"
 #include "core/number_text.h"
 #include "shell/form_controls.h"
 
@@ -116,12 +116,12 @@ private slots:
         QTemporaryDir dir;
         FireLoadCatalog catalog;
         catalog.load(FireLoadCatalog::FilePath(dir.path().toStdString()));
-        TFormSelectFireLoad dialog(catalog, dir.path());
+        FireLoadSelectDialog dialog(catalog, dir.path());
         dialog.show();
         QVERIFY(!dialog.ActionSave->isEnabled());
 
         QString startName;
-        OnModal<TFormEditFireLoad>([&](TFormEditFireLoad *edit) {
+        OnModal<FireLoadEditDialog>([&](FireLoadEditDialog *edit) {
             startName = Child<QLineEdit>(edit, "EditName")->text();
             ReplaceText(Child<QLineEdit>(edit, "EditName"), QStringLiteral("Смесь"));
             auto *grid = Child<QTableWidget>(edit, "sgComponents");
@@ -163,7 +163,7 @@ private slots:
         QVERIFY(dialog.FireLoad == mixture);
 
         // a fresh dialog over the reloaded list: a double click picks the row under the pointer
-        TFormSelectFireLoad again(reread, dir.path());
+        FireLoadSelectDialog again(reread, dir.path());
         again.show();
         QVERIFY(QTest::qWaitForWindowExposed(&again));
         auto *list = Child<QTableWidget>(&again, "sgFireLoads");
@@ -181,9 +181,9 @@ private slots:
         catalog.load(FireLoadDensityCatalog::FilePath(dir.path().toStdString()));
         catalog.CurrentIndex = 8;
         {
-            TFormSelectFireLoadDensity dialog(catalog, dir.path());
+            FireLoadDensitySelectDialog dialog(catalog, dir.path());
             dialog.show();
-            OnModal<TFormEditFireLoadDensity>([](TFormEditFireLoadDensity *edit) {
+            OnModal<FireLoadDensityEditDialog>([](FireLoadDensityEditDialog *edit) {
                 ReplaceText(Child<QLineEdit>(edit, "EditFLDensity"), QStringLiteral("650,5"));
                 Click(edit, "bbOk");
             });
@@ -194,7 +194,7 @@ private slots:
             Click(&dialog, "bbCancel");
         }
         QCOMPARE(catalog.Items[8].FLDensity, 650.5);
-        TFormSelectFireLoadDensity dialog(catalog, dir.path());
+        FireLoadDensitySelectDialog dialog(catalog, dir.path());
         dialog.show();
         QVERIFY(dialog.ActionSave->isEnabled());
         Click(&dialog, "bbOk");
@@ -205,7 +205,7 @@ private slots:
         QTemporaryDir dir;
         FireLoadCatalog catalog;
         catalog.Items = {DefaultFireLoad()};
-        TFormSelectFireLoad dialog(catalog, dir.path());
+        FireLoadSelectDialog dialog(catalog, dir.path());
         dialog.show();
         dialog.ActionDelete->trigger();
         QVERIFY(catalog.Items.empty());
@@ -226,9 +226,9 @@ private slots:
         file.close();
         FireLoadCatalog catalog;
         catalog.Items = BuiltInFireLoads();
-        TFormSelectFireLoad dialog(catalog, blocker); // a file where the folder should be
+        FireLoadSelectDialog dialog(catalog, blocker); // a file where the folder should be
         dialog.show();
-        OnModal<TFormEditFireLoad>([](TFormEditFireLoad *edit) { Click(edit, "bbOk"); });
+        OnModal<FireLoadEditDialog>([](FireLoadEditDialog *edit) { Click(edit, "bbOk"); });
         dialog.ActionAdd->trigger();
         QVERIFY(dialog.ActionSave->isEnabled());
 
@@ -253,7 +253,7 @@ private slots:
 
         QString message;
         CaptureMessage(&message);
-        TFormSelectFireLoadDensity dialog(catalog, dir.path());
+        FireLoadDensitySelectDialog dialog(catalog, dir.path());
         dialog.show();
         QTRY_COMPARE(message, QStringLiteral("Файл FLDensities.csv не удалось прочитать, "
                                              "загружен встроенный список."));
@@ -262,7 +262,7 @@ private slots:
     }
 
     void editDialogRefusesSemicolonsAndClosesOnEsc() {
-        TFormEditFireLoad dialog({"Мебель", 14.4, 0.0154, 0.0135});
+        FireLoadEditDialog dialog({"Мебель", 14.4, 0.0154, 0.0135});
         dialog.show();
         auto *name = Child<QLineEdit>(&dialog, "EditName");
         QCOMPARE(Child<QLineEdit>(&dialog, "EditFireSpeed")->text(), QStringLiteral("0,0154"));
@@ -293,7 +293,7 @@ private slots:
         QCOMPARE(dialog.result(), int(QDialog::Accepted));
         QVERIFY(dialog.FireLoad == (TFireLoad{"Дерево", 1.5, 0.0154, 0.0135}));
 
-        TFormEditFireLoadDensity density({"Склад", 500});
+        FireLoadDensityEditDialog density({"Склад", 500});
         density.show();
         auto *field = Child<QLineEdit>(&density, "EditName");
         field->setFocus();
@@ -303,7 +303,7 @@ private slots:
     }
 
     void densityMixtureFollowsMassesAndArea() {
-        TFormEditFireLoadDensity dialog({"Склад", 500});
+        FireLoadDensityEditDialog dialog({"Склад", 500});
         dialog.show();
         auto *grid = Child<QTableWidget>(&dialog, "sgComponents");
         auto *density = Child<QLineEdit>(&dialog, "EditFLDensity");
@@ -332,16 +332,16 @@ private slots:
 
     void resistanceCoefficientPickAddsAndCancelLeavesTheField() {
         QString field = QStringLiteral("0,5");
-        auto pickInto = [&field](const std::function<void(TFormPartResistCoef *)> &drive) {
-            OnModal<TFormPartResistCoef>(drive);
-            if (const std::optional<double> coef = TFormPartResistCoef::pick(nullptr))
+        auto pickInto = [&field](const std::function<void(ResistCoefTablesDialog *)> &drive) {
+            OnModal<ResistCoefTablesDialog>(drive);
+            if (const std::optional<double> coef = ResistCoefTablesDialog::pick(nullptr))
                 field = QString::fromStdString(AddResistCoef(field.toStdString(), *coef));
         };
         auto clickCell = [](QTableWidget *grid, int row, int column) {
             QTest::mouseClick(grid->viewport(), Qt::LeftButton, {}, CellCentre(grid, row, column));
         };
 
-        pickInto([&](TFormPartResistCoef *form) {
+        pickInto([&](ResistCoefTablesDialog *form) {
             QCOMPARE(form->ResistCoef, 0.0);
             // header cells neither close the window nor set a value
             clickCell(form->sgBranch, 0, 0);
@@ -353,19 +353,19 @@ private slots:
         });
         QCOMPARE(field, QStringLiteral("0,71"));
 
-        pickInto([&](TFormPartResistCoef *form) {
+        pickInto([&](ResistCoefTablesDialog *form) {
             QCOMPARE(form->ResistCoef, 0.0);
             clickCell(form->sgChange, 2, 1);
         });
         QCOMPARE(field, QStringLiteral("1,21"));
 
-        pickInto([](TFormPartResistCoef *form) { QTest::keyClick(form, Qt::Key_Escape); });
-        pickInto([](TFormPartResistCoef *form) { Click(form, "bbCancel"); });
+        pickInto([](ResistCoefTablesDialog *form) { QTest::keyClick(form, Qt::Key_Escape); });
+        pickInto([](ResistCoefTablesDialog *form) { Click(form, "bbCancel"); });
         QCOMPARE(field, QStringLiteral("1,21"));
     }
 
     void pointerOverAValueHighlightsIt() {
-        TFormPartResistCoef form;
+        ResistCoefTablesDialog form;
         form.show();
         QVERIFY(QTest::qWaitForWindowExposed(&form));
         QTableWidget *grid = form.sgBend;

@@ -890,7 +890,7 @@ private slots:
     }
 
     void everyTipButtonShowsItsText() {
-        TFormTamsoPopupTip tip;
+        PopupTip tip;
         ShellWindows shell;
         shell.popupTip = &tip;
         TFormSmkOutVentCalc form(shell);

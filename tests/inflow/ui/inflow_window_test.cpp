@@ -837,7 +837,7 @@ private slots:
         w.form.show();
         QVERIFY(QTest::qWaitForWindowExposed(&w.form));
         w.click("sbTipProject");
-        auto *tip = w.form.findChild<TFormTamsoPopupTip *>();
+        auto *tip = w.form.findChild<PopupTip *>();
         QVERIFY(tip);
         QTRY_VERIFY(tip->isVisible());
         QCOMPARE(tip->TextStrings().value(0),

@@ -94,14 +94,14 @@ std::string LongReport() {
     doc.Page = {"Дом", "ПД1", "дом.isrprj", "10.12.2025"};
     for (int i = 0; i < 60; ++i)
         RtfText(doc.RTBody, "\\par Плотность воздуха\\par\\b \\u961?\\b0  = 1,2");
-    TRTFTable table;
-    table.push_back({{1200, "Этаж", TRTFHorJustify::horjCenter, true},
-                     {6000, "P, Па", TRTFHorJustify::horjCenter, true},
-                     {6000, "G, кг/с", TRTFHorJustify::horjCenter, true}});
+    ReportTable table;
+    table.push_back({{1200, "Этаж", CellAlign::center, true},
+                     {6000, "P, Па", CellAlign::center, true},
+                     {6000, "G, кг/с", CellAlign::center, true}});
     for (int floor = 120; floor > 0; --floor)
-        table.push_back({{1200, std::to_string(floor), TRTFHorJustify::horjCenter, false},
-                         {6000, "18,41", TRTFHorJustify::horjCenter, false},
-                         {6000, "6,782", TRTFHorJustify::horjCenter, false}});
+        table.push_back({{1200, std::to_string(floor), CellAlign::center, false},
+                         {6000, "18,41", CellAlign::center, false},
+                         {6000, "6,782", CellAlign::center, false}});
     RtfText(doc.RTBody, "\\par ");
     RtfTable(doc.RTBody, table);
     doc.BuildFullReport();
