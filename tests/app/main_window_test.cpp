@@ -182,16 +182,10 @@ private slots:
         QVERIFY(notes.open(QIODevice::WriteOnly));
         notes.write("not a project");
         notes.close();
-        QString message;
-        QTimer::singleShot(0, [&message] {
-            if (auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget())) {
-                message = box->text();
-                box->accept();
-            }
-        });
+        test::MessageBoxAnswer box;
         other.OpenProject(text);
         QCOMPARE(asked.size(), 1);
-        QVERIFY(message.contains(QStringLiteral("заметки.txt")));
+        QVERIFY(box.text.contains(QStringLiteral("заметки.txt")));
         QVERIFY(other.isVisible());
         other.close();
     }

@@ -8,6 +8,7 @@
 #include "shell/save_folder_dialog.h"
 #include "shell/settings.h"
 #include "url_catcher.h"
+#include "window_test_support.h"
 
 #include <QApplication>
 #include <QDesktopServices>
@@ -29,30 +30,6 @@
 
 using namespace orvane;
 using orvane::test::UrlCatcher;
-
-namespace {
-
-// Answers the next modal message box: records its text and presses its button.
-// The catcher is the timers' context, so no poll outlives it.
-struct MessageBoxCatcher : QObject {
-    QString text;
-    QMessageBox::Icon icon = QMessageBox::NoIcon;
-    void Arm() {
-        QTimer::singleShot(0, this, [this] { Poll(); });
-    }
-    void Poll() {
-        auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
-        if (!box) {
-            QTimer::singleShot(10, this, [this] { Poll(); });
-            return;
-        }
-        text = box->text();
-        icon = box->icon();
-        box->accept();
-    }
-};
-
-} // namespace
 
 class DialogsTest : public QObject {
     Q_OBJECT
@@ -103,8 +80,7 @@ private slots:
         }
         ShowDialog();
         Edit(*fDialog)->setText(text);
-        MessageBoxCatcher catcher;
-        catcher.Arm();
+        test::MessageBoxAnswer catcher;
         Button(*fDialog, "ButtonOK")->click();
         QCOMPARE(catcher.text, QStringLiteral("Необходимо указать существующую папку."));
         QCOMPARE(catcher.icon, QMessageBox::Critical);
@@ -156,8 +132,7 @@ private slots:
     }
 
     void ManualOpensAtItsTopicOrSaysItIsMissing() {
-        MessageBoxCatcher catcher;
-        catcher.Arm();
+        test::MessageBoxAnswer catcher;
         SetManualFolder(fTemp->path());
         QVERIFY(!ShowManual(nullptr, QStringLiteral("exhaust.html"), QStringLiteral("gbShaft")));
         QCOMPARE(catcher.text, QStringLiteral("Файл справки %1 не найден.")

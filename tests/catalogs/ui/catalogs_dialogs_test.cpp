@@ -10,10 +10,10 @@
 #include "catalogs/ui/fire_load_density_select_dialog.h"
 #include "core/number_text.h"
 #include "shell/form_controls.h"
+#include "window_test_support.h"
 
 #include <QAction>
 #include <QApplication>
-#include <QDeadlineTimer>
 #include <QFile>
 #include <QLineEdit>
 #include <QMessageBox>
@@ -35,30 +35,10 @@ bool gModalMissed = false;
 // Runs `drive` on the next modal dialog of type T as soon as it is on screen (the caller then
 // blocks in exec()). A dialog that never comes is recorded and whatever is modal gets closed.
 template <typename T> void OnModal(std::function<void(T *)> drive) {
-    auto *timer = new QTimer(qApp);
-    const QDeadlineTimer deadline(5000);
-    QObject::connect(timer, &QTimer::timeout, [timer, deadline, drive] {
-        auto *dialog = qobject_cast<T *>(QApplication::activeModalWidget());
-        if (dialog && dialog->isVisible()) {
-            timer->stop();
-            timer->deleteLater();
-            drive(dialog);
-        } else if (deadline.hasExpired()) {
-            timer->stop();
-            timer->deleteLater();
-            gModalMissed = true;
-            if (auto *other = qobject_cast<QDialog *>(QApplication::activeModalWidget()))
-                other->reject();
-        }
-    });
-    timer->start(10);
-}
-
-// Closes the next message box and hands back its text.
-void CaptureMessage(QString *text) {
-    OnModal<QMessageBox>([text](QMessageBox *box) {
-        *text = box->text();
-        box->buttons().constFirst()->click();
+    test::WhenModal<T>(std::move(drive), nullptr, [] {
+        gModalMissed = true;
+        if (auto *other = qobject_cast<QDialog *>(QApplication::activeModalWidget()))
+            other->reject();
     });
 }
 
@@ -232,10 +212,10 @@ private slots:
         dialog.ActionAdd->trigger();
         QVERIFY(dialog.ActionSave->isEnabled());
 
-        QString message;
-        CaptureMessage(&message);
+        test::MessageBoxAnswer box;
         dialog.ActionSave->trigger();
-        QVERIFY2(message.contains(QStringLiteral("FireLoads.csv")), qPrintable(message));
+        QTRY_COMPARE(box.shown, 1);
+        QVERIFY2(box.text.contains(QStringLiteral("FireLoads.csv")), qPrintable(box.text));
         QVERIFY(catalog.Modified);
         QVERIFY(dialog.ActionSave->isEnabled());
         QCOMPARE(catalog.Items.size(), size_t(25));
@@ -251,11 +231,10 @@ private slots:
         FireLoadDensityCatalog catalog;
         QVERIFY(!catalog.load(path.toStdString()));
 
-        QString message;
-        CaptureMessage(&message);
+        test::MessageBoxAnswer box;
         FireLoadDensitySelectDialog dialog(catalog, dir.path());
         dialog.show();
-        QTRY_COMPARE(message, QStringLiteral("Файл FLDensities.csv не удалось прочитать, "
+        QTRY_COMPARE(box.text, QStringLiteral("Файл FLDensities.csv не удалось прочитать, "
                                              "загружен встроенный список."));
         QCOMPARE(Child<QTableWidget>(&dialog, "sgFLDensities")->rowCount(), 17);
         QVERIFY(!catalog.takeLoadWarning());
@@ -267,10 +246,11 @@ private slots:
         auto *name = Child<QLineEdit>(&dialog, "EditName");
         QCOMPARE(Child<QLineEdit>(&dialog, "EditFireSpeed")->text(), QStringLiteral("0,0154"));
         ReplaceText(name, QStringLiteral("a;b"));
-        QString message;
-        CaptureMessage(&message);
-        Click(&dialog, "bbOk");
-        QCOMPARE(message, QStringLiteral("Наименование не должно содержать знаки ;"));
+        {
+            test::MessageBoxAnswer box;
+            Click(&dialog, "bbOk");
+            QCOMPARE(box.text, QStringLiteral("Наименование не должно содержать знаки ;"));
+        }
         QVERIFY(dialog.isVisible());
 
         ReplaceText(name, QStringLiteral("Дерево"));
@@ -280,9 +260,9 @@ private slots:
                                      QStringLiteral("0")}) {
             ReplaceText(heat, typed);
             QVERIFY(IsMarkedInvalid(heat));
-            CaptureMessage(&message);
+            test::MessageBoxAnswer box;
             Click(&dialog, "bbOk");
-            QCOMPARE(message, QStringLiteral("Поле «Низшая рабочая теплота сгорания»: нужно "
+            QCOMPARE(box.text, QStringLiteral("Поле «Низшая рабочая теплота сгорания»: нужно "
                                              "число больше 0, введено «") +
                                   typed + QStringLiteral("»."));
             QVERIFY(dialog.isVisible());

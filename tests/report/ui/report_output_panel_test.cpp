@@ -5,6 +5,7 @@
 #include "report/ui/report_output_panel.h"
 #include "report/ui/report_print.h"
 #include "report/ui/rtf_text_document.h"
+#include "window_test_support.h"
 #include "write_attacks.h"
 
 #include <QAbstractButton>
@@ -35,48 +36,6 @@
 using namespace orvane;
 
 namespace {
-
-// Runs `action` on the next modal widget other than `previous` once it shows (for about 5 s).
-void OnNextModal(std::function<void(QWidget *)> action, QWidget *previous = nullptr,
-                 int triesLeft = 500) {
-    QTimer::singleShot(10, qApp, [=] {
-        QWidget *modal = QApplication::activeModalWidget();
-        if (modal && modal != previous) {
-            action(modal);
-        } else if (triesLeft > 0) {
-            OnNextModal(action, previous, triesLeft - 1);
-        }
-    });
-}
-
-// Closes the next message box, keeping its text and icon.
-void CloseNextMessageBox(QString *text, QMessageBox::Icon *icon) {
-    OnNextModal([=](QWidget *w) {
-        auto *box = qobject_cast<QMessageBox *>(w);
-        if (!box)
-            return;
-        *text = box->text();
-        *icon = box->icon();
-        box->accept();
-    });
-}
-
-// Closes every message box shown while it lives, keeping the text of the last one in `*text`.
-class MessageBoxCloser {
-public:
-    explicit MessageBoxCloser(QString *text) {
-        QObject::connect(&timer_, &QTimer::timeout, [text] {
-            if (auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget())) {
-                *text = box->text();
-                box->accept();
-            }
-        });
-        timer_.start(10);
-    }
-
-private:
-    QTimer timer_;
-};
 
 QByteArray ReadAll(const QString &path) {
     QFile file(path);
@@ -155,12 +114,10 @@ private slots:
         QVERIFY(panel.AppForFan().isEmpty());
         QVERIFY(!panel.findChild<QPushButton *>(QStringLiteral("bbFan"))->isEnabled());
 
-        QString text;
-        QMessageBox::Icon icon = QMessageBox::NoIcon;
-        CloseNextMessageBox(&text, &icon);
+        test::MessageBoxAnswer box;
         panel.StartFanSelection();
-        QCOMPARE(text, QStringLiteral("Не удается найти модуль подбора вентиляторов."));
-        QCOMPARE(icon, QMessageBox::Warning);
+        QCOMPARE(box.text, QStringLiteral("Не удается найти модуль подбора вентиляторов."));
+        QCOMPARE(box.icon, QMessageBox::Warning);
     }
 
     void fanButtonStartsTheProgramWithTheDutyPoint() {
@@ -200,7 +157,7 @@ private slots:
         QString proposed;
         QStringList filters;
         QString dialogName;
-        OnNextModal([&](QWidget *w) {
+        test::WhenModal([&](QWidget *w) {
             auto *dialog = qobject_cast<QFileDialog *>(w);
             if (!dialog)
                 return;
@@ -231,11 +188,11 @@ private slots:
         panel.SetReport("{\\rtf1 new}");
         panel.SetSaveFolder(dir.path());
         bool asked = false;
-        OnNextModal([&](QWidget *w) {
+        test::WhenModal([&](QWidget *w) {
             auto *dialog = qobject_cast<QFileDialog *>(w);
             if (!dialog)
                 return;
-            OnNextModal(
+            test::WhenModal(
                 [&](QWidget *prompt) {
                     auto *box = qobject_cast<QMessageBox *>(prompt);
                     if (!box)
@@ -258,7 +215,7 @@ private slots:
         panel.SetReport("{\\rtf1 x}");
         panel.SetFileNameInputs(QStringLiteral("a"), QString());
         panel.SetSaveFolder(dir.path());
-        OnNextModal([](QWidget *w) {
+        test::WhenModal([](QWidget *w) {
             if (auto *dialog = qobject_cast<QFileDialog *>(w))
                 dialog->reject();
         });
@@ -275,7 +232,7 @@ private slots:
         printer.setOutputFormat(QPrinter::PdfFormat);
         printer.setOutputFileName(path);
         QString dialogClass;
-        OnNextModal([&dialogClass](QWidget *w) {
+        test::WhenModal([&dialogClass](QWidget *w) {
             dialogClass = QString::fromLatin1(w->metaObject()->className());
             if (auto *dialog = qobject_cast<QDialog *>(w))
                 dialog->accept();
@@ -294,7 +251,7 @@ private slots:
         QPrinter printer;
         printer.setOutputFormat(QPrinter::PdfFormat);
         printer.setOutputFileName(dir.filePath(QStringLiteral("x.pdf")));
-        OnNextModal([](QWidget *w) {
+        test::WhenModal([](QWidget *w) {
             if (auto *dialog = qobject_cast<QDialog *>(w))
                 dialog->reject();
         });
@@ -309,7 +266,7 @@ private slots:
         QVERIFY(print);
         QCOMPARE(print->shortcut(), QKeySequence(QKeySequence::Print));
         bool shown = false;
-        OnNextModal([&shown](QWidget *w) {
+        test::WhenModal([&shown](QWidget *w) {
             shown = qobject_cast<QPrintDialog *>(w) != nullptr;
             if (auto *dialog = qobject_cast<QDialog *>(w))
                 dialog->reject();
@@ -423,12 +380,10 @@ private slots:
         ReportOutputPanel panel;
         panel.SetReport(test::SampleReport());
         const QString path = dir.filePath(QStringLiteral("нет/отчёт.pdf"));
-        QString text;
-        QMessageBox::Icon icon = QMessageBox::NoIcon;
-        CloseNextMessageBox(&text, &icon);
+        test::MessageBoxAnswer box;
         QVERIFY(!panel.SaveReportPdfAs(path));
-        QVERIFY2(text.contains(path), qPrintable(text));
-        QCOMPARE(icon, QMessageBox::Critical);
+        QVERIFY2(box.text.contains(path), qPrintable(box.text));
+        QCOMPARE(box.icon, QMessageBox::Critical);
         QVERIFY(QDir(dir.path()).isEmpty());
     }
 
@@ -458,13 +413,10 @@ private slots:
         ReportOutputPanel panel;
         panel.SetReport(LongReport());
         const QString path = QString::fromStdString(staged.out());
-        QString shown;
-        bool saved = false;
-        {
-            const MessageBoxCloser closer(&shown);
-            saved = extension == QStringLiteral("pdf") ? panel.SaveReportPdfAs(path)
-                                                       : panel.SaveReportAs(path);
-        }
+        test::MessageBoxAnswer boxes(QMessageBox::NoButton, true);
+        const bool saved = extension == QStringLiteral("pdf") ? panel.SaveReportPdfAs(path)
+                                                              : panel.SaveReportAs(path);
+        const QString shown = boxes.text;
         const QString reason = QString::fromUtf8(a.reason);
         QCOMPARE(saved, reason.isEmpty());
         QCOMPARE(shown, reason.isEmpty() ? QString()
@@ -479,12 +431,10 @@ private slots:
         ReportOutputPanel panel;
         panel.SetReport("{\\rtf1 x}");
         const QString path = dir.filePath(QStringLiteral("нет/отчёт"));
-        QString text;
-        QMessageBox::Icon icon = QMessageBox::NoIcon;
-        CloseNextMessageBox(&text, &icon);
+        test::MessageBoxAnswer box;
         QVERIFY(!panel.SaveReportAs(path));
-        QVERIFY2(text.contains(path + QStringLiteral(".rtf")), qPrintable(text));
-        QCOMPARE(icon, QMessageBox::Critical);
+        QVERIFY2(box.text.contains(path + QStringLiteral(".rtf")), qPrintable(box.text));
+        QCOMPARE(box.icon, QMessageBox::Critical);
         QVERIFY(QDir(dir.path()).isEmpty());
     }
 };
