@@ -12,8 +12,8 @@ using namespace orvane::exhaust;
 
 ExhaustInputs HallWithTallNetwork(bool detailed) {
     ExhaustInputs in = ExhaustInputs::Defaults();
-    in.check(ctl::rbCalcRoom);
-    in.check(ctl::cbDetailed, detailed);
+    in.Check(ctl::rbCalcRoom);
+    in.Check(ctl::cbDetailed, detailed);
     NetworkSegments &segs = in.Segments;
     segs.front().Lww = 3;
     segs.back().Lww = 6;

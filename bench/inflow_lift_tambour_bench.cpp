@@ -13,9 +13,9 @@ using namespace orvane::inflow;
 
 InflowInputs Largest(ControlName variantRadio, ControlName og, ControlName ug) {
     InflowInputs in = InflowInputs::Defaults();
-    in.check(variantRadio);
-    in.setText(og, "300");
-    in.setText(ug, "300");
+    in.Check(variantRadio);
+    in.SetText(og, "300");
+    in.SetText(ug, "300");
     return in;
 }
 
@@ -47,14 +47,14 @@ BENCHMARK(BM_TambourChannel600Floors)->Unit(benchmark::kMillisecond);
 
 void BM_Lift300AboveGround(benchmark::State &state) {
     InflowInputs in = Largest(ctl::rbLift, ctl::EditLiftOGFloorQty, ctl::EditLiftUGFloorQty);
-    in.setText(ctl::EditLiftUGFloorQty, "0");
+    in.SetText(ctl::EditLiftUGFloorQty, "0");
     Calculate(state, in);
 }
 BENCHMARK(BM_Lift300AboveGround)->Unit(benchmark::kMillisecond);
 
 void BM_TambourChannel300AboveGround(benchmark::State &state) {
     InflowInputs in = Largest(ctl::rbTambour, ctl::EditTmbrOGFloorQty, ctl::EditTmbrUGFloorQty);
-    in.setText(ctl::EditTmbrUGFloorQty, "0");
+    in.SetText(ctl::EditTmbrUGFloorQty, "0");
     Calculate(state, in);
 }
 BENCHMARK(BM_TambourChannel300AboveGround)->Unit(benchmark::kMillisecond);

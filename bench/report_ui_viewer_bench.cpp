@@ -49,7 +49,7 @@ const std::string &LongReport() {
                                 "\\nosupersub  = 3,39 кг/с, " +
                                 "L = 18000 м\\super 3\\nosupersub /ч, \\u916?P = 251 Па");
             if (i % 50 == 49) {
-                orvane::TRTFTable table = {{{1500, "Участок", {}, true},
+                orvane::ReportTable table = {{{1500, "Участок", {}, true},
                                             {1200, "L, м\\super 3\\nosupersub /ч", {}, true},
                                             {1000, "\\u916?P, Па", {}, true}}};
                 for (int r = 0; r < 5; ++r)
@@ -103,8 +103,8 @@ const orvane::exhaust::ExhaustCalc &Network500() {
     static const ExhaustCalc *calc = [] {
         orvane::SetDecimalSeparator(',');
         ExhaustInputs in = ExhaustInputs::Defaults();
-        in.check(ctl::rbCalcRoom);
-        in.check(ctl::cbDetailed, true);
+        in.Check(ctl::rbCalcRoom);
+        in.Check(ctl::cbDetailed, true);
         NetworkSegments &segs = in.Segments;
         segs.front().Lww = 3;
         segs.back().Lww = 6;
@@ -136,10 +136,10 @@ void BM_ShowReport500(benchmark::State &state) {
         QApplication::processEvents();
         state.ResumeTiming();
         if (inPlace)
-            orvane::LoadRtfIntoDocument(*panel->viewer()->document(), report.RTFull);
+            orvane::LoadRtfIntoDocument(*panel->Viewer()->document(), report.RTFull);
         else
-            panel->showReport(report);
-        panel->viewer()->viewport()->repaint();
+            panel->ShowReport(report);
+        panel->Viewer()->viewport()->repaint();
         state.PauseTiming();
         panel.reset();
         state.ResumeTiming();
@@ -157,7 +157,7 @@ void BM_PdfOfALongName(benchmark::State &state) {
     EnsureApplication();
     orvane::SetDecimalSeparator(',');
     ExhaustInputs in = ExhaustInputs::Defaults();
-    in.setText(ctl::EditProjectName, std::string(size_t(state.range(0)), 'A'));
+    in.SetText(ctl::EditProjectName, std::string(size_t(state.range(0)), 'A'));
     ExhaustCalc calc;
     calc.Run(in);
     const orvane::PrintableReport printable = orvane::Printable(calc.Report);

@@ -75,7 +75,7 @@ inline std::string Rtf(std::string_view utf8) {
 struct ParamName {
     template <class Info> std::string operator()(const Info &info) const { return Of(info.param); }
     static std::string Of(char separator) { return separator == ',' ? "Comma" : "Dot"; }
-    static std::string Of(ControlName control) { return control.str(); }
+    static std::string Of(ControlName control) { return control.Str(); }
     template <class Case>
         requires requires(const Case &c) { std::string(c.name); }
     static std::string Of(const Case &c) {
@@ -87,7 +87,7 @@ struct ParamName {
 inline std::optional<ControlName> ControlNamed(std::span<const ControlName> all,
                                                std::string_view name) {
     for (ControlName c : all)
-        if (c.view() == name)
+        if (c.View() == name)
             return c;
     return std::nullopt;
 }

@@ -1,5 +1,6 @@
 #pragma once
-// What the window tests share: finding controls by name, driving modal windows.
+// What the window tests share: finding controls by name, driving modal windows and answering
+// message boxes.
 
 #include <QAction>
 #include <QApplication>
@@ -13,6 +14,8 @@
 #include <QImage>
 #include <QKeySequence>
 #include <QLineEdit>
+#include <QMessageBox>
+#include <QPushButton>
 #include <QRadioButton>
 #include <QStringList>
 #include <QTemporaryDir>
@@ -23,6 +26,7 @@
 #include <functional>
 #include <memory>
 #include <span>
+#include <type_traits>
 
 #include "core/control_state.h"
 #include "core/field_spec.h"
@@ -40,25 +44,83 @@ inline const void *BufferPixels(QWidget *window) {
                : nullptr;
 }
 
-// Calls `action` with the active modal window as soon as one is shown (gives up after 5 s).
-inline void WhenModal(std::function<void(QWidget *)> action) {
+// Calls `action` with the next modal window of type T (other than `previous`) as soon as it is
+// shown. After 5 s without one it gives up, calling `missed` when there is one.
+template <class T = QWidget>
+void WhenModal(std::function<void(std::type_identity_t<T> *)> action, QWidget *previous = nullptr,
+               std::function<void()> missed = {}) {
     auto timer = std::make_shared<QElapsedTimer>();
     timer->start();
     auto poll = std::make_shared<std::function<void()>>();
-    *poll = [action, timer, poll] {
-        if (QWidget *w = QApplication::activeModalWidget(); w && w->isVisible()) {
+    *poll = [action, previous, missed, timer, poll] {
+        QWidget *modal = QApplication::activeModalWidget();
+        if (auto *w = qobject_cast<T *>(modal); w && w != previous && w->isVisible()) {
             action(w);
             *poll = nullptr; // break the cycle
             return;
         }
-        if (timer->elapsed() < 5000)
+        if (timer->elapsed() < 5000) {
             QTimer::singleShot(10, [poll] {
                 if (*poll)
                     (*poll)();
             });
+            return;
+        }
+        if (missed)
+            missed();
+        *poll = nullptr;
     };
     QTimer::singleShot(0, [poll] { (*poll)(); });
 }
+
+// Answers message boxes while it lives: the next one (or, with `every`, each one) is answered
+// with `answer` (its first button for NoButton), and what the last one showed is kept. The
+// answer is the polls' context, so no poll outlives it.
+class MessageBoxAnswer : public QObject {
+public:
+    explicit MessageBoxAnswer(QMessageBox::StandardButton answer = QMessageBox::NoButton,
+                              bool every = false)
+        : answer_(answer), every_(every) {
+        QTimer::singleShot(0, this, [this] { Poll(); });
+    }
+
+    int shown = 0; // boxes answered
+    QString title, text, defaultCaption;
+    QStringList captions; // of its Yes, No and Cancel buttons
+    QMessageBox::Icon icon = QMessageBox::NoIcon;
+
+private:
+    void Poll() {
+        if (auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
+            box && box->isVisible()) {
+            Answer(box);
+            if (!every_)
+                return;
+        }
+        QTimer::singleShot(10, this, [this] { Poll(); });
+    }
+    void Answer(QMessageBox *box) {
+        ++shown;
+        title = box->windowTitle();
+        text = box->text();
+        icon = box->icon();
+        captions.clear();
+        for (auto b : {QMessageBox::Yes, QMessageBox::No, QMessageBox::Cancel})
+            if (QAbstractButton *button = box->button(b))
+                captions << button->text();
+        defaultCaption = box->defaultButton() ? box->defaultButton()->text() : QString();
+        QAbstractButton *button = answer_ == QMessageBox::NoButton ? nullptr : box->button(answer_);
+        if (!button && !box->buttons().isEmpty())
+            button = box->buttons().constFirst();
+        if (button)
+            button->click();
+        else
+            box->accept();
+    }
+
+    QMessageBox::StandardButton answer_;
+    bool every_;
+};
 
 // Writes `bytes` as the file `name` in `dir`; its path, or "" when it could not be written.
 inline QString WriteTestFile(const QTemporaryDir &dir, const QString &name,
@@ -138,19 +200,19 @@ inline QStringList UnfiledControls(QWidget *window, const ControlIndex &controls
     QStringList unfiled;
     for (const FieldSpec &f : table) {
         QWidget *filed = f.kind == FieldKind::choice
-                             ? static_cast<QWidget *>(controls.combo(f.control))
-                             : static_cast<QWidget *>(controls.edit(f.control));
+                             ? static_cast<QWidget *>(controls.Combo(f.control))
+                             : static_cast<QWidget *>(controls.Edit(f.control));
         if (!filed || filed != Find<QWidget>(window, f.control))
             unfiled << CtlName(f.control);
     }
     for (RadioGroup group : groups)
         for (ControlName radio : group) {
-            QAbstractButton *filed = controls.button(radio);
+            QAbstractButton *filed = controls.Button(radio);
             if (!qobject_cast<QRadioButton *>(filed) || filed != Find<QWidget>(window, radio))
                 unfiled << CtlName(radio);
         }
     for (ControlName box : checkBoxes) {
-        QAbstractButton *filed = controls.button(box);
+        QAbstractButton *filed = controls.Button(box);
         if (!qobject_cast<QCheckBox *>(filed) || filed != Find<QWidget>(window, box))
             unfiled << CtlName(box);
     }

@@ -14,7 +14,7 @@
 #include "app/own_style.h"
 #include "shell/own_icons.h"
 #include "shell/popup_tip.h"
-#include "shell/select_path_save.h"
+#include "shell/save_folder_dialog.h"
 #include "shell/settings.h"
 #include "app/ui_font.h"
 
@@ -47,7 +47,7 @@ int main(int argc, char *argv[]) {
             orvane::RegisterResource(
                 "BANNER", std::string_view(reinterpret_cast<const char *>(resource.data()),
                                            static_cast<size_t>(resource.size())));
-        return orvane::TFormMain::DecodeBanner();
+        return orvane::MainWindow::DecodeBanner();
     });
     orvane::UseOwnStyle();
     // The user data folder's name stays Latin; the windows carry the Russian title.
@@ -74,21 +74,21 @@ int main(int argc, char *argv[]) {
     orvane::SetUpUiFont();
 
     QImage logo;
-    orvane::TFormMain formMain(settings, bannerMode, [&banner, &logo] {
+    orvane::MainWindow formMain(settings, bannerMode, [&banner, &logo] {
         orvane::AwaitBriefly(banner);
-        orvane::MainPictures pictures = orvane::TFormMain::LoadPictures(banner.get());
+        orvane::MainPictures pictures = orvane::MainWindow::LoadPictures(banner.get());
         logo = pictures.logo;
         return pictures;
     });
     QApplication::setWindowIcon(QIcon(QPixmap::fromImage(logo)));
     // The About box and the project folder dialog are built when first opened.
-    orvane::TFormTamsoPopupTip popupTip;
+    orvane::PopupTip popupTip;
     const orvane::ShellWindows shell{
-        &settings, orvane::OnDemandWindow<orvane::TFormAbout>([] {
-            return std::make_unique<orvane::TFormAbout>();
+        &settings, orvane::OnDemandWindow<orvane::AboutBox>([] {
+            return std::make_unique<orvane::AboutBox>();
         }),
-        orvane::OnDemandWindow<orvane::TFormSelectPathSave>(
-            [&settings] { return std::make_unique<orvane::TFormSelectPathSave>(settings); }),
+        orvane::OnDemandWindow<orvane::SaveFolderDialog>(
+            [&settings] { return std::make_unique<orvane::SaveFolderDialog>(settings); }),
         &popupTip, bannerMode};
     formMain.SetShellWindows(shell);
     formMain.SetModuleFactories([shell] { return orvane::CreateSmkOutVentWindow(shell); },

@@ -50,9 +50,9 @@ constexpr int kButtonTop = 16;
 constexpr int kWheelIncrement = 13;
 
 // The banner's backdrop: the colour strip stretched over the whole panel.
-class TBannerPanel : public QWidget {
+class BannerPanel : public QWidget {
 public:
-    explicit TBannerPanel(QWidget *parent) : QWidget(parent) {
+    explicit BannerPanel(QWidget *parent) : QWidget(parent) {
         const QScreen *screen = QGuiApplication::primaryScreen();
         fStrip = MakeBackgroundStrip(screen ? screen->geometry().height() : 768);
         setAttribute(Qt::WA_OpaquePaintEvent);
@@ -128,12 +128,12 @@ void RunModal(QWidget *window) {
 
 } // namespace
 
-TFormMain::TFormMain(ShellSettings &settings, bool bannerMode, const QImage &banner,
+MainWindow::MainWindow(ShellSettings &settings, bool bannerMode, const QImage &banner,
                      QWidget *parent)
-    : TFormMain(
+    : MainWindow(
           settings, bannerMode, [banner] { return LoadPictures(banner); }, parent) {}
 
-TFormMain::TFormMain(ShellSettings &settings, bool bannerMode,
+MainWindow::MainWindow(ShellSettings &settings, bool bannerMode,
                      const std::function<MainPictures()> &pictures, QWidget *parent)
     : QMainWindow(parent), fSettings(settings), fBannerMode(bannerMode) {
     setObjectName(QStringLiteral("FormMain"));
@@ -172,7 +172,7 @@ TFormMain::TFormMain(ShellSettings &settings, bool bannerMode,
     }
 }
 
-QImage TFormMain::DecodeBanner() {
+QImage MainWindow::DecodeBanner() {
     // decoded straight into the form a pixmap keeps, so the window takes it over as it is
     QImage banner;
     const bool decoded =
@@ -184,7 +184,7 @@ QImage TFormMain::DecodeBanner() {
     return decoded ? banner : QImage();
 }
 
-MainPictures TFormMain::LoadPictures(const QImage &banner) {
+MainPictures MainWindow::LoadPictures(const QImage &banner) {
     MainPictures pictures;
     pictures.banner = banner;
     pictures.logo = RawPicture(QStringLiteral(":/shell/logo.argb"));
@@ -193,19 +193,19 @@ MainPictures TFormMain::LoadPictures(const QImage &banner) {
     return pictures;
 }
 
-const QString &TFormMain::PathData() const {
+const QString &MainWindow::PathData() const {
     return fSettings.PathData();
 }
-const QString &TFormMain::PathSave() const {
+const QString &MainWindow::PathSave() const {
     return fSettings.PathSave();
 }
 
-void TFormMain::SetModuleFactories(ModuleFactory smkOutVent, ModuleFactory smkInVent) {
+void MainWindow::SetModuleFactories(ModuleFactory smkOutVent, ModuleFactory smkInVent) {
     fSmkOutVent = std::move(smkOutVent);
     fSmkInVent = std::move(smkInVent);
 }
 
-void TFormMain::BuildMenu() {
+void MainWindow::BuildMenu() {
     menuBar()->setObjectName(QStringLiteral("MainMenu"));
     QMenu *menuFile = menuBar()->addMenu(QStringLiteral("&Файл"));
     menuFile->setObjectName(QStringLiteral("MenuFile"));
@@ -243,10 +243,10 @@ void TFormMain::BuildMenu() {
     connect(actionExit, &QAction::triggered, this, &QWidget::close);
     connect(actionHelp, &QAction::triggered, this,
             [this] { ShowManual(this, QStringLiteral("index.html")); });
-    connect(actionAbout, &QAction::triggered, this, &TFormMain::ShowAbout);
+    connect(actionAbout, &QAction::triggered, this, &MainWindow::ShowAbout);
 }
 
-void TFormMain::BuildPanels(const std::function<MainPictures()> &loadPictures) {
+void MainWindow::BuildPanels(const std::function<MainPictures()> &loadPictures) {
     PanelMain = new QWidget(this);
     PanelMain->setObjectName(QStringLiteral("PanelMain"));
     setCentralWidget(PanelMain);
@@ -276,7 +276,7 @@ void TFormMain::BuildPanels(const std::function<MainPictures()> &loadPictures) {
     LabCaption->move(ImgLogo->x() + logo.width() + 14,
                      (kLogoStripHeight - LabCaption->height()) / 2);
 
-    PanelBanner = new TBannerPanel(PanelMain);
+    PanelBanner = new BannerPanel(PanelMain);
     PanelBanner->setObjectName(QStringLiteral("PanelBanner"));
     sbBanner = new QScrollArea(PanelBanner);
     sbBanner->setObjectName(QStringLiteral("sbBanner"));
@@ -310,13 +310,13 @@ void TFormMain::BuildPanels(const std::function<MainPictures()> &loadPictures) {
         part->installEventFilter(this);
 }
 
-void TFormMain::ApplyAspect() {
+void MainWindow::ApplyAspect() {
     pcFooter->setCurrentWidget(tsButtons);
     fMinFooterWidth = 2 * sbSmkOutVent->width() + 80;
     fMinFooterHeight = 2 * sbSmkOutVent->y() + sbSmkOutVent->height() + 10;
 }
 
-void TFormMain::MeasureBannerFrame() {
+void MainWindow::MeasureBannerFrame() {
     // The box's client origin sits inside its frame; on the right and at the bottom a scroll bar
     // joins the frame when the banner does not fit.
     const int frame = sbBanner->frameWidth();
@@ -327,7 +327,7 @@ void TFormMain::MeasureBannerFrame() {
     fBanBotSBWth = frame + bar;
 }
 
-void TFormMain::LayoutPanels(int headerHeight, int footerHeight) {
+void MainWindow::LayoutPanels(int headerHeight, int footerHeight) {
     const int w = PanelMain->width();
     const int h = PanelMain->height();
     fHeaderHeight = headerHeight;
@@ -346,7 +346,7 @@ void TFormMain::LayoutPanels(int headerHeight, int footerHeight) {
     ButtonPageResize();
 }
 
-void TFormMain::FormResize() {
+void MainWindow::FormResize() {
     if (!fBannerMode) {
         LayoutPanels(0, PanelMain->height());
         return;
@@ -363,7 +363,7 @@ void TFormMain::FormResize() {
     BannerPanelResize();
 }
 
-void TFormMain::BannerPanelResize() {
+void MainWindow::BannerPanelResize() {
     if (fOmitResize)
         return;
     const int w = PanelBanner->width();
@@ -384,14 +384,14 @@ void TFormMain::BannerPanelResize() {
     sbBanner->setGeometry(boxLeft, boxTop, boxWidth, boxHeight);
 }
 
-void TFormMain::LogoStripResize() {
+void MainWindow::LogoStripResize() {
     const int gap = LabCaption->x() - ImgLogo->x();
     const int left = std::max((PanelLogo->width() - gap - LabCaption->width()) / 2, 8);
     ImgLogo->move(left, ImgLogo->y());
     LabCaption->move(gap + left, LabCaption->y());
 }
 
-void TFormMain::ButtonPageResize() {
+void MainWindow::ButtonPageResize() {
     const int page = tsButtons->width();
     const int b1 = sbSmkOutVent->width();
     const int b2 = sbSmkInVent->width();
@@ -401,7 +401,7 @@ void TFormMain::ButtonPageResize() {
     sbSmkInVent->move(left0 < 0 ? b1 + 8 : left0 + span - b2, sbSmkInVent->y());
 }
 
-void TFormMain::ScrollBanner(int wheelDelta) {
+void MainWindow::ScrollBanner(int wheelDelta) {
     QScrollBar *bar = sbBanner->verticalScrollBar();
     if (wheelDelta < 0)
         bar->setValue(bar->value() + kWheelIncrement);
@@ -409,7 +409,7 @@ void TFormMain::ScrollBanner(int wheelDelta) {
         bar->setValue(bar->value() - kWheelIncrement);
 }
 
-void TFormMain::showEvent(QShowEvent *event) {
+void MainWindow::showEvent(QShowEvent *event) {
     QMainWindow::showEvent(event);
     if (!fFirstActivation)
         return;
@@ -427,7 +427,7 @@ void TFormMain::showEvent(QShowEvent *event) {
     }
 }
 
-void TFormMain::keyPressEvent(QKeyEvent *event) {
+void MainWindow::keyPressEvent(QKeyEvent *event) {
     if (event->key() == Qt::Key_Escape) {
         close();
         return;
@@ -435,12 +435,12 @@ void TFormMain::keyPressEvent(QKeyEvent *event) {
     QMainWindow::keyPressEvent(event);
 }
 
-void TFormMain::wheelEvent(QWheelEvent *event) {
+void MainWindow::wheelEvent(QWheelEvent *event) {
     ScrollBanner(event->angleDelta().y());
     event->accept();
 }
 
-bool TFormMain::eventFilter(QObject *watched, QEvent *event) {
+bool MainWindow::eventFilter(QObject *watched, QEvent *event) {
     if (event->type() == QEvent::Resize) {
         if (watched == PanelMain)
             FormResize();
@@ -456,7 +456,7 @@ bool TFormMain::eventFilter(QObject *watched, QEvent *event) {
     return QMainWindow::eventFilter(watched, event);
 }
 
-void TFormMain::OpenModule(const ModuleFactory &factory) {
+void MainWindow::OpenModule(const ModuleFactory &factory) {
     if (!factory)
         return;
     const std::unique_ptr<QWidget> moduleWindow = factory();
@@ -469,7 +469,7 @@ void TFormMain::OpenModule(const ModuleFactory &factory) {
     QCoreApplication::quit();
 }
 
-void TFormMain::OpenProject(const QString &path) {
+void MainWindow::OpenProject(const QString &path) {
     const ProjectFactory factory =
         fProjectFactory ? fProjectFactory : ProjectFactory([this](const QString &p) {
             return CreateWindowForProject(fShell, p);
@@ -485,12 +485,12 @@ void TFormMain::OpenProject(const QString &path) {
     OpenModule([&factory, path] { return factory(path); });
 }
 
-void TFormMain::dragEnterEvent(QDragEnterEvent *event) {
+void MainWindow::dragEnterEvent(QDragEnterEvent *event) {
     if (!DroppedProjectFile(event->mimeData()).isEmpty())
         event->acceptProposedAction();
 }
 
-void TFormMain::dropEvent(QDropEvent *event) {
+void MainWindow::dropEvent(QDropEvent *event) {
     const QString path = DroppedProjectFile(event->mimeData());
     if (path.isEmpty())
         return;
@@ -499,7 +499,7 @@ void TFormMain::dropEvent(QDropEvent *event) {
     QTimer::singleShot(0, this, [this, path] { OpenProject(path); });
 }
 
-void TFormMain::ShowAbout() {
+void MainWindow::ShowAbout() {
     orvane::ShowAbout(fShell.about.Get(), this);
 }
 

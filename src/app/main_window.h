@@ -29,14 +29,14 @@ struct MainPictures {
     QImage inflowButton;
 };
 
-class TFormMain : public QMainWindow {
+class MainWindow : public QMainWindow {
     Q_OBJECT
 public:
     // banner: the decoded banner picture (may be null: the banner area then stays empty).
-    TFormMain(ShellSettings &settings, bool bannerMode, const QImage &banner,
+    MainWindow(ShellSettings &settings, bool bannerMode, const QImage &banner,
               QWidget *parent = nullptr);
     // pictures: called once, while the window is built, once the window's fonts are loaded.
-    TFormMain(ShellSettings &settings, bool bannerMode,
+    MainWindow(ShellSettings &settings, bool bannerMode,
               const std::function<MainPictures()> &pictures, QWidget *parent = nullptr);
 
     // The decoded "BANNER" resource in the form a pixmap keeps, or a null picture when it is

@@ -8,11 +8,11 @@
 
 namespace orvane {
 
-void ArmStartProbe(TFormMain &formMain, const ShellWindows &shell, const QString &value) {
+void ArmStartProbe(MainWindow &formMain, const ShellWindows &shell, const QString &value) {
     if (value.isEmpty())
         return;
     // a project's module window that ends the run at its first paint
-    const TFormMain::ProjectFactory measured = [shell](const QString &path) {
+    const MainWindow::ProjectFactory measured = [shell](const QString &path) {
         std::unique_ptr<QWidget> window = CreateWindowForProject(shell, path);
         if (window)
             OnFirstPaint(window.get(), PrintFirstPaintAndExit);
@@ -27,7 +27,7 @@ void ArmStartProbe(TFormMain &formMain, const ShellWindows &shell, const QString
         formMain.SetProjectFactory(measured);
         return;
     }
-    const TFormMain::ModuleFactory withProject = [measured, value] { return measured(value); };
+    const MainWindow::ModuleFactory withProject = [measured, value] { return measured(value); };
     formMain.SetModuleFactories(exhaust ? withProject : nullptr, supply ? withProject : nullptr);
     const QString command =
         exhaust ? QStringLiteral("ActionSmkOutVent") : QStringLiteral("ActionSmkInVent");

@@ -11,12 +11,12 @@ class QString;
 
 namespace orvane {
 
-class TFormMain;
+class MainWindow;
 struct ShellWindows;
 
 inline constexpr char kStartProbeVariable[] = "ORVANE_EXIT_AFTER_FIRST_PAINT";
 
 // Arms the probe on `formMain` (before it is shown) when `value` is not empty.
-void ArmStartProbe(TFormMain &formMain, const ShellWindows &shell, const QString &value);
+void ArmStartProbe(MainWindow &formMain, const ShellWindows &shell, const QString &value);
 
 } // namespace orvane

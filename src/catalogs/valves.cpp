@@ -432,18 +432,18 @@ const std::array<int, ValveSizeListSize> &ValveHeightList() {
     return list;
 }
 
-const TSmokeValve &TValves::EmptyValve() {
+const TSmokeValve &SmokeValveCatalog::EmptyValve() {
     static const TSmokeValve empty{};
     return empty;
 }
 
-TSmokeValve TValves::Valves(int index) const {
+TSmokeValve SmokeValveCatalog::Valves(int index) const {
     if (index < 0 || index >= ValveTableSize)
         return EmptyValve();
     return ValveTable()[index];
 }
 
-int TValves::GetValveNum(int width, int height) const {
+int SmokeValveCatalog::GetValveNum(int width, int height) const {
     const auto &table = ValveTable();
     for (int i = 0; i < ValveTableSize; ++i)
         if (table[i].W == width && table[i].H == height)
@@ -451,17 +451,17 @@ int TValves::GetValveNum(int width, int height) const {
     return -1;
 }
 
-void TValves::BuildSubsetEmpty() {
+void SmokeValveCatalog::BuildSubsetEmpty() {
     SubsetIndexes.clear();
 }
 
-void TValves::BuildSubsetAll() {
+void SmokeValveCatalog::BuildSubsetAll() {
     SubsetIndexes.resize(ValveTableSize);
     for (int i = 0; i < ValveTableSize; ++i)
         SubsetIndexes[i] = i;
 }
 
-void TValves::BuildSubsetByWidth(int width) {
+void SmokeValveCatalog::BuildSubsetByWidth(int width) {
     SubsetIndexes.clear();
     const auto &table = ValveTable();
     for (int i = 0; i < ValveTableSize; ++i)
@@ -469,7 +469,7 @@ void TValves::BuildSubsetByWidth(int width) {
             SubsetIndexes.push_back(i);
 }
 
-void TValves::BuildSubsetByHeight(int height) {
+void SmokeValveCatalog::BuildSubsetByHeight(int height) {
     SubsetIndexes.clear();
     const auto &table = ValveTable();
     for (int i = 0; i < ValveTableSize; ++i)
@@ -477,13 +477,13 @@ void TValves::BuildSubsetByHeight(int height) {
             SubsetIndexes.push_back(i);
 }
 
-TSmokeValve TValves::SSValves(int index) const {
+TSmokeValve SmokeValveCatalog::SSValves(int index) const {
     if (index < 0 || index >= SSValveQty())
         return EmptyValve();
     return Valves(SubsetIndexes[index]);
 }
 
-int TValves::WHToSSValveNum(int width, int height) const {
+int SmokeValveCatalog::WHToSSValveNum(int width, int height) const {
     for (int i = 0; i < SSValveQty(); ++i) {
         const TSmokeValve v = Valves(SubsetIndexes[i]);
         if (v.W == width && v.H == height)
@@ -492,22 +492,22 @@ int TValves::WHToSSValveNum(int width, int height) const {
     return -1;
 }
 
-int TValves::VWidths(int index) const {
+int SmokeValveCatalog::VWidths(int index) const {
     return index >= 0 && index < ValveSizeListSize ? ValveWidthList()[index] : 0;
 }
 
-int TValves::VHeights(int index) const {
+int SmokeValveCatalog::VHeights(int index) const {
     return index >= 0 && index < ValveSizeListSize ? ValveHeightList()[index] : 0;
 }
 
-int TValves::WidthToNum(int width) const {
+int SmokeValveCatalog::WidthToNum(int width) const {
     for (int i = 0; i < ValveSizeListSize; ++i)
         if (ValveWidthList()[i] == width)
             return i;
     return -1;
 }
 
-int TValves::HeightToNum(int height) const {
+int SmokeValveCatalog::HeightToNum(int height) const {
     for (int i = 0; i < ValveSizeListSize; ++i)
         if (ValveHeightList()[i] == height)
             return i;

@@ -18,7 +18,7 @@ const std::array<TSmokeValve, ValveTableSize> &ValveTable();
 const std::array<int, ValveSizeListSize> &ValveWidthList();
 const std::array<int, ValveSizeListSize> &ValveHeightList();
 
-class TValves {
+class SmokeValveCatalog {
 public:
     // Indexes into ValveTable of the current subset, ascending.
     std::vector<int> SubsetIndexes;

@@ -16,7 +16,7 @@ int RunExhaustProject(const CliOptions &options, std::ostream &out, std::ostream
     if (const std::optional<int> failed = LoadProjectForRun(options, inputs, err))
         return *failed;
     if (options.brief)
-        inputs.check(ctl::cbDetailed, false);
+        inputs.Check(ctl::cbDetailed, false);
 
     ExhaustCalc calc;
     calc.Report.Page.projectFile = ProjectFileName(options.projectPath);

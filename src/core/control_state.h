@@ -17,8 +17,8 @@ namespace orvane {
 class ControlName {
 public:
     constexpr explicit ControlName(std::string_view name) : name_(name) {}
-    constexpr std::string_view view() const { return name_; }
-    std::string str() const { return std::string(name_); }
+    constexpr std::string_view View() const { return name_; }
+    std::string Str() const { return std::string(name_); }
     friend constexpr bool operator==(ControlName a, ControlName b) { return a.name_ == b.name_; }
 
 private:
@@ -36,42 +36,42 @@ public:
     // `groups` must outlive the state (the modules pass static tables).
     explicit ControlState(std::span<const RadioGroup> groups = {}) : groups_(groups) {}
 
-    std::string text(ControlName edit) const; // "" for an edit never set
-    // While `log` is set, every text() call appends its control: the fields a run reads.
+    std::string Text(ControlName edit) const; // "" for an edit never set
+    // While `log` is set, every Text() call appends its control: the fields a run reads.
     // A copy of the state does not record.
-    void recordReads(std::vector<ControlName> *log) const { readLog_.log = log; }
-    void setText(ControlName edit, std::string value);
+    void RecordReads(std::vector<ControlName> *log) const { readLog_.log = log; }
+    void SetText(ControlName edit, std::string value);
 
-    bool isChecked(ControlName button) const; // false for a button never set
+    bool IsChecked(ControlName button) const; // false for a button never set
     // Checks (or clears) a button; checking a radio button clears the others of its group.
-    void check(ControlName button, bool checked = true);
+    void Check(ControlName button, bool checked = true);
     // Checks `first` when `value`, else `second` (the radio pairs of the conditions).
-    void checkPair(ControlName first, ControlName second, bool value);
+    void CheckPair(ControlName first, ControlName second, bool value);
     // The checked button of `group`, or -1.
-    int checkedIndex(RadioGroup group) const;
+    int CheckedIndex(RadioGroup group) const;
     // What the checked button of `group` stands for (`values` in the group's order), or `none`
     // when no button of the group is checked.
     template <class T, std::size_t N>
-    T chosen(const ControlName (&group)[N], const T (&values)[N], T none) const {
-        const int index = checkedIndex(group);
+    T Chosen(const ControlName (&group)[N], const T (&values)[N], T none) const {
+        const int index = CheckedIndex(group);
         return index < 0 ? none : values[index];
     }
 
-    int comboIndex(ControlName combo) const; // -1 for a combo never set
-    void setComboIndex(ControlName combo, int index);
+    int ComboIndex(ControlName combo) const; // -1 for a combo never set
+    void SetComboIndex(ControlName combo, int index);
 
     // The group a button belongs to; empty for a check box.
-    RadioGroup groupOf(ControlName button) const;
+    RadioGroup GroupOf(ControlName button) const;
 
     using TextMap = std::map<std::string, std::string, std::less<>>;
     using CheckMap = std::map<std::string, bool, std::less<>>;
     using ComboMap = std::map<std::string, int, std::less<>>;
-    const TextMap &edits() const { return edits_; }
-    const CheckMap &checks() const { return checks_; }
-    const ComboMap &combos() const { return combos_; }
+    const TextMap &Edits() const { return edits_; }
+    const CheckMap &Checks() const { return checks_; }
+    const ComboMap &Combos() const { return combos_; }
 
     // Equal when every control holds the same value (the groups are the module's own).
-    bool sameValues(const ControlState &other) const {
+    bool SameValues(const ControlState &other) const {
         return edits_ == other.edits_ && checks_ == other.checks_ && combos_ == other.combos_;
     }
 

@@ -209,7 +209,7 @@ std::optional<FieldProblem> FirstInvalidField(std::span<const FieldSpec> table,
         const FieldSpec *field = FindField(table, control);
         if (!field)
             continue;
-        const std::string text = state.text(control);
+        const std::string text = state.Text(control);
         if (!IsValidNumberText(RuleOf(*field), text))
             return FieldProblem{field, text};
     }
@@ -219,9 +219,9 @@ std::optional<FieldProblem> FirstInvalidField(std::span<const FieldSpec> table,
 void SetStartValues(ControlState &state, std::span<const FieldSpec> table) {
     for (const FieldSpec &f : table) {
         if (f.kind == FieldKind::choice)
-            state.setComboIndex(f.control, static_cast<int>(f.start.value_or(0)));
+            state.SetComboIndex(f.control, static_cast<int>(f.start.value_or(0)));
         else
-            state.setText(f.control, f.start ? FormatGeneral(*f.start) : std::string());
+            state.SetText(f.control, f.start ? FormatGeneral(*f.start) : std::string());
     }
 }
 

@@ -71,7 +71,7 @@ ExhaustCalc::ExhaustCalc(Notifier *notifier) : RunFrame(notifier) {
 RunOutcome ExhaustCalc::Run(ExhaustInputs &in) {
     BeginRun();
     rangeWarned_ = false;
-    Detailed = in.isChecked(ctl::cbDetailed);
+    Detailed = in.IsChecked(ctl::cbDetailed);
     // the one guard: no value that is not finite reaches the report or the duty point
     return RunGuarded(
         Report, "\\par\\par", [&] { return RunSteps(in); },
@@ -84,8 +84,8 @@ RunOutcome ExhaustCalc::Run(ExhaustInputs &in) {
 
 RunOutcome ExhaustCalc::RunSteps(ExhaustInputs &in) {
     Report.BeginReport(kExhaustReportTitle);
-    Report.Page.projectName = in.text(ctl::EditProjectName);
-    Report.Page.systemName = in.text(ctl::EditSystemName);
+    Report.Page.projectName = in.Text(ctl::EditProjectName);
+    Report.Page.systemName = in.Text(ctl::EditSystemName);
     Variant = ReadVariant(in);
     // the hidden reserve choice has no calculation of its own
     if (Variant == ExhaustVariant::reserve || Variant == ExhaustVariant::atrium)

@@ -20,7 +20,7 @@ struct ExhaustInputs : ControlState {
     TFireLoad FireLoad;
     NetworkSegments Segments;
 
-    bool areaForm() const { return comboIndex(ctl::cbRoomSizeVariant) == 1; }
+    bool areaForm() const { return ComboIndex(ctl::cbRoomSizeVariant) == 1; }
 
     // The window as it starts: the field table's start values, the default network, the car
     // park's smoke layer fields proposed from the room size.

@@ -25,7 +25,7 @@ std::string Bool(bool b) {
     return b ? "1" : "0";
 }
 double Field(const ExhaustInputs &in, ControlName control) {
-    return ReadRealInput(in.text(control));
+    return ReadRealInput(in.Text(control));
 }
 
 std::string BadCharMessage(std::string_view field, const std::string &bad) {
@@ -78,7 +78,7 @@ std::string Shown(double x) {
 // written as it stands, so the next opening shows it flagged instead of a cleaned stand-in.
 void WriteField(IniFile &ini, const ExhaustInputs &in, ControlName control) {
     const FieldSpec &f = ExhaustField(control);
-    const std::string text = in.text(control);
+    const std::string text = in.Text(control);
     const bool refused = !text.empty() && !IsValidNumberText(RuleOf(f), text);
     ini.setValue(f.section, f.key, refused ? text : Num(Field(in, control)));
 }
@@ -97,7 +97,7 @@ double ReadField(const IniFile &ini, ControlName control) {
 }
 // Shows the key's value in its edit.
 void LoadField(const IniFile &ini, ExhaustInputs &in, ControlName control) {
-    in.setText(control, Shown(ReadField(ini, control)));
+    in.SetText(control, Shown(ReadField(ini, control)));
 }
 
 // The first real of the inputs that is not finite, by the name the user knows it by; empty when
@@ -169,8 +169,8 @@ ProjectResult ProjectBytes(const ExhaustInputs &in, std::string_view dateTime, s
     // names the user typed: refuse rather than write "?" in their place
     std::string bad;
     const std::pair<std::string, std::string> names[] = {
-        {"Наименование проекта", in.text(ctl::EditProjectName)},
-        {"Наименование вентиляционной системы", in.text(ctl::EditSystemName)},
+        {"Наименование проекта", in.Text(ctl::EditProjectName)},
+        {"Наименование вентиляционной системы", in.Text(ctl::EditSystemName)},
         {"Удельная пожарная нагрузка", in.FireLoadDensity.Name},
         {"Пожарная нагрузка", in.FireLoad.Name},
     };
@@ -200,24 +200,24 @@ ProjectResult ProjectBytes(const ExhaustInputs &in, std::string_view dateTime, s
                          std::string(dateTime) + "\r\n\r\n";
     ini.setPreamble(Utf8ToCp1251(header).value_or(header));
 
-    WriteValue(ini, ctl::EditProjectName, in.text(ctl::EditProjectName));
-    WriteValue(ini, ctl::EditSystemName, in.text(ctl::EditSystemName));
+    WriteValue(ini, ctl::EditProjectName, in.Text(ctl::EditProjectName));
+    WriteValue(ini, ctl::EditSystemName, in.Text(ctl::EditSystemName));
 
     int variant = 0;
-    if (in.isChecked(ctl::rbCalcRoom))
+    if (in.IsChecked(ctl::rbCalcRoom))
         variant = 2;
-    else if (in.isChecked(ctl::rbCalcGallery))
+    else if (in.IsChecked(ctl::rbCalcGallery))
         variant = 3;
-    else if (in.isChecked(ctl::rbCalcParking))
+    else if (in.IsChecked(ctl::rbCalcParking))
         variant = 5;
     // what ReadVariant would pick: the corridor wins when both are somehow checked
-    if (in.isChecked(ctl::rbCalcCorridor))
+    if (in.IsChecked(ctl::rbCalcCorridor))
         variant = 0;
     ini.setValue("Room", "Variant", std::to_string(variant));
-    ini.setValue("Room", "Living", Bool(in.isChecked(ctl::rbLivingBuilding)));
-    ini.setValue("Room", "InTown", Bool(in.isChecked(ctl::rbInTownBuilding)));
-    const int aupt = in.isChecked(ctl::rbAUPTSprinkler3x3)   ? 3
-                     : in.isChecked(ctl::rbAUPTSprinkler4x4) ? 4
+    ini.setValue("Room", "Living", Bool(in.IsChecked(ctl::rbLivingBuilding)));
+    ini.setValue("Room", "InTown", Bool(in.IsChecked(ctl::rbInTownBuilding)));
+    const int aupt = in.IsChecked(ctl::rbAUPTSprinkler3x3)   ? 3
+                     : in.IsChecked(ctl::rbAUPTSprinkler4x4) ? 4
                                                              : 0;
     ini.setValue("Room", "AUPT", std::to_string(aupt));
     WriteField(ini, in, ctl::EditFireArea);
@@ -283,7 +283,7 @@ ProjectResult ProjectBytes(const ExhaustInputs &in, std::string_view dateTime, s
     WriteField(ini, in, ctl::EditOutAirTempComp);
     WriteField(ini, in, ctl::EditWindSpeed);
 
-    ini.setValue("Shaft", "WithShaft", Bool(in.isChecked(ctl::cbShaft)));
+    ini.setValue("Shaft", "WithShaft", Bool(in.IsChecked(ctl::cbShaft)));
     for (size_t k = 0; k < in.Segments.size(); ++k) {
         const NetworkSegment &s = in.Segments[k];
         const std::string sec = "Shaft" + std::to_string(k);
@@ -303,7 +303,7 @@ ProjectResult ProjectBytes(const ExhaustInputs &in, std::string_view dateTime, s
         ini.setValue(sec, "VL", Num(s.Lsh));
         ini.setValue(sec, "VZ", Num(s.ZETAsh));
     }
-    ini.setValue("ShaftEnd", "EndExhaust", Bool(in.isChecked(ctl::rbEndExhaust)));
+    ini.setValue("ShaftEnd", "EndExhaust", Bool(in.IsChecked(ctl::rbEndExhaust)));
     WriteField(ini, in, ctl::EditShaftConDuctResist);
     WriteField(ini, in, ctl::EditExhaustGasSpeed);
 
@@ -343,39 +343,39 @@ ProjectResult ReadProjectBytes(std::string_view bytes, ExhaustInputs &target,
         return ReadIniReal(ini, section, key, fallback);
     };
 
-    in.setText(ctl::EditProjectName, ini.readString("Project", "Name"));
-    in.setText(ctl::EditSystemName, ini.readString("Project", "System"));
+    in.SetText(ctl::EditProjectName, ini.readString("Project", "Name"));
+    in.SetText(ctl::EditSystemName, ini.readString("Project", "System"));
 
     const int variant = ReadIniInt(ini, "Room", "Variant", 0);
-    in.check(variant == 2   ? ctl::rbCalcRoom
+    in.Check(variant == 2   ? ctl::rbCalcRoom
              : variant == 3 ? ctl::rbCalcGallery
              : variant == 5 ? ctl::rbCalcParking
                             : ctl::rbCalcCorridor);
-    in.check(ReadIniBool(ini, "Room", "Living", false) ? ctl::rbLivingBuilding
+    in.Check(ReadIniBool(ini, "Room", "Living", false) ? ctl::rbLivingBuilding
                                                        : ctl::rbPublicBuilding);
-    in.check(ReadIniBool(ini, "Room", "InTown", true) ? ctl::rbInTownBuilding
+    in.Check(ReadIniBool(ini, "Room", "InTown", true) ? ctl::rbInTownBuilding
                                                       : ctl::rbOutTownBuilding);
     const int aupt = ReadIniInt(ini, "Room", "AUPT", 0);
-    in.check(aupt == 3   ? ctl::rbAUPTSprinkler3x3
+    in.Check(aupt == 3   ? ctl::rbAUPTSprinkler3x3
              : aupt == 4 ? ctl::rbAUPTSprinkler4x4
                          : ctl::rbAUPTNo);
     const double fireArea = ReadField(ini, ctl::EditFireArea);
     // 0 is the empty field ("compute"); a negative area shows as read, to be flagged
-    in.setText(ctl::EditFireArea, fireArea != 0 ? Shown(fireArea) : "");
+    in.SetText(ctl::EditFireArea, fireArea != 0 ? Shown(fireArea) : "");
 
     const double length = ReadField(ini, ctl::EditRoomLength);
     const double width = ReadField(ini, ctl::EditRoomWidth);
     const double height = ReadField(ini, ctl::EditRoomHeight);
     const double floorArea = ReadField(ini, ctl::EditFloorAreaSH);
     const FieldSpec &form = ExhaustField(ctl::cbRoomSizeVariant);
-    in.setComboIndex(ctl::cbRoomSizeVariant,
+    in.SetComboIndex(ctl::cbRoomSizeVariant,
                      ReadIniInt(ini, form.section, form.key, 0) == 1 ? 1 : 0);
-    in.setText(ctl::EditRoomLength, Shown(length));
-    in.setText(ctl::EditRoomWidth, Shown(width));
-    in.setText(ctl::EditRoomHeight, Shown(height));
-    in.setText(ctl::EditFloorAreaSH, Shown(floorArea));
-    in.setText(ctl::EditRoomWidthSH, Shown(width));
-    in.setText(ctl::EditRoomHeightSH, Shown(height));
+    in.SetText(ctl::EditRoomLength, Shown(length));
+    in.SetText(ctl::EditRoomWidth, Shown(width));
+    in.SetText(ctl::EditRoomHeight, Shown(height));
+    in.SetText(ctl::EditFloorAreaSH, Shown(floorArea));
+    in.SetText(ctl::EditRoomWidthSH, Shown(width));
+    in.SetText(ctl::EditRoomHeightSH, Shown(height));
     for (size_t i = 0; i < in.DoorGrid.size(); ++i) {
         const double w = real("Room", ("Door" + std::to_string(i) + "W").c_str(), 0);
         const double h = real("Room", ("Door" + std::to_string(i) + "H").c_str(), 0);
@@ -385,8 +385,8 @@ ProjectResult ReadProjectBytes(std::string_view bytes, ExhaustInputs &target,
             in.DoorGrid[i] = {"", ""};
     }
     const double noSmoke = ReadField(ini, ctl::EditNoSmokeHeight);
-    in.setText(ctl::EditNoSmokeHeight, Shown(noSmoke));
-    in.setText(ctl::EditCrdrNoSmokeHeight, Shown(noSmoke));
+    in.SetText(ctl::EditNoSmokeHeight, Shown(noSmoke));
+    in.SetText(ctl::EditCrdrNoSmokeHeight, Shown(noSmoke));
     LoadField(ini, in, ctl::EditRoomAirTemp);
     LoadField(ini, in, ctl::EditQr);
 
@@ -403,10 +403,10 @@ ProjectResult ReadProjectBytes(std::string_view bytes, ExhaustInputs &target,
     LoadField(ini, in, ctl::EditFirstFloorLevel);
 
     const double perimeter = ReadField(ini, ctl::EditRoomMaxSmkPerim);
-    in.setText(ctl::EditRoomMaxSmkPerim, perimeter != 0 ? Shown(perimeter) : "");
+    in.SetText(ctl::EditRoomMaxSmkPerim, perimeter != 0 ? Shown(perimeter) : "");
     LoadField(ini, in, ctl::EditBurningFullness);
     const double heatK = ReadField(ini, ctl::EditHeatRadiation);
-    in.setText(ctl::EditHeatRadiation, Shown(heatK));
+    in.SetText(ctl::EditHeatRadiation, Shown(heatK));
     LoadField(ini, in, ctl::EditInitSmkWidth);
     LoadField(ini, in, ctl::EditGlrTopSmkBot);
     LoadField(ini, in, ctl::EditGalleryTopHeight);
@@ -414,16 +414,16 @@ ProjectResult ReadProjectBytes(std::string_view bytes, ExhaustInputs &target,
     const ParkingSmokeProposal proposal = ProposeParkingSmoke(in);
     const double parkPerimeter = ReadField(ini, ctl::EditParkMaxSmkPerim,
                                            perimeter > 0 ? perimeter : proposal.MaxSmokePerimeter);
-    in.setText(ctl::EditParkMaxSmkPerim, Shown(parkPerimeter));
-    in.setText(ctl::EditSmokeEquArea,
+    in.SetText(ctl::EditParkMaxSmkPerim, Shown(parkPerimeter));
+    in.SetText(ctl::EditSmokeEquArea,
                Shown(ReadField(ini, ctl::EditSmokeEquArea, proposal.SmokeEquiArea)));
-    in.setText(ctl::EditParkHRadiation, Shown(ReadField(ini, ctl::EditParkHRadiation, heatK)));
+    in.SetText(ctl::EditParkHRadiation, Shown(ReadField(ini, ctl::EditParkHRadiation, heatK)));
 
     LoadField(ini, in, ctl::EditOutsideAirTemp);
     LoadField(ini, in, ctl::EditOutAirTempComp);
     LoadField(ini, in, ctl::EditWindSpeed);
 
-    in.check(ctl::cbShaft, ReadIniBool(ini, "Shaft", "WithShaft", true));
+    in.Check(ctl::cbShaft, ReadIniBool(ini, "Shaft", "WithShaft", true));
     in.Segments.clear();
     for (int k = 0; k < segmentCount; ++k) {
         const std::string sec = "Shaft" + std::to_string(k);
@@ -456,7 +456,7 @@ ProjectResult ReadProjectBytes(std::string_view bytes, ExhaustInputs &target,
     }
     SyncMiddleSegments(in.Segments);
 
-    in.check(ReadIniBool(ini, "ShaftEnd", "EndExhaust", true) ? ctl::rbEndExhaust
+    in.Check(ReadIniBool(ini, "ShaftEnd", "EndExhaust", true) ? ctl::rbEndExhaust
                                                               : ctl::rbEndRoofFan);
     LoadField(ini, in, ctl::EditShaftConDuctResist);
     LoadField(ini, in, ctl::EditExhaustGasSpeed);
@@ -465,7 +465,7 @@ ProjectResult ReadProjectBytes(std::string_view bytes, ExhaustInputs &target,
     for (const FieldSpec &f : kExhaustFields)
         if (f.kind == FieldKind::real)
             if (std::optional<std::string> raw = UnreadableNumber(ini, f.section, f.key, false))
-                in.setText(f.control, std::move(*raw));
+                in.SetText(f.control, std::move(*raw));
 
     target = std::move(in);
     return {};
@@ -476,8 +476,8 @@ ProjectResult LoadProject(const std::string &path, ExhaustInputs &inputs) {
 }
 
 std::string DefaultProjectName(const ExhaustInputs &in) {
-    const std::string project = in.text(ctl::EditProjectName);
-    const std::string system = in.text(ctl::EditSystemName);
+    const std::string project = in.Text(ctl::EditProjectName);
+    const std::string system = in.Text(ctl::EditSystemName);
     std::string name = project;
     if (!project.empty() && !system.empty())
         name += "_" + system;

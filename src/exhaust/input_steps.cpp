@@ -13,7 +13,7 @@ namespace orvane::exhaust {
 namespace {
 
 double Read(const ExhaustInputs &in, ControlName control) {
-    return ReadRealInput(in.text(control));
+    return ReadRealInput(in.Text(control));
 }
 
 bool IsRoomVariant(ExhaustVariant v) {
@@ -26,7 +26,7 @@ const char *const kSquareMetres = " м\\super 2\\nosupersub ";
 
 ExhaustVariant ExhaustCalc::ReadVariant(const ExhaustInputs &in) const {
     using enum ExhaustVariant;
-    return in.chosen(ctl::kVariantRadios, {corridor, reserve, room, underGallery, parking},
+    return in.Chosen(ctl::kVariantRadios, {corridor, reserve, room, underGallery, parking},
                      corridor);
 }
 
@@ -35,10 +35,10 @@ namespace {
 // The report's first lines: the project's and the system's names and the variant.
 void WriteRunHeader(RtfStream &s, const ExhaustInputs &in, ExhaustVariant variant) {
     RtfText(s, "\\par\\b Наименование проекта:  ");
-    RtfUserText(s, in.text(ctl::EditProjectName));
+    RtfUserText(s, in.Text(ctl::EditProjectName));
     RtfText(s, "\\b0\\par ");
     RtfText(s, "\\par\\b Наименование вентиляционной системы:  ");
-    RtfUserText(s, in.text(ctl::EditSystemName));
+    RtfUserText(s, in.Text(ctl::EditSystemName));
     RtfText(s, "\\b0\\par ");
 
     std::string variantText;
@@ -106,12 +106,12 @@ bool ExhaustCalc::InputRoomTerms(const ExhaustInputs &in) {
     const bool corridor = Variant == ExhaustVariant::corridor;
     const bool room = IsRoomVariant(Variant);
 
-    IsLivingBuilding = in.isChecked(ctl::rbLivingBuilding);
+    IsLivingBuilding = in.IsChecked(ctl::rbLivingBuilding);
     if (corridor)
         RtfText(s, std::string("\\par\\b Тип здания:    ") +
                        (IsLivingBuilding ? "Жилое" : "Общественное") + "\\b0\\par ");
 
-    IsInTownBuilding = in.isChecked(ctl::rbInTownBuilding);
+    IsInTownBuilding = in.IsChecked(ctl::rbInTownBuilding);
     FireEvolutionTime = 0;
     if (room) {
         RtfText(s, std::string("\\par\\b Местонахождение:    ") +
@@ -119,8 +119,8 @@ bool ExhaustCalc::InputRoomTerms(const ExhaustInputs &in) {
         FireEvolutionTime = IsInTownBuilding ? 10 : 20;
     }
 
-    Sprinklers = in.isChecked(ctl::rbAUPTSprinkler3x3)   ? SprinklerKind::grid3x3
-                 : in.isChecked(ctl::rbAUPTSprinkler4x4) ? SprinklerKind::grid4x4
+    Sprinklers = in.IsChecked(ctl::rbAUPTSprinkler3x3)   ? SprinklerKind::grid3x3
+                 : in.IsChecked(ctl::rbAUPTSprinkler4x4) ? SprinklerKind::grid4x4
                                                          : SprinklerKind::none;
     if (room && Sprinklers != SprinklerKind::none)
         RtfText(s, std::string("\\par\\b Система АУПТ:    ") +
@@ -442,7 +442,7 @@ bool ExhaustCalc::InputOutsideAndNetwork(const ExhaustInputs &in) {
     WindSpeed = Read(in, ctl::EditWindSpeed);
     ValueLine(s, "\\par\\b Скорость ветра, V\\sub В\\nosupersub :    ", F62(WindSpeed), " м/с");
 
-    CalcWithShaft = in.isChecked(ctl::cbShaft);
+    CalcWithShaft = in.IsChecked(ctl::cbShaft);
     Segments = in.Segments;
     const size_t n = Segments.size();
     if (CalcWithShaft) {
@@ -489,7 +489,7 @@ bool ExhaustCalc::InputOutsideAndNetwork(const ExhaustInputs &in) {
         }
     }
 
-    Term1 = in.isChecked(ctl::rbEndExhaust);
+    Term1 = in.IsChecked(ctl::rbEndExhaust);
     ShaftConDuctResist = Read(in, ctl::EditShaftConDuctResist);
     if (Term1)
         ValueLine(s,

@@ -123,7 +123,7 @@ int AddSegments(NetworkSegments &segments, int p, const SegmentEditorState &edit
     const int k = std::clamp(editor.StoreyQtyForAdd, 1, 100);
     if (n + k > kMaxSegments) {
         if (notifier)
-            notifier->warning(std::string(kTooManySegmentsMessage), ctl::ListBoxYchastki.str());
+            notifier->warning(std::string(kTooManySegmentsMessage), ctl::ListBoxYchastki.Str());
         return -1;
     }
     // Segments p..N-1 move up by K; the new ones take the editor's values on top of a copy of

@@ -5,12 +5,12 @@
 namespace orvane::exhaust {
 
 TSmokeValve CatalogValve(int widthMm, int heightMm) {
-    const TValves catalog;
+    const SmokeValveCatalog catalog;
     return catalog.Valves(catalog.GetValveNum(widthMm, heightMm));
 }
 
 bool IsCatalogValve(int widthMm, int heightMm) {
-    return TValves().GetValveNum(widthMm, heightMm) >= 0;
+    return SmokeValveCatalog().GetValveNum(widthMm, heightMm) >= 0;
 }
 
 } // namespace orvane::exhaust

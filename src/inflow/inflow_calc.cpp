@@ -52,7 +52,7 @@ SupplyVariant CodeToVariant(std::string_view code) {
 
 SupplyVariant ChosenVariant(const InflowInputs &in) {
     using enum SupplyVariant;
-    return in.chosen(ctl::kVariantRadios, {aboveGroundStair, undergroundStair, lift, tambour},
+    return in.Chosen(ctl::kVariantRadios, {aboveGroundStair, undergroundStair, lift, tambour},
                      aboveGroundStair);
 }
 
@@ -67,8 +67,8 @@ RunOutcome InflowCalc::Run(InflowInputs &in) {
     FanVolumeFlow = 0;
     FanPressure = 0;
     Report.BeginReport(kSupplyReportTitle);
-    Report.Page.projectName = in.text(ctl::EditProjectName);
-    Report.Page.systemName = in.text(ctl::EditSystemName);
+    Report.Page.projectName = in.Text(ctl::EditProjectName);
+    Report.Page.systemName = in.Text(ctl::EditSystemName);
 
     return RunGuarded(
         Report, "\\par", [&] { return RunSteps(in); },
@@ -82,8 +82,8 @@ RunOutcome InflowCalc::Run(InflowInputs &in) {
 RunOutcome InflowCalc::RunSteps(InflowInputs &in) {
     RtfStream &report = Report.RTBody;
     Variant = ChosenVariant(in);
-    ProjectName = in.text(ctl::EditProjectName);
-    SystemName = in.text(ctl::EditSystemName);
+    ProjectName = in.Text(ctl::EditProjectName);
+    SystemName = in.Text(ctl::EditSystemName);
     WriteProjectLines(report, ProjectName, SystemName, Variant);
 
     // The chosen calculator: its input steps, "РАСЧЁТ", its calculation, its duty point.

@@ -12,7 +12,7 @@ InflowInputs InflowInputs::Defaults() {
           ctl::rbExitsToSWViaDoor, ctl::rbDoorIsOrdinary, ctl::rbOGRectAPipe, ctl::rbLiftJoinWall,
           ctl::rbLiftHall1, ctl::rbLiftHallAbove, ctl::rbLiftHallBelowNot, ctl::rbLiftMethodOpening,
           ctl::rbLiftRectAPipe, ctl::rbTmbrVar1, ctl::rbTmbrRectVPipe})
-        in.check(button);
+        in.Check(button);
     return in;
 }
 

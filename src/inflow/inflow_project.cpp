@@ -265,7 +265,7 @@ const char *Descr2(SupplyVariant v) {
 
 // The number of a group's checked button, from 1; 1 when none is checked.
 int RadioIndex(const InflowInputs &in, RadioGroup radios) {
-    const int index = in.checkedIndex(radios);
+    const int index = in.CheckedIndex(radios);
     return index < 0 ? 1 : index + 1;
 }
 
@@ -284,12 +284,12 @@ ProjectResult ProjectBytes(const InflowInputs &in, std::string_view dateTime, st
     for (ControlName control : {ctl::EditProjectName, ctl::EditSystemName}) {
         std::string bad;
         const std::string caption(InflowField(control).caption);
-        if (!Utf8ToCp1251(in.text(control), &bad))
+        if (!Utf8ToCp1251(in.Text(control), &bad))
             return {false, "Проект не сохранён: поле «" + caption + "» содержит символ «" + bad +
                                "», который нельзя записать в файл проекта (кодировка "
                                "Windows-1251)."};
         // a name the reader would refuse is not written
-        if (TextLength(in.text(control)) > kMaxTextLength)
+        if (TextLength(in.Text(control)) > kMaxTextLength)
             return {false, "Проект не сохранён: в поле «" + caption + "» больше " +
                                std::to_string(kMaxTextLength) + " знаков."};
     }
@@ -301,8 +301,8 @@ ProjectResult ProjectBytes(const InflowInputs &in, std::string_view dateTime, st
     header += dateTime;
     header += "\r\n\r\n";
     ini.setPreamble(std::move(header));
-    ini.setValue("Project", "Name", in.text(ctl::EditProjectName));
-    ini.setValue("Project", "System", in.text(ctl::EditSystemName));
+    ini.setValue("Project", "Name", in.Text(ctl::EditProjectName));
+    ini.setValue("Project", "System", in.Text(ctl::EditSystemName));
     ini.setValue("Project", "Variant", VariantToCode(variant));
     ini.setValue("Project", "Descr1", "Приточная противодымная вентиляция");
     ini.setValue("Project", "Descr2", Descr2(variant));
@@ -314,7 +314,7 @@ ProjectResult ProjectBytes(const InflowInputs &in, std::string_view dateTime, st
         case Kind::Int:
         case Kind::ZoneInt:
         case Kind::SignedInt: {
-            const std::string raw = in.text(*k.control);
+            const std::string raw = in.Text(*k.control);
             if (IsRefusedText(*k.control, raw)) {
                 text = raw;
                 break;
@@ -328,33 +328,33 @@ ProjectResult ProjectBytes(const InflowInputs &in, std::string_view dateTime, st
         case Kind::AbsReal:
         case Kind::DoorResist:
         case Kind::VPipeA: {
-            if (IsRefusedText(*k.control, in.text(*k.control))) {
-                text = in.text(*k.control);
+            if (IsRefusedText(*k.control, in.Text(*k.control))) {
+                text = in.Text(*k.control);
                 if (k.kind == Kind::VPipeA)
                     vpipeA = text;
                 break;
             }
-            double v = ReadRealInput(in.text(*k.control));
+            double v = ReadRealInput(in.Text(*k.control));
             if (k.kind == Kind::AbsReal)
                 v = std::fabs(v);
             // guard: digits beyond the range of a real are kept as typed, never as "inf"
-            text = std::isfinite(v) ? FormatGeneral(v) : SanitizeNumberText(in.text(*k.control));
+            text = std::isfinite(v) ? FormatGeneral(v) : SanitizeNumberText(in.Text(*k.control));
             if (k.kind == Kind::VPipeA)
                 vpipeA = text;
             break;
         }
         case Kind::Bool:
-            text.assign(1, in.isChecked(*k.control) ? '1' : '0');
+            text.assign(1, in.IsChecked(*k.control) ? '1' : '0');
             break;
         case Kind::WinVar: {
-            int v = in.comboIndex(*k.control);
+            int v = in.ComboIndex(*k.control);
             if (v < 0 || v > 3)
                 v = 0;
             text = std::to_string(v);
             break;
         }
         case Kind::LiftUnit:
-            text = std::to_string(in.comboIndex(*k.control) > 0 ? in.comboIndex(*k.control) : 0);
+            text = std::to_string(in.ComboIndex(*k.control) > 0 ? in.ComboIndex(*k.control) : 0);
             break;
         case Kind::LiftMethod:
             text = std::to_string(RadioIndex(in, ctl::kLiftMethodRadios));
@@ -393,10 +393,10 @@ ProjectResult ReadProjectBytes(std::string_view bytes, InflowInputs &target,
     }
 
     InflowInputs in = target; // the other variants' controls keep their state
-    in.setText(ctl::EditProjectName, ini.readString("Project", "Name"));
-    in.setText(ctl::EditSystemName, ini.readString("Project", "System"));
+    in.SetText(ctl::EditProjectName, ini.readString("Project", "Name"));
+    in.SetText(ctl::EditSystemName, ini.readString("Project", "System"));
     const SupplyVariant variant = CodeToVariant(ini.readString("Project", "Variant", "SW-OG"));
-    in.check(ctl::kVariantRadios[static_cast<size_t>(variant)]);
+    in.Check(ctl::kVariantRadios[static_cast<size_t>(variant)]);
 
     for (const KeyDef &k : Layout(variant)) {
         const int intFallback = static_cast<int>(k.fallback);
@@ -406,13 +406,13 @@ ProjectResult ReadProjectBytes(std::string_view bytes, InflowInputs &target,
         case Kind::SignedInt:
         case Kind::ZoneInt: {
             if (std::optional<std::string> raw = UnreadableNumber(ini, k.section, k.key, true)) {
-                in.setText(*k.control, std::move(*raw));
+                in.SetText(*k.control, std::move(*raw));
                 break;
             }
             int v = intValue;
             if (k.kind == Kind::ZoneInt && v < 0)
                 v = 0;
-            in.setText(*k.control, k.kind == Kind::ZoneInt && v < 1 ? "" : std::to_string(v));
+            in.SetText(*k.control, k.kind == Kind::ZoneInt && v < 1 ? "" : std::to_string(v));
             break;
         }
         case Kind::Real:
@@ -423,29 +423,29 @@ ProjectResult ReadProjectBytes(std::string_view bytes, InflowInputs &target,
             if (k.kind == Kind::VPipeA && ini.value(k.section, kVPipeSizeAKey))
                 key = kVPipeSizeAKey;
             if (std::optional<std::string> raw = UnreadableNumber(ini, k.section, key, false)) {
-                in.setText(*k.control, std::move(*raw));
+                in.SetText(*k.control, std::move(*raw));
                 break;
             }
             double v = ReadIniReal(ini, k.section, key, k.fallback);
             if (!std::isfinite(v))
                 v = k.fallback;
-            in.setText(*k.control, k.kind == Kind::DoorResist && v == 0 ? "" : EditNumberText(v));
+            in.SetText(*k.control, k.kind == Kind::DoorResist && v == 0 ? "" : EditNumberText(v));
             break;
         }
         case Kind::Bool:
-            in.checkPair(*k.control, *k.control2, intValue != 0);
+            in.CheckPair(*k.control, *k.control2, intValue != 0);
             break;
         case Kind::WinVar:
-            in.setComboIndex(*k.control, intValue < 0 || intValue > 3 ? 0 : intValue);
+            in.SetComboIndex(*k.control, intValue < 0 || intValue > 3 ? 0 : intValue);
             break;
         case Kind::LiftUnit:
-            in.setComboIndex(*k.control, intValue != 0 ? 1 : 0);
+            in.SetComboIndex(*k.control, intValue != 0 ? 1 : 0);
             break;
         case Kind::LiftMethod:
-            in.check(ctl::kLiftMethodRadios[std::clamp(intValue, 1, 3) - 1]);
+            in.Check(ctl::kLiftMethodRadios[std::clamp(intValue, 1, 3) - 1]);
             break;
         case Kind::TmbrVariant:
-            in.check(ctl::kTmbrVariantRadios[intValue == 2 || intValue == 3 ? intValue - 1 : 0]);
+            in.Check(ctl::kTmbrVariantRadios[intValue == 2 || intValue == 3 ? intValue - 1 : 0]);
             break;
         }
     }

@@ -9,7 +9,7 @@ namespace orvane::inflow {
 bool ReadCountInput(RunFrame &frame, const InflowInputs &in, ControlName control, int limit,
                     std::string_view message, int &value) {
     int v = 0;
-    if (!TryTextToInt(DigitsOnly(in.text(control)), v) || v > limit) {
+    if (!TryTextToInt(DigitsOnly(in.Text(control)), v) || v > limit) {
         frame.Warn(std::string(message), control);
         return false;
     }
@@ -20,13 +20,13 @@ bool ReadCountInput(RunFrame &frame, const InflowInputs &in, ControlName control
 int ReadIntInput(const InflowInputs &in, ControlName control) {
     int v = 0;
     // guard: a digit string beyond 32 bits is the largest integer, never a wrapped one
-    if (!TryTextToInt(DigitsOnly(in.text(control)), v))
+    if (!TryTextToInt(DigitsOnly(in.Text(control)), v))
         v = INT_MAX;
     return v;
 }
 
 double ReadRealControl(const InflowInputs &in, ControlName control) {
-    return ReadRealInput(in.text(control));
+    return ReadRealInput(in.Text(control));
 }
 
 std::string IntText(int v) {
@@ -38,7 +38,7 @@ DuctInputs ReadDuctInputs(const InflowInputs &in, const DuctControls &controls) 
     duct.SizeA = ReadRealControl(in, controls.SizeA);
     duct.SizeB = ReadRealControl(in, controls.SizeB);
     duct.Length = ReadRealControl(in, controls.Length);
-    duct.IsRect = in.isChecked(controls.Rectangular);
+    duct.IsRect = in.IsChecked(controls.Rectangular);
     duct.Roughness = ReadRealControl(in, controls.Roughness);
     duct.XiSum = ReadRealControl(in, controls.XiSum);
     return duct;

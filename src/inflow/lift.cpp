@@ -18,7 +18,7 @@ namespace {
 // Digits and a leading minus; beyond 32 bits the value is held at the limit of its sign, which
 // the exit-floor clamps then bring back into the building.
 int SignedSaturated(const InflowInputs &in, ControlName control) {
-    const std::string text = SanitizeIntegerText(in.text(control));
+    const std::string text = SanitizeIntegerText(in.Text(control));
     int value = 0;
     if (TryTextToInt(text, value))
         return value;
@@ -51,12 +51,12 @@ LiftStop LiftCalc::Read(RunFrame &frame, const InflowInputs &in) {
     s.BelowFloorCount = ug;
     s.Shaft = ug == 0 ? LiftShaft::aboveGroundOnly
                       : (og < 2 ? LiftShaft::fedFromBelow : LiftShaft::withUnderground);
-    s.AdjoinsOutsideWall = in.isChecked(ctl::rbLiftJoinWall);
-    s.HallOnFirstFloor = in.isChecked(ctl::rbLiftHall1);
-    s.HallsAbove = in.isChecked(ctl::rbLiftHallAbove);
-    s.HallsBelow = in.isChecked(ctl::rbLiftHallBelow);
-    s.Method = in.isChecked(ctl::rbLiftMethodSlot)     ? LiftMethod::cageGap
-               : in.isChecked(ctl::rbLiftMethodClosed) ? LiftMethod::closedDoors
+    s.AdjoinsOutsideWall = in.IsChecked(ctl::rbLiftJoinWall);
+    s.HallOnFirstFloor = in.IsChecked(ctl::rbLiftHall1);
+    s.HallsAbove = in.IsChecked(ctl::rbLiftHallAbove);
+    s.HallsBelow = in.IsChecked(ctl::rbLiftHallBelow);
+    s.Method = in.IsChecked(ctl::rbLiftMethodSlot)     ? LiftMethod::cageGap
+               : in.IsChecked(ctl::rbLiftMethodClosed) ? LiftMethod::closedDoors
                                                        : LiftMethod::openDoorway;
 
     s.Air.OutsideAirTempC = ReadRealControl(in, ctl::EditLiftOutsideAirTemp);
@@ -124,7 +124,7 @@ LiftStop LiftCalc::ReadShaft(RunFrame &frame, const InflowInputs &in) {
     for (size_t i = 0; i < s.GapRows.size(); ++i) {
         const ctl::LiftGapControls &gap = ctl::kLiftGapControls[i];
         s.GapRows[i].Area = ReadRealControl(in, gap.area);
-        s.GapRows[i].GivenAsXi = in.comboIndex(gap.unit) == 1;
+        s.GapRows[i].GivenAsXi = in.ComboIndex(gap.unit) == 1;
         s.GapRows[i].Value = ReadRealControl(in, gap.value);
     }
     if (s.Method != LiftMethod::cageGap)

@@ -344,13 +344,13 @@ void WriteDuctLossAndFan(RtfStream &report, const LiftResults &r) {
 
     // the floors, top floor first
     ReportLine(report, "\\par\\b Таблица 1. Давление и расходы воздуха на этажах\\b0\\par\\par ");
-    TRTFTable table;
+    ReportTable table;
     table.reserve(r.Floors.size() + 1);
     auto cell = [](std::string text, bool bold) {
-        TRTFTableCell c;
+        ReportCell c;
         c.Width = 1200;
         c.Text = std::move(text);
-        c.HJfy = TRTFHorJustify::horjCenter;
+        c.Align = CellAlign::center;
         c.Bold = bold;
         return c;
     };

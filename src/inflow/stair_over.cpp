@@ -110,10 +110,10 @@ AboveGroundStairFloors AboveGroundStairFloorPass(const AboveGroundStairPass &a) 
 
 AboveGroundStairStop AboveGroundStairCalc::Read(RunFrame &frame, InflowInputs &in) {
     AboveGroundStairInputs &s = inputs_;
-    s.AdjoinsOutsideWall = in.isChecked(ctl::rbSWJoinWall);
-    s.HasOutsideExit = in.isChecked(ctl::rbSWWithExit);
-    s.FirstFloorSeparate = in.isChecked(ctl::rbFirstFloorNotJoinSW);
-    s.ExitsViaTambours = in.isChecked(ctl::rbExitsToSWViaTambour);
+    s.AdjoinsOutsideWall = in.IsChecked(ctl::rbSWJoinWall);
+    s.HasOutsideExit = in.IsChecked(ctl::rbSWWithExit);
+    s.FirstFloorSeparate = in.IsChecked(ctl::rbFirstFloorNotJoinSW);
+    s.ExitsViaTambours = in.IsChecked(ctl::rbExitsToSWViaTambour);
     if (!ReadCountInput(frame, in, ctl::EditOGFloorQty, kMaxFloorCount, kFloorCountLimitMessage,
                         s.FloorCount))
         return AboveGroundStairStop::floorCount;
@@ -140,7 +140,7 @@ AboveGroundStairStop AboveGroundStairCalc::Read(RunFrame &frame, InflowInputs &i
 
     ReadStairAir(in, s.Stairwell);
     ReadStairDoors(in, s.Stairwell, s.HasOutsideExit);
-    s.WindowRow = in.comboIndex(ctl::cbWinPenetrationVar);
+    s.WindowRow = in.ComboIndex(ctl::cbWinPenetrationVar);
     if (s.WindowRow < 0 || s.WindowRow > 3)
         s.WindowRow = 0;
     s.WindowPermeability = ReadRealControl(in, ctl::EditWinPenetration);
@@ -157,7 +157,7 @@ AboveGroundStairStop AboveGroundStairCalc::Read(RunFrame &frame, InflowInputs &i
     s.ExcessPressure = ReadRealControl(in, ctl::EditOGPplus);
     if (!(s.ExcessPressure >= kMinExcessPressure)) {
         s.ExcessPressure = kMinExcessPressure;
-        in.setText(ctl::EditOGPplus, FormatGeneral(s.ExcessPressure));
+        in.SetText(ctl::EditOGPplus, FormatGeneral(s.ExcessPressure));
         frame.Warn("Избыточное давление, принятое к расчёту изменено на 20 Па.\r    P⁺ ≥ 20",
                    ctl::EditOGPplus);
     }

@@ -290,9 +290,9 @@ void WriteSupplySystem(RtfStream &report, const AboveGroundStairResults &r) {
 void WriteFloorTable(RtfStream &report, const AboveGroundStairResults &r) {
     ReportLine(report, "\\par\\b Таблица 1. Давление и расходы воздуха по этажам\\b0\\par\\par ");
 
-    TRTFTable table;
+    ReportTable table;
     auto cell = [](int width, std::string text, bool bold) {
-        return TRTFTableCell{width, std::move(text), TRTFHorJustify::horjCenter, bold};
+        return ReportCell{width, std::move(text), CellAlign::center, bold};
     };
     const std::string header[10] = {
         "Этаж",
@@ -306,12 +306,12 @@ void WriteFloorTable(RtfStream &report, const AboveGroundStairResults &r) {
         kDelta + "G" + Sub("sw") + " , кг/с",
         "G" + Sub("w") + " , кг/ч/м" + Sup("2") + " ",
     };
-    TRTFTableRow head;
+    ReportRow head;
     for (int col = 0; col < 10; ++col)
         head.push_back(cell(col == 0 ? 800 : 1100, header[col], true));
     table.push_back(std::move(head));
     for (const AboveGroundStairFloor &f : r.Floors) {
-        TRTFTableRow r;
+        ReportRow r;
         r.push_back(cell(800, IntText(f.FloorNumber), false));
         r.push_back(cell(1100, F2(f.Level), false));
         r.push_back(cell(1100, F2(f.Speed), false));

@@ -121,11 +121,11 @@ void WriteUndergroundStairReport(RtfStream &report, const UndergroundStairInputs
 
     ReportLine(report,
                "\\par\\b Таблица 1. Давление и расходы воздуха на подземных этажах\\b0\\par\\par ");
-    TRTFTable table;
+    ReportTable table;
     auto cell = [](std::string text, bool bold) {
-        return TRTFTableCell{1200, std::move(text), TRTFHorJustify::horjCenter, bold};
+        return ReportCell{1200, std::move(text), CellAlign::center, bold};
     };
-    TRTFTableRow head;
+    ReportRow head;
     for (const std::string &h :
          {std::string("Этаж"), std::string("P, Па"), kDelta + "G" + Sub("двери") + " ",
           std::string("G, кг/с"), "L" + Sub("v") + " , м" + Sup("3") + " /ч",

@@ -41,7 +41,7 @@ void ReadStairDoors(const InflowInputs &in, StairwellInputs &stair, bool withExi
     }
     stair.FloorDoorArea = ReadRealControl(in, ctl::EditDoorwayArea);
     stair.FloorDoorHeight = ReadRealControl(in, ctl::EditDoorwayHeight);
-    stair.DoorIsGasProof = in.isChecked(ctl::rbDoorIsGasProof);
+    stair.DoorIsGasProof = in.IsChecked(ctl::rbDoorIsGasProof);
     stair.ClosedDoorResist = ReadRealControl(in, ctl::EditClosedDoorSpecResist);
     stair.ClosedDoorResistByType = stair.ClosedDoorResist == 0;
     if (stair.ClosedDoorResistByType)

@@ -51,8 +51,8 @@ double TambourAirViscosity(double t) {
 
 TambourStop TambourCalc::Read(RunFrame &frame, InflowInputs &in) {
     TambourInputs &s = inputs_;
-    s.Condition = in.isChecked(ctl::rbTmbrVar2)   ? TambourCondition::closedDoors
-                  : in.isChecked(ctl::rbTmbrVar3) ? TambourCondition::heatedSupply
+    s.Condition = in.IsChecked(ctl::rbTmbrVar2)   ? TambourCondition::closedDoors
+                  : in.IsChecked(ctl::rbTmbrVar3) ? TambourCondition::heatedSupply
                                                   : TambourCondition::openDoor;
     s.Air.OutsideAirTempC = ReadRealControl(in, ctl::EditTmbrOutsideAirTemp);
     s.Air.InsideAirTempC = ReadRealControl(in, ctl::EditTmbrInsideAirTemp);
@@ -88,7 +88,7 @@ void TambourCalc::ReadRoomAndChannel(RunFrame &frame, InflowInputs &in) {
     s.ExcessPressure = ReadRealControl(in, ctl::EditTmbrPplus);
     if (!(s.ExcessPressure >= kMinExcessPressure)) {
         s.ExcessPressure = kMinExcessPressure;
-        in.setText(ctl::EditTmbrPplus, FormatGeneral(s.ExcessPressure));
+        in.SetText(ctl::EditTmbrPplus, FormatGeneral(s.ExcessPressure));
         frame.Warn("Избыточное давление изменено на 20 Па.\r    P⁺ ≥ 20", ctl::EditTmbrPplus);
     }
     s.ValveArea = ReadRealControl(in, ctl::EditTmbrValveArea);
@@ -99,7 +99,7 @@ void TambourCalc::ReadRoomAndChannel(RunFrame &frame, InflowInputs &in) {
     s.ShaftDoorResist = std::max(0.0, ReadRealControl(in, ctl::EditTmbrShaftDoorSpecResist));
     s.ChannelSizeA = ReadRealControl(in, ctl::EditTmbrSizeA);
     s.ChannelSizeB = ReadRealControl(in, ctl::EditTmbrSizeB);
-    s.ChannelIsRect = in.isChecked(ctl::rbTmbrRectVPipe);
+    s.ChannelIsRect = in.IsChecked(ctl::rbTmbrRectVPipe);
     s.ChannelRoughness = ReadRealControl(in, ctl::EditTmbrVPipeEpsilon);
     s.ChannelLeakage = ReadRealControl(in, ctl::EditTmbrVPipeProof);
     s.ChannelTopHeight = ReadRealControl(in, ctl::EditTmbrVPipeHTop);

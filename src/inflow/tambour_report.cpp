@@ -298,16 +298,16 @@ void WriteChannelHeadAndFan(RtfStream &report, const TambourInputs &in, const Ta
 void WriteFloorTable(RtfStream &report, const TambourResults &r) {
     ReportLine(report, "\\par\\b Таблица 1. Давление и расходы воздуха по этажам\\b0\\par\\par ");
 
-    TRTFTable table;
+    ReportTable table;
     table.reserve(r.Floors.size() + 1);
     auto row = [](std::initializer_list<std::string> texts, bool bold) {
-        TRTFTableRow r;
+        ReportRow r;
         r.reserve(texts.size());
         for (const std::string &t : texts) {
-            TRTFTableCell c;
+            ReportCell c;
             c.Width = r.empty() ? 800 : 1100;
             c.Text = t;
-            c.HJfy = TRTFHorJustify::horjCenter;
+            c.Align = CellAlign::center;
             c.Bold = bold;
             r.push_back(std::move(c));
         }

@@ -235,11 +235,11 @@ void RtfProgramNote(RtfStream &stream) {
                     "автостоянок.\\par ");
 }
 
-void RtfTable(RtfStream &stream, const TRTFTable &table) {
+void RtfTable(RtfStream &stream, const ReportTable &table) {
     if (table.empty())
         return;
     size_t columns = table.front().size();
-    for (const TRTFTableRow &row : table)
+    for (const ReportRow &row : table)
         columns = std::min(columns, row.size());
     if (columns == 0)
         return;
@@ -247,7 +247,7 @@ void RtfTable(RtfStream &stream, const TRTFTable &table) {
     // proportion (header text may wrap). int64: a caller's absurd widths must not overflow into
     // a negative edge; a negative width counts as none.
     int64_t widest = kTableLeft;
-    for (const TRTFTableRow &row : table) {
+    for (const ReportRow &row : table) {
         int64_t x = kTableLeft;
         for (size_t c = 0; c < columns; ++c)
             x += std::max(row[c].Width, 0);
@@ -258,7 +258,7 @@ void RtfTable(RtfStream &stream, const TRTFTable &table) {
     };
     std::string text;
     bool header = true;
-    for (const TRTFTableRow &row : table) {
+    for (const ReportRow &row : table) {
         // the first row is the header: repeated on every page; no row is split across pages
         text += "\\trowd\\trgaph108\\trleft";
         text += std::to_string(scaled(kTableLeft));

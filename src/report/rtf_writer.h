@@ -10,16 +10,16 @@ namespace orvane {
 
 using RtfStream = std::string;
 
-enum class TRTFHorJustify { horjCenter, horjLeft, horjRight };
+enum class CellAlign { center, left, right };
 
-struct TRTFTableCell {
+struct ReportCell {
     int Width = 0;    // twips
     std::string Text; // may hold RTF control words and \u escapes
-    TRTFHorJustify HJfy = TRTFHorJustify::horjCenter;
+    CellAlign Align = CellAlign::center;
     bool Bold = false;
 };
-using TRTFTableRow = std::vector<TRTFTableCell>;
-using TRTFTable = std::vector<TRTFTableRow>;
+using ReportRow = std::vector<ReportCell>;
+using ReportTable = std::vector<ReportRow>;
 
 extern const std::string_view kRtfPrologue; // the 325-byte document prologue
 
@@ -37,6 +37,6 @@ void RtfHeading(RtfStream &stream, std::string_view utf8);
 // heading 3 style; the group gives the paragraph's props back after it. Unescaped, for RtfText.
 std::string RtfGroupHeading(std::string_view text);
 void RtfProgramNote(RtfStream &stream);
-void RtfTable(RtfStream &stream, const TRTFTable &table);
+void RtfTable(RtfStream &stream, const ReportTable &table);
 
 } // namespace orvane

@@ -6,7 +6,7 @@ namespace orvane {
 
 namespace {
 std::string ControlText(const std::optional<ControlName> &control) {
-    return control ? control->str() : std::string();
+    return control ? control->Str() : std::string();
 }
 } // namespace
 

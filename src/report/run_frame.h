@@ -97,10 +97,10 @@ template <class Calc, class Inputs>
 std::optional<FieldProblem> FirstRefusedField(std::span<const FieldSpec> table, const Inputs &in) {
     Inputs trial = in;
     std::vector<ControlName> read;
-    trial.recordReads(&read);
+    trial.RecordReads(&read);
     Calc calc;
     calc.Run(trial);
-    trial.recordReads(nullptr);
+    trial.RecordReads(nullptr);
     return FirstInvalidField(table, in, read);
 }
 

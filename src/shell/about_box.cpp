@@ -15,14 +15,14 @@
 
 namespace orvane {
 
-TLinkLabel::TLinkLabel(const QString &text, const QString &address, QWidget *parent)
+LinkLabel::LinkLabel(const QString &text, const QString &address, QWidget *parent)
     : QLabel(text, parent), fAddress(address) {
     setCursor(Qt::PointingHandCursor);
     setToolTip(address);
     SetHovered(false);
 }
 
-void TLinkLabel::SetHovered(bool hovered) {
+void LinkLabel::SetHovered(bool hovered) {
     fHovered = hovered;
     QFont f = font();
     f.setUnderline(hovered);
@@ -32,23 +32,23 @@ void TLinkLabel::SetHovered(bool hovered) {
     setPalette(p);
 }
 
-void TLinkLabel::enterEvent(QEnterEvent *event) {
+void LinkLabel::enterEvent(QEnterEvent *event) {
     SetHovered(true);
     QLabel::enterEvent(event);
 }
 
-void TLinkLabel::leaveEvent(QEvent *event) {
+void LinkLabel::leaveEvent(QEvent *event) {
     SetHovered(false);
     QLabel::leaveEvent(event);
 }
 
-void TLinkLabel::mouseReleaseEvent(QMouseEvent *event) {
+void LinkLabel::mouseReleaseEvent(QMouseEvent *event) {
     if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint()))
         QDesktopServices::openUrl(QUrl(fAddress));
     QLabel::mouseReleaseEvent(event);
 }
 
-TFormAbout::TFormAbout(QWidget *parent) : QDialog(parent) {
+AboutBox::AboutBox(QWidget *parent) : QDialog(parent) {
     setObjectName(QStringLiteral("FormAbout"));
     setWindowTitle(QStringLiteral("О программе"));
     setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
@@ -77,7 +77,7 @@ TFormAbout::TFormAbout(QWidget *parent) : QDialog(parent) {
     makerFont.setPointSizeF(makerFont.pointSizeF() * 1.2);
     labMaker->setFont(makerFont);
     auto *labLink =
-        new TLinkLabel(QString::fromUtf8(kMakerAddress).remove(QStringLiteral("https://")),
+        new LinkLabel(QString::fromUtf8(kMakerAddress).remove(QStringLiteral("https://")),
                        QString::fromUtf8(kMakerAddress), panelLogo);
     labLink->setObjectName(QStringLiteral("LabLink"));
     auto *makerColumn = new QVBoxLayout;
@@ -123,7 +123,7 @@ TFormAbout::TFormAbout(QWidget *parent) : QDialog(parent) {
     layout()->setSizeConstraint(QLayout::SetFixedSize);
 }
 
-void TFormAbout::showEvent(QShowEvent *event) {
+void AboutBox::showEvent(QShowEvent *event) {
     QDialog::showEvent(event);
     if (const QScreen *s = screen()) {
         const QRect area = s->availableGeometry();
@@ -132,12 +132,12 @@ void TFormAbout::showEvent(QShowEvent *event) {
     }
 }
 
-void ShowAbout(TFormAbout *programBox, QWidget *window) {
+void ShowAbout(AboutBox *programBox, QWidget *window) {
     if (programBox) {
         programBox->exec();
         return;
     }
-    TFormAbout box(window);
+    AboutBox box(window);
     box.exec();
 }
 

@@ -10,10 +10,10 @@ inline constexpr char kMakerName[] = "Орвейн Софт";
 inline constexpr char kMakerAddress[] = "https://orvane.example.org";
 
 // A web address that opens in the default browser; yellow and underlined under the mouse.
-class TLinkLabel : public QLabel {
+class LinkLabel : public QLabel {
     Q_OBJECT
 public:
-    TLinkLabel(const QString &text, const QString &address, QWidget *parent = nullptr);
+    LinkLabel(const QString &text, const QString &address, QWidget *parent = nullptr);
     const QString &Address() const { return fAddress; }
     bool Hovered() const { return fHovered; }
 
@@ -28,16 +28,16 @@ private:
     bool fHovered = false;
 };
 
-class TFormAbout : public QDialog {
+class AboutBox : public QDialog {
     Q_OBJECT
 public:
-    explicit TFormAbout(QWidget *parent = nullptr);
+    explicit AboutBox(QWidget *parent = nullptr);
 
 protected:
     void showEvent(QShowEvent *event) override;
 };
 
 // Shows the program's one About box, or one of the window's own when the program has none.
-void ShowAbout(TFormAbout *programBox, QWidget *window);
+void ShowAbout(AboutBox *programBox, QWidget *window);
 
 } // namespace orvane

@@ -20,27 +20,27 @@
 
 namespace orvane {
 
-void ControlIndex::add(ControlName name, QWidget *control) {
+void ControlIndex::Add(ControlName name, QWidget *control) {
     if (auto *edit = qobject_cast<QLineEdit *>(control))
         edit->setMaxLength(kEditMaxLength);
-    controls_.insert_or_assign(std::string(name.view()), control);
+    controls_.insert_or_assign(std::string(name.View()), control);
 }
 
-QWidget *ControlIndex::find(ControlName name) const {
-    const auto it = controls_.find(name.view());
+QWidget *ControlIndex::Find(ControlName name) const {
+    const auto it = controls_.find(name.View());
     return it == controls_.end() ? nullptr : it->second;
 }
 
-QLineEdit *ControlIndex::edit(ControlName name) const {
-    return qobject_cast<QLineEdit *>(find(name));
+QLineEdit *ControlIndex::Edit(ControlName name) const {
+    return qobject_cast<QLineEdit *>(Find(name));
 }
 
-QAbstractButton *ControlIndex::button(ControlName name) const {
-    return qobject_cast<QAbstractButton *>(find(name));
+QAbstractButton *ControlIndex::Button(ControlName name) const {
+    return qobject_cast<QAbstractButton *>(Find(name));
 }
 
-QComboBox *ControlIndex::combo(ControlName name) const {
-    return qobject_cast<QComboBox *>(find(name));
+QComboBox *ControlIndex::Combo(ControlName name) const {
+    return qobject_cast<QComboBox *>(Find(name));
 }
 
 struct CaptionLabel::Measures {
@@ -223,7 +223,7 @@ FieldRow AddFieldRow(QGridLayout *grid, int row, const FieldSpec &field, QWidget
     FieldRow r;
     r.label = new CaptionLabel(caption, parent);
     r.label->setObjectName(CaptionLabelName(field.control));
-    r.edit = controls.create<QLineEdit>(field.control, parent);
+    r.edit = controls.Create<QLineEdit>(field.control, parent);
     r.edit->setFixedWidth(72);
     r.edit->setAccessibleName(AccessibleCaption(caption));
     r.label->setBuddy(r.edit);
@@ -255,7 +255,7 @@ ProjectRows AddProjectRows(QGridLayout *grid, int firstRow, int columns, Control
           std::pair{systemName, QStringLiteral("Наименование вентиляционной системы")}}) {
         auto *label = new QLabel(caption, group);
         label->setObjectName(CaptionLabelName(name));
-        auto *edit = controls.create<QLineEdit>(name, group);
+        auto *edit = controls.Create<QLineEdit>(name, group);
         edit->setAccessibleName(caption);
         edit->setMaxLength(int(kMaxTextLength)); // what a project file holds
         label->setBuddy(edit);
@@ -324,9 +324,9 @@ bool RefuseInvalidFields(QWidget *window, const ControlIndex &controls,
                          Notifier &notifier) {
     std::optional<FieldProblem> problem;
     for (const FieldSpec &f : table) {
-        const QLineEdit *edit = controls.edit(f.control);
+        const QLineEdit *edit = controls.Edit(f.control);
         if (edit && edit->isVisibleTo(window) && edit->isEnabled() && IsMarkedInvalid(edit)) {
-            problem = FieldProblem{&f, in.text(f.control)};
+            problem = FieldProblem{&f, in.Text(f.control)};
             break;
         }
     }
@@ -335,7 +335,7 @@ bool RefuseInvalidFields(QWidget *window, const ControlIndex &controls,
     if (!problem)
         return false;
     notifier.error(InvalidFieldMessage(*problem->field, problem->text),
-                   problem->field->control.str());
+                   problem->field->control.Str());
     return true;
 }
 

@@ -29,8 +29,8 @@ namespace orvane {
 
 // A control's name as its widget's objectName.
 inline QString CtlName(ControlName control) {
-    return QString::fromLatin1(control.view().data(),
-                               static_cast<qsizetype>(control.view().size()));
+    return QString::fromLatin1(control.View().data(),
+                               static_cast<qsizetype>(control.View().size()));
 }
 
 // The most characters an input edit holds: as many as the largest file the program reads has
@@ -46,21 +46,21 @@ inline constexpr int kEditMaxLength = static_cast<int>(kMaxReadBytes);
 class ControlIndex {
 public:
     // Makes a control of type W (`args` go to its constructor), names it and files it.
-    template <class W, class... Args> W *create(ControlName name, Args &&...args) {
+    template <class W, class... Args> W *Create(ControlName name, Args &&...args) {
         auto *control = new W(std::forward<Args>(args)...);
         control->setObjectName(CtlName(name));
-        add(name, control);
+        Add(name, control);
         return control;
     }
     // Files a control made elsewhere; a name filed again takes the later control.
-    void add(ControlName name, QWidget *control);
+    void Add(ControlName name, QWidget *control);
 
-    QLineEdit *edit(ControlName name) const;
-    QAbstractButton *button(ControlName name) const; // a radio button or a check box
-    QComboBox *combo(ControlName name) const;
+    QLineEdit *Edit(ControlName name) const;
+    QAbstractButton *Button(ControlName name) const; // a radio button or a check box
+    QComboBox *Combo(ControlName name) const;
 
 private:
-    QWidget *find(ControlName name) const;
+    QWidget *Find(ControlName name) const;
     std::map<std::string, QWidget *, std::less<>> controls_;
 };
 

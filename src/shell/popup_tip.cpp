@@ -15,7 +15,7 @@ constexpr int kMaxTextHeight = 300;
 const QColor kTipBackground(255, 255, 224);
 } // namespace
 
-TFormTamsoPopupTip::TFormTamsoPopupTip(QWidget *parent)
+PopupTip::PopupTip(QWidget *parent)
     : QWidget(parent, Qt::Tool | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint) {
     setObjectName(QStringLiteral("FormTamsoPopupTip"));
     setFont(QToolTip::font());
@@ -23,7 +23,7 @@ TFormTamsoPopupTip::TFormTamsoPopupTip(QWidget *parent)
     setAttribute(Qt::WA_OpaquePaintEvent);
 }
 
-bool TFormTamsoPopupTip::NextLine(const QString &text, int &position, QString &line) {
+bool PopupTip::NextLine(const QString &text, int &position, QString &line) {
     line.clear();
     qsizetype i = std::max(position, 1) - 1;
     const qsizetype n = text.size();
@@ -44,7 +44,7 @@ bool TFormTamsoPopupTip::NextLine(const QString &text, int &position, QString &l
     return broke || !line.isEmpty();
 }
 
-void TFormTamsoPopupTip::Split(const QString &text, QStringList &lines) {
+void PopupTip::Split(const QString &text, QStringList &lines) {
     lines.clear();
     int position = 1;
     QString line;
@@ -52,27 +52,27 @@ void TFormTamsoPopupTip::Split(const QString &text, QStringList &lines) {
         lines.append(line);
 }
 
-void TFormTamsoPopupTip::SetHeader(const QString &text) {
+void PopupTip::SetHeader(const QString &text) {
     fHeader = text;
     Split(fHeader, fHeaderStrings);
 }
 
-void TFormTamsoPopupTip::SetText(const QString &text) {
+void PopupTip::SetText(const QString &text) {
     fText = text;
     Split(fText, fTextStrings);
 }
 
-QFont TFormTamsoPopupTip::BoldFont() const {
+QFont PopupTip::BoldFont() const {
     QFont bold = font();
     bold.setBold(true);
     return bold;
 }
 
-int TFormTamsoPopupTip::LineHeight() const {
+int PopupTip::LineHeight() const {
     return QFontMetrics(font()).height();
 }
 
-QSize TFormTamsoPopupTip::TipSize(int maxTextWidth) const {
+QSize PopupTip::TipSize(int maxTextWidth) const {
     const QFontMetrics normal(font());
     const QFontMetrics bold(BoldFont());
     int w = 0;
@@ -91,7 +91,7 @@ QSize TFormTamsoPopupTip::TipSize(int maxTextWidth) const {
     return {w + 6, height + 4};
 }
 
-QRect TFormTamsoPopupTip::PlaceOnDesktop(QPoint org, QSize size, const QRect &desktop) {
+QRect PopupTip::PlaceOnDesktop(QPoint org, QSize size, const QRect &desktop) {
     int left = org.x();
     int top = org.y();
     if (top + size.height() > desktop.y() + desktop.height())
@@ -103,11 +103,11 @@ QRect TFormTamsoPopupTip::PlaceOnDesktop(QPoint org, QSize size, const QRect &de
     return {QPoint(left, top), size};
 }
 
-void TFormTamsoPopupTip::ShowBeside(const QWidget *button, const QString &text) {
+void PopupTip::ShowBeside(const QWidget *button, const QString &text) {
     InitAndShow(button->mapToGlobal(QPoint(0, 0)), QString(), text);
 }
 
-void TFormTamsoPopupTip::InitAndShow(QPoint orgPnt, const QString &header, const QString &text) {
+void PopupTip::InitAndShow(QPoint orgPnt, const QString &header, const QString &text) {
     SetHeader(header);
     SetText(text);
     const QScreen *screen = QGuiApplication::screenAt(orgPnt);
@@ -122,7 +122,7 @@ void TFormTamsoPopupTip::InitAndShow(QPoint orgPnt, const QString &header, const
     update();
 }
 
-void TFormTamsoPopupTip::paintEvent(QPaintEvent *) {
+void PopupTip::paintEvent(QPaintEvent *) {
     QPainter painter(this);
     painter.fillRect(rect(), kTipBackground);
     // the thin border of the window is part of its 6 x 4 pixel allowance
@@ -153,20 +153,20 @@ void TFormTamsoPopupTip::paintEvent(QPaintEvent *) {
     }
 }
 
-void TFormTamsoPopupTip::keyPressEvent(QKeyEvent *) {
+void PopupTip::keyPressEvent(QKeyEvent *) {
     hide();
 }
 
-void TFormTamsoPopupTip::mousePressEvent(QMouseEvent *) {
+void PopupTip::mousePressEvent(QMouseEvent *) {
     hide();
 }
 
-void TFormTamsoPopupTip::CloseWhenActivated(QWidget *window) {
+void PopupTip::CloseWhenActivated(QWidget *window) {
     if (window)
         window->installEventFilter(this);
 }
 
-bool TFormTamsoPopupTip::eventFilter(QObject *watched, QEvent *event) {
+bool PopupTip::eventFilter(QObject *watched, QEvent *event) {
     if (event->type() == QEvent::WindowActivate && isVisible())
         hide();
     return QWidget::eventFilter(watched, event);

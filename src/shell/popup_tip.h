@@ -6,10 +6,10 @@
 
 namespace orvane {
 
-class TFormTamsoPopupTip : public QWidget {
+class PopupTip : public QWidget {
     Q_OBJECT
 public:
-    explicit TFormTamsoPopupTip(QWidget *parent = nullptr);
+    explicit PopupTip(QWidget *parent = nullptr);
 
     // Reads one line of text from position (counted from 1) on; CR LF, LF CR, CR CR and LF LF
     // each end one line. False at the end of the text with nothing read.

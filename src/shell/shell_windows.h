@@ -8,9 +8,9 @@
 namespace orvane {
 
 class ShellSettings;
-class TFormAbout;
-class TFormSelectPathSave;
-class TFormTamsoPopupTip;
+class AboutBox;
+class SaveFolderDialog;
+class PopupTip;
 
 // A shell window built the first time it is asked for, so that a window nobody opens costs the
 // start nothing. Copies share the one window; it lives as long as the last copy.
@@ -50,9 +50,9 @@ private:
 
 struct ShellWindows {
     ShellSettings *settings = nullptr;
-    OnDemandWindow<TFormAbout> about;
-    OnDemandWindow<TFormSelectPathSave> selectPathSave;
-    TFormTamsoPopupTip *popupTip = nullptr;
+    OnDemandWindow<AboutBox> about;
+    OnDemandWindow<SaveFolderDialog> selectPathSave;
+    PopupTip *popupTip = nullptr;
     bool bannerMode = true; // false: compact run; a new instance gets the compact switch too
 };
 

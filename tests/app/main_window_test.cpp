@@ -158,7 +158,7 @@ private slots:
     // buttons do; a file of no module is refused and the main window stays
     void ProjectFileOpensItsModule() {
         const QString lift = QStringLiteral(EXAMPLES_DIR "/lift.isrprj");
-        TFormMain w(*fSettings, false, QImage());
+        MainWindow w(*fSettings, false, QImage());
         QStringList asked;
         w.SetProjectFactory([&](const QString &path) -> std::unique_ptr<QWidget> {
             asked << path;
@@ -172,7 +172,7 @@ private slots:
         QCOMPARE(asked, QStringList{lift});
         QVERIFY(!w.isVisible());
 
-        TFormMain other(*fSettings, false, QImage());
+        MainWindow other(*fSettings, false, QImage());
         other.SetProjectFactory([&](const QString &path) -> std::unique_ptr<QWidget> {
             asked << path;
             return nullptr;
@@ -182,29 +182,23 @@ private slots:
         QVERIFY(notes.open(QIODevice::WriteOnly));
         notes.write("not a project");
         notes.close();
-        QString message;
-        QTimer::singleShot(0, [&message] {
-            if (auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget())) {
-                message = box->text();
-                box->accept();
-            }
-        });
+        test::MessageBoxAnswer box;
         other.OpenProject(text);
         QCOMPARE(asked.size(), 1);
-        QVERIFY(message.contains(QStringLiteral("заметки.txt")));
+        QVERIFY(box.text.contains(QStringLiteral("заметки.txt")));
         QVERIFY(other.isVisible());
         other.close();
     }
 
     void RecentProjectsAreInTheFileMenu() {
-        TFormMain w(*fSettings, true, QImage());
+        MainWindow w(*fSettings, true, QImage());
         auto *recent = w.findChild<QMenu *>(QStringLiteral("MenuRecent"));
         QVERIFY(recent);
         QVERIFY(recent->isEnabled());
     }
 
     void CompactWindowIsFooterSizedCentredAndFixed() {
-        TFormMain w(*fSettings, false, QImage(400, 200, QImage::Format_RGB32));
+        MainWindow w(*fSettings, false, QImage(400, 200, QImage::Format_RGB32));
         w.show();
         QVERIFY(QTest::qWaitForWindowExposed(&w));
         QCOMPARE(w.centralWidget()->size(), QSize(w.MinFooterWidth(), w.MinFooterHeight()));
@@ -239,7 +233,7 @@ private slots:
     void SpareHeightIsSplitBetweenHeaderAndFooter() {
         QFETCH(int, extra);
         QFETCH(int, grow);
-        TFormMain w(*fSettings, true, QImage(400, 200, QImage::Format_RGB32));
+        MainWindow w(*fSettings, true, QImage(400, 200, QImage::Format_RGB32));
         ShowNormal(w);
         const int needed = w.BannerHeight() + w.BanTopBordWth() + w.BanBotSBWth() +
                            w.MinHeaderHeight() + w.MinFooterHeight();
@@ -250,7 +244,7 @@ private slots:
     }
 
     void BannerBoxIsCentredWhenItFitsElseFillsPanel() {
-        TFormMain w(*fSettings, true, QImage(400, 200, QImage::Format_RGB32));
+        MainWindow w(*fSettings, true, QImage(400, 200, QImage::Format_RGB32));
         ShowNormal(w);
         SetClientSize(w, 900, 700);
         auto *box = w.findChild<QScrollArea *>(QStringLiteral("sbBanner"));
@@ -260,7 +254,7 @@ private slots:
         QCOMPARE(box->x(), (panel->width() - box->width()) / 2);
         QCOMPARE(box->y(), (panel->height() - box->height()) / 2);
 
-        TFormMain wide(*fSettings, true, QImage(2000, 200, QImage::Format_RGB32));
+        MainWindow wide(*fSettings, true, QImage(2000, 200, QImage::Format_RGB32));
         ShowNormal(wide);
         SetClientSize(wide, 900, 700);
         auto *wideBox = wide.findChild<QScrollArea *>(QStringLiteral("sbBanner"));
@@ -280,7 +274,7 @@ private slots:
     void ModuleButtonsSpreadOrPack() {
         QFETCH(int, page);
         QFETCH(bool, packed);
-        TFormMain w(*fSettings, true, QImage(400, 200, QImage::Format_RGB32));
+        MainWindow w(*fSettings, true, QImage(400, 200, QImage::Format_RGB32));
         ShowNormal(w);
         auto *out = w.findChild<QToolButton *>(QStringLiteral("sbSmkOutVent"));
         auto *in = w.findChild<QToolButton *>(QStringLiteral("sbSmkInVent"));
@@ -293,7 +287,7 @@ private slots:
     }
 
     void WheelScrollsBannerByThirteenPixels() {
-        TFormMain w(*fSettings, true, QImage(400, 3000, QImage::Format_RGB32));
+        MainWindow w(*fSettings, true, QImage(400, 3000, QImage::Format_RGB32));
         ShowNormal(w);
         SetClientSize(w, 900, 700);
         QScrollBar *bar =
@@ -310,7 +304,7 @@ private slots:
     // The maximised window's first frame is painted into the buffer made while it was built (its
     // size was foreseen right), so the pages brought in early are the ones painted.
     void FirstFrameIsPaintedIntoTheBufferMadeEarly() {
-        TFormMain w(*fSettings, true, QImage(400, 300, QImage::Format_RGB32));
+        MainWindow w(*fSettings, true, QImage(400, 300, QImage::Format_RGB32));
         const void *early = test::BufferPixels(&w);
         QVERIFY(early != nullptr);
         const void *painted = nullptr;
@@ -322,7 +316,7 @@ private slots:
     }
 
     void EscapeClosesMainWindow() {
-        TFormMain w(*fSettings, false, QImage());
+        MainWindow w(*fSettings, false, QImage());
         w.show();
         QVERIFY(QTest::qWaitForWindowExposed(&w));
         QTest::keyClick(&w, Qt::Key_Escape);
@@ -339,7 +333,7 @@ private slots:
     }
     void ModuleRunEndsWithMainWindow() {
         QFETCH(bool, dialog);
-        TFormMain w(*fSettings, false, QImage());
+        MainWindow w(*fSettings, false, QImage());
         int built = 0;
         QPointer<QWidget> module;
         bool mainHiddenMeanwhile = false;
@@ -376,7 +370,7 @@ private slots:
     }
 
     void MenuCarriesModuleCommands() {
-        TFormMain w(*fSettings, true, QImage());
+        MainWindow w(*fSettings, true, QImage());
         QCOMPARE(w.windowTitle(),
                  QStringLiteral("Орвейн - Системы противодымной вентиляции  (5.1 / 2024.02)"));
         auto *out = w.findChild<QAction *>(QStringLiteral("ActionSmkOutVent"));
@@ -420,13 +414,13 @@ private slots:
         static QByteArray bytes; // the resource table keeps a view of them
         bytes = file.readAll();
         RegisterResource("BANNER", std::string_view(bytes.constData(), bytes.size()));
-        const QImage banner = TFormMain::DecodeBanner();
+        const QImage banner = MainWindow::DecodeBanner();
         QCOMPARE(banner.size(), QSize(900, 320));
 
         static const QByteArray broken = bytes.left(bytes.size() / 3);
         RegisterResource("BANNER", std::string_view(broken.constData(), broken.size()));
-        const QImage none = TFormMain::DecodeBanner();
-        TFormMain w(*fSettings, true, none);
+        const QImage none = MainWindow::DecodeBanner();
+        MainWindow w(*fSettings, true, none);
         QCOMPARE(w.BannerWidth(), none.isNull() ? 0 : none.width());
     }
 
@@ -469,11 +463,11 @@ private slots:
         const QString dir = qEnvironmentVariable("ORVANE_SHOTS_DIR");
         if (dir.isEmpty())
             QSKIP("ORVANE_SHOTS_DIR not set");
-        TFormAbout about;
+        AboutBox about;
         about.show();
         QVERIFY(QTest::qWaitForWindowExposed(&about));
         QVERIFY(about.grab().save(dir + QStringLiteral("/about.png")));
-        TFormTamsoPopupTip tip;
+        PopupTip tip;
         tip.InitAndShow(QPoint(100, 100), QStringLiteral("Площадь помещения"),
                         QStringLiteral("Площадь пола помещения очага пожара, м².\r \r"
                                        "Для атриума — площадь его нижнего уровня."));
@@ -485,13 +479,13 @@ private:
     static QWidget *Panel(QWidget &w, const char *name) {
         return w.findChild<QWidget *>(QString::fromLatin1(name));
     }
-    static void ShowNormal(TFormMain &w) {
+    static void ShowNormal(MainWindow &w) {
         w.show();
         QVERIFY(QTest::qWaitForWindowExposed(&w));
         w.setWindowState(Qt::WindowNoState);
         w.setMinimumSize(0, 0);
     }
-    static void SetClientSize(TFormMain &w, int width, int height) {
+    static void SetClientSize(MainWindow &w, int width, int height) {
         w.resize(width, height + w.menuBar()->height());
         QTRY_COMPARE(w.centralWidget()->size(), QSize(width, height));
     }

@@ -21,7 +21,7 @@ TEST(ValvesTest, TableFollowsTheSizeRuleAtItsCorners) {
         {351, "1500 x 200", 1500, 200, 0.2175, 1.32},
         {377, "1500 x 1500", 1500, 1500, 2.1025, 0.15},
     };
-    TValves valves;
+    SmokeValveCatalog valves;
     for (const Case &c : cases) {
         SCOPED_TRACE(c.s);
         const TSmokeValve v = valves.Valves(c.index);
@@ -49,7 +49,7 @@ TEST(ValvesTest, EveryEntryIsAtItsComputedIndexWithHeightNotAboveWidth) {
 }
 
 TEST(ValvesTest, NonMonotonicCoefficientsAreKeptAsListed) {
-    TValves valves;
+    SmokeValveCatalog valves;
     struct Case {
         int w, h;
         double z;
@@ -62,18 +62,18 @@ TEST(ValvesTest, NonMonotonicCoefficientsAreKeptAsListed) {
 }
 
 TEST(ValvesTest, MissesGiveMinusOneAndTheEmptyEntry) {
-    TValves valves;
+    SmokeValveCatalog valves;
     for (auto [w, h] : std::vector<std::pair<int, int>>{
              {600, 800}, {825, 600}, {150, 150}, {1550, 200}, {800, 0}, {-200, -200}})
         EXPECT_EQ(valves.GetValveNum(w, h), -1) << w << " x " << h;
     for (int index : {-1, 378, 100000})
-        EXPECT_EQ(valves.Valves(index), TValves::EmptyValve());
-    EXPECT_TRUE(TValves::EmptyValve().S.empty());
-    EXPECT_EQ(TValves::EmptyValve().F1, 0);
-    EXPECT_EQ(TValves::EmptyValve().Z, 0);
+        EXPECT_EQ(valves.Valves(index), SmokeValveCatalog::EmptyValve());
+    EXPECT_TRUE(SmokeValveCatalog::EmptyValve().S.empty());
+    EXPECT_EQ(SmokeValveCatalog::EmptyValve().F1, 0);
+    EXPECT_EQ(SmokeValveCatalog::EmptyValve().Z, 0);
 }
 
-std::vector<std::string> SubsetTexts(const TValves &valves) {
+std::vector<std::string> SubsetTexts(const SmokeValveCatalog &valves) {
     std::vector<std::string> texts;
     for (int i = 0; i < valves.SSValveQty(); ++i)
         texts.push_back(valves.SSValves(i).S);
@@ -81,7 +81,7 @@ std::vector<std::string> SubsetTexts(const TValves &valves) {
 }
 
 TEST(ValvesTest, SubsetsHoldTheirSizesInTableOrder) {
-    TValves valves;
+    SmokeValveCatalog valves;
     EXPECT_EQ(valves.SSValveQty(), 0);
 
     valves.BuildSubsetByWidth(800);
@@ -113,18 +113,18 @@ TEST(ValvesTest, SubsetsHoldTheirSizesInTableOrder) {
 }
 
 TEST(ValvesTest, EmptySubsetAnswersWithTheEmptyEntry) {
-    TValves valves;
+    SmokeValveCatalog valves;
     valves.BuildSubsetAll();
     valves.BuildSubsetByWidth(825);
     EXPECT_EQ(valves.SSValveQty(), 0);
-    EXPECT_EQ(valves.SSValves(0), TValves::EmptyValve());
-    EXPECT_EQ(valves.SSValves(-1), TValves::EmptyValve());
+    EXPECT_EQ(valves.SSValves(0), SmokeValveCatalog::EmptyValve());
+    EXPECT_EQ(valves.SSValves(-1), SmokeValveCatalog::EmptyValve());
     EXPECT_EQ(valves.WHToSSValveNum(800, 600), -1);
     EXPECT_EQ(valves.WHToSSValveNum(200, 200), -1);
 }
 
 TEST(ValvesTest, WidthAndHeightLists) {
-    TValves valves;
+    SmokeValveCatalog valves;
     EXPECT_EQ(valves.VWidthQty(), 27);
     EXPECT_EQ(valves.VHeightQty(), 27);
     EXPECT_EQ(valves.VWidths(0), 200);

@@ -167,26 +167,26 @@ TEST(FieldCheckTest, TitleDropsColonAndSymbol) {
 
 TEST(FieldCheckTest, FirstInvalidFieldFollowsTheGivenOrderAndSkipsOthers) {
     ControlState state;
-    state.setText(EditFloors, "17.5");
+    state.SetText(EditFloors, "17.5");
     const FieldSpec table[] = {kFloors};
     const ControlName none[] = {EditFloors};
     const std::optional<FieldProblem> problem = FirstInvalidField(table, state, none);
     ASSERT_TRUE(problem);
     EXPECT_EQ(problem->text, "17.5");
     EXPECT_FALSE(FirstInvalidField(table, state, {}));
-    state.setText(EditFloors, "17");
+    state.SetText(EditFloors, "17");
     EXPECT_FALSE(FirstInvalidField(table, state, none));
 }
 
 TEST(FieldCheckTest, ReadsAreRecordedOnlyWhileAsked) {
     ControlState state;
     std::vector<ControlName> read;
-    state.recordReads(&read);
-    (void)state.text(EditFloors);
+    state.RecordReads(&read);
+    (void)state.Text(EditFloors);
     const ControlState copy = state; // a copy does not record into the same log
-    (void)copy.text(EditFloors);
-    state.recordReads(nullptr);
-    (void)state.text(EditFloors);
+    (void)copy.Text(EditFloors);
+    state.RecordReads(nullptr);
+    (void)state.Text(EditFloors);
     EXPECT_EQ(read.size(), 1u);
 }
 

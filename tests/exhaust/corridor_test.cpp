@@ -51,9 +51,9 @@ TEST_F(ExhaustCorridorTest, DefaultReportMatchesReviewedFixture) {
 }
 
 TEST_F(ExhaustCorridorTest, RoomOfExactly1000CubicMetresDividesByFloorArea) {
-    in.setText(ctl::EditRoomLength, "10");
-    in.setText(ctl::EditRoomWidth, "10");
-    in.setText(ctl::EditRoomHeight, "10");
+    in.SetText(ctl::EditRoomLength, "10");
+    in.SetText(ctl::EditRoomWidth, "10");
+    in.SetText(ctl::EditRoomHeight, "10");
     ASSERT_EQ(RunWithoutNetwork(calc, in), RunOutcome::ok);
     EXPECT_NEAR(calc.DoorRate, 2.1 * std::sqrt(2.1) / 100, 1e-12);
     EXPECT_NE(DecodeRtf(calc.Report.RTBody).find("Проемность помещения (объем \\u8805? 1000 м"),
@@ -61,7 +61,7 @@ TEST_F(ExhaustCorridorTest, RoomOfExactly1000CubicMetresDividesByFloorArea) {
 }
 
 TEST_F(ExhaustCorridorTest, ZeroCorridorLengthKeepsRoomTemperature) {
-    in.setText(ctl::EditCorridorLength, "0");
+    in.SetText(ctl::EditCorridorLength, "0");
     ASSERT_EQ(RunWithoutNetwork(calc, in), RunOutcome::ok);
     EXPECT_DOUBLE_EQ(calc.MeanSmokeTemp, 293);
     EXPECT_DOUBLE_EQ(calc.MeanGasDensity, 353.0 / 293);
@@ -86,8 +86,8 @@ TEST_F(ExhaustCorridorTest, LightLoadIsLoadControlled) {
 
 // No smoke layer and no corridor area: the layer temperature tends to the room's.
 TEST_F(ExhaustCorridorTest, ZeroLayerAndAreaTakeTheLimitInsteadOfDividingByZero) {
-    in.setText(ctl::EditCorridorArea, "0");
-    in.setText(ctl::EditCorridorHeight, "2,5");
+    in.SetText(ctl::EditCorridorArea, "0");
+    in.SetText(ctl::EditCorridorHeight, "2,5");
     ASSERT_EQ(RunWithoutNetwork(calc, in), RunOutcome::ok);
     EXPECT_DOUBLE_EQ(calc.MeanSmokeTemp, 293);
 }

@@ -32,18 +32,18 @@ ExhaustInputs Read(const std::string &bytes) {
 // A project touching every kind of field: area form, names, materials, several segments.
 ExhaustInputs Busy(ControlName variant) {
     ExhaustInputs in = DefaultsFor(variant);
-    in.setText(ctl::EditProjectName, "Торговый центр \"Север\"");
-    in.setText(ctl::EditSystemName, "ДУ-2");
-    in.setComboIndex(ctl::cbRoomSizeVariant, 1);
-    in.setText(ctl::EditFloorAreaSH, "412,5");
-    in.setText(ctl::EditRoomWidthSH, "15");
-    in.setText(ctl::EditRoomHeightSH, "6");
+    in.SetText(ctl::EditProjectName, "Торговый центр \"Север\"");
+    in.SetText(ctl::EditSystemName, "ДУ-2");
+    in.SetComboIndex(ctl::cbRoomSizeVariant, 1);
+    in.SetText(ctl::EditFloorAreaSH, "412,5");
+    in.SetText(ctl::EditRoomWidthSH, "15");
+    in.SetText(ctl::EditRoomHeightSH, "6");
     in.DoorGrid[3] = {"1,5", "2,4"};
-    in.setText(ctl::EditFireArea, "12");
-    in.setText(ctl::EditQr, "15");
-    in.setText(ctl::EditParkMaxSmkPerim, "70");
-    in.check(ctl::rbOutTownBuilding);
-    in.check(ctl::rbEndRoofFan);
+    in.SetText(ctl::EditFireArea, "12");
+    in.SetText(ctl::EditQr, "15");
+    in.SetText(ctl::EditParkMaxSmkPerim, "70");
+    in.Check(ctl::rbOutTownBuilding);
+    in.Check(ctl::rbEndRoofFan);
     NetworkSegment middle = in.Segments[0];
     middle.StoreyName = "Этаж 2";
     middle.Lsh = 3.6;
@@ -106,10 +106,10 @@ TEST_F(ExhaustProjectTest, WrittenLayoutHeaderSectionsAndLineEnds) {
 
 TEST_F(ExhaustProjectTest, CorridorWritesItsOwnSmokeFreeHeight) {
     ExhaustInputs in = DefaultsFor(ctl::rbCalcCorridor);
-    in.setText(ctl::EditCrdrNoSmokeHeight, "2,2");
-    in.setText(ctl::EditNoSmokeHeight, "1");
+    in.SetText(ctl::EditCrdrNoSmokeHeight, "2,2");
+    in.SetText(ctl::EditNoSmokeHeight, "1");
     EXPECT_NE(Bytes(in).find("NoSmkH=2,2\r\n"), std::string::npos);
-    in.check(ctl::rbCalcRoom);
+    in.Check(ctl::rbCalcRoom);
     EXPECT_NE(Bytes(in).find("NoSmkH=1\r\n"), std::string::npos);
 }
 
@@ -117,15 +117,15 @@ TEST_F(ExhaustProjectTest, CommaFileLoadsWithPointAndBack) {
     const std::string comma = Bytes(Busy(ctl::rbCalcRoom));
     SetDecimalSeparator('.');
     const ExhaustInputs fromComma = Read(comma);
-    EXPECT_EQ(fromComma.text(ctl::EditFloorAreaSH), "412.5");
-    EXPECT_EQ(fromComma.text(ctl::EditBurningFullness), "0.8");
+    EXPECT_EQ(fromComma.Text(ctl::EditFloorAreaSH), "412.5");
+    EXPECT_EQ(fromComma.Text(ctl::EditBurningFullness), "0.8");
     EXPECT_EQ(fromComma.DoorGrid[3][1], "2.4");
     EXPECT_DOUBLE_EQ(fromComma.Segments[1].Lsh, 3.6);
     const std::string point = Bytes(fromComma);
     EXPECT_NE(point.find("FloorA=412.5\r\n"), std::string::npos);
     SetDecimalSeparator(',');
     const ExhaustInputs fromPoint = Read(point);
-    EXPECT_EQ(fromPoint.text(ctl::EditFloorAreaSH), "412,5");
+    EXPECT_EQ(fromPoint.Text(ctl::EditFloorAreaSH), "412,5");
     EXPECT_EQ(Bytes(fromPoint), comma);
 }
 
@@ -133,29 +133,29 @@ TEST_F(ExhaustProjectTest, HandMadeWindowsFileLoadsWithNamesIntact) {
     ExhaustInputs in = ExhaustInputs::Defaults();
     const ProjectResult r = LoadProject(TEST_DATA_DIR "/exhaust/data/hand_made_1251.smkprj", in);
     ASSERT_TRUE(r.ok) << r.error;
-    EXPECT_EQ(in.text(ctl::EditProjectName), "Жилой дом №3, корпус «Б»");
-    EXPECT_EQ(in.text(ctl::EditSystemName), "ДУ-1");
-    EXPECT_TRUE(in.isChecked(ctl::rbCalcParking));
-    EXPECT_TRUE(in.isChecked(ctl::rbLivingBuilding));
-    EXPECT_TRUE(in.isChecked(ctl::rbOutTownBuilding));
+    EXPECT_EQ(in.Text(ctl::EditProjectName), "Жилой дом №3, корпус «Б»");
+    EXPECT_EQ(in.Text(ctl::EditSystemName), "ДУ-1");
+    EXPECT_TRUE(in.IsChecked(ctl::rbCalcParking));
+    EXPECT_TRUE(in.IsChecked(ctl::rbLivingBuilding));
+    EXPECT_TRUE(in.IsChecked(ctl::rbOutTownBuilding));
     EXPECT_TRUE(in.areaForm());
-    EXPECT_EQ(in.text(ctl::EditFloorAreaSH), "48");
-    EXPECT_EQ(in.text(ctl::EditRoomHeightSH), "3,3");
-    EXPECT_EQ(in.text(ctl::EditFireHeatPower), "4500,5");
+    EXPECT_EQ(in.Text(ctl::EditFloorAreaSH), "48");
+    EXPECT_EQ(in.Text(ctl::EditRoomHeightSH), "3,3");
+    EXPECT_EQ(in.Text(ctl::EditFireHeatPower), "4500,5");
     EXPECT_EQ(in.FireLoad.Name, "Легковой автомобиль");
     EXPECT_DOUBLE_EQ(in.FireLoad.BurnEnergy, 31.7);
     EXPECT_EQ(in.FireLoadDensity.Name, "Автостоянка");
-    EXPECT_EQ(in.text(ctl::EditFirstFloorLevel), "-3,3");
-    EXPECT_TRUE(in.isChecked(ctl::rbEndRoofFan));
-    EXPECT_EQ(in.text(ctl::EditExhaustGasSpeed), "0");
+    EXPECT_EQ(in.Text(ctl::EditFirstFloorLevel), "-3,3");
+    EXPECT_TRUE(in.IsChecked(ctl::rbEndRoofFan));
+    EXPECT_EQ(in.Text(ctl::EditExhaustGasSpeed), "0");
     // keys this file predates: q_r and the car park's own smoke layer fields
-    EXPECT_EQ(in.text(ctl::EditQr), "10");
-    EXPECT_EQ(in.text(ctl::EditParkMaxSmkPerim), "28"); // 4 x 3 rectangle of 48 m2
-    EXPECT_EQ(in.text(ctl::EditSmokeEquArea), "48");
-    EXPECT_EQ(in.text(ctl::EditParkHRadiation), "0,6");
-    EXPECT_EQ(in.text(ctl::EditRoomMaxSmkPerim), "");
+    EXPECT_EQ(in.Text(ctl::EditQr), "10");
+    EXPECT_EQ(in.Text(ctl::EditParkMaxSmkPerim), "28"); // 4 x 3 rectangle of 48 m2
+    EXPECT_EQ(in.Text(ctl::EditSmokeEquArea), "48");
+    EXPECT_EQ(in.Text(ctl::EditParkHRadiation), "0,6");
+    EXPECT_EQ(in.Text(ctl::EditRoomMaxSmkPerim), "");
     ASSERT_EQ(in.Segments.size(), 3u);
-    const TValves catalog;
+    const SmokeValveCatalog catalog;
     const TSmokeValve valve = catalog.Valves(catalog.GetValveNum(1000, 800));
     EXPECT_EQ(in.Segments[0].StoreyName, "Подвал -1");
     EXPECT_DOUBLE_EQ(in.Segments[0].ValveArea, valve.F1);
@@ -180,11 +180,11 @@ TEST_F(ExhaustProjectTest, OldFileWithUserPerimeterGivesItToTheCarPark) {
     const std::string file =
         "[Room]\r\nVariant=5\r\n[FPlace]\r\nMaxSmkPerimeter=33\r\nHeatK=0,5\r\n";
     const ExhaustInputs in = Read(file);
-    EXPECT_EQ(in.text(ctl::EditParkMaxSmkPerim), "33");
-    EXPECT_EQ(in.text(ctl::EditRoomMaxSmkPerim), "33");
-    EXPECT_EQ(in.text(ctl::EditSmokeEquArea), "20");
-    EXPECT_EQ(in.text(ctl::EditParkHRadiation), "0,5");
-    EXPECT_EQ(in.text(ctl::EditWindSpeed), "4,9");
+    EXPECT_EQ(in.Text(ctl::EditParkMaxSmkPerim), "33");
+    EXPECT_EQ(in.Text(ctl::EditRoomMaxSmkPerim), "33");
+    EXPECT_EQ(in.Text(ctl::EditSmokeEquArea), "20");
+    EXPECT_EQ(in.Text(ctl::EditParkHRadiation), "0,5");
+    EXPECT_EQ(in.Text(ctl::EditWindSpeed), "4,9");
     EXPECT_TRUE(in.Segments.empty());
 }
 
@@ -216,7 +216,7 @@ TEST_F(ExhaustProjectTest, UnreadableOrForeignFilesKeepTheInputs) {
     EXPECT_EQ(r.error.substr(r.error.size() - 10), "Orvane.ini");
     r = ReadProjectBytes(std::string("\x89PNG\r\n\x1a\n\0\0", 10), in, "a.smkprj");
     EXPECT_FALSE(r.ok);
-    EXPECT_EQ(in.edits(), before.edits());
+    EXPECT_EQ(in.Edits(), before.Edits());
     EXPECT_EQ(in.Segments, before.Segments);
 }
 
@@ -293,7 +293,7 @@ TEST_F(ExhaustProjectTest, SegmentValueOutsideItsRangeRefusesTheProject) {
                                           : std::string(", поле не заполнено.");
         EXPECT_EQ(r.error, "Участок сети 2, поле «" + caption(c.key) + "» ([Shaft1] " + c.key +
                                "): нужно " + c.expected + found);
-        EXPECT_EQ(in.edits(), before.edits());
+        EXPECT_EQ(in.Edits(), before.Edits());
         EXPECT_EQ(in.Segments, before.Segments);
     }
     // the message as the user reads it
@@ -314,7 +314,7 @@ TEST_F(ExhaustProjectTest, SegmentValueOutsideItsRangeRefusesTheProject) {
     // values a network has
     file = example;
     file.replace(file.find("Floor1Lvl=0"), 11, "Floor1Lvl=-6,6");
-    EXPECT_EQ(Read(file).text(ctl::EditFirstFloorLevel), "-6,6");
+    EXPECT_EQ(Read(file).Text(ctl::EditFirstFloorLevel), "-6,6");
     EXPECT_FALSE(FindInvalidInput(Read(file)));
 }
 
@@ -323,8 +323,8 @@ TEST_F(ExhaustProjectTest, SegmentValueOutsideItsRangeRefusesTheProject) {
 TEST_F(ExhaustProjectTest, StartValuesKeyDefaultsAndBundledProjectsLieInTheFieldRanges) {
     const auto everyFieldValid = [](const ExhaustInputs &in) {
         for (const FieldSpec &f : kExhaustFields)
-            EXPECT_TRUE(IsValidNumberText(RuleOf(f), in.text(f.control)))
-                << f.control << " «" << in.text(f.control) << "»";
+            EXPECT_TRUE(IsValidNumberText(RuleOf(f), in.Text(f.control)))
+                << f.control << " «" << in.Text(f.control) << "»";
         EXPECT_FALSE(FindInvalidInput(in));
     };
     const std::pair<ControlName, const char *> variants[] = {{ctl::rbCalcCorridor, "0"},
@@ -361,7 +361,7 @@ TEST_F(ExhaustProjectTest, NamesWindows1251CannotHoldStopTheSave) {
     const std::string path = ::testing::TempDir() + "exhaust_name.smkprj";
     ASSERT_TRUE(WriteFileAtomic(path, "old").ok);
     in.Segments[1].StoreyName.clear();
-    in.setText(ctl::EditSystemName, "系统");
+    in.SetText(ctl::EditSystemName, "系统");
     r = SaveProject(path, in);
     EXPECT_FALSE(r.ok);
     EXPECT_NE(r.error.find("«Наименование вентиляционной системы»"), std::string::npos);
@@ -380,9 +380,9 @@ TEST_F(ExhaustProjectTest, NamesLongerThanAProjectHoldsAreRefused) {
         Set set;
         std::string field, where;
     } cases[] = {
-        {[](ExhaustInputs &in, const std::string &s) { in.setText(ctl::EditProjectName, s); },
+        {[](ExhaustInputs &in, const std::string &s) { in.SetText(ctl::EditProjectName, s); },
          "Наименование проекта", "[Project] Name"},
-        {[](ExhaustInputs &in, const std::string &s) { in.setText(ctl::EditSystemName, s); },
+        {[](ExhaustInputs &in, const std::string &s) { in.SetText(ctl::EditSystemName, s); },
          "Наименование вентиляционной системы", "[Project] System"},
         {[](ExhaustInputs &in, const std::string &s) { in.FireLoadDensity.Name = s; },
          "Удельная пожарная нагрузка", "[FLoad] FLDName"},
@@ -416,7 +416,7 @@ TEST_F(ExhaustProjectTest, NamesLongerThanAProjectHoldsAreRefused) {
         EXPECT_TRUE(r.valueRefused);
         EXPECT_EQ(r.error, "Поле «" + c.field + "» (" + c.where +
                                "): нужен текст не длиннее 1000 знаков, в файле 1001 знак.");
-        EXPECT_EQ(target.edits(), ExhaustInputs::Defaults().edits());
+        EXPECT_EQ(target.Edits(), ExhaustInputs::Defaults().Edits());
         EXPECT_EQ(target.Segments, ExhaustInputs::Defaults().Segments);
     }
 }
@@ -424,14 +424,14 @@ TEST_F(ExhaustProjectTest, NamesLongerThanAProjectHoldsAreRefused) {
 // Sides whose product is beyond a real: the file keeps what the user typed, the save goes through.
 TEST_F(ExhaustProjectTest, RoomTooLargeForItsAreaIsSavedAsTyped) {
     const ExhaustInputs loaded = Read("[Room]\r\nRoomL=1E308\r\nRoomW=4\r\nFloorA=35\r\n");
-    EXPECT_EQ(ReadRealInput(loaded.text(ctl::EditRoomLength)), 1e308);
+    EXPECT_EQ(ReadRealInput(loaded.Text(ctl::EditRoomLength)), 1e308);
     const std::string bytes = Bytes(loaded);
     EXPECT_NE(bytes.find("RoomL=1E308\r\nRoomW=4\r\nRoomH=3,9\r\nFloorA=35\r\n"),
               std::string::npos);
 
     ExhaustInputs typed = DefaultsFor(ctl::rbCalcRoom);
-    typed.setText(ctl::EditRoomLength, std::string(200, '9'));
-    typed.setText(ctl::EditRoomWidth, std::string(200, '9'));
+    typed.SetText(ctl::EditRoomLength, std::string(200, '9'));
+    typed.SetText(ctl::EditRoomWidth, std::string(200, '9'));
     EXPECT_NE(Bytes(typed).find("RoomL=1E200\r\nRoomW=1E200\r\nRoomH=3,9\r\nFloorA=20\r\n"),
               std::string::npos);
 }
@@ -468,10 +468,10 @@ TEST_F(ExhaustProjectTest, TinyAndHugeValuesLoadIntoFieldsTheStepsReadBack) {
     const std::string file = "[Room]\r\nFireA=5E-4\r\n[FLoad]\r\nFHPwr=1,5E16\r\n"
                              "[Outside]\r\nWindSpeed=0,000123456789\r\n";
     const ExhaustInputs in = Read(file);
-    EXPECT_EQ(in.text(ctl::EditFireArea), "0,0005");
-    EXPECT_DOUBLE_EQ(ReadRealInput(in.text(ctl::EditFireArea)), 0.0005);
-    EXPECT_DOUBLE_EQ(ReadRealInput(in.text(ctl::EditFireHeatPower)), 1.5e16);
-    EXPECT_DOUBLE_EQ(ReadRealInput(in.text(ctl::EditWindSpeed)), 0.000123456789);
+    EXPECT_EQ(in.Text(ctl::EditFireArea), "0,0005");
+    EXPECT_DOUBLE_EQ(ReadRealInput(in.Text(ctl::EditFireArea)), 0.0005);
+    EXPECT_DOUBLE_EQ(ReadRealInput(in.Text(ctl::EditFireHeatPower)), 1.5e16);
+    EXPECT_DOUBLE_EQ(ReadRealInput(in.Text(ctl::EditWindSpeed)), 0.000123456789);
     const std::string again = Bytes(in);
     EXPECT_NE(again.find("FireA=0,0005\r\nRSVrnt"), std::string::npos);
     EXPECT_NE(again.find("FHPwr=1,5E16\r\n"), std::string::npos);
@@ -480,10 +480,10 @@ TEST_F(ExhaustProjectTest, TinyAndHugeValuesLoadIntoFieldsTheStepsReadBack) {
 TEST_F(ExhaustProjectTest, ProposedFileName) {
     ExhaustInputs in;
     EXPECT_EQ(DefaultProjectName(in), "");
-    in.setText(ctl::EditProjectName, "Проект:1");
-    in.setText(ctl::EditSystemName, "Б/2");
+    in.SetText(ctl::EditProjectName, "Проект:1");
+    in.SetText(ctl::EditSystemName, "Б/2");
     EXPECT_EQ(DefaultProjectName(in), "Проект 1_Б 2");
-    in.setText(ctl::EditProjectName, "");
+    in.SetText(ctl::EditProjectName, "");
     EXPECT_EQ(DefaultProjectName(in), "Б 2");
 }
 

@@ -99,7 +99,7 @@ TEST_F(ExhaustRunTest, FastestHorizontalDuctIsNamedWithItsStorey) {
 // A run that reached no duty point has no checks: nothing is judged from unsolved values.
 TEST_F(ExhaustRunTest, StoppedRunHasNoChecks) {
     ExhaustInputs in = DefaultsFor(ctl::rbCalcRoom);
-    in.setText(ctl::EditBurningFullness, "2");
+    in.SetText(ctl::EditBurningFullness, "2");
     ASSERT_EQ(calc.Run(in), RunOutcome::inputStopped);
     EXPECT_TRUE(calc.Checks.empty());
     EXPECT_EQ(DecodeRtf(calc.Report.RTFull).find("Проверка результатов"), std::string::npos);
@@ -122,7 +122,7 @@ TEST_F(ExhaustRunTest, DefaultReportsOfTheHallVariantsMatchReviewedFixtures) {
           Case{ctl::rbCalcParking, false, "default_parking_report_short.txt", "65886", "2996"}}) {
         SCOPED_TRACE(tc.fixture);
         ExhaustInputs in = DefaultsFor(tc.variant);
-        in.check(ctl::cbDetailed, tc.detailed);
+        in.Check(ctl::cbDetailed, tc.detailed);
         RecordingNotifier n;
         ExhaustCalc c(&n);
         ASSERT_EQ(c.Run(in), RunOutcome::ok);
@@ -141,7 +141,7 @@ TEST_F(ExhaustRunTest, DefaultReportsOfTheHallVariantsMatchReviewedFixtures) {
 
 TEST_F(ExhaustRunTest, StoppedInputLeavesTheFullReportUpToTheStop) {
     ExhaustInputs in = DefaultsFor(ctl::rbCalcRoom);
-    in.setText(ctl::EditBurningFullness, "2");
+    in.SetText(ctl::EditBurningFullness, "2");
     EXPECT_EQ(calc.Run(in), RunOutcome::inputStopped);
     ASSERT_EQ(calc.Messages.size(), 1u);
     EXPECT_EQ(calc.Messages[0].kind, "error");
@@ -157,28 +157,28 @@ TEST_F(ExhaustRunTest, StoppedInputLeavesTheFullReportUpToTheStop) {
 
 TEST_F(ExhaustRunTest, RefusedFieldIsFoundOnlyWhereTheVariantReadsIt) {
     ExhaustInputs in = DefaultsFor(ctl::rbCalcParking);
-    in.setText(ctl::EditCorridorLength, "5o"); // the corridor's field: not read by the car park
+    in.SetText(ctl::EditCorridorLength, "5o"); // the corridor's field: not read by the car park
     EXPECT_FALSE(FindInvalidInput(in));
-    in.setText(ctl::EditRoomHeight, "");
+    in.SetText(ctl::EditRoomHeight, "");
     const std::optional<FieldProblem> problem = FindInvalidInput(in);
     ASSERT_TRUE(problem);
     EXPECT_EQ(problem->field->control, ctl::EditRoomHeight);
     EXPECT_EQ(InvalidFieldMessage(*problem->field, problem->text),
               "Поле «Высота»: нужно число больше 0, поле не заполнено.");
-    in.check(ctl::rbCalcCorridor);
+    in.Check(ctl::rbCalcCorridor);
     ASSERT_TRUE(FindInvalidInput(in));
     EXPECT_EQ(FindInvalidInput(in)->field->control, ctl::EditRoomHeight);
-    in.setText(ctl::EditRoomHeight, "3,9");
+    in.SetText(ctl::EditRoomHeight, "3,9");
     ASSERT_TRUE(FindInvalidInput(in));
     EXPECT_EQ(FindInvalidInput(in)->field->control, ctl::EditCorridorLength);
     // the door grid is read by the corridor alone
-    in.setText(ctl::EditCorridorLength, "30");
+    in.SetText(ctl::EditCorridorLength, "30");
     in.DoorGrid[1] = {"-2", "2"};
     ASSERT_TRUE(FindInvalidInput(in));
     EXPECT_EQ(InvalidFileValueMessage(*FindInvalidInput(in)->field, "-2"),
               "Поле «Ширина проема 2» ([Room] Door1W): нужно число не меньше 0 или пустое поле, "
               "в файле «-2».");
-    in.check(ctl::rbCalcRoom);
+    in.Check(ctl::rbCalcRoom);
     EXPECT_FALSE(FindInvalidInput(in));
 }
 
@@ -197,9 +197,9 @@ class ExhaustAbsurdInputTest : public ExhaustRunTest,
 TEST_P(ExhaustAbsurdInputTest, StopsOnTheGuardWithAZeroDutyPoint) {
     const AbsurdCase &c = GetParam();
     ExhaustInputs in = DefaultsFor(c.variant);
-    in.setText(c.control, c.text);
+    in.SetText(c.control, c.text);
     if (c.control2)
-        in.setText(*c.control2, c.text);
+        in.SetText(*c.control2, c.text);
     EXPECT_EQ(calc.Run(in), RunOutcome::noDutyPoint);
     EXPECT_TRUE(calc.NonFiniteStop);
     EXPECT_EQ(calc.FanVolumeFlow, 0);
@@ -238,7 +238,7 @@ INSTANTIATE_TEST_SUITE_P(
 // A room of 1e300 m is absurd but finite: the corridor's flow does not depend on it.
 TEST_F(ExhaustRunTest, HugeButFiniteCorridorRoomStillComputes) {
     ExhaustInputs in = DefaultsFor(ctl::rbCalcCorridor);
-    in.setText(ctl::EditRoomLength, kHuge);
+    in.SetText(ctl::EditRoomLength, kHuge);
     EXPECT_EQ(calc.Run(in), RunOutcome::ok);
     EXPECT_EQ(FormatRoundedInt(calc.FanVolumeFlow), "17565");
 }

@@ -62,7 +62,7 @@ inline RunOutcome RunWithoutNetwork(ExhaustCalc &calc, const ExhaustInputs &in) 
 
 inline ExhaustInputs DefaultsFor(ControlName variantRadio) {
     ExhaustInputs in = ExhaustInputs::Defaults();
-    in.check(variantRadio);
+    in.Check(variantRadio);
     return in;
 }
 

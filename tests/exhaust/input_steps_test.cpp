@@ -35,7 +35,7 @@ TEST_P(ExhaustInputStopTest, StopsWithItsMessageAfterItsLines) {
     const auto &m = notifier.messages.back();
     EXPECT_EQ(m.kind, c.kind);
     EXPECT_EQ(m.text, c.text);
-    EXPECT_EQ(m.control, c.control.str());
+    EXPECT_EQ(m.control, c.control.Str());
     const std::string body = DecodeRtf(calc.Report.RTBody);
     const std::string end = c.reportEnd;
     ASSERT_GE(body.size(), end.size());
@@ -44,7 +44,7 @@ TEST_P(ExhaustInputStopTest, StopsWithItsMessageAfterItsLines) {
 }
 
 const auto set = [](ControlName control, const char *text) {
-    return [=](ExhaustInputs &in) { in.setText(control, text); };
+    return [=](ExhaustInputs &in) { in.SetText(control, text); };
 };
 
 INSTANTIATE_TEST_SUITE_P(FailureTable, ExhaustInputStopTest,
@@ -95,7 +95,7 @@ INSTANTIATE_TEST_SUITE_P(FailureTable, ExhaustInputStopTest,
                                           "V\\sub В\\nosupersub :    2 м/с\\b0\\par "},
                                  StopCase{"NoShaftNoSegment", ctl::rbCalcParking,
                                           [](ExhaustInputs &in) {
-                                              in.check(ctl::cbShaft, false);
+                                              in.Check(ctl::cbShaft, false);
                                               in.Segments.clear();
                                           },
                                           "warning", "Необходимо задать хотя бы 1 участок сети.",
@@ -109,8 +109,8 @@ INSTANTIATE_TEST_SUITE_P(FailureTable, ExhaustInputStopTest,
                                           "(h - H\\sub НЗ\\nosupersub ):    1,4 м\\b0\\par "},
                                  StopCase{"NegativeAreaFormSize", ctl::rbCalcCorridor,
                                           [](ExhaustInputs &in) {
-                                              in.setComboIndex(ctl::cbRoomSizeVariant, 1);
-                                              in.setText(ctl::EditFloorAreaSH, "-20");
+                                              in.SetComboIndex(ctl::cbRoomSizeVariant, 1);
+                                              in.SetText(ctl::EditFloorAreaSH, "-20");
                                           },
                                           "error",
                                           "Размеры помещения не могут быть отрицательными.",
@@ -144,8 +144,8 @@ INSTANTIATE_TEST_SUITE_P(FailureTable, ExhaustInputStopTest,
                                           "на излучение, r:    0,75\\b0\\par "},
                                  StopCase{"ParkingLayerAreaNegative", ctl::rbCalcParking,
                                           [](ExhaustInputs &in) {
-                                              in.setText(ctl::EditSmokeEquArea, "-20");
-                                              in.setText(ctl::EditParkHRadiation, "0,5");
+                                              in.SetText(ctl::EditSmokeEquArea, "-20");
+                                              in.SetText(ctl::EditParkHRadiation, "0,5");
                                           },
                                           "error",
                                           "Периметр и площадь дымового слоя не могут быть "
@@ -213,9 +213,9 @@ protected:
 
 TEST_F(ExhaustInputStepsTest, CommaSizesEchoAndMultiply) {
     ExhaustInputs in = DefaultsFor(ctl::rbCalcRoom);
-    in.setText(ctl::EditRoomLength, "12,5");
-    in.setText(ctl::EditRoomWidth, "4");
-    in.setText(ctl::EditRoomHeight, "3");
+    in.SetText(ctl::EditRoomLength, "12,5");
+    in.SetText(ctl::EditRoomWidth, "4");
+    in.SetText(ctl::EditRoomHeight, "3");
     ASSERT_TRUE(calc.InputRoomTerms(in));
     EXPECT_NE(Body().find("Размеры помещения, a x b x h:    12,5 x 4 x 3 м\\b0\\par "),
               std::string::npos);
@@ -226,7 +226,7 @@ TEST_F(ExhaustInputStepsTest, CommaSizesEchoAndMultiply) {
 TEST_F(ExhaustInputStepsTest, PointSeparatorReadsTheSameNumbers) {
     SetDecimalSeparator('.');
     ExhaustInputs in = DefaultsFor(ctl::rbCalcRoom);
-    in.setText(ctl::EditRoomLength, "12.5");
+    in.SetText(ctl::EditRoomLength, "12.5");
     ASSERT_TRUE(calc.InputRoomTerms(in));
     EXPECT_DOUBLE_EQ(calc.RoomLength, 12.5);
     EXPECT_NE(Body().find("12.5 x 4 x 3.9 м"), std::string::npos);
@@ -234,10 +234,10 @@ TEST_F(ExhaustInputStepsTest, PointSeparatorReadsTheSameNumbers) {
 
 TEST_F(ExhaustInputStepsTest, AreaFormWithZeroWidthHasNoLength) {
     ExhaustInputs in = DefaultsFor(ctl::rbCalcRoom);
-    in.setComboIndex(ctl::cbRoomSizeVariant, 1);
-    in.setText(ctl::EditFloorAreaSH, "30");
-    in.setText(ctl::EditRoomWidthSH, "0");
-    in.setText(ctl::EditRoomHeightSH, "3");
+    in.SetComboIndex(ctl::cbRoomSizeVariant, 1);
+    in.SetText(ctl::EditFloorAreaSH, "30");
+    in.SetText(ctl::EditRoomWidthSH, "0");
+    in.SetText(ctl::EditRoomHeightSH, "3");
     ASSERT_TRUE(calc.InputRoomTerms(in));
     EXPECT_EQ(calc.RoomLength, 0);
     EXPECT_DOUBLE_EQ(calc.RoomVolume, 90);
@@ -256,7 +256,7 @@ TEST_F(ExhaustInputStepsTest, OpeningWithoutHeightIsNeitherEchoedNorKept) {
 
 TEST_F(ExhaustInputStepsTest, SmokeFreeHeightEqualToRoomPasses) {
     ExhaustInputs in = DefaultsFor(ctl::rbCalcRoom);
-    in.setText(ctl::EditNoSmokeHeight, "3,9");
+    in.SetText(ctl::EditNoSmokeHeight, "3,9");
     ASSERT_TRUE(calc.InputRoomTerms(in));
     EXPECT_EQ(calc.SmokeThickness, 0);
     EXPECT_TRUE(notifier.messages.empty());
@@ -264,7 +264,7 @@ TEST_F(ExhaustInputStepsTest, SmokeFreeHeightEqualToRoomPasses) {
 
 TEST_F(ExhaustInputStepsTest, CorridorHeightOutsideRecommendationWarnsAndGoesOn) {
     ExhaustInputs in = DefaultsFor(ctl::rbCalcCorridor);
-    in.setText(ctl::EditCrdrNoSmokeHeight, "2,6");
+    in.SetText(ctl::EditCrdrNoSmokeHeight, "2,6");
     ASSERT_EQ(RunWithoutNetwork(calc, in), RunOutcome::ok);
     ASSERT_EQ(notifier.messages.size(), 1u);
     EXPECT_EQ(notifier.messages[0].kind, "warning");
@@ -274,15 +274,15 @@ TEST_F(ExhaustInputStepsTest, CorridorHeightOutsideRecommendationWarnsAndGoesOn)
 
 TEST_F(ExhaustInputStepsTest, CombustionOfOneAndNoRadiationPass) {
     ExhaustInputs in = DefaultsFor(ctl::rbCalcRoom);
-    in.setText(ctl::EditBurningFullness, "1");
-    in.setText(ctl::EditHeatRadiation, "0");
+    in.SetText(ctl::EditBurningFullness, "1");
+    in.SetText(ctl::EditHeatRadiation, "0");
     ASSERT_TRUE(calc.InputRoomTerms(in) && calc.InputFireLoad(in));
     EXPECT_TRUE(calc.InputRoomFire(in));
 }
 
 TEST_F(ExhaustInputStepsTest, NoShaftEchoesOnlyTheFireStoreyBranch) {
     ExhaustInputs in = DefaultsFor(ctl::rbCalcCorridor);
-    in.check(ctl::cbShaft, false);
+    in.Check(ctl::cbShaft, false);
     in.Segments.resize(1);
     in.Segments[0].Lww = 4;
     in.Segments[0].ZETAww = 1.5;
@@ -312,7 +312,7 @@ TEST_F(ExhaustInputStepsTest, MiddleBranchesEchoWithoutTheirCoefficient) {
 
 TEST_F(ExhaustInputStepsTest, UserNamesCannotBreakTheReport) {
     ExhaustInputs in = DefaultsFor(ctl::rbCalcCorridor);
-    in.setText(ctl::EditProjectName, "Дом \\par {1}");
+    in.SetText(ctl::EditProjectName, "Дом \\par {1}");
     in.FireLoad.Name = "Смесь }{";
     ASSERT_TRUE(calc.InputRoomTerms(in) && calc.InputFireLoad(in));
     const std::string body = Body();
@@ -325,15 +325,15 @@ TEST_F(ExhaustInputStepsTest, VariantButtonsAreTestedInOrder) {
     EXPECT_EQ(calc.ReadVariant(in), ExhaustVariant::corridor);
     // a state without radio groups holds several checked variant buttons at once
     static_cast<ControlState &>(in) = ControlState();
-    in.check(ctl::rbCalcParking);
+    in.Check(ctl::rbCalcParking);
     EXPECT_EQ(calc.ReadVariant(in), ExhaustVariant::parking);
-    in.check(ctl::rbCalcGallery);
+    in.Check(ctl::rbCalcGallery);
     EXPECT_EQ(calc.ReadVariant(in), ExhaustVariant::underGallery);
     ExhaustInputs grouped;
-    grouped.check(ctl::rbCalcGallery);
-    grouped.check(ctl::rbCalcRoom);
+    grouped.Check(ctl::rbCalcGallery);
+    grouped.Check(ctl::rbCalcRoom);
     EXPECT_EQ(calc.ReadVariant(grouped), ExhaustVariant::room);
-    EXPECT_FALSE(grouped.isChecked(ctl::rbCalcGallery));
+    EXPECT_FALSE(grouped.IsChecked(ctl::rbCalcGallery));
 }
 
 } // namespace

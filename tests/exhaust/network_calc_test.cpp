@@ -371,7 +371,7 @@ TEST_F(ExhaustNetworkCalcTest, DefaultCorridorReportAndDutyPoint) {
          {Case{true, "network_corridor_detailed.txt"}, Case{false, "network_corridor_short.txt"}}) {
         SCOPED_TRACE(tc.fixture);
         ExhaustInputs in = ExhaustInputs::Defaults();
-        in.check(ctl::cbDetailed, tc.detailed);
+        in.Check(ctl::cbDetailed, tc.detailed);
         RecordingNotifier n;
         ExhaustCalc c(&n);
         ASSERT_EQ(c.Run(in), RunOutcome::ok);
@@ -413,7 +413,7 @@ TEST_F(ExhaustNetworkCalcTest, RunWithAnUnsolvableNetworkEndsWithoutDutyPoint) {
 
 TEST_F(ExhaustNetworkCalcTest, OutsideTemperatureOfAbsoluteZeroStopsOnTheNonFiniteGuard) {
     ExhaustInputs in = ExhaustInputs::Defaults();
-    in.setText(ctl::EditOutsideAirTemp, "-273");
+    in.SetText(ctl::EditOutsideAirTemp, "-273");
     ExhaustCalc c;
     EXPECT_EQ(c.Run(in), RunOutcome::noDutyPoint);
     EXPECT_TRUE(c.NonFiniteStop);

@@ -38,18 +38,18 @@ TEST_F(ExhaustParkingTest, DefaultCarPark) {
 }
 
 TEST_F(ExhaustParkingTest, AreaFormProposesAFourByThreeRectangle) {
-    in.setComboIndex(ctl::cbRoomSizeVariant, 1);
-    in.setText(ctl::EditFloorAreaSH, "48");
+    in.SetComboIndex(ctl::cbRoomSizeVariant, 1);
+    in.SetText(ctl::EditFloorAreaSH, "48");
     const ParkingSmokeProposal p = ProposeParkingSmoke(in);
     EXPECT_DOUBLE_EQ(p.MaxSmokePerimeter, 28);
     EXPECT_DOUBLE_EQ(p.SmokeEquiArea, 48);
     ApplyParkingSmokeProposal(in);
-    EXPECT_EQ(in.text(ctl::EditParkMaxSmkPerim), "28");
-    EXPECT_EQ(in.text(ctl::EditSmokeEquArea), "48");
+    EXPECT_EQ(in.Text(ctl::EditParkMaxSmkPerim), "28");
+    EXPECT_EQ(in.Text(ctl::EditSmokeEquArea), "48");
 }
 
 TEST_F(ExhaustParkingTest, NoRadiatedShareMeansNoPlumeAndRoomTemperature) {
-    in.setText(ctl::EditParkHRadiation, "0");
+    in.SetText(ctl::EditParkHRadiation, "0");
     ASSERT_EQ(RunWithoutNetwork(calc, in), RunOutcome::ok);
     EXPECT_EQ(calc.FlameTongueHeight, 0);
     EXPECT_EQ(calc.GasMassFlow, 0);
@@ -58,12 +58,12 @@ TEST_F(ExhaustParkingTest, NoRadiatedShareMeansNoPlumeAndRoomTemperature) {
 }
 
 TEST_F(ExhaustParkingTest, ZeroSmokeLayerWithoutPlumeStopsNamingTheLayerFields) {
-    in.setText(ctl::EditParkMaxSmkPerim, "0");
-    in.setText(ctl::EditSmokeEquArea, "0");
-    in.setText(ctl::EditNoSmokeHeight, "0");
+    in.SetText(ctl::EditParkMaxSmkPerim, "0");
+    in.SetText(ctl::EditSmokeEquArea, "0");
+    in.SetText(ctl::EditNoSmokeHeight, "0");
     EXPECT_EQ(RunWithoutNetwork(calc, in), RunOutcome::noDutyPoint);
     ASSERT_FALSE(notifier.messages.empty());
-    EXPECT_EQ(notifier.messages.back().control, ctl::EditSmokeEquArea.str());
+    EXPECT_EQ(notifier.messages.back().control, ctl::EditSmokeEquArea.Str());
     EXPECT_NE(notifier.messages.back().text.find("периметр и площадь дымового слоя"),
               std::string::npos);
 }

@@ -67,11 +67,11 @@ class ExhaustRoomFireAreaTest : public ExhaustRoomFireTest,
 
 TEST_P(ExhaustRoomFireAreaTest, ChoosesTheFireArea) {
     const FireAreaCase &c = GetParam();
-    in.setText(ctl::EditFireArea, c.fireArea);
-    in.check(c.sprinkler);
-    in.check(c.inTown ? ctl::rbInTownBuilding : ctl::rbOutTownBuilding);
-    in.setText(ctl::EditRoomLength, "100");
-    in.setText(ctl::EditRoomWidth, c.roomWidth);
+    in.SetText(ctl::EditFireArea, c.fireArea);
+    in.Check(c.sprinkler);
+    in.Check(c.inTown ? ctl::rbInTownBuilding : ctl::rbOutTownBuilding);
+    in.SetText(ctl::EditRoomLength, "100");
+    in.SetText(ctl::EditRoomWidth, c.roomWidth);
     ASSERT_EQ(RunWithoutNetwork(calc, in), RunOutcome::ok);
     EXPECT_NEAR(calc.FireArea, c.expectedArea, 1e-9);
     EXPECT_NE(Body().find(c.reportLine), std::string::npos) << Body();
@@ -113,7 +113,7 @@ TEST_F(ExhaustRoomFireTest, SafeDistanceIsThePrintedFormulaOfThePrintedNumbers) 
 }
 
 TEST_F(ExhaustRoomFireTest, UnderGalleryIgnoresTheFlameHeightInTheMassFlow) {
-    in.check(ctl::rbCalcGallery);
+    in.Check(ctl::rbCalcGallery);
     ASSERT_EQ(RunWithoutNetwork(calc, in), RunOutcome::ok);
     const double rq = 0.75 * calc.FireHeatPower;
     EXPECT_NEAR(calc.GasMassFlow, 0.36 * std::cbrt(rq * 4) * (9 + 0.25 * 3), 1e-12);
@@ -128,7 +128,7 @@ TEST_F(ExhaustRoomFireTest, UnderGalleryIgnoresTheFlameHeightInTheMassFlow) {
 }
 
 TEST_F(ExhaustRoomFireTest, LowFlameUsesTheSmokeFreeHeightPowerForm) {
-    in.setText(ctl::EditNoSmokeHeight, "3,8");
+    in.SetText(ctl::EditNoSmokeHeight, "3,8");
     ASSERT_EQ(RunWithoutNetwork(calc, in), RunOutcome::ok);
     const double rq = 0.75 * 3110.4;
     EXPECT_NEAR(calc.GasMassFlow, 0.071 * std::cbrt(rq) * std::pow(3.8, 5.0 / 3.0) + 0.0018 * rq,
@@ -138,7 +138,7 @@ TEST_F(ExhaustRoomFireTest, LowFlameUsesTheSmokeFreeHeightPowerForm) {
 
 // H_НЗ = 0 leaves no plume (G_k = 0): the column balance has no root below 1500 K.
 TEST_F(ExhaustRoomFireTest, BalanceWithoutRootInRangeIsFlaggedNotPassedAsResult) {
-    in.setText(ctl::EditNoSmokeHeight, "0");
+    in.SetText(ctl::EditNoSmokeHeight, "0");
     ASSERT_EQ(RunWithoutNetwork(calc, in), RunOutcome::ok);
     EXPECT_EQ(calc.GasMassFlow, 0);
     EXPECT_GT(calc.ConvectTemp, 1499);
@@ -155,16 +155,16 @@ TEST_F(ExhaustRoomFireTest, BalanceWithoutRootInRangeIsFlaggedNotPassedAsResult)
 }
 
 TEST_F(ExhaustRoomFireTest, EmptyRoomWithoutPlumeStopsWithAMessageInsteadOfDividingByZero) {
-    in.setComboIndex(ctl::cbRoomSizeVariant, 1);
-    in.setText(ctl::EditFloorAreaSH, "0");
-    in.setText(ctl::EditRoomWidthSH, "0");
-    in.setText(ctl::EditRoomHeightSH, "3");
-    in.setText(ctl::EditNoSmokeHeight, "0");
-    in.check(ctl::rbAUPTSprinkler3x3); // a fire of 9 m2 whatever the floor
+    in.SetComboIndex(ctl::cbRoomSizeVariant, 1);
+    in.SetText(ctl::EditFloorAreaSH, "0");
+    in.SetText(ctl::EditRoomWidthSH, "0");
+    in.SetText(ctl::EditRoomHeightSH, "3");
+    in.SetText(ctl::EditNoSmokeHeight, "0");
+    in.Check(ctl::rbAUPTSprinkler3x3); // a fire of 9 m2 whatever the floor
     EXPECT_EQ(RunWithoutNetwork(calc, in), RunOutcome::noDutyPoint);
     ASSERT_FALSE(notifier.messages.empty());
     EXPECT_EQ(notifier.messages.back().kind, "error");
-    EXPECT_EQ(notifier.messages.back().control, ctl::EditFloorAreaSH.str());
+    EXPECT_EQ(notifier.messages.back().control, ctl::EditFloorAreaSH.Str());
     EXPECT_EQ(Body().find("nan"), std::string::npos);
 }
 

@@ -125,30 +125,30 @@ TEST_F(SupplyProjectTest, HandMadeWindows1251FileOpensWithItsNamesAndEitherSepar
                              "[StairWell]\r\nDoorGasProof=1\r\nDoorResist=0\r\n";
     InflowInputs in = InflowInputs::Defaults();
     ASSERT_TRUE(ReadProjectBytes(file, in, "x.isrprj").ok);
-    EXPECT_EQ(in.text(ctl::EditProjectName), "Жилой дом №5");
-    EXPECT_EQ(in.text(ctl::EditSystemName), "ПД1");
-    EXPECT_TRUE(in.isChecked(ctl::rbUnderGndStair));
-    EXPECT_FALSE(in.isChecked(ctl::rbOverGndStair));
-    EXPECT_EQ(in.text(ctl::EditUGFloorQty), "2");
-    EXPECT_EQ(in.text(ctl::EditUGFloorHeight), "-3,5");
-    EXPECT_EQ(in.text(ctl::EditKoefWW), "0,7");
-    EXPECT_EQ(in.text(ctl::EditKoefW0), "-0,5");
-    EXPECT_EQ(in.text(ctl::EditInsideAirTemp), "abc"); // no number: shown as read, to be mended
-    EXPECT_EQ(in.text(ctl::EditWindSpeed), "5");      // missing key: the key's default
-    EXPECT_TRUE(in.isChecked(ctl::rbDoorIsGasProof));
-    EXPECT_EQ(in.text(ctl::EditClosedDoorSpecResist), "");
+    EXPECT_EQ(in.Text(ctl::EditProjectName), "Жилой дом №5");
+    EXPECT_EQ(in.Text(ctl::EditSystemName), "ПД1");
+    EXPECT_TRUE(in.IsChecked(ctl::rbUnderGndStair));
+    EXPECT_FALSE(in.IsChecked(ctl::rbOverGndStair));
+    EXPECT_EQ(in.Text(ctl::EditUGFloorQty), "2");
+    EXPECT_EQ(in.Text(ctl::EditUGFloorHeight), "-3,5");
+    EXPECT_EQ(in.Text(ctl::EditKoefWW), "0,7");
+    EXPECT_EQ(in.Text(ctl::EditKoefW0), "-0,5");
+    EXPECT_EQ(in.Text(ctl::EditInsideAirTemp), "abc"); // no number: shown as read, to be mended
+    EXPECT_EQ(in.Text(ctl::EditWindSpeed), "5");      // missing key: the key's default
+    EXPECT_TRUE(in.IsChecked(ctl::rbDoorIsGasProof));
+    EXPECT_EQ(in.Text(ctl::EditClosedDoorSpecResist), "");
     // the above-ground page is not touched by an underground project
-    EXPECT_EQ(in.text(ctl::EditOGFloorQty), "12");
+    EXPECT_EQ(in.Text(ctl::EditOGFloorQty), "12");
 
     SetDecimalSeparator('.');
     InflowInputs dot = InflowInputs::Defaults();
     ASSERT_TRUE(ReadProjectBytes(file, dot, "x.isrprj").ok);
-    EXPECT_EQ(dot.text(ctl::EditKoefW0), "-0.5");
+    EXPECT_EQ(dot.Text(ctl::EditKoefW0), "-0.5");
 }
 
 TEST_F(SupplyProjectTest, UnreadableFilesLeaveTheInputsAsTheyWere) {
     InflowInputs in = InflowInputs::Defaults();
-    in.setText(ctl::EditProjectName, "Мой проект");
+    in.SetText(ctl::EditProjectName, "Мой проект");
     const InflowInputs before = in;
     const std::string folder = test::MakeTempFolder("orvane_inflow_unread_");
     ASSERT_FALSE(folder.empty());
@@ -165,8 +165,8 @@ TEST_F(SupplyProjectTest, UnreadableFilesLeaveTheInputsAsTheyWere) {
             bytes.empty() ? LoadProject(path, in) : ReadProjectBytes(bytes, in, path);
         EXPECT_FALSE(r.ok);
         EXPECT_EQ(r.error, error);
-        EXPECT_EQ(in.edits(), before.edits());
-        EXPECT_EQ(in.checks(), before.checks());
+        EXPECT_EQ(in.Edits(), before.Edits());
+        EXPECT_EQ(in.Checks(), before.Checks());
     }
     std::filesystem::remove_all(folder);
 }
@@ -195,34 +195,34 @@ TEST_F(SupplyProjectTest, ReadingAppliesTheKeysRules) {
         SCOPED_TRACE(c.body);
         InflowInputs in = InflowInputs::Defaults();
         ASSERT_TRUE(ReadProjectBytes(std::string("[Project]\r\n") + c.body, in, "p").ok);
-        EXPECT_EQ(in.text(c.control), c.shown);
+        EXPECT_EQ(in.Text(c.control), c.shown);
     }
 
     InflowInputs in = InflowInputs::Defaults();
     ASSERT_TRUE(ReadProjectBytes("[Project]\r\nVariant=LIFT\r\n[Terms]\r\nLMethod=7\r\n"
                                        "[Shaft]\r\nLUnit2=5\r\n", in, "p")
                     .ok);
-    EXPECT_TRUE(in.isChecked(ctl::rbLiftMethodClosed));
+    EXPECT_TRUE(in.IsChecked(ctl::rbLiftMethodClosed));
     {
         InflowInputs run = in;
         InflowCalc calc;
         calc.Run(run);
         EXPECT_EQ(calc.Lift().Inputs().Method, LiftMethod::closedDoors);
     }
-    EXPECT_EQ(in.comboIndex(ctl::cbLiftUnit2), 1);
+    EXPECT_EQ(in.ComboIndex(ctl::cbLiftUnit2), 1);
 
     ASSERT_TRUE(ReadProjectBytes("[Project]\r\nVariant=SW-OG\r\n[StairWell]\r\n"
                                        "WinPenetVar=9\r\n[Terms]\r\nTerm2=0\r\n", in, "p")
                     .ok);
-    EXPECT_EQ(in.comboIndex(ctl::cbWinPenetrationVar), 0);
-    EXPECT_TRUE(in.isChecked(ctl::rbSWWOExit));
-    EXPECT_TRUE(in.isChecked(ctl::rbSWJoinWall)); // Term1 missing: default 1
+    EXPECT_EQ(in.ComboIndex(ctl::cbWinPenetrationVar), 0);
+    EXPECT_TRUE(in.IsChecked(ctl::rbSWWOExit));
+    EXPECT_TRUE(in.IsChecked(ctl::rbSWJoinWall)); // Term1 missing: default 1
 }
 
 TEST_F(SupplyProjectTest, TambourKeepsTheChannelSizeApartFromTheDuctDiameter) {
     InflowInputs in = DefaultsFor(ctl::rbTambour);
-    in.setText(ctl::EditTmbrSizeA, "700");
-    in.setText(ctl::EditTmbrAPipeDiam, "450");
+    in.SetText(ctl::EditTmbrSizeA, "700");
+    in.SetText(ctl::EditTmbrAPipeDiam, "450");
     const std::string bytes = Save(in);
     const IniFile ini = IniFile::FromBytes(bytes);
     EXPECT_EQ(ini.readString("Pipe", "PipeSizeA"), "450");
@@ -230,21 +230,21 @@ TEST_F(SupplyProjectTest, TambourKeepsTheChannelSizeApartFromTheDuctDiameter) {
 
     InflowInputs back = InflowInputs::Defaults();
     ASSERT_TRUE(ReadProjectBytes(bytes, back, "t").ok);
-    EXPECT_EQ(back.text(ctl::EditTmbrSizeA), "700");
-    EXPECT_EQ(back.text(ctl::EditTmbrAPipeDiam), "450");
+    EXPECT_EQ(back.Text(ctl::EditTmbrSizeA), "700");
+    EXPECT_EQ(back.Text(ctl::EditTmbrAPipeDiam), "450");
 
     // a file from a writer that knows only PipeSizeA gives both the one value it holds
     InflowInputs old = InflowInputs::Defaults();
     ASSERT_TRUE(ReadProjectBytes("[Project]\r\nVariant=TAMBOUR\r\n[Pipe]\r\nPipeSizeA=550\r\n", old, "t")
                     .ok);
-    EXPECT_EQ(old.text(ctl::EditTmbrSizeA), "550");
-    EXPECT_EQ(old.text(ctl::EditTmbrAPipeDiam), "550");
+    EXPECT_EQ(old.Text(ctl::EditTmbrSizeA), "550");
+    EXPECT_EQ(old.Text(ctl::EditTmbrAPipeDiam), "550");
 }
 
 TEST_F(SupplyProjectTest, SavingStoresNumbersAndKeepsARefusedTextAsTyped) {
     InflowInputs in = DefaultsFor(ctl::rbUnderGndStair);
-    in.setText(ctl::EditUGFloorHeight, "-3.5");
-    in.setText(ctl::EditUGFloorQty, "5 эт.");
+    in.SetText(ctl::EditUGFloorHeight, "-3.5");
+    in.SetText(ctl::EditUGFloorQty, "5 эт.");
     std::string bytes = Save(in);
     IniFile ini = IniFile::FromBytes(bytes);
     EXPECT_EQ(ini.readString("Building", "FloorH"), "3,5");
@@ -252,11 +252,11 @@ TEST_F(SupplyProjectTest, SavingStoresNumbersAndKeepsARefusedTextAsTyped) {
     EXPECT_EQ(ini.readString("Building", "FloorQty"), "5 эт.");
     InflowInputs refused = InflowInputs::Defaults();
     ASSERT_TRUE(ReadProjectBytes(bytes, refused, "p").ok);
-    EXPECT_EQ(refused.text(ctl::EditUGFloorQty), "5 эт.");
+    EXPECT_EQ(refused.Text(ctl::EditUGFloorQty), "5 эт.");
     ASSERT_TRUE(FindInvalidInput(refused));
     EXPECT_EQ(FindInvalidInput(refused)->field->control, ctl::EditUGFloorQty);
 
-    in.setText(ctl::EditUGFloorQty, "5");
+    in.SetText(ctl::EditUGFloorQty, "5");
     bytes = Save(in);
     ini = IniFile::FromBytes(bytes);
     EXPECT_EQ(ini.readString("Building", "FloorQty"), "5");
@@ -272,7 +272,7 @@ TEST_F(SupplyProjectTest, SavingStoresNumbersAndKeepsARefusedTextAsTyped) {
 
 TEST_F(SupplyProjectTest, NameWindows1251CannotHoldIsNotSavedAsQuestionMarks) {
     InflowInputs in = InflowInputs::Defaults();
-    in.setText(ctl::EditSystemName, "ПД1 通风");
+    in.SetText(ctl::EditSystemName, "ПД1 通风");
     std::string error;
     EXPECT_FALSE(ProjectBytesOf(in, kDate, &error).has_value());
     EXPECT_NE(error.find("Наименование вентиляционной системы"), std::string::npos) << error;
@@ -282,11 +282,11 @@ TEST_F(SupplyProjectTest, NameWindows1251CannotHoldIsNotSavedAsQuestionMarks) {
     const std::string path = dir + "/p.isrprj";
     EXPECT_FALSE(SaveProject(path, in).ok);
     EXPECT_FALSE(std::filesystem::exists(path));
-    in.setText(ctl::EditSystemName, "ПД1");
+    in.SetText(ctl::EditSystemName, "ПД1");
     EXPECT_TRUE(SaveProject(path, in).ok);
     InflowInputs back = InflowInputs::Defaults();
     EXPECT_TRUE(LoadProject(path, back).ok);
-    EXPECT_EQ(back.text(ctl::EditSystemName), "ПД1");
+    EXPECT_EQ(back.Text(ctl::EditSystemName), "ПД1");
     std::filesystem::remove_all(dir);
 }
 
@@ -301,13 +301,13 @@ TEST_F(SupplyProjectTest, NamesLongerThanAProjectHoldsAreRefused) {
          {std::tuple{ctl::EditProjectName, "Наименование проекта", "Name"},
           std::tuple{ctl::EditSystemName, "Наименование вентиляционной системы", "System"}}) {
         InflowInputs in = InflowInputs::Defaults();
-        in.setText(control, longest);
+        in.SetText(control, longest);
         std::string file = Save(in);
         InflowInputs back = InflowInputs::Defaults();
         ASSERT_TRUE(ReadProjectBytes(file, back, "p.isrprj").ok) << key;
-        EXPECT_EQ(back.text(control), longest);
+        EXPECT_EQ(back.Text(control), longest);
 
-        in.setText(control, longest + "ж");
+        in.SetText(control, longest + "ж");
         std::string error;
         EXPECT_FALSE(ProjectBytesOf(in, kDate, &error).has_value());
         EXPECT_EQ(error,
@@ -320,7 +320,7 @@ TEST_F(SupplyProjectTest, NamesLongerThanAProjectHoldsAreRefused) {
         EXPECT_TRUE(r.valueRefused);
         EXPECT_EQ(r.error, "Поле «" + std::string(field) + "» ([Project] " + key +
                                "): нужен текст не длиннее 1000 знаков, в файле 1001 знак.");
-        EXPECT_EQ(target.edits(), InflowInputs::Defaults().edits());
+        EXPECT_EQ(target.Edits(), InflowInputs::Defaults().Edits());
     }
 }
 
@@ -334,11 +334,11 @@ TEST_F(SupplyProjectTest, BundledExamplesOpenAsTheirVariants) {
     for (auto [file, radio] : {std::pair{"/sw_og.isrprj", ctl::rbOverGndStair},
                                std::pair{"/sw_ug.isrprj", ctl::rbUnderGndStair}}) {
         InflowInputs in = InflowInputs::Defaults();
-        in.check(ctl::rbLift);
+        in.Check(ctl::rbLift);
         ASSERT_TRUE(LoadProject(std::string(EXAMPLES_DIR) + file, in).ok) << file;
-        EXPECT_TRUE(in.isChecked(radio)) << file;
+        EXPECT_TRUE(in.IsChecked(radio)) << file;
         // the examples hold the start values
-        EXPECT_EQ(in.edits(), DefaultsFor(radio).edits());
+        EXPECT_EQ(in.Edits(), DefaultsFor(radio).Edits());
     }
 }
 
@@ -347,8 +347,8 @@ TEST_F(SupplyProjectTest, BundledExamplesOpenAsTheirVariants) {
 TEST_F(SupplyProjectTest, StartValuesKeyDefaultsAndBundledExamplesLieInTheFieldRanges) {
     const auto everyFieldValid = [](const InflowInputs &in) {
         for (const FieldSpec &f : kInflowFields)
-            EXPECT_TRUE(IsValidNumberText(RuleOf(f), in.text(f.control)))
-                << f.control << " «" << in.text(f.control) << "»";
+            EXPECT_TRUE(IsValidNumberText(RuleOf(f), in.Text(f.control)))
+                << f.control << " «" << in.Text(f.control) << "»";
         EXPECT_FALSE(FindInvalidInput(in));
     };
     const std::pair<ControlName, const char *> variants[] = {{ctl::rbOverGndStair, "SW-OG"},

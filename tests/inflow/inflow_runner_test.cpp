@@ -84,8 +84,8 @@ TEST_F(SupplyRunnerTest, BundledUndergroundExampleRuns) {
 TEST_F(SupplyRunnerTest, ExitCodesFollowTheOutcome) {
     // an input step stops the run: windows of no resistance cannot be sized
     auto in = inflow::InflowInputs::Defaults();
-    in.setComboIndex(inflow::ctl::cbWinPenetrationVar, 2);
-    in.setText(inflow::ctl::EditWinPenetration, "0");
+    in.SetComboIndex(inflow::ctl::cbWinPenetrationVar, 2);
+    in.SetText(inflow::ctl::EditWinPenetration, "0");
     EXPECT_EQ(run(saved(in)), kExitInputStopped);
     auto j = json();
     EXPECT_EQ(j["ok"], false);
@@ -95,7 +95,7 @@ TEST_F(SupplyRunnerTest, ExitCodesFollowTheOutcome) {
     EXPECT_EQ(out.str(), "");
     // a count outside the field's range is refused before the run, naming the key
     in = inflow::InflowInputs::Defaults();
-    in.setText(inflow::ctl::EditOGFloorQty, "500");
+    in.SetText(inflow::ctl::EditOGFloorQty, "500");
     std::filesystem::remove(dir / "r.json");
     EXPECT_EQ(run(saved(in)), kExitInputStopped);
     EXPECT_NE(err.str().find("([Building] FloorQty): нужно целое число от 1 до 300, в файле «500»"),
@@ -104,7 +104,7 @@ TEST_F(SupplyRunnerTest, ExitCodesFollowTheOutcome) {
     EXPECT_FALSE(std::filesystem::exists(dir / "r.json"));
 
     in = inflow::InflowInputs::Defaults();
-    in.setText(inflow::ctl::EditWindSpeed, "1" + std::string(200, '0'));
+    in.SetText(inflow::ctl::EditWindSpeed, "1" + std::string(200, '0'));
     EXPECT_EQ(run(saved(in)), kExitNoDutyPoint);
     j = json();
     EXPECT_EQ(j["ok"], false);
@@ -121,15 +121,15 @@ TEST_F(SupplyRunnerTest, ExitCodesFollowTheOutcome) {
 
 TEST_F(SupplyRunnerTest, ProjectValueTheFieldRefusesStopsBeforeAnythingIsComputed) {
     inflow::InflowInputs in = inflow::InflowInputs::Defaults();
-    in.check(inflow::ctl::rbTambour);
-    in.setText(inflow::ctl::EditTmbrOGFloorQty, "17.5");
+    in.Check(inflow::ctl::rbTambour);
+    in.SetText(inflow::ctl::EditTmbrOGFloorQty, "17.5");
     // a field of another variant is not read, so not checked
-    in.setText(inflow::ctl::EditOGFloorQty, "abc");
+    in.SetText(inflow::ctl::EditOGFloorQty, "abc");
     const std::string project = saved(in);
     // saved as typed: the next opening shows the text to be mended, not a cleaned 175
     inflow::InflowInputs reopened = inflow::InflowInputs::Defaults();
     ASSERT_TRUE(inflow::LoadProject(project, reopened).ok);
-    EXPECT_EQ(reopened.text(inflow::ctl::EditTmbrOGFloorQty), "17.5");
+    EXPECT_EQ(reopened.Text(inflow::ctl::EditTmbrOGFloorQty), "17.5");
 
     EXPECT_EQ(run(project), kExitInputStopped);
     EXPECT_NE(err.str().find("[Building] OGFloorQty"), std::string::npos) << err.str();
@@ -137,7 +137,7 @@ TEST_F(SupplyRunnerTest, ProjectValueTheFieldRefusesStopsBeforeAnythingIsCompute
     EXPECT_EQ(out.str(), "");
     EXPECT_FALSE(std::filesystem::exists(dir / "r.rtf"));
 
-    reopened.setText(inflow::ctl::EditTmbrOGFloorQty, "17");
+    reopened.SetText(inflow::ctl::EditTmbrOGFloorQty, "17");
     EXPECT_FALSE(inflow::FindInvalidInput(reopened));
     EXPECT_EQ(run(saved(reopened)), kExitOk) << err.str();
 }
@@ -150,8 +150,8 @@ TEST_F(SupplyRunnerTest, NegativeWindowPermeabilityIsRefusedNamingItsKey) {
         std::filesystem::remove(dir / "r.rtf");
         std::filesystem::remove(dir / "r.json");
         inflow::InflowInputs in = inflow::InflowInputs::Defaults();
-        in.setComboIndex(inflow::ctl::cbWinPenetrationVar, row);
-        in.setText(inflow::ctl::EditWinPenetration, "-3");
+        in.SetComboIndex(inflow::ctl::cbWinPenetrationVar, row);
+        in.SetText(inflow::ctl::EditWinPenetration, "-3");
         EXPECT_EQ(run(saved(in)), kExitInputStopped);
         EXPECT_NE(err.str().find("Поле «Воздухопроницаемость окон» ([StairWell] WinAirPenet): "
                                  "нужно число не меньше 0, в файле «-3»."),
@@ -161,7 +161,7 @@ TEST_F(SupplyRunnerTest, NegativeWindowPermeabilityIsRefusedNamingItsKey) {
         EXPECT_FALSE(std::filesystem::exists(dir / "r.rtf"));
         EXPECT_FALSE(std::filesystem::exists(dir / "r.json"));
 
-        in.setText(inflow::ctl::EditWinPenetration, "0");
+        in.SetText(inflow::ctl::EditWinPenetration, "0");
         EXPECT_EQ(run(saved(in)), kExitOk) << err.str();
         EXPECT_GE(json()["results"]["WindowKoef"].get<double>(), 0);
     }

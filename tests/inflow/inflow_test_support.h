@@ -40,7 +40,7 @@ inline std::optional<std::string> ProjectBytesOf(const InflowInputs &in, std::st
 // The window's start values with the page of `variantRadio` chosen.
 inline InflowInputs DefaultsFor(ControlName variantRadio) {
     InflowInputs in = InflowInputs::Defaults();
-    in.check(variantRadio);
+    in.Check(variantRadio);
     return in;
 }
 
@@ -53,7 +53,7 @@ struct InflowRun {
     RunOutcome outcome = RunOutcome::ok;
 
     InflowRun &set(ControlName control, std::string text) {
-        in.setText(control, std::move(text));
+        in.SetText(control, std::move(text));
         return *this;
     }
     InflowRun &run() {

@@ -38,9 +38,9 @@ TEST_F(SupplyInputStepsTest, ZoneFloorsAreClampedIntoTheBuilding) {
     };
     for (const auto &c : cases) {
         SCOPED_TRACE(std::string(c.n1) + "/" + c.n2);
-        in.setText(ctl::EditOGFloorQty, c.floors);
-        in.setText(ctl::EditSWN1z, c.n1);
-        in.setText(ctl::EditSWN2z, c.n2);
+        in.SetText(ctl::EditOGFloorQty, c.floors);
+        in.SetText(ctl::EditSWN1z, c.n1);
+        in.SetText(ctl::EditSWN2z, c.n2);
         ASSERT_NE(calc.Run(in), RunOutcome::inputStopped);
         EXPECT_EQ(calc.AboveGroundStair().Inputs().ZoneFirstFloor, c.N1);
         EXPECT_EQ(calc.AboveGroundStair().Inputs().ZoneLastFloor, c.N2);
@@ -76,11 +76,11 @@ TEST_F(SupplyInputStepsTest, CountsBeyondTheLimitsStopWithAWarningOnTheField) {
         {SupplyVariant::undergroundStair, ctl::EditUGStairWellQty, "1000", stairLimit, lowerFloors},
     };
     for (const auto &c : cases) {
-        SCOPED_TRACE(c.control.str() + "=" + c.text);
+        SCOPED_TRACE(c.control.Str() + "=" + c.text);
         InflowInputs input = InflowInputs::Defaults();
-        input.check(c.variant == SupplyVariant::aboveGroundStair ? ctl::rbOverGndStair
+        input.Check(c.variant == SupplyVariant::aboveGroundStair ? ctl::rbOverGndStair
                                                                  : ctl::rbUnderGndStair);
-        input.setText(c.control, c.text);
+        input.SetText(c.control, c.text);
         RecordingNotifier n;
         InflowCalc run(&n);
         EXPECT_EQ(run.Run(input), RunOutcome::inputStopped);
@@ -88,11 +88,11 @@ TEST_F(SupplyInputStepsTest, CountsBeyondTheLimitsStopWithAWarningOnTheField) {
         EXPECT_EQ(n.messages[0].kind, "warning");
         EXPECT_EQ(n.messages[0].text, c.message);
         EXPECT_TRUE(EndsAtTheStop(run.Report.RTBody, c.lastLine, c.message));
-        EXPECT_EQ(n.messages[0].control, c.control.str());
+        EXPECT_EQ(n.messages[0].control, c.control.Str());
     }
     // the limits themselves are accepted
-    in.setText(ctl::EditOGFloorQty, "300");
-    in.setText(ctl::EditOGStairWellQty, "100");
+    in.SetText(ctl::EditOGFloorQty, "300");
+    in.SetText(ctl::EditOGStairWellQty, "100");
     EXPECT_EQ(calc.Run(in), RunOutcome::ok);
     EXPECT_EQ(calc.AboveGroundStair().Results().Floors.size(), 300u);
 }
@@ -101,15 +101,15 @@ TEST_F(SupplyInputStepsTest, ExcessPressureBelow20IsRaisedOnceWithAWarning) {
     for (const char *typed : {"15", "", "19,99"}) {
         SCOPED_TRACE(typed);
         InflowInputs input = InflowInputs::Defaults();
-        input.setText(ctl::EditOGPplus, typed);
+        input.SetText(ctl::EditOGPplus, typed);
         RecordingNotifier n;
         InflowCalc run(&n);
         EXPECT_EQ(run.Run(input), RunOutcome::ok);
         ASSERT_EQ(n.messages.size(), 1u);
         EXPECT_EQ(n.messages[0].text,
                   "Избыточное давление, принятое к расчёту изменено на 20 Па.\r    P⁺ ≥ 20");
-        EXPECT_EQ(n.messages[0].control, ctl::EditOGPplus.str());
-        EXPECT_EQ(input.text(ctl::EditOGPplus), "20");
+        EXPECT_EQ(n.messages[0].control, ctl::EditOGPplus.Str());
+        EXPECT_EQ(input.Text(ctl::EditOGPplus), "20");
         EXPECT_NE(run.Report.RTBody.find(Rtf("P\\super +\\nosupersub  = 20,00 Па")),
                   std::string::npos);
     }
@@ -125,13 +125,13 @@ TEST_F(SupplyInputStepsTest, ClosedDoorResistanceFollowsTheDoorType) {
     EXPECT_NEAR(resist(), 4041.06, 0.005);
     EXPECT_TRUE(contains(Rtf("принято как для обычной двери:    \\b S\\sub d\\nosupersub \\b0  = "
                              "5300 / \\u0961?\\sub s\\nosupersub  = \\b 4041,06 м")));
-    EXPECT_EQ(in.text(ctl::EditClosedDoorSpecResist), ""); // the edit stays as entered
+    EXPECT_EQ(in.Text(ctl::EditClosedDoorSpecResist), ""); // the edit stays as entered
 
-    in.check(ctl::rbDoorIsGasProof);
+    in.Check(ctl::rbDoorIsGasProof);
     ASSERT_EQ(calc.Run(in), RunOutcome::ok);
     EXPECT_NEAR(resist(), 45747.88, 0.005);
 
-    in.setText(ctl::EditClosedDoorSpecResist, "3000");
+    in.SetText(ctl::EditClosedDoorSpecResist, "3000");
     ASSERT_EQ(calc.Run(in), RunOutcome::ok);
     EXPECT_EQ(resist(), 3000);
     EXPECT_TRUE(
@@ -140,10 +140,10 @@ TEST_F(SupplyInputStepsTest, ClosedDoorResistanceFollowsTheDoorType) {
 }
 
 TEST_F(SupplyInputStepsTest, ExitTambourKindFollowsItsCoefficient) {
-    in.check(ctl::rbSWWithExit);
+    in.Check(ctl::rbSWWithExit);
     for (auto [xi, kind] : {std::pair{"0", "прямой"}, std::pair{"0,99", "прямоугольный"},
                             std::pair{"3.5", "Z-образный"}}) {
-        in.setText(ctl::EditOutsideTambourKoefXir, xi);
+        in.SetText(ctl::EditOutsideTambourKoefXir, xi);
         ASSERT_EQ(calc.Run(in), RunOutcome::ok);
         EXPECT_TRUE(contains(Rtf(std::string("КМС тамбура наружного выхода (") + kind + "):")))
             << xi;
@@ -151,17 +151,17 @@ TEST_F(SupplyInputStepsTest, ExitTambourKindFollowsItsCoefficient) {
 }
 
 TEST_F(SupplyInputStepsTest, StairwellCountLineIsMissingWithTambourExitsButCountStillUsed) {
-    in.check(ctl::rbExitsToSWViaTambour);
-    in.setText(ctl::EditOGStairWellQty, "5");
+    in.Check(ctl::rbExitsToSWViaTambour);
+    in.SetText(ctl::EditOGStairWellQty, "5");
     EXPECT_EQ(calc.Run(in), RunOutcome::ok);
     EXPECT_FALSE(contains(Rtf("Количество лестничных клеток:")));
     EXPECT_EQ(calc.AboveGroundStair().Results().Stairwell.CountedStairwells, 4);
 }
 
 TEST_F(SupplyInputStepsTest, UndergroundAlwaysWritesExitAndWindLines) {
-    in.check(ctl::rbUnderGndStair);
-    in.check(ctl::rbSWNotJoinWall);
-    in.check(ctl::rbSWWOExit);
+    in.Check(ctl::rbUnderGndStair);
+    in.Check(ctl::rbSWNotJoinWall);
+    in.Check(ctl::rbSWWOExit);
     EXPECT_EQ(calc.Run(in), RunOutcome::ok);
     for (const char *line : {"Скорость ветра:", "Наветренная сторона:", "Заветренная сторона:",
                              "Площадь двери наружного выхода:", "Потери давления в сети"})
@@ -170,7 +170,7 @@ TEST_F(SupplyInputStepsTest, UndergroundAlwaysWritesExitAndWindLines) {
 }
 
 TEST_F(SupplyInputStepsTest, UserTypedNamesCannotInjectRtf) {
-    in.setText(ctl::EditProjectName, "Дом {1}\\par");
+    in.SetText(ctl::EditProjectName, "Дом {1}\\par");
     EXPECT_EQ(calc.Run(in), RunOutcome::ok);
     EXPECT_TRUE(contains(Rtf("Наименование проекта:  Дом \\{1\\}\\\\par\\b0\\par ")));
 }
@@ -179,8 +179,8 @@ TEST_F(SupplyInputStepsTest, ZeroWindowResistanceStopsOnlyWhenWindowsAreInPlay) 
     for (int row : {2, 3}) {
         SCOPED_TRACE(row);
         InflowInputs input = InflowInputs::Defaults();
-        input.setComboIndex(ctl::cbWinPenetrationVar, row);
-        input.setText(ctl::EditWinPenetration, row == 2 ? "0" : "-1");
+        input.SetComboIndex(ctl::cbWinPenetrationVar, row);
+        input.SetText(ctl::EditWinPenetration, row == 2 ? "0" : "-1");
         RecordingNotifier n;
         InflowCalc run(&n);
         EXPECT_EQ(run.Run(input), RunOutcome::inputStopped);
@@ -188,7 +188,7 @@ TEST_F(SupplyInputStepsTest, ZeroWindowResistanceStopsOnlyWhenWindowsAreInPlay) 
         const std::string refused =
             "Сопротивление воздухопроницанию оконных проёмов должно быть больше 0.";
         EXPECT_EQ(n.messages[0].text, refused);
-        EXPECT_EQ(n.messages[0].control, ctl::EditWinPenetration.str());
+        EXPECT_EQ(n.messages[0].control, ctl::EditWinPenetration.Str());
         // the window lines are the last input lines: the supply group is not reached
         EXPECT_TRUE(EndsAtTheStop(run.Report.RTBody,
                                   row == 2 ? " м\\super 2\\nosupersub /(кг/ч)\\b0\\par "
@@ -196,7 +196,7 @@ TEST_F(SupplyInputStepsTest, ZeroWindowResistanceStopsOnlyWhenWindowsAreInPlay) 
                                              "/ч)\\b0\\par ",
                                   refused));
 
-        input.check(ctl::rbSWNotJoinWall);
+        input.Check(ctl::rbSWNotJoinWall);
         n.messages.clear();
         EXPECT_EQ(run.Run(input), RunOutcome::ok);
         EXPECT_TRUE(n.messages.empty());

@@ -113,7 +113,7 @@ TEST_F(SupplyLiftTest, BottomSupplyShaftTakesTheSecondFloorLevelItIsGiven) {
     EXPECT_NE(fanPress[0], fanPress[1]);
 
     LiftRun closed;
-    closed.in.check(ctl::rbLiftMethodClosed);
+    closed.in.Check(ctl::rbLiftMethodClosed);
     closed.set(ctl::EditLiftOGFloorQty, "1").set(ctl::EditLiftUGFloorQty, "2");
     closed.set(ctl::EditLiftSecondFloorLevel, "9").run();
     ASSERT_EQ(closed.outcome, RunOutcome::ok);
@@ -224,9 +224,9 @@ TEST_F(SupplyLiftTest, FirstFloorFlowByMethod) {
         {ctl::rbLiftMethodClosed, "2", true, false},
     };
     for (const Case &c : cases) {
-        SCOPED_TRACE(c.radio.str() + " start " + c.start);
+        SCOPED_TRACE(c.radio.Str() + " start " + c.start);
         LiftRun r;
-        r.in.check(c.radio);
+        r.in.Check(c.radio);
         r.set(ctl::EditLiftLevelStart, c.start).run();
         ASSERT_EQ(r.outcome, RunOutcome::ok);
         const LiftFloor &f1 = r.floor(1);
@@ -263,9 +263,9 @@ TEST_F(SupplyLiftTest, ChartedDoorsAreTheClosedDoorsOfTheRange) {
         {ctl::rbLiftMethodSlot, "-2", "3", {3, 2, -1, -2}},
     };
     for (const Case &c : cases) {
-        SCOPED_TRACE(c.radio.str() + " " + c.start + ".." + c.finish);
+        SCOPED_TRACE(c.radio.Str() + " " + c.start + ".." + c.finish);
         LiftRun r;
-        r.in.check(c.radio);
+        r.in.Check(c.radio);
         r.set(ctl::EditLiftLevelStart, c.start).set(ctl::EditLiftLevelFinish, c.finish).run();
         ASSERT_EQ(r.outcome, RunOutcome::ok);
         const std::vector<ChartData> charts = InflowCharts(r.calc);
@@ -284,9 +284,9 @@ TEST_F(SupplyLiftTest, ChartedDoorsAreTheClosedDoorsOfTheRange) {
 
 TEST_F(SupplyLiftTest, GapRowsGiveTheDischargeOfTheSlot) {
     LiftRun r;
-    r.in.check(ctl::rbLiftMethodSlot);
+    r.in.Check(ctl::rbLiftMethodSlot);
     r.set(ctl::EditLiftFmu1, "0,2").set(ctl::EditLiftUnit1Value, "0,5");
-    r.in.setComboIndex(ctl::cbLiftUnit2, 1); // ξ+1 = 4 is μ = 0.5
+    r.in.SetComboIndex(ctl::cbLiftUnit2, 1); // ξ+1 = 4 is μ = 0.5
     r.set(ctl::EditLiftFmu2, "1").set(ctl::EditLiftUnit2Value, "4");
     r.set(ctl::EditLiftFmu3, "0").set(ctl::EditLiftCageQty, "2").run();
     ASSERT_EQ(r.outcome, RunOutcome::ok);
@@ -300,13 +300,13 @@ TEST_F(SupplyLiftTest, GapRowsGiveTheDischargeOfTheSlot) {
 
 TEST_F(SupplyLiftTest, SlotMethodWithoutGapAreaWarnsAndGoesOn) {
     LiftRun r;
-    r.in.check(ctl::rbLiftMethodSlot);
+    r.in.Check(ctl::rbLiftMethodSlot);
     r.set(ctl::EditLiftFmu1, "0").set(ctl::EditLiftFmu2, "0,3").run();
     EXPECT_EQ(r.outcome, RunOutcome::ok);
     ASSERT_EQ(r.notes.messages.size(), 1u);
     EXPECT_EQ(r.notes.messages[0].kind, "warning");
     EXPECT_EQ(r.notes.messages[0].text, "Не задана площадь щели в открытом проёме ЛШ.");
-    EXPECT_EQ(r.notes.messages[0].control, ctl::EditLiftFmu1.str());
+    EXPECT_EQ(r.notes.messages[0].control, ctl::EditLiftFmu1.Str());
     EXPECT_TRUE(r.has("Таблица 1."));
 }
 
@@ -376,19 +376,19 @@ TEST_F(SupplyLiftTest, RefusedInputsStopTheRunAtTheirField) {
          "\\b \\u0956?\\sub gap\\nosupersub  = 0,65\\b0\\par "},
     };
     for (const Case &c : cases) {
-        SCOPED_TRACE(c.control.str() + " " + c.edits[0].second);
+        SCOPED_TRACE(c.control.Str() + " " + c.edits[0].second);
         LiftRun r;
         for (const auto &[k, v] : c.edits)
             r.set(k, v);
         if (c.radio)
-            r.in.check(*c.radio);
-        r.in.setComboIndex(ctl::cbLiftUnit3, c.unit3);
+            r.in.Check(*c.radio);
+        r.in.SetComboIndex(ctl::cbLiftUnit3, c.unit3);
         r.run();
         EXPECT_EQ(r.outcome, RunOutcome::inputStopped);
         ASSERT_EQ(r.notes.messages.size(), 1u);
         EXPECT_EQ(r.notes.messages[0].kind, "warning");
         EXPECT_EQ(r.notes.messages[0].text, c.message);
-        EXPECT_EQ(r.notes.messages[0].control, c.control.str());
+        EXPECT_EQ(r.notes.messages[0].control, c.control.Str());
         EXPECT_TRUE(EndsAtTheStop(r.body(), c.lastLine, c.message));
         EXPECT_EQ(r.calc.Lift().Results().Floors.size(), 0u);
     }
@@ -431,7 +431,7 @@ TEST_F(SupplyLiftTest, DegenerateInputsGiveAFiniteReport) {
         {{ctl::EditLiftShaftDoorHeight, "0"}, {ctl::EditLiftSecondFloorLevel, "0"}},
     };
     for (const auto &edits : cases) {
-        SCOPED_TRACE(edits[0].first.str() + "=" + edits[0].second);
+        SCOPED_TRACE(edits[0].first.Str() + "=" + edits[0].second);
         LiftRun r;
         for (const auto &[k, v] : edits)
             r.set(k, v);
@@ -552,8 +552,8 @@ TEST_F(SupplyLiftTest, ClosedDoorResistancePrintsOnlyTheTermsUsed) {
     for (bool halls : {false, true}) {
         SCOPED_TRACE(halls);
         LiftRun r;
-        r.in.checkPair(ctl::rbLiftHallAbove, ctl::rbLiftHallAboveNot, halls);
-        r.in.checkPair(ctl::rbLiftHallBelow, ctl::rbLiftHallBelowNot, halls);
+        r.in.CheckPair(ctl::rbLiftHallAbove, ctl::rbLiftHallAboveNot, halls);
+        r.in.CheckPair(ctl::rbLiftHallBelow, ctl::rbLiftHallBelowNot, halls);
         r.run();
         ASSERT_EQ(r.outcome, RunOutcome::ok);
         const LiftInputs &c = r.calc.Lift().Inputs();

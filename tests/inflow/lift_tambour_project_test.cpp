@@ -27,7 +27,7 @@ TEST_F(SupplyLiftTambourProjectTest, DefaultSaveRoundTripsByteForByte) {
         ASSERT_TRUE(first.has_value());
         InflowInputs reopened = InflowInputs::Defaults();
         ASSERT_TRUE(ReadProjectBytes(*first, reopened, "p.isrprj").ok);
-        EXPECT_TRUE(reopened.isChecked(radio));
+        EXPECT_TRUE(reopened.IsChecked(radio));
         const auto second = ProjectBytesOf(reopened, kDate);
         ASSERT_TRUE(second.has_value());
         EXPECT_EQ(*second, *first);
@@ -36,14 +36,14 @@ TEST_F(SupplyLiftTambourProjectTest, DefaultSaveRoundTripsByteForByte) {
 
 TEST_F(SupplyLiftTambourProjectTest, LiftExitFloorsKeepTheirSign) {
     InflowInputs in = DefaultsFor(ctl::rbLift);
-    in.setText(ctl::EditLiftLevelStart, "-2");
-    in.setText(ctl::EditLiftLevelFinish, "7");
+    in.SetText(ctl::EditLiftLevelStart, "-2");
+    in.SetText(ctl::EditLiftLevelFinish, "7");
     const auto bytes = ProjectBytesOf(in, kDate);
     ASSERT_TRUE(bytes.has_value());
     EXPECT_NE(bytes->find("LLvlStart=-2\r\n"), std::string::npos);
     InflowInputs reopened = InflowInputs::Defaults();
     ASSERT_TRUE(ReadProjectBytes(*bytes, reopened, "p.isrprj").ok);
-    EXPECT_EQ(reopened.text(ctl::EditLiftLevelStart), "-2");
+    EXPECT_EQ(reopened.Text(ctl::EditLiftLevelStart), "-2");
     RecordingNotifier notes;
     InflowCalc calc(&notes);
     ASSERT_EQ(calc.Run(reopened), RunOutcome::ok);
@@ -64,11 +64,11 @@ TEST_F(SupplyLiftTambourProjectTest, BundledExamplesCalculateLikeTheStartValues)
         SCOPED_TRACE(c.file);
         InflowInputs opened = InflowInputs::Defaults();
         ASSERT_TRUE(LoadProject(c.file, opened).ok);
-        EXPECT_TRUE(opened.isChecked(c.radio));
+        EXPECT_TRUE(opened.IsChecked(c.radio));
         RecordingNotifier notesA, notesB;
         InflowCalc fromFile(&notesA), fromStart(&notesB);
         InflowInputs start = DefaultsFor(c.radio);
-        start.setText(c.pplus, c.pplusText);
+        start.SetText(c.pplus, c.pplusText);
         ASSERT_EQ(fromFile.Run(opened), RunOutcome::ok);
         ASSERT_EQ(fromStart.Run(start), RunOutcome::ok);
         EXPECT_EQ(fromFile.Report.RTBody, fromStart.Report.RTBody);

@@ -100,8 +100,8 @@ TEST_F(SupplyAboveGroundStairTest, DefaultRunEndsWithItsChecksWithinLimits) {
 TEST_F(SupplyAboveGroundStairTest, ChartedDoorsLeaveOutAClosedFirstFloor) {
     for (const bool closed : {true, false}) {
         SCOPED_TRACE(closed);
-        in.setText(ctl::EditOGFloorQty, "4");
-        in.checkPair(ctl::rbFirstFloorNotJoinSW, ctl::rbFirstFloorJoinSW, closed);
+        in.SetText(ctl::EditOGFloorQty, "4");
+        in.CheckPair(ctl::rbFirstFloorNotJoinSW, ctl::rbFirstFloorJoinSW, closed);
         ASSERT_EQ(run(), RunOutcome::ok);
         const std::vector<ChartData> charts = InflowCharts(calc);
         ASSERT_FALSE(charts.empty());
@@ -118,7 +118,7 @@ TEST_F(SupplyAboveGroundStairTest, ChartedDoorsLeaveOutAClosedFirstFloor) {
 // 30 floors: the stack effect takes the top doors above 150 Pa; the warning names those floors
 // with their ΔPd and nothing below them.
 TEST_F(SupplyAboveGroundStairTest, DoorDifferenceAbove150WarnsNamingTheFloors) {
-    in.setText(ctl::EditOGFloorQty, "30");
+    in.SetText(ctl::EditOGFloorQty, "30");
     ASSERT_EQ(run(), RunOutcome::ok);
     ASSERT_EQ(calc.Messages.size(), 1u);
     EXPECT_EQ(calc.Messages[0].kind, "warning");
@@ -131,7 +131,7 @@ TEST_F(SupplyAboveGroundStairTest, DoorDifferenceAbove150WarnsNamingTheFloors) {
 }
 
 TEST_F(SupplyAboveGroundStairTest, ZoneAboveTheFirstFloorStartsAtItsLowestFloor) {
-    in.setText(ctl::EditSWN1z, "5");
+    in.SetText(ctl::EditSWN1z, "5");
     ASSERT_EQ(run(), RunOutcome::ok);
     EXPECT_NEAR(res().DesignPressure, 2.40, 0.005);
     ASSERT_EQ(res().Floors.size(), 8u);
@@ -143,7 +143,7 @@ TEST_F(SupplyAboveGroundStairTest, ZoneAboveTheFirstFloorStartsAtItsLowestFloor)
 
 // Every scheme D = 1..16 picks its design pressure and exit flow from the right candidate.
 TEST_F(SupplyAboveGroundStairTest, SchemeTableChoosesTheDesignPressure) {
-    in.setText(ctl::EditWindSpeed, "5"); // a wind term that tells P1 from P1W
+    in.SetText(ctl::EditWindSpeed, "5"); // a wind term that tells P1 from P1W
     // T1 windows in an outside wall, T2 an outside exit, T3 the 1st floor closed to the
     // stairwell, T4 floor exits through tambour-airlocks; the design door is on the 2nd floor
     // exactly when T3, the wind counts in schemes 11 and 13..16
@@ -162,10 +162,10 @@ TEST_F(SupplyAboveGroundStairTest, SchemeTableChoosesTheDesignPressure) {
     };
     for (const auto &[D, t1, t2, t3, t4, pressure] : schemes) {
         SCOPED_TRACE(D);
-        in.checkPair(ctl::rbSWJoinWall, ctl::rbSWNotJoinWall, t1);
-        in.checkPair(ctl::rbSWWithExit, ctl::rbSWWOExit, t2);
-        in.checkPair(ctl::rbFirstFloorNotJoinSW, ctl::rbFirstFloorJoinSW, t3);
-        in.checkPair(ctl::rbExitsToSWViaTambour, ctl::rbExitsToSWViaDoor, t4);
+        in.CheckPair(ctl::rbSWJoinWall, ctl::rbSWNotJoinWall, t1);
+        in.CheckPair(ctl::rbSWWithExit, ctl::rbSWWOExit, t2);
+        in.CheckPair(ctl::rbFirstFloorNotJoinSW, ctl::rbFirstFloorJoinSW, t3);
+        in.CheckPair(ctl::rbExitsToSWViaTambour, ctl::rbExitsToSWViaDoor, t4);
         ASSERT_EQ(run(), RunOutcome::ok);
         EXPECT_EQ(StairSchemeNumber(t1, t2, t3, t4), D);
 
@@ -198,14 +198,14 @@ TEST_F(SupplyAboveGroundStairTest, SchemeTableChoosesTheDesignPressure) {
 }
 
 TEST_F(SupplyAboveGroundStairTest, TambourExitsAndClosedFirstFloorLeaveOnlyLeakages) {
-    in.check(ctl::rbExitsToSWViaTambour); // T3 true by default, T2 false
+    in.Check(ctl::rbExitsToSWViaTambour); // T3 true by default, T2 false
     ASSERT_EQ(run(), RunOutcome::ok);
     EXPECT_EQ(stair().DesignFlow, 0);
     EXPECT_EQ(stair().ExitFlow, 0);
     EXPECT_FALSE(contains("Количество лестничных клеток, принятое к расчёту"));
     EXPECT_GT(res().Floors.front().StairFlow, 0);
 
-    in.setText(ctl::EditSWN1z, "3");
+    in.SetText(ctl::EditSWN1z, "3");
     ASSERT_EQ(run(), RunOutcome::ok);
     // the flow is set to 0, not shared out: the line states it alone
     EXPECT_TRUE(contains("\\par Расход воздуха через открытый проём лестничной клетки\\par\\b "
@@ -214,8 +214,8 @@ TEST_F(SupplyAboveGroundStairTest, TambourExitsAndClosedFirstFloorLeaveOnlyLeaka
 }
 
 TEST_F(SupplyAboveGroundStairTest, CentralCoreHasNoWindowsAndNoWindTerm) {
-    in.check(ctl::rbSWNotJoinWall);
-    in.setText(ctl::EditWindSpeed, "5");
+    in.Check(ctl::rbSWNotJoinWall);
+    in.SetText(ctl::EditWindSpeed, "5");
     ASSERT_EQ(run(), RunOutcome::ok);
     EXPECT_EQ(res().WindowCoef, 0);
     for (const auto &f : res().Floors) {
@@ -229,12 +229,12 @@ TEST_F(SupplyAboveGroundStairTest, CentralCoreHasNoWindowsAndNoWindTerm) {
 }
 
 TEST_F(SupplyAboveGroundStairTest, OneFloorAndNoFloors) {
-    in.setText(ctl::EditOGFloorQty, "1");
+    in.SetText(ctl::EditOGFloorQty, "1");
     ASSERT_EQ(run(), RunOutcome::ok);
     ASSERT_EQ(res().Floors.size(), 1u);
     EXPECT_DOUBLE_EQ(res().ServedHeight, 5);
 
-    in.setText(ctl::EditOGFloorQty, "0");
+    in.SetText(ctl::EditOGFloorQty, "0");
     ASSERT_EQ(run(), RunOutcome::ok);
     EXPECT_TRUE(res().Floors.empty());
     EXPECT_EQ(res().HeadFlow, 0);
@@ -263,8 +263,8 @@ TEST_F(SupplyAboveGroundStairTest, WindowRowsAgreeByTheirUnits) {
     EXPECT_NEAR(res().WindowNormResist, Rn, 1e-12);
     for (const auto &c : cases) {
         SCOPED_TRACE(c.row);
-        in.setComboIndex(ctl::cbWinPenetrationVar, c.row);
-        in.setText(ctl::EditWinPenetration, FormatGeneral(c.value));
+        in.SetComboIndex(ctl::cbWinPenetrationVar, c.row);
+        in.SetText(ctl::EditWinPenetration, FormatGeneral(c.value));
         ASSERT_EQ(run(), RunOutcome::ok);
         EXPECT_NEAR(res().WindowCoef, kwQ100, 1e-9 * kwQ100);
         EXPECT_NEAR(res().Floors.front().StairFlow, topGs, 1e-9);
@@ -274,7 +274,7 @@ TEST_F(SupplyAboveGroundStairTest, WindowRowsAgreeByTheirUnits) {
 }
 
 TEST_F(SupplyAboveGroundStairTest, ValueThatWouldNotBeFiniteStopsWithTheGuardLine) {
-    in.setText(ctl::EditWindSpeed, "1" + std::string(200, '0'));
+    in.SetText(ctl::EditWindSpeed, "1" + std::string(200, '0'));
     EXPECT_EQ(run(), RunOutcome::noDutyPoint);
     EXPECT_TRUE(calc.NonFiniteStop);
     EXPECT_EQ(calc.FanVolumeFlow, 0);
@@ -331,14 +331,14 @@ TEST_F(SupplyAboveGroundStairTest, DesignDoorBlockPrintsTheLinesOfItsScheme) {
         {true, true, false, true, "", {"P1W", "exit", "GB", "q", "GsF"}},
         {true, true, true, true, "5", {"P1s", "q", "GsF"}},
     };
-    in.setText(ctl::EditWindSpeed, "5");
+    in.SetText(ctl::EditWindSpeed, "5");
     for (const auto &c : cases) {
         SCOPED_TRACE(StairSchemeNumber(c.t1, c.t2, c.t3, c.t4));
-        in.checkPair(ctl::rbSWJoinWall, ctl::rbSWNotJoinWall, c.t1);
-        in.checkPair(ctl::rbSWWithExit, ctl::rbSWWOExit, c.t2);
-        in.checkPair(ctl::rbFirstFloorNotJoinSW, ctl::rbFirstFloorJoinSW, c.t3);
-        in.checkPair(ctl::rbExitsToSWViaTambour, ctl::rbExitsToSWViaDoor, c.t4);
-        in.setText(ctl::EditSWN1z, c.zoneFrom);
+        in.CheckPair(ctl::rbSWJoinWall, ctl::rbSWNotJoinWall, c.t1);
+        in.CheckPair(ctl::rbSWWithExit, ctl::rbSWWOExit, c.t2);
+        in.CheckPair(ctl::rbFirstFloorNotJoinSW, ctl::rbFirstFloorJoinSW, c.t3);
+        in.CheckPair(ctl::rbExitsToSWViaTambour, ctl::rbExitsToSWViaDoor, c.t4);
+        in.SetText(ctl::EditSWN1z, c.zoneFrom);
         ASSERT_EQ(run(), RunOutcome::ok);
 
         const std::string from = Rtf("Плотность воздуха в лестничной клетке");
@@ -409,7 +409,7 @@ TEST_F(SupplyAboveGroundStairTest, PrintedWindowAndFanFormulasGiveThePrintedValu
 }
 
 TEST_F(SupplyAboveGroundStairTest, NoDesignFloorNoteWithoutAClosedFirstFloor) {
-    in.checkPair(ctl::rbFirstFloorNotJoinSW, ctl::rbFirstFloorJoinSW, false);
+    in.CheckPair(ctl::rbFirstFloorNotJoinSW, ctl::rbFirstFloorJoinSW, false);
     ASSERT_EQ(run(), RunOutcome::ok);
     EXPECT_FALSE(contains("на 2-м этаже"));
     EXPECT_TRUE(contains("где K\\sub w\\nosupersub  = "));

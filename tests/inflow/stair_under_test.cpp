@@ -19,7 +19,7 @@ namespace {
 struct SupplyUndergroundStairTest : ::testing::Test {
     void SetUp() override {
         SetDecimalSeparator(',');
-        in.check(ctl::rbUnderGndStair);
+        in.Check(ctl::rbUnderGndStair);
     }
     InflowInputs in = InflowInputs::Defaults();
     RecordingNotifier notifier;
@@ -88,7 +88,7 @@ TEST_F(SupplyUndergroundStairTest, DoorPressureUsesNegativeLevels) {
 }
 
 TEST_F(SupplyUndergroundStairTest, OneAndNoUndergroundFloors) {
-    in.setText(ctl::EditUGFloorQty, "1");
+    in.SetText(ctl::EditUGFloorQty, "1");
     ASSERT_EQ(run(), RunOutcome::ok);
     ASSERT_EQ(res().Floors.size(), 1u);
     const auto &only = res().Floors[0];
@@ -102,7 +102,7 @@ TEST_F(SupplyUndergroundStairTest, OneAndNoUndergroundFloors) {
     for (const char *typed : {"0", "00"}) {
         SCOPED_TRACE(typed);
         notifier.messages.clear();
-        in.setText(ctl::EditUGFloorQty, typed);
+        in.SetText(ctl::EditUGFloorQty, typed);
         InflowCalc fresh{&notifier};
         EXPECT_EQ(fresh.Run(in), RunOutcome::inputStopped);
         ASSERT_EQ(notifier.messages.size(), 1u);
@@ -150,7 +150,7 @@ TEST_F(SupplyUndergroundStairTest, PrintedFormulasGiveThePrintedValues) {
 }
 
 TEST_F(SupplyUndergroundStairTest, NoFlightSectionMeansUnitExitResistanceAndNoFlightLoss) {
-    in.setText(ctl::EditSWProjArea, "0");
+    in.SetText(ctl::EditSWProjArea, "0");
     ASSERT_EQ(run(), RunOutcome::ok);
     const double X = stair().Air.WindPressure + res().TopDoorPressure -
                      9.81 * (res().BottomLevel - 1.1) *

@@ -55,7 +55,7 @@ TEST_F(SupplyTambourTest, ViscosityOfAir) {
 
 TEST_F(SupplyTambourTest, HeatedSupplyUsesWarmAirAndPrintsTheHeater) {
     TambourRun r;
-    r.in.check(ctl::rbTmbrVar3);
+    r.in.Check(ctl::rbTmbrVar3);
     r.run();
     ASSERT_EQ(r.outcome, RunOutcome::ok);
     const double rhoSf = AirDensity(20); // ≈ 1.2041
@@ -68,7 +68,7 @@ TEST_F(SupplyTambourTest, HeatedSupplyUsesWarmAirAndPrintsTheHeater) {
     EXPECT_TRUE(r.has("\\nosupersub ) = \\b " + FormatFixed2(Q) + heaterEnd));
 
     TambourRun cold;
-    cold.in.check(ctl::rbTmbrVar3);
+    cold.in.Check(ctl::rbTmbrVar3);
     cold.set(ctl::EditTmbrHeatAirTemp, "-30").run();
     ASSERT_EQ(cold.outcome, RunOutcome::ok);
     EXPECT_TRUE(cold.has("\\nosupersub ) = \\b 0,00" + heaterEnd));
@@ -85,7 +85,7 @@ TEST_F(SupplyTambourTest, HeatedSupplyFanPressureIsItsPrintedFormula) {
     for (const Case &c : cases) {
         SCOPED_TRACE(c.wind);
         TambourRun r;
-        r.in.check(ctl::rbTmbrVar3);
+        r.in.Check(ctl::rbTmbrVar3);
         r.set(ctl::EditTmbrWindSpeed, c.wind).run();
         ASSERT_EQ(r.outcome, RunOutcome::ok);
         const std::string &b = r.body();
@@ -113,7 +113,7 @@ TEST_F(SupplyTambourTest, PrintedFormulasGiveThePrintedValues) {
     for (ControlName variant : {ctl::rbTmbrVar1, ctl::rbTmbrVar2, ctl::rbTmbrVar3}) {
         SCOPED_TRACE(variant);
         TambourRun r;
-        r.in.check(variant);
+        r.in.Check(variant);
         r.run();
         ASSERT_EQ(r.outcome, RunOutcome::ok);
         const std::string &b = r.body();
@@ -164,7 +164,7 @@ TEST_F(SupplyTambourTest, ClosedDoorFlowWithAndWithoutAnAdjacentLiftShaft) {
     for (const Case &c : cases) {
         SCOPED_TRACE(c.shaftArea);
         TambourRun r;
-        r.in.check(ctl::rbTmbrVar2);
+        r.in.Check(ctl::rbTmbrVar2);
         r.set(ctl::EditTmbrShaftDoorArea, c.shaftArea).run();
         ASSERT_EQ(r.outcome, RunOutcome::ok);
         EXPECT_EQ(r.calc.Tambour().Inputs().ShaftDoorArea, c.mFdsl);
@@ -224,8 +224,8 @@ TEST_F(SupplyTambourTest, ChannelLeaksGrowUpwardAndFollowTheValvePressure) {
 
 TEST_F(SupplyTambourTest, RoundChannelIgnoresSizeB) {
     TambourRun a, b;
-    a.in.check(ctl::rbTmbrRoundVPipe);
-    b.in.check(ctl::rbTmbrRoundVPipe);
+    a.in.Check(ctl::rbTmbrRoundVPipe);
+    b.in.Check(ctl::rbTmbrRoundVPipe);
     b.set(ctl::EditTmbrSizeB, "123");
     a.run();
     b.run();
@@ -260,8 +260,8 @@ TEST_F(SupplyTambourTest, LowExcessPressureIsRaisedTo20WithOneWarning) {
         ASSERT_EQ(r.notes.messages.size(), 1u);
         EXPECT_EQ(r.notes.messages[0].kind, "warning");
         EXPECT_EQ(r.notes.messages[0].text, "Избыточное давление изменено на 20 Па.\r    P⁺ ≥ 20");
-        EXPECT_EQ(r.notes.messages[0].control, ctl::EditTmbrPplus.str());
-        EXPECT_EQ(r.in.text(ctl::EditTmbrPplus), "20");
+        EXPECT_EQ(r.notes.messages[0].control, ctl::EditTmbrPplus.Str());
+        EXPECT_EQ(r.in.Text(ctl::EditTmbrPplus), "20");
         EXPECT_TRUE(r.has("\\b P\\super +\\nosupersub  = 20,00 Па\\b0\\par "));
     }
 }
@@ -278,13 +278,13 @@ TEST_F(SupplyTambourTest, FloorCountAboveTheLimitStopsTheRun) {
     };
     for (const auto &[control, lastLine] : counts) {
         for (const char *typed : {"301", "99999999999"}) {
-            SCOPED_TRACE(control.str() + "=" + typed);
+            SCOPED_TRACE(control.Str() + "=" + typed);
             TambourRun r;
             r.set(control, typed).run();
             EXPECT_EQ(r.outcome, RunOutcome::inputStopped);
             ASSERT_EQ(r.notes.messages.size(), 1u);
             EXPECT_EQ(r.notes.messages[0].text, kFloorCountLimitMessage);
-            EXPECT_EQ(r.notes.messages[0].control, control.str());
+            EXPECT_EQ(r.notes.messages[0].control, control.Str());
             EXPECT_TRUE(EndsAtTheStop(r.body(), lastLine, std::string(kFloorCountLimitMessage)));
             EXPECT_TRUE(r.calc.Tambour().Results().Floors.empty());
         }
@@ -305,9 +305,9 @@ TEST_F(SupplyTambourTest, DegenerateInputsGiveAFiniteReport) {
     };
     for (ControlName variant : {ctl::rbTmbrVar1, ctl::rbTmbrVar2, ctl::rbTmbrVar3}) {
         for (const auto &edits : cases) {
-            SCOPED_TRACE(variant.str() + " " + edits[0].first.str() + "=" + edits[0].second);
+            SCOPED_TRACE(variant.Str() + " " + edits[0].first.Str() + "=" + edits[0].second);
             TambourRun r;
-            r.in.check(variant);
+            r.in.Check(variant);
             for (const auto &[k, v] : edits)
                 r.set(k, v);
             r.run();

@@ -175,9 +175,9 @@ TEST(RtfWriterTest, RunningTwiceGivesTheSameReportNotTwoAppended) {
 
 TEST(RtfWriterTest, TableUsesTheShortestRowAndEachRowsOwnWidths) {
     auto row = [](int n, int width) {
-        TRTFTableRow r;
+        ReportRow r;
         for (int i = 0; i < n; ++i)
-            r.push_back({width, std::string(1, char('a' + i)), TRTFHorJustify::horjLeft, false});
+            r.push_back({width, std::string(1, char('a' + i)), CellAlign::left, false});
         return r;
     };
     RtfStream s;
@@ -195,9 +195,9 @@ TEST(RtfWriterTest, TableUsesTheShortestRowAndEachRowsOwnWidths) {
 }
 
 TEST(RtfWriterTest, HeaderRowOfFiveBoldCyrillicCellsHasEdgesEvery1200Twips) {
-    TRTFTableRow header;
+    ReportRow header;
     for (int i = 0; i < 5; ++i)
-        header.push_back({1200, "Ш\\sub 1\\nosupersub ", TRTFHorJustify::horjCenter, true});
+        header.push_back({1200, "Ш\\sub 1\\nosupersub ", CellAlign::center, true});
     RtfStream s = "\\par ";
     RtfTable(s, {header});
     std::string expected = "\\par \\trowd\\trgaph108\\trleft500\\trhdr\\trkeep";
@@ -213,9 +213,9 @@ TEST(RtfWriterTest, HeaderRowOfFiveBoldCyrillicCellsHasEdgesEvery1200Twips) {
 // The lift's floor table once ran to 12 300 twips where 9 355 fit: the left indent and every
 // edge shrink by one factor, so the right edge is the text's and the columns keep their shares.
 TEST(RtfWriterTest, TableWiderThanTheTextIsScaledToItInProportion) {
-    TRTFTableRow row;
+    ReportRow row;
     for (int i = 0; i < 8; ++i)
-        row.push_back({1100 + 100 * (i % 2), "x", TRTFHorJustify::horjCenter, false});
+        row.push_back({1100 + 100 * (i % 2), "x", CellAlign::center, false});
     RtfStream s;
     RtfTable(s, {row, row});
     const RtfDocument doc = ParseRtf("{\\rtf1 " + s + "}");
@@ -291,7 +291,7 @@ TEST(RtfWriterTest, TableWithoutRowsOrColumnsWritesNothing) {
     RtfStream s = "x";
     RtfTable(s, {});
     RtfTable(s, {{}, {}});
-    RtfTable(s, {{{100, "a", TRTFHorJustify::horjLeft, false}}, {}});
+    RtfTable(s, {{{100, "a", CellAlign::left, false}}, {}});
     EXPECT_EQ(s, "x");
 }
 

@@ -17,13 +17,13 @@ inline std::string SampleReport() {
     RtfHeading(doc.RTBody, "РАСЧЁТНЫЕ ВЕЛИЧИНЫ");
     RtfText(doc.RTBody, "\\par L = 1000 м\\super 3\\nosupersub /ч, \\f1\\fs24\\u8721?\\f0\\fs20 "
                         "\\u950? = 2,5\\par ");
-    TRTFTable table = {
-        {{1500, "Участок", TRTFHorJustify::horjCenter, true},
-         {1200, "L, м\\super 3\\nosupersub /ч", TRTFHorJustify::horjCenter, true},
-         {1000, "\\u916?P, Па", TRTFHorJustify::horjCenter, true}},
-        {{1500, "Шахта", TRTFHorJustify::horjLeft, false},
-         {1200, "18000", TRTFHorJustify::horjRight, false},
-         {1000, "251", TRTFHorJustify::horjRight, false}},
+    ReportTable table = {
+        {{1500, "Участок", CellAlign::center, true},
+         {1200, "L, м\\super 3\\nosupersub /ч", CellAlign::center, true},
+         {1000, "\\u916?P, Па", CellAlign::center, true}},
+        {{1500, "Шахта", CellAlign::left, false},
+         {1200, "18000", CellAlign::right, false},
+         {1000, "251", CellAlign::right, false}},
     };
     RtfTable(doc.RTBody, table);
     RtfText(doc.RTBody, "\\par Итого");

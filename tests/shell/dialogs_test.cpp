@@ -5,9 +5,10 @@
 #include "shell/desktop_actions.h"
 #include "shell/own_icons.h"
 #include "shell/replace_bitmap_color.h"
-#include "shell/select_path_save.h"
+#include "shell/save_folder_dialog.h"
 #include "shell/settings.h"
 #include "url_catcher.h"
+#include "window_test_support.h"
 
 #include <QApplication>
 #include <QDesktopServices>
@@ -30,30 +31,6 @@
 using namespace orvane;
 using orvane::test::UrlCatcher;
 
-namespace {
-
-// Answers the next modal message box: records its text and presses its button.
-// The catcher is the timers' context, so no poll outlives it.
-struct MessageBoxCatcher : QObject {
-    QString text;
-    QMessageBox::Icon icon = QMessageBox::NoIcon;
-    void Arm() {
-        QTimer::singleShot(0, this, [this] { Poll(); });
-    }
-    void Poll() {
-        auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
-        if (!box) {
-            QTimer::singleShot(10, this, [this] { Poll(); });
-            return;
-        }
-        text = box->text();
-        icon = box->icon();
-        box->accept();
-    }
-};
-
-} // namespace
-
 class DialogsTest : public QObject {
     Q_OBJECT
 private slots:
@@ -74,7 +51,7 @@ private slots:
         QVERIFY(QDir(gone).removeRecursively());
 
         ShellSettings restarted(fTemp->path());
-        TFormSelectPathSave dialog(restarted);
+        SaveFolderDialog dialog(restarted);
         dialog.show();
         QCOMPARE(Edit(dialog)->text(), QString());
     }
@@ -103,8 +80,7 @@ private slots:
         }
         ShowDialog();
         Edit(*fDialog)->setText(text);
-        MessageBoxCatcher catcher;
-        catcher.Arm();
+        test::MessageBoxAnswer catcher;
         Button(*fDialog, "ButtonOK")->click();
         QCOMPARE(catcher.text, QStringLiteral("Необходимо указать существующую папку."));
         QCOMPARE(catcher.icon, QMessageBox::Critical);
@@ -134,13 +110,13 @@ private slots:
     }
 
     void AboutBoxShowsVersionAndLinkHover() {
-        TFormAbout about;
+        AboutBox about;
         QCOMPARE(about.windowTitle(), QStringLiteral("О программе"));
         QCOMPARE(about.findChild<QLabel *>(QStringLiteral("LabVersion"))->text(),
                  QStringLiteral("Версия 5.1, февраль 2024"));
         QCOMPARE(about.findChild<QLabel *>(QStringLiteral("LabProgName"))->text(),
                  QStringLiteral("Орвейн"));
-        auto *link = about.findChild<TLinkLabel *>(QStringLiteral("LabLink"));
+        auto *link = about.findChild<LinkLabel *>(QStringLiteral("LabLink"));
         QVERIFY(link);
         about.show();
         QEnterEvent enter(QPointF(1, 1), QPointF(1, 1), QPointF(1, 1));
@@ -156,8 +132,7 @@ private slots:
     }
 
     void ManualOpensAtItsTopicOrSaysItIsMissing() {
-        MessageBoxCatcher catcher;
-        catcher.Arm();
+        test::MessageBoxAnswer catcher;
         SetManualFolder(fTemp->path());
         QVERIFY(!ShowManual(nullptr, QStringLiteral("exhaust.html"), QStringLiteral("gbShaft")));
         QCOMPARE(catcher.text, QStringLiteral("Файл справки %1 не найден.")
@@ -241,7 +216,7 @@ private slots:
 
 private:
     void ShowDialog() {
-        fDialog = std::make_unique<TFormSelectPathSave>(*fSettings);
+        fDialog = std::make_unique<SaveFolderDialog>(*fSettings);
         fDialog->show();
         QVERIFY(QTest::qWaitForWindowExposed(fDialog.get()));
     }
@@ -254,7 +229,7 @@ private:
 
     std::unique_ptr<QTemporaryDir> fTemp;
     std::unique_ptr<ShellSettings> fSettings;
-    std::unique_ptr<TFormSelectPathSave> fDialog;
+    std::unique_ptr<SaveFolderDialog> fDialog;
 };
 
 QTEST_MAIN(DialogsTest)

@@ -29,15 +29,15 @@ private slots:
         ControlIndex controls;
         const FieldRow row = AddFieldRow(
             grid, 0, *FindField(exhaust::kExhaustFields, ctl::EditRoomLength), &page, controls);
-        auto *radio = controls.create<QRadioButton>(ctl::rbCalcRoom, QStringLiteral("зал"), &page);
-        auto *check = controls.create<QCheckBox>(ctl::cbShaft, QStringLiteral("шахта"), &page);
-        auto *combo = controls.create<QComboBox>(ctl::cbRoomSizeVariant, &page);
+        auto *radio = controls.Create<QRadioButton>(ctl::rbCalcRoom, QStringLiteral("зал"), &page);
+        auto *check = controls.Create<QCheckBox>(ctl::cbShaft, QStringLiteral("шахта"), &page);
+        auto *combo = controls.Create<QComboBox>(ctl::cbRoomSizeVariant, &page);
 
         QVERIFY(row.edit);
-        QCOMPARE(controls.edit(ctl::EditRoomLength), row.edit);
-        QCOMPARE(controls.button(ctl::rbCalcRoom), radio);
-        QCOMPARE(controls.button(ctl::cbShaft), check);
-        QCOMPARE(controls.combo(ctl::cbRoomSizeVariant), combo);
+        QCOMPARE(controls.Edit(ctl::EditRoomLength), row.edit);
+        QCOMPARE(controls.Button(ctl::rbCalcRoom), radio);
+        QCOMPARE(controls.Button(ctl::cbShaft), check);
+        QCOMPARE(controls.Combo(ctl::cbRoomSizeVariant), combo);
         // the control carries its name as the window's other code and the tests know it
         QCOMPARE(row.edit->objectName(), QStringLiteral("EditRoomLength"));
         QCOMPARE(radio->objectName(), QStringLiteral("rbCalcRoom"));
@@ -55,9 +55,9 @@ private slots:
         };
         for (const auto &n : nulls) {
             const QByteArray name = CtlName(n.name).toLatin1();
-            QVERIFY2(!n.edit || !controls.edit(n.name), name.constData());
-            QVERIFY2(!n.button || !controls.button(n.name), name.constData());
-            QVERIFY2(!n.combo || !controls.combo(n.name), name.constData());
+            QVERIFY2(!n.edit || !controls.Edit(n.name), name.constData());
+            QVERIFY2(!n.button || !controls.Button(n.name), name.constData());
+            QVERIFY2(!n.combo || !controls.Combo(n.name), name.constData());
         }
     }
 

@@ -5,6 +5,7 @@
 #include "shell/command_guard.h"
 #include "shell/message_box_notifier.h"
 #include "shell/unsaved_changes.h"
+#include "window_test_support.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -25,33 +26,6 @@
 using namespace orvane;
 
 namespace {
-
-// Answers the next modal message box with `answer`, keeping what it showed.
-struct BoxAnswer : QObject {
-    explicit BoxAnswer(QMessageBox::StandardButton answer) : answer(answer) {
-        QTimer::singleShot(0, this, [this] { Poll(); });
-    }
-    void Poll() {
-        auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
-        if (!box) {
-            QTimer::singleShot(10, this, [this] { Poll(); });
-            return;
-        }
-        title = box->windowTitle();
-        text = box->text();
-        icon = box->icon();
-        for (auto b : {QMessageBox::Yes, QMessageBox::No, QMessageBox::Cancel})
-            if (QAbstractButton *button = box->button(b))
-                captions << button->text();
-        if (box->defaultButton())
-            defaultCaption = box->defaultButton()->text();
-        box->button(answer)->click();
-    }
-    QMessageBox::StandardButton answer;
-    QString title, text, defaultCaption;
-    QStringList captions;
-    QMessageBox::Icon icon = QMessageBox::NoIcon;
-};
 
 // A window whose edits sit at the top and far down a scrolled page.
 struct Page {
@@ -95,7 +69,7 @@ private slots:
         QVERIFY(QTest::qWaitForWindowExposed(&page.window));
         QCOMPARE(page.scroll->value(), 0);
         MessageBoxNotifier notifier(&page.window);
-        BoxAnswer answer(QMessageBox::Ok);
+        test::MessageBoxAnswer answer(QMessageBox::Ok);
         notifier.warning("Первая строка\rвторая\r\nтретья", "EditFar");
         QCOMPARE(answer.icon, QMessageBox::Warning);
         QCOMPARE(answer.title, QStringLiteral("Орвейн"));
@@ -110,7 +84,7 @@ private slots:
         MessageBoxNotifier notifier(&page.window);
         page.far->setEnabled(false);
         for (const char *control : {"EditFar", "EditNone", ""}) {
-            BoxAnswer answer(QMessageBox::Ok);
+            test::MessageBoxAnswer answer(QMessageBox::Ok);
             notifier.error("Ошибка", control);
             QCOMPARE(answer.icon, QMessageBox::Critical);
             QCOMPARE(page.window.focusWidget(), page.top);
@@ -121,7 +95,7 @@ private slots:
     void questionsReadInRussian() {
         MessageBoxNotifier notifier(nullptr);
         {
-            BoxAnswer answer(QMessageBox::Yes);
+            test::MessageBoxAnswer answer(QMessageBox::Yes);
             QVERIFY(notifier.confirm("Продолжить?\rДанные изменятся."));
             QCOMPARE(answer.text, QStringLiteral("Продолжить?\nДанные изменятся."));
             QCOMPARE(answer.captions, QStringList({QStringLiteral("Да"), QStringLiteral("Нет")}));
@@ -129,10 +103,10 @@ private slots:
             QCOMPARE(answer.defaultCaption, QStringLiteral("Нет"));
         }
         {
-            BoxAnswer answer(QMessageBox::No);
+            test::MessageBoxAnswer answer(QMessageBox::No);
             QVERIFY(!notifier.confirm("Продолжить?"));
         }
-        BoxAnswer answer(QMessageBox::Cancel);
+        test::MessageBoxAnswer answer(QMessageBox::Cancel);
         QCOMPARE(AskQuestion(nullptr, QStringLiteral("Сохранить?"),
                              QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel,
                              QMessageBox::Yes),
@@ -144,7 +118,7 @@ private slots:
 
     void closingWithUnsavedChangesKeepsThemUnlessSavedOrDropped() {
         {
-            BoxAnswer answer(QMessageBox::Cancel);
+            test::MessageBoxAnswer answer(QMessageBox::Cancel);
             QCOMPARE(AskSaveChanges(nullptr), QMessageBox::Cancel);
             QCOMPARE(answer.text, QStringLiteral("Сохранить изменения в проекте?"));
             QCOMPARE(answer.defaultCaption, QStringLiteral("Да"));
@@ -191,7 +165,7 @@ private slots:
             {[] { throw 42; }, QStringLiteral("Команда не выполнена: внутренняя ошибка.")},
         };
         for (const auto &c : cases) {
-            BoxAnswer answer(QMessageBox::Ok);
+            test::MessageBoxAnswer answer(QMessageBox::Ok);
             QVERIFY(!RunGuarded(nullptr, c.command));
             QCOMPARE(answer.icon, QMessageBox::Critical);
             QCOMPARE(answer.title, QStringLiteral("Орвейн"));
@@ -202,7 +176,7 @@ private slots:
         QVERIFY(ran);
 
         // a save on closing that throws keeps the window open with its inputs
-        BoxAnswer answer(QMessageBox::Ok);
+        test::MessageBoxAnswer answer(QMessageBox::Ok);
         QVERIFY(!MayCloseAfterAnswer(
             QMessageBox::Yes, [] { throw NonFiniteValue(); }, [] { return false; }));
         QCOMPARE(answer.icon, QMessageBox::Critical);

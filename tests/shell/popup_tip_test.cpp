@@ -33,7 +33,7 @@ private slots:
     void SplitsTextIntoLines() {
         QFETCH(QString, text);
         QFETCH(QStringList, lines);
-        TFormTamsoPopupTip tip;
+        PopupTip tip;
         tip.SetText(text);
         QCOMPARE(tip.TextStrings(), lines);
         tip.SetHeader(text);
@@ -43,17 +43,17 @@ private slots:
     void NextLineTakesPositionBelowOneAsOne() {
         int position = -5;
         QString line;
-        QVERIFY(TFormTamsoPopupTip::NextLine(QStringLiteral("ab\ncd"), position, line));
+        QVERIFY(PopupTip::NextLine(QStringLiteral("ab\ncd"), position, line));
         QCOMPARE(line, QStringLiteral("ab"));
         QCOMPARE(position, 4);
-        QVERIFY(TFormTamsoPopupTip::NextLine(QStringLiteral("ab\ncd"), position, line));
+        QVERIFY(PopupTip::NextLine(QStringLiteral("ab\ncd"), position, line));
         QCOMPARE(line, QStringLiteral("cd"));
-        QVERIFY(!TFormTamsoPopupTip::NextLine(QStringLiteral("ab\ncd"), position, line));
+        QVERIFY(!PopupTip::NextLine(QStringLiteral("ab\ncd"), position, line));
         QVERIFY(line.isEmpty());
     }
 
     void HeightIsCappedAtThreeHundredPlusFour() {
-        TFormTamsoPopupTip tip;
+        PopupTip tip;
         QFont font = tip.font();
         font.setPixelSize(14);
         tip.setFont(font);
@@ -66,7 +66,7 @@ private slots:
     }
 
     void SizeFollowsWidestLineAndHeader() {
-        TFormTamsoPopupTip tip;
+        PopupTip tip;
         tip.SetHeader(QStringLiteral("Заголовок"));
         tip.SetText(QStringLiteral("короткая\rсамая длинная строка подсказки"));
         QFont bold = tip.font();
@@ -106,13 +106,13 @@ private slots:
         QFETCH(QRect, desktop);
         QFETCH(QPoint, org);
         QFETCH(QPoint, placed);
-        const QRect r = TFormTamsoPopupTip::PlaceOnDesktop(org, QSize(200, 100), desktop);
+        const QRect r = PopupTip::PlaceOnDesktop(org, QSize(200, 100), desktop);
         QCOMPARE(r.topLeft(), placed);
         QCOMPARE(r.size(), QSize(200, 100));
     }
 
     void ShowsAtRequestedPlaceAndClosesOnKeyOrClick() {
-        TFormTamsoPopupTip tip;
+        PopupTip tip;
         tip.InitAndShow(QPoint(40, 50), QString(), QStringLiteral("Подсказка\rвторая строка"));
         QVERIFY(tip.isVisible());
         QCOMPARE(tip.geometry(), QRect(QPoint(40, 50), tip.TipSize(100000)));
@@ -128,7 +128,7 @@ private slots:
 
     void ClosesWhenCalculationWindowIsActivated() {
         QWidget window;
-        TFormTamsoPopupTip tip;
+        PopupTip tip;
         tip.CloseWhenActivated(&window);
         tip.InitAndShow(QPoint(10, 10), QString(), QStringLiteral("x"));
         QEvent activate(QEvent::WindowActivate);
@@ -137,7 +137,7 @@ private slots:
     }
 
     void HeaderIsDrawnBoldAboveBody() {
-        TFormTamsoPopupTip tip;
+        PopupTip tip;
         QFont font = tip.font();
         font.setPixelSize(14);
         tip.setFont(font);

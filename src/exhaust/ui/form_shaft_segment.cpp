@@ -1,6 +1,6 @@
 #include "exhaust/ui/form_shaft_segment.h"
 
-#include "catalogs/ui/form_part_resist_coef.h"
+#include "catalogs/ui/resist_coef_tables_dialog.h"
 #include "core/field_check.h"
 #include "core/number_text.h"
 #include "exhaust/exhaust_inputs.h"
@@ -571,7 +571,7 @@ void TFormShaftSegment::SetNodeCoefficient(const QString &text) {
 }
 
 void TFormShaftSegment::AddCoefficient(QLineEdit *field) {
-    const std::optional<double> picked = TFormPartResistCoef::pick(this);
+    const std::optional<double> picked = ResistCoefTablesDialog::pick(this);
     if (!picked)
         return;
     field->setText(Field(ReadRealInput(field->text().toStdString()) + *picked));

@@ -33,7 +33,7 @@ public:
 
     // What the window hands in before showing and reads back after OK.
     SegmentEditorState State;
-    TValves ValveCatalog;
+    SmokeValveCatalog ValveCatalog;
 
     // Messages of OK's check; a message box unless replaced (tests record them).
     void SetNotifier(Notifier *notifier);

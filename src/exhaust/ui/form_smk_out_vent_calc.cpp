@@ -1,7 +1,7 @@
 #include "exhaust/ui/form_smk_out_vent_calc.h"
 
-#include "catalogs/ui/form_select_fire_load.h"
-#include "catalogs/ui/form_select_fire_load_density.h"
+#include "catalogs/ui/fire_load_select_dialog.h"
+#include "catalogs/ui/fire_load_density_select_dialog.h"
 #include "charts/ui/charts_tab.h"
 #include "core/number_text.h"
 #include "exhaust/exhaust_project.h"
@@ -20,7 +20,7 @@
 #include "shell/popup_tip.h"
 #include "shell/project_document.h"
 #include "shell/result_warnings.h"
-#include "shell/select_path_save.h"
+#include "shell/save_folder_dialog.h"
 #include "shell/settings.h"
 #include "shell/stale_report.h"
 
@@ -216,7 +216,7 @@ TFormSmkOutVentCalc::TFormSmkOutVentCalc(const ShellWindows &shell, QWidget *par
     QFont bold = bbGoNext->font();
     bold.setBold(true);
     bbGoNext->setFont(bold);
-    cbDetailed = controls_.create<QCheckBox>(ctl::cbDetailed, QStringLiteral("Подробно"), bar);
+    cbDetailed = controls_.Create<QCheckBox>(ctl::cbDetailed, QStringLiteral("Подробно"), bar);
     cbDetailed->setChecked(true);
     barLayout->addWidget(bbHidePanIn);
     barLayout->addStretch(1);
@@ -228,7 +228,7 @@ TFormSmkOutVentCalc::TFormSmkOutVentCalc(const ShellWindows &shell, QWidget *par
     // output panel: the report, then "Развернуть", "Сохранить", "Вентилятор", a new calculation
     PanelOut = new ReportOutputPanel(central, programFolder);
     PanelOut->setObjectName(QStringLiteral("PanelOut"));
-    PanelOut->setFanKind(QStringLiteral("Smk"));
+    PanelOut->SetFanKind(QStringLiteral("Smk"));
     bbShowPanIn = new QPushButton(QStringLiteral("Развернуть"), PanelOut);
     bbShowPanIn->setObjectName(QStringLiteral("bbShowPanIn"));
     bbShowPanIn->setToolTip(QStringLiteral("Показать исходные данные"));
@@ -255,14 +255,14 @@ TFormSmkOutVentCalc::TFormSmkOutVentCalc(const ShellWindows &shell, QWidget *par
             v->addLayout(h);
         }
     }
-    PanelOut->setFileNameSource([this] {
-        const auto *project = controls_.edit(ctl::EditProjectName);
-        const auto *system = controls_.edit(ctl::EditSystemName);
+    PanelOut->SetFileNameSource([this] {
+        const auto *project = controls_.Edit(ctl::EditProjectName);
+        const auto *system = controls_.Edit(ctl::EditSystemName);
         return std::pair(project ? project->text() : QString(),
                          system ? system->text() : QString());
     });
     if (shell_.settings)
-        PanelOut->setSaveFolder(shell_.settings->PathSave());
+        PanelOut->SetSaveFolder(shell_.settings->PathSave());
     // the stale report's banner stands above the viewer
     stale_ = new StaleReportMark(
         PanelOut, [this] { return !PanelOut->AppForFan().isEmpty(); },
@@ -284,7 +284,7 @@ TFormSmkOutVentCalc::TFormSmkOutVentCalc(const ShellWindows &shell, QWidget *par
     WatchInputChanges(PanelIn, [this] { document_->RefreshSoon(); });
     document_->Refresh();
     // the window opens on its first input field, not on whatever the tab order reaches
-    if (auto *first = controls_.edit(ctl::EditProjectName))
+    if (auto *first = controls_.Edit(ctl::EditProjectName))
         first->setFocus();
 
     if (shell_.popupTip)
@@ -452,7 +452,7 @@ QWidget *TFormSmkOutVentCalc::BuildInputPage() {
         };
         int row = 0;
         for (const auto &v : variants) {
-            auto *rb = controls_.create<QRadioButton>(v.radio, v.caption, g);
+            auto *rb = controls_.Create<QRadioButton>(v.radio, v.caption, g);
             rb->setAccessibleName(v.continuation.isEmpty()
                                       ? v.caption
                                       : v.caption + QLatin1Char(' ') + v.continuation);
@@ -474,7 +474,7 @@ QWidget *TFormSmkOutVentCalc::BuildInputPage() {
             ++row;
         }
         // the reserve variant keeps its place in the radio order but is never offered
-        auto *reserve = controls_.create<QRadioButton>(ctl::rbCalcReserve, QString(), g);
+        auto *reserve = controls_.Create<QRadioButton>(ctl::rbCalcReserve, QString(), g);
         reserve->setEnabled(false);
         reserve->hide();
         page->addWidget(g);
@@ -496,7 +496,7 @@ QWidget *TFormSmkOutVentCalc::BuildInputPage() {
             auto *h = new QHBoxLayout(box);
             h->setContentsMargins(0, 0, 0, 0);
             for (const auto &[name, text] : radios) {
-                auto *rb = controls_.create<QRadioButton>(name, text, box);
+                auto *rb = controls_.Create<QRadioButton>(name, text, box);
                 rb->setAccessibleName(AccessibleCaption(caption) + QStringLiteral(": ") + text);
                 h->addWidget(rb);
             }
@@ -523,7 +523,7 @@ QWidget *TFormSmkOutVentCalc::BuildInputPage() {
         auto *v = new QVBoxLayout(g);
         v->setContentsMargins(6, 4, 4, 4);
         auto *top = new QHBoxLayout;
-        cbRoomSizeVariant = controls_.create<QComboBox>(ctl::cbRoomSizeVariant, g);
+        cbRoomSizeVariant = controls_.Create<QComboBox>(ctl::cbRoomSizeVariant, g);
         cbRoomSizeVariant->addItem(QStringLiteral("Длина + Ширина + Высота"));
         cbRoomSizeVariant->addItem(QStringLiteral("Площадь пола + Ширина + Высота"));
         cbRoomSizeVariant->setAccessibleName(QStringLiteral("Вариант ввода размеров помещения"));
@@ -611,7 +611,7 @@ QWidget *TFormSmkOutVentCalc::BuildInputPage() {
              {std::pair{ctl::rbAUPTNo, QStringLiteral("Нет")},
               std::pair{ctl::rbAUPTSprinkler3x3, QStringLiteral("Спринклеры 3x3 м")},
               std::pair{ctl::rbAUPTSprinkler4x4, QStringLiteral("Спринклеры 4x4 м")}}) {
-            auto *rb = controls_.create<QRadioButton>(name, text, box);
+            auto *rb = controls_.Create<QRadioButton>(name, text, box);
             rb->setAccessibleName(QStringLiteral("Система АУПТ: ") + text);
             rb->setEnabled(false);
             hb->addWidget(rb);
@@ -789,7 +789,7 @@ QWidget *TFormSmkOutVentCalc::BuildInputPage() {
                                      QStringLiteral("две системы из одного коридора")));
         v->addLayout(head);
         auto *shaftRow = new QHBoxLayout;
-        cbShaft = controls_.create<QCheckBox>(ctl::cbShaft,
+        cbShaft = controls_.Create<QCheckBox>(ctl::cbShaft,
                                               QStringLiteral("Шахта (вертикальный коллектор)"), g);
         shaftRow->addWidget(cbShaft);
         shaftRow->addWidget(NewTipButton(QStringLiteral("sbTipShaft"), QStringLiteral("шахта")));
@@ -849,10 +849,10 @@ QWidget *TFormSmkOutVentCalc::BuildInputPage() {
         QGroupBox *g =
             NewGroup(QStringLiteral("gbEndSegment"), QStringLiteral(" Конечный участок "));
         QGridLayout *grid = NewGrid(g);
-        auto *exhaust = controls_.create<QRadioButton>(
+        auto *exhaust = controls_.Create<QRadioButton>(
             ctl::rbEndExhaust,
             QStringLiteral("Вентилятор с воздуховодами и выбросное устройство (Pv)"), g);
-        auto *roof = controls_.create<QRadioButton>(
+        auto *roof = controls_.Create<QRadioButton>(
             ctl::rbEndRoofFan, QStringLiteral("Крышный/настенный вентилятор (Psv)"), g);
         // the long caption wraps inside the narrow panel
         exhaust->setText(QStringLiteral("Вентилятор с воздуховодами и выбросное\nустройство (Pv)"));
@@ -885,15 +885,15 @@ QWidget *TFormSmkOutVentCalc::BuildInputPage() {
 ExhaustInputs TFormSmkOutVentCalc::InputsFromControls() const {
     ExhaustInputs in;
     for (const FieldSpec &f : kExhaustFields)
-        if (const auto *edit = controls_.edit(f.control))
-            in.setText(f.control, S(edit->text()));
+        if (const auto *edit = controls_.Edit(f.control))
+            in.SetText(f.control, S(edit->text()));
     for (RadioGroup group : ctl::kRadioGroups)
         for (ControlName name : group)
-            if (const auto *b = controls_.button(name))
-                in.check(name, b->isChecked());
-    in.check(ctl::cbShaft, cbShaft->isChecked());
-    in.check(ctl::cbDetailed, cbDetailed->isChecked());
-    in.setComboIndex(ctl::cbRoomSizeVariant, cbRoomSizeVariant->currentIndex() == 1 ? 1 : 0);
+            if (const auto *b = controls_.Button(name))
+                in.Check(name, b->isChecked());
+    in.Check(ctl::cbShaft, cbShaft->isChecked());
+    in.Check(ctl::cbDetailed, cbDetailed->isChecked());
+    in.SetComboIndex(ctl::cbRoomSizeVariant, cbRoomSizeVariant->currentIndex() == 1 ? 1 : 0);
     for (int r = 0; r < 10; ++r)
         for (int c = 0; c < 2; ++c) {
             const QTableWidgetItem *item = sgDoorSizes->item(r, c);
@@ -908,19 +908,19 @@ ExhaustInputs TFormSmkOutVentCalc::InputsFromControls() const {
 
 void TFormSmkOutVentCalc::ControlsFromInputs(const ExhaustInputs &in) {
     for (const FieldSpec &f : kExhaustFields)
-        if (auto *edit = controls_.edit(f.control))
-            edit->setText(Q(in.text(f.control)));
+        if (auto *edit = controls_.Edit(f.control))
+            edit->setText(Q(in.Text(f.control)));
     for (RadioGroup group : ctl::kRadioGroups)
         for (ControlName name : group)
-            if (auto *b = controls_.button(name); b && in.isChecked(name))
+            if (auto *b = controls_.Button(name); b && in.IsChecked(name))
                 b->setChecked(true);
     {
         const QSignalBlocker block(cbShaft);
-        cbShaft->setChecked(in.isChecked(ctl::cbShaft));
+        cbShaft->setChecked(in.IsChecked(ctl::cbShaft));
     }
     CalcWithShaft = cbShaft->isChecked();
-    if (in.checks().count(ctl::cbDetailed.view()))
-        cbDetailed->setChecked(in.isChecked(ctl::cbDetailed));
+    if (in.Checks().count(ctl::cbDetailed.View()))
+        cbDetailed->setChecked(in.IsChecked(ctl::cbDetailed));
     {
         const QSignalBlocker block(cbRoomSizeVariant);
         roomSizeIndex_ = in.areaForm() ? 1 : 0;
@@ -939,15 +939,15 @@ void TFormSmkOutVentCalc::ControlsFromInputs(const ExhaustInputs &in) {
     RefreshSegmentList(0);
     UpdateSegmentButtons();
     ShowFireLoadInfo();
-    const bool fireArea = !in.text(ctl::EditFireArea).empty();
-    const QString fireAreaText = Q(in.text(ctl::EditFireArea));
+    const bool fireArea = !in.Text(ctl::EditFireArea).empty();
+    const QString fireAreaText = Q(in.Text(ctl::EditFireArea));
     rbCalcVariantClick();
     // a project of the room variants keeps its fire area (the layout clears it for the others)
     if (fireArea &&
         (variant_ == ExhaustVariant::room || variant_ == ExhaustVariant::underGallery))
-        if (auto *edit = controls_.edit(ctl::EditFireArea))
+        if (auto *edit = controls_.Edit(ctl::EditFireArea))
             edit->setText(fireAreaText);
-    EnableExhaustFields(in.isChecked(ctl::rbEndExhaust));
+    EnableExhaustFields(in.IsChecked(ctl::rbEndExhaust));
     EditCorridorHeightChange();
 }
 
@@ -974,16 +974,16 @@ void TFormSmkOutVentCalc::rbCalcVariantClick() {
     };
 
     for (ControlName name : {ctl::rbLivingBuilding, ctl::rbPublicBuilding})
-        if (auto *b = controls_.button(name))
+        if (auto *b = controls_.Button(name))
             b->setEnabled(corridor);
     for (ControlName name : ctl::kAUPTRadios)
-        if (auto *b = controls_.button(name))
+        if (auto *b = controls_.Button(name))
             b->setEnabled(false);
     enable(QStringLiteral("sbTipAUPT"), false);
 
     const bool fire = room || gallery;
     for (ControlName name : {ctl::EditFireArea, ctl::EditQr})
-        if (auto *edit = controls_.edit(name))
+        if (auto *edit = controls_.Edit(name))
             SetEnabledColoured(edit, fire);
     for (const char *name : {"LabFireArea", "LabQr", "LabFireAreaU", "LabQrU"})
         enable(QString::fromLatin1(name), fire);
@@ -991,7 +991,7 @@ void TFormSmkOutVentCalc::rbCalcVariantClick() {
         if (auto *tip = PageStart->findChild<QWidget *>(QString::fromLatin1(name)))
             tip->setVisible(fire);
     // the other variants have no fire area: a value typed for a room does not stay behind
-    if (auto *fireArea = controls_.edit(ctl::EditFireArea); !fire && fireArea)
+    if (auto *fireArea = controls_.Edit(ctl::EditFireArea); !fire && fireArea)
         fireArea->clear();
     gbDoorSizes->setVisible(corridor);
     gbHeightNoSmoke->setVisible(!corridor);
@@ -1011,11 +1011,11 @@ void TFormSmkOutVentCalc::cbRoomSizeVariantChange(int index) {
     if (index == roomSizeIndex_ || index < 0)
         return;
     const auto text = [this](ControlName name) {
-        const auto *edit = controls_.edit(name);
+        const auto *edit = controls_.Edit(name);
         return edit ? S(edit->text()) : std::string();
     };
     const auto set = [this](ControlName name, double value) {
-        if (auto *edit = controls_.edit(name))
+        if (auto *edit = controls_.Edit(name))
             edit->setText(Q(EditNumberText(value)));
     };
     // the newly shown fields describe the same room as the fields just left
@@ -1047,7 +1047,7 @@ void TFormSmkOutVentCalc::EnableExhaustFields(bool enabled) {
 }
 
 void TFormSmkOutVentCalc::EditCorridorHeightChange() {
-    const auto *edit = controls_.edit(ctl::EditCorridorHeight);
+    const auto *edit = controls_.Edit(ctl::EditCorridorHeight);
     const double height = edit ? ReadRealInput(S(edit->text())) : 0;
     LabCrdrNoSmkRange->setText(QStringLiteral("(от ") + ShownGeneral(0.4 * height) +
                                QStringLiteral(" до ") + ShownGeneral(0.5 * height) +
@@ -1069,14 +1069,14 @@ void TFormSmkOutVentCalc::ShowFireLoadInfo() {
 void TFormSmkOutVentCalc::SelectFireLoadDensity() {
     if (!PanFLDensity->isEnabled())
         return;
-    if (auto chosen = TFormSelectFireLoadDensity::select(this, densities_, dataFolder_)) {
+    if (auto chosen = FireLoadDensitySelectDialog::select(this, densities_, dataFolder_)) {
         FireLoadDensity = *chosen;
         ShowFireLoadInfo();
     }
 }
 
 void TFormSmkOutVentCalc::SelectFireLoad() {
-    if (auto chosen = TFormSelectFireLoad::select(this, fireLoads_, dataFolder_)) {
+    if (auto chosen = FireLoadSelectDialog::select(this, fireLoads_, dataFolder_)) {
         FireLoad = *chosen;
         ShowFireLoadInfo();
     }
@@ -1087,8 +1087,8 @@ void TFormSmkOutVentCalc::sbParkingSmokeClick() {
     ApplyParkingSmokeProposal(in);
     for (ControlName name :
          {ctl::EditParkMaxSmkPerim, ctl::EditSmokeEquArea, ctl::EditParkHRadiation})
-        if (auto *edit = controls_.edit(name))
-            edit->setText(Q(in.text(name)));
+        if (auto *edit = controls_.Edit(name))
+            edit->setText(Q(in.Text(name)));
 }
 
 void TFormSmkOutVentCalc::ShowTip(QToolButton *button) {
@@ -1107,11 +1107,11 @@ bool TFormSmkOutVentCalc::eventFilter(QObject *watched, QEvent *event) {
         const QString name = watched->objectName();
         QAbstractButton *rb = nullptr;
         if (name == QStringLiteral("LabCalcCorridor"))
-            rb = controls_.button(ctl::rbCalcCorridor);
+            rb = controls_.Button(ctl::rbCalcCorridor);
         else if (name == QStringLiteral("LabCalcRoom1"))
-            rb = controls_.button(ctl::rbCalcRoom);
+            rb = controls_.Button(ctl::rbCalcRoom);
         else if (name == QStringLiteral("LabCalcGallery"))
-            rb = controls_.button(ctl::rbCalcGallery);
+            rb = controls_.Button(ctl::rbCalcGallery);
         if (rb && click) {
             rb->setFocus();
             rb->setChecked(true);
@@ -1154,7 +1154,7 @@ void TFormSmkOutVentCalc::ActionPathSaveExecute() {
     if (shell_.selectPathSave)
         shell_.selectPathSave->exec();
     if (shell_.settings)
-        PanelOut->setSaveFolder(shell_.settings->PathSave());
+        PanelOut->SetSaveFolder(shell_.settings->PathSave());
 }
 
 void TFormSmkOutVentCalc::NHelpClick() {
@@ -1184,8 +1184,8 @@ void TFormSmkOutVentCalc::NAboutClick() {
 
 void TFormSmkOutVentCalc::ShowReport() {
     calc_.Report.BuildFullReport();
-    PanelOut->showReport(calc_.Report);
-    PanelOut->setDutyPoint(calc_.FanVolumeFlow, calc_.FanPressure);
+    PanelOut->ShowReport(calc_.Report);
+    PanelOut->SetDutyPoint(calc_.FanVolumeFlow, calc_.FanPressure);
 }
 
 RunOutcome TFormSmkOutVentCalc::ActionGoNextExecute() {
@@ -1201,9 +1201,9 @@ RunOutcome TFormSmkOutVentCalc::ActionGoNextExecute() {
     // the report's footer names the project file it was calculated from
     calc_.Report.Page.projectFile = QFileInfo(document_->FilePath()).fileName().toStdString();
     const RunOutcome outcome = calc_.Run(in);
-    PanelOut->showReport(calc_.Report);
+    PanelOut->ShowReport(calc_.Report);
     charts_->Show(calc_.Report.Charts);
-    PanelOut->setDutyPoint(calc_.FanVolumeFlow, calc_.FanPressure);
+    PanelOut->SetDutyPoint(calc_.FanVolumeFlow, calc_.FanPressure);
     ranSnapshot_ = ProjectSnapshot();
     document_->Refresh();
     ShowResultWarnings(*notifier_, calc_);

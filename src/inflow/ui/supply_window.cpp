@@ -39,7 +39,7 @@
 #include "shell/popup_tip.h"
 #include "shell/project_document.h"
 #include "shell/result_warnings.h"
-#include "shell/select_path_save.h"
+#include "shell/save_folder_dialog.h"
 #include "shell/settings.h"
 #include "shell/stale_report.h"
 
@@ -50,7 +50,7 @@ namespace {
 // A floor count as the input steps read it; 0 when the edit holds no number.
 int CountOf(const InflowInputs &in, ControlName edit) {
     int value = 0;
-    return TryTextToInt(DigitsOnly(in.text(edit)), value) ? value : 0;
+    return TryTextToInt(DigitsOnly(in.Text(edit)), value) ? value : 0;
 }
 
 const QString kCaption =
@@ -125,7 +125,7 @@ void SupplyWindow::StartState() {
 }
 
 bool SupplyWindow::ChangedSinceRun() const {
-    return ran_ && !InputsFromControls().sameValues(ranInputs_);
+    return ran_ && !InputsFromControls().SameValues(ranInputs_);
 }
 
 // ---------------------------------------------------------------------------------------------
@@ -147,12 +147,12 @@ void SupplyWindow::BuildWindow() {
 
     outputPanel_ = new ReportOutputPanel(central);
     outputPanel_->setObjectName(QStringLiteral("PanelOut"));
-    outputPanel_->setFanKind(QStringLiteral("Sup"));
-    outputPanel_->setFileNameSource([this] {
+    outputPanel_->SetFanKind(QStringLiteral("Sup"));
+    outputPanel_->SetFileNameSource([this] {
         return std::pair<QString, QString>(EditText(ctl::EditProjectName),
                                            EditText(ctl::EditSystemName));
     });
-    outputPanel_->setSaveFolder(StartFolder());
+    outputPanel_->SetSaveFolder(StartFolder());
     showInputButton_ = new QPushButton(QStringLiteral("►"), outputPanel_);
     showInputButton_->setObjectName(QStringLiteral("bbShowPanIn"));
     showInputButton_->setToolTip(QStringLiteral("Развернуть"));
@@ -210,7 +210,7 @@ void SupplyWindow::BuildWindow() {
 
     for (const FieldSpec &f : kInflowFields) {
         const QString hint = InflowEditHint(CtlName(f.control));
-        if (QLineEdit *edit = controls_.edit(f.control); edit && !hint.isEmpty())
+        if (QLineEdit *edit = controls_.Edit(f.control); edit && !hint.isEmpty())
             edit->setToolTip(WithLineBreaks(hint));
     }
 
@@ -225,7 +225,7 @@ void SupplyWindow::BuildWindow() {
     WatchInputChanges(inputPanel_, [this] { document_->RefreshSoon(); });
     document_->Refresh();
     // the window opens on its first input field
-    if (QLineEdit *first = controls_.edit(ctl::EditProjectName))
+    if (QLineEdit *first = controls_.Edit(ctl::EditProjectName))
         first->setFocus();
     resize(1000, 680);
     setWindowState(Qt::WindowMaximized);
@@ -237,7 +237,7 @@ void SupplyWindow::BuildMenu() {
     connect(menu.pathSave, &QAction::triggered, this, [this] {
         if (shell_.selectPathSave)
             shell_.selectPathSave->exec();
-        outputPanel_->setSaveFolder(StartFolder());
+        outputPanel_->SetSaveFolder(StartFolder());
     });
     connect(menu.help, &QAction::triggered, this, [this] {
         static const char *const kVariantTopics[] = {"sw-og", "sw-ug", "lift", "tambour"};
@@ -361,7 +361,7 @@ QLineEdit *SupplyWindow::AddEdit(QGroupBox *group, ControlName name, const QStri
 QRadioButton *SupplyWindow::AddRadio(QGroupBox *group, ControlName name, const QString &text,
                                      QButtonGroup *buttons) {
     QGridLayout *grid = GridOf(group);
-    auto *radio = controls_.create<QRadioButton>(name, text, group);
+    auto *radio = controls_.Create<QRadioButton>(name, text, group);
     radio->setAccessibleName(text);
     grid->addWidget(radio, grid->rowCount(), 0, 1, 4);
     buttons->addButton(radio);
@@ -403,7 +403,7 @@ void SupplyWindow::BuildVariantGroup(QVBoxLayout *page) {
                 {ctl::rbTambour, QStringLiteral("в тамбур-шлюзы, зоны безопасности")}});
     // the tip about tambours sits beside its radio button
     QGridLayout *grid = GridOf(group);
-    QAbstractButton *tambour = controls_.button(ctl::rbTambour);
+    QAbstractButton *tambour = controls_.Button(ctl::rbTambour);
     const int index = grid->indexOf(tambour);
     int row = 0, column = 0, rowSpan = 0, columnSpan = 0;
     grid->getItemPosition(index, &row, &column, &rowSpan, &columnSpan);
@@ -558,7 +558,7 @@ void SupplyWindow::BuildWindowsGroup(QVBoxLayout *into) {
     auto *comboLabel =
         new QLabel(QStringLiteral("Воздухопроницаемость задана как:"), windowsGroup_);
     comboLabel->setObjectName(QStringLiteral("LabWinPenetrationVar"));
-    windowRowCombo_ = controls_.create<QComboBox>(ctl::cbWinPenetrationVar, windowsGroup_);
+    windowRowCombo_ = controls_.Create<QComboBox>(ctl::cbWinPenetrationVar, windowsGroup_);
     windowRowCombo_->setAccessibleName(QStringLiteral("Воздухопроницаемость задана как"));
     comboLabel->setBuddy(windowRowCombo_);
     for (const auto &variant : kWindowPermeabilityRows)
@@ -575,7 +575,7 @@ void SupplyWindow::BuildWindowsGroup(QVBoxLayout *into) {
     windowSymbol_ = new QLabel(windowsGroup_);
     windowSymbol_->setObjectName(QStringLiteral("LabWinPenetration"));
     windowSymbol_->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    auto *edit = controls_.create<QLineEdit>(ctl::EditWinPenetration, windowsGroup_);
+    auto *edit = controls_.Create<QLineEdit>(ctl::EditWinPenetration, windowsGroup_);
     edit->setFixedWidth(kEditWidth);
     WatchNumberText(edit, RuleOf(InflowField(ctl::EditWinPenetration)));
     windowSymbol_->setBuddy(edit);
@@ -769,7 +769,7 @@ void SupplyWindow::AddLiftGapRows(QGroupBox *shaft) {
         grid->addWidget(caption, row++, 0, 1, 4);
         auto *areaLabel = new QLabel(QStringLiteral("    площадь F%1:").arg(n), shaft);
         areaLabel->setObjectName(QStringLiteral("LabLiftFmu") + n);
-        auto *area = controls_.create<QLineEdit>(controls.area, shaft);
+        auto *area = controls_.Create<QLineEdit>(controls.area, shaft);
         area->setFixedWidth(kEditWidth);
         area->setAccessibleName(captions[i] + QStringLiteral(": площадь"));
         areaLabel->setBuddy(area);
@@ -779,11 +779,11 @@ void SupplyWindow::AddLiftGapRows(QGroupBox *shaft) {
         grid->addWidget(area, row, 1);
         grid->addWidget(areaUnit, row, 2);
         ++row;
-        auto *unit = controls_.create<QComboBox>(controls.unit, shaft);
+        auto *unit = controls_.Create<QComboBox>(controls.unit, shaft);
         unit->addItem(QStringLiteral("μ"));
         unit->addItem(QStringLiteral("ξ+1"));
         unit->setAccessibleName(captions[i] + QStringLiteral(": величина"));
-        auto *value = controls_.create<QLineEdit>(controls.value, shaft);
+        auto *value = controls_.Create<QLineEdit>(controls.value, shaft);
         value->setFixedWidth(kEditWidth);
         value->setAccessibleName(captions[i] + QStringLiteral(": значение"));
         auto *unitRow = new QHBoxLayout;
@@ -883,12 +883,12 @@ QWidget *SupplyWindow::BuildTambourPanel() {
 // Enabling rules and layout
 
 QString SupplyWindow::EditText(ControlName name) const {
-    const QLineEdit *edit = controls_.edit(name);
+    const QLineEdit *edit = controls_.Edit(name);
     return edit ? edit->text() : QString();
 }
 
 bool SupplyWindow::IsChecked(ControlName radio) const {
-    const QAbstractButton *button = controls_.button(radio);
+    const QAbstractButton *button = controls_.Button(radio);
     return button && button->isChecked();
 }
 
@@ -903,7 +903,7 @@ void SupplyWindow::SetRowEnabled(const QString &control, bool enabled) {
 void SupplyWindow::ShowChosenVariant() {
     InflowInputs radios;
     for (ControlName name : ctl::kVariantRadios)
-        radios.check(name, IsChecked(name));
+        radios.Check(name, IsChecked(name));
     variant_ = ChosenVariant(radios);
     const bool og = variant_ == SupplyVariant::aboveGroundStair;
     const bool ug = variant_ == SupplyVariant::undergroundStair;
@@ -942,7 +942,7 @@ void SupplyWindow::UpdateExitRows() {
 
 void SupplyWindow::UpdateStairwellCountRow() {
     const bool viaTambour = IsChecked(ctl::rbExitsToSWViaTambour);
-    QLineEdit *edit = controls_.edit(ctl::EditOGStairWellQty);
+    QLineEdit *edit = controls_.Edit(ctl::EditOGStairWellQty);
     if (!edit || edit->isEnabled() == !viaTambour)
         return;
     SetRowEnabled(CtlName(ctl::EditOGStairWellQty), !viaTambour);
@@ -986,7 +986,7 @@ void SupplyWindow::ShowWindowPermeabilityRow() {
     windowCaption2_->setText(Q(row.Caption2));
     windowSymbol_->setText(Q(row.Symbol) + QStringLiteral(":"));
     windowUnit_->setText(Q(row.Unit));
-    if (QLineEdit *edit = controls_.edit(ctl::EditWinPenetration))
+    if (QLineEdit *edit = controls_.Edit(ctl::EditWinPenetration))
         edit->setAccessibleName(Q(row.Caption1) + QLatin1Char(' ') + Q(row.Caption2));
 }
 
@@ -1078,11 +1078,11 @@ bool SupplyWindow::eventFilter(QObject *watched, QEvent *event) {
 }
 
 void SupplyWindow::ShowTip(QAbstractButton *button) {
-    TFormTamsoPopupTip *tip = shell_.popupTip;
+    PopupTip *tip = shell_.popupTip;
     if (!tip) {
-        tip = findChild<TFormTamsoPopupTip *>(QStringLiteral("FormTamsoPopupTip"));
+        tip = findChild<PopupTip *>(QStringLiteral("FormTamsoPopupTip"));
         if (!tip) {
-            tip = new TFormTamsoPopupTip(this);
+            tip = new PopupTip(this);
             tip->setObjectName(QStringLiteral("FormTamsoPopupTip"));
             tip->CloseWhenActivated(this);
         }
@@ -1122,23 +1122,23 @@ InflowInputs SupplyWindow::InputsFromControls() const {
     InflowInputs in;
     for (const FieldSpec &f : kInflowFields) {
         if (f.kind == FieldKind::choice) {
-            if (const QComboBox *combo = controls_.combo(f.control))
-                in.setComboIndex(f.control, combo->currentIndex());
-        } else if (const QLineEdit *edit = controls_.edit(f.control)) {
-            in.setText(f.control, edit->text().toStdString());
+            if (const QComboBox *combo = controls_.Combo(f.control))
+                in.SetComboIndex(f.control, combo->currentIndex());
+        } else if (const QLineEdit *edit = controls_.Edit(f.control)) {
+            in.SetText(f.control, edit->text().toStdString());
         }
     }
     for (RadioGroup group : ctl::kRadioGroups)
         for (ControlName name : group)
-            if (const QAbstractButton *radio = controls_.button(name))
-                in.check(name, radio->isChecked());
+            if (const QAbstractButton *radio = controls_.Button(name))
+                in.Check(name, radio->isChecked());
     return in;
 }
 
 void SupplyWindow::ShowEdits(const InflowInputs &in) {
     for (const FieldSpec &f : kInflowFields) {
-        QLineEdit *edit = f.kind == FieldKind::choice ? nullptr : controls_.edit(f.control);
-        const QString value = QString::fromStdString(in.text(f.control));
+        QLineEdit *edit = f.kind == FieldKind::choice ? nullptr : controls_.Edit(f.control);
+        const QString value = QString::fromStdString(in.Text(f.control));
         if (edit && edit->text() != value)
             edit->setText(value);
     }
@@ -1148,11 +1148,11 @@ void SupplyWindow::ControlsFromInputs(const InflowInputs &in) {
     ShowEdits(in);
     for (RadioGroup group : ctl::kRadioGroups)
         for (ControlName name : group)
-            if (QAbstractButton *radio = controls_.button(name); radio && in.isChecked(name))
+            if (QAbstractButton *radio = controls_.Button(name); radio && in.IsChecked(name))
                 radio->setChecked(true);
     for (const FieldSpec &f : kInflowFields) {
-        QComboBox *combo = f.kind == FieldKind::choice ? controls_.combo(f.control) : nullptr;
-        const int index = in.comboIndex(f.control);
+        QComboBox *combo = f.kind == FieldKind::choice ? controls_.Combo(f.control) : nullptr;
+        const int index = in.ComboIndex(f.control);
         if (combo)
             combo->setCurrentIndex(index >= 0 && index < combo->count() ? index : 0);
     }
@@ -1186,8 +1186,8 @@ RunOutcome SupplyWindow::Calculate() {
 }
 
 void SupplyWindow::ShowReport() {
-    outputPanel_->showReport(calc_.Report);
-    outputPanel_->setDutyPoint(calc_.FanVolumeFlow, calc_.FanPressure);
+    outputPanel_->ShowReport(calc_.Report);
+    outputPanel_->SetDutyPoint(calc_.FanVolumeFlow, calc_.FanPressure);
 }
 
 // ---------------------------------------------------------------------------------------------
@@ -1210,7 +1210,7 @@ void SupplyWindow::MarkSaved() {
 
 bool SupplyWindow::HasUnsavedChanges() const {
     const InflowInputs now = InputsFromControls();
-    return !now.sameValues(saved_);
+    return !now.SameValues(saved_);
 }
 
 bool SupplyWindow::OpenProjectFile(const QString &path) {

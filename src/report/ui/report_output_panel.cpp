@@ -63,16 +63,16 @@ ReportOutputPanel::ReportOutputPanel(QWidget *parent, const QString &programFold
     layout->addWidget(richEditOut_, 1);
     layout->addLayout(buttons);
 
-    connect(bbSaveToFile_, &QPushButton::clicked, this, &ReportOutputPanel::bbSaveToFileClick);
-    connect(bbSavePdf_, &QPushButton::clicked, this, &ReportOutputPanel::bbSavePdfClick);
-    connect(bbPrint_, &QPushButton::clicked, this, &ReportOutputPanel::bbPrintClick);
-    connect(bbFan_, &QPushButton::clicked, this, &ReportOutputPanel::bbFanClick);
+    connect(bbSaveToFile_, &QPushButton::clicked, this, [this] { SaveReportToFile(); });
+    connect(bbSavePdf_, &QPushButton::clicked, this, [this] { SaveReportPdf(); });
+    connect(bbPrint_, &QPushButton::clicked, this, [this] { PrintReport(); });
+    connect(bbFan_, &QPushButton::clicked, this, &ReportOutputPanel::StartFanSelection);
     auto *print = new QAction(QStringLiteral("Печать…"), this);
     print->setObjectName(QStringLiteral("ActionPrint"));
     print->setShortcut(QKeySequence::Print);
     print->setShortcutContext(Qt::WindowShortcut);
     addAction(print);
-    connect(print, &QAction::triggered, this, &ReportOutputPanel::bbPrintClick);
+    connect(print, &QAction::triggered, this, [this] { PrintReport(); });
 
     // The fan program is looked up once: one installed later is seen by a new window.
     QString folder =
@@ -98,13 +98,13 @@ void ReportOutputPanel::AddTab(QWidget *page, const QString &title) {
     tabs_->addTab(page, title);
 }
 
-void ReportOutputPanel::showReport(const ReportDocument &report) {
+void ReportOutputPanel::ShowReport(const ReportDocument &report) {
     shown_ = &report.RTFull;
     shownDocument_ = &report;
     FillViewer();
 }
 
-void ReportOutputPanel::setReport(std::string rtfFull) {
+void ReportOutputPanel::SetReport(std::string rtfFull) {
     ownReport_ = std::move(rtfFull);
     shown_ = &ownReport_;
     shownDocument_ = nullptr;
@@ -126,25 +126,25 @@ void ReportOutputPanel::FillViewer() {
         delete previous;
 }
 
-void ReportOutputPanel::setDutyPoint(double volumeFlow, double pressure) {
+void ReportOutputPanel::SetDutyPoint(double volumeFlow, double pressure) {
     volumeFlow_ = volumeFlow;
     pressure_ = pressure;
 }
 
-void ReportOutputPanel::setFanKind(const QString &kind) {
+void ReportOutputPanel::SetFanKind(const QString &kind) {
     fanKind_ = kind;
 }
 
-void ReportOutputPanel::setFileNameInputs(const QString &projectName, const QString &systemName) {
+void ReportOutputPanel::SetFileNameInputs(const QString &projectName, const QString &systemName) {
     projectName_ = projectName;
     systemName_ = systemName;
 }
 
-void ReportOutputPanel::setFileNameSource(std::function<std::pair<QString, QString>()> source) {
+void ReportOutputPanel::SetFileNameSource(std::function<std::pair<QString, QString>()> source) {
     nameSource_ = std::move(source);
 }
 
-void ReportOutputPanel::setSaveFolder(const QString &folder) {
+void ReportOutputPanel::SetSaveFolder(const QString &folder) {
     saveFolder_ = folder;
 }
 
@@ -199,10 +199,6 @@ bool ReportOutputPanel::SaveReportAs(const QString &fileName) {
     return true;
 }
 
-void ReportOutputPanel::bbSaveToFileClick() {
-    SaveReportToFile();
-}
-
 PrintableReport ReportOutputPanel::Printable() const {
     if (shownDocument_ != nullptr)
         return orvane::Printable(*shownDocument_);
@@ -248,15 +244,7 @@ bool ReportOutputPanel::PrintReportOn(QPrinter &printer) {
     return false;
 }
 
-void ReportOutputPanel::bbSavePdfClick() {
-    SaveReportPdf();
-}
-
-void ReportOutputPanel::bbPrintClick() {
-    PrintReport();
-}
-
-void ReportOutputPanel::bbFanClick() {
+void ReportOutputPanel::StartFanSelection() {
     if (appForFan_.isEmpty()) {
         QMessageBox::warning(this, MessageTitle(),
                              QStringLiteral("Не удается найти модуль подбора вентиляторов."));

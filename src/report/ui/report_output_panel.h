@@ -29,24 +29,24 @@ public:
 
     // Shows the full document of `report` and saves it as it stands, read where it lies: the
     // module owns both the document and this panel and calls this again after each run.
-    void showReport(const ReportDocument &report);
-    void showReport(const ReportDocument &&) = delete;
+    void ShowReport(const ReportDocument &report);
+    void ShowReport(const ReportDocument &&) = delete;
     // A complete RTF document the panel keeps itself.
-    void setReport(std::string rtfFull);
-    const std::string &report() const { return *shown_; }
+    void SetReport(std::string rtfFull);
+    const std::string &Report() const { return *shown_; }
 
-    void setDutyPoint(double volumeFlow, double pressure);
-    void setFanKind(const QString &kind); // "Smk" (exhaust) or "Sup" (supply)
+    void SetDutyPoint(double volumeFlow, double pressure);
+    void SetFanKind(const QString &kind); // "Smk" (exhaust) or "Sup" (supply)
 
     // The texts of EditProjectName and EditSystemName, or a function that reads them when the
     // name is needed (it wins over the fixed texts).
-    void setFileNameInputs(const QString &projectName, const QString &systemName);
-    void setFileNameSource(std::function<std::pair<QString, QString>()> source);
-    void setSaveFolder(const QString &folder);
+    void SetFileNameInputs(const QString &projectName, const QString &systemName);
+    void SetFileNameSource(std::function<std::pair<QString, QString>()> source);
+    void SetSaveFolder(const QString &folder);
 
     QString DefaultFileName() const;
     QString AppForFan() const { return appForFan_; }
-    QTextEdit *viewer() const { return richEditOut_; }
+    QTextEdit *Viewer() const { return richEditOut_; }
     // A page beside the report: the viewer becomes the first tab ("Отчёт") of a tab bar.
     void AddTab(QWidget *page, const QString &title);
     // The tab bar, null until a page was added.
@@ -69,11 +69,8 @@ public:
     // The pages on `printer` as it is set up (A4 and the report margins are set here).
     bool PrintReportOn(QPrinter &printer);
 
-public slots:
-    void bbSaveToFileClick();
-    void bbSavePdfClick();
-    void bbPrintClick();
-    void bbFanClick();
+    // "Вентилятор": the fan selection program with the duty point, or the reason it cannot start.
+    void StartFanSelection();
 
 signals:
     void reportSaved(const QString &fileName);

@@ -3,17 +3,17 @@
 
 #include "catalogs/fire_load_catalog.h"
 #include "catalogs/resist_coef_tables.h"
-#include "catalogs/ui/form_edit_fire_load.h"
-#include "catalogs/ui/form_edit_fire_load_density.h"
-#include "catalogs/ui/form_part_resist_coef.h"
-#include "catalogs/ui/form_select_fire_load.h"
-#include "catalogs/ui/form_select_fire_load_density.h"
+#include "catalogs/ui/fire_load_edit_dialog.h"
+#include "catalogs/ui/fire_load_density_edit_dialog.h"
+#include "catalogs/ui/resist_coef_tables_dialog.h"
+#include "catalogs/ui/fire_load_select_dialog.h"
+#include "catalogs/ui/fire_load_density_select_dialog.h"
 #include "core/number_text.h"
 #include "shell/form_controls.h"
+#include "window_test_support.h"
 
 #include <QAction>
 #include <QApplication>
-#include <QDeadlineTimer>
 #include <QFile>
 #include <QLineEdit>
 #include <QMessageBox>
@@ -35,30 +35,10 @@ bool gModalMissed = false;
 // Runs `drive` on the next modal dialog of type T as soon as it is on screen (the caller then
 // blocks in exec()). A dialog that never comes is recorded and whatever is modal gets closed.
 template <typename T> void OnModal(std::function<void(T *)> drive) {
-    auto *timer = new QTimer(qApp);
-    const QDeadlineTimer deadline(5000);
-    QObject::connect(timer, &QTimer::timeout, [timer, deadline, drive] {
-        auto *dialog = qobject_cast<T *>(QApplication::activeModalWidget());
-        if (dialog && dialog->isVisible()) {
-            timer->stop();
-            timer->deleteLater();
-            drive(dialog);
-        } else if (deadline.hasExpired()) {
-            timer->stop();
-            timer->deleteLater();
-            gModalMissed = true;
-            if (auto *other = qobject_cast<QDialog *>(QApplication::activeModalWidget()))
-                other->reject();
-        }
-    });
-    timer->start(10);
-}
-
-// Closes the next message box and hands back its text.
-void CaptureMessage(QString *text) {
-    OnModal<QMessageBox>([text](QMessageBox *box) {
-        *text = box->text();
-        box->buttons().constFirst()->click();
+    test::WhenModal<T>(std::move(drive), nullptr, [] {
+        gModalMissed = true;
+        if (auto *other = qobject_cast<QDialog *>(QApplication::activeModalWidget()))
+            other->reject();
     });
 }
 
@@ -116,12 +96,12 @@ private slots:
         QTemporaryDir dir;
         FireLoadCatalog catalog;
         catalog.load(FireLoadCatalog::FilePath(dir.path().toStdString()));
-        TFormSelectFireLoad dialog(catalog, dir.path());
+        FireLoadSelectDialog dialog(catalog, dir.path());
         dialog.show();
         QVERIFY(!dialog.ActionSave->isEnabled());
 
         QString startName;
-        OnModal<TFormEditFireLoad>([&](TFormEditFireLoad *edit) {
+        OnModal<FireLoadEditDialog>([&](FireLoadEditDialog *edit) {
             startName = Child<QLineEdit>(edit, "EditName")->text();
             ReplaceText(Child<QLineEdit>(edit, "EditName"), QStringLiteral("Смесь"));
             auto *grid = Child<QTableWidget>(edit, "sgComponents");
@@ -163,7 +143,7 @@ private slots:
         QVERIFY(dialog.FireLoad == mixture);
 
         // a fresh dialog over the reloaded list: a double click picks the row under the pointer
-        TFormSelectFireLoad again(reread, dir.path());
+        FireLoadSelectDialog again(reread, dir.path());
         again.show();
         QVERIFY(QTest::qWaitForWindowExposed(&again));
         auto *list = Child<QTableWidget>(&again, "sgFireLoads");
@@ -181,9 +161,9 @@ private slots:
         catalog.load(FireLoadDensityCatalog::FilePath(dir.path().toStdString()));
         catalog.CurrentIndex = 8;
         {
-            TFormSelectFireLoadDensity dialog(catalog, dir.path());
+            FireLoadDensitySelectDialog dialog(catalog, dir.path());
             dialog.show();
-            OnModal<TFormEditFireLoadDensity>([](TFormEditFireLoadDensity *edit) {
+            OnModal<FireLoadDensityEditDialog>([](FireLoadDensityEditDialog *edit) {
                 ReplaceText(Child<QLineEdit>(edit, "EditFLDensity"), QStringLiteral("650,5"));
                 Click(edit, "bbOk");
             });
@@ -194,7 +174,7 @@ private slots:
             Click(&dialog, "bbCancel");
         }
         QCOMPARE(catalog.Items[8].FLDensity, 650.5);
-        TFormSelectFireLoadDensity dialog(catalog, dir.path());
+        FireLoadDensitySelectDialog dialog(catalog, dir.path());
         dialog.show();
         QVERIFY(dialog.ActionSave->isEnabled());
         Click(&dialog, "bbOk");
@@ -205,7 +185,7 @@ private slots:
         QTemporaryDir dir;
         FireLoadCatalog catalog;
         catalog.Items = {DefaultFireLoad()};
-        TFormSelectFireLoad dialog(catalog, dir.path());
+        FireLoadSelectDialog dialog(catalog, dir.path());
         dialog.show();
         dialog.ActionDelete->trigger();
         QVERIFY(catalog.Items.empty());
@@ -226,16 +206,16 @@ private slots:
         file.close();
         FireLoadCatalog catalog;
         catalog.Items = BuiltInFireLoads();
-        TFormSelectFireLoad dialog(catalog, blocker); // a file where the folder should be
+        FireLoadSelectDialog dialog(catalog, blocker); // a file where the folder should be
         dialog.show();
-        OnModal<TFormEditFireLoad>([](TFormEditFireLoad *edit) { Click(edit, "bbOk"); });
+        OnModal<FireLoadEditDialog>([](FireLoadEditDialog *edit) { Click(edit, "bbOk"); });
         dialog.ActionAdd->trigger();
         QVERIFY(dialog.ActionSave->isEnabled());
 
-        QString message;
-        CaptureMessage(&message);
+        test::MessageBoxAnswer box;
         dialog.ActionSave->trigger();
-        QVERIFY2(message.contains(QStringLiteral("FireLoads.csv")), qPrintable(message));
+        QTRY_COMPARE(box.shown, 1);
+        QVERIFY2(box.text.contains(QStringLiteral("FireLoads.csv")), qPrintable(box.text));
         QVERIFY(catalog.Modified);
         QVERIFY(dialog.ActionSave->isEnabled());
         QCOMPARE(catalog.Items.size(), size_t(25));
@@ -251,26 +231,26 @@ private slots:
         FireLoadDensityCatalog catalog;
         QVERIFY(!catalog.load(path.toStdString()));
 
-        QString message;
-        CaptureMessage(&message);
-        TFormSelectFireLoadDensity dialog(catalog, dir.path());
+        test::MessageBoxAnswer box;
+        FireLoadDensitySelectDialog dialog(catalog, dir.path());
         dialog.show();
-        QTRY_COMPARE(message, QStringLiteral("Файл FLDensities.csv не удалось прочитать, "
+        QTRY_COMPARE(box.text, QStringLiteral("Файл FLDensities.csv не удалось прочитать, "
                                              "загружен встроенный список."));
         QCOMPARE(Child<QTableWidget>(&dialog, "sgFLDensities")->rowCount(), 17);
         QVERIFY(!catalog.takeLoadWarning());
     }
 
     void editDialogRefusesSemicolonsAndClosesOnEsc() {
-        TFormEditFireLoad dialog({"Мебель", 14.4, 0.0154, 0.0135});
+        FireLoadEditDialog dialog({"Мебель", 14.4, 0.0154, 0.0135});
         dialog.show();
         auto *name = Child<QLineEdit>(&dialog, "EditName");
         QCOMPARE(Child<QLineEdit>(&dialog, "EditFireSpeed")->text(), QStringLiteral("0,0154"));
         ReplaceText(name, QStringLiteral("a;b"));
-        QString message;
-        CaptureMessage(&message);
-        Click(&dialog, "bbOk");
-        QCOMPARE(message, QStringLiteral("Наименование не должно содержать знаки ;"));
+        {
+            test::MessageBoxAnswer box;
+            Click(&dialog, "bbOk");
+            QCOMPARE(box.text, QStringLiteral("Наименование не должно содержать знаки ;"));
+        }
         QVERIFY(dialog.isVisible());
 
         ReplaceText(name, QStringLiteral("Дерево"));
@@ -280,9 +260,9 @@ private slots:
                                      QStringLiteral("0")}) {
             ReplaceText(heat, typed);
             QVERIFY(IsMarkedInvalid(heat));
-            CaptureMessage(&message);
+            test::MessageBoxAnswer box;
             Click(&dialog, "bbOk");
-            QCOMPARE(message, QStringLiteral("Поле «Низшая рабочая теплота сгорания»: нужно "
+            QCOMPARE(box.text, QStringLiteral("Поле «Низшая рабочая теплота сгорания»: нужно "
                                              "число больше 0, введено «") +
                                   typed + QStringLiteral("»."));
             QVERIFY(dialog.isVisible());
@@ -293,7 +273,7 @@ private slots:
         QCOMPARE(dialog.result(), int(QDialog::Accepted));
         QVERIFY(dialog.FireLoad == (TFireLoad{"Дерево", 1.5, 0.0154, 0.0135}));
 
-        TFormEditFireLoadDensity density({"Склад", 500});
+        FireLoadDensityEditDialog density({"Склад", 500});
         density.show();
         auto *field = Child<QLineEdit>(&density, "EditName");
         field->setFocus();
@@ -303,7 +283,7 @@ private slots:
     }
 
     void densityMixtureFollowsMassesAndArea() {
-        TFormEditFireLoadDensity dialog({"Склад", 500});
+        FireLoadDensityEditDialog dialog({"Склад", 500});
         dialog.show();
         auto *grid = Child<QTableWidget>(&dialog, "sgComponents");
         auto *density = Child<QLineEdit>(&dialog, "EditFLDensity");
@@ -332,16 +312,16 @@ private slots:
 
     void resistanceCoefficientPickAddsAndCancelLeavesTheField() {
         QString field = QStringLiteral("0,5");
-        auto pickInto = [&field](const std::function<void(TFormPartResistCoef *)> &drive) {
-            OnModal<TFormPartResistCoef>(drive);
-            if (const std::optional<double> coef = TFormPartResistCoef::pick(nullptr))
+        auto pickInto = [&field](const std::function<void(ResistCoefTablesDialog *)> &drive) {
+            OnModal<ResistCoefTablesDialog>(drive);
+            if (const std::optional<double> coef = ResistCoefTablesDialog::pick(nullptr))
                 field = QString::fromStdString(AddResistCoef(field.toStdString(), *coef));
         };
         auto clickCell = [](QTableWidget *grid, int row, int column) {
             QTest::mouseClick(grid->viewport(), Qt::LeftButton, {}, CellCentre(grid, row, column));
         };
 
-        pickInto([&](TFormPartResistCoef *form) {
+        pickInto([&](ResistCoefTablesDialog *form) {
             QCOMPARE(form->ResistCoef, 0.0);
             // header cells neither close the window nor set a value
             clickCell(form->sgBranch, 0, 0);
@@ -353,19 +333,19 @@ private slots:
         });
         QCOMPARE(field, QStringLiteral("0,71"));
 
-        pickInto([&](TFormPartResistCoef *form) {
+        pickInto([&](ResistCoefTablesDialog *form) {
             QCOMPARE(form->ResistCoef, 0.0);
             clickCell(form->sgChange, 2, 1);
         });
         QCOMPARE(field, QStringLiteral("1,21"));
 
-        pickInto([](TFormPartResistCoef *form) { QTest::keyClick(form, Qt::Key_Escape); });
-        pickInto([](TFormPartResistCoef *form) { Click(form, "bbCancel"); });
+        pickInto([](ResistCoefTablesDialog *form) { QTest::keyClick(form, Qt::Key_Escape); });
+        pickInto([](ResistCoefTablesDialog *form) { Click(form, "bbCancel"); });
         QCOMPARE(field, QStringLiteral("1,21"));
     }
 
     void pointerOverAValueHighlightsIt() {
-        TFormPartResistCoef form;
+        ResistCoefTablesDialog form;
         form.show();
         QVERIFY(QTest::qWaitForWindowExposed(&form));
         QTableWidget *grid = form.sgBend;

@@ -35,7 +35,7 @@ int main(int argc, char *argv[]) {
         QTest::qWait(150);
         w->grab().save(out + QStringLiteral("/%1_%2.png").arg(size, name));
     };
-    TFormTamsoPopupTip tip;
+    PopupTip tip;
     ShellWindows shell;
     shell.popupTip = &tip;
     TFormSmkOutVentCalc form(shell);

@@ -65,7 +65,7 @@ struct Window {
         QVERIFY(rb);
         rb->click();
     }
-    QString report() { return form.OutputPanel()->viewer()->toPlainText(); }
+    QString report() { return form.OutputPanel()->Viewer()->toPlainText(); }
     int n() { return static_cast<int>(form.Segments().size()); }
     void selectSegment(int a) {
         auto *list = Find<QListWidget>(&form, ctl::ListBoxYchastki);
@@ -137,16 +137,16 @@ private slots:
             const QByteArray name = CtlName(f.control).toLatin1();
             if (f.kind == FieldKind::choice) {
                 QVERIFY2(Find<QComboBox>(&w.form, f.control), name.constData());
-                QCOMPARE(now.comboIndex(f.control), defaults.comboIndex(f.control));
+                QCOMPARE(now.ComboIndex(f.control), defaults.ComboIndex(f.control));
             } else {
                 QVERIFY2(w.edit(f.control), name.constData());
-                QCOMPARE(now.text(f.control), defaults.text(f.control));
+                QCOMPARE(now.Text(f.control), defaults.Text(f.control));
             }
         }
         for (RadioGroup group : ctl::kRadioGroups)
             for (ControlName radio : group) {
                 QVERIFY2(Find<QRadioButton>(&w.form, radio), CtlName(radio).toLatin1().constData());
-                QCOMPARE(now.isChecked(radio), defaults.isChecked(radio));
+                QCOMPARE(now.IsChecked(radio), defaults.IsChecked(radio));
             }
     }
 
@@ -211,7 +211,7 @@ private slots:
         QCOMPARE(w.form.ActionGoNextExecute(), RunOutcome::inputStopped);
         QCOMPARE(w.notifier.messages.size(), size_t(1));
         QCOMPARE(w.notifier.messages[0].kind, std::string("error"));
-        QCOMPARE(w.notifier.messages[0].control, ctl::EditCrdrNoSmokeHeight.str());
+        QCOMPARE(w.notifier.messages[0].control, ctl::EditCrdrNoSmokeHeight.Str());
         const QString report = w.report();
         QVERIFY(report.contains(QStringLiteral("ИСХОДНЫЕ ДАННЫЕ")));
         QVERIFY(report.contains(QStringLiteral("Высота потолка коридора")));
@@ -234,7 +234,7 @@ private slots:
 
         // the same start state straight through the engine
         ExhaustInputs in = ExhaustInputs::Defaults();
-        in.check(ExhaustControl(radio.toStdString()));
+        in.Check(ExhaustControl(radio.toStdString()));
         RecordingNotifier quiet;
         ExhaustCalc engine(&quiet);
         QCOMPARE(engine.Run(in), RunOutcome::ok);
@@ -242,7 +242,7 @@ private slots:
         QCOMPARE(w.form.Calc().FanPressure, engine.FanPressure);
         QVERIFY(w.form.Calc().FanVolumeFlow > 0);
         QVERIFY(w.report().contains(QStringLiteral("РАСЧЁТНЫЕ ВЕЛИЧИНЫ")));
-        QCOMPARE(w.form.OutputPanel()->report(), engine.Report.RTFull);
+        QCOMPARE(w.form.OutputPanel()->Report(), engine.Report.RTFull);
         // the engine's speed warnings in one box after the report, none for the corridor
         const std::string warnings = CheckWarningsText(engine.Checks);
         QCOMPARE(w.notifier.messages.size(), size_t(warnings.empty() ? 0 : 1));
@@ -267,10 +267,10 @@ private slots:
     void briefRunFollowsTheDetailedBox() {
         Window w;
         w.form.ActionGoNextExecute();
-        const qsizetype detailed = w.form.OutputPanel()->report().size();
+        const qsizetype detailed = w.form.OutputPanel()->Report().size();
         Find<QCheckBox>(&w.form, ctl::cbDetailed)->click();
         w.form.ActionGoNextExecute();
-        QVERIFY(qsizetype(w.form.OutputPanel()->report().size()) < detailed);
+        QVERIFY(qsizetype(w.form.OutputPanel()->Report().size()) < detailed);
     }
 
     void addingThreeStoreysGivesFiveSegments() {
@@ -415,7 +415,7 @@ private slots:
         // the same inputs give the same report
         a.form.ActionGoNextExecute();
         b.form.ActionGoNextExecute();
-        QCOMPARE(b.form.OutputPanel()->report(), a.form.OutputPanel()->report());
+        QCOMPARE(b.form.OutputPanel()->Report(), a.form.OutputPanel()->Report());
     }
 
     void refusedFieldStopsTheRunAndIsFlaggedFromAFile() {
@@ -432,7 +432,7 @@ private slots:
         QCOMPARE(w.notifier.messages.size(), size_t(1));
         QCOMPARE(w.notifier.messages[0].text,
                  std::string("Поле «Длина»: нужно число больше 0, введено «5o»."));
-        QCOMPARE(w.notifier.messages[0].control, ctl::EditRoomLength.str());
+        QCOMPARE(w.notifier.messages[0].control, ctl::EditRoomLength.Str());
         QCOMPARE(w.report(), before);
         w.edit(ctl::EditRoomLength)->setText(QStringLiteral("5"));
         QVERIFY(!IsMarkedInvalid(w.edit(ctl::EditRoomLength)));
@@ -636,7 +636,7 @@ private slots:
         const QString text(40000, QChar(u'7'));
         w.edit(ctl::EditRoomLength)->setText(text);
         QCOMPARE(w.edit(ctl::EditRoomLength)->text().size(), text.size());
-        QCOMPARE(w.form.InputsFromControls().text(ctl::EditRoomLength), text.toStdString());
+        QCOMPARE(w.form.InputsFromControls().Text(ctl::EditRoomLength), text.toStdString());
     }
 
     void openWithUnsavedChangesAndCancelKeepsEveryInput() {
@@ -664,7 +664,7 @@ private slots:
         AnswerMessageBox(QMessageBox::No);
         Find<QAction>(&w.form, "ActionNewProject")->trigger();
         QCOMPARE(w.edit(ctl::EditCorridorLength)->text(),
-                 QString::fromStdString(ExhaustInputs::Defaults().text(ctl::EditCorridorLength)));
+                 QString::fromStdString(ExhaustInputs::Defaults().Text(ctl::EditCorridorLength)));
         QCOMPARE(w.n(), 2);
         QVERIFY(!w.form.HasUnsavedChanges());
     }
@@ -733,7 +733,7 @@ private slots:
         QCOMPARE(asked, 1);
         // the edit taken back: the report is current again
         length->setText(
-            QString::fromStdString(ExhaustInputs::Defaults().text(ctl::EditCorridorLength)));
+            QString::fromStdString(ExhaustInputs::Defaults().Text(ctl::EditCorridorLength)));
         QTRY_VERIFY(!banner->isVisibleTo(&form));
         length->setText(QStringLiteral("31"));
         QTRY_VERIFY(banner->isVisibleTo(&form));
@@ -890,7 +890,7 @@ private slots:
     }
 
     void everyTipButtonShowsItsText() {
-        TFormTamsoPopupTip tip;
+        PopupTip tip;
         ShellWindows shell;
         shell.popupTip = &tip;
         TFormSmkOutVentCalc form(shell);

@@ -84,7 +84,7 @@ struct Window {
         QVERIFY(b);
         QTest::mouseClick(b, Qt::LeftButton, {}, QPoint(4, b->height() / 2));
     }
-    QString report() { return form.OutputPanel()->viewer()->toPlainText(); }
+    QString report() { return form.OutputPanel()->Viewer()->toPlainText(); }
 
     RecordingNotifier notifier;
     SupplyWindow form;
@@ -127,18 +127,18 @@ private slots:
             const QByteArray name = CtlName(f.control).toLatin1();
             if (f.kind == FieldKind::choice) {
                 QVERIFY2(w.get<QComboBox>(f.control), name.constData());
-                QCOMPARE(now.comboIndex(f.control), defaults.comboIndex(f.control));
+                QCOMPARE(now.ComboIndex(f.control), defaults.ComboIndex(f.control));
             } else {
                 QVERIFY2(w.get<QLineEdit>(f.control), name.constData());
-                QCOMPARE(now.text(f.control), defaults.text(f.control));
+                QCOMPARE(now.Text(f.control), defaults.Text(f.control));
             }
         }
         for (RadioGroup group : ctl::kRadioGroups)
             for (ControlName radio : group) {
                 QVERIFY2(w.get<QRadioButton>(radio), CtlName(radio).toLatin1().constData());
-                QCOMPARE(now.isChecked(radio), defaults.isChecked(radio));
+                QCOMPARE(now.IsChecked(radio), defaults.IsChecked(radio));
             }
-        QVERIFY(now.sameValues(defaults));
+        QVERIFY(now.SameValues(defaults));
         QCOMPARE(w.get<QLabel>("LabWinPenetration")->text(), QStringLiteral("ΔQ100:"));
 
         QVERIFY(w.get<QWidget>("PanStairWell")->isVisible());
@@ -258,7 +258,7 @@ private slots:
             w.click(s.variant);
             QVERIFY(enabled(s.sizeB));
             w.click(s.round);
-            QVERIFY2(!enabled(s.sizeB), s.sizeB.str().c_str());
+            QVERIFY2(!enabled(s.sizeB), s.sizeB.Str().c_str());
             w.click(s.rect);
             QVERIFY(enabled(s.sizeB));
         }
@@ -321,7 +321,7 @@ private slots:
         QVERIFY(w.get<QWidget>(ctl::EditLiftPplus)->isVisible());
         QCOMPARE(w.notifier.messages.size(), size_t(1));
         QCOMPARE(w.notifier.messages[0].kind, std::string("warning"));
-        QCOMPARE(w.notifier.messages[0].control, ctl::EditLiftPplus.str());
+        QCOMPARE(w.notifier.messages[0].control, ctl::EditLiftPplus.Str());
         const QString report = w.report();
         QVERIFY(report.contains(QStringLiteral("Подача воздуха в лифтовую шахту")));
         QVERIFY(!report.contains(QStringLiteral("надземную лестничную клетку")));
@@ -388,7 +388,7 @@ private slots:
         QCOMPARE(w.notifier.messages[0].text,
                  std::string("Поле «Число надземных этажей»: нужно целое число от 1 до 300, "
                              "введено «17.5»."));
-        QCOMPARE(w.notifier.messages[0].control, ctl::EditTmbrOGFloorQty.str());
+        QCOMPARE(w.notifier.messages[0].control, ctl::EditTmbrOGFloorQty.Str());
         QCOMPARE(w.report(), before);
         QCOMPARE(w.form.Calculate(), RunOutcome::inputStopped);
         QCOMPARE(w.report(), before);
@@ -405,7 +405,7 @@ private slots:
         QCOMPARE(w.notifier.messages[0].text,
                  std::string("Поле «Воздухопроницаемость окон»: нужно число не меньше 0, "
                              "введено «-3»."));
-        QCOMPARE(w.notifier.messages[0].control, ctl::EditWinPenetration.str());
+        QCOMPARE(w.notifier.messages[0].control, ctl::EditWinPenetration.Str());
         QCOMPARE(w.report(), before);
     }
 
@@ -470,7 +470,7 @@ private slots:
         const QString report = w.report();
         QVERIFY(report.contains(variantLine));
         QVERIFY(report.contains(QStringLiteral("РАСЧЁТ")));
-        QCOMPARE(w.form.OutputPanel()->report(), calc.Report.RTFull);
+        QCOMPARE(w.form.OutputPanel()->Report(), calc.Report.RTFull);
     }
 
     void SavedProjectReopensWithEveryValue_data() {
@@ -493,27 +493,27 @@ private slots:
             if (f.kind == FieldKind::choice)
                 continue;
             if (f.kind == FieldKind::text) {
-                changed.setText(f.control, "Дом «Север» " + f.control.str().substr(4, 3));
+                changed.SetText(f.control, "Дом «Север» " + f.control.Str().substr(4, 3));
                 continue;
             }
-            const std::string text = changed.text(f.control);
+            const std::string text = changed.Text(f.control);
             const double v = text.empty() ? 5 : std::atof(text.c_str()) + 2;
-            changed.setText(f.control, FormatGeneral(v));
+            changed.SetText(f.control, FormatGeneral(v));
         }
-        changed.setText(ctl::EditOGFloorQty, "14");
-        changed.setText(ctl::EditTmbrVPipeProof, "0,125");
+        changed.SetText(ctl::EditOGFloorQty, "14");
+        changed.SetText(ctl::EditTmbrVPipeProof, "0,125");
         for (ControlName radio :
              {ctl::rbSWNotJoinWall, ctl::rbSWWithExit, ctl::rbFirstFloorJoinSW, ctl::rbDoorIsGasProof,
               ctl::rbOGRoundAPipe, ctl::rbLiftNotJoinWall, ctl::rbLiftHall1Not, ctl::rbLiftHallAboveNot,
               ctl::rbLiftHallBelow, ctl::rbLiftMethodSlot, ctl::rbLiftRoundAPipe, ctl::rbTmbrVar3,
               ctl::rbTmbrRoundVPipe})
-            changed.check(radio);
-        changed.check(InflowControl(variant.toStdString()));
-        changed.setComboIndex(ctl::cbWinPenetrationVar, 3);
-        changed.setComboIndex(ctl::cbLiftUnit2, 1);
-        changed.setText(ctl::EditLiftUnit1Value, "0,5");
-        changed.setText(ctl::EditLiftUnit2Value, "2,5");
-        changed.setText(ctl::EditLiftUnit3Value, "0,7");
+            changed.Check(radio);
+        changed.Check(InflowControl(variant.toStdString()));
+        changed.SetComboIndex(ctl::cbWinPenetrationVar, 3);
+        changed.SetComboIndex(ctl::cbLiftUnit2, 1);
+        changed.SetText(ctl::EditLiftUnit1Value, "0,5");
+        changed.SetText(ctl::EditLiftUnit2Value, "2,5");
+        changed.SetText(ctl::EditLiftUnit3Value, "0,7");
 
         Window a;
         a.form.ControlsFromInputs(changed);
@@ -539,7 +539,7 @@ private slots:
         const InflowInputs reopened = b.form.InputsFromControls();
         int same = 0;
         for (const FieldSpec &f : kInflowFields)
-            same += f.kind != FieldKind::choice && reopened.text(f.control) == changed.text(f.control);
+            same += f.kind != FieldKind::choice && reopened.Text(f.control) == changed.Text(f.control);
         QVERIFY2(same > 10, qPrintable(QString::number(same)));
 
         // and both windows compute the same report and duty point
@@ -668,7 +668,7 @@ private slots:
         QVERIFY(message.contains(QStringLiteral("коридор.isrprj")));
         QVERIFY(message.endsWith(QStringLiteral("Это проект дымоудаления; он открыт в новом окне.")));
         QCOMPARE(elsewhere, QStringList{file});
-        QVERIFY(w.form.InputsFromControls().sameValues(before));
+        QVERIFY(w.form.InputsFromControls().SameValues(before));
     }
 
     void OpenedProjectSavesToItsFileAndEditsMarkTheReport() {
@@ -837,7 +837,7 @@ private slots:
         w.form.show();
         QVERIFY(QTest::qWaitForWindowExposed(&w.form));
         w.click("sbTipProject");
-        auto *tip = w.form.findChild<TFormTamsoPopupTip *>();
+        auto *tip = w.form.findChild<PopupTip *>();
         QVERIFY(tip);
         QTRY_VERIFY(tip->isVisible());
         QCOMPARE(tip->TextStrings().value(0),

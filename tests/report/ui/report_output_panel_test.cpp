@@ -5,6 +5,7 @@
 #include "report/ui/report_output_panel.h"
 #include "report/ui/report_print.h"
 #include "report/ui/rtf_text_document.h"
+#include "window_test_support.h"
 #include "write_attacks.h"
 
 #include <QAbstractButton>
@@ -36,48 +37,6 @@ using namespace orvane;
 
 namespace {
 
-// Runs `action` on the next modal widget other than `previous` once it shows (for about 5 s).
-void OnNextModal(std::function<void(QWidget *)> action, QWidget *previous = nullptr,
-                 int triesLeft = 500) {
-    QTimer::singleShot(10, qApp, [=] {
-        QWidget *modal = QApplication::activeModalWidget();
-        if (modal && modal != previous) {
-            action(modal);
-        } else if (triesLeft > 0) {
-            OnNextModal(action, previous, triesLeft - 1);
-        }
-    });
-}
-
-// Closes the next message box, keeping its text and icon.
-void CloseNextMessageBox(QString *text, QMessageBox::Icon *icon) {
-    OnNextModal([=](QWidget *w) {
-        auto *box = qobject_cast<QMessageBox *>(w);
-        if (!box)
-            return;
-        *text = box->text();
-        *icon = box->icon();
-        box->accept();
-    });
-}
-
-// Closes every message box shown while it lives, keeping the text of the last one in `*text`.
-class MessageBoxCloser {
-public:
-    explicit MessageBoxCloser(QString *text) {
-        QObject::connect(&timer_, &QTimer::timeout, [text] {
-            if (auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget())) {
-                *text = box->text();
-                box->accept();
-            }
-        });
-        timer_.start(10);
-    }
-
-private:
-    QTimer timer_;
-};
-
 QByteArray ReadAll(const QString &path) {
     QFile file(path);
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
@@ -94,14 +53,14 @@ std::string LongReport() {
     doc.Page = {"Дом", "ПД1", "дом.isrprj", "10.12.2025"};
     for (int i = 0; i < 60; ++i)
         RtfText(doc.RTBody, "\\par Плотность воздуха\\par\\b \\u961?\\b0  = 1,2");
-    TRTFTable table;
-    table.push_back({{1200, "Этаж", TRTFHorJustify::horjCenter, true},
-                     {6000, "P, Па", TRTFHorJustify::horjCenter, true},
-                     {6000, "G, кг/с", TRTFHorJustify::horjCenter, true}});
+    ReportTable table;
+    table.push_back({{1200, "Этаж", CellAlign::center, true},
+                     {6000, "P, Па", CellAlign::center, true},
+                     {6000, "G, кг/с", CellAlign::center, true}});
     for (int floor = 120; floor > 0; --floor)
-        table.push_back({{1200, std::to_string(floor), TRTFHorJustify::horjCenter, false},
-                         {6000, "18,41", TRTFHorJustify::horjCenter, false},
-                         {6000, "6,782", TRTFHorJustify::horjCenter, false}});
+        table.push_back({{1200, std::to_string(floor), CellAlign::center, false},
+                         {6000, "18,41", CellAlign::center, false},
+                         {6000, "6,782", CellAlign::center, false}});
     RtfText(doc.RTBody, "\\par ");
     RtfTable(doc.RTBody, table);
     doc.BuildFullReport();
@@ -135,9 +94,9 @@ private slots:
         QVERIFY(viewer);
         QVERIFY(viewer->isReadOnly());
         QCOMPARE(viewer->palette().color(QPalette::Base), QColor(255, 251, 240));
-        panel.setReport(test::SampleReport());
+        panel.SetReport(test::SampleReport());
         QVERIFY(viewer->toPlainText().contains(QStringLiteral("ИСХОДНЫЕ ДАННЫЕ")));
-        QCOMPARE(panel.report(), test::SampleReport());
+        QCOMPARE(panel.Report(), test::SampleReport());
 
         auto *save = panel.findChild<QPushButton *>(QStringLiteral("bbSaveToFile"));
         auto *fan = panel.findChild<QPushButton *>(QStringLiteral("bbFan"));
@@ -155,12 +114,10 @@ private slots:
         QVERIFY(panel.AppForFan().isEmpty());
         QVERIFY(!panel.findChild<QPushButton *>(QStringLiteral("bbFan"))->isEnabled());
 
-        QString text;
-        QMessageBox::Icon icon = QMessageBox::NoIcon;
-        CloseNextMessageBox(&text, &icon);
-        panel.bbFanClick();
-        QCOMPARE(text, QStringLiteral("Не удается найти модуль подбора вентиляторов."));
-        QCOMPARE(icon, QMessageBox::Warning);
+        test::MessageBoxAnswer box;
+        panel.StartFanSelection();
+        QCOMPARE(box.text, QStringLiteral("Не удается найти модуль подбора вентиляторов."));
+        QCOMPARE(box.icon, QMessageBox::Warning);
     }
 
     void fanButtonStartsTheProgramWithTheDutyPoint() {
@@ -183,8 +140,8 @@ private slots:
         QCOMPARE(panel.AppForFan(), fan);
         auto *button = panel.findChild<QPushButton *>(QStringLiteral("bbFan"));
         QVERIFY(button->isEnabled());
-        panel.setFanKind(QStringLiteral("Sup"));
-        panel.setDutyPoint(12499.5, 214.5);
+        panel.SetFanKind(QStringLiteral("Sup"));
+        panel.SetDutyPoint(12499.5, 214.5);
         QTest::mouseClick(button, Qt::LeftButton);
         QTRY_COMPARE(ReadAll(out), QByteArray("-F=Sup\n-L=12500\n-P=214\n"));
     }
@@ -192,15 +149,15 @@ private slots:
     void saveProposesTheNameAndWritesTheReportBytes() {
         QTemporaryDir dir;
         ReportOutputPanel panel;
-        panel.setReport(test::SampleReport());
-        panel.setFileNameInputs(QStringLiteral("Офис 1"), QStringLiteral("П1"));
-        panel.setSaveFolder(dir.path());
+        panel.SetReport(test::SampleReport());
+        panel.SetFileNameInputs(QStringLiteral("Офис 1"), QStringLiteral("П1"));
+        panel.SetSaveFolder(dir.path());
         QCOMPARE(panel.DefaultFileName(), QStringLiteral("Офис 1_П1"));
 
         QString proposed;
         QStringList filters;
         QString dialogName;
-        OnNextModal([&](QWidget *w) {
+        test::WhenModal([&](QWidget *w) {
             auto *dialog = qobject_cast<QFileDialog *>(w);
             if (!dialog)
                 return;
@@ -228,14 +185,14 @@ private slots:
         old.close();
 
         ReportOutputPanel panel;
-        panel.setReport("{\\rtf1 new}");
-        panel.setSaveFolder(dir.path());
+        panel.SetReport("{\\rtf1 new}");
+        panel.SetSaveFolder(dir.path());
         bool asked = false;
-        OnNextModal([&](QWidget *w) {
+        test::WhenModal([&](QWidget *w) {
             auto *dialog = qobject_cast<QFileDialog *>(w);
             if (!dialog)
                 return;
-            OnNextModal(
+            test::WhenModal(
                 [&](QWidget *prompt) {
                     auto *box = qobject_cast<QMessageBox *>(prompt);
                     if (!box)
@@ -255,10 +212,10 @@ private slots:
     void cancellingTheDialogWritesNothing() {
         QTemporaryDir dir;
         ReportOutputPanel panel;
-        panel.setReport("{\\rtf1 x}");
-        panel.setFileNameInputs(QStringLiteral("a"), QString());
-        panel.setSaveFolder(dir.path());
-        OnNextModal([](QWidget *w) {
+        panel.SetReport("{\\rtf1 x}");
+        panel.SetFileNameInputs(QStringLiteral("a"), QString());
+        panel.SetSaveFolder(dir.path());
+        test::WhenModal([](QWidget *w) {
             if (auto *dialog = qobject_cast<QFileDialog *>(w))
                 dialog->reject();
         });
@@ -268,14 +225,14 @@ private slots:
 
     void printGoesThroughThePrintDialogOntoA4Pages() {
         ReportOutputPanel panel;
-        panel.setReport(LongReport());
+        panel.SetReport(LongReport());
         QTemporaryDir dir;
         const QString path = dir.filePath(QStringLiteral("напечатано.pdf"));
         QPrinter printer(QPrinter::HighResolution);
         printer.setOutputFormat(QPrinter::PdfFormat);
         printer.setOutputFileName(path);
         QString dialogClass;
-        OnNextModal([&dialogClass](QWidget *w) {
+        test::WhenModal([&dialogClass](QWidget *w) {
             dialogClass = QString::fromLatin1(w->metaObject()->className());
             if (auto *dialog = qobject_cast<QDialog *>(w))
                 dialog->accept();
@@ -289,12 +246,12 @@ private slots:
 
     void cancellingThePrintDialogPrintsNothing() {
         ReportOutputPanel panel;
-        panel.setReport(LongReport());
+        panel.SetReport(LongReport());
         QTemporaryDir dir;
         QPrinter printer;
         printer.setOutputFormat(QPrinter::PdfFormat);
         printer.setOutputFileName(dir.filePath(QStringLiteral("x.pdf")));
-        OnNextModal([](QWidget *w) {
+        test::WhenModal([](QWidget *w) {
             if (auto *dialog = qobject_cast<QDialog *>(w))
                 dialog->reject();
         });
@@ -304,12 +261,12 @@ private slots:
 
     void printIsOnCtrlPAndOpensTheDialog() {
         ReportOutputPanel panel;
-        panel.setReport(test::SampleReport());
+        panel.SetReport(test::SampleReport());
         auto *print = panel.findChild<QAction *>(QStringLiteral("ActionPrint"));
         QVERIFY(print);
         QCOMPARE(print->shortcut(), QKeySequence(QKeySequence::Print));
         bool shown = false;
-        OnNextModal([&shown](QWidget *w) {
+        test::WhenModal([&shown](QWidget *w) {
             shown = qobject_cast<QPrintDialog *>(w) != nullptr;
             if (auto *dialog = qobject_cast<QDialog *>(w))
                 dialog->reject();
@@ -320,7 +277,7 @@ private slots:
 
     void savePdfWritesA4PagesUnderTheNameWithItsExtension() {
         ReportOutputPanel panel;
-        panel.setReport(LongReport());
+        panel.SetReport(LongReport());
         QTemporaryDir dir;
         QVERIFY(panel.SaveReportPdfAs(dir.filePath(QStringLiteral("отчёт"))));
         const PdfPages pdf = ReadPdfPages(ReadAll(dir.filePath(QStringLiteral("отчёт.pdf"))));
@@ -421,14 +378,12 @@ private slots:
     void aPdfThatCannotBeWrittenIsNamedInTheError() {
         QTemporaryDir dir;
         ReportOutputPanel panel;
-        panel.setReport(test::SampleReport());
+        panel.SetReport(test::SampleReport());
         const QString path = dir.filePath(QStringLiteral("нет/отчёт.pdf"));
-        QString text;
-        QMessageBox::Icon icon = QMessageBox::NoIcon;
-        CloseNextMessageBox(&text, &icon);
+        test::MessageBoxAnswer box;
         QVERIFY(!panel.SaveReportPdfAs(path));
-        QVERIFY2(text.contains(path), qPrintable(text));
-        QCOMPARE(icon, QMessageBox::Critical);
+        QVERIFY2(box.text.contains(path), qPrintable(box.text));
+        QCOMPARE(box.icon, QMessageBox::Critical);
         QVERIFY(QDir(dir.path()).isEmpty());
     }
 
@@ -456,15 +411,12 @@ private slots:
         if (!staged.skipped().empty())
             QSKIP(staged.skipped().c_str());
         ReportOutputPanel panel;
-        panel.setReport(LongReport());
+        panel.SetReport(LongReport());
         const QString path = QString::fromStdString(staged.out());
-        QString shown;
-        bool saved = false;
-        {
-            const MessageBoxCloser closer(&shown);
-            saved = extension == QStringLiteral("pdf") ? panel.SaveReportPdfAs(path)
-                                                       : panel.SaveReportAs(path);
-        }
+        test::MessageBoxAnswer boxes(QMessageBox::NoButton, true);
+        const bool saved = extension == QStringLiteral("pdf") ? panel.SaveReportPdfAs(path)
+                                                              : panel.SaveReportAs(path);
+        const QString shown = boxes.text;
         const QString reason = QString::fromUtf8(a.reason);
         QCOMPARE(saved, reason.isEmpty());
         QCOMPARE(shown, reason.isEmpty() ? QString()
@@ -477,14 +429,12 @@ private slots:
     void aFileThatCannotBeWrittenIsNamedInTheErrorAndNothingIsLeft() {
         QTemporaryDir dir;
         ReportOutputPanel panel;
-        panel.setReport("{\\rtf1 x}");
+        panel.SetReport("{\\rtf1 x}");
         const QString path = dir.filePath(QStringLiteral("нет/отчёт"));
-        QString text;
-        QMessageBox::Icon icon = QMessageBox::NoIcon;
-        CloseNextMessageBox(&text, &icon);
+        test::MessageBoxAnswer box;
         QVERIFY(!panel.SaveReportAs(path));
-        QVERIFY2(text.contains(path + QStringLiteral(".rtf")), qPrintable(text));
-        QCOMPARE(icon, QMessageBox::Critical);
+        QVERIFY2(box.text.contains(path + QStringLiteral(".rtf")), qPrintable(box.text));
+        QCOMPARE(box.icon, QMessageBox::Critical);
         QVERIFY(QDir(dir.path()).isEmpty());
     }
 };

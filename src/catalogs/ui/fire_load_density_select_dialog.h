@@ -1,23 +1,23 @@
 #pragma once
-// Choosing a fire load from the catalogue, and keeping the catalogue: add, edit, delete, save.
+// Choosing a fire load density from the catalogue, and keeping the catalogue.
 
 #include "catalogs/fire_load_catalog.h"
 #include "catalogs/ui/catalog_select_dialog.h"
 
 namespace orvane {
 
-class TFormSelectFireLoad : public CatalogSelectDialog {
+class FireLoadDensitySelectDialog : public CatalogSelectDialog {
     Q_OBJECT
 public:
     // The catalogue outlives the dialog; its file is saved into dataFolder.
-    TFormSelectFireLoad(FireLoadCatalog &catalog, const QString &dataFolder,
-                        QWidget *parent = nullptr);
+    FireLoadDensitySelectDialog(FireLoadDensityCatalog &catalog, const QString &dataFolder,
+                               QWidget *parent = nullptr);
 
     // The chosen entry after OK, nullopt after Cancel.
-    static std::optional<TFireLoad> select(QWidget *parent, FireLoadCatalog &catalog,
-                                           const QString &dataFolder);
+    static std::optional<TFireLoadDensity> select(QWidget *parent, FireLoadDensityCatalog &catalog,
+                                                  const QString &dataFolder);
 
-    TFireLoad FireLoad; // the entry chosen by OK
+    TFireLoadDensity FireLoadDensity; // the entry chosen by OK
 
 protected:
     int itemCount() const override;
@@ -32,7 +32,7 @@ protected:
     void chooseEntry(int index) override;
 
 private:
-    FireLoadCatalog &catalog_;
+    FireLoadDensityCatalog &catalog_;
 };
 
 } // namespace orvane

@@ -1,4 +1,4 @@
-#include "catalogs/ui/form_edit_fire_load.h"
+#include "catalogs/ui/fire_load_edit_dialog.h"
 
 #include "catalogs/fire_load_mixture.h"
 #include "catalogs/ui/components_grid.h"
@@ -16,7 +16,7 @@ constexpr NumberRule kAboveZero{FieldKind::real, 0, std::numeric_limits<double>:
 constexpr NumberRule kNotNegative{FieldKind::real, 0};
 } // namespace
 
-TFormEditFireLoad::TFormEditFireLoad(const TFireLoad &initial, QWidget *parent)
+FireLoadEditDialog::FireLoadEditDialog(const TFireLoad &initial, QWidget *parent)
     : CatalogEditDialog(parent), FireLoad(initial) {
     setObjectName(QStringLiteral("FormEditFireLoad"));
     setWindowTitle(QStringLiteral("Пожарная нагрузка"));
@@ -44,18 +44,18 @@ TFormEditFireLoad::TFormEditFireLoad(const TFireLoad &initial, QWidget *parent)
     sgComponents->setCellText(0, ColFireSpeed, EditFireSpeed->text());
     sgComponents->setCellText(0, ColSBurnSpeed, EditSBurnSpeed->text());
 
-    connect(sgComponents, &ComponentsGrid::cellEdited, this, &TFormEditFireLoad::RecalcComplex);
+    connect(sgComponents, &ComponentsGrid::cellEdited, this, &FireLoadEditDialog::RecalcComplex);
     EditName->setFocus();
 }
 
-std::optional<TFireLoad> TFormEditFireLoad::edit(QWidget *parent, const TFireLoad &initial) {
-    TFormEditFireLoad dialog(initial, parent);
+std::optional<TFireLoad> FireLoadEditDialog::edit(QWidget *parent, const TFireLoad &initial) {
+    FireLoadEditDialog dialog(initial, parent);
     if (dialog.exec() != QDialog::Accepted)
         return std::nullopt;
     return dialog.FireLoad;
 }
 
-void TFormEditFireLoad::RecalcComplex() {
+void FireLoadEditDialog::RecalcComplex() {
     MixtureRows rows;
     for (int row = 0; row < MixtureRowCount; ++row) {
         rows[row].Mass = FromQ(sgComponents->cellText(row, ColMass));
@@ -74,7 +74,7 @@ void TFormEditFireLoad::RecalcComplex() {
     EditSBurnSpeed->setText(ToQ(FormatGeneral(result.SBurnSpeed)));
 }
 
-bool TFormEditFireLoad::acceptRecord() {
+bool FireLoadEditDialog::acceptRecord() {
     const std::optional<std::string> name = checkedName();
     if (!name)
         return false;

@@ -1,4 +1,4 @@
-#include "catalogs/ui/form_edit_fire_load_density.h"
+#include "catalogs/ui/fire_load_density_edit_dialog.h"
 
 #include "catalogs/fire_load_mixture.h"
 #include "catalogs/ui/components_grid.h"
@@ -13,7 +13,7 @@ namespace {
 enum Column { ColMass = 1, ColShare = 2, ColBurnEnergy = 3 };
 }
 
-TFormEditFireLoadDensity::TFormEditFireLoadDensity(const TFireLoadDensity &initial, QWidget *parent)
+FireLoadDensityEditDialog::FireLoadDensityEditDialog(const TFireLoadDensity &initial, QWidget *parent)
     : CatalogEditDialog(parent), FLDensity(initial) {
     setObjectName(QStringLiteral("FormEditFireLoadDensity"));
     setWindowTitle(QStringLiteral("Удельная пожарная нагрузка"));
@@ -36,20 +36,20 @@ TFormEditFireLoadDensity::TFormEditFireLoadDensity(const TFireLoadDensity &initi
     sgComponents->setCellText(0, ColBurnEnergy, EditFLDensity->text());
 
     connect(sgComponents, &ComponentsGrid::cellEdited, this,
-            &TFormEditFireLoadDensity::RecalcComplex);
-    connect(EditArea, &QLineEdit::textEdited, this, &TFormEditFireLoadDensity::RecalcComplex);
+            &FireLoadDensityEditDialog::RecalcComplex);
+    connect(EditArea, &QLineEdit::textEdited, this, &FireLoadDensityEditDialog::RecalcComplex);
     EditName->setFocus();
 }
 
-std::optional<TFireLoadDensity> TFormEditFireLoadDensity::edit(QWidget *parent,
+std::optional<TFireLoadDensity> FireLoadDensityEditDialog::edit(QWidget *parent,
                                                                const TFireLoadDensity &initial) {
-    TFormEditFireLoadDensity dialog(initial, parent);
+    FireLoadDensityEditDialog dialog(initial, parent);
     if (dialog.exec() != QDialog::Accepted)
         return std::nullopt;
     return dialog.FLDensity;
 }
 
-void TFormEditFireLoadDensity::RecalcComplex() {
+void FireLoadDensityEditDialog::RecalcComplex() {
     MixtureRows rows;
     for (int row = 0; row < MixtureRowCount; ++row) {
         rows[row].Mass = FromQ(sgComponents->cellText(row, ColMass));
@@ -64,7 +64,7 @@ void TFormEditFireLoadDensity::RecalcComplex() {
     EditFLDensity->setText(ToQ(FormatGeneral(result.FLDensity)));
 }
 
-bool TFormEditFireLoadDensity::acceptRecord() {
+bool FireLoadDensityEditDialog::acceptRecord() {
     const std::optional<std::string> name = checkedName();
     if (!name)
         return false;

@@ -10,10 +10,10 @@ class QTableWidget;
 
 namespace orvane {
 
-class TFormPartResistCoef : public QDialog {
+class ResistCoefTablesDialog : public QDialog {
     Q_OBJECT
 public:
-    explicit TFormPartResistCoef(QWidget *parent = nullptr);
+    explicit ResistCoefTablesDialog(QWidget *parent = nullptr);
 
     // The picked coefficient, nullopt when the window was closed without a pick.
     static std::optional<double> pick(QWidget *parent);

@@ -1,4 +1,4 @@
-#include "catalogs/ui/form_part_resist_coef.h"
+#include "catalogs/ui/resist_coef_tables_dialog.h"
 
 #include "catalogs/resist_coef_tables.h"
 #include "catalogs/ui/qt_text.h"
@@ -22,7 +22,7 @@ bool IsDataCell(int row, int column) {
 
 } // namespace
 
-TFormPartResistCoef::TFormPartResistCoef(QWidget *parent) : QDialog(parent) {
+ResistCoefTablesDialog::ResistCoefTablesDialog(QWidget *parent) : QDialog(parent) {
     setObjectName(QStringLiteral("FormPartResistCoef"));
     setWindowTitle(QStringLiteral("Коэффициент местного сопротивления"));
     auto *layout = new QVBoxLayout(this);
@@ -64,7 +64,7 @@ TFormPartResistCoef::TFormPartResistCoef(QWidget *parent) : QDialog(parent) {
     layout->addWidget(buttons);
 }
 
-QTableWidget *TFormPartResistCoef::makeGrid(int tableIndex) {
+QTableWidget *ResistCoefTablesDialog::makeGrid(int tableIndex) {
     const ResistCoefTable &table = ResistCoefTables()[tableIndex];
     const int rows = static_cast<int>(table.Cells.size());
     const int columns = static_cast<int>(table.Cells.front().size());
@@ -122,14 +122,14 @@ QTableWidget *TFormPartResistCoef::makeGrid(int tableIndex) {
     return grid;
 }
 
-void TFormPartResistCoef::cellClicked(QTableWidget *grid, int row, int column) {
+void ResistCoefTablesDialog::cellClicked(QTableWidget *grid, int row, int column) {
     if (!IsDataCell(row, column))
         return;
     ResistCoef = ResistCoefCellValue(FromQ(grid->item(row, column)->text()));
     accept();
 }
 
-bool TFormPartResistCoef::eventFilter(QObject *watched, QEvent *event) {
+bool ResistCoefTablesDialog::eventFilter(QObject *watched, QEvent *event) {
     if (event->type() == QEvent::FocusOut) {
         if (auto *grid = qobject_cast<QTableWidget *>(watched)) {
             grid->clearSelection();
@@ -139,7 +139,7 @@ bool TFormPartResistCoef::eventFilter(QObject *watched, QEvent *event) {
     return QDialog::eventFilter(watched, event);
 }
 
-void TFormPartResistCoef::showEvent(QShowEvent *event) {
+void ResistCoefTablesDialog::showEvent(QShowEvent *event) {
     QDialog::showEvent(event);
     ResistCoef = 0;
     for (QTableWidget *grid : {sgBranch, sgBend, sgChange}) {
@@ -148,8 +148,8 @@ void TFormPartResistCoef::showEvent(QShowEvent *event) {
     }
 }
 
-std::optional<double> TFormPartResistCoef::pick(QWidget *parent) {
-    TFormPartResistCoef dialog(parent);
+std::optional<double> ResistCoefTablesDialog::pick(QWidget *parent) {
+    ResistCoefTablesDialog dialog(parent);
     if (dialog.exec() != QDialog::Accepted)
         return std::nullopt;
     return dialog.ResistCoef;

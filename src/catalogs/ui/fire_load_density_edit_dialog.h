@@ -8,10 +8,10 @@
 
 namespace orvane {
 
-class TFormEditFireLoadDensity : public CatalogEditDialog {
+class FireLoadDensityEditDialog : public CatalogEditDialog {
     Q_OBJECT
 public:
-    TFormEditFireLoadDensity(const TFireLoadDensity &initial, QWidget *parent = nullptr);
+    FireLoadDensityEditDialog(const TFireLoadDensity &initial, QWidget *parent = nullptr);
 
     // The edited record after OK, nullopt after Cancel.
     static std::optional<TFireLoadDensity> edit(QWidget *parent, const TFireLoadDensity &initial);

@@ -10,10 +10,10 @@ namespace orvane {
 
 class ShellSettings;
 
-class TFormSelectPathSave : public QDialog {
+class SaveFolderDialog : public QDialog {
     Q_OBJECT
 public:
-    explicit TFormSelectPathSave(ShellSettings &settings, QWidget *parent = nullptr);
+    explicit SaveFolderDialog(ShellSettings &settings, QWidget *parent = nullptr);
 
     void ButtonPathSaveClick();
     void ButtonOKClick();

@@ -1,23 +1,23 @@
 #pragma once
-// Choosing a fire load density from the catalogue, and keeping the catalogue.
+// Choosing a fire load from the catalogue, and keeping the catalogue: add, edit, delete, save.
 
 #include "catalogs/fire_load_catalog.h"
 #include "catalogs/ui/catalog_select_dialog.h"
 
 namespace orvane {
 
-class TFormSelectFireLoadDensity : public CatalogSelectDialog {
+class FireLoadSelectDialog : public CatalogSelectDialog {
     Q_OBJECT
 public:
     // The catalogue outlives the dialog; its file is saved into dataFolder.
-    TFormSelectFireLoadDensity(FireLoadDensityCatalog &catalog, const QString &dataFolder,
-                               QWidget *parent = nullptr);
+    FireLoadSelectDialog(FireLoadCatalog &catalog, const QString &dataFolder,
+                        QWidget *parent = nullptr);
 
     // The chosen entry after OK, nullopt after Cancel.
-    static std::optional<TFireLoadDensity> select(QWidget *parent, FireLoadDensityCatalog &catalog,
-                                                  const QString &dataFolder);
+    static std::optional<TFireLoad> select(QWidget *parent, FireLoadCatalog &catalog,
+                                           const QString &dataFolder);
 
-    TFireLoadDensity FireLoadDensity; // the entry chosen by OK
+    TFireLoad FireLoad; // the entry chosen by OK
 
 protected:
     int itemCount() const override;
@@ -32,7 +32,7 @@ protected:
     void chooseEntry(int index) override;
 
 private:
-    FireLoadDensityCatalog &catalog_;
+    FireLoadCatalog &catalog_;
 };
 
 } // namespace orvane

@@ -1,6 +1,6 @@
-#include "catalogs/ui/form_select_fire_load.h"
+#include "catalogs/ui/fire_load_select_dialog.h"
 
-#include "catalogs/ui/form_edit_fire_load.h"
+#include "catalogs/ui/fire_load_edit_dialog.h"
 #include "catalogs/ui/qt_text.h"
 #include "core/number_text.h"
 
@@ -10,7 +10,7 @@
 
 namespace orvane {
 
-TFormSelectFireLoad::TFormSelectFireLoad(FireLoadCatalog &catalog, const QString &dataFolder,
+FireLoadSelectDialog::FireLoadSelectDialog(FireLoadCatalog &catalog, const QString &dataFolder,
                                          QWidget *parent)
     : CatalogSelectDialog(dataFolder,
                           {QStringLiteral("Пожарные нагрузки"),
@@ -39,50 +39,50 @@ TFormSelectFireLoad::TFormSelectFireLoad(FireLoadCatalog &catalog, const QString
     ShowList();
 }
 
-std::optional<TFireLoad> TFormSelectFireLoad::select(QWidget *parent, FireLoadCatalog &catalog,
+std::optional<TFireLoad> FireLoadSelectDialog::select(QWidget *parent, FireLoadCatalog &catalog,
                                                      const QString &dataFolder) {
-    TFormSelectFireLoad dialog(catalog, dataFolder, parent);
+    FireLoadSelectDialog dialog(catalog, dataFolder, parent);
     if (dialog.exec() != QDialog::Accepted)
         return std::nullopt;
     return dialog.FireLoad;
 }
 
-int TFormSelectFireLoad::itemCount() const {
+int FireLoadSelectDialog::itemCount() const {
     return static_cast<int>(catalog_.Items.size());
 }
 
-QStringList TFormSelectFireLoad::rowTexts(int index) const {
+QStringList FireLoadSelectDialog::rowTexts(int index) const {
     const TFireLoad &item = catalog_.Items[index];
     return {ToQ(item.Name), ToQ(FormatGeneral(item.BurnEnergy)), ToQ(FormatGeneral(item.FireSpeed)),
             ToQ(FormatGeneral(item.SBurnSpeed))};
 }
 
-FileResult TFormSelectFireLoad::saveList(const std::string &folder) {
+FileResult FireLoadSelectDialog::saveList(const std::string &folder) {
     return catalog_.save(FireLoadCatalog::FilePath(folder));
 }
 
-bool TFormSelectFireLoad::addEntry() {
+bool FireLoadSelectDialog::addEntry() {
     const std::optional<TFireLoad> entry =
-        TFormEditFireLoad::edit(this, {"Новая", 14, 0.015, 0.0137});
+        FireLoadEditDialog::edit(this, {"Новая", 14, 0.015, 0.0137});
     if (!entry)
         return false;
     catalog_.Items.push_back(*entry);
     return true;
 }
 
-bool TFormSelectFireLoad::editEntry(int index) {
-    const std::optional<TFireLoad> entry = TFormEditFireLoad::edit(this, catalog_.Items[index]);
+bool FireLoadSelectDialog::editEntry(int index) {
+    const std::optional<TFireLoad> entry = FireLoadEditDialog::edit(this, catalog_.Items[index]);
     if (!entry)
         return false;
     catalog_.Items[index] = *entry;
     return true;
 }
 
-void TFormSelectFireLoad::deleteEntry(int index) {
+void FireLoadSelectDialog::deleteEntry(int index) {
     catalog_.Items.erase(catalog_.Items.begin() + index);
 }
 
-void TFormSelectFireLoad::chooseEntry(int index) {
+void FireLoadSelectDialog::chooseEntry(int index) {
     FireLoad = catalog_.Items[index];
 }
 

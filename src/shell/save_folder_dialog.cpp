@@ -1,4 +1,4 @@
-#include "shell/select_path_save.h"
+#include "shell/save_folder_dialog.h"
 
 #include "shell/settings.h"
 
@@ -14,7 +14,7 @@
 
 namespace orvane {
 
-TFormSelectPathSave::TFormSelectPathSave(ShellSettings &settings, QWidget *parent)
+SaveFolderDialog::SaveFolderDialog(ShellSettings &settings, QWidget *parent)
     : QDialog(parent), fSettings(settings) {
     setObjectName(QStringLiteral("FormSelectPathSave"));
     setWindowTitle(QStringLiteral("Папка для сохранения файлов проектов"));
@@ -27,7 +27,7 @@ TFormSelectPathSave::TFormSelectPathSave(ShellSettings &settings, QWidget *paren
     buttonPathSave->setAutoDefault(false);
     buttonPathSave->setFixedWidth(
         buttonPathSave->fontMetrics().horizontalAdvance(QStringLiteral("...")) + 24);
-    connect(buttonPathSave, &QPushButton::clicked, this, &TFormSelectPathSave::ButtonPathSaveClick);
+    connect(buttonPathSave, &QPushButton::clicked, this, &SaveFolderDialog::ButtonPathSaveClick);
 
     auto *row = new QHBoxLayout;
     row->addWidget(EditPathSave, 1);
@@ -40,7 +40,7 @@ TFormSelectPathSave::TFormSelectPathSave(ShellSettings &settings, QWidget *paren
     QPushButton *cancel =
         buttons->addButton(QStringLiteral("Отмена"), QDialogButtonBox::RejectRole);
     cancel->setObjectName(QStringLiteral("ButtonCancel"));
-    connect(ok, &QPushButton::clicked, this, &TFormSelectPathSave::ButtonOKClick);
+    connect(ok, &QPushButton::clicked, this, &SaveFolderDialog::ButtonOKClick);
     connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
 
     auto *root = new QVBoxLayout(this);
@@ -48,12 +48,12 @@ TFormSelectPathSave::TFormSelectPathSave(ShellSettings &settings, QWidget *paren
     root->addWidget(buttons);
 }
 
-void TFormSelectPathSave::showEvent(QShowEvent *event) {
+void SaveFolderDialog::showEvent(QShowEvent *event) {
     EditPathSave->setText(fSettings.PathSave());
     QDialog::showEvent(event);
 }
 
-void TFormSelectPathSave::ButtonPathSaveClick() {
+void SaveFolderDialog::ButtonPathSaveClick() {
     const QString chosen = QFileDialog::getExistingDirectory(
         this, QStringLiteral("Укажите папку для сохранения файлов проектов."),
         EditPathSave->text().trimmed());
@@ -61,7 +61,7 @@ void TFormSelectPathSave::ButtonPathSaveClick() {
         EditPathSave->setText(WithTrailingDelimiter(QDir::toNativeSeparators(chosen)));
 }
 
-void TFormSelectPathSave::ButtonOKClick() {
+void SaveFolderDialog::ButtonOKClick() {
     const QString text = EditPathSave->text();
     // An empty text is no folder (an empty path would otherwise mean the current folder).
     if (text.isEmpty() || !QFileInfo(text).isDir()) {

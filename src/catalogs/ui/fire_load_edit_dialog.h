@@ -8,10 +8,10 @@
 
 namespace orvane {
 
-class TFormEditFireLoad : public CatalogEditDialog {
+class FireLoadEditDialog : public CatalogEditDialog {
     Q_OBJECT
 public:
-    TFormEditFireLoad(const TFireLoad &initial, QWidget *parent = nullptr);
+    FireLoadEditDialog(const TFireLoad &initial, QWidget *parent = nullptr);
 
     // The edited record after OK, nullopt after Cancel.
     static std::optional<TFireLoad> edit(QWidget *parent, const TFireLoad &initial);

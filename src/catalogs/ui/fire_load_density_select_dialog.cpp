@@ -1,12 +1,12 @@
-#include "catalogs/ui/form_select_fire_load_density.h"
+#include "catalogs/ui/fire_load_density_select_dialog.h"
 
-#include "catalogs/ui/form_edit_fire_load_density.h"
+#include "catalogs/ui/fire_load_density_edit_dialog.h"
 #include "catalogs/ui/qt_text.h"
 #include "core/number_text.h"
 
 namespace orvane {
 
-TFormSelectFireLoadDensity::TFormSelectFireLoadDensity(FireLoadDensityCatalog &catalog,
+FireLoadDensitySelectDialog::FireLoadDensitySelectDialog(FireLoadDensityCatalog &catalog,
                                                        const QString &dataFolder, QWidget *parent)
     : CatalogSelectDialog(
           dataFolder,
@@ -22,51 +22,51 @@ TFormSelectFireLoadDensity::TFormSelectFireLoadDensity(FireLoadDensityCatalog &c
     ShowList();
 }
 
-std::optional<TFireLoadDensity> TFormSelectFireLoadDensity::select(QWidget *parent,
+std::optional<TFireLoadDensity> FireLoadDensitySelectDialog::select(QWidget *parent,
                                                                    FireLoadDensityCatalog &catalog,
                                                                    const QString &dataFolder) {
-    TFormSelectFireLoadDensity dialog(catalog, dataFolder, parent);
+    FireLoadDensitySelectDialog dialog(catalog, dataFolder, parent);
     if (dialog.exec() != QDialog::Accepted)
         return std::nullopt;
     return dialog.FireLoadDensity;
 }
 
-int TFormSelectFireLoadDensity::itemCount() const {
+int FireLoadDensitySelectDialog::itemCount() const {
     return static_cast<int>(catalog_.Items.size());
 }
 
-QStringList TFormSelectFireLoadDensity::rowTexts(int index) const {
+QStringList FireLoadDensitySelectDialog::rowTexts(int index) const {
     const TFireLoadDensity &item = catalog_.Items[index];
     return {ToQ(item.Name), ToQ(FormatGeneral(item.FLDensity))};
 }
 
-FileResult TFormSelectFireLoadDensity::saveList(const std::string &folder) {
+FileResult FireLoadDensitySelectDialog::saveList(const std::string &folder) {
     return catalog_.save(FireLoadDensityCatalog::FilePath(folder));
 }
 
-bool TFormSelectFireLoadDensity::addEntry() {
+bool FireLoadDensitySelectDialog::addEntry() {
     const std::optional<TFireLoadDensity> entry =
-        TFormEditFireLoadDensity::edit(this, {"Новая", 14});
+        FireLoadDensityEditDialog::edit(this, {"Новая", 14});
     if (!entry)
         return false;
     catalog_.Items.push_back(*entry);
     return true;
 }
 
-bool TFormSelectFireLoadDensity::editEntry(int index) {
+bool FireLoadDensitySelectDialog::editEntry(int index) {
     const std::optional<TFireLoadDensity> entry =
-        TFormEditFireLoadDensity::edit(this, catalog_.Items[index]);
+        FireLoadDensityEditDialog::edit(this, catalog_.Items[index]);
     if (!entry)
         return false;
     catalog_.Items[index] = *entry;
     return true;
 }
 
-void TFormSelectFireLoadDensity::deleteEntry(int index) {
+void FireLoadDensitySelectDialog::deleteEntry(int index) {
     catalog_.Items.erase(catalog_.Items.begin() + index);
 }
 
-void TFormSelectFireLoadDensity::chooseEntry(int index) {
+void FireLoadDensitySelectDialog::chooseEntry(int index) {
     FireLoadDensity = catalog_.Items[index];
 }
 
