@@ -20,17 +20,17 @@ inline void OnFirstPaint(QWidget *window, std::function<void()> then) {
     class Watcher : public QObject {
     public:
         Watcher(QWidget *window, std::function<void()> then)
-            : QObject(window), fThen(std::move(then)) {}
+            : QObject(window), then_(std::move(then)) {}
         bool eventFilter(QObject *, QEvent *event) override {
-            if (event->type() == QEvent::Paint && fThen) {
+            if (event->type() == QEvent::Paint && then_) {
                 // the frame reaches the screen when this paint event returns: act after that
-                QTimer::singleShot(0, parent(), std::exchange(fThen, {}));
+                QTimer::singleShot(0, parent(), std::exchange(then_, {}));
             }
             return false;
         }
 
     private:
-        std::function<void()> fThen;
+        std::function<void()> then_;
     };
     window->installEventFilter(new Watcher(window, std::move(then)));
 }

@@ -135,11 +135,11 @@ MainWindow::MainWindow(ShellSettings &settings, bool bannerMode, const QImage &b
 
 MainWindow::MainWindow(ShellSettings &settings, bool bannerMode,
                      const std::function<MainPictures()> &pictures, QWidget *parent)
-    : QMainWindow(parent), fSettings(settings), fBannerMode(bannerMode) {
+    : QMainWindow(parent), settings_(settings), bannerMode_(bannerMode) {
     setObjectName(QStringLiteral("FormMain"));
     setWindowTitle(MainWindowCaption());
-    fShell.settings = &settings;
-    fShell.bannerMode = bannerMode;
+    shell_.settings = &settings;
+    shell_.bannerMode = bannerMode;
 
     // the maximised window's first frame is readied while the window is built
     if (bannerMode)
@@ -150,25 +150,25 @@ MainWindow::MainWindow(ShellSettings &settings, bool bannerMode,
     setAcceptDrops(true);
     BuildPanels(pictures);
     ApplyAspect();
-    fMinHeaderHeight = PanelLogo->height();
+    minHeaderHeight_ = logoPanel_->height();
     MeasureBannerFrame();
 
-    if (fBannerMode) {
-        setMinimumSize(std::max(fMinFooterWidth, 640), fMinHeaderHeight + fMinFooterHeight + 160);
+    if (bannerMode_) {
+        setMinimumSize(std::max(minFooterWidth_, 640), minHeaderHeight_ + minFooterHeight_ + 160);
         resize(1024, 700);
     } else {
         setMinimumSize(0, 0);
-        PanelHeader->hide();
-        PanelBanner->hide();
+        headerPanel_->hide();
+        bannerPanel_->hide();
         // A fixed border with the close box only: no minimise, no maximise.
         setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                        Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint |
                        Qt::MSWindowsFixedSizeDialogHint);
         // The client area is the footer alone; the menu bar comes on top of it.
-        const int wrapped = menuBar()->heightForWidth(fMinFooterWidth);
+        const int wrapped = menuBar()->heightForWidth(minFooterWidth_);
         const int menuHeight = wrapped > 0 ? wrapped : menuBar()->sizeHint().height();
-        setFixedSize(fMinFooterWidth, fMinFooterHeight + menuHeight);
-        LayoutPanels(0, fMinFooterHeight);
+        setFixedSize(minFooterWidth_, minFooterHeight_ + menuHeight);
+        LayoutPanels(0, minFooterHeight_);
     }
 }
 
@@ -194,15 +194,15 @@ MainPictures MainWindow::LoadPictures(const QImage &banner) {
 }
 
 const QString &MainWindow::PathData() const {
-    return fSettings.PathData();
+    return settings_.PathData();
 }
 const QString &MainWindow::PathSave() const {
-    return fSettings.PathSave();
+    return settings_.PathSave();
 }
 
-void MainWindow::SetModuleFactories(ModuleFactory smkOutVent, ModuleFactory smkInVent) {
-    fSmkOutVent = std::move(smkOutVent);
-    fSmkInVent = std::move(smkInVent);
+void MainWindow::SetModuleFactories(ModuleFactory exhaust, ModuleFactory supply) {
+    exhaustFactory_ = std::move(exhaust);
+    supplyFactory_ = std::move(supply);
 }
 
 void MainWindow::BuildMenu() {
@@ -210,22 +210,22 @@ void MainWindow::BuildMenu() {
     QMenu *menuFile = menuBar()->addMenu(QStringLiteral("&Файл"));
     menuFile->setObjectName(QStringLiteral("MenuFile"));
     menuFile->setToolTipsVisible(true);
-    ActionSmkOutVent =
+    exhaustAction_ =
         menuFile->addAction(QStringLiteral("Расчет системы &вытяжной противодымной вентиляции"));
-    ActionSmkOutVent->setObjectName(QStringLiteral("ActionSmkOutVent"));
-    ActionSmkOutVent->setToolTip(
+    exhaustAction_->setObjectName(QStringLiteral("ActionSmkOutVent"));
+    exhaustAction_->setToolTip(
         QStringLiteral("Расчет системы вытяжной противодымной вентиляции"));
-    ActionSmkOutVent->setStatusTip(ActionSmkOutVent->toolTip());
-    ActionSmkInVent =
+    exhaustAction_->setStatusTip(exhaustAction_->toolTip());
+    supplyAction_ =
         menuFile->addAction(QStringLiteral("Расчет системы &приточной противодымной вентиляции"));
-    ActionSmkInVent->setObjectName(QStringLiteral("ActionSmkInVent"));
-    ActionSmkInVent->setToolTip(
+    supplyAction_->setObjectName(QStringLiteral("ActionSmkInVent"));
+    supplyAction_->setToolTip(
         QStringLiteral("Расчет системы приточной противодымной вентиляции"));
-    ActionSmkInVent->setStatusTip(ActionSmkInVent->toolTip());
+    supplyAction_->setStatusTip(supplyAction_->toolTip());
     menuFile->addSeparator();
     QMenu *recent = menuFile->addMenu(QStringLiteral("Последние п&роекты"));
     recent->setObjectName(QStringLiteral("MenuRecent"));
-    AttachRecentProjectsMenu(recent, this, fSettings.SettingsFileName(),
+    AttachRecentProjectsMenu(recent, this, settings_.SettingsFileName(),
                              [this](const QString &path) { OpenProject(path); });
     menuFile->addSeparator();
     QAction *actionExit = menuFile->addAction(QStringLiteral("В&ыход"));
@@ -238,8 +238,8 @@ void MainWindow::BuildMenu() {
     QAction *actionAbout = menuBar()->addAction(QStringLiteral("&О программе"));
     actionAbout->setObjectName(QStringLiteral("ActionAbout"));
 
-    connect(ActionSmkOutVent, &QAction::triggered, this, [this] { OpenModule(fSmkOutVent); });
-    connect(ActionSmkInVent, &QAction::triggered, this, [this] { OpenModule(fSmkInVent); });
+    connect(exhaustAction_, &QAction::triggered, this, [this] { OpenModule(exhaustFactory_); });
+    connect(supplyAction_, &QAction::triggered, this, [this] { OpenModule(supplyFactory_); });
     connect(actionExit, &QAction::triggered, this, &QWidget::close);
     connect(actionHelp, &QAction::triggered, this,
             [this] { ShowManual(this, QStringLiteral("index.html")); });
@@ -247,63 +247,63 @@ void MainWindow::BuildMenu() {
 }
 
 void MainWindow::BuildPanels(const std::function<MainPictures()> &loadPictures) {
-    PanelMain = new QWidget(this);
-    PanelMain->setObjectName(QStringLiteral("PanelMain"));
-    setCentralWidget(PanelMain);
+    mainPanel_ = new QWidget(this);
+    mainPanel_->setObjectName(QStringLiteral("PanelMain"));
+    setCentralWidget(mainPanel_);
 
-    PanelHeader = ColouredPanel(QStringLiteral("PanelHeader"), kHeaderColor, PanelMain);
-    PanelLogo = ColouredPanel(QStringLiteral("PanelLogo"), kHeaderColor, PanelHeader);
-    PanelLogo->resize(800, kLogoStripHeight);
-    ImgLogo = new QLabel(PanelLogo);
-    ImgLogo->setObjectName(QStringLiteral("ImgLogo"));
-    LabCaption = new QLabel(QStringLiteral("Орвейн · Системы противодымной вентиляции"), PanelLogo);
-    LabCaption->setObjectName(QStringLiteral("LabCaption"));
-    QFont captionFont = LabCaption->font();
+    headerPanel_ = ColouredPanel(QStringLiteral("PanelHeader"), kHeaderColor, mainPanel_);
+    logoPanel_ = ColouredPanel(QStringLiteral("PanelLogo"), kHeaderColor, headerPanel_);
+    logoPanel_->resize(800, kLogoStripHeight);
+    logoImage_ = new QLabel(logoPanel_);
+    logoImage_->setObjectName(QStringLiteral("ImgLogo"));
+    caption_ = new QLabel(QStringLiteral("Орвейн · Системы противодымной вентиляции"), logoPanel_);
+    caption_->setObjectName(QStringLiteral("LabCaption"));
+    QFont captionFont = caption_->font();
     captionFont.setBold(true);
     captionFont.setPointSizeF(captionFont.pointSizeF() * 1.6);
-    LabCaption->setFont(captionFont);
-    QPalette captionPalette = LabCaption->palette();
+    caption_->setFont(captionFont);
+    QPalette captionPalette = caption_->palette();
     captionPalette.setColor(QPalette::WindowText, Qt::white);
-    LabCaption->setPalette(captionPalette);
+    caption_->setPalette(captionPalette);
     // measuring the caption loads the fonts, the longest step here: the pictures are asked for
     // after it, so that their decoding elsewhere has had that time
-    LabCaption->adjustSize();
+    caption_->adjustSize();
 
     MainPictures pictures = loadPictures();
     const QPixmap logo = QPixmap::fromImage(pictures.logo);
-    ImgLogo->setPixmap(logo);
-    ImgLogo->setGeometry(16, (kLogoStripHeight - logo.height()) / 2, logo.width(), logo.height());
-    LabCaption->move(ImgLogo->x() + logo.width() + 14,
-                     (kLogoStripHeight - LabCaption->height()) / 2);
+    logoImage_->setPixmap(logo);
+    logoImage_->setGeometry(16, (kLogoStripHeight - logo.height()) / 2, logo.width(), logo.height());
+    caption_->move(logoImage_->x() + logo.width() + 14,
+                     (kLogoStripHeight - caption_->height()) / 2);
 
-    PanelBanner = new BannerPanel(PanelMain);
-    PanelBanner->setObjectName(QStringLiteral("PanelBanner"));
-    sbBanner = new QScrollArea(PanelBanner);
-    sbBanner->setObjectName(QStringLiteral("sbBanner"));
-    sbBanner->setWidgetResizable(false);
-    ImgBanner = new QLabel;
-    ImgBanner->setObjectName(QStringLiteral("ImgBanner"));
+    bannerPanel_ = new BannerPanel(mainPanel_);
+    bannerPanel_->setObjectName(QStringLiteral("PanelBanner"));
+    bannerScroll_ = new QScrollArea(bannerPanel_);
+    bannerScroll_->setObjectName(QStringLiteral("sbBanner"));
+    bannerScroll_->setWidgetResizable(false);
+    bannerImage_ = new QLabel;
+    bannerImage_->setObjectName(QStringLiteral("ImgBanner"));
     if (!pictures.banner.isNull()) {
-        fBannerWidth = pictures.banner.width();
-        fBannerHeight = pictures.banner.height();
-        ImgBanner->setPixmap(QPixmap::fromImage(std::move(pictures.banner)));
+        bannerWidth_ = pictures.banner.width();
+        bannerHeight_ = pictures.banner.height();
+        bannerImage_->setPixmap(QPixmap::fromImage(std::move(pictures.banner)));
     }
-    ImgBanner->setFixedSize(fBannerWidth, fBannerHeight);
-    sbBanner->setWidget(ImgBanner);
-    sbBanner->verticalScrollBar()->setSingleStep(kWheelIncrement);
+    bannerImage_->setFixedSize(bannerWidth_, bannerHeight_);
+    bannerScroll_->setWidget(bannerImage_);
+    bannerScroll_->verticalScrollBar()->setSingleStep(kWheelIncrement);
 
-    PanelFooter = ColouredPanel(QStringLiteral("PanelFooter"), kFooterColor, PanelMain);
-    pcFooter = new QStackedWidget(PanelFooter);
-    pcFooter->setObjectName(QStringLiteral("pcFooter"));
-    tsButtons = new QWidget;
-    tsButtons->setObjectName(QStringLiteral("tsButtons"));
-    pcFooter->addWidget(tsButtons);
-    sbSmkOutVent = ModuleButton(QStringLiteral("sbSmkOutVent"), pictures.exhaustButton,
-                                ActionSmkOutVent->toolTip(), tsButtons);
-    sbSmkInVent = ModuleButton(QStringLiteral("sbSmkInVent"), pictures.inflowButton,
-                               ActionSmkInVent->toolTip(), tsButtons);
-    connect(sbSmkOutVent, &QToolButton::clicked, ActionSmkOutVent, &QAction::trigger);
-    connect(sbSmkInVent, &QToolButton::clicked, ActionSmkInVent, &QAction::trigger);
+    footerPanel_ = ColouredPanel(QStringLiteral("PanelFooter"), kFooterColor, mainPanel_);
+    footerPages_ = new QStackedWidget(footerPanel_);
+    footerPages_->setObjectName(QStringLiteral("pcFooter"));
+    buttonPage_ = new QWidget;
+    buttonPage_->setObjectName(QStringLiteral("tsButtons"));
+    footerPages_->addWidget(buttonPage_);
+    exhaustButton_ = ModuleButton(QStringLiteral("sbSmkOutVent"), pictures.exhaustButton,
+                                exhaustAction_->toolTip(), buttonPage_);
+    supplyButton_ = ModuleButton(QStringLiteral("sbSmkInVent"), pictures.inflowButton,
+                               supplyAction_->toolTip(), buttonPage_);
+    connect(exhaustButton_, &QToolButton::clicked, exhaustAction_, &QAction::trigger);
+    connect(supplyButton_, &QToolButton::clicked, supplyAction_, &QAction::trigger);
 
     // The wheel anywhere over the window scrolls the banner: every part hands it over at once.
     for (QWidget *part : findChildren<QWidget *>())
@@ -311,98 +311,98 @@ void MainWindow::BuildPanels(const std::function<MainPictures()> &loadPictures) 
 }
 
 void MainWindow::ApplyAspect() {
-    pcFooter->setCurrentWidget(tsButtons);
-    fMinFooterWidth = 2 * sbSmkOutVent->width() + 80;
-    fMinFooterHeight = 2 * sbSmkOutVent->y() + sbSmkOutVent->height() + 10;
+    footerPages_->setCurrentWidget(buttonPage_);
+    minFooterWidth_ = 2 * exhaustButton_->width() + 80;
+    minFooterHeight_ = 2 * exhaustButton_->y() + exhaustButton_->height() + 10;
 }
 
 void MainWindow::MeasureBannerFrame() {
     // The box's client origin sits inside its frame; on the right and at the bottom a scroll bar
     // joins the frame when the banner does not fit.
-    const int frame = sbBanner->frameWidth();
-    const int bar = sbBanner->style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, sbBanner);
-    fBanLftBordWth = frame;
-    fBanTopBordWth = frame;
-    fBanRhtSBWth = frame + bar;
-    fBanBotSBWth = frame + bar;
+    const int frame = bannerScroll_->frameWidth();
+    const int bar = bannerScroll_->style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, bannerScroll_);
+    bannerLeftBorder_ = frame;
+    bannerTopBorder_ = frame;
+    bannerRightBar_ = frame + bar;
+    bannerBottomBar_ = frame + bar;
 }
 
 void MainWindow::LayoutPanels(int headerHeight, int footerHeight) {
-    const int w = PanelMain->width();
-    const int h = PanelMain->height();
-    fHeaderHeight = headerHeight;
-    fFooterHeight = footerHeight;
-    if (!fBannerMode) {
-        PanelFooter->setGeometry(0, 0, w, h);
+    const int w = mainPanel_->width();
+    const int h = mainPanel_->height();
+    headerHeight_ = headerHeight;
+    footerHeight_ = footerHeight;
+    if (!bannerMode_) {
+        footerPanel_->setGeometry(0, 0, w, h);
     } else {
-        PanelHeader->setGeometry(0, 0, w, headerHeight);
-        PanelLogo->setGeometry(0, (headerHeight - fMinHeaderHeight) / 2, w, fMinHeaderHeight);
-        PanelFooter->setGeometry(0, std::max(h - footerHeight, headerHeight), w, footerHeight);
-        PanelBanner->setGeometry(0, headerHeight, w, std::max(h - headerHeight - footerHeight, 0));
+        headerPanel_->setGeometry(0, 0, w, headerHeight);
+        logoPanel_->setGeometry(0, (headerHeight - minHeaderHeight_) / 2, w, minHeaderHeight_);
+        footerPanel_->setGeometry(0, std::max(h - footerHeight, headerHeight), w, footerHeight);
+        bannerPanel_->setGeometry(0, headerHeight, w, std::max(h - headerHeight - footerHeight, 0));
     }
-    pcFooter->setGeometry(0, 0, PanelFooter->width(), PanelFooter->height());
-    tsButtons->resize(pcFooter->size());
-    LogoStripResize();
-    ButtonPageResize();
+    footerPages_->setGeometry(0, 0, footerPanel_->width(), footerPanel_->height());
+    buttonPage_->resize(footerPages_->size());
+    FitLogoStrip();
+    FitButtonPage();
 }
 
-void MainWindow::FormResize() {
-    if (!fBannerMode) {
-        LayoutPanels(0, PanelMain->height());
+void MainWindow::FitToWindow() {
+    if (!bannerMode_) {
+        LayoutPanels(0, mainPanel_->height());
         return;
     }
-    const int spare = PanelMain->height() - fBannerHeight - fBanTopBordWth - fBanBotSBWth -
-                      fMinHeaderHeight - fMinFooterHeight;
+    const int spare = mainPanel_->height() - bannerHeight_ - bannerTopBorder_ - bannerBottomBar_ -
+                      minHeaderHeight_ - minFooterHeight_;
     const int half = spare / 2;
-    const int header = half <= 0 ? fMinHeaderHeight : half + fMinHeaderHeight;
-    const int footer = half <= 0 ? fMinFooterHeight : half + fMinFooterHeight;
+    const int header = half <= 0 ? minHeaderHeight_ : half + minHeaderHeight_;
+    const int footer = half <= 0 ? minFooterHeight_ : half + minFooterHeight_;
     // The banner is laid out once, after both heights are known.
-    fOmitResize = true;
+    fittingWindow_ = true;
     LayoutPanels(header, footer);
-    fOmitResize = false;
-    BannerPanelResize();
+    fittingWindow_ = false;
+    FitBanner();
 }
 
-void MainWindow::BannerPanelResize() {
-    if (fOmitResize)
+void MainWindow::FitBanner() {
+    if (fittingWindow_)
         return;
-    const int w = PanelBanner->width();
-    const int h = PanelBanner->height();
-    const bool fitsW = w - 2 * fBanLftBordWth >= fBannerWidth;
-    const bool fitsH = h - 2 * fBanTopBordWth >= fBannerHeight;
+    const int w = bannerPanel_->width();
+    const int h = bannerPanel_->height();
+    const bool fitsW = w - 2 * bannerLeftBorder_ >= bannerWidth_;
+    const bool fitsH = h - 2 * bannerTopBorder_ >= bannerHeight_;
     int boxLeft = 0, boxWidth = w, boxTop = 0, boxHeight = h;
     if (fitsW) {
         boxWidth =
-            std::min(fBannerWidth + fBanLftBordWth + (fitsH ? fBanLftBordWth : fBanRhtSBWth), w);
+            std::min(bannerWidth_ + bannerLeftBorder_ + (fitsH ? bannerLeftBorder_ : bannerRightBar_), w);
         boxLeft = (w - boxWidth) / 2;
     }
     if (fitsH) {
         boxHeight =
-            std::min(fBannerHeight + fBanTopBordWth + (fitsW ? fBanTopBordWth : fBanBotSBWth), h);
+            std::min(bannerHeight_ + bannerTopBorder_ + (fitsW ? bannerTopBorder_ : bannerBottomBar_), h);
         boxTop = (h - boxHeight) / 2;
     }
-    sbBanner->setGeometry(boxLeft, boxTop, boxWidth, boxHeight);
+    bannerScroll_->setGeometry(boxLeft, boxTop, boxWidth, boxHeight);
 }
 
-void MainWindow::LogoStripResize() {
-    const int gap = LabCaption->x() - ImgLogo->x();
-    const int left = std::max((PanelLogo->width() - gap - LabCaption->width()) / 2, 8);
-    ImgLogo->move(left, ImgLogo->y());
-    LabCaption->move(gap + left, LabCaption->y());
+void MainWindow::FitLogoStrip() {
+    const int gap = caption_->x() - logoImage_->x();
+    const int left = std::max((logoPanel_->width() - gap - caption_->width()) / 2, 8);
+    logoImage_->move(left, logoImage_->y());
+    caption_->move(gap + left, caption_->y());
 }
 
-void MainWindow::ButtonPageResize() {
-    const int page = tsButtons->width();
-    const int b1 = sbSmkOutVent->width();
-    const int b2 = sbSmkInVent->width();
+void MainWindow::FitButtonPage() {
+    const int page = buttonPage_->width();
+    const int b1 = exhaustButton_->width();
+    const int b2 = supplyButton_->width();
     const int span = std::max(std::min(page, 900) - 200, b1 + b2 + 8);
     const int left0 = (page - span) / 2;
-    sbSmkOutVent->move(std::max(left0, 0), sbSmkOutVent->y());
-    sbSmkInVent->move(left0 < 0 ? b1 + 8 : left0 + span - b2, sbSmkInVent->y());
+    exhaustButton_->move(std::max(left0, 0), exhaustButton_->y());
+    supplyButton_->move(left0 < 0 ? b1 + 8 : left0 + span - b2, supplyButton_->y());
 }
 
 void MainWindow::ScrollBanner(int wheelDelta) {
-    QScrollBar *bar = sbBanner->verticalScrollBar();
+    QScrollBar *bar = bannerScroll_->verticalScrollBar();
     if (wheelDelta < 0)
         bar->setValue(bar->value() + kWheelIncrement);
     else if (wheelDelta > 0)
@@ -411,11 +411,11 @@ void MainWindow::ScrollBanner(int wheelDelta) {
 
 void MainWindow::showEvent(QShowEvent *event) {
     QMainWindow::showEvent(event);
-    if (!fFirstActivation)
+    if (!firstActivation_)
         return;
-    fFirstActivation = false;
-    if (fBannerMode) {
-        FormResize();
+    firstActivation_ = false;
+    if (bannerMode_) {
+        FitToWindow();
         setWindowState(windowState() | Qt::WindowMaximized);
         return;
     }
@@ -442,12 +442,12 @@ void MainWindow::wheelEvent(QWheelEvent *event) {
 
 bool MainWindow::eventFilter(QObject *watched, QEvent *event) {
     if (event->type() == QEvent::Resize) {
-        if (watched == PanelMain)
-            FormResize();
-        else if (watched == PanelLogo)
-            LogoStripResize();
-        else if (watched == tsButtons)
-            ButtonPageResize();
+        if (watched == mainPanel_)
+            FitToWindow();
+        else if (watched == logoPanel_)
+            FitLogoStrip();
+        else if (watched == buttonPage_)
+            FitButtonPage();
     } else if (event->type() == QEvent::Wheel) {
         ScrollBanner(static_cast<QWheelEvent *>(event)->angleDelta().y());
         event->accept();
@@ -471,8 +471,8 @@ void MainWindow::OpenModule(const ModuleFactory &factory) {
 
 void MainWindow::OpenProject(const QString &path) {
     const ProjectFactory factory =
-        fProjectFactory ? fProjectFactory : ProjectFactory([this](const QString &p) {
-            return CreateWindowForProject(fShell, p);
+        projectFactory_ ? projectFactory_ : ProjectFactory([this](const QString &p) {
+            return CreateWindowForProject(shell_, p);
         });
     if (!IsProjectFileName(path) && ProjectModuleOfFile(path) == ProjectModule::unknown) {
         if (!isVisible())
@@ -500,7 +500,7 @@ void MainWindow::dropEvent(QDropEvent *event) {
 }
 
 void MainWindow::ShowAbout() {
-    orvane::ShowAbout(fShell.about.Get(), this);
+    orvane::ShowAbout(shell_.about.Get(), this);
 }
 
 } // namespace orvane

@@ -51,34 +51,34 @@ public:
     const QString &PathData() const;
     const QString &PathSave() const;
 
-    void SetShellWindows(const ShellWindows &shell) { fShell = shell; }
+    void SetShellWindows(const ShellWindows &shell) { shell_ = shell; }
     // Builds a module's window when its command is chosen; an empty factory (or a null window)
     // opens nothing.
     using ModuleFactory = std::function<std::unique_ptr<QWidget>()>;
-    void SetModuleFactories(ModuleFactory smkOutVent, ModuleFactory smkInVent);
+    void SetModuleFactories(ModuleFactory exhaust, ModuleFactory supply);
     // Opens the module window of a project file with the project loaded (the command line, a
     // recent project, a dropped file); a file of no module is refused with a message.
     void OpenProject(const QString &path);
     using ProjectFactory = std::function<std::unique_ptr<QWidget>(const QString &)>;
     // Replaces the window maker of OpenProject (tests); the default is the module's window.
-    void SetProjectFactory(ProjectFactory factory) { fProjectFactory = std::move(factory); }
+    void SetProjectFactory(ProjectFactory factory) { projectFactory_ = std::move(factory); }
 
     void ApplyAspect();
-    void FormResize();
-    void BannerPanelResize();
-    void LogoStripResize();
-    void ButtonPageResize();
+    void FitToWindow();
+    void FitBanner();
+    void FitLogoStrip();
+    void FitButtonPage();
     // The wheel over any part of the window scrolls the banner (negative delta: down).
     void ScrollBanner(int wheelDelta);
 
-    bool BannerMode() const { return fBannerMode; }
-    int BannerWidth() const { return fBannerWidth; }
-    int BannerHeight() const { return fBannerHeight; }
-    int MinHeaderHeight() const { return fMinHeaderHeight; }
-    int MinFooterWidth() const { return fMinFooterWidth; }
-    int MinFooterHeight() const { return fMinFooterHeight; }
-    int BanTopBordWth() const { return fBanTopBordWth; }
-    int BanBotSBWth() const { return fBanBotSBWth; }
+    bool BannerMode() const { return bannerMode_; }
+    int BannerWidth() const { return bannerWidth_; }
+    int BannerHeight() const { return bannerHeight_; }
+    int MinHeaderHeight() const { return minHeaderHeight_; }
+    int MinFooterWidth() const { return minFooterWidth_; }
+    int MinFooterHeight() const { return minFooterHeight_; }
+    int BannerTopBorder() const { return bannerTopBorder_; }
+    int BannerBottomBar() const { return bannerBottomBar_; }
 
 protected:
     void showEvent(QShowEvent *event) override;
@@ -96,43 +96,43 @@ private:
     void OpenModule(const ModuleFactory &factory);
     void ShowAbout();
 
-    ShellSettings &fSettings;
-    ShellWindows fShell;
-    bool fBannerMode;
-    bool fFirstActivation = true;
-    bool fOmitResize = false;
+    ShellSettings &settings_;
+    ShellWindows shell_;
+    bool bannerMode_;
+    bool firstActivation_ = true;
+    bool fittingWindow_ = false;
 
-    int fBannerWidth = 0;
-    int fBannerHeight = 0;
-    int fMinHeaderHeight = 0;
-    int fMinFooterWidth = 0;
-    int fMinFooterHeight = 0;
-    int fBanLftBordWth = 0;
-    int fBanTopBordWth = 0;
-    int fBanRhtSBWth = 0;
-    int fBanBotSBWth = 0;
-    int fHeaderHeight = 0;
-    int fFooterHeight = 0;
+    int bannerWidth_ = 0;
+    int bannerHeight_ = 0;
+    int minHeaderHeight_ = 0;
+    int minFooterWidth_ = 0;
+    int minFooterHeight_ = 0;
+    int bannerLeftBorder_ = 0;
+    int bannerTopBorder_ = 0;
+    int bannerRightBar_ = 0;
+    int bannerBottomBar_ = 0;
+    int headerHeight_ = 0;
+    int footerHeight_ = 0;
 
-    ModuleFactory fSmkOutVent;
-    ModuleFactory fSmkInVent;
-    ProjectFactory fProjectFactory;
+    ModuleFactory exhaustFactory_;
+    ModuleFactory supplyFactory_;
+    ProjectFactory projectFactory_;
 
-    QWidget *PanelMain = nullptr;
-    QWidget *PanelHeader = nullptr;
-    QWidget *PanelLogo = nullptr;
-    QLabel *ImgLogo = nullptr;
-    QLabel *LabCaption = nullptr;
-    QWidget *PanelBanner = nullptr;
-    QScrollArea *sbBanner = nullptr;
-    QLabel *ImgBanner = nullptr;
-    QWidget *PanelFooter = nullptr;
-    QStackedWidget *pcFooter = nullptr;
-    QWidget *tsButtons = nullptr;
-    QToolButton *sbSmkOutVent = nullptr;
-    QToolButton *sbSmkInVent = nullptr;
-    QAction *ActionSmkOutVent = nullptr;
-    QAction *ActionSmkInVent = nullptr;
+    QWidget *mainPanel_ = nullptr;
+    QWidget *headerPanel_ = nullptr;
+    QWidget *logoPanel_ = nullptr;
+    QLabel *logoImage_ = nullptr;
+    QLabel *caption_ = nullptr;
+    QWidget *bannerPanel_ = nullptr;
+    QScrollArea *bannerScroll_ = nullptr;
+    QLabel *bannerImage_ = nullptr;
+    QWidget *footerPanel_ = nullptr;
+    QStackedWidget *footerPages_ = nullptr;
+    QWidget *buttonPage_ = nullptr;
+    QToolButton *exhaustButton_ = nullptr;
+    QToolButton *supplyButton_ = nullptr;
+    QAction *exhaustAction_ = nullptr;
+    QAction *supplyAction_ = nullptr;
 };
 
 } // namespace orvane

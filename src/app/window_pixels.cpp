@@ -70,28 +70,28 @@ void BringInPages(Pixels pixels) {
 // window is exposed, and the window deletes this watcher, its child, before its backing store.
 class FirstFrameWatcher : public QObject {
 public:
-    explicit FirstFrameWatcher(QWidget *window) : QObject(window), fWindow(window) {}
+    explicit FirstFrameWatcher(QWidget *window) : QObject(window), window_(window) {}
     ~FirstFrameWatcher() override {
-        if (fBringingIn.valid())
-            fBringingIn.wait();
+        if (bringingIn_.valid())
+            bringingIn_.wait();
     }
 
     // Makes the buffer at `size` now and brings its pages in on another thread.
     void StartEarly(QSize size) {
-        QBackingStore *store = fWindow->backingStore();
+        QBackingStore *store = window_->backingStore();
         if (store == nullptr || size.isEmpty())
             return;
         store->resize(size);
         const Pixels pixels = PixelsOf(store);
         if (pixels.data != nullptr)
-            fBringingIn = RunOnHelperThread<void>([pixels] { BringInPages(pixels); });
+            bringingIn_ = RunOnHelperThread<void>([pixels] { BringInPages(pixels); });
     }
 
     bool eventFilter(QObject *watched, QEvent *event) override {
-        if (watched == fWindow) {
+        if (watched == window_) {
             if (event->type() == QEvent::Show) {
-                fWindow->removeEventFilter(this);
-                Watch(fWindow->windowHandle());
+                window_->removeEventFilter(this);
+                Watch(window_->windowHandle());
             }
             return false;
         }
@@ -115,17 +115,17 @@ public:
 private:
     // Sizes the buffer as the frame will be painted; a buffer made now gets its pages at once.
     void Prepare() {
-        if (fBringingIn.valid())
-            AwaitBriefly(fBringingIn);
-        QBackingStore *store = fWindow->backingStore();
-        if (store == nullptr || store->size() == fWindow->size())
+        if (bringingIn_.valid())
+            AwaitBriefly(bringingIn_);
+        QBackingStore *store = window_->backingStore();
+        if (store == nullptr || store->size() == window_->size())
             return;
-        store->resize(fWindow->size());
+        store->resize(window_->size());
         PopulatePages(PixelsOf(store));
     }
 
-    QWidget *fWindow; // the parent: outlives this watcher
-    std::future<void> fBringingIn;
+    QWidget *window_; // the parent: outlives this watcher
+    std::future<void> bringingIn_;
 };
 
 // Watches `window` for its first frame, having begun the buffer at `expectedSize` if valid.

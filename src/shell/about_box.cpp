@@ -16,14 +16,14 @@
 namespace orvane {
 
 LinkLabel::LinkLabel(const QString &text, const QString &address, QWidget *parent)
-    : QLabel(text, parent), fAddress(address) {
+    : QLabel(text, parent), address_(address) {
     setCursor(Qt::PointingHandCursor);
     setToolTip(address);
     SetHovered(false);
 }
 
 void LinkLabel::SetHovered(bool hovered) {
-    fHovered = hovered;
+    hovered_ = hovered;
     QFont f = font();
     f.setUnderline(hovered);
     setFont(f);
@@ -44,7 +44,7 @@ void LinkLabel::leaveEvent(QEvent *event) {
 
 void LinkLabel::mouseReleaseEvent(QMouseEvent *event) {
     if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint()))
-        QDesktopServices::openUrl(QUrl(fAddress));
+        QDesktopServices::openUrl(QUrl(address_));
     QLabel::mouseReleaseEvent(event);
 }
 

@@ -14,8 +14,8 @@ class LinkLabel : public QLabel {
     Q_OBJECT
 public:
     LinkLabel(const QString &text, const QString &address, QWidget *parent = nullptr);
-    const QString &Address() const { return fAddress; }
-    bool Hovered() const { return fHovered; }
+    const QString &Address() const { return address_; }
+    bool Hovered() const { return hovered_; }
 
 protected:
     void enterEvent(QEnterEvent *event) override;
@@ -24,8 +24,8 @@ protected:
 
 private:
     void SetHovered(bool hovered);
-    QString fAddress;
-    bool fHovered = false;
+    QString address_;
+    bool hovered_ = false;
 };
 
 class AboutBox : public QDialog {

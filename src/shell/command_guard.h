@@ -20,7 +20,7 @@ QString CommandFailureText(const std::exception &e);
 bool RunGuarded(QWidget *window, const std::function<void()> &command);
 
 // A window's command method as a guarded slot: connect(action, &QAction::triggered, this,
-// Guarded(this, &Window::ActionOpenFileExecute)).
+// Guarded(this, &Window::OpenProject)).
 template <typename Window, typename Result>
 auto Guarded(Window *window, Result (Window::*command)()) {
     return [window, command] { RunGuarded(window, [window, command] { (window->*command)(); }); };

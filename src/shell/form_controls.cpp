@@ -43,6 +43,61 @@ QComboBox *ControlIndex::Combo(ControlName name) const {
     return qobject_cast<QComboBox *>(Find(name));
 }
 
+QWidget *ControlIndex::Named(std::string_view name) const {
+    const auto it = controls_.find(name);
+    return it == controls_.end() ? nullptr : it->second;
+}
+
+void ControlIndex::SetRowLabel(ControlName name, QLabel *label) {
+    rows_[name.Str()].label = label;
+}
+
+void ControlIndex::SetRowUnit(ControlName name, QLabel *unit) {
+    rows_[name.Str()].unit = unit;
+}
+
+void ControlIndex::SetRowTip(ControlName name, QWidget *tip) {
+    rows_[name.Str()].tip = tip;
+}
+
+void ControlIndex::AddToRow(ControlName name, QWidget *widget) {
+    rows_[name.Str()].others.push_back(widget);
+}
+
+const ControlIndex::Row *ControlIndex::RowOf(ControlName name) const {
+    const auto it = rows_.find(name.View());
+    return it == rows_.end() ? nullptr : &it->second;
+}
+
+QLabel *ControlIndex::RowLabel(ControlName name) const {
+    const Row *row = RowOf(name);
+    return row ? row->label : nullptr;
+}
+
+QLabel *ControlIndex::RowUnit(ControlName name) const {
+    const Row *row = RowOf(name);
+    return row ? row->unit : nullptr;
+}
+
+QWidget *ControlIndex::RowTip(ControlName name) const {
+    const Row *row = RowOf(name);
+    return row ? row->tip : nullptr;
+}
+
+void ControlIndex::SetRowEnabled(ControlName name, bool enabled) const {
+    if (QWidget *control = Find(name))
+        control->setEnabled(enabled);
+    const Row *row = RowOf(name);
+    if (!row)
+        return;
+    for (QWidget *w : {static_cast<QWidget *>(row->label), static_cast<QWidget *>(row->unit),
+                       row->tip})
+        if (w)
+            w->setEnabled(enabled);
+    for (QWidget *w : row->others)
+        w->setEnabled(enabled);
+}
+
 struct CaptionLabel::Measures {
     // what they were taken for
     QString text;
@@ -234,6 +289,7 @@ FieldRow AddFieldRow(QGridLayout *grid, int row, const FieldSpec &field, QWidget
     if (field.kind == FieldKind::real || field.kind == FieldKind::integer ||
         field.kind == FieldKind::signedInteger)
         WatchNumberText(r.edit, RuleOf(field));
+    controls.SetRowLabel(field.control, r.label);
     grid->addWidget(r.label, row, 0);
     grid->addWidget(r.edit, row, 1, Qt::AlignVCenter);
     if (!field.unit.empty()) {
@@ -241,6 +297,7 @@ FieldRow AddFieldRow(QGridLayout *grid, int row, const FieldSpec &field, QWidget
             QString::fromUtf8(field.unit.data(), static_cast<qsizetype>(field.unit.size())),
             parent);
         r.unit->setObjectName(CaptionLabelName(field.control) + QStringLiteral("U"));
+        controls.SetRowUnit(field.control, r.unit);
         grid->addWidget(r.unit, row, 2, Qt::AlignVCenter);
     }
     return r;
@@ -256,6 +313,7 @@ ProjectRows AddProjectRows(QGridLayout *grid, int firstRow, int columns, Control
         auto *label = new QLabel(caption, group);
         label->setObjectName(CaptionLabelName(name));
         auto *edit = controls.Create<QLineEdit>(name, group);
+        controls.SetRowLabel(name, label);
         edit->setAccessibleName(caption);
         edit->setMaxLength(int(kMaxTextLength)); // what a project file holds
         label->setBuddy(edit);

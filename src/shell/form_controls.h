@@ -10,7 +10,9 @@
 #include <optional>
 #include <span>
 #include <string>
+#include <string_view>
 #include <utility>
+#include <vector>
 
 #include "core/control_state.h"
 #include "core/field_check.h"
@@ -40,9 +42,10 @@ inline QString CtlName(ControlName control) {
 inline constexpr int kEditMaxLength = static_cast<int>(kMaxReadBytes);
 
 // The input controls of a window's page by control name: its edits, radio buttons and check
-// boxes, and combos. The builders below file every control they make, so a window reads and
-// fills its page without searching the widget tree. A name never filed (or filed as another
-// kind of control) answers null.
+// boxes, and combos, and the row each one stands in (its caption, unit label, tip button and
+// whatever else is enabled with it). The builders below file every control and row widget they
+// make, so a window reads, fills and enables its page without searching the widget tree. A name
+// never filed (or filed as another kind of control) answers null.
 class ControlIndex {
 public:
     // Makes a control of type W (`args` go to its constructor), names it and files it.
@@ -58,10 +61,33 @@ public:
     QLineEdit *Edit(ControlName name) const;
     QAbstractButton *Button(ControlName name) const; // a radio button or a check box
     QComboBox *Combo(ControlName name) const;
+    // The control whose name is `name` as a message carries it, whatever its kind.
+    QWidget *Named(std::string_view name) const;
+
+    // The row of control `name`: its caption, its unit label, its tip button, and other widgets
+    // enabled with it (the row's parts for a control that stands in a row of several). Filing a
+    // part again replaces it.
+    void SetRowLabel(ControlName name, QLabel *label);
+    void SetRowUnit(ControlName name, QLabel *unit);
+    void SetRowTip(ControlName name, QWidget *tip);
+    void AddToRow(ControlName name, QWidget *widget);
+    QLabel *RowLabel(ControlName name) const;
+    QLabel *RowUnit(ControlName name) const;
+    QWidget *RowTip(ControlName name) const;
+    // Enables or disables the control and every widget of its row together.
+    void SetRowEnabled(ControlName name, bool enabled) const;
 
 private:
+    struct Row {
+        QLabel *label = nullptr;
+        QLabel *unit = nullptr;
+        QWidget *tip = nullptr;
+        std::vector<QWidget *> others;
+    };
     QWidget *Find(ControlName name) const;
+    const Row *RowOf(ControlName name) const;
     std::map<std::string, QWidget *, std::less<>> controls_;
+    std::map<std::string, Row, std::less<>> rows_;
 };
 
 // A word-wrapped caption measured as a QLabel measures it, to the pixel, with fewer text
@@ -97,6 +123,7 @@ private:
 // One input row of a calculation window, built from the field's table entry: its caption
 // (column 0, the edit's buddy), the edit (column 1, named after the control) and its unit
 // (column 2, when it has one). Labels are named "Lab<name>" and "Lab<name>U" without "Edit".
+// The edit, caption and unit are filed in the index as the control and its row.
 struct FieldRow {
     QLabel *label = nullptr;
     QLineEdit *edit = nullptr;

@@ -53,13 +53,13 @@ void PopupTip::Split(const QString &text, QStringList &lines) {
 }
 
 void PopupTip::SetHeader(const QString &text) {
-    fHeader = text;
-    Split(fHeader, fHeaderStrings);
+    header_ = text;
+    Split(header_, headerStrings_);
 }
 
 void PopupTip::SetText(const QString &text) {
-    fText = text;
-    Split(fText, fTextStrings);
+    text_ = text;
+    Split(text_, textStrings_);
 }
 
 QFont PopupTip::BoldFont() const {
@@ -76,17 +76,17 @@ QSize PopupTip::TipSize(int maxTextWidth) const {
     const QFontMetrics normal(font());
     const QFontMetrics bold(BoldFont());
     int w = 0;
-    for (const QString &line : fHeaderStrings)
+    for (const QString &line : headerStrings_)
         w = std::max(w, bold.horizontalAdvance(line));
-    for (const QString &line : fTextStrings)
+    for (const QString &line : textStrings_)
         w = std::max(w, normal.horizontalAdvance(line));
     w = std::min(w, maxTextWidth);
 
     const int h = LineHeight();
     int height = 0;
-    if (!fHeaderStrings.isEmpty())
-        height = static_cast<int>(fHeaderStrings.size()) * h + 2;
-    height += static_cast<int>(fTextStrings.size()) * h;
+    if (!headerStrings_.isEmpty())
+        height = static_cast<int>(headerStrings_.size()) * h + 2;
+    height += static_cast<int>(textStrings_.size()) * h;
     height = std::min(height, kMaxTextHeight);
     return {w + 6, height + 4};
 }
@@ -137,15 +137,15 @@ void PopupTip::paintEvent(QPaintEvent *) {
     const QFont bold = BoldFont();
     painter.setFont(bold);
     const int boldAscent = QFontMetrics(bold).ascent();
-    for (const QString &line : fHeaderStrings) {
+    for (const QString &line : headerStrings_) {
         painter.drawText(x, y + boldAscent, line);
         y += h;
     }
-    if (!fHeaderStrings.isEmpty())
+    if (!headerStrings_.isEmpty())
         y += 2;
     painter.setFont(font());
     const int ascent = QFontMetrics(font()).ascent();
-    for (const QString &line : fTextStrings) {
+    for (const QString &line : textStrings_) {
         if (y > height())
             break;
         painter.drawText(x, y + ascent, line);

@@ -20,8 +20,8 @@ public:
 
     void SetHeader(const QString &text);
     void SetText(const QString &text);
-    const QStringList &HeaderStrings() const { return fHeaderStrings; }
-    const QStringList &TextStrings() const { return fTextStrings; }
+    const QStringList &HeaderStrings() const { return headerStrings_; }
+    const QStringList &TextStrings() const { return textStrings_; }
 
     // orgPnt: the wanted top-left corner in screen coordinates (the tip button's corner).
     void InitAndShow(QPoint orgPnt, const QString &header, const QString &text);
@@ -44,10 +44,10 @@ private:
     static void Split(const QString &text, QStringList &lines);
     QFont BoldFont() const;
 
-    QString fHeader;
-    QString fText;
-    QStringList fHeaderStrings;
-    QStringList fTextStrings;
+    QString header_;
+    QString text_;
+    QStringList headerStrings_;
+    QStringList textStrings_;
 };
 
 } // namespace orvane

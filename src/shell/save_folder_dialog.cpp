@@ -15,7 +15,7 @@
 namespace orvane {
 
 SaveFolderDialog::SaveFolderDialog(ShellSettings &settings, QWidget *parent)
-    : QDialog(parent), fSettings(settings) {
+    : QDialog(parent), settings_(settings) {
     setObjectName(QStringLiteral("FormSelectPathSave"));
     setWindowTitle(QStringLiteral("Папка для сохранения файлов проектов"));
 
@@ -27,7 +27,7 @@ SaveFolderDialog::SaveFolderDialog(ShellSettings &settings, QWidget *parent)
     buttonPathSave->setAutoDefault(false);
     buttonPathSave->setFixedWidth(
         buttonPathSave->fontMetrics().horizontalAdvance(QStringLiteral("...")) + 24);
-    connect(buttonPathSave, &QPushButton::clicked, this, &SaveFolderDialog::ButtonPathSaveClick);
+    connect(buttonPathSave, &QPushButton::clicked, this, &SaveFolderDialog::ChooseFolder);
 
     auto *row = new QHBoxLayout;
     row->addWidget(EditPathSave, 1);
@@ -40,7 +40,7 @@ SaveFolderDialog::SaveFolderDialog(ShellSettings &settings, QWidget *parent)
     QPushButton *cancel =
         buttons->addButton(QStringLiteral("Отмена"), QDialogButtonBox::RejectRole);
     cancel->setObjectName(QStringLiteral("ButtonCancel"));
-    connect(ok, &QPushButton::clicked, this, &SaveFolderDialog::ButtonOKClick);
+    connect(ok, &QPushButton::clicked, this, &SaveFolderDialog::AcceptFolder);
     connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
 
     auto *root = new QVBoxLayout(this);
@@ -49,11 +49,11 @@ SaveFolderDialog::SaveFolderDialog(ShellSettings &settings, QWidget *parent)
 }
 
 void SaveFolderDialog::showEvent(QShowEvent *event) {
-    EditPathSave->setText(fSettings.PathSave());
+    EditPathSave->setText(settings_.PathSave());
     QDialog::showEvent(event);
 }
 
-void SaveFolderDialog::ButtonPathSaveClick() {
+void SaveFolderDialog::ChooseFolder() {
     const QString chosen = QFileDialog::getExistingDirectory(
         this, QStringLiteral("Укажите папку для сохранения файлов проектов."),
         EditPathSave->text().trimmed());
@@ -61,7 +61,7 @@ void SaveFolderDialog::ButtonPathSaveClick() {
         EditPathSave->setText(WithTrailingDelimiter(QDir::toNativeSeparators(chosen)));
 }
 
-void SaveFolderDialog::ButtonOKClick() {
+void SaveFolderDialog::AcceptFolder() {
     const QString text = EditPathSave->text();
     // An empty text is no folder (an empty path would otherwise mean the current folder).
     if (text.isEmpty() || !QFileInfo(text).isDir()) {
@@ -73,7 +73,7 @@ void SaveFolderDialog::ButtonOKClick() {
     // A relative name would point elsewhere once the program starts from another folder.
     const QString folder = QDir::toNativeSeparators(QFileInfo(text).absoluteFilePath());
     QString error;
-    if (!fSettings.SetPathSave(folder, &error))
+    if (!settings_.SetPathSave(folder, &error))
         QMessageBox::warning(this, QStringLiteral("Предупреждение"), error);
     accept();
 }

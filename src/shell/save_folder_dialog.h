@@ -15,14 +15,14 @@ class SaveFolderDialog : public QDialog {
 public:
     explicit SaveFolderDialog(ShellSettings &settings, QWidget *parent = nullptr);
 
-    void ButtonPathSaveClick();
-    void ButtonOKClick();
+    void ChooseFolder();
+    void AcceptFolder();
 
 protected:
     void showEvent(QShowEvent *event) override;
 
 private:
-    ShellSettings &fSettings;
+    ShellSettings &settings_;
     QLineEdit *EditPathSave;
 };
 

@@ -92,15 +92,15 @@ ShellSettings::ShellSettings(const QString &dataFolder)
     : ShellSettings(ProgramFolders{dataFolder, dataFolder}) {}
 
 ShellSettings::ShellSettings(const ProgramFolders &folders)
-    : fPathData(WithTrailingDelimiter(folders.data)),
-      fSettingsFileName(WithTrailingDelimiter(folders.settings) + QStringLiteral("Orvane.ini")) {
+    : pathData_(WithTrailingDelimiter(folders.data)),
+      settingsFileName_(WithTrailingDelimiter(folders.settings) + QStringLiteral("Orvane.ini")) {
     Read();
 }
 
 void ShellSettings::Read() {
-    fPathSave.clear();
+    pathSave_.clear();
     std::string bytes;
-    if (!ReadFileBytes(fSettingsFileName.toStdString(), bytes).ok)
+    if (!ReadFileBytes(settingsFileName_.toStdString(), bytes).ok)
         return;
     const IniFile ini = IniFile::FromBytes(bytes);
     const QString stored = QString::fromStdString(ini.readString(kSection, kKey));
@@ -109,18 +109,18 @@ void ShellSettings::Read() {
     const QString folder = WithTrailingDelimiter(stored);
     // guard: a project folder deleted since the last run is dropped silently
     if (QFileInfo(folder).isDir())
-        fPathSave = folder;
+        pathSave_ = folder;
 }
 
 bool ShellSettings::SetPathSave(const QString &folder, QString *error) {
-    fPathSave = WithTrailingDelimiter(folder);
+    pathSave_ = WithTrailingDelimiter(folder);
 
     // Re-read the file so keys written by another instance or by hand survive.
     IniFile ini;
     std::string bytes;
-    if (ReadFileBytes(fSettingsFileName.toStdString(), bytes).ok)
+    if (ReadFileBytes(settingsFileName_.toStdString(), bytes).ok)
         ini = IniFile::FromBytes(bytes);
-    ini.setValue(kSection, kKey, fPathSave.toStdString());
+    ini.setValue(kSection, kKey, pathSave_.toStdString());
 
     std::string encodeError;
     const std::optional<std::string> out = ini.toBytes(&encodeError);
@@ -128,10 +128,10 @@ bool ShellSettings::SetPathSave(const QString &folder, QString *error) {
         if (error)
             *error = QStringLiteral("Папку «%1» нельзя записать в файл настроек %2: в её имени "
                                     "есть символы, которых нет в кодировке Windows-1251.")
-                         .arg(fPathSave, fSettingsFileName);
+                         .arg(pathSave_, settingsFileName_);
         return false;
     }
-    const FileResult written = WriteFileAtomic(fSettingsFileName.toStdString(), *out);
+    const FileResult written = WriteFileAtomic(settingsFileName_.toStdString(), *out);
     if (!written.ok) {
         if (error)
             *error = QString::fromStdString(written.error);

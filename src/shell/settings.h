@@ -50,9 +50,9 @@ public:
     // The catalogue files in one folder, Orvane.ini in the other. Reads the settings at once.
     explicit ShellSettings(const ProgramFolders &folders);
 
-    const QString &PathData() const { return fPathData; }
-    const QString &SettingsFileName() const { return fSettingsFileName; }
-    const QString &PathSave() const { return fPathSave; }
+    const QString &PathData() const { return pathData_; }
+    const QString &SettingsFileName() const { return settingsFileName_; }
+    const QString &PathSave() const { return pathSave_; }
 
     // Keeps the folder (with a trailing delimiter) and writes it to the settings file. On a write
     // failure the folder is still kept for this run; false and a message in Russian are returned.
@@ -63,9 +63,9 @@ public:
     void Read();
 
 private:
-    QString fPathData;
-    QString fSettingsFileName;
-    QString fPathSave;
+    QString pathData_;
+    QString settingsFileName_;
+    QString pathSave_;
 };
 
 } // namespace orvane

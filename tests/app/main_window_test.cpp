@@ -235,7 +235,7 @@ private slots:
         QFETCH(int, grow);
         MainWindow w(*fSettings, true, QImage(400, 200, QImage::Format_RGB32));
         ShowNormal(w);
-        const int needed = w.BannerHeight() + w.BanTopBordWth() + w.BanBotSBWth() +
+        const int needed = w.BannerHeight() + w.BannerTopBorder() + w.BannerBottomBar() +
                            w.MinHeaderHeight() + w.MinFooterHeight();
         SetClientSize(w, 900, needed + extra);
         QCOMPARE(Panel(w, "PanelHeader")->height(), w.MinHeaderHeight() + grow);
@@ -261,7 +261,7 @@ private slots:
         QCOMPARE(wideBox->x(), 0);
         QCOMPARE(wideBox->width(), Panel(wide, "PanelBanner")->width());
         // the horizontal scroll bar is added below the banner
-        QCOMPARE(wideBox->height(), 200 + wide.BanTopBordWth() + wide.BanBotSBWth());
+        QCOMPARE(wideBox->height(), 200 + wide.BannerTopBorder() + wide.BannerBottomBar());
     }
 
     void ModuleButtonsSpreadOrPack_data() {

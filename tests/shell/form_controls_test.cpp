@@ -61,6 +61,45 @@ private slots:
         }
     }
 
+    // A row is enabled as one: the control, its caption and unit as AddFieldRow filed them, the
+    // tip and the other parts the window filed; a row of another control is left alone. A
+    // message's control name finds its widget whatever its kind.
+    void rowIsEnabledAsOneByItsControl() {
+        namespace ctl = exhaust::ctl;
+        QWidget page;
+        auto *grid = new QGridLayout(&page);
+        ControlIndex controls;
+        const FieldRow length = AddFieldRow(
+            grid, 0, *FindField(exhaust::kExhaustFields, ctl::EditRoomLength), &page, controls);
+        const FieldRow width = AddFieldRow(
+            grid, 1, *FindField(exhaust::kExhaustFields, ctl::EditRoomWidth), &page, controls);
+        auto *tip = new QWidget(&page);
+        auto *part = new QWidget(&page);
+        controls.SetRowTip(ctl::EditRoomLength, tip);
+        controls.AddToRow(ctl::EditRoomLength, part);
+        QVERIFY(length.unit);
+        QCOMPARE(controls.RowLabel(ctl::EditRoomLength), length.label);
+        QCOMPARE(controls.RowUnit(ctl::EditRoomLength), length.unit);
+        QCOMPARE(controls.RowTip(ctl::EditRoomLength), tip);
+        QVERIFY(!controls.RowTip(ctl::EditRoomWidth));
+
+        controls.SetRowEnabled(ctl::EditRoomLength, false);
+        for (QWidget *w : {static_cast<QWidget *>(length.label),
+                           static_cast<QWidget *>(length.edit),
+                           static_cast<QWidget *>(length.unit), tip, part})
+            QVERIFY2(!w->isEnabled(), qPrintable(w->objectName()));
+        for (QWidget *w : {static_cast<QWidget *>(width.label),
+                           static_cast<QWidget *>(width.edit)})
+            QVERIFY(w->isEnabled());
+        controls.SetRowEnabled(ctl::EditRoomLength, true);
+        QVERIFY(length.label->isEnabled() && tip->isEnabled() && part->isEnabled());
+        // a name never filed has no row: nothing happens
+        controls.SetRowEnabled(ctl::EditRoomHeight, false);
+
+        QCOMPARE(controls.Named("EditRoomWidth"), static_cast<QWidget *>(width.edit));
+        QVERIFY(!controls.Named("EditRoomHeight"));
+    }
+
     void accessibleCaptionIsOneLineWithoutTheColon() {
         const struct {
             const char *caption;

@@ -35,7 +35,7 @@ CatalogEditDialog::CatalogEditDialog(QWidget *parent) : QDialog(parent) {
     fields_->addWidget(EditName, 1, 0, 1, 3);
 }
 
-QLineEdit *CatalogEditDialog::addNumberField(const QString &label, const QString &objectName,
+QLineEdit *CatalogEditDialog::AddNumberField(const QString &label, const QString &objectName,
                                              const QString &unit, const NumberRule &rule) {
     const int row = fields_->rowCount();
     auto *caption = new QLabel(label, this);
@@ -53,7 +53,7 @@ QLineEdit *CatalogEditDialog::addNumberField(const QString &label, const QString
     return edit;
 }
 
-ComponentsGrid *CatalogEditDialog::addComponentsGrid(const QStringList &headers) {
+ComponentsGrid *CatalogEditDialog::AddComponentsGrid(const QStringList &headers) {
     auto *label = new QLabel(QStringLiteral("Компоненты комплексной пожарной нагрузки"), this);
     label->setObjectName(QStringLiteral("LabComponents"));
     auto *grid = new ComponentsGrid(headers, this);
@@ -65,7 +65,7 @@ ComponentsGrid *CatalogEditDialog::addComponentsGrid(const QStringList &headers)
     return grid;
 }
 
-void CatalogEditDialog::addButtons() {
+void CatalogEditDialog::AddButtons() {
     auto *buttons = new QDialogButtonBox(this);
     QPushButton *ok = buttons->addButton(QStringLiteral("OK"), QDialogButtonBox::AcceptRole);
     ok->setObjectName(QStringLiteral("bbOk"));
@@ -74,7 +74,7 @@ void CatalogEditDialog::addButtons() {
         buttons->addButton(QStringLiteral("Отмена"), QDialogButtonBox::RejectRole);
     cancel->setObjectName(QStringLiteral("bbCancel"));
     connect(ok, &QPushButton::clicked, this, [this] {
-        if (acceptRecord())
+        if (AcceptRecord())
             accept();
     });
     connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
@@ -82,32 +82,32 @@ void CatalogEditDialog::addButtons() {
     layout_->addWidget(buttons);
 }
 
-std::optional<std::string> CatalogEditDialog::checkedName() {
+std::optional<std::string> CatalogEditDialog::CheckedName() {
     const QString name = EditName->text();
     if (name.contains(QLatin1Char(';'))) {
-        showError(QStringLiteral("Наименование не должно содержать знаки ;"), EditName);
+        ShowError(QStringLiteral("Наименование не должно содержать знаки ;"), EditName);
         return std::nullopt;
     }
     return FromQ(name);
 }
 
-std::optional<double> CatalogEditDialog::checkedNumber(QLineEdit *edit) {
+std::optional<double> CatalogEditDialog::CheckedNumber(QLineEdit *edit) {
     const std::string text = FromQ(edit->text());
     if (!std::isfinite(ReadRealInput(text))) {
-        showError(QStringLiteral("Слишком большое число: ") + edit->text().left(40) +
+        ShowError(QStringLiteral("Слишком большое число: ") + edit->text().left(40) +
                       QStringLiteral("…"),
                   edit);
         return std::nullopt;
     }
     const NumberField field = numberFields_.value(edit);
     if (!IsValidNumberText(field.rule, text)) {
-        showError(ToQ(InvalidTextMessage(field.caption, field.rule, text)), edit);
+        ShowError(ToQ(InvalidTextMessage(field.caption, field.rule, text)), edit);
         return std::nullopt;
     }
     return ParseRealText(text, true);
 }
 
-void CatalogEditDialog::showError(const QString &text, QWidget *focus) {
+void CatalogEditDialog::ShowError(const QString &text, QWidget *focus) {
     QMessageBox::critical(this, QStringLiteral("Ошибка"), text);
     if (focus)
         focus->setFocus();

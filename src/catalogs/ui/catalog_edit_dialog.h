@@ -27,21 +27,21 @@ public:
 protected:
     // A row "label [edit] unit" of the fields block; the edit accepts what `rule` accepts and
     // marks any other text while it is typed.
-    QLineEdit *addNumberField(const QString &label, const QString &objectName, const QString &unit,
+    QLineEdit *AddNumberField(const QString &label, const QString &objectName, const QString &unit,
                               const NumberRule &rule);
     // The components grid with its label, placed below the fields.
-    ComponentsGrid *addComponentsGrid(const QStringList &headers);
-    // Closes the dialog's layout with OK and Cancel; OK calls acceptRecord().
-    void addButtons();
+    ComponentsGrid *AddComponentsGrid(const QStringList &headers);
+    // Closes the dialog's layout with OK and Cancel; OK calls AcceptRecord().
+    void AddButtons();
 
-    virtual bool acceptRecord() = 0;
+    virtual bool AcceptRecord() = 0;
 
     // The name field's text, or nullopt (after the message) when it holds ";".
-    std::optional<std::string> checkedName();
+    std::optional<std::string> CheckedName();
     // The field's number, or nullopt (after the message naming the field and what it expects)
     // when its rule refuses the text.
-    std::optional<double> checkedNumber(QLineEdit *edit);
-    void showError(const QString &text, QWidget *focus);
+    std::optional<double> CheckedNumber(QLineEdit *edit);
+    void ShowError(const QString &text, QWidget *focus);
 
     QLineEdit *EditName = nullptr;
     QVBoxLayout *layout_ = nullptr;

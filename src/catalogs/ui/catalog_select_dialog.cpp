@@ -63,7 +63,7 @@ CatalogSelectDialog::CatalogSelectDialog(const QString &dataFolder, const Captio
         grid_->setColumnWidth(column,
                               qMax(columns[i].width > 0 ? columns[i].width : 72, headerWidth));
     }
-    fitGridWidth();
+    FitGridWidth();
     layout_->addWidget(grid_, 1);
 
     auto *buttons = new QDialogButtonBox(this);
@@ -75,39 +75,39 @@ CatalogSelectDialog::CatalogSelectDialog(const QString &dataFolder, const Captio
     cancel->setObjectName(QStringLiteral("bbCancel"));
     layout_->addWidget(buttons);
 
-    connect(ok, &QPushButton::clicked, this, &CatalogSelectDialog::okClicked);
+    connect(ok, &QPushButton::clicked, this, &CatalogSelectDialog::ChooseCurrent);
     connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
     connect(grid_, &QTableWidget::cellDoubleClicked, this, [this](int row, int) {
-        if (row >= 0 && row < itemCount())
-            okClicked();
+        if (row >= 0 && row < ItemCount())
+            ChooseCurrent();
     });
     connect(grid_, &QTableWidget::currentCellChanged, this, [this](int row) {
-        if (row >= 0 && row < itemCount())
-            currentIndex() = row;
+        if (row >= 0 && row < ItemCount())
+            CurrentEntry() = row;
     });
-    connect(ActionSave, &QAction::triggered, this, &CatalogSelectDialog::saveClicked);
-    connect(ActionAdd, &QAction::triggered, this, &CatalogSelectDialog::addClicked);
-    connect(ActionDelete, &QAction::triggered, this, &CatalogSelectDialog::deleteClicked);
-    connect(ActionEdit, &QAction::triggered, this, &CatalogSelectDialog::editClicked);
+    connect(ActionSave, &QAction::triggered, this, &CatalogSelectDialog::SaveCatalog);
+    connect(ActionAdd, &QAction::triggered, this, &CatalogSelectDialog::AddNew);
+    connect(ActionDelete, &QAction::triggered, this, &CatalogSelectDialog::DeleteCurrent);
+    connect(ActionEdit, &QAction::triggered, this, &CatalogSelectDialog::EditCurrent);
 }
 
 bool CatalogSelectDialog::Modified() {
-    return modifiedFlag();
+    return ModifiedFlag();
 }
 
-void CatalogSelectDialog::setModified(bool modified) {
-    modifiedFlag() = modified;
+void CatalogSelectDialog::SetModified(bool modified) {
+    ModifiedFlag() = modified;
     ActionSave->setEnabled(modified);
 }
 
 void CatalogSelectDialog::ShowList() {
-    const int count = itemCount();
-    const int keep = currentIndex();
+    const int count = ItemCount();
+    const int keep = CurrentEntry();
     grid_->clearContents();
     // an empty list still shows one (empty) data row
     grid_->setRowCount(qMax(1, count));
     for (int row = 0; row < count; ++row) {
-        QStringList texts = rowTexts(row);
+        QStringList texts = RowTexts(row);
         texts.prepend(QString::number(row + 1));
         for (int column = 0; column < columnCount_ && column < texts.size(); ++column) {
             auto *item = new QTableWidgetItem(texts[column]);
@@ -119,7 +119,7 @@ void CatalogSelectDialog::ShowList() {
         }
     }
     ActionSave->setEnabled(Modified());
-    selectIndex(keep);
+    SelectIndex(keep);
     if (!fitted_ && count > 0) {
         // the first filling widens the name column to the longest name; later the user's
         // own column widths stay as they are
@@ -127,30 +127,30 @@ void CatalogSelectDialog::ShowList() {
         const int nameWidth = grid_->columnWidth(1);
         grid_->resizeColumnToContents(1);
         grid_->setColumnWidth(1, qMax(nameWidth, grid_->columnWidth(1)));
-        fitGridWidth();
+        FitGridWidth();
     }
 }
 
-void CatalogSelectDialog::fitGridWidth() {
+void CatalogSelectDialog::FitGridWidth() {
     int width = 2 * grid_->frameWidth() + grid_->verticalScrollBar()->sizeHint().width();
     for (int column = 0; column < columnCount_; ++column)
         width += grid_->columnWidth(column);
     grid_->setMinimumSize(width, 320);
 }
 
-int CatalogSelectDialog::selectedIndex() const {
+int CatalogSelectDialog::SelectedIndex() const {
     const int row = grid_->currentRow();
-    return row >= 0 && row < itemCount() && grid_->selectionModel()->isRowSelected(row) ? row : -1;
+    return row >= 0 && row < ItemCount() && grid_->selectionModel()->isRowSelected(row) ? row : -1;
 }
 
-void CatalogSelectDialog::selectIndex(int index) {
-    const int count = itemCount();
+void CatalogSelectDialog::SelectIndex(int index) {
+    const int count = ItemCount();
     if (count == 0) {
         grid_->clearSelection();
         return;
     }
     index = qBound(0, index, count - 1);
-    currentIndex() = index;
+    CurrentEntry() = index;
     grid_->selectRow(index);
     grid_->setCurrentCell(index, 1);
     grid_->scrollToItem(grid_->item(index, 1));
@@ -162,55 +162,55 @@ void CatalogSelectDialog::showEvent(QShowEvent *event) {
     grid_->setFocus();
     // after the dialog is on screen, so the warning sits over it
     QTimer::singleShot(0, this, [this] {
-        if (const std::optional<std::string> warning = takeLoadWarning())
+        if (const std::optional<std::string> warning = TakeLoadWarning())
             QMessageBox::warning(this, QStringLiteral("Предупреждение"), ToQ(*warning));
     });
 }
 
-void CatalogSelectDialog::okClicked() {
-    const int index = selectedIndex();
+void CatalogSelectDialog::ChooseCurrent() {
+    const int index = SelectedIndex();
     if (index < 0) {
         reject();
         return;
     }
-    currentIndex() = index;
-    chooseEntry(index);
+    CurrentEntry() = index;
+    ChooseEntry(index);
     accept();
 }
 
-void CatalogSelectDialog::saveClicked() {
+void CatalogSelectDialog::SaveCatalog() {
     if (!Modified())
         return;
-    const FileResult result = saveList(dataFolder_);
+    const FileResult result = WriteList(dataFolder_);
     if (!result.ok) {
         // the list stays modified in memory, so the user can try again elsewhere or later
         QMessageBox::critical(this, QStringLiteral("Ошибка"), ToQ(result.error));
     }
-    setModified(Modified());
+    SetModified(Modified());
 }
 
-void CatalogSelectDialog::addClicked() {
-    if (!addEntry())
+void CatalogSelectDialog::AddNew() {
+    if (!AddEntry())
         return;
-    setModified(true);
-    currentIndex() = itemCount() - 1;
+    SetModified(true);
+    CurrentEntry() = ItemCount() - 1;
     ShowList();
 }
 
-void CatalogSelectDialog::deleteClicked() {
-    const int index = selectedIndex();
+void CatalogSelectDialog::DeleteCurrent() {
+    const int index = SelectedIndex();
     if (index < 0)
         return;
-    deleteEntry(index);
-    setModified(true);
+    DeleteEntry(index);
+    SetModified(true);
     ShowList();
 }
 
-void CatalogSelectDialog::editClicked() {
-    const int index = selectedIndex();
-    if (index < 0 || !editEntry(index))
+void CatalogSelectDialog::EditCurrent() {
+    const int index = SelectedIndex();
+    if (index < 0 || !EditEntry(index))
         return;
-    setModified(true);
+    SetModified(true);
     ShowList();
 }
 

@@ -28,7 +28,7 @@ public:
     };
 
     bool Modified();
-    void setModified(bool modified);
+    void SetModified(bool modified);
 
     // Fills the grid from the list in memory and selects the remembered row.
     void ShowList();
@@ -47,16 +47,16 @@ protected:
                         QWidget *parent);
 
     // The list behind the dialog.
-    virtual int itemCount() const = 0;
-    virtual QStringList rowTexts(int index) const = 0; // name, then the numbers
-    virtual bool &modifiedFlag() = 0;
-    virtual int &currentIndex() = 0;
-    virtual std::optional<std::string> takeLoadWarning() = 0;
-    virtual FileResult saveList(const std::string &folder) = 0;
-    virtual bool addEntry() = 0;           // true when an entry was appended
-    virtual bool editEntry(int index) = 0; // true when the entry was replaced
-    virtual void deleteEntry(int index) = 0;
-    virtual void chooseEntry(int index) = 0;
+    virtual int ItemCount() const = 0;
+    virtual QStringList RowTexts(int index) const = 0; // name, then the numbers
+    virtual bool &ModifiedFlag() = 0;
+    virtual int &CurrentEntry() = 0;
+    virtual std::optional<std::string> TakeLoadWarning() = 0;
+    virtual FileResult WriteList(const std::string &folder) = 0;
+    virtual bool AddEntry() = 0;           // true when an entry was appended
+    virtual bool EditEntry(int index) = 0; // true when the entry was replaced
+    virtual void DeleteEntry(int index) = 0;
+    virtual void ChooseEntry(int index) = 0;
 
     void showEvent(QShowEvent *event) override;
 
@@ -64,14 +64,14 @@ protected:
     QTableWidget *grid_;
 
 private:
-    void fitGridWidth();
-    int selectedIndex() const;
-    void selectIndex(int index);
-    void okClicked();
-    void saveClicked();
-    void addClicked();
-    void deleteClicked();
-    void editClicked();
+    void FitGridWidth();
+    int SelectedIndex() const;
+    void SelectIndex(int index);
+    void ChooseCurrent();
+    void SaveCatalog();
+    void AddNew();
+    void DeleteCurrent();
+    void EditCurrent();
 
     std::string dataFolder_;
     int columnCount_;

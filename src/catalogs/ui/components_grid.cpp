@@ -24,7 +24,7 @@ protected:
                 if (editor) {
                     emit commitData(editor);
                     emit closeEditor(editor, QAbstractItemDelegate::NoHint);
-                    grid_->moveToNextCell(true);
+                    grid_->MoveToNextCell(true);
                     return true;
                 }
             }
@@ -61,7 +61,7 @@ ComponentsGrid::ComponentsGrid(const QStringList &headers, QWidget *parent)
                 item->setText(QString::number(row + 1));
                 item->setFlags(Qt::ItemIsEnabled);
                 item->setBackground(palette().button());
-            } else if (!isEditable(column)) {
+            } else if (!IsEditable(column)) {
                 item->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable);
             }
             setItem(row, column, item);
@@ -72,7 +72,7 @@ ComponentsGrid::ComponentsGrid(const QStringList &headers, QWidget *parent)
     setColumnWidth(0, 32);
     for (int column = 1; column < columnCount(); ++column)
         setColumnWidth(column, 84);
-    fitToContents();
+    FitToContents();
 
     connect(this, &QTableWidget::itemChanged, this, [this](QTableWidgetItem *) {
         if (!updating_)
@@ -81,11 +81,11 @@ ComponentsGrid::ComponentsGrid(const QStringList &headers, QWidget *parent)
     setCurrentCell(0, 1);
 }
 
-bool ComponentsGrid::isEditable(int column) const {
+bool ComponentsGrid::IsEditable(int column) const {
     return column > 0 && column != ShareColumn && column < columnCount();
 }
 
-void ComponentsGrid::fitToContents() {
+void ComponentsGrid::FitToContents() {
     int width = 2 * frameWidth();
     for (int column = 0; column < columnCount(); ++column)
         width += columnWidth(column);
@@ -95,12 +95,12 @@ void ComponentsGrid::fitToContents() {
     setFixedSize(width, height);
 }
 
-QString ComponentsGrid::cellText(int row, int column) const {
+QString ComponentsGrid::CellText(int row, int column) const {
     const QTableWidgetItem *cell = item(row, column);
     return cell ? cell->text() : QString();
 }
 
-void ComponentsGrid::setCellText(int row, int column, const QString &text) {
+void ComponentsGrid::SetCellText(int row, int column, const QString &text) {
     QTableWidgetItem *cell = item(row, column);
     if (!cell || cell->text() == text)
         return;
@@ -110,10 +110,10 @@ void ComponentsGrid::setCellText(int row, int column, const QString &text) {
     updating_ = wasUpdating;
 }
 
-void ComponentsGrid::moveToNextCell(bool startEditing) {
+void ComponentsGrid::MoveToNextCell(bool startEditing) {
     int row = qMax(0, currentRow());
     int column = currentColumn() + 1;
-    while (column < columnCount() && !isEditable(column))
+    while (column < columnCount() && !IsEditable(column))
         ++column;
     if (column >= columnCount()) {
         row = (row + 1) % rowCount();
@@ -126,7 +126,7 @@ void ComponentsGrid::moveToNextCell(bool startEditing) {
 
 void ComponentsGrid::keyPressEvent(QKeyEvent *event) {
     if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
-        moveToNextCell(false);
+        MoveToNextCell(false);
         event->accept();
         return;
     }

@@ -14,11 +14,11 @@ public:
 
     ComponentsGrid(const QStringList &headers, QWidget *parent = nullptr);
 
-    QString cellText(int row, int column) const;
+    QString CellText(int row, int column) const;
     // Sets a cell without announcing it as the user's edit.
-    void setCellText(int row, int column, const QString &text);
+    void SetCellText(int row, int column, const QString &text);
     // Moves to the next editable cell: the next column, or the first editable one of the next row.
-    void moveToNextCell(bool startEditing);
+    void MoveToNextCell(bool startEditing);
 
 signals:
     // The user changed a cell.
@@ -28,8 +28,8 @@ protected:
     void keyPressEvent(QKeyEvent *event) override;
 
 private:
-    bool isEditable(int column) const;
-    void fitToContents();
+    bool IsEditable(int column) const;
+    void FitToContents();
     bool updating_ = false;
 };
 

@@ -17,23 +17,23 @@ FireLoadDensityEditDialog::FireLoadDensityEditDialog(const TFireLoadDensity &ini
     : CatalogEditDialog(parent), FLDensity(initial) {
     setObjectName(QStringLiteral("FormEditFireLoadDensity"));
     setWindowTitle(QStringLiteral("Удельная пожарная нагрузка"));
-    EditFLDensity = addNumberField(QStringLiteral("Плотность пожарной нагрузки, qп:"),
+    EditFLDensity = AddNumberField(QStringLiteral("Плотность пожарной нагрузки, qп:"),
                                    QStringLiteral("EditFLDensity"), QStringLiteral("МДж/м²"),
                                    NumberRule{FieldKind::real, 0});
     // the mixture's density divides by the room's area
-    EditArea = addNumberField(
+    EditArea = AddNumberField(
         QStringLiteral("Площадь помещения, Ff:"), QStringLiteral("EditArea"), QStringLiteral("м²"),
         NumberRule{FieldKind::real, 0, std::numeric_limits<double>::infinity(), true});
-    sgComponents = addComponentsGrid({QStringLiteral("№"), QStringLiteral("m, кг"),
+    sgComponents = AddComponentsGrid({QStringLiteral("№"), QStringLiteral("m, кг"),
                                       QStringLiteral("%"), QStringLiteral("Qн, МДж/кг")});
-    addButtons();
+    AddButtons();
 
     EditName->setText(ToQ(FLDensity.Name));
     EditFLDensity->setText(ToQ(FormatGeneral(FLDensity.FLDensity)));
     EditArea->setText(QStringLiteral("100"));
-    sgComponents->setCellText(0, ColMass, QStringLiteral("100"));
-    sgComponents->setCellText(0, ColShare, ToQ(ShareText(1.0)));
-    sgComponents->setCellText(0, ColBurnEnergy, EditFLDensity->text());
+    sgComponents->SetCellText(0, ColMass, QStringLiteral("100"));
+    sgComponents->SetCellText(0, ColShare, ToQ(ShareText(1.0)));
+    sgComponents->SetCellText(0, ColBurnEnergy, EditFLDensity->text());
 
     connect(sgComponents, &ComponentsGrid::cellEdited, this,
             &FireLoadDensityEditDialog::RecalcComplex);
@@ -41,7 +41,7 @@ FireLoadDensityEditDialog::FireLoadDensityEditDialog(const TFireLoadDensity &ini
     EditName->setFocus();
 }
 
-std::optional<TFireLoadDensity> FireLoadDensityEditDialog::edit(QWidget *parent,
+std::optional<TFireLoadDensity> FireLoadDensityEditDialog::Edit(QWidget *parent,
                                                                const TFireLoadDensity &initial) {
     FireLoadDensityEditDialog dialog(initial, parent);
     if (dialog.exec() != QDialog::Accepted)
@@ -52,23 +52,23 @@ std::optional<TFireLoadDensity> FireLoadDensityEditDialog::edit(QWidget *parent,
 void FireLoadDensityEditDialog::RecalcComplex() {
     MixtureRows rows;
     for (int row = 0; row < MixtureRowCount; ++row) {
-        rows[row].Mass = FromQ(sgComponents->cellText(row, ColMass));
-        rows[row].BurnEnergy = FromQ(sgComponents->cellText(row, ColBurnEnergy));
+        rows[row].Mass = FromQ(sgComponents->CellText(row, ColMass));
+        rows[row].BurnEnergy = FromQ(sgComponents->CellText(row, ColBurnEnergy));
     }
     const MixtureResult result = RecalcComplexDensity(rows, FromQ(EditArea->text()));
     for (int row = 0; row < MixtureRowCount; ++row) {
         if (result.ClearMass[row])
-            sgComponents->setCellText(row, ColMass, QString());
-        sgComponents->setCellText(row, ColShare, ToQ(result.Share[row]));
+            sgComponents->SetCellText(row, ColMass, QString());
+        sgComponents->SetCellText(row, ColShare, ToQ(result.Share[row]));
     }
     EditFLDensity->setText(ToQ(FormatGeneral(result.FLDensity)));
 }
 
-bool FireLoadDensityEditDialog::acceptRecord() {
-    const std::optional<std::string> name = checkedName();
+bool FireLoadDensityEditDialog::AcceptRecord() {
+    const std::optional<std::string> name = CheckedName();
     if (!name)
         return false;
-    const std::optional<double> density = checkedNumber(EditFLDensity);
+    const std::optional<double> density = CheckedNumber(EditFLDensity);
     if (!density)
         return false;
     FLDensity = {*name, *density};

@@ -14,14 +14,14 @@ public:
     FireLoadDensityEditDialog(const TFireLoadDensity &initial, QWidget *parent = nullptr);
 
     // The edited record after OK, nullopt after Cancel.
-    static std::optional<TFireLoadDensity> edit(QWidget *parent, const TFireLoadDensity &initial);
+    static std::optional<TFireLoadDensity> Edit(QWidget *parent, const TFireLoadDensity &initial);
 
     TFireLoadDensity FLDensity; // the record being edited; holds the result after OK
 
     void RecalcComplex();
 
 protected:
-    bool acceptRecord() override;
+    bool AcceptRecord() override;
 
 private:
     QLineEdit *EditFLDensity;

@@ -22,7 +22,7 @@ FireLoadDensitySelectDialog::FireLoadDensitySelectDialog(FireLoadDensityCatalog 
     ShowList();
 }
 
-std::optional<TFireLoadDensity> FireLoadDensitySelectDialog::select(QWidget *parent,
+std::optional<TFireLoadDensity> FireLoadDensitySelectDialog::Select(QWidget *parent,
                                                                    FireLoadDensityCatalog &catalog,
                                                                    const QString &dataFolder) {
     FireLoadDensitySelectDialog dialog(catalog, dataFolder, parent);
@@ -31,42 +31,42 @@ std::optional<TFireLoadDensity> FireLoadDensitySelectDialog::select(QWidget *par
     return dialog.FireLoadDensity;
 }
 
-int FireLoadDensitySelectDialog::itemCount() const {
+int FireLoadDensitySelectDialog::ItemCount() const {
     return static_cast<int>(catalog_.Items.size());
 }
 
-QStringList FireLoadDensitySelectDialog::rowTexts(int index) const {
+QStringList FireLoadDensitySelectDialog::RowTexts(int index) const {
     const TFireLoadDensity &item = catalog_.Items[index];
     return {ToQ(item.Name), ToQ(FormatGeneral(item.FLDensity))};
 }
 
-FileResult FireLoadDensitySelectDialog::saveList(const std::string &folder) {
+FileResult FireLoadDensitySelectDialog::WriteList(const std::string &folder) {
     return catalog_.save(FireLoadDensityCatalog::FilePath(folder));
 }
 
-bool FireLoadDensitySelectDialog::addEntry() {
+bool FireLoadDensitySelectDialog::AddEntry() {
     const std::optional<TFireLoadDensity> entry =
-        FireLoadDensityEditDialog::edit(this, {"Новая", 14});
+        FireLoadDensityEditDialog::Edit(this, {"Новая", 14});
     if (!entry)
         return false;
     catalog_.Items.push_back(*entry);
     return true;
 }
 
-bool FireLoadDensitySelectDialog::editEntry(int index) {
+bool FireLoadDensitySelectDialog::EditEntry(int index) {
     const std::optional<TFireLoadDensity> entry =
-        FireLoadDensityEditDialog::edit(this, catalog_.Items[index]);
+        FireLoadDensityEditDialog::Edit(this, catalog_.Items[index]);
     if (!entry)
         return false;
     catalog_.Items[index] = *entry;
     return true;
 }
 
-void FireLoadDensitySelectDialog::deleteEntry(int index) {
+void FireLoadDensitySelectDialog::DeleteEntry(int index) {
     catalog_.Items.erase(catalog_.Items.begin() + index);
 }
 
-void FireLoadDensitySelectDialog::chooseEntry(int index) {
+void FireLoadDensitySelectDialog::ChooseEntry(int index) {
     FireLoadDensity = catalog_.Items[index];
 }
 

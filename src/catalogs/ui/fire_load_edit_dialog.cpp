@@ -20,35 +20,35 @@ FireLoadEditDialog::FireLoadEditDialog(const TFireLoad &initial, QWidget *parent
     : CatalogEditDialog(parent), FireLoad(initial) {
     setObjectName(QStringLiteral("FormEditFireLoad"));
     setWindowTitle(QStringLiteral("Пожарная нагрузка"));
-    EditBurnEnergy = addNumberField(QStringLiteral("Низшая рабочая теплота сгорания, Qн:"),
+    EditBurnEnergy = AddNumberField(QStringLiteral("Низшая рабочая теплота сгорания, Qн:"),
                                     QStringLiteral("EditBurnEnergy"), QStringLiteral("МДж/кг"),
                                     kAboveZero);
-    EditFireSpeed = addNumberField(QStringLiteral("Линейная скорость распространения пламени, Uл:"),
+    EditFireSpeed = AddNumberField(QStringLiteral("Линейная скорость распространения пламени, Uл:"),
                                    QStringLiteral("EditFireSpeed"), QStringLiteral("м/с"), kNotNegative);
-    EditSBurnSpeed = addNumberField(QStringLiteral("Удельная скорость выгорания, Ψ:"),
+    EditSBurnSpeed = AddNumberField(QStringLiteral("Удельная скорость выгорания, Ψ:"),
                                     QStringLiteral("EditSBurnSpeed"), QStringLiteral("кг/м²/с"),
                                     kNotNegative);
-    sgComponents = addComponentsGrid({QStringLiteral("№"), QStringLiteral("m, кг"),
+    sgComponents = AddComponentsGrid({QStringLiteral("№"), QStringLiteral("m, кг"),
                                       QStringLiteral("%"), QStringLiteral("Qн, МДж/кг"),
                                       QStringLiteral("Uл, м/с"), QStringLiteral("Ψ, кг/м²/с")});
-    addButtons();
+    AddButtons();
 
     EditName->setText(ToQ(FireLoad.Name));
     EditBurnEnergy->setText(ToQ(FormatGeneral(FireLoad.BurnEnergy)));
     EditFireSpeed->setText(ToQ(FormatGeneral(FireLoad.FireSpeed)));
     EditSBurnSpeed->setText(ToQ(FormatGeneral(FireLoad.SBurnSpeed)));
     // the record itself is the one whole component the user starts from
-    sgComponents->setCellText(0, ColMass, QStringLiteral("100"));
-    sgComponents->setCellText(0, ColShare, ToQ(ShareText(1.0)));
-    sgComponents->setCellText(0, ColBurnEnergy, EditBurnEnergy->text());
-    sgComponents->setCellText(0, ColFireSpeed, EditFireSpeed->text());
-    sgComponents->setCellText(0, ColSBurnSpeed, EditSBurnSpeed->text());
+    sgComponents->SetCellText(0, ColMass, QStringLiteral("100"));
+    sgComponents->SetCellText(0, ColShare, ToQ(ShareText(1.0)));
+    sgComponents->SetCellText(0, ColBurnEnergy, EditBurnEnergy->text());
+    sgComponents->SetCellText(0, ColFireSpeed, EditFireSpeed->text());
+    sgComponents->SetCellText(0, ColSBurnSpeed, EditSBurnSpeed->text());
 
     connect(sgComponents, &ComponentsGrid::cellEdited, this, &FireLoadEditDialog::RecalcComplex);
     EditName->setFocus();
 }
 
-std::optional<TFireLoad> FireLoadEditDialog::edit(QWidget *parent, const TFireLoad &initial) {
+std::optional<TFireLoad> FireLoadEditDialog::Edit(QWidget *parent, const TFireLoad &initial) {
     FireLoadEditDialog dialog(initial, parent);
     if (dialog.exec() != QDialog::Accepted)
         return std::nullopt;
@@ -58,33 +58,33 @@ std::optional<TFireLoad> FireLoadEditDialog::edit(QWidget *parent, const TFireLo
 void FireLoadEditDialog::RecalcComplex() {
     MixtureRows rows;
     for (int row = 0; row < MixtureRowCount; ++row) {
-        rows[row].Mass = FromQ(sgComponents->cellText(row, ColMass));
-        rows[row].BurnEnergy = FromQ(sgComponents->cellText(row, ColBurnEnergy));
-        rows[row].FireSpeed = FromQ(sgComponents->cellText(row, ColFireSpeed));
-        rows[row].SBurnSpeed = FromQ(sgComponents->cellText(row, ColSBurnSpeed));
+        rows[row].Mass = FromQ(sgComponents->CellText(row, ColMass));
+        rows[row].BurnEnergy = FromQ(sgComponents->CellText(row, ColBurnEnergy));
+        rows[row].FireSpeed = FromQ(sgComponents->CellText(row, ColFireSpeed));
+        rows[row].SBurnSpeed = FromQ(sgComponents->CellText(row, ColSBurnSpeed));
     }
     const MixtureResult result = RecalcComplexFireLoad(rows);
     for (int row = 0; row < MixtureRowCount; ++row) {
         if (result.ClearMass[row])
-            sgComponents->setCellText(row, ColMass, QString());
-        sgComponents->setCellText(row, ColShare, ToQ(result.Share[row]));
+            sgComponents->SetCellText(row, ColMass, QString());
+        sgComponents->SetCellText(row, ColShare, ToQ(result.Share[row]));
     }
     EditBurnEnergy->setText(ToQ(FormatGeneral(result.BurnEnergy)));
     EditFireSpeed->setText(ToQ(FormatGeneral(result.FireSpeed)));
     EditSBurnSpeed->setText(ToQ(FormatGeneral(result.SBurnSpeed)));
 }
 
-bool FireLoadEditDialog::acceptRecord() {
-    const std::optional<std::string> name = checkedName();
+bool FireLoadEditDialog::AcceptRecord() {
+    const std::optional<std::string> name = CheckedName();
     if (!name)
         return false;
-    const std::optional<double> burnEnergy = checkedNumber(EditBurnEnergy);
+    const std::optional<double> burnEnergy = CheckedNumber(EditBurnEnergy);
     if (!burnEnergy)
         return false;
-    const std::optional<double> fireSpeed = checkedNumber(EditFireSpeed);
+    const std::optional<double> fireSpeed = CheckedNumber(EditFireSpeed);
     if (!fireSpeed)
         return false;
-    const std::optional<double> sBurnSpeed = checkedNumber(EditSBurnSpeed);
+    const std::optional<double> sBurnSpeed = CheckedNumber(EditSBurnSpeed);
     if (!sBurnSpeed)
         return false;
     FireLoad = {*name, *burnEnergy, *fireSpeed, *sBurnSpeed};

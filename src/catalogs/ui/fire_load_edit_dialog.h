@@ -14,14 +14,14 @@ public:
     FireLoadEditDialog(const TFireLoad &initial, QWidget *parent = nullptr);
 
     // The edited record after OK, nullopt after Cancel.
-    static std::optional<TFireLoad> edit(QWidget *parent, const TFireLoad &initial);
+    static std::optional<TFireLoad> Edit(QWidget *parent, const TFireLoad &initial);
 
     TFireLoad FireLoad; // the record being edited; holds the result after OK
 
     void RecalcComplex();
 
 protected:
-    bool acceptRecord() override;
+    bool AcceptRecord() override;
 
 private:
     QLineEdit *EditBurnEnergy;

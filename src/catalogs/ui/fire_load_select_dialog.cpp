@@ -39,7 +39,7 @@ FireLoadSelectDialog::FireLoadSelectDialog(FireLoadCatalog &catalog, const QStri
     ShowList();
 }
 
-std::optional<TFireLoad> FireLoadSelectDialog::select(QWidget *parent, FireLoadCatalog &catalog,
+std::optional<TFireLoad> FireLoadSelectDialog::Select(QWidget *parent, FireLoadCatalog &catalog,
                                                      const QString &dataFolder) {
     FireLoadSelectDialog dialog(catalog, dataFolder, parent);
     if (dialog.exec() != QDialog::Accepted)
@@ -47,42 +47,42 @@ std::optional<TFireLoad> FireLoadSelectDialog::select(QWidget *parent, FireLoadC
     return dialog.FireLoad;
 }
 
-int FireLoadSelectDialog::itemCount() const {
+int FireLoadSelectDialog::ItemCount() const {
     return static_cast<int>(catalog_.Items.size());
 }
 
-QStringList FireLoadSelectDialog::rowTexts(int index) const {
+QStringList FireLoadSelectDialog::RowTexts(int index) const {
     const TFireLoad &item = catalog_.Items[index];
     return {ToQ(item.Name), ToQ(FormatGeneral(item.BurnEnergy)), ToQ(FormatGeneral(item.FireSpeed)),
             ToQ(FormatGeneral(item.SBurnSpeed))};
 }
 
-FileResult FireLoadSelectDialog::saveList(const std::string &folder) {
+FileResult FireLoadSelectDialog::WriteList(const std::string &folder) {
     return catalog_.save(FireLoadCatalog::FilePath(folder));
 }
 
-bool FireLoadSelectDialog::addEntry() {
+bool FireLoadSelectDialog::AddEntry() {
     const std::optional<TFireLoad> entry =
-        FireLoadEditDialog::edit(this, {"Новая", 14, 0.015, 0.0137});
+        FireLoadEditDialog::Edit(this, {"Новая", 14, 0.015, 0.0137});
     if (!entry)
         return false;
     catalog_.Items.push_back(*entry);
     return true;
 }
 
-bool FireLoadSelectDialog::editEntry(int index) {
-    const std::optional<TFireLoad> entry = FireLoadEditDialog::edit(this, catalog_.Items[index]);
+bool FireLoadSelectDialog::EditEntry(int index) {
+    const std::optional<TFireLoad> entry = FireLoadEditDialog::Edit(this, catalog_.Items[index]);
     if (!entry)
         return false;
     catalog_.Items[index] = *entry;
     return true;
 }
 
-void FireLoadSelectDialog::deleteEntry(int index) {
+void FireLoadSelectDialog::DeleteEntry(int index) {
     catalog_.Items.erase(catalog_.Items.begin() + index);
 }
 
-void FireLoadSelectDialog::chooseEntry(int index) {
+void FireLoadSelectDialog::ChooseEntry(int index) {
     FireLoad = catalog_.Items[index];
 }
 

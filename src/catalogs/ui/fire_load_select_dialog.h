@@ -14,22 +14,22 @@ public:
                         QWidget *parent = nullptr);
 
     // The chosen entry after OK, nullopt after Cancel.
-    static std::optional<TFireLoad> select(QWidget *parent, FireLoadCatalog &catalog,
+    static std::optional<TFireLoad> Select(QWidget *parent, FireLoadCatalog &catalog,
                                            const QString &dataFolder);
 
     TFireLoad FireLoad; // the entry chosen by OK
 
 protected:
-    int itemCount() const override;
-    QStringList rowTexts(int index) const override;
-    bool &modifiedFlag() override { return catalog_.Modified; }
-    int &currentIndex() override { return catalog_.CurrentIndex; }
-    std::optional<std::string> takeLoadWarning() override { return catalog_.takeLoadWarning(); }
-    FileResult saveList(const std::string &folder) override;
-    bool addEntry() override;
-    bool editEntry(int index) override;
-    void deleteEntry(int index) override;
-    void chooseEntry(int index) override;
+    int ItemCount() const override;
+    QStringList RowTexts(int index) const override;
+    bool &ModifiedFlag() override { return catalog_.Modified; }
+    int &CurrentEntry() override { return catalog_.CurrentIndex; }
+    std::optional<std::string> TakeLoadWarning() override { return catalog_.takeLoadWarning(); }
+    FileResult WriteList(const std::string &folder) override;
+    bool AddEntry() override;
+    bool EditEntry(int index) override;
+    void DeleteEntry(int index) override;
+    void ChooseEntry(int index) override;
 
 private:
     FireLoadCatalog &catalog_;

@@ -39,7 +39,7 @@ ResistCoefTablesDialog::ResistCoefTablesDialog(QWidget *parent) : QDialog(parent
         title->setFont(bold);
         layout->addWidget(title);
 
-        *grids[t] = makeGrid(t);
+        *grids[t] = MakeGrid(t);
         auto *row = new QHBoxLayout();
         row->addWidget(*grids[t], 0, Qt::AlignTop);
         if (!tables[t].Notes.empty()) {
@@ -64,7 +64,7 @@ ResistCoefTablesDialog::ResistCoefTablesDialog(QWidget *parent) : QDialog(parent
     layout->addWidget(buttons);
 }
 
-QTableWidget *ResistCoefTablesDialog::makeGrid(int tableIndex) {
+QTableWidget *ResistCoefTablesDialog::MakeGrid(int tableIndex) {
     const ResistCoefTable &table = ResistCoefTables()[tableIndex];
     const int rows = static_cast<int>(table.Cells.size());
     const int columns = static_cast<int>(table.Cells.front().size());
@@ -117,12 +117,12 @@ QTableWidget *ResistCoefTablesDialog::makeGrid(int tableIndex) {
         grid->setCurrentCell(row, column);
     });
     connect(grid, &QTableWidget::cellClicked, this,
-            [this, grid](int row, int column) { cellClicked(grid, row, column); });
+            [this, grid](int row, int column) { PickCell(grid, row, column); });
     grid->installEventFilter(this);
     return grid;
 }
 
-void ResistCoefTablesDialog::cellClicked(QTableWidget *grid, int row, int column) {
+void ResistCoefTablesDialog::PickCell(QTableWidget *grid, int row, int column) {
     if (!IsDataCell(row, column))
         return;
     ResistCoef = ResistCoefCellValue(FromQ(grid->item(row, column)->text()));
@@ -148,7 +148,7 @@ void ResistCoefTablesDialog::showEvent(QShowEvent *event) {
     }
 }
 
-std::optional<double> ResistCoefTablesDialog::pick(QWidget *parent) {
+std::optional<double> ResistCoefTablesDialog::Pick(QWidget *parent) {
     ResistCoefTablesDialog dialog(parent);
     if (dialog.exec() != QDialog::Accepted)
         return std::nullopt;

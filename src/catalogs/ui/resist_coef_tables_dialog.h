@@ -16,7 +16,7 @@ public:
     explicit ResistCoefTablesDialog(QWidget *parent = nullptr);
 
     // The picked coefficient, nullopt when the window was closed without a pick.
-    static std::optional<double> pick(QWidget *parent);
+    static std::optional<double> Pick(QWidget *parent);
 
     double ResistCoef = 0; // the value of the last pick; 0 on every opening
 
@@ -29,8 +29,8 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
-    QTableWidget *makeGrid(int tableIndex);
-    void cellClicked(QTableWidget *grid, int row, int column);
+    QTableWidget *MakeGrid(int tableIndex);
+    void PickCell(QTableWidget *grid, int row, int column);
 };
 
 } // namespace orvane

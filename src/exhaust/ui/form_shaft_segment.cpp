@@ -571,7 +571,7 @@ void TFormShaftSegment::SetNodeCoefficient(const QString &text) {
 }
 
 void TFormShaftSegment::AddCoefficient(QLineEdit *field) {
-    const std::optional<double> picked = ResistCoefTablesDialog::pick(this);
+    const std::optional<double> picked = ResistCoefTablesDialog::Pick(this);
     if (!picked)
         return;
     field->setText(Field(ReadRealInput(field->text().toStdString()) + *picked));

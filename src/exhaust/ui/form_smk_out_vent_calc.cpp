@@ -1069,14 +1069,14 @@ void TFormSmkOutVentCalc::ShowFireLoadInfo() {
 void TFormSmkOutVentCalc::SelectFireLoadDensity() {
     if (!PanFLDensity->isEnabled())
         return;
-    if (auto chosen = FireLoadDensitySelectDialog::select(this, densities_, dataFolder_)) {
+    if (auto chosen = FireLoadDensitySelectDialog::Select(this, densities_, dataFolder_)) {
         FireLoadDensity = *chosen;
         ShowFireLoadInfo();
     }
 }
 
 void TFormSmkOutVentCalc::SelectFireLoad() {
-    if (auto chosen = FireLoadSelectDialog::select(this, fireLoads_, dataFolder_)) {
+    if (auto chosen = FireLoadSelectDialog::Select(this, fireLoads_, dataFolder_)) {
         FireLoad = *chosen;
         ShowFireLoadInfo();
     }

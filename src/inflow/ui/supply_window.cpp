@@ -67,20 +67,23 @@ QString Q(std::string_view s) {
 } // namespace
 
 SupplyWindow::SupplyWindow(const ShellWindows &shell, QWidget *parent)
-    : QMainWindow(parent), shell_(shell), forward_(nullptr), boxes_(this), calc_(&forward_) {
-    forward_.SetTarget(&boxes_);
-    forward_.SetReveal([this](const std::string &control) { RevealControl(control); });
+    : QMainWindow(parent), shell_(shell), frame_(this, shell, controls_),
+      calc_(&frame_.Messages()) {
+    frame_.SetReveal([this](const std::string &control) { RevealControl(control); });
+    frame_.TrackInputs<InflowInputs>(
+        [this] { return InputsFromControls(); },
+        [](const InflowInputs &a, const InflowInputs &b) { return a.SameValues(b); });
     BuildWindow();
 }
 
 SupplyWindow::~SupplyWindow() = default;
 
 void SupplyWindow::SetNotifier(Notifier *notifier) {
-    forward_.SetTarget(notifier ? notifier : &boxes_);
+    frame_.SetNotifier(notifier);
 }
 
 void SupplyWindow::SetSaveChangesQuestion(std::function<int()> ask) {
-    document_->SetSaveChangesQuestion(std::move(ask));
+    frame_.Document()->SetSaveChangesQuestion(std::move(ask));
 }
 
 void SupplyWindow::BuildDocument() {
@@ -96,36 +99,26 @@ void SupplyWindow::BuildDocument() {
     kind.openDialogName = QStringLiteral("OpenDialogFile");
     kind.saveDialogName = QStringLiteral("SaveDialogFile");
     ProjectDocument::Hooks hooks;
-    hooks.modified = [this] { return HasUnsavedChanges(); };
     SetFileHooks(hooks, *this, [this](const InflowInputs &in) {
         liftFloors_ = {CountOf(in, ctl::EditLiftOGFloorQty), CountOf(in, ctl::EditLiftUGFloorQty)};
     });
-    hooks.markSaved = [this] { MarkSaved(); };
     hooks.reset = [this] { StartState(); };
     hooks.suggestedName = [this] {
         return QString::fromStdString(DefaultFileName(EditText(ctl::EditProjectName).toStdString(),
                                                       EditText(ctl::EditSystemName).toStdString()));
     };
-    hooks.message = [this](bool error, const std::string &text) {
-        Message(error, WithLineBreaks(QString::fromStdString(text)));
-    };
-    hooks.refreshed = [this] { stale_->SetStale(ChangedSinceRun()); };
-    document_ = new ProjectDocument(this, shell_, kind, hooks);
+    frame_.BuildDocument(kind, std::move(hooks));
 }
 
 void SupplyWindow::StartState() {
     liftFloors_ = {};
     ControlsFromInputs(InflowInputs::Defaults());
-    calc_ = InflowCalc(&forward_);
+    calc_ = InflowCalc(&frame_.Messages());
     calc_.Report.BeginReport(kSupplyReportTitle);
     calc_.Report.BuildFullReport();
     ShowReport();
     charts_->Show({});
-    ran_ = false;
-}
-
-bool SupplyWindow::ChangedSinceRun() const {
-    return ran_ && !InputsFromControls().SameValues(ranInputs_);
+    frame_.ForgetRun();
 }
 
 // ---------------------------------------------------------------------------------------------
@@ -145,50 +138,7 @@ void SupplyWindow::BuildWindow() {
     inputPanel_ = BuildInputPanel();
     root->addWidget(inputPanel_);
 
-    outputPanel_ = new ReportOutputPanel(central);
-    outputPanel_->setObjectName(QStringLiteral("PanelOut"));
-    outputPanel_->SetFanKind(QStringLiteral("Sup"));
-    outputPanel_->SetFileNameSource([this] {
-        return std::pair<QString, QString>(EditText(ctl::EditProjectName),
-                                           EditText(ctl::EditSystemName));
-    });
-    outputPanel_->SetSaveFolder(StartFolder());
-    showInputButton_ = new QPushButton(QStringLiteral("►"), outputPanel_);
-    showInputButton_->setObjectName(QStringLiteral("bbShowPanIn"));
-    showInputButton_->setToolTip(QStringLiteral("Развернуть"));
-    showInputButton_->setAccessibleName(QStringLiteral("Развернуть"));
-    showInputButton_->setFixedWidth(32);
-    showInputButton_->hide();
-    newCalculationButton_ = new QPushButton(outputPanel_);
-    newCalculationButton_->setIcon(StandardIcon(QStyle::SP_FileIcon, this));
-    newCalculationButton_->setObjectName(QStringLiteral("bbNewCalc"));
-    newCalculationButton_->setToolTip(QStringLiteral("Открыть новый расчет"));
-    newCalculationButton_->setAccessibleName(QStringLiteral("Открыть новый расчет"));
-    newCalculationButton_->setFixedWidth(32);
-    // The panel's button row holds "Сохранить" and "Вентилятор"; ours join it at both ends.
-    QBoxLayout *buttonRow = nullptr;
-    if (auto *outLayout = outputPanel_->layout()) {
-        for (int i = 0; i < outLayout->count() && !buttonRow; ++i)
-            buttonRow = qobject_cast<QBoxLayout *>(outLayout->itemAt(i)->layout());
-    }
-    if (buttonRow) {
-        buttonRow->insertWidget(0, showInputButton_);
-        buttonRow->addWidget(newCalculationButton_);
-    } else if (auto *outLayout = qobject_cast<QBoxLayout *>(outputPanel_->layout())) {
-        auto *row = new QHBoxLayout;
-        row->addWidget(showInputButton_);
-        row->addStretch(1);
-        row->addWidget(newCalculationButton_);
-        outLayout->addLayout(row);
-    }
-    connect(showInputButton_, &QPushButton::clicked, this, &SupplyWindow::ShowInputPanel);
-    connect(newCalculationButton_, &QPushButton::clicked, this, &SupplyWindow::StartNewCalculation);
-    // the stale report's banner stands above the viewer
-    stale_ = new StaleReportMark(
-        outputPanel_, [this] { return !outputPanel_->AppForFan().isEmpty(); },
-        [this] { outputPanel_->SaveReportToFile(); });
-    root->addLayout(stale_->BannerAndPanel(), 1);
-    charts_ = new ChartsTab(outputPanel_, stale_);
+    root->addLayout(BuildOutputPanel(central), 1);
     setCentralWidget(central);
 
     // Categories: expanded at their design height, collapsed to the header.
@@ -218,12 +168,12 @@ void SupplyWindow::BuildWindow() {
     calc_.Report.BuildFullReport();
     ShowReport();
 
-    if (shell_.popupTip)
-        shell_.popupTip->CloseWhenActivated(this);
-    MarkSaved();
-    document_->OpenDroppedProjects();
-    WatchInputChanges(inputPanel_, [this] { document_->RefreshSoon(); });
-    document_->Refresh();
+    frame_.CloseTipWhenActivated();
+    frame_.MarkSaved();
+    ProjectDocument *document = frame_.Document();
+    document->OpenDroppedProjects();
+    WatchInputChanges(inputPanel_, [document] { document->RefreshSoon(); });
+    document->Refresh();
     // the window opens on its first input field
     if (QLineEdit *first = controls_.Edit(ctl::EditProjectName))
         first->setFocus();
@@ -231,20 +181,49 @@ void SupplyWindow::BuildWindow() {
     setWindowState(Qt::WindowMaximized);
 }
 
+// The report with its output commands, "►" that brings the input panel back and the new
+// calculation's button at both ends of its button row; the stale mark above it, the charts tab.
+QLayout *SupplyWindow::BuildOutputPanel(QWidget *central) {
+    outputPanel_ = new ReportOutputPanel(central);
+    outputPanel_->setObjectName(QStringLiteral("PanelOut"));
+    outputPanel_->SetFanKind(QStringLiteral("Sup"));
+    outputPanel_->SetFileNameSource([this] {
+        return std::pair<QString, QString>(EditText(ctl::EditProjectName),
+                                           EditText(ctl::EditSystemName));
+    });
+    outputPanel_->SetSaveFolder(frame_.SaveFolder());
+    showInputButton_ = new QPushButton(QStringLiteral("►"), outputPanel_);
+    showInputButton_->setObjectName(QStringLiteral("bbShowPanIn"));
+    showInputButton_->setToolTip(QStringLiteral("Развернуть"));
+    showInputButton_->setAccessibleName(QStringLiteral("Развернуть"));
+    showInputButton_->setFixedWidth(32);
+    newCalculationButton_ = new QPushButton(outputPanel_);
+    newCalculationButton_->setIcon(StandardIcon(QStyle::SP_FileIcon, this));
+    newCalculationButton_->setObjectName(QStringLiteral("bbNewCalc"));
+    newCalculationButton_->setToolTip(QStringLiteral("Открыть новый расчет"));
+    newCalculationButton_->setAccessibleName(QStringLiteral("Открыть новый расчет"));
+    newCalculationButton_->setFixedWidth(32);
+    JoinPanelButtons(outputPanel_, showInputButton_, newCalculationButton_);
+    frame_.SetInputPanel(inputPanel_, hideInputButton_, showInputButton_);
+    connect(newCalculationButton_, &QPushButton::clicked, this, &SupplyWindow::StartNewCalculation);
+    // the stale report's banner stands above the viewer
+    stale_ = new StaleReportMark(
+        outputPanel_, [this] { return !outputPanel_->AppForFan().isEmpty(); },
+        [this] { outputPanel_->SaveReportToFile(); });
+    frame_.SetStaleMark(stale_);
+    charts_ = new ChartsTab(outputPanel_, stale_);
+    return stale_->BannerAndPanel();
+}
+
 void SupplyWindow::BuildMenu() {
-    const ModuleMenu menu = AddModuleMenu(*this, *document_);
-    connect(menu.newCalc, &QAction::triggered, this, &SupplyWindow::StartNewCalculation);
-    connect(menu.pathSave, &QAction::triggered, this, [this] {
-        if (shell_.selectPathSave)
-            shell_.selectPathSave->exec();
-        outputPanel_->SetSaveFolder(StartFolder());
-    });
-    connect(menu.help, &QAction::triggered, this, [this] {
-        static const char *const kVariantTopics[] = {"sw-og", "sw-ug", "lift", "tambour"};
-        ShowManualForWindow(this, QStringLiteral("supply.html"),
-                            QString::fromLatin1(kVariantTopics[static_cast<size_t>(variant_) % 4]));
-    });
-    connect(menu.about, &QAction::triggered, this, [this] { ShowAbout(shell_.about.Get(), this); });
+    const ModuleMenu menu = AddModuleMenu(*this, *frame_.Document());
+    frame_.ConnectMenu(
+        menu, QStringLiteral("supply.html"),
+        [this] {
+            static const char *const kVariantTopics[] = {"sw-og", "sw-ug", "lift", "tambour"};
+            return QString::fromLatin1(kVariantTopics[static_cast<size_t>(variant_) % 4]);
+        },
+        [this] { outputPanel_->SetSaveFolder(frame_.SaveFolder()); });
 }
 
 QWidget *SupplyWindow::BuildInputPanel() {
@@ -293,14 +272,8 @@ QWidget *SupplyWindow::BuildInputPanel() {
     ctrlLayout->addWidget(bbHide);
     layout->addWidget(ctrl);
 
-    auto *actionGoNext = new QAction(QStringLiteral("Расчет"), this);
-    actionGoNext->setObjectName(QStringLiteral("ActionGoNext"));
-    actionGoNext->setShortcut(QKeySequence(Qt::Key_F9));
-    addAction(actionGoNext);
-    bbNext->setToolTip(QStringLiteral("Выполнить расчет (F9)"));
-    connect(actionGoNext, &QAction::triggered, this, Guarded(this, &SupplyWindow::Calculate));
-    connect(bbNext, &QPushButton::clicked, actionGoNext, &QAction::trigger);
-    connect(bbHide, &QPushButton::clicked, this, &SupplyWindow::HideInputPanel);
+    frame_.AddCalculateCommand(bbNext, [this] { Calculate(); });
+    hideInputButton_ = bbHide;
     return panel;
 }
 
@@ -345,16 +318,11 @@ QLineEdit *SupplyWindow::AddEdit(QGroupBox *group, ControlName name, const QStri
     QGridLayout *grid = GridOf(group);
     const int row = grid->rowCount();
     const FieldRow r = AddFieldRow(grid, row, InflowField(name), group, controls_);
-    Row rowWidgets;
-    rowWidgets.Widgets << r.label << r.edit;
-    if (r.unit)
-        rowWidgets.Widgets << r.unit;
     if (!tipButton.isEmpty()) {
         auto *tip = NewTipButton(tipButton, group);
         grid->addWidget(tip, row, 3);
-        rowWidgets.Widgets << tip;
+        controls_.SetRowTip(name, tip);
     }
-    rows_.insert(CtlName(name), rowWidgets);
     return r.edit;
 }
 
@@ -710,10 +678,8 @@ QWidget *SupplyWindow::BuildLiftPanel() {
     AddEdit(build, ctl::EditLiftLevelStart, QStringLiteral("sbTipLiftLevels"));
     AddEdit(build, ctl::EditLiftLevelFinish);
     // the exit-floor labels keep the names the window gives them
-    for (const auto &[from, to] : {std::pair{"LabLiftLevelStart", "LabLiftLevels1"},
-                                   std::pair{"LabLiftLevelFinish", "LabLiftLevels2"}})
-        if (auto *label = build->findChild<QLabel *>(QString::fromLatin1(from)))
-            label->setObjectName(QString::fromLatin1(to));
+    controls_.RowLabel(ctl::EditLiftLevelStart)->setObjectName(QStringLiteral("LabLiftLevels1"));
+    controls_.RowLabel(ctl::EditLiftLevelFinish)->setObjectName(QStringLiteral("LabLiftLevels2"));
 
     layout->addWidget(
         NewCategory(34, QStringLiteral("PanLift4"), QStringLiteral("Лифтовая шахта"), c));
@@ -792,9 +758,12 @@ void SupplyWindow::AddLiftGapRows(QGroupBox *shaft) {
         grid->addLayout(unitRow, row, 0);
         grid->addWidget(value, row, 1);
         ++row;
-        Row r;
-        r.Widgets << caption << areaLabel << area << areaUnit << unit << value;
-        rows_.insert(QStringLiteral("LiftGap") + n, r);
+        // the opening's row is filed under its area: the caption, the area, μ or ξ+1 and the value
+        controls_.SetRowLabel(controls.area, areaLabel);
+        controls_.SetRowUnit(controls.area, areaUnit);
+        for (QWidget *part : {static_cast<QWidget *>(caption), static_cast<QWidget *>(unit),
+                              static_cast<QWidget *>(value)})
+            controls_.AddToRow(controls.area, part);
     }
 }
 
@@ -892,14 +861,6 @@ bool SupplyWindow::IsChecked(ControlName radio) const {
     return button && button->isChecked();
 }
 
-void SupplyWindow::SetRowEnabled(const QString &control, bool enabled) {
-    const auto it = rows_.constFind(control);
-    if (it == rows_.cend())
-        return;
-    for (QWidget *w : it->Widgets)
-        w->setEnabled(enabled);
-}
-
 void SupplyWindow::ShowChosenVariant() {
     InflowInputs radios;
     for (ControlName name : ctl::kVariantRadios)
@@ -926,7 +887,7 @@ void SupplyWindow::UpdateWindRows() {
     const bool ug = variant_ == SupplyVariant::undergroundStair;
     const bool wind = joinWall || ug;
     for (ControlName name : {ctl::EditWindSpeed, ctl::EditKoefWW, ctl::EditKoefW0})
-        SetRowEnabled(CtlName(name), wind);
+        controls_.SetRowEnabled(name, wind);
     windowsGroup_->setVisible(variant_ == SupplyVariant::aboveGroundStair && joinWall);
 }
 
@@ -937,7 +898,7 @@ void SupplyWindow::UpdateExitRows() {
     for (ControlName name :
          {ctl::EditOutsideDoorArea, ctl::EditOutsideDoorHeight, ctl::EditOutDoorSeriesQty,
           ctl::EditOutsideDoorKoefXid, ctl::EditOutsideTambourKoefXir})
-        SetRowEnabled(CtlName(name), enabled);
+        controls_.SetRowEnabled(name, enabled);
 }
 
 void SupplyWindow::UpdateStairwellCountRow() {
@@ -945,7 +906,7 @@ void SupplyWindow::UpdateStairwellCountRow() {
     QLineEdit *edit = controls_.Edit(ctl::EditOGStairWellQty);
     if (!edit || edit->isEnabled() == !viaTambour)
         return;
-    SetRowEnabled(CtlName(ctl::EditOGStairWellQty), !viaTambour);
+    controls_.SetRowEnabled(ctl::EditOGStairWellQty, !viaTambour);
     if (viaTambour) {
         // the count is kept aside, not lost, while floor exits go through tambours
         edit->setProperty("KeptText", edit->text());
@@ -960,8 +921,8 @@ void SupplyWindow::UpdateStairwellCountRow() {
 
 void SupplyWindow::UpdateLiftMethodRows() {
     const bool slot = IsChecked(ctl::rbLiftMethodSlot);
-    for (const char *row : {"LiftGap1", "LiftGap2", "LiftGap3"})
-        SetRowEnabled(QString::fromLatin1(row), slot);
+    for (const auto &gap : ctl::kLiftGapControls)
+        controls_.SetRowEnabled(gap.area, slot);
     UpdateLiftShaftRows();
 }
 
@@ -971,10 +932,10 @@ void SupplyWindow::UpdateLiftShaftRows() {
     // intake level of its own
     const bool top = liftFloors_.Below == 0 || liftFloors_.Above >= 2;
     const bool opening = !IsChecked(ctl::rbLiftMethodSlot) && !IsChecked(ctl::rbLiftMethodClosed);
-    SetRowEnabled(CtlName(ctl::EditLiftCageKoefXil), opening);
-    SetRowEnabled(CtlName(ctl::EditLiftLevelStart), top);
-    SetRowEnabled(CtlName(ctl::EditLiftLevelFinish), top);
-    SetRowEnabled(CtlName(ctl::EditLiftH0s), top);
+    controls_.SetRowEnabled(ctl::EditLiftCageKoefXil, opening);
+    controls_.SetRowEnabled(ctl::EditLiftLevelStart, top);
+    controls_.SetRowEnabled(ctl::EditLiftLevelFinish, top);
+    controls_.SetRowEnabled(ctl::EditLiftH0s, top);
 }
 
 void SupplyWindow::ShowWindowPermeabilityRow() {
@@ -991,9 +952,9 @@ void SupplyWindow::ShowWindowPermeabilityRow() {
 }
 
 void SupplyWindow::UpdateDuctSizeRows() {
-    SetRowEnabled(CtlName(ctl::EditOGSizeB), IsChecked(ctl::rbOGRectAPipe));
-    SetRowEnabled(CtlName(ctl::EditLiftSizeB), IsChecked(ctl::rbLiftRectAPipe));
-    SetRowEnabled(CtlName(ctl::EditTmbrSizeB), IsChecked(ctl::rbTmbrRectVPipe));
+    controls_.SetRowEnabled(ctl::EditOGSizeB, IsChecked(ctl::rbOGRectAPipe));
+    controls_.SetRowEnabled(ctl::EditLiftSizeB, IsChecked(ctl::rbLiftRectAPipe));
+    controls_.SetRowEnabled(ctl::EditTmbrSizeB, IsChecked(ctl::rbTmbrRectVPipe));
 }
 
 void SupplyWindow::UpdateAllRows() {
@@ -1014,7 +975,7 @@ int SupplyWindow::CategoryIndexOfTag(int tag) const {
 }
 
 void SupplyWindow::RevealControl(const std::string &control) {
-    auto *widget = findChild<QWidget *>(QString::fromStdString(control));
+    QWidget *widget = controls_.Named(control);
     if (!widget)
         return;
     // a message about an input of a collapsed category opens that category first
@@ -1078,26 +1039,7 @@ bool SupplyWindow::eventFilter(QObject *watched, QEvent *event) {
 }
 
 void SupplyWindow::ShowTip(QAbstractButton *button) {
-    PopupTip *tip = shell_.popupTip;
-    if (!tip) {
-        tip = findChild<PopupTip *>(QStringLiteral("FormTamsoPopupTip"));
-        if (!tip) {
-            tip = new PopupTip(this);
-            tip->setObjectName(QStringLiteral("FormTamsoPopupTip"));
-            tip->CloseWhenActivated(this);
-        }
-    }
-    tip->ShowBeside(button, InflowTipText(button->objectName()));
-}
-
-void SupplyWindow::HideInputPanel() {
-    inputPanel_->hide();
-    showInputButton_->show();
-}
-
-void SupplyWindow::ShowInputPanel() {
-    inputPanel_->show();
-    showInputButton_->hide();
+    frame_.ShowTip(button, InflowTipText(button->objectName()));
 }
 
 void SupplyWindow::showEvent(QShowEvent *event) {
@@ -1110,9 +1052,8 @@ void SupplyWindow::showEvent(QShowEvent *event) {
 
 void SupplyWindow::changeEvent(QEvent *event) {
     QMainWindow::changeEvent(event);
-    if (event->type() == QEvent::ActivationChange && isActiveWindow() && shell_.popupTip &&
-        shell_.popupTip->isVisible())
-        shell_.popupTip->hide();
+    if (event->type() == QEvent::ActivationChange)
+        frame_.HideTipOnActivation();
 }
 
 // ---------------------------------------------------------------------------------------------
@@ -1161,28 +1102,18 @@ void SupplyWindow::ControlsFromInputs(const InflowInputs &in) {
 
 RunOutcome SupplyWindow::Calculate() {
     InflowInputs in = InputsFromControls();
-    // a refused field stops "Расчет" before anything is computed: the report stays as it was
-    if (RefuseInvalidFields(
-            this, controls_, kInflowFields, in, [&in] { return FindInvalidInput(in); }, forward_))
-        return RunOutcome::inputStopped;
-    // every run starts from a model built afresh: no value of an earlier run can reach this one
-    calc_ = InflowCalc(&forward_);
-    // the report's footer names the project file it was calculated from
-    calc_.Report.Page.projectFile = QFileInfo(document_->FilePath()).fileName().toStdString();
-    const RunOutcome outcome = calc_.Run(in);
-    // input steps may correct an input (P⁺ raised to 20): the edits show what was used
-    ShowEdits(in);
-    if (calc_.Variant == SupplyVariant::lift)
-        liftFloors_ = {calc_.Lift().Inputs().AboveFloorCount,
-                       calc_.Lift().Inputs().BelowFloorCount};
-    UpdateLiftShaftRows();
-    ShowReport();
-    charts_->Show(calc_.Report.Charts);
-    ran_ = true;
-    ranInputs_ = InputsFromControls();
-    document_->Refresh();
-    ShowResultWarnings(forward_, calc_);
-    return outcome;
+    return frame_.Calculate(
+        calc_, in, kInflowFields, [&in] { return FindInvalidInput(in); },
+        [this, &in] {
+            // input steps may correct an input (P⁺ raised to 20): the edits show what was used
+            ShowEdits(in);
+            if (calc_.Variant == SupplyVariant::lift)
+                liftFloors_ = {calc_.Lift().Inputs().AboveFloorCount,
+                               calc_.Lift().Inputs().BelowFloorCount};
+            UpdateLiftShaftRows();
+            ShowReport();
+            charts_->Show(calc_.Report.Charts);
+        });
 }
 
 void SupplyWindow::ShowReport() {
@@ -1193,49 +1124,32 @@ void SupplyWindow::ShowReport() {
 // ---------------------------------------------------------------------------------------------
 // Project files and other commands
 
-void SupplyWindow::Message(bool error, const QString &text) {
-    if (error)
-        forward_.error(text.toStdString(), {});
-    else
-        forward_.warning(text.toStdString(), {});
-}
-
-QString SupplyWindow::StartFolder() const {
-    return shell_.settings ? shell_.settings->PathSave() : QString();
-}
-
-void SupplyWindow::MarkSaved() {
-    saved_ = InputsFromControls();
-}
-
 bool SupplyWindow::HasUnsavedChanges() const {
-    const InflowInputs now = InputsFromControls();
-    return !now.SameValues(saved_);
+    return frame_.HasUnsavedChanges();
 }
 
 bool SupplyWindow::OpenProjectFile(const QString &path) {
-    return document_->Load(path);
+    return frame_.Document()->Load(path);
 }
 
 bool SupplyWindow::SaveProjectFile(const QString &chosenPath) {
-    return document_->SaveTo(chosenPath);
+    return frame_.Document()->SaveTo(chosenPath);
 }
 
 void SupplyWindow::OpenProject() {
-    document_->Open();
+    frame_.Document()->Open();
 }
 
 void SupplyWindow::SaveProject() {
-    document_->Save();
+    frame_.Document()->Save();
 }
 
 void SupplyWindow::StartNewCalculation() {
-    if (!StartNewInstance(shell_.bannerMode))
-        Message(true, QStringLiteral("Не удалось запустить новый расчет."));
+    frame_.StartNewCalculation();
 }
 
 void SupplyWindow::closeEvent(QCloseEvent *event) {
-    document_->CloseWindow(event);
+    frame_.Document()->CloseWindow(event);
 }
 
 } // namespace orvane::inflow

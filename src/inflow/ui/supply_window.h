@@ -2,7 +2,6 @@
 // The supply (pressurisation) window: one scrollable input page with the four variant panels,
 // "Расчет", and the report with its output commands.
 
-#include <QHash>
 #include <QMainWindow>
 #include <QPointer>
 #include <QString>
@@ -12,9 +11,8 @@
 
 #include "inflow/inflow_calc.h"
 #include "inflow/inflow_inputs.h"
-#include "inflow/ui/forwarding_notifier.h"
 #include "shell/form_controls.h"
-#include "shell/message_box_notifier.h"
+#include "shell/module_window.h"
 #include "shell/shell_windows.h"
 
 class QAbstractButton;
@@ -23,6 +21,7 @@ class QComboBox;
 class QFrame;
 class QGridLayout;
 class QGroupBox;
+class QLayout;
 class QLabel;
 class QLineEdit;
 class QMessageBox;
@@ -81,7 +80,7 @@ public:
     bool OpenProjectFile(const QString &path);
     bool SaveProjectFile(const QString &chosenPath);
     bool HasUnsavedChanges() const;
-    ProjectDocument *Document() const { return document_; }
+    ProjectDocument *Document() const { return frame_.Document(); }
     StaleReportMark *StaleMark() const { return stale_; }
 
 public slots:
@@ -102,15 +101,11 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
-    struct Row {
-        QList<QWidget *> Widgets; // caption, edit, unit label, tip button: enabled together
-    };
-
     // --- building the page ---
     void BuildWindow();
     void BuildDocument();
+    QLayout *BuildOutputPanel(QWidget *central);
     void StartState();
-    bool ChangedSinceRun() const;
     void BuildMenu();
     QWidget *BuildInputPanel();
     void BuildProjectGroup(QVBoxLayout *page);
@@ -133,7 +128,6 @@ private:
     QGridLayout *GridOf(QGroupBox *group) const;
 
     // --- enabling rules ---
-    void SetRowEnabled(const QString &control, bool enabled);
     void UpdateWindRows();
     void UpdateExitRows();
     void UpdateStairwellCountRow();
@@ -146,24 +140,15 @@ private:
     void RevealControl(const std::string &control);
     void ShowTip(QAbstractButton *button);
     void ShowReport();
-    void HideInputPanel();
-    void ShowInputPanel();
 
     bool IsChecked(ControlName radio) const;
     QString EditText(ControlName name) const; // "" for an edit the window lacks
-    void Message(bool error, const QString &text);
-    QString StartFolder() const;
-    void MarkSaved();
 
     ShellWindows shell_;
-    ForwardingNotifier forward_;
-    MessageBoxNotifier boxes_;
+    ControlIndex controls_; // the page's edits, radio buttons and combos, filed as built
+    ModuleWindowFrame frame_; // messages, "Расчет", the document, tracking, tips
     InflowCalc calc_;
     bool firstShow_ = true;
-    InflowInputs saved_;
-    bool ran_ = false;
-    InflowInputs ranInputs_; // the inputs of the report shown, once there was a run
-    ProjectDocument *document_ = nullptr;
     StaleReportMark *stale_ = nullptr;
     ChartsTab *charts_ = nullptr; // "Графики" beside the report
     // What the enabling rules go by: the chosen variant, and the lift's floor counts as the
@@ -174,8 +159,6 @@ private:
         int Below = 0;
     } liftFloors_;
 
-    QHash<QString, Row> rows_;
-    ControlIndex controls_; // the page's edits, radio buttons and combos, filed as built
     std::vector<CategoryPanel> categories_;
 
     QWidget *inputPanel_ = nullptr;
@@ -194,6 +177,7 @@ private:
     QLabel *windowSymbol_ = nullptr;
     QLabel *windowUnit_ = nullptr;
     ReportOutputPanel *outputPanel_ = nullptr;
+    QPushButton *hideInputButton_ = nullptr;
     QPushButton *showInputButton_ = nullptr;
     QPushButton *newCalculationButton_ = nullptr;
 };

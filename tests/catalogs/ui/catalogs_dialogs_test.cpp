@@ -314,7 +314,7 @@ private slots:
         QString field = QStringLiteral("0,5");
         auto pickInto = [&field](const std::function<void(ResistCoefTablesDialog *)> &drive) {
             OnModal<ResistCoefTablesDialog>(drive);
-            if (const std::optional<double> coef = ResistCoefTablesDialog::pick(nullptr))
+            if (const std::optional<double> coef = ResistCoefTablesDialog::Pick(nullptr))
                 field = QString::fromStdString(AddResistCoef(field.toStdString(), *coef));
         };
         auto clickCell = [](QTableWidget *grid, int row, int column) {

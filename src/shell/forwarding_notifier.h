@@ -1,5 +1,5 @@
 #pragma once
-// The supply window's one notifier for its calculation: hands every message on to the notifier
+// A module window's one notifier for its calculation: hands every message on to the notifier
 // currently set (the window's boxes, or a test's recorder).
 
 #include "core/notifier.h"
@@ -8,7 +8,7 @@
 #include <string>
 #include <utility>
 
-namespace orvane::inflow {
+namespace orvane {
 
 // Lets the window bring the named control into sight (open its collapsed category) before the
 // message is shown, whoever shows it.
@@ -37,4 +37,4 @@ private:
     std::function<void(const std::string &)> reveal_;
 };
 
-} // namespace orvane::inflow
+} // namespace orvane
