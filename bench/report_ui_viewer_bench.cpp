@@ -50,8 +50,8 @@ const std::string &LongReport() {
                                 "L = 18000 м\\super 3\\nosupersub /ч, \\u916?P = 251 Па");
             if (i % 50 == 49) {
                 orvane::ReportTable table = {{{1500, "Участок", {}, true},
-                                            {1200, "L, м\\super 3\\nosupersub /ч", {}, true},
-                                            {1000, "\\u916?P, Па", {}, true}}};
+                                              {1200, "L, м\\super 3\\nosupersub /ч", {}, true},
+                                              {1000, "\\u916?P, Па", {}, true}}};
                 for (int r = 0; r < 5; ++r)
                     table.push_back({{1500, "Шахта " + std::to_string(r), {}, false},
                                      {1200, "18000", {}, false},

@@ -2,21 +2,21 @@
 
 #include "app/command_line.h"
 #include "app/first_paint.h"
+#include "app/helper_thread.h"
 #include "app/main_window.h"
 #include "app/module_windows.h"
+#include "app/own_style.h"
 #include "app/start_probe.h"
+#include "app/ui_font.h"
 #include "core/file_io.h"
 #include "core/jpeg_image.h"
 #include "core/number_text.h"
 #include "shell/about_box.h"
 #include "shell/command_guard.h"
-#include "app/helper_thread.h"
-#include "app/own_style.h"
 #include "shell/own_icons.h"
 #include "shell/popup_tip.h"
 #include "shell/save_folder_dialog.h"
 #include "shell/settings.h"
-#include "app/ui_font.h"
 
 #include <QApplication>
 #include <QIcon>

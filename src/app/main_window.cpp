@@ -129,12 +129,12 @@ void RunModal(QWidget *window) {
 } // namespace
 
 MainWindow::MainWindow(ShellSettings &settings, bool bannerMode, const QImage &banner,
-                     QWidget *parent)
+                       QWidget *parent)
     : MainWindow(
           settings, bannerMode, [banner] { return LoadPictures(banner); }, parent) {}
 
 MainWindow::MainWindow(ShellSettings &settings, bool bannerMode,
-                     const std::function<MainPictures()> &pictures, QWidget *parent)
+                       const std::function<MainPictures()> &pictures, QWidget *parent)
     : QMainWindow(parent), settings_(settings), bannerMode_(bannerMode) {
     setObjectName(QStringLiteral("FormMain"));
     setWindowTitle(MainWindowCaption());
@@ -213,14 +213,12 @@ void MainWindow::BuildMenu() {
     exhaustAction_ =
         menuFile->addAction(QStringLiteral("Расчет системы &вытяжной противодымной вентиляции"));
     exhaustAction_->setObjectName(QStringLiteral("ActionSmkOutVent"));
-    exhaustAction_->setToolTip(
-        QStringLiteral("Расчет системы вытяжной противодымной вентиляции"));
+    exhaustAction_->setToolTip(QStringLiteral("Расчет системы вытяжной противодымной вентиляции"));
     exhaustAction_->setStatusTip(exhaustAction_->toolTip());
     supplyAction_ =
         menuFile->addAction(QStringLiteral("Расчет системы &приточной противодымной вентиляции"));
     supplyAction_->setObjectName(QStringLiteral("ActionSmkInVent"));
-    supplyAction_->setToolTip(
-        QStringLiteral("Расчет системы приточной противодымной вентиляции"));
+    supplyAction_->setToolTip(QStringLiteral("Расчет системы приточной противодымной вентиляции"));
     supplyAction_->setStatusTip(supplyAction_->toolTip());
     menuFile->addSeparator();
     QMenu *recent = menuFile->addMenu(QStringLiteral("Последние п&роекты"));
@@ -272,9 +270,10 @@ void MainWindow::BuildPanels(const std::function<MainPictures()> &loadPictures) 
     MainPictures pictures = loadPictures();
     const QPixmap logo = QPixmap::fromImage(pictures.logo);
     logoImage_->setPixmap(logo);
-    logoImage_->setGeometry(16, (kLogoStripHeight - logo.height()) / 2, logo.width(), logo.height());
+    logoImage_->setGeometry(16, (kLogoStripHeight - logo.height()) / 2, logo.width(),
+                            logo.height());
     caption_->move(logoImage_->x() + logo.width() + 14,
-                     (kLogoStripHeight - caption_->height()) / 2);
+                   (kLogoStripHeight - caption_->height()) / 2);
 
     bannerPanel_ = new BannerPanel(mainPanel_);
     bannerPanel_->setObjectName(QStringLiteral("PanelBanner"));
@@ -299,9 +298,9 @@ void MainWindow::BuildPanels(const std::function<MainPictures()> &loadPictures) 
     buttonPage_->setObjectName(QStringLiteral("tsButtons"));
     footerPages_->addWidget(buttonPage_);
     exhaustButton_ = ModuleButton(QStringLiteral("sbSmkOutVent"), pictures.exhaustButton,
-                                exhaustAction_->toolTip(), buttonPage_);
+                                  exhaustAction_->toolTip(), buttonPage_);
     supplyButton_ = ModuleButton(QStringLiteral("sbSmkInVent"), pictures.inflowButton,
-                               supplyAction_->toolTip(), buttonPage_);
+                                 supplyAction_->toolTip(), buttonPage_);
     connect(exhaustButton_, &QToolButton::clicked, exhaustAction_, &QAction::trigger);
     connect(supplyButton_, &QToolButton::clicked, supplyAction_, &QAction::trigger);
 
@@ -320,7 +319,8 @@ void MainWindow::MeasureBannerFrame() {
     // The box's client origin sits inside its frame; on the right and at the bottom a scroll bar
     // joins the frame when the banner does not fit.
     const int frame = bannerScroll_->frameWidth();
-    const int bar = bannerScroll_->style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, bannerScroll_);
+    const int bar =
+        bannerScroll_->style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, bannerScroll_);
     bannerLeftBorder_ = frame;
     bannerTopBorder_ = frame;
     bannerRightBar_ = frame + bar;
@@ -372,13 +372,13 @@ void MainWindow::FitBanner() {
     const bool fitsH = h - 2 * bannerTopBorder_ >= bannerHeight_;
     int boxLeft = 0, boxWidth = w, boxTop = 0, boxHeight = h;
     if (fitsW) {
-        boxWidth =
-            std::min(bannerWidth_ + bannerLeftBorder_ + (fitsH ? bannerLeftBorder_ : bannerRightBar_), w);
+        boxWidth = std::min(
+            bannerWidth_ + bannerLeftBorder_ + (fitsH ? bannerLeftBorder_ : bannerRightBar_), w);
         boxLeft = (w - boxWidth) / 2;
     }
     if (fitsH) {
-        boxHeight =
-            std::min(bannerHeight_ + bannerTopBorder_ + (fitsW ? bannerTopBorder_ : bannerBottomBar_), h);
+        boxHeight = std::min(
+            bannerHeight_ + bannerTopBorder_ + (fitsW ? bannerTopBorder_ : bannerBottomBar_), h);
         boxTop = (h - boxHeight) / 2;
     }
     bannerScroll_->setGeometry(boxLeft, boxTop, boxWidth, boxHeight);

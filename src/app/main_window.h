@@ -34,10 +34,10 @@ class MainWindow : public QMainWindow {
 public:
     // banner: the decoded banner picture (may be null: the banner area then stays empty).
     MainWindow(ShellSettings &settings, bool bannerMode, const QImage &banner,
-              QWidget *parent = nullptr);
+               QWidget *parent = nullptr);
     // pictures: called once, while the window is built, once the window's fonts are loaded.
     MainWindow(ShellSettings &settings, bool bannerMode,
-              const std::function<MainPictures()> &pictures, QWidget *parent = nullptr);
+               const std::function<MainPictures()> &pictures, QWidget *parent = nullptr);
 
     // The decoded "BANNER" resource in the form a pixmap keeps, or a null picture when it is
     // missing or not a JPEG. Callable from any thread: it reads the picture with

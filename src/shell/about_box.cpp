@@ -78,7 +78,7 @@ AboutBox::AboutBox(QWidget *parent) : QDialog(parent) {
     labMaker->setFont(makerFont);
     auto *labLink =
         new LinkLabel(QString::fromUtf8(kMakerAddress).remove(QStringLiteral("https://")),
-                       QString::fromUtf8(kMakerAddress), panelLogo);
+                      QString::fromUtf8(kMakerAddress), panelLogo);
     labLink->setObjectName(QStringLiteral("LabLink"));
     auto *makerColumn = new QVBoxLayout;
     makerColumn->addWidget(labMaker);

@@ -90,8 +90,8 @@ void ControlIndex::SetRowEnabled(ControlName name, bool enabled) const {
     const Row *row = RowOf(name);
     if (!row)
         return;
-    for (QWidget *w : {static_cast<QWidget *>(row->label), static_cast<QWidget *>(row->unit),
-                       row->tip})
+    for (QWidget *w :
+         {static_cast<QWidget *>(row->label), static_cast<QWidget *>(row->unit), row->tip})
         if (w)
             w->setEnabled(enabled);
     for (QWidget *w : row->others)

@@ -94,8 +94,9 @@ QAction *ModuleWindowFrame::AddCalculateCommand(QAbstractButton *button,
     return action;
 }
 
-bool ModuleWindowFrame::RefuseRun(std::span<const FieldSpec> table, const ControlState &in,
-                                  const std::function<std::optional<FieldProblem>()> &variantCheck) {
+bool ModuleWindowFrame::RefuseRun(
+    std::span<const FieldSpec> table, const ControlState &in,
+    const std::function<std::optional<FieldProblem>()> &variantCheck) {
     return RefuseInvalidFields(window_, controls_, table, in, variantCheck, forward_);
 }
 
@@ -128,8 +129,7 @@ void ModuleWindowFrame::ShowInputPanel() {
 void ModuleWindowFrame::ConnectMenu(const ModuleMenu &menu, const QString &manualPage,
                                     std::function<QString()> topic,
                                     std::function<void()> folderChanged) {
-    QObject::connect(menu.newCalc, &QAction::triggered, window_,
-                     [this] { StartNewCalculation(); });
+    QObject::connect(menu.newCalc, &QAction::triggered, window_, [this] { StartNewCalculation(); });
     QObject::connect(menu.pathSave, &QAction::triggered, window_,
                      [this, folderChanged = std::move(folderChanged)] {
                          if (shell_.selectPathSave)

@@ -134,7 +134,7 @@ TEST_F(SupplyProjectTest, HandMadeWindows1251FileOpensWithItsNamesAndEitherSepar
     EXPECT_EQ(in.Text(ctl::EditKoefWW), "0,7");
     EXPECT_EQ(in.Text(ctl::EditKoefW0), "-0,5");
     EXPECT_EQ(in.Text(ctl::EditInsideAirTemp), "abc"); // no number: shown as read, to be mended
-    EXPECT_EQ(in.Text(ctl::EditWindSpeed), "5");      // missing key: the key's default
+    EXPECT_EQ(in.Text(ctl::EditWindSpeed), "5");       // missing key: the key's default
     EXPECT_TRUE(in.IsChecked(ctl::rbDoorIsGasProof));
     EXPECT_EQ(in.Text(ctl::EditClosedDoorSpecResist), "");
     // the above-ground page is not touched by an underground project

@@ -84,12 +84,11 @@ private slots:
         QVERIFY(!controls.RowTip(ctl::EditRoomWidth));
 
         controls.SetRowEnabled(ctl::EditRoomLength, false);
-        for (QWidget *w : {static_cast<QWidget *>(length.label),
-                           static_cast<QWidget *>(length.edit),
-                           static_cast<QWidget *>(length.unit), tip, part})
+        for (QWidget *w :
+             {static_cast<QWidget *>(length.label), static_cast<QWidget *>(length.edit),
+              static_cast<QWidget *>(length.unit), tip, part})
             QVERIFY2(!w->isEnabled(), qPrintable(w->objectName()));
-        for (QWidget *w : {static_cast<QWidget *>(width.label),
-                           static_cast<QWidget *>(width.edit)})
+        for (QWidget *w : {static_cast<QWidget *>(width.label), static_cast<QWidget *>(width.edit)})
             QVERIFY(w->isEnabled());
         controls.SetRowEnabled(ctl::EditRoomLength, true);
         QVERIFY(length.label->isEnabled() && tip->isEnabled() && part->isEnabled());

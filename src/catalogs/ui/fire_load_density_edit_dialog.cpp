@@ -13,7 +13,8 @@ namespace {
 enum Column { ColMass = 1, ColShare = 2, ColBurnEnergy = 3 };
 }
 
-FireLoadDensityEditDialog::FireLoadDensityEditDialog(const TFireLoadDensity &initial, QWidget *parent)
+FireLoadDensityEditDialog::FireLoadDensityEditDialog(const TFireLoadDensity &initial,
+                                                     QWidget *parent)
     : CatalogEditDialog(parent), FLDensity(initial) {
     setObjectName(QStringLiteral("FormEditFireLoadDensity"));
     setWindowTitle(QStringLiteral("Удельная пожарная нагрузка"));
@@ -42,7 +43,7 @@ FireLoadDensityEditDialog::FireLoadDensityEditDialog(const TFireLoadDensity &ini
 }
 
 std::optional<TFireLoadDensity> FireLoadDensityEditDialog::Edit(QWidget *parent,
-                                                               const TFireLoadDensity &initial) {
+                                                                const TFireLoadDensity &initial) {
     FireLoadDensityEditDialog dialog(initial, parent);
     if (dialog.exec() != QDialog::Accepted)
         return std::nullopt;

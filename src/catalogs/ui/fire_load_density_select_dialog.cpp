@@ -7,7 +7,7 @@
 namespace orvane {
 
 FireLoadDensitySelectDialog::FireLoadDensitySelectDialog(FireLoadDensityCatalog &catalog,
-                                                       const QString &dataFolder, QWidget *parent)
+                                                         const QString &dataFolder, QWidget *parent)
     : CatalogSelectDialog(
           dataFolder,
           {QStringLiteral("Удельные пожарные нагрузки"),
@@ -23,8 +23,8 @@ FireLoadDensitySelectDialog::FireLoadDensitySelectDialog(FireLoadDensityCatalog 
 }
 
 std::optional<TFireLoadDensity> FireLoadDensitySelectDialog::Select(QWidget *parent,
-                                                                   FireLoadDensityCatalog &catalog,
-                                                                   const QString &dataFolder) {
+                                                                    FireLoadDensityCatalog &catalog,
+                                                                    const QString &dataFolder) {
     FireLoadDensitySelectDialog dialog(catalog, dataFolder, parent);
     if (dialog.exec() != QDialog::Accepted)
         return std::nullopt;

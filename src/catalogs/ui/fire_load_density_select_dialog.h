@@ -11,7 +11,7 @@ class FireLoadDensitySelectDialog : public CatalogSelectDialog {
 public:
     // The catalogue outlives the dialog; its file is saved into dataFolder.
     FireLoadDensitySelectDialog(FireLoadDensityCatalog &catalog, const QString &dataFolder,
-                               QWidget *parent = nullptr);
+                                QWidget *parent = nullptr);
 
     // The chosen entry after OK, nullopt after Cancel.
     static std::optional<TFireLoadDensity> Select(QWidget *parent, FireLoadDensityCatalog &catalog,

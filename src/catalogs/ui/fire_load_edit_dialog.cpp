@@ -20,14 +20,15 @@ FireLoadEditDialog::FireLoadEditDialog(const TFireLoad &initial, QWidget *parent
     : CatalogEditDialog(parent), FireLoad(initial) {
     setObjectName(QStringLiteral("FormEditFireLoad"));
     setWindowTitle(QStringLiteral("Пожарная нагрузка"));
-    EditBurnEnergy = AddNumberField(QStringLiteral("Низшая рабочая теплота сгорания, Qн:"),
-                                    QStringLiteral("EditBurnEnergy"), QStringLiteral("МДж/кг"),
-                                    kAboveZero);
-    EditFireSpeed = AddNumberField(QStringLiteral("Линейная скорость распространения пламени, Uл:"),
-                                   QStringLiteral("EditFireSpeed"), QStringLiteral("м/с"), kNotNegative);
-    EditSBurnSpeed = AddNumberField(QStringLiteral("Удельная скорость выгорания, Ψ:"),
-                                    QStringLiteral("EditSBurnSpeed"), QStringLiteral("кг/м²/с"),
-                                    kNotNegative);
+    EditBurnEnergy =
+        AddNumberField(QStringLiteral("Низшая рабочая теплота сгорания, Qн:"),
+                       QStringLiteral("EditBurnEnergy"), QStringLiteral("МДж/кг"), kAboveZero);
+    EditFireSpeed =
+        AddNumberField(QStringLiteral("Линейная скорость распространения пламени, Uл:"),
+                       QStringLiteral("EditFireSpeed"), QStringLiteral("м/с"), kNotNegative);
+    EditSBurnSpeed =
+        AddNumberField(QStringLiteral("Удельная скорость выгорания, Ψ:"),
+                       QStringLiteral("EditSBurnSpeed"), QStringLiteral("кг/м²/с"), kNotNegative);
     sgComponents = AddComponentsGrid({QStringLiteral("№"), QStringLiteral("m, кг"),
                                       QStringLiteral("%"), QStringLiteral("Qн, МДж/кг"),
                                       QStringLiteral("Uл, м/с"), QStringLiteral("Ψ, кг/м²/с")});

@@ -11,7 +11,7 @@
 namespace orvane {
 
 FireLoadSelectDialog::FireLoadSelectDialog(FireLoadCatalog &catalog, const QString &dataFolder,
-                                         QWidget *parent)
+                                           QWidget *parent)
     : CatalogSelectDialog(dataFolder,
                           {QStringLiteral("Пожарные нагрузки"),
                            QStringLiteral("Сохранить пожарные нагрузки"),
@@ -40,7 +40,7 @@ FireLoadSelectDialog::FireLoadSelectDialog(FireLoadCatalog &catalog, const QStri
 }
 
 std::optional<TFireLoad> FireLoadSelectDialog::Select(QWidget *parent, FireLoadCatalog &catalog,
-                                                     const QString &dataFolder) {
+                                                      const QString &dataFolder) {
     FireLoadSelectDialog dialog(catalog, dataFolder, parent);
     if (dialog.exec() != QDialog::Accepted)
         return std::nullopt;

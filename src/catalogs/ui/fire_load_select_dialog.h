@@ -11,7 +11,7 @@ class FireLoadSelectDialog : public CatalogSelectDialog {
 public:
     // The catalogue outlives the dialog; its file is saved into dataFolder.
     FireLoadSelectDialog(FireLoadCatalog &catalog, const QString &dataFolder,
-                        QWidget *parent = nullptr);
+                         QWidget *parent = nullptr);
 
     // The chosen entry after OK, nullopt after Cancel.
     static std::optional<TFireLoad> Select(QWidget *parent, FireLoadCatalog &catalog,

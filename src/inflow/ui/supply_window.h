@@ -145,7 +145,7 @@ private:
     QString EditText(ControlName name) const; // "" for an edit the window lacks
 
     ShellWindows shell_;
-    ControlIndex controls_; // the page's edits, radio buttons and combos, filed as built
+    ControlIndex controls_;   // the page's edits, radio buttons and combos, filed as built
     ModuleWindowFrame frame_; // messages, "Расчет", the document, tracking, tips
     InflowCalc calc_;
     bool firstShow_ = true;

@@ -3,11 +3,11 @@
 
 #include "catalogs/fire_load_catalog.h"
 #include "catalogs/resist_coef_tables.h"
-#include "catalogs/ui/fire_load_edit_dialog.h"
 #include "catalogs/ui/fire_load_density_edit_dialog.h"
-#include "catalogs/ui/resist_coef_tables_dialog.h"
-#include "catalogs/ui/fire_load_select_dialog.h"
 #include "catalogs/ui/fire_load_density_select_dialog.h"
+#include "catalogs/ui/fire_load_edit_dialog.h"
+#include "catalogs/ui/fire_load_select_dialog.h"
+#include "catalogs/ui/resist_coef_tables_dialog.h"
 #include "core/number_text.h"
 #include "shell/form_controls.h"
 #include "window_test_support.h"
@@ -235,7 +235,7 @@ private slots:
         FireLoadDensitySelectDialog dialog(catalog, dir.path());
         dialog.show();
         QTRY_COMPARE(box.text, QStringLiteral("Файл FLDensities.csv не удалось прочитать, "
-                                             "загружен встроенный список."));
+                                              "загружен встроенный список."));
         QCOMPARE(Child<QTableWidget>(&dialog, "sgFLDensities")->rowCount(), 17);
         QVERIFY(!catalog.takeLoadWarning());
     }
@@ -263,8 +263,8 @@ private slots:
             test::MessageBoxAnswer box;
             Click(&dialog, "bbOk");
             QCOMPARE(box.text, QStringLiteral("Поле «Низшая рабочая теплота сгорания»: нужно "
-                                             "число больше 0, введено «") +
-                                  typed + QStringLiteral("»."));
+                                              "число больше 0, введено «") +
+                                   typed + QStringLiteral("»."));
             QVERIFY(dialog.isVisible());
         }
         ReplaceText(heat, QStringLiteral("1.5"));

@@ -539,7 +539,8 @@ private slots:
         const InflowInputs reopened = b.form.InputsFromControls();
         int same = 0;
         for (const FieldSpec &f : kInflowFields)
-            same += f.kind != FieldKind::choice && reopened.Text(f.control) == changed.Text(f.control);
+            same +=
+                f.kind != FieldKind::choice && reopened.Text(f.control) == changed.Text(f.control);
         QVERIFY2(same > 10, qPrintable(QString::number(same)));
 
         // and both windows compute the same report and duty point

@@ -1,7 +1,7 @@
 #include "../sample_report.h"
-#include "report/ui/chart_figure.h"
 #include "pdf_pages.h"
 #include "report/report_page.h"
+#include "report/ui/chart_figure.h"
 #include "report/ui/report_output_panel.h"
 #include "report/ui/report_print.h"
 #include "report/ui/rtf_text_document.h"
