@@ -48,6 +48,16 @@ void WriteDensity(RtfStream &report, std::string_view title, std::string_view rh
               FormatFixed2(rho), kKgPerM3);
 }
 
+void WriteWindInputs(RtfStream &report, const AirInputs &air) {
+    ValueLine(report, "    Скорость ветра:    \\b v\\sub a\\nosupersub  = ",
+              FormatFixed2(air.WindSpeed), kMPerS);
+    ReportLine(report, RtfGroupHeading("Коэффициенты ветрового напора"));
+    ValueLine(report, "    Наветренная сторона:    \\b K\\sub WW\\nosupersub  = ",
+              FormatFixed2(air.WindwardCoef));
+    ValueLine(report, "    Заветренная сторона:    \\b K\\sub W0\\nosupersub  = ",
+              FormatFixed2(air.LeewardCoef));
+}
+
 void WriteDuctInputs(RtfStream &report, const DuctInputs &duct) {
     if (duct.IsRect)
         ValueLine(report, "    Воздуховоды прямоугольного сечения:    \\b AxB = ",

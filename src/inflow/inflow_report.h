@@ -38,6 +38,9 @@ void WriteDensity(RtfStream &report, std::string_view title, std::string_view rh
                   std::string_view tempSub, double rho);
 
 // The supply duct as entered: its section, length, roughness and local resistances.
+// The wind's input lines every variant writes: its speed, then the heading "Коэффициенты
+// ветрового напора" and the windward and leeward coefficients.
+void WriteWindInputs(RtfStream &report, const AirInputs &air);
 void WriteDuctInputs(RtfStream &report, const DuctInputs &duct);
 // The supply duct's section and equivalent diameter.
 void WriteDuctSection(RtfStream &report, const DuctResults &duct);

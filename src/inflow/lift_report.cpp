@@ -61,14 +61,7 @@ void WriteAirAndBuilding(RtfStream &report, const LiftInputs &in) {
               FormatFixed2(in.Air.InsideAirTempC), " °C");
     ValueLine(report, "    Температура воздуха в лифтовой шахте:    \\b t\\sub l\\nosupersub  = ",
               FormatFixed2(in.ShaftAirTempC), " °C");
-    ValueLine(report,
-              "    Скорость ветра:    \\b v\\sub a\\nosupersub  = ", FormatFixed2(in.Air.WindSpeed),
-              " м/с");
-    ReportLine(report, RtfGroupHeading("Коэффициенты ветрового напора"));
-    ValueLine(report, "    Наветренная сторона:    \\b K\\sub WW\\nosupersub  = ",
-              FormatFixed2(in.Air.WindwardCoef));
-    ValueLine(report, "    Заветренная сторона:    \\b K\\sub W0\\nosupersub  = ",
-              FormatFixed2(in.Air.LeewardCoef));
+    WriteWindInputs(report, in.Air);
 
     ReportLine(report, RtfGroupHeading("Характеристики здания"));
     ValueLine(report, "    Число надземных этажей:    \\b N\\sub НЭ\\nosupersub  = ",

@@ -22,15 +22,8 @@ void WriteStairAirInputs(RtfStream &report, const StairwellInputs &stair, bool w
               FormatFixed2(air.InsideAirTempC), " °C");
     ValueLine(report, "    Температура наружного воздуха:    \\b t\\sub a\\nosupersub  = ",
               FormatFixed2(air.OutsideAirTempC), " °C");
-    if (windShown) {
-        ValueLine(report, "    Скорость ветра:    \\b v\\sub a\\nosupersub  = ",
-                  FormatFixed2(air.WindSpeed), " м/с");
-        ReportLine(report, RtfGroupHeading("Коэффициенты ветрового напора"));
-        ValueLine(report, "    Наветренная сторона:    \\b K\\sub WW\\nosupersub  = ",
-                  FormatFixed2(air.WindwardCoef));
-        ValueLine(report, "    Заветренная сторона:    \\b K\\sub W0\\nosupersub  = ",
-                  FormatFixed2(air.LeewardCoef));
-    }
+    if (windShown)
+        WriteWindInputs(report, air);
     ReportLine(report, RtfGroupHeading("Лестничная клетка"));
     ValueLine(
         report,

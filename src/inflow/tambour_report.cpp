@@ -27,14 +27,7 @@ void WriteAirAndBuilding(RtfStream &report, const TambourInputs &in, TambourStop
         ValueLine(report,
                   "    Температура воздуха в лифтовой шахте:    \\b t\\sub sl\\nosupersub  = ",
                   FormatFixed2(in.ShaftAirTempC), " °C");
-    ValueLine(report,
-              "    Скорость ветра:    \\b v\\sub a\\nosupersub  = ", FormatFixed2(in.Air.WindSpeed),
-              kMPerS);
-    ReportLine(report, RtfGroupHeading("Коэффициенты ветрового напора"));
-    ValueLine(report, "    Наветренная сторона:    \\b K\\sub WW\\nosupersub  = ",
-              FormatFixed2(in.Air.WindwardCoef));
-    ValueLine(report, "    Заветренная сторона:    \\b K\\sub W0\\nosupersub  = ",
-              FormatFixed2(in.Air.LeewardCoef));
+    WriteWindInputs(report, in.Air);
 
     ReportLine(report, RtfGroupHeading("Характеристики здания"));
     if (stop == TambourStop::aboveFloorCount)
